@@ -1,0 +1,12 @@
+#pragma once
+#include <QString>
+
+/** @brief The program's message boxes. Production shows them; tests record them. */
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    /** @brief A message with only an OK button. */
+    virtual void MsgBox(const QString& text) = 0;
+    /** @brief A question with Yes and No; true for Yes. */
+    virtual bool AskYesNo(const QString& text) = 0;
+};

@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+
+/** @brief The per-user settings store: application key, section, key, every value as text. */
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    /** @brief Reads a value, or @p defaultValue when it is absent. */
+    virtual QString GetSetting(const QString& appName, const QString& section, const QString& key,
+                               const QString& defaultValue) const;
+    /** @brief Writes a value at once. */
+    virtual void SaveSetting(const QString& appName, const QString& section, const QString& key,
+                             const QString& value);
+};
+
+/** @brief Names of the settings, in one place. */
+namespace SettingKey {
+inline const QString App = QStringLiteral("Orvanta");
+inline const QString Section = QStringLiteral("Settings");
+inline const QString StoreFunction = QStringLiteral("StoreFunction");
+inline const QString CommNum = QStringLiteral("Comm Num");
+}  // namespace SettingKey

@@ -1,0 +1,19 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+/** @brief The command strings written to the meter. Letters are case-sensitive. */
+namespace Command {
+inline const QByteArray DownloadCurrentSet = "C";
+inline const QByteArray DownloadAllSets = "D";
+inline const QByteArray CaptureCurrentReading = "R";
+inline const QByteArray ShowContinuousReadings = "A";
+inline const QByteArray Stop = "P";
+inline const QByteArray Store = "T";
+
+/** @brief "S" and the set number in two digits: "7" gives S07, "30" gives S30. */
+inline QByteArray DownloadSelectedSet(const QString& selectedSet) {
+    const QString digits = selectedSet.size() == 1 ? QStringLiteral("0") + selectedSet : selectedSet;
+    return "S" + digits.toLatin1();
+}
+}  // namespace Command

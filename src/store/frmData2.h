@@ -1,0 +1,31 @@
+#pragma once
+#include <QWidget>
+
+class QTableView;
+class Recordset;
+class SetsTableModel;
+
+/** @brief The sets window "Data": the grid DataGrid1 over the whole table Sets. */
+class frmData2 : public QWidget {
+    Q_OBJECT
+public:
+    /** @brief Size of the window and its grid, in twips, from the main window's base sizes. */
+    struct Layout {
+        long width, height, gridWidth, gridHeight;
+    };
+    static Layout layoutFor(long dataWindowWidth, long dataWindowHeight);
+
+    /** @brief Lays itself out from DataWindowWidth and DataWindowHeight (twips). */
+    frmData2(Recordset& rs, long dataWindowWidth, long dataWindowHeight, QWidget* parent = nullptr);
+
+    /** @brief Shows the recordset's contents again. */
+    void refreshGrid();
+    QTableView* DataGrid1 = nullptr;
+    SetsTableModel* model() const { return m_model; }
+    /** @brief The size the window was given, in twips. */
+    Layout twipsLayout() const { return m_layout; }
+
+private:
+    SetsTableModel* m_model;
+    Layout m_layout;
+};
