@@ -109,6 +109,7 @@ void MSComm::setPortOpen(bool open) {
     }
     m_device = fi.canonicalFilePath();
     m_in.clear();
+    Q_EMIT opened();
 }
 
 void MSComm::closePort() {

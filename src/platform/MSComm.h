@@ -54,6 +54,8 @@ Q_SIGNALS:
     void OnComm();
     /** @brief The device went away while the port was open; the port is now closed. */
     void connectionLost();
+    /** @brief The port was opened. */
+    void opened();
 
 private:
     void onReadyRead();

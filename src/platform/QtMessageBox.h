@@ -10,6 +10,7 @@ public:
     /** @brief @p title is read each time, so a changed application title shows. */
     explicit QtMessageBox(const QString* title, QWidget* parent = nullptr) : m_title(title), m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
+    void setTitleSource(const QString* title) { m_title = title; }
     void MsgBox(const QString& text) override;
     bool AskYesNo(const QString& text) override;
 

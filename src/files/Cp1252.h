@@ -1,0 +1,11 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+/** @brief Texts in data and export files use the Windows-1252 code page, so files move freely
+ *  between this program and its Windows counterpart. */
+namespace Cp1252 {
+/** @brief Characters without a Windows-1252 byte become "?". */
+QByteArray encode(const QString& text);
+QString decode(const QByteArray& bytes);
+}  // namespace Cp1252

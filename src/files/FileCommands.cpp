@@ -1,0 +1,188 @@
+#include "FileCommands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "CommonDialog.h"
+#include "DataEnvironment.h"
+#include "DataFileCodec.h"
+#include "ErrorCodes.h"
+#include "MessageBox.h"
+#include "Messages.h"
+#include "Recordset.h"
+#include "TextExport.h"
+
+bool IsReadOnlyTarget(const QString& path) {
+    const QFileInfo fi(path);
+    if (fi.exists()) return !fi.isWritable() || !QFileInfo(fi.absolutePath()).isWritable();
+    const QFileInfo dir(fi.absolutePath());
+    return dir.exists() && !dir.isWritable();
+}
+
+bool FileCommands::prepareDialog(const QString& fileName, const QString& title, const QString& filter, bool open) {
+    CommonDialog& cd = d.dialog;
+    cd.CancelError = true;
+    cd.FileName = fileName;
+    cd.DialogTitle = title;
+    cd.Flags = 4;
+    cd.InitDir = d.dialogFolder;
+    cd.Filter = filter;
+    cd.FilterIndex = 1;
+    try {
+        if (open) cd.ShowOpen();
+        else cd.ShowSave();
+    } catch (const VbError& e) {
+        if (e.number() == ErrorCode::CancelError) return false;
+        throw;
+    }
+    return true;
+}
+
+void FileCommands::Newmenu_Click() {
+    Recordset& rs = d.rs;
+    const QString cleared = DataEnvironment::kCleared;
+    try {
+        // One click must not erase a day of field readings.
+        bool holdsReadings = false;
+        for (int r = 0; r < rs.RecordCount() && !holdsReadings; ++r) {
+            for (int k = 1; k <= 30; ++k) {
+                if (rs.cell(r, k) != cleared) {
+                    holdsReadings = true;
+                    break;
+                }
+            }
+        }
+        if (holdsReadings && !d.messages.AskYesNo(Msg::ConfirmNew)) return;
+
+        d.progress.setMax(128);
+        d.progress.setValue(0);
+        d.progress.setVisible(true);
+        rs.setAbsolutePosition(1);
+        while (rs.AbsolutePosition() != Recordset::adPosEOF) {
+            for (int k = 1; k <= 30; ++k) {
+                if (rs.Fields(k) != cleared) rs.setFields(k, cleared);
+            }
+            rs.MoveNext();
+            d.progress.setValue(qMin(d.progress.value() + 1, d.progress.max()));
+            if (d.processEvents) d.processEvents();
+        }
+        rs.setAbsolutePosition(1);
+    } catch (const VbError&) {
+        // The table could not be written; what was cleared stays cleared.
+    }
+    d.progress.setValue(0);
+    d.progress.setVisible(false);
+}
+
+void FileCommands::Openmenu_Click() {
+    Recordset& rs = d.rs;
+    try {
+        if (!prepareDialog(d.vars.mDataFileName, QStringLiteral("Open Data File"), kDataFilter, true)) return;
+        d.vars.mDataFileName = d.dialog.FileTitle;
+        const QString path = d.dialog.FileName;
+        if (IsReadOnlyTarget(path)) {
+            d.messages.MsgBox(Msg::ReadOnlyFile);
+            return;
+        }
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) return;
+        const QByteArray data = f.readAll();
+        f.close();
+        qsizetype offset = 0;
+        int row = 1;
+        DataFileRecord rec;
+        try {
+            while (DataFileCodec::read(data, offset, rec) == DataFileCodec::ReadResult::Ok) {
+                rs.setAbsolutePosition(row);  // no row for this record: loading stops
+                for (int k = 1; k <= 30; ++k) rs.setFields(k, rec.SetValue[static_cast<size_t>(k - 1)]);
+                ++row;
+            }
+        } catch (const VbError&) {
+        }
+        rs.setAbsolutePosition(1);
+    } catch (const VbError&) {
+        // Silent, as for every other error of this command; rows loaded so far are kept.
+        try {
+            if (rs.State() == Recordset::adStateOpen && rs.RecordCount() > 0) rs.setAbsolutePosition(1);
+        } catch (const VbError&) {
+        }
+    }
+}
+
+void FileCommands::Savemenu_Click() {
+    Recordset& rs = d.rs;
+    try {
+        if (!prepareDialog(d.vars.mDataFileName, QStringLiteral("Save Data File"), kDataFilter, false)) return;
+        d.vars.mDataFileName = d.dialog.FileTitle;
+        const QString path = d.dialog.FileName;
+        if (IsReadOnlyTarget(path)) {
+            d.messages.MsgBox(Msg::ReadOnlyFile);
+            return;
+        }
+        QByteArray bytes;
+        const int n = static_cast<std::int16_t>(rs.RecordCount());
+        DataFileRecord rec;
+        for (int i = 1; i <= n; ++i) {
+            rs.setAbsolutePosition(i);
+            bool ok = false;
+            const int number = rs.Fields(0).toInt(&ok);
+            if (!ok || number < -32768 || number > 32767)
+                throw VbError(ErrorCode::TypeMismatch, QStringLiteral("Type mismatch"));
+            rec.RowNumber = static_cast<std::int16_t>(number);
+            for (int k = 1; k <= 30; ++k) rec.SetValue[static_cast<size_t>(k - 1)] = rs.Fields(k);
+            DataFileCodec::write(rec, bytes);
+        }
+        // The old file is replaced only once the new one is written whole.
+        QSaveFile f(path);
+        if (!f.open(QIODevice::WriteOnly)) {
+            if (f.error() == QFileDevice::PermissionsError) d.messages.MsgBox(Msg::ReadOnlyFile);
+            rs.setAbsolutePosition(1);
+            return;
+        }
+        if (f.write(bytes) != bytes.size()) {
+            f.cancelWriting();
+        }
+        f.commit();
+        rs.setAbsolutePosition(1);
+    } catch (const VbError&) {
+        try {
+            if (rs.State() == Recordset::adStateOpen && rs.RecordCount() > 0) rs.setAbsolutePosition(1);
+        } catch (const VbError&) {
+        }
+    }
+}
+
+void FileCommands::ExportToText() {
+    Recordset& rs = d.rs;
+    try {
+        if (!prepareDialog(d.vars.mExportFileName, QStringLiteral("Export Data to Text file"), kTextFilter, false))
+            return;
+        d.vars.mExportFileName = d.dialog.FileTitle;
+        const QString path = d.dialog.FileName;
+        if (IsReadOnlyTarget(path)) {
+            d.messages.MsgBox(Msg::ReadOnlyFile);
+            return;
+        }
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            if (f.error() == QFileDevice::PermissionsError || f.error() == QFileDevice::OpenError) {
+                if (QFileInfo(QFileInfo(path).absolutePath()).exists()) d.messages.MsgBox(Msg::ReadOnlyFile);
+            }
+            return;
+        }
+        if (f.write(TextExport::headerLine()) < 0) return;
+        const int n = static_cast<std::int16_t>(rs.RecordCount());
+        QStringList fields;
+        for (int r = 1; r <= n; ++r) {
+            rs.setAbsolutePosition(r);
+            fields.clear();
+            for (int j = 0; j <= 30; ++j) fields << rs.Fields(j);
+            if (f.write(TextExport::rowLine(fields)) < 0) return;
+        }
+        f.close();
+    } catch (const VbError&) {
+        // Silent; the lines written so far stay in the file.
+    }
+}

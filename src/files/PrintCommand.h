@@ -1,0 +1,34 @@
+#pragma once
+#include <QFont>
+#include <QPainter>
+
+#include "Report.h"
+
+class CommonDialog;
+class QPrinter;
+class Recordset;
+
+/** @brief The listing drawn on a QPrinter: one font, tabs at even stops, a new page only when a
+ *  line does not fit. */
+class QPainterReportPrinter : public ReportPrinter {
+public:
+    explicit QPainterReportPrinter(QPrinter& printer);
+    ~QPainterReportPrinter() override;
+    void setFontSize(double points) override;
+    void setBold(bool bold) override;
+    void printLine(const QString& text) override;
+    void endDoc() override;
+    /** @brief Pages begun so far. */
+    int pages() const { return m_pages; }
+
+private:
+    void begin();
+    QPrinter& m_printer;
+    QPainter m_painter;
+    QFont m_font;
+    double m_y = 0;
+    int m_pages = 0;
+};
+
+/** @brief Print: the "Print Schedule" dialog, then the listing on the chosen printer. */
+void Printmenu_Click(Recordset& rs, CommonDialog& dialog);
