@@ -1,0 +1,29 @@
+#include "TestEnv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcessEnvironment>
+
+TestEnv::TestEnv() {
+    QDir(m_dir.path()).mkpath(QStringLiteral("config"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("data/Orvanta/ports"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("run"));
+    QFile::setPermissions(m_dir.path() + QStringLiteral("/run"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                      QFileDevice::ExeOwner);
+    qputenv("XDG_CONFIG_HOME", (m_dir.path() + QStringLiteral("/config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (m_dir.path() + QStringLiteral("/data")).toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", (m_dir.path() + QStringLiteral("/run")).toLocal8Bit());
+}
+
+bool TestEnv::link(int number, const QString& target) const {
+    return QFile::link(target, portsFolder() + QStringLiteral("/com") + QString::number(number));
+}
+
+QStringList TestEnv::environment() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path() + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), m_dir.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path() + QStringLiteral("/run"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return env.toStringList();
+}

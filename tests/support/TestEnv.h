@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+#include <QTemporaryDir>
+
+/** @brief A private home for one test: settings, data folder and runtime folder in a temporary
+ *  folder, so no test touches a real user's files. */
+class TestEnv {
+public:
+    TestEnv();
+    QString root() const { return m_dir.path(); }
+    QString dataFolder() const { return m_dir.path() + QStringLiteral("/data/Orvanta"); }
+    QString portsFolder() const { return dataFolder() + QStringLiteral("/ports"); }
+    QString database() const { return dataFolder() + QStringLiteral("/Readings.db"); }
+    QString configFile() const { return m_dir.path() + QStringLiteral("/config/Orvanta/Orvanta.conf"); }
+    /** @brief Links ports/comN to @p target. */
+    bool link(int number, const QString& target) const;
+    /** @brief The process environment for a child program with these folders. */
+    QStringList environment() const;
+
+private:
+    QTemporaryDir m_dir;
+};
