@@ -1,4 +1,326 @@
+#include <QTemporaryDir>
 #include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+#include "CommPort.h"
+#include "Fakes.h"
+#include "Keypad.h"
+#include "LiveScale.h"
+#include "MSComm.h"
+#include "PortMap.h"
+#include "Pty.h"
+#include "frmReading.h"
+
+namespace {
+const QMap<QString, Key> kKeys = {
+    {"Store", Key::Store},       {"Cal", Key::Cal},           {"Menu", Key::Menu},         {"Off", Key::Off},
+    {"Mode", Key::Mode},         {"Units", Key::Units},       {"Memory", Key::Memory},     {"Invert", Key::Invert},
+    {"Beeper", Key::Beeper},     {"On", Key::On},             {"Recall", Key::Recall},     {"NewSet", Key::NewSet},
+    {"Delete", Key::Delete},     {"Read", Key::Read},         {"SelectSet", Key::SelectSet}, {"Units2", Key::Units2},
+    {"Esc", Key::Escape},        {"Esc2", Key::Escape2},      {"Esc3", Key::Escape3},      {"Up", Key::Up},
+    {"Down", Key::Down},         {"Enter", Key::Enter},       {"Esc5", Key::Escape5},      {"DeleteRead", Key::DeleteRead},
+    {"ClearSet", Key::ClearSet}, {"ClearAll", Key::ClearAll}, {"Esc4", Key::Escape4}};
+
+/** The panel's host in tests: sends through a real port, as the main window does. */
+class PortHost : public PanelHost {
+public:
+    PortHost(MSComm& c, basVariables& v, MessageBox& m) : comm(c), vars(v), messages(m) {}
+    void SetUnits() override { vars.UnitsText = UnitsTextFor(vars.UnitsCode); }
+    void SetMode() override { vars.ModeText = ModeTextFor(vars.ModeCode); }
+    void SendCommand(const QByteArray& command) override { SendMeterCommand(comm, vars, messages, command); }
+    MSComm& comm;
+    basVariables& vars;
+    MessageBox& messages;
+};
+
+/** A panel wired to a pseudo-terminal on port 3. */
+struct Rig {
+    Rig(bool openPort = true) : ports(tmp.path()), comm(ports), host(comm, vars, messages) {
+        ports.createLink(3, pty.slavePath());
+        vars.CommPortNumber = 3;
+        vars.CommSettings = "9600,n,8,1";
+        if (openPort) OpenCommPort(comm, vars, messages);
+        panel = std::make_unique<frmReading>(vars, host);
+        panel->Timer1.setInterval(10);  // the release is checked for its 300 ms separately
+    }
+    void press(const QString& keys) {
+        for (const QString& k : keys.split(' ', Qt::SkipEmptyParts)) {
+            if (k == "tick") {
+                QTRY_VERIFY(!panel->Timer1.isActive());
+                continue;
+            }
+            panel->button(kKeys.value(k))->click();
+        }
+    }
+    Pty pty;
+    QTemporaryDir tmp;
+    PortMap ports;
+    basVariables vars;
+    RecordingMessageBox messages;
+    MSComm comm;
+    PortHost host;
+    std::unique_ptr<frmReading> panel;
+};
+}  // namespace
+
+class TestPanel : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void liveValues_data();
+    void liveValues();
+    void generalFormat_data();
+    void generalFormat();
+    void keys_data();
+    void keys();
+    void releaseTimerIsOneShot300ms();
+    void menuThenOffWithinRelease();
+    void recallThenEscWithinRelease();
+    void latchGroupKeepsOneKeyPressed();
+    void walkWithoutPort();
+    void showingAndHidingKeepsState();
+    void renderPages();
+};
+
+void TestPanel::liveValues_data() {
+    QTest::addColumn<QList<double>>("before");  // values shown first, with the same units
+    QTest::addColumn<int>("units");
+    QTest::addColumn<double>("v");
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<QString>("exponent");
+    QTest::addColumn<QString>("fullScale");
+    QTest::addColumn<double>("fraction");
+    QTest::addColumn<long>("bar");
+    const QList<double> none;
+    QTest::newRow("worked example") << none << 1 << 0.0012 << "120" << "-5" << "300" << 0.4 << 1590L;
+    QTest::newRow("0.00123 shows 123") << none << 1 << 0.00123 << "123" << "-5" << "300" << 0.41 << 1630L;
+    QTest::newRow("A above 9000 keeps state") << QList<double>{0.0012} << 2 << 0.0099 << "9900" << "-6" << "3,000"
+                                              << 0.4 << 1590L;
+    QTest::newRow("first unmatched draws empty bar") << none << 2 << 0.0099 << "9900" << "-6" << "300" << 0.0 << 0L;
+    QTest::newRow("B SI") << none << 1 << 0.0099 << "990" << "-5" << "3,000" << 0.33 << 1312L;
+    QTest::newRow("B CGS") << none << 2 << 0.05 << "5000" << "-5" << "60,000" << 5000.0 / 60000 << 331L;
+    QTest::newRow("B CGS 90,999 cell") << none << 2 << 0.085 << "8500" << "-5" << "90,999" << 8500.0 / 99999 << 338L;
+    QTest::newRow("C SI half to even") << none << 1 << 0.5 << "50000" << "-4" << "60,000" << 50000.0 / 60000 << 3312L;
+    QTest::newRow("C CGS") << none << 2 << 0.25 << "25000" << "-4" << "300,000" << 25000.0 / 300000 << 331L;
+    QTest::newRow("D SI") << none << 1 << 2.5 << "25000" << "-3" << "300,000" << 25000.0 / 30000 << 3312L;
+    QTest::newRow("D CGS") << none << 2 << 2.5 << "25000" << "-3" << "3,000,000" << 25000.0 / 300000 << 331L;
+    QTest::newRow("D above bound keeps state") << QList<double>{2.5} << 1 << 4.0 << "40000" << "-3" << "300,000"
+                                               << 25000.0 / 30000 << 3312L;
+    QTest::newRow("units 0 uses other ladders") << none << 0 << 0.005 << "500" << "-5" << "30,000" << 500.0 / 30000
+                                                << 66L;
+    QTest::newRow("units 0 never case A") << none << 0 << 0.001 << "100" << "-5" << "3000" << 100.0 / 3000 << 132L;
+    QTest::newRow("negative draws nothing") << none << 1 << -0.001 << "-100" << "-5" << "300" << -100.0 / 300 << -1325L;
+    QTest::newRow("bound is inclusive") << none << 1 << 0.003 << "300" << "-5" << "300" << 1.0 << 3975L;
+}
+
+void TestPanel::liveValues() {
+    QFETCH(QList<double>, before);
+    QFETCH(int, units);
+    QFETCH(double, v);
+    QFETCH(QString, digits);
+    QFETCH(QString, exponent);
+    QFETCH(QString, fullScale);
+    QFETCH(double, fraction);
+    QFETCH(long, bar);
+    Rig rig(false);
+    rig.vars.UnitsCode = static_cast<std::int16_t>(units);
+    for (double b : before) rig.panel->ShowLiveValue(b);
+    rig.panel->ShowLiveValue(v);
+    QCOMPARE(rig.panel->Label1->text(), digits);
+    QCOMPARE(rig.panel->Label6->text(), exponent);
+    QCOMPARE(rig.panel->Label3->text(), fullScale);
+    QVERIFY(qAbs(rig.panel->BarFraction() - fraction) < 1e-9);
+    QCOMPARE(rig.panel->MeterBar->barLengthTwips(), bar);
+    QCOMPARE(rig.panel->Label5->text(), QString("10"));
+}
+
+void TestPanel::generalFormat_data() {
+    QTest::addColumn<double>("v");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("scaled 0.00123") << 0.00123 * 100000 << "123";
+    QTest::newRow("fraction") << 12.5 << "12.5";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("negative") << -0.25 << "-0.25";
+    QTest::newRow("15 digits") << 1.0 / 3 << "0.333333333333333";
+    QTest::newRow("large") << 1e20 << "1E+20";
+}
+
+void TestPanel::generalFormat() {
+    QFETCH(double, v);
+    QFETCH(QString, text);
+    QCOMPARE(FormatGeneral(v), text);
+}
+
+void TestPanel::keys_data() {
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("storeToPC");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("frame");          // right after the press
+    QTest::addColumn<bool>("selection");
+    QTest::addColumn<int>("frameAfterTick");
+    QTest::addColumn<QString>("flags");      // "S" select-set, "N" new-set
+    const QString main = "Menu tick", memory = "Menu tick Memory tick", recall = "Menu tick Memory tick Recall tick";
+    QTest::newRow("Store to meter") << "" << "Store" << false << QByteArray("T") << 1 << false << 1 << "";
+    QTest::newRow("Store to PC sends nothing") << "" << "Store" << true << QByteArray() << 1 << false << 1 << "";
+    QTest::newRow("Calibrate") << "" << "Cal" << false << QByteArray("L") << 1 << false << 1 << "";
+    QTest::newRow("Menu") << "" << "Menu" << false << QByteArray("M") << 1 << false << 2 << "";
+    QTest::newRow("Off") << "" << "Off" << false << QByteArray("Q") << 1 << false << 1 << "";
+    QTest::newRow("Step Mode") << main << "Mode" << false << QByteArray("O") << 1 << false << 1 << "";
+    QTest::newRow("SI / CGS main") << main << "Units" << false << QByteArray("U") << 1 << false << 1 << "";
+    QTest::newRow("Memory") << main << "Memory" << false << QByteArray("Y") << 2 << false << 3 << "";
+    QTest::newRow("Invert Display") << main << "Invert" << false << QByteArray("I") << 2 << false << 2 << "";
+    QTest::newRow("Beeper") << main << "Beeper" << false << QByteArray("B") << 1 << false << 1 << "";
+    QTest::newRow("Stay On") << main << "On" << false << QByteArray("N") << 1 << false << 1 << "";
+    QTest::newRow("ESC main") << main << "Esc" << false << QByteArray("E") << 1 << false << 1 << "";
+    QTest::newRow("Recall") << memory << "Recall" << false << QByteArray("X") << 3 << false << 4 << "";
+    QTest::newRow("New Set") << memory << "NewSet" << false << QByteArray("H") << 1 << true << 1 << "N";
+    QTest::newRow("Delete") << memory << "Delete" << false << QByteArray("Z") << 3 << false << 3 << "";
+    QTest::newRow("ESC memory") << memory << "Esc2" << false << QByteArray("F") << 2 << false << 2 << "";
+    QTest::newRow("Read") << recall << "Read" << false << QByteArray("K") << 1 << true << 1 << "";
+    QTest::newRow("Select Set") << recall << "SelectSet" << false << QByteArray("J") << 1 << true << 1 << "S";
+    QTest::newRow("SI / CGS recall") << recall << "Units2" << false << QByteArray("W") << 4 << false << 4 << "";
+    QTest::newRow("ESC recall") << recall << "Esc3" << false << QByteArray("G") << 3 << false << 3 << "";
+    const QString readMem = recall + " Read tick", selSet = recall + " SelectSet tick", newSet = memory + " NewSet tick";
+    QTest::newRow("Up read") << readMem << "Up" << false << QByteArray("u") << 1 << true << 1 << "";
+    QTest::newRow("Down read") << readMem << "Down" << false << QByteArray("d") << 1 << true << 1 << "";
+    QTest::newRow("Enter read does nothing") << readMem << "Enter" << false << QByteArray() << 1 << true << 1 << "";
+    QTest::newRow("Esc read") << readMem << "Esc5" << false << QByteArray("q") << 3 << false << 3 << "";
+    QTest::newRow("Up select") << selSet << "Up" << false << QByteArray("w") << 1 << true << 1 << "S";
+    QTest::newRow("Down select") << selSet << "Down" << false << QByteArray("f") << 1 << true << 1 << "S";
+    QTest::newRow("Enter select") << selSet << "Enter" << false << QByteArray("e") << 4 << false << 4 << "";
+    QTest::newRow("Esc select") << selSet << "Esc5" << false << QByteArray("q") << 3 << false << 3 << "";
+    QTest::newRow("Up new") << newSet << "Up" << false << QByteArray("a") << 1 << true << 1 << "N";
+    QTest::newRow("Down new") << newSet << "Down" << false << QByteArray("b") << 1 << true << 1 << "N";
+    QTest::newRow("Enter new") << newSet << "Enter" << false << QByteArray("n") << 1 << false << 1 << "";
+    QTest::newRow("Esc new") << newSet << "Esc5" << false << QByteArray("q") << 3 << false << 3 << "";
+    for (const char* k : {"DeleteRead", "ClearSet", "ClearAll", "Esc4"})
+        QTest::newRow(k) << "" << k << false << QByteArray() << 1 << false << 1 << "";
+}
+
+void TestPanel::keys() {
+    QFETCH(QString, setup);
+    QFETCH(QString, key);
+    QFETCH(bool, storeToPC);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, frame);
+    QFETCH(bool, selection);
+    QFETCH(int, frameAfterTick);
+    QFETCH(QString, flags);
+    Rig rig;
+    rig.vars.StoreToPC = storeToPC;
+    rig.press(setup);
+    rig.pty.receive(30);  // what the setup sent
+    rig.panel->Timer1.setInterval(300);
+    rig.press(key);
+    QCOMPARE(rig.pty.receive(60), bytes);
+    const Keypad& kp = rig.panel->keypad();
+    QCOMPARE(kp.visibleFrame(), frame);
+    if (frame == 1) QCOMPARE(kp.selectionPage(), selection);
+    QCOMPARE(rig.panel->Frame1->isVisibleTo(rig.panel.get()), frame == 1);
+    QCOMPARE(kp.SelectSetMode(), flags == "S");
+    QCOMPARE(kp.NewSetMode(), flags == "N");
+    if (selection) {
+        QCOMPARE(rig.panel->Label20->text(), flags.isEmpty() ? QString("Read Memory") : QString("Select Set"));
+        QVERIFY(rig.panel->UpButton->isVisibleTo(rig.panel.get()));
+        QVERIFY(!rig.panel->StoreButton->isVisibleTo(rig.panel.get()));
+    }
+    const int code = static_cast<int>(kKeys.value(key));
+    if (code <= Keypad::kLatchingKeys && rig.panel->button(kKeys.value(key))->isCheckable()) {
+        QCOMPARE(kp.PressedKey(), code);
+        QVERIFY(rig.panel->button(kKeys.value(key))->isChecked() || code == 1);
+    }
+    QTRY_VERIFY(!rig.panel->Timer1.isActive());
+    QCOMPARE(kp.visibleFrame(), frameAfterTick);
+    QCOMPARE(kp.PressedKey(), 0);
+    QCOMPARE(rig.messages.texts, QStringList());
+}
+
+void TestPanel::releaseTimerIsOneShot300ms() {
+    Rig rig;
+    rig.panel->Timer1.setInterval(300);
+    rig.press("Cal");
+    QVERIFY(rig.panel->Timer1.isSingleShot());
+    QCOMPARE(rig.panel->Timer1.interval(), 300);
+    QVERIFY(rig.panel->CalButton->isChecked());
+    QTest::qWait(150);
+    QVERIFY(rig.panel->CalButton->isChecked());
+    QTRY_VERIFY(!rig.panel->CalButton->isChecked());
+}
+
+void TestPanel::menuThenOffWithinRelease() {
+    Rig rig;
+    rig.panel->Timer1.setInterval(300);
+    rig.press("Menu Off");
+    QCOMPARE(rig.pty.receive(60), QByteArray("MQ"));
+    QVERIFY(!rig.panel->MenuButton->isChecked());
+    QTRY_VERIFY(!rig.panel->Timer1.isActive());
+    QCOMPARE(rig.panel->keypad().visibleFrame(), 1);  // the Main Menu page never shows
+    QVERIFY(!rig.panel->OffButton->isChecked());
+}
+
+void TestPanel::recallThenEscWithinRelease() {
+    Rig rig;
+    rig.press("Menu tick Memory tick");
+    rig.pty.receive(30);
+    rig.panel->Timer1.setInterval(300);
+    rig.press("Recall Esc2");
+    QCOMPARE(rig.pty.receive(60), QByteArray("XF"));
+    QCOMPARE(rig.panel->keypad().visibleFrame(), 2);
+    QVERIFY(rig.panel->Frame2->isVisibleTo(rig.panel.get()));
+    QTRY_COMPARE(rig.panel->keypad().visibleFrame(), 4);
+    QVERIFY(rig.panel->Frame4->isVisibleTo(rig.panel.get()));
+}
+
+void TestPanel::latchGroupKeepsOneKeyPressed() {
+    Keypad kp;
+    kp.press(Key::Cal);
+    kp.press(Key::Store);
+    QVERIFY(kp.selected(1));
+    QVERIFY(!kp.selected(2));
+    kp.ShowReadingPage();
+    QVERIFY2(!kp.selected(1), "the reading page releases the Store key");
+}
+
+void TestPanel::walkWithoutPort() {
+    Rig rig(false);
+    rig.tmp.remove();  // the link is gone: the port cannot open
+    rig.press("Menu tick Memory tick Recall tick SelectSet tick Up Enter Esc3 NewSet tick Enter");
+    QCOMPARE(rig.panel->keypad().visibleFrame(), 1);
+    QVERIFY(!rig.panel->keypad().selectionPage());
+    // Every key that sends a command tried to open the port and said why it could not.
+    QCOMPARE(rig.messages.texts.size(), 9);
+    QCOMPARE(rig.messages.texts.first(), QString("Meter not connected or invalid Comm Port Number selected"));
+    QVERIFY(!rig.comm.PortOpen());
+}
+
+void TestPanel::showingAndHidingKeepsState() {
+    Rig rig;
+    rig.vars.UnitsCode = 1;
+    rig.panel->ShowLiveValue(0.0012);
+    rig.press("Menu tick");
+    rig.panel->show();
+    rig.panel->hide();
+    rig.panel->show();
+    QCOMPARE(rig.panel->Label1->text(), QString("120"));
+    QCOMPARE(rig.panel->MeterBar->barLengthTwips(), 1590L);
+    QCOMPARE(rig.panel->keypad().visibleFrame(), 2);
+    QCOMPARE(rig.panel->StoreLabel->text(), QString("(to Meter memory)"));
+}
+
+void TestPanel::renderPages() {
+    Rig rig;
+    rig.vars.UnitsCode = 1;
+    rig.panel->ShowLiveValue(0.0012);
+    rig.panel->show();
+    const QString dir = QStringLiteral(ORVANTA_BUILD_DIR "/screenshots");
+    QDir().mkpath(dir);
+    QVERIFY(rig.panel->grab().save(dir + "/panel-reading.png"));
+    rig.press("Menu tick");
+    QVERIFY(rig.panel->grab().save(dir + "/panel-main-menu.png"));
+    rig.press("Memory tick Recall tick Read tick");
+    QVERIFY(rig.panel->grab().save(dir + "/panel-selection.png"));
+    const QImage img(dir + "/panel-reading.png");
+    QCOMPARE(img.pixelColor(img.width() - 2, img.height() - 2), QColor(155, 208, 240));
+}
+
+QTEST_MAIN(TestPanel)
 #include "test_panel.moc"
