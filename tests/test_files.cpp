@@ -1,4 +1,399 @@
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+#include "DataEnvironment.h"
+#include "DataFileCodec.h"
+#include "Fakes.h"
+#include "FileCommands.h"
+#include "PrintCommand.h"
+#include "Report.h"
+#include "TextExport.h"
+
+namespace {
+class FakeBar : public ProgressBarControl {
+public:
+    void setMax(double m) override { mx = m; }
+    double max() const override { return mx; }
+    void setValue(double v) override {
+        val = v;
+        peak = qMax(peak, v);
+    }
+    double value() const override { return val; }
+    void setVisible(bool v) override { visible = v; }
+    double mx = 0, val = 0, peak = 0;
+    bool visible = false;
+};
+
+class RecordingPrinter : public ReportPrinter {
+public:
+    void setFontSize(double p) override { size = p; }
+    void setBold(bool b) override { bold = b; }
+    void printLine(const QString& text) override {
+        for (const QString& l : text.split('\n')) lines.append({l, bold});
+    }
+    void endDoc() override { ended = true; }
+    QList<QPair<QString, bool>> lines;
+    double size = 0;
+    bool bold = false, ended = false;
+};
+
+/** A table in a temporary Readings.db with file commands on it. */
+struct Rig {
+    explicit Rig(int rows = 128) : data(tmp.path() + "/Readings.db") {
+        data.OpenSets();
+        if (rows != 128) {
+            data.rsSets.Close();
+            {
+                QSqlQuery q(QSqlDatabase::database(data.connectionName()));
+                q.exec(QStringLiteral("DELETE FROM Sets WHERE rowid > %1").arg(rows));
+            }
+            data.rsSets.Open(data.connectionName());
+        }
+        files = std::make_unique<FileCommands>(
+            FileCommands::Deps{data.rsSets, dialog, messages, vars, bar, nullptr, tmp.path()});
+    }
+    void fill() {
+        for (int r = 1; r <= data.rsSets.RecordCount(); ++r) {
+            data.rsSets.setAbsolutePosition(r);
+            for (int k = 1; k <= 30; ++k) data.rsSets.setFields(k, QStringLiteral("%1.%2").arg(k).arg(r, 6, 10, QChar('0')));
+        }
+        data.rsSets.setAbsolutePosition(1);
+    }
+    QString cell(int r, int k) {
+        data.rsSets.setAbsolutePosition(r);
+        return data.rsSets.Fields(k);
+    }
+    QString path(const QString& name) const { return tmp.path() + "/" + name; }
+    QTemporaryDir tmp;
+    DataEnvironment data;
+    ScriptedCommonDialog dialog;
+    RecordingMessageBox messages;
+    frmMainVariables vars;
+    FakeBar bar;
+    std::unique_ptr<FileCommands> files;
+};
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+void makeReadOnly(const QString& path, const QByteArray& contents) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(contents);
+    f.close();
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+}
+}  // namespace
+
+class TestFiles : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void clearedTableSavesTo38656Bytes();
+    void saveNewOpenRoundTrip();
+    void savedFileReadByIndependentReader();
+    void openRecordFiles_data();
+    void openRecordFiles();
+    void windows1252Texts();
+    void newAsksBeforeClearing();
+    void readOnlyTargets_data();
+    void readOnlyTargets();
+    void cancelledDialogsKeepNames();
+    void saveReplacesLongerFile();
+    void exportBytes();
+    void exportEmptyTable();
+    void reportLines();
+    void reportOfEmptyTable();
+    void reportToPdf();
+    void printCancelled();
+};
+
+void TestFiles::clearedTableSavesTo38656Bytes() {
+    Rig rig;
+    rig.dialog.answers << rig.path("clear.dat");
+    rig.files->Savemenu_Click();
+    const QByteArray bytes = readAll(rig.path("clear.dat"));
+    QCOMPARE(bytes.size(), 38656);
+    QByteArray first("\x01\x00", 2);
+    for (int k = 0; k < 30; ++k) first += QByteArray("\x08\x00", 2) + "0.000000";
+    QCOMPARE(bytes.left(302), first);
+    QCOMPARE(bytes.mid(302, 2), QByteArray("\x02\x00", 2));
+    QCOMPARE(rig.vars.mDataFileName, QString("clear.dat"));
+    const auto& shown = rig.dialog.shown.first();
+    QCOMPARE(shown.title, QString("Save Data File"));
+    QCOMPARE(shown.flags, 4);
+    QCOMPARE(shown.filter, QString("Data Files (*.dat)|*.dat|All Files (*.*)|*.*"));
+    QCOMPARE(rig.data.rsSets.AbsolutePosition(), 1);
+}
+
+void TestFiles::saveNewOpenRoundTrip() {
+    Rig rig;
+    rig.fill();
+    rig.dialog.answers << rig.path("day.dat") << rig.path("day.dat");
+    rig.files->Savemenu_Click();
+    rig.files->Newmenu_Click();
+    QCOMPARE(rig.cell(77, 13), QString("0.000000"));
+    QCOMPARE(rig.bar.peak, 128.0);
+    QVERIFY(!rig.bar.visible);
+    rig.files->Openmenu_Click();
+    for (int r = 1; r <= 128; ++r)
+        for (int k = 1; k <= 30; ++k) QCOMPARE(rig.cell(r, k), QStringLiteral("%1.%2").arg(k).arg(r, 6, 10, QChar('0')));
+    QCOMPARE(rig.cell(5, 0), QString("5"));
+    QCOMPARE(rig.dialog.shown.last().title, QString("Open Data File"));
+    QCOMPARE(rig.dialog.shown.last().fileName, QString("day.dat"));  // the last name is offered again
+}
+
+void TestFiles::savedFileReadByIndependentReader() {
+    Rig rig;
+    rig.fill();
+    rig.dialog.answers << rig.path("x.dat");
+    rig.files->Savemenu_Click();
+    const QByteArray b = readAll(rig.path("x.dat"));
+    // The layout read back here byte by byte, without the codec.
+    int at = 0, row = 0;
+    while (at < b.size()) {
+        ++row;
+        const int number = qint16(uchar(b[at]) | (uchar(b[at + 1]) << 8));
+        QCOMPARE(number, row);
+        at += 2;
+        for (int k = 1; k <= 30; ++k) {
+            const int len = uchar(b[at]) | (uchar(b[at + 1]) << 8);
+            at += 2;
+            QCOMPARE(QString::fromLatin1(b.mid(at, len)), QStringLiteral("%1.%2").arg(k).arg(row, 6, 10, QChar('0')));
+            at += len;
+        }
+    }
+    QCOMPARE(row, 128);
+    QCOMPARE(at, b.size());
+}
+
+void TestFiles::openRecordFiles_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("loaded");  // rows that take the file's values
+    QTest::newRow("two records") << "two_records.dat" << 2;
+    QTest::newRow("cut in a text") << "cut_in_text.dat" << 2;
+    QTest::newRow("cut in a length") << "cut_in_length.dat" << 1;
+    QTest::newRow("length past the end") << "length_past_end.dat" << 1;
+    QTest::newRow("one stray byte") << "odd_byte.dat" << 1;
+    QTest::newRow("empty file") << "empty.dat" << 0;
+    QTest::newRow("more records than rows") << "more_than_rows.dat" << 128;
+}
+
+void TestFiles::openRecordFiles() {
+    QFETCH(QString, file);
+    QFETCH(int, loaded);
+    Rig rig;
+    for (int r = 1; r <= 128; ++r) {
+        rig.data.rsSets.setAbsolutePosition(r);
+        rig.data.rsSets.setFields(1, "keep");
+    }
+    rig.data.rsSets.setAbsolutePosition(50);
+    rig.dialog.answers << QStringLiteral(ORVANTA_TEST_DATA "/datfiles/") + file;
+    QFile::setPermissions(rig.dialog.answers.first(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    rig.files->Openmenu_Click();
+    QCOMPARE(rig.data.rsSets.AbsolutePosition(), 1);
+    QCOMPARE(rig.data.rsSets.RecordCount(), 128);
+    for (int r = 1; r <= 128; ++r) {
+        const QString expected = r <= loaded ? QStringLiteral("%1").arg(r * 0.001 + 1, 0, 'f', 6) : QString("keep");
+        QCOMPARE(rig.cell(r, 1), expected);
+    }
+    if (loaded > 0) QCOMPARE(rig.cell(loaded, 30), QStringLiteral("%1").arg(loaded * 0.001 + 30, 0, 'f', 6));
+    QVERIFY(rig.messages.texts.isEmpty());
+}
+
+void TestFiles::windows1252Texts() {
+    Rig rig;
+    rig.dialog.answers << QStringLiteral(ORVANTA_TEST_DATA "/datfiles/cp1252_text.dat") << rig.path("back.dat");
+    rig.files->Openmenu_Click();
+    QCOMPARE(rig.cell(1, 1), QString::fromUtf8("\u20ac1.5"));
+    rig.files->Savemenu_Click();
+    QCOMPARE(readAll(rig.path("back.dat")).mid(2, 8), QByteArray("\x04\x00\x80" "1.5", 6) + QByteArray("\x08\x00", 2));
+}
+
+void TestFiles::newAsksBeforeClearing() {
+    Rig rig;
+    rig.files->Newmenu_Click();
+    QVERIFY2(rig.messages.questions.isEmpty(), "nothing to lose: no question");
+    QCOMPARE(rig.bar.peak, 128.0);
+    rig.data.rsSets.setAbsolutePosition(3);
+    rig.data.rsSets.setFields(9, "0.5");
+    rig.data.rsSets.setAbsolutePosition(1);
+    rig.messages.answerYes = false;
+    rig.files->Newmenu_Click();
+    QCOMPARE(rig.messages.questions,
+             QStringList{"Clear all readings? Readings that have not been saved to a data file will be lost."});
+    QCOMPARE(rig.cell(3, 9), QString("0.5"));
+    rig.messages.answerYes = true;
+    rig.files->Newmenu_Click();
+    QCOMPARE(rig.cell(3, 9), QString("0.000000"));
+    QCOMPARE(rig.data.rsSets.AbsolutePosition(), 3);  // cell() moved it; New itself ends on row 1
+}
+
+void TestFiles::readOnlyTargets_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("open") << "open";
+    QTest::newRow("save") << "save";
+    QTest::newRow("export") << "export";
+}
+
+void TestFiles::readOnlyTargets() {
+    QFETCH(QString, command);
+    Rig rig;
+    rig.fill();
+    const QString target = rig.path("locked.file");
+    QByteArray before;
+    DataFileRecord rec;
+    rec.SetValue.fill("9.9");
+    DataFileCodec::write(rec, before);
+    makeReadOnly(target, before);
+    rig.dialog.answers << target;
+    if (command == "open") rig.files->Openmenu_Click();
+    else if (command == "save") rig.files->Savemenu_Click();
+    else rig.files->Exportmenu_Click();
+    QCOMPARE(rig.messages.texts, QStringList{"This file is set for Read Only and cannot be modified."});
+    QCOMPARE(readAll(target), before);
+    QCOMPARE(rig.cell(1, 1), QString("1.000001"));
+}
+
+void TestFiles::cancelledDialogsKeepNames() {
+    Rig rig;
+    rig.vars.mDataFileName = "old.dat";
+    rig.vars.mExportFileName = "old.txt";
+    rig.dialog.answers << "" << "" << "";
+    rig.files->Openmenu_Click();
+    rig.files->Saveasmenu_Click();
+    rig.files->ExportToText();
+    QCOMPARE(rig.vars.mDataFileName, QString("old.dat"));
+    QCOMPARE(rig.vars.mExportFileName, QString("old.txt"));
+    QCOMPARE(rig.dialog.shown.size(), 3);
+    QCOMPARE(rig.dialog.shown[2].title, QString("Export Data to Text file"));
+    QCOMPARE(rig.dialog.shown[2].fileName, QString("old.txt"));
+    QVERIFY(rig.messages.texts.isEmpty());
+    QCOMPARE(QDir(rig.tmp.path()).entryList(QDir::Files).filter(".dat").size(), 0);
+}
+
+void TestFiles::saveReplacesLongerFile() {
+    Rig rig(3);
+    const QString target = rig.path("long.dat");
+    QFile f(target);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(100000, 'z'));
+    f.close();
+    rig.dialog.answers << target;
+    rig.files->Savemenu_Click();
+    QCOMPARE(readAll(target).size(), 3 * 302);
+}
+
+void TestFiles::exportBytes() {
+    Rig rig;
+    rig.fill();
+    const QString target = rig.path("out.txt");
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(50000, 'o'));
+    old.close();
+    rig.dialog.answers << target;
+    rig.files->Exportmenu_Click();
+    const QByteArray bytes = readAll(target);
+    QVERIFY(bytes.endsWith("\r\n"));
+    const QList<QByteArray> lines = bytes.chopped(2).split('\n');
+    QCOMPARE(lines.size(), 129);
+    QCOMPARE(TextExport::headerLine().size(), 210);
+    QCOMPARE(bytes.left(210), TextExport::headerLine());
+    QVERIFY(bytes.startsWith("Number\tSet 1\tSet 2\t"));
+    for (const QByteArray& l : lines) QCOMPARE(l.count('\t'), 31);
+    QCOMPARE(lines[1], QByteArray("1\t1.000001\t2.000001\t3.000001\t4.000001\t5.000001\t6.000001\t7.000001\t8.000001\t"
+                                  "9.000001\t10.000001\t11.000001\t12.000001\t13.000001\t14.000001\t15.000001\t"
+                                  "16.000001\t17.000001\t18.000001\t19.000001\t20.000001\t21.000001\t22.000001\t"
+                                  "23.000001\t24.000001\t25.000001\t26.000001\t27.000001\t28.000001\t29.000001\t"
+                                  "30.000001\t\r"));
+    QCOMPARE(rig.data.rsSets.AbsolutePosition(), 128);  // left on the last row exported
+    QCOMPARE(rig.vars.mExportFileName, QString("out.txt"));
+}
+
+void TestFiles::exportEmptyTable() {
+    Rig rig(0);
+    rig.dialog.answers << rig.path("empty.txt");
+    rig.files->ExportToText();
+    QCOMPARE(readAll(rig.path("empty.txt")), TextExport::headerLine());
+}
+
+void TestFiles::reportLines() {
+    Rig rig;
+    rig.fill();
+    RecordingPrinter p;
+    Report::print(rig.data.rsSets, p);
+    QCOMPARE(p.size, 8.0);
+    QVERIFY(p.ended);
+    QCOMPARE(p.lines.size(), 4 + 4 * (2 + 128) + 3 * 2);
+    for (int i = 0; i < 4; ++i) QCOMPARE(p.lines[i], qMakePair(QString(i == 2 ? " " : ""), false));
+    const int blockLines[4][2] = {{16, 9}, {16, 9}, {16, 9}, {12, 7}};
+    int at = 4;
+    for (int b = 0; b < 4; ++b) {
+        QCOMPARE(p.lines[at].first, Report::headerLine(Report::kBlocks[b][0], Report::kBlocks[b][1]));
+        QVERIFY(p.lines[at].second);                                      // header in bold
+        QCOMPARE(p.lines[at].first.count('\t'), blockLines[b][0]);
+        QCOMPARE(p.lines[at + 1], qMakePair(QString(), true));            // its empty line
+        for (int r = 1; r <= 128; ++r) {
+            const auto& line = p.lines[at + 1 + r];
+            QVERIFY(!line.second);
+            QCOMPARE(line.first.count('\t'), blockLines[b][1]);
+            QVERIFY(line.first.startsWith(QString::number(r) + "\t\t" + QString::number(Report::kBlocks[b][0]) + "."));
+        }
+        at += 2 + 128;
+        if (b < 3) {
+            QCOMPARE(p.lines[at].first, QString());
+            QCOMPARE(p.lines[at + 1].first, QString());
+            at += 2;
+        }
+    }
+    QCOMPARE(p.lines[4 + 130 + 2].first, QString("Number\t\tSet 9\t\tSet 10\t\tSet 11\t\tSet 12\t\tSet 13\t\tSet 14\t\tSet 15\t\tSet 16"));
+    QCOMPARE(rig.data.rsSets.AbsolutePosition(), 1);
+}
+
+void TestFiles::reportOfEmptyTable() {
+    Rig rig(0);
+    RecordingPrinter p;
+    Report::print(rig.data.rsSets, p);
+    QCOMPARE(p.lines.size(), 4 + 4 * 2 + 3 * 2);
+    QVERIFY(p.ended);
+}
+
+void TestFiles::reportToPdf() {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+    Rig rig;
+    rig.fill();
+    rig.data.rsSets.setAbsolutePosition(1);
+    rig.data.rsSets.setFields(30, "7.777777");
+    rig.dialog.answers << rig.path("report.pdf");
+    Printmenu_Click(rig.data.rsSets, rig.dialog);
+    QCOMPARE(rig.dialog.shown.first().title, QString("Print Schedule"));
+    QCOMPARE(rig.dialog.shown.first().flags, 264);
+    QProcess p;
+    p.start("pdftotext", {"-layout", rig.path("report.pdf"), "-"});
+    QVERIFY(p.waitForFinished(20000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY(text.count(QChar(12)) >= 4);  // many pages
+    qsizetype at = 0;
+    for (const char* needle : {"Set 1", "Set 8", "1.000001", "8.000128", "Set 9", "16.000128", "Set 25", "Set 30",
+                               "7.777777", "30.000128"}) {
+        const qsizetype next = text.indexOf(QLatin1String(needle), at);
+        QVERIFY2(next >= 0, needle);
+        at = next;
+    }
+    QCOMPARE(rig.data.rsSets.AbsolutePosition(), 1);
+}
+
+void TestFiles::printCancelled() {
+    Rig rig;
+    rig.data.rsSets.setAbsolutePosition(40);
+    rig.dialog.answers << "";
+    Printmenu_Click(rig.data.rsSets, rig.dialog);
+    QCOMPARE(rig.data.rsSets.AbsolutePosition(), 40);
+}
+
+QTEST_MAIN(TestFiles)
 #include "test_files.moc"

@@ -16,7 +16,10 @@
 
 bool IsReadOnlyTarget(const QString& path) {
     const QFileInfo fi(path);
-    if (fi.exists()) return !fi.isWritable() || !QFileInfo(fi.absolutePath()).isWritable();
+    // The read-only attribute is the owner's write permission; it holds for every user.
+    if (fi.exists())
+        return !(fi.permissions() & QFileDevice::WriteOwner) || !fi.isWritable() ||
+               !QFileInfo(fi.absolutePath()).isWritable();
     const QFileInfo dir(fi.absolutePath());
     return dir.exists() && !dir.isWritable();
 }

@@ -38,20 +38,40 @@ void QPainterReportPrinter::printLine(const QString& text) {
     m_painter.setFont(m_font);
     const QFontMetricsF fm(m_font, &m_printer);
     const double lineHeight = fm.lineSpacing();
-    const double pageHeight = m_printer.pageLayout().paintRectPixels(m_printer.resolution()).height();
-    const double pageWidth = m_printer.pageLayout().paintRectPixels(m_printer.resolution()).width();
+    const QRectF page = m_printer.pageLayout().paintRectPixels(m_printer.resolution());
+    const double tab = tabStop();
+    // The widest line has sixteen tab stops and a reading after them; a page too narrow for it
+    // gets the listing condensed across, never cut off.
+    QFont bold = m_font;
+    bold.setBold(true);
+    const double widest = 16 * tab + qMax(fm.horizontalAdvance(QStringLiteral("00.0000000")),
+                                          QFontMetricsF(bold, &m_printer).horizontalAdvance(QStringLiteral("Set 24")));
+    const double xScale = qMin(1.0, page.width() / widest);
     QTextOption opt;
     opt.setWrapMode(QTextOption::NoWrap);
-    opt.setTabStopDistance(fm.horizontalAdvance(QStringLiteral("0000000000")));
+    opt.setTabStopDistance(tab);
     for (const QString& line : text.split(QLatin1Char('\n'))) {
-        if (m_y + lineHeight > pageHeight && m_y > 0) {
+        if (m_y + lineHeight > page.height() && m_y > 0) {
             m_printer.newPage();
             ++m_pages;
             m_y = 0;
         }
-        m_painter.drawText(QRectF(0, m_y, pageWidth, lineHeight), line, opt);
+        m_painter.save();
+        m_painter.scale(xScale, 1.0);
+        m_painter.drawText(QRectF(0, m_y, page.width() / xScale, lineHeight), line, opt);
+        m_painter.restore();
         m_y += lineHeight;
     }
+}
+
+double QPainterReportPrinter::tabStop() const {
+    // A reading ("0.000000") is wider than one stop and narrower than two, so the header's two
+    // tabs per set and the data line's one tab per reading land on the same columns.
+    QFont bold = m_font;
+    bold.setBold(true);
+    const double number = QFontMetricsF(bold, &m_printer).horizontalAdvance(QStringLiteral("Number"));
+    const double reading = QFontMetricsF(m_font, &m_printer).horizontalAdvance(QStringLiteral("0.000000"));
+    return qMin(qMax(number * 1.05, reading * 0.55), reading * 0.95);
 }
 
 void QPainterReportPrinter::endDoc() {

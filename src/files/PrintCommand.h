@@ -23,6 +23,7 @@ public:
 
 private:
     void begin();
+    double tabStop() const;
     QPrinter& m_printer;
     QPainter m_painter;
     QFont m_font;
