@@ -1,4 +1,548 @@
+#include <QMenu>
+#include <QSerialPort>
+#include <QSignalSpy>
 #include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+#include "AppRig.h"
+#include "CommPort.h"
+#include "ErrorCodes.h"
+#include "MainMenus.h"
+#include "Pty.h"
+#include "Registry.h"
+#include "frmAbout.h"
+#include "frmCommPort.h"
+#include "frmData2.h"
+#include "frmOptions.h"
+
+namespace {
+const QString kNoMeter = QString(10, ' ') + "Could not connect to the Orvanta Magnetic Susceptibility Meter.\r\n\r\n"
+                         "Please ensure that the Meter is plugged into a USB port before you start this program.\r\n"
+                         "   If this problem persists, the USB driver for the Meter may need to be re-installed.";
+
+template <typename T>
+T* lastChild(QObject* parent) {
+    const auto all = parent->findChildren<T*>(QString(), Qt::FindDirectChildrenOnly);
+    return all.isEmpty() ? nullptr : all.last();
+}
+}  // namespace
+
+class TestApp : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startupFindsMeterOnLinkedPort();
+    void startupWithoutMeterWarnsAndFallsBack();
+    void storeFunctionSetting_data();
+    void storeFunctionSetting();
+    void unreadableCommNumCountsAsOne();
+    void databaseThatCannotOpenIsReported();
+    void recordsetAlreadyOpenIsNotReopened();
+    void resizeRule();
+    void shutdownClosesRecordset();
+    void closingSetsWindowClosesProgram();
+    void findVcpPort_data();
+    void findVcpPort();
+    void commPortDialog_data();
+    void commPortDialog();
+    void commPortDialogPortInUse();
+    void requests_data();
+    void requests();
+    void requestWithPortClosedTellsUserEachTime();
+    void cancelDuringDownload();
+    void menusReachTheirOperations();
+    void toolBarLayoutAndSetDropDown();
+    void viewMeterDuringDownloadKeepsFlags();
+    void options();
+    void aboutShowsVersion();
+    void displayUpdateCreatesPanelHidden();
+    void connectionLostIsToldOnce();
+};
+
+void TestApp::startupFindsMeterOnLinkedPort() {
+    Pty pty;
+    AppRig rig;
+    QVERIFY(rig.env.link(7, pty.slavePath()));
+    frmMain& w = rig.start();
+    QVERIFY(w.MSComm1.PortOpen());
+    QCOMPARE(int(w.V.CommPortNumber), 7);
+    QCOMPARE(w.V.CommSettings, QString("9600,n,8,1"));
+    QCOMPARE(w.MSComm1.Settings(), QString("9600,n,8,1"));
+    QCOMPARE(w.MSComm1.RThreshold(), 1);
+    QCOMPARE(rig.messages.texts, QStringList());
+    QCOMPARE(w.V.VersionText, QString("Version 1.0.6"));
+    QCOMPARE(w.V.UnitsText, QString("Units SI"));
+    QCOMPARE(w.CoolBarBand1->text(), QString("Units SI"));
+    QCOMPARE(w.M.mSelectedSet, QString("1"));
+    QCOMPARE(w.V.MeterSetText, QString("1"));
+    QCOMPARE(w.V.MeterReadingText, QString("1"));
+    QCOMPARE(w.rsSets.State(), Recordset::adStateOpen);
+    QVERIFY(w.dataSubWindow()->isVisible());
+    QCOMPARE(w.windowTitle(), QString("Orvanta"));
+    QVERIFY(!w.ProgressBar1->isVisible());
+    QCOMPARE(rig.setting("Comm Num"), QString("<absent>"));  // nothing written at start-up
+}
+
+void TestApp::startupWithoutMeterWarnsAndFallsBack() {
+    AppRig rig;
+    rig.setSetting("Comm Num", "200");  // no device behind it
+    frmMain& w = rig.start();
+    QCOMPARE(rig.messages.texts, (QStringList{kNoMeter, "Meter not connected or invalid Comm Port Number selected"}));
+    QCOMPARE(int(w.V.CommPortNumber), 200);
+    QVERIFY(!w.MSComm1.PortOpen());
+    QCOMPARE(w.rsSets.State(), Recordset::adStateOpen);
+}
+
+void TestApp::storeFunctionSetting_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("storeToPC");
+    QTest::newRow("True") << "True" << true;
+    QTest::newRow("False") << "False" << false;
+    QTest::newRow("unreadable") << "perhaps" << false;
+}
+
+void TestApp::storeFunctionSetting() {
+    QFETCH(QString, stored);
+    QFETCH(bool, storeToPC);
+    Pty pty;
+    AppRig rig;
+    rig.env.link(2, pty.slavePath());
+    rig.setSetting("StoreFunction", stored);
+    frmMain& w = rig.start();
+    QCOMPARE(w.V.StoreToPC, storeToPC);
+    // Start-up went on to the end: database and port.
+    QCOMPARE(w.rsSets.State(), Recordset::adStateOpen);
+    QVERIFY(w.MSComm1.PortOpen());
+}
+
+void TestApp::unreadableCommNumCountsAsOne() {
+    AppRig rig;
+    rig.setSetting("Comm Num", "abc");
+    frmMain& w = rig.start();
+    QCOMPARE(int(w.V.CommPortNumber), 1);
+    QCOMPARE(rig.messages.texts.value(0), kNoMeter);
+    QCOMPARE(w.V.CommSettings, QString("9600,n,8,1"));
+}
+
+void TestApp::databaseThatCannotOpenIsReported() {
+    Pty pty;
+    AppRig rig;
+    rig.env.link(3, pty.slavePath());
+    QDir().mkpath(rig.env.database());  // a folder where the file should be
+    frmMain& w = rig.start();
+    QCOMPARE(rig.messages.texts.size(), 1);
+    QVERIFY(rig.messages.texts[0].startsWith("The readings database could not be opened: " + rig.env.database() + "\n"));
+    QVERIFY(rig.messages.texts[0].size() > rig.env.database().size() + 46);  // and the reason
+    QVERIFY(w.MSComm1.PortOpen());
+    QCOMPARE(w.rsSets.State(), Recordset::adStateClosed);
+}
+
+void TestApp::recordsetAlreadyOpenIsNotReopened() {
+    AppRig rig;
+    frmMain& w = rig.create();
+    w.Data1.OpenSets();
+    w.rsSets.setAbsolutePosition(5);
+    QSignalSpy reloaded(&w.rsSets, &Recordset::reloaded);
+    w.Form_Load();
+    QCOMPARE(reloaded.count(), 0);
+    QCOMPARE(w.rsSets.AbsolutePosition(), 5);
+}
+
+void TestApp::resizeRule() {
+    basVariables v;
+    frmMain::ResizeRule(9000, 12000, v);
+    QCOMPARE(v.DataWindowHeight, 8250);
+    QCOMPARE(v.DataWindowWidth, 11800);
+    frmMain::ResizeRule(1000.5, 1000.5, v);  // halves to even
+    QCOMPARE(v.DataWindowHeight, 250);
+    QCOMPARE(v.DataWindowWidth, 800);
+    frmMain::ResizeRule(1001.5, 1001.5, v);
+    QCOMPARE(v.DataWindowHeight, 252);
+    AppRig rig;
+    frmMain& w = rig.start();
+    const double dpi = w.logicalDpiY();
+    w.resize(qRound(12000.0 * w.logicalDpiX() / 1440), qRound(9000.0 * dpi / 1440));
+    QTRY_COMPARE(w.V.DataWindowHeight, 8250);
+    QCOMPARE(w.V.DataWindowWidth, 11800);
+}
+
+void TestApp::shutdownClosesRecordset() {
+    AppRig rig;
+    frmMain& w = rig.start();
+    w.rsSets.setAbsolutePosition(4);
+    w.rsSets.setFields(6, "0.25");
+    QVERIFY(w.close());
+    QCOMPARE(w.rsSets.State(), Recordset::adStateClosed);
+    DataEnvironment again(rig.env.database());
+    again.OpenSets();
+    again.rsSets.setAbsolutePosition(4);
+    QCOMPARE(again.rsSets.Fields(6), QString("0.25"));  // the pending row was saved on the way out
+}
+
+void TestApp::closingSetsWindowClosesProgram() {
+    AppRig rig;
+    frmMain& w = rig.start();
+    QVERIFY(w.isVisible());
+    w.dataSubWindow()->close();
+    QTRY_VERIFY(!w.isVisible());
+    QCOMPARE(w.rsSets.State(), Recordset::adStateClosed);
+}
+
+void TestApp::findVcpPort_data() {
+    QTest::addColumn<SerialCommRegistry::Values>("values");
+    QTest::addColumn<QString>("port");
+    using V = SerialCommRegistry::Values;
+    QTest::newRow("serial and vcp") << V{{"\\Device\\Serial0", "COM1"}, {"\\Device\\VCP0", "COM7"}} << "COM7";
+    QTest::newRow("only VCP10") << V{{"\\Device\\VCP10", "COM12"}} << "";
+    QTest::newRow("first of two") << V{{"\\Device\\VCP1", "COM9"}, {"\\Device\\VCP0", "COM4"}} << "COM9";
+    QTest::newRow("name exactly VCP") << V{{"\\Device\\VCP", "COM5"}} << "";
+    QTest::newRow("case matters") << V{{"\\device\\vcp0", "COM5"}} << "";
+    QTest::newRow("empty key") << V{} << "";
+    QTest::newRow("empty data") << V{{"\\Device\\VCP0", ""}} << "";
+}
+
+void TestApp::findVcpPort() {
+    QFETCH(SerialCommRegistry::Values, values);
+    QFETCH(QString, port);
+    SerialCommRegistry reg(values);
+    QCOMPARE(FindVcpPort(reg, Registry::HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM"), port);
+    QCOMPARE(reg.openKeys(), 0);  // the key is always closed again
+    QCOMPARE(FindVcpPort(reg, Registry::HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\NOTHERE"), QString());
+    QCOMPARE(int(PortNumberFromName("COM12")), 12);
+    QCOMPARE(int(PortNumberFromName("COM3")), 3);
+}
+
+void TestApp::commPortDialog_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("meter on 3") << "3" << "3" << true << true << QStringList();
+    QTest::newRow("no such port") << "200" << "200" << false << false << QStringList{"Warning: Invalid Comm Port Number"};
+    QTest::newRow("not a number keeps 3") << "abc" << "3" << true << true << QStringList();
+}
+
+void TestApp::commPortDialog() {
+    QFETCH(QString, text);
+    QFETCH(QString, saved);
+    QFETCH(bool, open);
+    QFETCH(bool, closed);
+    QFETCH(QStringList, messages);
+    Pty pty;
+    AppRig rig;
+    rig.env.link(3, pty.slavePath());
+    frmMain& w = rig.start();
+    QVERIFY(w.MSComm1.PortOpen());
+    w.ShowCommPortDialog();
+    auto* dlg = lastChild<frmCommPort>(&w);
+    QVERIFY(dlg && dlg->isVisible());
+    QCOMPARE(dlg->windowTitle(), QString("Select Comm Port"));
+    QCOMPARE(dlg->Combo1->currentText(), QString("3"));
+    QCOMPARE(dlg->Combo1->count(), 6);
+    QCOMPARE(dlg->DeviceLabel->text(), pty.slavePath());
+    dlg->Combo1->setEditText(text);
+    dlg->OKButton->click();
+    QCOMPARE(rig.setting("Comm Num"), saved);
+    QCOMPARE(w.MSComm1.PortOpen(), open);
+    QCOMPARE(rig.messages.texts, messages);
+    QCOMPARE(dlg->isVisible(), !closed);
+    if (open) {
+        w.SendCommand("R");
+        QCOMPARE(pty.receive(100), QByteArray("R"));
+    }
+}
+
+void TestApp::commPortDialogPortInUse() {
+    Pty pty;
+    AppRig rig;
+    frmMain& w = rig.start();
+    rig.messages.texts.clear();
+    rig.env.link(4, pty.slavePath());
+    QSerialPort other;
+    other.setPortName(pty.slavePath());
+    QVERIFY(other.open(QIODevice::ReadWrite));
+    w.ShowCommPortDialog();
+    auto* dlg = lastChild<frmCommPort>(&w);
+    dlg->Combo1->setEditText("4");
+    dlg->OKButton->click();
+    QCOMPARE(rig.messages.texts, QStringList{"Warning: Comm Port is in use by another application"});
+    QVERIFY(!w.MSComm1.PortOpen());
+    QVERIFY(!dlg->isVisible());  // closes with the port closed
+    // Cancel changes nothing.
+    w.ShowCommPortDialog();
+    dlg = lastChild<frmCommPort>(&w);
+    dlg->Combo1->setEditText("5");
+    dlg->CancelButton->click();
+    QCOMPARE(int(w.V.CommPortNumber), 4);
+}
+
+void TestApp::requests_data() {
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("downloadMode");
+    QTest::addColumn<bool>("readingMode");
+    QTest::addColumn<int>("maximum");  // 0: no progress dialog
+    QTest::newRow("current set") << "C" << QByteArray("C") << true << false << 128;
+    QTest::newRow("selected set 7") << "S" << QByteArray("S07") << true << false << 128;
+    QTest::newRow("all sets") << "D" << QByteArray("D") << true << false << 3840;
+    QTest::newRow("capture") << "R" << QByteArray("R") << false << true << 0;
+    QTest::newRow("continuous") << "A" << QByteArray("A") << false << true << 0;
+}
+
+void TestApp::requests() {
+    QFETCH(QString, request);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, downloadMode);
+    QFETCH(bool, readingMode);
+    QFETCH(int, maximum);
+    Pty pty;
+    AppRig rig;
+    rig.env.link(5, pty.slavePath());
+    frmMain& w = rig.start();
+    w.M.mSelectedSet = "7";
+    w.M.mProgressCount = 55;
+    // Start from the other view, so each request has something to switch.
+    if (downloadMode) w.requests().CaptureCurrentReading();
+    else w.requests().DownloadCurrentSet();
+    pty.receive(50);
+    if (request == "C") w.requests().DownloadCurrentSet();
+    if (request == "S") w.requests().DownloadSelectedSet();
+    if (request == "D") w.requests().DownloadAllSets();
+    if (request == "R") w.requests().CaptureCurrentReading();
+    if (request == "A") w.requests().ShowContinuousReadings();
+    QCOMPARE(pty.receive(100), bytes);
+    QCOMPARE(w.V.DownloadMode, downloadMode);
+    QCOMPARE(w.V.ReadingMode, readingMode);
+    QCOMPARE(w.dataSubWindow()->isVisible(), downloadMode);
+    QCOMPARE(w.readingSubWindow()->isVisible(), readingMode);
+    if (maximum) {
+        QCOMPARE(w.M.mProgressCount, 0);
+        QVERIFY(w.progressDialog());
+        QVERIFY(!w.progressDialog()->isVisible());  // created hidden
+        QCOMPARE(w.progressDialog()->ProgressBar1->maximum(), maximum);
+        QCOMPARE(w.progressDialog()->windowTitle(), QString("Downloading Data....."));
+        QVERIFY(w.progressDialog()->windowFlags() & Qt::WindowStaysOnTopHint);
+    } else {
+        QCOMPARE(w.M.mProgressCount, 0);  // unchanged by a live request (the download before reset it)
+    }
+    QVERIFY(rig.messages.texts.isEmpty());
+}
+
+void TestApp::requestWithPortClosedTellsUserEachTime() {
+    AppRig rig;
+    rig.setSetting("Comm Num", "201");
+    frmMain& w = rig.start();
+    rig.messages.texts.clear();
+    w.requests().DownloadAllSets();
+    w.requests().CaptureCurrentReading();
+    QCOMPARE(rig.messages.texts, QStringList(2, "Meter not connected or invalid Comm Port Number selected"));
+    QVERIFY(!w.V.DownloadMode);
+    QVERIFY(!w.V.ReadingMode);
+    QVERIFY(!w.progressDialog());
+    QVERIFY(w.dataSubWindow()->isVisible());
+}
+
+void TestApp::cancelDuringDownload() {
+    Pty pty;
+    AppRig rig;
+    rig.env.link(5, pty.slavePath());
+    frmMain& w = rig.start();
+    w.requests().DownloadAllSets();
+    pty.send("S01\n0.5\n");
+    QTRY_VERIFY(w.progressDialog() && w.progressDialog()->isVisible());
+    QCOMPARE(pty.receive(50), QByteArray("D"));
+    QPointer<frmProgress> dlg = w.progressDialog();
+    dlg->CancelButton->click();
+    QCOMPARE(pty.receive(100), QByteArray("P"));
+    QTRY_VERIFY(dlg.isNull());
+    QVERIFY(w.V.DownloadMode);
+    QCOMPARE(w.M.mProgressCount, 1);
+    QVERIFY(w.dataSubWindow()->isVisible());
+    // A value still arriving is stored and brings the dialog back.
+    pty.send("0.6\n");
+    QTRY_VERIFY(w.progressDialog() && w.progressDialog()->isVisible());
+    QCOMPARE(w.progressDialog()->Label1->text(), QString("Set 1  Reading 2"));
+    // Cancel with the port closed writes nothing and still closes.
+    w.MSComm1.setPortOpen(false);
+    w.progressDialog()->CancelButton->click();
+    QVERIFY(rig.messages.texts.isEmpty());
+}
+
+void TestApp::menusReachTheirOperations() {
+    Pty pty;
+    AppRig rig;
+    rig.env.link(5, pty.slavePath());
+    frmMain& w = rig.start();
+    MainMenus& m = *w.menus;
+    const QList<QPair<QString, QByteArray>> meter = {{"DownCurmenu", "C"}, {"DownSelmenu", "S01"}, {"DownAllmenu", "D"},
+                                                     {"ShowCurmenu", "R"}, {"ShowAllmenu", "A"}};
+    for (const auto& [name, bytes] : meter) {
+        m.menuItem(name)->trigger();
+        QCOMPARE(pty.receive(60), bytes);
+    }
+    const QList<QPair<QString, QByteArray>> buttons = {{"Getcurrentset", "C"}, {"Getset", "S01"}, {"Getall", "D"},
+                                                       {"Getreading", "R"}, {"Getallreadings", "A"}};
+    for (const auto& [key, bytes] : buttons) {
+        m.toolButton(key)->trigger();
+        QCOMPARE(pty.receive(60), bytes);
+    }
+    QCOMPARE(m.menuItem("Newmenu")->shortcut(), QKeySequence("Ctrl+N"));
+    QCOMPARE(m.menuItem("Openmenu")->shortcut(), QKeySequence("Ctrl+O"));
+    QCOMPARE(m.menuItem("Savemenu")->shortcut(), QKeySequence("Ctrl+S"));
+    QCOMPARE(m.menuItem("Printmenu")->shortcut(), QKeySequence("Ctrl+P"));
+    QCOMPARE(m.menuItem("Exitmenu")->shortcut(), QKeySequence("Ctrl+Q"));
+    // File commands through the scripted dialog.
+    w.rsSets.setAbsolutePosition(2);
+    w.rsSets.setFields(3, "1.5");
+    rig.dialog.answers << rig.env.root() + "/m.dat" << rig.env.root() + "/m2.dat" << rig.env.root() + "/m.txt"
+                       << rig.env.root() + "/m.pdf" << rig.env.root() + "/m.dat";
+    m.menuItem("Savemenu")->trigger();
+    m.toolButton("Save")->trigger();
+    m.menuItem("Exportmenu")->trigger();
+    m.menuItem("Printmenu")->trigger();
+    QVERIFY(QFile::exists(rig.env.root() + "/m.dat"));
+    QVERIFY(QFile::exists(rig.env.root() + "/m2.dat"));
+    QVERIFY(QFile::exists(rig.env.root() + "/m.txt"));
+    QVERIFY(QFileInfo(rig.env.root() + "/m.pdf").size() > 1000);
+    m.menuItem("Newmenu")->trigger();  // answered Yes
+    QCOMPARE(w.rsSets.cell(1, 3), QString("0.000000"));
+    m.menuItem("Openmenu")->trigger();
+    QCOMPARE(w.rsSets.cell(1, 3), QString("1.5"));
+    m.menuItem("Closemenu")->trigger();  // does nothing
+    QCOMPARE(rig.dialog.shown.size(), 5);
+    m.menuItem("Datamenu")->trigger();
+    QVERIFY(w.dataSubWindow()->isVisible());
+    QVERIFY(!w.readingSubWindow()->isVisible());
+    m.menuItem("Metermenu")->trigger();
+    QVERIFY(!w.dataSubWindow()->isVisible());
+    QVERIFY(w.readingSubWindow()->isVisible());
+    m.menuItem("Storemenu")->trigger();
+    QVERIFY(lastChild<frmOptions>(&w));
+    m.menuItem("Aboutmenu")->trigger();
+    QVERIFY(lastChild<frmAbout>(&w));
+    m.menuItem("CommPortmenu")->trigger();
+    QVERIFY(lastChild<frmCommPort>(&w));
+    m.menuItem("Exitmenu")->trigger();
+    QVERIFY(!w.isVisible());
+    QCOMPARE(rig.messages.texts, QStringList());
+}
+
+void TestApp::toolBarLayoutAndSetDropDown() {
+    Pty pty;
+    AppRig rig;
+    rig.env.link(5, pty.slavePath());
+    frmMain& w = rig.start();
+    MainMenus& m = *w.menus;
+    QCOMPARE(m.toolBarLayout(), (QStringList{"New", "Open", "Save", "-", "Print", "-", "Getcurrentset", "Getset", "-",
+                                             "Getall", "-", "Getreading", "Getallreadings"}));
+    QCOMPARE(m.toolButton("Getset")->toolTip(), QString("Download Set 1"));
+    QCOMPARE(m.toolButton("Getcurrentset")->toolTip(), QString("Download the Current Set"));
+    QVERIFY(m.Getset && m.Getset->menu());
+    const auto entries = m.Getset->menu()->actions();
+    QCOMPARE(entries.size(), 30);
+    QCOMPARE(entries.last()->text(), QString("Set 30"));
+    entries.last()->trigger();
+    QCOMPARE(pty.receive(60), QByteArray());  // picking a set sends nothing
+    QCOMPARE(m.toolButton("Getset")->toolTip(), QString("Download Set 30"));
+    QCOMPARE(w.M.mSelectedSet, QString("30"));
+    m.toolButton("Getset")->trigger();
+    QCOMPARE(pty.receive(60), QByteArray("S30"));
+    for (QAction* a : w.Toolbar1->actions()) QVERIFY(a->isSeparator() || !a->icon().isNull());
+    // An error raised behind a button ends the press and nothing else.
+    MainMenus::dispatch([] { throw VbError(5, "boom"); });
+}
+
+void TestApp::viewMeterDuringDownloadKeepsFlags() {
+    Pty pty;
+    AppRig rig;
+    rig.env.link(5, pty.slavePath());
+    frmMain& w = rig.start();
+    w.requests().DownloadAllSets();
+    w.ViewMeter();
+    QVERIFY(w.V.DownloadMode);
+    QVERIFY(!w.V.ReadingMode);
+    QVERIFY(w.readingSubWindow()->isVisible());
+    QCOMPARE(pty.receive(60), QByteArray("D"));  // views send nothing
+}
+
+void TestApp::options() {
+    AppRig rig;
+    frmMain& w = rig.start();
+    // OK while not reading live: setting and flag change, the label does not.
+    w.Reading();
+    const QString label = w.Reading().StoreLabel->text();
+    w.ShowOptions();
+    auto* dlg = lastChild<frmOptions>(&w);
+    QCOMPARE(dlg->windowTitle(), QString("Orvanta Options"));
+    QCOMPARE(dlg->Frame1->title(), QString("Store Function"));
+    QVERIFY(dlg->OptionButton1->isChecked());
+    dlg->OptionButton2->click();
+    QVERIFY(dlg->pendingChoice());
+    dlg->OKButton->click();
+    QVERIFY(w.V.StoreToPC);
+    QCOMPARE(rig.setting("StoreFunction"), QString("True"));
+    QCOMPARE(w.Reading().StoreLabel->text(), label);
+    // Cancel after clicking the other button changes nothing.
+    w.ShowOptions();
+    dlg = lastChild<frmOptions>(&w);
+    QVERIFY(dlg->OptionButton2->isChecked());
+    dlg->OptionButton1->click();
+    dlg->CancelButton->click();
+    QVERIFY(w.V.StoreToPC);
+    QCOMPARE(rig.setting("StoreFunction"), QString("True"));
+    // OK while reading live updates the panel's label.
+    w.V.ReadingMode = true;
+    w.ShowOptions();
+    dlg = lastChild<frmOptions>(&w);
+    dlg->OptionButton1->click();
+    dlg->OKButton->click();
+    QCOMPARE(rig.setting("StoreFunction"), QString("False"));
+    QCOMPARE(w.Reading().StoreLabel->text(), QString("(to Meter memory)"));
+    w.V.StoreToPC = true;
+    w.ShowOptions();
+    lastChild<frmOptions>(&w)->OKButton->click();
+    QCOMPARE(w.Reading().StoreLabel->text(), QString("(to PC memory)"));
+}
+
+void TestApp::aboutShowsVersion() {
+    AppRig rig;
+    frmMain& w = rig.start();
+    w.ShowAbout();
+    auto* dlg = lastChild<frmAbout>(&w);
+    QCOMPARE(dlg->windowTitle(), QString("About Orvanta"));
+    QCOMPARE(dlg->Label1->text(), QString("Orvanta"));
+    QCOMPARE(dlg->Label4->text(), QString("Version 1.0.6"));
+    QVERIFY(dlg->windowFlags() & Qt::WindowStaysOnTopHint);
+    dlg->OKButton->click();
+    QVERIFY(!dlg->isVisible());
+}
+
+void TestApp::displayUpdateCreatesPanelHidden() {
+    AppRig rig;
+    frmMain& w = rig.start();
+    QVERIFY(!w.readingExists());
+    w.V.MeterSetText = "4";
+    w.ShowSetNumber();
+    QVERIFY(w.readingExists());
+    QVERIFY(!w.readingSubWindow()->isVisible());
+    w.ViewMeter();
+    QVERIFY(w.readingSubWindow()->isVisible());
+    QCOMPARE(w.Reading().Label23->text(), QString("S4"));
+    QCOMPARE(w.Reading().StoreLabel->text(), QString("(to Meter memory)"));
+}
+
+void TestApp::connectionLostIsToldOnce() {
+    AppRig rig;
+    auto pty = std::make_unique<Pty>();
+    rig.env.link(5, pty->slavePath());
+    frmMain& w = rig.start();
+    QVERIFY(w.MSComm1.PortOpen());
+    pty.reset();
+    QTRY_VERIFY(!w.MSComm1.PortOpen());
+    QTRY_COMPARE(rig.messages.texts, QStringList{"The connection to the meter was lost."});
+    w.requests().CaptureCurrentReading();  // the link now leads nowhere
+    QTest::qWait(50);
+    QCOMPARE(rig.messages.texts.count("The connection to the meter was lost."), 1);
+}
+
+QTEST_MAIN(TestApp)
 #include "test_app.moc"

@@ -22,7 +22,7 @@ public:
         peak = qMax(peak, v);
     }
     double value() const override { return val; }
-    void setVisible(bool v) override { visible = v; }
+    void setBarVisible(bool v) override { visible = v; }
     double mx = 0, val = 0, peak = 0;
     bool visible = false;
 };

@@ -66,9 +66,9 @@ frmMain::frmMain(Deps deps, QWidget* parent)
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setMaximumWidth(240);
-    QAction* barAction = CoolBar1->addWidget(ProgressBar1);
-    barAction->setVisible(false);
-    barAction->setObjectName(QStringLiteral("ProgressBar1Action"));
+    ProgressBar1Action = CoolBar1->addWidget(ProgressBar1);
+    ProgressBar1Action->setVisible(false);
+    ProgressBar1Action->setObjectName(QStringLiteral("ProgressBar1Action"));
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -372,3 +372,4 @@ void frmMain::setMax(double max) { ProgressBar1->setMaximum(static_cast<int>(max
 double frmMain::max() const { return ProgressBar1->maximum(); }
 void frmMain::setValue(double value) { ProgressBar1->setValue(static_cast<int>(value)); }
 double frmMain::value() const { return ProgressBar1->value(); }
+void frmMain::setBarVisible(bool visible) { ProgressBar1Action->setVisible(visible); }

@@ -98,8 +98,7 @@ public:
     double max() const override;
     void setValue(double value) override;
     double value() const override;
-    void setVisible(bool visible) override { ProgressBar1->setVisible(visible); }
-    using QMainWindow::setVisible;
+    void setBarVisible(bool visible) override;
 
     /** @brief The sets window, created on first use. */
     frmData2& Data();
@@ -122,6 +121,7 @@ public:
     QLabel* CoolBarBand1;  ///< caption of band 1: UnitsText
     QToolBar* Toolbar1;
     QProgressBar* ProgressBar1;
+    QAction* ProgressBar1Action;  ///< shows and hides ProgressBar1 in the band
     QStatusBar* StatusBar1;
     MainMenus* menus = nullptr;
 

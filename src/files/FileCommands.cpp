@@ -61,7 +61,7 @@ void FileCommands::Newmenu_Click() {
 
         d.progress.setMax(128);
         d.progress.setValue(0);
-        d.progress.setVisible(true);
+        d.progress.setBarVisible(true);
         rs.setAbsolutePosition(1);
         while (rs.AbsolutePosition() != Recordset::adPosEOF) {
             for (int k = 1; k <= 30; ++k) {
@@ -76,7 +76,7 @@ void FileCommands::Newmenu_Click() {
         // The table could not be written; what was cleared stays cleared.
     }
     d.progress.setValue(0);
-    d.progress.setVisible(false);
+    d.progress.setBarVisible(false);
 }
 
 void FileCommands::Openmenu_Click() {

@@ -16,7 +16,7 @@ public:
     virtual double max() const = 0;
     virtual void setValue(double value) = 0;
     virtual double value() const = 0;
-    virtual void setVisible(bool visible) = 0;
+    virtual void setBarVisible(bool visible) = 0;
 };
 
 /** @brief New, Open, Close, Save, Save As and Export Data on the table Sets. */

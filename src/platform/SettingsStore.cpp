@@ -1,19 +1,27 @@
 #include "SettingsStore.h"
 
 #include <QSettings>
+#include <memory>
+
+namespace {
+std::unique_ptr<QSettings> open(const QString& iniFile, const QString& appName) {
+    if (!iniFile.isEmpty()) return std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
+    return std::make_unique<QSettings>(appName, appName);
+}
+}  // namespace
 
 QString SettingsStore::GetSetting(const QString& appName, const QString& section, const QString& key,
                                   const QString& defaultValue) const {
-    QSettings s(appName, appName);
-    s.beginGroup(section);
-    const QVariant v = s.value(key);
+    const auto s = open(m_iniFile, appName);
+    s->beginGroup(section);
+    const QVariant v = s->value(key);
     return v.isValid() ? v.toString() : defaultValue;
 }
 
 void SettingsStore::SaveSetting(const QString& appName, const QString& section, const QString& key,
                                 const QString& value) {
-    QSettings s(appName, appName);
-    s.beginGroup(section);
-    s.setValue(key, value);
-    s.sync();
+    const auto s = open(m_iniFile, appName);
+    s->beginGroup(section);
+    s->setValue(key, value);
+    s->sync();
 }

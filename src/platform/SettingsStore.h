@@ -4,6 +4,8 @@
 /** @brief The per-user settings store: application key, section, key, every value as text. */
 class SettingsStore {
 public:
+    /** @brief The user's own store; @p iniFile puts it in that file instead (for tests). */
+    explicit SettingsStore(QString iniFile = QString()) : m_iniFile(std::move(iniFile)) {}
     virtual ~SettingsStore() = default;
     /** @brief Reads a value, or @p defaultValue when it is absent. */
     virtual QString GetSetting(const QString& appName, const QString& section, const QString& key,
@@ -11,6 +13,9 @@ public:
     /** @brief Writes a value at once. */
     virtual void SaveSetting(const QString& appName, const QString& section, const QString& key,
                              const QString& value);
+
+private:
+    QString m_iniFile;
 };
 
 /** @brief Names of the settings, in one place. */

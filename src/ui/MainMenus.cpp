@@ -88,11 +88,11 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c, frm
 
     // Tool bar: images only, the tool tip is each button's text.
     m_toolbar.setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_toolbar.addAction(button(QStringLiteral("New"), QStringLiteral("New"), themed("document-new", nullptr), cmd.New));
-    m_toolbar.addAction(button(QStringLiteral("Open"), QStringLiteral("Open"), themed("document-open", nullptr), cmd.Open));
-    m_toolbar.addAction(button(QStringLiteral("Save"), QStringLiteral("Save"), themed("document-save", nullptr), cmd.Save));
+    m_toolbar.addAction(button(QStringLiteral("New"), QStringLiteral("New"), themed("document-new", "new.xpm"), cmd.New));
+    m_toolbar.addAction(button(QStringLiteral("Open"), QStringLiteral("Open"), themed("document-open", "open.xpm"), cmd.Open));
+    m_toolbar.addAction(button(QStringLiteral("Save"), QStringLiteral("Save"), themed("document-save", "save.xpm"), cmd.Save));
     m_toolbar.addSeparator();
-    m_toolbar.addAction(button(QStringLiteral("Print"), QStringLiteral("Print"), themed("document-print", nullptr), cmd.Print));
+    m_toolbar.addAction(button(QStringLiteral("Print"), QStringLiteral("Print"), themed("document-print", "print.xpm"), cmd.Print));
     m_toolbar.addSeparator();
     m_toolbar.addAction(button(QStringLiteral("Getcurrentset"), QStringLiteral("Download the Current Set"),
                                themed(nullptr, "getcurrentset.xpm"), cmd.DownloadCurrentSet));
@@ -104,10 +104,13 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c, frm
         QAction* entry = sets->addAction(QStringLiteral("Set ") + QString::number(i));
         connect(entry, &QAction::triggered, this, [this, entry] { chooseSetEntry(entry->text()); });
     }
-    getset->setMenu(sets);
     m_toolbar.addAction(getset);
     Getset = qobject_cast<QToolButton*>(m_toolbar.widgetForAction(getset));
-    if (Getset) Getset->setPopupMode(QToolButton::MenuButtonPopup);
+    if (Getset) {
+        Getset->setObjectName(QStringLiteral("GetsetButton"));
+        Getset->setMenu(sets);
+        Getset->setPopupMode(QToolButton::MenuButtonPopup);
+    }
     m_toolbar.addSeparator();
     m_toolbar.addAction(button(QStringLiteral("Getall"), QStringLiteral("Download All Sets"),
                                themed(nullptr, "getall.xpm"), cmd.DownloadAllSets));
