@@ -1,4 +1,216 @@
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+#include "AppRig.h"
+#include "Pty.h"
+#include "StreamCase.h"
+#include "frmData2.h"
+
+#include <QTableView>
+#include <unistd.h>
+
+namespace {
+/** Feeds bytes no faster than the program takes them, as the meter's line does. */
+void sendPaced(Pty& pty, frmMain& w, const QByteArray& bytes, int chunk = 200) {
+    // Each receive notification takes one character; wait for a chunk to be taken whole before
+    // sending the next, so no more than a chunk ever waits.
+    int taken = 0;
+    QMetaObject::Connection c = QObject::connect(&w.MSComm1, &MSComm::OnComm, [&] { ++taken; });
+    for (qsizetype at = 0; at < bytes.size(); at += chunk) {
+        const QByteArray part = bytes.mid(at, chunk);
+        taken = 0;
+        pty.send(part);
+        QTRY_VERIFY_WITH_TIMEOUT(taken >= part.size() && w.MSComm1.InBufferCount() == 0, 5000);
+    }
+    QObject::disconnect(c);
+}
+
+/** Every cell of the table as the file holds it, through a connection of its own. */
+QVector<QStringList> fileTable(const QString& path) {
+    QVector<QStringList> out;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "check");
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        q.exec("SELECT * FROM Sets ORDER BY rowid");
+        while (q.next()) {
+            QStringList row;
+            for (int i = 0; i < 31; ++i) row << q.value(i).toString();
+            out << row;
+        }
+    }
+    QSqlDatabase::removeDatabase("check");
+    return out;
+}
+
+QByteArray setStream(int set, int count, const QString& format) {
+    QByteArray out = "S" + QByteArray::number(set).rightJustified(2, '0') + "\nU1M1";
+    for (int i = 1; i <= count; ++i)
+        out += QString(format).replace("%S", QString::number(set)).replace("%R", QString::number(i)).toLatin1() + "\n";
+    return out;
+}
+}  // namespace
+
+class TestEndToEnd : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void streams_data();
+    void streams();
+    void allSetsThenShorterSet();
+    void positionPastLastRowIsDropped();
+    void burstOver512IsDiscardedAndEngineRecovers();
+    void secondCopyRaisesFirstAndEnds();
+};
+
+void TestEndToEnd::streams_data() {
+    QTest::addColumn<int>("index");
+    const auto cases = StreamCase::loadAll(QStringLiteral(ORVANTA_TEST_DATA "/streams"));
+    for (int i = 0; i < cases.size(); ++i)
+        if (cases[i].failures.isEmpty()) QTest::newRow(qPrintable(cases[i].name)) << i;
+}
+
+void TestEndToEnd::streams() {
+    QFETCH(int, index);
+    const StreamCase c = StreamCase::loadAll(QStringLiteral(ORVANTA_TEST_DATA "/streams")).at(index);
+    Pty pty;
+    AppRig rig;
+    rig.env.link(5, pty.slavePath());
+    frmMain& w = rig.start();
+    w.V.ReadingMode = c.modes.value("ReadingMode") == "1";
+    w.V.DownloadMode = c.modes.value("DownloadMode") == "1";
+    w.rsSets.setAbsolutePosition(64);
+    const QVector<QStringList> before = fileTable(rig.env.database());
+    bool progressShown = false;
+    connect(&w.MSComm1, &MSComm::OnComm, this, [&] { progressShown |= w.ProgressVisible(); });
+    sendPaced(pty, w, c.bytes);
+    QTest::qWait(20);
+
+    QVector<QStringList> expected = before;
+    for (const QString& call : c.calls) {
+        static const QRegularExpression store("^Store\\((\\d+),(\\d+),(.*)\\)$");
+        const auto m = store.match(call);
+        if (!m.hasMatch()) continue;
+        const int set = m.captured(1).toInt(), row = m.captured(2).toInt();
+        if (set >= 1 && set <= 30 && row >= 1 && row <= 128) expected[row - 1][set] = m.captured(3);
+    }
+    for (int r = 0; r < 128; ++r)
+        for (int f = 0; f < 31; ++f) QCOMPARE(w.rsSets.cell(r, f), expected[r][f]);
+    QCOMPARE(w.rsSets.cell(0, 0), QString("1"));  // "Number" is never written
+    if (!c.calls.isEmpty() && c.calls.last() == "FinishDownload") {
+        QCOMPARE(fileTable(rig.env.database()), expected);  // saved, not only shown
+        QCOMPARE(w.rsSets.AbsolutePosition(), 1);
+        QVERIFY(!w.progressDialog());
+    }
+    const bool stored = c.calls.filter(QRegularExpression("^Store\\(([1-9]|[12]\\d|30),")).size() > 0;
+    if (stored) {
+        QVERIFY(progressShown || w.ProgressVisible());
+    }
+    if (c.state.contains("MeterSetText")) {
+        w.ViewMeter();
+        QCOMPARE(w.Reading().Label23->text(), "S" + c.state.value("MeterSetText"));
+    }
+}
+
+void TestEndToEnd::allSetsThenShorterSet() {
+    Pty pty;
+    AppRig rig;
+    rig.env.link(5, pty.slavePath());
+    frmMain& w = rig.start();
+    w.requests().DownloadAllSets();
+    QCOMPARE(pty.receive(50), QByteArray("D"));
+    QByteArray all;
+    for (int s = 1; s <= 30; ++s) all += setStream(s, 128, "%S.%R");
+    sendPaced(pty, w, all + "\r\r");
+    QTRY_VERIFY(!w.progressDialog());
+    QCOMPARE(w.M.mProgressCount, 3840);
+    const auto first = fileTable(rig.env.database());
+    for (int r = 1; r <= 128; ++r)
+        for (int s = 1; s <= 30; ++s) QCOMPARE(first[r - 1][s], QStringLiteral("%1.%2").arg(s).arg(r));
+    QCOMPARE(w.CoolBarBand1->text(), QString("Units SI"));
+
+    w.M.mSelectedSet = "12";
+    w.requests().DownloadSelectedSet();
+    QCOMPARE(pty.receive(50), QByteArray("S12"));
+    sendPaced(pty, w, setStream(12, 5, "9.%R") + "\r\r");
+    QTRY_VERIFY(!w.progressDialog());
+    const auto second = fileTable(rig.env.database());
+    for (int r = 1; r <= 128; ++r) {
+        QCOMPARE(second[r - 1][12], r <= 5 ? QStringLiteral("9.%1").arg(r) : QStringLiteral("12.%1").arg(r));
+        QCOMPARE(second[r - 1][11], QStringLiteral("11.%1").arg(r));
+    }
+    QCOMPARE(w.Data().DataGrid1->model()->index(2, 12).data().toString(), QString("9.3"));
+}
+
+void TestEndToEnd::positionPastLastRowIsDropped() {
+    Pty pty;
+    AppRig rig;
+    rig.env.link(5, pty.slavePath());
+    frmMain& w = rig.start();
+    w.requests().DownloadCurrentSet();
+    sendPaced(pty, w, setStream(4, 129, "4.%R"));
+    QTRY_VERIFY(w.progressDialog() && w.progressDialog()->isVisible());
+    QCOMPARE(w.progressDialog()->ProgressBar1->value(), 128);
+    QCOMPARE(w.progressDialog()->Label1->text(), QString("Set 4  Reading 128"));
+    sendPaced(pty, w, "\r\r");
+    QTRY_VERIFY(!w.progressDialog());
+    const auto t = fileTable(rig.env.database());
+    QCOMPARE(t.size(), 128);
+    QCOMPARE(t[127][4], QString("4.128"));
+}
+
+void TestEndToEnd::burstOver512IsDiscardedAndEngineRecovers() {
+    Pty pty;
+    AppRig rig;
+    rig.env.link(5, pty.slavePath());
+    frmMain& w = rig.start();
+    // A burst that waits whole at one receive event is thrown away.
+    w.MSComm1.blockSignals(true);
+    pty.send(setStream(2, 200, "2.%R"));
+    QTRY_VERIFY(pty.pending() == 0);
+    QTest::qWait(50);
+    QVERIFY(w.MSComm1.InBufferCount() > 512);
+    w.MSComm1.blockSignals(false);
+    sendPaced(pty, w, "\n");
+    QCOMPARE(w.MSComm1.InBufferCount(), 0);
+    QCOMPARE(w.rsSets.cell(0, 2), QString("0.000000"));
+    // The next set header starts cleanly.
+    sendPaced(pty, w, setStream(3, 2, "3.%R") + "\r\r");
+    QTRY_VERIFY(!w.progressDialog());
+    const auto t = fileTable(rig.env.database());
+    QCOMPARE(t[0][3], QString("3.1"));
+    QCOMPARE(t[1][3], QString("3.2"));
+    QCOMPARE(t[0][2], QString("0.000000"));
+}
+
+void TestEndToEnd::secondCopyRaisesFirstAndEnds() {
+    const QString program = QStringLiteral(ORVANTA_BUILD_DIR "/orvanta");
+    Pty pty;
+    TestEnv env;
+    env.link(1, pty.slavePath());
+    QProcess first;
+    first.setEnvironment(env.environment());
+    first.start(program, {});
+    QVERIFY(first.waitForStarted());
+    const QString socket = env.root() + QStringLiteral("/run/orvanta-%1.sock").arg(::getuid());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
+    QProcess second;
+    second.setEnvironment(env.environment());
+    QElapsedTimer t;
+    t.start();
+    second.start(program, {});
+    QVERIFY(second.waitForFinished(5000));
+    QVERIFY2(t.elapsed() < 2000, qPrintable(QString::number(t.elapsed())));
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+    QByteArray err;
+    QTRY_VERIFY((err += first.readAllStandardError()).contains("Another copy asked this window to come to the front."));
+    QVERIFY(QFile::exists(env.database()));
+    first.terminate();
+    if (!first.waitForFinished(5000)) first.kill();
+}
+
+QTEST_MAIN(TestEndToEnd)
 #include "test_endtoend.moc"

@@ -131,11 +131,18 @@ void MSComm::setOutput(const QByteArray& bytes) {
     m_port->flush();
 }
 
+int MSComm::InBufferCount() const {
+    return static_cast<int>(m_in.size() + (m_port->isOpen() ? m_port->bytesAvailable() : 0));
+}
+
 void MSComm::setInBufferCount(int count) {
-    if (count == 0) m_in.clear();
+    if (count != 0) return;
+    m_in.clear();
+    if (m_port->isOpen()) m_port->readAll();
 }
 
 QString MSComm::Input() {
+    if (m_port->isOpen() && m_port->bytesAvailable() > 0) m_in.append(m_port->readAll());
     const qsizetype n = m_inputLen <= 0 ? m_in.size() : qMin<qsizetype>(m_inputLen, m_in.size());
     const QString out = QString::fromLatin1(m_in.constData(), n);
     m_in.remove(0, n);

@@ -39,7 +39,7 @@ public:
     /** @brief The kind of the last event: comEvReceive. */
     int CommEvent() const { return comEvReceive; }
     /** @brief Received characters waiting. */
-    int InBufferCount() const { return static_cast<int>(m_in.size()); }
+    int InBufferCount() const;
     /** @brief Setting 0 discards every waiting character. */
     void setInBufferCount(int count);
     /** @brief How many characters the next Input takes (0: all). */

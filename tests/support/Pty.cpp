@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -68,4 +69,10 @@ QByteArray Pty::receive(int ms) {
 void Pty::closeMaster() {
     if (m_master >= 0) ::close(m_master);
     m_master = -1;
+}
+
+int Pty::pending() const {
+    int n = 0;
+    if (m_slaveHold < 0 || ::ioctl(m_slaveHold, FIONREAD, &n) != 0) return 0;
+    return n;
 }
