@@ -1,0 +1,189 @@
+// The meter simulator: plays the meter on a pseudo-terminal registered as a port link, so the
+// program finds it at start-up as it finds a real meter.
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <random>
+#include <termios.h>
+#include <unistd.h>
+
+#include "MeterState.h"
+#include "Paths.h"
+#include "PortMap.h"
+
+namespace {
+int g_signalPipe[2] = {-1, -1};
+void onSignal(int) {
+    const char b = 1;
+    [[maybe_unused]] auto n = ::write(g_signalPipe[1], &b, 1);
+}
+
+/** The line to the program: paced output, with optional faults on the bytes. */
+class Line : public QObject {
+public:
+    Line(int master, MeterState& meter, double usPerByte, double faultRate, std::uint32_t seed)
+        : m_master(master), m_meter(meter), m_usPerByte(usPerByte), m_faultRate(faultRate), m_rng(seed ^ 0x5eed) {
+        m_read = new QSocketNotifier(master, QSocketNotifier::Read, this);
+        connect(m_read, &QSocketNotifier::activated, this, [this] { readCommands(); });
+        m_pace.setInterval(2);
+        connect(&m_pace, &QTimer::timeout, this, [this] { pump(); });
+        m_live.setInterval(500);
+        connect(&m_live, &QTimer::timeout, this, [this] {
+            if (m_meter.continuous()) queue(m_meter.liveReading());
+            else m_live.stop();
+        });
+        m_clock.start();
+    }
+
+private:
+    void readCommands() {
+        char buf[256];
+        const ssize_t n = ::read(m_master, buf, sizeof buf);
+        if (n <= 0) {
+            // No program has the port open: wait for one.
+            m_read->setEnabled(false);
+            QTimer::singleShot(200, this, [this] { m_read->setEnabled(true); });
+            return;
+        }
+        for (ssize_t i = 0; i < n; ++i) {
+            const QByteArray answer = m_meter.receive(buf[i]);
+            if (m_meter.takeStopRequest()) stop();
+            queue(answer);
+        }
+        if (m_meter.continuous() && !m_live.isActive()) m_live.start();
+    }
+
+    void stop() {
+        // Finish the value being sent, then end the data.
+        const qsizetype lf = m_out.indexOf('\n');
+        if (lf >= 0) m_out.truncate(lf + 1);
+        else m_out.clear();
+        m_out += "\r\r";
+    }
+
+    void queue(const QByteArray& bytes) {
+        if (bytes.isEmpty()) return;
+        if (m_faultRate > 0) {
+            std::uniform_real_distribution<double> chance(0.0, 1.0);
+            for (char b : bytes) {
+                if (chance(m_rng) < m_faultRate) {
+                    if (chance(m_rng) < 0.5) continue;  // dropped
+                    m_out.append(b);                   // doubled
+                }
+                m_out.append(b);
+            }
+        } else {
+            m_out += bytes;
+        }
+        if (m_out.isEmpty()) return;
+        m_sentUntil = qMax<double>(m_sentUntil, static_cast<double>(m_clock.nsecsElapsed()) / 1000.0);
+        if (!m_pace.isActive()) m_pace.start();
+        pump();
+    }
+
+    void pump() {
+        const double now = static_cast<double>(m_clock.nsecsElapsed()) / 1000.0;
+        qsizetype budget = m_out.size();
+        if (m_usPerByte > 0) budget = qMin<qsizetype>(budget, static_cast<qsizetype>((now - m_sentUntil) / m_usPerByte));
+        if (budget > 0) {
+            const ssize_t n = ::write(m_master, m_out.constData(), static_cast<size_t>(budget));
+            if (n > 0) {
+                m_out.remove(0, n);
+                m_sentUntil += static_cast<double>(n) * m_usPerByte;
+            }
+        }
+        if (m_out.isEmpty()) m_pace.stop();
+    }
+
+    int m_master;
+    MeterState& m_meter;
+    double m_usPerByte;
+    double m_faultRate;
+    std::mt19937 m_rng;
+    QSocketNotifier* m_read;
+    QTimer m_pace;
+    QTimer m_live;
+    QElapsedTimer m_clock;
+    QByteArray m_out;
+    double m_sentUntil = 0;
+};
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("orvanta-meter-sim"));
+    QCommandLineParser cli;
+    cli.setApplicationDescription(QStringLiteral("Plays the Orvanta meter on a pseudo-terminal."));
+    cli.addHelpOption();
+    QCommandLineOption portOpt({"p", "port"}, "Port number to register (default: lowest free).", "N");
+    QCommandLineOption seedOpt({"s", "seed"}, "Seed of the generated readings (default 1).", "SEED", "1");
+    QCommandLineOption fastOpt("full-speed", "Send at full speed instead of 9600 baud.");
+    QCommandLineOption usOpt("us-per-byte", "Microseconds per byte sent (default 1041.7, 9600 baud).", "US");
+    QCommandLineOption faultOpt("faults", "Rate of injected line faults, 0 to 1 (default 0).", "RATE", "0");
+    QCommandLineOption dumpOpt("dump", "Write the meter's readings to FILE (set, position, value).", "FILE");
+    cli.addOptions({portOpt, seedOpt, fastOpt, usOpt, faultOpt, dumpOpt});
+    cli.process(app);
+
+    const auto seed = static_cast<std::uint32_t>(cli.value(seedOpt).toUInt());
+    const double faults = qBound(0.0, cli.value(faultOpt).toDouble(), 1.0);
+    double usPerByte = 1e6 / 960.0;  // 10 bits a byte at 9600 baud
+    if (cli.isSet(usOpt)) usPerByte = qMax(0.0, cli.value(usOpt).toDouble());
+    if (cli.isSet(fastOpt)) usPerByte = 0;
+
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
+        std::fprintf(stderr, "orvanta-meter-sim: cannot open a pseudo-terminal\n");
+        return 1;
+    }
+    const QString device = QString::fromLocal8Bit(::ptsname(master));
+    // Hold the device open in raw mode so nothing the meter sends is changed before the program
+    // opens the port.
+    const int hold = ::open(device.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+    termios t{};
+    ::tcgetattr(hold, &t);
+    ::cfmakeraw(&t);
+    ::tcsetattr(hold, TCSANOW, &t);
+    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+
+    PortMap ports(Paths::portsFolder());
+    // Links left behind by a simulator that was killed point at pseudo-terminals that are gone.
+    for (const PortMap::Link& l : ports.links()) {
+        if (l.device.isEmpty() && l.target.startsWith(QLatin1String("/dev/pts/"))) ports.removeLink(l.number);
+    }
+    const int number = cli.isSet(portOpt) ? cli.value(portOpt).toInt() : ports.lowestFreeNumber();
+    if (!ports.createLink(number, device)) {
+        std::fprintf(stderr, "orvanta-meter-sim: port %d is taken (%s/com%d)\n", number,
+                     qPrintable(ports.folder()), number);
+        return 1;
+    }
+
+    MeterState meter(seed, faults);
+    if (cli.isSet(dumpOpt)) {
+        QFile f(cli.value(dumpOpt));
+        if (f.open(QIODevice::WriteOnly)) f.write(meter.dump());
+    }
+
+    if (::pipe(g_signalPipe) == 0) {
+        std::signal(SIGINT, onSignal);
+        std::signal(SIGTERM, onSignal);
+        std::signal(SIGHUP, onSignal);
+        auto* quit = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
+        QObject::connect(quit, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    }
+
+    Line line(master, meter, usPerByte, faults, seed);
+    std::printf("Orvanta meter simulator on %s as port %d (COM%d)\n", qPrintable(device), number, number);
+    std::fflush(stdout);
+    const int rc = app.exec();
+    ports.removeLink(number);
+    ::close(hold);
+    ::close(master);
+    return rc;
+}
