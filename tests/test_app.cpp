@@ -55,6 +55,7 @@ private Q_SLOTS:
     void aboutShowsVersion();
     void displayUpdateCreatesPanelHidden();
     void connectionLostIsToldOnce();
+    void screenshots();
 };
 
 void TestApp::startupFindsMeterOnLinkedPort() {
@@ -542,6 +543,30 @@ void TestApp::connectionLostIsToldOnce() {
     w.requests().CaptureCurrentReading();  // the link now leads nowhere
     QTest::qWait(50);
     QCOMPARE(rig.messages.texts.count("The connection to the meter was lost."), 1);
+}
+
+void TestApp::screenshots() {
+    AppRig rig;
+    frmMain& w = rig.start();
+    w.resize(1100, 700);
+    for (int r = 1; r <= 12; ++r) {
+        w.rsSets.setAbsolutePosition(r);
+        for (int s = 1; s <= 3; ++s) w.rsSets.setFields(s, QString::number(0.0011 * r * s + 0.0002 * s, 'f', 6));
+    }
+    w.rsSets.setAbsolutePosition(1);
+    const QString dir = QStringLiteral(ORVANTA_BUILD_DIR "/screenshots");
+    QDir().mkpath(dir);
+    QTest::qWait(50);
+    QVERIFY(w.grab().save(dir + "/main-window.png"));
+    w.V.UnitsCode = 1;
+    w.ViewMeter();
+    w.Reading().ShowLiveValue(0.0012);
+    QTest::qWait(50);
+    QVERIFY(w.grab().save(dir + "/live-panel.png"));
+    w.ShowOptions();
+    auto* dlg = lastChild<frmOptions>(&w);
+    QTest::qWait(50);
+    QVERIFY(dlg->grab().save(dir + "/options.png"));
 }
 
 QTEST_MAIN(TestApp)

@@ -272,6 +272,9 @@ frmData2& frmMain::Data() {
         m_dataSub = mdi->addSubWindow(m_data);
         m_dataSub->setObjectName(QStringLiteral("frmData2Window"));
         m_dataSub->setWindowTitle(QStringLiteral("Data"));
+        // The window's own size (frame included) is the one laid out in twips.
+        m_dataSub->resize(m_data->size());
+        m_dataSub->move(0, 0);
         m_dataSub->installEventFilter(this);
         m_dataSub->hide();
     }

@@ -28,9 +28,11 @@ frmData2::frmData2(Recordset& rs, long dataWindowWidth, long dataWindowHeight, Q
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
     DataGrid1->setModel(m_model);
     DataGrid1->verticalHeader()->setVisible(false);
+    DataGrid1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DataGrid1->setGeometry(Twips::toPixels(60, dx), Twips::toPixels(60, dy),
                            Twips::toPixels(m_layout.gridWidth, dx), Twips::toPixels(m_layout.gridHeight, dy));
+    DataGrid1->horizontalHeader()->setDefaultSectionSize(72);
 }
 
 void frmData2::refreshGrid() { m_model->refresh(); }
