@@ -231,6 +231,11 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmMain::onConnectionLost() {
+    try {
+        if (rsSets.State() == Recordset::adStateOpen && rsSets.AbsolutePosition() != Recordset::adPosEOF)
+            rsSets.Update();
+    } catch (const VbError&) {
+    }
     if (m_lostShown) return;
     m_lostShown = true;
     QTimer::singleShot(0, this, [this] { d.messages.MsgBox(Msg::ConnectionLost); });
@@ -326,16 +331,13 @@ frmProgress& frmMain::Progress() {
 }
 
 void frmMain::StoreReading() {
+    // Not stored (a position past the last row, most often): the download goes on.
+    if (!StoreDownloadedReading(rsSets, M)) return;
     try {
-        // Field 0 is "Number"; only fields 1..30 hold sets.
-        if (M.mSetNumber < 1 || M.mSetNumber > 30) return;
-        rsSets.setAbsolutePosition(M.mReadingNumber);
-        rsSets.setFields(M.mSetNumber, M.mReadingText);
         frmProgress& p = Progress();
         p.ProgressBar1->setValue(qMin<int>(M.mProgressCount, p.ProgressBar1->maximum()));
         p.Label1->setText(QStringLiteral("Set %1  Reading %2").arg(M.mSetNumber).arg(M.mReadingNumber));
     } catch (const VbError&) {
-        // Not stored (a position past the last row, most often); the download goes on.
     }
 }
 

@@ -24,6 +24,20 @@ bool IsReadOnlyTarget(const QString& path) {
     return dir.exists() && !dir.isWritable();
 }
 
+int LoadDataFile(const QByteArray& data, Recordset& rs) {
+    qsizetype offset = 0;
+    int row = 0;
+    DataFileRecord rec;
+    while (DataFileCodec::read(data, offset, rec) == DataFileCodec::ReadResult::Ok) {
+        if (row >= rs.RecordCount()) break;  // no row for this record: loading stops
+        rs.setAbsolutePosition(row + 1);
+        for (int k = 1; k <= 30; ++k) rs.setFields(k, rec.SetValue[static_cast<size_t>(k - 1)]);
+        ++row;
+    }
+    if (row > 0) rs.Update();
+    return row;
+}
+
 bool FileCommands::prepareDialog(const QString& fileName, const QString& title, const QString& filter, bool open) {
     CommonDialog& cd = d.dialog;
     cd.CancelError = true;
@@ -93,17 +107,7 @@ void FileCommands::Openmenu_Click() {
         if (!f.open(QIODevice::ReadOnly)) return;
         const QByteArray data = f.readAll();
         f.close();
-        qsizetype offset = 0;
-        int row = 1;
-        DataFileRecord rec;
-        try {
-            while (DataFileCodec::read(data, offset, rec) == DataFileCodec::ReadResult::Ok) {
-                rs.setAbsolutePosition(row);  // no row for this record: loading stops
-                for (int k = 1; k <= 30; ++k) rs.setFields(k, rec.SetValue[static_cast<size_t>(k - 1)]);
-                ++row;
-            }
-        } catch (const VbError&) {
-        }
+        LoadDataFile(data, rs);
         rs.setAbsolutePosition(1);
     } catch (const VbError&) {
         // Silent, as for every other error of this command; rows loaded so far are kept.

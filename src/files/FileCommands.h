@@ -56,6 +56,11 @@ private:
     Deps d;
 };
 
+/** @brief Applies the whole records of a data file to the table, record k to row k, stopping at
+ *  a damaged record or at the first record without a row. Returns the rows loaded. The last row
+ *  written is saved. */
+int LoadDataFile(const QByteArray& data, Recordset& rs);
+
 /** @brief True when a file at @p path may not be written: its read-only attribute, or a folder
  *  this user may not write in. */
 bool IsReadOnlyTarget(const QString& path);

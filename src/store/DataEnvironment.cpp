@@ -45,7 +45,9 @@ void DataEnvironment::openConnection() {
         // Every saved row is its own committed transaction; WAL keeps the file whole if the
         // program is killed halfway through a download.
         exec(q, QStringLiteral("PRAGMA journal_mode=WAL"));
-        if (!q.next() || q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+        const bool inMemory = m_path == QLatin1String(":memory:");
+        if (!inMemory &&
+            (!q.next() || q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0))
             throw VbError(ErrorCode::DatabaseError, QStringLiteral("The file cannot be written."));
         exec(q, QStringLiteral("PRAGMA synchronous=NORMAL"));
         exec(q, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='Sets'"));
