@@ -5,7 +5,10 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: deps build run test bench test-asan clean
+FUZZ_SECONDS ?= 60
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+
+.PHONY: deps deps-fuzz build run test bench test-asan fuzz clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -13,6 +16,14 @@ deps:
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
+	fi
+
+deps-fuzz: deps
+	@missing=""; for p in $(FUZZ_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
 	  $(SUDO) apt-get update && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
 	fi
 
@@ -34,5 +45,10 @@ test-asan: deps
 	cmake --build build-asan -j$(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS)
 
+fuzz: deps-fuzz
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANTA_FUZZ=ON -DORVANTA_BUILD_TESTS=OFF
+	cmake --build build-fuzz --target fuzz_receive fuzz_datafile -j$(JOBS)
+	tools/run-fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

@@ -28,8 +28,12 @@ void onSignal(int) {
 /** The line to the program: paced output, with optional faults on the bytes. */
 class Line : public QObject {
 public:
-    Line(int master, MeterState& meter, double usPerByte, double faultRate, std::uint32_t seed)
+    Line(int master, MeterState& meter, double usPerByte, double faultRate, std::uint32_t seed, QString record)
         : m_master(master), m_meter(meter), m_usPerByte(usPerByte), m_faultRate(faultRate), m_rng(seed ^ 0x5eed) {
+        if (!record.isEmpty()) {
+            m_record.setFileName(record);
+            m_record.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
+        }
         m_read = new QSocketNotifier(master, QSocketNotifier::Read, this);
         connect(m_read, &QSocketNotifier::activated, this, [this] { readCommands(); });
         m_pace.setInterval(2);
@@ -95,6 +99,7 @@ private:
         if (budget > 0) {
             const ssize_t n = ::write(m_master, m_out.constData(), static_cast<size_t>(budget));
             if (n > 0) {
+                if (m_record.isOpen()) m_record.write(m_out.constData(), n);
                 m_out.remove(0, n);
                 m_sentUntil += static_cast<double>(n) * m_usPerByte;
             }
@@ -112,6 +117,7 @@ private:
     QTimer m_live;
     QElapsedTimer m_clock;
     QByteArray m_out;
+    QFile m_record;
     double m_sentUntil = 0;
 };
 }  // namespace
@@ -128,7 +134,8 @@ int main(int argc, char** argv) {
     QCommandLineOption usOpt("us-per-byte", "Microseconds per byte sent (default 1041.7, 9600 baud).", "US");
     QCommandLineOption faultOpt("faults", "Rate of injected line faults, 0 to 1 (default 0).", "RATE", "0");
     QCommandLineOption dumpOpt("dump", "Write the meter's readings to FILE (set, position, value).", "FILE");
-    cli.addOptions({portOpt, seedOpt, fastOpt, usOpt, faultOpt, dumpOpt});
+    QCommandLineOption recordOpt("record", "Write every byte sent to FILE.", "FILE");
+    cli.addOptions({portOpt, seedOpt, fastOpt, usOpt, faultOpt, dumpOpt, recordOpt});
     cli.process(app);
 
     const auto seed = static_cast<std::uint32_t>(cli.value(seedOpt).toUInt());
@@ -178,7 +185,7 @@ int main(int argc, char** argv) {
         QObject::connect(quit, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
     }
 
-    Line line(master, meter, usPerByte, faults, seed);
+    Line line(master, meter, usPerByte, faults, seed, cli.value(recordOpt));
     std::printf("Orvanta meter simulator on %s as port %d (COM%d)\n", qPrintable(device), number, number);
     std::fflush(stdout);
     const int rc = app.exec();

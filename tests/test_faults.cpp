@@ -1,0 +1,263 @@
+#include <QProcess>
+#include <QSerialPort>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QtTest>
+#include <csignal>
+#include <unistd.h>
+
+#include "AppRig.h"
+#include "ErrorCodes.h"
+#include "Pty.h"
+#include "ReceiveEngine.h"
+#include "ReceiveHandler.h"
+
+namespace {
+QVector<QStringList> fileTable(const QString& path, QString* integrity = nullptr) {
+    QVector<QStringList> out;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "faults");
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        if (integrity && q.exec("PRAGMA integrity_check") && q.next()) *integrity = q.value(0).toString();
+        q.exec("SELECT * FROM Sets ORDER BY rowid");
+        while (q.next()) {
+            QStringList row;
+            for (int i = 0; i < 31; ++i) row << q.value(i).toString();
+            out << row;
+        }
+    }
+    QSqlDatabase::removeDatabase("faults");
+    return out;
+}
+
+QByteArray values(int set, int from, int to) {
+    QByteArray out;
+    for (int i = from; i <= to; ++i) out += QByteArray::number(set) + "." + QByteArray::number(i).rightJustified(6, '0') + "\n";
+    return out;
+}
+
+void sendPaced(Pty& pty, frmMain& w, const QByteArray& bytes) {
+    int taken = 0;
+    auto c = QObject::connect(&w.MSComm1, &MSComm::OnComm, [&] { ++taken; });
+    for (qsizetype at = 0; at < bytes.size(); at += 200) {
+        const QByteArray part = bytes.mid(at, 200);
+        taken = 0;
+        pty.send(part);
+        QTRY_VERIFY_WITH_TIMEOUT(taken >= part.size(), 5000);
+    }
+    QObject::disconnect(c);
+}
+
+/** The readings a byte stream leaves in a table, by the engine's own rules, with nothing between
+ *  the meter and the table. */
+class Replay : public ReceiveHost {
+public:
+    explicit Replay(const QByteArray& bytes) : data(QStringLiteral(":memory:")) {
+        data.OpenSets();
+        for (char b : bytes) {
+            try {
+                FeedChar(QChar(uchar(b)), st, vars, main, *this);
+            } catch (const VbError&) {
+            }
+        }
+    }
+    void SetUnits() override {}
+    void SetMode() override {}
+    void ShowUnitsText() override {}
+    void ShowModeText() override {}
+    void ShowBandUnits() override {}
+    void ShowSetNumber() override {}
+    void ShowReadingNumber() override {}
+    void ShowBeeperState(int) override {}
+    void ShowLiveValue(double) override {}
+    bool ProgressVisible() override { return true; }
+    void ShowProgress() override {}
+    void CloseProgress() override {}
+    void StoreReading() override { stored += StoreDownloadedReading(data.rsSets, main); }
+    void FinishDownload() override {}
+    DataEnvironment data;
+    ReceiveState st;
+    basVariables vars;
+    frmMainVariables main;
+    int stored = 0;
+};
+}  // namespace
+
+class TestFaults : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void unplugDuringDownloadKeepsEveryReading();
+    void killDuringDownloadLeavesSoundDatabase();
+    void simulatorLineFaultsLoseNothing();
+    void portHeldAtStartup();
+    void portNotAllowed();
+    void damagedDatabaseAtStartup();
+    void readOnlyDatabaseAtStartup();
+};
+
+void TestFaults::unplugDuringDownloadKeepsEveryReading() {
+    AppRig rig;
+    auto pty = std::make_unique<Pty>();
+    rig.env.link(5, pty->slavePath());
+    frmMain& w = rig.start();
+    w.requests().DownloadAllSets();
+    QByteArray sent;
+    for (int s = 1; s <= 3; ++s) sent += "S0" + QByteArray::number(s) + "\nU1" + values(s, 1, 128);
+    sent += "S04\nU1" + values(4, 1, 57);
+    sendPaced(*pty, w, sent);
+    pty.reset();  // unplugged halfway through set 4
+    QTRY_VERIFY(!w.MSComm1.PortOpen());
+    QTRY_COMPARE(rig.messages.texts, QStringList{"The connection to the meter was lost."});
+    QVERIFY(w.isVisible());
+    const auto t = fileTable(rig.env.database());
+    for (int s = 1; s <= 4; ++s)
+        for (int r = 1; r <= (s < 4 ? 128 : 57); ++r)
+            QCOMPARE(t[r - 1][s], QString::number(s) + "." + QString::number(r).rightJustified(6, '0'));
+    QCOMPARE(t[57][4], QString("0.000000"));
+    // The meter comes back under the same number: the next request opens the port again.
+    Pty again;
+    QFile::remove(rig.env.portsFolder() + "/com5");
+    rig.env.link(5, again.slavePath());
+    w.requests().CaptureCurrentReading();
+    QCOMPARE(again.receive(100), QByteArray("R"));
+    QVERIFY(w.MSComm1.PortOpen());
+    QCOMPARE(rig.messages.texts.size(), 1);
+}
+
+void TestFaults::killDuringDownloadLeavesSoundDatabase() {
+    Pty pty;
+    TestEnv env;
+    env.link(1, pty.slavePath());
+    QProcess program;
+    program.setEnvironment(env.environment());
+    program.start(QStringLiteral(ORVANTA_BUILD_DIR "/orvanta"), {});
+    QVERIFY(program.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(env.database()), 10000);
+    QTest::qWait(300);  // the port is open once start-up has run
+    pty.send("S01\nU1");
+    int seen = 0;
+    for (int i = 1; i <= 128 && seen < 60; i += 10) {
+        pty.send(values(1, i, i + 9));
+        QTest::qWait(30);
+        const auto t = fileTable(env.database());
+        seen = 0;
+        while (seen < 128 && t.size() == 128 && t[seen][1] != "0.000000") ++seen;
+    }
+    QVERIFY2(seen >= 20, qPrintable(QString::number(seen)));
+    pty.send(values(1, 71, 128));
+    ::kill(static_cast<pid_t>(program.processId()), SIGKILL);
+    QVERIFY(program.waitForFinished(5000));
+    QString integrity;
+    const auto t = fileTable(env.database(), &integrity);
+    QCOMPARE(integrity, QString("ok"));
+    QCOMPARE(t.size(), 128);
+    int kept = 0;
+    while (kept < 128 && t[kept][1] != "0.000000") {
+        QCOMPARE(t[kept][1], "1." + QString::number(kept + 1).rightJustified(6, '0'));
+        ++kept;
+    }
+    QVERIFY2(kept >= seen, "every reading stored before the kill is still there");
+    for (int r = kept; r < 128; ++r) QCOMPARE(t[r][1], QString("0.000000"));
+}
+
+void TestFaults::simulatorLineFaultsLoseNothing() {
+    AppRig rig;
+    const QString record = rig.env.root() + "/sent.bin";
+    QProcess sim;
+    sim.setEnvironment(rig.env.environment());
+    sim.start(QStringLiteral(ORVANTA_BUILD_DIR "/orvanta-meter-sim"),
+              {"--us-per-byte", "40", "--faults", "0.01", "--seed", "4", "--record", record});
+    QVERIFY(sim.waitForReadyRead(5000));
+    frmMain& w = rig.start();
+    w.requests().DownloadAllSets();
+    // Wait until the meter has sent everything and the program has taken it.
+    qint64 last = -1;
+    QElapsedTimer quiet;
+    quiet.start();
+    while (quiet.elapsed() < 800) {
+        QTest::qWait(100);
+        const qint64 size = QFileInfo(record).size();
+        if (size != last || w.MSComm1.InBufferCount() > 0) {
+            last = size;
+            quiet.restart();
+        }
+    }
+    sim.terminate();
+    sim.waitForFinished(5000);
+    QFile f(record);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    QVERIFY(bytes.size() > 10000);
+    const Replay expected(bytes.mid(0));
+    QVERIFY(expected.stored > 1000);
+    const auto t = fileTable(rig.env.database());
+    QCOMPARE(t.size(), 128);
+    for (int r = 0; r < 128; ++r) {
+        QCOMPARE(t[r][0], QString::number(r + 1));
+        for (int s = 1; s <= 30; ++s) QCOMPARE(t[r][s], expected.data.rsSets.cell(r, s));
+    }
+    QVERIFY(w.isVisible());
+}
+
+void TestFaults::portHeldAtStartup() {
+    Pty pty;
+    QSerialPort other;
+    other.setPortName(pty.slavePath());
+    QVERIFY(other.open(QIODevice::ReadWrite));
+    AppRig rig;
+    rig.env.link(2, pty.slavePath());
+    frmMain& w = rig.start();
+    QCOMPARE(rig.messages.texts, QStringList{"Warning: Comm Port is in use by another application"});
+    QVERIFY(!w.MSComm1.PortOpen());
+}
+
+void TestFaults::portNotAllowed() {
+    if (::geteuid() == 0) QSKIP("root may open any device");
+    Pty pty;
+    AppRig rig;
+    const QString dev = rig.env.root() + "/ttyUSB0";
+    QFile file(dev);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QFile::setPermissions(dev, QFileDevice::Permissions());
+    rig.env.link(2, dev);
+    rig.start();
+    QCOMPARE(rig.messages.texts,
+             QStringList{"You are not allowed to open the Comm Port. Add your user to the dialout group, then log in again."});
+}
+
+void TestFaults::damagedDatabaseAtStartup() {
+    Pty pty;
+    AppRig rig;
+    rig.env.link(2, pty.slavePath());
+    QFile f(rig.env.database());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(8192, '\x5a'));
+    f.close();
+    frmMain& w = rig.start();
+    QCOMPARE(rig.messages.texts.size(), 1);
+    QVERIFY(rig.messages.texts[0].startsWith("The readings database could not be opened: " + rig.env.database()));
+    QVERIFY(w.isVisible());
+    QVERIFY(w.MSComm1.PortOpen());
+    // Requests and file commands on a closed table do nothing harmful.
+    w.requests().DownloadCurrentSet();
+    pty.send("S01\n1.5\n\r\r");
+    QTest::qWait(100);
+    w.files().Newmenu_Click();
+    QCOMPARE(QFileInfo(rig.env.database()).size(), 8192);
+}
+
+void TestFaults::readOnlyDatabaseAtStartup() {
+    if (::geteuid() == 0) QSKIP("root writes read-only files");
+    AppRig rig;
+    { DataEnvironment make(rig.env.database()); make.OpenSets(); }
+    QFile::setPermissions(rig.env.database(), QFileDevice::ReadOwner);
+    frmMain& w = rig.start();
+    QVERIFY(rig.messages.texts.value(0).startsWith("The readings database could not be opened: "));
+    QVERIFY(w.isVisible());
+}
+
+QTEST_MAIN(TestFaults)
+#include "test_faults.moc"

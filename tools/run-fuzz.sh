@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Runs each fuzz target for a bounded time from its seed corpus; fails on any finding.
+set -euo pipefail
+build=${1:-build-fuzz}
+seconds=${2:-60}
+here=$(cd "$(dirname "$0")/.." && pwd)
+status=0
+for target in fuzz_receive fuzz_datafile; do
+  corpus="$build/corpus/$target"
+  mkdir -p "$corpus"
+  case $target in
+    fuzz_receive) cp -n "$here"/tests/data/fuzz/receive/* "$corpus"/ 2>/dev/null || true ;;
+    fuzz_datafile) cp -n "$here"/tests/data/datfiles/*.dat "$corpus"/ 2>/dev/null || true ;;
+  esac
+  echo "== $target for ${seconds}s"
+  if ! (cd "$build" && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+        "./tests/fuzz/$target" "corpus/$target" -max_total_time="$seconds" -timeout=10 \
+        -rss_limit_mb=2048 -print_final_stats=1 2>"$target.log"); then
+    status=1
+    tail -40 "$build/$target.log"
+  fi
+  grep -E 'stat::number_of_executed_units|Done [0-9]+ runs' "$build/$target.log" | tail -2 || true
+done
+exit $status
