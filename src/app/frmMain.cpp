@@ -105,7 +105,11 @@ frmMain::frmMain(Deps deps, QWidget* parent)
 }
 
 frmMain::~frmMain() {
+    // The windows inside read the members (the recordset, the shared variables): they go first.
     if (m_progress) delete m_progress.data();
+    delete mdi;
+    m_data = nullptr;
+    m_reading = nullptr;
 }
 
 bool frmMain::Form_Load() {

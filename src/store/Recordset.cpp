@@ -10,6 +10,7 @@
 Recordset::Recordset(QObject* parent) : QObject(parent) {}
 
 Recordset::~Recordset() {
+    blockSignals(true);  // nothing may look at a recordset that is going away
     if (m_open) {
         try {
             Close();
