@@ -434,7 +434,7 @@ void TestApp::toolBarLayoutAndSetDropDown() {
     frmMain& w = rig.start();
     MainMenus& m = *w.menus;
     QCOMPARE(m.toolBarLayout(), (QStringList{"New", "Open", "Save", "-", "Print", "-", "Getcurrentset", "Getset", "-",
-                                             "Getall", "-", "Getreading", "Getallreadings"}));
+                                             "Getall", "-", "Getreading", "Getallreadings", "-", "Plot"}));
     QCOMPARE(m.toolButton("Getset")->toolTip(), QString("Download Set 1"));
     QCOMPARE(m.toolButton("Getcurrentset")->toolTip(), QString("Download the Current Set"));
     QVERIFY(m.Getset && m.Getset->menu());

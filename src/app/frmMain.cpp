@@ -1,12 +1,14 @@
 #include "frmMain.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 
 #include "CommPort.h"
+#include "Commands.h"
 #include "ErrorCodes.h"
 #include "MainMenus.h"
 #include "MessageBox.h"
@@ -22,6 +24,7 @@
 #include "frmCommPort.h"
 #include "frmData2.h"
 #include "frmOptions.h"
+#include "frmPlot.h"
 #include "frmProgress.h"
 
 namespace {
@@ -94,11 +97,19 @@ frmMain::frmMain(Deps deps, QWidget* parent)
     cmds.StoreFunction = [this] { ShowOptions(); };
     cmds.CommPort = [this] { ShowCommPortDialog(); };
     cmds.About = [this] { ShowAbout(); };
+    cmds.Plot = [this] { ShowPlot(); };
+    cmds.ExportCsv = [this] { m_files.ExportCsv(); };
+    cmds.PrintPreview = [this] { PrintPreviewmenu_Click(rsSets, this); };
     menus = new MainMenus(*this, *Toolbar1, cmds, M);
 
     connect(&MSComm1, &MSComm::OnComm, this, &frmMain::MSComm1_OnComm);
     connect(&MSComm1, &MSComm::connectionLost, this, &frmMain::onConnectionLost);
-    connect(&MSComm1, &MSComm::opened, this, [this] { m_lostShown = false; });
+    connect(&MSComm1, &MSComm::opened, this, [this] {
+        m_lostShown = false;
+        m_reconnect.stop();
+    });
+    m_reconnect.setInterval(500);
+    connect(&m_reconnect, &QTimer::timeout, this, &frmMain::tryReconnect);
     connect(mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
         if (w && w == m_readingSub && m_reading) m_reading->Activate();
     });
@@ -108,6 +119,7 @@ frmMain::~frmMain() {
     // The windows inside read the members (the recordset, the shared variables): they go first.
     if (m_progress) delete m_progress.data();
     delete mdi;
+    m_plot = nullptr;
     m_data = nullptr;
     m_reading = nullptr;
 }
@@ -240,9 +252,50 @@ void frmMain::onConnectionLost() {
             rsSets.Update();
     } catch (const VbError&) {
     }
+    if (!m_reconnect.isActive()) {
+        m_resumeContinuous = m_requests.continuousRunning();
+        m_reconnect.start();
+    }
     if (m_lostShown) return;
     m_lostShown = true;
     QTimer::singleShot(0, this, [this] { d.messages.MsgBox(Msg::ConnectionLost); });
+}
+
+namespace {
+class NoMessages : public MessageBox {
+public:
+    void MsgBox(const QString&) override {}
+    bool AskYesNo(const QString&) override { return false; }
+};
+}  // namespace
+
+void frmMain::tryReconnect() {
+    if (MSComm1.PortOpen()) {
+        m_reconnect.stop();
+        return;
+    }
+    // The meter's device (its link) is back: open the port again without a word, and ask for
+    // continuous readings again if they were running. Nothing else is sent.
+    if (!QFileInfo::exists(d.ports.devicePath(V.CommPortNumber))) return;
+    NoMessages quiet;
+    if (!OpenCommPort(MSComm1, V, quiet)) return;
+    m_reconnect.stop();
+    if (m_resumeContinuous) SendMeterCommand(MSComm1, V, quiet, Command::ShowContinuousReadings);
+    m_resumeContinuous = false;
+}
+
+frmPlot& frmMain::ShowPlot() {
+    if (!m_plot) {
+        m_plot = new frmPlot(rsSets, V, d.dialog);
+        m_plotSub = mdi->addSubWindow(m_plot);
+        m_plotSub->setObjectName(QStringLiteral("frmPlotWindow"));
+        m_plotSub->resize(m_plot->size());
+    }
+    m_plot->refresh();
+    m_plotSub->show();
+    m_plotSub->raise();
+    mdi->setActiveSubWindow(m_plotSub);
+    return *m_plot;
 }
 
 void frmMain::ShowCommPortDialog() {
@@ -351,7 +404,10 @@ void frmMain::FinishDownload() {
     Data().refreshGrid();
 }
 
-void frmMain::SendCommand(const QByteArray& command) { SendMeterCommand(MSComm1, V, d.messages, command); }
+void frmMain::SendCommand(const QByteArray& command) {
+    m_requests.otherCommandSent();
+    SendMeterCommand(MSComm1, V, d.messages, command);
+}
 
 void frmMain::HideReading() {
     Reading();

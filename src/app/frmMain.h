@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <functional>
 #include <memory>
@@ -26,6 +27,7 @@ class PortMap;
 class SettingsStore;
 class SingleInstance;
 class frmData2;
+class frmPlot;
 
 
 /** @brief The main window "Orvanta": the frame of the sets window and the meter panel, owner of
@@ -68,6 +70,8 @@ public:
     void ViewMeter();
     void ShowOptions();
     void ShowAbout();
+    /** @brief The profile plot, created on first use. */
+    frmPlot& ShowPlot();
 
     /** @brief The receive notification of MSComm1. */
     void MSComm1_OnComm();
@@ -133,6 +137,7 @@ protected:
 private:
     void applyResizeRule();
     void onConnectionLost();
+    void tryReconnect();
     QString readingsDatabaseMessage(const QString& reason) const;
 
     Deps d;
@@ -144,5 +149,9 @@ private:
     QMdiSubWindow* m_readingSub = nullptr;
     QPointer<frmProgress> m_progress;
     bool m_lostShown = false;
+    QTimer m_reconnect;  ///< watches for the meter to come back after it went away
+    bool m_resumeContinuous = false;
+    frmPlot* m_plot = nullptr;
+    QMdiSubWindow* m_plotSub = nullptr;
     bool m_closing = false;
 };

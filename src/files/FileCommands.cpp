@@ -13,6 +13,7 @@
 #include "Messages.h"
 #include "Recordset.h"
 #include "TextExport.h"
+#include "CsvExport.h"
 
 bool IsReadOnlyTarget(const QString& path) {
     const QFileInfo fi(path);
@@ -191,5 +192,26 @@ void FileCommands::ExportToText() {
         f.close();
     } catch (const VbError&) {
         // Silent; the lines written so far stay in the file.
+    }
+}
+
+void FileCommands::ExportCsv() {
+    try {
+        if (!prepareDialog(d.vars.mExportFileName, QStringLiteral("Export CSV"), kCsvFilter, false)) return;
+        d.vars.mExportFileName = d.dialog.FileTitle;
+        const QString path = d.dialog.FileName;
+        if (IsReadOnlyTarget(path)) {
+            d.messages.MsgBox(Msg::ReadOnlyFile);
+            return;
+        }
+        const QByteArray bytes = CsvExport::build(d.rs, d.dialog.FilterIndex == 2);
+        QSaveFile f(path);
+        if (!f.open(QIODevice::WriteOnly)) {
+            if (f.error() == QFileDevice::PermissionsError) d.messages.MsgBox(Msg::ReadOnlyFile);
+            return;
+        }
+        if (f.write(bytes) != bytes.size()) f.cancelWriting();
+        f.commit();
+    } catch (const VbError&) {
     }
 }

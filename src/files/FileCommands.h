@@ -47,8 +47,13 @@ public:
     void Exportmenu_Click() { ExportToText(); }
     /** @brief Writes the table as tab-separated text. */
     void ExportToText();
+    /** @brief Writes the sets that hold readings as comma-separated values; the dialog's second
+     *  file type chooses the decimal comma. */
+    void ExportCsv();
 
     inline static const QString kDataFilter = QStringLiteral("Data Files (*.dat)|*.dat|All Files (*.*)|*.*");
+    inline static const QString kCsvFilter =
+        QStringLiteral("CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv");
     inline static const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
 
 private:

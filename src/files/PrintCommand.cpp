@@ -1,6 +1,7 @@
 #include "PrintCommand.h"
 
 #include <QFontMetricsF>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTextOption>
 
@@ -89,4 +90,20 @@ void Printmenu_Click(Recordset& rs, CommonDialog& dialog) {
     } catch (const VbError&) {
         // Cancelled, or the printer could not be reached: nothing is printed, nothing is said.
     }
+}
+
+void PaintReport(Recordset& rs, QPrinter& printer) {
+    try {
+        QPainterReportPrinter out(printer);
+        Report::print(rs, out);
+    } catch (const VbError&) {
+    }
+}
+
+void PrintPreviewmenu_Click(Recordset& rs, QWidget* parent) {
+    QPrintPreviewDialog dlg(parent);
+    dlg.setWindowTitle(QStringLiteral("Print Preview"));
+    QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg,
+                     [&rs](QPrinter* printer) { PaintReport(rs, *printer); });
+    dlg.exec();
 }

@@ -5,6 +5,7 @@
 #include "Report.h"
 
 class CommonDialog;
+class QWidget;
 class QPrinter;
 class Recordset;
 
@@ -33,3 +34,8 @@ private:
 
 /** @brief Print: the "Print Schedule" dialog, then the listing on the chosen printer. */
 void Printmenu_Click(Recordset& rs, CommonDialog& dialog);
+
+/** @brief Draws the whole listing on @p printer (what Print sends, for a preview). */
+void PaintReport(Recordset& rs, QPrinter& printer);
+/** @brief Print Preview: the listing in a preview window, printable from there. */
+void PrintPreviewmenu_Click(Recordset& rs, QWidget* parent);

@@ -9,6 +9,7 @@
 bool MeterRequests::portReady() { return m_comm.PortOpen() || OpenCommPort(m_comm, m_vars, m_messages); }
 
 void MeterRequests::write(const QByteArray& command) {
+    m_continuous = command == Command::ShowContinuousReadings;
     try {
         m_comm.setOutput(command);
     } catch (const VbError&) {

@@ -33,6 +33,10 @@ public:
     void ShowContinuousReadings();
     /** @brief Cancel in the progress dialog: asks the meter to stop, if the port is open. */
     void CancelDownload();
+    /** @brief Continuous readings were the last thing asked of the meter. */
+    bool continuousRunning() const { return m_continuous; }
+    /** @brief Something else was written to the meter (a panel key). */
+    void otherCommandSent() { m_continuous = false; }
 
 private:
     bool portReady();
@@ -45,4 +49,5 @@ private:
     frmMainVariables& m_main;
     MessageBox& m_messages;
     RequestViews& m_views;
+    bool m_continuous = false;
 };

@@ -46,8 +46,9 @@ void QtCommonDialog::ShowSave() {
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
-    finish(dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty() ? dlg.selectedFiles().first()
-                                                                              : QString());
+    const bool accepted = dlg.exec() == QDialog::Accepted;
+    if (accepted) FilterIndex = static_cast<int>(nameFilters(Filter).indexOf(dlg.selectedNameFilter())) + 1;
+    finish(accepted && !dlg.selectedFiles().isEmpty() ? dlg.selectedFiles().first() : QString());
 }
 
 void QtCommonDialog::ShowPrinter() {

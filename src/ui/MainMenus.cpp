@@ -56,8 +56,10 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c, frm
     item(file, QStringLiteral("Save &As"), QStringLiteral("Saveasmenu"), {}, cmd.SaveAs);
     file->addSeparator()->setObjectName(QStringLiteral("sep"));
     item(file, QStringLiteral("&Print"), QStringLiteral("Printmenu"), QKeySequence(Qt::CTRL | Qt::Key_P), cmd.Print);
+    item(file, QStringLiteral("Print Pre&view"), QStringLiteral("PrintPreviewmenu"), {}, cmd.PrintPreview);
     file->addSeparator()->setObjectName(QStringLiteral("sep2"));
     item(file, QStringLiteral("&Export Data"), QStringLiteral("Exportmenu"), {}, cmd.Export);
+    item(file, QStringLiteral("Export &CSV..."), QStringLiteral("ExportCsvmenu"), {}, cmd.ExportCsv);
     file->addSeparator()->setObjectName(QStringLiteral("sep5"));
     item(file, QStringLiteral("E&xit"), QStringLiteral("Exitmenu"), QKeySequence(Qt::CTRL | Qt::Key_Q), cmd.Exit);
 
@@ -65,6 +67,7 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c, frm
     view->setObjectName(QStringLiteral("Viewmenu"));
     item(view, QStringLiteral("&Data"), QStringLiteral("Datamenu"), {}, cmd.ViewData);
     item(view, QStringLiteral("&Meter"), QStringLiteral("Metermenu"), {}, cmd.ViewMeter);
+    item(view, QStringLiteral("&Plot"), QStringLiteral("Plotmenu"), {}, cmd.Plot);
 
     QMenu* down = bar->addMenu(QStringLiteral("&Download"));
     down->setObjectName(QStringLiteral("Controlmenu"));
@@ -119,6 +122,8 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c, frm
                                themed(nullptr, "getreading.xpm"), cmd.CaptureCurrentReading));
     m_toolbar.addAction(button(QStringLiteral("Getallreadings"), QStringLiteral("Show Continuous Readings"),
                                themed(nullptr, "getallreadings.xpm"), cmd.ShowContinuousReadings));
+    m_toolbar.addSeparator();
+    m_toolbar.addAction(button(QStringLiteral("Plot"), QStringLiteral("Plot the Sets"), themed(nullptr, "plot.xpm"), cmd.Plot));
 }
 
 void MainMenus::chooseSetEntry(const QString& entryText) {

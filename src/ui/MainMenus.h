@@ -17,6 +17,7 @@ struct MainCommands {
     std::function<void()> DownloadCurrentSet, DownloadSelectedSet, DownloadAllSets;
     std::function<void()> CaptureCurrentReading, ShowContinuousReadings;
     std::function<void()> StoreFunction, CommPort, About;
+    std::function<void()> Plot, ExportCsv, PrintPreview;
 };
 
 /** @brief The main window's menu bar and its tool bar Toolbar1 with the set drop-down. */

@@ -13,6 +13,7 @@ void ScriptedCommonDialog::answer(const QString& kind) {
     }
     FileName = next;
     FileTitle = QFileInfo(next).fileName();
+    if (!filterAnswers.isEmpty()) FilterIndex = filterAnswers.takeFirst();
 }
 
 void ScriptedCommonDialog::ShowPrinter() {

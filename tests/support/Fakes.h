@@ -33,6 +33,7 @@ public:
     QPrinter& printer() override { return m_printer; }
 
     QStringList answers;   ///< next answers; "" cancels
+    QList<int> filterAnswers;  ///< file type chosen with each answer (default: as offered)
     QList<Shown> shown;
 
 private:

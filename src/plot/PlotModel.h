@@ -1,0 +1,29 @@
+#pragma once
+#include <QList>
+#include <QPointF>
+#include <QString>
+
+class Recordset;
+
+/** @brief The profile plot's data: the readings of the chosen sets against reading position.
+ *  Cleared cells ("0.000000") and cells that are not numbers are left out; with the log scale,
+ *  readings at or below zero too. No widget. */
+class PlotModel {
+public:
+    struct Series {
+        int set = 0;
+        QList<QPointF> points;  ///< x: reading position, y: reading
+    };
+    struct Range {
+        double xMin = 1, xMax = 128, yMin = 0, yMax = 1;
+    };
+
+    /** @brief Sets that hold at least one reading. */
+    static QList<int> setsWithReadings(const Recordset& rs);
+    /** @brief One series per chosen set, in the order given. */
+    static QList<Series> build(const Recordset& rs, const QList<int>& sets, bool logScale);
+    /** @brief The axes' range for @p series (log10 of the readings with the log scale). */
+    static Range range(const QList<Series>& series, bool logScale);
+    /** @brief The y axis label: "Susceptibility (SI)" or "(CGS)", with the log scale noted. */
+    static QString yLabel(int unitsCode, bool logScale);
+};

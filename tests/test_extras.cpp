@@ -1,0 +1,171 @@
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QtTest>
+
+#include "AppRig.h"
+#include "CsvExport.h"
+#include "MainMenus.h"
+#include "PlotModel.h"
+#include "PrintCommand.h"
+#include "Pty.h"
+#include "frmPlot.h"
+
+namespace {
+/** A table with chosen cells, the rest cleared. */
+struct Table {
+    explicit Table(const QMap<QPair<int, int>, QString>& cells) : data(QStringLiteral(":memory:")) {
+        data.OpenSets();
+        for (auto it = cells.begin(); it != cells.end(); ++it) {
+            data.rsSets.setAbsolutePosition(it.key().first);
+            data.rsSets.setFields(it.key().second, it.value());
+        }
+        data.rsSets.Update();
+    }
+    DataEnvironment data;
+};
+using Cells = QMap<QPair<int, int>, QString>;
+}  // namespace
+
+class TestExtras : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void plotPoints_data();
+    void plotPoints();
+    void plotOfDownloadedSetRendered();
+    void csvBytes_data();
+    void csvBytes();
+    void csvCommandUsesChosenSeparator();
+    void printPreviewShowsTheListing();
+    void reconnectsAndResumesContinuousReadings();
+};
+
+void TestExtras::plotPoints_data() {
+    QTest::addColumn<Cells>("cells");
+    QTest::addColumn<bool>("log");
+    QTest::addColumn<QList<int>>("sets");
+    QTest::addColumn<QString>("points");  // "set:x=y,x=y;set:..."
+    QTest::newRow("cleared and text left out")
+        << Cells{{{1, 2}, "0.5"}, {{2, 2}, "0.000000"}, {{3, 2}, "abc"}, {{4, 2}, "1.5"}} << false << QList<int>{2}
+        << "2:1=0.5,4=1.5";
+    QTest::newRow("zero and negative kept on a linear scale")
+        << Cells{{{1, 5}, "-0.2"}, {{2, 5}, "0"}, {{3, 5}, "0.3"}} << false << QList<int>{5} << "5:1=-0.2,2=0,3=0.3";
+    QTest::newRow("log scale leaves out zero and negative")
+        << Cells{{{1, 5}, "-0.2"}, {{2, 5}, "0"}, {{3, 5}, "0.3"}} << true << QList<int>{5} << "5:3=0.3";
+    QTest::newRow("two sets in the order chosen")
+        << Cells{{{1, 1}, "1"}, {{128, 30}, "2"}} << false << QList<int>{30, 1} << "30:128=2;1:1=1";
+    QTest::newRow("a set without readings is an empty line") << Cells{} << false << QList<int>{7} << "7:";
+}
+
+void TestExtras::plotPoints() {
+    QFETCH(Cells, cells);
+    QFETCH(bool, log);
+    QFETCH(QList<int>, sets);
+    QFETCH(QString, points);
+    Table t(cells);
+    QStringList got;
+    for (const auto& s : PlotModel::build(t.data.rsSets, sets, log)) {
+        QStringList pts;
+        for (const QPointF& p : s.points) pts << QStringLiteral("%1=%2").arg(p.x()).arg(p.y());
+        got << QStringLiteral("%1:%2").arg(s.set).arg(pts.join(','));
+    }
+    QCOMPARE(got.join(';'), points);
+}
+
+void TestExtras::plotOfDownloadedSetRendered() {
+    Pty pty;
+    AppRig rig;
+    rig.env.link(5, pty.slavePath());
+    frmMain& w = rig.start();
+    w.requests().DownloadCurrentSet();
+    QByteArray set = "S06\nU1";
+    for (int i = 1; i <= 60; ++i) set += QByteArray::number(0.0005 + 0.0004 * i + 0.0003 * std::sin(i / 4.0), 'f', 6) + "\n";
+    set += "\r\r";
+    for (qsizetype at = 0; at < set.size(); at += 100) {  // never more than 512 waiting
+        pty.send(set.mid(at, 100));
+        QTest::qWait(20);
+    }
+    QTRY_VERIFY(!w.progressDialog() && w.rsSets.cell(59, 6) != "0.000000");
+    QCOMPARE(PlotModel::setsWithReadings(w.rsSets), QList<int>{6});
+    frmPlot& plot = w.ShowPlot();
+    QCOMPARE(plot.chosenSets(), QList<int>{6});
+    QCOMPARE(plot.Canvas->series().value(0).points.size(), 60);
+    QCOMPARE(PlotModel::yLabel(1, false), QString("Susceptibility (SI)"));
+    const QString dir = QStringLiteral(ORVANTA_BUILD_DIR "/screenshots");
+    QDir().mkpath(dir);
+    QVERIFY(plot.saveImage(dir + "/plot-set6.png"));
+    QVERIFY(plot.saveImage(dir + "/plot-set6.svg"));
+    QVERIFY(QImage(dir + "/plot-set6.png").width() == 1200);
+    QFile svg(dir + "/plot-set6.svg");
+    QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
+    // A second download redraws the plot with the new set.
+    pty.send("S07\nU1" + QByteArray("0.002\n0.003\n") + "\r\r");
+    QTRY_COMPARE(plot.Canvas->series().size(), 2);
+    QVERIFY(w.menus->menuItem("Plotmenu") && w.menus->toolButton("Plot"));
+}
+
+void TestExtras::csvBytes_data() {
+    QTest::addColumn<bool>("comma");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("decimal point") << false
+                                   << QByteArray("Number,Set 2,Set 9\r\n1,0.001230,\r\n2,,1.5\r\n3,0.25,abc\r\n");
+    QTest::newRow("decimal comma") << true
+                                   << QByteArray("Number;Set 2;Set 9\r\n1;0,001230;\r\n2;;1,5\r\n3;0,25;abc\r\n");
+}
+
+void TestExtras::csvBytes() {
+    QFETCH(bool, comma);
+    QFETCH(QByteArray, bytes);
+    Table t({{{1, 2}, "0.001230"}, {{3, 2}, "0.25"}, {{2, 9}, "1.5"}, {{3, 9}, "abc"}});
+    QCOMPARE(CsvExport::build(t.data.rsSets, comma), bytes);
+}
+
+void TestExtras::csvCommandUsesChosenSeparator() {
+    AppRig rig;
+    frmMain& w = rig.start();
+    w.rsSets.setAbsolutePosition(1);
+    w.rsSets.setFields(4, "0.5");
+    w.rsSets.Update();
+    rig.dialog.answers << rig.env.root() + "/out.csv";
+    rig.dialog.filterAnswers << 2;
+    w.menus->menuItem("ExportCsvmenu")->trigger();
+    QFile f(rig.env.root() + "/out.csv");
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("Number;Set 4\r\n1;0,5\r\n"));
+    QCOMPARE(rig.dialog.shown.last().filter, QString("CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv"));
+}
+
+void TestExtras::printPreviewShowsTheListing() {
+    AppRig rig;
+    frmMain& w = rig.start();
+    QPrinter printer;
+    QPrintPreviewWidget preview(&printer);
+    connect(&preview, &QPrintPreviewWidget::paintRequested, this, [&](QPrinter* p) { PaintReport(w.rsSets, *p); });
+    preview.updatePreview();
+    QVERIFY(preview.pageCount() >= 4);
+    QVERIFY(w.menus->menuItem("PrintPreviewmenu"));
+}
+
+void TestExtras::reconnectsAndResumesContinuousReadings() {
+    AppRig rig;
+    auto pty = std::make_unique<Pty>();
+    rig.env.link(6, pty->slavePath());
+    frmMain& w = rig.start();
+    w.requests().ShowContinuousReadings();
+    QCOMPARE(pty->receive(50), QByteArray("A"));
+    pty.reset();  // unplugged: the link leads nowhere
+    QTRY_VERIFY(!w.MSComm1.PortOpen());
+    QTest::qWait(600);
+    QVERIFY(!w.MSComm1.PortOpen());
+    Pty again;  // plugged in again: the link is back
+    QFile::remove(rig.env.portsFolder() + "/com6");
+    rig.env.link(6, again.slavePath());
+    QTRY_VERIFY_WITH_TIMEOUT(w.MSComm1.PortOpen(), 3000);
+    QCOMPARE(again.receive(100), QByteArray("A"));
+    QCOMPARE(rig.messages.texts, QStringList{"The connection to the meter was lost."});
+    // After a download, a reconnection sends nothing.
+    w.requests().DownloadCurrentSet();
+    QCOMPARE(again.receive(50), QByteArray("C"));
+}
+
+QTEST_MAIN(TestExtras)
+#include "test_extras.moc"
