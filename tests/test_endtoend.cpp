@@ -5,6 +5,7 @@
 
 #include "AppRig.h"
 #include "Pty.h"
+#include "MeterLine.h"
 #include "StreamCase.h"
 #include "frmData2.h"
 
@@ -12,40 +13,6 @@
 #include <unistd.h>
 
 namespace {
-/** Feeds bytes no faster than the program takes them, as the meter's line does. */
-void sendPaced(Pty& pty, frmMain& w, const QByteArray& bytes, int chunk = 200) {
-    // Each receive notification takes one character; wait for a chunk to be taken whole before
-    // sending the next, so no more than a chunk ever waits.
-    int taken = 0;
-    QMetaObject::Connection c = QObject::connect(&w.MSComm1, &MSComm::OnComm, [&] { ++taken; });
-    for (qsizetype at = 0; at < bytes.size(); at += chunk) {
-        const QByteArray part = bytes.mid(at, chunk);
-        taken = 0;
-        pty.send(part);
-        QTRY_VERIFY_WITH_TIMEOUT(taken >= part.size() && w.MSComm1.InBufferCount() == 0, 5000);
-    }
-    QObject::disconnect(c);
-}
-
-/** Every cell of the table as the file holds it, through a connection of its own. */
-QVector<QStringList> fileTable(const QString& path) {
-    QVector<QStringList> out;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "check");
-        db.setDatabaseName(path);
-        db.open();
-        QSqlQuery q(db);
-        q.exec("SELECT * FROM Sets ORDER BY rowid");
-        while (q.next()) {
-            QStringList row;
-            for (int i = 0; i < 31; ++i) row << q.value(i).toString();
-            out << row;
-        }
-    }
-    QSqlDatabase::removeDatabase("check");
-    return out;
-}
-
 QByteArray setStream(int set, int count, const QString& format) {
     QByteArray out = "S" + QByteArray::number(set).rightJustified(2, '0') + "\nU1M1";
     for (int i = 1; i <= count; ++i)

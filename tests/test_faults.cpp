@@ -8,51 +8,21 @@
 
 #include "AppRig.h"
 #include "ErrorCodes.h"
-#include "Pty.h"
+#include "MeterLine.h"
+#include "NullReceiveHost.h"
 #include "ReceiveEngine.h"
 #include "ReceiveHandler.h"
 
 namespace {
-QVector<QStringList> fileTable(const QString& path, QString* integrity = nullptr) {
-    QVector<QStringList> out;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "faults");
-        db.setDatabaseName(path);
-        db.open();
-        QSqlQuery q(db);
-        if (integrity && q.exec("PRAGMA integrity_check") && q.next()) *integrity = q.value(0).toString();
-        q.exec("SELECT * FROM Sets ORDER BY rowid");
-        while (q.next()) {
-            QStringList row;
-            for (int i = 0; i < 31; ++i) row << q.value(i).toString();
-            out << row;
-        }
-    }
-    QSqlDatabase::removeDatabase("faults");
-    return out;
-}
-
 QByteArray values(int set, int from, int to) {
     QByteArray out;
     for (int i = from; i <= to; ++i) out += QByteArray::number(set) + "." + QByteArray::number(i).rightJustified(6, '0') + "\n";
     return out;
 }
 
-void sendPaced(Pty& pty, frmMain& w, const QByteArray& bytes) {
-    int taken = 0;
-    auto c = QObject::connect(&w.MSComm1, &MSComm::OnComm, [&] { ++taken; });
-    for (qsizetype at = 0; at < bytes.size(); at += 200) {
-        const QByteArray part = bytes.mid(at, 200);
-        taken = 0;
-        pty.send(part);
-        QTRY_VERIFY_WITH_TIMEOUT(taken >= part.size(), 5000);
-    }
-    QObject::disconnect(c);
-}
-
 /** The readings a byte stream leaves in a table, by the engine's own rules, with nothing between
  *  the meter and the table. */
-class Replay : public ReceiveHost {
+class Replay : public NullReceiveHost {
 public:
     explicit Replay(const QByteArray& bytes) : data(QStringLiteral(":memory:")) {
         data.OpenSets();
@@ -63,20 +33,7 @@ public:
             }
         }
     }
-    void SetUnits() override {}
-    void SetMode() override {}
-    void ShowUnitsText() override {}
-    void ShowModeText() override {}
-    void ShowBandUnits() override {}
-    void ShowSetNumber() override {}
-    void ShowReadingNumber() override {}
-    void ShowBeeperState(int) override {}
-    void ShowLiveValue(double) override {}
-    bool ProgressVisible() override { return true; }
-    void ShowProgress() override {}
-    void CloseProgress() override {}
     void StoreReading() override { stored += StoreDownloadedReading(data.rsSets, main); }
-    void FinishDownload() override {}
     DataEnvironment data;
     ReceiveState st;
     basVariables vars;

@@ -10,11 +10,11 @@
 #include "AppRig.h"
 #include "ErrorCodes.h"
 #include "MeterState.h"
-#include "ReceiveEngine.h"
+#include "NullReceiveHost.h"
 
 namespace {
 /** Takes the meter's bytes apart with the program's own receive engine and keeps what it finds. */
-class Parsed : public ReceiveHost {
+class Parsed : public NullReceiveHost {
 public:
     explicit Parsed(const QByteArray& bytes) {
         for (char b : bytes) {
@@ -26,17 +26,10 @@ public:
         }
     }
     void SetUnits() override { ++unitsReports; }
-    void SetMode() override {}
-    void ShowUnitsText() override {}
-    void ShowModeText() override {}
-    void ShowBandUnits() override {}
     void ShowSetNumber() override { ++setReports; }
     void ShowReadingNumber() override { ++readingReports; }
     void ShowBeeperState(int) override { ++beeperReports; }
     void ShowLiveValue(double v) override { live << v; }
-    bool ProgressVisible() override { return true; }
-    void ShowProgress() override {}
-    void CloseProgress() override {}
     void StoreReading() override { stored[main.mSetNumber] << main.mReadingText; }
     void FinishDownload() override { ++ends; }
 

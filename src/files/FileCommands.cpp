@@ -39,10 +39,11 @@ int LoadDataFile(const QByteArray& data, Recordset& rs) {
     return row;
 }
 
-bool FileCommands::prepareDialog(const QString& fileName, const QString& title, const QString& filter, bool open) {
+bool FileCommands::chooseFile(QString& rememberedName, const QString& title, const QString& filter, bool open,
+                              QString* path) {
     CommonDialog& cd = d.dialog;
     cd.CancelError = true;
-    cd.FileName = fileName;
+    cd.FileName = rememberedName;
     cd.DialogTitle = title;
     cd.Flags = 4;
     cd.InitDir = d.dialogFolder;
@@ -55,7 +56,31 @@ bool FileCommands::prepareDialog(const QString& fileName, const QString& title, 
         if (e.number() == ErrorCode::CancelError) return false;
         throw;
     }
+    rememberedName = cd.FileTitle;
+    *path = cd.FileName;
+    if (IsReadOnlyTarget(*path)) {
+        d.messages.MsgBox(Msg::ReadOnlyFile);
+        return false;
+    }
     return true;
+}
+
+void FileCommands::writeReplacing(const QString& path, const QByteArray& bytes) {
+    // The old file is replaced only once the new one is written whole.
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) {
+        if (f.error() == QFileDevice::PermissionsError) d.messages.MsgBox(Msg::ReadOnlyFile);
+        return;
+    }
+    if (f.write(bytes) != bytes.size()) f.cancelWriting();
+    f.commit();
+}
+
+void FileCommands::rewind() {
+    try {
+        if (d.rs.State() == Recordset::adStateOpen && d.rs.RecordCount() > 0) d.rs.setAbsolutePosition(1);
+    } catch (const VbError&) {
+    }
 }
 
 void FileCommands::Newmenu_Click() {
@@ -97,13 +122,8 @@ void FileCommands::Newmenu_Click() {
 void FileCommands::Openmenu_Click() {
     Recordset& rs = d.rs;
     try {
-        if (!prepareDialog(d.vars.mDataFileName, QStringLiteral("Open Data File"), kDataFilter, true)) return;
-        d.vars.mDataFileName = d.dialog.FileTitle;
-        const QString path = d.dialog.FileName;
-        if (IsReadOnlyTarget(path)) {
-            d.messages.MsgBox(Msg::ReadOnlyFile);
-            return;
-        }
+        QString path;
+        if (!chooseFile(d.vars.mDataFileName, QStringLiteral("Open Data File"), kDataFilter, true, &path)) return;
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly)) return;
         const QByteArray data = f.readAll();
@@ -112,23 +132,15 @@ void FileCommands::Openmenu_Click() {
         rs.setAbsolutePosition(1);
     } catch (const VbError&) {
         // Silent, as for every other error of this command; rows loaded so far are kept.
-        try {
-            if (rs.State() == Recordset::adStateOpen && rs.RecordCount() > 0) rs.setAbsolutePosition(1);
-        } catch (const VbError&) {
-        }
+        rewind();
     }
 }
 
 void FileCommands::Savemenu_Click() {
     Recordset& rs = d.rs;
     try {
-        if (!prepareDialog(d.vars.mDataFileName, QStringLiteral("Save Data File"), kDataFilter, false)) return;
-        d.vars.mDataFileName = d.dialog.FileTitle;
-        const QString path = d.dialog.FileName;
-        if (IsReadOnlyTarget(path)) {
-            d.messages.MsgBox(Msg::ReadOnlyFile);
-            return;
-        }
+        QString path;
+        if (!chooseFile(d.vars.mDataFileName, QStringLiteral("Save Data File"), kDataFilter, false, &path)) return;
         QByteArray bytes;
         const int n = static_cast<std::int16_t>(rs.RecordCount());
         DataFileRecord rec;
@@ -142,37 +154,19 @@ void FileCommands::Savemenu_Click() {
             for (int k = 1; k <= 30; ++k) rec.SetValue[static_cast<size_t>(k - 1)] = rs.Fields(k);
             DataFileCodec::write(rec, bytes);
         }
-        // The old file is replaced only once the new one is written whole.
-        QSaveFile f(path);
-        if (!f.open(QIODevice::WriteOnly)) {
-            if (f.error() == QFileDevice::PermissionsError) d.messages.MsgBox(Msg::ReadOnlyFile);
-            rs.setAbsolutePosition(1);
-            return;
-        }
-        if (f.write(bytes) != bytes.size()) {
-            f.cancelWriting();
-        }
-        f.commit();
+        writeReplacing(path, bytes);
         rs.setAbsolutePosition(1);
     } catch (const VbError&) {
-        try {
-            if (rs.State() == Recordset::adStateOpen && rs.RecordCount() > 0) rs.setAbsolutePosition(1);
-        } catch (const VbError&) {
-        }
+        rewind();
     }
 }
 
 void FileCommands::ExportToText() {
     Recordset& rs = d.rs;
     try {
-        if (!prepareDialog(d.vars.mExportFileName, QStringLiteral("Export Data to Text file"), kTextFilter, false))
+        QString path;
+        if (!chooseFile(d.vars.mExportFileName, QStringLiteral("Export Data to Text file"), kTextFilter, false, &path))
             return;
-        d.vars.mExportFileName = d.dialog.FileTitle;
-        const QString path = d.dialog.FileName;
-        if (IsReadOnlyTarget(path)) {
-            d.messages.MsgBox(Msg::ReadOnlyFile);
-            return;
-        }
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
             if (f.error() == QFileDevice::PermissionsError || f.error() == QFileDevice::OpenError) {
@@ -197,21 +191,9 @@ void FileCommands::ExportToText() {
 
 void FileCommands::ExportCsv() {
     try {
-        if (!prepareDialog(d.vars.mExportFileName, QStringLiteral("Export CSV"), kCsvFilter, false)) return;
-        d.vars.mExportFileName = d.dialog.FileTitle;
-        const QString path = d.dialog.FileName;
-        if (IsReadOnlyTarget(path)) {
-            d.messages.MsgBox(Msg::ReadOnlyFile);
-            return;
-        }
-        const QByteArray bytes = CsvExport::build(d.rs, d.dialog.FilterIndex == 2);
-        QSaveFile f(path);
-        if (!f.open(QIODevice::WriteOnly)) {
-            if (f.error() == QFileDevice::PermissionsError) d.messages.MsgBox(Msg::ReadOnlyFile);
-            return;
-        }
-        if (f.write(bytes) != bytes.size()) f.cancelWriting();
-        f.commit();
+        QString path;
+        if (!chooseFile(d.vars.mExportFileName, QStringLiteral("Export CSV"), kCsvFilter, false, &path)) return;
+        writeReplacing(path, CsvExport::build(d.rs, d.dialog.FilterIndex == 2));
     } catch (const VbError&) {
     }
 }

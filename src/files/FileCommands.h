@@ -57,7 +57,13 @@ public:
     inline static const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
 
 private:
-    bool prepareDialog(const QString& fileName, const QString& title, const QString& filter, bool open);
+    /** @brief Shows the file dialog offering @p rememberedName, keeps the chosen file's name in
+     *  it, and refuses a read-only file with the message. False when there is nothing to do. */
+    bool chooseFile(QString& rememberedName, const QString& title, const QString& filter, bool open, QString* path);
+    /** @brief Writes a new file and puts it in the old one's place only when it is whole. */
+    void writeReplacing(const QString& path, const QByteArray& bytes);
+    /** @brief Back to row 1 after a failure, if the table is there. */
+    void rewind();
     Deps d;
 };
 

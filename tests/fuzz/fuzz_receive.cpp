@@ -8,6 +8,7 @@
 #include "DataEnvironment.h"
 #include "ErrorCodes.h"
 #include "ReceiveEngine.h"
+#include "NullReceiveHost.h"
 #include "ReceiveHandler.h"
 
 namespace {
@@ -16,21 +17,9 @@ namespace {
     std::abort();
 }
 
-class CheckingHost : public ReceiveHost {
+class CheckingHost : public NullReceiveHost {
 public:
     CheckingHost(Recordset& r, frmMainVariables& m) : rs(r), main(m) {}
-    void SetUnits() override {}
-    void SetMode() override {}
-    void ShowUnitsText() override {}
-    void ShowModeText() override {}
-    void ShowBandUnits() override {}
-    void ShowSetNumber() override {}
-    void ShowReadingNumber() override {}
-    void ShowBeeperState(int) override {}
-    void ShowLiveValue(double) override {}
-    bool ProgressVisible() override { return true; }
-    void ShowProgress() override {}
-    void CloseProgress() override {}
     void StoreReading() override {
         const int rows = rs.RecordCount();
         std::vector<QString> before;
