@@ -29,6 +29,7 @@ private Q_SLOTS:
     void allSetsThenShorterSet();
     void positionPastLastRowIsDropped();
     void burstOver512IsDiscardedAndEngineRecovers();
+    void busyNotificationReadsNothing();
     void secondCopyRaisesFirstAndEnds();
 };
 
@@ -150,6 +151,22 @@ void TestEndToEnd::burstOver512IsDiscardedAndEngineRecovers() {
     QCOMPARE(t[0][3], QString("3.1"));
     QCOMPARE(t[1][3], QString("3.2"));
     QCOMPARE(t[0][2], QString("0.000000"));
+}
+
+void TestEndToEnd::busyNotificationReadsNothing() {
+    Pty pty;
+    AppRig rig;
+    rig.env.link(5, pty.slavePath());
+    frmMain& w = rig.start();
+    w.rx.Busy = true;  // a notification is still inside its calls to other windows
+    pty.send("0.5\n");
+    QTRY_COMPARE(w.MSComm1.InBufferCount(), 4);
+    QTest::qWait(50);
+    QCOMPARE(w.MSComm1.InBufferCount(), 4);  // nothing read, nothing lost
+    QVERIFY(!w.readingExists());
+    w.rx.Busy = false;
+    QTRY_COMPARE(w.MSComm1.InBufferCount(), 0);
+    QCOMPARE(w.Reading().Label1->text(), QString("50000"));
 }
 
 void TestEndToEnd::secondCopyRaisesFirstAndEnds() {
