@@ -14,6 +14,20 @@ void touch(const QString& path) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
 }
+/** The meter's port open on a pseudo-terminal linked as number @p n. */
+struct OpenPort {
+    explicit OpenPort(int n) : map(tmp.path()), comm(map) {
+        map.createLink(n, pty.slavePath());
+        comm.setCommPort(n);
+        comm.setPortOpen(true);
+        comm.setRThreshold(1);
+    }
+    Pty pty;
+    QTemporaryDir tmp;
+    PortMap map;
+    MSComm comm;
+};
+
 int openError(MSComm& comm) {
     try {
         comm.setPortOpen(true);
@@ -159,14 +173,9 @@ void TestPlatform::bytesOutExactly() {
 }
 
 void TestPlatform::inputTakesOneCharacterAtATime() {
-    Pty pty;
-    QTemporaryDir tmp;
-    PortMap map(tmp.path());
-    map.createLink(2, pty.slavePath());
-    MSComm comm(map);
-    comm.setCommPort(2);
-    comm.setPortOpen(true);
-    comm.setRThreshold(1);
+    OpenPort port(2);
+    Pty& pty = port.pty;
+    MSComm& comm = port.comm;
     QString taken;
     QList<int> waiting;
     connect(&comm, &MSComm::OnComm, this, [&] {
@@ -183,14 +192,9 @@ void TestPlatform::inputTakesOneCharacterAtATime() {
 }
 
 void TestPlatform::discardDropsEverythingWaiting() {
-    Pty pty;
-    QTemporaryDir tmp;
-    PortMap map(tmp.path());
-    map.createLink(2, pty.slavePath());
-    MSComm comm(map);
-    comm.setCommPort(2);
-    comm.setPortOpen(true);
-    comm.setRThreshold(1);
+    OpenPort port(2);
+    Pty& pty = port.pty;
+    MSComm& comm = port.comm;
     int notifications = 0;
     int maxWaiting = 0;
     connect(&comm, &MSComm::OnComm, this, [&] {

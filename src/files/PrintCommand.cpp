@@ -20,7 +20,6 @@ void QPainterReportPrinter::begin() {
     if (!m_painter.begin(&m_printer))
         throw VbError(ErrorCode::PathFileAccess, QStringLiteral("The printer could not be started."));
     m_font = m_painter.font();  // the printer's own default face
-    m_pages = 1;
     m_y = 0;
 }
 
@@ -54,7 +53,6 @@ void QPainterReportPrinter::printLine(const QString& text) {
     for (const QString& line : text.split(QLatin1Char('\n'))) {
         if (m_y + lineHeight > page.height() && m_y > 0) {
             m_printer.newPage();
-            ++m_pages;
             m_y = 0;
         }
         m_painter.save();

@@ -19,8 +19,6 @@ public:
     void setBold(bool bold) override;
     void printLine(const QString& text) override;
     void endDoc() override;
-    /** @brief Pages begun so far. */
-    int pages() const { return m_pages; }
 
 private:
     void begin();
@@ -29,7 +27,6 @@ private:
     QPainter m_painter;
     QFont m_font;
     double m_y = 0;
-    int m_pages = 0;
 };
 
 /** @brief Print: the "Print Schedule" dialog, then the listing on the chosen printer. */

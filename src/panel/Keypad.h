@@ -43,8 +43,6 @@ public:
     bool selected(int code) const { return code >= 1 && code <= kLatchingKeys && m_selected[code]; }
     /** @brief A latch asked for the release timer to run. */
     bool timerWanted() const { return m_timerWanted; }
-    /** @brief The window started or stopped the release timer. */
-    void setTimerRunning(bool running) { m_timerWanted = running; }
 
     /** @brief The latching group (page) of a code 1..16. */
     static int groupOf(int code);

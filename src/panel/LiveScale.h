@@ -34,7 +34,6 @@ public:
     /** @brief Scales @p v and returns what the display shows next. */
     Shown show(double v, int unitsCode);
     double BarFraction() const { return m_fraction; }
-    QString fullScaleText() const { return m_fullScale; }
 
 private:
     double m_fraction = 0.0;

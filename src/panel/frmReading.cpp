@@ -254,7 +254,7 @@ void frmReading::ShowLiveValue(double v) {
     Label3->setText(s.fullScale);
     Label1->setText(s.digits);
     Label6->setText(s.exponent);
-    MeterBar->drawBar(BarLength(3975.0, s.fraction));
+    MeterBar->drawBar(BarLength(MeterBar->widthTwips(), s.fraction));
 }
 
 void frmReading::setStoreDestination(bool toPC) {

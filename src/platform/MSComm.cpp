@@ -107,7 +107,6 @@ void MSComm::setPortOpen(bool open) {
         m_port->clearError();
         throw VbError(ErrorCode::CommOpenFailed, why);
     }
-    m_device = fi.canonicalFilePath();
     m_in.clear();
     Q_EMIT opened();
 }

@@ -46,8 +46,6 @@ public:
     void setInputLen(int length) { m_inputLen = length; }
     /** @brief The next waiting characters as text, or empty text when none waits. */
     QString Input();
-    /** @brief The device the port was last opened on. */
-    QString devicePath() const { return m_device; }
 
 Q_SIGNALS:
     /** @brief Characters have arrived (one notification per character taken). */
@@ -70,7 +68,6 @@ private:
     int m_rThreshold = 0;
     int m_inputLen = 0;
     QByteArray m_in;
-    QString m_device;
     bool m_draining = false;
     QTimer m_retry;
 };

@@ -76,8 +76,6 @@ QStringList PortMap::usbDevices() const {
     return out;
 }
 
-bool PortMap::usbDevicePresent() const { return !usbDevices().isEmpty(); }
-
 void PortMap::linkUsbDevices() const {
     const QStringList devices = usbDevices();
     if (devices.isEmpty()) return;

@@ -34,8 +34,6 @@ public:
     bool removeLink(int number) const;
     /** @brief Gives every USB serial device present without a link a link of its own. */
     void linkUsbDevices() const;
-    /** @brief True when a USB serial device (ttyUSB*, ttyACM*) is present. */
-    bool usbDevicePresent() const;
     /** @brief The serial ports present, as the SERIALCOMM key lists them: name, data. */
     QList<QPair<QByteArray, QByteArray>> serialCommValues() const;
 

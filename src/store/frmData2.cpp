@@ -20,10 +20,10 @@ frmData2::frmData2(Recordset& rs, long dataWindowWidth, long dataWindowHeight, Q
     : QWidget(parent), m_model(new SetsTableModel(rs, this)) {
     setObjectName(QStringLiteral("frmData2"));
     setWindowTitle(QStringLiteral("Data"));
-    m_layout = layoutFor(dataWindowWidth, dataWindowHeight);
+    const Layout layout = layoutFor(dataWindowWidth, dataWindowHeight);
     const double dx = logicalDpiX();
     const double dy = logicalDpiY();
-    resize(Twips::toPixels(m_layout.width, dx), Twips::toPixels(m_layout.height, dy));
+    resize(Twips::toPixels(layout.width, dx), Twips::toPixels(layout.height, dy));
     DataGrid1 = new QTableView(this);
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
     DataGrid1->setModel(m_model);
@@ -31,7 +31,7 @@ frmData2::frmData2(Recordset& rs, long dataWindowWidth, long dataWindowHeight, Q
     DataGrid1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DataGrid1->setGeometry(Twips::toPixels(60, dx), Twips::toPixels(60, dy),
-                           Twips::toPixels(m_layout.gridWidth, dx), Twips::toPixels(m_layout.gridHeight, dy));
+                           Twips::toPixels(layout.gridWidth, dx), Twips::toPixels(layout.gridHeight, dy));
     DataGrid1->horizontalHeader()->setDefaultSectionSize(72);
 }
 

@@ -21,11 +21,7 @@ public:
     /** @brief Shows the recordset's contents again. */
     void refreshGrid();
     QTableView* DataGrid1 = nullptr;
-    SetsTableModel* model() const { return m_model; }
-    /** @brief The size the window was given, in twips. */
-    Layout twipsLayout() const { return m_layout; }
 
 private:
     SetsTableModel* m_model;
-    Layout m_layout;
 };
