@@ -1,6 +1,8 @@
-#include "SingleInstance.h"
+#include "app/SingleInstance.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QThread>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <unistd.h>
@@ -10,7 +12,8 @@ const QByteArray kRaise = "raise\n";
 const QByteArray kDone = "ok\n";
 }  // namespace
 
-SingleInstance::SingleInstance(QString serverName, QObject* parent) : QObject(parent), m_name(std::move(serverName)) {
+SingleInstance::SingleInstance(QString serverName, QObject* parent)
+    : QObject(parent), m_name(std::move(serverName)), m_lock(m_name + QStringLiteral(".lock")) {
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* s = m_server.nextPendingConnection()) {
             connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
@@ -32,22 +35,32 @@ QString SingleInstance::defaultName() {
     return dir + QStringLiteral("/orvanta-") + QString::number(::getuid()) + QStringLiteral(".sock");
 }
 
-SingleInstance::Previous SingleInstance::activatePrevious(int timeoutMs) {
-    QLocalSocket s;
-    s.connectToServer(m_name);
-    if (!s.waitForConnected(timeoutMs)) return Previous::None;
-    s.write(kRaise);
-    if (!s.waitForBytesWritten(timeoutMs)) return Previous::NoAnswer;
-    while (!s.canReadLine()) {
-        if (!s.waitForReadyRead(timeoutMs)) return Previous::NoAnswer;
+bool SingleInstance::claim() {
+    m_lock.setStaleLockTime(0);  // a lock is stale only when its process is gone
+    return m_lock.tryLock(0);
+}
+
+bool SingleInstance::activatePrevious(int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        QLocalSocket s;
+        s.connectToServer(m_name);
+        if (s.waitForConnected(qMax<qint64>(1, deadline.remainingTime()))) {
+            s.write(kRaise);
+            if (!s.waitForBytesWritten(qMax<qint64>(1, deadline.remainingTime()))) return false;
+            while (!s.canReadLine()) {
+                if (!s.waitForReadyRead(qMax<qint64>(1, deadline.remainingTime()))) return false;
+            }
+            return s.readLine() == kDone;
+        }
+        QThread::msleep(50);  // the running copy may not be listening yet
     }
-    return s.readLine() == kDone ? Previous::Raised : Previous::NoAnswer;
+    return false;
 }
 
 bool SingleInstance::listen() {
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    if (m_server.listen(m_name)) return true;
-    // A copy that crashed leaves its socket behind; nobody answered on it, so take it over.
+    // Only the lock holder gets here, so a socket left behind is a crashed copy's.
     QLocalServer::removeServer(m_name);
     return m_server.listen(m_name);
 }

@@ -1,23 +1,28 @@
 #pragma once
 #include <QLocalServer>
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 
-/** @brief Only one copy of the program runs per user. A second copy asks the first to come to
- *  the front and then ends. */
+/** @brief Only one copy of the program runs per user. A lock file in the runtime folder decides
+ *  which copy runs; a later copy asks the running one, over a local socket, to come to the front
+ *  and then ends. */
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    /** @brief @p serverName is the per-user socket name (a path in the runtime folder). */
+    /** @brief @p serverName is the per-user socket name (a path in the runtime folder); the lock
+     *  file is beside it. */
     explicit SingleInstance(QString serverName, QObject* parent = nullptr);
     /** @brief The default per-user name. */
     static QString defaultName();
 
-    enum class Previous { None, Raised, NoAnswer };
-    /** @brief Asks a running copy to raise its main window: None when no copy runs, Raised when
-     *  one did, NoAnswer when one holds the name but did not answer. */
-    Previous activatePrevious(int timeoutMs = 1500);
-    /** @brief Starts answering later copies. */
+    /** @brief Takes the lock: true for the copy that is to run. A lock left by a copy that ended
+     *  without removing it is taken over. */
+    bool claim();
+    /** @brief Asks the running copy to raise its main window, waiting up to @p timeoutMs for it
+     *  to answer (it may still be starting). True when it did. */
+    bool activatePrevious(int timeoutMs = 3000);
+    /** @brief Starts answering later copies; only the copy holding the lock calls this. */
     bool listen();
 
 Q_SIGNALS:
@@ -26,5 +31,6 @@ Q_SIGNALS:
 
 private:
     QString m_name;
+    QLockFile m_lock;
     QLocalServer m_server;
 };

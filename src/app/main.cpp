@@ -1,14 +1,53 @@
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 
-#include "Paths.h"
-#include "PortMap.h"
-#include "QtCommonDialog.h"
-#include "QtMessageBox.h"
-#include "SettingsStore.h"
-#include "SingleInstance.h"
-#include "frmMain.h"
+#include "app/SingleInstance.h"
+#include "core/session/MeterSession.h"
+#include "core/session/Paths.h"
+#include "core/session/PortMap.h"
+#include "core/session/SettingsStore.h"
+#include "gui/MainWindow.h"
+#include "gui/QtFileDialog.h"
+#include "gui/QtMessageBox.h"
+
+namespace {
+const char* const kUsage =
+    "Usage: orvanta [--help] [--version]\n"
+    "The desktop companion of the Orvanta magnetic susceptibility meter: downloads the meter's\n"
+    "reading sets into the readings database, shows live readings and the meter's keys, and\n"
+    "saves, exports and prints the readings.\n"
+    "\n"
+    "  -h, --help     show this help and exit\n"
+    "  -v, --version  show the version and exit\n"
+    "\n"
+    "Files: ~/.config/Orvanta/Orvanta.conf (settings), ~/.local/share/Orvanta/Readings.db\n"
+    "(readings), ~/.local/share/Orvanta/ports/comN (port links).\n";
+
+// Answered before any window system is touched, so they work without a display.
+int answerOptions(int argc, char** argv, bool* handled) {
+    *handled = false;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+            std::fputs(kUsage, stdout);
+            *handled = true;
+            return 0;
+        }
+        if (!std::strcmp(argv[i], "--version") || !std::strcmp(argv[i], "-v")) {
+            std::printf("orvanta %d.%d.%d\n", ORVANTA_VERSION_MAJOR, ORVANTA_VERSION_MINOR, ORVANTA_VERSION_PATCH);
+            *handled = true;
+            return 0;
+        }
+    }
+    return 0;
+}
+}  // namespace
 
 int main(int argc, char** argv) {
+    bool handled = false;
+    const int answered = answerOptions(argc, argv, &handled);
+    if (handled) return answered;
+
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("Orvanta"));
@@ -17,18 +56,30 @@ int main(int argc, char** argv) {
                                                 .arg(ORVANTA_VERSION_MINOR)
                                                 .arg(ORVANTA_VERSION_PATCH));
 
+    SingleInstance instance(SingleInstance::defaultName());
+    if (!instance.claim()) {
+        instance.activatePrevious();
+        return 0;
+    }
+    instance.listen();
+
+    // The session is made before the windows and outlives them.
     SettingsStore settings;
     PortMap ports(Paths::portsFolder());
-    QString title = QStringLiteral("Orvanta");
+    const QString title = QStringLiteral("Orvanta");
     QtMessageBox messages(&title);
-    QtCommonDialog dialog;
-    SingleInstance instance(SingleInstance::defaultName());
+    QtFileDialog dialogs;
+    MeterSession session(MeterSession::Deps{messages, settings, ports, Paths::readingsDatabase()});
 
-    frmMain w(frmMain::Deps{messages, dialog, settings, ports, Paths::readingsDatabase(), Paths::dialogFolder(),
-                            &instance});
-    messages.setTitleSource(&w.V.AppTitle);
-    messages.setParent(&w);
-    dialog.setParent(&w);
-    if (!w.Form_Load()) return 0;
+    MainWindow window(MainWindow::Deps{session, messages, dialogs, dialogs, Paths::dialogFolder()});
+    messages.setParent(&window);
+    dialogs.setParent(&window);
+    QObject::connect(&instance, &SingleInstance::raiseRequested, &window, [&window] {
+        if (window.isMinimized()) window.showNormal();
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
+    window.start();
     return app.exec();
 }

@@ -1,0 +1,36 @@
+#include "core/compat/Conversions.h"
+
+#include <QLocale>
+#include <cmath>
+
+#include "core/compat/ErrorCodes.h"
+
+std::optional<double> toReal(const QString& text) {
+    const QString t = text.trimmed();
+    bool ok = false;
+    const double d = QLocale::c().toDouble(t, &ok);
+    if (!ok || t.isEmpty() || !std::isfinite(d)) return std::nullopt;
+    return d;
+}
+
+std::optional<std::int16_t> toInt16(const QString& text) {
+    const std::optional<double> d = toReal(text);
+    if (!d) return std::nullopt;
+    const double r = std::nearbyint(*d);  // halves to even
+    if (r < -32768.0 || r > 32767.0) return std::nullopt;
+    return static_cast<std::int16_t>(r);
+}
+
+std::int16_t ToInteger(const QString& text) {
+    const std::optional<double> d = toReal(text);
+    if (!d) throw VbError(ErrorCode::TypeMismatch, QStringLiteral("Type mismatch"));
+    const std::optional<std::int16_t> n = toInt16(text);
+    if (!n) throw VbError(ErrorCode::Overflow, QStringLiteral("Overflow"));
+    return *n;
+}
+
+double ToDouble(const QString& text) {
+    const std::optional<double> d = toReal(text);
+    if (!d) throw VbError(ErrorCode::TypeMismatch, QStringLiteral("Type mismatch"));
+    return *d;
+}

@@ -1,0 +1,78 @@
+#pragma once
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class QSerialPort;
+#include <functional>
+
+/** @brief The meter's serial port, with the operations the program performs on it.
+ *
+ * A port number is turned into a device by the resolver given at construction (the port map). Errors are raised as VbError with the port's own numbers:
+ * 8002 no such port, 8005 held by another program, 70 this user may not open the device. A device
+ * that goes away while open (USB unplugged, the far end of a pseudo-terminal closed) closes the
+ * port and raises connectionLost(). */
+class SerialControl : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int comEvReceive = 2;
+
+    /** @brief @p devicePath gives the device a port number opens. */
+    explicit SerialControl(std::function<QString(int)> devicePath, QObject* parent = nullptr);
+    ~SerialControl() override;
+
+    /** @brief True while the port is open. */
+    bool PortOpen() const;
+    /** @brief Opens (true) or closes (false) the port. */
+    void setPortOpen(bool open);
+    /** @brief The port number the next open uses. */
+    /** @brief The device the port has open, empty when closed. */
+    QString openDevice() const;
+    int CommPort() const { return m_commPort; }
+    void setCommPort(int number);
+    /** @brief Line settings for the next open, "9600,n,8,1". */
+    QString Settings() const { return m_settings; }
+    void setSettings(const QString& settings);
+    /** @brief Characters that raise a receive notification (0: none). */
+    int RThreshold() const { return m_rThreshold; }
+    void setRThreshold(int threshold);
+    /** @brief Writes the characters as they are, one byte each. */
+    void setOutput(const QByteArray& bytes);
+    /** @brief The kind of the last event: comEvReceive. */
+    int CommEvent() const { return comEvReceive; }
+    /** @brief Received characters waiting. */
+    int InBufferCount() const;
+    /** @brief Setting 0 discards every waiting character. */
+    void setInBufferCount(int count);
+    /** @brief How many characters the next Input takes (0: all). */
+    void setInputLen(int length) { m_inputLen = length; }
+    /** @brief The next waiting characters as text, or empty text when none waits. */
+    QString Input();
+
+Q_SIGNALS:
+    /** @brief Characters are waiting: one notification per arrival, repeated while the
+     *  receiver takes some and more wait. */
+    void OnComm();
+    /** @brief The device went away while the port was open; the port is now closed. */
+    void connectionLost();
+    /** @brief The port was opened. */
+    void opened();
+
+private:
+    void onReadyRead();
+    void onError(int error);
+    void drain();
+    void closePort();
+
+    std::function<QString(int)> m_devicePath;
+    QSerialPort* m_port;
+    int m_commPort = 1;
+    QString m_settings = QStringLiteral("9600,n,8,1");
+    int m_rThreshold = 0;
+    int m_inputLen = 0;
+    QString m_device;
+    QByteArray m_in;
+    bool m_draining = false;
+    QTimer m_retry;
+};

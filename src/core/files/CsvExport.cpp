@@ -1,0 +1,53 @@
+#include "core/files/CsvExport.h"
+
+#include <QList>
+#include <QStringList>
+
+#include "core/files/Cp1252.h"
+#include "core/store/ReadingsDatabase.h"
+#include "core/store/Recordset.h"
+
+namespace {
+bool holdsReading(const QString& cell) { return !cell.isEmpty() && cell != ReadingsDatabase::kCleared; }
+
+// A field holding the separator, a double quote or a line break is quoted, its quotes doubled.
+QString field(QString text, QChar sep) {
+    if (!text.contains(sep) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\r')) &&
+        !text.contains(QLatin1Char('\n')))
+        return text;
+    text.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+}  // namespace
+
+namespace CsvExport {
+
+QByteArray build(const Recordset& rs, bool decimalComma) {
+    const QChar sep = decimalComma ? QLatin1Char(';') : QLatin1Char(',');
+    const int rows = rs.State() == Recordset::adStateOpen ? rs.RecordCount() : 0;
+    QList<int> sets;
+    int lastRow = 0;
+    for (int s = 1; s <= 30; ++s) {
+        for (int r = 0; r < rows; ++r) {
+            if (!holdsReading(rs.cell(r, s))) continue;
+            if (!sets.contains(s)) sets.append(s);
+            lastRow = qMax(lastRow, r + 1);
+        }
+    }
+    QStringList header{QStringLiteral("Number")};
+    for (int s : sets) header << QStringLiteral("Set %1").arg(s);
+    QByteArray out = Cp1252::encode(header.join(sep)) + "\r\n";
+    for (int r = 0; r < lastRow; ++r) {
+        QStringList fields{field(rs.cell(r, 0), sep)};
+        for (int s : sets) {
+            QString cell = rs.cell(r, s);
+            if (!holdsReading(cell)) cell.clear();
+            else if (decimalComma) cell.replace(QLatin1Char('.'), QLatin1Char(','));
+            fields << field(cell, sep);
+        }
+        out += Cp1252::encode(fields.join(sep)) + "\r\n";
+    }
+    return out;
+}
+
+}  // namespace CsvExport

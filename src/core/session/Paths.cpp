@@ -1,0 +1,28 @@
+#include "core/session/Paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace Paths {
+
+QString dataFolder() {
+    // GenericDataLocation is $XDG_DATA_HOME (or ~/.local/share).
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString dir = base + QStringLiteral("/Orvanta");
+    QDir().mkpath(dir);
+    return dir;
+}
+
+QString readingsDatabase() { return dataFolder() + QStringLiteral("/Readings.db"); }
+
+QString portsFolder() { return dataFolder() + QStringLiteral("/ports"); }
+
+QString dialogFolder() {
+    const QString app = QCoreApplication::applicationDirPath();
+    if (!app.isEmpty() && QFileInfo(app).isWritable()) return app;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+}  // namespace Paths

@@ -1,0 +1,130 @@
+#include "core/session/PortMap.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace {
+// Only the names the map itself makes: "com1".."com255", no leading zeros ("com01" is not port 1).
+const QRegularExpression kLinkName(QStringLiteral("^com([1-9][0-9]{0,2})$"));
+}
+
+PortMap::PortMap(QString portsFolder, QString devRoot)
+    : m_folder(std::move(portsFolder)), m_devRoot(std::move(devRoot)) {}
+
+QList<PortMap::Link> PortMap::links() const {
+    QList<Link> out;
+    const QDir dir(m_folder);
+    const auto entries = dir.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot);
+    for (const QFileInfo& fi : entries) {
+        const auto m = kLinkName.match(fi.fileName());
+        if (!m.hasMatch() || !fi.isSymLink()) continue;
+        bool ok = false;
+        const int n = m.captured(1).toInt(&ok);
+        if (!ok || n < 1 || n > 255) continue;
+        Link l;
+        l.number = n;
+        l.target = fi.symLinkTarget();
+        const QString resolved = fi.canonicalFilePath();  // empty when the target is missing
+        l.device = resolved;
+        l.vcp = isVcpDevice(l.target, resolved);
+        out.append(l);
+    }
+    std::sort(out.begin(), out.end(), [](const Link& a, const Link& b) { return a.number < b.number; });
+    return out;
+}
+
+QString PortMap::linkTarget(int number) const {
+    const QFileInfo fi(m_folder + QStringLiteral("/com") + QString::number(number));
+    return fi.isSymLink() ? fi.symLinkTarget() : QString();
+}
+
+QString PortMap::devicePath(int number) const {
+    const QFileInfo fi(m_folder + QStringLiteral("/com") + QString::number(number));
+    if (fi.isSymLink()) {
+        const QString resolved = fi.canonicalFilePath();
+        return resolved.isEmpty() ? fi.symLinkTarget() : resolved;
+    }
+    return m_devRoot + QStringLiteral("/ttyS") + QString::number(number - 1);
+}
+
+int PortMap::lowestFreeNumber() const {
+    const auto all = links();
+    int n = 1;
+    for (const Link& l : all) {
+        if (l.number == n) ++n;
+        else if (l.number > n) break;
+    }
+    return n;
+}
+
+bool PortMap::createLink(int number, const QString& target) const {
+    QDir().mkpath(m_folder);
+    const QString path = m_folder + QStringLiteral("/com") + QString::number(number);
+    if (QFileInfo(path).isSymLink() || QFileInfo::exists(path)) return false;
+    return QFile::link(target, path);
+}
+
+bool PortMap::removeLink(int number) const {
+    return QFile::remove(m_folder + QStringLiteral("/com") + QString::number(number));
+}
+
+QStringList PortMap::usbDevices() const {
+    const QDir dev(m_devRoot);
+    QStringList out;
+    const auto entries = dev.entryInfoList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")},
+                                           QDir::System | QDir::Files | QDir::NoDotAndDotDot,
+                                           QDir::Name);
+    for (const QFileInfo& fi : entries) out.append(fi.canonicalFilePath());
+    out.removeAll(QString());
+    return out;
+}
+
+void PortMap::linkUsbDevices() const {
+    const QStringList devices = usbDevices();
+    if (devices.isEmpty()) return;
+    const auto existing = links();
+    const QDir byId(m_devRoot + QStringLiteral("/serial/by-id"));
+    const auto ids = byId.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& device : devices) {
+        const bool linked = std::any_of(existing.begin(), existing.end(),
+                                        [&](const Link& l) { return l.device == device; });
+        if (linked) continue;
+        QString target = device;
+        for (const QFileInfo& id : ids) {
+            if (id.canonicalFilePath() == device) {
+                target = id.absoluteFilePath();
+                break;
+            }
+        }
+        // A stale link to the same by-id name keeps the meter's old number.
+        bool reused = false;
+        for (const Link& l : existing) {
+            if (l.device.isEmpty() && l.target == target) reused = true;
+        }
+        if (!reused) createLink(lowestFreeNumber(), target);
+    }
+}
+
+bool PortMap::isVcpDevice(const QString& target, const QString& resolved) const {
+    const QString name = QFileInfo(resolved.isEmpty() ? target : resolved).fileName();
+    if (name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"))) return true;
+    if (target.contains(QLatin1String("/serial/by-id/"))) return true;
+    const QString path = resolved.isEmpty() ? target : resolved;
+    return path.startsWith(m_devRoot + QStringLiteral("/pts/")) || path.startsWith(QLatin1String("/dev/pts/"));
+}
+
+QList<QPair<QByteArray, QByteArray>> PortMap::serialCommValues() const {
+    QList<QPair<QByteArray, QByteArray>> out;
+    int vcp = 0;
+    int serial = 0;
+    for (const Link& l : links()) {
+        if (l.device.isEmpty()) continue;  // only ports that are present
+        const QByteArray name = l.vcp ? "\\Device\\VCP" + QByteArray::number(vcp++)
+                                      : "\\Device\\Serial" + QByteArray::number(serial++);
+        out.append({name, "COM" + QByteArray::number(l.number)});
+    }
+    return out;
+}

@@ -1,0 +1,51 @@
+#pragma once
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+/** @brief Turns the program's serial port numbers into devices and back.
+ *
+ * A link ports/comN -> device binds number N to that device. A USB serial device without a link
+ * gets one at the lowest free number (from its /dev/serial/by-id name where there is one), so the
+ * same meter keeps its number. A number without a link means /dev/ttyS(N-1). */
+class PortMap {
+public:
+    /** @brief One link of the ports folder. */
+    struct Link {
+        int number = 0;
+        QString target;    ///< where the link points, as written
+        QString device;    ///< the target resolved, empty when it does not exist
+        bool vcp = false;  ///< a USB serial device or a pseudo-terminal
+    };
+
+    /** @brief @p portsFolder holds the links; @p devRoot is normally "/dev". */
+    explicit PortMap(QString portsFolder, QString devRoot = QStringLiteral("/dev"));
+
+    /** @brief The device a port number opens. */
+    QString devicePath(int number) const;
+    /** @brief Where ports/comN points, as written; empty when there is no such link. */
+    QString linkTarget(int number) const;
+    /** @brief All links in number order, stale ones included. */
+    QList<Link> links() const;
+    /** @brief The lowest number without a link. */
+    int lowestFreeNumber() const;
+    /** @brief Makes ports/comN point at @p target; false when N is taken or the link fails. */
+    bool createLink(int number, const QString& target) const;
+    /** @brief Removes ports/comN. */
+    bool removeLink(int number) const;
+    /** @brief Gives every USB serial device present without a link a link of its own. */
+    void linkUsbDevices() const;
+    /** @brief The serial ports present, as the SERIALCOMM key lists them: name, data. */
+    QList<QPair<QByteArray, QByteArray>> serialCommValues() const;
+
+    /** @brief The ports folder. */
+    QString folder() const { return m_folder; }
+
+private:
+    QStringList usbDevices() const;
+    bool isVcpDevice(const QString& target, const QString& resolved) const;
+
+    QString m_folder;
+    QString m_devRoot;
+};

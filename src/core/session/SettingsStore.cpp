@@ -1,0 +1,28 @@
+#include "core/session/SettingsStore.h"
+
+#include <QSettings>
+#include <memory>
+
+namespace {
+std::unique_ptr<QSettings> open(const QString& iniFile, const QString& appName) {
+    if (!iniFile.isEmpty()) return std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
+    return std::make_unique<QSettings>(appName, appName);
+}
+}  // namespace
+
+QString SettingsStore::GetSetting(const QString& appName, const QString& section, const QString& key,
+                                  const QString& defaultValue) const {
+    const auto s = open(m_iniFile, appName);
+    s->beginGroup(section);
+    const QVariant v = s->value(key);
+    return v.isValid() ? v.toString() : defaultValue;
+}
+
+bool SettingsStore::SaveSetting(const QString& appName, const QString& section, const QString& key,
+                                const QString& value) {
+    const auto s = open(m_iniFile, appName);
+    s->beginGroup(section);
+    s->setValue(key, value);
+    s->sync();
+    return s->status() == QSettings::NoError;
+}

@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+
+/** @brief The per-user settings store: application key, section, key, every value as text. */
+class SettingsStore {
+public:
+    /** @brief The user's own store; @p iniFile puts it in that file instead (for tests). */
+    explicit SettingsStore(QString iniFile = QString()) : m_iniFile(std::move(iniFile)) {}
+    virtual ~SettingsStore() = default;
+    /** @brief Reads a value, or @p defaultValue when it is absent. */
+    virtual QString GetSetting(const QString& appName, const QString& section, const QString& key,
+                               const QString& defaultValue) const;
+    /** @brief Writes a value at once; false when the store could not be written. */
+    virtual bool SaveSetting(const QString& appName, const QString& section, const QString& key,
+                             const QString& value);
+
+private:
+    QString m_iniFile;
+};
+
+/** @brief Names of the settings, in one place. */
+namespace SettingKey {
+inline const QString App = QStringLiteral("Orvanta");
+inline const QString Section = QStringLiteral("Settings");
+inline const QString StoreFunction = QStringLiteral("StoreFunction");
+inline const QString CommNum = QStringLiteral("Comm Num");
+}  // namespace SettingKey

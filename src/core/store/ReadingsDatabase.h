@@ -1,0 +1,41 @@
+#pragma once
+#include <QString>
+
+class QSqlDatabase;
+
+#include "core/store/Recordset.h"
+
+/** @brief The readings database: the connection to Readings.db and its recordset rsSets. */
+class ReadingsDatabase {
+public:
+    static constexpr int kRows = 128;
+    inline static const QString kCleared = QStringLiteral("0.000000");
+    static constexpr int kBusyTimeoutMs = 200;
+
+    /** @brief @p databasePath is the SQLite file; nothing is opened yet. */
+    explicit ReadingsDatabase(QString databasePath);
+    ~ReadingsDatabase();
+    ReadingsDatabase(const ReadingsDatabase&) = delete;
+    ReadingsDatabase& operator=(const ReadingsDatabase&) = delete;
+
+    /** @brief Opens the connection (creating the file with its 128 cleared rows when missing) and
+     *  rsSets. Raises VbError with the reason when the file cannot be opened, created or written,
+     *  and ErrorCode::WrongSchema when its table Sets is not the one the program keeps. */
+    void OpenSets();
+    /** @brief Closes the file and renames it (and its journal) with the date and time, so a fresh
+     *  one can be made. The new name, or empty text when it could not be renamed. */
+    QString setAside();
+    /** @brief The database file. */
+    QString path() const { return m_path; }
+    /** @brief The connection's name in Qt SQL. */
+    QString connectionName() const { return m_connection; }
+
+    Recordset rsSets;
+
+private:
+    void openConnection();
+    void checkSchema(QSqlDatabase& db);
+    void checkWritable(QSqlDatabase& db);
+    QString m_path;
+    QString m_connection;
+};

@@ -1,0 +1,33 @@
+#pragma once
+#include <QAbstractTableModel>
+#include <QTimer>
+
+class Recordset;
+
+/** @brief The table Sets as the grid shows it: 31 columns captioned with the field names.
+ *
+ * Saved rows reach the view at most once per kRepaintInterval ms, together; the last change is
+ * always shown. A download stores a hundred readings a second, and a repaint of the grid for
+ * each of them costs more than receiving them. */
+class SetsTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit SetsTableModel(Recordset& rs, QObject* parent = nullptr);
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    /** @brief Shows the recordset's current contents again. */
+    void refresh();
+
+    static constexpr int kRepaintInterval = 30;
+
+private:
+    void rowChanged(int row);
+    void flushChanges();
+
+    Recordset& m_rs;
+    QTimer m_flush;
+    int m_firstChanged = -1;
+    int m_lastChanged = -1;
+};

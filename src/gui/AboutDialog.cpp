@@ -1,0 +1,29 @@
+#include "gui/AboutDialog.h"
+
+#include <QVBoxLayout>
+
+AboutDialog::AboutDialog(const QString& versionText, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Orvanta"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    productLabel = new QLabel(QStringLiteral("Orvanta"), this);
+    productLabel->setObjectName(QStringLiteral("Label1"));
+    QFont big(QStringLiteral("Arial Black"));
+    big.setPointSize(20);
+    big.setWeight(QFont::Black);
+    productLabel->setFont(big);
+    versionLabel = new QLabel(versionText, this);
+    versionLabel->setObjectName(QStringLiteral("Label4"));
+    descriptionLabel = new QLabel(QStringLiteral("Companion program for the Orvanta magnetic susceptibility meter."), this);
+    creditsLabel = new QLabel(QStringLiteral("Made by the Orvanta instrument team for geologists and surveyors."), this);
+    supportLabel = new QLabel(QStringLiteral("Ask your Orvanta distributor for support and calibration."), this);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("OKButton"));
+    okButton->setDefault(true);
+    auto* lay = new QVBoxLayout(this);
+    for (QLabel* l : {productLabel, versionLabel, descriptionLabel, creditsLabel, supportLabel}) lay->addWidget(l);
+    lay->addWidget(okButton, 0, Qt::AlignRight);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::close);
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+/** @brief "About Orvanta": the product name, its version and the credits. Kept above other
+ *  windows. */
+class AboutDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit AboutDialog(const QString& versionText, QWidget* parent = nullptr);
+    QLabel *productLabel, *descriptionLabel, *creditsLabel, *versionLabel, *supportLabel;
+    QPushButton* okButton;
+};

@@ -1,0 +1,76 @@
+#include "gui/FileMenuCommands.h"
+
+#include "core/files/FileCommands.h"
+#include "core/files/FileDialog.h"
+#include "core/session/MessageBox.h"
+#include "core/session/Messages.h"
+
+bool FileMenuCommands::chooseFile(QString& rememberedName, const QString& title, const QString& filter, bool open,
+                                  QString* path) {
+    FileDialog& fd = d.dialog;
+    fd.FileName = rememberedName;
+    fd.DialogTitle = title;
+    fd.InitDir = d.dialogFolder;
+    fd.Filter = filter;
+    fd.FilterIndex = 1;
+    if (!(open ? fd.ShowOpen() : fd.ShowSave())) return false;
+    rememberedName = fd.FileTitle;
+    *path = fd.FileName;
+    // Reading needs no write access; only a file about to be replaced is checked.
+    if (!open && FileCommands::IsReadOnlyFile(*path)) {
+        d.messages.MsgBox(Msg::ReadOnlyFile);
+        return false;
+    }
+    return true;
+}
+
+bool FileMenuCommands::refusedWhileDownloading() {
+    if (!d.downloading || !d.downloading()) return false;
+    d.messages.MsgBox(Msg::BusyDownloading);
+    return true;
+}
+
+void FileMenuCommands::report(const FileOutcome& outcome) {
+    if (!outcome.ok && !outcome.message.isEmpty()) d.messages.MsgBox(outcome.message);
+}
+
+void FileMenuCommands::New() {
+    if (refusedWhileDownloading()) return;
+    // One click must not erase a day of field readings.
+    if (FileCommands::holdsReadings(d.rs) && !d.messages.AskYesNo(Msg::ConfirmNew)) return;
+    d.progress.setMax(128);
+    d.progress.setValue(0);
+    d.progress.setBarVisible(true);
+    report(FileCommands::clearReadings(d.rs, [this] {
+        d.progress.setValue(qMin(d.progress.value() + 1, d.progress.max()));
+        if (d.processEvents) d.processEvents();
+    }));
+    d.progress.setValue(0);
+    d.progress.setBarVisible(false);
+}
+
+void FileMenuCommands::Open() {
+    if (refusedWhileDownloading()) return;
+    QString path;
+    if (!chooseFile(mDataFileName, QStringLiteral("Open Data File"), kDataFilter, true, &path)) return;
+    report(FileCommands::openDataFile(d.rs, path));
+}
+
+void FileMenuCommands::Save() {
+    if (refusedWhileDownloading()) return;
+    QString path;
+    if (!chooseFile(mDataFileName, QStringLiteral("Save Data File"), kDataFilter, false, &path)) return;
+    report(FileCommands::saveDataFile(d.rs, path));
+}
+
+void FileMenuCommands::ExportText() {
+    QString path;
+    if (!chooseFile(mExportFileName, QStringLiteral("Export Data to Text file"), kTextFilter, false, &path)) return;
+    report(FileCommands::exportText(d.rs, path));
+}
+
+void FileMenuCommands::ExportCsv() {
+    QString path;
+    if (!chooseFile(mExportFileName, QStringLiteral("Export CSV"), kCsvFilter, false, &path)) return;
+    report(FileCommands::exportCsv(d.rs, path, d.dialog.FilterIndex == 2));
+}

@@ -1,0 +1,69 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+class FileDialog;
+struct FileOutcome;
+class MessageBox;
+class Recordset;
+
+/** @brief The main window's progress bar, as New uses it. */
+class ProgressBarControl {
+public:
+    virtual ~ProgressBarControl() = default;
+    virtual void setMax(double max) = 0;
+    virtual double max() const = 0;
+    virtual void setValue(double value) = 0;
+    virtual double value() const = 0;
+    virtual void setBarVisible(bool visible) = 0;
+};
+
+/** @brief New, Open, Close, Save, Save As and the exports of the File menu: the dialogs and
+ *  messages around the file commands. */
+class FileMenuCommands {
+public:
+    struct Deps {
+        Recordset& rs;
+        FileDialog& dialog;
+        MessageBox& messages;
+        ProgressBarControl& progress;
+        std::function<void()> processEvents;  ///< lets the window handle pending events
+        QString dialogFolder;                 ///< where the dialogs open
+        std::function<bool()> downloading;    ///< a download is being received
+    };
+    explicit FileMenuCommands(Deps deps) : d(std::move(deps)) {}
+
+    /** @brief Clears every reading to "0.000000", after asking when any reading would be lost. */
+    void New();
+    /** @brief Loads a data file into the table, record k into row k. */
+    void Open();
+    /** @brief Does nothing. */
+    void Close() {}
+    /** @brief Saves the table to a data file (a new file replaces the old one only when whole). */
+    void Save();
+    /** @brief The same as Save. */
+    void SaveAs() { Save(); }
+    /** @brief Export Data: the table as tab-separated text. */
+    void ExportText();
+    /** @brief The sets that hold readings as comma-separated values; the dialog's second file
+     *  type chooses the decimal comma. */
+    void ExportCsv();
+
+    inline static const QString kDataFilter = QStringLiteral("Data Files (*.dat)|*.dat|All Files (*.*)|*.*");
+    inline static const QString kCsvFilter =
+        QStringLiteral("CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv");
+    inline static const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+
+    QString mDataFileName;    ///< the data file last chosen (its name)
+    QString mExportFileName;  ///< the export file last chosen (its name)
+
+private:
+    /** @brief Shows the file dialog offering @p rememberedName and keeps the chosen file's name in
+     *  it. For writing, refuses a read-only file with the message. False when there is nothing
+     *  to do. */
+    bool chooseFile(QString& rememberedName, const QString& title, const QString& filter, bool open, QString* path);
+    /** @brief A download is writing the table: the command refuses. */
+    bool refusedWhileDownloading();
+    void report(const FileOutcome& outcome);
+    Deps d;
+};

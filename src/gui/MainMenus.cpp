@@ -1,0 +1,142 @@
+#include "gui/MainMenus.h"
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+
+namespace {
+QIcon themed(const char* themeName, const char* ownIcon) {
+    const QIcon own = ownIcon ? QIcon(QStringLiteral(":/icons/") + QLatin1String(ownIcon)) : QIcon();
+    return themeName ? QIcon::fromTheme(QLatin1String(themeName), own) : own;
+}
+}  // namespace
+
+void MainMenus::dispatch(const std::function<void()>& operation) {
+    if (operation) operation();
+}
+
+QAction* MainMenus::item(QMenu* menu, const QString& caption, const QString& name, const QKeySequence& key,
+                         const std::function<void()>& op) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    if (!key.isEmpty()) a->setShortcut(key);
+    connect(a, &QAction::triggered, this, [op] { dispatch(op); });
+    m_items.insert(name, a);
+    return a;
+}
+
+QAction* MainMenus::button(const QString& key, const QString& tip, const QIcon& icon,
+                           const std::function<void()>& op) {
+    auto* a = new QAction(icon, key, this);
+    a->setObjectName(key);
+    a->setToolTip(tip);
+    connect(a, &QAction::triggered, this, [op] { dispatch(op); });
+    m_buttons.insert(key, a);
+    return a;
+}
+
+MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
+    : QObject(&window), m_toolbar(toolbar), m_commands(std::move(c)) {
+    Q_INIT_RESOURCE(icons);
+    const MainCommands& cmd = m_commands;
+    QMenuBar* bar = window.menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("Filemenu"));
+    item(file, QStringLiteral("&New"), QStringLiteral("Newmenu"), QKeySequence(Qt::CTRL | Qt::Key_N), cmd.New);
+    item(file, QStringLiteral("&Open"), QStringLiteral("Openmenu"), QKeySequence(Qt::CTRL | Qt::Key_O), cmd.Open);
+    item(file, QStringLiteral("&Close"), QStringLiteral("Closemenu"), {}, cmd.Close);
+    item(file, QStringLiteral("&Save"), QStringLiteral("Savemenu"), QKeySequence(Qt::CTRL | Qt::Key_S), cmd.Save);
+    item(file, QStringLiteral("Save &As"), QStringLiteral("Saveasmenu"), {}, cmd.SaveAs);
+    file->addSeparator()->setObjectName(QStringLiteral("sep"));
+    item(file, QStringLiteral("&Print"), QStringLiteral("Printmenu"), QKeySequence(Qt::CTRL | Qt::Key_P), cmd.Print);
+    item(file, QStringLiteral("Print Pre&view"), QStringLiteral("PrintPreviewmenu"), {}, cmd.PrintPreview);
+    file->addSeparator()->setObjectName(QStringLiteral("sep2"));
+    item(file, QStringLiteral("&Export Data"), QStringLiteral("Exportmenu"), {}, cmd.Export);
+    item(file, QStringLiteral("Export &CSV..."), QStringLiteral("ExportCsvmenu"), {}, cmd.ExportCsv);
+    file->addSeparator()->setObjectName(QStringLiteral("sep5"));
+    item(file, QStringLiteral("E&xit"), QStringLiteral("Exitmenu"), QKeySequence(Qt::CTRL | Qt::Key_Q), cmd.Exit);
+
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("Viewmenu"));
+    item(view, QStringLiteral("&Data"), QStringLiteral("Datamenu"), {}, cmd.ViewData);
+    item(view, QStringLiteral("&Meter"), QStringLiteral("Metermenu"), {}, cmd.ViewMeter);
+    item(view, QStringLiteral("&Plot"), QStringLiteral("Plotmenu"), {}, cmd.Plot);
+
+    QMenu* down = bar->addMenu(QStringLiteral("&Download"));
+    down->setObjectName(QStringLiteral("Controlmenu"));
+    item(down, QStringLiteral("Download &Current Set"), QStringLiteral("DownCurmenu"), {}, cmd.DownloadCurrentSet);
+    item(down, QStringLiteral("Download &Selected Set"), QStringLiteral("DownSelmenu"), {}, cmd.DownloadSelectedSet);
+    item(down, QStringLiteral("Download &All Sets"), QStringLiteral("DownAllmenu"), {}, cmd.DownloadAllSets);
+
+    QMenu* read = bar->addMenu(QStringLiteral("&Read"));
+    read->setObjectName(QStringLiteral("Readmenu"));
+    item(read, QStringLiteral("&Capture Current Reading"), QStringLiteral("ShowCurmenu"), {}, cmd.CaptureCurrentReading);
+    item(read, QStringLiteral("&Show Continuous Readings"), QStringLiteral("ShowAllmenu"), {}, cmd.ShowContinuousReadings);
+
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("Optionsmenu"));
+    item(options, QStringLiteral("&Store Function"), QStringLiteral("Storemenu"), {}, cmd.StoreFunction);
+    item(options, QStringLiteral("&Comm Port..."), QStringLiteral("CommPortmenu"), {}, cmd.CommPort);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Helpmenu"));
+    item(help, QStringLiteral("&About Orvanta"), QStringLiteral("Aboutmenu"), {}, cmd.About);
+
+    // Tool bar: images only, the tool tip is each button's text.
+    m_toolbar.setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolbar.addAction(button(QStringLiteral("New"), QStringLiteral("New"), themed("document-new", "new.xpm"), cmd.New));
+    m_toolbar.addAction(button(QStringLiteral("Open"), QStringLiteral("Open"), themed("document-open", "open.xpm"), cmd.Open));
+    m_toolbar.addAction(button(QStringLiteral("Save"), QStringLiteral("Save"), themed("document-save", "save.xpm"), cmd.Save));
+    m_toolbar.addSeparator();
+    m_toolbar.addAction(button(QStringLiteral("Print"), QStringLiteral("Print"), themed("document-print", "print.xpm"), cmd.Print));
+    m_toolbar.addSeparator();
+    m_toolbar.addAction(button(QStringLiteral("Getcurrentset"), QStringLiteral("Download the Current Set"),
+                               themed(nullptr, "getcurrentset.xpm"), cmd.DownloadCurrentSet));
+    QAction* getset = button(QStringLiteral("Getset"), QStringLiteral("Download Set 1"), themed(nullptr, "getset.xpm"),
+                             cmd.DownloadSelectedSet);
+    auto* sets = new QMenu(&window);
+    sets->setObjectName(QStringLiteral("GetsetMenu"));
+    for (int i = 1; i <= 30; ++i) {
+        QAction* entry = sets->addAction(QStringLiteral("Set ") + QString::number(i));
+        connect(entry, &QAction::triggered, this, [this, entry] { chooseSetEntry(entry->text()); });
+    }
+    m_toolbar.addAction(getset);
+    Getset = qobject_cast<QToolButton*>(m_toolbar.widgetForAction(getset));
+    if (Getset) {
+        Getset->setObjectName(QStringLiteral("GetsetButton"));
+        Getset->setMenu(sets);
+        Getset->setPopupMode(QToolButton::MenuButtonPopup);
+    }
+    m_toolbar.addSeparator();
+    m_toolbar.addAction(button(QStringLiteral("Getall"), QStringLiteral("Download All Sets"),
+                               themed(nullptr, "getall.xpm"), cmd.DownloadAllSets));
+    m_toolbar.addSeparator();
+    m_toolbar.addAction(button(QStringLiteral("Getreading"), QStringLiteral("Capture Current Reading"),
+                               themed(nullptr, "getreading.xpm"), cmd.CaptureCurrentReading));
+    m_toolbar.addAction(button(QStringLiteral("Getallreadings"), QStringLiteral("Show Continuous Readings"),
+                               themed(nullptr, "getallreadings.xpm"), cmd.ShowContinuousReadings));
+    m_toolbar.addSeparator();
+    m_toolbar.addAction(button(QStringLiteral("Plot"), QStringLiteral("Plot the Sets"), themed(nullptr, "plot.xpm"), cmd.Plot));
+}
+
+void MainMenus::chooseSetEntry(const QString& entryText) {
+    const QString set = entryText.mid(4);
+    if (m_commands.SelectSet) m_commands.SelectSet(set);
+    m_buttons.value(QStringLiteral("Getset"))->setToolTip(QStringLiteral("Download Set ") + set);
+}
+
+void MainMenus::setDownloadRunning(bool running) {
+    for (const char* name : {"Newmenu", "Openmenu", "Savemenu", "Saveasmenu"}) {
+        if (QAction* a = m_items.value(QLatin1String(name))) a->setEnabled(!running);
+    }
+    for (const char* key : {"New", "Open", "Save"}) {
+        if (QAction* a = m_buttons.value(QLatin1String(key))) a->setEnabled(!running);
+    }
+}
+
+QStringList MainMenus::toolBarLayout() const {
+    QStringList out;
+    for (QAction* a : m_toolbar.actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    return out;
+}

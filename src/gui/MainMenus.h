@@ -1,0 +1,53 @@
+#pragma once
+#include <QAction>
+#include <QMap>
+#include <QObject>
+#include <QToolBar>
+#include <QToolButton>
+#include <functional>
+
+
+class QMainWindow;
+
+/** @brief The operations the menus and the tool bar reach. */
+struct MainCommands {
+    std::function<void()> New, Open, Close, Save, SaveAs, Print, Export, Exit;
+    std::function<void()> ViewData, ViewMeter;
+    std::function<void()> DownloadCurrentSet, DownloadSelectedSet, DownloadAllSets;
+    std::function<void()> CaptureCurrentReading, ShowContinuousReadings;
+    std::function<void()> StoreFunction, CommPort, About;
+    std::function<void()> Plot, ExportCsv, PrintPreview;
+    std::function<void(const QString&)> SelectSet;  ///< the set drop-down's choice, "1".."30"
+};
+
+/** @brief The main window's menu bar and its tool bar Toolbar1 with the set drop-down. */
+class MainMenus : public QObject {
+    Q_OBJECT
+public:
+    MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands commands);
+
+    /** @brief A menu item by its control name ("Newmenu", "DownSelmenu", ...). */
+    QAction* menuItem(const QString& controlName) const { return m_items.value(controlName); }
+    /** @brief A tool bar button by its key ("New", "Getset", ...). */
+    QAction* toolButton(const QString& key) const { return m_buttons.value(key); }
+    /** @brief The keys of the tool bar in order, "-" for a separator. */
+    QStringList toolBarLayout() const;
+    /** @brief The Getset button with its drop-down of 30 sets. */
+    QToolButton* Getset = nullptr;
+    /** @brief Picks an entry of the set drop-down ("Set 12"). */
+    void chooseSetEntry(const QString& entryText);
+    /** @brief While a download runs, New, Open and Save (menu items and buttons) are unavailable. */
+    void setDownloadRunning(bool running);
+    /** @brief Runs a tool bar button's operation. */
+    static void dispatch(const std::function<void()>& operation);
+
+private:
+    QAction* item(QMenu* menu, const QString& caption, const QString& name, const QKeySequence& key,
+                  const std::function<void()>& op);
+    QAction* button(const QString& key, const QString& tip, const QIcon& icon, const std::function<void()>& op);
+
+    QToolBar& m_toolbar;
+    MainCommands m_commands;
+    QMap<QString, QAction*> m_items;
+    QMap<QString, QAction*> m_buttons;
+};

@@ -1,0 +1,321 @@
+#include "gui/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include "core/session/MeterSession.h"
+#include "core/store/Recordset.h"
+#include "gui/AboutDialog.h"
+#include "gui/MainMenus.h"
+#include "gui/OptionsDialog.h"
+#include "gui/PlotWindow.h"
+#include "gui/PortDialog.h"
+#include "gui/ProgressDialog.h"
+#include "gui/SetsWindow.h"
+#include "gui/Twips.h"
+#include "gui/printing/PrintCommand.h"
+
+MainWindow::MainWindow(Deps deps, QWidget* parent)
+    : QMainWindow(parent),
+      m_session(deps.session),
+      m_messages(deps.messages),
+      m_fileDialog(deps.fileDialog),
+      m_printDialog(deps.printDialog),
+      m_files(FileMenuCommands::Deps{deps.session.readings(), deps.fileDialog, deps.messages, *this,
+                                     [] { QCoreApplication::processEvents(); }, deps.dialogFolder,
+                                     [this] { return m_session.downloading(); }}) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Orvanta"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/orvanta.xpm")));
+
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(QStringLiteral("MDIClient"));
+    setCentralWidget(m_mdi);
+
+    m_coolBar = addToolBar(QStringLiteral("CoolBar1"));
+    m_coolBar->setObjectName(QStringLiteral("CoolBar1"));
+    m_coolBar->setMovable(false);
+    m_unitsBand = new QLabel(this);
+    m_unitsBand->setObjectName(QStringLiteral("CoolBarBand1"));
+    m_unitsBand->setMinimumWidth(90);
+    m_unitsBand->setContentsMargins(6, 0, 6, 0);
+    m_coolBar->addWidget(m_unitsBand);
+    m_toolBar = new QToolBar(QStringLiteral("Toolbar1"), this);
+    m_toolBar->setObjectName(QStringLiteral("Toolbar1"));
+    m_coolBar->addWidget(m_toolBar);
+    m_bandProgress = new QProgressBar(this);
+    m_bandProgress->setObjectName(QStringLiteral("ProgressBar1"));
+    m_bandProgress->setMaximumWidth(240);
+    m_bandProgressAction = m_coolBar->addWidget(m_bandProgress);
+    m_bandProgressAction->setVisible(false);
+    m_bandProgressAction->setObjectName(QStringLiteral("ProgressBar1Action"));
+
+    auto* status = new QStatusBar(this);
+    status->setObjectName(QStringLiteral("StatusBar1"));
+    status->addWidget(new QLabel(status), 1);
+    setStatusBar(status);
+
+    MeterSession& s = m_session;
+    MainCommands cmds;
+    cmds.New = [this] { m_files.New(); };
+    cmds.Open = [this] { m_files.Open(); };
+    cmds.Close = [this] { m_files.Close(); };
+    cmds.Save = [this] { m_files.Save(); };
+    cmds.SaveAs = [this] { m_files.SaveAs(); };
+    cmds.Print = [this] { Print(); };
+    cmds.Export = [this] { m_files.ExportText(); };
+    cmds.Exit = [this] { close(); };
+    cmds.ViewData = [this] { ViewData(); };
+    cmds.ViewMeter = [this] { ViewMeter(); };
+    cmds.DownloadCurrentSet = [&s] { s.DownloadCurrentSet(); };
+    cmds.DownloadSelectedSet = [&s] { s.DownloadSelectedSet(); };
+    cmds.DownloadAllSets = [&s] { s.DownloadAllSets(); };
+    cmds.CaptureCurrentReading = [&s] { s.CaptureCurrentReading(); };
+    cmds.ShowContinuousReadings = [&s] { s.ShowContinuousReadings(); };
+    cmds.StoreFunction = [this] { ShowOptions(); };
+    cmds.CommPort = [this] { ShowCommPortDialog(); };
+    cmds.About = [this] { ShowAbout(); };
+    cmds.Plot = [this] { ShowPlot(); };
+    cmds.ExportCsv = [this] { m_files.ExportCsv(); };
+    cmds.PrintPreview = [this] { PrintPreview(); };
+    cmds.SelectSet = [&s](const QString& set) { s.selectSet(set); };
+    m_menus = new MainMenus(*this, *m_toolBar, cmds);
+
+    connectSession();
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+        if (w && w == m_readingSub && m_reading) m_reading->Activate();
+    });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectSession() {
+    MeterSession& s = m_session;
+    connect(&s, &MeterSession::downloadRequested, this, &MainWindow::onDownloadRequested);
+    connect(&s, &MeterSession::downloadProgressed, this, &MainWindow::onDownloadProgressed);
+    connect(&s, &MeterSession::downloadEnded, this, &MainWindow::onDownloadEnded);
+    connect(&s, &MeterSession::liveRequested, this, [this] {
+        HideData();
+        ShowReading();
+    });
+    connect(&s, &MeterSession::panelUnitsChanged, this, [this] { Reading().ShowUnitsText(); });
+    connect(&s, &MeterSession::panelModeChanged, this, [this] { Reading().ShowModeText(); });
+    connect(&s, &MeterSession::bandUnitsChanged, this, [this] { m_unitsBand->setText(m_session.state().UnitsText); });
+    connect(&s, &MeterSession::meterSetChanged, this, [this] { Reading().ShowSetNumber(); });
+    connect(&s, &MeterSession::meterReadingChanged, this, [this] { Reading().ShowReadingNumber(); });
+    connect(&s, &MeterSession::beeperChanged, this, [this](int code) { Reading().ShowBeeperState(code); });
+    connect(&s, &MeterSession::liveValue, this, [this](double v) { Reading().ShowLiveValue(v); });
+    connect(&s, &MeterSession::storeDestinationChanged, this, [this](bool toPC) { Reading().setStoreDestination(toPC); });
+    connect(&s, &MeterSession::storedToPC, this, [this](int set, int reading) { Reading().showStoredAt(set, reading); });
+}
+
+void MainWindow::start() {
+    m_session.loadSettings();
+    if (QScreen* screen = QGuiApplication::primaryScreen()) resize(screen->availableGeometry().size());
+    applyResizeRule();
+    m_unitsBand->setText(m_session.state().UnitsText);
+    show();
+    ShowData();
+    m_session.openReadings();
+    m_session.connectMeter();
+}
+
+MainWindow::DataWindowSize MainWindow::ResizeRule(double heightTwips, double widthTwips) {
+    DataWindowSize size;
+    size.DataWindowHeight = static_cast<std::int32_t>(Twips::roundHalfEven(heightTwips - 750));
+    size.DataWindowWidth = static_cast<std::int32_t>(Twips::roundHalfEven(widthTwips - 200));
+    return size;
+}
+
+void MainWindow::applyResizeRule() {
+    m_dataWindowSize =
+        ResizeRule(Twips::fromPixels(height(), logicalDpiY()), Twips::fromPixels(width(), logicalDpiX()));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    applyResizeRule();
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    m_closing = true;
+    m_session.shutdown();
+    // Separate windows go with the main window.
+    closeProgress();
+    for (QObject* child : children()) {
+        if (auto* dlg = qobject_cast<QDialog*>(child)) dlg->close();
+    }
+    e->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close) {
+        if (watched == m_dataSub && !m_closing) {
+            // Closing the sets window closes the program.
+            event->ignore();
+            QTimer::singleShot(0, this, &QWidget::close);
+            return true;
+        }
+        if (watched == m_readingSub && !m_closing) {
+            event->ignore();
+            m_readingSub->hide();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- downloads ----
+
+void MainWindow::onDownloadRequested(int maximum) {
+    HideReading();
+    ShowData();
+    m_progressMaximum = maximum;
+    Progress().progressBar->setMaximum(maximum);
+    m_menus->setDownloadRunning(true);
+}
+
+void MainWindow::onDownloadProgressed() {
+    ProgressDialog& p = Progress();
+    if (!p.isVisible()) p.show();
+    const DownloadState& d = m_session.download();
+    p.setProgress(d.mProgressCount, d.mSetNumber, d.mReadingNumber);
+}
+
+void MainWindow::onDownloadEnded() {
+    closeProgress();
+    Data().refreshGrid();
+    m_menus->setDownloadRunning(false);
+}
+
+ProgressDialog& MainWindow::Progress() {
+    if (!m_progress) {
+        m_progress = new ProgressDialog([this] { m_session.CancelDownload(); }, this);
+        m_progress->progressBar->setMaximum(m_progressMaximum);
+    }
+    return *m_progress;
+}
+
+void MainWindow::closeProgress() {
+    if (!m_progress) return;
+    ProgressDialog* p = m_progress;
+    m_progress.clear();
+    p->finish();
+}
+
+// ---- windows ----
+
+PlotWindow& MainWindow::ShowPlot() {
+    if (!m_plot) {
+        m_plot = new PlotWindow(m_session.readings(), m_session.state(), m_fileDialog, m_printDialog);
+        m_plotSub = m_mdi->addSubWindow(m_plot);
+        m_plotSub->setObjectName(QStringLiteral("frmPlotWindow"));
+        m_plotSub->resize(m_plot->size());
+    }
+    m_plot->refresh();
+    m_plotSub->show();
+    m_plotSub->raise();
+    m_mdi->setActiveSubWindow(m_plotSub);
+    return *m_plot;
+}
+
+void MainWindow::ShowCommPortDialog() {
+    auto* dlg = new PortDialog(m_session, this);
+    dlg->show();
+}
+
+void MainWindow::Print() { PrintReadings(m_session.readings(), m_printDialog, m_messages); }
+void MainWindow::PrintPreview() { PreviewReadings(m_session.readings(), this); }
+
+void MainWindow::ViewData() {
+    HideReading();
+    ShowData();
+}
+
+void MainWindow::ViewMeter() {
+    ShowReading();
+    HideData();
+}
+
+void MainWindow::ShowOptions() {
+    auto* dlg = new OptionsDialog(
+        m_session.state(), [this](bool toPC) { return m_session.setStoreToPC(toPC); }, m_messages, this);
+    dlg->show();
+}
+
+void MainWindow::ShowAbout() {
+    auto* dlg = new AboutDialog(m_session.state().VersionText, this);
+    dlg->show();
+    dlg->raise();
+}
+
+SetsWindow& MainWindow::Data() {
+    if (!m_data) {
+        m_data = new SetsWindow(m_session.readings(), m_dataWindowSize.DataWindowWidth,
+                                m_dataWindowSize.DataWindowHeight);
+        m_dataSub = m_mdi->addSubWindow(m_data);
+        m_dataSub->setObjectName(QStringLiteral("frmData2Window"));
+        m_dataSub->setWindowTitle(QStringLiteral("Data"));
+        // The window's own size (frame included) is the one laid out in twips.
+        m_dataSub->resize(m_data->size());
+        m_dataSub->move(0, 0);
+        m_dataSub->installEventFilter(this);
+        m_dataSub->hide();
+    }
+    return *m_data;
+}
+
+ReadingPanel& MainWindow::Reading() {
+    if (!m_reading) {
+        m_reading = new ReadingPanel(m_session.state(), *this);
+        m_readingSub = m_mdi->addSubWindow(m_reading, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                          Qt::WindowCloseButtonHint);
+        m_readingSub->setObjectName(QStringLiteral("frmReadingWindow"));
+        m_readingSub->setWindowTitle(QStringLiteral("Orvanta"));
+        m_readingSub->installEventFilter(this);
+        m_readingSub->hide();
+    }
+    return *m_reading;
+}
+
+void MainWindow::HideReading() {
+    Reading();
+    m_readingSub->hide();
+}
+
+void MainWindow::ShowReading() {
+    Reading();
+    m_readingSub->show();
+    m_readingSub->raise();
+    m_mdi->setActiveSubWindow(m_readingSub);
+}
+
+void MainWindow::HideData() {
+    Data();
+    m_dataSub->hide();
+}
+
+void MainWindow::ShowData() {
+    Data();
+    m_dataSub->show();
+    m_dataSub->raise();
+    m_mdi->setActiveSubWindow(m_dataSub);
+}
+
+// ---- the panel's requests ----
+
+void MainWindow::SetUnits() { m_session.SetUnits(); }
+void MainWindow::SetMode() { m_session.SetMode(); }
+void MainWindow::SendCommand(const QByteArray& command) { m_session.SendCommand(command); }
+void MainWindow::StoreShownReading() { m_session.StoreShownReading(); }
+
+// ---- the band's progress bar ----
+
+void MainWindow::setMax(double max) { m_bandProgress->setMaximum(static_cast<int>(max)); }
+double MainWindow::max() const { return m_bandProgress->maximum(); }
+void MainWindow::setValue(double value) { m_bandProgress->setValue(static_cast<int>(value)); }
+double MainWindow::value() const { return m_bandProgress->value(); }
+void MainWindow::setBarVisible(bool visible) { m_bandProgressAction->setVisible(visible); }

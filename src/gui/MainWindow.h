@@ -1,0 +1,137 @@
+#pragma once
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <cstdint>
+
+#include "gui/FileMenuCommands.h"
+#include "gui/ProgressDialog.h"
+#include "gui/ReadingPanel.h"
+
+class FileDialog;
+class MainMenus;
+class MessageBox;
+class MeterSession;
+class PlotWindow;
+class PrintDialog;
+class SetsWindow;
+
+/** @brief The main window "Orvanta": the frame of the sets window, the meter panel and the plot,
+ *  with the menus and the tool bar. It shows what the meter session reports and passes the
+ *  user's requests to it; the meter's state lives in the session. */
+class MainWindow : public QMainWindow, private PanelHost, private ProgressBarControl {
+    Q_OBJECT
+public:
+    struct Deps {
+        MeterSession& session;
+        MessageBox& messages;
+        FileDialog& fileDialog;
+        PrintDialog& printDialog;
+        QString dialogFolder;
+    };
+    /** @brief The base size of the sets window, in twips. */
+    struct DataWindowSize {
+        std::int32_t DataWindowHeight = 0;
+        std::int32_t DataWindowWidth = 0;
+    };
+
+    explicit MainWindow(Deps deps, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    /** @brief Start-up: the window sized to the screen and shown with the sets window, then the
+     *  readings database and the meter's port. */
+    void start();
+
+    /** @brief Base sizes of the sets window (twips) from the main window's size (twips). */
+    static DataWindowSize ResizeRule(double heightTwips, double widthTwips);
+    const DataWindowSize& dataWindowSize() const { return m_dataWindowSize; }
+
+    MeterSession& session() { return m_session; }
+    FileMenuCommands& files() { return m_files; }
+    MainMenus* menus() const { return m_menus; }
+
+    /** @brief The sets window, created on first use. */
+    SetsWindow& Data();
+    /** @brief The meter panel, created hidden on first use. */
+    ReadingPanel& Reading();
+    bool readingExists() const { return m_reading != nullptr; }
+    QMdiSubWindow* dataSubWindow() const { return m_dataSub; }
+    QMdiSubWindow* readingSubWindow() const { return m_readingSub; }
+    ProgressDialog* progressDialog() const { return m_progress; }
+    /** @brief The caption of the tool bar's first band: the units the meter reported. */
+    QLabel* unitsBandLabel() const { return m_unitsBand; }
+    /** @brief The band's progress bar, shown while New clears the table. */
+    QProgressBar* bandProgressBar() const { return m_bandProgress; }
+    QToolBar* toolBar() const { return m_toolBar; }
+
+public Q_SLOTS:
+    void ViewData();
+    void ViewMeter();
+    void ShowOptions();
+    void ShowAbout();
+    void ShowCommPortDialog();
+    /** @brief The profile plot, created on first use. */
+    PlotWindow& ShowPlot();
+    void Print();
+    void PrintPreview();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // PanelHost
+    void SetUnits() override;
+    void SetMode() override;
+    void SendCommand(const QByteArray& command) override;
+    void StoreShownReading() override;
+    // ProgressBarControl
+    void setMax(double max) override;
+    double max() const override;
+    void setValue(double value) override;
+    double value() const override;
+    void setBarVisible(bool visible) override;
+
+    void connectSession();
+    void applyResizeRule();
+    void HideReading();
+    void ShowReading();
+    void HideData();
+    void ShowData();
+    ProgressDialog& Progress();
+    void closeProgress();
+    void onDownloadRequested(int maximum);
+    void onDownloadProgressed();
+    void onDownloadEnded();
+
+    MeterSession& m_session;
+    MessageBox& m_messages;
+    FileDialog& m_fileDialog;
+    PrintDialog& m_printDialog;
+    FileMenuCommands m_files;
+    DataWindowSize m_dataWindowSize;
+
+    QMdiArea* m_mdi;
+    QToolBar* m_coolBar;
+    QLabel* m_unitsBand;
+    QToolBar* m_toolBar;
+    QProgressBar* m_bandProgress;
+    QAction* m_bandProgressAction;
+    MainMenus* m_menus = nullptr;
+
+    SetsWindow* m_data = nullptr;
+    QMdiSubWindow* m_dataSub = nullptr;
+    ReadingPanel* m_reading = nullptr;
+    QMdiSubWindow* m_readingSub = nullptr;
+    QPointer<ProgressDialog> m_progress;
+    int m_progressMaximum = 128;
+    PlotWindow* m_plot = nullptr;
+    QMdiSubWindow* m_plotSub = nullptr;
+    bool m_closing = false;
+};

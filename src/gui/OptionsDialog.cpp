@@ -1,0 +1,50 @@
+#include "gui/OptionsDialog.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "core/session/MessageBox.h"
+#include "core/session/Messages.h"
+
+OptionsDialog::OptionsDialog(const SessionState& vars, std::function<bool(bool)> applyStoreToPC,
+                             MessageBox& messages, QWidget* parent)
+    : QDialog(parent), m_apply(std::move(applyStoreToPC)), m_messages(messages), m_pending(vars.StoreToPC) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Orvanta Options"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    storeFunctionBox = new QGroupBox(QStringLiteral("Store Function"), this);
+    storeFunctionBox->setObjectName(QStringLiteral("Frame1"));
+    storeFunctionBox->setFont(QFont(QStringLiteral("Arial")));
+    meterMemoryOption = new QRadioButton(QStringLiteral("Stores New Readings to Meter Memory"), storeFunctionBox);
+    meterMemoryOption->setObjectName(QStringLiteral("OptionButton1"));
+    pcDatabaseOption = new QRadioButton(QStringLiteral("Stores New Readings to PC Database"), storeFunctionBox);
+    pcDatabaseOption->setObjectName(QStringLiteral("OptionButton2"));
+    auto* inner = new QVBoxLayout(storeFunctionBox);
+    inner->addWidget(meterMemoryOption);
+    inner->addWidget(pcDatabaseOption);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("OKButton"));
+    okButton->setDefault(true);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("CancelButton"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    auto* lay = new QVBoxLayout(this);
+    lay->addWidget(storeFunctionBox);
+    lay->addLayout(buttons);
+
+    meterMemoryOption->setChecked(!vars.StoreToPC);
+    pcDatabaseOption->setChecked(vars.StoreToPC);
+    connect(meterMemoryOption, &QRadioButton::clicked, this, [this] { m_pending = false; });
+    connect(pcDatabaseOption, &QRadioButton::clicked, this, [this] { m_pending = true; });
+    connect(okButton, &QPushButton::clicked, this, &OptionsDialog::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void OptionsDialog::confirm() {
+    if (!m_apply(m_pending)) m_messages.MsgBox(Msg::SettingsNotSaved.arg(Msg::SettingsFolderNotWritable));
+    close();
+}

@@ -1,0 +1,64 @@
+#pragma once
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include "core/plot/PlotModel.h"
+#include "core/session/SessionState.h"
+
+class FileDialog;
+class PrintDialog;
+class Recordset;
+
+/** @brief The drawing of the profile plot, for the screen, images and paper alike. */
+class PlotCanvas : public QWidget {
+    Q_OBJECT
+public:
+    explicit PlotCanvas(QWidget* parent = nullptr) : QWidget(parent) { setMinimumSize(320, 240); }
+    void setData(QList<PlotModel::Series> series, bool logScale, QString yLabel);
+    /** @brief Draws the plot into @p area. */
+    void render(QPainter& p, const QRectF& area) const;
+    const QList<PlotModel::Series>& series() const { return m_series; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QList<PlotModel::Series> m_series;
+    bool m_log = false;
+    QString m_yLabel;
+};
+
+/** @brief "Plot": the readings of the chosen sets against reading position. */
+class PlotWindow : public QWidget {
+    Q_OBJECT
+public:
+    PlotWindow(Recordset& rs, const SessionState& vars, FileDialog& files, PrintDialog& printing,
+               QWidget* parent = nullptr);
+
+    /** @brief Reads the table again and redraws. */
+    void refresh();
+    /** @brief Chooses the sets shown. */
+    void chooseSets(const QList<int>& sets);
+    QList<int> chosenSets() const;
+    /** @brief Writes the plot as PNG or SVG (by the name's ending); false on failure. */
+    bool saveImage(const QString& path, QSize size = QSize(1200, 800)) const;
+    void savePlot();
+    void printPlot();
+
+    QListWidget* SetList;
+    QCheckBox* LogScale;
+    QPushButton* SaveButton;
+    QPushButton* PrintButton;
+    PlotCanvas* Canvas;
+
+private:
+    void redraw();
+    Recordset& m_rs;
+    const SessionState& m_vars;
+    FileDialog& m_dialog;
+    PrintDialog& m_printing;
+    QTimer m_pending;
+};

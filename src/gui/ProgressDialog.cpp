@@ -1,0 +1,72 @@
+#include "gui/ProgressDialog.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+ProgressDialog::ProgressDialog(std::function<void()> onCancel, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_onCancel(std::move(onCancel)) {
+    setObjectName(QStringLiteral("frmProgress"));
+    setWindowTitle(QStringLiteral("Downloading Data....."));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    progressBar = new QProgressBar(this);
+    progressBar->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar->setMinimum(0);
+    progressBar->setValue(0);
+    positionLabel = new QLabel(this);
+    positionLabel->setObjectName(QStringLiteral("Label1"));
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("CancelButton"));
+    auto* lay = new QVBoxLayout(this);
+    lay->addWidget(progressBar);
+    lay->addWidget(positionLabel);
+    lay->addWidget(cancelButton, 0, Qt::AlignHCenter);
+    resize(360, 130);
+    connect(cancelButton, &QPushButton::clicked, this, &ProgressDialog::cancel);
+    m_repaint.setSingleShot(true);
+    m_repaint.setInterval(kRepaintInterval);
+    connect(&m_repaint, &QTimer::timeout, this, &ProgressDialog::applyProgress);
+}
+
+void ProgressDialog::setProgress(int count, int set, int reading) {
+    m_count = count;
+    m_set = set;
+    m_reading = reading;
+    if (!m_repaint.isActive()) m_repaint.start();
+}
+
+void ProgressDialog::applyProgress() {
+    progressBar->setValue(qMin(m_count, progressBar->maximum()));
+    positionLabel->setText(QStringLiteral("Set %1  Reading %2").arg(m_set).arg(m_reading));
+}
+
+void ProgressDialog::finish() {
+    m_finishing = true;
+    close();
+}
+
+void ProgressDialog::cancel() {
+    if (m_finishing) return;
+    m_finishing = true;
+    if (m_onCancel) m_onCancel();
+    close();
+}
+
+void ProgressDialog::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) {
+        cancel();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void ProgressDialog::closeEvent(QCloseEvent* e) {
+    // Closed by the window manager: the meter must stop sending too.
+    if (!m_finishing) {
+        m_finishing = true;
+        if (m_onCancel) m_onCancel();
+    }
+    QDialog::closeEvent(e);
+}

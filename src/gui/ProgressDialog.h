@@ -1,0 +1,39 @@
+#pragma once
+#include <QDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+/** @brief "Downloading Data.....": the progress of a download, with Cancel. Kept above other
+ *  windows; deletes itself when closed. Escape and the window's close button count as Cancel. */
+class ProgressDialog : public QDialog {
+    Q_OBJECT
+public:
+    /** @brief @p onCancel runs when the user cancels, before the dialog closes. */
+    explicit ProgressDialog(std::function<void()> onCancel, QWidget* parent = nullptr);
+
+    /** @brief Where the download stands. The bar and label follow at most every
+     *  kRepaintInterval ms; the last state is always shown. */
+    void setProgress(int count, int set, int reading);
+    /** @brief The download ended: closes without cancelling. */
+    void finish();
+
+    static constexpr int kRepaintInterval = 30;
+    QProgressBar* progressBar;
+    QLabel* positionLabel;
+    QPushButton* cancelButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void cancel();
+    void applyProgress();
+    std::function<void()> m_onCancel;
+    bool m_finishing = false;
+    QTimer m_repaint;
+    int m_count = 0, m_set = 0, m_reading = 0;
+};

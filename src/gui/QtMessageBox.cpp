@@ -1,0 +1,14 @@
+#include "gui/QtMessageBox.h"
+
+#include <QMessageBox>
+
+void QtMessageBox::MsgBox(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, *m_title, text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+bool QtMessageBox::AskYesNo(const QString& text) {
+    QMessageBox box(QMessageBox::Question, *m_title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}

@@ -1,0 +1,20 @@
+#pragma once
+#include <QPointer>
+#include <QWidget>
+
+#include "core/session/MessageBox.h"
+
+/** @brief Message boxes on screen, captioned with the application title. */
+class QtMessageBox : public MessageBox {
+public:
+    /** @brief @p title is read each time, so a changed application title shows. */
+    explicit QtMessageBox(const QString* title, QWidget* parent = nullptr) : m_title(title), m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+    void setTitleSource(const QString* title) { m_title = title; }
+    void MsgBox(const QString& text) override;
+    bool AskYesNo(const QString& text) override;
+
+private:
+    const QString* m_title;
+    QPointer<QWidget> m_parent;
+};

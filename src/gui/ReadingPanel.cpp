@@ -1,0 +1,282 @@
+#include "gui/ReadingPanel.h"
+
+#include <QPainter>
+
+#include "core/session/Messages.h"
+#include "gui/Twips.h"
+
+namespace {
+const QColor kPanelColour(155, 208, 240);
+const QColor kBarColour(0, 0, 128);
+const QColor kBarBackground(255, 255, 255);
+constexpr int kFrameLeft = 120, kFrameTop = 0, kFrameWidth = 4215, kFrameHeight = 6975;
+}  // namespace
+
+double MeterBarWidget::widthTwips() const { return Twips::fromPixels(width(), logicalDpiX()); }
+
+void MeterBarWidget::drawBar(long lengthTwips) {
+    m_length = lengthTwips;
+    update();
+}
+
+void MeterBarWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), kBarBackground);
+    if (m_length > 0) {
+        const int w = Twips::toPixels(static_cast<double>(m_length), logicalDpiX());
+        p.fillRect(QRect(0, 0, w, height()), kBarColour);
+    }
+}
+
+ReadingPanel::ReadingPanel(const SessionState& vars, PanelHost& host, QWidget* parent)
+    : QWidget(parent), m_vars(vars), m_host(host) {
+    setObjectName(QStringLiteral("frmReading"));
+    setWindowTitle(QStringLiteral("Orvanta"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kPanelColour);
+    pal.setColor(QPalette::Button, kPanelColour);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(pal);
+    setFixedSize(px(0, 0, 4455, 7095).size());
+
+    displayFrame = new QFrame(this);
+    displayFrame->setObjectName(QStringLiteral("Frame1"));
+    displayFrame->setGeometry(px(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight));
+
+    meterBar = new MeterBarWidget(displayFrame);
+    meterBar->setObjectName(QStringLiteral("MeterBar"));
+    meterBar->setGeometry(px(120, 240, 3975, 375));
+    const struct {
+        const char* name;
+        int left, width, height;
+    } ticks[] = {{"Shape1", 120, 135, 375},  {"Shape2", 3960, 135, 375}, {"Shape3", 1395, 105, 300},
+                 {"Shape4", 2760, 105, 300}, {"Shape6", 720, 105, 150},  {"Shape7", 2055, 105, 150},
+                 {"Shape9", 3405, 105, 150}};
+    for (const auto& t : ticks) {
+        auto* f = new QFrame(displayFrame);
+        f->setObjectName(QString::fromLatin1(t.name));
+        f->setGeometry(px(t.left, 720, t.width, t.height));
+        f->setAutoFillBackground(true);
+        QPalette tp = f->palette();
+        tp.setColor(QPalette::Window, Qt::black);
+        f->setPalette(tp);
+    }
+    scaleZeroLabel = label(displayFrame, QStringLiteral("Label4"), QStringLiteral("0"), px(120, 1200, 615, 375), 18);
+    fullScaleLabel = label(displayFrame, QStringLiteral("Label3"), QStringLiteral("300"), px(2160, 1200, 1935, 375), 18,
+                   Qt::AlignRight | Qt::AlignVCenter);
+    digitsLabel = label(displayFrame, QStringLiteral("Label1"), QStringLiteral("0000"), px(920, 1680, 2295, 1095), 48.75,
+                   Qt::AlignRight | Qt::AlignVCenter);
+    tenLabel = label(displayFrame, QStringLiteral("Label5"), QStringLiteral("10"), px(2520, 3060, 855, 375), 20.25);
+    exponentLabel = label(displayFrame, QStringLiteral("Label6"), QStringLiteral("-5"), px(3480, 2820, 615, 375), 18);
+    unitsLabel = label(displayFrame, QStringLiteral("Label7"), QStringLiteral("Units SI"), px(1320, 3600, 2415, 375), 20.25);
+    modeLabel = label(displayFrame, QStringLiteral("Label8"), QStringLiteral("Scan"), px(2640, 4200, 1335, 375), 18);
+    setLabel = label(displayFrame, QStringLiteral("Label23"), QStringLiteral("S1"), px(600, 4680, 1095, 375), 15.75);
+    readingLabel = label(displayFrame, QStringLiteral("Label24"), QStringLiteral("R1"), px(2040, 4680, 855, 375), 15.75);
+    storeButton = key(displayFrame, Key::Store, QStringLiteral("StoreButton"), QStringLiteral("Store"),
+                      px(360, 5160, 1215, 360), 15.75);
+    storeDestinationLabel = label(displayFrame, QStringLiteral("StoreLabel"), QStringLiteral("#######"), px(1680, 5240, 2295, 255), 9.75);
+    calibrateButton = key(displayFrame, Key::Cal, QStringLiteral("CalButton"), QStringLiteral("Calibrate"),
+                    px(360, 5560, 2055, 360), 15.75);
+    menuButton = key(displayFrame, Key::Menu, QStringLiteral("MenuButton"), QStringLiteral("Menu"),
+                     px(360, 5960, 2055, 360), 15.75);
+    offButton = key(displayFrame, Key::Off, QStringLiteral("OffButton"), QStringLiteral("Off"), px(360, 6360, 2055, 360), 15.75);
+    selectionTitleLabel = label(displayFrame, QStringLiteral("Label20"), QStringLiteral("Read Memory"), px(240, 5160, 3615, 360), 15.75);
+    selectionSetLabel = label(displayFrame, QStringLiteral("Label21"), QStringLiteral("Set 1"), px(240, 5700, 3615, 360), 15.75);
+    selectionReadingLabel = label(displayFrame, QStringLiteral("Label22"), QStringLiteral("Reading 1"), px(240, 6200, 3615, 360), 15.75);
+    upButton = key(displayFrame, Key::Up, QStringLiteral("UpButton"), QStringLiteral("Up"), px(2640, 5160, 735, 495), 8.25);
+    enterButton = key(displayFrame, Key::Enter, QStringLiteral("EnterButton"), QStringLiteral("Enter"),
+                      px(2640, 5760, 735, 495), 8.25);
+    downButton = key(displayFrame, Key::Down, QStringLiteral("DownButton"), QStringLiteral("Down"),
+                     px(2640, 6360, 735, 495), 8.25);
+    selectionEscapeButton = key(displayFrame, Key::Escape5, QStringLiteral("EscapeButton5"), QStringLiteral("Esc"),
+                        px(3480, 5760, 615, 495), 8.25);
+
+    const int tops[] = {2640, 3120, 3600, 4080, 4560, 5040};
+    auto menuKey = [&](QFrame* page, int row, Key k, const char* name, const char* text, bool wide) {
+        return key(page, k, QString::fromLatin1(name), QString::fromLatin1(text),
+                   px(480, tops[row], wide ? 2895 : 2055, 360), 15.75);
+    };
+    auto escKey = [&](QFrame* page, Key k, const char* name) {
+        return key(page, k, QString::fromLatin1(name), QStringLiteral("ESC"), px(1680, 5880, 855, 735), 14.25);
+    };
+    mainMenuPage = menuPage(QStringLiteral("Frame2"), QStringLiteral("Main Menu"));
+    modeButton = menuKey(mainMenuPage, 0, Key::Mode, "ModeButton", "Step Mode", false);
+    unitsButton = menuKey(mainMenuPage, 1, Key::Units, "UnitsButton", "SI / CGS", false);
+    memoryButton = menuKey(mainMenuPage, 2, Key::Memory, "MemoryButton", "Memory", false);
+    invertButton = menuKey(mainMenuPage, 3, Key::Invert, "InvertButton", "Invert Display", true);
+    beeperButton = menuKey(mainMenuPage, 4, Key::Beeper, "BeeperButton", "Beeper On", false);
+    stayOnButton = menuKey(mainMenuPage, 5, Key::On, "OnButton", "Stay On", false);
+    mainEscapeButton = escKey(mainMenuPage, Key::Escape, "EscapeButton");
+    memoryMenuPage = menuPage(QStringLiteral("Frame3"), QStringLiteral("Memory Menu"));
+    recallButton = menuKey(memoryMenuPage, 0, Key::Recall, "RecallButton", "Recall", false);
+    newSetButton = menuKey(memoryMenuPage, 1, Key::NewSet, "NewSetButton", "New Set", false);
+    deleteButton = menuKey(memoryMenuPage, 2, Key::Delete, "DeleteButton", "Delete", false);
+    memoryEscapeButton = escKey(memoryMenuPage, Key::Escape2, "EscapeButton2");
+    recallMenuPage = menuPage(QStringLiteral("Frame4"), QStringLiteral("Recall Menu"));
+    readButton = menuKey(recallMenuPage, 0, Key::Read, "ReadButton", "Read", false);
+    selectSetButton = menuKey(recallMenuPage, 1, Key::SelectSet, "SelectSetButton", "Select Set", false);
+    recallUnitsButton = menuKey(recallMenuPage, 2, Key::Units2, "UnitsButton2", "SI / CGS", false);
+    recallEscapeButton = escKey(recallMenuPage, Key::Escape3, "EscapeButton3");
+    deleteMenuPage = menuPage(QStringLiteral("Frame5"), QStringLiteral("Delete Menu"));
+    deleteReadingButton = menuKey(deleteMenuPage, 0, Key::DeleteRead, "DeleteReadButton", "Delete Reading", true);
+    clearSetButton = menuKey(deleteMenuPage, 1, Key::ClearSet, "ClearSetButton", "Clear Set", false);
+    clearAllButton = menuKey(deleteMenuPage, 2, Key::ClearAll, "ClearAllButton", "Clear All", false);
+    deleteEscapeButton = escKey(deleteMenuPage, Key::Escape4, "EscapeButton4");
+
+    // Latching keys show their pressed state; the keypad model decides it.
+    for (auto& [k, b] : m_buttons) b->setCheckable(static_cast<int>(k) <= Keypad::kLatchingKeys);
+
+    releaseTimer.setSingleShot(true);
+    releaseTimer.setInterval(300);
+    connect(&releaseTimer, &QTimer::timeout, this, &ReadingPanel::tick);
+
+    // Create.
+    ShowReadingPage();
+    setStoreDestination(m_vars.StoreToPC);
+}
+
+QRect ReadingPanel::px(int left, int top, int width, int height) const {
+    const double dx = logicalDpiX();
+    const double dy = logicalDpiY();
+    return QRect(Twips::toPixels(left, dx), Twips::toPixels(top, dy), Twips::toPixels(width, dx),
+                 Twips::toPixels(height, dy));
+}
+
+QLabel* ReadingPanel::label(QWidget* parent, const QString& name, const QString& text, QRect r, double pt,
+                          Qt::Alignment align) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(r);
+    QFont f(QStringLiteral("Arial"));
+    f.setBold(true);
+    f.setPointSizeF(pt);
+    l->setFont(f);
+    l->setAlignment(align);
+    return l;
+}
+
+QPushButton* ReadingPanel::key(QWidget* parent, Key k, const QString& name, const QString& text, QRect r, double pt) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(r);
+    QFont f(QStringLiteral("Arial"));
+    f.setBold(true);
+    f.setPointSizeF(pt);
+    b->setFont(f);
+    b->setFocusPolicy(Qt::NoFocus);
+    connect(b, &QPushButton::clicked, this, [this, k] { press(k); });
+    m_buttons[k] = b;
+    return b;
+}
+
+QFrame* ReadingPanel::menuPage(const QString& name, const QString& title) {
+    auto* page = new QFrame(this);
+    page->setObjectName(name);
+    page->setGeometry(px(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight));
+    auto* logo = label(page, name + QStringLiteral("Logo"), QStringLiteral("Orvanta"), px(360, 360, 3495, 735), 24,
+                       Qt::AlignCenter);
+    QFont lf(QStringLiteral("Arial Black"));
+    lf.setPointSizeF(24);
+    lf.setItalic(true);
+    lf.setWeight(QFont::Black);
+    logo->setFont(lf);
+    label(page, name + QStringLiteral("Rule"), QString(53, QLatin1Char('/')), px(120, 1200, 3975, 255), 9.75,
+          Qt::AlignCenter);
+    label(page, name + QStringLiteral("Title"), title, px(360, 1800, 3495, 495), 15.75, Qt::AlignCenter);
+    page->hide();
+    return page;
+}
+
+void ReadingPanel::syncFromKeypad() {
+    const bool sel = m_keypad.selectionPage();
+    for (QWidget* w : {static_cast<QWidget*>(storeButton), static_cast<QWidget*>(storeDestinationLabel),
+                       static_cast<QWidget*>(calibrateButton), static_cast<QWidget*>(menuButton),
+                       static_cast<QWidget*>(offButton), static_cast<QWidget*>(setLabel),
+                       static_cast<QWidget*>(readingLabel)})
+        w->setVisible(!sel);
+    for (QWidget* w : {static_cast<QWidget*>(selectionTitleLabel), static_cast<QWidget*>(selectionSetLabel),
+                       static_cast<QWidget*>(selectionReadingLabel), static_cast<QWidget*>(upButton),
+                       static_cast<QWidget*>(enterButton), static_cast<QWidget*>(downButton),
+                       static_cast<QWidget*>(selectionEscapeButton)})
+        w->setVisible(sel);
+    if (sel) selectionTitleLabel->setText(m_keypad.selectionTitle());
+    const int frame = m_keypad.visibleFrame();
+    displayFrame->setVisible(frame == Keypad::Frame1);
+    mainMenuPage->setVisible(frame == Keypad::Frame2);
+    memoryMenuPage->setVisible(frame == Keypad::Frame3);
+    recallMenuPage->setVisible(frame == Keypad::Frame4);
+    deleteMenuPage->setVisible(frame == Keypad::Frame5);
+    for (auto& [k, b] : m_buttons) {
+        const int code = static_cast<int>(k);
+        if (code <= Keypad::kLatchingKeys) b->setChecked(m_keypad.selected(code));
+    }
+}
+
+void ReadingPanel::Activate() {
+    m_host.SetUnits();
+    unitsLabel->setText(m_vars.UnitsText);
+    m_host.SetMode();
+    modeLabel->setText(m_vars.ModeText);
+    setLabel->setText(QStringLiteral("S") + m_vars.MeterSetText);
+    readingLabel->setText(QStringLiteral("R") + m_vars.MeterReadingText);
+}
+
+void ReadingPanel::ShowReadingPage() {
+    m_keypad.ShowReadingPage();
+    syncFromKeypad();
+}
+
+void ReadingPanel::ShowSelectionPage() {
+    m_keypad.ShowSelectionPage();
+    syncFromKeypad();
+}
+
+void ReadingPanel::ShowUnitsText() { unitsLabel->setText(m_vars.UnitsText); }
+void ReadingPanel::ShowModeText() { modeLabel->setText(m_vars.ModeText); }
+
+void ReadingPanel::ShowSetNumber() {
+    setLabel->setText(QStringLiteral("S") + m_vars.MeterSetText);
+    selectionSetLabel->setText(QStringLiteral("Set ") + m_vars.MeterSetText);
+}
+
+void ReadingPanel::ShowReadingNumber() {
+    readingLabel->setText(QStringLiteral("R") + m_vars.MeterReadingText);
+    selectionReadingLabel->setText(QStringLiteral("Reading ") + m_vars.MeterReadingText);
+}
+
+void ReadingPanel::ShowBeeperState(int code) {
+    beeperButton->setText(code == 1 ? QStringLiteral("Beeper On") : QStringLiteral("Beeper Off"));
+}
+
+void ReadingPanel::ShowLiveValue(double v) {
+    const LiveDisplay::Shown s = m_display.show(v, m_vars.UnitsCode);
+    fullScaleLabel->setText(s.fullScale);
+    digitsLabel->setText(s.digits);
+    exponentLabel->setText(s.exponent);
+    meterBar->drawBar(BarLength(meterBar->widthTwips(), s.fraction));
+}
+
+void ReadingPanel::setStoreDestination(bool toPC) {
+    storeDestinationLabel->setText(toPC ? QStringLiteral("(to PC memory)") : QStringLiteral("(to Meter memory)"));
+}
+
+void ReadingPanel::showStoredAt(int set, int reading) {
+    storeDestinationLabel->setText(Msg::StoredToPC.arg(set).arg(reading));
+}
+
+void ReadingPanel::press(Key k) {
+    for (const QByteArray& cmd : m_keypad.commands(k, m_vars.StoreToPC)) m_host.SendCommand(cmd);
+    if (k == Key::Store && m_vars.StoreToPC) m_host.StoreShownReading();
+    m_keypad.press(k);
+    // Enabling a running release timer leaves its countdown as it is.
+    if (m_keypad.timerWanted() && !releaseTimer.isActive()) releaseTimer.start();
+    syncFromKeypad();
+}
+
+void ReadingPanel::tick() {
+    releaseTimer.stop();
+    m_keypad.tick();
+    syncFromKeypad();
+}

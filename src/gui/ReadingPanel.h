@@ -1,0 +1,99 @@
+#pragma once
+#include <QByteArray>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <map>
+
+#include "core/panel/Keypad.h"
+#include "core/panel/LiveScale.h"
+#include "core/session/SessionState.h"
+
+/** @brief What the panel asks of the meter session. */
+class PanelHost {
+public:
+    virtual ~PanelHost() = default;
+    /** @brief Derives UnitsText and ModeText from the codes the meter reported. */
+    virtual void SetUnits() = 0;
+    virtual void SetMode() = 0;
+    /** @brief Writes a command to the meter, opening the port first when it is closed. */
+    virtual void SendCommand(const QByteArray& command) = 0;
+    /** @brief Store with the PC database chosen: keeps the shown reading in the table. */
+    virtual void StoreShownReading() = 0;
+};
+
+/** @brief The bar graph: a box from the left edge, as long as the bar fraction says. */
+class MeterBarWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit MeterBarWidget(QWidget* parent) : QWidget(parent) {}
+    /** @brief Redraws with a box @p lengthTwips long (nothing when negative or zero). */
+    void drawBar(long lengthTwips);
+    long barLengthTwips() const { return m_length; }
+    /** @brief The bar area's width in twips. */
+    double widthTwips() const;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    long m_length = 0;
+};
+
+/** @brief The meter panel "Orvanta": the live reading display and the meter's keys and menus. */
+class ReadingPanel : public QWidget {
+    Q_OBJECT
+public:
+    ReadingPanel(const SessionState& vars, PanelHost& host, QWidget* parent = nullptr);
+
+    /** @brief The window became the active one: refresh units, mode, set and reading labels. */
+    void Activate();
+    void ShowReadingPage();
+    void ShowSelectionPage();
+    void ShowUnitsText();
+    void ShowModeText();
+    void ShowSetNumber();
+    void ShowReadingNumber();
+    void ShowBeeperState(int code);
+    void ShowLiveValue(double v);
+    /** @brief The store destination shown beside the Store key. */
+    void setStoreDestination(bool toPC);
+    /** @brief Where Store put the shown reading in the table. */
+    void showStoredAt(int set, int reading);
+
+    /** @brief Presses a key as the user's click does. */
+    void press(Key key);
+    /** @brief The button of a key. */
+    QPushButton* button(Key key) const { return m_buttons.at(key); }
+    const Keypad& keypad() const { return m_keypad; }
+    double BarFraction() const { return m_display.BarFraction(); }
+
+    QFrame *displayFrame, *mainMenuPage, *memoryMenuPage, *recallMenuPage, *deleteMenuPage;
+    MeterBarWidget* meterBar;
+    QLabel *digitsLabel, *fullScaleLabel, *scaleZeroLabel, *tenLabel, *exponentLabel, *unitsLabel, *modeLabel;
+    QLabel *selectionTitleLabel, *selectionSetLabel, *selectionReadingLabel, *setLabel, *readingLabel, *storeDestinationLabel;
+    QPushButton *storeButton, *calibrateButton, *menuButton, *offButton;
+    QPushButton *upButton, *enterButton, *downButton, *selectionEscapeButton;
+    QPushButton *modeButton, *unitsButton, *memoryButton, *invertButton, *beeperButton, *stayOnButton, *mainEscapeButton;
+    QPushButton *recallButton, *newSetButton, *deleteButton, *memoryEscapeButton;
+    QPushButton *readButton, *selectSetButton, *recallUnitsButton, *recallEscapeButton;
+    QPushButton *deleteReadingButton, *clearSetButton, *clearAllButton, *deleteEscapeButton;
+    QTimer releaseTimer;
+
+private:
+    QRect px(int left, int top, int width, int height) const;
+    QLabel* label(QWidget* parent, const QString& name, const QString& text, QRect r, double pt,
+                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+    QPushButton* key(QWidget* parent, Key k, const QString& name, const QString& text, QRect r, double pt);
+    QFrame* menuPage(const QString& name, const QString& title);
+    void tick();
+    void syncFromKeypad();
+
+    const SessionState& m_vars;
+    PanelHost& m_host;
+    Keypad m_keypad;
+    LiveDisplay m_display;
+    std::map<Key, QPushButton*> m_buttons;
+};

@@ -1,0 +1,27 @@
+#pragma once
+#include <QWidget>
+
+class QTableView;
+class Recordset;
+class SetsTableModel;
+
+/** @brief The sets window "Data": the grid grid over the whole table Sets. */
+class SetsWindow : public QWidget {
+    Q_OBJECT
+public:
+    /** @brief Size of the window and its grid, in twips, from the main window's base sizes. */
+    struct Layout {
+        long width, height, gridWidth, gridHeight;
+    };
+    static Layout layoutFor(long dataWindowWidth, long dataWindowHeight);
+
+    /** @brief Lays itself out from DataWindowWidth and DataWindowHeight (twips). */
+    SetsWindow(Recordset& rs, long dataWindowWidth, long dataWindowHeight, QWidget* parent = nullptr);
+
+    /** @brief Shows the recordset's contents again. */
+    void refreshGrid();
+    QTableView* grid = nullptr;
+
+private:
+    SetsTableModel* m_model;
+};

@@ -1,0 +1,111 @@
+#include "gui/printing/PrintCommand.h"
+
+#include <QFontMetricsF>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTextOption>
+
+#include "core/session/MessageBox.h"
+#include "core/session/Messages.h"
+#include "core/store/Recordset.h"
+
+QPainterReportPrinter::QPainterReportPrinter(QPrinter& printer) : m_printer(printer) {}
+
+QPainterReportPrinter::~QPainterReportPrinter() {
+    if (m_painter.isActive()) m_painter.end();
+}
+
+bool QPainterReportPrinter::begin() {
+    if (m_painter.isActive()) return true;
+    if (!m_failure.isEmpty()) return false;
+    if (!m_painter.begin(&m_printer)) {
+        const QString name = m_printer.outputFileName().isEmpty() ? m_printer.printerName() : m_printer.outputFileName();
+        m_failure = name.isEmpty() ? QStringLiteral("no printer could be started")
+                                   : QStringLiteral("%1 could not be started").arg(name);
+        return false;
+    }
+    m_font = m_painter.font();  // the printer's own default face
+    m_y = 0;
+    return true;
+}
+
+bool QPainterReportPrinter::setFontSize(double points) {
+    if (!begin()) return false;
+    m_font.setPointSizeF(points);
+    return true;
+}
+
+bool QPainterReportPrinter::setBold(bool bold) {
+    if (!begin()) return false;
+    m_font.setBold(bold);
+    return true;
+}
+
+bool QPainterReportPrinter::printLine(const QString& text) {
+    if (!begin()) return false;
+    m_painter.setFont(m_font);
+    const QFontMetricsF fm(m_font, &m_printer);
+    const double lineHeight = fm.lineSpacing();
+    const QRectF page = m_printer.pageLayout().paintRectPixels(m_printer.resolution());
+    const double tab = tabStop();
+    // The widest line has sixteen tab stops and a reading after them; a page too narrow for it
+    // gets the listing condensed across, never cut off.
+    QFont bold = m_font;
+    bold.setBold(true);
+    const double widest = 16 * tab + qMax(fm.horizontalAdvance(QStringLiteral("00.0000000")),
+                                          QFontMetricsF(bold, &m_printer).horizontalAdvance(QStringLiteral("Set 24")));
+    const double xScale = qMin(1.0, page.width() / widest);
+    QTextOption opt;
+    opt.setWrapMode(QTextOption::NoWrap);
+    opt.setTabStopDistance(tab);
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        if (m_y + lineHeight > page.height() && m_y > 0) {
+            m_printer.newPage();
+            m_y = 0;
+        }
+        m_painter.save();
+        m_painter.scale(xScale, 1.0);
+        m_painter.drawText(QRectF(0, m_y, page.width() / xScale, lineHeight), line, opt);
+        m_painter.restore();
+        m_y += lineHeight;
+    }
+    return true;
+}
+
+double QPainterReportPrinter::tabStop() const {
+    // A reading ("0.000000") is wider than one stop and narrower than two, so the header's two
+    // tabs per set and the data line's one tab per reading land on the same columns.
+    QFont bold = m_font;
+    bold.setBold(true);
+    const double number = QFontMetricsF(bold, &m_printer).horizontalAdvance(QStringLiteral("Number"));
+    const double reading = QFontMetricsF(m_font, &m_printer).horizontalAdvance(QStringLiteral("0.000000"));
+    return qMin(qMax(number * 1.05, reading * 0.55), reading * 0.95);
+}
+
+bool QPainterReportPrinter::endDoc() {
+    if (!m_painter.isActive()) return m_failure.isEmpty();
+    if (!m_painter.end()) {
+        m_failure = QStringLiteral("the printer did not take the document");
+        return false;
+    }
+    return true;
+}
+
+void PrintReadings(Recordset& rs, PrintDialog& dialog, MessageBox& messages) {
+    if (!dialog.ShowPrinter(QStringLiteral("Print Schedule"))) return;  // cancelled: nothing printed
+    QPainterReportPrinter printer(dialog.printer());
+    if (!Report::print(rs, printer)) messages.MsgBox(Msg::ReportNotPrinted.arg(printer.failureReason()));
+}
+
+bool PaintReport(Recordset& rs, QPrinter& printer) {
+    QPainterReportPrinter out(printer);
+    return Report::print(rs, out);
+}
+
+void PreviewReadings(Recordset& rs, QWidget* parent) {
+    QPrintPreviewDialog dlg(parent);
+    dlg.setWindowTitle(QStringLiteral("Print Preview"));
+    QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg,
+                     [&rs](QPrinter* printer) { PaintReport(rs, *printer); });
+    dlg.exec();
+}

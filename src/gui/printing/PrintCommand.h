@@ -1,0 +1,52 @@
+#pragma once
+#include <QFont>
+#include <QPainter>
+#include <QString>
+
+#include "core/files/Report.h"
+
+class MessageBox;
+class QPrinter;
+class QWidget;
+class Recordset;
+
+/** @brief The print dialog. */
+class PrintDialog {
+public:
+    virtual ~PrintDialog() = default;
+    /** @brief Shows the dialog titled @p title; false when closed without printing. */
+    virtual bool ShowPrinter(const QString& title) = 0;
+    /** @brief The printer chosen in the last print dialog. */
+    virtual QPrinter& printer() = 0;
+};
+
+/** @brief The listing drawn on a QPrinter: one font, tabs at even stops, a new page only when a
+ *  line does not fit. */
+class QPainterReportPrinter : public ReportPrinter {
+public:
+    explicit QPainterReportPrinter(QPrinter& printer);
+    ~QPainterReportPrinter() override;
+    bool setFontSize(double points) override;
+    bool setBold(bool bold) override;
+    bool printLine(const QString& text) override;
+    bool endDoc() override;
+    QString failureReason() const override { return m_failure; }
+
+private:
+    bool begin();
+    double tabStop() const;
+    QPrinter& m_printer;
+    QPainter m_painter;
+    QFont m_font;
+    double m_y = 0;
+    QString m_failure;
+};
+
+/** @brief Print: the "Print Schedule" dialog, then the listing on the chosen printer. A printer
+ *  that cannot start is reported. */
+void PrintReadings(Recordset& rs, PrintDialog& dialog, MessageBox& messages);
+
+/** @brief Draws the whole listing on @p printer (what Print sends, for a preview). */
+bool PaintReport(Recordset& rs, QPrinter& printer);
+/** @brief Print Preview: the listing in a preview window, printable from there. */
+void PreviewReadings(Recordset& rs, QWidget* parent);
