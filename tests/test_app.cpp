@@ -4,15 +4,14 @@
 #include <QtTest>
 
 #include "AppRig.h"
-#include "CommPort.h"
-#include "ErrorCodes.h"
-#include "MainMenus.h"
+#include "core/compat/ErrorCodes.h"
+#include "gui/MainMenus.h"
 #include "Pty.h"
-#include "Registry.h"
-#include "frmAbout.h"
-#include "frmCommPort.h"
-#include "frmData2.h"
-#include "frmOptions.h"
+#include "core/compat/Registry.h"
+#include "gui/AboutDialog.h"
+#include "gui/PortDialog.h"
+#include "gui/SetsWindow.h"
+#include "gui/OptionsDialog.h"
 
 namespace {
 const QString kNoMeter = QString(10, ' ') + "Could not connect to the Orvanta Magnetic Susceptibility Meter.\r\n\r\n"
@@ -62,34 +61,34 @@ void TestApp::startupFindsMeterOnLinkedPort() {
     Pty pty;
     AppRig rig;
     QVERIFY(rig.env.link(7, pty.slavePath()));
-    frmMain& w = rig.start();
-    QVERIFY(w.MSComm1.PortOpen());
-    QCOMPARE(int(w.V.CommPortNumber), 7);
-    QCOMPARE(w.V.CommSettings, QString("9600,n,8,1"));
-    QCOMPARE(w.MSComm1.Settings(), QString("9600,n,8,1"));
-    QCOMPARE(w.MSComm1.RThreshold(), 1);
+    MainWindow& w = rig.start();
+    QVERIFY(w.session().port().PortOpen());
+    QCOMPARE(int(w.session().state().CommPortNumber), 7);
+    QCOMPARE(w.session().state().CommSettings, QString("9600,n,8,1"));
+    QCOMPARE(w.session().port().Settings(), QString("9600,n,8,1"));
+    QCOMPARE(w.session().port().RThreshold(), 1);
     QCOMPARE(rig.messages.texts, QStringList());
-    QCOMPARE(w.V.VersionText, QString("Version 1.0.6"));
-    QCOMPARE(w.V.UnitsText, QString("Units SI"));
-    QCOMPARE(w.CoolBarBand1->text(), QString("Units SI"));
-    QCOMPARE(w.M.mSelectedSet, QString("1"));
-    QCOMPARE(w.V.MeterSetText, QString("1"));
-    QCOMPARE(w.V.MeterReadingText, QString("1"));
-    QCOMPARE(w.rsSets.State(), Recordset::adStateOpen);
+    QCOMPARE(w.session().state().VersionText, QString("Version 1.0.6"));
+    QCOMPARE(w.session().state().UnitsText, QString("Units SI"));
+    QCOMPARE(w.unitsBandLabel()->text(), QString("Units SI"));
+    QCOMPARE(w.session().state().mSelectedSet, QString("1"));
+    QCOMPARE(w.session().state().MeterSetText, QString("1"));
+    QCOMPARE(w.session().state().MeterReadingText, QString("1"));
+    QCOMPARE(w.session().readings().State(), Recordset::adStateOpen);
     QVERIFY(w.dataSubWindow()->isVisible());
     QCOMPARE(w.windowTitle(), QString("Orvanta"));
-    QVERIFY(!w.ProgressBar1->isVisible());
+    QVERIFY(!w.bandProgressBar()->isVisible());
     QCOMPARE(rig.setting("Comm Num"), QString("<absent>"));  // nothing written at start-up
 }
 
 void TestApp::startupWithoutMeterWarnsAndFallsBack() {
     AppRig rig;
     rig.setSetting("Comm Num", "200");  // no device behind it
-    frmMain& w = rig.start();
+    MainWindow& w = rig.start();
     QCOMPARE(rig.messages.texts, (QStringList{kNoMeter, "Meter not connected or invalid Comm Port Number selected"}));
-    QCOMPARE(int(w.V.CommPortNumber), 200);
-    QVERIFY(!w.MSComm1.PortOpen());
-    QCOMPARE(w.rsSets.State(), Recordset::adStateOpen);
+    QCOMPARE(int(w.session().state().CommPortNumber), 200);
+    QVERIFY(!w.session().port().PortOpen());
+    QCOMPARE(w.session().readings().State(), Recordset::adStateOpen);
 }
 
 void TestApp::storeFunctionSetting_data() {
@@ -107,20 +106,20 @@ void TestApp::storeFunctionSetting() {
     AppRig rig;
     rig.env.link(2, pty.slavePath());
     rig.setSetting("StoreFunction", stored);
-    frmMain& w = rig.start();
-    QCOMPARE(w.V.StoreToPC, storeToPC);
+    MainWindow& w = rig.start();
+    QCOMPARE(w.session().state().StoreToPC, storeToPC);
     // Start-up went on to the end: database and port.
-    QCOMPARE(w.rsSets.State(), Recordset::adStateOpen);
-    QVERIFY(w.MSComm1.PortOpen());
+    QCOMPARE(w.session().readings().State(), Recordset::adStateOpen);
+    QVERIFY(w.session().port().PortOpen());
 }
 
 void TestApp::unreadableCommNumCountsAsOne() {
     AppRig rig;
     rig.setSetting("Comm Num", "abc");
-    frmMain& w = rig.start();
-    QCOMPARE(int(w.V.CommPortNumber), 1);
+    MainWindow& w = rig.start();
+    QCOMPARE(int(w.session().state().CommPortNumber), 1);
     QCOMPARE(rig.messages.texts.value(0), kNoMeter);
-    QCOMPARE(w.V.CommSettings, QString("9600,n,8,1"));
+    QCOMPARE(w.session().state().CommSettings, QString("9600,n,8,1"));
 }
 
 void TestApp::databaseThatCannotOpenIsReported() {
@@ -128,51 +127,50 @@ void TestApp::databaseThatCannotOpenIsReported() {
     AppRig rig;
     rig.env.link(3, pty.slavePath());
     QDir().mkpath(rig.env.database());  // a folder where the file should be
-    frmMain& w = rig.start();
+    MainWindow& w = rig.start();
     QCOMPARE(rig.messages.texts.size(), 1);
     QVERIFY(rig.messages.texts[0].startsWith("The readings database could not be opened: " + rig.env.database() + "\n"));
     QVERIFY(rig.messages.texts[0].size() > rig.env.database().size() + 46);  // and the reason
-    QVERIFY(w.MSComm1.PortOpen());
-    QCOMPARE(w.rsSets.State(), Recordset::adStateClosed);
+    QVERIFY(w.session().port().PortOpen());
+    QCOMPARE(w.session().readings().State(), Recordset::adStateClosed);
 }
 
 void TestApp::recordsetAlreadyOpenIsNotReopened() {
     AppRig rig;
-    frmMain& w = rig.create();
-    w.Data1.OpenSets();
-    w.rsSets.setAbsolutePosition(5);
-    QSignalSpy reloaded(&w.rsSets, &Recordset::reloaded);
-    w.Form_Load();
+    MainWindow& w = rig.create();
+    w.session().database().OpenSets();
+    w.session().readings().setAbsolutePosition(5);
+    QSignalSpy reloaded(&w.session().readings(), &Recordset::reloaded);
+    w.start();
     QCOMPARE(reloaded.count(), 0);
-    QCOMPARE(w.rsSets.AbsolutePosition(), 5);
+    QCOMPARE(w.session().readings().AbsolutePosition(), 5);
 }
 
 void TestApp::resizeRule() {
-    basVariables v;
-    frmMain::ResizeRule(9000, 12000, v);
+    MainWindow::DataWindowSize v = MainWindow::ResizeRule(9000, 12000);
     QCOMPARE(v.DataWindowHeight, 8250);
     QCOMPARE(v.DataWindowWidth, 11800);
-    frmMain::ResizeRule(1000.5, 1000.5, v);  // halves to even
+    v = MainWindow::ResizeRule(1000.5, 1000.5);  // halves to even
     QCOMPARE(v.DataWindowHeight, 250);
     QCOMPARE(v.DataWindowWidth, 800);
-    frmMain::ResizeRule(1001.5, 1001.5, v);
+    v = MainWindow::ResizeRule(1001.5, 1001.5);
     QCOMPARE(v.DataWindowHeight, 252);
     AppRig rig;
-    frmMain& w = rig.start();
+    MainWindow& w = rig.start();
     const double dpi = w.logicalDpiY();
     w.resize(qRound(12000.0 * w.logicalDpiX() / 1440), qRound(9000.0 * dpi / 1440));
-    QTRY_COMPARE(w.V.DataWindowHeight, 8250);
-    QCOMPARE(w.V.DataWindowWidth, 11800);
+    QTRY_COMPARE(w.dataWindowSize().DataWindowHeight, 8250);
+    QCOMPARE(w.dataWindowSize().DataWindowWidth, 11800);
 }
 
 void TestApp::shutdownClosesRecordset() {
     AppRig rig;
-    frmMain& w = rig.start();
-    w.rsSets.setAbsolutePosition(4);
-    w.rsSets.setFields(6, "0.25");
+    MainWindow& w = rig.start();
+    w.session().readings().setAbsolutePosition(4);
+    w.session().readings().setFields(6, "0.25");
     QVERIFY(w.close());
-    QCOMPARE(w.rsSets.State(), Recordset::adStateClosed);
-    DataEnvironment again(rig.env.database());
+    QCOMPARE(w.session().readings().State(), Recordset::adStateClosed);
+    ReadingsDatabase again(rig.env.database());
     again.OpenSets();
     again.rsSets.setAbsolutePosition(4);
     QCOMPARE(again.rsSets.Fields(6), QString("0.25"));  // the pending row was saved on the way out
@@ -180,11 +178,11 @@ void TestApp::shutdownClosesRecordset() {
 
 void TestApp::closingSetsWindowClosesProgram() {
     AppRig rig;
-    frmMain& w = rig.start();
+    MainWindow& w = rig.start();
     QVERIFY(w.isVisible());
     w.dataSubWindow()->close();
     QTRY_VERIFY(!w.isVisible());
-    QCOMPARE(w.rsSets.State(), Recordset::adStateClosed);
+    QCOMPARE(w.session().readings().State(), Recordset::adStateClosed);
 }
 
 void TestApp::findVcpPort_data() {
@@ -204,11 +202,11 @@ void TestApp::findVcpPort() {
     QFETCH(SerialCommRegistry::Values, values);
     QFETCH(QString, port);
     SerialCommRegistry reg(values);
-    QCOMPARE(FindVcpPort(reg, Registry::HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM"), port);
+    QCOMPARE(FindVcpPort(reg), port);
     QCOMPARE(reg.openKeys(), 0);  // the key is always closed again
-    QCOMPARE(FindVcpPort(reg, Registry::HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\NOTHERE"), QString());
-    QCOMPARE(int(PortNumberFromName("COM12")), 12);
-    QCOMPARE(int(PortNumberFromName("COM3")), 3);
+    QCOMPARE(int(PortNumberFromName("COM12").value_or(0)), 12);
+    QCOMPARE(int(PortNumberFromName("COM3").value_or(0)), 3);
+    QVERIFY(!PortNumberFromName("COMx"));
 }
 
 void TestApp::commPortDialog_data() {
@@ -231,23 +229,23 @@ void TestApp::commPortDialog() {
     Pty pty;
     AppRig rig;
     rig.env.link(3, pty.slavePath());
-    frmMain& w = rig.start();
-    QVERIFY(w.MSComm1.PortOpen());
+    MainWindow& w = rig.start();
+    QVERIFY(w.session().port().PortOpen());
     w.ShowCommPortDialog();
-    auto* dlg = lastChild<frmCommPort>(&w);
+    auto* dlg = lastChild<PortDialog>(&w);
     QVERIFY(dlg && dlg->isVisible());
     QCOMPARE(dlg->windowTitle(), QString("Select Comm Port"));
-    QCOMPARE(dlg->Combo1->currentText(), QString("3"));
-    QCOMPARE(dlg->Combo1->count(), 6);
-    QCOMPARE(dlg->DeviceLabel->text(), pty.slavePath());
-    dlg->Combo1->setEditText(text);
-    dlg->OKButton->click();
+    QCOMPARE(dlg->portCombo->currentText(), QString("3"));
+    QCOMPARE(dlg->portCombo->count(), 6);
+    QCOMPARE(dlg->deviceLabel->text(), pty.slavePath());
+    dlg->portCombo->setEditText(text);
+    dlg->okButton->click();
     QCOMPARE(rig.setting("Comm Num"), saved);
-    QCOMPARE(w.MSComm1.PortOpen(), open);
+    QCOMPARE(w.session().port().PortOpen(), open);
     QCOMPARE(rig.messages.texts, messages);
     QCOMPARE(dlg->isVisible(), !closed);
     if (open) {
-        w.SendCommand("R");
+        w.session().SendCommand("R");
         QCOMPARE(pty.receive(100), QByteArray("R"));
     }
 }
@@ -255,25 +253,25 @@ void TestApp::commPortDialog() {
 void TestApp::commPortDialogPortInUse() {
     Pty pty;
     AppRig rig;
-    frmMain& w = rig.start();
+    MainWindow& w = rig.start();
     rig.messages.texts.clear();
     rig.env.link(4, pty.slavePath());
     QSerialPort other;
     other.setPortName(pty.slavePath());
     QVERIFY(other.open(QIODevice::ReadWrite));
     w.ShowCommPortDialog();
-    auto* dlg = lastChild<frmCommPort>(&w);
-    dlg->Combo1->setEditText("4");
-    dlg->OKButton->click();
+    auto* dlg = lastChild<PortDialog>(&w);
+    dlg->portCombo->setEditText("4");
+    dlg->okButton->click();
     QCOMPARE(rig.messages.texts, QStringList{"Warning: Comm Port is in use by another application"});
-    QVERIFY(!w.MSComm1.PortOpen());
+    QVERIFY(!w.session().port().PortOpen());
     QVERIFY(!dlg->isVisible());  // closes with the port closed
     // Cancel changes nothing.
     w.ShowCommPortDialog();
-    dlg = lastChild<frmCommPort>(&w);
-    dlg->Combo1->setEditText("5");
-    dlg->CancelButton->click();
-    QCOMPARE(int(w.V.CommPortNumber), 4);
+    dlg = lastChild<PortDialog>(&w);
+    dlg->portCombo->setEditText("5");
+    dlg->cancelButton->click();
+    QCOMPARE(int(w.session().state().CommPortNumber), 4);
 }
 
 void TestApp::requests_data() {
@@ -298,32 +296,31 @@ void TestApp::requests() {
     Pty pty;
     AppRig rig;
     rig.env.link(5, pty.slavePath());
-    frmMain& w = rig.start();
-    w.M.mSelectedSet = "7";
-    w.M.mProgressCount = 55;
+    MainWindow& w = rig.start();
+    w.session().selectSet("7");
     // Start from the other view, so each request has something to switch.
-    if (downloadMode) w.requests().CaptureCurrentReading();
-    else w.requests().DownloadCurrentSet();
+    if (downloadMode) w.session().CaptureCurrentReading();
+    else w.session().DownloadCurrentSet();
     pty.receive(50);
-    if (request == "C") w.requests().DownloadCurrentSet();
-    if (request == "S") w.requests().DownloadSelectedSet();
-    if (request == "D") w.requests().DownloadAllSets();
-    if (request == "R") w.requests().CaptureCurrentReading();
-    if (request == "A") w.requests().ShowContinuousReadings();
+    if (request == "C") w.session().DownloadCurrentSet();
+    if (request == "S") w.session().DownloadSelectedSet();
+    if (request == "D") w.session().DownloadAllSets();
+    if (request == "R") w.session().CaptureCurrentReading();
+    if (request == "A") w.session().ShowContinuousReadings();
     QCOMPARE(pty.receive(100), bytes);
-    QCOMPARE(w.V.DownloadMode, downloadMode);
-    QCOMPARE(w.V.ReadingMode, readingMode);
+    QCOMPARE(w.session().state().DownloadMode, downloadMode);
+    QCOMPARE(w.session().state().ReadingMode, readingMode);
     QCOMPARE(w.dataSubWindow()->isVisible(), downloadMode);
     QCOMPARE(w.readingSubWindow()->isVisible(), readingMode);
     if (maximum) {
-        QCOMPARE(w.M.mProgressCount, 0);
+        QCOMPARE(w.session().download().mProgressCount, 0);
         QVERIFY(w.progressDialog());
         QVERIFY(!w.progressDialog()->isVisible());  // created hidden
-        QCOMPARE(w.progressDialog()->ProgressBar1->maximum(), maximum);
+        QCOMPARE(w.progressDialog()->progressBar->maximum(), maximum);
         QCOMPARE(w.progressDialog()->windowTitle(), QString("Downloading Data....."));
         QVERIFY(w.progressDialog()->windowFlags() & Qt::WindowStaysOnTopHint);
     } else {
-        QCOMPARE(w.M.mProgressCount, 0);  // unchanged by a live request (the download before reset it)
+        QCOMPARE(w.session().download().mProgressCount, 0);  // unchanged by a live request (the download before reset it)
     }
     QVERIFY(rig.messages.texts.isEmpty());
 }
@@ -331,13 +328,13 @@ void TestApp::requests() {
 void TestApp::requestWithPortClosedTellsUserEachTime() {
     AppRig rig;
     rig.setSetting("Comm Num", "201");
-    frmMain& w = rig.start();
+    MainWindow& w = rig.start();
     rig.messages.texts.clear();
-    w.requests().DownloadAllSets();
-    w.requests().CaptureCurrentReading();
+    w.session().DownloadAllSets();
+    w.session().CaptureCurrentReading();
     QCOMPARE(rig.messages.texts, QStringList(2, "Meter not connected or invalid Comm Port Number selected"));
-    QVERIFY(!w.V.DownloadMode);
-    QVERIFY(!w.V.ReadingMode);
+    QVERIFY(!w.session().state().DownloadMode);
+    QVERIFY(!w.session().state().ReadingMode);
     QVERIFY(!w.progressDialog());
     QVERIFY(w.dataSubWindow()->isVisible());
 }
@@ -346,25 +343,25 @@ void TestApp::cancelDuringDownload() {
     Pty pty;
     AppRig rig;
     rig.env.link(5, pty.slavePath());
-    frmMain& w = rig.start();
-    w.requests().DownloadAllSets();
+    MainWindow& w = rig.start();
+    w.session().DownloadAllSets();
     pty.send("S01\n0.5\n");
     QTRY_VERIFY(w.progressDialog() && w.progressDialog()->isVisible());
     QCOMPARE(pty.receive(50), QByteArray("D"));
-    QPointer<frmProgress> dlg = w.progressDialog();
-    dlg->CancelButton->click();
+    QPointer<ProgressDialog> dlg = w.progressDialog();
+    dlg->cancelButton->click();
     QCOMPARE(pty.receive(100), QByteArray("P"));
     QTRY_VERIFY(dlg.isNull());
-    QVERIFY(w.V.DownloadMode);
-    QCOMPARE(w.M.mProgressCount, 1);
+    QVERIFY(w.session().state().DownloadMode);
+    QCOMPARE(w.session().download().mProgressCount, 1);
     QVERIFY(w.dataSubWindow()->isVisible());
-    // A value still arriving is stored and brings the dialog back.
+    QVERIFY(!w.session().downloading());
+    // A value still on its way after Cancel belongs to no download: not stored, no dialog.
     pty.send("0.6\n");
-    QTRY_VERIFY(w.progressDialog() && w.progressDialog()->isVisible());
-    QCOMPARE(w.progressDialog()->Label1->text(), QString("Set 1  Reading 2"));
-    // Cancel with the port closed writes nothing and still closes.
-    w.MSComm1.setPortOpen(false);
-    w.progressDialog()->CancelButton->click();
+    QTest::qWait(100);
+    QVERIFY(!w.progressDialog());
+    QCOMPARE(w.session().readings().cell(1, 1), QString("0.000000"));
+    QCOMPARE(w.session().readings().cell(0, 1), QString("0.5"));
     QVERIFY(rig.messages.texts.isEmpty());
 }
 
@@ -372,8 +369,8 @@ void TestApp::menusReachTheirOperations() {
     Pty pty;
     AppRig rig;
     rig.env.link(5, pty.slavePath());
-    frmMain& w = rig.start();
-    MainMenus& m = *w.menus;
+    MainWindow& w = rig.start();
+    MainMenus& m = *w.menus();
     const QList<QPair<QString, QByteArray>> meter = {{"DownCurmenu", "C"}, {"DownSelmenu", "S01"}, {"DownAllmenu", "D"},
                                                      {"ShowCurmenu", "R"}, {"ShowAllmenu", "A"}};
     for (const auto& [name, bytes] : meter) {
@@ -392,8 +389,8 @@ void TestApp::menusReachTheirOperations() {
     QCOMPARE(m.menuItem("Printmenu")->shortcut(), QKeySequence("Ctrl+P"));
     QCOMPARE(m.menuItem("Exitmenu")->shortcut(), QKeySequence("Ctrl+Q"));
     // File commands through the scripted dialog.
-    w.rsSets.setAbsolutePosition(2);
-    w.rsSets.setFields(3, "1.5");
+    w.session().readings().setAbsolutePosition(2);
+    w.session().readings().setFields(3, "1.5");
     rig.dialog.answers << rig.env.root() + "/m.dat" << rig.env.root() + "/m2.dat" << rig.env.root() + "/m.txt"
                        << rig.env.root() + "/m.pdf" << rig.env.root() + "/m.dat";
     m.menuItem("Savemenu")->trigger();
@@ -405,9 +402,9 @@ void TestApp::menusReachTheirOperations() {
     QVERIFY(QFile::exists(rig.env.root() + "/m.txt"));
     QVERIFY(QFileInfo(rig.env.root() + "/m.pdf").size() > 1000);
     m.menuItem("Newmenu")->trigger();  // answered Yes
-    QCOMPARE(w.rsSets.cell(1, 3), QString("0.000000"));
+    QCOMPARE(w.session().readings().cell(1, 3), QString("0.000000"));
     m.menuItem("Openmenu")->trigger();
-    QCOMPARE(w.rsSets.cell(1, 3), QString("1.5"));
+    QCOMPARE(w.session().readings().cell(1, 3), QString("1.5"));
     m.menuItem("Closemenu")->trigger();  // does nothing
     QCOMPARE(rig.dialog.shown.size(), 5);
     m.menuItem("Datamenu")->trigger();
@@ -417,11 +414,11 @@ void TestApp::menusReachTheirOperations() {
     QVERIFY(!w.dataSubWindow()->isVisible());
     QVERIFY(w.readingSubWindow()->isVisible());
     m.menuItem("Storemenu")->trigger();
-    QVERIFY(lastChild<frmOptions>(&w));
+    QVERIFY(lastChild<OptionsDialog>(&w));
     m.menuItem("Aboutmenu")->trigger();
-    QVERIFY(lastChild<frmAbout>(&w));
+    QVERIFY(lastChild<AboutDialog>(&w));
     m.menuItem("CommPortmenu")->trigger();
-    QVERIFY(lastChild<frmCommPort>(&w));
+    QVERIFY(lastChild<PortDialog>(&w));
     m.menuItem("Exitmenu")->trigger();
     QVERIFY(!w.isVisible());
     QCOMPARE(rig.messages.texts, QStringList());
@@ -431,8 +428,8 @@ void TestApp::toolBarLayoutAndSetDropDown() {
     Pty pty;
     AppRig rig;
     rig.env.link(5, pty.slavePath());
-    frmMain& w = rig.start();
-    MainMenus& m = *w.menus;
+    MainWindow& w = rig.start();
+    MainMenus& m = *w.menus();
     QCOMPARE(m.toolBarLayout(), (QStringList{"New", "Open", "Save", "-", "Print", "-", "Getcurrentset", "Getset", "-",
                                              "Getall", "-", "Getreading", "Getallreadings", "-", "Plot"}));
     QCOMPARE(m.toolButton("Getset")->toolTip(), QString("Download Set 1"));
@@ -444,127 +441,128 @@ void TestApp::toolBarLayoutAndSetDropDown() {
     entries.last()->trigger();
     QCOMPARE(pty.receive(60), QByteArray());  // picking a set sends nothing
     QCOMPARE(m.toolButton("Getset")->toolTip(), QString("Download Set 30"));
-    QCOMPARE(w.M.mSelectedSet, QString("30"));
+    QCOMPARE(w.session().state().mSelectedSet, QString("30"));
     m.toolButton("Getset")->trigger();
     QCOMPARE(pty.receive(60), QByteArray("S30"));
-    for (QAction* a : w.Toolbar1->actions()) QVERIFY(a->isSeparator() || !a->icon().isNull());
-    // An error raised behind a button ends the press and nothing else.
-    MainMenus::dispatch([] { throw VbError(5, "boom"); });
+    for (QAction* a : w.toolBar()->actions()) QVERIFY(a->isSeparator() || !a->icon().isNull());
 }
 
 void TestApp::viewMeterDuringDownloadKeepsFlags() {
     Pty pty;
     AppRig rig;
     rig.env.link(5, pty.slavePath());
-    frmMain& w = rig.start();
-    w.requests().DownloadAllSets();
+    MainWindow& w = rig.start();
+    w.session().DownloadAllSets();
     w.ViewMeter();
-    QVERIFY(w.V.DownloadMode);
-    QVERIFY(!w.V.ReadingMode);
+    QVERIFY(w.session().state().DownloadMode);
+    QVERIFY(!w.session().state().ReadingMode);
     QVERIFY(w.readingSubWindow()->isVisible());
     QCOMPARE(pty.receive(60), QByteArray("D"));  // views send nothing
 }
 
 void TestApp::options() {
+    Pty pty;
     AppRig rig;
-    frmMain& w = rig.start();
+    rig.env.link(2, pty.slavePath());
+    MainWindow& w = rig.start();
     // OK while not reading live: setting and flag change, the label does not.
     w.Reading();
-    const QString label = w.Reading().StoreLabel->text();
+    const QString label = w.Reading().storeDestinationLabel->text();
     w.ShowOptions();
-    auto* dlg = lastChild<frmOptions>(&w);
+    auto* dlg = lastChild<OptionsDialog>(&w);
     QCOMPARE(dlg->windowTitle(), QString("Orvanta Options"));
-    QCOMPARE(dlg->Frame1->title(), QString("Store Function"));
-    QVERIFY(dlg->OptionButton1->isChecked());
-    dlg->OptionButton2->click();
+    QCOMPARE(dlg->storeFunctionBox->title(), QString("Store Function"));
+    QVERIFY(dlg->meterMemoryOption->isChecked());
+    dlg->pcDatabaseOption->click();
     QVERIFY(dlg->pendingChoice());
-    dlg->OKButton->click();
-    QVERIFY(w.V.StoreToPC);
+    dlg->okButton->click();
+    QVERIFY(w.session().state().StoreToPC);
     QCOMPARE(rig.setting("StoreFunction"), QString("True"));
-    QCOMPARE(w.Reading().StoreLabel->text(), label);
+    QCOMPARE(w.Reading().storeDestinationLabel->text(), label);
     // Cancel after clicking the other button changes nothing.
     w.ShowOptions();
-    dlg = lastChild<frmOptions>(&w);
-    QVERIFY(dlg->OptionButton2->isChecked());
-    dlg->OptionButton1->click();
-    dlg->CancelButton->click();
-    QVERIFY(w.V.StoreToPC);
+    dlg = lastChild<OptionsDialog>(&w);
+    QVERIFY(dlg->pcDatabaseOption->isChecked());
+    dlg->meterMemoryOption->click();
+    dlg->cancelButton->click();
+    QVERIFY(w.session().state().StoreToPC);
     QCOMPARE(rig.setting("StoreFunction"), QString("True"));
     // OK while reading live updates the panel's label.
-    w.V.ReadingMode = true;
+    w.session().CaptureCurrentReading();
+    QVERIFY(w.session().state().ReadingMode);
     w.ShowOptions();
-    dlg = lastChild<frmOptions>(&w);
-    dlg->OptionButton1->click();
-    dlg->OKButton->click();
+    dlg = lastChild<OptionsDialog>(&w);
+    dlg->meterMemoryOption->click();
+    dlg->okButton->click();
     QCOMPARE(rig.setting("StoreFunction"), QString("False"));
-    QCOMPARE(w.Reading().StoreLabel->text(), QString("(to Meter memory)"));
-    w.V.StoreToPC = true;
+    QCOMPARE(w.Reading().storeDestinationLabel->text(), QString("(to Meter memory)"));
     w.ShowOptions();
-    lastChild<frmOptions>(&w)->OKButton->click();
-    QCOMPARE(w.Reading().StoreLabel->text(), QString("(to PC memory)"));
+    lastChild<OptionsDialog>(&w)->pcDatabaseOption->click();
+    lastChild<OptionsDialog>(&w)->okButton->click();
+    QCOMPARE(w.Reading().storeDestinationLabel->text(), QString("(to PC memory)"));
 }
 
 void TestApp::aboutShowsVersion() {
     AppRig rig;
-    frmMain& w = rig.start();
+    MainWindow& w = rig.start();
     w.ShowAbout();
-    auto* dlg = lastChild<frmAbout>(&w);
+    auto* dlg = lastChild<AboutDialog>(&w);
     QCOMPARE(dlg->windowTitle(), QString("About Orvanta"));
-    QCOMPARE(dlg->Label1->text(), QString("Orvanta"));
-    QCOMPARE(dlg->Label4->text(), QString("Version 1.0.6"));
+    QCOMPARE(dlg->productLabel->text(), QString("Orvanta"));
+    QCOMPARE(dlg->versionLabel->text(), QString("Version 1.0.6"));
     QVERIFY(dlg->windowFlags() & Qt::WindowStaysOnTopHint);
-    dlg->OKButton->click();
+    dlg->okButton->click();
     QVERIFY(!dlg->isVisible());
 }
 
 void TestApp::displayUpdateCreatesPanelHidden() {
+    Pty pty;
     AppRig rig;
-    frmMain& w = rig.start();
+    rig.env.link(2, pty.slavePath());
+    MainWindow& w = rig.start();
     QVERIFY(!w.readingExists());
-    w.V.MeterSetText = "4";
-    w.ShowSetNumber();
-    QVERIFY(w.readingExists());
+    pty.send("N\x83");  // set 4
+    QTRY_VERIFY(w.readingExists());
     QVERIFY(!w.readingSubWindow()->isVisible());
     w.ViewMeter();
     QVERIFY(w.readingSubWindow()->isVisible());
-    QCOMPARE(w.Reading().Label23->text(), QString("S4"));
-    QCOMPARE(w.Reading().StoreLabel->text(), QString("(to Meter memory)"));
+    QCOMPARE(w.Reading().setLabel->text(), QString("S4"));
+    QCOMPARE(w.Reading().storeDestinationLabel->text(), QString("(to Meter memory)"));
 }
 
 void TestApp::connectionLostIsToldOnce() {
     AppRig rig;
     auto pty = std::make_unique<Pty>();
     rig.env.link(5, pty->slavePath());
-    frmMain& w = rig.start();
-    QVERIFY(w.MSComm1.PortOpen());
+    MainWindow& w = rig.start();
+    QVERIFY(w.session().port().PortOpen());
     pty.reset();
-    QTRY_VERIFY(!w.MSComm1.PortOpen());
+    QTRY_VERIFY(!w.session().port().PortOpen());
     QTRY_COMPARE(rig.messages.texts, QStringList{"The connection to the meter was lost."});
-    w.requests().CaptureCurrentReading();  // the link now leads nowhere
+    w.session().CaptureCurrentReading();  // the link now leads nowhere
     QTest::qWait(50);
     QCOMPARE(rig.messages.texts.count("The connection to the meter was lost."), 1);
 }
 
 void TestApp::screenshots() {
     AppRig rig;
-    frmMain& w = rig.start();
+    MainWindow& w = rig.start();
     w.resize(1100, 700);
     for (int r = 1; r <= 12; ++r) {
-        w.rsSets.setAbsolutePosition(r);
-        for (int s = 1; s <= 3; ++s) w.rsSets.setFields(s, QString::number(0.0011 * r * s + 0.0002 * s, 'f', 6));
+        w.session().readings().setAbsolutePosition(r);
+        for (int s = 1; s <= 3; ++s) w.session().readings().setFields(s, QString::number(0.0011 * r * s + 0.0002 * s, 'f', 6));
     }
-    w.rsSets.setAbsolutePosition(1);
+    w.session().readings().setAbsolutePosition(1);
     const QString dir = QStringLiteral(ORVANTA_BUILD_DIR "/screenshots");
     QDir().mkpath(dir);
     QTest::qWait(50);
     QVERIFY(w.grab().save(dir + "/main-window.png"));
-    w.V.UnitsCode = 1;
     w.ViewMeter();
     w.Reading().ShowLiveValue(0.0012);
     QTest::qWait(50);
     QVERIFY(w.grab().save(dir + "/live-panel.png"));
     w.ShowOptions();
-    auto* dlg = lastChild<frmOptions>(&w);
+    auto* dlg = lastChild<OptionsDialog>(&w);
     QTest::qWait(50);
     QVERIFY(dlg->grab().save(dir + "/options.png"));
 }

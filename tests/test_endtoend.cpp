@@ -7,7 +7,7 @@
 #include "Pty.h"
 #include "MeterLine.h"
 #include "StreamCase.h"
-#include "frmData2.h"
+#include "gui/SetsWindow.h"
 
 #include <QTableView>
 #include <unistd.h>
@@ -46,14 +46,15 @@ void TestEndToEnd::streams() {
     Pty pty;
     AppRig rig;
     rig.env.link(5, pty.slavePath());
-    frmMain& w = rig.start();
-    w.V.ReadingMode = c.modes.value("ReadingMode") == "1";
-    w.V.DownloadMode = c.modes.value("DownloadMode") == "1";
-    w.rsSets.setAbsolutePosition(64);
+    MainWindow& w = rig.start();
+    // The modes come from the requests that set them; only a requested download stores.
+    if (c.modes.value("ReadingMode") == "1") w.session().CaptureCurrentReading();
+    else w.session().DownloadCurrentSet();
+    w.session().readings().setAbsolutePosition(64);
     const QVector<QStringList> before = fileTable(rig.env.database());
     bool progressShown = false;
-    connect(&w.MSComm1, &MSComm::OnComm, this, [&] { progressShown |= w.ProgressVisible(); });
-    sendPaced(pty, w, c.bytes);
+    connect(&w.session(), &MeterSession::downloadProgressed, this, [&] { progressShown |= (w.progressDialog() && w.progressDialog()->isVisible()); });
+    sendPaced(pty, w.session(), c.bytes);
     QTest::qWait(20);
 
     QVector<QStringList> expected = before;
@@ -65,20 +66,20 @@ void TestEndToEnd::streams() {
         if (set >= 1 && set <= 30 && row >= 1 && row <= 128) expected[row - 1][set] = m.captured(3);
     }
     for (int r = 0; r < 128; ++r)
-        for (int f = 0; f < 31; ++f) QCOMPARE(w.rsSets.cell(r, f), expected[r][f]);
-    QCOMPARE(w.rsSets.cell(0, 0), QString("1"));  // "Number" is never written
+        for (int f = 0; f < 31; ++f) QCOMPARE(w.session().readings().cell(r, f), expected[r][f]);
+    QCOMPARE(w.session().readings().cell(0, 0), QString("1"));  // "Number" is never written
     if (!c.calls.isEmpty() && c.calls.last() == "FinishDownload") {
         QCOMPARE(fileTable(rig.env.database()), expected);  // saved, not only shown
-        QCOMPARE(w.rsSets.AbsolutePosition(), 1);
+        QCOMPARE(w.session().readings().AbsolutePosition(), 1);
         QVERIFY(!w.progressDialog());
     }
     const bool stored = c.calls.filter(QRegularExpression("^Store\\(([1-9]|[12]\\d|30),")).size() > 0;
     if (stored) {
-        QVERIFY(progressShown || w.ProgressVisible());
+        QVERIFY(progressShown || (w.progressDialog() && w.progressDialog()->isVisible()));
     }
     if (c.state.contains("MeterSetText")) {
         w.ViewMeter();
-        QCOMPARE(w.Reading().Label23->text(), "S" + c.state.value("MeterSetText"));
+        QCOMPARE(w.Reading().setLabel->text(), "S" + c.state.value("MeterSetText"));
     }
 }
 
@@ -86,43 +87,44 @@ void TestEndToEnd::allSetsThenShorterSet() {
     Pty pty;
     AppRig rig;
     rig.env.link(5, pty.slavePath());
-    frmMain& w = rig.start();
-    w.requests().DownloadAllSets();
+    MainWindow& w = rig.start();
+    w.session().DownloadAllSets();
     QCOMPARE(pty.receive(50), QByteArray("D"));
     QByteArray all;
     for (int s = 1; s <= 30; ++s) all += setStream(s, 128, "%S.%R");
-    sendPaced(pty, w, all + "\r\r");
+    sendPaced(pty, w.session(), all + "\r\r");
     QTRY_VERIFY(!w.progressDialog());
-    QCOMPARE(w.M.mProgressCount, 3840);
+    QCOMPARE(w.session().download().mProgressCount, 3840);
     const auto first = fileTable(rig.env.database());
     for (int r = 1; r <= 128; ++r)
         for (int s = 1; s <= 30; ++s) QCOMPARE(first[r - 1][s], QStringLiteral("%1.%2").arg(s).arg(r));
-    QCOMPARE(w.CoolBarBand1->text(), QString("Units SI"));
+    QCOMPARE(w.unitsBandLabel()->text(), QString("Units SI"));
 
-    w.M.mSelectedSet = "12";
-    w.requests().DownloadSelectedSet();
+    w.session().selectSet("12");
+    w.session().DownloadSelectedSet();
     QCOMPARE(pty.receive(50), QByteArray("S12"));
-    sendPaced(pty, w, setStream(12, 5, "9.%R") + "\r\r");
+    sendPaced(pty, w.session(), setStream(12, 5, "9.%R") + "\r\r");
     QTRY_VERIFY(!w.progressDialog());
     const auto second = fileTable(rig.env.database());
     for (int r = 1; r <= 128; ++r) {
-        QCOMPARE(second[r - 1][12], r <= 5 ? QStringLiteral("9.%1").arg(r) : QStringLiteral("12.%1").arg(r));
+        // The shorter set replaces the whole column: nothing of the longer one stays behind it.
+        QCOMPARE(second[r - 1][12], r <= 5 ? QStringLiteral("9.%1").arg(r) : QStringLiteral("0.000000"));
         QCOMPARE(second[r - 1][11], QStringLiteral("11.%1").arg(r));
     }
-    QCOMPARE(w.Data().DataGrid1->model()->index(2, 12).data().toString(), QString("9.3"));
+    QCOMPARE(w.Data().grid->model()->index(2, 12).data().toString(), QString("9.3"));
 }
 
 void TestEndToEnd::positionPastLastRowIsDropped() {
     Pty pty;
     AppRig rig;
     rig.env.link(5, pty.slavePath());
-    frmMain& w = rig.start();
-    w.requests().DownloadCurrentSet();
-    sendPaced(pty, w, setStream(4, 129, "4.%R"));
+    MainWindow& w = rig.start();
+    w.session().DownloadCurrentSet();
+    sendPaced(pty, w.session(), setStream(4, 129, "4.%R"));
     QTRY_VERIFY(w.progressDialog() && w.progressDialog()->isVisible());
-    QCOMPARE(w.progressDialog()->ProgressBar1->value(), 128);
-    QCOMPARE(w.progressDialog()->Label1->text(), QString("Set 4  Reading 128"));
-    sendPaced(pty, w, "\r\r");
+    QTRY_COMPARE(w.progressDialog()->progressBar->value(), 128);
+    QTRY_COMPARE(w.progressDialog()->positionLabel->text(), QString("Set 4  Reading 129"));
+    sendPaced(pty, w.session(), "\r\r");
     QTRY_VERIFY(!w.progressDialog());
     const auto t = fileTable(rig.env.database());
     QCOMPARE(t.size(), 128);
@@ -133,19 +135,19 @@ void TestEndToEnd::burstOver512IsDiscardedAndEngineRecovers() {
     Pty pty;
     AppRig rig;
     rig.env.link(5, pty.slavePath());
-    frmMain& w = rig.start();
+    MainWindow& w = rig.start();
     // A burst that waits whole at one receive event is thrown away.
-    w.MSComm1.blockSignals(true);
+    w.session().port().blockSignals(true);
     pty.send(setStream(2, 200, "2.%R"));
     QTRY_VERIFY(pty.pending() == 0);
     QTest::qWait(50);
-    QVERIFY(w.MSComm1.InBufferCount() > 512);
-    w.MSComm1.blockSignals(false);
-    sendPaced(pty, w, "\n");
-    QCOMPARE(w.MSComm1.InBufferCount(), 0);
-    QCOMPARE(w.rsSets.cell(0, 2), QString("0.000000"));
+    QVERIFY(w.session().port().InBufferCount() > 512);
+    w.session().port().blockSignals(false);
+    sendPaced(pty, w.session(), "\n");
+    QCOMPARE(w.session().port().InBufferCount(), 0);
+    QCOMPARE(w.session().readings().cell(0, 2), QString("0.000000"));
     // The next set header starts cleanly.
-    sendPaced(pty, w, setStream(3, 2, "3.%R") + "\r\r");
+    sendPaced(pty, w.session(), setStream(3, 2, "3.%R") + "\r\r");
     QTRY_VERIFY(!w.progressDialog());
     const auto t = fileTable(rig.env.database());
     QCOMPARE(t[0][3], QString("3.1"));
@@ -157,16 +159,25 @@ void TestEndToEnd::busyNotificationReadsNothing() {
     Pty pty;
     AppRig rig;
     rig.env.link(5, pty.slavePath());
-    frmMain& w = rig.start();
-    w.rx.Busy = true;  // a notification is still inside its calls to other windows
-    pty.send("0.5\n");
-    QTRY_COMPARE(w.MSComm1.InBufferCount(), 4);
-    QTest::qWait(50);
-    QCOMPARE(w.MSComm1.InBufferCount(), 4);  // nothing read, nothing lost
-    QVERIFY(!w.readingExists());
-    w.rx.Busy = false;
-    QTRY_COMPARE(w.MSComm1.InBufferCount(), 0);
-    QCOMPARE(w.Reading().Label1->text(), QString("50000"));
+    MainWindow& w = rig.start();
+    w.session().CaptureCurrentReading();
+    // A notification arriving while the first one is still inside its calls to other windows
+    // (a nested event loop) reads nothing and loses nothing.
+    bool nested = false;
+    int waitingInside = -1;
+    connect(&w.session(), &MeterSession::liveValue, this, [&] {
+        if (nested) return;
+        nested = true;
+        pty.send("0.5\n");
+        QTRY_COMPARE(w.session().port().InBufferCount(), 4);
+        QTest::qWait(50);
+        waitingInside = w.session().port().InBufferCount();
+    });
+    pty.send("0.7\n");
+    QTRY_VERIFY(nested);
+    QTRY_COMPARE(waitingInside, 4);
+    QTRY_COMPARE(w.session().port().InBufferCount(), 0);
+    QTRY_COMPARE(w.Reading().digitsLabel->text(), QString("50000"));
 }
 
 void TestEndToEnd::secondCopyRaisesFirstAndEnds() {

@@ -3,12 +3,12 @@
 #include <QtTest>
 
 #include "AppRig.h"
-#include "CsvExport.h"
-#include "MainMenus.h"
-#include "PlotModel.h"
-#include "PrintCommand.h"
+#include "core/files/CsvExport.h"
+#include "gui/MainMenus.h"
+#include "core/plot/PlotModel.h"
+#include "gui/printing/PrintCommand.h"
 #include "Pty.h"
-#include "frmPlot.h"
+#include "gui/PlotWindow.h"
 
 namespace {
 /** A table with chosen cells, the rest cleared. */
@@ -21,7 +21,7 @@ struct Table {
         }
         data.rsSets.Update();
     }
-    DataEnvironment data;
+    ReadingsDatabase data;
 };
 using Cells = QMap<QPair<int, int>, QString>;
 }  // namespace
@@ -75,8 +75,8 @@ void TestExtras::plotOfDownloadedSetRendered() {
     Pty pty;
     AppRig rig;
     rig.env.link(5, pty.slavePath());
-    frmMain& w = rig.start();
-    w.requests().DownloadCurrentSet();
+    MainWindow& w = rig.start();
+    w.session().DownloadCurrentSet();
     QByteArray set = "S06\nU1";
     for (int i = 1; i <= 60; ++i) set += QByteArray::number(0.0005 + 0.0004 * i + 0.0003 * std::sin(i / 4.0), 'f', 6) + "\n";
     set += "\r\r";
@@ -84,9 +84,9 @@ void TestExtras::plotOfDownloadedSetRendered() {
         pty.send(set.mid(at, 100));
         QTest::qWait(20);
     }
-    QTRY_VERIFY(!w.progressDialog() && w.rsSets.cell(59, 6) != "0.000000");
-    QCOMPARE(PlotModel::setsWithReadings(w.rsSets), QList<int>{6});
-    frmPlot& plot = w.ShowPlot();
+    QTRY_VERIFY(!w.progressDialog() && w.session().readings().cell(59, 6) != "0.000000");
+    QCOMPARE(PlotModel::setsWithReadings(w.session().readings()), QList<int>{6});
+    PlotWindow& plot = w.ShowPlot();
     QCOMPARE(plot.chosenSets(), QList<int>{6});
     QCOMPARE(plot.Canvas->series().value(0).points.size(), 60);
     QCOMPARE(PlotModel::yLabel(1, false), QString("Susceptibility (SI)"));
@@ -100,7 +100,7 @@ void TestExtras::plotOfDownloadedSetRendered() {
     // A second download redraws the plot with the new set.
     pty.send("S07\nU1" + QByteArray("0.002\n0.003\n") + "\r\r");
     QTRY_COMPARE(plot.Canvas->series().size(), 2);
-    QVERIFY(w.menus->menuItem("Plotmenu") && w.menus->toolButton("Plot"));
+    QVERIFY(w.menus()->menuItem("Plotmenu") && w.menus()->toolButton("Plot"));
 }
 
 void TestExtras::csvBytes_data() {
@@ -121,13 +121,13 @@ void TestExtras::csvBytes() {
 
 void TestExtras::csvCommandUsesChosenSeparator() {
     AppRig rig;
-    frmMain& w = rig.start();
-    w.rsSets.setAbsolutePosition(1);
-    w.rsSets.setFields(4, "0.5");
-    w.rsSets.Update();
+    MainWindow& w = rig.start();
+    w.session().readings().setAbsolutePosition(1);
+    w.session().readings().setFields(4, "0.5");
+    w.session().readings().Update();
     rig.dialog.answers << rig.env.root() + "/out.csv";
     rig.dialog.filterAnswers << 2;
-    w.menus->menuItem("ExportCsvmenu")->trigger();
+    w.menus()->menuItem("ExportCsvmenu")->trigger();
     QFile f(rig.env.root() + "/out.csv");
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("Number;Set 4\r\n1;0,5\r\n"));
@@ -136,34 +136,34 @@ void TestExtras::csvCommandUsesChosenSeparator() {
 
 void TestExtras::printPreviewShowsTheListing() {
     AppRig rig;
-    frmMain& w = rig.start();
+    MainWindow& w = rig.start();
     QPrinter printer;
     QPrintPreviewWidget preview(&printer);
-    connect(&preview, &QPrintPreviewWidget::paintRequested, this, [&](QPrinter* p) { PaintReport(w.rsSets, *p); });
+    connect(&preview, &QPrintPreviewWidget::paintRequested, this, [&](QPrinter* p) { PaintReport(w.session().readings(), *p); });
     preview.updatePreview();
     QVERIFY(preview.pageCount() >= 4);
-    QVERIFY(w.menus->menuItem("PrintPreviewmenu"));
+    QVERIFY(w.menus()->menuItem("PrintPreviewmenu"));
 }
 
 void TestExtras::reconnectsAndResumesContinuousReadings() {
     AppRig rig;
     auto pty = std::make_unique<Pty>();
     rig.env.link(6, pty->slavePath());
-    frmMain& w = rig.start();
-    w.requests().ShowContinuousReadings();
+    MainWindow& w = rig.start();
+    w.session().ShowContinuousReadings();
     QCOMPARE(pty->receive(50), QByteArray("A"));
     pty.reset();  // unplugged: the link leads nowhere
-    QTRY_VERIFY(!w.MSComm1.PortOpen());
+    QTRY_VERIFY(!w.session().port().PortOpen());
     QTest::qWait(600);
-    QVERIFY(!w.MSComm1.PortOpen());
+    QVERIFY(!w.session().port().PortOpen());
     Pty again;  // plugged in again: the link is back
     QFile::remove(rig.env.portsFolder() + "/com6");
     rig.env.link(6, again.slavePath());
-    QTRY_VERIFY_WITH_TIMEOUT(w.MSComm1.PortOpen(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(w.session().port().PortOpen(), 3000);
     QCOMPARE(again.receive(100), QByteArray("A"));
     QCOMPARE(rig.messages.texts, QStringList{"The connection to the meter was lost."});
     // After a download, a reconnection sends nothing.
-    w.requests().DownloadCurrentSet();
+    w.session().DownloadCurrentSet();
     QCOMPARE(again.receive(50), QByteArray("C"));
 }
 

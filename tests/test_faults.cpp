@@ -7,11 +7,9 @@
 #include <unistd.h>
 
 #include "AppRig.h"
-#include "ErrorCodes.h"
+#include "core/compat/ErrorCodes.h"
 #include "MeterLine.h"
-#include "NullReceiveHost.h"
-#include "ReceiveEngine.h"
-#include "ReceiveHandler.h"
+#include "core/protocol/ReceiveEngine.h"
 
 namespace {
 QByteArray values(int set, int from, int to) {
@@ -22,22 +20,23 @@ QByteArray values(int set, int from, int to) {
 
 /** The readings a byte stream leaves in a table, by the engine's own rules, with nothing between
  *  the meter and the table. */
-class Replay : public NullReceiveHost {
+class Replay : public ReceiveHost {
 public:
     explicit Replay(const QByteArray& bytes) : data(QStringLiteral(":memory:")) {
         data.OpenSets();
-        for (char b : bytes) {
-            try {
-                FeedChar(QChar(uchar(b)), st, vars, main, *this);
-            } catch (const VbError&) {
-            }
-        }
+        for (char b : bytes) FeedChar(QChar(uchar(b)), st, vars, main, *this);
     }
-    void StoreReading() override { stored += StoreDownloadedReading(data.rsSets, main); }
-    DataEnvironment data;
+    void StoreReading() override {
+        if (main.mSetNumber < 1 || main.mSetNumber > 30 || main.mReadingNumber > 128) return;
+        data.rsSets.setAbsolutePosition(main.mReadingNumber);
+        data.rsSets.setFields(main.mSetNumber, main.mReadingText);
+        data.rsSets.Update();
+        ++stored;
+    }
+    ReadingsDatabase data;
     ReceiveState st;
-    basVariables vars;
-    frmMainVariables main;
+    SessionState vars;
+    DownloadState main;
     int stored = 0;
 };
 }  // namespace
@@ -58,14 +57,14 @@ void TestFaults::unplugDuringDownloadKeepsEveryReading() {
     AppRig rig;
     auto pty = std::make_unique<Pty>();
     rig.env.link(5, pty->slavePath());
-    frmMain& w = rig.start();
-    w.requests().DownloadAllSets();
+    MainWindow& w = rig.start();
+    w.session().DownloadAllSets();
     QByteArray sent;
     for (int s = 1; s <= 3; ++s) sent += "S0" + QByteArray::number(s) + "\nU1" + values(s, 1, 128);
     sent += "S04\nU1" + values(4, 1, 57);
-    sendPaced(*pty, w, sent);
+    sendPaced(*pty, w.session(), sent);
     pty.reset();  // unplugged halfway through set 4
-    QTRY_VERIFY(!w.MSComm1.PortOpen());
+    QTRY_VERIFY(!w.session().port().PortOpen());
     QTRY_COMPARE(rig.messages.texts, QStringList{"The connection to the meter was lost."});
     QVERIFY(w.isVisible());
     const auto t = fileTable(rig.env.database());
@@ -77,9 +76,9 @@ void TestFaults::unplugDuringDownloadKeepsEveryReading() {
     Pty again;
     QFile::remove(rig.env.portsFolder() + "/com5");
     rig.env.link(5, again.slavePath());
-    w.requests().CaptureCurrentReading();
+    w.session().CaptureCurrentReading();
     QCOMPARE(again.receive(100), QByteArray("R"));
-    QVERIFY(w.MSComm1.PortOpen());
+    QVERIFY(w.session().port().PortOpen());
     QCOMPARE(rig.messages.texts.size(), 1);
 }
 
@@ -127,8 +126,8 @@ void TestFaults::simulatorLineFaultsLoseNothing() {
     sim.start(QStringLiteral(ORVANTA_BUILD_DIR "/orvanta-meter-sim"),
               {"--us-per-byte", "40", "--faults", "0.01", "--seed", "4", "--record", record});
     QVERIFY(sim.waitForReadyRead(5000));
-    frmMain& w = rig.start();
-    w.requests().DownloadAllSets();
+    MainWindow& w = rig.start();
+    w.session().DownloadAllSets();
     // Wait until the meter has sent everything and the program has taken it.
     qint64 last = -1;
     QElapsedTimer quiet;
@@ -136,7 +135,7 @@ void TestFaults::simulatorLineFaultsLoseNothing() {
     while (quiet.elapsed() < 800) {
         QTest::qWait(100);
         const qint64 size = QFileInfo(record).size();
-        if (size != last || w.MSComm1.InBufferCount() > 0) {
+        if (size != last || w.session().port().InBufferCount() > 0) {
             last = size;
             quiet.restart();
         }
@@ -165,9 +164,9 @@ void TestFaults::portHeldAtStartup() {
     QVERIFY(other.open(QIODevice::ReadWrite));
     AppRig rig;
     rig.env.link(2, pty.slavePath());
-    frmMain& w = rig.start();
+    MainWindow& w = rig.start();
     QCOMPARE(rig.messages.texts, QStringList{"Warning: Comm Port is in use by another application"});
-    QVERIFY(!w.MSComm1.PortOpen());
+    QVERIFY(!w.session().port().PortOpen());
 }
 
 void TestFaults::portNotAllowed() {
@@ -193,25 +192,25 @@ void TestFaults::damagedDatabaseAtStartup() {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(QByteArray(8192, '\x5a'));
     f.close();
-    frmMain& w = rig.start();
+    MainWindow& w = rig.start();
     QCOMPARE(rig.messages.texts.size(), 1);
     QVERIFY(rig.messages.texts[0].startsWith("The readings database could not be opened: " + rig.env.database()));
     QVERIFY(w.isVisible());
-    QVERIFY(w.MSComm1.PortOpen());
+    QVERIFY(w.session().port().PortOpen());
     // Requests and file commands on a closed table do nothing harmful.
-    w.requests().DownloadCurrentSet();
+    w.session().DownloadCurrentSet();
     pty.send("S01\n1.5\n\r\r");
     QTest::qWait(100);
-    w.files().Newmenu_Click();
+    w.files().New();
     QCOMPARE(QFileInfo(rig.env.database()).size(), 8192);
 }
 
 void TestFaults::readOnlyDatabaseAtStartup() {
     if (::geteuid() == 0) QSKIP("root writes read-only files");
     AppRig rig;
-    { DataEnvironment make(rig.env.database()); make.OpenSets(); }
+    { ReadingsDatabase make(rig.env.database()); make.OpenSets(); }
     QFile::setPermissions(rig.env.database(), QFileDevice::ReadOwner);
-    frmMain& w = rig.start();
+    MainWindow& w = rig.start();
     QVERIFY(rig.messages.texts.value(0).startsWith("The readings database could not be opened: "));
     QVERIFY(w.isVisible());
 }

@@ -4,13 +4,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "DataEnvironment.h"
-#include "DataFileCodec.h"
+#include "core/store/ReadingsDatabase.h"
+#include "core/files/DataFileCodec.h"
 #include "Fakes.h"
-#include "FileCommands.h"
-#include "PrintCommand.h"
-#include "Report.h"
-#include "TextExport.h"
+#include "AppRig.h"
+#include "core/files/FileCommands.h"
+#include "gui/FileMenuCommands.h"
+#include "gui/printing/PrintCommand.h"
+#include "core/files/Report.h"
+#include "core/files/TextExport.h"
 
 namespace {
 class FakeBar : public ProgressBarControl {
@@ -29,12 +31,22 @@ public:
 
 class RecordingPrinter : public ReportPrinter {
 public:
-    void setFontSize(double p) override { size = p; }
-    void setBold(bool b) override { bold = b; }
-    void printLine(const QString& text) override {
-        for (const QString& l : text.split('\n')) lines.append({l, bold});
+    bool setFontSize(double p) override {
+        size = p;
+        return true;
     }
-    void endDoc() override { ended = true; }
+    bool setBold(bool b) override {
+        bold = b;
+        return true;
+    }
+    bool printLine(const QString& text) override {
+        for (const QString& l : text.split('\n')) lines.append({l, bold});
+        return true;
+    }
+    bool endDoc() override {
+        ended = true;
+        return true;
+    }
     QList<QPair<QString, bool>> lines;
     double size = 0;
     bool bold = false, ended = false;
@@ -52,8 +64,8 @@ struct Rig {
             }
             data.rsSets.Open(data.connectionName());
         }
-        files = std::make_unique<FileCommands>(
-            FileCommands::Deps{data.rsSets, dialog, messages, vars, bar, nullptr, tmp.path()});
+        files = std::make_unique<FileMenuCommands>(
+            FileMenuCommands::Deps{data.rsSets, dialog, messages, bar, nullptr, tmp.path(), {}});
     }
     void fill() {
         for (int r = 1; r <= data.rsSets.RecordCount(); ++r) {
@@ -68,12 +80,11 @@ struct Rig {
     }
     QString path(const QString& name) const { return tmp.path() + "/" + name; }
     QTemporaryDir tmp;
-    DataEnvironment data;
+    ReadingsDatabase data;
     ScriptedCommonDialog dialog;
     RecordingMessageBox messages;
-    frmMainVariables vars;
     FakeBar bar;
-    std::unique_ptr<FileCommands> files;
+    std::unique_ptr<FileMenuCommands> files;
 };
 
 QByteArray readAll(const QString& path) {
@@ -114,17 +125,16 @@ private Q_SLOTS:
 void TestFiles::clearedTableSavesTo38656Bytes() {
     Rig rig;
     rig.dialog.answers << rig.path("clear.dat");
-    rig.files->Savemenu_Click();
+    rig.files->Save();
     const QByteArray bytes = readAll(rig.path("clear.dat"));
     QCOMPARE(bytes.size(), 38656);
     QByteArray first("\x01\x00", 2);
     for (int k = 0; k < 30; ++k) first += QByteArray("\x08\x00", 2) + "0.000000";
     QCOMPARE(bytes.left(302), first);
     QCOMPARE(bytes.mid(302, 2), QByteArray("\x02\x00", 2));
-    QCOMPARE(rig.vars.mDataFileName, QString("clear.dat"));
+    QCOMPARE(rig.files->mDataFileName, QString("clear.dat"));
     const auto& shown = rig.dialog.shown.first();
     QCOMPARE(shown.title, QString("Save Data File"));
-    QCOMPARE(shown.flags, 4);
     QCOMPARE(shown.filter, QString("Data Files (*.dat)|*.dat|All Files (*.*)|*.*"));
     QCOMPARE(rig.data.rsSets.AbsolutePosition(), 1);
 }
@@ -133,12 +143,12 @@ void TestFiles::saveNewOpenRoundTrip() {
     Rig rig;
     rig.fill();
     rig.dialog.answers << rig.path("day.dat") << rig.path("day.dat");
-    rig.files->Savemenu_Click();
-    rig.files->Newmenu_Click();
+    rig.files->Save();
+    rig.files->New();
     QCOMPARE(rig.cell(77, 13), QString("0.000000"));
     QCOMPARE(rig.bar.peak, 128.0);
     QVERIFY(!rig.bar.visible);
-    rig.files->Openmenu_Click();
+    rig.files->Open();
     for (int r = 1; r <= 128; ++r)
         for (int k = 1; k <= 30; ++k) QCOMPARE(rig.cell(r, k), QStringLiteral("%1.%2").arg(k).arg(r, 6, 10, QChar('0')));
     QCOMPARE(rig.cell(5, 0), QString("5"));
@@ -150,7 +160,7 @@ void TestFiles::savedFileReadByIndependentReader() {
     Rig rig;
     rig.fill();
     rig.dialog.answers << rig.path("x.dat");
-    rig.files->Savemenu_Click();
+    rig.files->Save();
     const QByteArray b = readAll(rig.path("x.dat"));
     // The layout read back here byte by byte, without the codec.
     int at = 0, row = 0;
@@ -193,41 +203,45 @@ void TestFiles::openRecordFiles() {
     rig.data.rsSets.setAbsolutePosition(50);
     rig.dialog.answers << QStringLiteral(ORVANTA_TEST_DATA "/datfiles/") + file;
     QFile::setPermissions(rig.dialog.answers.first(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    rig.files->Openmenu_Click();
-    QCOMPARE(rig.data.rsSets.AbsolutePosition(), 1);
+    rig.files->Open();
+    // A file without a whole record is refused and changes nothing; any other replaces the whole
+    // table, rows beyond its records cleared.
+    QCOMPARE(rig.data.rsSets.AbsolutePosition(), loaded > 0 ? 1 : 50);
     QCOMPARE(rig.data.rsSets.RecordCount(), 128);
     for (int r = 1; r <= 128; ++r) {
-        const QString expected = r <= loaded ? QStringLiteral("%1").arg(r * 0.001 + 1, 0, 'f', 6) : QString("keep");
+        const QString expected = r <= loaded  ? QStringLiteral("%1").arg(r * 0.001 + 1, 0, 'f', 6)
+                                 : loaded > 0 ? QString("0.000000")
+                                              : QString("keep");
         QCOMPARE(rig.cell(r, 1), expected);
     }
     if (loaded > 0) QCOMPARE(rig.cell(loaded, 30), QStringLiteral("%1").arg(loaded * 0.001 + 30, 0, 'f', 6));
-    QVERIFY(rig.messages.texts.isEmpty());
+    QCOMPARE(rig.messages.texts, loaded > 0 ? QStringList() : QStringList{QStringLiteral(ORVANTA_TEST_DATA "/datfiles/") + file + " is not a data file."});
 }
 
 void TestFiles::windows1252Texts() {
     Rig rig;
     rig.dialog.answers << QStringLiteral(ORVANTA_TEST_DATA "/datfiles/cp1252_text.dat") << rig.path("back.dat");
-    rig.files->Openmenu_Click();
+    rig.files->Open();
     QCOMPARE(rig.cell(1, 1), QString::fromUtf8("\u20ac1.5"));
-    rig.files->Savemenu_Click();
+    rig.files->Save();
     QCOMPARE(readAll(rig.path("back.dat")).mid(2, 8), QByteArray("\x04\x00\x80" "1.5", 6) + QByteArray("\x08\x00", 2));
 }
 
 void TestFiles::newAsksBeforeClearing() {
     Rig rig;
-    rig.files->Newmenu_Click();
+    rig.files->New();
     QVERIFY2(rig.messages.questions.isEmpty(), "nothing to lose: no question");
     QCOMPARE(rig.bar.peak, 128.0);
     rig.data.rsSets.setAbsolutePosition(3);
     rig.data.rsSets.setFields(9, "0.5");
     rig.data.rsSets.setAbsolutePosition(1);
     rig.messages.answerYes = false;
-    rig.files->Newmenu_Click();
+    rig.files->New();
     QCOMPARE(rig.messages.questions,
              QStringList{"Clear all readings? Readings that have not been saved to a data file will be lost."});
     QCOMPARE(rig.cell(3, 9), QString("0.5"));
     rig.messages.answerYes = true;
-    rig.files->Newmenu_Click();
+    rig.files->New();
     QCOMPARE(rig.cell(3, 9), QString("0.000000"));
     QCOMPARE(rig.data.rsSets.AbsolutePosition(), 3);  // cell() moved it; New itself ends on row 1
 }
@@ -250,24 +264,30 @@ void TestFiles::readOnlyTargets() {
     DataFileCodec::write(rec, before);
     makeReadOnly(target, before);
     rig.dialog.answers << target;
-    if (command == "open") rig.files->Openmenu_Click();
-    else if (command == "save") rig.files->Savemenu_Click();
-    else rig.files->Exportmenu_Click();
-    QCOMPARE(rig.messages.texts, QStringList{"This file is set for Read Only and cannot be modified."});
+    if (command == "open") rig.files->Open();
+    else if (command == "save") rig.files->Save();
+    else rig.files->ExportText();
     QCOMPARE(readAll(target), before);
+    if (command == "open") {
+        // Open only reads: a write-protected file opens.
+        QCOMPARE(rig.messages.texts, QStringList());
+        QCOMPARE(rig.cell(1, 1), QString("9.9"));
+        return;
+    }
+    QCOMPARE(rig.messages.texts, QStringList{"This file is set for Read Only and cannot be modified."});
     QCOMPARE(rig.cell(1, 1), QString("1.000001"));
 }
 
 void TestFiles::cancelledDialogsKeepNames() {
     Rig rig;
-    rig.vars.mDataFileName = "old.dat";
-    rig.vars.mExportFileName = "old.txt";
+    rig.files->mDataFileName = "old.dat";
+    rig.files->mExportFileName = "old.txt";
     rig.dialog.answers << "" << "" << "";
-    rig.files->Openmenu_Click();
-    rig.files->Saveasmenu_Click();
-    rig.files->ExportToText();
-    QCOMPARE(rig.vars.mDataFileName, QString("old.dat"));
-    QCOMPARE(rig.vars.mExportFileName, QString("old.txt"));
+    rig.files->Open();
+    rig.files->SaveAs();
+    rig.files->ExportText();
+    QCOMPARE(rig.files->mDataFileName, QString("old.dat"));
+    QCOMPARE(rig.files->mExportFileName, QString("old.txt"));
     QCOMPARE(rig.dialog.shown.size(), 3);
     QCOMPARE(rig.dialog.shown[2].title, QString("Export Data to Text file"));
     QCOMPARE(rig.dialog.shown[2].fileName, QString("old.txt"));
@@ -283,7 +303,7 @@ void TestFiles::saveReplacesLongerFile() {
     f.write(QByteArray(100000, 'z'));
     f.close();
     rig.dialog.answers << target;
-    rig.files->Savemenu_Click();
+    rig.files->Save();
     QCOMPARE(readAll(target).size(), 3 * 302);
 }
 
@@ -296,7 +316,7 @@ void TestFiles::exportBytes() {
     old.write(QByteArray(50000, 'o'));
     old.close();
     rig.dialog.answers << target;
-    rig.files->Exportmenu_Click();
+    rig.files->ExportText();
     const QByteArray bytes = readAll(target);
     QVERIFY(bytes.endsWith("\r\n"));
     const QList<QByteArray> lines = bytes.chopped(2).split('\n');
@@ -310,14 +330,14 @@ void TestFiles::exportBytes() {
                                   "16.000001\t17.000001\t18.000001\t19.000001\t20.000001\t21.000001\t22.000001\t"
                                   "23.000001\t24.000001\t25.000001\t26.000001\t27.000001\t28.000001\t29.000001\t"
                                   "30.000001\t\r"));
-    QCOMPARE(rig.data.rsSets.AbsolutePosition(), 128);  // left on the last row exported
-    QCOMPARE(rig.vars.mExportFileName, QString("out.txt"));
+    QCOMPARE(rig.data.rsSets.AbsolutePosition(), 1);  // the export reads the table without moving it
+    QCOMPARE(rig.files->mExportFileName, QString("out.txt"));
 }
 
 void TestFiles::exportEmptyTable() {
     Rig rig(0);
     rig.dialog.answers << rig.path("empty.txt");
-    rig.files->ExportToText();
+    rig.files->ExportText();
     QCOMPARE(readAll(rig.path("empty.txt")), TextExport::headerLine());
 }
 
@@ -369,9 +389,8 @@ void TestFiles::reportToPdf() {
     rig.data.rsSets.setAbsolutePosition(1);
     rig.data.rsSets.setFields(30, "7.777777");
     rig.dialog.answers << rig.path("report.pdf");
-    Printmenu_Click(rig.data.rsSets, rig.dialog);
+    PrintReadings(rig.data.rsSets, rig.dialog, rig.messages);
     QCOMPARE(rig.dialog.shown.first().title, QString("Print Schedule"));
-    QCOMPARE(rig.dialog.shown.first().flags, 264);
     QProcess p;
     p.start("pdftotext", {"-layout", rig.path("report.pdf"), "-"});
     QVERIFY(p.waitForFinished(20000));
@@ -391,7 +410,7 @@ void TestFiles::printCancelled() {
     Rig rig;
     rig.data.rsSets.setAbsolutePosition(40);
     rig.dialog.answers << "";
-    Printmenu_Click(rig.data.rsSets, rig.dialog);
+    PrintReadings(rig.data.rsSets, rig.dialog, rig.messages);
     QCOMPARE(rig.data.rsSets.AbsolutePosition(), 40);
 }
 

@@ -1,14 +1,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "CommPort.h"
 #include "Fakes.h"
-#include "Keypad.h"
-#include "LiveScale.h"
-#include "MSComm.h"
-#include "PortMap.h"
+#include "core/panel/Keypad.h"
+#include "core/panel/LiveScale.h"
+#include "core/compat/SerialControl.h"
+#include "core/session/PortMap.h"
 #include "Pty.h"
-#include "frmReading.h"
+#include "core/compat/SerialControl.h"
+#include "core/session/MeterSession.h"
+#include "core/session/SettingsStore.h"
+#include "gui/ReadingPanel.h"
 
 namespace {
 const QMap<QString, Key> kKeys = {
@@ -20,32 +22,37 @@ const QMap<QString, Key> kKeys = {
     {"Down", Key::Down},         {"Enter", Key::Enter},       {"Esc5", Key::Escape5},      {"DeleteRead", Key::DeleteRead},
     {"ClearSet", Key::ClearSet}, {"ClearAll", Key::ClearAll}, {"Esc4", Key::Escape4}};
 
-/** The panel's host in tests: sends through a real port, as the main window does. */
+/** The panel's host in tests: sends through the meter session on a real port, as the main
+ *  window does; the panel reads a state of the test's own. */
 class PortHost : public PanelHost {
 public:
-    PortHost(MSComm& c, basVariables& v, MessageBox& m) : comm(c), vars(v), messages(m) {}
+    PortHost(MeterSession& s, SessionState& v) : session(s), vars(v) {}
     void SetUnits() override { vars.UnitsText = UnitsTextFor(vars.UnitsCode); }
     void SetMode() override { vars.ModeText = ModeTextFor(vars.ModeCode); }
-    void SendCommand(const QByteArray& command) override { SendMeterCommand(comm, vars, messages, command); }
-    MSComm& comm;
-    basVariables& vars;
-    MessageBox& messages;
+    void SendCommand(const QByteArray& command) override { session.SendCommand(command); }
+    void StoreShownReading() override { ++storesToPC; }
+    MeterSession& session;
+    SessionState& vars;
+    int storesToPC = 0;
 };
 
 /** A panel wired to a pseudo-terminal on port 3. */
 struct Rig {
-    Rig(bool openPort = true) : ports(tmp.path()), comm(ports), host(comm, vars, messages) {
+    Rig(bool openPort = true)
+        : ports(tmp.path()),
+          settings(home.path() + "/Orvanta.conf"),
+          session(MeterSession::Deps{messages, settings, ports, home.path() + "/Readings.db"}),
+          host(session, vars) {
         ports.createLink(3, pty.slavePath());
-        vars.CommPortNumber = 3;
-        vars.CommSettings = "9600,n,8,1";
-        if (openPort) OpenCommPort(comm, vars, messages);
-        panel = std::make_unique<frmReading>(vars, host);
-        panel->Timer1.setInterval(10);  // the release is checked for its 300 ms separately
+        session.connectMeter();  // finds the pseudo-terminal as port 3
+        if (!openPort) session.port().setPortOpen(false);
+        panel = std::make_unique<ReadingPanel>(vars, host);
+        panel->releaseTimer.setInterval(10);  // the release is checked for its 300 ms separately
     }
     void press(const QString& keys) {
         for (const QString& k : keys.split(' ', Qt::SkipEmptyParts)) {
             if (k == "tick") {
-                QTRY_VERIFY(!panel->Timer1.isActive());
+                QTRY_VERIFY(!panel->releaseTimer.isActive());
                 continue;
             }
             panel->button(kKeys.value(k))->click();
@@ -53,12 +60,14 @@ struct Rig {
     }
     Pty pty;
     QTemporaryDir tmp;
+    QTemporaryDir home;
     PortMap ports;
-    basVariables vars;
+    SessionState vars;
     RecordingMessageBox messages;
-    MSComm comm;
+    SettingsStore settings;
+    MeterSession session;
     PortHost host;
-    std::unique_ptr<frmReading> panel;
+    std::unique_ptr<ReadingPanel> panel;
 };
 }  // namespace
 
@@ -124,12 +133,12 @@ void TestPanel::liveValues() {
     rig.vars.UnitsCode = static_cast<std::int16_t>(units);
     for (double b : before) rig.panel->ShowLiveValue(b);
     rig.panel->ShowLiveValue(v);
-    QCOMPARE(rig.panel->Label1->text(), digits);
-    QCOMPARE(rig.panel->Label6->text(), exponent);
-    QCOMPARE(rig.panel->Label3->text(), fullScale);
+    QCOMPARE(rig.panel->digitsLabel->text(), digits);
+    QCOMPARE(rig.panel->exponentLabel->text(), exponent);
+    QCOMPARE(rig.panel->fullScaleLabel->text(), fullScale);
     QVERIFY(qAbs(rig.panel->BarFraction() - fraction) < 1e-9);
-    QCOMPARE(rig.panel->MeterBar->barLengthTwips(), bar);
-    QCOMPARE(rig.panel->Label5->text(), QString("10"));
+    QCOMPARE(rig.panel->meterBar->barLengthTwips(), bar);
+    QCOMPARE(rig.panel->tenLabel->text(), QString("10"));
 }
 
 void TestPanel::generalFormat_data() {
@@ -209,26 +218,26 @@ void TestPanel::keys() {
     rig.vars.StoreToPC = storeToPC;
     rig.press(setup);
     rig.pty.receive(30);  // what the setup sent
-    rig.panel->Timer1.setInterval(300);
+    rig.panel->releaseTimer.setInterval(300);
     rig.press(key);
     QCOMPARE(rig.pty.receive(60), bytes);
     const Keypad& kp = rig.panel->keypad();
     QCOMPARE(kp.visibleFrame(), frame);
     if (frame == 1) QCOMPARE(kp.selectionPage(), selection);
-    QCOMPARE(rig.panel->Frame1->isVisibleTo(rig.panel.get()), frame == 1);
+    QCOMPARE(rig.panel->displayFrame->isVisibleTo(rig.panel.get()), frame == 1);
     QCOMPARE(kp.SelectSetMode(), flags == "S");
     QCOMPARE(kp.NewSetMode(), flags == "N");
     if (selection) {
-        QCOMPARE(rig.panel->Label20->text(), flags.isEmpty() ? QString("Read Memory") : QString("Select Set"));
-        QVERIFY(rig.panel->UpButton->isVisibleTo(rig.panel.get()));
-        QVERIFY(!rig.panel->StoreButton->isVisibleTo(rig.panel.get()));
+        QCOMPARE(rig.panel->selectionTitleLabel->text(), flags.isEmpty() ? QString("Read Memory") : QString("Select Set"));
+        QVERIFY(rig.panel->upButton->isVisibleTo(rig.panel.get()));
+        QVERIFY(!rig.panel->storeButton->isVisibleTo(rig.panel.get()));
     }
     const int code = static_cast<int>(kKeys.value(key));
     if (code <= Keypad::kLatchingKeys && rig.panel->button(kKeys.value(key))->isCheckable()) {
         QCOMPARE(kp.PressedKey(), code);
         QVERIFY(rig.panel->button(kKeys.value(key))->isChecked() || code == 1);
     }
-    QTRY_VERIFY(!rig.panel->Timer1.isActive());
+    QTRY_VERIFY(!rig.panel->releaseTimer.isActive());
     QCOMPARE(kp.visibleFrame(), frameAfterTick);
     QCOMPARE(kp.PressedKey(), 0);
     QCOMPARE(rig.messages.texts, QStringList());
@@ -236,38 +245,38 @@ void TestPanel::keys() {
 
 void TestPanel::releaseTimerIsOneShot300ms() {
     Rig rig;
-    rig.panel->Timer1.setInterval(300);
+    rig.panel->releaseTimer.setInterval(300);
     rig.press("Cal");
-    QVERIFY(rig.panel->Timer1.isSingleShot());
-    QCOMPARE(rig.panel->Timer1.interval(), 300);
-    QVERIFY(rig.panel->CalButton->isChecked());
+    QVERIFY(rig.panel->releaseTimer.isSingleShot());
+    QCOMPARE(rig.panel->releaseTimer.interval(), 300);
+    QVERIFY(rig.panel->calibrateButton->isChecked());
     QTest::qWait(150);
-    QVERIFY(rig.panel->CalButton->isChecked());
-    QTRY_VERIFY(!rig.panel->CalButton->isChecked());
+    QVERIFY(rig.panel->calibrateButton->isChecked());
+    QTRY_VERIFY(!rig.panel->calibrateButton->isChecked());
 }
 
 void TestPanel::menuThenOffWithinRelease() {
     Rig rig;
-    rig.panel->Timer1.setInterval(300);
+    rig.panel->releaseTimer.setInterval(300);
     rig.press("Menu Off");
     QCOMPARE(rig.pty.receive(60), QByteArray("MQ"));
-    QVERIFY(!rig.panel->MenuButton->isChecked());
-    QTRY_VERIFY(!rig.panel->Timer1.isActive());
+    QVERIFY(!rig.panel->menuButton->isChecked());
+    QTRY_VERIFY(!rig.panel->releaseTimer.isActive());
     QCOMPARE(rig.panel->keypad().visibleFrame(), 1);  // the Main Menu page never shows
-    QVERIFY(!rig.panel->OffButton->isChecked());
+    QVERIFY(!rig.panel->offButton->isChecked());
 }
 
 void TestPanel::recallThenEscWithinRelease() {
     Rig rig;
     rig.press("Menu tick Memory tick");
     rig.pty.receive(30);
-    rig.panel->Timer1.setInterval(300);
+    rig.panel->releaseTimer.setInterval(300);
     rig.press("Recall Esc2");
     QCOMPARE(rig.pty.receive(60), QByteArray("XF"));
     QCOMPARE(rig.panel->keypad().visibleFrame(), 2);
-    QVERIFY(rig.panel->Frame2->isVisibleTo(rig.panel.get()));
+    QVERIFY(rig.panel->mainMenuPage->isVisibleTo(rig.panel.get()));
     QTRY_COMPARE(rig.panel->keypad().visibleFrame(), 4);
-    QVERIFY(rig.panel->Frame4->isVisibleTo(rig.panel.get()));
+    QVERIFY(rig.panel->recallMenuPage->isVisibleTo(rig.panel.get()));
 }
 
 void TestPanel::latchGroupKeepsOneKeyPressed() {
@@ -289,7 +298,7 @@ void TestPanel::walkWithoutPort() {
     // Every key that sends a command tried to open the port and said why it could not.
     QCOMPARE(rig.messages.texts.size(), 9);
     QCOMPARE(rig.messages.texts.first(), QString("Meter not connected or invalid Comm Port Number selected"));
-    QVERIFY(!rig.comm.PortOpen());
+    QVERIFY(!rig.session.portOpen());
 }
 
 void TestPanel::showingAndHidingKeepsState() {
@@ -300,10 +309,10 @@ void TestPanel::showingAndHidingKeepsState() {
     rig.panel->show();
     rig.panel->hide();
     rig.panel->show();
-    QCOMPARE(rig.panel->Label1->text(), QString("120"));
-    QCOMPARE(rig.panel->MeterBar->barLengthTwips(), 1590L);
+    QCOMPARE(rig.panel->digitsLabel->text(), QString("120"));
+    QCOMPARE(rig.panel->meterBar->barLengthTwips(), 1590L);
     QCOMPARE(rig.panel->keypad().visibleFrame(), 2);
-    QCOMPARE(rig.panel->StoreLabel->text(), QString("(to Meter memory)"));
+    QCOMPARE(rig.panel->storeDestinationLabel->text(), QString("(to Meter memory)"));
 }
 
 void TestPanel::renderPages() {

@@ -3,11 +3,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ErrorCodes.h"
-#include "MSComm.h"
-#include "PortMap.h"
+#include "core/compat/ErrorCodes.h"
+#include "core/compat/SerialControl.h"
+#include "core/session/PortMap.h"
 #include "Pty.h"
-#include "Registry.h"
+#include "core/compat/Registry.h"
 
 namespace {
 void touch(const QString& path) {
@@ -16,7 +16,7 @@ void touch(const QString& path) {
 }
 /** The meter's port open on a pseudo-terminal linked as number @p n. */
 struct OpenPort {
-    explicit OpenPort(int n) : map(tmp.path()), comm(map) {
+    explicit OpenPort(int n) : map(tmp.path()), comm([this](int number) { return map.devicePath(number); }) {
         map.createLink(n, pty.slavePath());
         comm.setCommPort(n);
         comm.setPortOpen(true);
@@ -25,10 +25,10 @@ struct OpenPort {
     Pty pty;
     QTemporaryDir tmp;
     PortMap map;
-    MSComm comm;
+    SerialControl comm;
 };
 
-int openError(MSComm& comm) {
+int openError(SerialControl& comm) {
     try {
         comm.setPortOpen(true);
     } catch (const VbError& e) {
@@ -161,7 +161,7 @@ void TestPlatform::bytesOutExactly() {
     QTemporaryDir tmp;
     PortMap map(tmp.path());
     map.createLink(3, pty.slavePath());
-    MSComm comm(map);
+    SerialControl comm([&map](int number) { return map.devicePath(number); });
     comm.setCommPort(3);
     comm.setSettings("9600,n,8,1");
     comm.setPortOpen(true);
@@ -175,10 +175,10 @@ void TestPlatform::bytesOutExactly() {
 void TestPlatform::inputTakesOneCharacterAtATime() {
     OpenPort port(2);
     Pty& pty = port.pty;
-    MSComm& comm = port.comm;
+    SerialControl& comm = port.comm;
     QString taken;
     QList<int> waiting;
-    connect(&comm, &MSComm::OnComm, this, [&] {
+    connect(&comm, &SerialControl::OnComm, this, [&] {
         waiting << comm.InBufferCount();
         comm.setInputLen(1);
         taken += comm.Input();
@@ -194,10 +194,10 @@ void TestPlatform::inputTakesOneCharacterAtATime() {
 void TestPlatform::discardDropsEverythingWaiting() {
     OpenPort port(2);
     Pty& pty = port.pty;
-    MSComm& comm = port.comm;
+    SerialControl& comm = port.comm;
     int notifications = 0;
     int maxWaiting = 0;
-    connect(&comm, &MSComm::OnComm, this, [&] {
+    connect(&comm, &SerialControl::OnComm, this, [&] {
         ++notifications;
         maxWaiting = qMax(maxWaiting, comm.InBufferCount());
         if (comm.InBufferCount() > 512) comm.setInBufferCount(0);
@@ -225,7 +225,7 @@ void TestPlatform::openErrors() {
     QTemporaryDir tmp;
     PortMap map(tmp.path());
     map.createLink(4, target);
-    MSComm comm(map);
+    SerialControl comm([&map](int number) { return map.devicePath(number); });
     comm.setCommPort(4);
     QCOMPARE(openError(comm), error);
     QVERIFY(!comm.PortOpen());
@@ -241,7 +241,7 @@ void TestPlatform::portHeldByAnotherProgramIsInUse() {
     QSerialPort other;
     other.setPortName(pty.slavePath());
     QVERIFY(other.open(QIODevice::ReadWrite));
-    MSComm comm(map);
+    SerialControl comm([&map](int number) { return map.devicePath(number); });
     comm.setCommPort(5);
     QCOMPARE(openError(comm), ErrorCode::CommPortInUse);
     other.close();
@@ -254,8 +254,8 @@ void TestPlatform::farEndClosingClosesPortAndReopens() {
     PortMap map(tmp.path());
     auto pty = std::make_unique<Pty>();
     map.createLink(6, pty->slavePath());
-    MSComm comm(map);
-    QSignalSpy lost(&comm, &MSComm::connectionLost);
+    SerialControl comm([&map](int number) { return map.devicePath(number); });
+    QSignalSpy lost(&comm, &SerialControl::connectionLost);
     comm.setCommPort(6);
     comm.setPortOpen(true);
     comm.setRThreshold(1);
@@ -274,7 +274,7 @@ void TestPlatform::farEndClosingClosesPortAndReopens() {
 void TestPlatform::outputOnClosedPortRaises() {
     QTemporaryDir tmp;
     PortMap map(tmp.path());
-    MSComm comm(map);
+    SerialControl comm([&map](int number) { return map.devicePath(number); });
     try {
         comm.setOutput("P");
         QFAIL("a write to a closed port must fail");

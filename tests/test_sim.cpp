@@ -8,24 +8,20 @@
 #include <unistd.h>
 
 #include "AppRig.h"
-#include "ErrorCodes.h"
+#include "core/compat/ErrorCodes.h"
 #include "MeterState.h"
-#include "NullReceiveHost.h"
 
 namespace {
 /** Takes the meter's bytes apart with the program's own receive engine and keeps what it finds. */
-class Parsed : public NullReceiveHost {
+class Parsed : public ReceiveHost {
 public:
     explicit Parsed(const QByteArray& bytes) {
+        vars.DownloadMode = true;  // every units report reaches the band
         for (char b : bytes) {
-            try {
-                FeedChar(QChar(uchar(b)), st, vars, main, *this);
-            } catch (const VbError&) {
-                ++failures;
-            }
+            if (FeedChar(QChar(uchar(b)), st, vars, main, *this) == FeedResult::Malformed) ++failures;
         }
     }
-    void SetUnits() override { ++unitsReports; }
+    void ShowBandUnits() override { ++unitsReports; }
     void ShowSetNumber() override { ++setReports; }
     void ShowReadingNumber() override { ++readingReports; }
     void ShowBeeperState(int) override { ++beeperReports; }
@@ -34,8 +30,8 @@ public:
     void FinishDownload() override { ++ends; }
 
     ReceiveState st;
-    basVariables vars;
-    frmMainVariables main;
+    SessionState vars;
+    DownloadState main;
     QMap<int, QStringList> stored;
     QList<double> live;
     int ends = 0, failures = 0, unitsReports = 0, setReports = 0, readingReports = 0, beeperReports = 0;
@@ -211,11 +207,11 @@ void TestSim::programDownloadsEverySetOfTheSimulator() {
     const QString dump = rig.env.root() + "/sets.txt";
     SimProcess sim(rig.env, {"--us-per-byte", "40", "--seed", "11", "--dump", dump});
     QVERIFY(sim.p.waitForReadyRead(5000));
-    frmMain& w = rig.start();
+    MainWindow& w = rig.start();
     QCOMPARE(rig.messages.texts, QStringList());  // found like a real meter
-    QVERIFY(w.MSComm1.PortOpen());
-    w.requests().DownloadAllSets();
-    QTRY_VERIFY_WITH_TIMEOUT(w.V.DownloadMode && !w.progressDialog() && w.M.mProgressCount > 0, 30000);
+    QVERIFY(w.session().port().PortOpen());
+    w.session().DownloadAllSets();
+    QTRY_VERIFY_WITH_TIMEOUT(w.session().state().DownloadMode && !w.progressDialog() && w.session().download().mProgressCount > 0, 30000);
     QFile f(dump);
     QVERIFY(f.open(QIODevice::ReadOnly));
     int count = 0;
@@ -225,29 +221,29 @@ void TestSim::programDownloadsEverySetOfTheSimulator() {
         if (parts.size() != 3) continue;
         const int s = parts[0].toInt(), r = parts[1].toInt();
         held.insert({s, r});
-        QCOMPARE(w.rsSets.cell(r - 1, s), QString::fromLatin1(parts[2]));
+        QCOMPARE(w.session().readings().cell(r - 1, s), QString::fromLatin1(parts[2]));
         ++count;
     }
-    QCOMPARE(w.M.mProgressCount, count);
+    QCOMPARE(w.session().download().mProgressCount, count);
     for (int r = 1; r <= 128; ++r)
         for (int s = 1; s <= 30; ++s)
-            if (!held.contains({s, r})) QCOMPARE(w.rsSets.cell(r - 1, s), QString("0.000000"));
+            if (!held.contains({s, r})) QCOMPARE(w.session().readings().cell(r - 1, s), QString("0.000000"));
 }
 
 void TestSim::captureAndUnitsKeyThroughTheSimulator() {
     AppRig rig;
     SimProcess sim(rig.env, {"--us-per-byte", "100"});
     QVERIFY(sim.p.waitForReadyRead(5000));
-    frmMain& w = rig.start();
-    w.requests().CaptureCurrentReading();
-    QTRY_VERIFY(w.Reading().Label1->text() != "0000");
-    QVERIFY(w.V.ReadingMode);
-    QCOMPARE(w.Reading().Label23->text(), QString("S1"));
+    MainWindow& w = rig.start();
+    w.session().CaptureCurrentReading();
+    QTRY_VERIFY(w.Reading().digitsLabel->text() != "0000");
+    QVERIFY(w.session().state().ReadingMode);
+    QCOMPARE(w.Reading().setLabel->text(), QString("S1"));
     w.Reading().press(Key::Menu);
     QTRY_COMPARE(w.Reading().keypad().visibleFrame(), 2);
     w.Reading().press(Key::Units);
-    QTRY_COMPARE(w.V.UnitsCode, std::int16_t(2));
-    QCOMPARE(w.Reading().Label7->text(), QString("Units CGS"));
+    QTRY_COMPARE(w.session().state().UnitsCode, std::int16_t(2));
+    QCOMPARE(w.Reading().unitsLabel->text(), QString("Units CGS"));
     QVERIFY(rig.messages.texts.isEmpty());
 }
 

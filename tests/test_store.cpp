@@ -4,10 +4,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "DataEnvironment.h"
-#include "ErrorCodes.h"
-#include "SetsTableModel.h"
-#include "frmData2.h"
+#include "core/store/ReadingsDatabase.h"
+#include "core/compat/ErrorCodes.h"
+#include "core/store/SetsTableModel.h"
+#include "gui/SetsWindow.h"
 
 namespace {
 int errorOf(const std::function<void()>& f) {
@@ -55,7 +55,7 @@ private Q_SLOTS:
 void TestStore::missingFileIsCreatedWithClearedRows() {
     QTemporaryDir tmp;
     const QString path = tmp.path() + "/Readings.db";
-    DataEnvironment data(path);
+    ReadingsDatabase data(path);
     QCOMPARE(data.rsSets.State(), Recordset::adStateClosed);
     data.OpenSets();
     QVERIFY(QFile::exists(path));
@@ -69,7 +69,7 @@ void TestStore::missingFileIsCreatedWithClearedRows() {
 
 void TestStore::positionsAndEndMarker() {
     QTemporaryDir tmp;
-    DataEnvironment data(tmp.path() + "/Readings.db");
+    ReadingsDatabase data(tmp.path() + "/Readings.db");
     data.OpenSets();
     Recordset& rs = data.rsSets;
     rs.setAbsolutePosition(127);
@@ -97,7 +97,7 @@ void TestStore::fieldsKeepTextUnchanged() {
     QTemporaryDir tmp;
     const QString path = tmp.path() + "/Readings.db";
     {
-        DataEnvironment data(path);
+        ReadingsDatabase data(path);
         data.OpenSets();
         data.rsSets.setAbsolutePosition(9);
         data.rsSets.setFields(17, text);
@@ -110,7 +110,7 @@ void TestStore::fieldsKeepTextUnchanged() {
 void TestStore::movingSavesThePendingRow() {
     QTemporaryDir tmp;
     const QString path = tmp.path() + "/Readings.db";
-    DataEnvironment data(path);
+    ReadingsDatabase data(path);
     data.OpenSets();
     Recordset& rs = data.rsSets;
     rs.setAbsolutePosition(3);
@@ -127,7 +127,7 @@ void TestStore::updateSavesAndPersistsAcrossReopen() {
     QTemporaryDir tmp;
     const QString path = tmp.path() + "/Readings.db";
     {
-        DataEnvironment data(path);
+        ReadingsDatabase data(path);
         data.OpenSets();
         data.rsSets.setAbsolutePosition(128);
         data.rsSets.setFields(1, "7.25");
@@ -137,7 +137,7 @@ void TestStore::updateSavesAndPersistsAcrossReopen() {
         data.rsSets.Close();  // closing saves the pending row
         QCOMPARE(data.rsSets.State(), Recordset::adStateClosed);
     }
-    DataEnvironment again(path);
+    ReadingsDatabase again(path);
     again.OpenSets();
     again.rsSets.setAbsolutePosition(128);
     QCOMPARE(again.rsSets.Fields(1), QString("7.25"));
@@ -161,7 +161,7 @@ void TestStore::errors() {
     QFETCH(int, field);
     QFETCH(int, error);
     QTemporaryDir tmp;
-    DataEnvironment data(tmp.path() + "/Readings.db");
+    ReadingsDatabase data(tmp.path() + "/Readings.db");
     QCOMPARE(errorOf([&] { data.rsSets.RecordCount(); }), ErrorCode::RecordsetClosed);
     data.OpenSets();
     QCOMPARE(errorOf([&] {
@@ -179,7 +179,7 @@ void TestStore::damagedFileIsRefused() {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(QByteArray(4096, 'x'));
     f.close();
-    DataEnvironment data(path);
+    ReadingsDatabase data(path);
     QVERIFY(errorOf([&] { data.OpenSets(); }) != 0);
     QCOMPARE(data.rsSets.State(), Recordset::adStateClosed);
     QFile check(path);
@@ -188,27 +188,27 @@ void TestStore::damagedFileIsRefused() {
 }
 
 void TestStore::setsWindowSize() {
-    const auto l = frmData2::layoutFor(11800, 8250);  // main window 12000 x 9000 twips
+    const auto l = SetsWindow::layoutFor(11800, 8250);  // main window 12000 x 9000 twips
     QCOMPARE(l.width, 11780L);
     QCOMPARE(l.height, 6850L);
     QCOMPARE(l.gridWidth, 11630L);
     QCOMPARE(l.gridHeight, 6330L);
     QTemporaryDir tmp;
-    DataEnvironment data(tmp.path() + "/Readings.db");
+    ReadingsDatabase data(tmp.path() + "/Readings.db");
     data.OpenSets();
-    frmData2 w(data.rsSets, 11800, 8250);
+    SetsWindow w(data.rsSets, 11800, 8250);
     const double dpi = w.logicalDpiX();
     QCOMPARE(w.width(), qRound(11780 * dpi / 1440));
-    QCOMPARE(w.DataGrid1->width(), qRound(11630 * dpi / 1440));
+    QCOMPARE(w.grid->width(), qRound(11630 * dpi / 1440));
     QCOMPARE(w.windowTitle(), QString("Data"));
 }
 
 void TestStore::gridShowsSavedRows() {
     QTemporaryDir tmp;
-    DataEnvironment data(tmp.path() + "/Readings.db");
+    ReadingsDatabase data(tmp.path() + "/Readings.db");
     data.OpenSets();
-    frmData2 w(data.rsSets, 11800, 8250);
-    QAbstractItemModel* m = w.DataGrid1->model();
+    SetsWindow w(data.rsSets, 11800, 8250);
+    QAbstractItemModel* m = w.grid->model();
     QCOMPARE(m->rowCount(), 128);
     QCOMPARE(m->columnCount(), 31);
     QCOMPARE(m->headerData(0, Qt::Horizontal).toString(), QString("Number"));
@@ -217,7 +217,7 @@ void TestStore::gridShowsSavedRows() {
     data.rsSets.setAbsolutePosition(2);
     data.rsSets.setFields(4, "0.004000");
     data.rsSets.Update();
-    QCOMPARE(changed.count(), 1);
+    QTRY_COMPARE(changed.count(), 1);  // the grid follows within its repaint interval
     QCOMPARE(m->index(1, 4).data().toString(), QString("0.004000"));
 }
 

@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
     messages.setParent(&window);
     dialogs.setParent(&window);
     QObject::connect(&instance, &SingleInstance::raiseRequested, &window, [&window] {
+        qInfo("Another copy asked this window to come to the front.");
         if (window.isMinimized()) window.showNormal();
         window.show();
         window.raise();

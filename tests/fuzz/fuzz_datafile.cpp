@@ -5,14 +5,16 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "DataEnvironment.h"
-#include "DataFileCodec.h"
-#include "ErrorCodes.h"
-#include "FileCommands.h"
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/files/DataFileCodec.h"
+#include "core/files/FileCommands.h"
+#include "core/store/ReadingsDatabase.h"
 
 namespace {
 constexpr int kRows = 8;  // few rows, so files with more records than rows are common
-DataEnvironment* g_data = nullptr;
+ReadingsDatabase* g_data = nullptr;
 
 [[noreturn]] void fail(const char* what) {
     std::fprintf(stderr, "invariant broken: %s\n", what);
@@ -26,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         static char name[] = "fuzz_datafile";
         static char* argv[] = {name, nullptr};
         new QCoreApplication(argc, argv);
-        g_data = new DataEnvironment(QStringLiteral(":memory:"));
+        g_data = new ReadingsDatabase(QStringLiteral(":memory:"));
         g_data->OpenSets();
         g_data->rsSets.Close();
         QSqlQuery(QSqlDatabase::database(g_data->connectionName()))
@@ -41,12 +43,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     rs.setAbsolutePosition(1);
 
     const QByteArray data(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
-    int loaded = 0;
-    try {
-        loaded = LoadDataFile(data, rs);
-    } catch (const VbError&) {
-        fail("loading raised an error");
+    static QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/input.dat");
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size()) fail("the input could not be written");
     }
+    const FileOutcome outcome = FileCommands::openDataFile(rs, path);
+    int loaded = 0;
+    {
+        qsizetype at = 0;
+        DataFileRecord r;
+        while (loaded < kRows && DataFileCodec::read(data, at, r) == DataFileCodec::ReadResult::Ok) ++loaded;
+    }
+    if (outcome.ok != (loaded > 0)) fail("a file with whole records refused, or one without accepted");
     if (rs.RecordCount() != kRows) fail("rows added or removed");
     if (loaded < 0 || loaded > kRows) fail("more rows loaded than the table has");
 
@@ -60,7 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         whole += haveRecord;
         if (rs.cell(r - 1, 0) != QString::number(r)) fail("Number was written");
         for (int k = 1; k <= 30; ++k) {
-            const QString expected = haveRecord ? rec.SetValue[static_cast<size_t>(k - 1)] : QStringLiteral("keep");
+            const QString expected = haveRecord  ? rec.SetValue[static_cast<size_t>(k - 1)]
+                                     : loaded > 0 ? ReadingsDatabase::kCleared
+                                                  : QStringLiteral("keep");
             if (rs.cell(r - 1, k) != expected) fail("a record applied in part, or a row past the loaded ones changed");
         }
     }

@@ -1,25 +1,51 @@
 #pragma once
+#include <QPrinter>
 #include <QSettings>
 #include <memory>
 
 #include "Fakes.h"
-#include "PortMap.h"
-#include "SettingsStore.h"
 #include "TestEnv.h"
-#include "frmMain.h"
+#include "core/compat/SerialControl.h"
+#include "core/session/MeterSession.h"
+#include "core/session/PortDiscovery.h"
+#include "core/store/ReadingsDatabase.h"
+#include "core/store/Recordset.h"
+#include "core/session/PortMap.h"
+#include "core/session/SettingsStore.h"
+#include "gui/MainWindow.h"
+#include "gui/printing/PrintCommand.h"
 
-/** @brief A main window in a private home: real database file, real port map, settings in their
- *  own file; only the message boxes and dialogs are fakes. */
+/** @brief File and print dialogs from a script; a print answer is a PDF file to print into. */
+class ScriptedCommonDialog : public ScriptedFileDialog, public PrintDialog {
+public:
+    bool ShowPrinter(const QString& title) override {
+        DialogTitle = title;
+        FileName.clear();
+        if (!answer(QStringLiteral("print"))) return false;
+        m_printer.setOutputFormat(QPrinter::PdfFormat);
+        m_printer.setOutputFileName(FileName);
+        return true;
+    }
+    QPrinter& printer() override { return m_printer; }
+
+private:
+    QPrinter m_printer;
+};
+
+/** @brief A meter session and its main window in a private home: real database file, real port
+ *  map, settings in their own file; only the message boxes and dialogs are fakes. The session
+ *  is made first and outlives the window, as in the program. */
 struct AppRig {
     AppRig() : settings(env.configFile()), ports(env.portsFolder()) {}
-    frmMain& create() {
-        w = std::make_unique<frmMain>(
-            frmMain::Deps{messages, dialog, settings, ports, env.database(), env.root(), nullptr});
+    MainWindow& create() {
+        w.reset();
+        session = std::make_unique<MeterSession>(MeterSession::Deps{messages, settings, ports, env.database()});
+        w = std::make_unique<MainWindow>(MainWindow::Deps{*session, messages, dialog, dialog, env.root()});
         return *w;
     }
-    frmMain& start() {
+    MainWindow& start() {
         create();
-        w->Form_Load();
+        w->start();
         return *w;
     }
     void setSetting(const QString& key, const QString& value) {
@@ -33,5 +59,6 @@ struct AppRig {
     ScriptedCommonDialog dialog;
     SettingsStore settings;
     PortMap ports;
-    std::unique_ptr<frmMain> w;
+    std::unique_ptr<MeterSession> session;
+    std::unique_ptr<MainWindow> w;
 };

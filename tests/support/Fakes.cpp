@@ -2,27 +2,12 @@
 
 #include <QFileInfo>
 
-#include "ErrorCodes.h"
-
-void ScriptedCommonDialog::answer(const QString& kind) {
-    shown.append({kind, DialogTitle, FileName, InitDir, Filter, Flags});
+bool ScriptedFileDialog::answer(const QString& kind) {
+    shown.append({kind, DialogTitle, FileName, InitDir, Filter});
     const QString next = answers.isEmpty() ? QString() : answers.takeFirst();
-    if (next.isEmpty()) {
-        if (CancelError) throw VbError(ErrorCode::CancelError, QStringLiteral("Cancel was selected."));
-        return;
-    }
+    if (next.isEmpty()) return false;
     FileName = next;
     FileTitle = QFileInfo(next).fileName();
     if (!filterAnswers.isEmpty()) FilterIndex = filterAnswers.takeFirst();
-}
-
-void ScriptedCommonDialog::ShowPrinter() {
-    shown.append({QStringLiteral("print"), DialogTitle, QString(), QString(), QString(), Flags});
-    const QString next = answers.isEmpty() ? QString() : answers.takeFirst();
-    if (next.isEmpty()) {
-        if (CancelError) throw VbError(ErrorCode::CancelError, QStringLiteral("Cancel was selected."));
-        return;
-    }
-    m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(next);
+    return true;
 }

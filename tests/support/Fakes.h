@@ -1,10 +1,9 @@
 #pragma once
 #include <QList>
-#include <QPrinter>
 #include <QStringList>
 
-#include "CommonDialog.h"
-#include "MessageBox.h"
+#include "core/files/FileDialog.h"
+#include "core/session/MessageBox.h"
 
 /** @brief Records message texts; answers questions from a preset. Never blocks. */
 class RecordingMessageBox : public MessageBox {
@@ -19,24 +18,20 @@ public:
     bool answerYes = true;
 };
 
-/** @brief A common dialog that answers from a script: a path, or a cancel (empty text). Records
+/** @brief A file dialog that answers from a script: a path, or a cancel (empty text). Records
  *  what each dialog was shown with. */
-class ScriptedCommonDialog : public CommonDialog {
+class ScriptedFileDialog : public FileDialog {
 public:
     struct Shown {
         QString kind, title, fileName, initDir, filter;
-        int flags = 0;
     };
-    void ShowOpen() override { answer(QStringLiteral("open")); }
-    void ShowSave() override { answer(QStringLiteral("save")); }
-    void ShowPrinter() override;
-    QPrinter& printer() override { return m_printer; }
+    bool ShowOpen() override { return answer(QStringLiteral("open")); }
+    bool ShowSave() override { return answer(QStringLiteral("save")); }
 
-    QStringList answers;   ///< next answers; "" cancels
+    QStringList answers;       ///< next answers; "" cancels
     QList<int> filterAnswers;  ///< file type chosen with each answer (default: as offered)
     QList<Shown> shown;
 
-private:
-    void answer(const QString& kind);
-    QPrinter m_printer;
+protected:
+    bool answer(const QString& kind);
 };

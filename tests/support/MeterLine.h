@@ -4,20 +4,23 @@
 #include <QTest>
 
 #include "Pty.h"
-#include "frmMain.h"
+#include "core/compat/SerialControl.h"
+#include "core/session/MeterSession.h"
 
 /** @brief Feeds bytes no faster than the program takes them, as the meter's line does: a chunk
  *  is sent only once the one before has been taken whole, so no more than a chunk ever waits. */
-inline void sendPaced(Pty& pty, frmMain& w, const QByteArray& bytes, int chunk = 200) {
-    int taken = 0;
-    QMetaObject::Connection c = QObject::connect(&w.MSComm1, &MSComm::OnComm, [&] { ++taken; });
+inline void sendPaced(Pty& pty, MeterSession& session, const QByteArray& bytes, int chunk = 200) {
     for (qsizetype at = 0; at < bytes.size(); at += chunk) {
-        const QByteArray part = bytes.mid(at, chunk);
-        taken = 0;
-        pty.send(part);
-        QTRY_VERIFY_WITH_TIMEOUT(taken >= part.size() && w.MSComm1.InBufferCount() == 0, 5000);
+        pty.send(bytes.mid(at, chunk));
+        QTRY_VERIFY2_WITH_TIMEOUT(pty.pending() == 0 && session.port().InBufferCount() == 0 && !session.receiveState().Busy,
+                                  qPrintable(QStringLiteral("pending %1 waiting %2 busy %3 at %4 open %5")
+                                                 .arg(pty.pending())
+                                                 .arg(session.port().InBufferCount())
+                                                 .arg(session.receiveState().Busy)
+                                                 .arg(at)
+                                                 .arg(session.portOpen())),
+                                  10000);
     }
-    QObject::disconnect(c);
 }
 
 /** @brief Every cell of the table as the file holds it, read through a connection of its own;

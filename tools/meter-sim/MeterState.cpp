@@ -57,7 +57,8 @@ QByteArray MeterState::setBytes(int s) {
 
 QByteArray MeterState::liveReading() {
     m_live = newValue();
-    return status() + "N" + byteFor(127, m_currentSet) + "R" + byteFor(128, m_currentReading) + value(m_live);
+    // A full set keeps its last position: the reading byte never runs past what it can carry.
+    return status() + "N" + byteFor(127, m_currentSet) + "R" + byteFor(128, qMin(m_currentReading, 127)) + value(m_live);
 }
 
 bool MeterState::takeStopRequest() {

@@ -15,8 +15,8 @@
 #include <unistd.h>
 
 #include "MeterState.h"
-#include "Paths.h"
-#include "PortMap.h"
+#include "core/session/Paths.h"
+#include "core/session/PortMap.h"
 
 namespace {
 int g_signalPipe[2] = {-1, -1};

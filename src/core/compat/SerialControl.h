@@ -63,6 +63,8 @@ private:
     void onReadyRead();
     void onError(int error);
     void drain();
+    void watchDevice();
+    static constexpr int kWatchIntervalMs = 100;
     void closePort();
 
     std::function<QString(int)> m_devicePath;
@@ -75,4 +77,6 @@ private:
     QByteArray m_in;
     bool m_draining = false;
     QTimer m_retry;
+    QTimer m_deliver;
+    QTimer m_watch;
 };

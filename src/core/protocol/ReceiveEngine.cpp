@@ -58,9 +58,13 @@ void ResetReceive(ReceiveState& st, DownloadState& dl) {
 FeedResult FeedChar(QChar ch, ReceiveState& st, SessionState& vars, DownloadState& dl, ReceiveHost& host) {
     const ushort c = ch.unicode();
     if (st.SkipToLineFeed) {
-        // The rest of a line whose beginning was thrown away is never a value.
-        if (c == 0x0A) st.SkipToLineFeed = false;
-        return FeedResult::Taken;
+        // The rest of a line whose beginning was thrown away is never a value; a set header
+        // starts afresh.
+        if (c != 'S') {
+            if (c == 0x0A) st.SkipToLineFeed = false;
+            return FeedResult::Taken;
+        }
+        st.SkipToLineFeed = false;
     }
     if (c == 0x0D) {
         if (st.ReturnCount == 1) {

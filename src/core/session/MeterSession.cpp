@@ -240,6 +240,7 @@ void MeterSession::tryReconnect() {
 void MeterSession::download(const QByteArray& command, int maximum) {
     if (!portReady()) return;
     endDownload();
+    m_stopped = false;
     write(command);
     m_state.ReadingMode = false;
     m_state.DownloadMode = true;
@@ -252,6 +253,7 @@ void MeterSession::download(const QByteArray& command, int maximum) {
 void MeterSession::live(const QByteArray& command) {
     if (!portReady()) return;
     endDownload();
+    m_stopped = false;
     write(command);
     m_state.DownloadMode = false;
     m_state.ReadingMode = true;
@@ -266,11 +268,13 @@ void MeterSession::ShowContinuousReadings() { live(Command::ShowContinuousReadin
 
 void MeterSession::CancelDownload() {
     if (m_port->PortOpen()) write(Command::Stop);
+    m_stopped = true;
     endDownload();
 }
 
 void MeterSession::StopReadings() {
     if (m_port->PortOpen()) write(Command::Stop);
+    m_stopped = true;
 }
 
 void MeterSession::SendCommand(const QByteArray& command) {
@@ -359,7 +363,13 @@ void MeterSession::ShowLiveValue(double value) {
 }
 
 void MeterSession::BeginSet() {
-    if (!m_downloading) return;
+    if (!m_downloading) {
+        // Set data the meter sends of its own accord is taken in; after a Cancel or a Stop, what
+        // is still on its way belongs to no download until the next request.
+        if (m_stopped) return;
+        m_downloading = true;
+        m_stored = 0;
+    }
     clearRestOfSet();
     m_setInProgress = m_download.mSetNumber >= 1 && m_download.mSetNumber <= 30 ? m_download.mSetNumber : 0;
     m_lastReadingInSet = 0;
@@ -442,6 +452,7 @@ void MeterSession::endDownload() {
 void MeterSession::stopForStoreFailure(const QString& reason) {
     if (!m_downloading) return;
     if (m_port->PortOpen()) write(Command::Stop);
+    m_stopped = true;
     const int stored = m_stored;
     endDownload();
     QTimer::singleShot(0, this, [this, reason, stored] {

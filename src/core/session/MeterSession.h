@@ -163,6 +163,7 @@ private:
     ReceiveState m_rx;
     bool m_downloading = false;
     bool m_continuous = false;
+    bool m_stopped = false;        ///< "P" was sent; set data is refused until the next request
     int m_stored = 0;
     int m_setInProgress = 0;       ///< set whose readings are arriving, 0 none
     int m_lastReadingInSet = 0;    ///< its last position written
