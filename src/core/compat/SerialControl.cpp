@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <QSerialPort>
 #include <cerrno>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include "core/compat/ErrorCodes.h"
@@ -49,10 +48,6 @@ SerialControl::SerialControl(std::function<QString(int)> devicePath, QObject* pa
     m_retry.setSingleShot(true);
     m_retry.setInterval(10);
     connect(&m_retry, &QTimer::timeout, this, &SerialControl::drain);
-    // A watch on the device itself: should the port's own notification ever stall, bytes
-    // waiting in the device are still taken in.
-    m_watch.setInterval(kWatchIntervalMs);
-    connect(&m_watch, &QTimer::timeout, this, &SerialControl::watchDevice);
     m_deliver.setSingleShot(true);
     m_deliver.setInterval(0);
     connect(&m_deliver, &QTimer::timeout, this, &SerialControl::drain);
@@ -118,7 +113,6 @@ void SerialControl::setPortOpen(bool open) {
     }
     m_in.clear();
     m_device = fi.canonicalFilePath();
-    m_watch.start();
     Q_EMIT opened();
 }
 
@@ -128,23 +122,8 @@ void SerialControl::closePort() {
     m_in.clear();
     m_retry.stop();
     m_deliver.stop();
-    m_watch.stop();
 }
 
-void SerialControl::watchDevice() {
-    if (!m_port->isOpen()) return;
-    int waiting = 0;
-    if (::ioctl(static_cast<int>(m_port->handle()), FIONREAD, &waiting) != 0 || waiting <= 0) return;
-    if (m_port->bytesAvailable() > 0) {
-        onReadyRead();
-        return;
-    }
-    char buffer[4096];
-    const ssize_t n = ::read(static_cast<int>(m_port->handle()), buffer, sizeof buffer);
-    if (n <= 0) return;
-    m_in.append(buffer, n);
-    if (!m_deliver.isActive()) m_deliver.start();
-}
 
 void SerialControl::setOutput(const QByteArray& bytes) {
     if (!m_port->isOpen())

@@ -63,8 +63,6 @@ private:
     void onReadyRead();
     void onError(int error);
     void drain();
-    void watchDevice();
-    static constexpr int kWatchIntervalMs = 100;
     void closePort();
 
     std::function<QString(int)> m_devicePath;
@@ -78,5 +76,4 @@ private:
     bool m_draining = false;
     QTimer m_retry;
     QTimer m_deliver;
-    QTimer m_watch;
 };
