@@ -12,16 +12,12 @@ QIcon themed(const char* themeName, const char* ownIcon) {
 }
 }  // namespace
 
-void MainMenus::dispatch(const std::function<void()>& operation) {
-    if (operation) operation();
-}
-
 QAction* MainMenus::item(QMenu* menu, const QString& caption, const QString& name, const QKeySequence& key,
                          const std::function<void()>& op) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(name);
     if (!key.isEmpty()) a->setShortcut(key);
-    connect(a, &QAction::triggered, this, [op] { dispatch(op); });
+    if (op) connect(a, &QAction::triggered, this, op);
     m_items.insert(name, a);
     return a;
 }
@@ -31,7 +27,7 @@ QAction* MainMenus::button(const QString& key, const QString& tip, const QIcon& 
     auto* a = new QAction(icon, key, this);
     a->setObjectName(key);
     a->setToolTip(tip);
-    connect(a, &QAction::triggered, this, [op] { dispatch(op); });
+    if (op) connect(a, &QAction::triggered, this, op);
     m_buttons.insert(key, a);
     return a;
 }

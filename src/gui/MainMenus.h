@@ -38,8 +38,6 @@ public:
     void chooseSetEntry(const QString& entryText);
     /** @brief While a download runs, New, Open and Save (menu items and buttons) are unavailable. */
     void setDownloadRunning(bool running);
-    /** @brief Runs a tool bar button's operation. */
-    static void dispatch(const std::function<void()>& operation);
 
 private:
     QAction* item(QMenu* menu, const QString& caption, const QString& name, const QKeySequence& key,

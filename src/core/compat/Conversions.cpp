@@ -28,9 +28,3 @@ std::int16_t ToInteger(const QString& text) {
     if (!n) throw VbError(ErrorCode::Overflow, QStringLiteral("Overflow"));
     return *n;
 }
-
-double ToDouble(const QString& text) {
-    const std::optional<double> d = toReal(text);
-    if (!d) throw VbError(ErrorCode::TypeMismatch, QStringLiteral("Type mismatch"));
-    return *d;
-}

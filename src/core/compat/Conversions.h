@@ -4,11 +4,9 @@
 #include <optional>
 
 /** @brief Text to numbers by the old platform's rules: surrounding blanks allowed, halves round to
- *  even for integers. The throwing forms raise VbError 13 (not a number) or 6 (overflow), where a
- *  caller needs those numbers; the others answer nothing instead. */
+ *  even for integers. ToInteger raises VbError 13 (not a number) or 6 (overflow), where a caller
+ *  needs those numbers; the others answer nothing instead. */
 std::optional<std::int16_t> toInt16(const QString& text);
 std::optional<double> toReal(const QString& text);
 /** @brief As toInt16; raises VbError 13 or 6. */
 std::int16_t ToInteger(const QString& text);
-/** @brief As toReal; raises VbError 13. */
-double ToDouble(const QString& text);

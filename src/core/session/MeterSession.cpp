@@ -53,7 +53,6 @@ MeterSession::~MeterSession() {
 Recordset& MeterSession::readings() { return m_database->rsSets; }
 const Recordset& MeterSession::readings() const { return m_database->rsSets; }
 bool MeterSession::portOpen() const { return m_port->PortOpen(); }
-QString MeterSession::portDevice() const { return m_port->openDevice(); }
 
 // ---- start-up and shutdown ----
 
@@ -403,7 +402,7 @@ void MeterSession::StoreReading() {
 
 void MeterSession::FinishDownload() {
     Recordset& rs = readings();
-    if (m_downloading) clearRestOfSet();
+    clearRestOfSet();  // nothing to clear outside a download: no set is in progress
     try {
         if (rs.State() == Recordset::adStateOpen) {
             if (rs.AbsolutePosition() != Recordset::adPosEOF) rs.Update();
@@ -413,7 +412,6 @@ void MeterSession::FinishDownload() {
     }
     if (!m_downloading) return;
     m_downloading = false;
-    m_setInProgress = 0;
     Q_EMIT downloadEnded();
 }
 
@@ -421,7 +419,7 @@ void MeterSession::clearRestOfSet() {
     // A set in the table is what the meter last sent for it: positions past its last reading
     // keep nothing of an earlier, longer download.
     const int set = m_setInProgress;
-    if (set < 1 || set > 30 || !m_downloading) return;
+    if (set < 1 || set > 30) return;
     Recordset& rs = readings();
     try {
         for (int row = m_lastReadingInSet + 1; row <= rs.RecordCount(); ++row) {

@@ -57,16 +57,8 @@ public:
     SerialControl& port() { return *m_port; }
     const PortMap& ports() const { return m_ports; }
     bool portOpen() const;
-    /** @brief The device the port has open, empty when closed. */
-    QString portDevice() const;
     /** @brief A download was asked for and has not ended. */
     bool downloading() const { return m_downloading; }
-    /** @brief Continuous readings were the last thing asked of the meter. */
-    bool continuousRunning() const { return m_continuous; }
-    /** @brief Readings of the running (or last) download written to the table. */
-    int storedThisDownload() const { return m_stored; }
-    /** @brief The value the panel shows, as received; empty before the first one. */
-    QString shownReadingText() const { return m_shownReading; }
 
     /** @brief Opens the port CommPortNumber with CommSettings, closing it first when open. Tells
      *  the user why when it cannot (no meter, port in use, not allowed) unless @p quiet. */
