@@ -35,7 +35,7 @@ run: build
 	tools/run-orvanta.sh build
 
 test: build
-	cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) --repeat until-pass:5
+	cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: build
 	tools/run-benchmarks.sh build
@@ -43,7 +43,7 @@ bench: build
 test-asan: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORVANTA_SANITIZE=ON
 	cmake --build build-asan -j$(JOBS)
-	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS) --repeat until-pass:5
+	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS)
 
 package: build
 	cd build && cpack -G DEB

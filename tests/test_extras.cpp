@@ -147,18 +147,22 @@ void TestExtras::printPreviewShowsTheListing() {
 
 void TestExtras::reconnectsAndResumesContinuousReadings() {
     AppRig rig;
+    // As with a USB meter, the port's link names a stable by-id name, and that name leads to
+    // whichever device the meter gets each time it is plugged in.
+    const QString byId = rig.env.root() + "/usb-Orvanta-meter";
     auto pty = std::make_unique<Pty>();
-    rig.env.link(6, pty->slavePath());
+    QVERIFY(QFile::link(pty->slavePath(), byId));
+    rig.env.link(6, byId);
     MainWindow& w = rig.start();
     w.session().ShowContinuousReadings();
     QCOMPARE(pty->receive(50), QByteArray("A"));
-    pty.reset();  // unplugged: the link leads nowhere
+    pty.reset();  // unplugged: the by-id name leads nowhere
+    QFile::remove(byId);
     QTRY_VERIFY(!w.session().port().PortOpen());
     QTest::qWait(600);
     QVERIFY(!w.session().port().PortOpen());
-    Pty again;  // plugged in again: the link is back
-    QFile::remove(rig.env.portsFolder() + "/com6");
-    rig.env.link(6, again.slavePath());
+    Pty again;  // plugged in again, perhaps as another device
+    QVERIFY(QFile::link(again.slavePath(), byId));
     QTRY_VERIFY_WITH_TIMEOUT(w.session().port().PortOpen(), 3000);
     QCOMPARE(again.receive(100), QByteArray("A"));
     QCOMPARE(rig.messages.texts, QStringList{"The connection to the meter was lost."});

@@ -94,15 +94,16 @@ void TestFaults::killDuringDownloadLeavesSoundDatabase() {
     QTest::qWait(300);  // the port is open once start-up has run
     pty.send("S01\nU1");
     int seen = 0;
-    for (int i = 1; i <= 128 && seen < 60; i += 10) {
-        pty.send(values(1, i, i + 9));
+    int next = 1;  // the next reading the meter sends
+    for (; next <= 120 && seen < 60; next += 10) {
+        pty.send(values(1, next, next + 9));
         QTest::qWait(30);
         const auto t = fileTable(env.database());
         seen = 0;
         while (seen < 128 && t.size() == 128 && t[seen][1] != "0.000000") ++seen;
     }
     QVERIFY2(seen >= 20, qPrintable(QString::number(seen)));
-    pty.send(values(1, 71, 128));
+    pty.send(values(1, next, 128));
     ::kill(static_cast<pid_t>(program.processId()), SIGKILL);
     QVERIFY(program.waitForFinished(5000));
     QString integrity;

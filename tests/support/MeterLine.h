@@ -8,18 +8,27 @@
 #include "core/session/MeterSession.h"
 
 /** @brief Feeds bytes no faster than the program takes them, as the meter's line does: a chunk
- *  is sent only once the one before has been taken whole, so no more than a chunk ever waits. */
+ *  is sent only once the one before has been read from the device and handled whole, so no more
+ *  than a chunk ever waits. The count of bytes read only grows, so the wait cannot end early on
+ *  bytes the terminal has not passed on yet. */
 inline void sendPaced(Pty& pty, MeterSession& session, const QByteArray& bytes, int chunk = 200) {
+    const qint64 base = session.port().bytesReceived();
     for (qsizetype at = 0; at < bytes.size(); at += chunk) {
-        pty.send(bytes.mid(at, chunk));
-        QTRY_VERIFY2_WITH_TIMEOUT(pty.pending() == 0 && session.port().InBufferCount() == 0 && !session.receiveState().Busy,
-                                  qPrintable(QStringLiteral("pending %1 waiting %2 busy %3 at %4 open %5")
-                                                 .arg(pty.pending())
-                                                 .arg(session.port().InBufferCount())
-                                                 .arg(session.receiveState().Busy)
-                                                 .arg(at)
-                                                 .arg(session.portOpen())),
-                                  10000);
+        const QByteArray part = bytes.mid(at, chunk);
+        pty.send(part);
+        const qint64 expected = base + at + part.size();
+        const bool taken = QTest::qWaitFor(
+            [&] {
+                return session.port().bytesReceived() >= expected && session.port().InBufferCount() == 0 &&
+                       !session.receiveState().Busy;
+            },
+            10000);
+        QVERIFY2(taken, qPrintable(QStringLiteral("read %1 of %2, waiting %3, busy %4, open %5")
+                                       .arg(session.port().bytesReceived() - base)
+                                       .arg(at + part.size())
+                                       .arg(session.port().InBufferCount())
+                                       .arg(session.receiveState().Busy)
+                                       .arg(session.portOpen())));
     }
 }
 

@@ -70,9 +70,3 @@ void Pty::closeMaster() {
     if (m_master >= 0) ::close(m_master);
     m_master = -1;
 }
-
-int Pty::pending() const {
-    int n = 0;
-    if (m_slaveHold < 0 || ::ioctl(m_slaveHold, FIONREAD, &n) != 0) return 0;
-    return n;
-}

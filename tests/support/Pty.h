@@ -18,8 +18,6 @@ public:
     void send(const QByteArray& bytes);
     /** @brief What the program wrote, collected for @p ms milliseconds while events run. */
     QByteArray receive(int ms = 200);
-    /** @brief Bytes sent that the program has not read from the device yet. */
-    int pending() const;
     /** @brief Unplugs: closes the meter's end. */
     void closeMaster();
 

@@ -112,6 +112,7 @@ void SerialControl::setPortOpen(bool open) {
         throw VbError(ErrorCode::CommOpenFailed, why);
     }
     m_in.clear();
+    m_received = 0;
     m_device = fi.canonicalFilePath();
     Q_EMIT opened();
 }
@@ -143,20 +144,27 @@ int SerialControl::InBufferCount() const {
 
 void SerialControl::setInBufferCount(int count) {
     if (count != 0) return;
+    readFromDevice();
     m_in.clear();
-    if (m_port->isOpen()) m_port->readAll();
 }
 
 QString SerialControl::Input() {
-    if (m_port->isOpen() && m_port->bytesAvailable() > 0) m_in.append(m_port->readAll());
+    readFromDevice();
     const qsizetype n = m_inputLen <= 0 ? m_in.size() : qMin<qsizetype>(m_inputLen, m_in.size());
     const QString out = QString::fromLatin1(m_in.constData(), n);
     m_in.remove(0, n);
     return out;
 }
 
+void SerialControl::readFromDevice() {
+    if (!m_port->isOpen() || m_port->bytesAvailable() <= 0) return;
+    const QByteArray bytes = m_port->readAll();
+    m_received += bytes.size();
+    m_in.append(bytes);
+}
+
 void SerialControl::onReadyRead() {
-    m_in.append(m_port->readAll());
+    readFromDevice();
     // The receiver runs from the event loop, not inside the port's own notification: a receiver
     // that opens a window or a message box there would stop the port from noticing more data.
     if (!m_deliver.isActive()) m_deliver.start();

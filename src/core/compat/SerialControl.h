@@ -49,6 +49,9 @@ public:
     void setInputLen(int length) { m_inputLen = length; }
     /** @brief The next waiting characters as text, or empty text when none waits. */
     QString Input();
+    /** @brief Every byte read from the device since the port was last opened, whether taken
+     *  by Input or discarded; it only grows while the port stays open. */
+    qint64 bytesReceived() const { return m_received; }
 
 Q_SIGNALS:
     /** @brief Characters are waiting: one notification per arrival, repeated while the
@@ -64,6 +67,8 @@ private:
     void onError(int error);
     void drain();
     void closePort();
+    /** @brief Moves what the device has into the waiting characters. */
+    void readFromDevice();
 
     std::function<QString(int)> m_devicePath;
     QSerialPort* m_port;
@@ -73,6 +78,7 @@ private:
     int m_inputLen = 0;
     QString m_device;
     QByteArray m_in;
+    qint64 m_received = 0;
     bool m_draining = false;
     QTimer m_retry;
     QTimer m_deliver;
