@@ -1,12 +1,27 @@
-// A full 30-set download (3,840 values) through the real receive handler into a real Readings.db,
-// compared with the time the same bytes take on the wire at 9600 baud.
+// A full 30-set download (3,840 values) through the session's receive handler into a real
+// Readings.db, each reading committed as it arrives: the CPU time it takes against the time the
+// same bytes take on the wire at 9600 baud. The bytes are sent as fast as the device takes them,
+// so this is the receive path's own cost, windows included.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <sys/resource.h>
+#include <vector>
 
 #include "AppRig.h"
 #include "Pty.h"
+#include "Stream.h"
+
+namespace {
+double cpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+}  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -14,33 +29,37 @@ int main(int argc, char** argv) {
     Pty pty;
     AppRig rig;
     rig.env.link(5, pty.slavePath());
-    frmMain& w = rig.start();
-    w.requests().DownloadAllSets();
-    pty.receive(20);
-    QByteArray all;
-    for (int s = 1; s <= 30; ++s) {
-        all += "S" + QByteArray::number(s).rightJustified(2, '0') + "\nU1M1";
-        for (int i = 1; i <= 128; ++i) all += QByteArray::number(0.000001 * (s * 1000 + i), 'f', 6) + "\n";
+    MainWindow& w = rig.start();
+    MeterSession& session = w.session();
+    const QByteArray all = fullDownloadStream();
+    QTimer wake;  // so a wait for events always ends, and the deadline is looked at
+    wake.start(100);
+    // Five downloads in a row, each sent as fast as the device takes it; the process's CPU time
+    // counts, and the middle round's, so one slow round on a busy machine does not decide it.
+    std::vector<double> times;
+    bool ok = true;
+    int values = 0;
+    for (int round = 0; round < 5; ++round) {
+        session.DownloadAllSets();
+        pty.receive(20);
+        const qint64 target = session.port().bytesReceived() + all.size();
+        const double before = cpuSeconds();
+        pty.send(all);
+        QElapsedTimer deadline;
+        deadline.start();
+        while ((session.port().bytesReceived() < target || session.downloading()) && deadline.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        times.push_back(cpuSeconds() - before);
+        values = session.download().mProgressCount;
+        ok = ok && values == 3840 && session.readings().cell(127, 30) == "0.030128" && !session.downloading();
     }
-    all += "\r\r";
-    int taken = 0;
-    QObject::connect(&w.MSComm1, &MSComm::OnComm, [&] { ++taken; });
-    QElapsedTimer t;
-    t.start();
-    const int chunk = 256;  // never more than the engine's 512-character limit waiting
-    for (qsizetype at = 0; at < all.size(); at += chunk) {
-        const QByteArray part = all.mid(at, chunk);
-        const int target = taken + static_cast<int>(part.size());
-        pty.send(part);
-        while (taken < target) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-    }
-    const double seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
-    const double wire = static_cast<double>(all.size()) * 10.0 / 9600.0;
-    const bool ok = w.M.mProgressCount == 3840 && w.rsSets.cell(127, 30) == "0.030128";
-    std::printf("receive: %d values, %lld bytes in %.3f s: %.0f values/s; wire at 9600 baud %.1f s; "
-                "%.0fx faster than the wire%s\n",
-                w.M.mProgressCount, static_cast<long long>(all.size()), seconds, 3840 / seconds, wire, wire / seconds,
+    std::sort(times.begin(), times.end());
+    const double seconds = times[times.size() / 2];
+    const double wire = wireSeconds(all.size());
+    std::printf("receive: %d values, %lld bytes in %.3f s of CPU (middle of 5): %.0f values/s; wire at 9600 baud "
+                "%.1f s; %.0fx faster than the wire%s\n",
+                values, static_cast<long long>(all.size()), seconds, values / seconds, wire, wire / seconds,
                 ok ? "" : " (WRONG RESULT)");
-    std::printf("FIGURE receive_values_per_s %.0f\nFIGURE receive_wire_ratio %.0f\n", 3840 / seconds, wire / seconds);
+    std::printf("FIGURE receive_values_per_s %.0f\nFIGURE receive_wire_ratio %.0f\n", values / seconds, wire / seconds);
     return ok ? 0 : 1;
 }

@@ -36,11 +36,11 @@ int main(int argc, char** argv) {
     Pty pty;
     AppRig rig;
     rig.env.link(3, pty.slavePath());
-    frmMain& w = rig.start();
+    MainWindow& w = rig.start();
     if (!QTest::qWaitForWindowExposed(&w)) return 1;
     const double age = processAgeSeconds();
     const long rss = rssKiB();
     std::printf("startup: main window shown %.0f ms after process start; resident memory %ld KiB\n", age * 1000, rss);
     std::printf("FIGURE startup_ms %.0f\nFIGURE startup_rss_kib %ld\n", age * 1000, rss);
-    return w.isVisible() && w.MSComm1.PortOpen() ? 0 : 1;
+    return w.isVisible() && w.session().portOpen() ? 0 : 1;
 }

@@ -6,11 +6,12 @@ namespace {
 QByteArray byteFor(int offset, int n) { return QByteArray(1, static_cast<char>(offset + n)); }
 }  // namespace
 
-MeterState::MeterState(std::uint32_t seed, double faultRate) : m_rng(seed), m_faultRate(faultRate) {
+MeterState::MeterState(std::uint32_t seed, double faultRate, bool full) : m_rng(seed), m_faultRate(faultRate) {
     std::uniform_int_distribution<int> size(1, 127);
     for (int s = 1; s <= 30; ++s) {
         int count;
-        if (s % 7 == 3) count = 0;          // some sets are empty
+        if (full) count = 128;
+        else if (s % 7 == 3) count = 0;          // some sets are empty
         else if (s % 5 == 1) count = 128;   // some are full
         else count = size(m_rng);
         auto& set = m_sets[static_cast<size_t>(s - 1)];

@@ -13,7 +13,8 @@ public:
     enum class Menu { Reading, Main, Memory, Recall, SelectSet, NewSet, ReadMemory };
 
     /** @brief Sets generated from @p seed; the same seed gives the same sets. */
-    explicit MeterState(std::uint32_t seed = 1, double faultRate = 0.0);
+    /** @p full: every set holds 128 readings; otherwise some are empty, some full, most between. */
+    explicit MeterState(std::uint32_t seed = 1, double faultRate = 0.0, bool full = false);
 
     /** @brief Takes one received byte; returns what the meter sends in answer (may be empty). */
     QByteArray receive(char byte);

@@ -135,7 +135,8 @@ int main(int argc, char** argv) {
     QCommandLineOption faultOpt("faults", "Rate of injected line faults, 0 to 1 (default 0).", "RATE", "0");
     QCommandLineOption dumpOpt("dump", "Write the meter's readings to FILE (set, position, value).", "FILE");
     QCommandLineOption recordOpt("record", "Write every byte sent to FILE.", "FILE");
-    cli.addOptions({portOpt, seedOpt, fastOpt, usOpt, faultOpt, dumpOpt, recordOpt});
+    QCommandLineOption fullOpt("full", "Every set holds 128 readings.");
+    cli.addOptions({portOpt, seedOpt, fastOpt, usOpt, faultOpt, dumpOpt, recordOpt, fullOpt});
     cli.process(app);
 
     const auto seed = static_cast<std::uint32_t>(cli.value(seedOpt).toUInt());
@@ -171,7 +172,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    MeterState meter(seed, faults);
+    MeterState meter(seed, faults, cli.isSet(fullOpt));
     if (cli.isSet(dumpOpt)) {
         QFile f(cli.value(dumpOpt));
         if (f.open(QIODevice::WriteOnly)) f.write(meter.dump());

@@ -48,9 +48,12 @@ SerialControl::SerialControl(std::function<QString(int)> devicePath, QObject* pa
     m_retry.setSingleShot(true);
     m_retry.setInterval(10);
     connect(&m_retry, &QTimer::timeout, this, &SerialControl::drain);
-    m_deliver.setSingleShot(true);
-    m_deliver.setInterval(0);
-    connect(&m_deliver, &QTimer::timeout, this, &SerialControl::drain);
+    m_gather.setSingleShot(true);
+    m_gather.setInterval(kGatherMs);
+    connect(&m_gather, &QTimer::timeout, this, [this] {
+        gather();
+        drain();
+    });
 }
 
 SerialControl::~SerialControl() = default;
@@ -111,6 +114,9 @@ void SerialControl::setPortOpen(bool open) {
         m_port->clearError();
         throw VbError(ErrorCode::CommOpenFailed, why);
     }
+    // The port reads one byte and then stops noticing the device, until the gathering reads
+    // the rest: one wake-up per gathering, not one per arrival.
+    m_port->setReadBufferSize(1);
     m_in.clear();
     m_received = 0;
     m_device = fi.canonicalFilePath();
@@ -122,7 +128,7 @@ void SerialControl::closePort() {
     m_port->clearError();
     m_in.clear();
     m_retry.stop();
-    m_deliver.stop();
+    m_gather.stop();
 }
 
 
@@ -164,10 +170,27 @@ void SerialControl::readFromDevice() {
 }
 
 void SerialControl::onReadyRead() {
-    readFromDevice();
+    if (m_pulling) return;  // the gathering is reading already
     // The receiver runs from the event loop, not inside the port's own notification: a receiver
     // that opens a window or a message box there would stop the port from noticing more data.
-    if (!m_deliver.isActive()) m_deliver.start();
+    if (!m_gather.isActive()) m_gather.start();
+}
+
+void SerialControl::gather() {
+    if (!m_port->isOpen()) return;
+    m_pulling = true;
+    // With room for everything, one look at the device reads all it holds (no wait: when it
+    // holds nothing, the port reports a timeout, which is no fault here).
+    m_port->setReadBufferSize(0);
+    m_port->waitForReadyRead(0);
+    if (m_port->isOpen()) {
+        if (m_port->error() == QSerialPort::TimeoutError) m_port->clearError();
+        const qint64 before = m_received;
+        readFromDevice();
+        m_gather.setInterval(m_received - before >= kBurstBytes ? 0 : kGatherMs);
+        m_port->setReadBufferSize(1);
+    }
+    m_pulling = false;
 }
 
 void SerialControl::drain() {

@@ -16,6 +16,13 @@ class QSerialPort;
 class SerialControl : public QObject {
     Q_OBJECT
 public:
+    /** @brief How long bytes are left to gather on the device after the first one arrives:
+     *  the receiver then runs once for all of them, not once per arrival. */
+    static constexpr int kGatherMs = 20;
+    /** @brief A gathering this large means the device sends faster than a meter's line: the
+     *  next one starts as soon as a byte arrives, so a burst is never held back. */
+    static constexpr int kBurstBytes = 1024;
+
     static constexpr int comEvReceive = 2;
 
     /** @brief @p devicePath gives the device a port number opens. */
@@ -54,8 +61,8 @@ public:
     qint64 bytesReceived() const { return m_received; }
 
 Q_SIGNALS:
-    /** @brief Characters are waiting: one notification per arrival, repeated while the
-     *  receiver takes some and more wait. */
+    /** @brief Characters are waiting: one notification per gathering (what arrived within
+     *  kGatherMs of the first byte), repeated while the receiver takes some and more wait. */
     void OnComm();
     /** @brief The device went away while the port was open; the port is now closed. */
     void connectionLost();
@@ -67,8 +74,10 @@ private:
     void onError(int error);
     void drain();
     void closePort();
-    /** @brief Moves what the device has into the waiting characters. */
+    /** @brief Moves what the port has read into the waiting characters. */
     void readFromDevice();
+    /** @brief Reads everything the device holds now, then lets the port notice the next byte. */
+    void gather();
 
     std::function<QString(int)> m_devicePath;
     QSerialPort* m_port;
@@ -80,6 +89,7 @@ private:
     QByteArray m_in;
     qint64 m_received = 0;
     bool m_draining = false;
+    bool m_pulling = false;
     QTimer m_retry;
-    QTimer m_deliver;
+    QTimer m_gather;
 };

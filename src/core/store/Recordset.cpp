@@ -4,6 +4,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 
 #include "core/compat/ErrorCodes.h"
 
@@ -43,6 +44,7 @@ void Recordset::Open(const QString& connectionName) {
         rows.append(r);
     }
     m_rows = rows;
+    for (auto& query : m_updateOneField) query.reset();
     m_connection = connectionName;
     m_pos = 0;
     m_pendingFields.clear();
@@ -58,6 +60,7 @@ void Recordset::Close() {
         // the row that could not be saved is given up with the close
     }
     m_open = false;
+    for (auto& query : m_updateOneField) query.reset();
     m_rows.clear();
     m_pendingFields.clear();
     m_pos = 0;
@@ -129,18 +132,41 @@ void Recordset::Update() {
 void Recordset::savePending() {
     if (m_pendingFields.isEmpty() || m_pos >= m_rows.size()) return;
     const Row& row = m_rows[m_pos];
-    QStringList sets;
-    for (int f : m_pendingFields) sets << QStringLiteral("\"%1\" = ?").arg(FieldName(f));
-    QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("UPDATE Sets SET %1 WHERE rowid = ?").arg(sets.join(QStringLiteral(", "))));
-    for (int f : m_pendingFields) {
+    const auto bindField = [&row](QSqlQuery& q, int f) {
         if (f == 0) q.addBindValue(row.cells[0].toInt());
         else q.addBindValue(row.cells[static_cast<size_t>(f)]);
+    };
+    if (m_pendingFields.size() == 1) {
+        const int f = m_pendingFields.front();
+        auto& q = m_updateOneField[static_cast<size_t>(f)];
+        if (!q) {
+            q = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connection));
+            if (!q->prepare(QStringLiteral("UPDATE Sets SET \"%1\" = ? WHERE rowid = ?").arg(FieldName(f)))) {
+                const QString why = q->lastError().text();
+                q.reset();
+                throw VbError(ErrorCode::DatabaseError, why);
+            }
+        }
+        bindField(*q, f);
+        q->addBindValue(row.rowid);
+        const bool ok = q->exec();
+        const QString why = ok ? QString() : q->lastError().text();
+        q->finish();
+        if (!ok) throw VbError(ErrorCode::DatabaseError, why);
+    } else {
+        QStringList sets;
+        for (int f : m_pendingFields) sets << QStringLiteral("\"%1\" = ?").arg(FieldName(f));
+        QSqlQuery q(QSqlDatabase::database(m_connection));
+        q.prepare(QStringLiteral("UPDATE Sets SET %1 WHERE rowid = ?").arg(sets.join(QStringLiteral(", "))));
+        for (int f : m_pendingFields) bindField(q, f);
+        q.addBindValue(row.rowid);
+        if (!q.exec()) throw VbError(ErrorCode::DatabaseError, q.lastError().text());
     }
-    q.addBindValue(row.rowid);
-    if (!q.exec()) throw VbError(ErrorCode::DatabaseError, q.lastError().text());
+    const auto [first, last] = std::minmax_element(m_pendingFields.cbegin(), m_pendingFields.cend());
+    const int firstField = *first;
+    const int lastField = *last;
     m_pendingFields.clear();
-    Q_EMIT rowSaved(m_pos + 1);
+    Q_EMIT rowSaved(m_pos + 1, firstField, lastField);
 }
 
 QString Recordset::cell(int row, int column) const {

@@ -4,6 +4,9 @@
 #include <QStringList>
 #include <QVector>
 #include <array>
+#include <memory>
+
+class QSqlQuery;
 
 /** @brief The recordset rsSets over the table Sets: 128 rows of "Number" and "Set 1".."Set 30".
  *
@@ -48,8 +51,9 @@ public:
     QString cell(int row, int column) const;
 
 Q_SIGNALS:
-    /** @brief A row's changes were saved (1-based row). */
-    void rowSaved(int row);
+    /** @brief A row's changes were saved (1-based row); fields @p firstField to @p lastField
+     *  hold every change. */
+    void rowSaved(int row, int firstField, int lastField);
     /** @brief The whole table was (re)loaded or closed. */
     void reloaded();
 
@@ -67,4 +71,7 @@ private:
     QVector<Row> m_rows;
     int m_pos = 0;                 // 0-based; == size() past the last row
     QVector<int> m_pendingFields;  // fields of the current row written since the last save
+    // One prepared UPDATE per field, for the common save of a single field (a download stores
+    // one reading at a time), made on first use and dropped when the recordset closes.
+    std::array<std::unique_ptr<QSqlQuery>, kFieldCount> m_updateOneField;
 };

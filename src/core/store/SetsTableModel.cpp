@@ -32,10 +32,12 @@ QVariant SetsTableModel::headerData(int section, Qt::Orientation orientation, in
     return {};
 }
 
-void SetsTableModel::rowChanged(int row) {
+void SetsTableModel::rowChanged(int row, int firstField, int lastField) {
     const int r = row - 1;
     m_firstChanged = m_firstChanged < 0 ? r : qMin(m_firstChanged, r);
     m_lastChanged = qMax(m_lastChanged, r);
+    m_firstColumn = m_firstColumn < 0 ? firstField : qMin(m_firstColumn, firstField);
+    m_lastColumn = qMax(m_lastColumn, lastField);
     if (!m_flush.isActive()) m_flush.start();
 }
 
@@ -43,13 +45,16 @@ void SetsTableModel::flushChanges() {
     if (m_firstChanged < 0) return;
     const int first = m_firstChanged;
     const int last = qMin(m_lastChanged, rowCount() - 1);
-    m_firstChanged = m_lastChanged = -1;
-    if (last >= first) Q_EMIT dataChanged(index(first, 0), index(last, Recordset::kFieldCount - 1));
+    const int firstColumn = m_firstColumn;
+    const int lastColumn = m_lastColumn;
+    m_firstChanged = m_lastChanged = m_firstColumn = m_lastColumn = -1;
+    // Only the changed block is repainted: during a download, one set's column.
+    if (last >= first) Q_EMIT dataChanged(index(first, firstColumn), index(last, lastColumn));
 }
 
 void SetsTableModel::refresh() {
     m_flush.stop();
-    m_firstChanged = m_lastChanged = -1;
+    m_firstChanged = m_lastChanged = m_firstColumn = m_lastColumn = -1;
     beginResetModel();
     endResetModel();
 }

@@ -23,11 +23,14 @@ public:
     static constexpr int kRepaintInterval = 30;
 
 private:
-    void rowChanged(int row);
+    void rowChanged(int row, int firstField, int lastField);
     void flushChanges();
 
     Recordset& m_rs;
     QTimer m_flush;
+    // The rows and columns changed since the last repaint (-1: none).
     int m_firstChanged = -1;
     int m_lastChanged = -1;
+    int m_firstColumn = -1;
+    int m_lastColumn = -1;
 };

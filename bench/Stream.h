@@ -1,0 +1,16 @@
+#pragma once
+#include <QByteArray>
+
+/** @brief What the meter sends for Download All Sets when all 30 sets are full: 3,840 values,
+ *  each with six decimals, set S position R holding S/1000 + R/1000000. */
+inline QByteArray fullDownloadStream() {
+    QByteArray all;
+    for (int s = 1; s <= 30; ++s) {
+        all += "S" + QByteArray::number(s).rightJustified(2, '0') + "\nU1M1";
+        for (int i = 1; i <= 128; ++i) all += QByteArray::number(0.000001 * (s * 1000 + i), 'f', 6) + "\n";
+    }
+    return all + "\r\r";
+}
+
+/** @brief Seconds the bytes take on the meter's line: 10 bits a byte at 9600 baud. */
+inline double wireSeconds(qsizetype bytes) { return static_cast<double>(bytes) * 10.0 / 9600.0; }
