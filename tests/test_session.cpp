@@ -1,0 +1,211 @@
+// Line scenarios against the meter session on a real pseudo-terminal, with the program's windows:
+// each row is what the user and the meter do, then the exact cells of Readings.db, what the panel
+// and the progress dialog show, what the meter was sent and what the user was told.
+#include <QtTest>
+
+#include "AppRig.h"
+#include "MeterLine.h"
+#include "Pty.h"
+#include "core/files/DataFileCodec.h"
+#include "gui/ProgressDialog.h"
+#include "gui/ReadingPanel.h"
+
+namespace {
+struct Step {
+    enum Kind { All, Current, Capture, Continuous, Cancel, Send, Burst, Unplug, Replug, StoreToPC, Store, Open, Discard };
+    Kind kind;
+    QByteArray bytes = {};  // Send, Discard: what the meter sends; Open: the file's bytes
+};
+using Steps = QList<Step>;
+
+Step send(const QByteArray& bytes) { return {Step::Send, bytes}; }
+/** Set @p set's header and status, then values "S.00000R" for positions @p from .. @p to. */
+QByteArray setData(int set, int from, int to) {
+    QByteArray out = "S" + QByteArray::number(set).rightJustified(2, '0') + "\nU1M1";
+    for (int r = from; r <= to; ++r) out += QByteArray::number(set) + "." + QByteArray::number(r).rightJustified(6, '0') + "\n";
+    return out;
+}
+QString cellText(int set, int r) { return QString::number(set) + "." + QString::number(r).rightJustified(6, '0'); }
+/** A live reading as the meter sends it: status, set and reading bytes, the value. */
+QByteArray live(int set, int reading, const QByteArray& value) {
+    return "U1M1N" + QByteArray(1, char(127 + set)) + "R" + QByteArray(1, char(128 + reading)) + value + "\n";
+}
+QByteArray fileOf(const QList<QPair<int, QString>>& rowsOfSet6) {
+    QByteArray out;
+    for (const auto& [row, value] : rowsOfSet6) {
+        DataFileRecord rec;
+        rec.RowNumber = static_cast<std::int16_t>(row);
+        for (QString& v : rec.SetValue) v = QStringLiteral("0.000000");
+        rec.SetValue[5] = value;
+        DataFileCodec::write(rec, out);
+    }
+    return out;
+}
+/** The burst of a full memory: 30 sets of 128 values, 34,802 bytes. */
+QByteArray fullMemory() {
+    QByteArray all;
+    for (int s = 1; s <= 30; ++s) all += setData(s, 1, 128);
+    return all + "\r\r";
+}
+const QString lost = QStringLiteral("The connection to the meter was lost.");
+}  // namespace
+
+Q_DECLARE_METATYPE(Steps)
+
+class TestSession : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void lineScenarios_data();
+    void lineScenarios();
+};
+
+void TestSession::lineScenarios_data() {
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<QStringList>("cells");  // "row,set=text", row 1-based
+    QTest::addColumn<QString>("digits");     // the panel's digits ("" where no reading is shown)
+    QTest::addColumn<QString>("storeLabel");
+    QTest::addColumn<QByteArray>("meterGot");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("cancel then capture")
+        << Steps{{Step::All}, send(setData(2, 1, 5)), {Step::Cancel}, {Step::Capture}, send("0.5\n")}
+        << QStringList{"1,2=" + cellText(2, 1), "5,2=" + cellText(2, 5), "6,2=0.000000"} << "50000"
+        << "(to Meter memory)" << QByteArray("DPR") << QStringList{};
+    QTest::newRow("unplug then continuous")
+        << Steps{{Step::All}, send(setData(3, 1, 4)), {Step::Unplug}, {Step::Replug}, {Step::Continuous},
+                 send(live(3, 4, "0.5") + live(3, 4, "0.5"))}
+        << QStringList{"4,3=" + cellText(3, 4), "5,3=0.000000", "6,3=0.000000"} << "50000" << "(to Meter memory)"
+        << QByteArray("A") << QStringList{lost};
+    QTest::newRow("cut value, reconnect, download")
+        << Steps{{Step::All}, send(setData(4, 1, 1) + "4.00"), {Step::Unplug}, {Step::Replug}, {Step::All},
+                 send(setData(4, 1, 2) + "\r\r")}
+        << QStringList{"1,4=" + cellText(4, 1), "2,4=" + cellText(4, 2), "3,4=0.000000"} << "" << "(to Meter memory)"
+        << QByteArray("D") << QStringList{lost};
+    QTest::newRow("full-speed burst during Download All")
+        << Steps{{Step::All}, {Step::Burst, fullMemory()}}
+        << QStringList{"1,1=1.000001", "128,1=1.000128", "64,15=15.000064", "128,30=30.000128"} << ""
+        << "(to Meter memory)" << QByteArray("D") << QStringList{};
+    QTest::newRow("discard during live readings, then a value")
+        << Steps{{Step::Continuous}, {Step::Discard, live(1, 1, "0.7").repeated(50) + "0.12"}, send("34\n"),
+                 send(live(1, 1, "0.5"))}
+        << QStringList{"1,1=0.000000"} << "50000" << "(to Meter memory)" << QByteArray("A") << QStringList{};
+    QTest::newRow("re-download shorter")
+        << Steps{{Step::All}, send(setData(5, 1, 5) + "\r\r"), {Step::Current}, send(setData(5, 1, 2) + "\r\r")}
+        << QStringList{"2,5=" + cellText(5, 2), "3,5=0.000000", "5,5=0.000000"} << "" << "(to Meter memory)"
+        << QByteArray("DC") << QStringList{};
+    QTest::newRow("open a short file")
+        << Steps{{Step::All}, send(setData(6, 1, 4) + "\r\r"), {Step::Open, fileOf({{1, "0.25"}, {2, "0.5"}})}}
+        << QStringList{"1,6=0.25", "2,6=0.5", "3,6=0.000000", "4,6=0.000000"} << "" << "(to Meter memory)"
+        << QByteArray("D") << QStringList{};
+    QTest::newRow("store to PC")
+        << Steps{{Step::All}, send(setData(8, 1, 3) + "\r\r"), {Step::StoreToPC}, {Step::Capture},
+                 send(live(8, 4, "0.5")), {Step::Store}}
+        << QStringList{"3,8=" + cellText(8, 3), "4,8=0.5", "5,8=0.000000"} << "50000" << "Stored: set 8, reading 4"
+        << QByteArray("DR") << QStringList{};
+    QTest::newRow("store to PC with no reading shown")
+        << Steps{{Step::StoreToPC}, {Step::Store}} << QStringList{"1,1=0.000000"} << "" << "(to PC memory)"
+        << QByteArray() << QStringList{"There is no reading to store yet."};
+    QTest::newRow("link target gone, then back")
+        << Steps{{Step::All}, send(setData(9, 1, 2)), {Step::Unplug}, {Step::Replug}, {Step::Capture},
+                 send("0.5\n")}
+        << QStringList{"2,9=" + cellText(9, 2), "3,9=0.000000"} << "50000" << "(to Meter memory)" << QByteArray("R")
+        << QStringList{lost};
+}
+
+void TestSession::lineScenarios() {
+    QFETCH(Steps, steps);
+    QFETCH(QStringList, cells);
+    QFETCH(QString, digits);
+    QFETCH(QString, storeLabel);
+    QFETCH(QByteArray, meterGot);
+    QFETCH(QStringList, messages);
+
+    AppRig rig;
+    // As with a USB meter, the port's link names a stable by-id name that leads to whichever
+    // device the meter gets when plugged in.
+    const QString byId = rig.env.root() + "/usb-Orvanta-meter";
+    auto pty = std::make_unique<Pty>();
+    QVERIFY(QFile::link(pty->slavePath(), byId));
+    rig.env.link(5, byId);
+    MainWindow& w = rig.start();
+    MeterSession& session = w.session();
+    QVERIFY(session.portOpen());
+    QList<double> shown;
+    connect(&session, &MeterSession::liveValue, this, [&](double v) { shown << v; });
+    QByteArray got;
+
+    for (const Step& step : steps) {
+        switch (step.kind) {
+            case Step::All: session.DownloadAllSets(); break;
+            case Step::Current: session.DownloadCurrentSet(); break;
+            case Step::Capture: session.CaptureCurrentReading(); break;
+            case Step::Continuous: session.ShowContinuousReadings(); break;
+            case Step::Cancel:
+                QVERIFY(w.progressDialog());
+                w.progressDialog()->close();  // the dialog's close button counts as Cancel
+                break;
+            case Step::Send: sendPaced(*pty, session, step.bytes); break;
+            case Step::Burst: {
+                const qint64 target = session.port().bytesReceived() + step.bytes.size();
+                pty->send(step.bytes);
+                QTRY_VERIFY_WITH_TIMEOUT(session.port().bytesReceived() >= target && session.port().InBufferCount() == 0, 20000);
+                break;
+            }
+            case Step::Discard: {
+                // Everything arrives while the receiver is held, so it all waits at one event.
+                session.port().blockSignals(true);
+                pty->send(step.bytes);
+                QTRY_COMPARE(session.port().InBufferCount(), int(step.bytes.size()));
+                session.port().blockSignals(false);
+                QTRY_COMPARE(session.port().InBufferCount(), 0);
+                break;
+            }
+            case Step::Unplug:
+                got.clear();  // what the meter was sent before it went away is not looked at
+                pty.reset();
+                QFile::remove(byId);
+                QTRY_VERIFY(!session.portOpen());
+                QTest::qWait(600);  // a reconnection attempt finds nothing to open
+                QVERIFY(!session.portOpen());
+                break;
+            case Step::Replug:
+                pty = std::make_unique<Pty>();
+                QVERIFY(QFile::link(pty->slavePath(), byId));
+                QTRY_VERIFY_WITH_TIMEOUT(session.portOpen(), 3000);
+                break;
+            case Step::StoreToPC: QVERIFY(session.setStoreToPC(true)); break;
+            case Step::Store: session.StoreShownReading(); break;
+            case Step::Open: {
+                const QString path = rig.env.root() + "/short.dat";
+                QFile f(path);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write(step.bytes);
+                f.close();
+                rig.dialog.answers << path;
+                w.files().Open();
+                break;
+            }
+        }
+        if (pty) got += pty->receive(30);
+    }
+    QTRY_VERIFY(!session.downloading());
+    QTRY_VERIFY(!w.progressDialog());
+
+    const auto table = fileTable(rig.env.database());
+    QCOMPARE(table.size(), 128);
+    for (const QString& c : cells) {
+        const int row = c.section(',', 0, 0).toInt();
+        const int set = c.section(',', 1).section('=', 0, 0).toInt();
+        QCOMPARE(table[row - 1][set] + " at " + c.section('=', 0, 0), c.section('=', 1) + " at " + c.section('=', 0, 0));
+    }
+    if (!digits.isEmpty()) QCOMPARE(w.Reading().digitsLabel->text(), digits);
+    else QVERIFY(shown.isEmpty());
+    // A value cut by a discard is never shown: every value shown is one the meter sent whole.
+    for (double v : shown) QVERIFY2(v == 0.5 || v == 0.7, qPrintable(QString::number(v)));
+    QCOMPARE(w.Reading().storeDestinationLabel->text(), storeLabel);
+    QCOMPARE(got, meterGot);
+    QTRY_COMPARE(rig.messages.texts, messages);
+}
+
+QTEST_MAIN(TestSession)
+#include "test_session.moc"
