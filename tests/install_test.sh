@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the .deb and unpacks it into a temporary root: program, simulator, .desktop file, icon.
+# Builds the .deb and unpacks it into a temporary root: program, command-line program, simulator,
+# .desktop file, icon.
 set -euo pipefail
 build=$1
 out=$(mktemp -d)
@@ -10,10 +11,11 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6sql6-sqlite
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6
 mkdir "$out/root"
 dpkg-deb -x "$deb" "$out/root"
-for f in usr/bin/orvanta usr/bin/orvanta-meter-sim usr/share/applications/orvanta.desktop \
+for f in usr/bin/orvanta usr/bin/orvanta-cli usr/bin/orvanta-meter-sim usr/share/applications/orvanta.desktop \
          usr/share/icons/hicolor/scalable/apps/orvanta.svg; do
   [ -e "$out/root/$f" ] || { echo "missing from the package: $f"; exit 1; }
 done
-[ -x "$out/root/usr/bin/orvanta" ]
+[ -x "$out/root/usr/bin/orvanta" ] && [ -x "$out/root/usr/bin/orvanta-cli" ]
+"$out/root/usr/bin/orvanta-cli" --version | grep -q "^orvanta-cli "
 grep -q '^Exec=orvanta$' "$out/root/usr/share/applications/orvanta.desktop"
 echo "package ok: $(basename "$deb")"

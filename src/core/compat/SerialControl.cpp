@@ -176,6 +176,7 @@ void SerialControl::onReadyRead() {
     if (!m_gather.isActive()) m_gather.start();
 }
 
+
 void SerialControl::gather() {
     if (!m_port->isOpen()) return;
     m_pulling = true;
@@ -187,7 +188,7 @@ void SerialControl::gather() {
         if (m_port->error() == QSerialPort::TimeoutError) m_port->clearError();
         const qint64 before = m_received;
         readFromDevice();
-        m_gather.setInterval(m_received - before >= kBurstBytes ? 0 : kGatherMs);
+        m_gather.setInterval(m_received - before >= kBurstBytes ? 0 : m_gatherMs);
         m_port->setReadBufferSize(1);
     }
     m_pulling = false;

@@ -22,6 +22,12 @@ public:
     /** @brief A gathering this large means the device sends faster than a meter's line: the
      *  next one starts as soon as a byte arrives, so a burst is never held back. */
     static constexpr int kBurstBytes = 1024;
+    /** @brief How long bytes gather (kGatherMs unless set): a program with no window to keep
+     *  current may wait longer and wake up less often. */
+    void setGatherInterval(int ms) {
+        m_gatherMs = ms > 0 ? ms : kGatherMs;
+        m_gather.setInterval(m_gatherMs);
+    }
 
     static constexpr int comEvReceive = 2;
 
@@ -90,6 +96,7 @@ private:
     qint64 m_received = 0;
     bool m_draining = false;
     bool m_pulling = false;
+    int m_gatherMs = kGatherMs;
     QTimer m_retry;
     QTimer m_gather;
 };

@@ -96,11 +96,21 @@ void MeterSession::openReadings() {
     }
 }
 
-void MeterSession::connectMeter() {
+std::optional<std::int16_t> MeterSession::findMeterPort() {
     m_ports.linkUsbDevices();
     SerialCommRegistry registry(m_ports.serialCommValues());
     const QString port = FindVcpPort(registry);
-    const std::optional<std::int16_t> found = port.isEmpty() ? std::nullopt : PortNumberFromName(port);
+    return port.isEmpty() ? std::nullopt : PortNumberFromName(port);
+}
+
+bool MeterSession::openPort(std::int16_t number) {
+    m_state.CommPortNumber = number;
+    m_state.CommSettings = QStringLiteral("9600,n,8,1");
+    return OpenCommPort();
+}
+
+void MeterSession::connectMeter() {
+    const std::optional<std::int16_t> found = findMeterPort();
     if (found) {
         m_state.CommPortNumber = *found;
     } else {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 #include "core/protocol/ReceiveEngine.h"
 #include "core/session/SessionState.h"
@@ -44,6 +45,12 @@ public:
      *  looks for a USB serial port or pseudo-terminal; else the "Comm Num" setting, with the
      *  warning) and opens it. */
     void connectMeter();
+    /** @brief The port start-up would pick for the meter: a USB serial port or pseudo-terminal
+     *  (USB serial devices are linked first); none when there is no such port. */
+    std::optional<std::int16_t> findMeterPort();
+    /** @brief Opens port @p number for the meter (9600,n,8,1), telling the user why when it
+     *  cannot; the "Comm Num" setting is left as it is. */
+    bool openPort(std::int16_t number);
     /** @brief Shutdown: saves the pending row and closes the readings. */
     void shutdown();
 
@@ -57,6 +64,8 @@ public:
     SerialControl& port() { return *m_port; }
     const PortMap& ports() const { return m_ports; }
     bool portOpen() const;
+    /** @brief The last live value as received, empty before the first. */
+    QString shownReading() const { return m_shownReading; }
     /** @brief A download was asked for and has not ended. */
     bool downloading() const { return m_downloading; }
 

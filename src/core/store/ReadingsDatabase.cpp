@@ -143,3 +143,13 @@ void ReadingsDatabase::OpenSets() {
     openConnection();
     rsSets.Open(m_connection);
 }
+
+void ReadingsDatabase::holdExclusively() {
+    QSqlDatabase db = QSqlDatabase::database(m_connection);
+    QSqlQuery q(db);
+    exec(q, QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
+    // The lock is taken by the next write, so take it now: a program holding the file is found
+    // before the meter is asked for anything.
+    exec(q, QStringLiteral("BEGIN IMMEDIATE"));
+    exec(q, QStringLiteral("COMMIT"));
+}

@@ -1,0 +1,328 @@
+#include "cli/CliCommands.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTimer>
+#include <cstdio>
+
+#include "cli/CliOutput.h"
+#include "core/compat/ErrorCodes.h"
+#include "core/compat/SerialControl.h"
+#include "core/store/ReadingsDatabase.h"
+#include "core/files/FileCommands.h"
+#include "core/session/MeterSession.h"
+#include "core/session/Messages.h"
+#include "core/session/Paths.h"
+#include "core/session/PortMap.h"
+#include "core/session/SettingsStore.h"
+#include "core/store/Recordset.h"
+
+namespace CliCommands {
+namespace {
+
+int code(ExitCode c) { return static_cast<int>(c); }
+constexpr int kGatherMs = 100;
+
+/** The session with what it needs, as the desktop program makes it: the same settings, port
+ *  links and readings database. */
+class CliSession {
+public:
+    CliSession() : ports(Paths::portsFolder()), session(MeterSession::Deps{messages, settings, ports, Paths::readingsDatabase()}) {
+        session.loadSettings();
+    }
+
+    /** Opens the readings database; false (told) when it cannot be opened. */
+    bool openReadings() {
+        session.openReadings();
+        if (session.readings().State() == Recordset::adStateOpen) return true;
+        printError(messages.texts.isEmpty() ? Msg::DatabaseNotOpened + QLatin1Char(' ') + Paths::readingsDatabase()
+                                            : messages.texts.join(QLatin1Char(' ')).simplified());
+        return false;
+    }
+
+    /** Opens the meter's port: @p number, or the one start-up would pick. 0 when open, else the
+     *  exit code (told). */
+    int connect(std::optional<int> number) {
+        if (!number) {
+            const auto found = session.findMeterPort();
+            if (!found) {
+                printError(QStringLiteral("no meter found: no USB serial port or meter simulator is linked "
+                                          "(see `orvanta-cli ports`); name the port with --port N"));
+                return code(ExitCode::Meter);
+            }
+            number = *found;
+        }
+        if (*number < 1 || *number > 255) {
+            printError(QStringLiteral("--port takes a number from 1 to 255"));
+            return code(ExitCode::Usage);
+        }
+        messages.texts.clear();
+        // No window to keep current: received bytes may gather longer between wake-ups.
+        session.port().setGatherInterval(kGatherMs);
+        if (session.openPort(static_cast<std::int16_t>(*number))) return 0;
+        const QString device = ports.devicePath(*number);
+        const QString said = messages.texts.value(0);
+        if (said == Msg::PortInUse)
+            printError(QStringLiteral("port %1 (%2) is held by another program").arg(*number).arg(device));
+        else if (said == Msg::MeterNotConnected)
+            printError(QStringLiteral("no meter on port %1: %2 does not exist").arg(*number).arg(device));
+        else if (said == Msg::PortPermission)
+            printError(QStringLiteral("port %1 (%2) cannot be opened: permission denied (join the dialout group)")
+                           .arg(*number)
+                           .arg(device));
+        else
+            printError(QStringLiteral("port %1 (%2) cannot be opened%3")
+                           .arg(*number)
+                           .arg(device)
+                           .arg(said.isEmpty() ? QString() : QStringLiteral(": ") + said.simplified()));
+        return code(ExitCode::Meter);
+    }
+
+    SettingsStore settings;
+    PortMap ports;
+    CliMessages messages;
+    MeterSession session;
+};
+
+int writeFile(Recordset& rs, FileFormat format, const QString& path) {
+    FileOutcome outcome;
+    switch (format) {
+        case FileFormat::Data: outcome = FileCommands::saveDataFile(rs, path); break;
+        case FileFormat::Text: outcome = FileCommands::exportText(rs, path); break;
+        case FileFormat::Csv: outcome = FileCommands::exportCsv(rs, path, false); break;
+    }
+    if (outcome.ok) return 0;
+    printError(outcome.message);
+    return code(ExitCode::File);
+}
+
+/** Watches the line: fires when nothing has arrived for @p seconds. */
+class SilenceWatch : public QObject {
+public:
+    SilenceWatch(SerialControl& port, int seconds, std::function<void()> onSilence)
+        : m_port(port), m_limitMs(seconds * 1000LL), m_onSilence(std::move(onSilence)) {
+        m_last = m_port.bytesReceived();
+        m_quiet.start();
+        m_tick.setInterval(200);
+        QObject::connect(&m_tick, &QTimer::timeout, this, [this] {
+            if (m_port.bytesReceived() != m_last) {
+                m_last = m_port.bytesReceived();
+                m_quiet.restart();
+            } else if (m_quiet.elapsed() >= m_limitMs) {
+                m_tick.stop();
+                m_onSilence();
+            }
+        });
+        m_tick.start();
+    }
+
+private:
+    SerialControl& m_port;
+    qint64 m_limitMs;
+    std::function<void()> m_onSilence;
+    qint64 m_last = 0;
+    QElapsedTimer m_quiet;
+    QTimer m_tick;
+};
+
+}  // namespace
+
+std::optional<FileFormat> formatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("dat")) return FileFormat::Data;
+    if (suffix == QLatin1String("txt")) return FileFormat::Text;
+    if (suffix == QLatin1String("csv")) return FileFormat::Csv;
+    return std::nullopt;
+}
+
+int ports() {
+    CliSession cli;
+    const auto meter = cli.session.findMeterPort();
+    const QList<PortMap::Link> links = cli.ports.links();
+    std::printf("%-5s %-7s %-40s %s\n", "Port", "Meter", "Device", "Link target");
+    for (const PortMap::Link& l : links) {
+        const bool isMeter = meter && *meter == l.number;
+        std::printf("%-5d %-7s %-40s %s\n", l.number, isMeter ? "yes" : "", qPrintable(l.device.isEmpty() ? QStringLiteral("(missing)") : l.device),
+                    qPrintable(l.target));
+    }
+    if (links.isEmpty())
+        std::printf("No port is linked in %s. Plug the meter in, or start orvanta-meter-sim.\n", qPrintable(cli.ports.folder()));
+    else if (!meter)
+        std::printf("No linked port is a USB serial port: start-up would warn and use the \"Comm Num\" setting.\n");
+    return code(ExitCode::Ok);
+}
+
+int download(const DownloadRequest& request) {
+    CliSession cli;
+    if (!cli.openReadings()) return code(ExitCode::File);
+    try {
+        // The file is this program's until it ends: each reading is still committed as it comes,
+        // without taking and giving back file locks every time.
+        cli.session.database().holdExclusively();
+    } catch (const VbError& e) {
+        printError(QStringLiteral("%1 is in use by another program: %2").arg(Paths::readingsDatabase(), e.description()));
+        return code(ExitCode::File);
+    }
+    if (const int failed = cli.connect(request.port)) return failed;
+    MeterSession& session = cli.session;
+
+    enum class End { Running, Finished, Interrupted, Lost, Silent };
+    End end = End::Running;
+    QEventLoop loop;
+    const auto finish = [&](End how) {
+        if (end != End::Running) return;
+        end = how;
+        loop.quit();
+    };
+    Interruption interruption;
+    QObject::connect(&interruption, &Interruption::requested, &loop, [&] {
+        finish(End::Interrupted);
+        session.CancelDownload();  // sends "P"; what was stored stays stored
+    });
+    QObject::connect(&session, &MeterSession::downloadEnded, &loop, [&] { finish(End::Finished); });
+    QObject::connect(&session, &MeterSession::connectionLost, &loop, [&] { finish(End::Lost); });
+    int maximum = 1;
+    QObject::connect(&session, &MeterSession::downloadRequested, &loop, [&](int m) { maximum = qMax(1, m); });
+    const bool showProgress = stderrIsTerminal();
+    QElapsedTimer sinceShown;
+    sinceShown.start();
+    QObject::connect(&session, &MeterSession::downloadProgressed, &loop, [&] {
+        if (!showProgress || sinceShown.elapsed() < 100) return;
+        sinceShown.restart();
+        const DownloadState& d = session.download();
+        std::fprintf(stderr, "\rSet %2d  Reading %3d  %3d%%", d.mSetNumber, d.mReadingNumber,
+                     qMin(100, d.mProgressCount * 100 / maximum));
+        std::fflush(stderr);
+    });
+    SilenceWatch silence(session.port(), request.silenceSeconds, [&] {
+        finish(End::Silent);
+        session.CancelDownload();
+    });
+
+    switch (request.which) {
+        case DownloadRequest::Which::Selected:
+            session.selectSet(QString::number(request.set));
+            session.DownloadSelectedSet();
+            break;
+        case DownloadRequest::Which::Current: session.DownloadCurrentSet(); break;
+        case DownloadRequest::Which::All: session.DownloadAllSets(); break;
+    }
+    if (!session.downloading()) {
+        printError(QStringLiteral("the request could not be sent to the meter"));
+        return code(ExitCode::Meter);
+    }
+    loop.exec();
+    QCoreApplication::processEvents();  // messages the session defers, such as a store failure
+    if (showProgress) std::fputc('\n', stderr);
+
+    const int received = session.download().mProgressCount;
+    for (const QString& text : cli.messages.texts) {
+        if (text.startsWith(Msg::ReadingsNotStored.section(QLatin1Char('%'), 0, 0).trimmed())) {
+            printError(text.simplified());
+            return code(ExitCode::File);
+        }
+    }
+    switch (end) {
+        case End::Interrupted:
+            printError(QStringLiteral("interrupted: the meter was told to stop; %1 readings received were stored").arg(received));
+            return code(ExitCode::Interrupted);
+        case End::Lost:
+            printError(QStringLiteral("the connection to the meter was lost; %1 readings received were stored").arg(received));
+            return code(ExitCode::Meter);
+        case End::Silent:
+            printError(received == 0
+                           ? QStringLiteral("the meter did not answer within %1 s").arg(request.silenceSeconds)
+                           : QStringLiteral("the meter stopped sending for %1 s; %2 readings received were stored")
+                                 .arg(request.silenceSeconds)
+                                 .arg(received));
+            return code(ExitCode::Meter);
+        case End::Running:
+        case End::Finished: break;
+    }
+    if (!request.outputFile.isEmpty()) {
+        if (const int failed = writeFile(session.readings(), *formatOf(request.outputFile), request.outputFile)) return failed;
+    }
+    if (stderrIsTerminal())
+        std::fprintf(stderr, "%d readings stored in %s%s\n", received, qPrintable(Paths::readingsDatabase()),
+                     request.outputFile.isEmpty() ? "" : qPrintable(QStringLiteral(" and written to ") + request.outputFile));
+    return code(ExitCode::Ok);
+}
+
+int read(const ReadRequest& request) {
+    CliSession cli;
+    // The panel's store function belongs to the desktop program; reading needs no database.
+    if (const int failed = cli.connect(request.port)) return failed;
+    MeterSession& session = cli.session;
+
+    bool setKnown = false;
+    bool readingKnown = false;
+    QObject::connect(&session, &MeterSession::meterSetChanged, [&] { setKnown = true; });
+    QObject::connect(&session, &MeterSession::meterReadingChanged, [&] { readingKnown = true; });
+
+    enum class End { Running, Done, Interrupted, Lost, Silent, OutputClosed };
+    End end = End::Running;
+    QEventLoop loop;
+    const auto finish = [&](End how) {
+        if (end != End::Running) return;
+        end = how;
+        loop.quit();
+    };
+    if (request.csv) std::printf("time,value,units,set,reading\n");
+    int shown = 0;
+    QObject::connect(&session, &MeterSession::liveValue, &loop, [&](double) {
+        const SessionState& st = session.state();
+        const QString time = QDateTime::currentDateTime().toOffsetFromUtc(QDateTime::currentDateTime().offsetFromUtc()).toString(Qt::ISODate);
+        const QString units = st.UnitsCode == 2 ? QStringLiteral("CGS") : QStringLiteral("SI");
+        const QString set = setKnown ? st.MeterSetText : QString();
+        const QString reading = readingKnown ? st.MeterReadingText : QString();
+        QString line;
+        if (request.csv) {
+            line = QStringList{time, session.shownReading(), units, set, reading}.join(QLatin1Char(','));
+        } else {
+            line = time + QStringLiteral("  ") + session.shownReading() + QStringLiteral("  ") + units;
+            if (setKnown) line += QStringLiteral("  set ") + set;
+            if (readingKnown) line += QStringLiteral("  reading ") + reading;
+        }
+        ++shown;
+        if (std::printf("%s\n", qPrintable(line)) < 0 || std::fflush(stdout) != 0) {
+            finish(End::OutputClosed);
+            return;
+        }
+        if (!request.continuous) finish(End::Done);
+    });
+    QObject::connect(&session, &MeterSession::connectionLost, &loop, [&] { finish(End::Lost); });
+    Interruption interruption;
+    QObject::connect(&interruption, &Interruption::requested, &loop, [&] { finish(End::Interrupted); });
+    // Continuous readings come twice a second; silence is looked for only before the first.
+    std::unique_ptr<SilenceWatch> silence = std::make_unique<SilenceWatch>(session.port(), request.silenceSeconds, [&] {
+        if (shown == 0 || request.continuous) finish(End::Silent);
+    });
+
+    if (request.continuous) session.ShowContinuousReadings();
+    else session.CaptureCurrentReading();
+    loop.exec();
+    if (request.continuous && session.portOpen()) session.StopReadings();  // the meter stops sending
+
+    switch (end) {
+        case End::Lost: printError(QStringLiteral("the connection to the meter was lost")); return code(ExitCode::Meter);
+        case End::Silent:
+            printError(QStringLiteral("the meter sent no reading for %1 s").arg(request.silenceSeconds));
+            return code(ExitCode::Meter);
+        case End::Interrupted: return code(request.continuous ? ExitCode::Ok : ExitCode::Interrupted);
+        case End::Running:
+        case End::Done:
+        case End::OutputClosed: break;
+    }
+    return code(ExitCode::Ok);
+}
+
+int exportReadings(FileFormat format, const QString& path) {
+    CliSession cli;
+    if (!cli.openReadings()) return code(ExitCode::File);
+    return writeFile(cli.session.readings(), format, path);
+}
+
+}  // namespace CliCommands

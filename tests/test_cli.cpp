@@ -1,0 +1,227 @@
+// orvanta-cli as a user runs it: a real process, a pseudo-terminal playing the meter, real files.
+#include <QProcess>
+#include <QSerialPort>
+#include <QtTest>
+#include <csignal>
+
+#include "MeterLine.h"
+#include "Pty.h"
+#include "TestEnv.h"
+#include "core/files/DataFileCodec.h"
+
+namespace {
+const QString kCli = QStringLiteral(ORVANTA_BUILD_DIR "/orvanta-cli");
+
+/** Sets 1..3 with 5, 128 and 2 values: "S.00000R" at position R. */
+QByteArray threeSets() {
+    QByteArray out;
+    const int counts[] = {5, 128, 2};
+    for (int s = 1; s <= 3; ++s) {
+        out += "S0" + QByteArray::number(s) + "\nU1M1";
+        for (int r = 1; r <= counts[s - 1]; ++r)
+            out += QByteArray::number(s) + "." + QByteArray::number(r).rightJustified(6, '0') + "\n";
+    }
+    return out + "\r\r";
+}
+QString expectedCell(int set, int row) {
+    const int counts[] = {5, 128, 2};
+    if (set > 3 || row > counts[set - 1]) return QStringLiteral("0.000000");
+    return QString::number(set) + "." + QString::number(row).rightJustified(6, '0');
+}
+
+/** The cells of an output file, rows of "Number", "Set 1" .. "Set 30", whatever its format. */
+QVector<QStringList> cellsOf(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = f.readAll();
+    QVector<QStringList> rows;
+    if (path.endsWith(".dat")) {
+        qsizetype at = 0;
+        DataFileRecord rec;
+        while (DataFileCodec::read(bytes, at, rec) == DataFileCodec::ReadResult::Ok)
+            rows << (QStringList{QString::number(rec.RowNumber)} + QStringList(rec.SetValue.begin(), rec.SetValue.end()));
+        return rows;
+    }
+    // Text and CSV: a header line naming the columns ("Number", "Set N"), then the rows. The
+    // CSV holds only the sets with readings; an absent set reads as empty.
+    const char sep = path.endsWith(".csv") ? ',' : '\t';
+    const QList<QByteArray> lines = bytes.split('\n');
+    QList<int> columnOf;
+    for (const QByteArray& name : lines.value(0).trimmed().split(sep))
+        if (!name.isEmpty()) columnOf << (name == "Number" ? 0 : name.mid(4).toInt());
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArray line = lines[i].trimmed();
+        if (line.isEmpty()) continue;
+        QStringList row(31, QStringLiteral("0.000000"));
+        const QList<QByteArray> fields = line.split(sep);
+        for (qsizetype c = 0; c < columnOf.size(); ++c)
+            if (!fields.value(c).isEmpty()) row[columnOf[c]] = QString::fromLatin1(fields.value(c));
+        rows << row;
+    }
+    return rows;
+}
+
+/** The process has ended, whether or not events already noticed it. */
+bool ended(QProcess& p) { return p.state() == QProcess::NotRunning || p.waitForFinished(20000); }
+
+/** Plays the meter: waits for the request, then answers. */
+bool answer(Pty& meter, const QByteArray& request, const QByteArray& reply) {
+    QByteArray got;
+    QElapsedTimer t;
+    t.start();
+    while (!got.contains(request) && t.elapsed() < 10000) got += meter.receive(50);
+    if (!got.contains(request)) return false;
+    meter.send(reply);
+    return true;
+}
+}  // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void downloadWritesEachFormat_data();
+    void downloadWritesEachFormat();
+    void ctrlCSendsStopAndKeepsWhatWasStored();
+    void portProblems_data();
+    void portProblems();
+    void readPrintsOneLine();
+    void helpWithoutDisplay();
+};
+
+void TestCli::downloadWritesEachFormat_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("data file") << "all.dat";
+    QTest::newRow("text export") << "all.txt";
+    QTest::newRow("csv") << "all.csv";
+}
+
+void TestCli::downloadWritesEachFormat() {
+    QFETCH(QString, file);
+    TestEnv env;
+    Pty meter;
+    env.link(3, meter.slavePath());
+    QProcess cli;
+    cli.setEnvironment(env.environment());
+    const QString out = env.root() + "/" + file;
+    cli.start(kCli, {"download", "--all", "-o", out});
+    QVERIFY(answer(meter, "D", threeSets()));
+    QVERIFY(ended(cli));
+    QCOMPARE(cli.readAllStandardError(), QByteArray());
+    QCOMPARE(cli.exitCode(), 0);
+    const auto rows = cellsOf(out);
+    QCOMPARE(rows.size(), 128);
+    for (int r = 1; r <= 128; ++r) {
+        QCOMPARE(rows[r - 1].size(), 31);
+        QCOMPARE(rows[r - 1][0], QString::number(r));
+        for (int s = 1; s <= 30; ++s) QCOMPARE(rows[r - 1][s], expectedCell(s, r));
+    }
+    // The desktop program's database holds the same readings.
+    const auto table = fileTable(env.database());
+    QCOMPARE(table.size(), 128);
+    QCOMPARE(table[127][2], expectedCell(2, 128));
+    QCOMPARE(table[4][1], expectedCell(1, 5));
+}
+
+void TestCli::ctrlCSendsStopAndKeepsWhatWasStored() {
+    TestEnv env;
+    Pty meter;
+    env.link(3, meter.slavePath());
+    QProcess cli;
+    cli.setEnvironment(env.environment());
+    cli.start(kCli, {"download", "--all"});
+    const QByteArray all = threeSets();
+    const QByteArray firstPart = all.left(all.indexOf("2.000040\n") + 9);  // set 1, and set 2 to 40
+    QVERIFY(answer(meter, "D", firstPart));
+    QTest::qWait(1000);  // the program takes what was sent
+    ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
+    QVERIFY(answer(meter, "P", QByteArray()));
+    QVERIFY(ended(cli));
+    QCOMPARE(cli.exitCode(), 130);
+    QVERIFY(cli.readAllStandardError().contains("interrupted"));
+    QString integrity;
+    const auto table = fileTable(env.database(), &integrity);
+    QCOMPARE(integrity, QString("ok"));
+    QCOMPARE(table.size(), 128);
+    for (int r = 1; r <= 5; ++r) QCOMPARE(table[r - 1][1], expectedCell(1, r));
+    int kept = 0;
+    while (kept < 40 && table[kept][2] != "0.000000") {
+        QCOMPARE(table[kept][2], expectedCell(2, kept + 1));
+        ++kept;
+    }
+    QVERIFY2(kept > 0, "readings received before Ctrl+C are stored");
+    for (int r = kept; r < 128; ++r) QCOMPARE(table[r][2], QString("0.000000"));
+}
+
+void TestCli::portProblems_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("held by another program") << "held" << QStringList{"download", "--all", "--port", "4"}
+                                             << "port 4 (%1) is held by another program";
+    QTest::newRow("no meter found") << "none" << QStringList{"download", "--current"} << "no meter found";
+    QTest::newRow("numbered port without a device") << "none" << QStringList{"read", "--port", "200"}
+                                                     << "no meter on port 200";
+}
+
+void TestCli::portProblems() {
+    QFETCH(QString, how);
+    QFETCH(QStringList, args);
+    QFETCH(QString, said);
+    TestEnv env;
+    Pty meter;
+    QSerialPort other;
+    if (how == "held") {
+        env.link(4, meter.slavePath());
+        other.setPortName(meter.slavePath());
+        QVERIFY(other.open(QIODevice::ReadWrite));
+        said = said.arg(meter.slavePath());
+    }
+    QProcess cli;
+    cli.setEnvironment(env.environment());
+    cli.start(kCli, args);
+    QVERIFY(ended(cli));
+    QCOMPARE(cli.exitCode(), 2);
+    const QString err = QString::fromLocal8Bit(cli.readAllStandardError());
+    QVERIFY2(err.startsWith("orvanta-cli: " + said) && err.count('\n') == 1, qPrintable(err));
+    QCOMPARE(meter.receive(50), QByteArray());  // nothing reached the meter
+}
+
+void TestCli::readPrintsOneLine() {
+    TestEnv env;
+    Pty meter;
+    env.link(2, meter.slavePath());
+    QProcess cli;
+    cli.setEnvironment(env.environment());
+    cli.start(kCli, {"read", "--csv"});
+    QVERIFY(answer(meter, "R", "U2M1N" + QByteArray(1, char(127 + 7)) + "R" + QByteArray(1, char(128 + 12)) + "0.125\n"));
+    QVERIFY(ended(cli));
+    QCOMPARE(cli.exitCode(), 0);
+    const QList<QByteArray> lines = cli.readAllStandardOutput().trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0], QByteArray("time,value,units,set,reading"));
+    const QList<QByteArray> f = lines[1].split(',');
+    QCOMPARE(f.size(), 5);
+    QVERIFY(QDateTime::fromString(QString::fromLatin1(f[0]), Qt::ISODate).isValid());
+    QCOMPARE(f.mid(1), (QList<QByteArray>{"0.125", "CGS", "7", "12"}));
+}
+
+void TestCli::helpWithoutDisplay() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QString::fromLatin1(name));
+    for (const QStringList& args : {QStringList{"--help"}, QStringList{"download", "--help"}, QStringList{"--version"}}) {
+        QProcess cli;
+        cli.setProcessEnvironment(env);
+        cli.start(kCli, args);
+        QVERIFY(ended(cli));
+        QCOMPARE(cli.exitCode(), 0);
+        QVERIFY(cli.readAllStandardOutput().contains("orvanta-cli"));
+    }
+    QProcess cli;
+    cli.setProcessEnvironment(env);
+    cli.start(kCli, {"download", "--set", "31"});
+    QVERIFY(ended(cli));
+    QCOMPARE(cli.exitCode(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
