@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite \
             libgl-dev qt6-svg-dev poppler-utils sqlite3 dpkg-dev
@@ -7,25 +8,30 @@ BUILD_TYPE ?= RelWithDebInfo
 
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES := clang libclang-rt-14-dev
+# Debian's own checkers of the package, its desktop entry and its AppStream metadata.
+CHECK_PACKAGES := lintian appstream desktop-file-utils
 
-.PHONY: deps deps-fuzz build run test bench test-asan fuzz package clean
+.PHONY: deps deps-fuzz deps-check build run test bench test-asan fuzz package package-check clean
 
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+# Installs those of the Debian packages $(1) that are missing.
+define install-missing
+	@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
 	fi
+endef
+
+deps:
+	$(call install-missing,$(PACKAGES))
 
 deps-fuzz: deps
-	@missing=""; for p in $(FUZZ_PACKAGES); do \
-	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	  $(SUDO) apt-get update && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
-	fi
+	$(call install-missing,$(FUZZ_PACKAGES))
+
+deps-check: deps
+	$(call install-missing,$(CHECK_PACKAGES))
 
 build: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
@@ -46,7 +52,16 @@ test-asan: deps
 	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS)
 
 package: build
+	rm -f build/orvanta_*.deb
 	cd build && cpack -G DEB
+
+# The package as Debian checks it: no lintian error or warning, valid AppStream metadata and a
+# desktop entry without a remark.
+package-check: deps-check package
+	lintian --allow-root --fail-on error,warning build/orvanta_*.deb
+	appstreamcli validate --pedantic --no-net build/packaging/org.orvanta.Orvanta.metainfo.xml
+	@out=$$(desktop-file-validate packaging/org.orvanta.Orvanta.desktop); \
+	if [ -n "$$out" ]; then echo "$$out"; exit 1; fi
 
 fuzz: deps-fuzz
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANTA_FUZZ=ON -DORVANTA_BUILD_TESTS=OFF

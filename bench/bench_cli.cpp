@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli downloading all 30 full sets from the meter simulator at ten times the wire's
 // speed: the CLI process's whole CPU time (start-up included) against the wire time.
 #include <QCoreApplication>

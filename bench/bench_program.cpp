@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program during a Download All Sets from the meter simulator sending at ten times the
 // wire's speed: the session, the main window, the sets window, the panel and the progress
 // dialog, all painting offscreen. The figure is the time the bytes take on the wire at 9600 baud

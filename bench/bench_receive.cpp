@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full 30-set download (3,840 values) through the session's receive handler into a real
 // Readings.db, each reading committed as it arrives: the CPU time it takes against the time the
 // same bytes take on the wire at 9600 baud. The bytes are sent as fast as the device takes them,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from process start to the main window shown (offscreen), and resident memory after it.
 #include <QApplication>
 #include <QFile>

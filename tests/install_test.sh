@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb and unpacks it into a temporary root: program, command-line program, simulator,
 # .desktop file, icon.
 set -euo pipefail
@@ -11,11 +12,11 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6sql6-sqlite
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6
 mkdir "$out/root"
 dpkg-deb -x "$deb" "$out/root"
-for f in usr/bin/orvanta usr/bin/orvanta-cli usr/bin/orvanta-meter-sim usr/share/applications/orvanta.desktop \
+for f in usr/bin/orvanta usr/bin/orvanta-cli usr/bin/orvanta-meter-sim usr/share/applications/org.orvanta.Orvanta.desktop \
          usr/share/icons/hicolor/scalable/apps/orvanta.svg; do
   [ -e "$out/root/$f" ] || { echo "missing from the package: $f"; exit 1; }
 done
 [ -x "$out/root/usr/bin/orvanta" ] && [ -x "$out/root/usr/bin/orvanta-cli" ]
 "$out/root/usr/bin/orvanta-cli" --version | grep -q "^orvanta-cli "
-grep -q '^Exec=orvanta$' "$out/root/usr/share/applications/orvanta.desktop"
+grep -q '^Exec=orvanta$' "$out/root/usr/share/applications/org.orvanta.Orvanta.desktop"
 echo "package ok: $(basename "$deb")"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli as a user runs it: a real process, a pseudo-terminal playing the meter, real files.
 #include <QProcess>
 #include <QSerialPort>
@@ -208,13 +209,17 @@ void TestCli::readPrintsOneLine() {
 void TestCli::helpWithoutDisplay() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QString::fromLatin1(name));
-    for (const QStringList& args : {QStringList{"--help"}, QStringList{"download", "--help"}, QStringList{"--version"}}) {
-        QProcess cli;
-        cli.setProcessEnvironment(env);
-        cli.start(kCli, args);
-        QVERIFY(ended(cli));
-        QCOMPARE(cli.exitCode(), 0);
-        QVERIFY(cli.readAllStandardOutput().contains("orvanta-cli"));
+    const QString dir = QStringLiteral(ORVANTA_BUILD_DIR "/");
+    const QList<QPair<QString, QStringList>> runs = {
+        {"orvanta-cli", {"--help"}}, {"orvanta-cli", {"download", "--help"}}, {"orvanta-cli", {"--version"}},
+        {"orvanta", {"--help"}},     {"orvanta", {"--version"}},              {"orvanta-meter-sim", {"--version"}}};
+    for (const auto& [program, args] : runs) {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(dir + program, args);
+        QVERIFY(ended(p));
+        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, qPrintable(program + " " + args.join(' ')));
+        QVERIFY2(p.readAllStandardOutput().contains(program.toLatin1()), qPrintable(program + " " + args.join(' ')));
     }
     QProcess cli;
     cli.setProcessEnvironment(env);

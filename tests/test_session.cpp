@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line scenarios against the meter session on a real pseudo-terminal, with the program's windows:
 // each row is what the user and the meter do, then the exact cells of Readings.db, what the panel
 // and the progress dialog show, what the meter was sent and what the user was told.

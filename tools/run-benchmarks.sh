@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark under build/bench and prints one table of its figures.
 set -euo pipefail
 build=${1:-build}

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs each fuzz target for a bounded time from its seed corpus; fails on any finding.
 set -euo pipefail
 build=${1:-build-fuzz}

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program. With no USB serial device present (no meter plugged in), the meter
 # simulator is started first and plays the meter; it is stopped when the program ends.
 set -u

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli: the meter from a terminal or a script, on the same session, settings, port links
 // and readings database as the desktop program. No window system is touched.
 #include <QCommandLineParser>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QDialog>
 #include <QLabel>
@@ -9,6 +10,6 @@ class AboutDialog : public QDialog {
     Q_OBJECT
 public:
     explicit AboutDialog(const QString& versionText, QWidget* parent = nullptr);
-    QLabel *productLabel, *descriptionLabel, *creditsLabel, *versionLabel, *supportLabel;
+    QLabel *productLabel, *descriptionLabel, *creditsLabel, *versionLabel, *supportLabel, *licenceLabel;
     QPushButton* okButton;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the data file reader: whole records only, never past the last row.
 #include <QCoreApplication>
 #include <QSqlDatabase>

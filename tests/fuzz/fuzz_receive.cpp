@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the receive engine with the real storing of downloaded readings, checking after every
 // character what must always hold.
 #include <QCoreApplication>

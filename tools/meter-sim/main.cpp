@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The meter simulator: plays the meter on a pseudo-terminal registered as a port link, so the
 // program finds it at start-up as it finds a real meter.
 #include <QCommandLineParser>
@@ -125,9 +126,12 @@ private:
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orvanta-meter-sim"));
+    QCoreApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(ORVANTA_VERSION_MAJOR).arg(ORVANTA_VERSION_MINOR).arg(ORVANTA_VERSION_PATCH));
     QCommandLineParser cli;
     cli.setApplicationDescription(QStringLiteral("Plays the Orvanta meter on a pseudo-terminal."));
     cli.addHelpOption();
+    cli.addVersionOption();
     QCommandLineOption portOpt({"p", "port"}, "Port number to register (default: lowest free).", "N");
     QCommandLineOption seedOpt({"s", "seed"}, "Seed of the generated readings (default 1).", "SEED", "1");
     QCommandLineOption fastOpt("full-speed", "Send at full speed instead of 9600 baud.");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/DataFileCodec.h"
 
 #include "core/files/Cp1252.h"
