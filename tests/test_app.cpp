@@ -433,15 +433,15 @@ void TestApp::toolBarLayoutAndSetDropDown() {
     MainMenus& m = *w.menus();
     QCOMPARE(m.toolBarLayout(), (QStringList{"New", "Open", "Save", "-", "Print", "-", "Getcurrentset", "Getset", "-",
                                              "Getall", "-", "Getreading", "Getallreadings", "-", "Plot"}));
-    QCOMPARE(m.toolButton("Getset")->toolTip(), QString("Download Set 1"));
-    QCOMPARE(m.toolButton("Getcurrentset")->toolTip(), QString("Download the Current Set"));
+    QCOMPARE(m.toolButton("Getset")->toolTip(), QString("Download Set 1 (Shift+F5)"));
+    QCOMPARE(m.toolButton("Getcurrentset")->toolTip(), QString("Download the Current Set (F5)"));
     QVERIFY(m.Getset && m.Getset->menu());
     const auto entries = m.Getset->menu()->actions();
     QCOMPARE(entries.size(), 30);
     QCOMPARE(entries.last()->text(), QString("Set 30"));
     entries.last()->trigger();
     QCOMPARE(pty.receive(60), QByteArray());  // picking a set sends nothing
-    QCOMPARE(m.toolButton("Getset")->toolTip(), QString("Download Set 30"));
+    QCOMPARE(m.toolButton("Getset")->toolTip(), QString("Download Set 30 (Shift+F5)"));
     QCOMPARE(w.session().state().mSelectedSet, QString("30"));
     m.toolButton("Getset")->trigger();
     QCOMPARE(pty.receive(60), QByteArray("S30"));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QMenu>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QtTest>
@@ -10,6 +11,7 @@
 #include "gui/printing/PrintCommand.h"
 #include "Pty.h"
 #include "gui/PlotWindow.h"
+#include "MeterLine.h"
 
 namespace {
 /** A table with chosen cells, the rest cleared. */
@@ -38,6 +40,8 @@ private Q_SLOTS:
     void csvCommandUsesChosenSeparator();
     void printPreviewShowsTheListing();
     void reconnectsAndResumesContinuousReadings();
+    void titleTellsFileAndUnsavedReadings();
+    void stopReadingsAndStatusBar();
 };
 
 void TestExtras::plotPoints_data() {
@@ -170,6 +174,67 @@ void TestExtras::reconnectsAndResumesContinuousReadings() {
     // After a download, a reconnection sends nothing.
     w.session().DownloadCurrentSet();
     QCOMPARE(again.receive(50), QByteArray("C"));
+}
+
+void TestExtras::titleTellsFileAndUnsavedReadings() {
+    Pty pty;
+    AppRig rig;
+    rig.env.link(5, pty.slavePath());
+    MainWindow& w = rig.start();
+    QCOMPARE(w.windowTitle(), QString("Orvanta"));
+    w.session().DownloadCurrentSet();
+    sendPaced(pty, w.session(), "S03\nU1M10.5\n0.25\n\r\r");
+    QTRY_VERIFY(!w.session().downloading());
+    QCOMPARE(w.windowTitle(), QString("Orvanta*"));
+    const QString file = rig.env.root() + "/survey.dat";
+    rig.dialog.answers << file;
+    w.files().Save();
+    QCOMPARE(w.windowTitle(), QString("Orvanta - survey.dat"));
+    // Readings that are in their file go without a question; a change makes New ask again.
+    w.files().New();
+    QCOMPARE(rig.messages.questions.size(), 0);
+    QCOMPARE(w.windowTitle(), QString("Orvanta - survey.dat*"));
+    rig.dialog.answers << file;
+    w.files().Open();
+    QCOMPARE(w.windowTitle(), QString("Orvanta - survey.dat"));
+    w.session().DownloadCurrentSet();
+    sendPaced(pty, w.session(), "S03\nU1M10.75\n\r\r");
+    QTRY_COMPARE(w.windowTitle(), QString("Orvanta - survey.dat*"));
+    rig.messages.answerYes = false;
+    w.files().New();
+    QCOMPARE(rig.messages.questions.size(), 1);
+    // The file is first among the recent files, in this run and the next.
+    QCOMPARE(w.recentFiles(), QStringList{file});
+    QCOMPARE(w.findChild<QMenu*>("Recentmenu")->actions().size(), 1);
+    MainWindow& again = rig.start();
+    QCOMPARE(again.recentFiles(), QStringList{file});
+}
+
+void TestExtras::stopReadingsAndStatusBar() {
+    const QString byId = QDir::tempPath() + "/orvanta-status-" + QString::number(QCoreApplication::applicationPid());
+    QFile::remove(byId);
+    auto pty = std::make_unique<Pty>();
+    QVERIFY(QFile::link(pty->slavePath(), byId));
+    AppRig rig;
+    rig.env.link(6, byId);
+    MainWindow& w = rig.start();
+    SessionStatusBar& bar = *w.statusPanel();
+    QCOMPARE(bar.portLabel->text(), "Port 6 (" + pty->slavePath() + ")");
+    QCOMPARE(bar.connectionLabel->text(), QString("Connected"));
+    QAction* stop = w.menus()->menuItem("StopReadingsmenu");
+    QAction* continuous = w.menus()->menuItem("ShowAllmenu");
+    QVERIFY(!stop->isEnabled());
+    QCOMPARE(stop->shortcut(), QKeySequence(Qt::Key_F8));
+    continuous->trigger();
+    QCOMPARE(pty->receive(50), QByteArray("A"));
+    QVERIFY(continuous->isChecked() && stop->isEnabled());
+    stop->trigger();
+    QCOMPARE(pty->receive(50), QByteArray("P"));
+    QVERIFY(!continuous->isChecked() && !stop->isEnabled());
+    pty.reset();
+    QFile::remove(byId);
+    QTRY_COMPARE(bar.connectionLabel->text(), QString("Connection lost, reconnecting"));
+    QFile::remove(byId);
 }
 
 QTEST_MAIN(TestExtras)

@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     QtFileDialog dialogs;
     MeterSession session(MeterSession::Deps{messages, settings, ports, Paths::readingsDatabase()});
 
-    MainWindow window(MainWindow::Deps{session, messages, dialogs, dialogs, Paths::dialogFolder()});
+    MainWindow window(MainWindow::Deps{session, messages, dialogs, dialogs, Paths::dialogFolder(), &settings});
     messages.setParent(&window);
     dialogs.setParent(&window);
     QObject::connect(&instance, &SingleInstance::raiseRequested, &window, [&window] {

@@ -37,8 +37,9 @@ void FileMenuCommands::report(const FileOutcome& outcome) {
 
 void FileMenuCommands::New() {
     if (refusedWhileDownloading()) return;
-    // One click must not erase a day of field readings.
-    if (FileCommands::holdsReadings(d.rs) && !d.messages.AskYesNo(Msg::ConfirmNew)) return;
+    // One click must not erase a day of field readings; readings already in their file may go.
+    const bool unsaved = m_modified || m_documentPath.isEmpty();
+    if (unsaved && FileCommands::holdsReadings(d.rs) && !d.messages.AskYesNo(Msg::ConfirmNew)) return;
     d.progress.setMax(128);
     d.progress.setValue(0);
     d.progress.setBarVisible(true);
@@ -48,20 +49,42 @@ void FileMenuCommands::New() {
     }));
     d.progress.setValue(0);
     d.progress.setBarVisible(false);
+    markModified();
 }
 
 void FileMenuCommands::Open() {
     if (refusedWhileDownloading()) return;
     QString path;
     if (!chooseFile(mDataFileName, QStringLiteral("Open Data File"), kDataFilter, true, &path)) return;
-    report(FileCommands::openDataFile(d.rs, path));
+    openPath(path);
+}
+
+void FileMenuCommands::openPath(const QString& path) {
+    if (refusedWhileDownloading()) return;
+    const FileOutcome outcome = FileCommands::openDataFile(d.rs, path);
+    report(outcome);
+    if (outcome.ok) setDocument(path);
 }
 
 void FileMenuCommands::Save() {
     if (refusedWhileDownloading()) return;
     QString path;
     if (!chooseFile(mDataFileName, QStringLiteral("Save Data File"), kDataFilter, false, &path)) return;
-    report(FileCommands::saveDataFile(d.rs, path));
+    const FileOutcome outcome = FileCommands::saveDataFile(d.rs, path);
+    report(outcome);
+    if (outcome.ok) setDocument(path);
+}
+
+void FileMenuCommands::setDocument(const QString& path) {
+    m_documentPath = path;
+    m_modified = false;
+    if (documentChanged) documentChanged();
+}
+
+void FileMenuCommands::markModified() {
+    if (m_modified) return;
+    m_modified = true;
+    if (documentChanged) documentChanged();
 }
 
 void FileMenuCommands::ExportText() {

@@ -34,7 +34,8 @@ public:
     };
     explicit FileMenuCommands(Deps deps) : d(std::move(deps)) {}
 
-    /** @brief Clears every reading to "0.000000", after asking when any reading would be lost. */
+    /** @brief Clears every reading to "0.000000", after asking when readings would be lost: some
+     *  changed since the data file was opened or saved, or none was ever put in a file. */
     void New();
     /** @brief Loads a data file into the table, record k into row k. */
     void Open();
@@ -58,6 +59,17 @@ public:
     QString mDataFileName;    ///< the data file last chosen (its name)
     QString mExportFileName;  ///< the export file last chosen (its name)
 
+    /** @brief Opens the data file at @p path without a dialog (File > Open Recent). */
+    void openPath(const QString& path);
+    /** @brief The data file last opened or saved; empty when none. */
+    QString documentPath() const { return m_documentPath; }
+    /** @brief The readings changed since that file was opened or saved. */
+    bool modified() const { return m_modified; }
+    /** @brief A download, New or a reading stored changed the readings. */
+    void markModified();
+    /** @brief Called when the document path or its modified state changes. */
+    std::function<void()> documentChanged;
+
 private:
     /** @brief Shows the file dialog offering @p rememberedName and keeps the chosen file's name in
      *  it. For writing, refuses a read-only file with the message. False when there is nothing
@@ -66,5 +78,9 @@ private:
     /** @brief A download is writing the table: the command refuses. */
     bool refusedWhileDownloading();
     void report(const FileOutcome& outcome);
+    /** @brief The table now is what @p path holds. */
+    void setDocument(const QString& path);
     Deps d;
+    QString m_documentPath;
+    bool m_modified = false;
 };

@@ -1,16 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/MainMenus.h"
 
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-
 
 namespace {
 QIcon themed(const char* themeName, const char* ownIcon) {
     const QIcon own = ownIcon ? QIcon(QStringLiteral(":/icons/") + QLatin1String(ownIcon)) : QIcon();
     return themeName ? QIcon::fromTheme(QLatin1String(themeName), own) : own;
 }
+// Shortcuts of the meter requests; the menus and tool tips show them.
+const QKeySequence kCurrentSetKey(Qt::Key_F5);
+const QKeySequence kSelectedSetKey(Qt::SHIFT | Qt::Key_F5);
+const QKeySequence kAllSetsKey(Qt::CTRL | Qt::Key_F5);
+const QKeySequence kCaptureKey(Qt::Key_F6);
+const QKeySequence kContinuousKey(Qt::Key_F7);
+const QKeySequence kStopKey(Qt::Key_F8);
 }  // namespace
 
 QAction* MainMenus::item(QMenu* menu, const QString& caption, const QString& name, const QKeySequence& key,
@@ -24,10 +31,11 @@ QAction* MainMenus::item(QMenu* menu, const QString& caption, const QString& nam
 }
 
 QAction* MainMenus::button(const QString& key, const QString& tip, const QIcon& icon,
-                           const std::function<void()>& op) {
+                           const std::function<void()>& op, const QKeySequence& shortcut) {
     auto* a = new QAction(icon, key, this);
     a->setObjectName(key);
-    a->setToolTip(tip);
+    // The shortcut belongs to the menu item; the tool tip tells it.
+    a->setToolTip(shortcut.isEmpty() ? tip : tip + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) + QLatin1Char(')'));
     if (op) connect(a, &QAction::triggered, this, op);
     m_buttons.insert(key, a);
     return a;
@@ -42,6 +50,9 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     file->setObjectName(QStringLiteral("Filemenu"));
     item(file, QStringLiteral("&New"), QStringLiteral("Newmenu"), QKeySequence(Qt::CTRL | Qt::Key_N), cmd.New);
     item(file, QStringLiteral("&Open"), QStringLiteral("Openmenu"), QKeySequence(Qt::CTRL | Qt::Key_O), cmd.Open);
+    m_recent = file->addMenu(QStringLiteral("Open &Recent"));
+    m_recent->setObjectName(QStringLiteral("Recentmenu"));
+    m_recent->setEnabled(false);
     item(file, QStringLiteral("&Close"), QStringLiteral("Closemenu"), {}, cmd.Close);
     item(file, QStringLiteral("&Save"), QStringLiteral("Savemenu"), QKeySequence(Qt::CTRL | Qt::Key_S), cmd.Save);
     item(file, QStringLiteral("Save &As"), QStringLiteral("Saveasmenu"), {}, cmd.SaveAs);
@@ -62,14 +73,18 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
 
     QMenu* down = bar->addMenu(QStringLiteral("&Download"));
     down->setObjectName(QStringLiteral("Controlmenu"));
-    item(down, QStringLiteral("Download &Current Set"), QStringLiteral("DownCurmenu"), {}, cmd.DownloadCurrentSet);
-    item(down, QStringLiteral("Download &Selected Set"), QStringLiteral("DownSelmenu"), {}, cmd.DownloadSelectedSet);
-    item(down, QStringLiteral("Download &All Sets"), QStringLiteral("DownAllmenu"), {}, cmd.DownloadAllSets);
+    item(down, QStringLiteral("Download &Current Set"), QStringLiteral("DownCurmenu"), kCurrentSetKey, cmd.DownloadCurrentSet);
+    item(down, QStringLiteral("Download &Selected Set"), QStringLiteral("DownSelmenu"), kSelectedSetKey, cmd.DownloadSelectedSet);
+    item(down, QStringLiteral("Download &All Sets"), QStringLiteral("DownAllmenu"), kAllSetsKey, cmd.DownloadAllSets);
 
     QMenu* read = bar->addMenu(QStringLiteral("&Read"));
     read->setObjectName(QStringLiteral("Readmenu"));
-    item(read, QStringLiteral("&Capture Current Reading"), QStringLiteral("ShowCurmenu"), {}, cmd.CaptureCurrentReading);
-    item(read, QStringLiteral("&Show Continuous Readings"), QStringLiteral("ShowAllmenu"), {}, cmd.ShowContinuousReadings);
+    item(read, QStringLiteral("&Capture Current Reading"), QStringLiteral("ShowCurmenu"), kCaptureKey, cmd.CaptureCurrentReading);
+    item(read, QStringLiteral("&Show Continuous Readings"), QStringLiteral("ShowAllmenu"), kContinuousKey,
+         cmd.ShowContinuousReadings)
+        ->setCheckable(true);
+    item(read, QStringLiteral("St&op Readings"), QStringLiteral("StopReadingsmenu"), kStopKey, cmd.StopReadings)
+        ->setEnabled(false);
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Optionsmenu"));
@@ -89,9 +104,9 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     m_toolbar.addAction(button(QStringLiteral("Print"), QStringLiteral("Print"), themed("document-print", "print.xpm"), cmd.Print));
     m_toolbar.addSeparator();
     m_toolbar.addAction(button(QStringLiteral("Getcurrentset"), QStringLiteral("Download the Current Set"),
-                               themed(nullptr, "getcurrentset.xpm"), cmd.DownloadCurrentSet));
+                               themed(nullptr, "getcurrentset.xpm"), cmd.DownloadCurrentSet, kCurrentSetKey));
     QAction* getset = button(QStringLiteral("Getset"), QStringLiteral("Download Set 1"), themed(nullptr, "getset.xpm"),
-                             cmd.DownloadSelectedSet);
+                             cmd.DownloadSelectedSet, kSelectedSetKey);
     auto* sets = new QMenu(&window);
     sets->setObjectName(QStringLiteral("GetsetMenu"));
     for (int i = 1; i <= 30; ++i) {
@@ -107,12 +122,12 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     }
     m_toolbar.addSeparator();
     m_toolbar.addAction(button(QStringLiteral("Getall"), QStringLiteral("Download All Sets"),
-                               themed(nullptr, "getall.xpm"), cmd.DownloadAllSets));
+                               themed(nullptr, "getall.xpm"), cmd.DownloadAllSets, kAllSetsKey));
     m_toolbar.addSeparator();
     m_toolbar.addAction(button(QStringLiteral("Getreading"), QStringLiteral("Capture Current Reading"),
-                               themed(nullptr, "getreading.xpm"), cmd.CaptureCurrentReading));
+                               themed(nullptr, "getreading.xpm"), cmd.CaptureCurrentReading, kCaptureKey));
     m_toolbar.addAction(button(QStringLiteral("Getallreadings"), QStringLiteral("Show Continuous Readings"),
-                               themed(nullptr, "getallreadings.xpm"), cmd.ShowContinuousReadings));
+                               themed(nullptr, "getallreadings.xpm"), cmd.ShowContinuousReadings, kContinuousKey));
     m_toolbar.addSeparator();
     m_toolbar.addAction(button(QStringLiteral("Plot"), QStringLiteral("Plot the Sets"), themed(nullptr, "plot.xpm"), cmd.Plot));
 }
@@ -120,7 +135,27 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
 void MainMenus::chooseSetEntry(const QString& entryText) {
     const QString set = entryText.mid(4);
     if (m_commands.SelectSet) m_commands.SelectSet(set);
-    m_buttons.value(QStringLiteral("Getset"))->setToolTip(QStringLiteral("Download Set ") + set);
+    m_buttons.value(QStringLiteral("Getset"))
+        ->setToolTip(QStringLiteral("Download Set ") + set + QStringLiteral(" (") +
+                     kSelectedSetKey.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+}
+
+void MainMenus::setContinuousRunning(bool running) {
+    if (QAction* a = m_items.value(QStringLiteral("ShowAllmenu"))) a->setChecked(running);
+    if (QAction* a = m_items.value(QStringLiteral("StopReadingsmenu"))) a->setEnabled(running);
+}
+
+void MainMenus::setRecentFiles(const QStringList& paths) {
+    m_recent->clear();
+    for (const QString& path : paths) {
+        QAction* a = m_recent->addAction(QFileInfo(path).fileName());
+        a->setToolTip(path);
+        a->setStatusTip(path);
+        connect(a, &QAction::triggered, this, [this, path] {
+            if (m_commands.OpenRecent) m_commands.OpenRecent(path);
+        });
+    }
+    m_recent->setEnabled(!paths.isEmpty());
 }
 
 void MainMenus::setDownloadRunning(bool running) {

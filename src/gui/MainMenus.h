@@ -15,7 +15,8 @@ struct MainCommands {
     std::function<void()> New, Open, Close, Save, SaveAs, Print, Export, Exit;
     std::function<void()> ViewData, ViewMeter;
     std::function<void()> DownloadCurrentSet, DownloadSelectedSet, DownloadAllSets;
-    std::function<void()> CaptureCurrentReading, ShowContinuousReadings;
+    std::function<void()> CaptureCurrentReading, ShowContinuousReadings, StopReadings;
+    std::function<void(const QString&)> OpenRecent;  ///< a file of the recent files list
     std::function<void()> StoreFunction, CommPort, About;
     std::function<void()> Plot, ExportCsv, PrintPreview;
     std::function<void(const QString&)> SelectSet;  ///< the set drop-down's choice, "1".."30"
@@ -39,14 +40,20 @@ public:
     void chooseSetEntry(const QString& entryText);
     /** @brief While a download runs, New, Open and Save (menu items and buttons) are unavailable. */
     void setDownloadRunning(bool running);
+    /** @brief While continuous readings run, their item is checked and Stop Readings is available. */
+    void setContinuousRunning(bool running);
+    /** @brief The data files last opened or saved, newest first, under File > Open Recent. */
+    void setRecentFiles(const QStringList& paths);
 
 private:
     QAction* item(QMenu* menu, const QString& caption, const QString& name, const QKeySequence& key,
                   const std::function<void()>& op);
-    QAction* button(const QString& key, const QString& tip, const QIcon& icon, const std::function<void()>& op);
+    QAction* button(const QString& key, const QString& tip, const QIcon& icon, const std::function<void()>& op,
+                    const QKeySequence& shortcut = {});
 
     QToolBar& m_toolbar;
     MainCommands m_commands;
     QMap<QString, QAction*> m_items;
     QMap<QString, QAction*> m_buttons;
+    QMenu* m_recent = nullptr;
 };

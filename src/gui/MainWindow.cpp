@@ -3,11 +3,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 
 #include "core/session/MeterSession.h"
+#include "core/session/SettingsStore.h"
 #include "core/store/Recordset.h"
 #include "gui/AboutDialog.h"
 #include "gui/MainMenus.h"
@@ -28,6 +30,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
       m_files(FileMenuCommands::Deps{deps.session.readings(), deps.fileDialog, deps.messages, *this,
                                      [] { QCoreApplication::processEvents(); }, deps.dialogFolder,
                                      [this] { return m_session.downloading(); }}) {
+    m_settings = deps.settings;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Orvanta"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/orvanta.xpm")));
@@ -54,10 +57,8 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     m_bandProgressAction->setVisible(false);
     m_bandProgressAction->setObjectName(QStringLiteral("ProgressBar1Action"));
 
-    auto* status = new QStatusBar(this);
-    status->setObjectName(QStringLiteral("StatusBar1"));
-    status->addWidget(new QLabel(status), 1);
-    setStatusBar(status);
+    m_status = new SessionStatusBar(deps.session, this);
+    setStatusBar(m_status);
 
     MeterSession& s = m_session;
     MainCommands cmds;
@@ -76,6 +77,8 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.DownloadAllSets = [&s] { s.DownloadAllSets(); };
     cmds.CaptureCurrentReading = [&s] { s.CaptureCurrentReading(); };
     cmds.ShowContinuousReadings = [&s] { s.ShowContinuousReadings(); };
+    cmds.StopReadings = [&s] { s.StopReadings(); };
+    cmds.OpenRecent = [this](const QString& path) { m_files.openPath(path); };
     cmds.StoreFunction = [this] { ShowOptions(); };
     cmds.CommPort = [this] { ShowCommPortDialog(); };
     cmds.About = [this] { ShowAbout(); };
@@ -84,6 +87,11 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.PrintPreview = [this] { PrintPreview(); };
     cmds.SelectSet = [&s](const QString& set) { s.selectSet(set); };
     m_menus = new MainMenus(*this, *m_toolBar, cmds);
+    m_menus->setRecentFiles(recentFiles());
+    m_files.documentChanged = [this] {
+        showTitle();
+        rememberDocument();
+    };
 
     connectSession();
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
@@ -110,7 +118,37 @@ void MainWindow::connectSession() {
     connect(&s, &MeterSession::beeperChanged, this, [this](int code) { Reading().ShowBeeperState(code); });
     connect(&s, &MeterSession::liveValue, this, [this](double v) { Reading().ShowLiveValue(v); });
     connect(&s, &MeterSession::storeDestinationChanged, this, [this](bool toPC) { Reading().setStoreDestination(toPC); });
-    connect(&s, &MeterSession::storedToPC, this, [this](int set, int reading) { Reading().showStoredAt(set, reading); });
+    connect(&s, &MeterSession::storedToPC, this, [this](int set, int reading) {
+        Reading().showStoredAt(set, reading);
+        m_files.markModified();
+    });
+    connect(&s, &MeterSession::continuousChanged, this, [this](bool running) { m_menus->setContinuousRunning(running); });
+}
+
+void MainWindow::showTitle() {
+    QString title = QStringLiteral("Orvanta");
+    if (!m_files.documentPath().isEmpty()) title += QStringLiteral(" - ") + QFileInfo(m_files.documentPath()).fileName();
+    if (m_files.modified()) title += QLatin1Char('*');
+    setWindowTitle(title);
+}
+
+QStringList MainWindow::recentFiles() const {
+    if (!m_settings) return {};
+    const QString kept = m_settings->GetSetting(SettingKey::App, QStringLiteral("Recent Files"), QStringLiteral("Files"), {});
+    return kept.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(0, kRecentFiles);
+}
+
+void MainWindow::rememberDocument() {
+    const QString path = m_files.documentPath();
+    if (!m_settings || path.isEmpty()) return;
+    QStringList files = recentFiles();
+    if (!files.isEmpty() && files.first() == path) return;
+    files.removeAll(path);
+    files.prepend(path);
+    files = files.mid(0, kRecentFiles);
+    // A list that cannot be kept costs nothing but the list: no message.
+    m_settings->SaveSetting(SettingKey::App, QStringLiteral("Recent Files"), QStringLiteral("Files"), files.join(QLatin1Char('\n')));
+    m_menus->setRecentFiles(files);
 }
 
 void MainWindow::start() {
@@ -122,6 +160,7 @@ void MainWindow::start() {
     ShowData();
     m_session.openReadings();
     m_session.connectMeter();
+    m_status->showConnection();
 }
 
 MainWindow::DataWindowSize MainWindow::ResizeRule(double heightTwips, double widthTwips) {
@@ -180,6 +219,7 @@ void MainWindow::onDownloadRequested(int maximum) {
 }
 
 void MainWindow::onDownloadProgressed() {
+    m_files.markModified();
     ProgressDialog& p = Progress();
     if (!p.isVisible()) p.show();
     const DownloadState& d = m_session.download();

@@ -13,6 +13,9 @@
 #include "gui/FileMenuCommands.h"
 #include "gui/ProgressDialog.h"
 #include "gui/ReadingPanel.h"
+#include "gui/SessionStatusBar.h"
+
+class SettingsStore;
 
 class FileDialog;
 class MainMenus;
@@ -34,6 +37,7 @@ public:
         FileDialog& fileDialog;
         PrintDialog& printDialog;
         QString dialogFolder;
+        SettingsStore* settings = nullptr;  ///< where the recent files are kept; none: not kept
     };
     /** @brief The base size of the sets window, in twips. */
     struct DataWindowSize {
@@ -55,6 +59,10 @@ public:
     MeterSession& session() { return m_session; }
     FileMenuCommands& files() { return m_files; }
     MainMenus* menus() const { return m_menus; }
+    SessionStatusBar* statusPanel() const { return m_status; }
+    /** @brief The data files last opened or saved, newest first (up to kRecentFiles). */
+    QStringList recentFiles() const;
+    static constexpr int kRecentFiles = 8;
 
     /** @brief The sets window, created on first use. */
     SetsWindow& Data();
@@ -100,6 +108,10 @@ private:
     void setBarVisible(bool visible) override;
 
     void connectSession();
+    /** @brief "Orvanta - survey.dat", with "*" while the readings changed since. */
+    void showTitle();
+    /** @brief Puts the current data file first in the recent files. */
+    void rememberDocument();
     void applyResizeRule();
     void HideReading();
     void ShowReading();
@@ -125,6 +137,8 @@ private:
     QProgressBar* m_bandProgress;
     QAction* m_bandProgressAction;
     MainMenus* m_menus = nullptr;
+    SessionStatusBar* m_status = nullptr;
+    SettingsStore* m_settings = nullptr;
 
     SetsWindow* m_data = nullptr;
     QMdiSubWindow* m_dataSub = nullptr;

@@ -41,7 +41,7 @@ struct AppRig {
     MainWindow& create() {
         w.reset();
         session = std::make_unique<MeterSession>(MeterSession::Deps{messages, settings, ports, env.database()});
-        w = std::make_unique<MainWindow>(MainWindow::Deps{*session, messages, dialog, dialog, env.root()});
+        w = std::make_unique<MainWindow>(MainWindow::Deps{*session, messages, dialog, dialog, env.root(), &settings});
         return *w;
     }
     MainWindow& start() {

@@ -65,6 +65,8 @@ public:
     SerialControl& port() { return *m_port; }
     const PortMap& ports() const { return m_ports; }
     bool portOpen() const;
+    /** @brief The connection was lost and the session looks for the meter to come back. */
+    bool reconnecting() const { return m_reconnect.isActive(); }
     /** @brief The last live value as received, empty before the first. */
     QString shownReading() const { return m_shownReading; }
     /** @brief A download was asked for and has not ended. */

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/SessionStatusBar.h"
+
+#include "core/compat/SerialControl.h"
+#include "core/session/MeterSession.h"
+#include "core/session/PortMap.h"
+#include "core/store/SetsTableModel.h"
+
+SessionStatusBar::SessionStatusBar(MeterSession& session, QWidget* parent) : QStatusBar(parent), m_session(session) {
+    setObjectName(QStringLiteral("StatusBar1"));
+    const auto section = [this](const QString& name, int stretch) {
+        auto* l = new QLabel(this);
+        l->setObjectName(name);
+        addWidget(l, stretch);
+        return l;
+    };
+    portLabel = section(QStringLiteral("portLabel"), 0);
+    connectionLabel = section(QStringLiteral("connectionLabel"), 0);
+    unitsLabel = section(QStringLiteral("unitsLabel"), 0);
+    downloadLabel = section(QStringLiteral("downloadLabel"), 1);
+
+    m_repaint.setSingleShot(true);
+    m_repaint.setInterval(SetsTableModel::kRepaintInterval);
+    connect(&m_repaint, &QTimer::timeout, this, &SessionStatusBar::showDownload);
+
+    connect(&session, &MeterSession::portOpened, this, [this] {
+        m_lost = false;
+        showConnection();
+    });
+    connect(&session, &MeterSession::connectionRestored, this, [this] {
+        m_lost = false;
+        showConnection();
+    });
+    connect(&session, &MeterSession::connectionLost, this, [this] {
+        m_lost = true;
+        showConnection();
+    });
+    connect(&session, &MeterSession::bandUnitsChanged, this, [this] { unitsLabel->setText(m_session.state().UnitsText); });
+    connect(&session, &MeterSession::panelUnitsChanged, this, [this] { unitsLabel->setText(m_session.state().UnitsText); });
+    connect(&session, &MeterSession::downloadProgressed, this, [this] {
+        if (!m_repaint.isActive()) m_repaint.start();
+    });
+    connect(&session, &MeterSession::downloadEnded, this, [this] {
+        m_repaint.stop();
+        downloadLabel->clear();
+    });
+    unitsLabel->setText(session.state().UnitsText);
+    showConnection();
+}
+
+void SessionStatusBar::showConnection() {
+    const int number = m_session.state().CommPortNumber;
+    if (number >= 1) {
+        const QString device = m_session.portOpen() ? m_session.port().openDevice() : m_session.ports().devicePath(number);
+        portLabel->setText(QStringLiteral("Port %1 (%2)").arg(number).arg(device));
+    } else {
+        portLabel->setText(QStringLiteral("No port"));
+    }
+    if (m_session.portOpen()) connectionLabel->setText(QStringLiteral("Connected"));
+    else if (m_lost && m_session.reconnecting()) connectionLabel->setText(QStringLiteral("Connection lost, reconnecting"));
+    else if (m_lost) connectionLabel->setText(QStringLiteral("Connection lost"));
+    else connectionLabel->setText(QStringLiteral("Not connected"));
+}
+
+void SessionStatusBar::showDownload() {
+    if (!m_session.downloading()) return;
+    const DownloadState& d = m_session.download();
+    downloadLabel->setText(QStringLiteral("Set %1, reading %2 of 128").arg(d.mSetNumber).arg(d.mReadingNumber));
+}

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QLabel>
+#include <QStatusBar>
+#include <QTimer>
+
+class MeterSession;
+
+/** @brief The main window's status bar: the meter's port and whether it is connected, the units
+ *  the meter last reported, and during a download where it stands. It follows the session. */
+class SessionStatusBar : public QStatusBar {
+    Q_OBJECT
+public:
+    explicit SessionStatusBar(MeterSession& session, QWidget* parent = nullptr);
+
+    QLabel* portLabel;        ///< "Port 5 (/dev/ttyACM0)"
+    QLabel* connectionLabel;  ///< "Connected", "Not connected", "Connection lost", "Reconnecting"
+    QLabel* unitsLabel;       ///< "Units SI"
+    QLabel* downloadLabel;    ///< "Set 4, reading 17 of 128" while a download runs
+
+    /** @brief Shows the port and its state as the session has them now. */
+    void showConnection();
+
+private:
+    void showDownload();
+
+    MeterSession& m_session;
+    bool m_lost = false;
+    QTimer m_repaint;  // the download's position, at most once per repaint interval
+};
