@@ -11,6 +11,7 @@
 #include "core/compat/SerialControl.h"
 #include "core/session/MeterSession.h"
 #include "core/session/SettingsStore.h"
+#include "gui/FittedLabel.h"
 #include "gui/ReadingPanel.h"
 
 namespace {
@@ -135,6 +136,21 @@ void TestPanel::liveValues() {
     for (double b : before) rig.panel->ShowLiveValue(b);
     rig.panel->ShowLiveValue(v);
     QCOMPARE(rig.panel->digitsLabel->text(), digits);
+    // The digits keep their box: the text is drawn in the largest size that fits it whole.
+    const auto* shown = qobject_cast<FittedLabel*>(rig.panel->digitsLabel);
+    QVERIFY(shown);
+    const QRect box = shown->contentsRect();
+    for (const QString& text : {digits, QStringLiteral("39698.1")}) {
+        rig.panel->digitsLabel->setText(text);
+        QFont f = shown->fittedFont();
+        QVERIFY2(QFontMetricsF(f).horizontalAdvance(text) <= box.width(), qPrintable(text));
+        QVERIFY2(QFontMetricsF(f).height() <= box.height(), qPrintable(text));
+        if (f.pointSizeF() < shown->font().pointSizeF()) {
+            f.setPointSizeF(f.pointSizeF() + 0.5);
+            const QFontMetricsF larger(f);
+            QVERIFY2(larger.horizontalAdvance(text) > box.width() || larger.height() > box.height(), qPrintable(text));
+        }
+    }
     QCOMPARE(rig.panel->exponentLabel->text(), exponent);
     QCOMPARE(rig.panel->fullScaleLabel->text(), fullScale);
     QVERIFY(qAbs(rig.panel->BarFraction() - fraction) < 1e-9);

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "core/session/Messages.h"
+#include "gui/FittedLabel.h"
 #include "gui/Twips.h"
 
 namespace {
@@ -68,7 +69,7 @@ ReadingPanel::ReadingPanel(const SessionState& vars, PanelHost& host, QWidget* p
     fullScaleLabel = label(displayFrame, QStringLiteral("Label3"), QStringLiteral("300"), px(2160, 1200, 1935, 375), 18,
                    Qt::AlignRight | Qt::AlignVCenter);
     digitsLabel = label(displayFrame, QStringLiteral("Label1"), QStringLiteral("0000"), px(920, 1680, 2295, 1095), 48.75,
-                   Qt::AlignRight | Qt::AlignVCenter);
+                   Qt::AlignRight | Qt::AlignVCenter, true);
     tenLabel = label(displayFrame, QStringLiteral("Label5"), QStringLiteral("10"), px(2520, 3060, 855, 375), 20.25);
     exponentLabel = label(displayFrame, QStringLiteral("Label6"), QStringLiteral("-5"), px(3480, 2820, 615, 375), 18);
     unitsLabel = label(displayFrame, QStringLiteral("Label7"), QStringLiteral("Units SI"), px(1320, 3600, 2415, 375), 20.25);
@@ -146,8 +147,8 @@ QRect ReadingPanel::px(int left, int top, int width, int height) const {
 }
 
 QLabel* ReadingPanel::label(QWidget* parent, const QString& name, const QString& text, QRect r, double pt,
-                          Qt::Alignment align) {
-    auto* l = new QLabel(text, parent);
+                          Qt::Alignment align, bool fitted) {
+    QLabel* l = fitted ? new FittedLabel(text, parent) : new QLabel(text, parent);
     l->setObjectName(name);
     l->setGeometry(r);
     QFont f(QStringLiteral("Arial"));

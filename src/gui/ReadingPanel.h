@@ -85,8 +85,9 @@ public:
 
 private:
     QRect px(int left, int top, int width, int height) const;
+    /** @brief A label of the display; @p fitted: its text shrinks to fit its box (the digits). */
     QLabel* label(QWidget* parent, const QString& name, const QString& text, QRect r, double pt,
-                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter, bool fitted = false);
     QPushButton* key(QWidget* parent, Key k, const QString& name, const QString& text, QRect r, double pt);
     QFrame* menuPage(const QString& name, const QString& title);
     void tick();
