@@ -42,6 +42,9 @@ private Q_SLOTS:
     void reconnectsAndResumesContinuousReadings();
     void titleTellsFileAndUnsavedReadings();
     void stopReadingsAndStatusBar();
+    void windowPlacedOnScreen_data();
+    void windowPlacedOnScreen();
+    void layoutRestoredAtNextStart();
 };
 
 void TestExtras::plotPoints_data() {
@@ -186,7 +189,8 @@ void TestExtras::titleTellsFileAndUnsavedReadings() {
     sendPaced(pty, w.session(), "S03\nU1M10.5\n0.25\n\r\r");
     QTRY_VERIFY(!w.session().downloading());
     QCOMPARE(w.windowTitle(), QString("Orvanta*"));
-    const QString file = rig.env.root() + "/survey.dat";
+    QVERIFY(QDir(rig.env.root()).mkpath("surveys"));
+    const QString file = rig.env.root() + "/surveys/survey.dat";
     rig.dialog.answers << file;
     w.files().Save();
     QCOMPARE(w.windowTitle(), QString("Orvanta - survey.dat"));
@@ -208,6 +212,10 @@ void TestExtras::titleTellsFileAndUnsavedReadings() {
     QCOMPARE(w.findChild<QMenu*>("Recentmenu")->actions().size(), 1);
     MainWindow& again = rig.start();
     QCOMPARE(again.recentFiles(), QStringList{file});
+    // The file dialogs open where a file was last chosen.
+    rig.dialog.answers << "";
+    again.files().Open();
+    QCOMPARE(rig.dialog.shown.last().initDir, rig.env.root() + "/surveys");
 }
 
 void TestExtras::stopReadingsAndStatusBar() {
@@ -235,6 +243,33 @@ void TestExtras::stopReadingsAndStatusBar() {
     QFile::remove(byId);
     QTRY_COMPARE(bar.connectionLabel->text(), QString("Connection lost, reconnecting"));
     QFile::remove(byId);
+}
+
+void TestExtras::windowPlacedOnScreen_data() {
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<QRect>("placed");
+    const QRect screen(0, 0, 1280, 800);
+    QTest::newRow("already on it") << QRect(100, 50, 600, 400) << QRect(100, 50, 600, 400);
+    QTest::newRow("off to the right and below") << QRect(1000, 700, 600, 400) << QRect(680, 400, 600, 400);
+    QTest::newRow("from a larger screen") << QRect(-200, -100, 2560, 1440) << screen;
+    QTest::newRow("left of it") << QRect(-900, 10, 600, 400) << QRect(0, 10, 600, 400);
+}
+
+void TestExtras::windowPlacedOnScreen() {
+    QFETCH(QRect, window);
+    QFETCH(QRect, placed);
+    QCOMPARE(MainWindow::placedOnScreen(window, QRect(0, 0, 1280, 800)), placed);
+}
+
+void TestExtras::layoutRestoredAtNextStart() {
+    AppRig rig;
+    MainWindow& first = rig.start();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect left(screen.topLeft() + QPoint(20, 30), QSize(screen.width() / 2, screen.height() / 2));
+    first.setGeometry(left);
+    first.close();
+    MainWindow& next = rig.start();
+    QCOMPARE(next.geometry(), left);
 }
 
 QTEST_MAIN(TestExtras)

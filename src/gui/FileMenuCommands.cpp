@@ -5,24 +5,37 @@
 #include "core/files/FileDialog.h"
 #include "core/session/MessageBox.h"
 #include "core/session/Messages.h"
+#include "core/session/SettingsStore.h"
+
+#include <QFileInfo>
 
 bool FileMenuCommands::chooseFile(QString& rememberedName, const QString& title, const QString& filter, bool open,
                                   QString* path) {
     FileDialog& fd = d.dialog;
     fd.FileName = rememberedName;
     fd.DialogTitle = title;
-    fd.InitDir = d.dialogFolder;
+    fd.InitDir = folderFor(rememberedName);
     fd.Filter = filter;
     fd.FilterIndex = 1;
     if (!(open ? fd.ShowOpen() : fd.ShowSave())) return false;
+    const QString key = &rememberedName == &mDataFileName ? QStringLiteral("Data Files") : QStringLiteral("Exports");
     rememberedName = fd.FileTitle;
     *path = fd.FileName;
+    if (d.settings)
+        d.settings->SaveSetting(SettingKey::App, QStringLiteral("Folders"), key, QFileInfo(*path).absolutePath());
     // Reading needs no write access; only a file about to be replaced is checked.
     if (!open && FileCommands::IsReadOnlyFile(*path)) {
         d.messages.MsgBox(Msg::ReadOnlyFile);
         return false;
     }
     return true;
+}
+
+QString FileMenuCommands::folderFor(const QString& rememberedName) const {
+    if (!d.settings) return d.dialogFolder;
+    const QString key = &rememberedName == &mDataFileName ? QStringLiteral("Data Files") : QStringLiteral("Exports");
+    const QString folder = d.settings->GetSetting(SettingKey::App, QStringLiteral("Folders"), key, {});
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : d.dialogFolder;
 }
 
 bool FileMenuCommands::refusedWhileDownloading() {

@@ -7,6 +7,7 @@ class FileDialog;
 struct FileOutcome;
 class MessageBox;
 class Recordset;
+class SettingsStore;
 
 /** @brief The main window's progress bar, as New uses it. */
 class ProgressBarControl {
@@ -31,6 +32,7 @@ public:
         std::function<void()> processEvents;  ///< lets the window handle pending events
         QString dialogFolder;                 ///< where the dialogs open
         std::function<bool()> downloading;    ///< a download is being received
+        SettingsStore* settings = nullptr;    ///< where each dialog's last folder is kept
     };
     explicit FileMenuCommands(Deps deps) : d(std::move(deps)) {}
 
@@ -75,6 +77,8 @@ private:
      *  it. For writing, refuses a read-only file with the message. False when there is nothing
      *  to do. */
     bool chooseFile(QString& rememberedName, const QString& title, const QString& filter, bool open, QString* path);
+    /** @brief The folder the dialogs of @p rememberedName last chose a file in, else dialogFolder. */
+    QString folderFor(const QString& rememberedName) const;
     /** @brief A download is writing the table: the command refuses. */
     bool refusedWhileDownloading();
     void report(const FileOutcome& outcome);

@@ -29,7 +29,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
       m_printDialog(deps.printDialog),
       m_files(FileMenuCommands::Deps{deps.session.readings(), deps.fileDialog, deps.messages, *this,
                                      [] { QCoreApplication::processEvents(); }, deps.dialogFolder,
-                                     [this] { return m_session.downloading(); }}) {
+                                     [this] { return m_session.downloading(); }, deps.settings}) {
     m_settings = deps.settings;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Orvanta"));
@@ -151,9 +151,46 @@ void MainWindow::rememberDocument() {
     m_menus->setRecentFiles(files);
 }
 
+QRect MainWindow::placedOnScreen(const QRect& window, const QRect& screen) {
+    QRect r(window.topLeft(), window.size().boundedTo(screen.size()));
+    if (r.right() > screen.right()) r.moveRight(screen.right());
+    if (r.bottom() > screen.bottom()) r.moveBottom(screen.bottom());
+    if (r.left() < screen.left()) r.moveLeft(screen.left());
+    if (r.top() < screen.top()) r.moveTop(screen.top());
+    return r;
+}
+
+namespace {
+const QString kLayoutSection = QStringLiteral("Window");
+const QString kGeometryKey = QStringLiteral("Geometry");
+const QString kStateKey = QStringLiteral("State");
+}  // namespace
+
+bool MainWindow::restoreLayout() {
+    if (!m_settings) return false;
+    const QByteArray saved = QByteArray::fromBase64(
+        m_settings->GetSetting(SettingKey::App, kLayoutSection, kGeometryKey, {}).toLatin1());
+    if (saved.isEmpty() || !restoreGeometry(saved)) return false;
+    restoreState(QByteArray::fromBase64(m_settings->GetSetting(SettingKey::App, kLayoutSection, kStateKey, {}).toLatin1()));
+    // The screen may be smaller now, or gone: the window lies wholly on the one it is nearest.
+    QScreen* screen = QGuiApplication::screenAt(frameGeometry().center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) setGeometry(placedOnScreen(geometry(), screen->availableGeometry()));
+    return true;
+}
+
+void MainWindow::saveLayout() {
+    if (!m_settings) return;
+    m_settings->SaveSetting(SettingKey::App, kLayoutSection, kGeometryKey, QString::fromLatin1(saveGeometry().toBase64()));
+    m_settings->SaveSetting(SettingKey::App, kLayoutSection, kStateKey, QString::fromLatin1(saveState().toBase64()));
+}
+
 void MainWindow::start() {
     m_session.loadSettings();
-    if (QScreen* screen = QGuiApplication::primaryScreen()) resize(screen->availableGeometry().size());
+    // The first start fills the screen; later starts put the window back where it was left.
+    if (!restoreLayout()) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) resize(screen->availableGeometry().size());
+    }
     applyResizeRule();
     m_unitsBand->setText(m_session.state().UnitsText);
     show();
@@ -182,6 +219,7 @@ void MainWindow::resizeEvent(QResizeEvent* e) {
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     m_closing = true;
+    saveLayout();
     m_session.shutdown();
     // Separate windows go with the main window.
     closeProgress();

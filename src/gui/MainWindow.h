@@ -54,6 +54,8 @@ public:
 
     /** @brief Base sizes of the sets window (twips) from the main window's size (twips). */
     static DataWindowSize ResizeRule(double heightTwips, double widthTwips);
+    /** @brief @p window moved, and shrunk where it must be, to lie wholly on @p screen. */
+    static QRect placedOnScreen(const QRect& window, const QRect& screen);
     const DataWindowSize& dataWindowSize() const { return m_dataWindowSize; }
 
     MeterSession& session() { return m_session; }
@@ -112,6 +114,9 @@ private:
     void showTitle();
     /** @brief Puts the current data file first in the recent files. */
     void rememberDocument();
+    /** @brief The window as the user left it last time; false at the first start. */
+    bool restoreLayout();
+    void saveLayout();
     void applyResizeRule();
     void HideReading();
     void ShowReading();

@@ -21,9 +21,9 @@ QString readingsDatabase() { return dataFolder() + QStringLiteral("/Readings.db"
 QString portsFolder() { return dataFolder() + QStringLiteral("/ports"); }
 
 QString dialogFolder() {
-    const QString app = QCoreApplication::applicationDirPath();
-    if (!app.isEmpty() && QFileInfo(app).isWritable()) return app;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // Never the program's own folder: under `make run` that is build/, which `make clean` deletes.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 }  // namespace Paths

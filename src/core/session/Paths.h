@@ -10,6 +10,6 @@ QString dataFolder();
 QString readingsDatabase();
 /** @brief The folder of port links (ports/comN). */
 QString portsFolder();
-/** @brief The folder file dialogs open in: the program folder when writable, else Documents. */
+/** @brief The folder file dialogs first open in: the user's documents folder (else home). */
 QString dialogFolder();
 }  // namespace Paths
