@@ -267,9 +267,12 @@ void TestExtras::layoutRestoredAtNextStart() {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect left(screen.topLeft() + QPoint(20, 30), QSize(screen.width() / 2, screen.height() / 2));
     first.setGeometry(left);
+    first.menus()->chooseSetEntry("Set 12");
     first.close();
     MainWindow& next = rig.start();
     QCOMPARE(next.geometry(), left);
+    QCOMPARE(next.session().state().mSelectedSet, QString("12"));
+    QCOMPARE(next.menus()->toolButton("Getset")->toolTip(), QString("Download Set 12 (Shift+F5)"));
 }
 
 QTEST_MAIN(TestExtras)

@@ -21,6 +21,14 @@
 #include "gui/Twips.h"
 #include "gui/printing/PrintCommand.h"
 
+namespace {
+// Kept between runs, beside the program's settings.
+const QString kLayoutSection = QStringLiteral("Window");
+const QString kGeometryKey = QStringLiteral("Geometry");
+const QString kStateKey = QStringLiteral("State");
+const QString kSelectedSetKey = QStringLiteral("Selected Set");
+}  // namespace
+
 MainWindow::MainWindow(Deps deps, QWidget* parent)
     : QMainWindow(parent),
       m_session(deps.session),
@@ -85,7 +93,10 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.Plot = [this] { ShowPlot(); };
     cmds.ExportCsv = [this] { m_files.ExportCsv(); };
     cmds.PrintPreview = [this] { PrintPreview(); };
-    cmds.SelectSet = [&s](const QString& set) { s.selectSet(set); };
+    cmds.SelectSet = [this](const QString& set) {
+        m_session.selectSet(set);
+        if (m_settings) m_settings->SaveSetting(SettingKey::App, kLayoutSection, kSelectedSetKey, set);
+    };
     m_menus = new MainMenus(*this, *m_toolBar, cmds);
     m_menus->setRecentFiles(recentFiles());
     m_files.documentChanged = [this] {
@@ -160,12 +171,6 @@ QRect MainWindow::placedOnScreen(const QRect& window, const QRect& screen) {
     return r;
 }
 
-namespace {
-const QString kLayoutSection = QStringLiteral("Window");
-const QString kGeometryKey = QStringLiteral("Geometry");
-const QString kStateKey = QStringLiteral("State");
-}  // namespace
-
 bool MainWindow::restoreLayout() {
     if (!m_settings) return false;
     const QByteArray saved = QByteArray::fromBase64(
@@ -187,6 +192,11 @@ void MainWindow::saveLayout() {
 
 void MainWindow::start() {
     m_session.loadSettings();
+    if (m_settings) {
+        bool ok = false;
+        const int set = m_settings->GetSetting(SettingKey::App, kLayoutSection, kSelectedSetKey, {}).toInt(&ok);
+        if (ok && set >= 1 && set <= 30) m_menus->chooseSetEntry(QStringLiteral("Set ") + QString::number(set));
+    }
     // The first start fills the screen; later starts put the window back where it was left.
     if (!restoreLayout()) {
         if (QScreen* screen = QGuiApplication::primaryScreen()) resize(screen->availableGeometry().size());
