@@ -2,6 +2,7 @@
 #include <QMenu>
 #include <QSerialPort>
 #include <QSignalSpy>
+#include <QApplication>
 #include <QtTest>
 
 #include "AppRig.h"
@@ -566,6 +567,23 @@ void TestApp::screenshots() {
     auto* dlg = lastChild<OptionsDialog>(&w);
     QTest::qWait(50);
     QVERIFY(dlg->grab().save(dir + "/options.png"));
+    dlg->close();
+    // The same window on a dark theme.
+    const QPalette light = QApplication::palette();
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(55, 55, 58));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    QApplication::setPalette(dark);
+    w.ViewData();
+    QTest::qWait(50);
+    QVERIFY(w.grab().save(dir + "/main-window-dark.png"));
+    QApplication::setPalette(light);
 }
 
 QTEST_MAIN(TestApp)
