@@ -58,6 +58,7 @@ class TestSession : public QObject {
 private Q_SLOTS:
     void lineScenarios_data();
     void lineScenarios();
+    void unitsPerSetSurviveARestart();
 };
 
 void TestSession::lineScenarios_data() {
@@ -206,6 +207,21 @@ void TestSession::lineScenarios() {
     QCOMPARE(w.Reading().storeDestinationLabel->text(), storeLabel);
     QCOMPARE(got, meterGot);
     QTRY_COMPARE(rig.messages.texts, messages);
+}
+
+void TestSession::unitsPerSetSurviveARestart() {
+    Pty pty;
+    AppRig rig;
+    rig.env.link(5, pty.slavePath());
+    MainWindow& w = rig.start();
+    w.session().DownloadAllSets();
+    sendPaced(pty, w.session(), "S03\nU2M10.5\nS04\nU1M10.25\n\r\r");
+    QTRY_VERIFY(!w.session().downloading());
+    MainWindow& again = rig.start();
+    ReadingsDatabase& db = again.session().database();
+    QCOMPARE(db.setUnits(3), std::optional<int>(2));
+    QCOMPARE(db.setUnits(4), std::optional<int>(1));
+    QCOMPARE(db.setUnits(5), std::optional<int>());
 }
 
 QTEST_MAIN(TestSession)

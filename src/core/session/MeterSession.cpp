@@ -362,7 +362,17 @@ void MeterSession::onReceive() {
 
 void MeterSession::ShowUnitsText() { Q_EMIT panelUnitsChanged(); }
 void MeterSession::ShowModeText() { Q_EMIT panelModeChanged(); }
-void MeterSession::ShowBandUnits() { Q_EMIT bandUnitsChanged(); }
+void MeterSession::ShowBandUnits() {
+    // The units of a set's download come right after its header.
+    if (m_downloading && m_setInProgress > 0) {
+        try {
+            m_database->setSetUnits(m_setInProgress, m_state.UnitsCode);
+        } catch (const VbError&) {
+            // Only a label of the plot depends on it; the readings themselves are stored.
+        }
+    }
+    Q_EMIT bandUnitsChanged();
+}
 void MeterSession::ShowSetNumber() { Q_EMIT meterSetChanged(); }
 void MeterSession::ShowReadingNumber() { Q_EMIT meterReadingChanged(); }
 void MeterSession::ShowBeeperState(int code) { Q_EMIT beeperChanged(code); }

@@ -86,6 +86,8 @@ void ReadingsDatabase::openConnection() {
         }
         checkSchema(db);
         checkWritable(db);
+        // The units each set was downloaded in, beside Sets (never in it, nor in data files).
+        exec(q, QStringLiteral("CREATE TABLE IF NOT EXISTS SetUnits (SetNumber INTEGER PRIMARY KEY, UnitsCode INTEGER NOT NULL)"));
     } catch (...) {
         db.close();
         throw;
@@ -153,4 +155,21 @@ void ReadingsDatabase::holdExclusively() {
     // before the meter is asked for anything.
     exec(q, QStringLiteral("BEGIN IMMEDIATE"));
     exec(q, QStringLiteral("COMMIT"));
+}
+
+void ReadingsDatabase::setSetUnits(int set, int unitsCode) {
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO SetUnits (SetNumber, UnitsCode) VALUES (?, ?)"));
+    q.addBindValue(set);
+    q.addBindValue(unitsCode);
+    if (!q.exec()) throw VbError(ErrorCode::DatabaseError, q.lastError().text());
+}
+
+std::optional<int> ReadingsDatabase::setUnits(int set) const {
+    if (!QSqlDatabase::contains(m_connection)) return std::nullopt;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("SELECT UnitsCode FROM SetUnits WHERE SetNumber = ?"));
+    q.addBindValue(set);
+    if (!q.exec() || !q.next()) return std::nullopt;
+    return q.value(0).toInt();
 }

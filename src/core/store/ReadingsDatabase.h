@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
+#include <optional>
 
 class QSqlDatabase;
 
@@ -30,6 +31,10 @@ public:
      *  writes it meanwhile, and a commit then takes no file locks of its own. For a short-lived
      *  program that downloads and ends. Raises VbError when another program holds the file. */
     void holdExclusively();
+    /** @brief Keeps the units code the meter reported for @p set's download. Raises VbError. */
+    void setSetUnits(int set, int unitsCode);
+    /** @brief The units code @p set was downloaded in; none when not known. */
+    std::optional<int> setUnits(int set) const;
     /** @brief The database file. */
     QString path() const { return m_path; }
     /** @brief The connection's name in Qt SQL. */
