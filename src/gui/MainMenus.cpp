@@ -6,9 +6,15 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "gui/PaletteIcon.h"
+
 namespace {
+// The desktop theme's icon where there is one, else our own: an SVG drawn in the palette's text
+// colour, so it reads on light and dark themes alike.
 QIcon themed(const char* themeName, const char* ownIcon) {
-    const QIcon own = ownIcon ? QIcon(QStringLiteral(":/icons/") + QLatin1String(ownIcon)) : QIcon();
+    const QString name = QLatin1String(ownIcon);
+    const QIcon own = name.endsWith(QLatin1String(".svg")) ? paletteIcon(QStringLiteral(":/icons/") + name)
+                                                           : QIcon(QStringLiteral(":/icons/") + name);
     return themeName ? QIcon::fromTheme(QLatin1String(themeName), own) : own;
 }
 // Shortcuts of the meter requests; the menus and tool tips show them.
@@ -97,15 +103,15 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
 
     // Tool bar: images only, the tool tip is each button's text.
     m_toolbar.setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_toolbar.addAction(button(QStringLiteral("New"), QStringLiteral("New"), themed("document-new", "new.xpm"), cmd.New));
-    m_toolbar.addAction(button(QStringLiteral("Open"), QStringLiteral("Open"), themed("document-open", "open.xpm"), cmd.Open));
-    m_toolbar.addAction(button(QStringLiteral("Save"), QStringLiteral("Save"), themed("document-save", "save.xpm"), cmd.Save));
+    m_toolbar.addAction(button(QStringLiteral("New"), QStringLiteral("New"), themed("document-new", "new.svg"), cmd.New));
+    m_toolbar.addAction(button(QStringLiteral("Open"), QStringLiteral("Open"), themed("document-open", "open.svg"), cmd.Open));
+    m_toolbar.addAction(button(QStringLiteral("Save"), QStringLiteral("Save"), themed("document-save", "save.svg"), cmd.Save));
     m_toolbar.addSeparator();
-    m_toolbar.addAction(button(QStringLiteral("Print"), QStringLiteral("Print"), themed("document-print", "print.xpm"), cmd.Print));
+    m_toolbar.addAction(button(QStringLiteral("Print"), QStringLiteral("Print"), themed("document-print", "print.svg"), cmd.Print));
     m_toolbar.addSeparator();
     m_toolbar.addAction(button(QStringLiteral("Getcurrentset"), QStringLiteral("Download the Current Set"),
-                               themed(nullptr, "getcurrentset.xpm"), cmd.DownloadCurrentSet, kCurrentSetKey));
-    QAction* getset = button(QStringLiteral("Getset"), QStringLiteral("Download Set 1"), themed(nullptr, "getset.xpm"),
+                               themed(nullptr, "getcurrentset.svg"), cmd.DownloadCurrentSet, kCurrentSetKey));
+    QAction* getset = button(QStringLiteral("Getset"), QStringLiteral("Download Set 1"), themed(nullptr, "getset.svg"),
                              cmd.DownloadSelectedSet, kSelectedSetKey);
     auto* sets = new QMenu(&window);
     sets->setObjectName(QStringLiteral("GetsetMenu"));
@@ -122,14 +128,14 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     }
     m_toolbar.addSeparator();
     m_toolbar.addAction(button(QStringLiteral("Getall"), QStringLiteral("Download All Sets"),
-                               themed(nullptr, "getall.xpm"), cmd.DownloadAllSets, kAllSetsKey));
+                               themed(nullptr, "getall.svg"), cmd.DownloadAllSets, kAllSetsKey));
     m_toolbar.addSeparator();
     m_toolbar.addAction(button(QStringLiteral("Getreading"), QStringLiteral("Capture Current Reading"),
-                               themed(nullptr, "getreading.xpm"), cmd.CaptureCurrentReading, kCaptureKey));
+                               themed(nullptr, "getreading.svg"), cmd.CaptureCurrentReading, kCaptureKey));
     m_toolbar.addAction(button(QStringLiteral("Getallreadings"), QStringLiteral("Show Continuous Readings"),
-                               themed(nullptr, "getallreadings.xpm"), cmd.ShowContinuousReadings, kContinuousKey));
+                               themed(nullptr, "getallreadings.svg"), cmd.ShowContinuousReadings, kContinuousKey));
     m_toolbar.addSeparator();
-    m_toolbar.addAction(button(QStringLiteral("Plot"), QStringLiteral("Plot the Sets"), themed(nullptr, "plot.xpm"), cmd.Plot));
+    m_toolbar.addAction(button(QStringLiteral("Plot"), QStringLiteral("Plot the Sets"), themed(nullptr, "plot.svg"), cmd.Plot));
 }
 
 void MainMenus::chooseSetEntry(const QString& entryText) {

@@ -41,7 +41,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     m_settings = deps.settings;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Orvanta"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/orvanta.xpm")));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/orvanta.svg")));  // scalable: every size the desktop asks for
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("MDIClient"));
