@@ -35,6 +35,8 @@ private Q_SLOTS:
     void plotPoints_data();
     void plotPoints();
     void plotOfDownloadedSetRendered();
+    void plotTicks_data();
+    void plotTicks();
     void csvBytes_data();
     void csvBytes();
     void csvCommandUsesChosenSeparator();
@@ -243,6 +245,29 @@ void TestExtras::stopReadingsAndStatusBar() {
     QFile::remove(byId);
     QTRY_COMPARE(bar.connectionLabel->text(), QString("Connection lost, reconnecting"));
     QFile::remove(byId);
+}
+
+void TestExtras::plotTicks_data() {
+    QTest::addColumn<double>("min");
+    QTest::addColumn<double>("max");
+    QTest::addColumn<bool>("log");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("decades") << -5.3 << 0.4 << true << QStringList{"1E-6", "1E-5", "1E-4", "1E-3", "1E-2", "1E-1", "1E0", "1E1"};
+    QTest::newRow("many decades, every second") << -12.0 << 1.0 << true
+                                                << QStringList{"1E-12", "1E-10", "1E-8", "1E-6", "1E-4", "1E-2", "1E0", "1E2"};
+    QTest::newRow("positions") << 1.0 << 128.0 << false << QStringList{"0", "20", "40", "60", "80", "100", "120", "140"};
+    QTest::newRow("small readings") << 0.0 << 0.0134 << false << QStringList{"0", "0.002", "0.004", "0.006", "0.008", "0.01", "0.012", "0.014"};
+    QTest::newRow("around zero") << -0.3 << 0.25 << false << QStringList{"-0.3", "-0.2", "-0.1", "0", "0.1", "0.2", "0.3"};
+}
+
+void TestExtras::plotTicks() {
+    QFETCH(double, min);
+    QFETCH(double, max);
+    QFETCH(bool, log);
+    QFETCH(QStringList, labels);
+    QStringList got;
+    for (const PlotModel::Tick& t : PlotModel::ticks(min, max, log)) got << t.label;
+    QCOMPARE(got, labels);
 }
 
 void TestExtras::windowPlacedOnScreen_data() {

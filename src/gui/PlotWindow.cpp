@@ -15,7 +15,13 @@
 #include "core/store/Recordset.h"
 
 namespace {
-QColor seriesColour(int set) { return QColor::fromHsv((set * 67) % 360, 200, 190); }
+// Thirty colours apart: ten hues, each in three strengths (sets 1, 11 and 21 share a hue).
+QColor seriesColour(int set) {
+    const int i = qBound(1, set, 30) - 1;
+    static const int kValue[] = {215, 150, 95};
+    static const int kSaturation[] = {230, 255, 200};
+    return QColor::fromHsv((i % 10) * 36, kSaturation[i / 10], kValue[i / 10]);
+}
 }  // namespace
 
 void PlotCanvas::setData(QList<PlotModel::Series> series, bool logScale, QString yLabel) {
@@ -35,31 +41,46 @@ void PlotCanvas::render(QPainter& p, const QRectF& area) const {
     p.fillRect(area, Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
     const QFontMetricsF fm(p.font());
-    const double left = area.left() + fm.horizontalAdvance(QStringLiteral("-0.000000")) + fm.height() * 2;
-    const double bottom = area.bottom() - fm.height() * 3;
-    const double right = area.right() - fm.horizontalAdvance(QStringLiteral("Set 30")) * 1.6;
-    const double top = area.top() + fm.height();
-    const QRectF plot(QPointF(left, top), QPointF(right, bottom));
+    bool any = false;
+    for (const PlotModel::Series& s : m_series) any = any || !s.points.isEmpty();
+    if (!any) {
+        p.setPen(Qt::black);
+        p.drawText(area, Qt::AlignCenter, QStringLiteral("No readings to plot"));
+        p.restore();
+        return;
+    }
     const PlotModel::Range r = PlotModel::range(m_series, m_log);
-    auto px = [&](double x) { return plot.left() + (x - r.xMin) / (r.xMax - r.xMin) * plot.width(); };
-    auto py = [&](double y) {
-        const double v = m_log ? std::log10(y) : y;
-        return plot.bottom() - (v - r.yMin) / (r.yMax - r.yMin) * plot.height();
-    };
+    const QList<PlotModel::Tick> xTicks = PlotModel::ticks(r.xMin, r.xMax, false, 9);
+    const QList<PlotModel::Tick> yTicks = PlotModel::ticks(r.yMin, r.yMax, m_log, 8);
+    // The axes run from tick to tick, so every tick is a round number.
+    const double xMin = xTicks.first().value, xMax = xTicks.last().value;
+    const double yMin = yTicks.first().value, yMax = yTicks.last().value;
+    double labelWidth = 0;
+    for (const PlotModel::Tick& t : yTicks) labelWidth = std::max(labelWidth, fm.horizontalAdvance(t.label));
+    // The legend takes as many columns as it needs to stay within the plot's height.
+    const double rowHeight = fm.height() * 1.2;
+    const double legendColumn = fm.horizontalAdvance(QStringLiteral("Set 30")) + 30;
+    const double top = area.top() + fm.height();
+    const double bottom = area.bottom() - fm.height() * 3;
+    const int rowsFit = std::max(1, static_cast<int>((bottom - top) / rowHeight));
+    const int columns = (static_cast<int>(m_series.size()) + rowsFit - 1) / rowsFit;
+    const double left = area.left() + labelWidth + fm.height() * 2;
+    const double right = area.right() - legendColumn * columns - 6;
+    const QRectF plot(QPointF(left, top), QPointF(right, bottom));
+    auto px = [&](double x) { return plot.left() + (x - xMin) / (xMax - xMin) * plot.width(); };
+    auto py = [&](double v) { return plot.bottom() - (v - yMin) / (yMax - yMin) * plot.height(); };
     p.setPen(QPen(Qt::black, 1));
     p.drawRect(plot);
-    // Ticks and labels: five steps on each axis.
-    for (int i = 0; i <= 5; ++i) {
-        const double x = r.xMin + (r.xMax - r.xMin) * i / 5;
-        const double sx = px(x);
+    for (const PlotModel::Tick& t : xTicks) {
+        const double sx = px(t.value);
         p.drawLine(QPointF(sx, plot.bottom()), QPointF(sx, plot.bottom() + 4));
-        p.drawText(QRectF(sx - 40, plot.bottom() + 4, 80, fm.height()), Qt::AlignHCenter, QString::number(qRound(x)));
-        const double yv = r.yMin + (r.yMax - r.yMin) * i / 5;
-        const double sy = plot.bottom() - plot.height() * i / 5;
+        p.drawText(QRectF(sx - 40, plot.bottom() + 4, 80, fm.height()), Qt::AlignHCenter, t.label);
+    }
+    for (const PlotModel::Tick& t : yTicks) {
+        const double sy = py(t.value);
         p.drawLine(QPointF(plot.left() - 4, sy), QPointF(plot.left(), sy));
-        const QString text = m_log ? QStringLiteral("1E%1").arg(yv, 0, 'f', 1) : QString::number(yv, 'g', 4);
         p.drawText(QRectF(area.left(), sy - fm.height() / 2, plot.left() - area.left() - 6, fm.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, text);
+                   Qt::AlignRight | Qt::AlignVCenter, t.label);
     }
     p.drawText(QRectF(plot.left(), plot.bottom() + fm.height() * 1.5, plot.width(), fm.height()), Qt::AlignHCenter,
                QStringLiteral("Reading position"));
@@ -68,23 +89,25 @@ void PlotCanvas::render(QPainter& p, const QRectF& area) const {
     p.rotate(-90);
     p.drawText(QRectF(-plot.height() / 2, 0, plot.height(), fm.height()), Qt::AlignHCenter, m_yLabel);
     p.restore();
-    // One line per set, with its name in the legend on the right.
-    double legendY = plot.top();
+    int index = 0;
     for (const PlotModel::Series& s : m_series) {
         const QColor c = seriesColour(s.set);
         p.setPen(QPen(c, 1.6));
         QPainterPath path;
         for (int i = 0; i < s.points.size(); ++i) {
-            const QPointF pt(px(s.points[i].x()), py(s.points[i].y()));
+            const double y = m_log ? std::log10(s.points[i].y()) : s.points[i].y();
+            const QPointF pt(px(s.points[i].x()), py(y));
             if (i == 0) path.moveTo(pt);
             else path.lineTo(pt);
             p.drawEllipse(pt, 1.8, 1.8);
         }
         p.drawPath(path);
-        p.drawLine(QPointF(plot.right() + 6, legendY + fm.height() / 2), QPointF(plot.right() + 20, legendY + fm.height() / 2));
+        const double lx = plot.right() + 6 + legendColumn * (index / rowsFit);
+        const double ly = plot.top() + rowHeight * (index % rowsFit);
+        p.drawLine(QPointF(lx, ly + fm.height() / 2), QPointF(lx + 14, ly + fm.height() / 2));
         p.setPen(Qt::black);
-        p.drawText(QPointF(plot.right() + 24, legendY + fm.ascent()), QStringLiteral("Set %1").arg(s.set));
-        legendY += fm.height() * 1.2;
+        p.drawText(QPointF(lx + 18, ly + fm.ascent()), QStringLiteral("Set %1").arg(s.set));
+        ++index;
     }
     p.restore();
 }

@@ -83,3 +83,35 @@ QString PlotModel::yLabel(int unitsCode, bool logScale) {
     return logScale ? QStringLiteral("Susceptibility (%1, log scale)").arg(units)
                     : QStringLiteral("Susceptibility (%1)").arg(units);
 }
+
+QList<PlotModel::Tick> PlotModel::ticks(double min, double max, bool logScale, int most) {
+    QList<Tick> out;
+    if (!(max > min) || !std::isfinite(min) || !std::isfinite(max)) return out;
+    if (logScale) {
+        // One tick a decade; over very many decades, every second or fifth.
+        const int first = static_cast<int>(std::floor(min));
+        const int last = static_cast<int>(std::ceil(max));
+        int step = 1;
+        while ((last - first) / step + 1 > most && step < 10) step = step == 1 ? 2 : 5;
+        for (int e = first; e <= last + step - 1; e += step) {
+            out.append({static_cast<double>(e), QStringLiteral("1E%1").arg(e)});
+            if (e >= last) break;
+        }
+        return out;
+    }
+    const double rough = (max - min) / std::max(1, most - 1);
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = power;
+    for (double m : {1.0, 2.0, 5.0, 10.0}) {
+        step = m * power;
+        if (step >= rough) break;
+    }
+    const double start = std::floor(min / step) * step;
+    for (int i = 0;; ++i) {
+        double v = start + i * step;
+        if (std::abs(v) < step * 1e-9) v = 0;  // no "-0" or "1e-17"
+        out.append({v, QString::number(v, 'g', 6)});
+        if (v >= max - step * 1e-9) break;
+    }
+    return out;
+}

@@ -25,6 +25,14 @@ public:
     static QList<Series> build(const Recordset& rs, const QList<int>& sets, bool logScale);
     /** @brief The axes' range for @p series (log10 of the readings with the log scale). */
     static Range range(const QList<Series>& series, bool logScale);
+    struct Tick {
+        double value = 0;  ///< on the axis (log10 of the reading with the log scale)
+        QString label;
+    };
+    /** @brief Round ticks from below @p min to above @p max: steps of 1, 2 or 5 times a power of
+     *  ten (at most @p most ticks); with the log scale, every decade ("1E-6", "1E-5", ...). The
+     *  first and last ticks are the axis's ends. */
+    static QList<Tick> ticks(double min, double max, bool logScale, int most = 8);
     /** @brief The y axis label: "Susceptibility (SI)" or "(CGS)", with the log scale noted. */
     static QString yLabel(int unitsCode, bool logScale);
 };
