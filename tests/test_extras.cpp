@@ -104,6 +104,14 @@ void TestExtras::plotOfDownloadedSetRendered() {
     QDir().mkpath(dir);
     QVERIFY(plot.saveImage(dir + "/plot-set6.png"));
     QVERIFY(plot.saveImage(dir + "/plot-set6.svg"));
+    QVERIFY(plot.saveImage(dir + "/plot-set6.pdf"));
+    QFile pdf(dir + "/plot-set6.pdf");
+    QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
+    // A plot that cannot be written says so.
+    rig.dialog.answers << dir + "/no-such-folder/plot.png";
+    plot.savePlot();
+    QCOMPARE(rig.messages.texts.size(), 1);
+    QVERIFY(rig.messages.texts[0].startsWith(dir + "/no-such-folder/plot.png could not be written"));
     QVERIFY(QImage(dir + "/plot-set6.png").width() == 1200);
     QFile svg(dir + "/plot-set6.svg");
     QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));

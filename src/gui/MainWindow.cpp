@@ -299,7 +299,7 @@ void MainWindow::closeProgress() {
 
 PlotWindow& MainWindow::ShowPlot() {
     if (!m_plot) {
-        m_plot = new PlotWindow(m_session.readings(), m_session.state(), m_fileDialog, m_printDialog);
+        m_plot = new PlotWindow(m_session.readings(), m_session.state(), m_fileDialog, m_printDialog, m_messages);
         m_plotSub = m_mdi->addSubWindow(m_plot);
         m_plotSub->setObjectName(QStringLiteral("frmPlotWindow"));
         m_plotSub->resize(m_plot->size());

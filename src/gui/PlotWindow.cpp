@@ -11,6 +11,8 @@
 #include <cmath>
 
 #include "core/files/FileDialog.h"
+#include "core/session/MessageBox.h"
+#include "core/session/Messages.h"
 #include "gui/printing/PrintCommand.h"
 #include "core/store/Recordset.h"
 
@@ -113,8 +115,8 @@ void PlotCanvas::render(QPainter& p, const QRectF& area) const {
 }
 
 PlotWindow::PlotWindow(Recordset& rs, const SessionState& vars, FileDialog& dialog, PrintDialog& printing,
-                       QWidget* parent)
-    : QWidget(parent), m_rs(rs), m_vars(vars), m_dialog(dialog), m_printing(printing) {
+                       MessageBox& messages, QWidget* parent)
+    : QWidget(parent), m_rs(rs), m_vars(vars), m_dialog(dialog), m_printing(printing), m_messages(messages) {
     setObjectName(QStringLiteral("frmPlot"));
     setWindowTitle(QStringLiteral("Plot"));
     SetList = new QListWidget(this);
@@ -181,6 +183,17 @@ void PlotWindow::redraw() {
 }
 
 bool PlotWindow::saveImage(const QString& path, QSize size) const {
+    if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(path);
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        QPainter p;
+        if (!p.begin(&pdf)) return false;
+        const QRectF page = pdf.pageLayout().paintRectPixels(pdf.resolution());
+        Canvas->render(p, page.translated(-page.topLeft()));
+        return p.end() && QFileInfo(path).size() > 0;
+    }
     if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
         svg.setFileName(path);
@@ -203,12 +216,15 @@ bool PlotWindow::saveImage(const QString& path, QSize size) const {
 void PlotWindow::savePlot() {
     m_dialog.FileName = QStringLiteral("plot.png");
     m_dialog.DialogTitle = QStringLiteral("Save Plot");
-    m_dialog.Filter = QStringLiteral("PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg");
+    m_dialog.Filter =
+        QStringLiteral("PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf");
     m_dialog.FilterIndex = 1;
     if (!m_dialog.ShowSave()) return;
     QString path = m_dialog.FileName;
-    if (QFileInfo(path).suffix().isEmpty()) path += m_dialog.FilterIndex == 2 ? QStringLiteral(".svg") : QStringLiteral(".png");
-    saveImage(path);
+    static const char* const kSuffix[] = {".png", ".svg", ".pdf"};
+    if (QFileInfo(path).suffix().isEmpty()) path += QLatin1String(kSuffix[qBound(1, m_dialog.FilterIndex, 3) - 1]);
+    // A plot that was not written is never passed over in silence.
+    if (!saveImage(path)) m_messages.MsgBox(Msg::FileNotWritten.arg(path, QStringLiteral("the image could not be written")));
 }
 
 void PlotWindow::printPlot() {

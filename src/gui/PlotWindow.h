@@ -10,6 +10,7 @@
 #include "core/session/SessionState.h"
 
 class FileDialog;
+class MessageBox;
 class PrintDialog;
 class Recordset;
 
@@ -37,14 +38,14 @@ class PlotWindow : public QWidget {
     Q_OBJECT
 public:
     PlotWindow(Recordset& rs, const SessionState& vars, FileDialog& files, PrintDialog& printing,
-               QWidget* parent = nullptr);
+               MessageBox& messages, QWidget* parent = nullptr);
 
     /** @brief Reads the table again and redraws. */
     void refresh();
     /** @brief Chooses the sets shown. */
     void chooseSets(const QList<int>& sets);
     QList<int> chosenSets() const;
-    /** @brief Writes the plot as PNG or SVG (by the name's ending); false on failure. */
+    /** @brief Writes the plot as PNG, SVG or PDF (by the name's ending); false on failure. */
     bool saveImage(const QString& path, QSize size = QSize(1200, 800)) const;
     void savePlot();
     void printPlot();
@@ -61,5 +62,6 @@ private:
     const SessionState& m_vars;
     FileDialog& m_dialog;
     PrintDialog& m_printing;
+    MessageBox& m_messages;
     QTimer m_pending;
 };
