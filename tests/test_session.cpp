@@ -8,6 +8,7 @@
 #include "MeterLine.h"
 #include "Pty.h"
 #include "core/files/DataFileCodec.h"
+#include "gui/PlotWindow.h"
 #include "gui/ProgressDialog.h"
 #include "gui/ReadingPanel.h"
 
@@ -222,6 +223,18 @@ void TestSession::unitsPerSetSurviveARestart() {
     QCOMPARE(db.setUnits(3), std::optional<int>(2));
     QCOMPARE(db.setUnits(4), std::optional<int>(1));
     QCOMPARE(db.setUnits(5), std::optional<int>());
+    // The plot labels its axis in the units the sets were downloaded in.
+    PlotWindow& plot = again.ShowPlot();
+    plot.chooseSets({3});
+    QCOMPARE(plot.Canvas->yLabel(), QString("Susceptibility (CGS)"));
+    plot.chooseSets({3, 4});
+    QCOMPARE(plot.Canvas->yLabel(), QString("Susceptibility (SI and CGS)"));
+    // A file opened in their place was not downloaded: its units are not known.
+    const QString file = rig.env.root() + "/s.dat";
+    rig.dialog.answers << file << file;
+    again.files().Save();
+    again.files().Open();
+    QCOMPARE(db.setUnits(3), std::optional<int>());
 }
 
 QTEST_MAIN(TestSession)

@@ -62,6 +62,7 @@ void FileMenuCommands::New() {
     }));
     d.progress.setValue(0);
     d.progress.setBarVisible(false);
+    if (tableReplaced) tableReplaced();
     markModified();
 }
 
@@ -76,7 +77,9 @@ void FileMenuCommands::openPath(const QString& path) {
     if (refusedWhileDownloading()) return;
     const FileOutcome outcome = FileCommands::openDataFile(d.rs, path);
     report(outcome);
-    if (outcome.ok) setDocument(path);
+    if (!outcome.ok) return;
+    if (tableReplaced) tableReplaced();
+    setDocument(path);
 }
 
 void FileMenuCommands::Save() {

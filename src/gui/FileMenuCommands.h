@@ -71,6 +71,8 @@ public:
     void markModified();
     /** @brief Called when the document path or its modified state changes. */
     std::function<void()> documentChanged;
+    /** @brief Called when New or Open replaced what the table held. */
+    std::function<void()> tableReplaced;
 
 private:
     /** @brief Shows the file dialog offering @p rememberedName and keeps the chosen file's name in

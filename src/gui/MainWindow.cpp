@@ -8,8 +8,10 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "core/compat/ErrorCodes.h"
 #include "core/session/MeterSession.h"
 #include "core/session/SettingsStore.h"
+#include "core/store/ReadingsDatabase.h"
 #include "core/store/Recordset.h"
 #include "gui/AboutDialog.h"
 #include "gui/MainMenus.h"
@@ -102,6 +104,14 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     m_files.documentChanged = [this] {
         showTitle();
         rememberDocument();
+    };
+    // What New or Open put in the table was not downloaded: its units are not known.
+    m_files.tableReplaced = [this] {
+        try {
+            m_session.database().clearSetUnits();
+        } catch (const VbError&) {
+            // Only the plot's label depends on them.
+        }
     };
 
     connectSession();
@@ -300,6 +310,7 @@ void MainWindow::closeProgress() {
 PlotWindow& MainWindow::ShowPlot() {
     if (!m_plot) {
         m_plot = new PlotWindow(m_session.readings(), m_session.state(), m_fileDialog, m_printDialog, m_messages);
+        m_plot->setUnitsOfSet([this](int set) { return m_session.database().setUnits(set); });
         m_plotSub = m_mdi->addSubWindow(m_plot);
         m_plotSub->setObjectName(QStringLiteral("frmPlotWindow"));
         m_plotSub->resize(m_plot->size());

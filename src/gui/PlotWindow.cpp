@@ -177,9 +177,25 @@ void PlotWindow::refresh() {
     chooseSets(sets);
 }
 
+void PlotWindow::setUnitsOfSet(std::function<std::optional<int>(int)> unitsOfSet) {
+    m_unitsOfSet = std::move(unitsOfSet);
+    redraw();
+}
+
 void PlotWindow::redraw() {
     const bool log = LogScale->isChecked();
-    Canvas->setData(PlotModel::build(m_rs, chosenSets(), log), log, PlotModel::yLabel(m_vars.UnitsCode, log));
+    const QList<int> sets = chosenSets();
+    // The units the chosen sets were downloaded in, where known; the meter's units now otherwise.
+    int units = m_vars.UnitsCode;
+    bool first = true;
+    for (int set : sets) {
+        const std::optional<int> u = m_unitsOfSet ? m_unitsOfSet(set) : std::nullopt;
+        if (!u) continue;
+        if (first) units = *u;
+        else if (*u != units) units = PlotModel::kMixedUnits;
+        first = false;
+    }
+    Canvas->setData(PlotModel::build(m_rs, sets, log), log, PlotModel::yLabel(units, log));
 }
 
 bool PlotWindow::saveImage(const QString& path, QSize size) const {

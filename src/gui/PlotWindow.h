@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <optional>
 
 #include "core/plot/PlotModel.h"
 #include "core/session/SessionState.h"
@@ -23,6 +25,7 @@ public:
     /** @brief Draws the plot into @p area. */
     void render(QPainter& p, const QRectF& area) const;
     const QList<PlotModel::Series>& series() const { return m_series; }
+    const QString& yLabel() const { return m_yLabel; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -40,6 +43,8 @@ public:
     PlotWindow(Recordset& rs, const SessionState& vars, FileDialog& files, PrintDialog& printing,
                MessageBox& messages, QWidget* parent = nullptr);
 
+    /** @brief Where the units each set was downloaded in come from (none: the meter's units now). */
+    void setUnitsOfSet(std::function<std::optional<int>(int set)> unitsOfSet);
     /** @brief Reads the table again and redraws. */
     void refresh();
     /** @brief Chooses the sets shown. */
@@ -64,4 +69,5 @@ private:
     PrintDialog& m_printing;
     MessageBox& m_messages;
     QTimer m_pending;
+    std::function<std::optional<int>(int)> m_unitsOfSet;
 };

@@ -79,7 +79,9 @@ PlotModel::Range PlotModel::range(const QList<Series>& series, bool logScale) {
 }
 
 QString PlotModel::yLabel(int unitsCode, bool logScale) {
-    const QString units = unitsCode == 2 ? QStringLiteral("CGS") : QStringLiteral("SI");
+    const QString units = unitsCode == kMixedUnits ? QStringLiteral("SI and CGS")
+                          : unitsCode == 2        ? QStringLiteral("CGS")
+                                                  : QStringLiteral("SI");
     return logScale ? QStringLiteral("Susceptibility (%1, log scale)").arg(units)
                     : QStringLiteral("Susceptibility (%1)").arg(units);
 }

@@ -33,6 +33,9 @@ public:
      *  ten (at most @p most ticks); with the log scale, every decade ("1E-6", "1E-5", ...). The
      *  first and last ticks are the axis's ends. */
     static QList<Tick> ticks(double min, double max, bool logScale, int most = 8);
-    /** @brief The y axis label: "Susceptibility (SI)" or "(CGS)", with the log scale noted. */
+    /** @brief A units code for sets downloaded in different units. */
+    static constexpr int kMixedUnits = -1;
+    /** @brief The y axis label: "Susceptibility (SI)", "(CGS)" or "(SI and CGS)" for kMixedUnits,
+     *  with the log scale noted. */
     static QString yLabel(int unitsCode, bool logScale);
 };

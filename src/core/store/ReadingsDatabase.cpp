@@ -165,6 +165,11 @@ void ReadingsDatabase::setSetUnits(int set, int unitsCode) {
     if (!q.exec()) throw VbError(ErrorCode::DatabaseError, q.lastError().text());
 }
 
+void ReadingsDatabase::clearSetUnits() {
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    if (!q.exec(QStringLiteral("DELETE FROM SetUnits"))) throw VbError(ErrorCode::DatabaseError, q.lastError().text());
+}
+
 std::optional<int> ReadingsDatabase::setUnits(int set) const {
     if (!QSqlDatabase::contains(m_connection)) return std::nullopt;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));

@@ -33,6 +33,8 @@ public:
     void holdExclusively();
     /** @brief Keeps the units code the meter reported for @p set's download. Raises VbError. */
     void setSetUnits(int set, int unitsCode);
+    /** @brief Forgets every set's units: the table no longer holds what the meter sent. */
+    void clearSetUnits();
     /** @brief The units code @p set was downloaded in; none when not known. */
     std::optional<int> setUnits(int set) const;
     /** @brief The database file. */
