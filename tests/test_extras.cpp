@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -298,14 +299,26 @@ void TestExtras::layoutRestoredAtNextStart() {
     AppRig rig;
     MainWindow& first = rig.start();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const QRect left(screen.topLeft() + QPoint(20, 30), QSize(screen.width() / 2, screen.height() / 2));
+    const QRect left(screen.topLeft() + QPoint(20, 30), screen.size() - QSize(40, 60));
     first.setGeometry(left);
     first.menus()->chooseSetEntry("Set 12");
+    PlotWindow& plot = first.ShowPlot();
+    plot.chooseSets({2, 7});
+    plot.LogScale->setChecked(true);
+    first.Reading();
+    first.readingSubWindow()->move(40, 50);
+    QVERIFY(first.findChild<QMdiSubWindow*>("frmPlotWindow")->close());
+    first.ShowPlot();  // closed, not gone
     first.close();
     MainWindow& next = rig.start();
     QCOMPARE(next.geometry(), left);
     QCOMPARE(next.session().state().mSelectedSet, QString("12"));
     QCOMPARE(next.menus()->toolButton("Getset")->toolTip(), QString("Download Set 12 (Shift+F5)"));
+    PlotWindow& again = next.ShowPlot();
+    QCOMPARE(again.chosenSets(), (QList<int>{2, 7}));
+    QVERIFY(again.LogScale->isChecked());
+    next.Reading();
+    QCOMPARE(next.readingSubWindow()->pos(), QPoint(40, 50));
 }
 
 QTEST_MAIN(TestExtras)

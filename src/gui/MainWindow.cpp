@@ -29,6 +29,20 @@ const QString kLayoutSection = QStringLiteral("Window");
 const QString kGeometryKey = QStringLiteral("Geometry");
 const QString kStateKey = QStringLiteral("State");
 const QString kSelectedSetKey = QStringLiteral("Selected Set");
+const QString kPanelKey = QStringLiteral("Panel");
+const QString kPlotKey = QStringLiteral("Plot");
+const QString kPlotSetsKey = QStringLiteral("Plot Sets");
+const QString kPlotLogKey = QStringLiteral("Plot Log Scale");
+
+QString rectText(const QRect& r) { return QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
+std::optional<QRect> rectFrom(const QString& text) {
+    const QStringList v = text.split(QLatin1Char(','));
+    if (v.size() != 4) return std::nullopt;
+    bool ok[4];
+    const QRect r(v[0].toInt(&ok[0]), v[1].toInt(&ok[1]), v[2].toInt(&ok[2]), v[3].toInt(&ok[3]));
+    if (!(ok[0] && ok[1] && ok[2] && ok[3]) || r.width() <= 0 || r.height() <= 0) return std::nullopt;
+    return r;
+}
 }  // namespace
 
 MainWindow::MainWindow(Deps deps, QWidget* parent)
@@ -198,6 +212,15 @@ void MainWindow::saveLayout() {
     if (!m_settings) return;
     m_settings->SaveSetting(SettingKey::App, kLayoutSection, kGeometryKey, QString::fromLatin1(saveGeometry().toBase64()));
     m_settings->SaveSetting(SettingKey::App, kLayoutSection, kStateKey, QString::fromLatin1(saveState().toBase64()));
+    if (m_readingSub) m_settings->SaveSetting(SettingKey::App, kLayoutSection, kPanelKey, rectText(m_readingSub->geometry()));
+    if (m_plot) {
+        QStringList sets;
+        for (int set : m_plot->chosenSets()) sets << QString::number(set);
+        m_settings->SaveSetting(SettingKey::App, kLayoutSection, kPlotKey, rectText(m_plotSub->geometry()));
+        m_settings->SaveSetting(SettingKey::App, kLayoutSection, kPlotSetsKey, sets.join(QLatin1Char(',')));
+        m_settings->SaveSetting(SettingKey::App, kLayoutSection, kPlotLogKey,
+                                m_plot->LogScale->isChecked() ? QStringLiteral("true") : QStringLiteral("false"));
+    }
 }
 
 void MainWindow::start() {
@@ -313,7 +336,22 @@ PlotWindow& MainWindow::ShowPlot() {
         m_plot->setUnitsOfSet([this](int set) { return m_session.database().setUnits(set); });
         m_plotSub = m_mdi->addSubWindow(m_plot);
         m_plotSub->setObjectName(QStringLiteral("frmPlotWindow"));
+        // Closing the plot hides it: View > Plot shows it again with the same choices.
+        m_plotSub->setAttribute(Qt::WA_DeleteOnClose, false);
         m_plotSub->resize(m_plot->size());
+        if (m_settings) {
+            if (const auto r = rectFrom(m_settings->GetSetting(SettingKey::App, kLayoutSection, kPlotKey, {})))
+                m_plotSub->setGeometry(*r);
+            const QString sets = m_settings->GetSetting(SettingKey::App, kLayoutSection, kPlotSetsKey, QStringLiteral("<none>"));
+            if (sets != QLatin1String("<none>")) {
+                QList<int> chosen;
+                for (const QString& n : sets.split(QLatin1Char(','), Qt::SkipEmptyParts)) chosen << n.toInt();
+                m_plot->restoreChoices(chosen, m_settings->GetSetting(SettingKey::App, kLayoutSection, kPlotLogKey, {}) ==
+                                                    QLatin1String("true"));
+            }
+        }
+        // Wholly inside the main window's work area, whatever its size now.
+        m_plotSub->setGeometry(placedOnScreen(m_plotSub->geometry(), m_mdi->viewport()->rect()));
     }
     m_plot->refresh();
     m_plotSub->show();
@@ -377,6 +415,10 @@ ReadingPanel& MainWindow::Reading() {
         m_readingSub->setWindowTitle(QStringLiteral("Orvanta"));
         m_readingSub->installEventFilter(this);
         m_readingSub->hide();
+        if (m_settings) {
+            if (const auto r = rectFrom(m_settings->GetSetting(SettingKey::App, kLayoutSection, kPanelKey, {})))
+                m_readingSub->move(placedOnScreen(QRect(r->topLeft(), m_readingSub->size()), m_mdi->viewport()->rect()).topLeft());
+        }
     }
     return *m_reading;
 }

@@ -153,6 +153,14 @@ PlotWindow::PlotWindow(Recordset& rs, const SessionState& vars, FileDialog& dial
     chooseSets(PlotModel::setsWithReadings(m_rs));
 }
 
+void PlotWindow::restoreChoices(const QList<int>& sets, bool logScale) {
+    // Sets holding readings now are not added on top of the choice.
+    for (int s : PlotModel::setsWithReadings(m_rs)) SetList->item(s - 1)->setData(Qt::UserRole, true);
+    const QSignalBlocker block(LogScale);
+    LogScale->setChecked(logScale);
+    chooseSets(sets);
+}
+
 void PlotWindow::chooseSets(const QList<int>& sets) {
     const QSignalBlocker block(SetList);
     for (int s = 1; s <= 30; ++s) SetList->item(s - 1)->setCheckState(sets.contains(s) ? Qt::Checked : Qt::Unchecked);

@@ -47,6 +47,9 @@ public:
     void setUnitsOfSet(std::function<std::optional<int>(int set)> unitsOfSet);
     /** @brief Reads the table again and redraws. */
     void refresh();
+    /** @brief The user's choices of an earlier run: these sets and this scale, whatever sets
+     *  hold readings now. */
+    void restoreChoices(const QList<int>& sets, bool logScale);
     /** @brief Chooses the sets shown. */
     void chooseSets(const QList<int>& sets);
     QList<int> chosenSets() const;
