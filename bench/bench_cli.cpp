@@ -5,18 +5,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sys/resource.h>
 
-#include "Stream.h"
-
-namespace {
-double childrenCpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_CHILDREN, &u);
-    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-}  // namespace
+#include "Measures.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -28,12 +18,12 @@ int main(int argc, char** argv) {
     sim.setEnvironment(env);
     sim.start(QStringLiteral(ORVANTA_BUILD_DIR "/orvanta-meter-sim"), {"--us-per-byte", "104.17", "--full"});
     if (!sim.waitForReadyRead(5000)) return 1;
-    const double before = childrenCpuSeconds();  // the simulator is still running: not counted
+    const double before = cpuSeconds(RUSAGE_CHILDREN);  // the simulator is still running: not counted
     QProcess cli;
     cli.setEnvironment(env);
     cli.start(QStringLiteral(ORVANTA_BUILD_DIR "/orvanta-cli"), {"download", "--all", "-o", home.path() + "/all.csv"});
     const bool finished = cli.waitForFinished(60000);
-    const double cpu = childrenCpuSeconds() - before;
+    const double cpu = cpuSeconds(RUSAGE_CHILDREN) - before;
     sim.terminate();
     sim.waitForFinished(5000);
     QFile csv(home.path() + "/all.csv");

@@ -9,19 +9,9 @@
 #include <QProcess>
 #include <QTimer>
 #include <cstdio>
-#include <sys/resource.h>
 
 #include "AppRig.h"
-#include "Stream.h"
-
-namespace {
-double cpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-}  // namespace
+#include "Measures.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -166,28 +166,21 @@ void TestExtras::printPreviewShowsTheListing() {
 
 void TestExtras::reconnectsAndResumesContinuousReadings() {
     AppRig rig;
-    // As with a USB meter, the port's link names a stable by-id name, and that name leads to
-    // whichever device the meter gets each time it is plugged in.
-    const QString byId = rig.env.root() + "/usb-Orvanta-meter";
-    auto pty = std::make_unique<Pty>();
-    QVERIFY(QFile::link(pty->slavePath(), byId));
-    rig.env.link(6, byId);
+    UsbMeter meter(rig.env, 6);
     MainWindow& w = rig.start();
     w.session().ShowContinuousReadings();
-    QCOMPARE(pty->receive(50), QByteArray("A"));
-    pty.reset();  // unplugged: the by-id name leads nowhere
-    QFile::remove(byId);
+    QCOMPARE(meter.pty().receive(50), QByteArray("A"));
+    meter.unplug();
     QTRY_VERIFY(!w.session().port().PortOpen());
     QTest::qWait(600);
     QVERIFY(!w.session().port().PortOpen());
-    Pty again;  // plugged in again, perhaps as another device
-    QVERIFY(QFile::link(again.slavePath(), byId));
+    QVERIFY(meter.plugIn());
     QTRY_VERIFY_WITH_TIMEOUT(w.session().port().PortOpen(), 3000);
-    QCOMPARE(again.receive(100), QByteArray("A"));
+    QCOMPARE(meter.pty().receive(100), QByteArray("A"));
     QCOMPARE(rig.messages.texts, QStringList{"The connection to the meter was lost."});
     // After a download, a reconnection sends nothing.
     w.session().DownloadCurrentSet();
-    QCOMPARE(again.receive(50), QByteArray("C"));
+    QCOMPARE(meter.pty().receive(50), QByteArray("C"));
 }
 
 void TestExtras::titleTellsFileAndUnsavedReadings() {
@@ -230,30 +223,24 @@ void TestExtras::titleTellsFileAndUnsavedReadings() {
 }
 
 void TestExtras::stopReadingsAndStatusBar() {
-    const QString byId = QDir::tempPath() + "/orvanta-status-" + QString::number(QCoreApplication::applicationPid());
-    QFile::remove(byId);
-    auto pty = std::make_unique<Pty>();
-    QVERIFY(QFile::link(pty->slavePath(), byId));
     AppRig rig;
-    rig.env.link(6, byId);
+    UsbMeter meter(rig.env, 6);
     MainWindow& w = rig.start();
     SessionStatusBar& bar = *w.statusPanel();
-    QCOMPARE(bar.portLabel->text(), "Port 6 (" + pty->slavePath() + ")");
+    QCOMPARE(bar.portLabel->text(), "Port 6 (" + meter.pty().slavePath() + ")");
     QCOMPARE(bar.connectionLabel->text(), QString("Connected"));
     QAction* stop = w.menus()->menuItem("StopReadingsmenu");
     QAction* continuous = w.menus()->menuItem("ShowAllmenu");
     QVERIFY(!stop->isEnabled());
     QCOMPARE(stop->shortcut(), QKeySequence(Qt::Key_F8));
     continuous->trigger();
-    QCOMPARE(pty->receive(50), QByteArray("A"));
+    QCOMPARE(meter.pty().receive(50), QByteArray("A"));
     QVERIFY(continuous->isChecked() && stop->isEnabled());
     stop->trigger();
-    QCOMPARE(pty->receive(50), QByteArray("P"));
+    QCOMPARE(meter.pty().receive(50), QByteArray("P"));
     QVERIFY(!continuous->isChecked() && !stop->isEnabled());
-    pty.reset();
-    QFile::remove(byId);
+    meter.unplug();
     QTRY_COMPARE(bar.connectionLabel->text(), QString("Connection lost, reconnecting"));
-    QFile::remove(byId);
 }
 
 void TestExtras::plotTicks_data() {

@@ -124,12 +124,7 @@ void TestSession::lineScenarios() {
     QFETCH(QStringList, messages);
 
     AppRig rig;
-    // As with a USB meter, the port's link names a stable by-id name that leads to whichever
-    // device the meter gets when plugged in.
-    const QString byId = rig.env.root() + "/usb-Orvanta-meter";
-    auto pty = std::make_unique<Pty>();
-    QVERIFY(QFile::link(pty->slavePath(), byId));
-    rig.env.link(5, byId);
+    UsbMeter meter(rig.env, 5);
     MainWindow& w = rig.start();
     MeterSession& session = w.session();
     QVERIFY(session.portOpen());
@@ -147,17 +142,17 @@ void TestSession::lineScenarios() {
                 QVERIFY(w.progressDialog());
                 w.progressDialog()->close();  // the dialog's close button counts as Cancel
                 break;
-            case Step::Send: sendPaced(*pty, session, step.bytes); break;
+            case Step::Send: sendPaced(meter.pty(), session, step.bytes); break;
             case Step::Burst: {
                 const qint64 target = session.port().bytesReceived() + step.bytes.size();
-                pty->send(step.bytes);
+                meter.pty().send(step.bytes);
                 QTRY_VERIFY_WITH_TIMEOUT(session.port().bytesReceived() >= target && session.port().InBufferCount() == 0, 20000);
                 break;
             }
             case Step::Discard: {
                 // Everything arrives while the receiver is held, so it all waits at one event.
                 session.port().blockSignals(true);
-                pty->send(step.bytes);
+                meter.pty().send(step.bytes);
                 QTRY_COMPARE(session.port().InBufferCount(), int(step.bytes.size()));
                 session.port().blockSignals(false);
                 QTRY_COMPARE(session.port().InBufferCount(), 0);
@@ -165,15 +160,13 @@ void TestSession::lineScenarios() {
             }
             case Step::Unplug:
                 got.clear();  // what the meter was sent before it went away is not looked at
-                pty.reset();
-                QFile::remove(byId);
+                meter.unplug();
                 QTRY_VERIFY(!session.portOpen());
                 QTest::qWait(600);  // a reconnection attempt finds nothing to open
                 QVERIFY(!session.portOpen());
                 break;
             case Step::Replug:
-                pty = std::make_unique<Pty>();
-                QVERIFY(QFile::link(pty->slavePath(), byId));
+                QVERIFY(meter.plugIn());
                 QTRY_VERIFY_WITH_TIMEOUT(session.portOpen(), 3000);
                 break;
             case Step::StoreToPC: QVERIFY(session.setStoreToPC(true)); break;
@@ -189,7 +182,7 @@ void TestSession::lineScenarios() {
                 break;
             }
         }
-        if (pty) got += pty->receive(30);
+        if (meter.pluggedIn()) got += meter.pty().receive(30);
     }
     QTRY_VERIFY(!session.downloading());
     QTRY_VERIFY(!w.progressDialog());

@@ -100,6 +100,28 @@ int writeFile(Recordset& rs, FileFormat format, const QString& path) {
     return code(ExitCode::File);
 }
 
+/** An event loop that runs until the first of several endings; later ones change nothing.
+ *  @p End's first enumerator (value 0) means "still running". */
+template <typename End>
+class FirstEnding {
+public:
+    void finish(End how) {
+        if (m_end != End{}) return;
+        m_end = how;
+        m_loop.quit();
+    }
+    /** Runs the loop; the ending that stopped it. */
+    End wait() {
+        m_loop.exec();
+        return m_end;
+    }
+    QObject* context() { return &m_loop; }
+
+private:
+    QEventLoop m_loop;
+    End m_end{};
+};
+
 /** Watches the line: fires when nothing has arrived for @p seconds. */
 class SilenceWatch : public QObject {
 public:
@@ -171,26 +193,21 @@ int download(const DownloadRequest& request) {
     MeterSession& session = cli.session;
 
     enum class End { Running, Finished, Interrupted, Lost, Silent };
-    End end = End::Running;
-    QEventLoop loop;
-    const auto finish = [&](End how) {
-        if (end != End::Running) return;
-        end = how;
-        loop.quit();
-    };
+    FirstEnding<End> ending;
+    QObject* const context = ending.context();
     Interruption interruption;
-    QObject::connect(&interruption, &Interruption::requested, &loop, [&] {
-        finish(End::Interrupted);
+    QObject::connect(&interruption, &Interruption::requested, context, [&] {
+        ending.finish(End::Interrupted);
         session.CancelDownload();  // sends "P"; what was stored stays stored
     });
-    QObject::connect(&session, &MeterSession::downloadEnded, &loop, [&] { finish(End::Finished); });
-    QObject::connect(&session, &MeterSession::connectionLost, &loop, [&] { finish(End::Lost); });
+    QObject::connect(&session, &MeterSession::downloadEnded, context, [&] { ending.finish(End::Finished); });
+    QObject::connect(&session, &MeterSession::connectionLost, context, [&] { ending.finish(End::Lost); });
     int maximum = 1;
-    QObject::connect(&session, &MeterSession::downloadRequested, &loop, [&](int m) { maximum = qMax(1, m); });
+    QObject::connect(&session, &MeterSession::downloadRequested, context, [&](int m) { maximum = qMax(1, m); });
     const bool showProgress = stderrIsTerminal();
     QElapsedTimer sinceShown;
     sinceShown.start();
-    QObject::connect(&session, &MeterSession::downloadProgressed, &loop, [&] {
+    QObject::connect(&session, &MeterSession::downloadProgressed, context, [&] {
         if (!showProgress || sinceShown.elapsed() < 100) return;
         sinceShown.restart();
         const DownloadState& d = session.download();
@@ -199,7 +216,7 @@ int download(const DownloadRequest& request) {
         std::fflush(stderr);
     });
     SilenceWatch silence(session.port(), request.silenceSeconds, [&] {
-        finish(End::Silent);
+        ending.finish(End::Silent);
         session.CancelDownload();
     });
 
@@ -215,7 +232,7 @@ int download(const DownloadRequest& request) {
         printError(QStringLiteral("the request could not be sent to the meter"));
         return code(ExitCode::Meter);
     }
-    loop.exec();
+    const End end = ending.wait();
     QCoreApplication::processEvents();  // messages the session defers, such as a store failure
     if (showProgress) std::fputc('\n', stderr);
 
@@ -264,18 +281,14 @@ int read(const ReadRequest& request) {
     QObject::connect(&session, &MeterSession::meterReadingChanged, [&] { readingKnown = true; });
 
     enum class End { Running, Done, Interrupted, Lost, Silent, OutputClosed };
-    End end = End::Running;
-    QEventLoop loop;
-    const auto finish = [&](End how) {
-        if (end != End::Running) return;
-        end = how;
-        loop.quit();
-    };
+    FirstEnding<End> ending;
+    QObject* const context = ending.context();
     if (request.csv) std::printf("time,value,units,set,reading\n");
     int shown = 0;
-    QObject::connect(&session, &MeterSession::liveValue, &loop, [&](double) {
+    QObject::connect(&session, &MeterSession::liveValue, context, [&](double) {
         const SessionState& st = session.state();
-        const QString time = QDateTime::currentDateTime().toOffsetFromUtc(QDateTime::currentDateTime().offsetFromUtc()).toString(Qt::ISODate);
+        const QDateTime now = QDateTime::currentDateTime();
+        const QString time = now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate);
         const QString units = st.UnitsCode == 2 ? QStringLiteral("CGS") : QStringLiteral("SI");
         const QString set = setKnown ? st.MeterSetText : QString();
         const QString reading = readingKnown ? st.MeterReadingText : QString();
@@ -289,22 +302,22 @@ int read(const ReadRequest& request) {
         }
         ++shown;
         if (std::printf("%s\n", qPrintable(line)) < 0 || std::fflush(stdout) != 0) {
-            finish(End::OutputClosed);
+            ending.finish(End::OutputClosed);
             return;
         }
-        if (!request.continuous) finish(End::Done);
+        if (!request.continuous) ending.finish(End::Done);
     });
-    QObject::connect(&session, &MeterSession::connectionLost, &loop, [&] { finish(End::Lost); });
+    QObject::connect(&session, &MeterSession::connectionLost, context, [&] { ending.finish(End::Lost); });
     Interruption interruption;
-    QObject::connect(&interruption, &Interruption::requested, &loop, [&] { finish(End::Interrupted); });
+    QObject::connect(&interruption, &Interruption::requested, context, [&] { ending.finish(End::Interrupted); });
     // Continuous readings come twice a second; silence is looked for only before the first.
-    std::unique_ptr<SilenceWatch> silence = std::make_unique<SilenceWatch>(session.port(), request.silenceSeconds, [&] {
-        if (shown == 0 || request.continuous) finish(End::Silent);
+    SilenceWatch silence(session.port(), request.silenceSeconds, [&] {
+        if (shown == 0 || request.continuous) ending.finish(End::Silent);
     });
 
     if (request.continuous) session.ShowContinuousReadings();
     else session.CaptureCurrentReading();
-    loop.exec();
+    const End end = ending.wait();
     if (request.continuous && session.portOpen()) session.StopReadings();  // the meter stops sending
 
     switch (end) {

@@ -1,13 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/FileMenuCommands.h"
 
+#include <QFileInfo>
+
 #include "core/files/FileCommands.h"
 #include "core/files/FileDialog.h"
 #include "core/session/MessageBox.h"
 #include "core/session/Messages.h"
 #include "core/session/SettingsStore.h"
 
-#include <QFileInfo>
+namespace {
+const QString kFoldersSection = QStringLiteral("Folders");
+}  // namespace
+
+QString FileMenuCommands::folderKey(const QString& rememberedName) const {
+    return &rememberedName == &mDataFileName ? QStringLiteral("Data Files") : QStringLiteral("Exports");
+}
+
+QString FileMenuCommands::folderFor(const QString& rememberedName) const {
+    if (!d.settings) return d.dialogFolder;
+    const QString folder = d.settings->GetSetting(SettingKey::App, kFoldersSection, folderKey(rememberedName), {});
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : d.dialogFolder;
+}
 
 bool FileMenuCommands::chooseFile(QString& rememberedName, const QString& title, const QString& filter, bool open,
                                   QString* path) {
@@ -18,24 +32,16 @@ bool FileMenuCommands::chooseFile(QString& rememberedName, const QString& title,
     fd.Filter = filter;
     fd.FilterIndex = 1;
     if (!(open ? fd.ShowOpen() : fd.ShowSave())) return false;
-    const QString key = &rememberedName == &mDataFileName ? QStringLiteral("Data Files") : QStringLiteral("Exports");
+    if (d.settings)
+        d.settings->SaveSetting(SettingKey::App, kFoldersSection, folderKey(rememberedName), QFileInfo(fd.FileName).absolutePath());
     rememberedName = fd.FileTitle;
     *path = fd.FileName;
-    if (d.settings)
-        d.settings->SaveSetting(SettingKey::App, QStringLiteral("Folders"), key, QFileInfo(*path).absolutePath());
     // Reading needs no write access; only a file about to be replaced is checked.
     if (!open && FileCommands::IsReadOnlyFile(*path)) {
         d.messages.MsgBox(Msg::ReadOnlyFile);
         return false;
     }
     return true;
-}
-
-QString FileMenuCommands::folderFor(const QString& rememberedName) const {
-    if (!d.settings) return d.dialogFolder;
-    const QString key = &rememberedName == &mDataFileName ? QStringLiteral("Data Files") : QStringLiteral("Exports");
-    const QString folder = d.settings->GetSetting(SettingKey::App, QStringLiteral("Folders"), key, {});
-    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : d.dialogFolder;
 }
 
 bool FileMenuCommands::refusedWhileDownloading() {

@@ -81,6 +81,8 @@ private:
     bool chooseFile(QString& rememberedName, const QString& title, const QString& filter, bool open, QString* path);
     /** @brief The folder the dialogs of @p rememberedName last chose a file in, else dialogFolder. */
     QString folderFor(const QString& rememberedName) const;
+    /** @brief The settings key of that folder: one for data files, one for exports. */
+    QString folderKey(const QString& rememberedName) const;
     /** @brief A download is writing the table: the command refuses. */
     bool refusedWhileDownloading();
     void report(const FileOutcome& outcome);

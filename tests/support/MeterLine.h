@@ -2,11 +2,41 @@
 #pragma once
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QFile>
 #include <QTest>
+#include <memory>
 
 #include "Pty.h"
+#include "TestEnv.h"
 #include "core/compat/SerialControl.h"
 #include "core/session/MeterSession.h"
+
+/** @brief A meter plugged in by USB: port @p number's link names a stable by-id name, and that
+ *  name leads to whichever device the meter gets each time it is plugged in. */
+class UsbMeter {
+public:
+    UsbMeter(const TestEnv& env, int number) : m_byId(env.root() + QStringLiteral("/usb-Orvanta-meter")) {
+        env.link(number, m_byId);
+        plugIn();
+    }
+    /** @brief The meter's end of the line; only while plugged in. */
+    Pty& pty() { return *m_pty; }
+    bool pluggedIn() const { return m_pty != nullptr; }
+    /** @brief The device goes away, and the by-id name with it. */
+    void unplug() {
+        m_pty.reset();
+        QFile::remove(m_byId);
+    }
+    /** @brief Plugged in again, perhaps as another device; false when the name cannot be made. */
+    bool plugIn() {
+        m_pty = std::make_unique<Pty>();
+        return QFile::link(m_pty->slavePath(), m_byId);
+    }
+
+private:
+    QString m_byId;
+    std::unique_ptr<Pty> m_pty;
+};
 
 /** @brief Feeds bytes no faster than the program takes them, as the meter's line does: a chunk
  *  is sent only once the one before has been read from the device and handled whole, so no more

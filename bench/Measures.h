@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QByteArray>
+#include <sys/resource.h>
 
 /** @brief What the meter sends for Download All Sets when all 30 sets are full: 3,840 values,
  *  each with six decimals, set S position R holding S/1000 + R/1000000. */
@@ -15,3 +16,12 @@ inline QByteArray fullDownloadStream() {
 
 /** @brief Seconds the bytes take on the meter's line: 10 bits a byte at 9600 baud. */
 inline double wireSeconds(qsizetype bytes) { return static_cast<double>(bytes) * 10.0 / 9600.0; }
+
+/** @brief CPU seconds, user and system, of this process (RUSAGE_SELF) or of its children that
+ *  have ended (RUSAGE_CHILDREN). */
+inline double cpuSeconds(int who = RUSAGE_SELF) {
+    rusage u{};
+    getrusage(who, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
