@@ -13,6 +13,7 @@
 #include "gui/AboutDialog.h"
 #include "gui/PortDialog.h"
 #include "gui/SetsWindow.h"
+#include "gui/plot/PlotWindow.h"
 #include "gui/OptionsDialog.h"
 
 namespace {
@@ -584,6 +585,22 @@ void TestApp::screenshots() {
     QTest::qWait(50);
     QVERIFY(w.grab().save(dir + "/main-window-dark.png"));
     QApplication::setPalette(light);
+    // The plot of a full survey, with a minute of continuous readings.
+    for (int r = 1; r <= 40; ++r) {
+        w.session().readings().setAbsolutePosition(r);
+        for (int s = 1; s <= 30; ++s)
+            w.session().readings().setFields(s, QString::number(1e-4 * s * (1.5 + std::sin(r / 6.0 + s)), 'f', 6));
+    }
+    w.trend().setRunning(true);
+    const QDateTime start = QDateTime::currentDateTime();
+    for (int i = 0; i < 60; ++i) w.trend().add(start.addSecs(i), 0.0012 + 0.0003 * std::sin(i / 8.0));
+    PlotWindow& plot = w.ShowPlot();
+    plot.chooseSets({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30});
+    plot.LogScale->setChecked(true);
+    plot.parentWidget()->resize(1000, 680);
+    QTest::qWait(50);
+    QVERIFY(plot.grab().save(dir + "/plot.png"));
+    QVERIFY(plot.saveImage(dir + "/plot-export.png"));
 }
 
 QTEST_MAIN(TestApp)

@@ -11,7 +11,9 @@
 #include "core/plot/PlotModel.h"
 #include "gui/printing/PrintCommand.h"
 #include "Pty.h"
-#include "gui/PlotWindow.h"
+#include "gui/plot/PlotWindow.h"
+#include "gui/plot/ProfileChart.h"
+#include "gui/plot/TrendChart.h"
 #include "MeterLine.h"
 
 namespace {
@@ -99,7 +101,7 @@ void TestExtras::plotOfDownloadedSetRendered() {
     QCOMPARE(PlotModel::setsWithReadings(w.session().readings()), QList<int>{6});
     PlotWindow& plot = w.ShowPlot();
     QCOMPARE(plot.chosenSets(), QList<int>{6});
-    QCOMPARE(plot.Canvas->series().value(0).points.size(), 60);
+    QCOMPARE(plot.Profiles->series().value(0).points.size(), 60);
     QCOMPARE(PlotModel::yLabel(1, false), QString("Susceptibility (SI)"));
     const QString dir = QStringLiteral(ORVANTA_BUILD_DIR "/screenshots");
     QDir().mkpath(dir);
@@ -116,9 +118,34 @@ void TestExtras::plotOfDownloadedSetRendered() {
     QVERIFY(QImage(dir + "/plot-set6.png").width() == 1200);
     QFile svg(dir + "/plot-set6.svg");
     QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
-    // A second download redraws the plot with the new set.
+    // The value under the mouse, a rubber band zoom with its own round ticks, and back.
+    ProfileChart& chart = *plot.Profiles;
+    const double at12 = plot.Profiles->series().value(0).points.value(11).y();
+    QCOMPARE(chart.valueAt(chart.positionOf(6, 12, at12) + QPoint(3, -2)),
+             QString("Set 6, position 12: %1").arg(at12, 0, 'g', 6));
+    QCOMPARE(chart.valueAt(chart.positionOf(6, 12, at12) + QPoint(40, 40)), QString());
+    QCOMPARE(chart.xTickLabels(), (QStringList{"0", "10", "20", "30", "40", "50", "60"}));
+    QVERIFY(!plot.ResetZoomButton->isEnabled());
+    QTest::mousePress(chart.viewport(), Qt::LeftButton, {}, chart.positionOf(6, 10, 0.02));
+    QTest::mouseMove(chart.viewport(), chart.positionOf(6, 20, 0.005));
+    QTest::mouseRelease(chart.viewport(), Qt::LeftButton, {}, chart.positionOf(6, 20, 0.005));
+    QVERIFY(chart.zoomed() && plot.ResetZoomButton->isEnabled());
+    QVERIFY(std::abs(chart.view().xMin - 10) < 0.5 && std::abs(chart.view().xMax - 20) < 0.5);
+    QVERIFY(chart.xTickLabels().size() >= 4);
+    for (const QString& tick : chart.xTickLabels())  // steps of 2, within the zoom
+        QVERIFY2(tick.toInt() % 2 == 0 && tick.toInt() >= chart.view().xMin && tick.toInt() <= chart.view().xMax,
+                 qPrintable(tick));
+    plot.ResetZoomButton->click();
+    QVERIFY(!chart.zoomed() && !plot.ResetZoomButton->isEnabled());
+    QVERIFY(chart.view() == chart.fullView());
+    plot.LogScale->setChecked(true);
+    QCOMPARE(chart.yTickLabels(), (QStringList{"1E-4", "1E-3", "1E-2", "1E-1"}));
+    plot.LogScale->setChecked(false);
+    // A second download redraws the plot with the new set, and a zoom stays.
+    chart.setView({5, 15, 0, 0.01});
     pty.send("S07\nU1" + QByteArray("0.002\n0.003\n") + "\r\r");
-    QTRY_COMPARE(plot.Canvas->series().size(), 2);
+    QTRY_COMPARE(plot.Profiles->series().size(), 2);
+    QVERIFY(chart.view() == (ProfileChart::View{5, 15, 0, 0.01}));
     QVERIFY(w.menus()->menuItem("Plotmenu") && w.menus()->toolButton("Plot"));
 }
 
@@ -236,6 +263,11 @@ void TestExtras::stopReadingsAndStatusBar() {
     continuous->trigger();
     QCOMPARE(meter.pty().receive(50), QByteArray("A"));
     QVERIFY(continuous->isChecked() && stop->isEnabled());
+    // Continuous readings draw the plot's live trend.
+    TrendChart& trend = *w.ShowPlot().Trend;
+    meter.pty().send("U1M1N\x80R\x81" "0.5\n" "U1M1N\x80R\x81" "0.75\n");
+    QTRY_COMPARE(trend.pointCount(), 2);
+    QVERIFY(trend.valueAt(trend.positionOf(1)).endsWith(": 0.75"));
     stop->trigger();
     QCOMPARE(meter.pty().receive(50), QByteArray("P"));
     QVERIFY(!continuous->isChecked() && !stop->isEnabled());
@@ -251,6 +283,7 @@ void TestExtras::plotTicks_data() {
     QTest::newRow("decades") << -5.3 << 0.4 << true << QStringList{"1E-6", "1E-5", "1E-4", "1E-3", "1E-2", "1E-1", "1E0", "1E1"};
     QTest::newRow("many decades, every second") << -12.0 << 1.0 << true
                                                 << QStringList{"1E-12", "1E-10", "1E-8", "1E-6", "1E-4", "1E-2", "1E0", "1E2"};
+    QTest::newRow("zoomed within a decade") << -5.3 << -4.6 << true << QStringList{"5E-6", "1E-5", "2E-5", "5E-5"};
     QTest::newRow("positions") << 1.0 << 128.0 << false << QStringList{"0", "20", "40", "60", "80", "100", "120", "140"};
     QTest::newRow("small readings") << 0.0 << 0.0134 << false << QStringList{"0", "0.002", "0.004", "0.006", "0.008", "0.01", "0.012", "0.014"};
     QTest::newRow("around zero") << -0.3 << 0.25 << false << QStringList{"-0.3", "-0.2", "-0.1", "0", "0.1", "0.2", "0.3"};

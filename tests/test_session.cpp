@@ -8,7 +8,8 @@
 #include "MeterLine.h"
 #include "Pty.h"
 #include "core/files/DataFileCodec.h"
-#include "gui/PlotWindow.h"
+#include "gui/plot/PlotWindow.h"
+#include "gui/plot/ProfileChart.h"
 #include "gui/ProgressDialog.h"
 #include "gui/ReadingPanel.h"
 
@@ -219,9 +220,9 @@ void TestSession::unitsPerSetSurviveARestart() {
     // The plot labels its axis in the units the sets were downloaded in.
     PlotWindow& plot = again.ShowPlot();
     plot.chooseSets({3});
-    QCOMPARE(plot.Canvas->yLabel(), QString("Susceptibility (CGS)"));
+    QCOMPARE(plot.Profiles->yLabel(), QString("Susceptibility (CGS)"));
     plot.chooseSets({3, 4});
-    QCOMPARE(plot.Canvas->yLabel(), QString("Susceptibility (SI and CGS)"));
+    QCOMPARE(plot.Profiles->yLabel(), QString("Susceptibility (SI and CGS)"));
     // A file opened in their place was not downloaded: its units are not known.
     const QString file = rig.env.root() + "/s.dat";
     rig.dialog.answers << file << file;

@@ -16,7 +16,7 @@
 #include "gui/AboutDialog.h"
 #include "gui/MainMenus.h"
 #include "gui/OptionsDialog.h"
-#include "gui/PlotWindow.h"
+#include "gui/plot/PlotWindow.h"
 #include "gui/PortDialog.h"
 #include "gui/ProgressDialog.h"
 #include "gui/SetsWindow.h"
@@ -53,7 +53,8 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
       m_printDialog(deps.printDialog),
       m_files(FileMenuCommands::Deps{deps.session.readings(), deps.fileDialog, deps.messages, *this,
                                      [] { QCoreApplication::processEvents(); }, deps.dialogFolder,
-                                     [this] { return m_session.downloading(); }, deps.settings}) {
+                                     [this] { return m_session.downloading(); }, deps.settings}),
+      m_trend(deps.session) {
     m_settings = deps.settings;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Orvanta"));
@@ -332,7 +333,8 @@ void MainWindow::closeProgress() {
 
 PlotWindow& MainWindow::ShowPlot() {
     if (!m_plot) {
-        m_plot = new PlotWindow(m_session.readings(), m_session.state(), m_fileDialog, m_printDialog, m_messages);
+        m_plot = new PlotWindow(m_session.readings(), m_session.state(), m_trend, m_fileDialog, m_printDialog,
+                                m_messages);
         m_plot->setUnitsOfSet([this](int set) { return m_session.database().setUnits(set); });
         m_plotSub = m_mdi->addSubWindow(m_plot);
         m_plotSub->setObjectName(QStringLiteral("frmPlotWindow"));

@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <cstdint>
 
+#include "core/plot/LiveTrend.h"
 #include "gui/FileMenuCommands.h"
 #include "gui/ProgressDialog.h"
 #include "gui/ReadingPanel.h"
@@ -59,6 +60,7 @@ public:
     const DataWindowSize& dataWindowSize() const { return m_dataWindowSize; }
 
     MeterSession& session() { return m_session; }
+    LiveTrend& trend() { return m_trend; }
     FileMenuCommands& files() { return m_files; }
     MainMenus* menus() const { return m_menus; }
     SessionStatusBar* statusPanel() const { return m_status; }
@@ -134,6 +136,8 @@ private:
     PrintDialog& m_printDialog;
     FileMenuCommands m_files;
     DataWindowSize m_dataWindowSize;
+    /** @brief Continuous readings kept for the plot's trend, whether or not the plot is open. */
+    LiveTrend m_trend;
 
     QMdiArea* m_mdi;
     QToolBar* m_coolBar;

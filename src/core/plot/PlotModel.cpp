@@ -93,6 +93,19 @@ QList<PlotModel::Tick> PlotModel::ticks(double min, double max, bool logScale, i
         // One tick a decade; over very many decades, every second or fifth.
         const int first = static_cast<int>(std::floor(min));
         const int last = static_cast<int>(std::ceil(max));
+        if (max - min < 1) {
+            // Less than a decade (a zoomed axis): 1, 2 and 5 times each power of ten, from the
+            // last at or below min to the first at or above max.
+            QList<Tick> steps;
+            for (int e = first; e <= last; ++e)
+                for (int m : {1, 2, 5}) steps.append({e + std::log10(m), QStringLiteral("%1E%2").arg(m).arg(e)});
+            for (const Tick& t : steps) {
+                if (t.value <= min) out = {t};
+                else out.append(t);
+                if (t.value >= max) break;
+            }
+            return out;
+        }
         int step = 1;
         while ((last - first) / step + 1 > most && step < 10) step = step == 1 ? 2 : 5;
         for (int e = first; e <= last + step - 1; e += step) {

@@ -30,7 +30,8 @@ public:
         QString label;
     };
     /** @brief Round ticks from below @p min to above @p max: steps of 1, 2 or 5 times a power of
-     *  ten (at most @p most ticks); with the log scale, every decade ("1E-6", "1E-5", ...). The
+     *  ten (at most @p most ticks); with the log scale, every decade ("1E-6", "1E-5", ...), or 1, 2
+     *  and 5 times each decade when less than one is shown ("5E-6", "1E-5", "2E-5"). The
      *  first and last ticks are the axis's ends. */
     static QList<Tick> ticks(double min, double max, bool logScale, int most = 8);
     /** @brief A units code for sets downloaded in different units. */

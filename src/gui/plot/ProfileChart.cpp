@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/plot/ProfileChart.h"
+
+#include <QCategoryAxis>
+#include <QGraphicsLayout>
+#include <QGraphicsSimpleTextItem>
+#include <QLegend>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <cmath>
+
+namespace {
+constexpr double kNearPixels = 12;
+
+void setTicks(QCategoryAxis* axis, double min, double max, bool logScale, int most) {
+    for (const QString& label : axis->categoriesLabels()) axis->remove(label);
+    axis->setStartValue(min);
+    const double slack = (max - min) * 1e-9;
+    for (const PlotModel::Tick& t : PlotModel::ticks(min, max, logScale, most))
+        if (t.value >= min - slack && t.value <= max + slack) axis->append(t.label, t.value);
+}
+
+QStringList labelsOf(QCategoryAxis* axis) {
+    return axis->isVisible() ? axis->categoriesLabels() : QStringList();
+}
+}  // namespace
+
+QColor seriesColour(int set) {
+    const int i = qBound(1, set, 30) - 1;
+    static const int kValue[] = {215, 150, 95};
+    static const int kSaturation[] = {230, 255, 200};
+    return QColor::fromHsv((i % 10) * 36, kSaturation[i / 10], kValue[i / 10]);
+}
+
+ProfileChart::ProfileChart(QWidget* parent)
+    : QChartView(parent), m_x(new QCategoryAxis), m_y(new QCategoryAxis) {
+    setObjectName(QStringLiteral("ProfileChart"));
+    setMinimumSize(320, 240);
+    setRenderHint(QPainter::Antialiasing);
+    setRubberBand(QChartView::RectangleRubberBand);
+    QChart* c = chart();
+    c->setMargins(QMargins(4, 4, 4, 4));
+    c->legend()->setAlignment(Qt::AlignRight);
+    for (QCategoryAxis* axis : {m_x, m_y}) {
+        axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        axis->setGridLineVisible(true);
+    }
+    m_x->setTitleText(QStringLiteral("Reading position"));
+    c->addAxis(m_x, Qt::AlignBottom);
+    c->addAxis(m_y, Qt::AlignLeft);
+    // A zoom (the rubber band, or the view's right click back out) gets round ticks of its own.
+    connect(m_x, &QCategoryAxis::rangeChanged, this, [this] { applyTicks(); });
+    connect(m_y, &QCategoryAxis::rangeChanged, this, [this] { applyTicks(); });
+    m_emptyText = new QGraphicsSimpleTextItem(QStringLiteral("No readings to plot"), c);
+    setData({}, false, QString());
+}
+
+bool ProfileChart::hasReadings() const {
+    for (const PlotModel::Series& s : m_series)
+        if (!s.points.isEmpty()) return true;
+    return false;
+}
+
+void ProfileChart::setData(QList<PlotModel::Series> series, bool logScale, QString yLabel) {
+    const bool keepZoom = zoomed() && logScale == m_log;
+    const View shown = view();
+    m_series = std::move(series);
+    m_log = logScale;
+    m_yLabel = std::move(yLabel);
+    QChart* c = chart();
+    c->removeAllSeries();
+    m_lines.clear();
+    for (const PlotModel::Series& s : m_series) {
+        auto* line = new QLineSeries;
+        line->setName(QStringLiteral("Set %1").arg(s.set));
+        QList<QPointF> points;
+        points.reserve(s.points.size());
+        for (const QPointF& p : s.points) points.append(QPointF(p.x(), m_log ? std::log10(p.y()) : p.y()));
+        line->replace(points);
+        QPen pen(seriesColour(s.set), 1.6);
+        line->setPen(pen);
+        line->setPointsVisible(true);
+        line->setMarkerSize(4);
+        c->addSeries(line);
+        line->attachAxis(m_x);
+        line->attachAxis(m_y);
+        m_lines.append(line);
+    }
+    const bool any = hasReadings();
+    m_x->setVisible(any);
+    m_y->setVisible(any);
+    showLegendIfItFits();
+    m_emptyText->setVisible(!any);
+    m_y->setTitleText(m_yLabel);
+    if (any) {
+        const PlotModel::Range r = PlotModel::range(m_series, m_log);
+        const QList<PlotModel::Tick> xTicks = PlotModel::ticks(r.xMin, r.xMax, false, 9);
+        const QList<PlotModel::Tick> yTicks = PlotModel::ticks(r.yMin, r.yMax, m_log, 8);
+        // The whole view runs from round tick to round tick.
+        m_full = {xTicks.first().value, xTicks.last().value, yTicks.first().value, yTicks.last().value};
+    } else {
+        m_full = View{};
+    }
+    setView(keepZoom ? shown : m_full);
+    placeEmptyText();
+}
+
+ProfileChart::View ProfileChart::view() const { return {m_x->min(), m_x->max(), m_y->min(), m_y->max()}; }
+
+void ProfileChart::setView(const View& v) {
+    m_settingView = true;
+    m_x->setRange(v.xMin, v.xMax);
+    m_y->setRange(v.yMin, v.yMax);
+    m_settingView = false;
+    applyTicks();
+}
+
+void ProfileChart::resetZoom() {
+    chart()->zoomReset();
+    setView(m_full);
+}
+
+void ProfileChart::applyTicks() {
+    if (m_settingView) return;
+    setTicks(m_x, m_x->min(), m_x->max(), false, 9);
+    setTicks(m_y, m_y->min(), m_y->max(), m_log, 8);
+    const bool now = zoomed();
+    if (now != m_wasZoomed) {
+        m_wasZoomed = now;
+        Q_EMIT zoomChanged(now);
+    }
+}
+
+QStringList ProfileChart::xTickLabels() const { return labelsOf(m_x); }
+QStringList ProfileChart::yTickLabels() const { return labelsOf(m_y); }
+
+QPoint ProfileChart::positionOf(int set, double position, double reading) const {
+    for (int i = 0; i < m_series.size(); ++i) {
+        if (m_series[i].set != set) continue;
+        const QPointF value(position, m_log ? std::log10(reading) : reading);
+        const QPointF scenePos = chart()->mapToScene(chart()->mapToPosition(value, m_lines[i]));
+        return mapFromScene(scenePos);
+    }
+    return {};
+}
+
+QString ProfileChart::valueAt(const QPoint& viewPos) const {
+    if (!hasReadings()) return {};
+    const View v = view();
+    double best = kNearPixels * kNearPixels;
+    QString text;
+    for (const PlotModel::Series& s : m_series) {
+        for (const QPointF& p : s.points) {
+            const double y = m_log ? std::log10(p.y()) : p.y();
+            if (p.x() < v.xMin || p.x() > v.xMax || y < v.yMin || y > v.yMax) continue;
+            const QPoint at = positionOf(s.set, p.x(), p.y());
+            const double dx = at.x() - viewPos.x(), dy = at.y() - viewPos.y();
+            if (dx * dx + dy * dy > best) continue;
+            best = dx * dx + dy * dy;
+            text = QStringLiteral("Set %1, position %2: %3")
+                       .arg(s.set)
+                       .arg(static_cast<int>(p.x()))
+                       .arg(QString::number(p.y(), 'g', 6));
+        }
+    }
+    return text;
+}
+
+void ProfileChart::mouseMoveEvent(QMouseEvent* event) {
+    QChartView::mouseMoveEvent(event);
+    Q_EMIT valueHovered(valueAt(event->position().toPoint()));
+}
+
+void ProfileChart::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    showLegendIfItFits();
+    placeEmptyText();
+}
+
+void ProfileChart::showLegendIfItFits() {
+    // The legend is one column; when the sets do not fit in it, the window's list of sets, with
+    // each set's colour, is the legend.
+    const QFontMetricsF metrics(chart()->legend()->font());
+    const double needed = static_cast<double>(m_series.size()) * (metrics.height() + 7) + 16;
+    chart()->legend()->setVisible(hasReadings() && needed <= chart()->size().height());
+}
+
+void ProfileChart::placeEmptyText() {
+    const QRectF area = chart()->plotArea().isEmpty() ? chart()->rect() : chart()->plotArea();
+    const QRectF text = m_emptyText->boundingRect();
+    m_emptyText->setPos(area.center() - text.center());
+}
+
+void ProfileChart::renderTo(QPainter& painter, const QRectF& area, const QSizeF& layoutSize) const {
+    // A chart of its own, laid out at a size where fonts and lines keep their proportions, then
+    // scaled onto the page or image.
+    ProfileChart copy;
+    copy.setAttribute(Qt::WA_DontShowOnScreen);
+    copy.resize(layoutSize.toSize());
+    copy.setData(m_series, m_log, m_yLabel);
+    copy.setView(view());
+    copy.chart()->resize(layoutSize);
+    copy.showLegendIfItFits();
+    copy.chart()->layout()->activate();
+    copy.placeEmptyText();
+    copy.scene()->setSceneRect(QRectF(QPointF(0, 0), layoutSize));
+    copy.scene()->render(&painter, area, QRectF(QPointF(0, 0), layoutSize), Qt::KeepAspectRatio);
+}

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QChartView>
+#include <QColor>
+
+#include "core/plot/PlotModel.h"
+
+class QCategoryAxis;
+class QGraphicsSimpleTextItem;
+class QLineSeries;
+
+/** @brief The colour of set @p set (1..30): ten hues in three strengths, so no two sets look
+ *  alike. */
+QColor seriesColour(int set);
+
+/** @brief The set profiles: the readings of each chosen set against reading position, one line a
+ *  set, with round ticks (decades on the log scale). A rubber band zooms in; resetZoom() goes back
+ *  to the whole of the data. */
+class ProfileChart : public QChartView {
+    Q_OBJECT
+public:
+    /** @brief What the axes show: positions on x, readings (log10 with the log scale) on y. */
+    struct View {
+        double xMin = 0, xMax = 1, yMin = 0, yMax = 1;
+        bool operator==(const View& o) const {
+            return xMin == o.xMin && xMax == o.xMax && yMin == o.yMin && yMax == o.yMax;
+        }
+    };
+
+    explicit ProfileChart(QWidget* parent = nullptr);
+
+    /** @brief Shows @p series. A zoom stays while the scale is unchanged (readings arriving
+     *  during a download do not undo it). */
+    void setData(QList<PlotModel::Series> series, bool logScale, QString yLabel);
+    const QList<PlotModel::Series>& series() const { return m_series; }
+    const QString& yLabel() const { return m_yLabel; }
+    bool hasReadings() const;
+
+    View view() const;
+    /** @brief Shows @p view; a view other than the whole of the data counts as a zoom. */
+    void setView(const View& view);
+    /** @brief The whole of the data, from round tick to round tick. */
+    const View& fullView() const { return m_full; }
+    bool zoomed() const { return hasReadings() && !(view() == m_full); }
+    void resetZoom();
+
+    /** @brief The reading nearest @p viewPos within a few pixels ("Set 6, position 12:
+     *  0.00123"), or empty. */
+    QString valueAt(const QPoint& viewPos) const;
+    /** @brief Where the reading at @p position of @p set is drawn, in view coordinates. */
+    QPoint positionOf(int set, double position, double reading) const;
+    /** @brief The ticks each axis shows now. */
+    QStringList xTickLabels() const;
+    QStringList yTickLabels() const;
+
+    /** @brief Draws the chart as it is shown (same sets, scale and zoom) into @p area, laid out
+     *  as a chart of @p layoutSize scaled to fit. */
+    void renderTo(QPainter& painter, const QRectF& area, const QSizeF& layoutSize = QSizeF(1200, 800)) const;
+
+Q_SIGNALS:
+    void zoomChanged(bool zoomed);
+    /** @brief The mouse moved: what valueAt() gives for where it is now. */
+    void valueHovered(const QString& text);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void applyTicks();
+    void placeEmptyText();
+    void showLegendIfItFits();
+    QList<PlotModel::Series> m_series;
+    QList<QLineSeries*> m_lines;
+    bool m_log = false;
+    QString m_yLabel;
+    View m_full;
+    QCategoryAxis* m_x;
+    QCategoryAxis* m_y;
+    QGraphicsSimpleTextItem* m_emptyText;
+    bool m_settingView = false;
+    bool m_wasZoomed = false;
+};

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/plot/TrendChart.h"
+
+#include <QDateTimeAxis>
+#include <QGraphicsSimpleTextItem>
+#include <QLegend>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QValueAxis>
+#include <algorithm>
+
+#include "core/plot/LiveTrend.h"
+
+namespace {
+constexpr double kNearPixels = 12;
+constexpr qint64 kShortestSpanMs = 10'000;
+}  // namespace
+
+TrendChart::TrendChart(const LiveTrend& trend, QWidget* parent)
+    : QChartView(parent), m_trend(trend), m_line(new QLineSeries), m_x(new QDateTimeAxis), m_y(new QValueAxis) {
+    setObjectName(QStringLiteral("TrendChart"));
+    setMinimumSize(320, 170);
+    setRenderHint(QPainter::Antialiasing);
+    QChart* c = chart();
+    c->setMargins(QMargins(4, 4, 4, 4));
+    c->legend()->setVisible(false);
+    m_line->setName(QStringLiteral("Live"));
+    m_line->setPen(QPen(QColor(20, 110, 190), 1.6));
+    m_line->setPointsVisible(true);
+    m_line->setMarkerSize(4);
+    c->addSeries(m_line);
+    m_x->setFormat(QStringLiteral("hh:mm:ss"));
+    m_x->setTitleText(QStringLiteral("Time of continuous reading"));
+    m_x->setTickCount(5);
+    c->addAxis(m_x, Qt::AlignBottom);
+    c->addAxis(m_y, Qt::AlignLeft);
+    m_line->attachAxis(m_x);
+    m_line->attachAxis(m_y);
+    m_emptyText = new QGraphicsSimpleTextItem(QStringLiteral("No continuous readings yet"), c);
+    connect(&m_trend, &LiveTrend::added, this, &TrendChart::appendLast);
+    connect(&m_trend, &LiveTrend::restarted, this, &TrendChart::reload);
+    reload();
+}
+
+void TrendChart::setYLabel(const QString& label) { m_y->setTitleText(label); }
+
+int TrendChart::pointCount() const { return static_cast<int>(m_line->count()); }
+
+void TrendChart::reload() {
+    QList<QPointF> points;
+    points.reserve(m_trend.values().size());
+    for (const LiveTrend::Value& v : m_trend.values())
+        points.append(QPointF(static_cast<double>(v.time.toMSecsSinceEpoch()), v.value));
+    m_line->replace(points);
+    fitAxes();
+}
+
+void TrendChart::appendLast() {
+    const LiveTrend::Value& v = m_trend.values().constLast();
+    // The trend drops its oldest value once full; the line follows.
+    if (m_line->count() >= m_trend.values().size()) m_line->removePoints(0, m_line->count() - m_trend.values().size() + 1);
+    m_line->append(static_cast<double>(v.time.toMSecsSinceEpoch()), v.value);
+    fitAxes();
+}
+
+void TrendChart::fitAxes() {
+    const QList<LiveTrend::Value>& values = m_trend.values();
+    const bool any = !values.isEmpty();
+    m_x->setVisible(any);
+    m_y->setVisible(any);
+    m_emptyText->setVisible(!any);
+    placeEmptyText();
+    if (!any) return;
+    const QDateTime first = values.constFirst().time;
+    QDateTime last = values.constLast().time;
+    if (first.msecsTo(last) < kShortestSpanMs) last = first.addMSecs(kShortestSpanMs);
+    m_x->setRange(first, last);
+    const auto [low, high] = std::minmax_element(values.cbegin(), values.cend(),
+                                                 [](const auto& a, const auto& b) { return a.value < b.value; });
+    double min = low->value, max = high->value;
+    if (max - min < 1e-12) {
+        min -= std::abs(min) * 0.1 + 1e-6;
+        max += std::abs(max) * 0.1 + 1e-6;
+    }
+    m_y->setRange(min, max);
+    m_y->applyNiceNumbers();
+}
+
+QPoint TrendChart::positionOf(int index) const {
+    const QPointF scenePos = chart()->mapToScene(chart()->mapToPosition(m_line->at(index), m_line));
+    return mapFromScene(scenePos);
+}
+
+QString TrendChart::valueAt(const QPoint& viewPos) const {
+    double best = kNearPixels * kNearPixels;
+    QString text;
+    const QList<LiveTrend::Value>& values = m_trend.values();
+    for (int i = 0; i < values.size() && i < m_line->count(); ++i) {
+        const QPoint at = positionOf(i);
+        const double dx = at.x() - viewPos.x(), dy = at.y() - viewPos.y();
+        if (dx * dx + dy * dy > best) continue;
+        best = dx * dx + dy * dy;
+        text = QStringLiteral("Live, %1: %2")
+                   .arg(values[i].time.toString(QStringLiteral("hh:mm:ss")), QString::number(values[i].value, 'g', 6));
+    }
+    return text;
+}
+
+void TrendChart::mouseMoveEvent(QMouseEvent* event) {
+    QChartView::mouseMoveEvent(event);
+    Q_EMIT valueHovered(valueAt(event->position().toPoint()));
+}
+
+void TrendChart::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    placeEmptyText();
+}
+
+void TrendChart::placeEmptyText() {
+    const QRectF text = m_emptyText->boundingRect();
+    m_emptyText->setPos(chart()->rect().center() - text.center());
+}
