@@ -8,6 +8,8 @@
 #include "AppRig.h"
 #include "core/files/CsvExport.h"
 #include "gui/MainMenus.h"
+#include "gui/ReadingPanel.h"
+#include "core/panel/LiveScale.h"
 #include "core/plot/PlotModel.h"
 #include "gui/printing/PrintCommand.h"
 #include "Pty.h"
@@ -50,6 +52,8 @@ private Q_SLOTS:
     void windowPlacedOnScreen_data();
     void windowPlacedOnScreen();
     void layoutRestoredAtNextStart();
+    void panelFitsTheWorkArea_data();
+    void panelFitsTheWorkArea();
 };
 
 void TestExtras::plotPoints_data() {
@@ -343,3 +347,33 @@ void TestExtras::layoutRestoredAtNextStart() {
 
 QTEST_MAIN(TestExtras)
 #include "test_extras.moc"
+
+void TestExtras::panelFitsTheWorkArea_data() {
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<bool>("shrunk");
+    QTest::newRow("room for all of it") << QSize(1100, 760) << false;
+    // A laptop screen at a scale factor of 2 leaves about this much.
+    QTest::newRow("small work area") << QSize(640, 400) << true;
+}
+
+void TestExtras::panelFitsTheWorkArea() {
+    QFETCH(QSize, window);
+    QFETCH(bool, shrunk);
+    AppRig rig;
+    MainWindow& w = rig.start();
+    w.resize(window);
+    w.ViewMeter();
+    w.Reading().ShowLiveValue(0.003);
+    ReadingPanel& panel = w.Reading();
+    QWidget* area = w.findChild<QMdiArea*>("MDIClient")->viewport();
+    QCOMPARE(panel.zoom() < 1.0, shrunk);
+    // Every key is inside the work area, and the panel keeps its proportions.
+    for (QWidget* key : QList<QWidget*>{panel.offButton, panel.downButton, panel.storeButton})
+        QVERIFY2(area->rect().contains(QRect(key->mapTo(area, QPoint(0, 0)), key->size())), qPrintable(key->objectName()));
+    QVERIFY(std::abs(double(panel.width()) / panel.height() - 4455.0 / 7095) < 0.01);
+    QVERIFY(std::abs(panel.digitsLabel->font().pointSizeF() - 48.75 * panel.zoom()) < 0.01);
+    // The bar keeps its length in twips, and its width in twips stays the design's.
+    QVERIFY(panel.BarFraction() > 0);
+    QCOMPARE(panel.meterBar->barLengthTwips(), BarLength(3975, panel.BarFraction()));
+    QCOMPARE(panel.meterBar->widthTwips(), 3975.0);
+}

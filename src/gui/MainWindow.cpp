@@ -62,6 +62,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("MDIClient"));
+    m_mdi->viewport()->installEventFilter(this);  // the panel shrinks to fit a small work area
     setCentralWidget(m_mdi);
 
     m_coolBar = addToolBar(QStringLiteral("CoolBar1"));
@@ -274,6 +275,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && watched == m_mdi->viewport()) fitPanel();
     if (event->type() == QEvent::Close) {
         if (watched == m_dataSub && !m_closing) {
             // Closing the sets window closes the program.
@@ -430,8 +432,19 @@ void MainWindow::HideReading() {
     m_readingSub->hide();
 }
 
+void MainWindow::fitPanel() {
+    if (!m_reading) return;
+    // The sub-window's title bar and borders around the panel.
+    const QSize frame = m_readingSub->sizeHint() - m_reading->size();
+    const QRect area = m_mdi->viewport()->rect();
+    m_reading->setZoom(m_reading->zoomToFit(area.size() - frame));
+    m_readingSub->resize(m_reading->size() + frame);
+    m_readingSub->move(placedOnScreen(m_readingSub->geometry(), area).topLeft());
+}
+
 void MainWindow::ShowReading() {
     Reading();
+    fitPanel();
     m_readingSub->show();
     m_readingSub->raise();
     m_mdi->setActiveSubWindow(m_readingSub);

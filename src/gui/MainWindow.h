@@ -120,6 +120,8 @@ private:
     bool restoreLayout();
     void saveLayout();
     void applyResizeRule();
+    /** @brief Shrinks the panel, in proportion, where the work area is too small for all of it. */
+    void fitPanel();
     void HideReading();
     void ShowReading();
     void HideData();

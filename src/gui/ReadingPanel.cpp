@@ -2,6 +2,7 @@
 #include "gui/ReadingPanel.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "core/session/Messages.h"
 #include "gui/FittedLabel.h"
@@ -12,9 +13,21 @@ const QColor kPanelColour(155, 208, 240);
 const QColor kBarColour(0, 0, 128);
 const QColor kBarBackground(255, 255, 255);
 constexpr int kFrameLeft = 120, kFrameTop = 0, kFrameWidth = 4215, kFrameHeight = 6975;
+constexpr int kPanelWidth = 4455, kPanelHeight = 7095;
+const char* const kTwipsProperty = "orvantaTwips";
+const char* const kPointsProperty = "orvantaPoints";
 }  // namespace
 
-double MeterBarWidget::widthTwips() const { return Twips::fromPixels(width(), logicalDpiX()); }
+double MeterBarWidget::widthTwips() const {
+    // As placed on the panel: pixels rounded at a zoom would shift it by a few twips.
+    const QVariant placed = property(kTwipsProperty);
+    return placed.isValid() ? placed.toRect().width() : Twips::fromPixels(width(), logicalDpiX() * m_zoom);
+}
+
+void MeterBarWidget::setZoom(double zoom) {
+    m_zoom = zoom;
+    update();
+}
 
 void MeterBarWidget::drawBar(long lengthTwips) {
     m_length = lengthTwips;
@@ -25,7 +38,7 @@ void MeterBarWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), kBarBackground);
     if (m_length > 0) {
-        const int w = Twips::toPixels(static_cast<double>(m_length), logicalDpiX());
+        const int w = Twips::toPixels(static_cast<double>(m_length), logicalDpiX() * m_zoom);
         p.fillRect(QRect(0, 0, w, height()), kBarColour);
     }
 }
@@ -41,15 +54,15 @@ ReadingPanel::ReadingPanel(const SessionState& vars, PanelHost& host, QWidget* p
     pal.setColor(QPalette::WindowText, Qt::black);
     pal.setColor(QPalette::ButtonText, Qt::black);
     setPalette(pal);
-    setFixedSize(px(0, 0, 4455, 7095).size());
+    setFixedSize(px(0, 0, kPanelWidth, kPanelHeight).size());
 
     displayFrame = new QFrame(this);
     displayFrame->setObjectName(QStringLiteral("Frame1"));
-    displayFrame->setGeometry(px(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight));
+    place(displayFrame, QRect(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight));
 
     meterBar = new MeterBarWidget(displayFrame);
     meterBar->setObjectName(QStringLiteral("MeterBar"));
-    meterBar->setGeometry(px(120, 240, 3975, 375));
+    place(meterBar, QRect(120, 240, 3975, 375));
     const struct {
         const char* name;
         int left, width, height;
@@ -59,49 +72,49 @@ ReadingPanel::ReadingPanel(const SessionState& vars, PanelHost& host, QWidget* p
     for (const auto& t : ticks) {
         auto* f = new QFrame(displayFrame);
         f->setObjectName(QString::fromLatin1(t.name));
-        f->setGeometry(px(t.left, 720, t.width, t.height));
+        place(f, QRect(t.left, 720, t.width, t.height));
         f->setAutoFillBackground(true);
         QPalette tp = f->palette();
         tp.setColor(QPalette::Window, Qt::black);
         f->setPalette(tp);
     }
-    scaleZeroLabel = label(displayFrame, QStringLiteral("Label4"), QStringLiteral("0"), px(120, 1200, 615, 375), 18);
-    fullScaleLabel = label(displayFrame, QStringLiteral("Label3"), QStringLiteral("300"), px(2160, 1200, 1935, 375), 18,
+    scaleZeroLabel = label(displayFrame, QStringLiteral("Label4"), QStringLiteral("0"), QRect(120, 1200, 615, 375), 18);
+    fullScaleLabel = label(displayFrame, QStringLiteral("Label3"), QStringLiteral("300"), QRect(2160, 1200, 1935, 375), 18,
                    Qt::AlignRight | Qt::AlignVCenter);
-    digitsLabel = label(displayFrame, QStringLiteral("Label1"), QStringLiteral("0000"), px(920, 1680, 2295, 1095), 48.75,
+    digitsLabel = label(displayFrame, QStringLiteral("Label1"), QStringLiteral("0000"), QRect(920, 1680, 2295, 1095), 48.75,
                    Qt::AlignRight | Qt::AlignVCenter, true);
-    tenLabel = label(displayFrame, QStringLiteral("Label5"), QStringLiteral("10"), px(2520, 3060, 855, 375), 20.25);
-    exponentLabel = label(displayFrame, QStringLiteral("Label6"), QStringLiteral("-5"), px(3480, 2820, 615, 375), 18);
-    unitsLabel = label(displayFrame, QStringLiteral("Label7"), QStringLiteral("Units SI"), px(1320, 3600, 2415, 375), 20.25);
-    modeLabel = label(displayFrame, QStringLiteral("Label8"), QStringLiteral("Scan"), px(2640, 4200, 1335, 375), 18);
-    setLabel = label(displayFrame, QStringLiteral("Label23"), QStringLiteral("S1"), px(600, 4680, 1095, 375), 15.75);
-    readingLabel = label(displayFrame, QStringLiteral("Label24"), QStringLiteral("R1"), px(2040, 4680, 855, 375), 15.75);
+    tenLabel = label(displayFrame, QStringLiteral("Label5"), QStringLiteral("10"), QRect(2520, 3060, 855, 375), 20.25);
+    exponentLabel = label(displayFrame, QStringLiteral("Label6"), QStringLiteral("-5"), QRect(3480, 2820, 615, 375), 18);
+    unitsLabel = label(displayFrame, QStringLiteral("Label7"), QStringLiteral("Units SI"), QRect(1320, 3600, 2415, 375), 20.25);
+    modeLabel = label(displayFrame, QStringLiteral("Label8"), QStringLiteral("Scan"), QRect(2640, 4200, 1335, 375), 18);
+    setLabel = label(displayFrame, QStringLiteral("Label23"), QStringLiteral("S1"), QRect(600, 4680, 1095, 375), 15.75);
+    readingLabel = label(displayFrame, QStringLiteral("Label24"), QStringLiteral("R1"), QRect(2040, 4680, 855, 375), 15.75);
     storeButton = key(displayFrame, Key::Store, QStringLiteral("StoreButton"), QStringLiteral("Store"),
-                      px(360, 5160, 1215, 360), 15.75);
-    storeDestinationLabel = label(displayFrame, QStringLiteral("StoreLabel"), QStringLiteral("#######"), px(1680, 5240, 2295, 255), 9.75);
+                      QRect(360, 5160, 1215, 360), 15.75);
+    storeDestinationLabel = label(displayFrame, QStringLiteral("StoreLabel"), QStringLiteral("#######"), QRect(1680, 5240, 2295, 255), 9.75);
     calibrateButton = key(displayFrame, Key::Cal, QStringLiteral("CalButton"), QStringLiteral("Calibrate"),
-                    px(360, 5560, 2055, 360), 15.75);
+                    QRect(360, 5560, 2055, 360), 15.75);
     menuButton = key(displayFrame, Key::Menu, QStringLiteral("MenuButton"), QStringLiteral("Menu"),
-                     px(360, 5960, 2055, 360), 15.75);
-    offButton = key(displayFrame, Key::Off, QStringLiteral("OffButton"), QStringLiteral("Off"), px(360, 6360, 2055, 360), 15.75);
-    selectionTitleLabel = label(displayFrame, QStringLiteral("Label20"), QStringLiteral("Read Memory"), px(240, 5160, 3615, 360), 15.75);
-    selectionSetLabel = label(displayFrame, QStringLiteral("Label21"), QStringLiteral("Set 1"), px(240, 5700, 3615, 360), 15.75);
-    selectionReadingLabel = label(displayFrame, QStringLiteral("Label22"), QStringLiteral("Reading 1"), px(240, 6200, 3615, 360), 15.75);
-    upButton = key(displayFrame, Key::Up, QStringLiteral("UpButton"), QStringLiteral("Up"), px(2640, 5160, 735, 495), 8.25);
+                     QRect(360, 5960, 2055, 360), 15.75);
+    offButton = key(displayFrame, Key::Off, QStringLiteral("OffButton"), QStringLiteral("Off"), QRect(360, 6360, 2055, 360), 15.75);
+    selectionTitleLabel = label(displayFrame, QStringLiteral("Label20"), QStringLiteral("Read Memory"), QRect(240, 5160, 3615, 360), 15.75);
+    selectionSetLabel = label(displayFrame, QStringLiteral("Label21"), QStringLiteral("Set 1"), QRect(240, 5700, 3615, 360), 15.75);
+    selectionReadingLabel = label(displayFrame, QStringLiteral("Label22"), QStringLiteral("Reading 1"), QRect(240, 6200, 3615, 360), 15.75);
+    upButton = key(displayFrame, Key::Up, QStringLiteral("UpButton"), QStringLiteral("Up"), QRect(2640, 5160, 735, 495), 8.25);
     enterButton = key(displayFrame, Key::Enter, QStringLiteral("EnterButton"), QStringLiteral("Enter"),
-                      px(2640, 5760, 735, 495), 8.25);
+                      QRect(2640, 5760, 735, 495), 8.25);
     downButton = key(displayFrame, Key::Down, QStringLiteral("DownButton"), QStringLiteral("Down"),
-                     px(2640, 6360, 735, 495), 8.25);
+                     QRect(2640, 6360, 735, 495), 8.25);
     selectionEscapeButton = key(displayFrame, Key::Escape5, QStringLiteral("EscapeButton5"), QStringLiteral("Esc"),
-                        px(3480, 5760, 615, 495), 8.25);
+                        QRect(3480, 5760, 615, 495), 8.25);
 
     const int tops[] = {2640, 3120, 3600, 4080, 4560, 5040};
     auto menuKey = [&](QFrame* page, int row, Key k, const char* name, const char* text, bool wide) {
         return key(page, k, QString::fromLatin1(name), QString::fromLatin1(text),
-                   px(480, tops[row], wide ? 2895 : 2055, 360), 15.75);
+                   QRect(480, tops[row], wide ? 2895 : 2055, 360), 15.75);
     };
     auto escKey = [&](QFrame* page, Key k, const char* name) {
-        return key(page, k, QString::fromLatin1(name), QStringLiteral("ESC"), px(1680, 5880, 855, 735), 14.25);
+        return key(page, k, QString::fromLatin1(name), QStringLiteral("ESC"), QRect(1680, 5880, 855, 735), 14.25);
     };
     mainMenuPage = menuPage(QStringLiteral("Frame2"), QStringLiteral("Main Menu"));
     modeButton = menuKey(mainMenuPage, 0, Key::Mode, "ModeButton", "Step Mode", false);
@@ -140,21 +153,50 @@ ReadingPanel::ReadingPanel(const SessionState& vars, PanelHost& host, QWidget* p
 }
 
 QRect ReadingPanel::px(int left, int top, int width, int height) const {
-    const double dx = logicalDpiX();
-    const double dy = logicalDpiY();
+    const double dx = logicalDpiX() * m_zoom;
+    const double dy = logicalDpiY() * m_zoom;
     return QRect(Twips::toPixels(left, dx), Twips::toPixels(top, dy), Twips::toPixels(width, dx),
                  Twips::toPixels(height, dy));
+}
+
+void ReadingPanel::place(QWidget* w, const QRect& twips) {
+    w->setProperty(kTwipsProperty, twips);
+    w->setGeometry(px(twips.x(), twips.y(), twips.width(), twips.height()));
+}
+
+void ReadingPanel::setPoints(QWidget* w, QFont font, double points) {
+    w->setProperty(kPointsProperty, points);
+    font.setPointSizeF(points * m_zoom);
+    w->setFont(font);
+}
+
+void ReadingPanel::setZoom(double zoom) {
+    if (qFuzzyCompare(zoom, m_zoom)) return;
+    m_zoom = zoom;
+    setFixedSize(px(0, 0, kPanelWidth, kPanelHeight).size());
+    for (QWidget* w : findChildren<QWidget*>()) {
+        const QVariant twips = w->property(kTwipsProperty);
+        if (twips.isValid()) place(w, twips.toRect());
+        const QVariant points = w->property(kPointsProperty);
+        if (points.isValid()) setPoints(w, w->font(), points.toDouble());
+    }
+    meterBar->setZoom(zoom);
+}
+
+double ReadingPanel::zoomToFit(const QSize& available) const {
+    const double width = Twips::toPixels(kPanelWidth, logicalDpiX());
+    const double height = Twips::toPixels(kPanelHeight, logicalDpiY());
+    return std::clamp(std::min(available.width() / width, available.height() / height), kSmallestZoom, 1.0);
 }
 
 QLabel* ReadingPanel::label(QWidget* parent, const QString& name, const QString& text, QRect r, double pt,
                           Qt::Alignment align, bool fitted) {
     QLabel* l = fitted ? new FittedLabel(text, parent) : new QLabel(text, parent);
     l->setObjectName(name);
-    l->setGeometry(r);
+    place(l, r);
     QFont f(QStringLiteral("Arial"));
     f.setBold(true);
-    f.setPointSizeF(pt);
-    l->setFont(f);
+    setPoints(l, f, pt);
     l->setAlignment(align);
     return l;
 }
@@ -162,11 +204,10 @@ QLabel* ReadingPanel::label(QWidget* parent, const QString& name, const QString&
 QPushButton* ReadingPanel::key(QWidget* parent, Key k, const QString& name, const QString& text, QRect r, double pt) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
-    b->setGeometry(r);
+    place(b, r);
     QFont f(QStringLiteral("Arial"));
     f.setBold(true);
-    f.setPointSizeF(pt);
-    b->setFont(f);
+    setPoints(b, f, pt);
     b->setFocusPolicy(Qt::NoFocus);
     connect(b, &QPushButton::clicked, this, [this, k] { press(k); });
     m_buttons[k] = b;
@@ -176,17 +217,16 @@ QPushButton* ReadingPanel::key(QWidget* parent, Key k, const QString& name, cons
 QFrame* ReadingPanel::menuPage(const QString& name, const QString& title) {
     auto* page = new QFrame(this);
     page->setObjectName(name);
-    page->setGeometry(px(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight));
-    auto* logo = label(page, name + QStringLiteral("Logo"), QStringLiteral("Orvanta"), px(360, 360, 3495, 735), 24,
+    place(page, QRect(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight));
+    auto* logo = label(page, name + QStringLiteral("Logo"), QStringLiteral("Orvanta"), QRect(360, 360, 3495, 735), 24,
                        Qt::AlignCenter);
     QFont lf(QStringLiteral("Arial Black"));
-    lf.setPointSizeF(24);
     lf.setItalic(true);
     lf.setWeight(QFont::Black);
-    logo->setFont(lf);
-    label(page, name + QStringLiteral("Rule"), QString(53, QLatin1Char('/')), px(120, 1200, 3975, 255), 9.75,
+    setPoints(logo, lf, 24);
+    label(page, name + QStringLiteral("Rule"), QString(53, QLatin1Char('/')), QRect(120, 1200, 3975, 255), 9.75,
           Qt::AlignCenter);
-    label(page, name + QStringLiteral("Title"), title, px(360, 1800, 3495, 495), 15.75, Qt::AlignCenter);
+    label(page, name + QStringLiteral("Title"), title, QRect(360, 1800, 3495, 495), 15.75, Qt::AlignCenter);
     page->hide();
     return page;
 }

@@ -33,14 +33,17 @@ public:
     /** @brief Redraws with a box @p lengthTwips long (nothing when negative or zero). */
     void drawBar(long lengthTwips);
     long barLengthTwips() const { return m_length; }
-    /** @brief The bar area's width in twips. */
+    /** @brief The bar area's width in twips, as designed (whatever the panel's zoom). */
     double widthTwips() const;
+    /** @brief The panel's zoom: twips are drawn this much smaller or larger. */
+    void setZoom(double zoom);
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     long m_length = 0;
+    double m_zoom = 1.0;
 };
 
 /** @brief The meter panel "Orvanta": the live reading display and the meter's keys and menus. */
@@ -71,6 +74,14 @@ public:
     const Keypad& keypad() const { return m_keypad; }
     double BarFraction() const { return m_display.BarFraction(); }
 
+    /** @brief The panel's size relative to its design: below 1 where the work area is too small
+     *  for all of it. Every key, label and font follows, so the proportions stay. */
+    void setZoom(double zoom);
+    double zoom() const { return m_zoom; }
+    /** @brief The zoom at which the whole panel fits in @p available pixels (at most 1). */
+    double zoomToFit(const QSize& available) const;
+    static constexpr double kSmallestZoom = 0.4;
+
     QFrame *displayFrame, *mainMenuPage, *memoryMenuPage, *recallMenuPage, *deleteMenuPage;
     MeterBarWidget* meterBar;
     QLabel *digitsLabel, *fullScaleLabel, *scaleZeroLabel, *tenLabel, *exponentLabel, *unitsLabel, *modeLabel;
@@ -85,6 +96,10 @@ public:
 
 private:
     QRect px(int left, int top, int width, int height) const;
+    /** @brief Puts @p w at @p twips and remembers it, so a zoom can place it again. */
+    void place(QWidget* w, const QRect& twips);
+    /** @brief Gives @p w a font of @p points and remembers it, so a zoom can size it again. */
+    void setPoints(QWidget* w, QFont font, double points);
     /** @brief A label of the display; @p fitted: its text shrinks to fit its box (the digits). */
     QLabel* label(QWidget* parent, const QString& name, const QString& text, QRect r, double pt,
                   Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter, bool fitted = false);
@@ -95,6 +110,7 @@ private:
 
     const SessionState& m_vars;
     PanelHost& m_host;
+    double m_zoom = 1.0;
     Keypad m_keypad;
     LiveDisplay m_display;
     std::map<Key, QPushButton*> m_buttons;
