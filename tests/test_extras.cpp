@@ -52,6 +52,7 @@ private Q_SLOTS:
     void windowPlacedOnScreen_data();
     void windowPlacedOnScreen();
     void layoutRestoredAtNextStart();
+    void liveTrendKeepsTheLastValuesOfARun();
     void panelFitsTheWorkArea_data();
     void panelFitsTheWorkArea();
 };
@@ -376,4 +377,22 @@ void TestExtras::panelFitsTheWorkArea() {
     QVERIFY(panel.BarFraction() > 0);
     QCOMPARE(panel.meterBar->barLengthTwips(), BarLength(3975, panel.BarFraction()));
     QCOMPARE(panel.meterBar->widthTwips(), 3975.0);
+}
+
+void TestExtras::liveTrendKeepsTheLastValuesOfARun() {
+    AppRig rig;
+    MainWindow& w = rig.start();
+    TrendChart& chart = *w.ShowPlot().Trend;
+    LiveTrend& trend = w.trend();
+    const QDateTime start = QDateTime::currentDateTime();
+    trend.add(start, 1.0);  // no run: not part of any trend
+    trend.setRunning(true);
+    for (int i = 0; i <= LiveTrend::kMaxValues; ++i) trend.add(start.addSecs(i), i);
+    QCOMPARE(trend.values().size(), LiveTrend::kMaxValues);
+    QCOMPARE(trend.values().first().value, 1.0);
+    QTRY_COMPARE(chart.pointCount(), LiveTrend::kMaxValues);
+    QVERIFY(chart.valueAt(chart.positionOf(LiveTrend::kMaxValues - 1)).endsWith(": 3600"));
+    trend.setRunning(false);
+    trend.setRunning(true);
+    QCOMPARE(chart.pointCount(), 0);
 }

@@ -37,7 +37,13 @@ TrendChart::TrendChart(const LiveTrend& trend, QWidget* parent)
     m_line->attachAxis(m_x);
     m_line->attachAxis(m_y);
     m_emptyText = new QGraphicsSimpleTextItem(QStringLiteral("No continuous readings yet"), c);
-    connect(&m_trend, &LiveTrend::added, this, &TrendChart::appendLast);
+    // Values arriving together are drawn together.
+    m_pending.setSingleShot(true);
+    m_pending.setInterval(100);
+    connect(&m_pending, &QTimer::timeout, this, &TrendChart::reload);
+    connect(&m_trend, &LiveTrend::added, this, [this] {
+        if (!m_pending.isActive()) m_pending.start();
+    });
     connect(&m_trend, &LiveTrend::restarted, this, &TrendChart::reload);
     reload();
 }
@@ -47,19 +53,12 @@ void TrendChart::setYLabel(const QString& label) { m_y->setTitleText(label); }
 int TrendChart::pointCount() const { return static_cast<int>(m_line->count()); }
 
 void TrendChart::reload() {
+    m_pending.stop();
     QList<QPointF> points;
     points.reserve(m_trend.values().size());
     for (const LiveTrend::Value& v : m_trend.values())
         points.append(QPointF(static_cast<double>(v.time.toMSecsSinceEpoch()), v.value));
     m_line->replace(points);
-    fitAxes();
-}
-
-void TrendChart::appendLast() {
-    const LiveTrend::Value& v = m_trend.values().constLast();
-    // The trend drops its oldest value once full; the line follows.
-    if (m_line->count() >= m_trend.values().size()) m_line->removePoints(0, m_line->count() - m_trend.values().size() + 1);
-    m_line->append(static_cast<double>(v.time.toMSecsSinceEpoch()), v.value);
     fitAxes();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QChartView>
+#include <QTimer>
 
 class LiveTrend;
 class QDateTimeAxis;
@@ -31,7 +32,6 @@ protected:
 
 private:
     void reload();
-    void appendLast();
     void fitAxes();
     void placeEmptyText();
     const LiveTrend& m_trend;
@@ -39,4 +39,5 @@ private:
     QDateTimeAxis* m_x;
     QValueAxis* m_y;
     QGraphicsSimpleTextItem* m_emptyText;
+    QTimer m_pending;
 };
