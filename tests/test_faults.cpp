@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 #include <QtTest>
 #include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "AppRig.h"
@@ -40,11 +41,28 @@ public:
     DownloadState main;
     int stored = 0;
 };
+
+/** A full disk, as far as this process's writes go: no file may grow past @p bytes. */
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_old); }
+
+private:
+    rlimit m_old{};
+};
 }  // namespace
 
 class TestFaults : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // A write past the size limit fails with EFBIG instead of ending the process.
+    void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
     void unplugDuringDownloadKeepsEveryReading();
     void killDuringDownloadLeavesSoundDatabase();
     void simulatorLineFaultsLoseNothing();
@@ -52,6 +70,9 @@ private Q_SLOTS:
     void portNotAllowed();
     void damagedDatabaseAtStartup();
     void readOnlyDatabaseAtStartup();
+    void fileWriteFailuresReported_data();
+    void fileWriteFailuresReported();
+    void fullDatabaseStopsDownloadAndSaysSo();
 };
 
 void TestFaults::unplugDuringDownloadKeepsEveryReading() {
@@ -215,6 +236,102 @@ void TestFaults::readOnlyDatabaseAtStartup() {
     MainWindow& w = rig.start();
     QVERIFY(rig.messages.texts.value(0).startsWith("The readings database could not be opened: "));
     QVERIFY(w.isVisible());
+}
+
+void TestFaults::fileWriteFailuresReported_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("diskFull");  // else a folder the user may not write in
+    for (const char* command : {"save", "text", "csv"}) {
+        QTest::addRow("%s, disk full", command) << command << true;
+        QTest::addRow("%s, read-only folder", command) << command << false;
+    }
+}
+
+void TestFaults::fileWriteFailuresReported() {
+    QFETCH(QString, command);
+    QFETCH(bool, diskFull);
+    if (!diskFull && ::geteuid() == 0) QSKIP("root writes in any folder");
+    AppRig rig;
+    MainWindow& w = rig.start();
+    rig.messages.texts.clear();  // no meter: that is said at the start
+    Recordset& rs = w.session().readings();
+    for (int r = 1; r <= 128; ++r) {
+        rs.setAbsolutePosition(r);
+        for (int s = 1; s <= 3; ++s) rs.setFields(s, QString::number(s) + "." + QString::number(r).rightJustified(6, '0'));
+    }
+    rs.Update();
+    const QString folder = rig.env.root() + "/surveys";
+    QVERIFY(QDir().mkpath(folder));
+    const QString file = folder + (command == "save" ? "/survey.dat" : command == "text" ? "/survey.txt" : "/survey.csv");
+    auto run = [&] {
+        rig.dialog.answers << file;
+        if (command == "save") w.files().Save();
+        else if (command == "text") w.files().ExportText();
+        else w.files().ExportCsv();
+    };
+    run();
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray before = saved.readAll();
+    saved.close();
+    QVERIFY(before.size() > 2048);
+    rs.setAbsolutePosition(5);
+    rs.setFields(2, "7.5");
+    rs.Update();
+    {
+        std::optional<FileSizeLimit> full;
+        if (diskFull) full.emplace(1024);
+        else QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        run();
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    // One message with the file and the reason; the file saved before is whole, and nothing is
+    // left beside it.
+    QCOMPARE(rig.messages.texts.size(), 1);
+    QVERIFY2(rig.messages.texts[0].startsWith(file + " could not be written: ") &&
+                 !rig.messages.texts[0].contains("Unknown error"),
+             qPrintable(rig.messages.texts[0]));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), before);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(file).fileName()});
+}
+
+void TestFaults::fullDatabaseStopsDownloadAndSaysSo() {
+    AppRig rig;
+    UsbMeter meter(rig.env, 4);
+    MainWindow& w = rig.start();
+    w.session().DownloadAllSets();
+    QCOMPARE(meter.pty().receive(50), QByteArray("D"));
+    sendPaced(meter.pty(), w.session(), "S01\nU1" + values(1, 1, 128));
+    QTRY_COMPARE(w.session().readings().cell(127, 1), QString("1.000128"));
+    qint64 largest = 0;
+    for (const QString& f : QDir(QFileInfo(rig.env.database()).path()).entryList(QDir::Files))
+        largest = std::max(largest, QFileInfo(QFileInfo(rig.env.database()).path() + "/" + f).size());
+    {
+        FileSizeLimit full(static_cast<rlim_t>(largest + 4096));
+        sendPaced(meter.pty(), w.session(), "S02\nU1" + values(2, 1, 128) + "S03\nU1" + values(3, 1, 128));
+        QTRY_VERIFY(!w.session().downloading());
+        QTRY_COMPARE(rig.messages.texts.size(), 1);
+    }
+    QCOMPARE(meter.pty().receive(50), QByteArray("P"));
+    // The message counts what was stored, and the file holds exactly that: a whole prefix.
+    const QRegularExpression told("^Readings could not be stored: .+\\. (\\d+) readings of this download were stored\\.$");
+    const QRegularExpressionMatch m = told.match(rig.messages.texts[0]);
+    QVERIFY2(m.hasMatch(), qPrintable(rig.messages.texts[0]));
+    const int stored = m.captured(1).toInt();
+    QVERIFY(stored >= 128 && stored < 3 * 128);
+    QString integrity;
+    const auto t = fileTable(rig.env.database(), &integrity);
+    QCOMPARE(integrity, QString("ok"));
+    int inFile = 0;
+    for (int s = 1; s <= 3; ++s)
+        for (int r = 1; r <= 128; ++r) {
+            const QString cell = t[r - 1][s];
+            if (cell == "0.000000") continue;
+            QCOMPARE(cell, QString::number(s) + "." + QString::number(r).rightJustified(6, '0'));
+            ++inFile;
+        }
+    QCOMPARE(inFile, stored);
 }
 
 QTEST_MAIN(TestFaults)

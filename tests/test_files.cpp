@@ -202,8 +202,11 @@ void TestFiles::openRecordFiles() {
         rig.data.rsSets.setFields(1, "keep");
     }
     rig.data.rsSets.setAbsolutePosition(50);
-    rig.dialog.answers << QStringLiteral(ORVANTA_TEST_DATA "/datfiles/") + file;
-    QFile::setPermissions(rig.dialog.answers.first(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    // A copy of our own: the checkout's files stay as they are, whoever runs the test.
+    const QString copy = rig.tmp.path() + QStringLiteral("/") + file;
+    QVERIFY(QFile::copy(QStringLiteral(ORVANTA_TEST_DATA "/datfiles/") + file, copy));
+    QVERIFY(QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    rig.dialog.answers << copy;
     rig.files->Open();
     // A file without a whole record is refused and changes nothing; any other replaces the whole
     // table, rows beyond its records cleared.
@@ -216,7 +219,7 @@ void TestFiles::openRecordFiles() {
         QCOMPARE(rig.cell(r, 1), expected);
     }
     if (loaded > 0) QCOMPARE(rig.cell(loaded, 30), QStringLiteral("%1").arg(loaded * 0.001 + 30, 0, 'f', 6));
-    QCOMPARE(rig.messages.texts, loaded > 0 ? QStringList() : QStringList{QStringLiteral(ORVANTA_TEST_DATA "/datfiles/") + file + " is not a data file."});
+    QCOMPARE(rig.messages.texts, loaded > 0 ? QStringList() : QStringList{copy + " is not a data file."});
 }
 
 void TestFiles::windows1252Texts() {

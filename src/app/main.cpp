@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -49,6 +50,9 @@ int main(int argc, char** argv) {
     const int answered = answerOptions(argc, argv, &handled);
     if (handled) return answered;
 
+    // A file that may grow no further fails its write, which is reported, instead of ending the
+    // program in the middle of a save.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("Orvanta"));

@@ -3,6 +3,7 @@
 // and readings database as the desktop program. No window system is touched.
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <csignal>
 #include <cstdio>
 
 #include "cli/CliCommands.h"
@@ -141,6 +142,9 @@ int runExport(const QStringList& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A file that may grow no further fails its write, which is reported, instead of ending the
+    // program in the middle of a download.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     // The desktop program's names: the same settings file and data folder.
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));

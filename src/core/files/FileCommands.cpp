@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/FileCommands.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -154,13 +157,16 @@ FileOutcome writeWhole(const QString& path, const QByteArray& bytes) {
     if (isSpecial(fi)) return FileOutcome::failed(Msg::NotRegularFile.arg(path));
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly)) return FileOutcome::failed(Msg::FileNotWritten.arg(path, f.errorString()));
-    if (f.write(bytes) != bytes.size()) {
-        const QString why = f.errorString();
+    // The buffered rest is flushed here, not left to commit(): commit() passes over a short
+    // write (a disk that fills up) and would put a cut file in place of the old one.
+    errno = 0;
+    if (f.write(bytes) != bytes.size() || !f.flush()) {
+        // Qt calls a short write an unknown error; the system's reason says what happened.
+        const QString why = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : f.errorString();
         f.cancelWriting();
         f.commit();
         return FileOutcome::failed(Msg::FileNotWritten.arg(path, why));
     }
-    // The buffered rest reaches the disk inside commit(); a full disk shows only there.
     if (!f.commit()) return FileOutcome::failed(Msg::FileNotWritten.arg(path, f.errorString()));
     return FileOutcome::done();
 }
