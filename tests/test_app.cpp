@@ -600,7 +600,7 @@ void TestApp::screenshots() {
     plot.parentWidget()->resize(1000, 680);
     QTest::qWait(50);
     QVERIFY(plot.grab().save(dir + "/plot.png"));
-    QVERIFY(plot.saveImage(dir + "/plot-export.png"));
+    QVERIFY(plot.saveImage(dir + "/plot-export.png").ok);
 }
 
 QTEST_MAIN(TestApp)

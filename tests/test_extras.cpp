@@ -110,9 +110,9 @@ void TestExtras::plotOfDownloadedSetRendered() {
     QCOMPARE(PlotModel::yLabel(1, false), QString("Susceptibility (SI)"));
     const QString dir = QStringLiteral(ORVANTA_BUILD_DIR "/screenshots");
     QDir().mkpath(dir);
-    QVERIFY(plot.saveImage(dir + "/plot-set6.png"));
-    QVERIFY(plot.saveImage(dir + "/plot-set6.svg"));
-    QVERIFY(plot.saveImage(dir + "/plot-set6.pdf"));
+    QVERIFY(plot.saveImage(dir + "/plot-set6.png").ok);
+    QVERIFY(plot.saveImage(dir + "/plot-set6.svg").ok);
+    QVERIFY(plot.saveImage(dir + "/plot-set6.pdf").ok);
     QFile pdf(dir + "/plot-set6.pdf");
     QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
     // A plot that cannot be written says so.

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/plot/PlotWindow.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QPdfWriter>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -9,6 +11,7 @@
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 
+#include "core/files/FileCommands.h"
 #include "core/files/FileDialog.h"
 #include "core/session/MessageBox.h"
 #include "core/session/Messages.h"
@@ -135,35 +138,46 @@ void PlotWindow::redraw() {
     Trend->setYLabel(PlotModel::yLabel(m_vars.UnitsCode, false));
 }
 
-bool PlotWindow::saveImage(const QString& path, QSize size) const {
+FileOutcome PlotWindow::saveImage(const QString& path, QSize size) const {
+    // Drawn in memory first, then written as any data file is: the old file is replaced only by
+    // a whole new one, and a failure says why.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool drawn = false;
     if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        QPrinter pdf(QPrinter::HighResolution);
-        pdf.setOutputFormat(QPrinter::PdfFormat);
-        pdf.setOutputFileName(path);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(1200);
         pdf.setPageOrientation(QPageLayout::Landscape);
+        pdf.setTitle(QStringLiteral("Orvanta plot"));
         QPainter p;
-        if (!p.begin(&pdf)) return false;
-        const QRectF page = pdf.pageLayout().paintRectPixels(pdf.resolution());
-        Profiles->renderTo(p, page.translated(-page.topLeft()), size);
-        return p.end() && QFileInfo(path).size() > 0;
-    }
-    if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        if (p.begin(&pdf)) {
+            const QRectF page = pdf.pageLayout().paintRectPixels(pdf.resolution());
+            Profiles->renderTo(p, page.translated(-page.topLeft()), size);
+            drawn = p.end();
+        }
+    } else if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
-        svg.setFileName(path);
+        svg.setOutputDevice(&buffer);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(QStringLiteral("Orvanta plot"));
         QPainter p;
-        if (!p.begin(&svg)) return false;
+        if (p.begin(&svg)) {
+            Profiles->renderTo(p, QRectF(QPointF(0, 0), size), size);
+            drawn = p.end();
+        }
+    } else {
+        QImage img(size, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
         Profiles->renderTo(p, QRectF(QPointF(0, 0), size), size);
-        return p.end();
+        p.end();
+        drawn = img.save(&buffer, "PNG");
     }
-    QImage img(size, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    Profiles->renderTo(p, QRectF(QPointF(0, 0), size), size);
-    p.end();
-    return img.save(path);
+    if (!drawn || bytes.isEmpty())
+        return FileOutcome::failed(Msg::FileNotWritten.arg(path, QStringLiteral("the plot could not be drawn")));
+    return FileCommands::writeWhole(path, bytes);
 }
 
 void PlotWindow::savePlot() {
@@ -177,7 +191,8 @@ void PlotWindow::savePlot() {
     static const char* const kSuffix[] = {".png", ".svg", ".pdf"};
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1String(kSuffix[qBound(1, m_dialog.FilterIndex, 3) - 1]);
     // A plot that was not written is never passed over in silence.
-    if (!saveImage(path)) m_messages.MsgBox(Msg::FileNotWritten.arg(path, QStringLiteral("the image could not be written")));
+    const FileOutcome saved = saveImage(path);
+    if (!saved.ok) m_messages.MsgBox(saved.message);
 }
 
 void PlotWindow::printPlot() {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "core/files/FileCommands.h"
 #include "core/session/SessionState.h"
 
 class FileDialog;
@@ -37,9 +38,9 @@ public:
     /** @brief Chooses the sets shown. */
     void chooseSets(const QList<int>& sets);
     QList<int> chosenSets() const;
-    /** @brief Writes the profiles as shown as PNG, SVG or PDF (by the name's ending); false on
-     *  failure. */
-    bool saveImage(const QString& path, QSize size = QSize(1200, 800)) const;
+    /** @brief Writes the profiles as shown as PNG, SVG or PDF (by the name's ending); on
+     *  failure, the message that says why. */
+    FileOutcome saveImage(const QString& path, QSize size = QSize(1200, 800)) const;
     void savePlot();
     void printPlot();
 
