@@ -36,6 +36,7 @@ inline const QString NotDataFile = QStringLiteral("%1 is not a data file.");
 inline const QString FileNotWritten = QStringLiteral("%1 could not be written: %2");
 inline const QString FileNotRead = QStringLiteral("%1 could not be read: %2");
 inline const QString ReportNotPrinted = QStringLiteral("The report could not be printed: %1");
+inline const QString PlotNotPrinted = QStringLiteral("The plot could not be printed: %1");
 inline const QString SettingsNotSaved = QStringLiteral("The settings could not be saved: %1");
 inline const QString SettingsFolderNotWritable = QStringLiteral("the settings file or its folder cannot be written");
 inline const QString StoredToPC = QStringLiteral("Stored: set %1, reading %2");

@@ -198,9 +198,12 @@ void PlotWindow::savePlot() {
 void PlotWindow::printPlot() {
     if (!m_printing.ShowPrinter(QStringLiteral("Print Plot"))) return;
     QPrinter& printer = m_printing.printer();
-    QPainter p;
-    if (!p.begin(&printer)) return;
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    Profiles->renderTo(p, page.translated(-page.topLeft()));
-    p.end();
+    const QString why = printWhole(printer, [&] {
+        QPainter p;
+        if (!p.begin(&printer)) return QStringLiteral("the printer could not be started");
+        const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+        Profiles->renderTo(p, page.translated(-page.topLeft()));
+        return p.end() ? QString() : QStringLiteral("the printer did not take the document");
+    });
+    if (!why.isEmpty()) m_messages.MsgBox(Msg::PlotNotPrinted.arg(why));
 }

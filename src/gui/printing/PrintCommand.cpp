@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/printing/PrintCommand.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTextOption>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "core/session/MessageBox.h"
 #include "core/session/Messages.h"
@@ -92,10 +96,40 @@ bool QPainterReportPrinter::endDoc() {
     return true;
 }
 
+namespace {
+/** A PDF file is whole when it ends with its end-of-file marker. */
+bool wholePdf(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() < 16) return false;
+    f.seek(f.size() - 16);
+    return f.read(16).trimmed().endsWith("%%EOF");
+}
+}  // namespace
+
+QString printWhole(QPrinter& printer, const std::function<QString()>& print) {
+    const QString target = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    if (target.isEmpty()) return print();
+    // The PDF writer reports success even when the disk cut the file short.
+    const QString part = target + QStringLiteral(".part");
+    printer.setOutputFileName(part);
+    QString why = print();
+    printer.setOutputFileName(target);
+    why.replace(part, target);
+    if (why.isEmpty() && !wholePdf(part))
+        why = QStringLiteral("%1 could not be written whole (the disk may be full)").arg(target);
+    if (why.isEmpty() && std::rename(QFile::encodeName(part).constData(), QFile::encodeName(target).constData()) != 0)
+        why = QStringLiteral("%1 could not be written: %2").arg(target, QString::fromLocal8Bit(std::strerror(errno)));
+    if (!why.isEmpty()) QFile::remove(part);
+    return why;
+}
+
 void PrintReadings(Recordset& rs, PrintDialog& dialog, MessageBox& messages) {
     if (!dialog.ShowPrinter(QStringLiteral("Print Schedule"))) return;  // cancelled: nothing printed
-    QPainterReportPrinter printer(dialog.printer());
-    if (!Report::print(rs, printer)) messages.MsgBox(Msg::ReportNotPrinted.arg(printer.failureReason()));
+    const QString why = printWhole(dialog.printer(), [&] {
+        QPainterReportPrinter printer(dialog.printer());
+        return Report::print(rs, printer) ? QString() : printer.failureReason();
+    });
+    if (!why.isEmpty()) messages.MsgBox(Msg::ReportNotPrinted.arg(why));
 }
 
 bool PaintReport(Recordset& rs, QPrinter& printer) {

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QString>
+#include <functional>
 
 #include "core/files/Report.h"
 
@@ -42,6 +43,12 @@ private:
     double m_y = 0;
     QString m_failure;
 };
+
+/** @brief Runs @p print, which prints on @p printer and gives the reason it failed, or nothing.
+ *  When the printer writes a PDF file, the file is written beside it under another name and put
+ *  in its place only once it is whole: a disk that fills up leaves the old file as it was, and
+ *  says so. Gives the reason it failed, or nothing. */
+QString printWhole(QPrinter& printer, const std::function<QString()>& print);
 
 /** @brief Print: the "Print Schedule" dialog, then the listing on the chosen printer. A printer
  *  that cannot start is reported. */
