@@ -85,7 +85,8 @@ void TestFaults::unplugDuringDownloadKeepsEveryReading() {
     for (int s = 1; s <= 3; ++s) sent += "S0" + QByteArray::number(s) + "\nU1" + values(s, 1, 128);
     sent += "S04\nU1" + values(4, 1, 57);
     sendPaced(*pty, w.session(), sent);
-    pty.reset();  // unplugged halfway through set 4
+    pty.reset();  // unplugged halfway through set 4; its device name goes with it
+    QFile::remove(rig.env.portsFolder() + "/com5");
     QTRY_VERIFY(!w.session().port().PortOpen());
     QTRY_COMPARE(rig.messages.texts, QStringList{"The connection to the meter was lost."});
     QVERIFY(w.isVisible());
@@ -96,7 +97,6 @@ void TestFaults::unplugDuringDownloadKeepsEveryReading() {
     QCOMPARE(t[57][4], QString("0.000000"));
     // The meter comes back under the same number: the next request opens the port again.
     Pty again;
-    QFile::remove(rig.env.portsFolder() + "/com5");
     rig.env.link(5, again.slavePath());
     w.session().CaptureCurrentReading();
     QCOMPARE(again.receive(100), QByteArray("R"));

@@ -260,12 +260,12 @@ void TestPlatform::farEndClosingClosesPortAndReopens() {
     comm.setCommPort(6);
     comm.setPortOpen(true);
     comm.setRThreshold(1);
-    pty.reset();  // the meter goes away
+    pty.reset();  // the meter goes away, and its device name with it
+    map.removeLink(6);
     QTRY_VERIFY(!comm.PortOpen());
     QCOMPARE(lost.count(), 1);
     // The meter comes back on a new device under the same number.
     Pty again;
-    map.removeLink(6);
     map.createLink(6, again.slavePath());
     QCOMPARE(openError(comm), 0);
     comm.setOutput("R");
