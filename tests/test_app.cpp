@@ -14,6 +14,7 @@
 #include "gui/PortDialog.h"
 #include "gui/SetsWindow.h"
 #include "gui/plot/PlotWindow.h"
+#include "gui/plot/ProfileChart.h"
 #include "gui/OptionsDialog.h"
 
 namespace {
@@ -605,6 +606,14 @@ void TestApp::screenshots() {
     QTest::qWait(50);
     QVERIFY(plot.grab().save(dir + "/plot.png"));
     QVERIFY(plot.saveImage(dir + "/plot-export.png").ok);
+    // On a dark theme the charts are dark too; an exported image stays light, for paper.
+    QApplication::setPalette(dark);
+    QTest::qWait(50);
+    QVERIFY(plot.grab().save(dir + "/plot-dark.png"));
+    QVERIFY(plot.saveImage(dir + "/plot-export-dark.png").ok);
+    QCOMPARE(QImage(dir + "/plot-export-dark.png").pixelColor(4, 4), QColor(Qt::white));
+    QVERIFY(plot.Profiles->grab().toImage().pixelColor(4, 4).lightness() < 128);
+    QApplication::setPalette(light);
 }
 
 QTEST_MAIN(TestApp)

@@ -2,6 +2,7 @@
 #include "gui/plot/PlotWindow.h"
 
 #include <QBuffer>
+#include <QEvent>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QHBoxLayout>
@@ -29,13 +30,11 @@ PlotWindow::PlotWindow(Recordset& rs, const SessionState& vars, const LiveTrend&
     SetList->setObjectName(QStringLiteral("SetList"));
     SetList->setMaximumWidth(110);
     for (int s = 1; s <= 30; ++s) {
-        // Each set's line colour beside its name: the list doubles as a legend that scrolls.
-        QPixmap swatch(12, 12);
-        swatch.fill(seriesColour(s));
-        auto* item = new QListWidgetItem(QIcon(swatch), QStringLiteral("Set %1").arg(s), SetList);
+        auto* item = new QListWidgetItem(QStringLiteral("Set %1").arg(s), SetList);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
+    showSetColours();
     LogScale = new QCheckBox(QStringLiteral("&Log scale"), this);
     SaveButton = new QPushButton(QStringLiteral("&Save Image..."), this);
     PrintButton = new QPushButton(QStringLiteral("&Print..."), this);
@@ -82,6 +81,22 @@ PlotWindow::PlotWindow(Recordset& rs, const SessionState& vars, const LiveTrend&
     connect(Profiles, &ProfileChart::valueHovered, this, [this](const QString& text) { ValueLabel->setText(text); });
     connect(Trend, &TrendChart::valueHovered, this, [this](const QString& text) { ValueLabel->setText(text); });
     chooseSets(PlotModel::setsWithReadings(m_rs));
+}
+
+void PlotWindow::showSetColours() {
+    // Each set's line colour beside its name: the list doubles as a legend that scrolls.
+    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    const QSignalBlocker block(SetList);
+    for (int s = 1; s <= 30; ++s) {
+        QPixmap swatch(12, 12);
+        swatch.fill(seriesColour(s, dark));
+        SetList->item(s - 1)->setIcon(QIcon(swatch));
+    }
+}
+
+void PlotWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) showSetColours();
 }
 
 void PlotWindow::restoreChoices(const QList<int>& sets, bool logScale) {

@@ -54,8 +54,13 @@ public:
     ProfileChart* Profiles;
     TrendChart* Trend;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void redraw();
+    /** @brief The list's colour swatches, as the lines are drawn on this palette. */
+    void showSetColours();
     Recordset& m_rs;
     const SessionState& m_vars;
     FileDialog& m_dialog;

@@ -2,6 +2,7 @@
 #include "gui/plot/ProfileChart.h"
 
 #include <QCategoryAxis>
+#include <QEvent>
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
@@ -25,11 +26,12 @@ QStringList labelsOf(QCategoryAxis* axis) {
 }
 }  // namespace
 
-QColor seriesColour(int set) {
+QColor seriesColour(int set, bool dark) {
     const int i = qBound(1, set, 30) - 1;
     static const int kValue[] = {215, 150, 95};
+    static const int kValueOnDark[] = {255, 200, 150};
     static const int kSaturation[] = {230, 255, 200};
-    return QColor::fromHsv((i % 10) * 36, kSaturation[i / 10], kValue[i / 10]);
+    return QColor::fromHsv((i % 10) * 36, kSaturation[i / 10], dark ? kValueOnDark[i / 10] : kValue[i / 10]);
 }
 
 ProfileChart::ProfileChart(QWidget* parent)
@@ -53,6 +55,22 @@ ProfileChart::ProfileChart(QWidget* parent)
     connect(m_y, &QCategoryAxis::rangeChanged, this, [this] { applyTicks(); });
     m_emptyText = new QGraphicsSimpleTextItem(QStringLiteral("No readings to plot"), c);
     setData({}, false, QString());
+    setDark(palette().color(QPalette::Window).lightness() < 128);
+}
+
+void ProfileChart::setDark(bool dark) {
+    const QChart::ChartTheme theme = dark ? QChart::ChartThemeDark : QChart::ChartThemeLight;
+    if (chart()->theme() == theme) return;
+    m_dark = dark;
+    chart()->setTheme(theme);
+    // A theme brings line colours of its own: each set keeps its colour.
+    for (int i = 0; i < m_lines.size(); ++i) m_lines[i]->setPen(QPen(seriesColour(m_series[i].set, dark), 1.6));
+    m_emptyText->setBrush(chart()->axes().value(0) ? chart()->axes().value(0)->labelsBrush() : QBrush(Qt::black));
+}
+
+void ProfileChart::changeEvent(QEvent* event) {
+    QChartView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) setDark(palette().color(QPalette::Window).lightness() < 128);
 }
 
 bool ProfileChart::hasReadings() const {
@@ -77,7 +95,7 @@ void ProfileChart::setData(QList<PlotModel::Series> series, bool logScale, QStri
         points.reserve(s.points.size());
         for (const QPointF& p : s.points) points.append(QPointF(p.x(), m_log ? std::log10(p.y()) : p.y()));
         line->replace(points);
-        QPen pen(seriesColour(s.set), 1.6);
+        QPen pen(seriesColour(s.set, m_dark), 1.6);
         line->setPen(pen);
         line->setPointsVisible(true);
         line->setMarkerSize(4);
@@ -195,6 +213,7 @@ void ProfileChart::renderTo(QPainter& painter, const QRectF& area, const QSizeF&
     // A chart of its own, laid out at a size where fonts and lines keep their proportions, then
     // scaled onto the page or image.
     ProfileChart copy;
+    copy.setDark(false);
     copy.setAttribute(Qt::WA_DontShowOnScreen);
     copy.resize(layoutSize.toSize());
     copy.setData(m_series, m_log, m_yLabel);

@@ -10,8 +10,8 @@ class QGraphicsSimpleTextItem;
 class QLineSeries;
 
 /** @brief The colour of set @p set (1..30): ten hues in three strengths, so no two sets look
- *  alike. */
-QColor seriesColour(int set);
+ *  alike; lighter strengths on a @p dark background. */
+QColor seriesColour(int set, bool dark = false);
 
 /** @brief The set profiles: the readings of each chosen set against reading position, one line a
  *  set, with round ticks (decades on the log scale). A rubber band zooms in; resetZoom() goes back
@@ -57,6 +57,10 @@ public:
      *  as a chart of @p layoutSize scaled to fit. */
     void renderTo(QPainter& painter, const QRectF& area, const QSizeF& layoutSize = QSizeF(1200, 800)) const;
 
+    /** @brief Dark or light; the view follows the palette's window colour, files and paper are
+     *  always light. */
+    void setDark(bool dark);
+
 Q_SIGNALS:
     void zoomChanged(bool zoomed);
     /** @brief The mouse moved: what valueAt() gives for where it is now. */
@@ -65,6 +69,7 @@ Q_SIGNALS:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void applyTicks();
@@ -80,4 +85,5 @@ private:
     QGraphicsSimpleTextItem* m_emptyText;
     bool m_settingView = false;
     bool m_wasZoomed = false;
+    bool m_dark = false;
 };

@@ -2,6 +2,7 @@
 #include "gui/plot/TrendChart.h"
 
 #include <QDateTimeAxis>
+#include <QEvent>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLineSeries>
@@ -25,7 +26,6 @@ TrendChart::TrendChart(const LiveTrend& trend, QWidget* parent)
     c->setMargins(QMargins(4, 4, 4, 4));
     c->legend()->setVisible(false);
     m_line->setName(QStringLiteral("Live"));
-    m_line->setPen(QPen(QColor(20, 110, 190), 1.6));
     m_line->setPointsVisible(true);
     m_line->setMarkerSize(4);
     c->addSeries(m_line);
@@ -46,6 +46,20 @@ TrendChart::TrendChart(const LiveTrend& trend, QWidget* parent)
     });
     connect(&m_trend, &LiveTrend::restarted, this, &TrendChart::reload);
     reload();
+    followPalette();
+}
+
+void TrendChart::followPalette() {
+    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    const QChart::ChartTheme theme = dark ? QChart::ChartThemeDark : QChart::ChartThemeLight;
+    if (chart()->theme() != theme) chart()->setTheme(theme);
+    m_line->setPen(QPen(dark ? QColor(90, 170, 240) : QColor(20, 110, 190), 1.6));
+    m_emptyText->setBrush(m_x->labelsBrush());
+}
+
+void TrendChart::changeEvent(QEvent* event) {
+    QChartView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) followPalette();
 }
 
 void TrendChart::setYLabel(const QString& label) { m_y->setTitleText(label); }

@@ -29,11 +29,14 @@ Q_SIGNALS:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void reload();
     void fitAxes();
     void placeEmptyText();
+    /** @brief Dark or light, as the palette's window colour is. */
+    void followPalette();
     const LiveTrend& m_trend;
     QLineSeries* m_line;
     QDateTimeAxis* m_x;
