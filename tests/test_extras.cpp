@@ -125,6 +125,7 @@ void TestExtras::plotOfDownloadedSetRendered() {
     QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
     // The value under the mouse, a rubber band zoom with its own round ticks, and back.
     ProfileChart& chart = *plot.Profiles;
+    QCOMPARE(chart.shownSentence(), QString());
     const double at12 = plot.Profiles->series().value(0).points.value(11).y();
     QCOMPARE(chart.valueAt(chart.positionOf(6, 12, at12) + QPoint(3, -2)),
              QString("Set 6, position 12: %1").arg(at12, 0, 'g', 6));
@@ -382,8 +383,11 @@ void TestExtras::panelFitsTheWorkArea() {
 void TestExtras::liveTrendKeepsTheLastValuesOfARun() {
     AppRig rig;
     MainWindow& w = rig.start();
-    TrendChart& chart = *w.ShowPlot().Trend;
+    PlotWindow& plot = w.ShowPlot();
+    TrendChart& chart = *plot.Trend;
     LiveTrend& trend = w.trend();
+    QCOMPARE(plot.Profiles->shownSentence(), QString("No readings to plot"));
+    QCOMPARE(chart.shownSentence(), QString("No continuous readings yet"));
     const QDateTime start = QDateTime::currentDateTime();
     trend.add(start, 1.0);  // no run: not part of any trend
     trend.setRunning(true);
@@ -391,6 +395,7 @@ void TestExtras::liveTrendKeepsTheLastValuesOfARun() {
     QCOMPARE(trend.values().size(), LiveTrend::kMaxValues);
     QCOMPARE(trend.values().first().value, 1.0);
     QTRY_COMPARE(chart.pointCount(), LiveTrend::kMaxValues);
+    QCOMPARE(chart.shownSentence(), QString());
     QVERIFY(chart.valueAt(chart.positionOf(LiveTrend::kMaxValues - 1)).endsWith(": 3600"));
     trend.setRunning(false);
     trend.setRunning(true);

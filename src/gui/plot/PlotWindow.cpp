@@ -85,7 +85,7 @@ PlotWindow::PlotWindow(Recordset& rs, const SessionState& vars, const LiveTrend&
 
 void PlotWindow::showSetColours() {
     // Each set's line colour beside its name: the list doubles as a legend that scrolls.
-    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    const bool dark = ChartView::darkPalette(*this);
     const QSignalBlocker block(SetList);
     for (int s = 1; s <= 30; ++s) {
         QPixmap swatch(12, 12);

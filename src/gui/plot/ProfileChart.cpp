@@ -2,17 +2,12 @@
 #include "gui/plot/ProfileChart.h"
 
 #include <QCategoryAxis>
-#include <QEvent>
 #include <QGraphicsLayout>
-#include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLineSeries>
-#include <QMouseEvent>
 #include <cmath>
 
 namespace {
-constexpr double kNearPixels = 12;
-
 void setTicks(QCategoryAxis* axis, double min, double max, bool logScale, int most) {
     for (const QString& label : axis->categoriesLabels()) axis->remove(label);
     axis->setStartValue(min);
@@ -35,13 +30,11 @@ QColor seriesColour(int set, bool dark) {
 }
 
 ProfileChart::ProfileChart(QWidget* parent)
-    : QChartView(parent), m_x(new QCategoryAxis), m_y(new QCategoryAxis) {
+    : ChartView(QStringLiteral("No readings to plot"), parent), m_x(new QCategoryAxis), m_y(new QCategoryAxis) {
     setObjectName(QStringLiteral("ProfileChart"));
     setMinimumSize(320, 240);
-    setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::RectangleRubberBand);
     QChart* c = chart();
-    c->setMargins(QMargins(4, 4, 4, 4));
     c->legend()->setAlignment(Qt::AlignRight);
     for (QCategoryAxis* axis : {m_x, m_y}) {
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -53,24 +46,15 @@ ProfileChart::ProfileChart(QWidget* parent)
     // A zoom (the rubber band, or the view's right click back out) gets round ticks of its own.
     connect(m_x, &QCategoryAxis::rangeChanged, this, [this] { applyTicks(); });
     connect(m_y, &QCategoryAxis::rangeChanged, this, [this] { applyTicks(); });
-    m_emptyText = new QGraphicsSimpleTextItem(QStringLiteral("No readings to plot"), c);
     setData({}, false, QString());
-    setDark(palette().color(QPalette::Window).lightness() < 128);
+    applyPalette(darkPalette(*this));
 }
 
-void ProfileChart::setDark(bool dark) {
-    const QChart::ChartTheme theme = dark ? QChart::ChartThemeDark : QChart::ChartThemeLight;
-    if (chart()->theme() == theme) return;
+void ProfileChart::applyPalette(bool dark) {
     m_dark = dark;
-    chart()->setTheme(theme);
+    setTheme(dark);
     // A theme brings line colours of its own: each set keeps its colour.
     for (int i = 0; i < m_lines.size(); ++i) m_lines[i]->setPen(QPen(seriesColour(m_series[i].set, dark), 1.6));
-    m_emptyText->setBrush(chart()->axes().value(0) ? chart()->axes().value(0)->labelsBrush() : QBrush(Qt::black));
-}
-
-void ProfileChart::changeEvent(QEvent* event) {
-    QChartView::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange) setDark(palette().color(QPalette::Window).lightness() < 128);
 }
 
 bool ProfileChart::hasReadings() const {
@@ -108,7 +92,7 @@ void ProfileChart::setData(QList<PlotModel::Series> series, bool logScale, QStri
     m_x->setVisible(any);
     m_y->setVisible(any);
     showLegendIfItFits();
-    m_emptyText->setVisible(!any);
+    showEmptyText(!any);
     m_y->setTitleText(m_yLabel);
     if (any) {
         const PlotModel::Range r = PlotModel::range(m_series, m_log);
@@ -120,7 +104,6 @@ void ProfileChart::setData(QList<PlotModel::Series> series, bool logScale, QStri
         m_full = View{};
     }
     setView(keepZoom ? shown : m_full);
-    placeEmptyText();
 }
 
 ProfileChart::View ProfileChart::view() const { return {m_x->min(), m_x->max(), m_y->min(), m_y->max()}; }
@@ -184,13 +167,8 @@ QString ProfileChart::valueAt(const QPoint& viewPos) const {
     return text;
 }
 
-void ProfileChart::mouseMoveEvent(QMouseEvent* event) {
-    QChartView::mouseMoveEvent(event);
-    Q_EMIT valueHovered(valueAt(event->position().toPoint()));
-}
-
 void ProfileChart::resizeEvent(QResizeEvent* event) {
-    QChartView::resizeEvent(event);
+    ChartView::resizeEvent(event);
     showLegendIfItFits();
     placeEmptyText();
 }
@@ -203,17 +181,11 @@ void ProfileChart::showLegendIfItFits() {
     chart()->legend()->setVisible(hasReadings() && needed <= chart()->size().height());
 }
 
-void ProfileChart::placeEmptyText() {
-    const QRectF area = chart()->plotArea().isEmpty() ? chart()->rect() : chart()->plotArea();
-    const QRectF text = m_emptyText->boundingRect();
-    m_emptyText->setPos(area.center() - text.center());
-}
-
 void ProfileChart::renderTo(QPainter& painter, const QRectF& area, const QSizeF& layoutSize) const {
     // A chart of its own, laid out at a size where fonts and lines keep their proportions, then
     // scaled onto the page or image.
     ProfileChart copy;
-    copy.setDark(false);
+    copy.applyPalette(false);
     copy.setAttribute(Qt::WA_DontShowOnScreen);
     copy.resize(layoutSize.toSize());
     copy.setData(m_series, m_log, m_yLabel);

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <QChartView>
 #include <QColor>
 
 #include "core/plot/PlotModel.h"
+#include "gui/plot/ChartView.h"
 
 class QCategoryAxis;
-class QGraphicsSimpleTextItem;
 class QLineSeries;
 
 /** @brief The colour of set @p set (1..30): ten hues in three strengths, so no two sets look
@@ -16,7 +15,7 @@ QColor seriesColour(int set, bool dark = false);
 /** @brief The set profiles: the readings of each chosen set against reading position, one line a
  *  set, with round ticks (decades on the log scale). A rubber band zooms in; resetZoom() goes back
  *  to the whole of the data. */
-class ProfileChart : public QChartView {
+class ProfileChart : public ChartView {
     Q_OBJECT
 public:
     /** @brief What the axes show: positions on x, readings (log10 with the log scale) on y. */
@@ -44,9 +43,8 @@ public:
     bool zoomed() const { return hasReadings() && !(view() == m_full); }
     void resetZoom();
 
-    /** @brief The reading nearest @p viewPos within a few pixels ("Set 6, position 12:
-     *  0.00123"), or empty. */
-    QString valueAt(const QPoint& viewPos) const;
+    /** @brief The reading nearest @p viewPos ("Set 6, position 12: 0.00123"), or empty. */
+    QString valueAt(const QPoint& viewPos) const override;
     /** @brief Where the reading at @p position of @p set is drawn, in view coordinates. */
     QPoint positionOf(int set, double position, double reading) const;
     /** @brief The ticks each axis shows now. */
@@ -57,23 +55,16 @@ public:
      *  as a chart of @p layoutSize scaled to fit. */
     void renderTo(QPainter& painter, const QRectF& area, const QSizeF& layoutSize = QSizeF(1200, 800)) const;
 
-    /** @brief Dark or light; the view follows the palette's window colour, files and paper are
-     *  always light. */
-    void setDark(bool dark);
-
 Q_SIGNALS:
     void zoomChanged(bool zoomed);
-    /** @brief The mouse moved: what valueAt() gives for where it is now. */
-    void valueHovered(const QString& text);
 
 protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
+    /** @brief The view follows the palette; files and paper are always light. */
+    void applyPalette(bool dark) override;
     void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void applyTicks();
-    void placeEmptyText();
     void showLegendIfItFits();
     QList<PlotModel::Series> m_series;
     QList<QLineSeries*> m_lines;
@@ -82,7 +73,6 @@ private:
     View m_full;
     QCategoryAxis* m_x;
     QCategoryAxis* m_y;
-    QGraphicsSimpleTextItem* m_emptyText;
     bool m_settingView = false;
     bool m_wasZoomed = false;
     bool m_dark = false;

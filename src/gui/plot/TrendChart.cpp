@@ -2,28 +2,26 @@
 #include "gui/plot/TrendChart.h"
 
 #include <QDateTimeAxis>
-#include <QEvent>
-#include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLineSeries>
-#include <QMouseEvent>
 #include <QValueAxis>
 #include <algorithm>
 
 #include "core/plot/LiveTrend.h"
 
 namespace {
-constexpr double kNearPixels = 12;
 constexpr qint64 kShortestSpanMs = 10'000;
 }  // namespace
 
 TrendChart::TrendChart(const LiveTrend& trend, QWidget* parent)
-    : QChartView(parent), m_trend(trend), m_line(new QLineSeries), m_x(new QDateTimeAxis), m_y(new QValueAxis) {
+    : ChartView(QStringLiteral("No continuous readings yet"), parent),
+      m_trend(trend),
+      m_line(new QLineSeries),
+      m_x(new QDateTimeAxis),
+      m_y(new QValueAxis) {
     setObjectName(QStringLiteral("TrendChart"));
     setMinimumSize(320, 170);
-    setRenderHint(QPainter::Antialiasing);
     QChart* c = chart();
-    c->setMargins(QMargins(4, 4, 4, 4));
     c->legend()->setVisible(false);
     m_line->setName(QStringLiteral("Live"));
     m_line->setPointsVisible(true);
@@ -36,7 +34,6 @@ TrendChart::TrendChart(const LiveTrend& trend, QWidget* parent)
     c->addAxis(m_y, Qt::AlignLeft);
     m_line->attachAxis(m_x);
     m_line->attachAxis(m_y);
-    m_emptyText = new QGraphicsSimpleTextItem(QStringLiteral("No continuous readings yet"), c);
     // Values arriving together are drawn together.
     m_pending.setSingleShot(true);
     m_pending.setInterval(100);
@@ -46,20 +43,12 @@ TrendChart::TrendChart(const LiveTrend& trend, QWidget* parent)
     });
     connect(&m_trend, &LiveTrend::restarted, this, &TrendChart::reload);
     reload();
-    followPalette();
+    applyPalette(darkPalette(*this));
 }
 
-void TrendChart::followPalette() {
-    const bool dark = palette().color(QPalette::Window).lightness() < 128;
-    const QChart::ChartTheme theme = dark ? QChart::ChartThemeDark : QChart::ChartThemeLight;
-    if (chart()->theme() != theme) chart()->setTheme(theme);
+void TrendChart::applyPalette(bool dark) {
+    setTheme(dark);
     m_line->setPen(QPen(dark ? QColor(90, 170, 240) : QColor(20, 110, 190), 1.6));
-    m_emptyText->setBrush(m_x->labelsBrush());
-}
-
-void TrendChart::changeEvent(QEvent* event) {
-    QChartView::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange) followPalette();
 }
 
 void TrendChart::setYLabel(const QString& label) { m_y->setTitleText(label); }
@@ -81,8 +70,7 @@ void TrendChart::fitAxes() {
     const bool any = !values.isEmpty();
     m_x->setVisible(any);
     m_y->setVisible(any);
-    m_emptyText->setVisible(!any);
-    placeEmptyText();
+    showEmptyText(!any);
     if (!any) return;
     const QDateTime first = values.constFirst().time;
     QDateTime last = values.constLast().time;
@@ -117,19 +105,4 @@ QString TrendChart::valueAt(const QPoint& viewPos) const {
                    .arg(values[i].time.toString(QStringLiteral("hh:mm:ss")), QString::number(values[i].value, 'g', 6));
     }
     return text;
-}
-
-void TrendChart::mouseMoveEvent(QMouseEvent* event) {
-    QChartView::mouseMoveEvent(event);
-    Q_EMIT valueHovered(valueAt(event->position().toPoint()));
-}
-
-void TrendChart::resizeEvent(QResizeEvent* event) {
-    QChartView::resizeEvent(event);
-    placeEmptyText();
-}
-
-void TrendChart::placeEmptyText() {
-    const QRectF text = m_emptyText->boundingRect();
-    m_emptyText->setPos(chart()->rect().center() - text.center());
 }
