@@ -70,23 +70,31 @@ void ProfileChart::setData(QList<PlotModel::Series> series, bool logScale, QStri
     m_log = logScale;
     m_yLabel = std::move(yLabel);
     QChart* c = chart();
-    c->removeAllSeries();
-    m_lines.clear();
-    for (const PlotModel::Series& s : m_series) {
-        auto* line = new QLineSeries;
-        line->setName(QStringLiteral("Set %1").arg(s.set));
+    // The same sets as shown (readings arriving during a download): their lines take the new
+    // points; other sets: new lines.
+    bool sameSets = m_lines.size() == m_series.size();
+    for (int i = 0; sameSets && i < m_lines.size(); ++i)
+        sameSets = m_lines[i]->name() == QStringLiteral("Set %1").arg(m_series[i].set);
+    if (!sameSets) {
+        c->removeAllSeries();
+        m_lines.clear();
+        for (const PlotModel::Series& s : m_series) {
+            auto* line = new QLineSeries;
+            line->setName(QStringLiteral("Set %1").arg(s.set));
+            line->setPen(QPen(seriesColour(s.set, m_dark), 1.6));
+            line->setPointsVisible(true);
+            line->setMarkerSize(4);
+            c->addSeries(line);
+            line->attachAxis(m_x);
+            line->attachAxis(m_y);
+            m_lines.append(line);
+        }
+    }
+    for (int i = 0; i < m_series.size(); ++i) {
         QList<QPointF> points;
-        points.reserve(s.points.size());
-        for (const QPointF& p : s.points) points.append(QPointF(p.x(), m_log ? std::log10(p.y()) : p.y()));
-        line->replace(points);
-        QPen pen(seriesColour(s.set, m_dark), 1.6);
-        line->setPen(pen);
-        line->setPointsVisible(true);
-        line->setMarkerSize(4);
-        c->addSeries(line);
-        line->attachAxis(m_x);
-        line->attachAxis(m_y);
-        m_lines.append(line);
+        points.reserve(m_series[i].points.size());
+        for (const QPointF& p : m_series[i].points) points.append(QPointF(p.x(), m_log ? std::log10(p.y()) : p.y()));
+        if (points != m_lines[i]->points()) m_lines[i]->replace(points);
     }
     const bool any = hasReadings();
     m_x->setVisible(any);
