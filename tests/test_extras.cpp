@@ -144,6 +144,11 @@ void TestExtras::plotOfDownloadedSetRendered() {
     plot.ResetZoomButton->click();
     QVERIFY(!chart.zoomed() && !plot.ResetZoomButton->isEnabled());
     QVERIFY(chart.view() == chart.fullView());
+    // The keyboard does the same.
+    QTest::keyClick(&chart, Qt::Key_Plus);
+    QVERIFY(chart.zoomed() && chart.view().xMax - chart.view().xMin < 60);
+    QTest::keyClick(&chart, Qt::Key_Escape);
+    QVERIFY(chart.view() == chart.fullView());
     plot.LogScale->setChecked(true);
     QCOMPARE(chart.yTickLabels(), (QStringList{"1E-4", "1E-3", "1E-2", "1E-1"}));
     plot.LogScale->setChecked(false);

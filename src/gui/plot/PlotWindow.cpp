@@ -40,7 +40,9 @@ PlotWindow::PlotWindow(Recordset& rs, const SessionState& vars, const LiveTrend&
     PrintButton = new QPushButton(QStringLiteral("&Print..."), this);
     ResetZoomButton = new QPushButton(QStringLiteral("&Reset Zoom"), this);
     ResetZoomButton->setObjectName(QStringLiteral("ResetZoomButton"));
-    ResetZoomButton->setToolTip(QStringLiteral("Show all the readings again (drag a rectangle on the plot to zoom in)"));
+    ResetZoomButton->setToolTip(
+        QStringLiteral("Show all the readings again (Esc on the plot). Drag a rectangle on the plot, or press + "
+                       "and -, to zoom; the arrow keys move the view"));
     ResetZoomButton->setEnabled(false);
     ValueLabel = new QLabel(this);
     ValueLabel->setObjectName(QStringLiteral("ValueLabel"));

@@ -2,6 +2,7 @@
 #include "gui/plot/ProfileChart.h"
 
 #include <QCategoryAxis>
+#include <QKeyEvent>
 #include <QGraphicsLayout>
 #include <QLegend>
 #include <QLineSeries>
@@ -34,6 +35,7 @@ ProfileChart::ProfileChart(QWidget* parent)
     setObjectName(QStringLiteral("ProfileChart"));
     setMinimumSize(320, 240);
     setRubberBand(QChartView::RectangleRubberBand);
+    setFocusPolicy(Qt::StrongFocus);
     QChart* c = chart();
     c->legend()->setAlignment(Qt::AlignRight);
     for (QCategoryAxis* axis : {m_x, m_y}) {
@@ -173,6 +175,23 @@ QString ProfileChart::valueAt(const QPoint& viewPos) const {
         }
     }
     return text;
+}
+
+void ProfileChart::keyPressEvent(QKeyEvent* event) {
+    if (!hasReadings()) return ChartView::keyPressEvent(event);
+    const QRectF area = chart()->plotArea();
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: chart()->zoomIn(); break;
+    case Qt::Key_Minus: chart()->zoomOut(); break;
+    case Qt::Key_Escape:
+    case Qt::Key_Home: resetZoom(); break;
+    case Qt::Key_Left: chart()->scroll(-area.width() / 10, 0); break;
+    case Qt::Key_Right: chart()->scroll(area.width() / 10, 0); break;
+    case Qt::Key_Up: chart()->scroll(0, area.height() / 10); break;
+    case Qt::Key_Down: chart()->scroll(0, -area.height() / 10); break;
+    default: return ChartView::keyPressEvent(event);
+    }
 }
 
 void ProfileChart::resizeEvent(QResizeEvent* event) {

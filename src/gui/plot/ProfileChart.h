@@ -13,8 +13,8 @@ class QLineSeries;
 QColor seriesColour(int set, bool dark = false);
 
 /** @brief The set profiles: the readings of each chosen set against reading position, one line a
- *  set, with round ticks (decades on the log scale). A rubber band zooms in; resetZoom() goes back
- *  to the whole of the data. */
+ *  set, with round ticks (decades on the log scale). A rubber band or the + key zooms in;
+ *  resetZoom() (Esc) goes back to the whole of the data. */
 class ProfileChart : public ChartView {
     Q_OBJECT
 public:
@@ -62,6 +62,9 @@ protected:
     /** @brief The view follows the palette; files and paper are always light. */
     void applyPalette(bool dark) override;
     void resizeEvent(QResizeEvent* event) override;
+    /** @brief + and - zoom in and out about the middle, the arrow keys move the view, Esc and
+     *  Home show all the readings again. */
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void applyTicks();
