@@ -20,8 +20,7 @@ const char* const kPointsProperty = "orvantaPoints";
 
 double MeterBarWidget::widthTwips() const {
     // As placed on the panel: pixels rounded at a zoom would shift it by a few twips.
-    const QVariant placed = property(kTwipsProperty);
-    return placed.isValid() ? placed.toRect().width() : Twips::fromPixels(width(), logicalDpiX() * m_zoom);
+    return property(kTwipsProperty).toRect().width();
 }
 
 void MeterBarWidget::setZoom(double zoom) {

@@ -21,7 +21,6 @@ public:
     /** @brief Follows @p session's continuous readings. */
     explicit LiveTrend(MeterSession& session, QObject* parent = nullptr);
     const QList<Value>& values() const { return m_values; }
-    bool running() const { return m_running; }
 
     /** @brief Adds a value that arrived at @p time while a run goes on; ignored otherwise. */
     void add(const QDateTime& time, double value);

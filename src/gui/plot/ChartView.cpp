@@ -2,6 +2,7 @@
 #include "gui/plot/ChartView.h"
 
 #include <QAbstractAxis>
+#include <QAbstractSeries>
 #include <QEvent>
 #include <QGraphicsSimpleTextItem>
 #include <QMouseEvent>
@@ -15,6 +16,17 @@ ChartView::ChartView(const QString& emptyText, QWidget* parent)
 bool ChartView::darkPalette(const QWidget& widget) { return widget.palette().color(QPalette::Window).lightness() < 128; }
 
 QString ChartView::shownSentence() const { return m_emptyText->isVisible() ? m_emptyText->text() : QString(); }
+
+QPoint ChartView::viewPoint(const QPointF& value, QAbstractSeries* series) const {
+    return mapFromScene(chart()->mapToScene(chart()->mapToPosition(value, series)));
+}
+
+bool ChartView::nearer(const QPoint& at, const QPoint& viewPos, double* best) {
+    const double dx = at.x() - viewPos.x(), dy = at.y() - viewPos.y();
+    if (dx * dx + dy * dy > *best) return false;
+    *best = dx * dx + dy * dy;
+    return true;
+}
 
 void ChartView::showEmptyText(bool shown) {
     m_emptyText->setVisible(shown);

@@ -24,6 +24,11 @@ Q_SIGNALS:
     void valueHovered(const QString& text);
 
 protected:
+    /** @brief Where @p value of @p series is drawn, in view coordinates. */
+    QPoint viewPoint(const QPointF& value, QAbstractSeries* series) const;
+    /** @brief Whether @p at is within kNearPixels of @p viewPos and nearer than @p best (a
+     *  squared distance), which it then becomes. */
+    static bool nearer(const QPoint& at, const QPoint& viewPos, double* best);
     /** @brief Applies the dark or light theme; called at the start and when the palette changes. */
     virtual void applyPalette(bool dark) = 0;
     void showEmptyText(bool shown);

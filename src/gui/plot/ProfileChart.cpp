@@ -146,12 +146,8 @@ QStringList ProfileChart::xTickLabels() const { return labelsOf(m_x); }
 QStringList ProfileChart::yTickLabels() const { return labelsOf(m_y); }
 
 QPoint ProfileChart::positionOf(int set, double position, double reading) const {
-    for (int i = 0; i < m_series.size(); ++i) {
-        if (m_series[i].set != set) continue;
-        const QPointF value(position, m_log ? std::log10(reading) : reading);
-        const QPointF scenePos = chart()->mapToScene(chart()->mapToPosition(value, m_lines[i]));
-        return mapFromScene(scenePos);
-    }
+    for (int i = 0; i < m_series.size(); ++i)
+        if (m_series[i].set == set) return viewPoint(QPointF(position, m_log ? std::log10(reading) : reading), m_lines[i]);
     return {};
 }
 
@@ -160,18 +156,16 @@ QString ProfileChart::valueAt(const QPoint& viewPos) const {
     const View v = view();
     double best = kNearPixels * kNearPixels;
     QString text;
-    for (const PlotModel::Series& s : m_series) {
-        for (const QPointF& p : s.points) {
-            const double y = m_log ? std::log10(p.y()) : p.y();
-            if (p.x() < v.xMin || p.x() > v.xMax || y < v.yMin || y > v.yMax) continue;
-            const QPoint at = positionOf(s.set, p.x(), p.y());
-            const double dx = at.x() - viewPos.x(), dy = at.y() - viewPos.y();
-            if (dx * dx + dy * dy > best) continue;
-            best = dx * dx + dy * dy;
+    for (int i = 0; i < m_series.size(); ++i) {
+        const QList<QPointF> drawn = m_lines[i]->points();  // as plotted: log10 with the log scale
+        for (int k = 0; k < drawn.size(); ++k) {
+            const QPointF& p = drawn[k];
+            if (p.x() < v.xMin || p.x() > v.xMax || p.y() < v.yMin || p.y() > v.yMax) continue;
+            if (!nearer(viewPoint(p, m_lines[i]), viewPos, &best)) continue;
             text = QStringLiteral("Set %1, position %2: %3")
-                       .arg(s.set)
+                       .arg(m_series[i].set)
                        .arg(static_cast<int>(p.x()))
-                       .arg(QString::number(p.y(), 'g', 6));
+                       .arg(QString::number(m_series[i].points[k].y(), 'g', 6));
         }
     }
     return text;

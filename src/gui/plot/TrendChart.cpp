@@ -87,20 +87,14 @@ void TrendChart::fitAxes() {
     m_y->applyNiceNumbers();
 }
 
-QPoint TrendChart::positionOf(int index) const {
-    const QPointF scenePos = chart()->mapToScene(chart()->mapToPosition(m_line->at(index), m_line));
-    return mapFromScene(scenePos);
-}
+QPoint TrendChart::positionOf(int index) const { return viewPoint(m_line->at(index), m_line); }
 
 QString TrendChart::valueAt(const QPoint& viewPos) const {
     double best = kNearPixels * kNearPixels;
     QString text;
     const QList<LiveTrend::Value>& values = m_trend.values();
     for (int i = 0; i < values.size() && i < m_line->count(); ++i) {
-        const QPoint at = positionOf(i);
-        const double dx = at.x() - viewPos.x(), dy = at.y() - viewPos.y();
-        if (dx * dx + dy * dy > best) continue;
-        best = dx * dx + dy * dy;
+        if (!nearer(positionOf(i), viewPos, &best)) continue;
         text = QStringLiteral("Live, %1: %2")
                    .arg(values[i].time.toString(QStringLiteral("hh:mm:ss")), QString::number(values[i].value, 'g', 6));
     }
