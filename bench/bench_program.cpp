@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     QEventLoop loop;
     QTimer::singleShot(300, &loop, &QEventLoop::quit);
     loop.exec();
-    if (!session.portOpen()) {
+    if (!session.isConnected()) {
         std::fprintf(stderr, "program: the port did not open\n");
         return 1;
     }
@@ -44,12 +44,12 @@ int main(int argc, char** argv) {
     loop.exec();
     const double cpu = cpuSeconds() - cpuBefore;
     const double seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
-    const qint64 bytes = session.port().bytesReceived();
+    const qint64 bytes = session.link().bytesReceived();
     const double wire = wireSeconds(bytes);
-    const int values = session.download().mProgressCount;
+    const int values = session.downloadProgress().received;
     sim.terminate();
     sim.waitForFinished(5000);
-    const bool ok = !session.downloading() && values == 3840 && !w.progressDialog();
+    const bool ok = !session.isDownloading() && values == 3840 && !w.progressDialog();
     std::printf("program: %d values, %lld bytes at ten times the wire in %.1f s; CPU %.3f s; "
                 "wire at 9600 baud %.1f s; CPU %.0fx under the wire%s\n",
                 values, static_cast<long long>(bytes), seconds, cpu, wire, wire / cpu, ok ? "" : " (WRONG RESULT)");

@@ -33,16 +33,16 @@ int main(int argc, char** argv) {
     for (int round = 0; round < 5; ++round) {
         session.DownloadAllSets();
         pty.receive(20);
-        const qint64 target = session.port().bytesReceived() + all.size();
+        const qint64 target = session.link().bytesReceived() + all.size();
         const double before = cpuSeconds();
         pty.send(all);
         QElapsedTimer deadline;
         deadline.start();
-        while ((session.port().bytesReceived() < target || session.downloading()) && deadline.elapsed() < 20000)
+        while ((session.link().bytesReceived() < target || session.isDownloading()) && deadline.elapsed() < 20000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         times.push_back(cpuSeconds() - before);
-        values = session.download().mProgressCount;
-        ok = ok && values == 3840 && session.readings().cell(127, 30) == "0.030128" && !session.downloading();
+        values = session.downloadProgress().received;
+        ok = ok && values == 3840 && session.store().cell(127, 30) == "0.030128" && !session.isDownloading();
     }
     std::sort(times.begin(), times.end());
     const double seconds = times[times.size() / 2];

@@ -5,11 +5,13 @@
 #include <QApplication>
 #include <QtTest>
 
+#include "core/common/Version.h"
+
 #include "AppRig.h"
-#include "core/compat/ErrorCodes.h"
+
 #include "gui/MainMenus.h"
 #include "Pty.h"
-#include "core/compat/Registry.h"
+
 #include "gui/AboutDialog.h"
 #include "gui/PortDialog.h"
 #include "gui/SetsWindow.h"
@@ -42,8 +44,6 @@ private Q_SLOTS:
     void resizeRule();
     void shutdownClosesRecordset();
     void closingSetsWindowClosesProgram();
-    void findVcpPort_data();
-    void findVcpPort();
     void commPortDialog_data();
     void commPortDialog();
     void commPortDialogPortInUse();
@@ -66,19 +66,16 @@ void TestApp::startupFindsMeterOnLinkedPort() {
     AppRig rig;
     QVERIFY(rig.env.link(7, pty.slavePath()));
     MainWindow& w = rig.start();
-    QVERIFY(w.session().port().PortOpen());
-    QCOMPARE(int(w.session().state().CommPortNumber), 7);
-    QCOMPARE(w.session().state().CommSettings, QString("9600,n,8,1"));
-    QCOMPARE(w.session().port().Settings(), QString("9600,n,8,1"));
-    QCOMPARE(w.session().port().RThreshold(), 1);
+    QVERIFY(w.session().isConnected());
+    QCOMPARE(int(w.session().state().portNumber), 7);
     QCOMPARE(rig.messages.texts, QStringList());
-    QCOMPARE(w.session().state().VersionText, QString("Version 1.0.6"));
-    QCOMPARE(w.session().state().UnitsText, QString("Units SI"));
+    QCOMPARE(Version::text(), QString("Version 1.0.6"));
+    QCOMPARE(w.session().state().meter.unitsText, QString("Units SI"));
     QCOMPARE(w.unitsBandLabel()->text(), QString("Units SI"));
-    QCOMPARE(w.session().state().mSelectedSet, QString("1"));
-    QCOMPARE(w.session().state().MeterSetText, QString("1"));
-    QCOMPARE(w.session().state().MeterReadingText, QString("1"));
-    QCOMPARE(w.session().readings().State(), Recordset::adStateOpen);
+    QCOMPARE(w.session().state().selectedSet, 1);
+    QCOMPARE(w.session().state().meter.set, 1);
+    QCOMPARE(w.session().state().meter.reading, 1);
+    QCOMPARE(w.session().store().isOpen(), true);
     QVERIFY(w.dataSubWindow()->isVisible());
     QCOMPARE(w.windowTitle(), QString("Orvanta"));
     QVERIFY(!w.bandProgressBar()->isVisible());
@@ -90,9 +87,9 @@ void TestApp::startupWithoutMeterWarnsAndFallsBack() {
     rig.setSetting("Comm Num", "200");  // no device behind it
     MainWindow& w = rig.start();
     QCOMPARE(rig.messages.texts, (QStringList{kNoMeter, "Meter not connected or invalid Comm Port Number selected"}));
-    QCOMPARE(int(w.session().state().CommPortNumber), 200);
-    QVERIFY(!w.session().port().PortOpen());
-    QCOMPARE(w.session().readings().State(), Recordset::adStateOpen);
+    QCOMPARE(int(w.session().state().portNumber), 200);
+    QVERIFY(!w.session().isConnected());
+    QCOMPARE(w.session().store().isOpen(), true);
 }
 
 void TestApp::storeFunctionSetting_data() {
@@ -111,19 +108,18 @@ void TestApp::storeFunctionSetting() {
     rig.env.link(2, pty.slavePath());
     rig.setSetting("StoreFunction", stored);
     MainWindow& w = rig.start();
-    QCOMPARE(w.session().state().StoreToPC, storeToPC);
+    QCOMPARE(w.session().state().storeToPC, storeToPC);
     // Start-up went on to the end: database and port.
-    QCOMPARE(w.session().readings().State(), Recordset::adStateOpen);
-    QVERIFY(w.session().port().PortOpen());
+    QCOMPARE(w.session().store().isOpen(), true);
+    QVERIFY(w.session().isConnected());
 }
 
 void TestApp::unreadableCommNumCountsAsOne() {
     AppRig rig;
     rig.setSetting("Comm Num", "abc");
     MainWindow& w = rig.start();
-    QCOMPARE(int(w.session().state().CommPortNumber), 1);
+    QCOMPARE(int(w.session().state().portNumber), 1);
     QCOMPARE(rig.messages.texts.value(0), kNoMeter);
-    QCOMPARE(w.session().state().CommSettings, QString("9600,n,8,1"));
 }
 
 void TestApp::databaseThatCannotOpenIsReported() {
@@ -135,19 +131,17 @@ void TestApp::databaseThatCannotOpenIsReported() {
     QCOMPARE(rig.messages.texts.size(), 1);
     QVERIFY(rig.messages.texts[0].startsWith("The readings database could not be opened: " + rig.env.database() + "\n"));
     QVERIFY(rig.messages.texts[0].size() > rig.env.database().size() + 46);  // and the reason
-    QVERIFY(w.session().port().PortOpen());
-    QCOMPARE(w.session().readings().State(), Recordset::adStateClosed);
+    QVERIFY(w.session().isConnected());
+    QCOMPARE(w.session().store().isOpen(), false);
 }
 
 void TestApp::recordsetAlreadyOpenIsNotReopened() {
     AppRig rig;
     MainWindow& w = rig.create();
-    w.session().database().OpenSets();
-    w.session().readings().setAbsolutePosition(5);
-    QSignalSpy reloaded(&w.session().readings(), &Recordset::reloaded);
+    QVERIFY(w.session().store().open().ok());
+    QSignalSpy reloaded(&w.session().store(), &ReadingsStore::reloaded);
     w.start();
     QCOMPARE(reloaded.count(), 0);
-    QCOMPARE(w.session().readings().AbsolutePosition(), 5);
 }
 
 void TestApp::resizeRule() {
@@ -170,14 +164,12 @@ void TestApp::resizeRule() {
 void TestApp::shutdownClosesRecordset() {
     AppRig rig;
     MainWindow& w = rig.start();
-    w.session().readings().setAbsolutePosition(4);
-    w.session().readings().setFields(6, "0.25");
+    w.session().store().writeReading(6, 4, "0.25");
     QVERIFY(w.close());
-    QCOMPARE(w.session().readings().State(), Recordset::adStateClosed);
-    ReadingsDatabase again(rig.env.database());
-    again.OpenSets();
-    again.rsSets.setAbsolutePosition(4);
-    QCOMPARE(again.rsSets.Fields(6), QString("0.25"));  // the pending row was saved on the way out
+    QCOMPARE(w.session().store().isOpen(), false);
+    ReadingsStore again(rig.env.database());
+    QVERIFY(again.open().ok());
+    QCOMPARE(again.reading(6, 4), QString("0.25"));
 }
 
 void TestApp::closingSetsWindowClosesProgram() {
@@ -186,31 +178,7 @@ void TestApp::closingSetsWindowClosesProgram() {
     QVERIFY(w.isVisible());
     w.dataSubWindow()->close();
     QTRY_VERIFY(!w.isVisible());
-    QCOMPARE(w.session().readings().State(), Recordset::adStateClosed);
-}
-
-void TestApp::findVcpPort_data() {
-    QTest::addColumn<SerialCommRegistry::Values>("values");
-    QTest::addColumn<QString>("port");
-    using V = SerialCommRegistry::Values;
-    QTest::newRow("serial and vcp") << V{{"\\Device\\Serial0", "COM1"}, {"\\Device\\VCP0", "COM7"}} << "COM7";
-    QTest::newRow("only VCP10") << V{{"\\Device\\VCP10", "COM12"}} << "";
-    QTest::newRow("first of two") << V{{"\\Device\\VCP1", "COM9"}, {"\\Device\\VCP0", "COM4"}} << "COM9";
-    QTest::newRow("name exactly VCP") << V{{"\\Device\\VCP", "COM5"}} << "";
-    QTest::newRow("case matters") << V{{"\\device\\vcp0", "COM5"}} << "";
-    QTest::newRow("empty key") << V{} << "";
-    QTest::newRow("empty data") << V{{"\\Device\\VCP0", ""}} << "";
-}
-
-void TestApp::findVcpPort() {
-    QFETCH(SerialCommRegistry::Values, values);
-    QFETCH(QString, port);
-    SerialCommRegistry reg(values);
-    QCOMPARE(FindVcpPort(reg), port);
-    QCOMPARE(reg.openKeys(), 0);  // the key is always closed again
-    QCOMPARE(int(PortNumberFromName("COM12").value_or(0)), 12);
-    QCOMPARE(int(PortNumberFromName("COM3").value_or(0)), 3);
-    QVERIFY(!PortNumberFromName("COMx"));
+    QCOMPARE(w.session().store().isOpen(), false);
 }
 
 void TestApp::commPortDialog_data() {
@@ -234,7 +202,7 @@ void TestApp::commPortDialog() {
     AppRig rig;
     rig.env.link(3, pty.slavePath());
     MainWindow& w = rig.start();
-    QVERIFY(w.session().port().PortOpen());
+    QVERIFY(w.session().isConnected());
     w.ShowCommPortDialog();
     auto* dlg = lastChild<PortDialog>(&w);
     QVERIFY(dlg && dlg->isVisible());
@@ -245,7 +213,7 @@ void TestApp::commPortDialog() {
     dlg->portCombo->setEditText(text);
     dlg->okButton->click();
     QCOMPARE(rig.setting("Comm Num"), saved);
-    QCOMPARE(w.session().port().PortOpen(), open);
+    QCOMPARE(w.session().isConnected(), open);
     QCOMPARE(rig.messages.texts, messages);
     QCOMPARE(dlg->isVisible(), !closed);
     if (open) {
@@ -268,14 +236,14 @@ void TestApp::commPortDialogPortInUse() {
     dlg->portCombo->setEditText("4");
     dlg->okButton->click();
     QCOMPARE(rig.messages.texts, QStringList{"Warning: Comm Port is in use by another application"});
-    QVERIFY(!w.session().port().PortOpen());
+    QVERIFY(!w.session().isConnected());
     QVERIFY(!dlg->isVisible());  // closes with the port closed
     // Cancel changes nothing.
     w.ShowCommPortDialog();
     dlg = lastChild<PortDialog>(&w);
     dlg->portCombo->setEditText("5");
     dlg->cancelButton->click();
-    QCOMPARE(int(w.session().state().CommPortNumber), 4);
+    QCOMPARE(int(w.session().state().portNumber), 4);
 }
 
 void TestApp::requests_data() {
@@ -301,7 +269,7 @@ void TestApp::requests() {
     AppRig rig;
     rig.env.link(5, pty.slavePath());
     MainWindow& w = rig.start();
-    w.session().selectSet("7");
+    w.session().selectSet(7);
     // Start from the other view, so each request has something to switch.
     if (downloadMode) w.session().CaptureCurrentReading();
     else w.session().DownloadCurrentSet();
@@ -312,19 +280,19 @@ void TestApp::requests() {
     if (request == "R") w.session().CaptureCurrentReading();
     if (request == "A") w.session().ShowContinuousReadings();
     QCOMPARE(pty.receive(100), bytes);
-    QCOMPARE(w.session().state().DownloadMode, downloadMode);
-    QCOMPARE(w.session().state().ReadingMode, readingMode);
+    QCOMPARE(w.session().state().lastRequest == Request::Download, downloadMode);
+    QCOMPARE(w.session().state().lastRequest == Request::Live, readingMode);
     QCOMPARE(w.dataSubWindow()->isVisible(), downloadMode);
     QCOMPARE(w.readingSubWindow()->isVisible(), readingMode);
     if (maximum) {
-        QCOMPARE(w.session().download().mProgressCount, 0);
+        QCOMPARE(w.session().downloadProgress().received, 0);
         QVERIFY(w.progressDialog());
         QVERIFY(!w.progressDialog()->isVisible());  // created hidden
         QCOMPARE(w.progressDialog()->progressBar->maximum(), maximum);
         QCOMPARE(w.progressDialog()->windowTitle(), QString("Downloading Data....."));
         QVERIFY(w.progressDialog()->windowFlags() & Qt::WindowStaysOnTopHint);
     } else {
-        QCOMPARE(w.session().download().mProgressCount, 0);  // unchanged by a live request (the download before reset it)
+        QCOMPARE(w.session().downloadProgress().received, 0);  // unchanged by a live request (the download before reset it)
     }
     QVERIFY(rig.messages.texts.isEmpty());
 }
@@ -337,8 +305,8 @@ void TestApp::requestWithPortClosedTellsUserEachTime() {
     w.session().DownloadAllSets();
     w.session().CaptureCurrentReading();
     QCOMPARE(rig.messages.texts, QStringList(2, "Meter not connected or invalid Comm Port Number selected"));
-    QVERIFY(!w.session().state().DownloadMode);
-    QVERIFY(!w.session().state().ReadingMode);
+    QVERIFY(w.session().state().lastRequest != Request::Download);
+    QVERIFY(w.session().state().lastRequest != Request::Live);
     QVERIFY(!w.progressDialog());
     QVERIFY(w.dataSubWindow()->isVisible());
 }
@@ -356,16 +324,16 @@ void TestApp::cancelDuringDownload() {
     dlg->cancelButton->click();
     QCOMPARE(pty.receive(100), QByteArray("P"));
     QTRY_VERIFY(dlg.isNull());
-    QVERIFY(w.session().state().DownloadMode);
-    QCOMPARE(w.session().download().mProgressCount, 1);
+    QVERIFY(w.session().state().lastRequest == Request::Download);
+    QCOMPARE(w.session().downloadProgress().received, 1);
     QVERIFY(w.dataSubWindow()->isVisible());
-    QVERIFY(!w.session().downloading());
+    QVERIFY(!w.session().isDownloading());
     // A value still on its way after Cancel belongs to no download: not stored, no dialog.
     pty.send("0.6\n");
     QTest::qWait(100);
     QVERIFY(!w.progressDialog());
-    QCOMPARE(w.session().readings().cell(1, 1), QString("0.000000"));
-    QCOMPARE(w.session().readings().cell(0, 1), QString("0.5"));
+    QCOMPARE(w.session().store().cell(1, 1), QString("0.000000"));
+    QCOMPARE(w.session().store().cell(0, 1), QString("0.5"));
     QVERIFY(rig.messages.texts.isEmpty());
 }
 
@@ -393,8 +361,7 @@ void TestApp::menusReachTheirOperations() {
     QCOMPARE(m.menuItem("Printmenu")->shortcut(), QKeySequence("Ctrl+P"));
     QCOMPARE(m.menuItem("Exitmenu")->shortcut(), QKeySequence("Ctrl+Q"));
     // File commands through the scripted dialog.
-    w.session().readings().setAbsolutePosition(2);
-    w.session().readings().setFields(3, "1.5");
+    w.session().store().writeReading(3, 2, "1.5");
     rig.dialog.answers << rig.env.root() + "/m.dat" << rig.env.root() + "/m2.dat" << rig.env.root() + "/m.txt"
                        << rig.env.root() + "/m.pdf" << rig.env.root() + "/m.dat";
     m.menuItem("Savemenu")->trigger();
@@ -406,9 +373,9 @@ void TestApp::menusReachTheirOperations() {
     QVERIFY(QFile::exists(rig.env.root() + "/m.txt"));
     QVERIFY(QFileInfo(rig.env.root() + "/m.pdf").size() > 1000);
     m.menuItem("Newmenu")->trigger();  // answered Yes
-    QCOMPARE(w.session().readings().cell(1, 3), QString("0.000000"));
+    QCOMPARE(w.session().store().cell(1, 3), QString("0.000000"));
     m.menuItem("Openmenu")->trigger();
-    QCOMPARE(w.session().readings().cell(1, 3), QString("1.5"));
+    QCOMPARE(w.session().store().cell(1, 3), QString("1.5"));
     m.menuItem("Closemenu")->trigger();  // does nothing
     QCOMPARE(rig.dialog.shown.size(), 5);
     m.menuItem("Datamenu")->trigger();
@@ -445,7 +412,7 @@ void TestApp::toolBarLayoutAndSetDropDown() {
     entries.last()->trigger();
     QCOMPARE(pty.receive(60), QByteArray());  // picking a set sends nothing
     QCOMPARE(m.toolButton("Getset")->toolTip(), QString("Download Set 30 (Shift+F5)"));
-    QCOMPARE(w.session().state().mSelectedSet, QString("30"));
+    QCOMPARE(w.session().state().selectedSet, 30);
     m.toolButton("Getset")->trigger();
     QCOMPARE(pty.receive(60), QByteArray("S30"));
     for (QAction* a : w.toolBar()->actions()) QVERIFY(a->isSeparator() || !a->icon().isNull());
@@ -458,8 +425,8 @@ void TestApp::viewMeterDuringDownloadKeepsFlags() {
     MainWindow& w = rig.start();
     w.session().DownloadAllSets();
     w.ViewMeter();
-    QVERIFY(w.session().state().DownloadMode);
-    QVERIFY(!w.session().state().ReadingMode);
+    QVERIFY(w.session().state().lastRequest == Request::Download);
+    QVERIFY(w.session().state().lastRequest != Request::Live);
     QVERIFY(w.readingSubWindow()->isVisible());
     QCOMPARE(pty.receive(60), QByteArray("D"));  // views send nothing
 }
@@ -480,7 +447,7 @@ void TestApp::options() {
     dlg->pcDatabaseOption->click();
     QVERIFY(dlg->pendingChoice());
     dlg->okButton->click();
-    QVERIFY(w.session().state().StoreToPC);
+    QVERIFY(w.session().state().storeToPC);
     QCOMPARE(rig.setting("StoreFunction"), QString("True"));
     QCOMPARE(w.Reading().storeDestinationLabel->text(), label);
     // Cancel after clicking the other button changes nothing.
@@ -489,11 +456,11 @@ void TestApp::options() {
     QVERIFY(dlg->pcDatabaseOption->isChecked());
     dlg->meterMemoryOption->click();
     dlg->cancelButton->click();
-    QVERIFY(w.session().state().StoreToPC);
+    QVERIFY(w.session().state().storeToPC);
     QCOMPARE(rig.setting("StoreFunction"), QString("True"));
     // OK while reading live updates the panel's label.
     w.session().CaptureCurrentReading();
-    QVERIFY(w.session().state().ReadingMode);
+    QVERIFY(w.session().state().lastRequest == Request::Live);
     w.ShowOptions();
     dlg = lastChild<OptionsDialog>(&w);
     dlg->meterMemoryOption->click();
@@ -539,13 +506,13 @@ void TestApp::connectionLostIsToldOnce() {
     auto pty = std::make_unique<Pty>();
     rig.env.link(5, pty->slavePath());
     MainWindow& w = rig.start();
-    QVERIFY(w.session().port().PortOpen());
+    QVERIFY(w.session().isConnected());
     // Unplugged: the link leads nowhere. (Not to the old /dev/pts number, which the kernel hands
     // to the next pseudo-terminal made, perhaps by a test running beside this one.)
     pty.reset();
     QFile::remove(rig.env.portsFolder() + "/com5");
     rig.env.link(5, rig.env.root() + "/unplugged");
-    QTRY_VERIFY(!w.session().port().PortOpen());
+    QTRY_VERIFY(!w.session().isConnected());
     QTRY_COMPARE(rig.messages.texts, QStringList{"The connection to the meter was lost."});
     w.session().CaptureCurrentReading();
     QTest::qWait(50);
@@ -557,10 +524,9 @@ void TestApp::screenshots() {
     MainWindow& w = rig.start();
     w.resize(1100, 700);
     for (int r = 1; r <= 12; ++r) {
-        w.session().readings().setAbsolutePosition(r);
-        for (int s = 1; s <= 3; ++s) w.session().readings().setFields(s, QString::number(0.0011 * r * s + 0.0002 * s, 'f', 6));
+        for (int s = 1; s <= 3; ++s)
+            w.session().store().writeReading(s, r, QString::number(0.0011 * r * s + 0.0002 * s, 'f', 6));
     }
-    w.session().readings().setAbsolutePosition(1);
     const QString dir = QStringLiteral(ORVANTA_BUILD_DIR "/screenshots");
     QDir().mkpath(dir);
     QTest::qWait(50);
@@ -592,9 +558,8 @@ void TestApp::screenshots() {
     QApplication::setPalette(light);
     // The plot of a full survey, with a minute of continuous readings.
     for (int r = 1; r <= 40; ++r) {
-        w.session().readings().setAbsolutePosition(r);
         for (int s = 1; s <= 30; ++s)
-            w.session().readings().setFields(s, QString::number(1e-4 * s * (1.5 + std::sin(r / 6.0 + s)), 'f', 6));
+            w.session().store().writeReading(s, r, QString::number(1e-4 * s * (1.5 + std::sin(r / 6.0 + s)), 'f', 6));
     }
     w.trend().setRunning(true);
     const QDateTime start = QDateTime::currentDateTime();

@@ -49,9 +49,8 @@ void TestEndToEnd::streams() {
     rig.env.link(5, pty.slavePath());
     MainWindow& w = rig.start();
     // The modes come from the requests that set them; only a requested download stores.
-    if (c.modes.value("ReadingMode") == "1") w.session().CaptureCurrentReading();
+    if (c.modes.value("lastRequest") == "Live") w.session().CaptureCurrentReading();
     else w.session().DownloadCurrentSet();
-    w.session().readings().setAbsolutePosition(64);
     const QVector<QStringList> before = fileTable(rig.env.database());
     bool progressShown = false;
     connect(&w.session(), &MeterSession::downloadProgressed, this, [&] { progressShown |= (w.progressDialog() && w.progressDialog()->isVisible()); });
@@ -67,11 +66,10 @@ void TestEndToEnd::streams() {
         if (set >= 1 && set <= 30 && row >= 1 && row <= 128) expected[row - 1][set] = m.captured(3);
     }
     for (int r = 0; r < 128; ++r)
-        for (int f = 0; f < 31; ++f) QCOMPARE(w.session().readings().cell(r, f), expected[r][f]);
-    QCOMPARE(w.session().readings().cell(0, 0), QString("1"));  // "Number" is never written
+        for (int f = 0; f < 31; ++f) QCOMPARE(w.session().store().cell(r, f), expected[r][f]);
+    QCOMPARE(w.session().store().cell(0, 0), QString("1"));  // "Number" is never written
     if (!c.calls.isEmpty() && c.calls.last() == "FinishDownload") {
         QCOMPARE(fileTable(rig.env.database()), expected);  // saved, not only shown
-        QCOMPARE(w.session().readings().AbsolutePosition(), 1);
         QVERIFY(!w.progressDialog());
     }
     const bool stored = c.calls.filter(QRegularExpression("^Store\\(([1-9]|[12]\\d|30),")).size() > 0;
@@ -95,13 +93,13 @@ void TestEndToEnd::allSetsThenShorterSet() {
     for (int s = 1; s <= 30; ++s) all += setStream(s, 128, "%S.%R");
     sendPaced(pty, w.session(), all + "\r\r");
     QTRY_VERIFY(!w.progressDialog());
-    QCOMPARE(w.session().download().mProgressCount, 3840);
+    QCOMPARE(w.session().downloadProgress().received, 3840);
     const auto first = fileTable(rig.env.database());
     for (int r = 1; r <= 128; ++r)
         for (int s = 1; s <= 30; ++s) QCOMPARE(first[r - 1][s], QStringLiteral("%1.%2").arg(s).arg(r));
     QCOMPARE(w.unitsBandLabel()->text(), QString("Units SI"));
 
-    w.session().selectSet("12");
+    w.session().selectSet(12);
     w.session().DownloadSelectedSet();
     QCOMPARE(pty.receive(50), QByteArray("S12"));
     sendPaced(pty, w.session(), setStream(12, 5, "9.%R") + "\r\r");
@@ -138,15 +136,15 @@ void TestEndToEnd::burstOver512IsDiscardedAndEngineRecovers() {
     rig.env.link(5, pty.slavePath());
     MainWindow& w = rig.start();
     // A burst that waits whole at one receive event is thrown away.
-    w.session().port().blockSignals(true);
+    w.session().holdReceiving(true);
     const QByteArray burst = setStream(2, 200, "2.%R");
     QVERIFY(burst.size() > 512);
     pty.send(burst);
-    QTRY_COMPARE(w.session().port().InBufferCount(), int(burst.size()));
-    w.session().port().blockSignals(false);
+    QTRY_COMPARE(w.session().link().bytesReceived(), burst.size());
+    w.session().holdReceiving(false);
     sendPaced(pty, w.session(), "\n");
-    QCOMPARE(w.session().port().InBufferCount(), 0);
-    QCOMPARE(w.session().readings().cell(0, 2), QString("0.000000"));
+    QVERIFY(!w.session().hasBytesWaiting());
+    QCOMPARE(w.session().store().cell(0, 2), QString("0.000000"));
     // The next set header starts cleanly.
     sendPaced(pty, w.session(), setStream(3, 2, "3.%R") + "\r\r");
     QTRY_VERIFY(!w.progressDialog());
@@ -165,19 +163,23 @@ void TestEndToEnd::busyNotificationReadsNothing() {
     // A notification arriving while the first one is still inside its calls to other windows
     // (a nested event loop) reads nothing and loses nothing.
     bool nested = false;
-    int waitingInside = -1;
+    int valuesInside = -1;
+    int values = 0;
     connect(&w.session(), &MeterSession::liveValue, this, [&] {
+        ++values;
         if (nested) return;
         nested = true;
+        const qint64 before = w.session().link().bytesReceived();
         pty.send("0.5\n");
-        QTRY_COMPARE(w.session().port().InBufferCount(), 4);
+        QTRY_COMPARE(w.session().link().bytesReceived(), before + 4);
         QTest::qWait(50);
-        waitingInside = w.session().port().InBufferCount();
+        valuesInside = values;
     });
     pty.send("0.7\n");
     QTRY_VERIFY(nested);
-    QTRY_COMPARE(waitingInside, 4);
-    QTRY_COMPARE(w.session().port().InBufferCount(), 0);
+    QTRY_COMPARE(valuesInside, 1);  // the second value waited for the first to be handled
+    QTRY_COMPARE(values, 2);
+    QVERIFY(!w.session().hasBytesWaiting());
     QTRY_COMPARE(w.Reading().digitsLabel->text(), QString("50000"));
 }
 

@@ -21,15 +21,11 @@
 namespace {
 /** A table with chosen cells, the rest cleared. */
 struct Table {
-    explicit Table(const QMap<QPair<int, int>, QString>& cells) : data(QStringLiteral(":memory:")) {
-        data.OpenSets();
-        for (auto it = cells.begin(); it != cells.end(); ++it) {
-            data.rsSets.setAbsolutePosition(it.key().first);
-            data.rsSets.setFields(it.key().second, it.value());
-        }
-        data.rsSets.Update();
+    explicit Table(const QMap<QPair<int, int>, QString>& cells) : store(QStringLiteral(":memory:")) {
+        store.open();
+        for (auto it = cells.begin(); it != cells.end(); ++it) store.writeReading(it.key().second, it.key().first, it.value());
     }
-    ReadingsDatabase data;
+    ReadingsStore store;
 };
 using Cells = QMap<QPair<int, int>, QString>;
 }  // namespace
@@ -81,7 +77,7 @@ void TestExtras::plotPoints() {
     QFETCH(QString, points);
     Table t(cells);
     QStringList got;
-    for (const auto& s : PlotModel::build(t.data.rsSets, sets, log)) {
+    for (const auto& s : PlotModel::build(t.store, sets, log)) {
         QStringList pts;
         for (const QPointF& p : s.points) pts << QStringLiteral("%1=%2").arg(p.x()).arg(p.y());
         got << QStringLiteral("%1:%2").arg(s.set).arg(pts.join(','));
@@ -102,8 +98,8 @@ void TestExtras::plotOfDownloadedSetRendered() {
         pty.send(set.mid(at, 100));
         QTest::qWait(20);
     }
-    QTRY_VERIFY(!w.progressDialog() && w.session().readings().cell(59, 6) != "0.000000");
-    QCOMPARE(PlotModel::setsWithReadings(w.session().readings()), QList<int>{6});
+    QTRY_VERIFY(!w.progressDialog() && w.session().store().cell(59, 6) != "0.000000");
+    QCOMPARE(PlotModel::setsWithReadings(w.session().store()), QList<int>{6});
     PlotWindow& plot = w.ShowPlot();
     QCOMPARE(plot.chosenSets(), QList<int>{6});
     QCOMPARE(plot.Profiles->series().value(0).points.size(), 60);
@@ -173,15 +169,13 @@ void TestExtras::csvBytes() {
     QFETCH(bool, comma);
     QFETCH(QByteArray, bytes);
     Table t({{{1, 2}, "0.001230"}, {{3, 2}, "0.25"}, {{2, 9}, "1.5"}, {{3, 9}, "abc"}});
-    QCOMPARE(CsvExport::build(t.data.rsSets, comma), bytes);
+    QCOMPARE(CsvExport::build(t.store, comma), bytes);
 }
 
 void TestExtras::csvCommandUsesChosenSeparator() {
     AppRig rig;
     MainWindow& w = rig.start();
-    w.session().readings().setAbsolutePosition(1);
-    w.session().readings().setFields(4, "0.5");
-    w.session().readings().Update();
+    w.session().store().writeReading(4, 1, "0.5");
     rig.dialog.answers << rig.env.root() + "/out.csv";
     rig.dialog.filterAnswers << 2;
     w.menus()->menuItem("ExportCsvmenu")->trigger();
@@ -196,7 +190,7 @@ void TestExtras::printPreviewShowsTheListing() {
     MainWindow& w = rig.start();
     QPrinter printer;
     QPrintPreviewWidget preview(&printer);
-    connect(&preview, &QPrintPreviewWidget::paintRequested, this, [&](QPrinter* p) { PaintReport(w.session().readings(), *p); });
+    connect(&preview, &QPrintPreviewWidget::paintRequested, this, [&](QPrinter* p) { PaintReport(w.session().store(), *p); });
     preview.updatePreview();
     QVERIFY(preview.pageCount() >= 4);
     QVERIFY(w.menus()->menuItem("PrintPreviewmenu"));
@@ -209,11 +203,11 @@ void TestExtras::reconnectsAndResumesContinuousReadings() {
     w.session().ShowContinuousReadings();
     QCOMPARE(meter.pty().receive(50), QByteArray("A"));
     meter.unplug();
-    QTRY_VERIFY(!w.session().port().PortOpen());
+    QTRY_VERIFY(!w.session().isConnected());
     QTest::qWait(600);
-    QVERIFY(!w.session().port().PortOpen());
+    QVERIFY(!w.session().isConnected());
     QVERIFY(meter.plugIn());
-    QTRY_VERIFY_WITH_TIMEOUT(w.session().port().PortOpen(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(w.session().isConnected(), 3000);
     QCOMPARE(meter.pty().receive(100), QByteArray("A"));
     QCOMPARE(rig.messages.texts, QStringList{"The connection to the meter was lost."});
     // After a download, a reconnection sends nothing.
@@ -229,7 +223,7 @@ void TestExtras::titleTellsFileAndUnsavedReadings() {
     QCOMPARE(w.windowTitle(), QString("Orvanta"));
     w.session().DownloadCurrentSet();
     sendPaced(pty, w.session(), "S03\nU1M10.5\n0.25\n\r\r");
-    QTRY_VERIFY(!w.session().downloading());
+    QTRY_VERIFY(!w.session().isDownloading());
     QCOMPARE(w.windowTitle(), QString("Orvanta*"));
     QVERIFY(QDir(rig.env.root()).mkpath("surveys"));
     const QString file = rig.env.root() + "/surveys/survey.dat";
@@ -343,7 +337,7 @@ void TestExtras::layoutRestoredAtNextStart() {
     first.close();
     MainWindow& next = rig.start();
     QCOMPARE(next.geometry(), left);
-    QCOMPARE(next.session().state().mSelectedSet, QString("12"));
+    QCOMPARE(next.session().state().selectedSet, 12);
     QCOMPARE(next.menus()->toolButton("Getset")->toolTip(), QString("Download Set 12 (Shift+F5)"));
     PlotWindow& again = next.ShowPlot();
     QCOMPARE(again.chosenSets(), (QList<int>{2, 7}));

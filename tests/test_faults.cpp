@@ -9,9 +9,9 @@
 #include <unistd.h>
 
 #include "AppRig.h"
-#include "core/compat/ErrorCodes.h"
+
 #include "MeterLine.h"
-#include "core/protocol/ReceiveEngine.h"
+#include "core/meter/ReceiveEngine.h"
 
 namespace {
 QByteArray values(int set, int from, int to) {
@@ -24,21 +24,19 @@ QByteArray values(int set, int from, int to) {
  *  the meter and the table. */
 class Replay : public ReceiveHost {
 public:
-    explicit Replay(const QByteArray& bytes) : data(QStringLiteral(":memory:")) {
-        data.OpenSets();
-        for (char b : bytes) FeedChar(QChar(uchar(b)), st, vars, main, *this);
+    explicit Replay(const QByteArray& bytes) : store(QStringLiteral(":memory:")) {
+        store.open();
+        for (char b : bytes) engine.FeedChar(QChar(uchar(b)), Request::Download, meter, *this);
     }
     void StoreReading() override {
-        if (main.mSetNumber < 1 || main.mSetNumber > 30 || main.mReadingNumber > 128) return;
-        data.rsSets.setAbsolutePosition(main.mReadingNumber);
-        data.rsSets.setFields(main.mSetNumber, main.mReadingText);
-        data.rsSets.Update();
+        const DownloadPosition& d = engine.download;
+        if (d.set < 1 || d.set > 30 || d.position > 128) return;
+        store.writeReading(d.set, d.position, d.valueText);
         ++stored;
     }
-    ReadingsDatabase data;
-    ReceiveState st;
-    SessionState vars;
-    DownloadState main;
+    ReadingsStore store;
+    ReceiveEngine engine;
+    MeterReport meter;
     int stored = 0;
 };
 
@@ -87,7 +85,7 @@ void TestFaults::unplugDuringDownloadKeepsEveryReading() {
     sendPaced(*pty, w.session(), sent);
     pty.reset();  // unplugged halfway through set 4; its device name goes with it
     QFile::remove(rig.env.portsFolder() + "/com5");
-    QTRY_VERIFY(!w.session().port().PortOpen());
+    QTRY_VERIFY(!w.session().isConnected());
     QTRY_COMPARE(rig.messages.texts, QStringList{"The connection to the meter was lost."});
     QVERIFY(w.isVisible());
     const auto t = fileTable(rig.env.database());
@@ -100,7 +98,7 @@ void TestFaults::unplugDuringDownloadKeepsEveryReading() {
     rig.env.link(5, again.slavePath());
     w.session().CaptureCurrentReading();
     QCOMPARE(again.receive(100), QByteArray("R"));
-    QVERIFY(w.session().port().PortOpen());
+    QVERIFY(w.session().isConnected());
     QCOMPARE(rig.messages.texts.size(), 1);
 }
 
@@ -158,7 +156,7 @@ void TestFaults::simulatorLineFaultsLoseNothing() {
     while (quiet.elapsed() < 800) {
         QTest::qWait(100);
         const qint64 size = QFileInfo(record).size();
-        if (size != last || w.session().port().InBufferCount() > 0) {
+        if (size != last || w.session().hasBytesWaiting()) {
             last = size;
             quiet.restart();
         }
@@ -175,7 +173,7 @@ void TestFaults::simulatorLineFaultsLoseNothing() {
     QCOMPARE(t.size(), 128);
     for (int r = 0; r < 128; ++r) {
         QCOMPARE(t[r][0], QString::number(r + 1));
-        for (int s = 1; s <= 30; ++s) QCOMPARE(t[r][s], expected.data.rsSets.cell(r, s));
+        for (int s = 1; s <= 30; ++s) QCOMPARE(t[r][s], expected.store.cell(r, s));
     }
     QVERIFY(w.isVisible());
 }
@@ -189,7 +187,7 @@ void TestFaults::portHeldAtStartup() {
     rig.env.link(2, pty.slavePath());
     MainWindow& w = rig.start();
     QCOMPARE(rig.messages.texts, QStringList{"Warning: Comm Port is in use by another application"});
-    QVERIFY(!w.session().port().PortOpen());
+    QVERIFY(!w.session().isConnected());
 }
 
 void TestFaults::portNotAllowed() {
@@ -219,7 +217,7 @@ void TestFaults::damagedDatabaseAtStartup() {
     QCOMPARE(rig.messages.texts.size(), 1);
     QVERIFY(rig.messages.texts[0].startsWith("The readings database could not be opened: " + rig.env.database()));
     QVERIFY(w.isVisible());
-    QVERIFY(w.session().port().PortOpen());
+    QVERIFY(w.session().isConnected());
     // Requests and file commands on a closed table do nothing harmful.
     w.session().DownloadCurrentSet();
     pty.send("S01\n1.5\n\r\r");
@@ -231,7 +229,7 @@ void TestFaults::damagedDatabaseAtStartup() {
 void TestFaults::readOnlyDatabaseAtStartup() {
     if (::geteuid() == 0) QSKIP("root writes read-only files");
     AppRig rig;
-    { ReadingsDatabase make(rig.env.database()); make.OpenSets(); }
+    { ReadingsStore make(rig.env.database()); make.open(); }
     QFile::setPermissions(rig.env.database(), QFileDevice::ReadOwner);
     MainWindow& w = rig.start();
     QVERIFY(rig.messages.texts.value(0).startsWith("The readings database could not be opened: "));
@@ -254,12 +252,11 @@ void TestFaults::fileWriteFailuresReported() {
     AppRig rig;
     MainWindow& w = rig.start();
     rig.messages.texts.clear();  // no meter: that is said at the start
-    Recordset& rs = w.session().readings();
+    ReadingsStore& rs = w.session().store();
     for (int r = 1; r <= 128; ++r) {
-        rs.setAbsolutePosition(r);
-        for (int s = 1; s <= 3; ++s) rs.setFields(s, QString::number(s) + "." + QString::number(r).rightJustified(6, '0'));
+        for (int s = 1; s <= 3; ++s)
+            rs.writeReading(s, r, QString::number(s) + "." + QString::number(r).rightJustified(6, '0'));
     }
-    rs.Update();
     const QString folder = rig.env.root() + "/surveys";
     QVERIFY(QDir().mkpath(folder));
     const QString file = folder + "/survey." + (command == "save" ? "dat" : command == "print" ? "pdf" : command);
@@ -276,9 +273,7 @@ void TestFaults::fileWriteFailuresReported() {
     const QByteArray before = saved.readAll();
     saved.close();
     QVERIFY(before.size() > 2048);
-    rs.setAbsolutePosition(5);
-    rs.setFields(2, "7.5");
-    rs.Update();
+    rs.writeReading(2, 5, "7.5");
     {
         std::optional<FileSizeLimit> full;
         if (diskFull) full.emplace(1024);
@@ -303,14 +298,14 @@ void TestFaults::fullDatabaseStopsDownloadAndSaysSo() {
     w.session().DownloadAllSets();
     QCOMPARE(meter.pty().receive(50), QByteArray("D"));
     sendPaced(meter.pty(), w.session(), "S01\nU1" + values(1, 1, 128));
-    QTRY_COMPARE(w.session().readings().cell(127, 1), QString("1.000128"));
+    QTRY_COMPARE(w.session().store().cell(127, 1), QString("1.000128"));
     qint64 largest = 0;
     for (const QString& f : QDir(QFileInfo(rig.env.database()).path()).entryList(QDir::Files))
         largest = std::max(largest, QFileInfo(QFileInfo(rig.env.database()).path() + "/" + f).size());
     {
         FileSizeLimit full(static_cast<rlim_t>(largest + 4096));
         sendPaced(meter.pty(), w.session(), "S02\nU1" + values(2, 1, 128) + "S03\nU1" + values(3, 1, 128));
-        QTRY_VERIFY(!w.session().downloading());
+        QTRY_VERIFY(!w.session().isDownloading());
         QTRY_COMPARE(rig.messages.texts.size(), 1);
     }
     QCOMPARE(meter.pty().receive(50), QByteArray("P"));

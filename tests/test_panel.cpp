@@ -5,12 +5,12 @@
 #include "Fakes.h"
 #include "core/panel/Keypad.h"
 #include "core/panel/LiveScale.h"
-#include "core/compat/SerialControl.h"
-#include "core/session/PortMap.h"
+
+#include "core/link/PortLinks.h"
 #include "Pty.h"
-#include "core/compat/SerialControl.h"
+
 #include "core/session/MeterSession.h"
-#include "core/session/SettingsStore.h"
+#include "core/common/SettingsStore.h"
 #include "gui/FittedLabel.h"
 #include "gui/ReadingPanel.h"
 
@@ -29,8 +29,8 @@ const QMap<QString, Key> kKeys = {
 class PortHost : public PanelHost {
 public:
     PortHost(MeterSession& s, SessionState& v) : session(s), vars(v) {}
-    void SetUnits() override { vars.UnitsText = UnitsTextFor(vars.UnitsCode); }
-    void SetMode() override { vars.ModeText = ModeTextFor(vars.ModeCode); }
+    void SetUnits() override { vars.meter.unitsText = Meter::unitsText(vars.meter.units()); }
+    void SetMode() override { vars.meter.modeText = Meter::modeText(vars.meter.mode); }
     void SendCommand(const QByteArray& command) override { session.SendCommand(command); }
     void StoreShownReading() override { ++storesToPC; }
     MeterSession& session;
@@ -47,7 +47,7 @@ struct Rig {
           host(session, vars) {
         ports.createLink(3, pty.slavePath());
         session.connectMeter();  // finds the pseudo-terminal as port 3
-        if (!openPort) session.port().setPortOpen(false);
+        if (!openPort) session.link().close();
         panel = std::make_unique<ReadingPanel>(vars, host);
         panel->releaseTimer.setInterval(10);  // the release is checked for its 300 ms separately
     }
@@ -63,7 +63,7 @@ struct Rig {
     Pty pty;
     QTemporaryDir tmp;
     QTemporaryDir home;
-    PortMap ports;
+    PortLinks ports;
     SessionState vars;
     RecordingMessageBox messages;
     SettingsStore settings;
@@ -132,7 +132,7 @@ void TestPanel::liveValues() {
     QFETCH(double, fraction);
     QFETCH(long, bar);
     Rig rig(false);
-    rig.vars.UnitsCode = static_cast<std::int16_t>(units);
+    rig.vars.meter.unitsDigit = units;
     for (double b : before) rig.panel->ShowLiveValue(b);
     rig.panel->ShowLiveValue(v);
     QCOMPARE(rig.panel->digitsLabel->text(), digits);
@@ -232,7 +232,7 @@ void TestPanel::keys() {
     QFETCH(int, frameAfterTick);
     QFETCH(QString, flags);
     Rig rig;
-    rig.vars.StoreToPC = storeToPC;
+    rig.vars.storeToPC = storeToPC;
     rig.press(setup);
     rig.pty.receive(30);  // what the setup sent
     rig.panel->releaseTimer.setInterval(300);
@@ -315,12 +315,12 @@ void TestPanel::walkWithoutPort() {
     // Every key that sends a command tried to open the port and said why it could not.
     QCOMPARE(rig.messages.texts.size(), 9);
     QCOMPARE(rig.messages.texts.first(), QString("Meter not connected or invalid Comm Port Number selected"));
-    QVERIFY(!rig.session.portOpen());
+    QVERIFY(!rig.session.isConnected());
 }
 
 void TestPanel::showingAndHidingKeepsState() {
     Rig rig;
-    rig.vars.UnitsCode = 1;
+    rig.vars.meter.unitsDigit = 1;
     rig.panel->ShowLiveValue(0.0012);
     rig.press("Menu tick");
     rig.panel->show();
@@ -334,7 +334,7 @@ void TestPanel::showingAndHidingKeepsState() {
 
 void TestPanel::renderPages() {
     Rig rig;
-    rig.vars.UnitsCode = 1;
+    rig.vars.meter.unitsDigit = 1;
     rig.panel->ShowLiveValue(0.0012);
     rig.panel->show();
     const QString dir = QStringLiteral(ORVANTA_BUILD_DIR "/screenshots");

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
-#include "core/protocol/Commands.h"
-#include "core/compat/Conversions.h"
-#include "core/compat/ErrorCodes.h"
-#include "core/protocol/ReceiveEngine.h"
+#include "core/meter/Commands.h"
+#include "core/meter/Numbers.h"
+
+#include "core/meter/ReceiveEngine.h"
 #include "StreamCase.h"
 
 namespace {
 /** Records every call the engine makes, in order. */
 class RecordingHost : public ReceiveHost {
 public:
-    explicit RecordingHost(DownloadState& m) : main(m) {}
+    explicit RecordingHost(const DownloadPosition& d) : download(d) {}
     void ShowUnitsText() override { calls << "ShowUnitsText"; }
     void ShowModeText() override { calls << "ShowModeText"; }
     void ShowBandUnits() override { calls << "ShowBandUnits"; }
@@ -20,35 +20,38 @@ public:
     void ShowBeeperState(int code) override { calls << QStringLiteral("ShowBeeperState(%1)").arg(code); }
     void ShowLiveValue(double v) override { calls << QStringLiteral("ShowLiveValue(%1)").arg(v, 0, 'g', 15); }
     void StoreReading() override {
-        calls << QStringLiteral("Store(%1,%2,%3)").arg(main.mSetNumber).arg(main.mReadingNumber).arg(main.mReadingText);
+        calls << QStringLiteral("Store(%1,%2,%3)").arg(download.set).arg(download.position).arg(download.valueText);
     }
     void FinishDownload() override { calls << "FinishDownload"; }
-    DownloadState& main;
+    const DownloadPosition& download;
     QStringList calls;
 };
 
-QString stateValue(const QString& key, const ReceiveState& st, const SessionState& v, const DownloadState& m) {
+QString stateValue(const QString& key, const ReceiveEngine& e, const MeterReport& r) {
     auto b = [](bool x) { return QString::number(x ? 1 : 0); };
-    if (key == "InDownload") return b(st.InDownload);
-    if (key == "InSetHeader") return b(st.InSetHeader);
-    if (key == "InValue") return b(st.InValue);
-    if (key == "ReturnCount") return QString::number(st.ReturnCount);
-    if (key == "ExpectUnits") return b(st.ExpectUnits);
-    if (key == "ExpectMode") return b(st.ExpectMode);
-    if (key == "ExpectSetByte") return b(st.ExpectSetByte);
-    if (key == "ExpectReadingByte") return b(st.ExpectReadingByte);
-    if (key == "ExpectBeeper") return b(st.ExpectBeeper);
-    if (key == "UnitsCode") return QString::number(v.UnitsCode);
-    if (key == "ModeCode") return QString::number(v.ModeCode);
-    if (key == "BeeperCode") return QString::number(v.BeeperCode);
-    if (key == "UnitsText") return v.UnitsText;
-    if (key == "ModeText") return v.ModeText;
-    if (key == "MeterSetText") return v.MeterSetText;
-    if (key == "MeterReadingText") return v.MeterReadingText;
-    if (key == "mSetNumber") return QString::number(m.mSetNumber);
-    if (key == "mReadingNumber") return QString::number(m.mReadingNumber);
-    if (key == "mProgressCount") return QString::number(m.mProgressCount);
-    return QStringLiteral("<unknown key %1>").arg(key);
+    const ReceiveState& st = e.state;
+    const QMap<QString, QString> values{
+        {"inDownload", b(st.inDownload)},
+        {"inSetHeader", b(st.inSetHeader)},
+        {"inValue", b(st.inValue)},
+        {"returnCount", QString::number(st.returnCount)},
+        {"expectUnits", b(st.expectUnits)},
+        {"expectMode", b(st.expectMode)},
+        {"expectSetByte", b(st.expectSetByte)},
+        {"expectReadingByte", b(st.expectReadingByte)},
+        {"expectBeeper", b(st.expectBeeper)},
+        {"units", Meter::unitsName(r.units())},
+        {"mode", Meter::modeText(r.mode)},
+        {"beeper", QString::number(r.beeper)},
+        {"unitsText", r.unitsText},
+        {"modeText", r.modeText},
+        {"meterSet", QString::number(r.set)},
+        {"meterReading", QString::number(r.reading)},
+        {"set", QString::number(e.download.set)},
+        {"position", QString::number(e.download.position)},
+        {"received", QString::number(e.download.received)},
+    };
+    return values.value(key, QStringLiteral("<unknown key %1>").arg(key));
 }
 }  // namespace
 
@@ -74,29 +77,28 @@ void TestProtocol::streams_data() {
 void TestProtocol::streams() {
     QFETCH(int, index);
     const StreamCase c = StreamCase::loadAll(QStringLiteral(ORVANTA_TEST_DATA "/streams")).at(index);
-    SessionState vars;
-    DownloadState main;
-    vars.ReadingMode = c.modes.value("ReadingMode") == "1";
-    vars.DownloadMode = c.modes.value("DownloadMode") == "1";
-    ReceiveState st;
-    RecordingHost host(main);
-    for (char byte : c.bytes) FeedChar(QChar(static_cast<uchar>(byte)), st, vars, main, host);
+    const QString asked = c.modes.value("lastRequest");
+    const Request request = asked == "Live" ? Request::Live : asked == "Download" ? Request::Download : Request::None;
+    ReceiveEngine engine;
+    MeterReport report;
+    RecordingHost host(engine.download);
+    for (char byte : c.bytes) engine.FeedChar(QChar(static_cast<uchar>(byte)), request, report, host);
     QCOMPARE(host.calls, c.calls);
     for (auto it = c.state.begin(); it != c.state.end(); ++it)
-        QCOMPARE(stateValue(it.key(), st, vars, main), it.value());
+        QCOMPARE(stateValue(it.key(), engine, report), it.value());
 }
 
 void TestProtocol::selectedSetCommand_data() {
-    QTest::addColumn<QString>("selected");
+    QTest::addColumn<int>("selected");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("1") << "1" << QByteArray("S01");
-    QTest::newRow("7") << "7" << QByteArray("S07");
-    QTest::newRow("12") << "12" << QByteArray("S12");
-    QTest::newRow("30") << "30" << QByteArray("S30");
+    QTest::newRow("1") << 1 << QByteArray("S01");
+    QTest::newRow("7") << 7 << QByteArray("S07");
+    QTest::newRow("12") << 12 << QByteArray("S12");
+    QTest::newRow("30") << 30 << QByteArray("S30");
 }
 
 void TestProtocol::selectedSetCommand() {
-    QFETCH(QString, selected);
+    QFETCH(int, selected);
     QFETCH(QByteArray, bytes);
     QCOMPARE(Command::DownloadSelectedSet(selected), bytes);
 }
@@ -115,26 +117,23 @@ void TestProtocol::conversions_data() {
 void TestProtocol::conversions() {
     QFETCH(QString, text);
     QFETCH(int, value);
-    if (value < 0) {
-        QVERIFY_THROWS_EXCEPTION(VbError, ToInteger(text));
-    } else {
-        QCOMPARE(int(ToInteger(text)), value);
-    }
+    const std::optional<std::int16_t> n = Numbers::toInt16(text);
+    QCOMPARE(n.has_value(), value >= 0);
+    if (n) QCOMPARE(int(*n), value);
 }
 
 void TestProtocol::readingNumberOverflowAbandonsValue() {
-    SessionState vars;
-    DownloadState main;
-    ReceiveState st;
-    st.InDownload = true;
-    main.mSetNumber = 2;
-    main.mReadingNumber = 32767;
-    RecordingHost host(main);
-    QCOMPARE(FeedChar(QChar('5'), st, vars, main, host), FeedResult::Taken);
-    QCOMPARE(FeedChar(QChar('\n'), st, vars, main, host), FeedResult::Malformed);
+    ReceiveEngine engine;
+    MeterReport report;
+    engine.state.inDownload = true;
+    engine.download.set = 2;
+    engine.download.position = 32767;
+    RecordingHost host(engine.download);
+    QCOMPARE(engine.FeedChar(QChar('5'), Request::Download, report, host), FeedResult::Taken);
+    QCOMPARE(engine.FeedChar(QChar('\n'), Request::Download, report, host), FeedResult::Malformed);
     QVERIFY(host.calls.isEmpty());
-    QCOMPARE(int(main.mReadingNumber), 32767);
-    QVERIFY(!st.InValue);
+    QCOMPARE(engine.download.position, 32767);
+    QVERIFY(!engine.state.inValue);
 }
 
 QTEST_GUILESS_MAIN(TestProtocol)

@@ -128,7 +128,7 @@ void TestSession::lineScenarios() {
     UsbMeter meter(rig.env, 5);
     MainWindow& w = rig.start();
     MeterSession& session = w.session();
-    QVERIFY(session.portOpen());
+    QVERIFY(session.isConnected());
     QList<double> shown;
     connect(&session, &MeterSession::liveValue, this, [&](double v) { shown << v; });
     QByteArray got;
@@ -145,30 +145,31 @@ void TestSession::lineScenarios() {
                 break;
             case Step::Send: sendPaced(meter.pty(), session, step.bytes); break;
             case Step::Burst: {
-                const qint64 target = session.port().bytesReceived() + step.bytes.size();
+                const qint64 target = session.link().bytesReceived() + step.bytes.size();
                 meter.pty().send(step.bytes);
-                QTRY_VERIFY_WITH_TIMEOUT(session.port().bytesReceived() >= target && session.port().InBufferCount() == 0, 20000);
+                QTRY_VERIFY_WITH_TIMEOUT(session.link().bytesReceived() >= target && !session.hasBytesWaiting(), 20000);
                 break;
             }
             case Step::Discard: {
                 // Everything arrives while the receiver is held, so it all waits at one event.
-                session.port().blockSignals(true);
+                session.holdReceiving(true);
+                const qint64 target = session.link().bytesReceived() + step.bytes.size();
                 meter.pty().send(step.bytes);
-                QTRY_COMPARE(session.port().InBufferCount(), int(step.bytes.size()));
-                session.port().blockSignals(false);
-                QTRY_COMPARE(session.port().InBufferCount(), 0);
+                QTRY_VERIFY(session.link().bytesReceived() >= target);
+                session.holdReceiving(false);
+                QVERIFY(!session.hasBytesWaiting());
                 break;
             }
             case Step::Unplug:
                 got.clear();  // what the meter was sent before it went away is not looked at
                 meter.unplug();
-                QTRY_VERIFY(!session.portOpen());
+                QTRY_VERIFY(!session.isConnected());
                 QTest::qWait(600);  // a reconnection attempt finds nothing to open
-                QVERIFY(!session.portOpen());
+                QVERIFY(!session.isConnected());
                 break;
             case Step::Replug:
                 QVERIFY(meter.plugIn());
-                QTRY_VERIFY_WITH_TIMEOUT(session.portOpen(), 3000);
+                QTRY_VERIFY_WITH_TIMEOUT(session.isConnected(), 3000);
                 break;
             case Step::StoreToPC: QVERIFY(session.setStoreToPC(true)); break;
             case Step::Store: session.StoreShownReading(); break;
@@ -185,7 +186,7 @@ void TestSession::lineScenarios() {
         }
         if (meter.pluggedIn()) got += meter.pty().receive(30);
     }
-    QTRY_VERIFY(!session.downloading());
+    QTRY_VERIFY(!session.isDownloading());
     QTRY_VERIFY(!w.progressDialog());
 
     const auto table = fileTable(rig.env.database());
@@ -211,12 +212,12 @@ void TestSession::unitsPerSetSurviveARestart() {
     MainWindow& w = rig.start();
     w.session().DownloadAllSets();
     sendPaced(pty, w.session(), "S03\nU2M10.5\nS04\nU1M10.25\n\r\r");
-    QTRY_VERIFY(!w.session().downloading());
+    QTRY_VERIFY(!w.session().isDownloading());
     MainWindow& again = rig.start();
-    ReadingsDatabase& db = again.session().database();
-    QCOMPARE(db.setUnits(3), std::optional<int>(2));
-    QCOMPARE(db.setUnits(4), std::optional<int>(1));
-    QCOMPARE(db.setUnits(5), std::optional<int>());
+    const ReadingsStore& db = again.session().store();
+    QCOMPARE(db.setUnits(3), std::optional<Meter::Units>(Meter::Units::CGS));
+    QCOMPARE(db.setUnits(4), std::optional<Meter::Units>(Meter::Units::SI));
+    QCOMPARE(db.setUnits(5), std::optional<Meter::Units>());
     // The plot labels its axis in the units the sets were downloaded in.
     PlotWindow& plot = again.ShowPlot();
     plot.chooseSets({3});
@@ -228,7 +229,7 @@ void TestSession::unitsPerSetSurviveARestart() {
     rig.dialog.answers << file << file;
     again.files().Save();
     again.files().Open();
-    QCOMPARE(db.setUnits(3), std::optional<int>());
+    QCOMPARE(db.setUnits(3), std::optional<Meter::Units>());
 }
 
 QTEST_MAIN(TestSession)

@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "AppRig.h"
-#include "core/compat/ErrorCodes.h"
+
 #include "MeterState.h"
 
 namespace {
@@ -17,9 +17,10 @@ namespace {
 class Parsed : public ReceiveHost {
 public:
     explicit Parsed(const QByteArray& bytes) {
-        vars.DownloadMode = true;  // every units report reaches the band
+        // A download request: every units report reaches the band.
         for (char b : bytes) {
-            if (FeedChar(QChar(uchar(b)), st, vars, main, *this) == FeedResult::Malformed) ++failures;
+            if (engine.FeedChar(QChar(uchar(b)), Request::Download, meter, *this) == FeedResult::Malformed)
+                ++failures;
         }
     }
     void ShowBandUnits() override { ++unitsReports; }
@@ -27,12 +28,11 @@ public:
     void ShowReadingNumber() override { ++readingReports; }
     void ShowBeeperState(int) override { ++beeperReports; }
     void ShowLiveValue(double v) override { live << v; }
-    void StoreReading() override { stored[main.mSetNumber] << main.mReadingText; }
+    void StoreReading() override { stored[engine.download.set] << engine.download.valueText; }
     void FinishDownload() override { ++ends; }
 
-    ReceiveState st;
-    SessionState vars;
-    DownloadState main;
+    ReceiveEngine engine;
+    MeterReport meter;
     QMap<int, QStringList> stored;
     QList<double> live;
     int ends = 0, failures = 0, unitsReports = 0, setReports = 0, readingReports = 0, beeperReports = 0;
@@ -108,7 +108,7 @@ void TestSim::downloadsFollowTheGrammar() {
     Parsed p(reply);
     QCOMPARE(p.failures, 0);
     QCOMPARE(p.ends, 1);
-    QVERIFY(!p.st.InDownload);
+    QVERIFY(!p.engine.state.inDownload);
     for (int s : sets) QCOMPARE(p.stored.value(s), setList(m, s));
     QCOMPARE(p.unitsReports, sets.size());
 }
@@ -119,8 +119,8 @@ void TestSim::liveReadingCarriesStatus() {
     QCOMPARE(p.live.size(), 1);
     QCOMPARE(p.setReports, 1);
     QCOMPARE(p.readingReports, 1);
-    QCOMPARE(p.vars.MeterSetText, QString("1"));
-    QCOMPARE(p.vars.UnitsCode, std::int16_t(1));
+    QCOMPARE(p.meter.set, 1);
+    QCOMPARE(p.meter.units(), Meter::Units::SI);
     QVERIFY(p.stored.isEmpty());
     QVERIFY(!m.continuous());
     send(m, "A");
@@ -133,15 +133,15 @@ void TestSim::liveReadingCarriesStatus() {
 void TestSim::keypadChangesAreReported() {
     MeterState m(3);
     Parsed units(send(m, "MU"));
-    QCOMPARE(units.vars.UnitsCode, std::int16_t(2));
+    QCOMPARE(units.meter.units(), Meter::Units::CGS);
     QCOMPARE(m.menu(), MeterState::Menu::Reading);
     Parsed mode(send(m, "MO"));
-    QCOMPARE(mode.vars.ModeCode, std::int16_t(2));
+    QCOMPARE(mode.meter.mode, Meter::Mode::Step);
     Parsed beeper(send(m, "MB"));
-    QCOMPARE(beeper.vars.BeeperCode, std::int16_t(0));
+    QCOMPARE(beeper.meter.beeper, 0);
     // Memory, Recall, Select Set, Up twice, Enter: set 3 becomes current.
     Parsed select(send(m, "MYXJwwe"));
-    QCOMPARE(select.vars.MeterSetText, QString("3"));
+    QCOMPARE(select.meter.set, 3);
     QCOMPARE(m.currentSet(), 3);
     QCOMPARE(m.menu(), MeterState::Menu::Recall);
     send(m, "Gq");
@@ -210,9 +210,9 @@ void TestSim::programDownloadsEverySetOfTheSimulator() {
     QVERIFY(sim.p.waitForReadyRead(5000));
     MainWindow& w = rig.start();
     QCOMPARE(rig.messages.texts, QStringList());  // found like a real meter
-    QVERIFY(w.session().port().PortOpen());
+    QVERIFY(w.session().isConnected());
     w.session().DownloadAllSets();
-    QTRY_VERIFY_WITH_TIMEOUT(w.session().state().DownloadMode && !w.progressDialog() && w.session().download().mProgressCount > 0, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(w.session().state().lastRequest == Request::Download && !w.progressDialog() && w.session().downloadProgress().received > 0, 30000);
     QFile f(dump);
     QVERIFY(f.open(QIODevice::ReadOnly));
     int count = 0;
@@ -222,13 +222,13 @@ void TestSim::programDownloadsEverySetOfTheSimulator() {
         if (parts.size() != 3) continue;
         const int s = parts[0].toInt(), r = parts[1].toInt();
         held.insert({s, r});
-        QCOMPARE(w.session().readings().cell(r - 1, s), QString::fromLatin1(parts[2]));
+        QCOMPARE(w.session().store().cell(r - 1, s), QString::fromLatin1(parts[2]));
         ++count;
     }
-    QCOMPARE(w.session().download().mProgressCount, count);
+    QCOMPARE(w.session().downloadProgress().received, count);
     for (int r = 1; r <= 128; ++r)
         for (int s = 1; s <= 30; ++s)
-            if (!held.contains({s, r})) QCOMPARE(w.session().readings().cell(r - 1, s), QString("0.000000"));
+            if (!held.contains({s, r})) QCOMPARE(w.session().store().cell(r - 1, s), QString("0.000000"));
 }
 
 void TestSim::captureAndUnitsKeyThroughTheSimulator() {
@@ -238,12 +238,12 @@ void TestSim::captureAndUnitsKeyThroughTheSimulator() {
     MainWindow& w = rig.start();
     w.session().CaptureCurrentReading();
     QTRY_VERIFY(w.Reading().digitsLabel->text() != "0000");
-    QVERIFY(w.session().state().ReadingMode);
+    QVERIFY(w.session().state().lastRequest == Request::Live);
     QCOMPARE(w.Reading().setLabel->text(), QString("S1"));
     w.Reading().press(Key::Menu);
     QTRY_COMPARE(w.Reading().keypad().visibleFrame(), 2);
     w.Reading().press(Key::Units);
-    QTRY_COMPARE(w.session().state().UnitsCode, std::int16_t(2));
+    QTRY_COMPARE(w.session().state().meter.units(), Meter::Units::CGS);
     QCOMPARE(w.Reading().unitsLabel->text(), QString("Units CGS"));
     QVERIFY(rig.messages.texts.isEmpty());
 }

@@ -5,22 +5,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/store/ReadingsDatabase.h"
-#include "core/compat/ErrorCodes.h"
+#include "core/store/ReadingsStore.h"
 #include "core/store/SetsTableModel.h"
 #include "gui/SetsWindow.h"
 
 namespace {
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const VbError& e) {
-        return e.number();
-    }
-    return 0;
-}
 /** Reads a cell straight from the file, through a connection of its own. */
-QString fileCell(const QString& path, int row, int field) {
+QString fileCell(const QString& path, int row, int column) {
     QString out;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "reader");
@@ -28,26 +19,33 @@ QString fileCell(const QString& path, int row, int field) {
         db.open();
         QSqlQuery q(db);
         q.exec(QStringLiteral("SELECT \"%1\" FROM Sets ORDER BY rowid LIMIT 1 OFFSET %2")
-                   .arg(Recordset::FieldName(field))
+                   .arg(ReadingsStore::columnName(column))
                    .arg(row - 1));
         if (q.next()) out = q.value(0).toString();
     }
     QSqlDatabase::removeDatabase("reader");
     return out;
 }
+/** A store on a fresh file, open. */
+struct OpenStore {
+    OpenStore() : path(tmp.path() + "/Readings.db"), store(path) { opened = store.open(); }
+    QTemporaryDir tmp;
+    QString path;
+    ReadingsStore store;
+    StoreResult opened;
+};
 }  // namespace
 
 class TestStore : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void missingFileIsCreatedWithClearedRows();
-    void positionsAndEndMarker();
-    void fieldsKeepTextUnchanged_data();
-    void fieldsKeepTextUnchanged();
-    void movingSavesThePendingRow();
-    void updateSavesAndPersistsAcrossReopen();
-    void errors_data();
-    void errors();
+    void readingsKeepTextUnchanged_data();
+    void readingsKeepTextUnchanged();
+    void writesAreCommittedAndPersistAcrossReopen();
+    void cellsOutsideTheTableAreRefused_data();
+    void cellsOutsideTheTableAreRefused();
+    void clearsAreOneTransaction();
     void damagedFileIsRefused();
     void setsWindowSize();
     void gridShowsSavedRows();
@@ -55,36 +53,17 @@ private Q_SLOTS:
 
 void TestStore::missingFileIsCreatedWithClearedRows() {
     QTemporaryDir tmp;
-    const QString path = tmp.path() + "/Readings.db";
-    ReadingsDatabase data(path);
-    QCOMPARE(data.rsSets.State(), Recordset::adStateClosed);
-    data.OpenSets();
-    QVERIFY(QFile::exists(path));
-    QCOMPARE(data.rsSets.State(), Recordset::adStateOpen);
-    QCOMPARE(data.rsSets.RecordCount(), 128);
-    QCOMPARE(data.rsSets.AbsolutePosition(), 1);
-    data.rsSets.setAbsolutePosition(128);
-    QCOMPARE(data.rsSets.Fields(0), QString("128"));
-    for (int f = 1; f <= 30; ++f) QCOMPARE(data.rsSets.Fields(f), QString("0.000000"));
+    ReadingsStore store(tmp.path() + "/Readings.db");
+    QVERIFY(!store.isOpen());
+    QCOMPARE(store.rowCount(), 0);
+    QVERIFY(store.open().ok());
+    QCOMPARE(store.rowCount(), 128);
+    QCOMPARE(store.cell(127, 0), QString("128"));
+    for (int s = 1; s <= 30; ++s) QCOMPARE(store.reading(s, 128), QString("0.000000"));
+    QVERIFY(!store.holdsReadings());
 }
 
-void TestStore::positionsAndEndMarker() {
-    QTemporaryDir tmp;
-    ReadingsDatabase data(tmp.path() + "/Readings.db");
-    data.OpenSets();
-    Recordset& rs = data.rsSets;
-    rs.setAbsolutePosition(127);
-    rs.MoveNext();
-    QCOMPARE(rs.AbsolutePosition(), 128);
-    rs.MoveNext();
-    QCOMPARE(rs.AbsolutePosition(), Recordset::adPosEOF);
-    QCOMPARE(errorOf([&] { rs.Fields(1); }), ErrorCode::NoCurrentRecord);
-    QCOMPARE(errorOf([&] { rs.MoveNext(); }), ErrorCode::NoCurrentRecord);
-    rs.setAbsolutePosition(5);
-    QCOMPARE(rs.Fields(0), QString("5"));
-}
-
-void TestStore::fieldsKeepTextUnchanged_data() {
+void TestStore::readingsKeepTextUnchanged_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("meter format") << "0.001230";
     QTest::newRow("leading zeros") << "000.10";
@@ -93,84 +72,75 @@ void TestStore::fieldsKeepTextUnchanged_data() {
     QTest::newRow("latin-1") << QString::fromLatin1("12\xb5");
 }
 
-void TestStore::fieldsKeepTextUnchanged() {
+void TestStore::readingsKeepTextUnchanged() {
     QFETCH(QString, text);
-    QTemporaryDir tmp;
-    const QString path = tmp.path() + "/Readings.db";
-    {
-        ReadingsDatabase data(path);
-        data.OpenSets();
-        data.rsSets.setAbsolutePosition(9);
-        data.rsSets.setFields(17, text);
-        data.rsSets.Update();
-        QCOMPARE(data.rsSets.Fields(17), text);
-    }
-    QCOMPARE(fileCell(path, 9, 17), text);
+    OpenStore s;
+    QVERIFY(s.store.writeReading(17, 9, text).ok());
+    QCOMPARE(s.store.reading(17, 9), text);
+    QCOMPARE(fileCell(s.path, 9, 17), text);
 }
 
-void TestStore::movingSavesThePendingRow() {
-    QTemporaryDir tmp;
-    const QString path = tmp.path() + "/Readings.db";
-    ReadingsDatabase data(path);
-    data.OpenSets();
-    Recordset& rs = data.rsSets;
-    rs.setAbsolutePosition(3);
-    rs.setFields(2, "0.5");
-    QCOMPARE(fileCell(path, 3, 2), QString("0.000000"));  // not saved before a move
-    rs.setAbsolutePosition(4);
-    QCOMPARE(fileCell(path, 3, 2), QString("0.5"));
-    rs.setFields(30, "9");
-    rs.MoveNext();
-    QCOMPARE(fileCell(path, 4, 30), QString("9"));
+void TestStore::writesAreCommittedAndPersistAcrossReopen() {
+    OpenStore s;
+    QVERIFY(s.store.writeReading(1, 128, "7.25").ok());
+    QCOMPARE(fileCell(s.path, 128, 1), QString("7.25"));  // committed at once, before any close
+    QVERIFY(s.store.writeReading(2, 1, "1.00").ok());
+    s.store.close();
+    QCOMPARE(s.store.reading(1, 128), QString());
+    ReadingsStore again(s.path);
+    QVERIFY(again.open().ok());
+    QCOMPARE(again.reading(1, 128), QString("7.25"));
+    QCOMPARE(again.reading(2, 1), QString("1.00"));
+    QVERIFY(again.holdsReadings());
 }
 
-void TestStore::updateSavesAndPersistsAcrossReopen() {
-    QTemporaryDir tmp;
-    const QString path = tmp.path() + "/Readings.db";
-    {
-        ReadingsDatabase data(path);
-        data.OpenSets();
-        data.rsSets.setAbsolutePosition(128);
-        data.rsSets.setFields(1, "7.25");
-        data.rsSets.Update();
-        data.rsSets.setAbsolutePosition(1);
-        data.rsSets.setFields(1, "1.00");
-        data.rsSets.Close();  // closing saves the pending row
-        QCOMPARE(data.rsSets.State(), Recordset::adStateClosed);
-    }
-    ReadingsDatabase again(path);
-    again.OpenSets();
-    again.rsSets.setAbsolutePosition(128);
-    QCOMPARE(again.rsSets.Fields(1), QString("7.25"));
-    again.rsSets.setAbsolutePosition(1);
-    QCOMPARE(again.rsSets.Fields(1), QString("1.00"));
-    QCOMPARE(again.rsSets.RecordCount(), 128);
-}
-
-void TestStore::errors_data() {
+void TestStore::cellsOutsideTheTableAreRefused_data() {
+    QTest::addColumn<int>("set");
     QTest::addColumn<int>("position");
-    QTest::addColumn<int>("field");
-    QTest::addColumn<int>("error");
-    QTest::newRow("row 0") << 0 << 1 << ErrorCode::OutOfRange;
-    QTest::newRow("row 129") << 129 << 1 << ErrorCode::OutOfRange;
-    QTest::newRow("field 31") << 1 << 31 << ErrorCode::ItemNotFound;
-    QTest::newRow("field -1") << 1 << -1 << ErrorCode::ItemNotFound;
+    QTest::newRow("position 0") << 1 << 0;
+    QTest::newRow("position 129") << 1 << 129;
+    QTest::newRow("set 0 (the row number)") << 0 << 1;
+    QTest::newRow("set 31") << 31 << 1;
 }
 
-void TestStore::errors() {
+void TestStore::cellsOutsideTheTableAreRefused() {
+    QFETCH(int, set);
     QFETCH(int, position);
-    QFETCH(int, field);
-    QFETCH(int, error);
     QTemporaryDir tmp;
-    ReadingsDatabase data(tmp.path() + "/Readings.db");
-    QCOMPARE(errorOf([&] { data.rsSets.RecordCount(); }), ErrorCode::RecordsetClosed);
-    data.OpenSets();
-    QCOMPARE(errorOf([&] {
-                 data.rsSets.setAbsolutePosition(position);
-                 data.rsSets.setFields(field, "1");
-             }),
-             error);
-    QCOMPARE(data.rsSets.AbsolutePosition(), 1);  // a failed move stays where it was
+    ReadingsStore store(tmp.path() + "/Readings.db");
+    QCOMPARE(store.writeReading(1, 1, "1").kind, StoreFailure::Closed);
+    QVERIFY(store.open().ok());
+    const StoreResult r = store.writeReading(set, position, "1");
+    QCOMPARE(r.kind, StoreFailure::NoSuchCell);
+    QVERIFY(!r.reason.isEmpty());
+    QVERIFY(!store.holdsReadings());
+}
+
+void TestStore::clearsAreOneTransaction() {
+    OpenStore s;
+    for (int p = 1; p <= 5; ++p) QVERIFY(s.store.writeReading(3, p, "0.5").ok());
+    QVERIFY(s.store.writeReading(4, 2, "0.25").ok());
+    QVERIFY(s.store.clearSet(3, 3).ok());  // the tail from position 3
+    QCOMPARE(fileCell(s.path, 2, 3), QString("0.5"));
+    QCOMPARE(fileCell(s.path, 3, 3), QString("0.000000"));
+    QCOMPARE(s.store.reading(3, 5), QString("0.000000"));
+    // A trigger that refuses the last row's change: the whole clearing is rolled back, in the
+    // file and in memory.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "saboteur");
+        db.setDatabaseName(s.path);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec("CREATE TRIGGER refuse BEFORE UPDATE ON Sets WHEN old.\"Number\" = 2 "
+                       "BEGIN SELECT RAISE(ABORT, 'refused by test'); END"));
+    }
+    QSqlDatabase::removeDatabase("saboteur");
+    const StoreResult cleared = s.store.clearAll();
+    QCOMPARE(cleared.kind, StoreFailure::Refused);
+    QVERIFY2(cleared.reason.contains("refused by test"), qPrintable(cleared.reason));
+    QCOMPARE(fileCell(s.path, 1, 3), QString("0.5"));
+    QCOMPARE(s.store.reading(3, 1), QString("0.5"));
+    QCOMPARE(s.store.reading(4, 2), QString("0.25"));
 }
 
 void TestStore::damagedFileIsRefused() {
@@ -180,9 +150,9 @@ void TestStore::damagedFileIsRefused() {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(QByteArray(4096, 'x'));
     f.close();
-    ReadingsDatabase data(path);
-    QVERIFY(errorOf([&] { data.OpenSets(); }) != 0);
-    QCOMPARE(data.rsSets.State(), Recordset::adStateClosed);
+    ReadingsStore store(path);
+    QVERIFY(!store.open().ok());
+    QVERIFY(!store.isOpen());
     QFile check(path);
     QVERIFY(check.open(QIODevice::ReadOnly));
     QCOMPARE(check.readAll(), QByteArray(4096, 'x'));  // a file that is not ours is left alone
@@ -194,10 +164,8 @@ void TestStore::setsWindowSize() {
     QCOMPARE(l.height, 6850L);
     QCOMPARE(l.gridWidth, 11630L);
     QCOMPARE(l.gridHeight, 6330L);
-    QTemporaryDir tmp;
-    ReadingsDatabase data(tmp.path() + "/Readings.db");
-    data.OpenSets();
-    SetsWindow w(data.rsSets, 11800, 8250);
+    OpenStore s;
+    SetsWindow w(s.store, 11800, 8250);
     const double dpi = w.logicalDpiX();
     QCOMPARE(w.width(), qRound(11780 * dpi / 1440));
     QCOMPARE(w.grid->width(), qRound(11630 * dpi / 1440));
@@ -205,19 +173,15 @@ void TestStore::setsWindowSize() {
 }
 
 void TestStore::gridShowsSavedRows() {
-    QTemporaryDir tmp;
-    ReadingsDatabase data(tmp.path() + "/Readings.db");
-    data.OpenSets();
-    SetsWindow w(data.rsSets, 11800, 8250);
+    OpenStore s;
+    SetsWindow w(s.store, 11800, 8250);
     QAbstractItemModel* m = w.grid->model();
     QCOMPARE(m->rowCount(), 128);
     QCOMPARE(m->columnCount(), 31);
     QCOMPARE(m->headerData(0, Qt::Horizontal).toString(), QString("Number"));
     QCOMPARE(m->headerData(30, Qt::Horizontal).toString(), QString("Set 30"));
     QSignalSpy changed(m, &QAbstractItemModel::dataChanged);
-    data.rsSets.setAbsolutePosition(2);
-    data.rsSets.setFields(4, "0.004000");
-    data.rsSets.Update();
+    s.store.writeReading(4, 2, "0.004000");
     QTRY_COMPARE(changed.count(), 1);  // the grid follows within its repaint interval
     QCOMPARE(m->index(1, 4).data().toString(), QString("0.004000"));
 }

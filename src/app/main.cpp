@@ -5,10 +5,11 @@
 #include <cstring>
 
 #include "app/SingleInstance.h"
+#include "core/common/Version.h"
 #include "core/session/MeterSession.h"
-#include "core/session/Paths.h"
-#include "core/session/PortMap.h"
-#include "core/session/SettingsStore.h"
+#include "core/common/Paths.h"
+#include "core/link/PortLinks.h"
+#include "core/common/SettingsStore.h"
 #include "gui/MainWindow.h"
 #include "gui/QtFileDialog.h"
 #include "gui/QtMessageBox.h"
@@ -36,7 +37,7 @@ int answerOptions(int argc, char** argv, bool* handled) {
             return 0;
         }
         if (!std::strcmp(argv[i], "--version") || !std::strcmp(argv[i], "-v")) {
-            std::printf("orvanta %d.%d.%d\n", ORVANTA_VERSION_MAJOR, ORVANTA_VERSION_MINOR, ORVANTA_VERSION_PATCH);
+            std::printf("orvanta %s\n", qPrintable(Version::number()));
             *handled = true;
             return 0;
         }
@@ -56,10 +57,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("Orvanta"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                                .arg(ORVANTA_VERSION_MAJOR)
-                                                .arg(ORVANTA_VERSION_MINOR)
-                                                .arg(ORVANTA_VERSION_PATCH));
+    QCoreApplication::setApplicationVersion(Version::number());
 
     SingleInstance instance(SingleInstance::defaultName());
     if (!instance.claim()) {
@@ -70,7 +68,7 @@ int main(int argc, char** argv) {
 
     // The session is made before the windows and outlives them.
     SettingsStore settings;
-    PortMap ports(Paths::portsFolder());
+    PortLinks ports(Paths::portsFolder());
     const QString title = QStringLiteral("Orvanta");
     QtMessageBox messages(&title);
     QtFileDialog dialogs;

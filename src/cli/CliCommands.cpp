@@ -10,16 +10,12 @@
 #include <cstdio>
 
 #include "cli/CliOutput.h"
-#include "core/compat/ErrorCodes.h"
-#include "core/compat/SerialControl.h"
-#include "core/store/ReadingsDatabase.h"
 #include "core/files/FileCommands.h"
 #include "core/session/MeterSession.h"
-#include "core/session/Messages.h"
-#include "core/session/Paths.h"
-#include "core/session/PortMap.h"
-#include "core/session/SettingsStore.h"
-#include "core/store/Recordset.h"
+#include "core/common/Messages.h"
+#include "core/common/Paths.h"
+#include "core/link/PortLinks.h"
+#include "core/common/SettingsStore.h"
 
 namespace CliCommands {
 namespace {
@@ -38,7 +34,7 @@ public:
     /** Opens the readings database; false (told) when it cannot be opened. */
     bool openReadings() {
         session.openReadings();
-        if (session.readings().State() == Recordset::adStateOpen) return true;
+        if (session.store().isOpen()) return true;
         printError(messages.texts.isEmpty() ? Msg::DatabaseNotOpened + QLatin1Char(' ') + Paths::readingsDatabase()
                                             : messages.texts.join(QLatin1Char(' ')).simplified());
         return false;
@@ -60,40 +56,42 @@ public:
             printError(QStringLiteral("--port takes a number from 1 to 255"));
             return code(ExitCode::Usage);
         }
-        messages.texts.clear();
         // No window to keep current: received bytes may gather longer between wake-ups.
-        session.port().setGatherInterval(kGatherMs);
-        if (session.openPort(static_cast<std::int16_t>(*number))) return 0;
+        session.link().setGatherInterval(kGatherMs);
+        const OpenResult opened = session.openPort(*number);
         const QString device = ports.devicePath(*number);
-        const QString said = messages.texts.value(0);
-        if (said == Msg::PortInUse)
-            printError(QStringLiteral("port %1 (%2) is held by another program").arg(*number).arg(device));
-        else if (said == Msg::MeterNotConnected)
-            printError(QStringLiteral("no meter on port %1: %2 does not exist").arg(*number).arg(device));
-        else if (said == Msg::PortPermission)
-            printError(QStringLiteral("port %1 (%2) cannot be opened: permission denied (join the dialout group)")
-                           .arg(*number)
-                           .arg(device));
-        else
-            printError(QStringLiteral("port %1 (%2) cannot be opened%3")
-                           .arg(*number)
-                           .arg(device)
-                           .arg(said.isEmpty() ? QString() : QStringLiteral(": ") + said.simplified()));
+        switch (opened.kind) {
+            case OpenResult::Kind::Opened: return 0;
+            case OpenResult::Kind::HeldByOther:
+                printError(QStringLiteral("port %1 (%2) is held by another program").arg(*number).arg(device));
+                break;
+            case OpenResult::Kind::NoSuchDevice:
+                printError(QStringLiteral("no meter on port %1: %2 does not exist").arg(*number).arg(device));
+                break;
+            case OpenResult::Kind::NotAllowed:
+                printError(QStringLiteral("port %1 (%2) cannot be opened: permission denied (join the dialout group)")
+                               .arg(*number)
+                               .arg(device));
+                break;
+            case OpenResult::Kind::Failed:
+                printError(QStringLiteral("port %1 (%2) cannot be opened: %3").arg(*number).arg(device, opened.reason));
+                break;
+        }
         return code(ExitCode::Meter);
     }
 
     SettingsStore settings;
-    PortMap ports;
+    PortLinks ports;
     CliMessages messages;
     MeterSession session;
 };
 
-int writeFile(Recordset& rs, FileFormat format, const QString& path) {
+int writeFile(const ReadingsStore& store, FileFormat format, const QString& path) {
     FileOutcome outcome;
     switch (format) {
-        case FileFormat::Data: outcome = FileCommands::saveDataFile(rs, path); break;
-        case FileFormat::Text: outcome = FileCommands::exportText(rs, path); break;
-        case FileFormat::Csv: outcome = FileCommands::exportCsv(rs, path, false); break;
+        case FileFormat::Data: outcome = FileCommands::saveDataFile(store, path); break;
+        case FileFormat::Text: outcome = FileCommands::exportText(store, path); break;
+        case FileFormat::Csv: outcome = FileCommands::exportCsv(store, path, false); break;
     }
     if (outcome.ok) return 0;
     printError(outcome.message);
@@ -125,7 +123,7 @@ private:
 /** Watches the line: fires when nothing has arrived for @p seconds. */
 class SilenceWatch : public QObject {
 public:
-    SilenceWatch(SerialControl& port, int seconds, std::function<void()> onSilence)
+    SilenceWatch(SerialLink& port, int seconds, std::function<void()> onSilence)
         : m_port(port), m_limitMs(seconds * 1000LL), m_onSilence(std::move(onSilence)) {
         m_last = m_port.bytesReceived();
         m_quiet.start();
@@ -143,7 +141,7 @@ public:
     }
 
 private:
-    SerialControl& m_port;
+    SerialLink& m_port;
     qint64 m_limitMs;
     std::function<void()> m_onSilence;
     qint64 m_last = 0;
@@ -164,9 +162,9 @@ std::optional<FileFormat> formatOf(const QString& path) {
 int ports() {
     CliSession cli;
     const auto meter = cli.session.findMeterPort();
-    const QList<PortMap::Link> links = cli.ports.links();
+    const QList<PortLinks::Link> links = cli.ports.links();
     std::printf("%-5s %-7s %-40s %s\n", "Port", "Meter", "Device", "Link target");
-    for (const PortMap::Link& l : links) {
+    for (const PortLinks::Link& l : links) {
         const bool isMeter = meter && *meter == l.number;
         std::printf("%-5d %-7s %-40s %s\n", l.number, isMeter ? "yes" : "", qPrintable(l.device.isEmpty() ? QStringLiteral("(missing)") : l.device),
                     qPrintable(l.target));
@@ -181,12 +179,11 @@ int ports() {
 int download(const DownloadRequest& request) {
     CliSession cli;
     if (!cli.openReadings()) return code(ExitCode::File);
-    try {
-        // The file is this program's until it ends: each reading is still committed as it comes,
-        // without taking and giving back file locks every time.
-        cli.session.database().holdExclusively();
-    } catch (const VbError& e) {
-        printError(QStringLiteral("%1 is in use by another program: %2").arg(Paths::readingsDatabase(), e.description()));
+    // The file is this program's until it ends: each reading is still committed as it comes,
+    // without taking and giving back file locks every time.
+    const StoreResult held = cli.session.store().holdExclusively();
+    if (!held) {
+        printError(QStringLiteral("%1 is in use by another program: %2").arg(Paths::readingsDatabase(), held.reason));
         return code(ExitCode::File);
     }
     if (const int failed = cli.connect(request.port)) return failed;
@@ -198,7 +195,7 @@ int download(const DownloadRequest& request) {
     Interruption interruption;
     QObject::connect(&interruption, &Interruption::requested, context, [&] {
         ending.finish(End::Interrupted);
-        session.CancelDownload();  // sends "P"; what was stored stays stored
+        session.cancelDownload();  // sends "P"; what was stored stays stored
     });
     QObject::connect(&session, &MeterSession::downloadEnded, context, [&] { ending.finish(End::Finished); });
     QObject::connect(&session, &MeterSession::connectionLost, context, [&] { ending.finish(End::Lost); });
@@ -210,38 +207,34 @@ int download(const DownloadRequest& request) {
     QObject::connect(&session, &MeterSession::downloadProgressed, context, [&] {
         if (!showProgress || sinceShown.elapsed() < 100) return;
         sinceShown.restart();
-        const DownloadState& d = session.download();
-        std::fprintf(stderr, "\rSet %2d  Reading %3d  %3d%%", d.mSetNumber, d.mReadingNumber,
-                     qMin(100, d.mProgressCount * 100 / maximum));
+        const DownloadPosition& d = session.downloadProgress();
+        std::fprintf(stderr, "\rSet %2d  Reading %3d  %3d%%", d.set, d.position, qMin(100, d.received * 100 / maximum));
         std::fflush(stderr);
     });
-    SilenceWatch silence(session.port(), request.silenceSeconds, [&] {
+    SilenceWatch silence(session.link(), request.silenceSeconds, [&] {
         ending.finish(End::Silent);
-        session.CancelDownload();
+        session.cancelDownload();
     });
 
     switch (request.which) {
         case DownloadRequest::Which::Selected:
-            session.selectSet(QString::number(request.set));
+            session.selectSet(request.set);
             session.DownloadSelectedSet();
             break;
         case DownloadRequest::Which::Current: session.DownloadCurrentSet(); break;
         case DownloadRequest::Which::All: session.DownloadAllSets(); break;
     }
-    if (!session.downloading()) {
+    if (!session.isDownloading()) {
         printError(QStringLiteral("the request could not be sent to the meter"));
         return code(ExitCode::Meter);
     }
     const End end = ending.wait();
-    QCoreApplication::processEvents();  // messages the session defers, such as a store failure
     if (showProgress) std::fputc('\n', stderr);
 
-    const int received = session.download().mProgressCount;
-    for (const QString& text : cli.messages.texts) {
-        if (text.startsWith(Msg::ReadingsNotStored.section(QLatin1Char('%'), 0, 0).trimmed())) {
-            printError(text.simplified());
-            return code(ExitCode::File);
-        }
+    const int received = session.downloadProgress().received;
+    if (const StoreResult& failed = session.lastStoreFailure(); !failed) {
+        printError(Msg::ReadingsNotStored.arg(failed.reason).arg(session.storedReadings()).simplified());
+        return code(ExitCode::File);
     }
     switch (end) {
         case End::Interrupted:
@@ -261,7 +254,7 @@ int download(const DownloadRequest& request) {
         case End::Finished: break;
     }
     if (!request.outputFile.isEmpty()) {
-        if (const int failed = writeFile(session.readings(), *formatOf(request.outputFile), request.outputFile)) return failed;
+        if (const int failed = writeFile(session.store(), *formatOf(request.outputFile), request.outputFile)) return failed;
     }
     if (stderrIsTerminal())
         std::fprintf(stderr, "%d readings stored in %s%s\n", received, qPrintable(Paths::readingsDatabase()),
@@ -286,12 +279,12 @@ int read(const ReadRequest& request) {
     if (request.csv) std::printf("time,value,units,set,reading\n");
     int shown = 0;
     QObject::connect(&session, &MeterSession::liveValue, context, [&](double) {
-        const SessionState& st = session.state();
+        const MeterReport& meter = session.state().meter;
         const QDateTime now = QDateTime::currentDateTime();
         const QString time = now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate);
-        const QString units = st.UnitsCode == 2 ? QStringLiteral("CGS") : QStringLiteral("SI");
-        const QString set = setKnown ? st.MeterSetText : QString();
-        const QString reading = readingKnown ? st.MeterReadingText : QString();
+        const QString units = Meter::unitsName(meter.units());
+        const QString set = setKnown ? QString::number(meter.set) : QString();
+        const QString reading = readingKnown ? QString::number(meter.reading) : QString();
         QString line;
         if (request.csv) {
             line = QStringList{time, session.shownReading(), units, set, reading}.join(QLatin1Char(','));
@@ -311,14 +304,14 @@ int read(const ReadRequest& request) {
     Interruption interruption;
     QObject::connect(&interruption, &Interruption::requested, context, [&] { ending.finish(End::Interrupted); });
     // Continuous readings come twice a second; silence is looked for only before the first.
-    SilenceWatch silence(session.port(), request.silenceSeconds, [&] {
+    SilenceWatch silence(session.link(), request.silenceSeconds, [&] {
         if (shown == 0 || request.continuous) ending.finish(End::Silent);
     });
 
     if (request.continuous) session.ShowContinuousReadings();
     else session.CaptureCurrentReading();
     const End end = ending.wait();
-    if (request.continuous && session.portOpen()) session.StopReadings();  // the meter stops sending
+    if (request.continuous && session.isConnected()) session.stopReadings();  // the meter stops sending
 
     switch (end) {
         case End::Lost: printError(QStringLiteral("the connection to the meter was lost")); return code(ExitCode::Meter);
@@ -336,7 +329,7 @@ int read(const ReadRequest& request) {
 int exportReadings(FileFormat format, const QString& path) {
     CliSession cli;
     if (!cli.openReadings()) return code(ExitCode::File);
-    return writeFile(cli.session.readings(), format, path);
+    return writeFile(cli.session.store(), format, path);
 }
 
 }  // namespace CliCommands

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/session/MessageBox.h"
+#include "core/common/MessageBox.h"
 
 /** @brief The exit codes of orvanta-cli. */
 enum class ExitCode : int { Ok = 0, Usage = 1, Meter = 2, File = 3, Interrupted = 130 };
@@ -16,8 +16,8 @@ void printError(const QString& text);
  *  (setting a foreign database aside, say) is answered No, so nothing is renamed unasked. */
 class CliMessages : public MessageBox {
 public:
-    void MsgBox(const QString& text) override { texts.append(text); }
-    bool AskYesNo(const QString& text) override {
+    void tell(const QString& text) override { texts.append(text); }
+    bool askYesNo(const QString& text) override {
         texts.append(text);
         return false;
     }

@@ -8,6 +8,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
+#include "core/common/Version.h"
 
 namespace {
 const char* const kUsage =
@@ -149,7 +150,7 @@ int main(int argc, char** argv) {
     // The desktop program's names: the same settings file and data folder.
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("Orvanta"));
-    const QString version = QStringLiteral("%1.%2.%3").arg(ORVANTA_VERSION_MAJOR).arg(ORVANTA_VERSION_MINOR).arg(ORVANTA_VERSION_PATCH);
+    const QString version = Version::number();
     QCoreApplication::setApplicationVersion(version);
 
     QStringList args = QCoreApplication::arguments();

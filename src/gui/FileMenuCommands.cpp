@@ -4,10 +4,12 @@
 #include <QFileInfo>
 
 #include "core/files/FileCommands.h"
+#include "core/meter/MeterFacts.h"
+#include "core/store/ReadingsStore.h"
 #include "core/files/FileDialog.h"
-#include "core/session/MessageBox.h"
-#include "core/session/Messages.h"
-#include "core/session/SettingsStore.h"
+#include "core/common/MessageBox.h"
+#include "core/common/Messages.h"
+#include "core/common/SettingsStore.h"
 
 namespace {
 const QString kFoldersSection = QStringLiteral("Folders");
@@ -19,7 +21,7 @@ QString FileMenuCommands::folderKey(const QString& rememberedName) const {
 
 QString FileMenuCommands::folderFor(const QString& rememberedName) const {
     if (!d.settings) return d.dialogFolder;
-    const QString folder = d.settings->GetSetting(SettingKey::App, kFoldersSection, folderKey(rememberedName), {});
+    const QString folder = d.settings->value(kFoldersSection, folderKey(rememberedName), {});
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : d.dialogFolder;
 }
 
@@ -33,12 +35,12 @@ bool FileMenuCommands::chooseFile(QString& rememberedName, const QString& title,
     fd.FilterIndex = 1;
     if (!(open ? fd.ShowOpen() : fd.ShowSave())) return false;
     if (d.settings)
-        d.settings->SaveSetting(SettingKey::App, kFoldersSection, folderKey(rememberedName), QFileInfo(fd.FileName).absolutePath());
+        d.settings->setValue(kFoldersSection, folderKey(rememberedName), QFileInfo(fd.FileName).absolutePath());
     rememberedName = fd.FileTitle;
     *path = fd.FileName;
     // Reading needs no write access; only a file about to be replaced is checked.
     if (!open && FileCommands::IsReadOnlyFile(*path)) {
-        d.messages.MsgBox(Msg::ReadOnlyFile);
+        d.messages.tell(Msg::ReadOnlyFile);
         return false;
     }
     return true;
@@ -46,28 +48,34 @@ bool FileMenuCommands::chooseFile(QString& rememberedName, const QString& title,
 
 bool FileMenuCommands::refusedWhileDownloading() {
     if (!d.downloading || !d.downloading()) return false;
-    d.messages.MsgBox(Msg::BusyDownloading);
+    d.messages.tell(Msg::BusyDownloading);
     return true;
 }
 
 void FileMenuCommands::report(const FileOutcome& outcome) {
-    if (!outcome.ok && !outcome.message.isEmpty()) d.messages.MsgBox(outcome.message);
+    if (!outcome.ok && !outcome.message.isEmpty()) d.messages.tell(outcome.message);
 }
 
 void FileMenuCommands::New() {
     if (refusedWhileDownloading()) return;
+    // Set data that arrives from the question to the end of the clearing is taken in after it:
+    // the clearing never erases a reading the user has not seen.
+    if (d.holdReceiving) d.holdReceiving(true);
     // One click must not erase a day of field readings; readings already in their file may go.
     const bool unsaved = m_modified || m_documentPath.isEmpty();
-    if (unsaved && FileCommands::holdsReadings(d.rs) && !d.messages.AskYesNo(Msg::ConfirmNew)) return;
-    d.progress.setMax(128);
+    if (unsaved && d.store.holdsReadings() && !d.messages.askYesNo(Msg::ConfirmNew)) {
+        if (d.holdReceiving) d.holdReceiving(false);
+        return;
+    }
+    d.progress.setMax(Meter::kPositions);
     d.progress.setValue(0);
     d.progress.setBarVisible(true);
-    report(FileCommands::clearReadings(d.rs, [this] {
-        d.progress.setValue(qMin(d.progress.value() + 1, d.progress.max()));
-        if (d.processEvents) d.processEvents();
-    }));
+    const FileOutcome cleared = FileCommands::clearReadings(d.store);
+    d.progress.setValue(Meter::kPositions);
     d.progress.setValue(0);
     d.progress.setBarVisible(false);
+    if (d.holdReceiving) d.holdReceiving(false);
+    report(cleared);
     if (tableReplaced) tableReplaced();
     markModified();
 }
@@ -81,7 +89,7 @@ void FileMenuCommands::Open() {
 
 void FileMenuCommands::openPath(const QString& path) {
     if (refusedWhileDownloading()) return;
-    const FileOutcome outcome = FileCommands::openDataFile(d.rs, path);
+    const FileOutcome outcome = FileCommands::openDataFile(d.store, path);
     report(outcome);
     if (!outcome.ok) return;
     if (tableReplaced) tableReplaced();
@@ -92,7 +100,7 @@ void FileMenuCommands::Save() {
     if (refusedWhileDownloading()) return;
     QString path;
     if (!chooseFile(mDataFileName, QStringLiteral("Save Data File"), kDataFilter, false, &path)) return;
-    const FileOutcome outcome = FileCommands::saveDataFile(d.rs, path);
+    const FileOutcome outcome = FileCommands::saveDataFile(d.store, path);
     report(outcome);
     if (outcome.ok) setDocument(path);
 }
@@ -112,11 +120,11 @@ void FileMenuCommands::markModified() {
 void FileMenuCommands::ExportText() {
     QString path;
     if (!chooseFile(mExportFileName, QStringLiteral("Export Data to Text file"), kTextFilter, false, &path)) return;
-    report(FileCommands::exportText(d.rs, path));
+    report(FileCommands::exportText(d.store, path));
 }
 
 void FileMenuCommands::ExportCsv() {
     QString path;
     if (!chooseFile(mExportFileName, QStringLiteral("Export CSV"), kCsvFilter, false, &path)) return;
-    report(FileCommands::exportCsv(d.rs, path, d.dialog.FilterIndex == 2));
+    report(FileCommands::exportCsv(d.store, path, d.dialog.FilterIndex == 2));
 }

@@ -6,7 +6,7 @@
 class FileDialog;
 struct FileOutcome;
 class MessageBox;
-class Recordset;
+class ReadingsStore;
 class SettingsStore;
 
 /** @brief The main window's progress bar, as New uses it. */
@@ -25,13 +25,13 @@ public:
 class FileMenuCommands {
 public:
     struct Deps {
-        Recordset& rs;
+        ReadingsStore& store;
         FileDialog& dialog;
         MessageBox& messages;
         ProgressBarControl& progress;
-        std::function<void()> processEvents;  ///< lets the window handle pending events
-        QString dialogFolder;                 ///< where the dialogs open
-        std::function<bool()> downloading;    ///< a download is being received
+        QString dialogFolder;                    ///< where the dialogs open
+        std::function<bool()> downloading;       ///< a download is being received
+        std::function<void(bool)> holdReceiving; ///< received bytes wait while New runs
         SettingsStore* settings = nullptr;    ///< where each dialog's last folder is kept
     };
     explicit FileMenuCommands(Deps deps) : d(std::move(deps)) {}

@@ -8,11 +8,10 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "core/compat/ErrorCodes.h"
 #include "core/session/MeterSession.h"
-#include "core/session/SettingsStore.h"
-#include "core/store/ReadingsDatabase.h"
-#include "core/store/Recordset.h"
+#include "core/common/SettingsStore.h"
+#include "core/common/Version.h"
+#include "core/store/ReadingsStore.h"
 #include "gui/AboutDialog.h"
 #include "gui/MainMenus.h"
 #include "gui/OptionsDialog.h"
@@ -51,10 +50,9 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
       m_messages(deps.messages),
       m_fileDialog(deps.fileDialog),
       m_printDialog(deps.printDialog),
-      m_files(FileMenuCommands::Deps{deps.session.readings(), deps.fileDialog, deps.messages, *this,
-                                     [] { QCoreApplication::processEvents(); }, deps.dialogFolder,
-                                     [this] { return m_session.downloading(); }, deps.settings}),
-      m_trend(deps.session) {
+      m_files(FileMenuCommands::Deps{deps.session.store(), deps.fileDialog, deps.messages, *this, deps.dialogFolder,
+                                     [this] { return m_session.isDownloading(); },
+                                     [this](bool hold) { m_session.holdReceiving(hold); }, deps.settings}) {
     m_settings = deps.settings;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Orvanta"));
@@ -103,7 +101,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.DownloadAllSets = [&s] { s.DownloadAllSets(); };
     cmds.CaptureCurrentReading = [&s] { s.CaptureCurrentReading(); };
     cmds.ShowContinuousReadings = [&s] { s.ShowContinuousReadings(); };
-    cmds.StopReadings = [&s] { s.StopReadings(); };
+    cmds.StopReadings = [&s] { s.stopReadings(); };
     cmds.OpenRecent = [this](const QString& path) { m_files.openPath(path); };
     cmds.StoreFunction = [this] { ShowOptions(); };
     cmds.CommPort = [this] { ShowCommPortDialog(); };
@@ -112,8 +110,8 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.ExportCsv = [this] { m_files.ExportCsv(); };
     cmds.PrintPreview = [this] { PrintPreview(); };
     cmds.SelectSet = [this](const QString& set) {
-        m_session.selectSet(set);
-        if (m_settings) m_settings->SaveSetting(SettingKey::App, kLayoutSection, kSelectedSetKey, set);
+        m_session.selectSet(set.toInt());
+        if (m_settings) m_settings->setValue(kLayoutSection, kSelectedSetKey, set);
     };
     m_menus = new MainMenus(*this, *m_toolBar, cmds);
     m_menus->setRecentFiles(recentFiles());
@@ -123,11 +121,8 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     };
     // What New or Open put in the table was not downloaded: its units are not known.
     m_files.tableReplaced = [this] {
-        try {
-            m_session.database().clearSetUnits();
-        } catch (const VbError&) {
-            // Only the plot's label depends on them.
-        }
+        // Only the plot's label depends on them: a failure costs nothing else.
+        m_session.store().clearSetUnits();
     };
 
     connectSession();
@@ -149,7 +144,7 @@ void MainWindow::connectSession() {
     });
     connect(&s, &MeterSession::panelUnitsChanged, this, [this] { Reading().ShowUnitsText(); });
     connect(&s, &MeterSession::panelModeChanged, this, [this] { Reading().ShowModeText(); });
-    connect(&s, &MeterSession::bandUnitsChanged, this, [this] { m_unitsBand->setText(m_session.state().UnitsText); });
+    connect(&s, &MeterSession::bandUnitsChanged, this, [this] { m_unitsBand->setText(m_session.state().meter.unitsText); });
     connect(&s, &MeterSession::meterSetChanged, this, [this] { Reading().ShowSetNumber(); });
     connect(&s, &MeterSession::meterReadingChanged, this, [this] { Reading().ShowReadingNumber(); });
     connect(&s, &MeterSession::beeperChanged, this, [this](int code) { Reading().ShowBeeperState(code); });
@@ -160,6 +155,9 @@ void MainWindow::connectSession() {
         m_files.markModified();
     });
     connect(&s, &MeterSession::continuousChanged, this, [this](bool running) { m_menus->setContinuousRunning(running); });
+    // The plot's trend follows continuous readings whether or not the plot is open.
+    connect(&s, &MeterSession::continuousChanged, &m_trend, &LiveTrend::setRunning);
+    connect(&s, &MeterSession::liveValue, &m_trend, &LiveTrend::addNow);
 }
 
 void MainWindow::showTitle() {
@@ -171,7 +169,7 @@ void MainWindow::showTitle() {
 
 QStringList MainWindow::recentFiles() const {
     if (!m_settings) return {};
-    const QString kept = m_settings->GetSetting(SettingKey::App, QStringLiteral("Recent Files"), QStringLiteral("Files"), {});
+    const QString kept = m_settings->value(QStringLiteral("Recent Files"), QStringLiteral("Files"), {});
     return kept.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(0, kRecentFiles);
 }
 
@@ -184,7 +182,7 @@ void MainWindow::rememberDocument() {
     files.prepend(path);
     files = files.mid(0, kRecentFiles);
     // A list that cannot be kept costs nothing but the list: no message.
-    m_settings->SaveSetting(SettingKey::App, QStringLiteral("Recent Files"), QStringLiteral("Files"), files.join(QLatin1Char('\n')));
+    m_settings->setValue(QStringLiteral("Recent Files"), QStringLiteral("Files"), files.join(QLatin1Char('\n')));
     m_menus->setRecentFiles(files);
 }
 
@@ -200,9 +198,9 @@ QRect MainWindow::placedOnScreen(const QRect& window, const QRect& screen) {
 bool MainWindow::restoreLayout() {
     if (!m_settings) return false;
     const QByteArray saved = QByteArray::fromBase64(
-        m_settings->GetSetting(SettingKey::App, kLayoutSection, kGeometryKey, {}).toLatin1());
+        m_settings->value(kLayoutSection, kGeometryKey, {}).toLatin1());
     if (saved.isEmpty() || !restoreGeometry(saved)) return false;
-    restoreState(QByteArray::fromBase64(m_settings->GetSetting(SettingKey::App, kLayoutSection, kStateKey, {}).toLatin1()));
+    restoreState(QByteArray::fromBase64(m_settings->value(kLayoutSection, kStateKey, {}).toLatin1()));
     // The screen may be smaller now, or gone: the window lies wholly on the one it is nearest.
     QScreen* screen = QGuiApplication::screenAt(frameGeometry().center());
     if (!screen) screen = QGuiApplication::primaryScreen();
@@ -212,15 +210,15 @@ bool MainWindow::restoreLayout() {
 
 void MainWindow::saveLayout() {
     if (!m_settings) return;
-    m_settings->SaveSetting(SettingKey::App, kLayoutSection, kGeometryKey, QString::fromLatin1(saveGeometry().toBase64()));
-    m_settings->SaveSetting(SettingKey::App, kLayoutSection, kStateKey, QString::fromLatin1(saveState().toBase64()));
-    if (m_readingSub) m_settings->SaveSetting(SettingKey::App, kLayoutSection, kPanelKey, rectText(m_readingSub->geometry()));
+    m_settings->setValue(kLayoutSection, kGeometryKey, QString::fromLatin1(saveGeometry().toBase64()));
+    m_settings->setValue(kLayoutSection, kStateKey, QString::fromLatin1(saveState().toBase64()));
+    if (m_readingSub) m_settings->setValue(kLayoutSection, kPanelKey, rectText(m_readingSub->geometry()));
     if (m_plot) {
         QStringList sets;
         for (int set : m_plot->chosenSets()) sets << QString::number(set);
-        m_settings->SaveSetting(SettingKey::App, kLayoutSection, kPlotKey, rectText(m_plotSub->geometry()));
-        m_settings->SaveSetting(SettingKey::App, kLayoutSection, kPlotSetsKey, sets.join(QLatin1Char(',')));
-        m_settings->SaveSetting(SettingKey::App, kLayoutSection, kPlotLogKey,
+        m_settings->setValue(kLayoutSection, kPlotKey, rectText(m_plotSub->geometry()));
+        m_settings->setValue(kLayoutSection, kPlotSetsKey, sets.join(QLatin1Char(',')));
+        m_settings->setValue(kLayoutSection, kPlotLogKey,
                                 m_plot->LogScale->isChecked() ? QStringLiteral("true") : QStringLiteral("false"));
     }
 }
@@ -229,7 +227,7 @@ void MainWindow::start() {
     m_session.loadSettings();
     if (m_settings) {
         bool ok = false;
-        const int set = m_settings->GetSetting(SettingKey::App, kLayoutSection, kSelectedSetKey, {}).toInt(&ok);
+        const int set = m_settings->value(kLayoutSection, kSelectedSetKey, {}).toInt(&ok);
         if (ok && set >= 1 && set <= 30) m_menus->chooseSetEntry(QStringLiteral("Set ") + QString::number(set));
     }
     // The first start fills the screen; later starts put the window back where it was left.
@@ -237,7 +235,7 @@ void MainWindow::start() {
         if (QScreen* screen = QGuiApplication::primaryScreen()) resize(screen->availableGeometry().size());
     }
     applyResizeRule();
-    m_unitsBand->setText(m_session.state().UnitsText);
+    m_unitsBand->setText(m_session.state().meter.unitsText);
     show();
     ShowData();
     m_session.openReadings();
@@ -306,8 +304,8 @@ void MainWindow::onDownloadProgressed() {
     m_files.markModified();
     ProgressDialog& p = Progress();
     if (!p.isVisible()) p.show();
-    const DownloadState& d = m_session.download();
-    p.setProgress(d.mProgressCount, d.mSetNumber, d.mReadingNumber);
+    const DownloadPosition& d = m_session.downloadProgress();
+    p.setProgress(d.received, d.set, d.position);
 }
 
 void MainWindow::onDownloadEnded() {
@@ -318,7 +316,7 @@ void MainWindow::onDownloadEnded() {
 
 ProgressDialog& MainWindow::Progress() {
     if (!m_progress) {
-        m_progress = new ProgressDialog([this] { m_session.CancelDownload(); }, this);
+        m_progress = new ProgressDialog([this] { m_session.cancelDownload(); }, this);
         m_progress->progressBar->setMaximum(m_progressMaximum);
     }
     return *m_progress;
@@ -335,22 +333,22 @@ void MainWindow::closeProgress() {
 
 PlotWindow& MainWindow::ShowPlot() {
     if (!m_plot) {
-        m_plot = new PlotWindow(m_session.readings(), m_session.state(), m_trend, m_fileDialog, m_printDialog,
+        m_plot = new PlotWindow(m_session.store(), m_session.state(), m_trend, m_fileDialog, m_printDialog,
                                 m_messages);
-        m_plot->setUnitsOfSet([this](int set) { return m_session.database().setUnits(set); });
+        m_plot->setUnitsOfSet([this](int set) { return m_session.store().setUnits(set); });
         m_plotSub = m_mdi->addSubWindow(m_plot);
         m_plotSub->setObjectName(QStringLiteral("frmPlotWindow"));
         // Closing the plot hides it: View > Plot shows it again with the same choices.
         m_plotSub->setAttribute(Qt::WA_DeleteOnClose, false);
         m_plotSub->resize(m_plot->size());
         if (m_settings) {
-            if (const auto r = rectFrom(m_settings->GetSetting(SettingKey::App, kLayoutSection, kPlotKey, {})))
+            if (const auto r = rectFrom(m_settings->value(kLayoutSection, kPlotKey, {})))
                 m_plotSub->setGeometry(*r);
-            const QString sets = m_settings->GetSetting(SettingKey::App, kLayoutSection, kPlotSetsKey, QStringLiteral("<none>"));
+            const QString sets = m_settings->value(kLayoutSection, kPlotSetsKey, QStringLiteral("<none>"));
             if (sets != QLatin1String("<none>")) {
                 QList<int> chosen;
                 for (const QString& n : sets.split(QLatin1Char(','), Qt::SkipEmptyParts)) chosen << n.toInt();
-                m_plot->restoreChoices(chosen, m_settings->GetSetting(SettingKey::App, kLayoutSection, kPlotLogKey, {}) ==
+                m_plot->restoreChoices(chosen, m_settings->value(kLayoutSection, kPlotLogKey, {}) ==
                                                     QLatin1String("true"));
             }
         }
@@ -369,8 +367,8 @@ void MainWindow::ShowCommPortDialog() {
     dlg->show();
 }
 
-void MainWindow::Print() { PrintReadings(m_session.readings(), m_printDialog, m_messages); }
-void MainWindow::PrintPreview() { PreviewReadings(m_session.readings(), this); }
+void MainWindow::Print() { PrintReadings(m_session.store(), m_printDialog, m_messages); }
+void MainWindow::PrintPreview() { PreviewReadings(m_session.store(), this); }
 
 void MainWindow::ViewData() {
     HideReading();
@@ -389,14 +387,14 @@ void MainWindow::ShowOptions() {
 }
 
 void MainWindow::ShowAbout() {
-    auto* dlg = new AboutDialog(m_session.state().VersionText, this);
+    auto* dlg = new AboutDialog(Version::text(), this);
     dlg->show();
     dlg->raise();
 }
 
 SetsWindow& MainWindow::Data() {
     if (!m_data) {
-        m_data = new SetsWindow(m_session.readings(), m_dataWindowSize.DataWindowWidth,
+        m_data = new SetsWindow(m_session.store(), m_dataWindowSize.DataWindowWidth,
                                 m_dataWindowSize.DataWindowHeight);
         m_dataSub = m_mdi->addSubWindow(m_data);
         m_dataSub->setObjectName(QStringLiteral("frmData2Window"));
@@ -420,7 +418,7 @@ ReadingPanel& MainWindow::Reading() {
         m_readingSub->installEventFilter(this);
         m_readingSub->hide();
         if (m_settings) {
-            if (const auto r = rectFrom(m_settings->GetSetting(SettingKey::App, kLayoutSection, kPanelKey, {})))
+            if (const auto r = rectFrom(m_settings->value(kLayoutSection, kPanelKey, {})))
                 m_readingSub->move(placedOnScreen(QRect(r->topLeft(), m_readingSub->size()), m_mdi->viewport()->rect()).topLeft());
         }
     }

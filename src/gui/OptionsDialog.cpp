@@ -4,12 +4,12 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/session/MessageBox.h"
-#include "core/session/Messages.h"
+#include "core/common/MessageBox.h"
+#include "core/common/Messages.h"
 
 OptionsDialog::OptionsDialog(const SessionState& vars, std::function<bool(bool)> applyStoreToPC,
                              MessageBox& messages, QWidget* parent)
-    : QDialog(parent), m_apply(std::move(applyStoreToPC)), m_messages(messages), m_pending(vars.StoreToPC) {
+    : QDialog(parent), m_apply(std::move(applyStoreToPC)), m_messages(messages), m_pending(vars.storeToPC) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Orvanta Options"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -37,8 +37,8 @@ OptionsDialog::OptionsDialog(const SessionState& vars, std::function<bool(bool)>
     lay->addWidget(storeFunctionBox);
     lay->addLayout(buttons);
 
-    meterMemoryOption->setChecked(!vars.StoreToPC);
-    pcDatabaseOption->setChecked(vars.StoreToPC);
+    meterMemoryOption->setChecked(!vars.storeToPC);
+    pcDatabaseOption->setChecked(vars.storeToPC);
     connect(meterMemoryOption, &QRadioButton::clicked, this, [this] { m_pending = false; });
     connect(pcDatabaseOption, &QRadioButton::clicked, this, [this] { m_pending = true; });
     connect(okButton, &QPushButton::clicked, this, &OptionsDialog::confirm);
@@ -46,6 +46,6 @@ OptionsDialog::OptionsDialog(const SessionState& vars, std::function<bool(bool)>
 }
 
 void OptionsDialog::confirm() {
-    if (!m_apply(m_pending)) m_messages.MsgBox(Msg::SettingsNotSaved.arg(Msg::SettingsFolderNotWritable));
+    if (!m_apply(m_pending)) m_messages.tell(Msg::SettingsNotSaved.arg(Msg::SettingsFolderNotWritable));
     close();
 }

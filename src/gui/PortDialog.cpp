@@ -4,7 +4,7 @@
 #include <QGridLayout>
 
 #include "core/session/MeterSession.h"
-#include "core/session/PortMap.h"
+#include "core/link/PortLinks.h"
 
 PortDialog::PortDialog(MeterSession& session, QWidget* parent) : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("frmCommPort"));
@@ -29,7 +29,7 @@ PortDialog::PortDialog(MeterSession& session, QWidget* parent) : QDialog(parent)
     grid->addWidget(okButton, 1, 0);
     grid->addWidget(cancelButton, 1, 1);
 
-    portCombo->setEditText(QString::number(m_session.state().CommPortNumber));
+    portCombo->setEditText(QString::number(m_session.state().portNumber));
     showDevice();
     connect(portCombo, &QComboBox::editTextChanged, this, &PortDialog::showDevice);
     connect(okButton, &QPushButton::clicked, this, &PortDialog::confirmPort);

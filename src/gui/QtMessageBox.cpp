@@ -3,12 +3,12 @@
 
 #include <QMessageBox>
 
-void QtMessageBox::MsgBox(const QString& text) {
+void QtMessageBox::tell(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, *m_title, text, QMessageBox::Ok, m_parent);
     box.exec();
 }
 
-bool QtMessageBox::AskYesNo(const QString& text) {
+bool QtMessageBox::askYesNo(const QString& text) {
     QMessageBox box(QMessageBox::Question, *m_title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "core/session/MessageBox.h"
+#include "core/common/MessageBox.h"
 
 /** @brief Message boxes on screen, captioned with the application title. */
 class QtMessageBox : public MessageBox {
@@ -12,8 +12,8 @@ public:
     explicit QtMessageBox(const QString* title, QWidget* parent = nullptr) : m_title(title), m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
     void setTitleSource(const QString* title) { m_title = title; }
-    void MsgBox(const QString& text) override;
-    bool AskYesNo(const QString& text) override;
+    void tell(const QString& text) override;
+    bool askYesNo(const QString& text) override;
 
 private:
     const QString* m_title;

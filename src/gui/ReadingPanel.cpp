@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "core/session/Messages.h"
+#include "core/common/Messages.h"
 #include "gui/FittedLabel.h"
 #include "gui/Twips.h"
 
@@ -148,7 +148,7 @@ ReadingPanel::ReadingPanel(const SessionState& vars, PanelHost& host, QWidget* p
 
     // Create.
     ShowReadingPage();
-    setStoreDestination(m_vars.StoreToPC);
+    setStoreDestination(m_vars.storeToPC);
 }
 
 QRect ReadingPanel::px(int left, int top, int width, int height) const {
@@ -257,11 +257,11 @@ void ReadingPanel::syncFromKeypad() {
 
 void ReadingPanel::Activate() {
     m_host.SetUnits();
-    unitsLabel->setText(m_vars.UnitsText);
+    unitsLabel->setText(m_vars.meter.unitsText);
     m_host.SetMode();
-    modeLabel->setText(m_vars.ModeText);
-    setLabel->setText(QStringLiteral("S") + m_vars.MeterSetText);
-    readingLabel->setText(QStringLiteral("R") + m_vars.MeterReadingText);
+    modeLabel->setText(m_vars.meter.modeText);
+    setLabel->setText(QStringLiteral("S") + QString::number(m_vars.meter.set));
+    readingLabel->setText(QStringLiteral("R") + QString::number(m_vars.meter.reading));
 }
 
 void ReadingPanel::ShowReadingPage() {
@@ -274,17 +274,17 @@ void ReadingPanel::ShowSelectionPage() {
     syncFromKeypad();
 }
 
-void ReadingPanel::ShowUnitsText() { unitsLabel->setText(m_vars.UnitsText); }
-void ReadingPanel::ShowModeText() { modeLabel->setText(m_vars.ModeText); }
+void ReadingPanel::ShowUnitsText() { unitsLabel->setText(m_vars.meter.unitsText); }
+void ReadingPanel::ShowModeText() { modeLabel->setText(m_vars.meter.modeText); }
 
 void ReadingPanel::ShowSetNumber() {
-    setLabel->setText(QStringLiteral("S") + m_vars.MeterSetText);
-    selectionSetLabel->setText(QStringLiteral("Set ") + m_vars.MeterSetText);
+    setLabel->setText(QStringLiteral("S") + QString::number(m_vars.meter.set));
+    selectionSetLabel->setText(QStringLiteral("Set ") + QString::number(m_vars.meter.set));
 }
 
 void ReadingPanel::ShowReadingNumber() {
-    readingLabel->setText(QStringLiteral("R") + m_vars.MeterReadingText);
-    selectionReadingLabel->setText(QStringLiteral("Reading ") + m_vars.MeterReadingText);
+    readingLabel->setText(QStringLiteral("R") + QString::number(m_vars.meter.reading));
+    selectionReadingLabel->setText(QStringLiteral("Reading ") + QString::number(m_vars.meter.reading));
 }
 
 void ReadingPanel::ShowBeeperState(int code) {
@@ -292,7 +292,7 @@ void ReadingPanel::ShowBeeperState(int code) {
 }
 
 void ReadingPanel::ShowLiveValue(double v) {
-    const LiveDisplay::Shown s = m_display.show(v, m_vars.UnitsCode);
+    const LiveDisplay::Shown s = m_display.show(v, m_vars.meter.unitsDigit);
     fullScaleLabel->setText(s.fullScale);
     digitsLabel->setText(s.digits);
     exponentLabel->setText(s.exponent);
@@ -308,8 +308,8 @@ void ReadingPanel::showStoredAt(int set, int reading) {
 }
 
 void ReadingPanel::press(Key k) {
-    for (const QByteArray& cmd : m_keypad.commands(k, m_vars.StoreToPC)) m_host.SendCommand(cmd);
-    if (k == Key::Store && m_vars.StoreToPC) m_host.StoreShownReading();
+    for (const QByteArray& cmd : m_keypad.commands(k, m_vars.storeToPC)) m_host.SendCommand(cmd);
+    if (k == Key::Store && m_vars.storeToPC) m_host.StoreShownReading();
     m_keypad.press(k);
     // Enabling a running release timer leaves its countdown as it is.
     if (m_keypad.timerWanted() && !releaseTimer.isActive()) releaseTimer.start();

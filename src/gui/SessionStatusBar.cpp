@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/SessionStatusBar.h"
 
-#include "core/compat/SerialControl.h"
 #include "core/session/MeterSession.h"
-#include "core/session/PortMap.h"
+#include "core/link/PortLinks.h"
 #include "core/store/SetsTableModel.h"
 
 SessionStatusBar::SessionStatusBar(MeterSession& session, QWidget* parent) : QStatusBar(parent), m_session(session) {
@@ -35,8 +34,8 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, QWidget* parent) : QSt
         m_lost = true;
         showConnection();
     });
-    connect(&session, &MeterSession::bandUnitsChanged, this, [this] { unitsLabel->setText(m_session.state().UnitsText); });
-    connect(&session, &MeterSession::panelUnitsChanged, this, [this] { unitsLabel->setText(m_session.state().UnitsText); });
+    connect(&session, &MeterSession::bandUnitsChanged, this, [this] { unitsLabel->setText(m_session.state().meter.unitsText); });
+    connect(&session, &MeterSession::panelUnitsChanged, this, [this] { unitsLabel->setText(m_session.state().meter.unitsText); });
     connect(&session, &MeterSession::downloadProgressed, this, [this] {
         if (!m_repaint.isActive()) m_repaint.start();
     });
@@ -44,26 +43,26 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, QWidget* parent) : QSt
         m_repaint.stop();
         downloadLabel->clear();
     });
-    unitsLabel->setText(session.state().UnitsText);
+    unitsLabel->setText(session.state().meter.unitsText);
     showConnection();
 }
 
 void SessionStatusBar::showConnection() {
-    const int number = m_session.state().CommPortNumber;
+    const int number = m_session.state().portNumber;
     if (number >= 1) {
-        const QString device = m_session.portOpen() ? m_session.port().openDevice() : m_session.ports().devicePath(number);
+        const QString device = m_session.isConnected() ? m_session.link().device() : m_session.ports().devicePath(number);
         portLabel->setText(QStringLiteral("Port %1 (%2)").arg(number).arg(device));
     } else {
         portLabel->setText(QStringLiteral("No port"));
     }
-    if (m_session.portOpen()) connectionLabel->setText(QStringLiteral("Connected"));
-    else if (m_lost && m_session.reconnecting()) connectionLabel->setText(QStringLiteral("Connection lost, reconnecting"));
+    if (m_session.isConnected()) connectionLabel->setText(QStringLiteral("Connected"));
+    else if (m_lost && m_session.isReconnecting()) connectionLabel->setText(QStringLiteral("Connection lost, reconnecting"));
     else if (m_lost) connectionLabel->setText(QStringLiteral("Connection lost"));
     else connectionLabel->setText(QStringLiteral("Not connected"));
 }
 
 void SessionStatusBar::showDownload() {
-    if (!m_session.downloading()) return;
-    const DownloadState& d = m_session.download();
-    downloadLabel->setText(QStringLiteral("Set %1, reading %2 of 128").arg(d.mSetNumber).arg(d.mReadingNumber));
+    if (!m_session.isDownloading()) return;
+    const DownloadPosition& d = m_session.downloadProgress();
+    downloadLabel->setText(QStringLiteral("Set %1, reading %2 of 128").arg(d.set).arg(d.position));
 }

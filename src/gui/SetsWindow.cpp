@@ -4,7 +4,7 @@
 #include <QHeaderView>
 #include <QTableView>
 
-#include "core/store/Recordset.h"
+#include "core/store/ReadingsStore.h"
 #include "core/store/SetsTableModel.h"
 #include "gui/Twips.h"
 
@@ -17,8 +17,8 @@ SetsWindow::Layout SetsWindow::layoutFor(long dataWindowWidth, long dataWindowHe
     return l;
 }
 
-SetsWindow::SetsWindow(Recordset& rs, long dataWindowWidth, long dataWindowHeight, QWidget* parent)
-    : QWidget(parent), m_model(new SetsTableModel(rs, this)) {
+SetsWindow::SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWindowHeight, QWidget* parent)
+    : QWidget(parent), m_model(new SetsTableModel(store, this)) {
     setObjectName(QStringLiteral("frmData2"));
     setWindowTitle(QStringLiteral("Data"));
     const Layout layout = layoutFor(dataWindowWidth, dataWindowHeight);

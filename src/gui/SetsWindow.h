@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class QTableView;
-class Recordset;
+class ReadingsStore;
 class SetsTableModel;
 
 /** @brief The sets window "Data": the grid grid over the whole table Sets. */
@@ -17,7 +17,7 @@ public:
     static Layout layoutFor(long dataWindowWidth, long dataWindowHeight);
 
     /** @brief Lays itself out from DataWindowWidth and DataWindowHeight (twips). */
-    SetsWindow(Recordset& rs, long dataWindowWidth, long dataWindowHeight, QWidget* parent = nullptr);
+    SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWindowHeight, QWidget* parent = nullptr);
 
     /** @brief Shows the recordset's contents again. */
     void refreshGrid();

@@ -11,7 +11,7 @@
 
 #include "core/files/DataFileCodec.h"
 #include "core/files/FileCommands.h"
-#include "core/store/ReadingsDatabase.h"
+#include "core/store/ReadingsStore.h"
 
 namespace {
 constexpr int kRows = 8;  // few rows, so files with more records than rows are common
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         if (rs.cell(r - 1, 0) != QString::number(r)) fail("Number was written");
         for (int k = 1; k <= 30; ++k) {
             const QString expected = haveRecord  ? rec.SetValue[static_cast<size_t>(k - 1)]
-                                     : loaded > 0 ? ReadingsDatabase::kCleared
+                                     : loaded > 0 ? Meter::kClearedReading
                                                   : QStringLiteral("keep");
             if (rs.cell(r - 1, k) != expected) fail("a record applied in part, or a row past the loaded ones changed");
         }

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "core/protocol/ReceiveEngine.h"
-#include "core/store/ReadingsDatabase.h"
+#include "core/meter/ReceiveEngine.h"
+#include "core/store/ReadingsStore.h"
 
 namespace {
 [[noreturn]] void fail(const char* what) {
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Put the table back for the next input.
     for (const auto& [row, field] : host.touched) {
         rs.setAbsolutePosition(row);
-        rs.setFields(field, ReadingsDatabase::kCleared);
+        rs.setFields(field, Meter::kClearedReading);
     }
     if (!host.touched.empty()) rs.Update();
     return 0;

@@ -6,13 +6,9 @@
 
 #include "Fakes.h"
 #include "TestEnv.h"
-#include "core/compat/SerialControl.h"
 #include "core/session/MeterSession.h"
-#include "core/session/PortDiscovery.h"
-#include "core/store/ReadingsDatabase.h"
-#include "core/store/Recordset.h"
-#include "core/session/PortMap.h"
-#include "core/session/SettingsStore.h"
+#include "core/link/PortLinks.h"
+#include "core/common/SettingsStore.h"
 #include "gui/MainWindow.h"
 #include "gui/printing/PrintCommand.h"
 
@@ -50,16 +46,16 @@ struct AppRig {
         return *w;
     }
     void setSetting(const QString& key, const QString& value) {
-        settings.SaveSetting(SettingKey::App, SettingKey::Section, key, value);
+        settings.setValue(SettingKey::Section, key, value);
     }
     QString setting(const QString& key) {
-        return settings.GetSetting(SettingKey::App, SettingKey::Section, key, QStringLiteral("<absent>"));
+        return settings.value(SettingKey::Section, key, QStringLiteral("<absent>"));
     }
     TestEnv env;
     RecordingMessageBox messages;
     ScriptedCommonDialog dialog;
     SettingsStore settings;
-    PortMap ports;
+    PortLinks ports;
     std::unique_ptr<MeterSession> session;
     std::unique_ptr<MainWindow> w;
 };

@@ -4,13 +4,13 @@
 #include <QStringList>
 
 #include "core/files/FileDialog.h"
-#include "core/session/MessageBox.h"
+#include "core/common/MessageBox.h"
 
 /** @brief Records message texts; answers questions from a preset. Never blocks. */
 class RecordingMessageBox : public MessageBox {
 public:
-    void MsgBox(const QString& text) override { texts.append(text); }
-    bool AskYesNo(const QString& text) override {
+    void tell(const QString& text) override { texts.append(text); }
+    bool askYesNo(const QString& text) override {
         questions.append(text);
         return answerYes;
     }

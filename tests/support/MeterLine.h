@@ -8,7 +8,6 @@
 
 #include "Pty.h"
 #include "TestEnv.h"
-#include "core/compat/SerialControl.h"
 #include "core/session/MeterSession.h"
 
 /** @brief A meter plugged in by USB: port @p number's link names a stable by-id name, and that
@@ -43,23 +42,18 @@ private:
  *  than a chunk ever waits. The count of bytes read only grows, so the wait cannot end early on
  *  bytes the terminal has not passed on yet. */
 inline void sendPaced(Pty& pty, MeterSession& session, const QByteArray& bytes, int chunk = 200) {
-    const qint64 base = session.port().bytesReceived();
+    const qint64 base = session.link().bytesReceived();
     for (qsizetype at = 0; at < bytes.size(); at += chunk) {
         const QByteArray part = bytes.mid(at, chunk);
         pty.send(part);
         const qint64 expected = base + at + part.size();
         const bool taken = QTest::qWaitFor(
-            [&] {
-                return session.port().bytesReceived() >= expected && session.port().InBufferCount() == 0 &&
-                       !session.receiveState().Busy;
-            },
-            10000);
-        QVERIFY2(taken, qPrintable(QStringLiteral("read %1 of %2, waiting %3, busy %4, open %5")
-                                       .arg(session.port().bytesReceived() - base)
+            [&] { return session.link().bytesReceived() >= expected && !session.hasBytesWaiting(); }, 10000);
+        QVERIFY2(taken, qPrintable(QStringLiteral("read %1 of %2, waiting %3, open %4")
+                                       .arg(session.link().bytesReceived() - base)
                                        .arg(at + part.size())
-                                       .arg(session.port().InBufferCount())
-                                       .arg(session.receiveState().Busy)
-                                       .arg(session.portOpen())));
+                                       .arg(session.hasBytesWaiting())
+                                       .arg(session.isConnected())));
     }
 }
 

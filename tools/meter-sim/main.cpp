@@ -16,8 +16,9 @@
 #include <unistd.h>
 
 #include "MeterState.h"
-#include "core/session/Paths.h"
-#include "core/session/PortMap.h"
+#include "core/common/Paths.h"
+#include "core/common/Version.h"
+#include "core/link/PortLinks.h"
 
 namespace {
 int g_signalPipe[2] = {-1, -1};
@@ -127,7 +128,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orvanta-meter-sim"));
     QCoreApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(ORVANTA_VERSION_MAJOR).arg(ORVANTA_VERSION_MINOR).arg(ORVANTA_VERSION_PATCH));
+        Version::number());
     QCommandLineParser cli;
     cli.setApplicationDescription(QStringLiteral("Plays the Orvanta meter on a pseudo-terminal."));
     cli.addHelpOption();
@@ -164,9 +165,9 @@ int main(int argc, char** argv) {
     ::tcsetattr(hold, TCSANOW, &t);
     ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
 
-    PortMap ports(Paths::portsFolder());
+    PortLinks ports(Paths::portsFolder());
     // Links left behind by a simulator that was killed point at pseudo-terminals that are gone.
-    for (const PortMap::Link& l : ports.links()) {
+    for (const PortLinks::Link& l : ports.links()) {
         if (l.device.isEmpty() && l.target.startsWith(QLatin1String("/dev/pts/"))) ports.removeLink(l.number);
     }
     const int number = cli.isSet(portOpt) ? cli.value(portOpt).toInt() : ports.lowestFreeNumber();

@@ -5,11 +5,11 @@
 #include <QStringList>
 
 #include "core/files/Cp1252.h"
-#include "core/store/ReadingsDatabase.h"
-#include "core/store/Recordset.h"
+#include "core/meter/MeterFacts.h"
+#include "core/store/ReadingsStore.h"
 
 namespace {
-bool holdsReading(const QString& cell) { return !cell.isEmpty() && cell != ReadingsDatabase::kCleared; }
+bool holdsReading(const QString& cell) { return !cell.isEmpty() && cell != Meter::kClearedReading; }
 
 // A field holding the separator, a double quote or a line break is quoted, its quotes doubled.
 QString field(QString text, QChar sep) {
@@ -23,14 +23,14 @@ QString field(QString text, QChar sep) {
 
 namespace CsvExport {
 
-QByteArray build(const Recordset& rs, bool decimalComma) {
+QByteArray build(const ReadingsStore& store, bool decimalComma) {
     const QChar sep = decimalComma ? QLatin1Char(';') : QLatin1Char(',');
-    const int rows = rs.State() == Recordset::adStateOpen ? rs.RecordCount() : 0;
+    const int rows = store.rowCount();
     QList<int> sets;
     int lastRow = 0;
     for (int s = 1; s <= 30; ++s) {
         for (int r = 0; r < rows; ++r) {
-            if (!holdsReading(rs.cell(r, s))) continue;
+            if (!holdsReading(store.cell(r, s))) continue;
             if (!sets.contains(s)) sets.append(s);
             lastRow = qMax(lastRow, r + 1);
         }
@@ -39,9 +39,9 @@ QByteArray build(const Recordset& rs, bool decimalComma) {
     for (int s : sets) header << QStringLiteral("Set %1").arg(s);
     QByteArray out = Cp1252::encode(header.join(sep)) + "\r\n";
     for (int r = 0; r < lastRow; ++r) {
-        QStringList fields{field(rs.cell(r, 0), sep)};
+        QStringList fields{field(store.cell(r, 0), sep)};
         for (int s : sets) {
-            QString cell = rs.cell(r, s);
+            QString cell = store.cell(r, s);
             if (!holdsReading(cell)) cell.clear();
             else if (decimalComma) cell.replace(QLatin1Char('.'), QLatin1Char(','));
             fields << field(cell, sep);

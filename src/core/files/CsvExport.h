@@ -2,11 +2,11 @@
 #pragma once
 #include <QByteArray>
 
-class Recordset;
+class ReadingsStore;
 
 /** @brief The comma-separated export: a header, the sets that hold readings, no trailing
  *  separators. With the decimal comma, fields are separated by semicolons and the readings'
  *  decimal points become commas; otherwise the readings are written as the meter sent them. */
 namespace CsvExport {
-QByteArray build(const Recordset& rs, bool decimalComma);
+QByteArray build(const ReadingsStore& store, bool decimalComma);
 }

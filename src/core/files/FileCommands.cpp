@@ -8,58 +8,26 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "core/compat/ErrorCodes.h"
 #include "core/files/CsvExport.h"
 #include "core/files/DataFileCodec.h"
 #include "core/files/TextExport.h"
-#include "core/session/Messages.h"
-#include "core/store/ReadingsDatabase.h"
-#include "core/store/Recordset.h"
+#include "core/common/Messages.h"
+#include "core/store/ReadingsStore.h"
 
 namespace FileCommands {
 
 namespace {
 // A FIFO, a device or a folder: opening one for reading may block forever or read without end.
 bool isSpecial(const QFileInfo& fi) { return fi.exists() && !fi.isFile(); }
-
-void rewind(Recordset& rs) {
-    try {
-        if (rs.State() == Recordset::adStateOpen && rs.RecordCount() > 0) rs.setAbsolutePosition(1);
-    } catch (const VbError&) {
-    }
-}
 }  // namespace
 
-bool holdsReadings(const Recordset& rs) {
-    if (rs.State() != Recordset::adStateOpen) return false;
-    for (int r = 0; r < rs.RecordCount(); ++r) {
-        for (int k = 1; k <= 30; ++k) {
-            if (rs.cell(r, k) != ReadingsDatabase::kCleared) return true;
-        }
-    }
-    return false;
-}
-
-FileOutcome clearReadings(Recordset& rs, const std::function<void()>& rowDone) {
-    const QString cleared = ReadingsDatabase::kCleared;
-    try {
-        rs.setAbsolutePosition(1);
-        while (rs.AbsolutePosition() != Recordset::adPosEOF) {
-            for (int k = 1; k <= 30; ++k) {
-                if (rs.Fields(k) != cleared) rs.setFields(k, cleared);
-            }
-            rs.MoveNext();
-            if (rowDone) rowDone();
-        }
-        rs.setAbsolutePosition(1);
-    } catch (const VbError& e) {
-        rewind(rs);
-        return FileOutcome::failed(Msg::TableNotWritten.arg(e.description()));
-    }
+FileOutcome clearReadings(ReadingsStore& store) {
+    const StoreResult cleared = store.clearAll();
+    if (!cleared) return FileOutcome::failed(Msg::TableNotWritten.arg(cleared.reason));
     return FileOutcome::done();
 }
 
-FileOutcome openDataFile(Recordset& rs, const QString& path) {
+FileOutcome openDataFile(ReadingsStore& store, const QString& path) {
     const QFileInfo fi(path);
     if (isSpecial(fi)) return FileOutcome::failed(Msg::NotRegularFile.arg(path));
     if (fi.size() > DataFileCodec::kLargestFile) return FileOutcome::failed(Msg::FileTooLarge.arg(path));
@@ -73,76 +41,69 @@ FileOutcome openDataFile(Recordset& rs, const QString& path) {
     DataFileRecord first;
     if (DataFileCodec::read(data, probe, first) != DataFileCodec::ReadResult::Ok)
         return FileOutcome::failed(Msg::NotDataFile.arg(path));
-    try {
-        // The whole table is replaced: rows the file has no record for are cleared, so two
-        // surveys never mix.
-        qsizetype offset = 0;
-        DataFileRecord rec;
-        const int rows = rs.RecordCount();
-        for (int row = 1; row <= rows; ++row) {
-            const bool loaded = DataFileCodec::read(data, offset, rec) == DataFileCodec::ReadResult::Ok;
-            rs.setAbsolutePosition(row);
-            for (int k = 1; k <= 30; ++k) {
-                const QString text = loaded ? rec.SetValue[static_cast<size_t>(k - 1)] : ReadingsDatabase::kCleared;
-                if (rs.Fields(k) != text) rs.setFields(k, text);
-            }
-            if (!loaded) offset = data.size();  // a damaged record ends the file here
-        }
-        rs.Update();
-        rs.setAbsolutePosition(1);
-    } catch (const VbError& e) {
-        rewind(rs);
-        return FileOutcome::failed(Msg::TableNotWritten.arg(e.description()));
+    // The whole table is replaced in one transaction: rows the file has no record for are
+    // cleared, so two surveys never mix.
+    QVector<ReadingsStore::Row> rows;
+    qsizetype offset = 0;
+    DataFileRecord rec;
+    while (rows.size() < store.rowCount() &&
+           DataFileCodec::read(data, offset, rec) == DataFileCodec::ReadResult::Ok) {
+        ReadingsStore::Row row;
+        for (int k = 0; k < Meter::kSets; ++k) row[static_cast<size_t>(k)] = rec.SetValue[static_cast<size_t>(k)];
+        rows.append(row);
     }
+    const StoreResult replaced = store.replaceAll(rows);
+    if (!replaced) return FileOutcome::failed(Msg::TableNotWritten.arg(replaced.reason));
     return FileOutcome::done();
 }
 
-bool encodeDataFile(Recordset& rs, QByteArray* bytes, QString* why) {
-    try {
-        const int n = rs.RecordCount();
+bool encodeDataFile(const ReadingsStore& store, QByteArray* bytes, QString* why) {
+    if (!store.isOpen()) {
+        *why = QStringLiteral("the readings database is not open");
+        return false;
+    }
+    {
+        const int n = store.rowCount();
         DataFileRecord rec;
         for (int i = 1; i <= n; ++i) {
             bool ok = false;
-            const int number = rs.cell(i - 1, 0).toInt(&ok);
+            const int number = store.cell(i - 1, 0).toInt(&ok);
             if (!ok || number < -32768 || number > 32767) {
                 *why = QStringLiteral("row %1 has no row number").arg(i);
                 return false;
             }
             rec.RowNumber = static_cast<std::int16_t>(number);
-            for (int k = 1; k <= 30; ++k) rec.SetValue[static_cast<size_t>(k - 1)] = rs.cell(i - 1, k);
+            for (int k = 1; k <= 30; ++k) rec.SetValue[static_cast<size_t>(k - 1)] = store.cell(i - 1, k);
             if (!DataFileCodec::write(rec, *bytes)) {
                 *why = QStringLiteral("a reading in row %1 is longer than a data file can hold").arg(i);
                 return false;
             }
         }
-    } catch (const VbError& e) {
-        *why = e.description();
-        return false;
     }
     return true;
 }
 
-FileOutcome saveDataFile(Recordset& rs, const QString& path) {
+FileOutcome saveDataFile(const ReadingsStore& store, const QString& path) {
     QByteArray bytes;
     QString why;
-    if (!encodeDataFile(rs, &bytes, &why)) return FileOutcome::failed(Msg::FileNotWritten.arg(path, why));
+    if (!encodeDataFile(store, &bytes, &why)) return FileOutcome::failed(Msg::FileNotWritten.arg(path, why));
     return writeWhole(path, bytes);
 }
 
-FileOutcome exportText(Recordset& rs, const QString& path) {
+FileOutcome exportText(const ReadingsStore& store, const QString& path) {
     QByteArray bytes = TextExport::headerLine();
-    const int n = rs.State() == Recordset::adStateOpen ? rs.RecordCount() : 0;
+    const int n = store.rowCount();
     QStringList fields;
     for (int r = 0; r < n; ++r) {
         fields.clear();
-        for (int j = 0; j <= 30; ++j) fields << rs.cell(r, j);
+        for (int j = 0; j <= 30; ++j) fields << store.cell(r, j);
         bytes += TextExport::rowLine(fields);
     }
     return writeWhole(path, bytes);
 }
 
-FileOutcome exportCsv(Recordset& rs, const QString& path, bool decimalComma) {
-    return writeWhole(path, CsvExport::build(rs, decimalComma));
+FileOutcome exportCsv(const ReadingsStore& store, const QString& path, bool decimalComma) {
+    return writeWhole(path, CsvExport::build(store, decimalComma));
 }
 
 bool IsReadOnlyFile(const QString& path) {

@@ -2,9 +2,8 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
-#include <functional>
 
-class Recordset;
+class ReadingsStore;
 
 /** @brief What became of a file command: done, or the one message that says why not. */
 struct FileOutcome {
@@ -18,29 +17,26 @@ struct FileOutcome {
  *  dialog, no message box: each command answers what became of it. */
 namespace FileCommands {
 
-/** @brief True when some cell of a set holds a reading (not "0.000000"). */
-bool holdsReadings(const Recordset& rs);
-
-/** @brief Clears every reading to "0.000000", row by row; @p rowDone runs after each row. */
-FileOutcome clearReadings(Recordset& rs, const std::function<void()>& rowDone = {});
+/** @brief Clears every reading to "0.000000", in one transaction. */
+FileOutcome clearReadings(ReadingsStore& store);
 
 /** @brief Loads a data file: record k into row k; rows beyond the file's records are cleared.
  *  Refuses what is not a regular file, a file larger than any data file, and a file without a
- *  whole record. */
-FileOutcome openDataFile(Recordset& rs, const QString& path);
+ *  whole record. The table is replaced in one transaction, or not at all. */
+FileOutcome openDataFile(ReadingsStore& store, const QString& path);
 
 /** @brief The table as data file bytes; false with @p why when a row cannot be written. */
-bool encodeDataFile(Recordset& rs, QByteArray* bytes, QString* why);
+bool encodeDataFile(const ReadingsStore& store, QByteArray* bytes, QString* why);
 
 /** @brief Writes the table as a data file. The old file is replaced only once the new one is
  *  whole on disk. */
-FileOutcome saveDataFile(Recordset& rs, const QString& path);
+FileOutcome saveDataFile(const ReadingsStore& store, const QString& path);
 
 /** @brief Writes the table as tab-separated text, whole or not at all. */
-FileOutcome exportText(Recordset& rs, const QString& path);
+FileOutcome exportText(const ReadingsStore& store, const QString& path);
 
 /** @brief Writes the sets that hold readings as comma-separated values, whole or not at all. */
-FileOutcome exportCsv(Recordset& rs, const QString& path, bool decimalComma);
+FileOutcome exportCsv(const ReadingsStore& store, const QString& path, bool decimalComma);
 
 /** @brief True when the file at @p path is set read-only (its owner's write permission is off,
  *  or this user may not write it). A missing file is not read-only. */

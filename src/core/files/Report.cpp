@@ -1,26 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/Report.h"
 
-#include "core/compat/ErrorCodes.h"
-#include "core/store/Recordset.h"
-
-namespace {
-// A step that fails on the table is skipped and the report goes on.
-template <typename F>
-void step(F&& f) {
-    try {
-        f();
-    } catch (const VbError&) {
-    }
-}
-
-// The printer refused: the report ends there.
-struct PrinterFailed {};
-
-void out(bool ok) {
-    if (!ok) throw PrinterFailed{};
-}
-}  // namespace
+#include "core/store/ReadingsStore.h"
 
 namespace Report {
 
@@ -30,39 +11,25 @@ QString headerLine(int firstSet, int lastSet) {
     return line;
 }
 
-bool print(Recordset& rs, ReportPrinter& printer) {
-    try {
-    step([&] { out(printer.setFontSize(8)); });
-    step([&] { out(printer.printLine(QStringLiteral("\n\n \n"))); });
+bool print(const ReadingsStore& store, ReportPrinter& printer) {
+    if (!printer.setFontSize(8) || !printer.printLine(QStringLiteral("\n\n \n"))) return false;
     for (int b = 0; b < 4; ++b) {
         const int first = kBlocks[b][0];
         const int last = kBlocks[b][1];
-        step([&] { rs.setAbsolutePosition(1); });
-        step([&] { out(printer.setBold(true)); });
-        step([&] { out(printer.printLine(headerLine(first, last) + QLatin1Char('\n'))); });
-        step([&] { out(printer.setBold(false)); });
-        int n = 0;
-        step([&] { n = static_cast<std::int16_t>(rs.RecordCount()); });
-        for (int i = 0; i < n; ++i) {
-            step([&] {
-                QString line = rs.Fields(0) + QStringLiteral("\t\t");
-                for (int s = first; s <= last; ++s) {
-                    if (s > first) line += QLatin1Char('\t');
-                    line += rs.Fields(s);
-                }
-                out(printer.printLine(line));
-            });
-            step([&] { rs.MoveNext(); });
+        if (!printer.setBold(true) || !printer.printLine(headerLine(first, last) + QLatin1Char('\n')) ||
+            !printer.setBold(false))
+            return false;
+        for (int row = 0; row < store.rowCount(); ++row) {
+            QString line = store.cell(row, 0) + QStringLiteral("\t\t");
+            for (int s = first; s <= last; ++s) {
+                if (s > first) line += QLatin1Char('\t');
+                line += store.cell(row, s);
+            }
+            if (!printer.printLine(line)) return false;
         }
-        if (b < 3) step([&] { out(printer.printLine(QStringLiteral("\n"))); });
+        if (b < 3 && !printer.printLine(QStringLiteral("\n"))) return false;
     }
-    out(printer.endDoc());
-    } catch (const PrinterFailed&) {
-        step([&] { rs.setAbsolutePosition(1); });
-        return false;
-    }
-    step([&] { rs.setAbsolutePosition(1); });
-    return true;
+    return printer.endDoc();
 }
 
 }  // namespace Report

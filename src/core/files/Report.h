@@ -2,7 +2,7 @@
 #pragma once
 #include <QString>
 
-class Recordset;
+class ReadingsStore;
 
 /** @brief Where the printed listing goes: a printer, or a recorder in tests. A call that answers
  *  false has failed for good (the printer could not be started); failureReason() says why. */
@@ -26,7 +26,7 @@ namespace Report {
 constexpr int kBlocks[4][2] = {{1, 8}, {9, 16}, {17, 24}, {25, 30}};
 /** @brief "Number" and two tabs before every set name of the block. */
 QString headerLine(int firstSet, int lastSet);
-/** @brief Prints the whole table in four blocks. A step that fails on the table is skipped and
- *  printing goes on; a printer that fails ends it (false). The recordset is left on row 1. */
-bool print(Recordset& rs, ReportPrinter& printer);
+/** @brief Prints the whole table in four blocks; a printer that fails ends it (false). A closed
+ *  store prints the headers only. */
+bool print(const ReadingsStore& store, ReportPrinter& printer);
 }  // namespace Report

@@ -1,14 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/plot/LiveTrend.h"
 
-#include "core/session/MeterSession.h"
-
-LiveTrend::LiveTrend(MeterSession& session, QObject* parent) : QObject(parent) {
-    connect(&session, &MeterSession::continuousChanged, this, &LiveTrend::setRunning);
-    connect(&session, &MeterSession::liveValue, this,
-            [this](double value) { add(QDateTime::currentDateTime(), value); });
-}
-
 void LiveTrend::add(const QDateTime& time, double value) {
     if (!m_running) return;
     if (m_values.size() >= kMaxValues) m_values.removeFirst();

@@ -4,8 +4,6 @@
 #include <QList>
 #include <QObject>
 
-class MeterSession;
-
 /** @brief The values of the current (or last) run of continuous readings, with the time each
  *  arrived, for the plot's live trend. A new run starts a new trend; the oldest values give way
  *  after kMaxValues. Captured single readings are not part of it. No widget. */
@@ -18,12 +16,13 @@ public:
     };
     static constexpr int kMaxValues = 3600;
 
-    /** @brief Follows @p session's continuous readings. */
-    explicit LiveTrend(MeterSession& session, QObject* parent = nullptr);
+    explicit LiveTrend(QObject* parent = nullptr) : QObject(parent) {}
     const QList<Value>& values() const { return m_values; }
 
     /** @brief Adds a value that arrived at @p time while a run goes on; ignored otherwise. */
     void add(const QDateTime& time, double value);
+    /** @brief Adds a value that arrived now. */
+    void addNow(double value) { add(QDateTime::currentDateTime(), value); }
     /** @brief A run starts (the trend empties) or ends. */
     void setRunning(bool running);
 

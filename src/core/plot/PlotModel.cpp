@@ -4,26 +4,24 @@
 #include <QLocale>
 #include <cmath>
 
-#include "core/store/ReadingsDatabase.h"
-#include "core/store/Recordset.h"
+#include "core/store/ReadingsStore.h"
 
 namespace {
 bool reading(const QString& text, double* v) {
-    if (text == ReadingsDatabase::kCleared) return false;
+    if (text == Meter::kClearedReading) return false;
     bool ok = false;
     *v = QLocale::c().toDouble(text.trimmed(), &ok);
     return ok && std::isfinite(*v);
 }
 }  // namespace
 
-QList<int> PlotModel::setsWithReadings(const Recordset& rs) {
+QList<int> PlotModel::setsWithReadings(const ReadingsStore& store) {
     QList<int> out;
-    if (rs.State() != Recordset::adStateOpen) return out;
-    const int rows = rs.RecordCount();
+    const int rows = store.rowCount();
     for (int s = 1; s <= 30; ++s) {
         double v;
         for (int r = 0; r < rows; ++r) {
-            if (reading(rs.cell(r, s), &v)) {
+            if (reading(store.cell(r, s), &v)) {
                 out.append(s);
                 break;
             }
@@ -32,17 +30,16 @@ QList<int> PlotModel::setsWithReadings(const Recordset& rs) {
     return out;
 }
 
-QList<PlotModel::Series> PlotModel::build(const Recordset& rs, const QList<int>& sets, bool logScale) {
+QList<PlotModel::Series> PlotModel::build(const ReadingsStore& store, const QList<int>& sets, bool logScale) {
     QList<Series> out;
-    if (rs.State() != Recordset::adStateOpen) return out;
-    const int rows = rs.RecordCount();
+    const int rows = store.rowCount();
     for (int s : sets) {
         if (s < 1 || s > 30) continue;
         Series series;
         series.set = s;
         for (int r = 0; r < rows; ++r) {
             double v;
-            if (!reading(rs.cell(r, s), &v)) continue;
+            if (!reading(store.cell(r, s), &v)) continue;
             if (logScale && v <= 0) continue;
             series.points.append(QPointF(r + 1, v));
         }

@@ -4,7 +4,7 @@
 #include <QPointF>
 #include <QString>
 
-class Recordset;
+class ReadingsStore;
 
 /** @brief The profile plot's data: the readings of the chosen sets against reading position.
  *  Cleared cells ("0.000000") and cells that are not numbers are left out; with the log scale,
@@ -20,9 +20,9 @@ public:
     };
 
     /** @brief Sets that hold at least one reading. */
-    static QList<int> setsWithReadings(const Recordset& rs);
+    static QList<int> setsWithReadings(const ReadingsStore& store);
     /** @brief One series per chosen set, in the order given. */
-    static QList<Series> build(const Recordset& rs, const QList<int>& sets, bool logScale);
+    static QList<Series> build(const ReadingsStore& store, const QList<int>& sets, bool logScale);
     /** @brief The axes' range for @p series (log10 of the readings with the log scale). */
     static Range range(const QList<Series>& series, bool logScale);
     struct Tick {

@@ -1,32 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/session/MeterSession.h"
 
-#include <QFileInfo>
+#include <QTimer>
 
-#include "core/compat/Conversions.h"
-#include "core/compat/ErrorCodes.h"
-#include "core/compat/Registry.h"
-#include "core/compat/SerialControl.h"
-#include "core/protocol/Commands.h"
-#include "core/session/MessageBox.h"
-#include "core/session/Messages.h"
-#include "core/session/PortDiscovery.h"
-#include "core/session/PortMap.h"
-#include "core/session/SettingsStore.h"
-#include "core/store/ReadingsDatabase.h"
-#include "core/store/Recordset.h"
+#include "core/common/MessageBox.h"
+#include "core/common/Messages.h"
+#include "core/common/SettingsStore.h"
+#include "core/link/PortLinks.h"
+#include "core/meter/Commands.h"
+#include "core/meter/Numbers.h"
 
 namespace {
 // "True"/"False" are the stored forms; anything unreadable counts as the default, False.
 bool settingToBool(const QString& text) {
     const QString t = text.trimmed();
     if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
-    const std::optional<double> n = toReal(t);
+    const std::optional<double> n = Numbers::toReal(t);
     return n && *n != 0.0;
 }
 
 constexpr int kDiscardThreshold = 512;  // characters waiting outside a download
-constexpr int kReconnectIntervalMs = 500;
 }  // namespace
 
 MeterSession::MeterSession(Deps deps, QObject* parent)
@@ -34,212 +27,163 @@ MeterSession::MeterSession(Deps deps, QObject* parent)
       m_messages(deps.messages),
       m_settings(deps.settings),
       m_ports(deps.ports),
-      m_database(std::make_unique<ReadingsDatabase>(deps.databasePath)),
-      m_port(std::make_unique<SerialControl>([this](int number) { return m_ports.devicePath(number); })) {
-    connect(m_port.get(), &SerialControl::OnComm, this, &MeterSession::onReceive);
-    connect(m_port.get(), &SerialControl::connectionLost, this, &MeterSession::onConnectionLost);
-    connect(m_port.get(), &SerialControl::opened, this, [this] {
+      m_store(deps.databasePath),
+      m_reconnector(deps.ports),
+      m_recorder(m_store) {
+    connect(&m_link, &SerialLink::received, this, &MeterSession::onReceived);
+    connect(&m_link, &SerialLink::connectionLost, this, &MeterSession::onConnectionLost);
+    connect(&m_link, &SerialLink::opened, this, [this] {
         m_lostShown = false;
-        m_reconnect.stop();
+        m_reconnector.stop();
     });
-    m_reconnect.setInterval(kReconnectIntervalMs);
-    connect(&m_reconnect, &QTimer::timeout, this, &MeterSession::tryReconnect);
+    connect(&m_reconnector, &Reconnector::deviceBack, this, &MeterSession::onDeviceBack);
 }
 
 MeterSession::~MeterSession() {
-    m_port->blockSignals(true);
+    m_link.blockSignals(true);
     shutdown();
 }
-
-Recordset& MeterSession::readings() { return m_database->rsSets; }
-const Recordset& MeterSession::readings() const { return m_database->rsSets; }
-bool MeterSession::portOpen() const { return m_port->PortOpen(); }
 
 // ---- start-up and shutdown ----
 
 void MeterSession::loadSettings() {
-    m_state.VersionText = QStringLiteral("Version %1.%2.%3")
-                              .arg(ORVANTA_VERSION_MAJOR)
-                              .arg(ORVANTA_VERSION_MINOR)
-                              .arg(ORVANTA_VERSION_PATCH);
-    m_state.StoreToPC = settingToBool(m_settings.GetSetting(SettingKey::App, SettingKey::Section,
-                                                            SettingKey::StoreFunction, QStringLiteral("False")));
+    m_state.storeToPC = settingToBool(
+        m_settings.value(SettingKey::Section, SettingKey::StoreFunction, QStringLiteral("False")));
     SetUnits();
-    m_state.mSelectedSet = QStringLiteral("1");
-    m_state.MeterSetText = QStringLiteral("1");
-    m_state.MeterReadingText = QStringLiteral("1");
+    m_state.selectedSet = 1;
+    m_state.meter.set = 1;
+    m_state.meter.reading = 1;
 }
 
 void MeterSession::openReadings() {
-    Recordset& rs = readings();
-    if (rs.State() != Recordset::adStateClosed) return;
-    const QString opening = Msg::DatabaseNotOpened + QLatin1Char(' ') + m_database->path() + QLatin1Char('\n');
-    try {
-        m_database->OpenSets();
-        return;
-    } catch (const VbError& e) {
-        if (e.number() != ErrorCode::WrongSchema) {
-            m_messages.MsgBox(opening + e.description());
-            return;
-        }
-        // A file that is not the program's: never rewritten, but it may be set aside.
-        if (!m_messages.AskYesNo(opening + e.description() + QLatin1Char('\n') + Msg::SetAsideQuestion)) return;
-    }
-    const QString aside = m_database->setAside();
-    if (aside.isEmpty()) {
-        m_messages.MsgBox(opening + Msg::NotSetAside);
+    if (m_store.isOpen()) return;
+    const QString opening =
+        Msg::DatabaseNotOpened + QLatin1Char(' ') + m_store.path() + QLatin1Char('\n');
+    StoreResult opened = m_store.open();
+    if (opened) return;
+    if (opened.kind != StoreFailure::Foreign) {
+        m_messages.tell(opening + opened.reason);
         return;
     }
-    try {
-        m_database->OpenSets();
-    } catch (const VbError& e) {
-        m_messages.MsgBox(opening + e.description());
+    // A file that is not the program's: never rewritten, but it may be set aside.
+    if (!m_messages.askYesNo(opening + opened.reason + QLatin1Char('\n') + Msg::SetAsideQuestion))
+        return;
+    if (m_store.setAside().isEmpty()) {
+        m_messages.tell(opening + Msg::NotSetAside);
+        return;
     }
+    opened = m_store.open();
+    if (!opened) m_messages.tell(opening + opened.reason);
 }
 
-std::optional<std::int16_t> MeterSession::findMeterPort() {
-    m_ports.linkUsbDevices();
-    SerialCommRegistry registry(m_ports.serialCommValues());
-    const QString port = FindVcpPort(registry);
-    return port.isEmpty() ? std::nullopt : PortNumberFromName(port);
-}
+std::optional<int> MeterSession::findMeterPort() const { return m_ports.meterPort(); }
 
-bool MeterSession::openPort(std::int16_t number) {
-    m_state.CommPortNumber = number;
-    m_state.CommSettings = QStringLiteral("9600,n,8,1");
+OpenResult MeterSession::openPort(int number) {
+    m_state.portNumber = number;
     return OpenCommPort();
 }
 
 void MeterSession::connectMeter() {
-    const std::optional<std::int16_t> found = findMeterPort();
-    if (found) {
-        m_state.CommPortNumber = *found;
+    if (const std::optional<int> found = findMeterPort()) {
+        m_state.portNumber = *found;
     } else {
-        const QString stored =
-            m_settings.GetSetting(SettingKey::App, SettingKey::Section, SettingKey::CommNum, QStringLiteral("1"));
-        m_state.CommPortNumber = toInt16(stored).value_or(1);  // an unreadable setting counts as its default
-        m_messages.MsgBox(Msg::NoMeter);
+        const QString stored = m_settings.value(SettingKey::Section, SettingKey::CommNum, QStringLiteral("1"));
+        // An unreadable setting counts as its default.
+        m_state.portNumber = Numbers::toInt16(stored).value_or(1);
+        m_messages.tell(Msg::NoMeter);
     }
-    m_state.CommSettings = QStringLiteral("9600,n,8,1");
     OpenCommPort();
 }
 
 void MeterSession::shutdown() {
-    m_reconnect.stop();
-    Recordset& rs = readings();
-    try {
-        if (rs.State() == Recordset::adStateOpen) rs.Close();
-    } catch (const VbError&) {
-    }
+    m_reconnector.stop();
+    m_store.close();
 }
 
 // ---- the port ----
 
-bool MeterSession::OpenCommPort(bool quiet) {
+void MeterSession::tellWhyNotOpened(const OpenResult& result) {
+    switch (result.kind) {
+        case OpenResult::Kind::NoSuchDevice: m_messages.tell(Msg::MeterNotConnected); break;
+        case OpenResult::Kind::HeldByOther: m_messages.tell(Msg::PortInUse); break;
+        case OpenResult::Kind::NotAllowed: m_messages.tell(Msg::PortPermission); break;
+        case OpenResult::Kind::Opened:
+        case OpenResult::Kind::Failed: break;
+    }
+}
+
+OpenResult MeterSession::OpenCommPort(bool quiet) {
     // Whatever was being received belongs to the port as it was.
     endDownload();
-    try {
-        if (m_port->PortOpen()) m_port->setPortOpen(false);
-        m_port->setCommPort(m_state.CommPortNumber);
-        m_port->setSettings(m_state.CommSettings);
-        m_port->setPortOpen(true);
-        m_port->setRThreshold(1);
-    } catch (const VbError& e) {
-        if (!quiet) {
-            switch (e.number()) {
-                case ErrorCode::CommInvalidPort: m_messages.MsgBox(Msg::MeterNotConnected); break;
-                case ErrorCode::CommPortInUse: m_messages.MsgBox(Msg::PortInUse); break;
-                case ErrorCode::PermissionDenied: m_messages.MsgBox(Msg::PortPermission); break;
-                default: break;
-            }
-        }
-        return false;
+    const OpenResult result = m_state.portNumber >= 1 && m_state.portNumber <= 255
+                                  ? m_link.open(m_ports.devicePath(m_state.portNumber))
+                                  : OpenResult{OpenResult::Kind::NoSuchDevice, QStringLiteral("Invalid port number")};
+    if (!result.opened()) {
+        m_link.close();
+        if (!quiet) tellWhyNotOpened(result);
+        return result;
     }
-    rememberOpenedDevice();
+    m_reconnector.remember(m_state.portNumber, m_link.device());
     Q_EMIT portOpened();
-    return true;
+    return result;
 }
 
-void MeterSession::rememberOpenedDevice() {
-    m_openedLinkTarget = m_ports.linkTarget(m_state.CommPortNumber);
-    m_openedDevice = m_port->openDevice();
-}
+bool MeterSession::ensurePortOpen() { return m_link.isOpen() || OpenCommPort().opened(); }
 
-bool MeterSession::portReady() { return m_port->PortOpen() || OpenCommPort(); }
+void MeterSession::setActivity(Activity activity) {
+    const bool wasLive = m_state.activity == Activity::Live;
+    m_state.activity = activity;
+    const bool live = activity == Activity::Live;
+    if (wasLive != live) Q_EMIT continuousChanged(live);
+}
 
 bool MeterSession::write(const QByteArray& command) {
-    const bool wasContinuous = m_continuous;
-    m_continuous = command == Command::ShowContinuousReadings;
-    bool written = true;
-    try {
-        m_port->setOutput(command);
-    } catch (const VbError&) {
-        written = false;  // the port is closed now; the next request reopens it
-    }
-    if (wasContinuous != m_continuous) Q_EMIT continuousChanged(m_continuous);
-    return written;
+    // A write that fails closes the link; the next request reopens it.
+    return m_link.write(command);
 }
 
 MeterSession::PortChoice MeterSession::choosePort(const QString& numberText) {
     endDownload();
     // Each step that fails is skipped, as the dialog always did; only a port that does not exist
     // keeps the dialog open.
-    if (const std::optional<std::int16_t> n = toInt16(numberText)) m_state.CommPortNumber = *n;
-    m_settings.SaveSetting(SettingKey::App, SettingKey::Section, SettingKey::CommNum,
-                           QString::number(m_state.CommPortNumber));
-    if (m_port->PortOpen()) m_port->setPortOpen(false);
-    try {
-        m_port->setCommPort(m_state.CommPortNumber);
-    } catch (const VbError&) {
-        m_messages.MsgBox(Msg::InvalidPortNumber);
+    if (const std::optional<std::int16_t> n = Numbers::toInt16(numberText)) m_state.portNumber = *n;
+    m_settings.setValue(SettingKey::Section, SettingKey::CommNum, QString::number(m_state.portNumber));
+    m_link.close();
+    if (m_state.portNumber < 1 || m_state.portNumber > 255) {
+        m_messages.tell(Msg::InvalidPortNumber);
         return PortChoice::Refused;
     }
-    try {
-        m_port->setSettings(m_state.CommSettings);
-    } catch (const VbError&) {
-    }
-    try {
-        m_port->setPortOpen(true);
-    } catch (const VbError& e) {
-        switch (e.number()) {
-            case ErrorCode::CommInvalidPort: m_messages.MsgBox(Msg::InvalidPortNumber); return PortChoice::Refused;
-            case ErrorCode::CommPortInUse: m_messages.MsgBox(Msg::PortInUse); break;
-            case ErrorCode::PermissionDenied: m_messages.MsgBox(Msg::PortPermission); break;
-            default: break;
+    const OpenResult result = m_link.open(m_ports.devicePath(m_state.portNumber));
+    if (!result.opened()) {
+        if (result.kind == OpenResult::Kind::NoSuchDevice) {
+            m_messages.tell(Msg::InvalidPortNumber);
+            return PortChoice::Refused;
         }
+        tellWhyNotOpened(result);
         return PortChoice::Kept;
     }
-    m_port->setRThreshold(1);
-    rememberOpenedDevice();
+    m_reconnector.remember(m_state.portNumber, m_link.device());
     Q_EMIT portOpened();
     return PortChoice::Opened;
 }
 
 void MeterSession::onConnectionLost() {
-    m_resumeContinuous = m_continuous;
+    m_resumeContinuous = m_state.activity == Activity::Live;
     endDownload();
-    if (!m_reconnect.isActive()) m_reconnect.start();
+    m_reconnector.start();
     Q_EMIT connectionLost();
     if (m_lostShown) return;
     m_lostShown = true;
-    QTimer::singleShot(0, this, [this] { m_messages.MsgBox(Msg::ConnectionLost); });
+    QTimer::singleShot(0, this, [this] { m_messages.tell(Msg::ConnectionLost); });
 }
 
-void MeterSession::tryReconnect() {
-    if (m_port->PortOpen()) {
-        m_reconnect.stop();
+void MeterSession::onDeviceBack() {
+    if (m_link.isOpen()) {
+        m_reconnector.stop();
         return;
     }
-    // Only the device the session had: the same link target when the link is back (a by-id
-    // name stays the meter's), or the same device where there was no link. Never another
-    // device that now answers to the number.
-    const QString target = m_ports.linkTarget(m_state.CommPortNumber);
-    if (target != m_openedLinkTarget) return;
-    const QString device = m_ports.devicePath(m_state.CommPortNumber);
-    if (!QFileInfo::exists(device)) return;
-    if (m_openedLinkTarget.isEmpty() && QFileInfo(device).canonicalFilePath() != m_openedDevice) return;
-    if (!OpenCommPort(true)) return;
-    m_reconnect.stop();
+    if (!OpenCommPort(true).opened()) return;
+    m_reconnector.stop();
     if (m_resumeContinuous) write(Command::ShowContinuousReadings);
     m_resumeContinuous = false;
     Q_EMIT connectionRestored();
@@ -247,234 +191,192 @@ void MeterSession::tryReconnect() {
 
 // ---- requests ----
 
-void MeterSession::download(const QByteArray& command, int maximum) {
-    if (!portReady()) return;
+void MeterSession::requestDownload(const QByteArray& command, int maximum) {
+    if (!ensurePortOpen()) return;
     endDownload();
-    m_stopped = false;
     write(command);
-    m_state.ReadingMode = false;
-    m_state.DownloadMode = true;
-    m_download.mProgressCount = 0;
-    m_stored = 0;
-    m_downloading = true;
+    m_state.lastRequest = Request::Download;
+    m_engine.download.received = 0;
+    m_recorder.start();
+    m_storeFailure = StoreResult::done();
+    setActivity(Activity::Downloading);
     Q_EMIT downloadRequested(maximum);
 }
 
-void MeterSession::live(const QByteArray& command) {
-    if (!portReady()) return;
+void MeterSession::requestLive(const QByteArray& command) {
+    if (!ensurePortOpen()) return;
     endDownload();
-    m_stopped = false;
     write(command);
-    m_state.DownloadMode = false;
-    m_state.ReadingMode = true;
+    m_state.lastRequest = Request::Live;
+    setActivity(command == Command::ShowContinuousReadings ? Activity::Live : Activity::Idle);
     Q_EMIT liveRequested();
 }
 
-void MeterSession::DownloadCurrentSet() { download(Command::DownloadCurrentSet, 128); }
-void MeterSession::DownloadSelectedSet() { download(Command::DownloadSelectedSet(m_state.mSelectedSet), 128); }
-void MeterSession::DownloadAllSets() { download(Command::DownloadAllSets, 3840); }
-void MeterSession::CaptureCurrentReading() { live(Command::CaptureCurrentReading); }
-void MeterSession::ShowContinuousReadings() { live(Command::ShowContinuousReadings); }
+void MeterSession::DownloadCurrentSet() { requestDownload(Command::DownloadCurrentSet, Meter::kPositions); }
+void MeterSession::DownloadSelectedSet() {
+    requestDownload(Command::DownloadSelectedSet(m_state.selectedSet), Meter::kPositions);
+}
+void MeterSession::DownloadAllSets() { requestDownload(Command::DownloadAllSets, Meter::kSets * Meter::kPositions); }
+void MeterSession::CaptureCurrentReading() { requestLive(Command::CaptureCurrentReading); }
+void MeterSession::ShowContinuousReadings() { requestLive(Command::ShowContinuousReadings); }
 
-void MeterSession::CancelDownload() {
-    if (m_port->PortOpen()) write(Command::Stop);
-    m_stopped = true;
+void MeterSession::cancelDownload() {
+    if (m_link.isOpen()) write(Command::Stop);
     endDownload();
+    setActivity(Activity::Stopped);
 }
 
-void MeterSession::StopReadings() {
-    if (m_port->PortOpen()) write(Command::Stop);
-    m_stopped = true;
+void MeterSession::stopReadings() {
+    if (m_link.isOpen()) write(Command::Stop);
+    setActivity(Activity::Stopped);
 }
 
 void MeterSession::SendCommand(const QByteArray& command) {
-    if (m_continuous) {
-        m_continuous = false;
-        Q_EMIT continuousChanged(false);
-    }
-    if (!m_port->PortOpen() && !OpenCommPort()) return;
-    try {
-        m_port->setOutput(command);
-    } catch (const VbError&) {
-    }
+    // A key of the panel changes what the meter does: continuous readings are no longer known
+    // to run.
+    if (m_state.activity == Activity::Live) setActivity(Activity::Idle);
+    if (!ensurePortOpen()) return;
+    write(command);
 }
 
-void MeterSession::selectSet(const QString& set) { m_state.mSelectedSet = set; }
+void MeterSession::selectSet(int set) {
+    if (Meter::isSet(set)) m_state.selectedSet = set;
+}
 
 bool MeterSession::setStoreToPC(bool toPC) {
-    m_state.StoreToPC = toPC;
-    const bool saved = m_settings.SaveSetting(SettingKey::App, SettingKey::Section, SettingKey::StoreFunction,
-                                              toPC ? QStringLiteral("True") : QStringLiteral("False"));
-    if (m_state.ReadingMode) Q_EMIT storeDestinationChanged(toPC);
+    m_state.storeToPC = toPC;
+    const bool saved = m_settings.setValue(SettingKey::Section, SettingKey::StoreFunction,
+                                           toPC ? QStringLiteral("True") : QStringLiteral("False"));
+    if (m_state.lastRequest == Request::Live) Q_EMIT storeDestinationChanged(toPC);
     return saved;
 }
 
-void MeterSession::SetUnits() { m_state.UnitsText = UnitsTextFor(m_state.UnitsCode); }
-void MeterSession::SetMode() { m_state.ModeText = ModeTextFor(m_state.ModeCode); }
+void MeterSession::SetUnits() { m_state.meter.unitsText = Meter::unitsText(m_state.meter.units()); }
+void MeterSession::SetMode() { m_state.meter.modeText = Meter::modeText(m_state.meter.mode); }
 
 void MeterSession::StoreShownReading() {
-    const int set = m_state.MeterSetText.toInt();
-    Recordset& rs = readings();
-    if (m_shownReading.isEmpty() || set < 1 || set > 30 || rs.State() != Recordset::adStateOpen) {
-        m_messages.MsgBox(Msg::NothingToStore);
+    const int set = m_state.meter.set;
+    if (m_shownReading.isEmpty() || !Meter::isSet(set) || !m_store.isOpen()) {
+        m_messages.tell(Msg::NothingToStore);
         return;
     }
-    int row = 0;
-    for (int r = 0; r < rs.RecordCount(); ++r) {
-        if (rs.cell(r, set) == ReadingsDatabase::kCleared) {
-            row = r + 1;
+    int position = 0;
+    for (int p = 1; p <= m_store.rowCount(); ++p) {
+        if (m_store.reading(set, p) == Meter::kClearedReading) {
+            position = p;
             break;
         }
     }
-    if (row == 0) {
-        m_messages.MsgBox(Msg::SetFull.arg(set));
+    if (position == 0) {
+        m_messages.tell(Msg::SetFull.arg(set));
         return;
     }
-    try {
-        rs.setAbsolutePosition(row);
-        rs.setFields(set, m_shownReading);
-        rs.Update();
-    } catch (const VbError& e) {
-        m_messages.MsgBox(Msg::TableNotWritten.arg(e.description()));
+    const StoreResult written = m_store.writeReading(set, position, m_shownReading);
+    if (!written) {
+        m_messages.tell(Msg::TableNotWritten.arg(written.reason));
         return;
     }
-    Q_EMIT storedToPC(set, row);
+    Q_EMIT storedToPC(set, position);
+}
+
+void MeterSession::holdReceiving(bool hold) {
+    m_held = hold;
+    if (!hold && !m_pending.isEmpty()) onReceived({});
 }
 
 // ---- receiving ----
 
-void MeterSession::onReceive() {
-    if (m_rx.Busy) return;  // a message box of this handler is open; the port tries again
-    m_rx.Busy = true;
-    // Outside a download the panel must show what the meter measures now, not a backlog. The
-    // rest of a line cut by the discard is never a value.
-    if (!m_downloading && m_port->InBufferCount() > kDiscardThreshold) {
-        m_port->setInBufferCount(0);
-        m_rx.InValue = false;
-        m_download.mReadingText.clear();
-        m_rx.SkipToLineFeed = true;
+void MeterSession::onReceived(const QByteArray& bytes) {
+    m_pending += bytes;
+    // A handler further up the stack (one that ran an event loop) takes these in turn.
+    if (m_receiving || m_held) return;
+    m_receiving = true;
+    while (!m_pending.isEmpty() && !m_held) {
+        QByteArray chunk;
+        chunk.swap(m_pending);
+        // Outside a download the panel must show what the meter measures now, not a backlog.
+        // The rest of a line cut by the discard is never a value.
+        if (m_state.activity != Activity::Downloading && chunk.size() > kDiscardThreshold) {
+            m_link.discardWaiting();
+            m_engine.skipToLineFeed();
+            continue;
+        }
+        for (const char c : chunk) m_engine.FeedChar(QChar(static_cast<uchar>(c)), m_state.lastRequest, m_state.meter, *this);
     }
-    m_port->setInputLen(0);
-    const QString chunk = m_port->Input();
-    for (const QChar ch : chunk) FeedChar(ch, m_rx, m_state, m_download, *this);
-    m_rx.Busy = false;
+    m_receiving = false;
 }
 
 void MeterSession::ShowUnitsText() { Q_EMIT panelUnitsChanged(); }
 void MeterSession::ShowModeText() { Q_EMIT panelModeChanged(); }
 void MeterSession::ShowBandUnits() {
-    // The units of a set's download come right after its header.
-    if (m_downloading && m_setInProgress > 0) {
-        try {
-            m_database->setSetUnits(m_setInProgress, m_state.UnitsCode);
-        } catch (const VbError&) {
-            // Only a label of the plot depends on it; the readings themselves are stored.
-        }
-    }
+    // The units of a set's download come right after its header. Only a label of the plot
+    // depends on them; the readings themselves are stored either way.
+    const int set = m_engine.download.set;
+    if (isDownloading() && Meter::isSet(set)) m_store.setSetUnits(set, m_state.meter.units());
     Q_EMIT bandUnitsChanged();
 }
 void MeterSession::ShowSetNumber() { Q_EMIT meterSetChanged(); }
 void MeterSession::ShowReadingNumber() { Q_EMIT meterReadingChanged(); }
-void MeterSession::ShowBeeperState(int code) { Q_EMIT beeperChanged(code); }
+void MeterSession::ShowBeeperState(int digit) { Q_EMIT beeperChanged(digit); }
 
 void MeterSession::ShowLiveValue(double value) {
-    m_shownReading = m_download.mReadingText;
+    m_shownReading = m_engine.download.valueText;
     Q_EMIT liveValue(value);
 }
 
 void MeterSession::BeginSet() {
-    if (!m_downloading) {
+    if (!isDownloading()) {
         // Set data the meter sends of its own accord is taken in; after a Cancel or a Stop, what
         // is still on its way belongs to no download until the next request.
-        if (m_stopped) return;
-        m_downloading = true;
-        m_stored = 0;
+        if (m_state.activity == Activity::Stopped) return;
+        m_recorder.start();
+        m_storeFailure = StoreResult::done();
+        setActivity(Activity::Downloading);
     }
-    clearRestOfSet();
-    m_setInProgress = m_download.mSetNumber >= 1 && m_download.mSetNumber <= 30 ? m_download.mSetNumber : 0;
-    m_lastReadingInSet = 0;
+    const StoreResult ended = m_recorder.beginSet(m_engine.download.set);
+    if (!ended) stopForStoreFailure(ended);
 }
 
 void MeterSession::StoreReading() {
-    if (!m_downloading) return;  // set data nobody asked for (after a Cancel, say)
-    const int set = m_download.mSetNumber;
-    const int row = m_download.mReadingNumber;
-    Recordset& rs = readings();
-    // A set outside 1..30 (field 0 is "Number") or a position the table does not have is
-    // counted, never written.
-    if (set >= 1 && set <= 30) {
-        try {
-            if (row <= rs.RecordCount()) {
-                rs.setAbsolutePosition(row);
-                rs.setFields(set, m_download.mReadingText);
-                // Saved at once: a reading the progress dialog has counted is in the file,
-                // whatever happens next (an unplugged meter, a killed program).
-                rs.Update();
-                ++m_stored;
-                m_lastReadingInSet = row;
-            }
-        } catch (const VbError& e) {
-            stopForStoreFailure(e.description());
-            return;
-        }
+    if (!isDownloading()) return;  // set data nobody asked for (after a Cancel, say)
+    // Written at once: a reading the progress dialog has counted is in the file, whatever
+    // happens next (an unplugged meter, a killed program).
+    const StoreResult written = m_recorder.storeReading(m_engine.download.position, m_engine.download.valueText);
+    if (!written) {
+        stopForStoreFailure(written);
+        return;
     }
     Q_EMIT downloadProgressed();
 }
 
 void MeterSession::FinishDownload() {
-    Recordset& rs = readings();
-    clearRestOfSet();  // nothing to clear outside a download: no set is in progress
-    try {
-        if (rs.State() == Recordset::adStateOpen) {
-            if (rs.AbsolutePosition() != Recordset::adPosEOF) rs.Update();
-            rs.setAbsolutePosition(1);
-        }
-    } catch (const VbError&) {
+    if (!isDownloading()) return;
+    const StoreResult ended = m_recorder.endSet();
+    if (!ended) {
+        stopForStoreFailure(ended);
+        return;
     }
-    if (!m_downloading) return;
-    m_downloading = false;
+    setActivity(Activity::Idle);
     Q_EMIT downloadEnded();
 }
 
-void MeterSession::clearRestOfSet() {
-    // A set in the table is what the meter last sent for it: positions past its last reading
-    // keep nothing of an earlier, longer download.
-    const int set = m_setInProgress;
-    if (set < 1 || set > 30) return;
-    Recordset& rs = readings();
-    try {
-        for (int row = m_lastReadingInSet + 1; row <= rs.RecordCount(); ++row) {
-            if (rs.cell(row - 1, set) == ReadingsDatabase::kCleared) continue;
-            rs.setAbsolutePosition(row);
-            rs.setFields(set, ReadingsDatabase::kCleared);
-            rs.Update();
-        }
-    } catch (const VbError& e) {
-        stopForStoreFailure(e.description());
-    }
-    m_setInProgress = 0;
-}
-
 void MeterSession::endDownload() {
-    const bool was = m_downloading;
-    ResetReceive(m_rx, m_download);
-    m_downloading = false;
-    m_setInProgress = 0;
-    Recordset& rs = readings();
-    try {
-        if (rs.State() == Recordset::adStateOpen && rs.AbsolutePosition() != Recordset::adPosEOF) rs.Update();
-    } catch (const VbError&) {
-    }
-    if (was) Q_EMIT downloadEnded();
+    m_engine.reset();
+    m_recorder.abandonSet();
+    if (!isDownloading()) return;
+    setActivity(Activity::Idle);
+    Q_EMIT downloadEnded();
 }
 
-void MeterSession::stopForStoreFailure(const QString& reason) {
-    if (!m_downloading) return;
-    if (m_port->PortOpen()) write(Command::Stop);
-    m_stopped = true;
-    const int stored = m_stored;
+void MeterSession::stopForStoreFailure(const StoreResult& failure) {
+    if (!isDownloading()) return;
+    if (m_link.isOpen()) write(Command::Stop);
+    m_storeFailure = failure;
+    const int stored = m_recorder.stored();
     endDownload();
+    setActivity(Activity::Stopped);
+    const QString reason = failure.reason;
     QTimer::singleShot(0, this, [this, reason, stored] {
-        m_messages.MsgBox(Msg::ReadingsNotStored.arg(reason).arg(stored));
+        m_messages.tell(Msg::ReadingsNotStored.arg(reason).arg(stored));
     });
 }

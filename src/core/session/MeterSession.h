@@ -3,78 +3,81 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-#include <QTimer>
-#include <memory>
 #include <optional>
 
-#include "core/protocol/ReceiveEngine.h"
+#include "core/link/Reconnector.h"
+#include "core/link/SerialLink.h"
+#include "core/meter/ReceiveEngine.h"
+#include "core/session/DownloadRecorder.h"
 #include "core/session/SessionState.h"
+#include "core/store/ReadingsStore.h"
 
 class MessageBox;
-class PortMap;
-class Recordset;
-class ReadingsDatabase;
-class SerialControl;
+class PortLinks;
 class SettingsStore;
 
-/** @brief The meter and everything received from it: the serial port, the receive engine's
- *  state, the shared variables and the readings store.
+/** @brief The meter and everything received from it, as orchestration: it wires the serial
+ *  link, the receive engine, the download recorder and the readings store together, and turns
+ *  what they report into the user's messages and the windows' signals.
  *
- * It finds and opens the meter's port, sends the requests, takes the received bytes apart,
- * stores downloaded readings and ends each download, and reconnects when the meter comes back.
- * Windows learn what happened through its signals, read the shared variables through state(),
- * and ask for changes through its slots; nothing else writes them. */
+ * Windows read the session's state through state() and ask for changes through its slots;
+ * nothing else writes it. */
 class MeterSession : public QObject, private ReceiveHost {
     Q_OBJECT
 public:
     struct Deps {
         MessageBox& messages;
         SettingsStore& settings;
-        const PortMap& ports;
+        const PortLinks& ports;
         QString databasePath;
     };
     explicit MeterSession(Deps deps, QObject* parent = nullptr);
     ~MeterSession() override;
 
-    /** @brief Start-up, first part: the version text, the store function setting, the unit text,
-     *  the selected set and the meter's set and reading texts. */
+    /** @brief Start-up, first part: the store function setting, the units text, the selected set
+     *  and the meter's set and reading numbers. */
     void loadSettings();
     /** @brief Start-up: opens the readings database unless it is open; tells the user why when
      *  it cannot, and offers to set a foreign file aside. */
     void openReadings();
-    /** @brief Start-up, last part: finds the meter's port (links USB serial devices first, then
-     *  looks for a USB serial port or pseudo-terminal; else the "Comm Num" setting, with the
+    /** @brief Start-up, last part: finds the meter's port (else the "Comm Num" setting, with the
      *  warning) and opens it. */
     void connectMeter();
-    /** @brief The port start-up would pick for the meter: a USB serial port or pseudo-terminal
-     *  (USB serial devices are linked first); none when there is no such port. */
-    std::optional<std::int16_t> findMeterPort();
+    /** @brief The port start-up would take for the meter; none when there is no such port. */
+    std::optional<int> findMeterPort() const;
     /** @brief Opens port @p number for the meter (9600,n,8,1), telling the user why when it
      *  cannot; the "Comm Num" setting is left as it is. */
-    bool openPort(std::int16_t number);
-    /** @brief Shutdown: saves the pending row and closes the readings. */
+    OpenResult openPort(int number);
+    /** @brief Shutdown: stops reconnecting and closes the readings. */
     void shutdown();
 
     const SessionState& state() const { return m_state; }
-    const DownloadState& download() const { return m_download; }
-    const ReceiveState& receiveState() const { return m_rx; }
-    Recordset& readings();
-    const Recordset& readings() const;
-    ReadingsDatabase& database() { return *m_database; }
-    /** @brief The serial control; for tests and benchmarks, which watch the line. */
-    SerialControl& port() { return *m_port; }
-    const PortMap& ports() const { return m_ports; }
-    bool portOpen() const;
+    /** @brief Where the download stands: readings counted, set, position, the last value. */
+    const DownloadPosition& downloadProgress() const { return m_engine.download; }
+    ReadingsStore& store() { return m_store; }
+    const ReadingsStore& store() const { return m_store; }
+    /** @brief The serial link; tests and benchmarks watch the line through it. */
+    SerialLink& link() { return m_link; }
+    const PortLinks& ports() const { return m_ports; }
+    bool isConnected() const { return m_link.isOpen(); }
     /** @brief The connection was lost and the session looks for the meter to come back. */
-    bool reconnecting() const { return m_reconnect.isActive(); }
+    bool isReconnecting() const { return m_reconnector.isActive(); }
+    /** @brief A download was asked for (or set data arrived) and has not ended. */
+    bool isDownloading() const { return m_state.activity == Activity::Downloading; }
     /** @brief The last live value as received, empty before the first. */
     QString shownReading() const { return m_shownReading; }
-    /** @brief A download was asked for and has not ended. */
-    bool downloading() const { return m_downloading; }
+    /** @brief Why the last download stopped early on the store, if it did. */
+    const StoreResult& lastStoreFailure() const { return m_storeFailure; }
+    /** @brief Received bytes wait to be taken apart (held, or a handler is running). */
+    bool hasBytesWaiting() const { return m_receiving || !m_pending.isEmpty(); }
+    /** @brief The readings of the last download written to the store. */
+    int storedReadings() const { return m_recorder.stored(); }
 
-    /** @brief Opens the port CommPortNumber with CommSettings, closing it first when open. Tells
-     *  the user why when it cannot (no meter, port in use, not allowed) unless @p quiet. */
-    bool OpenCommPort(bool quiet = false);
+    /** @brief Opens the port the state names, closing it first when open. Tells the user why
+     *  when it cannot (no meter, port in use, not allowed) unless @p quiet. */
+    OpenResult OpenCommPort(bool quiet = false);
+    /** @brief The port is open, or has just been opened (the user told why when not). */
+    bool ensurePortOpen();
 
     /** @brief How the port dialog's choice went. */
     enum class PortChoice { Opened, Kept, Refused };
@@ -86,13 +89,13 @@ public Q_SLOTS:
     void CaptureCurrentReading();
     void ShowContinuousReadings();
     /** @brief Cancel of the progress dialog: asks the meter to stop and ends the download. */
-    void CancelDownload();
+    void cancelDownload();
     /** @brief Stops continuous readings ("P"). */
-    void StopReadings();
+    void stopReadings();
     /** @brief Writes a panel key's command, opening the port first when it is closed. */
     void SendCommand(const QByteArray& command);
-    /** @brief The tool bar's set drop-down: the set DownloadSelectedSet asks for. */
-    void selectSet(const QString& set);
+    /** @brief The set DownloadSelectedSet asks for, 1..30 (others are ignored). */
+    void selectSet(int set);
     /** @brief Options: where Store puts new readings; saved at once. False when the setting
      *  could not be written (the choice still holds for this run). */
     bool setStoreToPC(bool toPC);
@@ -101,16 +104,21 @@ public Q_SLOTS:
     /** @brief Store with the PC database chosen: the reading the panel shows goes into the set
      *  the panel shows, at its first cleared position. */
     void StoreShownReading();
-    /** @brief Derives UnitsText and ModeText from the codes the meter reported. */
+    /** @brief The units text from the units the meter reported. */
     void SetUnits();
+    /** @brief The mode text from the mode the meter reported. */
     void SetMode();
+    /** @brief While held, received bytes wait: File > New holds them from its question to the
+     *  end of its clearing, so set data that arrives meanwhile is stored after the clearing,
+     *  never erased by it. Released, what waited is taken in. */
+    void holdReceiving(bool hold);
 
 Q_SIGNALS:
     /** @brief A download was asked for; @p maximum readings at most. */
     void downloadRequested(int maximum);
     /** @brief Live readings were asked for. */
     void liveRequested();
-    /** @brief A downloaded reading was counted (download() says where it went). */
+    /** @brief A downloaded reading was counted (downloadProgress() says where it went). */
     void downloadProgressed();
     /** @brief The download ended: end of data, Cancel, a new request, a lost or reopened port,
      *  or a reading that could not be stored. */
@@ -120,7 +128,7 @@ Q_SIGNALS:
     void bandUnitsChanged();
     void meterSetChanged();
     void meterReadingChanged();
-    void beeperChanged(int code);
+    void beeperChanged(int digit);
     void liveValue(double value);
     /** @brief The store destination changed while live readings are the view. */
     void storeDestinationChanged(bool toPC);
@@ -139,42 +147,37 @@ private:
     void ShowBandUnits() override;
     void ShowSetNumber() override;
     void ShowReadingNumber() override;
-    void ShowBeeperState(int code) override;
+    void ShowBeeperState(int digit) override;
     void ShowLiveValue(double value) override;
     void BeginSet() override;
     void StoreReading() override;
     void FinishDownload() override;
 
-    void onReceive();
+    void onReceived(const QByteArray& bytes);
     void onConnectionLost();
-    void tryReconnect();
-    bool portReady();
+    void onDeviceBack();
+    void tellWhyNotOpened(const OpenResult& result);
     bool write(const QByteArray& command);
-    void download(const QByteArray& command, int maximum);
-    void live(const QByteArray& command);
+    void setActivity(Activity activity);
+    void requestDownload(const QByteArray& command, int maximum);
+    void requestLive(const QByteArray& command);
     void endDownload();
-    void clearRestOfSet();
-    void stopForStoreFailure(const QString& reason);
-    void rememberOpenedDevice();
+    void stopForStoreFailure(const StoreResult& failure);
 
     MessageBox& m_messages;
     SettingsStore& m_settings;
-    const PortMap& m_ports;
-    std::unique_ptr<ReadingsDatabase> m_database;
-    std::unique_ptr<SerialControl> m_port;
+    const PortLinks& m_ports;
+    ReadingsStore m_store;
+    SerialLink m_link;
+    Reconnector m_reconnector;
+    ReceiveEngine m_engine;
+    DownloadRecorder m_recorder;
     SessionState m_state;
-    DownloadState m_download;
-    ReceiveState m_rx;
-    bool m_downloading = false;
-    bool m_continuous = false;
-    bool m_stopped = false;        ///< "P" was sent; set data is refused until the next request
-    int m_stored = 0;
-    int m_setInProgress = 0;       ///< set whose readings are arriving, 0 none
-    int m_lastReadingInSet = 0;    ///< its last position written
+    StoreResult m_storeFailure;
+    QByteArray m_pending;     ///< received bytes not yet taken apart
+    bool m_receiving = false; ///< bytes are being taken apart (a nested event loop may deliver more)
+    bool m_held = false;      ///< received bytes wait (holdReceiving)
     QString m_shownReading;
-    QString m_openedLinkTarget;    ///< the port link's target when the port was opened
-    QString m_openedDevice;        ///< the device opened
     bool m_lostShown = false;
     bool m_resumeContinuous = false;
-    QTimer m_reconnect;
 };

@@ -1,40 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
-#include <cstdint>
 
-/** @brief The program-wide shared variables. The meter session owns the one instance and is its
- *  only writer; windows read it through the session. */
+#include "core/meter/ReceiveEngine.h"
+
+/** @brief What the session is doing with the meter. */
+enum class Activity {
+    Idle,         ///< nothing asked for, or a single reading
+    Downloading,  ///< a download was asked for (or set data arrived) and has not ended
+    Live,         ///< continuous readings were asked for ("A") and not stopped
+    Stopped       ///< "P" was sent: set data still on its way belongs to no download
+};
+
+/** @brief The session's state as windows read it. The meter session owns the one instance and
+ *  is its only writer. */
 struct SessionState {
-    bool ReadingMode = false;    ///< live readings were asked for last; the panel is the view
-    bool DownloadMode = false;   ///< stored sets were asked for last
-    bool StoreToPC = false;      ///< new readings go to the PC database (else the meter's memory)
-    std::int16_t CommPortNumber = 0;
-    std::int16_t UnitsCode = 0;  ///< 2 CGS, anything else SI
-    std::int16_t ModeCode = 0;   ///< 2 Step, anything else Scan
-    std::int16_t BeeperCode = 0; ///< 1 on
-    QString VersionText;
-    QString CommSettings;
-    QString UnitsText;
-    QString ModeText;
-    QString MeterSetText;
-    QString MeterReadingText;
-    QString mSelectedSet;        ///< set chosen in the tool bar's drop-down, "1".."30"
+    Activity activity = Activity::Idle;
+    Request lastRequest = Request::None;  ///< what was asked of the meter last
+    MeterReport meter;                    ///< what the meter last reported of itself
+    bool storeToPC = false;  ///< Store puts readings into the PC's table (else the meter's memory)
+    int portNumber = 0;      ///< the port the meter is looked for on
+    int selectedSet = 1;     ///< the set Download Selected Set asks for, 1..30
 };
-
-/** @brief Where the download being received stands. */
-struct DownloadState {
-    std::int32_t mProgressCount = 0;
-    std::int16_t mSetNumber = 0;     ///< set being downloaded
-    std::int16_t mReadingNumber = 0; ///< position within it
-    QString mReadingText;            ///< value being collected, as received
-};
-
-/** @brief "Units CGS" when the code is 2, else "Units SI". */
-inline QString UnitsTextFor(int unitsCode) {
-    return unitsCode == 2 ? QStringLiteral("Units CGS") : QStringLiteral("Units SI");
-}
-/** @brief "Step" when the code is 2, else "Scan". */
-inline QString ModeTextFor(int modeCode) {
-    return modeCode == 2 ? QStringLiteral("Step") : QStringLiteral("Scan");
-}

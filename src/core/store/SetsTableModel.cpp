@@ -1,44 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/SetsTableModel.h"
 
-#include "core/store/Recordset.h"
+#include "core/store/ReadingsStore.h"
 
-SetsTableModel::SetsTableModel(Recordset& rs, QObject* parent) : QAbstractTableModel(parent), m_rs(rs) {
+SetsTableModel::SetsTableModel(ReadingsStore& store, QObject* parent)
+    : QAbstractTableModel(parent), m_store(store) {
     m_flush.setSingleShot(true);
     m_flush.setInterval(kRepaintInterval);
     connect(&m_flush, &QTimer::timeout, this, &SetsTableModel::flushChanges);
-    connect(&m_rs, &Recordset::rowSaved, this, &SetsTableModel::rowChanged);
-    connect(&m_rs, &Recordset::reloaded, this, &SetsTableModel::refresh);
+    connect(&m_store, &ReadingsStore::cellsChanged, this, &SetsTableModel::cellsChanged);
+    connect(&m_store, &ReadingsStore::reloaded, this, &SetsTableModel::refresh);
 }
 
 int SetsTableModel::rowCount(const QModelIndex& parent) const {
-    if (parent.isValid() || m_rs.State() != Recordset::adStateOpen) return 0;
-    return m_rs.RecordCount();
+    return parent.isValid() ? 0 : m_store.rowCount();
 }
 
 int SetsTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : Recordset::kFieldCount;
+    return parent.isValid() ? 0 : ReadingsStore::kColumns;
 }
 
 QVariant SetsTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    if (role == Qt::DisplayRole) return m_rs.cell(index.row(), index.column());
+    if (role == Qt::DisplayRole) return m_store.cell(index.row(), index.column());
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }
 
 QVariant SetsTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Horizontal) return Recordset::FieldName(section);
+    if (orientation == Qt::Horizontal) return ReadingsStore::columnName(section);
     return {};
 }
 
-void SetsTableModel::rowChanged(int row, int firstField, int lastField) {
-    const int r = row - 1;
-    m_firstChanged = m_firstChanged < 0 ? r : qMin(m_firstChanged, r);
-    m_lastChanged = qMax(m_lastChanged, r);
-    m_firstColumn = m_firstColumn < 0 ? firstField : qMin(m_firstColumn, firstField);
-    m_lastColumn = qMax(m_lastColumn, lastField);
+void SetsTableModel::cellsChanged(int firstRow, int lastRow, int firstColumn, int lastColumn) {
+    m_firstChanged = m_firstChanged < 0 ? firstRow : qMin(m_firstChanged, firstRow);
+    m_lastChanged = qMax(m_lastChanged, lastRow);
+    m_firstColumn = m_firstColumn < 0 ? firstColumn : qMin(m_firstColumn, firstColumn);
+    m_lastColumn = qMax(m_lastColumn, lastColumn);
     if (!m_flush.isActive()) m_flush.start();
 }
 

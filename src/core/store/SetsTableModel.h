@@ -3,31 +3,31 @@
 #include <QAbstractTableModel>
 #include <QTimer>
 
-class Recordset;
+class ReadingsStore;
 
 /** @brief The table Sets as the grid shows it: 31 columns captioned with the field names.
  *
- * Saved rows reach the view at most once per kRepaintInterval ms, together; the last change is
+ * Written cells reach the view at most once per kRepaintInterval ms, together; the last change is
  * always shown. A download stores a hundred readings a second, and a repaint of the grid for
  * each of them costs more than receiving them. */
 class SetsTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit SetsTableModel(Recordset& rs, QObject* parent = nullptr);
+    explicit SetsTableModel(ReadingsStore& store, QObject* parent = nullptr);
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    /** @brief Shows the recordset's current contents again. */
+    /** @brief Shows the store's current contents again. */
     void refresh();
 
     static constexpr int kRepaintInterval = 30;
 
 private:
-    void rowChanged(int row, int firstField, int lastField);
+    void cellsChanged(int firstRow, int lastRow, int firstColumn, int lastColumn);
     void flushChanges();
 
-    Recordset& m_rs;
+    ReadingsStore& m_store;
     QTimer m_flush;
     // The rows and columns changed since the last repaint (-1: none).
     int m_firstChanged = -1;

@@ -14,16 +14,16 @@
 
 #include "core/files/FileCommands.h"
 #include "core/files/FileDialog.h"
-#include "core/session/MessageBox.h"
-#include "core/session/Messages.h"
+#include "core/common/MessageBox.h"
+#include "core/common/Messages.h"
 #include "gui/printing/PrintCommand.h"
-#include "core/store/Recordset.h"
+#include "core/store/ReadingsStore.h"
 #include "gui/plot/ProfileChart.h"
 #include "gui/plot/TrendChart.h"
 
-PlotWindow::PlotWindow(Recordset& rs, const SessionState& vars, const LiveTrend& trend, FileDialog& dialog,
+PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, const LiveTrend& trend, FileDialog& dialog,
                        PrintDialog& printing, MessageBox& messages, QWidget* parent)
-    : QWidget(parent), m_rs(rs), m_vars(vars), m_dialog(dialog), m_printing(printing), m_messages(messages) {
+    : QWidget(parent), m_store(store), m_vars(vars), m_dialog(dialog), m_printing(printing), m_messages(messages) {
     setObjectName(QStringLiteral("frmPlot"));
     setWindowTitle(QStringLiteral("Plot"));
     SetList = new QListWidget(this);
@@ -72,8 +72,8 @@ PlotWindow::PlotWindow(Recordset& rs, const SessionState& vars, const LiveTrend&
     m_pending.setSingleShot(true);
     m_pending.setInterval(150);
     connect(&m_pending, &QTimer::timeout, this, &PlotWindow::refresh);
-    connect(&m_rs, &Recordset::rowSaved, this, [this] { m_pending.start(); });
-    connect(&m_rs, &Recordset::reloaded, this, [this] { m_pending.start(); });
+    connect(&m_store, &ReadingsStore::cellsChanged, this, [this] { m_pending.start(); });
+    connect(&m_store, &ReadingsStore::reloaded, this, [this] { m_pending.start(); });
     connect(SetList, &QListWidget::itemChanged, this, &PlotWindow::redraw);
     connect(LogScale, &QCheckBox::toggled, this, &PlotWindow::redraw);
     connect(SaveButton, &QPushButton::clicked, this, &PlotWindow::savePlot);
@@ -82,7 +82,7 @@ PlotWindow::PlotWindow(Recordset& rs, const SessionState& vars, const LiveTrend&
     connect(Profiles, &ProfileChart::zoomChanged, ResetZoomButton, &QPushButton::setEnabled);
     connect(Profiles, &ProfileChart::valueHovered, this, [this](const QString& text) { ValueLabel->setText(text); });
     connect(Trend, &TrendChart::valueHovered, this, [this](const QString& text) { ValueLabel->setText(text); });
-    chooseSets(PlotModel::setsWithReadings(m_rs));
+    chooseSets(PlotModel::setsWithReadings(m_store));
 }
 
 void PlotWindow::showSetColours() {
@@ -103,7 +103,7 @@ void PlotWindow::changeEvent(QEvent* event) {
 
 void PlotWindow::restoreChoices(const QList<int>& sets, bool logScale) {
     // Sets holding readings now are not added on top of the choice.
-    for (int s : PlotModel::setsWithReadings(m_rs)) SetList->item(s - 1)->setData(Qt::UserRole, true);
+    for (int s : PlotModel::setsWithReadings(m_store)) SetList->item(s - 1)->setData(Qt::UserRole, true);
     const QSignalBlocker block(LogScale);
     LogScale->setChecked(logScale);
     chooseSets(sets);
@@ -125,7 +125,7 @@ QList<int> PlotWindow::chosenSets() const {
 void PlotWindow::refresh() {
     // Sets that have just received readings join the plot.
     QList<int> sets = chosenSets();
-    for (int s : PlotModel::setsWithReadings(m_rs))
+    for (int s : PlotModel::setsWithReadings(m_store))
         if (!sets.contains(s) && SetList->item(s - 1)->data(Qt::UserRole).toBool() == false) {
             sets.append(s);
             SetList->item(s - 1)->setData(Qt::UserRole, true);
@@ -133,7 +133,7 @@ void PlotWindow::refresh() {
     chooseSets(sets);
 }
 
-void PlotWindow::setUnitsOfSet(std::function<std::optional<int>(int)> unitsOfSet) {
+void PlotWindow::setUnitsOfSet(std::function<std::optional<Meter::Units>(int)> unitsOfSet) {
     m_unitsOfSet = std::move(unitsOfSet);
     redraw();
 }
@@ -142,17 +142,18 @@ void PlotWindow::redraw() {
     const bool log = LogScale->isChecked();
     const QList<int> sets = chosenSets();
     // The units the chosen sets were downloaded in, where known; the meter's units now otherwise.
-    int units = m_vars.UnitsCode;
+    const auto codeOf = [](Meter::Units u) { return u == Meter::Units::CGS ? 2 : 1; };
+    int units = codeOf(m_vars.meter.units());
     bool first = true;
     for (int set : sets) {
-        const std::optional<int> u = m_unitsOfSet ? m_unitsOfSet(set) : std::nullopt;
+        const std::optional<Meter::Units> u = m_unitsOfSet ? m_unitsOfSet(set) : std::nullopt;
         if (!u) continue;
-        if (first) units = *u;
-        else if (*u != units) units = PlotModel::kMixedUnits;
+        if (first) units = codeOf(*u);
+        else if (codeOf(*u) != units) units = PlotModel::kMixedUnits;
         first = false;
     }
-    Profiles->setData(PlotModel::build(m_rs, sets, log), log, PlotModel::yLabel(units, log));
-    Trend->setYLabel(PlotModel::yLabel(m_vars.UnitsCode, false));
+    Profiles->setData(PlotModel::build(m_store, sets, log), log, PlotModel::yLabel(units, log));
+    Trend->setYLabel(PlotModel::yLabel(codeOf(m_vars.meter.units()), false));
 }
 
 FileOutcome PlotWindow::saveImage(const QString& path, QSize size) const {
@@ -209,7 +210,7 @@ void PlotWindow::savePlot() {
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1String(kSuffix[qBound(1, m_dialog.FilterIndex, 3) - 1]);
     // A plot that was not written is never passed over in silence.
     const FileOutcome saved = saveImage(path);
-    if (!saved.ok) m_messages.MsgBox(saved.message);
+    if (!saved.ok) m_messages.tell(saved.message);
 }
 
 void PlotWindow::printPlot() {
@@ -222,5 +223,5 @@ void PlotWindow::printPlot() {
         Profiles->renderTo(p, page.translated(-page.topLeft()));
         return p.end() ? QString() : QStringLiteral("the printer did not take the document");
     });
-    if (!why.isEmpty()) m_messages.MsgBox(Msg::PlotNotPrinted.arg(why));
+    if (!why.isEmpty()) m_messages.tell(Msg::PlotNotPrinted.arg(why));
 }

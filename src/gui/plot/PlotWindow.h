@@ -18,18 +18,18 @@ class ProfileChart;
 class TrendChart;
 class MessageBox;
 class PrintDialog;
-class Recordset;
+class ReadingsStore;
 
 /** @brief "Plot": the readings of the chosen sets against reading position, with the live trend
  *  of continuous readings below. */
 class PlotWindow : public QWidget {
     Q_OBJECT
 public:
-    PlotWindow(Recordset& rs, const SessionState& vars, const LiveTrend& trend, FileDialog& files,
+    PlotWindow(const ReadingsStore& store, const SessionState& vars, const LiveTrend& trend, FileDialog& files,
                PrintDialog& printing, MessageBox& messages, QWidget* parent = nullptr);
 
     /** @brief Where the units each set was downloaded in come from (none: the meter's units now). */
-    void setUnitsOfSet(std::function<std::optional<int>(int set)> unitsOfSet);
+    void setUnitsOfSet(std::function<std::optional<Meter::Units>(int set)> unitsOfSet);
     /** @brief Reads the table again and redraws. */
     void refresh();
     /** @brief The user's choices of an earlier run: these sets and this scale, whatever sets
@@ -61,11 +61,11 @@ private:
     void redraw();
     /** @brief The list's colour swatches, as the lines are drawn on this palette. */
     void showSetColours();
-    Recordset& m_rs;
+    const ReadingsStore& m_store;
     const SessionState& m_vars;
     FileDialog& m_dialog;
     PrintDialog& m_printing;
     MessageBox& m_messages;
     QTimer m_pending;
-    std::function<std::optional<int>(int)> m_unitsOfSet;
+    std::function<std::optional<Meter::Units>(int)> m_unitsOfSet;
 };

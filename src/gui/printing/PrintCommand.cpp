@@ -10,9 +10,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/session/MessageBox.h"
-#include "core/session/Messages.h"
-#include "core/store/Recordset.h"
+#include "core/common/MessageBox.h"
+#include "core/common/Messages.h"
+#include "core/store/ReadingsStore.h"
 
 QPainterReportPrinter::QPainterReportPrinter(QPrinter& printer) : m_printer(printer) {}
 
@@ -123,24 +123,24 @@ QString printWhole(QPrinter& printer, const std::function<QString()>& print) {
     return why;
 }
 
-void PrintReadings(Recordset& rs, PrintDialog& dialog, MessageBox& messages) {
+void PrintReadings(const ReadingsStore& store, PrintDialog& dialog, MessageBox& messages) {
     if (!dialog.ShowPrinter(QStringLiteral("Print Schedule"))) return;  // cancelled: nothing printed
     const QString why = printWhole(dialog.printer(), [&] {
         QPainterReportPrinter printer(dialog.printer());
-        return Report::print(rs, printer) ? QString() : printer.failureReason();
+        return Report::print(store, printer) ? QString() : printer.failureReason();
     });
-    if (!why.isEmpty()) messages.MsgBox(Msg::ReportNotPrinted.arg(why));
+    if (!why.isEmpty()) messages.tell(Msg::ReportNotPrinted.arg(why));
 }
 
-bool PaintReport(Recordset& rs, QPrinter& printer) {
+bool PaintReport(const ReadingsStore& store, QPrinter& printer) {
     QPainterReportPrinter out(printer);
-    return Report::print(rs, out);
+    return Report::print(store, out);
 }
 
-void PreviewReadings(Recordset& rs, QWidget* parent) {
+void PreviewReadings(const ReadingsStore& store, QWidget* parent) {
     QPrintPreviewDialog dlg(parent);
     dlg.setWindowTitle(QStringLiteral("Print Preview"));
     QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg,
-                     [&rs](QPrinter* printer) { PaintReport(rs, *printer); });
+                     [&store](QPrinter* printer) { PaintReport(store, *printer); });
     dlg.exec();
 }

@@ -10,7 +10,7 @@
 class MessageBox;
 class QPrinter;
 class QWidget;
-class Recordset;
+class ReadingsStore;
 
 /** @brief The print dialog. */
 class PrintDialog {
@@ -52,9 +52,9 @@ QString printWhole(QPrinter& printer, const std::function<QString()>& print);
 
 /** @brief Print: the "Print Schedule" dialog, then the listing on the chosen printer. A printer
  *  that cannot start is reported. */
-void PrintReadings(Recordset& rs, PrintDialog& dialog, MessageBox& messages);
+void PrintReadings(const ReadingsStore& store, PrintDialog& dialog, MessageBox& messages);
 
 /** @brief Draws the whole listing on @p printer (what Print sends, for a preview). */
-bool PaintReport(Recordset& rs, QPrinter& printer);
+bool PaintReport(const ReadingsStore& store, QPrinter& printer);
 /** @brief Print Preview: the listing in a preview window, printable from there. */
-void PreviewReadings(Recordset& rs, QWidget* parent);
+void PreviewReadings(const ReadingsStore& store, QWidget* parent);

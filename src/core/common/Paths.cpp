@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/session/Paths.h"
+#include "core/common/Paths.h"
 
 #include <QCoreApplication>
 #include <QDir>

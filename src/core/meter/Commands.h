@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QByteArray>
-#include <QString>
 
 /** @brief The command strings written to the meter. Letters are case-sensitive. */
 namespace Command {
@@ -12,9 +11,8 @@ inline const QByteArray ShowContinuousReadings = "A";
 inline const QByteArray Stop = "P";
 inline const QByteArray Store = "T";
 
-/** @brief "S" and the set number in two digits: "7" gives S07, "30" gives S30. */
-inline QByteArray DownloadSelectedSet(const QString& selectedSet) {
-    const QString digits = selectedSet.size() == 1 ? QStringLiteral("0") + selectedSet : selectedSet;
-    return "S" + digits.toLatin1();
+/** @brief "S" and the set number in two digits: 7 gives S07, 30 gives S30. */
+inline QByteArray DownloadSelectedSet(int set) {
+    return "S" + QByteArray::number(set).rightJustified(2, '0');
 }
 }  // namespace Command

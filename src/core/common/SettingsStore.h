@@ -2,18 +2,16 @@
 #pragma once
 #include <QString>
 
-/** @brief The per-user settings store: application key, section, key, every value as text. */
+/** @brief The per-user settings: section, key, every value as text. */
 class SettingsStore {
 public:
-    /** @brief The user's own store; @p iniFile puts it in that file instead (for tests). */
+    /** @brief The user's own settings file; @p iniFile puts them in that file instead (tests). */
     explicit SettingsStore(QString iniFile = QString()) : m_iniFile(std::move(iniFile)) {}
     virtual ~SettingsStore() = default;
     /** @brief Reads a value, or @p defaultValue when it is absent. */
-    virtual QString GetSetting(const QString& appName, const QString& section, const QString& key,
-                               const QString& defaultValue) const;
-    /** @brief Writes a value at once; false when the store could not be written. */
-    virtual bool SaveSetting(const QString& appName, const QString& section, const QString& key,
-                             const QString& value);
+    virtual QString value(const QString& section, const QString& key, const QString& defaultValue) const;
+    /** @brief Writes a value at once; false when the settings could not be written. */
+    virtual bool setValue(const QString& section, const QString& key, const QString& value);
 
 private:
     QString m_iniFile;

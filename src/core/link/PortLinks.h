@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <QByteArray>
 #include <QList>
-#include <QPair>
 #include <QString>
+#include <optional>
 
 /** @brief Turns the program's serial port numbers into devices and back.
  *
  * A link ports/comN -> device binds number N to that device. A USB serial device without a link
  * gets one at the lowest free number (from its /dev/serial/by-id name where there is one), so the
  * same meter keeps its number. A number without a link means /dev/ttyS(N-1). */
-class PortMap {
+class PortLinks {
 public:
     /** @brief One link of the ports folder. */
     struct Link {
@@ -21,7 +20,7 @@ public:
     };
 
     /** @brief @p portsFolder holds the links; @p devRoot is normally "/dev". */
-    explicit PortMap(QString portsFolder, QString devRoot = QStringLiteral("/dev"));
+    explicit PortLinks(QString portsFolder, QString devRoot = QStringLiteral("/dev"));
 
     /** @brief The device a port number opens. */
     QString devicePath(int number) const;
@@ -37,8 +36,10 @@ public:
     bool removeLink(int number) const;
     /** @brief Gives every USB serial device present without a link a link of its own. */
     void linkUsbDevices() const;
-    /** @brief The serial ports present, as the SERIALCOMM key lists them: name, data. */
-    QList<QPair<QByteArray, QByteArray>> serialCommValues() const;
+    /** @brief The port start-up takes for the meter: USB serial devices are linked first, then
+     *  the lowest-numbered link to a USB serial device or pseudo-terminal that is present. None
+     *  when there is no such link. */
+    std::optional<int> meterPort() const;
 
     /** @brief The ports folder. */
     QString folder() const { return m_folder; }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/session/SettingsStore.h"
+#include "core/common/SettingsStore.h"
 
 #include <QSettings>
 #include <memory>
@@ -11,17 +11,15 @@ std::unique_ptr<QSettings> open(const QString& iniFile, const QString& appName) 
 }
 }  // namespace
 
-QString SettingsStore::GetSetting(const QString& appName, const QString& section, const QString& key,
-                                  const QString& defaultValue) const {
-    const auto s = open(m_iniFile, appName);
+QString SettingsStore::value(const QString& section, const QString& key, const QString& defaultValue) const {
+    const auto s = open(m_iniFile, SettingKey::App);
     s->beginGroup(section);
     const QVariant v = s->value(key);
     return v.isValid() ? v.toString() : defaultValue;
 }
 
-bool SettingsStore::SaveSetting(const QString& appName, const QString& section, const QString& key,
-                                const QString& value) {
-    const auto s = open(m_iniFile, appName);
+bool SettingsStore::setValue(const QString& section, const QString& key, const QString& value) {
+    const auto s = open(m_iniFile, SettingKey::App);
     s->beginGroup(section);
     s->setValue(key, value);
     s->sync();

@@ -7,7 +7,7 @@ class MessageBox {
 public:
     virtual ~MessageBox() = default;
     /** @brief A message with only an OK button. */
-    virtual void MsgBox(const QString& text) = 0;
+    virtual void tell(const QString& text) = 0;
     /** @brief A question with Yes and No; true for Yes. */
-    virtual bool AskYesNo(const QString& text) = 0;
+    virtual bool askYesNo(const QString& text) = 0;
 };

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/compat/Conversions.h"
+#include "core/meter/Numbers.h"
 
 #include <QLocale>
 #include <cmath>
 
-#include "core/compat/ErrorCodes.h"
+namespace Numbers {
 
 std::optional<double> toReal(const QString& text) {
     const QString t = text.trimmed();
@@ -22,10 +22,4 @@ std::optional<std::int16_t> toInt16(const QString& text) {
     return static_cast<std::int16_t>(r);
 }
 
-std::int16_t ToInteger(const QString& text) {
-    const std::optional<double> d = toReal(text);
-    if (!d) throw VbError(ErrorCode::TypeMismatch, QStringLiteral("Type mismatch"));
-    const std::optional<std::int16_t> n = toInt16(text);
-    if (!n) throw VbError(ErrorCode::Overflow, QStringLiteral("Overflow"));
-    return *n;
-}
+}  // namespace Numbers

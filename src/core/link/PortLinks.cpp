@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/session/PortMap.h"
+#include "core/link/PortLinks.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,10 +12,10 @@ namespace {
 const QRegularExpression kLinkName(QStringLiteral("^com([1-9][0-9]{0,2})$"));
 }
 
-PortMap::PortMap(QString portsFolder, QString devRoot)
+PortLinks::PortLinks(QString portsFolder, QString devRoot)
     : m_folder(std::move(portsFolder)), m_devRoot(std::move(devRoot)) {}
 
-QList<PortMap::Link> PortMap::links() const {
+QList<PortLinks::Link> PortLinks::links() const {
     QList<Link> out;
     const QDir dir(m_folder);
     const auto entries = dir.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot);
@@ -37,12 +37,12 @@ QList<PortMap::Link> PortMap::links() const {
     return out;
 }
 
-QString PortMap::linkTarget(int number) const {
+QString PortLinks::linkTarget(int number) const {
     const QFileInfo fi(m_folder + QStringLiteral("/com") + QString::number(number));
     return fi.isSymLink() ? fi.symLinkTarget() : QString();
 }
 
-QString PortMap::devicePath(int number) const {
+QString PortLinks::devicePath(int number) const {
     const QFileInfo fi(m_folder + QStringLiteral("/com") + QString::number(number));
     if (fi.isSymLink()) {
         const QString resolved = fi.canonicalFilePath();
@@ -51,7 +51,7 @@ QString PortMap::devicePath(int number) const {
     return m_devRoot + QStringLiteral("/ttyS") + QString::number(number - 1);
 }
 
-int PortMap::lowestFreeNumber() const {
+int PortLinks::lowestFreeNumber() const {
     const auto all = links();
     int n = 1;
     for (const Link& l : all) {
@@ -61,18 +61,18 @@ int PortMap::lowestFreeNumber() const {
     return n;
 }
 
-bool PortMap::createLink(int number, const QString& target) const {
+bool PortLinks::createLink(int number, const QString& target) const {
     QDir().mkpath(m_folder);
     const QString path = m_folder + QStringLiteral("/com") + QString::number(number);
     if (QFileInfo(path).isSymLink() || QFileInfo::exists(path)) return false;
     return QFile::link(target, path);
 }
 
-bool PortMap::removeLink(int number) const {
+bool PortLinks::removeLink(int number) const {
     return QFile::remove(m_folder + QStringLiteral("/com") + QString::number(number));
 }
 
-QStringList PortMap::usbDevices() const {
+QStringList PortLinks::usbDevices() const {
     const QDir dev(m_devRoot);
     QStringList out;
     const auto entries = dev.entryInfoList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")},
@@ -83,7 +83,7 @@ QStringList PortMap::usbDevices() const {
     return out;
 }
 
-void PortMap::linkUsbDevices() const {
+void PortLinks::linkUsbDevices() const {
     const QStringList devices = usbDevices();
     if (devices.isEmpty()) return;
     const auto existing = links();
@@ -109,7 +109,7 @@ void PortMap::linkUsbDevices() const {
     }
 }
 
-bool PortMap::isVcpDevice(const QString& target, const QString& resolved) const {
+bool PortLinks::isVcpDevice(const QString& target, const QString& resolved) const {
     const QString name = QFileInfo(resolved.isEmpty() ? target : resolved).fileName();
     if (name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"))) return true;
     if (target.contains(QLatin1String("/serial/by-id/"))) return true;
@@ -117,15 +117,12 @@ bool PortMap::isVcpDevice(const QString& target, const QString& resolved) const 
     return path.startsWith(m_devRoot + QStringLiteral("/pts/")) || path.startsWith(QLatin1String("/dev/pts/"));
 }
 
-QList<QPair<QByteArray, QByteArray>> PortMap::serialCommValues() const {
-    QList<QPair<QByteArray, QByteArray>> out;
-    int vcp = 0;
-    int serial = 0;
+std::optional<int> PortLinks::meterPort() const {
+    linkUsbDevices();
+    // The first one found is taken: the meter has nothing that tells it from another USB serial
+    // device, so a second one is left for the user to choose in the port dialog.
     for (const Link& l : links()) {
-        if (l.device.isEmpty()) continue;  // only ports that are present
-        const QByteArray name = l.vcp ? "\\Device\\VCP" + QByteArray::number(vcp++)
-                                      : "\\Device\\Serial" + QByteArray::number(serial++);
-        out.append({name, "COM" + QByteArray::number(l.number)});
+        if (!l.device.isEmpty() && l.vcp) return l.number;
     }
-    return out;
+    return std::nullopt;
 }

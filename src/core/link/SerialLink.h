@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <QTimer>
+
+/** @brief Baud rate, parity, data and stop bits. The defaults are the meter's: 9600,n,8,1. */
+struct LineSettings {
+    qint32 baud = 9600;
+    QSerialPort::Parity parity = QSerialPort::NoParity;
+    QSerialPort::DataBits dataBits = QSerialPort::Data8;
+    QSerialPort::StopBits stopBits = QSerialPort::OneStop;
+};
+
+/** @brief What became of opening a device. */
+struct OpenResult {
+    enum class Kind {
+        Opened,
+        NoSuchDevice,  ///< nothing at that path: the meter is not plugged in
+        HeldByOther,   ///< another program has the device open
+        NotAllowed,    ///< this user may not open it (not in the dialout group, say)
+        Failed         ///< it opened but refused the line settings, or is no serial device
+    };
+    Kind kind = Kind::Opened;
+    QString reason;  ///< the system's words, empty when opened
+    bool opened() const { return kind == Kind::Opened; }
+};
+
+/** @brief The serial line to the meter over QSerialPort.
+ *
+ * Received bytes are gathered for a moment after the first one arrives and handed on together,
+ * once per gathering: a hundred readings a second then cost a few wake-ups, not a thousand. A
+ * device that goes away while open (USB unplugged, the far end of a pseudo-terminal closed)
+ * closes the link and raises connectionLost(). */
+class SerialLink : public QObject {
+    Q_OBJECT
+public:
+    /** @brief How long bytes are left to gather on the device after the first one arrives. */
+    static constexpr int kGatherMs = 20;
+    /** @brief A gathering this large means the device sends faster than a meter's line: the
+     *  next one starts as soon as a byte arrives, so a burst is never held back. */
+    static constexpr int kBurstBytes = 1024;
+
+    explicit SerialLink(QObject* parent = nullptr);
+    ~SerialLink() override;
+
+    /** @brief Opens @p device (closing what is open first) with @p settings. */
+    OpenResult open(const QString& device, const LineSettings& settings = {});
+    void close();
+    bool isOpen() const;
+    /** @brief The device open (its canonical path), empty when closed. */
+    QString device() const;
+    /** @brief Writes the bytes as they are. False when the link is closed, or when the device
+     *  refused them (it is gone: the link closes and raises connectionLost()). */
+    bool write(const QByteArray& bytes);
+    /** @brief Throws away every byte received and not yet handed on. */
+    void discardWaiting();
+    /** @brief Every byte read from the device since the link was last opened, handed on or
+     *  discarded; it only grows while the link stays open. */
+    qint64 bytesReceived() const { return m_received; }
+    /** @brief How long bytes gather (kGatherMs unless set): a program with no window to keep
+     *  current may wait longer and wake up less often. */
+    void setGatherInterval(int ms);
+
+Q_SIGNALS:
+    /** @brief Bytes arrived: one signal per gathering, in arrival order. */
+    void received(const QByteArray& bytes);
+    /** @brief The device went away while open; the link is now closed. */
+    void connectionLost();
+    /** @brief A device was opened. */
+    void opened();
+
+private:
+    void onReadyRead();
+    void onError(QSerialPort::SerialPortError error);
+    QByteArray readAvailable();
+    void gather();
+
+    QSerialPort m_port;
+    QString m_device;
+    qint64 m_received = 0;
+    bool m_pulling = false;
+    int m_gatherMs = kGatherMs;
+    QTimer m_gather;
+};

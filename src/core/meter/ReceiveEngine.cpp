@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/meter/ReceiveEngine.h"
+
+#include <limits>
+#include <optional>
+
+#include "core/meter/Numbers.h"
+
+namespace {
+
+// A payload digit: the meter sends one decimal digit after "U", "M" and "B".
+std::optional<int> digitValue(QChar ch) {
+    if (ch < QLatin1Char('0') || ch > QLatin1Char('9')) return std::nullopt;
+    return ch.unicode() - '0';
+}
+
+}  // namespace
+
+void ReceiveEngine::reset() {
+    state.inDownload = false;
+    state.inSetHeader = false;
+    state.setDigits.clear();
+    state.inValue = false;
+    state.returnCount = 0;
+    state.expectUnits = state.expectMode = state.expectSetByte = false;
+    state.expectReadingByte = state.expectBeeper = false;
+    download.valueText.clear();
+}
+
+void ReceiveEngine::skipToLineFeed() {
+    state.inValue = false;
+    download.valueText.clear();
+    state.skipToLineFeed = true;
+}
+
+FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& report, ReceiveHost& host) {
+    ReceiveState& st = state;
+    DownloadPosition& dl = download;
+    const ushort c = ch.unicode();
+    const auto endSetHeader = [&] {
+        st.inDownload = true;
+        st.inSetHeader = false;
+        dl.position = 0;
+        const std::optional<std::int16_t> set = Numbers::toInt16(st.setDigits);
+        // A set number that cannot be read stores nothing: its values are counted, never written
+        // into another set.
+        dl.set = set ? *set : 0;
+        if (!set) return FeedResult::Malformed;
+        host.BeginSet();
+        return FeedResult::Taken;
+    };
+    if (st.skipToLineFeed) {
+        // The rest of a line whose beginning was thrown away is never a value; a set header
+        // starts afresh.
+        if (c != 'S') {
+            if (c == 0x0A) st.skipToLineFeed = false;
+            return FeedResult::Taken;
+        }
+        st.skipToLineFeed = false;
+    }
+    if (c == 0x0D) {
+        if (st.returnCount == 1) {
+            st.inDownload = false;
+            st.returnCount = 0;
+            host.FinishDownload();
+        } else {
+            st.returnCount = 1;
+        }
+        return FeedResult::Taken;
+    }
+    st.returnCount = 0;
+    switch (c) {
+        case 'S':
+            // A set header starts afresh: a value left open before it belongs to nothing.
+            st.inSetHeader = true;
+            st.inDownload = false;
+            st.inValue = false;
+            dl.valueText.clear();
+            st.setDigits.clear();
+            return FeedResult::Taken;
+        case 'U':
+            st.expectUnits = true;
+            if (st.inSetHeader) return endSetHeader();
+            return FeedResult::Taken;
+        case 'M': st.expectMode = true; return FeedResult::Taken;
+        case 'N': st.expectSetByte = true; return FeedResult::Taken;
+        case 'R': st.expectReadingByte = true; return FeedResult::Taken;
+        case 'B': st.expectBeeper = true; return FeedResult::Taken;
+        default: break;
+    }
+    if (st.inSetHeader) {
+        if (c == 0x0A) return endSetHeader();
+        if (st.setDigits.size() <= kMaxValueLength) st.setDigits += ch;
+        return FeedResult::Taken;
+    }
+    if (st.expectUnits) {
+        // A character that is not a digit leaves the payload pending for the next one.
+        const std::optional<int> digit = digitValue(ch);
+        if (!digit) return FeedResult::Malformed;
+        st.expectUnits = false;
+        report.unitsDigit = *digit;
+        report.unitsText = Meter::unitsText(report.units());
+        if (lastRequest == Request::Live) host.ShowUnitsText();
+        if (lastRequest == Request::Download) host.ShowBandUnits();
+        return FeedResult::Taken;
+    }
+    if (st.expectMode) {
+        const std::optional<int> digit = digitValue(ch);
+        if (!digit) return FeedResult::Malformed;
+        st.expectMode = false;
+        report.mode = Meter::modeFromDigit(*digit);
+        if (lastRequest == Request::Live) {
+            report.modeText = Meter::modeText(report.mode);
+            host.ShowModeText();
+        }
+        return FeedResult::Taken;
+    }
+    if (st.expectSetByte) {
+        report.set = static_cast<int>(c & 0xFF) - 127;
+        st.expectSetByte = false;
+        host.ShowSetNumber();
+        return FeedResult::Taken;
+    }
+    if (st.expectReadingByte) {
+        report.reading = static_cast<int>(c & 0xFF) - 128;
+        st.expectReadingByte = false;
+        host.ShowReadingNumber();
+        return FeedResult::Taken;
+    }
+    if (st.expectBeeper) {
+        const std::optional<int> digit = digitValue(ch);
+        if (!digit) return FeedResult::Malformed;
+        st.expectBeeper = false;
+        report.beeper = *digit;
+        host.ShowBeeperState(report.beeper);
+        return FeedResult::Taken;
+    }
+    if (st.inValue) {
+        if (c != 0x0A) {
+            // One character past the longest value is enough to know it is too long.
+            if (dl.valueText.size() <= kMaxValueLength) dl.valueText += ch;
+            return FeedResult::Taken;
+        }
+        st.inValue = false;
+        if (dl.valueText.size() > kMaxValueLength) return FeedResult::Malformed;
+        const std::optional<double> value = Numbers::toReal(dl.valueText);
+        if (!value) return FeedResult::Malformed;
+        st.value = *value;
+        if (!st.inDownload) {
+            host.ShowLiveValue(st.value);
+            return FeedResult::Taken;
+        }
+        if (dl.position == std::numeric_limits<std::int16_t>::max()) return FeedResult::Malformed;
+        ++dl.position;
+        if (dl.received < std::numeric_limits<std::int32_t>::max()) ++dl.received;
+        host.StoreReading();
+        return FeedResult::Taken;
+    }
+    if (c >= '0') {
+        st.inValue = true;
+        dl.valueText = ch;
+    }
+    return FeedResult::Taken;
+}

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QString>
+
+#include "core/meter/MeterFacts.h"
+
+/** @brief What was asked of the meter last: the engine shows units and mode on the panel only
+ *  after a request for live readings, and on the tool bar only after a download request. */
+enum class Request { None, Download, Live };
+
+/** @brief What the meter last reported of itself. The engine is its only writer. */
+struct MeterReport {
+    /** @brief The units digit as the meter sent it, 0 before the first report: the panel's
+     *  scale tells 1 (SI) and 2 (CGS) from any other digit. */
+    int unitsDigit = 0;
+    Meter::Units units() const { return Meter::unitsFromDigit(unitsDigit); }
+    Meter::Mode mode = Meter::Mode::Scan;
+    int beeper = 0;             ///< the beeper digit: 1 on
+    int set = 1;                ///< the meter's current set (its byte less 127)
+    int reading = 1;            ///< the meter's current reading number (its byte less 128)
+    QString unitsText;          ///< "Units SI" or "Units CGS", as last shown
+    QString modeText;           ///< "Scan" or "Step", as last shown on the panel
+};
+
+/** @brief Where the value being received belongs. */
+struct DownloadPosition {
+    int received = 0;  ///< values of the download counted so far
+    int set = 0;       ///< the set being downloaded (0: a set number that could not be read)
+    int position = 0;  ///< the position of the last value within it
+    QString valueText; ///< the value being collected, or the last one, as received
+};
+
+/** @brief The engine's own state, kept between characters. */
+struct ReceiveState {
+    int returnCount = 0;
+    bool inSetHeader = false;
+    QString setDigits;
+    bool inDownload = false;
+    bool expectUnits = false;
+    bool expectMode = false;
+    bool expectSetByte = false;
+    bool expectReadingByte = false;
+    bool expectBeeper = false;
+    bool inValue = false;
+    bool skipToLineFeed = false;  ///< received text was thrown away: ignore up to the next line feed
+    double value = 0.0;           ///< the last value completed
+};
+
+/** @brief What the engine calls out to: the meter session in the program, a recorder in tests.
+ *  Every call has an empty default, so a test overrides only what it watches. */
+class ReceiveHost {
+public:
+    virtual ~ReceiveHost() = default;
+    /** @brief The units changed while live readings were asked for. */
+    virtual void ShowUnitsText() {}
+    /** @brief The mode changed while live readings were asked for. */
+    virtual void ShowModeText() {}
+    /** @brief The units changed while a download was asked for. */
+    virtual void ShowBandUnits() {}
+    virtual void ShowSetNumber() {}
+    virtual void ShowReadingNumber() {}
+    virtual void ShowBeeperState(int /*digit*/) {}
+    virtual void ShowLiveValue(double /*value*/) {}
+    /** @brief A set header ended: the values that follow belong to set DownloadPosition::set. */
+    virtual void BeginSet() {}
+    /** @brief A downloaded value: valueText at position of set. */
+    virtual void StoreReading() {}
+    /** @brief Two carriage returns: the end of data. */
+    virtual void FinishDownload() {}
+};
+
+/** @brief What became of one character. */
+enum class FeedResult {
+    Taken,     ///< the character was used or ignored as the protocol says
+    Malformed  ///< it completed something that is not a number (a value, a set number, a payload
+               ///< digit); that item was dropped
+};
+
+/** @brief The meter's byte stream taken apart, one character (code 0..255) at a time. */
+struct ReceiveEngine {
+    ReceiveState state;
+    DownloadPosition download;
+
+    /** @brief Takes one received character and acts on it: what the meter reports of itself goes
+     *  into @p report, the rest to @p host. @p lastRequest is what was asked of the meter last. */
+    FeedResult FeedChar(QChar ch, Request lastRequest, MeterReport& report, ReceiveHost& host);
+    /** @brief Forgets a value or set header being collected and leaves download mode, so nothing
+     *  received before this point can be stored later. */
+    void reset();
+    /** @brief Received text was thrown away: the rest of its line is never a value. */
+    void skipToLineFeed();
+};
+
+/** @brief The longest value text the engine stores; longer ones are dropped as malformed. */
+constexpr int kMaxValueLength = 255;

@@ -1,0 +1,340 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/store/ReadingsStore.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+#include <QVariant>
+
+namespace {
+StoreResult closedResult() {
+    return StoreResult::failed(StoreFailure::Closed, QStringLiteral("the readings database is not open"));
+}
+StoreResult refused(const QString& why) { return StoreResult::failed(StoreFailure::Refused, why); }
+StoreResult foreign(const QString& why) { return StoreResult::failed(StoreFailure::Foreign, why); }
+
+// Runs @p sql; false with the reason in @p why.
+bool run(QSqlQuery& q, const QString& sql, QString* why) {
+    if (q.exec(sql)) return true;
+    *why = q.lastError().text();
+    return false;
+}
+}  // namespace
+
+ReadingsStore::ReadingsStore(QString databasePath, QObject* parent)
+    : QObject(parent),
+      m_path(std::move(databasePath)),
+      m_connection(QStringLiteral("Readings-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+
+ReadingsStore::~ReadingsStore() {
+    blockSignals(true);  // nothing may look at a store that is going away
+    close();
+    if (QSqlDatabase::contains(m_connection)) QSqlDatabase::removeDatabase(m_connection);
+}
+
+QString ReadingsStore::columnName(int column) {
+    return column == 0 ? QStringLiteral("Number") : QStringLiteral("Set ") + QString::number(column);
+}
+
+StoreResult ReadingsStore::open() {
+    if (m_open) return StoreResult::done();
+    StoreResult result = openConnection();
+    if (result) result = load();
+    if (!result && QSqlDatabase::contains(m_connection)) QSqlDatabase::database(m_connection, false).close();
+    return result;
+}
+
+StoreResult ReadingsStore::openConnection() {
+    QSqlDatabase db = QSqlDatabase::contains(m_connection)
+                          ? QSqlDatabase::database(m_connection, false)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    const bool existed = QFileInfo::exists(m_path);
+    db.setDatabaseName(m_path);
+    // A lock held by another program is waited for briefly, never long enough to freeze the window.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    if (!db.open()) return refused(db.lastError().text());
+    QSqlQuery q(db);
+    QString why;
+    // Every write is its own committed transaction; WAL keeps the file whole if the program is
+    // killed halfway through a download.
+    if (!run(q, QStringLiteral("PRAGMA journal_mode=WAL"), &why)) return refused(why);
+    const bool inMemory = m_path == QLatin1String(":memory:");
+    if (!inMemory &&
+        (!q.next() || q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0))
+        return refused(QStringLiteral("The file cannot be written."));
+    if (!run(q, QStringLiteral("PRAGMA synchronous=NORMAL"), &why)) return refused(why);
+    if (!run(q, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='Sets'"), &why))
+        return refused(why);
+    const bool hasTable = q.next() && q.value(0).toInt() > 0;
+    if (!hasTable) {
+        if (existed && QFileInfo(m_path).size() > 0) {
+            // A file that is not empty but has no table is not ours to rewrite.
+            QSqlQuery check(db);
+            if (!run(check, QStringLiteral("SELECT count(*) FROM sqlite_master"), &why)) return refused(why);
+            if (check.next() && check.value(0).toInt() > 0)
+                return foreign(QStringLiteral("The file holds no table Sets."));
+        }
+        if (StoreResult created = createTable(); !created) return created;
+    }
+    if (StoreResult schema = checkSchema(); !schema) return schema;
+    if (StoreResult writable = checkWritable(); !writable) return writable;
+    // The units each set was downloaded in, beside Sets (never in it, nor in data files).
+    if (!run(q,
+             QStringLiteral("CREATE TABLE IF NOT EXISTS SetUnits (SetNumber INTEGER PRIMARY KEY, "
+                            "UnitsCode INTEGER NOT NULL)"),
+             &why))
+        return refused(why);
+    return StoreResult::done();
+}
+
+StoreResult ReadingsStore::createTable() {
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!db.transaction()) return refused(db.lastError().text());
+    QString create = QStringLiteral("CREATE TABLE Sets (\"Number\" INTEGER");
+    for (int i = 1; i <= Meter::kSets; ++i) create += QStringLiteral(", \"Set %1\" TEXT").arg(i);
+    create += QLatin1Char(')');
+    QSqlQuery q(db);
+    QString why;
+    if (!run(q, create, &why)) {
+        db.rollback();
+        return refused(why);
+    }
+    QString insert = QStringLiteral("INSERT INTO Sets VALUES (?");
+    for (int i = 1; i <= Meter::kSets; ++i) insert += QStringLiteral(", ?");
+    insert += QLatin1Char(')');
+    QSqlQuery ins(db);
+    ins.prepare(insert);
+    for (int r = 1; r <= Meter::kPositions; ++r) {
+        ins.addBindValue(r);
+        for (int i = 1; i <= Meter::kSets; ++i) ins.addBindValue(Meter::kClearedReading);
+        if (!ins.exec()) {
+            why = ins.lastError().text();
+            db.rollback();
+            return refused(why);
+        }
+    }
+    if (!db.commit()) return refused(db.lastError().text());
+    return StoreResult::done();
+}
+
+StoreResult ReadingsStore::checkSchema() {
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QString why;
+    if (!run(q, QStringLiteral("PRAGMA table_info(Sets)"), &why)) return refused(why);
+    QStringList columns;
+    while (q.next()) columns << q.value(1).toString();
+    QStringList expected;
+    for (int i = 0; i < kColumns; ++i) expected << columnName(i);
+    if (columns != expected)
+        return foreign(QStringLiteral("The table Sets has the columns %1, not Number and Set 1 to Set 30.")
+                           .arg(columns.join(QStringLiteral(", "))));
+    if (!run(q, QStringLiteral("SELECT count(*) FROM Sets"), &why)) return refused(why);
+    const int rows = q.next() ? q.value(0).toInt() : -1;
+    if (rows != Meter::kPositions)
+        return foreign(
+            QStringLiteral("The table Sets has %1 rows, not %2.").arg(rows).arg(Meter::kPositions));
+    return StoreResult::done();
+}
+
+StoreResult ReadingsStore::checkWritable() {
+    // A write that is rolled back: a file this user may only read, or one on a read-only disk,
+    // is found now rather than when the first downloaded reading fails to save.
+    if (m_path == QLatin1String(":memory:")) return StoreResult::done();
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!db.transaction()) return refused(db.lastError().text());
+    QSqlQuery q(db);
+    const bool ok = q.exec(QStringLiteral("UPDATE Sets SET \"Number\" = \"Number\" WHERE rowid = "
+                                          "(SELECT min(rowid) FROM Sets)"));
+    const QString why = q.lastError().text();
+    q.finish();
+    db.rollback();
+    if (!ok) return refused(QStringLiteral("The file cannot be written: %1").arg(why));
+    return StoreResult::done();
+}
+
+StoreResult ReadingsStore::load() {
+    QString sql = QStringLiteral("SELECT rowid");
+    for (int i = 0; i < kColumns; ++i) sql += QStringLiteral(", \"%1\"").arg(columnName(i));
+    sql += QStringLiteral(" FROM Sets ORDER BY rowid");
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QString why;
+    if (!run(q, sql, &why)) return refused(why);
+    QVector<Loaded> rows;
+    while (q.next()) {
+        Loaded r;
+        r.rowid = q.value(0).toLongLong();
+        for (int i = 0; i < kColumns; ++i) {
+            const QVariant v = q.value(i + 1);
+            r.cells[static_cast<size_t>(i)] = v.isNull() ? QString() : v.toString();
+        }
+        rows.append(r);
+    }
+    m_rows = rows;
+    for (auto& query : m_update) query.reset();
+    m_open = true;
+    Q_EMIT reloaded();
+    return StoreResult::done();
+}
+
+void ReadingsStore::close() {
+    for (auto& query : m_update) query.reset();
+    const bool was = m_open;
+    m_open = false;
+    m_rows.clear();
+    if (QSqlDatabase::contains(m_connection)) QSqlDatabase::database(m_connection, false).close();
+    if (was) Q_EMIT reloaded();
+}
+
+QString ReadingsStore::setAside() {
+    close();
+    const QString aside =
+        m_path + QLatin1Char('.') + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (!QFile::rename(m_path, aside)) return QString();
+    for (const char* suffix : {"-wal", "-shm"}) {
+        const QString side = m_path + QLatin1String(suffix);
+        if (QFileInfo::exists(side)) QFile::rename(side, aside + QLatin1String(suffix));
+    }
+    return aside;
+}
+
+StoreResult ReadingsStore::holdExclusively() {
+    if (!m_open) return closedResult();
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QString why;
+    // The lock is taken by the next write, so take it now: a program holding the file is found
+    // before the meter is asked for anything.
+    if (!run(q, QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"), &why) ||
+        !run(q, QStringLiteral("BEGIN IMMEDIATE"), &why) || !run(q, QStringLiteral("COMMIT"), &why))
+        return refused(why);
+    return StoreResult::done();
+}
+
+QString ReadingsStore::cell(int row, int column) const {
+    if (!m_open || row < 0 || row >= m_rows.size() || column < 0 || column >= kColumns) return {};
+    return m_rows[row].cells[static_cast<size_t>(column)];
+}
+
+bool ReadingsStore::holdsReadings() const {
+    for (const Loaded& row : m_rows) {
+        for (int k = 1; k < kColumns; ++k) {
+            if (row.cells[static_cast<size_t>(k)] != Meter::kClearedReading) return true;
+        }
+    }
+    return false;
+}
+
+QSqlQuery& ReadingsStore::updateQuery(int column, QString* why) {
+    auto& q = m_update[static_cast<size_t>(column)];
+    if (!q) {
+        q = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connection, false));
+        if (!q->prepare(QStringLiteral("UPDATE Sets SET \"%1\" = ? WHERE rowid = ?").arg(columnName(column))))
+            *why = q->lastError().text();
+    }
+    return *q;
+}
+
+StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells) {
+    if (!m_open) return closedResult();
+    if (cells.isEmpty()) return StoreResult::done();
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    const bool batch = cells.size() > 1;
+    // A single cell commits by itself; several are one transaction, all or nothing.
+    if (batch && !db.transaction()) return refused(db.lastError().text());
+    QString why;
+    for (const CellWrite& c : cells) {
+        QSqlQuery& q = updateQuery(c.column, &why);
+        if (why.isEmpty()) {
+            q.addBindValue(c.text);
+            q.addBindValue(m_rows[c.row].rowid);
+            if (!q.exec()) why = q.lastError().text();
+            q.finish();
+        }
+        if (!why.isEmpty()) {
+            m_update[static_cast<size_t>(c.column)].reset();
+            if (batch) db.rollback();
+            return refused(why);
+        }
+    }
+    if (batch && !db.commit()) {
+        why = db.lastError().text();
+        db.rollback();
+        return refused(why);
+    }
+    int firstRow = cells.front().row, lastRow = firstRow;
+    int firstColumn = cells.front().column, lastColumn = firstColumn;
+    for (const CellWrite& c : cells) {
+        m_rows[c.row].cells[static_cast<size_t>(c.column)] = c.text;
+        firstRow = qMin(firstRow, c.row);
+        lastRow = qMax(lastRow, c.row);
+        firstColumn = qMin(firstColumn, c.column);
+        lastColumn = qMax(lastColumn, c.column);
+    }
+    Q_EMIT cellsChanged(firstRow, lastRow, firstColumn, lastColumn);
+    return StoreResult::done();
+}
+
+StoreResult ReadingsStore::writeReading(int set, int position, const QString& text) {
+    if (!m_open) return closedResult();
+    if (!Meter::isSet(set) || position < 1 || position > m_rows.size())
+        return StoreResult::failed(StoreFailure::NoSuchCell,
+                                   QStringLiteral("Set %1 has no position %2.").arg(set).arg(position));
+    return writeCells({{position - 1, set, text}});
+}
+
+StoreResult ReadingsStore::clearSet(int set, int fromPosition) {
+    if (!m_open) return closedResult();
+    if (!Meter::isSet(set))
+        return StoreResult::failed(StoreFailure::NoSuchCell, QStringLiteral("There is no set %1.").arg(set));
+    QVector<CellWrite> cells;
+    for (int row = qMax(0, fromPosition - 1); row < m_rows.size(); ++row) {
+        if (m_rows[row].cells[static_cast<size_t>(set)] != Meter::kClearedReading)
+            cells.append({row, set, Meter::kClearedReading});
+    }
+    return writeCells(cells);
+}
+
+StoreResult ReadingsStore::clearAll() { return replaceAll({}); }
+
+StoreResult ReadingsStore::replaceAll(const QVector<Row>& rows) {
+    if (!m_open) return closedResult();
+    QVector<CellWrite> cells;
+    for (int row = 0; row < m_rows.size(); ++row) {
+        for (int set = 1; set <= Meter::kSets; ++set) {
+            const QString& text =
+                row < rows.size() ? rows[row][static_cast<size_t>(set - 1)] : Meter::kClearedReading;
+            if (m_rows[row].cells[static_cast<size_t>(set)] != text) cells.append({row, set, text});
+        }
+    }
+    const bool single = cells.size() == 1;
+    const StoreResult result = writeCells(cells);
+    if (result && !single && !cells.isEmpty()) Q_EMIT reloaded();
+    return result;
+}
+
+StoreResult ReadingsStore::setSetUnits(int set, Meter::Units units) {
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO SetUnits (SetNumber, UnitsCode) VALUES (?, ?)"));
+    q.addBindValue(set);
+    q.addBindValue(units == Meter::Units::CGS ? 2 : 1);
+    if (!q.exec()) return refused(q.lastError().text());
+    return StoreResult::done();
+}
+
+StoreResult ReadingsStore::clearSetUnits() {
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (!q.exec(QStringLiteral("DELETE FROM SetUnits"))) return refused(q.lastError().text());
+    return StoreResult::done();
+}
+
+std::optional<Meter::Units> ReadingsStore::setUnits(int set) const {
+    if (!m_open) return std::nullopt;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("SELECT UnitsCode FROM SetUnits WHERE SetNumber = ?"));
+    q.addBindValue(set);
+    if (!q.exec() || !q.next()) return std::nullopt;
+    return Meter::unitsFromDigit(q.value(0).toInt());
+}

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QObject>
+#include <QString>
+#include <QVector>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "core/common/Result.h"
+#include "core/meter/MeterFacts.h"
+
+class QSqlQuery;
+
+/** @brief How a store operation ended. */
+enum class StoreFailure {
+    None,     ///< done
+    Closed,   ///< the readings database is not open
+    Refused,  ///< SQLite refused (locked, read-only, full disk, ...): the reason says
+    Foreign,  ///< the file is not a readings database of this program
+    NoSuchCell,  ///< a set or position the table does not have
+};
+using StoreResult = Result<StoreFailure>;
+
+/** @brief The readings database, Readings.db: the table Sets (128 rows of "Number" and
+ *  "Set 1".."Set 30", every reading as text) and the units each set was downloaded in.
+ *
+ * The whole table is kept in memory as well; every write is committed at once, and a write
+ * that touches several cells is one transaction, so the file never holds half of it. */
+class ReadingsStore : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kBusyTimeoutMs = 200;
+    /** @brief Columns of the table: "Number" and the thirty sets. */
+    static constexpr int kColumns = Meter::kSets + 1;
+    /** @brief One row's readings, set 1 first. */
+    using Row = std::array<QString, Meter::kSets>;
+
+    /** @brief @p databasePath is the SQLite file (":memory:" for none); nothing is opened yet. */
+    explicit ReadingsStore(QString databasePath, QObject* parent = nullptr);
+    ~ReadingsStore() override;
+
+    /** @brief Opens the file, creating it with 128 cleared rows when missing, and loads the
+     *  table. Foreign when its table Sets is not the one the program keeps. */
+    StoreResult open();
+    /** @brief Closes the file. */
+    void close();
+    bool isOpen() const { return m_open; }
+    /** @brief Closes the file and renames it (and its journal) with the date and time, so a
+     *  fresh one can be made. The new name, or empty text when it could not be renamed. */
+    QString setAside();
+    /** @brief Keeps the file locked for this program until it closes: no other program reads or
+     *  writes it meanwhile, and a commit then takes no file locks of its own. For a short-lived
+     *  program that downloads and ends. Refused when another program holds the file. */
+    StoreResult holdExclusively();
+    /** @brief The database file. */
+    QString path() const { return m_path; }
+
+    /** @brief Rows of the table: kPositions when open, 0 when closed. */
+    int rowCount() const { return m_open ? static_cast<int>(m_rows.size()) : 0; }
+    /** @brief A cell as the grid shows it, 0-based: column 0 is "Number", column k set k. Empty
+     *  outside the table. */
+    QString cell(int row, int column) const;
+    /** @brief The reading at @p position (1..128) of @p set (1..30); empty outside the table. */
+    QString reading(int set, int position) const { return cell(position - 1, set); }
+    /** @brief True when some position of some set holds a reading (not the cleared one). */
+    bool holdsReadings() const;
+    /** @brief Column names in order: "Number", "Set 1" .. "Set 30". */
+    static QString columnName(int column);
+
+    /** @brief Writes one reading, committed at once. */
+    StoreResult writeReading(int set, int position, const QString& text);
+    /** @brief Clears positions @p fromPosition..128 of @p set that hold something, in one
+     *  transaction. */
+    StoreResult clearSet(int set, int fromPosition);
+    /** @brief Clears every reading, in one transaction. */
+    StoreResult clearAll();
+    /** @brief Puts @p rows in place of the readings (row k into position k+1; positions past the
+     *  last row are cleared), in one transaction: on failure the table stays as it was. */
+    StoreResult replaceAll(const QVector<Row>& rows);
+
+    /** @brief Keeps the units the meter reported for @p set's download. */
+    StoreResult setSetUnits(int set, Meter::Units units);
+    /** @brief Forgets every set's units: the table no longer holds what the meter sent. */
+    StoreResult clearSetUnits();
+    /** @brief The units @p set was downloaded in; none when not known. */
+    std::optional<Meter::Units> setUnits(int set) const;
+
+Q_SIGNALS:
+    /** @brief Cells were written: rows and columns are 0-based, as cell() counts them. */
+    void cellsChanged(int firstRow, int lastRow, int firstColumn, int lastColumn);
+    /** @brief The whole table was loaded, replaced or closed. */
+    void reloaded();
+
+private:
+    struct Loaded {
+        qint64 rowid = 0;
+        std::array<QString, kColumns> cells;
+    };
+    StoreResult openConnection();
+    StoreResult createTable();
+    StoreResult checkSchema();
+    StoreResult checkWritable();
+    StoreResult load();
+    /** @brief Writes @p cells (row, column, text) in one transaction and then into memory. */
+    struct CellWrite {
+        int row;
+        int column;
+        QString text;
+    };
+    StoreResult writeCells(const QVector<CellWrite>& cells);
+    QSqlQuery& updateQuery(int column, QString* why);
+
+    QString m_path;
+    QString m_connection;
+    bool m_open = false;
+    QVector<Loaded> m_rows;
+    // One prepared UPDATE per column, made on first use and dropped when the file closes: a
+    // download stores one reading at a time.
+    std::array<std::unique_ptr<QSqlQuery>, kColumns> m_update;
+};
