@@ -60,6 +60,8 @@ class TestSession : public QObject {
 private Q_SLOTS:
     void lineScenarios_data();
     void lineScenarios();
+    void newNeverErasesWhatArrivesMeanwhile_data();
+    void newNeverErasesWhatArrivesMeanwhile();
     void unitsPerSetSurviveARestart();
 };
 
@@ -203,6 +205,36 @@ void TestSession::lineScenarios() {
     QCOMPARE(w.Reading().storeDestinationLabel->text(), storeLabel);
     QCOMPARE(got, meterGot);
     QTRY_COMPARE(rig.messages.texts, messages);
+}
+
+void TestSession::newNeverErasesWhatArrivesMeanwhile_data() {
+    QTest::addColumn<bool>("download");  // a download is asked for while New's question is open
+    QTest::newRow("set data sent unasked") << false;
+    QTest::newRow("download asked for during New") << true;
+}
+
+void TestSession::newNeverErasesWhatArrivesMeanwhile() {
+    QFETCH(bool, download);
+    Pty pty;
+    AppRig rig;
+    rig.env.link(5, pty.slavePath());
+    MainWindow& w = rig.start();
+    MeterSession& session = w.session();
+    QVERIFY(session.store().writeReading(9, 1, "0.9").ok());  // unsaved: New asks
+    rig.messages.whileAsking = [&] {
+        if (download) session.DownloadCurrentSet();
+        const qint64 target = session.link().bytesReceived() + 37;
+        pty.send("S02\nU1M11.000001\n2.000002\n3.000003\n\r\r");
+        QVERIFY(QTest::qWaitFor([&] { return session.link().bytesReceived() >= target; }, 10000));
+    };
+    w.files().New();
+    QCOMPARE(rig.messages.questions.size(), 1);
+    QTRY_VERIFY(!session.isDownloading() && !session.hasBytesWaiting());
+    const auto t = fileTable(rig.env.database());
+    QCOMPARE(t[0][2] + t[1][2] + t[2][2], QString("1.0000012.0000023.000003"));
+    QCOMPARE(t[0][9], QString("0.000000"));
+    QCOMPARE(session.storedReadings(), 3);
+    QCOMPARE(rig.messages.texts, QStringList());
 }
 
 void TestSession::unitsPerSetSurviveARestart() {

@@ -2,6 +2,7 @@
 #pragma once
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 #include "core/files/FileDialog.h"
 #include "core/common/MessageBox.h"
@@ -12,8 +13,11 @@ public:
     void tell(const QString& text) override { texts.append(text); }
     bool askYesNo(const QString& text) override {
         questions.append(text);
+        if (whileAsking) whileAsking();
         return answerYes;
     }
+    /** Runs while a question is open (the user takes their time; the meter may send meanwhile). */
+    std::function<void()> whileAsking;
     QStringList texts;
     QStringList questions;
     bool answerYes = true;
