@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include "core/system/Process.h"
 #include "AppRig.h"
 #include "Pty.h"
 #include "MeterLine.h"
@@ -192,7 +193,7 @@ void TestEndToEnd::secondCopyRaisesFirstAndEnds() {
     first.setEnvironment(env.environment());
     first.start(program, {});
     QVERIFY(first.waitForStarted());
-    const QString socket = env.root() + QStringLiteral("/run/orvanta-%1.sock").arg(::getuid());
+    const QString socket = env.root() + QStringLiteral("/run/orvanta-%1.sock").arg(Process::userId());
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
     QProcess second;
     second.setEnvironment(env.environment());

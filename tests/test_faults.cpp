@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "core/system/Process.h"
 #include "AppRig.h"
 
 #include "MeterLine.h"
@@ -60,7 +61,7 @@ class TestFaults : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // A write past the size limit fails with EFBIG instead of ending the process.
-    void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
+    void initTestCase() { Process::ignoreFileSizeLimit(); }
     void unplugDuringDownloadKeepsEveryReading();
     void killDuringDownloadLeavesSoundDatabase();
     void simulatorLineFaultsLoseNothing();

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SingleInstance.h"
 
+#include "core/system/Process.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QThread>
 #include <QLocalSocket>
 #include <QStandardPaths>
-#include <unistd.h>
 
 namespace {
 const QByteArray kRaise = "raise\n";
@@ -33,7 +34,7 @@ SingleInstance::SingleInstance(QString serverName, QObject* parent)
 QString SingleInstance::defaultName() {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty()) dir = QDir::tempPath();
-    return dir + QStringLiteral("/orvanta-") + QString::number(::getuid()) + QStringLiteral(".sock");
+    return dir + QStringLiteral("/orvanta-") + Process::userId() + QStringLiteral(".sock");
 }
 
 bool SingleInstance::claim() {

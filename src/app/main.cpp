@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 
 #include "app/SingleInstance.h"
 #include "core/common/Version.h"
+#include "core/system/Process.h"
 #include "core/session/MeterSession.h"
 #include "core/common/Paths.h"
 #include "core/link/PortLinks.h"
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
 
     // A file that may grow no further fails its write, which is reported, instead of ending the
     // program in the middle of a save.
-    std::signal(SIGXFSZ, SIG_IGN);
+    Process::ignoreFileSizeLimit();
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("Orvanta"));

@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "cli/CliOutput.h"
+#include "core/system/Process.h"
 #include "core/files/FileCommands.h"
 #include "core/session/MeterSession.h"
 #include "core/common/Messages.h"
@@ -201,7 +202,7 @@ int download(const DownloadRequest& request) {
     QObject::connect(&session, &MeterSession::connectionLost, context, [&] { ending.finish(End::Lost); });
     int maximum = 1;
     QObject::connect(&session, &MeterSession::downloadRequested, context, [&](int m) { maximum = qMax(1, m); });
-    const bool showProgress = stderrIsTerminal();
+    const bool showProgress = Process::stderrIsTerminal();
     QElapsedTimer sinceShown;
     sinceShown.start();
     QObject::connect(&session, &MeterSession::downloadProgressed, context, [&] {
@@ -256,7 +257,7 @@ int download(const DownloadRequest& request) {
     if (!request.outputFile.isEmpty()) {
         if (const int failed = writeFile(session.store(), *formatOf(request.outputFile), request.outputFile)) return failed;
     }
-    if (stderrIsTerminal())
+    if (Process::stderrIsTerminal())
         std::fprintf(stderr, "%d readings stored in %s%s\n", received, qPrintable(Paths::readingsDatabase()),
                      request.outputFile.isEmpty() ? "" : qPrintable(QStringLiteral(" and written to ") + request.outputFile));
     return code(ExitCode::Ok);

@@ -1,46 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliOutput.h"
 
-#include <QSocketNotifier>
-#include <csignal>
 #include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
-
-namespace {
-int g_pipe[2] = {-1, -1};
-
-void onSignal(int) {
-    const char b = 1;
-    [[maybe_unused]] const auto n = ::write(g_pipe[1], &b, 1);
-}
-}  // namespace
 
 void printError(const QString& text) {
     std::fprintf(stderr, "orvanta-cli: %s\n", qPrintable(text));
     std::fflush(stderr);
 }
 
-bool stderrIsTerminal() { return ::isatty(STDERR_FILENO) == 1; }
-
-Interruption::Interruption(QObject* parent) : QObject(parent) {
-    if (g_pipe[0] < 0 && ::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
-    struct sigaction sa {};
-    sa.sa_handler = onSignal;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &sa, nullptr);
-    ::sigaction(SIGTERM, &sa, nullptr);
-    auto* notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [this] {
-        char buf[16];
-        while (::read(g_pipe[0], buf, sizeof buf) > 0) {
-        }
-        Q_EMIT requested();
-    });
-}
-
-Interruption::~Interruption() {
-    ::signal(SIGINT, SIG_DFL);
-    ::signal(SIGTERM, SIG_DFL);
-}

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -24,16 +23,4 @@ public:
     QStringList texts;
 };
 
-/** @brief Ctrl+C and SIGTERM as a Qt signal, delivered from the event loop. */
-class Interruption : public QObject {
-    Q_OBJECT
-public:
-    explicit Interruption(QObject* parent = nullptr);
-    ~Interruption() override;
 
-Q_SIGNALS:
-    void requested();
-};
-
-/** @brief True when standard error is a terminal (a progress line is shown only then). */
-bool stderrIsTerminal();

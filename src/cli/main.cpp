@@ -3,12 +3,12 @@
 // and readings database as the desktop program. No window system is touched.
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <csignal>
 #include <cstdio>
 
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 #include "core/common/Version.h"
+#include "core/system/Process.h"
 
 namespace {
 const char* const kUsage =
@@ -145,7 +145,7 @@ int runExport(const QStringList& args) {
 int main(int argc, char** argv) {
     // A file that may grow no further fails its write, which is reported, instead of ending the
     // program in the middle of a download.
-    std::signal(SIGXFSZ, SIG_IGN);
+    Process::ignoreFileSizeLimit();
     QCoreApplication app(argc, argv);
     // The desktop program's names: the same settings file and data folder.
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));

@@ -3,27 +3,22 @@
 #include <QByteArray>
 #include <QString>
 
+#include "core/system/PseudoTerminal.h"
+
 /** @brief A real pseudo-terminal playing the meter's side of the port. The test holds the master;
  *  the program opens the slave device. */
 class Pty {
 public:
-    Pty();
-    ~Pty();
-    Pty(const Pty&) = delete;
-    Pty& operator=(const Pty&) = delete;
-
-    bool ok() const { return m_master >= 0; }
+    bool ok() const { return m_terminal.isOpen(); }
     /** @brief The device the program opens (/dev/pts/N). */
-    QString slavePath() const { return m_slavePath; }
+    QString slavePath() const { return m_terminal.devicePath(); }
     /** @brief Sends bytes to the program. */
     void send(const QByteArray& bytes);
     /** @brief What the program wrote, collected for @p ms milliseconds while events run. */
     QByteArray receive(int ms = 200);
     /** @brief Unplugs: closes the meter's end. */
-    void closeMaster();
+    void closeMaster() { m_terminal.close(); }
 
 private:
-    int m_master = -1;
-    int m_slaveHold = -1;
-    QString m_slavePath;
+    PseudoTerminal m_terminal;
 };

@@ -7,36 +7,28 @@
 #include <QFile>
 #include <QSocketNotifier>
 #include <QTimer>
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <random>
-#include <termios.h>
-#include <unistd.h>
 
 #include "MeterState.h"
 #include "core/common/Paths.h"
 #include "core/common/Version.h"
 #include "core/link/PortLinks.h"
+#include "core/system/Process.h"
+#include "core/system/PseudoTerminal.h"
 
 namespace {
-int g_signalPipe[2] = {-1, -1};
-void onSignal(int) {
-    const char b = 1;
-    [[maybe_unused]] auto n = ::write(g_signalPipe[1], &b, 1);
-}
 
 /** The line to the program: paced output, with optional faults on the bytes. */
 class Line : public QObject {
 public:
-    Line(int master, MeterState& meter, double usPerByte, double faultRate, std::uint32_t seed, QString record)
+    Line(PseudoTerminal& master, MeterState& meter, double usPerByte, double faultRate, std::uint32_t seed, QString record)
         : m_master(master), m_meter(meter), m_usPerByte(usPerByte), m_faultRate(faultRate), m_rng(seed ^ 0x5eed) {
         if (!record.isEmpty()) {
             m_record.setFileName(record);
             m_record.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
         }
-        m_read = new QSocketNotifier(master, QSocketNotifier::Read, this);
+        m_read = new QSocketNotifier(master.handle(), QSocketNotifier::Read, this);
         connect(m_read, &QSocketNotifier::activated, this, [this] { readCommands(); });
         m_pace.setInterval(2);
         connect(&m_pace, &QTimer::timeout, this, [this] { pump(); });
@@ -51,14 +43,14 @@ public:
 private:
     void readCommands() {
         char buf[256];
-        const ssize_t n = ::read(m_master, buf, sizeof buf);
+        const qint64 n = m_master.read(buf, sizeof buf);
         if (n <= 0) {
             // No program has the port open: wait for one.
             m_read->setEnabled(false);
             QTimer::singleShot(200, this, [this] { m_read->setEnabled(true); });
             return;
         }
-        for (ssize_t i = 0; i < n; ++i) {
+        for (qint64 i = 0; i < n; ++i) {
             const QByteArray answer = m_meter.receive(buf[i]);
             if (m_meter.takeStopRequest()) stop();
             queue(answer);
@@ -99,7 +91,7 @@ private:
         qsizetype budget = m_out.size();
         if (m_usPerByte > 0) budget = qMin<qsizetype>(budget, static_cast<qsizetype>((now - m_sentUntil) / m_usPerByte));
         if (budget > 0) {
-            const ssize_t n = ::write(m_master, m_out.constData(), static_cast<size_t>(budget));
+            const qint64 n = m_master.write(m_out.constData(), budget);
             if (n > 0) {
                 if (m_record.isOpen()) m_record.write(m_out.constData(), n);
                 m_out.remove(0, n);
@@ -109,7 +101,7 @@ private:
         if (m_out.isEmpty()) m_pace.stop();
     }
 
-    int m_master;
+    PseudoTerminal& m_master;
     MeterState& m_meter;
     double m_usPerByte;
     double m_faultRate;
@@ -127,8 +119,7 @@ private:
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orvanta-meter-sim"));
-    QCoreApplication::setApplicationVersion(
-        Version::number());
+    QCoreApplication::setApplicationVersion(Version::number());
     QCommandLineParser cli;
     cli.setApplicationDescription(QStringLiteral("Plays the Orvanta meter on a pseudo-terminal."));
     cli.addHelpOption();
@@ -150,20 +141,12 @@ int main(int argc, char** argv) {
     if (cli.isSet(usOpt)) usPerByte = qMax(0.0, cli.value(usOpt).toDouble());
     if (cli.isSet(fastOpt)) usPerByte = 0;
 
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
+    PseudoTerminal master;
+    if (!master.isOpen()) {
         std::fprintf(stderr, "orvanta-meter-sim: cannot open a pseudo-terminal\n");
         return 1;
     }
-    const QString device = QString::fromLocal8Bit(::ptsname(master));
-    // Hold the device open in raw mode so nothing the meter sends is changed before the program
-    // opens the port.
-    const int hold = ::open(device.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
-    termios t{};
-    ::tcgetattr(hold, &t);
-    ::cfmakeraw(&t);
-    ::tcsetattr(hold, TCSANOW, &t);
-    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+    const QString device = master.devicePath();
 
     PortLinks ports(Paths::portsFolder());
     // Links left behind by a simulator that was killed point at pseudo-terminals that are gone.
@@ -183,20 +166,13 @@ int main(int argc, char** argv) {
         if (f.open(QIODevice::WriteOnly)) f.write(meter.dump());
     }
 
-    if (::pipe(g_signalPipe) == 0) {
-        std::signal(SIGINT, onSignal);
-        std::signal(SIGTERM, onSignal);
-        std::signal(SIGHUP, onSignal);
-        auto* quit = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
-        QObject::connect(quit, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
-    }
+    Interruption interruption(true);
+    QObject::connect(&interruption, &Interruption::requested, &app, &QCoreApplication::quit);
 
     Line line(master, meter, usPerByte, faults, seed, cli.value(recordOpt));
     std::printf("Orvanta meter simulator on %s as port %d (COM%d)\n", qPrintable(device), number, number);
     std::fflush(stdout);
     const int rc = app.exec();
     ports.removeLink(number);
-    ::close(hold);
-    ::close(master);
     return rc;
 }
