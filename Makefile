@@ -8,10 +8,12 @@ BUILD_TYPE ?= RelWithDebInfo
 
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES := clang libclang-rt-14-dev
+# The house style's formatter (the project's .clang-format).
+FORMAT_PACKAGES := clang-format
 # Debian's own checkers of the package, its desktop entry and its AppStream metadata.
 CHECK_PACKAGES := lintian appstream desktop-file-utils
 
-.PHONY: deps deps-fuzz deps-check build run test bench test-asan fuzz package package-check clean
+.PHONY: deps deps-fuzz deps-check build run test bench test-asan fuzz package package-check format format-check clean
 
 # Installs those of the Debian packages $(1) that are missing.
 define install-missing
@@ -32,6 +34,18 @@ deps-fuzz: deps
 
 deps-check: deps
 	$(call install-missing,$(CHECK_PACKAGES))
+
+# Every C++ file as .clang-format lays it out: `make format` applies it, `make format-check`
+# fails on any file that differs.
+CXX_FILES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find src tests bench tools -name '*.cpp' -o -name '*.h')
+
+format:
+	$(call install-missing,$(FORMAT_PACKAGES))
+	clang-format -i $(CXX_FILES)
+
+format-check:
+	$(call install-missing,$(FORMAT_PACKAGES))
+	clang-format --dry-run --Werror $(CXX_FILES)
 
 build: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)

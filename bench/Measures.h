@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <QByteArray>
 #include <sys/resource.h>
+
+#include <QByteArray>
 
 /** @brief What the meter sends for Download All Sets when all 30 sets are full: 3,840 values,
  *  each with six decimals, set S position R holding S/1000 + R/1000000. */
@@ -9,7 +10,8 @@ inline QByteArray fullDownloadStream() {
     QByteArray all;
     for (int s = 1; s <= 30; ++s) {
         all += "S" + QByteArray::number(s).rightJustified(2, '0') + "\nU1M1";
-        for (int i = 1; i <= 128; ++i) all += QByteArray::number(0.000001 * (s * 1000 + i), 'f', 6) + "\n";
+        for (int i = 1; i <= 128; ++i)
+            all += QByteArray::number(0.000001 * (s * 1000 + i), 'f', 6) + "\n";
     }
     return all + "\r\r";
 }

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     for (int s = 1; s <= 30; ++s) {
         PlotModel::Series series;
         series.set = s;
-        for (int r = 1; r <= 128; ++r) series.points.append(QPointF(r, 1e-4 * s * (1.5 + std::sin(r / 6.0 + s))));
+        for (int r = 1; r <= 128; ++r)
+            series.points.append(QPointF(r, 1e-4 * s * (1.5 + std::sin(r / 6.0 + s))));
         sets.append(series);
     }
     chart.setData(sets, false, QStringLiteral("Susceptibility (SI)"));

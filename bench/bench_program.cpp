@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     AppRig rig;
     QProcess sim;
     sim.setEnvironment(rig.env.environment());
-    sim.start(QStringLiteral(ORVANTA_BUILD_DIR "/orvanta-meter-sim"), {"--us-per-byte", "104.17", "--port", "4", "--full"});
+    sim.start(QStringLiteral(ORVANTA_BUILD_DIR "/orvanta-meter-sim"),
+              {"--us-per-byte", "104.17", "--port", "4", "--full"});
     if (!sim.waitForReadyRead(5000)) {
         std::fprintf(stderr, "program: the simulator did not start\n");
         return 1;
@@ -50,9 +51,11 @@ int main(int argc, char** argv) {
     sim.terminate();
     sim.waitForFinished(5000);
     const bool ok = !session.isDownloading() && values == 3840 && !w.progressDialog();
-    std::printf("program: %d values, %lld bytes at ten times the wire in %.1f s; CPU %.3f s; "
-                "wire at 9600 baud %.1f s; CPU %.0fx under the wire%s\n",
-                values, static_cast<long long>(bytes), seconds, cpu, wire, wire / cpu, ok ? "" : " (WRONG RESULT)");
+    std::printf(
+        "program: %d values, %lld bytes at ten times the wire in %.1f s; CPU %.3f s; "
+        "wire at 9600 baud %.1f s; CPU %.0fx under the wire%s\n",
+        values, static_cast<long long>(bytes), seconds, cpu, wire, wire / cpu,
+        ok ? "" : " (WRONG RESULT)");
     std::printf("FIGURE program_cpu_s %.3f\nFIGURE program_wire_ratio %.0f\n", cpu, wire / cpu);
     return ok ? 0 : 1;
 }

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "AppRig.h"
-#include "Pty.h"
 #include "Measures.h"
+#include "Pty.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -38,19 +38,24 @@ int main(int argc, char** argv) {
         pty.send(all);
         QElapsedTimer deadline;
         deadline.start();
-        while ((session.link().bytesReceived() < target || session.isDownloading()) && deadline.elapsed() < 20000)
+        while ((session.link().bytesReceived() < target || session.isDownloading()) &&
+               deadline.elapsed() < 20000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         times.push_back(cpuSeconds() - before);
         values = session.downloadProgress().received;
-        ok = ok && values == 3840 && session.store().cell(127, 30) == "0.030128" && !session.isDownloading();
+        ok = ok && values == 3840 && session.store().cell(127, 30) == "0.030128" &&
+             !session.isDownloading();
     }
     std::sort(times.begin(), times.end());
     const double seconds = times[times.size() / 2];
     const double wire = wireSeconds(all.size());
-    std::printf("receive: %d values, %lld bytes in %.3f s of CPU (middle of 5): %.0f values/s; wire at 9600 baud "
-                "%.1f s; %.0fx faster than the wire%s\n",
-                values, static_cast<long long>(all.size()), seconds, values / seconds, wire, wire / seconds,
-                ok ? "" : " (WRONG RESULT)");
-    std::printf("FIGURE receive_values_per_s %.0f\nFIGURE receive_wire_ratio %.0f\n", values / seconds, wire / seconds);
+    std::printf(
+        "receive: %d values, %lld bytes in %.3f s of CPU (middle of 5): %.0f values/s; wire at "
+        "9600 baud "
+        "%.1f s; %.0fx faster than the wire%s\n",
+        values, static_cast<long long>(all.size()), seconds, values / seconds, wire, wire / seconds,
+        ok ? "" : " (WRONG RESULT)");
+    std::printf("FIGURE receive_values_per_s %.0f\nFIGURE receive_wire_ratio %.0f\n",
+                values / seconds, wire / seconds);
     return ok ? 0 : 1;
 }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Time from process start to the main window shown (offscreen), and resident memory after it.
+#include <unistd.h>
+
 #include <QApplication>
 #include <QFile>
 #include <QTest>
 #include <cstdio>
 #include <ctime>
-#include <unistd.h>
 
 #include "AppRig.h"
 #include "Pty.h"
@@ -41,7 +42,8 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitForWindowExposed(&w)) return 1;
     const double age = processAgeSeconds();
     const long rss = rssKiB();
-    std::printf("startup: main window shown %.0f ms after process start; resident memory %ld KiB\n", age * 1000, rss);
+    std::printf("startup: main window shown %.0f ms after process start; resident memory %ld KiB\n",
+                age * 1000, rss);
     std::printf("FIGURE startup_ms %.0f\nFIGURE startup_rss_kib %ld\n", age * 1000, rss);
     return w.isVisible() && w.session().isConnected() ? 0 : 1;
 }

@@ -1,28 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QApplication>
 #include <QMenu>
 #include <QSerialPort>
 #include <QSignalSpy>
-#include <QApplication>
 #include <QtTest>
 
-#include "core/common/Version.h"
-
 #include "AppRig.h"
-
-#include "gui/MainMenus.h"
 #include "Pty.h"
-
+#include "core/common/Version.h"
 #include "gui/AboutDialog.h"
+#include "gui/MainMenus.h"
+#include "gui/OptionsDialog.h"
 #include "gui/PortDialog.h"
 #include "gui/SetsWindow.h"
 #include "gui/plot/PlotWindow.h"
 #include "gui/plot/ProfileChart.h"
-#include "gui/OptionsDialog.h"
 
 namespace {
-const QString kNoMeter = QString(10, ' ') + "Could not connect to the Orvanta Magnetic Susceptibility Meter.\r\n\r\n"
-                         "Please ensure that the Meter is plugged into a USB port before you start this program.\r\n"
-                         "   If this problem persists, the USB driver for the Meter may need to be re-installed.";
+const QString kNoMeter =
+    QString(10, ' ') +
+    "Could not connect to the Orvanta Magnetic Susceptibility Meter.\r\n\r\n"
+    "Please ensure that the Meter is plugged into a USB port before you start this program.\r\n"
+    "   If this problem persists, the USB driver for the Meter may need to be re-installed.";
 
 template <typename T>
 T* lastChild(QObject* parent) {
@@ -86,7 +85,8 @@ void TestApp::startupWithoutMeterWarnsAndFallsBack() {
     AppRig rig;
     rig.setSetting("Comm Num", "200");  // no device behind it
     MainWindow& w = rig.start();
-    QCOMPARE(rig.messages.texts, (QStringList{kNoMeter, "Meter not connected or invalid Comm Port Number selected"}));
+    QCOMPARE(rig.messages.texts,
+             (QStringList{kNoMeter, "Meter not connected or invalid Comm Port Number selected"}));
     QCOMPARE(int(w.session().state().portNumber), 200);
     QVERIFY(!w.session().isConnected());
     QCOMPARE(w.session().store().isOpen(), true);
@@ -129,7 +129,8 @@ void TestApp::databaseThatCannotOpenIsReported() {
     QDir().mkpath(rig.env.database());  // a folder where the file should be
     MainWindow& w = rig.start();
     QCOMPARE(rig.messages.texts.size(), 1);
-    QVERIFY(rig.messages.texts[0].startsWith("The readings database could not be opened: " + rig.env.database() + "\n"));
+    QVERIFY(rig.messages.texts[0].startsWith(
+        "The readings database could not be opened: " + rig.env.database() + "\n"));
     QVERIFY(rig.messages.texts[0].size() > rig.env.database().size() + 46);  // and the reason
     QVERIFY(w.session().isConnected());
     QCOMPARE(w.session().store().isOpen(), false);
@@ -187,9 +188,13 @@ void TestApp::commPortDialog_data() {
     QTest::addColumn<bool>("open");
     QTest::addColumn<bool>("closed");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("meter on 3") << "3" << "3" << true << true << QStringList();
-    QTest::newRow("no such port") << "200" << "200" << false << false << QStringList{"Warning: Invalid Comm Port Number"};
-    QTest::newRow("not a number keeps 3") << "abc" << "3" << true << true << QStringList();
+    QTest::newRow("meter on 3") << "3"
+                                << "3" << true << true << QStringList();
+    QTest::newRow("no such port") << "200"
+                                  << "200" << false << false
+                                  << QStringList{"Warning: Invalid Comm Port Number"};
+    QTest::newRow("not a number keeps 3") << "abc"
+                                          << "3" << true << true << QStringList();
 }
 
 void TestApp::commPortDialog() {
@@ -235,7 +240,8 @@ void TestApp::commPortDialogPortInUse() {
     auto* dlg = lastChild<PortDialog>(&w);
     dlg->portCombo->setEditText("4");
     dlg->okButton->click();
-    QCOMPARE(rig.messages.texts, QStringList{"Warning: Comm Port is in use by another application"});
+    QCOMPARE(rig.messages.texts,
+             QStringList{"Warning: Comm Port is in use by another application"});
     QVERIFY(!w.session().isConnected());
     QVERIFY(!dlg->isVisible());  // closes with the port closed
     // Cancel changes nothing.
@@ -271,8 +277,10 @@ void TestApp::requests() {
     MainWindow& w = rig.start();
     w.session().selectSet(7);
     // Start from the other view, so each request has something to switch.
-    if (downloadMode) w.session().CaptureCurrentReading();
-    else w.session().DownloadCurrentSet();
+    if (downloadMode)
+        w.session().CaptureCurrentReading();
+    else
+        w.session().DownloadCurrentSet();
     pty.receive(50);
     if (request == "C") w.session().DownloadCurrentSet();
     if (request == "S") w.session().DownloadSelectedSet();
@@ -292,7 +300,8 @@ void TestApp::requests() {
         QCOMPARE(w.progressDialog()->windowTitle(), QString("Downloading Data....."));
         QVERIFY(w.progressDialog()->windowFlags() & Qt::WindowStaysOnTopHint);
     } else {
-        QCOMPARE(w.session().downloadProgress().received, 0);  // unchanged by a live request (the download before reset it)
+        QCOMPARE(w.session().downloadProgress().received,
+                 0);  // unchanged by a live request (the download before reset it)
     }
     QVERIFY(rig.messages.texts.isEmpty());
 }
@@ -304,7 +313,8 @@ void TestApp::requestWithPortClosedTellsUserEachTime() {
     rig.messages.texts.clear();
     w.session().DownloadAllSets();
     w.session().CaptureCurrentReading();
-    QCOMPARE(rig.messages.texts, QStringList(2, "Meter not connected or invalid Comm Port Number selected"));
+    QCOMPARE(rig.messages.texts,
+             QStringList(2, "Meter not connected or invalid Comm Port Number selected"));
     QVERIFY(w.session().state().lastRequest != Request::Download);
     QVERIFY(w.session().state().lastRequest != Request::Live);
     QVERIFY(!w.progressDialog());
@@ -343,14 +353,20 @@ void TestApp::menusReachTheirOperations() {
     rig.env.link(5, pty.slavePath());
     MainWindow& w = rig.start();
     MainMenus& m = *w.menus();
-    const QList<QPair<QString, QByteArray>> meter = {{"DownCurmenu", "C"}, {"DownSelmenu", "S01"}, {"DownAllmenu", "D"},
-                                                     {"ShowCurmenu", "R"}, {"ShowAllmenu", "A"}};
+    const QList<QPair<QString, QByteArray>> meter = {{"DownCurmenu", "C"},
+                                                     {"DownSelmenu", "S01"},
+                                                     {"DownAllmenu", "D"},
+                                                     {"ShowCurmenu", "R"},
+                                                     {"ShowAllmenu", "A"}};
     for (const auto& [name, bytes] : meter) {
         m.menuItem(name)->trigger();
         QCOMPARE(pty.receive(60), bytes);
     }
-    const QList<QPair<QString, QByteArray>> buttons = {{"Getcurrentset", "C"}, {"Getset", "S01"}, {"Getall", "D"},
-                                                       {"Getreading", "R"}, {"Getallreadings", "A"}};
+    const QList<QPair<QString, QByteArray>> buttons = {{"Getcurrentset", "C"},
+                                                       {"Getset", "S01"},
+                                                       {"Getall", "D"},
+                                                       {"Getreading", "R"},
+                                                       {"Getallreadings", "A"}};
     for (const auto& [key, bytes] : buttons) {
         m.toolButton(key)->trigger();
         QCOMPARE(pty.receive(60), bytes);
@@ -362,8 +378,9 @@ void TestApp::menusReachTheirOperations() {
     QCOMPARE(m.menuItem("Exitmenu")->shortcut(), QKeySequence("Ctrl+Q"));
     // File commands through the scripted dialog.
     w.session().store().writeReading(3, 2, "1.5");
-    rig.dialog.answers << rig.env.root() + "/m.dat" << rig.env.root() + "/m2.dat" << rig.env.root() + "/m.txt"
-                       << rig.env.root() + "/m.pdf" << rig.env.root() + "/m.dat";
+    rig.dialog.answers << rig.env.root() + "/m.dat" << rig.env.root() + "/m2.dat"
+                       << rig.env.root() + "/m.txt" << rig.env.root() + "/m.pdf"
+                       << rig.env.root() + "/m.dat";
     m.menuItem("Savemenu")->trigger();
     m.toolButton("Save")->trigger();
     m.menuItem("Exportmenu")->trigger();
@@ -401,8 +418,9 @@ void TestApp::toolBarLayoutAndSetDropDown() {
     rig.env.link(5, pty.slavePath());
     MainWindow& w = rig.start();
     MainMenus& m = *w.menus();
-    QCOMPARE(m.toolBarLayout(), (QStringList{"New", "Open", "Save", "-", "Print", "-", "Getcurrentset", "Getset", "-",
-                                             "Getall", "-", "Getreading", "Getallreadings", "-", "Plot"}));
+    QCOMPARE(m.toolBarLayout(),
+             (QStringList{"New", "Open", "Save", "-", "Print", "-", "Getcurrentset", "Getset", "-",
+                          "Getall", "-", "Getreading", "Getallreadings", "-", "Plot"}));
     QCOMPARE(m.toolButton("Getset")->toolTip(), QString("Download Set 1 (Shift+F5)"));
     QCOMPARE(m.toolButton("Getcurrentset")->toolTip(), QString("Download the Current Set (F5)"));
     QVERIFY(m.Getset && m.Getset->menu());
@@ -525,7 +543,8 @@ void TestApp::screenshots() {
     w.resize(1100, 700);
     for (int r = 1; r <= 12; ++r) {
         for (int s = 1; s <= 3; ++s)
-            w.session().store().writeReading(s, r, QString::number(0.0011 * r * s + 0.0002 * s, 'f', 6));
+            w.session().store().writeReading(s, r,
+                                             QString::number(0.0011 * r * s + 0.0002 * s, 'f', 6));
     }
     const QString dir = QStringLiteral(ORVANTA_BUILD_DIR "/screenshots");
     QDir().mkpath(dir);
@@ -559,13 +578,16 @@ void TestApp::screenshots() {
     // The plot of a full survey, with a minute of continuous readings.
     for (int r = 1; r <= 40; ++r) {
         for (int s = 1; s <= 30; ++s)
-            w.session().store().writeReading(s, r, QString::number(1e-4 * s * (1.5 + std::sin(r / 6.0 + s)), 'f', 6));
+            w.session().store().writeReading(
+                s, r, QString::number(1e-4 * s * (1.5 + std::sin(r / 6.0 + s)), 'f', 6));
     }
     w.trend().setRunning(true);
     const QDateTime start = QDateTime::currentDateTime();
-    for (int i = 0; i < 60; ++i) w.trend().add(start.addSecs(i), 0.0012 + 0.0003 * std::sin(i / 8.0));
+    for (int i = 0; i < 60; ++i)
+        w.trend().add(start.addSecs(i), 0.0012 + 0.0003 * std::sin(i / 8.0));
     PlotWindow& plot = w.ShowPlot();
-    plot.chooseSets({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30});
+    plot.chooseSets({1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
+                     16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30});
     plot.LogScale->setChecked(true);
     plot.parentWidget()->resize(1000, 680);
     QTest::qWait(50);

@@ -20,7 +20,8 @@ QByteArray threeSets() {
     for (int s = 1; s <= 3; ++s) {
         out += "S0" + QByteArray::number(s) + "\nU1M1";
         for (int r = 1; r <= counts[s - 1]; ++r)
-            out += QByteArray::number(s) + "." + QByteArray::number(r).rightJustified(6, '0') + "\n";
+            out +=
+                QByteArray::number(s) + "." + QByteArray::number(r).rightJustified(6, '0') + "\n";
     }
     return out + "\r\r";
 }
@@ -40,7 +41,8 @@ QVector<QStringList> cellsOf(const QString& path) {
         qsizetype at = 0;
         DataFileRecord rec;
         while (DataFileCodec::read(bytes, at, rec) == DataFileCodec::ReadResult::Ok)
-            rows << (QStringList{QString::number(rec.RowNumber)} + QStringList(rec.SetValue.begin(), rec.SetValue.end()));
+            rows << (QStringList{QString::number(rec.RowNumber)} +
+                     QStringList(rec.SetValue.begin(), rec.SetValue.end()));
         return rows;
     }
     // Text and CSV: a header line naming the columns ("Number", "Set N"), then the rows. The
@@ -157,11 +159,13 @@ void TestCli::portProblems_data() {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("said");
-    QTest::newRow("held by another program") << "held" << QStringList{"download", "--all", "--port", "4"}
-                                             << "port 4 (%1) is held by another program";
-    QTest::newRow("no meter found") << "none" << QStringList{"download", "--current"} << "no meter found";
-    QTest::newRow("numbered port without a device") << "none" << QStringList{"read", "--port", "200"}
-                                                     << "no meter on port 200";
+    QTest::newRow("held by another program")
+        << "held" << QStringList{"download", "--all", "--port", "4"}
+        << "port 4 (%1) is held by another program";
+    QTest::newRow("no meter found")
+        << "none" << QStringList{"download", "--current"} << "no meter found";
+    QTest::newRow("numbered port without a device")
+        << "none" << QStringList{"read", "--port", "200"} << "no meter on port 200";
 }
 
 void TestCli::portProblems() {
@@ -194,7 +198,9 @@ void TestCli::readPrintsOneLine() {
     QProcess cli;
     cli.setEnvironment(env.environment());
     cli.start(kCli, {"read", "--csv"});
-    QVERIFY(answer(meter, "R", "U2M1N" + QByteArray(1, char(127 + 7)) + "R" + QByteArray(1, char(128 + 12)) + "0.125\n"));
+    QVERIFY(answer(
+        meter, "R",
+        "U2M1N" + QByteArray(1, char(127 + 7)) + "R" + QByteArray(1, char(128 + 12)) + "0.125\n"));
     QVERIFY(ended(cli));
     QCOMPARE(cli.exitCode(), 0);
     const QList<QByteArray> lines = cli.readAllStandardOutput().trimmed().split('\n');
@@ -208,18 +214,22 @@ void TestCli::readPrintsOneLine() {
 
 void TestCli::helpWithoutDisplay() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QString::fromLatin1(name));
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
     const QString dir = QStringLiteral(ORVANTA_BUILD_DIR "/");
     const QList<QPair<QString, QStringList>> runs = {
-        {"orvanta-cli", {"--help"}}, {"orvanta-cli", {"download", "--help"}}, {"orvanta-cli", {"--version"}},
-        {"orvanta", {"--help"}},     {"orvanta", {"--version"}},              {"orvanta-meter-sim", {"--version"}}};
+        {"orvanta-cli", {"--help"}},    {"orvanta-cli", {"download", "--help"}},
+        {"orvanta-cli", {"--version"}}, {"orvanta", {"--help"}},
+        {"orvanta", {"--version"}},     {"orvanta-meter-sim", {"--version"}}};
     for (const auto& [program, args] : runs) {
         QProcess p;
         p.setProcessEnvironment(env);
         p.start(dir + program, args);
         QVERIFY(ended(p));
-        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, qPrintable(program + " " + args.join(' ')));
-        QVERIFY2(p.readAllStandardOutput().contains(program.toLatin1()), qPrintable(program + " " + args.join(' ')));
+        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0,
+                 qPrintable(program + " " + args.join(' ')));
+        QVERIFY2(p.readAllStandardOutput().contains(program.toLatin1()),
+                 qPrintable(program + " " + args.join(' ')));
     }
     QProcess cli;
     cli.setProcessEnvironment(env);

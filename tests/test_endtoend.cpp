@@ -1,24 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <unistd.h>
+
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QtTest>
 
-#include "core/system/Process.h"
 #include "AppRig.h"
-#include "Pty.h"
 #include "MeterLine.h"
+#include "Pty.h"
 #include "StreamCase.h"
+#include "core/system/Process.h"
 #include "gui/SetsWindow.h"
-
-#include <QTableView>
-#include <unistd.h>
 
 namespace {
 QByteArray setStream(int set, int count, const QString& format) {
     QByteArray out = "S" + QByteArray::number(set).rightJustified(2, '0') + "\nU1M1";
     for (int i = 1; i <= count; ++i)
-        out += QString(format).replace("%S", QString::number(set)).replace("%R", QString::number(i)).toLatin1() + "\n";
+        out += QString(format)
+                   .replace("%S", QString::number(set))
+                   .replace("%R", QString::number(i))
+                   .toLatin1() +
+               "\n";
     return out;
 }
 }  // namespace
@@ -44,17 +48,21 @@ void TestEndToEnd::streams_data() {
 
 void TestEndToEnd::streams() {
     QFETCH(int, index);
-    const StreamCase c = StreamCase::loadAll(QStringLiteral(ORVANTA_TEST_DATA "/streams")).at(index);
+    const StreamCase c =
+        StreamCase::loadAll(QStringLiteral(ORVANTA_TEST_DATA "/streams")).at(index);
     Pty pty;
     AppRig rig;
     rig.env.link(5, pty.slavePath());
     MainWindow& w = rig.start();
     // The modes come from the requests that set them; only a requested download stores.
-    if (c.modes.value("lastRequest") == "Live") w.session().CaptureCurrentReading();
-    else w.session().DownloadCurrentSet();
+    if (c.modes.value("lastRequest") == "Live")
+        w.session().CaptureCurrentReading();
+    else
+        w.session().DownloadCurrentSet();
     const QVector<QStringList> before = fileTable(rig.env.database());
     bool progressShown = false;
-    connect(&w.session(), &MeterSession::downloadProgressed, this, [&] { progressShown |= (w.progressDialog() && w.progressDialog()->isVisible()); });
+    connect(&w.session(), &MeterSession::downloadProgressed, this,
+            [&] { progressShown |= (w.progressDialog() && w.progressDialog()->isVisible()); });
     sendPaced(pty, w.session(), c.bytes);
     QTest::qWait(20);
 
@@ -73,7 +81,8 @@ void TestEndToEnd::streams() {
         QCOMPARE(fileTable(rig.env.database()), expected);  // saved, not only shown
         QVERIFY(!w.progressDialog());
     }
-    const bool stored = c.calls.filter(QRegularExpression("^Store\\(([1-9]|[12]\\d|30),")).size() > 0;
+    const bool stored =
+        c.calls.filter(QRegularExpression("^Store\\(([1-9]|[12]\\d|30),")).size() > 0;
     if (stored) {
         QVERIFY(progressShown || (w.progressDialog() && w.progressDialog()->isVisible()));
     }
@@ -97,7 +106,8 @@ void TestEndToEnd::allSetsThenShorterSet() {
     QCOMPARE(w.session().downloadProgress().received, 3840);
     const auto first = fileTable(rig.env.database());
     for (int r = 1; r <= 128; ++r)
-        for (int s = 1; s <= 30; ++s) QCOMPARE(first[r - 1][s], QStringLiteral("%1.%2").arg(s).arg(r));
+        for (int s = 1; s <= 30; ++s)
+            QCOMPARE(first[r - 1][s], QStringLiteral("%1.%2").arg(s).arg(r));
     QCOMPARE(w.unitsBandLabel()->text(), QString("Units SI"));
 
     w.session().selectSet(12);
@@ -108,7 +118,8 @@ void TestEndToEnd::allSetsThenShorterSet() {
     const auto second = fileTable(rig.env.database());
     for (int r = 1; r <= 128; ++r) {
         // The shorter set replaces the whole column: nothing of the longer one stays behind it.
-        QCOMPARE(second[r - 1][12], r <= 5 ? QStringLiteral("9.%1").arg(r) : QStringLiteral("0.000000"));
+        QCOMPARE(second[r - 1][12],
+                 r <= 5 ? QStringLiteral("9.%1").arg(r) : QStringLiteral("0.000000"));
         QCOMPARE(second[r - 1][11], QStringLiteral("11.%1").arg(r));
     }
     QCOMPARE(w.Data().grid->model()->index(2, 12).data().toString(), QString("9.3"));
@@ -193,7 +204,8 @@ void TestEndToEnd::secondCopyRaisesFirstAndEnds() {
     first.setEnvironment(env.environment());
     first.start(program, {});
     QVERIFY(first.waitForStarted());
-    const QString socket = env.root() + QStringLiteral("/run/orvanta-%1.sock").arg(Process::userId());
+    const QString socket =
+        env.root() + QStringLiteral("/run/orvanta-%1.sock").arg(Process::userId());
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
     QProcess second;
     second.setEnvironment(env.environment());
@@ -205,7 +217,8 @@ void TestEndToEnd::secondCopyRaisesFirstAndEnds() {
     QCOMPARE(second.exitCode(), 0);
     QCOMPARE(first.state(), QProcess::Running);
     QByteArray err;
-    QTRY_VERIFY((err += first.readAllStandardError()).contains("Another copy asked this window to come to the front."));
+    QTRY_VERIFY((err += first.readAllStandardError())
+                    .contains("Another copy asked this window to come to the front."));
     QVERIFY(QFile::exists(env.database()));
     first.terminate();
     if (!first.waitForFinished(5000)) first.kill();

@@ -6,24 +6,26 @@
 #include <QtTest>
 
 #include "AppRig.h"
+#include "MeterLine.h"
+#include "Pty.h"
 #include "core/files/CsvExport.h"
-#include "gui/MainMenus.h"
-#include "gui/ReadingPanel.h"
 #include "core/panel/LiveScale.h"
 #include "core/plot/PlotModel.h"
-#include "gui/printing/PrintCommand.h"
-#include "Pty.h"
+#include "gui/MainMenus.h"
+#include "gui/ReadingPanel.h"
 #include "gui/plot/PlotWindow.h"
 #include "gui/plot/ProfileChart.h"
 #include "gui/plot/TrendChart.h"
-#include "MeterLine.h"
+#include "gui/printing/PrintCommand.h"
 
 namespace {
 /** A table with chosen cells, the rest cleared. */
 struct Table {
-    explicit Table(const QMap<QPair<int, int>, QString>& cells) : store(QStringLiteral(":memory:")) {
+    explicit Table(const QMap<QPair<int, int>, QString>& cells)
+        : store(QStringLiteral(":memory:")) {
         store.open();
-        for (auto it = cells.begin(); it != cells.end(); ++it) store.writeReading(it.key().second, it.key().first, it.value());
+        for (auto it = cells.begin(); it != cells.end(); ++it)
+            store.writeReading(it.key().second, it.key().first, it.value());
     }
     ReadingsStore store;
 };
@@ -59,15 +61,18 @@ void TestExtras::plotPoints_data() {
     QTest::addColumn<QList<int>>("sets");
     QTest::addColumn<QString>("points");  // "set:x=y,x=y;set:..."
     QTest::newRow("cleared and text left out")
-        << Cells{{{1, 2}, "0.5"}, {{2, 2}, "0.000000"}, {{3, 2}, "abc"}, {{4, 2}, "1.5"}} << false << QList<int>{2}
-        << "2:1=0.5,4=1.5";
+        << Cells{{{1, 2}, "0.5"}, {{2, 2}, "0.000000"}, {{3, 2}, "abc"}, {{4, 2}, "1.5"}} << false
+        << QList<int>{2} << "2:1=0.5,4=1.5";
     QTest::newRow("zero and negative kept on a linear scale")
-        << Cells{{{1, 5}, "-0.2"}, {{2, 5}, "0"}, {{3, 5}, "0.3"}} << false << QList<int>{5} << "5:1=-0.2,2=0,3=0.3";
+        << Cells{{{1, 5}, "-0.2"}, {{2, 5}, "0"}, {{3, 5}, "0.3"}} << false << QList<int>{5}
+        << "5:1=-0.2,2=0,3=0.3";
     QTest::newRow("log scale leaves out zero and negative")
-        << Cells{{{1, 5}, "-0.2"}, {{2, 5}, "0"}, {{3, 5}, "0.3"}} << true << QList<int>{5} << "5:3=0.3";
+        << Cells{{{1, 5}, "-0.2"}, {{2, 5}, "0"}, {{3, 5}, "0.3"}} << true << QList<int>{5}
+        << "5:3=0.3";
     QTest::newRow("two sets in the order chosen")
         << Cells{{{1, 1}, "1"}, {{128, 30}, "2"}} << false << QList<int>{30, 1} << "30:128=2;1:1=1";
-    QTest::newRow("a set without readings is an empty line") << Cells{} << false << QList<int>{7} << "7:";
+    QTest::newRow("a set without readings is an empty line")
+        << Cells{} << false << QList<int>{7} << "7:";
 }
 
 void TestExtras::plotPoints() {
@@ -92,7 +97,8 @@ void TestExtras::plotOfDownloadedSetRendered() {
     MainWindow& w = rig.start();
     w.session().DownloadCurrentSet();
     QByteArray set = "S06\nU1";
-    for (int i = 1; i <= 60; ++i) set += QByteArray::number(0.0005 + 0.0004 * i + 0.0003 * std::sin(i / 4.0), 'f', 6) + "\n";
+    for (int i = 1; i <= 60; ++i)
+        set += QByteArray::number(0.0005 + 0.0004 * i + 0.0003 * std::sin(i / 4.0), 'f', 6) + "\n";
     set += "\r\r";
     for (qsizetype at = 0; at < set.size(); at += 100) {  // never more than 512 waiting
         pty.send(set.mid(at, 100));
@@ -115,7 +121,8 @@ void TestExtras::plotOfDownloadedSetRendered() {
     rig.dialog.answers << dir + "/no-such-folder/plot.png";
     plot.savePlot();
     QCOMPARE(rig.messages.texts.size(), 1);
-    QVERIFY(rig.messages.texts[0].startsWith(dir + "/no-such-folder/plot.png could not be written"));
+    QVERIFY(
+        rig.messages.texts[0].startsWith(dir + "/no-such-folder/plot.png could not be written"));
     QVERIFY(QImage(dir + "/plot-set6.png").width() == 1200);
     QFile svg(dir + "/plot-set6.svg");
     QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
@@ -135,7 +142,8 @@ void TestExtras::plotOfDownloadedSetRendered() {
     QVERIFY(std::abs(chart.view().xMin - 10) < 0.5 && std::abs(chart.view().xMax - 20) < 0.5);
     QVERIFY(chart.xTickLabels().size() >= 4);
     for (const QString& tick : chart.xTickLabels())  // steps of 2, within the zoom
-        QVERIFY2(tick.toInt() % 2 == 0 && tick.toInt() >= chart.view().xMin && tick.toInt() <= chart.view().xMax,
+        QVERIFY2(tick.toInt() % 2 == 0 && tick.toInt() >= chart.view().xMin &&
+                     tick.toInt() <= chart.view().xMax,
                  qPrintable(tick));
     plot.ResetZoomButton->click();
     QVERIFY(!chart.zoomed() && !plot.ResetZoomButton->isEnabled());
@@ -159,10 +167,10 @@ void TestExtras::plotOfDownloadedSetRendered() {
 void TestExtras::csvBytes_data() {
     QTest::addColumn<bool>("comma");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("decimal point") << false
-                                   << QByteArray("Number,Set 2,Set 9\r\n1,0.001230,\r\n2,,1.5\r\n3,0.25,abc\r\n");
-    QTest::newRow("decimal comma") << true
-                                   << QByteArray("Number;Set 2;Set 9\r\n1;0,001230;\r\n2;;1,5\r\n3;0,25;abc\r\n");
+    QTest::newRow("decimal point")
+        << false << QByteArray("Number,Set 2,Set 9\r\n1,0.001230,\r\n2,,1.5\r\n3,0.25,abc\r\n");
+    QTest::newRow("decimal comma")
+        << true << QByteArray("Number;Set 2;Set 9\r\n1;0,001230;\r\n2;;1,5\r\n3;0,25;abc\r\n");
 }
 
 void TestExtras::csvBytes() {
@@ -182,7 +190,8 @@ void TestExtras::csvCommandUsesChosenSeparator() {
     QFile f(rig.env.root() + "/out.csv");
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("Number;Set 4\r\n1;0,5\r\n"));
-    QCOMPARE(rig.dialog.shown.last().filter, QString("CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv"));
+    QCOMPARE(rig.dialog.shown.last().filter,
+             QString("CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv"));
 }
 
 void TestExtras::printPreviewShowsTheListing() {
@@ -190,7 +199,8 @@ void TestExtras::printPreviewShowsTheListing() {
     MainWindow& w = rig.start();
     QPrinter printer;
     QPrintPreviewWidget preview(&printer);
-    connect(&preview, &QPrintPreviewWidget::paintRequested, this, [&](QPrinter* p) { PaintReport(w.session().store(), *p); });
+    connect(&preview, &QPrintPreviewWidget::paintRequested, this,
+            [&](QPrinter* p) { PaintReport(w.session().store(), *p); });
     preview.updatePreview();
     QVERIFY(preview.pageCount() >= 4);
     QVERIFY(w.menus()->menuItem("PrintPreviewmenu"));
@@ -270,7 +280,11 @@ void TestExtras::stopReadingsAndStatusBar() {
     QVERIFY(continuous->isChecked() && stop->isEnabled());
     // Continuous readings draw the plot's live trend.
     TrendChart& trend = *w.ShowPlot().Trend;
-    meter.pty().send("U1M1N\x80R\x81" "0.5\n" "U1M1N\x80R\x81" "0.75\n");
+    meter.pty().send(
+        "U1M1N\x80R\x81"
+        "0.5\n"
+        "U1M1N\x80R\x81"
+        "0.75\n");
     QTRY_COMPARE(trend.pointCount(), 2);
     QVERIFY(trend.valueAt(trend.positionOf(1)).endsWith(": 0.75"));
     stop->trigger();
@@ -285,13 +299,20 @@ void TestExtras::plotTicks_data() {
     QTest::addColumn<double>("max");
     QTest::addColumn<bool>("log");
     QTest::addColumn<QStringList>("labels");
-    QTest::newRow("decades") << -5.3 << 0.4 << true << QStringList{"1E-6", "1E-5", "1E-4", "1E-3", "1E-2", "1E-1", "1E0", "1E1"};
-    QTest::newRow("many decades, every second") << -12.0 << 1.0 << true
-                                                << QStringList{"1E-12", "1E-10", "1E-8", "1E-6", "1E-4", "1E-2", "1E0", "1E2"};
-    QTest::newRow("zoomed within a decade") << -5.3 << -4.6 << true << QStringList{"5E-6", "1E-5", "2E-5", "5E-5"};
-    QTest::newRow("positions") << 1.0 << 128.0 << false << QStringList{"0", "20", "40", "60", "80", "100", "120", "140"};
-    QTest::newRow("small readings") << 0.0 << 0.0134 << false << QStringList{"0", "0.002", "0.004", "0.006", "0.008", "0.01", "0.012", "0.014"};
-    QTest::newRow("around zero") << -0.3 << 0.25 << false << QStringList{"-0.3", "-0.2", "-0.1", "0", "0.1", "0.2", "0.3"};
+    QTest::newRow("decades") << -5.3 << 0.4 << true << QStringList{"1E-6", "1E-5", "1E-4", "1E-3",
+                                                                   "1E-2", "1E-1", "1E0",  "1E1"};
+    QTest::newRow("many decades, every second")
+        << -12.0 << 1.0 << true
+        << QStringList{"1E-12", "1E-10", "1E-8", "1E-6", "1E-4", "1E-2", "1E0", "1E2"};
+    QTest::newRow("zoomed within a decade")
+        << -5.3 << -4.6 << true << QStringList{"5E-6", "1E-5", "2E-5", "5E-5"};
+    QTest::newRow("positions") << 1.0 << 128.0 << false
+                               << QStringList{"0", "20", "40", "60", "80", "100", "120", "140"};
+    QTest::newRow("small readings")
+        << 0.0 << 0.0134 << false
+        << QStringList{"0", "0.002", "0.004", "0.006", "0.008", "0.01", "0.012", "0.014"};
+    QTest::newRow("around zero") << -0.3 << 0.25 << false
+                                 << QStringList{"-0.3", "-0.2", "-0.1", "0", "0.1", "0.2", "0.3"};
 }
 
 void TestExtras::plotTicks() {
@@ -309,7 +330,8 @@ void TestExtras::windowPlacedOnScreen_data() {
     QTest::addColumn<QRect>("placed");
     const QRect screen(0, 0, 1280, 800);
     QTest::newRow("already on it") << QRect(100, 50, 600, 400) << QRect(100, 50, 600, 400);
-    QTest::newRow("off to the right and below") << QRect(1000, 700, 600, 400) << QRect(680, 400, 600, 400);
+    QTest::newRow("off to the right and below")
+        << QRect(1000, 700, 600, 400) << QRect(680, 400, 600, 400);
     QTest::newRow("from a larger screen") << QRect(-200, -100, 2560, 1440) << screen;
     QTest::newRow("left of it") << QRect(-900, 10, 600, 400) << QRect(0, 10, 600, 400);
 }
@@ -370,7 +392,8 @@ void TestExtras::panelFitsTheWorkArea() {
     QCOMPARE(panel.zoom() < 1.0, shrunk);
     // Every key is inside the work area, and the panel keeps its proportions.
     for (QWidget* key : QList<QWidget*>{panel.offButton, panel.downButton, panel.storeButton})
-        QVERIFY2(area->rect().contains(QRect(key->mapTo(area, QPoint(0, 0)), key->size())), qPrintable(key->objectName()));
+        QVERIFY2(area->rect().contains(QRect(key->mapTo(area, QPoint(0, 0)), key->size())),
+                 qPrintable(key->objectName()));
     QVERIFY(std::abs(double(panel.width()) / panel.height() - 4455.0 / 7095) < 0.01);
     QVERIFY(std::abs(panel.digitsLabel->font().pointSizeF() - 48.75 * panel.zoom()) < 0.01);
     // The bar keeps its length in twips, and its width in twips stays the design's.

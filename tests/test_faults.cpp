@@ -1,23 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QProcess>
 #include <QSerialPort>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
 #include <csignal>
-#include <sys/resource.h>
-#include <unistd.h>
 
-#include "core/system/Process.h"
 #include "AppRig.h"
-
 #include "MeterLine.h"
 #include "core/meter/ReceiveEngine.h"
+#include "core/system/Process.h"
 
 namespace {
 QByteArray values(int set, int from, int to) {
     QByteArray out;
-    for (int i = from; i <= to; ++i) out += QByteArray::number(set) + "." + QByteArray::number(i).rightJustified(6, '0') + "\n";
+    for (int i = from; i <= to; ++i)
+        out += QByteArray::number(set) + "." + QByteArray::number(i).rightJustified(6, '0') + "\n";
     return out;
 }
 
@@ -92,7 +93,8 @@ void TestFaults::unplugDuringDownloadKeepsEveryReading() {
     const auto t = fileTable(rig.env.database());
     for (int s = 1; s <= 4; ++s)
         for (int r = 1; r <= (s < 4 ? 128 : 57); ++r)
-            QCOMPARE(t[r - 1][s], QString::number(s) + "." + QString::number(r).rightJustified(6, '0'));
+            QCOMPARE(t[r - 1][s],
+                     QString::number(s) + "." + QString::number(r).rightJustified(6, '0'));
     QCOMPARE(t[57][4], QString("0.000000"));
     // The meter comes back under the same number: the next request opens the port again.
     Pty again;
@@ -187,7 +189,8 @@ void TestFaults::portHeldAtStartup() {
     AppRig rig;
     rig.env.link(2, pty.slavePath());
     MainWindow& w = rig.start();
-    QCOMPARE(rig.messages.texts, QStringList{"Warning: Comm Port is in use by another application"});
+    QCOMPARE(rig.messages.texts,
+             QStringList{"Warning: Comm Port is in use by another application"});
     QVERIFY(!w.session().isConnected());
 }
 
@@ -202,8 +205,8 @@ void TestFaults::portNotAllowed() {
     QFile::setPermissions(dev, QFileDevice::Permissions());
     rig.env.link(2, dev);
     rig.start();
-    QCOMPARE(rig.messages.texts,
-             QStringList{"You are not allowed to open the Comm Port. Add your user to the dialout group, then log in again."});
+    QCOMPARE(rig.messages.texts, QStringList{"You are not allowed to open the Comm Port. Add your "
+                                             "user to the dialout group, then log in again."});
 }
 
 void TestFaults::damagedDatabaseAtStartup() {
@@ -216,7 +219,8 @@ void TestFaults::damagedDatabaseAtStartup() {
     f.close();
     MainWindow& w = rig.start();
     QCOMPARE(rig.messages.texts.size(), 1);
-    QVERIFY(rig.messages.texts[0].startsWith("The readings database could not be opened: " + rig.env.database()));
+    QVERIFY(rig.messages.texts[0].startsWith("The readings database could not be opened: " +
+                                             rig.env.database()));
     QVERIFY(w.isVisible());
     QVERIFY(w.session().isConnected());
     // Requests and file commands on a closed table do nothing harmful.
@@ -230,7 +234,10 @@ void TestFaults::damagedDatabaseAtStartup() {
 void TestFaults::readOnlyDatabaseAtStartup() {
     if (::geteuid() == 0) QSKIP("root writes read-only files");
     AppRig rig;
-    { ReadingsStore make(rig.env.database()); make.open(); }
+    {
+        ReadingsStore make(rig.env.database());
+        make.open();
+    }
     QFile::setPermissions(rig.env.database(), QFileDevice::ReadOwner);
     MainWindow& w = rig.start();
     QVERIFY(rig.messages.texts.value(0).startsWith("The readings database could not be opened: "));
@@ -256,17 +263,25 @@ void TestFaults::fileWriteFailuresReported() {
     ReadingsStore& rs = w.session().store();
     for (int r = 1; r <= 128; ++r) {
         for (int s = 1; s <= 3; ++s)
-            rs.writeReading(s, r, QString::number(s) + "." + QString::number(r).rightJustified(6, '0'));
+            rs.writeReading(s, r,
+                            QString::number(s) + "." + QString::number(r).rightJustified(6, '0'));
     }
     const QString folder = rig.env.root() + "/surveys";
     QVERIFY(QDir().mkpath(folder));
-    const QString file = folder + "/survey." + (command == "save" ? "dat" : command == "print" ? "pdf" : command);
+    const QString file = folder + "/survey." +
+                         (command == "save"    ? "dat"
+                          : command == "print" ? "pdf"
+                                               : command);
     auto run = [&] {
         rig.dialog.answers << file;
-        if (command == "save") w.files().Save();
-        else if (command == "text") w.files().ExportText();
-        else if (command == "csv") w.files().ExportCsv();
-        else w.Print();  // to a PDF file
+        if (command == "save")
+            w.files().Save();
+        else if (command == "text")
+            w.files().ExportText();
+        else if (command == "csv")
+            w.files().ExportCsv();
+        else
+            w.Print();  // to a PDF file
     };
     run();
     QFile saved(file);
@@ -277,19 +292,24 @@ void TestFaults::fileWriteFailuresReported() {
     rs.writeReading(2, 5, "7.5");
     {
         std::optional<FileSizeLimit> full;
-        if (diskFull) full.emplace(1024);
-        else QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        if (diskFull)
+            full.emplace(1024);
+        else
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         run();
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
     // One message with the file and the reason; the file saved before is whole, and nothing is
     // left beside it.
     QCOMPARE(rig.messages.texts.size(), 1);
-    QVERIFY2(rig.messages.texts[0].contains(file + " could not be ") && !rig.messages.texts[0].contains("Unknown error"),
+    QVERIFY2(rig.messages.texts[0].contains(file + " could not be ") &&
+                 !rig.messages.texts[0].contains("Unknown error"),
              qPrintable(rig.messages.texts[0]));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), before);
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(file).fileName()});
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QFileInfo(file).fileName()});
 }
 
 void TestFaults::fullDatabaseStopsDownloadAndSaysSo() {
@@ -302,16 +322,19 @@ void TestFaults::fullDatabaseStopsDownloadAndSaysSo() {
     QTRY_COMPARE(w.session().store().cell(127, 1), QString("1.000128"));
     qint64 largest = 0;
     for (const QString& f : QDir(QFileInfo(rig.env.database()).path()).entryList(QDir::Files))
-        largest = std::max(largest, QFileInfo(QFileInfo(rig.env.database()).path() + "/" + f).size());
+        largest =
+            std::max(largest, QFileInfo(QFileInfo(rig.env.database()).path() + "/" + f).size());
     {
         FileSizeLimit full(static_cast<rlim_t>(largest + 4096));
-        sendPaced(meter.pty(), w.session(), "S02\nU1" + values(2, 1, 128) + "S03\nU1" + values(3, 1, 128));
+        sendPaced(meter.pty(), w.session(),
+                  "S02\nU1" + values(2, 1, 128) + "S03\nU1" + values(3, 1, 128));
         QTRY_VERIFY(!w.session().isDownloading());
         QTRY_COMPARE(rig.messages.texts.size(), 1);
     }
     QCOMPARE(meter.pty().receive(50), QByteArray("P"));
     // The message counts what was stored, and the file holds exactly that: a whole prefix.
-    const QRegularExpression told("^Readings could not be stored: .+\\. (\\d+) readings of this download were stored\\.$");
+    const QRegularExpression told(
+        "^Readings could not be stored: .+\\. (\\d+) readings of this download were stored\\.$");
     const QRegularExpressionMatch m = told.match(rig.messages.texts[0]);
     QVERIFY2(m.hasMatch(), qPrintable(rig.messages.texts[0]));
     const int stored = m.captured(1).toInt();

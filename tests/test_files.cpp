@@ -5,15 +5,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/store/ReadingsStore.h"
-#include "core/files/DataFileCodec.h"
-#include "Fakes.h"
 #include "AppRig.h"
+#include "Fakes.h"
+#include "core/files/DataFileCodec.h"
 #include "core/files/FileCommands.h"
-#include "gui/FileMenuCommands.h"
-#include "gui/printing/PrintCommand.h"
 #include "core/files/Report.h"
 #include "core/files/TextExport.h"
+#include "core/store/ReadingsStore.h"
+#include "gui/FileMenuCommands.h"
+#include "gui/printing/PrintCommand.h"
 
 namespace {
 class FakeBar : public ProgressBarControl {
@@ -63,7 +63,8 @@ struct Rig {
     void fill() {
         QVector<ReadingsStore::Row> rows(128);
         for (int r = 1; r <= 128; ++r)
-            for (int k = 1; k <= 30; ++k) rows[r - 1][k - 1] = QStringLiteral("%1.%2").arg(k).arg(r, 6, 10, QChar('0'));
+            for (int k = 1; k <= 30; ++k)
+                rows[r - 1][k - 1] = QStringLiteral("%1.%2").arg(k).arg(r, 6, 10, QChar('0'));
         QVERIFY(store.replaceAll(rows).ok());
     }
     QString cell(int r, int k) { return store.cell(r - 1, k); }
@@ -85,7 +86,8 @@ void makeReadOnly(const QString& path, const QByteArray& contents) {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(contents);
     f.close();
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    QFile::setPermissions(path,
+                          QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
 }
 }  // namespace
 
@@ -138,10 +140,12 @@ void TestFiles::saveNewOpenRoundTrip() {
     QVERIFY(!rig.bar.visible);
     rig.files->Open();
     for (int r = 1; r <= 128; ++r)
-        for (int k = 1; k <= 30; ++k) QCOMPARE(rig.cell(r, k), QStringLiteral("%1.%2").arg(k).arg(r, 6, 10, QChar('0')));
+        for (int k = 1; k <= 30; ++k)
+            QCOMPARE(rig.cell(r, k), QStringLiteral("%1.%2").arg(k).arg(r, 6, 10, QChar('0')));
     QCOMPARE(rig.cell(5, 0), QString("5"));
     QCOMPARE(rig.dialog.shown.last().title, QString("Open Data File"));
-    QCOMPARE(rig.dialog.shown.last().fileName, QString("day.dat"));  // the last name is offered again
+    QCOMPARE(rig.dialog.shown.last().fileName,
+             QString("day.dat"));  // the last name is offered again
 }
 
 void TestFiles::savedFileReadByIndependentReader() {
@@ -160,7 +164,8 @@ void TestFiles::savedFileReadByIndependentReader() {
         for (int k = 1; k <= 30; ++k) {
             const int len = uchar(b[at]) | (uchar(b[at + 1]) << 8);
             at += 2;
-            QCOMPARE(QString::fromLatin1(b.mid(at, len)), QStringLiteral("%1.%2").arg(k).arg(row, 6, 10, QChar('0')));
+            QCOMPARE(QString::fromLatin1(b.mid(at, len)),
+                     QStringLiteral("%1.%2").arg(k).arg(row, 6, 10, QChar('0')));
             at += len;
         }
     }
@@ -202,17 +207,23 @@ void TestFiles::openRecordFiles() {
                                               : QString("keep");
         QCOMPARE(rig.cell(r, 1), expected);
     }
-    if (loaded > 0) QCOMPARE(rig.cell(loaded, 30), QStringLiteral("%1").arg(loaded * 0.001 + 30, 0, 'f', 6));
-    QCOMPARE(rig.messages.texts, loaded > 0 ? QStringList() : QStringList{copy + " is not a data file."});
+    if (loaded > 0)
+        QCOMPARE(rig.cell(loaded, 30), QStringLiteral("%1").arg(loaded * 0.001 + 30, 0, 'f', 6));
+    QCOMPARE(rig.messages.texts,
+             loaded > 0 ? QStringList() : QStringList{copy + " is not a data file."});
 }
 
 void TestFiles::windows1252Texts() {
     Rig rig;
-    rig.dialog.answers << QStringLiteral(ORVANTA_TEST_DATA "/datfiles/cp1252_text.dat") << rig.path("back.dat");
+    rig.dialog.answers << QStringLiteral(ORVANTA_TEST_DATA "/datfiles/cp1252_text.dat")
+                       << rig.path("back.dat");
     rig.files->Open();
     QCOMPARE(rig.cell(1, 1), QString::fromUtf8("\u20ac1.5"));
     rig.files->Save();
-    QCOMPARE(readAll(rig.path("back.dat")).mid(2, 8), QByteArray("\x04\x00\x80" "1.5", 6) + QByteArray("\x08\x00", 2));
+    QCOMPARE(readAll(rig.path("back.dat")).mid(2, 8), QByteArray("\x04\x00\x80"
+                                                                 "1.5",
+                                                                 6) +
+                                                          QByteArray("\x08\x00", 2));
 }
 
 void TestFiles::newAsksBeforeClearing() {
@@ -223,8 +234,10 @@ void TestFiles::newAsksBeforeClearing() {
     rig.store.writeReading(9, 3, "0.5");
     rig.messages.answerYes = false;
     rig.files->New();
-    QCOMPARE(rig.messages.questions,
-             QStringList{"Clear all readings? Readings that have not been saved to a data file will be lost."});
+    QCOMPARE(
+        rig.messages.questions,
+        QStringList{
+            "Clear all readings? Readings that have not been saved to a data file will be lost."});
     QCOMPARE(rig.cell(3, 9), QString("0.5"));
     rig.messages.answerYes = true;
     rig.files->New();
@@ -249,9 +262,12 @@ void TestFiles::readOnlyTargets() {
     DataFileCodec::write(rec, before);
     makeReadOnly(target, before);
     rig.dialog.answers << target;
-    if (command == "open") rig.files->Open();
-    else if (command == "save") rig.files->Save();
-    else rig.files->ExportText();
+    if (command == "open")
+        rig.files->Open();
+    else if (command == "save")
+        rig.files->Save();
+    else
+        rig.files->ExportText();
     QCOMPARE(readAll(target), before);
     if (command == "open") {
         // Open only reads: a write-protected file opens.
@@ -259,7 +275,8 @@ void TestFiles::readOnlyTargets() {
         QCOMPARE(rig.cell(1, 1), QString("9.9"));
         return;
     }
-    QCOMPARE(rig.messages.texts, QStringList{"This file is set for Read Only and cannot be modified."});
+    QCOMPARE(rig.messages.texts,
+             QStringList{"This file is set for Read Only and cannot be modified."});
     QCOMPARE(rig.cell(1, 1), QString("1.000001"));
 }
 
@@ -267,7 +284,9 @@ void TestFiles::cancelledDialogsKeepNames() {
     Rig rig;
     rig.files->mDataFileName = "old.dat";
     rig.files->mExportFileName = "old.txt";
-    rig.dialog.answers << "" << "" << "";
+    rig.dialog.answers << ""
+                       << ""
+                       << "";
     rig.files->Open();
     rig.files->SaveAs();
     rig.files->ExportText();
@@ -310,11 +329,14 @@ void TestFiles::exportBytes() {
     QCOMPARE(bytes.left(210), TextExport::headerLine());
     QVERIFY(bytes.startsWith("Number\tSet 1\tSet 2\t"));
     for (const QByteArray& l : lines) QCOMPARE(l.count('\t'), 31);
-    QCOMPARE(lines[1], QByteArray("1\t1.000001\t2.000001\t3.000001\t4.000001\t5.000001\t6.000001\t7.000001\t8.000001\t"
-                                  "9.000001\t10.000001\t11.000001\t12.000001\t13.000001\t14.000001\t15.000001\t"
-                                  "16.000001\t17.000001\t18.000001\t19.000001\t20.000001\t21.000001\t22.000001\t"
-                                  "23.000001\t24.000001\t25.000001\t26.000001\t27.000001\t28.000001\t29.000001\t"
-                                  "30.000001\t\r"));
+    QCOMPARE(
+        lines[1],
+        QByteArray(
+            "1\t1.000001\t2.000001\t3.000001\t4.000001\t5.000001\t6.000001\t7.000001\t8.000001\t"
+            "9.000001\t10.000001\t11.000001\t12.000001\t13.000001\t14.000001\t15.000001\t"
+            "16.000001\t17.000001\t18.000001\t19.000001\t20.000001\t21.000001\t22.000001\t"
+            "23.000001\t24.000001\t25.000001\t26.000001\t27.000001\t28.000001\t29.000001\t"
+            "30.000001\t\r"));
     QCOMPARE(rig.files->mExportFileName, QString("out.txt"));
 }
 
@@ -337,15 +359,17 @@ void TestFiles::reportLines() {
     const int blockLines[4][2] = {{16, 9}, {16, 9}, {16, 9}, {12, 7}};
     int at = 4;
     for (int b = 0; b < 4; ++b) {
-        QCOMPARE(p.lines[at].first, Report::headerLine(Report::kBlocks[b][0], Report::kBlocks[b][1]));
-        QVERIFY(p.lines[at].second);                                      // header in bold
+        QCOMPARE(p.lines[at].first,
+                 Report::headerLine(Report::kBlocks[b][0], Report::kBlocks[b][1]));
+        QVERIFY(p.lines[at].second);  // header in bold
         QCOMPARE(p.lines[at].first.count('\t'), blockLines[b][0]);
-        QCOMPARE(p.lines[at + 1], qMakePair(QString(), true));            // its empty line
+        QCOMPARE(p.lines[at + 1], qMakePair(QString(), true));  // its empty line
         for (int r = 1; r <= 128; ++r) {
             const auto& line = p.lines[at + 1 + r];
             QVERIFY(!line.second);
             QCOMPARE(line.first.count('\t'), blockLines[b][1]);
-            QVERIFY(line.first.startsWith(QString::number(r) + "\t\t" + QString::number(Report::kBlocks[b][0]) + "."));
+            QVERIFY(line.first.startsWith(QString::number(r) + "\t\t" +
+                                          QString::number(Report::kBlocks[b][0]) + "."));
         }
         at += 2 + 128;
         if (b < 3) {
@@ -354,7 +378,8 @@ void TestFiles::reportLines() {
             at += 2;
         }
     }
-    QCOMPARE(p.lines[4 + 130 + 2].first, QString("Number\t\tSet 9\t\tSet 10\t\tSet 11\t\tSet 12\t\tSet 13\t\tSet 14\t\tSet 15\t\tSet 16"));
+    QCOMPARE(p.lines[4 + 130 + 2].first, QString("Number\t\tSet 9\t\tSet 10\t\tSet 11\t\tSet "
+                                                 "12\t\tSet 13\t\tSet 14\t\tSet 15\t\tSet 16"));
 }
 
 void TestFiles::reportOfEmptyTable() {
@@ -379,8 +404,8 @@ void TestFiles::reportToPdf() {
     const QString text = QString::fromUtf8(p.readAllStandardOutput());
     QVERIFY(text.count(QChar(12)) >= 4);  // many pages
     qsizetype at = 0;
-    for (const char* needle : {"Set 1", "Set 8", "1.000001", "8.000128", "Set 9", "16.000128", "Set 25", "Set 30",
-                               "7.777777", "30.000128"}) {
+    for (const char* needle : {"Set 1", "Set 8", "1.000001", "8.000128", "Set 9", "16.000128",
+                               "Set 25", "Set 30", "7.777777", "30.000128"}) {
         const qsizetype next = text.indexOf(QLatin1String(needle), at);
         QVERIFY2(next >= 0, needle);
         at = next;

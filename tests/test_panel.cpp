@@ -3,26 +3,30 @@
 #include <QtTest>
 
 #include "Fakes.h"
+#include "Pty.h"
+#include "core/common/SettingsStore.h"
+#include "core/link/PortLinks.h"
 #include "core/panel/Keypad.h"
 #include "core/panel/LiveScale.h"
-
-#include "core/link/PortLinks.h"
-#include "Pty.h"
-
 #include "core/session/MeterSession.h"
-#include "core/common/SettingsStore.h"
 #include "gui/FittedLabel.h"
 #include "gui/ReadingPanel.h"
 
 namespace {
-const QMap<QString, Key> kKeys = {
-    {"Store", Key::Store},       {"Cal", Key::Cal},           {"Menu", Key::Menu},         {"Off", Key::Off},
-    {"Mode", Key::Mode},         {"Units", Key::Units},       {"Memory", Key::Memory},     {"Invert", Key::Invert},
-    {"Beeper", Key::Beeper},     {"On", Key::On},             {"Recall", Key::Recall},     {"NewSet", Key::NewSet},
-    {"Delete", Key::Delete},     {"Read", Key::Read},         {"SelectSet", Key::SelectSet}, {"Units2", Key::Units2},
-    {"Esc", Key::Escape},        {"Esc2", Key::Escape2},      {"Esc3", Key::Escape3},      {"Up", Key::Up},
-    {"Down", Key::Down},         {"Enter", Key::Enter},       {"Esc5", Key::Escape5},      {"DeleteRead", Key::DeleteRead},
-    {"ClearSet", Key::ClearSet}, {"ClearAll", Key::ClearAll}, {"Esc4", Key::Escape4}};
+const QMap<QString, Key> kKeys = {{"Store", Key::Store},         {"Cal", Key::Cal},
+                                  {"Menu", Key::Menu},           {"Off", Key::Off},
+                                  {"Mode", Key::Mode},           {"Units", Key::Units},
+                                  {"Memory", Key::Memory},       {"Invert", Key::Invert},
+                                  {"Beeper", Key::Beeper},       {"On", Key::On},
+                                  {"Recall", Key::Recall},       {"NewSet", Key::NewSet},
+                                  {"Delete", Key::Delete},       {"Read", Key::Read},
+                                  {"SelectSet", Key::SelectSet}, {"Units2", Key::Units2},
+                                  {"Esc", Key::Escape},          {"Esc2", Key::Escape2},
+                                  {"Esc3", Key::Escape3},        {"Up", Key::Up},
+                                  {"Down", Key::Down},           {"Enter", Key::Enter},
+                                  {"Esc5", Key::Escape5},        {"DeleteRead", Key::DeleteRead},
+                                  {"ClearSet", Key::ClearSet},   {"ClearAll", Key::ClearAll},
+                                  {"Esc4", Key::Escape4}};
 
 /** The panel's host in tests: sends through the meter session on a real port, as the main
  *  window does; the panel reads a state of the test's own. */
@@ -101,25 +105,54 @@ void TestPanel::liveValues_data() {
     QTest::addColumn<double>("fraction");
     QTest::addColumn<long>("bar");
     const QList<double> none;
-    QTest::newRow("worked example") << none << 1 << 0.0012 << "120" << "-5" << "300" << 0.4 << 1590L;
-    QTest::newRow("0.00123 shows 123") << none << 1 << 0.00123 << "123" << "-5" << "300" << 0.41 << 1630L;
-    QTest::newRow("A above 9000 keeps state") << QList<double>{0.0012} << 2 << 0.0099 << "9900" << "-6" << "3,000"
-                                              << 0.4 << 1590L;
-    QTest::newRow("first unmatched draws empty bar") << none << 2 << 0.0099 << "9900" << "-6" << "300" << 0.0 << 0L;
-    QTest::newRow("B SI") << none << 1 << 0.0099 << "990" << "-5" << "3,000" << 0.33 << 1312L;
-    QTest::newRow("B CGS") << none << 2 << 0.05 << "5000" << "-5" << "60,000" << 5000.0 / 60000 << 331L;
-    QTest::newRow("B CGS 90,999 cell") << none << 2 << 0.085 << "8500" << "-5" << "90,999" << 8500.0 / 99999 << 338L;
-    QTest::newRow("C SI half to even") << none << 1 << 0.5 << "50000" << "-4" << "60,000" << 50000.0 / 60000 << 3312L;
-    QTest::newRow("C CGS") << none << 2 << 0.25 << "25000" << "-4" << "300,000" << 25000.0 / 300000 << 331L;
-    QTest::newRow("D SI") << none << 1 << 2.5 << "25000" << "-3" << "300,000" << 25000.0 / 30000 << 3312L;
-    QTest::newRow("D CGS") << none << 2 << 2.5 << "25000" << "-3" << "3,000,000" << 25000.0 / 300000 << 331L;
-    QTest::newRow("D above bound keeps state") << QList<double>{2.5} << 1 << 4.0 << "40000" << "-3" << "300,000"
-                                               << 25000.0 / 30000 << 3312L;
-    QTest::newRow("units 0 uses other ladders") << none << 0 << 0.005 << "500" << "-5" << "30,000" << 500.0 / 30000
-                                                << 66L;
-    QTest::newRow("units 0 never case A") << none << 0 << 0.001 << "100" << "-5" << "3000" << 100.0 / 3000 << 132L;
-    QTest::newRow("negative draws nothing") << none << 1 << -0.001 << "-100" << "-5" << "300" << -100.0 / 300 << -1325L;
-    QTest::newRow("bound is inclusive") << none << 1 << 0.003 << "300" << "-5" << "300" << 1.0 << 3975L;
+    QTest::newRow("worked example") << none << 1 << 0.0012 << "120"
+                                    << "-5"
+                                    << "300" << 0.4 << 1590L;
+    QTest::newRow("0.00123 shows 123") << none << 1 << 0.00123 << "123"
+                                       << "-5"
+                                       << "300" << 0.41 << 1630L;
+    QTest::newRow("A above 9000 keeps state") << QList<double>{0.0012} << 2 << 0.0099 << "9900"
+                                              << "-6"
+                                              << "3,000" << 0.4 << 1590L;
+    QTest::newRow("first unmatched draws empty bar") << none << 2 << 0.0099 << "9900"
+                                                     << "-6"
+                                                     << "300" << 0.0 << 0L;
+    QTest::newRow("B SI") << none << 1 << 0.0099 << "990"
+                          << "-5"
+                          << "3,000" << 0.33 << 1312L;
+    QTest::newRow("B CGS") << none << 2 << 0.05 << "5000"
+                           << "-5"
+                           << "60,000" << 5000.0 / 60000 << 331L;
+    QTest::newRow("B CGS 90,999 cell") << none << 2 << 0.085 << "8500"
+                                       << "-5"
+                                       << "90,999" << 8500.0 / 99999 << 338L;
+    QTest::newRow("C SI half to even") << none << 1 << 0.5 << "50000"
+                                       << "-4"
+                                       << "60,000" << 50000.0 / 60000 << 3312L;
+    QTest::newRow("C CGS") << none << 2 << 0.25 << "25000"
+                           << "-4"
+                           << "300,000" << 25000.0 / 300000 << 331L;
+    QTest::newRow("D SI") << none << 1 << 2.5 << "25000"
+                          << "-3"
+                          << "300,000" << 25000.0 / 30000 << 3312L;
+    QTest::newRow("D CGS") << none << 2 << 2.5 << "25000"
+                           << "-3"
+                           << "3,000,000" << 25000.0 / 300000 << 331L;
+    QTest::newRow("D above bound keeps state") << QList<double>{2.5} << 1 << 4.0 << "40000"
+                                               << "-3"
+                                               << "300,000" << 25000.0 / 30000 << 3312L;
+    QTest::newRow("units 0 uses other ladders") << none << 0 << 0.005 << "500"
+                                                << "-5"
+                                                << "30,000" << 500.0 / 30000 << 66L;
+    QTest::newRow("units 0 never case A") << none << 0 << 0.001 << "100"
+                                          << "-5"
+                                          << "3000" << 100.0 / 3000 << 132L;
+    QTest::newRow("negative draws nothing") << none << 1 << -0.001 << "-100"
+                                            << "-5"
+                                            << "300" << -100.0 / 300 << -1325L;
+    QTest::newRow("bound is inclusive") << none << 1 << 0.003 << "300"
+                                        << "-5"
+                                        << "300" << 1.0 << 3975L;
 }
 
 void TestPanel::liveValues() {
@@ -148,7 +181,8 @@ void TestPanel::liveValues() {
         if (f.pointSizeF() < shown->font().pointSizeF()) {
             f.setPointSizeF(f.pointSizeF() + 0.5);
             const QFontMetricsF larger(f);
-            QVERIFY2(larger.horizontalAdvance(text) > box.width() || larger.height() > box.height(), qPrintable(text));
+            QVERIFY2(larger.horizontalAdvance(text) > box.width() || larger.height() > box.height(),
+                     qPrintable(text));
         }
     }
     QCOMPARE(rig.panel->exponentLabel->text(), exponent);
@@ -180,44 +214,74 @@ void TestPanel::keys_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<bool>("storeToPC");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("frame");          // right after the press
+    QTest::addColumn<int>("frame");  // right after the press
     QTest::addColumn<bool>("selection");
     QTest::addColumn<int>("frameAfterTick");
-    QTest::addColumn<QString>("flags");      // "S" select-set, "N" new-set
-    const QString main = "Menu tick", memory = "Menu tick Memory tick", recall = "Menu tick Memory tick Recall tick";
-    QTest::newRow("Store to meter") << "" << "Store" << false << QByteArray("T") << 1 << false << 1 << "";
-    QTest::newRow("Store to PC sends nothing") << "" << "Store" << true << QByteArray() << 1 << false << 1 << "";
-    QTest::newRow("Calibrate") << "" << "Cal" << false << QByteArray("L") << 1 << false << 1 << "";
-    QTest::newRow("Menu") << "" << "Menu" << false << QByteArray("M") << 1 << false << 2 << "";
-    QTest::newRow("Off") << "" << "Off" << false << QByteArray("Q") << 1 << false << 1 << "";
-    QTest::newRow("Step Mode") << main << "Mode" << false << QByteArray("O") << 1 << false << 1 << "";
-    QTest::newRow("SI / CGS main") << main << "Units" << false << QByteArray("U") << 1 << false << 1 << "";
-    QTest::newRow("Memory") << main << "Memory" << false << QByteArray("Y") << 2 << false << 3 << "";
-    QTest::newRow("Invert Display") << main << "Invert" << false << QByteArray("I") << 2 << false << 2 << "";
-    QTest::newRow("Beeper") << main << "Beeper" << false << QByteArray("B") << 1 << false << 1 << "";
+    QTest::addColumn<QString>("flags");  // "S" select-set, "N" new-set
+    const QString main = "Menu tick", memory = "Menu tick Memory tick",
+                  recall = "Menu tick Memory tick Recall tick";
+    QTest::newRow("Store to meter") << ""
+                                    << "Store" << false << QByteArray("T") << 1 << false << 1 << "";
+    QTest::newRow("Store to PC sends nothing")
+        << ""
+        << "Store" << true << QByteArray() << 1 << false << 1 << "";
+    QTest::newRow("Calibrate") << ""
+                               << "Cal" << false << QByteArray("L") << 1 << false << 1 << "";
+    QTest::newRow("Menu") << ""
+                          << "Menu" << false << QByteArray("M") << 1 << false << 2 << "";
+    QTest::newRow("Off") << ""
+                         << "Off" << false << QByteArray("Q") << 1 << false << 1 << "";
+    QTest::newRow("Step Mode") << main << "Mode" << false << QByteArray("O") << 1 << false << 1
+                               << "";
+    QTest::newRow("SI / CGS main")
+        << main << "Units" << false << QByteArray("U") << 1 << false << 1 << "";
+    QTest::newRow("Memory") << main << "Memory" << false << QByteArray("Y") << 2 << false << 3
+                            << "";
+    QTest::newRow("Invert Display")
+        << main << "Invert" << false << QByteArray("I") << 2 << false << 2 << "";
+    QTest::newRow("Beeper") << main << "Beeper" << false << QByteArray("B") << 1 << false << 1
+                            << "";
     QTest::newRow("Stay On") << main << "On" << false << QByteArray("N") << 1 << false << 1 << "";
     QTest::newRow("ESC main") << main << "Esc" << false << QByteArray("E") << 1 << false << 1 << "";
-    QTest::newRow("Recall") << memory << "Recall" << false << QByteArray("X") << 3 << false << 4 << "";
-    QTest::newRow("New Set") << memory << "NewSet" << false << QByteArray("H") << 1 << true << 1 << "N";
-    QTest::newRow("Delete") << memory << "Delete" << false << QByteArray("Z") << 3 << false << 3 << "";
-    QTest::newRow("ESC memory") << memory << "Esc2" << false << QByteArray("F") << 2 << false << 2 << "";
+    QTest::newRow("Recall") << memory << "Recall" << false << QByteArray("X") << 3 << false << 4
+                            << "";
+    QTest::newRow("New Set") << memory << "NewSet" << false << QByteArray("H") << 1 << true << 1
+                             << "N";
+    QTest::newRow("Delete") << memory << "Delete" << false << QByteArray("Z") << 3 << false << 3
+                            << "";
+    QTest::newRow("ESC memory") << memory << "Esc2" << false << QByteArray("F") << 2 << false << 2
+                                << "";
     QTest::newRow("Read") << recall << "Read" << false << QByteArray("K") << 1 << true << 1 << "";
-    QTest::newRow("Select Set") << recall << "SelectSet" << false << QByteArray("J") << 1 << true << 1 << "S";
-    QTest::newRow("SI / CGS recall") << recall << "Units2" << false << QByteArray("W") << 4 << false << 4 << "";
-    QTest::newRow("ESC recall") << recall << "Esc3" << false << QByteArray("G") << 3 << false << 3 << "";
-    const QString readMem = recall + " Read tick", selSet = recall + " SelectSet tick", newSet = memory + " NewSet tick";
+    QTest::newRow("Select Set") << recall << "SelectSet" << false << QByteArray("J") << 1 << true
+                                << 1 << "S";
+    QTest::newRow("SI / CGS recall")
+        << recall << "Units2" << false << QByteArray("W") << 4 << false << 4 << "";
+    QTest::newRow("ESC recall") << recall << "Esc3" << false << QByteArray("G") << 3 << false << 3
+                                << "";
+    const QString readMem = recall + " Read tick", selSet = recall + " SelectSet tick",
+                  newSet = memory + " NewSet tick";
     QTest::newRow("Up read") << readMem << "Up" << false << QByteArray("u") << 1 << true << 1 << "";
-    QTest::newRow("Down read") << readMem << "Down" << false << QByteArray("d") << 1 << true << 1 << "";
-    QTest::newRow("Enter read does nothing") << readMem << "Enter" << false << QByteArray() << 1 << true << 1 << "";
-    QTest::newRow("Esc read") << readMem << "Esc5" << false << QByteArray("q") << 3 << false << 3 << "";
-    QTest::newRow("Up select") << selSet << "Up" << false << QByteArray("w") << 1 << true << 1 << "S";
-    QTest::newRow("Down select") << selSet << "Down" << false << QByteArray("f") << 1 << true << 1 << "S";
-    QTest::newRow("Enter select") << selSet << "Enter" << false << QByteArray("e") << 4 << false << 4 << "";
-    QTest::newRow("Esc select") << selSet << "Esc5" << false << QByteArray("q") << 3 << false << 3 << "";
+    QTest::newRow("Down read") << readMem << "Down" << false << QByteArray("d") << 1 << true << 1
+                               << "";
+    QTest::newRow("Enter read does nothing")
+        << readMem << "Enter" << false << QByteArray() << 1 << true << 1 << "";
+    QTest::newRow("Esc read") << readMem << "Esc5" << false << QByteArray("q") << 3 << false << 3
+                              << "";
+    QTest::newRow("Up select") << selSet << "Up" << false << QByteArray("w") << 1 << true << 1
+                               << "S";
+    QTest::newRow("Down select") << selSet << "Down" << false << QByteArray("f") << 1 << true << 1
+                                 << "S";
+    QTest::newRow("Enter select") << selSet << "Enter" << false << QByteArray("e") << 4 << false
+                                  << 4 << "";
+    QTest::newRow("Esc select") << selSet << "Esc5" << false << QByteArray("q") << 3 << false << 3
+                                << "";
     QTest::newRow("Up new") << newSet << "Up" << false << QByteArray("a") << 1 << true << 1 << "N";
-    QTest::newRow("Down new") << newSet << "Down" << false << QByteArray("b") << 1 << true << 1 << "N";
-    QTest::newRow("Enter new") << newSet << "Enter" << false << QByteArray("n") << 1 << false << 1 << "";
-    QTest::newRow("Esc new") << newSet << "Esc5" << false << QByteArray("q") << 3 << false << 3 << "";
+    QTest::newRow("Down new") << newSet << "Down" << false << QByteArray("b") << 1 << true << 1
+                              << "N";
+    QTest::newRow("Enter new") << newSet << "Enter" << false << QByteArray("n") << 1 << false << 1
+                               << "";
+    QTest::newRow("Esc new") << newSet << "Esc5" << false << QByteArray("q") << 3 << false << 3
+                             << "";
     for (const char* k : {"DeleteRead", "ClearSet", "ClearAll", "Esc4"})
         QTest::newRow(k) << "" << k << false << QByteArray() << 1 << false << 1 << "";
 }
@@ -245,7 +309,8 @@ void TestPanel::keys() {
     QCOMPARE(kp.SelectSetMode(), flags == "S");
     QCOMPARE(kp.NewSetMode(), flags == "N");
     if (selection) {
-        QCOMPARE(rig.panel->selectionTitleLabel->text(), flags.isEmpty() ? QString("Read Memory") : QString("Select Set"));
+        QCOMPARE(rig.panel->selectionTitleLabel->text(),
+                 flags.isEmpty() ? QString("Read Memory") : QString("Select Set"));
         QVERIFY(rig.panel->upButton->isVisibleTo(rig.panel.get()));
         QVERIFY(!rig.panel->storeButton->isVisibleTo(rig.panel.get()));
     }
@@ -314,7 +379,8 @@ void TestPanel::walkWithoutPort() {
     QVERIFY(!rig.panel->keypad().selectionPage());
     // Every key that sends a command tried to open the port and said why it could not.
     QCOMPARE(rig.messages.texts.size(), 9);
-    QCOMPARE(rig.messages.texts.first(), QString("Meter not connected or invalid Comm Port Number selected"));
+    QCOMPARE(rig.messages.texts.first(),
+             QString("Meter not connected or invalid Comm Port Number selected"));
     QVERIFY(!rig.session.isConnected());
 }
 

@@ -100,7 +100,8 @@ void TestPlatform::meterPortIsTheFirstPresentUsbOrPseudoTerminal() {
     QDir().mkpath(dev);
     for (const char* name : {"ttyS0", "ttyS4", "ttyUSB0", "ttyACM0"}) touch(dev + "/" + name);
     PortLinks map(tmp.path() + "/ports", dev);
-    QCOMPARE(map.meterPort(), std::optional<int>(1));  // USB devices are linked first; ttyACM0 sorts first
+    QCOMPARE(map.meterPort(),
+             std::optional<int>(1));  // USB devices are linked first; ttyACM0 sorts first
     for (int n = 1; n <= 3; ++n) map.removeLink(n);
     map.createLink(1, dev + "/ttyS0");
     map.createLink(3, dev + "/missing-ttyUSB3");  // stale: not present
@@ -142,13 +143,15 @@ void TestPlatform::burstIsHandedOnTogether() {
     });
     port.pty.send(QByteArray(600, 'x'));
     QTRY_COMPARE(port.link.bytesReceived(), 600);
-    QVERIFY2(signals_ < 10 && largest > 512, "a burst arrives in a few gatherings, not byte by byte");
+    QVERIFY2(signals_ < 10 && largest > 512,
+             "a burst arrives in a few gatherings, not byte by byte");
 }
 
 void TestPlatform::openResults_data() {
     QTest::addColumn<QString>("device");
     QTest::addColumn<int>("kind");
-    QTest::newRow("missing device") << "/nonexistent/ttyUSB9" << int(OpenResult::Kind::NoSuchDevice);
+    QTest::newRow("missing device")
+        << "/nonexistent/ttyUSB9" << int(OpenResult::Kind::NoSuchDevice);
     QTest::newRow("not a port at all") << "/dev/null" << int(OpenResult::Kind::Failed);
     QTest::newRow("held by another program") << "pty-held" << int(OpenResult::Kind::HeldByOther);
 }

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
+#include "StreamCase.h"
 #include "core/meter/Commands.h"
 #include "core/meter/Numbers.h"
-
 #include "core/meter/ReceiveEngine.h"
-#include "StreamCase.h"
 
 namespace {
 /** Records every call the engine makes, in order. */
@@ -17,10 +16,17 @@ public:
     void ShowBandUnits() override { calls << "ShowBandUnits"; }
     void ShowSetNumber() override { calls << "ShowSetNumber"; }
     void ShowReadingNumber() override { calls << "ShowReadingNumber"; }
-    void ShowBeeperState(int code) override { calls << QStringLiteral("ShowBeeperState(%1)").arg(code); }
-    void ShowLiveValue(double v) override { calls << QStringLiteral("ShowLiveValue(%1)").arg(v, 0, 'g', 15); }
+    void ShowBeeperState(int code) override {
+        calls << QStringLiteral("ShowBeeperState(%1)").arg(code);
+    }
+    void ShowLiveValue(double v) override {
+        calls << QStringLiteral("ShowLiveValue(%1)").arg(v, 0, 'g', 15);
+    }
     void StoreReading() override {
-        calls << QStringLiteral("Store(%1,%2,%3)").arg(download.set).arg(download.position).arg(download.valueText);
+        calls << QStringLiteral("Store(%1,%2,%3)")
+                     .arg(download.set)
+                     .arg(download.position)
+                     .arg(download.valueText);
     }
     void FinishDownload() override { calls << "FinishDownload"; }
     const DownloadPosition& download;
@@ -76,13 +82,17 @@ void TestProtocol::streams_data() {
 
 void TestProtocol::streams() {
     QFETCH(int, index);
-    const StreamCase c = StreamCase::loadAll(QStringLiteral(ORVANTA_TEST_DATA "/streams")).at(index);
+    const StreamCase c =
+        StreamCase::loadAll(QStringLiteral(ORVANTA_TEST_DATA "/streams")).at(index);
     const QString asked = c.modes.value("lastRequest");
-    const Request request = asked == "Live" ? Request::Live : asked == "Download" ? Request::Download : Request::None;
+    const Request request = asked == "Live"       ? Request::Live
+                            : asked == "Download" ? Request::Download
+                                                  : Request::None;
     ReceiveEngine engine;
     MeterReport report;
     RecordingHost host(engine.download);
-    for (char byte : c.bytes) engine.FeedChar(QChar(static_cast<uchar>(byte)), request, report, host);
+    for (char byte : c.bytes)
+        engine.FeedChar(QChar(static_cast<uchar>(byte)), request, report, host);
     QCOMPARE(host.calls, c.calls);
     for (auto it = c.state.begin(); it != c.state.end(); ++it)
         QCOMPARE(stateValue(it.key(), engine, report), it.value());

@@ -8,14 +8,28 @@
 #include "MeterLine.h"
 #include "Pty.h"
 #include "core/files/DataFileCodec.h"
-#include "gui/plot/PlotWindow.h"
-#include "gui/plot/ProfileChart.h"
 #include "gui/ProgressDialog.h"
 #include "gui/ReadingPanel.h"
+#include "gui/plot/PlotWindow.h"
+#include "gui/plot/ProfileChart.h"
 
 namespace {
 struct Step {
-    enum Kind { All, Current, Capture, Continuous, Cancel, Send, Burst, Unplug, Replug, StoreToPC, Store, Open, Discard };
+    enum Kind {
+        All,
+        Current,
+        Capture,
+        Continuous,
+        Cancel,
+        Send,
+        Burst,
+        Unplug,
+        Replug,
+        StoreToPC,
+        Store,
+        Open,
+        Discard
+    };
     Kind kind;
     QByteArray bytes = {};  // Send, Discard: what the meter sends; Open: the file's bytes
 };
@@ -25,13 +39,17 @@ Step send(const QByteArray& bytes) { return {Step::Send, bytes}; }
 /** Set @p set's header and status, then values "S.00000R" for positions @p from .. @p to. */
 QByteArray setData(int set, int from, int to) {
     QByteArray out = "S" + QByteArray::number(set).rightJustified(2, '0') + "\nU1M1";
-    for (int r = from; r <= to; ++r) out += QByteArray::number(set) + "." + QByteArray::number(r).rightJustified(6, '0') + "\n";
+    for (int r = from; r <= to; ++r)
+        out += QByteArray::number(set) + "." + QByteArray::number(r).rightJustified(6, '0') + "\n";
     return out;
 }
-QString cellText(int set, int r) { return QString::number(set) + "." + QString::number(r).rightJustified(6, '0'); }
+QString cellText(int set, int r) {
+    return QString::number(set) + "." + QString::number(r).rightJustified(6, '0');
+}
 /** A live reading as the meter sends it: status, set and reading bytes, the value. */
 QByteArray live(int set, int reading, const QByteArray& value) {
-    return "U1M1N" + QByteArray(1, char(127 + set)) + "R" + QByteArray(1, char(128 + reading)) + value + "\n";
+    return "U1M1N" + QByteArray(1, char(127 + set)) + "R" + QByteArray(1, char(128 + reading)) +
+           value + "\n";
 }
 QByteArray fileOf(const QList<QPair<int, QString>>& rowsOfSet6) {
     QByteArray out;
@@ -74,48 +92,62 @@ void TestSession::lineScenarios_data() {
     QTest::addColumn<QStringList>("messages");
 
     QTest::newRow("cancel then capture")
-        << Steps{{Step::All}, send(setData(2, 1, 5)), {Step::Cancel}, {Step::Capture}, send("0.5\n")}
+        << Steps{{Step::All},
+                 send(setData(2, 1, 5)),
+                 {Step::Cancel},
+                 {Step::Capture},
+                 send("0.5\n")}
         << QStringList{"1,2=" + cellText(2, 1), "5,2=" + cellText(2, 5), "6,2=0.000000"} << "50000"
         << "(to Meter memory)" << QByteArray("DPR") << QStringList{};
     QTest::newRow("unplug then continuous")
-        << Steps{{Step::All}, send(setData(3, 1, 4)), {Step::Unplug}, {Step::Replug}, {Step::Continuous},
-                 send(live(3, 4, "0.5") + live(3, 4, "0.5"))}
-        << QStringList{"4,3=" + cellText(3, 4), "5,3=0.000000", "6,3=0.000000"} << "50000" << "(to Meter memory)"
-        << QByteArray("A") << QStringList{lost};
+        << Steps{{Step::All},        send(setData(3, 1, 4)),
+                 {Step::Unplug},     {Step::Replug},
+                 {Step::Continuous}, send(live(3, 4, "0.5") + live(3, 4, "0.5"))}
+        << QStringList{"4,3=" + cellText(3, 4), "5,3=0.000000", "6,3=0.000000"} << "50000"
+        << "(to Meter memory)" << QByteArray("A") << QStringList{lost};
     QTest::newRow("cut value, reconnect, download")
-        << Steps{{Step::All}, send(setData(4, 1, 1) + "4.00"), {Step::Unplug}, {Step::Replug}, {Step::All},
-                 send(setData(4, 1, 2) + "\r\r")}
-        << QStringList{"1,4=" + cellText(4, 1), "2,4=" + cellText(4, 2), "3,4=0.000000"} << "" << "(to Meter memory)"
-        << QByteArray("D") << QStringList{lost};
+        << Steps{{Step::All}, send(setData(4, 1, 1) + "4.00"), {Step::Unplug}, {Step::Replug},
+                 {Step::All}, send(setData(4, 1, 2) + "\r\r")}
+        << QStringList{"1,4=" + cellText(4, 1), "2,4=" + cellText(4, 2), "3,4=0.000000"} << ""
+        << "(to Meter memory)" << QByteArray("D") << QStringList{lost};
     QTest::newRow("full-speed burst during Download All")
         << Steps{{Step::All}, {Step::Burst, fullMemory()}}
-        << QStringList{"1,1=1.000001", "128,1=1.000128", "64,15=15.000064", "128,30=30.000128"} << ""
+        << QStringList{"1,1=1.000001", "128,1=1.000128", "64,15=15.000064", "128,30=30.000128"}
+        << ""
         << "(to Meter memory)" << QByteArray("D") << QStringList{};
     QTest::newRow("discard during live readings, then a value")
-        << Steps{{Step::Continuous}, {Step::Discard, live(1, 1, "0.7").repeated(50) + "0.12"}, send("34\n"),
+        << Steps{{Step::Continuous},
+                 {Step::Discard, live(1, 1, "0.7").repeated(50) + "0.12"},
+                 send("34\n"),
                  send(live(1, 1, "0.5"))}
-        << QStringList{"1,1=0.000000"} << "50000" << "(to Meter memory)" << QByteArray("A") << QStringList{};
+        << QStringList{"1,1=0.000000"} << "50000"
+        << "(to Meter memory)" << QByteArray("A") << QStringList{};
     QTest::newRow("re-download shorter")
-        << Steps{{Step::All}, send(setData(5, 1, 5) + "\r\r"), {Step::Current}, send(setData(5, 1, 2) + "\r\r")}
-        << QStringList{"2,5=" + cellText(5, 2), "3,5=0.000000", "5,5=0.000000"} << "" << "(to Meter memory)"
-        << QByteArray("DC") << QStringList{};
+        << Steps{{Step::All},
+                 send(setData(5, 1, 5) + "\r\r"),
+                 {Step::Current},
+                 send(setData(5, 1, 2) + "\r\r")}
+        << QStringList{"2,5=" + cellText(5, 2), "3,5=0.000000", "5,5=0.000000"} << ""
+        << "(to Meter memory)" << QByteArray("DC") << QStringList{};
     QTest::newRow("open a short file")
-        << Steps{{Step::All}, send(setData(6, 1, 4) + "\r\r"), {Step::Open, fileOf({{1, "0.25"}, {2, "0.5"}})}}
-        << QStringList{"1,6=0.25", "2,6=0.5", "3,6=0.000000", "4,6=0.000000"} << "" << "(to Meter memory)"
-        << QByteArray("D") << QStringList{};
+        << Steps{{Step::All},
+                 send(setData(6, 1, 4) + "\r\r"),
+                 {Step::Open, fileOf({{1, "0.25"}, {2, "0.5"}})}}
+        << QStringList{"1,6=0.25", "2,6=0.5", "3,6=0.000000", "4,6=0.000000"} << ""
+        << "(to Meter memory)" << QByteArray("D") << QStringList{};
     QTest::newRow("store to PC")
-        << Steps{{Step::All}, send(setData(8, 1, 3) + "\r\r"), {Step::StoreToPC}, {Step::Capture},
-                 send(live(8, 4, "0.5")), {Step::Store}}
-        << QStringList{"3,8=" + cellText(8, 3), "4,8=0.5", "5,8=0.000000"} << "50000" << "Stored: set 8, reading 4"
-        << QByteArray("DR") << QStringList{};
+        << Steps{{Step::All},     send(setData(8, 1, 3) + "\r\r"), {Step::StoreToPC},
+                 {Step::Capture}, send(live(8, 4, "0.5")),         {Step::Store}}
+        << QStringList{"3,8=" + cellText(8, 3), "4,8=0.5", "5,8=0.000000"} << "50000"
+        << "Stored: set 8, reading 4" << QByteArray("DR") << QStringList{};
     QTest::newRow("store to PC with no reading shown")
-        << Steps{{Step::StoreToPC}, {Step::Store}} << QStringList{"1,1=0.000000"} << "" << "(to PC memory)"
-        << QByteArray() << QStringList{"There is no reading to store yet."};
+        << Steps{{Step::StoreToPC}, {Step::Store}} << QStringList{"1,1=0.000000"} << ""
+        << "(to PC memory)" << QByteArray() << QStringList{"There is no reading to store yet."};
     QTest::newRow("link target gone, then back")
-        << Steps{{Step::All}, send(setData(9, 1, 2)), {Step::Unplug}, {Step::Replug}, {Step::Capture},
-                 send("0.5\n")}
-        << QStringList{"2,9=" + cellText(9, 2), "3,9=0.000000"} << "50000" << "(to Meter memory)" << QByteArray("R")
-        << QStringList{lost};
+        << Steps{{Step::All},    send(setData(9, 1, 2)), {Step::Unplug},
+                 {Step::Replug}, {Step::Capture},        send("0.5\n")}
+        << QStringList{"2,9=" + cellText(9, 2), "3,9=0.000000"} << "50000"
+        << "(to Meter memory)" << QByteArray("R") << QStringList{lost};
 }
 
 void TestSession::lineScenarios() {
@@ -137,19 +169,30 @@ void TestSession::lineScenarios() {
 
     for (const Step& step : steps) {
         switch (step.kind) {
-            case Step::All: session.DownloadAllSets(); break;
-            case Step::Current: session.DownloadCurrentSet(); break;
-            case Step::Capture: session.CaptureCurrentReading(); break;
-            case Step::Continuous: session.ShowContinuousReadings(); break;
+            case Step::All:
+                session.DownloadAllSets();
+                break;
+            case Step::Current:
+                session.DownloadCurrentSet();
+                break;
+            case Step::Capture:
+                session.CaptureCurrentReading();
+                break;
+            case Step::Continuous:
+                session.ShowContinuousReadings();
+                break;
             case Step::Cancel:
                 QVERIFY(w.progressDialog());
                 w.progressDialog()->close();  // the dialog's close button counts as Cancel
                 break;
-            case Step::Send: sendPaced(meter.pty(), session, step.bytes); break;
+            case Step::Send:
+                sendPaced(meter.pty(), session, step.bytes);
+                break;
             case Step::Burst: {
                 const qint64 target = session.link().bytesReceived() + step.bytes.size();
                 meter.pty().send(step.bytes);
-                QTRY_VERIFY_WITH_TIMEOUT(session.link().bytesReceived() >= target && !session.hasBytesWaiting(), 20000);
+                QTRY_VERIFY_WITH_TIMEOUT(
+                    session.link().bytesReceived() >= target && !session.hasBytesWaiting(), 20000);
                 break;
             }
             case Step::Discard: {
@@ -173,8 +216,12 @@ void TestSession::lineScenarios() {
                 QVERIFY(meter.plugIn());
                 QTRY_VERIFY_WITH_TIMEOUT(session.isConnected(), 3000);
                 break;
-            case Step::StoreToPC: QVERIFY(session.setStoreToPC(true)); break;
-            case Step::Store: session.StoreShownReading(); break;
+            case Step::StoreToPC:
+                QVERIFY(session.setStoreToPC(true));
+                break;
+            case Step::Store:
+                session.StoreShownReading();
+                break;
             case Step::Open: {
                 const QString path = rig.env.root() + "/short.dat";
                 QFile f(path);
@@ -196,10 +243,13 @@ void TestSession::lineScenarios() {
     for (const QString& c : cells) {
         const int row = c.section(',', 0, 0).toInt();
         const int set = c.section(',', 1).section('=', 0, 0).toInt();
-        QCOMPARE(table[row - 1][set] + " at " + c.section('=', 0, 0), c.section('=', 1) + " at " + c.section('=', 0, 0));
+        QCOMPARE(table[row - 1][set] + " at " + c.section('=', 0, 0),
+                 c.section('=', 1) + " at " + c.section('=', 0, 0));
     }
-    if (!digits.isEmpty()) QCOMPARE(w.Reading().digitsLabel->text(), digits);
-    else QVERIFY(shown.isEmpty());
+    if (!digits.isEmpty())
+        QCOMPARE(w.Reading().digitsLabel->text(), digits);
+    else
+        QVERIFY(shown.isEmpty());
     // A value cut by a discard is never shown: every value shown is one the meter sent whole.
     for (double v : shown) QVERIFY2(v == 0.5 || v == 0.7, qPrintable(QString::number(v)));
     QCOMPARE(w.Reading().storeDestinationLabel->text(), storeLabel);

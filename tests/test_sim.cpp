@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QtTest>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
-#include "AppRig.h"
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QtTest>
 
+#include "AppRig.h"
 #include "MeterState.h"
 
 namespace {
@@ -19,7 +19,8 @@ public:
     explicit Parsed(const QByteArray& bytes) {
         // A download request: every units report reaches the band.
         for (char b : bytes) {
-            if (engine.FeedChar(QChar(uchar(b)), Request::Download, meter, *this) == FeedResult::Malformed)
+            if (engine.FeedChar(QChar(uchar(b)), Request::Download, meter, *this) ==
+                FeedResult::Malformed)
                 ++failures;
         }
     }
@@ -35,7 +36,8 @@ public:
     MeterReport meter;
     QMap<int, QStringList> stored;
     QList<double> live;
-    int ends = 0, failures = 0, unitsReports = 0, setReports = 0, readingReports = 0, beeperReports = 0;
+    int ends = 0, failures = 0, unitsReports = 0, setReports = 0, readingReports = 0,
+        beeperReports = 0;
 };
 
 QByteArray send(MeterState& m, const QByteArray& commands) {
@@ -44,7 +46,9 @@ QByteArray send(MeterState& m, const QByteArray& commands) {
     return out;
 }
 
-QStringList setList(const MeterState& m, int s) { return QStringList(m.set(s).begin(), m.set(s).end()); }
+QStringList setList(const MeterState& m, int s) {
+    return QStringList(m.set(s).begin(), m.set(s).end());
+}
 
 struct SimProcess {
     SimProcess(const TestEnv& env, const QStringList& args) {
@@ -82,7 +86,8 @@ void TestSim::setsAreDeterministicAndVaried() {
     for (int s = 1; s <= 30; ++s) {
         empty += a.set(s).isEmpty();
         full += a.set(s).size() == 128;
-        for (const QString& v : a.set(s)) QVERIFY2(QRegularExpression("^\\d+\\.\\d{6}$").match(v).hasMatch(), qPrintable(v));
+        for (const QString& v : a.set(s))
+            QVERIFY2(QRegularExpression("^\\d+\\.\\d{6}$").match(v).hasMatch(), qPrintable(v));
     }
     QVERIFY(empty >= 2);
     QVERIFY(full >= 2);
@@ -165,7 +170,8 @@ void TestSim::faultsAreInjected() {
     Parsed p(reply);
     // Well-formed values land in their set; nothing is stored outside the table's fields.
     for (auto it = p.stored.begin(); it != p.stored.end(); ++it)
-        for (const QString& v : it.value()) QVERIFY(v == "1.2.3" || QRegularExpression("^\\d+\\.\\d{6}$").match(v).hasMatch());
+        for (const QString& v : it.value())
+            QVERIFY(v == "1.2.3" || QRegularExpression("^\\d+\\.\\d{6}$").match(v).hasMatch());
 }
 
 void TestSim::repliesOnThePseudoTerminal() {
@@ -176,7 +182,8 @@ void TestSim::repliesOnThePseudoTerminal() {
     QVERIFY2(line.contains("as port 9"), qPrintable(line));
     const QString link = env.portsFolder() + "/com9";
     QVERIFY(QFileInfo(link).isSymLink());
-    const int fd = ::open(QFile::encodeName(QFileInfo(link).canonicalFilePath()).constData(), O_RDWR | O_NOCTTY);
+    const int fd = ::open(QFile::encodeName(QFileInfo(link).canonicalFilePath()).constData(),
+                          O_RDWR | O_NOCTTY);
     QVERIFY(fd >= 0);
     termios t{};
     ::tcgetattr(fd, &t);
@@ -212,7 +219,9 @@ void TestSim::programDownloadsEverySetOfTheSimulator() {
     QCOMPARE(rig.messages.texts, QStringList());  // found like a real meter
     QVERIFY(w.session().isConnected());
     w.session().DownloadAllSets();
-    QTRY_VERIFY_WITH_TIMEOUT(w.session().state().lastRequest == Request::Download && !w.progressDialog() && w.session().downloadProgress().received > 0, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(w.session().state().lastRequest == Request::Download &&
+                                 !w.progressDialog() && w.session().downloadProgress().received > 0,
+                             30000);
     QFile f(dump);
     QVERIFY(f.open(QIODevice::ReadOnly));
     int count = 0;
@@ -228,7 +237,8 @@ void TestSim::programDownloadsEverySetOfTheSimulator() {
     QCOMPARE(w.session().downloadProgress().received, count);
     for (int r = 1; r <= 128; ++r)
         for (int s = 1; s <= 30; ++s)
-            if (!held.contains({s, r})) QCOMPARE(w.session().store().cell(r - 1, s), QString("0.000000"));
+            if (!held.contains({s, r}))
+                QCOMPARE(w.session().store().cell(r - 1, s), QString("0.000000"));
 }
 
 void TestSim::captureAndUnitsKeyThroughTheSimulator() {

@@ -131,8 +131,9 @@ void TestStore::clearsAreOneTransaction() {
         db.setDatabaseName(s.path);
         QVERIFY(db.open());
         QSqlQuery q(db);
-        QVERIFY(q.exec("CREATE TRIGGER refuse BEFORE UPDATE ON Sets WHEN old.\"Number\" = 2 "
-                       "BEGIN SELECT RAISE(ABORT, 'refused by test'); END"));
+        QVERIFY(
+            q.exec("CREATE TRIGGER refuse BEFORE UPDATE ON Sets WHEN old.\"Number\" = 2 "
+                   "BEGIN SELECT RAISE(ABORT, 'refused by test'); END"));
     }
     QSqlDatabase::removeDatabase("saboteur");
     const StoreResult cleared = s.store.clearAll();

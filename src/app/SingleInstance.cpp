@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SingleInstance.h"
 
-#include "core/system/Process.h"
-
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QThread>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QThread>
+
+#include "core/system/Process.h"
 
 namespace {
 const QByteArray kRaise = "raise\n";

@@ -4,12 +4,12 @@
 #include <cstring>
 
 #include "app/SingleInstance.h"
-#include "core/common/Version.h"
-#include "core/system/Process.h"
-#include "core/session/MeterSession.h"
 #include "core/common/Paths.h"
-#include "core/link/PortLinks.h"
 #include "core/common/SettingsStore.h"
+#include "core/common/Version.h"
+#include "core/link/PortLinks.h"
+#include "core/session/MeterSession.h"
+#include "core/system/Process.h"
 #include "gui/MainWindow.h"
 #include "gui/QtFileDialog.h"
 #include "gui/QtMessageBox.h"
@@ -74,7 +74,8 @@ int main(int argc, char** argv) {
     QtFileDialog dialogs;
     MeterSession session(MeterSession::Deps{messages, settings, ports, Paths::readingsDatabase()});
 
-    MainWindow window(MainWindow::Deps{session, messages, dialogs, dialogs, Paths::dialogFolder(), &settings});
+    MainWindow window(
+        MainWindow::Deps{session, messages, dialogs, dialogs, Paths::dialogFolder(), &settings});
     messages.setParent(&window);
     dialogs.setParent(&window);
     QObject::connect(&instance, &SingleInstance::raiseRequested, &window, [&window] {

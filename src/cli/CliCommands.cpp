@@ -10,13 +10,13 @@
 #include <cstdio>
 
 #include "cli/CliOutput.h"
-#include "core/system/Process.h"
-#include "core/files/FileCommands.h"
-#include "core/session/MeterSession.h"
 #include "core/common/Messages.h"
 #include "core/common/Paths.h"
-#include "core/link/PortLinks.h"
 #include "core/common/SettingsStore.h"
+#include "core/files/FileCommands.h"
+#include "core/link/PortLinks.h"
+#include "core/session/MeterSession.h"
+#include "core/system/Process.h"
 
 namespace CliCommands {
 namespace {
@@ -28,7 +28,9 @@ constexpr int kGatherMs = 100;
  *  links and readings database. */
 class CliSession {
 public:
-    CliSession() : ports(Paths::portsFolder()), session(MeterSession::Deps{messages, settings, ports, Paths::readingsDatabase()}) {
+    CliSession()
+        : ports(Paths::portsFolder()),
+          session(MeterSession::Deps{messages, settings, ports, Paths::readingsDatabase()}) {
         session.loadSettings();
     }
 
@@ -36,8 +38,9 @@ public:
     bool openReadings() {
         session.openReadings();
         if (session.store().isOpen()) return true;
-        printError(messages.texts.isEmpty() ? Msg::DatabaseNotOpened + QLatin1Char(' ') + Paths::readingsDatabase()
-                                            : messages.texts.join(QLatin1Char(' ')).simplified());
+        printError(messages.texts.isEmpty()
+                       ? Msg::DatabaseNotOpened + QLatin1Char(' ') + Paths::readingsDatabase()
+                       : messages.texts.join(QLatin1Char(' ')).simplified());
         return false;
     }
 
@@ -47,8 +50,9 @@ public:
         if (!number) {
             const auto found = session.findMeterPort();
             if (!found) {
-                printError(QStringLiteral("no meter found: no USB serial port or meter simulator is linked "
-                                          "(see `orvanta-cli ports`); name the port with --port N"));
+                printError(QStringLiteral(
+                    "no meter found: no USB serial port or meter simulator is linked "
+                    "(see `orvanta-cli ports`); name the port with --port N"));
                 return code(ExitCode::Meter);
             }
             number = *found;
@@ -62,20 +66,29 @@ public:
         const OpenResult opened = session.openPort(*number);
         const QString device = ports.devicePath(*number);
         switch (opened.kind) {
-            case OpenResult::Kind::Opened: return 0;
+            case OpenResult::Kind::Opened:
+                return 0;
             case OpenResult::Kind::HeldByOther:
-                printError(QStringLiteral("port %1 (%2) is held by another program").arg(*number).arg(device));
-                break;
-            case OpenResult::Kind::NoSuchDevice:
-                printError(QStringLiteral("no meter on port %1: %2 does not exist").arg(*number).arg(device));
-                break;
-            case OpenResult::Kind::NotAllowed:
-                printError(QStringLiteral("port %1 (%2) cannot be opened: permission denied (join the dialout group)")
+                printError(QStringLiteral("port %1 (%2) is held by another program")
                                .arg(*number)
                                .arg(device));
                 break;
+            case OpenResult::Kind::NoSuchDevice:
+                printError(QStringLiteral("no meter on port %1: %2 does not exist")
+                               .arg(*number)
+                               .arg(device));
+                break;
+            case OpenResult::Kind::NotAllowed:
+                printError(
+                    QStringLiteral(
+                        "port %1 (%2) cannot be opened: permission denied (join the dialout group)")
+                        .arg(*number)
+                        .arg(device));
+                break;
             case OpenResult::Kind::Failed:
-                printError(QStringLiteral("port %1 (%2) cannot be opened: %3").arg(*number).arg(device, opened.reason));
+                printError(QStringLiteral("port %1 (%2) cannot be opened: %3")
+                               .arg(*number)
+                               .arg(device, opened.reason));
                 break;
         }
         return code(ExitCode::Meter);
@@ -90,9 +103,15 @@ public:
 int writeFile(const ReadingsStore& store, FileFormat format, const QString& path) {
     FileOutcome outcome;
     switch (format) {
-        case FileFormat::Data: outcome = FileCommands::saveDataFile(store, path); break;
-        case FileFormat::Text: outcome = FileCommands::exportText(store, path); break;
-        case FileFormat::Csv: outcome = FileCommands::exportCsv(store, path, false); break;
+        case FileFormat::Data:
+            outcome = FileCommands::saveDataFile(store, path);
+            break;
+        case FileFormat::Text:
+            outcome = FileCommands::exportText(store, path);
+            break;
+        case FileFormat::Csv:
+            outcome = FileCommands::exportCsv(store, path, false);
+            break;
     }
     if (outcome.ok) return 0;
     printError(outcome.message);
@@ -167,13 +186,17 @@ int ports() {
     std::printf("%-5s %-7s %-40s %s\n", "Port", "Meter", "Device", "Link target");
     for (const PortLinks::Link& l : links) {
         const bool isMeter = meter && *meter == l.number;
-        std::printf("%-5d %-7s %-40s %s\n", l.number, isMeter ? "yes" : "", qPrintable(l.device.isEmpty() ? QStringLiteral("(missing)") : l.device),
+        std::printf("%-5d %-7s %-40s %s\n", l.number, isMeter ? "yes" : "",
+                    qPrintable(l.device.isEmpty() ? QStringLiteral("(missing)") : l.device),
                     qPrintable(l.target));
     }
     if (links.isEmpty())
-        std::printf("No port is linked in %s. Plug the meter in, or start orvanta-meter-sim.\n", qPrintable(cli.ports.folder()));
+        std::printf("No port is linked in %s. Plug the meter in, or start orvanta-meter-sim.\n",
+                    qPrintable(cli.ports.folder()));
     else if (!meter)
-        std::printf("No linked port is a USB serial port: start-up would warn and use the \"Comm Num\" setting.\n");
+        std::printf(
+            "No linked port is a USB serial port: start-up would warn and use the \"Comm Num\" "
+            "setting.\n");
     return code(ExitCode::Ok);
 }
 
@@ -184,7 +207,8 @@ int download(const DownloadRequest& request) {
     // without taking and giving back file locks every time.
     const StoreResult held = cli.session.store().holdExclusively();
     if (!held) {
-        printError(QStringLiteral("%1 is in use by another program: %2").arg(Paths::readingsDatabase(), held.reason));
+        printError(QStringLiteral("%1 is in use by another program: %2")
+                       .arg(Paths::readingsDatabase(), held.reason));
         return code(ExitCode::File);
     }
     if (const int failed = cli.connect(request.port)) return failed;
@@ -198,10 +222,13 @@ int download(const DownloadRequest& request) {
         ending.finish(End::Interrupted);
         session.cancelDownload();  // sends "P"; what was stored stays stored
     });
-    QObject::connect(&session, &MeterSession::downloadEnded, context, [&] { ending.finish(End::Finished); });
-    QObject::connect(&session, &MeterSession::connectionLost, context, [&] { ending.finish(End::Lost); });
+    QObject::connect(&session, &MeterSession::downloadEnded, context,
+                     [&] { ending.finish(End::Finished); });
+    QObject::connect(&session, &MeterSession::connectionLost, context,
+                     [&] { ending.finish(End::Lost); });
     int maximum = 1;
-    QObject::connect(&session, &MeterSession::downloadRequested, context, [&](int m) { maximum = qMax(1, m); });
+    QObject::connect(&session, &MeterSession::downloadRequested, context,
+                     [&](int m) { maximum = qMax(1, m); });
     const bool showProgress = Process::stderrIsTerminal();
     QElapsedTimer sinceShown;
     sinceShown.start();
@@ -209,7 +236,8 @@ int download(const DownloadRequest& request) {
         if (!showProgress || sinceShown.elapsed() < 100) return;
         sinceShown.restart();
         const DownloadPosition& d = session.downloadProgress();
-        std::fprintf(stderr, "\rSet %2d  Reading %3d  %3d%%", d.set, d.position, qMin(100, d.received * 100 / maximum));
+        std::fprintf(stderr, "\rSet %2d  Reading %3d  %3d%%", d.set, d.position,
+                     qMin(100, d.received * 100 / maximum));
         std::fflush(stderr);
     });
     SilenceWatch silence(session.link(), request.silenceSeconds, [&] {
@@ -222,8 +250,12 @@ int download(const DownloadRequest& request) {
             session.selectSet(request.set);
             session.DownloadSelectedSet();
             break;
-        case DownloadRequest::Which::Current: session.DownloadCurrentSet(); break;
-        case DownloadRequest::Which::All: session.DownloadAllSets(); break;
+        case DownloadRequest::Which::Current:
+            session.DownloadCurrentSet();
+            break;
+        case DownloadRequest::Which::All:
+            session.DownloadAllSets();
+            break;
     }
     if (!session.isDownloading()) {
         printError(QStringLiteral("the request could not be sent to the meter"));
@@ -234,32 +266,47 @@ int download(const DownloadRequest& request) {
 
     const int received = session.downloadProgress().received;
     if (const StoreResult& failed = session.lastStoreFailure(); !failed) {
-        printError(Msg::ReadingsNotStored.arg(failed.reason).arg(session.storedReadings()).simplified());
+        printError(
+            Msg::ReadingsNotStored.arg(failed.reason).arg(session.storedReadings()).simplified());
         return code(ExitCode::File);
     }
     switch (end) {
         case End::Interrupted:
-            printError(QStringLiteral("interrupted: the meter was told to stop; %1 readings received were stored").arg(received));
+            printError(
+                QStringLiteral(
+                    "interrupted: the meter was told to stop; %1 readings received were stored")
+                    .arg(received));
             return code(ExitCode::Interrupted);
         case End::Lost:
-            printError(QStringLiteral("the connection to the meter was lost; %1 readings received were stored").arg(received));
+            printError(QStringLiteral(
+                           "the connection to the meter was lost; %1 readings received were stored")
+                           .arg(received));
             return code(ExitCode::Meter);
         case End::Silent:
-            printError(received == 0
-                           ? QStringLiteral("the meter did not answer within %1 s").arg(request.silenceSeconds)
-                           : QStringLiteral("the meter stopped sending for %1 s; %2 readings received were stored")
-                                 .arg(request.silenceSeconds)
-                                 .arg(received));
+            printError(
+                received == 0
+                    ? QStringLiteral("the meter did not answer within %1 s")
+                          .arg(request.silenceSeconds)
+                    : QStringLiteral(
+                          "the meter stopped sending for %1 s; %2 readings received were stored")
+                          .arg(request.silenceSeconds)
+                          .arg(received));
             return code(ExitCode::Meter);
         case End::Running:
-        case End::Finished: break;
+        case End::Finished:
+            break;
     }
     if (!request.outputFile.isEmpty()) {
-        if (const int failed = writeFile(session.store(), *formatOf(request.outputFile), request.outputFile)) return failed;
+        if (const int failed =
+                writeFile(session.store(), *formatOf(request.outputFile), request.outputFile))
+            return failed;
     }
     if (Process::stderrIsTerminal())
-        std::fprintf(stderr, "%d readings stored in %s%s\n", received, qPrintable(Paths::readingsDatabase()),
-                     request.outputFile.isEmpty() ? "" : qPrintable(QStringLiteral(" and written to ") + request.outputFile));
+        std::fprintf(stderr, "%d readings stored in %s%s\n", received,
+                     qPrintable(Paths::readingsDatabase()),
+                     request.outputFile.isEmpty()
+                         ? ""
+                         : qPrintable(QStringLiteral(" and written to ") + request.outputFile));
     return code(ExitCode::Ok);
 }
 
@@ -288,9 +335,11 @@ int read(const ReadRequest& request) {
         const QString reading = readingKnown ? QString::number(meter.reading) : QString();
         QString line;
         if (request.csv) {
-            line = QStringList{time, session.shownReading(), units, set, reading}.join(QLatin1Char(','));
+            line = QStringList{time, session.shownReading(), units, set, reading}.join(
+                QLatin1Char(','));
         } else {
-            line = time + QStringLiteral("  ") + session.shownReading() + QStringLiteral("  ") + units;
+            line =
+                time + QStringLiteral("  ") + session.shownReading() + QStringLiteral("  ") + units;
             if (setKnown) line += QStringLiteral("  set ") + set;
             if (readingKnown) line += QStringLiteral("  reading ") + reading;
         }
@@ -301,28 +350,38 @@ int read(const ReadRequest& request) {
         }
         if (!request.continuous) ending.finish(End::Done);
     });
-    QObject::connect(&session, &MeterSession::connectionLost, context, [&] { ending.finish(End::Lost); });
+    QObject::connect(&session, &MeterSession::connectionLost, context,
+                     [&] { ending.finish(End::Lost); });
     Interruption interruption;
-    QObject::connect(&interruption, &Interruption::requested, context, [&] { ending.finish(End::Interrupted); });
+    QObject::connect(&interruption, &Interruption::requested, context,
+                     [&] { ending.finish(End::Interrupted); });
     // Continuous readings come twice a second; silence is looked for only before the first.
     SilenceWatch silence(session.link(), request.silenceSeconds, [&] {
         if (shown == 0 || request.continuous) ending.finish(End::Silent);
     });
 
-    if (request.continuous) session.ShowContinuousReadings();
-    else session.CaptureCurrentReading();
+    if (request.continuous)
+        session.ShowContinuousReadings();
+    else
+        session.CaptureCurrentReading();
     const End end = ending.wait();
-    if (request.continuous && session.isConnected()) session.stopReadings();  // the meter stops sending
+    if (request.continuous && session.isConnected())
+        session.stopReadings();  // the meter stops sending
 
     switch (end) {
-        case End::Lost: printError(QStringLiteral("the connection to the meter was lost")); return code(ExitCode::Meter);
-        case End::Silent:
-            printError(QStringLiteral("the meter sent no reading for %1 s").arg(request.silenceSeconds));
+        case End::Lost:
+            printError(QStringLiteral("the connection to the meter was lost"));
             return code(ExitCode::Meter);
-        case End::Interrupted: return code(request.continuous ? ExitCode::Ok : ExitCode::Interrupted);
+        case End::Silent:
+            printError(
+                QStringLiteral("the meter sent no reading for %1 s").arg(request.silenceSeconds));
+            return code(ExitCode::Meter);
+        case End::Interrupted:
+            return code(request.continuous ? ExitCode::Ok : ExitCode::Interrupted);
         case End::Running:
         case End::Done:
-        case End::OutputClosed: break;
+        case End::OutputClosed:
+            break;
     }
     return code(ExitCode::Ok);
 }

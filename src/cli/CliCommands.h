@@ -17,10 +17,10 @@ int ports();
 struct DownloadRequest {
     enum class Which { Selected, Current, All };
     Which which = Which::All;
-    int set = 1;                  ///< for Selected: 1..30
-    std::optional<int> port;      ///< else the port start-up would pick
-    QString outputFile;           ///< written when the download has ended; empty: none
-    int silenceSeconds = 5;       ///< the meter saying nothing this long ends the download
+    int set = 1;              ///< for Selected: 1..30
+    std::optional<int> port;  ///< else the port start-up would pick
+    QString outputFile;       ///< written when the download has ended; empty: none
+    int silenceSeconds = 5;   ///< the meter saying nothing this long ends the download
 };
 /** @brief Asks the meter for sets and stores them in the readings database. */
 int download(const DownloadRequest& request);

@@ -7,4 +7,3 @@ void printError(const QString& text) {
     std::fprintf(stderr, "orvanta-cli: %s\n", qPrintable(text));
     std::fflush(stderr);
 }
-

@@ -22,5 +22,3 @@ public:
     }
     QStringList texts;
 };
-
-

@@ -32,7 +32,8 @@ int usageError(const QString& text) {
 }
 
 /** Parses a command's options; false with the usage error told. --help is answered here. */
-bool parse(QCommandLineParser& parser, const QStringList& args, const QString& command, bool* helped) {
+bool parse(QCommandLineParser& parser, const QStringList& args, const QString& command,
+           bool* helped) {
     parser.setApplicationDescription(QStringLiteral("orvanta-cli %1").arg(command));
     const QCommandLineOption help({"h", "help"}, QStringLiteral("Show this help."));
     parser.addOption(help);
@@ -42,13 +43,16 @@ bool parse(QCommandLineParser& parser, const QStringList& args, const QString& c
         return false;
     }
     if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("[options]"), command + QStringLiteral(" [options]"))), stdout);
+        std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("[options]"),
+                                                        command + QStringLiteral(" [options]"))),
+                   stdout);
         *helped = true;
     }
     return true;
 }
 
-std::optional<int> portOption(const QCommandLineParser& parser, const QCommandLineOption& port, bool* ok) {
+std::optional<int> portOption(const QCommandLineParser& parser, const QCommandLineOption& port,
+                              bool* ok) {
     *ok = true;
     if (!parser.isSet(port)) return std::nullopt;
     const int n = parser.value(port).toInt(ok);
@@ -61,30 +65,44 @@ int runPorts(const QStringList& args) {
     bool helped = false;
     if (!parse(parser, args, QStringLiteral("ports"), &helped)) return 1;
     if (helped) return 0;
-    if (!parser.positionalArguments().isEmpty()) return usageError(QStringLiteral("ports takes no arguments"));
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("ports takes no arguments"));
     return CliCommands::ports();
 }
 
 int runDownload(const QStringList& args) {
     QCommandLineParser parser;
-    const QCommandLineOption set("set", QStringLiteral("Download set N (1 to 30)."), QStringLiteral("N"));
-    const QCommandLineOption current("current", QStringLiteral("Download the meter's current set."));
+    const QCommandLineOption set("set", QStringLiteral("Download set N (1 to 30)."),
+                                 QStringLiteral("N"));
+    const QCommandLineOption current("current",
+                                     QStringLiteral("Download the meter's current set."));
     const QCommandLineOption all("all", QStringLiteral("Download all 30 sets."));
-    const QCommandLineOption port("port", QStringLiteral("Use port N (else the one the meter is found on)."), QStringLiteral("N"));
-    const QCommandLineOption output({"o", "output"}, QStringLiteral("Write FILE when the download ends: .dat (data file), .txt (text export) or .csv."), QStringLiteral("FILE"));
-    const QCommandLineOption silence("timeout", QStringLiteral("Give up when the meter says nothing for SECONDS (default 5)."), QStringLiteral("SECONDS"), QStringLiteral("5"));
+    const QCommandLineOption port(
+        "port", QStringLiteral("Use port N (else the one the meter is found on)."),
+        QStringLiteral("N"));
+    const QCommandLineOption output(
+        {"o", "output"},
+        QStringLiteral(
+            "Write FILE when the download ends: .dat (data file), .txt (text export) or .csv."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption silence(
+        "timeout", QStringLiteral("Give up when the meter says nothing for SECONDS (default 5)."),
+        QStringLiteral("SECONDS"), QStringLiteral("5"));
     parser.addOptions({set, current, all, port, output, silence});
     bool helped = false;
     if (!parse(parser, args, QStringLiteral("download"), &helped)) return 1;
     if (helped) return 0;
-    if (!parser.positionalArguments().isEmpty()) return usageError(QStringLiteral("download takes no arguments"));
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("download takes no arguments"));
     const int chosen = int(parser.isSet(set)) + int(parser.isSet(current)) + int(parser.isSet(all));
-    if (chosen != 1) return usageError(QStringLiteral("download needs one of --set N, --current and --all"));
+    if (chosen != 1)
+        return usageError(QStringLiteral("download needs one of --set N, --current and --all"));
     CliCommands::DownloadRequest request;
     if (parser.isSet(set)) {
         bool ok = false;
         request.set = parser.value(set).toInt(&ok);
-        if (!ok || request.set < 1 || request.set > 30) return usageError(QStringLiteral("--set takes a number from 1 to 30"));
+        if (!ok || request.set < 1 || request.set > 30)
+            return usageError(QStringLiteral("--set takes a number from 1 to 30"));
         request.which = CliCommands::DownloadRequest::Which::Selected;
     } else if (parser.isSet(current)) {
         request.which = CliCommands::DownloadRequest::Which::Current;
@@ -93,7 +111,8 @@ int runDownload(const QStringList& args) {
     request.port = portOption(parser, port, &ok);
     if (!ok) return usageError(QStringLiteral("--port takes a number from 1 to 255"));
     request.silenceSeconds = parser.value(silence).toInt(&ok);
-    if (!ok || request.silenceSeconds < 1) return usageError(QStringLiteral("--timeout takes a whole number of seconds"));
+    if (!ok || request.silenceSeconds < 1)
+        return usageError(QStringLiteral("--timeout takes a whole number of seconds"));
     request.outputFile = parser.value(output);
     if (!request.outputFile.isEmpty() && !CliCommands::formatOf(request.outputFile))
         return usageError(QStringLiteral("-o names a .dat, .txt or .csv file"));
@@ -102,15 +121,21 @@ int runDownload(const QStringList& args) {
 
 int runRead(const QStringList& args) {
     QCommandLineParser parser;
-    const QCommandLineOption continuous("continuous", QStringLiteral("Readings until Ctrl+C, not just one."));
+    const QCommandLineOption continuous("continuous",
+                                        QStringLiteral("Readings until Ctrl+C, not just one."));
     const QCommandLineOption csv("csv", QStringLiteral("Comma-separated lines with a header."));
-    const QCommandLineOption port("port", QStringLiteral("Use port N (else the one the meter is found on)."), QStringLiteral("N"));
-    const QCommandLineOption silence("timeout", QStringLiteral("Give up when no reading comes for SECONDS (default 5)."), QStringLiteral("SECONDS"), QStringLiteral("5"));
+    const QCommandLineOption port(
+        "port", QStringLiteral("Use port N (else the one the meter is found on)."),
+        QStringLiteral("N"));
+    const QCommandLineOption silence(
+        "timeout", QStringLiteral("Give up when no reading comes for SECONDS (default 5)."),
+        QStringLiteral("SECONDS"), QStringLiteral("5"));
     parser.addOptions({continuous, csv, port, silence});
     bool helped = false;
     if (!parse(parser, args, QStringLiteral("read"), &helped)) return 1;
     if (helped) return 0;
-    if (!parser.positionalArguments().isEmpty()) return usageError(QStringLiteral("read takes no arguments"));
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("read takes no arguments"));
     CliCommands::ReadRequest request;
     request.continuous = parser.isSet(continuous);
     request.csv = parser.isSet(csv);
@@ -118,7 +143,8 @@ int runRead(const QStringList& args) {
     request.port = portOption(parser, port, &ok);
     if (!ok) return usageError(QStringLiteral("--port takes a number from 1 to 255"));
     request.silenceSeconds = parser.value(silence).toInt(&ok);
-    if (!ok || request.silenceSeconds < 1) return usageError(QStringLiteral("--timeout takes a whole number of seconds"));
+    if (!ok || request.silenceSeconds < 1)
+        return usageError(QStringLiteral("--timeout takes a whole number of seconds"));
     return CliCommands::read(request);
 }
 
@@ -133,9 +159,11 @@ int runExport(const QStringList& args) {
     if (!parse(parser, args, QStringLiteral("export"), &helped)) return 1;
     if (helped) return 0;
     const int chosen = int(parser.isSet(dat)) + int(parser.isSet(txt)) + int(parser.isSet(csv));
-    if (chosen != 1) return usageError(QStringLiteral("export needs one of --dat, --txt and --csv"));
-    if (parser.positionalArguments().size() != 1) return usageError(QStringLiteral("export needs one FILE"));
-    const auto format = parser.isSet(dat) ? CliCommands::FileFormat::Data
+    if (chosen != 1)
+        return usageError(QStringLiteral("export needs one of --dat, --txt and --csv"));
+    if (parser.positionalArguments().size() != 1)
+        return usageError(QStringLiteral("export needs one FILE"));
+    const auto format = parser.isSet(dat)   ? CliCommands::FileFormat::Data
                         : parser.isSet(txt) ? CliCommands::FileFormat::Text
                                             : CliCommands::FileFormat::Csv;
     return CliCommands::exportReadings(format, parser.positionalArguments().first());

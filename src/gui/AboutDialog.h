@@ -10,6 +10,7 @@ class AboutDialog : public QDialog {
     Q_OBJECT
 public:
     explicit AboutDialog(const QString& versionText, QWidget* parent = nullptr);
-    QLabel *productLabel, *descriptionLabel, *creditsLabel, *versionLabel, *supportLabel, *licenceLabel;
+    QLabel *productLabel, *descriptionLabel, *creditsLabel, *versionLabel, *supportLabel,
+        *licenceLabel;
     QPushButton* okButton;
 };

@@ -3,20 +3,21 @@
 
 #include <QFileInfo>
 
-#include "core/files/FileCommands.h"
-#include "core/meter/MeterFacts.h"
-#include "core/store/ReadingsStore.h"
-#include "core/files/FileDialog.h"
 #include "core/common/MessageBox.h"
 #include "core/common/Messages.h"
 #include "core/common/SettingsStore.h"
+#include "core/files/FileCommands.h"
+#include "core/files/FileDialog.h"
+#include "core/meter/MeterFacts.h"
+#include "core/store/ReadingsStore.h"
 
 namespace {
 const QString kFoldersSection = QStringLiteral("Folders");
 }  // namespace
 
 QString FileMenuCommands::folderKey(const QString& rememberedName) const {
-    return &rememberedName == &mDataFileName ? QStringLiteral("Data Files") : QStringLiteral("Exports");
+    return &rememberedName == &mDataFileName ? QStringLiteral("Data Files")
+                                             : QStringLiteral("Exports");
 }
 
 QString FileMenuCommands::folderFor(const QString& rememberedName) const {
@@ -25,8 +26,8 @@ QString FileMenuCommands::folderFor(const QString& rememberedName) const {
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : d.dialogFolder;
 }
 
-bool FileMenuCommands::chooseFile(QString& rememberedName, const QString& title, const QString& filter, bool open,
-                                  QString* path) {
+bool FileMenuCommands::chooseFile(QString& rememberedName, const QString& title,
+                                  const QString& filter, bool open, QString* path) {
     FileDialog& fd = d.dialog;
     fd.FileName = rememberedName;
     fd.DialogTitle = title;
@@ -35,7 +36,8 @@ bool FileMenuCommands::chooseFile(QString& rememberedName, const QString& title,
     fd.FilterIndex = 1;
     if (!(open ? fd.ShowOpen() : fd.ShowSave())) return false;
     if (d.settings)
-        d.settings->setValue(kFoldersSection, folderKey(rememberedName), QFileInfo(fd.FileName).absolutePath());
+        d.settings->setValue(kFoldersSection, folderKey(rememberedName),
+                             QFileInfo(fd.FileName).absolutePath());
     rememberedName = fd.FileTitle;
     *path = fd.FileName;
     // Reading needs no write access; only a file about to be replaced is checked.
@@ -83,7 +85,8 @@ void FileMenuCommands::New() {
 void FileMenuCommands::Open() {
     if (refusedWhileDownloading()) return;
     QString path;
-    if (!chooseFile(mDataFileName, QStringLiteral("Open Data File"), kDataFilter, true, &path)) return;
+    if (!chooseFile(mDataFileName, QStringLiteral("Open Data File"), kDataFilter, true, &path))
+        return;
     openPath(path);
 }
 
@@ -99,7 +102,8 @@ void FileMenuCommands::openPath(const QString& path) {
 void FileMenuCommands::Save() {
     if (refusedWhileDownloading()) return;
     QString path;
-    if (!chooseFile(mDataFileName, QStringLiteral("Save Data File"), kDataFilter, false, &path)) return;
+    if (!chooseFile(mDataFileName, QStringLiteral("Save Data File"), kDataFilter, false, &path))
+        return;
     const FileOutcome outcome = FileCommands::saveDataFile(d.store, path);
     report(outcome);
     if (outcome.ok) setDocument(path);
@@ -119,12 +123,15 @@ void FileMenuCommands::markModified() {
 
 void FileMenuCommands::ExportText() {
     QString path;
-    if (!chooseFile(mExportFileName, QStringLiteral("Export Data to Text file"), kTextFilter, false, &path)) return;
+    if (!chooseFile(mExportFileName, QStringLiteral("Export Data to Text file"), kTextFilter, false,
+                    &path))
+        return;
     report(FileCommands::exportText(d.store, path));
 }
 
 void FileMenuCommands::ExportCsv() {
     QString path;
-    if (!chooseFile(mExportFileName, QStringLiteral("Export CSV"), kCsvFilter, false, &path)) return;
+    if (!chooseFile(mExportFileName, QStringLiteral("Export CSV"), kCsvFilter, false, &path))
+        return;
     report(FileCommands::exportCsv(d.store, path, d.dialog.FilterIndex == 2));
 }

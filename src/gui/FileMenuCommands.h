@@ -29,10 +29,10 @@ public:
         FileDialog& dialog;
         MessageBox& messages;
         ProgressBarControl& progress;
-        QString dialogFolder;                    ///< where the dialogs open
-        std::function<bool()> downloading;       ///< a download is being received
-        std::function<void(bool)> holdReceiving; ///< received bytes wait while New runs
-        SettingsStore* settings = nullptr;    ///< where each dialog's last folder is kept
+        QString dialogFolder;                     ///< where the dialogs open
+        std::function<bool()> downloading;        ///< a download is being received
+        std::function<void(bool)> holdReceiving;  ///< received bytes wait while New runs
+        SettingsStore* settings = nullptr;        ///< where each dialog's last folder is kept
     };
     explicit FileMenuCommands(Deps deps) : d(std::move(deps)) {}
 
@@ -53,10 +53,12 @@ public:
      *  type chooses the decimal comma. */
     void ExportCsv();
 
-    inline static const QString kDataFilter = QStringLiteral("Data Files (*.dat)|*.dat|All Files (*.*)|*.*");
+    inline static const QString kDataFilter =
+        QStringLiteral("Data Files (*.dat)|*.dat|All Files (*.*)|*.*");
     inline static const QString kCsvFilter =
         QStringLiteral("CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv");
-    inline static const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+    inline static const QString kTextFilter =
+        QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
 
     QString mDataFileName;    ///< the data file last chosen (its name)
     QString mExportFileName;  ///< the export file last chosen (its name)
@@ -78,8 +80,10 @@ private:
     /** @brief Shows the file dialog offering @p rememberedName and keeps the chosen file's name in
      *  it. For writing, refuses a read-only file with the message. False when there is nothing
      *  to do. */
-    bool chooseFile(QString& rememberedName, const QString& title, const QString& filter, bool open, QString* path);
-    /** @brief The folder the dialogs of @p rememberedName last chose a file in, else dialogFolder. */
+    bool chooseFile(QString& rememberedName, const QString& title, const QString& filter, bool open,
+                    QString* path);
+    /** @brief The folder the dialogs of @p rememberedName last chose a file in, else dialogFolder.
+     */
     QString folderFor(const QString& rememberedName) const;
     /** @brief The settings key of that folder: one for data files, one for exports. */
     QString folderKey(const QString& rememberedName) const;

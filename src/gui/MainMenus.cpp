@@ -13,8 +13,9 @@ namespace {
 // colour, so it reads on light and dark themes alike.
 QIcon themed(const char* themeName, const char* ownIcon) {
     const QString name = QLatin1String(ownIcon);
-    const QIcon own = name.endsWith(QLatin1String(".svg")) ? paletteIcon(QStringLiteral(":/icons/") + name)
-                                                           : QIcon(QStringLiteral(":/icons/") + name);
+    const QIcon own = name.endsWith(QLatin1String(".svg"))
+                          ? paletteIcon(QStringLiteral(":/icons/") + name)
+                          : QIcon(QStringLiteral(":/icons/") + name);
     return themeName ? QIcon::fromTheme(QLatin1String(themeName), own) : own;
 }
 // Shortcuts of the meter requests; the menus and tool tips show them.
@@ -26,8 +27,8 @@ const QKeySequence kContinuousKey(Qt::Key_F7);
 const QKeySequence kStopKey(Qt::Key_F8);
 }  // namespace
 
-QAction* MainMenus::item(QMenu* menu, const QString& caption, const QString& name, const QKeySequence& key,
-                         const std::function<void()>& op) {
+QAction* MainMenus::item(QMenu* menu, const QString& caption, const QString& name,
+                         const QKeySequence& key, const std::function<void()>& op) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(name);
     if (!key.isEmpty()) a->setShortcut(key);
@@ -41,7 +42,10 @@ QAction* MainMenus::button(const QString& key, const QString& tip, const QIcon& 
     auto* a = new QAction(icon, key, this);
     a->setObjectName(key);
     // The shortcut belongs to the menu item; the tool tip tells it.
-    a->setToolTip(shortcut.isEmpty() ? tip : tip + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    a->setToolTip(shortcut.isEmpty()
+                      ? tip
+                      : tip + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) +
+                            QLatin1Char(')'));
     if (op) connect(a, &QAction::triggered, this, op);
     m_buttons.insert(key, a);
     return a;
@@ -54,22 +58,29 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     QMenuBar* bar = window.menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("Filemenu"));
-    item(file, QStringLiteral("&New"), QStringLiteral("Newmenu"), QKeySequence(Qt::CTRL | Qt::Key_N), cmd.New);
-    item(file, QStringLiteral("&Open"), QStringLiteral("Openmenu"), QKeySequence(Qt::CTRL | Qt::Key_O), cmd.Open);
+    item(file, QStringLiteral("&New"), QStringLiteral("Newmenu"),
+         QKeySequence(Qt::CTRL | Qt::Key_N), cmd.New);
+    item(file, QStringLiteral("&Open"), QStringLiteral("Openmenu"),
+         QKeySequence(Qt::CTRL | Qt::Key_O), cmd.Open);
     m_recent = file->addMenu(QStringLiteral("Open &Recent"));
     m_recent->setObjectName(QStringLiteral("Recentmenu"));
     m_recent->setEnabled(false);
     item(file, QStringLiteral("&Close"), QStringLiteral("Closemenu"), {}, cmd.Close);
-    item(file, QStringLiteral("&Save"), QStringLiteral("Savemenu"), QKeySequence(Qt::CTRL | Qt::Key_S), cmd.Save);
+    item(file, QStringLiteral("&Save"), QStringLiteral("Savemenu"),
+         QKeySequence(Qt::CTRL | Qt::Key_S), cmd.Save);
     item(file, QStringLiteral("Save &As"), QStringLiteral("Saveasmenu"), {}, cmd.SaveAs);
     file->addSeparator()->setObjectName(QStringLiteral("sep"));
-    item(file, QStringLiteral("&Print"), QStringLiteral("Printmenu"), QKeySequence(Qt::CTRL | Qt::Key_P), cmd.Print);
-    item(file, QStringLiteral("Print Pre&view"), QStringLiteral("PrintPreviewmenu"), {}, cmd.PrintPreview);
+    item(file, QStringLiteral("&Print"), QStringLiteral("Printmenu"),
+         QKeySequence(Qt::CTRL | Qt::Key_P), cmd.Print);
+    item(file, QStringLiteral("Print Pre&view"), QStringLiteral("PrintPreviewmenu"), {},
+         cmd.PrintPreview);
     file->addSeparator()->setObjectName(QStringLiteral("sep2"));
     item(file, QStringLiteral("&Export Data"), QStringLiteral("Exportmenu"), {}, cmd.Export);
-    item(file, QStringLiteral("Export &CSV..."), QStringLiteral("ExportCsvmenu"), {}, cmd.ExportCsv);
+    item(file, QStringLiteral("Export &CSV..."), QStringLiteral("ExportCsvmenu"), {},
+         cmd.ExportCsv);
     file->addSeparator()->setObjectName(QStringLiteral("sep5"));
-    item(file, QStringLiteral("E&xit"), QStringLiteral("Exitmenu"), QKeySequence(Qt::CTRL | Qt::Key_Q), cmd.Exit);
+    item(file, QStringLiteral("E&xit"), QStringLiteral("Exitmenu"),
+         QKeySequence(Qt::CTRL | Qt::Key_Q), cmd.Exit);
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("Viewmenu"));
@@ -79,23 +90,30 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
 
     QMenu* down = bar->addMenu(QStringLiteral("&Download"));
     down->setObjectName(QStringLiteral("Controlmenu"));
-    item(down, QStringLiteral("Download &Current Set"), QStringLiteral("DownCurmenu"), kCurrentSetKey, cmd.DownloadCurrentSet);
-    item(down, QStringLiteral("Download &Selected Set"), QStringLiteral("DownSelmenu"), kSelectedSetKey, cmd.DownloadSelectedSet);
-    item(down, QStringLiteral("Download &All Sets"), QStringLiteral("DownAllmenu"), kAllSetsKey, cmd.DownloadAllSets);
+    item(down, QStringLiteral("Download &Current Set"), QStringLiteral("DownCurmenu"),
+         kCurrentSetKey, cmd.DownloadCurrentSet);
+    item(down, QStringLiteral("Download &Selected Set"), QStringLiteral("DownSelmenu"),
+         kSelectedSetKey, cmd.DownloadSelectedSet);
+    item(down, QStringLiteral("Download &All Sets"), QStringLiteral("DownAllmenu"), kAllSetsKey,
+         cmd.DownloadAllSets);
 
     QMenu* read = bar->addMenu(QStringLiteral("&Read"));
     read->setObjectName(QStringLiteral("Readmenu"));
-    item(read, QStringLiteral("&Capture Current Reading"), QStringLiteral("ShowCurmenu"), kCaptureKey, cmd.CaptureCurrentReading);
-    item(read, QStringLiteral("&Show Continuous Readings"), QStringLiteral("ShowAllmenu"), kContinuousKey,
-         cmd.ShowContinuousReadings)
+    item(read, QStringLiteral("&Capture Current Reading"), QStringLiteral("ShowCurmenu"),
+         kCaptureKey, cmd.CaptureCurrentReading);
+    item(read, QStringLiteral("&Show Continuous Readings"), QStringLiteral("ShowAllmenu"),
+         kContinuousKey, cmd.ShowContinuousReadings)
         ->setCheckable(true);
-    item(read, QStringLiteral("St&op Readings"), QStringLiteral("StopReadingsmenu"), kStopKey, cmd.StopReadings)
+    item(read, QStringLiteral("St&op Readings"), QStringLiteral("StopReadingsmenu"), kStopKey,
+         cmd.StopReadings)
         ->setEnabled(false);
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Optionsmenu"));
-    item(options, QStringLiteral("&Store Function"), QStringLiteral("Storemenu"), {}, cmd.StoreFunction);
-    item(options, QStringLiteral("&Comm Port..."), QStringLiteral("CommPortmenu"), {}, cmd.CommPort);
+    item(options, QStringLiteral("&Store Function"), QStringLiteral("Storemenu"), {},
+         cmd.StoreFunction);
+    item(options, QStringLiteral("&Comm Port..."), QStringLiteral("CommPortmenu"), {},
+         cmd.CommPort);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Helpmenu"));
@@ -103,16 +121,22 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
 
     // Tool bar: images only, the tool tip is each button's text.
     m_toolbar.setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_toolbar.addAction(button(QStringLiteral("New"), QStringLiteral("New"), themed("document-new", "new.svg"), cmd.New));
-    m_toolbar.addAction(button(QStringLiteral("Open"), QStringLiteral("Open"), themed("document-open", "open.svg"), cmd.Open));
-    m_toolbar.addAction(button(QStringLiteral("Save"), QStringLiteral("Save"), themed("document-save", "save.svg"), cmd.Save));
+    m_toolbar.addAction(button(QStringLiteral("New"), QStringLiteral("New"),
+                               themed("document-new", "new.svg"), cmd.New));
+    m_toolbar.addAction(button(QStringLiteral("Open"), QStringLiteral("Open"),
+                               themed("document-open", "open.svg"), cmd.Open));
+    m_toolbar.addAction(button(QStringLiteral("Save"), QStringLiteral("Save"),
+                               themed("document-save", "save.svg"), cmd.Save));
     m_toolbar.addSeparator();
-    m_toolbar.addAction(button(QStringLiteral("Print"), QStringLiteral("Print"), themed("document-print", "print.svg"), cmd.Print));
+    m_toolbar.addAction(button(QStringLiteral("Print"), QStringLiteral("Print"),
+                               themed("document-print", "print.svg"), cmd.Print));
     m_toolbar.addSeparator();
-    m_toolbar.addAction(button(QStringLiteral("Getcurrentset"), QStringLiteral("Download the Current Set"),
-                               themed(nullptr, "getcurrentset.svg"), cmd.DownloadCurrentSet, kCurrentSetKey));
-    QAction* getset = button(QStringLiteral("Getset"), QStringLiteral("Download Set 1"), themed(nullptr, "getset.svg"),
-                             cmd.DownloadSelectedSet, kSelectedSetKey);
+    m_toolbar.addAction(
+        button(QStringLiteral("Getcurrentset"), QStringLiteral("Download the Current Set"),
+               themed(nullptr, "getcurrentset.svg"), cmd.DownloadCurrentSet, kCurrentSetKey));
+    QAction* getset =
+        button(QStringLiteral("Getset"), QStringLiteral("Download Set 1"),
+               themed(nullptr, "getset.svg"), cmd.DownloadSelectedSet, kSelectedSetKey);
     auto* sets = new QMenu(&window);
     sets->setObjectName(QStringLiteral("GetsetMenu"));
     for (int i = 1; i <= 30; ++i) {
@@ -130,12 +154,15 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     m_toolbar.addAction(button(QStringLiteral("Getall"), QStringLiteral("Download All Sets"),
                                themed(nullptr, "getall.svg"), cmd.DownloadAllSets, kAllSetsKey));
     m_toolbar.addSeparator();
-    m_toolbar.addAction(button(QStringLiteral("Getreading"), QStringLiteral("Capture Current Reading"),
-                               themed(nullptr, "getreading.svg"), cmd.CaptureCurrentReading, kCaptureKey));
-    m_toolbar.addAction(button(QStringLiteral("Getallreadings"), QStringLiteral("Show Continuous Readings"),
-                               themed(nullptr, "getallreadings.svg"), cmd.ShowContinuousReadings, kContinuousKey));
+    m_toolbar.addAction(
+        button(QStringLiteral("Getreading"), QStringLiteral("Capture Current Reading"),
+               themed(nullptr, "getreading.svg"), cmd.CaptureCurrentReading, kCaptureKey));
+    m_toolbar.addAction(
+        button(QStringLiteral("Getallreadings"), QStringLiteral("Show Continuous Readings"),
+               themed(nullptr, "getallreadings.svg"), cmd.ShowContinuousReadings, kContinuousKey));
     m_toolbar.addSeparator();
-    m_toolbar.addAction(button(QStringLiteral("Plot"), QStringLiteral("Plot the Sets"), themed(nullptr, "plot.svg"), cmd.Plot));
+    m_toolbar.addAction(button(QStringLiteral("Plot"), QStringLiteral("Plot the Sets"),
+                               themed(nullptr, "plot.svg"), cmd.Plot));
 }
 
 void MainMenus::chooseSetEntry(const QString& entryText) {
@@ -175,6 +202,7 @@ void MainMenus::setDownloadRunning(bool running) {
 
 QStringList MainMenus::toolBarLayout() const {
     QStringList out;
-    for (QAction* a : m_toolbar.actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    for (QAction* a : m_toolbar.actions())
+        out << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
     return out;
 }

@@ -7,7 +7,6 @@
 #include <QToolButton>
 #include <functional>
 
-
 class QMainWindow;
 
 /** @brief The operations the menus and the tool bar reach. */
@@ -38,9 +37,11 @@ public:
     QToolButton* Getset = nullptr;
     /** @brief Picks an entry of the set drop-down ("Set 12"). */
     void chooseSetEntry(const QString& entryText);
-    /** @brief While a download runs, New, Open and Save (menu items and buttons) are unavailable. */
+    /** @brief While a download runs, New, Open and Save (menu items and buttons) are unavailable.
+     */
     void setDownloadRunning(bool running);
-    /** @brief While continuous readings run, their item is checked and Stop Readings is available. */
+    /** @brief While continuous readings run, their item is checked and Stop Readings is available.
+     */
     void setContinuousRunning(bool running);
     /** @brief The data files last opened or saved, newest first, under File > Open Recent. */
     void setRecentFiles(const QStringList& paths);
@@ -48,8 +49,8 @@ public:
 private:
     QAction* item(QMenu* menu, const QString& caption, const QString& name, const QKeySequence& key,
                   const std::function<void()>& op);
-    QAction* button(const QString& key, const QString& tip, const QIcon& icon, const std::function<void()>& op,
-                    const QKeySequence& shortcut = {});
+    QAction* button(const QString& key, const QString& tip, const QIcon& icon,
+                    const std::function<void()>& op, const QKeySequence& shortcut = {});
 
     QToolBar& m_toolbar;
     MainCommands m_commands;

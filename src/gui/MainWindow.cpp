@@ -8,18 +8,18 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "core/session/MeterSession.h"
 #include "core/common/SettingsStore.h"
 #include "core/common/Version.h"
+#include "core/session/MeterSession.h"
 #include "core/store/ReadingsStore.h"
 #include "gui/AboutDialog.h"
 #include "gui/MainMenus.h"
 #include "gui/OptionsDialog.h"
-#include "gui/plot/PlotWindow.h"
 #include "gui/PortDialog.h"
 #include "gui/ProgressDialog.h"
 #include "gui/SetsWindow.h"
 #include "gui/Twips.h"
+#include "gui/plot/PlotWindow.h"
 #include "gui/printing/PrintCommand.h"
 
 namespace {
@@ -33,13 +33,16 @@ const QString kPlotKey = QStringLiteral("Plot");
 const QString kPlotSetsKey = QStringLiteral("Plot Sets");
 const QString kPlotLogKey = QStringLiteral("Plot Log Scale");
 
-QString rectText(const QRect& r) { return QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
+QString rectText(const QRect& r) {
+    return QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
 std::optional<QRect> rectFrom(const QString& text) {
     const QStringList v = text.split(QLatin1Char(','));
     if (v.size() != 4) return std::nullopt;
     bool ok[4];
     const QRect r(v[0].toInt(&ok[0]), v[1].toInt(&ok[1]), v[2].toInt(&ok[2]), v[3].toInt(&ok[3]));
-    if (!(ok[0] && ok[1] && ok[2] && ok[3]) || r.width() <= 0 || r.height() <= 0) return std::nullopt;
+    if (!(ok[0] && ok[1] && ok[2] && ok[3]) || r.width() <= 0 || r.height() <= 0)
+        return std::nullopt;
     return r;
 }
 }  // namespace
@@ -50,13 +53,15 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
       m_messages(deps.messages),
       m_fileDialog(deps.fileDialog),
       m_printDialog(deps.printDialog),
-      m_files(FileMenuCommands::Deps{deps.session.store(), deps.fileDialog, deps.messages, *this, deps.dialogFolder,
-                                     [this] { return m_session.isDownloading(); },
-                                     [this](bool hold) { m_session.holdReceiving(hold); }, deps.settings}) {
+      m_files(FileMenuCommands::Deps{
+          deps.session.store(), deps.fileDialog, deps.messages, *this, deps.dialogFolder,
+          [this] { return m_session.isDownloading(); },
+          [this](bool hold) { m_session.holdReceiving(hold); }, deps.settings}) {
     m_settings = deps.settings;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Orvanta"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/orvanta.svg")));  // scalable: every size the desktop asks for
+    setWindowIcon(
+        QIcon(QStringLiteral(":/icons/orvanta.svg")));  // scalable: every size the desktop asks for
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("MDIClient"));
@@ -144,17 +149,22 @@ void MainWindow::connectSession() {
     });
     connect(&s, &MeterSession::panelUnitsChanged, this, [this] { Reading().ShowUnitsText(); });
     connect(&s, &MeterSession::panelModeChanged, this, [this] { Reading().ShowModeText(); });
-    connect(&s, &MeterSession::bandUnitsChanged, this, [this] { m_unitsBand->setText(m_session.state().meter.unitsText); });
+    connect(&s, &MeterSession::bandUnitsChanged, this,
+            [this] { m_unitsBand->setText(m_session.state().meter.unitsText); });
     connect(&s, &MeterSession::meterSetChanged, this, [this] { Reading().ShowSetNumber(); });
-    connect(&s, &MeterSession::meterReadingChanged, this, [this] { Reading().ShowReadingNumber(); });
-    connect(&s, &MeterSession::beeperChanged, this, [this](int code) { Reading().ShowBeeperState(code); });
+    connect(&s, &MeterSession::meterReadingChanged, this,
+            [this] { Reading().ShowReadingNumber(); });
+    connect(&s, &MeterSession::beeperChanged, this,
+            [this](int code) { Reading().ShowBeeperState(code); });
     connect(&s, &MeterSession::liveValue, this, [this](double v) { Reading().ShowLiveValue(v); });
-    connect(&s, &MeterSession::storeDestinationChanged, this, [this](bool toPC) { Reading().setStoreDestination(toPC); });
+    connect(&s, &MeterSession::storeDestinationChanged, this,
+            [this](bool toPC) { Reading().setStoreDestination(toPC); });
     connect(&s, &MeterSession::storedToPC, this, [this](int set, int reading) {
         Reading().showStoredAt(set, reading);
         m_files.markModified();
     });
-    connect(&s, &MeterSession::continuousChanged, this, [this](bool running) { m_menus->setContinuousRunning(running); });
+    connect(&s, &MeterSession::continuousChanged, this,
+            [this](bool running) { m_menus->setContinuousRunning(running); });
     // The plot's trend follows continuous readings whether or not the plot is open.
     connect(&s, &MeterSession::continuousChanged, &m_trend, &LiveTrend::setRunning);
     connect(&s, &MeterSession::liveValue, &m_trend, &LiveTrend::addNow);
@@ -162,14 +172,16 @@ void MainWindow::connectSession() {
 
 void MainWindow::showTitle() {
     QString title = QStringLiteral("Orvanta");
-    if (!m_files.documentPath().isEmpty()) title += QStringLiteral(" - ") + QFileInfo(m_files.documentPath()).fileName();
+    if (!m_files.documentPath().isEmpty())
+        title += QStringLiteral(" - ") + QFileInfo(m_files.documentPath()).fileName();
     if (m_files.modified()) title += QLatin1Char('*');
     setWindowTitle(title);
 }
 
 QStringList MainWindow::recentFiles() const {
     if (!m_settings) return {};
-    const QString kept = m_settings->value(QStringLiteral("Recent Files"), QStringLiteral("Files"), {});
+    const QString kept =
+        m_settings->value(QStringLiteral("Recent Files"), QStringLiteral("Files"), {});
     return kept.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(0, kRecentFiles);
 }
 
@@ -182,7 +194,8 @@ void MainWindow::rememberDocument() {
     files.prepend(path);
     files = files.mid(0, kRecentFiles);
     // A list that cannot be kept costs nothing but the list: no message.
-    m_settings->setValue(QStringLiteral("Recent Files"), QStringLiteral("Files"), files.join(QLatin1Char('\n')));
+    m_settings->setValue(QStringLiteral("Recent Files"), QStringLiteral("Files"),
+                         files.join(QLatin1Char('\n')));
     m_menus->setRecentFiles(files);
 }
 
@@ -197,10 +210,11 @@ QRect MainWindow::placedOnScreen(const QRect& window, const QRect& screen) {
 
 bool MainWindow::restoreLayout() {
     if (!m_settings) return false;
-    const QByteArray saved = QByteArray::fromBase64(
-        m_settings->value(kLayoutSection, kGeometryKey, {}).toLatin1());
+    const QByteArray saved =
+        QByteArray::fromBase64(m_settings->value(kLayoutSection, kGeometryKey, {}).toLatin1());
     if (saved.isEmpty() || !restoreGeometry(saved)) return false;
-    restoreState(QByteArray::fromBase64(m_settings->value(kLayoutSection, kStateKey, {}).toLatin1()));
+    restoreState(
+        QByteArray::fromBase64(m_settings->value(kLayoutSection, kStateKey, {}).toLatin1()));
     // The screen may be smaller now, or gone: the window lies wholly on the one it is nearest.
     QScreen* screen = QGuiApplication::screenAt(frameGeometry().center());
     if (!screen) screen = QGuiApplication::primaryScreen();
@@ -210,16 +224,19 @@ bool MainWindow::restoreLayout() {
 
 void MainWindow::saveLayout() {
     if (!m_settings) return;
-    m_settings->setValue(kLayoutSection, kGeometryKey, QString::fromLatin1(saveGeometry().toBase64()));
+    m_settings->setValue(kLayoutSection, kGeometryKey,
+                         QString::fromLatin1(saveGeometry().toBase64()));
     m_settings->setValue(kLayoutSection, kStateKey, QString::fromLatin1(saveState().toBase64()));
-    if (m_readingSub) m_settings->setValue(kLayoutSection, kPanelKey, rectText(m_readingSub->geometry()));
+    if (m_readingSub)
+        m_settings->setValue(kLayoutSection, kPanelKey, rectText(m_readingSub->geometry()));
     if (m_plot) {
         QStringList sets;
         for (int set : m_plot->chosenSets()) sets << QString::number(set);
         m_settings->setValue(kLayoutSection, kPlotKey, rectText(m_plotSub->geometry()));
         m_settings->setValue(kLayoutSection, kPlotSetsKey, sets.join(QLatin1Char(',')));
-        m_settings->setValue(kLayoutSection, kPlotLogKey,
-                                m_plot->LogScale->isChecked() ? QStringLiteral("true") : QStringLiteral("false"));
+        m_settings->setValue(
+            kLayoutSection, kPlotLogKey,
+            m_plot->LogScale->isChecked() ? QStringLiteral("true") : QStringLiteral("false"));
     }
 }
 
@@ -228,11 +245,13 @@ void MainWindow::start() {
     if (m_settings) {
         bool ok = false;
         const int set = m_settings->value(kLayoutSection, kSelectedSetKey, {}).toInt(&ok);
-        if (ok && set >= 1 && set <= 30) m_menus->chooseSetEntry(QStringLiteral("Set ") + QString::number(set));
+        if (ok && set >= 1 && set <= 30)
+            m_menus->chooseSetEntry(QStringLiteral("Set ") + QString::number(set));
     }
     // The first start fills the screen; later starts put the window back where it was left.
     if (!restoreLayout()) {
-        if (QScreen* screen = QGuiApplication::primaryScreen()) resize(screen->availableGeometry().size());
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            resize(screen->availableGeometry().size());
     }
     applyResizeRule();
     m_unitsBand->setText(m_session.state().meter.unitsText);
@@ -251,8 +270,8 @@ MainWindow::DataWindowSize MainWindow::ResizeRule(double heightTwips, double wid
 }
 
 void MainWindow::applyResizeRule() {
-    m_dataWindowSize =
-        ResizeRule(Twips::fromPixels(height(), logicalDpiY()), Twips::fromPixels(width(), logicalDpiX()));
+    m_dataWindowSize = ResizeRule(Twips::fromPixels(height(), logicalDpiY()),
+                                  Twips::fromPixels(width(), logicalDpiX()));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* e) {
@@ -333,8 +352,8 @@ void MainWindow::closeProgress() {
 
 PlotWindow& MainWindow::ShowPlot() {
     if (!m_plot) {
-        m_plot = new PlotWindow(m_session.store(), m_session.state(), m_trend, m_fileDialog, m_printDialog,
-                                m_messages);
+        m_plot = new PlotWindow(m_session.store(), m_session.state(), m_trend, m_fileDialog,
+                                m_printDialog, m_messages);
         m_plot->setUnitsOfSet([this](int set) { return m_session.store().setUnits(set); });
         m_plotSub = m_mdi->addSubWindow(m_plot);
         m_plotSub->setObjectName(QStringLiteral("frmPlotWindow"));
@@ -344,12 +363,14 @@ PlotWindow& MainWindow::ShowPlot() {
         if (m_settings) {
             if (const auto r = rectFrom(m_settings->value(kLayoutSection, kPlotKey, {})))
                 m_plotSub->setGeometry(*r);
-            const QString sets = m_settings->value(kLayoutSection, kPlotSetsKey, QStringLiteral("<none>"));
+            const QString sets =
+                m_settings->value(kLayoutSection, kPlotSetsKey, QStringLiteral("<none>"));
             if (sets != QLatin1String("<none>")) {
                 QList<int> chosen;
-                for (const QString& n : sets.split(QLatin1Char(','), Qt::SkipEmptyParts)) chosen << n.toInt();
+                for (const QString& n : sets.split(QLatin1Char(','), Qt::SkipEmptyParts))
+                    chosen << n.toInt();
                 m_plot->restoreChoices(chosen, m_settings->value(kLayoutSection, kPlotLogKey, {}) ==
-                                                    QLatin1String("true"));
+                                                   QLatin1String("true"));
             }
         }
         // Wholly inside the main window's work area, whatever its size now.
@@ -382,7 +403,8 @@ void MainWindow::ViewMeter() {
 
 void MainWindow::ShowOptions() {
     auto* dlg = new OptionsDialog(
-        m_session.state(), [this](bool toPC) { return m_session.setStoreToPC(toPC); }, m_messages, this);
+        m_session.state(), [this](bool toPC) { return m_session.setStoreToPC(toPC); }, m_messages,
+        this);
     dlg->show();
 }
 
@@ -411,7 +433,8 @@ SetsWindow& MainWindow::Data() {
 ReadingPanel& MainWindow::Reading() {
     if (!m_reading) {
         m_reading = new ReadingPanel(m_session.state(), *this);
-        m_readingSub = m_mdi->addSubWindow(m_reading, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+        m_readingSub = m_mdi->addSubWindow(m_reading, Qt::SubWindow | Qt::WindowTitleHint |
+                                                          Qt::WindowSystemMenuHint |
                                                           Qt::WindowCloseButtonHint);
         m_readingSub->setObjectName(QStringLiteral("frmReadingWindow"));
         m_readingSub->setWindowTitle(QStringLiteral("Orvanta"));
@@ -419,7 +442,9 @@ ReadingPanel& MainWindow::Reading() {
         m_readingSub->hide();
         if (m_settings) {
             if (const auto r = rectFrom(m_settings->value(kLayoutSection, kPanelKey, {})))
-                m_readingSub->move(placedOnScreen(QRect(r->topLeft(), m_readingSub->size()), m_mdi->viewport()->rect()).topLeft());
+                m_readingSub->move(placedOnScreen(QRect(r->topLeft(), m_readingSub->size()),
+                                                  m_mdi->viewport()->rect())
+                                       .topLeft());
         }
     }
     return *m_reading;

@@ -9,7 +9,10 @@
 
 OptionsDialog::OptionsDialog(const SessionState& vars, std::function<bool(bool)> applyStoreToPC,
                              MessageBox& messages, QWidget* parent)
-    : QDialog(parent), m_apply(std::move(applyStoreToPC)), m_messages(messages), m_pending(vars.storeToPC) {
+    : QDialog(parent),
+      m_apply(std::move(applyStoreToPC)),
+      m_messages(messages),
+      m_pending(vars.storeToPC) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Orvanta Options"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -17,9 +20,11 @@ OptionsDialog::OptionsDialog(const SessionState& vars, std::function<bool(bool)>
     storeFunctionBox = new QGroupBox(QStringLiteral("Store Function"), this);
     storeFunctionBox->setObjectName(QStringLiteral("Frame1"));
     storeFunctionBox->setFont(QFont(QStringLiteral("Arial")));
-    meterMemoryOption = new QRadioButton(QStringLiteral("Stores New Readings to Meter Memory"), storeFunctionBox);
+    meterMemoryOption =
+        new QRadioButton(QStringLiteral("Stores New Readings to Meter Memory"), storeFunctionBox);
     meterMemoryOption->setObjectName(QStringLiteral("OptionButton1"));
-    pcDatabaseOption = new QRadioButton(QStringLiteral("Stores New Readings to PC Database"), storeFunctionBox);
+    pcDatabaseOption =
+        new QRadioButton(QStringLiteral("Stores New Readings to PC Database"), storeFunctionBox);
     pcDatabaseOption->setObjectName(QStringLiteral("OptionButton2"));
     auto* inner = new QVBoxLayout(storeFunctionBox);
     inner->addWidget(meterMemoryOption);
@@ -46,6 +51,7 @@ OptionsDialog::OptionsDialog(const SessionState& vars, std::function<bool(bool)>
 }
 
 void OptionsDialog::confirm() {
-    if (!m_apply(m_pending)) m_messages.tell(Msg::SettingsNotSaved.arg(Msg::SettingsFolderNotWritable));
+    if (!m_apply(m_pending))
+        m_messages.tell(Msg::SettingsNotSaved.arg(Msg::SettingsFolderNotWritable));
     close();
 }

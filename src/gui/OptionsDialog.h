@@ -16,8 +16,8 @@ class OptionsDialog : public QDialog {
 public:
     /** @brief @p applyStoreToPC makes the choice (the session saves it) and answers whether the
      *  setting could be saved. */
-    OptionsDialog(const SessionState& vars, std::function<bool(bool)> applyStoreToPC, MessageBox& messages,
-                  QWidget* parent = nullptr);
+    OptionsDialog(const SessionState& vars, std::function<bool(bool)> applyStoreToPC,
+                  MessageBox& messages, QWidget* parent = nullptr);
 
     QGroupBox* storeFunctionBox;
     QRadioButton* meterMemoryOption;

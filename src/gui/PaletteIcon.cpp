@@ -21,7 +21,8 @@ public:
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
         const QPalette palette = QGuiApplication::palette();
-        const QColor colour = mode == QIcon::Disabled ? palette.color(QPalette::Disabled, QPalette::WindowText)
+        const QColor colour = mode == QIcon::Disabled
+                                  ? palette.color(QPalette::Disabled, QPalette::WindowText)
                               : mode == QIcon::Selected ? palette.color(QPalette::HighlightedText)
                                                         : palette.color(QPalette::WindowText);
         QByteArray svg = m_svg;

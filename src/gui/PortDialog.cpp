@@ -3,10 +3,11 @@
 
 #include <QGridLayout>
 
-#include "core/session/MeterSession.h"
 #include "core/link/PortLinks.h"
+#include "core/session/MeterSession.h"
 
-PortDialog::PortDialog(MeterSession& session, QWidget* parent) : QDialog(parent), m_session(session) {
+PortDialog::PortDialog(MeterSession& session, QWidget* parent)
+    : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("frmCommPort"));
     setWindowTitle(QStringLiteral("Select Comm Port"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -39,9 +40,11 @@ PortDialog::PortDialog(MeterSession& session, QWidget* parent) : QDialog(parent)
 void PortDialog::showDevice() {
     bool ok = false;
     const int n = portCombo->currentText().trimmed().toInt(&ok);
-    deviceLabel->setText(ok && n >= 1 && n <= 255 ? m_session.ports().devicePath(n) : QStringLiteral("(no such port)"));
+    deviceLabel->setText(ok && n >= 1 && n <= 255 ? m_session.ports().devicePath(n)
+                                                  : QStringLiteral("(no such port)"));
 }
 
 void PortDialog::confirmPort() {
-    if (m_session.choosePort(portCombo->currentText()) != MeterSession::PortChoice::Refused) close();
+    if (m_session.choosePort(portCombo->currentText()) != MeterSession::PortChoice::Refused)
+        close();
 }

@@ -6,7 +6,8 @@
 #include <QVBoxLayout>
 
 ProgressDialog::ProgressDialog(std::function<void()> onCancel, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
       m_onCancel(std::move(onCancel)) {
     setObjectName(QStringLiteral("frmProgress"));
     setWindowTitle(QStringLiteral("Downloading Data....."));

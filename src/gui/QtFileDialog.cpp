@@ -24,7 +24,8 @@ static void prepare(QFileDialog& dlg, const FileDialog& fd) {
     dlg.setDirectory(fd.InitDir);
     const QStringList filters = QtFileDialog::nameFilters(fd.Filter);
     dlg.setNameFilters(filters);
-    if (fd.FilterIndex >= 1 && fd.FilterIndex <= filters.size()) dlg.selectNameFilter(filters[fd.FilterIndex - 1]);
+    if (fd.FilterIndex >= 1 && fd.FilterIndex <= filters.size())
+        dlg.selectNameFilter(filters[fd.FilterIndex - 1]);
     if (!fd.FileName.isEmpty()) dlg.selectFile(fd.FileName);
 }
 
@@ -33,8 +34,9 @@ bool QtFileDialog::ShowOpen() {
     prepare(dlg, *this);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
-    return finish(dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty() ? dlg.selectedFiles().first()
-                                                                                     : QString());
+    return finish(dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty()
+                      ? dlg.selectedFiles().first()
+                      : QString());
 }
 
 bool QtFileDialog::ShowSave() {
@@ -43,8 +45,10 @@ bool QtFileDialog::ShowSave() {
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
     const bool accepted = dlg.exec() == QDialog::Accepted;
-    if (accepted) FilterIndex = static_cast<int>(nameFilters(Filter).indexOf(dlg.selectedNameFilter())) + 1;
-    return finish(accepted && !dlg.selectedFiles().isEmpty() ? dlg.selectedFiles().first() : QString());
+    if (accepted)
+        FilterIndex = static_cast<int>(nameFilters(Filter).indexOf(dlg.selectedNameFilter())) + 1;
+    return finish(accepted && !dlg.selectedFiles().isEmpty() ? dlg.selectedFiles().first()
+                                                             : QString());
 }
 
 bool QtFileDialog::ShowPrinter(const QString& title) {

@@ -9,7 +9,8 @@ void QtMessageBox::tell(const QString& text) {
 }
 
 bool QtMessageBox::askYesNo(const QString& text) {
-    QMessageBox box(QMessageBox::Question, *m_title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    QMessageBox box(QMessageBox::Question, *m_title, text, QMessageBox::Yes | QMessageBox::No,
+                    m_parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

@@ -9,7 +9,8 @@
 class QtMessageBox : public MessageBox {
 public:
     /** @brief @p title is read each time, so a changed application title shows. */
-    explicit QtMessageBox(const QString* title, QWidget* parent = nullptr) : m_title(title), m_parent(parent) {}
+    explicit QtMessageBox(const QString* title, QWidget* parent = nullptr)
+        : m_title(title), m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
     void setTitleSource(const QString* title) { m_title = title; }
     void tell(const QString& text) override;

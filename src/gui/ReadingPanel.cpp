@@ -77,43 +77,59 @@ ReadingPanel::ReadingPanel(const SessionState& vars, PanelHost& host, QWidget* p
         tp.setColor(QPalette::Window, Qt::black);
         f->setPalette(tp);
     }
-    scaleZeroLabel = label(displayFrame, QStringLiteral("Label4"), QStringLiteral("0"), QRect(120, 1200, 615, 375), 18);
-    fullScaleLabel = label(displayFrame, QStringLiteral("Label3"), QStringLiteral("300"), QRect(2160, 1200, 1935, 375), 18,
-                   Qt::AlignRight | Qt::AlignVCenter);
-    digitsLabel = label(displayFrame, QStringLiteral("Label1"), QStringLiteral("0000"), QRect(920, 1680, 2295, 1095), 48.75,
-                   Qt::AlignRight | Qt::AlignVCenter, true);
-    tenLabel = label(displayFrame, QStringLiteral("Label5"), QStringLiteral("10"), QRect(2520, 3060, 855, 375), 20.25);
-    exponentLabel = label(displayFrame, QStringLiteral("Label6"), QStringLiteral("-5"), QRect(3480, 2820, 615, 375), 18);
-    unitsLabel = label(displayFrame, QStringLiteral("Label7"), QStringLiteral("Units SI"), QRect(1320, 3600, 2415, 375), 20.25);
-    modeLabel = label(displayFrame, QStringLiteral("Label8"), QStringLiteral("Scan"), QRect(2640, 4200, 1335, 375), 18);
-    setLabel = label(displayFrame, QStringLiteral("Label23"), QStringLiteral("S1"), QRect(600, 4680, 1095, 375), 15.75);
-    readingLabel = label(displayFrame, QStringLiteral("Label24"), QStringLiteral("R1"), QRect(2040, 4680, 855, 375), 15.75);
-    storeButton = key(displayFrame, Key::Store, QStringLiteral("StoreButton"), QStringLiteral("Store"),
-                      QRect(360, 5160, 1215, 360), 15.75);
-    storeDestinationLabel = label(displayFrame, QStringLiteral("StoreLabel"), QStringLiteral("#######"), QRect(1680, 5240, 2295, 255), 9.75);
-    calibrateButton = key(displayFrame, Key::Cal, QStringLiteral("CalButton"), QStringLiteral("Calibrate"),
-                    QRect(360, 5560, 2055, 360), 15.75);
+    scaleZeroLabel = label(displayFrame, QStringLiteral("Label4"), QStringLiteral("0"),
+                           QRect(120, 1200, 615, 375), 18);
+    fullScaleLabel = label(displayFrame, QStringLiteral("Label3"), QStringLiteral("300"),
+                           QRect(2160, 1200, 1935, 375), 18, Qt::AlignRight | Qt::AlignVCenter);
+    digitsLabel =
+        label(displayFrame, QStringLiteral("Label1"), QStringLiteral("0000"),
+              QRect(920, 1680, 2295, 1095), 48.75, Qt::AlignRight | Qt::AlignVCenter, true);
+    tenLabel = label(displayFrame, QStringLiteral("Label5"), QStringLiteral("10"),
+                     QRect(2520, 3060, 855, 375), 20.25);
+    exponentLabel = label(displayFrame, QStringLiteral("Label6"), QStringLiteral("-5"),
+                          QRect(3480, 2820, 615, 375), 18);
+    unitsLabel = label(displayFrame, QStringLiteral("Label7"), QStringLiteral("Units SI"),
+                       QRect(1320, 3600, 2415, 375), 20.25);
+    modeLabel = label(displayFrame, QStringLiteral("Label8"), QStringLiteral("Scan"),
+                      QRect(2640, 4200, 1335, 375), 18);
+    setLabel = label(displayFrame, QStringLiteral("Label23"), QStringLiteral("S1"),
+                     QRect(600, 4680, 1095, 375), 15.75);
+    readingLabel = label(displayFrame, QStringLiteral("Label24"), QStringLiteral("R1"),
+                         QRect(2040, 4680, 855, 375), 15.75);
+    storeButton = key(displayFrame, Key::Store, QStringLiteral("StoreButton"),
+                      QStringLiteral("Store"), QRect(360, 5160, 1215, 360), 15.75);
+    storeDestinationLabel = label(displayFrame, QStringLiteral("StoreLabel"),
+                                  QStringLiteral("#######"), QRect(1680, 5240, 2295, 255), 9.75);
+    calibrateButton = key(displayFrame, Key::Cal, QStringLiteral("CalButton"),
+                          QStringLiteral("Calibrate"), QRect(360, 5560, 2055, 360), 15.75);
     menuButton = key(displayFrame, Key::Menu, QStringLiteral("MenuButton"), QStringLiteral("Menu"),
                      QRect(360, 5960, 2055, 360), 15.75);
-    offButton = key(displayFrame, Key::Off, QStringLiteral("OffButton"), QStringLiteral("Off"), QRect(360, 6360, 2055, 360), 15.75);
-    selectionTitleLabel = label(displayFrame, QStringLiteral("Label20"), QStringLiteral("Read Memory"), QRect(240, 5160, 3615, 360), 15.75);
-    selectionSetLabel = label(displayFrame, QStringLiteral("Label21"), QStringLiteral("Set 1"), QRect(240, 5700, 3615, 360), 15.75);
-    selectionReadingLabel = label(displayFrame, QStringLiteral("Label22"), QStringLiteral("Reading 1"), QRect(240, 6200, 3615, 360), 15.75);
-    upButton = key(displayFrame, Key::Up, QStringLiteral("UpButton"), QStringLiteral("Up"), QRect(2640, 5160, 735, 495), 8.25);
-    enterButton = key(displayFrame, Key::Enter, QStringLiteral("EnterButton"), QStringLiteral("Enter"),
-                      QRect(2640, 5760, 735, 495), 8.25);
+    offButton = key(displayFrame, Key::Off, QStringLiteral("OffButton"), QStringLiteral("Off"),
+                    QRect(360, 6360, 2055, 360), 15.75);
+    selectionTitleLabel = label(displayFrame, QStringLiteral("Label20"),
+                                QStringLiteral("Read Memory"), QRect(240, 5160, 3615, 360), 15.75);
+    selectionSetLabel = label(displayFrame, QStringLiteral("Label21"), QStringLiteral("Set 1"),
+                              QRect(240, 5700, 3615, 360), 15.75);
+    selectionReadingLabel = label(displayFrame, QStringLiteral("Label22"),
+                                  QStringLiteral("Reading 1"), QRect(240, 6200, 3615, 360), 15.75);
+    upButton = key(displayFrame, Key::Up, QStringLiteral("UpButton"), QStringLiteral("Up"),
+                   QRect(2640, 5160, 735, 495), 8.25);
+    enterButton = key(displayFrame, Key::Enter, QStringLiteral("EnterButton"),
+                      QStringLiteral("Enter"), QRect(2640, 5760, 735, 495), 8.25);
     downButton = key(displayFrame, Key::Down, QStringLiteral("DownButton"), QStringLiteral("Down"),
                      QRect(2640, 6360, 735, 495), 8.25);
-    selectionEscapeButton = key(displayFrame, Key::Escape5, QStringLiteral("EscapeButton5"), QStringLiteral("Esc"),
-                        QRect(3480, 5760, 615, 495), 8.25);
+    selectionEscapeButton = key(displayFrame, Key::Escape5, QStringLiteral("EscapeButton5"),
+                                QStringLiteral("Esc"), QRect(3480, 5760, 615, 495), 8.25);
 
     const int tops[] = {2640, 3120, 3600, 4080, 4560, 5040};
-    auto menuKey = [&](QFrame* page, int row, Key k, const char* name, const char* text, bool wide) {
+    auto menuKey = [&](QFrame* page, int row, Key k, const char* name, const char* text,
+                       bool wide) {
         return key(page, k, QString::fromLatin1(name), QString::fromLatin1(text),
                    QRect(480, tops[row], wide ? 2895 : 2055, 360), 15.75);
     };
     auto escKey = [&](QFrame* page, Key k, const char* name) {
-        return key(page, k, QString::fromLatin1(name), QStringLiteral("ESC"), QRect(1680, 5880, 855, 735), 14.25);
+        return key(page, k, QString::fromLatin1(name), QStringLiteral("ESC"),
+                   QRect(1680, 5880, 855, 735), 14.25);
     };
     mainMenuPage = menuPage(QStringLiteral("Frame2"), QStringLiteral("Main Menu"));
     modeButton = menuKey(mainMenuPage, 0, Key::Mode, "ModeButton", "Step Mode", false);
@@ -130,13 +146,17 @@ ReadingPanel::ReadingPanel(const SessionState& vars, PanelHost& host, QWidget* p
     memoryEscapeButton = escKey(memoryMenuPage, Key::Escape2, "EscapeButton2");
     recallMenuPage = menuPage(QStringLiteral("Frame4"), QStringLiteral("Recall Menu"));
     readButton = menuKey(recallMenuPage, 0, Key::Read, "ReadButton", "Read", false);
-    selectSetButton = menuKey(recallMenuPage, 1, Key::SelectSet, "SelectSetButton", "Select Set", false);
+    selectSetButton =
+        menuKey(recallMenuPage, 1, Key::SelectSet, "SelectSetButton", "Select Set", false);
     recallUnitsButton = menuKey(recallMenuPage, 2, Key::Units2, "UnitsButton2", "SI / CGS", false);
     recallEscapeButton = escKey(recallMenuPage, Key::Escape3, "EscapeButton3");
     deleteMenuPage = menuPage(QStringLiteral("Frame5"), QStringLiteral("Delete Menu"));
-    deleteReadingButton = menuKey(deleteMenuPage, 0, Key::DeleteRead, "DeleteReadButton", "Delete Reading", true);
-    clearSetButton = menuKey(deleteMenuPage, 1, Key::ClearSet, "ClearSetButton", "Clear Set", false);
-    clearAllButton = menuKey(deleteMenuPage, 2, Key::ClearAll, "ClearAllButton", "Clear All", false);
+    deleteReadingButton =
+        menuKey(deleteMenuPage, 0, Key::DeleteRead, "DeleteReadButton", "Delete Reading", true);
+    clearSetButton =
+        menuKey(deleteMenuPage, 1, Key::ClearSet, "ClearSetButton", "Clear Set", false);
+    clearAllButton =
+        menuKey(deleteMenuPage, 2, Key::ClearAll, "ClearAllButton", "Clear All", false);
     deleteEscapeButton = escKey(deleteMenuPage, Key::Escape4, "EscapeButton4");
 
     // Latching keys show their pressed state; the keypad model decides it.
@@ -185,11 +205,12 @@ void ReadingPanel::setZoom(double zoom) {
 double ReadingPanel::zoomToFit(const QSize& available) const {
     const double width = Twips::toPixels(kPanelWidth, logicalDpiX());
     const double height = Twips::toPixels(kPanelHeight, logicalDpiY());
-    return std::clamp(std::min(available.width() / width, available.height() / height), kSmallestZoom, 1.0);
+    return std::clamp(std::min(available.width() / width, available.height() / height),
+                      kSmallestZoom, 1.0);
 }
 
-QLabel* ReadingPanel::label(QWidget* parent, const QString& name, const QString& text, QRect r, double pt,
-                          Qt::Alignment align, bool fitted) {
+QLabel* ReadingPanel::label(QWidget* parent, const QString& name, const QString& text, QRect r,
+                            double pt, Qt::Alignment align, bool fitted) {
     QLabel* l = fitted ? new FittedLabel(text, parent) : new QLabel(text, parent);
     l->setObjectName(name);
     place(l, r);
@@ -200,7 +221,8 @@ QLabel* ReadingPanel::label(QWidget* parent, const QString& name, const QString&
     return l;
 }
 
-QPushButton* ReadingPanel::key(QWidget* parent, Key k, const QString& name, const QString& text, QRect r, double pt) {
+QPushButton* ReadingPanel::key(QWidget* parent, Key k, const QString& name, const QString& text,
+                               QRect r, double pt) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
     place(b, r);
@@ -217,30 +239,33 @@ QFrame* ReadingPanel::menuPage(const QString& name, const QString& title) {
     auto* page = new QFrame(this);
     page->setObjectName(name);
     place(page, QRect(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight));
-    auto* logo = label(page, name + QStringLiteral("Logo"), QStringLiteral("Orvanta"), QRect(360, 360, 3495, 735), 24,
-                       Qt::AlignCenter);
+    auto* logo = label(page, name + QStringLiteral("Logo"), QStringLiteral("Orvanta"),
+                       QRect(360, 360, 3495, 735), 24, Qt::AlignCenter);
     QFont lf(QStringLiteral("Arial Black"));
     lf.setItalic(true);
     lf.setWeight(QFont::Black);
     setPoints(logo, lf, 24);
-    label(page, name + QStringLiteral("Rule"), QString(53, QLatin1Char('/')), QRect(120, 1200, 3975, 255), 9.75,
+    label(page, name + QStringLiteral("Rule"), QString(53, QLatin1Char('/')),
+          QRect(120, 1200, 3975, 255), 9.75, Qt::AlignCenter);
+    label(page, name + QStringLiteral("Title"), title, QRect(360, 1800, 3495, 495), 15.75,
           Qt::AlignCenter);
-    label(page, name + QStringLiteral("Title"), title, QRect(360, 1800, 3495, 495), 15.75, Qt::AlignCenter);
     page->hide();
     return page;
 }
 
 void ReadingPanel::syncFromKeypad() {
     const bool sel = m_keypad.selectionPage();
-    for (QWidget* w : {static_cast<QWidget*>(storeButton), static_cast<QWidget*>(storeDestinationLabel),
-                       static_cast<QWidget*>(calibrateButton), static_cast<QWidget*>(menuButton),
-                       static_cast<QWidget*>(offButton), static_cast<QWidget*>(setLabel),
-                       static_cast<QWidget*>(readingLabel)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(storeButton), static_cast<QWidget*>(storeDestinationLabel),
+          static_cast<QWidget*>(calibrateButton), static_cast<QWidget*>(menuButton),
+          static_cast<QWidget*>(offButton), static_cast<QWidget*>(setLabel),
+          static_cast<QWidget*>(readingLabel)})
         w->setVisible(!sel);
-    for (QWidget* w : {static_cast<QWidget*>(selectionTitleLabel), static_cast<QWidget*>(selectionSetLabel),
-                       static_cast<QWidget*>(selectionReadingLabel), static_cast<QWidget*>(upButton),
-                       static_cast<QWidget*>(enterButton), static_cast<QWidget*>(downButton),
-                       static_cast<QWidget*>(selectionEscapeButton)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(selectionTitleLabel), static_cast<QWidget*>(selectionSetLabel),
+          static_cast<QWidget*>(selectionReadingLabel), static_cast<QWidget*>(upButton),
+          static_cast<QWidget*>(enterButton), static_cast<QWidget*>(downButton),
+          static_cast<QWidget*>(selectionEscapeButton)})
         w->setVisible(sel);
     if (sel) selectionTitleLabel->setText(m_keypad.selectionTitle());
     const int frame = m_keypad.visibleFrame();
@@ -284,7 +309,8 @@ void ReadingPanel::ShowSetNumber() {
 
 void ReadingPanel::ShowReadingNumber() {
     readingLabel->setText(QStringLiteral("R") + QString::number(m_vars.meter.reading));
-    selectionReadingLabel->setText(QStringLiteral("Reading ") + QString::number(m_vars.meter.reading));
+    selectionReadingLabel->setText(QStringLiteral("Reading ") +
+                                   QString::number(m_vars.meter.reading));
 }
 
 void ReadingPanel::ShowBeeperState(int code) {
@@ -300,7 +326,8 @@ void ReadingPanel::ShowLiveValue(double v) {
 }
 
 void ReadingPanel::setStoreDestination(bool toPC) {
-    storeDestinationLabel->setText(toPC ? QStringLiteral("(to PC memory)") : QStringLiteral("(to Meter memory)"));
+    storeDestinationLabel->setText(toPC ? QStringLiteral("(to PC memory)")
+                                        : QStringLiteral("(to Meter memory)"));
 }
 
 void ReadingPanel::showStoredAt(int set, int reading) {

@@ -84,11 +84,14 @@ public:
 
     QFrame *displayFrame, *mainMenuPage, *memoryMenuPage, *recallMenuPage, *deleteMenuPage;
     MeterBarWidget* meterBar;
-    QLabel *digitsLabel, *fullScaleLabel, *scaleZeroLabel, *tenLabel, *exponentLabel, *unitsLabel, *modeLabel;
-    QLabel *selectionTitleLabel, *selectionSetLabel, *selectionReadingLabel, *setLabel, *readingLabel, *storeDestinationLabel;
+    QLabel *digitsLabel, *fullScaleLabel, *scaleZeroLabel, *tenLabel, *exponentLabel, *unitsLabel,
+        *modeLabel;
+    QLabel *selectionTitleLabel, *selectionSetLabel, *selectionReadingLabel, *setLabel,
+        *readingLabel, *storeDestinationLabel;
     QPushButton *storeButton, *calibrateButton, *menuButton, *offButton;
     QPushButton *upButton, *enterButton, *downButton, *selectionEscapeButton;
-    QPushButton *modeButton, *unitsButton, *memoryButton, *invertButton, *beeperButton, *stayOnButton, *mainEscapeButton;
+    QPushButton *modeButton, *unitsButton, *memoryButton, *invertButton, *beeperButton,
+        *stayOnButton, *mainEscapeButton;
     QPushButton *recallButton, *newSetButton, *deleteButton, *memoryEscapeButton;
     QPushButton *readButton, *selectSetButton, *recallUnitsButton, *recallEscapeButton;
     QPushButton *deleteReadingButton, *clearSetButton, *clearAllButton, *deleteEscapeButton;
@@ -103,7 +106,8 @@ private:
     /** @brief A label of the display; @p fitted: its text shrinks to fit its box (the digits). */
     QLabel* label(QWidget* parent, const QString& name, const QString& text, QRect r, double pt,
                   Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter, bool fitted = false);
-    QPushButton* key(QWidget* parent, Key k, const QString& name, const QString& text, QRect r, double pt);
+    QPushButton* key(QWidget* parent, Key k, const QString& name, const QString& text, QRect r,
+                     double pt);
     QFrame* menuPage(const QString& name, const QString& title);
     void tick();
     void syncFromKeypad();

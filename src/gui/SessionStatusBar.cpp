@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/SessionStatusBar.h"
 
-#include "core/session/MeterSession.h"
 #include "core/link/PortLinks.h"
+#include "core/session/MeterSession.h"
 #include "core/store/SetsTableModel.h"
 
-SessionStatusBar::SessionStatusBar(MeterSession& session, QWidget* parent) : QStatusBar(parent), m_session(session) {
+SessionStatusBar::SessionStatusBar(MeterSession& session, QWidget* parent)
+    : QStatusBar(parent), m_session(session) {
     setObjectName(QStringLiteral("StatusBar1"));
     const auto section = [this](const QString& name, int stretch) {
         auto* l = new QLabel(this);
@@ -34,8 +35,10 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, QWidget* parent) : QSt
         m_lost = true;
         showConnection();
     });
-    connect(&session, &MeterSession::bandUnitsChanged, this, [this] { unitsLabel->setText(m_session.state().meter.unitsText); });
-    connect(&session, &MeterSession::panelUnitsChanged, this, [this] { unitsLabel->setText(m_session.state().meter.unitsText); });
+    connect(&session, &MeterSession::bandUnitsChanged, this,
+            [this] { unitsLabel->setText(m_session.state().meter.unitsText); });
+    connect(&session, &MeterSession::panelUnitsChanged, this,
+            [this] { unitsLabel->setText(m_session.state().meter.unitsText); });
     connect(&session, &MeterSession::downloadProgressed, this, [this] {
         if (!m_repaint.isActive()) m_repaint.start();
     });
@@ -50,15 +53,20 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, QWidget* parent) : QSt
 void SessionStatusBar::showConnection() {
     const int number = m_session.state().portNumber;
     if (number >= 1) {
-        const QString device = m_session.isConnected() ? m_session.link().device() : m_session.ports().devicePath(number);
+        const QString device = m_session.isConnected() ? m_session.link().device()
+                                                       : m_session.ports().devicePath(number);
         portLabel->setText(QStringLiteral("Port %1 (%2)").arg(number).arg(device));
     } else {
         portLabel->setText(QStringLiteral("No port"));
     }
-    if (m_session.isConnected()) connectionLabel->setText(QStringLiteral("Connected"));
-    else if (m_lost && m_session.isReconnecting()) connectionLabel->setText(QStringLiteral("Connection lost, reconnecting"));
-    else if (m_lost) connectionLabel->setText(QStringLiteral("Connection lost"));
-    else connectionLabel->setText(QStringLiteral("Not connected"));
+    if (m_session.isConnected())
+        connectionLabel->setText(QStringLiteral("Connected"));
+    else if (m_lost && m_session.isReconnecting())
+        connectionLabel->setText(QStringLiteral("Connection lost, reconnecting"));
+    else if (m_lost)
+        connectionLabel->setText(QStringLiteral("Connection lost"));
+    else
+        connectionLabel->setText(QStringLiteral("Not connected"));
 }
 
 void SessionStatusBar::showDownload() {

@@ -17,7 +17,8 @@ SetsWindow::Layout SetsWindow::layoutFor(long dataWindowWidth, long dataWindowHe
     return l;
 }
 
-SetsWindow::SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWindowHeight, QWidget* parent)
+SetsWindow::SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWindowHeight,
+                       QWidget* parent)
     : QWidget(parent), m_model(new SetsTableModel(store, this)) {
     setObjectName(QStringLiteral("frmData2"));
     setWindowTitle(QStringLiteral("Data"));
@@ -32,9 +33,9 @@ SetsWindow::SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWind
     grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setGeometry(Twips::toPixels(60, dx), Twips::toPixels(60, dy),
-                           Twips::toPixels(layout.gridWidth, dx), Twips::toPixels(layout.gridHeight, dy));
+                      Twips::toPixels(layout.gridWidth, dx),
+                      Twips::toPixels(layout.gridHeight, dy));
     grid->horizontalHeader()->setDefaultSectionSize(72);
 }
 
 void SetsWindow::refreshGrid() { m_model->refresh(); }
-

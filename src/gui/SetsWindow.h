@@ -17,7 +17,8 @@ public:
     static Layout layoutFor(long dataWindowWidth, long dataWindowHeight);
 
     /** @brief Lays itself out from DataWindowWidth and DataWindowHeight (twips). */
-    SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWindowHeight, QWidget* parent = nullptr);
+    SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWindowHeight,
+               QWidget* parent = nullptr);
 
     /** @brief Shows the recordset's contents again. */
     void refreshGrid();

@@ -5,7 +5,9 @@
 /** @brief Window geometry is kept in twips, 1440 to the inch. */
 namespace Twips {
 /** @brief Twips to pixels at @p dpi logical dots per inch, rounded to nearest. */
-inline int toPixels(double twips, double dpi) { return static_cast<int>(std::lround(twips * dpi / 1440.0)); }
+inline int toPixels(double twips, double dpi) {
+    return static_cast<int>(std::lround(twips * dpi / 1440.0));
+}
 /** @brief Pixels to twips at @p dpi. */
 inline double fromPixels(int pixels, double dpi) { return pixels * 1440.0 / dpi; }
 /** @brief Rounds to the nearest whole number, halves to even. */

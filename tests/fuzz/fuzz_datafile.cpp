@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the data file reader: whole records only, never past the last row.
 #include <QCoreApplication>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include "core/files/DataFileCodec.h"
 #include "core/files/FileCommands.h"
@@ -48,16 +47,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     const QString path = dir.path() + QStringLiteral("/input.dat");
     {
         QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size()) fail("the input could not be written");
+        if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size())
+            fail("the input could not be written");
     }
     const FileOutcome outcome = FileCommands::openDataFile(rs, path);
     int loaded = 0;
     {
         qsizetype at = 0;
         DataFileRecord r;
-        while (loaded < kRows && DataFileCodec::read(data, at, r) == DataFileCodec::ReadResult::Ok) ++loaded;
+        while (loaded < kRows && DataFileCodec::read(data, at, r) == DataFileCodec::ReadResult::Ok)
+            ++loaded;
     }
-    if (outcome.ok != (loaded > 0)) fail("a file with whole records refused, or one without accepted");
+    if (outcome.ok != (loaded > 0))
+        fail("a file with whole records refused, or one without accepted");
     if (rs.RecordCount() != kRows) fail("rows added or removed");
     if (loaded < 0 || loaded > kRows) fail("more rows loaded than the table has");
 
@@ -71,10 +73,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         whole += haveRecord;
         if (rs.cell(r - 1, 0) != QString::number(r)) fail("Number was written");
         for (int k = 1; k <= 30; ++k) {
-            const QString expected = haveRecord  ? rec.SetValue[static_cast<size_t>(k - 1)]
+            const QString expected = haveRecord   ? rec.SetValue[static_cast<size_t>(k - 1)]
                                      : loaded > 0 ? Meter::kClearedReading
                                                   : QStringLiteral("keep");
-            if (rs.cell(r - 1, k) != expected) fail("a record applied in part, or a row past the loaded ones changed");
+            if (rs.cell(r - 1, k) != expected)
+                fail("a record applied in part, or a row past the loaded ones changed");
         }
     }
     // Loading stops only at the end of the whole records or at the end of the table.

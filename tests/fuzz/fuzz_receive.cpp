@@ -19,10 +19,13 @@ class CheckingHost : public ReceiveHost {
 public:
     CheckingHost(Recordset& r, DownloadState& m) : rs(r), main(m) {}
     void StoreReading() override {
-        if (main.mSetNumber < 1 || main.mSetNumber > 30 || main.mReadingNumber < 1 || main.mReadingNumber > rs.RecordCount())
+        if (main.mSetNumber < 1 || main.mSetNumber > 30 || main.mReadingNumber < 1 ||
+            main.mReadingNumber > rs.RecordCount())
             return;
-        if (main.mReadingText.size() > kMaxValueLength) fail("a value longer than the limit reached the store");
-        if (main.mReadingText.contains(QLatin1Char('\n')) || main.mReadingText.contains(QLatin1Char('\r')))
+        if (main.mReadingText.size() > kMaxValueLength)
+            fail("a value longer than the limit reached the store");
+        if (main.mReadingText.contains(QLatin1Char('\n')) ||
+            main.mReadingText.contains(QLatin1Char('\r')))
             fail("line end inside a stored value");
         rs.setAbsolutePosition(main.mReadingNumber);
         rs.setFields(main.mSetNumber, main.mReadingText);
@@ -56,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         vars.DownloadMode = !vars.ReadingMode;
         FeedChar(QChar(static_cast<ushort>(data[i])), st, vars, main, host);
         const auto bound = static_cast<qsizetype>(i + 1);
-        if (st.SetDigits.size() > bound || main.mReadingText.size() > bound) fail("state grows faster than input");
+        if (st.SetDigits.size() > bound || main.mReadingText.size() > bound)
+            fail("state grows faster than input");
         if (st.ReturnCount < 0 || st.ReturnCount > 1) fail("ReturnCount out of 0..1");
     }
     // Put the table back for the next input.

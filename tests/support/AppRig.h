@@ -6,9 +6,9 @@
 
 #include "Fakes.h"
 #include "TestEnv.h"
-#include "core/session/MeterSession.h"
-#include "core/link/PortLinks.h"
 #include "core/common/SettingsStore.h"
+#include "core/link/PortLinks.h"
+#include "core/session/MeterSession.h"
 #include "gui/MainWindow.h"
 #include "gui/printing/PrintCommand.h"
 
@@ -36,8 +36,10 @@ struct AppRig {
     AppRig() : settings(env.configFile()), ports(env.portsFolder()) {}
     MainWindow& create() {
         w.reset();
-        session = std::make_unique<MeterSession>(MeterSession::Deps{messages, settings, ports, env.database()});
-        w = std::make_unique<MainWindow>(MainWindow::Deps{*session, messages, dialog, dialog, env.root(), &settings});
+        session = std::make_unique<MeterSession>(
+            MeterSession::Deps{messages, settings, ports, env.database()});
+        w = std::make_unique<MainWindow>(
+            MainWindow::Deps{*session, messages, dialog, dialog, env.root(), &settings});
         return *w;
     }
     MainWindow& start() {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QFile>
 #include <QTest>
 #include <memory>
 
@@ -14,7 +14,8 @@
  *  name leads to whichever device the meter gets each time it is plugged in. */
 class UsbMeter {
 public:
-    UsbMeter(const TestEnv& env, int number) : m_byId(env.root() + QStringLiteral("/usb-Orvanta-meter")) {
+    UsbMeter(const TestEnv& env, int number)
+        : m_byId(env.root() + QStringLiteral("/usb-Orvanta-meter")) {
         env.link(number, m_byId);
         plugIn();
     }
@@ -48,7 +49,10 @@ inline void sendPaced(Pty& pty, MeterSession& session, const QByteArray& bytes, 
         pty.send(part);
         const qint64 expected = base + at + part.size();
         const bool taken = QTest::qWaitFor(
-            [&] { return session.link().bytesReceived() >= expected && !session.hasBytesWaiting(); }, 10000);
+            [&] {
+                return session.link().bytesReceived() >= expected && !session.hasBytesWaiting();
+            },
+            10000);
         QVERIFY2(taken, qPrintable(QStringLiteral("read %1 of %2, waiting %3, open %4")
                                        .arg(session.link().bytesReceived() - base)
                                        .arg(at + part.size())
@@ -62,11 +66,13 @@ inline void sendPaced(Pty& pty, MeterSession& session, const QByteArray& bytes, 
 inline QVector<QStringList> fileTable(const QString& path, QString* integrity = nullptr) {
     QVector<QStringList> out;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("file-check"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("file-check"));
         db.setDatabaseName(path);
         db.open();
         QSqlQuery q(db);
-        if (integrity && q.exec(QStringLiteral("PRAGMA integrity_check")) && q.next()) *integrity = q.value(0).toString();
+        if (integrity && q.exec(QStringLiteral("PRAGMA integrity_check")) && q.next())
+            *integrity = q.value(0).toString();
         q.exec(QStringLiteral("SELECT * FROM Sets ORDER BY rowid"));
         while (q.next()) {
             QStringList row;

@@ -26,8 +26,10 @@ QByteArray Pty::receive(int ms) {
         QCoreApplication::processEvents();
         char buf[4096];
         const qint64 n = m_terminal.read(buf, sizeof buf);
-        if (n > 0) out.append(buf, n);
-        else QTest::qWait(5);
+        if (n > 0)
+            out.append(buf, n);
+        else
+            QTest::qWait(5);
     }
     return out;
 }

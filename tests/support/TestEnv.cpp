@@ -9,8 +9,8 @@ TestEnv::TestEnv() {
     QDir(m_dir.path()).mkpath(QStringLiteral("config"));
     QDir(m_dir.path()).mkpath(QStringLiteral("data/Orvanta/ports"));
     QDir(m_dir.path()).mkpath(QStringLiteral("run"));
-    QFile::setPermissions(m_dir.path() + QStringLiteral("/run"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                                      QFileDevice::ExeOwner);
+    QFile::setPermissions(m_dir.path() + QStringLiteral("/run"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_CONFIG_HOME", (m_dir.path() + QStringLiteral("/config")).toLocal8Bit());
     qputenv("XDG_DATA_HOME", (m_dir.path() + QStringLiteral("/data")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", (m_dir.path() + QStringLiteral("/run")).toLocal8Bit());

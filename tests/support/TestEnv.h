@@ -12,7 +12,9 @@ public:
     QString dataFolder() const { return m_dir.path() + QStringLiteral("/data/Orvanta"); }
     QString portsFolder() const { return dataFolder() + QStringLiteral("/ports"); }
     QString database() const { return dataFolder() + QStringLiteral("/Readings.db"); }
-    QString configFile() const { return m_dir.path() + QStringLiteral("/config/Orvanta/Orvanta.conf"); }
+    QString configFile() const {
+        return m_dir.path() + QStringLiteral("/config/Orvanta/Orvanta.conf");
+    }
     /** @brief Links ports/comN to @p target. */
     bool link(int number, const QString& target) const;
     /** @brief The process environment for a child program with these folders. */

@@ -7,14 +7,19 @@ namespace {
 QByteArray byteFor(int offset, int n) { return QByteArray(1, static_cast<char>(offset + n)); }
 }  // namespace
 
-MeterState::MeterState(std::uint32_t seed, double faultRate, bool full) : m_rng(seed), m_faultRate(faultRate) {
+MeterState::MeterState(std::uint32_t seed, double faultRate, bool full)
+    : m_rng(seed), m_faultRate(faultRate) {
     std::uniform_int_distribution<int> size(1, 127);
     for (int s = 1; s <= 30; ++s) {
         int count;
-        if (full) count = 128;
-        else if (s % 7 == 3) count = 0;          // some sets are empty
-        else if (s % 5 == 1) count = 128;   // some are full
-        else count = size(m_rng);
+        if (full)
+            count = 128;
+        else if (s % 7 == 3)
+            count = 0;  // some sets are empty
+        else if (s % 5 == 1)
+            count = 128;  // some are full
+        else
+            count = size(m_rng);
         auto& set = m_sets[static_cast<size_t>(s - 1)];
         for (int i = 0; i < count; ++i) set.append(newValue());
     }
@@ -60,7 +65,8 @@ QByteArray MeterState::setBytes(int s) {
 QByteArray MeterState::liveReading() {
     m_live = newValue();
     // A full set keeps its last position: the reading byte never runs past what it can carry.
-    return status() + "N" + byteFor(127, m_currentSet) + "R" + byteFor(128, qMin(m_currentReading, 127)) + value(m_live);
+    return status() + "N" + byteFor(127, m_currentSet) + "R" +
+           byteFor(128, qMin(m_currentReading, 127)) + value(m_live);
 }
 
 bool MeterState::takeStopRequest() {
@@ -73,7 +79,9 @@ QByteArray MeterState::dump() const {
     QByteArray out;
     for (int s = 1; s <= 30; ++s) {
         int pos = 0;
-        for (const QString& v : set(s)) out += QByteArray::number(s) + '\t' + QByteArray::number(++pos) + '\t' + v.toLatin1() + '\n';
+        for (const QString& v : set(s))
+            out += QByteArray::number(s) + '\t' + QByteArray::number(++pos) + '\t' + v.toLatin1() +
+                   '\n';
     }
     return out;
 }
@@ -95,23 +103,33 @@ QByteArray MeterState::receive(char c) {
     if (known) m_continuous = false;
     auto wrap = [this](int n) { return ((n - 1 + 30) % 30) + 1; };
     switch (c) {
-        case 'C': return setBytes(m_currentSet) + "\r\r";
-        case 'S': m_pendingSelect = "S"; return {};
+        case 'C':
+            return setBytes(m_currentSet) + "\r\r";
+        case 'S':
+            m_pendingSelect = "S";
+            return {};
         case 'D': {
             QByteArray out;
             for (int s = 1; s <= 30; ++s) out += setBytes(s);
             return out + "\r\r";
         }
-        case 'R': return liveReading();
-        case 'A': m_continuous = true; return liveReading();
-        case 'P': m_stop = true; return {};
+        case 'R':
+            return liveReading();
+        case 'A':
+            m_continuous = true;
+            return liveReading();
+        case 'P':
+            m_stop = true;
+            return {};
         case 'T': {
             auto& set = m_sets[static_cast<size_t>(m_currentSet - 1)];
             if (set.size() < 128) set.append(m_live);
             m_currentReading = static_cast<int>(set.size()) + 1;
             return "R" + byteFor(128, qMin(m_currentReading, 127));
         }
-        case 'M': m_menu = Menu::Main; return {};
+        case 'M':
+            m_menu = Menu::Main;
+            return {};
         case 'O':
             m_mode = m_mode == 1 ? 2 : 1;
             m_menu = Menu::Reading;
@@ -126,17 +144,42 @@ QByteArray MeterState::receive(char c) {
             m_menu = Menu::Reading;
             return "B" + QByteArray::number(m_beeper);
         case 'N':
-        case 'E': m_menu = Menu::Reading; return {};
-        case 'Y': m_menu = Menu::Memory; return {};
-        case 'F': m_menu = Menu::Main; return {};
-        case 'X': m_menu = Menu::Recall; return {};
+        case 'E':
+            m_menu = Menu::Reading;
+            return {};
+        case 'Y':
+            m_menu = Menu::Memory;
+            return {};
+        case 'F':
+            m_menu = Menu::Main;
+            return {};
+        case 'X':
+            m_menu = Menu::Recall;
+            return {};
         case 'G':
-        case 'q': m_menu = Menu::Memory; return {};
-        case 'H': m_menu = Menu::NewSet; m_choice = m_currentSet; return {};
-        case 'J': m_menu = Menu::SelectSet; m_choice = m_currentSet; return {};
-        case 'K': m_menu = Menu::ReadMemory; m_choice = 1; return {};
-        case 'w': case 'a': m_choice = wrap(m_choice + 1); return "N" + byteFor(127, m_choice);
-        case 'f': case 'b': m_choice = wrap(m_choice - 1); return "N" + byteFor(127, m_choice);
+        case 'q':
+            m_menu = Menu::Memory;
+            return {};
+        case 'H':
+            m_menu = Menu::NewSet;
+            m_choice = m_currentSet;
+            return {};
+        case 'J':
+            m_menu = Menu::SelectSet;
+            m_choice = m_currentSet;
+            return {};
+        case 'K':
+            m_menu = Menu::ReadMemory;
+            m_choice = 1;
+            return {};
+        case 'w':
+        case 'a':
+            m_choice = wrap(m_choice + 1);
+            return "N" + byteFor(127, m_choice);
+        case 'f':
+        case 'b':
+            m_choice = wrap(m_choice - 1);
+            return "N" + byteFor(127, m_choice);
         case 'u':
         case 'd': {
             const auto& set = m_sets[static_cast<size_t>(m_currentSet - 1)];
@@ -152,7 +195,9 @@ QByteArray MeterState::receive(char c) {
             m_currentSet = m_choice;
             m_currentReading = static_cast<int>(set(m_currentSet).size()) + 1;
             m_menu = Menu::Reading;
-            return "N" + byteFor(127, m_currentSet) + "R" + byteFor(128, qMin(m_currentReading, 127));
-        default: return {};  // L, Q, I, Z and unknown bytes: nothing to answer
+            return "N" + byteFor(127, m_currentSet) + "R" +
+                   byteFor(128, qMin(m_currentReading, 127));
+        default:
+            return {};  // L, Q, I, Z and unknown bytes: nothing to answer
     }
 }

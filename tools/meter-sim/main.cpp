@@ -22,8 +22,13 @@ namespace {
 /** The line to the program: paced output, with optional faults on the bytes. */
 class Line : public QObject {
 public:
-    Line(PseudoTerminal& master, MeterState& meter, double usPerByte, double faultRate, std::uint32_t seed, QString record)
-        : m_master(master), m_meter(meter), m_usPerByte(usPerByte), m_faultRate(faultRate), m_rng(seed ^ 0x5eed) {
+    Line(PseudoTerminal& master, MeterState& meter, double usPerByte, double faultRate,
+         std::uint32_t seed, QString record)
+        : m_master(master),
+          m_meter(meter),
+          m_usPerByte(usPerByte),
+          m_faultRate(faultRate),
+          m_rng(seed ^ 0x5eed) {
         if (!record.isEmpty()) {
             m_record.setFileName(record);
             m_record.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
@@ -34,8 +39,10 @@ public:
         connect(&m_pace, &QTimer::timeout, this, [this] { pump(); });
         m_live.setInterval(500);
         connect(&m_live, &QTimer::timeout, this, [this] {
-            if (m_meter.continuous()) queue(m_meter.liveReading());
-            else m_live.stop();
+            if (m_meter.continuous())
+                queue(m_meter.liveReading());
+            else
+                m_live.stop();
         });
         m_clock.start();
     }
@@ -61,8 +68,10 @@ private:
     void stop() {
         // Finish the value being sent, then end the data.
         const qsizetype lf = m_out.indexOf('\n');
-        if (lf >= 0) m_out.truncate(lf + 1);
-        else m_out.clear();
+        if (lf >= 0)
+            m_out.truncate(lf + 1);
+        else
+            m_out.clear();
         m_out += "\r\r";
     }
 
@@ -73,7 +82,7 @@ private:
             for (char b : bytes) {
                 if (chance(m_rng) < m_faultRate) {
                     if (chance(m_rng) < 0.5) continue;  // dropped
-                    m_out.append(b);                   // doubled
+                    m_out.append(b);                    // doubled
                 }
                 m_out.append(b);
             }
@@ -81,7 +90,8 @@ private:
             m_out += bytes;
         }
         if (m_out.isEmpty()) return;
-        m_sentUntil = qMax<double>(m_sentUntil, static_cast<double>(m_clock.nsecsElapsed()) / 1000.0);
+        m_sentUntil =
+            qMax<double>(m_sentUntil, static_cast<double>(m_clock.nsecsElapsed()) / 1000.0);
         if (!m_pace.isActive()) m_pace.start();
         pump();
     }
@@ -89,7 +99,9 @@ private:
     void pump() {
         const double now = static_cast<double>(m_clock.nsecsElapsed()) / 1000.0;
         qsizetype budget = m_out.size();
-        if (m_usPerByte > 0) budget = qMin<qsizetype>(budget, static_cast<qsizetype>((now - m_sentUntil) / m_usPerByte));
+        if (m_usPerByte > 0)
+            budget =
+                qMin<qsizetype>(budget, static_cast<qsizetype>((now - m_sentUntil) / m_usPerByte));
         if (budget > 0) {
             const qint64 n = m_master.write(m_out.constData(), budget);
             if (n > 0) {
@@ -124,12 +136,17 @@ int main(int argc, char** argv) {
     cli.setApplicationDescription(QStringLiteral("Plays the Orvanta meter on a pseudo-terminal."));
     cli.addHelpOption();
     cli.addVersionOption();
-    QCommandLineOption portOpt({"p", "port"}, "Port number to register (default: lowest free).", "N");
-    QCommandLineOption seedOpt({"s", "seed"}, "Seed of the generated readings (default 1).", "SEED", "1");
+    QCommandLineOption portOpt({"p", "port"}, "Port number to register (default: lowest free).",
+                               "N");
+    QCommandLineOption seedOpt({"s", "seed"}, "Seed of the generated readings (default 1).", "SEED",
+                               "1");
     QCommandLineOption fastOpt("full-speed", "Send at full speed instead of 9600 baud.");
-    QCommandLineOption usOpt("us-per-byte", "Microseconds per byte sent (default 1041.7, 9600 baud).", "US");
-    QCommandLineOption faultOpt("faults", "Rate of injected line faults, 0 to 1 (default 0).", "RATE", "0");
-    QCommandLineOption dumpOpt("dump", "Write the meter's readings to FILE (set, position, value).", "FILE");
+    QCommandLineOption usOpt("us-per-byte",
+                             "Microseconds per byte sent (default 1041.7, 9600 baud).", "US");
+    QCommandLineOption faultOpt("faults", "Rate of injected line faults, 0 to 1 (default 0).",
+                                "RATE", "0");
+    QCommandLineOption dumpOpt("dump", "Write the meter's readings to FILE (set, position, value).",
+                               "FILE");
     QCommandLineOption recordOpt("record", "Write every byte sent to FILE.", "FILE");
     QCommandLineOption fullOpt("full", "Every set holds 128 readings.");
     cli.addOptions({portOpt, seedOpt, fastOpt, usOpt, faultOpt, dumpOpt, recordOpt, fullOpt});
@@ -151,7 +168,8 @@ int main(int argc, char** argv) {
     PortLinks ports(Paths::portsFolder());
     // Links left behind by a simulator that was killed point at pseudo-terminals that are gone.
     for (const PortLinks::Link& l : ports.links()) {
-        if (l.device.isEmpty() && l.target.startsWith(QLatin1String("/dev/pts/"))) ports.removeLink(l.number);
+        if (l.device.isEmpty() && l.target.startsWith(QLatin1String("/dev/pts/")))
+            ports.removeLink(l.number);
     }
     const int number = cli.isSet(portOpt) ? cli.value(portOpt).toInt() : ports.lowestFreeNumber();
     if (!ports.createLink(number, device)) {
@@ -170,7 +188,8 @@ int main(int argc, char** argv) {
     QObject::connect(&interruption, &Interruption::requested, &app, &QCoreApplication::quit);
 
     Line line(master, meter, usPerByte, faults, seed, cli.value(recordOpt));
-    std::printf("Orvanta meter simulator on %s as port %d (COM%d)\n", qPrintable(device), number, number);
+    std::printf("Orvanta meter simulator on %s as port %d (COM%d)\n", qPrintable(device), number,
+                number);
     std::fflush(stdout);
     const int rc = app.exec();
     ports.removeLink(number);

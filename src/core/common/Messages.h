@@ -5,29 +5,33 @@
 /** @brief Every text the program shows to the user, in one place. "%1" marks are filled in with
  *  QString::arg. */
 namespace Msg {
-inline const QString NoMeter =
-    QStringLiteral("          Could not connect to the Orvanta Magnetic Susceptibility Meter.\r\n\r\n"
-                   "Please ensure that the Meter is plugged into a USB port before you start this "
-                   "program.\r\n"
-                   "   If this problem persists, the USB driver for the Meter may need to be "
-                   "re-installed.");
+inline const QString NoMeter = QStringLiteral(
+    "          Could not connect to the Orvanta Magnetic Susceptibility Meter.\r\n\r\n"
+    "Please ensure that the Meter is plugged into a USB port before you start this "
+    "program.\r\n"
+    "   If this problem persists, the USB driver for the Meter may need to be "
+    "re-installed.");
 inline const QString MeterNotConnected =
     QStringLiteral("Meter not connected or invalid Comm Port Number selected");
-inline const QString PortInUse = QStringLiteral("Warning: Comm Port is in use by another application");
+inline const QString PortInUse =
+    QStringLiteral("Warning: Comm Port is in use by another application");
 inline const QString InvalidPortNumber = QStringLiteral("Warning: Invalid Comm Port Number");
 inline const QString PortPermission = QStringLiteral(
-    "You are not allowed to open the Comm Port. Add your user to the dialout group, then log in again.");
+    "You are not allowed to open the Comm Port. Add your user to the dialout group, then log in "
+    "again.");
 inline const QString ConnectionLost = QStringLiteral("The connection to the meter was lost.");
 inline const QString ReadOnlyFile =
     QStringLiteral("This file is set for Read Only and cannot be modified.");
-inline const QString DatabaseNotOpened = QStringLiteral("The readings database could not be opened:");
+inline const QString DatabaseNotOpened =
+    QStringLiteral("The readings database could not be opened:");
 inline const QString ConfirmNew = QStringLiteral(
     "Clear all readings? Readings that have not been saved to a data file will be lost.");
 inline const QString SetAsideQuestion = QStringLiteral(
     "The file is not a readings database of this program. Set it aside (renamed with the date and "
     "time) and start a fresh one?");
 inline const QString NotSetAside = QStringLiteral("The file could not be renamed.");
-inline const QString TableNotWritten = QStringLiteral("The readings table could not be written: %1");
+inline const QString TableNotWritten =
+    QStringLiteral("The readings table could not be written: %1");
 inline const QString ReadingsNotStored =
     QStringLiteral("Readings could not be stored: %1. %2 readings of this download were stored.");
 inline const QString NotRegularFile = QStringLiteral("%1 is not a regular file.");
@@ -38,7 +42,8 @@ inline const QString FileNotRead = QStringLiteral("%1 could not be read: %2");
 inline const QString ReportNotPrinted = QStringLiteral("The report could not be printed: %1");
 inline const QString PlotNotPrinted = QStringLiteral("The plot could not be printed: %1");
 inline const QString SettingsNotSaved = QStringLiteral("The settings could not be saved: %1");
-inline const QString SettingsFolderNotWritable = QStringLiteral("the settings file or its folder cannot be written");
+inline const QString SettingsFolderNotWritable =
+    QStringLiteral("the settings file or its folder cannot be written");
 inline const QString StoredToPC = QStringLiteral("Stored: set %1, reading %2");
 inline const QString NothingToStore = QStringLiteral("There is no reading to store yet.");
 inline const QString SetFull = QStringLiteral("Set %1 is full: the reading was not stored.");

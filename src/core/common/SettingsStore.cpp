@@ -11,7 +11,8 @@ std::unique_ptr<QSettings> open(const QString& iniFile, const QString& appName) 
 }
 }  // namespace
 
-QString SettingsStore::value(const QString& section, const QString& key, const QString& defaultValue) const {
+QString SettingsStore::value(const QString& section, const QString& key,
+                             const QString& defaultValue) const {
     const auto s = open(m_iniFile, SettingKey::App);
     s->beginGroup(section);
     const QVariant v = s->value(key);

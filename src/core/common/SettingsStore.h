@@ -9,7 +9,8 @@ public:
     explicit SettingsStore(QString iniFile = QString()) : m_iniFile(std::move(iniFile)) {}
     virtual ~SettingsStore() = default;
     /** @brief Reads a value, or @p defaultValue when it is absent. */
-    virtual QString value(const QString& section, const QString& key, const QString& defaultValue) const;
+    virtual QString value(const QString& section, const QString& key,
+                          const QString& defaultValue) const;
     /** @brief Writes a value at once; false when the settings could not be written. */
     virtual bool setValue(const QString& section, const QString& key, const QString& value);
 

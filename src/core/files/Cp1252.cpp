@@ -37,8 +37,10 @@ QString decode(const QByteArray& bytes) {
     out.reserve(bytes.size());
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0) out.append(QChar(kHigh[b - 0x80]));
-        else out.append(QChar(b));
+        if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0)
+            out.append(QChar(kHigh[b - 0x80]));
+        else
+            out.append(QChar(b));
     }
     return out;
 }

@@ -13,8 +13,8 @@ bool holdsReading(const QString& cell) { return !cell.isEmpty() && cell != Meter
 
 // A field holding the separator, a double quote or a line break is quoted, its quotes doubled.
 QString field(QString text, QChar sep) {
-    if (!text.contains(sep) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\r')) &&
-        !text.contains(QLatin1Char('\n')))
+    if (!text.contains(sep) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
         return text;
     text.replace(QLatin1String("\""), QLatin1String("\"\""));
     return QLatin1Char('"') + text + QLatin1Char('"');
@@ -42,8 +42,10 @@ QByteArray build(const ReadingsStore& store, bool decimalComma) {
         QStringList fields{field(store.cell(r, 0), sep)};
         for (int s : sets) {
             QString cell = store.cell(r, s);
-            if (!holdsReading(cell)) cell.clear();
-            else if (decimalComma) cell.replace(QLatin1Char('.'), QLatin1Char(','));
+            if (!holdsReading(cell))
+                cell.clear();
+            else if (decimalComma)
+                cell.replace(QLatin1Char('.'), QLatin1Char(','));
             fields << field(cell, sep);
         }
         out += Cp1252::encode(fields.join(sep)) + "\r\n";

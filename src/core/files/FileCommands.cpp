@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/FileCommands.h"
 
-#include <cerrno>
-#include <cstring>
-
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
+#include "core/common/Messages.h"
 #include "core/files/CsvExport.h"
 #include "core/files/DataFileCodec.h"
 #include "core/files/TextExport.h"
-#include "core/common/Messages.h"
 #include "core/store/ReadingsStore.h"
 
 namespace FileCommands {
@@ -30,11 +29,14 @@ FileOutcome clearReadings(ReadingsStore& store) {
 FileOutcome openDataFile(ReadingsStore& store, const QString& path) {
     const QFileInfo fi(path);
     if (isSpecial(fi)) return FileOutcome::failed(Msg::NotRegularFile.arg(path));
-    if (fi.size() > DataFileCodec::kLargestFile) return FileOutcome::failed(Msg::FileTooLarge.arg(path));
+    if (fi.size() > DataFileCodec::kLargestFile)
+        return FileOutcome::failed(Msg::FileTooLarge.arg(path));
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return FileOutcome::failed(Msg::FileNotRead.arg(path, f.errorString()));
+    if (!f.open(QIODevice::ReadOnly))
+        return FileOutcome::failed(Msg::FileNotRead.arg(path, f.errorString()));
     const QByteArray data = f.read(DataFileCodec::kLargestFile + 1);
-    if (f.error() != QFileDevice::NoError) return FileOutcome::failed(Msg::FileNotRead.arg(path, f.errorString()));
+    if (f.error() != QFileDevice::NoError)
+        return FileOutcome::failed(Msg::FileNotRead.arg(path, f.errorString()));
     f.close();
 
     qsizetype probe = 0;
@@ -49,7 +51,8 @@ FileOutcome openDataFile(ReadingsStore& store, const QString& path) {
     while (rows.size() < store.rowCount() &&
            DataFileCodec::read(data, offset, rec) == DataFileCodec::ReadResult::Ok) {
         ReadingsStore::Row row;
-        for (int k = 0; k < Meter::kSets; ++k) row[static_cast<size_t>(k)] = rec.SetValue[static_cast<size_t>(k)];
+        for (int k = 0; k < Meter::kSets; ++k)
+            row[static_cast<size_t>(k)] = rec.SetValue[static_cast<size_t>(k)];
         rows.append(row);
     }
     const StoreResult replaced = store.replaceAll(rows);
@@ -73,9 +76,11 @@ bool encodeDataFile(const ReadingsStore& store, QByteArray* bytes, QString* why)
                 return false;
             }
             rec.RowNumber = static_cast<std::int16_t>(number);
-            for (int k = 1; k <= 30; ++k) rec.SetValue[static_cast<size_t>(k - 1)] = store.cell(i - 1, k);
+            for (int k = 1; k <= 30; ++k)
+                rec.SetValue[static_cast<size_t>(k - 1)] = store.cell(i - 1, k);
             if (!DataFileCodec::write(rec, *bytes)) {
-                *why = QStringLiteral("a reading in row %1 is longer than a data file can hold").arg(i);
+                *why = QStringLiteral("a reading in row %1 is longer than a data file can hold")
+                           .arg(i);
                 return false;
             }
         }
@@ -86,7 +91,8 @@ bool encodeDataFile(const ReadingsStore& store, QByteArray* bytes, QString* why)
 FileOutcome saveDataFile(const ReadingsStore& store, const QString& path) {
     QByteArray bytes;
     QString why;
-    if (!encodeDataFile(store, &bytes, &why)) return FileOutcome::failed(Msg::FileNotWritten.arg(path, why));
+    if (!encodeDataFile(store, &bytes, &why))
+        return FileOutcome::failed(Msg::FileNotWritten.arg(path, why));
     return writeWhole(path, bytes);
 }
 
@@ -117,13 +123,15 @@ FileOutcome writeWhole(const QString& path, const QByteArray& bytes) {
     const QFileInfo fi(path);
     if (isSpecial(fi)) return FileOutcome::failed(Msg::NotRegularFile.arg(path));
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return FileOutcome::failed(Msg::FileNotWritten.arg(path, f.errorString()));
+    if (!f.open(QIODevice::WriteOnly))
+        return FileOutcome::failed(Msg::FileNotWritten.arg(path, f.errorString()));
     // The buffered rest is flushed here, not left to commit(): commit() passes over a short
     // write (a disk that fills up) and would put a cut file in place of the old one.
     errno = 0;
     if (f.write(bytes) != bytes.size() || !f.flush()) {
         // Qt calls a short write an unknown error; the system's reason says what happened.
-        const QString why = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : f.errorString();
+        const QString why =
+            errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : f.errorString();
         f.cancelWriting();
         f.commit();
         return FileOutcome::failed(Msg::FileNotWritten.arg(path, why));

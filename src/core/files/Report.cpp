@@ -7,7 +7,8 @@ namespace Report {
 
 QString headerLine(int firstSet, int lastSet) {
     QString line = QStringLiteral("Number");
-    for (int s = firstSet; s <= lastSet; ++s) line += QStringLiteral("\t\tSet ") + QString::number(s);
+    for (int s = firstSet; s <= lastSet; ++s)
+        line += QStringLiteral("\t\tSet ") + QString::number(s);
     return line;
 }
 
@@ -16,7 +17,8 @@ bool print(const ReadingsStore& store, ReportPrinter& printer) {
     for (int b = 0; b < 4; ++b) {
         const int first = kBlocks[b][0];
         const int last = kBlocks[b][1];
-        if (!printer.setBold(true) || !printer.printLine(headerLine(first, last) + QLatin1Char('\n')) ||
+        if (!printer.setBold(true) ||
+            !printer.printLine(headerLine(first, last) + QLatin1Char('\n')) ||
             !printer.setBold(false))
             return false;
         for (int row = 0; row < store.rowCount(); ++row) {

@@ -10,7 +10,7 @@
 namespace {
 // Only the names the map itself makes: "com1".."com255", no leading zeros ("com01" is not port 1).
 const QRegularExpression kLinkName(QStringLiteral("^com([1-9][0-9]{0,2})$"));
-}
+}  // namespace
 
 PortLinks::PortLinks(QString portsFolder, QString devRoot)
     : m_folder(std::move(portsFolder)), m_devRoot(std::move(devRoot)) {}
@@ -33,7 +33,8 @@ QList<PortLinks::Link> PortLinks::links() const {
         l.vcp = isVcpDevice(l.target, resolved);
         out.append(l);
     }
-    std::sort(out.begin(), out.end(), [](const Link& a, const Link& b) { return a.number < b.number; });
+    std::sort(out.begin(), out.end(),
+              [](const Link& a, const Link& b) { return a.number < b.number; });
     return out;
 }
 
@@ -55,8 +56,10 @@ int PortLinks::lowestFreeNumber() const {
     const auto all = links();
     int n = 1;
     for (const Link& l : all) {
-        if (l.number == n) ++n;
-        else if (l.number > n) break;
+        if (l.number == n)
+            ++n;
+        else if (l.number > n)
+            break;
     }
     return n;
 }
@@ -75,9 +78,9 @@ bool PortLinks::removeLink(int number) const {
 QStringList PortLinks::usbDevices() const {
     const QDir dev(m_devRoot);
     QStringList out;
-    const auto entries = dev.entryInfoList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")},
-                                           QDir::System | QDir::Files | QDir::NoDotAndDotDot,
-                                           QDir::Name);
+    const auto entries =
+        dev.entryInfoList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")},
+                          QDir::System | QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& fi : entries) out.append(fi.canonicalFilePath());
     out.removeAll(QString());
     return out;
@@ -88,7 +91,8 @@ void PortLinks::linkUsbDevices() const {
     if (devices.isEmpty()) return;
     const auto existing = links();
     const QDir byId(m_devRoot + QStringLiteral("/serial/by-id"));
-    const auto ids = byId.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    const auto ids =
+        byId.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& device : devices) {
         const bool linked = std::any_of(existing.begin(), existing.end(),
                                         [&](const Link& l) { return l.device == device; });
@@ -111,10 +115,12 @@ void PortLinks::linkUsbDevices() const {
 
 bool PortLinks::isVcpDevice(const QString& target, const QString& resolved) const {
     const QString name = QFileInfo(resolved.isEmpty() ? target : resolved).fileName();
-    if (name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"))) return true;
+    if (name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM")))
+        return true;
     if (target.contains(QLatin1String("/serial/by-id/"))) return true;
     const QString path = resolved.isEmpty() ? target : resolved;
-    return path.startsWith(m_devRoot + QStringLiteral("/pts/")) || path.startsWith(QLatin1String("/dev/pts/"));
+    return path.startsWith(m_devRoot + QStringLiteral("/pts/")) ||
+           path.startsWith(QLatin1String("/dev/pts/"));
 }
 
 std::optional<int> PortLinks::meterPort() const {

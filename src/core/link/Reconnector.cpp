@@ -5,7 +5,8 @@
 
 #include "core/link/PortLinks.h"
 
-Reconnector::Reconnector(const PortLinks& ports, QObject* parent) : QObject(parent), m_ports(ports) {
+Reconnector::Reconnector(const PortLinks& ports, QObject* parent)
+    : QObject(parent), m_ports(ports) {
     m_timer.setInterval(kIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         if (deviceIsBack()) Q_EMIT deviceBack();

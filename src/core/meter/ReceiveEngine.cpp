@@ -33,7 +33,8 @@ void ReceiveEngine::skipToLineFeed() {
     state.skipToLineFeed = true;
 }
 
-FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& report, ReceiveHost& host) {
+FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& report,
+                                   ReceiveHost& host) {
     ReceiveState& st = state;
     DownloadPosition& dl = download;
     const ushort c = ch.unicode();
@@ -82,11 +83,20 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
             st.expectUnits = true;
             if (st.inSetHeader) return endSetHeader();
             return FeedResult::Taken;
-        case 'M': st.expectMode = true; return FeedResult::Taken;
-        case 'N': st.expectSetByte = true; return FeedResult::Taken;
-        case 'R': st.expectReadingByte = true; return FeedResult::Taken;
-        case 'B': st.expectBeeper = true; return FeedResult::Taken;
-        default: break;
+        case 'M':
+            st.expectMode = true;
+            return FeedResult::Taken;
+        case 'N':
+            st.expectSetByte = true;
+            return FeedResult::Taken;
+        case 'R':
+            st.expectReadingByte = true;
+            return FeedResult::Taken;
+        case 'B':
+            st.expectBeeper = true;
+            return FeedResult::Taken;
+        default:
+            break;
     }
     if (st.inSetHeader) {
         if (c == 0x0A) return endSetHeader();

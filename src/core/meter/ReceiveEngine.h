@@ -15,19 +15,19 @@ struct MeterReport {
     int unitsDigit = 0;
     Meter::Units units() const { return Meter::unitsFromDigit(unitsDigit); }
     Meter::Mode mode = Meter::Mode::Scan;
-    int beeper = 0;             ///< the beeper digit: 1 on
-    int set = 1;                ///< the meter's current set (its byte less 127)
-    int reading = 1;            ///< the meter's current reading number (its byte less 128)
-    QString unitsText;          ///< "Units SI" or "Units CGS", as last shown
-    QString modeText;           ///< "Scan" or "Step", as last shown on the panel
+    int beeper = 0;     ///< the beeper digit: 1 on
+    int set = 1;        ///< the meter's current set (its byte less 127)
+    int reading = 1;    ///< the meter's current reading number (its byte less 128)
+    QString unitsText;  ///< "Units SI" or "Units CGS", as last shown
+    QString modeText;   ///< "Scan" or "Step", as last shown on the panel
 };
 
 /** @brief Where the value being received belongs. */
 struct DownloadPosition {
-    int received = 0;  ///< values of the download counted so far
-    int set = 0;       ///< the set being downloaded (0: a set number that could not be read)
-    int position = 0;  ///< the position of the last value within it
-    QString valueText; ///< the value being collected, or the last one, as received
+    int received = 0;   ///< values of the download counted so far
+    int set = 0;        ///< the set being downloaded (0: a set number that could not be read)
+    int position = 0;   ///< the position of the last value within it
+    QString valueText;  ///< the value being collected, or the last one, as received
 };
 
 /** @brief The engine's own state, kept between characters. */
@@ -42,8 +42,9 @@ struct ReceiveState {
     bool expectReadingByte = false;
     bool expectBeeper = false;
     bool inValue = false;
-    bool skipToLineFeed = false;  ///< received text was thrown away: ignore up to the next line feed
-    double value = 0.0;           ///< the last value completed
+    bool skipToLineFeed =
+        false;           ///< received text was thrown away: ignore up to the next line feed
+    double value = 0.0;  ///< the last value completed
 };
 
 /** @brief What the engine calls out to: the meter session in the program, a recorder in tests.

@@ -10,38 +10,61 @@ int Keypad::groupOf(int code) {
 
 QList<QByteArray> Keypad::commands(Key key, bool storeToPC) const {
     switch (key) {
-        case Key::Store: return storeToPC ? QList<QByteArray>{} : QList<QByteArray>{"T"};
-        case Key::Cal: return {"L"};
-        case Key::Menu: return {"M"};
-        case Key::Off: return {"Q"};
-        case Key::Mode: return {"O"};
-        case Key::Units: return {"U"};
-        case Key::Memory: return {"Y"};
-        case Key::Invert: return {"I"};
-        case Key::Beeper: return {"B"};
-        case Key::On: return {"N"};
-        case Key::Escape: return {"E"};
-        case Key::Recall: return {"X"};
-        case Key::NewSet: return {"H"};
-        case Key::Delete: return {"Z"};
-        case Key::Escape2: return {"F"};
-        case Key::Read: return {"K"};
-        case Key::SelectSet: return {"J"};
-        case Key::Units2: return {"W"};
-        case Key::Escape3: return {"G"};
-        case Key::Up: return {m_selectSetMode ? "w" : m_newSetMode ? "a" : "u"};
-        case Key::Down: return {m_selectSetMode ? "f" : m_newSetMode ? "b" : "d"};
+        case Key::Store:
+            return storeToPC ? QList<QByteArray>{} : QList<QByteArray>{"T"};
+        case Key::Cal:
+            return {"L"};
+        case Key::Menu:
+            return {"M"};
+        case Key::Off:
+            return {"Q"};
+        case Key::Mode:
+            return {"O"};
+        case Key::Units:
+            return {"U"};
+        case Key::Memory:
+            return {"Y"};
+        case Key::Invert:
+            return {"I"};
+        case Key::Beeper:
+            return {"B"};
+        case Key::On:
+            return {"N"};
+        case Key::Escape:
+            return {"E"};
+        case Key::Recall:
+            return {"X"};
+        case Key::NewSet:
+            return {"H"};
+        case Key::Delete:
+            return {"Z"};
+        case Key::Escape2:
+            return {"F"};
+        case Key::Read:
+            return {"K"};
+        case Key::SelectSet:
+            return {"J"};
+        case Key::Units2:
+            return {"W"};
+        case Key::Escape3:
+            return {"G"};
+        case Key::Up:
+            return {m_selectSetMode ? "w" : m_newSetMode ? "a" : "u"};
+        case Key::Down:
+            return {m_selectSetMode ? "f" : m_newSetMode ? "b" : "d"};
         case Key::Enter: {
             QList<QByteArray> out;
             if (m_selectSetMode) out.append("e");
             if (m_newSetMode) out.append("n");
             return out;
         }
-        case Key::Escape5: return {"q"};
+        case Key::Escape5:
+            return {"q"};
         case Key::DeleteRead:
         case Key::ClearSet:
         case Key::ClearAll:
-        case Key::Escape4: return {};
+        case Key::Escape4:
+            return {};
     }
     return {};
 }
@@ -56,9 +79,7 @@ void Keypad::latch(int code) {
     m_timerWanted = true;
 }
 
-void Keypad::showMenu(Frame frame) {
-    m_frame = frame;
-}
+void Keypad::showMenu(Frame frame) { m_frame = frame; }
 
 void Keypad::ShowReadingPage() {
     m_selection = false;
@@ -67,7 +88,8 @@ void Keypad::ShowReadingPage() {
 }
 
 void Keypad::ShowSelectionPage() {
-    m_title = (m_selectSetMode || m_newSetMode) ? QStringLiteral("Select Set") : QStringLiteral("Read Memory");
+    m_title = (m_selectSetMode || m_newSetMode) ? QStringLiteral("Select Set")
+                                                : QStringLiteral("Read Memory");
     m_selection = true;
     m_frame = Frame1;
 }
@@ -93,13 +115,17 @@ void Keypad::press(Key key) {
             latch(code);
             ShowReadingPage();
             break;
-        case Key::Escape: ShowReadingPage(); break;
+        case Key::Escape:
+            ShowReadingPage();
+            break;
         case Key::NewSet:
             latch(code);
             m_newSetMode = true;
             ShowSelectionPage();
             break;
-        case Key::Escape2: showMenu(Frame2); break;
+        case Key::Escape2:
+            showMenu(Frame2);
+            break;
         case Key::Read:
             latch(code);
             ShowSelectionPage();
@@ -109,9 +135,12 @@ void Keypad::press(Key key) {
             m_selectSetMode = true;
             ShowSelectionPage();
             break;
-        case Key::Escape3: showMenu(Frame3); break;
+        case Key::Escape3:
+            showMenu(Frame3);
+            break;
         case Key::Up:
-        case Key::Down: break;
+        case Key::Down:
+            break;
         case Key::Enter:
             if (m_selectSetMode) {
                 showMenu(Frame4);
@@ -130,15 +159,19 @@ void Keypad::press(Key key) {
         case Key::DeleteRead:
         case Key::ClearSet:
         case Key::ClearAll:
-        case Key::Escape4: break;
+        case Key::Escape4:
+            break;
     }
 }
 
 void Keypad::tick() {
     m_timerWanted = false;
     if (m_pressedKey >= 1 && m_pressedKey <= kLatchingKeys) m_selected[m_pressedKey] = false;
-    if (m_pressedKey == static_cast<int>(Key::Menu)) showMenu(Frame2);
-    else if (m_pressedKey == static_cast<int>(Key::Memory)) showMenu(Frame3);
-    else if (m_pressedKey == static_cast<int>(Key::Recall)) showMenu(Frame4);
+    if (m_pressedKey == static_cast<int>(Key::Menu))
+        showMenu(Frame2);
+    else if (m_pressedKey == static_cast<int>(Key::Memory))
+        showMenu(Frame3);
+    else if (m_pressedKey == static_cast<int>(Key::Recall))
+        showMenu(Frame4);
     m_pressedKey = 0;
 }

@@ -7,13 +7,33 @@
 
 /** @brief The panel's keys. The first sixteen are the latching keys, numbered by their code. */
 enum class Key {
-    Store = 1, Cal, Menu, Off,                  // reading page
-    Mode, Units, Memory, Invert, Beeper, On,    // Main Menu
-    Recall, NewSet, Delete,                     // Memory Menu
-    Read, SelectSet, Units2,                    // Recall Menu
-    Escape, Escape2, Escape3,                   // ESC of Main, Memory and Recall Menu
-    Up, Down, Enter, Escape5,                   // selection page
-    DeleteRead, ClearSet, ClearAll, Escape4     // Delete Menu (never shown)
+    Store = 1,
+    Cal,
+    Menu,
+    Off,  // reading page
+    Mode,
+    Units,
+    Memory,
+    Invert,
+    Beeper,
+    On,  // Main Menu
+    Recall,
+    NewSet,
+    Delete,  // Memory Menu
+    Read,
+    SelectSet,
+    Units2,  // Recall Menu
+    Escape,
+    Escape2,
+    Escape3,  // ESC of Main, Memory and Recall Menu
+    Up,
+    Down,
+    Enter,
+    Escape5,  // selection page
+    DeleteRead,
+    ClearSet,
+    ClearAll,
+    Escape4  // Delete Menu (never shown)
 };
 
 /** @brief The meter's pages and keys as the panel models them: which page shows, which key is

@@ -27,10 +27,14 @@ bool pick(const Row (&ladder)[N], double s, LiveScale& out) {
 
 // Ladders of full-scale ranges. Three cells carry a text that differs from their divisor; the
 // meter's own display does the same, so they are kept as they are.
-const Row kLowRange[] = {{300, "300", 300}, {3000, "3,000", 3000}, {6000, "6,000", 6000}, {9000, "9,999", 9999}};
-const Row kCaseBOther[] = {{300, "3000", 3000}, {3000, "30,000", 30000}, {6000, "60,000", 60000}, {9000, "90,999", 99999}};
-const Row kCaseCSI[] = {{30000, "30,000", 30000}, {60000, "60,000", 60000}, {99999, "99,999", 99999}};
-const Row kCaseCOther[] = {{30000, "300,000", 300000}, {60000, "600,000", 600000}, {99999, "999,999", 999999}};
+const Row kLowRange[] = {
+    {300, "300", 300}, {3000, "3,000", 3000}, {6000, "6,000", 6000}, {9000, "9,999", 9999}};
+const Row kCaseBOther[] = {
+    {300, "3000", 3000}, {3000, "30,000", 30000}, {6000, "60,000", 60000}, {9000, "90,999", 99999}};
+const Row kCaseCSI[] = {
+    {30000, "30,000", 30000}, {60000, "60,000", 60000}, {99999, "99,999", 99999}};
+const Row kCaseCOther[] = {
+    {30000, "300,000", 300000}, {60000, "600,000", 600000}, {99999, "999,999", 999999}};
 const Row kCaseDSI[] = {{30000, "300,000", 30000}};
 const Row kCaseDOther[] = {{30000, "3,000,000", 300000}};
 }  // namespace
@@ -57,10 +61,18 @@ LiveScale ScaleLiveValue(double v, int unitsCode) {
     const bool si = unitsCode == 1;
     const double s = out.scaled;
     switch (out.scaleCase) {
-        case 'A': pick(kLowRange, s, out); break;
-        case 'B': si ? pick(kLowRange, s, out) : pick(kCaseBOther, s, out); break;
-        case 'C': si ? pick(kCaseCSI, s, out) : pick(kCaseCOther, s, out); break;
-        default: si ? pick(kCaseDSI, s, out) : pick(kCaseDOther, s, out); break;
+        case 'A':
+            pick(kLowRange, s, out);
+            break;
+        case 'B':
+            si ? pick(kLowRange, s, out) : pick(kCaseBOther, s, out);
+            break;
+        case 'C':
+            si ? pick(kCaseCSI, s, out) : pick(kCaseCOther, s, out);
+            break;
+        default:
+            si ? pick(kCaseDSI, s, out) : pick(kCaseDOther, s, out);
+            break;
     }
     return out;
 }

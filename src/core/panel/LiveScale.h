@@ -27,10 +27,10 @@ long BarLength(double width, double fraction);
 class LiveDisplay {
 public:
     struct Shown {
-        QString digits;      ///< Label1
-        QString exponent;    ///< Label6
-        QString fullScale;   ///< Label3
-        double fraction = 0; ///< BarFraction
+        QString digits;       ///< Label1
+        QString exponent;     ///< Label6
+        QString fullScale;    ///< Label3
+        double fraction = 0;  ///< BarFraction
     };
     /** @brief Scales @p v and returns what the display shows next. */
     Shown show(double v, int unitsCode);

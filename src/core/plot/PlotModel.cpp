@@ -30,7 +30,8 @@ QList<int> PlotModel::setsWithReadings(const ReadingsStore& store) {
     return out;
 }
 
-QList<PlotModel::Series> PlotModel::build(const ReadingsStore& store, const QList<int>& sets, bool logScale) {
+QList<PlotModel::Series> PlotModel::build(const ReadingsStore& store, const QList<int>& sets,
+                                          bool logScale) {
     QList<Series> out;
     const int rows = store.rowCount();
     for (int s : sets) {
@@ -77,8 +78,8 @@ PlotModel::Range PlotModel::range(const QList<Series>& series, bool logScale) {
 
 QString PlotModel::yLabel(int unitsCode, bool logScale) {
     const QString units = unitsCode == kMixedUnits ? QStringLiteral("SI and CGS")
-                          : unitsCode == 2        ? QStringLiteral("CGS")
-                                                  : QStringLiteral("SI");
+                          : unitsCode == 2         ? QStringLiteral("CGS")
+                                                   : QStringLiteral("SI");
     return logScale ? QStringLiteral("Susceptibility (%1, log scale)").arg(units)
                     : QStringLiteral("Susceptibility (%1)").arg(units);
 }
@@ -95,10 +96,13 @@ QList<PlotModel::Tick> PlotModel::ticks(double min, double max, bool logScale, i
             // last at or below min to the first at or above max.
             QList<Tick> steps;
             for (int e = first; e <= last; ++e)
-                for (int m : {1, 2, 5}) steps.append({e + std::log10(m), QStringLiteral("%1E%2").arg(m).arg(e)});
+                for (int m : {1, 2, 5})
+                    steps.append({e + std::log10(m), QStringLiteral("%1E%2").arg(m).arg(e)});
             for (const Tick& t : steps) {
-                if (t.value <= min) out = {t};
-                else out.append(t);
+                if (t.value <= min)
+                    out = {t};
+                else
+                    out.append(t);
                 if (t.value >= max) break;
             }
             return out;

@@ -32,6 +32,6 @@ public:
 private:
     ReadingsStore& m_store;
     int m_stored = 0;
-    int m_set = 0;       ///< set whose readings are arriving, 0 none
+    int m_set = 0;  ///< set whose readings are arriving, 0 none
     int m_lastPosition = 0;
 };

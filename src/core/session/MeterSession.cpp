@@ -87,7 +87,8 @@ void MeterSession::connectMeter() {
     if (const std::optional<int> found = findMeterPort()) {
         m_state.portNumber = *found;
     } else {
-        const QString stored = m_settings.value(SettingKey::Section, SettingKey::CommNum, QStringLiteral("1"));
+        const QString stored =
+            m_settings.value(SettingKey::Section, SettingKey::CommNum, QStringLiteral("1"));
         // An unreadable setting counts as its default.
         m_state.portNumber = Numbers::toInt16(stored).value_or(1);
         m_messages.tell(Msg::NoMeter);
@@ -104,20 +105,28 @@ void MeterSession::shutdown() {
 
 void MeterSession::tellWhyNotOpened(const OpenResult& result) {
     switch (result.kind) {
-        case OpenResult::Kind::NoSuchDevice: m_messages.tell(Msg::MeterNotConnected); break;
-        case OpenResult::Kind::HeldByOther: m_messages.tell(Msg::PortInUse); break;
-        case OpenResult::Kind::NotAllowed: m_messages.tell(Msg::PortPermission); break;
+        case OpenResult::Kind::NoSuchDevice:
+            m_messages.tell(Msg::MeterNotConnected);
+            break;
+        case OpenResult::Kind::HeldByOther:
+            m_messages.tell(Msg::PortInUse);
+            break;
+        case OpenResult::Kind::NotAllowed:
+            m_messages.tell(Msg::PortPermission);
+            break;
         case OpenResult::Kind::Opened:
-        case OpenResult::Kind::Failed: break;
+        case OpenResult::Kind::Failed:
+            break;
     }
 }
 
 OpenResult MeterSession::OpenCommPort(bool quiet) {
     // Whatever was being received belongs to the port as it was.
     endDownload();
-    const OpenResult result = m_state.portNumber >= 1 && m_state.portNumber <= 255
-                                  ? m_link.open(m_ports.devicePath(m_state.portNumber))
-                                  : OpenResult{OpenResult::Kind::NoSuchDevice, QStringLiteral("Invalid port number")};
+    const OpenResult result =
+        m_state.portNumber >= 1 && m_state.portNumber <= 255
+            ? m_link.open(m_ports.devicePath(m_state.portNumber))
+            : OpenResult{OpenResult::Kind::NoSuchDevice, QStringLiteral("Invalid port number")};
     if (!result.opened()) {
         m_link.close();
         if (!quiet) tellWhyNotOpened(result);
@@ -147,7 +156,8 @@ MeterSession::PortChoice MeterSession::choosePort(const QString& numberText) {
     // Each step that fails is skipped, as the dialog always did; only a port that does not exist
     // keeps the dialog open.
     if (const std::optional<std::int16_t> n = Numbers::toInt16(numberText)) m_state.portNumber = *n;
-    m_settings.setValue(SettingKey::Section, SettingKey::CommNum, QString::number(m_state.portNumber));
+    m_settings.setValue(SettingKey::Section, SettingKey::CommNum,
+                        QString::number(m_state.portNumber));
     m_link.close();
     if (m_state.portNumber < 1 || m_state.portNumber > 255) {
         m_messages.tell(Msg::InvalidPortNumber);
@@ -212,11 +222,15 @@ void MeterSession::requestLive(const QByteArray& command) {
     Q_EMIT liveRequested();
 }
 
-void MeterSession::DownloadCurrentSet() { requestDownload(Command::DownloadCurrentSet, Meter::kPositions); }
+void MeterSession::DownloadCurrentSet() {
+    requestDownload(Command::DownloadCurrentSet, Meter::kPositions);
+}
 void MeterSession::DownloadSelectedSet() {
     requestDownload(Command::DownloadSelectedSet(m_state.selectedSet), Meter::kPositions);
 }
-void MeterSession::DownloadAllSets() { requestDownload(Command::DownloadAllSets, Meter::kSets * Meter::kPositions); }
+void MeterSession::DownloadAllSets() {
+    requestDownload(Command::DownloadAllSets, Meter::kSets * Meter::kPositions);
+}
 void MeterSession::CaptureCurrentReading() { requestLive(Command::CaptureCurrentReading); }
 void MeterSession::ShowContinuousReadings() { requestLive(Command::ShowContinuousReadings); }
 
@@ -301,7 +315,9 @@ void MeterSession::onReceived(const QByteArray& bytes) {
             m_engine.skipToLineFeed();
             continue;
         }
-        for (const char c : chunk) m_engine.FeedChar(QChar(static_cast<uchar>(c)), m_state.lastRequest, m_state.meter, *this);
+        for (const char c : chunk)
+            m_engine.FeedChar(QChar(static_cast<uchar>(c)), m_state.lastRequest, m_state.meter,
+                              *this);
     }
     m_receiving = false;
 }
@@ -341,7 +357,8 @@ void MeterSession::StoreReading() {
     if (!isDownloading()) return;  // set data nobody asked for (after a Cancel, say)
     // Written at once: a reading the progress dialog has counted is in the file, whatever
     // happens next (an unplugged meter, a killed program).
-    const StoreResult written = m_recorder.storeReading(m_engine.download.position, m_engine.download.valueText);
+    const StoreResult written =
+        m_recorder.storeReading(m_engine.download.position, m_engine.download.valueText);
     if (!written) {
         stopForStoreFailure(written);
         return;

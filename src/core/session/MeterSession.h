@@ -174,9 +174,10 @@ private:
     DownloadRecorder m_recorder;
     SessionState m_state;
     StoreResult m_storeFailure;
-    QByteArray m_pending;     ///< received bytes not yet taken apart
-    bool m_receiving = false; ///< bytes are being taken apart (a nested event loop may deliver more)
-    bool m_held = false;      ///< received bytes wait (holdReceiving)
+    QByteArray m_pending;  ///< received bytes not yet taken apart
+    bool m_receiving =
+        false;            ///< bytes are being taken apart (a nested event loop may deliver more)
+    bool m_held = false;  ///< received bytes wait (holdReceiving)
     QString m_shownReading;
     bool m_lostShown = false;
     bool m_resumeContinuous = false;

@@ -12,7 +12,8 @@
 
 namespace {
 StoreResult closedResult() {
-    return StoreResult::failed(StoreFailure::Closed, QStringLiteral("the readings database is not open"));
+    return StoreResult::failed(StoreFailure::Closed,
+                               QStringLiteral("the readings database is not open"));
 }
 StoreResult refused(const QString& why) { return StoreResult::failed(StoreFailure::Refused, why); }
 StoreResult foreign(const QString& why) { return StoreResult::failed(StoreFailure::Foreign, why); }
@@ -28,7 +29,8 @@ bool run(QSqlQuery& q, const QString& sql, QString* why) {
 ReadingsStore::ReadingsStore(QString databasePath, QObject* parent)
     : QObject(parent),
       m_path(std::move(databasePath)),
-      m_connection(QStringLiteral("Readings-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+      m_connection(QStringLiteral("Readings-") +
+                   QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
 
 ReadingsStore::~ReadingsStore() {
     blockSignals(true);  // nothing may look at a store that is going away
@@ -37,14 +39,16 @@ ReadingsStore::~ReadingsStore() {
 }
 
 QString ReadingsStore::columnName(int column) {
-    return column == 0 ? QStringLiteral("Number") : QStringLiteral("Set ") + QString::number(column);
+    return column == 0 ? QStringLiteral("Number")
+                       : QStringLiteral("Set ") + QString::number(column);
 }
 
 StoreResult ReadingsStore::open() {
     if (m_open) return StoreResult::done();
     StoreResult result = openConnection();
     if (result) result = load();
-    if (!result && QSqlDatabase::contains(m_connection)) QSqlDatabase::database(m_connection, false).close();
+    if (!result && QSqlDatabase::contains(m_connection))
+        QSqlDatabase::database(m_connection, false).close();
     return result;
 }
 
@@ -63,18 +67,22 @@ StoreResult ReadingsStore::openConnection() {
     // killed halfway through a download.
     if (!run(q, QStringLiteral("PRAGMA journal_mode=WAL"), &why)) return refused(why);
     const bool inMemory = m_path == QLatin1String(":memory:");
-    if (!inMemory &&
-        (!q.next() || q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0))
+    if (!inMemory && (!q.next() || q.value(0).toString().compare(QLatin1String("wal"),
+                                                                 Qt::CaseInsensitive) != 0))
         return refused(QStringLiteral("The file cannot be written."));
     if (!run(q, QStringLiteral("PRAGMA synchronous=NORMAL"), &why)) return refused(why);
-    if (!run(q, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='Sets'"), &why))
+    if (!run(
+            q,
+            QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='Sets'"),
+            &why))
         return refused(why);
     const bool hasTable = q.next() && q.value(0).toInt() > 0;
     if (!hasTable) {
         if (existed && QFileInfo(m_path).size() > 0) {
             // A file that is not empty but has no table is not ours to rewrite.
             QSqlQuery check(db);
-            if (!run(check, QStringLiteral("SELECT count(*) FROM sqlite_master"), &why)) return refused(why);
+            if (!run(check, QStringLiteral("SELECT count(*) FROM sqlite_master"), &why))
+                return refused(why);
             if (check.next() && check.value(0).toInt() > 0)
                 return foreign(QStringLiteral("The file holds no table Sets."));
         }
@@ -130,8 +138,9 @@ StoreResult ReadingsStore::checkSchema() {
     QStringList expected;
     for (int i = 0; i < kColumns; ++i) expected << columnName(i);
     if (columns != expected)
-        return foreign(QStringLiteral("The table Sets has the columns %1, not Number and Set 1 to Set 30.")
-                           .arg(columns.join(QStringLiteral(", "))));
+        return foreign(
+            QStringLiteral("The table Sets has the columns %1, not Number and Set 1 to Set 30.")
+                .arg(columns.join(QStringLiteral(", "))));
     if (!run(q, QStringLiteral("SELECT count(*) FROM Sets"), &why)) return refused(why);
     const int rows = q.next() ? q.value(0).toInt() : -1;
     if (rows != Meter::kPositions)
@@ -147,8 +156,9 @@ StoreResult ReadingsStore::checkWritable() {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (!db.transaction()) return refused(db.lastError().text());
     QSqlQuery q(db);
-    const bool ok = q.exec(QStringLiteral("UPDATE Sets SET \"Number\" = \"Number\" WHERE rowid = "
-                                          "(SELECT min(rowid) FROM Sets)"));
+    const bool ok =
+        q.exec(QStringLiteral("UPDATE Sets SET \"Number\" = \"Number\" WHERE rowid = "
+                              "(SELECT min(rowid) FROM Sets)"));
     const QString why = q.lastError().text();
     q.finish();
     db.rollback();
@@ -191,8 +201,8 @@ void ReadingsStore::close() {
 
 QString ReadingsStore::setAside() {
     close();
-    const QString aside =
-        m_path + QLatin1Char('.') + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString aside = m_path + QLatin1Char('.') +
+                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     if (!QFile::rename(m_path, aside)) return QString();
     for (const char* suffix : {"-wal", "-shm"}) {
         const QString side = m_path + QLatin1String(suffix);
@@ -231,7 +241,8 @@ QSqlQuery& ReadingsStore::updateQuery(int column, QString* why) {
     auto& q = m_update[static_cast<size_t>(column)];
     if (!q) {
         q = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connection, false));
-        if (!q->prepare(QStringLiteral("UPDATE Sets SET \"%1\" = ? WHERE rowid = ?").arg(columnName(column))))
+        if (!q->prepare(QStringLiteral("UPDATE Sets SET \"%1\" = ? WHERE rowid = ?")
+                            .arg(columnName(column))))
             *why = q->lastError().text();
     }
     return *q;
@@ -280,15 +291,17 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells) {
 StoreResult ReadingsStore::writeReading(int set, int position, const QString& text) {
     if (!m_open) return closedResult();
     if (!Meter::isSet(set) || position < 1 || position > m_rows.size())
-        return StoreResult::failed(StoreFailure::NoSuchCell,
-                                   QStringLiteral("Set %1 has no position %2.").arg(set).arg(position));
+        return StoreResult::failed(
+            StoreFailure::NoSuchCell,
+            QStringLiteral("Set %1 has no position %2.").arg(set).arg(position));
     return writeCells({{position - 1, set, text}});
 }
 
 StoreResult ReadingsStore::clearSet(int set, int fromPosition) {
     if (!m_open) return closedResult();
     if (!Meter::isSet(set))
-        return StoreResult::failed(StoreFailure::NoSuchCell, QStringLiteral("There is no set %1.").arg(set));
+        return StoreResult::failed(StoreFailure::NoSuchCell,
+                                   QStringLiteral("There is no set %1.").arg(set));
     QVector<CellWrite> cells;
     for (int row = qMax(0, fromPosition - 1); row < m_rows.size(); ++row) {
         if (m_rows[row].cells[static_cast<size_t>(set)] != Meter::kClearedReading)
@@ -304,8 +317,8 @@ StoreResult ReadingsStore::replaceAll(const QVector<Row>& rows) {
     QVector<CellWrite> cells;
     for (int row = 0; row < m_rows.size(); ++row) {
         for (int set = 1; set <= Meter::kSets; ++set) {
-            const QString& text =
-                row < rows.size() ? rows[row][static_cast<size_t>(set - 1)] : Meter::kClearedReading;
+            const QString& text = row < rows.size() ? rows[row][static_cast<size_t>(set - 1)]
+                                                    : Meter::kClearedReading;
             if (m_rows[row].cells[static_cast<size_t>(set)] != text) cells.append({row, set, text});
         }
     }
@@ -317,7 +330,8 @@ StoreResult ReadingsStore::replaceAll(const QVector<Row>& rows) {
 
 StoreResult ReadingsStore::setSetUnits(int set, Meter::Units units) {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("INSERT OR REPLACE INTO SetUnits (SetNumber, UnitsCode) VALUES (?, ?)"));
+    q.prepare(
+        QStringLiteral("INSERT OR REPLACE INTO SetUnits (SetNumber, UnitsCode) VALUES (?, ?)"));
     q.addBindValue(set);
     q.addBindValue(units == Meter::Units::CGS ? 2 : 1);
     if (!q.exec()) return refused(q.lastError().text());

@@ -14,10 +14,10 @@ class QSqlQuery;
 
 /** @brief How a store operation ended. */
 enum class StoreFailure {
-    None,     ///< done
-    Closed,   ///< the readings database is not open
-    Refused,  ///< SQLite refused (locked, read-only, full disk, ...): the reason says
-    Foreign,  ///< the file is not a readings database of this program
+    None,        ///< done
+    Closed,      ///< the readings database is not open
+    Refused,     ///< SQLite refused (locked, read-only, full disk, ...): the reason says
+    Foreign,     ///< the file is not a readings database of this program
     NoSuchCell,  ///< a set or position the table does not have
 };
 using StoreResult = Result<StoreFailure>;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <unistd.h>
+
 #include <QFile>
 #include <cerrno>
-#include <unistd.h>
 
 #include "core/system/DeviceAccess.h"
 

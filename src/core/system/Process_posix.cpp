@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QSocketNotifier>
-#include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <QSocketNotifier>
+#include <csignal>
 
 #include "core/system/Process.h"
 

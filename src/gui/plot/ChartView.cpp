@@ -13,9 +13,13 @@ ChartView::ChartView(const QString& emptyText, QWidget* parent)
     chart()->setMargins(QMargins(4, 4, 4, 4));
 }
 
-bool ChartView::darkPalette(const QWidget& widget) { return widget.palette().color(QPalette::Window).lightness() < 128; }
+bool ChartView::darkPalette(const QWidget& widget) {
+    return widget.palette().color(QPalette::Window).lightness() < 128;
+}
 
-QString ChartView::shownSentence() const { return m_emptyText->isVisible() ? m_emptyText->text() : QString(); }
+QString ChartView::shownSentence() const {
+    return m_emptyText->isVisible() ? m_emptyText->text() : QString();
+}
 
 QPoint ChartView::viewPoint(const QPointF& value, QAbstractSeries* series) const {
     return mapFromScene(chart()->mapToScene(chart()->mapToPosition(value, series)));
@@ -42,7 +46,8 @@ void ChartView::setTheme(bool dark) {
     const QChart::ChartTheme theme = dark ? QChart::ChartThemeDark : QChart::ChartThemeLight;
     if (chart()->theme() != theme) chart()->setTheme(theme);
     const QList<QAbstractAxis*> axes = chart()->axes();
-    m_emptyText->setBrush(axes.isEmpty() ? QBrush(dark ? Qt::white : Qt::black) : axes.first()->labelsBrush());
+    m_emptyText->setBrush(axes.isEmpty() ? QBrush(dark ? Qt::white : Qt::black)
+                                         : axes.first()->labelsBrush());
 }
 
 void ChartView::mouseMoveEvent(QMouseEvent* event) {

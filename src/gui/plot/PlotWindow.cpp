@@ -4,26 +4,32 @@
 #include <QBuffer>
 #include <QEvent>
 #include <QFileInfo>
-#include <QPdfWriter>
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QSplitter>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 
-#include "core/files/FileCommands.h"
-#include "core/files/FileDialog.h"
 #include "core/common/MessageBox.h"
 #include "core/common/Messages.h"
-#include "gui/printing/PrintCommand.h"
+#include "core/files/FileCommands.h"
+#include "core/files/FileDialog.h"
 #include "core/store/ReadingsStore.h"
 #include "gui/plot/ProfileChart.h"
 #include "gui/plot/TrendChart.h"
+#include "gui/printing/PrintCommand.h"
 
-PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, const LiveTrend& trend, FileDialog& dialog,
-                       PrintDialog& printing, MessageBox& messages, QWidget* parent)
-    : QWidget(parent), m_store(store), m_vars(vars), m_dialog(dialog), m_printing(printing), m_messages(messages) {
+PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, const LiveTrend& trend,
+                       FileDialog& dialog, PrintDialog& printing, MessageBox& messages,
+                       QWidget* parent)
+    : QWidget(parent),
+      m_store(store),
+      m_vars(vars),
+      m_dialog(dialog),
+      m_printing(printing),
+      m_messages(messages) {
     setObjectName(QStringLiteral("frmPlot"));
     setWindowTitle(QStringLiteral("Plot"));
     SetList = new QListWidget(this);
@@ -40,9 +46,9 @@ PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, con
     PrintButton = new QPushButton(QStringLiteral("&Print..."), this);
     ResetZoomButton = new QPushButton(QStringLiteral("&Reset Zoom"), this);
     ResetZoomButton->setObjectName(QStringLiteral("ResetZoomButton"));
-    ResetZoomButton->setToolTip(
-        QStringLiteral("Show all the readings again (Esc on the plot). Drag a rectangle on the plot, or press + "
-                       "and -, to zoom; the arrow keys move the view"));
+    ResetZoomButton->setToolTip(QStringLiteral(
+        "Show all the readings again (Esc on the plot). Drag a rectangle on the plot, or press + "
+        "and -, to zoom; the arrow keys move the view"));
     ResetZoomButton->setEnabled(false);
     ValueLabel = new QLabel(this);
     ValueLabel->setObjectName(QStringLiteral("ValueLabel"));
@@ -80,8 +86,10 @@ PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, con
     connect(PrintButton, &QPushButton::clicked, this, &PlotWindow::printPlot);
     connect(ResetZoomButton, &QPushButton::clicked, Profiles, &ProfileChart::resetZoom);
     connect(Profiles, &ProfileChart::zoomChanged, ResetZoomButton, &QPushButton::setEnabled);
-    connect(Profiles, &ProfileChart::valueHovered, this, [this](const QString& text) { ValueLabel->setText(text); });
-    connect(Trend, &TrendChart::valueHovered, this, [this](const QString& text) { ValueLabel->setText(text); });
+    connect(Profiles, &ProfileChart::valueHovered, this,
+            [this](const QString& text) { ValueLabel->setText(text); });
+    connect(Trend, &TrendChart::valueHovered, this,
+            [this](const QString& text) { ValueLabel->setText(text); });
     chooseSets(PlotModel::setsWithReadings(m_store));
 }
 
@@ -103,7 +111,8 @@ void PlotWindow::changeEvent(QEvent* event) {
 
 void PlotWindow::restoreChoices(const QList<int>& sets, bool logScale) {
     // Sets holding readings now are not added on top of the choice.
-    for (int s : PlotModel::setsWithReadings(m_store)) SetList->item(s - 1)->setData(Qt::UserRole, true);
+    for (int s : PlotModel::setsWithReadings(m_store))
+        SetList->item(s - 1)->setData(Qt::UserRole, true);
     const QSignalBlocker block(LogScale);
     LogScale->setChecked(logScale);
     chooseSets(sets);
@@ -111,7 +120,8 @@ void PlotWindow::restoreChoices(const QList<int>& sets, bool logScale) {
 
 void PlotWindow::chooseSets(const QList<int>& sets) {
     const QSignalBlocker block(SetList);
-    for (int s = 1; s <= 30; ++s) SetList->item(s - 1)->setCheckState(sets.contains(s) ? Qt::Checked : Qt::Unchecked);
+    for (int s = 1; s <= 30; ++s)
+        SetList->item(s - 1)->setCheckState(sets.contains(s) ? Qt::Checked : Qt::Unchecked);
     redraw();
 }
 
@@ -148,8 +158,10 @@ void PlotWindow::redraw() {
     for (int set : sets) {
         const std::optional<Meter::Units> u = m_unitsOfSet ? m_unitsOfSet(set) : std::nullopt;
         if (!u) continue;
-        if (first) units = codeOf(*u);
-        else if (codeOf(*u) != units) units = PlotModel::kMixedUnits;
+        if (first)
+            units = codeOf(*u);
+        else if (codeOf(*u) != units)
+            units = PlotModel::kMixedUnits;
         first = false;
     }
     Profiles->setData(PlotModel::build(m_store, sets, log), log, PlotModel::yLabel(units, log));
@@ -194,20 +206,22 @@ FileOutcome PlotWindow::saveImage(const QString& path, QSize size) const {
         drawn = img.save(&buffer, "PNG");
     }
     if (!drawn || bytes.isEmpty())
-        return FileOutcome::failed(Msg::FileNotWritten.arg(path, QStringLiteral("the plot could not be drawn")));
+        return FileOutcome::failed(
+            Msg::FileNotWritten.arg(path, QStringLiteral("the plot could not be drawn")));
     return FileCommands::writeWhole(path, bytes);
 }
 
 void PlotWindow::savePlot() {
     m_dialog.FileName = QStringLiteral("plot.png");
     m_dialog.DialogTitle = QStringLiteral("Save Plot");
-    m_dialog.Filter =
-        QStringLiteral("PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf");
+    m_dialog.Filter = QStringLiteral(
+        "PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf");
     m_dialog.FilterIndex = 1;
     if (!m_dialog.ShowSave()) return;
     QString path = m_dialog.FileName;
     static const char* const kSuffix[] = {".png", ".svg", ".pdf"};
-    if (QFileInfo(path).suffix().isEmpty()) path += QLatin1String(kSuffix[qBound(1, m_dialog.FilterIndex, 3) - 1]);
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1String(kSuffix[qBound(1, m_dialog.FilterIndex, 3) - 1]);
     // A plot that was not written is never passed over in silence.
     const FileOutcome saved = saveImage(path);
     if (!saved.ok) m_messages.tell(saved.message);

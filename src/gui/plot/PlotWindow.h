@@ -25,10 +25,12 @@ class ReadingsStore;
 class PlotWindow : public QWidget {
     Q_OBJECT
 public:
-    PlotWindow(const ReadingsStore& store, const SessionState& vars, const LiveTrend& trend, FileDialog& files,
-               PrintDialog& printing, MessageBox& messages, QWidget* parent = nullptr);
+    PlotWindow(const ReadingsStore& store, const SessionState& vars, const LiveTrend& trend,
+               FileDialog& files, PrintDialog& printing, MessageBox& messages,
+               QWidget* parent = nullptr);
 
-    /** @brief Where the units each set was downloaded in come from (none: the meter's units now). */
+    /** @brief Where the units each set was downloaded in come from (none: the meter's units now).
+     */
     void setUnitsOfSet(std::function<std::optional<Meter::Units>(int set)> unitsOfSet);
     /** @brief Reads the table again and redraws. */
     void refresh();

@@ -2,8 +2,8 @@
 #include "gui/plot/ProfileChart.h"
 
 #include <QCategoryAxis>
-#include <QKeyEvent>
 #include <QGraphicsLayout>
+#include <QKeyEvent>
 #include <QLegend>
 #include <QLineSeries>
 #include <cmath>
@@ -27,11 +27,14 @@ QColor seriesColour(int set, bool dark) {
     static const int kValue[] = {215, 150, 95};
     static const int kValueOnDark[] = {255, 200, 150};
     static const int kSaturation[] = {230, 255, 200};
-    return QColor::fromHsv((i % 10) * 36, kSaturation[i / 10], dark ? kValueOnDark[i / 10] : kValue[i / 10]);
+    return QColor::fromHsv((i % 10) * 36, kSaturation[i / 10],
+                           dark ? kValueOnDark[i / 10] : kValue[i / 10]);
 }
 
 ProfileChart::ProfileChart(QWidget* parent)
-    : ChartView(QStringLiteral("No readings to plot"), parent), m_x(new QCategoryAxis), m_y(new QCategoryAxis) {
+    : ChartView(QStringLiteral("No readings to plot"), parent),
+      m_x(new QCategoryAxis),
+      m_y(new QCategoryAxis) {
     setObjectName(QStringLiteral("ProfileChart"));
     setMinimumSize(320, 240);
     setRubberBand(QChartView::RectangleRubberBand);
@@ -56,7 +59,8 @@ void ProfileChart::applyPalette(bool dark) {
     m_dark = dark;
     setTheme(dark);
     // A theme brings line colours of its own: each set keeps its colour.
-    for (int i = 0; i < m_lines.size(); ++i) m_lines[i]->setPen(QPen(seriesColour(m_series[i].set, dark), 1.6));
+    for (int i = 0; i < m_lines.size(); ++i)
+        m_lines[i]->setPen(QPen(seriesColour(m_series[i].set, dark), 1.6));
 }
 
 bool ProfileChart::hasReadings() const {
@@ -95,7 +99,8 @@ void ProfileChart::setData(QList<PlotModel::Series> series, bool logScale, QStri
     for (int i = 0; i < m_series.size(); ++i) {
         QList<QPointF> points;
         points.reserve(m_series[i].points.size());
-        for (const QPointF& p : m_series[i].points) points.append(QPointF(p.x(), m_log ? std::log10(p.y()) : p.y()));
+        for (const QPointF& p : m_series[i].points)
+            points.append(QPointF(p.x(), m_log ? std::log10(p.y()) : p.y()));
         if (points != m_lines[i]->points()) m_lines[i]->replace(points);
     }
     const bool any = hasReadings();
@@ -109,14 +114,17 @@ void ProfileChart::setData(QList<PlotModel::Series> series, bool logScale, QStri
         const QList<PlotModel::Tick> xTicks = PlotModel::ticks(r.xMin, r.xMax, false, 9);
         const QList<PlotModel::Tick> yTicks = PlotModel::ticks(r.yMin, r.yMax, m_log, 8);
         // The whole view runs from round tick to round tick.
-        m_full = {xTicks.first().value, xTicks.last().value, yTicks.first().value, yTicks.last().value};
+        m_full = {xTicks.first().value, xTicks.last().value, yTicks.first().value,
+                  yTicks.last().value};
     } else {
         m_full = View{};
     }
     setView(keepZoom ? shown : m_full);
 }
 
-ProfileChart::View ProfileChart::view() const { return {m_x->min(), m_x->max(), m_y->min(), m_y->max()}; }
+ProfileChart::View ProfileChart::view() const {
+    return {m_x->min(), m_x->max(), m_y->min(), m_y->max()};
+}
 
 void ProfileChart::setView(const View& v) {
     m_settingView = true;
@@ -147,7 +155,8 @@ QStringList ProfileChart::yTickLabels() const { return labelsOf(m_y); }
 
 QPoint ProfileChart::positionOf(int set, double position, double reading) const {
     for (int i = 0; i < m_series.size(); ++i)
-        if (m_series[i].set == set) return viewPoint(QPointF(position, m_log ? std::log10(reading) : reading), m_lines[i]);
+        if (m_series[i].set == set)
+            return viewPoint(QPointF(position, m_log ? std::log10(reading) : reading), m_lines[i]);
     return {};
 }
 
@@ -175,16 +184,31 @@ void ProfileChart::keyPressEvent(QKeyEvent* event) {
     if (!hasReadings()) return ChartView::keyPressEvent(event);
     const QRectF area = chart()->plotArea();
     switch (event->key()) {
-    case Qt::Key_Plus:
-    case Qt::Key_Equal: chart()->zoomIn(); break;
-    case Qt::Key_Minus: chart()->zoomOut(); break;
-    case Qt::Key_Escape:
-    case Qt::Key_Home: resetZoom(); break;
-    case Qt::Key_Left: chart()->scroll(-area.width() / 10, 0); break;
-    case Qt::Key_Right: chart()->scroll(area.width() / 10, 0); break;
-    case Qt::Key_Up: chart()->scroll(0, area.height() / 10); break;
-    case Qt::Key_Down: chart()->scroll(0, -area.height() / 10); break;
-    default: return ChartView::keyPressEvent(event);
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            chart()->zoomIn();
+            break;
+        case Qt::Key_Minus:
+            chart()->zoomOut();
+            break;
+        case Qt::Key_Escape:
+        case Qt::Key_Home:
+            resetZoom();
+            break;
+        case Qt::Key_Left:
+            chart()->scroll(-area.width() / 10, 0);
+            break;
+        case Qt::Key_Right:
+            chart()->scroll(area.width() / 10, 0);
+            break;
+        case Qt::Key_Up:
+            chart()->scroll(0, area.height() / 10);
+            break;
+        case Qt::Key_Down:
+            chart()->scroll(0, -area.height() / 10);
+            break;
+        default:
+            return ChartView::keyPressEvent(event);
     }
 }
 

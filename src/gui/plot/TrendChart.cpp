@@ -76,8 +76,9 @@ void TrendChart::fitAxes() {
     QDateTime last = values.constLast().time;
     if (first.msecsTo(last) < kShortestSpanMs) last = first.addMSecs(kShortestSpanMs);
     m_x->setRange(first, last);
-    const auto [low, high] = std::minmax_element(values.cbegin(), values.cend(),
-                                                 [](const auto& a, const auto& b) { return a.value < b.value; });
+    const auto [low, high] =
+        std::minmax_element(values.cbegin(), values.cend(),
+                            [](const auto& a, const auto& b) { return a.value < b.value; });
     double min = low->value, max = high->value;
     if (max - min < 1e-12) {
         min -= std::abs(min) * 0.1 + 1e-6;
@@ -96,7 +97,8 @@ QString TrendChart::valueAt(const QPoint& viewPos) const {
     for (int i = 0; i < values.size() && i < m_line->count(); ++i) {
         if (!nearer(positionOf(i), viewPos, &best)) continue;
         text = QStringLiteral("Live, %1: %2")
-                   .arg(values[i].time.toString(QStringLiteral("hh:mm:ss")), QString::number(values[i].value, 'g', 6));
+                   .arg(values[i].time.toString(QStringLiteral("hh:mm:ss")),
+                        QString::number(values[i].value, 'g', 6));
     }
     return text;
 }

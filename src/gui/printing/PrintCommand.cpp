@@ -24,7 +24,8 @@ bool QPainterReportPrinter::begin() {
     if (m_painter.isActive()) return true;
     if (!m_failure.isEmpty()) return false;
     if (!m_painter.begin(&m_printer)) {
-        const QString name = m_printer.outputFileName().isEmpty() ? m_printer.printerName() : m_printer.outputFileName();
+        const QString name = m_printer.outputFileName().isEmpty() ? m_printer.printerName()
+                                                                  : m_printer.outputFileName();
         m_failure = name.isEmpty() ? QStringLiteral("no printer could be started")
                                    : QStringLiteral("%1 could not be started").arg(name);
         return false;
@@ -57,8 +58,10 @@ bool QPainterReportPrinter::printLine(const QString& text) {
     // gets the listing condensed across, never cut off.
     QFont bold = m_font;
     bold.setBold(true);
-    const double widest = 16 * tab + qMax(fm.horizontalAdvance(QStringLiteral("00.0000000")),
-                                          QFontMetricsF(bold, &m_printer).horizontalAdvance(QStringLiteral("Set 24")));
+    const double widest =
+        16 * tab +
+        qMax(fm.horizontalAdvance(QStringLiteral("00.0000000")),
+             QFontMetricsF(bold, &m_printer).horizontalAdvance(QStringLiteral("Set 24")));
     const double xScale = qMin(1.0, page.width() / widest);
     QTextOption opt;
     opt.setWrapMode(QTextOption::NoWrap);
@@ -82,8 +85,10 @@ double QPainterReportPrinter::tabStop() const {
     // tabs per set and the data line's one tab per reading land on the same columns.
     QFont bold = m_font;
     bold.setBold(true);
-    const double number = QFontMetricsF(bold, &m_printer).horizontalAdvance(QStringLiteral("Number"));
-    const double reading = QFontMetricsF(m_font, &m_printer).horizontalAdvance(QStringLiteral("0.000000"));
+    const double number =
+        QFontMetricsF(bold, &m_printer).horizontalAdvance(QStringLiteral("Number"));
+    const double reading =
+        QFontMetricsF(m_font, &m_printer).horizontalAdvance(QStringLiteral("0.000000"));
     return qMin(qMax(number * 1.05, reading * 0.55), reading * 0.95);
 }
 
@@ -107,7 +112,8 @@ bool wholePdf(const QString& path) {
 }  // namespace
 
 QString printWhole(QPrinter& printer, const std::function<QString()>& print) {
-    const QString target = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    const QString target =
+        printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
     if (target.isEmpty()) return print();
     // The PDF writer reports success even when the disk cut the file short.
     const QString part = target + QStringLiteral(".part");
@@ -117,14 +123,17 @@ QString printWhole(QPrinter& printer, const std::function<QString()>& print) {
     why.replace(part, target);
     if (why.isEmpty() && !wholePdf(part))
         why = QStringLiteral("%1 could not be written whole (the disk may be full)").arg(target);
-    if (why.isEmpty() && std::rename(QFile::encodeName(part).constData(), QFile::encodeName(target).constData()) != 0)
-        why = QStringLiteral("%1 could not be written: %2").arg(target, QString::fromLocal8Bit(std::strerror(errno)));
+    if (why.isEmpty() && std::rename(QFile::encodeName(part).constData(),
+                                     QFile::encodeName(target).constData()) != 0)
+        why = QStringLiteral("%1 could not be written: %2")
+                  .arg(target, QString::fromLocal8Bit(std::strerror(errno)));
     if (!why.isEmpty()) QFile::remove(part);
     return why;
 }
 
 void PrintReadings(const ReadingsStore& store, PrintDialog& dialog, MessageBox& messages) {
-    if (!dialog.ShowPrinter(QStringLiteral("Print Schedule"))) return;  // cancelled: nothing printed
+    if (!dialog.ShowPrinter(QStringLiteral("Print Schedule")))
+        return;  // cancelled: nothing printed
     const QString why = printWhole(dialog.printer(), [&] {
         QPainterReportPrinter printer(dialog.printer());
         return Report::print(store, printer) ? QString() : printer.failureReason();
