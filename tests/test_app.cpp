@@ -146,13 +146,13 @@ void TestApp::recordsetAlreadyOpenIsNotReopened() {
 }
 
 void TestApp::resizeRule() {
-    MainWindow::DataWindowSize v = MainWindow::ResizeRule(9000, 12000);
+    MainWindow::DataWindowSize v = MainWindow::resizeRule(9000, 12000);
     QCOMPARE(v.DataWindowHeight, 8250);
     QCOMPARE(v.DataWindowWidth, 11800);
-    v = MainWindow::ResizeRule(1000.5, 1000.5);  // halves to even
+    v = MainWindow::resizeRule(1000.5, 1000.5);  // halves to even
     QCOMPARE(v.DataWindowHeight, 250);
     QCOMPARE(v.DataWindowWidth, 800);
-    v = MainWindow::ResizeRule(1001.5, 1001.5);
+    v = MainWindow::resizeRule(1001.5, 1001.5);
     QCOMPARE(v.DataWindowHeight, 252);
     AppRig rig;
     MainWindow& w = rig.start();
@@ -222,7 +222,7 @@ void TestApp::commPortDialog() {
     QCOMPARE(rig.messages.texts, messages);
     QCOMPARE(dlg->isVisible(), !closed);
     if (open) {
-        w.session().SendCommand("R");
+        w.session().sendCommand("R");
         QCOMPARE(pty.receive(100), QByteArray("R"));
     }
 }
@@ -442,7 +442,7 @@ void TestApp::viewMeterDuringDownloadKeepsFlags() {
     rig.env.link(5, pty.slavePath());
     MainWindow& w = rig.start();
     w.session().DownloadAllSets();
-    w.ViewMeter();
+    w.viewMeter();
     QVERIFY(w.session().state().lastRequest == Request::Download);
     QVERIFY(w.session().state().lastRequest != Request::Live);
     QVERIFY(w.readingSubWindow()->isVisible());
@@ -455,9 +455,9 @@ void TestApp::options() {
     rig.env.link(2, pty.slavePath());
     MainWindow& w = rig.start();
     // OK while not reading live: setting and flag change, the label does not.
-    w.Reading();
-    const QString label = w.Reading().storeDestinationLabel->text();
-    w.ShowOptions();
+    w.panel();
+    const QString label = w.panel().storeDestinationLabel->text();
+    w.showOptions();
     auto* dlg = lastChild<OptionsDialog>(&w);
     QCOMPARE(dlg->windowTitle(), QString("Orvanta Options"));
     QCOMPARE(dlg->storeFunctionBox->title(), QString("Store Function"));
@@ -467,9 +467,9 @@ void TestApp::options() {
     dlg->okButton->click();
     QVERIFY(w.session().state().storeToPC);
     QCOMPARE(rig.setting("StoreFunction"), QString("True"));
-    QCOMPARE(w.Reading().storeDestinationLabel->text(), label);
+    QCOMPARE(w.panel().storeDestinationLabel->text(), label);
     // Cancel after clicking the other button changes nothing.
-    w.ShowOptions();
+    w.showOptions();
     dlg = lastChild<OptionsDialog>(&w);
     QVERIFY(dlg->pcDatabaseOption->isChecked());
     dlg->meterMemoryOption->click();
@@ -479,22 +479,22 @@ void TestApp::options() {
     // OK while reading live updates the panel's label.
     w.session().CaptureCurrentReading();
     QVERIFY(w.session().state().lastRequest == Request::Live);
-    w.ShowOptions();
+    w.showOptions();
     dlg = lastChild<OptionsDialog>(&w);
     dlg->meterMemoryOption->click();
     dlg->okButton->click();
     QCOMPARE(rig.setting("StoreFunction"), QString("False"));
-    QCOMPARE(w.Reading().storeDestinationLabel->text(), QString("(to Meter memory)"));
-    w.ShowOptions();
+    QCOMPARE(w.panel().storeDestinationLabel->text(), QString("(to Meter memory)"));
+    w.showOptions();
     lastChild<OptionsDialog>(&w)->pcDatabaseOption->click();
     lastChild<OptionsDialog>(&w)->okButton->click();
-    QCOMPARE(w.Reading().storeDestinationLabel->text(), QString("(to PC memory)"));
+    QCOMPARE(w.panel().storeDestinationLabel->text(), QString("(to PC memory)"));
 }
 
 void TestApp::aboutShowsVersion() {
     AppRig rig;
     MainWindow& w = rig.start();
-    w.ShowAbout();
+    w.showAbout();
     auto* dlg = lastChild<AboutDialog>(&w);
     QCOMPARE(dlg->windowTitle(), QString("About Orvanta"));
     QCOMPARE(dlg->productLabel->text(), QString("Orvanta"));
@@ -513,10 +513,10 @@ void TestApp::displayUpdateCreatesPanelHidden() {
     pty.send("N\x83");  // set 4
     QTRY_VERIFY(w.readingExists());
     QVERIFY(!w.readingSubWindow()->isVisible());
-    w.ViewMeter();
+    w.viewMeter();
     QVERIFY(w.readingSubWindow()->isVisible());
-    QCOMPARE(w.Reading().setLabel->text(), QString("S4"));
-    QCOMPARE(w.Reading().storeDestinationLabel->text(), QString("(to Meter memory)"));
+    QCOMPARE(w.panel().setLabel->text(), QString("S4"));
+    QCOMPARE(w.panel().storeDestinationLabel->text(), QString("(to Meter memory)"));
 }
 
 void TestApp::connectionLostIsToldOnce() {
@@ -550,11 +550,11 @@ void TestApp::screenshots() {
     QDir().mkpath(dir);
     QTest::qWait(50);
     QVERIFY(w.grab().save(dir + "/main-window.png"));
-    w.ViewMeter();
-    w.Reading().ShowLiveValue(0.0012);
+    w.viewMeter();
+    w.panel().ShowLiveValue(0.0012);
     QTest::qWait(50);
     QVERIFY(w.grab().save(dir + "/live-panel.png"));
-    w.ShowOptions();
+    w.showOptions();
     auto* dlg = lastChild<OptionsDialog>(&w);
     QTest::qWait(50);
     QVERIFY(dlg->grab().save(dir + "/options.png"));
@@ -571,7 +571,7 @@ void TestApp::screenshots() {
     dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
     dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
     QApplication::setPalette(dark);
-    w.ViewData();
+    w.viewData();
     QTest::qWait(50);
     QVERIFY(w.grab().save(dir + "/main-window-dark.png"));
     QApplication::setPalette(light);
@@ -585,10 +585,10 @@ void TestApp::screenshots() {
     const QDateTime start = QDateTime::currentDateTime();
     for (int i = 0; i < 60; ++i)
         w.trend().add(start.addSecs(i), 0.0012 + 0.0003 * std::sin(i / 8.0));
-    PlotWindow& plot = w.ShowPlot();
+    PlotWindow& plot = w.showPlot();
     plot.chooseSets({1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
                      16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30});
-    plot.LogScale->setChecked(true);
+    plot.findChild<QCheckBox*>("LogScale")->setChecked(true);
     plot.parentWidget()->resize(1000, 680);
     QTest::qWait(50);
     QVERIFY(plot.grab().save(dir + "/plot.png"));
@@ -599,7 +599,7 @@ void TestApp::screenshots() {
     QVERIFY(plot.grab().save(dir + "/plot-dark.png"));
     QVERIFY(plot.saveImage(dir + "/plot-export-dark.png").ok);
     QCOMPARE(QImage(dir + "/plot-export-dark.png").pixelColor(4, 4), QColor(Qt::white));
-    QVERIFY(plot.Profiles->grab().toImage().pixelColor(4, 4).lightness() < 128);
+    QVERIFY(plot.findChild<ProfileChart*>("ProfileChart")->grab().toImage().pixelColor(4, 4).lightness() < 128);
     QApplication::setPalette(light);
 }
 

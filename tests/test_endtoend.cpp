@@ -87,8 +87,8 @@ void TestEndToEnd::streams() {
         QVERIFY(progressShown || (w.progressDialog() && w.progressDialog()->isVisible()));
     }
     if (c.state.contains("MeterSetText")) {
-        w.ViewMeter();
-        QCOMPARE(w.Reading().setLabel->text(), "S" + c.state.value("MeterSetText"));
+        w.viewMeter();
+        QCOMPARE(w.panel().setLabel->text(), "S" + c.state.value("MeterSetText"));
     }
 }
 
@@ -122,7 +122,7 @@ void TestEndToEnd::allSetsThenShorterSet() {
                  r <= 5 ? QStringLiteral("9.%1").arg(r) : QStringLiteral("0.000000"));
         QCOMPARE(second[r - 1][11], QStringLiteral("11.%1").arg(r));
     }
-    QCOMPARE(w.Data().grid->model()->index(2, 12).data().toString(), QString("9.3"));
+    QCOMPARE(w.setsWindow().grid->model()->index(2, 12).data().toString(), QString("9.3"));
 }
 
 void TestEndToEnd::positionPastLastRowIsDropped() {
@@ -192,7 +192,7 @@ void TestEndToEnd::busyNotificationReadsNothing() {
     QTRY_COMPARE(valuesInside, 1);  // the second value waited for the first to be handled
     QTRY_COMPARE(values, 2);
     QVERIFY(!w.session().hasBytesWaiting());
-    QTRY_COMPARE(w.Reading().digitsLabel->text(), QString("50000"));
+    QTRY_COMPARE(w.panel().digitsLabel->text(), QString("50000"));
 }
 
 void TestEndToEnd::secondCopyRaisesFirstAndEnds() {

@@ -106,9 +106,9 @@ void TestExtras::plotOfDownloadedSetRendered() {
     }
     QTRY_VERIFY(!w.progressDialog() && w.session().store().cell(59, 6) != "0.000000");
     QCOMPARE(PlotModel::setsWithReadings(w.session().store()), QList<int>{6});
-    PlotWindow& plot = w.ShowPlot();
+    PlotWindow& plot = w.showPlot();
     QCOMPARE(plot.chosenSets(), QList<int>{6});
-    QCOMPARE(plot.Profiles->series().value(0).points.size(), 60);
+    QCOMPARE(plot.findChild<ProfileChart*>("ProfileChart")->series().value(0).points.size(), 60);
     QCOMPARE(PlotModel::yLabel(1, false), QString("Susceptibility (SI)"));
     const QString dir = QStringLiteral(ORVANTA_BUILD_DIR "/screenshots");
     QDir().mkpath(dir);
@@ -127,39 +127,39 @@ void TestExtras::plotOfDownloadedSetRendered() {
     QFile svg(dir + "/plot-set6.svg");
     QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
     // The value under the mouse, a rubber band zoom with its own round ticks, and back.
-    ProfileChart& chart = *plot.Profiles;
+    ProfileChart& chart = *plot.findChild<ProfileChart*>("ProfileChart");
     QCOMPARE(chart.shownSentence(), QString());
-    const double at12 = plot.Profiles->series().value(0).points.value(11).y();
+    const double at12 = plot.findChild<ProfileChart*>("ProfileChart")->series().value(0).points.value(11).y();
     QCOMPARE(chart.valueAt(chart.positionOf(6, 12, at12) + QPoint(3, -2)),
              QString("Set 6, position 12: %1").arg(at12, 0, 'g', 6));
     QCOMPARE(chart.valueAt(chart.positionOf(6, 12, at12) + QPoint(40, 40)), QString());
     QCOMPARE(chart.xTickLabels(), (QStringList{"0", "10", "20", "30", "40", "50", "60"}));
-    QVERIFY(!plot.ResetZoomButton->isEnabled());
+    QVERIFY(!plot.findChild<QPushButton*>("ResetZoomButton")->isEnabled());
     QTest::mousePress(chart.viewport(), Qt::LeftButton, {}, chart.positionOf(6, 10, 0.02));
     QTest::mouseMove(chart.viewport(), chart.positionOf(6, 20, 0.005));
     QTest::mouseRelease(chart.viewport(), Qt::LeftButton, {}, chart.positionOf(6, 20, 0.005));
-    QVERIFY(chart.zoomed() && plot.ResetZoomButton->isEnabled());
+    QVERIFY(chart.zoomed() && plot.findChild<QPushButton*>("ResetZoomButton")->isEnabled());
     QVERIFY(std::abs(chart.view().xMin - 10) < 0.5 && std::abs(chart.view().xMax - 20) < 0.5);
     QVERIFY(chart.xTickLabels().size() >= 4);
     for (const QString& tick : chart.xTickLabels())  // steps of 2, within the zoom
         QVERIFY2(tick.toInt() % 2 == 0 && tick.toInt() >= chart.view().xMin &&
                      tick.toInt() <= chart.view().xMax,
                  qPrintable(tick));
-    plot.ResetZoomButton->click();
-    QVERIFY(!chart.zoomed() && !plot.ResetZoomButton->isEnabled());
+    plot.findChild<QPushButton*>("ResetZoomButton")->click();
+    QVERIFY(!chart.zoomed() && !plot.findChild<QPushButton*>("ResetZoomButton")->isEnabled());
     QVERIFY(chart.view() == chart.fullView());
     // The keyboard does the same.
     QTest::keyClick(&chart, Qt::Key_Plus);
     QVERIFY(chart.zoomed() && chart.view().xMax - chart.view().xMin < 60);
     QTest::keyClick(&chart, Qt::Key_Escape);
     QVERIFY(chart.view() == chart.fullView());
-    plot.LogScale->setChecked(true);
+    plot.findChild<QCheckBox*>("LogScale")->setChecked(true);
     QCOMPARE(chart.yTickLabels(), (QStringList{"1E-4", "1E-3", "1E-2", "1E-1"}));
-    plot.LogScale->setChecked(false);
+    plot.findChild<QCheckBox*>("LogScale")->setChecked(false);
     // A second download redraws the plot with the new set, and a zoom stays.
     chart.setView({5, 15, 0, 0.01});
     pty.send("S07\nU1" + QByteArray("0.002\n0.003\n") + "\r\r");
-    QTRY_COMPARE(plot.Profiles->series().size(), 2);
+    QTRY_COMPARE(plot.findChild<ProfileChart*>("ProfileChart")->series().size(), 2);
     QVERIFY(chart.view() == (ProfileChart::View{5, 15, 0, 0.01}));
     QVERIFY(w.menus()->menuItem("Plotmenu") && w.menus()->toolButton("Plot"));
 }
@@ -200,7 +200,7 @@ void TestExtras::printPreviewShowsTheListing() {
     QPrinter printer;
     QPrintPreviewWidget preview(&printer);
     connect(&preview, &QPrintPreviewWidget::paintRequested, this,
-            [&](QPrinter* p) { PaintReport(w.session().store(), *p); });
+            [&](QPrinter* p) { paintReport(w.session().store(), *p); });
     preview.updatePreview();
     QVERIFY(preview.pageCount() >= 4);
     QVERIFY(w.menus()->menuItem("PrintPreviewmenu"));
@@ -279,7 +279,7 @@ void TestExtras::stopReadingsAndStatusBar() {
     QCOMPARE(meter.pty().receive(50), QByteArray("A"));
     QVERIFY(continuous->isChecked() && stop->isEnabled());
     // Continuous readings draw the plot's live trend.
-    TrendChart& trend = *w.ShowPlot().Trend;
+    TrendChart& trend = *w.showPlot().findChild<TrendChart*>("TrendChart");
     meter.pty().send(
         "U1M1N\x80R\x81"
         "0.5\n"
@@ -349,22 +349,22 @@ void TestExtras::layoutRestoredAtNextStart() {
     const QRect left(screen.topLeft() + QPoint(20, 30), screen.size() - QSize(40, 60));
     first.setGeometry(left);
     first.menus()->chooseSetEntry("Set 12");
-    PlotWindow& plot = first.ShowPlot();
+    PlotWindow& plot = first.showPlot();
     plot.chooseSets({2, 7});
-    plot.LogScale->setChecked(true);
-    first.Reading();
+    plot.findChild<QCheckBox*>("LogScale")->setChecked(true);
+    first.panel();
     first.readingSubWindow()->move(40, 50);
     QVERIFY(first.findChild<QMdiSubWindow*>("frmPlotWindow")->close());
-    first.ShowPlot();  // closed, not gone
+    first.showPlot();  // closed, not gone
     first.close();
     MainWindow& next = rig.start();
     QCOMPARE(next.geometry(), left);
     QCOMPARE(next.session().state().selectedSet, 12);
     QCOMPARE(next.menus()->toolButton("Getset")->toolTip(), QString("Download Set 12 (Shift+F5)"));
-    PlotWindow& again = next.ShowPlot();
+    PlotWindow& again = next.showPlot();
     QCOMPARE(again.chosenSets(), (QList<int>{2, 7}));
-    QVERIFY(again.LogScale->isChecked());
-    next.Reading();
+    QVERIFY(again.findChild<QCheckBox*>("LogScale")->isChecked());
+    next.panel();
     QCOMPARE(next.readingSubWindow()->pos(), QPoint(40, 50));
 }
 
@@ -385,9 +385,9 @@ void TestExtras::panelFitsTheWorkArea() {
     AppRig rig;
     MainWindow& w = rig.start();
     w.resize(window);
-    w.ViewMeter();
-    w.Reading().ShowLiveValue(0.003);
-    ReadingPanel& panel = w.Reading();
+    w.viewMeter();
+    w.panel().ShowLiveValue(0.003);
+    ReadingPanel& panel = w.panel();
     QWidget* area = w.findChild<QMdiArea*>("MDIClient")->viewport();
     QCOMPARE(panel.zoom() < 1.0, shrunk);
     // Every key is inside the work area, and the panel keeps its proportions.
@@ -398,17 +398,17 @@ void TestExtras::panelFitsTheWorkArea() {
     QVERIFY(std::abs(panel.digitsLabel->font().pointSizeF() - 48.75 * panel.zoom()) < 0.01);
     // The bar keeps its length in twips, and its width in twips stays the design's.
     QVERIFY(panel.BarFraction() > 0);
-    QCOMPARE(panel.meterBar->barLengthTwips(), BarLength(3975, panel.BarFraction()));
+    QCOMPARE(panel.meterBar->barLengthTwips(), barLength(3975, panel.BarFraction()));
     QCOMPARE(panel.meterBar->widthTwips(), 3975.0);
 }
 
 void TestExtras::liveTrendKeepsTheLastValuesOfARun() {
     AppRig rig;
     MainWindow& w = rig.start();
-    PlotWindow& plot = w.ShowPlot();
-    TrendChart& chart = *plot.Trend;
+    PlotWindow& plot = w.showPlot();
+    TrendChart& chart = *plot.findChild<TrendChart*>("TrendChart");
     LiveTrend& trend = w.trend();
-    QCOMPARE(plot.Profiles->shownSentence(), QString("No readings to plot"));
+    QCOMPARE(plot.findChild<ProfileChart*>("ProfileChart")->shownSentence(), QString("No readings to plot"));
     QCOMPARE(chart.shownSentence(), QString("No continuous readings yet"));
     const QDateTime start = QDateTime::currentDateTime();
     trend.add(start, 1.0);  // no run: not part of any trend

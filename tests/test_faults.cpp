@@ -277,9 +277,9 @@ void TestFaults::fileWriteFailuresReported() {
         if (command == "save")
             w.files().Save();
         else if (command == "text")
-            w.files().ExportText();
+            w.files().exportText();
         else if (command == "csv")
-            w.files().ExportCsv();
+            w.files().exportCsv();
         else
             w.Print();  // to a PDF file
     };

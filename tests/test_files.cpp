@@ -267,7 +267,7 @@ void TestFiles::readOnlyTargets() {
     else if (command == "save")
         rig.files->Save();
     else
-        rig.files->ExportText();
+        rig.files->exportText();
     QCOMPARE(readAll(target), before);
     if (command == "open") {
         // Open only reads: a write-protected file opens.
@@ -288,8 +288,8 @@ void TestFiles::cancelledDialogsKeepNames() {
                        << ""
                        << "";
     rig.files->Open();
-    rig.files->SaveAs();
-    rig.files->ExportText();
+    rig.files->saveAs();
+    rig.files->exportText();
     QCOMPARE(rig.files->mDataFileName, QString("old.dat"));
     QCOMPARE(rig.files->mExportFileName, QString("old.txt"));
     QCOMPARE(rig.dialog.shown.size(), 3);
@@ -320,7 +320,7 @@ void TestFiles::exportBytes() {
     old.write(QByteArray(50000, 'o'));
     old.close();
     rig.dialog.answers << target;
-    rig.files->ExportText();
+    rig.files->exportText();
     const QByteArray bytes = readAll(target);
     QVERIFY(bytes.endsWith("\r\n"));
     const QList<QByteArray> lines = bytes.chopped(2).split('\n');
@@ -343,7 +343,7 @@ void TestFiles::exportBytes() {
 void TestFiles::exportEmptyTable() {
     Rig rig(false);
     rig.dialog.answers << rig.path("empty.txt");
-    rig.files->ExportText();
+    rig.files->exportText();
     QCOMPARE(readAll(rig.path("empty.txt")), TextExport::headerLine());
 }
 
@@ -396,7 +396,7 @@ void TestFiles::reportToPdf() {
     rig.fill();
     rig.store.writeReading(30, 1, "7.777777");
     rig.dialog.answers << rig.path("report.pdf");
-    PrintReadings(rig.store, rig.dialog, rig.messages);
+    printReadings(rig.store, rig.dialog, rig.messages);
     QCOMPARE(rig.dialog.shown.first().title, QString("Print Schedule"));
     QProcess p;
     p.start("pdftotext", {"-layout", rig.path("report.pdf"), "-"});
@@ -415,7 +415,7 @@ void TestFiles::reportToPdf() {
 void TestFiles::printCancelled() {
     Rig rig;
     rig.dialog.answers << "";
-    PrintReadings(rig.store, rig.dialog, rig.messages);
+    printReadings(rig.store, rig.dialog, rig.messages);
     QCOMPARE(rig.dialog.shown.size(), 1);
     QVERIFY2(rig.messages.texts.isEmpty(), "a cancelled print is no failure");
 }

@@ -35,8 +35,8 @@ public:
     PortHost(MeterSession& s, SessionState& v) : session(s), vars(v) {}
     void SetUnits() override { vars.meter.unitsText = Meter::unitsText(vars.meter.units()); }
     void SetMode() override { vars.meter.modeText = Meter::modeText(vars.meter.mode); }
-    void SendCommand(const QByteArray& command) override { session.SendCommand(command); }
-    void StoreShownReading() override { ++storesToPC; }
+    void sendCommand(const QByteArray& command) override { session.sendCommand(command); }
+    void storeShownReading() override { ++storesToPC; }
     MeterSession& session;
     SessionState& vars;
     int storesToPC = 0;
@@ -206,7 +206,7 @@ void TestPanel::generalFormat_data() {
 void TestPanel::generalFormat() {
     QFETCH(double, v);
     QFETCH(QString, text);
-    QCOMPARE(FormatGeneral(v), text);
+    QCOMPARE(formatGeneral(v), text);
 }
 
 void TestPanel::keys_data() {
@@ -303,7 +303,7 @@ void TestPanel::keys() {
     rig.press(key);
     QCOMPARE(rig.pty.receive(60), bytes);
     const Keypad& kp = rig.panel->keypad();
-    QCOMPARE(kp.visibleFrame(), frame);
+    QCOMPARE(kp.visiblePage(), frame);
     if (frame == 1) QCOMPARE(kp.selectionPage(), selection);
     QCOMPARE(rig.panel->displayFrame->isVisibleTo(rig.panel.get()), frame == 1);
     QCOMPARE(kp.SelectSetMode(), flags == "S");
@@ -320,7 +320,7 @@ void TestPanel::keys() {
         QVERIFY(rig.panel->button(kKeys.value(key))->isChecked() || code == 1);
     }
     QTRY_VERIFY(!rig.panel->releaseTimer.isActive());
-    QCOMPARE(kp.visibleFrame(), frameAfterTick);
+    QCOMPARE(kp.visiblePage(), frameAfterTick);
     QCOMPARE(kp.PressedKey(), 0);
     QCOMPARE(rig.messages.texts, QStringList());
 }
@@ -344,7 +344,7 @@ void TestPanel::menuThenOffWithinRelease() {
     QCOMPARE(rig.pty.receive(60), QByteArray("MQ"));
     QVERIFY(!rig.panel->menuButton->isChecked());
     QTRY_VERIFY(!rig.panel->releaseTimer.isActive());
-    QCOMPARE(rig.panel->keypad().visibleFrame(), 1);  // the Main Menu page never shows
+    QCOMPARE(rig.panel->keypad().visiblePage(), 1);  // the Main Menu page never shows
     QVERIFY(!rig.panel->offButton->isChecked());
 }
 
@@ -355,9 +355,9 @@ void TestPanel::recallThenEscWithinRelease() {
     rig.panel->releaseTimer.setInterval(300);
     rig.press("Recall Esc2");
     QCOMPARE(rig.pty.receive(60), QByteArray("XF"));
-    QCOMPARE(rig.panel->keypad().visibleFrame(), 2);
+    QCOMPARE(rig.panel->keypad().visiblePage(), 2);
     QVERIFY(rig.panel->mainMenuPage->isVisibleTo(rig.panel.get()));
-    QTRY_COMPARE(rig.panel->keypad().visibleFrame(), 4);
+    QTRY_COMPARE(rig.panel->keypad().visiblePage(), 4);
     QVERIFY(rig.panel->recallMenuPage->isVisibleTo(rig.panel.get()));
 }
 
@@ -375,7 +375,7 @@ void TestPanel::walkWithoutPort() {
     Rig rig(false);
     rig.tmp.remove();  // the link is gone: the port cannot open
     rig.press("Menu tick Memory tick Recall tick SelectSet tick Up Enter Esc3 NewSet tick Enter");
-    QCOMPARE(rig.panel->keypad().visibleFrame(), 1);
+    QCOMPARE(rig.panel->keypad().visiblePage(), 1);
     QVERIFY(!rig.panel->keypad().selectionPage());
     // Every key that sends a command tried to open the port and said why it could not.
     QCOMPARE(rig.messages.texts.size(), 9);
@@ -394,7 +394,7 @@ void TestPanel::showingAndHidingKeepsState() {
     rig.panel->show();
     QCOMPARE(rig.panel->digitsLabel->text(), QString("120"));
     QCOMPARE(rig.panel->meterBar->barLengthTwips(), 1590L);
-    QCOMPARE(rig.panel->keypad().visibleFrame(), 2);
+    QCOMPARE(rig.panel->keypad().visiblePage(), 2);
     QCOMPARE(rig.panel->storeDestinationLabel->text(), QString("(to Meter memory)"));
 }
 

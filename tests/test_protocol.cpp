@@ -13,7 +13,7 @@ public:
     explicit RecordingHost(const DownloadPosition& d) : download(d) {}
     void ShowUnitsText() override { calls << "ShowUnitsText"; }
     void ShowModeText() override { calls << "ShowModeText"; }
-    void ShowBandUnits() override { calls << "ShowBandUnits"; }
+    void showBandUnits() override { calls << "showBandUnits"; }
     void ShowSetNumber() override { calls << "ShowSetNumber"; }
     void ShowReadingNumber() override { calls << "ShowReadingNumber"; }
     void ShowBeeperState(int code) override {

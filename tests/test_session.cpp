@@ -220,7 +220,7 @@ void TestSession::lineScenarios() {
                 QVERIFY(session.setStoreToPC(true));
                 break;
             case Step::Store:
-                session.StoreShownReading();
+                session.storeShownReading();
                 break;
             case Step::Open: {
                 const QString path = rig.env.root() + "/short.dat";
@@ -247,12 +247,12 @@ void TestSession::lineScenarios() {
                  c.section('=', 1) + " at " + c.section('=', 0, 0));
     }
     if (!digits.isEmpty())
-        QCOMPARE(w.Reading().digitsLabel->text(), digits);
+        QCOMPARE(w.panel().digitsLabel->text(), digits);
     else
         QVERIFY(shown.isEmpty());
     // A value cut by a discard is never shown: every value shown is one the meter sent whole.
     for (double v : shown) QVERIFY2(v == 0.5 || v == 0.7, qPrintable(QString::number(v)));
-    QCOMPARE(w.Reading().storeDestinationLabel->text(), storeLabel);
+    QCOMPARE(w.panel().storeDestinationLabel->text(), storeLabel);
     QCOMPARE(got, meterGot);
     QTRY_COMPARE(rig.messages.texts, messages);
 }
@@ -301,11 +301,11 @@ void TestSession::unitsPerSetSurviveARestart() {
     QCOMPARE(db.setUnits(4), std::optional<Meter::Units>(Meter::Units::SI));
     QCOMPARE(db.setUnits(5), std::optional<Meter::Units>());
     // The plot labels its axis in the units the sets were downloaded in.
-    PlotWindow& plot = again.ShowPlot();
+    PlotWindow& plot = again.showPlot();
     plot.chooseSets({3});
-    QCOMPARE(plot.Profiles->yLabel(), QString("Susceptibility (CGS)"));
+    QCOMPARE(plot.findChild<ProfileChart*>("ProfileChart")->yLabel(), QString("Susceptibility (CGS)"));
     plot.chooseSets({3, 4});
-    QCOMPARE(plot.Profiles->yLabel(), QString("Susceptibility (SI and CGS)"));
+    QCOMPARE(plot.findChild<ProfileChart*>("ProfileChart")->yLabel(), QString("Susceptibility (SI and CGS)"));
     // A file opened in their place was not downloaded: its units are not known.
     const QString file = rig.env.root() + "/s.dat";
     rig.dialog.answers << file << file;

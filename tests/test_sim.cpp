@@ -24,7 +24,7 @@ public:
                 ++failures;
         }
     }
-    void ShowBandUnits() override { ++unitsReports; }
+    void showBandUnits() override { ++unitsReports; }
     void ShowSetNumber() override { ++setReports; }
     void ShowReadingNumber() override { ++readingReports; }
     void ShowBeeperState(int) override { ++beeperReports; }
@@ -247,14 +247,14 @@ void TestSim::captureAndUnitsKeyThroughTheSimulator() {
     QVERIFY(sim.p.waitForReadyRead(5000));
     MainWindow& w = rig.start();
     w.session().CaptureCurrentReading();
-    QTRY_VERIFY(w.Reading().digitsLabel->text() != "0000");
+    QTRY_VERIFY(w.panel().digitsLabel->text() != "0000");
     QVERIFY(w.session().state().lastRequest == Request::Live);
-    QCOMPARE(w.Reading().setLabel->text(), QString("S1"));
-    w.Reading().press(Key::Menu);
-    QTRY_COMPARE(w.Reading().keypad().visibleFrame(), 2);
-    w.Reading().press(Key::Units);
+    QCOMPARE(w.panel().setLabel->text(), QString("S1"));
+    w.panel().press(Key::Menu);
+    QTRY_COMPARE(w.panel().keypad().visiblePage(), 2);
+    w.panel().press(Key::Units);
     QTRY_COMPARE(w.session().state().meter.units(), Meter::Units::CGS);
-    QCOMPARE(w.Reading().unitsLabel->text(), QString("Units CGS"));
+    QCOMPARE(w.panel().unitsLabel->text(), QString("Units CGS"));
     QVERIFY(rig.messages.texts.isEmpty());
 }
 

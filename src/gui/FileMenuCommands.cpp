@@ -41,7 +41,7 @@ bool FileMenuCommands::chooseFile(QString& rememberedName, const QString& title,
     rememberedName = fd.FileTitle;
     *path = fd.FileName;
     // Reading needs no write access; only a file about to be replaced is checked.
-    if (!open && FileCommands::IsReadOnlyFile(*path)) {
+    if (!open && FileCommands::isReadOnlyFile(*path)) {
         d.messages.tell(Msg::ReadOnlyFile);
         return false;
     }
@@ -121,7 +121,7 @@ void FileMenuCommands::markModified() {
     if (documentChanged) documentChanged();
 }
 
-void FileMenuCommands::ExportText() {
+void FileMenuCommands::exportText() {
     QString path;
     if (!chooseFile(mExportFileName, QStringLiteral("Export Data to Text file"), kTextFilter, false,
                     &path))
@@ -129,7 +129,7 @@ void FileMenuCommands::ExportText() {
     report(FileCommands::exportText(d.store, path));
 }
 
-void FileMenuCommands::ExportCsv() {
+void FileMenuCommands::exportCsv() {
     QString path;
     if (!chooseFile(mExportFileName, QStringLiteral("Export CSV"), kCsvFilter, false, &path))
         return;

@@ -46,12 +46,12 @@ public:
     /** @brief Saves the table to a data file (a new file replaces the old one only when whole). */
     void Save();
     /** @brief The same as Save. */
-    void SaveAs() { Save(); }
+    void saveAs() { Save(); }
     /** @brief Export Data: the table as tab-separated text. */
-    void ExportText();
+    void exportText();
     /** @brief The sets that hold readings as comma-separated values; the dialog's second file
      *  type chooses the decimal comma. */
-    void ExportCsv();
+    void exportCsv();
 
     inline static const QString kDataFilter =
         QStringLiteral("Data Files (*.dat)|*.dat|All Files (*.*)|*.*");

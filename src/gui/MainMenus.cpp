@@ -84,8 +84,8 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("Viewmenu"));
-    item(view, QStringLiteral("&Data"), QStringLiteral("Datamenu"), {}, cmd.ViewData);
-    item(view, QStringLiteral("&Meter"), QStringLiteral("Metermenu"), {}, cmd.ViewMeter);
+    item(view, QStringLiteral("&Data"), QStringLiteral("Datamenu"), {}, cmd.viewData);
+    item(view, QStringLiteral("&Meter"), QStringLiteral("Metermenu"), {}, cmd.viewMeter);
     item(view, QStringLiteral("&Plot"), QStringLiteral("Plotmenu"), {}, cmd.Plot);
 
     QMenu* down = bar->addMenu(QStringLiteral("&Download"));

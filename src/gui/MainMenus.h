@@ -12,7 +12,7 @@ class QMainWindow;
 /** @brief The operations the menus and the tool bar reach. */
 struct MainCommands {
     std::function<void()> New, Open, Close, Save, SaveAs, Print, Export, Exit;
-    std::function<void()> ViewData, ViewMeter;
+    std::function<void()> viewData, viewMeter;
     std::function<void()> DownloadCurrentSet, DownloadSelectedSet, DownloadAllSets;
     std::function<void()> CaptureCurrentReading, ShowContinuousReadings, StopReadings;
     std::function<void(const QString&)> OpenRecent;  ///< a file of the recent files list

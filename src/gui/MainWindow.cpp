@@ -95,12 +95,12 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.Open = [this] { m_files.Open(); };
     cmds.Close = [this] { m_files.Close(); };
     cmds.Save = [this] { m_files.Save(); };
-    cmds.SaveAs = [this] { m_files.SaveAs(); };
+    cmds.SaveAs = [this] { m_files.saveAs(); };
     cmds.Print = [this] { Print(); };
-    cmds.Export = [this] { m_files.ExportText(); };
+    cmds.Export = [this] { m_files.exportText(); };
     cmds.Exit = [this] { close(); };
-    cmds.ViewData = [this] { ViewData(); };
-    cmds.ViewMeter = [this] { ViewMeter(); };
+    cmds.viewData = [this] { viewData(); };
+    cmds.viewMeter = [this] { viewMeter(); };
     cmds.DownloadCurrentSet = [&s] { s.DownloadCurrentSet(); };
     cmds.DownloadSelectedSet = [&s] { s.DownloadSelectedSet(); };
     cmds.DownloadAllSets = [&s] { s.DownloadAllSets(); };
@@ -108,12 +108,12 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.ShowContinuousReadings = [&s] { s.ShowContinuousReadings(); };
     cmds.StopReadings = [&s] { s.stopReadings(); };
     cmds.OpenRecent = [this](const QString& path) { m_files.openPath(path); };
-    cmds.StoreFunction = [this] { ShowOptions(); };
+    cmds.StoreFunction = [this] { showOptions(); };
     cmds.CommPort = [this] { ShowCommPortDialog(); };
-    cmds.About = [this] { ShowAbout(); };
-    cmds.Plot = [this] { ShowPlot(); };
-    cmds.ExportCsv = [this] { m_files.ExportCsv(); };
-    cmds.PrintPreview = [this] { PrintPreview(); };
+    cmds.About = [this] { showAbout(); };
+    cmds.Plot = [this] { showPlot(); };
+    cmds.ExportCsv = [this] { m_files.exportCsv(); };
+    cmds.PrintPreview = [this] { printPreview(); };
     cmds.SelectSet = [this](const QString& set) {
         m_session.selectSet(set.toInt());
         if (m_settings) m_settings->setValue(kLayoutSection, kSelectedSetKey, set);
@@ -132,7 +132,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
 
     connectSession();
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
-        if (w && w == m_readingSub && m_reading) m_reading->Activate();
+        if (w && w == m_readingSub && m_reading) m_reading->activate();
     });
 }
 
@@ -144,23 +144,23 @@ void MainWindow::connectSession() {
     connect(&s, &MeterSession::downloadProgressed, this, &MainWindow::onDownloadProgressed);
     connect(&s, &MeterSession::downloadEnded, this, &MainWindow::onDownloadEnded);
     connect(&s, &MeterSession::liveRequested, this, [this] {
-        HideData();
-        ShowReading();
+        hideSetsWindow();
+        showPanel();
     });
-    connect(&s, &MeterSession::panelUnitsChanged, this, [this] { Reading().ShowUnitsText(); });
-    connect(&s, &MeterSession::panelModeChanged, this, [this] { Reading().ShowModeText(); });
+    connect(&s, &MeterSession::panelUnitsChanged, this, [this] { panel().ShowUnitsText(); });
+    connect(&s, &MeterSession::panelModeChanged, this, [this] { panel().ShowModeText(); });
     connect(&s, &MeterSession::bandUnitsChanged, this,
             [this] { m_unitsBand->setText(m_session.state().meter.unitsText); });
-    connect(&s, &MeterSession::meterSetChanged, this, [this] { Reading().ShowSetNumber(); });
+    connect(&s, &MeterSession::meterSetChanged, this, [this] { panel().ShowSetNumber(); });
     connect(&s, &MeterSession::meterReadingChanged, this,
-            [this] { Reading().ShowReadingNumber(); });
+            [this] { panel().ShowReadingNumber(); });
     connect(&s, &MeterSession::beeperChanged, this,
-            [this](int code) { Reading().ShowBeeperState(code); });
-    connect(&s, &MeterSession::liveValue, this, [this](double v) { Reading().ShowLiveValue(v); });
+            [this](int code) { panel().ShowBeeperState(code); });
+    connect(&s, &MeterSession::liveValue, this, [this](double v) { panel().ShowLiveValue(v); });
     connect(&s, &MeterSession::storeDestinationChanged, this,
-            [this](bool toPC) { Reading().setStoreDestination(toPC); });
+            [this](bool toPC) { panel().setStoreDestination(toPC); });
     connect(&s, &MeterSession::storedToPC, this, [this](int set, int reading) {
-        Reading().showStoredAt(set, reading);
+        panel().showStoredAt(set, reading);
         m_files.markModified();
     });
     connect(&s, &MeterSession::continuousChanged, this,
@@ -236,7 +236,7 @@ void MainWindow::saveLayout() {
         m_settings->setValue(kLayoutSection, kPlotSetsKey, sets.join(QLatin1Char(',')));
         m_settings->setValue(
             kLayoutSection, kPlotLogKey,
-            m_plot->LogScale->isChecked() ? QStringLiteral("true") : QStringLiteral("false"));
+            m_plot->logScale() ? QStringLiteral("true") : QStringLiteral("false"));
     }
 }
 
@@ -256,13 +256,13 @@ void MainWindow::start() {
     applyResizeRule();
     m_unitsBand->setText(m_session.state().meter.unitsText);
     show();
-    ShowData();
+    showSetsWindow();
     m_session.openReadings();
     m_session.connectMeter();
     m_status->showConnection();
 }
 
-MainWindow::DataWindowSize MainWindow::ResizeRule(double heightTwips, double widthTwips) {
+MainWindow::DataWindowSize MainWindow::resizeRule(double heightTwips, double widthTwips) {
     DataWindowSize size;
     size.DataWindowHeight = static_cast<std::int32_t>(Twips::roundHalfEven(heightTwips - 750));
     size.DataWindowWidth = static_cast<std::int32_t>(Twips::roundHalfEven(widthTwips - 200));
@@ -270,7 +270,7 @@ MainWindow::DataWindowSize MainWindow::ResizeRule(double heightTwips, double wid
 }
 
 void MainWindow::applyResizeRule() {
-    m_dataWindowSize = ResizeRule(Twips::fromPixels(height(), logicalDpiY()),
+    m_dataWindowSize = resizeRule(Twips::fromPixels(height(), logicalDpiY()),
                                   Twips::fromPixels(width(), logicalDpiX()));
 }
 
@@ -312,16 +312,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // ---- downloads ----
 
 void MainWindow::onDownloadRequested(int maximum) {
-    HideReading();
-    ShowData();
+    hidePanel();
+    showSetsWindow();
     m_progressMaximum = maximum;
-    Progress().progressBar->setMaximum(maximum);
+    progress().progressBar->setMaximum(maximum);
     m_menus->setDownloadRunning(true);
 }
 
 void MainWindow::onDownloadProgressed() {
     m_files.markModified();
-    ProgressDialog& p = Progress();
+    ProgressDialog& p = progress();
     if (!p.isVisible()) p.show();
     const DownloadPosition& d = m_session.downloadProgress();
     p.setProgress(d.received, d.set, d.position);
@@ -329,11 +329,11 @@ void MainWindow::onDownloadProgressed() {
 
 void MainWindow::onDownloadEnded() {
     closeProgress();
-    Data().refreshGrid();
+    setsWindow().refreshGrid();
     m_menus->setDownloadRunning(false);
 }
 
-ProgressDialog& MainWindow::Progress() {
+ProgressDialog& MainWindow::progress() {
     if (!m_progress) {
         m_progress = new ProgressDialog([this] { m_session.cancelDownload(); }, this);
         m_progress->progressBar->setMaximum(m_progressMaximum);
@@ -350,7 +350,7 @@ void MainWindow::closeProgress() {
 
 // ---- windows ----
 
-PlotWindow& MainWindow::ShowPlot() {
+PlotWindow& MainWindow::showPlot() {
     if (!m_plot) {
         m_plot = new PlotWindow(m_session.store(), m_session.state(), m_trend, m_fileDialog,
                                 m_printDialog, m_messages);
@@ -388,33 +388,33 @@ void MainWindow::ShowCommPortDialog() {
     dlg->show();
 }
 
-void MainWindow::Print() { PrintReadings(m_session.store(), m_printDialog, m_messages); }
-void MainWindow::PrintPreview() { PreviewReadings(m_session.store(), this); }
+void MainWindow::Print() { printReadings(m_session.store(), m_printDialog, m_messages); }
+void MainWindow::printPreview() { previewReadings(m_session.store(), this); }
 
-void MainWindow::ViewData() {
-    HideReading();
-    ShowData();
+void MainWindow::viewData() {
+    hidePanel();
+    showSetsWindow();
 }
 
-void MainWindow::ViewMeter() {
-    ShowReading();
-    HideData();
+void MainWindow::viewMeter() {
+    showPanel();
+    hideSetsWindow();
 }
 
-void MainWindow::ShowOptions() {
+void MainWindow::showOptions() {
     auto* dlg = new OptionsDialog(
         m_session.state(), [this](bool toPC) { return m_session.setStoreToPC(toPC); }, m_messages,
         this);
     dlg->show();
 }
 
-void MainWindow::ShowAbout() {
+void MainWindow::showAbout() {
     auto* dlg = new AboutDialog(Version::text(), this);
     dlg->show();
     dlg->raise();
 }
 
-SetsWindow& MainWindow::Data() {
+SetsWindow& MainWindow::setsWindow() {
     if (!m_data) {
         m_data = new SetsWindow(m_session.store(), m_dataWindowSize.DataWindowWidth,
                                 m_dataWindowSize.DataWindowHeight);
@@ -430,7 +430,7 @@ SetsWindow& MainWindow::Data() {
     return *m_data;
 }
 
-ReadingPanel& MainWindow::Reading() {
+ReadingPanel& MainWindow::panel() {
     if (!m_reading) {
         m_reading = new ReadingPanel(m_session.state(), *this);
         m_readingSub = m_mdi->addSubWindow(m_reading, Qt::SubWindow | Qt::WindowTitleHint |
@@ -450,8 +450,8 @@ ReadingPanel& MainWindow::Reading() {
     return *m_reading;
 }
 
-void MainWindow::HideReading() {
-    Reading();
+void MainWindow::hidePanel() {
+    panel();
     m_readingSub->hide();
 }
 
@@ -465,21 +465,21 @@ void MainWindow::fitPanel() {
     m_readingSub->move(placedOnScreen(m_readingSub->geometry(), area).topLeft());
 }
 
-void MainWindow::ShowReading() {
-    Reading();
+void MainWindow::showPanel() {
+    panel();
     fitPanel();
     m_readingSub->show();
     m_readingSub->raise();
     m_mdi->setActiveSubWindow(m_readingSub);
 }
 
-void MainWindow::HideData() {
-    Data();
+void MainWindow::hideSetsWindow() {
+    setsWindow();
     m_dataSub->hide();
 }
 
-void MainWindow::ShowData() {
-    Data();
+void MainWindow::showSetsWindow() {
+    setsWindow();
     m_dataSub->show();
     m_dataSub->raise();
     m_mdi->setActiveSubWindow(m_dataSub);
@@ -489,8 +489,8 @@ void MainWindow::ShowData() {
 
 void MainWindow::SetUnits() { m_session.SetUnits(); }
 void MainWindow::SetMode() { m_session.SetMode(); }
-void MainWindow::SendCommand(const QByteArray& command) { m_session.SendCommand(command); }
-void MainWindow::StoreShownReading() { m_session.StoreShownReading(); }
+void MainWindow::sendCommand(const QByteArray& command) { m_session.sendCommand(command); }
+void MainWindow::storeShownReading() { m_session.storeShownReading(); }
 
 // ---- the band's progress bar ----
 

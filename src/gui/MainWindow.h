@@ -54,7 +54,7 @@ public:
     void start();
 
     /** @brief Base sizes of the sets window (twips) from the main window's size (twips). */
-    static DataWindowSize ResizeRule(double heightTwips, double widthTwips);
+    static DataWindowSize resizeRule(double heightTwips, double widthTwips);
     /** @brief @p window moved, and shrunk where it must be, to lie wholly on @p screen. */
     static QRect placedOnScreen(const QRect& window, const QRect& screen);
     const DataWindowSize& dataWindowSize() const { return m_dataWindowSize; }
@@ -69,9 +69,9 @@ public:
     static constexpr int kRecentFiles = 8;
 
     /** @brief The sets window, created on first use. */
-    SetsWindow& Data();
+    SetsWindow& setsWindow();
     /** @brief The meter panel, created hidden on first use. */
-    ReadingPanel& Reading();
+    ReadingPanel& panel();
     bool readingExists() const { return m_reading != nullptr; }
     QMdiSubWindow* dataSubWindow() const { return m_dataSub; }
     QMdiSubWindow* readingSubWindow() const { return m_readingSub; }
@@ -83,15 +83,15 @@ public:
     QToolBar* toolBar() const { return m_toolBar; }
 
 public Q_SLOTS:
-    void ViewData();
-    void ViewMeter();
-    void ShowOptions();
-    void ShowAbout();
+    void viewData();
+    void viewMeter();
+    void showOptions();
+    void showAbout();
     void ShowCommPortDialog();
     /** @brief The profile plot, created on first use. */
-    PlotWindow& ShowPlot();
+    PlotWindow& showPlot();
     void Print();
-    void PrintPreview();
+    void printPreview();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -102,8 +102,8 @@ private:
     // PanelHost
     void SetUnits() override;
     void SetMode() override;
-    void SendCommand(const QByteArray& command) override;
-    void StoreShownReading() override;
+    void sendCommand(const QByteArray& command) override;
+    void storeShownReading() override;
     // ProgressBarControl
     void setMax(double max) override;
     double max() const override;
@@ -122,11 +122,11 @@ private:
     void applyResizeRule();
     /** @brief Shrinks the panel, in proportion, where the work area is too small for all of it. */
     void fitPanel();
-    void HideReading();
-    void ShowReading();
-    void HideData();
-    void ShowData();
-    ProgressDialog& Progress();
+    void hidePanel();
+    void showPanel();
+    void hideSetsWindow();
+    void showSetsWindow();
+    ProgressDialog& progress();
     void closeProgress();
     void onDownloadRequested(int maximum);
     void onDownloadProgressed();

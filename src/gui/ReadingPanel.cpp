@@ -268,19 +268,19 @@ void ReadingPanel::syncFromKeypad() {
           static_cast<QWidget*>(selectionEscapeButton)})
         w->setVisible(sel);
     if (sel) selectionTitleLabel->setText(m_keypad.selectionTitle());
-    const int frame = m_keypad.visibleFrame();
-    displayFrame->setVisible(frame == Keypad::Frame1);
-    mainMenuPage->setVisible(frame == Keypad::Frame2);
-    memoryMenuPage->setVisible(frame == Keypad::Frame3);
-    recallMenuPage->setVisible(frame == Keypad::Frame4);
-    deleteMenuPage->setVisible(frame == Keypad::Frame5);
+    const int frame = m_keypad.visiblePage();
+    displayFrame->setVisible(frame == Keypad::DisplayPage);
+    mainMenuPage->setVisible(frame == Keypad::MainMenuPage);
+    memoryMenuPage->setVisible(frame == Keypad::MemoryMenuPage);
+    recallMenuPage->setVisible(frame == Keypad::RecallMenuPage);
+    deleteMenuPage->setVisible(frame == Keypad::DeleteMenuPage);
     for (auto& [k, b] : m_buttons) {
         const int code = static_cast<int>(k);
         if (code <= Keypad::kLatchingKeys) b->setChecked(m_keypad.selected(code));
     }
 }
 
-void ReadingPanel::Activate() {
+void ReadingPanel::activate() {
     m_host.SetUnits();
     unitsLabel->setText(m_vars.meter.unitsText);
     m_host.SetMode();
@@ -322,7 +322,7 @@ void ReadingPanel::ShowLiveValue(double v) {
     fullScaleLabel->setText(s.fullScale);
     digitsLabel->setText(s.digits);
     exponentLabel->setText(s.exponent);
-    meterBar->drawBar(BarLength(meterBar->widthTwips(), s.fraction));
+    meterBar->drawBar(barLength(meterBar->widthTwips(), s.fraction));
 }
 
 void ReadingPanel::setStoreDestination(bool toPC) {
@@ -335,8 +335,8 @@ void ReadingPanel::showStoredAt(int set, int reading) {
 }
 
 void ReadingPanel::press(Key k) {
-    for (const QByteArray& cmd : m_keypad.commands(k, m_vars.storeToPC)) m_host.SendCommand(cmd);
-    if (k == Key::Store && m_vars.storeToPC) m_host.StoreShownReading();
+    for (const QByteArray& cmd : m_keypad.commands(k, m_vars.storeToPC)) m_host.sendCommand(cmd);
+    if (k == Key::Store && m_vars.storeToPC) m_host.storeShownReading();
     m_keypad.press(k);
     // Enabling a running release timer leaves its countdown as it is.
     if (m_keypad.timerWanted() && !releaseTimer.isActive()) releaseTimer.start();

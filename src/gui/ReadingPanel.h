@@ -20,9 +20,9 @@ public:
     virtual void SetUnits() = 0;
     virtual void SetMode() = 0;
     /** @brief Writes a command to the meter, opening the port first when it is closed. */
-    virtual void SendCommand(const QByteArray& command) = 0;
+    virtual void sendCommand(const QByteArray& command) = 0;
     /** @brief Store with the PC database chosen: keeps the shown reading in the table. */
-    virtual void StoreShownReading() = 0;
+    virtual void storeShownReading() = 0;
 };
 
 /** @brief The bar graph: a box from the left edge, as long as the bar fraction says. */
@@ -53,7 +53,7 @@ public:
     ReadingPanel(const SessionState& vars, PanelHost& host, QWidget* parent = nullptr);
 
     /** @brief The window became the active one: refresh units, mode, set and reading labels. */
-    void Activate();
+    void activate();
     void ShowReadingPage();
     void ShowSelectionPage();
     void ShowUnitsText();

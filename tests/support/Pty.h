@@ -9,6 +9,10 @@
  *  the program opens the slave device. */
 class Pty {
 public:
+    /** @brief The device goes, and with it any lock file left on it: a program a test killed
+     *  leaves its lock behind, and the kernel gives the device's number to the next
+     *  pseudo-terminal, perhaps in a test run as another user who may not remove it. */
+    ~Pty();
     bool ok() const { return m_terminal.isOpen(); }
     /** @brief The device the program opens (/dev/pts/N). */
     QString slavePath() const { return m_terminal.devicePath(); }

@@ -112,7 +112,7 @@ FileOutcome exportCsv(const ReadingsStore& store, const QString& path, bool deci
     return writeWhole(path, CsvExport::build(store, decimalComma));
 }
 
-bool IsReadOnlyFile(const QString& path) {
+bool isReadOnlyFile(const QString& path) {
     const QFileInfo fi(path);
     if (!fi.exists()) return false;
     // The read-only attribute is the owner's write permission; it holds for every user.

@@ -40,7 +40,7 @@ FileOutcome exportCsv(const ReadingsStore& store, const QString& path, bool deci
 
 /** @brief True when the file at @p path is set read-only (its owner's write permission is off,
  *  or this user may not write it). A missing file is not read-only. */
-bool IsReadOnlyFile(const QString& path);
+bool isReadOnlyFile(const QString& path);
 
 /** @brief Writes @p bytes to @p path through a temporary file that replaces it only when whole.
  *  Refuses special files. */

@@ -47,7 +47,7 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
         // into another set.
         dl.set = set ? *set : 0;
         if (!set) return FeedResult::Malformed;
-        host.BeginSet();
+        host.beginSet();
         return FeedResult::Taken;
     };
     if (st.skipToLineFeed) {
@@ -111,7 +111,7 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
         report.unitsDigit = *digit;
         report.unitsText = Meter::unitsText(report.units());
         if (lastRequest == Request::Live) host.ShowUnitsText();
-        if (lastRequest == Request::Download) host.ShowBandUnits();
+        if (lastRequest == Request::Download) host.showBandUnits();
         return FeedResult::Taken;
     }
     if (st.expectMode) {

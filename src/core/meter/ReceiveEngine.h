@@ -57,13 +57,13 @@ public:
     /** @brief The mode changed while live readings were asked for. */
     virtual void ShowModeText() {}
     /** @brief The units changed while a download was asked for. */
-    virtual void ShowBandUnits() {}
+    virtual void showBandUnits() {}
     virtual void ShowSetNumber() {}
     virtual void ShowReadingNumber() {}
     virtual void ShowBeeperState(int /*digit*/) {}
     virtual void ShowLiveValue(double /*value*/) {}
     /** @brief A set header ended: the values that follow belong to set DownloadPosition::set. */
-    virtual void BeginSet() {}
+    virtual void beginSet() {}
     /** @brief A downloaded value: valueText at position of set. */
     virtual void StoreReading() {}
     /** @brief Two carriage returns: the end of data. */

@@ -79,11 +79,11 @@ void Keypad::latch(int code) {
     m_timerWanted = true;
 }
 
-void Keypad::showMenu(Frame frame) { m_frame = frame; }
+void Keypad::showMenu(Page page) { m_page = page; }
 
 void Keypad::ShowReadingPage() {
     m_selection = false;
-    m_frame = Frame1;
+    m_page = DisplayPage;
     m_selected[static_cast<int>(Key::Store)] = false;
 }
 
@@ -91,7 +91,7 @@ void Keypad::ShowSelectionPage() {
     m_title = (m_selectSetMode || m_newSetMode) ? QStringLiteral("Select Set")
                                                 : QStringLiteral("Read Memory");
     m_selection = true;
-    m_frame = Frame1;
+    m_page = DisplayPage;
 }
 
 void Keypad::press(Key key) {
@@ -124,7 +124,7 @@ void Keypad::press(Key key) {
             ShowSelectionPage();
             break;
         case Key::Escape2:
-            showMenu(Frame2);
+            showMenu(MainMenuPage);
             break;
         case Key::Read:
             latch(code);
@@ -136,14 +136,14 @@ void Keypad::press(Key key) {
             ShowSelectionPage();
             break;
         case Key::Escape3:
-            showMenu(Frame3);
+            showMenu(MemoryMenuPage);
             break;
         case Key::Up:
         case Key::Down:
             break;
         case Key::Enter:
             if (m_selectSetMode) {
-                showMenu(Frame4);
+                showMenu(RecallMenuPage);
                 m_selectSetMode = false;
             }
             if (m_newSetMode) {
@@ -152,7 +152,7 @@ void Keypad::press(Key key) {
             }
             break;
         case Key::Escape5:
-            showMenu(Frame3);
+            showMenu(MemoryMenuPage);
             m_selectSetMode = false;
             m_newSetMode = false;
             break;
@@ -168,10 +168,10 @@ void Keypad::tick() {
     m_timerWanted = false;
     if (m_pressedKey >= 1 && m_pressedKey <= kLatchingKeys) m_selected[m_pressedKey] = false;
     if (m_pressedKey == static_cast<int>(Key::Menu))
-        showMenu(Frame2);
+        showMenu(MainMenuPage);
     else if (m_pressedKey == static_cast<int>(Key::Memory))
-        showMenu(Frame3);
+        showMenu(MemoryMenuPage);
     else if (m_pressedKey == static_cast<int>(Key::Recall))
-        showMenu(Frame4);
+        showMenu(RecallMenuPage);
     m_pressedKey = 0;
 }

@@ -40,7 +40,8 @@ enum class Key {
  *  pressed, and which letter each key sends. No widget, no port, no timer. */
 class Keypad {
 public:
-    enum Frame { Frame1 = 1, Frame2, Frame3, Frame4, Frame5 };
+    /// The pages of the panel, numbered as their frames ("Frame1".."Frame5").
+    enum Page { DisplayPage = 1, MainMenuPage, MemoryMenuPage, RecallMenuPage, DeleteMenuPage };
     static constexpr int kLatchingKeys = 16;
 
     /** @brief The letters a key sends now (none, one, or for Enter at most two). */
@@ -53,7 +54,7 @@ public:
     void ShowReadingPage();
     void ShowSelectionPage();
 
-    int visibleFrame() const { return m_frame; }
+    int visiblePage() const { return m_page; }
     /** @brief Frame1 shows the selection page (else the reading page). */
     bool selectionPage() const { return m_selection; }
     QString selectionTitle() const { return m_title; }
@@ -70,9 +71,9 @@ public:
 
 private:
     void latch(int code);
-    void showMenu(Frame frame);
+    void showMenu(Page page);
 
-    int m_frame = Frame1;
+    int m_page = DisplayPage;
     bool m_selection = false;
     QString m_title = QStringLiteral("Read Memory");
     bool m_selectSetMode = false;

@@ -39,7 +39,7 @@ const Row kCaseDSI[] = {{30000, "300,000", 30000}};
 const Row kCaseDOther[] = {{30000, "3,000,000", 300000}};
 }  // namespace
 
-LiveScale ScaleLiveValue(double v, int unitsCode) {
+LiveScale scaleLiveValue(double v, int unitsCode) {
     LiveScale out;
     if (unitsCode == 2 && v < 0.01) {
         out.scaleCase = 'A';
@@ -77,7 +77,7 @@ LiveScale ScaleLiveValue(double v, int unitsCode) {
     return out;
 }
 
-QString FormatGeneral(double v) {
+QString formatGeneral(double v) {
     if (std::isnan(v)) return QStringLiteral("NaN");
     if (std::isinf(v)) return v > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
     if (v == 0.0) return QStringLiteral("0");
@@ -102,7 +102,7 @@ QString FormatGeneral(double v) {
     return mantissa + exponent;
 }
 
-long BarLength(double width, double fraction) {
+long barLength(double width, double fraction) {
     const double l = std::nearbyint(width * fraction);
     if (!(l >= static_cast<double>(std::numeric_limits<int>::min()) &&
           l <= static_cast<double>(std::numeric_limits<int>::max())))
@@ -111,13 +111,13 @@ long BarLength(double width, double fraction) {
 }
 
 LiveDisplay::Shown LiveDisplay::show(double v, int unitsCode) {
-    const LiveScale sc = ScaleLiveValue(v, unitsCode);
+    const LiveScale sc = scaleLiveValue(v, unitsCode);
     if (sc.matched) {
         m_fullScale = sc.fullScaleText;
         m_fraction = sc.scaled / sc.divisor;
     }
     Shown out;
-    out.digits = FormatGeneral(sc.scaled);
+    out.digits = formatGeneral(sc.scaled);
     out.exponent = sc.exponentText;
     out.fullScale = m_fullScale;
     out.fraction = m_fraction;

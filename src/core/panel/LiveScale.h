@@ -14,14 +14,14 @@ struct LiveScale {
 
 /** @brief Picks case, scaled value, exponent and full-scale row for value @p v with units code
  *  @p unitsCode. */
-LiveScale ScaleLiveValue(double v, int unitsCode);
+LiveScale scaleLiveValue(double v, int unitsCode);
 
 /** @brief A number in the general format: up to 15 significant digits, no trailing zeros, no
  *  thousands separators ("123" for 0.00123 scaled by 100,000). */
-QString FormatGeneral(double v);
+QString formatGeneral(double v);
 
 /** @brief Bar length in twips: width times fraction, rounded to nearest with halves to even. */
-long BarLength(double width, double fraction);
+long barLength(double width, double fraction);
 
 /** @brief The bar's state between values: the last fraction survives an unmatched value. */
 class LiveDisplay {

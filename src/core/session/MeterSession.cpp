@@ -245,7 +245,7 @@ void MeterSession::stopReadings() {
     setActivity(Activity::Stopped);
 }
 
-void MeterSession::SendCommand(const QByteArray& command) {
+void MeterSession::sendCommand(const QByteArray& command) {
     // A key of the panel changes what the meter does: continuous readings are no longer known
     // to run.
     if (m_state.activity == Activity::Live) setActivity(Activity::Idle);
@@ -268,7 +268,7 @@ bool MeterSession::setStoreToPC(bool toPC) {
 void MeterSession::SetUnits() { m_state.meter.unitsText = Meter::unitsText(m_state.meter.units()); }
 void MeterSession::SetMode() { m_state.meter.modeText = Meter::modeText(m_state.meter.mode); }
 
-void MeterSession::StoreShownReading() {
+void MeterSession::storeShownReading() {
     const int set = m_state.meter.set;
     if (m_shownReading.isEmpty() || !Meter::isSet(set) || !m_store.isOpen()) {
         m_messages.tell(Msg::NothingToStore);
@@ -324,7 +324,7 @@ void MeterSession::onReceived(const QByteArray& bytes) {
 
 void MeterSession::ShowUnitsText() { Q_EMIT panelUnitsChanged(); }
 void MeterSession::ShowModeText() { Q_EMIT panelModeChanged(); }
-void MeterSession::ShowBandUnits() {
+void MeterSession::showBandUnits() {
     // The units of a set's download come right after its header. Only a label of the plot
     // depends on them; the readings themselves are stored either way.
     const int set = m_engine.download.set;
@@ -340,7 +340,7 @@ void MeterSession::ShowLiveValue(double value) {
     Q_EMIT liveValue(value);
 }
 
-void MeterSession::BeginSet() {
+void MeterSession::beginSet() {
     if (!isDownloading()) {
         // Set data the meter sends of its own accord is taken in; after a Cancel or a Stop, what
         // is still on its way belongs to no download until the next request.

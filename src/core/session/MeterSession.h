@@ -93,7 +93,7 @@ public Q_SLOTS:
     /** @brief Stops continuous readings ("P"). */
     void stopReadings();
     /** @brief Writes a panel key's command, opening the port first when it is closed. */
-    void SendCommand(const QByteArray& command);
+    void sendCommand(const QByteArray& command);
     /** @brief The set DownloadSelectedSet asks for, 1..30 (others are ignored). */
     void selectSet(int set);
     /** @brief Options: where Store puts new readings; saved at once. False when the setting
@@ -103,7 +103,7 @@ public Q_SLOTS:
     PortChoice choosePort(const QString& numberText);
     /** @brief Store with the PC database chosen: the reading the panel shows goes into the set
      *  the panel shows, at its first cleared position. */
-    void StoreShownReading();
+    void storeShownReading();
     /** @brief The units text from the units the meter reported. */
     void SetUnits();
     /** @brief The mode text from the mode the meter reported. */
@@ -144,12 +144,12 @@ private:
     // ReceiveHost
     void ShowUnitsText() override;
     void ShowModeText() override;
-    void ShowBandUnits() override;
+    void showBandUnits() override;
     void ShowSetNumber() override;
     void ShowReadingNumber() override;
     void ShowBeeperState(int digit) override;
     void ShowLiveValue(double value) override;
-    void BeginSet() override;
+    void beginSet() override;
     void StoreReading() override;
     void FinishDownload() override;
 

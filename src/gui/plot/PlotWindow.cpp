@@ -32,44 +32,47 @@ PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, con
       m_messages(messages) {
     setObjectName(QStringLiteral("frmPlot"));
     setWindowTitle(QStringLiteral("Plot"));
-    SetList = new QListWidget(this);
-    SetList->setObjectName(QStringLiteral("SetList"));
-    SetList->setMaximumWidth(110);
+    m_setList = new QListWidget(this);
+    m_setList->setObjectName(QStringLiteral("SetList"));
+    m_setList->setMaximumWidth(110);
     for (int s = 1; s <= 30; ++s) {
-        auto* item = new QListWidgetItem(QStringLiteral("Set %1").arg(s), SetList);
+        auto* item = new QListWidgetItem(QStringLiteral("Set %1").arg(s), m_setList);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
     showSetColours();
-    LogScale = new QCheckBox(QStringLiteral("&Log scale"), this);
-    SaveButton = new QPushButton(QStringLiteral("&Save Image..."), this);
-    PrintButton = new QPushButton(QStringLiteral("&Print..."), this);
-    ResetZoomButton = new QPushButton(QStringLiteral("&Reset Zoom"), this);
-    ResetZoomButton->setObjectName(QStringLiteral("ResetZoomButton"));
-    ResetZoomButton->setToolTip(QStringLiteral(
+    m_logScale = new QCheckBox(QStringLiteral("&Log scale"), this);
+    m_logScale->setObjectName(QStringLiteral("LogScale"));
+    m_saveButton = new QPushButton(QStringLiteral("&Save Image..."), this);
+    m_saveButton->setObjectName(QStringLiteral("SaveButton"));
+    m_printButton = new QPushButton(QStringLiteral("&Print..."), this);
+    m_printButton->setObjectName(QStringLiteral("PrintButton"));
+    m_resetZoomButton = new QPushButton(QStringLiteral("&Reset Zoom"), this);
+    m_resetZoomButton->setObjectName(QStringLiteral("ResetZoomButton"));
+    m_resetZoomButton->setToolTip(QStringLiteral(
         "Show all the readings again (Esc on the plot). Drag a rectangle on the plot, or press + "
         "and -, to zoom; the arrow keys move the view"));
-    ResetZoomButton->setEnabled(false);
-    ValueLabel = new QLabel(this);
-    ValueLabel->setObjectName(QStringLiteral("ValueLabel"));
-    ValueLabel->setText(QStringLiteral(" "));
-    Profiles = new ProfileChart(this);
-    Trend = new TrendChart(trend, this);
+    m_resetZoomButton->setEnabled(false);
+    m_valueLabel = new QLabel(this);
+    m_valueLabel->setObjectName(QStringLiteral("ValueLabel"));
+    m_valueLabel->setText(QStringLiteral(" "));
+    m_profiles = new ProfileChart(this);
+    m_trend = new TrendChart(trend, this);
     auto* side = new QVBoxLayout;
-    side->addWidget(SetList, 1);
-    side->addWidget(LogScale);
-    side->addWidget(ResetZoomButton);
-    side->addWidget(SaveButton);
-    side->addWidget(PrintButton);
+    side->addWidget(m_setList, 1);
+    side->addWidget(m_logScale);
+    side->addWidget(m_resetZoomButton);
+    side->addWidget(m_saveButton);
+    side->addWidget(m_printButton);
     auto* charts = new QSplitter(Qt::Vertical, this);
     charts->setObjectName(QStringLiteral("PlotSplitter"));
-    charts->addWidget(Profiles);
-    charts->addWidget(Trend);
+    charts->addWidget(m_profiles);
+    charts->addWidget(m_trend);
     charts->setStretchFactor(0, 2);
     charts->setStretchFactor(1, 1);
     auto* right = new QVBoxLayout;
     right->addWidget(charts, 1);
-    right->addWidget(ValueLabel);
+    right->addWidget(m_valueLabel);
     auto* lay = new QHBoxLayout(this);
     lay->addLayout(side);
     lay->addLayout(right, 1);
@@ -80,27 +83,27 @@ PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, con
     connect(&m_pending, &QTimer::timeout, this, &PlotWindow::refresh);
     connect(&m_store, &ReadingsStore::cellsChanged, this, [this] { m_pending.start(); });
     connect(&m_store, &ReadingsStore::reloaded, this, [this] { m_pending.start(); });
-    connect(SetList, &QListWidget::itemChanged, this, &PlotWindow::redraw);
-    connect(LogScale, &QCheckBox::toggled, this, &PlotWindow::redraw);
-    connect(SaveButton, &QPushButton::clicked, this, &PlotWindow::savePlot);
-    connect(PrintButton, &QPushButton::clicked, this, &PlotWindow::printPlot);
-    connect(ResetZoomButton, &QPushButton::clicked, Profiles, &ProfileChart::resetZoom);
-    connect(Profiles, &ProfileChart::zoomChanged, ResetZoomButton, &QPushButton::setEnabled);
-    connect(Profiles, &ProfileChart::valueHovered, this,
-            [this](const QString& text) { ValueLabel->setText(text); });
-    connect(Trend, &TrendChart::valueHovered, this,
-            [this](const QString& text) { ValueLabel->setText(text); });
+    connect(m_setList, &QListWidget::itemChanged, this, &PlotWindow::redraw);
+    connect(m_logScale, &QCheckBox::toggled, this, &PlotWindow::redraw);
+    connect(m_saveButton, &QPushButton::clicked, this, &PlotWindow::savePlot);
+    connect(m_printButton, &QPushButton::clicked, this, &PlotWindow::printPlot);
+    connect(m_resetZoomButton, &QPushButton::clicked, m_profiles, &ProfileChart::resetZoom);
+    connect(m_profiles, &ProfileChart::zoomChanged, m_resetZoomButton, &QPushButton::setEnabled);
+    connect(m_profiles, &ProfileChart::valueHovered, this,
+            [this](const QString& text) { m_valueLabel->setText(text); });
+    connect(m_trend, &TrendChart::valueHovered, this,
+            [this](const QString& text) { m_valueLabel->setText(text); });
     chooseSets(PlotModel::setsWithReadings(m_store));
 }
 
 void PlotWindow::showSetColours() {
     // Each set's line colour beside its name: the list doubles as a legend that scrolls.
     const bool dark = ChartView::darkPalette(*this);
-    const QSignalBlocker block(SetList);
+    const QSignalBlocker block(m_setList);
     for (int s = 1; s <= 30; ++s) {
         QPixmap swatch(12, 12);
         swatch.fill(seriesColour(s, dark));
-        SetList->item(s - 1)->setIcon(QIcon(swatch));
+        m_setList->item(s - 1)->setIcon(QIcon(swatch));
     }
 }
 
@@ -112,23 +115,23 @@ void PlotWindow::changeEvent(QEvent* event) {
 void PlotWindow::restoreChoices(const QList<int>& sets, bool logScale) {
     // Sets holding readings now are not added on top of the choice.
     for (int s : PlotModel::setsWithReadings(m_store))
-        SetList->item(s - 1)->setData(Qt::UserRole, true);
-    const QSignalBlocker block(LogScale);
-    LogScale->setChecked(logScale);
+        m_setList->item(s - 1)->setData(Qt::UserRole, true);
+    const QSignalBlocker block(m_logScale);
+    m_logScale->setChecked(logScale);
     chooseSets(sets);
 }
 
 void PlotWindow::chooseSets(const QList<int>& sets) {
-    const QSignalBlocker block(SetList);
+    const QSignalBlocker block(m_setList);
     for (int s = 1; s <= 30; ++s)
-        SetList->item(s - 1)->setCheckState(sets.contains(s) ? Qt::Checked : Qt::Unchecked);
+        m_setList->item(s - 1)->setCheckState(sets.contains(s) ? Qt::Checked : Qt::Unchecked);
     redraw();
 }
 
 QList<int> PlotWindow::chosenSets() const {
     QList<int> out;
     for (int s = 1; s <= 30; ++s)
-        if (SetList->item(s - 1)->checkState() == Qt::Checked) out.append(s);
+        if (m_setList->item(s - 1)->checkState() == Qt::Checked) out.append(s);
     return out;
 }
 
@@ -136,9 +139,9 @@ void PlotWindow::refresh() {
     // Sets that have just received readings join the plot.
     QList<int> sets = chosenSets();
     for (int s : PlotModel::setsWithReadings(m_store))
-        if (!sets.contains(s) && SetList->item(s - 1)->data(Qt::UserRole).toBool() == false) {
+        if (!sets.contains(s) && m_setList->item(s - 1)->data(Qt::UserRole).toBool() == false) {
             sets.append(s);
-            SetList->item(s - 1)->setData(Qt::UserRole, true);
+            m_setList->item(s - 1)->setData(Qt::UserRole, true);
         }
     chooseSets(sets);
 }
@@ -148,8 +151,10 @@ void PlotWindow::setUnitsOfSet(std::function<std::optional<Meter::Units>(int)> u
     redraw();
 }
 
+bool PlotWindow::logScale() const { return m_logScale->isChecked(); }
+
 void PlotWindow::redraw() {
-    const bool log = LogScale->isChecked();
+    const bool log = m_logScale->isChecked();
     const QList<int> sets = chosenSets();
     // The units the chosen sets were downloaded in, where known; the meter's units now otherwise.
     const auto codeOf = [](Meter::Units u) { return u == Meter::Units::CGS ? 2 : 1; };
@@ -164,8 +169,8 @@ void PlotWindow::redraw() {
             units = PlotModel::kMixedUnits;
         first = false;
     }
-    Profiles->setData(PlotModel::build(m_store, sets, log), log, PlotModel::yLabel(units, log));
-    Trend->setYLabel(PlotModel::yLabel(codeOf(m_vars.meter.units()), false));
+    m_profiles->setData(PlotModel::build(m_store, sets, log), log, PlotModel::yLabel(units, log));
+    m_trend->setYLabel(PlotModel::yLabel(codeOf(m_vars.meter.units()), false));
 }
 
 FileOutcome PlotWindow::saveImage(const QString& path, QSize size) const {
@@ -183,7 +188,7 @@ FileOutcome PlotWindow::saveImage(const QString& path, QSize size) const {
         QPainter p;
         if (p.begin(&pdf)) {
             const QRectF page = pdf.pageLayout().paintRectPixels(pdf.resolution());
-            Profiles->renderTo(p, page.translated(-page.topLeft()), size);
+            m_profiles->renderTo(p, page.translated(-page.topLeft()), size);
             drawn = p.end();
         }
     } else if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
@@ -194,14 +199,14 @@ FileOutcome PlotWindow::saveImage(const QString& path, QSize size) const {
         svg.setTitle(QStringLiteral("Orvanta plot"));
         QPainter p;
         if (p.begin(&svg)) {
-            Profiles->renderTo(p, QRectF(QPointF(0, 0), size), size);
+            m_profiles->renderTo(p, QRectF(QPointF(0, 0), size), size);
             drawn = p.end();
         }
     } else {
         QImage img(size, QImage::Format_RGB32);
         img.fill(Qt::white);
         QPainter p(&img);
-        Profiles->renderTo(p, QRectF(QPointF(0, 0), size), size);
+        m_profiles->renderTo(p, QRectF(QPointF(0, 0), size), size);
         p.end();
         drawn = img.save(&buffer, "PNG");
     }
@@ -234,7 +239,7 @@ void PlotWindow::printPlot() {
         QPainter p;
         if (!p.begin(&printer)) return QStringLiteral("the printer could not be started");
         const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-        Profiles->renderTo(p, page.translated(-page.topLeft()));
+        m_profiles->renderTo(p, page.translated(-page.topLeft()));
         return p.end() ? QString() : QStringLiteral("the printer did not take the document");
     });
     if (!why.isEmpty()) m_messages.tell(Msg::PlotNotPrinted.arg(why));

@@ -46,15 +46,8 @@ public:
     void savePlot();
     void printPlot();
 
-    QListWidget* SetList;
-    QCheckBox* LogScale;
-    QPushButton* SaveButton;
-    QPushButton* PrintButton;
-    QPushButton* ResetZoomButton;
-    /** @brief The reading under the mouse. */
-    QLabel* ValueLabel;
-    ProfileChart* Profiles;
-    TrendChart* Trend;
+    /** @brief The profiles are drawn on a log scale. */
+    bool logScale() const;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -63,6 +56,14 @@ private:
     void redraw();
     /** @brief The list's colour swatches, as the lines are drawn on this palette. */
     void showSetColours();
+    QListWidget* m_setList;
+    QCheckBox* m_logScale;
+    QPushButton* m_saveButton;
+    QPushButton* m_printButton;
+    QPushButton* m_resetZoomButton;
+    QLabel* m_valueLabel;  ///< the reading under the mouse
+    ProfileChart* m_profiles;
+    TrendChart* m_trend;
     const ReadingsStore& m_store;
     const SessionState& m_vars;
     FileDialog& m_dialog;

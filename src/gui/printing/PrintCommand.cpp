@@ -131,7 +131,7 @@ QString printWhole(QPrinter& printer, const std::function<QString()>& print) {
     return why;
 }
 
-void PrintReadings(const ReadingsStore& store, PrintDialog& dialog, MessageBox& messages) {
+void printReadings(const ReadingsStore& store, PrintDialog& dialog, MessageBox& messages) {
     if (!dialog.ShowPrinter(QStringLiteral("Print Schedule")))
         return;  // cancelled: nothing printed
     const QString why = printWhole(dialog.printer(), [&] {
@@ -141,15 +141,15 @@ void PrintReadings(const ReadingsStore& store, PrintDialog& dialog, MessageBox& 
     if (!why.isEmpty()) messages.tell(Msg::ReportNotPrinted.arg(why));
 }
 
-bool PaintReport(const ReadingsStore& store, QPrinter& printer) {
+bool paintReport(const ReadingsStore& store, QPrinter& printer) {
     QPainterReportPrinter out(printer);
     return Report::print(store, out);
 }
 
-void PreviewReadings(const ReadingsStore& store, QWidget* parent) {
+void previewReadings(const ReadingsStore& store, QWidget* parent) {
     QPrintPreviewDialog dlg(parent);
     dlg.setWindowTitle(QStringLiteral("Print Preview"));
     QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg,
-                     [&store](QPrinter* printer) { PaintReport(store, *printer); });
+                     [&store](QPrinter* printer) { paintReport(store, *printer); });
     dlg.exec();
 }

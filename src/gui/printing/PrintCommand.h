@@ -52,9 +52,9 @@ QString printWhole(QPrinter& printer, const std::function<QString()>& print);
 
 /** @brief Print: the "Print Schedule" dialog, then the listing on the chosen printer. A printer
  *  that cannot start is reported. */
-void PrintReadings(const ReadingsStore& store, PrintDialog& dialog, MessageBox& messages);
+void printReadings(const ReadingsStore& store, PrintDialog& dialog, MessageBox& messages);
 
 /** @brief Draws the whole listing on @p printer (what Print sends, for a preview). */
-bool PaintReport(const ReadingsStore& store, QPrinter& printer);
+bool paintReport(const ReadingsStore& store, QPrinter& printer);
 /** @brief Print Preview: the listing in a preview window, printable from there. */
-void PreviewReadings(const ReadingsStore& store, QWidget* parent);
+void previewReadings(const ReadingsStore& store, QWidget* parent);
