@@ -70,14 +70,14 @@ void TestApp::startupFindsMeterOnLinkedPort() {
     QCOMPARE(rig.messages.texts, QStringList());
     QCOMPARE(Version::text(), QString("Version 1.0.6"));
     QCOMPARE(w.session().state().meter.unitsText, QString("Units SI"));
-    QCOMPARE(w.unitsBandLabel()->text(), QString("Units SI"));
+    QCOMPARE(w.findChild<QLabel*>("CoolBarBand1")->text(), QString("Units SI"));
     QCOMPARE(w.session().state().selectedSet, 1);
     QCOMPARE(w.session().state().meter.set, 1);
     QCOMPARE(w.session().state().meter.reading, 1);
     QCOMPARE(w.session().store().isOpen(), true);
-    QVERIFY(w.dataSubWindow()->isVisible());
+    QVERIFY(w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible());
     QCOMPARE(w.windowTitle(), QString("Orvanta"));
-    QVERIFY(!w.bandProgressBar()->isVisible());
+    QVERIFY(!w.findChild<QToolBar*>("CoolBar1")->findChild<QProgressBar*>("ProgressBar1")->isVisible());
     QCOMPARE(rig.setting("Comm Num"), QString("<absent>"));  // nothing written at start-up
 }
 
@@ -177,7 +177,7 @@ void TestApp::closingSetsWindowClosesProgram() {
     AppRig rig;
     MainWindow& w = rig.start();
     QVERIFY(w.isVisible());
-    w.dataSubWindow()->close();
+    w.findChild<QMdiSubWindow*>("frmData2Window")->close();
     QTRY_VERIFY(!w.isVisible());
     QCOMPARE(w.session().store().isOpen(), false);
 }
@@ -290,8 +290,8 @@ void TestApp::requests() {
     QCOMPARE(pty.receive(100), bytes);
     QCOMPARE(w.session().state().lastRequest == Request::Download, downloadMode);
     QCOMPARE(w.session().state().lastRequest == Request::Live, readingMode);
-    QCOMPARE(w.dataSubWindow()->isVisible(), downloadMode);
-    QCOMPARE(w.readingSubWindow()->isVisible(), readingMode);
+    QCOMPARE(w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible(), downloadMode);
+    QCOMPARE(w.findChild<QMdiSubWindow*>("frmReadingWindow")->isVisible(), readingMode);
     if (maximum) {
         QCOMPARE(w.session().downloadProgress().received, 0);
         QVERIFY(w.progressDialog());
@@ -318,7 +318,7 @@ void TestApp::requestWithPortClosedTellsUserEachTime() {
     QVERIFY(w.session().state().lastRequest != Request::Download);
     QVERIFY(w.session().state().lastRequest != Request::Live);
     QVERIFY(!w.progressDialog());
-    QVERIFY(w.dataSubWindow()->isVisible());
+    QVERIFY(w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible());
 }
 
 void TestApp::cancelDuringDownload() {
@@ -336,7 +336,7 @@ void TestApp::cancelDuringDownload() {
     QTRY_VERIFY(dlg.isNull());
     QVERIFY(w.session().state().lastRequest == Request::Download);
     QCOMPARE(w.session().downloadProgress().received, 1);
-    QVERIFY(w.dataSubWindow()->isVisible());
+    QVERIFY(w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible());
     QVERIFY(!w.session().isDownloading());
     // A value still on its way after Cancel belongs to no download: not stored, no dialog.
     pty.send("0.6\n");
@@ -352,7 +352,7 @@ void TestApp::menusReachTheirOperations() {
     AppRig rig;
     rig.env.link(5, pty.slavePath());
     MainWindow& w = rig.start();
-    MainMenus& m = *w.menus();
+    MainMenus& m = *w.findChild<MainMenus*>();
     const QList<QPair<QString, QByteArray>> meter = {{"DownCurmenu", "C"},
                                                      {"DownSelmenu", "S01"},
                                                      {"DownAllmenu", "D"},
@@ -396,11 +396,11 @@ void TestApp::menusReachTheirOperations() {
     m.menuItem("Closemenu")->trigger();  // does nothing
     QCOMPARE(rig.dialog.shown.size(), 5);
     m.menuItem("Datamenu")->trigger();
-    QVERIFY(w.dataSubWindow()->isVisible());
-    QVERIFY(!w.readingSubWindow()->isVisible());
+    QVERIFY(w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible());
+    QVERIFY(!w.findChild<QMdiSubWindow*>("frmReadingWindow")->isVisible());
     m.menuItem("Metermenu")->trigger();
-    QVERIFY(!w.dataSubWindow()->isVisible());
-    QVERIFY(w.readingSubWindow()->isVisible());
+    QVERIFY(!w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible());
+    QVERIFY(w.findChild<QMdiSubWindow*>("frmReadingWindow")->isVisible());
     m.menuItem("Storemenu")->trigger();
     QVERIFY(lastChild<OptionsDialog>(&w));
     m.menuItem("Aboutmenu")->trigger();
@@ -417,7 +417,7 @@ void TestApp::toolBarLayoutAndSetDropDown() {
     AppRig rig;
     rig.env.link(5, pty.slavePath());
     MainWindow& w = rig.start();
-    MainMenus& m = *w.menus();
+    MainMenus& m = *w.findChild<MainMenus*>();
     QCOMPARE(m.toolBarLayout(),
              (QStringList{"New", "Open", "Save", "-", "Print", "-", "Getcurrentset", "Getset", "-",
                           "Getall", "-", "Getreading", "Getallreadings", "-", "Plot"}));
@@ -433,7 +433,7 @@ void TestApp::toolBarLayoutAndSetDropDown() {
     QCOMPARE(w.session().state().selectedSet, 30);
     m.toolButton("Getset")->trigger();
     QCOMPARE(pty.receive(60), QByteArray("S30"));
-    for (QAction* a : w.toolBar()->actions()) QVERIFY(a->isSeparator() || !a->icon().isNull());
+    for (QAction* a : w.findChild<QToolBar*>("Toolbar1")->actions()) QVERIFY(a->isSeparator() || !a->icon().isNull());
 }
 
 void TestApp::viewMeterDuringDownloadKeepsFlags() {
@@ -445,7 +445,7 @@ void TestApp::viewMeterDuringDownloadKeepsFlags() {
     w.viewMeter();
     QVERIFY(w.session().state().lastRequest == Request::Download);
     QVERIFY(w.session().state().lastRequest != Request::Live);
-    QVERIFY(w.readingSubWindow()->isVisible());
+    QVERIFY(w.findChild<QMdiSubWindow*>("frmReadingWindow")->isVisible());
     QCOMPARE(pty.receive(60), QByteArray("D"));  // views send nothing
 }
 
@@ -509,12 +509,12 @@ void TestApp::displayUpdateCreatesPanelHidden() {
     AppRig rig;
     rig.env.link(2, pty.slavePath());
     MainWindow& w = rig.start();
-    QVERIFY(!w.readingExists());
+    QVERIFY(!(w.findChild<ReadingPanel*>() != nullptr));
     pty.send("N\x83");  // set 4
-    QTRY_VERIFY(w.readingExists());
-    QVERIFY(!w.readingSubWindow()->isVisible());
+    QTRY_VERIFY((w.findChild<ReadingPanel*>() != nullptr));
+    QVERIFY(!w.findChild<QMdiSubWindow*>("frmReadingWindow")->isVisible());
     w.viewMeter();
-    QVERIFY(w.readingSubWindow()->isVisible());
+    QVERIFY(w.findChild<QMdiSubWindow*>("frmReadingWindow")->isVisible());
     QCOMPARE(w.panel().setLabel->text(), QString("S4"));
     QCOMPARE(w.panel().storeDestinationLabel->text(), QString("(to Meter memory)"));
 }

@@ -108,7 +108,7 @@ void TestEndToEnd::allSetsThenShorterSet() {
     for (int r = 1; r <= 128; ++r)
         for (int s = 1; s <= 30; ++s)
             QCOMPARE(first[r - 1][s], QStringLiteral("%1.%2").arg(s).arg(r));
-    QCOMPARE(w.unitsBandLabel()->text(), QString("Units SI"));
+    QCOMPARE(w.findChild<QLabel*>("CoolBarBand1")->text(), QString("Units SI"));
 
     w.session().selectSet(12);
     w.session().DownloadSelectedSet();

@@ -161,7 +161,7 @@ void TestExtras::plotOfDownloadedSetRendered() {
     pty.send("S07\nU1" + QByteArray("0.002\n0.003\n") + "\r\r");
     QTRY_COMPARE(plot.findChild<ProfileChart*>("ProfileChart")->series().size(), 2);
     QVERIFY(chart.view() == (ProfileChart::View{5, 15, 0, 0.01}));
-    QVERIFY(w.menus()->menuItem("Plotmenu") && w.menus()->toolButton("Plot"));
+    QVERIFY(w.findChild<MainMenus*>()->menuItem("Plotmenu") && w.findChild<MainMenus*>()->toolButton("Plot"));
 }
 
 void TestExtras::csvBytes_data() {
@@ -186,7 +186,7 @@ void TestExtras::csvCommandUsesChosenSeparator() {
     w.session().store().writeReading(4, 1, "0.5");
     rig.dialog.answers << rig.env.root() + "/out.csv";
     rig.dialog.filterAnswers << 2;
-    w.menus()->menuItem("ExportCsvmenu")->trigger();
+    w.findChild<MainMenus*>()->menuItem("ExportCsvmenu")->trigger();
     QFile f(rig.env.root() + "/out.csv");
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("Number;Set 4\r\n1;0,5\r\n"));
@@ -203,7 +203,7 @@ void TestExtras::printPreviewShowsTheListing() {
             [&](QPrinter* p) { paintReport(w.session().store(), *p); });
     preview.updatePreview();
     QVERIFY(preview.pageCount() >= 4);
-    QVERIFY(w.menus()->menuItem("PrintPreviewmenu"));
+    QVERIFY(w.findChild<MainMenus*>()->menuItem("PrintPreviewmenu"));
 }
 
 void TestExtras::reconnectsAndResumesContinuousReadings() {
@@ -268,11 +268,11 @@ void TestExtras::stopReadingsAndStatusBar() {
     AppRig rig;
     UsbMeter meter(rig.env, 6);
     MainWindow& w = rig.start();
-    SessionStatusBar& bar = *w.statusPanel();
+    SessionStatusBar& bar = *w.findChild<SessionStatusBar*>();
     QCOMPARE(bar.portLabel->text(), "Port 6 (" + meter.pty().slavePath() + ")");
     QCOMPARE(bar.connectionLabel->text(), QString("Connected"));
-    QAction* stop = w.menus()->menuItem("StopReadingsmenu");
-    QAction* continuous = w.menus()->menuItem("ShowAllmenu");
+    QAction* stop = w.findChild<MainMenus*>()->menuItem("StopReadingsmenu");
+    QAction* continuous = w.findChild<MainMenus*>()->menuItem("ShowAllmenu");
     QVERIFY(!stop->isEnabled());
     QCOMPARE(stop->shortcut(), QKeySequence(Qt::Key_F8));
     continuous->trigger();
@@ -348,24 +348,24 @@ void TestExtras::layoutRestoredAtNextStart() {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect left(screen.topLeft() + QPoint(20, 30), screen.size() - QSize(40, 60));
     first.setGeometry(left);
-    first.menus()->chooseSetEntry("Set 12");
+    first.findChild<MainMenus*>()->chooseSetEntry("Set 12");
     PlotWindow& plot = first.showPlot();
     plot.chooseSets({2, 7});
     plot.findChild<QCheckBox*>("LogScale")->setChecked(true);
     first.panel();
-    first.readingSubWindow()->move(40, 50);
+    first.findChild<QMdiSubWindow*>("frmReadingWindow")->move(40, 50);
     QVERIFY(first.findChild<QMdiSubWindow*>("frmPlotWindow")->close());
     first.showPlot();  // closed, not gone
     first.close();
     MainWindow& next = rig.start();
     QCOMPARE(next.geometry(), left);
     QCOMPARE(next.session().state().selectedSet, 12);
-    QCOMPARE(next.menus()->toolButton("Getset")->toolTip(), QString("Download Set 12 (Shift+F5)"));
+    QCOMPARE(next.findChild<MainMenus*>()->toolButton("Getset")->toolTip(), QString("Download Set 12 (Shift+F5)"));
     PlotWindow& again = next.showPlot();
     QCOMPARE(again.chosenSets(), (QList<int>{2, 7}));
     QVERIFY(again.findChild<QCheckBox*>("LogScale")->isChecked());
     next.panel();
-    QCOMPARE(next.readingSubWindow()->pos(), QPoint(40, 50));
+    QCOMPARE(next.findChild<QMdiSubWindow*>("frmReadingWindow")->pos(), QPoint(40, 50));
 }
 
 QTEST_MAIN(TestExtras)

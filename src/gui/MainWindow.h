@@ -62,8 +62,6 @@ public:
     MeterSession& session() { return m_session; }
     LiveTrend& trend() { return m_trend; }
     FileMenuCommands& files() { return m_files; }
-    MainMenus* menus() const { return m_menus; }
-    SessionStatusBar* statusPanel() const { return m_status; }
     /** @brief The data files last opened or saved, newest first (up to kRecentFiles). */
     QStringList recentFiles() const;
     static constexpr int kRecentFiles = 8;
@@ -72,15 +70,7 @@ public:
     SetsWindow& setsWindow();
     /** @brief The meter panel, created hidden on first use. */
     ReadingPanel& panel();
-    bool readingExists() const { return m_reading != nullptr; }
-    QMdiSubWindow* dataSubWindow() const { return m_dataSub; }
-    QMdiSubWindow* readingSubWindow() const { return m_readingSub; }
     ProgressDialog* progressDialog() const { return m_progress; }
-    /** @brief The caption of the tool bar's first band: the units the meter reported. */
-    QLabel* unitsBandLabel() const { return m_unitsBand; }
-    /** @brief The band's progress bar, shown while New clears the table. */
-    QProgressBar* bandProgressBar() const { return m_bandProgress; }
-    QToolBar* toolBar() const { return m_toolBar; }
 
 public Q_SLOTS:
     void viewData();
