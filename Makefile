@@ -13,7 +13,7 @@ FORMAT_PACKAGES := clang-format
 # Debian's own checkers of the package, its desktop entry and its AppStream metadata.
 CHECK_PACKAGES := lintian appstream desktop-file-utils
 
-.PHONY: deps deps-fuzz deps-check build run test bench test-asan fuzz package package-check format format-check clean
+.PHONY: screenshots deps deps-fuzz deps-check build run test bench test-asan fuzz package package-check format format-check clean
 
 # Installs those of the Debian packages $(1) that are missing.
 define install-missing
@@ -56,6 +56,10 @@ run: build
 
 test: build
 	cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# The README's pictures in docs/, drawn by the program on the offscreen platform.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen build/orvanta-screenshots docs
 
 bench: build
 	tools/run-benchmarks.sh build

@@ -152,8 +152,7 @@ void MainWindow::connectSession() {
     connect(&s, &MeterSession::bandUnitsChanged, this,
             [this] { m_unitsBand->setText(m_session.state().meter.unitsText); });
     connect(&s, &MeterSession::meterSetChanged, this, [this] { panel().ShowSetNumber(); });
-    connect(&s, &MeterSession::meterReadingChanged, this,
-            [this] { panel().ShowReadingNumber(); });
+    connect(&s, &MeterSession::meterReadingChanged, this, [this] { panel().ShowReadingNumber(); });
     connect(&s, &MeterSession::beeperChanged, this,
             [this](int code) { panel().ShowBeeperState(code); });
     connect(&s, &MeterSession::liveValue, this, [this](double v) { panel().ShowLiveValue(v); });
@@ -234,9 +233,8 @@ void MainWindow::saveLayout() {
         for (int set : m_plot->chosenSets()) sets << QString::number(set);
         m_settings->setValue(kLayoutSection, kPlotKey, rectText(m_plotSub->geometry()));
         m_settings->setValue(kLayoutSection, kPlotSetsKey, sets.join(QLatin1Char(',')));
-        m_settings->setValue(
-            kLayoutSection, kPlotLogKey,
-            m_plot->logScale() ? QStringLiteral("true") : QStringLiteral("false"));
+        m_settings->setValue(kLayoutSection, kPlotLogKey,
+                             m_plot->logScale() ? QStringLiteral("true") : QStringLiteral("false"));
     }
 }
 

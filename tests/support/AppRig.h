@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "Fakes.h"
+#include "Pty.h"
 #include "TestEnv.h"
 #include "core/common/SettingsStore.h"
 #include "core/link/PortLinks.h"
@@ -60,4 +61,16 @@ struct AppRig {
     PortLinks ports;
     std::unique_ptr<MeterSession> session;
     std::unique_ptr<MainWindow> w;
+};
+
+/** @brief Holds the meter's end of the line; a base of MeterRig, so it outlives the program. */
+struct MeterEnd {
+    Pty pty;
+};
+
+/** @brief The program and a meter on a pseudo-terminal: the meter's end is linked as port
+ *  @p number before start-up, and goes away only after the program. */
+struct MeterRig : MeterEnd, AppRig {
+    explicit MeterRig(int number = 5) { linked = env.link(number, pty.slavePath()); }
+    bool linked = false;
 };

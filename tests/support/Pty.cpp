@@ -10,7 +10,8 @@ Pty::~Pty() {
     m_terminal.close();
     QString name = slavePath().mid(QStringLiteral("/dev/").size());
     name.replace(QLatin1Char('/'), QLatin1Char('_'));
-    for (const char* folder : {"/run/lock", "/var/lock"}) QFile::remove(QLatin1String(folder) + "/LCK.." + name);
+    for (const char* folder : {"/run/lock", "/var/lock"})
+        QFile::remove(QLatin1String(folder) + "/LCK.." + name);
 }
 
 void Pty::send(const QByteArray& bytes) {

@@ -50,9 +50,8 @@ void TestEndToEnd::streams() {
     QFETCH(int, index);
     const StreamCase c =
         StreamCase::loadAll(QStringLiteral(ORVANTA_TEST_DATA "/streams")).at(index);
-    Pty pty;
-    AppRig rig;
-    rig.env.link(5, pty.slavePath());
+    MeterRig rig(5);
+    Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     // The modes come from the requests that set them; only a requested download stores.
     if (c.modes.value("lastRequest") == "Live")
@@ -93,9 +92,8 @@ void TestEndToEnd::streams() {
 }
 
 void TestEndToEnd::allSetsThenShorterSet() {
-    Pty pty;
-    AppRig rig;
-    rig.env.link(5, pty.slavePath());
+    MeterRig rig(5);
+    Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     w.session().DownloadAllSets();
     QCOMPARE(pty.receive(50), QByteArray("D"));
@@ -126,9 +124,8 @@ void TestEndToEnd::allSetsThenShorterSet() {
 }
 
 void TestEndToEnd::positionPastLastRowIsDropped() {
-    Pty pty;
-    AppRig rig;
-    rig.env.link(5, pty.slavePath());
+    MeterRig rig(5);
+    Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     w.session().DownloadCurrentSet();
     sendPaced(pty, w.session(), setStream(4, 129, "4.%R"));
@@ -143,9 +140,8 @@ void TestEndToEnd::positionPastLastRowIsDropped() {
 }
 
 void TestEndToEnd::burstOver512IsDiscardedAndEngineRecovers() {
-    Pty pty;
-    AppRig rig;
-    rig.env.link(5, pty.slavePath());
+    MeterRig rig(5);
+    Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     // A burst that waits whole at one receive event is thrown away.
     w.session().holdReceiving(true);
@@ -167,9 +163,8 @@ void TestEndToEnd::burstOver512IsDiscardedAndEngineRecovers() {
 }
 
 void TestEndToEnd::busyNotificationReadsNothing() {
-    Pty pty;
-    AppRig rig;
-    rig.env.link(5, pty.slavePath());
+    MeterRig rig(5);
+    Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     w.session().CaptureCurrentReading();
     // A notification arriving while the first one is still inside its calls to other windows

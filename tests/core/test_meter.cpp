@@ -61,7 +61,7 @@ QString stateValue(const QString& key, const ReceiveEngine& e, const MeterReport
 }
 }  // namespace
 
-class TestProtocol : public QObject {
+class TestMeter : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void streams_data();
@@ -73,14 +73,14 @@ private Q_SLOTS:
     void readingNumberOverflowAbandonsValue();
 };
 
-void TestProtocol::streams_data() {
+void TestMeter::streams_data() {
     QTest::addColumn<int>("index");
     const auto cases = StreamCase::loadAll(QStringLiteral(ORVANTA_TEST_DATA "/streams"));
     QVERIFY(cases.size() >= 20);
     for (int i = 0; i < cases.size(); ++i) QTest::newRow(qPrintable(cases[i].name)) << i;
 }
 
-void TestProtocol::streams() {
+void TestMeter::streams() {
     QFETCH(int, index);
     const StreamCase c =
         StreamCase::loadAll(QStringLiteral(ORVANTA_TEST_DATA "/streams")).at(index);
@@ -98,7 +98,7 @@ void TestProtocol::streams() {
         QCOMPARE(stateValue(it.key(), engine, report), it.value());
 }
 
-void TestProtocol::selectedSetCommand_data() {
+void TestMeter::selectedSetCommand_data() {
     QTest::addColumn<int>("selected");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("1") << 1 << QByteArray("S01");
@@ -107,13 +107,13 @@ void TestProtocol::selectedSetCommand_data() {
     QTest::newRow("30") << 30 << QByteArray("S30");
 }
 
-void TestProtocol::selectedSetCommand() {
+void TestMeter::selectedSetCommand() {
     QFETCH(int, selected);
     QFETCH(QByteArray, bytes);
     QCOMPARE(Command::DownloadSelectedSet(selected), bytes);
 }
 
-void TestProtocol::conversions_data() {
+void TestMeter::conversions_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("value");  // -1: the conversion fails
     QTest::newRow("digits") << "03" << 3;
@@ -124,7 +124,7 @@ void TestProtocol::conversions_data() {
     QTest::newRow("overflow") << "40000" << -1;
 }
 
-void TestProtocol::conversions() {
+void TestMeter::conversions() {
     QFETCH(QString, text);
     QFETCH(int, value);
     const std::optional<std::int16_t> n = Numbers::toInt16(text);
@@ -132,7 +132,7 @@ void TestProtocol::conversions() {
     if (n) QCOMPARE(int(*n), value);
 }
 
-void TestProtocol::readingNumberOverflowAbandonsValue() {
+void TestMeter::readingNumberOverflowAbandonsValue() {
     ReceiveEngine engine;
     MeterReport report;
     engine.state.inDownload = true;
@@ -146,5 +146,5 @@ void TestProtocol::readingNumberOverflowAbandonsValue() {
     QVERIFY(!engine.state.inValue);
 }
 
-QTEST_GUILESS_MAIN(TestProtocol)
-#include "test_protocol.moc"
+QTEST_GUILESS_MAIN(TestMeter)
+#include "test_meter.moc"

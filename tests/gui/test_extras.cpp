@@ -91,9 +91,8 @@ void TestExtras::plotPoints() {
 }
 
 void TestExtras::plotOfDownloadedSetRendered() {
-    Pty pty;
-    AppRig rig;
-    rig.env.link(5, pty.slavePath());
+    MeterRig rig(5);
+    Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     w.session().DownloadCurrentSet();
     QByteArray set = "S06\nU1";
@@ -129,7 +128,8 @@ void TestExtras::plotOfDownloadedSetRendered() {
     // The value under the mouse, a rubber band zoom with its own round ticks, and back.
     ProfileChart& chart = *plot.findChild<ProfileChart*>("ProfileChart");
     QCOMPARE(chart.shownSentence(), QString());
-    const double at12 = plot.findChild<ProfileChart*>("ProfileChart")->series().value(0).points.value(11).y();
+    const double at12 =
+        plot.findChild<ProfileChart*>("ProfileChart")->series().value(0).points.value(11).y();
     QCOMPARE(chart.valueAt(chart.positionOf(6, 12, at12) + QPoint(3, -2)),
              QString("Set 6, position 12: %1").arg(at12, 0, 'g', 6));
     QCOMPARE(chart.valueAt(chart.positionOf(6, 12, at12) + QPoint(40, 40)), QString());
@@ -161,7 +161,8 @@ void TestExtras::plotOfDownloadedSetRendered() {
     pty.send("S07\nU1" + QByteArray("0.002\n0.003\n") + "\r\r");
     QTRY_COMPARE(plot.findChild<ProfileChart*>("ProfileChart")->series().size(), 2);
     QVERIFY(chart.view() == (ProfileChart::View{5, 15, 0, 0.01}));
-    QVERIFY(w.findChild<MainMenus*>()->menuItem("Plotmenu") && w.findChild<MainMenus*>()->toolButton("Plot"));
+    QVERIFY(w.findChild<MainMenus*>()->menuItem("Plotmenu") &&
+            w.findChild<MainMenus*>()->toolButton("Plot"));
 }
 
 void TestExtras::csvBytes_data() {
@@ -226,9 +227,8 @@ void TestExtras::reconnectsAndResumesContinuousReadings() {
 }
 
 void TestExtras::titleTellsFileAndUnsavedReadings() {
-    Pty pty;
-    AppRig rig;
-    rig.env.link(5, pty.slavePath());
+    MeterRig rig(5);
+    Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     QCOMPARE(w.windowTitle(), QString("Orvanta"));
     w.session().DownloadCurrentSet();
@@ -360,7 +360,8 @@ void TestExtras::layoutRestoredAtNextStart() {
     MainWindow& next = rig.start();
     QCOMPARE(next.geometry(), left);
     QCOMPARE(next.session().state().selectedSet, 12);
-    QCOMPARE(next.findChild<MainMenus*>()->toolButton("Getset")->toolTip(), QString("Download Set 12 (Shift+F5)"));
+    QCOMPARE(next.findChild<MainMenus*>()->toolButton("Getset")->toolTip(),
+             QString("Download Set 12 (Shift+F5)"));
     PlotWindow& again = next.showPlot();
     QCOMPARE(again.chosenSets(), (QList<int>{2, 7}));
     QVERIFY(again.findChild<QCheckBox*>("LogScale")->isChecked());
@@ -408,7 +409,8 @@ void TestExtras::liveTrendKeepsTheLastValuesOfARun() {
     PlotWindow& plot = w.showPlot();
     TrendChart& chart = *plot.findChild<TrendChart*>("TrendChart");
     LiveTrend& trend = w.trend();
-    QCOMPARE(plot.findChild<ProfileChart*>("ProfileChart")->shownSentence(), QString("No readings to plot"));
+    QCOMPARE(plot.findChild<ProfileChart*>("ProfileChart")->shownSentence(),
+             QString("No readings to plot"));
     QCOMPARE(chart.shownSentence(), QString("No continuous readings yet"));
     const QDateTime start = QDateTime::currentDateTime();
     trend.add(start, 1.0);  // no run: not part of any trend

@@ -22,7 +22,7 @@ struct OpenLink {
 };
 }  // namespace
 
-class TestPlatform : public QObject {
+class TestLink : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void portNumbersMapToDevices();
@@ -37,7 +37,7 @@ private Q_SLOTS:
     void farEndClosingClosesLinkAndReopens();
 };
 
-void TestPlatform::portNumbersMapToDevices() {
+void TestLink::portNumbersMapToDevices() {
     QTemporaryDir tmp;
     PortLinks map(tmp.path() + "/ports", tmp.path() + "/dev");
     QDir().mkpath(tmp.path() + "/dev");
@@ -50,7 +50,7 @@ void TestPlatform::portNumbersMapToDevices() {
     QCOMPARE(map.lowestFreeNumber(), 1);
 }
 
-void TestPlatform::usbDevicesGetLinksAtLowestFreeNumber() {
+void TestLink::usbDevicesGetLinksAtLowestFreeNumber() {
     QTemporaryDir tmp;
     const QString dev = tmp.path() + "/dev";
     QDir().mkpath(dev + "/serial/by-id");
@@ -71,7 +71,7 @@ void TestPlatform::usbDevicesGetLinksAtLowestFreeNumber() {
     QCOMPARE(map.links().size(), 3);  // already linked devices get no second link
 }
 
-void TestPlatform::usbDeviceKeepsItsNumberWhenReplugged() {
+void TestLink::usbDeviceKeepsItsNumberWhenReplugged() {
     QTemporaryDir tmp;
     const QString dev = tmp.path() + "/dev";
     QDir().mkpath(dev + "/serial/by-id");
@@ -94,7 +94,7 @@ void TestPlatform::usbDeviceKeepsItsNumberWhenReplugged() {
     QCOMPARE(map.devicePath(1), dev + "/ttyUSB1");
 }
 
-void TestPlatform::meterPortIsTheFirstPresentUsbOrPseudoTerminal() {
+void TestLink::meterPortIsTheFirstPresentUsbOrPseudoTerminal() {
     QTemporaryDir tmp;
     const QString dev = tmp.path() + "/dev";
     QDir().mkpath(dev);
@@ -118,7 +118,7 @@ void TestPlatform::meterPortIsTheFirstPresentUsbOrPseudoTerminal() {
     QCOMPARE(map.meterPort(), std::optional<int>(7));
 }
 
-void TestPlatform::bytesOutAndInExactly() {
+void TestLink::bytesOutAndInExactly() {
     OpenLink port;
     QVERIFY(port.opened.opened());
     QVERIFY(port.link.write("S07"));
@@ -133,7 +133,7 @@ void TestPlatform::bytesOutAndInExactly() {
     QVERIFY(!port.link.write("P"));  // a closed line takes nothing
 }
 
-void TestPlatform::burstIsHandedOnTogether() {
+void TestLink::burstIsHandedOnTogether() {
     OpenLink port;
     int signals_ = 0;
     qsizetype largest = 0;
@@ -147,7 +147,7 @@ void TestPlatform::burstIsHandedOnTogether() {
              "a burst arrives in a few gatherings, not byte by byte");
 }
 
-void TestPlatform::openResults_data() {
+void TestLink::openResults_data() {
     QTest::addColumn<QString>("device");
     QTest::addColumn<int>("kind");
     QTest::newRow("missing device")
@@ -156,7 +156,7 @@ void TestPlatform::openResults_data() {
     QTest::newRow("held by another program") << "pty-held" << int(OpenResult::Kind::HeldByOther);
 }
 
-void TestPlatform::openResults() {
+void TestLink::openResults() {
     QFETCH(QString, device);
     QFETCH(int, kind);
     Pty pty;
@@ -177,7 +177,7 @@ void TestPlatform::openResults() {
     }
 }
 
-void TestPlatform::farEndClosingClosesLinkAndReopens() {
+void TestLink::farEndClosingClosesLinkAndReopens() {
     auto pty = std::make_unique<Pty>();
     SerialLink link;
     QSignalSpy lost(&link, &SerialLink::connectionLost);
@@ -191,5 +191,5 @@ void TestPlatform::farEndClosingClosesLinkAndReopens() {
     QCOMPARE(again.receive(150), QByteArray("R"));
 }
 
-QTEST_GUILESS_MAIN(TestPlatform)
-#include "test_platform.moc"
+QTEST_GUILESS_MAIN(TestLink)
+#include "test_link.moc"

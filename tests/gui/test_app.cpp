@@ -3,6 +3,8 @@
 #include <QMenu>
 #include <QSerialPort>
 #include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "AppRig.h"
@@ -41,6 +43,8 @@ private Q_SLOTS:
     void databaseThatCannotOpenIsReported();
     void recordsetAlreadyOpenIsNotReopened();
     void resizeRule();
+    void setsWindowSize();
+    void gridShowsSavedRows();
     void shutdownClosesRecordset();
     void closingSetsWindowClosesProgram();
     void commPortDialog_data();
@@ -57,13 +61,12 @@ private Q_SLOTS:
     void aboutShowsVersion();
     void displayUpdateCreatesPanelHidden();
     void connectionLostIsToldOnce();
-    void screenshots();
+    void plotExportStaysLightOnADarkTheme();
 };
 
 void TestApp::startupFindsMeterOnLinkedPort() {
-    Pty pty;
-    AppRig rig;
-    QVERIFY(rig.env.link(7, pty.slavePath()));
+    MeterRig rig(7);
+    QVERIFY(rig.linked);
     MainWindow& w = rig.start();
     QVERIFY(w.session().isConnected());
     QCOMPARE(int(w.session().state().portNumber), 7);
@@ -77,7 +80,8 @@ void TestApp::startupFindsMeterOnLinkedPort() {
     QCOMPARE(w.session().store().isOpen(), true);
     QVERIFY(w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible());
     QCOMPARE(w.windowTitle(), QString("Orvanta"));
-    QVERIFY(!w.findChild<QToolBar*>("CoolBar1")->findChild<QProgressBar*>("ProgressBar1")->isVisible());
+    QVERIFY(
+        !w.findChild<QToolBar*>("CoolBar1")->findChild<QProgressBar*>("ProgressBar1")->isVisible());
     QCOMPARE(rig.setting("Comm Num"), QString("<absent>"));  // nothing written at start-up
 }
 
@@ -103,9 +107,7 @@ void TestApp::storeFunctionSetting_data() {
 void TestApp::storeFunctionSetting() {
     QFETCH(QString, stored);
     QFETCH(bool, storeToPC);
-    Pty pty;
-    AppRig rig;
-    rig.env.link(2, pty.slavePath());
+    MeterRig rig(2);
     rig.setSetting("StoreFunction", stored);
     MainWindow& w = rig.start();
     QCOMPARE(w.session().state().storeToPC, storeToPC);
@@ -123,9 +125,7 @@ void TestApp::unreadableCommNumCountsAsOne() {
 }
 
 void TestApp::databaseThatCannotOpenIsReported() {
-    Pty pty;
-    AppRig rig;
-    rig.env.link(3, pty.slavePath());
+    MeterRig rig(3);
     QDir().mkpath(rig.env.database());  // a folder where the file should be
     MainWindow& w = rig.start();
     QCOMPARE(rig.messages.texts.size(), 1);
@@ -203,9 +203,8 @@ void TestApp::commPortDialog() {
     QFETCH(bool, open);
     QFETCH(bool, closed);
     QFETCH(QStringList, messages);
-    Pty pty;
-    AppRig rig;
-    rig.env.link(3, pty.slavePath());
+    MeterRig rig(3);
+    Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     QVERIFY(w.session().isConnected());
     w.ShowCommPortDialog();
@@ -271,9 +270,8 @@ void TestApp::requests() {
     QFETCH(bool, downloadMode);
     QFETCH(bool, readingMode);
     QFETCH(int, maximum);
-    Pty pty;
-    AppRig rig;
-    rig.env.link(5, pty.slavePath());
+    MeterRig rig(5);
+    Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     w.session().selectSet(7);
     // Start from the other view, so each request has something to switch.
@@ -322,9 +320,8 @@ void TestApp::requestWithPortClosedTellsUserEachTime() {
 }
 
 void TestApp::cancelDuringDownload() {
-    Pty pty;
-    AppRig rig;
-    rig.env.link(5, pty.slavePath());
+    MeterRig rig(5);
+    Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     w.session().DownloadAllSets();
     pty.send("S01\n0.5\n");
@@ -348,9 +345,8 @@ void TestApp::cancelDuringDownload() {
 }
 
 void TestApp::menusReachTheirOperations() {
-    Pty pty;
-    AppRig rig;
-    rig.env.link(5, pty.slavePath());
+    MeterRig rig(5);
+    Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     MainMenus& m = *w.findChild<MainMenus*>();
     const QList<QPair<QString, QByteArray>> meter = {{"DownCurmenu", "C"},
@@ -413,9 +409,8 @@ void TestApp::menusReachTheirOperations() {
 }
 
 void TestApp::toolBarLayoutAndSetDropDown() {
-    Pty pty;
-    AppRig rig;
-    rig.env.link(5, pty.slavePath());
+    MeterRig rig(5);
+    Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     MainMenus& m = *w.findChild<MainMenus*>();
     QCOMPARE(m.toolBarLayout(),
@@ -433,13 +428,13 @@ void TestApp::toolBarLayoutAndSetDropDown() {
     QCOMPARE(w.session().state().selectedSet, 30);
     m.toolButton("Getset")->trigger();
     QCOMPARE(pty.receive(60), QByteArray("S30"));
-    for (QAction* a : w.findChild<QToolBar*>("Toolbar1")->actions()) QVERIFY(a->isSeparator() || !a->icon().isNull());
+    for (QAction* a : w.findChild<QToolBar*>("Toolbar1")->actions())
+        QVERIFY(a->isSeparator() || !a->icon().isNull());
 }
 
 void TestApp::viewMeterDuringDownloadKeepsFlags() {
-    Pty pty;
-    AppRig rig;
-    rig.env.link(5, pty.slavePath());
+    MeterRig rig(5);
+    Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     w.session().DownloadAllSets();
     w.viewMeter();
@@ -450,9 +445,7 @@ void TestApp::viewMeterDuringDownloadKeepsFlags() {
 }
 
 void TestApp::options() {
-    Pty pty;
-    AppRig rig;
-    rig.env.link(2, pty.slavePath());
+    MeterRig rig(2);
     MainWindow& w = rig.start();
     // OK while not reading live: setting and flag change, the label does not.
     w.panel();
@@ -505,9 +498,8 @@ void TestApp::aboutShowsVersion() {
 }
 
 void TestApp::displayUpdateCreatesPanelHidden() {
-    Pty pty;
-    AppRig rig;
-    rig.env.link(2, pty.slavePath());
+    MeterRig rig(2);
+    Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     QVERIFY(!(w.findChild<ReadingPanel*>() != nullptr));
     pty.send("N\x83");  // set 4
@@ -537,70 +529,62 @@ void TestApp::connectionLostIsToldOnce() {
     QCOMPARE(rig.messages.texts.count("The connection to the meter was lost."), 1);
 }
 
-void TestApp::screenshots() {
+void TestApp::plotExportStaysLightOnADarkTheme() {
     AppRig rig;
     MainWindow& w = rig.start();
-    w.resize(1100, 700);
-    for (int r = 1; r <= 12; ++r) {
-        for (int s = 1; s <= 3; ++s)
-            w.session().store().writeReading(s, r,
-                                             QString::number(0.0011 * r * s + 0.0002 * s, 'f', 6));
-    }
-    const QString dir = QStringLiteral(ORVANTA_BUILD_DIR "/screenshots");
-    QDir().mkpath(dir);
-    QTest::qWait(50);
-    QVERIFY(w.grab().save(dir + "/main-window.png"));
-    w.viewMeter();
-    w.panel().ShowLiveValue(0.0012);
-    QTest::qWait(50);
-    QVERIFY(w.grab().save(dir + "/live-panel.png"));
-    w.showOptions();
-    auto* dlg = lastChild<OptionsDialog>(&w);
-    QTest::qWait(50);
-    QVERIFY(dlg->grab().save(dir + "/options.png"));
-    dlg->close();
-    // The same window on a dark theme.
-    const QPalette light = QApplication::palette();
+    for (int r = 1; r <= 40; ++r)
+        w.session().store().writeReading(1, r, QString::number(1e-4 * r, 'f', 6));
     QPalette dark;
     dark.setColor(QPalette::Window, QColor(45, 45, 48));
     dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
     dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
     dark.setColor(QPalette::Text, QColor(230, 230, 230));
-    dark.setColor(QPalette::Button, QColor(55, 55, 58));
-    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    QApplication::setPalette(dark);
-    w.viewData();
-    QTest::qWait(50);
-    QVERIFY(w.grab().save(dir + "/main-window-dark.png"));
-    QApplication::setPalette(light);
-    // The plot of a full survey, with a minute of continuous readings.
-    for (int r = 1; r <= 40; ++r) {
-        for (int s = 1; s <= 30; ++s)
-            w.session().store().writeReading(
-                s, r, QString::number(1e-4 * s * (1.5 + std::sin(r / 6.0 + s)), 'f', 6));
-    }
-    w.trend().setRunning(true);
-    const QDateTime start = QDateTime::currentDateTime();
-    for (int i = 0; i < 60; ++i)
-        w.trend().add(start.addSecs(i), 0.0012 + 0.0003 * std::sin(i / 8.0));
+    const QPalette light = QApplication::palette();
     PlotWindow& plot = w.showPlot();
-    plot.chooseSets({1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
-                     16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30});
-    plot.findChild<QCheckBox*>("LogScale")->setChecked(true);
-    plot.parentWidget()->resize(1000, 680);
-    QTest::qWait(50);
-    QVERIFY(plot.grab().save(dir + "/plot.png"));
-    QVERIFY(plot.saveImage(dir + "/plot-export.png").ok);
-    // On a dark theme the charts are dark too; an exported image stays light, for paper.
     QApplication::setPalette(dark);
     QTest::qWait(50);
-    QVERIFY(plot.grab().save(dir + "/plot-dark.png"));
-    QVERIFY(plot.saveImage(dir + "/plot-export-dark.png").ok);
-    QCOMPARE(QImage(dir + "/plot-export-dark.png").pixelColor(4, 4), QColor(Qt::white));
-    QVERIFY(plot.findChild<ProfileChart*>("ProfileChart")->grab().toImage().pixelColor(4, 4).lightness() < 128);
+    QTemporaryDir tmp;
+    QVERIFY(plot.saveImage(tmp.path() + "/plot.png").ok);
+    // On a dark theme the charts are dark too; an exported image stays light, for paper.
+    QCOMPARE(QImage(tmp.path() + "/plot.png").pixelColor(4, 4), QColor(Qt::white));
+    QVERIFY(plot.findChild<ProfileChart*>("ProfileChart")
+                ->grab()
+                .toImage()
+                .pixelColor(4, 4)
+                .lightness() < 128);
     QApplication::setPalette(light);
+}
+
+void TestApp::setsWindowSize() {
+    const auto l = SetsWindow::layoutFor(11800, 8250);  // main window 12000 x 9000 twips
+    QCOMPARE(l.width, 11780L);
+    QCOMPARE(l.height, 6850L);
+    QCOMPARE(l.gridWidth, 11630L);
+    QCOMPARE(l.gridHeight, 6330L);
+    QTemporaryDir tmp;
+    ReadingsStore store(tmp.path() + "/Readings.db");
+    QVERIFY(store.open().ok());
+    SetsWindow w(store, 11800, 8250);
+    const double dpi = w.logicalDpiX();
+    QCOMPARE(w.width(), qRound(11780 * dpi / 1440));
+    QCOMPARE(w.grid->width(), qRound(11630 * dpi / 1440));
+    QCOMPARE(w.windowTitle(), QString("Data"));
+}
+
+void TestApp::gridShowsSavedRows() {
+    QTemporaryDir tmp;
+    ReadingsStore store(tmp.path() + "/Readings.db");
+    QVERIFY(store.open().ok());
+    SetsWindow w(store, 11800, 8250);
+    QAbstractItemModel* m = w.grid->model();
+    QCOMPARE(m->rowCount(), 128);
+    QCOMPARE(m->columnCount(), 31);
+    QCOMPARE(m->headerData(0, Qt::Horizontal).toString(), QString("Number"));
+    QCOMPARE(m->headerData(30, Qt::Horizontal).toString(), QString("Set 30"));
+    QSignalSpy changed(m, &QAbstractItemModel::dataChanged);
+    store.writeReading(4, 2, "0.004000");
+    QTRY_COMPARE(changed.count(), 1);  // the grid follows within its repaint interval
+    QCOMPARE(m->index(1, 4).data().toString(), QString("0.004000"));
 }
 
 QTEST_MAIN(TestApp)

@@ -210,9 +210,8 @@ void TestFaults::portNotAllowed() {
 }
 
 void TestFaults::damagedDatabaseAtStartup() {
-    Pty pty;
-    AppRig rig;
-    rig.env.link(2, pty.slavePath());
+    MeterRig rig(2);
+    Pty& pty = rig.pty;
     QFile f(rig.env.database());
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(QByteArray(8192, '\x5a'));

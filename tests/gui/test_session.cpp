@@ -265,9 +265,8 @@ void TestSession::newNeverErasesWhatArrivesMeanwhile_data() {
 
 void TestSession::newNeverErasesWhatArrivesMeanwhile() {
     QFETCH(bool, download);
-    Pty pty;
-    AppRig rig;
-    rig.env.link(5, pty.slavePath());
+    MeterRig rig(5);
+    Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     MeterSession& session = w.session();
     QVERIFY(session.store().writeReading(9, 1, "0.9").ok());  // unsaved: New asks
@@ -288,9 +287,8 @@ void TestSession::newNeverErasesWhatArrivesMeanwhile() {
 }
 
 void TestSession::unitsPerSetSurviveARestart() {
-    Pty pty;
-    AppRig rig;
-    rig.env.link(5, pty.slavePath());
+    MeterRig rig(5);
+    Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     w.session().DownloadAllSets();
     sendPaced(pty, w.session(), "S03\nU2M10.5\nS04\nU1M10.25\n\r\r");
@@ -303,9 +301,11 @@ void TestSession::unitsPerSetSurviveARestart() {
     // The plot labels its axis in the units the sets were downloaded in.
     PlotWindow& plot = again.showPlot();
     plot.chooseSets({3});
-    QCOMPARE(plot.findChild<ProfileChart*>("ProfileChart")->yLabel(), QString("Susceptibility (CGS)"));
+    QCOMPARE(plot.findChild<ProfileChart*>("ProfileChart")->yLabel(),
+             QString("Susceptibility (CGS)"));
     plot.chooseSets({3, 4});
-    QCOMPARE(plot.findChild<ProfileChart*>("ProfileChart")->yLabel(), QString("Susceptibility (SI and CGS)"));
+    QCOMPARE(plot.findChild<ProfileChart*>("ProfileChart")->yLabel(),
+             QString("Susceptibility (SI and CGS)"));
     // A file opened in their place was not downloaded: its units are not known.
     const QString file = rig.env.root() + "/s.dat";
     rig.dialog.answers << file << file;

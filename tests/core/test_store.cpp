@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "core/store/ReadingsStore.h"
-#include "core/store/SetsTableModel.h"
-#include "gui/SetsWindow.h"
 
 namespace {
 /** Reads a cell straight from the file, through a connection of its own. */
@@ -47,8 +44,6 @@ private Q_SLOTS:
     void cellsOutsideTheTableAreRefused();
     void clearsAreOneTransaction();
     void damagedFileIsRefused();
-    void setsWindowSize();
-    void gridShowsSavedRows();
 };
 
 void TestStore::missingFileIsCreatedWithClearedRows() {
@@ -159,33 +154,5 @@ void TestStore::damagedFileIsRefused() {
     QCOMPARE(check.readAll(), QByteArray(4096, 'x'));  // a file that is not ours is left alone
 }
 
-void TestStore::setsWindowSize() {
-    const auto l = SetsWindow::layoutFor(11800, 8250);  // main window 12000 x 9000 twips
-    QCOMPARE(l.width, 11780L);
-    QCOMPARE(l.height, 6850L);
-    QCOMPARE(l.gridWidth, 11630L);
-    QCOMPARE(l.gridHeight, 6330L);
-    OpenStore s;
-    SetsWindow w(s.store, 11800, 8250);
-    const double dpi = w.logicalDpiX();
-    QCOMPARE(w.width(), qRound(11780 * dpi / 1440));
-    QCOMPARE(w.grid->width(), qRound(11630 * dpi / 1440));
-    QCOMPARE(w.windowTitle(), QString("Data"));
-}
-
-void TestStore::gridShowsSavedRows() {
-    OpenStore s;
-    SetsWindow w(s.store, 11800, 8250);
-    QAbstractItemModel* m = w.grid->model();
-    QCOMPARE(m->rowCount(), 128);
-    QCOMPARE(m->columnCount(), 31);
-    QCOMPARE(m->headerData(0, Qt::Horizontal).toString(), QString("Number"));
-    QCOMPARE(m->headerData(30, Qt::Horizontal).toString(), QString("Set 30"));
-    QSignalSpy changed(m, &QAbstractItemModel::dataChanged);
-    s.store.writeReading(4, 2, "0.004000");
-    QTRY_COMPARE(changed.count(), 1);  // the grid follows within its repaint interval
-    QCOMPARE(m->index(1, 4).data().toString(), QString("0.004000"));
-}
-
-QTEST_MAIN(TestStore)
+QTEST_GUILESS_MAIN(TestStore)
 #include "test_store.moc"
