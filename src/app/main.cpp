@@ -10,9 +10,9 @@
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
 #include "core/system/Process.h"
-#include "gui/MainWindow.h"
-#include "gui/QtFileDialog.h"
-#include "gui/QtMessageBox.h"
+#include "gui/dialogs/QtFileDialog.h"
+#include "gui/dialogs/QtMessageBox.h"
+#include "gui/main/MainWindow.h"
 
 namespace {
 const char* const kUsage =

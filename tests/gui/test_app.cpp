@@ -10,13 +10,13 @@
 #include "AppRig.h"
 #include "Pty.h"
 #include "core/common/Version.h"
-#include "gui/AboutDialog.h"
-#include "gui/MainMenus.h"
-#include "gui/OptionsDialog.h"
-#include "gui/PortDialog.h"
-#include "gui/SetsWindow.h"
+#include "gui/dialogs/AboutDialog.h"
+#include "gui/dialogs/OptionsDialog.h"
+#include "gui/dialogs/PortDialog.h"
+#include "gui/main/MainMenus.h"
 #include "gui/plot/PlotWindow.h"
 #include "gui/plot/ProfileChart.h"
+#include "gui/sets/SetsWindow.h"
 
 namespace {
 const QString kNoMeter =

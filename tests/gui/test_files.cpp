@@ -12,7 +12,7 @@
 #include "core/files/Report.h"
 #include "core/files/TextExport.h"
 #include "core/store/ReadingsStore.h"
-#include "gui/FileMenuCommands.h"
+#include "gui/files/FileMenuCommands.h"
 #include "gui/printing/PrintCommand.h"
 
 namespace {

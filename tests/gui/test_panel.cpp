@@ -9,8 +9,8 @@
 #include "core/panel/Keypad.h"
 #include "core/panel/LiveScale.h"
 #include "core/session/MeterSession.h"
-#include "gui/FittedLabel.h"
-#include "gui/ReadingPanel.h"
+#include "gui/panel/FittedLabel.h"
+#include "gui/panel/ReadingPanel.h"
 
 namespace {
 const QMap<QString, Key> kKeys = {{"Store", Key::Store},         {"Cal", Key::Cal},

@@ -8,8 +8,8 @@
 #include "MeterLine.h"
 #include "Pty.h"
 #include "core/files/DataFileCodec.h"
-#include "gui/ProgressDialog.h"
-#include "gui/ReadingPanel.h"
+#include "gui/dialogs/ProgressDialog.h"
+#include "gui/panel/ReadingPanel.h"
 #include "gui/plot/PlotWindow.h"
 #include "gui/plot/ProfileChart.h"
 

@@ -10,7 +10,7 @@
 #include "core/common/SettingsStore.h"
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
-#include "gui/MainWindow.h"
+#include "gui/main/MainWindow.h"
 #include "gui/printing/PrintCommand.h"
 
 /** @brief File and print dialogs from a script; a print answer is a PDF file to print into. */

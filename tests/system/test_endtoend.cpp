@@ -12,7 +12,7 @@
 #include "Pty.h"
 #include "StreamCase.h"
 #include "core/system/Process.h"
-#include "gui/SetsWindow.h"
+#include "gui/sets/SetsWindow.h"
 
 namespace {
 QByteArray setStream(int set, int count, const QString& format) {

@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "AppRig.h"
-#include "gui/OptionsDialog.h"
+#include "gui/dialogs/OptionsDialog.h"
 #include "gui/plot/PlotWindow.h"
 
 namespace {
@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
     w.resize(1100, 700);
     for (int r = 1; r <= 12; ++r) {
         for (int s = 1; s <= 3; ++s)
-            w.session().store().writeReading(s, r, QString::number(0.0011 * r * s + 0.0002 * s, 'f', 6));
+            w.session().store().writeReading(s, r,
+                                             QString::number(0.0011 * r * s + 0.0002 * s, 'f', 6));
     }
     bool ok = save(w, dir + "/main-window.png");
     w.viewMeter();
@@ -64,11 +65,13 @@ int main(int argc, char** argv) {
     // The plot of a full survey, with a minute of continuous readings.
     for (int r = 1; r <= 40; ++r) {
         for (int s = 1; s <= 30; ++s)
-            w.session().store().writeReading(s, r, QString::number(1e-4 * s * (1.5 + std::sin(r / 6.0 + s)), 'f', 6));
+            w.session().store().writeReading(
+                s, r, QString::number(1e-4 * s * (1.5 + std::sin(r / 6.0 + s)), 'f', 6));
     }
     w.trend().setRunning(true);
     const QDateTime start = QDateTime::currentDateTime();
-    for (int i = 0; i < 60; ++i) w.trend().add(start.addSecs(i), 0.0012 + 0.0003 * std::sin(i / 8.0));
+    for (int i = 0; i < 60; ++i)
+        w.trend().add(start.addSecs(i), 0.0012 + 0.0003 * std::sin(i / 8.0));
     PlotWindow& plot = w.showPlot();
     QList<int> all;
     for (int s = 1; s <= 30; ++s) all << s;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/ReadingPanel.h"
+#include "gui/panel/ReadingPanel.h"
 
 #include <QPainter>
 #include <algorithm>
 
 #include "core/common/Messages.h"
-#include "gui/FittedLabel.h"
 #include "gui/Twips.h"
+#include "gui/panel/FittedLabel.h"
 
 namespace {
 const QColor kPanelColour(155, 208, 240);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/SetsWindow.h"
+#include "gui/sets/SetsWindow.h"
 
 #include <QHeaderView>
 #include <QTableView>

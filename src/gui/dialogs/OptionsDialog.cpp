@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/OptionsDialog.h"
+#include "gui/dialogs/OptionsDialog.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

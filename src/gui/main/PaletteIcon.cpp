@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/PaletteIcon.h"
+#include "gui/main/PaletteIcon.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/QtFileDialog.h"
+#include "gui/dialogs/QtFileDialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

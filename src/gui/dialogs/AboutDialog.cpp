@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/AboutDialog.h"
+#include "gui/dialogs/AboutDialog.h"
 
 #include <QVBoxLayout>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/ProgressDialog.h"
+#include "gui/dialogs/ProgressDialog.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/PortDialog.h"
+#include "gui/dialogs/PortDialog.h"
 
 #include <QGridLayout>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/SessionStatusBar.h"
+#include "gui/main/SessionStatusBar.h"
 
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -12,15 +12,15 @@
 #include "core/common/Version.h"
 #include "core/session/MeterSession.h"
 #include "core/store/ReadingsStore.h"
-#include "gui/AboutDialog.h"
-#include "gui/MainMenus.h"
-#include "gui/OptionsDialog.h"
-#include "gui/PortDialog.h"
-#include "gui/ProgressDialog.h"
-#include "gui/SetsWindow.h"
 #include "gui/Twips.h"
+#include "gui/dialogs/AboutDialog.h"
+#include "gui/dialogs/OptionsDialog.h"
+#include "gui/dialogs/PortDialog.h"
+#include "gui/dialogs/ProgressDialog.h"
+#include "gui/main/MainMenus.h"
 #include "gui/plot/PlotWindow.h"
 #include "gui/printing/PrintCommand.h"
+#include "gui/sets/SetsWindow.h"
 
 namespace {
 // Kept between runs, beside the program's settings.

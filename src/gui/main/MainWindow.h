@@ -11,10 +11,10 @@
 #include <cstdint>
 
 #include "core/plot/LiveTrend.h"
-#include "gui/FileMenuCommands.h"
-#include "gui/ProgressDialog.h"
-#include "gui/ReadingPanel.h"
-#include "gui/SessionStatusBar.h"
+#include "gui/dialogs/ProgressDialog.h"
+#include "gui/files/FileMenuCommands.h"
+#include "gui/main/SessionStatusBar.h"
+#include "gui/panel/ReadingPanel.h"
 
 class SettingsStore;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/FileMenuCommands.h"
+#include "gui/files/FileMenuCommands.h"
 
 #include <QFileInfo>
 

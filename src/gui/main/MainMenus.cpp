@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/MainMenus.h"
+#include "gui/main/MainMenus.h"
 
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "gui/PaletteIcon.h"
+#include "gui/main/PaletteIcon.h"
 
 namespace {
 // The desktop theme's icon where there is one, else our own: an SVG drawn in the palette's text

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/FittedLabel.h"
+#include "gui/panel/FittedLabel.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/QtMessageBox.h"
+#include "gui/dialogs/QtMessageBox.h"
 
 #include <QMessageBox>
 
