@@ -42,7 +42,7 @@ private Q_SLOTS:
     void writesAreCommittedAndPersistAcrossReopen();
     void cellsOutsideTheTableAreRefused_data();
     void cellsOutsideTheTableAreRefused();
-    void clearsAreOneTransaction();
+    void clearsAndGroupsAreOneTransaction();
     void damagedFileIsRefused();
 };
 
@@ -111,7 +111,7 @@ void TestStore::cellsOutsideTheTableAreRefused() {
     QVERIFY(!store.holdsReadings());
 }
 
-void TestStore::clearsAreOneTransaction() {
+void TestStore::clearsAndGroupsAreOneTransaction() {
     OpenStore s;
     for (int p = 1; p <= 5; ++p) QVERIFY(s.store.writeReading(3, p, "0.5").ok());
     QVERIFY(s.store.writeReading(4, 2, "0.25").ok());
@@ -137,6 +137,17 @@ void TestStore::clearsAreOneTransaction() {
     QCOMPARE(fileCell(s.path, 1, 3), QString("0.5"));
     QCOMPARE(s.store.reading(3, 1), QString("0.5"));
     QCOMPARE(s.store.reading(4, 2), QString("0.25"));
+    // A group of writes goes the same way: the failing write undoes those before it.
+    QVERIFY(s.store.beginGroup());
+    QVERIFY(s.store.writeReading(5, 1, "0.7").ok());
+    QCOMPARE(s.store.writeReading(5, 2, "0.8").kind, StoreFailure::Refused);
+    QVERIFY(!s.store.inGroup());
+    QCOMPARE(s.store.reading(5, 1), QString("0.000000"));
+    QCOMPARE(fileCell(s.path, 1, 5), QString("0.000000"));
+    QVERIFY(s.store.beginGroup());
+    QVERIFY(s.store.writeReading(5, 1, "0.7").ok());
+    QVERIFY(s.store.endGroup().ok());
+    QCOMPARE(fileCell(s.path, 1, 5), QString("0.7"));
 }
 
 void TestStore::damagedFileIsRefused() {

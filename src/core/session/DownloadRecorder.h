@@ -14,6 +14,7 @@ public:
     /** @brief A new download: nothing stored yet. */
     void start() {
         m_stored = 0;
+        m_storedAtGroup = 0;
         m_set = 0;
     }
     /** @brief Set @p set begins (the set before it ends first); 0 for a set number that could
@@ -26,12 +27,17 @@ public:
     StoreResult endSet();
     /** @brief The set ends without its tail being touched (a download cut short). */
     void abandonSet() { m_set = 0; }
+    /** @brief The store's group of writes begins: what follows is committed together. */
+    void startGroup() { m_storedAtGroup = m_stored; }
+    /** @brief The store undid the group: its readings are not stored after all. */
+    void undoGroup() { m_stored = m_storedAtGroup; }
     /** @brief Readings of this download written to the store. */
     int stored() const { return m_stored; }
 
 private:
     ReadingsStore& m_store;
     int m_stored = 0;
+    int m_storedAtGroup = 0;
     int m_set = 0;  ///< set whose readings are arriving, 0 none
     int m_lastPosition = 0;
 };

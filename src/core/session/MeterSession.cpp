@@ -315,9 +315,21 @@ void MeterSession::onReceived(const QByteArray& bytes) {
             m_engine.skipToLineFeed();
             continue;
         }
+        // A download's readings that arrived together are committed together, before anything
+        // shows them as stored.
+        m_grouped = isDownloading() && m_store.beginGroup();
+        if (m_grouped) m_recorder.startGroup();
         for (const char c : chunk)
             m_engine.FeedChar(QChar(static_cast<uchar>(c)), m_state.lastRequest, m_state.meter,
                               *this);
+        if (m_grouped) {
+            m_grouped = false;
+            const StoreResult committed = m_store.endGroup();
+            if (!committed) {
+                m_recorder.undoGroup();
+                reportStoreFailure(committed);
+            }
+        }
     }
     m_receiving = false;
 }
@@ -387,11 +399,19 @@ void MeterSession::endDownload() {
 
 void MeterSession::stopForStoreFailure(const StoreResult& failure) {
     if (!isDownloading()) return;
-    if (m_link.isOpen()) write(Command::Stop);
+    // A write that failed inside a group undid the group's earlier writes too.
+    if (m_grouped && !m_store.inGroup()) m_recorder.undoGroup();
+    reportStoreFailure(failure);
+}
+
+void MeterSession::reportStoreFailure(const StoreResult& failure) {
+    if (isDownloading()) {
+        if (m_link.isOpen()) write(Command::Stop);
+        endDownload();
+        setActivity(Activity::Stopped);
+    }
     m_storeFailure = failure;
     const int stored = m_recorder.stored();
-    endDownload();
-    setActivity(Activity::Stopped);
     const QString reason = failure.reason;
     QTimer::singleShot(0, this, [this, reason, stored] {
         m_messages.tell(Msg::ReadingsNotStored.arg(reason).arg(stored));

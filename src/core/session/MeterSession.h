@@ -163,6 +163,8 @@ private:
     void requestLive(const QByteArray& command);
     void endDownload();
     void stopForStoreFailure(const StoreResult& failure);
+    /** @brief Stops a download that runs, and tells the user once what was stored. */
+    void reportStoreFailure(const StoreResult& failure);
 
     MessageBox& m_messages;
     SettingsStore& m_settings;
@@ -176,8 +178,9 @@ private:
     StoreResult m_storeFailure;
     QByteArray m_pending;  ///< received bytes not yet taken apart
     bool m_receiving =
-        false;            ///< bytes are being taken apart (a nested event loop may deliver more)
-    bool m_held = false;  ///< received bytes wait (holdReceiving)
+        false;               ///< bytes are being taken apart (a nested event loop may deliver more)
+    bool m_grouped = false;  ///< the received bytes being taken apart are one store group
+    bool m_held = false;     ///< received bytes wait (holdReceiving)
     QString m_shownReading;
     bool m_lostShown = false;
     bool m_resumeContinuous = false;

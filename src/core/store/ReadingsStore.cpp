@@ -191,6 +191,7 @@ StoreResult ReadingsStore::load() {
 }
 
 void ReadingsStore::close() {
+    if (m_group) undoGroup();
     for (auto& query : m_update) query.reset();
     const bool was = m_open;
     m_open = false;
@@ -252,8 +253,9 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells) {
     if (!m_open) return closedResult();
     if (cells.isEmpty()) return StoreResult::done();
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    const bool batch = cells.size() > 1;
-    // A single cell commits by itself; several are one transaction, all or nothing.
+    // A single cell commits by itself; several are one transaction, all or nothing; inside a
+    // group, the group's transaction holds them.
+    const bool batch = cells.size() > 1 && !m_group;
     if (batch && !db.transaction()) return refused(db.lastError().text());
     QString why;
     for (const CellWrite& c : cells) {
@@ -267,6 +269,7 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells) {
         if (!why.isEmpty()) {
             m_update[static_cast<size_t>(c.column)].reset();
             if (batch) db.rollback();
+            if (m_group) undoGroup();
             return refused(why);
         }
     }
@@ -278,7 +281,9 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells) {
     int firstRow = cells.front().row, lastRow = firstRow;
     int firstColumn = cells.front().column, lastColumn = firstColumn;
     for (const CellWrite& c : cells) {
-        m_rows[c.row].cells[static_cast<size_t>(c.column)] = c.text;
+        QString& cell = m_rows[c.row].cells[static_cast<size_t>(c.column)];
+        if (m_group) m_groupUndo.append({c.row, c.column, cell});
+        cell = c.text;
         firstRow = qMin(firstRow, c.row);
         lastRow = qMax(lastRow, c.row);
         firstColumn = qMin(firstColumn, c.column);
@@ -286,6 +291,36 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells) {
     }
     Q_EMIT cellsChanged(firstRow, lastRow, firstColumn, lastColumn);
     return StoreResult::done();
+}
+
+bool ReadingsStore::beginGroup() {
+    if (m_group || !m_open) return false;
+    m_group = QSqlDatabase::database(m_connection, false).transaction();
+    m_groupUndo.clear();
+    return m_group;
+}
+
+StoreResult ReadingsStore::endGroup() {
+    if (!m_group) return StoreResult::done();
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (db.commit()) {
+        m_group = false;
+        m_groupUndo.clear();
+        return StoreResult::done();
+    }
+    const QString why = db.lastError().text();
+    undoGroup();
+    return refused(why);
+}
+
+void ReadingsStore::undoGroup() {
+    QSqlDatabase::database(m_connection, false).rollback();
+    m_group = false;
+    for (auto it = m_groupUndo.crbegin(); it != m_groupUndo.crend(); ++it)
+        m_rows[it->row].cells[static_cast<size_t>(it->column)] = it->text;
+    const bool changed = !m_groupUndo.isEmpty();
+    m_groupUndo.clear();
+    if (changed) Q_EMIT reloaded();
 }
 
 StoreResult ReadingsStore::writeReading(int set, int position, const QString& text) {

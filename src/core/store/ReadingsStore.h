@@ -68,7 +68,18 @@ public:
     /** @brief Column names in order: "Number", "Set 1" .. "Set 30". */
     static QString columnName(int column);
 
-    /** @brief Writes one reading, committed at once. */
+    /** @brief Writes made until endGroup() are one transaction: a download's readings that
+     *  arrive together are committed together, before the event loop runs again, instead of
+     *  one commit (and one pair of file locks) each. False when no group could start (each write
+     *  then commits by itself). */
+    bool beginGroup();
+    /** @brief Commits the group. On failure every write of the group is undone, in the file and
+     *  in memory, and reloaded() is raised. Done when no group is open. */
+    StoreResult endGroup();
+    /** @brief A group is open; false again once a write in it has failed (it was undone). */
+    bool inGroup() const { return m_group; }
+
+    /** @brief Writes one reading, committed at once (or with its group). */
     StoreResult writeReading(int set, int position, const QString& text);
     /** @brief Clears positions @p fromPosition..128 of @p set that hold something, in one
      *  transaction. */
@@ -109,12 +120,16 @@ private:
         QString text;
     };
     StoreResult writeCells(const QVector<CellWrite>& cells);
+    /** @brief Rolls the open group back and puts its cells back as they were. */
+    void undoGroup();
     QSqlQuery& updateQuery(int column, QString* why);
 
     QString m_path;
     QString m_connection;
     bool m_open = false;
     QVector<Loaded> m_rows;
+    bool m_group = false;
+    QVector<CellWrite> m_groupUndo;  ///< each cell the group wrote, with its text before
     // One prepared UPDATE per column, made on first use and dropped when the file closes: a
     // download stores one reading at a time.
     std::array<std::unique_ptr<QSqlQuery>, kColumns> m_update;
