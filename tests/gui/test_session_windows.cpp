@@ -1,79 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Line scenarios against the meter session on a real pseudo-terminal, with the program's windows:
-// each row is what the user and the meter do, then the exact cells of Readings.db, what the panel
-// and the progress dialog show, what the meter was sent and what the user was told.
+// Line scenarios that go through the program's windows (the progress dialog's Cancel, the
+// panel's Store, File > Open), on a real pseudo-terminal: each row is what the user and the meter
+// do, then the exact cells of Readings.db, what the panel and the progress dialog show, what the
+// meter was sent and what the user was told. The session's own scenarios are in
+// tests/core/test_session.cpp.
 #include <QtTest>
 
 #include "AppRig.h"
+#include "LineSteps.h"
 #include "MeterLine.h"
 #include "Pty.h"
-#include "core/files/DataFileCodec.h"
 #include "gui/dialogs/ProgressDialog.h"
 #include "gui/panel/ReadingPanel.h"
 #include "gui/plot/PlotWindow.h"
 #include "gui/plot/ProfileChart.h"
 
-namespace {
-struct Step {
-    enum Kind {
-        All,
-        Current,
-        Capture,
-        Continuous,
-        Cancel,
-        Send,
-        Burst,
-        Unplug,
-        Replug,
-        StoreToPC,
-        Store,
-        Open,
-        Discard
-    };
-    Kind kind;
-    QByteArray bytes = {};  // Send, Discard: what the meter sends; Open: the file's bytes
-};
-using Steps = QList<Step>;
+using namespace line;
 
-Step send(const QByteArray& bytes) { return {Step::Send, bytes}; }
-/** Set @p set's header and status, then values "S.00000R" for positions @p from .. @p to. */
-QByteArray setData(int set, int from, int to) {
-    QByteArray out = "S" + QByteArray::number(set).rightJustified(2, '0') + "\nU1M1";
-    for (int r = from; r <= to; ++r)
-        out += QByteArray::number(set) + "." + QByteArray::number(r).rightJustified(6, '0') + "\n";
-    return out;
-}
-QString cellText(int set, int r) {
-    return QString::number(set) + "." + QString::number(r).rightJustified(6, '0');
-}
-/** A live reading as the meter sends it: status, set and reading bytes, the value. */
-QByteArray live(int set, int reading, const QByteArray& value) {
-    return "U1M1N" + QByteArray(1, char(127 + set)) + "R" + QByteArray(1, char(128 + reading)) +
-           value + "\n";
-}
-QByteArray fileOf(const QList<QPair<int, QString>>& rowsOfSet6) {
-    QByteArray out;
-    for (const auto& [row, value] : rowsOfSet6) {
-        DataFileRecord rec;
-        rec.RowNumber = static_cast<std::int16_t>(row);
-        for (QString& v : rec.SetValue) v = QStringLiteral("0.000000");
-        rec.SetValue[5] = value;
-        DataFileCodec::write(rec, out);
-    }
-    return out;
-}
-/** The burst of a full memory: 30 sets of 128 values, 34,802 bytes. */
-QByteArray fullMemory() {
-    QByteArray all;
-    for (int s = 1; s <= 30; ++s) all += setData(s, 1, 128);
-    return all + "\r\r";
-}
-const QString lost = QStringLiteral("The connection to the meter was lost.");
-}  // namespace
-
-Q_DECLARE_METATYPE(Steps)
-
-class TestSession : public QObject {
+class TestSessionWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void lineScenarios_data();
@@ -83,7 +27,7 @@ private Q_SLOTS:
     void unitsPerSetSurviveARestart();
 };
 
-void TestSession::lineScenarios_data() {
+void TestSessionWindows::lineScenarios_data() {
     QTest::addColumn<Steps>("steps");
     QTest::addColumn<QStringList>("cells");  // "row,set=text", row 1-based
     QTest::addColumn<QString>("digits");     // the panel's digits ("" where no reading is shown)
@@ -99,36 +43,6 @@ void TestSession::lineScenarios_data() {
                  send("0.5\n")}
         << QStringList{"1,2=" + cellText(2, 1), "5,2=" + cellText(2, 5), "6,2=0.000000"} << "50000"
         << "(to Meter memory)" << QByteArray("DPR") << QStringList{};
-    QTest::newRow("unplug then continuous")
-        << Steps{{Step::All},        send(setData(3, 1, 4)),
-                 {Step::Unplug},     {Step::Replug},
-                 {Step::Continuous}, send(live(3, 4, "0.5") + live(3, 4, "0.5"))}
-        << QStringList{"4,3=" + cellText(3, 4), "5,3=0.000000", "6,3=0.000000"} << "50000"
-        << "(to Meter memory)" << QByteArray("A") << QStringList{lost};
-    QTest::newRow("cut value, reconnect, download")
-        << Steps{{Step::All}, send(setData(4, 1, 1) + "4.00"), {Step::Unplug}, {Step::Replug},
-                 {Step::All}, send(setData(4, 1, 2) + "\r\r")}
-        << QStringList{"1,4=" + cellText(4, 1), "2,4=" + cellText(4, 2), "3,4=0.000000"} << ""
-        << "(to Meter memory)" << QByteArray("D") << QStringList{lost};
-    QTest::newRow("full-speed burst during Download All")
-        << Steps{{Step::All}, {Step::Burst, fullMemory()}}
-        << QStringList{"1,1=1.000001", "128,1=1.000128", "64,15=15.000064", "128,30=30.000128"}
-        << ""
-        << "(to Meter memory)" << QByteArray("D") << QStringList{};
-    QTest::newRow("discard during live readings, then a value")
-        << Steps{{Step::Continuous},
-                 {Step::Discard, live(1, 1, "0.7").repeated(50) + "0.12"},
-                 send("34\n"),
-                 send(live(1, 1, "0.5"))}
-        << QStringList{"1,1=0.000000"} << "50000"
-        << "(to Meter memory)" << QByteArray("A") << QStringList{};
-    QTest::newRow("re-download shorter")
-        << Steps{{Step::All},
-                 send(setData(5, 1, 5) + "\r\r"),
-                 {Step::Current},
-                 send(setData(5, 1, 2) + "\r\r")}
-        << QStringList{"2,5=" + cellText(5, 2), "3,5=0.000000", "5,5=0.000000"} << ""
-        << "(to Meter memory)" << QByteArray("DC") << QStringList{};
     QTest::newRow("open a short file")
         << Steps{{Step::All},
                  send(setData(6, 1, 4) + "\r\r"),
@@ -143,14 +57,9 @@ void TestSession::lineScenarios_data() {
     QTest::newRow("store to PC with no reading shown")
         << Steps{{Step::StoreToPC}, {Step::Store}} << QStringList{"1,1=0.000000"} << ""
         << "(to PC memory)" << QByteArray() << QStringList{"There is no reading to store yet."};
-    QTest::newRow("link target gone, then back")
-        << Steps{{Step::All},    send(setData(9, 1, 2)), {Step::Unplug},
-                 {Step::Replug}, {Step::Capture},        send("0.5\n")}
-        << QStringList{"2,9=" + cellText(9, 2), "3,9=0.000000"} << "50000"
-        << "(to Meter memory)" << QByteArray("R") << QStringList{lost};
 }
 
-void TestSession::lineScenarios() {
+void TestSessionWindows::lineScenarios() {
     QFETCH(Steps, steps);
     QFETCH(QStringList, cells);
     QFETCH(QString, digits);
@@ -257,13 +166,13 @@ void TestSession::lineScenarios() {
     QTRY_COMPARE(rig.messages.texts, messages);
 }
 
-void TestSession::newNeverErasesWhatArrivesMeanwhile_data() {
+void TestSessionWindows::newNeverErasesWhatArrivesMeanwhile_data() {
     QTest::addColumn<bool>("download");  // a download is asked for while New's question is open
     QTest::newRow("set data sent unasked") << false;
     QTest::newRow("download asked for during New") << true;
 }
 
-void TestSession::newNeverErasesWhatArrivesMeanwhile() {
+void TestSessionWindows::newNeverErasesWhatArrivesMeanwhile() {
     QFETCH(bool, download);
     MeterRig rig(5);
     Pty& pty = rig.pty;
@@ -286,7 +195,7 @@ void TestSession::newNeverErasesWhatArrivesMeanwhile() {
     QCOMPARE(rig.messages.texts, QStringList());
 }
 
-void TestSession::unitsPerSetSurviveARestart() {
+void TestSessionWindows::unitsPerSetSurviveARestart() {
     MeterRig rig(5);
     Pty& pty = rig.pty;
     MainWindow& w = rig.start();
@@ -314,5 +223,5 @@ void TestSession::unitsPerSetSurviveARestart() {
     QCOMPARE(db.setUnits(3), std::optional<Meter::Units>());
 }
 
-QTEST_MAIN(TestSession)
-#include "test_session.moc"
+QTEST_MAIN(TestSessionWindows)
+#include "test_session_windows.moc"

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QByteArray>
+#include <QList>
+#include <QMetaType>
+#include <QPair>
+#include <QString>
+
+#include "core/files/DataFileCodec.h"
+
+// The steps of a line scenario and the bytes a meter sends, shared by the session's scenario
+// tables (tests/core/test_session.cpp, tests/gui/test_session_windows.cpp).
+namespace line {
+struct Step {
+    enum Kind {
+        All,
+        Current,
+        Capture,
+        Continuous,
+        Cancel,
+        Send,
+        Burst,
+        Unplug,
+        Replug,
+        StoreToPC,
+        Store,
+        Open,
+        Discard
+    };
+    Kind kind;
+    QByteArray bytes = {};  // Send, Discard: what the meter sends; Open: the file's bytes
+};
+using Steps = QList<Step>;
+
+inline Step send(const QByteArray& bytes) { return {Step::Send, bytes}; }
+/** Set @p set's header and status, then values "S.00000R" for positions @p from .. @p to. */
+inline QByteArray setData(int set, int from, int to) {
+    QByteArray out = "S" + QByteArray::number(set).rightJustified(2, '0') + "\nU1M1";
+    for (int r = from; r <= to; ++r)
+        out += QByteArray::number(set) + "." + QByteArray::number(r).rightJustified(6, '0') + "\n";
+    return out;
+}
+inline QString cellText(int set, int r) {
+    return QString::number(set) + "." + QString::number(r).rightJustified(6, '0');
+}
+/** A live reading as the meter sends it: status, set and reading bytes, the value. */
+inline QByteArray live(int set, int reading, const QByteArray& value) {
+    return "U1M1N" + QByteArray(1, char(127 + set)) + "R" + QByteArray(1, char(128 + reading)) +
+           value + "\n";
+}
+inline QByteArray fileOf(const QList<QPair<int, QString>>& rowsOfSet6) {
+    QByteArray out;
+    for (const auto& [row, value] : rowsOfSet6) {
+        DataFileRecord rec;
+        rec.RowNumber = static_cast<std::int16_t>(row);
+        for (QString& v : rec.SetValue) v = QStringLiteral("0.000000");
+        rec.SetValue[5] = value;
+        DataFileCodec::write(rec, out);
+    }
+    return out;
+}
+/** The burst of a full memory: 30 sets of 128 values, 34,802 bytes. */
+inline QByteArray fullMemory() {
+    QByteArray all;
+    for (int s = 1; s <= 30; ++s) all += setData(s, 1, 128);
+    return all + "\r\r";
+}
+inline const QString lost = QStringLiteral("The connection to the meter was lost.");
+}  // namespace line
+
+Q_DECLARE_METATYPE(line::Steps)
