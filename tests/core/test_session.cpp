@@ -16,7 +16,6 @@
 
 using namespace line;
 
-
 /** The session as the programs make it, in a private home. */
 struct SessionRig {
     SessionRig()
@@ -51,15 +50,19 @@ void TestSession::lineScenarios_data() {
     QTest::addColumn<QStringList>("messages");
 
     QTest::newRow("cancel then capture")
-        << Steps{{Step::All}, send(setData(2, 1, 5)), {Step::Cancel}, {Step::Capture}, send("0.5\n")}
+        << Steps{{Step::All},
+                 send(setData(2, 1, 5)),
+                 {Step::Cancel},
+                 {Step::Capture},
+                 send("0.5\n")}
         << QStringList{"1,2=" + cellText(2, 1), "5,2=" + cellText(2, 5), "6,2=0.000000"} << "0.5"
         << "" << QByteArray("DPR") << QStringList{};
     QTest::newRow("unplug then continuous")
         << Steps{{Step::All},        send(setData(3, 1, 4)),
                  {Step::Unplug},     {Step::Replug},
                  {Step::Continuous}, send(live(3, 4, "0.5") + live(3, 4, "0.5"))}
-        << QStringList{"4,3=" + cellText(3, 4), "5,3=0.000000", "6,3=0.000000"} << "0.5" << ""
-        << QByteArray("A") << QStringList{lost};
+        << QStringList{"4,3=" + cellText(3, 4), "5,3=0.000000", "6,3=0.000000"} << "0.5"
+        << "" << QByteArray("A") << QStringList{lost};
     QTest::newRow("cut value, reconnect, download")
         << Steps{{Step::All}, send(setData(4, 1, 1) + "4.00"), {Step::Unplug}, {Step::Replug},
                  {Step::All}, send(setData(4, 1, 2) + "\r\r")}
@@ -68,36 +71,41 @@ void TestSession::lineScenarios_data() {
     QTest::newRow("full-speed burst during Download All")
         << Steps{{Step::All}, {Step::Burst, fullMemory()}}
         << QStringList{"1,1=1.000001", "128,1=1.000128", "64,15=15.000064", "128,30=30.000128"}
-        << "" << "" << QByteArray("D") << QStringList{};
+        << ""
+        << "" << QByteArray("D") << QStringList{};
     QTest::newRow("discard during live readings, then a value")
         << Steps{{Step::Continuous},
                  {Step::Discard, live(1, 1, "0.7").repeated(50) + "0.12"},
                  send("34\n"),
                  send(live(1, 1, "0.5"))}
-        << QStringList{"1,1=0.000000"} << "0.5" << "" << QByteArray("A") << QStringList{};
+        << QStringList{"1,1=0.000000"} << "0.5"
+        << "" << QByteArray("A") << QStringList{};
     QTest::newRow("re-download shorter")
-        << Steps{{Step::All}, send(setData(5, 1, 5) + "\r\r"), {Step::Current},
+        << Steps{{Step::All},
+                 send(setData(5, 1, 5) + "\r\r"),
+                 {Step::Current},
                  send(setData(5, 1, 2) + "\r\r")}
-        << QStringList{"2,5=" + cellText(5, 2), "3,5=0.000000", "5,5=0.000000"} << "" << ""
-        << QByteArray("DC") << QStringList{};
+        << QStringList{"2,5=" + cellText(5, 2), "3,5=0.000000", "5,5=0.000000"} << ""
+        << "" << QByteArray("DC") << QStringList{};
     QTest::newRow("open a short file")
-        << Steps{{Step::All}, send(setData(6, 1, 4) + "\r\r"),
+        << Steps{{Step::All},
+                 send(setData(6, 1, 4) + "\r\r"),
                  {Step::Open, fileOf({{1, "0.25"}, {2, "0.5"}})}}
-        << QStringList{"1,6=0.25", "2,6=0.5", "3,6=0.000000", "4,6=0.000000"} << "" << ""
-        << QByteArray("D") << QStringList{};
+        << QStringList{"1,6=0.25", "2,6=0.5", "3,6=0.000000", "4,6=0.000000"} << ""
+        << "" << QByteArray("D") << QStringList{};
     QTest::newRow("store to PC")
         << Steps{{Step::All},     send(setData(8, 1, 3) + "\r\r"), {Step::StoreToPC},
                  {Step::Capture}, send(live(8, 4, "0.5")),         {Step::Store}}
-        << QStringList{"3,8=" + cellText(8, 3), "4,8=0.5", "5,8=0.000000"} << "0.5" << "8,4"
-        << QByteArray("DR") << QStringList{};
+        << QStringList{"3,8=" + cellText(8, 3), "4,8=0.5", "5,8=0.000000"} << "0.5"
+        << "8,4" << QByteArray("DR") << QStringList{};
     QTest::newRow("store to PC with no reading shown")
-        << Steps{{Step::StoreToPC}, {Step::Store}} << QStringList{"1,1=0.000000"} << "" << ""
-        << QByteArray() << QStringList{"There is no reading to store yet."};
+        << Steps{{Step::StoreToPC}, {Step::Store}} << QStringList{"1,1=0.000000"} << ""
+        << "" << QByteArray() << QStringList{"There is no reading to store yet."};
     QTest::newRow("link target gone, then back")
-        << Steps{{Step::All}, send(setData(9, 1, 2)), {Step::Unplug}, {Step::Replug},
-                 {Step::Capture}, send("0.5\n")}
-        << QStringList{"2,9=" + cellText(9, 2), "3,9=0.000000"} << "0.5" << ""
-        << QByteArray("R") << QStringList{lost};
+        << Steps{{Step::All},    send(setData(9, 1, 2)), {Step::Unplug},
+                 {Step::Replug}, {Step::Capture},        send("0.5\n")}
+        << QStringList{"2,9=" + cellText(9, 2), "3,9=0.000000"} << "0.5"
+        << "" << QByteArray("R") << QStringList{lost};
 }
 
 void TestSession::lineScenarios() {
@@ -116,74 +124,22 @@ void TestSession::lineScenarios() {
     QList<double> values;
     connect(&session, &MeterSession::liveValue, this, [&](double v) { values << v; });
     QString storedAt;
-    connect(&session, &MeterSession::storedToPC, this,
-            [&](int set, int reading) { storedAt = QStringLiteral("%1,%2").arg(set).arg(reading); });
+    connect(&session, &MeterSession::storedToPC, this, [&](int set, int reading) {
+        storedAt = QStringLiteral("%1,%2").arg(set).arg(reading);
+    });
     QByteArray got;
 
     for (const Step& step : steps) {
-        switch (step.kind) {
-            case Step::All:
-                session.DownloadAllSets();
-                break;
-            case Step::Current:
-                session.DownloadCurrentSet();
-                break;
-            case Step::Capture:
-                session.CaptureCurrentReading();
-                break;
-            case Step::Continuous:
-                session.ShowContinuousReadings();
-                break;
-            case Step::Cancel:
+        runStep(step, session, meter, got, [&](const Step& s) {
+            if (s.kind == Step::Cancel) {
                 session.cancelDownload();
-                break;
-            case Step::Send:
-                sendPaced(meter.pty(), session, step.bytes);
-                break;
-            case Step::Burst: {
-                const qint64 target = session.link().bytesReceived() + step.bytes.size();
-                meter.pty().send(step.bytes);
-                QTRY_VERIFY_WITH_TIMEOUT(
-                    session.link().bytesReceived() >= target && !session.hasBytesWaiting(), 20000);
-                break;
+                return;
             }
-            case Step::Discard: {
-                // Everything arrives while the receiver is held, so it all waits at one event.
-                session.holdReceiving(true);
-                const qint64 target = session.link().bytesReceived() + step.bytes.size();
-                meter.pty().send(step.bytes);
-                QTRY_VERIFY(session.link().bytesReceived() >= target);
-                session.holdReceiving(false);
-                QVERIFY(!session.hasBytesWaiting());
-                break;
-            }
-            case Step::Unplug:
-                got.clear();  // what the meter was sent before it went away is not looked at
-                meter.unplug();
-                QTRY_VERIFY(!session.isConnected());
-                QTest::qWait(600);  // a reconnection attempt finds nothing to open
-                QVERIFY(!session.isConnected());
-                break;
-            case Step::Replug:
-                QVERIFY(meter.plugIn());
-                QTRY_VERIFY_WITH_TIMEOUT(session.isConnected(), 3000);
-                break;
-            case Step::StoreToPC:
-                QVERIFY(session.setStoreToPC(true));
-                break;
-            case Step::Store:
-                session.storeShownReading();
-                break;
-            case Step::Open: {
-                const QString path = rig.env.root() + "/short.dat";
-                QFile f(path);
-                QVERIFY(f.open(QIODevice::WriteOnly));
-                f.write(step.bytes);
-                f.close();
-                QVERIFY(FileCommands::openDataFile(session.store(), path).ok);
-                break;
-            }
-        }
+            const QString path = rig.env.root() + "/short.dat";
+            writeFile(path, s.bytes);
+            QVERIFY(FileCommands::openDataFile(session.store(), path).ok);
+        });
+        if (QTest::currentTestFailed()) return;
         if (meter.pluggedIn()) got += meter.pty().receive(30);
     }
     QTRY_VERIFY(!session.isDownloading());

@@ -77,71 +77,18 @@ void TestSessionWindows::lineScenarios() {
     QByteArray got;
 
     for (const Step& step : steps) {
-        switch (step.kind) {
-            case Step::All:
-                session.DownloadAllSets();
-                break;
-            case Step::Current:
-                session.DownloadCurrentSet();
-                break;
-            case Step::Capture:
-                session.CaptureCurrentReading();
-                break;
-            case Step::Continuous:
-                session.ShowContinuousReadings();
-                break;
-            case Step::Cancel:
+        runStep(step, session, meter, got, [&](const Step& s) {
+            if (s.kind == Step::Cancel) {
                 QVERIFY(w.progressDialog());
                 w.progressDialog()->close();  // the dialog's close button counts as Cancel
-                break;
-            case Step::Send:
-                sendPaced(meter.pty(), session, step.bytes);
-                break;
-            case Step::Burst: {
-                const qint64 target = session.link().bytesReceived() + step.bytes.size();
-                meter.pty().send(step.bytes);
-                QTRY_VERIFY_WITH_TIMEOUT(
-                    session.link().bytesReceived() >= target && !session.hasBytesWaiting(), 20000);
-                break;
+                return;
             }
-            case Step::Discard: {
-                // Everything arrives while the receiver is held, so it all waits at one event.
-                session.holdReceiving(true);
-                const qint64 target = session.link().bytesReceived() + step.bytes.size();
-                meter.pty().send(step.bytes);
-                QTRY_VERIFY(session.link().bytesReceived() >= target);
-                session.holdReceiving(false);
-                QVERIFY(!session.hasBytesWaiting());
-                break;
-            }
-            case Step::Unplug:
-                got.clear();  // what the meter was sent before it went away is not looked at
-                meter.unplug();
-                QTRY_VERIFY(!session.isConnected());
-                QTest::qWait(600);  // a reconnection attempt finds nothing to open
-                QVERIFY(!session.isConnected());
-                break;
-            case Step::Replug:
-                QVERIFY(meter.plugIn());
-                QTRY_VERIFY_WITH_TIMEOUT(session.isConnected(), 3000);
-                break;
-            case Step::StoreToPC:
-                QVERIFY(session.setStoreToPC(true));
-                break;
-            case Step::Store:
-                session.storeShownReading();
-                break;
-            case Step::Open: {
-                const QString path = rig.env.root() + "/short.dat";
-                QFile f(path);
-                QVERIFY(f.open(QIODevice::WriteOnly));
-                f.write(step.bytes);
-                f.close();
-                rig.dialog.answers << path;
-                w.files().Open();
-                break;
-            }
-        }
+            const QString path = rig.env.root() + "/short.dat";
+            writeFile(path, s.bytes);
+            rig.dialog.answers << path;
+            w.files().Open();
+        });
+        if (QTest::currentTestFailed()) return;
         if (meter.pluggedIn()) got += meter.pty().receive(30);
     }
     QTRY_VERIFY(!session.isDownloading());

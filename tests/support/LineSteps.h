@@ -5,8 +5,12 @@
 #include <QMetaType>
 #include <QPair>
 #include <QString>
+#include <QTest>
+#include <functional>
 
+#include "MeterLine.h"
 #include "core/files/DataFileCodec.h"
+#include "core/session/MeterSession.h"
 
 // The steps of a line scenario and the bytes a meter sends, shared by the session's scenario
 // tables (tests/core/test_session.cpp, tests/gui/test_session_windows.cpp).
@@ -66,6 +70,74 @@ inline QByteArray fullMemory() {
     return all + "\r\r";
 }
 inline const QString lost = QStringLiteral("The connection to the meter was lost.");
+/** @brief Carries out @p step on the session and the meter; Cancel and Open, which the programs
+ *  do in their own ways, go to @p windowStep. What the meter was sent before an unplug is
+ *  dropped from @p got; check QTest::currentTestFailed() after each step. */
+inline void runStep(const Step& step, MeterSession& session, UsbMeter& meter, QByteArray& got,
+                    const std::function<void(const Step&)>& windowStep) {
+    switch (step.kind) {
+        case Step::All:
+            session.DownloadAllSets();
+            break;
+        case Step::Current:
+            session.DownloadCurrentSet();
+            break;
+        case Step::Capture:
+            session.CaptureCurrentReading();
+            break;
+        case Step::Continuous:
+            session.ShowContinuousReadings();
+            break;
+        case Step::Send:
+            sendPaced(meter.pty(), session, step.bytes);
+            break;
+        case Step::Burst: {
+            const qint64 target = session.link().bytesReceived() + step.bytes.size();
+            meter.pty().send(step.bytes);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                session.link().bytesReceived() >= target && !session.hasBytesWaiting(), 20000);
+            break;
+        }
+        case Step::Discard: {
+            // Everything arrives while the receiver is held, so it all waits at one event.
+            session.holdReceiving(true);
+            const qint64 target = session.link().bytesReceived() + step.bytes.size();
+            meter.pty().send(step.bytes);
+            QTRY_VERIFY(session.link().bytesReceived() >= target);
+            session.holdReceiving(false);
+            QVERIFY(!session.hasBytesWaiting());
+            break;
+        }
+        case Step::Unplug:
+            got.clear();  // what the meter was sent before it went away is not looked at
+            meter.unplug();
+            QTRY_VERIFY(!session.isConnected());
+            QTest::qWait(600);  // a reconnection attempt finds nothing to open
+            QVERIFY(!session.isConnected());
+            break;
+        case Step::Replug:
+            QVERIFY(meter.plugIn());
+            QTRY_VERIFY_WITH_TIMEOUT(session.isConnected(), 3000);
+            break;
+        case Step::StoreToPC:
+            QVERIFY(session.setStoreToPC(true));
+            break;
+        case Step::Store:
+            session.storeShownReading();
+            break;
+        case Step::Cancel:
+        case Step::Open:
+            windowStep(step);
+            break;
+    }
+}
+
+/** @brief The data file @p bytes at @p path. */
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
 }  // namespace line
 
 Q_DECLARE_METATYPE(line::Steps)
