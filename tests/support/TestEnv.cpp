@@ -3,7 +3,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QProcessEnvironment>
+#include <csignal>
 
 TestEnv::TestEnv() {
     QDir(m_dir.path()).mkpath(QStringLiteral("config"));
@@ -27,4 +29,10 @@ QStringList TestEnv::environment() const {
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path() + QStringLiteral("/run"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     return env.toStringList();
+}
+
+bool signalProcess(QProcess& process, int signal) {
+    const qint64 id = process.processId();
+    if (process.state() != QProcess::Running || id <= 0) return false;
+    return ::kill(static_cast<pid_t>(id), signal) == 0;
 }

@@ -3,6 +3,13 @@
 #include <QString>
 #include <QTemporaryDir>
 
+class QProcess;
+
+/** @brief Sends @p signal to @p process only while it runs with a real id: a process that has
+ *  ended has id 0, and a signal to 0 would reach the whole process group, the test runner too.
+ *  False when it was not sent. */
+bool signalProcess(QProcess& process, int signal);
+
 /** @brief A private home for one test: settings, data folder and runtime folder in a temporary
  *  folder, so no test touches a real user's files. */
 class TestEnv {

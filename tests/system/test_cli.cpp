@@ -136,7 +136,7 @@ void TestCli::ctrlCSendsStopAndKeepsWhatWasStored() {
     const QByteArray firstPart = all.left(all.indexOf("2.000040\n") + 9);  // set 1, and set 2 to 40
     QVERIFY(answer(meter, "D", firstPart));
     QTest::qWait(1000);  // the program takes what was sent
-    ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
+    QVERIFY(signalProcess(cli, SIGINT));
     QVERIFY(answer(meter, "P", QByteArray()));
     QVERIFY(ended(cli));
     QCOMPARE(cli.exitCode(), 130);

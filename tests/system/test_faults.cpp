@@ -127,7 +127,7 @@ void TestFaults::killDuringDownloadLeavesSoundDatabase() {
     }
     QVERIFY2(seen >= 20, qPrintable(QString::number(seen)));
     pty.send(values(1, next, 128));
-    ::kill(static_cast<pid_t>(program.processId()), SIGKILL);
+    QVERIFY(signalProcess(program, SIGKILL));
     QVERIFY(program.waitForFinished(5000));
     QString integrity;
     const auto t = fileTable(env.database(), &integrity);
