@@ -2,8 +2,6 @@
 // Fuzzes the data file reader: whole records only, never past the last row.
 #include <QCoreApplication>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -13,8 +11,8 @@
 #include "core/store/ReadingsStore.h"
 
 namespace {
-constexpr int kRows = 8;  // few rows, so files with more records than rows are common
-ReadingsDatabase* g_data = nullptr;
+constexpr int kRows = Meter::kPositions;
+ReadingsStore* g_store = nullptr;
 
 [[noreturn]] void fail(const char* what) {
     std::fprintf(stderr, "invariant broken: %s\n", what);
@@ -23,24 +21,21 @@ ReadingsDatabase* g_data = nullptr;
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
-    if (!g_data) {
+    if (!g_store) {
         static int argc = 1;
         static char name[] = "fuzz_datafile";
         static char* argv[] = {name, nullptr};
         new QCoreApplication(argc, argv);
-        g_data = new ReadingsDatabase(QStringLiteral(":memory:"));
-        g_data->OpenSets();
-        g_data->rsSets.Close();
-        QSqlQuery(QSqlDatabase::database(g_data->connectionName()))
-            .exec(QStringLiteral("DELETE FROM Sets WHERE rowid > %1").arg(kRows));
-        g_data->rsSets.Open(g_data->connectionName());
+        g_store = new ReadingsStore(QStringLiteral(":memory:"));
+        if (!g_store->open().ok()) fail("the store did not open");
     }
-    Recordset& rs = g_data->rsSets;
-    for (int r = 1; r <= kRows; ++r) {
-        rs.setAbsolutePosition(r);
-        for (int k = 1; k <= 30; ++k) rs.setFields(k, QStringLiteral("keep"));
-    }
-    rs.setAbsolutePosition(1);
+    ReadingsStore& store = *g_store;
+    // Cleared, but for one sentinel in the last cell: a refused file must leave it, an accepted
+    // one clears it. Only cells that differ are written, so each input costs what it changed.
+    QVector<ReadingsStore::Row> before(kRows);
+    for (ReadingsStore::Row& row : before) row.fill(Meter::kClearedReading);
+    before[kRows - 1][Meter::kSets - 1] = QStringLiteral("keep");
+    if (!store.replaceAll(before).ok()) fail("the table could not be reset");
 
     const QByteArray data(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
     static QTemporaryDir dir;
@@ -50,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size())
             fail("the input could not be written");
     }
-    const FileOutcome outcome = FileCommands::openDataFile(rs, path);
+    const FileOutcome outcome = FileCommands::openDataFile(store, path);
     int loaded = 0;
     {
         qsizetype at = 0;
@@ -60,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     }
     if (outcome.ok != (loaded > 0))
         fail("a file with whole records refused, or one without accepted");
-    if (rs.RecordCount() != kRows) fail("rows added or removed");
+    if (store.rowCount() != kRows) fail("rows added or removed");
     if (loaded < 0 || loaded > kRows) fail("more rows loaded than the table has");
 
     qsizetype offset = 0;
@@ -71,12 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
             r <= loaded && DataFileCodec::read(data, offset, rec) == DataFileCodec::ReadResult::Ok;
         if (r <= loaded && !haveRecord) fail("a row loaded from a record that is not whole");
         whole += haveRecord;
-        if (rs.cell(r - 1, 0) != QString::number(r)) fail("Number was written");
+        if (store.cell(r - 1, 0) != QString::number(r)) fail("Number was written");
         for (int k = 1; k <= 30; ++k) {
             const QString expected = haveRecord   ? rec.SetValue[static_cast<size_t>(k - 1)]
                                      : loaded > 0 ? Meter::kClearedReading
-                                                  : QStringLiteral("keep");
-            if (rs.cell(r - 1, k) != expected)
+                                                  : before[r - 1][static_cast<size_t>(k - 1)];
+            if (store.cell(r - 1, k) != expected)
                 fail("a record applied in part, or a row past the loaded ones changed");
         }
     }

@@ -17,57 +17,52 @@ namespace {
 
 class CheckingHost : public ReceiveHost {
 public:
-    CheckingHost(Recordset& r, DownloadState& m) : rs(r), main(m) {}
+    CheckingHost(ReadingsStore& s, const DownloadPosition& d) : store(s), download(d) {}
     void StoreReading() override {
-        if (main.mSetNumber < 1 || main.mSetNumber > 30 || main.mReadingNumber < 1 ||
-            main.mReadingNumber > rs.RecordCount())
+        if (download.set < 1 || download.set > 30 || download.position < 1 ||
+            download.position > store.rowCount())
             return;
-        if (main.mReadingText.size() > kMaxValueLength)
+        if (download.valueText.size() > kMaxValueLength)
             fail("a value longer than the limit reached the store");
-        if (main.mReadingText.contains(QLatin1Char('\n')) ||
-            main.mReadingText.contains(QLatin1Char('\r')))
+        if (download.valueText.contains(QLatin1Char('\n')) ||
+            download.valueText.contains(QLatin1Char('\r')))
             fail("line end inside a stored value");
-        rs.setAbsolutePosition(main.mReadingNumber);
-        rs.setFields(main.mSetNumber, main.mReadingText);
-        rs.Update();
-        touched.push_back({main.mReadingNumber, main.mSetNumber});
+        if (!store.writeReading(download.set, download.position, download.valueText).ok())
+            fail("a reading inside the table could not be written");
+        touched.push_back({download.set, download.position});
     }
-    Recordset& rs;
-    DownloadState& main;
+    ReadingsStore& store;
+    const DownloadPosition& download;
     std::vector<std::pair<int, int>> touched;
 };
 
-ReadingsDatabase* g_data = nullptr;
+ReadingsStore* g_store = nullptr;
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (!g_data) {
+    if (!g_store) {
         static int argc = 1;
         static char name[] = "fuzz_receive";
         static char* argv[] = {name, nullptr};
         new QCoreApplication(argc, argv);
-        g_data = new ReadingsDatabase(QStringLiteral(":memory:"));
-        g_data->OpenSets();
+        g_store = new ReadingsStore(QStringLiteral(":memory:"));
+        if (!g_store->open().ok()) fail("the store did not open");
     }
-    Recordset& rs = g_data->rsSets;
-    SessionState vars;
-    DownloadState main;
-    ReceiveState st;
-    CheckingHost host(rs, main);
+    ReadingsStore& store = *g_store;
+    ReceiveEngine engine;
+    MeterReport report;
+    CheckingHost host(store, engine.download);
     for (size_t i = 0; i < size; ++i) {
-        vars.ReadingMode = (i & 64) != 0;
-        vars.DownloadMode = !vars.ReadingMode;
-        FeedChar(QChar(static_cast<ushort>(data[i])), st, vars, main, host);
+        const Request request = (i & 64) != 0 ? Request::Live : Request::Download;
+        engine.FeedChar(QChar(static_cast<ushort>(data[i])), request, report, host);
         const auto bound = static_cast<qsizetype>(i + 1);
-        if (st.SetDigits.size() > bound || main.mReadingText.size() > bound)
+        if (engine.state.setDigits.size() > bound || engine.download.valueText.size() > bound)
             fail("state grows faster than input");
-        if (st.ReturnCount < 0 || st.ReturnCount > 1) fail("ReturnCount out of 0..1");
+        if (engine.state.returnCount < 0 || engine.state.returnCount > 1)
+            fail("returnCount out of 0..1");
     }
     // Put the table back for the next input.
-    for (const auto& [row, field] : host.touched) {
-        rs.setAbsolutePosition(row);
-        rs.setFields(field, Meter::kClearedReading);
-    }
-    if (!host.touched.empty()) rs.Update();
+    for (const auto& [set, position] : host.touched)
+        store.writeReading(set, position, Meter::kClearedReading);
     return 0;
 }

@@ -34,7 +34,9 @@ FileOutcome openDataFile(ReadingsStore& store, const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return FileOutcome::failed(Msg::FileNotRead.arg(path, f.errorString()));
-    const QByteArray data = f.read(DataFileCodec::kLargestFile + 1);
+    // No more than the file holds (a buffer the size of the largest data file would be a quarter
+    // of a gigabyte for every file), and never more than any data file can be.
+    const QByteArray data = f.read(qMin(f.size(), DataFileCodec::kLargestFile) + 1);
     if (f.error() != QFileDevice::NoError)
         return FileOutcome::failed(Msg::FileNotRead.arg(path, f.errorString()));
     f.close();
