@@ -1,12 +1,71 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/sets/SetsWindow.h"
 
+#include <QApplication>
+#include <QHash>
 #include <QHeaderView>
+#include <QPainter>
+#include <QStaticText>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 #include "core/store/ReadingsStore.h"
 #include "core/store/SetsTableModel.h"
 #include "gui/Twips.h"
+
+namespace {
+/** Draws a cell's text from a laid-out copy kept per text: a download repaints the same few
+ *  thousand readings many times, and laying each one out again cost more than the rest of the
+ *  repaint. */
+class ReadingDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QString text = opt.text;
+        opt.text.clear();
+        QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+        if (text.isEmpty()) return;
+        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, opt.widget)
+                               .adjusted(3, 0, -3, 0);
+        if (m_fontKey != opt.font.key()) {
+            m_cache.clear();
+            m_fontKey = opt.font.key();
+        }
+        if (m_cache.size() > kCacheSize) m_cache.clear();
+        auto it = m_cache.find(text);
+        if (it == m_cache.end()) {
+            QStaticText laidOut(text);
+            laidOut.setTextFormat(Qt::PlainText);
+            laidOut.prepare(QTransform(), opt.font);
+            it = m_cache.insert(text, laidOut);
+        }
+        const QSizeF size = it->size();
+        if (size.width() > area.width()) {  // too wide for its column: elided as before
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        const QPalette::ColorRole role =
+            opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
+        painter->save();
+        painter->setFont(opt.font);
+        painter->setPen(opt.palette.color(
+            opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled, role));
+        const QPointF at(area.right() - size.width() + 1,
+                         area.top() + (area.height() - size.height()) / 2.0);
+        painter->drawStaticText(at, *it);
+        painter->restore();
+    }
+
+private:
+    static constexpr int kCacheSize = 20000;
+    mutable QHash<QString, QStaticText> m_cache;
+    mutable QString m_fontKey;
+};
+}  // namespace
 
 SetsWindow::Layout SetsWindow::layoutFor(long dataWindowWidth, long dataWindowHeight) {
     Layout l;
@@ -29,6 +88,7 @@ SetsWindow::SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWind
     grid = new QTableView(this);
     grid->setObjectName(QStringLiteral("DataGrid1"));
     grid->setModel(m_model);
+    grid->setItemDelegate(new ReadingDelegate(grid));
     grid->verticalHeader()->setVisible(false);
     grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
