@@ -65,28 +65,28 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     m_recent = file->addMenu(QStringLiteral("Open &Recent"));
     m_recent->setObjectName(QStringLiteral("Recentmenu"));
     m_recent->setEnabled(false);
-    item(file, QStringLiteral("&Close"), QStringLiteral("Closemenu"), {}, cmd.Close);
+    item(file, QStringLiteral("&Close"), QStringLiteral("Closemenu"), {}, cmd.close);
     item(file, QStringLiteral("&Save"), QStringLiteral("Savemenu"),
          QKeySequence(Qt::CTRL | Qt::Key_S), cmd.Save);
-    item(file, QStringLiteral("Save &As"), QStringLiteral("Saveasmenu"), {}, cmd.SaveAs);
+    item(file, QStringLiteral("Save &As"), QStringLiteral("Saveasmenu"), {}, cmd.saveAs);
     file->addSeparator()->setObjectName(QStringLiteral("sep"));
     item(file, QStringLiteral("&Print"), QStringLiteral("Printmenu"),
          QKeySequence(Qt::CTRL | Qt::Key_P), cmd.Print);
     item(file, QStringLiteral("Print Pre&view"), QStringLiteral("PrintPreviewmenu"), {},
-         cmd.PrintPreview);
+         cmd.printPreview);
     file->addSeparator()->setObjectName(QStringLiteral("sep2"));
-    item(file, QStringLiteral("&Export Data"), QStringLiteral("Exportmenu"), {}, cmd.Export);
+    item(file, QStringLiteral("&Export Data"), QStringLiteral("Exportmenu"), {}, cmd.exportText);
     item(file, QStringLiteral("Export &CSV..."), QStringLiteral("ExportCsvmenu"), {},
-         cmd.ExportCsv);
+         cmd.exportCsv);
     file->addSeparator()->setObjectName(QStringLiteral("sep5"));
     item(file, QStringLiteral("E&xit"), QStringLiteral("Exitmenu"),
-         QKeySequence(Qt::CTRL | Qt::Key_Q), cmd.Exit);
+         QKeySequence(Qt::CTRL | Qt::Key_Q), cmd.exit);
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("Viewmenu"));
     item(view, QStringLiteral("&Data"), QStringLiteral("Datamenu"), {}, cmd.viewData);
     item(view, QStringLiteral("&Meter"), QStringLiteral("Metermenu"), {}, cmd.viewMeter);
-    item(view, QStringLiteral("&Plot"), QStringLiteral("Plotmenu"), {}, cmd.Plot);
+    item(view, QStringLiteral("&Plot"), QStringLiteral("Plotmenu"), {}, cmd.plot);
 
     QMenu* down = bar->addMenu(QStringLiteral("&Download"));
     down->setObjectName(QStringLiteral("Controlmenu"));
@@ -105,19 +105,19 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
          kContinuousKey, cmd.ShowContinuousReadings)
         ->setCheckable(true);
     item(read, QStringLiteral("St&op Readings"), QStringLiteral("StopReadingsmenu"), kStopKey,
-         cmd.StopReadings)
+         cmd.stopReadings)
         ->setEnabled(false);
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Optionsmenu"));
     item(options, QStringLiteral("&Store Function"), QStringLiteral("Storemenu"), {},
-         cmd.StoreFunction);
+         cmd.storeFunction);
     item(options, QStringLiteral("&Comm Port..."), QStringLiteral("CommPortmenu"), {},
-         cmd.CommPort);
+         cmd.commPort);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Helpmenu"));
-    item(help, QStringLiteral("&About Orvanta"), QStringLiteral("Aboutmenu"), {}, cmd.About);
+    item(help, QStringLiteral("&About Orvanta"), QStringLiteral("Aboutmenu"), {}, cmd.about);
 
     // Tool bar: images only, the tool tip is each button's text.
     m_toolbar.setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -162,12 +162,12 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
                themed(nullptr, "getallreadings.svg"), cmd.ShowContinuousReadings, kContinuousKey));
     m_toolbar.addSeparator();
     m_toolbar.addAction(button(QStringLiteral("Plot"), QStringLiteral("Plot the Sets"),
-                               themed(nullptr, "plot.svg"), cmd.Plot));
+                               themed(nullptr, "plot.svg"), cmd.plot));
 }
 
 void MainMenus::chooseSetEntry(const QString& entryText) {
     const QString set = entryText.mid(4);
-    if (m_commands.SelectSet) m_commands.SelectSet(set);
+    if (m_commands.selectSet) m_commands.selectSet(set);
     m_buttons.value(QStringLiteral("Getset"))
         ->setToolTip(QStringLiteral("Download Set ") + set + QStringLiteral(" (") +
                      kSelectedSetKey.toString(QKeySequence::NativeText) + QLatin1Char(')'));
@@ -185,7 +185,7 @@ void MainMenus::setRecentFiles(const QStringList& paths) {
         a->setToolTip(path);
         a->setStatusTip(path);
         connect(a, &QAction::triggered, this, [this, path] {
-            if (m_commands.OpenRecent) m_commands.OpenRecent(path);
+            if (m_commands.openRecent) m_commands.openRecent(path);
         });
     }
     m_recent->setEnabled(!paths.isEmpty());

@@ -11,14 +11,14 @@ class QMainWindow;
 
 /** @brief The operations the menus and the tool bar reach. */
 struct MainCommands {
-    std::function<void()> New, Open, Close, Save, SaveAs, Print, Export, Exit;
+    std::function<void()> New, Open, close, Save, saveAs, Print, exportText, exit;
     std::function<void()> viewData, viewMeter;
     std::function<void()> DownloadCurrentSet, DownloadSelectedSet, DownloadAllSets;
-    std::function<void()> CaptureCurrentReading, ShowContinuousReadings, StopReadings;
-    std::function<void(const QString&)> OpenRecent;  ///< a file of the recent files list
-    std::function<void()> StoreFunction, CommPort, About;
-    std::function<void()> Plot, ExportCsv, PrintPreview;
-    std::function<void(const QString&)> SelectSet;  ///< the set drop-down's choice, "1".."30"
+    std::function<void()> CaptureCurrentReading, ShowContinuousReadings, stopReadings;
+    std::function<void(const QString&)> openRecent;  ///< a file of the recent files list
+    std::function<void()> storeFunction, commPort, about;
+    std::function<void()> plot, exportCsv, printPreview;
+    std::function<void(const QString&)> selectSet;  ///< the set drop-down's choice, "1".."30"
 };
 
 /** @brief The main window's menu bar and its tool bar Toolbar1 with the set drop-down. */

@@ -93,12 +93,12 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     MainCommands cmds;
     cmds.New = [this] { m_files.New(); };
     cmds.Open = [this] { m_files.Open(); };
-    cmds.Close = [this] { m_files.Close(); };
+    cmds.close = [this] { m_files.Close(); };
     cmds.Save = [this] { m_files.Save(); };
-    cmds.SaveAs = [this] { m_files.saveAs(); };
+    cmds.saveAs = [this] { m_files.saveAs(); };
     cmds.Print = [this] { Print(); };
-    cmds.Export = [this] { m_files.exportText(); };
-    cmds.Exit = [this] { close(); };
+    cmds.exportText = [this] { m_files.exportText(); };
+    cmds.exit = [this] { close(); };
     cmds.viewData = [this] { viewData(); };
     cmds.viewMeter = [this] { viewMeter(); };
     cmds.DownloadCurrentSet = [&s] { s.DownloadCurrentSet(); };
@@ -106,15 +106,15 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.DownloadAllSets = [&s] { s.DownloadAllSets(); };
     cmds.CaptureCurrentReading = [&s] { s.CaptureCurrentReading(); };
     cmds.ShowContinuousReadings = [&s] { s.ShowContinuousReadings(); };
-    cmds.StopReadings = [&s] { s.stopReadings(); };
-    cmds.OpenRecent = [this](const QString& path) { m_files.openPath(path); };
-    cmds.StoreFunction = [this] { showOptions(); };
-    cmds.CommPort = [this] { ShowCommPortDialog(); };
-    cmds.About = [this] { showAbout(); };
-    cmds.Plot = [this] { showPlot(); };
-    cmds.ExportCsv = [this] { m_files.exportCsv(); };
-    cmds.PrintPreview = [this] { printPreview(); };
-    cmds.SelectSet = [this](const QString& set) {
+    cmds.stopReadings = [&s] { s.stopReadings(); };
+    cmds.openRecent = [this](const QString& path) { m_files.openPath(path); };
+    cmds.storeFunction = [this] { showOptions(); };
+    cmds.commPort = [this] { ShowCommPortDialog(); };
+    cmds.about = [this] { showAbout(); };
+    cmds.plot = [this] { showPlot(); };
+    cmds.exportCsv = [this] { m_files.exportCsv(); };
+    cmds.printPreview = [this] { printPreview(); };
+    cmds.selectSet = [this](const QString& set) {
         m_session.selectSet(set.toInt());
         if (m_settings) m_settings->setValue(kLayoutSection, kSelectedSetKey, set);
     };
