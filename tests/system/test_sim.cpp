@@ -157,6 +157,15 @@ void TestSim::keypadChangesAreReported() {
 }
 
 void TestSim::unknownBytesAreIgnored() {
+    // Keys in any order keep the meter on one of its 30 sets (Read Memory's Up once became the
+    // set number, and the next Up read past the last set).
+    MeterState keys(3, 0.0, true);  // every set full: Up can go to reading 128
+    const QByteArray ups(60, 'u');
+    for (const QByteArray& k : {QByteArray("C"), QByteArray("Sbun"), QByteArray("D"),
+                                QByteArray("Ju"), "K" + ups + "e", "K" + ups + "n", ups}) {
+        send(keys, k);
+        QVERIFY2(keys.currentSet() >= 1 && keys.currentSet() <= 30, k.constData());
+    }
     MeterState m(3);
     QCOMPARE(send(m, "#?LIZQ\n\r\x01"), QByteArray());
     MeterState fresh(3);

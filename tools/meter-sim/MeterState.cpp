@@ -170,7 +170,7 @@ QByteArray MeterState::receive(char c) {
             return {};
         case 'K':
             m_menu = Menu::ReadMemory;
-            m_choice = 1;
+            m_readChoice = 1;
             return {};
         case 'w':
         case 'a':
@@ -184,8 +184,11 @@ QByteArray MeterState::receive(char c) {
         case 'd': {
             const auto& set = m_sets[static_cast<size_t>(m_currentSet - 1)];
             if (set.isEmpty()) return {};
-            m_choice = qBound(1, m_choice + (c == 'u' ? 1 : -1), static_cast<int>(set.size()));
-            return "R" + byteFor(128, m_choice) + value(set[m_choice - 1]);
+            // The reading chosen is kept apart from the set chosen: Enter takes a set, never a
+            // reading number (a reading number as a set indexed past the 30 sets).
+            m_readChoice =
+                qBound(1, m_readChoice + (c == 'u' ? 1 : -1), static_cast<int>(set.size()));
+            return "R" + byteFor(128, m_readChoice) + value(set[m_readChoice - 1]);
         }
         case 'e':
             m_currentSet = m_choice;

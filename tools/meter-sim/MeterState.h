@@ -54,7 +54,8 @@ private:
     int m_units = 1;
     int m_mode = 1;
     int m_beeper = 1;
-    int m_choice = 1;  // set or reading chosen on a selection page
+    int m_choice = 1;      // set chosen on a selection page
+    int m_readChoice = 1;  // reading chosen on the Read Memory page
     Menu m_menu = Menu::Reading;
     bool m_continuous = false;
     bool m_stop = false;
