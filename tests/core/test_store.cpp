@@ -43,6 +43,8 @@ private Q_SLOTS:
     void cellsOutsideTheTableAreRefused_data();
     void cellsOutsideTheTableAreRefused();
     void clearsAndGroupsAreOneTransaction();
+    void foreignTablesAreRefused_data();
+    void foreignTablesAreRefused();
     void damagedFileIsRefused();
 };
 
@@ -148,6 +150,39 @@ void TestStore::clearsAndGroupsAreOneTransaction() {
     QVERIFY(s.store.writeReading(5, 1, "0.7").ok());
     QVERIFY(s.store.endGroup().ok());
     QCOMPARE(fileCell(s.path, 1, 5), QString("0.7"));
+}
+
+void TestStore::foreignTablesAreRefused_data() {
+    QTest::addColumn<QStringList>("sql");  // what turns a readings database into a foreign one
+    QString real = "CREATE TABLE Sets (\"Number\" INTEGER, \"Set 1\" REAL";
+    for (int s = 2; s <= 30; ++s) real += QString(", \"Set %1\" TEXT").arg(s);
+    QTest::newRow("a REAL column")
+        << QStringList{"ALTER TABLE Sets RENAME TO Old", real + ")",
+                       "INSERT INTO Sets SELECT * FROM Old", "DROP TABLE Old"};
+    QTest::newRow("a trigger") << QStringList{
+        "CREATE TRIGGER rewrite AFTER UPDATE ON Sets BEGIN UPDATE Sets SET \"Set 2\" = '9.999'; "
+        "END"};
+}
+
+void TestStore::foreignTablesAreRefused() {
+    QFETCH(QStringList, sql);
+    QTemporaryDir tmp;
+    const QString path = tmp.path() + "/Readings.db";
+    {
+        ReadingsStore store(path);
+        QVERIFY(store.open().ok());
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "foreign");
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        for (const QString& statement : sql) QVERIFY(QSqlQuery(db).exec(statement));
+    }
+    QSqlDatabase::removeDatabase("foreign");
+    ReadingsStore store(path);
+    const StoreResult opened = store.open();
+    QCOMPARE(opened.kind, StoreFailure::Foreign);
+    QVERIFY(!store.isOpen());
 }
 
 void TestStore::damagedFileIsRefused() {

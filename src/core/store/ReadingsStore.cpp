@@ -134,13 +134,35 @@ StoreResult ReadingsStore::checkSchema() {
     QString why;
     if (!run(q, QStringLiteral("PRAGMA table_info(Sets)"), &why)) return refused(why);
     QStringList columns;
-    while (q.next()) columns << q.value(1).toString();
+    QStringList untyped;  // columns whose type would change a reading's text
+    while (q.next()) {
+        const QString name = q.value(1).toString();
+        columns << name;
+        const QString type = q.value(2).toString();
+        const QString wanted =
+            name == columnName(0) ? QStringLiteral("INTEGER") : QStringLiteral("TEXT");
+        if (type.compare(wanted, Qt::CaseInsensitive) != 0)
+            untyped << name + QLatin1Char(' ') + type;
+    }
     QStringList expected;
     for (int i = 0; i < kColumns; ++i) expected << columnName(i);
     if (columns != expected)
         return foreign(
             QStringLiteral("The table Sets has the columns %1, not Number and Set 1 to Set 30.")
                 .arg(columns.join(QStringLiteral(", "))));
+    // A numeric column stores "0.001230" as 0.00123: readings are kept as the meter sent them.
+    if (!untyped.isEmpty())
+        return foreign(QStringLiteral("The table Sets has columns of other types (%1), not TEXT.")
+                           .arg(untyped.join(QStringLiteral(", "))));
+    // A trigger could rewrite every reading the program stores.
+    if (!run(q,
+             QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger' AND "
+                            "tbl_name IN ('Sets', 'SetUnits')"),
+             &why))
+        return refused(why);
+    if (q.next())
+        return foreign(QStringLiteral("The file has a trigger (%1) on the readings.")
+                           .arg(q.value(0).toString()));
     if (!run(q, QStringLiteral("SELECT count(*) FROM Sets"), &why)) return refused(why);
     const int rows = q.next() ? q.value(0).toInt() : -1;
     if (rows != Meter::kPositions)
