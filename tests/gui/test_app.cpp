@@ -41,11 +41,11 @@ private Q_SLOTS:
     void storeFunctionSetting();
     void unreadableCommNumCountsAsOne();
     void databaseThatCannotOpenIsReported();
-    void recordsetAlreadyOpenIsNotReopened();
+    void storeAlreadyOpenIsNotReopened();
     void resizeRule();
     void setsWindowSize();
     void gridShowsSavedRows();
-    void shutdownClosesRecordset();
+    void shutdownClosesTheStore();
     void closingSetsWindowClosesProgram();
     void commPortDialog_data();
     void commPortDialog();
@@ -136,7 +136,7 @@ void TestApp::databaseThatCannotOpenIsReported() {
     QCOMPARE(w.session().store().isOpen(), false);
 }
 
-void TestApp::recordsetAlreadyOpenIsNotReopened() {
+void TestApp::storeAlreadyOpenIsNotReopened() {
     AppRig rig;
     MainWindow& w = rig.create();
     QVERIFY(w.session().store().open().ok());
@@ -162,7 +162,7 @@ void TestApp::resizeRule() {
     QCOMPARE(w.dataWindowSize().DataWindowWidth, 11800);
 }
 
-void TestApp::shutdownClosesRecordset() {
+void TestApp::shutdownClosesTheStore() {
     AppRig rig;
     MainWindow& w = rig.start();
     w.session().store().writeReading(6, 4, "0.25");

@@ -20,7 +20,7 @@ public:
     SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWindowHeight,
                QWidget* parent = nullptr);
 
-    /** @brief Shows the recordset's contents again. */
+    /** @brief Shows the store's contents again. */
     void refreshGrid();
     QTableView* grid = nullptr;
 
