@@ -22,6 +22,16 @@ namespace CliCommands {
 namespace {
 
 int code(ExitCode c) { return static_cast<int>(c); }
+
+/** A field as RFC 4180 writes it: quoted, its quotes doubled, when it holds a comma, a quote or
+ *  a line break ("1,000" is one field, not two). */
+QString csvField(QString text) {
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return text;
+    text.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
 constexpr int kGatherMs = 100;
 
 /** The session with what it needs, as the desktop program makes it: the same settings, port
@@ -335,7 +345,7 @@ int read(const ReadRequest& request) {
         const QString reading = readingKnown ? QString::number(meter.reading) : QString();
         QString line;
         if (request.csv) {
-            line = QStringList{time, session.shownReading(), units, set, reading}.join(
+            line = QStringList{time, csvField(session.shownReading()), units, set, reading}.join(
                 QLatin1Char(','));
         } else {
             line =

@@ -164,6 +164,8 @@ void TestCli::portProblems_data() {
         << "port 4 (%1) is held by another program";
     QTest::newRow("no meter found")
         << "none" << QStringList{"download", "--current"} << "no meter found";
+    QTest::newRow("a device that is not a serial port")
+        << "null" << QStringList{"read", "--port", "5"} << "port 5 (/dev/null) cannot be opened: ";
     QTest::newRow("numbered port without a device")
         << "none" << QStringList{"read", "--port", "200"} << "no meter on port 200";
 }
@@ -181,6 +183,7 @@ void TestCli::portProblems() {
         QVERIFY(other.open(QIODevice::ReadWrite));
         said = said.arg(meter.slavePath());
     }
+    if (how == "null") env.link(5, "/dev/null");
     QProcess cli;
     cli.setEnvironment(env.environment());
     cli.start(kCli, args);
@@ -210,6 +213,14 @@ void TestCli::readPrintsOneLine() {
     QCOMPARE(f.size(), 5);
     QVERIFY(QDateTime::fromString(QString::fromLatin1(f[0]), Qt::ISODate).isValid());
     QCOMPARE(f.mid(1), (QList<QByteArray>{"0.125", "CGS", "7", "12"}));
+    // A value with a comma is one quoted field.
+    QProcess again;
+    again.setEnvironment(env.environment());
+    again.start(kCli, {"read", "--csv"});
+    QVERIFY(answer(meter, "R", "U1M1" + QByteArray("1,000\n")));
+    QVERIFY(ended(again));
+    const QByteArray row = again.readAllStandardOutput().trimmed().split('\n').value(1);
+    QVERIFY2(row.contains(",\"1,000\",SI,"), row.constData());
 }
 
 void TestCli::helpWithoutDisplay() {
