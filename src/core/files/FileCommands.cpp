@@ -67,24 +67,20 @@ bool encodeDataFile(const ReadingsStore& store, QByteArray* bytes, QString* why)
         *why = QStringLiteral("the readings database is not open");
         return false;
     }
-    {
-        const int n = store.rowCount();
-        DataFileRecord rec;
-        for (int i = 1; i <= n; ++i) {
-            bool ok = false;
-            const int number = store.cell(i - 1, 0).toInt(&ok);
-            if (!ok || number < -32768 || number > 32767) {
-                *why = QStringLiteral("row %1 has no row number").arg(i);
-                return false;
-            }
-            rec.RowNumber = static_cast<std::int16_t>(number);
-            for (int k = 1; k <= 30; ++k)
-                rec.SetValue[static_cast<size_t>(k - 1)] = store.cell(i - 1, k);
-            if (!DataFileCodec::write(rec, *bytes)) {
-                *why = QStringLiteral("a reading in row %1 is longer than a data file can hold")
-                           .arg(i);
-                return false;
-            }
+    DataFileRecord rec;
+    for (int i = 1; i <= store.rowCount(); ++i) {
+        bool ok = false;
+        const int number = store.cell(i - 1, 0).toInt(&ok);
+        if (!ok || number < -32768 || number > 32767) {
+            *why = QStringLiteral("row %1 has no row number").arg(i);
+            return false;
+        }
+        rec.RowNumber = static_cast<std::int16_t>(number);
+        for (int k = 1; k <= Meter::kSets; ++k)
+            rec.SetValue[static_cast<size_t>(k - 1)] = store.cell(i - 1, k);
+        if (!DataFileCodec::write(rec, *bytes)) {
+            *why = QStringLiteral("a reading in row %1 is longer than a data file can hold").arg(i);
+            return false;
         }
     }
     return true;

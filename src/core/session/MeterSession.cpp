@@ -146,35 +146,20 @@ void MeterSession::setActivity(Activity activity) {
     if (wasLive != live) Q_EMIT continuousChanged(live);
 }
 
-bool MeterSession::write(const QByteArray& command) {
-    // A write that fails closes the link; the next request reopens it.
-    return m_link.write(command);
-}
-
 MeterSession::PortChoice MeterSession::choosePort(const QString& numberText) {
-    endDownload();
-    // Each step that fails is skipped, as the dialog always did; only a port that does not exist
-    // keeps the dialog open.
+    // An unreadable number keeps the one before; the number is saved whatever becomes of it.
     if (const std::optional<std::int16_t> n = Numbers::toInt16(numberText)) m_state.portNumber = *n;
     m_settings.setValue(SettingKey::Section, SettingKey::CommNum,
                         QString::number(m_state.portNumber));
-    m_link.close();
-    if (m_state.portNumber < 1 || m_state.portNumber > 255) {
+    const OpenResult result = OpenCommPort(true);
+    if (result.opened()) return PortChoice::Opened;
+    // Only a port that does not exist keeps the dialog open.
+    if (result.kind == OpenResult::Kind::NoSuchDevice) {
         m_messages.tell(Msg::InvalidPortNumber);
         return PortChoice::Refused;
     }
-    const OpenResult result = m_link.open(m_ports.devicePath(m_state.portNumber));
-    if (!result.opened()) {
-        if (result.kind == OpenResult::Kind::NoSuchDevice) {
-            m_messages.tell(Msg::InvalidPortNumber);
-            return PortChoice::Refused;
-        }
-        tellWhyNotOpened(result);
-        return PortChoice::Kept;
-    }
-    m_reconnector.remember(m_state.portNumber, m_link.device());
-    Q_EMIT portOpened();
-    return PortChoice::Opened;
+    tellWhyNotOpened(result);
+    return PortChoice::Kept;
 }
 
 void MeterSession::onConnectionLost() {
@@ -194,7 +179,7 @@ void MeterSession::onDeviceBack() {
     }
     if (!OpenCommPort(true).opened()) return;
     m_reconnector.stop();
-    if (m_resumeContinuous) write(Command::ShowContinuousReadings);
+    if (m_resumeContinuous) m_link.write(Command::ShowContinuousReadings);
     m_resumeContinuous = false;
     Q_EMIT connectionRestored();
 }
@@ -204,7 +189,7 @@ void MeterSession::onDeviceBack() {
 void MeterSession::requestDownload(const QByteArray& command, int maximum) {
     if (!ensurePortOpen()) return;
     endDownload();
-    write(command);
+    m_link.write(command);
     m_state.lastRequest = Request::Download;
     m_engine.download.received = 0;
     m_recorder.start();
@@ -216,7 +201,7 @@ void MeterSession::requestDownload(const QByteArray& command, int maximum) {
 void MeterSession::requestLive(const QByteArray& command) {
     if (!ensurePortOpen()) return;
     endDownload();
-    write(command);
+    m_link.write(command);
     m_state.lastRequest = Request::Live;
     setActivity(command == Command::ShowContinuousReadings ? Activity::Live : Activity::Idle);
     Q_EMIT liveRequested();
@@ -235,13 +220,13 @@ void MeterSession::CaptureCurrentReading() { requestLive(Command::CaptureCurrent
 void MeterSession::ShowContinuousReadings() { requestLive(Command::ShowContinuousReadings); }
 
 void MeterSession::cancelDownload() {
-    if (m_link.isOpen()) write(Command::Stop);
+    m_link.write(Command::Stop);  // nothing to tell a meter that is gone
     endDownload();
     setActivity(Activity::Stopped);
 }
 
 void MeterSession::stopReadings() {
-    if (m_link.isOpen()) write(Command::Stop);
+    m_link.write(Command::Stop);  // nothing to tell a meter that is gone
     setActivity(Activity::Stopped);
 }
 
@@ -250,7 +235,7 @@ void MeterSession::sendCommand(const QByteArray& command) {
     // to run.
     if (m_state.activity == Activity::Live) setActivity(Activity::Idle);
     if (!ensurePortOpen()) return;
-    write(command);
+    m_link.write(command);
 }
 
 void MeterSession::selectSet(int set) {
@@ -406,7 +391,7 @@ void MeterSession::stopForStoreFailure(const StoreResult& failure) {
 
 void MeterSession::reportStoreFailure(const StoreResult& failure) {
     if (isDownloading()) {
-        if (m_link.isOpen()) write(Command::Stop);
+        m_link.write(Command::Stop);  // nothing to tell a meter that is gone
         endDownload();
         setActivity(Activity::Stopped);
     }

@@ -157,7 +157,6 @@ private:
     void onConnectionLost();
     void onDeviceBack();
     void tellWhyNotOpened(const OpenResult& result);
-    bool write(const QByteArray& command);
     void setActivity(Activity activity);
     void requestDownload(const QByteArray& command, int maximum);
     void requestLive(const QByteArray& command);

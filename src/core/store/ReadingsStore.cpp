@@ -379,10 +379,7 @@ StoreResult ReadingsStore::replaceAll(const QVector<Row>& rows) {
             if (m_rows[row].cells[static_cast<size_t>(set)] != text) cells.append({row, set, text});
         }
     }
-    const bool single = cells.size() == 1;
-    const StoreResult result = writeCells(cells);
-    if (result && !single && !cells.isEmpty()) Q_EMIT reloaded();
-    return result;
+    return writeCells(cells);
 }
 
 StoreResult ReadingsStore::setSetUnits(int set, Meter::Units units) {

@@ -100,7 +100,7 @@ public:
 Q_SIGNALS:
     /** @brief Cells were written: rows and columns are 0-based, as cell() counts them. */
     void cellsChanged(int firstRow, int lastRow, int firstColumn, int lastColumn);
-    /** @brief The whole table was loaded, replaced or closed. */
+    /** @brief The whole table was loaded or closed, or a group of writes was undone. */
     void reloaded();
 
 private:
