@@ -224,21 +224,20 @@ int download(const DownloadRequest& request) {
     if (const int failed = cli.connect(request.port)) return failed;
     MeterSession& session = cli.session;
 
-    enum class End { Running, Finished, Interrupted, Lost, Silent };
+    // The session's account of the download is final once it is reported: that comes after the
+    // download's last commit, whatever ended it (end of data, Ctrl+C, a lost connection, no
+    // answer, a store failure).
+    enum class End { Running, Reported, Interrupted };
     FirstEnding<End> ending;
     QObject* const context = ending.context();
+    bool interrupted = false;
     Interruption interruption;
     QObject::connect(&interruption, &Interruption::requested, context, [&] {
-        ending.finish(End::Interrupted);
+        interrupted = true;
         session.cancelDownload();  // sends "P"; what was stored stays stored
     });
-    QObject::connect(&session, &MeterSession::downloadEnded, context,
-                     [&] { ending.finish(End::Finished); });
-    QObject::connect(&session, &MeterSession::connectionLost, context,
-                     [&] { ending.finish(End::Lost); });
-    int maximum = 1;
-    QObject::connect(&session, &MeterSession::downloadRequested, context,
-                     [&](int m) { maximum = qMax(1, m); });
+    QObject::connect(&session, &MeterSession::downloadReported, context,
+                     [&] { ending.finish(End::Reported); });
     const bool showProgress = Process::stderrIsTerminal();
     QElapsedTimer sinceShown;
     sinceShown.start();
@@ -246,14 +245,11 @@ int download(const DownloadRequest& request) {
         if (!showProgress || sinceShown.elapsed() < 100) return;
         sinceShown.restart();
         const DownloadPosition& d = session.downloadProgress();
-        std::fprintf(stderr, "\rSet %2d  Reading %3d  %3d%%", d.set, d.position,
-                     qMin(100, d.received * 100 / maximum));
+        std::fprintf(stderr, "\rSet %2d  Reading %3d  %4d stored", d.set,
+                     qMin(d.position, Meter::kPositions), session.storedReadings());
         std::fflush(stderr);
     });
-    SilenceWatch silence(session.link(), request.silenceSeconds, [&] {
-        ending.finish(End::Silent);
-        session.cancelDownload();
-    });
+    session.setAnswerTimeout(request.silenceSeconds * 1000);
 
     switch (request.which) {
         case DownloadRequest::Which::Selected:
@@ -271,53 +267,33 @@ int download(const DownloadRequest& request) {
         printError(QStringLiteral("the request could not be sent to the meter"));
         return code(ExitCode::Meter);
     }
-    const End end = ending.wait();
+    ending.wait();
     if (showProgress) std::fputc('\n', stderr);
 
-    const int received = session.downloadProgress().received;
-    if (const StoreResult& failed = session.lastStoreFailure(); !failed) {
-        printError(
-            Msg::ReadingsNotStored.arg(failed.reason).arg(session.storedReadings()).simplified());
-        return code(ExitCode::File);
-    }
-    switch (end) {
-        case End::Interrupted:
-            printError(
-                QStringLiteral(
-                    "interrupted: the meter was told to stop; %1 readings received were stored")
-                    .arg(received));
-            return code(ExitCode::Interrupted);
-        case End::Lost:
-            printError(QStringLiteral(
-                           "the connection to the meter was lost; %1 readings received were stored")
-                           .arg(received));
+    // The same account the desktop program gives: a status line, then what went wrong.
+    const DownloadSummary& summary = session.lastDownload();
+    const QString account = summary.troubled() ? summary.report() : summary.statusLine();
+    for (const QString& line : account.split(QLatin1Char('\n'))) printError(line);
+    if (interrupted) return code(ExitCode::Interrupted);
+    switch (summary.end) {
+        case DownloadEnd::StoreFailed:
+            return code(ExitCode::File);
+        case DownloadEnd::ConnectionLost:
+        case DownloadEnd::NoAnswer:
+        case DownloadEnd::PortChanged:
+            // No output file: it would look like a whole download.
             return code(ExitCode::Meter);
-        case End::Silent:
-            printError(
-                received == 0
-                    ? QStringLiteral("the meter did not answer within %1 s")
-                          .arg(request.silenceSeconds)
-                    : QStringLiteral(
-                          "the meter stopped sending for %1 s; %2 readings received were stored")
-                          .arg(request.silenceSeconds)
-                          .arg(received));
-            return code(ExitCode::Meter);
-        case End::Running:
-        case End::Finished:
+        default:
             break;
     }
     if (!request.outputFile.isEmpty()) {
         if (const int failed =
                 writeFile(session.store(), *formatOf(request.outputFile), request.outputFile))
             return failed;
+        if (Process::stderrIsTerminal())
+            printError(QStringLiteral("written to %1").arg(request.outputFile));
     }
-    if (Process::stderrIsTerminal())
-        std::fprintf(stderr, "%d readings stored in %s%s\n", received,
-                     qPrintable(Paths::readingsDatabase()),
-                     request.outputFile.isEmpty()
-                         ? ""
-                         : qPrintable(QStringLiteral(" and written to ") + request.outputFile));
-    return code(ExitCode::Ok);
+    return code(summary.whole() ? ExitCode::Ok : ExitCode::Incomplete);
 }
 
 int read(const ReadRequest& request) {

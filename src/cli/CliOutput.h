@@ -6,7 +6,14 @@
 #include "core/common/MessageBox.h"
 
 /** @brief The exit codes of orvanta-cli. */
-enum class ExitCode : int { Ok = 0, Usage = 1, Meter = 2, File = 3, Interrupted = 130 };
+enum class ExitCode : int {
+    Ok = 0,
+    Usage = 1,
+    Meter = 2,
+    File = 3,
+    Incomplete = 4,  ///< a set cut short or a value unreadable: the output is not whole
+    Interrupted = 130
+};
 
 /** @brief One line on standard error: "orvanta-cli: <text>". */
 void printError(const QString& text);

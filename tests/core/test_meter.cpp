@@ -28,6 +28,9 @@ public:
                      .arg(download.position)
                      .arg(download.valueText);
     }
+    void skipUnreadable() override {
+        calls << QStringLiteral("Unreadable(%1,%2)").arg(download.set).arg(download.position);
+    }
     void FinishDownload() override { calls << "FinishDownload"; }
     const DownloadPosition& download;
     QStringList calls;

@@ -2,6 +2,8 @@
 // Line scenarios against the meter session alone, on a real pseudo-terminal, without a window:
 // each row is what the user asks and the meter sends, then the exact cells of Readings.db, the
 // value the session shows, what the meter was sent and what the user was told.
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QtTest>
 
 #include "Fakes.h"
@@ -9,12 +11,37 @@
 #include "MeterLine.h"
 #include "Pty.h"
 #include "TestEnv.h"
+#include "core/common/Messages.h"
 #include "core/common/SettingsStore.h"
 #include "core/files/FileCommands.h"
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
 
 using namespace line;
+
+namespace {
+QStringList firstLines(const QStringList& texts) {
+    QStringList out;
+    for (const QString& t : texts) out << t.section('\n', 0, 0);
+    return out;
+}
+/** The sets the file itself marks incomplete. */
+QStringList markedIn(const QString& database) {
+    QStringList out;
+    const QString name = QStringLiteral("marks");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(database);
+        if (db.open()) {
+            QSqlQuery q(QStringLiteral("SELECT SetNumber FROM IncompleteSets ORDER BY SetNumber"),
+                        db);
+            while (q.next()) out << q.value(0).toString();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return out;
+}
+}  // namespace
 
 /** The session as the programs make it, in a private home. */
 struct SessionRig {
@@ -47,8 +74,11 @@ void TestSession::lineScenarios_data() {
     QTest::addColumn<QString>("shown");      // the live value shown last, as received
     QTest::addColumn<QString>("stored");     // "set,reading" the shown value went to, or ""
     QTest::addColumn<QByteArray>("meterGot");
-    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QStringList>("messages");  // the first line of each
+    QTest::addColumn<QString>("incomplete");    // sets marked incomplete, "3,4"
+    QTest::addColumn<QString>("summary");       // the last download's status line, "" for none
 
+    const QString done = QStringLiteral("Download complete: ");
     QTest::newRow("cancel then capture")
         << Steps{{Step::All},
                  send(setData(2, 1, 5)),
@@ -56,56 +86,124 @@ void TestSession::lineScenarios_data() {
                  {Step::Capture},
                  send("0.5\n")}
         << QStringList{"1,2=" + cellText(2, 1), "5,2=" + cellText(2, 5), "6,2=0.000000"} << "0.5"
-        << "" << QByteArray("DPR") << QStringList{};
+        << "" << QByteArray("DPR") << QStringList{"Download cancelled: set 2, 5 readings stored."}
+        << "2" << "Download cancelled: set 2, 5 readings stored.";
+    const QString lostIn3 = QStringLiteral(
+        "Download cut short: the connection to the meter was lost: set 3, 4 readings stored.");
     QTest::newRow("unplug then continuous")
-        << Steps{{Step::All},        send(setData(3, 1, 4)),
-                 {Step::Unplug},     {Step::Replug},
-                 {Step::Continuous}, send(live(3, 4, "0.5") + live(3, 4, "0.5"))}
+        << Steps{{Step::All},
+                 send(setData(3, 1, 6) + "\r\r"),
+                 {Step::All},
+                 send(setData(3, 1, 4)),
+                 {Step::Unplug},
+                 {Step::Replug},
+                 {Step::Continuous},
+                 send(live(3, 4, "0.5") + live(3, 4, "0.5"))}
         << QStringList{"4,3=" + cellText(3, 4), "5,3=0.000000", "6,3=0.000000"} << "0.5"
-        << "" << QByteArray("A") << QStringList{lost};
-    QTest::newRow("cut value, reconnect, download")
+        << "" << QByteArray("A") << QStringList{lostIn3} << "3" << lostIn3;
+    QTest::newRow("cut value, reconnect, download whole")
         << Steps{{Step::All}, send(setData(4, 1, 1) + "4.00"), {Step::Unplug}, {Step::Replug},
                  {Step::All}, send(setData(4, 1, 2) + "\r\r")}
         << QStringList{"1,4=" + cellText(4, 1), "2,4=" + cellText(4, 2), "3,4=0.000000"} << ""
-        << "" << QByteArray("D") << QStringList{lost};
+        << "" << QByteArray("D")
+        << QStringList{"Download cut short: the connection to the meter was lost: set 4, 1 "
+                       "reading stored."}
+        << "" << done + "set 4, 2 readings stored.";
     QTest::newRow("full-speed burst during Download All")
         << Steps{{Step::All}, {Step::Burst, fullMemory()}}
         << QStringList{"1,1=1.000001", "128,1=1.000128", "64,15=15.000064", "128,30=30.000128"}
         << ""
-        << "" << QByteArray("D") << QStringList{};
+        << "" << QByteArray("D") << QStringList{} << "" << done + "sets 1 to 30, 3840 readings stored.";
     QTest::newRow("discard during live readings, then a value")
         << Steps{{Step::Continuous},
                  {Step::Discard, live(1, 1, "0.7").repeated(50) + "0.12"},
                  send("34\n"),
                  send(live(1, 1, "0.5"))}
         << QStringList{"1,1=0.000000"} << "0.5"
-        << "" << QByteArray("A") << QStringList{};
+        << "" << QByteArray("A") << QStringList{} << "" << "";
+    QTest::newRow("discard ending at a line feed keeps the next value")
+        << Steps{{Step::Continuous},
+                 {Step::Discard, live(1, 1, "0.7").repeated(50)},
+                 send(live(1, 1, "0.5"))}
+        << QStringList{"1,1=0.000000"} << "0.5"
+        << "" << QByteArray("A") << QStringList{} << "" << "";
     QTest::newRow("re-download shorter")
         << Steps{{Step::All},
                  send(setData(5, 1, 5) + "\r\r"),
                  {Step::Current},
                  send(setData(5, 1, 2) + "\r\r")}
         << QStringList{"2,5=" + cellText(5, 2), "3,5=0.000000", "5,5=0.000000"} << ""
-        << "" << QByteArray("DC") << QStringList{};
+        << "" << QByteArray("DC") << QStringList{} << "" << done + "set 5, 2 readings stored.";
     QTest::newRow("open a short file")
         << Steps{{Step::All},
                  send(setData(6, 1, 4) + "\r\r"),
                  {Step::Open, fileOf({{1, "0.25"}, {2, "0.5"}})}}
         << QStringList{"1,6=0.25", "2,6=0.5", "3,6=0.000000", "4,6=0.000000"} << ""
-        << "" << QByteArray("D") << QStringList{};
+        << "" << QByteArray("D") << QStringList{} << "" << done + "set 6, 4 readings stored.";
     QTest::newRow("store to PC")
         << Steps{{Step::All},     send(setData(8, 1, 3) + "\r\r"), {Step::StoreToPC},
                  {Step::Capture}, send(live(8, 4, "0.5")),         {Step::Store}}
         << QStringList{"3,8=" + cellText(8, 3), "4,8=0.5", "5,8=0.000000"} << "0.5"
-        << "8,4" << QByteArray("DR") << QStringList{};
+        << "8,4" << QByteArray("DR") << QStringList{} << "" << done + "set 8, 3 readings stored.";
+    QTest::newRow("store to PC into a set of other units")
+        << Steps{{Step::All},     send(setData(8, 1, 3) + "\r\r"),   {Step::StoreToPC},
+                 {Step::Capture}, send("U2M1N\x87R\x84" "0.5\n"), {Step::Store}}
+        << QStringList{"3,8=" + cellText(8, 3), "4,8=0.000000"} << "0.5"
+        << "" << QByteArray("DR")
+        << QStringList{Msg::UnitsDiffer.arg(8).arg("SI").arg("CGS")} << ""
+        << done + "set 8, 3 readings stored.";
     QTest::newRow("store to PC with no reading shown")
         << Steps{{Step::StoreToPC}, {Step::Store}} << QStringList{"1,1=0.000000"} << ""
-        << "" << QByteArray() << QStringList{"There is no reading to store yet."};
+        << "" << QByteArray() << QStringList{"There is no reading to store yet."} << "" << "";
+    const QString lostIn9 = QStringLiteral(
+        "Download cut short: the connection to the meter was lost: set 9, 2 readings stored.");
     QTest::newRow("link target gone, then back")
         << Steps{{Step::All},    send(setData(9, 1, 2)), {Step::Unplug},
                  {Step::Replug}, {Step::Capture},        send("0.5\n")}
         << QStringList{"2,9=" + cellText(9, 2), "3,9=0.000000"} << "0.5"
-        << "" << QByteArray("R") << QStringList{lost};
+        << "" << QByteArray("R") << QStringList{lostIn9} << "9" << lostIn9;
+    const QString cutByRequest =
+        QStringLiteral("Download cut short by a new request: set 7, 3 readings stored.");
+    QTest::newRow("a new request cuts a set")
+        << Steps{{Step::All},     send(setData(7, 1, 6) + "\r\r"), {Step::All},
+                 send(setData(7, 1, 3)), {Step::Capture},           send("0.5\n")}
+        << QStringList{"3,7=" + cellText(7, 3), "4,7=0.000000", "6,7=0.000000"} << "0.5"
+        << "" << QByteArray("DDR") << QStringList{cutByRequest} << "7" << cutByRequest;
+    const QString silent =
+        QStringLiteral("Download ended: the meter did not answer: set 10, 2 readings stored.");
+    QTest::newRow("the meter falls silent")
+        << Steps{{Step::All}, send(setData(10, 1, 4) + "\r\r"), {Step::All},
+                 send(setData(10, 1, 2)), {Step::Silence}}
+        << QStringList{"2,10=" + cellText(10, 2), "3,10=0.000000"} << ""
+        << "" << QByteArray("DDP") << QStringList{silent} << "10" << silent;
+    const QString reopened =
+        QStringLiteral("Download cut short: the port was opened again: set 11, 2 readings stored.");
+    QTest::newRow("the port is opened again")
+        << Steps{{Step::All}, send(setData(11, 1, 4) + "\r\r"), {Step::All},
+                 send(setData(11, 1, 2)), {Step::Reopen}}
+        << QStringList{"2,11=" + cellText(11, 2), "3,11=0.000000"} << ""
+        << "" << QByteArray("DD") << QStringList{reopened} << "11" << reopened;
+    QByteArray unreadable = "S12\nU1M1";
+    for (int r = 1; r <= 128; ++r)
+        unreadable += r == 1 || r == 64 || r == 128 ? QByteArray("1.2.3\n")
+                                                    : cellText(12, r).toLatin1() + "\n";
+    const QString unreadableDone = done + "set 12, 125 readings stored.";
+    QTest::newRow("unreadable values keep their positions")
+        << Steps{{Step::All}, send(setData(12, 1, 128) + "\r\r"), {Step::All},
+                 send(unreadable + "\r\r")}
+        << QStringList{"1,12=0.000000", "2,12=" + cellText(12, 2), "63,12=" + cellText(12, 63),
+                       "64,12=0.000000", "65,12=" + cellText(12, 65),
+                       "127,12=" + cellText(12, 127), "128,12=0.000000"}
+        << "" << "" << QByteArray("DD") << QStringList{unreadableDone} << "" << unreadableDone;
+    QTest::newRow("sign and decimal point")
+        << Steps{{Step::All}, send("S13\nU1M1-0.25\n.5\n-.5\n- 7\n\r\r")}
+        << QStringList{"1,13=-0.25", "2,13=.5", "3,13=-.5", "4,13=7", "5,13=0.000000"} << ""
+        << "" << QByteArray("D") << QStringList{} << "" << done + "set 13, 4 readings stored.";
+    QTest::newRow("set data nobody asked for")
+        << Steps{{Step::All}, send(setData(14, 1, 4) + "\r\r"), {Step::Continuous},
+                 send(live(14, 4, "0.5") + "S14\n0.7\n0.7\n\r\r" + live(14, 4, "0.5"))}
+        << QStringList{"1,14=" + cellText(14, 1), "4,14=" + cellText(14, 4)} << "0.5"
+        << "" << QByteArray("DA") << QStringList{} << "" << done + "set 14, 4 readings stored.";
 }
 
 void TestSession::lineScenarios() {
@@ -115,8 +213,11 @@ void TestSession::lineScenarios() {
     QFETCH(QString, stored);
     QFETCH(QByteArray, meterGot);
     QFETCH(QStringList, messages);
+    QFETCH(QString, incomplete);
+    QFETCH(QString, summary);
 
     SessionRig rig;
+    rig.session.setAnswerTimeout(1500);
     UsbMeter meter(rig.env, 5);
     rig.start();
     MeterSession& session = rig.session;
@@ -158,7 +259,14 @@ void TestSession::lineScenarios() {
     for (double v : values) QVERIFY2(v == 0.5 || v == 0.7, qPrintable(QString::number(v)));
     QCOMPARE(storedAt, stored);
     QCOMPARE(got, meterGot);
-    QTRY_COMPARE(rig.messages.texts, messages);
+    QStringList marked;
+    for (int set = 1; set <= 30; ++set)
+        if (session.store().isIncomplete(set)) marked << QString::number(set);
+    QCOMPARE(marked.join(','), incomplete);
+    QCOMPARE(marked, markedIn(rig.env.database()));
+    const DownloadSummary& last = session.lastDownload();
+    QCOMPARE(last.end == DownloadEnd::Running ? QString() : last.statusLine(), summary);
+    QTRY_COMPARE(firstLines(rig.messages.texts), messages);
 }
 
 QTEST_GUILESS_MAIN(TestSession)

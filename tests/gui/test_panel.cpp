@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 
 #include "Fakes.h"
 #include "Pty.h"
@@ -104,55 +105,53 @@ void TestPanel::liveValues_data() {
     QTest::addColumn<QString>("fullScale");
     QTest::addColumn<double>("fraction");
     QTest::addColumn<long>("bar");
+    QTest::addColumn<bool>("over");  // above the ladder: bar full, marked
     const QList<double> none;
     QTest::newRow("worked example") << none << 1 << 0.0012 << "120"
                                     << "-5"
-                                    << "300" << 0.4 << 1590L;
+                                    << "300" << 0.4 << 1590L << false;
     QTest::newRow("0.00123 shows 123") << none << 1 << 0.00123 << "123"
                                        << "-5"
-                                       << "300" << 0.41 << 1630L;
-    QTest::newRow("A above 9000 keeps state") << QList<double>{0.0012} << 2 << 0.0099 << "9900"
-                                              << "-6"
-                                              << "3,000" << 0.4 << 1590L;
-    QTest::newRow("first unmatched draws empty bar") << none << 2 << 0.0099 << "9900"
-                                                     << "-6"
-                                                     << "300" << 0.0 << 0L;
+                                       << "300" << 0.41 << 1630L << false;
+    QTest::newRow("A over range") << QList<double>{0.0012} << 2 << 0.0099 << "9900"
+                                  << "-6"
+                                  << "9,999" << 1.0 << 3975L << true;
     QTest::newRow("B SI") << none << 1 << 0.0099 << "990"
                           << "-5"
-                          << "3,000" << 0.33 << 1312L;
+                          << "3,000" << 0.33 << 1312L << false;
     QTest::newRow("B CGS") << none << 2 << 0.05 << "5000"
                            << "-5"
-                           << "60,000" << 5000.0 / 60000 << 331L;
-    QTest::newRow("B CGS 90,999 cell") << none << 2 << 0.085 << "8500"
+                           << "60,000" << 5000.0 / 60000 << 331L << false;
+    QTest::newRow("B CGS 99,999 cell") << none << 2 << 0.085 << "8500"
                                        << "-5"
-                                       << "90,999" << 8500.0 / 99999 << 338L;
+                                       << "99,999" << 8500.0 / 99999 << 338L << false;
     QTest::newRow("C SI half to even") << none << 1 << 0.5 << "50000"
-                                       << "-4"
-                                       << "60,000" << 50000.0 / 60000 << 3312L;
+                                       << "-5"
+                                       << "60,000" << 50000.0 / 60000 << 3312L << false;
     QTest::newRow("C CGS") << none << 2 << 0.25 << "25000"
-                           << "-4"
-                           << "300,000" << 25000.0 / 300000 << 331L;
+                           << "-5"
+                           << "300,000" << 25000.0 / 300000 << 331L << false;
     QTest::newRow("D SI") << none << 1 << 2.5 << "25000"
-                          << "-3"
-                          << "300,000" << 25000.0 / 30000 << 3312L;
+                          << "-4"
+                          << "30,000" << 25000.0 / 30000 << 3312L << false;
     QTest::newRow("D CGS") << none << 2 << 2.5 << "25000"
-                           << "-3"
-                           << "3,000,000" << 25000.0 / 300000 << 331L;
-    QTest::newRow("D above bound keeps state") << QList<double>{2.5} << 1 << 4.0 << "40000"
-                                               << "-3"
-                                               << "300,000" << 25000.0 / 30000 << 3312L;
+                           << "-4"
+                           << "300,000" << 25000.0 / 300000 << 331L << false;
+    QTest::newRow("D over range") << QList<double>{2.5} << 1 << 4.0 << "40000"
+                                  << "-4"
+                                  << "30,000" << 1.0 << 3975L << true;
     QTest::newRow("units 0 uses other ladders") << none << 0 << 0.005 << "500"
                                                 << "-5"
-                                                << "30,000" << 500.0 / 30000 << 66L;
+                                                << "30,000" << 500.0 / 30000 << 66L << false;
     QTest::newRow("units 0 never case A") << none << 0 << 0.001 << "100"
                                           << "-5"
-                                          << "3000" << 100.0 / 3000 << 132L;
+                                          << "3000" << 100.0 / 3000 << 132L << false;
     QTest::newRow("negative draws nothing") << none << 1 << -0.001 << "-100"
                                             << "-5"
-                                            << "300" << -100.0 / 300 << -1325L;
+                                            << "300" << 0.0 << 0L << false;
     QTest::newRow("bound is inclusive") << none << 1 << 0.003 << "300"
                                         << "-5"
-                                        << "300" << 1.0 << 3975L;
+                                        << "300" << 1.0 << 3975L << false;
 }
 
 void TestPanel::liveValues() {
@@ -164,6 +163,7 @@ void TestPanel::liveValues() {
     QFETCH(QString, fullScale);
     QFETCH(double, fraction);
     QFETCH(long, bar);
+    QFETCH(bool, over);
     Rig rig(false);
     rig.vars.meter.unitsDigit = units;
     for (double b : before) rig.panel->ShowLiveValue(b);
@@ -186,6 +186,9 @@ void TestPanel::liveValues() {
         }
     }
     QCOMPARE(rig.panel->exponentLabel->text(), exponent);
+    // What a user copies off the panel is the reading.
+    QVERIFY(qAbs(digits.toDouble() * std::pow(10.0, exponent.toInt()) - v) <= 1e-12 * qAbs(v));
+    QCOMPARE(rig.panel->meterBar->overRange(), over);
     QCOMPARE(rig.panel->fullScaleLabel->text(), fullScale);
     QVERIFY(qAbs(rig.panel->BarFraction() - fraction) < 1e-9);
     QCOMPARE(rig.panel->meterBar->barLengthTwips(), bar);

@@ -29,7 +29,9 @@ struct Step {
         StoreToPC,
         Store,
         Open,
-        Discard
+        Discard,
+        Reopen,  // the port is opened again (the port dialog's OK)
+        Silence  // the meter sends nothing until the session gives up on it
     };
     Kind kind;
     QByteArray bytes = {};  // Send, Discard: what the meter sends; Open: the file's bytes
@@ -124,6 +126,12 @@ inline void runStep(const Step& step, MeterSession& session, UsbMeter& meter, QB
             break;
         case Step::Store:
             session.storeShownReading();
+            break;
+        case Step::Reopen:
+            QVERIFY(session.OpenCommPort(true).opened());
+            break;
+        case Step::Silence:
+            QTRY_VERIFY_WITH_TIMEOUT(!session.isDownloading(), 15000);
             break;
         case Step::Cancel:
         case Step::Open:

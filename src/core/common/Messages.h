@@ -26,6 +26,12 @@ inline const QString DatabaseNotOpened =
     QStringLiteral("The readings database could not be opened:");
 inline const QString ConfirmNew = QStringLiteral(
     "Clear all readings? Readings that have not been saved to a data file will be lost.");
+inline const QString ConfirmOpen = QStringLiteral(
+    "Open %1 in place of the readings? Readings that have not been saved to a data file will be "
+    "lost.");
+inline const QString ConfirmQuit = QStringLiteral(
+    "The readings changed since they were last saved to a data file. Quit anyway? They stay in "
+    "the readings database and are shown again at the next start.");
 inline const QString SetAsideQuestion = QStringLiteral(
     "The file is not a readings database of this program. Set it aside (renamed with the date and "
     "time) and start a fresh one?");
@@ -46,6 +52,11 @@ inline const QString SettingsFolderNotWritable =
     QStringLiteral("the settings file or its folder cannot be written");
 inline const QString StoredToPC = QStringLiteral("Stored: set %1, reading %2");
 inline const QString NothingToStore = QStringLiteral("There is no reading to store yet.");
+inline const QString UnitsDiffer = QStringLiteral(
+    "Set %1 holds readings in %2 and the meter now reads in %3: the reading was not stored. "
+    "Choose a set in %3, or an empty one, on the meter.");
+inline const QString UnaskedSetData =
+    QStringLiteral("The meter sent set data that was not asked for; nothing was stored.");
 inline const QString SetFull = QStringLiteral("Set %1 is full: the reading was not stored.");
 inline const QString BusyDownloading = QStringLiteral("Wait until the download has ended.");
 }  // namespace Msg

@@ -79,7 +79,7 @@ bool SerialLink::write(const QByteArray& bytes) {
     return true;
 }
 
-void SerialLink::discardWaiting() { readAvailable(); }
+QByteArray SerialLink::discardWaiting() { return readAvailable(); }
 
 QByteArray SerialLink::readAvailable() {
     if (!m_port.isOpen() || m_port.bytesAvailable() <= 0) return {};

@@ -55,8 +55,8 @@ public:
     /** @brief Writes the bytes as they are. False when the link is closed, or when the device
      *  refused them (it is gone: the link closes and raises connectionLost()). */
     bool write(const QByteArray& bytes);
-    /** @brief Throws away every byte received and not yet handed on. */
-    void discardWaiting();
+    /** @brief Throws away every byte received and not yet handed on; what was thrown away. */
+    QByteArray discardWaiting();
     /** @brief Every byte read from the device since the link was last opened, handed on or
      *  discarded; it only grows while the link stays open. */
     qint64 bytesReceived() const { return m_received; }

@@ -14,7 +14,26 @@ std::optional<int> digitValue(QChar ch) {
     return ch.unicode() - '0';
 }
 
+// Spaces and control characters (C0, DEL, C1 and the no-break space) are never part of a reading.
+bool isPadding(QChar ch) {
+    const ushort c = ch.unicode();
+    return c <= 0x20 || (c >= 0x7F && c <= 0xA0);
+}
+
 }  // namespace
+
+std::optional<QString> readingText(const QString& received) {
+    if (received.size() > kMaxValueLength) return std::nullopt;
+    qsizetype from = 0;
+    qsizetype to = received.size();
+    while (from < to && isPadding(received[from])) ++from;
+    while (to > from && isPadding(received[to - 1])) --to;
+    const QString text = received.mid(from, to - from);
+    for (const QChar ch : text)
+        if (isPadding(ch)) return std::nullopt;
+    if (!Numbers::toReal(text)) return std::nullopt;
+    return text;
+}
 
 void ReceiveEngine::reset() {
     state.inDownload = false;
@@ -27,10 +46,11 @@ void ReceiveEngine::reset() {
     download.valueText.clear();
 }
 
-void ReceiveEngine::skipToLineFeed() {
+void ReceiveEngine::discardReceived(bool lineCut) {
     state.inValue = false;
+    state.sign.clear();
     download.valueText.clear();
-    state.skipToLineFeed = true;
+    state.skipToLineFeed = lineCut;
 }
 
 FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& report,
@@ -38,6 +58,9 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
     ReceiveState& st = state;
     DownloadPosition& dl = download;
     const ushort c = ch.unicode();
+    // A sign or decimal point belongs to a value only when its first digit follows at once.
+    QString sign;
+    sign.swap(st.sign);
     const auto endSetHeader = [&] {
         st.inDownload = true;
         st.inSetHeader = false;
@@ -46,9 +69,9 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
         // A set number that cannot be read stores nothing: its values are counted, never written
         // into another set.
         dl.set = set ? *set : 0;
-        if (!set) return FeedResult::Malformed;
-        host.beginSet();
-        return FeedResult::Taken;
+        // Set data nobody asked for: what follows is not a download's.
+        if (!host.beginSet()) st.inDownload = false;
+        return set ? FeedResult::Taken : FeedResult::Malformed;
     };
     if (st.skipToLineFeed) {
         // The rest of a line whose beginning was thrown away is never a value; a set header
@@ -152,23 +175,34 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
             return FeedResult::Taken;
         }
         st.inValue = false;
-        if (dl.valueText.size() > kMaxValueLength) return FeedResult::Malformed;
-        const std::optional<double> value = Numbers::toReal(dl.valueText);
-        if (!value) return FeedResult::Malformed;
-        st.value = *value;
+        const std::optional<QString> text = readingText(dl.valueText);
+        if (text) {
+            dl.valueText = *text;
+            st.value = *Numbers::toReal(*text);
+        }
         if (!st.inDownload) {
+            if (!text) return FeedResult::Malformed;
             host.ShowLiveValue(st.value);
             return FeedResult::Taken;
         }
         if (dl.position == std::numeric_limits<std::int16_t>::max()) return FeedResult::Malformed;
         ++dl.position;
         if (dl.received < std::numeric_limits<std::int32_t>::max()) ++dl.received;
+        // An unreadable value still takes its position: the ones after it stay where they belong.
+        if (!text) {
+            host.skipUnreadable();
+            return FeedResult::Malformed;
+        }
         host.StoreReading();
         return FeedResult::Taken;
     }
     if (c >= '0') {
         st.inValue = true;
-        dl.valueText = ch;
+        dl.valueText = c <= '9' ? sign + ch : QString(ch);
+    } else if (c == '-') {
+        st.sign = QStringLiteral("-");
+    } else if (c == '.') {
+        st.sign = sign == QLatin1String("-") ? QStringLiteral("-.") : QStringLiteral(".");
     }
     return FeedResult::Taken;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
+#include <optional>
 
 #include "core/meter/MeterFacts.h"
 
@@ -42,6 +43,7 @@ struct ReceiveState {
     bool expectReadingByte = false;
     bool expectBeeper = false;
     bool inValue = false;
+    QString sign;  ///< "-", "." or "-." received just before a value's first digit
     bool skipToLineFeed =
         false;           ///< received text was thrown away: ignore up to the next line feed
     double value = 0.0;  ///< the last value completed
@@ -62,10 +64,14 @@ public:
     virtual void ShowReadingNumber() {}
     virtual void ShowBeeperState(int /*digit*/) {}
     virtual void ShowLiveValue(double /*value*/) {}
-    /** @brief A set header ended: the values that follow belong to set DownloadPosition::set. */
-    virtual void beginSet() {}
+    /** @brief A set header ended: the values that follow belong to set DownloadPosition::set.
+     *  False when no download was asked for: the set's values are then not download values. */
+    virtual bool beginSet() { return true; }
     /** @brief A downloaded value: valueText at position of set. */
     virtual void StoreReading() {}
+    /** @brief A downloaded value that is not a number: it takes position of set all the same,
+     *  so the values after it stay where the meter put them. */
+    virtual void skipUnreadable() {}
     /** @brief Two carriage returns: the end of data. */
     virtual void FinishDownload() {}
 };
@@ -88,9 +94,15 @@ struct ReceiveEngine {
     /** @brief Forgets a value or set header being collected and leaves download mode, so nothing
      *  received before this point can be stored later. */
     void reset();
-    /** @brief Received text was thrown away: the rest of its line is never a value. */
-    void skipToLineFeed();
+    /** @brief Received text was thrown away: a value being collected is dropped, and when the
+     *  text thrown away cut a line (@p lineCut), the rest of that line is never a value. */
+    void discardReceived(bool lineCut);
 };
 
-/** @brief The longest value text the engine stores; longer ones are dropped as malformed. */
+/** @brief The longest value text the engine stores; longer ones are unreadable. */
 constexpr int kMaxValueLength = 255;
+
+/** @brief The reading in a received value text: the text of a finite number, without the
+ *  spaces and control characters around it; none for anything else (a control character
+ *  inside, "inf", "nan", "1e309", more than kMaxValueLength characters). */
+std::optional<QString> readingText(const QString& received);

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <limits>
 
+#include <QtGlobal>
+
 namespace {
 struct Row {
     double bound;
@@ -22,21 +24,25 @@ bool pick(const Row (&ladder)[N], double s, LiveScale& out) {
             return true;
         }
     }
+    // Above the ladder: the top row's scale, with the bar full and marked.
+    const Row& top = ladder[N - 1];
+    out.overRange = true;
+    out.fullScaleText = QString::fromLatin1(top.text);
+    out.divisor = top.divisor;
     return false;
 }
 
-// Ladders of full-scale ranges. Three cells carry a text that differs from their divisor; the
-// meter's own display does the same, so they are kept as they are.
+// Ladders of full-scale ranges; each label is the divisor the bar is drawn against.
 const Row kLowRange[] = {
     {300, "300", 300}, {3000, "3,000", 3000}, {6000, "6,000", 6000}, {9000, "9,999", 9999}};
 const Row kCaseBOther[] = {
-    {300, "3000", 3000}, {3000, "30,000", 30000}, {6000, "60,000", 60000}, {9000, "90,999", 99999}};
+    {300, "3000", 3000}, {3000, "30,000", 30000}, {6000, "60,000", 60000}, {9000, "99,999", 99999}};
 const Row kCaseCSI[] = {
     {30000, "30,000", 30000}, {60000, "60,000", 60000}, {99999, "99,999", 99999}};
 const Row kCaseCOther[] = {
     {30000, "300,000", 300000}, {60000, "600,000", 600000}, {99999, "999,999", 999999}};
-const Row kCaseDSI[] = {{30000, "300,000", 30000}};
-const Row kCaseDOther[] = {{30000, "3,000,000", 300000}};
+const Row kCaseDSI[] = {{30000, "30,000", 30000}};
+const Row kCaseDOther[] = {{30000, "300,000", 300000}};
 }  // namespace
 
 LiveScale scaleLiveValue(double v, int unitsCode) {
@@ -52,11 +58,11 @@ LiveScale scaleLiveValue(double v, int unitsCode) {
     } else if (v < 1) {
         out.scaleCase = 'C';
         out.scaled = v * 100000.0;
-        out.exponentText = QStringLiteral("-4");
+        out.exponentText = QStringLiteral("-5");
     } else {
         out.scaleCase = 'D';
         out.scaled = v * 10000.0;
-        out.exponentText = QStringLiteral("-3");
+        out.exponentText = QStringLiteral("-4");
     }
     const bool si = unitsCode == 1;
     const double s = out.scaled;
@@ -112,14 +118,14 @@ long barLength(double width, double fraction) {
 
 LiveDisplay::Shown LiveDisplay::show(double v, int unitsCode) {
     const LiveScale sc = scaleLiveValue(v, unitsCode);
-    if (sc.matched) {
-        m_fullScale = sc.fullScaleText;
-        m_fraction = sc.scaled / sc.divisor;
-    }
+    m_fullScale = sc.fullScaleText;
+    // A negative (diamagnetic) reading draws no bar; one above the scale a full one.
+    m_fraction = sc.overRange ? 1.0 : qBound(0.0, sc.scaled / sc.divisor, 1.0);
     Shown out;
     out.digits = formatGeneral(sc.scaled);
     out.exponent = sc.exponentText;
     out.fullScale = m_fullScale;
     out.fraction = m_fraction;
+    out.overRange = sc.overRange;
     return out;
 }

@@ -6,8 +6,9 @@
 struct LiveScale {
     char scaleCase = 'D';   ///< 'A'..'D'
     double scaled = 0.0;    ///< the value times its power of ten
-    QString exponentText;   ///< "-6", "-5", "-4" or "-3"
-    bool matched = false;   ///< a full-scale row matched; else label and fraction stay
+    QString exponentText;   ///< "-6", "-5" or "-4": digits times ten to it are the value
+    bool matched = false;   ///< a full-scale row matched
+    bool overRange = false;  ///< above the last row: the bar is full, at the last row's scale
     QString fullScaleText;  ///< text of the matched row
     double divisor = 0.0;   ///< divisor of the matched row
 };
@@ -23,14 +24,15 @@ QString formatGeneral(double v);
 /** @brief Bar length in twips: width times fraction, rounded to nearest with halves to even. */
 long barLength(double width, double fraction);
 
-/** @brief The bar's state between values: the last fraction survives an unmatched value. */
+/** @brief What the display shows for each value: digits, exponent, full scale and bar. */
 class LiveDisplay {
 public:
     struct Shown {
         QString digits;       ///< Label1
         QString exponent;     ///< Label6
         QString fullScale;    ///< Label3
-        double fraction = 0;  ///< BarFraction
+        double fraction = 0;  ///< BarFraction, 0..1
+        bool overRange = false;  ///< the value is above the full scale: the bar is full
     };
     /** @brief Scales @p v and returns what the display shows next. */
     Shown show(double v, int unitsCode);

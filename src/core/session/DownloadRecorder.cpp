@@ -5,6 +5,10 @@ StoreResult DownloadRecorder::beginSet(int set) {
     const StoreResult ended = endSet();
     m_set = Meter::isSet(set) ? set : 0;
     m_lastPosition = 0;
+    if (m_set == 0)
+        ++m_summary.lostSets;
+    else if (!m_summary.sets.contains(m_set))
+        m_summary.sets.append(m_set);
     return ended;
 }
 
@@ -13,14 +17,36 @@ StoreResult DownloadRecorder::storeReading(int position, const QString& text) {
     if (m_set == 0 || position < 1 || position > m_store.rowCount()) return StoreResult::done();
     const StoreResult written = m_store.writeReading(m_set, position, text);
     if (!written) return written;
-    ++m_stored;
+    ++m_summary.stored;
     m_lastPosition = position;
     return written;
 }
 
-StoreResult DownloadRecorder::endSet() {
+StoreResult DownloadRecorder::skipUnreadable(int position) {
+    if (m_set == 0 || position < 1 || position > m_store.rowCount()) return StoreResult::done();
+    // Whatever an earlier download left there is not this download's reading.
+    const StoreResult written = m_store.writeReading(m_set, position, Meter::kClearedReading);
+    if (!written) return written;
+    m_summary.unreadable.append({m_set, position});
+    m_lastPosition = position;
+    return written;
+}
+
+StoreResult DownloadRecorder::endSet() { return finishSet(true); }
+StoreResult DownloadRecorder::cutSet() { return finishSet(false); }
+
+StoreResult DownloadRecorder::finishSet(bool whole) {
     const int set = m_set;
     m_set = 0;
     if (set == 0) return StoreResult::done();
-    return m_store.clearSet(set, m_lastPosition + 1);
+    if (whole) {
+        const StoreResult cleared = m_store.clearSet(set, m_lastPosition + 1);
+        if (!cleared) return cleared;
+        return m_store.markIncomplete(set, false);
+    }
+    // Marked first: should the clearing fail, the mark still tells the set is not whole.
+    m_summary.incomplete.append({set, m_lastPosition});
+    const StoreResult marked = m_store.markIncomplete(set, true);
+    const StoreResult cleared = m_store.clearSet(set, m_lastPosition + 1);
+    return marked ? cleared : marked;
 }

@@ -34,9 +34,13 @@ MeterSession::MeterSession(Deps deps, QObject* parent)
     connect(&m_link, &SerialLink::connectionLost, this, &MeterSession::onConnectionLost);
     connect(&m_link, &SerialLink::opened, this, [this] {
         m_lostShown = false;
+        m_answered = false;
         m_reconnector.stop();
     });
     connect(&m_reconnector, &Reconnector::deviceBack, this, &MeterSession::onDeviceBack);
+    m_answerTimer.setSingleShot(true);
+    m_answerTimer.setInterval(kAnswerTimeoutMs);
+    connect(&m_answerTimer, &QTimer::timeout, this, &MeterSession::onNoAnswer);
 }
 
 MeterSession::~MeterSession() {
@@ -120,9 +124,15 @@ void MeterSession::tellWhyNotOpened(const OpenResult& result) {
     }
 }
 
+QString MeterSession::portText() const {
+    const QString device =
+        m_device.isEmpty() ? m_ports.devicePath(m_state.portNumber) : m_device;
+    return QStringLiteral("port %1 (%2)").arg(m_state.portNumber).arg(device);
+}
+
 OpenResult MeterSession::OpenCommPort(bool quiet) {
     // Whatever was being received belongs to the port as it was.
-    endDownload();
+    endDownload(DownloadEnd::PortChanged);
     const OpenResult result =
         m_state.portNumber >= 1 && m_state.portNumber <= 255
             ? m_link.open(m_ports.devicePath(m_state.portNumber))
@@ -132,6 +142,8 @@ OpenResult MeterSession::OpenCommPort(bool quiet) {
         if (!quiet) tellWhyNotOpened(result);
         return result;
     }
+    m_device = m_link.device();
+    m_answered = false;
     m_reconnector.remember(m_state.portNumber, m_link.device());
     Q_EMIT portOpened();
     return result;
@@ -164,7 +176,9 @@ MeterSession::PortChoice MeterSession::choosePort(const QString& numberText) {
 
 void MeterSession::onConnectionLost() {
     m_resumeContinuous = m_state.activity == Activity::Live;
-    endDownload();
+    // A download's account says the connection was lost: one message, not two.
+    if (isDownloading()) m_lostShown = true;
+    endDownload(DownloadEnd::ConnectionLost);
     m_reconnector.start();
     Q_EMIT connectionLost();
     if (m_lostShown) return;
@@ -188,19 +202,20 @@ void MeterSession::onDeviceBack() {
 
 void MeterSession::requestDownload(const QByteArray& command, int maximum) {
     if (!ensurePortOpen()) return;
-    endDownload();
+    endDownload(DownloadEnd::NewRequest);
     m_link.write(command);
     m_state.lastRequest = Request::Download;
     m_engine.download.received = 0;
     m_recorder.start();
     m_storeFailure = StoreResult::done();
     setActivity(Activity::Downloading);
+    m_answerTimer.start();
     Q_EMIT downloadRequested(maximum);
 }
 
 void MeterSession::requestLive(const QByteArray& command) {
     if (!ensurePortOpen()) return;
-    endDownload();
+    endDownload(DownloadEnd::NewRequest);
     m_link.write(command);
     m_state.lastRequest = Request::Live;
     setActivity(command == Command::ShowContinuousReadings ? Activity::Live : Activity::Idle);
@@ -221,7 +236,14 @@ void MeterSession::ShowContinuousReadings() { requestLive(Command::ShowContinuou
 
 void MeterSession::cancelDownload() {
     m_link.write(Command::Stop);  // nothing to tell a meter that is gone
-    endDownload();
+    endDownload(DownloadEnd::Cancelled);
+    setActivity(Activity::Stopped);
+}
+
+void MeterSession::onNoAnswer() {
+    if (!isDownloading()) return;
+    m_link.write(Command::Stop);  // should it wake up after all
+    endDownload(DownloadEnd::NoAnswer);
     setActivity(Activity::Stopped);
 }
 
@@ -270,11 +292,28 @@ void MeterSession::storeShownReading() {
         m_messages.tell(Msg::SetFull.arg(set));
         return;
     }
+    // A set holds readings of one units: an empty set takes the meter's, a set of the other
+    // units takes none. A set whose units are not known (opened from a data file) is not
+    // judged.
+    const int digit = m_state.meter.unitsDigit;
+    const bool unitsKnown = digit == 1 || digit == 2;
+    const std::optional<Meter::Units> setUnits = m_store.setUnits(set);
+    bool empty = true;
+    for (int p = 1; p <= m_store.rowCount() && empty; ++p)
+        empty = m_store.reading(set, p) == Meter::kClearedReading;
+    if (unitsKnown && setUnits && *setUnits != m_state.meter.units() && !empty) {
+        m_messages.tell(Msg::UnitsDiffer.arg(set)
+                            .arg(Meter::unitsName(*setUnits))
+                            .arg(Meter::unitsName(m_state.meter.units())));
+        return;
+    }
     const StoreResult written = m_store.writeReading(set, position, m_shownReading);
     if (!written) {
         m_messages.tell(Msg::TableNotWritten.arg(written.reason));
         return;
     }
+    // Only a label depends on the units: a failure to keep them costs nothing else.
+    if (unitsKnown && (empty || !setUnits)) m_store.setSetUnits(set, m_state.meter.units());
     Q_EMIT storedToPC(set, position);
 }
 
@@ -286,6 +325,13 @@ void MeterSession::holdReceiving(bool hold) {
 // ---- receiving ----
 
 void MeterSession::onReceived(const QByteArray& bytes) {
+    if (!bytes.isEmpty()) {
+        if (isDownloading()) m_answerTimer.start();
+        if (!m_answered) {
+            m_answered = true;
+            Q_EMIT meterAnswered();
+        }
+    }
     m_pending += bytes;
     // A handler further up the stack (one that ran an event loop) takes these in turn.
     if (m_receiving || m_held) return;
@@ -296,8 +342,9 @@ void MeterSession::onReceived(const QByteArray& bytes) {
         // Outside a download the panel must show what the meter measures now, not a backlog.
         // The rest of a line cut by the discard is never a value.
         if (m_state.activity != Activity::Downloading && chunk.size() > kDiscardThreshold) {
-            m_link.discardWaiting();
-            m_engine.skipToLineFeed();
+            const QByteArray discarded = m_link.discardWaiting();
+            const char last = discarded.isEmpty() ? chunk.back() : discarded.back();
+            m_engine.discardReceived(last != '\n');
             continue;
         }
         // A download's readings that arrived together are committed together, before anything
@@ -337,17 +384,20 @@ void MeterSession::ShowLiveValue(double value) {
     Q_EMIT liveValue(value);
 }
 
-void MeterSession::beginSet() {
+bool MeterSession::beginSet() {
     if (!isDownloading()) {
-        // Set data the meter sends of its own accord is taken in; after a Cancel or a Stop, what
-        // is still on its way belongs to no download until the next request.
-        if (m_state.activity == Activity::Stopped) return;
-        m_recorder.start();
-        m_storeFailure = StoreResult::done();
-        setActivity(Activity::Downloading);
+        // Set data is stored only in answer to a request: no key of the meter sends it unasked,
+        // so this is line noise, or the rest of a download that was stopped.
+        if (m_state.activity != Activity::Stopped) Q_EMIT unaskedSetData();
+        return false;
     }
     const StoreResult ended = m_recorder.beginSet(m_engine.download.set);
-    if (!ended) stopForStoreFailure(ended);
+    if (!ended) {
+        stopForStoreFailure(ended);
+        return false;
+    }
+    if (Meter::isSet(m_engine.download.set)) Q_EMIT downloadSetBegun(m_engine.download.set);
+    return true;
 }
 
 void MeterSession::StoreReading() {
@@ -363,23 +413,50 @@ void MeterSession::StoreReading() {
     Q_EMIT downloadProgressed();
 }
 
-void MeterSession::FinishDownload() {
+void MeterSession::skipUnreadable() {
     if (!isDownloading()) return;
-    const StoreResult ended = m_recorder.endSet();
-    if (!ended) {
-        stopForStoreFailure(ended);
+    const StoreResult cleared = m_recorder.skipUnreadable(m_engine.download.position);
+    if (!cleared) {
+        stopForStoreFailure(cleared);
         return;
     }
+    Q_EMIT downloadProgressed();
+}
+
+void MeterSession::FinishDownload() {
+    if (isDownloading()) endDownload(DownloadEnd::Whole);
+}
+
+void MeterSession::endDownload(DownloadEnd why) {
+    m_engine.reset();
+    m_answerTimer.stop();
+    if (!isDownloading()) return;
+    DownloadSummary& summary = m_recorder.summary();
+    summary.end = why;
+    if (why == DownloadEnd::NoAnswer || why == DownloadEnd::ConnectionLost)
+        summary.portText = portText();
+    const StoreResult finished = why == DownloadEnd::Whole ? m_recorder.endSet()
+                                                           : m_recorder.cutSet();
+    if (!finished && why != DownloadEnd::StoreFailed) {
+        summary.end = DownloadEnd::StoreFailed;
+        summary.failure = finished.reason;
+        m_storeFailure = finished;
+    }
     setActivity(Activity::Idle);
+    announceDownload();
     Q_EMIT downloadEnded();
 }
 
-void MeterSession::endDownload() {
-    m_engine.reset();
-    m_recorder.abandonSet();
-    if (!isDownloading()) return;
-    setActivity(Activity::Idle);
-    Q_EMIT downloadEnded();
+void MeterSession::announceDownload() {
+    // Told once the receiving in hand is done: its last commit may still change the account.
+    if (m_announcing) return;
+    m_announcing = true;
+    QTimer::singleShot(0, this, [this] {
+        m_announcing = false;
+        const DownloadSummary& summary = m_recorder.summary();
+        if (summary.troubled()) m_messages.tell(summary.report());
+        Q_EMIT downloadReported();
+    });
 }
 
 void MeterSession::stopForStoreFailure(const StoreResult& failure) {
@@ -390,15 +467,16 @@ void MeterSession::stopForStoreFailure(const StoreResult& failure) {
 }
 
 void MeterSession::reportStoreFailure(const StoreResult& failure) {
+    m_storeFailure = failure;
+    DownloadSummary& summary = m_recorder.summary();
+    summary.failure = failure.reason;
     if (isDownloading()) {
         m_link.write(Command::Stop);  // nothing to tell a meter that is gone
-        endDownload();
+        endDownload(DownloadEnd::StoreFailed);
         setActivity(Activity::Stopped);
+        return;
     }
-    m_storeFailure = failure;
-    const int stored = m_recorder.stored();
-    const QString reason = failure.reason;
-    QTimer::singleShot(0, this, [this, reason, stored] {
-        m_messages.tell(Msg::ReadingsNotStored.arg(reason).arg(stored));
-    });
+    // The download had ended when its last group failed to commit.
+    summary.end = DownloadEnd::StoreFailed;
+    announceDownload();
 }

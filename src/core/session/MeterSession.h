@@ -3,12 +3,14 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <optional>
 
 #include "core/link/Reconnector.h"
 #include "core/link/SerialLink.h"
 #include "core/meter/ReceiveEngine.h"
 #include "core/session/DownloadRecorder.h"
+#include "core/session/DownloadSummary.h"
 #include "core/session/SessionState.h"
 #include "core/store/ReadingsStore.h"
 
@@ -60,6 +62,16 @@ public:
     SerialLink& link() { return m_link; }
     const PortLinks& ports() const { return m_ports; }
     bool isConnected() const { return m_link.isOpen(); }
+    /** @brief Something arrived from the meter since the port was last opened. */
+    bool hasAnswered() const { return m_answered; }
+    /** @brief The device the meter was last opened on (kept after the link went away). */
+    QString meterDevice() const { return m_device; }
+    /** @brief "port 1 (/dev/ttyUSB0)": the port the meter is on, for messages. */
+    QString portText() const;
+    /** @brief How long a download waits for the meter: for its first byte after the request, and
+     *  between bytes inside it. */
+    void setAnswerTimeout(int milliseconds) { m_answerTimer.setInterval(milliseconds); }
+    static constexpr int kAnswerTimeoutMs = 5000;
     /** @brief The connection was lost and the session looks for the meter to come back. */
     bool isReconnecting() const { return m_reconnector.isActive(); }
     /** @brief A download was asked for (or set data arrived) and has not ended. */
@@ -72,6 +84,8 @@ public:
     bool hasBytesWaiting() const { return m_receiving || !m_pending.isEmpty(); }
     /** @brief The readings of the last download written to the store. */
     int storedReadings() const { return m_recorder.stored(); }
+    /** @brief What the current or last download did: sets, readings stored, what went wrong. */
+    const DownloadSummary& lastDownload() const { return m_recorder.summary(); }
 
     /** @brief Opens the port the state names, closing it first when open. Tells the user why
      *  when it cannot (no meter, port in use, not allowed) unless @p quiet. */
@@ -121,8 +135,17 @@ Q_SIGNALS:
     /** @brief A downloaded reading was counted (downloadProgress() says where it went). */
     void downloadProgressed();
     /** @brief The download ended: end of data, Cancel, a new request, a lost or reopened port,
-     *  or a reading that could not be stored. */
+     *  no answer, or a reading that could not be stored. lastDownload() says how. */
     void downloadEnded();
+    /** @brief Set @p set of the download began arriving. */
+    void downloadSetBegun(int set);
+    /** @brief The download's account is final (after its last commit): the user was told what
+     *  went wrong, if anything; lastDownload() has the summary. */
+    void downloadReported();
+    /** @brief The meter sent set data nobody asked for; nothing was stored or cleared. */
+    void unaskedSetData();
+    /** @brief The first bytes since the port was opened arrived. */
+    void meterAnswered();
     void panelUnitsChanged();
     void panelModeChanged();
     void bandUnitsChanged();
@@ -149,8 +172,9 @@ private:
     void ShowReadingNumber() override;
     void ShowBeeperState(int digit) override;
     void ShowLiveValue(double value) override;
-    void beginSet() override;
+    bool beginSet() override;
     void StoreReading() override;
+    void skipUnreadable() override;
     void FinishDownload() override;
 
     void onReceived(const QByteArray& bytes);
@@ -160,10 +184,14 @@ private:
     void setActivity(Activity activity);
     void requestDownload(const QByteArray& command, int maximum);
     void requestLive(const QByteArray& command);
-    void endDownload();
+    /** @brief Ends a download that runs: a set it cut short is cleared past its last reading and
+     *  marked incomplete, and the user is told once what the download did. */
+    void endDownload(DownloadEnd why);
+    void onNoAnswer();
     void stopForStoreFailure(const StoreResult& failure);
     /** @brief Stops a download that runs, and tells the user once what was stored. */
     void reportStoreFailure(const StoreResult& failure);
+    void announceDownload();
 
     MessageBox& m_messages;
     SettingsStore& m_settings;
@@ -175,6 +203,10 @@ private:
     DownloadRecorder m_recorder;
     SessionState m_state;
     StoreResult m_storeFailure;
+    QTimer m_answerTimer;  ///< a download the meter stopped answering ends
+    bool m_answered = false;
+    bool m_announcing = false;  ///< the download's account is about to be told
+    QString m_device;
     QByteArray m_pending;  ///< received bytes not yet taken apart
     bool m_receiving =
         false;               ///< bytes are being taken apart (a nested event loop may deliver more)

@@ -47,6 +47,7 @@ StoreResult ReadingsStore::open() {
     if (m_open) return StoreResult::done();
     StoreResult result = openConnection();
     if (result) result = load();
+    if (result) result = loadMarks();
     if (!result && QSqlDatabase::contains(m_connection))
         QSqlDatabase::database(m_connection, false).close();
     return result;
@@ -94,6 +95,10 @@ StoreResult ReadingsStore::openConnection() {
     if (!run(q,
              QStringLiteral("CREATE TABLE IF NOT EXISTS SetUnits (SetNumber INTEGER PRIMARY KEY, "
                             "UnitsCode INTEGER NOT NULL)"),
+             &why) ||
+        !run(q,
+             QStringLiteral(
+                 "CREATE TABLE IF NOT EXISTS IncompleteSets (SetNumber INTEGER PRIMARY KEY)"),
              &why))
         return refused(why);
     return StoreResult::done();
@@ -157,7 +162,7 @@ StoreResult ReadingsStore::checkSchema() {
     // A trigger could rewrite every reading the program stores.
     if (!run(q,
              QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger' AND "
-                            "tbl_name IN ('Sets', 'SetUnits')"),
+                            "tbl_name IN ('Sets', 'SetUnits', 'IncompleteSets')"),
              &why))
         return refused(why);
     if (q.next())
@@ -342,6 +347,10 @@ void ReadingsStore::undoGroup() {
         m_rows[it->row].cells[static_cast<size_t>(it->column)] = it->text;
     const bool changed = !m_groupUndo.isEmpty();
     m_groupUndo.clear();
+    // A mark written in the group went with it.
+    const auto marks = m_incomplete;
+    loadMarks();
+    if (marks != m_incomplete) Q_EMIT setMarkChanged(0);
     if (changed) Q_EMIT reloaded();
 }
 
@@ -392,9 +401,48 @@ StoreResult ReadingsStore::setSetUnits(int set, Meter::Units units) {
     return StoreResult::done();
 }
 
-StoreResult ReadingsStore::clearSetUnits() {
+StoreResult ReadingsStore::forgetSetDetails() {
+    if (!m_open) return closedResult();
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    const bool own = !m_group;
+    if (own && !db.transaction()) return refused(db.lastError().text());
+    QSqlQuery q(db);
+    QString why;
+    if (!run(q, QStringLiteral("DELETE FROM SetUnits"), &why) ||
+        !run(q, QStringLiteral("DELETE FROM IncompleteSets"), &why) || (own && !db.commit())) {
+        if (why.isEmpty()) why = db.lastError().text();
+        if (own) db.rollback();
+        return refused(why);
+    }
+    m_incomplete.fill(false);
+    Q_EMIT setMarkChanged(0);
+    return StoreResult::done();
+}
+
+StoreResult ReadingsStore::markIncomplete(int set, bool incomplete) {
+    if (!m_open) return closedResult();
+    if (!Meter::isSet(set))
+        return StoreResult::failed(StoreFailure::NoSuchCell, QStringLiteral("There is no set %1.").arg(set));
+    if (isIncomplete(set) == incomplete) return StoreResult::done();
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    if (!q.exec(QStringLiteral("DELETE FROM SetUnits"))) return refused(q.lastError().text());
+    q.prepare(incomplete ? QStringLiteral("INSERT OR IGNORE INTO IncompleteSets VALUES (?)")
+                         : QStringLiteral("DELETE FROM IncompleteSets WHERE SetNumber = ?"));
+    q.addBindValue(set);
+    if (!q.exec()) return refused(q.lastError().text());
+    m_incomplete[static_cast<size_t>(set - 1)] = incomplete;
+    Q_EMIT setMarkChanged(set);
+    return StoreResult::done();
+}
+
+StoreResult ReadingsStore::loadMarks() {
+    m_incomplete.fill(false);
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QString why;
+    if (!run(q, QStringLiteral("SELECT SetNumber FROM IncompleteSets"), &why)) return refused(why);
+    while (q.next()) {
+        const int set = q.value(0).toInt();
+        if (Meter::isSet(set)) m_incomplete[static_cast<size_t>(set - 1)] = true;
+    }
     return StoreResult::done();
 }
 

@@ -23,7 +23,8 @@ enum class StoreFailure {
 using StoreResult = Result<StoreFailure>;
 
 /** @brief The readings database, Readings.db: the table Sets (128 rows of "Number" and
- *  "Set 1".."Set 30", every reading as text) and the units each set was downloaded in.
+ *  "Set 1".."Set 30", every reading as text), the units each set was downloaded in (SetUnits)
+ *  and the sets a download cut short (IncompleteSets).
  *
  * The whole table is kept in memory as well; every write is committed at once, and a write
  * that touches several cells is one transaction, so the file never holds half of it. */
@@ -92,12 +93,23 @@ public:
 
     /** @brief Keeps the units the meter reported for @p set's download. */
     StoreResult setSetUnits(int set, Meter::Units units);
-    /** @brief Forgets every set's units: the table no longer holds what the meter sent. */
-    StoreResult clearSetUnits();
+    /** @brief Forgets every set's units and marks: the table no longer holds what the meter
+     *  sent (New, Open). */
+    StoreResult forgetSetDetails();
     /** @brief The units @p set was downloaded in; none when not known. */
     std::optional<Meter::Units> setUnits(int set) const;
 
+    /** @brief Marks @p set as cut short (a download ended before its end of data), or clears
+     *  the mark when it was downloaded whole. */
+    StoreResult markIncomplete(int set, bool incomplete);
+    /** @brief @p set was cut short by its last download. */
+    bool isIncomplete(int set) const {
+        return Meter::isSet(set) && m_incomplete[static_cast<size_t>(set - 1)];
+    }
+
 Q_SIGNALS:
+    /** @brief A set's incomplete mark changed (or every mark, with @p set 0). */
+    void setMarkChanged(int set);
     /** @brief Cells were written: rows and columns are 0-based, as cell() counts them. */
     void cellsChanged(int firstRow, int lastRow, int firstColumn, int lastColumn);
     /** @brief The whole table was loaded or closed, or a group of writes was undone. */
@@ -113,6 +125,7 @@ private:
     StoreResult checkSchema();
     StoreResult checkWritable();
     StoreResult load();
+    StoreResult loadMarks();
     /** @brief Writes @p cells (row, column, text) in one transaction and then into memory. */
     struct CellWrite {
         int row;
@@ -128,6 +141,7 @@ private:
     QString m_connection;
     bool m_open = false;
     QVector<Loaded> m_rows;
+    std::array<bool, Meter::kSets> m_incomplete{};
     bool m_group = false;
     QVector<CellWrite> m_groupUndo;  ///< each cell the group wrote, with its text before
     // One prepared UPDATE per column, made on first use and dropped when the file closes: a

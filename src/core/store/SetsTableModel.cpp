@@ -10,6 +10,12 @@ SetsTableModel::SetsTableModel(ReadingsStore& store, QObject* parent)
     connect(&m_flush, &QTimer::timeout, this, &SetsTableModel::flushChanges);
     connect(&m_store, &ReadingsStore::cellsChanged, this, &SetsTableModel::cellsChanged);
     connect(&m_store, &ReadingsStore::reloaded, this, &SetsTableModel::refresh);
+    connect(&m_store, &ReadingsStore::setMarkChanged, this, [this](int set) {
+        if (set == 0)
+            Q_EMIT headerDataChanged(Qt::Horizontal, 1, Meter::kSets);
+        else
+            Q_EMIT headerDataChanged(Qt::Horizontal, set, set);
+    });
 }
 
 int SetsTableModel::rowCount(const QModelIndex& parent) const {
@@ -28,8 +34,14 @@ QVariant SetsTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant SetsTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Horizontal) return ReadingsStore::columnName(section);
+    if (orientation != Qt::Horizontal) return {};
+    const bool incomplete = m_store.isIncomplete(section);
+    if (role == Qt::DisplayRole)
+        return incomplete ? ReadingsStore::columnName(section) + QStringLiteral(" (incomplete)")
+                          : ReadingsStore::columnName(section);
+    if (role == Qt::ToolTipRole && incomplete)
+        return QStringLiteral("Its last download ended before the set's end of data: the "
+                              "positions after its last reading were cleared.");
     return {};
 }
 

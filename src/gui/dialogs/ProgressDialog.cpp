@@ -6,8 +6,7 @@
 #include <QVBoxLayout>
 
 ProgressDialog::ProgressDialog(std::function<void()> onCancel, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_onCancel(std::move(onCancel)) {
     setObjectName(QStringLiteral("frmProgress"));
     setWindowTitle(QStringLiteral("Downloading Data....."));
@@ -32,16 +31,17 @@ ProgressDialog::ProgressDialog(std::function<void()> onCancel, QWidget* parent)
     connect(&m_repaint, &QTimer::timeout, this, &ProgressDialog::applyProgress);
 }
 
-void ProgressDialog::setProgress(int count, int set, int reading) {
-    m_count = count;
-    m_set = set;
-    m_reading = reading;
+void ProgressDialog::setProgress(int value, int maximum, const QString& text) {
+    m_value = value;
+    m_maximum = maximum;
+    m_text = text;
     if (!m_repaint.isActive()) m_repaint.start();
 }
 
 void ProgressDialog::applyProgress() {
-    progressBar->setValue(qMin(m_count, progressBar->maximum()));
-    positionLabel->setText(QStringLiteral("Set %1  Reading %2").arg(m_set).arg(m_reading));
+    progressBar->setMaximum(m_maximum);
+    progressBar->setValue(qMin(m_value, m_maximum));
+    positionLabel->setText(m_text);
 }
 
 void ProgressDialog::finish() {

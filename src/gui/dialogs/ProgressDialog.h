@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <functional>
 
-/** @brief "Downloading Data.....": the progress of a download, with Cancel. Kept above other
- *  windows; deletes itself when closed. Escape and the window's close button count as Cancel. */
+/** @brief "Downloading Data.....": the progress of a download, with Cancel. Kept above the main
+ *  window (never above a message); deletes itself when closed. Escape and the window's close button count as Cancel. */
 class ProgressDialog : public QDialog {
     Q_OBJECT
 public:
@@ -17,7 +17,7 @@ public:
 
     /** @brief Where the download stands. The bar and label follow at most every
      *  kRepaintInterval ms; the last state is always shown. */
-    void setProgress(int count, int set, int reading);
+    void setProgress(int value, int maximum, const QString& text);
     /** @brief The download ended: closes without cancelling. */
     void finish();
 
@@ -36,5 +36,7 @@ private:
     std::function<void()> m_onCancel;
     bool m_finishing = false;
     QTimer m_repaint;
-    int m_count = 0, m_set = 0, m_reading = 0;
+    int m_value = 0;
+    int m_maximum = 0;
+    QString m_text;
 };

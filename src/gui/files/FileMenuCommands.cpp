@@ -54,6 +54,12 @@ bool FileMenuCommands::refusedWhileDownloading() {
     return true;
 }
 
+bool FileMenuCommands::mayReplaceReadings(const QString& question) {
+    // One click must not erase a day of field readings; readings already in their file may go.
+    const bool unsaved = m_modified || m_documentPath.isEmpty();
+    return !unsaved || !d.store.holdsReadings() || d.messages.askYesNo(question);
+}
+
 void FileMenuCommands::report(const FileOutcome& outcome) {
     if (!outcome.ok && !outcome.message.isEmpty()) d.messages.tell(outcome.message);
 }
@@ -63,9 +69,7 @@ void FileMenuCommands::New() {
     // Set data that arrives from the question to the end of the clearing is taken in after it:
     // the clearing never erases a reading the user has not seen.
     if (d.holdReceiving) d.holdReceiving(true);
-    // One click must not erase a day of field readings; readings already in their file may go.
-    const bool unsaved = m_modified || m_documentPath.isEmpty();
-    if (unsaved && d.store.holdsReadings() && !d.messages.askYesNo(Msg::ConfirmNew)) {
+    if (!mayReplaceReadings(Msg::ConfirmNew)) {
         if (d.holdReceiving) d.holdReceiving(false);
         return;
     }
@@ -92,6 +96,7 @@ void FileMenuCommands::Open() {
 
 void FileMenuCommands::openPath(const QString& path) {
     if (refusedWhileDownloading()) return;
+    if (!mayReplaceReadings(Msg::ConfirmOpen.arg(QFileInfo(path).fileName()))) return;
     const FileOutcome outcome = FileCommands::openDataFile(d.store, path);
     report(outcome);
     if (!outcome.ok) return;
@@ -131,7 +136,7 @@ void FileMenuCommands::exportText() {
 
 void FileMenuCommands::exportCsv() {
     QString path;
-    if (!chooseFile(mExportFileName, QStringLiteral("Export CSV"), kCsvFilter, false, &path))
+    if (!chooseFile(mCsvFileName, QStringLiteral("Export CSV"), kCsvFilter, false, &path))
         return;
     report(FileCommands::exportCsv(d.store, path, d.dialog.FilterIndex == 2));
 }

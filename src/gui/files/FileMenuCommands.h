@@ -61,7 +61,8 @@ public:
         QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
 
     QString mDataFileName;    ///< the data file last chosen (its name)
-    QString mExportFileName;  ///< the export file last chosen (its name)
+    QString mExportFileName;  ///< the text export file last chosen (its name)
+    QString mCsvFileName;     ///< the CSV export file last chosen (its name)
 
     /** @brief Opens the data file at @p path without a dialog (File > Open Recent). */
     void openPath(const QString& path);
@@ -89,6 +90,9 @@ private:
     QString folderKey(const QString& rememberedName) const;
     /** @brief A download is writing the table: the command refuses. */
     bool refusedWhileDownloading();
+    /** @brief True when the table may be replaced: it holds no readings that were not saved,
+     *  or the user answered yes to @p question. */
+    bool mayReplaceReadings(const QString& question);
     void report(const FileOutcome& outcome);
     /** @brief The table now is what @p path holds. */
     void setDocument(const QString& path);

@@ -195,6 +195,7 @@ void MainMenus::setDownloadRunning(bool running) {
     for (const char* name : {"Newmenu", "Openmenu", "Savemenu", "Saveasmenu"}) {
         if (QAction* a = m_items.value(QLatin1String(name))) a->setEnabled(!running);
     }
+    m_recent->menuAction()->setEnabled(!running);
     for (const char* key : {"New", "Open", "Save"}) {
         if (QAction* a = m_buttons.value(QLatin1String(key))) a->setEnabled(!running);
     }

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "core/common/MessageBox.h"
+#include "core/common/Messages.h"
 #include "core/common/SettingsStore.h"
 #include "core/common/Version.h"
 #include "core/session/MeterSession.h"
@@ -127,7 +129,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     // What New or Open put in the table was not downloaded: its units are not known.
     m_files.tableReplaced = [this] {
         // Only the plot's label depends on them: a failure costs nothing else.
-        m_session.store().clearSetUnits();
+        m_session.store().forgetSetDetails();
     };
 
     connectSession();
@@ -143,6 +145,8 @@ void MainWindow::connectSession() {
     connect(&s, &MeterSession::downloadRequested, this, &MainWindow::onDownloadRequested);
     connect(&s, &MeterSession::downloadProgressed, this, &MainWindow::onDownloadProgressed);
     connect(&s, &MeterSession::downloadEnded, this, &MainWindow::onDownloadEnded);
+    connect(&s, &MeterSession::downloadSetBegun, this,
+            [this](int set) { setsWindow().showSet(set); });
     connect(&s, &MeterSession::liveRequested, this, [this] {
         hideSetsWindow();
         showPanel();
@@ -278,6 +282,10 @@ void MainWindow::resizeEvent(QResizeEvent* e) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
+    if (!m_closing && m_files.modified() && !m_messages.askYesNo(Msg::ConfirmQuit)) {
+        e->ignore();
+        return;
+    }
     m_closing = true;
     saveLayout();
     m_session.shutdown();
@@ -312,8 +320,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::onDownloadRequested(int maximum) {
     hidePanel();
     showSetsWindow();
-    m_progressMaximum = maximum;
-    progress().progressBar->setMaximum(maximum);
+    m_downloadAll = maximum > Meter::kPositions;
+    progress().progressBar->setMaximum(m_downloadAll ? Meter::kSets : Meter::kPositions);
     m_menus->setDownloadRunning(true);
 }
 
@@ -321,8 +329,21 @@ void MainWindow::onDownloadProgressed() {
     m_files.markModified();
     ProgressDialog& p = progress();
     if (!p.isVisible()) p.show();
-    const DownloadPosition& d = m_session.downloadProgress();
-    p.setProgress(d.received, d.set, d.position);
+    // What is known: the readings really stored, and during Download All the sets done.
+    const DownloadSummary& summary = m_session.lastDownload();
+    const int set = m_session.downloadProgress().set;
+    if (m_downloadAll) {
+        const int done = qMax(0, static_cast<int>(summary.sets.size()) - 1);
+        p.setProgress(done, Meter::kSets,
+                      QStringLiteral("Set %1 (%2 of %3 sets done): %4 readings stored")
+                          .arg(set)
+                          .arg(done)
+                          .arg(Meter::kSets)
+                          .arg(summary.stored));
+    } else {
+        p.setProgress(summary.stored, Meter::kPositions,
+                      QStringLiteral("Set %1: %2 readings stored").arg(set).arg(summary.stored));
+    }
 }
 
 void MainWindow::onDownloadEnded() {
@@ -334,7 +355,7 @@ void MainWindow::onDownloadEnded() {
 ProgressDialog& MainWindow::progress() {
     if (!m_progress) {
         m_progress = new ProgressDialog([this] { m_session.cancelDownload(); }, this);
-        m_progress->progressBar->setMaximum(m_progressMaximum);
+        m_progress->progressBar->setMaximum(m_downloadAll ? Meter::kSets : Meter::kPositions);
     }
     return *m_progress;
 }

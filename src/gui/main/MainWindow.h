@@ -146,7 +146,7 @@ private:
     ReadingPanel* m_reading = nullptr;
     QMdiSubWindow* m_readingSub = nullptr;
     QPointer<ProgressDialog> m_progress;
-    int m_progressMaximum = 128;
+    bool m_downloadAll = false;  ///< the download running asked for every set
     PlotWindow* m_plot = nullptr;
     QMdiSubWindow* m_plotSub = nullptr;
     bool m_closing = false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/main/SessionStatusBar.h"
 
+#include "core/common/Messages.h"
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
 #include "core/store/SetsTableModel.h"
@@ -44,8 +45,14 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, QWidget* parent)
     });
     connect(&session, &MeterSession::downloadEnded, this, [this] {
         m_repaint.stop();
-        downloadLabel->clear();
+        downloadLabel->setText(m_session.lastDownload().statusLine());
     });
+    // The account may change with the download's last commit.
+    connect(&session, &MeterSession::downloadReported, this,
+            [this] { downloadLabel->setText(m_session.lastDownload().statusLine()); });
+    connect(&session, &MeterSession::unaskedSetData, this,
+            [this] { downloadLabel->setText(Msg::UnaskedSetData); });
+    connect(&session, &MeterSession::meterAnswered, this, &SessionStatusBar::showConnection);
     unitsLabel->setText(session.state().meter.unitsText);
     showConnection();
 }
@@ -53,14 +60,19 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, QWidget* parent)
 void SessionStatusBar::showConnection() {
     const int number = m_session.state().portNumber;
     if (number >= 1) {
+        // A meter that went away is named by the device it was on, not by what the number
+        // points at now.
         const QString device = m_session.isConnected() ? m_session.link().device()
+                               : m_lost                ? m_session.meterDevice()
                                                        : m_session.ports().devicePath(number);
         portLabel->setText(QStringLiteral("Port %1 (%2)").arg(number).arg(device));
     } else {
         portLabel->setText(QStringLiteral("No port"));
     }
-    if (m_session.isConnected())
+    if (m_session.isConnected() && m_session.hasAnswered())
         connectionLabel->setText(QStringLiteral("Connected"));
+    else if (m_session.isConnected())
+        connectionLabel->setText(QStringLiteral("Port open, the meter has not answered yet"));
     else if (m_lost && m_session.isReconnecting())
         connectionLabel->setText(QStringLiteral("Connection lost, reconnecting"));
     else if (m_lost)
@@ -72,5 +84,8 @@ void SessionStatusBar::showConnection() {
 void SessionStatusBar::showDownload() {
     if (!m_session.isDownloading()) return;
     const DownloadPosition& d = m_session.downloadProgress();
-    downloadLabel->setText(QStringLiteral("Set %1, reading %2 of 128").arg(d.set).arg(d.position));
+    downloadLabel->setText(QStringLiteral("Set %1, reading %2 of %3")
+                               .arg(d.set)
+                               .arg(qMin(d.position, Meter::kPositions))
+                               .arg(Meter::kPositions));
 }

@@ -14,9 +14,10 @@ public:
     explicit SessionStatusBar(MeterSession& session, QWidget* parent = nullptr);
 
     QLabel* portLabel;        ///< "Port 5 (/dev/ttyACM0)"
-    QLabel* connectionLabel;  ///< "Connected", "Not connected", "Connection lost", "Reconnecting"
+    QLabel* connectionLabel;  ///< "Connected" once the meter answered, "Port open, ...", "Not
+                              ///< connected", "Connection lost", "... reconnecting"
     QLabel* unitsLabel;       ///< "Units SI"
-    QLabel* downloadLabel;    ///< "Set 4, reading 17 of 128" while a download runs
+    QLabel* downloadLabel;  ///< "Set 4, reading 17 of 128" while a download runs, then its summary
 
     /** @brief Shows the port and its state as the session has them now. */
     void showConnection();

@@ -28,8 +28,9 @@ void MeterBarWidget::setZoom(double zoom) {
     update();
 }
 
-void MeterBarWidget::drawBar(long lengthTwips) {
+void MeterBarWidget::drawBar(long lengthTwips, bool overRange) {
     m_length = lengthTwips;
+    m_overRange = overRange;
     update();
 }
 
@@ -39,6 +40,11 @@ void MeterBarWidget::paintEvent(QPaintEvent*) {
     if (m_length > 0) {
         const int w = Twips::toPixels(static_cast<double>(m_length), logicalDpiX() * m_zoom);
         p.fillRect(QRect(0, 0, w, height()), kBarColour);
+    }
+    if (m_overRange) {
+        p.setPen(kBarBackground);
+        p.drawText(rect().adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter,
+                   QStringLiteral("OVER"));
     }
 }
 
@@ -322,7 +328,11 @@ void ReadingPanel::ShowLiveValue(double v) {
     fullScaleLabel->setText(s.fullScale);
     digitsLabel->setText(s.digits);
     exponentLabel->setText(s.exponent);
-    meterBar->drawBar(barLength(meterBar->widthTwips(), s.fraction));
+    meterBar->drawBar(barLength(meterBar->widthTwips(), s.fraction), s.overRange);
+    meterBar->setToolTip(s.overRange ? QStringLiteral("Over range: the reading is above %1 on "
+                                                      "this scale.")
+                                           .arg(s.fullScale)
+                                     : QString());
 }
 
 void ReadingPanel::setStoreDestination(bool toPC) {

@@ -31,8 +31,10 @@ class MeterBarWidget : public QWidget {
 public:
     explicit MeterBarWidget(QWidget* parent) : QWidget(parent) {}
     /** @brief Redraws with a box @p lengthTwips long (nothing when negative or zero). */
-    void drawBar(long lengthTwips);
+    void drawBar(long lengthTwips, bool overRange = false);
     long barLengthTwips() const { return m_length; }
+    /** @brief The value drawn is above the full scale: the bar is full and marked "OVER". */
+    bool overRange() const { return m_overRange; }
     /** @brief The bar area's width in twips, as designed (whatever the panel's zoom). */
     double widthTwips() const;
     /** @brief The panel's zoom: twips are drawn this much smaller or larger. */
@@ -43,6 +45,7 @@ protected:
 
 private:
     long m_length = 0;
+    bool m_overRange = false;
     double m_zoom = 1.0;
 };
 

@@ -99,3 +99,9 @@ SetsWindow::SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWind
 }
 
 void SetsWindow::refreshGrid() { m_model->refresh(); }
+
+void SetsWindow::showSet(int set) {
+    const QModelIndex top = grid->indexAt(QPoint(0, 0));
+    grid->scrollTo(grid->model()->index(top.isValid() ? top.row() : 0, set),
+                   QAbstractItemView::EnsureVisible);
+}

@@ -6,7 +6,7 @@ class QTableView;
 class ReadingsStore;
 class SetsTableModel;
 
-/** @brief The sets window "Data": the grid grid over the whole table Sets. */
+/** @brief The sets window "Data": the grid over the whole table Sets. */
 class SetsWindow : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +22,8 @@ public:
 
     /** @brief Shows the store's contents again. */
     void refreshGrid();
+    /** @brief Scrolls set @p set's column into view, keeping the rows where they are. */
+    void showSet(int set);
     QTableView* grid = nullptr;
 
 private:

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QList>
+#include <QPair>
+#include <QString>
+
+/** @brief How a download ended. */
+enum class DownloadEnd {
+    Running,         ///< not ended yet
+    Whole,           ///< the meter's end of data arrived
+    Cancelled,       ///< the user (or the CLI's Ctrl+C) stopped it
+    ConnectionLost,  ///< the meter's link went away
+    PortChanged,     ///< the port was opened again (the port dialog, say)
+    StoreFailed,     ///< a reading could not be stored
+    NoAnswer,        ///< the meter sent nothing for too long
+    NewRequest       ///< another request replaced it
+};
+
+/** @brief What one download did, counted as it went: what the user is told at its end. */
+struct DownloadSummary {
+    DownloadEnd end = DownloadEnd::Running;
+    int stored = 0;                    ///< readings written to the readings database
+    QList<int> sets;                   ///< sets received (whole or not), in order
+    /** @brief (set, last position received) of sets cut short: their tail was cleared and the
+     *  set marked incomplete. */
+    QList<QPair<int, int>> incomplete;
+    QList<QPair<int, int>> unreadable;  ///< (set, position) of values that were not numbers
+    int lostSets = 0;    ///< set headers whose number could not be read (their values dropped)
+    QString failure;     ///< the store's reason, for StoreFailed
+    QString portText;    ///< "port 1 (/dev/ttyS0)", for NoAnswer and ConnectionLost
+
+    /** @brief Something went wrong that the user did not ask for: they get a message. (A
+     *  Cancel or a new request between sets is their own doing, and says so in the status bar.) */
+    bool troubled() const {
+        return !incomplete.isEmpty() || !unreadable.isEmpty() || lostSets > 0 ||
+               end == DownloadEnd::ConnectionLost || end == DownloadEnd::PortChanged ||
+               end == DownloadEnd::StoreFailed || end == DownloadEnd::NoAnswer;
+    }
+    /** @brief Everything asked for arrived whole. */
+    bool whole() const { return end == DownloadEnd::Whole && !troubled(); }
+    /** @brief One line for the status bar: how it ended, the sets and the readings stored. */
+    QString statusLine() const;
+    /** @brief The whole account: the status line, then each thing that went wrong with the sets
+     *  and positions concerned. */
+    QString report() const;
+};
