@@ -213,14 +213,8 @@ int ports() {
 int download(const DownloadRequest& request) {
     CliSession cli;
     if (!cli.openReadings()) return code(ExitCode::File);
-    // The file is this program's until it ends: each reading is still committed as it comes,
-    // without taking and giving back file locks every time.
-    const StoreResult held = cli.session.store().holdExclusively();
-    if (!held) {
-        printError(QStringLiteral("%1 is in use by another program: %2")
-                       .arg(Paths::readingsDatabase(), held.reason));
-        return code(ExitCode::File);
-    }
+    // Each gathering of readings is committed as it arrives; other programs may read the file
+    // meanwhile.
     if (const int failed = cli.connect(request.port)) return failed;
     MeterSession& session = cli.session;
 
@@ -274,7 +268,10 @@ int download(const DownloadRequest& request) {
     const DownloadSummary& summary = session.lastDownload();
     const QString account = summary.troubled() ? summary.report() : summary.statusLine();
     for (const QString& line : account.split(QLatin1Char('\n'))) printError(line);
-    if (interrupted) return code(ExitCode::Interrupted);
+    if (interrupted) {
+        printError(QStringLiteral("interrupted: the meter was told to stop"));
+        return code(ExitCode::Interrupted);
+    }
     switch (summary.end) {
         case DownloadEnd::StoreFailed:
             return code(ExitCode::File);

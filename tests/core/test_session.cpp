@@ -87,18 +87,15 @@ void TestSession::lineScenarios_data() {
                  send("0.5\n")}
         << QStringList{"1,2=" + cellText(2, 1), "5,2=" + cellText(2, 5), "6,2=0.000000"} << "0.5"
         << "" << QByteArray("DPR") << QStringList{"Download cancelled: set 2, 5 readings stored."}
-        << "2" << "Download cancelled: set 2, 5 readings stored.";
+        << "2"
+        << "Download cancelled: set 2, 5 readings stored.";
     const QString lostIn3 = QStringLiteral(
         "Download cut short: the connection to the meter was lost: set 3, 4 readings stored.");
     QTest::newRow("unplug then continuous")
-        << Steps{{Step::All},
-                 send(setData(3, 1, 6) + "\r\r"),
-                 {Step::All},
-                 send(setData(3, 1, 4)),
-                 {Step::Unplug},
-                 {Step::Replug},
-                 {Step::Continuous},
-                 send(live(3, 4, "0.5") + live(3, 4, "0.5"))}
+        << Steps{{Step::All},        send(setData(3, 1, 6) + "\r\r"),
+                 {Step::All},        send(setData(3, 1, 4)),
+                 {Step::Unplug},     {Step::Replug},
+                 {Step::Continuous}, send(live(3, 4, "0.5") + live(3, 4, "0.5"))}
         << QStringList{"4,3=" + cellText(3, 4), "5,3=0.000000", "6,3=0.000000"} << "0.5"
         << "" << QByteArray("A") << QStringList{lostIn3} << "3" << lostIn3;
     QTest::newRow("cut value, reconnect, download whole")
@@ -113,20 +110,23 @@ void TestSession::lineScenarios_data() {
         << Steps{{Step::All}, {Step::Burst, fullMemory()}}
         << QStringList{"1,1=1.000001", "128,1=1.000128", "64,15=15.000064", "128,30=30.000128"}
         << ""
-        << "" << QByteArray("D") << QStringList{} << "" << done + "sets 1 to 30, 3840 readings stored.";
+        << "" << QByteArray("D") << QStringList{} << ""
+        << done + "sets 1 to 30, 3840 readings stored.";
     QTest::newRow("discard during live readings, then a value")
         << Steps{{Step::Continuous},
                  {Step::Discard, live(1, 1, "0.7").repeated(50) + "0.12"},
                  send("34\n"),
                  send(live(1, 1, "0.5"))}
         << QStringList{"1,1=0.000000"} << "0.5"
-        << "" << QByteArray("A") << QStringList{} << "" << "";
+        << "" << QByteArray("A") << QStringList{} << ""
+        << "";
     QTest::newRow("discard ending at a line feed keeps the next value")
         << Steps{{Step::Continuous},
                  {Step::Discard, live(1, 1, "0.7").repeated(50)},
                  send(live(1, 1, "0.5"))}
         << QStringList{"1,1=0.000000"} << "0.5"
-        << "" << QByteArray("A") << QStringList{} << "" << "";
+        << "" << QByteArray("A") << QStringList{} << ""
+        << "";
     QTest::newRow("re-download shorter")
         << Steps{{Step::All},
                  send(setData(5, 1, 5) + "\r\r"),
@@ -146,15 +146,20 @@ void TestSession::lineScenarios_data() {
         << QStringList{"3,8=" + cellText(8, 3), "4,8=0.5", "5,8=0.000000"} << "0.5"
         << "8,4" << QByteArray("DR") << QStringList{} << "" << done + "set 8, 3 readings stored.";
     QTest::newRow("store to PC into a set of other units")
-        << Steps{{Step::All},     send(setData(8, 1, 3) + "\r\r"),   {Step::StoreToPC},
-                 {Step::Capture}, send("U2M1N\x87R\x84" "0.5\n"), {Step::Store}}
+        << Steps{{Step::All},
+                 send(setData(8, 1, 3) + "\r\r"),
+                 {Step::StoreToPC},
+                 {Step::Capture},
+                 send("U2M1N\x87R\x84"
+                      "0.5\n"),
+                 {Step::Store}}
         << QStringList{"3,8=" + cellText(8, 3), "4,8=0.000000"} << "0.5"
-        << "" << QByteArray("DR")
-        << QStringList{Msg::UnitsDiffer.arg(8).arg("SI").arg("CGS")} << ""
+        << "" << QByteArray("DR") << QStringList{Msg::UnitsDiffer.arg(8).arg("SI").arg("CGS")} << ""
         << done + "set 8, 3 readings stored.";
     QTest::newRow("store to PC with no reading shown")
         << Steps{{Step::StoreToPC}, {Step::Store}} << QStringList{"1,1=0.000000"} << ""
-        << "" << QByteArray() << QStringList{"There is no reading to store yet."} << "" << "";
+        << "" << QByteArray() << QStringList{"There is no reading to store yet."} << ""
+        << "";
     const QString lostIn9 = QStringLiteral(
         "Download cut short: the connection to the meter was lost: set 9, 2 readings stored.");
     QTest::newRow("link target gone, then back")
@@ -165,22 +170,29 @@ void TestSession::lineScenarios_data() {
     const QString cutByRequest =
         QStringLiteral("Download cut short by a new request: set 7, 3 readings stored.");
     QTest::newRow("a new request cuts a set")
-        << Steps{{Step::All},     send(setData(7, 1, 6) + "\r\r"), {Step::All},
-                 send(setData(7, 1, 3)), {Step::Capture},           send("0.5\n")}
+        << Steps{{Step::All},     send(setData(7, 1, 6) + "\r\r"),
+                 {Step::All},     send(setData(7, 1, 3)),
+                 {Step::Capture}, send("0.5\n")}
         << QStringList{"3,7=" + cellText(7, 3), "4,7=0.000000", "6,7=0.000000"} << "0.5"
         << "" << QByteArray("DDR") << QStringList{cutByRequest} << "7" << cutByRequest;
     const QString silent =
         QStringLiteral("Download ended: the meter did not answer: set 10, 2 readings stored.");
     QTest::newRow("the meter falls silent")
-        << Steps{{Step::All}, send(setData(10, 1, 4) + "\r\r"), {Step::All},
-                 send(setData(10, 1, 2)), {Step::Silence}}
+        << Steps{{Step::All},
+                 send(setData(10, 1, 4) + "\r\r"),
+                 {Step::All},
+                 send(setData(10, 1, 2)),
+                 {Step::Silence}}
         << QStringList{"2,10=" + cellText(10, 2), "3,10=0.000000"} << ""
         << "" << QByteArray("DDP") << QStringList{silent} << "10" << silent;
     const QString reopened =
         QStringLiteral("Download cut short: the port was opened again: set 11, 2 readings stored.");
     QTest::newRow("the port is opened again")
-        << Steps{{Step::All}, send(setData(11, 1, 4) + "\r\r"), {Step::All},
-                 send(setData(11, 1, 2)), {Step::Reopen}}
+        << Steps{{Step::All},
+                 send(setData(11, 1, 4) + "\r\r"),
+                 {Step::All},
+                 send(setData(11, 1, 2)),
+                 {Step::Reopen}}
         << QStringList{"2,11=" + cellText(11, 2), "3,11=0.000000"} << ""
         << "" << QByteArray("DD") << QStringList{reopened} << "11" << reopened;
     QByteArray unreadable = "S12\nU1M1";
@@ -189,18 +201,23 @@ void TestSession::lineScenarios_data() {
                                                     : cellText(12, r).toLatin1() + "\n";
     const QString unreadableDone = done + "set 12, 125 readings stored.";
     QTest::newRow("unreadable values keep their positions")
-        << Steps{{Step::All}, send(setData(12, 1, 128) + "\r\r"), {Step::All},
+        << Steps{{Step::All},
+                 send(setData(12, 1, 128) + "\r\r"),
+                 {Step::All},
                  send(unreadable + "\r\r")}
-        << QStringList{"1,12=0.000000", "2,12=" + cellText(12, 2), "63,12=" + cellText(12, 63),
-                       "64,12=0.000000", "65,12=" + cellText(12, 65),
-                       "127,12=" + cellText(12, 127), "128,12=0.000000"}
-        << "" << "" << QByteArray("DD") << QStringList{unreadableDone} << "" << unreadableDone;
+        << QStringList{"1,12=0.000000",  "2,12=" + cellText(12, 2),   "63,12=" + cellText(12, 63),
+                       "64,12=0.000000", "65,12=" + cellText(12, 65), "127,12=" + cellText(12, 127),
+                       "128,12=0.000000"}
+        << ""
+        << "" << QByteArray("DD") << QStringList{unreadableDone} << "" << unreadableDone;
     QTest::newRow("sign and decimal point")
         << Steps{{Step::All}, send("S13\nU1M1-0.25\n.5\n-.5\n- 7\n\r\r")}
         << QStringList{"1,13=-0.25", "2,13=.5", "3,13=-.5", "4,13=7", "5,13=0.000000"} << ""
         << "" << QByteArray("D") << QStringList{} << "" << done + "set 13, 4 readings stored.";
     QTest::newRow("set data nobody asked for")
-        << Steps{{Step::All}, send(setData(14, 1, 4) + "\r\r"), {Step::Continuous},
+        << Steps{{Step::All},
+                 send(setData(14, 1, 4) + "\r\r"),
+                 {Step::Continuous},
                  send(live(14, 4, "0.5") + "S14\n0.7\n0.7\n\r\r" + live(14, 4, "0.5"))}
         << QStringList{"1,14=" + cellText(14, 1), "4,14=" + cellText(14, 4)} << "0.5"
         << "" << QByteArray("DA") << QStringList{} << "" << done + "set 14, 4 readings stored.";

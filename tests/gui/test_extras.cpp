@@ -158,6 +158,7 @@ void TestExtras::plotOfDownloadedSetRendered() {
     plot.findChild<QCheckBox*>("LogScale")->setChecked(false);
     // A second download redraws the plot with the new set, and a zoom stays.
     chart.setView({5, 15, 0, 0.01});
+    w.session().DownloadCurrentSet();
     pty.send("S07\nU1" + QByteArray("0.002\n0.003\n") + "\r\r");
     QTRY_COMPARE(plot.findChild<ProfileChart*>("ProfileChart")->series().size(), 2);
     QVERIFY(chart.view() == (ProfileChart::View{5, 15, 0, 0.01}));
@@ -270,7 +271,8 @@ void TestExtras::stopReadingsAndStatusBar() {
     MainWindow& w = rig.start();
     SessionStatusBar& bar = *w.findChild<SessionStatusBar*>();
     QCOMPARE(bar.portLabel->text(), "Port 6 (" + meter.pty().slavePath() + ")");
-    QCOMPARE(bar.connectionLabel->text(), QString("Connected"));
+    // Open, but nothing heard from the meter yet.
+    QCOMPARE(bar.connectionLabel->text(), QString("Port open, the meter has not answered yet"));
     QAction* stop = w.findChild<MainMenus*>()->menuItem("StopReadingsmenu");
     QAction* continuous = w.findChild<MainMenus*>()->menuItem("ShowAllmenu");
     QVERIFY(!stop->isEnabled());
@@ -286,12 +288,16 @@ void TestExtras::stopReadingsAndStatusBar() {
         "U1M1N\x80R\x81"
         "0.75\n");
     QTRY_COMPARE(trend.pointCount(), 2);
+    QCOMPARE(bar.connectionLabel->text(), QString("Connected"));
     QVERIFY(trend.valueAt(trend.positionOf(1)).endsWith(": 0.75"));
     stop->trigger();
     QCOMPARE(meter.pty().receive(50), QByteArray("P"));
     QVERIFY(!continuous->isChecked() && !stop->isEnabled());
+    const QString device = meter.pty().slavePath();
     meter.unplug();
     QTRY_COMPARE(bar.connectionLabel->text(), QString("Connection lost, reconnecting"));
+    // The device that went away is named, whatever the number points at now.
+    QCOMPARE(bar.portLabel->text(), "Port 6 (" + device + ")");
 }
 
 void TestExtras::plotTicks_data() {

@@ -85,6 +85,8 @@ private Q_SLOTS:
     void downloadWritesEachFormat_data();
     void downloadWritesEachFormat();
     void ctrlCSendsStopAndKeepsWhatWasStored();
+    void downloadOutcomes_data();
+    void downloadOutcomes();
     void portProblems_data();
     void portProblems();
     void readPrintsOneLine();
@@ -109,7 +111,8 @@ void TestCli::downloadWritesEachFormat() {
     cli.start(kCli, {"download", "--all", "-o", out});
     QVERIFY(answer(meter, "D", threeSets()));
     QVERIFY(ended(cli));
-    QCOMPARE(cli.readAllStandardError(), QByteArray());
+    QCOMPARE(cli.readAllStandardError(),
+             QByteArray("orvanta-cli: Download complete: sets 1 to 3, 135 readings stored.\n"));
     QCOMPARE(cli.exitCode(), 0);
     const auto rows = cellsOf(out);
     QCOMPARE(rows.size(), 128);
@@ -123,6 +126,55 @@ void TestCli::downloadWritesEachFormat() {
     QCOMPARE(table.size(), 128);
     QCOMPARE(table[127][2], expectedCell(2, 128));
     QCOMPARE(table[4][1], expectedCell(1, 5));
+}
+
+void TestCli::downloadOutcomes_data() {
+    QTest::addColumn<QByteArray>("reply");  // what the meter sends after "D"
+    QTest::addColumn<bool>("unplug");       // the meter goes away after it
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("told");  // a line of standard error
+    QTest::addColumn<bool>("written");  // the output file exists
+    const QByteArray set1 = "S01\nU1M1";
+    QTest::newRow("whole") << set1 + "0.1\n0.2\n\r\r" << false << 0
+                           << "Download complete: set 1, 2 readings stored." << true;
+    QTest::newRow("a value unreadable")
+        << set1 + "0.1\n1.2.3\n0.3\n\r\r" << false << 4
+        << "1 value was not readable and left cleared at their positions: set 1 position 2."
+        << true;
+    QTest::newRow("connection lost")
+        << set1 + "0.1\n0.2\n"
+        << true << 2
+        << "Download cut short: the connection to the meter was lost: set 1, 2 readings stored."
+        << false;
+    QTest::newRow("no answer") << QByteArray() << false << 2
+                               << "Download ended: the meter did not answer: 0 readings stored."
+                               << false;
+}
+
+void TestCli::downloadOutcomes() {
+    QFETCH(QByteArray, reply);
+    QFETCH(bool, unplug);
+    QFETCH(int, exitCode);
+    QFETCH(QString, told);
+    QFETCH(bool, written);
+    TestEnv env;
+    auto meter = std::make_unique<Pty>();
+    env.link(3, meter->slavePath());
+    QProcess cli;
+    cli.setEnvironment(env.environment());
+    const QString out = env.root() + "/out.csv";
+    cli.start(kCli, {"download", "--all", "--timeout", "2", "-o", out});
+    QVERIFY(answer(*meter, "D", reply));
+    if (unplug) {
+        QTest::qWait(300);  // the program takes what was sent
+        meter.reset();      // unplugged: the device and its link go
+        QFile::remove(env.portsFolder() + "/com3");
+    }
+    QVERIFY(ended(cli));
+    const QString err = QString::fromUtf8(cli.readAllStandardError());
+    QVERIFY2(err.contains("orvanta-cli: " + told + "\n"), qPrintable(err));
+    QCOMPARE(cli.exitCode(), exitCode);
+    QCOMPARE(QFile::exists(out), written);
 }
 
 void TestCli::ctrlCSendsStopAndKeepsWhatWasStored() {

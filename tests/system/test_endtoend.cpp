@@ -131,7 +131,7 @@ void TestEndToEnd::positionPastLastRowIsDropped() {
     sendPaced(pty, w.session(), setStream(4, 129, "4.%R"));
     QTRY_VERIFY(w.progressDialog() && w.progressDialog()->isVisible());
     QTRY_COMPARE(w.progressDialog()->progressBar->value(), 128);
-    QTRY_COMPARE(w.progressDialog()->positionLabel->text(), QString("Set 4  Reading 129"));
+    QTRY_COMPARE(w.progressDialog()->positionLabel->text(), QString("Set 4: 128 readings stored"));
     sendPaced(pty, w.session(), "\r\r");
     QTRY_VERIFY(!w.progressDialog());
     const auto t = fileTable(rig.env.database());
@@ -154,6 +154,7 @@ void TestEndToEnd::burstOver512IsDiscardedAndEngineRecovers() {
     QVERIFY(!w.session().hasBytesWaiting());
     QCOMPARE(w.session().store().cell(0, 2), QString("0.000000"));
     // The next set header starts cleanly.
+    w.session().DownloadCurrentSet();
     sendPaced(pty, w.session(), setStream(3, 2, "3.%R") + "\r\r");
     QTRY_VERIFY(!w.progressDialog());
     const auto t = fileTable(rig.env.database());

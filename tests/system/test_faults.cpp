@@ -88,7 +88,13 @@ void TestFaults::unplugDuringDownloadKeepsEveryReading() {
     pty.reset();  // unplugged halfway through set 4; its device name goes with it
     QFile::remove(rig.env.portsFolder() + "/com5");
     QTRY_VERIFY(!w.session().isConnected());
-    QTRY_COMPARE(rig.messages.texts, QStringList{"The connection to the meter was lost."});
+    // One message: the download's account, with the set it cut short.
+    QTRY_COMPARE(rig.messages.texts.size(), 1);
+    QVERIFY2(rig.messages.texts[0].startsWith(
+                 "Download cut short: the connection to the meter was lost: sets 1 to 4, 441 "
+                 "readings stored.\n"),
+             qPrintable(rig.messages.texts[0]));
+    QVERIFY(w.session().store().isIncomplete(4) && !w.session().store().isIncomplete(3));
     QVERIFY(w.isVisible());
     const auto t = fileTable(rig.env.database());
     for (int s = 1; s <= 4; ++s)
@@ -109,12 +115,19 @@ void TestFaults::killDuringDownloadLeavesSoundDatabase() {
     Pty pty;
     TestEnv env;
     env.link(1, pty.slavePath());
+    // The command-line program downloads through the same session and store, and can be asked
+    // for a download from outside.
     QProcess program;
     program.setEnvironment(env.environment());
-    program.start(QStringLiteral(ORVANTA_BUILD_DIR "/orvanta"), {});
+    program.start(QStringLiteral(ORVANTA_BUILD_DIR "/orvanta-cli"), {"download", "--all"});
     QVERIFY(program.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(env.database()), 10000);
-    QTest::qWait(300);  // the port is open once start-up has run
+    QByteArray asked;
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            asked += pty.receive(20);
+            return asked.contains('D');
+        },
+        10000));
     pty.send("S01\nU1");
     int seen = 0;
     int next = 1;  // the next reading the meter sends
@@ -333,7 +346,8 @@ void TestFaults::fullDatabaseStopsDownloadAndSaysSo() {
     QCOMPARE(meter.pty().receive(50), QByteArray("P"));
     // The message counts what was stored, and the file holds exactly that: a whole prefix.
     const QRegularExpression told(
-        "^Readings could not be stored: .+\\. (\\d+) readings of this download were stored\\.$");
+        "^Download stopped: readings could not be stored: sets [^:]+, (\\d+) readings stored\\.\n"
+        "Readings could not be stored: [^\n]+[^.]\\.\n");
     const QRegularExpressionMatch m = told.match(rig.messages.texts[0]);
     QVERIFY2(m.hasMatch(), qPrintable(rig.messages.texts[0]));
     const int stored = m.captured(1).toInt();

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/panel/LiveScale.h"
 
+#include <QtGlobal>
 #include <cmath>
 #include <cstdio>
 #include <limits>
-
-#include <QtGlobal>
 
 namespace {
 struct Row {

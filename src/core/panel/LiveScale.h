@@ -4,13 +4,13 @@
 
 /** @brief How one live value is shown: digits, exponent, full-scale text and bar fraction. */
 struct LiveScale {
-    char scaleCase = 'D';   ///< 'A'..'D'
-    double scaled = 0.0;    ///< the value times its power of ten
-    QString exponentText;   ///< "-6", "-5" or "-4": digits times ten to it are the value
-    bool matched = false;   ///< a full-scale row matched
+    char scaleCase = 'D';    ///< 'A'..'D'
+    double scaled = 0.0;     ///< the value times its power of ten
+    QString exponentText;    ///< "-6", "-5" or "-4": digits times ten to it are the value
+    bool matched = false;    ///< a full-scale row matched
     bool overRange = false;  ///< above the last row: the bar is full, at the last row's scale
-    QString fullScaleText;  ///< text of the matched row
-    double divisor = 0.0;   ///< divisor of the matched row
+    QString fullScaleText;   ///< text of the matched row
+    double divisor = 0.0;    ///< divisor of the matched row
 };
 
 /** @brief Picks case, scaled value, exponent and full-scale row for value @p v with units code
@@ -28,10 +28,10 @@ long barLength(double width, double fraction);
 class LiveDisplay {
 public:
     struct Shown {
-        QString digits;       ///< Label1
-        QString exponent;     ///< Label6
-        QString fullScale;    ///< Label3
-        double fraction = 0;  ///< BarFraction, 0..1
+        QString digits;          ///< Label1
+        QString exponent;        ///< Label6
+        QString fullScale;       ///< Label3
+        double fraction = 0;     ///< BarFraction, 0..1
         bool overRange = false;  ///< the value is above the full scale: the bar is full
     };
     /** @brief Scales @p v and returns what the display shows next. */

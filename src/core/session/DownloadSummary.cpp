@@ -80,12 +80,14 @@ QString DownloadSummary::report() const {
     if (end == DownloadEnd::StoreFailed)
         lines << QStringLiteral("Readings could not be stored: %1.").arg(withoutStop(failure));
     for (const auto& [set, last] : incomplete) {
-        const QString cleared =
-            last >= Meter::kPositions ? QString()
-            : last == 0 ? QStringLiteral("; all its positions were cleared")
-                        : QStringLiteral("; positions %1 to %2 were cleared").arg(last + 1).arg(Meter::kPositions);
-        lines << QStringLiteral("Set %1 is incomplete: the download ended after position %2%3, "
-                                "and the set is marked incomplete.")
+        const QString cleared = last >= Meter::kPositions ? QString()
+                                : last == 0 ? QStringLiteral("; all its positions were cleared")
+                                            : QStringLiteral("; positions %1 to %2 were cleared")
+                                                  .arg(last + 1)
+                                                  .arg(Meter::kPositions);
+        lines << QStringLiteral(
+                     "Set %1 is incomplete: the download ended after position %2%3, "
+                     "and the set is marked incomplete.")
                      .arg(set)
                      .arg(last)
                      .arg(cleared);
@@ -103,7 +105,8 @@ QString DownloadSummary::report() const {
     }
     if (lostSets > 0)
         lines << count(lostSets, "set", "sets") +
-                     QStringLiteral(" arrived with a set number that could not be read; their "
-                                    "values were not stored.");
+                     QStringLiteral(
+                         " arrived with a set number that could not be read; their "
+                         "values were not stored.");
     return lines.join(QLatin1Char('\n'));
 }

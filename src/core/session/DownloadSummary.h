@@ -19,15 +19,15 @@ enum class DownloadEnd {
 /** @brief What one download did, counted as it went: what the user is told at its end. */
 struct DownloadSummary {
     DownloadEnd end = DownloadEnd::Running;
-    int stored = 0;                    ///< readings written to the readings database
-    QList<int> sets;                   ///< sets received (whole or not), in order
+    int stored = 0;   ///< readings written to the readings database
+    QList<int> sets;  ///< sets received (whole or not), in order
     /** @brief (set, last position received) of sets cut short: their tail was cleared and the
      *  set marked incomplete. */
     QList<QPair<int, int>> incomplete;
     QList<QPair<int, int>> unreadable;  ///< (set, position) of values that were not numbers
-    int lostSets = 0;    ///< set headers whose number could not be read (their values dropped)
-    QString failure;     ///< the store's reason, for StoreFailed
-    QString portText;    ///< "port 1 (/dev/ttyS0)", for NoAnswer and ConnectionLost
+    int lostSets = 0;  ///< set headers whose number could not be read (their values dropped)
+    QString failure;   ///< the store's reason, for StoreFailed
+    QString portText;  ///< "port 1 (/dev/ttyS0)", for NoAnswer and ConnectionLost
 
     /** @brief Something went wrong that the user did not ask for: they get a message. (A
      *  Cancel or a new request between sets is their own doing, and says so in the status bar.) */

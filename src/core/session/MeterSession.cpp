@@ -125,8 +125,7 @@ void MeterSession::tellWhyNotOpened(const OpenResult& result) {
 }
 
 QString MeterSession::portText() const {
-    const QString device =
-        m_device.isEmpty() ? m_ports.devicePath(m_state.portNumber) : m_device;
+    const QString device = m_device.isEmpty() ? m_ports.devicePath(m_state.portNumber) : m_device;
     return QStringLiteral("port %1 (%2)").arg(m_state.portNumber).arg(device);
 }
 
@@ -435,8 +434,8 @@ void MeterSession::endDownload(DownloadEnd why) {
     summary.end = why;
     if (why == DownloadEnd::NoAnswer || why == DownloadEnd::ConnectionLost)
         summary.portText = portText();
-    const StoreResult finished = why == DownloadEnd::Whole ? m_recorder.endSet()
-                                                           : m_recorder.cutSet();
+    const StoreResult finished =
+        why == DownloadEnd::Whole ? m_recorder.endSet() : m_recorder.cutSet();
     if (!finished && why != DownloadEnd::StoreFailed) {
         summary.end = DownloadEnd::StoreFailed;
         summary.failure = finished.reason;

@@ -239,18 +239,6 @@ QString ReadingsStore::setAside() {
     return aside;
 }
 
-StoreResult ReadingsStore::holdExclusively() {
-    if (!m_open) return closedResult();
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    QString why;
-    // The lock is taken by the next write, so take it now: a program holding the file is found
-    // before the meter is asked for anything.
-    if (!run(q, QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"), &why) ||
-        !run(q, QStringLiteral("BEGIN IMMEDIATE"), &why) || !run(q, QStringLiteral("COMMIT"), &why))
-        return refused(why);
-    return StoreResult::done();
-}
-
 QString ReadingsStore::cell(int row, int column) const {
     if (!m_open || row < 0 || row >= m_rows.size() || column < 0 || column >= kColumns) return {};
     return m_rows[row].cells[static_cast<size_t>(column)];
@@ -422,7 +410,8 @@ StoreResult ReadingsStore::forgetSetDetails() {
 StoreResult ReadingsStore::markIncomplete(int set, bool incomplete) {
     if (!m_open) return closedResult();
     if (!Meter::isSet(set))
-        return StoreResult::failed(StoreFailure::NoSuchCell, QStringLiteral("There is no set %1.").arg(set));
+        return StoreResult::failed(StoreFailure::NoSuchCell,
+                                   QStringLiteral("There is no set %1.").arg(set));
     if (isIncomplete(set) == incomplete) return StoreResult::done();
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.prepare(incomplete ? QStringLiteral("INSERT OR IGNORE INTO IncompleteSets VALUES (?)")

@@ -50,10 +50,6 @@ public:
     /** @brief Closes the file and renames it (and its journal) with the date and time, so a
      *  fresh one can be made. The new name, or empty text when it could not be renamed. */
     QString setAside();
-    /** @brief Keeps the file locked for this program until it closes: no other program reads or
-     *  writes it meanwhile, and a commit then takes no file locks of its own. For a short-lived
-     *  program that downloads and ends. Refused when another program holds the file. */
-    StoreResult holdExclusively();
     /** @brief The database file. */
     QString path() const { return m_path; }
 

@@ -40,8 +40,9 @@ QVariant SetsTableModel::headerData(int section, Qt::Orientation orientation, in
         return incomplete ? ReadingsStore::columnName(section) + QStringLiteral(" (incomplete)")
                           : ReadingsStore::columnName(section);
     if (role == Qt::ToolTipRole && incomplete)
-        return QStringLiteral("Its last download ended before the set's end of data: the "
-                              "positions after its last reading were cleared.");
+        return QStringLiteral(
+            "Its last download ended before the set's end of data: the "
+            "positions after its last reading were cleared.");
     return {};
 }
 

@@ -11,6 +11,8 @@
 PseudoTerminal::PseudoTerminal() {
     m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (m_master < 0) return;
+    // A program started meanwhile must not keep the meter's end alive after it is closed.
+    ::fcntl(m_master, F_SETFD, FD_CLOEXEC);
     if (::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0) {
         ::close(m_master);
         m_master = -1;
@@ -19,7 +21,7 @@ PseudoTerminal::PseudoTerminal() {
     m_device = QString::fromLocal8Bit(::ptsname(m_master));
     // One descriptor of the device is held open in raw mode, so bytes sent before the program
     // opens the port are passed on unchanged and this end never reads end-of-file.
-    m_hold = ::open(m_device.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+    m_hold = ::open(m_device.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (m_hold >= 0) {
         termios t{};
         ::tcgetattr(m_hold, &t);

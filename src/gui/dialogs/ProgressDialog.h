@@ -8,7 +8,8 @@
 #include <functional>
 
 /** @brief "Downloading Data.....": the progress of a download, with Cancel. Kept above the main
- *  window (never above a message); deletes itself when closed. Escape and the window's close button count as Cancel. */
+ *  window (never above a message); deletes itself when closed. Escape and the window's close button
+ * count as Cancel. */
 class ProgressDialog : public QDialog {
     Q_OBJECT
 public:

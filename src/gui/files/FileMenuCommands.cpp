@@ -136,7 +136,6 @@ void FileMenuCommands::exportText() {
 
 void FileMenuCommands::exportCsv() {
     QString path;
-    if (!chooseFile(mCsvFileName, QStringLiteral("Export CSV"), kCsvFilter, false, &path))
-        return;
+    if (!chooseFile(mCsvFileName, QStringLiteral("Export CSV"), kCsvFilter, false, &path)) return;
     report(FileCommands::exportCsv(d.store, path, d.dialog.FilterIndex == 2));
 }
