@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "AppRig.h"
+#include "core/common/Messages.h"
 #include "Pty.h"
 #include "core/common/Version.h"
 #include "gui/dialogs/AboutDialog.h"
@@ -35,6 +36,7 @@ T* lastChild(QObject* parent) {
 class TestApp : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void quittingAsksWhileReadingsAreUnsaved();
     void startupFindsMeterOnLinkedPort();
     void startupWithoutMeterWarnsAndFallsBack();
     void storeFunctionSetting_data();
@@ -587,6 +589,21 @@ void TestApp::gridShowsSavedRows() {
     store.writeReading(4, 2, "0.004000");
     QTRY_COMPARE(changed.count(), 1);  // the grid follows within its repaint interval
     QCOMPARE(m->index(1, 4).data().toString(), QString("0.004000"));
+}
+
+void TestApp::quittingAsksWhileReadingsAreUnsaved() {
+    AppRig rig;
+    MainWindow& w = rig.start();
+    QVERIFY(w.close());  // nothing changed: no question
+    QVERIFY(rig.messages.questions.isEmpty());
+    MainWindow& again = rig.start();
+    again.files().markModified();
+    rig.messages.answerYes = false;
+    QVERIFY(!again.close());
+    QVERIFY(again.isVisible());
+    QCOMPARE(rig.messages.questions, QStringList{Msg::ConfirmQuit});
+    rig.messages.answerYes = true;
+    QVERIFY(again.close());
 }
 
 QTEST_MAIN(TestApp)

@@ -100,7 +100,8 @@ private Q_SLOTS:
     void openRecordFiles_data();
     void openRecordFiles();
     void windows1252Texts();
-    void newAsksBeforeClearing();
+    void replacingAsksFirst_data();
+    void replacingAsksFirst();
     void readOnlyTargets_data();
     void readOnlyTargets();
     void cancelledDialogsKeepNames();
@@ -226,21 +227,44 @@ void TestFiles::windows1252Texts() {
                                                           QByteArray("\x08\x00", 2));
 }
 
-void TestFiles::newAsksBeforeClearing() {
+void TestFiles::replacingAsksFirst_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("new") << "new"
+                         << "Clear all readings? Readings that have not been saved to a data "
+                            "file will be lost.";
+    QTest::newRow("open") << "open"
+                          << "Open cp1252_text.dat in place of the readings? Readings that have "
+                             "not been saved to a data file will be lost.";
+    QTest::newRow("open recent") << "recent"
+                                 << "Open cp1252_text.dat in place of the readings? Readings that "
+                                    "have not been saved to a data file will be lost.";
+}
+
+void TestFiles::replacingAsksFirst() {
+    QFETCH(QString, command);
+    QFETCH(QString, question);
+    const QString file = QStringLiteral(ORVANTA_TEST_DATA "/datfiles/cp1252_text.dat");
     Rig rig;
-    rig.files->New();
+    const auto run = [&] {
+        if (command == "new") rig.files->New();
+        if (command == "open") {
+            rig.dialog.answers << file;
+            rig.files->Open();
+        }
+        if (command == "recent") rig.files->openPath(file);
+    };
+    run();
     QVERIFY2(rig.messages.questions.isEmpty(), "nothing to lose: no question");
-    QCOMPARE(rig.bar.peak, 128.0);
     rig.store.writeReading(9, 3, "0.5");
+    rig.files->markModified();
     rig.messages.answerYes = false;
-    rig.files->New();
-    QCOMPARE(
-        rig.messages.questions,
-        QStringList{
-            "Clear all readings? Readings that have not been saved to a data file will be lost."});
+    run();
+    QCOMPARE(rig.messages.questions, QStringList{question});
     QCOMPARE(rig.cell(3, 9), QString("0.5"));
+    QVERIFY(rig.files->modified());
     rig.messages.answerYes = true;
-    rig.files->New();
+    run();
     QCOMPARE(rig.cell(3, 9), QString("0.000000"));
 }
 
