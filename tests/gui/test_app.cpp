@@ -8,8 +8,8 @@
 #include <QtTest>
 
 #include "AppRig.h"
-#include "core/common/Messages.h"
 #include "Pty.h"
+#include "core/common/Messages.h"
 #include "core/common/Version.h"
 #include "gui/dialogs/AboutDialog.h"
 #include "gui/dialogs/OptionsDialog.h"

@@ -6,7 +6,7 @@ StoreResult DownloadRecorder::beginSet(int set) {
     m_set = Meter::isSet(set) ? set : 0;
     m_lastPosition = 0;
     if (m_set == 0)
-        ++m_summary.lostSets;
+        m_summary.lostSets.append(m_summary.sets.isEmpty() ? 0 : m_summary.sets.last());
     else if (!m_summary.sets.contains(m_set))
         m_summary.sets.append(m_set);
     return ended;

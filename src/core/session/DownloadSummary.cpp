@@ -103,10 +103,11 @@ QString DownloadSummary::report() const {
                      QStringLiteral(" not readable and left cleared at their positions: ") +
                      listed + QLatin1Char('.');
     }
-    if (lostSets > 0)
-        lines << count(lostSets, "set", "sets") +
+    for (int before : lostSets)
+        lines << (before == 0 ? QStringLiteral("The first set")
+                              : QStringLiteral("The set after set %1").arg(before)) +
                      QStringLiteral(
-                         " arrived with a set number that could not be read; their "
-                         "values were not stored.");
+                         " arrived with a set number that could not be read; its "
+                         "values were not stored, and the set keeps what it held.");
     return lines.join(QLatin1Char('\n'));
 }

@@ -25,14 +25,16 @@ struct DownloadSummary {
      *  set marked incomplete. */
     QList<QPair<int, int>> incomplete;
     QList<QPair<int, int>> unreadable;  ///< (set, position) of values that were not numbers
-    int lostSets = 0;  ///< set headers whose number could not be read (their values dropped)
+    /** @brief For each set header whose number could not be read (its values were dropped), the
+     *  set received before it (0 for none). */
+    QList<int> lostSets;
     QString failure;   ///< the store's reason, for StoreFailed
     QString portText;  ///< "port 1 (/dev/ttyS0)", for NoAnswer and ConnectionLost
 
     /** @brief Something went wrong that the user did not ask for: they get a message. (A
      *  Cancel or a new request between sets is their own doing, and says so in the status bar.) */
     bool troubled() const {
-        return !incomplete.isEmpty() || !unreadable.isEmpty() || lostSets > 0 ||
+        return !incomplete.isEmpty() || !unreadable.isEmpty() || !lostSets.isEmpty() ||
                end == DownloadEnd::ConnectionLost || end == DownloadEnd::PortChanged ||
                end == DownloadEnd::StoreFailed || end == DownloadEnd::NoAnswer;
     }

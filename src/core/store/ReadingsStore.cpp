@@ -46,8 +46,9 @@ QString ReadingsStore::columnName(int column) {
 StoreResult ReadingsStore::open() {
     if (m_open) return StoreResult::done();
     StoreResult result = openConnection();
-    if (result) result = load();
+    // The marks first: the table's reload shows them.
     if (result) result = loadMarks();
+    if (result) result = load();
     if (!result && QSqlDatabase::contains(m_connection))
         QSqlDatabase::database(m_connection, false).close();
     return result;

@@ -95,7 +95,22 @@ SetsWindow::SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWind
     grid->setGeometry(Twips::toPixels(60, dx), Twips::toPixels(60, dy),
                       Twips::toPixels(layout.gridWidth, dx),
                       Twips::toPixels(layout.gridHeight, dy));
-    grid->horizontalHeader()->setDefaultSectionSize(72);
+    grid->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+    // A set marked incomplete says so in its header, whole.
+    const auto fitHeaders = [this](int first, int last) {
+        QHeaderView* header = grid->horizontalHeader();
+        for (int column = first; column <= last; ++column) {
+            const QString text =
+                m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+            header->resizeSection(
+                column, qMax(kColumnWidth, header->fontMetrics().horizontalAdvance(text) + 16));
+        }
+    };
+    connect(m_model, &QAbstractItemModel::headerDataChanged, this,
+            [fitHeaders](Qt::Orientation, int first, int last) { fitHeaders(first, last); });
+    connect(m_model, &QAbstractItemModel::modelReset, this,
+            [this, fitHeaders] { fitHeaders(0, m_model->columnCount() - 1); });
+    fitHeaders(0, m_model->columnCount() - 1);
 }
 
 void SetsWindow::refreshGrid() { m_model->refresh(); }

@@ -25,6 +25,7 @@ public:
     /** @brief Scrolls set @p set's column into view, keeping the rows where they are. */
     void showSet(int set);
     QTableView* grid = nullptr;
+    static constexpr int kColumnWidth = 72;  ///< pixels, wider where a header needs it
 
 private:
     SetsTableModel* m_model;
