@@ -176,50 +176,76 @@ void TestFiles::savedFileReadByIndependentReader() {
 
 void TestFiles::openRecordFiles_data() {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("loaded");  // rows that take the file's values
-    QTest::newRow("two records") << "two_records.dat" << 2;
-    QTest::newRow("cut in a text") << "cut_in_text.dat" << 2;
-    QTest::newRow("cut in a length") << "cut_in_length.dat" << 1;
-    QTest::newRow("length past the end") << "length_past_end.dat" << 1;
-    QTest::newRow("one stray byte") << "odd_byte.dat" << 1;
-    QTest::newRow("empty file") << "empty.dat" << 0;
-    QTest::newRow("more records than rows") << "more_than_rows.dat" << 128;
+    QTest::addColumn<QByteArray>("bytes");  // written to FILE when not empty
+    QTest::addColumn<int>("loaded");        // rows that take the file's values; 0: refused
+    QTest::addColumn<QString>("told");      // "" or the message, %1 the file
+    const QByteArray none;
+    const QString notData = QStringLiteral("%1 is not a data file.");
+    const auto cut = [](int record) {
+        return "%1 is not a whole data file: record " + QString::number(record) +
+               " is cut short. Nothing was changed.";
+    };
+    QTest::newRow("two records") << "two_records.dat" << none << 2 << "";
+    QTest::newRow("cut in a text") << "cut_in_text.dat" << none << 0 << cut(3);
+    QTest::newRow("cut in a length") << "cut_in_length.dat" << none << 0 << cut(2);
+    QTest::newRow("length past the end") << "length_past_end.dat" << none << 0 << cut(2);
+    QTest::newRow("one stray byte") << "odd_byte.dat" << none << 0 << cut(2);
+    QTest::newRow("empty file") << "empty.dat" << none << 0 << notData;
+    QTest::newRow("more records than rows") << "more_than_rows.dat" << none << 0 << notData;
+    QTest::newRow("a text that is no reading") << "cp1252_text.dat" << none << 0 << notData;
+    QTest::newRow("zeros") << "zeros.dat" << QByteArray(62, '\0') << 0 << notData;
+    DataFileRecord padded;
+    padded.RowNumber = 1;
+    padded.SetValue.fill("1.5\t");
+    QByteArray paddedBytes;
+    DataFileCodec::write(padded, paddedBytes);
+    QTest::newRow("a reading with a tab") << "tab.dat" << paddedBytes << 0 << notData;
+    QTest::newRow("a program") << "program.dat"
+                               << QByteArray(
+                                      "\x7f"
+                                      "ELF\x02\x01\x01")
+                                      .repeated(40)
+                               << 0 << notData;
 }
 
 void TestFiles::openRecordFiles() {
     QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
     QFETCH(int, loaded);
+    QFETCH(QString, told);
     Rig rig;
-    for (int r = 1; r <= 128; ++r) {
-        rig.store.writeReading(1, r, "keep");
-    }
+    for (int r = 1; r <= 128; ++r) rig.store.writeReading(1, r, "9.5");
     // A copy of our own: the checkout's files stay as they are, whoever runs the test.
     const QString copy = rig.tmp.path() + QStringLiteral("/") + file;
-    QVERIFY(QFile::copy(QStringLiteral(ORVANTA_TEST_DATA "/datfiles/") + file, copy));
-    QVERIFY(QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    if (bytes.isEmpty()) {
+        QVERIFY(QFile::copy(QStringLiteral(ORVANTA_TEST_DATA "/datfiles/") + file, copy));
+        QVERIFY(QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    } else {
+        QFile f(copy);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    }
     rig.dialog.answers << copy;
     rig.files->Open();
-    // A file without a whole record is refused and changes nothing; any other replaces the whole
-    // table, rows beyond its records cleared.
+    // A file that is not whole, or not a data file, is refused and changes nothing; any other
+    // replaces the whole table, rows beyond its records cleared.
     QCOMPARE(rig.store.rowCount(), 128);
     for (int r = 1; r <= 128; ++r) {
         const QString expected = r <= loaded  ? QStringLiteral("%1").arg(r * 0.001 + 1, 0, 'f', 6)
                                  : loaded > 0 ? QString("0.000000")
-                                              : QString("keep");
+                                              : QString("9.5");
         QCOMPARE(rig.cell(r, 1), expected);
     }
     if (loaded > 0)
         QCOMPARE(rig.cell(loaded, 30), QStringLiteral("%1").arg(loaded * 0.001 + 30, 0, 'f', 6));
-    QCOMPARE(rig.messages.texts,
-             loaded > 0 ? QStringList() : QStringList{copy + " is not a data file."});
+    QCOMPARE(rig.messages.texts, told.isEmpty() ? QStringList() : QStringList{told.arg(copy)});
+    QCOMPARE(rig.files->documentPath().isEmpty(), loaded == 0);
 }
 
 void TestFiles::windows1252Texts() {
+    // Texts are Windows-1252 in a data file (a text no reading has, from a foreign database).
     Rig rig;
-    rig.dialog.answers << QStringLiteral(ORVANTA_TEST_DATA "/datfiles/cp1252_text.dat")
-                       << rig.path("back.dat");
-    rig.files->Open();
-    QCOMPARE(rig.cell(1, 1), QString::fromUtf8("\u20ac1.5"));
+    rig.store.writeReading(1, 1, QString::fromUtf8("\u20ac1.5"));
+    rig.dialog.answers << rig.path("back.dat");
     rig.files->Save();
     QCOMPARE(readAll(rig.path("back.dat")).mid(2, 8), QByteArray("\x04\x00\x80"
                                                                  "1.5",
@@ -234,17 +260,17 @@ void TestFiles::replacingAsksFirst_data() {
                          << "Clear all readings? Readings that have not been saved to a data "
                             "file will be lost.";
     QTest::newRow("open") << "open"
-                          << "Open cp1252_text.dat in place of the readings? Readings that have "
+                          << "Open two_records.dat in place of the readings? Readings that have "
                              "not been saved to a data file will be lost.";
     QTest::newRow("open recent") << "recent"
-                                 << "Open cp1252_text.dat in place of the readings? Readings that "
+                                 << "Open two_records.dat in place of the readings? Readings that "
                                     "have not been saved to a data file will be lost.";
 }
 
 void TestFiles::replacingAsksFirst() {
     QFETCH(QString, command);
     QFETCH(QString, question);
-    const QString file = QStringLiteral(ORVANTA_TEST_DATA "/datfiles/cp1252_text.dat");
+    const QString file = QStringLiteral(ORVANTA_TEST_DATA "/datfiles/two_records.dat");
     Rig rig;
     const auto run = [&] {
         if (command == "new") rig.files->New();
@@ -282,6 +308,7 @@ void TestFiles::readOnlyTargets() {
     const QString target = rig.path("locked.file");
     QByteArray before;
     DataFileRecord rec;
+    rec.RowNumber = 1;
     rec.SetValue.fill("9.9");
     DataFileCodec::write(rec, before);
     makeReadOnly(target, before);

@@ -43,6 +43,11 @@ inline const QString ReadingsNotStored =
 inline const QString NotRegularFile = QStringLiteral("%1 is not a regular file.");
 inline const QString FileTooLarge = QStringLiteral("%1 is too large to be a data file.");
 inline const QString NotDataFile = QStringLiteral("%1 is not a data file.");
+inline const QString RecordCutShort =
+    QStringLiteral("%1 is not a whole data file: record %2 is cut short. Nothing was changed.");
+inline const QString TableNotReplaced = QStringLiteral(
+    "The readings table could not be written: %1. Nothing was changed: the table holds what it "
+    "held before.");
 inline const QString FileNotWritten = QStringLiteral("%1 could not be written: %2");
 inline const QString FileNotRead = QStringLiteral("%1 could not be read: %2");
 inline const QString ReportNotPrinted = QStringLiteral("The report could not be printed: %1");

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/meter/Numbers.h"
+
 /** @brief One record of a data file: one row of the table Sets. */
 struct DataFileRecord {
     std::int16_t RowNumber = 0;
@@ -17,8 +19,9 @@ struct DataFileRecord {
 namespace DataFileCodec {
 enum class ReadResult { Ok, End, Damaged };
 
-/** @brief The size of a data file of 128 records whose every text has the greatest length. */
-constexpr qint64 kLargestFile = 128LL * (2 + 30LL * (2 + 0xFFFF));
+/** @brief The size of a data file of 128 records whose every text is a reading of the greatest
+ *  length (the format itself allows texts of up to 65,535 bytes; no reading is that long). */
+constexpr qint64 kLargestFile = 128LL * (2 + 30LL * (2 + Numbers::kMaxReadingLength));
 
 /** @brief Appends one record's bytes to @p out; false when a text is over 65535 bytes (then
  *  @p out may hold part of the record). */

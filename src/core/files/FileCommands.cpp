@@ -11,6 +11,7 @@
 #include "core/files/CsvExport.h"
 #include "core/files/DataFileCodec.h"
 #include "core/files/TextExport.h"
+#include "core/meter/Numbers.h"
 #include "core/store/ReadingsStore.h"
 
 namespace FileCommands {
@@ -34,31 +35,46 @@ FileOutcome openDataFile(ReadingsStore& store, const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return FileOutcome::failed(Msg::FileNotRead.arg(path, f.errorString()));
-    // No more than the file holds (a buffer the size of the largest data file would be a quarter
-    // of a gigabyte for every file), and never more than any data file can be.
+    // No more than the file holds, and never more than any data file can be.
     const QByteArray data = f.read(qMin(f.size(), DataFileCodec::kLargestFile) + 1);
     if (f.error() != QFileDevice::NoError)
         return FileOutcome::failed(Msg::FileNotRead.arg(path, f.errorString()));
     f.close();
+    if (data.size() > DataFileCodec::kLargestFile)
+        return FileOutcome::failed(Msg::FileTooLarge.arg(path));
 
-    qsizetype probe = 0;
-    DataFileRecord first;
-    if (DataFileCodec::read(data, probe, first) != DataFileCodec::ReadResult::Ok)
-        return FileOutcome::failed(Msg::NotDataFile.arg(path));
-    // The whole table is replaced in one transaction: rows the file has no record for are
-    // cleared, so two surveys never mix.
+    // The file is taken only when it is whole and every record is one this program writes: row
+    // k numbered k, every text a reading or empty. Anything else changes nothing.
     QVector<ReadingsStore::Row> rows;
     qsizetype offset = 0;
-    DataFileRecord rec;
-    while (rows.size() < store.rowCount() &&
-           DataFileCodec::read(data, offset, rec) == DataFileCodec::ReadResult::Ok) {
+    for (;;) {
+        DataFileRecord rec;
+        const DataFileCodec::ReadResult read = DataFileCodec::read(data, offset, rec);
+        if (read == DataFileCodec::ReadResult::End) break;
+        const int number = static_cast<int>(rows.size()) + 1;
+        if (read == DataFileCodec::ReadResult::Damaged)
+            return FileOutcome::failed(rows.isEmpty() ? Msg::NotDataFile.arg(path)
+                                                      : Msg::RecordCutShort.arg(path).arg(number));
+        if (number > Meter::kPositions || rec.RowNumber != number)
+            return FileOutcome::failed(Msg::NotDataFile.arg(path));
         ReadingsStore::Row row;
-        for (int k = 0; k < Meter::kSets; ++k)
-            row[static_cast<size_t>(k)] = rec.SetValue[static_cast<size_t>(k)];
+        for (int k = 0; k < Meter::kSets; ++k) {
+            const QString& text = rec.SetValue[static_cast<size_t>(k)];
+            if (!text.isEmpty() && !Numbers::isReading(text))
+                return FileOutcome::failed(Msg::NotDataFile.arg(path));
+            row[static_cast<size_t>(k)] = text;
+        }
         rows.append(row);
     }
+    if (rows.isEmpty()) return FileOutcome::failed(Msg::NotDataFile.arg(path));
+    // The whole table is replaced in one transaction: rows the file has no record for are
+    // cleared, so two surveys never mix.
     const StoreResult replaced = store.replaceAll(rows);
-    if (!replaced) return FileOutcome::failed(Msg::TableNotWritten.arg(replaced.reason));
+    if (!replaced) {
+        QString why = replaced.reason.trimmed();
+        while (why.endsWith(QLatin1Char('.'))) why.chop(1);
+        return FileOutcome::failed(Msg::TableNotReplaced.arg(why));
+    }
     return FileOutcome::done();
 }
 

@@ -22,4 +22,25 @@ std::optional<std::int16_t> toInt16(const QString& text) {
     return static_cast<std::int16_t>(r);
 }
 
+namespace {
+// Spaces and control characters (C0, DEL, C1 and the no-break space) are never part of a reading.
+bool isPadding(QChar ch) {
+    const ushort c = ch.unicode();
+    return c <= 0x20 || (c >= 0x7F && c <= 0xA0);
+}
+}  // namespace
+
+std::optional<QString> readingText(const QString& received) {
+    if (received.size() > kMaxReadingLength) return std::nullopt;
+    qsizetype from = 0;
+    qsizetype to = received.size();
+    while (from < to && isPadding(received[from])) ++from;
+    while (to > from && isPadding(received[to - 1])) --to;
+    const QString text = received.mid(from, to - from);
+    for (const QChar ch : text)
+        if (isPadding(ch)) return std::nullopt;
+    if (!toReal(text)) return std::nullopt;
+    return text;
+}
+
 }  // namespace Numbers

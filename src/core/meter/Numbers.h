@@ -11,4 +11,13 @@ namespace Numbers {
 std::optional<double> toReal(const QString& text);
 /** @brief A number that rounds (halves to even) into -32768..32767; none otherwise. */
 std::optional<std::int16_t> toInt16(const QString& text);
+
+/** @brief The longest reading the program stores. */
+constexpr int kMaxReadingLength = 255;
+/** @brief The reading in a received value text: the text of a finite number, without the
+ *  spaces and control characters around it; none for anything else (a control character or a
+ *  space inside, "inf", "nan", "1e309", more than kMaxReadingLength characters). */
+std::optional<QString> readingText(const QString& received);
+/** @brief @p text is a reading as the program stores it: readingText() leaves it as it is. */
+inline bool isReading(const QString& text) { return readingText(text) == text; }
 }  // namespace Numbers

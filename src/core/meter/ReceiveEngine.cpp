@@ -14,26 +14,7 @@ std::optional<int> digitValue(QChar ch) {
     return ch.unicode() - '0';
 }
 
-// Spaces and control characters (C0, DEL, C1 and the no-break space) are never part of a reading.
-bool isPadding(QChar ch) {
-    const ushort c = ch.unicode();
-    return c <= 0x20 || (c >= 0x7F && c <= 0xA0);
-}
-
 }  // namespace
-
-std::optional<QString> readingText(const QString& received) {
-    if (received.size() > kMaxValueLength) return std::nullopt;
-    qsizetype from = 0;
-    qsizetype to = received.size();
-    while (from < to && isPadding(received[from])) ++from;
-    while (to > from && isPadding(received[to - 1])) --to;
-    const QString text = received.mid(from, to - from);
-    for (const QChar ch : text)
-        if (isPadding(ch)) return std::nullopt;
-    if (!Numbers::toReal(text)) return std::nullopt;
-    return text;
-}
 
 void ReceiveEngine::reset() {
     state.inDownload = false;
@@ -175,7 +156,7 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
             return FeedResult::Taken;
         }
         st.inValue = false;
-        const std::optional<QString> text = readingText(dl.valueText);
+        const std::optional<QString> text = Numbers::readingText(dl.valueText);
         if (text) {
             dl.valueText = *text;
             st.value = *Numbers::toReal(*text);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/meter/MeterFacts.h"
+#include "core/meter/Numbers.h"
 
 /** @brief What was asked of the meter last: the engine shows units and mode on the panel only
  *  after a request for live readings, and on the tool bar only after a download request. */
@@ -100,9 +101,4 @@ struct ReceiveEngine {
 };
 
 /** @brief The longest value text the engine stores; longer ones are unreadable. */
-constexpr int kMaxValueLength = 255;
-
-/** @brief The reading in a received value text: the text of a finite number, without the
- *  spaces and control characters around it; none for anything else (a control character
- *  inside, "inf", "nan", "1e309", more than kMaxValueLength characters). */
-std::optional<QString> readingText(const QString& received);
+constexpr int kMaxValueLength = Numbers::kMaxReadingLength;
