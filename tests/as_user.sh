@@ -17,7 +17,16 @@ for path in "$1" "$(dirname "$0")/data"; do
 done
 home=$(mktemp -d)
 chown "$user" "$home"
+# A device of the dialout group, as a serial port is on Debian, for the tests of what the user
+# is told when not in that group.
+dialout=""
+if getent group dialout >/dev/null; then
+  dialout="$home/ttyUSB-dialout"
+  : >"$dialout"
+  chown root:dialout "$dialout"
+  chmod 0660 "$dialout"
+fi
 status=0
-runuser -u "$user" -- env HOME="$home" "$@" || status=$?
+runuser -u "$user" -- env HOME="$home" ORVANTA_TEST_DIALOUT_DEVICE="$dialout" "$@" || status=$?
 rm -rf "$home"
 exit "$status"

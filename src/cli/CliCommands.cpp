@@ -16,6 +16,7 @@
 #include "core/files/FileCommands.h"
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
+#include "core/system/DeviceAccess.h"
 #include "core/system/Process.h"
 
 namespace CliCommands {
@@ -88,13 +89,24 @@ public:
                                .arg(*number)
                                .arg(device));
                 break;
-            case OpenResult::Kind::NotAllowed:
-                printError(
-                    QStringLiteral(
-                        "port %1 (%2) cannot be opened: permission denied (join the dialout group)")
-                        .arg(*number)
-                        .arg(device));
+            case OpenResult::Kind::StaleLock:
+                printError(QStringLiteral("port %1 (%2) is locked by a program that has ended: "
+                                          "remove %3 (as root), then try again")
+                               .arg(*number)
+                               .arg(device, opened.reason));
                 break;
+            case OpenResult::Kind::NotAllowed: {
+                // Joining a group is advised only where it would help.
+                const QString group =
+                    DeviceAccess::groupToJoin(QFileInfo(device).canonicalFilePath());
+                printError(
+                    QStringLiteral("port %1 (%2) cannot be opened: permission denied%3")
+                        .arg(*number)
+                        .arg(device, group.isEmpty()
+                                         ? QString()
+                                         : QStringLiteral(" (join the %1 group)").arg(group)));
+                break;
+            }
             case OpenResult::Kind::Failed:
                 printError(QStringLiteral("port %1 (%2) cannot be opened: %3")
                                .arg(*number)

@@ -19,6 +19,17 @@ inline const QString InvalidPortNumber = QStringLiteral("Warning: Invalid Comm P
 inline const QString PortPermission = QStringLiteral(
     "You are not allowed to open the Comm Port. Add your user to the dialout group, then log in "
     "again.");
+inline const QString PortPermissionGroup = QStringLiteral(
+    "You are not allowed to open the Comm Port (%1). Add your user to the %2 group, then log in "
+    "again.");
+inline const QString PortNotAllowed = QStringLiteral(
+    "You are not allowed to open the Comm Port (%1): it is no device your user may read and "
+    "write.");
+inline const QString PortStaleLock = QStringLiteral(
+    "The Comm Port (%1) is locked by a program that has ended: its lock file %2 was left behind. "
+    "Remove it (as root: rm %2), then try again.");
+inline const QString PortUnusable =
+    QStringLiteral("The Comm Port (%1) cannot be used for the meter: %2.");
 inline const QString ConnectionLost = QStringLiteral("The connection to the meter was lost.");
 inline const QString ReadOnlyFile =
     QStringLiteral("This file is set for Read Only and cannot be modified.");

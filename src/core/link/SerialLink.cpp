@@ -41,8 +41,13 @@ OpenResult SerialLink::open(const QString& device, const LineSettings& settings)
         const QString why = m_port.errorString();
         m_port.clearError();
         if (error == QSerialPort::DeviceNotFoundError) return {OpenResult::Kind::NoSuchDevice, why};
-        // QSerialPort reports a device locked by another program as a permission error.
-        if (error == QSerialPort::PermissionError) return {OpenResult::Kind::HeldByOther, why};
+        // QSerialPort reports a device locked by another program as a permission error; a lock
+        // whose program has ended (and that this user may not remove) holds it all the same.
+        if (error == QSerialPort::PermissionError) {
+            const QString lock = DeviceAccess::staleLock(path);
+            if (!lock.isEmpty()) return {OpenResult::Kind::StaleLock, lock};
+            return {OpenResult::Kind::HeldByOther, why};
+        }
         return {OpenResult::Kind::Failed, why};
     }
     const bool set = m_port.setBaudRate(settings.baud) && m_port.setParity(settings.parity) &&

@@ -20,6 +20,7 @@ struct OpenResult {
         Opened,
         NoSuchDevice,  ///< nothing at that path: the meter is not plugged in
         HeldByOther,   ///< another program has the device open
+        StaleLock,     ///< a lock left by a program that has ended keeps it: reason names it
         NotAllowed,    ///< this user may not open it (not in the dialout group, say)
         Failed         ///< it opened but refused the line settings, or is no serial device
     };

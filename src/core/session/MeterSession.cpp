@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/session/MeterSession.h"
 
+#include <QFileInfo>
 #include <QTimer>
 
 #include "core/common/MessageBox.h"
@@ -9,6 +10,7 @@
 #include "core/link/PortLinks.h"
 #include "core/meter/Commands.h"
 #include "core/meter/Numbers.h"
+#include "core/system/DeviceAccess.h"
 
 namespace {
 // "True"/"False" are the stored forms; anything unreadable counts as the default, False.
@@ -108,6 +110,7 @@ void MeterSession::shutdown() {
 // ---- the port ----
 
 void MeterSession::tellWhyNotOpened(const OpenResult& result) {
+    const QString device = m_ports.devicePath(m_state.portNumber);
     switch (result.kind) {
         case OpenResult::Kind::NoSuchDevice:
             m_messages.tell(Msg::MeterNotConnected);
@@ -115,11 +118,21 @@ void MeterSession::tellWhyNotOpened(const OpenResult& result) {
         case OpenResult::Kind::HeldByOther:
             m_messages.tell(Msg::PortInUse);
             break;
-        case OpenResult::Kind::NotAllowed:
-            m_messages.tell(Msg::PortPermission);
+        case OpenResult::Kind::StaleLock:
+            m_messages.tell(Msg::PortStaleLock.arg(device, result.reason));
+            break;
+        case OpenResult::Kind::NotAllowed: {
+            // Joining a group is advised only where it would help.
+            const QString group = DeviceAccess::groupToJoin(QFileInfo(device).canonicalFilePath());
+            m_messages.tell(group == QLatin1String("dialout") ? Msg::PortPermission
+                            : group.isEmpty()                 ? Msg::PortNotAllowed.arg(device)
+                                              : Msg::PortPermissionGroup.arg(device, group));
+            break;
+        }
+        case OpenResult::Kind::Failed:
+            m_messages.tell(Msg::PortUnusable.arg(device, result.reason));
             break;
         case OpenResult::Kind::Opened:
-        case OpenResult::Kind::Failed:
             break;
     }
 }
