@@ -16,6 +16,7 @@
 #include "core/files/FileCommands.h"
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
+#include "core/store/ReadingsStore.h"
 
 using namespace line;
 
@@ -66,6 +67,8 @@ class TestSession : public QObject {
 private Q_SLOTS:
     void lineScenarios_data();
     void lineScenarios();
+    void anotherProgramsLock_data();
+    void anotherProgramsLock();
 };
 
 void TestSession::lineScenarios_data() {
@@ -284,6 +287,54 @@ void TestSession::lineScenarios() {
     const DownloadSummary& last = session.lastDownload();
     QCOMPARE(last.end == DownloadEnd::Running ? QString() : last.statusLine(), summary);
     QTRY_COMPARE(firstLines(rig.messages.texts), messages);
+}
+
+void TestSession::anotherProgramsLock_data() {
+    QTest::addColumn<bool>("atStartup");  // else taken in the middle of a download
+    QTest::newRow("at start-up") << true;
+    QTest::newRow("during a download") << false;
+}
+
+void TestSession::anotherProgramsLock() {
+    QFETCH(bool, atStartup);
+    SessionRig rig;
+    UsbMeter meter(rig.env, 5);
+    MeterSession& session = rig.session;
+    {
+        ReadingsStore made(rig.env.database());
+        QVERIFY(made.open().ok());
+    }
+    if (!atStartup) rig.start();
+    // Another program takes the file: for good at start-up, for writing during the download.
+    QSqlDatabase other =
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QTest::currentDataTag());
+    other.setDatabaseName(rig.env.database());
+    QVERIFY(other.open());
+    QSqlQuery lock(other);
+    if (atStartup) {
+        QVERIFY(lock.exec("PRAGMA locking_mode=EXCLUSIVE"));
+        QVERIFY(lock.exec("BEGIN EXCLUSIVE") && lock.exec("COMMIT"));
+        rig.start();
+        QVERIFY(!session.store().isOpen() && session.isWaitingForReadings());
+        QVERIFY(rig.messages.texts.isEmpty());
+    } else {
+        session.DownloadAllSets();
+        sendPaced(meter.pty(), session, setData(3, 1, 4));
+        QVERIFY(lock.exec("BEGIN IMMEDIATE"));
+        sendPaced(meter.pty(), session, setData(3, 5, 9));
+        QTRY_VERIFY(!session.isDownloading());
+        QCOMPARE(session.lastDownload().end, DownloadEnd::StoreFailed);
+        QVERIFY(lock.exec("ROLLBACK"));
+    }
+    lock.finish();
+    other.close();
+    other = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QTest::currentDataTag());
+    // Free again: the table opens (or stays open), and shows exactly what the file holds.
+    QTRY_VERIFY(session.store().isOpen() && !session.isWaitingForReadings());
+    const auto table = fileTable(rig.env.database());
+    for (int row = 0; row < 128; ++row) QCOMPARE(session.store().cell(row, 3), table[row][3]);
+    if (!atStartup) QCOMPARE(table[3][3], cellText(3, 4));
 }
 
 QTEST_GUILESS_MAIN(TestSession)

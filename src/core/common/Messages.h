@@ -46,6 +46,9 @@ inline const QString ConfirmQuit = QStringLiteral(
 inline const QString SetAsideQuestion = QStringLiteral(
     "The file is not a readings database of this program. Set it aside (renamed with the date and "
     "time) and start a fresh one?");
+inline const QString DatabaseLocked = QStringLiteral(
+    "The readings database is in use by another program: waiting for it to be free.");
+inline const QString DatabaseFree = QStringLiteral("The readings database is open.");
 inline const QString NotSetAside = QStringLiteral("The file could not be renamed.");
 inline const QString TableNotWritten =
     QStringLiteral("The readings table could not be written: %1");

@@ -33,12 +33,17 @@ StoreResult DownloadRecorder::skipUnreadable(int position) {
 }
 
 StoreResult DownloadRecorder::endSet() { return finishSet(true); }
-StoreResult DownloadRecorder::cutSet() { return finishSet(false); }
+StoreResult DownloadRecorder::cutSet(bool write) { return finishSet(false, write); }
 
-StoreResult DownloadRecorder::finishSet(bool whole) {
+StoreResult DownloadRecorder::finishSet(bool whole, bool write) {
     const int set = m_set;
     m_set = 0;
     if (set == 0) return StoreResult::done();
+    if (!write) {
+        m_summary.incomplete.append({set, m_lastPosition});
+        m_summary.incompleteLeftAlone = true;
+        return StoreResult::done();
+    }
     if (whole) {
         const StoreResult cleared = m_store.clearSet(set, m_lastPosition + 1);
         if (!cleared) return cleared;

@@ -32,8 +32,9 @@ public:
      *  mark removed. Nothing to do outside a set. */
     StoreResult endSet();
     /** @brief The download ended inside the current set: its tail is cleared all the same and
-     *  the set is marked incomplete. Nothing to do outside a set. */
-    StoreResult cutSet();
+     *  the set is marked incomplete (only counted so when @p write is false: the store is held
+     *  by another program). Nothing to do outside a set. */
+    StoreResult cutSet(bool write = true);
     /** @brief The store's group of writes begins: what follows is committed together. */
     void startGroup() {
         m_storedAtGroup = m_summary.stored;
@@ -50,7 +51,7 @@ public:
     const DownloadSummary& summary() const { return m_summary; }
 
 private:
-    StoreResult finishSet(bool whole);
+    StoreResult finishSet(bool whole, bool write = true);
 
     ReadingsStore& m_store;
     DownloadSummary m_summary;

@@ -80,6 +80,15 @@ QString DownloadSummary::report() const {
     if (end == DownloadEnd::StoreFailed)
         lines << QStringLiteral("Readings could not be stored: %1.").arg(withoutStop(failure));
     for (const auto& [set, last] : incomplete) {
+        if (incompleteLeftAlone) {
+            lines << QStringLiteral(
+                         "Set %1 is incomplete: the download ended after position %2, "
+                         "and the positions after it still hold what they held before "
+                         "(the readings database could not be written).")
+                         .arg(set)
+                         .arg(last);
+            continue;
+        }
         const QString cleared = last >= Meter::kPositions ? QString()
                                 : last == 0 ? QStringLiteral("; all its positions were cleared")
                                             : QStringLiteral("; positions %1 to %2 were cleared")

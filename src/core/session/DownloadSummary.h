@@ -24,6 +24,9 @@ struct DownloadSummary {
     /** @brief (set, last position received) of sets cut short: their tail was cleared and the
      *  set marked incomplete. */
     QList<QPair<int, int>> incomplete;
+    /** @brief The store was held by another program: the sets cut short could be neither
+     *  cleared nor marked, and hold the earlier readings after their last new one. */
+    bool incompleteLeftAlone = false;
     QList<QPair<int, int>> unreadable;  ///< (set, position) of values that were not numbers
     /** @brief For each set header whose number could not be read (its values were dropped), the
      *  set received before it (0 for none). */

@@ -43,6 +43,18 @@ MeterSession::MeterSession(Deps deps, QObject* parent)
     m_answerTimer.setSingleShot(true);
     m_answerTimer.setInterval(kAnswerTimeoutMs);
     connect(&m_answerTimer, &QTimer::timeout, this, &MeterSession::onNoAnswer);
+    m_openRetry.setInterval(1000);
+    connect(&m_openRetry, &QTimer::timeout, this, [this] {
+        const StoreResult opened = m_store.open();
+        if (opened.kind == StoreFailure::Busy) return;
+        m_openRetry.stop();
+        if (opened) {
+            Q_EMIT readingsOpened();
+            return;
+        }
+        m_messages.tell(Msg::DatabaseNotOpened + QLatin1Char(' ') + m_store.path() +
+                        QLatin1Char('\n') + opened.reason);
+    });
 }
 
 MeterSession::~MeterSession() {
@@ -67,6 +79,12 @@ void MeterSession::openReadings() {
         Msg::DatabaseNotOpened + QLatin1Char(' ') + m_store.path() + QLatin1Char('\n');
     StoreResult opened = m_store.open();
     if (opened) return;
+    if (opened.kind == StoreFailure::Busy) {
+        // Another program (a command-line download, say) holds it for now.
+        m_openRetry.start();
+        Q_EMIT readingsLocked();
+        return;
+    }
     if (opened.kind != StoreFailure::Foreign) {
         m_messages.tell(opening + opened.reason);
         return;
@@ -104,6 +122,7 @@ void MeterSession::connectMeter() {
 
 void MeterSession::shutdown() {
     m_reconnector.stop();
+    m_openRetry.stop();
     m_store.close();
 }
 
@@ -447,8 +466,11 @@ void MeterSession::endDownload(DownloadEnd why) {
     summary.end = why;
     if (why == DownloadEnd::NoAnswer || why == DownloadEnd::ConnectionLost)
         summary.portText = portText();
+    // After a lock another program holds, every write would wait for it again: the set is
+    // counted as cut short, its tail left alone.
+    const bool locked = m_storeFailure.kind == StoreFailure::Busy;
     const StoreResult finished =
-        why == DownloadEnd::Whole ? m_recorder.endSet() : m_recorder.cutSet();
+        why == DownloadEnd::Whole ? m_recorder.endSet() : m_recorder.cutSet(!locked);
     if (!finished && why != DownloadEnd::StoreFailed) {
         summary.end = DownloadEnd::StoreFailed;
         summary.failure = finished.reason;

@@ -40,8 +40,11 @@ public:
      *  and the meter's set and reading numbers. */
     void loadSettings();
     /** @brief Start-up: opens the readings database unless it is open; tells the user why when
-     *  it cannot, and offers to set a foreign file aside. */
+     *  it cannot, and offers to set a foreign file aside. A file another program holds locked
+     *  is tried again every second until it opens (readingsLocked(), then readingsOpened()). */
     void openReadings();
+    /** @brief The readings database is locked by another program and is being waited for. */
+    bool isWaitingForReadings() const { return m_openRetry.isActive(); }
     /** @brief Start-up, last part: finds the meter's port (else the "Comm Num" setting, with the
      *  warning) and opens it. */
     void connectMeter();
@@ -146,6 +149,10 @@ Q_SIGNALS:
     void unaskedSetData();
     /** @brief The first bytes since the port was opened arrived. */
     void meterAnswered();
+    /** @brief The readings database is locked by another program: it is tried again. */
+    void readingsLocked();
+    /** @brief The readings database, waited for, is open. */
+    void readingsOpened();
     void panelUnitsChanged();
     void panelModeChanged();
     void bandUnitsChanged();
@@ -204,6 +211,7 @@ private:
     SessionState m_state;
     StoreResult m_storeFailure;
     QTimer m_answerTimer;  ///< a download the meter stopped answering ends
+    QTimer m_openRetry;    ///< a readings database another program holds is tried again
     bool m_answered = false;
     bool m_announcing = false;  ///< the download's account is about to be told
     QString m_device;

@@ -16,12 +16,22 @@ StoreResult closedResult() {
                                QStringLiteral("the readings database is not open"));
 }
 StoreResult refused(const QString& why) { return StoreResult::failed(StoreFailure::Refused, why); }
+// A lock another program holds is Busy (it goes once that program lets go); anything else is
+// refused.
+StoreResult refused(const QSqlError& error) {
+    const int code = error.nativeErrorCode().toInt() & 0xFF;  // the primary result code
+    constexpr int kBusy = 5;
+    constexpr int kLocked = 6;
+    return StoreResult::failed(
+        code == kBusy || code == kLocked ? StoreFailure::Busy : StoreFailure::Refused,
+        error.text());
+}
 StoreResult foreign(const QString& why) { return StoreResult::failed(StoreFailure::Foreign, why); }
 
 // Runs @p sql; false with the reason in @p why.
-bool run(QSqlQuery& q, const QString& sql, QString* why) {
+bool run(QSqlQuery& q, const QString& sql, QSqlError* why) {
     if (q.exec(sql)) return true;
-    *why = q.lastError().text();
+    *why = q.lastError();
     return false;
 }
 }  // namespace
@@ -62,9 +72,9 @@ StoreResult ReadingsStore::openConnection() {
     db.setDatabaseName(m_path);
     // A lock held by another program is waited for briefly, never long enough to freeze the window.
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-    if (!db.open()) return refused(db.lastError().text());
+    if (!db.open()) return refused(db.lastError());
     QSqlQuery q(db);
-    QString why;
+    QSqlError why;
     // Every write is its own committed transaction; WAL keeps the file whole if the program is
     // killed halfway through a download.
     if (!run(q, QStringLiteral("PRAGMA journal_mode=WAL"), &why)) return refused(why);
@@ -107,12 +117,12 @@ StoreResult ReadingsStore::openConnection() {
 
 StoreResult ReadingsStore::createTable() {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction()) return refused(db.lastError().text());
+    if (!db.transaction()) return refused(db.lastError());
     QString create = QStringLiteral("CREATE TABLE Sets (\"Number\" INTEGER");
     for (int i = 1; i <= Meter::kSets; ++i) create += QStringLiteral(", \"Set %1\" TEXT").arg(i);
     create += QLatin1Char(')');
     QSqlQuery q(db);
-    QString why;
+    QSqlError why;
     if (!run(q, create, &why)) {
         db.rollback();
         return refused(why);
@@ -126,18 +136,18 @@ StoreResult ReadingsStore::createTable() {
         ins.addBindValue(r);
         for (int i = 1; i <= Meter::kSets; ++i) ins.addBindValue(Meter::kClearedReading);
         if (!ins.exec()) {
-            why = ins.lastError().text();
+            why = ins.lastError();
             db.rollback();
             return refused(why);
         }
     }
-    if (!db.commit()) return refused(db.lastError().text());
+    if (!db.commit()) return refused(db.lastError());
     return StoreResult::done();
 }
 
 StoreResult ReadingsStore::checkSchema() {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    QString why;
+    QSqlError why;
     if (!run(q, QStringLiteral("PRAGMA table_info(Sets)"), &why)) return refused(why);
     QStringList columns;
     QStringList untyped;  // columns whose type would change a reading's text
@@ -182,15 +192,19 @@ StoreResult ReadingsStore::checkWritable() {
     // is found now rather than when the first downloaded reading fails to save.
     if (m_path == QLatin1String(":memory:")) return StoreResult::done();
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction()) return refused(db.lastError().text());
+    if (!db.transaction()) return refused(db.lastError());
     QSqlQuery q(db);
     const bool ok =
         q.exec(QStringLiteral("UPDATE Sets SET \"Number\" = \"Number\" WHERE rowid = "
                               "(SELECT min(rowid) FROM Sets)"));
-    const QString why = q.lastError().text();
+    const QSqlError why = q.lastError();
     q.finish();
     db.rollback();
-    if (!ok) return refused(QStringLiteral("The file cannot be written: %1").arg(why));
+    if (!ok) {
+        StoreResult failed = refused(why);
+        failed.reason = QStringLiteral("The file cannot be written: %1").arg(why.text());
+        return failed;
+    }
     return StoreResult::done();
 }
 
@@ -199,7 +213,7 @@ StoreResult ReadingsStore::load() {
     for (int i = 0; i < kColumns; ++i) sql += QStringLiteral(", \"%1\"").arg(columnName(i));
     sql += QStringLiteral(" FROM Sets ORDER BY rowid");
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    QString why;
+    QSqlError why;
     if (!run(q, sql, &why)) return refused(why);
     QVector<Loaded> rows;
     while (q.next()) {
@@ -254,13 +268,13 @@ bool ReadingsStore::holdsReadings() const {
     return false;
 }
 
-QSqlQuery& ReadingsStore::updateQuery(int column, QString* why) {
+QSqlQuery& ReadingsStore::updateQuery(int column, QSqlError* why) {
     auto& q = m_update[static_cast<size_t>(column)];
     if (!q) {
         q = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connection, false));
         if (!q->prepare(QStringLiteral("UPDATE Sets SET \"%1\" = ? WHERE rowid = ?")
                             .arg(columnName(column))))
-            *why = q->lastError().text();
+            *why = q->lastError();
     }
     return *q;
 }
@@ -272,17 +286,17 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells) {
     // A single cell commits by itself; several are one transaction, all or nothing; inside a
     // group, the group's transaction holds them.
     const bool batch = cells.size() > 1 && !m_group;
-    if (batch && !db.transaction()) return refused(db.lastError().text());
-    QString why;
+    if (batch && !db.transaction()) return refused(db.lastError());
+    QSqlError why;
     for (const CellWrite& c : cells) {
         QSqlQuery& q = updateQuery(c.column, &why);
-        if (why.isEmpty()) {
+        if (!why.isValid()) {
             q.addBindValue(c.text);
             q.addBindValue(m_rows[c.row].rowid);
-            if (!q.exec()) why = q.lastError().text();
+            if (!q.exec()) why = q.lastError();
             q.finish();
         }
-        if (!why.isEmpty()) {
+        if (why.isValid()) {
             m_update[static_cast<size_t>(c.column)].reset();
             if (batch) db.rollback();
             if (m_group) undoGroup();
@@ -290,7 +304,7 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells) {
         }
     }
     if (batch && !db.commit()) {
-        why = db.lastError().text();
+        why = db.lastError();
         db.rollback();
         return refused(why);
     }
@@ -324,7 +338,7 @@ StoreResult ReadingsStore::endGroup() {
         m_groupUndo.clear();
         return StoreResult::done();
     }
-    const QString why = db.lastError().text();
+    const QSqlError why = db.lastError();
     undoGroup();
     return refused(why);
 }
@@ -386,7 +400,7 @@ StoreResult ReadingsStore::setSetUnits(int set, Meter::Units units) {
         QStringLiteral("INSERT OR REPLACE INTO SetUnits (SetNumber, UnitsCode) VALUES (?, ?)"));
     q.addBindValue(set);
     q.addBindValue(units == Meter::Units::CGS ? 2 : 1);
-    if (!q.exec()) return refused(q.lastError().text());
+    if (!q.exec()) return refused(q.lastError());
     return StoreResult::done();
 }
 
@@ -394,12 +408,12 @@ StoreResult ReadingsStore::forgetSetDetails() {
     if (!m_open) return closedResult();
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     const bool own = !m_group;
-    if (own && !db.transaction()) return refused(db.lastError().text());
+    if (own && !db.transaction()) return refused(db.lastError());
     QSqlQuery q(db);
-    QString why;
+    QSqlError why;
     if (!run(q, QStringLiteral("DELETE FROM SetUnits"), &why) ||
         !run(q, QStringLiteral("DELETE FROM IncompleteSets"), &why) || (own && !db.commit())) {
-        if (why.isEmpty()) why = db.lastError().text();
+        if (!why.isValid()) why = db.lastError();
         if (own) db.rollback();
         return refused(why);
     }
@@ -418,7 +432,7 @@ StoreResult ReadingsStore::markIncomplete(int set, bool incomplete) {
     q.prepare(incomplete ? QStringLiteral("INSERT OR IGNORE INTO IncompleteSets VALUES (?)")
                          : QStringLiteral("DELETE FROM IncompleteSets WHERE SetNumber = ?"));
     q.addBindValue(set);
-    if (!q.exec()) return refused(q.lastError().text());
+    if (!q.exec()) return refused(q.lastError());
     m_incomplete[static_cast<size_t>(set - 1)] = incomplete;
     Q_EMIT setMarkChanged(set);
     return StoreResult::done();
@@ -427,7 +441,7 @@ StoreResult ReadingsStore::markIncomplete(int set, bool incomplete) {
 StoreResult ReadingsStore::loadMarks() {
     m_incomplete.fill(false);
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    QString why;
+    QSqlError why;
     if (!run(q, QStringLiteral("SELECT SetNumber FROM IncompleteSets"), &why)) return refused(why);
     while (q.next()) {
         const int set = q.value(0).toInt();

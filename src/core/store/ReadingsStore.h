@@ -10,13 +10,15 @@
 #include "core/common/Result.h"
 #include "core/meter/MeterFacts.h"
 
+class QSqlError;
 class QSqlQuery;
 
 /** @brief How a store operation ended. */
 enum class StoreFailure {
     None,        ///< done
     Closed,      ///< the readings database is not open
-    Refused,     ///< SQLite refused (locked, read-only, full disk, ...): the reason says
+    Refused,     ///< SQLite refused (read-only, full disk, ...): the reason says
+    Busy,        ///< another program holds a lock on the file: it may go once that one ends
     Foreign,     ///< the file is not a readings database of this program
     NoSuchCell,  ///< a set or position the table does not have
 };
@@ -131,7 +133,7 @@ private:
     StoreResult writeCells(const QVector<CellWrite>& cells);
     /** @brief Rolls the open group back and puts its cells back as they were. */
     void undoGroup();
-    QSqlQuery& updateQuery(int column, QString* why);
+    QSqlQuery& updateQuery(int column, QSqlError* why);
 
     QString m_path;
     QString m_connection;

@@ -53,6 +53,10 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, QWidget* parent)
     connect(&session, &MeterSession::unaskedSetData, this,
             [this] { downloadLabel->setText(Msg::UnaskedSetData); });
     connect(&session, &MeterSession::meterAnswered, this, &SessionStatusBar::showConnection);
+    connect(&session, &MeterSession::readingsLocked, this,
+            [this] { downloadLabel->setText(Msg::DatabaseLocked); });
+    connect(&session, &MeterSession::readingsOpened, this,
+            [this] { downloadLabel->setText(Msg::DatabaseFree); });
     unitsLabel->setText(session.state().meter.unitsText);
     showConnection();
 }
