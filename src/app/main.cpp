@@ -86,5 +86,6 @@ int main(int argc, char** argv) {
         window.activateWindow();
     });
     window.start();
+    if (const QString problem = settings.problem(); !problem.isEmpty()) messages.tell(problem);
     return app.exec();
 }

@@ -42,6 +42,8 @@ public:
     CliSession()
         : ports(Paths::portsFolder()),
           session(MeterSession::Deps{messages, settings, ports, Paths::readingsDatabase()}) {
+        if (const QString problem = settings.problem(); !problem.isEmpty())
+            printError(QStringLiteral("warning: ") + problem);
         session.loadSettings();
     }
 

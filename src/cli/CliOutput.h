@@ -24,7 +24,8 @@ class CliMessages : public MessageBox {
 public:
     void tell(const QString& text) override { texts.append(text); }
     bool askYesNo(const QString& text) override {
-        texts.append(text);
+        // The question itself (its last line) is never printed: it is not asked here.
+        texts.append(text.section(QLatin1Char('\n'), 0, -2));
         return false;
     }
     QStringList texts;

@@ -89,6 +89,8 @@ private Q_SLOTS:
     void downloadOutcomes();
     void portProblems_data();
     void portProblems();
+    void specialFilesAtStartup_data();
+    void specialFilesAtStartup();
     void readPrintsOneLine();
     void helpWithoutDisplay();
 };
@@ -205,6 +207,36 @@ void TestCli::ctrlCSendsStopAndKeepsWhatWasStored() {
     }
     QVERIFY2(kept > 0, "readings received before Ctrl+C are stored");
     for (int r = kept; r < 128; ++r) QCOMPARE(table[r][2], QString("0.000000"));
+}
+
+void TestCli::specialFilesAtStartup_data() {
+    QTest::addColumn<bool>("settings");  // the settings file is a FIFO, else the database is
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("settings") << true << QStringList{"ports"}
+                              << "warning: The settings file %1 is not a regular file";
+    QTest::newRow("database") << false << QStringList{"export", "--csv", "out.csv"}
+                              << "It is not a regular file.";
+}
+
+void TestCli::specialFilesAtStartup() {
+    QFETCH(bool, settings);
+    QFETCH(QStringList, args);
+    QFETCH(QString, said);
+    TestEnv env;
+    const QString fifo = settings ? env.configFile() : env.database();
+    QVERIFY(QDir().mkpath(QFileInfo(fifo).path()));
+    QVERIFY(QProcess::execute("mkfifo", {fifo}) == 0);
+    QProcess cli;
+    cli.setEnvironment(env.environment());
+    cli.setWorkingDirectory(env.root());
+    cli.start(kCli, args);
+    // Never a hang: the program ends with the reason, and asks nothing it cannot ask.
+    QVERIFY(ended(cli));
+    const QString err = QString::fromUtf8(cli.readAllStandardError());
+    QVERIFY2(err.contains(said.contains("%1") ? said.arg(fifo) : said), qPrintable(err));
+    QVERIFY2(!err.contains('?'), qPrintable(err));
+    QCOMPARE(cli.exitCode(), settings ? 0 : 3);
 }
 
 void TestCli::portProblems_data() {

@@ -66,6 +66,9 @@ inline const QString FileNotWritten = QStringLiteral("%1 could not be written: %
 inline const QString FileNotRead = QStringLiteral("%1 could not be read: %2");
 inline const QString ReportNotPrinted = QStringLiteral("The report could not be printed: %1");
 inline const QString PlotNotPrinted = QStringLiteral("The plot could not be printed: %1");
+inline const QString SettingsNotRegular = QStringLiteral(
+    "The settings file %1 is not a regular file: the program starts with its default settings "
+    "and keeps none.");
 inline const QString SettingsNotSaved = QStringLiteral("The settings could not be saved: %1");
 inline const QString SettingsFolderNotWritable =
     QStringLiteral("the settings file or its folder cannot be written");

@@ -6,16 +6,23 @@
 class SettingsStore {
 public:
     /** @brief The user's own settings file; @p iniFile puts them in that file instead (tests). */
-    explicit SettingsStore(QString iniFile = QString()) : m_iniFile(std::move(iniFile)) {}
+    explicit SettingsStore(QString iniFile = QString());
     virtual ~SettingsStore() = default;
     /** @brief Reads a value, or @p defaultValue when it is absent. */
     virtual QString value(const QString& section, const QString& key,
                           const QString& defaultValue) const;
     /** @brief Writes a value at once; false when the settings could not be written. */
     virtual bool setValue(const QString& section, const QString& key, const QString& value);
+    /** @brief The settings file. */
+    QString path() const { return m_path; }
+    /** @brief Why the settings file cannot be used (a FIFO, a folder, a device: reading one could
+     *  wait for ever), empty when it can. The defaults are used then, and nothing is written. */
+    QString problem() const;
 
 private:
+    bool usable() const;
     QString m_iniFile;
+    QString m_path;
 };
 
 /** @brief Names of the settings, in one place. */
