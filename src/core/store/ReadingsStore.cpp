@@ -57,7 +57,7 @@ StoreResult ReadingsStore::open() {
     if (m_open) return StoreResult::done();
     // A FIFO or a device in its place would keep SQLite waiting for ever.
     if (const QFileInfo fi(m_path); fi.exists() && !fi.isFile())
-        return foreign(QStringLiteral("It is not a regular file."));
+        return refused(QStringLiteral("It is not a regular file."));
     StoreResult result = openConnection();
     // The marks first: the table's reload shows them.
     if (result) result = loadMarks();
