@@ -5,16 +5,18 @@
 #include <QObject>
 #include <QString>
 
-/** @brief Only one copy of the program runs per user. A lock file in the runtime folder decides
- *  which copy runs; a later copy asks the running one, over a local socket, to come to the front
- *  and then ends. */
+/** @brief Only one copy of the program runs per user. A lock file in a folder only this user may
+ *  enter (the runtime folder, else one in the user's cache) decides which copy runs; a later
+ *  copy asks the running one, over a local socket, to come to the front and then ends. A lock or
+ *  socket another user made is ignored with a warning. */
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
     /** @brief @p serverName is the per-user socket name (a path in the runtime folder); the lock
      *  file is beside it. */
     explicit SingleInstance(QString serverName, QObject* parent = nullptr);
-    /** @brief The default per-user name. */
+    /** @brief The default per-user name; empty when no private folder can be had (every copy
+     *  then runs). */
     static QString defaultName();
 
     /** @brief Takes the lock: true for the copy that is to run. A lock left by a copy that ended

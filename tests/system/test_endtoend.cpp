@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <unistd.h>
 
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableView>
@@ -37,6 +40,7 @@ private Q_SLOTS:
     void burstOver512IsDiscardedAndEngineRecovers();
     void busyNotificationReadsNothing();
     void secondCopyRaisesFirstAndEnds();
+    void guardKeepsOutOfSharedFolders();
 };
 
 void TestEndToEnd::streams_data() {
@@ -218,6 +222,40 @@ void TestEndToEnd::secondCopyRaisesFirstAndEnds() {
     QVERIFY(QFile::exists(env.database()));
     first.terminate();
     if (!first.waitForFinished(5000)) first.kill();
+}
+
+void TestEndToEnd::guardKeepsOutOfSharedFolders() {
+    // A runtime folder anyone may write to, with a planted lock and a socket that answers as a
+    // running copy would: the program keeps its guard in its own cache folder and runs.
+    TestEnv env;
+    const QString shared = env.root() + "/shared";
+    QVERIFY(QDir().mkpath(shared));
+    QVERIFY(QFile::setPermissions(shared, QFileDevice::Permissions(0x7777)));
+    const QString planted = shared + QStringLiteral("/orvanta-%1.sock").arg(Process::userId());
+    QFile lock(planted + ".lock");
+    QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write("1\norvanta\nhost\n") > 0);
+    lock.close();
+    QLocalServer liar;
+    QVERIFY(liar.listen(planted));
+    connect(&liar, &QLocalServer::newConnection, this, [&] {
+        QLocalSocket* s = liar.nextPendingConnection();
+        s->write("ok\n");
+        s->flush();
+    });
+    QStringList environment = env.environment();
+    environment.replaceInStrings(QRegularExpression("^XDG_RUNTIME_DIR=.*"),
+                                 "XDG_RUNTIME_DIR=" + shared);
+    environment << "XDG_CACHE_HOME=" + env.root() + "/cache";
+    QProcess program;
+    program.setEnvironment(environment);
+    program.start(QStringLiteral(ORVANTA_BUILD_DIR "/orvanta"), {});
+    QVERIFY(program.waitForStarted());
+    const QString own =
+        env.root() + QStringLiteral("/cache/Orvanta/run/orvanta-%1.sock").arg(Process::userId());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(own), 10000);
+    QCOMPARE(program.state(), QProcess::Running);
+    program.terminate();
+    if (!program.waitForFinished(5000)) program.kill();
 }
 
 QTEST_MAIN(TestEndToEnd)
