@@ -6,11 +6,11 @@ build=${1:-build-fuzz}
 seconds=${2:-60}
 here=$(cd "$(dirname "$0")/.." && pwd)
 status=0
-for target in fuzz_receive fuzz_datafile; do
+for target in fuzz_receive fuzz_session fuzz_datafile fuzz_settings fuzz_portlinks fuzz_keys; do
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
   case $target in
-    fuzz_receive) cp -n "$here"/tests/data/fuzz/receive/* "$corpus"/ 2>/dev/null || true ;;
+    fuzz_receive | fuzz_session) cp -n "$here"/tests/data/fuzz/receive/* "$corpus"/ 2>/dev/null || true ;;
     fuzz_datafile) cp -n "$here"/tests/data/datfiles/*.dat "$corpus"/ 2>/dev/null || true ;;
   esac
   echo "== $target for ${seconds}s"

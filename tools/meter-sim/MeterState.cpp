@@ -101,7 +101,7 @@ QByteArray MeterState::receive(char c) {
     // Any command ends continuous readings; "A" starts them again.
     const bool known = QByteArray("CSDRAPTLMQOUYIBNEXHZFKJWGwafbdenuq").contains(c);
     if (known) m_continuous = false;
-    auto wrap = [this](int n) { return ((n - 1 + 30) % 30) + 1; };
+    auto wrap = [](int n) { return ((n - 1 + 30) % 30) + 1; };
     switch (c) {
         case 'C':
             return setBytes(m_currentSet) + "\r\r";

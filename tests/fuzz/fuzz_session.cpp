@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Fuzzes the meter session as the programs run it: a request, then received bytes in gatherings,
+// through the session's own guards into the real readings store. The first byte picks the
+// request, the second how the bytes are gathered.
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/common/MessageBox.h"
+#include "core/common/SettingsStore.h"
+#include "core/link/PortLinks.h"
+#include "core/meter/Numbers.h"
+#include "core/session/MeterSession.h"
+#include "core/system/PseudoTerminal.h"
+
+namespace {
+[[noreturn]] void fail(const char* what) {
+    std::fprintf(stderr, "invariant broken: %s\n", what);
+    std::abort();
+}
+
+class QuietMessages : public MessageBox {
+public:
+    void tell(const QString&) override {}
+    bool askYesNo(const QString&) override { return false; }
+};
+
+struct Rig {
+    Rig()
+        : settings(dir.path() + QStringLiteral("/settings.ini")),
+          ports(dir.path() + QStringLiteral("/ports")),
+          session(MeterSession::Deps{messages, settings, ports, QStringLiteral(":memory:")}) {
+        if (!ports.createLink(1, meter.devicePath())) fail("the port link could not be made");
+        session.loadSettings();
+        session.openReadings();
+        if (!session.store().isOpen()) fail("the store did not open");
+        if (!session.openPort(1).opened()) fail("the port did not open");
+    }
+    QTemporaryDir dir;
+    PseudoTerminal meter;
+    QuietMessages messages;
+    SettingsStore settings;
+    PortLinks ports;
+    MeterSession session;
+};
+
+enum Ask { Nothing, All, Current, Capture, Continuous, CancelledAll, kAsks };
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static int argc = 1;
+    static char name[] = "fuzz_session";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    static Rig rig;
+    MeterSession& session = rig.session;
+    ReadingsStore& store = session.store();
+    if (size < 2) return 0;
+    const Ask ask = static_cast<Ask>(data[0] % kAsks);
+    const size_t gathering = 1 + data[1] % 64;
+    switch (ask) {
+        case All:
+        case CancelledAll:
+            session.DownloadAllSets();
+            break;
+        case Current:
+            session.DownloadCurrentSet();
+            break;
+        case Capture:
+            session.CaptureCurrentReading();
+            break;
+        case Continuous:
+            session.ShowContinuousReadings();
+            break;
+        default:
+            break;
+    }
+    const bool downloadAsked = ask == All || ask == Current || ask == CancelledAll;
+    int lineFeeds = 0;
+    bool cancelled = false;
+    for (size_t at = 2; at < size; at += gathering) {
+        const size_t n = qMin(gathering, size - at);
+        const QByteArray bytes(reinterpret_cast<const char*>(data + at), static_cast<qsizetype>(n));
+        lineFeeds += static_cast<int>(bytes.count('\n'));
+        if (ask == CancelledAll && !cancelled && at >= size / 2) {
+            session.cancelDownload();
+            cancelled = true;
+        }
+        Q_EMIT session.link().received(bytes);
+    }
+    // Set data after a Cancel belongs to no download.
+    if (cancelled && session.isDownloading()) fail("a cancelled download still runs");
+
+    // Every cell holds a reading; without a download asked for, nothing was stored or marked.
+    const DownloadSummary& summary = session.lastDownload();
+    for (int row = 0; row < store.rowCount(); ++row) {
+        for (int set = 1; set <= Meter::kSets; ++set) {
+            const QString cell = store.cell(row, set);
+            if (!Numbers::isReading(cell)) fail("a stored text is not a reading");
+            if (!downloadAsked && cell != Meter::kClearedReading)
+                fail("set data stored without a download request");
+        }
+    }
+    for (int set = 1; set <= Meter::kSets; ++set) {
+        if (store.isIncomplete(set) && (!downloadAsked || !summary.sets.contains(set)))
+            fail("a set marked incomplete that this download did not touch");
+    }
+    if (downloadAsked && summary.stored > lineFeeds) fail("more readings stored than values sent");
+
+    // Back to the start for the next input: nothing running, the table cleared.
+    session.cancelDownload();
+    if (!store.clearAll().ok() || !store.forgetSetDetails().ok()) fail("the table was not reset");
+    char drain[4096];
+    while (rig.meter.read(drain, sizeof drain) > 0) {
+    }
+    QCoreApplication::processEvents();
+    return 0;
+}
