@@ -48,6 +48,10 @@ void TestLink::portNumbersMapToDevices() {
     QCOMPARE(map.devicePath(12), tmp.path() + "/dev/ttyS11");
     QVERIFY2(!map.createLink(7, tmp.path() + "/dev/ttyUSB0"), "a number takes one link only");
     QCOMPARE(map.lowestFreeNumber(), 1);
+    // Only the names the map makes are links: "com01" is not port 1.
+    QVERIFY(QFile::link(tmp.path() + "/dev/ttyUSB0", tmp.path() + "/ports/com01"));
+    QCOMPARE(map.devicePath(1), tmp.path() + "/dev/ttyS0");
+    QCOMPARE(map.links().size(), 1);
 }
 
 void TestLink::usbDevicesGetLinksAtLowestFreeNumber() {

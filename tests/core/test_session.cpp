@@ -213,6 +213,16 @@ void TestSession::lineScenarios_data() {
                        "128,12=0.000000"}
         << ""
         << "" << QByteArray("DD") << QStringList{unreadableDone} << "" << unreadableDone;
+    QTest::newRow("Download All clears each set's tail")
+        << Steps{{Step::All},
+                 send(setData(15, 1, 8) + "\r\r"),
+                 {Step::All},
+                 send(setData(15, 1, 5) + setData(16, 1, 2) + "\r\r")}
+        << QStringList{"5,15=" + cellText(15, 5), "6,15=0.000000", "8,15=0.000000",
+                       "2,16=" + cellText(16, 2)}
+        << ""
+        << "" << QByteArray("DD") << QStringList{} << ""
+        << done + "sets 15 and 16, 7 readings stored.";
     QTest::newRow("sign and decimal point")
         << Steps{{Step::All}, send("S13\nU1M1-0.25\n.5\n-.5\n- 7\n\r\r")}
         << QStringList{"1,13=-0.25", "2,13=.5", "3,13=-.5", "4,13=7", "5,13=0.000000"} << ""

@@ -159,6 +159,7 @@ void TestStore::foreignTablesAreRefused_data() {
     QTest::newRow("a REAL column")
         << QStringList{"ALTER TABLE Sets RENAME TO Old", real + ")",
                        "INSERT INTO Sets SELECT * FROM Old", "DROP TABLE Old"};
+    QTest::newRow("a row missing") << QStringList{"DELETE FROM Sets WHERE rowid = 128"};
     QTest::newRow("a trigger") << QStringList{
         "CREATE TRIGGER rewrite AFTER UPDATE ON Sets BEGIN UPDATE Sets SET \"Set 2\" = '9.999'; "
         "END"};

@@ -95,6 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Every cell holds a reading; without a download asked for, nothing was stored or marked.
     const DownloadSummary& summary = session.lastDownload();
     for (int row = 0; row < store.rowCount(); ++row) {
+        if (store.cell(row, 0) != QString::number(row + 1)) fail("a row number was written");
         for (int set = 1; set <= Meter::kSets; ++set) {
             const QString cell = store.cell(row, set);
             if (!Numbers::isReading(cell)) fail("a stored text is not a reading");

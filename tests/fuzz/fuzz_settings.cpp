@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SettingsStore settings(path);
     if (!settings.problem().isEmpty()) fail("a regular file reported as unusable");
     // What start-up reads: the port number and the store function, each with its default.
-    const QString port = settings.value(SettingKey::Section, SettingKey::CommNum, QStringLiteral("1"));
+    const QString port =
+        settings.value(SettingKey::Section, SettingKey::CommNum, QStringLiteral("1"));
     const int number = Numbers::toInt16(port).value_or(1);
     if (number < -32768 || number > 32767) fail("a port number out of range");
     settings.value(SettingKey::Section, SettingKey::StoreFunction, QStringLiteral("False"));

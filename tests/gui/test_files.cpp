@@ -200,6 +200,7 @@ void TestFiles::openRecordFiles_data() {
     QByteArray paddedBytes;
     DataFileCodec::write(padded, paddedBytes);
     QTest::newRow("a reading with a tab") << "tab.dat" << paddedBytes << 0 << notData;
+    QTest::newRow("a FIFO") << "fifo" << none << 0 << "%1 is not a regular file.";
     QTest::newRow("a program") << "program.dat"
                                << QByteArray(
                                       "\x7f"
@@ -217,7 +218,9 @@ void TestFiles::openRecordFiles() {
     for (int r = 1; r <= 128; ++r) rig.store.writeReading(1, r, "9.5");
     // A copy of our own: the checkout's files stay as they are, whoever runs the test.
     const QString copy = rig.tmp.path() + QStringLiteral("/") + file;
-    if (bytes.isEmpty()) {
+    if (file == "fifo") {
+        QVERIFY(QProcess::execute("mkfifo", {copy}) == 0);
+    } else if (bytes.isEmpty()) {
         QVERIFY(QFile::copy(QStringLiteral(ORVANTA_TEST_DATA "/datfiles/") + file, copy));
         QVERIFY(QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     } else {
@@ -244,6 +247,18 @@ void TestFiles::openRecordFiles() {
 void TestFiles::windows1252Texts() {
     // Texts are Windows-1252 in a data file (a text no reading has, from a foreign database).
     Rig rig;
+    // A text longer than a length field holds is refused, never written with a wrapped length.
+    rig.store.writeReading(2, 1, QString(65536, QLatin1Char('1')));
+    rig.dialog.answers << rig.path("long.dat");
+    rig.files->Save();
+    QCOMPARE(rig.messages.texts.size(), 1);
+    QVERIFY(rig.messages.texts[0].contains("longer than a data file can hold"));
+    QVERIFY(!QFile::exists(rig.path("long.dat")));
+    rig.store.writeReading(2, 1, QString(65535, QLatin1Char('1')));
+    rig.dialog.answers << rig.path("long.dat");
+    rig.files->Save();
+    QCOMPARE(rig.messages.texts.size(), 1);
+    rig.store.writeReading(2, 1, "0.000000");
     rig.store.writeReading(1, 1, QString::fromUtf8("\u20ac1.5"));
     rig.dialog.answers << rig.path("back.dat");
     rig.files->Save();
