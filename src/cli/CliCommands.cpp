@@ -5,14 +5,21 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
 #include <QTimer>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "cli/CliOutput.h"
 #include "core/common/Messages.h"
 #include "core/common/Paths.h"
 #include "core/common/SettingsStore.h"
+#include "core/files/CsvExport.h"
 #include "core/files/FileCommands.h"
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
@@ -57,9 +64,38 @@ public:
         return false;
     }
 
-    /** Opens the meter's port: @p number, or the one start-up would pick. 0 when open, else the
-     *  exit code (told). */
-    int connect(std::optional<int> number) {
+    /** A device named by path or by its /dev/serial/by-id/ name: the number of its link, made at
+     *  the lowest free number when it has none. None (told) when there is no such device. */
+    std::optional<int> numberOfDevice(const QString& name) {
+        QString path = name;
+        if (!name.contains(QLatin1Char('/'))) {
+            path = QStringLiteral("/dev/serial/by-id/") + name;
+            if (!QFileInfo::exists(path)) path = QStringLiteral("/dev/") + name;
+        }
+        const QString device = QFileInfo(path).canonicalFilePath();
+        if (device.isEmpty()) {
+            printError(QStringLiteral("no such device: %1").arg(name));
+            return std::nullopt;
+        }
+        for (const PortLinks::Link& l : ports.links())
+            if (QFileInfo(l.device).canonicalFilePath() == device) return l.number;
+        const int number = ports.lowestFreeNumber();
+        if (number < 1 || !ports.createLink(number, path)) {
+            printError(QStringLiteral("%1 could not be given a port number in %2")
+                           .arg(name, ports.folder()));
+            return std::nullopt;
+        }
+        return number;
+    }
+
+    /** Opens the meter's port: the one @p choice names, or the one start-up would pick. 0 when
+     *  open, else the exit code (told). */
+    int connect(const PortChoice& choice) {
+        std::optional<int> number = choice.number;
+        if (!choice.device.isEmpty()) {
+            number = numberOfDevice(choice.device);
+            if (!number) return code(ExitCode::Meter);
+        }
         if (!number) {
             const auto found = session.findMeterPort();
             if (!found) {
@@ -124,19 +160,47 @@ public:
     MeterSession session;
 };
 
-int writeFile(const ReadingsStore& store, FileFormat format, const QString& path) {
-    FileOutcome outcome;
-    switch (format) {
-        case FileFormat::Data:
-            outcome = FileCommands::saveDataFile(store, path);
+/** Writes @p output; a CSV holds @p onlySets when there are some. 0, else the exit code (told). */
+int writeOutput(const ReadingsStore& store, const Output& output, const QList<int>& onlySets = {}) {
+    QByteArray bytes;
+    switch (output.format) {
+        case FileFormat::Data: {
+            QString why;
+            if (!FileCommands::encodeDataFile(store, &bytes, &why)) {
+                printError(Msg::FileNotWritten.arg(output.path, why));
+                return code(ExitCode::File);
+            }
             break;
+        }
         case FileFormat::Text:
-            outcome = FileCommands::exportText(store, path);
+            bytes = FileCommands::textExport(store);
             break;
         case FileFormat::Csv:
-            outcome = FileCommands::exportCsv(store, path, false);
+            bytes = onlySets.isEmpty() ? CsvExport::build(store, output.decimalComma)
+                                       : CsvExport::build(store, output.decimalComma, onlySets);
             break;
     }
+    if (output.path == QLatin1String("-")) {
+        if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout) !=
+                static_cast<size_t>(bytes.size()) ||
+            std::fflush(stdout) != 0) {
+            printError(QStringLiteral("standard output could not be written: %1")
+                           .arg(QString::fromLocal8Bit(std::strerror(errno))));
+            return code(ExitCode::File);
+        }
+        return 0;
+    }
+    const QFileInfo fi(output.path);
+    if (fi.exists() && !fi.isFile()) {
+        // A device or a FIFO named on purpose (/dev/stdout, say) is written to as it is.
+        QFile f(output.path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.flush()) {
+            printError(Msg::FileNotWritten.arg(output.path, f.errorString()));
+            return code(ExitCode::File);
+        }
+        return 0;
+    }
+    const FileOutcome outcome = FileCommands::writeWhole(output.path, bytes);
     if (outcome.ok) return 0;
     printError(outcome.message);
     return code(ExitCode::File);
@@ -162,6 +226,9 @@ public:
 private:
     QEventLoop m_loop;
     End m_end{};
+
+public:
+    bool ended() const { return m_end != End{}; }
 };
 
 /** Watches the line: fires when nothing has arrived for @p seconds. */
@@ -195,6 +262,13 @@ private:
 
 }  // namespace
 
+std::optional<FileFormat> formatNamed(const QString& name) {
+    if (name == QLatin1String("dat")) return FileFormat::Data;
+    if (name == QLatin1String("txt")) return FileFormat::Text;
+    if (name == QLatin1String("csv")) return FileFormat::Csv;
+    return std::nullopt;
+}
+
 std::optional<FileFormat> formatOf(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("dat")) return FileFormat::Data;
@@ -203,10 +277,20 @@ std::optional<FileFormat> formatOf(const QString& path) {
     return std::nullopt;
 }
 
-int ports() {
+int ports(bool json) {
     CliSession cli;
     const auto meter = cli.session.findMeterPort();
     const QList<PortLinks::Link> links = cli.ports.links();
+    if (json) {
+        for (const PortLinks::Link& l : links) {
+            const QJsonObject port{{QStringLiteral("port"), l.number},
+                                   {QStringLiteral("meter"), meter && *meter == l.number},
+                                   {QStringLiteral("device"), l.device},
+                                   {QStringLiteral("target"), l.target}};
+            std::printf("%s\n", QJsonDocument(port).toJson(QJsonDocument::Compact).constData());
+        }
+        return code(ExitCode::Ok);
+    }
     std::printf("%-5s %-7s %-40s %s\n", "Port", "Meter", "Device", "Link target");
     for (const PortLinks::Link& l : links) {
         const bool isMeter = meter && *meter == l.number;
@@ -297,12 +381,14 @@ int download(const DownloadRequest& request) {
         default:
             break;
     }
-    if (!request.outputFile.isEmpty()) {
-        if (const int failed =
-                writeFile(session.store(), *formatOf(request.outputFile), request.outputFile))
+    if (request.output) {
+        // A one-set download writes its set only; Download All, the whole table.
+        const QList<int> onlySets =
+            request.which == DownloadRequest::Which::All ? QList<int>() : summary.sets;
+        if (const int failed = writeOutput(session.store(), *request.output, onlySets))
             return failed;
-        if (Process::stderrIsTerminal())
-            printError(QStringLiteral("written to %1").arg(request.outputFile));
+        if (Process::stderrIsTerminal() && request.output->path != QLatin1String("-"))
+            printError(QStringLiteral("written to %1").arg(request.output->path));
     }
     return code(summary.whole() ? ExitCode::Ok : ExitCode::Incomplete);
 }
@@ -312,6 +398,8 @@ int read(const ReadRequest& request) {
     // The panel's store function belongs to the desktop program; reading needs no database.
     if (const int failed = cli.connect(request.port)) return failed;
     MeterSession& session = cli.session;
+    const bool continuous =
+        request.continuous || request.samples > 0 || request.durationSeconds > 0;
 
     bool setKnown = false;
     bool readingKnown = false;
@@ -321,17 +409,29 @@ int read(const ReadRequest& request) {
     enum class End { Running, Done, Interrupted, Lost, Silent, OutputClosed };
     FirstEnding<End> ending;
     QObject* const context = ending.context();
-    if (request.csv) std::printf("time,value,units,set,reading\n");
+    const auto print = [&](const QString& line) {
+        return std::printf("%s\n", qPrintable(line)) >= 0 && std::fflush(stdout) == 0;
+    };
+    if (request.csv && !print(QStringLiteral("time,value,units,set,reading")))
+        return code(ExitCode::Ok);
     int shown = 0;
-    QObject::connect(&session, &MeterSession::liveValue, context, [&](double) {
+    QObject::connect(&session, &MeterSession::liveValue, context, [&](double value) {
+        if (ending.ended()) return;  // taken after the end: never printed
         const MeterReport& meter = session.state().meter;
-        const QDateTime now = QDateTime::currentDateTime();
-        const QString time = now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate);
+        const QString time = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
         const QString units = Meter::unitsName(meter.units());
         const QString set = setKnown ? QString::number(meter.set) : QString();
         const QString reading = readingKnown ? QString::number(meter.reading) : QString();
         QString line;
-        if (request.csv) {
+        if (request.json) {
+            // The keys in the order of the CSV's columns; an unknown set or reading is null.
+            line = QStringLiteral(
+                       "{\"time\":\"%1\",\"value\":%2,\"units\":\"%3\",\"set\":%4,"
+                       "\"reading\":%5}")
+                       .arg(time, QString::number(value, 'g', QLocale::FloatingPointShortest),
+                            units, setKnown ? set : QStringLiteral("null"),
+                            readingKnown ? reading : QStringLiteral("null"));
+        } else if (request.csv) {
             line = QStringList{time, csvField(session.shownReading()), units, set, reading}.join(
                 QLatin1Char(','));
         } else {
@@ -340,12 +440,13 @@ int read(const ReadRequest& request) {
             if (setKnown) line += QStringLiteral("  set ") + set;
             if (readingKnown) line += QStringLiteral("  reading ") + reading;
         }
-        ++shown;
-        if (std::printf("%s\n", qPrintable(line)) < 0 || std::fflush(stdout) != 0) {
+        if (!print(line)) {
             ending.finish(End::OutputClosed);
             return;
         }
-        if (!request.continuous) ending.finish(End::Done);
+        ++shown;
+        if (!continuous || (request.samples > 0 && shown >= request.samples))
+            ending.finish(End::Done);
     });
     QObject::connect(&session, &MeterSession::connectionLost, context,
                      [&] { ending.finish(End::Lost); });
@@ -354,16 +455,18 @@ int read(const ReadRequest& request) {
                      [&] { ending.finish(End::Interrupted); });
     // Continuous readings come twice a second; silence is looked for only before the first.
     SilenceWatch silence(session.link(), request.silenceSeconds, [&] {
-        if (shown == 0 || request.continuous) ending.finish(End::Silent);
+        if (shown == 0 || continuous) ending.finish(End::Silent);
     });
+    if (request.durationSeconds > 0)
+        QTimer::singleShot(request.durationSeconds * 1000, context,
+                           [&] { ending.finish(End::Done); });
 
-    if (request.continuous)
+    if (continuous)
         session.ShowContinuousReadings();
     else
         session.CaptureCurrentReading();
     const End end = ending.wait();
-    if (request.continuous && session.isConnected())
-        session.stopReadings();  // the meter stops sending
+    if (continuous && session.isConnected()) session.stopReadings();  // the meter stops sending
 
     switch (end) {
         case End::Lost:
@@ -374,7 +477,7 @@ int read(const ReadRequest& request) {
                 QStringLiteral("the meter sent no reading for %1 s").arg(request.silenceSeconds));
             return code(ExitCode::Meter);
         case End::Interrupted:
-            return code(request.continuous ? ExitCode::Ok : ExitCode::Interrupted);
+            return code(continuous ? ExitCode::Ok : ExitCode::Interrupted);
         case End::Running:
         case End::Done:
         case End::OutputClosed:
@@ -383,10 +486,10 @@ int read(const ReadRequest& request) {
     return code(ExitCode::Ok);
 }
 
-int exportReadings(FileFormat format, const QString& path) {
+int exportReadings(const Output& output) {
     CliSession cli;
     if (!cli.openReadings()) return code(ExitCode::File);
-    return writeFile(cli.session.store(), format, path);
+    return writeOutput(cli.session.store(), output);
 }
 
 }  // namespace CliCommands

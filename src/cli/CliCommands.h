@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -10,31 +11,56 @@ namespace CliCommands {
 enum class FileFormat { Data, Text, Csv };
 /** @brief The format a file name's extension asks for (.dat, .txt, .csv, any case). */
 std::optional<FileFormat> formatOf(const QString& path);
+/** @brief The format named by --format: "dat", "txt" or "csv". */
+std::optional<FileFormat> formatNamed(const QString& name);
 
-/** @brief The port numbers of the port map, their devices, and the one start-up would pick. */
-int ports();
+/** @brief Where a file goes: a path, or "-" for standard output. A regular file is replaced only
+ *  once the new one is whole; a special file (/dev/stdout, a FIFO) named on purpose is written
+ *  to as it is. */
+struct Output {
+    QString path;
+    FileFormat format = FileFormat::Csv;
+    bool decimalComma = false;  ///< CSV with semicolons and decimal commas
+};
+
+/** @brief The port: a number, or a device (a path, or a name under /dev/serial/by-id/). Neither:
+ *  the port start-up would pick. */
+struct PortChoice {
+    std::optional<int> number;
+    QString device;
+};
+
+/** @brief The port numbers of the port map, their devices, and the one start-up would pick; with
+ *  @p json one JSON object a line. */
+int ports(bool json);
 
 struct DownloadRequest {
     enum class Which { Selected, Current, All };
     Which which = Which::All;
-    int set = 1;              ///< for Selected: 1..30
-    std::optional<int> port;  ///< else the port start-up would pick
-    QString outputFile;       ///< written when the download has ended; empty: none
-    int silenceSeconds = 5;   ///< the meter saying nothing this long ends the download
+    int set = 1;  ///< for Selected: 1..30
+    PortChoice port;
+    std::optional<Output> output;  ///< written when the download has ended
+    int silenceSeconds = 5;        ///< the meter saying nothing this long ends the download
 };
-/** @brief Asks the meter for sets and stores them in the readings database. */
+/** @brief Asks the meter for sets and stores them in the readings database. A CSV output of a
+ *  one-set download holds the set it brought only. */
 int download(const DownloadRequest& request);
 
 struct ReadRequest {
     bool continuous = false;
     bool csv = false;
-    std::optional<int> port;
+    bool json = false;        ///< one JSON object a line
+    int samples = 0;          ///< that many readings, then stop (0: no limit)
+    int durationSeconds = 0;  ///< read for this long, then stop (0: no limit)
+    PortChoice port;
     int silenceSeconds = 5;  ///< no reading within this long is an error
 };
-/** @brief Live readings on standard output, one line each. */
+/** @brief Live readings on standard output, one line each, time stamps in UTC with
+ *  milliseconds. When the output is closed (a pipe whose reader ended), the meter is told to
+ *  stop and the command ends quietly. */
 int read(const ReadRequest& request);
 
 /** @brief Writes what the readings database holds now. */
-int exportReadings(FileFormat format, const QString& path);
+int exportReadings(const Output& output);
 
 }  // namespace CliCommands

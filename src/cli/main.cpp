@@ -16,15 +16,19 @@ const char* const kUsage =
     "The Orvanta magnetic susceptibility meter from the command line.\n"
     "\n"
     "Commands:\n"
-    "  ports                                  the linked ports, their devices, and the meter's\n"
-    "  download (--set N | --current | --all) [--port N] [-o FILE]\n"
+    "  ports [--json]                         the linked ports, their devices, and the meter's\n"
+    "  download (--set N | --current | --all) [--port PORT] [-o FILE]\n"
     "                                         stores the meter's sets in the readings database;\n"
-    "                                         FILE (.dat, .txt or .csv) is written when it ends\n"
-    "  read [--continuous] [--csv] [--port N] live readings, one line each\n"
+    "                                         FILE (.dat, .txt or .csv; - for standard output)\n"
+    "                                         is written when it ends\n"
+    "  read [--continuous | --samples N | --duration S] [--csv | --json] [--port PORT]\n"
+    "                                         live readings, one line each\n"
     "  export (--dat | --txt | --csv) FILE    writes what the readings database holds\n"
     "\n"
+    "PORT is a number, a device (/dev/ttyUSB0) or a /dev/serial/by-id/ name.\n"
     "`orvanta-cli COMMAND --help` describes a command's options.\n"
-    "Exit codes: 0 done, 1 usage error, 2 meter or port error, 3 file error, 130 interrupted.\n";
+    "Exit codes: 0 done, 1 usage error, 2 meter or port error, 3 file error, 4 a download not\n"
+    "whole, 130 interrupted.\n";
 
 int usageError(const QString& text) {
     printError(text + QStringLiteral(" (see orvanta-cli --help)"));
@@ -34,7 +38,6 @@ int usageError(const QString& text) {
 /** Parses a command's options; false with the usage error told. --help is answered here. */
 bool parse(QCommandLineParser& parser, const QStringList& args, const QString& command,
            bool* helped) {
-    parser.setApplicationDescription(QStringLiteral("orvanta-cli %1").arg(command));
     const QCommandLineOption help({"h", "help"}, QStringLiteral("Show this help."));
     parser.addOption(help);
     *helped = false;
@@ -43,31 +46,73 @@ bool parse(QCommandLineParser& parser, const QStringList& args, const QString& c
         return false;
     }
     if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("[options]"),
-                                                        command + QStringLiteral(" [options]"))),
-                   stdout);
+        // The program's name, not its path, on one usage line; the rest as Qt lays it out.
+        QString text = parser.helpText();
+        text = QStringLiteral("Usage: orvanta-cli %1 [options]").arg(command) +
+               text.mid(text.indexOf(QLatin1Char('\n')));
+        if (!text.endsWith(QLatin1Char('\n'))) text += QLatin1Char('\n');
+        std::fputs(qPrintable(text), stdout);
         *helped = true;
     }
     return true;
 }
 
-std::optional<int> portOption(const QCommandLineParser& parser, const QCommandLineOption& port,
-                              bool* ok) {
-    *ok = true;
-    if (!parser.isSet(port)) return std::nullopt;
-    const int n = parser.value(port).toInt(ok);
-    if (!*ok || n < 1 || n > 255) *ok = false;
-    return n;
+const char* const kPortHelp =
+    "Use PORT: a number from 1 to 255, a device (/dev/ttyUSB0) or a "
+    "/dev/serial/by-id/ name (else the port the meter is found on).";
+
+/** --port: a number, or a device. False for a number outside 1..255. */
+bool portOption(const QCommandLineParser& parser, const QCommandLineOption& port,
+                CliCommands::PortChoice* choice) {
+    if (!parser.isSet(port)) return true;
+    const QString value = parser.value(port);
+    bool isNumber = false;
+    const int n = value.toInt(&isNumber);
+    if (!isNumber) {
+        choice->device = value;
+        return !value.isEmpty();
+    }
+    choice->number = n;
+    return n >= 1 && n <= 255;
 }
+
+/** "needs one of" when none is given, "takes only one of" when several are. */
+int choiceError(const QString& command, int chosen, const QString& choices) {
+    return usageError(chosen == 0
+                          ? QStringLiteral("%1 needs one of %2").arg(command, choices)
+                          : QStringLiteral("%1 takes only one of %2").arg(command, choices));
+}
+
+const char* const kFormatHelp = "The format of standard output (-): dat, txt or csv (default csv).";
 
 int runPorts(const QStringList& args) {
     QCommandLineParser parser;
+    const QCommandLineOption json("json", QStringLiteral("One JSON object a port."));
+    parser.addOption(json);
     bool helped = false;
     if (!parse(parser, args, QStringLiteral("ports"), &helped)) return 1;
     if (helped) return 0;
     if (!parser.positionalArguments().isEmpty())
         return usageError(QStringLiteral("ports takes no arguments"));
-    return CliCommands::ports();
+    return CliCommands::ports(parser.isSet(json));
+}
+
+/** The output FILE ("-": standard output in FORMAT); none (told) for a name with no format. */
+std::optional<CliCommands::Output> outputOption(const QString& path, const QString& format,
+                                                bool decimalComma) {
+    CliCommands::Output out;
+    out.path = path;
+    out.decimalComma = decimalComma;
+    const std::optional<CliCommands::FileFormat> chosen =
+        path == QLatin1String("-") ? CliCommands::formatNamed(format) : CliCommands::formatOf(path);
+    if (!chosen) {
+        usageError(path == QLatin1String("-")
+                       ? QStringLiteral("--format takes dat, txt or csv")
+                       : QStringLiteral("the output names a .dat, .txt or .csv file, or -"));
+        return std::nullopt;
+    }
+    out.format = *chosen;
+    return out;
 }
 
 int runDownload(const QStringList& args) {
@@ -77,18 +122,20 @@ int runDownload(const QStringList& args) {
     const QCommandLineOption current("current",
                                      QStringLiteral("Download the meter's current set."));
     const QCommandLineOption all("all", QStringLiteral("Download all 30 sets."));
-    const QCommandLineOption port(
-        "port", QStringLiteral("Use port N (else the one the meter is found on)."),
-        QStringLiteral("N"));
+    const QCommandLineOption port("port", QString::fromLatin1(kPortHelp), QStringLiteral("PORT"));
     const QCommandLineOption output(
         {"o", "output"},
-        QStringLiteral(
-            "Write FILE when the download ends: .dat (data file), .txt (text export) or .csv."),
+        QStringLiteral("Write FILE when the download ends: .dat (data file), .txt (text export) "
+                       "or .csv; - for standard output."),
         QStringLiteral("FILE"));
+    const QCommandLineOption format("format", QString::fromLatin1(kFormatHelp),
+                                    QStringLiteral("FORMAT"), QStringLiteral("csv"));
+    const QCommandLineOption decimalComma(
+        "decimal-comma", QStringLiteral("CSV with semicolons and decimal commas."));
     const QCommandLineOption silence(
         "timeout", QStringLiteral("Give up when the meter says nothing for SECONDS (default 5)."),
         QStringLiteral("SECONDS"), QStringLiteral("5"));
-    parser.addOptions({set, current, all, port, output, silence});
+    parser.addOptions({set, current, all, port, output, format, decimalComma, silence});
     bool helped = false;
     if (!parse(parser, args, QStringLiteral("download"), &helped)) return 1;
     if (helped) return 0;
@@ -96,7 +143,8 @@ int runDownload(const QStringList& args) {
         return usageError(QStringLiteral("download takes no arguments"));
     const int chosen = int(parser.isSet(set)) + int(parser.isSet(current)) + int(parser.isSet(all));
     if (chosen != 1)
-        return usageError(QStringLiteral("download needs one of --set N, --current and --all"));
+        return choiceError(QStringLiteral("download"), chosen,
+                           QStringLiteral("--set N, --current and --all"));
     CliCommands::DownloadRequest request;
     if (parser.isSet(set)) {
         bool ok = false;
@@ -107,15 +155,18 @@ int runDownload(const QStringList& args) {
     } else if (parser.isSet(current)) {
         request.which = CliCommands::DownloadRequest::Which::Current;
     }
+    if (!portOption(parser, port, &request.port))
+        return usageError(QStringLiteral("--port takes a number from 1 to 255 or a device"));
     bool ok = false;
-    request.port = portOption(parser, port, &ok);
-    if (!ok) return usageError(QStringLiteral("--port takes a number from 1 to 255"));
     request.silenceSeconds = parser.value(silence).toInt(&ok);
     if (!ok || request.silenceSeconds < 1)
         return usageError(QStringLiteral("--timeout takes a whole number of seconds"));
-    request.outputFile = parser.value(output);
-    if (!request.outputFile.isEmpty() && !CliCommands::formatOf(request.outputFile))
-        return usageError(QStringLiteral("-o names a .dat, .txt or .csv file"));
+    if (parser.isSet(output)) {
+        std::optional<CliCommands::Output> out =
+            outputOption(parser.value(output), parser.value(format), parser.isSet(decimalComma));
+        if (!out) return 1;
+        request.output = out;
+    }
     return CliCommands::download(request);
 }
 
@@ -123,14 +174,18 @@ int runRead(const QStringList& args) {
     QCommandLineParser parser;
     const QCommandLineOption continuous("continuous",
                                         QStringLiteral("Readings until Ctrl+C, not just one."));
+    const QCommandLineOption samples("samples", QStringLiteral("N readings, then stop."),
+                                     QStringLiteral("N"));
+    const QCommandLineOption duration("duration", QStringLiteral("Read for S seconds, then stop."),
+                                      QStringLiteral("S"));
     const QCommandLineOption csv("csv", QStringLiteral("Comma-separated lines with a header."));
-    const QCommandLineOption port(
-        "port", QStringLiteral("Use port N (else the one the meter is found on)."),
-        QStringLiteral("N"));
+    const QCommandLineOption json(
+        "json", QStringLiteral("One JSON object a reading: time, value, units, set, reading."));
+    const QCommandLineOption port("port", QString::fromLatin1(kPortHelp), QStringLiteral("PORT"));
     const QCommandLineOption silence(
         "timeout", QStringLiteral("Give up when no reading comes for SECONDS (default 5)."),
         QStringLiteral("SECONDS"), QStringLiteral("5"));
-    parser.addOptions({continuous, csv, port, silence});
+    parser.addOptions({continuous, samples, duration, csv, json, port, silence});
     bool helped = false;
     if (!parse(parser, args, QStringLiteral("read"), &helped)) return 1;
     if (helped) return 0;
@@ -139,9 +194,23 @@ int runRead(const QStringList& args) {
     CliCommands::ReadRequest request;
     request.continuous = parser.isSet(continuous);
     request.csv = parser.isSet(csv);
-    bool ok = false;
-    request.port = portOption(parser, port, &ok);
-    if (!ok) return usageError(QStringLiteral("--port takes a number from 1 to 255"));
+    request.json = parser.isSet(json);
+    if (request.csv && request.json)
+        return choiceError(QStringLiteral("read"), 2, QStringLiteral("--csv and --json"));
+    const int ends =
+        int(parser.isSet(continuous)) + int(parser.isSet(samples)) + int(parser.isSet(duration));
+    if (ends > 1)
+        return choiceError(QStringLiteral("read"), ends,
+                           QStringLiteral("--continuous, --samples and --duration"));
+    bool ok = true;
+    if (parser.isSet(samples)) request.samples = parser.value(samples).toInt(&ok);
+    if (!ok || (parser.isSet(samples) && request.samples < 1))
+        return usageError(QStringLiteral("--samples takes a whole number from 1"));
+    if (parser.isSet(duration)) request.durationSeconds = parser.value(duration).toInt(&ok);
+    if (!ok || (parser.isSet(duration) && request.durationSeconds < 1))
+        return usageError(QStringLiteral("--duration takes a whole number of seconds"));
+    if (!portOption(parser, port, &request.port))
+        return usageError(QStringLiteral("--port takes a number from 1 to 255 or a device"));
     request.silenceSeconds = parser.value(silence).toInt(&ok);
     if (!ok || request.silenceSeconds < 1)
         return usageError(QStringLiteral("--timeout takes a whole number of seconds"));
@@ -153,20 +222,27 @@ int runExport(const QStringList& args) {
     const QCommandLineOption dat("dat", QStringLiteral("The data file format."));
     const QCommandLineOption txt("txt", QStringLiteral("The tab-separated text export."));
     const QCommandLineOption csv("csv", QStringLiteral("CSV with a header."));
-    parser.addOptions({dat, txt, csv});
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The file to write."));
+    const QCommandLineOption decimalComma(
+        "decimal-comma", QStringLiteral("CSV with semicolons and decimal commas."));
+    parser.addOptions({dat, txt, csv, decimalComma});
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The file to write; - for standard output."));
     bool helped = false;
     if (!parse(parser, args, QStringLiteral("export"), &helped)) return 1;
     if (helped) return 0;
     const int chosen = int(parser.isSet(dat)) + int(parser.isSet(txt)) + int(parser.isSet(csv));
     if (chosen != 1)
-        return usageError(QStringLiteral("export needs one of --dat, --txt and --csv"));
+        return choiceError(QStringLiteral("export"), chosen,
+                           QStringLiteral("--dat, --txt and --csv"));
     if (parser.positionalArguments().size() != 1)
         return usageError(QStringLiteral("export needs one FILE"));
-    const auto format = parser.isSet(dat)   ? CliCommands::FileFormat::Data
-                        : parser.isSet(txt) ? CliCommands::FileFormat::Text
-                                            : CliCommands::FileFormat::Csv;
-    return CliCommands::exportReadings(format, parser.positionalArguments().first());
+    CliCommands::Output output;
+    output.path = parser.positionalArguments().first();
+    output.format = parser.isSet(dat)   ? CliCommands::FileFormat::Data
+                    : parser.isSet(txt) ? CliCommands::FileFormat::Text
+                                        : CliCommands::FileFormat::Csv;
+    output.decimalComma = parser.isSet(decimalComma);
+    return CliCommands::exportReadings(output);
 }
 }  // namespace
 
@@ -174,6 +250,9 @@ int main(int argc, char** argv) {
     // A file that may grow no further fails its write, which is reported, instead of ending the
     // program in the middle of a download.
     Process::ignoreFileSizeLimit();
+    // A reader that goes away (`| head`) ends the program through a failed write, after the
+    // meter has been told to stop, never by a signal in the middle.
+    Process::ignoreBrokenPipe();
     QCoreApplication app(argc, argv);
     // The desktop program's names: the same settings file and data folder.
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli as a user runs it: a real process, a pseudo-terminal playing the meter, real files.
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QSerialPort>
 #include <QtTest>
@@ -92,6 +94,9 @@ private Q_SLOTS:
     void specialFilesAtStartup_data();
     void specialFilesAtStartup();
     void readPrintsOneLine();
+    void continuousReadsStopTheMeter_data();
+    void continuousReadsStopTheMeter();
+    void oneSetToStandardOutputByDevice();
     void helpWithoutDisplay();
 };
 
@@ -305,6 +310,69 @@ void TestCli::readPrintsOneLine() {
     QVERIFY(ended(again));
     const QByteArray row = again.readAllStandardOutput().trimmed().split('\n').value(1);
     QVERIFY2(row.contains(",\"1,000\",SI,"), row.constData());
+}
+
+void TestCli::continuousReadsStopTheMeter_data() {
+    QTest::addColumn<QString>("command");  // run by sh, "CLI" standing for the program
+    QTest::addColumn<int>("lines");
+    QTest::newRow("three samples as JSON") << "CLI read --samples 3 --json" << 3;
+    QTest::newRow("a reader that goes away") << "CLI read --continuous --csv | head -n 2" << 2;
+}
+
+void TestCli::continuousReadsStopTheMeter() {
+    QFETCH(QString, command);
+    QFETCH(int, lines);
+    TestEnv env;
+    Pty meter;
+    env.link(2, meter.slavePath());
+    QProcess cli;
+    cli.setEnvironment(env.environment());
+    cli.start("sh", {"-c", QString(command).replace("CLI", kCli)});
+    QVERIFY(answer(meter, "A", QByteArray()));
+    // The meter sends a reading every 50 ms until it is told to stop.
+    QByteArray got;
+    QElapsedTimer t;
+    t.start();
+    for (int n = 1; !got.contains('P') && t.elapsed() < 15000; ++n) {
+        meter.send("U1M1N\x80R\x81" + QByteArray::number(n) + ".5\n");
+        got += meter.receive(50);
+    }
+    QVERIFY2(got.contains('P'), "the meter was never told to stop");
+    QVERIFY(ended(cli));
+    QCOMPARE(cli.exitCode(), 0);
+    QCOMPARE(cli.readAllStandardError(), QByteArray());
+    const QList<QByteArray> out = cli.readAllStandardOutput().trimmed().split('\n');
+    QCOMPARE(out.size(), lines);
+    // Time stamps in UTC with milliseconds, keys in the CSV's order.
+    if (command.contains("--json")) {
+        for (int i = 0; i < lines; ++i) {
+            const QJsonObject o = QJsonDocument::fromJson(out[i]).object();
+            QCOMPARE(o.keys().size(), 5);
+            QVERIFY(out[i].startsWith("{\"time\":"));
+            QVERIFY(o.value("time").toString().endsWith('Z'));
+            QCOMPARE(o.value("value").toDouble(), i + 1.5);
+            QCOMPARE(o.value("set").toInt(), 1);
+        }
+    }
+    QVERIFY(
+        QDateTime::fromString(QString::fromLatin1(out.last().split(',').first()), Qt::ISODateWithMs)
+            .isValid() ||
+        command.contains("--json"));
+}
+
+void TestCli::oneSetToStandardOutputByDevice() {
+    // A device path for --port; "-" for standard output; a one-set download writes its set only.
+    TestEnv env;
+    Pty meter;
+    QProcess cli;
+    cli.setEnvironment(env.environment());
+    cli.start(kCli, {"download", "--set", "2", "--port", meter.slavePath(), "-o", "-"});
+    QVERIFY(answer(meter, "S02", "S02\nU1M1" + QByteArray("2.000001\n2.000002\n\r\r")));
+    QVERIFY(ended(cli));
+    QCOMPARE(cli.exitCode(), 0);
+    QCOMPARE(cli.readAllStandardOutput(),
+             QByteArray("Number,Set 2\r\n1,2.000001\r\n2,2.000002\r\n"));
+    QVERIFY(!QFile::exists(env.root() + "/-"));
 }
 
 void TestCli::helpWithoutDisplay() {

@@ -67,6 +67,7 @@ private Q_SLOTS:
     void unplugDuringDownloadKeepsEveryReading();
     void killDuringDownloadLeavesSoundDatabase();
     void simulatorLineFaultsLoseNothing();
+    void simulatorFreesThePortOfAKilledClient();
     void portHeldAtStartup();
     void portProblemsAtStartup_data();
     void portProblemsAtStartup();
@@ -194,6 +195,31 @@ void TestFaults::simulatorLineFaultsLoseNothing() {
         for (int s = 1; s <= 30; ++s) QCOMPARE(t[r][s], expected.store.cell(r, s));
     }
     QVERIFY(w.isVisible());
+}
+
+void TestFaults::simulatorFreesThePortOfAKilledClient() {
+    // A client that held the port exclusively and was killed: the next one opens it at once
+    // (root may open any device, so this is a real fault only as another user).
+    TestEnv env;
+    QProcess sim;
+    sim.setEnvironment(env.environment());
+    sim.start(QStringLiteral(ORVANTA_BUILD_DIR "/orvanta-meter-sim"), {"--full-speed"});
+    QVERIFY(sim.waitForReadyRead(5000));
+    const QString cli = QStringLiteral(ORVANTA_BUILD_DIR "/orvanta-cli");
+    QProcess first;
+    first.setEnvironment(env.environment());
+    first.start(cli, {"read", "--continuous"});
+    QVERIFY(first.waitForReadyRead(10000));
+    QVERIFY(signalProcess(first, SIGKILL));
+    QVERIFY(first.waitForFinished(5000));
+    QTest::qWait(700);  // the simulator frees the device within half a second
+    QProcess next;
+    next.setEnvironment(env.environment());
+    next.start(cli, {"read"});
+    QVERIFY(next.waitForFinished(10000));
+    QVERIFY2(next.exitCode() == 0, next.readAllStandardError().constData());
+    QVERIFY(signalProcess(sim, SIGTERM));
+    QVERIFY(sim.waitForFinished(5000));
 }
 
 void TestFaults::portHeldAtStartup() {

@@ -37,6 +37,10 @@ public:
         connect(m_read, &QSocketNotifier::activated, this, [this] { readCommands(); });
         m_pace.setInterval(2);
         connect(&m_pace, &QTimer::timeout, this, [this] { pump(); });
+        // A client killed while it held the port leaves it exclusive: cleared every half second.
+        m_release.setInterval(500);
+        connect(&m_release, &QTimer::timeout, this, [this] { m_master.allowOtherOpeners(); });
+        m_release.start();
         m_live.setInterval(500);
         connect(&m_live, &QTimer::timeout, this, [this] {
             if (m_meter.continuous())
@@ -121,6 +125,7 @@ private:
     QSocketNotifier* m_read;
     QTimer m_pace;
     QTimer m_live;
+    QTimer m_release;
     QElapsedTimer m_clock;
     QByteArray m_out;
     QFile m_record;

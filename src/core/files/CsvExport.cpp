@@ -24,17 +24,23 @@ QString field(QString text, QChar sep) {
 namespace CsvExport {
 
 QByteArray build(const ReadingsStore& store, bool decimalComma) {
-    const QChar sep = decimalComma ? QLatin1Char(';') : QLatin1Char(',');
-    const int rows = store.rowCount();
     QList<int> sets;
-    int lastRow = 0;
-    for (int s = 1; s <= 30; ++s) {
-        for (int r = 0; r < rows; ++r) {
+    for (int s = 1; s <= Meter::kSets; ++s) {
+        for (int r = 0; r < store.rowCount(); ++r) {
             if (!holdsReading(store.cell(r, s))) continue;
-            if (!sets.contains(s)) sets.append(s);
-            lastRow = qMax(lastRow, r + 1);
+            sets.append(s);
+            break;
         }
     }
+    return build(store, decimalComma, sets);
+}
+
+QByteArray build(const ReadingsStore& store, bool decimalComma, const QList<int>& sets) {
+    const QChar sep = decimalComma ? QLatin1Char(';') : QLatin1Char(',');
+    int lastRow = 0;
+    for (int s : sets)
+        for (int r = 0; r < store.rowCount(); ++r)
+            if (holdsReading(store.cell(r, s))) lastRow = qMax(lastRow, r + 1);
     QStringList header{QStringLiteral("Number")};
     for (int s : sets) header << QStringLiteral("Set %1").arg(s);
     QByteArray out = Cp1252::encode(header.join(sep)) + "\r\n";

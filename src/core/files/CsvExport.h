@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QByteArray>
+#include <QList>
 
 class ReadingsStore;
 
@@ -9,4 +10,6 @@ class ReadingsStore;
  *  decimal points become commas; otherwise the readings are written as the meter sent them. */
 namespace CsvExport {
 QByteArray build(const ReadingsStore& store, bool decimalComma);
-}
+/** @brief Only @p onlySets (in that order), whether or not they hold readings. */
+QByteArray build(const ReadingsStore& store, bool decimalComma, const QList<int>& onlySets);
+}  // namespace CsvExport

@@ -110,16 +110,20 @@ FileOutcome saveDataFile(const ReadingsStore& store, const QString& path) {
     return writeWhole(path, bytes);
 }
 
-FileOutcome exportText(const ReadingsStore& store, const QString& path) {
+QByteArray textExport(const ReadingsStore& store) {
     QByteArray bytes = TextExport::headerLine();
     const int n = store.rowCount();
     QStringList fields;
     for (int r = 0; r < n; ++r) {
         fields.clear();
-        for (int j = 0; j <= 30; ++j) fields << store.cell(r, j);
+        for (int j = 0; j <= Meter::kSets; ++j) fields << store.cell(r, j);
         bytes += TextExport::rowLine(fields);
     }
-    return writeWhole(path, bytes);
+    return bytes;
+}
+
+FileOutcome exportText(const ReadingsStore& store, const QString& path) {
+    return writeWhole(path, textExport(store));
 }
 
 FileOutcome exportCsv(const ReadingsStore& store, const QString& path, bool decimalComma) {

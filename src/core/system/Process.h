@@ -14,6 +14,9 @@ bool stderrIsTerminal();
 /** @brief A file-size limit then fails a write, which is reported, instead of killing the
  *  program. */
 void ignoreFileSizeLimit();
+/** @brief A write to a pipe whose reader has gone fails (and is told) instead of killing the
+ *  program, so it can stop the meter before it ends. */
+void ignoreBrokenPipe();
 }  // namespace Process
 
 /** @brief Turns SIGINT and SIGTERM (and SIGHUP, when asked) into a signal of the event loop,

@@ -20,6 +20,7 @@ namespace Process {
 QString userId() { return QString::number(::getuid()); }
 bool stderrIsTerminal() { return ::isatty(STDERR_FILENO) == 1; }
 void ignoreFileSizeLimit() { std::signal(SIGXFSZ, SIG_IGN); }
+void ignoreBrokenPipe() { std::signal(SIGPIPE, SIG_IGN); }
 }  // namespace Process
 
 Interruption::Interruption(bool hangupToo, QObject* parent) : QObject(parent), m_hangup(hangupToo) {

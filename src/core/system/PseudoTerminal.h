@@ -27,6 +27,11 @@ public:
     void waitWritable(int ms);
     /** @brief Closes this end: to the program, the meter is unplugged. */
     void close();
+    /** @brief Clears the device's exclusive mode. A program that opened the device for itself
+     *  and was killed leaves it set, and since this end holds the device open, it would stay
+     *  set: no one but root could open it again. (Two live programs are still kept apart by the
+     *  serial lock file.) */
+    void allowOtherOpeners();
 
 private:
     int m_master = -1;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -29,6 +30,10 @@ PseudoTerminal::PseudoTerminal() {
         ::tcsetattr(m_hold, TCSANOW, &t);
     }
     ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+}
+
+void PseudoTerminal::allowOtherOpeners() {
+    if (m_hold >= 0) ::ioctl(m_hold, TIOCNXCL);
 }
 
 PseudoTerminal::~PseudoTerminal() {
