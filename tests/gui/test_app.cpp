@@ -419,7 +419,7 @@ void TestApp::toolBarLayoutAndSetDropDown() {
     MainMenus& m = *w.findChild<MainMenus*>();
     QCOMPARE(m.toolBarLayout(),
              (QStringList{"New", "Open", "Save", "-", "Print", "-", "Getcurrentset", "Getset", "-",
-                          "Getall", "-", "Getreading", "Getallreadings", "-", "Plot"}));
+                          "Getall", "-", "Getreading", "Getallreadings", "Record", "-", "Plot"}));
     QCOMPARE(m.toolButton("Getset")->toolTip(), QString("Download Set 1 (Shift+F5)"));
     QCOMPARE(m.toolButton("Getcurrentset")->toolTip(), QString("Download the Current Set (F5)"));
     QVERIFY(m.Getset && m.Getset->menu());

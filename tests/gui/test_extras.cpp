@@ -47,6 +47,7 @@ private Q_SLOTS:
     void reconnectsAndResumesContinuousReadings();
     void titleTellsFileAndUnsavedReadings();
     void stopReadingsAndStatusBar();
+    void recordingWritesEachReading();
     void windowPlacedOnScreen_data();
     void windowPlacedOnScreen();
     void layoutRestoredAtNextStart();
@@ -290,14 +291,65 @@ void TestExtras::stopReadingsAndStatusBar() {
     QTRY_COMPARE(trend.pointCount(), 2);
     QCOMPARE(bar.connectionLabel->text(), QString("Connected"));
     QVERIFY(trend.valueAt(trend.positionOf(1)).endsWith(": 0.75"));
+    // The tool bar's button is a toggle: pressed while readings run, it stops them.
+    QAction* button = w.findChild<MainMenus*>()->toolButton("Getallreadings");
+    QVERIFY(button->isChecked());
+    button->trigger();
+    QCOMPARE(meter.pty().receive(50), QByteArray("P"));
+    QVERIFY(!button->isChecked() && !continuous->isChecked() && !stop->isEnabled());
+    continuous->trigger();
+    QCOMPARE(meter.pty().receive(50), QByteArray("A"));
+    QVERIFY(button->isChecked());
     stop->trigger();
     QCOMPARE(meter.pty().receive(50), QByteArray("P"));
-    QVERIFY(!continuous->isChecked() && !stop->isEnabled());
+    QVERIFY(!continuous->isChecked() && !stop->isEnabled() && !button->isChecked());
     const QString device = meter.pty().slavePath();
     meter.unplug();
     QTRY_COMPARE(bar.connectionLabel->text(), QString("Connection lost, reconnecting"));
     // The device that went away is named, whatever the number points at now.
     QCOMPARE(bar.portLabel->text(), "Port 6 (" + device + ")");
+}
+
+void TestExtras::recordingWritesEachReading() {
+    AppRig rig;
+    UsbMeter meter(rig.env, 6);
+    MainWindow& w = rig.start();
+    MainMenus& menus = *w.findChild<MainMenus*>();
+    const QString file = rig.env.root() + "/run1.csv";
+    rig.dialog.answers << file;
+    menus.menuItem("RecordReadingsmenu")->trigger();
+    QVERIFY(w.recording().isRecording() && menus.toolButton("Record")->isChecked());
+    w.session().ShowContinuousReadings();
+    meter.pty().send(
+        "U1M1N\x80R\x81"
+        "0.5\n");
+    QTRY_COMPARE(w.recording().count(), 1);
+    w.askMark = [] { return QStringLiteral("Station \"A\", north"); };
+    menus.menuItem("MarkReadingmenu")->trigger();
+    meter.pty().send(
+        "U2M1N\x82R\x83"
+        "-0.25\n"
+        "U2M1N\x82R\x83"
+        "1.5\n");
+    QTRY_COMPARE(w.recording().count(), 3);
+    QVERIFY(w.findChild<SessionStatusBar*>()->downloadLabel->text().contains(
+        "Recording to " + file + ": 3 readings"));
+    menus.toolButton("Record")->trigger();  // the button ends it
+    QVERIFY(!w.recording().isRecording() && !menus.menuItem("RecordReadingsmenu")->isChecked());
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    QCOMPARE(lines.size(), 5);  // header, three readings, the end of the last line
+    QCOMPARE(lines[0], QByteArray("time,value,units,set,reading,mark\r"));
+    const QByteArray expected[] = {
+        ",0.5,SI,1,1,\r", ",-0.25,CGS,3,3,\"Station \"\"A\"\", north\"\r", ",1.5,CGS,3,3,\r"};
+    for (int i = 0; i < 3; ++i) {
+        const QByteArray line = lines[i + 1];
+        QVERIFY2(line.endsWith(expected[i]), line.constData());
+        const QDateTime time = QDateTime::fromString(
+            QString::fromLatin1(line.left(line.indexOf(','))), Qt::ISODateWithMs);
+        QVERIFY(time.isValid() && time.timeSpec() == Qt::UTC && line.indexOf('.') == 19);
+    }
 }
 
 void TestExtras::plotTicks_data() {

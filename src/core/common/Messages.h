@@ -79,6 +79,10 @@ inline const QString UnitsDiffer = QStringLiteral(
     "Choose a set in %3, or an empty one, on the meter.");
 inline const QString UnaskedSetData =
     QStringLiteral("The meter sent set data that was not asked for; nothing was stored.");
+inline const QString MarkNeedsRecording =
+    QStringLiteral("A mark goes with a recorded reading: start Read > Record Readings... first.");
+inline const QString RecordingStopped =
+    QStringLiteral("The recording stopped; the %1 readings recorded before stay in the file.");
 inline const QString SetFull = QStringLiteral("Set %1 is full: the reading was not stored.");
 inline const QString BusyDownloading = QStringLiteral("Wait until the download has ended.");
 }  // namespace Msg

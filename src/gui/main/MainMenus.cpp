@@ -101,12 +101,23 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     read->setObjectName(QStringLiteral("Readmenu"));
     item(read, QStringLiteral("&Capture Current Reading"), QStringLiteral("ShowCurmenu"),
          kCaptureKey, cmd.CaptureCurrentReading);
-    item(read, QStringLiteral("&Show Continuous Readings"), QStringLiteral("ShowAllmenu"),
-         kContinuousKey, cmd.ShowContinuousReadings)
-        ->setCheckable(true);
+    // Pressed while continuous readings run, it stops them.
+    toggle(item(read, QStringLiteral("&Show Continuous Readings"), QStringLiteral("ShowAllmenu"),
+                kContinuousKey, {}),
+           cmd.ShowContinuousReadings, cmd.stopReadings, &m_continuous);
     item(read, QStringLiteral("St&op Readings"), QStringLiteral("StopReadingsmenu"), kStopKey,
          cmd.stopReadings)
         ->setEnabled(false);
+    read->addSeparator();
+    const auto record = [this](bool on) {
+        if (m_commands.recordReadings) m_commands.recordReadings(on);
+    };
+    toggle(
+        item(read, QStringLiteral("&Record Readings..."), QStringLiteral("RecordReadingsmenu"),
+             QKeySequence(Qt::CTRL | Qt::Key_R), {}),
+        [record] { record(true); }, [record] { record(false); }, &m_recording);
+    item(read, QStringLiteral("&Mark Reading..."), QStringLiteral("MarkReadingmenu"),
+         QKeySequence(Qt::CTRL | Qt::Key_M), cmd.markReading);
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Optionsmenu"));
@@ -157,9 +168,17 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     m_toolbar.addAction(
         button(QStringLiteral("Getreading"), QStringLiteral("Capture Current Reading"),
                themed(nullptr, "getreading.svg"), cmd.CaptureCurrentReading, kCaptureKey));
-    m_toolbar.addAction(
+    QAction* continuous =
         button(QStringLiteral("Getallreadings"), QStringLiteral("Show Continuous Readings"),
-               themed(nullptr, "getallreadings.svg"), cmd.ShowContinuousReadings, kContinuousKey));
+               themed(nullptr, "getallreadings.svg"), {}, kContinuousKey);
+    toggle(continuous, cmd.ShowContinuousReadings, cmd.stopReadings, &m_continuous);
+    m_toolbar.addAction(continuous);
+    QAction* recordButton =
+        button(QStringLiteral("Record"), QStringLiteral("Record Readings"),
+               themed("media-record", "record.svg"), {}, QKeySequence(Qt::CTRL | Qt::Key_R));
+    toggle(
+        recordButton, [record] { record(true); }, [record] { record(false); }, &m_recording);
+    m_toolbar.addAction(recordButton);
     m_toolbar.addSeparator();
     m_toolbar.addAction(button(QStringLiteral("Plot"), QStringLiteral("Plot the Sets"),
                                themed(nullptr, "plot.svg"), cmd.plot));
@@ -173,9 +192,29 @@ void MainMenus::chooseSetEntry(const QString& entryText) {
                      kSelectedSetKey.toString(QKeySequence::NativeText) + QLatin1Char(')'));
 }
 
+void MainMenus::toggle(QAction* action, const std::function<void()>& on,
+                       const std::function<void()>& off, const bool* state) {
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [action, on, off, state](bool checked) {
+        if (checked && on) on();
+        if (!checked && off) off();
+        // What holds now, whatever was asked (a port that could not be opened, a cancelled
+        // file dialog).
+        action->setChecked(*state);
+    });
+}
+
 void MainMenus::setContinuousRunning(bool running) {
+    m_continuous = running;
     if (QAction* a = m_items.value(QStringLiteral("ShowAllmenu"))) a->setChecked(running);
+    if (QAction* a = m_buttons.value(QStringLiteral("Getallreadings"))) a->setChecked(running);
     if (QAction* a = m_items.value(QStringLiteral("StopReadingsmenu"))) a->setEnabled(running);
+}
+
+void MainMenus::setRecording(bool recording) {
+    m_recording = recording;
+    if (QAction* a = m_items.value(QStringLiteral("RecordReadingsmenu"))) a->setChecked(recording);
+    if (QAction* a = m_buttons.value(QStringLiteral("Record"))) a->setChecked(recording);
 }
 
 void MainMenus::setRecentFiles(const QStringList& paths) {

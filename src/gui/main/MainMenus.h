@@ -15,6 +15,8 @@ struct MainCommands {
     std::function<void()> viewData, viewMeter;
     std::function<void()> DownloadCurrentSet, DownloadSelectedSet, DownloadAllSets;
     std::function<void()> CaptureCurrentReading, ShowContinuousReadings, stopReadings;
+    std::function<void(bool)> recordReadings;  ///< on: choose a file and record; off: stop
+    std::function<void()> markReading;
     std::function<void(const QString&)> openRecent;  ///< a file of the recent files list
     std::function<void()> storeFunction, commPort, about;
     std::function<void()> plot, exportCsv, printPreview;
@@ -43,10 +45,18 @@ public:
     /** @brief While continuous readings run, their item is checked and Stop Readings is available.
      */
     void setContinuousRunning(bool running);
+    /** @brief Record Readings and its button show whether a recording runs. */
+    void setRecording(bool recording);
     /** @brief The data files last opened or saved, newest first, under File > Open Recent. */
     void setRecentFiles(const QStringList& paths);
 
 private:
+    /** @brief A checkable action that asks for on (@p on) or off (@p off) as pressed, then shows
+     *  the state that holds. */
+    void toggle(QAction* action, const std::function<void()>& on, const std::function<void()>& off,
+                const bool* state);
+    bool m_continuous = false;
+    bool m_recording = false;
     QAction* item(QMenu* menu, const QString& caption, const QString& name, const QKeySequence& key,
                   const std::function<void()>& op);
     QAction* button(const QString& key, const QString& tip, const QIcon& icon,

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QScreen>
 #include <QTimer>
 
@@ -12,6 +13,7 @@
 #include "core/common/Messages.h"
 #include "core/common/SettingsStore.h"
 #include "core/common/Version.h"
+#include "core/files/FileDialog.h"
 #include "core/session/MeterSession.h"
 #include "core/store/ReadingsStore.h"
 #include "gui/Twips.h"
@@ -60,6 +62,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
           [this] { return m_session.isDownloading(); },
           [this](bool hold) { m_session.holdReceiving(hold); }, deps.settings}) {
     m_settings = deps.settings;
+    m_dialogFolder = deps.dialogFolder;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Orvanta"));
     setWindowIcon(
@@ -109,6 +112,8 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.CaptureCurrentReading = [&s] { s.CaptureCurrentReading(); };
     cmds.ShowContinuousReadings = [&s] { s.ShowContinuousReadings(); };
     cmds.stopReadings = [&s] { s.stopReadings(); };
+    cmds.recordReadings = [this](bool on) { recordReadings(on); };
+    cmds.markReading = [this] { markReading(); };
     cmds.openRecent = [this](const QString& path) { m_files.openPath(path); };
     cmds.storeFunction = [this] { showOptions(); };
     cmds.commPort = [this] { ShowCommPortDialog(); };
@@ -160,6 +165,7 @@ void MainWindow::connectSession() {
     connect(&s, &MeterSession::beeperChanged, this,
             [this](int code) { panel().ShowBeeperState(code); });
     connect(&s, &MeterSession::liveValue, this, [this](double v) { panel().ShowLiveValue(v); });
+    connect(&s, &MeterSession::liveValue, this, &MainWindow::recordLiveValue);
     connect(&s, &MeterSession::storeDestinationChanged, this,
             [this](bool toPC) { panel().setStoreDestination(toPC); });
     connect(&s, &MeterSession::storedToPC, this, [this](int set, int reading) {
@@ -365,6 +371,74 @@ void MainWindow::closeProgress() {
     ProgressDialog* p = m_progress;
     m_progress.clear();
     p->finish();
+}
+
+// ---- recording ----
+
+void MainWindow::recordReadings(bool on) {
+    if (!on) {
+        if (!m_recording.isRecording()) return;
+        m_recording.stop();
+        m_menus->setRecording(false);
+        m_status->downloadLabel->setText(QStringLiteral("Recorded %1 readings to %2")
+                                             .arg(m_recording.count())
+                                             .arg(m_recording.path()));
+        return;
+    }
+    m_fileDialog.FileName = m_recordName;
+    m_fileDialog.DialogTitle = QStringLiteral("Record Readings");
+    m_fileDialog.InitDir = m_dialogFolder;
+    m_fileDialog.Filter = QStringLiteral("CSV Files (*.csv)|*.csv");
+    m_fileDialog.FilterIndex = 1;
+    if (!m_fileDialog.ShowSave()) return;
+    const FileOutcome started = m_recording.start(m_fileDialog.FileName);
+    if (!started.ok) {
+        m_messages.tell(started.message);
+        return;
+    }
+    m_recordName = m_fileDialog.FileTitle;
+    m_menus->setRecording(true);
+    showRecording();
+}
+
+void MainWindow::markReading() {
+    if (!m_recording.isRecording()) {
+        m_messages.tell(Msg::MarkNeedsRecording);
+        return;
+    }
+    const QString label =
+        askMark ? askMark()
+                : QInputDialog::getText(this, QStringLiteral("Mark Reading"),
+                                        QStringLiteral("Label for the next reading (a station, "
+                                                       "say):"))
+                      .trimmed();
+    if (label.isEmpty()) return;
+    m_recording.markNext(label);
+    showRecording();
+}
+
+void MainWindow::recordLiveValue() {
+    if (!m_recording.isRecording()) return;
+    const MeterReport& meter = m_session.state().meter;
+    const FileOutcome written =
+        m_recording.add(QDateTime::currentDateTimeUtc(), m_session.shownReading(),
+                        Meter::unitsName(meter.units()), meter.set, meter.reading);
+    if (!written.ok) {
+        m_menus->setRecording(false);
+        m_messages.tell(written.message + QLatin1Char('\n') +
+                        Msg::RecordingStopped.arg(m_recording.count()));
+    }
+    showRecording();
+}
+
+void MainWindow::showRecording() {
+    if (!m_recording.isRecording()) return;
+    QString text = QStringLiteral("Recording to %1: %2 readings")
+                       .arg(m_recording.path())
+                       .arg(m_recording.count());
+    if (!m_recording.pendingMark().isEmpty())
+        text += QStringLiteral(" (the next marked \"%1\")").arg(m_recording.pendingMark());
+    m_status->downloadLabel->setText(text);
 }
 
 // ---- windows ----

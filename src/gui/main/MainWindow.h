@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <cstdint>
 
+#include "core/files/LiveRecording.h"
 #include "core/plot/LiveTrend.h"
 #include "gui/dialogs/ProgressDialog.h"
 #include "gui/files/FileMenuCommands.h"
@@ -52,6 +53,15 @@ public:
     /** @brief Start-up: the window sized to the screen and shown with the sets window, then the
      *  readings database and the meter's port. */
     void start();
+
+    /** @brief Read > Record Readings: on, the user chooses a CSV file and every live value is
+     *  written to it; off, the recording ends. */
+    void recordReadings(bool on);
+    /** @brief Read > Mark Reading: a short label for the next recorded reading. */
+    void markReading();
+    const LiveRecording& recording() const { return m_recording; }
+    /** @brief Asks for a mark's label; empty when the user cancels. Tests put their own. */
+    std::function<QString()> askMark;
 
     /** @brief Base sizes of the sets window (twips) from the main window's size (twips). */
     static DataWindowSize resizeRule(double heightTwips, double widthTwips);
@@ -146,7 +156,12 @@ private:
     ReadingPanel* m_reading = nullptr;
     QMdiSubWindow* m_readingSub = nullptr;
     QPointer<ProgressDialog> m_progress;
-    bool m_downloadAll = false;  ///< the download running asked for every set
+    bool m_downloadAll = false;
+    LiveRecording m_recording;
+    QString m_recordName;  ///< the recording file last chosen (its name)
+    QString m_dialogFolder;
+    void recordLiveValue();
+    void showRecording();  ///< the download running asked for every set
     PlotWindow* m_plot = nullptr;
     QMdiSubWindow* m_plotSub = nullptr;
     bool m_closing = false;

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/files/LiveRecording.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+#include "core/common/Messages.h"
+
+namespace {
+// A field holding a comma, a quote or a line break is quoted, its quotes doubled (RFC 4180).
+QString csvField(QString text) {
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return text;
+    text.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+}  // namespace
+
+FileOutcome LiveRecording::start(const QString& path) {
+    stop();
+    m_count = 0;
+    m_mark.clear();
+    if (const QFileInfo fi(path); fi.exists() && !fi.isFile())
+        return FileOutcome::failed(Msg::NotRegularFile.arg(path));
+    m_file.setFileName(path);
+    // Unbuffered: every line is in the file once written.
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return FileOutcome::failed(Msg::FileNotWritten.arg(path, m_file.errorString()));
+    return writeLine(QStringLiteral("time,value,units,set,reading,mark"));
+}
+
+FileOutcome LiveRecording::add(const QDateTime& time, const QString& value, const QString& units,
+                               int set, int reading) {
+    if (!isRecording()) return FileOutcome::done();
+    const QString line =
+        QStringList{time.toUTC().toString(Qt::ISODateWithMs), csvField(value), units,
+                    QString::number(set), QString::number(reading), csvField(m_mark)}
+            .join(QLatin1Char(','));
+    const FileOutcome written = writeLine(line);
+    if (written.ok) {
+        ++m_count;
+        m_mark.clear();
+    }
+    return written;
+}
+
+FileOutcome LiveRecording::writeLine(const QString& line) {
+    const QByteArray bytes = line.toUtf8() + "\r\n";
+    if (m_file.write(bytes) != bytes.size()) {
+        const QString why = m_file.errorString();
+        const QString path = m_file.fileName();
+        stop();
+        return FileOutcome::failed(Msg::FileNotWritten.arg(path, why));
+    }
+    return FileOutcome::done();
+}

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QDateTime>
+#include <QFile>
+#include <QString>
+
+#include "core/files/FileCommands.h"
+
+/** @brief A run of live readings written to a CSV file as they come: "time,value,units,set,
+ *  reading,mark", the time in UTC with milliseconds, the value as the meter sent it. Each line
+ *  goes to the file as it is written, so a crash or a pulled plug loses at most that line. */
+class LiveRecording {
+public:
+    /** @brief Starts a new file at @p path (replacing one that is there) with its header. */
+    FileOutcome start(const QString& path);
+    /** @brief Appends one reading; the mark set by markNext() goes with it. On failure the
+     *  recording stops (the lines written stay). */
+    FileOutcome add(const QDateTime& time, const QString& value, const QString& units, int set,
+                    int reading);
+    /** @brief @p label goes into the mark column of the next reading. */
+    void markNext(const QString& label) { m_mark = label; }
+    void stop() { m_file.close(); }
+    bool isRecording() const { return m_file.isOpen(); }
+    /** @brief Readings written since start(). */
+    int count() const { return m_count; }
+    QString path() const { return m_file.fileName(); }
+    QString pendingMark() const { return m_mark; }
+
+private:
+    FileOutcome writeLine(const QString& line);
+    QFile m_file;
+    QString m_mark;
+    int m_count = 0;
+};
