@@ -290,6 +290,15 @@ void TestExtras::stopReadingsAndStatusBar() {
         "0.75\n");
     QTRY_COMPARE(trend.pointCount(), 2);
     QCOMPARE(bar.connectionLabel->text(), QString("Connected"));
+    // The trend saves as its values and as an image.
+    const QString csv = rig.env.root() + "/trend.csv";
+    QVERIFY(w.showPlot().saveTrend(csv).ok && w.showPlot().saveTrend(csv + ".svg").ok);
+    QFile saved(csv);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = saved.readAll().trimmed().split('\n');
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows[0], QByteArray("time,value\r"));
+    QVERIFY(rows[1].endsWith("Z,0.5\r") && rows[2].endsWith("Z,0.75"));
     QVERIFY(trend.valueAt(trend.positionOf(1)).endsWith(": 0.75"));
     // The tool bar's button is a toggle: pressed while readings run, it stops them.
     QAction* button = w.findChild<MainMenus*>()->toolButton("Getallreadings");

@@ -33,10 +33,13 @@ FileOutcome LiveRecording::start(const QString& path) {
 FileOutcome LiveRecording::add(const QDateTime& time, const QString& value, const QString& units,
                                int set, int reading) {
     if (!isRecording()) return FileOutcome::done();
-    const QString line =
-        QStringList{time.toUTC().toString(Qt::ISODateWithMs), csvField(value), units,
-                    QString::number(set), QString::number(reading), csvField(m_mark)}
-            .join(QLatin1Char(','));
+    const QString line = QStringList{time.toUTC().toString(Qt::ISODateWithMs),
+                                     csvField(value),
+                                     units,
+                                     QString::number(set),
+                                     QString::number(reading),
+                                     csvField(m_mark)}
+                             .join(QLatin1Char(','));
     const FileOutcome written = writeLine(line);
     if (written.ok) {
         ++m_count;

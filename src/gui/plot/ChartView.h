@@ -18,6 +18,10 @@ public:
     QString shownSentence() const;
     /** @brief Whether @p widget's palette is a dark one. */
     static bool darkPalette(const QWidget& widget);
+    /** @brief Draws the chart as it is shown into @p area of a page or image, light whatever the
+     *  desktop's theme, laid out as a chart of @p layoutSize scaled to fit. */
+    virtual void renderTo(QPainter& painter, const QRectF& area,
+                          const QSizeF& layoutSize = QSizeF(1200, 800)) const = 0;
 
 Q_SIGNALS:
     /** @brief The mouse moved: what valueAt() gives for where it is now. */

@@ -16,6 +16,7 @@
 #include "core/common/Messages.h"
 #include "core/files/FileCommands.h"
 #include "core/files/FileDialog.h"
+#include "core/plot/LiveTrend.h"
 #include "core/store/ReadingsStore.h"
 #include "gui/plot/ProfileChart.h"
 #include "gui/plot/TrendChart.h"
@@ -27,6 +28,7 @@ PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, con
     : QWidget(parent),
       m_store(store),
       m_vars(vars),
+      m_liveTrend(trend),
       m_dialog(dialog),
       m_printing(printing),
       m_messages(messages) {
@@ -45,6 +47,10 @@ PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, con
     m_logScale->setObjectName(QStringLiteral("LogScale"));
     m_saveButton = new QPushButton(QStringLiteral("&Save Image..."), this);
     m_saveButton->setObjectName(QStringLiteral("SaveButton"));
+    m_saveTrendButton = new QPushButton(QStringLiteral("Save &Trend..."), this);
+    m_saveTrendButton->setObjectName(QStringLiteral("SaveTrendButton"));
+    m_saveTrendButton->setToolTip(
+        QStringLiteral("The live trend as CSV (time, value) or as an image (PNG, SVG, PDF)"));
     m_printButton = new QPushButton(QStringLiteral("&Print..."), this);
     m_printButton->setObjectName(QStringLiteral("PrintButton"));
     m_resetZoomButton = new QPushButton(QStringLiteral("&Reset Zoom"), this);
@@ -63,6 +69,7 @@ PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, con
     side->addWidget(m_logScale);
     side->addWidget(m_resetZoomButton);
     side->addWidget(m_saveButton);
+    side->addWidget(m_saveTrendButton);
     side->addWidget(m_printButton);
     auto* charts = new QSplitter(Qt::Vertical, this);
     charts->setObjectName(QStringLiteral("PlotSplitter"));
@@ -86,6 +93,7 @@ PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, con
     connect(m_setList, &QListWidget::itemChanged, this, &PlotWindow::redraw);
     connect(m_logScale, &QCheckBox::toggled, this, &PlotWindow::redraw);
     connect(m_saveButton, &QPushButton::clicked, this, &PlotWindow::savePlot);
+    connect(m_saveTrendButton, &QPushButton::clicked, this, &PlotWindow::saveTrendDialog);
     connect(m_printButton, &QPushButton::clicked, this, &PlotWindow::printPlot);
     connect(m_resetZoomButton, &QPushButton::clicked, m_profiles, &ProfileChart::resetZoom);
     connect(m_profiles, &ProfileChart::zoomChanged, m_resetZoomButton, &QPushButton::setEnabled);
@@ -174,6 +182,20 @@ void PlotWindow::redraw() {
 }
 
 FileOutcome PlotWindow::saveImage(const QString& path, QSize size) const {
+    return saveChart(*m_profiles, path, size);
+}
+
+FileOutcome PlotWindow::saveTrend(const QString& path, QSize size) const {
+    if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        return saveChart(*m_trend, path, size);
+    QByteArray bytes = "time,value\r\n";
+    for (const LiveTrend::Value& v : m_liveTrend.values())
+        bytes += v.time.toUTC().toString(Qt::ISODateWithMs).toLatin1() + ',' +
+                 QByteArray::number(v.value, 'g', 17) + "\r\n";
+    return FileCommands::writeWhole(path, bytes);
+}
+
+FileOutcome PlotWindow::saveChart(const ChartView& chart, const QString& path, QSize size) {
     // Drawn in memory first, then written as any data file is: the old file is replaced only by
     // a whole new one, and a failure says why.
     QByteArray bytes;
@@ -188,7 +210,7 @@ FileOutcome PlotWindow::saveImage(const QString& path, QSize size) const {
         QPainter p;
         if (p.begin(&pdf)) {
             const QRectF page = pdf.pageLayout().paintRectPixels(pdf.resolution());
-            m_profiles->renderTo(p, page.translated(-page.topLeft()), size);
+            chart.renderTo(p, page.translated(-page.topLeft()), size);
             drawn = p.end();
         }
     } else if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
@@ -199,14 +221,14 @@ FileOutcome PlotWindow::saveImage(const QString& path, QSize size) const {
         svg.setTitle(QStringLiteral("Orvanta plot"));
         QPainter p;
         if (p.begin(&svg)) {
-            m_profiles->renderTo(p, QRectF(QPointF(0, 0), size), size);
+            chart.renderTo(p, QRectF(QPointF(0, 0), size), size);
             drawn = p.end();
         }
     } else {
         QImage img(size, QImage::Format_RGB32);
         img.fill(Qt::white);
         QPainter p(&img);
-        m_profiles->renderTo(p, QRectF(QPointF(0, 0), size), size);
+        chart.renderTo(p, QRectF(QPointF(0, 0), size), size);
         p.end();
         drawn = img.save(&buffer, "PNG");
     }
@@ -229,6 +251,22 @@ void PlotWindow::savePlot() {
         path += QLatin1String(kSuffix[qBound(1, m_dialog.FilterIndex, 3) - 1]);
     // A plot that was not written is never passed over in silence.
     const FileOutcome saved = saveImage(path);
+    if (!saved.ok) m_messages.tell(saved.message);
+}
+
+void PlotWindow::saveTrendDialog() {
+    m_dialog.FileName = QStringLiteral("trend.csv");
+    m_dialog.DialogTitle = QStringLiteral("Save Live Trend");
+    m_dialog.Filter = QStringLiteral(
+        "CSV Files (*.csv)|*.csv|PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF "
+        "Documents (*.pdf)|*.pdf");
+    m_dialog.FilterIndex = 1;
+    if (!m_dialog.ShowSave()) return;
+    QString path = m_dialog.FileName;
+    static const char* const kSuffix[] = {".csv", ".png", ".svg", ".pdf"};
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1String(kSuffix[qBound(1, m_dialog.FilterIndex, 4) - 1]);
+    const FileOutcome saved = saveTrend(path);
     if (!saved.ok) m_messages.tell(saved.message);
 }
 

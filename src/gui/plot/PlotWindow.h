@@ -22,6 +22,8 @@ class ReadingsStore;
 
 /** @brief "Plot": the readings of the chosen sets against reading position, with the live trend
  *  of continuous readings below. */
+class ChartView;
+
 class PlotWindow : public QWidget {
     Q_OBJECT
 public:
@@ -43,7 +45,12 @@ public:
     /** @brief Writes the profiles as shown as PNG, SVG or PDF (by the name's ending); on
      *  failure, the message that says why. */
     FileOutcome saveImage(const QString& path, QSize size = QSize(1200, 800)) const;
+    /** @brief The live trend as an image (by the extension: .png, .svg, .pdf) or, for .csv, its
+     *  values ("time,value", UTC with milliseconds). */
+    FileOutcome saveTrend(const QString& path, QSize size = QSize(1200, 600)) const;
     void savePlot();
+    /** @brief Save Trend: the live trend to a file the user chooses. */
+    void saveTrendDialog();
     void printPlot();
 
     /** @brief The profiles are drawn on a log scale. */
@@ -54,11 +61,13 @@ protected:
 
 private:
     void redraw();
+    static FileOutcome saveChart(const ChartView& chart, const QString& path, QSize size);
     /** @brief The list's colour swatches, as the lines are drawn on this palette. */
     void showSetColours();
     QListWidget* m_setList;
     QCheckBox* m_logScale;
     QPushButton* m_saveButton;
+    QPushButton* m_saveTrendButton;
     QPushButton* m_printButton;
     QPushButton* m_resetZoomButton;
     QLabel* m_valueLabel;  ///< the reading under the mouse
@@ -66,6 +75,7 @@ private:
     TrendChart* m_trend;
     const ReadingsStore& m_store;
     const SessionState& m_vars;
+    const LiveTrend& m_liveTrend;
     FileDialog& m_dialog;
     PrintDialog& m_printing;
     MessageBox& m_messages;

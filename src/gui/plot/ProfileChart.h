@@ -54,7 +54,7 @@ public:
     /** @brief Draws the chart as it is shown (same sets, scale and zoom) into @p area, laid out
      *  as a chart of @p layoutSize scaled to fit. */
     void renderTo(QPainter& painter, const QRectF& area,
-                  const QSizeF& layoutSize = QSizeF(1200, 800)) const;
+                  const QSizeF& layoutSize = QSizeF(1200, 800)) const override;
 
 Q_SIGNALS:
     void zoomChanged(bool zoomed);

@@ -2,6 +2,7 @@
 #include "gui/plot/TrendChart.h"
 
 #include <QDateTimeAxis>
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -52,6 +53,20 @@ void TrendChart::applyPalette(bool dark) {
 }
 
 void TrendChart::setYLabel(const QString& label) { m_y->setTitleText(label); }
+
+void TrendChart::renderTo(QPainter& painter, const QRectF& area, const QSizeF& layoutSize) const {
+    // A chart of its own, laid out at a size where fonts and lines keep their proportions.
+    TrendChart copy(m_trend);
+    copy.applyPalette(false);
+    copy.setAttribute(Qt::WA_DontShowOnScreen);
+    copy.setYLabel(m_y->titleText());
+    copy.resize(layoutSize.toSize());
+    copy.chart()->resize(layoutSize);
+    copy.chart()->layout()->activate();
+    copy.placeEmptyText();
+    copy.scene()->setSceneRect(QRectF(QPointF(0, 0), layoutSize));
+    copy.scene()->render(&painter, area, QRectF(QPointF(0, 0), layoutSize), Qt::KeepAspectRatio);
+}
 
 int TrendChart::pointCount() const { return static_cast<int>(m_line->count()); }
 

@@ -21,6 +21,8 @@ public:
     QString valueAt(const QPoint& viewPos) const override;
     /** @brief Where value @p index of the trend is drawn, in view coordinates. */
     QPoint positionOf(int index) const;
+    void renderTo(QPainter& painter, const QRectF& area,
+                  const QSizeF& layoutSize = QSizeF(1200, 800)) const override;
 
 protected:
     void applyPalette(bool dark) override;
