@@ -13,6 +13,7 @@
 namespace {
 const QByteArray kRaise = "raise\n";
 const QByteArray kDone = "ok\n";
+const QByteArray kOpen = "open ";
 
 constexpr QFileDevice::Permissions kOwnerOnly =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
@@ -38,8 +39,11 @@ SingleInstance::SingleInstance(QString serverName, QObject* parent)
             connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
             connect(s, &QLocalSocket::readyRead, this, [this, s] {
                 if (!s->canReadLine()) return;
-                if (s->readLine() == kRaise) {
+                const QByteArray line = s->readLine();
+                if (line == kRaise || line.startsWith(kOpen)) {
                     Q_EMIT raiseRequested();
+                    if (line.startsWith(kOpen))
+                        Q_EMIT openRequested(QString::fromUtf8(line.mid(kOpen.size()).chopped(1)));
                     s->write(kDone);
                     s->flush();
                 }
@@ -75,7 +79,7 @@ bool SingleInstance::claim() {
     return m_lock.tryLock(0);
 }
 
-bool SingleInstance::activatePrevious(int timeoutMs) {
+bool SingleInstance::activatePrevious(const QString& file, int timeoutMs) {
     const QFileInfo socket(m_name);
     if (socket.exists() && !ownedByThisUser(socket)) {
         qWarning("Ignoring %s: it belongs to another user.", qPrintable(m_name));
@@ -86,7 +90,7 @@ bool SingleInstance::activatePrevious(int timeoutMs) {
         QLocalSocket s;
         s.connectToServer(m_name);
         if (s.waitForConnected(qMax<qint64>(1, deadline.remainingTime()))) {
-            s.write(kRaise);
+            s.write(file.isEmpty() ? kRaise : kOpen + file.toUtf8() + '\n');
             if (!s.waitForBytesWritten(qMax<qint64>(1, deadline.remainingTime()))) return false;
             while (!s.canReadLine()) {
                 if (!s.waitForReadyRead(qMax<qint64>(1, deadline.remainingTime()))) return false;

@@ -24,13 +24,15 @@ public:
     bool claim();
     /** @brief Asks the running copy to raise its main window, waiting up to @p timeoutMs for it
      *  to answer (it may still be starting). True when it did. */
-    bool activatePrevious(int timeoutMs = 3000);
+    bool activatePrevious(const QString& file = QString(), int timeoutMs = 3000);
     /** @brief Starts answering later copies; only the copy holding the lock calls this. */
     bool listen();
 
 Q_SIGNALS:
     /** @brief Another copy asked this one to come to the front. */
     void raiseRequested();
+    /** @brief Another copy was started with a file to open. */
+    void openRequested(const QString& path);
 
 private:
     QString m_name;

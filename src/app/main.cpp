@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QFileInfo>
 #include <cstdio>
 #include <cstring>
 
@@ -16,11 +17,12 @@
 
 namespace {
 const char* const kUsage =
-    "Usage: orvanta [--help] [--version]\n"
+    "Usage: orvanta [--help] [--version] [FILE]\n"
     "The desktop companion of the Orvanta magnetic susceptibility meter: downloads the meter's\n"
     "reading sets into the readings database, shows live readings and the meter's keys, and\n"
     "saves, exports and prints the readings.\n"
     "\n"
+    "  FILE           a data file (*.dat) to open (asking first about unsaved readings)\n"
     "  -h, --help     show this help and exit\n"
     "  -v, --version  show the version and exit\n"
     "\n"
@@ -59,9 +61,15 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Orvanta"));
     QCoreApplication::setApplicationVersion(Version::number());
 
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvanta.Orvanta"));
+    // A file named on the command line (the desktop passes one opened with the program).
+    QString file;
+    for (const QString& arg : QCoreApplication::arguments().mid(1))
+        if (!arg.startsWith(QLatin1Char('-'))) file = QFileInfo(arg).absoluteFilePath();
+
     SingleInstance instance(SingleInstance::defaultName());
     if (!instance.claim()) {
-        instance.activatePrevious();
+        instance.activatePrevious(file);
         return 0;
     }
     instance.listen();
@@ -78,6 +86,8 @@ int main(int argc, char** argv) {
         MainWindow::Deps{session, messages, dialogs, dialogs, Paths::dialogFolder(), &settings});
     messages.setParent(&window);
     dialogs.setParent(&window);
+    QObject::connect(&instance, &SingleInstance::openRequested, &window,
+                     [&window](const QString& path) { window.files().openPath(path); });
     QObject::connect(&instance, &SingleInstance::raiseRequested, &window, [&window] {
         qInfo("Another copy asked this window to come to the front.");
         if (window.isMinimized()) window.showNormal();
@@ -87,5 +97,6 @@ int main(int argc, char** argv) {
     });
     window.start();
     if (const QString problem = settings.problem(); !problem.isEmpty()) messages.tell(problem);
+    if (!file.isEmpty()) window.files().openPath(file);
     return app.exec();
 }

@@ -116,7 +116,7 @@ private Q_SLOTS:
 
 void TestFiles::clearedTableSavesTo38656Bytes() {
     Rig rig;
-    rig.dialog.answers << rig.path("clear.dat");
+    rig.dialog.answers << rig.path("clear");  // typed without its extension: the type's is added
     rig.files->Save();
     const QByteArray bytes = readAll(rig.path("clear.dat"));
     QCOMPARE(bytes.size(), 38656);

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "AppRig.h"
+#include "LineSteps.h"
 #include "MeterLine.h"
 #include "Pty.h"
 #include "StreamCase.h"
@@ -41,6 +42,7 @@ private Q_SLOTS:
     void busyNotificationReadsNothing();
     void secondCopyRaisesFirstAndEnds();
     void guardKeepsOutOfSharedFolders();
+    void fileOnTheCommandLineOpens();
 };
 
 void TestEndToEnd::streams_data() {
@@ -254,6 +256,21 @@ void TestEndToEnd::guardKeepsOutOfSharedFolders() {
         env.root() + QStringLiteral("/cache/Orvanta/run/orvanta-%1.sock").arg(Process::userId());
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(own), 10000);
     QCOMPARE(program.state(), QProcess::Running);
+    program.terminate();
+    if (!program.waitForFinished(5000)) program.kill();
+}
+
+void TestEndToEnd::fileOnTheCommandLineOpens() {
+    Pty meter;  // a meter to find: no message stands in the way
+    TestEnv env;
+    env.link(1, meter.slavePath());
+    const QString file = env.root() + "/survey.dat";
+    line::writeFile(file, line::fileOf({{1, "0.25"}, {2, "0.5"}}));
+    QProcess program;
+    program.setEnvironment(env.environment());
+    program.start(QStringLiteral(ORVANTA_BUILD_DIR "/orvanta"), {file});
+    QVERIFY(program.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(fileTable(env.database()).value(1).value(6) == "0.5", 10000);
     program.terminate();
     if (!program.waitForFinished(5000)) program.kill();
 }

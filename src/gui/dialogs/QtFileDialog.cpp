@@ -44,6 +44,19 @@ bool QtFileDialog::ShowSave() {
     prepare(dlg, *this);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
+    // A name typed without an extension takes the chosen type's (and the question about
+    // replacing a file is asked of that name).
+    const auto suffixOf = [](const QString& filter) {
+        const int star = static_cast<int>(filter.indexOf(QStringLiteral("*.")));
+        const QString ext = star < 0 ? QString()
+                                     : filter.mid(star + 2)
+                                           .section(QLatin1Char(')'), 0, 0)
+                                           .section(QLatin1Char(' '), 0, 0);
+        return ext == QLatin1String("*") ? QString() : ext;
+    };
+    dlg.setDefaultSuffix(suffixOf(dlg.selectedNameFilter()));
+    QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg,
+                     [&dlg, suffixOf](const QString& f) { dlg.setDefaultSuffix(suffixOf(f)); });
     const bool accepted = dlg.exec() == QDialog::Accepted;
     if (accepted)
         FilterIndex = static_cast<int>(nameFilters(Filter).indexOf(dlg.selectedNameFilter())) + 1;

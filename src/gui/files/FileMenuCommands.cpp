@@ -35,6 +35,14 @@ bool FileMenuCommands::chooseFile(QString& rememberedName, const QString& title,
     fd.Filter = filter;
     fd.FilterIndex = 1;
     if (!(open ? fd.ShowOpen() : fd.ShowSave())) return false;
+    // A name without an extension takes the chosen type's, so Open's filter lists it later.
+    if (!open && QFileInfo(fd.FileName).suffix().isEmpty()) {
+        const QString pattern = fd.Filter.split(QLatin1Char('|')).value(2 * fd.FilterIndex - 1);
+        if (pattern.startsWith(QLatin1String("*.")) && pattern != QLatin1String("*.*")) {
+            fd.FileName += pattern.mid(1);
+            fd.FileTitle = QFileInfo(fd.FileName).fileName();
+        }
+    }
     if (d.settings)
         d.settings->setValue(kFoldersSection, folderKey(rememberedName),
                              QFileInfo(fd.FileName).absolutePath());

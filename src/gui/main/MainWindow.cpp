@@ -156,7 +156,11 @@ void MainWindow::connectSession() {
         hideSetsWindow();
         showPanel();
     });
-    connect(&s, &MeterSession::panelUnitsChanged, this, [this] { panel().ShowUnitsText(); });
+    connect(&s, &MeterSession::panelUnitsChanged, this, [this] {
+        panel().ShowUnitsText();
+        // The tool bar's units follow the meter, as the status bar and the panel do.
+        m_unitsBand->setText(m_session.state().meter.unitsText);
+    });
     connect(&s, &MeterSession::panelModeChanged, this, [this] { panel().ShowModeText(); });
     connect(&s, &MeterSession::bandUnitsChanged, this,
             [this] { m_unitsBand->setText(m_session.state().meter.unitsText); });
