@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb and unpacks it into a temporary root: program, command-line program, simulator,
-# .desktop file, icon.
+# .desktop file, icon, the data file type.
 set -euo pipefail
 build=$1
 out=$(mktemp -d)
@@ -13,10 +13,13 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6
 mkdir "$out/root"
 dpkg-deb -x "$deb" "$out/root"
 for f in usr/bin/orvanta usr/bin/orvanta-cli usr/bin/orvanta-meter-sim usr/share/applications/org.orvanta.Orvanta.desktop \
-         usr/share/icons/hicolor/scalable/apps/orvanta.svg; do
+         usr/share/icons/hicolor/scalable/apps/orvanta.svg usr/share/mime/packages/org.orvanta.Orvanta.xml; do
   [ -e "$out/root/$f" ] || { echo "missing from the package: $f"; exit 1; }
 done
 [ -x "$out/root/usr/bin/orvanta" ] && [ -x "$out/root/usr/bin/orvanta-cli" ]
 "$out/root/usr/bin/orvanta-cli" --version | grep -q "^orvanta-cli "
-grep -q '^Exec=orvanta$' "$out/root/usr/share/applications/org.orvanta.Orvanta.desktop"
+# The desktop passes the file opened with the program, of the type the package declares.
+grep -q '^Exec=orvanta %f$' "$out/root/usr/share/applications/org.orvanta.Orvanta.desktop"
+grep -q '^MimeType=application/x-orvanta-data;$' "$out/root/usr/share/applications/org.orvanta.Orvanta.desktop"
+grep -q 'type="application/x-orvanta-data"' "$out/root/usr/share/mime/packages/org.orvanta.Orvanta.xml"
 echo "package ok: $(basename "$deb")"
