@@ -413,6 +413,9 @@ void TestExtras::layoutRestoredAtNextStart() {
     AppRig rig;
     MainWindow& first = rig.start();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // The first start fills the work area, its frame inside it.
+    QVERIFY(first.isMaximized());
+    QTRY_VERIFY(screen.contains(first.frameGeometry()));
     const QRect left(screen.topLeft() + QPoint(20, 30), screen.size() - QSize(40, 60));
     first.setGeometry(left);
     first.findChild<MainMenus*>()->chooseSetEntry("Set 12");

@@ -221,6 +221,21 @@ QRect MainWindow::placedOnScreen(const QRect& window, const QRect& screen) {
     return r;
 }
 
+void MainWindow::keepFrameOnScreen() {
+    if (isMaximized() || isFullScreen()) return;
+    QScreen* screen = QGuiApplication::screenAt(frameGeometry().center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect frame = frameGeometry();
+    const QRect placed = placedOnScreen(frame, screen->availableGeometry());
+    if (placed == frame) return;
+    // The frame's margins stay as they are; the window inside them moves and shrinks with it.
+    const QMargins margins(geometry().left() - frame.left(), geometry().top() - frame.top(),
+                           frame.right() - geometry().right(),
+                           frame.bottom() - geometry().bottom());
+    setGeometry(placed.marginsRemoved(margins));
+}
+
 bool MainWindow::restoreLayout() {
     if (!m_settings) return false;
     const QByteArray saved =
@@ -260,14 +275,20 @@ void MainWindow::start() {
         if (ok && set >= 1 && set <= 30)
             m_menus->chooseSetEntry(QStringLiteral("Set ") + QString::number(set));
     }
-    // The first start fills the screen; later starts put the window back where it was left.
+    // The first start fills the work area, frame and all (maximized); later starts put the
+    // window back where it was left.
     if (!restoreLayout()) {
         if (QScreen* screen = QGuiApplication::primaryScreen())
-            resize(screen->availableGeometry().size());
+            resize(screen->availableGeometry().size() - QSize(10, 40));  // less a usual frame
+        setWindowState(windowState() | Qt::WindowMaximized);
     }
     applyResizeRule();
     m_unitsBand->setText(m_session.state().meter.unitsText);
     show();
+    // The window manager's frame is known only once the window is shown: the whole frame, title
+    // bar included, is then kept on the work area.
+    QTimer::singleShot(0, this, &MainWindow::keepFrameOnScreen);
+    QTimer::singleShot(300, this, &MainWindow::keepFrameOnScreen);
     showSetsWindow();
     m_session.openReadings();
     m_session.connectMeter();

@@ -157,6 +157,7 @@ private:
     QMdiSubWindow* m_readingSub = nullptr;
     QPointer<ProgressDialog> m_progress;
     bool m_downloadAll = false;
+    void keepFrameOnScreen();
     LiveRecording m_recording;
     QString m_recordName;  ///< the recording file last chosen (its name)
     QString m_dialogFolder;
