@@ -371,6 +371,13 @@ void TestApp::menusReachTheirOperations() {
         m.toolButton(key)->trigger();
         QCOMPARE(pty.receive(60), bytes);
     }
+    // Download Set... asks for the set: the keyboard's way to any set.
+    w.askSet = [] { return 7; };
+    m.menuItem("DownSetmenu")->trigger();
+    QCOMPARE(pty.receive(60), QByteArray("S07"));
+    QCOMPARE(w.session().state().selectedSet, 7);
+    w.session().cancelDownload();
+    QCOMPARE(pty.receive(60), QByteArray("P"));
     QCOMPARE(m.menuItem("Newmenu")->shortcut(), QKeySequence("Ctrl+N"));
     QCOMPARE(m.menuItem("Openmenu")->shortcut(), QKeySequence("Ctrl+O"));
     QCOMPARE(m.menuItem("Savemenu")->shortcut(), QKeySequence("Ctrl+S"));

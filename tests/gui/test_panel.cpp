@@ -94,6 +94,7 @@ private Q_SLOTS:
     void walkWithoutPort();
     void showingAndHidingKeepsState();
     void renderPages();
+    void keysFromTheKeyboard();
 };
 
 void TestPanel::liveValues_data() {
@@ -415,6 +416,24 @@ void TestPanel::renderPages() {
     QVERIFY(rig.panel->grab().save(dir + "/panel-selection.png"));
     const QImage img(dir + "/panel-reading.png");
     QCOMPARE(img.pixelColor(img.width() - 2, img.height() - 2), QColor(155, 208, 240));
+}
+
+void TestPanel::keysFromTheKeyboard() {
+    // Every key is reached by Tab and named for screen readers; a letter presses the shown key
+    // it begins, as a click does.
+    Rig typed;
+    for (const QPushButton* b : typed.panel->findChildren<QPushButton*>()) {
+        QCOMPARE(b->focusPolicy(), Qt::TabFocus);
+        QVERIFY2(!b->accessibleName().isEmpty(), qPrintable(b->objectName()));
+    }
+    Rig clicked;
+    QTest::keyClick(typed.panel.get(), Qt::Key_M);
+    clicked.press("Menu");
+    QCOMPARE(typed.pty.receive(60), clicked.pty.receive(60));
+    QCOMPARE(typed.panel->keypad().visiblePage(), clicked.panel->keypad().visiblePage());
+    QVERIFY(typed.panel->keypad().visiblePage() != 1);
+    QTest::keyClick(typed.panel.get(), Qt::Key_Escape);
+    QCOMPARE(typed.panel->keypad().visiblePage(), 1);
 }
 
 QTEST_MAIN(TestPanel)

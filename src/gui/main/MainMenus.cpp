@@ -96,6 +96,8 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
          kSelectedSetKey, cmd.DownloadSelectedSet);
     item(down, QStringLiteral("Download &All Sets"), QStringLiteral("DownAllmenu"), kAllSetsKey,
          cmd.DownloadAllSets);
+    item(down, QStringLiteral("Download S&et..."), QStringLiteral("DownSetmenu"),
+         QKeySequence(Qt::CTRL | Qt::Key_D), cmd.downloadSetAsked);
 
     QMenu* read = bar->addMenu(QStringLiteral("&Read"));
     read->setObjectName(QStringLiteral("Readmenu"));

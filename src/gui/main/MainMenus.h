@@ -14,6 +14,7 @@ struct MainCommands {
     std::function<void()> New, Open, close, Save, saveAs, Print, exportText, exit;
     std::function<void()> viewData, viewMeter;
     std::function<void()> DownloadCurrentSet, DownloadSelectedSet, DownloadAllSets;
+    std::function<void()> downloadSetAsked;  ///< asks for the set number, then downloads it
     std::function<void()> CaptureCurrentReading, ShowContinuousReadings, stopReadings;
     std::function<void(bool)> recordReadings;  ///< on: choose a file and record; off: stop
     std::function<void()> markReading;

@@ -109,6 +109,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.DownloadCurrentSet = [&s] { s.DownloadCurrentSet(); };
     cmds.DownloadSelectedSet = [&s] { s.DownloadSelectedSet(); };
     cmds.DownloadAllSets = [&s] { s.DownloadAllSets(); };
+    cmds.downloadSetAsked = [this] { downloadSetAsked(); };
     cmds.CaptureCurrentReading = [&s] { s.CaptureCurrentReading(); };
     cmds.ShowContinuousReadings = [&s] { s.ShowContinuousReadings(); };
     cmds.stopReadings = [&s] { s.stopReadings(); };
@@ -396,6 +397,23 @@ void MainWindow::closeProgress() {
     ProgressDialog* p = m_progress;
     m_progress.clear();
     p->finish();
+}
+
+void MainWindow::downloadSetAsked() {
+    int set = 0;
+    if (askSet) {
+        set = askSet();
+    } else {
+        bool ok = false;
+        set = QInputDialog::getInt(this, QStringLiteral("Download Set"),
+                                   QStringLiteral("Set number (1 to 30):"),
+                                   m_session.state().selectedSet, 1, Meter::kSets, 1, &ok);
+        if (!ok) set = 0;
+    }
+    if (!Meter::isSet(set)) return;
+    // The drop-down and the setting follow the choice, as a choice there does.
+    m_menus->chooseSetEntry(QStringLiteral("Set ") + QString::number(set));
+    m_session.DownloadSelectedSet();
 }
 
 // ---- recording ----

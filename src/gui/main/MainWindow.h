@@ -62,6 +62,10 @@ public:
     const LiveRecording& recording() const { return m_recording; }
     /** @brief Asks for a mark's label; empty when the user cancels. Tests put their own. */
     std::function<QString()> askMark;
+    /** @brief Download > Download Set...: asks for the set (1 to 30) and downloads it. */
+    void downloadSetAsked();
+    /** @brief Asks for a set number; 0 when the user cancels. Tests put their own. */
+    std::function<int()> askSet;
 
     /** @brief Base sizes of the sets window (twips) from the main window's size (twips). */
     static DataWindowSize resizeRule(double heightTwips, double widthTwips);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/panel/ReadingPanel.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -235,10 +236,33 @@ QPushButton* ReadingPanel::key(QWidget* parent, Key k, const QString& name, cons
     QFont f(QStringLiteral("Arial"));
     f.setBold(true);
     setPoints(b, f, pt);
-    b->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab (a click leaves the focus where it was), named for screen readers.
+    b->setFocusPolicy(Qt::TabFocus);
+    b->setAccessibleName(text == QLatin1String("ESC") || text == QLatin1String("Esc")
+                             ? QStringLiteral("Escape")
+                             : text);
     connect(b, &QPushButton::clicked, this, [this, k] { press(k); });
     m_buttons[k] = b;
     return b;
+}
+
+void ReadingPanel::keyPressEvent(QKeyEvent* event) {
+    // A key's first letter presses the key shown with it (Escape the shown Esc key), as long as
+    // the panel has the focus.
+    const QString typed = event->text().toUpper();
+    const bool escape = event->key() == Qt::Key_Escape;
+    if ((escape || (typed.size() == 1 && typed[0].isLetter())) &&
+        event->modifiers() == Qt::NoModifier) {
+        for (const auto& [key, b] : m_buttons) {
+            if (!b || !b->isVisibleTo(this) || !b->isEnabled()) continue;
+            const QString caption = b->text().toUpper();
+            if (escape ? caption == QLatin1String("ESC") : caption.startsWith(typed)) {
+                b->click();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QFrame* ReadingPanel::menuPage(const QString& name, const QString& title) {

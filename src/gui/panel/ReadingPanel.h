@@ -100,6 +100,11 @@ public:
     QPushButton *deleteReadingButton, *clearSetButton, *clearAllButton, *deleteEscapeButton;
     QTimer releaseTimer;
 
+protected:
+    /** @brief A letter presses the shown key whose caption starts with it; Escape the shown Esc
+     *  key. */
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QRect px(int left, int top, int width, int height) const;
     /** @brief Puts @p w at @p twips and remembers it, so a zoom can place it again. */
