@@ -302,6 +302,9 @@ void TestFaults::readOnlyDatabaseAtStartup() {
     QFile::setPermissions(rig.env.database(), QFileDevice::ReadOwner);
     MainWindow& w = rig.start();
     QVERIFY(rig.messages.texts.value(0).startsWith("The readings database could not be opened: "));
+    // In words, not SQLite's text alone.
+    QVERIFY2(rig.messages.texts.value(0).contains("\nYour user may not read and write it. ("),
+             qPrintable(rig.messages.texts.value(0)));
     QVERIFY(w.isVisible());
 }
 

@@ -48,6 +48,9 @@ inline const QString SetAsideQuestion = QStringLiteral(
     "time) and start a fresh one?");
 inline const QString DatabaseLocked = QStringLiteral(
     "The readings database is in use by another program: waiting for it to be free.");
+inline const QString DatabaseHeld = QStringLiteral(
+    "the readings database is in use by another program, for example orvanta-cli; download again "
+    "once it has ended");
 inline const QString DatabaseFree = QStringLiteral("The readings database is open.");
 inline const QString NotSetAside = QStringLiteral("The file could not be renamed.");
 inline const QString TableNotWritten =

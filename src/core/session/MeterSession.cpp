@@ -503,7 +503,11 @@ void MeterSession::stopForStoreFailure(const StoreResult& failure) {
 void MeterSession::reportStoreFailure(const StoreResult& failure) {
     m_storeFailure = failure;
     DownloadSummary& summary = m_recorder.summary();
-    summary.failure = failure.reason;
+    // In words first: SQLite's own text alone ("database is locked") says little.
+    summary.failure =
+        failure.kind == StoreFailure::Busy
+            ? Msg::DatabaseHeld + QStringLiteral(" (") + failure.reason + QLatin1Char(')')
+            : failure.reason;
     if (isDownloading()) {
         m_link.write(Command::Stop);  // nothing to tell a meter that is gone
         endDownload(DownloadEnd::StoreFailed);

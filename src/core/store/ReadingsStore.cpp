@@ -62,9 +62,32 @@ StoreResult ReadingsStore::open() {
     // The marks first: the table's reload shows them.
     if (result) result = loadMarks();
     if (result) result = load();
+    if (result.kind == StoreFailure::Refused) {
+        // In words first; SQLite's own text ("unable to open database file") after them.
+        const QString words = whyNotOpened();
+        if (!words.isEmpty()) result.reason = words + QStringLiteral(" (") + result.reason + ')';
+    }
     if (!result && QSqlDatabase::contains(m_connection))
         QSqlDatabase::database(m_connection, false).close();
     return result;
+}
+
+QString ReadingsStore::whyNotOpened() const {
+    const QFileInfo file(m_path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("Its folder %1 does not exist.").arg(folder.filePath());
+    if (!file.exists() && !folder.isWritable())
+        return QStringLiteral("Its folder %1 cannot be written by your user.")
+            .arg(folder.filePath());
+    if (file.exists() && (!file.isReadable() || !file.isWritable()))
+        return QStringLiteral("Your user may not read and write it.");
+    if (file.exists() && !folder.isWritable())
+        return QStringLiteral(
+                   "Its folder %1 cannot be written by your user (SQLite keeps its "
+                   "journal beside the file).")
+            .arg(folder.filePath());
+    return {};
 }
 
 StoreResult ReadingsStore::openConnection() {

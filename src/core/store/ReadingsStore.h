@@ -119,6 +119,8 @@ private:
         std::array<QString, kColumns> cells;
     };
     StoreResult openConnection();
+    /** @brief Why the file could not be opened, in words, where the file system tells. */
+    QString whyNotOpened() const;
     StoreResult createTable();
     StoreResult checkSchema();
     StoreResult checkWritable();

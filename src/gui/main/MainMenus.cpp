@@ -39,7 +39,8 @@ QAction* MainMenus::item(QMenu* menu, const QString& caption, const QString& nam
 
 QAction* MainMenus::button(const QString& key, const QString& tip, const QIcon& icon,
                            const std::function<void()>& op, const QKeySequence& shortcut) {
-    auto* a = new QAction(icon, key, this);
+    // The words of its tip are its name (for screen readers, and a text-beside-icon tool bar).
+    auto* a = new QAction(icon, tip, this);
     a->setObjectName(key);
     // The shortcut belongs to the menu item; the tool tip tells it.
     a->setToolTip(shortcut.isEmpty()
