@@ -68,6 +68,7 @@ private Q_SLOTS:
     void killDuringDownloadLeavesSoundDatabase();
     void simulatorLineFaultsLoseNothing();
     void simulatorFreesThePortOfAKilledClient();
+    void restartedSimulatorIsFoundAgain();
     void portHeldAtStartup();
     void portProblemsAtStartup_data();
     void portProblemsAtStartup();
@@ -220,6 +221,33 @@ void TestFaults::simulatorFreesThePortOfAKilledClient() {
     QVERIFY2(next.exitCode() == 0, next.readAllStandardError().constData());
     QVERIFY(signalProcess(sim, SIGTERM));
     QVERIFY(sim.waitForFinished(5000));
+}
+
+void TestFaults::restartedSimulatorIsFoundAgain() {
+    // The simulator comes back on another pseudo-terminal under the same port number: the
+    // program, which lost it, opens it again by itself.
+    AppRig rig;
+    const auto startSim = [&](QProcess& sim) {
+        sim.setEnvironment(rig.env.environment());
+        sim.start(QStringLiteral(ORVANTA_BUILD_DIR "/orvanta-meter-sim"), {"--full-speed"});
+        return sim.waitForReadyRead(5000);
+    };
+    QProcess first;
+    QVERIFY(startSim(first));
+    MainWindow& w = rig.start();
+    QVERIFY(w.session().isConnected());
+    const QString before = w.session().link().device();
+    QVERIFY(signalProcess(first, SIGTERM));
+    QVERIFY(first.waitForFinished(5000));
+    w.session().CaptureCurrentReading();  // the write finds the meter gone
+    QTRY_VERIFY_WITH_TIMEOUT(w.session().isReconnecting(), 5000);
+    Pty other;  // takes the first one's device number: the next comes back under another
+    QProcess second;
+    QVERIFY(startSim(second));
+    QTRY_VERIFY_WITH_TIMEOUT(w.session().isConnected(), 5000);
+    QVERIFY(w.session().link().device() != before);
+    QVERIFY(signalProcess(second, SIGTERM));
+    QVERIFY(second.waitForFinished(5000));
 }
 
 void TestFaults::portHeldAtStartup() {

@@ -3,6 +3,7 @@
 // program finds it at start-up as it finds a real meter.
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSocketNotifier>
@@ -171,13 +172,21 @@ int main(int argc, char** argv) {
     const QString device = master.devicePath();
 
     PortLinks ports(Paths::portsFolder());
-    // Links left behind by a simulator that was killed point at pseudo-terminals that are gone.
+    // The simulator's port link leads to a name of its own that leads to its pseudo-terminal,
+    // as a USB meter's leads to its by-id name: a program that lost a simulator finds it again
+    // when one starts anew under the same number.
+    const QString names = Paths::dataFolder() + QStringLiteral("/sim");
+    QDir().mkpath(names);
+    // Links left behind by a simulator that was killed lead to pseudo-terminals that are gone.
     for (const PortLinks::Link& l : ports.links()) {
-        if (l.device.isEmpty() && l.target.startsWith(QLatin1String("/dev/pts/")))
-            ports.removeLink(l.number);
+        const bool ours = l.target.startsWith(QLatin1String("/dev/pts/")) ||
+                          l.target.startsWith(names + QLatin1Char('/'));
+        if (l.device.isEmpty() && ours) ports.removeLink(l.number);
     }
     const int number = cli.isSet(portOpt) ? cli.value(portOpt).toInt() : ports.lowestFreeNumber();
-    if (!ports.createLink(number, device)) {
+    const QString name = names + QStringLiteral("/meter-") + QString::number(number);
+    QFile::remove(name);
+    if (!QFile::link(device, name) || !ports.createLink(number, name)) {
         std::fprintf(stderr, "orvanta-meter-sim: port %d is taken (%s/com%d)\n", number,
                      qPrintable(ports.folder()), number);
         return 1;
@@ -198,5 +207,6 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     const int rc = app.exec();
     ports.removeLink(number);
+    QFile::remove(name);
     return rc;
 }
