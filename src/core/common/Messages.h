@@ -16,6 +16,9 @@ inline const QString MeterNotConnected =
 inline const QString PortInUse =
     QStringLiteral("Warning: Comm Port is in use by another application");
 inline const QString InvalidPortNumber = QStringLiteral("Warning: Invalid Comm Port Number");
+inline const QString NoDeviceOnPort = QStringLiteral(
+    "There is no device on port %1 (%2): nothing was changed. Plug the meter in, or choose a "
+    "port from the list.");
 inline const QString PortPermission = QStringLiteral(
     "You are not allowed to open the Comm Port. Add your user to the dialout group, then log in "
     "again.");

@@ -190,13 +190,21 @@ void MeterSession::setActivity(Activity activity) {
 }
 
 MeterSession::PortChoice MeterSession::choosePort(const QString& numberText) {
-    // An unreadable number keeps the one before; the number is saved whatever becomes of it.
-    if (const std::optional<std::int16_t> n = Numbers::toInt16(numberText)) m_state.portNumber = *n;
+    // An unreadable number keeps the one before.
+    int number = m_state.portNumber;
+    if (const std::optional<std::int16_t> n = Numbers::toInt16(numberText)) number = *n;
+    // A number with no device keeps the dialog open, saves nothing and leaves the port as it is.
+    const QString device = number >= 1 && number <= 255 ? m_ports.devicePath(number) : QString();
+    if (device.isEmpty() || !QFileInfo::exists(device)) {
+        m_messages.tell(Msg::NoDeviceOnPort.arg(number).arg(
+            device.isEmpty() ? QStringLiteral("no such port") : device));
+        return PortChoice::Refused;
+    }
+    m_state.portNumber = number;
     m_settings.setValue(SettingKey::Section, SettingKey::CommNum,
                         QString::number(m_state.portNumber));
     const OpenResult result = OpenCommPort(true);
     if (result.opened()) return PortChoice::Opened;
-    // Only a port that does not exist keeps the dialog open.
     if (result.kind == OpenResult::Kind::NoSuchDevice) {
         m_messages.tell(Msg::InvalidPortNumber);
         return PortChoice::Refused;

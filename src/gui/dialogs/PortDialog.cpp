@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dialogs/PortDialog.h"
 
+#include <QFileInfo>
 #include <QGridLayout>
+#include <QSerialPortInfo>
+#include <algorithm>
 
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
@@ -12,11 +15,30 @@ PortDialog::PortDialog(MeterSession& session, QWidget* parent)
     setWindowTitle(QStringLiteral("Select Comm Port"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
+    setMinimumWidth(420);  // the title whole
     portCombo = new QComboBox(this);
     portCombo->setObjectName(QStringLiteral("Combo1"));
     portCombo->setEditable(true);
     portCombo->setFont(QFont(QStringLiteral("Arial")));
-    for (int i = 1; i <= 6; ++i) portCombo->addItem(QString::number(i));
+    // Every port with a device: the number, the device, and what the device says it is.
+    const PortLinks& ports = m_session.ports();
+    QList<int> numbers;
+    for (const PortLinks::Link& l : ports.links())
+        if (!l.device.isEmpty()) numbers << l.number;
+    for (int n = 1; n <= 6; ++n)
+        if (!numbers.contains(n) && QFileInfo::exists(ports.devicePath(n))) numbers << n;
+    std::sort(numbers.begin(), numbers.end());
+    for (int n : numbers) {
+        const QString device = QFileInfo(ports.devicePath(n)).canonicalFilePath();
+        const QSerialPortInfo info(device);
+        QStringList about{info.description(), info.manufacturer()};
+        about.removeAll(QString());
+        QString text = QStringLiteral("%1  %2").arg(n).arg(device);
+        if (!about.isEmpty())
+            text += QStringLiteral("  (") + about.join(QStringLiteral(", ")) + ')';
+        portCombo->addItem(text);
+    }
+    portCombo->setMinimumContentsLength(28);
     deviceLabel = new QLabel(this);
     deviceLabel->setObjectName(QStringLiteral("DeviceLabel"));
     okButton = new QPushButton(QStringLiteral("OK"), this);
@@ -39,12 +61,12 @@ PortDialog::PortDialog(MeterSession& session, QWidget* parent)
 
 void PortDialog::showDevice() {
     bool ok = false;
-    const int n = portCombo->currentText().trimmed().toInt(&ok);
+    const int n = portCombo->currentText().trimmed().section(QLatin1Char(' '), 0, 0).toInt(&ok);
     deviceLabel->setText(ok && n >= 1 && n <= 255 ? m_session.ports().devicePath(n)
                                                   : QStringLiteral("(no such port)"));
 }
 
 void PortDialog::confirmPort() {
-    if (m_session.choosePort(portCombo->currentText()) != MeterSession::PortChoice::Refused)
-        close();
+    const QString number = portCombo->currentText().trimmed().section(QLatin1Char(' '), 0, 0);
+    if (m_session.choosePort(number) != MeterSession::PortChoice::Refused) close();
 }
