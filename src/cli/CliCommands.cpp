@@ -98,6 +98,15 @@ public:
         }
         if (!number) {
             const auto found = session.findMeterPort();
+            const QList<int> candidates = session.meterCandidates();
+            if (!found && candidates.size() > 1) {
+                QStringList numbers;
+                for (int n : candidates) numbers << QString::number(n);
+                printError(QStringLiteral("several serial devices are linked (ports %1) and none "
+                                          "has answered as the meter yet: name it with --port")
+                               .arg(numbers.join(QStringLiteral(", "))));
+                return code(ExitCode::Meter);
+            }
             if (!found) {
                 printError(QStringLiteral(
                     "no meter found: no USB serial port or meter simulator is linked "

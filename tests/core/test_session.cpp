@@ -2,6 +2,7 @@
 // Line scenarios against the meter session alone, on a real pseudo-terminal, without a window:
 // each row is what the user asks and the meter sends, then the exact cells of Readings.db, the
 // value the session shows, what the meter was sent and what the user was told.
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
@@ -69,6 +70,7 @@ private Q_SLOTS:
     void lineScenarios();
     void anotherProgramsLock_data();
     void anotherProgramsLock();
+    void meterKnownByItsName();
 };
 
 void TestSession::lineScenarios_data() {
@@ -345,6 +347,26 @@ void TestSession::anotherProgramsLock() {
     const auto table = fileTable(rig.env.database());
     for (int row = 0; row < 128; ++row) QCOMPARE(session.store().cell(row, 3), table[row][3]);
     if (!atStartup) QCOMPARE(table[3][3], cellText(3, 4));
+}
+
+void TestSession::meterKnownByItsName() {
+    // A GPS receiver sorts before the meter: with two devices and none known, nothing is opened
+    // and the user is asked; the one that answers is the meter from then on.
+    SessionRig rig;
+    UsbMeter gps(rig.env, 4, "usb-GPS-receiver");
+    UsbMeter meter(rig.env, 5);
+    QSignalSpy choice(&rig.session, &MeterSession::meterChoiceNeeded);
+    rig.start();
+    QVERIFY(!rig.session.isConnected());
+    QCOMPARE(choice.count(), 1);
+    QVERIFY(rig.messages.texts.isEmpty());
+    QVERIFY(!rig.session.findMeterPort());
+    QVERIFY(rig.session.openPort(5).opened());
+    rig.session.CaptureCurrentReading();
+    meter.pty().send(live(1, 1, "0.5"));
+    QTRY_VERIFY(rig.session.hasAnswered());
+    QCOMPARE(rig.session.findMeterPort(), std::optional<int>(5));
+    QCOMPARE(rig.settings.value("Settings", "Meter", {}), rig.env.root() + "/usb-Orvanta-meter");
 }
 
 QTEST_GUILESS_MAIN(TestSession)

@@ -14,8 +14,9 @@
  *  name leads to whichever device the meter gets each time it is plugged in. */
 class UsbMeter {
 public:
-    UsbMeter(const TestEnv& env, int number)
-        : m_byId(env.root() + QStringLiteral("/usb-Orvanta-meter")) {
+    UsbMeter(const TestEnv& env, int number,
+             const QString& name = QStringLiteral("usb-Orvanta-meter"))
+        : m_byId(env.root() + QLatin1Char('/') + name) {
         env.link(number, m_byId);
         plugIn();
     }

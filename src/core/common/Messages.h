@@ -16,6 +16,8 @@ inline const QString MeterNotConnected =
 inline const QString PortInUse =
     QStringLiteral("Warning: Comm Port is in use by another application");
 inline const QString InvalidPortNumber = QStringLiteral("Warning: Invalid Comm Port Number");
+inline const QString ChooseMeterPort = QStringLiteral(
+    "Several serial devices are plugged in: choose the meter's port (Options > Comm Port...).");
 inline const QString NoDeviceOnPort = QStringLiteral(
     "There is no device on port %1 (%2): nothing was changed. Plug the meter in, or choose a "
     "port from the list.");

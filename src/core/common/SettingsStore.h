@@ -31,4 +31,6 @@ inline const QString App = QStringLiteral("Orvanta");
 inline const QString Section = QStringLiteral("Settings");
 inline const QString StoreFunction = QStringLiteral("StoreFunction");
 inline const QString CommNum = QStringLiteral("Comm Num");
+/** @brief The lasting name (a /dev/serial/by-id/ name) of the device that answered as the meter. */
+inline const QString Meter = QStringLiteral("Meter");
 }  // namespace SettingKey

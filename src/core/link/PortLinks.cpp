@@ -123,6 +123,14 @@ bool PortLinks::isVcpDevice(const QString& target, const QString& resolved) cons
            path.startsWith(QLatin1String("/dev/pts/"));
 }
 
+QList<int> PortLinks::meterCandidates() const {
+    linkUsbDevices();
+    QList<int> out;
+    for (const Link& l : links())
+        if (!l.device.isEmpty() && l.vcp) out << l.number;
+    return out;
+}
+
 std::optional<int> PortLinks::meterPort() const {
     linkUsbDevices();
     // The first one found is taken: the meter has nothing that tells it from another USB serial

@@ -40,6 +40,9 @@ public:
      *  the lowest-numbered link to a USB serial device or pseudo-terminal that is present. None
      *  when there is no such link. */
     std::optional<int> meterPort() const;
+    /** @brief Every present link to a USB serial device or a pseudo-terminal, lowest first: the
+     *  ports the meter may be on. */
+    QList<int> meterCandidates() const;
 
     /** @brief The ports folder. */
     QString folder() const { return m_folder; }

@@ -100,7 +100,18 @@ void MeterSession::openReadings() {
     if (!opened) m_messages.tell(opening + opened.reason);
 }
 
-std::optional<int> MeterSession::findMeterPort() const { return m_ports.meterPort(); }
+QList<int> MeterSession::meterCandidates() const { return m_ports.meterCandidates(); }
+
+std::optional<int> MeterSession::findMeterPort() const {
+    const QList<int> candidates = m_ports.meterCandidates();
+    // The device that answered as the meter before, by its lasting name (a by-id name).
+    const QString known = m_settings.value(SettingKey::Section, SettingKey::Meter, {});
+    for (int n : candidates)
+        if (!known.isEmpty() && m_ports.linkTarget(n) == known) return n;
+    // One candidate is the meter; of several, none is taken behind the user's back.
+    if (candidates.size() == 1) return candidates.first();
+    return std::nullopt;
+}
 
 OpenResult MeterSession::openPort(int number) {
     m_state.portNumber = number;
@@ -110,6 +121,9 @@ OpenResult MeterSession::openPort(int number) {
 void MeterSession::connectMeter() {
     if (const std::optional<int> found = findMeterPort()) {
         m_state.portNumber = *found;
+    } else if (meterCandidates().size() > 1) {
+        Q_EMIT meterChoiceNeeded();
+        return;
     } else {
         const QString stored =
             m_settings.value(SettingKey::Section, SettingKey::CommNum, QStringLiteral("1"));
@@ -368,6 +382,11 @@ void MeterSession::onReceived(const QByteArray& bytes) {
         if (isDownloading()) m_answerTimer.start();
         if (!m_answered) {
             m_answered = true;
+            // The device that answered is the meter: preferred at the next start.
+            const QString name = m_ports.linkTarget(m_state.portNumber);
+            if (!name.isEmpty() &&
+                m_settings.value(SettingKey::Section, SettingKey::Meter, {}) != name)
+                m_settings.setValue(SettingKey::Section, SettingKey::Meter, name);
             Q_EMIT meterAnswered();
         }
     }

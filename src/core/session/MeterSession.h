@@ -48,8 +48,12 @@ public:
     /** @brief Start-up, last part: finds the meter's port (else the "Comm Num" setting, with the
      *  warning) and opens it. */
     void connectMeter();
-    /** @brief The port start-up would take for the meter; none when there is no such port. */
+    /** @brief The port start-up would take for the meter: the one known as the meter (it
+     *  answered there before), else the only USB serial device or pseudo-terminal; none when
+     *  there is none, or several and none known (meterCandidates() then has them). */
     std::optional<int> findMeterPort() const;
+    /** @brief The ports the meter may be on (USB serial devices, pseudo-terminals). */
+    QList<int> meterCandidates() const;
     /** @brief Opens port @p number for the meter (9600,n,8,1), telling the user why when it
      *  cannot; the "Comm Num" setting is left as it is. */
     OpenResult openPort(int number);
@@ -153,6 +157,9 @@ Q_SIGNALS:
     void readingsLocked();
     /** @brief The readings database, waited for, is open. */
     void readingsOpened();
+    /** @brief Start-up found several ports the meter may be on and none known as the meter:
+     *  nothing was opened; the user chooses. */
+    void meterChoiceNeeded();
     void panelUnitsChanged();
     void panelModeChanged();
     void bandUnitsChanged();

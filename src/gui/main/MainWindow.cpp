@@ -151,6 +151,11 @@ void MainWindow::connectSession() {
     connect(&s, &MeterSession::downloadRequested, this, &MainWindow::onDownloadRequested);
     connect(&s, &MeterSession::downloadProgressed, this, &MainWindow::onDownloadProgressed);
     connect(&s, &MeterSession::downloadEnded, this, &MainWindow::onDownloadEnded);
+    // Several devices the meter may be on, none known: the user chooses; nothing was opened.
+    connect(&s, &MeterSession::meterChoiceNeeded, this, [this] {
+        m_status->downloadLabel->setText(Msg::ChooseMeterPort);
+        QTimer::singleShot(0, this, &MainWindow::ShowCommPortDialog);
+    });
     connect(&s, &MeterSession::downloadSetBegun, this,
             [this](int set) { setsWindow().showSet(set); });
     connect(&s, &MeterSession::liveRequested, this, [this] {
