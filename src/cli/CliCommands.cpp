@@ -31,15 +31,6 @@ namespace {
 
 int code(ExitCode c) { return static_cast<int>(c); }
 
-/** A field as RFC 4180 writes it: quoted, its quotes doubled, when it holds a comma, a quote or
- *  a line break ("1,000" is one field, not two). */
-QString csvField(QString text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
-        return text;
-    text.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
 constexpr int kGatherMs = 100;
 
 /** The session with what it needs, as the desktop program makes it: the same settings, port
@@ -441,8 +432,8 @@ int read(const ReadRequest& request) {
                             units, setKnown ? set : QStringLiteral("null"),
                             readingKnown ? reading : QStringLiteral("null"));
         } else if (request.csv) {
-            line = QStringList{time, csvField(session.shownReading()), units, set, reading}.join(
-                QLatin1Char(','));
+            line = QStringList{time, CsvExport::quoted(session.shownReading()), units, set, reading}
+                       .join(QLatin1Char(','));
         } else {
             line =
                 time + QStringLiteral("  ") + session.shownReading() + QStringLiteral("  ") + units;

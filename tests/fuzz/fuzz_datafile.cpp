@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "FuzzSupport.h"
 #include "core/files/DataFileCodec.h"
 #include "core/files/FileCommands.h"
 #include "core/meter/Numbers.h"
@@ -16,20 +17,13 @@ namespace {
 constexpr int kRows = Meter::kPositions;
 ReadingsStore* g_store = nullptr;
 
-[[noreturn]] void fail(const char* what) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     if (!g_store) {
-        static int argc = 1;
-        static char name[] = "fuzz_datafile";
-        static char* argv[] = {name, nullptr};
-        new QCoreApplication(argc, argv);
+        fuzz::ensureApplication();
         g_store = new ReadingsStore(QStringLiteral(":memory:"));
-        if (!g_store->open().ok()) fail("the store did not open");
+        if (!g_store->open().ok()) fuzz::fail("the store did not open");
     }
     ReadingsStore& store = *g_store;
     // Cleared, but for one sentinel in the last cell: a refused file must leave it, an accepted
@@ -41,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         return rows;
     }();
     static bool changed = true;  // a refused file leaves the table as it was
-    if (changed && !store.replaceAll(before).ok()) fail("the table could not be reset");
+    if (changed && !store.replaceAll(before).ok()) fuzz::fail("the table could not be reset");
 
     const QByteArray data(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
     static QTemporaryDir dir;
@@ -49,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     {
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size())
-            fail("the input could not be written");
+            fuzz::fail("the input could not be written");
     }
     const FileOutcome outcome = FileCommands::openDataFile(store, path);
     // What the file holds, as the reader sees it: whole records, each numbered in turn, each
@@ -70,18 +64,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         valid = valid && read == DataFileCodec::ReadResult::End && !records.isEmpty() &&
                 records.size() <= kRows;
     }
-    if (outcome.ok != valid) fail("a data file refused, or something else accepted");
+    if (outcome.ok != valid) fuzz::fail("a data file refused, or something else accepted");
     changed = outcome.ok;
-    if (store.rowCount() != kRows) fail("rows added or removed");
+    if (store.rowCount() != kRows) fuzz::fail("rows added or removed");
     for (int r = 1; r <= kRows; ++r) {
-        if (store.cell(r - 1, 0) != QString::number(r)) fail("Number was written");
+        if (store.cell(r - 1, 0) != QString::number(r)) fuzz::fail("Number was written");
         const bool fromFile = valid && r <= records.size();
         for (int k = 1; k <= Meter::kSets; ++k) {
             const QString expected = fromFile ? records[r - 1].SetValue[static_cast<size_t>(k - 1)]
                                      : valid  ? Meter::kClearedReading
                                               : before[r - 1][static_cast<size_t>(k - 1)];
             if (store.cell(r - 1, k) != expected)
-                fail("a file applied in part, or a refused one changed the table");
+                fuzz::fail("a file applied in part, or a refused one changed the table");
         }
     }
     return 0;

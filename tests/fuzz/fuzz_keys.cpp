@@ -4,14 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "FuzzSupport.h"
 #include "MeterState.h"
-
-namespace {
-[[noreturn]] void fail(const char* what) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
@@ -19,10 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 1; i < size; ++i) {
         const QByteArray answer = meter.receive(static_cast<char>(data[i]));
         // The largest answer is every set whole: 30 sets of 128 values and their headers.
-        if (answer.size() > 30 * (8 + 128 * 16) + 2) fail("an answer larger than the memory");
-        if (meter.currentSet() < 1 || meter.currentSet() > 30) fail("the current set left 1..30");
+        if (answer.size() > 30 * (8 + 128 * 16) + 2) fuzz::fail("an answer larger than the memory");
+        if (meter.currentSet() < 1 || meter.currentSet() > 30)
+            fuzz::fail("the current set left 1..30");
         for (int set = 1; set <= 30; ++set)
-            if (meter.set(set).size() > 128) fail("a set holds more than 128 readings");
+            if (meter.set(set).size() > 128) fuzz::fail("a set holds more than 128 readings");
     }
     return 0;
 }

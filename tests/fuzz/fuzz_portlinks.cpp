@@ -8,20 +8,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "FuzzSupport.h"
 #include "core/link/PortLinks.h"
 
-namespace {
-[[noreturn]] void fail(const char* what) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static int argc = 1;
-    static char name[] = "fuzz_portlinks";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
+    fuzz::ensureApplication();
     QTemporaryDir dir;
     const QString folder = dir.path() + QStringLiteral("/ports");
     QDir().mkpath(folder);
@@ -43,14 +34,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const PortLinks ports(folder);
     for (const PortLinks::Link& link : ports.links()) {
-        if (link.number < 1 || link.number > 255) fail("a link numbered outside 1..255");
+        if (link.number < 1 || link.number > 255) fuzz::fail("a link numbered outside 1..255");
         if (!QFileInfo::exists(folder + QStringLiteral("/com") + QString::number(link.number)))
-            fail("a link whose name is not com<number>");
+            fuzz::fail("a link whose name is not com<number>");
     }
     if (const std::optional<int> meter = ports.meterPort(); meter && (*meter < 1 || *meter > 255))
-        fail("a meter port outside 1..255");
+        fuzz::fail("a meter port outside 1..255");
     const int free = ports.lowestFreeNumber();
     if (free > 0 && QFileInfo(folder + QStringLiteral("/com") + QString::number(free)).exists())
-        fail("the lowest free number is taken");
+        fuzz::fail("the lowest free number is taken");
     return 0;
 }

@@ -6,15 +6,11 @@
 #include <cstdlib>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "core/meter/ReceiveEngine.h"
 #include "core/store/ReadingsStore.h"
 
 namespace {
-[[noreturn]] void fail(const char* what) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
-
 class CheckingHost : public ReceiveHost {
 public:
     CheckingHost(ReadingsStore& s, const DownloadPosition& d) : store(s), download(d) {}
@@ -23,12 +19,12 @@ public:
             download.position > store.rowCount())
             return;
         if (download.valueText.size() > kMaxValueLength)
-            fail("a value longer than the limit reached the store");
+            fuzz::fail("a value longer than the limit reached the store");
         if (download.valueText.contains(QLatin1Char('\n')) ||
             download.valueText.contains(QLatin1Char('\r')))
-            fail("line end inside a stored value");
+            fuzz::fail("line end inside a stored value");
         if (!store.writeReading(download.set, download.position, download.valueText).ok())
-            fail("a reading inside the table could not be written");
+            fuzz::fail("a reading inside the table could not be written");
         touched.push_back({download.set, download.position});
     }
     ReadingsStore& store;
@@ -41,12 +37,9 @@ ReadingsStore* g_store = nullptr;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!g_store) {
-        static int argc = 1;
-        static char name[] = "fuzz_receive";
-        static char* argv[] = {name, nullptr};
-        new QCoreApplication(argc, argv);
+        fuzz::ensureApplication();
         g_store = new ReadingsStore(QStringLiteral(":memory:"));
-        if (!g_store->open().ok()) fail("the store did not open");
+        if (!g_store->open().ok()) fuzz::fail("the store did not open");
     }
     ReadingsStore& store = *g_store;
     ReceiveEngine engine;
@@ -57,9 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         engine.FeedChar(QChar(static_cast<ushort>(data[i])), request, report, host);
         const auto bound = static_cast<qsizetype>(i + 1);
         if (engine.state.setDigits.size() > bound || engine.download.valueText.size() > bound)
-            fail("state grows faster than input");
+            fuzz::fail("state grows faster than input");
         if (engine.state.returnCount < 0 || engine.state.returnCount > 1)
-            fail("returnCount out of 0..1");
+            fuzz::fail("returnCount out of 0..1");
     }
     // Put the table back for the next input.
     for (const auto& [set, position] : host.touched)

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "FuzzSupport.h"
 #include "core/common/MessageBox.h"
 #include "core/common/SettingsStore.h"
 #include "core/link/PortLinks.h"
@@ -15,11 +16,6 @@
 #include "core/system/PseudoTerminal.h"
 
 namespace {
-[[noreturn]] void fail(const char* what) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
-
 class QuietMessages : public MessageBox {
 public:
     void tell(const QString&) override {}
@@ -31,11 +27,11 @@ struct Rig {
         : settings(dir.path() + QStringLiteral("/settings.ini")),
           ports(dir.path() + QStringLiteral("/ports")),
           session(MeterSession::Deps{messages, settings, ports, QStringLiteral(":memory:")}) {
-        if (!ports.createLink(1, meter.devicePath())) fail("the port link could not be made");
+        if (!ports.createLink(1, meter.devicePath())) fuzz::fail("the port link could not be made");
         session.loadSettings();
         session.openReadings();
-        if (!session.store().isOpen()) fail("the store did not open");
-        if (!session.openPort(1).opened()) fail("the port did not open");
+        if (!session.store().isOpen()) fuzz::fail("the store did not open");
+        if (!session.openPort(1).opened()) fuzz::fail("the port did not open");
     }
     QTemporaryDir dir;
     PseudoTerminal meter;
@@ -49,10 +45,7 @@ enum Ask { Nothing, All, Current, Capture, Continuous, CancelledAll, kAsks };
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static int argc = 1;
-    static char name[] = "fuzz_session";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
+    fuzz::ensureApplication();
     static Rig rig;
     MeterSession& session = rig.session;
     ReadingsStore& store = session.store();
@@ -90,28 +83,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Q_EMIT session.link().received(bytes);
     }
     // Set data after a Cancel belongs to no download.
-    if (cancelled && session.isDownloading()) fail("a cancelled download still runs");
+    if (cancelled && session.isDownloading()) fuzz::fail("a cancelled download still runs");
 
     // Every cell holds a reading; without a download asked for, nothing was stored or marked.
     const DownloadSummary& summary = session.lastDownload();
     for (int row = 0; row < store.rowCount(); ++row) {
-        if (store.cell(row, 0) != QString::number(row + 1)) fail("a row number was written");
+        if (store.cell(row, 0) != QString::number(row + 1)) fuzz::fail("a row number was written");
         for (int set = 1; set <= Meter::kSets; ++set) {
             const QString cell = store.cell(row, set);
-            if (!Numbers::isReading(cell)) fail("a stored text is not a reading");
+            if (!Numbers::isReading(cell)) fuzz::fail("a stored text is not a reading");
             if (!downloadAsked && cell != Meter::kClearedReading)
-                fail("set data stored without a download request");
+                fuzz::fail("set data stored without a download request");
         }
     }
     for (int set = 1; set <= Meter::kSets; ++set) {
         if (store.isIncomplete(set) && (!downloadAsked || !summary.sets.contains(set)))
-            fail("a set marked incomplete that this download did not touch");
+            fuzz::fail("a set marked incomplete that this download did not touch");
     }
-    if (downloadAsked && summary.stored > lineFeeds) fail("more readings stored than values sent");
+    if (downloadAsked && summary.stored > lineFeeds)
+        fuzz::fail("more readings stored than values sent");
 
     // Back to the start for the next input: nothing running, the table cleared.
     session.cancelDownload();
-    if (!store.clearAll().ok() || !store.forgetSetDetails().ok()) fail("the table was not reset");
+    if (!store.clearAll().ok() || !store.forgetSetDetails().ok())
+        fuzz::fail("the table was not reset");
     char drain[4096];
     while (rig.meter.read(drain, sizeof drain) > 0) {
     }

@@ -7,21 +7,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "FuzzSupport.h"
 #include "core/common/SettingsStore.h"
 #include "core/meter/Numbers.h"
 
-namespace {
-[[noreturn]] void fail(const char* what) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static int argc = 1;
-    static char name[] = "fuzz_settings";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
+    fuzz::ensureApplication();
     static QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/Orvanta.conf");
     {
@@ -29,21 +20,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             f.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) !=
                 static_cast<qint64>(size))
-            fail("the input could not be written");
+            fuzz::fail("the input could not be written");
     }
     SettingsStore settings(path);
-    if (!settings.problem().isEmpty()) fail("a regular file reported as unusable");
+    if (!settings.problem().isEmpty()) fuzz::fail("a regular file reported as unusable");
     // What start-up reads: the port number and the store function, each with its default.
     const QString port =
         settings.value(SettingKey::Section, SettingKey::CommNum, QStringLiteral("1"));
     const int number = Numbers::toInt16(port).value_or(1);
-    if (number < -32768 || number > 32767) fail("a port number out of range");
+    if (number < -32768 || number > 32767) fuzz::fail("a port number out of range");
     settings.value(SettingKey::Section, SettingKey::StoreFunction, QStringLiteral("False"));
     settings.value(QStringLiteral("Window"), QStringLiteral("Geometry"), QString());
     settings.value(QStringLiteral("Recent Files"), QStringLiteral("Files"), QString());
     // A value written is read back, whatever the file held.
     if (settings.setValue(SettingKey::Section, SettingKey::CommNum, QStringLiteral("7")) &&
         settings.value(SettingKey::Section, SettingKey::CommNum, QString()) != QLatin1String("7"))
-        fail("a setting written was not read back");
+        fuzz::fail("a setting written was not read back");
     return 0;
 }

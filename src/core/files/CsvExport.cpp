@@ -11,17 +11,17 @@
 namespace {
 bool holdsReading(const QString& cell) { return !cell.isEmpty() && cell != Meter::kClearedReading; }
 
-// A field holding the separator, a double quote or a line break is quoted, its quotes doubled.
-QString field(QString text, QChar sep) {
+}  // namespace
+
+namespace CsvExport {
+
+QString quoted(QString text, QChar sep) {
     if (!text.contains(sep) && !text.contains(QLatin1Char('"')) &&
         !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
         return text;
     text.replace(QLatin1String("\""), QLatin1String("\"\""));
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
-}  // namespace
-
-namespace CsvExport {
 
 QByteArray build(const ReadingsStore& store, bool decimalComma) {
     QList<int> sets;
@@ -45,14 +45,14 @@ QByteArray build(const ReadingsStore& store, bool decimalComma, const QList<int>
     for (int s : sets) header << QStringLiteral("Set %1").arg(s);
     QByteArray out = Cp1252::encode(header.join(sep)) + "\r\n";
     for (int r = 0; r < lastRow; ++r) {
-        QStringList fields{field(store.cell(r, 0), sep)};
+        QStringList fields{quoted(store.cell(r, 0), sep)};
         for (int s : sets) {
             QString cell = store.cell(r, s);
             if (!holdsReading(cell))
                 cell.clear();
             else if (decimalComma)
                 cell.replace(QLatin1Char('.'), QLatin1Char(','));
-            fields << field(cell, sep);
+            fields << quoted(cell, sep);
         }
         out += Cp1252::encode(fields.join(sep)) + "\r\n";
     }

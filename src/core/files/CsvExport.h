@@ -2,6 +2,7 @@
 #pragma once
 #include <QByteArray>
 #include <QList>
+#include <QString>
 
 class ReadingsStore;
 
@@ -9,6 +10,9 @@ class ReadingsStore;
  *  separators. With the decimal comma, fields are separated by semicolons and the readings'
  *  decimal points become commas; otherwise the readings are written as the meter sent them. */
 namespace CsvExport {
+/** @brief A field as RFC 4180 writes it: quoted, its quotes doubled, when it holds @p sep, a
+ *  double quote or a line break ("1,000" is one field, not two). */
+QString quoted(QString text, QChar sep = QLatin1Char(','));
 QByteArray build(const ReadingsStore& store, bool decimalComma);
 /** @brief Only @p onlySets (in that order), whether or not they hold readings. */
 QByteArray build(const ReadingsStore& store, bool decimalComma, const QList<int>& onlySets);

@@ -5,17 +5,7 @@
 #include <QStringList>
 
 #include "core/common/Messages.h"
-
-namespace {
-// A field holding a comma, a quote or a line break is quoted, its quotes doubled (RFC 4180).
-QString csvField(QString text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
-        return text;
-    text.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-}  // namespace
+#include "core/files/CsvExport.h"
 
 FileOutcome LiveRecording::start(const QString& path) {
     stop();
@@ -34,11 +24,11 @@ FileOutcome LiveRecording::add(const QDateTime& time, const QString& value, cons
                                int set, int reading) {
     if (!isRecording()) return FileOutcome::done();
     const QString line = QStringList{time.toUTC().toString(Qt::ISODateWithMs),
-                                     csvField(value),
+                                     CsvExport::quoted(value),
                                      units,
                                      QString::number(set),
                                      QString::number(reading),
-                                     csvField(m_mark)}
+                                     CsvExport::quoted(m_mark)}
                              .join(QLatin1Char(','));
     const FileOutcome written = writeLine(line);
     if (written.ok) {
