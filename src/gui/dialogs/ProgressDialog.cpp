@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "core/meter/MeterFacts.h"
+
 ProgressDialog::ProgressDialog(std::function<void()> onCancel, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_onCancel(std::move(onCancel)) {
@@ -31,17 +33,31 @@ ProgressDialog::ProgressDialog(std::function<void()> onCancel, QWidget* parent)
     connect(&m_repaint, &QTimer::timeout, this, &ProgressDialog::applyProgress);
 }
 
-void ProgressDialog::setProgress(int value, int maximum, const QString& text) {
-    m_value = value;
-    m_maximum = maximum;
-    m_text = text;
+void ProgressDialog::setProgress(int set, int setsDone, int stored) {
+    // Kept as numbers: the text is made only when shown, at most every kRepaintInterval ms.
+    m_set = set;
+    m_setsDone = setsDone;
+    m_stored = stored;
     if (!m_repaint.isActive()) m_repaint.start();
 }
 
 void ProgressDialog::applyProgress() {
-    progressBar->setMaximum(m_maximum);
-    progressBar->setValue(qMin(m_value, m_maximum));
-    positionLabel->setText(m_text);
+    constexpr int kSets = Meter::kSets;
+    constexpr int kPositions = Meter::kPositions;
+    if (m_setsDone >= 0) {
+        progressBar->setMaximum(kSets);
+        progressBar->setValue(qMin(m_setsDone, kSets));
+        positionLabel->setText(QStringLiteral("Set %1 (%2 of %3 sets done): %4 readings stored")
+                                   .arg(m_set)
+                                   .arg(m_setsDone)
+                                   .arg(kSets)
+                                   .arg(m_stored));
+    } else {
+        progressBar->setMaximum(kPositions);
+        progressBar->setValue(qMin(m_stored, kPositions));
+        positionLabel->setText(
+            QStringLiteral("Set %1: %2 readings stored").arg(m_set).arg(m_stored));
+    }
 }
 
 void ProgressDialog::finish() {

@@ -18,7 +18,9 @@ public:
 
     /** @brief Where the download stands. The bar and label follow at most every
      *  kRepaintInterval ms; the last state is always shown. */
-    void setProgress(int value, int maximum, const QString& text);
+    /** @param set the set being received; @param setsDone during Download All the sets done
+     *  (negative for a one-set download); @param stored readings stored so far. */
+    void setProgress(int set, int setsDone, int stored);
     /** @brief The download ended: closes without cancelling. */
     void finish();
 
@@ -37,7 +39,7 @@ private:
     std::function<void()> m_onCancel;
     bool m_finishing = false;
     QTimer m_repaint;
-    int m_value = 0;
-    int m_maximum = 0;
-    QString m_text;
+    int m_set = 0;
+    int m_setsDone = -1;
+    int m_stored = 0;
 };

@@ -368,19 +368,8 @@ void MainWindow::onDownloadProgressed() {
     if (!p.isVisible()) p.show();
     // What is known: the readings really stored, and during Download All the sets done.
     const DownloadSummary& summary = m_session.lastDownload();
-    const int set = m_session.downloadProgress().set;
-    if (m_downloadAll) {
-        const int done = qMax(0, static_cast<int>(summary.sets.size()) - 1);
-        p.setProgress(done, Meter::kSets,
-                      QStringLiteral("Set %1 (%2 of %3 sets done): %4 readings stored")
-                          .arg(set)
-                          .arg(done)
-                          .arg(Meter::kSets)
-                          .arg(summary.stored));
-    } else {
-        p.setProgress(summary.stored, Meter::kPositions,
-                      QStringLiteral("Set %1: %2 readings stored").arg(set).arg(summary.stored));
-    }
+    const int done = m_downloadAll ? qMax(0, static_cast<int>(summary.sets.size()) - 1) : -1;
+    p.setProgress(m_session.downloadProgress().set, done, summary.stored);
 }
 
 void MainWindow::onDownloadEnded() {
