@@ -225,6 +225,11 @@ void TestSession::lineScenarios_data() {
         << ""
         << "" << QByteArray("DD") << QStringList{} << ""
         << done + "sets 15 and 16, 7 readings stored.";
+    QTest::newRow("a slow meter is waited for while it sends")
+        << Steps{{Step::All},   send(setData(17, 1, 2)), {Step::Pause}, send("17.000003\n"),
+                 {Step::Pause}, send("17.000004\n"),     {Step::Pause}, send("17.000005\n\r\r")}
+        << QStringList{"5,17=" + cellText(17, 5), "6,17=0.000000"} << ""
+        << "" << QByteArray("D") << QStringList{} << "" << done + "set 17, 5 readings stored.";
     QTest::newRow("sign and decimal point")
         << Steps{{Step::All}, send("S13\nU1M1-0.25\n.5\n-.5\n- 7\n\r\r")}
         << QStringList{"1,13=-0.25", "2,13=.5", "3,13=-.5", "4,13=7", "5,13=0.000000"} << ""
@@ -233,7 +238,7 @@ void TestSession::lineScenarios_data() {
         << Steps{{Step::All},
                  send(setData(14, 1, 4) + "\r\r"),
                  {Step::Continuous},
-                 send(live(14, 4, "0.5") + "S14\n0.7\n0.7\n\r\r" + live(14, 4, "0.5"))}
+                 send(live(14, 4, "0.7") + "S14\n0.7\n" + live(14, 4, "0.5"))}
         << QStringList{"1,14=" + cellText(14, 1), "4,14=" + cellText(14, 4)} << "0.5"
         << "" << QByteArray("DA") << QStringList{} << "" << done + "set 14, 4 readings stored.";
 }
@@ -249,7 +254,8 @@ void TestSession::lineScenarios() {
     QFETCH(QString, summary);
 
     SessionRig rig;
-    rig.session.setAnswerTimeout(1500);
+    // Longer than a Pause, shorter than three.
+    rig.session.setAnswerTimeout(2500);
     UsbMeter meter(rig.env, 5);
     rig.start();
     MeterSession& session = rig.session;

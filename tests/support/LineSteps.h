@@ -30,8 +30,9 @@ struct Step {
         Store,
         Open,
         Discard,
-        Reopen,  // the port is opened again (the port dialog's OK)
-        Silence  // the meter sends nothing until the session gives up on it
+        Reopen,   // the port is opened again (the port dialog's OK)
+        Silence,  // the meter sends nothing until the session gives up on it
+        Pause     // the meter says nothing for a second (less than the session waits)
     };
     Kind kind;
     QByteArray bytes = {};  // Send, Discard: what the meter sends; Open: the file's bytes
@@ -132,6 +133,9 @@ inline void runStep(const Step& step, MeterSession& session, UsbMeter& meter, QB
             break;
         case Step::Silence:
             QTRY_VERIFY_WITH_TIMEOUT(!session.isDownloading(), 15000);
+            break;
+        case Step::Pause:
+            QTest::qWait(1000);
             break;
         case Step::Cancel:
         case Step::Open:
