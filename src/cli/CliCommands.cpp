@@ -135,8 +135,7 @@ public:
                 break;
             case OpenResult::Kind::NotAllowed: {
                 // Joining a group is advised only where it would help.
-                const QString group =
-                    DeviceAccess::groupToJoin(QFileInfo(device).canonicalFilePath());
+                const QString group = DeviceAccess::groupToJoin(device);
                 printError(
                     QStringLiteral("port %1 (%2) cannot be opened: permission denied%3")
                         .arg(*number)

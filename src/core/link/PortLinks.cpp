@@ -132,11 +132,7 @@ QList<int> PortLinks::meterCandidates() const {
 }
 
 std::optional<int> PortLinks::meterPort() const {
-    linkUsbDevices();
-    // The first one found is taken: the meter has nothing that tells it from another USB serial
-    // device, so a second one is left for the user to choose in the port dialog.
-    for (const Link& l : links()) {
-        if (!l.device.isEmpty() && l.vcp) return l.number;
-    }
-    return std::nullopt;
+    const QList<int> candidates = meterCandidates();
+    if (candidates.isEmpty()) return std::nullopt;
+    return candidates.first();
 }

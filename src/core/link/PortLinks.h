@@ -36,9 +36,8 @@ public:
     bool removeLink(int number) const;
     /** @brief Gives every USB serial device present without a link a link of its own. */
     void linkUsbDevices() const;
-    /** @brief The port start-up takes for the meter: USB serial devices are linked first, then
-     *  the lowest-numbered link to a USB serial device or pseudo-terminal that is present. None
-     *  when there is no such link. */
+    /** @brief The first of meterCandidates(), none when there is none. (Which of several is the
+     *  meter the session decides, by the name it answered under before.) */
     std::optional<int> meterPort() const;
     /** @brief Every present link to a USB serial device or a pseudo-terminal, lowest first: the
      *  ports the meter may be on. */

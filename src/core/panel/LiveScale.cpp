@@ -2,6 +2,7 @@
 #include "core/panel/LiveScale.h"
 
 #include <QtGlobal>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -14,21 +15,13 @@ struct Row {
 };
 
 template <size_t N>
-bool pick(const Row (&ladder)[N], double s, LiveScale& out) {
-    for (const Row& r : ladder) {
-        if (s <= r.bound) {
-            out.matched = true;
-            out.fullScaleText = QString::fromLatin1(r.text);
-            out.divisor = r.divisor;
-            return true;
-        }
-    }
-    // Above the ladder: the top row's scale, with the bar full and marked.
-    const Row& top = ladder[N - 1];
-    out.overRange = true;
-    out.fullScaleText = QString::fromLatin1(top.text);
-    out.divisor = top.divisor;
-    return false;
+void pick(const Row (&ladder)[N], double s, LiveScale& out) {
+    // The first row the value fits; above the ladder, the top row, with the bar full and marked.
+    const Row* row = std::find_if(ladder, ladder + N, [s](const Row& r) { return s <= r.bound; });
+    out.overRange = row == ladder + N;
+    if (out.overRange) row = ladder + N - 1;
+    out.fullScaleText = QString::fromLatin1(row->text);
+    out.divisor = row->divisor;
 }
 
 // Ladders of full-scale ranges; each label is the divisor the bar is drawn against.
@@ -117,13 +110,12 @@ long barLength(double width, double fraction) {
 
 LiveDisplay::Shown LiveDisplay::show(double v, int unitsCode) {
     const LiveScale sc = scaleLiveValue(v, unitsCode);
-    m_fullScale = sc.fullScaleText;
     // A negative (diamagnetic) reading draws no bar; one above the scale a full one.
     m_fraction = sc.overRange ? 1.0 : qBound(0.0, sc.scaled / sc.divisor, 1.0);
     Shown out;
     out.digits = formatGeneral(sc.scaled);
     out.exponent = sc.exponentText;
-    out.fullScale = m_fullScale;
+    out.fullScale = sc.fullScaleText;
     out.fraction = m_fraction;
     out.overRange = sc.overRange;
     return out;

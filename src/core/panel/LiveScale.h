@@ -7,10 +7,9 @@ struct LiveScale {
     char scaleCase = 'D';    ///< 'A'..'D'
     double scaled = 0.0;     ///< the value times its power of ten
     QString exponentText;    ///< "-6", "-5" or "-4": digits times ten to it are the value
-    bool matched = false;    ///< a full-scale row matched
     bool overRange = false;  ///< above the last row: the bar is full, at the last row's scale
-    QString fullScaleText;   ///< text of the matched row
-    double divisor = 0.0;    ///< divisor of the matched row
+    QString fullScaleText;   ///< text of the row the value falls in (the top row when over)
+    double divisor = 0.0;    ///< divisor of that row
 };
 
 /** @brief Picks case, scaled value, exponent and full-scale row for value @p v with units code
@@ -40,5 +39,4 @@ public:
 
 private:
     double m_fraction = 0.0;
-    QString m_fullScale = QStringLiteral("300");
 };

@@ -44,17 +44,7 @@ MeterSession::MeterSession(Deps deps, QObject* parent)
     m_answerTimer.setInterval(kAnswerTimeoutMs);
     connect(&m_answerTimer, &QTimer::timeout, this, &MeterSession::onNoAnswer);
     m_openRetry.setInterval(1000);
-    connect(&m_openRetry, &QTimer::timeout, this, [this] {
-        const StoreResult opened = m_store.open();
-        if (opened.kind == StoreFailure::Busy) return;
-        m_openRetry.stop();
-        if (opened) {
-            Q_EMIT readingsOpened();
-            return;
-        }
-        m_messages.tell(Msg::DatabaseNotOpened + QLatin1Char(' ') + m_store.path() +
-                        QLatin1Char('\n') + opened.reason);
-    });
+    connect(&m_openRetry, &QTimer::timeout, this, &MeterSession::openReadings);
 }
 
 MeterSession::~MeterSession() {
@@ -78,11 +68,18 @@ void MeterSession::openReadings() {
     const QString opening =
         Msg::DatabaseNotOpened + QLatin1Char(' ') + m_store.path() + QLatin1Char('\n');
     StoreResult opened = m_store.open();
-    if (opened) return;
+    const bool waited = m_openRetry.isActive();
     if (opened.kind == StoreFailure::Busy) {
-        // Another program (a command-line download, say) holds it for now.
-        m_openRetry.start();
-        Q_EMIT readingsLocked();
+        // Another program (a command-line download, say) holds it for now: tried again.
+        if (!waited) {
+            m_openRetry.start();
+            Q_EMIT readingsLocked();
+        }
+        return;
+    }
+    m_openRetry.stop();
+    if (opened) {
+        if (waited) Q_EMIT readingsOpened();
         return;
     }
     if (opened.kind != StoreFailure::Foreign) {
@@ -103,7 +100,10 @@ void MeterSession::openReadings() {
 QList<int> MeterSession::meterCandidates() const { return m_ports.meterCandidates(); }
 
 std::optional<int> MeterSession::findMeterPort() const {
-    const QList<int> candidates = m_ports.meterCandidates();
+    return pickMeter(m_ports.meterCandidates());
+}
+
+std::optional<int> MeterSession::pickMeter(const QList<int>& candidates) const {
     // The device that answered as the meter before, by its lasting name (a by-id name).
     const QString known = m_settings.value(SettingKey::Section, SettingKey::Meter, {});
     for (int n : candidates)
@@ -119,9 +119,10 @@ OpenResult MeterSession::openPort(int number) {
 }
 
 void MeterSession::connectMeter() {
-    if (const std::optional<int> found = findMeterPort()) {
+    const QList<int> candidates = meterCandidates();
+    if (const std::optional<int> found = pickMeter(candidates)) {
         m_state.portNumber = *found;
-    } else if (meterCandidates().size() > 1) {
+    } else if (candidates.size() > 1) {
         Q_EMIT meterChoiceNeeded();
         return;
     } else {
@@ -156,7 +157,7 @@ void MeterSession::tellWhyNotOpened(const OpenResult& result) {
             break;
         case OpenResult::Kind::NotAllowed: {
             // Joining a group is advised only where it would help.
-            const QString group = DeviceAccess::groupToJoin(QFileInfo(device).canonicalFilePath());
+            const QString group = DeviceAccess::groupToJoin(device);
             m_messages.tell(group == QLatin1String("dialout") ? Msg::PortPermission
                             : group.isEmpty()                 ? Msg::PortNotAllowed.arg(device)
                                               : Msg::PortPermissionGroup.arg(device, group));
@@ -188,7 +189,6 @@ OpenResult MeterSession::OpenCommPort(bool quiet) {
         return result;
     }
     m_device = m_link.device();
-    m_answered = false;
     m_reconnector.remember(m_state.portNumber, m_link.device());
     Q_EMIT portOpened();
     return result;
@@ -334,12 +334,13 @@ void MeterSession::storeShownReading() {
         m_messages.tell(Msg::NothingToStore);
         return;
     }
+    // The first cleared position, and whether the set holds any reading at all.
     int position = 0;
+    bool empty = true;
     for (int p = 1; p <= m_store.rowCount(); ++p) {
-        if (m_store.reading(set, p) == Meter::kClearedReading) {
-            position = p;
-            break;
-        }
+        const bool cleared = m_store.reading(set, p) == Meter::kClearedReading;
+        if (cleared && position == 0) position = p;
+        empty = empty && cleared;
     }
     if (position == 0) {
         m_messages.tell(Msg::SetFull.arg(set));
@@ -351,9 +352,6 @@ void MeterSession::storeShownReading() {
     const int digit = m_state.meter.unitsDigit;
     const bool unitsKnown = digit == 1 || digit == 2;
     const std::optional<Meter::Units> setUnits = m_store.setUnits(set);
-    bool empty = true;
-    for (int p = 1; p <= m_store.rowCount() && empty; ++p)
-        empty = m_store.reading(set, p) == Meter::kClearedReading;
     if (unitsKnown && setUnits && *setUnits != m_state.meter.units() && !empty) {
         m_messages.tell(Msg::UnitsDiffer.arg(set)
                             .arg(Meter::unitsName(*setUnits))

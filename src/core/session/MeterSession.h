@@ -192,6 +192,8 @@ private:
     void FinishDownload() override;
 
     void onReceived(const QByteArray& bytes);
+    /** @brief Of @p candidates, the meter: the one known by name, else the only one. */
+    std::optional<int> pickMeter(const QList<int>& candidates) const;
     void onConnectionLost();
     void onDeviceBack();
     void tellWhyNotOpened(const OpenResult& result);

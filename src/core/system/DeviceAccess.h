@@ -8,9 +8,9 @@ namespace DeviceAccess {
 /** @brief False only when the system refuses this user access to @p path (permissions); a path
  *  that is missing or otherwise unusable is left for the open to report. */
 bool mayReadWrite(const QString& path);
-/** @brief The group that would let this user read and write @p path, when joining it would
- *  help: the device's group may read and write it and the user is not in it. Empty otherwise
- *  (a file no group may write, say, where joining a group would not help). */
+/** @brief The group that would let this user read and write @p path (links followed), when
+ *  joining it would help: the device's group may read and write it and the user is not in it.
+ *  Empty otherwise (a file no group may write, say, where joining a group would not help). */
 QString groupToJoin(const QString& path);
 /** @brief The serial lock of @p device ("/run/lock/LCK..ttyUSB0") when the program that took
  *  it has ended and it is still there; empty when there is none or its program still runs. */

@@ -25,6 +25,7 @@ const QKeySequence kAllSetsKey(Qt::CTRL | Qt::Key_F5);
 const QKeySequence kCaptureKey(Qt::Key_F6);
 const QKeySequence kContinuousKey(Qt::Key_F7);
 const QKeySequence kStopKey(Qt::Key_F8);
+const QKeySequence kRecordKey(Qt::CTRL | Qt::Key_R);
 }  // namespace
 
 QAction* MainMenus::item(QMenu* menu, const QString& caption, const QString& name,
@@ -117,7 +118,7 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     };
     toggle(
         item(read, QStringLiteral("&Record Readings..."), QStringLiteral("RecordReadingsmenu"),
-             QKeySequence(Qt::CTRL | Qt::Key_R), {}),
+             kRecordKey, {}),
         [record] { record(true); }, [record] { record(false); }, &m_recording);
     item(read, QStringLiteral("&Mark Reading..."), QStringLiteral("MarkReadingmenu"),
          QKeySequence(Qt::CTRL | Qt::Key_M), cmd.markReading);
@@ -176,9 +177,8 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
                themed(nullptr, "getallreadings.svg"), {}, kContinuousKey);
     toggle(continuous, cmd.ShowContinuousReadings, cmd.stopReadings, &m_continuous);
     m_toolbar.addAction(continuous);
-    QAction* recordButton =
-        button(QStringLiteral("Record"), QStringLiteral("Record Readings"),
-               themed("media-record", "record.svg"), {}, QKeySequence(Qt::CTRL | Qt::Key_R));
+    QAction* recordButton = button(QStringLiteral("Record"), QStringLiteral("Record Readings"),
+                                   themed("media-record", "record.svg"), {}, kRecordKey);
     toggle(
         recordButton, [record] { record(true); }, [record] { record(false); }, &m_recording);
     m_toolbar.addAction(recordButton);
