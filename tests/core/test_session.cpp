@@ -35,8 +35,10 @@ QStringList markedIn(const QString& database) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(database);
         if (db.open()) {
-            QSqlQuery q(QStringLiteral("SELECT SetNumber FROM IncompleteSets ORDER BY SetNumber"),
-                        db);
+            QSqlQuery q(
+                QStringLiteral(
+                    "SELECT SetNumber FROM SetDetails WHERE Complete = 0 ORDER BY SetNumber"),
+                db);
             while (q.next()) out << q.value(0).toString();
         }
     }

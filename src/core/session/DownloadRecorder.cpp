@@ -1,15 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/session/DownloadRecorder.h"
 
+#include <QDateTime>
+
 StoreResult DownloadRecorder::beginSet(int set) {
     const StoreResult ended = endSet();
     m_set = Meter::isSet(set) ? set : 0;
     m_lastPosition = 0;
-    if (m_set == 0)
+    if (m_set == 0) {
         m_summary.lostSets.append(m_summary.sets.isEmpty() ? 0 : m_summary.sets.last());
-    else if (!m_summary.sets.contains(m_set))
-        m_summary.sets.append(m_set);
-    return ended;
+        return ended;
+    }
+    if (!m_summary.sets.contains(m_set)) m_summary.sets.append(m_set);
+    if (!ended) return ended;
+    // The units line follows the header; until it comes, the set's units are not known.
+    SetDetails details = m_store.details(m_set);
+    details.downloadedUtc = QDateTime::currentDateTimeUtc();
+    details.device = m_device;
+    details.units.reset();
+    details.unreadable = 0;
+    return m_store.setDetails(m_set, details);
 }
 
 StoreResult DownloadRecorder::storeReading(int position, const QString& text) {
@@ -44,14 +54,19 @@ StoreResult DownloadRecorder::finishSet(bool whole, bool write) {
         m_summary.incompleteLeftAlone = true;
         return StoreResult::done();
     }
+    SetDetails details = m_store.details(set);
+    details.complete = whole;
+    details.unreadable = 0;
+    for (const auto& unreadable : m_summary.unreadable)
+        if (unreadable.first == set) ++details.unreadable;
     if (whole) {
         const StoreResult cleared = m_store.clearSet(set, m_lastPosition + 1);
         if (!cleared) return cleared;
-        return m_store.markIncomplete(set, false);
+        return m_store.setDetails(set, details);
     }
     // Marked first: should the clearing fail, the mark still tells the set is not whole.
     m_summary.incomplete.append({set, m_lastPosition});
-    const StoreResult marked = m_store.markIncomplete(set, true);
+    const StoreResult marked = m_store.setDetails(set, details);
     const StoreResult cleared = m_store.clearSet(set, m_lastPosition + 1);
     return marked ? cleared : marked;
 }

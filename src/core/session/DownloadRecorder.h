@@ -8,16 +8,19 @@
 /** @brief Puts a download into the readings store and counts what it did. A set begins, its
  *  readings are stored one by one, and when it ends (whole or cut short) the positions past its
  *  last reading are cleared, so a set never mixes two downloads; a set cut short is marked
- *  incomplete until it is downloaded whole again. */
+ *  incomplete until it is downloaded whole again. Each set's details record when, from which
+ *  device, how whole and with how many unreadable values it was downloaded; what the user typed
+ *  for it stays. */
 class DownloadRecorder {
 public:
     explicit DownloadRecorder(ReadingsStore& store) : m_store(store) {}
 
-    /** @brief A new download: nothing stored yet. */
-    void start() {
+    /** @brief A new download from the meter on @p device: nothing stored yet. */
+    void start(const QString& device = {}) {
         m_summary = DownloadSummary{};
         m_storedAtGroup = 0;
         m_set = 0;
+        m_device = device;
     }
     /** @brief Set @p set begins (the set before it ends whole first); a set number outside
      *  1..30 (0 when it could not be read) is counted, and its readings are never written. */
@@ -59,4 +62,5 @@ private:
     int m_lastPositionAtGroup = 0;
     int m_set = 0;  ///< set whose readings are arriving, 0 none
     int m_lastPosition = 0;
+    QString m_device;
 };

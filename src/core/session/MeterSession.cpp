@@ -259,7 +259,9 @@ void MeterSession::requestDownload(const QByteArray& command, int maximum) {
     m_link.write(command);
     m_state.lastRequest = Request::Download;
     m_engine.download.received = 0;
-    m_recorder.start();
+    // The meter's lasting name where it has one (its by-id link), its device otherwise.
+    const QString lasting = m_ports.linkTarget(m_state.portNumber);
+    m_recorder.start(lasting.isEmpty() ? m_link.device() : lasting);
     m_storeFailure = StoreResult::done();
     setActivity(Activity::Downloading);
     m_answerTimer.start();

@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QUuid>
 #include <QVariant>
+#include <cmath>
 
 namespace {
 StoreResult closedResult() {
@@ -27,6 +28,33 @@ StoreResult refused(const QSqlError& error) {
         error.text());
 }
 StoreResult foreign(const QString& why) { return StoreResult::failed(StoreFailure::Foreign, why); }
+
+// The columns of SetDetails, in order; the README documents them for other programs.
+const QStringList& detailColumns() {
+    static const QStringList columns{
+        QStringLiteral("SetNumber"),     QStringLiteral("Site"),      QStringLiteral("DepthM"),
+        QStringLiteral("SpacingM"),      QStringLiteral("Latitude"),  QStringLiteral("Longitude"),
+        QStringLiteral("ElevationM"),    QStringLiteral("Operator"),  QStringLiteral("Notes"),
+        QStringLiteral("DownloadedUtc"), QStringLiteral("Device"),    QStringLiteral("Units"),
+        QStringLiteral("Complete"),      QStringLiteral("Unreadable")};
+    return columns;
+}
+
+const QString kCreateDetails = QStringLiteral(
+    "CREATE TABLE IF NOT EXISTS SetDetails (SetNumber INTEGER PRIMARY KEY CHECK (SetNumber "
+    "BETWEEN 1 AND 30), Site TEXT, DepthM REAL, SpacingM REAL, Latitude REAL, Longitude REAL, "
+    "ElevationM REAL, Operator TEXT, Notes TEXT, DownloadedUtc TEXT, Device TEXT, Units TEXT "
+    "CHECK (Units IN ('SI', 'CGS')), Complete INTEGER NOT NULL DEFAULT 1, Unreadable INTEGER NOT "
+    "NULL DEFAULT 0)");
+
+QVariant optionalValue(const std::optional<double>& v) { return v ? QVariant(*v) : QVariant(); }
+std::optional<double> optionalNumber(const QVariant& v) {
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    if (v.isNull() || !ok || !std::isfinite(d)) return std::nullopt;
+    return d;
+}
+QVariant textValue(const QString& text) { return text.isEmpty() ? QVariant() : QVariant(text); }
 
 // Runs @p sql; false with the reason in @p why.
 bool run(QSqlQuery& q, const QString& sql, QSqlError* why) {
@@ -53,14 +81,14 @@ QString ReadingsStore::columnName(int column) {
                        : QStringLiteral("Set ") + QString::number(column);
 }
 
-StoreResult ReadingsStore::open() {
+StoreResult ReadingsStore::open(OpenMode mode) {
     if (m_open) return StoreResult::done();
     // A FIFO or a device in its place would keep SQLite waiting for ever.
     if (const QFileInfo fi(m_path); fi.exists() && !fi.isFile())
         return refused(QStringLiteral("It is not a regular file."));
-    StoreResult result = openConnection();
-    // The marks first: the table's reload shows them.
-    if (result) result = loadMarks();
+    StoreResult result = openConnection(mode);
+    // The details first: the table's reload shows them.
+    if (result) result = loadDetails();
     if (result) result = load();
     if (result.kind == StoreFailure::Refused) {
         // In words first; SQLite's own text ("unable to open database file") after them.
@@ -90,7 +118,7 @@ QString ReadingsStore::whyNotOpened() const {
     return {};
 }
 
-StoreResult ReadingsStore::openConnection() {
+StoreResult ReadingsStore::openConnection(OpenMode mode) {
     QSqlDatabase db = QSqlDatabase::contains(m_connection)
                           ? QSqlDatabase::database(m_connection, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
@@ -109,6 +137,27 @@ StoreResult ReadingsStore::openConnection() {
                                                                  Qt::CaseInsensitive) != 0))
         return refused(QStringLiteral("The file cannot be written."));
     if (!run(q, QStringLiteral("PRAGMA synchronous=NORMAL"), &why)) return refused(why);
+    if (!run(q, QStringLiteral("PRAGMA user_version"), &why)) return refused(why);
+    const int version = q.next() ? q.value(0).toInt() : 0;
+    if (!run(q, QStringLiteral("PRAGMA application_id"), &why)) return refused(why);
+    const int applicationId = q.next() ? q.value(0).toInt() : 0;
+    if (applicationId != 0 && applicationId != kApplicationId)
+        return foreign(QStringLiteral("The file belongs to another program."));
+    if (mode == OpenMode::SurveyCopy) {
+        if (applicationId != kApplicationId)
+            return foreign(QStringLiteral("The file is not an Orvanta survey file."));
+        if (!run(q, QStringLiteral("PRAGMA integrity_check"), &why)) return refused(why);
+        const QString verdict = q.next() ? q.value(0).toString() : QString();
+        if (verdict != QLatin1String("ok"))
+            return foreign(QStringLiteral("The file is damaged (%1).").arg(verdict));
+    }
+    if (version > kSchemaVersion)
+        return StoreResult::failed(
+            StoreFailure::Newer,
+            QStringLiteral("It was written by a newer version of Orvanta (layout %1; this version "
+                           "knows layouts up to %2). Open it with that version, or install it.")
+                .arg(version)
+                .arg(kSchemaVersion));
     if (!run(
             q,
             QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='Sets'"),
@@ -116,6 +165,8 @@ StoreResult ReadingsStore::openConnection() {
         return refused(why);
     const bool hasTable = q.next() && q.value(0).toInt() > 0;
     if (!hasTable) {
+        if (mode == OpenMode::SurveyCopy)
+            return foreign(QStringLiteral("The file holds no table Sets."));
         if (existed && QFileInfo(m_path).size() > 0) {
             // A file that is not empty but has no table is not ours to rewrite.
             QSqlQuery check(db);
@@ -128,16 +179,75 @@ StoreResult ReadingsStore::openConnection() {
     }
     if (StoreResult schema = checkSchema(); !schema) return schema;
     if (StoreResult writable = checkWritable(); !writable) return writable;
-    // The units each set was downloaded in, beside Sets (never in it, nor in data files).
-    if (!run(q,
-             QStringLiteral("CREATE TABLE IF NOT EXISTS SetUnits (SetNumber INTEGER PRIMARY KEY, "
-                            "UnitsCode INTEGER NOT NULL)"),
-             &why) ||
-        !run(q,
-             QStringLiteral(
-                 "CREATE TABLE IF NOT EXISTS IncompleteSets (SetNumber INTEGER PRIMARY KEY)"),
-             &why))
+    if (!hasTable || version < kSchemaVersion) {
+        if (mode == OpenMode::SurveyCopy)
+            return foreign(QStringLiteral("The file is not an Orvanta survey file."));
+        if (StoreResult upgraded = upgrade(hasTable ? version : kSchemaVersion); !upgraded)
+            return upgraded;
+    }
+    return checkDetailsSchema();
+}
+
+StoreResult ReadingsStore::upgrade(int from) {
+    // One transaction: a database is in the old layout or the new, never between.
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!db.transaction()) return refused(db.lastError());
+    QSqlQuery q(db);
+    QSqlError why;
+    const auto failed = [&] {
+        if (!why.isValid()) why = db.lastError();
+        db.rollback();
         return refused(why);
+    };
+    if (!run(q, kCreateDetails, &why)) return failed();
+    if (from < 1) {
+        // The layout before set details kept units and incomplete marks in tables of their own.
+        if (!run(q, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"), &why))
+            return failed();
+        QStringList tables;
+        while (q.next()) tables << q.value(0).toString();
+        q.finish();
+        if (tables.contains(QLatin1String("SetUnits")) &&
+            (!run(q,
+                  QStringLiteral("INSERT OR IGNORE INTO SetDetails (SetNumber) SELECT SetNumber "
+                                 "FROM SetUnits WHERE SetNumber BETWEEN 1 AND 30"),
+                  &why) ||
+             !run(q,
+                  QStringLiteral("UPDATE SetDetails SET Units = (SELECT CASE UnitsCode WHEN 2 "
+                                 "THEN 'CGS' ELSE 'SI' END FROM SetUnits WHERE SetUnits.SetNumber "
+                                 "= SetDetails.SetNumber)"),
+                  &why) ||
+             !run(q, QStringLiteral("DROP TABLE SetUnits"), &why)))
+            return failed();
+        if (tables.contains(QLatin1String("IncompleteSets")) &&
+            (!run(q,
+                  QStringLiteral("INSERT OR IGNORE INTO SetDetails (SetNumber) SELECT SetNumber "
+                                 "FROM IncompleteSets WHERE SetNumber BETWEEN 1 AND 30"),
+                  &why) ||
+             !run(q,
+                  QStringLiteral("UPDATE SetDetails SET Complete = 0 WHERE SetNumber IN (SELECT "
+                                 "SetNumber FROM IncompleteSets)"),
+                  &why) ||
+             !run(q, QStringLiteral("DROP TABLE IncompleteSets"), &why)))
+            return failed();
+    }
+    if (!run(q, QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId), &why) ||
+        !run(q, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion), &why))
+        return failed();
+    if (!db.commit()) return failed();
+    return StoreResult::done();
+}
+
+StoreResult ReadingsStore::checkDetailsSchema() {
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QSqlError why;
+    if (!run(q, QStringLiteral("PRAGMA table_info(SetDetails)"), &why)) return refused(why);
+    QStringList columns;
+    while (q.next()) columns << q.value(1).toString();
+    if (columns != detailColumns())
+        return foreign(QStringLiteral("The table SetDetails has the columns %1, not %2.")
+                           .arg(columns.join(QStringLiteral(", ")),
+                                detailColumns().join(QStringLiteral(", "))));
     return StoreResult::done();
 }
 
@@ -199,7 +309,7 @@ StoreResult ReadingsStore::checkSchema() {
     // A trigger could rewrite every reading the program stores.
     if (!run(q,
              QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger' AND "
-                            "tbl_name IN ('Sets', 'SetUnits', 'IncompleteSets')"),
+                            "tbl_name IN ('Sets', 'SetDetails', 'SetUnits', 'IncompleteSets')"),
              &why))
         return refused(why);
     if (q.next())
@@ -305,13 +415,13 @@ QSqlQuery& ReadingsStore::updateQuery(int column, QSqlError* why) {
     return *q;
 }
 
-StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells) {
+StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const AllDetails* details) {
     if (!m_open) return closedResult();
-    if (cells.isEmpty()) return StoreResult::done();
+    if (cells.isEmpty() && !details) return StoreResult::done();
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     // A single cell commits by itself; several are one transaction, all or nothing; inside a
     // group, the group's transaction holds them.
-    const bool batch = cells.size() > 1 && !m_group;
+    const bool batch = (cells.size() > 1 || details) && !m_group;
     if (batch && !db.transaction()) return refused(db.lastError());
     QSqlError why;
     for (const CellWrite& c : cells) {
@@ -329,11 +439,28 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells) {
             return refused(why);
         }
     }
+    if (details) {
+        QSqlQuery q(db);
+        StoreResult written = StoreResult::done();
+        if (!run(q, QStringLiteral("DELETE FROM SetDetails"), &why)) written = refused(why);
+        for (int set = 1; written && set <= Meter::kSets; ++set)
+            written = writeDetailsRow(set, (*details)[static_cast<size_t>(set - 1)]);
+        if (!written) {
+            if (batch) db.rollback();
+            if (m_group) undoGroup();
+            return written;
+        }
+    }
     if (batch && !db.commit()) {
         why = db.lastError();
         db.rollback();
         return refused(why);
     }
+    if (details) {
+        m_details = *details;
+        Q_EMIT detailsChanged(0);
+    }
+    if (cells.isEmpty()) return StoreResult::done();
     int firstRow = cells.front().row, lastRow = firstRow;
     int firstColumn = cells.front().column, lastColumn = firstColumn;
     for (const CellWrite& c : cells) {
@@ -376,10 +503,10 @@ void ReadingsStore::undoGroup() {
         m_rows[it->row].cells[static_cast<size_t>(it->column)] = it->text;
     const bool changed = !m_groupUndo.isEmpty();
     m_groupUndo.clear();
-    // A mark written in the group went with it.
-    const auto marks = m_incomplete;
-    loadMarks();
-    if (marks != m_incomplete) Q_EMIT setMarkChanged(0);
+    // Details written in the group went with it.
+    const AllDetails before = m_details;
+    loadDetails();
+    if (before != m_details) Q_EMIT detailsChanged(0);
     if (changed) Q_EMIT reloaded();
 }
 
@@ -407,7 +534,7 @@ StoreResult ReadingsStore::clearSet(int set, int fromPosition) {
 
 StoreResult ReadingsStore::clearAll() { return replaceAll({}); }
 
-StoreResult ReadingsStore::replaceAll(const QVector<Row>& rows) {
+StoreResult ReadingsStore::replaceAll(const QVector<Row>& rows, const AllDetails& details) {
     if (!m_open) return closedResult();
     QVector<CellWrite> cells;
     for (int row = 0; row < m_rows.size(); ++row) {
@@ -417,70 +544,126 @@ StoreResult ReadingsStore::replaceAll(const QVector<Row>& rows) {
             if (m_rows[row].cells[static_cast<size_t>(set)] != text) cells.append({row, set, text});
         }
     }
-    return writeCells(cells);
+    return writeCells(cells, &details);
 }
 
-StoreResult ReadingsStore::setSetUnits(int set, Meter::Units units) {
+int ReadingsStore::readingCount(int set) const {
+    if (!m_open || !Meter::isSet(set)) return 0;
+    int n = 0;
+    for (const Loaded& row : m_rows) {
+        const QString& text = row.cells[static_cast<size_t>(set)];
+        if (!text.isEmpty() && text != Meter::kClearedReading) ++n;
+    }
+    return n;
+}
+
+const SetDetails& ReadingsStore::details(int set) const {
+    static const SetDetails none;
+    return Meter::isSet(set) ? m_details[static_cast<size_t>(set - 1)] : none;
+}
+
+StoreResult ReadingsStore::writeDetailsRow(int set, const SetDetails& d) {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(
-        QStringLiteral("INSERT OR REPLACE INTO SetUnits (SetNumber, UnitsCode) VALUES (?, ?)"));
-    q.addBindValue(set);
-    q.addBindValue(units == Meter::Units::CGS ? 2 : 1);
+    if (d == SetDetails{}) {
+        q.prepare(QStringLiteral("DELETE FROM SetDetails WHERE SetNumber = ?"));
+        q.addBindValue(set);
+    } else {
+        q.prepare(
+            QStringLiteral("INSERT OR REPLACE INTO SetDetails VALUES (?, ?, ?, ?, ?, ?, ?, "
+                           "?, ?, ?, ?, ?, ?, ?)"));
+        q.addBindValue(set);
+        q.addBindValue(textValue(d.site));
+        q.addBindValue(optionalValue(d.depthM));
+        q.addBindValue(optionalValue(d.spacingM));
+        q.addBindValue(optionalValue(d.latitude));
+        q.addBindValue(optionalValue(d.longitude));
+        q.addBindValue(optionalValue(d.elevationM));
+        q.addBindValue(textValue(d.operatorName));
+        q.addBindValue(textValue(d.notes));
+        q.addBindValue(d.downloadedUtc.isValid()
+                           ? QVariant(d.downloadedUtc.toUTC().toString(Qt::ISODate))
+                           : QVariant());
+        q.addBindValue(textValue(d.device));
+        q.addBindValue(textValue(SetDetailFields::unitsName(d.units)));
+        q.addBindValue(d.complete ? 1 : 0);
+        q.addBindValue(d.unreadable);
+    }
     if (!q.exec()) return refused(q.lastError());
     return StoreResult::done();
 }
 
-StoreResult ReadingsStore::forgetSetDetails() {
-    if (!m_open) return closedResult();
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    const bool own = !m_group;
-    if (own && !db.transaction()) return refused(db.lastError());
-    QSqlQuery q(db);
-    QSqlError why;
-    if (!run(q, QStringLiteral("DELETE FROM SetUnits"), &why) ||
-        !run(q, QStringLiteral("DELETE FROM IncompleteSets"), &why) || (own && !db.commit())) {
-        if (!why.isValid()) why = db.lastError();
-        if (own) db.rollback();
-        return refused(why);
-    }
-    m_incomplete.fill(false);
-    Q_EMIT setMarkChanged(0);
-    return StoreResult::done();
-}
-
-StoreResult ReadingsStore::markIncomplete(int set, bool incomplete) {
+StoreResult ReadingsStore::setDetails(int set, const SetDetails& details) {
     if (!m_open) return closedResult();
     if (!Meter::isSet(set))
         return StoreResult::failed(StoreFailure::NoSuchCell,
                                    QStringLiteral("There is no set %1.").arg(set));
-    if (isIncomplete(set) == incomplete) return StoreResult::done();
+    if (this->details(set) == details) return StoreResult::done();
+    const StoreResult written = writeDetailsRow(set, details);
+    if (!written) return written;
+    m_details[static_cast<size_t>(set - 1)] = details;
+    Q_EMIT detailsChanged(set);
+    return written;
+}
+
+StoreResult ReadingsStore::copyTo(const QString& path) const {
+    if (!m_open) return closedResult();
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(incomplete ? QStringLiteral("INSERT OR IGNORE INTO IncompleteSets VALUES (?)")
-                         : QStringLiteral("DELETE FROM IncompleteSets WHERE SetNumber = ?"));
-    q.addBindValue(set);
+    q.prepare(QStringLiteral("VACUUM INTO ?"));
+    q.addBindValue(path);
     if (!q.exec()) return refused(q.lastError());
-    m_incomplete[static_cast<size_t>(set - 1)] = incomplete;
-    Q_EMIT setMarkChanged(set);
     return StoreResult::done();
 }
 
-StoreResult ReadingsStore::loadMarks() {
-    m_incomplete.fill(false);
+StoreResult ReadingsStore::setSetUnits(int set, Meter::Units units) {
+    SetDetails d = details(set);
+    d.units = units;
+    return setDetails(set, d);
+}
+
+StoreResult ReadingsStore::forgetSetDetails() {
+    if (!m_open) return closedResult();
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     QSqlError why;
-    if (!run(q, QStringLiteral("SELECT SetNumber FROM IncompleteSets"), &why)) return refused(why);
-    while (q.next()) {
-        const int set = q.value(0).toInt();
-        if (Meter::isSet(set)) m_incomplete[static_cast<size_t>(set - 1)] = true;
-    }
+    if (!run(q, QStringLiteral("DELETE FROM SetDetails"), &why)) return refused(why);
+    m_details = AllDetails{};
+    Q_EMIT detailsChanged(0);
     return StoreResult::done();
 }
 
-std::optional<Meter::Units> ReadingsStore::setUnits(int set) const {
-    if (!m_open) return std::nullopt;
+StoreResult ReadingsStore::markIncomplete(int set, bool incomplete) {
+    SetDetails d = details(set);
+    d.complete = !incomplete;
+    return setDetails(set, d);
+}
+
+StoreResult ReadingsStore::loadDetails() {
+    m_details = AllDetails{};
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("SELECT UnitsCode FROM SetUnits WHERE SetNumber = ?"));
-    q.addBindValue(set);
-    if (!q.exec() || !q.next()) return std::nullopt;
-    return Meter::unitsFromDigit(q.value(0).toInt());
+    QSqlError why;
+    if (!run(q,
+             QStringLiteral("SELECT ") + detailColumns().join(QStringLiteral(", ")) +
+                 QStringLiteral(" FROM SetDetails"),
+             &why))
+        return refused(why);
+    while (q.next()) {
+        const int set = q.value(0).toInt();
+        if (!Meter::isSet(set)) continue;
+        SetDetails& d = m_details[static_cast<size_t>(set - 1)];
+        d.site = q.value(1).toString();
+        d.depthM = optionalNumber(q.value(2));
+        d.spacingM = optionalNumber(q.value(3));
+        d.latitude = optionalNumber(q.value(4));
+        d.longitude = optionalNumber(q.value(5));
+        d.elevationM = optionalNumber(q.value(6));
+        d.operatorName = q.value(7).toString();
+        d.notes = q.value(8).toString();
+        d.downloadedUtc = QDateTime::fromString(q.value(9).toString(), Qt::ISODate).toUTC();
+        d.device = q.value(10).toString();
+        const QString units = q.value(11).toString();
+        if (units == QLatin1String("SI")) d.units = Meter::Units::SI;
+        if (units == QLatin1String("CGS")) d.units = Meter::Units::CGS;
+        d.complete = q.value(12).toInt() != 0;
+        d.unreadable = qMax(0, q.value(13).toInt());
+    }
+    return StoreResult::done();
 }

@@ -9,6 +9,7 @@
 
 #include "core/common/Result.h"
 #include "core/meter/MeterFacts.h"
+#include "core/store/SetDetails.h"
 
 class QSqlError;
 class QSqlQuery;
@@ -21,12 +22,14 @@ enum class StoreFailure {
     Busy,        ///< another program holds a lock on the file: it may go once that one ends
     Foreign,     ///< the file is not a readings database of this program
     NoSuchCell,  ///< a set or position the table does not have
+    Newer,       ///< written by a newer version of the program: its layout is not known here
 };
 using StoreResult = Result<StoreFailure>;
 
 /** @brief The readings database, Readings.db: the table Sets (128 rows of "Number" and
- *  "Set 1".."Set 30", every reading as text), the units each set was downloaded in (SetUnits)
- *  and the sets a download cut short (IncompleteSets).
+ *  "Set 1".."Set 30", every reading as text) and the table SetDetails (one row per set that has
+ *  details: where, at what depth and by whom it was measured, when and in which units it was
+ *  downloaded, whether it is complete). A survey file is the same database, copied whole.
  *
  * The whole table is kept in memory as well; every write is committed at once, and a write
  * that touches several cells is one transaction, so the file never holds half of it. */
@@ -34,6 +37,16 @@ class ReadingsStore : public QObject {
     Q_OBJECT
 public:
     static constexpr int kBusyTimeoutMs = 200;
+    /** @brief The layout this version writes (PRAGMA user_version). 0 was the layout before set
+     *  details: Sets with SetUnits and IncompleteSets beside it. */
+    static constexpr int kSchemaVersion = 1;
+    /** @brief PRAGMA application_id of the program's databases and survey files: "ORVN". */
+    static constexpr int kApplicationId = 0x4F52564E;
+    /** @brief Every set's details, set 1 first. */
+    using AllDetails = std::array<SetDetails, Meter::kSets>;
+    /** @brief Readings.db is created when missing and brought to this version's layout; a survey
+     *  file (a copy) must exist, carry the program's mark and pass SQLite's integrity check. */
+    enum class OpenMode { ReadingsDatabase, SurveyCopy };
     /** @brief Columns of the table: "Number" and the thirty sets. */
     static constexpr int kColumns = Meter::kSets + 1;
     /** @brief One row's readings, set 1 first. */
@@ -45,7 +58,7 @@ public:
 
     /** @brief Opens the file, creating it with 128 cleared rows when missing, and loads the
      *  table. Foreign when its table Sets is not the one the program keeps. */
-    StoreResult open();
+    StoreResult open(OpenMode mode = OpenMode::ReadingsDatabase);
     /** @brief Closes the file. */
     void close();
     bool isOpen() const { return m_open; }
@@ -86,28 +99,37 @@ public:
     /** @brief Clears every reading, in one transaction. */
     StoreResult clearAll();
     /** @brief Puts @p rows in place of the readings (row k into position k+1; positions past the
-     *  last row are cleared), in one transaction: on failure the table stays as it was. */
-    StoreResult replaceAll(const QVector<Row>& rows);
+     *  last row are cleared) and @p details in place of every set's details (none: a data file
+     *  or New carries none), in one transaction: on failure the table stays as it was. */
+    StoreResult replaceAll(const QVector<Row>& rows, const AllDetails& details = {});
+    /** @brief Readings of @p set that are not the cleared one. */
+    int readingCount(int set) const;
 
+    /** @brief @p set's details; empty ones outside 1..30. */
+    const SetDetails& details(int set) const;
+    /** @brief Puts @p details in place of @p set's, committed at once. */
+    StoreResult setDetails(int set, const SetDetails& details);
     /** @brief Keeps the units the meter reported for @p set's download. */
     StoreResult setSetUnits(int set, Meter::Units units);
-    /** @brief Forgets every set's units and marks: the table no longer holds what the meter
-     *  sent (New, Open). */
+    /** @brief Forgets every set's details: the table no longer holds what the meter sent. */
     StoreResult forgetSetDetails();
     /** @brief The units @p set was downloaded in; none when not known. */
-    std::optional<Meter::Units> setUnits(int set) const;
+    std::optional<Meter::Units> setUnits(int set) const { return details(set).units; }
 
     /** @brief Marks @p set as cut short (a download ended before its end of data), or clears
      *  the mark when it was downloaded whole. */
     StoreResult markIncomplete(int set, bool incomplete);
     /** @brief @p set was cut short by its last download. */
-    bool isIncomplete(int set) const {
-        return Meter::isSet(set) && m_incomplete[static_cast<size_t>(set - 1)];
-    }
+    bool isIncomplete(int set) const { return Meter::isSet(set) && !details(set).complete; }
+
+    /** @brief Writes the whole database, as it is committed, to a new file @p path (which must
+     *  not exist): the survey file's contents. */
+    StoreResult copyTo(const QString& path) const;
 
 Q_SIGNALS:
-    /** @brief A set's incomplete mark changed (or every mark, with @p set 0). */
-    void setMarkChanged(int set);
+    /** @brief A set's details changed, its incomplete mark among them (every set's with @p set
+     *  0). */
+    void detailsChanged(int set);
     /** @brief Cells were written: rows and columns are 0-based, as cell() counts them. */
     void cellsChanged(int firstRow, int lastRow, int firstColumn, int lastColumn);
     /** @brief The whole table was loaded or closed, or a group of writes was undone. */
@@ -118,21 +140,26 @@ private:
         qint64 rowid = 0;
         std::array<QString, kColumns> cells;
     };
-    StoreResult openConnection();
+    StoreResult openConnection(OpenMode mode);
+    /** @brief Brings a database of layout @p from to this version's, in one transaction. */
+    StoreResult upgrade(int from);
+    StoreResult checkDetailsSchema();
     /** @brief Why the file could not be opened, in words, where the file system tells. */
     QString whyNotOpened() const;
     StoreResult createTable();
     StoreResult checkSchema();
     StoreResult checkWritable();
     StoreResult load();
-    StoreResult loadMarks();
+    StoreResult loadDetails();
+    /** @brief Writes @p set's row of SetDetails (deletes it when the details are empty). */
+    StoreResult writeDetailsRow(int set, const SetDetails& details);
     /** @brief Writes @p cells (row, column, text) in one transaction and then into memory. */
     struct CellWrite {
         int row;
         int column;
         QString text;
     };
-    StoreResult writeCells(const QVector<CellWrite>& cells);
+    StoreResult writeCells(const QVector<CellWrite>& cells, const AllDetails* details = nullptr);
     /** @brief Rolls the open group back and puts its cells back as they were. */
     void undoGroup();
     QSqlQuery& updateQuery(int column, QSqlError* why);
@@ -141,7 +168,7 @@ private:
     QString m_connection;
     bool m_open = false;
     QVector<Loaded> m_rows;
-    std::array<bool, Meter::kSets> m_incomplete{};
+    AllDetails m_details{};
     bool m_group = false;
     QVector<CellWrite> m_groupUndo;  ///< each cell the group wrote, with its text before
     // One prepared UPDATE per column, made on first use and dropped when the file closes: a

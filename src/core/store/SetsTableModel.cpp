@@ -10,7 +10,7 @@ SetsTableModel::SetsTableModel(ReadingsStore& store, QObject* parent)
     connect(&m_flush, &QTimer::timeout, this, &SetsTableModel::flushChanges);
     connect(&m_store, &ReadingsStore::cellsChanged, this, &SetsTableModel::cellsChanged);
     connect(&m_store, &ReadingsStore::reloaded, this, &SetsTableModel::refresh);
-    connect(&m_store, &ReadingsStore::setMarkChanged, this, [this](int set) {
+    connect(&m_store, &ReadingsStore::detailsChanged, this, [this](int set) {
         if (set == 0)
             Q_EMIT headerDataChanged(Qt::Horizontal, 1, Meter::kSets);
         else

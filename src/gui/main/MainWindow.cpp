@@ -132,11 +132,6 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
         showTitle();
         rememberDocument();
     };
-    // What New or Open put in the table was not downloaded: its units are not known.
-    m_files.tableReplaced = [this] {
-        // Only the plot's label depends on them: a failure costs nothing else.
-        m_session.store().forgetSetDetails();
-    };
 
     connectSession();
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {

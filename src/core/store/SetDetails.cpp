@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/store/SetDetails.h"
+
+#include <QLocale>
+#include <cmath>
+
+std::optional<double> SetDetails::depthAt(int position) const {
+    if (!depthM) return std::nullopt;
+    if (position == 1) return depthM;
+    if (!spacingM) return std::nullopt;
+    return *depthM + (position - 1) * *spacingM;
+}
+
+bool SetDetails::hasTyped() const {
+    return !site.isEmpty() || depthM || spacingM || latitude || longitude || elevationM ||
+           !operatorName.isEmpty() || !notes.isEmpty();
+}
+
+bool SetDetails::operator==(const SetDetails& o) const {
+    return site == o.site && depthM == o.depthM && spacingM == o.spacingM &&
+           latitude == o.latitude && longitude == o.longitude && elevationM == o.elevationM &&
+           operatorName == o.operatorName && notes == o.notes &&
+           downloadedUtc == o.downloadedUtc && device == o.device && units == o.units &&
+           complete == o.complete && unreadable == o.unreadable;
+}
+
+namespace SetDetailFields {
+
+const QList<DetailField>& all() {
+    static const QList<DetailField> fields{
+        DetailField::Site,      DetailField::Depth,     DetailField::Spacing,
+        DetailField::Latitude,  DetailField::Longitude, DetailField::Elevation,
+        DetailField::Operator,  DetailField::Notes};
+    return fields;
+}
+
+QString optionName(DetailField field) {
+    switch (field) {
+        case DetailField::Site: return QStringLiteral("site");
+        case DetailField::Depth: return QStringLiteral("depth");
+        case DetailField::Spacing: return QStringLiteral("spacing");
+        case DetailField::Latitude: return QStringLiteral("lat");
+        case DetailField::Longitude: return QStringLiteral("lon");
+        case DetailField::Elevation: return QStringLiteral("elevation");
+        case DetailField::Operator: return QStringLiteral("operator");
+        case DetailField::Notes: return QStringLiteral("notes");
+    }
+    return {};
+}
+
+QString label(DetailField field) {
+    switch (field) {
+        case DetailField::Site: return QStringLiteral("Site");
+        case DetailField::Depth: return QStringLiteral("Depth of position 1 (m)");
+        case DetailField::Spacing: return QStringLiteral("Spacing (m)");
+        case DetailField::Latitude: return QStringLiteral("Latitude (\u00b0, WGS 84)");
+        case DetailField::Longitude: return QStringLiteral("Longitude (\u00b0, WGS 84)");
+        case DetailField::Elevation: return QStringLiteral("Elevation (m)");
+        case DetailField::Operator: return QStringLiteral("Operator");
+        case DetailField::Notes: return QStringLiteral("Notes");
+    }
+    return {};
+}
+
+namespace {
+std::optional<double>* numberField(SetDetails& d, DetailField field) {
+    switch (field) {
+        case DetailField::Depth: return &d.depthM;
+        case DetailField::Spacing: return &d.spacingM;
+        case DetailField::Latitude: return &d.latitude;
+        case DetailField::Longitude: return &d.longitude;
+        case DetailField::Elevation: return &d.elevationM;
+        default: return nullptr;
+    }
+}
+}  // namespace
+
+QString number(double value) { return QString::number(value, 'g', 15); }
+
+QString text(const SetDetails& details, DetailField field) {
+    switch (field) {
+        case DetailField::Site: return details.site;
+        case DetailField::Operator: return details.operatorName;
+        case DetailField::Notes: return details.notes;
+        default: break;
+    }
+    const auto* value = numberField(const_cast<SetDetails&>(details), field);
+    return value && *value ? number(**value) : QString();
+}
+
+QString setText(SetDetails& details, DetailField field, const QString& text) {
+    const QString trimmed = text.trimmed();
+    switch (field) {
+        case DetailField::Site: details.site = trimmed; return {};
+        case DetailField::Operator: details.operatorName = trimmed; return {};
+        case DetailField::Notes: details.notes = text; return {};
+        default: break;
+    }
+    std::optional<double>* value = numberField(details, field);
+    if (trimmed.isEmpty()) {
+        value->reset();
+        return {};
+    }
+    // A point or, as many desktops write it, a comma.
+    bool ok = false;
+    double v = QLocale::c().toDouble(trimmed, &ok);
+    if (!ok) v = QLocale::c().toDouble(QString(trimmed).replace(QLatin1Char(','), '.'), &ok);
+    if (!ok || !std::isfinite(v))
+        return QStringLiteral("%1: \"%2\" is not a number.").arg(label(field), trimmed);
+    if (field == DetailField::Latitude && (v < -90 || v > 90))
+        return QStringLiteral("%1: %2 is not between -90 and 90.").arg(label(field), trimmed);
+    if (field == DetailField::Longitude && (v < -180 || v > 180))
+        return QStringLiteral("%1: %2 is not between -180 and 180.").arg(label(field), trimmed);
+    if (field == DetailField::Spacing && v < 0)
+        return QStringLiteral("%1: %2 is below zero.").arg(label(field), trimmed);
+    *value = v;
+    return {};
+}
+
+QString unitsName(const std::optional<Meter::Units>& units) {
+    return units ? Meter::unitsName(*units) : QString();
+}
+
+}  // namespace SetDetailFields
