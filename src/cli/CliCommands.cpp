@@ -21,8 +21,11 @@
 #include "core/common/SettingsStore.h"
 #include "core/files/CsvExport.h"
 #include "core/files/FileCommands.h"
+#include "core/files/SurveyExport.h"
+#include "core/files/SurveyFile.h"
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
+#include "core/store/SetStatistics.h"
 #include "core/system/DeviceAccess.h"
 #include "core/system/Process.h"
 
@@ -178,6 +181,29 @@ int writeOutput(const ReadingsStore& store, const Output& output, const QList<in
             bytes = onlySets.isEmpty() ? CsvExport::build(store, output.decimalComma)
                                        : CsvExport::build(store, output.decimalComma, onlySets);
             break;
+        case FileFormat::Long:
+            bytes = SurveyExport::longTable(store);
+            break;
+        case FileFormat::GeoJson: {
+            int leftOut = 0;
+            bytes = SurveyExport::geoJson(store, &leftOut);
+            if (leftOut > 0) printError(Msg::SetsWithoutLocation.arg(leftOut).arg(output.path));
+            break;
+        }
+        case FileFormat::Survey: {
+            // An SQLite file is written whole to a named file only.
+            if (output.path == QLatin1String("-")) {
+                printError(QStringLiteral("a survey file is written to a regular file, not %1")
+                               .arg(output.path));
+                return code(ExitCode::File);
+            }
+            const FileOutcome saved = SurveyFile::save(store, output.path);
+            if (!saved.ok) {
+                printError(saved.message);
+                return code(ExitCode::File);
+            }
+            return 0;
+        }
     }
     if (output.path == QLatin1String("-")) {
         if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout) !=
@@ -273,6 +299,8 @@ std::optional<FileFormat> formatOf(const QString& path) {
     if (suffix == QLatin1String("dat")) return FileFormat::Data;
     if (suffix == QLatin1String("txt")) return FileFormat::Text;
     if (suffix == QLatin1String("csv")) return FileFormat::Csv;
+    if (suffix == QLatin1String("geojson")) return FileFormat::GeoJson;
+    if (suffix == SurveyFile::kSuffix) return FileFormat::Survey;
     return std::nullopt;
 }
 
@@ -489,6 +517,110 @@ int exportReadings(const Output& output) {
     CliSession cli;
     if (!cli.openReadings()) return code(ExitCode::File);
     return writeOutput(cli.session.store(), output);
+}
+
+namespace {
+QJsonValue jsonOrNull(const std::optional<double>& v) { return v ? QJsonValue(*v) : QJsonValue(); }
+QJsonValue jsonOrNull(const QString& v) { return v.isEmpty() ? QJsonValue() : QJsonValue(v); }
+bool printLine(const QString& line) {
+    return std::printf("%s\n", line.toUtf8().constData()) >= 0 && std::fflush(stdout) == 0;
+}
+QString compact(const QJsonObject& o) {
+    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+}
+}  // namespace
+
+int details(int set, const QList<QPair<DetailField, QString>>& changes, bool json) {
+    CliSession cli;
+    if (!cli.openReadings()) return code(ExitCode::File);
+    ReadingsStore& store = cli.session.store();
+    SetDetails d = store.details(set);
+    for (const auto& change : changes) {
+        const QString why = SetDetailFields::setText(d, change.first, change.second);
+        if (!why.isEmpty()) {
+            printError(
+                QStringLiteral("--%1: %2").arg(SetDetailFields::optionName(change.first), why));
+            return code(ExitCode::Usage);
+        }
+    }
+    if (!changes.isEmpty()) {
+        const StoreResult written = store.setDetails(set, d);
+        if (!written) {
+            printError(Msg::TableNotWritten.arg(written.reason));
+            return code(ExitCode::File);
+        }
+    }
+    bool printed = true;
+    if (json) {
+        const QJsonObject o{
+            {QStringLiteral("set"), set},
+            {QStringLiteral("site"), jsonOrNull(d.site)},
+            {QStringLiteral("depth_m"), jsonOrNull(d.depthM)},
+            {QStringLiteral("spacing_m"), jsonOrNull(d.spacingM)},
+            {QStringLiteral("latitude"), jsonOrNull(d.latitude)},
+            {QStringLiteral("longitude"), jsonOrNull(d.longitude)},
+            {QStringLiteral("elevation_m"), jsonOrNull(d.elevationM)},
+            {QStringLiteral("operator"), jsonOrNull(d.operatorName)},
+            {QStringLiteral("notes"), jsonOrNull(d.notes)},
+            {QStringLiteral("downloaded_utc"),
+             jsonOrNull(d.downloadedUtc.isValid() ? d.downloadedUtc.toString(Qt::ISODate)
+                                                  : QString())},
+            {QStringLiteral("device"), jsonOrNull(d.device)},
+            {QStringLiteral("units"), jsonOrNull(SetDetailFields::unitsName(d.units))},
+            {QStringLiteral("complete"), d.complete},
+            {QStringLiteral("readings"), store.readingCount(set)},
+            {QStringLiteral("unreadable"), d.unreadable},
+        };
+        printed = printLine(compact(o));
+    } else {
+        printed = printLine(QStringLiteral("Set %1").arg(set));
+        for (const QString& line : SurveyExport::detailLines(store, set))
+            printed = printed && printLine(QStringLiteral("  ") + line);
+    }
+    return printed ? 0 : code(ExitCode::File);
+}
+
+int stats(std::optional<int> set, bool json) {
+    CliSession cli;
+    if (!cli.openReadings()) return code(ExitCode::File);
+    const ReadingsStore& store = cli.session.store();
+    QList<int> sets;
+    if (set) {
+        sets << *set;
+    } else {
+        for (int s = 1; s <= Meter::kSets; ++s)
+            if (store.readingCount(s) > 0) sets << s;
+    }
+    for (int s : sets) {
+        const SetStatistics st = SetStatistics::of(store, s);
+        const auto figure = [&st](double v) { return st.count > 0 ? QJsonValue(v) : QJsonValue(); };
+        const QString line =
+            json ? compact(QJsonObject{
+                       {QStringLiteral("set"), s},
+                       {QStringLiteral("units"), jsonOrNull(SetDetailFields::unitsName(st.units))},
+                       {QStringLiteral("count"), st.count},
+                       {QStringLiteral("mean"), figure(st.mean)},
+                       {QStringLiteral("median"), figure(st.median)},
+                       {QStringLiteral("sd"), jsonOrNull(st.sd)},
+                       {QStringLiteral("min"), figure(st.min)},
+                       {QStringLiteral("max"), figure(st.max)},
+                       {QStringLiteral("geometric_mean"), jsonOrNull(st.geometricMean)},
+                   })
+                 : QStringLiteral("Set %1: %2").arg(s).arg(SurveyExport::statisticsLine(store, s));
+        if (!printLine(line)) return code(ExitCode::File);
+    }
+    return 0;
+}
+
+int openFile(const QString& path) {
+    CliSession cli;
+    if (!cli.openReadings()) return code(ExitCode::File);
+    const FileOutcome opened = SurveyFile::openAny(cli.session.store(), path);
+    if (!opened.ok) {
+        printError(opened.message);
+        return code(ExitCode::File);
+    }
+    return 0;
 }
 
 }  // namespace CliCommands

@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <optional>
+
+#include "core/store/SetDetails.h"
 
 /** @brief The commands of orvanta-cli. Each runs to its end and answers the exit code (see
  *  ExitCode); failures are told in one line on standard error. */
 namespace CliCommands {
 
-enum class FileFormat { Data, Text, Csv };
-/** @brief The format a file name's extension asks for (.dat, .txt, .csv, any case). */
+enum class FileFormat { Data, Text, Csv, Long, GeoJson, Survey };
+/** @brief The format a file name's extension asks for (.dat, .txt, .csv, .geojson, .orvanta, any
+ *  case; a .csv is the wide table). */
 std::optional<FileFormat> formatOf(const QString& path);
 /** @brief The format named by --format: "dat", "txt" or "csv". */
 std::optional<FileFormat> formatNamed(const QString& name);
@@ -62,5 +66,15 @@ int read(const ReadRequest& request);
 
 /** @brief Writes what the readings database holds now. */
 int exportReadings(const Output& output);
+
+/** @brief Set @p set's details: printed (as "name: value" lines, or one JSON object with
+ *  @p json), after @p changes (field, text) are made, the other fields kept. A text that is not
+ *  a value of its field is one line and exit 1, and changes nothing. */
+int details(int set, const QList<QPair<DetailField, QString>>& changes, bool json);
+/** @brief Statistics of @p set, or of every set that holds readings: one line, or one JSON
+ *  object, each. */
+int stats(std::optional<int> set, bool json);
+/** @brief Replaces the readings and details with those of a data file or a survey file. */
+int openFile(const QString& path);
 
 }  // namespace CliCommands

@@ -23,7 +23,14 @@ const char* const kUsage =
     "                                         is written when it ends\n"
     "  read [--continuous | --samples N | --duration S] [--csv | --json] [--port PORT]\n"
     "                                         live readings, one line each\n"
-    "  export (--dat | --txt | --csv) FILE    writes what the readings database holds\n"
+    "  export (--dat | --txt | --csv | --long | --geojson | --survey) FILE\n"
+    "                                         writes what the readings database holds\n"
+    "  open FILE                              replaces the readings and set details with a\n"
+    "                                         data file's (.dat) or a survey file's (.orvanta)\n"
+    "  details --set N [--site TEXT] [--depth M] [--spacing M] [--lat DEG] [--lon DEG]\n"
+    "          [--elevation M] [--operator TEXT] [--notes TEXT] [--json]\n"
+    "                                         prints (and sets) a set's details\n"
+    "  stats [--set N] [--json]               each set's statistics, in its own units\n"
     "\n"
     "PORT is a number, a device (/dev/ttyUSB0) or a /dev/serial/by-id/ name.\n"
     "`orvanta-cli COMMAND --help` describes a command's options.\n"
@@ -222,27 +229,104 @@ int runExport(const QStringList& args) {
     const QCommandLineOption dat("dat", QStringLiteral("The data file format."));
     const QCommandLineOption txt("txt", QStringLiteral("The tab-separated text export."));
     const QCommandLineOption csv("csv", QStringLiteral("CSV with a header."));
+    const QCommandLineOption longTable(
+        "long", QStringLiteral("CSV, one row per reading with its set's details and units."));
+    const QCommandLineOption geojson("geojson",
+                                     QStringLiteral("GeoJSON, one point per set with a location."));
+    const QCommandLineOption survey("survey",
+                                    QStringLiteral("A survey file (readings and set details)."));
     const QCommandLineOption decimalComma(
         "decimal-comma", QStringLiteral("CSV with semicolons and decimal commas."));
-    parser.addOptions({dat, txt, csv, decimalComma});
+    parser.addOptions({dat, txt, csv, longTable, geojson, survey, decimalComma});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The file to write; - for standard output."));
     bool helped = false;
     if (!parse(parser, args, QStringLiteral("export"), &helped)) return 1;
     if (helped) return 0;
-    const int chosen = int(parser.isSet(dat)) + int(parser.isSet(txt)) + int(parser.isSet(csv));
+    const int chosen = int(parser.isSet(dat)) + int(parser.isSet(txt)) + int(parser.isSet(csv)) +
+                       int(parser.isSet(longTable)) + int(parser.isSet(geojson)) +
+                       int(parser.isSet(survey));
     if (chosen != 1)
         return choiceError(QStringLiteral("export"), chosen,
-                           QStringLiteral("--dat, --txt and --csv"));
+                           QStringLiteral("--dat, --txt, --csv, --long, --geojson and --survey"));
     if (parser.positionalArguments().size() != 1)
         return usageError(QStringLiteral("export needs one FILE"));
     CliCommands::Output output;
     output.path = parser.positionalArguments().first();
-    output.format = parser.isSet(dat)   ? CliCommands::FileFormat::Data
-                    : parser.isSet(txt) ? CliCommands::FileFormat::Text
-                                        : CliCommands::FileFormat::Csv;
+    output.format = parser.isSet(dat)         ? CliCommands::FileFormat::Data
+                    : parser.isSet(txt)       ? CliCommands::FileFormat::Text
+                    : parser.isSet(longTable) ? CliCommands::FileFormat::Long
+                    : parser.isSet(geojson)   ? CliCommands::FileFormat::GeoJson
+                    : parser.isSet(survey)    ? CliCommands::FileFormat::Survey
+                                              : CliCommands::FileFormat::Csv;
     output.decimalComma = parser.isSet(decimalComma);
     return CliCommands::exportReadings(output);
+}
+/** --set N: 1..30; none (told) otherwise. */
+std::optional<int> setOption(const QCommandLineParser& parser, const QCommandLineOption& set) {
+    bool ok = false;
+    const int n = parser.value(set).toInt(&ok);
+    if (!ok || n < 1 || n > 30) {
+        usageError(QStringLiteral("--set takes a number from 1 to 30"));
+        return std::nullopt;
+    }
+    return n;
+}
+
+int runDetails(const QStringList& args) {
+    QCommandLineParser parser;
+    const QCommandLineOption set("set", QStringLiteral("The set (1 to 30)."), QStringLiteral("N"));
+    const QCommandLineOption json("json", QStringLiteral("One JSON object."));
+    parser.addOptions({set, json});
+    QList<QPair<DetailField, QCommandLineOption>> fields;
+    for (DetailField f : SetDetailFields::all()) {
+        const QString name = SetDetailFields::optionName(f);
+        fields.append({f, QCommandLineOption(name,
+                                             QStringLiteral("Sets %1 (empty text empties it).")
+                                                 .arg(SetDetailFields::label(f)),
+                                             QStringLiteral("VALUE"))});
+        parser.addOption(fields.last().second);
+    }
+    bool helped = false;
+    if (!parse(parser, args, QStringLiteral("details"), &helped)) return 1;
+    if (helped) return 0;
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("details takes no arguments"));
+    if (!parser.isSet(set)) return usageError(QStringLiteral("details needs --set N"));
+    const std::optional<int> n = setOption(parser, set);
+    if (!n) return 1;
+    QList<QPair<DetailField, QString>> changes;
+    for (const auto& field : fields)
+        if (parser.isSet(field.second)) changes.append({field.first, parser.value(field.second)});
+    return CliCommands::details(*n, changes, parser.isSet(json));
+}
+
+int runStats(const QStringList& args) {
+    QCommandLineParser parser;
+    const QCommandLineOption set("set", QStringLiteral("Only set N (1 to 30)."),
+                                 QStringLiteral("N"));
+    const QCommandLineOption json("json", QStringLiteral("One JSON object a set."));
+    parser.addOptions({set, json});
+    bool helped = false;
+    if (!parse(parser, args, QStringLiteral("stats"), &helped)) return 1;
+    if (helped) return 0;
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("stats takes no arguments"));
+    std::optional<int> n;
+    if (parser.isSet(set) && !(n = setOption(parser, set))) return 1;
+    return CliCommands::stats(n, parser.isSet(json));
+}
+
+int runOpen(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A data file (.dat) or a survey file (.orvanta)."));
+    bool helped = false;
+    if (!parse(parser, args, QStringLiteral("open"), &helped)) return 1;
+    if (helped) return 0;
+    if (parser.positionalArguments().size() != 1)
+        return usageError(QStringLiteral("open needs one FILE"));
+    return CliCommands::openFile(parser.positionalArguments().first());
 }
 }  // namespace
 
@@ -276,5 +360,8 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("download")) return runDownload(args);
     if (command == QLatin1String("read")) return runRead(args);
     if (command == QLatin1String("export")) return runExport(args);
+    if (command == QLatin1String("details")) return runDetails(args);
+    if (command == QLatin1String("stats")) return runStats(args);
+    if (command == QLatin1String("open")) return runOpen(args);
     return usageError(QStringLiteral("unknown command \"%1\"").arg(command));
 }

@@ -127,7 +127,7 @@ void TestFiles::clearedTableSavesTo38656Bytes() {
     QCOMPARE(rig.files->mDataFileName, QString("clear.dat"));
     const auto& shown = rig.dialog.shown.first();
     QCOMPARE(shown.title, QString("Save Data File"));
-    QCOMPARE(shown.filter, QString("Data Files (*.dat)|*.dat|All Files (*.*)|*.*"));
+    QCOMPARE(shown.filter, FileMenuCommands::kSaveFilter);  // the data file first, then the survey
 }
 
 void TestFiles::saveNewOpenRoundTrip() {

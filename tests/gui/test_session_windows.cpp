@@ -4,6 +4,7 @@
 // do, then the exact cells of Readings.db, what the panel and the progress dialog show, what the
 // meter was sent and what the user was told. The session's own scenarios are in
 // tests/core/test_session.cpp.
+#include <QTableView>
 #include <QtTest>
 
 #include "AppRig.h"
@@ -160,20 +161,29 @@ void TestSessionWindows::unitsPerSetSurviveARestart() {
     QCOMPARE(db.setUnits(3), std::optional<Meter::Units>(Meter::Units::CGS));
     QCOMPARE(db.setUnits(4), std::optional<Meter::Units>(Meter::Units::SI));
     QCOMPARE(db.setUnits(5), std::optional<Meter::Units>());
-    // The plot labels its axis in the units the sets were downloaded in.
+    // The plot draws every set in one unit system, converting (SI = 4 pi x CGS), and says so.
     PlotWindow& plot = again.showPlot();
+    const auto* chart = plot.findChild<ProfileChart*>("ProfileChart");
     plot.chooseSets({3});
-    QCOMPARE(plot.findChild<ProfileChart*>("ProfileChart")->yLabel(),
-             QString("Susceptibility (CGS)"));
+    QCOMPARE(chart->yLabel(), QString("Susceptibility (CGS)"));
     plot.chooseSets({3, 4});
-    QCOMPARE(plot.findChild<ProfileChart*>("ProfileChart")->yLabel(),
-             QString("Susceptibility (SI and CGS)"));
+    QCOMPARE(chart->yLabel(), QString("Susceptibility (CGS)"));
+    QCOMPARE(chart->series().value(1).points.value(0).y(), 0.25 / (4 * M_PI));
+    plot.drawIn(Meter::Units::SI);
+    QCOMPARE(chart->yLabel(), QString("Susceptibility (SI)"));
+    QCOMPARE(chart->series().value(0).points.value(0).y(), 0.5 * 4 * M_PI);
+    QCOMPARE(chart->series().value(1).points.value(0).y(), 0.25);
+    // The headers name each set's units.
+    const auto* grid = again.findChild<QTableView*>("DataGrid1");
+    QCOMPARE(grid->model()->headerData(3, Qt::Horizontal).toString(), QString("Set 3 (CGS)"));
     // A file opened in their place was not downloaded: its units are not known.
     const QString file = rig.env.root() + "/s.dat";
     rig.dialog.answers << file << file;
     again.files().Save();
     again.files().Open();
     QCOMPARE(db.setUnits(3), std::optional<Meter::Units>());
+    // Opened sets are never labelled with the meter's units.
+    QTRY_COMPARE(chart->yLabel(), QString("Susceptibility (units not known)"));
 }
 
 QTEST_MAIN(TestSessionWindows)

@@ -70,9 +70,19 @@ inline const QString RecordCutShort =
 inline const QString TableNotReplaced = QStringLiteral(
     "The readings table could not be written: %1. Nothing was changed: the table holds what it "
     "held before.");
+inline const QString NotSurveyFile =
+    QStringLiteral("%1 is not an Orvanta survey file that can be read: %2. Nothing was changed.");
+inline const QString SurveyNewer = QStringLiteral("%1 cannot be opened: %2. Nothing was changed.");
+inline const QString DetailsOnlyInSurvey = QStringLiteral(
+    "Saved as a data file: it keeps the readings only. Set details and units are kept only in "
+    "survey files (*.orvanta).");
+inline const QString SetsWithoutLocation = QStringLiteral(
+    "%1 set(s) holding readings have no latitude and longitude and were left out of %2.");
 inline const QString FileNotWritten = QStringLiteral("%1 could not be written: %2");
 inline const QString FileNotRead = QStringLiteral("%1 could not be read: %2");
 inline const QString ReportNotPrinted = QStringLiteral("The report could not be printed: %1");
+inline const QString SummaryNotPrinted =
+    QStringLiteral("The survey summary could not be printed: %1");
 inline const QString PlotNotPrinted = QStringLiteral("The plot could not be printed: %1");
 inline const QString SettingsNotRegular = QStringLiteral(
     "The settings file %1 is not a regular file: the program starts with its default settings "

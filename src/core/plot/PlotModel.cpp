@@ -31,22 +31,50 @@ QList<int> PlotModel::setsWithReadings(const ReadingsStore& store) {
 }
 
 QList<PlotModel::Series> PlotModel::build(const ReadingsStore& store, const QList<int>& sets,
-                                          bool logScale) {
+                                          bool logScale, const Drawing& drawing) {
     QList<Series> out;
     const int rows = store.rowCount();
     for (int s : sets) {
         if (s < 1 || s > 30) continue;
         Series series;
         series.set = s;
+        const SetDetails& details = store.details(s);
         for (int r = 0; r < rows; ++r) {
             double v;
             if (!reading(store.cell(r, s), &v)) continue;
+            if (drawing.units && details.units) v = convert(v, *details.units, *drawing.units);
             if (logScale && v <= 0) continue;
-            series.points.append(QPointF(r + 1, v));
+            const std::optional<double> depth =
+                drawing.byDepth ? details.depthAt(r + 1) : std::nullopt;
+            if (drawing.byDepth && !depth) continue;
+            series.points.append(QPointF(depth ? *depth : r + 1, v));
+            series.positions.append(r + 1);
         }
         out.append(series);
     }
     return out;
+}
+
+QList<PlotModel::Series> PlotModel::build(const ReadingsStore& store, const QList<int>& sets,
+                                          bool logScale) {
+    return build(store, sets, logScale, Drawing{});
+}
+
+double PlotModel::convert(double value, Meter::Units from, Meter::Units to) {
+    constexpr double kFourPi = 4 * M_PI;
+    if (from == to) return value;
+    return to == Meter::Units::SI ? value * kFourPi : value / kFourPi;
+}
+
+bool PlotModel::depthKnown(const ReadingsStore& store, const QList<int>& sets) {
+    bool any = false;
+    for (int s : sets) {
+        if (store.readingCount(s) == 0) continue;
+        const SetDetails& d = store.details(s);
+        if (!d.depthM || !d.spacingM) return false;
+        any = true;
+    }
+    return any;
 }
 
 PlotModel::Range PlotModel::range(const QList<Series>& series, bool logScale) {
@@ -76,12 +104,19 @@ PlotModel::Range PlotModel::range(const QList<Series>& series, bool logScale) {
     return r;
 }
 
-QString PlotModel::yLabel(int unitsCode, bool logScale) {
-    const QString units = unitsCode == kMixedUnits ? QStringLiteral("SI and CGS")
-                          : unitsCode == 2         ? QStringLiteral("CGS")
-                                                   : QStringLiteral("SI");
-    return logScale ? QStringLiteral("Susceptibility (%1, log scale)").arg(units)
-                    : QStringLiteral("Susceptibility (%1)").arg(units);
+QString PlotModel::yLabel(std::optional<Meter::Units> units, bool logScale,
+                          const QList<int>& unknownUnits, bool allUnknown) {
+    QString what =
+        units && !allUnknown ? Meter::unitsName(*units) : QStringLiteral("units not known");
+    if (logScale) what += QStringLiteral(", log scale");
+    if (units && !allUnknown && !unknownUnits.isEmpty()) {
+        QStringList names;
+        for (int s : unknownUnits) names << QString::number(s);
+        what += QStringLiteral("; set%1 %2 in units not known, as stored")
+                    .arg(names.size() > 1 ? QStringLiteral("s") : QString(),
+                         names.join(QStringLiteral(", ")));
+    }
+    return QStringLiteral("Susceptibility (%1)").arg(what);
 }
 
 QList<PlotModel::Tick> PlotModel::ticks(double min, double max, bool logScale, int most) {

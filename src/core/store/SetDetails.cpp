@@ -19,45 +19,61 @@ bool SetDetails::hasTyped() const {
 bool SetDetails::operator==(const SetDetails& o) const {
     return site == o.site && depthM == o.depthM && spacingM == o.spacingM &&
            latitude == o.latitude && longitude == o.longitude && elevationM == o.elevationM &&
-           operatorName == o.operatorName && notes == o.notes &&
-           downloadedUtc == o.downloadedUtc && device == o.device && units == o.units &&
-           complete == o.complete && unreadable == o.unreadable;
+           operatorName == o.operatorName && notes == o.notes && downloadedUtc == o.downloadedUtc &&
+           device == o.device && units == o.units && complete == o.complete &&
+           unreadable == o.unreadable;
 }
 
 namespace SetDetailFields {
 
 const QList<DetailField>& all() {
-    static const QList<DetailField> fields{
-        DetailField::Site,      DetailField::Depth,     DetailField::Spacing,
-        DetailField::Latitude,  DetailField::Longitude, DetailField::Elevation,
-        DetailField::Operator,  DetailField::Notes};
+    static const QList<DetailField> fields{DetailField::Site,      DetailField::Depth,
+                                           DetailField::Spacing,   DetailField::Latitude,
+                                           DetailField::Longitude, DetailField::Elevation,
+                                           DetailField::Operator,  DetailField::Notes};
     return fields;
 }
 
 QString optionName(DetailField field) {
     switch (field) {
-        case DetailField::Site: return QStringLiteral("site");
-        case DetailField::Depth: return QStringLiteral("depth");
-        case DetailField::Spacing: return QStringLiteral("spacing");
-        case DetailField::Latitude: return QStringLiteral("lat");
-        case DetailField::Longitude: return QStringLiteral("lon");
-        case DetailField::Elevation: return QStringLiteral("elevation");
-        case DetailField::Operator: return QStringLiteral("operator");
-        case DetailField::Notes: return QStringLiteral("notes");
+        case DetailField::Site:
+            return QStringLiteral("site");
+        case DetailField::Depth:
+            return QStringLiteral("depth");
+        case DetailField::Spacing:
+            return QStringLiteral("spacing");
+        case DetailField::Latitude:
+            return QStringLiteral("lat");
+        case DetailField::Longitude:
+            return QStringLiteral("lon");
+        case DetailField::Elevation:
+            return QStringLiteral("elevation");
+        case DetailField::Operator:
+            return QStringLiteral("operator");
+        case DetailField::Notes:
+            return QStringLiteral("notes");
     }
     return {};
 }
 
 QString label(DetailField field) {
     switch (field) {
-        case DetailField::Site: return QStringLiteral("Site");
-        case DetailField::Depth: return QStringLiteral("Depth of position 1 (m)");
-        case DetailField::Spacing: return QStringLiteral("Spacing (m)");
-        case DetailField::Latitude: return QStringLiteral("Latitude (\u00b0, WGS 84)");
-        case DetailField::Longitude: return QStringLiteral("Longitude (\u00b0, WGS 84)");
-        case DetailField::Elevation: return QStringLiteral("Elevation (m)");
-        case DetailField::Operator: return QStringLiteral("Operator");
-        case DetailField::Notes: return QStringLiteral("Notes");
+        case DetailField::Site:
+            return QStringLiteral("Site");
+        case DetailField::Depth:
+            return QStringLiteral("Depth of position 1 (m)");
+        case DetailField::Spacing:
+            return QStringLiteral("Spacing (m)");
+        case DetailField::Latitude:
+            return QStringLiteral("Latitude (\u00b0, WGS 84)");
+        case DetailField::Longitude:
+            return QStringLiteral("Longitude (\u00b0, WGS 84)");
+        case DetailField::Elevation:
+            return QStringLiteral("Elevation (m)");
+        case DetailField::Operator:
+            return QStringLiteral("Operator");
+        case DetailField::Notes:
+            return QStringLiteral("Notes");
     }
     return {};
 }
@@ -65,12 +81,18 @@ QString label(DetailField field) {
 namespace {
 std::optional<double>* numberField(SetDetails& d, DetailField field) {
     switch (field) {
-        case DetailField::Depth: return &d.depthM;
-        case DetailField::Spacing: return &d.spacingM;
-        case DetailField::Latitude: return &d.latitude;
-        case DetailField::Longitude: return &d.longitude;
-        case DetailField::Elevation: return &d.elevationM;
-        default: return nullptr;
+        case DetailField::Depth:
+            return &d.depthM;
+        case DetailField::Spacing:
+            return &d.spacingM;
+        case DetailField::Latitude:
+            return &d.latitude;
+        case DetailField::Longitude:
+            return &d.longitude;
+        case DetailField::Elevation:
+            return &d.elevationM;
+        default:
+            return nullptr;
     }
 }
 }  // namespace
@@ -79,10 +101,14 @@ QString number(double value) { return QString::number(value, 'g', 15); }
 
 QString text(const SetDetails& details, DetailField field) {
     switch (field) {
-        case DetailField::Site: return details.site;
-        case DetailField::Operator: return details.operatorName;
-        case DetailField::Notes: return details.notes;
-        default: break;
+        case DetailField::Site:
+            return details.site;
+        case DetailField::Operator:
+            return details.operatorName;
+        case DetailField::Notes:
+            return details.notes;
+        default:
+            break;
     }
     const auto* value = numberField(const_cast<SetDetails&>(details), field);
     return value && *value ? number(**value) : QString();
@@ -91,10 +117,17 @@ QString text(const SetDetails& details, DetailField field) {
 QString setText(SetDetails& details, DetailField field, const QString& text) {
     const QString trimmed = text.trimmed();
     switch (field) {
-        case DetailField::Site: details.site = trimmed; return {};
-        case DetailField::Operator: details.operatorName = trimmed; return {};
-        case DetailField::Notes: details.notes = text; return {};
-        default: break;
+        case DetailField::Site:
+            details.site = trimmed;
+            return {};
+        case DetailField::Operator:
+            details.operatorName = trimmed;
+            return {};
+        case DetailField::Notes:
+            details.notes = text;
+            return {};
+        default:
+            break;
     }
     std::optional<double>* value = numberField(details, field);
     if (trimmed.isEmpty()) {

@@ -11,7 +11,7 @@
  *  the user) and when, with which device, in which units and how whole (kept by the program). */
 struct SetDetails {
     // Typed by the user; each may be empty.
-    QString site;  ///< a station, hole or sample name
+    QString site;                    ///< a station, hole or sample name
     std::optional<double> depthM;    ///< depth of position 1, metres
     std::optional<double> spacingM;  ///< between positions, metres
     std::optional<double> latitude;  ///< WGS 84 decimal degrees
@@ -20,8 +20,8 @@ struct SetDetails {
     QString operatorName;
     QString notes;
     // Kept by the program.
-    QDateTime downloadedUtc;  ///< invalid when the set was never downloaded
-    QString device;           ///< the meter's device, its lasting name where it has one
+    QDateTime downloadedUtc;            ///< invalid when the set was never downloaded
+    QString device;                     ///< the meter's device, its lasting name where it has one
     std::optional<Meter::Units> units;  ///< none when not known (a data file, say)
     bool complete = true;               ///< false when its last download was cut short
     int unreadable = 0;                 ///< values of its last download that were not numbers

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/SetsTableModel.h"
 
+#include <QStringList>
+
 #include "core/store/ReadingsStore.h"
 
 SetsTableModel::SetsTableModel(ReadingsStore& store, QObject* parent)
@@ -28,7 +30,12 @@ int SetsTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant SetsTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    if (role == Qt::DisplayRole) return m_store.cell(index.row(), index.column());
+    if (role == Qt::DisplayRole) {
+        // A cleared position holds no reading: shown empty, so it never looks like one. The
+        // stored text stays "0.000000", as files and exports need.
+        const QString text = m_store.cell(index.row(), index.column());
+        return index.column() > 0 && text == Meter::kClearedReading ? QString() : text;
+    }
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }
@@ -36,13 +43,24 @@ QVariant SetsTableModel::data(const QModelIndex& index, int role) const {
 QVariant SetsTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal) return {};
     const bool incomplete = m_store.isIncomplete(section);
-    if (role == Qt::DisplayRole)
-        return incomplete ? ReadingsStore::columnName(section) + QStringLiteral(" (incomplete)")
-                          : ReadingsStore::columnName(section);
-    if (role == Qt::ToolTipRole && incomplete)
-        return QStringLiteral(
-            "Its last download ended before the set's end of data: the "
-            "positions after its last reading were cleared.");
+    const QString units = SetDetailFields::unitsName(m_store.setUnits(section));
+    if (role == Qt::DisplayRole) {
+        QStringList marks;
+        if (!units.isEmpty()) marks << units;
+        if (incomplete) marks << QStringLiteral("incomplete");
+        return marks.isEmpty() ? ReadingsStore::columnName(section)
+                               : ReadingsStore::columnName(section) + QStringLiteral(" (") +
+                                     marks.join(QStringLiteral(", ")) + QLatin1Char(')');
+    }
+    if (role == Qt::ToolTipRole && section > 0) {
+        QString tip = units.isEmpty() ? QStringLiteral("Units not known.")
+                                      : QStringLiteral("Readings in %1 units.").arg(units);
+        if (incomplete)
+            tip += QStringLiteral(
+                " Its last download ended before the set's end of data: the positions after its "
+                "last reading were cleared.");
+        return tip;
+    }
     return {};
 }
 

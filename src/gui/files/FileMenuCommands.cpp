@@ -8,6 +8,8 @@
 #include "core/common/SettingsStore.h"
 #include "core/files/FileCommands.h"
 #include "core/files/FileDialog.h"
+#include "core/files/SurveyExport.h"
+#include "core/files/SurveyFile.h"
 #include "core/meter/MeterFacts.h"
 #include "core/store/ReadingsStore.h"
 
@@ -97,7 +99,7 @@ void FileMenuCommands::New() {
 void FileMenuCommands::Open() {
     if (refusedWhileDownloading()) return;
     QString path;
-    if (!chooseFile(mDataFileName, QStringLiteral("Open Data File"), kDataFilter, true, &path))
+    if (!chooseFile(mDataFileName, QStringLiteral("Open Data File"), kOpenFilter, true, &path))
         return;
     openPath(path);
 }
@@ -105,7 +107,7 @@ void FileMenuCommands::Open() {
 void FileMenuCommands::openPath(const QString& path) {
     if (refusedWhileDownloading()) return;
     if (!mayReplaceReadings(Msg::ConfirmOpen.arg(QFileInfo(path).fileName()))) return;
-    const FileOutcome outcome = FileCommands::openDataFile(d.store, path);
+    const FileOutcome outcome = SurveyFile::openAny(d.store, path);
     report(outcome);
     if (!outcome.ok) return;
     if (tableReplaced) tableReplaced();
@@ -115,11 +117,23 @@ void FileMenuCommands::openPath(const QString& path) {
 void FileMenuCommands::Save() {
     if (refusedWhileDownloading()) return;
     QString path;
-    if (!chooseFile(mDataFileName, QStringLiteral("Save Data File"), kDataFilter, false, &path))
+    if (!chooseFile(mDataFileName, QStringLiteral("Save Data File"), kSaveFilter, false, &path))
         return;
-    const FileOutcome outcome = FileCommands::saveDataFile(d.store, path);
+    const bool survey =
+        QFileInfo(path).suffix().compare(SurveyFile::kSuffix, Qt::CaseInsensitive) == 0;
+    const FileOutcome outcome =
+        survey ? SurveyFile::save(d.store, path) : FileCommands::saveDataFile(d.store, path);
     report(outcome);
-    if (outcome.ok) setDocument(path);
+    if (!outcome.ok) return;
+    setDocument(path);
+    // A data file holds readings only; what it leaves behind is said once, quietly.
+    bool details = false;
+    for (int set = 1; set <= Meter::kSets && !details; ++set)
+        details = d.store.details(set) != SetDetails{};
+    if (!survey && details && m_toldDetailsFor != path && note) {
+        m_toldDetailsFor = path;
+        note(Msg::DetailsOnlyInSurvey);
+    }
 }
 
 void FileMenuCommands::setDocument(const QString& path) {
@@ -140,6 +154,26 @@ void FileMenuCommands::exportText() {
                     &path))
         return;
     report(FileCommands::exportText(d.store, path));
+}
+
+void FileMenuCommands::exportLong() {
+    QString path;
+    if (!chooseFile(mCsvFileName, QStringLiteral("Export Long Table"), kLongFilter, false, &path))
+        return;
+    report(FileCommands::writeWhole(path, SurveyExport::longTable(d.store)));
+}
+
+void FileMenuCommands::exportGeoJson() {
+    QString path;
+    if (!chooseFile(mGeoJsonFileName, QStringLiteral("Export GeoJSON"), kGeoJsonFilter, false,
+                    &path))
+        return;
+    int leftOut = 0;
+    const FileOutcome written =
+        FileCommands::writeWhole(path, SurveyExport::geoJson(d.store, &leftOut));
+    report(written);
+    if (written.ok && leftOut > 0)
+        d.messages.tell(Msg::SetsWithoutLocation.arg(leftOut).arg(QFileInfo(path).fileName()));
 }
 
 void FileMenuCommands::exportCsv() {

@@ -39,11 +39,13 @@ public:
     /** @brief Clears every reading to "0.000000", after asking when readings would be lost: some
      *  changed since the data file was opened or saved, or none was ever put in a file. */
     void New();
-    /** @brief Loads a data file into the table, record k into row k. */
+    /** @brief Loads a survey file (readings and details) or a data file (record k into row k;
+     *  no details) into the table. */
     void Open();
     /** @brief Does nothing. */
     void Close() {}
-    /** @brief Saves the table to a data file (a new file replaces the old one only when whole). */
+    /** @brief Saves the table to a data file or, by the type chosen, a survey file with the set
+     *  details (a new file replaces the old one only when whole). */
     void Save();
     /** @brief The same as Save. */
     void saveAs() { Save(); }
@@ -52,17 +54,31 @@ public:
     /** @brief The sets that hold readings as comma-separated values; the dialog's second file
      *  type chooses the decimal comma. */
     void exportCsv();
+    /** @brief The long table: one row per reading with its set's details and units. */
+    void exportLong();
+    /** @brief GeoJSON: one point per set with a location; the sets left out are told. */
+    void exportGeoJson();
 
     inline static const QString kDataFilter =
         QStringLiteral("Data Files (*.dat)|*.dat|All Files (*.*)|*.*");
+    inline static const QString kSaveFilter = QStringLiteral(
+        "Data Files (*.dat)|*.dat|Orvanta survey (*.orvanta)|*.orvanta|All Files (*.*)|*.*");
+    inline static const QString kOpenFilter = QStringLiteral(
+        "Survey and Data Files (*.orvanta *.dat)|*.orvanta|Orvanta survey (*.orvanta)|*.orvanta|"
+        "Data Files (*.dat)|*.dat|All Files (*.*)|*.*");
+    inline static const QString kLongFilter =
+        QStringLiteral("CSV, one row per reading (*.csv)|*.csv|All Files (*.*)|*.*");
+    inline static const QString kGeoJsonFilter =
+        QStringLiteral("GeoJSON (*.geojson)|*.geojson|All Files (*.*)|*.*");
     inline static const QString kCsvFilter =
         QStringLiteral("CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv");
     inline static const QString kTextFilter =
         QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
 
-    QString mDataFileName;    ///< the data file last chosen (its name)
-    QString mExportFileName;  ///< the text export file last chosen (its name)
-    QString mCsvFileName;     ///< the CSV export file last chosen (its name)
+    QString mDataFileName;     ///< the data file last chosen (its name)
+    QString mExportFileName;   ///< the text export file last chosen (its name)
+    QString mCsvFileName;      ///< the CSV export file last chosen (its name)
+    QString mGeoJsonFileName;  ///< the GeoJSON export file last chosen (its name)
 
     /** @brief Opens the data file at @p path without a dialog (File > Open Recent). */
     void openPath(const QString& path);
@@ -76,6 +92,8 @@ public:
     std::function<void()> documentChanged;
     /** @brief Called when New or Open replaced what the table held. */
     std::function<void()> tableReplaced;
+    /** @brief Shows a note in the status bar (nothing went wrong). */
+    std::function<void(const QString&)> note;
 
 private:
     /** @brief Shows the file dialog offering @p rememberedName and keeps the chosen file's name in
@@ -98,5 +116,6 @@ private:
     void setDocument(const QString& path);
     Deps d;
     QString m_documentPath;
+    QString m_toldDetailsFor;  ///< the data file the details note was given for
     bool m_modified = false;
 };

@@ -76,10 +76,16 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
          QKeySequence(Qt::CTRL | Qt::Key_P), cmd.Print);
     item(file, QStringLiteral("Print Pre&view"), QStringLiteral("PrintPreviewmenu"), {},
          cmd.printPreview);
+    item(file, QStringLiteral("Print Survey S&ummary..."), QStringLiteral("PrintSummarymenu"), {},
+         cmd.printSummary);
     file->addSeparator()->setObjectName(QStringLiteral("sep2"));
     item(file, QStringLiteral("&Export Data"), QStringLiteral("Exportmenu"), {}, cmd.exportText);
     item(file, QStringLiteral("Export &CSV..."), QStringLiteral("ExportCsvmenu"), {},
          cmd.exportCsv);
+    item(file, QStringLiteral("Export &Long Table..."), QStringLiteral("ExportLongmenu"), {},
+         cmd.exportLong);
+    item(file, QStringLiteral("Export &GeoJSON..."), QStringLiteral("ExportGeoJsonmenu"), {},
+         cmd.exportGeoJson);
     file->addSeparator()->setObjectName(QStringLiteral("sep5"));
     item(file, QStringLiteral("E&xit"), QStringLiteral("Exitmenu"),
          QKeySequence(Qt::CTRL | Qt::Key_Q), cmd.exit);

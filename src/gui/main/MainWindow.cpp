@@ -121,6 +121,9 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.about = [this] { showAbout(); };
     cmds.plot = [this] { showPlot(); };
     cmds.exportCsv = [this] { m_files.exportCsv(); };
+    cmds.exportLong = [this] { m_files.exportLong(); };
+    cmds.exportGeoJson = [this] { m_files.exportGeoJson(); };
+    cmds.printSummary = [this] { printSummary(); };
     cmds.printPreview = [this] { printPreview(); };
     cmds.selectSet = [this](const QString& set) {
         m_session.selectSet(set.toInt());
@@ -128,6 +131,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     };
     m_menus = new MainMenus(*this, *m_toolBar, cmds);
     m_menus->setRecentFiles(recentFiles());
+    m_files.note = [this](const QString& text) { m_status->downloadLabel->setText(text); };
     m_files.documentChanged = [this] {
         showTitle();
         rememberDocument();
@@ -479,7 +483,6 @@ PlotWindow& MainWindow::showPlot() {
     if (!m_plot) {
         m_plot = new PlotWindow(m_session.store(), m_session.state(), m_trend, m_fileDialog,
                                 m_printDialog, m_messages);
-        m_plot->setUnitsOfSet([this](int set) { return m_session.store().setUnits(set); });
         m_plotSub = m_mdi->addSubWindow(m_plot);
         m_plotSub->setObjectName(QStringLiteral("frmPlotWindow"));
         // Closing the plot hides it: View > Plot shows it again with the same choices.
@@ -514,6 +517,13 @@ void MainWindow::ShowCommPortDialog() {
 }
 
 void MainWindow::Print() { printReadings(m_session.store(), m_printDialog, m_messages); }
+void MainWindow::printSummary() {
+    const QString document = m_files.documentPath();
+    ::printSummary(m_session.store(),
+                   document.isEmpty() ? QStringLiteral("Readings (not saved in a file)")
+                                      : QFileInfo(document).fileName(),
+                   m_printDialog, m_messages);
+}
 void MainWindow::printPreview() { previewReadings(m_session.store(), this); }
 
 void MainWindow::viewData() {

@@ -96,6 +96,8 @@ public Q_SLOTS:
     PlotWindow& showPlot();
     void Print();
     void printPreview();
+    /** @brief Print Survey Summary: each set's details and statistics. */
+    void printSummary();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

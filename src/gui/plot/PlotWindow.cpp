@@ -45,6 +45,20 @@ PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, con
     showSetColours();
     m_logScale = new QCheckBox(QStringLiteral("&Log scale"), this);
     m_logScale->setObjectName(QStringLiteral("LogScale"));
+    m_units = new QComboBox(this);
+    m_units->setObjectName(QStringLiteral("UnitsChoice"));
+    m_units->addItems({QStringLiteral("SI"), QStringLiteral("CGS")});
+    m_units->setToolTip(QStringLiteral(
+        "The units the profiles are drawn in; sets measured in the other units are converted "
+        "(k in SI = 4 pi times k in CGS)"));
+    m_units->setAccessibleName(QStringLiteral("Units"));
+    auto* unitsLabel = new QLabel(QStringLiteral("&Units:"), this);
+    unitsLabel->setBuddy(m_units);
+    m_depthDown = new QCheckBox(QStringLiteral("&Depth downwards"), this);
+    m_depthDown->setObjectName(QStringLiteral("DepthDown"));
+    m_depthDown->setToolTip(QStringLiteral(
+        "Sets with a depth and a spacing (Set Details) are drawn against depth; this turns the "
+        "plot so depth runs down the page, as a log is read"));
     m_saveButton = new QPushButton(QStringLiteral("&Save Image..."), this);
     m_saveButton->setObjectName(QStringLiteral("SaveButton"));
     m_saveTrendButton = new QPushButton(QStringLiteral("Save &Trend..."), this);
@@ -67,6 +81,11 @@ PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, con
     auto* side = new QVBoxLayout;
     side->addWidget(m_setList, 1);
     side->addWidget(m_logScale);
+    auto* unitsRow = new QHBoxLayout;
+    unitsRow->addWidget(unitsLabel);
+    unitsRow->addWidget(m_units, 1);
+    side->addLayout(unitsRow);
+    side->addWidget(m_depthDown);
     side->addWidget(m_resetZoomButton);
     side->addWidget(m_saveButton);
     side->addWidget(m_saveTrendButton);
@@ -92,6 +111,12 @@ PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, con
     connect(&m_store, &ReadingsStore::reloaded, this, [this] { m_pending.start(); });
     connect(m_setList, &QListWidget::itemChanged, this, &PlotWindow::redraw);
     connect(m_logScale, &QCheckBox::toggled, this, &PlotWindow::redraw);
+    connect(m_depthDown, &QCheckBox::toggled, this, &PlotWindow::redraw);
+    connect(m_units, &QComboBox::activated, this, [this] {
+        m_unitsChosen = true;
+        redraw();
+    });
+    connect(&m_store, &ReadingsStore::detailsChanged, this, [this] { m_pending.start(); });
     connect(m_saveButton, &QPushButton::clicked, this, &PlotWindow::savePlot);
     connect(m_saveTrendButton, &QPushButton::clicked, this, &PlotWindow::saveTrendDialog);
     connect(m_printButton, &QPushButton::clicked, this, &PlotWindow::printPlot);
@@ -154,8 +179,13 @@ void PlotWindow::refresh() {
     chooseSets(sets);
 }
 
-void PlotWindow::setUnitsOfSet(std::function<std::optional<Meter::Units>(int)> unitsOfSet) {
-    m_unitsOfSet = std::move(unitsOfSet);
+Meter::Units PlotWindow::drawnUnits() const {
+    return m_units->currentIndex() == 1 ? Meter::Units::CGS : Meter::Units::SI;
+}
+
+void PlotWindow::drawIn(Meter::Units units) {
+    m_unitsChosen = true;
+    m_units->setCurrentIndex(units == Meter::Units::CGS ? 1 : 0);
     redraw();
 }
 
@@ -164,21 +194,32 @@ bool PlotWindow::logScale() const { return m_logScale->isChecked(); }
 void PlotWindow::redraw() {
     const bool log = m_logScale->isChecked();
     const QList<int> sets = chosenSets();
-    // The units the chosen sets were downloaded in, where known; the meter's units now otherwise.
-    const auto codeOf = [](Meter::Units u) { return u == Meter::Units::CGS ? 2 : 1; };
-    int units = codeOf(m_vars.meter.units());
-    bool first = true;
+    // Sets whose units are not known (opened from a data file) are drawn as stored and named on
+    // the axis; no set is labelled with units it was not measured in.
+    QList<int> unknown;
+    std::optional<Meter::Units> firstKnown;
     for (int set : sets) {
-        const std::optional<Meter::Units> u = m_unitsOfSet ? m_unitsOfSet(set) : std::nullopt;
-        if (!u) continue;
-        if (first)
-            units = codeOf(*u);
-        else if (codeOf(*u) != units)
-            units = PlotModel::kMixedUnits;
-        first = false;
+        if (m_store.readingCount(set) == 0) continue;
+        const std::optional<Meter::Units> u = m_store.setUnits(set);
+        if (!u)
+            unknown.append(set);
+        else if (!firstKnown)
+            firstKnown = u;
     }
-    m_profiles->setData(PlotModel::build(m_store, sets, log), log, PlotModel::yLabel(units, log));
-    m_trend->setYLabel(PlotModel::yLabel(codeOf(m_vars.meter.units()), false));
+    if (!m_unitsChosen) {
+        const Meter::Units units = firstKnown ? *firstKnown : m_vars.meter.units();
+        m_units->setCurrentIndex(units == Meter::Units::CGS ? 1 : 0);
+    }
+    PlotModel::Drawing drawing;
+    drawing.units = drawnUnits();
+    drawing.byDepth = PlotModel::depthKnown(m_store, sets);
+    m_depthDown->setEnabled(drawing.byDepth);
+    m_profiles->setData(
+        PlotModel::build(m_store, sets, log, drawing), log,
+        PlotModel::yLabel(drawing.units, log, unknown, !firstKnown && !unknown.isEmpty()),
+        drawing.byDepth ? QStringLiteral("Depth (m)") : QStringLiteral("Reading position"),
+        drawing.byDepth && m_depthDown->isChecked());
+    m_trend->setYLabel(PlotModel::yLabel(m_vars.meter.units(), false));
 }
 
 FileOutcome PlotWindow::saveImage(const QString& path, QSize size) const {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -31,9 +32,11 @@ public:
                FileDialog& files, PrintDialog& printing, MessageBox& messages,
                QWidget* parent = nullptr);
 
-    /** @brief Where the units each set was downloaded in come from (none: the meter's units now).
-     */
-    void setUnitsOfSet(std::function<std::optional<Meter::Units>(int set)> unitsOfSet);
+    /** @brief The unit system the profiles are drawn in (the user's choice, else the units of
+     *  the first chosen set whose units are known). */
+    Meter::Units drawnUnits() const;
+    /** @brief Draws the profiles in @p units, as choosing them in the window does. */
+    void drawIn(Meter::Units units);
     /** @brief Reads the table again and redraws. */
     void refresh();
     /** @brief The user's choices of an earlier run: these sets and this scale, whatever sets
@@ -66,6 +69,9 @@ private:
     void showSetColours();
     QListWidget* m_setList;
     QCheckBox* m_logScale;
+    QComboBox* m_units;      ///< SI or CGS
+    QCheckBox* m_depthDown;  ///< depth runs down the page, as a log is read
+    bool m_unitsChosen = false;
     QPushButton* m_saveButton;
     QPushButton* m_saveTrendButton;
     QPushButton* m_printButton;
@@ -80,5 +86,4 @@ private:
     PrintDialog& m_printing;
     MessageBox& m_messages;
     QTimer m_pending;
-    std::function<std::optional<Meter::Units>(int)> m_unitsOfSet;
 };

@@ -45,7 +45,6 @@ ProfileChart::ProfileChart(QWidget* parent)
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
         axis->setGridLineVisible(true);
     }
-    m_x->setTitleText(QStringLiteral("Reading position"));
     c->addAxis(m_x, Qt::AlignBottom);
     c->addAxis(m_y, Qt::AlignLeft);
     // A zoom (the rubber band, or the view's right click back out) gets round ticks of its own.
@@ -69,12 +68,18 @@ bool ProfileChart::hasReadings() const {
     return false;
 }
 
-void ProfileChart::setData(QList<PlotModel::Series> series, bool logScale, QString yLabel) {
-    const bool keepZoom = zoomed() && logScale == m_log;
+void ProfileChart::setData(QList<PlotModel::Series> series, bool logScale, QString yLabel,
+                           QString xLabel, bool downwards) {
+    const bool keepZoom =
+        zoomed() && logScale == m_log && xLabel == m_xLabel && downwards == m_down;
     const View shown = view();
     m_series = std::move(series);
     m_log = logScale;
     m_yLabel = std::move(yLabel);
+    m_xLabel = std::move(xLabel);
+    m_down = downwards;
+    m_x->setReverse(false);
+    m_y->setReverse(m_down);
     QChart* c = chart();
     // The same sets as shown (readings arriving during a download): their lines take the new
     // points; other sets: new lines.
@@ -100,7 +105,7 @@ void ProfileChart::setData(QList<PlotModel::Series> series, bool logScale, QStri
         QList<QPointF> points;
         points.reserve(m_series[i].points.size());
         for (const QPointF& p : m_series[i].points)
-            points.append(QPointF(p.x(), m_log ? std::log10(p.y()) : p.y()));
+            points.append(drawn(p.x(), m_log ? std::log10(p.y()) : p.y()));
         if (points != m_lines[i]->points()) m_lines[i]->replace(points);
     }
     const bool any = hasReadings();
@@ -108,7 +113,8 @@ void ProfileChart::setData(QList<PlotModel::Series> series, bool logScale, QStri
     m_y->setVisible(any);
     showLegendIfItFits();
     showEmptyText(!any);
-    m_y->setTitleText(m_yLabel);
+    xAxis()->setTitleText(m_xLabel);
+    yAxis()->setTitleText(m_yLabel);
     if (any) {
         const PlotModel::Range r = PlotModel::range(m_series, m_log);
         const QList<PlotModel::Tick> xTicks = PlotModel::ticks(r.xMin, r.xMax, false, 9);
@@ -123,13 +129,13 @@ void ProfileChart::setData(QList<PlotModel::Series> series, bool logScale, QStri
 }
 
 ProfileChart::View ProfileChart::view() const {
-    return {m_x->min(), m_x->max(), m_y->min(), m_y->max()};
+    return {xAxis()->min(), xAxis()->max(), yAxis()->min(), yAxis()->max()};
 }
 
 void ProfileChart::setView(const View& v) {
     m_settingView = true;
-    m_x->setRange(v.xMin, v.xMax);
-    m_y->setRange(v.yMin, v.yMax);
+    xAxis()->setRange(v.xMin, v.xMax);
+    yAxis()->setRange(v.yMin, v.yMax);
     m_settingView = false;
     applyTicks();
 }
@@ -141,8 +147,8 @@ void ProfileChart::resetZoom() {
 
 void ProfileChart::applyTicks() {
     if (m_settingView) return;
-    setTicks(m_x, m_x->min(), m_x->max(), false, 9);
-    setTicks(m_y, m_y->min(), m_y->max(), m_log, 8);
+    setTicks(xAxis(), xAxis()->min(), xAxis()->max(), false, 9);
+    setTicks(yAxis(), yAxis()->min(), yAxis()->max(), m_log, 8);
     const bool now = zoomed();
     if (now != m_wasZoomed) {
         m_wasZoomed = now;
@@ -150,13 +156,13 @@ void ProfileChart::applyTicks() {
     }
 }
 
-QStringList ProfileChart::xTickLabels() const { return labelsOf(m_x); }
-QStringList ProfileChart::yTickLabels() const { return labelsOf(m_y); }
+QStringList ProfileChart::xTickLabels() const { return labelsOf(xAxis()); }
+QStringList ProfileChart::yTickLabels() const { return labelsOf(yAxis()); }
 
 QPoint ProfileChart::positionOf(int set, double position, double reading) const {
     for (int i = 0; i < m_series.size(); ++i)
         if (m_series[i].set == set)
-            return viewPoint(QPointF(position, m_log ? std::log10(reading) : reading), m_lines[i]);
+            return viewPoint(drawn(position, m_log ? std::log10(reading) : reading), m_lines[i]);
     return {};
 }
 
@@ -168,13 +174,18 @@ QString ProfileChart::valueAt(const QPoint& viewPos) const {
     for (int i = 0; i < m_series.size(); ++i) {
         const QList<QPointF> drawn = m_lines[i]->points();  // as plotted: log10 with the log scale
         for (int k = 0; k < drawn.size(); ++k) {
-            const QPointF& p = drawn[k];
-            if (p.x() < v.xMin || p.x() > v.xMax || p.y() < v.yMin || p.y() > v.yMax) continue;
-            if (!nearer(viewPoint(p, m_lines[i]), viewPos, &best)) continue;
+            const QPointF& p = m_series[i].points[k];
+            const double y = m_log ? std::log10(p.y()) : p.y();
+            if (p.x() < v.xMin || p.x() > v.xMax || y < v.yMin || y > v.yMax) continue;
+            if (!nearer(viewPoint(drawn[k], m_lines[i]), viewPos, &best)) continue;
+            const int position = m_series[i].positions.value(k, static_cast<int>(p.x()));
             text = QStringLiteral("Set %1, position %2: %3")
                        .arg(m_series[i].set)
-                       .arg(static_cast<int>(p.x()))
-                       .arg(QString::number(m_series[i].points[k].y(), 'g', 6));
+                       .arg(position == p.x() ? QString::number(position)
+                                              : QStringLiteral("%1 (%2 m)")
+                                                    .arg(position)
+                                                    .arg(QString::number(p.x(), 'g', 6)))
+                       .arg(QString::number(p.y(), 'g', 6));
         }
     }
     return text;
@@ -233,7 +244,7 @@ void ProfileChart::renderTo(QPainter& painter, const QRectF& area, const QSizeF&
     copy.applyPalette(false);
     copy.setAttribute(Qt::WA_DontShowOnScreen);
     copy.resize(layoutSize.toSize());
-    copy.setData(m_series, m_log, m_yLabel);
+    copy.setData(m_series, m_log, m_yLabel, m_xLabel, m_down);
     copy.setView(view());
     copy.chart()->resize(layoutSize);
     copy.showLegendIfItFits();

@@ -18,7 +18,8 @@ QColor seriesColour(int set, bool dark = false);
 class ProfileChart : public ChartView {
     Q_OBJECT
 public:
-    /** @brief What the axes show: positions on x, readings (log10 with the log scale) on y. */
+    /** @brief What the axes show: positions (or depths) as x, readings (log10 with the log
+     *  scale) as y, whichever way the chart is turned. */
     struct View {
         double xMin = 0, xMax = 1, yMin = 0, yMax = 1;
         bool operator==(const View& o) const {
@@ -28,9 +29,13 @@ public:
 
     explicit ProfileChart(QWidget* parent = nullptr);
 
-    /** @brief Shows @p series. A zoom stays while the scale is unchanged (readings arriving
-     *  during a download do not undo it). */
-    void setData(QList<PlotModel::Series> series, bool logScale, QString yLabel);
+    /** @brief Shows @p series, x titled @p xLabel; with @p downwards, x runs down the left side
+     *  (depth as a log is read) and the readings along the bottom. A zoom stays while the scale
+     *  and the axes are unchanged (readings arriving during a download do not undo it). */
+    void setData(QList<PlotModel::Series> series, bool logScale, QString yLabel,
+                 QString xLabel = QStringLiteral("Reading position"), bool downwards = false);
+    const QString& xLabel() const { return m_xLabel; }
+    bool downwards() const { return m_down; }
     const QList<PlotModel::Series>& series() const { return m_series; }
     const QString& yLabel() const { return m_yLabel; }
     bool hasReadings() const;
@@ -47,7 +52,7 @@ public:
     QString valueAt(const QPoint& viewPos) const override;
     /** @brief Where the reading at @p position of @p set is drawn, in view coordinates. */
     QPoint positionOf(int set, double position, double reading) const;
-    /** @brief The ticks each axis shows now. */
+    /** @brief The ticks each axis shows now (x: positions or depths). */
     QStringList xTickLabels() const;
     QStringList yTickLabels() const;
 
@@ -70,10 +75,17 @@ protected:
 private:
     void applyTicks();
     void showLegendIfItFits();
+    /** @brief The axis of positions or depths, and the axis of readings. */
+    QCategoryAxis* xAxis() const { return m_down ? m_y : m_x; }
+    QCategoryAxis* yAxis() const { return m_down ? m_x : m_y; }
+    /** @brief A point as drawn, from x (position or depth) and the reading as the axis has it. */
+    QPointF drawn(double x, double y) const { return m_down ? QPointF(y, x) : QPointF(x, y); }
     QList<PlotModel::Series> m_series;
     QList<QLineSeries*> m_lines;
     bool m_log = false;
     QString m_yLabel;
+    QString m_xLabel;
+    bool m_down = false;
     View m_full;
     QCategoryAxis* m_x;
     QCategoryAxis* m_y;

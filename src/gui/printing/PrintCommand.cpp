@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/printing/PrintCommand.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTextDocument>
 #include <QTextOption>
 #include <cerrno>
 #include <cstdio>
@@ -12,6 +14,7 @@
 
 #include "core/common/MessageBox.h"
 #include "core/common/Messages.h"
+#include "core/files/SurveyExport.h"
 #include "core/store/ReadingsStore.h"
 
 QPainterReportPrinter::QPainterReportPrinter(QPrinter& printer) : m_printer(printer) {}
@@ -139,6 +142,24 @@ void printReadings(const ReadingsStore& store, PrintDialog& dialog, MessageBox& 
         return Report::print(store, printer) ? QString() : printer.failureReason();
     });
     if (!why.isEmpty()) messages.tell(Msg::ReportNotPrinted.arg(why));
+}
+
+QString paintSummary(const ReadingsStore& store, const QString& title, QPrinter& printer) {
+    QTextDocument doc;
+    doc.setHtml(SurveyExport::summaryHtml(store, title, QDateTime::currentDateTimeUtc()));
+    // A document with no page size of its own is laid out on the printer's pages and numbered.
+    doc.print(&printer);
+    return printer.printerState() == QPrinter::Error
+               ? QStringLiteral("the printer did not take the document")
+               : QString();
+}
+
+void printSummary(const ReadingsStore& store, const QString& title, PrintDialog& dialog,
+                  MessageBox& messages) {
+    if (!dialog.ShowPrinter(QStringLiteral("Print Survey Summary"))) return;
+    const QString why =
+        printWhole(dialog.printer(), [&] { return paintSummary(store, title, dialog.printer()); });
+    if (!why.isEmpty()) messages.tell(Msg::SummaryNotPrinted.arg(why));
 }
 
 bool paintReport(const ReadingsStore& store, QPrinter& printer) {

@@ -54,6 +54,13 @@ QString printWhole(QPrinter& printer, const std::function<QString()>& print);
  *  that cannot start is reported. */
 void printReadings(const ReadingsStore& store, PrintDialog& dialog, MessageBox& messages);
 
+/** @brief Print Survey Summary: the dialog, then @p title, the date printed, each set's details
+ *  and statistics with units, and page numbers. A failure is told. */
+void printSummary(const ReadingsStore& store, const QString& title, PrintDialog& dialog,
+                  MessageBox& messages);
+/** @brief Draws the summary on @p printer; the reason it failed, or nothing. */
+QString paintSummary(const ReadingsStore& store, const QString& title, QPrinter& printer);
+
 /** @brief Draws the whole listing on @p printer (what Print sends, for a preview). */
 bool paintReport(const ReadingsStore& store, QPrinter& printer);
 /** @brief Print Preview: the listing in a preview window, printable from there. */

@@ -5,13 +5,19 @@
 #include <QHash>
 #include <QHeaderView>
 #include <QPainter>
+#include <QSplitter>
 #include <QStaticText>
 #include <QStyledItemDelegate>
+#include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 
+#include "core/files/SurveyExport.h"
 #include "core/store/ReadingsStore.h"
+#include "core/store/SetStatistics.h"
 #include "core/store/SetsTableModel.h"
 #include "gui/Twips.h"
+#include "gui/sets/SetDetailsPane.h"
 
 namespace {
 /** Draws a cell's text from a laid-out copy kept per text: a download repaints the same few
@@ -78,23 +84,66 @@ SetsWindow::Layout SetsWindow::layoutFor(long dataWindowWidth, long dataWindowHe
 
 SetsWindow::SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWindowHeight,
                        QWidget* parent)
-    : QWidget(parent), m_model(new SetsTableModel(store, this)) {
+    : QWidget(parent), m_store(store), m_model(new SetsTableModel(store, this)) {
     setObjectName(QStringLiteral("frmData2"));
     setWindowTitle(QStringLiteral("Data"));
     const Layout layout = layoutFor(dataWindowWidth, dataWindowHeight);
     const double dx = logicalDpiX();
     const double dy = logicalDpiY();
     resize(Twips::toPixels(layout.width, dx), Twips::toPixels(layout.height, dy));
-    grid = new QTableView(this);
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("SetsSplitter"));
+    m_pages = new QTabWidget(splitter);
+    m_pages->setObjectName(QStringLiteral("SetsPages"));
+    grid = new QTableView(m_pages);
     grid->setObjectName(QStringLiteral("DataGrid1"));
     grid->setModel(m_model);
     grid->setItemDelegate(new ReadingDelegate(grid));
     grid->verticalHeader()->setVisible(false);
     grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setGeometry(Twips::toPixels(60, dx), Twips::toPixels(60, dy),
-                      Twips::toPixels(layout.gridWidth, dx),
-                      Twips::toPixels(layout.gridHeight, dy));
+    m_pages->addTab(grid, QStringLiteral("&Readings"));
+    m_statistics = new QTableWidget(0, 9, m_pages);
+    m_statistics->setObjectName(QStringLiteral("StatisticsGrid"));
+    m_statistics->setHorizontalHeaderLabels(
+        {QStringLiteral("Set"), QStringLiteral("Units"), QStringLiteral("Count"),
+         QStringLiteral("Mean"), QStringLiteral("Median"), QStringLiteral("SD"),
+         QStringLiteral("Min"), QStringLiteral("Max"), QStringLiteral("Geometric mean")});
+    m_statistics->verticalHeader()->setVisible(false);
+    m_statistics->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_statistics->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_statistics->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pages->addTab(m_statistics, QStringLiteral("&Statistics"));
+    m_details = new SetDetailsPane(store, splitter);
+    splitter->addWidget(m_pages);
+    splitter->addWidget(m_details);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
+    splitter->setGeometry(Twips::toPixels(60, dx), Twips::toPixels(60, dy),
+                          Twips::toPixels(layout.gridWidth, dx),
+                          Twips::toPixels(layout.gridHeight, dy));
+    // The pane follows the set the grid's current cell is in, or the statistics row chosen.
+    connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.column() > 0) m_details->showSet(current.column());
+            });
+    connect(m_statistics, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (row >= 0) m_details->showSet(row + 1);
+    });
+    // The figures are worked out again only while they are shown, a few times a second at most.
+    m_statisticsDue = new QTimer(this);
+    m_statisticsDue->setSingleShot(true);
+    m_statisticsDue->setInterval(200);
+    connect(m_statisticsDue, &QTimer::timeout, this, &SetsWindow::showStatistics);
+    const auto statisticsChanged = [this] {
+        if (m_pages->currentWidget() == m_statistics) m_statisticsDue->start();
+    };
+    connect(&store, &ReadingsStore::cellsChanged, this, statisticsChanged);
+    connect(&store, &ReadingsStore::reloaded, this, statisticsChanged);
+    connect(&store, &ReadingsStore::detailsChanged, this, statisticsChanged);
+    connect(m_pages, &QTabWidget::currentChanged, this, [this] {
+        if (m_pages->currentWidget() == m_statistics) showStatistics();
+    });
     grid->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
     // A set marked incomplete says so in its header, whole.
     const auto fitHeaders = [this](int first, int last) {
@@ -114,6 +163,40 @@ SetsWindow::SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWind
 }
 
 void SetsWindow::refreshGrid() { m_model->refresh(); }
+
+int SetsWindow::chosenSet() const { return m_details->set(); }
+
+void SetsWindow::showStatistics() {
+    m_statistics->setRowCount(Meter::kSets);
+    const auto put = [this](int row, int column, const QString& text) {
+        QTableWidgetItem* item = m_statistics->item(row, column);
+        if (!item) {
+            item = new QTableWidgetItem;
+            item->setTextAlignment(column == 1 ? Qt::AlignLeft | Qt::AlignVCenter
+                                               : Qt::AlignRight | Qt::AlignVCenter);
+            m_statistics->setItem(row, column, item);
+        }
+        item->setText(text);
+    };
+    for (int set = 1; set <= Meter::kSets; ++set) {
+        const SetStatistics s = SetStatistics::of(m_store, set);
+        const int row = set - 1;
+        const auto figure = [&s](double v) {
+            return s.count > 0 ? SurveyExport::figure(v) : QString();
+        };
+        const QString units = SetDetailFields::unitsName(s.units);
+        put(row, 0, QString::number(set));
+        put(row, 1, units.isEmpty() && s.count > 0 ? QStringLiteral("not known") : units);
+        put(row, 2, QString::number(s.count));
+        put(row, 3, figure(s.mean));
+        put(row, 4, figure(s.median));
+        put(row, 5, s.sd ? SurveyExport::figure(*s.sd) : QString());
+        put(row, 6, figure(s.min));
+        put(row, 7, figure(s.max));
+        put(row, 8, s.geometricMean ? SurveyExport::figure(*s.geometricMean) : QString());
+    }
+    m_statistics->resizeColumnsToContents();
+}
 
 void SetsWindow::showSet(int set) {
     const QModelIndex top = grid->indexAt(QPoint(0, 0));

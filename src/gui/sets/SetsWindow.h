@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QTimer>
 #include <QWidget>
 
 class QTableView;
+class QTableWidget;
+class QTabWidget;
 class ReadingsStore;
+class SetDetailsPane;
 class SetsTableModel;
 
-/** @brief The sets window "Data": the grid over the whole table Sets. */
+/** @brief The sets window "Data": the grid over the whole table Sets, each set's statistics on a
+ *  second page, and the chosen set's details beside them. */
 class SetsWindow : public QWidget {
     Q_OBJECT
 public:
@@ -24,9 +29,17 @@ public:
     void refreshGrid();
     /** @brief Scrolls set @p set's column into view, keeping the rows where they are. */
     void showSet(int set);
+    /** @brief The set whose details the pane shows: the grid's current column. */
+    int chosenSet() const;
     QTableView* grid = nullptr;
     static constexpr int kColumnWidth = 72;  ///< pixels, wider where a header needs it
 
 private:
+    void showStatistics();
+    ReadingsStore& m_store;
     SetsTableModel* m_model;
+    QTabWidget* m_pages;
+    QTableWidget* m_statistics;
+    SetDetailsPane* m_details;
+    QTimer* m_statisticsDue;
 };

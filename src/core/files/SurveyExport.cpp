@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/files/SurveyExport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "core/files/CsvExport.h"
+#include "core/store/ReadingsStore.h"
+#include "core/store/SetStatistics.h"
+
+namespace SurveyExport {
+
+namespace {
+QString utcText(const QDateTime& t) {
+    return t.isValid() ? t.toUTC().toString(Qt::ISODate) : QString();
+}
+QJsonValue orNull(const std::optional<double>& v) { return v ? QJsonValue(*v) : QJsonValue(); }
+QJsonValue orNull(const QString& text) { return text.isEmpty() ? QJsonValue() : QJsonValue(text); }
+QString optionalText(const std::optional<double>& v) { return v ? figure(*v) : QString(); }
+}  // namespace
+
+QString figure(double value) { return SetDetailFields::number(value); }
+
+QList<int> setsInUse(const ReadingsStore& store) {
+    QList<int> sets;
+    for (int s = 1; s <= Meter::kSets; ++s)
+        if (store.readingCount(s) > 0 || store.details(s) != SetDetails{}) sets.append(s);
+    return sets;
+}
+
+QByteArray longTable(const ReadingsStore& store) {
+    QByteArray out = kLongHeader.toUtf8() + "\r\n";
+    for (int set = 1; set <= Meter::kSets; ++set) {
+        const SetDetails& d = store.details(set);
+        // The set's own fields, the same on each of its rows.
+        const QString tail =
+            QStringList{CsvExport::quoted(SetDetailFields::unitsName(d.units)),
+                        CsvExport::quoted(d.site), optionalText(d.latitude),
+                        optionalText(d.longitude), optionalText(d.elevationM),
+                        utcText(d.downloadedUtc), CsvExport::quoted(d.operatorName),
+                        CsvExport::quoted(d.notes),
+                        d.complete ? QStringLiteral("true") : QStringLiteral("false")}
+                .join(QLatin1Char(','));
+        for (int p = 1; p <= store.rowCount(); ++p) {
+            const QString value = store.reading(set, p);
+            if (value.isEmpty() || value == Meter::kClearedReading) continue;
+            const QString row = QStringList{QString::number(set), QString::number(p),
+                                            optionalText(d.depthAt(p)), CsvExport::quoted(value)}
+                                    .join(QLatin1Char(','));
+            out += (row + QLatin1Char(',') + tail).toUtf8() + "\r\n";
+        }
+    }
+    return out;
+}
+
+QByteArray geoJson(const ReadingsStore& store, int* leftOut) {
+    QJsonArray features;
+    int without = 0;
+    for (int set = 1; set <= Meter::kSets; ++set) {
+        const SetDetails& d = store.details(set);
+        if (!d.hasLocation()) {
+            if (store.readingCount(set) > 0) ++without;
+            continue;
+        }
+        const SetStatistics s = SetStatistics::of(store, set);
+        const auto figureOrNull = [&s](double v) { return s.count > 0 ? QJsonValue(v) : QJsonValue(); };
+        QJsonArray coordinates{*d.longitude, *d.latitude};
+        if (d.elevationM) coordinates.append(*d.elevationM);
+        QJsonObject properties{
+            {QStringLiteral("set"), set},
+            {QStringLiteral("site"), orNull(d.site)},
+            {QStringLiteral("units"), orNull(SetDetailFields::unitsName(d.units))},
+            {QStringLiteral("count"), s.count},
+            {QStringLiteral("mean"), figureOrNull(s.mean)},
+            {QStringLiteral("median"), figureOrNull(s.median)},
+            {QStringLiteral("sd"), orNull(s.sd)},
+            {QStringLiteral("min"), figureOrNull(s.min)},
+            {QStringLiteral("max"), figureOrNull(s.max)},
+            {QStringLiteral("geometric_mean"), orNull(s.geometricMean)},
+            {QStringLiteral("downloaded_utc"), orNull(utcText(d.downloadedUtc))},
+            {QStringLiteral("operator"), orNull(d.operatorName)},
+            {QStringLiteral("notes"), orNull(d.notes)},
+            {QStringLiteral("complete"), d.complete},
+        };
+        features.append(QJsonObject{
+            {QStringLiteral("type"), QStringLiteral("Feature")},
+            {QStringLiteral("geometry"),
+             QJsonObject{{QStringLiteral("type"), QStringLiteral("Point")},
+                         {QStringLiteral("coordinates"), coordinates}}},
+            {QStringLiteral("properties"), properties},
+        });
+    }
+    if (leftOut) *leftOut = without;
+    const QJsonObject collection{{QStringLiteral("type"), QStringLiteral("FeatureCollection")},
+                                 {QStringLiteral("features"), features}};
+    return QJsonDocument(collection).toJson(QJsonDocument::Indented);
+}
+
+QStringList detailLines(const ReadingsStore& store, int set) {
+    const SetDetails& d = store.details(set);
+    QStringList lines;
+    for (DetailField f : SetDetailFields::all()) {
+        const QString text = SetDetailFields::text(d, f);
+        if (!text.isEmpty())
+            lines << SetDetailFields::label(f) + QStringLiteral(": ") +
+                         QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+    const QString units = SetDetailFields::unitsName(d.units);
+    lines << QStringLiteral("Units: ") + (units.isEmpty() ? QStringLiteral("not known") : units);
+    if (d.downloadedUtc.isValid())
+        lines << QStringLiteral("Downloaded: ") + utcText(d.downloadedUtc) +
+                     (d.device.isEmpty() ? QString() : QStringLiteral(" from ") + d.device);
+    lines << QStringLiteral("Readings: %1%2%3")
+                 .arg(store.readingCount(set))
+                 .arg(d.unreadable > 0 ? QStringLiteral(", %1 unreadable").arg(d.unreadable)
+                                       : QString())
+                 .arg(d.complete ? QString() : QStringLiteral(" (incomplete)"));
+    return lines;
+}
+
+QString summaryHtml(const ReadingsStore& store, const QString& title, const QDateTime& printed) {
+    QString html = QStringLiteral("<html><body><h2>%1</h2><p>Printed %2</p>")
+                       .arg(title.toHtmlEscaped(),
+                            printed.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm 'UTC'")));
+    const QList<int> sets = setsInUse(store);
+    if (sets.isEmpty()) html += QStringLiteral("<p>No set holds readings or details.</p>");
+    for (int set : sets) {
+        html += QStringLiteral("<h3>Set %1</h3><p>").arg(set);
+        QStringList lines = detailLines(store, set);
+        lines << QStringLiteral("Statistics: ") + statisticsLine(store, set);
+        for (QString& line : lines) line = line.toHtmlEscaped();
+        html += lines.join(QStringLiteral("<br>")) + QStringLiteral("</p>");
+    }
+    return html + QStringLiteral("</body></html>");
+}
+
+QString statisticsLine(const ReadingsStore& store, int set) {
+    const SetStatistics s = SetStatistics::of(store, set);
+    if (s.count == 0) return QStringLiteral("No readings");
+    const QString units = SetDetailFields::unitsName(s.units);
+    const QString u = units.isEmpty() ? QStringLiteral(" (units not known)") : QLatin1Char(' ') + units;
+    QString line = QStringLiteral("n %1, mean %2, median %3, sd %4, min %5, max %6")
+                       .arg(s.count)
+                       .arg(figure(s.mean), figure(s.median),
+                            s.sd ? figure(*s.sd) : QStringLiteral("-"), figure(s.min),
+                            figure(s.max));
+    if (s.geometricMean) line += QStringLiteral(", geometric mean ") + figure(*s.geometricMean);
+    return line + u;
+}
+
+}  // namespace SurveyExport

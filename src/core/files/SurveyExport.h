@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+class ReadingsStore;
+
+/** @brief The readings with their context, for the programs users take them to: a long table
+ *  for spreadsheets and statistics, GeoJSON for GIS, and the lines of the printed summary. */
+namespace SurveyExport {
+/** @brief The long table's header, exactly as other programs read it. */
+inline const QString kLongHeader = QStringLiteral(
+    "set,position,depth_m,value,units,site,latitude,longitude,elevation_m,downloaded_utc,"
+    "operator,notes,complete");
+/** @brief CSV (UTF-8, RFC 4180, CRLF): one row per position that holds a reading; the value as
+ *  the meter sent it; depth_m = depth + (position - 1) x spacing, empty without a depth. */
+QByteArray longTable(const ReadingsStore& store);
+/** @brief GeoJSON (RFC 7946): one Point feature per set with a latitude and a longitude
+ *  (longitude first, elevation third when known) and its details and statistics. @p leftOut
+ *  counts the sets holding readings that have no location and so are not in it. */
+QByteArray geoJson(const ReadingsStore& store, int* leftOut = nullptr);
+/** @brief A set's details as "name: value" lines, as the CLI and the summary show them. */
+QStringList detailLines(const ReadingsStore& store, int set);
+/** @brief A set's statistics as one line, with its units: "n 120, mean 0.00123 SI, ...". */
+QString statisticsLine(const ReadingsStore& store, int set);
+/** @brief The printed survey summary as HTML: @p title, the time printed, then each set in use
+ *  with its details and its statistics in its units. */
+QString summaryHtml(const ReadingsStore& store, const QString& title, const QDateTime& printed);
+/** @brief The sets that hold readings or details, in order. */
+QList<int> setsInUse(const ReadingsStore& store);
+/** @brief A figure as the exports write it: the shortest text that reads back the same. */
+QString figure(double value);
+}  // namespace SurveyExport

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/files/SurveyFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QUuid>
+
+#include "core/common/Messages.h"
+#include "core/meter/Numbers.h"
+#include "core/store/ReadingsStore.h"
+
+namespace SurveyFile {
+
+namespace {
+const QByteArray kSqliteMagic("SQLite format 3\0", 16);
+
+QString withoutFullStop(QString why) {
+    why = why.trimmed();
+    while (why.endsWith(QLatin1Char('.'))) why.chop(1);
+    // It follows a colon in the message.
+    if (why.size() > 1 && why[0].isUpper() && why[1].isLower()) why[0] = why[0].toLower();
+    return why;
+}
+
+// A survey file is read without a journal beside it: it may lie on a read-only medium, and a
+// copy sent by mail has no -wal or -shm file.
+bool dropJournal(const QString& path, QString* why) {
+    const QString name = QStringLiteral("survey-") + QUuid::createUuid().toString(QUuid::Id128);
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery q(db);
+            ok = q.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) && q.next() &&
+                 q.value(0).toString().compare(QLatin1String("delete"), Qt::CaseInsensitive) == 0;
+            if (!ok) *why = q.lastError().text();
+        } else {
+            *why = db.lastError().text();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+}  // namespace
+
+bool looksLikeSurvey(const QString& path) {
+    QFile f(path);
+    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) return false;
+    return f.read(kSqliteMagic.size()) == kSqliteMagic;
+}
+
+FileOutcome save(const ReadingsStore& store, const QString& path) {
+    // Built whole in a private folder, then written as any file is: the old survey is replaced
+    // only by a whole new one.
+    QTemporaryDir work;
+    if (!work.isValid())
+        return FileOutcome::failed(Msg::FileNotWritten.arg(path, work.errorString()));
+    const QString copy = work.filePath(QStringLiteral("survey.orvanta"));
+    const StoreResult copied = store.copyTo(copy);
+    if (!copied) return FileOutcome::failed(Msg::FileNotWritten.arg(path, copied.reason));
+    QString why;
+    if (!dropJournal(copy, &why)) return FileOutcome::failed(Msg::FileNotWritten.arg(path, why));
+    QFile f(copy);
+    if (!f.open(QIODevice::ReadOnly))
+        return FileOutcome::failed(Msg::FileNotWritten.arg(path, f.errorString()));
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return FileOutcome::failed(Msg::FileNotWritten.arg(path, f.errorString()));
+    return FileCommands::writeWhole(path, bytes);
+}
+
+FileOutcome open(ReadingsStore& store, const QString& path) {
+    const QFileInfo fi(path);
+    if (fi.exists() && !fi.isFile()) return FileOutcome::failed(Msg::NotRegularFile.arg(path));
+    if (fi.size() > kLargestFile) return FileOutcome::failed(Msg::NotSurveyFile.arg(path, QStringLiteral("it is larger than any survey file")));
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return FileOutcome::failed(Msg::FileNotRead.arg(path, f.errorString()));
+    const QByteArray bytes = f.read(kLargestFile + 1);
+    if (f.error() != QFileDevice::NoError)
+        return FileOutcome::failed(Msg::FileNotRead.arg(path, f.errorString()));
+    if (!bytes.startsWith(kSqliteMagic))
+        return FileOutcome::failed(
+            Msg::NotSurveyFile.arg(path, QStringLiteral("it is no SQLite database")));
+    // Checked and read from a private copy: SQLite may write beside a file it opens (a journal
+    // to roll back), and the user's file is never written.
+    QTemporaryDir work;
+    const QString copyPath = work.filePath(QStringLiteral("survey.orvanta"));
+    QFile copyFile(copyPath);
+    if (!work.isValid() || !copyFile.open(QIODevice::WriteOnly) ||
+        copyFile.write(bytes) != bytes.size() || !copyFile.flush())
+        return FileOutcome::failed(Msg::FileNotRead.arg(
+            path, work.isValid() ? copyFile.errorString() : work.errorString()));
+    copyFile.close();
+
+    ReadingsStore copy(copyPath);
+    const StoreResult opened = copy.open(ReadingsStore::OpenMode::SurveyCopy);
+    if (!opened) {
+        const QString why = withoutFullStop(opened.reason);
+        return FileOutcome::failed(opened.kind == StoreFailure::Newer
+                                       ? Msg::SurveyNewer.arg(path, why)
+                                       : Msg::NotSurveyFile.arg(path, why));
+    }
+    QVector<ReadingsStore::Row> rows;
+    for (int p = 1; p <= copy.rowCount(); ++p) {
+        ReadingsStore::Row row;
+        for (int s = 1; s <= Meter::kSets; ++s) {
+            const QString text = copy.reading(s, p);
+            if (!text.isEmpty() && !Numbers::isReading(text))
+                return FileOutcome::failed(Msg::NotSurveyFile.arg(
+                    path, QStringLiteral("set %1 holds \"%2\" at position %3, which is no reading")
+                              .arg(s)
+                              .arg(text.left(40))
+                              .arg(p)));
+            row[static_cast<size_t>(s - 1)] = text;
+        }
+        rows.append(row);
+    }
+    ReadingsStore::AllDetails details;
+    for (int s = 1; s <= Meter::kSets; ++s) details[static_cast<size_t>(s - 1)] = copy.details(s);
+    copy.close();
+    const StoreResult replaced = store.replaceAll(rows, details);
+    if (!replaced)
+        return FileOutcome::failed(Msg::TableNotReplaced.arg(withoutFullStop(replaced.reason)));
+    return FileOutcome::done();
+}
+
+FileOutcome openAny(ReadingsStore& store, const QString& path) {
+    return looksLikeSurvey(path) ? open(store, path) : FileCommands::openDataFile(store, path);
+}
+
+}  // namespace SurveyFile

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QString>
+
+#include "core/files/FileCommands.h"
+
+class ReadingsStore;
+
+/** @brief The survey file, "*.orvanta": the readings, their units and every set's details in
+ *  one SQLite file, the readings database's own layout, marked with the program's
+ *  application_id and its layout version. */
+namespace SurveyFile {
+inline const QString kSuffix = QStringLiteral("orvanta");
+/** @brief No survey file is larger: 30 x 128 readings of 255 characters and long notes. */
+constexpr qint64 kLargestFile = 64LL * 1024 * 1024;
+/** @brief @p path starts as an SQLite file does (a data file never does). */
+bool looksLikeSurvey(const QString& path);
+/** @brief Writes the readings and details as a survey file. The old file is replaced only once
+ *  the new one is whole on disk. */
+FileOutcome save(const ReadingsStore& store, const QString& path);
+/** @brief Puts the survey file's readings and details in place of the store's, in one
+ *  transaction. A file that is not a survey file, is damaged or was written by a newer version
+ *  changes nothing and says why. The file itself is never written. */
+FileOutcome open(ReadingsStore& store, const QString& path);
+/** @brief A survey file or a data file, by its contents. */
+FileOutcome openAny(ReadingsStore& store, const QString& path);
+}  // namespace SurveyFile

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/sets/SetDetailsPane.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "core/common/Messages.h"
+#include "core/files/SurveyExport.h"
+#include "core/store/ReadingsStore.h"
+
+SetDetailsPane::SetDetailsPane(ReadingsStore& store, QWidget* parent)
+    : QWidget(parent), m_store(store) {
+    setObjectName(QStringLiteral("SetDetails"));
+    m_title = new QLabel(this);
+    m_title->setObjectName(QStringLiteral("DetailTitle"));
+    QFont bold = m_title->font();
+    bold.setBold(true);
+    m_title->setFont(bold);
+    auto* form = new QFormLayout;
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    for (DetailField f : SetDetailFields::all()) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QStringLiteral("Detail_") + SetDetailFields::optionName(f));
+        edit->setAccessibleName(SetDetailFields::label(f));
+        edit->setClearButtonEnabled(true);
+        m_fields.insert(f, edit);
+        auto* label = new QLabel(SetDetailFields::label(f) + QLatin1Char(':'), this);
+        label->setBuddy(edit);
+        form->addRow(label, edit);
+        connect(edit, &QLineEdit::editingFinished, this, [this, f] { commit(f); });
+    }
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("DetailProblem"));
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(QStringLiteral("color: #c00000"));
+    m_problem->hide();
+    m_facts = new QLabel(this);
+    m_facts->setObjectName(QStringLiteral("DetailFacts"));
+    m_facts->setWordWrap(true);
+    m_facts->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* lay = new QVBoxLayout(this);
+    lay->addWidget(m_title);
+    lay->addLayout(form);
+    lay->addWidget(m_problem);
+    lay->addWidget(m_facts);
+    lay->addStretch(1);
+    connect(&m_store, &ReadingsStore::detailsChanged, this, [this](int set) {
+        if (set == 0 || set == m_set) showRecord();
+    });
+    connect(&m_store, &ReadingsStore::reloaded, this, &SetDetailsPane::showRecord);
+    // The readings count follows downloads, at most a few times a second.
+    connect(&m_store, &ReadingsStore::cellsChanged, this,
+            [this](int, int, int first, int last) {
+                if (m_set >= first && m_set <= last && !m_problem->isVisible()) showRecord();
+            });
+    showRecord();
+}
+
+void SetDetailsPane::showSet(int set) {
+    if (!Meter::isSet(set) || set == m_set) return;
+    m_set = set;
+    m_problem->hide();
+    showRecord();
+}
+
+void SetDetailsPane::showRecord() {
+    m_title->setText(QStringLiteral("Set %1").arg(m_set));
+    const SetDetails& d = m_store.details(m_set);
+    for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it) {
+        // A field being typed in keeps what is typed; a refused one keeps it to be mended.
+        if (it.value()->hasFocus() && it.value()->isModified()) continue;
+        if (it.value()->property("refused").toBool()) continue;
+        const QString text = SetDetailFields::text(d, it.key());
+        if (it.value()->text() != text) it.value()->setText(text);
+    }
+    QStringList facts = SurveyExport::detailLines(m_store, m_set);
+    // The typed fields are above; the program's own facts only here.
+    facts.erase(std::remove_if(facts.begin(), facts.end(),
+                               [](const QString& line) {
+                                   for (DetailField f : SetDetailFields::all())
+                                       if (line.startsWith(SetDetailFields::label(f) + ':'))
+                                           return true;
+                                   return false;
+                               }),
+                facts.end());
+    m_facts->setText(facts.join(QLatin1Char('\n')));
+}
+
+void SetDetailsPane::commit(DetailField field) {
+    QLineEdit* edit = m_fields.value(field);
+    SetDetails d = m_store.details(m_set);
+    const QString why = SetDetailFields::setText(d, field, edit->text());
+    edit->setProperty("refused", !why.isEmpty());
+    edit->setStyleSheet(why.isEmpty() ? QString() : QStringLiteral("border: 1px solid #c00000"));
+    if (!why.isEmpty()) {
+        m_problem->setText(why + QStringLiteral(" Nothing was stored."));
+        m_problem->show();
+        return;
+    }
+    bool anyRefused = false;
+    for (QLineEdit* other : std::as_const(m_fields))
+        anyRefused = anyRefused || other->property("refused").toBool();
+    const StoreResult written = m_store.setDetails(m_set, d);
+    if (!written) {
+        m_problem->setText(Msg::TableNotWritten.arg(written.reason));
+        m_problem->show();
+        return;
+    }
+    edit->setModified(false);
+    m_problem->setVisible(anyRefused);
+}

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QHash>
+#include <QWidget>
+
+#include "core/store/SetDetails.h"
+
+class QLabel;
+class QLineEdit;
+class ReadingsStore;
+
+/** @brief "Set Details": the chosen set's record beside the grid. What the user types is
+ *  checked and stored as each field is left (Enter or Tab); a number that is not one is told
+ *  under the fields and stored nowhere. What the program keeps (units, download, completeness)
+ *  is shown below, read-only. */
+class SetDetailsPane : public QWidget {
+    Q_OBJECT
+public:
+    explicit SetDetailsPane(ReadingsStore& store, QWidget* parent = nullptr);
+    /** @brief Shows @p set's record (1..30). */
+    void showSet(int set);
+    int set() const { return m_set; }
+
+private:
+    void commit(DetailField field);
+    void showRecord();
+    ReadingsStore& m_store;
+    int m_set = 1;
+    QLabel* m_title;
+    QHash<DetailField, QLineEdit*> m_fields;
+    QLabel* m_facts;
+    QLabel* m_problem;
+};
