@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSerialPort>
 #include <QSignalSpy>
@@ -47,6 +49,8 @@ private Q_SLOTS:
     void resizeRule();
     void setsWindowSize();
     void gridShowsSavedRows();
+    void detailsPaneChecksWhatIsTyped_data();
+    void detailsPaneChecksWhatIsTyped();
     void shutdownClosesTheStore();
     void closingSetsWindowClosesProgram();
     void commPortDialog_data();
@@ -162,6 +166,59 @@ void TestApp::resizeRule() {
     w.resize(qRound(12000.0 * w.logicalDpiX() / 1440), qRound(9000.0 * dpi / 1440));
     QTRY_COMPARE(w.dataWindowSize().DataWindowHeight, 8250);
     QCOMPARE(w.dataWindowSize().DataWindowWidth, 11800);
+}
+
+void TestApp::detailsPaneChecksWhatIsTyped_data() {
+    QTest::addColumn<QString>("field");  // the CLI's option name
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");  // as the field shows it again; empty: refused
+    QTest::newRow("site") << "site"
+                          << "  Hole 7 "
+                          << "Hole 7";
+    QTest::newRow("depth with a decimal comma") << "depth"
+                                                << "12,5"
+                                                << "12.5";
+    QTest::newRow("latitude out of range") << "lat"
+                                           << "91"
+                                           << "";
+    QTest::newRow("longitude not a number") << "lon"
+                                            << "east"
+                                            << "";
+    QTest::newRow("negative spacing") << "spacing"
+                                      << "-1"
+                                      << "";
+}
+
+void TestApp::detailsPaneChecksWhatIsTyped() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QTemporaryDir tmp;
+    ReadingsStore store(tmp.path() + "/Readings.db");
+    QVERIFY(store.open().ok());
+    SetsWindow w(store, 11800, 8250);
+    w.grid->setCurrentIndex(w.grid->model()->index(0, 4));  // set 4
+    QCOMPARE(w.chosenSet(), 4);
+    auto* edit = w.findChild<QLineEdit*>("Detail_" + field);
+    QVERIFY(edit);
+    edit->setText(typed);
+    Q_EMIT edit->editingFinished();
+    const auto* problem = w.findChild<QLabel*>("DetailProblem");
+    QCOMPARE(problem->isVisibleTo(&w), stored.isEmpty());
+    SetDetails none;
+    if (stored.isEmpty()) {
+        QCOMPARE(store.details(4), none);  // nothing stored, the text kept to be mended
+        QCOMPARE(edit->text(), typed);
+        return;
+    }
+    DetailField which = DetailField::Site;
+    for (DetailField f : SetDetailFields::all())
+        if (SetDetailFields::optionName(f) == field) which = f;
+    QCOMPARE(SetDetailFields::text(store.details(4), which), stored);
+    QCOMPARE(edit->text(), stored);
+    // Another set shows its own record.
+    w.grid->setCurrentIndex(w.grid->model()->index(0, 5));
+    QCOMPARE(edit->text(), QString());
 }
 
 void TestApp::shutdownClosesTheStore() {

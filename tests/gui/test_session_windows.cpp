@@ -184,6 +184,14 @@ void TestSessionWindows::unitsPerSetSurviveARestart() {
     QCOMPARE(db.setUnits(3), std::optional<Meter::Units>());
     // Opened sets are never labelled with the meter's units.
     QTRY_COMPARE(chart->yLabel(), QString("Susceptibility (units not known)"));
+    // A survey file keeps them, and the details.
+    const QString survey = rig.env.root() + "/s.orvanta";
+    rig.dialog.answers << survey << survey;
+    QVERIFY(again.session().store().setSetUnits(4, Meter::Units::CGS).ok());
+    again.files().Save();
+    QVERIFY(again.session().store().forgetSetDetails().ok());
+    again.files().Open();
+    QCOMPARE(db.setUnits(4), std::optional<Meter::Units>(Meter::Units::CGS));
 }
 
 QTEST_MAIN(TestSessionWindows)

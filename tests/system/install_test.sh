@@ -20,6 +20,8 @@ done
 "$out/root/usr/bin/orvanta-cli" --version | grep -q "^orvanta-cli "
 # The desktop passes the file opened with the program, of the type the package declares.
 grep -q '^Exec=orvanta %f$' "$out/root/usr/share/applications/org.orvanta.Orvanta.desktop"
-grep -q '^MimeType=application/x-orvanta-data;$' "$out/root/usr/share/applications/org.orvanta.Orvanta.desktop"
-grep -q 'type="application/x-orvanta-data"' "$out/root/usr/share/mime/packages/org.orvanta.Orvanta.xml"
+grep -q '^MimeType=application/x-orvanta-survey;application/x-orvanta-data;$' "$out/root/usr/share/applications/org.orvanta.Orvanta.desktop"
+for type in application/x-orvanta-data application/x-orvanta-survey; do
+  grep -q "type=\"$type\"" "$out/root/usr/share/mime/packages/org.orvanta.Orvanta.xml"
+done
 echo "package ok: $(basename "$deb")"

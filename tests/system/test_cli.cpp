@@ -98,6 +98,7 @@ private Q_SLOTS:
     void continuousReadsStopTheMeter();
     void oneSetToStandardOutputByDevice();
     void helpWithoutDisplay();
+    void surveyCommandsOnOneDatabase();
 };
 
 void TestCli::downloadWritesEachFormat_data() {
@@ -139,23 +140,25 @@ void TestCli::downloadOutcomes_data() {
     QTest::addColumn<QByteArray>("reply");  // what the meter sends after "D"
     QTest::addColumn<bool>("unplug");       // the meter goes away after it
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("told");  // a line of standard error
-    QTest::addColumn<bool>("written");  // the output file exists
+    QTest::addColumn<QString>("told");     // a line of standard error
+    QTest::addColumn<bool>("written");     // the output file exists
+    QTest::addColumn<QString>("details");  // set 1's record afterwards holds this
     const QByteArray set1 = "S01\nU1M1";
     QTest::newRow("whole") << set1 + "0.1\n0.2\n\r\r" << false << 0
-                           << "Download complete: set 1, 2 readings stored." << true;
+                           << "Download complete: set 1, 2 readings stored." << true
+                           << R"("complete":true,"depth_m":null,"device":"/)";
     QTest::newRow("a value unreadable")
         << set1 + "0.1\n1.2.3\n0.3\n\r\r" << false << 4
-        << "1 value was not readable and left cleared at their positions: set 1 position 2."
-        << true;
+        << "1 value was not readable and left cleared at their positions: set 1 position 2." << true
+        << R"("readings":2,"set":1,"site":null,"spacing_m":null,"units":"SI","unreadable":1})";
     QTest::newRow("connection lost")
         << set1 + "0.1\n0.2\n"
         << true << 2
         << "Download cut short: the connection to the meter was lost: set 1, 2 readings stored."
-        << false;
+        << false << R"("complete":false)";
     QTest::newRow("no answer") << QByteArray() << false << 2
                                << "Download ended: the meter did not answer: 0 readings stored."
-                               << false;
+                               << false << R"("downloaded_utc":null)";
 }
 
 void TestCli::downloadOutcomes() {
@@ -182,6 +185,14 @@ void TestCli::downloadOutcomes() {
     QVERIFY2(err.contains("orvanta-cli: " + told + "\n"), qPrintable(err));
     QCOMPARE(cli.exitCode(), exitCode);
     QCOMPARE(QFile::exists(out), written);
+    // The set's record says when, from where and how whole it came.
+    QFETCH(QString, details);
+    QProcess shown;
+    shown.setEnvironment(env.environment());
+    shown.start(kCli, {"details", "--set", "1", "--json"});
+    QVERIFY(ended(shown));
+    const QString record = QString::fromUtf8(shown.readAllStandardOutput());
+    QVERIFY2(record.contains(details), qPrintable(record));
 }
 
 void TestCli::ctrlCSendsStopAndKeepsWhatWasStored() {
@@ -399,6 +410,57 @@ void TestCli::helpWithoutDisplay() {
     cli.start(kCli, {"download", "--set", "31"});
     QVERIFY(ended(cli));
     QCOMPARE(cli.exitCode(), 1);
+}
+
+void TestCli::surveyCommandsOnOneDatabase() {
+    TestEnv env;
+    const QString dat = QStringLiteral(ORVANTA_TEST_DATA "/datfiles/two_records.dat");
+    const QString survey = env.root() + "/day.orvanta";
+    const QString longCsv = env.root() + "/long.csv";
+    struct Step {
+        QStringList args;
+        int exitCode;
+        QString out;  ///< standard output holds it (standard error when the exit code is not 0)
+    };
+    const QList<Step> steps = {
+        {{"open", dat}, 0, ""},
+        {{"details", "--set", "3", "--site", "Hole 7", "--depth", "2", "--spacing", "0,5", "--lat",
+          "10", "--lon", "-20", "--json"},
+         0,
+         R"("depth_m":2,)"},
+        {{"details", "--set", "3", "--operator", "Ann", "--json"}, 0, R"("site":"Hole 7")"},
+        {{"details", "--set", "3", "--lat", "95"}, 1, "not between -90 and 90"},
+        {{"details", "--set", "3", "--depth", "deep"}, 1, "is not a number"},
+        {{"details", "--set", "31"}, 1, "--set takes a number from 1 to 30"},
+        {{"details", "--set", "3", "--json"}, 0, R"("latitude":10,)"},
+        {{"stats", "--set", "3", "--json"}, 0, R"({"count":2,)"},
+        {{"export", "--long", longCsv}, 0, ""},
+        {{"export", "--survey", survey}, 0, ""},
+        {{"open", dat}, 0, ""},
+        {{"details", "--set", "3", "--json"}, 0, R"("site":null)"},
+        {{"open", env.root() + "/missing.orvanta"}, 3, "missing.orvanta"},
+        {{"open", survey}, 0, ""},
+        {{"details", "--set", "3", "--json"}, 0, R"("operator":"Ann")"},
+    };
+    for (const Step& step : steps) {
+        QProcess cli;
+        cli.setEnvironment(env.environment());
+        cli.start(kCli, step.args);
+        QVERIFY(ended(cli));
+        const QString out = QString::fromUtf8(step.exitCode == 0 ? cli.readAllStandardOutput()
+                                                                 : cli.readAllStandardError());
+        QVERIFY2(cli.exitCode() == step.exitCode && out.contains(step.out),
+                 qPrintable(step.args.join(' ') + " -> " + QString::number(cli.exitCode()) + ": " +
+                            out));
+        if (step.exitCode != 0) QCOMPARE(out.count('\n'), 1);  // one line, no more
+    }
+    QFile f(longCsv);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    QCOMPARE(lines.value(0).trimmed(), QByteArray("set,position,depth_m,value,units,site,latitude,"
+                                                  "longitude,elevation_m,downloaded_utc,operator,"
+                                                  "notes,complete"));
+    QVERIFY(lines.contains("3,2,2.5,3.002000,,Hole 7,10,-20,,,Ann,,true\r"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

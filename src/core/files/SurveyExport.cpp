@@ -21,6 +21,7 @@ QString optionalText(const std::optional<double>& v) { return v ? figure(*v) : Q
 }  // namespace
 
 QString figure(double value) { return SetDetailFields::number(value); }
+QString shown(double value) { return QString::number(value, 'g', 6); }
 
 QList<int> setsInUse(const ReadingsStore& store) {
     QList<int> sets;
@@ -36,9 +37,12 @@ QByteArray longTable(const ReadingsStore& store) {
         // The set's own fields, the same on each of its rows.
         const QString tail =
             QStringList{CsvExport::quoted(SetDetailFields::unitsName(d.units)),
-                        CsvExport::quoted(d.site), optionalText(d.latitude),
-                        optionalText(d.longitude), optionalText(d.elevationM),
-                        utcText(d.downloadedUtc), CsvExport::quoted(d.operatorName),
+                        CsvExport::quoted(d.site),
+                        optionalText(d.latitude),
+                        optionalText(d.longitude),
+                        optionalText(d.elevationM),
+                        utcText(d.downloadedUtc),
+                        CsvExport::quoted(d.operatorName),
                         CsvExport::quoted(d.notes),
                         d.complete ? QStringLiteral("true") : QStringLiteral("false")}
                 .join(QLatin1Char(','));
@@ -64,7 +68,9 @@ QByteArray geoJson(const ReadingsStore& store, int* leftOut) {
             continue;
         }
         const SetStatistics s = SetStatistics::of(store, set);
-        const auto figureOrNull = [&s](double v) { return s.count > 0 ? QJsonValue(v) : QJsonValue(); };
+        const auto figureOrNull = [&s](double v) {
+            return s.count > 0 ? QJsonValue(v) : QJsonValue();
+        };
         QJsonArray coordinates{*d.longitude, *d.latitude};
         if (d.elevationM) coordinates.append(*d.elevationM);
         QJsonObject properties{
@@ -139,13 +145,13 @@ QString statisticsLine(const ReadingsStore& store, int set) {
     const SetStatistics s = SetStatistics::of(store, set);
     if (s.count == 0) return QStringLiteral("No readings");
     const QString units = SetDetailFields::unitsName(s.units);
-    const QString u = units.isEmpty() ? QStringLiteral(" (units not known)") : QLatin1Char(' ') + units;
+    const QString u =
+        units.isEmpty() ? QStringLiteral(" (units not known)") : QLatin1Char(' ') + units;
     QString line = QStringLiteral("n %1, mean %2, median %3, sd %4, min %5, max %6")
                        .arg(s.count)
-                       .arg(figure(s.mean), figure(s.median),
-                            s.sd ? figure(*s.sd) : QStringLiteral("-"), figure(s.min),
-                            figure(s.max));
-    if (s.geometricMean) line += QStringLiteral(", geometric mean ") + figure(*s.geometricMean);
+                       .arg(shown(s.mean), shown(s.median),
+                            s.sd ? shown(*s.sd) : QStringLiteral("-"), shown(s.min), shown(s.max));
+    if (s.geometricMean) line += QStringLiteral(", geometric mean ") + shown(*s.geometricMean);
     return line + u;
 }
 

@@ -32,4 +32,6 @@ QString summaryHtml(const ReadingsStore& store, const QString& title, const QDat
 QList<int> setsInUse(const ReadingsStore& store);
 /** @brief A figure as the exports write it: the shortest text that reads back the same. */
 QString figure(double value);
+/** @brief A figure as people read it: six significant digits. */
+QString shown(double value);
 }  // namespace SurveyExport

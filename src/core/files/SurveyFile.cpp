@@ -78,7 +78,9 @@ FileOutcome save(const ReadingsStore& store, const QString& path) {
 FileOutcome open(ReadingsStore& store, const QString& path) {
     const QFileInfo fi(path);
     if (fi.exists() && !fi.isFile()) return FileOutcome::failed(Msg::NotRegularFile.arg(path));
-    if (fi.size() > kLargestFile) return FileOutcome::failed(Msg::NotSurveyFile.arg(path, QStringLiteral("it is larger than any survey file")));
+    if (fi.size() > kLargestFile)
+        return FileOutcome::failed(
+            Msg::NotSurveyFile.arg(path, QStringLiteral("it is larger than any survey file")));
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return FileOutcome::failed(Msg::FileNotRead.arg(path, f.errorString()));

@@ -179,6 +179,8 @@ StoreResult ReadingsStore::openConnection(OpenMode mode) {
     }
     if (StoreResult schema = checkSchema(); !schema) return schema;
     if (StoreResult writable = checkWritable(); !writable) return writable;
+    // No statement may still be reading: the upgrade drops tables.
+    q.finish();
     if (!hasTable || version < kSchemaVersion) {
         if (mode == OpenMode::SurveyCopy)
             return foreign(QStringLiteral("The file is not an Orvanta survey file."));

@@ -51,16 +51,20 @@ SetDetailsPane::SetDetailsPane(ReadingsStore& store, QWidget* parent)
     });
     connect(&m_store, &ReadingsStore::reloaded, this, &SetDetailsPane::showRecord);
     // The readings count follows downloads, at most a few times a second.
-    connect(&m_store, &ReadingsStore::cellsChanged, this,
-            [this](int, int, int first, int last) {
-                if (m_set >= first && m_set <= last && !m_problem->isVisible()) showRecord();
-            });
+    connect(&m_store, &ReadingsStore::cellsChanged, this, [this](int, int, int first, int last) {
+        if (m_set >= first && m_set <= last && !m_problem->isVisible()) showRecord();
+    });
     showRecord();
 }
 
 void SetDetailsPane::showSet(int set) {
     if (!Meter::isSet(set) || set == m_set) return;
     m_set = set;
+    // What was refused for the set before is not this set's.
+    for (QLineEdit* edit : std::as_const(m_fields)) {
+        edit->setProperty("refused", false);
+        edit->setStyleSheet(QString());
+    }
     m_problem->hide();
     showRecord();
 }

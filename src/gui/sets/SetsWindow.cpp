@@ -182,7 +182,7 @@ void SetsWindow::showStatistics() {
         const SetStatistics s = SetStatistics::of(m_store, set);
         const int row = set - 1;
         const auto figure = [&s](double v) {
-            return s.count > 0 ? SurveyExport::figure(v) : QString();
+            return s.count > 0 ? SurveyExport::shown(v) : QString();
         };
         const QString units = SetDetailFields::unitsName(s.units);
         put(row, 0, QString::number(set));
@@ -190,10 +190,10 @@ void SetsWindow::showStatistics() {
         put(row, 2, QString::number(s.count));
         put(row, 3, figure(s.mean));
         put(row, 4, figure(s.median));
-        put(row, 5, s.sd ? SurveyExport::figure(*s.sd) : QString());
+        put(row, 5, s.sd ? SurveyExport::shown(*s.sd) : QString());
         put(row, 6, figure(s.min));
         put(row, 7, figure(s.max));
-        put(row, 8, s.geometricMean ? SurveyExport::figure(*s.geometricMean) : QString());
+        put(row, 8, s.geometricMean ? SurveyExport::shown(*s.geometricMean) : QString());
     }
     m_statistics->resizeColumnsToContents();
 }

@@ -1,0 +1,335 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Set details, survey files, statistics and the exports that carry them, on real SQLite files.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+
+#include "core/files/SurveyExport.h"
+#include "core/files/SurveyFile.h"
+#include "core/plot/PlotModel.h"
+#include "core/store/ReadingsStore.h"
+#include "core/store/SetStatistics.h"
+
+namespace {
+/** Runs @p statements on the file at @p path through a connection of its own. */
+void runSql(const QString& path, const QStringList& statements) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        for (const QString& sql : statements) QVERIFY2(q.exec(sql), qPrintable(sql));
+    }
+    QSqlDatabase::removeDatabase("raw");
+}
+QVariant firstValue(const QString& path, const QString& sql) {
+    QVariant out;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        if (q.exec(sql) && q.next()) out = q.value(0);
+    }
+    QSqlDatabase::removeDatabase("raw");
+    return out;
+}
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+/** RFC 4180 rows: quoted fields may hold commas, doubled quotes and line breaks. */
+QList<QStringList> parseCsv(const QByteArray& bytes) {
+    const QString text = QString::fromUtf8(bytes);
+    QList<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            row << field;
+            field.clear();
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            row << field;
+            rows << row;
+            row.clear();
+            field.clear();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    return rows;
+}
+
+/** A store with a small survey: set 2 (CGS, incomplete) with every detail, set 5 (SI) with
+ *  readings and no place, set 9 with readings of units not known. */
+struct Survey {
+    Survey() : path(tmp.path() + "/Readings.db"), store(path) {
+        opened = store.open();
+        for (const auto& [set, position, text] : std::initializer_list<std::tuple<int, int, QString>>{
+                 {2, 1, "0.001230"}, {2, 2, "-1.5E-03"}, {2, 3, "0.5"}, {5, 1, "2"},
+                 {5, 7, "0.25"}, {9, 1, "7"}})
+            store.writeReading(set, position, text);
+        SetDetails d;
+        d.site = QStringLiteral("Hole 7, box \"A\"");
+        d.depthM = 10;
+        d.spacingM = 0.5;
+        d.latitude = -33.25;
+        d.longitude = 151.5;
+        d.elevationM = 12;
+        d.operatorName = QStringLiteral("Zoë");
+        d.notes = QStringLiteral("weathered,\nsecond line");
+        d.downloadedUtc = QDateTime(QDate(2026, 12, 1), QTime(8, 30), Qt::UTC);
+        d.device = QStringLiteral("usb-Orvanta_Meter_1234-if00-port0");
+        d.units = Meter::Units::CGS;
+        d.complete = false;
+        d.unreadable = 2;
+        details2 = d;
+        store.setDetails(2, d);
+        store.setSetUnits(5, Meter::Units::SI);
+    }
+    QTemporaryDir tmp;
+    QString path;
+    ReadingsStore store;
+    StoreResult opened;
+    SetDetails details2;
+};
+}  // namespace
+
+class TestSurvey : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void earlierLayoutsAreUpgradedNewerRefused_data();
+    void earlierLayoutsAreUpgradedNewerRefused();
+    void surveyFileRoundTrip();
+    void damagedSurveyFilesChangeNothing_data();
+    void damagedSurveyFilesChangeNothing();
+    void statisticsAgainstHandWorkedValues_data();
+    void statisticsAgainstHandWorkedValues();
+    void longTableAndGeoJsonReadBack();
+    void plotConvertsUnitsAndUsesDepth();
+};
+
+void TestSurvey::earlierLayoutsAreUpgradedNewerRefused_data() {
+    QTest::addColumn<QStringList>("setUp");  // run on a fresh layout before the store opens it
+    QTest::addColumn<int>("failure");        // StoreFailure
+    const QString oldTables =
+        "CREATE TABLE SetUnits (SetNumber INTEGER PRIMARY KEY, UnitsCode INTEGER NOT NULL);"
+        "CREATE TABLE IncompleteSets (SetNumber INTEGER PRIMARY KEY);"
+        "INSERT INTO SetUnits VALUES (4, 2);INSERT INTO SetUnits VALUES (6, 1);"
+        "INSERT INTO IncompleteSets VALUES (6);DROP TABLE SetDetails;PRAGMA application_id = 0;"
+        "PRAGMA user_version = 0";
+    QTest::newRow("the layout before set details")
+        << oldTables.split(';') << int(StoreFailure::None);
+    QTest::newRow("a newer layout") << QStringList{"PRAGMA user_version = 7"}
+                                    << int(StoreFailure::Newer);
+    QTest::newRow("another program's file")
+        << QStringList{"PRAGMA application_id = 1234"} << int(StoreFailure::Foreign);
+}
+
+void TestSurvey::earlierLayoutsAreUpgradedNewerRefused() {
+    QFETCH(QStringList, setUp);
+    QFETCH(int, failure);
+    QTemporaryDir tmp;
+    const QString path = tmp.path() + "/Readings.db";
+    {
+        ReadingsStore first(path);
+        QVERIFY(first.open().ok());
+        QVERIFY(first.writeReading(4, 3, "0.004560").ok());
+    }
+    runSql(path, setUp);
+    ReadingsStore store(path);
+    const StoreResult opened = store.open();
+    QVERIFY2(int(opened.kind) == failure, qPrintable(opened.reason));
+    // Whatever the verdict, no reading is lost.
+    QCOMPARE(firstValue(path, "SELECT \"Set 4\" FROM Sets WHERE Number = 3").toString(),
+             QString("0.004560"));
+    if (failure != int(StoreFailure::None)) {
+        QVERIFY(!opened.reason.isEmpty());
+        QCOMPARE(store.rowCount(), 0);
+        return;
+    }
+    QCOMPARE(store.reading(4, 3), QString("0.004560"));
+    QCOMPARE(store.setUnits(4), std::optional<Meter::Units>(Meter::Units::CGS));
+    QCOMPARE(store.setUnits(6), std::optional<Meter::Units>(Meter::Units::SI));
+    QVERIFY(store.isIncomplete(6) && !store.isIncomplete(4));
+    QCOMPARE(firstValue(path, "PRAGMA user_version").toInt(), ReadingsStore::kSchemaVersion);
+    QCOMPARE(firstValue(path, "PRAGMA application_id").toInt(), ReadingsStore::kApplicationId);
+    QCOMPARE(firstValue(path, "SELECT count(*) FROM sqlite_master WHERE name IN ('SetUnits', "
+                              "'IncompleteSets')")
+                 .toInt(),
+             0);
+}
+
+void TestSurvey::surveyFileRoundTrip() {
+    Survey s;
+    QVERIFY(s.opened.ok());
+    const QString file = s.tmp.path() + "/field day.orvanta";
+    QVERIFY(SurveyFile::save(s.store, file).ok);
+    const QByteArray saved = bytesOf(file);
+    QCOMPARE(saved.mid(18, 2), QByteArray("\x01\x01", 2));  // no journal needed beside it
+    QVERIFY(SurveyFile::looksLikeSurvey(file));
+
+    ReadingsStore other(s.tmp.path() + "/Other.db");
+    QVERIFY(other.open().ok());
+    QVERIFY(other.writeReading(30, 128, "9.9").ok());
+    QVERIFY(SurveyFile::openAny(other, file).ok);
+    for (int set = 1; set <= 30; ++set) {
+        QCOMPARE(other.details(set), s.store.details(set));
+        for (int p = 1; p <= 128; ++p) QCOMPARE(other.reading(set, p), s.store.reading(set, p));
+    }
+    QCOMPARE(other.details(2), s.details2);
+    QVERIFY(other.isIncomplete(2));
+    QCOMPARE(bytesOf(file), saved);  // opening never writes the file
+}
+
+void TestSurvey::damagedSurveyFilesChangeNothing_data() {
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("cut in half") << "cut" << "not an Orvanta survey file";
+    QTest::newRow("a page overwritten") << "scribble" << "not an Orvanta survey file";
+    QTest::newRow("a data file") << "dat" << "is not a data file";
+    QTest::newRow("another SQLite file") << "plain" << "not an Orvanta survey file";
+    QTest::newRow("a newer layout") << "newer" << "newer version";
+    QTest::newRow("a text that is no reading") << "text" << "which is no reading";
+}
+
+void TestSurvey::damagedSurveyFilesChangeNothing() {
+    QFETCH(QString, damage);
+    QFETCH(QString, told);
+    Survey s;
+    const QString file = s.tmp.path() + "/bad.orvanta";
+    QVERIFY(SurveyFile::save(s.store, file).ok);
+    QByteArray bytes = bytesOf(file);
+    if (damage == "cut") bytes.truncate(bytes.size() / 2);
+    if (damage == "scribble") bytes.replace(8192, 4096, QByteArray(4096, 0x5a));  // page 3
+    if (damage == "dat") bytes = QByteArray("\x01\x00\x08\x00garbage!", 12);
+    if (damage == "plain") bytes.clear();
+    if (!bytes.isEmpty() || damage == "plain") {
+        QFile::remove(file);
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    if (damage == "plain") runSql(file, {"CREATE TABLE t (x)"});
+    if (damage == "newer") runSql(file, {"PRAGMA user_version = 9"});
+    if (damage == "text") runSql(file, {"UPDATE Sets SET \"Set 3\" = 'abc' WHERE Number = 2"});
+
+    ReadingsStore other(s.tmp.path() + "/Other.db");
+    QVERIFY(other.open().ok());
+    SetDetails kept;
+    kept.site = "kept";
+    QVERIFY(other.setDetails(7, kept).ok());
+    QVERIFY(other.writeReading(7, 1, "0.7").ok());
+    const FileOutcome opened = SurveyFile::openAny(other, file);
+    QVERIFY(!opened.ok);
+    QVERIFY2(opened.message.contains(told), qPrintable(opened.message));
+    QCOMPARE(other.reading(7, 1), QString("0.7"));
+    QCOMPARE(other.details(7).site, QString("kept"));
+    QCOMPARE(other.reading(2, 1), QString("0.000000"));
+}
+
+void TestSurvey::statisticsAgainstHandWorkedValues_data() {
+    QTest::addColumn<QStringList>("readings");  // positions 1.., as stored
+    QTest::addColumn<QList<double>>("expected");  // count, mean, median, sd, min, max, gm (NaN: none)
+    const double none = std::nan("");
+    QTest::newRow("cleared positions and a negative reading")
+        << QStringList{"1", "2", "0.000000", "4", "-1"}
+        << QList<double>{4, 1.5, 1.5, std::sqrt(13.0 / 3), -1, 4, none};
+    QTest::newRow("log-normal decades")
+        << QStringList{"1", "10", "100"}
+        << QList<double>{3, 37, 10, std::sqrt(2997.0), 1, 100, 10};
+    QTest::newRow("one reading") << QStringList{"0.000000", "5E-1"}
+                                 << QList<double>{1, 0.5, 0.5, none, 0.5, 0.5, 0.5};
+    QTest::newRow("no reading") << QStringList{"0.000000"}
+                                << QList<double>{0, 0, 0, none, 0, 0, none};
+}
+
+void TestSurvey::statisticsAgainstHandWorkedValues() {
+    QFETCH(QStringList, readings);
+    QFETCH(QList<double>, expected);
+    QTemporaryDir tmp;
+    ReadingsStore store(tmp.path() + "/Readings.db");
+    QVERIFY(store.open().ok());
+    for (int p = 0; p < readings.size(); ++p) QVERIFY(store.writeReading(12, p + 1, readings[p]).ok());
+    const SetStatistics s = SetStatistics::of(store, 12);
+    const auto same = [](double a, double b) { return std::abs(a - b) <= 1e-12 * qMax(1.0, std::abs(b)); };
+    QCOMPARE(s.count, int(expected[0]));
+    if (s.count > 0) {
+        QVERIFY(same(s.mean, expected[1]) && same(s.median, expected[2]));
+        QVERIFY(same(s.min, expected[4]) && same(s.max, expected[5]));
+    }
+    QCOMPARE(s.sd.has_value(), !std::isnan(expected[3]));
+    if (s.sd) QVERIFY(same(*s.sd, expected[3]));
+    QCOMPARE(s.geometricMean.has_value(), !std::isnan(expected[6]));
+    if (s.geometricMean) QVERIFY(same(*s.geometricMean, expected[6]));
+}
+
+void TestSurvey::longTableAndGeoJsonReadBack() {
+    Survey s;
+    const QList<QStringList> rows = parseCsv(SurveyExport::longTable(s.store));
+    QCOMPARE(rows.value(0).join(','), SurveyExport::kLongHeader);
+    QCOMPARE(rows.size(), 1 + 6);  // one row per reading, cleared positions none
+    const QStringList third = rows[3];  // set 2, position 3
+    QCOMPARE(third.mid(0, 5), (QStringList{"2", "3", "11", "0.5", "CGS"}));
+    QCOMPARE(third.mid(5, 4), (QStringList{"Hole 7, box \"A\"", "-33.25", "151.5", "12"}));
+    QCOMPARE(third.mid(9), (QStringList{"2026-12-01T08:30:00Z", "Zoë", "weathered,\nsecond line",
+                                        "false"}));
+    QCOMPARE(rows[2].value(3), QString("-1.5E-03"));  // the text as the meter sent it
+    QCOMPARE(rows[5].mid(0, 5), (QStringList{"5", "7", "", "0.25", "SI"}));
+    QCOMPARE(rows[6].value(4), QString());  // set 9: units not known
+    QCOMPARE(rows[6].value(12), QString("true"));
+
+    int leftOut = -1;
+    const QJsonObject geo = QJsonDocument::fromJson(SurveyExport::geoJson(s.store, &leftOut)).object();
+    QCOMPARE(geo["type"].toString(), QString("FeatureCollection"));
+    const QJsonArray features = geo["features"].toArray();
+    QCOMPARE(features.size(), 1);
+    QCOMPARE(leftOut, 2);  // sets 5 and 9 hold readings and have no place
+    const QJsonObject f = features[0].toObject();
+    QCOMPARE(f["geometry"]["coordinates"].toArray(), (QJsonArray{151.5, -33.25, 12}));
+    const QJsonObject p = f["properties"].toObject();
+    QCOMPARE(p["set"].toInt(), 2);
+    QCOMPARE(p["units"].toString(), QString("CGS"));
+    QCOMPARE(p["count"].toInt(), 3);
+    QCOMPARE(p["median"].toDouble(), 0.00123);
+    QVERIFY(p["geometric_mean"].isNull());  // a reading below zero
+    QCOMPARE(p["complete"].toBool(), false);
+}
+
+void TestSurvey::plotConvertsUnitsAndUsesDepth() {
+    Survey s;
+    QVERIFY(PlotModel::depthKnown(s.store, {2}));
+    QVERIFY(!PlotModel::depthKnown(s.store, {2, 5}));
+    PlotModel::Drawing drawing;
+    drawing.units = Meter::Units::SI;
+    drawing.byDepth = true;
+    const auto series = PlotModel::build(s.store, {2, 9}, false, drawing);
+    QCOMPARE(series[0].points.value(2), QPointF(11, 0.5 * 4 * M_PI));  // CGS drawn in SI
+    QCOMPARE(series[1].points.size(), 0);  // no depth: not drawn against depth
+    drawing.byDepth = false;
+    QCOMPARE(PlotModel::build(s.store, {9}, false, drawing)[0].points.value(0), QPointF(1, 7));
+    QCOMPARE(PlotModel::yLabel(Meter::Units::SI, true, {9}),
+             QString("Susceptibility (SI, log scale; set 9 in units not known, as stored)"));
+}
+
+QTEST_GUILESS_MAIN(TestSurvey)
+#include "test_survey.moc"
