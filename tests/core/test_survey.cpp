@@ -84,9 +84,13 @@ QList<QStringList> parseCsv(const QByteArray& bytes) {
 struct Survey {
     Survey() : path(tmp.path() + "/Readings.db"), store(path) {
         opened = store.open();
-        for (const auto& [set, position, text] : std::initializer_list<std::tuple<int, int, QString>>{
-                 {2, 1, "0.001230"}, {2, 2, "-1.5E-03"}, {2, 3, "0.5"}, {5, 1, "2"},
-                 {5, 7, "0.25"}, {9, 1, "7"}})
+        for (const auto& [set, position, text] :
+             std::initializer_list<std::tuple<int, int, QString>>{{2, 1, "0.001230"},
+                                                                  {2, 2, "-1.5E-03"},
+                                                                  {2, 3, "0.5"},
+                                                                  {5, 1, "2"},
+                                                                  {5, 7, "0.25"},
+                                                                  {9, 1, "7"}})
             store.writeReading(set, position, text);
         SetDetails d;
         d.site = QStringLiteral("Hole 7, box \"A\"");
@@ -139,8 +143,8 @@ void TestSurvey::earlierLayoutsAreUpgradedNewerRefused_data() {
         "PRAGMA user_version = 0";
     QTest::newRow("the layout before set details")
         << oldTables.split(';') << int(StoreFailure::None);
-    QTest::newRow("a newer layout") << QStringList{"PRAGMA user_version = 7"}
-                                    << int(StoreFailure::Newer);
+    QTest::newRow("a newer layout")
+        << QStringList{"PRAGMA user_version = 7"} << int(StoreFailure::Newer);
     QTest::newRow("another program's file")
         << QStringList{"PRAGMA application_id = 1234"} << int(StoreFailure::Foreign);
 }
@@ -173,8 +177,9 @@ void TestSurvey::earlierLayoutsAreUpgradedNewerRefused() {
     QVERIFY(store.isIncomplete(6) && !store.isIncomplete(4));
     QCOMPARE(firstValue(path, "PRAGMA user_version").toInt(), ReadingsStore::kSchemaVersion);
     QCOMPARE(firstValue(path, "PRAGMA application_id").toInt(), ReadingsStore::kApplicationId);
-    QCOMPARE(firstValue(path, "SELECT count(*) FROM sqlite_master WHERE name IN ('SetUnits', "
-                              "'IncompleteSets')")
+    QCOMPARE(firstValue(path,
+                        "SELECT count(*) FROM sqlite_master WHERE name IN ('SetUnits', "
+                        "'IncompleteSets')")
                  .toInt(),
              0);
 }
@@ -204,12 +209,18 @@ void TestSurvey::surveyFileRoundTrip() {
 void TestSurvey::damagedSurveyFilesChangeNothing_data() {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("told");
-    QTest::newRow("cut in half") << "cut" << "not an Orvanta survey file";
-    QTest::newRow("a page overwritten") << "scribble" << "not an Orvanta survey file";
-    QTest::newRow("a data file") << "dat" << "is not a data file";
-    QTest::newRow("another SQLite file") << "plain" << "not an Orvanta survey file";
-    QTest::newRow("a newer layout") << "newer" << "newer version";
-    QTest::newRow("a text that is no reading") << "text" << "which is no reading";
+    QTest::newRow("cut in half") << "cut"
+                                 << "not an Orvanta survey file";
+    QTest::newRow("a page overwritten") << "scribble"
+                                        << "not an Orvanta survey file";
+    QTest::newRow("a data file") << "dat"
+                                 << "is not a data file";
+    QTest::newRow("another SQLite file") << "plain"
+                                         << "not an Orvanta survey file";
+    QTest::newRow("a newer layout") << "newer"
+                                    << "newer version";
+    QTest::newRow("a text that is no reading") << "text"
+                                               << "which is no reading";
 }
 
 void TestSurvey::damagedSurveyFilesChangeNothing() {
@@ -249,14 +260,14 @@ void TestSurvey::damagedSurveyFilesChangeNothing() {
 
 void TestSurvey::statisticsAgainstHandWorkedValues_data() {
     QTest::addColumn<QStringList>("readings");  // positions 1.., as stored
-    QTest::addColumn<QList<double>>("expected");  // count, mean, median, sd, min, max, gm (NaN: none)
+    QTest::addColumn<QList<double>>(
+        "expected");  // count, mean, median, sd, min, max, gm (NaN: none)
     const double none = std::nan("");
     QTest::newRow("cleared positions and a negative reading")
         << QStringList{"1", "2", "0.000000", "4", "-1"}
         << QList<double>{4, 1.5, 1.5, std::sqrt(13.0 / 3), -1, 4, none};
     QTest::newRow("log-normal decades")
-        << QStringList{"1", "10", "100"}
-        << QList<double>{3, 37, 10, std::sqrt(2997.0), 1, 100, 10};
+        << QStringList{"1", "10", "100"} << QList<double>{3, 37, 10, std::sqrt(2997.0), 1, 100, 10};
     QTest::newRow("one reading") << QStringList{"0.000000", "5E-1"}
                                  << QList<double>{1, 0.5, 0.5, none, 0.5, 0.5, 0.5};
     QTest::newRow("no reading") << QStringList{"0.000000"}
@@ -269,9 +280,12 @@ void TestSurvey::statisticsAgainstHandWorkedValues() {
     QTemporaryDir tmp;
     ReadingsStore store(tmp.path() + "/Readings.db");
     QVERIFY(store.open().ok());
-    for (int p = 0; p < readings.size(); ++p) QVERIFY(store.writeReading(12, p + 1, readings[p]).ok());
+    for (int p = 0; p < readings.size(); ++p)
+        QVERIFY(store.writeReading(12, p + 1, readings[p]).ok());
     const SetStatistics s = SetStatistics::of(store, 12);
-    const auto same = [](double a, double b) { return std::abs(a - b) <= 1e-12 * qMax(1.0, std::abs(b)); };
+    const auto same = [](double a, double b) {
+        return std::abs(a - b) <= 1e-12 * qMax(1.0, std::abs(b));
+    };
     QCOMPARE(s.count, int(expected[0]));
     if (s.count > 0) {
         QVERIFY(same(s.mean, expected[1]) && same(s.median, expected[2]));
@@ -287,19 +301,20 @@ void TestSurvey::longTableAndGeoJsonReadBack() {
     Survey s;
     const QList<QStringList> rows = parseCsv(SurveyExport::longTable(s.store));
     QCOMPARE(rows.value(0).join(','), SurveyExport::kLongHeader);
-    QCOMPARE(rows.size(), 1 + 6);  // one row per reading, cleared positions none
+    QCOMPARE(rows.size(), 1 + 6);       // one row per reading, cleared positions none
     const QStringList third = rows[3];  // set 2, position 3
     QCOMPARE(third.mid(0, 5), (QStringList{"2", "3", "11", "0.5", "CGS"}));
     QCOMPARE(third.mid(5, 4), (QStringList{"Hole 7, box \"A\"", "-33.25", "151.5", "12"}));
-    QCOMPARE(third.mid(9), (QStringList{"2026-12-01T08:30:00Z", "Zoë", "weathered,\nsecond line",
-                                        "false"}));
+    QCOMPARE(third.mid(9),
+             (QStringList{"2026-12-01T08:30:00Z", "Zoë", "weathered,\nsecond line", "false"}));
     QCOMPARE(rows[2].value(3), QString("-1.5E-03"));  // the text as the meter sent it
     QCOMPARE(rows[5].mid(0, 5), (QStringList{"5", "7", "", "0.25", "SI"}));
     QCOMPARE(rows[6].value(4), QString());  // set 9: units not known
     QCOMPARE(rows[6].value(12), QString("true"));
 
     int leftOut = -1;
-    const QJsonObject geo = QJsonDocument::fromJson(SurveyExport::geoJson(s.store, &leftOut)).object();
+    const QJsonObject geo =
+        QJsonDocument::fromJson(SurveyExport::geoJson(s.store, &leftOut)).object();
     QCOMPARE(geo["type"].toString(), QString("FeatureCollection"));
     const QJsonArray features = geo["features"].toArray();
     QCOMPARE(features.size(), 1);

@@ -165,6 +165,28 @@ void TestExtras::plotOfDownloadedSetRendered() {
     QVERIFY(chart.view() == (ProfileChart::View{5, 15, 0, 0.01}));
     QVERIFY(w.findChild<MainMenus*>()->menuItem("Plotmenu") &&
             w.findChild<MainMenus*>()->toolButton("Plot"));
+    // A set with a depth is drawn against it, downwards when asked, as a log is read.
+    SetDetails logged = w.session().store().details(6);
+    logged.depthM = 100;
+    logged.spacingM = 0.5;
+    QVERIFY(w.session().store().setDetails(6, logged).ok());
+    plot.chooseSets({6});
+    auto* down = plot.findChild<QCheckBox*>("DepthDown");
+    QVERIFY(down->isEnabled() && chart.xLabel() == "Depth (m)");
+    down->setChecked(true);
+    QVERIFY(chart.downwards());
+    QCOMPARE(chart.series().value(0).points.value(11).x(), 105.5);
+    QCOMPARE(chart.valueAt(chart.positionOf(6, 105.5, at12) + QPoint(2, 2)),
+             QString("Set 6, position 12 (105.5 m): %1").arg(at12, 0, 'g', 6));
+    QVERIFY(plot.saveImage(dir + "/plot-depth.png").ok);
+    plot.chooseSets({6, 7});  // set 7 has no depth: all against position
+    QVERIFY(!down->isEnabled() && chart.xLabel() == "Reading position" && !chart.downwards());
+    // The survey summary prints to a whole PDF.
+    rig.dialog.answers << dir + "/summary.pdf";
+    w.findChild<MainMenus*>()->menuItem("PrintSummarymenu")->trigger();
+    QFile summary(dir + "/summary.pdf");
+    QVERIFY(summary.open(QIODevice::ReadOnly) && summary.read(5) == "%PDF-");
+    QCOMPARE(rig.messages.texts.size(), 1);  // only the plot's, above
 }
 
 void TestExtras::csvBytes_data() {
