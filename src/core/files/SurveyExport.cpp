@@ -145,8 +145,8 @@ QString statisticsLine(const ReadingsStore& store, int set) {
     const SetStatistics s = SetStatistics::of(store, set);
     if (s.count == 0) return QStringLiteral("No readings");
     const QString units = SetDetailFields::unitsName(s.units);
-    const QString u =
-        units.isEmpty() ? QStringLiteral(" (units not known)") : QLatin1Char(' ') + units;
+    const QString u = units.isEmpty() ? QStringLiteral(" (units not known)")
+                                      : QStringLiteral(" (") + units + QLatin1Char(')');
     QString line = QStringLiteral("n %1, mean %2, median %3, sd %4, min %5, max %6")
                        .arg(s.count)
                        .arg(shown(s.mean), shown(s.median),
