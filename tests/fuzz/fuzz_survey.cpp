@@ -34,8 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     {
         QFile f(path);
         const auto n = static_cast<qint64>(size);
-        if (!f.open(QIODevice::WriteOnly) ||
-            f.write(reinterpret_cast<const char*>(bytes), n) != n)
+        if (!f.open(QIODevice::WriteOnly) || f.write(reinterpret_cast<const char*>(bytes), n) != n)
             fuzz::fail("the input could not be written");
     }
     const FileOutcome outcome = SurveyFile::open(store, path);
