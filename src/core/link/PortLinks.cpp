@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSerialPortInfo>
 #include <algorithm>
 
 namespace {
@@ -129,6 +130,22 @@ QList<int> PortLinks::meterCandidates() const {
     for (const Link& l : links())
         if (!l.device.isEmpty() && l.vcp) out << l.number;
     return out;
+}
+
+QString PortLinks::identity(int number) const {
+    const QString target = linkTarget(number);
+    if (target.isEmpty()) return {};
+    const QString device = QFileInfo(devicePath(number)).canonicalFilePath();
+    if (!device.isEmpty()) {
+        const QSerialPortInfo info(device);
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier() &&
+            !info.serialNumber().isEmpty())
+            return QStringLiteral("usb:%1:%2:%3")
+                .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'))
+                .arg(info.serialNumber());
+    }
+    return target;
 }
 
 std::optional<int> PortLinks::meterPort() const {

@@ -42,6 +42,10 @@ public:
     /** @brief Every present link to a USB serial device or a pseudo-terminal, lowest first: the
      *  ports the meter may be on. */
     QList<int> meterCandidates() const;
+    /** @brief What the device on port @p number is, whatever name it has now: "usb:VID:PID:SERIAL"
+     *  where the USB device tells its serial number, else where the link points (a by-id name, the
+     *  simulator's lasting name); empty for a port without a link. */
+    QString identity(int number) const;
 
     /** @brief The ports folder. */
     QString folder() const { return m_folder; }

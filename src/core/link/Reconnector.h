@@ -3,12 +3,14 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <optional>
 
 class PortLinks;
 
 /** @brief Watches for a lost meter to come back: the same port link target (a by-id name stays
- *  the meter's), or the same device where the port had no link. Never another device that now
- *  answers to the port number. */
+ *  the meter's), or the same device where the port had no link, or a port whose device tells
+ *  the same USB serial number. Never a device of another identity that now answers to the port
+ *  number. */
 class Reconnector : public QObject {
     Q_OBJECT
 public:
@@ -22,17 +24,19 @@ public:
     void start();
     void stop() { m_timer.stop(); }
     bool isActive() const { return m_timer.isActive(); }
-    /** @brief True when the device that was open is present again under its port number. */
-    bool deviceIsBack() const;
+    /** @brief The port number the device that was open is present under again; none while it
+     *  is away. */
+    std::optional<int> deviceIsBack() const;
 
 Q_SIGNALS:
-    /** @brief The device is back; the owner reopens the port (and calls stop()). */
-    void deviceBack();
+    /** @brief The device is back on port @p number; the owner reopens it (and calls stop()). */
+    void deviceBack(int number);
 
 private:
     const PortLinks& m_ports;
     int m_number = 0;
     QString m_linkTarget;  ///< the port link's target when the port was opened
     QString m_device;      ///< the device opened
+    QString m_identity;    ///< what the device was (its USB serial number), see PortLinks
     QTimer m_timer;
 };

@@ -104,10 +104,12 @@ std::optional<int> MeterSession::findMeterPort() const {
 }
 
 std::optional<int> MeterSession::pickMeter(const QList<int>& candidates) const {
-    // The device that answered as the meter before, by its lasting name (a by-id name).
+    // The device that answered as the meter before, by its identity (its USB serial number, or
+    // its lasting name: a by-id name), whatever number and device name it has now.
     const QString known = m_settings.value(SettingKey::Section, SettingKey::Meter, {});
     for (int n : candidates)
-        if (!known.isEmpty() && m_ports.linkTarget(n) == known) return n;
+        if (!known.isEmpty() && (m_ports.identity(n) == known || m_ports.linkTarget(n) == known))
+            return n;
     // One candidate is the meter; of several, none is taken behind the user's back.
     if (candidates.size() == 1) return candidates.first();
     return std::nullopt;
@@ -239,11 +241,14 @@ void MeterSession::onConnectionLost() {
     QTimer::singleShot(0, this, [this] { m_messages.tell(Msg::ConnectionLost); });
 }
 
-void MeterSession::onDeviceBack() {
+void MeterSession::onDeviceBack(int number) {
     if (m_link.isOpen()) {
         m_reconnector.stop();
         return;
     }
+    // The same meter, perhaps under another port number (a device without a by-id name that
+    // came back under another name).
+    m_state.portNumber = number;
     if (!OpenCommPort(true).opened()) return;
     m_reconnector.stop();
     if (m_resumeContinuous) m_link.write(Command::ShowContinuousReadings);
@@ -383,7 +388,7 @@ void MeterSession::onReceived(const QByteArray& bytes) {
         if (!m_answered) {
             m_answered = true;
             // The device that answered is the meter: preferred at the next start.
-            const QString name = m_ports.linkTarget(m_state.portNumber);
+            const QString name = m_ports.identity(m_state.portNumber);
             if (!name.isEmpty() &&
                 m_settings.value(SettingKey::Section, SettingKey::Meter, {}) != name)
                 m_settings.setValue(SettingKey::Section, SettingKey::Meter, name);

@@ -195,7 +195,7 @@ private:
     /** @brief Of @p candidates, the meter: the one known by name, else the only one. */
     std::optional<int> pickMeter(const QList<int>& candidates) const;
     void onConnectionLost();
-    void onDeviceBack();
+    void onDeviceBack(int number);
     void tellWhyNotOpened(const OpenResult& result);
     void setActivity(Activity activity);
     void requestDownload(const QByteArray& command, int maximum);
