@@ -440,7 +440,7 @@ void TestExtras::layoutRestoredAtNextStart() {
     QTRY_VERIFY(screen.contains(first.frameGeometry()));
     const QRect left(screen.topLeft() + QPoint(20, 30), screen.size() - QSize(40, 60));
     first.setGeometry(left);
-    first.findChild<MainMenus*>()->chooseSetEntry("Set 12");
+    first.findChild<MainMenus*>()->chooseSet(12);
     PlotWindow& plot = first.showPlot();
     plot.chooseSets({2, 7});
     plot.findChild<QCheckBox*>("LogScale")->setChecked(true);

@@ -127,7 +127,9 @@ void TestFiles::clearedTableSavesTo38656Bytes() {
     QCOMPARE(rig.files->mDataFileName, QString("clear.dat"));
     const auto& shown = rig.dialog.shown.first();
     QCOMPARE(shown.title, QString("Save Data File"));
-    QCOMPARE(shown.filter, FileMenuCommands::kSaveFilter);  // the data file first, then the survey
+    QCOMPARE(shown.filter,
+             QString::fromLatin1(
+                 FileMenuCommands::kSaveFilter));  // the data file first, then the survey
 }
 
 void TestFiles::saveNewOpenRoundTrip() {

@@ -267,8 +267,8 @@ void TestFaults::portProblemsAtStartup_data() {
     QTest::addColumn<QString>("device");  // "closed": a file nobody may use; "dialout": a device
                                           // of the dialout group; else a path
     QTest::addColumn<QString>("told");    // %1: the device
-    QTest::newRow("no access for anyone") << "closed" << Msg::PortNotAllowed;
-    QTest::newRow("a dialout device") << "dialout" << Msg::PortPermission;
+    QTest::newRow("no access for anyone") << "closed" << QString(Msg::PortNotAllowed);
+    QTest::newRow("a dialout device") << "dialout" << QString(Msg::PortPermission);
     QTest::newRow("no serial device") << "/dev/null"
                                       << "The Comm Port (%1) cannot be used for the meter: ";
 }

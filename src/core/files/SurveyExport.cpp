@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/SurveyExport.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -113,28 +114,46 @@ QStringList detailLines(const ReadingsStore& store, int set) {
                          QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
     const QString units = SetDetailFields::unitsName(d.units);
-    lines << QStringLiteral("Units: ") + (units.isEmpty() ? QStringLiteral("not known") : units);
+    lines << QCoreApplication::translate("SurveyExport", "Units: ") +
+                 (units.isEmpty() ? QCoreApplication::translate("SurveyExport", "not known")
+                                  : units);
     if (d.downloadedUtc.isValid())
-        lines << QStringLiteral("Downloaded: ") + utcText(d.downloadedUtc) +
-                     (d.device.isEmpty() ? QString() : QStringLiteral(" from ") + d.device);
-    lines << QStringLiteral("Readings: %1%2%3")
+        lines << QCoreApplication::translate("SurveyExport", "Downloaded: ") +
+                     utcText(d.downloadedUtc) +
+                     (d.device.isEmpty()
+                          ? QString()
+                          : QCoreApplication::translate("SurveyExport", " from ") + d.device);
+    lines << QCoreApplication::translate("SurveyExport", "Readings: %1%2%3")
                  .arg(store.readingCount(set))
-                 .arg(d.unreadable > 0 ? QStringLiteral(", %1 unreadable").arg(d.unreadable)
-                                       : QString())
-                 .arg(d.complete ? QString() : QStringLiteral(" (incomplete)"));
+                 .arg(d.unreadable > 0
+                          ? QCoreApplication::translate("SurveyExport", ", %1 unreadable")
+                                .arg(d.unreadable)
+                          : QString())
+                 .arg(d.complete ? QString()
+                                 : QCoreApplication::translate("SurveyExport", " (incomplete)"));
     return lines;
 }
 
 QString summaryHtml(const ReadingsStore& store, const QString& title, const QDateTime& printed) {
-    QString html = QStringLiteral("<html><body><h2>%1</h2><p>Printed %2</p>")
-                       .arg(title.toHtmlEscaped(),
-                            printed.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm 'UTC'")));
+    QString html =
+        QStringLiteral("<html><body><h2>%1</h2><p>%2</p>")
+            .arg(title.toHtmlEscaped(),
+                 QCoreApplication::translate("SurveyExport", "Printed %1")
+                     .arg(printed.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm 'UTC'")))
+                     .toHtmlEscaped());
     const QList<int> sets = setsInUse(store);
-    if (sets.isEmpty()) html += QStringLiteral("<p>No set holds readings or details.</p>");
+    if (sets.isEmpty())
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(QCoreApplication::translate("SurveyExport",
+                                                     "No set holds readings or details."));
     for (int set : sets) {
-        html += QStringLiteral("<h3>Set %1</h3><p>").arg(set);
+        html +=
+            QStringLiteral("<h3>%1</h3><p>")
+                .arg(
+                    QCoreApplication::translate("SurveyExport", "Set %1").arg(set).toHtmlEscaped());
         QStringList lines = detailLines(store, set);
-        lines << QStringLiteral("Statistics: ") + statisticsLine(store, set);
+        lines << QCoreApplication::translate("SurveyExport", "Statistics: %1")
+                     .arg(statisticsLine(store, set));
         for (QString& line : lines) line = line.toHtmlEscaped();
         html += lines.join(QStringLiteral("<br>")) + QStringLiteral("</p>");
     }
@@ -143,15 +162,19 @@ QString summaryHtml(const ReadingsStore& store, const QString& title, const QDat
 
 QString statisticsLine(const ReadingsStore& store, int set) {
     const SetStatistics s = SetStatistics::of(store, set);
-    if (s.count == 0) return QStringLiteral("No readings");
+    if (s.count == 0) return QCoreApplication::translate("SurveyExport", "No readings");
     const QString units = SetDetailFields::unitsName(s.units);
-    const QString u = units.isEmpty() ? QStringLiteral(" (units not known)")
-                                      : QStringLiteral(" (") + units + QLatin1Char(')');
-    QString line = QStringLiteral("n %1, mean %2, median %3, sd %4, min %5, max %6")
+    const QString u = units.isEmpty()
+                          ? QCoreApplication::translate("SurveyExport", " (units not known)")
+                          : QStringLiteral(" (") + units + QLatin1Char(')');
+    QString line = QCoreApplication::translate("SurveyExport",
+                                               "n %1, mean %2, median %3, sd %4, min %5, max %6")
                        .arg(s.count)
                        .arg(shown(s.mean), shown(s.median),
                             s.sd ? shown(*s.sd) : QStringLiteral("-"), shown(s.min), shown(s.max));
-    if (s.geometricMean) line += QStringLiteral(", geometric mean ") + shown(*s.geometricMean);
+    if (s.geometricMean)
+        line += QCoreApplication::translate("SurveyExport", ", geometric mean ") +
+                shown(*s.geometricMean);
     return line + u;
 }
 

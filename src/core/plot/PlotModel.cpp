@@ -106,17 +106,16 @@ PlotModel::Range PlotModel::range(const QList<Series>& series, bool logScale) {
 
 QString PlotModel::yLabel(std::optional<Meter::Units> units, bool logScale,
                           const QList<int>& unknownUnits, bool allUnknown) {
-    QString what =
-        units && !allUnknown ? Meter::unitsName(*units) : QStringLiteral("units not known");
-    if (logScale) what += QStringLiteral(", log scale");
+    QString what = units && !allUnknown ? Meter::unitsName(*units) : tr("units not known");
+    if (logScale) what += tr(", log scale");
     if (units && !allUnknown && !unknownUnits.isEmpty()) {
         QStringList names;
         for (int s : unknownUnits) names << QString::number(s);
-        what += QStringLiteral("; set%1 %2 in units not known, as stored")
+        what += tr("; set%1 %2 in units not known, as stored")
                     .arg(names.size() > 1 ? QStringLiteral("s") : QString(),
                          names.join(QStringLiteral(", ")));
     }
-    return QStringLiteral("Susceptibility (%1)").arg(what);
+    return tr("Susceptibility (%1)").arg(what);
 }
 
 QList<PlotModel::Tick> PlotModel::ticks(double min, double max, bool logScale, int most) {

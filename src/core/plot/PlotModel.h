@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QCoreApplication>
 #include <QList>
 #include <QPointF>
 #include <QString>
@@ -13,6 +14,8 @@ class ReadingsStore;
  *  depth, in one unit system. Cleared cells ("0.000000") and cells that are not numbers are left
  *  out; with the log scale, readings at or below zero too. No widget. */
 class PlotModel {
+    Q_DECLARE_TR_FUNCTIONS(PlotModel)
+
 public:
     struct Series {
         int set = 0;

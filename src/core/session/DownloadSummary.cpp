@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/session/DownloadSummary.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "core/meter/MeterFacts.h"
 
 namespace {
-QString count(int n, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-}
 
 // "3", "3 and 5", "3, 5 and 9", "1 to 30": a run of three or more is told by its ends.
 QString numberList(const QList<int>& numbers) {
@@ -17,7 +15,9 @@ QString numberList(const QList<int>& numbers) {
         qsizetype j = i;
         while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1) ++j;
         if (j - i >= 2) {
-            texts << QStringLiteral("%1 to %2").arg(numbers[i]).arg(numbers[j]);
+            texts << QCoreApplication::translate("DownloadSummary", "%1 to %2")
+                         .arg(numbers[i])
+                         .arg(numbers[j]);
         } else {
             for (qsizetype k = i; k <= j; ++k) texts << QString::number(numbers[k]);
         }
@@ -25,7 +25,8 @@ QString numberList(const QList<int>& numbers) {
     }
     if (texts.size() <= 1) return texts.join(QString());
     const QString last = texts.takeLast();
-    return texts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return texts.join(QStringLiteral(", ")) +
+           QCoreApplication::translate("DownloadSummary", " and ") + last;
 }
 
 // A reason as SQLite or the system gives it, without its own closing full stop.
@@ -40,63 +41,60 @@ QString DownloadSummary::statusLine() const {
     QString how;
     switch (end) {
         case DownloadEnd::Running:
-            how = QStringLiteral("Downloading");
+            how = tr("Downloading");
             break;
         case DownloadEnd::Whole:
-            how = QStringLiteral("Download complete");
+            how = tr("Download complete");
             break;
         case DownloadEnd::Cancelled:
-            how = QStringLiteral("Download cancelled");
+            how = tr("Download cancelled");
             break;
         case DownloadEnd::ConnectionLost:
-            how = QStringLiteral("Download cut short: the connection to the meter was lost");
+            how = tr("Download cut short: the connection to the meter was lost");
             break;
         case DownloadEnd::PortChanged:
-            how = QStringLiteral("Download cut short: the port was opened again");
+            how = tr("Download cut short: the port was opened again");
             break;
         case DownloadEnd::StoreFailed:
-            how = QStringLiteral("Download stopped: readings could not be stored");
+            how = tr("Download stopped: readings could not be stored");
             break;
         case DownloadEnd::NoAnswer:
-            how = QStringLiteral("Download ended: the meter did not answer");
+            how = tr("Download ended: the meter did not answer");
             break;
         case DownloadEnd::NewRequest:
-            how = QStringLiteral("Download cut short by a new request");
+            how = tr("Download cut short by a new request");
             break;
     }
-    QString what = count(stored, "reading", "readings") + QStringLiteral(" stored");
+    QString what = (stored == 1 ? tr("%1 reading stored") : tr("%1 readings stored")).arg(stored);
     if (!sets.isEmpty())
-        what = (sets.size() == 1 ? QStringLiteral("set ") : QStringLiteral("sets ")) +
-               numberList(sets) + QStringLiteral(", ") + what;
-    return how + QStringLiteral(": ") + what + QLatin1Char('.');
+        what =
+            (sets.size() == 1 ? tr("set %1, %2") : tr("sets %1, %2")).arg(numberList(sets), what);
+    return QStringLiteral("%1: %2.").arg(how, what);
 }
 
 QString DownloadSummary::report() const {
     QStringList lines{statusLine()};
-    if (end == DownloadEnd::NoAnswer)
-        lines << QStringLiteral("The meter did not answer on %1.").arg(portText);
+    if (end == DownloadEnd::NoAnswer) lines << tr("The meter did not answer on %1.").arg(portText);
     if (end == DownloadEnd::ConnectionLost && !portText.isEmpty())
-        lines << QStringLiteral("The connection to the meter on %1 was lost.").arg(portText);
+        lines << tr("The connection to the meter on %1 was lost.").arg(portText);
     if (end == DownloadEnd::StoreFailed)
-        lines << QStringLiteral("Readings could not be stored: %1.").arg(withoutStop(failure));
+        lines << tr("Readings could not be stored: %1.").arg(withoutStop(failure));
     for (const auto& [set, last] : incomplete) {
         if (incompleteLeftAlone) {
-            lines << QStringLiteral(
-                         "Set %1 is incomplete: the download ended after position %2, "
-                         "and the positions after it still hold what they held before "
-                         "(the readings database could not be written).")
+            lines << tr("Set %1 is incomplete: the download ended after position %2, "
+                        "and the positions after it still hold what they held before "
+                        "(the readings database could not be written).")
                          .arg(set)
                          .arg(last);
             continue;
         }
-        const QString cleared = last >= Meter::kPositions ? QString()
-                                : last == 0 ? QStringLiteral("; all its positions were cleared")
-                                            : QStringLiteral("; positions %1 to %2 were cleared")
-                                                  .arg(last + 1)
-                                                  .arg(Meter::kPositions);
-        lines << QStringLiteral(
-                     "Set %1 is incomplete: the download ended after position %2%3, "
-                     "and the set is marked incomplete.")
+        const QString cleared =
+            last >= Meter::kPositions ? QString()
+            : last == 0
+                ? tr("; all its positions were cleared")
+                : tr("; positions %1 to %2 were cleared").arg(last + 1).arg(Meter::kPositions);
+        lines << tr("Set %1 is incomplete: the download ended after position %2%3, "
+                    "and the set is marked incomplete.")
                      .arg(set)
                      .arg(last)
                      .arg(cleared);
@@ -104,19 +102,24 @@ QString DownloadSummary::report() const {
     if (!unreadable.isEmpty()) {
         QStringList at;
         for (const auto& [set, position] : unreadable)
-            at << QStringLiteral("set %1 position %2").arg(set).arg(position);
+            at << tr("set %1 position %2").arg(set).arg(position);
         constexpr int kListed = 20;
         QString listed = at.mid(0, kListed).join(QStringLiteral(", "));
-        if (at.size() > kListed) listed += QStringLiteral(" and %1 more").arg(at.size() - kListed);
-        lines << count(static_cast<int>(unreadable.size()), "value was", "values were") +
-                     QStringLiteral(" not readable and left cleared at their positions: ") +
-                     listed + QLatin1Char('.');
+        if (at.size() > kListed) listed += tr(" and %1 more").arg(at.size() - kListed);
+        lines << (unreadable.size() == 1
+                      ? tr("%1 value was not readable and left cleared at their positions: %2.")
+                      : tr("%1 values were not readable and left cleared at their positions: "
+                           "%2."))
+                     .arg(unreadable.size())
+                     .arg(listed);
     }
     for (int before : lostSets)
-        lines << (before == 0 ? QStringLiteral("The first set")
-                              : QStringLiteral("The set after set %1").arg(before)) +
-                     QStringLiteral(
-                         " arrived with a set number that could not be read; its "
-                         "values were not stored, and the set keeps what it held.");
+        lines << (before == 0 ? tr("The first set arrived with a set number that could not be "
+                                   "read; its values were not stored, and the set keeps what it "
+                                   "held.")
+                              : tr("The set after set %1 arrived with a set number that could "
+                                   "not be read; its values were not stored, and the set keeps "
+                                   "what it held.")
+                                    .arg(before));
     return lines.join(QLatin1Char('\n'));
 }

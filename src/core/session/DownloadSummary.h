@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QCoreApplication>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -18,6 +19,9 @@ enum class DownloadEnd {
 
 /** @brief What one download did, counted as it went: what the user is told at its end. */
 struct DownloadSummary {
+    Q_DECLARE_TR_FUNCTIONS(DownloadSummary)
+
+public:
     DownloadEnd end = DownloadEnd::Running;
     int stored = 0;   ///< readings written to the readings database
     QList<int> sets;  ///< sets received (whole or not), in order

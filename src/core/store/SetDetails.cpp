@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/SetDetails.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 
@@ -59,21 +60,21 @@ QString optionName(DetailField field) {
 QString label(DetailField field) {
     switch (field) {
         case DetailField::Site:
-            return QStringLiteral("Site");
+            return QCoreApplication::translate("SetDetails", "Site");
         case DetailField::Depth:
-            return QStringLiteral("Depth of position 1 (m)");
+            return QCoreApplication::translate("SetDetails", "Depth of position 1 (m)");
         case DetailField::Spacing:
-            return QStringLiteral("Spacing (m)");
+            return QCoreApplication::translate("SetDetails", "Spacing (m)");
         case DetailField::Latitude:
-            return QStringLiteral("Latitude (\u00b0, WGS 84)");
+            return QCoreApplication::translate("SetDetails", "Latitude (\u00b0, WGS 84)");
         case DetailField::Longitude:
-            return QStringLiteral("Longitude (\u00b0, WGS 84)");
+            return QCoreApplication::translate("SetDetails", "Longitude (\u00b0, WGS 84)");
         case DetailField::Elevation:
-            return QStringLiteral("Elevation (m)");
+            return QCoreApplication::translate("SetDetails", "Elevation (m)");
         case DetailField::Operator:
-            return QStringLiteral("Operator");
+            return QCoreApplication::translate("SetDetails", "Operator");
         case DetailField::Notes:
-            return QStringLiteral("Notes");
+            return QCoreApplication::translate("SetDetails", "Notes");
     }
     return {};
 }
@@ -139,13 +140,17 @@ QString setText(SetDetails& details, DetailField field, const QString& text) {
     double v = QLocale::c().toDouble(trimmed, &ok);
     if (!ok) v = QLocale::c().toDouble(QString(trimmed).replace(QLatin1Char(','), '.'), &ok);
     if (!ok || !std::isfinite(v))
-        return QStringLiteral("%1: \"%2\" is not a number.").arg(label(field), trimmed);
+        return QCoreApplication::translate("SetDetails", "%1: \"%2\" is not a number.")
+            .arg(label(field), trimmed);
     if (field == DetailField::Latitude && (v < -90 || v > 90))
-        return QStringLiteral("%1: %2 is not between -90 and 90.").arg(label(field), trimmed);
+        return QCoreApplication::translate("SetDetails", "%1: %2 is not between -90 and 90.")
+            .arg(label(field), trimmed);
     if (field == DetailField::Longitude && (v < -180 || v > 180))
-        return QStringLiteral("%1: %2 is not between -180 and 180.").arg(label(field), trimmed);
+        return QCoreApplication::translate("SetDetails", "%1: %2 is not between -180 and 180.")
+            .arg(label(field), trimmed);
     if (field == DetailField::Spacing && v < 0)
-        return QStringLiteral("%1: %2 is below zero.").arg(label(field), trimmed);
+        return QCoreApplication::translate("SetDetails", "%1: %2 is below zero.")
+            .arg(label(field), trimmed);
     *value = v;
     return {};
 }

@@ -47,18 +47,18 @@ QVariant SetsTableModel::headerData(int section, Qt::Orientation orientation, in
     if (role == Qt::DisplayRole) {
         QStringList marks;
         if (!units.isEmpty()) marks << units;
-        if (incomplete) marks << QStringLiteral("incomplete");
+        if (incomplete) marks << tr("incomplete");
         return marks.isEmpty() ? ReadingsStore::columnName(section)
                                : ReadingsStore::columnName(section) + QStringLiteral(" (") +
                                      marks.join(QStringLiteral(", ")) + QLatin1Char(')');
     }
     if (role == Qt::ToolTipRole && section > 0) {
-        QString tip = units.isEmpty() ? QStringLiteral("Units not known.")
-                                      : QStringLiteral("Readings in %1 units.").arg(units);
+        QString tip =
+            units.isEmpty() ? tr("Units not known.") : tr("Readings in %1 units.").arg(units);
         if (incomplete)
-            tip += QStringLiteral(
-                " Its last download ended before the set's end of data: the positions after its "
-                "last reading were cleared.");
+            tip +=
+                tr(" Its last download ended before the set's end of data: the positions after its "
+                   "last reading were cleared.");
         return tip;
     }
     return {};

@@ -6,7 +6,7 @@
 AboutDialog::AboutDialog(const QString& versionText, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Orvanta"));
+    setWindowTitle(tr("About Orvanta"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     productLabel = new QLabel(QStringLiteral("Orvanta"), this);
@@ -17,20 +17,19 @@ AboutDialog::AboutDialog(const QString& versionText, QWidget* parent)
     productLabel->setFont(big);
     versionLabel = new QLabel(versionText, this);
     versionLabel->setObjectName(QStringLiteral("Label4"));
-    descriptionLabel = new QLabel(
-        QStringLiteral("Companion program for the Orvanta magnetic susceptibility meter."), this);
-    creditsLabel = new QLabel(
-        QStringLiteral("Made by the Orvanta instrument team for geologists and surveyors."), this);
-    supportLabel = new QLabel(
-        QStringLiteral("Ask your Orvanta distributor for support and calibration."), this);
+    descriptionLabel =
+        new QLabel(tr("Companion program for the Orvanta magnetic susceptibility meter."), this);
+    creditsLabel =
+        new QLabel(tr("Made by the Orvanta instrument team for geologists and surveyors."), this);
+    supportLabel =
+        new QLabel(tr("Ask your Orvanta distributor for support and calibration."), this);
     licenceLabel = new QLabel(
-        QStringLiteral(
-            "Copyright \u00a9 2026 the Orvanta developers.\n"
-            "This program is free software under the GNU General Public License, version 3\n"
-            "or (at your option) any later version. It comes with no warranty."),
+        tr("Copyright \u00a9 2026 the Orvanta developers.\n"
+           "This program is free software under the GNU General Public License, version 3\n"
+           "or (at your option) any later version. It comes with no warranty."),
         this);
     licenceLabel->setObjectName(QStringLiteral("licenceLabel"));
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("OKButton"));
     okButton->setDefault(true);
     auto* lay = new QVBoxLayout(this);

@@ -14,25 +14,24 @@ OptionsDialog::OptionsDialog(const SessionState& vars, std::function<bool(bool)>
       m_messages(messages),
       m_pending(vars.storeToPC) {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Orvanta Options"));
+    setWindowTitle(tr("Orvanta Options"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    storeFunctionBox = new QGroupBox(QStringLiteral("Store Function"), this);
+    storeFunctionBox = new QGroupBox(tr("Store Function"), this);
     storeFunctionBox->setObjectName(QStringLiteral("Frame1"));
     storeFunctionBox->setFont(QFont(QStringLiteral("Arial")));
     meterMemoryOption =
-        new QRadioButton(QStringLiteral("Stores New Readings to Meter Memory"), storeFunctionBox);
+        new QRadioButton(tr("Stores New Readings to Meter Memory"), storeFunctionBox);
     meterMemoryOption->setObjectName(QStringLiteral("OptionButton1"));
-    pcDatabaseOption =
-        new QRadioButton(QStringLiteral("Stores New Readings to PC Database"), storeFunctionBox);
+    pcDatabaseOption = new QRadioButton(tr("Stores New Readings to PC Database"), storeFunctionBox);
     pcDatabaseOption->setObjectName(QStringLiteral("OptionButton2"));
     auto* inner = new QVBoxLayout(storeFunctionBox);
     inner->addWidget(meterMemoryOption);
     inner->addWidget(pcDatabaseOption);
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("OKButton"));
     okButton->setDefault(true);
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("CancelButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

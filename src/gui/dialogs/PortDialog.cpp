@@ -12,7 +12,7 @@
 PortDialog::PortDialog(MeterSession& session, QWidget* parent)
     : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("frmCommPort"));
-    setWindowTitle(QStringLiteral("Select Comm Port"));
+    setWindowTitle(tr("Select Comm Port"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setMinimumWidth(420);  // the title whole
@@ -41,10 +41,10 @@ PortDialog::PortDialog(MeterSession& session, QWidget* parent)
     portCombo->setMinimumContentsLength(28);
     deviceLabel = new QLabel(this);
     deviceLabel->setObjectName(QStringLiteral("DeviceLabel"));
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("OKButton"));
     okButton->setDefault(true);
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("CancelButton"));
     auto* grid = new QGridLayout(this);
     grid->addWidget(portCombo, 0, 0);
@@ -63,7 +63,7 @@ void PortDialog::showDevice() {
     bool ok = false;
     const int n = portCombo->currentText().trimmed().section(QLatin1Char(' '), 0, 0).toInt(&ok);
     deviceLabel->setText(ok && n >= 1 && n <= 255 ? m_session.ports().devicePath(n)
-                                                  : QStringLiteral("(no such port)"));
+                                                  : tr("(no such port)"));
 }
 
 void PortDialog::confirmPort() {

@@ -11,7 +11,7 @@ ProgressDialog::ProgressDialog(std::function<void()> onCancel, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_onCancel(std::move(onCancel)) {
     setObjectName(QStringLiteral("frmProgress"));
-    setWindowTitle(QStringLiteral("Downloading Data....."));
+    setWindowTitle(tr("Downloading Data....."));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     progressBar = new QProgressBar(this);
@@ -20,7 +20,7 @@ ProgressDialog::ProgressDialog(std::function<void()> onCancel, QWidget* parent)
     progressBar->setValue(0);
     positionLabel = new QLabel(this);
     positionLabel->setObjectName(QStringLiteral("Label1"));
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("CancelButton"));
     auto* lay = new QVBoxLayout(this);
     lay->addWidget(progressBar);
@@ -47,7 +47,7 @@ void ProgressDialog::applyProgress() {
     if (m_setsDone >= 0) {
         progressBar->setMaximum(kSets);
         progressBar->setValue(qMin(m_setsDone, kSets));
-        positionLabel->setText(QStringLiteral("Set %1 (%2 of %3 sets done): %4 readings stored")
+        positionLabel->setText(tr("Set %1 (%2 of %3 sets done): %4 readings stored")
                                    .arg(m_set)
                                    .arg(m_setsDone)
                                    .arg(kSets)
@@ -55,8 +55,7 @@ void ProgressDialog::applyProgress() {
     } else {
         progressBar->setMaximum(kPositions);
         progressBar->setValue(qMin(m_stored, kPositions));
-        positionLabel->setText(
-            QStringLiteral("Set %1: %2 readings stored").arg(m_set).arg(m_stored));
+        positionLabel->setText(tr("Set %1: %2 readings stored").arg(m_set).arg(m_stored));
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/files/FileMenuCommands.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "core/common/MessageBox.h"
@@ -99,7 +100,9 @@ void FileMenuCommands::New() {
 void FileMenuCommands::Open() {
     if (refusedWhileDownloading()) return;
     QString path;
-    if (!chooseFile(mDataFileName, QStringLiteral("Open Data File"), kOpenFilter, true, &path))
+    if (!chooseFile(mDataFileName,
+                    QCoreApplication::translate("FileMenuCommands", "Open Data File"),
+                    filter(kOpenFilter), true, &path))
         return;
     openPath(path);
 }
@@ -117,7 +120,9 @@ void FileMenuCommands::openPath(const QString& path) {
 void FileMenuCommands::Save() {
     if (refusedWhileDownloading()) return;
     QString path;
-    if (!chooseFile(mDataFileName, QStringLiteral("Save Data File"), kSaveFilter, false, &path))
+    if (!chooseFile(mDataFileName,
+                    QCoreApplication::translate("FileMenuCommands", "Save Data File"),
+                    filter(kSaveFilter), false, &path))
         return;
     const bool survey =
         QFileInfo(path).suffix().compare(SurveyFile::kSuffix, Qt::CaseInsensitive) == 0;
@@ -150,23 +155,27 @@ void FileMenuCommands::markModified() {
 
 void FileMenuCommands::exportText() {
     QString path;
-    if (!chooseFile(mExportFileName, QStringLiteral("Export Data to Text file"), kTextFilter, false,
-                    &path))
+    if (!chooseFile(mExportFileName,
+                    QCoreApplication::translate("FileMenuCommands", "Export Data to Text file"),
+                    filter(kTextFilter), false, &path))
         return;
     report(FileCommands::exportText(d.store, path));
 }
 
 void FileMenuCommands::exportLong() {
     QString path;
-    if (!chooseFile(mCsvFileName, QStringLiteral("Export Long Table"), kLongFilter, false, &path))
+    if (!chooseFile(mCsvFileName,
+                    QCoreApplication::translate("FileMenuCommands", "Export Long Table"),
+                    filter(kLongFilter), false, &path))
         return;
     report(FileCommands::writeWhole(path, SurveyExport::longTable(d.store)));
 }
 
 void FileMenuCommands::exportGeoJson() {
     QString path;
-    if (!chooseFile(mGeoJsonFileName, QStringLiteral("Export GeoJSON"), kGeoJsonFilter, false,
-                    &path))
+    if (!chooseFile(mGeoJsonFileName,
+                    QCoreApplication::translate("FileMenuCommands", "Export GeoJSON"),
+                    filter(kGeoJsonFilter), false, &path))
         return;
     int leftOut = 0;
     const FileOutcome written =
@@ -178,6 +187,8 @@ void FileMenuCommands::exportGeoJson() {
 
 void FileMenuCommands::exportCsv() {
     QString path;
-    if (!chooseFile(mCsvFileName, QStringLiteral("Export CSV"), kCsvFilter, false, &path)) return;
+    if (!chooseFile(mCsvFileName, QCoreApplication::translate("FileMenuCommands", "Export CSV"),
+                    filter(kCsvFilter), false, &path))
+        return;
     report(FileCommands::exportCsv(d.store, path, d.dialog.FilterIndex == 2));
 }

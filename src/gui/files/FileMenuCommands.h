@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -59,21 +60,21 @@ public:
     /** @brief GeoJSON: one point per set with a location; the sets left out are told. */
     void exportGeoJson();
 
-    inline static const QString kDataFilter =
-        QStringLiteral("Data Files (*.dat)|*.dat|All Files (*.*)|*.*");
-    inline static const QString kSaveFilter = QStringLiteral(
+    inline static const char* const kSaveFilter = QT_TRANSLATE_NOOP(
+        "FileMenuCommands",
         "Data Files (*.dat)|*.dat|Orvanta survey (*.orvanta)|*.orvanta|All Files (*.*)|*.*");
-    inline static const QString kOpenFilter = QStringLiteral(
+    inline static const char* const kOpenFilter = QT_TRANSLATE_NOOP(
+        "FileMenuCommands",
         "Survey and Data Files (*.orvanta *.dat)|*.orvanta|Orvanta survey (*.orvanta)|*.orvanta|"
         "Data Files (*.dat)|*.dat|All Files (*.*)|*.*");
-    inline static const QString kLongFilter =
-        QStringLiteral("CSV, one row per reading (*.csv)|*.csv|All Files (*.*)|*.*");
-    inline static const QString kGeoJsonFilter =
-        QStringLiteral("GeoJSON (*.geojson)|*.geojson|All Files (*.*)|*.*");
-    inline static const QString kCsvFilter =
-        QStringLiteral("CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv");
-    inline static const QString kTextFilter =
-        QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+    inline static const char* const kLongFilter = QT_TRANSLATE_NOOP(
+        "FileMenuCommands", "CSV, one row per reading (*.csv)|*.csv|All Files (*.*)|*.*");
+    inline static const char* const kGeoJsonFilter =
+        QT_TRANSLATE_NOOP("FileMenuCommands", "GeoJSON (*.geojson)|*.geojson|All Files (*.*)|*.*");
+    inline static const char* const kCsvFilter = QT_TRANSLATE_NOOP(
+        "FileMenuCommands", "CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv");
+    inline static const char* const kTextFilter =
+        QT_TRANSLATE_NOOP("FileMenuCommands", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
 
     QString mDataFileName;     ///< the data file last chosen (its name)
     QString mExportFileName;   ///< the text export file last chosen (its name)
@@ -94,6 +95,11 @@ public:
     std::function<void()> tableReplaced;
     /** @brief Shows a note in the status bar (nothing went wrong). */
     std::function<void(const QString&)> note;
+
+    /** @brief A file type filter in the user's language. */
+    static QString filter(const char* source) {
+        return QCoreApplication::translate("FileMenuCommands", source);
+    }
 
 private:
     /** @brief Shows the file dialog offering @p rememberedName and keeps the chosen file's name in

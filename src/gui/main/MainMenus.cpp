@@ -58,111 +58,103 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     Q_INIT_RESOURCE(icons);
     const MainCommands& cmd = m_commands;
     QMenuBar* bar = window.menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("Filemenu"));
-    item(file, QStringLiteral("&New"), QStringLiteral("Newmenu"),
-         QKeySequence(Qt::CTRL | Qt::Key_N), cmd.New);
-    item(file, QStringLiteral("&Open"), QStringLiteral("Openmenu"),
-         QKeySequence(Qt::CTRL | Qt::Key_O), cmd.Open);
-    m_recent = file->addMenu(QStringLiteral("Open &Recent"));
+    item(file, tr("&New"), QStringLiteral("Newmenu"), QKeySequence(Qt::CTRL | Qt::Key_N), cmd.New);
+    item(file, tr("&Open"), QStringLiteral("Openmenu"), QKeySequence(Qt::CTRL | Qt::Key_O),
+         cmd.Open);
+    m_recent = file->addMenu(tr("Open &Recent"));
     m_recent->setObjectName(QStringLiteral("Recentmenu"));
     m_recent->setEnabled(false);
-    item(file, QStringLiteral("&Close"), QStringLiteral("Closemenu"), {}, cmd.close);
-    item(file, QStringLiteral("&Save"), QStringLiteral("Savemenu"),
-         QKeySequence(Qt::CTRL | Qt::Key_S), cmd.Save);
-    item(file, QStringLiteral("Save &As"), QStringLiteral("Saveasmenu"), {}, cmd.saveAs);
+    item(file, tr("&Close"), QStringLiteral("Closemenu"), {}, cmd.close);
+    item(file, tr("&Save"), QStringLiteral("Savemenu"), QKeySequence(Qt::CTRL | Qt::Key_S),
+         cmd.Save);
+    item(file, tr("Save &As"), QStringLiteral("Saveasmenu"), {}, cmd.saveAs);
     file->addSeparator()->setObjectName(QStringLiteral("sep"));
-    item(file, QStringLiteral("&Print"), QStringLiteral("Printmenu"),
-         QKeySequence(Qt::CTRL | Qt::Key_P), cmd.Print);
-    item(file, QStringLiteral("Print Pre&view"), QStringLiteral("PrintPreviewmenu"), {},
-         cmd.printPreview);
-    item(file, QStringLiteral("Print Survey S&ummary..."), QStringLiteral("PrintSummarymenu"), {},
+    item(file, tr("&Print"), QStringLiteral("Printmenu"), QKeySequence(Qt::CTRL | Qt::Key_P),
+         cmd.Print);
+    item(file, tr("Print Pre&view"), QStringLiteral("PrintPreviewmenu"), {}, cmd.printPreview);
+    item(file, tr("Print Survey S&ummary..."), QStringLiteral("PrintSummarymenu"), {},
          cmd.printSummary);
     file->addSeparator()->setObjectName(QStringLiteral("sep2"));
-    item(file, QStringLiteral("&Export Data"), QStringLiteral("Exportmenu"), {}, cmd.exportText);
-    item(file, QStringLiteral("Export &CSV..."), QStringLiteral("ExportCsvmenu"), {},
-         cmd.exportCsv);
-    item(file, QStringLiteral("Export &Long Table..."), QStringLiteral("ExportLongmenu"), {},
-         cmd.exportLong);
-    item(file, QStringLiteral("Export &GeoJSON..."), QStringLiteral("ExportGeoJsonmenu"), {},
+    item(file, tr("&Export Data"), QStringLiteral("Exportmenu"), {}, cmd.exportText);
+    item(file, tr("Export &CSV..."), QStringLiteral("ExportCsvmenu"), {}, cmd.exportCsv);
+    item(file, tr("Export &Long Table..."), QStringLiteral("ExportLongmenu"), {}, cmd.exportLong);
+    item(file, tr("Export &GeoJSON..."), QStringLiteral("ExportGeoJsonmenu"), {},
          cmd.exportGeoJson);
     file->addSeparator()->setObjectName(QStringLiteral("sep5"));
-    item(file, QStringLiteral("E&xit"), QStringLiteral("Exitmenu"),
-         QKeySequence(Qt::CTRL | Qt::Key_Q), cmd.exit);
+    item(file, tr("E&xit"), QStringLiteral("Exitmenu"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+         cmd.exit);
 
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    QMenu* view = bar->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("Viewmenu"));
-    item(view, QStringLiteral("&Data"), QStringLiteral("Datamenu"), {}, cmd.viewData);
-    item(view, QStringLiteral("&Meter"), QStringLiteral("Metermenu"), {}, cmd.viewMeter);
-    item(view, QStringLiteral("&Plot"), QStringLiteral("Plotmenu"), {}, cmd.plot);
+    item(view, tr("&Data"), QStringLiteral("Datamenu"), {}, cmd.viewData);
+    item(view, tr("&Meter"), QStringLiteral("Metermenu"), {}, cmd.viewMeter);
+    item(view, tr("&Plot"), QStringLiteral("Plotmenu"), {}, cmd.plot);
 
-    QMenu* down = bar->addMenu(QStringLiteral("&Download"));
+    QMenu* down = bar->addMenu(tr("&Download"));
     down->setObjectName(QStringLiteral("Controlmenu"));
-    item(down, QStringLiteral("Download &Current Set"), QStringLiteral("DownCurmenu"),
-         kCurrentSetKey, cmd.DownloadCurrentSet);
-    item(down, QStringLiteral("Download &Selected Set"), QStringLiteral("DownSelmenu"),
-         kSelectedSetKey, cmd.DownloadSelectedSet);
-    item(down, QStringLiteral("Download &All Sets"), QStringLiteral("DownAllmenu"), kAllSetsKey,
+    item(down, tr("Download &Current Set"), QStringLiteral("DownCurmenu"), kCurrentSetKey,
+         cmd.DownloadCurrentSet);
+    item(down, tr("Download &Selected Set"), QStringLiteral("DownSelmenu"), kSelectedSetKey,
+         cmd.DownloadSelectedSet);
+    item(down, tr("Download &All Sets"), QStringLiteral("DownAllmenu"), kAllSetsKey,
          cmd.DownloadAllSets);
-    item(down, QStringLiteral("Download S&et..."), QStringLiteral("DownSetmenu"),
+    item(down, tr("Download S&et..."), QStringLiteral("DownSetmenu"),
          QKeySequence(Qt::CTRL | Qt::Key_D), cmd.downloadSetAsked);
 
-    QMenu* read = bar->addMenu(QStringLiteral("&Read"));
+    QMenu* read = bar->addMenu(tr("&Read"));
     read->setObjectName(QStringLiteral("Readmenu"));
-    item(read, QStringLiteral("&Capture Current Reading"), QStringLiteral("ShowCurmenu"),
-         kCaptureKey, cmd.CaptureCurrentReading);
+    item(read, tr("&Capture Current Reading"), QStringLiteral("ShowCurmenu"), kCaptureKey,
+         cmd.CaptureCurrentReading);
     // Pressed while continuous readings run, it stops them.
-    toggle(item(read, QStringLiteral("&Show Continuous Readings"), QStringLiteral("ShowAllmenu"),
+    toggle(item(read, tr("&Show Continuous Readings"), QStringLiteral("ShowAllmenu"),
                 kContinuousKey, {}),
            cmd.ShowContinuousReadings, cmd.stopReadings, &m_continuous);
-    item(read, QStringLiteral("St&op Readings"), QStringLiteral("StopReadingsmenu"), kStopKey,
-         cmd.stopReadings)
+    item(read, tr("St&op Readings"), QStringLiteral("StopReadingsmenu"), kStopKey, cmd.stopReadings)
         ->setEnabled(false);
     read->addSeparator();
     const auto record = [this](bool on) {
         if (m_commands.recordReadings) m_commands.recordReadings(on);
     };
     toggle(
-        item(read, QStringLiteral("&Record Readings..."), QStringLiteral("RecordReadingsmenu"),
-             kRecordKey, {}),
+        item(read, tr("&Record Readings..."), QStringLiteral("RecordReadingsmenu"), kRecordKey, {}),
         [record] { record(true); }, [record] { record(false); }, &m_recording);
-    item(read, QStringLiteral("&Mark Reading..."), QStringLiteral("MarkReadingmenu"),
+    item(read, tr("&Mark Reading..."), QStringLiteral("MarkReadingmenu"),
          QKeySequence(Qt::CTRL | Qt::Key_M), cmd.markReading);
 
-    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    QMenu* options = bar->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("Optionsmenu"));
-    item(options, QStringLiteral("&Store Function"), QStringLiteral("Storemenu"), {},
-         cmd.storeFunction);
-    item(options, QStringLiteral("&Comm Port..."), QStringLiteral("CommPortmenu"), {},
-         cmd.commPort);
+    item(options, tr("&Store Function"), QStringLiteral("Storemenu"), {}, cmd.storeFunction);
+    item(options, tr("&Comm Port..."), QStringLiteral("CommPortmenu"), {}, cmd.commPort);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Helpmenu"));
-    item(help, QStringLiteral("&About Orvanta"), QStringLiteral("Aboutmenu"), {}, cmd.about);
+    item(help, tr("&About Orvanta"), QStringLiteral("Aboutmenu"), {}, cmd.about);
 
     // Tool bar: images only, the tool tip is each button's text.
     m_toolbar.setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_toolbar.addAction(button(QStringLiteral("New"), QStringLiteral("New"),
-                               themed("document-new", "new.svg"), cmd.New));
-    m_toolbar.addAction(button(QStringLiteral("Open"), QStringLiteral("Open"),
-                               themed("document-open", "open.svg"), cmd.Open));
-    m_toolbar.addAction(button(QStringLiteral("Save"), QStringLiteral("Save"),
-                               themed("document-save", "save.svg"), cmd.Save));
+    m_toolbar.addAction(
+        button(QStringLiteral("New"), tr("New"), themed("document-new", "new.svg"), cmd.New));
+    m_toolbar.addAction(
+        button(QStringLiteral("Open"), tr("Open"), themed("document-open", "open.svg"), cmd.Open));
+    m_toolbar.addAction(
+        button(QStringLiteral("Save"), tr("Save"), themed("document-save", "save.svg"), cmd.Save));
     m_toolbar.addSeparator();
-    m_toolbar.addAction(button(QStringLiteral("Print"), QStringLiteral("Print"),
+    m_toolbar.addAction(button(QStringLiteral("Print"), tr("Print"),
                                themed("document-print", "print.svg"), cmd.Print));
     m_toolbar.addSeparator();
-    m_toolbar.addAction(
-        button(QStringLiteral("Getcurrentset"), QStringLiteral("Download the Current Set"),
-               themed(nullptr, "getcurrentset.svg"), cmd.DownloadCurrentSet, kCurrentSetKey));
+    m_toolbar.addAction(button(QStringLiteral("Getcurrentset"), tr("Download the Current Set"),
+                               themed(nullptr, "getcurrentset.svg"), cmd.DownloadCurrentSet,
+                               kCurrentSetKey));
     QAction* getset =
-        button(QStringLiteral("Getset"), QStringLiteral("Download Set 1"),
-               themed(nullptr, "getset.svg"), cmd.DownloadSelectedSet, kSelectedSetKey);
+        button(QStringLiteral("Getset"), tr("Download Set 1"), themed(nullptr, "getset.svg"),
+               cmd.DownloadSelectedSet, kSelectedSetKey);
     auto* sets = new QMenu(&window);
     sets->setObjectName(QStringLiteral("GetsetMenu"));
     for (int i = 1; i <= 30; ++i) {
-        QAction* entry = sets->addAction(QStringLiteral("Set ") + QString::number(i));
-        connect(entry, &QAction::triggered, this, [this, entry] { chooseSetEntry(entry->text()); });
+        QAction* entry = sets->addAction(tr("Set %1").arg(i));
+        connect(entry, &QAction::triggered, this, [this, i] { chooseSet(i); });
     }
     m_toolbar.addAction(getset);
     Getset = qobject_cast<QToolButton*>(m_toolbar.widgetForAction(getset));
@@ -172,33 +164,32 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
         Getset->setPopupMode(QToolButton::MenuButtonPopup);
     }
     m_toolbar.addSeparator();
-    m_toolbar.addAction(button(QStringLiteral("Getall"), QStringLiteral("Download All Sets"),
+    m_toolbar.addAction(button(QStringLiteral("Getall"), tr("Download All Sets"),
                                themed(nullptr, "getall.svg"), cmd.DownloadAllSets, kAllSetsKey));
     m_toolbar.addSeparator();
-    m_toolbar.addAction(
-        button(QStringLiteral("Getreading"), QStringLiteral("Capture Current Reading"),
-               themed(nullptr, "getreading.svg"), cmd.CaptureCurrentReading, kCaptureKey));
-    QAction* continuous =
-        button(QStringLiteral("Getallreadings"), QStringLiteral("Show Continuous Readings"),
-               themed(nullptr, "getallreadings.svg"), {}, kContinuousKey);
+    m_toolbar.addAction(button(QStringLiteral("Getreading"), tr("Capture Current Reading"),
+                               themed(nullptr, "getreading.svg"), cmd.CaptureCurrentReading,
+                               kCaptureKey));
+    QAction* continuous = button(QStringLiteral("Getallreadings"), tr("Show Continuous Readings"),
+                                 themed(nullptr, "getallreadings.svg"), {}, kContinuousKey);
     toggle(continuous, cmd.ShowContinuousReadings, cmd.stopReadings, &m_continuous);
     m_toolbar.addAction(continuous);
-    QAction* recordButton = button(QStringLiteral("Record"), QStringLiteral("Record Readings"),
+    QAction* recordButton = button(QStringLiteral("Record"), tr("Record Readings"),
                                    themed("media-record", "record.svg"), {}, kRecordKey);
     toggle(
         recordButton, [record] { record(true); }, [record] { record(false); }, &m_recording);
     m_toolbar.addAction(recordButton);
     m_toolbar.addSeparator();
-    m_toolbar.addAction(button(QStringLiteral("Plot"), QStringLiteral("Plot the Sets"),
-                               themed(nullptr, "plot.svg"), cmd.plot));
+    m_toolbar.addAction(
+        button(QStringLiteral("Plot"), tr("Plot the Sets"), themed(nullptr, "plot.svg"), cmd.plot));
 }
 
-void MainMenus::chooseSetEntry(const QString& entryText) {
-    const QString set = entryText.mid(4);
-    if (m_commands.selectSet) m_commands.selectSet(set);
+void MainMenus::chooseSet(int set) {
+    if (m_commands.selectSet) m_commands.selectSet(QString::number(set));
     m_buttons.value(QStringLiteral("Getset"))
-        ->setToolTip(QStringLiteral("Download Set ") + set + QStringLiteral(" (") +
-                     kSelectedSetKey.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+        ->setToolTip(tr("Download Set %1 (%2)")
+                         .arg(set)
+                         .arg(kSelectedSetKey.toString(QKeySequence::NativeText)));
 }
 
 void MainMenus::toggle(QAction* action, const std::function<void()>& on,

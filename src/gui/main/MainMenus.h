@@ -38,8 +38,8 @@ public:
     QStringList toolBarLayout() const;
     /** @brief The Getset button with its drop-down of 30 sets. */
     QToolButton* Getset = nullptr;
-    /** @brief Picks an entry of the set drop-down ("Set 12"). */
-    void chooseSetEntry(const QString& entryText);
+    /** @brief Picks set @p set in the drop-down, as choosing its entry does. */
+    void chooseSet(int set);
     /** @brief While a download runs, New, Open and Save (menu items and buttons) are unavailable.
      */
     void setDownloadRunning(bool running);

@@ -277,8 +277,7 @@ void MainWindow::start() {
     if (m_settings) {
         bool ok = false;
         const int set = m_settings->value(kLayoutSection, kSelectedSetKey, {}).toInt(&ok);
-        if (ok && set >= 1 && set <= 30)
-            m_menus->chooseSetEntry(QStringLiteral("Set ") + QString::number(set));
+        if (ok && set >= 1 && set <= 30) m_menus->chooseSet(set);
     }
     // The first start fills the work area, frame and all (maximized); later starts put the
     // window back where it was left.
@@ -398,14 +397,13 @@ void MainWindow::downloadSetAsked() {
         set = askSet();
     } else {
         bool ok = false;
-        set = QInputDialog::getInt(this, QStringLiteral("Download Set"),
-                                   QStringLiteral("Set number (1 to 30):"),
+        set = QInputDialog::getInt(this, tr("Download Set"), tr("Set number (1 to 30):"),
                                    m_session.state().selectedSet, 1, Meter::kSets, 1, &ok);
         if (!ok) set = 0;
     }
     if (!Meter::isSet(set)) return;
     // The drop-down and the setting follow the choice, as a choice there does.
-    m_menus->chooseSetEntry(QStringLiteral("Set ") + QString::number(set));
+    m_menus->chooseSet(set);
     m_session.DownloadSelectedSet();
 }
 
@@ -416,15 +414,14 @@ void MainWindow::recordReadings(bool on) {
         if (!m_recording.isRecording()) return;
         m_recording.stop();
         m_menus->setRecording(false);
-        m_status->downloadLabel->setText(QStringLiteral("Recorded %1 readings to %2")
-                                             .arg(m_recording.count())
-                                             .arg(m_recording.path()));
+        m_status->downloadLabel->setText(
+            tr("Recorded %1 readings to %2").arg(m_recording.count()).arg(m_recording.path()));
         return;
     }
     m_fileDialog.FileName = m_recordName;
-    m_fileDialog.DialogTitle = QStringLiteral("Record Readings");
+    m_fileDialog.DialogTitle = tr("Record Readings");
     m_fileDialog.InitDir = m_dialogFolder;
-    m_fileDialog.Filter = QStringLiteral("CSV Files (*.csv)|*.csv");
+    m_fileDialog.Filter = tr("CSV Files (*.csv)|*.csv");
     m_fileDialog.FilterIndex = 1;
     if (!m_fileDialog.ShowSave()) return;
     const FileOutcome started = m_recording.start(m_fileDialog.FileName);
@@ -442,12 +439,12 @@ void MainWindow::markReading() {
         m_messages.tell(Msg::MarkNeedsRecording);
         return;
     }
-    const QString label =
-        askMark ? askMark()
-                : QInputDialog::getText(this, QStringLiteral("Mark Reading"),
-                                        QStringLiteral("Label for the next reading (a station, "
-                                                       "say):"))
-                      .trimmed();
+    const QString label = askMark
+                              ? askMark()
+                              : QInputDialog::getText(this, tr("Mark Reading"),
+                                                      tr("Label for the next reading (a station, "
+                                                         "say):"))
+                                    .trimmed();
     if (label.isEmpty()) return;
     m_recording.markNext(label);
     showRecording();
@@ -469,11 +466,10 @@ void MainWindow::recordLiveValue() {
 
 void MainWindow::showRecording() {
     if (!m_recording.isRecording()) return;
-    QString text = QStringLiteral("Recording to %1: %2 readings")
-                       .arg(m_recording.path())
-                       .arg(m_recording.count());
+    QString text =
+        tr("Recording to %1: %2 readings").arg(m_recording.path()).arg(m_recording.count());
     if (!m_recording.pendingMark().isEmpty())
-        text += QStringLiteral(" (the next marked \"%1\")").arg(m_recording.pendingMark());
+        text += tr(" (the next marked \"%1\")").arg(m_recording.pendingMark());
     m_status->downloadLabel->setText(text);
 }
 
@@ -519,10 +515,10 @@ void MainWindow::ShowCommPortDialog() {
 void MainWindow::Print() { printReadings(m_session.store(), m_printDialog, m_messages); }
 void MainWindow::printSummary() {
     const QString document = m_files.documentPath();
-    ::printSummary(m_session.store(),
-                   document.isEmpty() ? QStringLiteral("Readings (not saved in a file)")
-                                      : QFileInfo(document).fileName(),
-                   m_printDialog, m_messages);
+    ::printSummary(
+        m_session.store(),
+        document.isEmpty() ? tr("Readings (not saved in a file)") : QFileInfo(document).fileName(),
+        m_printDialog, m_messages);
 }
 void MainWindow::printPreview() { previewReadings(m_session.store(), this); }
 
@@ -555,7 +551,7 @@ SetsWindow& MainWindow::setsWindow() {
                                 m_dataWindowSize.DataWindowHeight);
         m_dataSub = m_mdi->addSubWindow(m_data);
         m_dataSub->setObjectName(QStringLiteral("frmData2Window"));
-        m_dataSub->setWindowTitle(QStringLiteral("Data"));
+        m_dataSub->setWindowTitle(tr("Data"));
         // The window's own size (frame included) is the one laid out in twips.
         m_dataSub->resize(m_data->size());
         m_dataSub->move(0, 0);

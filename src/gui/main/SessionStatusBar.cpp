@@ -69,26 +69,26 @@ void SessionStatusBar::showConnection() {
         const QString device = m_session.isConnected() ? m_session.link().device()
                                : m_lost                ? m_session.meterDevice()
                                                        : m_session.ports().devicePath(number);
-        portLabel->setText(QStringLiteral("Port %1 (%2)").arg(number).arg(device));
+        portLabel->setText(tr("Port %1 (%2)").arg(number).arg(device));
     } else {
-        portLabel->setText(QStringLiteral("No port"));
+        portLabel->setText(tr("No port"));
     }
     if (m_session.isConnected() && m_session.hasAnswered())
-        connectionLabel->setText(QStringLiteral("Connected"));
+        connectionLabel->setText(tr("Connected"));
     else if (m_session.isConnected())
-        connectionLabel->setText(QStringLiteral("Port open, the meter has not answered yet"));
+        connectionLabel->setText(tr("Port open, the meter has not answered yet"));
     else if (m_lost && m_session.isReconnecting())
-        connectionLabel->setText(QStringLiteral("Connection lost, reconnecting"));
+        connectionLabel->setText(tr("Connection lost, reconnecting"));
     else if (m_lost)
-        connectionLabel->setText(QStringLiteral("Connection lost"));
+        connectionLabel->setText(tr("Connection lost"));
     else
-        connectionLabel->setText(QStringLiteral("Not connected"));
+        connectionLabel->setText(tr("Not connected"));
 }
 
 void SessionStatusBar::showDownload() {
     if (!m_session.isDownloading()) return;
     const DownloadPosition& d = m_session.downloadProgress();
-    downloadLabel->setText(QStringLiteral("Set %1, reading %2 of %3")
+    downloadLabel->setText(tr("Set %1, reading %2 of %3")
                                .arg(d.set)
                                .arg(qMin(d.position, Meter::kPositions))
                                .arg(Meter::kPositions));

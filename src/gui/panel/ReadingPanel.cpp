@@ -360,8 +360,7 @@ void ReadingPanel::ShowLiveValue(double v) {
 }
 
 void ReadingPanel::setStoreDestination(bool toPC) {
-    storeDestinationLabel->setText(toPC ? QStringLiteral("(to PC memory)")
-                                        : QStringLiteral("(to Meter memory)"));
+    storeDestinationLabel->setText(toPC ? tr("(to PC memory)") : tr("(to Meter memory)"));
 }
 
 void ReadingPanel::showStoredAt(int set, int reading) {

@@ -33,43 +33,43 @@ PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, con
       m_printing(printing),
       m_messages(messages) {
     setObjectName(QStringLiteral("frmPlot"));
-    setWindowTitle(QStringLiteral("Plot"));
+    setWindowTitle(tr("Plot"));
     m_setList = new QListWidget(this);
     m_setList->setObjectName(QStringLiteral("SetList"));
     m_setList->setMaximumWidth(110);
     for (int s = 1; s <= 30; ++s) {
-        auto* item = new QListWidgetItem(QStringLiteral("Set %1").arg(s), m_setList);
+        auto* item = new QListWidgetItem(tr("Set %1").arg(s), m_setList);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
     showSetColours();
-    m_logScale = new QCheckBox(QStringLiteral("&Log scale"), this);
+    m_logScale = new QCheckBox(tr("&Log scale"), this);
     m_logScale->setObjectName(QStringLiteral("LogScale"));
     m_units = new QComboBox(this);
     m_units->setObjectName(QStringLiteral("UnitsChoice"));
     m_units->addItems({QStringLiteral("SI"), QStringLiteral("CGS")});
-    m_units->setToolTip(QStringLiteral(
-        "The units the profiles are drawn in; sets measured in the other units are converted "
-        "(k in SI = 4 pi times k in CGS)"));
-    m_units->setAccessibleName(QStringLiteral("Units"));
-    auto* unitsLabel = new QLabel(QStringLiteral("&Units:"), this);
+    m_units->setToolTip(
+        tr("The units the profiles are drawn in; sets measured in the other units are converted "
+           "(k in SI = 4 pi times k in CGS)"));
+    m_units->setAccessibleName(tr("Units"));
+    auto* unitsLabel = new QLabel(tr("&Units:"), this);
     unitsLabel->setBuddy(m_units);
-    m_depthDown = new QCheckBox(QStringLiteral("&Depth downwards"), this);
+    m_depthDown = new QCheckBox(tr("&Depth downwards"), this);
     m_depthDown->setObjectName(QStringLiteral("DepthDown"));
-    m_depthDown->setToolTip(QStringLiteral(
-        "Sets with a depth and a spacing (Set Details) are drawn against depth; this turns the "
-        "plot so depth runs down the page, as a log is read"));
-    m_saveButton = new QPushButton(QStringLiteral("&Save Image..."), this);
+    m_depthDown->setToolTip(
+        tr("Sets with a depth and a spacing (Set Details) are drawn against depth; this turns the "
+           "plot so depth runs down the page, as a log is read"));
+    m_saveButton = new QPushButton(tr("&Save Image..."), this);
     m_saveButton->setObjectName(QStringLiteral("SaveButton"));
-    m_saveTrendButton = new QPushButton(QStringLiteral("Save &Trend..."), this);
+    m_saveTrendButton = new QPushButton(tr("Save &Trend..."), this);
     m_saveTrendButton->setObjectName(QStringLiteral("SaveTrendButton"));
     m_saveTrendButton->setToolTip(
-        QStringLiteral("The live trend as CSV (time, value) or as an image (PNG, SVG, PDF)"));
-    m_printButton = new QPushButton(QStringLiteral("&Print..."), this);
+        tr("The live trend as CSV (time, value) or as an image (PNG, SVG, PDF)"));
+    m_printButton = new QPushButton(tr("&Print..."), this);
     m_printButton->setObjectName(QStringLiteral("PrintButton"));
-    m_resetZoomButton = new QPushButton(QStringLiteral("&Reset Zoom"), this);
+    m_resetZoomButton = new QPushButton(tr("&Reset Zoom"), this);
     m_resetZoomButton->setObjectName(QStringLiteral("ResetZoomButton"));
-    m_resetZoomButton->setToolTip(QStringLiteral(
+    m_resetZoomButton->setToolTip(tr(
         "Show all the readings again (Esc on the plot). Drag a rectangle on the plot, or press + "
         "and -, to zoom; the arrow keys move the view"));
     m_resetZoomButton->setEnabled(false);
@@ -217,7 +217,7 @@ void PlotWindow::redraw() {
     m_profiles->setData(
         PlotModel::build(m_store, sets, log, drawing), log,
         PlotModel::yLabel(drawing.units, log, unknown, !firstKnown && !unknown.isEmpty()),
-        drawing.byDepth ? QStringLiteral("Depth (m)") : QStringLiteral("Reading position"),
+        drawing.byDepth ? tr("Depth (m)") : QStringLiteral("Reading position"),
         drawing.byDepth && m_depthDown->isChecked());
     m_trend->setYLabel(PlotModel::yLabel(m_vars.meter.units(), false));
 }
@@ -275,15 +275,15 @@ FileOutcome PlotWindow::saveChart(const ChartView& chart, const QString& path, Q
     }
     if (!drawn || bytes.isEmpty())
         return FileOutcome::failed(
-            Msg::FileNotWritten.arg(path, QStringLiteral("the plot could not be drawn")));
+            Msg::FileNotWritten.arg(path, tr("the plot could not be drawn")));
     return FileCommands::writeWhole(path, bytes);
 }
 
 void PlotWindow::savePlot() {
     m_dialog.FileName = QStringLiteral("plot.png");
-    m_dialog.DialogTitle = QStringLiteral("Save Plot");
-    m_dialog.Filter = QStringLiteral(
-        "PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf");
+    m_dialog.DialogTitle = tr("Save Plot");
+    m_dialog.Filter =
+        tr("PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf");
     m_dialog.FilterIndex = 1;
     if (!m_dialog.ShowSave()) return;
     QString path = m_dialog.FileName;
@@ -297,10 +297,10 @@ void PlotWindow::savePlot() {
 
 void PlotWindow::saveTrendDialog() {
     m_dialog.FileName = QStringLiteral("trend.csv");
-    m_dialog.DialogTitle = QStringLiteral("Save Live Trend");
-    m_dialog.Filter = QStringLiteral(
-        "CSV Files (*.csv)|*.csv|PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF "
-        "Documents (*.pdf)|*.pdf");
+    m_dialog.DialogTitle = tr("Save Live Trend");
+    m_dialog.Filter =
+        tr("CSV Files (*.csv)|*.csv|PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF "
+           "Documents (*.pdf)|*.pdf");
     m_dialog.FilterIndex = 1;
     if (!m_dialog.ShowSave()) return;
     QString path = m_dialog.FileName;
@@ -312,14 +312,14 @@ void PlotWindow::saveTrendDialog() {
 }
 
 void PlotWindow::printPlot() {
-    if (!m_printing.ShowPrinter(QStringLiteral("Print Plot"))) return;
+    if (!m_printing.ShowPrinter(tr("Print Plot"))) return;
     QPrinter& printer = m_printing.printer();
     const QString why = printWhole(printer, [&] {
         QPainter p;
-        if (!p.begin(&printer)) return QStringLiteral("the printer could not be started");
+        if (!p.begin(&printer)) return tr("the printer could not be started");
         const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
         m_profiles->renderTo(p, page.translated(-page.topLeft()));
-        return p.end() ? QString() : QStringLiteral("the printer did not take the document");
+        return p.end() ? QString() : tr("the printer did not take the document");
     });
     if (!why.isEmpty()) m_messages.tell(Msg::PlotNotPrinted.arg(why));
 }

@@ -32,9 +32,7 @@ QColor seriesColour(int set, bool dark) {
 }
 
 ProfileChart::ProfileChart(QWidget* parent)
-    : ChartView(QStringLiteral("No readings to plot"), parent),
-      m_x(new QCategoryAxis),
-      m_y(new QCategoryAxis) {
+    : ChartView(tr("No readings to plot"), parent), m_x(new QCategoryAxis), m_y(new QCategoryAxis) {
     setObjectName(QStringLiteral("ProfileChart"));
     setMinimumSize(320, 240);
     setRubberBand(QChartView::RectangleRubberBand);
@@ -85,13 +83,13 @@ void ProfileChart::setData(QList<PlotModel::Series> series, bool logScale, QStri
     // points; other sets: new lines.
     bool sameSets = m_lines.size() == m_series.size();
     for (int i = 0; sameSets && i < m_lines.size(); ++i)
-        sameSets = m_lines[i]->name() == QStringLiteral("Set %1").arg(m_series[i].set);
+        sameSets = m_lines[i]->name() == tr("Set %1").arg(m_series[i].set);
     if (!sameSets) {
         c->removeAllSeries();
         m_lines.clear();
         for (const PlotModel::Series& s : m_series) {
             auto* line = new QLineSeries;
-            line->setName(QStringLiteral("Set %1").arg(s.set));
+            line->setName(tr("Set %1").arg(s.set));
             line->setPen(QPen(seriesColour(s.set, m_dark), 1.6));
             line->setPointsVisible(true);
             line->setMarkerSize(4);
@@ -179,7 +177,7 @@ QString ProfileChart::valueAt(const QPoint& viewPos) const {
             if (p.x() < v.xMin || p.x() > v.xMax || y < v.yMin || y > v.yMax) continue;
             if (!nearer(viewPoint(drawn[k], m_lines[i]), viewPos, &best)) continue;
             const int position = m_series[i].positions.value(k, static_cast<int>(p.x()));
-            text = QStringLiteral("Set %1, position %2: %3")
+            text = tr("Set %1, position %2: %3")
                        .arg(m_series[i].set)
                        .arg(position == p.x() ? QString::number(position)
                                               : QStringLiteral("%1 (%2 m)")

@@ -15,7 +15,7 @@ constexpr qint64 kShortestSpanMs = 10'000;
 }  // namespace
 
 TrendChart::TrendChart(const LiveTrend& trend, QWidget* parent)
-    : ChartView(QStringLiteral("No continuous readings yet"), parent),
+    : ChartView(tr("No continuous readings yet"), parent),
       m_trend(trend),
       m_line(new QLineSeries),
       m_x(new QDateTimeAxis),
@@ -24,12 +24,12 @@ TrendChart::TrendChart(const LiveTrend& trend, QWidget* parent)
     setMinimumSize(320, 170);
     QChart* c = chart();
     c->legend()->setVisible(false);
-    m_line->setName(QStringLiteral("Live"));
+    m_line->setName(tr("Live"));
     m_line->setPointsVisible(true);
     m_line->setMarkerSize(4);
     c->addSeries(m_line);
     m_x->setFormat(QStringLiteral("hh:mm:ss"));
-    m_x->setTitleText(QStringLiteral("Time of continuous reading"));
+    m_x->setTitleText(tr("Time of continuous reading"));
     m_x->setTickCount(5);
     c->addAxis(m_x, Qt::AlignBottom);
     c->addAxis(m_y, Qt::AlignLeft);
@@ -111,7 +111,7 @@ QString TrendChart::valueAt(const QPoint& viewPos) const {
     const QList<LiveTrend::Value>& values = m_trend.values();
     for (int i = 0; i < values.size() && i < m_line->count(); ++i) {
         if (!nearer(positionOf(i), viewPos, &best)) continue;
-        text = QStringLiteral("Live, %1: %2")
+        text = tr("Live, %1: %2")
                    .arg(values[i].time.toString(QStringLiteral("hh:mm:ss")),
                         QString::number(values[i].value, 'g', 6));
     }

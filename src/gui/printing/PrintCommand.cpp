@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/printing/PrintCommand.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFontMetricsF>
@@ -29,8 +30,10 @@ bool QPainterReportPrinter::begin() {
     if (!m_painter.begin(&m_printer)) {
         const QString name = m_printer.outputFileName().isEmpty() ? m_printer.printerName()
                                                                   : m_printer.outputFileName();
-        m_failure = name.isEmpty() ? QStringLiteral("no printer could be started")
-                                   : QStringLiteral("%1 could not be started").arg(name);
+        m_failure =
+            name.isEmpty()
+                ? QCoreApplication::translate("PrintCommand", "no printer could be started")
+                : QCoreApplication::translate("PrintCommand", "%1 could not be started").arg(name);
         return false;
     }
     m_font = m_painter.font();  // the printer's own default face
@@ -98,7 +101,8 @@ double QPainterReportPrinter::tabStop() const {
 bool QPainterReportPrinter::endDoc() {
     if (!m_painter.isActive()) return m_failure.isEmpty();
     if (!m_painter.end()) {
-        m_failure = QStringLiteral("the printer did not take the document");
+        m_failure =
+            QCoreApplication::translate("PrintCommand", "the printer did not take the document");
         return false;
     }
     return true;
@@ -125,17 +129,19 @@ QString printWhole(QPrinter& printer, const std::function<QString()>& print) {
     printer.setOutputFileName(target);
     why.replace(part, target);
     if (why.isEmpty() && !wholePdf(part))
-        why = QStringLiteral("%1 could not be written whole (the disk may be full)").arg(target);
+        why = QCoreApplication::translate("PrintCommand",
+                                          "%1 could not be written whole (the disk may be full)")
+                  .arg(target);
     if (why.isEmpty() && std::rename(QFile::encodeName(part).constData(),
                                      QFile::encodeName(target).constData()) != 0)
-        why = QStringLiteral("%1 could not be written: %2")
+        why = QCoreApplication::translate("PrintCommand", "%1 could not be written: %2")
                   .arg(target, QString::fromLocal8Bit(std::strerror(errno)));
     if (!why.isEmpty()) QFile::remove(part);
     return why;
 }
 
 void printReadings(const ReadingsStore& store, PrintDialog& dialog, MessageBox& messages) {
-    if (!dialog.ShowPrinter(QStringLiteral("Print Schedule")))
+    if (!dialog.ShowPrinter(QCoreApplication::translate("PrintCommand", "Print Schedule")))
         return;  // cancelled: nothing printed
     const QString why = printWhole(dialog.printer(), [&] {
         QPainterReportPrinter printer(dialog.printer());
@@ -150,13 +156,15 @@ QString paintSummary(const ReadingsStore& store, const QString& title, QPrinter&
     // A document with no page size of its own is laid out on the printer's pages and numbered.
     doc.print(&printer);
     return printer.printerState() == QPrinter::Error
-               ? QStringLiteral("the printer did not take the document")
+               ? QCoreApplication::translate("PrintCommand",
+                                             "the printer did not take the document")
                : QString();
 }
 
 void printSummary(const ReadingsStore& store, const QString& title, PrintDialog& dialog,
                   MessageBox& messages) {
-    if (!dialog.ShowPrinter(QStringLiteral("Print Survey Summary"))) return;
+    if (!dialog.ShowPrinter(QCoreApplication::translate("PrintCommand", "Print Survey Summary")))
+        return;
     const QString why =
         printWhole(dialog.printer(), [&] { return paintSummary(store, title, dialog.printer()); });
     if (!why.isEmpty()) messages.tell(Msg::SummaryNotPrinted.arg(why));
@@ -169,7 +177,7 @@ bool paintReport(const ReadingsStore& store, QPrinter& printer) {
 
 void previewReadings(const ReadingsStore& store, QWidget* parent) {
     QPrintPreviewDialog dlg(parent);
-    dlg.setWindowTitle(QStringLiteral("Print Preview"));
+    dlg.setWindowTitle(QCoreApplication::translate("PrintCommand", "Print Preview"));
     QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg,
                      [&store](QPrinter* printer) { paintReport(store, *printer); });
     dlg.exec();

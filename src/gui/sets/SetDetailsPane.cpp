@@ -70,7 +70,7 @@ void SetDetailsPane::showSet(int set) {
 }
 
 void SetDetailsPane::showRecord() {
-    m_title->setText(QStringLiteral("Set %1").arg(m_set));
+    m_title->setText(tr("Set %1").arg(m_set));
     const SetDetails& d = m_store.details(m_set);
     for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it) {
         // A field being typed in keeps what is typed; a refused one keeps it to be mended.
@@ -99,7 +99,7 @@ void SetDetailsPane::commit(DetailField field) {
     edit->setProperty("refused", !why.isEmpty());
     edit->setStyleSheet(why.isEmpty() ? QString() : QStringLiteral("border: 1px solid #c00000"));
     if (!why.isEmpty()) {
-        m_problem->setText(why + QStringLiteral(" Nothing was stored."));
+        m_problem->setText(why + tr(" Nothing was stored."));
         m_problem->show();
         return;
     }

@@ -86,7 +86,7 @@ SetsWindow::SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWind
                        QWidget* parent)
     : QWidget(parent), m_store(store), m_model(new SetsTableModel(store, this)) {
     setObjectName(QStringLiteral("frmData2"));
-    setWindowTitle(QStringLiteral("Data"));
+    setWindowTitle(tr("Data"));
     const Layout layout = layoutFor(dataWindowWidth, dataWindowHeight);
     const double dx = logicalDpiX();
     const double dy = logicalDpiY();
@@ -102,18 +102,17 @@ SetsWindow::SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWind
     grid->verticalHeader()->setVisible(false);
     grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pages->addTab(grid, QStringLiteral("&Readings"));
+    m_pages->addTab(grid, tr("&Readings"));
     m_statistics = new QTableWidget(0, 9, m_pages);
     m_statistics->setObjectName(QStringLiteral("StatisticsGrid"));
-    m_statistics->setHorizontalHeaderLabels(
-        {QStringLiteral("Set"), QStringLiteral("Units"), QStringLiteral("Count"),
-         QStringLiteral("Mean"), QStringLiteral("Median"), QStringLiteral("SD"),
-         QStringLiteral("Min"), QStringLiteral("Max"), QStringLiteral("Geometric mean")});
+    m_statistics->setHorizontalHeaderLabels({tr("Set"), tr("Units"), tr("Count"), tr("Mean"),
+                                             tr("Median"), tr("SD"), tr("Min"), tr("Max"),
+                                             tr("Geometric mean")});
     m_statistics->verticalHeader()->setVisible(false);
     m_statistics->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_statistics->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_statistics->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pages->addTab(m_statistics, QStringLiteral("&Statistics"));
+    m_pages->addTab(m_statistics, tr("&Statistics"));
     m_details = new SetDetailsPane(store, splitter);
     splitter->addWidget(m_pages);
     splitter->addWidget(m_details);
@@ -186,7 +185,7 @@ void SetsWindow::showStatistics() {
         };
         const QString units = SetDetailFields::unitsName(s.units);
         put(row, 0, QString::number(set));
-        put(row, 1, units.isEmpty() && s.count > 0 ? QStringLiteral("not known") : units);
+        put(row, 1, units.isEmpty() && s.count > 0 ? tr("not known") : units);
         put(row, 2, QString::number(s.count));
         put(row, 3, figure(s.mean));
         put(row, 4, figure(s.median));
