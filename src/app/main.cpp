@@ -13,6 +13,7 @@
 #include "core/system/Process.h"
 #include "gui/dialogs/QtFileDialog.h"
 #include "gui/dialogs/QtMessageBox.h"
+#include "gui/main/Language.h"
 #include "gui/main/MainWindow.h"
 
 namespace {
@@ -62,6 +63,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(Version::number());
 
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvanta.Orvanta"));
+    // The desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), where there is a translation.
+    Language::install(app);
     // A file named on the command line (the desktop passes one opened with the program).
     QString file;
     for (const QString& arg : QCoreApplication::arguments().mid(1))

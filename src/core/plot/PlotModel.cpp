@@ -111,9 +111,9 @@ QString PlotModel::yLabel(std::optional<Meter::Units> units, bool logScale,
     if (units && !allUnknown && !unknownUnits.isEmpty()) {
         QStringList names;
         for (int s : unknownUnits) names << QString::number(s);
-        what += tr("; set%1 %2 in units not known, as stored")
-                    .arg(names.size() > 1 ? QStringLiteral("s") : QString(),
-                         names.join(QStringLiteral(", ")));
+        what += (names.size() > 1 ? tr("; sets %1 in units not known, as stored")
+                                  : tr("; set %1 in units not known, as stored"))
+                    .arg(names.join(QStringLiteral(", ")));
     }
     return tr("Susceptibility (%1)").arg(what);
 }

@@ -48,9 +48,11 @@ QVariant SetsTableModel::headerData(int section, Qt::Orientation orientation, in
         QStringList marks;
         if (!units.isEmpty()) marks << units;
         if (incomplete) marks << tr("incomplete");
-        return marks.isEmpty() ? ReadingsStore::columnName(section)
-                               : ReadingsStore::columnName(section) + QStringLiteral(" (") +
-                                     marks.join(QStringLiteral(", ")) + QLatin1Char(')');
+        // The set's name in the user's language; the table's own column names stay as they are.
+        const QString name = section == 0 ? tr("Number") : tr("Set %1").arg(section);
+        return marks.isEmpty() ? name
+                               : name + QStringLiteral(" (") + marks.join(QStringLiteral(", ")) +
+                                     QLatin1Char(')');
     }
     if (role == Qt::ToolTipRole && section > 0) {
         QString tip =

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/main/Language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace Language {
+
+QString install(QCoreApplication& app, const QLocale& locale) {
+    // The program's own texts are built into it; Qt's come with Qt (qt6-translations-l10n).
+    auto* own = new QTranslator(&app);
+    if (!own->load(locale, QStringLiteral("orvanta"), QStringLiteral("_"),
+                   QStringLiteral(":/i18n"))) {
+        delete own;
+        return {};
+    }
+    QCoreApplication::installTranslator(own);
+    auto* qt = new QTranslator(&app);
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    return own->language();
+}
+
+}  // namespace Language

@@ -1,0 +1,1149 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Über Orvanta</translation>
+    </message>
+    <message>
+        <source>Companion program for the Orvanta magnetic susceptibility meter.</source>
+        <translation>Begleitprogramm für das Orvanta-Messgerät für magnetische Suszeptibilität.</translation>
+    </message>
+    <message>
+        <source>Made by the Orvanta instrument team for geologists and surveyors.</source>
+        <translation>Vom Orvanta-Geräteteam für Geologen und Vermesser entwickelt.</translation>
+    </message>
+    <message>
+        <source>Ask your Orvanta distributor for support and calibration.</source>
+        <translation>Für Unterstützung und Kalibrierung wenden Sie sich an Ihren Orvanta-Händler.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 the Orvanta developers.
+This program is free software under the GNU General Public License, version 3
+or (at your option) any later version. It comes with no warranty.</source>
+        <translation>Copyright © 2026 die Orvanta-Entwickler.
+Dieses Programm ist freie Software unter der GNU General Public License, Version 3
+oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistung bereitgestellt.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadSummary</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Übertragung läuft</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Übertragung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Download cancelled</source>
+        <translation>Übertragung abgebrochen</translation>
+    </message>
+    <message>
+        <source>Download cut short: the connection to the meter was lost</source>
+        <translation>Übertragung unterbrochen: Die Verbindung zum Messgerät ging verloren</translation>
+    </message>
+    <message>
+        <source>Download cut short: the port was opened again</source>
+        <translation>Übertragung unterbrochen: Der Anschluss wurde neu geöffnet</translation>
+    </message>
+    <message>
+        <source>Download stopped: readings could not be stored</source>
+        <translation>Übertragung angehalten: Messwerte konnten nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Download ended: the meter did not answer</source>
+        <translation>Übertragung beendet: Das Messgerät hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>Download cut short by a new request</source>
+        <translation>Übertragung durch eine neue Anforderung unterbrochen</translation>
+    </message>
+    <message>
+        <source>%1 reading stored</source>
+        <translation>%1 Messwert gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 readings stored</source>
+        <translation>%1 Messwerte gespeichert</translation>
+    </message>
+    <message>
+        <source>set %1, %2</source>
+        <translation>Messreihe %1, %2</translation>
+    </message>
+    <message>
+        <source>sets %1, %2</source>
+        <translation>Messreihen %1, %2</translation>
+    </message>
+    <message>
+        <source>The meter did not answer on %1.</source>
+        <translation>Das Messgerät hat an %1 nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>The connection to the meter on %1 was lost.</source>
+        <translation>Die Verbindung zum Messgerät an %1 ging verloren.</translation>
+    </message>
+    <message>
+        <source>Readings could not be stored: %1.</source>
+        <translation>Messwerte konnten nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>Set %1 is incomplete: the download ended after position %2, and the positions after it still hold what they held before (the readings database could not be written).</source>
+        <translation>Messreihe %1 ist unvollständig: Die Übertragung endete nach Position %2, und die Positionen danach enthalten noch, was sie vorher enthielten (die Messwertdatenbank konnte nicht geschrieben werden).</translation>
+    </message>
+    <message>
+        <source>; all its positions were cleared</source>
+        <translation>; alle ihre Positionen wurden geleert</translation>
+    </message>
+    <message>
+        <source>; positions %1 to %2 were cleared</source>
+        <translation>; die Positionen %1 bis %2 wurden geleert</translation>
+    </message>
+    <message>
+        <source>Set %1 is incomplete: the download ended after position %2%3, and the set is marked incomplete.</source>
+        <translation>Messreihe %1 ist unvollständig: Die Übertragung endete nach Position %2%3, und die Messreihe ist als unvollständig markiert.</translation>
+    </message>
+    <message>
+        <source>set %1 position %2</source>
+        <translation>Messreihe %1 Position %2</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> und %1 weitere</translation>
+    </message>
+    <message>
+        <source>%1 value was not readable and left cleared at their positions: %2.</source>
+        <translation>%1 Wert war nicht lesbar und wurde an seiner Position leer gelassen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 values were not readable and left cleared at their positions: %2.</source>
+        <translation>%1 Werte waren nicht lesbar und wurden an ihren Positionen leer gelassen: %2.</translation>
+    </message>
+    <message>
+        <source>The first set arrived with a set number that could not be read; its values were not stored, and the set keeps what it held.</source>
+        <translation>Die erste Messreihe kam mit einer unlesbaren Nummer an; ihre Werte wurden nicht gespeichert, und die Messreihe behält ihren bisherigen Inhalt.</translation>
+    </message>
+    <message>
+        <source>The set after set %1 arrived with a set number that could not be read; its values were not stored, and the set keeps what it held.</source>
+        <translation>Die Messreihe nach Messreihe %1 kam mit einer unlesbaren Nummer an; ihre Werte wurden nicht gespeichert, und die Messreihe behält ihren bisherigen Inhalt.</translation>
+    </message>
+</context>
+<context>
+    <name>FileMenuCommands</name>
+    <message>
+        <source>Open Data File</source>
+        <translation>Datendatei öffnen</translation>
+    </message>
+    <message>
+        <source>Save Data File</source>
+        <translation>Datendatei speichern</translation>
+    </message>
+    <message>
+        <source>Export Data to Text file</source>
+        <translation>Daten in Textdatei exportieren</translation>
+    </message>
+    <message>
+        <source>Export Long Table</source>
+        <translation>Lange Tabelle exportieren</translation>
+    </message>
+    <message>
+        <source>Export GeoJSON</source>
+        <translation>GeoJSON exportieren</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Data Files (*.dat)|*.dat|Orvanta survey (*.orvanta)|*.orvanta|All Files (*.*)|*.*</source>
+        <translation>Datendateien (*.dat)|*.dat|Orvanta-Erhebung (*.orvanta)|*.orvanta|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Survey and Data Files (*.orvanta *.dat)|*.orvanta|Orvanta survey (*.orvanta)|*.orvanta|Data Files (*.dat)|*.dat|All Files (*.*)|*.*</source>
+        <translation>Erhebungs- und Datendateien (*.orvanta *.dat)|*.orvanta|Orvanta-Erhebung (*.orvanta)|*.orvanta|Datendateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>CSV, one row per reading (*.csv)|*.csv|All Files (*.*)|*.*</source>
+        <translation>CSV, eine Zeile je Messwert (*.csv)|*.csv|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>GeoJSON (*.geojson)|*.geojson|All Files (*.*)|*.*</source>
+        <translation>GeoJSON (*.geojson)|*.geojson|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv</source>
+        <translation>CSV, Dezimalpunkt (*.csv)|*.csv|CSV, Dezimalkomma (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*</source>
+        <translation>Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>Print Survey S&amp;ummary...</source>
+        <translation>Erhebungs&amp;zusammenfassung drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Data</source>
+        <translation>Daten &amp;exportieren</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>&amp;CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Long Table...</source>
+        <translation>&amp;Lange Tabelle exportieren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;GeoJSON...</source>
+        <translation>&amp;GeoJSON exportieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Daten</translation>
+    </message>
+    <message>
+        <source>&amp;Meter</source>
+        <translation>&amp;Messgerät</translation>
+    </message>
+    <message>
+        <source>&amp;Plot</source>
+        <translation>Dia&amp;gramm</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>Ü&amp;bertragen</translation>
+    </message>
+    <message>
+        <source>Download &amp;Current Set</source>
+        <translation>&amp;Aktuelle Messreihe übertragen</translation>
+    </message>
+    <message>
+        <source>Download &amp;Selected Set</source>
+        <translation>&amp;Gewählte Messreihe übertragen</translation>
+    </message>
+    <message>
+        <source>Download &amp;All Sets</source>
+        <translation>A&amp;lle Messreihen übertragen</translation>
+    </message>
+    <message>
+        <source>Download S&amp;et...</source>
+        <translation>&amp;Messreihe übertragen...</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Messen</translation>
+    </message>
+    <message>
+        <source>&amp;Capture Current Reading</source>
+        <translation>Aktuellen Messwert &amp;erfassen</translation>
+    </message>
+    <message>
+        <source>&amp;Show Continuous Readings</source>
+        <translation>&amp;Fortlaufende Messwerte anzeigen</translation>
+    </message>
+    <message>
+        <source>St&amp;op Readings</source>
+        <translation>Messung &amp;stoppen</translation>
+    </message>
+    <message>
+        <source>&amp;Record Readings...</source>
+        <translation>Messwerte &amp;aufzeichnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Mark Reading...</source>
+        <translation>Messwert &amp;markieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Store Function</source>
+        <translation>&amp;Speicherfunktion</translation>
+    </message>
+    <message>
+        <source>&amp;Comm Port...</source>
+        <translation>Seriell&amp;er Anschluss...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Orvanta</source>
+        <translation>Ü&amp;ber Orvanta</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Download the Current Set</source>
+        <translation>Aktuelle Messreihe übertragen</translation>
+    </message>
+    <message>
+        <source>Download Set 1</source>
+        <translation>Messreihe 1 übertragen</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Messreihe %1</translation>
+    </message>
+    <message>
+        <source>Download All Sets</source>
+        <translation>Alle Messreihen übertragen</translation>
+    </message>
+    <message>
+        <source>Capture Current Reading</source>
+        <translation>Aktuellen Messwert erfassen</translation>
+    </message>
+    <message>
+        <source>Show Continuous Readings</source>
+        <translation>Fortlaufende Messwerte anzeigen</translation>
+    </message>
+    <message>
+        <source>Record Readings</source>
+        <translation>Messwerte aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Plot the Sets</source>
+        <translation>Messreihen als Diagramm</translation>
+    </message>
+    <message>
+        <source>Download Set %1 (%2)</source>
+        <translation>Messreihe %1 übertragen (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Download Set</source>
+        <translation>Messreihe übertragen</translation>
+    </message>
+    <message>
+        <source>Set number (1 to 30):</source>
+        <translation>Nummer der Messreihe (1 bis 30):</translation>
+    </message>
+    <message>
+        <source>Recorded %1 readings to %2</source>
+        <translation>%1 Messwerte in %2 aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Record Readings</source>
+        <translation>Messwerte aufzeichnen</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv</source>
+        <translation>CSV-Dateien (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>Mark Reading</source>
+        <translation>Messwert markieren</translation>
+    </message>
+    <message>
+        <source>Label for the next reading (a station, say):</source>
+        <translation>Bezeichnung für den nächsten Messwert (z. B. eine Station):</translation>
+    </message>
+    <message>
+        <source>Recording to %1: %2 readings</source>
+        <translation>Aufzeichnung in %1: %2 Messwerte</translation>
+    </message>
+    <message>
+        <source> (the next marked &quot;%1&quot;)</source>
+        <translation> (der nächste markiert als „%1“)</translation>
+    </message>
+    <message>
+        <source>Readings (not saved in a file)</source>
+        <translation>Messwerte (nicht in einer Datei gespeichert)</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+</context>
+<context>
+    <name>Msg</name>
+    <message>
+        <source>          Could not connect to the Orvanta Magnetic Susceptibility Meter.<byte value="xd"/>
+<byte value="xd"/>
+Please ensure that the Meter is plugged into a USB port before you start this program.<byte value="xd"/>
+   If this problem persists, the USB driver for the Meter may need to be re-installed.</source>
+        <translation>          Keine Verbindung zum Orvanta-Messgerät für magnetische Suszeptibilität.<byte value="xd"/>
+<byte value="xd"/>
+Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschlossen ist, bevor Sie dieses Programm starten.<byte value="xd"/>
+   Wenn das Problem bestehen bleibt, muss der USB-Treiber des Messgeräts eventuell neu installiert werden.</translation>
+    </message>
+    <message>
+        <source>Meter not connected or invalid Comm Port Number selected</source>
+        <translation>Messgerät nicht angeschlossen oder ungültige Anschlussnummer gewählt</translation>
+    </message>
+    <message>
+        <source>Warning: Comm Port is in use by another application</source>
+        <translation>Warnung: Der serielle Anschluss wird von einem anderen Programm verwendet</translation>
+    </message>
+    <message>
+        <source>Warning: Invalid Comm Port Number</source>
+        <translation>Warnung: Ungültige Anschlussnummer</translation>
+    </message>
+    <message>
+        <source>Several serial devices are plugged in: choose the meter&apos;s port (Options &gt; Comm Port...).</source>
+        <translation>Mehrere serielle Geräte sind angeschlossen: Wählen Sie den Anschluss des Messgeräts (Optionen &gt; Serieller Anschluss...).</translation>
+    </message>
+    <message>
+        <source>There is no device on port %1 (%2): nothing was changed. Plug the meter in, or choose a port from the list.</source>
+        <translation>An Anschluss %1 (%2) ist kein Gerät: Nichts wurde geändert. Schließen Sie das Messgerät an oder wählen Sie einen Anschluss aus der Liste.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to open the Comm Port. Add your user to the dialout group, then log in again.</source>
+        <translation>Sie dürfen den seriellen Anschluss nicht öffnen. Fügen Sie Ihren Benutzer der Gruppe dialout hinzu und melden Sie sich erneut an.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to open the Comm Port (%1). Add your user to the %2 group, then log in again.</source>
+        <translation>Sie dürfen den seriellen Anschluss (%1) nicht öffnen. Fügen Sie Ihren Benutzer der Gruppe %2 hinzu und melden Sie sich erneut an.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to open the Comm Port (%1): it is no device your user may read and write.</source>
+        <translation>Sie dürfen den seriellen Anschluss (%1) nicht öffnen: Es ist kein Gerät, das Ihr Benutzer lesen und schreiben darf.</translation>
+    </message>
+    <message>
+        <source>The Comm Port (%1) is locked by a program that has ended: its lock file %2 was left behind. Remove it (as root: rm %2), then try again.</source>
+        <translation>Der serielle Anschluss (%1) ist von einem beendeten Programm gesperrt: Seine Sperrdatei %2 ist zurückgeblieben. Entfernen Sie sie (als root: rm %2) und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The Comm Port (%1) cannot be used for the meter: %2.</source>
+        <translation>Der serielle Anschluss (%1) kann nicht für das Messgerät verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The connection to the meter was lost.</source>
+        <translation>Die Verbindung zum Messgerät ging verloren.</translation>
+    </message>
+    <message>
+        <source>This file is set for Read Only and cannot be modified.</source>
+        <translation>Diese Datei ist schreibgeschützt und kann nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>The readings database could not be opened:</source>
+        <translation>Die Messwertdatenbank konnte nicht geöffnet werden:</translation>
+    </message>
+    <message>
+        <source>Clear all readings? Readings that have not been saved to a data file will be lost.</source>
+        <translation>Alle Messwerte löschen? Messwerte, die nicht in einer Datendatei gespeichert sind, gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Open %1 in place of the readings? Readings that have not been saved to a data file will be lost.</source>
+        <translation>%1 anstelle der Messwerte öffnen? Messwerte, die nicht in einer Datendatei gespeichert sind, gehen verloren.</translation>
+    </message>
+    <message>
+        <source>The readings changed since they were last saved to a data file. Quit anyway? They stay in the readings database and are shown again at the next start.</source>
+        <translation>Die Messwerte wurden seit dem letzten Speichern in einer Datendatei geändert. Trotzdem beenden? Sie bleiben in der Messwertdatenbank und werden beim nächsten Start wieder angezeigt.</translation>
+    </message>
+    <message>
+        <source>The file is not a readings database of this program. Set it aside (renamed with the date and time) and start a fresh one?</source>
+        <translation>Die Datei ist keine Messwertdatenbank dieses Programms. Zur Seite legen (mit Datum und Uhrzeit umbenannt) und eine neue beginnen?</translation>
+    </message>
+    <message>
+        <source>The readings database is in use by another program: waiting for it to be free.</source>
+        <translation>Die Messwertdatenbank wird von einem anderen Programm verwendet: Es wird gewartet, bis sie frei ist.</translation>
+    </message>
+    <message>
+        <source>the readings database is in use by another program, for example orvanta-cli; download again once it has ended</source>
+        <translation>die Messwertdatenbank wird von einem anderen Programm verwendet, zum Beispiel orvanta-cli; übertragen Sie erneut, sobald es beendet ist</translation>
+    </message>
+    <message>
+        <source>The readings database is open.</source>
+        <translation>Die Messwertdatenbank ist geöffnet.</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed.</source>
+        <translation>Die Datei konnte nicht umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>The readings table could not be written: %1</source>
+        <translation>Die Messwerttabelle konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Readings could not be stored: %1. %2 readings of this download were stored.</source>
+        <translation>Messwerte konnten nicht gespeichert werden: %1. %2 Messwerte dieser Übertragung wurden gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a data file.</source>
+        <translation>%1 ist zu groß für eine Datendatei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a data file.</source>
+        <translation>%1 ist keine Datendatei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole data file: record %2 is cut short. Nothing was changed.</source>
+        <translation>%1 ist keine vollständige Datendatei: Datensatz %2 ist abgeschnitten. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The readings table could not be written: %1. Nothing was changed: the table holds what it held before.</source>
+        <translation>Die Messwerttabelle konnte nicht geschrieben werden: %1. Nichts wurde geändert: Die Tabelle enthält, was sie vorher enthielt.</translation>
+    </message>
+    <message>
+        <source>%1 is not an Orvanta survey file that can be read: %2. Nothing was changed.</source>
+        <translation>%1 ist keine lesbare Orvanta-Erhebungsdatei: %2. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2. Nothing was changed.</source>
+        <translation>%1 kann nicht geöffnet werden: %2. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Saved as a data file: it keeps the readings only. Set details and units are kept only in survey files (*.orvanta).</source>
+        <translation>Als Datendatei gespeichert: Sie enthält nur die Messwerte. Angaben zu den Messreihen und Einheiten werden nur in Erhebungsdateien (*.orvanta) gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 set(s) holding readings have no latitude and longitude and were left out of %2.</source>
+        <translation>%1 Messreihe(n) mit Messwerten haben keine Breite und Länge und wurden in %2 ausgelassen.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: %1</source>
+        <translation>Der Bericht konnte nicht gedruckt werden: %1</translation>
+    </message>
+    <message>
+        <source>The survey summary could not be printed: %1</source>
+        <translation>Die Erhebungszusammenfassung konnte nicht gedruckt werden: %1</translation>
+    </message>
+    <message>
+        <source>The plot could not be printed: %1</source>
+        <translation>Das Diagramm konnte nicht gedruckt werden: %1</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file: the program starts with its default settings and keeps none.</source>
+        <translation>Die Einstellungsdatei %1 ist keine gewöhnliche Datei: Das Programm startet mit den Standardeinstellungen und speichert keine.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>the settings file or its folder cannot be written</source>
+        <translation>die Einstellungsdatei oder ihr Ordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Stored: set %1, reading %2</source>
+        <translation>Gespeichert: Messreihe %1, Messwert %2</translation>
+    </message>
+    <message>
+        <source>There is no reading to store yet.</source>
+        <translation>Es gibt noch keinen Messwert zum Speichern.</translation>
+    </message>
+    <message>
+        <source>Set %1 holds readings in %2 and the meter now reads in %3: the reading was not stored. Choose a set in %3, or an empty one, on the meter.</source>
+        <translation>Messreihe %1 enthält Messwerte in %2, und das Messgerät misst jetzt in %3: Der Messwert wurde nicht gespeichert. Wählen Sie am Messgerät eine Messreihe in %3 oder eine leere.</translation>
+    </message>
+    <message>
+        <source>The meter sent set data that was not asked for; nothing was stored.</source>
+        <translation>Das Messgerät hat nicht angeforderte Messreihendaten gesendet; nichts wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>A mark goes with a recorded reading: start Read &gt; Record Readings... first.</source>
+        <translation>Eine Markierung gehört zu einem aufgezeichneten Messwert: Starten Sie zuerst Messen &gt; Messwerte aufzeichnen....</translation>
+    </message>
+    <message>
+        <source>The recording stopped; the %1 readings recorded before stay in the file.</source>
+        <translation>Die Aufzeichnung wurde beendet; die %1 zuvor aufgezeichneten Messwerte bleiben in der Datei.</translation>
+    </message>
+    <message>
+        <source>Set %1 is full: the reading was not stored.</source>
+        <translation>Messreihe %1 ist voll: Der Messwert wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Wait until the download has ended.</source>
+        <translation>Warten Sie, bis die Übertragung beendet ist.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Orvanta Options</source>
+        <translation>Orvanta-Optionen</translation>
+    </message>
+    <message>
+        <source>Store Function</source>
+        <translation>Speicherfunktion</translation>
+    </message>
+    <message>
+        <source>Stores New Readings to Meter Memory</source>
+        <translation>Speichert neue Messwerte im Speicher des Messgeräts</translation>
+    </message>
+    <message>
+        <source>Stores New Readings to PC Database</source>
+        <translation>Speichert neue Messwerte in der PC-Datenbank</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>PlotModel</name>
+    <message>
+        <source>units not known</source>
+        <translation>Einheiten unbekannt</translation>
+    </message>
+    <message>
+        <source>, log scale</source>
+        <translation>, logarithmisch</translation>
+    </message>
+    <message>
+        <source>; sets %1 in units not known, as stored</source>
+        <translation>; Messreihen %1 in unbekannten Einheiten, wie gespeichert</translation>
+    </message>
+    <message>
+        <source>; set %1 in units not known, as stored</source>
+        <translation>; Messreihe %1 in unbekannten Einheiten, wie gespeichert</translation>
+    </message>
+    <message>
+        <source>Susceptibility (%1)</source>
+        <translation>Suszeptibilität (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PlotWindow</name>
+    <message>
+        <source>Plot</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Messreihe %1</translation>
+    </message>
+    <message>
+        <source>&amp;Log scale</source>
+        <translation>&amp;Logarithmische Skala</translation>
+    </message>
+    <message>
+        <source>The units the profiles are drawn in; sets measured in the other units are converted (k in SI = 4 pi times k in CGS)</source>
+        <translation>Die Einheiten, in denen die Profile gezeichnet werden; Messreihen in den anderen Einheiten werden umgerechnet (k in SI = 4 pi mal k in CGS)</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>&amp;Einheiten:</translation>
+    </message>
+    <message>
+        <source>&amp;Depth downwards</source>
+        <translation>&amp;Tiefe nach unten</translation>
+    </message>
+    <message>
+        <source>Sets with a depth and a spacing (Set Details) are drawn against depth; this turns the plot so depth runs down the page, as a log is read</source>
+        <translation>Messreihen mit Tiefe und Abstand (Angaben zur Messreihe) werden über der Tiefe gezeichnet; dies dreht das Diagramm, sodass die Tiefe wie bei einem Bohrprofil nach unten verläuft</translation>
+    </message>
+    <message>
+        <source>&amp;Save Image...</source>
+        <translation>Bild &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Save &amp;Trend...</source>
+        <translation>&amp;Verlauf speichern...</translation>
+    </message>
+    <message>
+        <source>The live trend as CSV (time, value) or as an image (PNG, SVG, PDF)</source>
+        <translation>Der Live-Verlauf als CSV (Zeit, Wert) oder als Bild (PNG, SVG, PDF)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>Zoom &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Show all the readings again (Esc on the plot). Drag a rectangle on the plot, or press + and -, to zoom; the arrow keys move the view</source>
+        <translation>Wieder alle Messwerte zeigen (Esc im Diagramm). Ziehen Sie ein Rechteck im Diagramm oder drücken Sie + und -, um zu zoomen; die Pfeiltasten verschieben die Ansicht</translation>
+    </message>
+    <message>
+        <source>Depth (m)</source>
+        <translation>Tiefe (m)</translation>
+    </message>
+    <message>
+        <source>the plot could not be drawn</source>
+        <translation>das Diagramm konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>Save Plot</source>
+        <translation>Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf</source>
+        <translation>PNG-Bilder (*.png)|*.png|SVG-Zeichnungen (*.svg)|*.svg|PDF-Dokumente (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Save Live Trend</source>
+        <translation>Live-Verlauf speichern</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv|PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf</source>
+        <translation>CSV-Dateien (*.csv)|*.csv|PNG-Bilder (*.png)|*.png|SVG-Zeichnungen (*.svg)|*.svg|PDF-Dokumente (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Print Plot</source>
+        <translation>Diagramm drucken</translation>
+    </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>der Drucker konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the printer did not take the document</source>
+        <translation>der Drucker hat das Dokument nicht angenommen</translation>
+    </message>
+</context>
+<context>
+    <name>PortDialog</name>
+    <message>
+        <source>Select Comm Port</source>
+        <translation>Seriellen Anschluss wählen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>(no such port)</source>
+        <translation>(kein solcher Anschluss)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>no printer could be started</source>
+        <translation>kein Drucker konnte gestartet werden</translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>%1 konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the printer did not take the document</source>
+        <translation>der Drucker hat das Dokument nicht angenommen</translation>
+    </message>
+    <message>
+        <source>%1 could not be written whole (the disk may be full)</source>
+        <translation>%1 konnte nicht vollständig geschrieben werden (der Datenträger ist vielleicht voll)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Print Schedule</source>
+        <translation>Liste drucken</translation>
+    </message>
+    <message>
+        <source>Print Survey Summary</source>
+        <translation>Erhebungszusammenfassung drucken</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileChart</name>
+    <message>
+        <source>No readings to plot</source>
+        <translation>Keine Messwerte für ein Diagramm</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Messreihe %1</translation>
+    </message>
+    <message>
+        <source>Set %1, position %2: %3</source>
+        <translation>Messreihe %1, Position %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Downloading Data.....</source>
+        <translation>Daten werden übertragen.....</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Set %1 (%2 of %3 sets done): %4 readings stored</source>
+        <translation>Messreihe %1 (%2 von %3 Messreihen fertig): %4 Messwerte gespeichert</translation>
+    </message>
+    <message>
+        <source>Set %1: %2 readings stored</source>
+        <translation>Messreihe %1: %2 Messwerte gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingPanel</name>
+    <message>
+        <source>(to PC memory)</source>
+        <translation>(in den PC-Speicher)</translation>
+    </message>
+    <message>
+        <source>(to Meter memory)</source>
+        <translation>(in den Gerätespeicher)</translation>
+    </message>
+</context>
+<context>
+    <name>SessionStatusBar</name>
+    <message>
+        <source>Port %1 (%2)</source>
+        <translation>Anschluss %1 (%2)</translation>
+    </message>
+    <message>
+        <source>No port</source>
+        <translation>Kein Anschluss</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Port open, the meter has not answered yet</source>
+        <translation>Anschluss offen, das Messgerät hat noch nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>Connection lost, reconnecting</source>
+        <translation>Verbindung verloren, neue Verbindung wird aufgebaut</translation>
+    </message>
+    <message>
+        <source>Connection lost</source>
+        <translation>Verbindung verloren</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Set %1, reading %2 of %3</source>
+        <translation>Messreihe %1, Messwert %2 von %3</translation>
+    </message>
+</context>
+<context>
+    <name>SetDetails</name>
+    <message>
+        <source>Site</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Depth of position 1 (m)</source>
+        <translation>Tiefe von Position 1 (m)</translation>
+    </message>
+    <message>
+        <source>Spacing (m)</source>
+        <translation>Abstand (m)</translation>
+    </message>
+    <message>
+        <source>Latitude (°, WGS 84)</source>
+        <translation>Breite (°, WGS 84)</translation>
+    </message>
+    <message>
+        <source>Longitude (°, WGS 84)</source>
+        <translation>Länge (°, WGS 84)</translation>
+    </message>
+    <message>
+        <source>Elevation (m)</source>
+        <translation>Höhe (m)</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Bearbeiter</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1: „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not between -90 and 90.</source>
+        <translation>%1: %2 liegt nicht zwischen -90 und 90.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not between -180 and 180.</source>
+        <translation>%1: %2 liegt nicht zwischen -180 und 180.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is below zero.</source>
+        <translation>%1: %2 ist kleiner als null.</translation>
+    </message>
+</context>
+<context>
+    <name>SetDetailsPane</name>
+    <message>
+        <source>Set %1</source>
+        <translation>Messreihe %1</translation>
+    </message>
+    <message>
+        <source> Nothing was stored.</source>
+        <translation> Nichts wurde gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>SetsTableModel</name>
+    <message>
+        <source>incomplete</source>
+        <translation>unvollständig</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Messreihe %1</translation>
+    </message>
+    <message>
+        <source>Units not known.</source>
+        <translation>Einheiten unbekannt.</translation>
+    </message>
+    <message>
+        <source>Readings in %1 units.</source>
+        <translation>Messwerte in %1-Einheiten.</translation>
+    </message>
+    <message>
+        <source> Its last download ended before the set&apos;s end of data: the positions after its last reading were cleared.</source>
+        <translation> Ihre letzte Übertragung endete vor dem Datenende der Messreihe: Die Positionen nach ihrem letzten Messwert wurden geleert.</translation>
+    </message>
+</context>
+<context>
+    <name>SetsWindow</name>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>&amp;Readings</source>
+        <translation>&amp;Messwerte</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Messreihe</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>SD</source>
+        <translation>Std.-Abw.</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max.</translation>
+    </message>
+    <message>
+        <source>Geometric mean</source>
+        <translation>Geometrisches Mittel</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Statistik</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>SurveyExport</name>
+    <message>
+        <source>Units: </source>
+        <translation>Einheiten: </translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Downloaded: </source>
+        <translation>Übertragen: </translation>
+    </message>
+    <message>
+        <source> from </source>
+        <translation> von </translation>
+    </message>
+    <message>
+        <source>Readings: %1%2%3</source>
+        <translation>Messwerte: %1%2%3</translation>
+    </message>
+    <message>
+        <source>, %1 unreadable</source>
+        <translation>, %1 unlesbar</translation>
+    </message>
+    <message>
+        <source> (incomplete)</source>
+        <translation> (unvollständig)</translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <translation>Gedruckt %1</translation>
+    </message>
+    <message>
+        <source>No set holds readings or details.</source>
+        <translation>Keine Messreihe enthält Messwerte oder Angaben.</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Messreihe %1</translation>
+    </message>
+    <message>
+        <source>Statistics: %1</source>
+        <translation>Statistik: %1</translation>
+    </message>
+    <message>
+        <source>No readings</source>
+        <translation>Keine Messwerte</translation>
+    </message>
+    <message>
+        <source> (units not known)</source>
+        <translation> (Einheiten unbekannt)</translation>
+    </message>
+    <message>
+        <source>n %1, mean %2, median %3, sd %4, min %5, max %6</source>
+        <translation>n %1, Mittelwert %2, Median %3, Std.-Abw. %4, Min. %5, Max. %6</translation>
+    </message>
+    <message>
+        <source>, geometric mean </source>
+        <translation>, geometrisches Mittel </translation>
+    </message>
+</context>
+<context>
+    <name>TrendChart</name>
+    <message>
+        <source>No continuous readings yet</source>
+        <translation>Noch keine fortlaufenden Messwerte</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>Time of continuous reading</source>
+        <translation>Zeit des fortlaufenden Messwerts</translation>
+    </message>
+    <message>
+        <source>Live, %1: %2</source>
+        <translation>Live, %1: %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1149 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Acerca de Orvanta</translation>
+    </message>
+    <message>
+        <source>Companion program for the Orvanta magnetic susceptibility meter.</source>
+        <translation>Programa complementario del medidor de susceptibilidad magnética Orvanta.</translation>
+    </message>
+    <message>
+        <source>Made by the Orvanta instrument team for geologists and surveyors.</source>
+        <translation>Hecho por el equipo de instrumentos Orvanta para geólogos y topógrafos.</translation>
+    </message>
+    <message>
+        <source>Ask your Orvanta distributor for support and calibration.</source>
+        <translation>Consulte a su distribuidor de Orvanta para soporte y calibración.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 the Orvanta developers.
+This program is free software under the GNU General Public License, version 3
+or (at your option) any later version. It comes with no warranty.</source>
+        <translation>Copyright © 2026 los desarrolladores de Orvanta.
+Este programa es software libre bajo la Licencia Pública General de GNU, versión 3
+o (a su elección) cualquier versión posterior. Se proporciona sin ninguna garantía.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadSummary</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Descargando</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Descarga completa</translation>
+    </message>
+    <message>
+        <source>Download cancelled</source>
+        <translation>Descarga cancelada</translation>
+    </message>
+    <message>
+        <source>Download cut short: the connection to the meter was lost</source>
+        <translation>Descarga interrumpida: se perdió la conexión con el medidor</translation>
+    </message>
+    <message>
+        <source>Download cut short: the port was opened again</source>
+        <translation>Descarga interrumpida: el puerto se abrió de nuevo</translation>
+    </message>
+    <message>
+        <source>Download stopped: readings could not be stored</source>
+        <translation>Descarga detenida: no se pudieron guardar las lecturas</translation>
+    </message>
+    <message>
+        <source>Download ended: the meter did not answer</source>
+        <translation>Descarga finalizada: el medidor no respondió</translation>
+    </message>
+    <message>
+        <source>Download cut short by a new request</source>
+        <translation>Descarga interrumpida por una nueva solicitud</translation>
+    </message>
+    <message>
+        <source>%1 reading stored</source>
+        <translation>%1 lectura guardada</translation>
+    </message>
+    <message>
+        <source>%1 readings stored</source>
+        <translation>%1 lecturas guardadas</translation>
+    </message>
+    <message>
+        <source>set %1, %2</source>
+        <translation>serie %1, %2</translation>
+    </message>
+    <message>
+        <source>sets %1, %2</source>
+        <translation>series %1, %2</translation>
+    </message>
+    <message>
+        <source>The meter did not answer on %1.</source>
+        <translation>El medidor no respondió en %1.</translation>
+    </message>
+    <message>
+        <source>The connection to the meter on %1 was lost.</source>
+        <translation>Se perdió la conexión con el medidor en %1.</translation>
+    </message>
+    <message>
+        <source>Readings could not be stored: %1.</source>
+        <translation>No se pudieron guardar las lecturas: %1.</translation>
+    </message>
+    <message>
+        <source>Set %1 is incomplete: the download ended after position %2, and the positions after it still hold what they held before (the readings database could not be written).</source>
+        <translation>La serie %1 está incompleta: la descarga terminó tras la posición %2, y las posiciones siguientes conservan lo que tenían antes (no se pudo escribir la base de datos de lecturas).</translation>
+    </message>
+    <message>
+        <source>; all its positions were cleared</source>
+        <translation>; se borraron todas sus posiciones</translation>
+    </message>
+    <message>
+        <source>; positions %1 to %2 were cleared</source>
+        <translation>; se borraron las posiciones %1 a %2</translation>
+    </message>
+    <message>
+        <source>Set %1 is incomplete: the download ended after position %2%3, and the set is marked incomplete.</source>
+        <translation>La serie %1 está incompleta: la descarga terminó tras la posición %2%3, y la serie está marcada como incompleta.</translation>
+    </message>
+    <message>
+        <source>set %1 position %2</source>
+        <translation>serie %1 posición %2</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> y %1 más</translation>
+    </message>
+    <message>
+        <source>%1 value was not readable and left cleared at their positions: %2.</source>
+        <translation>%1 valor no era legible y se dejó vacío en su posición: %2.</translation>
+    </message>
+    <message>
+        <source>%1 values were not readable and left cleared at their positions: %2.</source>
+        <translation>%1 valores no eran legibles y se dejaron vacíos en sus posiciones: %2.</translation>
+    </message>
+    <message>
+        <source>The first set arrived with a set number that could not be read; its values were not stored, and the set keeps what it held.</source>
+        <translation>La primera serie llegó con un número de serie ilegible; sus valores no se guardaron y la serie conserva lo que tenía.</translation>
+    </message>
+    <message>
+        <source>The set after set %1 arrived with a set number that could not be read; its values were not stored, and the set keeps what it held.</source>
+        <translation>La serie posterior a la serie %1 llegó con un número de serie ilegible; sus valores no se guardaron y la serie conserva lo que tenía.</translation>
+    </message>
+</context>
+<context>
+    <name>FileMenuCommands</name>
+    <message>
+        <source>Open Data File</source>
+        <translation>Abrir archivo de datos</translation>
+    </message>
+    <message>
+        <source>Save Data File</source>
+        <translation>Guardar archivo de datos</translation>
+    </message>
+    <message>
+        <source>Export Data to Text file</source>
+        <translation>Exportar datos a archivo de texto</translation>
+    </message>
+    <message>
+        <source>Export Long Table</source>
+        <translation>Exportar tabla larga</translation>
+    </message>
+    <message>
+        <source>Export GeoJSON</source>
+        <translation>Exportar GeoJSON</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Data Files (*.dat)|*.dat|Orvanta survey (*.orvanta)|*.orvanta|All Files (*.*)|*.*</source>
+        <translation>Archivos de datos (*.dat)|*.dat|Campaña Orvanta (*.orvanta)|*.orvanta|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Survey and Data Files (*.orvanta *.dat)|*.orvanta|Orvanta survey (*.orvanta)|*.orvanta|Data Files (*.dat)|*.dat|All Files (*.*)|*.*</source>
+        <translation>Campañas y archivos de datos (*.orvanta *.dat)|*.orvanta|Campaña Orvanta (*.orvanta)|*.orvanta|Archivos de datos (*.dat)|*.dat|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>CSV, one row per reading (*.csv)|*.csv|All Files (*.*)|*.*</source>
+        <translation>CSV, una fila por lectura (*.csv)|*.csv|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>GeoJSON (*.geojson)|*.geojson|All Files (*.*)|*.*</source>
+        <translation>GeoJSON (*.geojson)|*.geojson|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv</source>
+        <translation>CSV, punto decimal (*.csv)|*.csv|CSV, coma decimal (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*</source>
+        <translation>Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Guardar &amp;como</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Print Survey S&amp;ummary...</source>
+        <translation>Imprimir r&amp;esumen de campaña...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Data</source>
+        <translation>&amp;Exportar datos</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>Exportar &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Long Table...</source>
+        <translation>Exportar tabla &amp;larga...</translation>
+    </message>
+    <message>
+        <source>Export &amp;GeoJSON...</source>
+        <translation>Exportar &amp;GeoJSON...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Datos</translation>
+    </message>
+    <message>
+        <source>&amp;Meter</source>
+        <translation>&amp;Medidor</translation>
+    </message>
+    <message>
+        <source>&amp;Plot</source>
+        <translation>&amp;Gráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Descargar</translation>
+    </message>
+    <message>
+        <source>Download &amp;Current Set</source>
+        <translation>Descargar la serie &amp;actual</translation>
+    </message>
+    <message>
+        <source>Download &amp;Selected Set</source>
+        <translation>Descargar la serie &amp;seleccionada</translation>
+    </message>
+    <message>
+        <source>Download &amp;All Sets</source>
+        <translation>Descargar &amp;todas las series</translation>
+    </message>
+    <message>
+        <source>Download S&amp;et...</source>
+        <translation>Descargar una s&amp;erie...</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Lectura</translation>
+    </message>
+    <message>
+        <source>&amp;Capture Current Reading</source>
+        <translation>&amp;Capturar la lectura actual</translation>
+    </message>
+    <message>
+        <source>&amp;Show Continuous Readings</source>
+        <translation>&amp;Mostrar lecturas continuas</translation>
+    </message>
+    <message>
+        <source>St&amp;op Readings</source>
+        <translation>&amp;Detener lecturas</translation>
+    </message>
+    <message>
+        <source>&amp;Record Readings...</source>
+        <translation>&amp;Grabar lecturas...</translation>
+    </message>
+    <message>
+        <source>&amp;Mark Reading...</source>
+        <translation>&amp;Marcar lectura...</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Store Function</source>
+        <translation>Función de &amp;almacenamiento</translation>
+    </message>
+    <message>
+        <source>&amp;Comm Port...</source>
+        <translation>&amp;Puerto serie...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Orvanta</source>
+        <translation>&amp;Acerca de Orvanta</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Download the Current Set</source>
+        <translation>Descargar la serie actual</translation>
+    </message>
+    <message>
+        <source>Download Set 1</source>
+        <translation>Descargar la serie 1</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Serie %1</translation>
+    </message>
+    <message>
+        <source>Download All Sets</source>
+        <translation>Descargar todas las series</translation>
+    </message>
+    <message>
+        <source>Capture Current Reading</source>
+        <translation>Capturar la lectura actual</translation>
+    </message>
+    <message>
+        <source>Show Continuous Readings</source>
+        <translation>Mostrar lecturas continuas</translation>
+    </message>
+    <message>
+        <source>Record Readings</source>
+        <translation>Grabar lecturas</translation>
+    </message>
+    <message>
+        <source>Plot the Sets</source>
+        <translation>Graficar las series</translation>
+    </message>
+    <message>
+        <source>Download Set %1 (%2)</source>
+        <translation>Descargar la serie %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Download Set</source>
+        <translation>Descargar una serie</translation>
+    </message>
+    <message>
+        <source>Set number (1 to 30):</source>
+        <translation>Número de serie (1 a 30):</translation>
+    </message>
+    <message>
+        <source>Recorded %1 readings to %2</source>
+        <translation>%1 lecturas grabadas en %2</translation>
+    </message>
+    <message>
+        <source>Record Readings</source>
+        <translation>Grabar lecturas</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv</source>
+        <translation>Archivos CSV (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>Mark Reading</source>
+        <translation>Marcar lectura</translation>
+    </message>
+    <message>
+        <source>Label for the next reading (a station, say):</source>
+        <translation>Etiqueta para la próxima lectura (una estación, por ejemplo):</translation>
+    </message>
+    <message>
+        <source>Recording to %1: %2 readings</source>
+        <translation>Grabando en %1: %2 lecturas</translation>
+    </message>
+    <message>
+        <source> (the next marked &quot;%1&quot;)</source>
+        <translation> (la próxima marcada «%1»)</translation>
+    </message>
+    <message>
+        <source>Readings (not saved in a file)</source>
+        <translation>Lecturas (no guardadas en un archivo)</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Datos</translation>
+    </message>
+</context>
+<context>
+    <name>Msg</name>
+    <message>
+        <source>          Could not connect to the Orvanta Magnetic Susceptibility Meter.<byte value="xd"/>
+<byte value="xd"/>
+Please ensure that the Meter is plugged into a USB port before you start this program.<byte value="xd"/>
+   If this problem persists, the USB driver for the Meter may need to be re-installed.</source>
+        <translation>          No se pudo conectar con el medidor de susceptibilidad magnética Orvanta.<byte value="xd"/>
+<byte value="xd"/>
+Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar este programa.<byte value="xd"/>
+   Si el problema persiste, puede que haya que reinstalar el controlador USB del medidor.</translation>
+    </message>
+    <message>
+        <source>Meter not connected or invalid Comm Port Number selected</source>
+        <translation>Medidor no conectado o número de puerto serie no válido</translation>
+    </message>
+    <message>
+        <source>Warning: Comm Port is in use by another application</source>
+        <translation>Advertencia: otra aplicación está usando el puerto serie</translation>
+    </message>
+    <message>
+        <source>Warning: Invalid Comm Port Number</source>
+        <translation>Advertencia: número de puerto serie no válido</translation>
+    </message>
+    <message>
+        <source>Several serial devices are plugged in: choose the meter&apos;s port (Options &gt; Comm Port...).</source>
+        <translation>Hay varios dispositivos serie conectados: elija el puerto del medidor (Opciones &gt; Puerto serie...).</translation>
+    </message>
+    <message>
+        <source>There is no device on port %1 (%2): nothing was changed. Plug the meter in, or choose a port from the list.</source>
+        <translation>No hay ningún dispositivo en el puerto %1 (%2): no se cambió nada. Conecte el medidor o elija un puerto de la lista.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to open the Comm Port. Add your user to the dialout group, then log in again.</source>
+        <translation>No tiene permiso para abrir el puerto serie. Añada su usuario al grupo dialout y vuelva a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to open the Comm Port (%1). Add your user to the %2 group, then log in again.</source>
+        <translation>No tiene permiso para abrir el puerto serie (%1). Añada su usuario al grupo %2 y vuelva a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to open the Comm Port (%1): it is no device your user may read and write.</source>
+        <translation>No tiene permiso para abrir el puerto serie (%1): no es un dispositivo que su usuario pueda leer y escribir.</translation>
+    </message>
+    <message>
+        <source>The Comm Port (%1) is locked by a program that has ended: its lock file %2 was left behind. Remove it (as root: rm %2), then try again.</source>
+        <translation>El puerto serie (%1) está bloqueado por un programa que ya terminó: quedó su archivo de bloqueo %2. Elimínelo (como root: rm %2) e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The Comm Port (%1) cannot be used for the meter: %2.</source>
+        <translation>El puerto serie (%1) no se puede usar para el medidor: %2.</translation>
+    </message>
+    <message>
+        <source>The connection to the meter was lost.</source>
+        <translation>Se perdió la conexión con el medidor.</translation>
+    </message>
+    <message>
+        <source>This file is set for Read Only and cannot be modified.</source>
+        <translation>Este archivo es de solo lectura y no se puede modificar.</translation>
+    </message>
+    <message>
+        <source>The readings database could not be opened:</source>
+        <translation>No se pudo abrir la base de datos de lecturas:</translation>
+    </message>
+    <message>
+        <source>Clear all readings? Readings that have not been saved to a data file will be lost.</source>
+        <translation>¿Borrar todas las lecturas? Se perderán las lecturas que no se hayan guardado en un archivo de datos.</translation>
+    </message>
+    <message>
+        <source>Open %1 in place of the readings? Readings that have not been saved to a data file will be lost.</source>
+        <translation>¿Abrir %1 en lugar de las lecturas? Se perderán las lecturas que no se hayan guardado en un archivo de datos.</translation>
+    </message>
+    <message>
+        <source>The readings changed since they were last saved to a data file. Quit anyway? They stay in the readings database and are shown again at the next start.</source>
+        <translation>Las lecturas cambiaron desde la última vez que se guardaron en un archivo de datos. ¿Salir de todos modos? Se conservan en la base de datos de lecturas y se mostrarán de nuevo en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>The file is not a readings database of this program. Set it aside (renamed with the date and time) and start a fresh one?</source>
+        <translation>El archivo no es una base de datos de lecturas de este programa. ¿Apartarlo (renombrado con la fecha y la hora) y empezar una nueva?</translation>
+    </message>
+    <message>
+        <source>The readings database is in use by another program: waiting for it to be free.</source>
+        <translation>Otro programa está usando la base de datos de lecturas: esperando a que quede libre.</translation>
+    </message>
+    <message>
+        <source>the readings database is in use by another program, for example orvanta-cli; download again once it has ended</source>
+        <translation>otro programa está usando la base de datos de lecturas, por ejemplo orvanta-cli; vuelva a descargar cuando haya terminado</translation>
+    </message>
+    <message>
+        <source>The readings database is open.</source>
+        <translation>La base de datos de lecturas está abierta.</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed.</source>
+        <translation>No se pudo cambiar el nombre del archivo.</translation>
+    </message>
+    <message>
+        <source>The readings table could not be written: %1</source>
+        <translation>No se pudo escribir la tabla de lecturas: %1</translation>
+    </message>
+    <message>
+        <source>Readings could not be stored: %1. %2 readings of this download were stored.</source>
+        <translation>No se pudieron guardar las lecturas: %1. Se guardaron %2 lecturas de esta descarga.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a data file.</source>
+        <translation>%1 es demasiado grande para ser un archivo de datos.</translation>
+    </message>
+    <message>
+        <source>%1 is not a data file.</source>
+        <translation>%1 no es un archivo de datos.</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole data file: record %2 is cut short. Nothing was changed.</source>
+        <translation>%1 no es un archivo de datos completo: el registro %2 está cortado. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>The readings table could not be written: %1. Nothing was changed: the table holds what it held before.</source>
+        <translation>No se pudo escribir la tabla de lecturas: %1. No se cambió nada: la tabla conserva lo que tenía antes.</translation>
+    </message>
+    <message>
+        <source>%1 is not an Orvanta survey file that can be read: %2. Nothing was changed.</source>
+        <translation>%1 no es un archivo de campaña Orvanta legible: %2. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2. Nothing was changed.</source>
+        <translation>No se puede abrir %1: %2. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Saved as a data file: it keeps the readings only. Set details and units are kept only in survey files (*.orvanta).</source>
+        <translation>Guardado como archivo de datos: solo conserva las lecturas. Los detalles de las series y las unidades solo se conservan en los archivos de campaña (*.orvanta).</translation>
+    </message>
+    <message>
+        <source>%1 set(s) holding readings have no latitude and longitude and were left out of %2.</source>
+        <translation>%1 serie(s) con lecturas no tienen latitud ni longitud y se omitieron de %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>No se pudo leer %1: %2</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: %1</source>
+        <translation>No se pudo imprimir el informe: %1</translation>
+    </message>
+    <message>
+        <source>The survey summary could not be printed: %1</source>
+        <translation>No se pudo imprimir el resumen de campaña: %1</translation>
+    </message>
+    <message>
+        <source>The plot could not be printed: %1</source>
+        <translation>No se pudo imprimir el gráfico: %1</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file: the program starts with its default settings and keeps none.</source>
+        <translation>El archivo de configuración %1 no es un archivo normal: el programa se inicia con su configuración predeterminada y no guarda ninguna.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>No se pudo guardar la configuración: %1</translation>
+    </message>
+    <message>
+        <source>the settings file or its folder cannot be written</source>
+        <translation>no se puede escribir el archivo de configuración o su carpeta</translation>
+    </message>
+    <message>
+        <source>Stored: set %1, reading %2</source>
+        <translation>Guardada: serie %1, lectura %2</translation>
+    </message>
+    <message>
+        <source>There is no reading to store yet.</source>
+        <translation>Todavía no hay ninguna lectura para guardar.</translation>
+    </message>
+    <message>
+        <source>Set %1 holds readings in %2 and the meter now reads in %3: the reading was not stored. Choose a set in %3, or an empty one, on the meter.</source>
+        <translation>La serie %1 tiene lecturas en %2 y el medidor ahora mide en %3: la lectura no se guardó. Elija en el medidor una serie en %3 o una vacía.</translation>
+    </message>
+    <message>
+        <source>The meter sent set data that was not asked for; nothing was stored.</source>
+        <translation>El medidor envió datos de serie que no se pidieron; no se guardó nada.</translation>
+    </message>
+    <message>
+        <source>A mark goes with a recorded reading: start Read &gt; Record Readings... first.</source>
+        <translation>Una marca acompaña a una lectura grabada: inicie primero Lectura &gt; Grabar lecturas....</translation>
+    </message>
+    <message>
+        <source>The recording stopped; the %1 readings recorded before stay in the file.</source>
+        <translation>La grabación se detuvo; las %1 lecturas grabadas antes permanecen en el archivo.</translation>
+    </message>
+    <message>
+        <source>Set %1 is full: the reading was not stored.</source>
+        <translation>La serie %1 está llena: la lectura no se guardó.</translation>
+    </message>
+    <message>
+        <source>Wait until the download has ended.</source>
+        <translation>Espere a que termine la descarga.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Orvanta Options</source>
+        <translation>Opciones de Orvanta</translation>
+    </message>
+    <message>
+        <source>Store Function</source>
+        <translation>Función de almacenamiento</translation>
+    </message>
+    <message>
+        <source>Stores New Readings to Meter Memory</source>
+        <translation>Guarda las lecturas nuevas en la memoria del medidor</translation>
+    </message>
+    <message>
+        <source>Stores New Readings to PC Database</source>
+        <translation>Guarda las lecturas nuevas en la base de datos del PC</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>PlotModel</name>
+    <message>
+        <source>units not known</source>
+        <translation>unidades desconocidas</translation>
+    </message>
+    <message>
+        <source>, log scale</source>
+        <translation>, escala logarítmica</translation>
+    </message>
+    <message>
+        <source>; sets %1 in units not known, as stored</source>
+        <translation>; series %1 en unidades desconocidas, tal como se guardaron</translation>
+    </message>
+    <message>
+        <source>; set %1 in units not known, as stored</source>
+        <translation>; serie %1 en unidades desconocidas, tal como se guardó</translation>
+    </message>
+    <message>
+        <source>Susceptibility (%1)</source>
+        <translation>Susceptibilidad (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PlotWindow</name>
+    <message>
+        <source>Plot</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Serie %1</translation>
+    </message>
+    <message>
+        <source>&amp;Log scale</source>
+        <translation>Escala &amp;logarítmica</translation>
+    </message>
+    <message>
+        <source>The units the profiles are drawn in; sets measured in the other units are converted (k in SI = 4 pi times k in CGS)</source>
+        <translation>Las unidades en que se dibujan los perfiles; las series medidas en las otras unidades se convierten (k en SI = 4 pi por k en CGS)</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>&amp;Unidades:</translation>
+    </message>
+    <message>
+        <source>&amp;Depth downwards</source>
+        <translation>&amp;Profundidad hacia abajo</translation>
+    </message>
+    <message>
+        <source>Sets with a depth and a spacing (Set Details) are drawn against depth; this turns the plot so depth runs down the page, as a log is read</source>
+        <translation>Las series con profundidad y espaciado (detalles de la serie) se dibujan frente a la profundidad; esto gira el gráfico para que la profundidad baje por la página, como se lee un registro</translation>
+    </message>
+    <message>
+        <source>&amp;Save Image...</source>
+        <translation>&amp;Guardar imagen...</translation>
+    </message>
+    <message>
+        <source>Save &amp;Trend...</source>
+        <translation>Guardar &amp;tendencia...</translation>
+    </message>
+    <message>
+        <source>The live trend as CSV (time, value) or as an image (PNG, SVG, PDF)</source>
+        <translation>La tendencia en vivo como CSV (hora, valor) o como imagen (PNG, SVG, PDF)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Restablecer zoom</translation>
+    </message>
+    <message>
+        <source>Show all the readings again (Esc on the plot). Drag a rectangle on the plot, or press + and -, to zoom; the arrow keys move the view</source>
+        <translation>Mostrar de nuevo todas las lecturas (Esc en el gráfico). Arrastre un rectángulo en el gráfico, o pulse + y -, para hacer zoom; las flechas mueven la vista</translation>
+    </message>
+    <message>
+        <source>Depth (m)</source>
+        <translation>Profundidad (m)</translation>
+    </message>
+    <message>
+        <source>the plot could not be drawn</source>
+        <translation>no se pudo dibujar el gráfico</translation>
+    </message>
+    <message>
+        <source>Save Plot</source>
+        <translation>Guardar gráfico</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf</source>
+        <translation>Imágenes PNG (*.png)|*.png|Dibujos SVG (*.svg)|*.svg|Documentos PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Save Live Trend</source>
+        <translation>Guardar tendencia en vivo</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv|PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf</source>
+        <translation>Archivos CSV (*.csv)|*.csv|Imágenes PNG (*.png)|*.png|Dibujos SVG (*.svg)|*.svg|Documentos PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Print Plot</source>
+        <translation>Imprimir gráfico</translation>
+    </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>no se pudo iniciar la impresora</translation>
+    </message>
+    <message>
+        <source>the printer did not take the document</source>
+        <translation>la impresora no aceptó el documento</translation>
+    </message>
+</context>
+<context>
+    <name>PortDialog</name>
+    <message>
+        <source>Select Comm Port</source>
+        <translation>Seleccionar puerto serie</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>(no such port)</source>
+        <translation>(no existe ese puerto)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>no printer could be started</source>
+        <translation>no se pudo iniciar ninguna impresora</translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>no se pudo iniciar %1</translation>
+    </message>
+    <message>
+        <source>the printer did not take the document</source>
+        <translation>la impresora no aceptó el documento</translation>
+    </message>
+    <message>
+        <source>%1 could not be written whole (the disk may be full)</source>
+        <translation>no se pudo escribir %1 completo (puede que el disco esté lleno)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Print Schedule</source>
+        <translation>Imprimir la lista</translation>
+    </message>
+    <message>
+        <source>Print Survey Summary</source>
+        <translation>Imprimir resumen de campaña</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileChart</name>
+    <message>
+        <source>No readings to plot</source>
+        <translation>No hay lecturas para graficar</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Serie %1</translation>
+    </message>
+    <message>
+        <source>Set %1, position %2: %3</source>
+        <translation>Serie %1, posición %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Downloading Data.....</source>
+        <translation>Descargando datos.....</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Set %1 (%2 of %3 sets done): %4 readings stored</source>
+        <translation>Serie %1 (%2 de %3 series terminadas): %4 lecturas guardadas</translation>
+    </message>
+    <message>
+        <source>Set %1: %2 readings stored</source>
+        <translation>Serie %1: %2 lecturas guardadas</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingPanel</name>
+    <message>
+        <source>(to PC memory)</source>
+        <translation>(a la memoria del PC)</translation>
+    </message>
+    <message>
+        <source>(to Meter memory)</source>
+        <translation>(a la memoria del medidor)</translation>
+    </message>
+</context>
+<context>
+    <name>SessionStatusBar</name>
+    <message>
+        <source>Port %1 (%2)</source>
+        <translation>Puerto %1 (%2)</translation>
+    </message>
+    <message>
+        <source>No port</source>
+        <translation>Sin puerto</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Port open, the meter has not answered yet</source>
+        <translation>Puerto abierto, el medidor aún no ha respondido</translation>
+    </message>
+    <message>
+        <source>Connection lost, reconnecting</source>
+        <translation>Conexión perdida, reconectando</translation>
+    </message>
+    <message>
+        <source>Connection lost</source>
+        <translation>Conexión perdida</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>No conectado</translation>
+    </message>
+    <message>
+        <source>Set %1, reading %2 of %3</source>
+        <translation>Serie %1, lectura %2 de %3</translation>
+    </message>
+</context>
+<context>
+    <name>SetDetails</name>
+    <message>
+        <source>Site</source>
+        <translation>Sitio</translation>
+    </message>
+    <message>
+        <source>Depth of position 1 (m)</source>
+        <translation>Profundidad de la posición 1 (m)</translation>
+    </message>
+    <message>
+        <source>Spacing (m)</source>
+        <translation>Espaciado (m)</translation>
+    </message>
+    <message>
+        <source>Latitude (°, WGS 84)</source>
+        <translation>Latitud (°, WGS 84)</translation>
+    </message>
+    <message>
+        <source>Longitude (°, WGS 84)</source>
+        <translation>Longitud (°, WGS 84)</translation>
+    </message>
+    <message>
+        <source>Elevation (m)</source>
+        <translation>Elevación (m)</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operador</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1: «%2» no es un número.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not between -90 and 90.</source>
+        <translation>%1: %2 no está entre -90 y 90.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not between -180 and 180.</source>
+        <translation>%1: %2 no está entre -180 y 180.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is below zero.</source>
+        <translation>%1: %2 es menor que cero.</translation>
+    </message>
+</context>
+<context>
+    <name>SetDetailsPane</name>
+    <message>
+        <source>Set %1</source>
+        <translation>Serie %1</translation>
+    </message>
+    <message>
+        <source> Nothing was stored.</source>
+        <translation> No se guardó nada.</translation>
+    </message>
+</context>
+<context>
+    <name>SetsTableModel</name>
+    <message>
+        <source>incomplete</source>
+        <translation>incompleta</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Serie %1</translation>
+    </message>
+    <message>
+        <source>Units not known.</source>
+        <translation>Unidades desconocidas.</translation>
+    </message>
+    <message>
+        <source>Readings in %1 units.</source>
+        <translation>Lecturas en unidades %1.</translation>
+    </message>
+    <message>
+        <source> Its last download ended before the set&apos;s end of data: the positions after its last reading were cleared.</source>
+        <translation> Su última descarga terminó antes del final de los datos de la serie: se borraron las posiciones posteriores a su última lectura.</translation>
+    </message>
+</context>
+<context>
+    <name>SetsWindow</name>
+    <message>
+        <source>Data</source>
+        <translation>Datos</translation>
+    </message>
+    <message>
+        <source>&amp;Readings</source>
+        <translation>&amp;Lecturas</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Mediana</translation>
+    </message>
+    <message>
+        <source>SD</source>
+        <translation>Desv. est.</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Mín.</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Máx.</translation>
+    </message>
+    <message>
+        <source>Geometric mean</source>
+        <translation>Media geométrica</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Estadísticas</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>desconocidas</translation>
+    </message>
+</context>
+<context>
+    <name>SurveyExport</name>
+    <message>
+        <source>Units: </source>
+        <translation>Unidades: </translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>desconocidas</translation>
+    </message>
+    <message>
+        <source>Downloaded: </source>
+        <translation>Descargada: </translation>
+    </message>
+    <message>
+        <source> from </source>
+        <translation> desde </translation>
+    </message>
+    <message>
+        <source>Readings: %1%2%3</source>
+        <translation>Lecturas: %1%2%3</translation>
+    </message>
+    <message>
+        <source>, %1 unreadable</source>
+        <translation>, %1 ilegibles</translation>
+    </message>
+    <message>
+        <source> (incomplete)</source>
+        <translation> (incompleta)</translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <translation>Impreso el %1</translation>
+    </message>
+    <message>
+        <source>No set holds readings or details.</source>
+        <translation>Ninguna serie tiene lecturas ni detalles.</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Serie %1</translation>
+    </message>
+    <message>
+        <source>Statistics: %1</source>
+        <translation>Estadísticas: %1</translation>
+    </message>
+    <message>
+        <source>No readings</source>
+        <translation>Sin lecturas</translation>
+    </message>
+    <message>
+        <source> (units not known)</source>
+        <translation> (unidades desconocidas)</translation>
+    </message>
+    <message>
+        <source>n %1, mean %2, median %3, sd %4, min %5, max %6</source>
+        <translation>n %1, media %2, mediana %3, desv. est. %4, mín. %5, máx. %6</translation>
+    </message>
+    <message>
+        <source>, geometric mean </source>
+        <translation>, media geométrica </translation>
+    </message>
+</context>
+<context>
+    <name>TrendChart</name>
+    <message>
+        <source>No continuous readings yet</source>
+        <translation>Aún no hay lecturas continuas</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>En vivo</translation>
+    </message>
+    <message>
+        <source>Time of continuous reading</source>
+        <translation>Hora de la lectura continua</translation>
+    </message>
+    <message>
+        <source>Live, %1: %2</source>
+        <translation>En vivo, %1: %2</translation>
+    </message>
+</context>
+</TS>

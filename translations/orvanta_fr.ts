@@ -1,0 +1,1149 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>À propos d&apos;Orvanta</translation>
+    </message>
+    <message>
+        <source>Companion program for the Orvanta magnetic susceptibility meter.</source>
+        <translation>Logiciel compagnon du susceptibilimètre magnétique Orvanta.</translation>
+    </message>
+    <message>
+        <source>Made by the Orvanta instrument team for geologists and surveyors.</source>
+        <translation>Conçu par l&apos;équipe des instruments Orvanta pour les géologues et les prospecteurs.</translation>
+    </message>
+    <message>
+        <source>Ask your Orvanta distributor for support and calibration.</source>
+        <translation>Pour l&apos;assistance et l&apos;étalonnage, adressez-vous à votre distributeur Orvanta.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 the Orvanta developers.
+This program is free software under the GNU General Public License, version 3
+or (at your option) any later version. It comes with no warranty.</source>
+        <translation>Copyright © 2026 les développeurs d&apos;Orvanta.
+Ce programme est un logiciel libre sous la licence publique générale GNU, version 3
+ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garantie.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadSummary</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Téléchargement en cours</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Téléchargement terminé</translation>
+    </message>
+    <message>
+        <source>Download cancelled</source>
+        <translation>Téléchargement annulé</translation>
+    </message>
+    <message>
+        <source>Download cut short: the connection to the meter was lost</source>
+        <translation>Téléchargement interrompu : la connexion à l&apos;appareil a été perdue</translation>
+    </message>
+    <message>
+        <source>Download cut short: the port was opened again</source>
+        <translation>Téléchargement interrompu : le port a été rouvert</translation>
+    </message>
+    <message>
+        <source>Download stopped: readings could not be stored</source>
+        <translation>Téléchargement arrêté : les mesures n&apos;ont pas pu être enregistrées</translation>
+    </message>
+    <message>
+        <source>Download ended: the meter did not answer</source>
+        <translation>Téléchargement terminé : l&apos;appareil n&apos;a pas répondu</translation>
+    </message>
+    <message>
+        <source>Download cut short by a new request</source>
+        <translation>Téléchargement interrompu par une nouvelle demande</translation>
+    </message>
+    <message>
+        <source>%1 reading stored</source>
+        <translation>%1 mesure enregistrée</translation>
+    </message>
+    <message>
+        <source>%1 readings stored</source>
+        <translation>%1 mesures enregistrées</translation>
+    </message>
+    <message>
+        <source>set %1, %2</source>
+        <translation>série %1, %2</translation>
+    </message>
+    <message>
+        <source>sets %1, %2</source>
+        <translation>séries %1, %2</translation>
+    </message>
+    <message>
+        <source>The meter did not answer on %1.</source>
+        <translation>L&apos;appareil n&apos;a pas répondu sur %1.</translation>
+    </message>
+    <message>
+        <source>The connection to the meter on %1 was lost.</source>
+        <translation>La connexion à l&apos;appareil sur %1 a été perdue.</translation>
+    </message>
+    <message>
+        <source>Readings could not be stored: %1.</source>
+        <translation>Les mesures n&apos;ont pas pu être enregistrées : %1.</translation>
+    </message>
+    <message>
+        <source>Set %1 is incomplete: the download ended after position %2, and the positions after it still hold what they held before (the readings database could not be written).</source>
+        <translation>La série %1 est incomplète : le téléchargement s&apos;est arrêté après la position %2, et les positions suivantes contiennent encore ce qu&apos;elles contenaient auparavant (la base de mesures n&apos;a pas pu être écrite).</translation>
+    </message>
+    <message>
+        <source>; all its positions were cleared</source>
+        <translation> ; toutes ses positions ont été effacées</translation>
+    </message>
+    <message>
+        <source>; positions %1 to %2 were cleared</source>
+        <translation> ; les positions %1 à %2 ont été effacées</translation>
+    </message>
+    <message>
+        <source>Set %1 is incomplete: the download ended after position %2%3, and the set is marked incomplete.</source>
+        <translation>La série %1 est incomplète : le téléchargement s&apos;est arrêté après la position %2%3, et la série est marquée incomplète.</translation>
+    </message>
+    <message>
+        <source>set %1 position %2</source>
+        <translation>série %1 position %2</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> et %1 de plus</translation>
+    </message>
+    <message>
+        <source>%1 value was not readable and left cleared at their positions: %2.</source>
+        <translation>%1 valeur était illisible et a été laissée vide à sa position : %2.</translation>
+    </message>
+    <message>
+        <source>%1 values were not readable and left cleared at their positions: %2.</source>
+        <translation>%1 valeurs étaient illisibles et ont été laissées vides à leurs positions : %2.</translation>
+    </message>
+    <message>
+        <source>The first set arrived with a set number that could not be read; its values were not stored, and the set keeps what it held.</source>
+        <translation>La première série est arrivée avec un numéro illisible ; ses valeurs n&apos;ont pas été enregistrées, et la série garde son contenu.</translation>
+    </message>
+    <message>
+        <source>The set after set %1 arrived with a set number that could not be read; its values were not stored, and the set keeps what it held.</source>
+        <translation>La série après la série %1 est arrivée avec un numéro illisible ; ses valeurs n&apos;ont pas été enregistrées, et la série garde son contenu.</translation>
+    </message>
+</context>
+<context>
+    <name>FileMenuCommands</name>
+    <message>
+        <source>Open Data File</source>
+        <translation>Ouvrir un fichier de données</translation>
+    </message>
+    <message>
+        <source>Save Data File</source>
+        <translation>Enregistrer le fichier de données</translation>
+    </message>
+    <message>
+        <source>Export Data to Text file</source>
+        <translation>Exporter les données vers un fichier texte</translation>
+    </message>
+    <message>
+        <source>Export Long Table</source>
+        <translation>Exporter la table longue</translation>
+    </message>
+    <message>
+        <source>Export GeoJSON</source>
+        <translation>Exporter en GeoJSON</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Data Files (*.dat)|*.dat|Orvanta survey (*.orvanta)|*.orvanta|All Files (*.*)|*.*</source>
+        <translation>Fichiers de données (*.dat)|*.dat|Campagne Orvanta (*.orvanta)|*.orvanta|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Survey and Data Files (*.orvanta *.dat)|*.orvanta|Orvanta survey (*.orvanta)|*.orvanta|Data Files (*.dat)|*.dat|All Files (*.*)|*.*</source>
+        <translation>Campagnes et fichiers de données (*.orvanta *.dat)|*.orvanta|Campagne Orvanta (*.orvanta)|*.orvanta|Fichiers de données (*.dat)|*.dat|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>CSV, one row per reading (*.csv)|*.csv|All Files (*.*)|*.*</source>
+        <translation>CSV, une ligne par mesure (*.csv)|*.csv|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>GeoJSON (*.geojson)|*.geojson|All Files (*.*)|*.*</source>
+        <translation>GeoJSON (*.geojson)|*.geojson|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv</source>
+        <translation>CSV, point décimal (*.csv)|*.csv|CSV, virgule décimale (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*</source>
+        <translation>Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Enregistrer &amp;sous</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>A&amp;perçu avant impression</translation>
+    </message>
+    <message>
+        <source>Print Survey S&amp;ummary...</source>
+        <translation>Imprimer le &amp;résumé de campagne...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Data</source>
+        <translation>&amp;Exporter les données</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>Exporter en &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Long Table...</source>
+        <translation>Exporter la &amp;table longue...</translation>
+    </message>
+    <message>
+        <source>Export &amp;GeoJSON...</source>
+        <translation>Exporter en &amp;GeoJSON...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Données</translation>
+    </message>
+    <message>
+        <source>&amp;Meter</source>
+        <translation>&amp;Appareil</translation>
+    </message>
+    <message>
+        <source>&amp;Plot</source>
+        <translation>&amp;Graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Télécharger</translation>
+    </message>
+    <message>
+        <source>Download &amp;Current Set</source>
+        <translation>Télécharger la série &amp;courante</translation>
+    </message>
+    <message>
+        <source>Download &amp;Selected Set</source>
+        <translation>Télécharger la série &amp;sélectionnée</translation>
+    </message>
+    <message>
+        <source>Download &amp;All Sets</source>
+        <translation>Télécharger &amp;toutes les séries</translation>
+    </message>
+    <message>
+        <source>Download S&amp;et...</source>
+        <translation>Télécharger une s&amp;érie...</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Lecture</translation>
+    </message>
+    <message>
+        <source>&amp;Capture Current Reading</source>
+        <translation>&amp;Capturer la mesure actuelle</translation>
+    </message>
+    <message>
+        <source>&amp;Show Continuous Readings</source>
+        <translation>&amp;Afficher les mesures continues</translation>
+    </message>
+    <message>
+        <source>St&amp;op Readings</source>
+        <translation>A&amp;rrêter les mesures</translation>
+    </message>
+    <message>
+        <source>&amp;Record Readings...</source>
+        <translation>&amp;Enregistrer les mesures...</translation>
+    </message>
+    <message>
+        <source>&amp;Mark Reading...</source>
+        <translation>&amp;Marquer une mesure...</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Store Function</source>
+        <translation>Fonction de &amp;stockage</translation>
+    </message>
+    <message>
+        <source>&amp;Comm Port...</source>
+        <translation>&amp;Port série...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About Orvanta</source>
+        <translation>&amp;À propos d&apos;Orvanta</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Download the Current Set</source>
+        <translation>Télécharger la série courante</translation>
+    </message>
+    <message>
+        <source>Download Set 1</source>
+        <translation>Télécharger la série 1</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Série %1</translation>
+    </message>
+    <message>
+        <source>Download All Sets</source>
+        <translation>Télécharger toutes les séries</translation>
+    </message>
+    <message>
+        <source>Capture Current Reading</source>
+        <translation>Capturer la mesure actuelle</translation>
+    </message>
+    <message>
+        <source>Show Continuous Readings</source>
+        <translation>Afficher les mesures continues</translation>
+    </message>
+    <message>
+        <source>Record Readings</source>
+        <translation>Enregistrer les mesures</translation>
+    </message>
+    <message>
+        <source>Plot the Sets</source>
+        <translation>Tracer les séries</translation>
+    </message>
+    <message>
+        <source>Download Set %1 (%2)</source>
+        <translation>Télécharger la série %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Download Set</source>
+        <translation>Télécharger une série</translation>
+    </message>
+    <message>
+        <source>Set number (1 to 30):</source>
+        <translation>Numéro de série (1 à 30) :</translation>
+    </message>
+    <message>
+        <source>Recorded %1 readings to %2</source>
+        <translation>%1 mesures enregistrées dans %2</translation>
+    </message>
+    <message>
+        <source>Record Readings</source>
+        <translation>Enregistrer les mesures</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv</source>
+        <translation>Fichiers CSV (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>Mark Reading</source>
+        <translation>Marquer une mesure</translation>
+    </message>
+    <message>
+        <source>Label for the next reading (a station, say):</source>
+        <translation>Étiquette de la prochaine mesure (une station, par exemple) :</translation>
+    </message>
+    <message>
+        <source>Recording to %1: %2 readings</source>
+        <translation>Enregistrement dans %1 : %2 mesures</translation>
+    </message>
+    <message>
+        <source> (the next marked &quot;%1&quot;)</source>
+        <translation> (la prochaine marquée « %1 »)</translation>
+    </message>
+    <message>
+        <source>Readings (not saved in a file)</source>
+        <translation>Mesures (non enregistrées dans un fichier)</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Données</translation>
+    </message>
+</context>
+<context>
+    <name>Msg</name>
+    <message>
+        <source>          Could not connect to the Orvanta Magnetic Susceptibility Meter.<byte value="xd"/>
+<byte value="xd"/>
+Please ensure that the Meter is plugged into a USB port before you start this program.<byte value="xd"/>
+   If this problem persists, the USB driver for the Meter may need to be re-installed.</source>
+        <translation>          Impossible de se connecter au susceptibilimètre magnétique Orvanta.<byte value="xd"/>
+<byte value="xd"/>
+Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce programme.<byte value="xd"/>
+   Si le problème persiste, il faudra peut-être réinstaller le pilote USB de l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Meter not connected or invalid Comm Port Number selected</source>
+        <translation>Appareil non connecté ou numéro de port série non valide</translation>
+    </message>
+    <message>
+        <source>Warning: Comm Port is in use by another application</source>
+        <translation>Attention : le port série est utilisé par une autre application</translation>
+    </message>
+    <message>
+        <source>Warning: Invalid Comm Port Number</source>
+        <translation>Attention : numéro de port série non valide</translation>
+    </message>
+    <message>
+        <source>Several serial devices are plugged in: choose the meter&apos;s port (Options &gt; Comm Port...).</source>
+        <translation>Plusieurs appareils série sont branchés : choisissez le port de l&apos;appareil (Options &gt; Port série...).</translation>
+    </message>
+    <message>
+        <source>There is no device on port %1 (%2): nothing was changed. Plug the meter in, or choose a port from the list.</source>
+        <translation>Aucun appareil sur le port %1 (%2) : rien n&apos;a été modifié. Branchez l&apos;appareil ou choisissez un port dans la liste.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to open the Comm Port. Add your user to the dialout group, then log in again.</source>
+        <translation>Vous n&apos;avez pas le droit d&apos;ouvrir le port série. Ajoutez votre utilisateur au groupe dialout, puis reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to open the Comm Port (%1). Add your user to the %2 group, then log in again.</source>
+        <translation>Vous n&apos;avez pas le droit d&apos;ouvrir le port série (%1). Ajoutez votre utilisateur au groupe %2, puis reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to open the Comm Port (%1): it is no device your user may read and write.</source>
+        <translation>Vous n&apos;avez pas le droit d&apos;ouvrir le port série (%1) : ce n&apos;est pas un appareil que votre utilisateur peut lire et écrire.</translation>
+    </message>
+    <message>
+        <source>The Comm Port (%1) is locked by a program that has ended: its lock file %2 was left behind. Remove it (as root: rm %2), then try again.</source>
+        <translation>Le port série (%1) est verrouillé par un programme terminé : son fichier de verrou %2 est resté. Supprimez-le (en root : rm %2), puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The Comm Port (%1) cannot be used for the meter: %2.</source>
+        <translation>Le port série (%1) ne peut pas être utilisé pour l&apos;appareil : %2.</translation>
+    </message>
+    <message>
+        <source>The connection to the meter was lost.</source>
+        <translation>La connexion à l&apos;appareil a été perdue.</translation>
+    </message>
+    <message>
+        <source>This file is set for Read Only and cannot be modified.</source>
+        <translation>Ce fichier est en lecture seule et ne peut pas être modifié.</translation>
+    </message>
+    <message>
+        <source>The readings database could not be opened:</source>
+        <translation>La base de mesures n&apos;a pas pu être ouverte :</translation>
+    </message>
+    <message>
+        <source>Clear all readings? Readings that have not been saved to a data file will be lost.</source>
+        <translation>Effacer toutes les mesures ? Les mesures non enregistrées dans un fichier de données seront perdues.</translation>
+    </message>
+    <message>
+        <source>Open %1 in place of the readings? Readings that have not been saved to a data file will be lost.</source>
+        <translation>Ouvrir %1 à la place des mesures ? Les mesures non enregistrées dans un fichier de données seront perdues.</translation>
+    </message>
+    <message>
+        <source>The readings changed since they were last saved to a data file. Quit anyway? They stay in the readings database and are shown again at the next start.</source>
+        <translation>Les mesures ont changé depuis leur dernier enregistrement dans un fichier de données. Quitter quand même ? Elles restent dans la base de mesures et seront de nouveau affichées au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>The file is not a readings database of this program. Set it aside (renamed with the date and time) and start a fresh one?</source>
+        <translation>Le fichier n&apos;est pas une base de mesures de ce programme. Le mettre de côté (renommé avec la date et l&apos;heure) et en créer une nouvelle ?</translation>
+    </message>
+    <message>
+        <source>The readings database is in use by another program: waiting for it to be free.</source>
+        <translation>La base de mesures est utilisée par un autre programme : attente de sa libération.</translation>
+    </message>
+    <message>
+        <source>the readings database is in use by another program, for example orvanta-cli; download again once it has ended</source>
+        <translation>la base de mesures est utilisée par un autre programme, par exemple orvanta-cli ; relancez le téléchargement une fois celui-ci terminé</translation>
+    </message>
+    <message>
+        <source>The readings database is open.</source>
+        <translation>La base de mesures est ouverte.</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed.</source>
+        <translation>Le fichier n&apos;a pas pu être renommé.</translation>
+    </message>
+    <message>
+        <source>The readings table could not be written: %1</source>
+        <translation>La table des mesures n&apos;a pas pu être écrite : %1</translation>
+    </message>
+    <message>
+        <source>Readings could not be stored: %1. %2 readings of this download were stored.</source>
+        <translation>Les mesures n&apos;ont pas pu être enregistrées : %1. %2 mesures de ce téléchargement ont été enregistrées.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a data file.</source>
+        <translation>%1 est trop volumineux pour être un fichier de données.</translation>
+    </message>
+    <message>
+        <source>%1 is not a data file.</source>
+        <translation>%1 n&apos;est pas un fichier de données.</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole data file: record %2 is cut short. Nothing was changed.</source>
+        <translation>%1 n&apos;est pas un fichier de données complet : l&apos;enregistrement %2 est tronqué. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>The readings table could not be written: %1. Nothing was changed: the table holds what it held before.</source>
+        <translation>La table des mesures n&apos;a pas pu être écrite : %1. Rien n&apos;a été modifié : la table contient ce qu&apos;elle contenait avant.</translation>
+    </message>
+    <message>
+        <source>%1 is not an Orvanta survey file that can be read: %2. Nothing was changed.</source>
+        <translation>%1 n&apos;est pas un fichier de campagne Orvanta lisible : %2. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2. Nothing was changed.</source>
+        <translation>%1 ne peut pas être ouvert : %2. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Saved as a data file: it keeps the readings only. Set details and units are kept only in survey files (*.orvanta).</source>
+        <translation>Enregistré comme fichier de données : il ne contient que les mesures. Les détails des séries et les unités ne sont conservés que dans les fichiers de campagne (*.orvanta).</translation>
+    </message>
+    <message>
+        <source>%1 set(s) holding readings have no latitude and longitude and were left out of %2.</source>
+        <translation>%1 série(s) contenant des mesures n&apos;ont ni latitude ni longitude et ont été omises de %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 n&apos;a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: %1</source>
+        <translation>Le rapport n&apos;a pas pu être imprimé : %1</translation>
+    </message>
+    <message>
+        <source>The survey summary could not be printed: %1</source>
+        <translation>Le résumé de campagne n&apos;a pas pu être imprimé : %1</translation>
+    </message>
+    <message>
+        <source>The plot could not be printed: %1</source>
+        <translation>Le graphique n&apos;a pas pu être imprimé : %1</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file: the program starts with its default settings and keeps none.</source>
+        <translation>Le fichier de réglages %1 n&apos;est pas un fichier ordinaire : le programme démarre avec ses réglages par défaut et n&apos;en conserve aucun.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés : %1</translation>
+    </message>
+    <message>
+        <source>the settings file or its folder cannot be written</source>
+        <translation>le fichier de réglages ou son dossier ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>Stored: set %1, reading %2</source>
+        <translation>Enregistrée : série %1, mesure %2</translation>
+    </message>
+    <message>
+        <source>There is no reading to store yet.</source>
+        <translation>Il n&apos;y a pas encore de mesure à enregistrer.</translation>
+    </message>
+    <message>
+        <source>Set %1 holds readings in %2 and the meter now reads in %3: the reading was not stored. Choose a set in %3, or an empty one, on the meter.</source>
+        <translation>La série %1 contient des mesures en %2 et l&apos;appareil mesure maintenant en %3 : la mesure n&apos;a pas été enregistrée. Choisissez sur l&apos;appareil une série en %3, ou une série vide.</translation>
+    </message>
+    <message>
+        <source>The meter sent set data that was not asked for; nothing was stored.</source>
+        <translation>L&apos;appareil a envoyé des données de série non demandées ; rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>A mark goes with a recorded reading: start Read &gt; Record Readings... first.</source>
+        <translation>Une marque accompagne une mesure enregistrée : lancez d&apos;abord Lecture &gt; Enregistrer les mesures....</translation>
+    </message>
+    <message>
+        <source>The recording stopped; the %1 readings recorded before stay in the file.</source>
+        <translation>L&apos;enregistrement s&apos;est arrêté ; les %1 mesures enregistrées auparavant restent dans le fichier.</translation>
+    </message>
+    <message>
+        <source>Set %1 is full: the reading was not stored.</source>
+        <translation>La série %1 est pleine : la mesure n&apos;a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Wait until the download has ended.</source>
+        <translation>Attendez la fin du téléchargement.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Orvanta Options</source>
+        <translation>Options d&apos;Orvanta</translation>
+    </message>
+    <message>
+        <source>Store Function</source>
+        <translation>Fonction de stockage</translation>
+    </message>
+    <message>
+        <source>Stores New Readings to Meter Memory</source>
+        <translation>Enregistre les nouvelles mesures dans la mémoire de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Stores New Readings to PC Database</source>
+        <translation>Enregistre les nouvelles mesures dans la base du PC</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>PlotModel</name>
+    <message>
+        <source>units not known</source>
+        <translation>unités inconnues</translation>
+    </message>
+    <message>
+        <source>, log scale</source>
+        <translation>, échelle logarithmique</translation>
+    </message>
+    <message>
+        <source>; sets %1 in units not known, as stored</source>
+        <translation> ; séries %1 en unités inconnues, telles qu&apos;enregistrées</translation>
+    </message>
+    <message>
+        <source>; set %1 in units not known, as stored</source>
+        <translation> ; série %1 en unités inconnues, telle qu&apos;enregistrée</translation>
+    </message>
+    <message>
+        <source>Susceptibility (%1)</source>
+        <translation>Susceptibilité (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PlotWindow</name>
+    <message>
+        <source>Plot</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Série %1</translation>
+    </message>
+    <message>
+        <source>&amp;Log scale</source>
+        <translation>Échelle &amp;logarithmique</translation>
+    </message>
+    <message>
+        <source>The units the profiles are drawn in; sets measured in the other units are converted (k in SI = 4 pi times k in CGS)</source>
+        <translation>Les unités dans lesquelles les profils sont tracés ; les séries mesurées dans les autres unités sont converties (k en SI = 4 pi fois k en CGS)</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>&amp;Unités :</translation>
+    </message>
+    <message>
+        <source>&amp;Depth downwards</source>
+        <translation>&amp;Profondeur vers le bas</translation>
+    </message>
+    <message>
+        <source>Sets with a depth and a spacing (Set Details) are drawn against depth; this turns the plot so depth runs down the page, as a log is read</source>
+        <translation>Les séries ayant une profondeur et un pas (détails de la série) sont tracées en fonction de la profondeur ; ceci tourne le graphique pour que la profondeur descende le long de la page, comme on lit une diagraphie</translation>
+    </message>
+    <message>
+        <source>&amp;Save Image...</source>
+        <translation>&amp;Enregistrer l&apos;image...</translation>
+    </message>
+    <message>
+        <source>Save &amp;Trend...</source>
+        <translation>Enregistrer la &amp;tendance...</translation>
+    </message>
+    <message>
+        <source>The live trend as CSV (time, value) or as an image (PNG, SVG, PDF)</source>
+        <translation>La tendance en direct en CSV (heure, valeur) ou en image (PNG, SVG, PDF)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Réinitialiser le zoom</translation>
+    </message>
+    <message>
+        <source>Show all the readings again (Esc on the plot). Drag a rectangle on the plot, or press + and -, to zoom; the arrow keys move the view</source>
+        <translation>Afficher de nouveau toutes les mesures (Échap sur le graphique). Tracez un rectangle sur le graphique, ou appuyez sur + et -, pour zoomer ; les flèches déplacent la vue</translation>
+    </message>
+    <message>
+        <source>Depth (m)</source>
+        <translation>Profondeur (m)</translation>
+    </message>
+    <message>
+        <source>the plot could not be drawn</source>
+        <translation>le graphique n&apos;a pas pu être dessiné</translation>
+    </message>
+    <message>
+        <source>Save Plot</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf</source>
+        <translation>Images PNG (*.png)|*.png|Dessins SVG (*.svg)|*.svg|Documents PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Save Live Trend</source>
+        <translation>Enregistrer la tendance en direct</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv|PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf</source>
+        <translation>Fichiers CSV (*.csv)|*.csv|Images PNG (*.png)|*.png|Dessins SVG (*.svg)|*.svg|Documents PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Print Plot</source>
+        <translation>Imprimer le graphique</translation>
+    </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>l&apos;imprimante n&apos;a pas pu être démarrée</translation>
+    </message>
+    <message>
+        <source>the printer did not take the document</source>
+        <translation>l&apos;imprimante n&apos;a pas accepté le document</translation>
+    </message>
+</context>
+<context>
+    <name>PortDialog</name>
+    <message>
+        <source>Select Comm Port</source>
+        <translation>Choisir le port série</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>(no such port)</source>
+        <translation>(port inexistant)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>no printer could be started</source>
+        <translation>aucune imprimante n&apos;a pu être démarrée</translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>%1 n&apos;a pas pu être démarrée</translation>
+    </message>
+    <message>
+        <source>the printer did not take the document</source>
+        <translation>l&apos;imprimante n&apos;a pas accepté le document</translation>
+    </message>
+    <message>
+        <source>%1 could not be written whole (the disk may be full)</source>
+        <translation>%1 n&apos;a pas pu être écrit en entier (le disque est peut-être plein)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>Print Schedule</source>
+        <translation>Imprimer la liste</translation>
+    </message>
+    <message>
+        <source>Print Survey Summary</source>
+        <translation>Imprimer le résumé de campagne</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileChart</name>
+    <message>
+        <source>No readings to plot</source>
+        <translation>Aucune mesure à tracer</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Série %1</translation>
+    </message>
+    <message>
+        <source>Set %1, position %2: %3</source>
+        <translation>Série %1, position %2 : %3</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Downloading Data.....</source>
+        <translation>Téléchargement des données.....</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Set %1 (%2 of %3 sets done): %4 readings stored</source>
+        <translation>Série %1 (%2 sur %3 séries terminées) : %4 mesures enregistrées</translation>
+    </message>
+    <message>
+        <source>Set %1: %2 readings stored</source>
+        <translation>Série %1 : %2 mesures enregistrées</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingPanel</name>
+    <message>
+        <source>(to PC memory)</source>
+        <translation>(vers la mémoire du PC)</translation>
+    </message>
+    <message>
+        <source>(to Meter memory)</source>
+        <translation>(vers la mémoire de l&apos;appareil)</translation>
+    </message>
+</context>
+<context>
+    <name>SessionStatusBar</name>
+    <message>
+        <source>Port %1 (%2)</source>
+        <translation>Port %1 (%2)</translation>
+    </message>
+    <message>
+        <source>No port</source>
+        <translation>Aucun port</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>Port open, the meter has not answered yet</source>
+        <translation>Port ouvert, l&apos;appareil n&apos;a pas encore répondu</translation>
+    </message>
+    <message>
+        <source>Connection lost, reconnecting</source>
+        <translation>Connexion perdue, reconnexion en cours</translation>
+    </message>
+    <message>
+        <source>Connection lost</source>
+        <translation>Connexion perdue</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>Set %1, reading %2 of %3</source>
+        <translation>Série %1, mesure %2 sur %3</translation>
+    </message>
+</context>
+<context>
+    <name>SetDetails</name>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Depth of position 1 (m)</source>
+        <translation>Profondeur de la position 1 (m)</translation>
+    </message>
+    <message>
+        <source>Spacing (m)</source>
+        <translation>Pas (m)</translation>
+    </message>
+    <message>
+        <source>Latitude (°, WGS 84)</source>
+        <translation>Latitude (°, WGS 84)</translation>
+    </message>
+    <message>
+        <source>Longitude (°, WGS 84)</source>
+        <translation>Longitude (°, WGS 84)</translation>
+    </message>
+    <message>
+        <source>Elevation (m)</source>
+        <translation>Altitude (m)</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1 : « %2 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not between -90 and 90.</source>
+        <translation>%1 : %2 n&apos;est pas compris entre -90 et 90.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not between -180 and 180.</source>
+        <translation>%1 : %2 n&apos;est pas compris entre -180 et 180.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is below zero.</source>
+        <translation>%1 : %2 est inférieur à zéro.</translation>
+    </message>
+</context>
+<context>
+    <name>SetDetailsPane</name>
+    <message>
+        <source>Set %1</source>
+        <translation>Série %1</translation>
+    </message>
+    <message>
+        <source> Nothing was stored.</source>
+        <translation> Rien n&apos;a été enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>SetsTableModel</name>
+    <message>
+        <source>incomplete</source>
+        <translation>incomplète</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Série %1</translation>
+    </message>
+    <message>
+        <source>Units not known.</source>
+        <translation>Unités inconnues.</translation>
+    </message>
+    <message>
+        <source>Readings in %1 units.</source>
+        <translation>Mesures en unités %1.</translation>
+    </message>
+    <message>
+        <source> Its last download ended before the set&apos;s end of data: the positions after its last reading were cleared.</source>
+        <translation> Son dernier téléchargement s&apos;est arrêté avant la fin des données de la série : les positions après sa dernière mesure ont été effacées.</translation>
+    </message>
+</context>
+<context>
+    <name>SetsWindow</name>
+    <message>
+        <source>Data</source>
+        <translation>Données</translation>
+    </message>
+    <message>
+        <source>&amp;Readings</source>
+        <translation>&amp;Mesures</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Médiane</translation>
+    </message>
+    <message>
+        <source>SD</source>
+        <translation>Écart type</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Geometric mean</source>
+        <translation>Moyenne géométrique</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Statistiques</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>inconnues</translation>
+    </message>
+</context>
+<context>
+    <name>SurveyExport</name>
+    <message>
+        <source>Units: </source>
+        <translation>Unités : </translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>inconnues</translation>
+    </message>
+    <message>
+        <source>Downloaded: </source>
+        <translation>Téléchargée : </translation>
+    </message>
+    <message>
+        <source> from </source>
+        <translation> depuis </translation>
+    </message>
+    <message>
+        <source>Readings: %1%2%3</source>
+        <translation>Mesures : %1%2%3</translation>
+    </message>
+    <message>
+        <source>, %1 unreadable</source>
+        <translation>, %1 illisibles</translation>
+    </message>
+    <message>
+        <source> (incomplete)</source>
+        <translation> (incomplète)</translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <translation>Imprimé le %1</translation>
+    </message>
+    <message>
+        <source>No set holds readings or details.</source>
+        <translation>Aucune série ne contient de mesures ni de détails.</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Série %1</translation>
+    </message>
+    <message>
+        <source>Statistics: %1</source>
+        <translation>Statistiques : %1</translation>
+    </message>
+    <message>
+        <source>No readings</source>
+        <translation>Aucune mesure</translation>
+    </message>
+    <message>
+        <source> (units not known)</source>
+        <translation> (unités inconnues)</translation>
+    </message>
+    <message>
+        <source>n %1, mean %2, median %3, sd %4, min %5, max %6</source>
+        <translation>n %1, moyenne %2, médiane %3, écart type %4, min %5, max %6</translation>
+    </message>
+    <message>
+        <source>, geometric mean </source>
+        <translation>, moyenne géométrique </translation>
+    </message>
+</context>
+<context>
+    <name>TrendChart</name>
+    <message>
+        <source>No continuous readings yet</source>
+        <translation>Pas encore de mesures continues</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>En direct</translation>
+    </message>
+    <message>
+        <source>Time of continuous reading</source>
+        <translation>Heure de la mesure continue</translation>
+    </message>
+    <message>
+        <source>Live, %1: %2</source>
+        <translation>En direct, %1 : %2</translation>
+    </message>
+</context>
+</TS>

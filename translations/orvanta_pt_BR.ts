@@ -1,0 +1,1149 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Sobre o Orvanta</translation>
+    </message>
+    <message>
+        <source>Companion program for the Orvanta magnetic susceptibility meter.</source>
+        <translation>Programa complementar do medidor de suscetibilidade magnética Orvanta.</translation>
+    </message>
+    <message>
+        <source>Made by the Orvanta instrument team for geologists and surveyors.</source>
+        <translation>Feito pela equipe de instrumentos Orvanta para geólogos e topógrafos.</translation>
+    </message>
+    <message>
+        <source>Ask your Orvanta distributor for support and calibration.</source>
+        <translation>Procure seu distribuidor Orvanta para suporte e calibração.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 the Orvanta developers.
+This program is free software under the GNU General Public License, version 3
+or (at your option) any later version. It comes with no warranty.</source>
+        <translation>Copyright © 2026 os desenvolvedores do Orvanta.
+Este programa é software livre sob a Licença Pública Geral GNU, versão 3
+ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma garantia.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadSummary</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Baixando</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Download concluído</translation>
+    </message>
+    <message>
+        <source>Download cancelled</source>
+        <translation>Download cancelado</translation>
+    </message>
+    <message>
+        <source>Download cut short: the connection to the meter was lost</source>
+        <translation>Download interrompido: a conexão com o medidor foi perdida</translation>
+    </message>
+    <message>
+        <source>Download cut short: the port was opened again</source>
+        <translation>Download interrompido: a porta foi aberta novamente</translation>
+    </message>
+    <message>
+        <source>Download stopped: readings could not be stored</source>
+        <translation>Download parado: as leituras não puderam ser armazenadas</translation>
+    </message>
+    <message>
+        <source>Download ended: the meter did not answer</source>
+        <translation>Download encerrado: o medidor não respondeu</translation>
+    </message>
+    <message>
+        <source>Download cut short by a new request</source>
+        <translation>Download interrompido por uma nova solicitação</translation>
+    </message>
+    <message>
+        <source>%1 reading stored</source>
+        <translation>%1 leitura armazenada</translation>
+    </message>
+    <message>
+        <source>%1 readings stored</source>
+        <translation>%1 leituras armazenadas</translation>
+    </message>
+    <message>
+        <source>set %1, %2</source>
+        <translation>série %1, %2</translation>
+    </message>
+    <message>
+        <source>sets %1, %2</source>
+        <translation>séries %1, %2</translation>
+    </message>
+    <message>
+        <source>The meter did not answer on %1.</source>
+        <translation>O medidor não respondeu em %1.</translation>
+    </message>
+    <message>
+        <source>The connection to the meter on %1 was lost.</source>
+        <translation>A conexão com o medidor em %1 foi perdida.</translation>
+    </message>
+    <message>
+        <source>Readings could not be stored: %1.</source>
+        <translation>As leituras não puderam ser armazenadas: %1.</translation>
+    </message>
+    <message>
+        <source>Set %1 is incomplete: the download ended after position %2, and the positions after it still hold what they held before (the readings database could not be written).</source>
+        <translation>A série %1 está incompleta: o download terminou após a posição %2, e as posições seguintes ainda contêm o que tinham antes (o banco de dados de leituras não pôde ser gravado).</translation>
+    </message>
+    <message>
+        <source>; all its positions were cleared</source>
+        <translation>; todas as suas posições foram apagadas</translation>
+    </message>
+    <message>
+        <source>; positions %1 to %2 were cleared</source>
+        <translation>; as posições %1 a %2 foram apagadas</translation>
+    </message>
+    <message>
+        <source>Set %1 is incomplete: the download ended after position %2%3, and the set is marked incomplete.</source>
+        <translation>A série %1 está incompleta: o download terminou após a posição %2%3, e a série está marcada como incompleta.</translation>
+    </message>
+    <message>
+        <source>set %1 position %2</source>
+        <translation>série %1 posição %2</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> e mais %1</translation>
+    </message>
+    <message>
+        <source>%1 value was not readable and left cleared at their positions: %2.</source>
+        <translation>%1 valor não era legível e foi deixado vazio em sua posição: %2.</translation>
+    </message>
+    <message>
+        <source>%1 values were not readable and left cleared at their positions: %2.</source>
+        <translation>%1 valores não eram legíveis e foram deixados vazios em suas posições: %2.</translation>
+    </message>
+    <message>
+        <source>The first set arrived with a set number that could not be read; its values were not stored, and the set keeps what it held.</source>
+        <translation>A primeira série chegou com um número de série ilegível; seus valores não foram armazenados, e a série mantém o que tinha.</translation>
+    </message>
+    <message>
+        <source>The set after set %1 arrived with a set number that could not be read; its values were not stored, and the set keeps what it held.</source>
+        <translation>A série após a série %1 chegou com um número de série ilegível; seus valores não foram armazenados, e a série mantém o que tinha.</translation>
+    </message>
+</context>
+<context>
+    <name>FileMenuCommands</name>
+    <message>
+        <source>Open Data File</source>
+        <translation>Abrir arquivo de dados</translation>
+    </message>
+    <message>
+        <source>Save Data File</source>
+        <translation>Salvar arquivo de dados</translation>
+    </message>
+    <message>
+        <source>Export Data to Text file</source>
+        <translation>Exportar dados para arquivo de texto</translation>
+    </message>
+    <message>
+        <source>Export Long Table</source>
+        <translation>Exportar tabela longa</translation>
+    </message>
+    <message>
+        <source>Export GeoJSON</source>
+        <translation>Exportar GeoJSON</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Data Files (*.dat)|*.dat|Orvanta survey (*.orvanta)|*.orvanta|All Files (*.*)|*.*</source>
+        <translation>Arquivos de dados (*.dat)|*.dat|Levantamento Orvanta (*.orvanta)|*.orvanta|Todos os arquivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Survey and Data Files (*.orvanta *.dat)|*.orvanta|Orvanta survey (*.orvanta)|*.orvanta|Data Files (*.dat)|*.dat|All Files (*.*)|*.*</source>
+        <translation>Levantamentos e arquivos de dados (*.orvanta *.dat)|*.orvanta|Levantamento Orvanta (*.orvanta)|*.orvanta|Arquivos de dados (*.dat)|*.dat|Todos os arquivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>CSV, one row per reading (*.csv)|*.csv|All Files (*.*)|*.*</source>
+        <translation>CSV, uma linha por leitura (*.csv)|*.csv|Todos os arquivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>GeoJSON (*.geojson)|*.geojson|All Files (*.*)|*.*</source>
+        <translation>GeoJSON (*.geojson)|*.geojson|Todos os arquivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv</source>
+        <translation>CSV, ponto decimal (*.csv)|*.csv|CSV, vírgula decimal (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*</source>
+        <translation>Arquivos de texto (*.txt)|*.txt|Todos os arquivos (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;recente</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Salvar &amp;como</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Visualizar impressão</translation>
+    </message>
+    <message>
+        <source>Print Survey S&amp;ummary...</source>
+        <translation>Imprimir r&amp;esumo do levantamento...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Data</source>
+        <translation>&amp;Exportar dados</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>Exportar &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Long Table...</source>
+        <translation>Exportar tabela &amp;longa...</translation>
+    </message>
+    <message>
+        <source>Export &amp;GeoJSON...</source>
+        <translation>Exportar &amp;GeoJSON...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Exibir</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Dados</translation>
+    </message>
+    <message>
+        <source>&amp;Meter</source>
+        <translation>&amp;Medidor</translation>
+    </message>
+    <message>
+        <source>&amp;Plot</source>
+        <translation>&amp;Gráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Baixar</translation>
+    </message>
+    <message>
+        <source>Download &amp;Current Set</source>
+        <translation>Baixar a série &amp;atual</translation>
+    </message>
+    <message>
+        <source>Download &amp;Selected Set</source>
+        <translation>Baixar a série &amp;selecionada</translation>
+    </message>
+    <message>
+        <source>Download &amp;All Sets</source>
+        <translation>Baixar &amp;todas as séries</translation>
+    </message>
+    <message>
+        <source>Download S&amp;et...</source>
+        <translation>Baixar uma s&amp;érie...</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Leitura</translation>
+    </message>
+    <message>
+        <source>&amp;Capture Current Reading</source>
+        <translation>&amp;Capturar a leitura atual</translation>
+    </message>
+    <message>
+        <source>&amp;Show Continuous Readings</source>
+        <translation>&amp;Mostrar leituras contínuas</translation>
+    </message>
+    <message>
+        <source>St&amp;op Readings</source>
+        <translation>&amp;Parar leituras</translation>
+    </message>
+    <message>
+        <source>&amp;Record Readings...</source>
+        <translation>&amp;Gravar leituras...</translation>
+    </message>
+    <message>
+        <source>&amp;Mark Reading...</source>
+        <translation>&amp;Marcar leitura...</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Store Function</source>
+        <translation>Função de &amp;armazenamento</translation>
+    </message>
+    <message>
+        <source>&amp;Comm Port...</source>
+        <translation>&amp;Porta serial...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;About Orvanta</source>
+        <translation>&amp;Sobre o Orvanta</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Download the Current Set</source>
+        <translation>Baixar a série atual</translation>
+    </message>
+    <message>
+        <source>Download Set 1</source>
+        <translation>Baixar a série 1</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Série %1</translation>
+    </message>
+    <message>
+        <source>Download All Sets</source>
+        <translation>Baixar todas as séries</translation>
+    </message>
+    <message>
+        <source>Capture Current Reading</source>
+        <translation>Capturar a leitura atual</translation>
+    </message>
+    <message>
+        <source>Show Continuous Readings</source>
+        <translation>Mostrar leituras contínuas</translation>
+    </message>
+    <message>
+        <source>Record Readings</source>
+        <translation>Gravar leituras</translation>
+    </message>
+    <message>
+        <source>Plot the Sets</source>
+        <translation>Plotar as séries</translation>
+    </message>
+    <message>
+        <source>Download Set %1 (%2)</source>
+        <translation>Baixar a série %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Download Set</source>
+        <translation>Baixar uma série</translation>
+    </message>
+    <message>
+        <source>Set number (1 to 30):</source>
+        <translation>Número da série (1 a 30):</translation>
+    </message>
+    <message>
+        <source>Recorded %1 readings to %2</source>
+        <translation>%1 leituras gravadas em %2</translation>
+    </message>
+    <message>
+        <source>Record Readings</source>
+        <translation>Gravar leituras</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv</source>
+        <translation>Arquivos CSV (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>Mark Reading</source>
+        <translation>Marcar leitura</translation>
+    </message>
+    <message>
+        <source>Label for the next reading (a station, say):</source>
+        <translation>Rótulo para a próxima leitura (uma estação, por exemplo):</translation>
+    </message>
+    <message>
+        <source>Recording to %1: %2 readings</source>
+        <translation>Gravando em %1: %2 leituras</translation>
+    </message>
+    <message>
+        <source> (the next marked &quot;%1&quot;)</source>
+        <translation> (a próxima marcada &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>Readings (not saved in a file)</source>
+        <translation>Leituras (não salvas em um arquivo)</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Dados</translation>
+    </message>
+</context>
+<context>
+    <name>Msg</name>
+    <message>
+        <source>          Could not connect to the Orvanta Magnetic Susceptibility Meter.<byte value="xd"/>
+<byte value="xd"/>
+Please ensure that the Meter is plugged into a USB port before you start this program.<byte value="xd"/>
+   If this problem persists, the USB driver for the Meter may need to be re-installed.</source>
+        <translation>          Não foi possível conectar ao medidor de suscetibilidade magnética Orvanta.<byte value="xd"/>
+<byte value="xd"/>
+Verifique se o medidor está conectado a uma porta USB antes de iniciar este programa.<byte value="xd"/>
+   Se o problema persistir, talvez seja preciso reinstalar o driver USB do medidor.</translation>
+    </message>
+    <message>
+        <source>Meter not connected or invalid Comm Port Number selected</source>
+        <translation>Medidor não conectado ou número de porta serial inválido</translation>
+    </message>
+    <message>
+        <source>Warning: Comm Port is in use by another application</source>
+        <translation>Aviso: a porta serial está em uso por outro aplicativo</translation>
+    </message>
+    <message>
+        <source>Warning: Invalid Comm Port Number</source>
+        <translation>Aviso: número de porta serial inválido</translation>
+    </message>
+    <message>
+        <source>Several serial devices are plugged in: choose the meter&apos;s port (Options &gt; Comm Port...).</source>
+        <translation>Há vários dispositivos seriais conectados: escolha a porta do medidor (Opções &gt; Porta serial...).</translation>
+    </message>
+    <message>
+        <source>There is no device on port %1 (%2): nothing was changed. Plug the meter in, or choose a port from the list.</source>
+        <translation>Não há dispositivo na porta %1 (%2): nada foi alterado. Conecte o medidor ou escolha uma porta da lista.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to open the Comm Port. Add your user to the dialout group, then log in again.</source>
+        <translation>Você não tem permissão para abrir a porta serial. Adicione seu usuário ao grupo dialout e entre novamente.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to open the Comm Port (%1). Add your user to the %2 group, then log in again.</source>
+        <translation>Você não tem permissão para abrir a porta serial (%1). Adicione seu usuário ao grupo %2 e entre novamente.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to open the Comm Port (%1): it is no device your user may read and write.</source>
+        <translation>Você não tem permissão para abrir a porta serial (%1): não é um dispositivo que seu usuário possa ler e gravar.</translation>
+    </message>
+    <message>
+        <source>The Comm Port (%1) is locked by a program that has ended: its lock file %2 was left behind. Remove it (as root: rm %2), then try again.</source>
+        <translation>A porta serial (%1) está bloqueada por um programa que já terminou: seu arquivo de bloqueio %2 ficou para trás. Remova-o (como root: rm %2) e tente novamente.</translation>
+    </message>
+    <message>
+        <source>The Comm Port (%1) cannot be used for the meter: %2.</source>
+        <translation>A porta serial (%1) não pode ser usada para o medidor: %2.</translation>
+    </message>
+    <message>
+        <source>The connection to the meter was lost.</source>
+        <translation>A conexão com o medidor foi perdida.</translation>
+    </message>
+    <message>
+        <source>This file is set for Read Only and cannot be modified.</source>
+        <translation>Este arquivo é somente leitura e não pode ser modificado.</translation>
+    </message>
+    <message>
+        <source>The readings database could not be opened:</source>
+        <translation>O banco de dados de leituras não pôde ser aberto:</translation>
+    </message>
+    <message>
+        <source>Clear all readings? Readings that have not been saved to a data file will be lost.</source>
+        <translation>Apagar todas as leituras? As leituras que não foram salvas em um arquivo de dados serão perdidas.</translation>
+    </message>
+    <message>
+        <source>Open %1 in place of the readings? Readings that have not been saved to a data file will be lost.</source>
+        <translation>Abrir %1 no lugar das leituras? As leituras que não foram salvas em um arquivo de dados serão perdidas.</translation>
+    </message>
+    <message>
+        <source>The readings changed since they were last saved to a data file. Quit anyway? They stay in the readings database and are shown again at the next start.</source>
+        <translation>As leituras mudaram desde que foram salvas pela última vez em um arquivo de dados. Sair mesmo assim? Elas permanecem no banco de dados de leituras e serão mostradas novamente na próxima inicialização.</translation>
+    </message>
+    <message>
+        <source>The file is not a readings database of this program. Set it aside (renamed with the date and time) and start a fresh one?</source>
+        <translation>O arquivo não é um banco de dados de leituras deste programa. Deixá-lo de lado (renomeado com a data e a hora) e começar um novo?</translation>
+    </message>
+    <message>
+        <source>The readings database is in use by another program: waiting for it to be free.</source>
+        <translation>O banco de dados de leituras está em uso por outro programa: aguardando que fique livre.</translation>
+    </message>
+    <message>
+        <source>the readings database is in use by another program, for example orvanta-cli; download again once it has ended</source>
+        <translation>o banco de dados de leituras está em uso por outro programa, por exemplo orvanta-cli; baixe novamente quando ele terminar</translation>
+    </message>
+    <message>
+        <source>The readings database is open.</source>
+        <translation>O banco de dados de leituras está aberto.</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed.</source>
+        <translation>O arquivo não pôde ser renomeado.</translation>
+    </message>
+    <message>
+        <source>The readings table could not be written: %1</source>
+        <translation>A tabela de leituras não pôde ser gravada: %1</translation>
+    </message>
+    <message>
+        <source>Readings could not be stored: %1. %2 readings of this download were stored.</source>
+        <translation>As leituras não puderam ser armazenadas: %1. %2 leituras deste download foram armazenadas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a data file.</source>
+        <translation>%1 é grande demais para ser um arquivo de dados.</translation>
+    </message>
+    <message>
+        <source>%1 is not a data file.</source>
+        <translation>%1 não é um arquivo de dados.</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole data file: record %2 is cut short. Nothing was changed.</source>
+        <translation>%1 não é um arquivo de dados completo: o registro %2 está cortado. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The readings table could not be written: %1. Nothing was changed: the table holds what it held before.</source>
+        <translation>A tabela de leituras não pôde ser gravada: %1. Nada foi alterado: a tabela contém o que continha antes.</translation>
+    </message>
+    <message>
+        <source>%1 is not an Orvanta survey file that can be read: %2. Nothing was changed.</source>
+        <translation>%1 não é um arquivo de levantamento Orvanta legível: %2. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2. Nothing was changed.</source>
+        <translation>%1 não pode ser aberto: %2. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Saved as a data file: it keeps the readings only. Set details and units are kept only in survey files (*.orvanta).</source>
+        <translation>Salvo como arquivo de dados: ele guarda apenas as leituras. Os detalhes das séries e as unidades são guardados apenas em arquivos de levantamento (*.orvanta).</translation>
+    </message>
+    <message>
+        <source>%1 set(s) holding readings have no latitude and longitude and were left out of %2.</source>
+        <translation>%1 série(s) com leituras não têm latitude e longitude e foram deixadas de fora de %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 não pôde ser gravado: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 não pôde ser lido: %2</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: %1</source>
+        <translation>O relatório não pôde ser impresso: %1</translation>
+    </message>
+    <message>
+        <source>The survey summary could not be printed: %1</source>
+        <translation>O resumo do levantamento não pôde ser impresso: %1</translation>
+    </message>
+    <message>
+        <source>The plot could not be printed: %1</source>
+        <translation>O gráfico não pôde ser impresso: %1</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file: the program starts with its default settings and keeps none.</source>
+        <translation>O arquivo de configurações %1 não é um arquivo comum: o programa inicia com as configurações padrão e não guarda nenhuma.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>As configurações não puderam ser salvas: %1</translation>
+    </message>
+    <message>
+        <source>the settings file or its folder cannot be written</source>
+        <translation>o arquivo de configurações ou sua pasta não pode ser gravado</translation>
+    </message>
+    <message>
+        <source>Stored: set %1, reading %2</source>
+        <translation>Armazenada: série %1, leitura %2</translation>
+    </message>
+    <message>
+        <source>There is no reading to store yet.</source>
+        <translation>Ainda não há leitura para armazenar.</translation>
+    </message>
+    <message>
+        <source>Set %1 holds readings in %2 and the meter now reads in %3: the reading was not stored. Choose a set in %3, or an empty one, on the meter.</source>
+        <translation>A série %1 contém leituras em %2 e o medidor agora mede em %3: a leitura não foi armazenada. Escolha no medidor uma série em %3 ou uma vazia.</translation>
+    </message>
+    <message>
+        <source>The meter sent set data that was not asked for; nothing was stored.</source>
+        <translation>O medidor enviou dados de série que não foram solicitados; nada foi armazenado.</translation>
+    </message>
+    <message>
+        <source>A mark goes with a recorded reading: start Read &gt; Record Readings... first.</source>
+        <translation>Uma marca acompanha uma leitura gravada: inicie primeiro Leitura &gt; Gravar leituras....</translation>
+    </message>
+    <message>
+        <source>The recording stopped; the %1 readings recorded before stay in the file.</source>
+        <translation>A gravação parou; as %1 leituras gravadas antes permanecem no arquivo.</translation>
+    </message>
+    <message>
+        <source>Set %1 is full: the reading was not stored.</source>
+        <translation>A série %1 está cheia: a leitura não foi armazenada.</translation>
+    </message>
+    <message>
+        <source>Wait until the download has ended.</source>
+        <translation>Aguarde até que o download termine.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Orvanta Options</source>
+        <translation>Opções do Orvanta</translation>
+    </message>
+    <message>
+        <source>Store Function</source>
+        <translation>Função de armazenamento</translation>
+    </message>
+    <message>
+        <source>Stores New Readings to Meter Memory</source>
+        <translation>Armazena as novas leituras na memória do medidor</translation>
+    </message>
+    <message>
+        <source>Stores New Readings to PC Database</source>
+        <translation>Armazena as novas leituras no banco de dados do PC</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>PlotModel</name>
+    <message>
+        <source>units not known</source>
+        <translation>unidades desconhecidas</translation>
+    </message>
+    <message>
+        <source>, log scale</source>
+        <translation>, escala logarítmica</translation>
+    </message>
+    <message>
+        <source>; sets %1 in units not known, as stored</source>
+        <translation>; séries %1 em unidades desconhecidas, como armazenadas</translation>
+    </message>
+    <message>
+        <source>; set %1 in units not known, as stored</source>
+        <translation>; série %1 em unidades desconhecidas, como armazenada</translation>
+    </message>
+    <message>
+        <source>Susceptibility (%1)</source>
+        <translation>Suscetibilidade (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PlotWindow</name>
+    <message>
+        <source>Plot</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Série %1</translation>
+    </message>
+    <message>
+        <source>&amp;Log scale</source>
+        <translation>Escala &amp;logarítmica</translation>
+    </message>
+    <message>
+        <source>The units the profiles are drawn in; sets measured in the other units are converted (k in SI = 4 pi times k in CGS)</source>
+        <translation>As unidades em que os perfis são desenhados; as séries medidas nas outras unidades são convertidas (k em SI = 4 pi vezes k em CGS)</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>&amp;Unidades:</translation>
+    </message>
+    <message>
+        <source>&amp;Depth downwards</source>
+        <translation>&amp;Profundidade para baixo</translation>
+    </message>
+    <message>
+        <source>Sets with a depth and a spacing (Set Details) are drawn against depth; this turns the plot so depth runs down the page, as a log is read</source>
+        <translation>As séries com profundidade e espaçamento (detalhes da série) são desenhadas em função da profundidade; isto gira o gráfico para que a profundidade desça pela página, como se lê um perfil</translation>
+    </message>
+    <message>
+        <source>&amp;Save Image...</source>
+        <translation>&amp;Salvar imagem...</translation>
+    </message>
+    <message>
+        <source>Save &amp;Trend...</source>
+        <translation>Salvar &amp;tendência...</translation>
+    </message>
+    <message>
+        <source>The live trend as CSV (time, value) or as an image (PNG, SVG, PDF)</source>
+        <translation>A tendência ao vivo como CSV (hora, valor) ou como imagem (PNG, SVG, PDF)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Redefinir zoom</translation>
+    </message>
+    <message>
+        <source>Show all the readings again (Esc on the plot). Drag a rectangle on the plot, or press + and -, to zoom; the arrow keys move the view</source>
+        <translation>Mostrar de novo todas as leituras (Esc no gráfico). Arraste um retângulo no gráfico, ou pressione + e -, para ampliar; as setas movem a vista</translation>
+    </message>
+    <message>
+        <source>Depth (m)</source>
+        <translation>Profundidade (m)</translation>
+    </message>
+    <message>
+        <source>the plot could not be drawn</source>
+        <translation>o gráfico não pôde ser desenhado</translation>
+    </message>
+    <message>
+        <source>Save Plot</source>
+        <translation>Salvar gráfico</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf</source>
+        <translation>Imagens PNG (*.png)|*.png|Desenhos SVG (*.svg)|*.svg|Documentos PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Save Live Trend</source>
+        <translation>Salvar tendência ao vivo</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv|PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf</source>
+        <translation>Arquivos CSV (*.csv)|*.csv|Imagens PNG (*.png)|*.png|Desenhos SVG (*.svg)|*.svg|Documentos PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Print Plot</source>
+        <translation>Imprimir gráfico</translation>
+    </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>a impressora não pôde ser iniciada</translation>
+    </message>
+    <message>
+        <source>the printer did not take the document</source>
+        <translation>a impressora não aceitou o documento</translation>
+    </message>
+</context>
+<context>
+    <name>PortDialog</name>
+    <message>
+        <source>Select Comm Port</source>
+        <translation>Selecionar porta serial</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>(no such port)</source>
+        <translation>(porta inexistente)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>no printer could be started</source>
+        <translation>nenhuma impressora pôde ser iniciada</translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>%1 não pôde ser iniciada</translation>
+    </message>
+    <message>
+        <source>the printer did not take the document</source>
+        <translation>a impressora não aceitou o documento</translation>
+    </message>
+    <message>
+        <source>%1 could not be written whole (the disk may be full)</source>
+        <translation>%1 não pôde ser gravado por inteiro (o disco pode estar cheio)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 não pôde ser gravado: %2</translation>
+    </message>
+    <message>
+        <source>Print Schedule</source>
+        <translation>Imprimir a lista</translation>
+    </message>
+    <message>
+        <source>Print Survey Summary</source>
+        <translation>Imprimir resumo do levantamento</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Visualizar impressão</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileChart</name>
+    <message>
+        <source>No readings to plot</source>
+        <translation>Não há leituras para plotar</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Série %1</translation>
+    </message>
+    <message>
+        <source>Set %1, position %2: %3</source>
+        <translation>Série %1, posição %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Downloading Data.....</source>
+        <translation>Baixando dados.....</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Set %1 (%2 of %3 sets done): %4 readings stored</source>
+        <translation>Série %1 (%2 de %3 séries concluídas): %4 leituras armazenadas</translation>
+    </message>
+    <message>
+        <source>Set %1: %2 readings stored</source>
+        <translation>Série %1: %2 leituras armazenadas</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingPanel</name>
+    <message>
+        <source>(to PC memory)</source>
+        <translation>(para a memória do PC)</translation>
+    </message>
+    <message>
+        <source>(to Meter memory)</source>
+        <translation>(para a memória do medidor)</translation>
+    </message>
+</context>
+<context>
+    <name>SessionStatusBar</name>
+    <message>
+        <source>Port %1 (%2)</source>
+        <translation>Porta %1 (%2)</translation>
+    </message>
+    <message>
+        <source>No port</source>
+        <translation>Sem porta</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Port open, the meter has not answered yet</source>
+        <translation>Porta aberta, o medidor ainda não respondeu</translation>
+    </message>
+    <message>
+        <source>Connection lost, reconnecting</source>
+        <translation>Conexão perdida, reconectando</translation>
+    </message>
+    <message>
+        <source>Connection lost</source>
+        <translation>Conexão perdida</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Não conectado</translation>
+    </message>
+    <message>
+        <source>Set %1, reading %2 of %3</source>
+        <translation>Série %1, leitura %2 de %3</translation>
+    </message>
+</context>
+<context>
+    <name>SetDetails</name>
+    <message>
+        <source>Site</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Depth of position 1 (m)</source>
+        <translation>Profundidade da posição 1 (m)</translation>
+    </message>
+    <message>
+        <source>Spacing (m)</source>
+        <translation>Espaçamento (m)</translation>
+    </message>
+    <message>
+        <source>Latitude (°, WGS 84)</source>
+        <translation>Latitude (°, WGS 84)</translation>
+    </message>
+    <message>
+        <source>Longitude (°, WGS 84)</source>
+        <translation>Longitude (°, WGS 84)</translation>
+    </message>
+    <message>
+        <source>Elevation (m)</source>
+        <translation>Elevação (m)</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operador</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1: &quot;%2&quot; não é um número.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not between -90 and 90.</source>
+        <translation>%1: %2 não está entre -90 e 90.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not between -180 and 180.</source>
+        <translation>%1: %2 não está entre -180 e 180.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is below zero.</source>
+        <translation>%1: %2 é menor que zero.</translation>
+    </message>
+</context>
+<context>
+    <name>SetDetailsPane</name>
+    <message>
+        <source>Set %1</source>
+        <translation>Série %1</translation>
+    </message>
+    <message>
+        <source> Nothing was stored.</source>
+        <translation> Nada foi armazenado.</translation>
+    </message>
+</context>
+<context>
+    <name>SetsTableModel</name>
+    <message>
+        <source>incomplete</source>
+        <translation>incompleta</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Série %1</translation>
+    </message>
+    <message>
+        <source>Units not known.</source>
+        <translation>Unidades desconhecidas.</translation>
+    </message>
+    <message>
+        <source>Readings in %1 units.</source>
+        <translation>Leituras em unidades %1.</translation>
+    </message>
+    <message>
+        <source> Its last download ended before the set&apos;s end of data: the positions after its last reading were cleared.</source>
+        <translation> Seu último download terminou antes do fim dos dados da série: as posições após sua última leitura foram apagadas.</translation>
+    </message>
+</context>
+<context>
+    <name>SetsWindow</name>
+    <message>
+        <source>Data</source>
+        <translation>Dados</translation>
+    </message>
+    <message>
+        <source>&amp;Readings</source>
+        <translation>&amp;Leituras</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Contagem</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Mediana</translation>
+    </message>
+    <message>
+        <source>SD</source>
+        <translation>Desvio padrão</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Mín.</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Máx.</translation>
+    </message>
+    <message>
+        <source>Geometric mean</source>
+        <translation>Média geométrica</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Estatísticas</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>desconhecidas</translation>
+    </message>
+</context>
+<context>
+    <name>SurveyExport</name>
+    <message>
+        <source>Units: </source>
+        <translation>Unidades: </translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>desconhecidas</translation>
+    </message>
+    <message>
+        <source>Downloaded: </source>
+        <translation>Baixada: </translation>
+    </message>
+    <message>
+        <source> from </source>
+        <translation> de </translation>
+    </message>
+    <message>
+        <source>Readings: %1%2%3</source>
+        <translation>Leituras: %1%2%3</translation>
+    </message>
+    <message>
+        <source>, %1 unreadable</source>
+        <translation>, %1 ilegíveis</translation>
+    </message>
+    <message>
+        <source> (incomplete)</source>
+        <translation> (incompleta)</translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <translation>Impresso em %1</translation>
+    </message>
+    <message>
+        <source>No set holds readings or details.</source>
+        <translation>Nenhuma série contém leituras ou detalhes.</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Série %1</translation>
+    </message>
+    <message>
+        <source>Statistics: %1</source>
+        <translation>Estatísticas: %1</translation>
+    </message>
+    <message>
+        <source>No readings</source>
+        <translation>Sem leituras</translation>
+    </message>
+    <message>
+        <source> (units not known)</source>
+        <translation> (unidades desconhecidas)</translation>
+    </message>
+    <message>
+        <source>n %1, mean %2, median %3, sd %4, min %5, max %6</source>
+        <translation>n %1, média %2, mediana %3, desvio padrão %4, mín. %5, máx. %6</translation>
+    </message>
+    <message>
+        <source>, geometric mean </source>
+        <translation>, média geométrica </translation>
+    </message>
+</context>
+<context>
+    <name>TrendChart</name>
+    <message>
+        <source>No continuous readings yet</source>
+        <translation>Ainda não há leituras contínuas</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Ao vivo</translation>
+    </message>
+    <message>
+        <source>Time of continuous reading</source>
+        <translation>Hora da leitura contínua</translation>
+    </message>
+    <message>
+        <source>Live, %1: %2</source>
+        <translation>Ao vivo, %1: %2</translation>
+    </message>
+</context>
+</TS>
