@@ -785,6 +785,10 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source>the printer did not take the document</source>
         <translation>der Drucker hat das Dokument nicht angenommen</translation>
     </message>
+    <message>
+        <source>Reading position</source>
+        <translation>Position des Messwerts</translation>
+    </message>
 </context>
 <context>
     <name>PortDialog</name>
@@ -883,6 +887,10 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>(to Meter memory)</source>
         <translation>(in den Gerätespeicher)</translation>
+    </message>
+    <message>
+        <source>Over range: the reading is above %1 on this scale.</source>
+        <translation>Bereichsüberschreitung: Der Messwert liegt über %1 auf dieser Skala.</translation>
     </message>
 </context>
 <context>

@@ -785,6 +785,10 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source>the printer did not take the document</source>
         <translation>la impresora no aceptó el documento</translation>
     </message>
+    <message>
+        <source>Reading position</source>
+        <translation>Posición de la lectura</translation>
+    </message>
 </context>
 <context>
     <name>PortDialog</name>
@@ -883,6 +887,10 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>(to Meter memory)</source>
         <translation>(a la memoria del medidor)</translation>
+    </message>
+    <message>
+        <source>Over range: the reading is above %1 on this scale.</source>
+        <translation>Fuera de rango: la lectura supera %1 en esta escala.</translation>
     </message>
 </context>
 <context>

@@ -785,6 +785,10 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <source>the printer did not take the document</source>
         <translation>l&apos;imprimante n&apos;a pas accepté le document</translation>
     </message>
+    <message>
+        <source>Reading position</source>
+        <translation>Position de la mesure</translation>
+    </message>
 </context>
 <context>
     <name>PortDialog</name>
@@ -883,6 +887,10 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>(to Meter memory)</source>
         <translation>(vers la mémoire de l&apos;appareil)</translation>
+    </message>
+    <message>
+        <source>Over range: the reading is above %1 on this scale.</source>
+        <translation>Hors plage : la mesure dépasse %1 sur cette échelle.</translation>
     </message>
 </context>
 <context>

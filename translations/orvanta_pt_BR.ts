@@ -785,6 +785,10 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <source>the printer did not take the document</source>
         <translation>a impressora não aceitou o documento</translation>
     </message>
+    <message>
+        <source>Reading position</source>
+        <translation>Posição da leitura</translation>
+    </message>
 </context>
 <context>
     <name>PortDialog</name>
@@ -883,6 +887,10 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>(to Meter memory)</source>
         <translation>(para a memória do medidor)</translation>
+    </message>
+    <message>
+        <source>Over range: the reading is above %1 on this scale.</source>
+        <translation>Fora da faixa: a leitura está acima de %1 nesta escala.</translation>
     </message>
 </context>
 <context>

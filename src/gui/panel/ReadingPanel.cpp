@@ -353,10 +353,9 @@ void ReadingPanel::ShowLiveValue(double v) {
     digitsLabel->setText(s.digits);
     exponentLabel->setText(s.exponent);
     meterBar->drawBar(barLength(meterBar->widthTwips(), s.fraction), s.overRange);
-    meterBar->setToolTip(s.overRange ? QStringLiteral("Over range: the reading is above %1 on "
-                                                      "this scale.")
-                                           .arg(s.fullScale)
-                                     : QString());
+    meterBar->setToolTip(
+        s.overRange ? tr("Over range: the reading is above %1 on this scale.").arg(s.fullScale)
+                    : QString());
 }
 
 void ReadingPanel::setStoreDestination(bool toPC) {

@@ -217,7 +217,7 @@ void PlotWindow::redraw() {
     m_profiles->setData(
         PlotModel::build(m_store, sets, log, drawing), log,
         PlotModel::yLabel(drawing.units, log, unknown, !firstKnown && !unknown.isEmpty()),
-        drawing.byDepth ? tr("Depth (m)") : QStringLiteral("Reading position"),
+        drawing.byDepth ? tr("Depth (m)") : tr("Reading position"),
         drawing.byDepth && m_depthDown->isChecked());
     m_trend->setYLabel(PlotModel::yLabel(m_vars.meter.units(), false));
 }
