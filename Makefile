@@ -14,7 +14,7 @@ FORMAT_PACKAGES := clang-format
 # Debian's own checkers of the package, its desktop entry and its AppStream metadata.
 CHECK_PACKAGES := lintian appstream desktop-file-utils
 
-.PHONY: screenshots deps deps-fuzz deps-check build run test bench test-asan fuzz package package-check format format-check clean
+.PHONY: translations screenshots deps deps-fuzz deps-check build run test bench test-asan fuzz package package-check format format-check clean
 
 # Installs those of the Debian packages $(1) that are missing.
 define install-missing
@@ -39,6 +39,12 @@ deps-check: deps
 # Every C++ file as .clang-format lays it out: `make format` applies it, `make format-check`
 # fails on any file that differs.
 CXX_FILES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find src tests bench tools -name '*.cpp' -o -name '*.h')
+
+# The translations brought up to date with the sources; new entries are left to translate.
+translations: deps
+	/usr/lib/qt6/bin/lupdate -silent -I src -locations none -no-obsolete src/core src/gui src/app \
+	  -ts translations/orvanta_de.ts translations/orvanta_fr.ts translations/orvanta_es.ts \
+	  translations/orvanta_pt_BR.ts
 
 format:
 	$(call install-missing,$(FORMAT_PACKAGES))
