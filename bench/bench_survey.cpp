@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     ReadingsStore::AllDetails details;
     for (int p = 0; p < Meter::kPositions; ++p)
         for (int s = 0; s < Meter::kSets; ++s)
-            rows[p][static_cast<size_t>(s)] = QString::number(0.000001 * ((s + 1) * 1000 + p + 1), 'f', 6);
+            rows[p][static_cast<size_t>(s)] =
+                QString::number(0.000001 * ((s + 1) * 1000 + p + 1), 'f', 6);
     for (int s = 0; s < Meter::kSets; ++s) {
         SetDetails& d = details[static_cast<size_t>(s)];
         d.site = QStringLiteral("Hole %1").arg(s + 1);

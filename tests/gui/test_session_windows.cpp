@@ -4,6 +4,7 @@
 // do, then the exact cells of Readings.db, what the panel and the progress dialog show, what the
 // meter was sent and what the user was told. The session's own scenarios are in
 // tests/core/test_session.cpp.
+#include <QLabel>
 #include <QTableView>
 #include <QtTest>
 
@@ -11,6 +12,7 @@
 #include "LineSteps.h"
 #include "MeterLine.h"
 #include "Pty.h"
+#include "core/common/Messages.h"
 #include "gui/dialogs/ProgressDialog.h"
 #include "gui/panel/ReadingPanel.h"
 #include "gui/plot/PlotWindow.h"
@@ -180,6 +182,8 @@ void TestSessionWindows::unitsPerSetSurviveARestart() {
     const QString file = rig.env.root() + "/s.dat";
     rig.dialog.answers << file << file;
     again.files().Save();
+    // A data file keeps readings only: said once, in the status bar.
+    QCOMPARE(again.findChild<QLabel*>("downloadLabel")->text(), QString(Msg::DetailsOnlyInSurvey));
     again.files().Open();
     QCOMPARE(db.setUnits(3), std::optional<Meter::Units>());
     // Opened sets are never labelled with the meter's units.
