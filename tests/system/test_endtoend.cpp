@@ -42,6 +42,7 @@ private Q_SLOTS:
     void busyNotificationReadsNothing();
     void secondCopyRaisesFirstAndEnds();
     void guardKeepsOutOfSharedFolders();
+    void fileOnTheCommandLineOpens_data();
     void fileOnTheCommandLineOpens();
 };
 
@@ -260,17 +261,32 @@ void TestEndToEnd::guardKeepsOutOfSharedFolders() {
     if (!program.waitForFinished(5000)) program.kill();
 }
 
+void TestEndToEnd::fileOnTheCommandLineOpens_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("cell");  // row 2 of set 6 (data file) or of set 1 (survey file)
+    QTest::newRow("data file") << "survey.dat"
+                               << "0.5";
+    QTest::newRow("survey file") << "two_records.orvanta"
+                                 << "1.002000";
+}
+
 void TestEndToEnd::fileOnTheCommandLineOpens() {
+    QFETCH(QString, name);
+    QFETCH(QString, cell);
     Pty meter;  // a meter to find: no message stands in the way
     TestEnv env;
     env.link(1, meter.slavePath());
-    const QString file = env.root() + "/survey.dat";
-    line::writeFile(file, line::fileOf({{1, "0.25"}, {2, "0.5"}}));
+    const QString file = env.root() + "/" + name;
+    if (name.endsWith(".dat"))
+        line::writeFile(file, line::fileOf({{1, "0.25"}, {2, "0.5"}}));
+    else
+        QVERIFY(QFile::copy(QStringLiteral(ORVANTA_TEST_DATA "/surveys/") + name, file));
     QProcess program;
     program.setEnvironment(env.environment());
     program.start(QStringLiteral(ORVANTA_BUILD_DIR "/orvanta"), {file});
     QVERIFY(program.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(fileTable(env.database()).value(1).value(6) == "0.5", 10000);
+    const int column = name.endsWith(".dat") ? 6 : 1;
+    QTRY_VERIFY_WITH_TIMEOUT(fileTable(env.database()).value(1).value(column) == cell, 10000);
     program.terminate();
     if (!program.waitForFinished(5000)) program.kill();
 }
