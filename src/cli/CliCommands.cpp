@@ -592,20 +592,8 @@ int stats(std::optional<int> set, bool json) {
             if (store.readingCount(s) > 0) sets << s;
     }
     for (int s : sets) {
-        const SetStatistics st = SetStatistics::of(store, s);
-        const auto figure = [&st](double v) { return st.count > 0 ? QJsonValue(v) : QJsonValue(); };
         const QString line =
-            json ? compact(QJsonObject{
-                       {QStringLiteral("set"), s},
-                       {QStringLiteral("units"), jsonOrNull(SetDetailFields::unitsName(st.units))},
-                       {QStringLiteral("count"), st.count},
-                       {QStringLiteral("mean"), figure(st.mean)},
-                       {QStringLiteral("median"), figure(st.median)},
-                       {QStringLiteral("sd"), jsonOrNull(st.sd)},
-                       {QStringLiteral("min"), figure(st.min)},
-                       {QStringLiteral("max"), figure(st.max)},
-                       {QStringLiteral("geometric_mean"), jsonOrNull(st.geometricMean)},
-                   })
+            json ? compact(SurveyExport::statisticsObject(SetStatistics::of(store, s)))
                  : QStringLiteral("Set %1: %2").arg(s).arg(SurveyExport::statisticsLine(store, s));
         if (!printLine(line)) return code(ExitCode::File);
     }

@@ -59,6 +59,22 @@ QByteArray longTable(const ReadingsStore& store) {
     return out;
 }
 
+QJsonObject statisticsObject(const SetStatistics& s) {
+    // A figure of no reading is none, not 0.
+    const auto figure = [&s](double v) { return s.count > 0 ? QJsonValue(v) : QJsonValue(); };
+    return QJsonObject{
+        {QStringLiteral("set"), s.set},
+        {QStringLiteral("units"), orNull(SetDetailFields::unitsName(s.units))},
+        {QStringLiteral("count"), s.count},
+        {QStringLiteral("mean"), figure(s.mean)},
+        {QStringLiteral("median"), figure(s.median)},
+        {QStringLiteral("sd"), orNull(s.sd)},
+        {QStringLiteral("min"), figure(s.min)},
+        {QStringLiteral("max"), figure(s.max)},
+        {QStringLiteral("geometric_mean"), orNull(s.geometricMean)},
+    };
+}
+
 QByteArray geoJson(const ReadingsStore& store, int* leftOut) {
     QJsonArray features;
     int without = 0;
@@ -68,28 +84,14 @@ QByteArray geoJson(const ReadingsStore& store, int* leftOut) {
             if (store.readingCount(set) > 0) ++without;
             continue;
         }
-        const SetStatistics s = SetStatistics::of(store, set);
-        const auto figureOrNull = [&s](double v) {
-            return s.count > 0 ? QJsonValue(v) : QJsonValue();
-        };
         QJsonArray coordinates{*d.longitude, *d.latitude};
         if (d.elevationM) coordinates.append(*d.elevationM);
-        QJsonObject properties{
-            {QStringLiteral("set"), set},
-            {QStringLiteral("site"), orNull(d.site)},
-            {QStringLiteral("units"), orNull(SetDetailFields::unitsName(d.units))},
-            {QStringLiteral("count"), s.count},
-            {QStringLiteral("mean"), figureOrNull(s.mean)},
-            {QStringLiteral("median"), figureOrNull(s.median)},
-            {QStringLiteral("sd"), orNull(s.sd)},
-            {QStringLiteral("min"), figureOrNull(s.min)},
-            {QStringLiteral("max"), figureOrNull(s.max)},
-            {QStringLiteral("geometric_mean"), orNull(s.geometricMean)},
-            {QStringLiteral("downloaded_utc"), orNull(utcText(d.downloadedUtc))},
-            {QStringLiteral("operator"), orNull(d.operatorName)},
-            {QStringLiteral("notes"), orNull(d.notes)},
-            {QStringLiteral("complete"), d.complete},
-        };
+        QJsonObject properties = statisticsObject(SetStatistics::of(store, set));
+        properties.insert(QStringLiteral("site"), orNull(d.site));
+        properties.insert(QStringLiteral("downloaded_utc"), orNull(utcText(d.downloadedUtc)));
+        properties.insert(QStringLiteral("operator"), orNull(d.operatorName));
+        properties.insert(QStringLiteral("notes"), orNull(d.notes));
+        properties.insert(QStringLiteral("complete"), d.complete);
         features.append(QJsonObject{
             {QStringLiteral("type"), QStringLiteral("Feature")},
             {QStringLiteral("geometry"),

@@ -2,10 +2,12 @@
 #pragma once
 #include <QByteArray>
 #include <QDateTime>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
 class ReadingsStore;
+struct SetStatistics;
 
 /** @brief The readings with their context, for the programs users take them to: a long table
  *  for spreadsheets and statistics, GeoJSON for GIS, and the lines of the printed summary. */
@@ -21,6 +23,9 @@ QByteArray longTable(const ReadingsStore& store);
  *  (longitude first, elevation third when known) and its details and statistics. @p leftOut
  *  counts the sets holding readings that have no location and so are not in it. */
 QByteArray geoJson(const ReadingsStore& store, int* leftOut = nullptr);
+/** @brief A set's statistics as JSON: set, units, count, mean, median, sd, min, max,
+ *  geometric_mean (null where there is none). */
+QJsonObject statisticsObject(const SetStatistics& statistics);
 /** @brief A set's details as "name: value" lines, as the CLI and the summary show them. */
 QStringList detailLines(const ReadingsStore& store, int set);
 /** @brief A set's statistics as one line, with its units: "n 120, mean 0.00123 SI, ...". */
