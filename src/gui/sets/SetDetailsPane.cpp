@@ -25,6 +25,9 @@ SetDetailsPane::SetDetailsPane(ReadingsStore& store, QWidget* parent)
         edit->setObjectName(QStringLiteral("Detail_") + SetDetailFields::optionName(f));
         edit->setAccessibleName(SetDetailFields::label(f));
         edit->setClearButtonEnabled(true);
+        // Room for a site name or a coordinate; a long label goes above its field instead.
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-123.456789")) +
+                              40);
         m_fields.insert(f, edit);
         auto* label = new QLabel(SetDetailFields::label(f) + QLatin1Char(':'), this);
         label->setBuddy(edit);
