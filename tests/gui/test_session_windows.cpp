@@ -193,7 +193,7 @@ void TestSessionWindows::unitsPerSetSurviveARestart() {
     rig.dialog.answers << survey << survey;
     QVERIFY(again.session().store().setSetUnits(4, Meter::Units::CGS).ok());
     again.files().Save();
-    QVERIFY(again.session().store().forgetSetDetails().ok());
+    QVERIFY(again.session().store().setDetails(4, SetDetails{}).ok());
     again.files().Open();
     QCOMPARE(db.setUnits(4), std::optional<Meter::Units>(Meter::Units::CGS));
 }

@@ -115,6 +115,12 @@ QStringList detailLines(const ReadingsStore& store, int set) {
             lines << SetDetailFields::label(f) + QStringLiteral(": ") +
                          QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
+    return lines + factLines(store, set);
+}
+
+QStringList factLines(const ReadingsStore& store, int set) {
+    const SetDetails& d = store.details(set);
+    QStringList lines;
     const QString units = SetDetailFields::unitsName(d.units);
     lines << QCoreApplication::translate("SurveyExport", "Units: ") +
                  (units.isEmpty() ? QCoreApplication::translate("SurveyExport", "not known")

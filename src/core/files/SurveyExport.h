@@ -26,8 +26,11 @@ QByteArray geoJson(const ReadingsStore& store, int* leftOut = nullptr);
 /** @brief A set's statistics as JSON: set, units, count, mean, median, sd, min, max,
  *  geometric_mean (null where there is none). */
 QJsonObject statisticsObject(const SetStatistics& statistics);
-/** @brief A set's details as "name: value" lines, as the CLI and the summary show them. */
+/** @brief A set's details as "name: value" lines, as the CLI and the summary show them: the
+ *  typed ones that are not empty, then factLines(). */
 QStringList detailLines(const ReadingsStore& store, int set);
+/** @brief What the program keeps of a set: units, download, readings and completeness. */
+QStringList factLines(const ReadingsStore& store, int set);
 /** @brief A set's statistics as one line, with its units: "n 120, mean 0.00123 SI, ...". */
 QString statisticsLine(const ReadingsStore& store, int set);
 /** @brief The printed survey summary as HTML: @p title, the time printed, then each set in use

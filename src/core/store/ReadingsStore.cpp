@@ -445,8 +445,10 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const All
         QSqlQuery q(db);
         StoreResult written = StoreResult::done();
         if (!run(q, QStringLiteral("DELETE FROM SetDetails"), &why)) written = refused(why);
+        // Emptied above: only the sets that have details get a row.
         for (int set = 1; written && set <= Meter::kSets; ++set)
-            written = writeDetailsRow(set, (*details)[static_cast<size_t>(set - 1)]);
+            if ((*details)[static_cast<size_t>(set - 1)] != SetDetails{})
+                written = writeDetailsRow(set, (*details)[static_cast<size_t>(set - 1)]);
         if (!written) {
             if (batch) db.rollback();
             if (m_group) undoGroup();
@@ -619,22 +621,6 @@ StoreResult ReadingsStore::copyTo(const QString& path) const {
 StoreResult ReadingsStore::setSetUnits(int set, Meter::Units units) {
     SetDetails d = details(set);
     d.units = units;
-    return setDetails(set, d);
-}
-
-StoreResult ReadingsStore::forgetSetDetails() {
-    if (!m_open) return closedResult();
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    QSqlError why;
-    if (!run(q, QStringLiteral("DELETE FROM SetDetails"), &why)) return refused(why);
-    m_details = AllDetails{};
-    Q_EMIT detailsChanged(0);
-    return StoreResult::done();
-}
-
-StoreResult ReadingsStore::markIncomplete(int set, bool incomplete) {
-    SetDetails d = details(set);
-    d.complete = !incomplete;
     return setDetails(set, d);
 }
 

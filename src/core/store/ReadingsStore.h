@@ -111,14 +111,9 @@ public:
     StoreResult setDetails(int set, const SetDetails& details);
     /** @brief Keeps the units the meter reported for @p set's download. */
     StoreResult setSetUnits(int set, Meter::Units units);
-    /** @brief Forgets every set's details: the table no longer holds what the meter sent. */
-    StoreResult forgetSetDetails();
     /** @brief The units @p set was downloaded in; none when not known. */
     std::optional<Meter::Units> setUnits(int set) const { return details(set).units; }
 
-    /** @brief Marks @p set as cut short (a download ended before its end of data), or clears
-     *  the mark when it was downloaded whole. */
-    StoreResult markIncomplete(int set, bool incomplete);
     /** @brief @p set was cut short by its last download. */
     bool isIncomplete(int set) const { return Meter::isSet(set) && !details(set).complete; }
 

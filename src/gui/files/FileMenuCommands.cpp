@@ -93,7 +93,6 @@ void FileMenuCommands::New() {
     d.progress.setBarVisible(false);
     if (d.holdReceiving) d.holdReceiving(false);
     report(cleared);
-    if (tableReplaced) tableReplaced();
     markModified();
 }
 
@@ -113,7 +112,6 @@ void FileMenuCommands::openPath(const QString& path) {
     const FileOutcome outcome = SurveyFile::openAny(d.store, path);
     report(outcome);
     if (!outcome.ok) return;
-    if (tableReplaced) tableReplaced();
     setDocument(path);
 }
 

@@ -91,8 +91,6 @@ public:
     void markModified();
     /** @brief Called when the document path or its modified state changes. */
     std::function<void()> documentChanged;
-    /** @brief Called when New or Open replaced what the table held. */
-    std::function<void()> tableReplaced;
     /** @brief Shows a note in the status bar (nothing went wrong). */
     std::function<void(const QString&)> note;
 

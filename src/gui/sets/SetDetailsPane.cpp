@@ -53,9 +53,13 @@ SetDetailsPane::SetDetailsPane(ReadingsStore& store, QWidget* parent)
         if (set == 0 || set == m_set) showRecord();
     });
     connect(&m_store, &ReadingsStore::reloaded, this, &SetDetailsPane::showRecord);
-    // The readings count follows downloads, at most a few times a second.
+    // The readings count follows downloads, at most a few times a second: a download writes a
+    // cell at a time, and the pane is not shown again for each of them.
+    m_factsDue.setSingleShot(true);
+    m_factsDue.setInterval(kFactsIntervalMs);
+    connect(&m_factsDue, &QTimer::timeout, this, &SetDetailsPane::showRecord);
     connect(&m_store, &ReadingsStore::cellsChanged, this, [this](int, int, int first, int last) {
-        if (m_set >= first && m_set <= last && !m_problem->isVisible()) showRecord();
+        if (m_set >= first && m_set <= last && !m_factsDue.isActive()) m_factsDue.start();
     });
     showRecord();
 }
@@ -82,17 +86,8 @@ void SetDetailsPane::showRecord() {
         const QString text = SetDetailFields::text(d, it.key());
         if (it.value()->text() != text) it.value()->setText(text);
     }
-    QStringList facts = SurveyExport::detailLines(m_store, m_set);
-    // The typed fields are above; the program's own facts only here.
-    facts.erase(std::remove_if(facts.begin(), facts.end(),
-                               [](const QString& line) {
-                                   for (DetailField f : SetDetailFields::all())
-                                       if (line.startsWith(SetDetailFields::label(f) + ':'))
-                                           return true;
-                                   return false;
-                               }),
-                facts.end());
-    m_facts->setText(facts.join(QLatin1Char('\n')));
+    // The typed fields are above; the program's own facts below them.
+    m_facts->setText(SurveyExport::factLines(m_store, m_set).join(QLatin1Char('\n')));
 }
 
 void SetDetailsPane::commit(DetailField field) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QHash>
+#include <QTimer>
 #include <QWidget>
 
 #include "core/store/SetDetails.h"
@@ -30,4 +31,6 @@ private:
     QHash<DetailField, QLineEdit*> m_fields;
     QLabel* m_facts;
     QLabel* m_problem;
+    static constexpr int kFactsIntervalMs = 250;
+    QTimer m_factsDue;  ///< the readings count is shown again when it runs out
 };

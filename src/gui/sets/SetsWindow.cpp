@@ -135,7 +135,8 @@ SetsWindow::SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWind
     m_statisticsDue->setInterval(200);
     connect(m_statisticsDue, &QTimer::timeout, this, &SetsWindow::showStatistics);
     const auto statisticsChanged = [this] {
-        if (m_pages->currentWidget() == m_statistics) m_statisticsDue->start();
+        if (m_pages->currentWidget() == m_statistics && !m_statisticsDue->isActive())
+            m_statisticsDue->start();
     };
     connect(&store, &ReadingsStore::cellsChanged, this, statisticsChanged);
     connect(&store, &ReadingsStore::reloaded, this, statisticsChanged);
