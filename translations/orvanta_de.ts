@@ -142,6 +142,10 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>The set after set %1 arrived with a set number that could not be read; its values were not stored, and the set keeps what it held.</source>
         <translation>Die Messreihe nach Messreihe %1 kam mit einer unlesbaren Nummer an; ihre Werte wurden nicht gespeichert, und die Messreihe behält ihren bisherigen Inhalt.</translation>
     </message>
+    <message>
+        <source>port %1 (%2)</source>
+        <translation>Port %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>
@@ -639,6 +643,10 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>Wait until the download has ended.</source>
         <translation>Warten Sie, bis die Übertragung beendet ist.</translation>
+    </message>
+    <message>
+        <source>no such port</source>
+        <translation>kein solcher Port</translation>
     </message>
 </context>
 <context>

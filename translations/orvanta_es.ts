@@ -142,6 +142,10 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>The set after set %1 arrived with a set number that could not be read; its values were not stored, and the set keeps what it held.</source>
         <translation>La serie posterior a la serie %1 llegó con un número de serie ilegible; sus valores no se guardaron y la serie conserva lo que tenía.</translation>
     </message>
+    <message>
+        <source>port %1 (%2)</source>
+        <translation>puerto %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>
@@ -639,6 +643,10 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>Wait until the download has ended.</source>
         <translation>Espere a que termine la descarga.</translation>
+    </message>
+    <message>
+        <source>no such port</source>
+        <translation>no existe ese puerto</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,10 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>The set after set %1 arrived with a set number that could not be read; its values were not stored, and the set keeps what it held.</source>
         <translation>La série après la série %1 est arrivée avec un numéro illisible ; ses valeurs n&apos;ont pas été enregistrées, et la série garde son contenu.</translation>
     </message>
+    <message>
+        <source>port %1 (%2)</source>
+        <translation>port %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>
@@ -639,6 +643,10 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>Wait until the download has ended.</source>
         <translation>Attendez la fin du téléchargement.</translation>
+    </message>
+    <message>
+        <source>no such port</source>
+        <translation>port inexistant</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,10 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>The set after set %1 arrived with a set number that could not be read; its values were not stored, and the set keeps what it held.</source>
         <translation>A série após a série %1 chegou com um número de série ilegível; seus valores não foram armazenados, e a série mantém o que tinha.</translation>
     </message>
+    <message>
+        <source>port %1 (%2)</source>
+        <translation>porta %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>
@@ -639,6 +643,10 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>Wait until the download has ended.</source>
         <translation>Aguarde até que o download termine.</translation>
+    </message>
+    <message>
+        <source>no such port</source>
+        <translation>essa porta não existe</translation>
     </message>
 </context>
 <context>

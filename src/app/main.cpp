@@ -10,6 +10,7 @@
 #include "core/common/Version.h"
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
+#include "core/store/ReadingsOpener.h"
 #include "core/system/Process.h"
 #include "gui/dialogs/QtFileDialog.h"
 #include "gui/dialogs/QtMessageBox.h"
@@ -84,10 +85,12 @@ int main(int argc, char** argv) {
     const QString title = QStringLiteral("Orvanta");
     QtMessageBox messages(&title);
     QtFileDialog dialogs;
-    MeterSession session(MeterSession::Deps{messages, settings, ports, Paths::readingsDatabase()});
+    ReadingsStore store(Paths::readingsDatabase());
+    ReadingsOpener opener(store);
+    MeterSession session(MeterSession::Deps{settings, ports, store});
 
-    MainWindow window(
-        MainWindow::Deps{session, messages, dialogs, dialogs, Paths::dialogFolder(), &settings});
+    MainWindow window(MainWindow::Deps{session, opener, messages, dialogs, dialogs,
+                                       Paths::dialogFolder(), &settings});
     messages.setParent(&window);
     dialogs.setParent(&window);
     QObject::connect(&instance, &SingleInstance::openRequested, &window,

@@ -36,27 +36,41 @@ int code(ExitCode c) { return static_cast<int>(c); }
 
 constexpr int kGatherMs = 100;
 
-/** The session with what it needs, as the desktop program makes it: the same settings, port
- *  links and readings database. */
-class CliSession {
-public:
-    CliSession()
-        : ports(Paths::portsFolder()),
-          session(MeterSession::Deps{messages, settings, ports, Paths::readingsDatabase()}) {
+/** The settings and the port links, as the desktop program has them. */
+struct CliSettings {
+    CliSettings() : ports(Paths::portsFolder()) {
         if (const QString problem = settings.problem(); !problem.isEmpty())
             printError(QStringLiteral("warning: ") + problem);
-        session.loadSettings();
     }
+    SettingsStore settings;
+    PortLinks ports;
+};
+
+/** The readings database, as the desktop program has it; never waited for and never set aside
+ *  here (a question only the desktop program asks). */
+struct CliStore {
+    CliStore() : store(Paths::readingsDatabase()) {}
 
     /** Opens the readings database; false (told) when it cannot be opened. */
-    bool openReadings() {
-        session.openReadings();
-        if (session.store().isOpen()) return true;
-        printError(messages.texts.isEmpty()
-                       ? Msg::DatabaseNotOpened + QLatin1Char(' ') + Paths::readingsDatabase()
-                       : messages.texts.join(QLatin1Char(' ')).simplified());
+    bool open() {
+        const StoreResult opened = store.open();
+        if (opened) return true;
+        QString line = Msg::DatabaseNotOpened + QLatin1Char(' ') + store.path();
+        // Another program's lock is left unexplained by SQLite's own words.
+        if (opened.kind != StoreFailure::Busy) line += QLatin1Char('\n') + opened.reason;
+        printError(line.simplified());
         return false;
     }
+    ReadingsStore store;
+};
+
+/** The session with what it needs, as the desktop program makes it: the same settings, port
+ *  links and readings database. Only the commands that talk to the meter make one. */
+class CliSession : public CliSettings, public CliStore {
+public:
+    CliSession() : session(MeterSession::Deps{settings, ports, store}) { session.loadSettings(); }
+
+    bool openReadings() { return CliStore::open(); }
 
     /** A device named by path or by its /dev/serial/by-id/ name: the number of its link, made at
      *  the lowest free number when it has none. None (told) when there is no such device. */
@@ -118,25 +132,25 @@ public:
         const OpenResult opened = session.openPort(*number);
         const QString device = ports.devicePath(*number);
         switch (opened.kind) {
-            case OpenResult::Kind::Opened:
+            case PortFailure::None:
                 return 0;
-            case OpenResult::Kind::HeldByOther:
+            case PortFailure::HeldByOther:
                 printError(QStringLiteral("port %1 (%2) is held by another program")
                                .arg(*number)
                                .arg(device));
                 break;
-            case OpenResult::Kind::NoSuchDevice:
+            case PortFailure::NoSuchDevice:
                 printError(QStringLiteral("no meter on port %1: %2 does not exist")
                                .arg(*number)
                                .arg(device));
                 break;
-            case OpenResult::Kind::StaleLock:
+            case PortFailure::StaleLock:
                 printError(QStringLiteral("port %1 (%2) is locked by a program that has ended: "
                                           "remove %3 (as root), then try again")
                                .arg(*number)
                                .arg(device, opened.reason));
                 break;
-            case OpenResult::Kind::NotAllowed: {
+            case PortFailure::NotAllowed: {
                 // Joining a group is advised only where it would help.
                 const QString group = DeviceAccess::groupToJoin(device);
                 printError(
@@ -147,7 +161,7 @@ public:
                                          : QStringLiteral(" (join the %1 group)").arg(group)));
                 break;
             }
-            case OpenResult::Kind::Failed:
+            case PortFailure::Failed:
                 printError(QStringLiteral("port %1 (%2) cannot be opened: %3")
                                .arg(*number)
                                .arg(device, opened.reason));
@@ -156,9 +170,6 @@ public:
         return code(ExitCode::Meter);
     }
 
-    SettingsStore settings;
-    PortLinks ports;
-    CliMessages messages;
     MeterSession session;
 };
 
@@ -305,8 +316,9 @@ std::optional<FileFormat> formatOf(const QString& path) {
 }
 
 int ports(bool json) {
-    CliSession cli;
-    const auto meter = cli.session.findMeterPort();
+    CliSettings cli;
+    const auto meter =
+        cli.ports.findMeter(cli.settings.value(SettingKey::Section, SettingKey::Meter, {}));
     const QList<PortLinks::Link> links = cli.ports.links();
     if (json) {
         for (const PortLinks::Link& l : links) {
@@ -514,9 +526,9 @@ int read(const ReadRequest& request) {
 }
 
 int exportReadings(const Output& output) {
-    CliSession cli;
-    if (!cli.openReadings()) return code(ExitCode::File);
-    return writeOutput(cli.session.store(), output);
+    CliStore cli;
+    if (!cli.open()) return code(ExitCode::File);
+    return writeOutput(cli.store, output);
 }
 
 namespace {
@@ -531,9 +543,9 @@ QString compact(const QJsonObject& o) {
 }  // namespace
 
 int details(int set, const QList<QPair<DetailField, QString>>& changes, bool json) {
-    CliSession cli;
-    if (!cli.openReadings()) return code(ExitCode::File);
-    ReadingsStore& store = cli.session.store();
+    CliStore cli;
+    if (!cli.open()) return code(ExitCode::File);
+    ReadingsStore& store = cli.store;
     SetDetails d = store.details(set);
     for (const auto& change : changes) {
         const QString why = SetDetailFields::setText(d, change.first, change.second);
@@ -581,9 +593,9 @@ int details(int set, const QList<QPair<DetailField, QString>>& changes, bool jso
 }
 
 int stats(std::optional<int> set, bool json) {
-    CliSession cli;
-    if (!cli.openReadings()) return code(ExitCode::File);
-    const ReadingsStore& store = cli.session.store();
+    CliStore cli;
+    if (!cli.open()) return code(ExitCode::File);
+    const ReadingsStore& store = cli.store;
     QList<int> sets;
     if (set) {
         sets << *set;
@@ -601,9 +613,9 @@ int stats(std::optional<int> set, bool json) {
 }
 
 int openFile(const QString& path) {
-    CliSession cli;
-    if (!cli.openReadings()) return code(ExitCode::File);
-    const FileOutcome opened = SurveyFile::openAny(cli.session.store(), path);
+    CliStore cli;
+    if (!cli.open()) return code(ExitCode::File);
+    const FileOutcome opened = SurveyFile::openAny(cli.store, path);
     if (!opened.ok) {
         printError(opened.message);
         return code(ExitCode::File);

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/common/MessageBox.h"
-
 /** @brief The exit codes of orvanta-cli. */
 enum class ExitCode : int {
     Ok = 0,
@@ -17,16 +15,3 @@ enum class ExitCode : int {
 
 /** @brief One line on standard error: "orvanta-cli: <text>". */
 void printError(const QString& text);
-
-/** @brief The session's messages for a program without windows: kept, never asked. A question
- *  (setting a foreign database aside, say) is answered No, so nothing is renamed unasked. */
-class CliMessages : public MessageBox {
-public:
-    void tell(const QString& text) override { texts.append(text); }
-    bool askYesNo(const QString& text) override {
-        // The question itself (its last line) is never printed: it is not asked here.
-        texts.append(text.section(QLatin1Char('\n'), 0, -2));
-        return false;
-    }
-    QStringList texts;
-};

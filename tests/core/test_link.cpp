@@ -124,7 +124,7 @@ void TestLink::meterPortIsTheFirstPresentUsbOrPseudoTerminal() {
 
 void TestLink::bytesOutAndInExactly() {
     OpenLink port;
-    QVERIFY(port.opened.opened());
+    QVERIFY(port.opened.ok());
     QVERIFY(port.link.write("S07"));
     QVERIFY(port.link.write("\r\n\xff"));
     QCOMPARE(port.pty.receive(150), QByteArray("S07\r\n\xff"));
@@ -154,10 +154,9 @@ void TestLink::burstIsHandedOnTogether() {
 void TestLink::openResults_data() {
     QTest::addColumn<QString>("device");
     QTest::addColumn<int>("kind");
-    QTest::newRow("missing device")
-        << "/nonexistent/ttyUSB9" << int(OpenResult::Kind::NoSuchDevice);
-    QTest::newRow("not a port at all") << "/dev/null" << int(OpenResult::Kind::Failed);
-    QTest::newRow("held by another program") << "pty-held" << int(OpenResult::Kind::HeldByOther);
+    QTest::newRow("missing device") << "/nonexistent/ttyUSB9" << int(PortFailure::NoSuchDevice);
+    QTest::newRow("not a port at all") << "/dev/null" << int(PortFailure::Failed);
+    QTest::newRow("held by another program") << "pty-held" << int(PortFailure::HeldByOther);
 }
 
 void TestLink::openResults() {
@@ -177,7 +176,7 @@ void TestLink::openResults() {
     QVERIFY(!link.isOpen());
     if (other.isOpen()) {
         other.close();
-        QVERIFY(link.open(device).opened());
+        QVERIFY(link.open(device).ok());
     }
 }
 
@@ -185,12 +184,12 @@ void TestLink::farEndClosingClosesLinkAndReopens() {
     auto pty = std::make_unique<Pty>();
     SerialLink link;
     QSignalSpy lost(&link, &SerialLink::connectionLost);
-    QVERIFY(link.open(pty->slavePath()).opened());
+    QVERIFY(link.open(pty->slavePath()).ok());
     pty.reset();  // the meter goes away
     QTRY_VERIFY(!link.isOpen());
     QCOMPARE(lost.count(), 1);
     Pty again;
-    QVERIFY(link.open(again.slavePath()).opened());
+    QVERIFY(link.open(again.slavePath()).ok());
     QVERIFY(link.write("R"));
     QCOMPARE(again.receive(150), QByteArray("R"));
 }

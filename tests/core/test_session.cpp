@@ -7,9 +7,9 @@
 #include <QSqlQuery>
 #include <QtTest>
 
-#include "Fakes.h"
 #include "LineSteps.h"
 #include "MeterLine.h"
+#include "ProblemLog.h"
 #include "Pty.h"
 #include "TestEnv.h"
 #include "core/common/Messages.h"
@@ -17,6 +17,7 @@
 #include "core/files/FileCommands.h"
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
+#include "core/store/ReadingsOpener.h"
 #include "core/store/ReadingsStore.h"
 
 using namespace line;
@@ -52,17 +53,22 @@ struct SessionRig {
     SessionRig()
         : settings(env.configFile()),
           ports(env.portsFolder()),
-          session(MeterSession::Deps{messages, settings, ports, env.database()}) {}
+          store(env.database()),
+          opener(store),
+          session(MeterSession::Deps{settings, ports, store}),
+          messages(session) {}
     void start() {
         session.loadSettings();
-        session.openReadings();
+        opener.open();
         session.connectMeter();
     }
     TestEnv env;
-    RecordingMessageBox messages;
     SettingsStore settings;
     PortLinks ports;
+    ReadingsStore store;
+    ReadingsOpener opener;
     MeterSession session;
+    ProblemLog messages;
 };
 
 class TestSession : public QObject {
@@ -161,11 +167,11 @@ void TestSession::lineScenarios_data() {
                       "0.5\n"),
                  {Step::Store}}
         << QStringList{"3,8=" + cellText(8, 3), "4,8=0.000000"} << "0.5"
-        << "" << QByteArray("DR") << QStringList{Msg::UnitsDiffer.arg(8).arg("SI").arg("CGS")} << ""
+        << "" << QByteArray("DR") << QStringList{"UnitsDiffer"} << ""
         << done + "set 8, 3 readings stored.";
     QTest::newRow("store to PC with no reading shown")
         << Steps{{Step::StoreToPC}, {Step::Store}} << QStringList{"1,1=0.000000"} << ""
-        << "" << QByteArray() << QStringList{"There is no reading to store yet."} << ""
+        << "" << QByteArray() << QStringList{"NothingToStore"} << ""
         << "";
     const QString lostIn9 = QStringLiteral(
         "Download cut short: the connection to the meter was lost: set 9, 2 readings stored.");
@@ -335,7 +341,7 @@ void TestSession::anotherProgramsLock() {
         QVERIFY(lock.exec("PRAGMA locking_mode=EXCLUSIVE"));
         QVERIFY(lock.exec("BEGIN EXCLUSIVE") && lock.exec("COMMIT"));
         rig.start();
-        QVERIFY(!session.store().isOpen() && session.isWaitingForReadings());
+        QVERIFY(!session.store().isOpen() && rig.opener.isWaiting());
         QVERIFY(rig.messages.texts.isEmpty());
     } else {
         session.DownloadAllSets();
@@ -351,7 +357,7 @@ void TestSession::anotherProgramsLock() {
     other = QSqlDatabase();
     QSqlDatabase::removeDatabase(QTest::currentDataTag());
     // Free again: the table opens (or stays open), and shows exactly what the file holds.
-    QTRY_VERIFY(session.store().isOpen() && !session.isWaitingForReadings());
+    QTRY_VERIFY(session.store().isOpen() && !rig.opener.isWaiting());
     const auto table = fileTable(rig.env.database());
     for (int row = 0; row < 128; ++row) QCOMPARE(session.store().cell(row, 3), table[row][3]);
     if (!atStartup) QCOMPARE(table[3][3], cellText(3, 4));
@@ -369,7 +375,7 @@ void TestSession::meterKnownByItsName() {
     QCOMPARE(choice.count(), 1);
     QVERIFY(rig.messages.texts.isEmpty());
     QVERIFY(!rig.session.findMeterPort());
-    QVERIFY(rig.session.openPort(5).opened());
+    QVERIFY(rig.session.openPort(5).ok());
     rig.session.CaptureCurrentReading();
     meter.pty().send(live(1, 1, "0.5"));
     QTRY_VERIFY(rig.session.hasAnswered());

@@ -8,7 +8,6 @@
 #include <cstdlib>
 
 #include "FuzzSupport.h"
-#include "core/common/MessageBox.h"
 #include "core/common/SettingsStore.h"
 #include "core/link/PortLinks.h"
 #include "core/meter/Numbers.h"
@@ -16,28 +15,22 @@
 #include "core/system/PseudoTerminal.h"
 
 namespace {
-class QuietMessages : public MessageBox {
-public:
-    void tell(const QString&) override {}
-    bool askYesNo(const QString&) override { return false; }
-};
-
 struct Rig {
     Rig()
         : settings(dir.path() + QStringLiteral("/settings.ini")),
           ports(dir.path() + QStringLiteral("/ports")),
-          session(MeterSession::Deps{messages, settings, ports, QStringLiteral(":memory:")}) {
+          store(QStringLiteral(":memory:")),
+          session(MeterSession::Deps{settings, ports, store}) {
         if (!ports.createLink(1, meter.devicePath())) fuzz::fail("the port link could not be made");
         session.loadSettings();
-        session.openReadings();
-        if (!session.store().isOpen()) fuzz::fail("the store did not open");
-        if (!session.openPort(1).opened()) fuzz::fail("the port did not open");
+        if (!store.open()) fuzz::fail("the store did not open");
+        if (!session.openPort(1).ok()) fuzz::fail("the port did not open");
     }
     QTemporaryDir dir;
     PseudoTerminal meter;
-    QuietMessages messages;
     SettingsStore settings;
     PortLinks ports;
+    ReadingsStore store;
     MeterSession session;
 };
 

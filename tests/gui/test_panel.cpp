@@ -10,6 +10,7 @@
 #include "core/panel/Keypad.h"
 #include "core/panel/LiveScale.h"
 #include "core/session/MeterSession.h"
+#include "gui/main/SessionMessages.h"
 #include "gui/panel/FittedLabel.h"
 #include "gui/panel/ReadingPanel.h"
 
@@ -48,8 +49,12 @@ struct Rig {
     Rig(bool openPort = true)
         : ports(tmp.path()),
           settings(home.path() + "/Orvanta.conf"),
-          session(MeterSession::Deps{messages, settings, ports, home.path() + "/Readings.db"}),
+          store(home.path() + "/Readings.db"),
+          session(MeterSession::Deps{settings, ports, store}),
           host(session, vars) {
+        QObject::connect(&session, &MeterSession::problem, [this](const SessionProblem& p) {
+            messages.tell(SessionMessages::text(p, session));
+        });
         ports.createLink(3, pty.slavePath());
         session.connectMeter();  // finds the pseudo-terminal as port 3
         if (!openPort) session.link().close();
@@ -72,6 +77,7 @@ struct Rig {
     SessionState vars;
     RecordingMessageBox messages;
     SettingsStore settings;
+    ReadingsStore store;
     MeterSession session;
     PortHost host;
     std::unique_ptr<ReadingPanel> panel;

@@ -10,6 +10,7 @@
 #include "core/common/SettingsStore.h"
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
+#include "core/store/ReadingsOpener.h"
 #include "gui/main/MainWindow.h"
 #include "gui/printing/PrintCommand.h"
 
@@ -37,10 +38,13 @@ struct AppRig {
     AppRig() : settings(env.configFile()), ports(env.portsFolder()) {}
     MainWindow& create() {
         w.reset();
-        session = std::make_unique<MeterSession>(
-            MeterSession::Deps{messages, settings, ports, env.database()});
+        session.reset();
+        opener.reset();
+        store = std::make_unique<ReadingsStore>(env.database());
+        opener = std::make_unique<ReadingsOpener>(*store);
+        session = std::make_unique<MeterSession>(MeterSession::Deps{settings, ports, *store});
         w = std::make_unique<MainWindow>(
-            MainWindow::Deps{*session, messages, dialog, dialog, env.root(), &settings});
+            MainWindow::Deps{*session, *opener, messages, dialog, dialog, env.root(), &settings});
         return *w;
     }
     MainWindow& start() {
@@ -59,6 +63,8 @@ struct AppRig {
     ScriptedCommonDialog dialog;
     SettingsStore settings;
     PortLinks ports;
+    std::unique_ptr<ReadingsStore> store;
+    std::unique_ptr<ReadingsOpener> opener;
     std::unique_ptr<MeterSession> session;
     std::unique_ptr<MainWindow> w;
 };

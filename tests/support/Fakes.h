@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <functional>
 
-#include "core/common/MessageBox.h"
 #include "core/files/FileDialog.h"
+#include "gui/dialogs/MessageBox.h"
 
 /** @brief Records message texts; answers questions from a preset. Never blocks. */
 class RecordingMessageBox : public MessageBox {

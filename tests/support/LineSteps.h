@@ -129,7 +129,7 @@ inline void runStep(const Step& step, MeterSession& session, UsbMeter& meter, QB
             session.storeShownReading();
             break;
         case Step::Reopen:
-            QVERIFY(session.OpenCommPort(true).opened());
+            QVERIFY(session.OpenCommPort(true).ok());
             break;
         case Step::Silence:
             QTRY_VERIFY_WITH_TIMEOUT(!session.isDownloading(), 15000);

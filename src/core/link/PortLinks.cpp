@@ -153,3 +153,13 @@ std::optional<int> PortLinks::meterPort() const {
     if (candidates.isEmpty()) return std::nullopt;
     return candidates.first();
 }
+
+std::optional<int> PortLinks::pickMeter(const QList<int>& candidates, const QString& known) const {
+    // The device that answered as the meter before, by its identity (its USB serial number, or
+    // its lasting name: a by-id name), whatever number and device name it has now.
+    for (int n : candidates)
+        if (!known.isEmpty() && (identity(n) == known || linkTarget(n) == known)) return n;
+    // One candidate is the meter; of several, none is taken behind the user's back.
+    if (candidates.size() == 1) return candidates.first();
+    return std::nullopt;
+}

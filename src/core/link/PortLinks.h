@@ -42,6 +42,13 @@ public:
     /** @brief Every present link to a USB serial device or a pseudo-terminal, lowest first: the
      *  ports the meter may be on. */
     QList<int> meterCandidates() const;
+    /** @brief Of @p candidates, the meter: the one whose identity or lasting name is @p known
+     *  (it answered as the meter before), else the only one; none of several unknown. */
+    std::optional<int> pickMeter(const QList<int>& candidates, const QString& known) const;
+    /** @brief pickMeter() of meterCandidates(). */
+    std::optional<int> findMeter(const QString& known) const {
+        return pickMeter(meterCandidates(), known);
+    }
     /** @brief What the device on port @p number is, whatever name it has now: "usb:VID:PID:SERIAL"
      *  where the USB device tells its serial number, else where the link points (a by-id name, the
      *  simulator's lasting name); empty for a port without a link. */

@@ -31,24 +31,27 @@ OpenResult SerialLink::open(const QString& device, const LineSettings& settings)
     close();
     const QFileInfo fi(device);
     if (!fi.exists())
-        return {OpenResult::Kind::NoSuchDevice, QStringLiteral("No such device: %1").arg(device)};
+        return OpenResult::failed(PortFailure::NoSuchDevice,
+                                  QStringLiteral("No such device: %1").arg(device));
     const QString path = fi.canonicalFilePath();
     if (!DeviceAccess::mayReadWrite(path))
-        return {OpenResult::Kind::NotAllowed, QStringLiteral("Permission denied: %1").arg(device)};
+        return OpenResult::failed(PortFailure::NotAllowed,
+                                  QStringLiteral("Permission denied: %1").arg(device));
     m_port.setPortName(path);
     if (!m_port.open(QIODevice::ReadWrite)) {
         const auto error = m_port.error();
         const QString why = m_port.errorString();
         m_port.clearError();
-        if (error == QSerialPort::DeviceNotFoundError) return {OpenResult::Kind::NoSuchDevice, why};
+        if (error == QSerialPort::DeviceNotFoundError)
+            return OpenResult::failed(PortFailure::NoSuchDevice, why);
         // QSerialPort reports a device locked by another program as a permission error; a lock
         // whose program has ended (and that this user may not remove) holds it all the same.
         if (error == QSerialPort::PermissionError) {
             const QString lock = DeviceAccess::staleLock(path);
-            if (!lock.isEmpty()) return {OpenResult::Kind::StaleLock, lock};
-            return {OpenResult::Kind::HeldByOther, why};
+            if (!lock.isEmpty()) return OpenResult::failed(PortFailure::StaleLock, lock);
+            return OpenResult::failed(PortFailure::HeldByOther, why);
         }
-        return {OpenResult::Kind::Failed, why};
+        return OpenResult::failed(PortFailure::Failed, why);
     }
     const bool set = m_port.setBaudRate(settings.baud) && m_port.setParity(settings.parity) &&
                      m_port.setDataBits(settings.dataBits) && m_port.setStopBits(settings.stopBits);
@@ -56,7 +59,7 @@ OpenResult SerialLink::open(const QString& device, const LineSettings& settings)
         const QString why = m_port.errorString();
         m_port.close();
         m_port.clearError();
-        return {OpenResult::Kind::Failed, why};
+        return OpenResult::failed(PortFailure::Failed, why);
     }
     // The port reads one byte and then stops noticing the device, until the gathering reads
     // the rest: one wake-up per gathering, not one per arrival.

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTimer>
 
+#include "core/common/Result.h"
+
 /** @brief Baud rate, parity, data and stop bits. The defaults are the meter's: 9600,n,8,1. */
 struct LineSettings {
     qint32 baud = 9600;
@@ -14,20 +16,17 @@ struct LineSettings {
     QSerialPort::StopBits stopBits = QSerialPort::OneStop;
 };
 
-/** @brief What became of opening a device. */
-struct OpenResult {
-    enum class Kind {
-        Opened,
-        NoSuchDevice,  ///< nothing at that path: the meter is not plugged in
-        HeldByOther,   ///< another program has the device open
-        StaleLock,     ///< a lock left by a program that has ended keeps it: reason names it
-        NotAllowed,    ///< this user may not open it (not in the dialout group, say)
-        Failed         ///< it opened but refused the line settings, or is no serial device
-    };
-    Kind kind = Kind::Opened;
-    QString reason;  ///< the system's words, empty when opened
-    bool opened() const { return kind == Kind::Opened; }
+/** @brief Why a device did not open. */
+enum class PortFailure {
+    None,
+    NoSuchDevice,  ///< nothing at that path: the meter is not plugged in
+    HeldByOther,   ///< another program has the device open
+    StaleLock,     ///< a lock left by a program that has ended keeps it: reason names it
+    NotAllowed,    ///< this user may not open it (not in the dialout group, say)
+    Failed         ///< it opened but refused the line settings, or is no serial device
 };
+/** @brief What became of opening a device, with the system's reason when it failed. */
+using OpenResult = Result<PortFailure>;
 
 /** @brief The serial line to the meter over QSerialPort.
  *

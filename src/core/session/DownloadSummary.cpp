@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "core/common/Messages.h"
 #include "core/meter/MeterFacts.h"
 
 namespace {
@@ -74,11 +75,19 @@ QString DownloadSummary::statusLine() const {
 
 QString DownloadSummary::report() const {
     QStringList lines{statusLine()};
-    if (end == DownloadEnd::NoAnswer) lines << tr("The meter did not answer on %1.").arg(portText);
-    if (end == DownloadEnd::ConnectionLost && !portText.isEmpty())
-        lines << tr("The connection to the meter on %1 was lost.").arg(portText);
-    if (end == DownloadEnd::StoreFailed)
-        lines << tr("Readings could not be stored: %1.").arg(withoutStop(failure));
+    const QString port =
+        portNumber == 0 ? QString() : tr("port %1 (%2)").arg(portNumber).arg(portDevice);
+    if (end == DownloadEnd::NoAnswer) lines << tr("The meter did not answer on %1.").arg(port);
+    if (end == DownloadEnd::ConnectionLost && !port.isEmpty())
+        lines << tr("The connection to the meter on %1 was lost.").arg(port);
+    if (end == DownloadEnd::StoreFailed) {
+        // In words first: SQLite's own text alone ("database is locked") says little.
+        const QString why =
+            failureKind == StoreFailure::Busy
+                ? Msg::DatabaseHeld + QStringLiteral(" (") + failure + QLatin1Char(')')
+                : failure;
+        lines << tr("Readings could not be stored: %1.").arg(withoutStop(why));
+    }
     for (const auto& [set, last] : incomplete) {
         if (incompleteLeftAlone) {
             lines << tr("Set %1 is incomplete: the download ended after position %2, "

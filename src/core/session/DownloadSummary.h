@@ -5,6 +5,8 @@
 #include <QPair>
 #include <QString>
 
+#include "core/store/ReadingsStore.h"
+
 /** @brief How a download ended. */
 enum class DownloadEnd {
     Running,         ///< not ended yet
@@ -35,8 +37,10 @@ public:
     /** @brief For each set header whose number could not be read (its values were dropped), the
      *  set received before it (0 for none). */
     QList<int> lostSets;
-    QString failure;   ///< the store's reason, for StoreFailed
-    QString portText;  ///< "port 1 (/dev/ttyS0)", for NoAnswer and ConnectionLost
+    QString failure;                                ///< the store's reason, for StoreFailed
+    StoreFailure failureKind = StoreFailure::None;  ///< what kind of refusal, for StoreFailed
+    int portNumber = 0;  ///< the meter's port, for NoAnswer and ConnectionLost
+    QString portDevice;  ///< its device, for NoAnswer and ConnectionLost
 
     /** @brief Something went wrong that the user did not ask for: they get a message. (A
      *  Cancel or a new request between sets is their own doing, and says so in the status bar.) */

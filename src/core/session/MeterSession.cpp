@@ -4,13 +4,10 @@
 #include <QFileInfo>
 #include <QTimer>
 
-#include "core/common/MessageBox.h"
-#include "core/common/Messages.h"
 #include "core/common/SettingsStore.h"
 #include "core/link/PortLinks.h"
 #include "core/meter/Commands.h"
 #include "core/meter/Numbers.h"
-#include "core/system/DeviceAccess.h"
 
 namespace {
 // "True"/"False" are the stored forms; anything unreadable counts as the default, False.
@@ -26,10 +23,9 @@ constexpr int kDiscardThreshold = 512;  // characters waiting outside a download
 
 MeterSession::MeterSession(Deps deps, QObject* parent)
     : QObject(parent),
-      m_messages(deps.messages),
       m_settings(deps.settings),
       m_ports(deps.ports),
-      m_store(deps.databasePath),
+      m_store(deps.store),
       m_reconnector(deps.ports),
       m_recorder(m_store) {
     connect(&m_link, &SerialLink::received, this, &MeterSession::onReceived);
@@ -43,8 +39,6 @@ MeterSession::MeterSession(Deps deps, QObject* parent)
     m_answerTimer.setSingleShot(true);
     m_answerTimer.setInterval(kAnswerTimeoutMs);
     connect(&m_answerTimer, &QTimer::timeout, this, &MeterSession::onNoAnswer);
-    m_openRetry.setInterval(1000);
-    connect(&m_openRetry, &QTimer::timeout, this, &MeterSession::openReadings);
 }
 
 MeterSession::~MeterSession() {
@@ -63,40 +57,6 @@ void MeterSession::loadSettings() {
     m_state.meter.reading = 1;
 }
 
-void MeterSession::openReadings() {
-    if (m_store.isOpen()) return;
-    const QString opening =
-        Msg::DatabaseNotOpened + QLatin1Char(' ') + m_store.path() + QLatin1Char('\n');
-    StoreResult opened = m_store.open();
-    const bool waited = m_openRetry.isActive();
-    if (opened.kind == StoreFailure::Busy) {
-        // Another program (a command-line download, say) holds it for now: tried again.
-        if (!waited) {
-            m_openRetry.start();
-            Q_EMIT readingsLocked();
-        }
-        return;
-    }
-    m_openRetry.stop();
-    if (opened) {
-        if (waited) Q_EMIT readingsOpened();
-        return;
-    }
-    if (opened.kind != StoreFailure::Foreign) {
-        m_messages.tell(opening + opened.reason);
-        return;
-    }
-    // A file that is not the program's: never rewritten, but it may be set aside.
-    if (!m_messages.askYesNo(opening + opened.reason + QLatin1Char('\n') + Msg::SetAsideQuestion))
-        return;
-    if (m_store.setAside().isEmpty()) {
-        m_messages.tell(opening + Msg::NotSetAside);
-        return;
-    }
-    opened = m_store.open();
-    if (!opened) m_messages.tell(opening + opened.reason);
-}
-
 QList<int> MeterSession::meterCandidates() const { return m_ports.meterCandidates(); }
 
 std::optional<int> MeterSession::findMeterPort() const {
@@ -104,15 +64,8 @@ std::optional<int> MeterSession::findMeterPort() const {
 }
 
 std::optional<int> MeterSession::pickMeter(const QList<int>& candidates) const {
-    // The device that answered as the meter before, by its identity (its USB serial number, or
-    // its lasting name: a by-id name), whatever number and device name it has now.
-    const QString known = m_settings.value(SettingKey::Section, SettingKey::Meter, {});
-    for (int n : candidates)
-        if (!known.isEmpty() && (m_ports.identity(n) == known || m_ports.linkTarget(n) == known))
-            return n;
-    // One candidate is the meter; of several, none is taken behind the user's back.
-    if (candidates.size() == 1) return candidates.first();
-    return std::nullopt;
+    return m_ports.pickMeter(candidates,
+                             m_settings.value(SettingKey::Section, SettingKey::Meter, {}));
 }
 
 OpenResult MeterSession::openPort(int number) {
@@ -132,50 +85,33 @@ void MeterSession::connectMeter() {
             m_settings.value(SettingKey::Section, SettingKey::CommNum, QStringLiteral("1"));
         // An unreadable setting counts as its default.
         m_state.portNumber = Numbers::toInt16(stored).value_or(1);
-        m_messages.tell(Msg::NoMeter);
+        report({SessionProblem::Kind::NoMeterFound});
     }
     OpenCommPort();
 }
 
 void MeterSession::shutdown() {
     m_reconnector.stop();
-    m_openRetry.stop();
     m_store.close();
 }
 
 // ---- the port ----
 
-void MeterSession::tellWhyNotOpened(const OpenResult& result) {
-    const QString device = m_ports.devicePath(m_state.portNumber);
-    switch (result.kind) {
-        case OpenResult::Kind::NoSuchDevice:
-            m_messages.tell(Msg::MeterNotConnected);
-            break;
-        case OpenResult::Kind::HeldByOther:
-            m_messages.tell(Msg::PortInUse);
-            break;
-        case OpenResult::Kind::StaleLock:
-            m_messages.tell(Msg::PortStaleLock.arg(device, result.reason));
-            break;
-        case OpenResult::Kind::NotAllowed: {
-            // Joining a group is advised only where it would help.
-            const QString group = DeviceAccess::groupToJoin(device);
-            m_messages.tell(group == QLatin1String("dialout") ? Msg::PortPermission
-                            : group.isEmpty()                 ? Msg::PortNotAllowed.arg(device)
-                                              : Msg::PortPermissionGroup.arg(device, group));
-            break;
-        }
-        case OpenResult::Kind::Failed:
-            m_messages.tell(Msg::PortUnusable.arg(device, result.reason));
-            break;
-        case OpenResult::Kind::Opened:
-            break;
-    }
+void MeterSession::report(SessionProblem problem) {
+    if (problem.port == 0) problem.port = m_state.portNumber;
+    if (problem.device.isEmpty()) problem.device = portDevice();
+    Q_EMIT this->problem(problem);
 }
 
-QString MeterSession::portText() const {
-    const QString device = m_device.isEmpty() ? m_ports.devicePath(m_state.portNumber) : m_device;
-    return QStringLiteral("port %1 (%2)").arg(m_state.portNumber).arg(device);
+void MeterSession::reportNotOpened(const OpenResult& result) {
+    SessionProblem p{SessionProblem::Kind::PortNotOpened};
+    p.device = m_ports.devicePath(m_state.portNumber);
+    p.opened = result;
+    report(p);
+}
+
+QString MeterSession::portDevice() const {
+    return m_device.isEmpty() ? m_ports.devicePath(m_state.portNumber) : m_device;
 }
 
 OpenResult MeterSession::OpenCommPort(bool quiet) {
@@ -184,10 +120,10 @@ OpenResult MeterSession::OpenCommPort(bool quiet) {
     const OpenResult result =
         m_state.portNumber >= 1 && m_state.portNumber <= 255
             ? m_link.open(m_ports.devicePath(m_state.portNumber))
-            : OpenResult{OpenResult::Kind::NoSuchDevice, QStringLiteral("Invalid port number")};
-    if (!result.opened()) {
+            : OpenResult::failed(PortFailure::NoSuchDevice, QStringLiteral("Invalid port number"));
+    if (!result.ok()) {
         m_link.close();
-        if (!quiet) tellWhyNotOpened(result);
+        if (!quiet) reportNotOpened(result);
         return result;
     }
     m_device = m_link.device();
@@ -196,7 +132,7 @@ OpenResult MeterSession::OpenCommPort(bool quiet) {
     return result;
 }
 
-bool MeterSession::ensurePortOpen() { return m_link.isOpen() || OpenCommPort().opened(); }
+bool MeterSession::ensurePortOpen() { return m_link.isOpen() || OpenCommPort().ok(); }
 
 void MeterSession::setActivity(Activity activity) {
     const bool wasLive = m_state.activity == Activity::Live;
@@ -212,20 +148,20 @@ MeterSession::PortChoice MeterSession::choosePort(const QString& numberText) {
     // A number with no device keeps the dialog open, saves nothing and leaves the port as it is.
     const QString device = number >= 1 && number <= 255 ? m_ports.devicePath(number) : QString();
     if (device.isEmpty() || !QFileInfo::exists(device)) {
-        m_messages.tell(Msg::NoDeviceOnPort.arg(number).arg(
-            device.isEmpty() ? QStringLiteral("no such port") : device));
+        SessionProblem p{SessionProblem::Kind::NoDeviceOnPort, number, device};
+        Q_EMIT problem(p);
         return PortChoice::Refused;
     }
     m_state.portNumber = number;
     m_settings.setValue(SettingKey::Section, SettingKey::CommNum,
                         QString::number(m_state.portNumber));
     const OpenResult result = OpenCommPort(true);
-    if (result.opened()) return PortChoice::Opened;
-    if (result.kind == OpenResult::Kind::NoSuchDevice) {
-        m_messages.tell(Msg::InvalidPortNumber);
+    if (result.ok()) return PortChoice::Opened;
+    if (result.kind == PortFailure::NoSuchDevice) {
+        report({SessionProblem::Kind::PortChosenEmpty});
         return PortChoice::Refused;
     }
-    tellWhyNotOpened(result);
+    reportNotOpened(result);
     return PortChoice::Kept;
 }
 
@@ -238,7 +174,7 @@ void MeterSession::onConnectionLost() {
     Q_EMIT connectionLost();
     if (m_lostShown) return;
     m_lostShown = true;
-    QTimer::singleShot(0, this, [this] { m_messages.tell(Msg::ConnectionLost); });
+    QTimer::singleShot(0, this, [this] { report({SessionProblem::Kind::ConnectionLost}); });
 }
 
 void MeterSession::onDeviceBack(int number) {
@@ -249,7 +185,7 @@ void MeterSession::onDeviceBack(int number) {
     // The same meter, perhaps under another port number (a device without a by-id name that
     // came back under another name).
     m_state.portNumber = number;
-    if (!OpenCommPort(true).opened()) return;
+    if (!OpenCommPort(true).ok()) return;
     m_reconnector.stop();
     if (m_resumeContinuous) m_link.write(Command::ShowContinuousReadings);
     m_resumeContinuous = false;
@@ -338,7 +274,7 @@ void MeterSession::SetMode() { m_state.meter.modeText = Meter::modeText(m_state.
 void MeterSession::storeShownReading() {
     const int set = m_state.meter.set;
     if (m_shownReading.isEmpty() || !Meter::isSet(set) || !m_store.isOpen()) {
-        m_messages.tell(Msg::NothingToStore);
+        report({SessionProblem::Kind::NothingToStore});
         return;
     }
     // The first cleared position, and whether the set holds any reading at all.
@@ -350,7 +286,9 @@ void MeterSession::storeShownReading() {
         empty = empty && cleared;
     }
     if (position == 0) {
-        m_messages.tell(Msg::SetFull.arg(set));
+        SessionProblem p{SessionProblem::Kind::SetFull};
+        p.set = set;
+        report(p);
         return;
     }
     // A set holds readings of one units: an empty set takes the meter's, a set of the other
@@ -360,14 +298,18 @@ void MeterSession::storeShownReading() {
     const bool unitsKnown = digit == 1 || digit == 2;
     const std::optional<Meter::Units> setUnits = m_store.setUnits(set);
     if (unitsKnown && setUnits && *setUnits != m_state.meter.units() && !empty) {
-        m_messages.tell(Msg::UnitsDiffer.arg(set)
-                            .arg(Meter::unitsName(*setUnits))
-                            .arg(Meter::unitsName(m_state.meter.units())));
+        SessionProblem p{SessionProblem::Kind::UnitsDiffer};
+        p.set = set;
+        p.setUnits = *setUnits;
+        p.meterUnits = m_state.meter.units();
+        report(p);
         return;
     }
     const StoreResult written = m_store.writeReading(set, position, m_shownReading);
     if (!written) {
-        m_messages.tell(Msg::TableNotWritten.arg(written.reason));
+        SessionProblem p{SessionProblem::Kind::ReadingNotStored};
+        p.stored = written;
+        report(p);
         return;
     }
     // Only a label depends on the units: a failure to keep them costs nothing else.
@@ -496,8 +438,10 @@ void MeterSession::endDownload(DownloadEnd why) {
     if (!isDownloading()) return;
     DownloadSummary& summary = m_recorder.summary();
     summary.end = why;
-    if (why == DownloadEnd::NoAnswer || why == DownloadEnd::ConnectionLost)
-        summary.portText = portText();
+    if (why == DownloadEnd::NoAnswer || why == DownloadEnd::ConnectionLost) {
+        summary.portNumber = m_state.portNumber;
+        summary.portDevice = portDevice();
+    }
     // After a lock another program holds, every write would wait for it again: the set is
     // counted as cut short, its tail left alone.
     const bool locked = m_storeFailure.kind == StoreFailure::Busy;
@@ -506,6 +450,7 @@ void MeterSession::endDownload(DownloadEnd why) {
     if (!finished && why != DownloadEnd::StoreFailed) {
         summary.end = DownloadEnd::StoreFailed;
         summary.failure = finished.reason;
+        summary.failureKind = finished.kind;
         m_storeFailure = finished;
     }
     setActivity(Activity::Idle);
@@ -520,7 +465,7 @@ void MeterSession::announceDownload() {
     QTimer::singleShot(0, this, [this] {
         m_announcing = false;
         const DownloadSummary& summary = m_recorder.summary();
-        if (summary.troubled()) m_messages.tell(summary.report());
+        if (summary.troubled()) report({SessionProblem::Kind::DownloadTroubled});
         Q_EMIT downloadReported();
     });
 }
@@ -536,10 +481,8 @@ void MeterSession::reportStoreFailure(const StoreResult& failure) {
     m_storeFailure = failure;
     DownloadSummary& summary = m_recorder.summary();
     // In words first: SQLite's own text alone ("database is locked") says little.
-    summary.failure =
-        failure.kind == StoreFailure::Busy
-            ? Msg::DatabaseHeld + QStringLiteral(" (") + failure.reason + QLatin1Char(')')
-            : failure.reason;
+    summary.failure = failure.reason;
+    summary.failureKind = failure.kind;
     if (isDownloading()) {
         m_link.write(Command::Stop);  // nothing to tell a meter that is gone
         endDownload(DownloadEnd::StoreFailed);

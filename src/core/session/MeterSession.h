@@ -11,16 +11,17 @@
 #include "core/meter/ReceiveEngine.h"
 #include "core/session/DownloadRecorder.h"
 #include "core/session/DownloadSummary.h"
+#include "core/session/SessionProblem.h"
 #include "core/session/SessionState.h"
 #include "core/store/ReadingsStore.h"
 
-class MessageBox;
 class PortLinks;
 class SettingsStore;
 
 /** @brief The meter and everything received from it, as orchestration: it wires the serial
- *  link, the receive engine, the download recorder and the readings store together, and turns
- *  what they report into the user's messages and the windows' signals.
+ *  link, the receive engine, the download recorder and the readings store together, and reports
+ *  what happened as signals carrying values: the windows and the CLI word them, never the
+ *  session. The readings store is made and opened by the program and handed in.
  *
  * Windows read the session's state through state() and ask for changes through its slots;
  * nothing else writes it. */
@@ -28,10 +29,9 @@ class MeterSession : public QObject, private ReceiveHost {
     Q_OBJECT
 public:
     struct Deps {
-        MessageBox& messages;
         SettingsStore& settings;
         const PortLinks& ports;
-        QString databasePath;
+        ReadingsStore& store;
     };
     explicit MeterSession(Deps deps, QObject* parent = nullptr);
     ~MeterSession() override;
@@ -39,12 +39,6 @@ public:
     /** @brief Start-up, first part: the store function setting, the units text, the selected set
      *  and the meter's set and reading numbers. */
     void loadSettings();
-    /** @brief Start-up: opens the readings database unless it is open; tells the user why when
-     *  it cannot, and offers to set a foreign file aside. A file another program holds locked
-     *  is tried again every second until it opens (readingsLocked(), then readingsOpened()). */
-    void openReadings();
-    /** @brief The readings database is locked by another program and is being waited for. */
-    bool isWaitingForReadings() const { return m_openRetry.isActive(); }
     /** @brief Start-up, last part: finds the meter's port (else the "Comm Num" setting, with the
      *  warning) and opens it. */
     void connectMeter();
@@ -54,10 +48,10 @@ public:
     std::optional<int> findMeterPort() const;
     /** @brief The ports the meter may be on (USB serial devices, pseudo-terminals). */
     QList<int> meterCandidates() const;
-    /** @brief Opens port @p number for the meter (9600,n,8,1), telling the user why when it
+    /** @brief Opens port @p number for the meter (9600,n,8,1), reporting a problem when it
      *  cannot; the "Comm Num" setting is left as it is. */
     OpenResult openPort(int number);
-    /** @brief Shutdown: stops reconnecting and closes the readings. */
+    /** @brief Shutdown: stops reconnecting and closes the readings database. */
     void shutdown();
 
     const SessionState& state() const { return m_state; }
@@ -73,8 +67,6 @@ public:
     bool hasAnswered() const { return m_answered; }
     /** @brief The device the meter was last opened on (kept after the link went away). */
     QString meterDevice() const { return m_device; }
-    /** @brief "port 1 (/dev/ttyUSB0)": the port the meter is on, for messages. */
-    QString portText() const;
     /** @brief How long a download waits for the meter: for its first byte after the request, and
      *  between bytes inside it. */
     void setAnswerTimeout(int milliseconds) { m_answerTimer.setInterval(milliseconds); }
@@ -94,10 +86,10 @@ public:
     /** @brief What the current or last download did: sets, readings stored, what went wrong. */
     const DownloadSummary& lastDownload() const { return m_recorder.summary(); }
 
-    /** @brief Opens the port the state names, closing it first when open. Tells the user why
-     *  when it cannot (no meter, port in use, not allowed) unless @p quiet. */
+    /** @brief Opens the port the state names, closing it first when open. Reports why when it
+     *  cannot (no meter, port in use, not allowed) unless @p quiet. */
     OpenResult OpenCommPort(bool quiet = false);
-    /** @brief The port is open, or has just been opened (the user told why when not). */
+    /** @brief The port is open, or has just been opened (a problem reported when not). */
     bool ensurePortOpen();
 
     /** @brief How the port dialog's choice went. */
@@ -146,17 +138,15 @@ Q_SIGNALS:
     void downloadEnded();
     /** @brief Set @p set of the download began arriving. */
     void downloadSetBegun(int set);
-    /** @brief The download's account is final (after its last commit): the user was told what
-     *  went wrong, if anything; lastDownload() has the summary. */
+    /** @brief The download's account is final (after its last commit): a troubled one was
+     *  reported as a problem just before; lastDownload() has the summary. */
     void downloadReported();
     /** @brief The meter sent set data nobody asked for; nothing was stored or cleared. */
     void unaskedSetData();
     /** @brief The first bytes since the port was opened arrived. */
     void meterAnswered();
-    /** @brief The readings database is locked by another program: it is tried again. */
-    void readingsLocked();
-    /** @brief The readings database, waited for, is open. */
-    void readingsOpened();
+    /** @brief Something went wrong that the user is to be told of, as a value. */
+    void problem(const SessionProblem& problem);
     /** @brief Start-up found several ports the meter may be on and none known as the meter:
      *  nothing was opened; the user chooses. */
     void meterChoiceNeeded();
@@ -196,7 +186,9 @@ private:
     std::optional<int> pickMeter(const QList<int>& candidates) const;
     void onConnectionLost();
     void onDeviceBack(int number);
-    void tellWhyNotOpened(const OpenResult& result);
+    void reportNotOpened(const OpenResult& result);
+    void report(SessionProblem problem);
+    QString portDevice() const;
     void setActivity(Activity activity);
     void requestDownload(const QByteArray& command, int maximum);
     void requestLive(const QByteArray& command);
@@ -209,10 +201,9 @@ private:
     void reportStoreFailure(const StoreResult& failure);
     void announceDownload();
 
-    MessageBox& m_messages;
     SettingsStore& m_settings;
     const PortLinks& m_ports;
-    ReadingsStore m_store;
+    ReadingsStore& m_store;
     SerialLink m_link;
     Reconnector m_reconnector;
     ReceiveEngine m_engine;
@@ -220,7 +211,6 @@ private:
     SessionState m_state;
     StoreResult m_storeFailure;
     QTimer m_answerTimer;  ///< a download the meter stopped answering ends
-    QTimer m_openRetry;    ///< a readings database another program holds is tried again
     bool m_answered = false;
     bool m_announcing = false;  ///< the download's account is about to be told
     QString m_device;

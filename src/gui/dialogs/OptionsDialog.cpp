@@ -4,8 +4,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/common/MessageBox.h"
 #include "core/common/Messages.h"
+#include "gui/dialogs/MessageBox.h"
 
 OptionsDialog::OptionsDialog(const SessionState& vars, std::function<bool(bool)> applyStoreToPC,
                              MessageBox& messages, QWidget* parent)

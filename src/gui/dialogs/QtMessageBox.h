@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "core/common/MessageBox.h"
+#include "gui/dialogs/MessageBox.h"
 
 /** @brief Message boxes on screen, captioned with the application title. */
 class QtMessageBox : public MessageBox {

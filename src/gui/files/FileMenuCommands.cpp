@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "core/common/MessageBox.h"
 #include "core/common/Messages.h"
 #include "core/common/SettingsStore.h"
 #include "core/files/FileCommands.h"
@@ -13,6 +12,7 @@
 #include "core/files/SurveyFile.h"
 #include "core/meter/MeterFacts.h"
 #include "core/store/ReadingsStore.h"
+#include "gui/dialogs/MessageBox.h"
 
 namespace {
 const QString kFoldersSection = QStringLiteral("Folders");

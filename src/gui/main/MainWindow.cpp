@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "core/common/MessageBox.h"
 #include "core/common/Messages.h"
 #include "core/common/SettingsStore.h"
 #include "core/common/Version.h"
@@ -18,10 +17,12 @@
 #include "core/store/ReadingsStore.h"
 #include "gui/Twips.h"
 #include "gui/dialogs/AboutDialog.h"
+#include "gui/dialogs/MessageBox.h"
 #include "gui/dialogs/OptionsDialog.h"
 #include "gui/dialogs/PortDialog.h"
 #include "gui/dialogs/ProgressDialog.h"
 #include "gui/main/MainMenus.h"
+#include "gui/main/SessionMessages.h"
 #include "gui/plot/PlotWindow.h"
 #include "gui/printing/PrintCommand.h"
 #include "gui/sets/SetsWindow.h"
@@ -91,7 +92,8 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     m_bandProgressAction->setVisible(false);
     m_bandProgressAction->setObjectName(QStringLiteral("ProgressBar1Action"));
 
-    m_status = new SessionStatusBar(deps.session, this);
+    m_sessionMessages = new SessionMessages(deps.session, deps.opener, deps.messages, this);
+    m_status = new SessionStatusBar(deps.session, deps.opener, this);
     setStatusBar(m_status);
 
     MeterSession& s = m_session;
@@ -294,7 +296,7 @@ void MainWindow::start() {
     QTimer::singleShot(0, this, &MainWindow::keepFrameOnScreen);
     QTimer::singleShot(300, this, &MainWindow::keepFrameOnScreen);
     showSetsWindow();
-    m_session.openReadings();
+    m_sessionMessages->openReadings();
     m_session.connectMeter();
     m_status->showConnection();
 }

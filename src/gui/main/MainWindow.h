@@ -23,6 +23,8 @@ class FileDialog;
 class MainMenus;
 class MessageBox;
 class MeterSession;
+class ReadingsOpener;
+class SessionMessages;
 class PlotWindow;
 class PrintDialog;
 class SetsWindow;
@@ -35,6 +37,7 @@ class MainWindow : public QMainWindow, private PanelHost, private ProgressBarCon
 public:
     struct Deps {
         MeterSession& session;
+        ReadingsOpener& opener;
         MessageBox& messages;
         FileDialog& fileDialog;
         PrintDialog& printDialog;
@@ -140,6 +143,7 @@ private:
 
     MeterSession& m_session;
     MessageBox& m_messages;
+    SessionMessages* m_sessionMessages = nullptr;
     FileDialog& m_fileDialog;
     PrintDialog& m_printDialog;
     FileMenuCommands m_files;

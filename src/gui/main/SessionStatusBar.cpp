@@ -4,9 +4,10 @@
 #include "core/common/Messages.h"
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
+#include "core/store/ReadingsOpener.h"
 #include "core/store/SetsTableModel.h"
 
-SessionStatusBar::SessionStatusBar(MeterSession& session, QWidget* parent)
+SessionStatusBar::SessionStatusBar(MeterSession& session, ReadingsOpener& opener, QWidget* parent)
     : QStatusBar(parent), m_session(session) {
     setObjectName(QStringLiteral("StatusBar1"));
     const auto section = [this](const QString& name, int stretch) {
@@ -53,9 +54,9 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, QWidget* parent)
     connect(&session, &MeterSession::unaskedSetData, this,
             [this] { downloadLabel->setText(Msg::UnaskedSetData); });
     connect(&session, &MeterSession::meterAnswered, this, &SessionStatusBar::showConnection);
-    connect(&session, &MeterSession::readingsLocked, this,
+    connect(&opener, &ReadingsOpener::locked, this,
             [this] { downloadLabel->setText(Msg::DatabaseLocked); });
-    connect(&session, &MeterSession::readingsOpened, this,
+    connect(&opener, &ReadingsOpener::opened, this,
             [this] { downloadLabel->setText(Msg::DatabaseFree); });
     unitsLabel->setText(session.state().meter.unitsText);
     showConnection();

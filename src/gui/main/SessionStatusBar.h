@@ -5,13 +5,14 @@
 #include <QTimer>
 
 class MeterSession;
+class ReadingsOpener;
 
 /** @brief The main window's status bar: the meter's port and whether it is connected, the units
  *  the meter last reported, and during a download where it stands. It follows the session. */
 class SessionStatusBar : public QStatusBar {
     Q_OBJECT
 public:
-    explicit SessionStatusBar(MeterSession& session, QWidget* parent = nullptr);
+    SessionStatusBar(MeterSession& session, ReadingsOpener& opener, QWidget* parent = nullptr);
 
     QLabel* portLabel;        ///< "Port 5 (/dev/ttyACM0)"
     QLabel* connectionLabel;  ///< "Connected" once the meter answered, "Port open, ...", "Not

@@ -12,12 +12,12 @@
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 
-#include "core/common/MessageBox.h"
 #include "core/common/Messages.h"
 #include "core/files/FileCommands.h"
 #include "core/files/FileDialog.h"
 #include "core/plot/LiveTrend.h"
 #include "core/store/ReadingsStore.h"
+#include "gui/dialogs/MessageBox.h"
 #include "gui/plot/ProfileChart.h"
 #include "gui/plot/TrendChart.h"
 #include "gui/printing/PrintCommand.h"

@@ -13,10 +13,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/common/MessageBox.h"
 #include "core/common/Messages.h"
 #include "core/files/SurveyExport.h"
 #include "core/store/ReadingsStore.h"
+#include "gui/dialogs/MessageBox.h"
 
 QPainterReportPrinter::QPainterReportPrinter(QPrinter& printer) : m_printer(printer) {}
 

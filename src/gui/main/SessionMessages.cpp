@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/main/SessionMessages.h"
+
+#include "core/common/Messages.h"
+#include "core/session/MeterSession.h"
+#include "core/store/ReadingsOpener.h"
+#include "core/system/DeviceAccess.h"
+#include "gui/dialogs/MessageBox.h"
+
+SessionMessages::SessionMessages(MeterSession& session, ReadingsOpener& opener,
+                                 MessageBox& messages, QObject* parent)
+    : QObject(parent), m_session(session), m_opener(opener), m_messages(messages) {
+    connect(&session, &MeterSession::problem, this, [this](const SessionProblem& p) {
+        m_messages.tell(text(p, m_session));
+    });
+    connect(&opener, &ReadingsOpener::failed, this, &SessionMessages::tellNotOpened);
+}
+
+QString SessionMessages::text(const SessionProblem& p, const MeterSession& session) {
+    using Kind = SessionProblem::Kind;
+    switch (p.kind) {
+        case Kind::NoMeterFound:
+            return Msg::NoMeter;
+        case Kind::PortNotOpened:
+            switch (p.opened.kind) {
+                case PortFailure::None:
+                case PortFailure::NoSuchDevice:
+                    return Msg::MeterNotConnected;
+                case PortFailure::HeldByOther:
+                    return Msg::PortInUse;
+                case PortFailure::StaleLock:
+                    return Msg::PortStaleLock.arg(p.device, p.opened.reason);
+                case PortFailure::NotAllowed: {
+                    // Joining a group is advised only where it would help.
+                    const QString group = DeviceAccess::groupToJoin(p.device);
+                    return group == QLatin1String("dialout") ? Msg::PortPermission.text()
+                           : group.isEmpty() ? Msg::PortNotAllowed.arg(p.device)
+                                             : Msg::PortPermissionGroup.arg(p.device, group);
+                }
+                case PortFailure::Failed:
+                    return Msg::PortUnusable.arg(p.device, p.opened.reason);
+            }
+            break;
+        case Kind::NoDeviceOnPort:
+            return Msg::NoDeviceOnPort.arg(p.port).arg(
+                p.device.isEmpty() ? QCoreApplication::translate("Msg", "no such port")
+                                   : p.device);
+        case Kind::PortChosenEmpty:
+            return Msg::InvalidPortNumber;
+        case Kind::ConnectionLost:
+            return Msg::ConnectionLost;
+        case Kind::DownloadTroubled:
+            return session.lastDownload().report();
+        case Kind::NothingToStore:
+            return Msg::NothingToStore;
+        case Kind::SetFull:
+            return Msg::SetFull.arg(p.set);
+        case Kind::UnitsDiffer:
+            return Msg::UnitsDiffer.arg(p.set)
+                .arg(Meter::unitsName(p.setUnits))
+                .arg(Meter::unitsName(p.meterUnits));
+        case Kind::ReadingNotStored:
+            return Msg::TableNotWritten.arg(p.stored.reason);
+    }
+    return {};
+}
+
+void SessionMessages::openReadings() {
+    const StoreResult opened = m_opener.open();
+    if (opened || opened.kind == StoreFailure::Busy) return;
+    tellNotOpened(opened);
+}
+
+void SessionMessages::tellNotOpened(const StoreResult& why) {
+    ReadingsStore& store = m_opener.store();
+    const QString opening =
+        Msg::DatabaseNotOpened + QLatin1Char(' ') + store.path() + QLatin1Char('\n');
+    if (why.kind != StoreFailure::Foreign) {
+        m_messages.tell(opening + why.reason);
+        return;
+    }
+    // A file that is not the program's: never rewritten, but it may be set aside.
+    if (!m_messages.askYesNo(opening + why.reason + QLatin1Char('\n') + Msg::SetAsideQuestion))
+        return;
+    if (store.setAside().isEmpty()) {
+        m_messages.tell(opening + Msg::NotSetAside);
+        return;
+    }
+    const StoreResult again = m_opener.open();
+    if (!again && again.kind != StoreFailure::Busy) m_messages.tell(opening + again.reason);
+}
