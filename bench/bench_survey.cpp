@@ -36,10 +36,10 @@ int main(int argc, char** argv) {
     const QString file = tmp.path() + "/survey.orvanta";
     QElapsedTimer t;
     t.start();
-    if (!SurveyFile::save(store, file).ok) return 1;
+    if (!SurveyFile::save(store, file).ok()) return 1;
     const double saveMs = static_cast<double>(t.nsecsElapsed()) / 1e6;
     t.restart();
-    if (!SurveyFile::open(store, file).ok) return 1;
+    if (!SurveyFile::open(store, file).ok()) return 1;
     const double openMs = static_cast<double>(t.nsecsElapsed()) / 1e6;
     t.restart();
     double sum = 0;

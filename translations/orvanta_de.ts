@@ -648,6 +648,18 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source>no such port</source>
         <translation>kein solcher Port</translation>
     </message>
+    <message>
+        <source>it is larger than any survey file</source>
+        <translation>sie ist größer als jede Erhebungsdatei</translation>
+    </message>
+    <message>
+        <source>it is no SQLite database</source>
+        <translation>sie ist keine SQLite-Datenbank</translation>
+    </message>
+    <message>
+        <source>set %1 holds &quot;%2&quot; at position %3, which is no reading</source>
+        <translation>Satz %1 enthält an Position %3 „%2“, das ist kein Messwert</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

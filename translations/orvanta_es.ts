@@ -648,6 +648,18 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source>no such port</source>
         <translation>no existe ese puerto</translation>
     </message>
+    <message>
+        <source>it is larger than any survey file</source>
+        <translation>es más grande que cualquier archivo de campaña</translation>
+    </message>
+    <message>
+        <source>it is no SQLite database</source>
+        <translation>no es una base de datos SQLite</translation>
+    </message>
+    <message>
+        <source>set %1 holds &quot;%2&quot; at position %3, which is no reading</source>
+        <translation>la serie %1 contiene «%2» en la posición %3, que no es una lectura</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

@@ -648,6 +648,18 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <source>no such port</source>
         <translation>port inexistant</translation>
     </message>
+    <message>
+        <source>it is larger than any survey file</source>
+        <translation>il est plus grand que tout fichier de campagne</translation>
+    </message>
+    <message>
+        <source>it is no SQLite database</source>
+        <translation>ce n'est pas une base de données SQLite</translation>
+    </message>
+    <message>
+        <source>set %1 holds &quot;%2&quot; at position %3, which is no reading</source>
+        <translation>la série %1 contient « %2 » à la position %3, qui n'est pas une mesure</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

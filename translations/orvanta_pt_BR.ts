@@ -648,6 +648,18 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <source>no such port</source>
         <translation>essa porta não existe</translation>
     </message>
+    <message>
+        <source>it is larger than any survey file</source>
+        <translation>é maior que qualquer arquivo de levantamento</translation>
+    </message>
+    <message>
+        <source>it is no SQLite database</source>
+        <translation>não é um banco de dados SQLite</translation>
+    </message>
+    <message>
+        <source>set %1 holds &quot;%2&quot; at position %3, which is no reading</source>
+        <translation>a série %1 contém "%2" na posição %3, que não é uma leitura</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

@@ -209,8 +209,8 @@ int writeOutput(const ReadingsStore& store, const Output& output, const QList<in
                 return code(ExitCode::File);
             }
             const FileOutcome saved = SurveyFile::save(store, output.path);
-            if (!saved.ok) {
-                printError(saved.message);
+            if (!saved.ok()) {
+                printError(Msg::forFile(saved));
                 return code(ExitCode::File);
             }
             return 0;
@@ -237,8 +237,8 @@ int writeOutput(const ReadingsStore& store, const Output& output, const QList<in
         return 0;
     }
     const FileOutcome outcome = FileCommands::writeWhole(output.path, bytes);
-    if (outcome.ok) return 0;
-    printError(outcome.message);
+    if (outcome.ok()) return 0;
+    printError(Msg::forFile(outcome));
     return code(ExitCode::File);
 }
 
@@ -616,8 +616,8 @@ int openFile(const QString& path) {
     CliStore cli;
     if (!cli.open()) return code(ExitCode::File);
     const FileOutcome opened = SurveyFile::openAny(cli.store, path);
-    if (!opened.ok) {
-        printError(opened.message);
+    if (!opened.ok()) {
+        printError(Msg::forFile(opened));
         return code(ExitCode::File);
     }
     return 0;

@@ -284,7 +284,7 @@ void TestSession::lineScenarios() {
             }
             const QString path = rig.env.root() + "/short.dat";
             writeFile(path, s.bytes);
-            QVERIFY(FileCommands::openDataFile(session.store(), path).ok);
+            QVERIFY(FileCommands::openDataFile(session.store(), path).ok());
         });
         if (QTest::currentTestFailed()) return;
         if (meter.pluggedIn()) got += meter.pty().receive(30);

@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <cmath>
 
+#include "core/common/Messages.h"
 #include "core/files/SurveyExport.h"
 #include "core/files/SurveyFile.h"
 #include "core/plot/PlotModel.h"
@@ -188,7 +189,7 @@ void TestSurvey::surveyFileRoundTrip() {
     Survey s;
     QVERIFY(s.opened.ok());
     const QString file = s.tmp.path() + "/field day.orvanta";
-    QVERIFY(SurveyFile::save(s.store, file).ok);
+    QVERIFY(SurveyFile::save(s.store, file).ok());
     const QByteArray saved = bytesOf(file);
     QCOMPARE(saved.mid(18, 2), QByteArray("\x01\x01", 2));  // no journal needed beside it
     QVERIFY(SurveyFile::looksLikeSurvey(file));
@@ -196,7 +197,7 @@ void TestSurvey::surveyFileRoundTrip() {
     ReadingsStore other(s.tmp.path() + "/Other.db");
     QVERIFY(other.open().ok());
     QVERIFY(other.writeReading(30, 128, "9.9").ok());
-    QVERIFY(SurveyFile::openAny(other, file).ok);
+    QVERIFY(SurveyFile::openAny(other, file).ok());
     for (int set = 1; set <= 30; ++set) {
         QCOMPARE(other.details(set), s.store.details(set));
         for (int p = 1; p <= 128; ++p) QCOMPARE(other.reading(set, p), s.store.reading(set, p));
@@ -228,7 +229,7 @@ void TestSurvey::damagedSurveyFilesChangeNothing() {
     QFETCH(QString, told);
     Survey s;
     const QString file = s.tmp.path() + "/bad.orvanta";
-    QVERIFY(SurveyFile::save(s.store, file).ok);
+    QVERIFY(SurveyFile::save(s.store, file).ok());
     QByteArray bytes = bytesOf(file);
     if (damage == "cut") bytes.truncate(bytes.size() / 2);
     if (damage == "scribble") bytes.replace(8192, 4096, QByteArray(4096, 0x5a));  // page 3
@@ -251,8 +252,8 @@ void TestSurvey::damagedSurveyFilesChangeNothing() {
     QVERIFY(other.setDetails(7, kept).ok());
     QVERIFY(other.writeReading(7, 1, "0.7").ok());
     const FileOutcome opened = SurveyFile::openAny(other, file);
-    QVERIFY(!opened.ok);
-    QVERIFY2(opened.message.contains(told), qPrintable(opened.message));
+    QVERIFY(!opened.ok());
+    QVERIFY2(Msg::forFile(opened).contains(told), qPrintable(Msg::forFile(opened)));
     QCOMPARE(other.reading(7, 1), QString("0.7"));
     QCOMPARE(other.details(7).site, QString("kept"));
     QCOMPARE(other.reading(2, 1), QString("0.000000"));

@@ -64,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         valid = valid && read == DataFileCodec::ReadResult::End && !records.isEmpty() &&
                 records.size() <= kRows;
     }
-    if (outcome.ok != valid) fuzz::fail("a data file refused, or something else accepted");
-    changed = outcome.ok;
+    if (outcome.ok() != valid) fuzz::fail("a data file refused, or something else accepted");
+    changed = outcome.ok();
     if (store.rowCount() != kRows) fuzz::fail("rows added or removed");
     for (int r = 1; r <= kRows; ++r) {
         if (store.cell(r - 1, 0) != QString::number(r)) fuzz::fail("Number was written");

@@ -39,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     }
     const FileOutcome outcome = SurveyFile::open(store, path);
     if (store.rowCount() != Meter::kPositions) fuzz::fail("rows added or removed");
-    if (!outcome.ok) {
-        if (outcome.message.isEmpty()) fuzz::fail("a refusal without a reason");
+    if (!outcome.ok()) {
+        if (Msg::forFile(outcome).isEmpty()) fuzz::fail("a refusal without a reason");
         if (store.reading(12, 6) != kSentinel || store.details(12).site != QLatin1String("kept"))
             fuzz::fail("a refused file changed the table");
         return 0;

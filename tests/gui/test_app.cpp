@@ -614,7 +614,7 @@ void TestApp::plotExportStaysLightOnADarkTheme() {
     QApplication::setPalette(dark);
     QTest::qWait(50);
     QTemporaryDir tmp;
-    QVERIFY(plot.saveImage(tmp.path() + "/plot.png").ok);
+    QVERIFY(plot.saveImage(tmp.path() + "/plot.png").ok());
     // On a dark theme the charts are dark too; an exported image stays light, for paper.
     QCOMPARE(QImage(tmp.path() + "/plot.png").pixelColor(4, 4), QColor(Qt::white));
     QVERIFY(plot.findChild<ProfileChart*>("ProfileChart")

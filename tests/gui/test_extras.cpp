@@ -112,9 +112,9 @@ void TestExtras::plotOfDownloadedSetRendered() {
     QCOMPARE(PlotModel::yLabel(Meter::Units::SI, false), QString("Susceptibility (SI)"));
     const QString dir = QStringLiteral(ORVANTA_BUILD_DIR "/screenshots");
     QDir().mkpath(dir);
-    QVERIFY(plot.saveImage(dir + "/plot-set6.png").ok);
-    QVERIFY(plot.saveImage(dir + "/plot-set6.svg").ok);
-    QVERIFY(plot.saveImage(dir + "/plot-set6.pdf").ok);
+    QVERIFY(plot.saveImage(dir + "/plot-set6.png").ok());
+    QVERIFY(plot.saveImage(dir + "/plot-set6.svg").ok());
+    QVERIFY(plot.saveImage(dir + "/plot-set6.pdf").ok());
     QFile pdf(dir + "/plot-set6.pdf");
     QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
     // A plot that cannot be written says so.
@@ -178,7 +178,7 @@ void TestExtras::plotOfDownloadedSetRendered() {
     QCOMPARE(chart.series().value(0).points.value(11).x(), 105.5);
     QCOMPARE(chart.valueAt(chart.positionOf(6, 105.5, at12) + QPoint(2, 2)),
              QString("Set 6, position 12 (105.5 m): %1").arg(at12, 0, 'g', 6));
-    QVERIFY(plot.saveImage(dir + "/plot-depth.png").ok);
+    QVERIFY(plot.saveImage(dir + "/plot-depth.png").ok());
     plot.chooseSets({6, 7});  // set 7 has no depth: all against position
     QVERIFY(!down->isEnabled() && chart.xLabel() == "Reading position" && !chart.downwards());
     // The survey summary prints to a whole PDF.
@@ -314,7 +314,7 @@ void TestExtras::stopReadingsAndStatusBar() {
     QCOMPARE(bar.connectionLabel->text(), QString("Connected"));
     // The trend saves as its values and as an image.
     const QString csv = rig.env.root() + "/trend.csv";
-    QVERIFY(w.showPlot().saveTrend(csv).ok && w.showPlot().saveTrend(csv + ".svg").ok);
+    QVERIFY(w.showPlot().saveTrend(csv).ok() && w.showPlot().saveTrend(csv + ".svg").ok());
     QFile saved(csv);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     const QList<QByteArray> rows = saved.readAll().trimmed().split('\n');

@@ -19,16 +19,26 @@ public:
     static QString kindName(SessionProblem::Kind kind) {
         using K = SessionProblem::Kind;
         switch (kind) {
-            case K::NoMeterFound: return QStringLiteral("NoMeterFound");
-            case K::PortNotOpened: return QStringLiteral("PortNotOpened");
-            case K::NoDeviceOnPort: return QStringLiteral("NoDeviceOnPort");
-            case K::PortChosenEmpty: return QStringLiteral("PortChosenEmpty");
-            case K::ConnectionLost: return QStringLiteral("ConnectionLost");
-            case K::DownloadTroubled: return QStringLiteral("DownloadTroubled");
-            case K::NothingToStore: return QStringLiteral("NothingToStore");
-            case K::SetFull: return QStringLiteral("SetFull");
-            case K::UnitsDiffer: return QStringLiteral("UnitsDiffer");
-            case K::ReadingNotStored: return QStringLiteral("ReadingNotStored");
+            case K::NoMeterFound:
+                return QStringLiteral("NoMeterFound");
+            case K::PortNotOpened:
+                return QStringLiteral("PortNotOpened");
+            case K::NoDeviceOnPort:
+                return QStringLiteral("NoDeviceOnPort");
+            case K::PortChosenEmpty:
+                return QStringLiteral("PortChosenEmpty");
+            case K::ConnectionLost:
+                return QStringLiteral("ConnectionLost");
+            case K::DownloadTroubled:
+                return QStringLiteral("DownloadTroubled");
+            case K::NothingToStore:
+                return QStringLiteral("NothingToStore");
+            case K::SetFull:
+                return QStringLiteral("SetFull");
+            case K::UnitsDiffer:
+                return QStringLiteral("UnitsDiffer");
+            case K::ReadingNotStored:
+                return QStringLiteral("ReadingNotStored");
         }
         return {};
     }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <utility>
 
+#include "core/common/FileOutcome.h"
+
 /** @brief Every text the program shows to the user, in one place. "%1" marks are filled in with
  *  QString::arg. Each is kept in English and translated where it is used, into the language the
  *  program runs in (a program with no translation installed, as the CLI, shows the English). */
@@ -100,6 +102,10 @@ inline constexpr Text TableNotReplaced{QT_TRANSLATE_NOOP(
     "held before.")};
 inline constexpr Text NotSurveyFile{QT_TRANSLATE_NOOP(
     "Msg", "%1 is not an Orvanta survey file that can be read: %2. Nothing was changed.")};
+inline constexpr Text SurveyTooLarge{QT_TRANSLATE_NOOP("Msg", "it is larger than any survey file")};
+inline constexpr Text NotSqlite{QT_TRANSLATE_NOOP("Msg", "it is no SQLite database")};
+inline constexpr Text SurveyNotReading{
+    QT_TRANSLATE_NOOP("Msg", "set %1 holds \"%2\" at position %3, which is no reading")};
 inline constexpr Text SurveyNewer{
     QT_TRANSLATE_NOOP("Msg", "%1 cannot be opened: %2. Nothing was changed.")};
 inline constexpr Text DetailsOnlyInSurvey{QT_TRANSLATE_NOOP(
@@ -139,4 +145,8 @@ inline constexpr Text SetFull{
     QT_TRANSLATE_NOOP("Msg", "Set %1 is full: the reading was not stored.")};
 inline constexpr Text BusyDownloading{
     QT_TRANSLATE_NOOP("Msg", "Wait until the download has ended.")};
+
+/** @brief The message for a file command that failed, in the program's language; empty when it
+ *  was done. The desktop tells it, the CLI prints it. */
+QString forFile(const FileOutcome& outcome);
 }  // namespace Msg

@@ -23,25 +23,25 @@ bool isSpecial(const QFileInfo& fi) { return fi.exists() && !fi.isFile(); }
 
 FileOutcome clearReadings(ReadingsStore& store) {
     const StoreResult cleared = store.clearAll();
-    if (!cleared) return FileOutcome::failed(Msg::TableNotWritten.arg(cleared.reason));
+    if (!cleared) return FileOutcome::failed(FileFailure::TableNotWritten, {}, cleared.reason);
     return FileOutcome::done();
 }
 
 FileOutcome openDataFile(ReadingsStore& store, const QString& path) {
     const QFileInfo fi(path);
-    if (isSpecial(fi)) return FileOutcome::failed(Msg::NotRegularFile.arg(path));
+    if (isSpecial(fi)) return FileOutcome::failed(FileFailure::NotRegular, path);
     if (fi.size() > DataFileCodec::kLargestFile)
-        return FileOutcome::failed(Msg::FileTooLarge.arg(path));
+        return FileOutcome::failed(FileFailure::TooLarge, path);
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return FileOutcome::failed(Msg::FileNotRead.arg(path, f.errorString()));
+        return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
     // No more than the file holds, and never more than any data file can be.
     const QByteArray data = f.read(qMin(f.size(), DataFileCodec::kLargestFile) + 1);
     if (f.error() != QFileDevice::NoError)
-        return FileOutcome::failed(Msg::FileNotRead.arg(path, f.errorString()));
+        return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
     f.close();
     if (data.size() > DataFileCodec::kLargestFile)
-        return FileOutcome::failed(Msg::FileTooLarge.arg(path));
+        return FileOutcome::failed(FileFailure::TooLarge, path);
 
     // The file is taken only when it is whole and every record is one this program writes: row
     // k numbered k, every text a reading or empty. Anything else changes nothing.
@@ -53,27 +53,27 @@ FileOutcome openDataFile(ReadingsStore& store, const QString& path) {
         if (read == DataFileCodec::ReadResult::End) break;
         const int number = static_cast<int>(rows.size()) + 1;
         if (read == DataFileCodec::ReadResult::Damaged)
-            return FileOutcome::failed(rows.isEmpty() ? Msg::NotDataFile.arg(path)
-                                                      : Msg::RecordCutShort.arg(path).arg(number));
+            return rows.isEmpty() ? FileOutcome::failed(FileFailure::NotDataFile, path)
+                                  : FileOutcome::at(FileFailure::RecordCutShort, path, 0, number);
         if (number > Meter::kPositions || rec.RowNumber != number)
-            return FileOutcome::failed(Msg::NotDataFile.arg(path));
+            return FileOutcome::failed(FileFailure::NotDataFile, path);
         ReadingsStore::Row row;
         for (int k = 0; k < Meter::kSets; ++k) {
             const QString& text = rec.SetValue[static_cast<size_t>(k)];
             if (!text.isEmpty() && !Numbers::isReading(text))
-                return FileOutcome::failed(Msg::NotDataFile.arg(path));
+                return FileOutcome::failed(FileFailure::NotDataFile, path);
             row[static_cast<size_t>(k)] = text;
         }
         rows.append(row);
     }
-    if (rows.isEmpty()) return FileOutcome::failed(Msg::NotDataFile.arg(path));
+    if (rows.isEmpty()) return FileOutcome::failed(FileFailure::NotDataFile, path);
     // The whole table is replaced in one transaction: rows the file has no record for are
     // cleared, so two surveys never mix.
     const StoreResult replaced = store.replaceAll(rows);
     if (!replaced) {
         QString why = replaced.reason.trimmed();
         while (why.endsWith(QLatin1Char('.'))) why.chop(1);
-        return FileOutcome::failed(Msg::TableNotReplaced.arg(why));
+        return FileOutcome::failed(FileFailure::TableNotReplaced, path, why);
     }
     return FileOutcome::done();
 }
@@ -106,7 +106,7 @@ FileOutcome saveDataFile(const ReadingsStore& store, const QString& path) {
     QByteArray bytes;
     QString why;
     if (!encodeDataFile(store, &bytes, &why))
-        return FileOutcome::failed(Msg::FileNotWritten.arg(path, why));
+        return FileOutcome::failed(FileFailure::NotWritten, path, why);
     return writeWhole(path, bytes);
 }
 
@@ -139,10 +139,10 @@ bool isReadOnlyFile(const QString& path) {
 
 FileOutcome writeWhole(const QString& path, const QByteArray& bytes) {
     const QFileInfo fi(path);
-    if (isSpecial(fi)) return FileOutcome::failed(Msg::NotRegularFile.arg(path));
+    if (isSpecial(fi)) return FileOutcome::failed(FileFailure::NotRegular, path);
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
-        return FileOutcome::failed(Msg::FileNotWritten.arg(path, f.errorString()));
+        return FileOutcome::failed(FileFailure::NotWritten, path, f.errorString());
     // The buffered rest is flushed here, not left to commit(): commit() passes over a short
     // write (a disk that fills up) and would put a cut file in place of the old one.
     errno = 0;
@@ -152,9 +152,9 @@ FileOutcome writeWhole(const QString& path, const QByteArray& bytes) {
             errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : f.errorString();
         f.cancelWriting();
         f.commit();
-        return FileOutcome::failed(Msg::FileNotWritten.arg(path, why));
+        return FileOutcome::failed(FileFailure::NotWritten, path, why);
     }
-    if (!f.commit()) return FileOutcome::failed(Msg::FileNotWritten.arg(path, f.errorString()));
+    if (!f.commit()) return FileOutcome::failed(FileFailure::NotWritten, path, f.errorString());
     return FileOutcome::done();
 }
 

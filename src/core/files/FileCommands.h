@@ -3,15 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
-class ReadingsStore;
+#include "core/common/FileOutcome.h"
 
-/** @brief What became of a file command: done, or the one message that says why not. */
-struct FileOutcome {
-    bool ok = true;
-    QString message;  ///< empty when done
-    static FileOutcome done() { return {}; }
-    static FileOutcome failed(QString why) { return {false, std::move(why)}; }
-};
+class ReadingsStore;
 
 /** @brief The table Sets to and from files: data files, text and CSV exports, clearing. No
  *  dialog, no message box: each command answers what became of it. */

@@ -12,11 +12,11 @@ FileOutcome LiveRecording::start(const QString& path) {
     m_count = 0;
     m_mark.clear();
     if (const QFileInfo fi(path); fi.exists() && !fi.isFile())
-        return FileOutcome::failed(Msg::NotRegularFile.arg(path));
+        return FileOutcome::failed(FileFailure::NotRegular, path);
     m_file.setFileName(path);
     // Unbuffered: every line is in the file once written.
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return FileOutcome::failed(Msg::FileNotWritten.arg(path, m_file.errorString()));
+        return FileOutcome::failed(FileFailure::NotWritten, path, m_file.errorString());
     return writeLine(QStringLiteral("time,value,units,set,reading,mark"));
 }
 
@@ -31,7 +31,7 @@ FileOutcome LiveRecording::add(const QDateTime& time, const QString& value, cons
                                      CsvExport::quoted(m_mark)}
                              .join(QLatin1Char(','));
     const FileOutcome written = writeLine(line);
-    if (written.ok) {
+    if (written.ok()) {
         ++m_count;
         m_mark.clear();
     }
@@ -44,7 +44,7 @@ FileOutcome LiveRecording::writeLine(const QString& line) {
         const QString why = m_file.errorString();
         const QString path = m_file.fileName();
         stop();
-        return FileOutcome::failed(Msg::FileNotWritten.arg(path, why));
+        return FileOutcome::failed(FileFailure::NotWritten, path, why);
     }
     return FileOutcome::done();
 }

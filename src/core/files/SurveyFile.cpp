@@ -60,36 +60,32 @@ FileOutcome save(const ReadingsStore& store, const QString& path) {
     // only by a whole new one.
     QTemporaryDir work;
     if (!work.isValid())
-        return FileOutcome::failed(Msg::FileNotWritten.arg(path, work.errorString()));
+        return FileOutcome::failed(FileFailure::NotWritten, path, work.errorString());
     const QString copy = work.filePath(QStringLiteral("survey.orvanta"));
     const StoreResult copied = store.copyTo(copy);
-    if (!copied) return FileOutcome::failed(Msg::FileNotWritten.arg(path, copied.reason));
+    if (!copied) return FileOutcome::failed(FileFailure::NotWritten, path, copied.reason);
     QString why;
-    if (!dropJournal(copy, &why)) return FileOutcome::failed(Msg::FileNotWritten.arg(path, why));
+    if (!dropJournal(copy, &why)) return FileOutcome::failed(FileFailure::NotWritten, path, why);
     QFile f(copy);
     if (!f.open(QIODevice::ReadOnly))
-        return FileOutcome::failed(Msg::FileNotWritten.arg(path, f.errorString()));
+        return FileOutcome::failed(FileFailure::NotWritten, path, f.errorString());
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        return FileOutcome::failed(Msg::FileNotWritten.arg(path, f.errorString()));
+        return FileOutcome::failed(FileFailure::NotWritten, path, f.errorString());
     return FileCommands::writeWhole(path, bytes);
 }
 
 FileOutcome open(ReadingsStore& store, const QString& path) {
     const QFileInfo fi(path);
-    if (fi.exists() && !fi.isFile()) return FileOutcome::failed(Msg::NotRegularFile.arg(path));
-    if (fi.size() > kLargestFile)
-        return FileOutcome::failed(
-            Msg::NotSurveyFile.arg(path, QStringLiteral("it is larger than any survey file")));
+    if (fi.exists() && !fi.isFile()) return FileOutcome::failed(FileFailure::NotRegular, path);
+    if (fi.size() > kLargestFile) return FileOutcome::failed(FileFailure::SurveyTooLarge, path);
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return FileOutcome::failed(Msg::FileNotRead.arg(path, f.errorString()));
+        return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
     const QByteArray bytes = f.read(kLargestFile + 1);
     if (f.error() != QFileDevice::NoError)
-        return FileOutcome::failed(Msg::FileNotRead.arg(path, f.errorString()));
-    if (!bytes.startsWith(kSqliteMagic))
-        return FileOutcome::failed(
-            Msg::NotSurveyFile.arg(path, QStringLiteral("it is no SQLite database")));
+        return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
+    if (!bytes.startsWith(kSqliteMagic)) return FileOutcome::failed(FileFailure::NotSqlite, path);
     // Checked and read from a private copy: SQLite may write beside a file it opens (a journal
     // to roll back), and the user's file is never written.
     QTemporaryDir work;
@@ -97,17 +93,17 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     QFile copyFile(copyPath);
     if (!work.isValid() || !copyFile.open(QIODevice::WriteOnly) ||
         copyFile.write(bytes) != bytes.size() || !copyFile.flush())
-        return FileOutcome::failed(Msg::FileNotRead.arg(
-            path, work.isValid() ? copyFile.errorString() : work.errorString()));
+        return FileOutcome::failed(FileFailure::NotRead, path,
+                                   work.isValid() ? copyFile.errorString() : work.errorString());
     copyFile.close();
 
     ReadingsStore copy(copyPath);
     const StoreResult opened = copy.open(ReadingsStore::OpenMode::SurveyCopy);
     if (!opened) {
         const QString why = withoutFullStop(opened.reason);
-        return FileOutcome::failed(opened.kind == StoreFailure::Newer
-                                       ? Msg::SurveyNewer.arg(path, why)
-                                       : Msg::NotSurveyFile.arg(path, why));
+        return FileOutcome::failed(
+            opened.kind == StoreFailure::Newer ? FileFailure::SurveyNewer : FileFailure::NotSurvey,
+            path, why);
     }
     QVector<ReadingsStore::Row> rows;
     for (int p = 1; p <= copy.rowCount(); ++p) {
@@ -115,11 +111,7 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         for (int s = 1; s <= Meter::kSets; ++s) {
             const QString text = copy.reading(s, p);
             if (!text.isEmpty() && !Numbers::isReading(text))
-                return FileOutcome::failed(Msg::NotSurveyFile.arg(
-                    path, QStringLiteral("set %1 holds \"%2\" at position %3, which is no reading")
-                              .arg(s)
-                              .arg(text.left(40))
-                              .arg(p)));
+                return FileOutcome::at(FileFailure::SurveyNotReading, path, s, p, text.left(40));
             row[static_cast<size_t>(s - 1)] = text;
         }
         rows.append(row);
@@ -129,7 +121,8 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     copy.close();
     const StoreResult replaced = store.replaceAll(rows, details);
     if (!replaced)
-        return FileOutcome::failed(Msg::TableNotReplaced.arg(withoutFullStop(replaced.reason)));
+        return FileOutcome::failed(FileFailure::TableNotReplaced, path,
+                                   withoutFullStop(replaced.reason));
     return FileOutcome::done();
 }
 

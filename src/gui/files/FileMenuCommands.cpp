@@ -72,7 +72,7 @@ bool FileMenuCommands::mayReplaceReadings(const QString& question) {
 }
 
 void FileMenuCommands::report(const FileOutcome& outcome) {
-    if (!outcome.ok && !outcome.message.isEmpty()) d.messages.tell(outcome.message);
+    if (!outcome.ok() && !Msg::forFile(outcome).isEmpty()) d.messages.tell(Msg::forFile(outcome));
 }
 
 void FileMenuCommands::New() {
@@ -111,7 +111,7 @@ void FileMenuCommands::openPath(const QString& path) {
     if (!mayReplaceReadings(Msg::ConfirmOpen.arg(QFileInfo(path).fileName()))) return;
     const FileOutcome outcome = SurveyFile::openAny(d.store, path);
     report(outcome);
-    if (!outcome.ok) return;
+    if (!outcome.ok()) return;
     setDocument(path);
 }
 
@@ -127,7 +127,7 @@ void FileMenuCommands::Save() {
     const FileOutcome outcome =
         survey ? SurveyFile::save(d.store, path) : FileCommands::saveDataFile(d.store, path);
     report(outcome);
-    if (!outcome.ok) return;
+    if (!outcome.ok()) return;
     setDocument(path);
     // A data file holds readings only; what it leaves behind is said once, quietly.
     bool details = false;
@@ -179,7 +179,7 @@ void FileMenuCommands::exportGeoJson() {
     const FileOutcome written =
         FileCommands::writeWhole(path, SurveyExport::geoJson(d.store, &leftOut));
     report(written);
-    if (written.ok && leftOut > 0)
+    if (written.ok() && leftOut > 0)
         d.messages.tell(Msg::SetsWithoutLocation.arg(leftOut).arg(QFileInfo(path).fileName()));
 }
 

@@ -427,8 +427,8 @@ void MainWindow::recordReadings(bool on) {
     m_fileDialog.FilterIndex = 1;
     if (!m_fileDialog.ShowSave()) return;
     const FileOutcome started = m_recording.start(m_fileDialog.FileName);
-    if (!started.ok) {
-        m_messages.tell(started.message);
+    if (!started.ok()) {
+        m_messages.tell(Msg::forFile(started));
         return;
     }
     m_recordName = m_fileDialog.FileTitle;
@@ -458,9 +458,9 @@ void MainWindow::recordLiveValue() {
     const FileOutcome written =
         m_recording.add(QDateTime::currentDateTimeUtc(), m_session.shownReading(),
                         Meter::unitsName(meter.units()), meter.set, meter.reading);
-    if (!written.ok) {
+    if (!written.ok()) {
         m_menus->setRecording(false);
-        m_messages.tell(written.message + QLatin1Char('\n') +
+        m_messages.tell(Msg::forFile(written) + QLatin1Char('\n') +
                         Msg::RecordingStopped.arg(m_recording.count()));
     }
     showRecording();

@@ -10,9 +10,8 @@
 SessionMessages::SessionMessages(MeterSession& session, ReadingsOpener& opener,
                                  MessageBox& messages, QObject* parent)
     : QObject(parent), m_session(session), m_opener(opener), m_messages(messages) {
-    connect(&session, &MeterSession::problem, this, [this](const SessionProblem& p) {
-        m_messages.tell(text(p, m_session));
-    });
+    connect(&session, &MeterSession::problem, this,
+            [this](const SessionProblem& p) { m_messages.tell(text(p, m_session)); });
     connect(&opener, &ReadingsOpener::failed, this, &SessionMessages::tellNotOpened);
 }
 
@@ -34,7 +33,7 @@ QString SessionMessages::text(const SessionProblem& p, const MeterSession& sessi
                     // Joining a group is advised only where it would help.
                     const QString group = DeviceAccess::groupToJoin(p.device);
                     return group == QLatin1String("dialout") ? Msg::PortPermission.text()
-                           : group.isEmpty() ? Msg::PortNotAllowed.arg(p.device)
+                           : group.isEmpty()                 ? Msg::PortNotAllowed.arg(p.device)
                                              : Msg::PortPermissionGroup.arg(p.device, group);
                 }
                 case PortFailure::Failed:
@@ -43,8 +42,7 @@ QString SessionMessages::text(const SessionProblem& p, const MeterSession& sessi
             break;
         case Kind::NoDeviceOnPort:
             return Msg::NoDeviceOnPort.arg(p.port).arg(
-                p.device.isEmpty() ? QCoreApplication::translate("Msg", "no such port")
-                                   : p.device);
+                p.device.isEmpty() ? QCoreApplication::translate("Msg", "no such port") : p.device);
         case Kind::PortChosenEmpty:
             return Msg::InvalidPortNumber;
         case Kind::ConnectionLost:

@@ -274,8 +274,8 @@ FileOutcome PlotWindow::saveChart(const ChartView& chart, const QString& path, Q
         drawn = img.save(&buffer, "PNG");
     }
     if (!drawn || bytes.isEmpty())
-        return FileOutcome::failed(
-            Msg::FileNotWritten.arg(path, tr("the plot could not be drawn")));
+        return FileOutcome::failed(FileFailure::NotWritten, path,
+                                   tr("the plot could not be drawn"));
     return FileCommands::writeWhole(path, bytes);
 }
 
@@ -292,7 +292,7 @@ void PlotWindow::savePlot() {
         path += QLatin1String(kSuffix[qBound(1, m_dialog.FilterIndex, 3) - 1]);
     // A plot that was not written is never passed over in silence.
     const FileOutcome saved = saveImage(path);
-    if (!saved.ok) m_messages.tell(saved.message);
+    if (!saved.ok()) m_messages.tell(Msg::forFile(saved));
 }
 
 void PlotWindow::saveTrendDialog() {
@@ -308,7 +308,7 @@ void PlotWindow::saveTrendDialog() {
     if (QFileInfo(path).suffix().isEmpty())
         path += QLatin1String(kSuffix[qBound(1, m_dialog.FilterIndex, 4) - 1]);
     const FileOutcome saved = saveTrend(path);
-    if (!saved.ok) m_messages.tell(saved.message);
+    if (!saved.ok()) m_messages.tell(Msg::forFile(saved));
 }
 
 void PlotWindow::printPlot() {

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QString>
+#include <utility>
+
+#include "core/common/Result.h"
+
+/** @brief Why a file command did not do what it was asked. */
+enum class FileFailure {
+    None,
+    NotRegular,        ///< a folder, a device or a FIFO where a file was meant
+    TooLarge,          ///< larger than any data file
+    NotRead,           ///< the system could not read it: reason says why
+    NotDataFile,       ///< no record of it is one this program writes
+    RecordCutShort,    ///< record `position` is cut short: the file is not whole
+    NotWritten,        ///< the system could not write it: reason says why
+    TableNotWritten,   ///< the readings database refused a change: reason says why
+    TableNotReplaced,  ///< the readings database refused the file's table: reason says why
+    NotSurvey,         ///< the database's own check refused it: reason says why
+    SurveyTooLarge,    ///< larger than any survey file
+    NotSqlite,         ///< not an SQLite database at all
+    SurveyNotReading,  ///< set `set` holds `reason` at `position`, which is no reading
+    SurveyNewer,       ///< written by a newer version of the program: reason says which
+};
+
+/** @brief What became of a file command: a kind, the file it concerned, the system's or the
+ *  database's reason, and the set and position concerned where there is one. No user text:
+ *  each front end words it (Msg::forFile). */
+struct FileOutcome : Result<FileFailure> {
+    QString path;
+    int set = 0;
+    int position = 0;
+
+    static FileOutcome done() { return {}; }
+    static FileOutcome failed(FileFailure kind, QString path, QString reason = {}) {
+        FileOutcome o;
+        o.kind = kind;
+        o.path = std::move(path);
+        o.reason = std::move(reason);
+        return o;
+    }
+    static FileOutcome at(FileFailure kind, QString path, int set, int position,
+                          QString reason = {}) {
+        FileOutcome o = failed(kind, std::move(path), std::move(reason));
+        o.set = set;
+        o.position = position;
+        return o;
+    }
+};

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/common/Messages.h"
+
+namespace Msg {
+
+QString forFile(const FileOutcome& o) {
+    const QString& path = o.path;
+    switch (o.kind) {
+        case FileFailure::None:
+            return {};
+        case FileFailure::NotRegular:
+            return NotRegularFile.arg(path);
+        case FileFailure::TooLarge:
+            return FileTooLarge.arg(path);
+        case FileFailure::NotRead:
+            return FileNotRead.arg(path, o.reason);
+        case FileFailure::NotDataFile:
+            return NotDataFile.arg(path);
+        case FileFailure::RecordCutShort:
+            return RecordCutShort.arg(path).arg(o.position);
+        case FileFailure::NotWritten:
+            return FileNotWritten.arg(path, o.reason);
+        case FileFailure::TableNotWritten:
+            return TableNotWritten.arg(o.reason);
+        case FileFailure::TableNotReplaced:
+            return TableNotReplaced.arg(o.reason);
+        case FileFailure::NotSurvey:
+            return NotSurveyFile.arg(path, o.reason);
+        case FileFailure::SurveyTooLarge:
+            return NotSurveyFile.arg(path, SurveyTooLarge.text());
+        case FileFailure::NotSqlite:
+            return NotSurveyFile.arg(path, NotSqlite.text());
+        case FileFailure::SurveyNotReading:
+            return NotSurveyFile.arg(
+                path, SurveyNotReading.text().arg(o.set).arg(o.reason).arg(o.position));
+        case FileFailure::SurveyNewer:
+            return SurveyNewer.arg(path, o.reason);
+    }
+    return {};
+}
+
+}  // namespace Msg
