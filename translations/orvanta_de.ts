@@ -660,6 +660,18 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source>set %1 holds &quot;%2&quot; at position %3, which is no reading</source>
         <translation>Satz %1 enthält an Position %3 „%2“, das ist kein Messwert</translation>
     </message>
+    <message>
+        <source>the readings database is not open</source>
+        <translation>die Messwertdatenbank ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>row %1 has no row number</source>
+        <translation>Zeile %1 hat keine Zeilennummer</translation>
+    </message>
+    <message>
+        <source>a reading in row %1 is longer than a data file can hold</source>
+        <translation>ein Messwert in Zeile %1 ist länger, als eine Datendatei fassen kann</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

@@ -660,6 +660,18 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source>set %1 holds &quot;%2&quot; at position %3, which is no reading</source>
         <translation>la serie %1 contiene «%2» en la posición %3, que no es una lectura</translation>
     </message>
+    <message>
+        <source>the readings database is not open</source>
+        <translation>la base de datos de lecturas no está abierta</translation>
+    </message>
+    <message>
+        <source>row %1 has no row number</source>
+        <translation>la fila %1 no tiene número de fila</translation>
+    </message>
+    <message>
+        <source>a reading in row %1 is longer than a data file can hold</source>
+        <translation>una lectura de la fila %1 es más larga de lo que admite un archivo de datos</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

@@ -654,11 +654,23 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     </message>
     <message>
         <source>it is no SQLite database</source>
-        <translation>ce n'est pas une base de données SQLite</translation>
+        <translation>ce n&apos;est pas une base de données SQLite</translation>
     </message>
     <message>
         <source>set %1 holds &quot;%2&quot; at position %3, which is no reading</source>
-        <translation>la série %1 contient « %2 » à la position %3, qui n'est pas une mesure</translation>
+        <translation>la série %1 contient « %2 » à la position %3, qui n&apos;est pas une mesure</translation>
+    </message>
+    <message>
+        <source>the readings database is not open</source>
+        <translation>la base des mesures n'est pas ouverte</translation>
+    </message>
+    <message>
+        <source>row %1 has no row number</source>
+        <translation>la ligne %1 n'a pas de numéro de ligne</translation>
+    </message>
+    <message>
+        <source>a reading in row %1 is longer than a data file can hold</source>
+        <translation>une mesure de la ligne %1 est plus longue que ce qu'un fichier de données peut contenir</translation>
     </message>
 </context>
 <context>

@@ -658,7 +658,19 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     </message>
     <message>
         <source>set %1 holds &quot;%2&quot; at position %3, which is no reading</source>
-        <translation>a série %1 contém "%2" na posição %3, que não é uma leitura</translation>
+        <translation>a série %1 contém &quot;%2&quot; na posição %3, que não é uma leitura</translation>
+    </message>
+    <message>
+        <source>the readings database is not open</source>
+        <translation>o banco de dados de leituras não está aberto</translation>
+    </message>
+    <message>
+        <source>row %1 has no row number</source>
+        <translation>a linha %1 não tem número de linha</translation>
+    </message>
+    <message>
+        <source>a reading in row %1 is longer than a data file can hold</source>
+        <translation>uma leitura na linha %1 é mais longa do que um arquivo de dados comporta</translation>
     </message>
 </context>
 <context>

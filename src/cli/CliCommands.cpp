@@ -178,9 +178,9 @@ int writeOutput(const ReadingsStore& store, const Output& output, const QList<in
     QByteArray bytes;
     switch (output.format) {
         case FileFormat::Data: {
-            QString why;
-            if (!FileCommands::encodeDataFile(store, &bytes, &why)) {
-                printError(Msg::FileNotWritten.arg(output.path, why));
+            const FileOutcome encoded = FileCommands::encodeDataFile(store, output.path, &bytes);
+            if (!encoded) {
+                printError(Msg::forFile(encoded));
                 return code(ExitCode::File);
             }
             break;

@@ -21,6 +21,9 @@ enum class FileFailure {
     NotSqlite,         ///< not an SQLite database at all
     SurveyNotReading,  ///< set `set` holds `reason` at `position`, which is no reading
     SurveyNewer,       ///< written by a newer version of the program: reason says which
+    StoreClosed,       ///< the readings database is not open: there is nothing to write
+    RowNumberless,     ///< row `position` of the table has no row number a data file holds
+    ReadingTooLong,    ///< a reading in row `position` is longer than a data file holds
 };
 
 /** @brief What became of a file command: a kind, the file it concerned, the system's or the

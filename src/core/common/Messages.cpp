@@ -35,6 +35,18 @@ QString forFile(const FileOutcome& o) {
                 path, SurveyNotReading.text().arg(o.set).arg(o.reason).arg(o.position));
         case FileFailure::SurveyNewer:
             return SurveyNewer.arg(path, o.reason);
+        case FileFailure::StoreClosed:
+            return FileNotWritten.arg(
+                path, QCoreApplication::translate("Msg", "the readings database is not open"));
+        case FileFailure::RowNumberless:
+            return FileNotWritten.arg(
+                path,
+                QCoreApplication::translate("Msg", "row %1 has no row number").arg(o.position));
+        case FileFailure::ReadingTooLong:
+            return FileNotWritten.arg(
+                path, QCoreApplication::translate(
+                          "Msg", "a reading in row %1 is longer than a data file can hold")
+                          .arg(o.position));
     }
     return {};
 }

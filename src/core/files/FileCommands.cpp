@@ -78,35 +78,27 @@ FileOutcome openDataFile(ReadingsStore& store, const QString& path) {
     return FileOutcome::done();
 }
 
-bool encodeDataFile(const ReadingsStore& store, QByteArray* bytes, QString* why) {
-    if (!store.isOpen()) {
-        *why = QStringLiteral("the readings database is not open");
-        return false;
-    }
+FileOutcome encodeDataFile(const ReadingsStore& store, const QString& path, QByteArray* bytes) {
+    if (!store.isOpen()) return FileOutcome::failed(FileFailure::StoreClosed, path);
     DataFileRecord rec;
     for (int i = 1; i <= store.rowCount(); ++i) {
         bool ok = false;
         const int number = store.cell(i - 1, 0).toInt(&ok);
-        if (!ok || number < -32768 || number > 32767) {
-            *why = QStringLiteral("row %1 has no row number").arg(i);
-            return false;
-        }
+        if (!ok || number < -32768 || number > 32767)
+            return FileOutcome::at(FileFailure::RowNumberless, path, 0, i);
         rec.RowNumber = static_cast<std::int16_t>(number);
         for (int k = 1; k <= Meter::kSets; ++k)
             rec.SetValue[static_cast<size_t>(k - 1)] = store.cell(i - 1, k);
-        if (!DataFileCodec::write(rec, *bytes)) {
-            *why = QStringLiteral("a reading in row %1 is longer than a data file can hold").arg(i);
-            return false;
-        }
+        if (!DataFileCodec::write(rec, *bytes))
+            return FileOutcome::at(FileFailure::ReadingTooLong, path, 0, i);
     }
-    return true;
+    return FileOutcome::done();
 }
 
 FileOutcome saveDataFile(const ReadingsStore& store, const QString& path) {
     QByteArray bytes;
-    QString why;
-    if (!encodeDataFile(store, &bytes, &why))
-        return FileOutcome::failed(FileFailure::NotWritten, path, why);
+    const FileOutcome encoded = encodeDataFile(store, path, &bytes);
+    if (!encoded) return encoded;
     return writeWhole(path, bytes);
 }
 

@@ -19,8 +19,9 @@ FileOutcome clearReadings(ReadingsStore& store);
  *  whole record. The table is replaced in one transaction, or not at all. */
 FileOutcome openDataFile(ReadingsStore& store, const QString& path);
 
-/** @brief The table as data file bytes; false with @p why when a row cannot be written. */
-bool encodeDataFile(const ReadingsStore& store, QByteArray* bytes, QString* why);
+/** @brief The table as data file bytes for @p path, appended to @p bytes; a failure names the
+ *  row that cannot be written. */
+FileOutcome encodeDataFile(const ReadingsStore& store, const QString& path, QByteArray* bytes);
 
 /** @brief Writes the table as a data file. The old file is replaced only once the new one is
  *  whole on disk. */

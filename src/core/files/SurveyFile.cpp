@@ -28,24 +28,27 @@ QString withoutFullStop(QString why) {
 
 // A survey file is read without a journal beside it: it may lie on a read-only medium, and a
 // copy sent by mail has no -wal or -shm file.
-bool dropJournal(const QString& path, QString* why) {
+QString journalNotDropped(const QString& path) {
     const QString name = QStringLiteral("survey-") + QUuid::createUuid().toString(QUuid::Id128);
-    bool ok = false;
+    QString why;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         if (db.open()) {
             QSqlQuery q(db);
-            ok = q.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) && q.next() &&
-                 q.value(0).toString().compare(QLatin1String("delete"), Qt::CaseInsensitive) == 0;
-            if (!ok) *why = q.lastError().text();
+            const bool ok =
+                q.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) && q.next() &&
+                q.value(0).toString().compare(QLatin1String("delete"), Qt::CaseInsensitive) == 0;
+            if (!ok) why = q.lastError().text();
+            // A refusal SQLite gives no words for is a refusal all the same.
+            if (!ok && why.trimmed().isEmpty()) why = QStringLiteral("journal_mode unchanged");
         } else {
-            *why = db.lastError().text();
+            why = db.lastError().text();
         }
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
-    return ok;
+    return why;
 }
 }  // namespace
 
@@ -64,8 +67,8 @@ FileOutcome save(const ReadingsStore& store, const QString& path) {
     const QString copy = work.filePath(QStringLiteral("survey.orvanta"));
     const StoreResult copied = store.copyTo(copy);
     if (!copied) return FileOutcome::failed(FileFailure::NotWritten, path, copied.reason);
-    QString why;
-    if (!dropJournal(copy, &why)) return FileOutcome::failed(FileFailure::NotWritten, path, why);
+    if (const QString why = journalNotDropped(copy); !why.isEmpty())
+        return FileOutcome::failed(FileFailure::NotWritten, path, why);
     QFile f(copy);
     if (!f.open(QIODevice::ReadOnly))
         return FileOutcome::failed(FileFailure::NotWritten, path, f.errorString());
