@@ -174,28 +174,40 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <translation>CSV exportieren</translation>
     </message>
     <message>
-        <source>Data Files (*.dat)|*.dat|Orvanta survey (*.orvanta)|*.orvanta|All Files (*.*)|*.*</source>
-        <translation>Datendateien (*.dat)|*.dat|Orvanta-Erhebung (*.orvanta)|*.orvanta|Alle Dateien (*.*)|*.*</translation>
+        <source>Data Files (*.dat)</source>
+        <translation>Datendateien (*.dat)</translation>
     </message>
     <message>
-        <source>Survey and Data Files (*.orvanta *.dat)|*.orvanta|Orvanta survey (*.orvanta)|*.orvanta|Data Files (*.dat)|*.dat|All Files (*.*)|*.*</source>
-        <translation>Erhebungs- und Datendateien (*.orvanta *.dat)|*.orvanta|Orvanta-Erhebung (*.orvanta)|*.orvanta|Datendateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*</translation>
+        <source>Orvanta survey (*.orvanta)</source>
+        <translation>Orvanta-Erhebung (*.orvanta)</translation>
     </message>
     <message>
-        <source>CSV, one row per reading (*.csv)|*.csv|All Files (*.*)|*.*</source>
-        <translation>CSV, eine Zeile je Messwert (*.csv)|*.csv|Alle Dateien (*.*)|*.*</translation>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
-        <source>GeoJSON (*.geojson)|*.geojson|All Files (*.*)|*.*</source>
-        <translation>GeoJSON (*.geojson)|*.geojson|Alle Dateien (*.*)|*.*</translation>
+        <source>Survey and Data Files (*.orvanta *.dat)</source>
+        <translation>Erhebungs- und Datendateien (*.orvanta *.dat)</translation>
     </message>
     <message>
-        <source>CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv</source>
-        <translation>CSV, Dezimalpunkt (*.csv)|*.csv|CSV, Dezimalkomma (*.csv)|*.csv</translation>
+        <source>CSV, one row per reading (*.csv)</source>
+        <translation>CSV, eine Zeile je Messwert (*.csv)</translation>
     </message>
     <message>
-        <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*</source>
-        <translation>Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*</translation>
+        <source>GeoJSON (*.geojson)</source>
+        <translation>GeoJSON (*.geojson)</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>CSV, decimal point (*.csv)</source>
+        <translation>CSV, Dezimalpunkt (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, decimal comma (*.csv)</source>
+        <translation>CSV, Dezimalkomma (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -412,10 +424,6 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <translation>Messwerte aufzeichnen</translation>
     </message>
     <message>
-        <source>CSV Files (*.csv)|*.csv</source>
-        <translation>CSV-Dateien (*.csv)|*.csv</translation>
-    </message>
-    <message>
         <source>Mark Reading</source>
         <translation>Messwert markieren</translation>
     </message>
@@ -438,6 +446,10 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     <message>
         <source>Data</source>
         <translation>Daten</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -794,16 +806,8 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <translation>Diagramm speichern</translation>
     </message>
     <message>
-        <source>PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf</source>
-        <translation>PNG-Bilder (*.png)|*.png|SVG-Zeichnungen (*.svg)|*.svg|PDF-Dokumente (*.pdf)|*.pdf</translation>
-    </message>
-    <message>
         <source>Save Live Trend</source>
         <translation>Live-Verlauf speichern</translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)|*.csv|PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf</source>
-        <translation>CSV-Dateien (*.csv)|*.csv|PNG-Bilder (*.png)|*.png|SVG-Zeichnungen (*.svg)|*.svg|PDF-Dokumente (*.pdf)|*.pdf</translation>
     </message>
     <message>
         <source>Print Plot</source>
@@ -820,6 +824,22 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>Reading position</source>
         <translation>Position des Messwerts</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG Drawings (*.svg)</source>
+        <translation>SVG-Zeichnungen (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF Documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
 </context>
 <context>

@@ -174,28 +174,40 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <translation>Exportar CSV</translation>
     </message>
     <message>
-        <source>Data Files (*.dat)|*.dat|Orvanta survey (*.orvanta)|*.orvanta|All Files (*.*)|*.*</source>
-        <translation>Archivos de datos (*.dat)|*.dat|Campaña Orvanta (*.orvanta)|*.orvanta|Todos los archivos (*.*)|*.*</translation>
+        <source>Data Files (*.dat)</source>
+        <translation>Archivos de datos (*.dat)</translation>
     </message>
     <message>
-        <source>Survey and Data Files (*.orvanta *.dat)|*.orvanta|Orvanta survey (*.orvanta)|*.orvanta|Data Files (*.dat)|*.dat|All Files (*.*)|*.*</source>
-        <translation>Campañas y archivos de datos (*.orvanta *.dat)|*.orvanta|Campaña Orvanta (*.orvanta)|*.orvanta|Archivos de datos (*.dat)|*.dat|Todos los archivos (*.*)|*.*</translation>
+        <source>Orvanta survey (*.orvanta)</source>
+        <translation>Campaña Orvanta (*.orvanta)</translation>
     </message>
     <message>
-        <source>CSV, one row per reading (*.csv)|*.csv|All Files (*.*)|*.*</source>
-        <translation>CSV, una fila por lectura (*.csv)|*.csv|Todos los archivos (*.*)|*.*</translation>
+        <source>All Files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
-        <source>GeoJSON (*.geojson)|*.geojson|All Files (*.*)|*.*</source>
-        <translation>GeoJSON (*.geojson)|*.geojson|Todos los archivos (*.*)|*.*</translation>
+        <source>Survey and Data Files (*.orvanta *.dat)</source>
+        <translation>Campañas y archivos de datos (*.orvanta *.dat)</translation>
     </message>
     <message>
-        <source>CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv</source>
-        <translation>CSV, punto decimal (*.csv)|*.csv|CSV, coma decimal (*.csv)|*.csv</translation>
+        <source>CSV, one row per reading (*.csv)</source>
+        <translation>CSV, una fila por lectura (*.csv)</translation>
     </message>
     <message>
-        <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*</source>
-        <translation>Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*</translation>
+        <source>GeoJSON (*.geojson)</source>
+        <translation>GeoJSON (*.geojson)</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>CSV, decimal point (*.csv)</source>
+        <translation>CSV, punto decimal (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, decimal comma (*.csv)</source>
+        <translation>CSV, coma decimal (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -412,10 +424,6 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <translation>Grabar lecturas</translation>
     </message>
     <message>
-        <source>CSV Files (*.csv)|*.csv</source>
-        <translation>Archivos CSV (*.csv)|*.csv</translation>
-    </message>
-    <message>
         <source>Mark Reading</source>
         <translation>Marcar lectura</translation>
     </message>
@@ -438,6 +446,10 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     <message>
         <source>Data</source>
         <translation>Datos</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -794,16 +806,8 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <translation>Guardar gráfico</translation>
     </message>
     <message>
-        <source>PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf</source>
-        <translation>Imágenes PNG (*.png)|*.png|Dibujos SVG (*.svg)|*.svg|Documentos PDF (*.pdf)|*.pdf</translation>
-    </message>
-    <message>
         <source>Save Live Trend</source>
         <translation>Guardar tendencia en vivo</translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)|*.csv|PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf</source>
-        <translation>Archivos CSV (*.csv)|*.csv|Imágenes PNG (*.png)|*.png|Dibujos SVG (*.svg)|*.svg|Documentos PDF (*.pdf)|*.pdf</translation>
     </message>
     <message>
         <source>Print Plot</source>
@@ -820,6 +824,22 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>Reading position</source>
         <translation>Posición de la lectura</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG Drawings (*.svg)</source>
+        <translation>Dibujos SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF Documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
 </context>
 <context>

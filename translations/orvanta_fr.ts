@@ -174,28 +174,40 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <translation>Exporter en CSV</translation>
     </message>
     <message>
-        <source>Data Files (*.dat)|*.dat|Orvanta survey (*.orvanta)|*.orvanta|All Files (*.*)|*.*</source>
-        <translation>Fichiers de données (*.dat)|*.dat|Campagne Orvanta (*.orvanta)|*.orvanta|Tous les fichiers (*.*)|*.*</translation>
+        <source>Data Files (*.dat)</source>
+        <translation>Fichiers de données (*.dat)</translation>
     </message>
     <message>
-        <source>Survey and Data Files (*.orvanta *.dat)|*.orvanta|Orvanta survey (*.orvanta)|*.orvanta|Data Files (*.dat)|*.dat|All Files (*.*)|*.*</source>
-        <translation>Campagnes et fichiers de données (*.orvanta *.dat)|*.orvanta|Campagne Orvanta (*.orvanta)|*.orvanta|Fichiers de données (*.dat)|*.dat|Tous les fichiers (*.*)|*.*</translation>
+        <source>Orvanta survey (*.orvanta)</source>
+        <translation>Campagne Orvanta (*.orvanta)</translation>
     </message>
     <message>
-        <source>CSV, one row per reading (*.csv)|*.csv|All Files (*.*)|*.*</source>
-        <translation>CSV, une ligne par mesure (*.csv)|*.csv|Tous les fichiers (*.*)|*.*</translation>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
     </message>
     <message>
-        <source>GeoJSON (*.geojson)|*.geojson|All Files (*.*)|*.*</source>
-        <translation>GeoJSON (*.geojson)|*.geojson|Tous les fichiers (*.*)|*.*</translation>
+        <source>Survey and Data Files (*.orvanta *.dat)</source>
+        <translation>Campagnes et fichiers de données (*.orvanta *.dat)</translation>
     </message>
     <message>
-        <source>CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv</source>
-        <translation>CSV, point décimal (*.csv)|*.csv|CSV, virgule décimale (*.csv)|*.csv</translation>
+        <source>CSV, one row per reading (*.csv)</source>
+        <translation>CSV, une ligne par mesure (*.csv)</translation>
     </message>
     <message>
-        <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*</source>
-        <translation>Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*</translation>
+        <source>GeoJSON (*.geojson)</source>
+        <translation>GeoJSON (*.geojson)</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>CSV, decimal point (*.csv)</source>
+        <translation>CSV, point décimal (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, decimal comma (*.csv)</source>
+        <translation>CSV, virgule décimale (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -412,10 +424,6 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <translation>Enregistrer les mesures</translation>
     </message>
     <message>
-        <source>CSV Files (*.csv)|*.csv</source>
-        <translation>Fichiers CSV (*.csv)|*.csv</translation>
-    </message>
-    <message>
         <source>Mark Reading</source>
         <translation>Marquer une mesure</translation>
     </message>
@@ -438,6 +446,10 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     <message>
         <source>Data</source>
         <translation>Données</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -662,15 +674,15 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     </message>
     <message>
         <source>the readings database is not open</source>
-        <translation>la base des mesures n'est pas ouverte</translation>
+        <translation>la base des mesures n&apos;est pas ouverte</translation>
     </message>
     <message>
         <source>row %1 has no row number</source>
-        <translation>la ligne %1 n'a pas de numéro de ligne</translation>
+        <translation>la ligne %1 n&apos;a pas de numéro de ligne</translation>
     </message>
     <message>
         <source>a reading in row %1 is longer than a data file can hold</source>
-        <translation>une mesure de la ligne %1 est plus longue que ce qu'un fichier de données peut contenir</translation>
+        <translation>une mesure de la ligne %1 est plus longue que ce qu&apos;un fichier de données peut contenir</translation>
     </message>
 </context>
 <context>
@@ -794,16 +806,8 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <translation>Enregistrer le graphique</translation>
     </message>
     <message>
-        <source>PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf</source>
-        <translation>Images PNG (*.png)|*.png|Dessins SVG (*.svg)|*.svg|Documents PDF (*.pdf)|*.pdf</translation>
-    </message>
-    <message>
         <source>Save Live Trend</source>
         <translation>Enregistrer la tendance en direct</translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)|*.csv|PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf</source>
-        <translation>Fichiers CSV (*.csv)|*.csv|Images PNG (*.png)|*.png|Dessins SVG (*.svg)|*.svg|Documents PDF (*.pdf)|*.pdf</translation>
     </message>
     <message>
         <source>Print Plot</source>
@@ -820,6 +824,22 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>Reading position</source>
         <translation>Position de la mesure</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG Drawings (*.svg)</source>
+        <translation>Dessins SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF Documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
 </context>
 <context>

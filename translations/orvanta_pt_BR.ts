@@ -174,28 +174,40 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <translation>Exportar CSV</translation>
     </message>
     <message>
-        <source>Data Files (*.dat)|*.dat|Orvanta survey (*.orvanta)|*.orvanta|All Files (*.*)|*.*</source>
-        <translation>Arquivos de dados (*.dat)|*.dat|Levantamento Orvanta (*.orvanta)|*.orvanta|Todos os arquivos (*.*)|*.*</translation>
+        <source>Data Files (*.dat)</source>
+        <translation>Arquivos de dados (*.dat)</translation>
     </message>
     <message>
-        <source>Survey and Data Files (*.orvanta *.dat)|*.orvanta|Orvanta survey (*.orvanta)|*.orvanta|Data Files (*.dat)|*.dat|All Files (*.*)|*.*</source>
-        <translation>Levantamentos e arquivos de dados (*.orvanta *.dat)|*.orvanta|Levantamento Orvanta (*.orvanta)|*.orvanta|Arquivos de dados (*.dat)|*.dat|Todos os arquivos (*.*)|*.*</translation>
+        <source>Orvanta survey (*.orvanta)</source>
+        <translation>Levantamento Orvanta (*.orvanta)</translation>
     </message>
     <message>
-        <source>CSV, one row per reading (*.csv)|*.csv|All Files (*.*)|*.*</source>
-        <translation>CSV, uma linha por leitura (*.csv)|*.csv|Todos os arquivos (*.*)|*.*</translation>
+        <source>All Files (*.*)</source>
+        <translation>Todos os arquivos (*.*)</translation>
     </message>
     <message>
-        <source>GeoJSON (*.geojson)|*.geojson|All Files (*.*)|*.*</source>
-        <translation>GeoJSON (*.geojson)|*.geojson|Todos os arquivos (*.*)|*.*</translation>
+        <source>Survey and Data Files (*.orvanta *.dat)</source>
+        <translation>Levantamentos e arquivos de dados (*.orvanta *.dat)</translation>
     </message>
     <message>
-        <source>CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv</source>
-        <translation>CSV, ponto decimal (*.csv)|*.csv|CSV, vírgula decimal (*.csv)|*.csv</translation>
+        <source>CSV, one row per reading (*.csv)</source>
+        <translation>CSV, uma linha por leitura (*.csv)</translation>
     </message>
     <message>
-        <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*</source>
-        <translation>Arquivos de texto (*.txt)|*.txt|Todos os arquivos (*.*)|*.*</translation>
+        <source>GeoJSON (*.geojson)</source>
+        <translation>GeoJSON (*.geojson)</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Arquivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>CSV, decimal point (*.csv)</source>
+        <translation>CSV, ponto decimal (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, decimal comma (*.csv)</source>
+        <translation>CSV, vírgula decimal (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -412,10 +424,6 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <translation>Gravar leituras</translation>
     </message>
     <message>
-        <source>CSV Files (*.csv)|*.csv</source>
-        <translation>Arquivos CSV (*.csv)|*.csv</translation>
-    </message>
-    <message>
         <source>Mark Reading</source>
         <translation>Marcar leitura</translation>
     </message>
@@ -438,6 +446,10 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     <message>
         <source>Data</source>
         <translation>Dados</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Arquivos CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -794,16 +806,8 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <translation>Salvar gráfico</translation>
     </message>
     <message>
-        <source>PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf</source>
-        <translation>Imagens PNG (*.png)|*.png|Desenhos SVG (*.svg)|*.svg|Documentos PDF (*.pdf)|*.pdf</translation>
-    </message>
-    <message>
         <source>Save Live Trend</source>
         <translation>Salvar tendência ao vivo</translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)|*.csv|PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf</source>
-        <translation>Arquivos CSV (*.csv)|*.csv|Imagens PNG (*.png)|*.png|Desenhos SVG (*.svg)|*.svg|Documentos PDF (*.pdf)|*.pdf</translation>
     </message>
     <message>
         <source>Print Plot</source>
@@ -820,6 +824,22 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>Reading position</source>
         <translation>Posição da leitura</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>Imagens PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG Drawings (*.svg)</source>
+        <translation>Desenhos SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF Documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Arquivos CSV (*.csv)</translation>
     </message>
 </context>
 <context>

@@ -210,13 +210,13 @@ void TestExtras::csvCommandUsesChosenSeparator() {
     MainWindow& w = rig.start();
     w.session().store().writeReading(4, 1, "0.5");
     rig.dialog.answers << rig.env.root() + "/out.csv";
-    rig.dialog.filterAnswers << 2;
+    rig.dialog.filterAnswers << 1;
     w.findChild<MainMenus*>()->menuItem("ExportCsvmenu")->trigger();
     QFile f(rig.env.root() + "/out.csv");
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("Number;Set 4\r\n1;0,5\r\n"));
-    QCOMPARE(rig.dialog.shown.last().filter,
-             QString("CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv"));
+    QCOMPARE(rig.dialog.shown.last().filters,
+             QStringList({"CSV, decimal point (*.csv)", "CSV, decimal comma (*.csv)"}));
 }
 
 void TestExtras::printPreviewShowsTheListing() {
@@ -285,7 +285,7 @@ void TestExtras::titleTellsFileAndUnsavedReadings() {
     // The file dialogs open where a file was last chosen.
     rig.dialog.answers << "";
     again.files().Open();
-    QCOMPARE(rig.dialog.shown.last().initDir, rig.env.root() + "/surveys");
+    QCOMPARE(rig.dialog.shown.last().folder, rig.env.root() + "/surveys");
 }
 
 void TestExtras::stopReadingsAndStatusBar() {

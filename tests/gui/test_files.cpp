@@ -16,20 +16,6 @@
 #include "gui/printing/PrintCommand.h"
 
 namespace {
-class FakeBar : public ProgressBarControl {
-public:
-    void setMax(double m) override { mx = m; }
-    double max() const override { return mx; }
-    void setValue(double v) override {
-        val = v;
-        peak = qMax(peak, v);
-    }
-    double value() const override { return val; }
-    void setBarVisible(bool v) override { visible = v; }
-    double mx = 0, val = 0, peak = 0;
-    bool visible = false;
-};
-
 class RecordingPrinter : public ReportPrinter {
 public:
     bool setFontSize(double p) override {
@@ -58,7 +44,7 @@ struct Rig {
     explicit Rig(bool open = true) : store(tmp.path() + "/Readings.db") {
         if (open) store.open();
         files = std::make_unique<FileMenuCommands>(
-            FileMenuCommands::Deps{store, dialog, messages, bar, tmp.path(), {}, {}});
+            FileMenuCommands::Deps{store, dialog, messages, tmp.path(), {}, {}});
     }
     void fill() {
         QVector<ReadingsStore::Row> rows(128);
@@ -73,7 +59,6 @@ struct Rig {
     ReadingsStore store;
     ScriptedCommonDialog dialog;
     RecordingMessageBox messages;
-    FakeBar bar;
     std::unique_ptr<FileMenuCommands> files;
 };
 
@@ -127,9 +112,9 @@ void TestFiles::clearedTableSavesTo38656Bytes() {
     QCOMPARE(rig.files->mDataFileName, QString("clear.dat"));
     const auto& shown = rig.dialog.shown.first();
     QCOMPARE(shown.title, QString("Save Data File"));
-    QCOMPARE(shown.filter,
-             QString::fromLatin1(
-                 FileMenuCommands::kSaveFilter));  // the data file first, then the survey
+    // The data file first, then the survey.
+    QCOMPARE(shown.filters,
+             QStringList({"Data Files (*.dat)", "Orvanta survey (*.orvanta)", "All Files (*.*)"}));
 }
 
 void TestFiles::saveNewOpenRoundTrip() {
@@ -139,15 +124,13 @@ void TestFiles::saveNewOpenRoundTrip() {
     rig.files->Save();
     rig.files->New();
     QCOMPARE(rig.cell(77, 13), QString("0.000000"));
-    QCOMPARE(rig.bar.peak, 128.0);
-    QVERIFY(!rig.bar.visible);
     rig.files->Open();
     for (int r = 1; r <= 128; ++r)
         for (int k = 1; k <= 30; ++k)
             QCOMPARE(rig.cell(r, k), QStringLiteral("%1.%2").arg(k).arg(r, 6, 10, QChar('0')));
     QCOMPARE(rig.cell(5, 0), QString("5"));
     QCOMPARE(rig.dialog.shown.last().title, QString("Open Data File"));
-    QCOMPARE(rig.dialog.shown.last().fileName,
+    QCOMPARE(rig.dialog.shown.last().offered,
              QString("day.dat"));  // the last name is offered again
 }
 
@@ -362,7 +345,7 @@ void TestFiles::cancelledDialogsKeepNames() {
     QCOMPARE(rig.files->mExportFileName, QString("old.txt"));
     QCOMPARE(rig.dialog.shown.size(), 3);
     QCOMPARE(rig.dialog.shown[2].title, QString("Export Data to Text file"));
-    QCOMPARE(rig.dialog.shown[2].fileName, QString("old.txt"));
+    QCOMPARE(rig.dialog.shown[2].offered, QString("old.txt"));
     QVERIFY(rig.messages.texts.isEmpty());
     QCOMPARE(QDir(rig.tmp.path()).entryList(QDir::Files).filter(".dat").size(), 0);
 }

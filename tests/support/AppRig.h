@@ -18,11 +18,10 @@
 class ScriptedCommonDialog : public ScriptedFileDialog, public PrintDialog {
 public:
     bool ShowPrinter(const QString& title) override {
-        DialogTitle = title;
-        FileName.clear();
-        if (!answer(QStringLiteral("print"))) return false;
+        const auto chosen = choose({Mode::Save, title, {}, {}, {}});
+        if (!chosen) return false;
         m_printer.setOutputFormat(QPrinter::PdfFormat);
-        m_printer.setOutputFileName(FileName);
+        m_printer.setOutputFileName(chosen->path);
         return true;
     }
     QPrinter& printer() override { return m_printer; }

@@ -1,14 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fakes.h"
 
-#include <QFileInfo>
-
-bool ScriptedFileDialog::answer(const QString& kind) {
-    shown.append({kind, DialogTitle, FileName, InitDir, Filter});
+std::optional<FileDialog::Choice> ScriptedFileDialog::choose(const Request& request) {
+    shown.append(request);
     const QString next = answers.isEmpty() ? QString() : answers.takeFirst();
-    if (next.isEmpty()) return false;
-    FileName = next;
-    FileTitle = QFileInfo(next).fileName();
-    if (!filterAnswers.isEmpty()) FilterIndex = filterAnswers.takeFirst();
-    return true;
+    if (next.isEmpty()) return std::nullopt;
+    return Choice{next, filterAnswers.isEmpty() ? 0 : filterAnswers.takeFirst()};
 }

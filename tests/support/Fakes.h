@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "core/files/FileDialog.h"
+#include "gui/dialogs/FileDialog.h"
 #include "gui/dialogs/MessageBox.h"
 
 /** @brief Records message texts; answers questions from a preset. Never blocks. */
@@ -27,16 +27,9 @@ public:
  *  what each dialog was shown with. */
 class ScriptedFileDialog : public FileDialog {
 public:
-    struct Shown {
-        QString kind, title, fileName, initDir, filter;
-    };
-    bool ShowOpen() override { return answer(QStringLiteral("open")); }
-    bool ShowSave() override { return answer(QStringLiteral("save")); }
+    std::optional<Choice> choose(const Request& request) override;
 
     QStringList answers;       ///< next answers; "" cancels
-    QList<int> filterAnswers;  ///< file type chosen with each answer (default: as offered)
-    QList<Shown> shown;
-
-protected:
-    bool answer(const QString& kind);
+    QList<int> filterAnswers;  ///< file type chosen with each answer, 0 for the first (default)
+    QList<Request> shown;
 };

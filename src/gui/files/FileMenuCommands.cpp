@@ -7,11 +7,11 @@
 #include "core/common/Messages.h"
 #include "core/common/SettingsStore.h"
 #include "core/files/FileCommands.h"
-#include "core/files/FileDialog.h"
 #include "core/files/SurveyExport.h"
 #include "core/files/SurveyFile.h"
 #include "core/meter/MeterFacts.h"
 #include "core/store/ReadingsStore.h"
+#include "gui/dialogs/FileDialog.h"
 #include "gui/dialogs/MessageBox.h"
 
 namespace {
@@ -29,34 +29,49 @@ QString FileMenuCommands::folderFor(const QString& rememberedName) const {
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : d.dialogFolder;
 }
 
-bool FileMenuCommands::chooseFile(QString& rememberedName, const QString& title,
-                                  const QString& filter, bool open, QString* path) {
-    FileDialog& fd = d.dialog;
-    fd.FileName = rememberedName;
-    fd.DialogTitle = title;
-    fd.InitDir = folderFor(rememberedName);
-    fd.Filter = filter;
-    fd.FilterIndex = 1;
-    if (!(open ? fd.ShowOpen() : fd.ShowSave())) return false;
+QStringList FileMenuCommands::saveFilters() {
+    return {tr("Data Files (*.dat)"), tr("Orvanta survey (*.orvanta)"), tr("All Files (*.*)")};
+}
+QStringList FileMenuCommands::openFilters() {
+    return {tr("Survey and Data Files (*.orvanta *.dat)"), tr("Orvanta survey (*.orvanta)"),
+            tr("Data Files (*.dat)"), tr("All Files (*.*)")};
+}
+QStringList FileMenuCommands::longFilters() {
+    return {tr("CSV, one row per reading (*.csv)"), tr("All Files (*.*)")};
+}
+QStringList FileMenuCommands::geoJsonFilters() {
+    return {tr("GeoJSON (*.geojson)"), tr("All Files (*.*)")};
+}
+QStringList FileMenuCommands::textFilters() {
+    return {tr("Text Files (*.txt)"), tr("All Files (*.*)")};
+}
+QStringList FileMenuCommands::csvFilters() {
+    return {tr("CSV, decimal point (*.csv)"), tr("CSV, decimal comma (*.csv)")};
+}
+
+std::optional<FileDialog::Choice> FileMenuCommands::chooseFile(QString& rememberedName,
+                                                               const QString& title,
+                                                               const QStringList& filters,
+                                                               FileDialog::Mode mode) {
+    std::optional<FileDialog::Choice> chosen =
+        d.dialog.choose({mode, title, filters, rememberedName, folderFor(rememberedName)});
+    if (!chosen) return std::nullopt;
+    const bool open = mode == FileDialog::Mode::Open;
     // A name without an extension takes the chosen type's, so Open's filter lists it later.
-    if (!open && QFileInfo(fd.FileName).suffix().isEmpty()) {
-        const QString pattern = fd.Filter.split(QLatin1Char('|')).value(2 * fd.FilterIndex - 1);
-        if (pattern.startsWith(QLatin1String("*.")) && pattern != QLatin1String("*.*")) {
-            fd.FileName += pattern.mid(1);
-            fd.FileTitle = QFileInfo(fd.FileName).fileName();
-        }
+    if (!open && QFileInfo(chosen->path).suffix().isEmpty()) {
+        const QString ext = FileDialog::suffixOf(filters.value(chosen->filter));
+        if (!ext.isEmpty()) chosen->path += QLatin1Char('.') + ext;
     }
     if (d.settings)
         d.settings->setValue(kFoldersSection, folderKey(rememberedName),
-                             QFileInfo(fd.FileName).absolutePath());
-    rememberedName = fd.FileTitle;
-    *path = fd.FileName;
+                             QFileInfo(chosen->path).absolutePath());
+    rememberedName = QFileInfo(chosen->path).fileName();
     // Reading needs no write access; only a file about to be replaced is checked.
-    if (!open && FileCommands::isReadOnlyFile(*path)) {
+    if (!open && FileCommands::isReadOnlyFile(chosen->path)) {
         d.messages.tell(Msg::ReadOnlyFile);
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return chosen;
 }
 
 bool FileMenuCommands::refusedWhileDownloading() {
@@ -84,13 +99,7 @@ void FileMenuCommands::New() {
         if (d.holdReceiving) d.holdReceiving(false);
         return;
     }
-    d.progress.setMax(Meter::kPositions);
-    d.progress.setValue(0);
-    d.progress.setBarVisible(true);
     const FileOutcome cleared = FileCommands::clearReadings(d.store);
-    d.progress.setValue(Meter::kPositions);
-    d.progress.setValue(0);
-    d.progress.setBarVisible(false);
     if (d.holdReceiving) d.holdReceiving(false);
     report(cleared);
     markModified();
@@ -98,11 +107,10 @@ void FileMenuCommands::New() {
 
 void FileMenuCommands::Open() {
     if (refusedWhileDownloading()) return;
-    QString path;
-    if (!chooseFile(mDataFileName,
-                    QCoreApplication::translate("FileMenuCommands", "Open Data File"),
-                    filter(kOpenFilter), true, &path))
-        return;
+    const auto chosen =
+        chooseFile(mDataFileName, tr("Open Data File"), openFilters(), FileDialog::Mode::Open);
+    if (!chosen) return;
+    const QString& path = chosen->path;
     openPath(path);
 }
 
@@ -117,11 +125,10 @@ void FileMenuCommands::openPath(const QString& path) {
 
 void FileMenuCommands::Save() {
     if (refusedWhileDownloading()) return;
-    QString path;
-    if (!chooseFile(mDataFileName,
-                    QCoreApplication::translate("FileMenuCommands", "Save Data File"),
-                    filter(kSaveFilter), false, &path))
-        return;
+    const auto chosen =
+        chooseFile(mDataFileName, tr("Save Data File"), saveFilters(), FileDialog::Mode::Save);
+    if (!chosen) return;
+    const QString& path = chosen->path;
     const bool survey =
         QFileInfo(path).suffix().compare(SurveyFile::kSuffix, Qt::CaseInsensitive) == 0;
     const FileOutcome outcome =
@@ -152,29 +159,26 @@ void FileMenuCommands::markModified() {
 }
 
 void FileMenuCommands::exportText() {
-    QString path;
-    if (!chooseFile(mExportFileName,
-                    QCoreApplication::translate("FileMenuCommands", "Export Data to Text file"),
-                    filter(kTextFilter), false, &path))
-        return;
+    const auto chosen = chooseFile(mExportFileName, tr("Export Data to Text file"), textFilters(),
+                                   FileDialog::Mode::Save);
+    if (!chosen) return;
+    const QString& path = chosen->path;
     report(FileCommands::exportText(d.store, path));
 }
 
 void FileMenuCommands::exportLong() {
-    QString path;
-    if (!chooseFile(mCsvFileName,
-                    QCoreApplication::translate("FileMenuCommands", "Export Long Table"),
-                    filter(kLongFilter), false, &path))
-        return;
+    const auto chosen =
+        chooseFile(mCsvFileName, tr("Export Long Table"), longFilters(), FileDialog::Mode::Save);
+    if (!chosen) return;
+    const QString& path = chosen->path;
     report(FileCommands::writeWhole(path, SurveyExport::longTable(d.store)));
 }
 
 void FileMenuCommands::exportGeoJson() {
-    QString path;
-    if (!chooseFile(mGeoJsonFileName,
-                    QCoreApplication::translate("FileMenuCommands", "Export GeoJSON"),
-                    filter(kGeoJsonFilter), false, &path))
-        return;
+    const auto chosen = chooseFile(mGeoJsonFileName, tr("Export GeoJSON"), geoJsonFilters(),
+                                   FileDialog::Mode::Save);
+    if (!chosen) return;
+    const QString& path = chosen->path;
     int leftOut = 0;
     const FileOutcome written =
         FileCommands::writeWhole(path, SurveyExport::geoJson(d.store, &leftOut));
@@ -184,9 +188,9 @@ void FileMenuCommands::exportGeoJson() {
 }
 
 void FileMenuCommands::exportCsv() {
-    QString path;
-    if (!chooseFile(mCsvFileName, QCoreApplication::translate("FileMenuCommands", "Export CSV"),
-                    filter(kCsvFilter), false, &path))
-        return;
-    report(FileCommands::exportCsv(d.store, path, d.dialog.FilterIndex == 2));
+    const auto chosen =
+        chooseFile(mCsvFileName, tr("Export CSV"), csvFilters(), FileDialog::Mode::Save);
+    if (!chosen) return;
+    const QString& path = chosen->path;
+    report(FileCommands::exportCsv(d.store, path, chosen->filter == kDecimalCommaFilter));
 }

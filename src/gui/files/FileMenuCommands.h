@@ -3,33 +3,25 @@
 #include <QCoreApplication>
 #include <QString>
 #include <functional>
+#include <optional>
 
-class FileDialog;
+#include "gui/dialogs/FileDialog.h"
+
 struct FileOutcome;
 class MessageBox;
 class ReadingsStore;
 class SettingsStore;
 
-/** @brief The main window's progress bar, as New uses it. */
-class ProgressBarControl {
-public:
-    virtual ~ProgressBarControl() = default;
-    virtual void setMax(double max) = 0;
-    virtual double max() const = 0;
-    virtual void setValue(double value) = 0;
-    virtual double value() const = 0;
-    virtual void setBarVisible(bool visible) = 0;
-};
-
 /** @brief New, Open, Close, Save, Save As and the exports of the File menu: the dialogs and
  *  messages around the file commands. */
 class FileMenuCommands {
+    Q_DECLARE_TR_FUNCTIONS(FileMenuCommands)
+
 public:
     struct Deps {
         ReadingsStore& store;
         FileDialog& dialog;
         MessageBox& messages;
-        ProgressBarControl& progress;
         QString dialogFolder;                     ///< where the dialogs open
         std::function<bool()> downloading;        ///< a download is being received
         std::function<void(bool)> holdReceiving;  ///< received bytes wait while New runs
@@ -43,8 +35,6 @@ public:
     /** @brief Loads a survey file (readings and details) or a data file (record k into row k;
      *  no details) into the table. */
     void Open();
-    /** @brief Does nothing. */
-    void Close() {}
     /** @brief Saves the table to a data file or, by the type chosen, a survey file with the set
      *  details (a new file replaces the old one only when whole). */
     void Save();
@@ -52,29 +42,23 @@ public:
     void saveAs() { Save(); }
     /** @brief Export Data: the table as tab-separated text. */
     void exportText();
-    /** @brief The sets that hold readings as comma-separated values; the dialog's second file
-     *  type chooses the decimal comma. */
+    /** @brief The sets that hold readings as comma-separated values, with a decimal point or,
+     *  by the file type chosen, a decimal comma. */
     void exportCsv();
     /** @brief The long table: one row per reading with its set's details and units. */
     void exportLong();
     /** @brief GeoJSON: one point per set with a location; the sets left out are told. */
     void exportGeoJson();
 
-    inline static const char* const kSaveFilter = QT_TRANSLATE_NOOP(
-        "FileMenuCommands",
-        "Data Files (*.dat)|*.dat|Orvanta survey (*.orvanta)|*.orvanta|All Files (*.*)|*.*");
-    inline static const char* const kOpenFilter = QT_TRANSLATE_NOOP(
-        "FileMenuCommands",
-        "Survey and Data Files (*.orvanta *.dat)|*.orvanta|Orvanta survey (*.orvanta)|*.orvanta|"
-        "Data Files (*.dat)|*.dat|All Files (*.*)|*.*");
-    inline static const char* const kLongFilter = QT_TRANSLATE_NOOP(
-        "FileMenuCommands", "CSV, one row per reading (*.csv)|*.csv|All Files (*.*)|*.*");
-    inline static const char* const kGeoJsonFilter =
-        QT_TRANSLATE_NOOP("FileMenuCommands", "GeoJSON (*.geojson)|*.geojson|All Files (*.*)|*.*");
-    inline static const char* const kCsvFilter = QT_TRANSLATE_NOOP(
-        "FileMenuCommands", "CSV, decimal point (*.csv)|*.csv|CSV, decimal comma (*.csv)|*.csv");
-    inline static const char* const kTextFilter =
-        QT_TRANSLATE_NOOP("FileMenuCommands", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+    /** @brief The file types of each dialog, in the user's language; the first is offered. */
+    static QStringList saveFilters();
+    static QStringList openFilters();
+    static QStringList longFilters();
+    static QStringList geoJsonFilters();
+    static QStringList textFilters();
+    /** @brief The CSV export's types: the second writes a decimal comma (kDecimalCommaFilter). */
+    static QStringList csvFilters();
+    static constexpr int kDecimalCommaFilter = 1;
 
     QString mDataFileName;     ///< the data file last chosen (its name)
     QString mExportFileName;   ///< the text export file last chosen (its name)
@@ -94,17 +78,12 @@ public:
     /** @brief Shows a note in the status bar (nothing went wrong). */
     std::function<void(const QString&)> note;
 
-    /** @brief A file type filter in the user's language. */
-    static QString filter(const char* source) {
-        return QCoreApplication::translate("FileMenuCommands", source);
-    }
-
 private:
     /** @brief Shows the file dialog offering @p rememberedName and keeps the chosen file's name in
-     *  it. For writing, refuses a read-only file with the message. False when there is nothing
+     *  it. For writing, refuses a read-only file with the message. Nothing when there is nothing
      *  to do. */
-    bool chooseFile(QString& rememberedName, const QString& title, const QString& filter, bool open,
-                    QString* path);
+    std::optional<FileDialog::Choice> chooseFile(QString& rememberedName, const QString& title,
+                                                 const QStringList& filters, FileDialog::Mode mode);
     /** @brief The folder the dialogs of @p rememberedName last chose a file in, else dialogFolder.
      */
     QString folderFor(const QString& rememberedName) const;

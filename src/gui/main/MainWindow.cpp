@@ -12,11 +12,11 @@
 #include "core/common/Messages.h"
 #include "core/common/SettingsStore.h"
 #include "core/common/Version.h"
-#include "core/files/FileDialog.h"
 #include "core/session/MeterSession.h"
 #include "core/store/ReadingsStore.h"
 #include "gui/Twips.h"
 #include "gui/dialogs/AboutDialog.h"
+#include "gui/dialogs/FileDialog.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/dialogs/OptionsDialog.h"
 #include "gui/dialogs/PortDialog.h"
@@ -59,7 +59,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
       m_fileDialog(deps.fileDialog),
       m_printDialog(deps.printDialog),
       m_files(FileMenuCommands::Deps{
-          deps.session.store(), deps.fileDialog, deps.messages, *this, deps.dialogFolder,
+          deps.session.store(), deps.fileDialog, deps.messages, deps.dialogFolder,
           [this] { return m_session.isDownloading(); },
           [this](bool hold) { m_session.holdReceiving(hold); }, deps.settings}) {
     m_settings = deps.settings;
@@ -85,12 +85,6 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     m_toolBar = new QToolBar(QStringLiteral("Toolbar1"), this);
     m_toolBar->setObjectName(QStringLiteral("Toolbar1"));
     m_coolBar->addWidget(m_toolBar);
-    m_bandProgress = new QProgressBar(this);
-    m_bandProgress->setObjectName(QStringLiteral("ProgressBar1"));
-    m_bandProgress->setMaximumWidth(240);
-    m_bandProgressAction = m_coolBar->addWidget(m_bandProgress);
-    m_bandProgressAction->setVisible(false);
-    m_bandProgressAction->setObjectName(QStringLiteral("ProgressBar1Action"));
 
     m_sessionMessages = new SessionMessages(deps.session, deps.opener, deps.messages, this);
     m_status = new SessionStatusBar(deps.session, deps.opener, this);
@@ -100,7 +94,8 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     MainCommands cmds;
     cmds.New = [this] { m_files.New(); };
     cmds.Open = [this] { m_files.Open(); };
-    cmds.close = [this] { m_files.Close(); };
+    // Close has nothing to close: the readings table is the program's one document.
+    cmds.close = [] {};
     cmds.Save = [this] { m_files.Save(); };
     cmds.saveAs = [this] { m_files.saveAs(); };
     cmds.Print = [this] { Print(); };
@@ -420,18 +415,18 @@ void MainWindow::recordReadings(bool on) {
             tr("Recorded %1 readings to %2").arg(m_recording.count()).arg(m_recording.path()));
         return;
     }
-    m_fileDialog.FileName = m_recordName;
-    m_fileDialog.DialogTitle = tr("Record Readings");
-    m_fileDialog.InitDir = m_dialogFolder;
-    m_fileDialog.Filter = tr("CSV Files (*.csv)|*.csv");
-    m_fileDialog.FilterIndex = 1;
-    if (!m_fileDialog.ShowSave()) return;
-    const FileOutcome started = m_recording.start(m_fileDialog.FileName);
+    const auto chosen = m_fileDialog.choose({FileDialog::Mode::Save,
+                                             tr("Record Readings"),
+                                             {tr("CSV Files (*.csv)")},
+                                             m_recordName,
+                                             m_dialogFolder});
+    if (!chosen) return;
+    const FileOutcome started = m_recording.start(chosen->path);
     if (!started.ok()) {
         m_messages.tell(Msg::forFile(started));
         return;
     }
-    m_recordName = m_fileDialog.FileTitle;
+    m_recordName = QFileInfo(chosen->path).fileName();
     m_menus->setRecording(true);
     showRecording();
 }
@@ -624,11 +619,3 @@ void MainWindow::SetUnits() { m_session.SetUnits(); }
 void MainWindow::SetMode() { m_session.SetMode(); }
 void MainWindow::sendCommand(const QByteArray& command) { m_session.sendCommand(command); }
 void MainWindow::storeShownReading() { m_session.storeShownReading(); }
-
-// ---- the band's progress bar ----
-
-void MainWindow::setMax(double max) { m_bandProgress->setMaximum(static_cast<int>(max)); }
-double MainWindow::max() const { return m_bandProgress->maximum(); }
-void MainWindow::setValue(double value) { m_bandProgress->setValue(static_cast<int>(value)); }
-double MainWindow::value() const { return m_bandProgress->value(); }
-void MainWindow::setBarVisible(bool visible) { m_bandProgressAction->setVisible(visible); }

@@ -32,7 +32,7 @@ class SetsWindow;
 /** @brief The main window "Orvanta": the frame of the sets window, the meter panel and the plot,
  *  with the menus and the tool bar. It shows what the meter session reports and passes the
  *  user's requests to it; the meter's state lives in the session. */
-class MainWindow : public QMainWindow, private PanelHost, private ProgressBarControl {
+class MainWindow : public QMainWindow, private PanelHost {
     Q_OBJECT
 public:
     struct Deps {
@@ -113,12 +113,6 @@ private:
     void SetMode() override;
     void sendCommand(const QByteArray& command) override;
     void storeShownReading() override;
-    // ProgressBarControl
-    void setMax(double max) override;
-    double max() const override;
-    void setValue(double value) override;
-    double value() const override;
-    void setBarVisible(bool visible) override;
 
     void connectSession();
     /** @brief "Orvanta - survey.dat", with "*" while the readings changed since. */
@@ -155,8 +149,6 @@ private:
     QToolBar* m_coolBar;
     QLabel* m_unitsBand;
     QToolBar* m_toolBar;
-    QProgressBar* m_bandProgress;
-    QAction* m_bandProgressAction;
     MainMenus* m_menus = nullptr;
     SessionStatusBar* m_status = nullptr;
     SettingsStore* m_settings = nullptr;

@@ -14,9 +14,9 @@
 
 #include "core/common/Messages.h"
 #include "core/files/FileCommands.h"
-#include "core/files/FileDialog.h"
 #include "core/plot/LiveTrend.h"
 #include "core/store/ReadingsStore.h"
+#include "gui/dialogs/FileDialog.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/plot/ProfileChart.h"
 #include "gui/plot/TrendChart.h"
@@ -279,34 +279,34 @@ FileOutcome PlotWindow::saveChart(const ChartView& chart, const QString& path, Q
     return FileCommands::writeWhole(path, bytes);
 }
 
+namespace {
+// A name typed without an extension takes the chosen type's: the type decides the format.
+QString withSuffix(const FileDialog::Choice& chosen, const QStringList& filters) {
+    if (!QFileInfo(chosen.path).suffix().isEmpty()) return chosen.path;
+    const QString ext = FileDialog::suffixOf(filters.value(chosen.filter, filters.first()));
+    return chosen.path + QLatin1Char('.') + ext;
+}
+}  // namespace
+
 void PlotWindow::savePlot() {
-    m_dialog.FileName = QStringLiteral("plot.png");
-    m_dialog.DialogTitle = tr("Save Plot");
-    m_dialog.Filter =
-        tr("PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf");
-    m_dialog.FilterIndex = 1;
-    if (!m_dialog.ShowSave()) return;
-    QString path = m_dialog.FileName;
-    static const char* const kSuffix[] = {".png", ".svg", ".pdf"};
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1String(kSuffix[qBound(1, m_dialog.FilterIndex, 3) - 1]);
+    const QStringList filters{tr("PNG Images (*.png)"), tr("SVG Drawings (*.svg)"),
+                              tr("PDF Documents (*.pdf)")};
+    const auto chosen = m_dialog.choose(
+        {FileDialog::Mode::Save, tr("Save Plot"), filters, QStringLiteral("plot.png"), {}});
+    if (!chosen) return;
+    const QString path = withSuffix(*chosen, filters);
     // A plot that was not written is never passed over in silence.
     const FileOutcome saved = saveImage(path);
     if (!saved.ok()) m_messages.tell(Msg::forFile(saved));
 }
 
 void PlotWindow::saveTrendDialog() {
-    m_dialog.FileName = QStringLiteral("trend.csv");
-    m_dialog.DialogTitle = tr("Save Live Trend");
-    m_dialog.Filter =
-        tr("CSV Files (*.csv)|*.csv|PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|PDF "
-           "Documents (*.pdf)|*.pdf");
-    m_dialog.FilterIndex = 1;
-    if (!m_dialog.ShowSave()) return;
-    QString path = m_dialog.FileName;
-    static const char* const kSuffix[] = {".csv", ".png", ".svg", ".pdf"};
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1String(kSuffix[qBound(1, m_dialog.FilterIndex, 4) - 1]);
+    const QStringList filters{tr("CSV Files (*.csv)"), tr("PNG Images (*.png)"),
+                              tr("SVG Drawings (*.svg)"), tr("PDF Documents (*.pdf)")};
+    const auto chosen = m_dialog.choose(
+        {FileDialog::Mode::Save, tr("Save Live Trend"), filters, QStringLiteral("trend.csv"), {}});
+    if (!chosen) return;
+    const QString path = withSuffix(*chosen, filters);
     const FileOutcome saved = saveTrend(path);
     if (!saved.ok()) m_messages.tell(Msg::forFile(saved));
 }
