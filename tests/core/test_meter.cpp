@@ -11,13 +11,13 @@ namespace {
 class RecordingHost : public ReceiveHost {
 public:
     explicit RecordingHost(const DownloadPosition& d) : download(d) {}
-    void ShowUnitsText() override { calls << "ShowUnitsText"; }
-    void ShowModeText() override { calls << "ShowModeText"; }
-    void showBandUnits() override { calls << "showBandUnits"; }
-    void ShowSetNumber() override { calls << "ShowSetNumber"; }
-    void ShowReadingNumber() override { calls << "ShowReadingNumber"; }
-    void ShowBeeperState(int code) override {
-        calls << QStringLiteral("ShowBeeperState(%1)").arg(code);
+    void liveUnitsReported() override { calls << "liveUnitsReported"; }
+    void liveModeReported() override { calls << "liveModeReported"; }
+    void downloadUnitsReported() override { calls << "downloadUnitsReported"; }
+    void meterSetReported() override { calls << "meterSetReported"; }
+    void meterReadingReported() override { calls << "meterReadingReported"; }
+    void beeperReported(int code) override {
+        calls << QStringLiteral("beeperReported(%1)").arg(code);
     }
     void ShowLiveValue(double v) override {
         calls << QStringLiteral("ShowLiveValue(%1)").arg(v, 0, 'g', 15);
@@ -50,10 +50,8 @@ QString stateValue(const QString& key, const ReceiveEngine& e, const MeterReport
         {"expectReadingByte", b(st.expectReadingByte)},
         {"expectBeeper", b(st.expectBeeper)},
         {"units", Meter::unitsName(r.units())},
-        {"mode", Meter::modeText(r.mode)},
+        {"mode", r.mode == Meter::Mode::Step ? QStringLiteral("Step") : QStringLiteral("Scan")},
         {"beeper", QString::number(r.beeper)},
-        {"unitsText", r.unitsText},
-        {"modeText", r.modeText},
         {"meterSet", QString::number(r.set)},
         {"meterReading", QString::number(r.reading)},
         {"set", QString::number(e.download.set)},

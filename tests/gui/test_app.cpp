@@ -78,7 +78,7 @@ void TestApp::startupFindsMeterOnLinkedPort() {
     QCOMPARE(int(w.session().state().portNumber), 7);
     QCOMPARE(rig.messages.texts, QStringList());
     QCOMPARE(Version::text(), QString("Version 1.0.6"));
-    QCOMPARE(w.session().state().meter.unitsText, QString("Units SI"));
+    QCOMPARE(w.findChild<QLabel*>("CoolBarBand1")->text(), QString("Units SI"));
     QCOMPARE(w.findChild<QLabel*>("CoolBarBand1")->text(), QString("Units SI"));
     QCOMPARE(w.session().state().selectedSet, 1);
     QCOMPARE(w.session().state().meter.set, 1);

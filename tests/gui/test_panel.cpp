@@ -35,8 +35,6 @@ const QMap<QString, Key> kKeys = {{"Store", Key::Store},         {"Cal", Key::Ca
 class PortHost : public PanelHost {
 public:
     PortHost(MeterSession& s, SessionState& v) : session(s), vars(v) {}
-    void SetUnits() override { vars.meter.unitsText = Meter::unitsText(vars.meter.units()); }
-    void SetMode() override { vars.meter.modeText = Meter::modeText(vars.meter.mode); }
     void sendCommand(const QByteArray& command) override { session.sendCommand(command); }
     void storeShownReading() override { ++storesToPC; }
     MeterSession& session;

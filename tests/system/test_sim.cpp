@@ -24,10 +24,10 @@ public:
                 ++failures;
         }
     }
-    void showBandUnits() override { ++unitsReports; }
-    void ShowSetNumber() override { ++setReports; }
-    void ShowReadingNumber() override { ++readingReports; }
-    void ShowBeeperState(int) override { ++beeperReports; }
+    void downloadUnitsReported() override { ++unitsReports; }
+    void meterSetReported() override { ++setReports; }
+    void meterReadingReported() override { ++readingReports; }
+    void beeperReported(int) override { ++beeperReports; }
     void ShowLiveValue(double v) override { live << v; }
     void StoreReading() override { stored[engine.download.set] << engine.download.valueText; }
     void FinishDownload() override { ++ends; }

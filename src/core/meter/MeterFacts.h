@@ -19,17 +19,9 @@ enum class Mode { Scan, Step };
 
 inline Units unitsFromDigit(int digit) { return digit == 2 ? Units::CGS : Units::SI; }
 inline Mode modeFromDigit(int digit) { return digit == 2 ? Mode::Step : Mode::Scan; }
-/** @brief "Units CGS" or "Units SI", as the panel and the tool bar show them. */
-inline QString unitsText(Units units) {
-    return units == Units::CGS ? QStringLiteral("Units CGS") : QStringLiteral("Units SI");
-}
 /** @brief "CGS" or "SI". */
 inline QString unitsName(Units units) {
     return units == Units::CGS ? QStringLiteral("CGS") : QStringLiteral("SI");
-}
-/** @brief "Step" or "Scan". */
-inline QString modeText(Mode mode) {
-    return mode == Mode::Step ? QStringLiteral("Step") : QStringLiteral("Scan");
 }
 /** @brief True for a set number the meter has. */
 inline bool isSet(int set) { return set >= 1 && set <= kSets; }

@@ -113,9 +113,8 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
         if (!digit) return FeedResult::Malformed;
         st.expectUnits = false;
         report.unitsDigit = *digit;
-        report.unitsText = Meter::unitsText(report.units());
-        if (lastRequest == Request::Live) host.ShowUnitsText();
-        if (lastRequest == Request::Download) host.showBandUnits();
+        if (lastRequest == Request::Live) host.liveUnitsReported();
+        if (lastRequest == Request::Download) host.downloadUnitsReported();
         return FeedResult::Taken;
     }
     if (st.expectMode) {
@@ -123,22 +122,19 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
         if (!digit) return FeedResult::Malformed;
         st.expectMode = false;
         report.mode = Meter::modeFromDigit(*digit);
-        if (lastRequest == Request::Live) {
-            report.modeText = Meter::modeText(report.mode);
-            host.ShowModeText();
-        }
+        if (lastRequest == Request::Live) host.liveModeReported();
         return FeedResult::Taken;
     }
     if (st.expectSetByte) {
         report.set = static_cast<int>(c & 0xFF) - 127;
         st.expectSetByte = false;
-        host.ShowSetNumber();
+        host.meterSetReported();
         return FeedResult::Taken;
     }
     if (st.expectReadingByte) {
         report.reading = static_cast<int>(c & 0xFF) - 128;
         st.expectReadingByte = false;
-        host.ShowReadingNumber();
+        host.meterReadingReported();
         return FeedResult::Taken;
     }
     if (st.expectBeeper) {
@@ -146,7 +142,7 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
         if (!digit) return FeedResult::Malformed;
         st.expectBeeper = false;
         report.beeper = *digit;
-        host.ShowBeeperState(report.beeper);
+        host.beeperReported(report.beeper);
         return FeedResult::Taken;
     }
     if (st.inValue) {

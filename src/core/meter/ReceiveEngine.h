@@ -17,11 +17,9 @@ struct MeterReport {
     int unitsDigit = 0;
     Meter::Units units() const { return Meter::unitsFromDigit(unitsDigit); }
     Meter::Mode mode = Meter::Mode::Scan;
-    int beeper = 0;     ///< the beeper digit: 1 on
-    int set = 1;        ///< the meter's current set (its byte less 127)
-    int reading = 1;    ///< the meter's current reading number (its byte less 128)
-    QString unitsText;  ///< "Units SI" or "Units CGS", as last shown
-    QString modeText;   ///< "Scan" or "Step", as last shown on the panel
+    int beeper = 0;   ///< the beeper digit: 1 on
+    int set = 1;      ///< the meter's current set (its byte less 127)
+    int reading = 1;  ///< the meter's current reading number (its byte less 128)
 };
 
 /** @brief Where the value being received belongs. */
@@ -55,15 +53,22 @@ struct ReceiveState {
 class ReceiveHost {
 public:
     virtual ~ReceiveHost() = default;
-    /** @brief The units changed while live readings were asked for. */
-    virtual void ShowUnitsText() {}
-    /** @brief The mode changed while live readings were asked for. */
-    virtual void ShowModeText() {}
-    /** @brief The units changed while a download was asked for. */
-    virtual void showBandUnits() {}
-    virtual void ShowSetNumber() {}
-    virtual void ShowReadingNumber() {}
-    virtual void ShowBeeperState(int /*digit*/) {}
+    /** @brief The meter reported its units (MeterReport::unitsDigit) in answer to a request for
+     *  live readings. */
+    virtual void liveUnitsReported() {}
+    /** @brief The meter reported its mode (MeterReport::mode) in answer to a request for live
+     *  readings. */
+    virtual void liveModeReported() {}
+    /** @brief The meter reported its units in answer to a download request: the units of the
+     *  set that follows. */
+    virtual void downloadUnitsReported() {}
+    /** @brief The meter reported its current set (MeterReport::set). */
+    virtual void meterSetReported() {}
+    /** @brief The meter reported its current reading number (MeterReport::reading). */
+    virtual void meterReadingReported() {}
+    /** @brief The meter reported its beeper state. */
+    virtual void beeperReported(int /*digit*/) {}
+    /** @brief A live value arrived (DownloadPosition::valueText as received). */
     virtual void ShowLiveValue(double /*value*/) {}
     /** @brief A set header ended: the values that follow belong to set DownloadPosition::set.
      *  False when no download was asked for: the set's values are then not download values. */

@@ -51,7 +51,6 @@ MeterSession::~MeterSession() {
 void MeterSession::loadSettings() {
     m_state.storeToPC = settingToBool(
         m_settings.value(SettingKey::Section, SettingKey::StoreFunction, QStringLiteral("False")));
-    SetUnits();
     m_state.selectedSet = 1;
     m_state.meter.set = 1;
     m_state.meter.reading = 1;
@@ -268,9 +267,6 @@ bool MeterSession::setStoreToPC(bool toPC) {
     return saved;
 }
 
-void MeterSession::SetUnits() { m_state.meter.unitsText = Meter::unitsText(m_state.meter.units()); }
-void MeterSession::SetMode() { m_state.meter.modeText = Meter::modeText(m_state.meter.mode); }
-
 void MeterSession::storeShownReading() {
     const int set = m_state.meter.set;
     if (m_shownReading.isEmpty() || !Meter::isSet(set) || !m_store.isOpen()) {
@@ -371,18 +367,18 @@ void MeterSession::onReceived(const QByteArray& bytes) {
     m_receiving = false;
 }
 
-void MeterSession::ShowUnitsText() { Q_EMIT panelUnitsChanged(); }
-void MeterSession::ShowModeText() { Q_EMIT panelModeChanged(); }
-void MeterSession::showBandUnits() {
+void MeterSession::liveUnitsReported() { Q_EMIT liveUnitsChanged(); }
+void MeterSession::liveModeReported() { Q_EMIT liveModeChanged(); }
+void MeterSession::downloadUnitsReported() {
     // The units of a set's download come right after its header. Only a label of the plot
     // depends on them; the readings themselves are stored either way.
     const int set = m_engine.download.set;
     if (isDownloading() && Meter::isSet(set)) m_store.setSetUnits(set, m_state.meter.units());
-    Q_EMIT bandUnitsChanged();
+    Q_EMIT downloadUnitsChanged();
 }
-void MeterSession::ShowSetNumber() { Q_EMIT meterSetChanged(); }
-void MeterSession::ShowReadingNumber() { Q_EMIT meterReadingChanged(); }
-void MeterSession::ShowBeeperState(int digit) { Q_EMIT beeperChanged(digit); }
+void MeterSession::meterSetReported() { Q_EMIT meterSetChanged(); }
+void MeterSession::meterReadingReported() { Q_EMIT meterReadingChanged(); }
+void MeterSession::beeperReported(int digit) { Q_EMIT beeperChanged(digit); }
 
 void MeterSession::ShowLiveValue(double value) {
     m_shownReading = m_engine.download.valueText;

@@ -117,10 +117,6 @@ public Q_SLOTS:
     /** @brief Store with the PC database chosen: the reading the panel shows goes into the set
      *  the panel shows, at its first cleared position. */
     void storeShownReading();
-    /** @brief The units text from the units the meter reported. */
-    void SetUnits();
-    /** @brief The mode text from the mode the meter reported. */
-    void SetMode();
     /** @brief While held, received bytes wait: File > New holds them from its question to the
      *  end of its clearing, so set data that arrives meanwhile is stored after the clearing,
      *  never erased by it. Released, what waited is taken in. */
@@ -150,9 +146,13 @@ Q_SIGNALS:
     /** @brief Start-up found several ports the meter may be on and none known as the meter:
      *  nothing was opened; the user chooses. */
     void meterChoiceNeeded();
-    void panelUnitsChanged();
-    void panelModeChanged();
-    void bandUnitsChanged();
+    /** @brief The meter reported its units (state().meter) while live readings were asked for. */
+    void liveUnitsChanged();
+    /** @brief The meter reported its mode while live readings were asked for. */
+    void liveModeChanged();
+    /** @brief The meter reported the units of the set being downloaded. */
+    void downloadUnitsChanged();
+    /** @brief The meter reported its current set, its current reading or its beeper. */
     void meterSetChanged();
     void meterReadingChanged();
     void beeperChanged(int digit);
@@ -169,12 +169,12 @@ Q_SIGNALS:
 
 private:
     // ReceiveHost
-    void ShowUnitsText() override;
-    void ShowModeText() override;
-    void showBandUnits() override;
-    void ShowSetNumber() override;
-    void ShowReadingNumber() override;
-    void ShowBeeperState(int digit) override;
+    void liveUnitsReported() override;
+    void liveModeReported() override;
+    void downloadUnitsReported() override;
+    void meterSetReported() override;
+    void meterReadingReported() override;
+    void beeperReported(int digit) override;
     void ShowLiveValue(double value) override;
     bool beginSet() override;
     void StoreReading() override;

@@ -14,6 +14,7 @@
 #include "core/common/Version.h"
 #include "core/session/MeterSession.h"
 #include "core/store/ReadingsStore.h"
+#include "gui/MeterWords.h"
 #include "gui/Twips.h"
 #include "gui/dialogs/AboutDialog.h"
 #include "gui/dialogs/FileDialog.h"
@@ -158,14 +159,14 @@ void MainWindow::connectSession() {
         hideSetsWindow();
         showPanel();
     });
-    connect(&s, &MeterSession::panelUnitsChanged, this, [this] {
+    connect(&s, &MeterSession::liveUnitsChanged, this, [this] {
         panel().ShowUnitsText();
         // The tool bar's units follow the meter, as the status bar and the panel do.
-        m_unitsBand->setText(m_session.state().meter.unitsText);
+        m_unitsBand->setText(MeterWords::units(m_session.state().meter.units()));
     });
-    connect(&s, &MeterSession::panelModeChanged, this, [this] { panel().ShowModeText(); });
-    connect(&s, &MeterSession::bandUnitsChanged, this,
-            [this] { m_unitsBand->setText(m_session.state().meter.unitsText); });
+    connect(&s, &MeterSession::liveModeChanged, this, [this] { panel().ShowModeText(); });
+    connect(&s, &MeterSession::downloadUnitsChanged, this,
+            [this] { m_unitsBand->setText(MeterWords::units(m_session.state().meter.units())); });
     connect(&s, &MeterSession::meterSetChanged, this, [this] { panel().ShowSetNumber(); });
     connect(&s, &MeterSession::meterReadingChanged, this, [this] { panel().ShowReadingNumber(); });
     connect(&s, &MeterSession::beeperChanged, this,
@@ -284,7 +285,7 @@ void MainWindow::start() {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
     applyResizeRule();
-    m_unitsBand->setText(m_session.state().meter.unitsText);
+    m_unitsBand->setText(MeterWords::units(m_session.state().meter.units()));
     show();
     // The window manager's frame is known only once the window is shown: the whole frame, title
     // bar included, is then kept on the work area.
@@ -615,7 +616,5 @@ void MainWindow::showSetsWindow() {
 
 // ---- the panel's requests ----
 
-void MainWindow::SetUnits() { m_session.SetUnits(); }
-void MainWindow::SetMode() { m_session.SetMode(); }
 void MainWindow::sendCommand(const QByteArray& command) { m_session.sendCommand(command); }
 void MainWindow::storeShownReading() { m_session.storeShownReading(); }

@@ -109,8 +109,6 @@ protected:
 
 private:
     // PanelHost
-    void SetUnits() override;
-    void SetMode() override;
     void sendCommand(const QByteArray& command) override;
     void storeShownReading() override;
 

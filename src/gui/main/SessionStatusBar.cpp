@@ -6,6 +6,7 @@
 #include "core/session/MeterSession.h"
 #include "core/store/ReadingsOpener.h"
 #include "core/store/SetsTableModel.h"
+#include "gui/MeterWords.h"
 
 SessionStatusBar::SessionStatusBar(MeterSession& session, ReadingsOpener& opener, QWidget* parent)
     : QStatusBar(parent), m_session(session) {
@@ -37,10 +38,10 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, ReadingsOpener& opener
         m_lost = true;
         showConnection();
     });
-    connect(&session, &MeterSession::bandUnitsChanged, this,
-            [this] { unitsLabel->setText(m_session.state().meter.unitsText); });
-    connect(&session, &MeterSession::panelUnitsChanged, this,
-            [this] { unitsLabel->setText(m_session.state().meter.unitsText); });
+    connect(&session, &MeterSession::downloadUnitsChanged, this,
+            [this] { unitsLabel->setText(MeterWords::units(m_session.state().meter.units())); });
+    connect(&session, &MeterSession::liveUnitsChanged, this,
+            [this] { unitsLabel->setText(MeterWords::units(m_session.state().meter.units())); });
     connect(&session, &MeterSession::downloadProgressed, this, [this] {
         if (!m_repaint.isActive()) m_repaint.start();
     });
@@ -58,7 +59,7 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, ReadingsOpener& opener
             [this] { downloadLabel->setText(Msg::DatabaseLocked); });
     connect(&opener, &ReadingsOpener::opened, this,
             [this] { downloadLabel->setText(Msg::DatabaseFree); });
-    unitsLabel->setText(session.state().meter.unitsText);
+    unitsLabel->setText(MeterWords::units(session.state().meter.units()));
     showConnection();
 }
 

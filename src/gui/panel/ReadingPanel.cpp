@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/common/Messages.h"
+#include "gui/MeterWords.h"
 #include "gui/Twips.h"
 #include "gui/panel/FittedLabel.h"
 
@@ -311,10 +312,8 @@ void ReadingPanel::syncFromKeypad() {
 }
 
 void ReadingPanel::activate() {
-    m_host.SetUnits();
-    unitsLabel->setText(m_vars.meter.unitsText);
-    m_host.SetMode();
-    modeLabel->setText(m_vars.meter.modeText);
+    ShowUnitsText();
+    ShowModeText();
     setLabel->setText(QStringLiteral("S") + QString::number(m_vars.meter.set));
     readingLabel->setText(QStringLiteral("R") + QString::number(m_vars.meter.reading));
 }
@@ -329,8 +328,8 @@ void ReadingPanel::ShowSelectionPage() {
     syncFromKeypad();
 }
 
-void ReadingPanel::ShowUnitsText() { unitsLabel->setText(m_vars.meter.unitsText); }
-void ReadingPanel::ShowModeText() { modeLabel->setText(m_vars.meter.modeText); }
+void ReadingPanel::ShowUnitsText() { unitsLabel->setText(MeterWords::units(m_vars.meter.units())); }
+void ReadingPanel::ShowModeText() { modeLabel->setText(MeterWords::mode(m_vars.meter.mode)); }
 
 void ReadingPanel::ShowSetNumber() {
     setLabel->setText(QStringLiteral("S") + QString::number(m_vars.meter.set));

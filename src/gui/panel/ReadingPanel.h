@@ -16,9 +16,6 @@
 class PanelHost {
 public:
     virtual ~PanelHost() = default;
-    /** @brief Derives UnitsText and ModeText from the codes the meter reported. */
-    virtual void SetUnits() = 0;
-    virtual void SetMode() = 0;
     /** @brief Writes a command to the meter, opening the port first when it is closed. */
     virtual void sendCommand(const QByteArray& command) = 0;
     /** @brief Store with the PC database chosen: keeps the shown reading in the table. */
