@@ -416,40 +416,12 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <translation>Nummer der Messreihe (1 bis 30):</translation>
     </message>
     <message>
-        <source>Recorded %1 readings to %2</source>
-        <translation>%1 Messwerte in %2 aufgezeichnet</translation>
-    </message>
-    <message>
-        <source>Record Readings</source>
-        <translation>Messwerte aufzeichnen</translation>
-    </message>
-    <message>
-        <source>Mark Reading</source>
-        <translation>Messwert markieren</translation>
-    </message>
-    <message>
-        <source>Label for the next reading (a station, say):</source>
-        <translation>Bezeichnung für den nächsten Messwert (z. B. eine Station):</translation>
-    </message>
-    <message>
-        <source>Recording to %1: %2 readings</source>
-        <translation>Aufzeichnung in %1: %2 Messwerte</translation>
-    </message>
-    <message>
-        <source> (the next marked &quot;%1&quot;)</source>
-        <translation> (der nächste markiert als „%1“)</translation>
-    </message>
-    <message>
         <source>Readings (not saved in a file)</source>
         <translation>Messwerte (nicht in einer Datei gespeichert)</translation>
     </message>
     <message>
         <source>Data</source>
         <translation>Daten</translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -943,6 +915,37 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>Over range: the reading is above %1 on this scale.</source>
         <translation>Bereichsüberschreitung: Der Messwert liegt über %1 auf dieser Skala.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingCommands</name>
+    <message>
+        <source>Recorded %1 readings to %2</source>
+        <translation>%1 Messwerte in %2 aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Record Readings</source>
+        <translation>Messwerte aufzeichnen</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Mark Reading</source>
+        <translation>Messwert markieren</translation>
+    </message>
+    <message>
+        <source>Label for the next reading (a station, say):</source>
+        <translation>Bezeichnung für den nächsten Messwert (z. B. eine Station):</translation>
+    </message>
+    <message>
+        <source>Recording to %1: %2 readings</source>
+        <translation>Aufzeichnung in %1: %2 Messwerte</translation>
+    </message>
+    <message>
+        <source> (the next marked &quot;%1&quot;)</source>
+        <translation> (der nächste markiert als „%1“)</translation>
     </message>
 </context>
 <context>

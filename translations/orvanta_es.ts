@@ -416,40 +416,12 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <translation>Número de serie (1 a 30):</translation>
     </message>
     <message>
-        <source>Recorded %1 readings to %2</source>
-        <translation>%1 lecturas grabadas en %2</translation>
-    </message>
-    <message>
-        <source>Record Readings</source>
-        <translation>Grabar lecturas</translation>
-    </message>
-    <message>
-        <source>Mark Reading</source>
-        <translation>Marcar lectura</translation>
-    </message>
-    <message>
-        <source>Label for the next reading (a station, say):</source>
-        <translation>Etiqueta para la próxima lectura (una estación, por ejemplo):</translation>
-    </message>
-    <message>
-        <source>Recording to %1: %2 readings</source>
-        <translation>Grabando en %1: %2 lecturas</translation>
-    </message>
-    <message>
-        <source> (the next marked &quot;%1&quot;)</source>
-        <translation> (la próxima marcada «%1»)</translation>
-    </message>
-    <message>
         <source>Readings (not saved in a file)</source>
         <translation>Lecturas (no guardadas en un archivo)</translation>
     </message>
     <message>
         <source>Data</source>
         <translation>Datos</translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)</source>
-        <translation>Archivos CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -943,6 +915,37 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>Over range: the reading is above %1 on this scale.</source>
         <translation>Fuera de rango: la lectura supera %1 en esta escala.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingCommands</name>
+    <message>
+        <source>Recorded %1 readings to %2</source>
+        <translation>%1 lecturas grabadas en %2</translation>
+    </message>
+    <message>
+        <source>Record Readings</source>
+        <translation>Grabar lecturas</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Mark Reading</source>
+        <translation>Marcar lectura</translation>
+    </message>
+    <message>
+        <source>Label for the next reading (a station, say):</source>
+        <translation>Etiqueta para la próxima lectura (una estación, por ejemplo):</translation>
+    </message>
+    <message>
+        <source>Recording to %1: %2 readings</source>
+        <translation>Grabando en %1: %2 lecturas</translation>
+    </message>
+    <message>
+        <source> (the next marked &quot;%1&quot;)</source>
+        <translation> (la próxima marcada «%1»)</translation>
     </message>
 </context>
 <context>

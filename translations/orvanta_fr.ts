@@ -416,40 +416,12 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <translation>Numéro de série (1 à 30) :</translation>
     </message>
     <message>
-        <source>Recorded %1 readings to %2</source>
-        <translation>%1 mesures enregistrées dans %2</translation>
-    </message>
-    <message>
-        <source>Record Readings</source>
-        <translation>Enregistrer les mesures</translation>
-    </message>
-    <message>
-        <source>Mark Reading</source>
-        <translation>Marquer une mesure</translation>
-    </message>
-    <message>
-        <source>Label for the next reading (a station, say):</source>
-        <translation>Étiquette de la prochaine mesure (une station, par exemple) :</translation>
-    </message>
-    <message>
-        <source>Recording to %1: %2 readings</source>
-        <translation>Enregistrement dans %1 : %2 mesures</translation>
-    </message>
-    <message>
-        <source> (the next marked &quot;%1&quot;)</source>
-        <translation> (la prochaine marquée « %1 »)</translation>
-    </message>
-    <message>
         <source>Readings (not saved in a file)</source>
         <translation>Mesures (non enregistrées dans un fichier)</translation>
     </message>
     <message>
         <source>Data</source>
         <translation>Données</translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)</source>
-        <translation>Fichiers CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -943,6 +915,37 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>Over range: the reading is above %1 on this scale.</source>
         <translation>Hors plage : la mesure dépasse %1 sur cette échelle.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingCommands</name>
+    <message>
+        <source>Recorded %1 readings to %2</source>
+        <translation>%1 mesures enregistrées dans %2</translation>
+    </message>
+    <message>
+        <source>Record Readings</source>
+        <translation>Enregistrer les mesures</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Mark Reading</source>
+        <translation>Marquer une mesure</translation>
+    </message>
+    <message>
+        <source>Label for the next reading (a station, say):</source>
+        <translation>Étiquette de la prochaine mesure (une station, par exemple) :</translation>
+    </message>
+    <message>
+        <source>Recording to %1: %2 readings</source>
+        <translation>Enregistrement dans %1 : %2 mesures</translation>
+    </message>
+    <message>
+        <source> (the next marked &quot;%1&quot;)</source>
+        <translation> (la prochaine marquée « %1 »)</translation>
     </message>
 </context>
 <context>

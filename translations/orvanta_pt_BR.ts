@@ -416,40 +416,12 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <translation>Número da série (1 a 30):</translation>
     </message>
     <message>
-        <source>Recorded %1 readings to %2</source>
-        <translation>%1 leituras gravadas em %2</translation>
-    </message>
-    <message>
-        <source>Record Readings</source>
-        <translation>Gravar leituras</translation>
-    </message>
-    <message>
-        <source>Mark Reading</source>
-        <translation>Marcar leitura</translation>
-    </message>
-    <message>
-        <source>Label for the next reading (a station, say):</source>
-        <translation>Rótulo para a próxima leitura (uma estação, por exemplo):</translation>
-    </message>
-    <message>
-        <source>Recording to %1: %2 readings</source>
-        <translation>Gravando em %1: %2 leituras</translation>
-    </message>
-    <message>
-        <source> (the next marked &quot;%1&quot;)</source>
-        <translation> (a próxima marcada &quot;%1&quot;)</translation>
-    </message>
-    <message>
         <source>Readings (not saved in a file)</source>
         <translation>Leituras (não salvas em um arquivo)</translation>
     </message>
     <message>
         <source>Data</source>
         <translation>Dados</translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)</source>
-        <translation>Arquivos CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -943,6 +915,37 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>Over range: the reading is above %1 on this scale.</source>
         <translation>Fora da faixa: a leitura está acima de %1 nesta escala.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingCommands</name>
+    <message>
+        <source>Recorded %1 readings to %2</source>
+        <translation>%1 leituras gravadas em %2</translation>
+    </message>
+    <message>
+        <source>Record Readings</source>
+        <translation>Gravar leituras</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Mark Reading</source>
+        <translation>Marcar leitura</translation>
+    </message>
+    <message>
+        <source>Label for the next reading (a station, say):</source>
+        <translation>Rótulo para a próxima leitura (uma estação, por exemplo):</translation>
+    </message>
+    <message>
+        <source>Recording to %1: %2 readings</source>
+        <translation>Gravando em %1: %2 leituras</translation>
+    </message>
+    <message>
+        <source> (the next marked &quot;%1&quot;)</source>
+        <translation> (a próxima marcada &quot;%1&quot;)</translation>
     </message>
 </context>
 <context>

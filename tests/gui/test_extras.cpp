@@ -11,6 +11,7 @@
 #include "core/files/CsvExport.h"
 #include "core/panel/LiveScale.h"
 #include "core/plot/PlotModel.h"
+#include "gui/files/RecordingCommands.h"
 #include "gui/main/MainMenus.h"
 #include "gui/panel/ReadingPanel.h"
 #include "gui/plot/PlotWindow.h"
@@ -349,24 +350,25 @@ void TestExtras::recordingWritesEachReading() {
     const QString file = rig.env.root() + "/run1.csv";
     rig.dialog.answers << file;
     menus.menuItem("RecordReadingsmenu")->trigger();
-    QVERIFY(w.recording().isRecording() && menus.toolButton("Record")->isChecked());
+    QVERIFY(w.recorder().recording().isRecording() && menus.toolButton("Record")->isChecked());
     w.session().ShowContinuousReadings();
     meter.pty().send(
         "U1M1N\x80R\x81"
         "0.5\n");
-    QTRY_COMPARE(w.recording().count(), 1);
-    w.askMark = [] { return QStringLiteral("Station \"A\", north"); };
+    QTRY_COMPARE(w.recorder().recording().count(), 1);
+    w.recorder().askMark = [] { return QStringLiteral("Station \"A\", north"); };
     menus.menuItem("MarkReadingmenu")->trigger();
     meter.pty().send(
         "U2M1N\x82R\x83"
         "-0.25\n"
         "U2M1N\x82R\x83"
         "1.5\n");
-    QTRY_COMPARE(w.recording().count(), 3);
+    QTRY_COMPARE(w.recorder().recording().count(), 3);
     QVERIFY(w.findChild<SessionStatusBar*>()->downloadLabel->text().contains(
         "Recording to " + file + ": 3 readings"));
     menus.toolButton("Record")->trigger();  // the button ends it
-    QVERIFY(!w.recording().isRecording() && !menus.menuItem("RecordReadingsmenu")->isChecked());
+    QVERIFY(!w.recorder().recording().isRecording() &&
+            !menus.menuItem("RecordReadingsmenu")->isChecked());
     QFile f(file);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = f.readAll().split('\n');

@@ -22,6 +22,7 @@
 #include "gui/dialogs/OptionsDialog.h"
 #include "gui/dialogs/PortDialog.h"
 #include "gui/dialogs/ProgressDialog.h"
+#include "gui/files/RecordingCommands.h"
 #include "gui/main/MainMenus.h"
 #include "gui/main/SessionMessages.h"
 #include "gui/plot/PlotWindow.h"
@@ -111,8 +112,8 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.CaptureCurrentReading = [&s] { s.CaptureCurrentReading(); };
     cmds.ShowContinuousReadings = [&s] { s.ShowContinuousReadings(); };
     cmds.stopReadings = [&s] { s.stopReadings(); };
-    cmds.recordReadings = [this](bool on) { recordReadings(on); };
-    cmds.markReading = [this] { markReading(); };
+    cmds.recordReadings = [this](bool on) { m_recorder->recordReadings(on); };
+    cmds.markReading = [this] { m_recorder->markReading(); };
     cmds.openRecent = [this](const QString& path) { m_files.openPath(path); };
     cmds.storeFunction = [this] { showOptions(); };
     cmds.commPort = [this] { ShowCommPortDialog(); };
@@ -128,6 +129,10 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
         if (m_settings) m_settings->setValue(kLayoutSection, kSelectedSetKey, set);
     };
     m_menus = new MainMenus(*this, *m_toolBar, cmds);
+    m_recorder = new RecordingCommands(
+        {deps.session, deps.fileDialog, deps.messages, deps.dialogFolder, this}, this);
+    connect(m_recorder, &RecordingCommands::recordingChanged, m_menus, &MainMenus::setRecording);
+    connect(m_recorder, &RecordingCommands::note, m_status->downloadLabel, &QLabel::setText);
     m_menus->setRecentFiles(recentFiles());
     m_files.note = [this](const QString& text) { m_status->downloadLabel->setText(text); };
     m_files.documentChanged = [this] {
@@ -172,7 +177,6 @@ void MainWindow::connectSession() {
     connect(&s, &MeterSession::beeperChanged, this,
             [this](int code) { panel().ShowBeeperState(code); });
     connect(&s, &MeterSession::liveValue, this, [this](double v) { panel().ShowLiveValue(v); });
-    connect(&s, &MeterSession::liveValue, this, &MainWindow::recordLiveValue);
     connect(&s, &MeterSession::storeDestinationChanged, this,
             [this](bool toPC) { panel().setStoreDestination(toPC); });
     connect(&s, &MeterSession::storedToPC, this, [this](int set, int reading) {
@@ -403,72 +407,6 @@ void MainWindow::downloadSetAsked() {
     // The drop-down and the setting follow the choice, as a choice there does.
     m_menus->chooseSet(set);
     m_session.DownloadSelectedSet();
-}
-
-// ---- recording ----
-
-void MainWindow::recordReadings(bool on) {
-    if (!on) {
-        if (!m_recording.isRecording()) return;
-        m_recording.stop();
-        m_menus->setRecording(false);
-        m_status->downloadLabel->setText(
-            tr("Recorded %1 readings to %2").arg(m_recording.count()).arg(m_recording.path()));
-        return;
-    }
-    const auto chosen = m_fileDialog.choose({FileDialog::Mode::Save,
-                                             tr("Record Readings"),
-                                             {tr("CSV Files (*.csv)")},
-                                             m_recordName,
-                                             m_dialogFolder});
-    if (!chosen) return;
-    const FileOutcome started = m_recording.start(chosen->path);
-    if (!started.ok()) {
-        m_messages.tell(Msg::forFile(started));
-        return;
-    }
-    m_recordName = QFileInfo(chosen->path).fileName();
-    m_menus->setRecording(true);
-    showRecording();
-}
-
-void MainWindow::markReading() {
-    if (!m_recording.isRecording()) {
-        m_messages.tell(Msg::MarkNeedsRecording);
-        return;
-    }
-    const QString label = askMark
-                              ? askMark()
-                              : QInputDialog::getText(this, tr("Mark Reading"),
-                                                      tr("Label for the next reading (a station, "
-                                                         "say):"))
-                                    .trimmed();
-    if (label.isEmpty()) return;
-    m_recording.markNext(label);
-    showRecording();
-}
-
-void MainWindow::recordLiveValue() {
-    if (!m_recording.isRecording()) return;
-    const MeterReport& meter = m_session.state().meter;
-    const FileOutcome written =
-        m_recording.add(QDateTime::currentDateTimeUtc(), m_session.shownReading(),
-                        Meter::unitsName(meter.units()), meter.set, meter.reading);
-    if (!written.ok()) {
-        m_menus->setRecording(false);
-        m_messages.tell(Msg::forFile(written) + QLatin1Char('\n') +
-                        Msg::RecordingStopped.arg(m_recording.count()));
-    }
-    showRecording();
-}
-
-void MainWindow::showRecording() {
-    if (!m_recording.isRecording()) return;
-    QString text =
-        tr("Recording to %1: %2 readings").arg(m_recording.path()).arg(m_recording.count());
-    if (!m_recording.pendingMark().isEmpty())
-        text += tr(" (the next marked \"%1\")").arg(m_recording.pendingMark());
-    m_status->downloadLabel->setText(text);
 }
 
 // ---- windows ----

@@ -26,6 +26,7 @@ class MeterSession;
 class ReadingsOpener;
 class SessionMessages;
 class PlotWindow;
+class RecordingCommands;
 class PrintDialog;
 class SetsWindow;
 
@@ -57,14 +58,8 @@ public:
      *  readings database and the meter's port. */
     void start();
 
-    /** @brief Read > Record Readings: on, the user chooses a CSV file and every live value is
-     *  written to it; off, the recording ends. */
-    void recordReadings(bool on);
-    /** @brief Read > Mark Reading: a short label for the next recorded reading. */
-    void markReading();
-    const LiveRecording& recording() const { return m_recording; }
-    /** @brief Asks for a mark's label; empty when the user cancels. Tests put their own. */
-    std::function<QString()> askMark;
+    /** @brief Read > Record Readings and Mark Reading. */
+    RecordingCommands& recorder() { return *m_recorder; }
     /** @brief Download > Download Set...: asks for the set (1 to 30) and downloads it. */
     void downloadSetAsked();
     /** @brief Asks for a set number; 0 when the user cancels. Tests put their own. */
@@ -158,11 +153,8 @@ private:
     QPointer<ProgressDialog> m_progress;
     bool m_downloadAll = false;
     void keepFrameOnScreen();
-    LiveRecording m_recording;
-    QString m_recordName;  ///< the recording file last chosen (its name)
+    RecordingCommands* m_recorder = nullptr;
     QString m_dialogFolder;
-    void recordLiveValue();
-    void showRecording();  ///< the download running asked for every set
     PlotWindow* m_plot = nullptr;
     QMdiSubWindow* m_plotSub = nullptr;
     bool m_closing = false;
