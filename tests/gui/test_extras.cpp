@@ -430,7 +430,7 @@ void TestExtras::windowPlacedOnScreen_data() {
 void TestExtras::windowPlacedOnScreen() {
     QFETCH(QRect, window);
     QFETCH(QRect, placed);
-    QCOMPARE(MainWindow::placedOnScreen(window, QRect(0, 0, 1280, 800)), placed);
+    QCOMPARE(WindowLayout::placedOnScreen(window, QRect(0, 0, 1280, 800)), placed);
 }
 
 void TestExtras::layoutRestoredAtNextStart() {

@@ -24,8 +24,10 @@ void RecordingCommands::recordReadings(bool on) {
             tr("Recorded %1 readings to %2").arg(m_recording.count()).arg(m_recording.path()));
         return;
     }
-    const auto chosen = d.dialog.choose({FileDialog::Mode::Save, tr("Record Readings"),
-                                         {tr("CSV Files (*.csv)")}, m_recordName,
+    const auto chosen = d.dialog.choose({FileDialog::Mode::Save,
+                                         tr("Record Readings"),
+                                         {tr("CSV Files (*.csv)")},
+                                         m_recordName,
                                          d.dialogFolder});
     if (!chosen) return;
     const FileOutcome started = m_recording.start(chosen->path);

@@ -25,34 +25,10 @@
 #include "gui/files/RecordingCommands.h"
 #include "gui/main/MainMenus.h"
 #include "gui/main/SessionMessages.h"
+#include "gui/main/WindowLayout.h"
 #include "gui/plot/PlotWindow.h"
 #include "gui/printing/PrintCommand.h"
 #include "gui/sets/SetsWindow.h"
-
-namespace {
-// Kept between runs, beside the program's settings.
-const QString kLayoutSection = QStringLiteral("Window");
-const QString kGeometryKey = QStringLiteral("Geometry");
-const QString kStateKey = QStringLiteral("State");
-const QString kSelectedSetKey = QStringLiteral("Selected Set");
-const QString kPanelKey = QStringLiteral("Panel");
-const QString kPlotKey = QStringLiteral("Plot");
-const QString kPlotSetsKey = QStringLiteral("Plot Sets");
-const QString kPlotLogKey = QStringLiteral("Plot Log Scale");
-
-QString rectText(const QRect& r) {
-    return QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-}
-std::optional<QRect> rectFrom(const QString& text) {
-    const QStringList v = text.split(QLatin1Char(','));
-    if (v.size() != 4) return std::nullopt;
-    bool ok[4];
-    const QRect r(v[0].toInt(&ok[0]), v[1].toInt(&ok[1]), v[2].toInt(&ok[2]), v[3].toInt(&ok[3]));
-    if (!(ok[0] && ok[1] && ok[2] && ok[3]) || r.width() <= 0 || r.height() <= 0)
-        return std::nullopt;
-    return r;
-}
-}  // namespace
 
 MainWindow::MainWindow(Deps deps, QWidget* parent)
     : QMainWindow(parent),
@@ -63,8 +39,8 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
       m_files(FileMenuCommands::Deps{
           deps.session.store(), deps.fileDialog, deps.messages, deps.dialogFolder,
           [this] { return m_session.isDownloading(); },
-          [this](bool hold) { m_session.holdReceiving(hold); }, deps.settings}) {
-    m_settings = deps.settings;
+          [this](bool hold) { m_session.holdReceiving(hold); }, deps.settings}),
+      m_layout(deps.settings) {
     m_dialogFolder = deps.dialogFolder;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Orvanta"));
@@ -126,18 +102,18 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.printPreview = [this] { printPreview(); };
     cmds.selectSet = [this](const QString& set) {
         m_session.selectSet(set.toInt());
-        if (m_settings) m_settings->setValue(kLayoutSection, kSelectedSetKey, set);
+        m_layout.saveSelectedSet(set.toInt());
     };
     m_menus = new MainMenus(*this, *m_toolBar, cmds);
     m_recorder = new RecordingCommands(
         {deps.session, deps.fileDialog, deps.messages, deps.dialogFolder, this}, this);
     connect(m_recorder, &RecordingCommands::recordingChanged, m_menus, &MainMenus::setRecording);
     connect(m_recorder, &RecordingCommands::note, m_status->downloadLabel, &QLabel::setText);
-    m_menus->setRecentFiles(recentFiles());
+    m_menus->setRecentFiles(m_layout.recentFiles());
     m_files.note = [this](const QString& text) { m_status->downloadLabel->setText(text); };
     m_files.documentChanged = [this] {
         showTitle();
-        rememberDocument();
+        m_menus->setRecentFiles(m_layout.remember(m_files.documentPath()));
     };
 
     connectSession();
@@ -198,92 +174,18 @@ void MainWindow::showTitle() {
     setWindowTitle(title);
 }
 
-QStringList MainWindow::recentFiles() const {
-    if (!m_settings) return {};
-    const QString kept =
-        m_settings->value(QStringLiteral("Recent Files"), QStringLiteral("Files"), {});
-    return kept.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(0, kRecentFiles);
-}
-
-void MainWindow::rememberDocument() {
-    const QString path = m_files.documentPath();
-    if (!m_settings || path.isEmpty()) return;
-    QStringList files = recentFiles();
-    if (!files.isEmpty() && files.first() == path) return;
-    files.removeAll(path);
-    files.prepend(path);
-    files = files.mid(0, kRecentFiles);
-    // A list that cannot be kept costs nothing but the list: no message.
-    m_settings->setValue(QStringLiteral("Recent Files"), QStringLiteral("Files"),
-                         files.join(QLatin1Char('\n')));
-    m_menus->setRecentFiles(files);
-}
-
-QRect MainWindow::placedOnScreen(const QRect& window, const QRect& screen) {
-    QRect r(window.topLeft(), window.size().boundedTo(screen.size()));
-    if (r.right() > screen.right()) r.moveRight(screen.right());
-    if (r.bottom() > screen.bottom()) r.moveBottom(screen.bottom());
-    if (r.left() < screen.left()) r.moveLeft(screen.left());
-    if (r.top() < screen.top()) r.moveTop(screen.top());
-    return r;
-}
-
-void MainWindow::keepFrameOnScreen() {
-    if (isMaximized() || isFullScreen()) return;
-    QScreen* screen = QGuiApplication::screenAt(frameGeometry().center());
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect frame = frameGeometry();
-    const QRect placed = placedOnScreen(frame, screen->availableGeometry());
-    if (placed == frame) return;
-    // The frame's margins stay as they are; the window inside them moves and shrinks with it.
-    const QMargins margins(geometry().left() - frame.left(), geometry().top() - frame.top(),
-                           frame.right() - geometry().right(),
-                           frame.bottom() - geometry().bottom());
-    setGeometry(placed.marginsRemoved(margins));
-}
-
-bool MainWindow::restoreLayout() {
-    if (!m_settings) return false;
-    const QByteArray saved =
-        QByteArray::fromBase64(m_settings->value(kLayoutSection, kGeometryKey, {}).toLatin1());
-    if (saved.isEmpty() || !restoreGeometry(saved)) return false;
-    restoreState(
-        QByteArray::fromBase64(m_settings->value(kLayoutSection, kStateKey, {}).toLatin1()));
-    // The screen may be smaller now, or gone: the window lies wholly on the one it is nearest.
-    QScreen* screen = QGuiApplication::screenAt(frameGeometry().center());
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    if (screen) setGeometry(placedOnScreen(geometry(), screen->availableGeometry()));
-    return true;
-}
-
 void MainWindow::saveLayout() {
-    if (!m_settings) return;
-    m_settings->setValue(kLayoutSection, kGeometryKey,
-                         QString::fromLatin1(saveGeometry().toBase64()));
-    m_settings->setValue(kLayoutSection, kStateKey, QString::fromLatin1(saveState().toBase64()));
-    if (m_readingSub)
-        m_settings->setValue(kLayoutSection, kPanelKey, rectText(m_readingSub->geometry()));
-    if (m_plot) {
-        QStringList sets;
-        for (int set : m_plot->chosenSets()) sets << QString::number(set);
-        m_settings->setValue(kLayoutSection, kPlotKey, rectText(m_plotSub->geometry()));
-        m_settings->setValue(kLayoutSection, kPlotSetsKey, sets.join(QLatin1Char(',')));
-        m_settings->setValue(kLayoutSection, kPlotLogKey,
-                             m_plot->logScale() ? QStringLiteral("true") : QStringLiteral("false"));
-    }
+    m_layout.save(*this);
+    if (m_readingSub) m_layout.savePanel(m_readingSub->geometry());
+    if (m_plot) m_layout.savePlot(m_plotSub->geometry(), m_plot->chosenSets(), m_plot->logScale());
 }
 
 void MainWindow::start() {
     m_session.loadSettings();
-    if (m_settings) {
-        bool ok = false;
-        const int set = m_settings->value(kLayoutSection, kSelectedSetKey, {}).toInt(&ok);
-        if (ok && set >= 1 && set <= 30) m_menus->chooseSet(set);
-    }
+    if (const std::optional<int> set = m_layout.selectedSet()) m_menus->chooseSet(*set);
     // The first start fills the work area, frame and all (maximized); later starts put the
     // window back where it was left.
-    if (!restoreLayout()) {
+    if (!m_layout.restore(*this)) {
         if (QScreen* screen = QGuiApplication::primaryScreen())
             resize(screen->availableGeometry().size() - QSize(10, 40));  // less a usual frame
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -293,8 +195,9 @@ void MainWindow::start() {
     show();
     // The window manager's frame is known only once the window is shown: the whole frame, title
     // bar included, is then kept on the work area.
-    QTimer::singleShot(0, this, &MainWindow::keepFrameOnScreen);
-    QTimer::singleShot(300, this, &MainWindow::keepFrameOnScreen);
+    const auto keepOnScreen = [this] { WindowLayout::keepFrameOnScreen(*this); };
+    QTimer::singleShot(0, this, keepOnScreen);
+    QTimer::singleShot(300, this, keepOnScreen);
     showSetsWindow();
     m_sessionMessages->openReadings();
     m_session.connectMeter();
@@ -420,21 +323,12 @@ PlotWindow& MainWindow::showPlot() {
         // Closing the plot hides it: View > Plot shows it again with the same choices.
         m_plotSub->setAttribute(Qt::WA_DeleteOnClose, false);
         m_plotSub->resize(m_plot->size());
-        if (m_settings) {
-            if (const auto r = rectFrom(m_settings->value(kLayoutSection, kPlotKey, {})))
-                m_plotSub->setGeometry(*r);
-            const QString sets =
-                m_settings->value(kLayoutSection, kPlotSetsKey, QStringLiteral("<none>"));
-            if (sets != QLatin1String("<none>")) {
-                QList<int> chosen;
-                for (const QString& n : sets.split(QLatin1Char(','), Qt::SkipEmptyParts))
-                    chosen << n.toInt();
-                m_plot->restoreChoices(chosen, m_settings->value(kLayoutSection, kPlotLogKey, {}) ==
-                                                   QLatin1String("true"));
-            }
-        }
+        const WindowLayout::Plot kept = m_layout.plot();
+        if (kept.geometry) m_plotSub->setGeometry(*kept.geometry);
+        if (kept.sets) m_plot->restoreChoices(*kept.sets, kept.logScale);
         // Wholly inside the main window's work area, whatever its size now.
-        m_plotSub->setGeometry(placedOnScreen(m_plotSub->geometry(), m_mdi->viewport()->rect()));
+        m_plotSub->setGeometry(
+            WindowLayout::placedOnScreen(m_plotSub->geometry(), m_mdi->viewport()->rect()));
     }
     m_plot->refresh();
     m_plotSub->show();
@@ -507,12 +401,11 @@ ReadingPanel& MainWindow::panel() {
         m_readingSub->setWindowTitle(QStringLiteral("Orvanta"));
         m_readingSub->installEventFilter(this);
         m_readingSub->hide();
-        if (m_settings) {
-            if (const auto r = rectFrom(m_settings->value(kLayoutSection, kPanelKey, {})))
-                m_readingSub->move(placedOnScreen(QRect(r->topLeft(), m_readingSub->size()),
-                                                  m_mdi->viewport()->rect())
-                                       .topLeft());
-        }
+        if (const auto r = m_layout.panel())
+            m_readingSub->move(
+                WindowLayout::placedOnScreen(QRect(r->topLeft(), m_readingSub->size()),
+                                             m_mdi->viewport()->rect())
+                    .topLeft());
     }
     return *m_reading;
 }
@@ -529,7 +422,7 @@ void MainWindow::fitPanel() {
     const QRect area = m_mdi->viewport()->rect();
     m_reading->setZoom(m_reading->zoomToFit(area.size() - frame));
     m_readingSub->resize(m_reading->size() + frame);
-    m_readingSub->move(placedOnScreen(m_readingSub->geometry(), area).topLeft());
+    m_readingSub->move(WindowLayout::placedOnScreen(m_readingSub->geometry(), area).topLeft());
 }
 
 void MainWindow::showPanel() {

@@ -15,6 +15,7 @@
 #include "gui/dialogs/ProgressDialog.h"
 #include "gui/files/FileMenuCommands.h"
 #include "gui/main/SessionStatusBar.h"
+#include "gui/main/WindowLayout.h"
 #include "gui/panel/ReadingPanel.h"
 
 class SettingsStore;
@@ -67,16 +68,13 @@ public:
 
     /** @brief Base sizes of the sets window (twips) from the main window's size (twips). */
     static DataWindowSize resizeRule(double heightTwips, double widthTwips);
-    /** @brief @p window moved, and shrunk where it must be, to lie wholly on @p screen. */
-    static QRect placedOnScreen(const QRect& window, const QRect& screen);
     const DataWindowSize& dataWindowSize() const { return m_dataWindowSize; }
 
     MeterSession& session() { return m_session; }
     LiveTrend& trend() { return m_trend; }
     FileMenuCommands& files() { return m_files; }
-    /** @brief The data files last opened or saved, newest first (up to kRecentFiles). */
-    QStringList recentFiles() const;
-    static constexpr int kRecentFiles = 8;
+    /** @brief The data files last opened or saved, newest first. */
+    QStringList recentFiles() const { return m_layout.recentFiles(); }
 
     /** @brief The sets window, created on first use. */
     SetsWindow& setsWindow();
@@ -110,10 +108,6 @@ private:
     void connectSession();
     /** @brief "Orvanta - survey.dat", with "*" while the readings changed since. */
     void showTitle();
-    /** @brief Puts the current data file first in the recent files. */
-    void rememberDocument();
-    /** @brief The window as the user left it last time; false at the first start. */
-    bool restoreLayout();
     void saveLayout();
     void applyResizeRule();
     /** @brief Shrinks the panel, in proportion, where the work area is too small for all of it. */
@@ -144,7 +138,7 @@ private:
     QToolBar* m_toolBar;
     MainMenus* m_menus = nullptr;
     SessionStatusBar* m_status = nullptr;
-    SettingsStore* m_settings = nullptr;
+    WindowLayout m_layout;
 
     SetsWindow* m_data = nullptr;
     QMdiSubWindow* m_dataSub = nullptr;
@@ -152,7 +146,6 @@ private:
     QMdiSubWindow* m_readingSub = nullptr;
     QPointer<ProgressDialog> m_progress;
     bool m_downloadAll = false;
-    void keepFrameOnScreen();
     RecordingCommands* m_recorder = nullptr;
     QString m_dialogFolder;
     PlotWindow* m_plot = nullptr;
