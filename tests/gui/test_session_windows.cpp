@@ -112,6 +112,7 @@ void TestSessionWindows::lineScenarios() {
         QVERIFY(shown.isEmpty());
     // A value cut by a discard is never shown: every value shown is one the meter sent whole.
     for (double v : shown) QVERIFY2(v == 0.5 || v == 0.7, qPrintable(QString::number(v)));
+    w.viewMeter();  // where Store puts readings, as the user sees it on the panel
     QCOMPARE(w.panel().storeDestinationLabel->text(), storeLabel);
     QCOMPARE(got, meterGot);
     QTRY_COMPARE(rig.messages.texts.size(), messages.size());

@@ -33,6 +33,7 @@
 MainWindow::MainWindow(Deps deps, QWidget* parent)
     : QMainWindow(parent),
       m_session(deps.session),
+      m_panelHost(deps.session),
       m_messages(deps.messages),
       m_fileDialog(deps.fileDialog),
       m_printDialog(deps.printDialog),
@@ -140,25 +141,12 @@ void MainWindow::connectSession() {
         hideSetsWindow();
         showPanel();
     });
-    connect(&s, &MeterSession::liveUnitsChanged, this, [this] {
-        panel().ShowUnitsText();
-        // The tool bar's units follow the meter, as the status bar and the panel do.
-        m_unitsBand->setText(MeterWords::units(m_session.state().meter.units()));
-    });
-    connect(&s, &MeterSession::liveModeChanged, this, [this] { panel().ShowModeText(); });
+    // The tool bar's units follow the meter, as the status bar and the panel do.
+    connect(&s, &MeterSession::liveUnitsChanged, this,
+            [this] { m_unitsBand->setText(MeterWords::units(m_session.state().meter.units())); });
     connect(&s, &MeterSession::downloadUnitsChanged, this,
             [this] { m_unitsBand->setText(MeterWords::units(m_session.state().meter.units())); });
-    connect(&s, &MeterSession::meterSetChanged, this, [this] { panel().ShowSetNumber(); });
-    connect(&s, &MeterSession::meterReadingChanged, this, [this] { panel().ShowReadingNumber(); });
-    connect(&s, &MeterSession::beeperChanged, this,
-            [this](int code) { panel().ShowBeeperState(code); });
-    connect(&s, &MeterSession::liveValue, this, [this](double v) { panel().ShowLiveValue(v); });
-    connect(&s, &MeterSession::storeDestinationChanged, this,
-            [this](bool toPC) { panel().setStoreDestination(toPC); });
-    connect(&s, &MeterSession::storedToPC, this, [this](int set, int reading) {
-        panel().showStoredAt(set, reading);
-        m_files.markModified();
-    });
+    connect(&s, &MeterSession::storedToPC, this, [this] { m_files.markModified(); });
     connect(&s, &MeterSession::continuousChanged, this,
             [this](bool running) { m_menus->setContinuousRunning(running); });
     // The plot's trend follows continuous readings whether or not the plot is open.
@@ -199,6 +187,7 @@ void MainWindow::start() {
     QTimer::singleShot(0, this, keepOnScreen);
     QTimer::singleShot(300, this, keepOnScreen);
     showSetsWindow();
+    panel();  // made hidden now: it follows the meter from the first byte
     m_sessionMessages->openReadings();
     m_session.connectMeter();
     m_status->showConnection();
@@ -393,7 +382,8 @@ SetsWindow& MainWindow::setsWindow() {
 
 ReadingPanel& MainWindow::panel() {
     if (!m_reading) {
-        m_reading = new ReadingPanel(m_session.state(), *this);
+        m_reading = new ReadingPanel(m_session.state(), m_panelHost);
+        m_reading->follow(m_session);
         m_readingSub = m_mdi->addSubWindow(m_reading, Qt::SubWindow | Qt::WindowTitleHint |
                                                           Qt::WindowSystemMenuHint |
                                                           Qt::WindowCloseButtonHint);
@@ -446,6 +436,3 @@ void MainWindow::showSetsWindow() {
 }
 
 // ---- the panel's requests ----
-
-void MainWindow::sendCommand(const QByteArray& command) { m_session.sendCommand(command); }
-void MainWindow::storeShownReading() { m_session.storeShownReading(); }

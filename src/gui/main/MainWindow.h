@@ -34,7 +34,7 @@ class SetsWindow;
 /** @brief The main window "Orvanta": the frame of the sets window, the meter panel and the plot,
  *  with the menus and the tool bar. It shows what the meter session reports and passes the
  *  user's requests to it; the meter's state lives in the session. */
-class MainWindow : public QMainWindow, private PanelHost {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     struct Deps {
@@ -101,10 +101,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // PanelHost
-    void sendCommand(const QByteArray& command) override;
-    void storeShownReading() override;
-
     void connectSession();
     /** @brief "Orvanta - survey.dat", with "*" while the readings changed since. */
     void showTitle();
@@ -123,6 +119,7 @@ private:
     void onDownloadEnded();
 
     MeterSession& m_session;
+    SessionPanelHost m_panelHost;
     MessageBox& m_messages;
     SessionMessages* m_sessionMessages = nullptr;
     FileDialog& m_fileDialog;

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/common/Messages.h"
+#include "core/session/MeterSession.h"
 #include "gui/MeterWords.h"
 #include "gui/Twips.h"
 #include "gui/panel/FittedLabel.h"
@@ -316,6 +317,8 @@ void ReadingPanel::activate() {
     ShowModeText();
     setLabel->setText(QStringLiteral("S") + QString::number(m_vars.meter.set));
     readingLabel->setText(QStringLiteral("R") + QString::number(m_vars.meter.reading));
+    // Options may have changed it while the panel was hidden.
+    setStoreDestination(m_vars.storeToPC);
 }
 
 void ReadingPanel::ShowReadingPage() {
@@ -378,4 +381,19 @@ void ReadingPanel::tick() {
     releaseTimer.stop();
     m_keypad.tick();
     syncFromKeypad();
+}
+
+void SessionPanelHost::sendCommand(const QByteArray& command) { m_session.sendCommand(command); }
+void SessionPanelHost::storeShownReading() { m_session.storeShownReading(); }
+
+void ReadingPanel::follow(const MeterSession& session) {
+    connect(&session, &MeterSession::liveUnitsChanged, this, &ReadingPanel::ShowUnitsText);
+    connect(&session, &MeterSession::liveModeChanged, this, &ReadingPanel::ShowModeText);
+    connect(&session, &MeterSession::meterSetChanged, this, &ReadingPanel::ShowSetNumber);
+    connect(&session, &MeterSession::meterReadingChanged, this, &ReadingPanel::ShowReadingNumber);
+    connect(&session, &MeterSession::beeperChanged, this, &ReadingPanel::ShowBeeperState);
+    connect(&session, &MeterSession::liveValue, this, &ReadingPanel::ShowLiveValue);
+    connect(&session, &MeterSession::storeDestinationChanged, this,
+            &ReadingPanel::setStoreDestination);
+    connect(&session, &MeterSession::storedToPC, this, &ReadingPanel::showStoredAt);
 }

@@ -22,6 +22,19 @@ public:
     virtual void storeShownReading() = 0;
 };
 
+class MeterSession;
+
+/** @brief The panel's requests carried to the meter session as they are. */
+class SessionPanelHost : public PanelHost {
+public:
+    explicit SessionPanelHost(MeterSession& session) : m_session(session) {}
+    void sendCommand(const QByteArray& command) override;
+    void storeShownReading() override;
+
+private:
+    MeterSession& m_session;
+};
+
 /** @brief The bar graph: a box from the left edge, as long as the bar fraction says. */
 class MeterBarWidget : public QWidget {
     Q_OBJECT
@@ -52,6 +65,9 @@ class ReadingPanel : public QWidget {
 public:
     ReadingPanel(const SessionState& vars, PanelHost& host, QWidget* parent = nullptr);
 
+    /** @brief Shows what @p session reports of the meter from now on: units and mode while live
+     *  readings run, set and reading numbers, the beeper, live values, where Store puts them. */
+    void follow(const MeterSession& session);
     /** @brief The window became the active one: refresh units, mode, set and reading labels. */
     void activate();
     void ShowReadingPage();
