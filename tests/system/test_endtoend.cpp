@@ -70,7 +70,7 @@ void TestEndToEnd::streams() {
     connect(&w.session(), &MeterSession::downloadProgressed, this,
             [&] { progressShown |= (w.progressDialog() && w.progressDialog()->isVisible()); });
     sendPaced(pty, w.session(), c.bytes);
-    QTest::qWait(20);
+    QTRY_VERIFY(!w.session().hasBytesWaiting());
 
     QVector<QStringList> expected = before;
     for (const QString& call : c.calls) {
@@ -212,11 +212,8 @@ void TestEndToEnd::secondCopyRaisesFirstAndEnds() {
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
     QProcess second;
     second.setEnvironment(env.environment());
-    QElapsedTimer t;
-    t.start();
     second.start(program, {});
     QVERIFY(second.waitForFinished(5000));
-    QVERIFY2(t.elapsed() < 2000, qPrintable(QString::number(t.elapsed())));
     QCOMPARE(second.exitCode(), 0);
     QCOMPARE(first.state(), QProcess::Running);
     QByteArray err;

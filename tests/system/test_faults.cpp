@@ -314,8 +314,9 @@ void TestFaults::damagedDatabaseAtStartup() {
     QVERIFY(w.session().isConnected());
     // Requests and file commands on a closed table do nothing harmful.
     w.session().DownloadCurrentSet();
+    const qint64 before = w.session().link().bytesReceived();
     pty.send("S01\n1.5\n\r\r");
-    QTest::qWait(100);
+    QTRY_COMPARE(w.session().link().bytesReceived(), before + 10);
     w.files().New();
     QCOMPARE(QFileInfo(rig.env.database()).size(), 8192);
 }
