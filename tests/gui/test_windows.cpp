@@ -8,7 +8,6 @@
 #include "AppRig.h"
 #include "MeterLine.h"
 #include "Pty.h"
-#include "core/files/CsvExport.h"
 #include "core/panel/LiveScale.h"
 #include "core/plot/PlotModel.h"
 #include "gui/files/RecordingCommands.h"
@@ -19,30 +18,11 @@
 #include "gui/plot/TrendChart.h"
 #include "gui/printing/PrintCommand.h"
 
-namespace {
-/** A table with chosen cells, the rest cleared. */
-struct Table {
-    explicit Table(const QMap<QPair<int, int>, QString>& cells)
-        : store(QStringLiteral(":memory:")) {
-        store.open();
-        for (auto it = cells.begin(); it != cells.end(); ++it)
-            store.writeReading(it.key().second, it.key().first, it.value());
-    }
-    ReadingsStore store;
-};
-using Cells = QMap<QPair<int, int>, QString>;
-}  // namespace
 
-class TestExtras : public QObject {
+class TestWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void plotPoints_data();
-    void plotPoints();
     void plotOfDownloadedSetRendered();
-    void plotTicks_data();
-    void plotTicks();
-    void csvBytes_data();
-    void csvBytes();
     void csvCommandUsesChosenSeparator();
     void printPreviewShowsTheListing();
     void reconnectsAndResumesContinuousReadings();
@@ -57,42 +37,9 @@ private Q_SLOTS:
     void panelFitsTheWorkArea();
 };
 
-void TestExtras::plotPoints_data() {
-    QTest::addColumn<Cells>("cells");
-    QTest::addColumn<bool>("log");
-    QTest::addColumn<QList<int>>("sets");
-    QTest::addColumn<QString>("points");  // "set:x=y,x=y;set:..."
-    QTest::newRow("cleared and text left out")
-        << Cells{{{1, 2}, "0.5"}, {{2, 2}, "0.000000"}, {{3, 2}, "abc"}, {{4, 2}, "1.5"}} << false
-        << QList<int>{2} << "2:1=0.5,4=1.5";
-    QTest::newRow("zero and negative kept on a linear scale")
-        << Cells{{{1, 5}, "-0.2"}, {{2, 5}, "0"}, {{3, 5}, "0.3"}} << false << QList<int>{5}
-        << "5:1=-0.2,2=0,3=0.3";
-    QTest::newRow("log scale leaves out zero and negative")
-        << Cells{{{1, 5}, "-0.2"}, {{2, 5}, "0"}, {{3, 5}, "0.3"}} << true << QList<int>{5}
-        << "5:3=0.3";
-    QTest::newRow("two sets in the order chosen")
-        << Cells{{{1, 1}, "1"}, {{128, 30}, "2"}} << false << QList<int>{30, 1} << "30:128=2;1:1=1";
-    QTest::newRow("a set without readings is an empty line")
-        << Cells{} << false << QList<int>{7} << "7:";
-}
 
-void TestExtras::plotPoints() {
-    QFETCH(Cells, cells);
-    QFETCH(bool, log);
-    QFETCH(QList<int>, sets);
-    QFETCH(QString, points);
-    Table t(cells);
-    QStringList got;
-    for (const auto& s : PlotModel::build(t.store, sets, log)) {
-        QStringList pts;
-        for (const QPointF& p : s.points) pts << QStringLiteral("%1=%2").arg(p.x()).arg(p.y());
-        got << QStringLiteral("%1:%2").arg(s.set).arg(pts.join(','));
-    }
-    QCOMPARE(got.join(';'), points);
-}
 
-void TestExtras::plotOfDownloadedSetRendered() {
+void TestWindows::plotOfDownloadedSetRendered() {
     MeterRig rig(5);
     Pty& pty = rig.pty;
     MainWindow& w = rig.start();
@@ -190,23 +137,9 @@ void TestExtras::plotOfDownloadedSetRendered() {
     QCOMPARE(rig.messages.texts.size(), 1);  // only the plot's, above
 }
 
-void TestExtras::csvBytes_data() {
-    QTest::addColumn<bool>("comma");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("decimal point")
-        << false << QByteArray("Number,Set 2,Set 9\r\n1,0.001230,\r\n2,,1.5\r\n3,0.25,abc\r\n");
-    QTest::newRow("decimal comma")
-        << true << QByteArray("Number;Set 2;Set 9\r\n1;0,001230;\r\n2;;1,5\r\n3;0,25;abc\r\n");
-}
 
-void TestExtras::csvBytes() {
-    QFETCH(bool, comma);
-    QFETCH(QByteArray, bytes);
-    Table t({{{1, 2}, "0.001230"}, {{3, 2}, "0.25"}, {{2, 9}, "1.5"}, {{3, 9}, "abc"}});
-    QCOMPARE(CsvExport::build(t.store, comma), bytes);
-}
 
-void TestExtras::csvCommandUsesChosenSeparator() {
+void TestWindows::csvCommandUsesChosenSeparator() {
     AppRig rig;
     MainWindow& w = rig.start();
     w.session().store().writeReading(4, 1, "0.5");
@@ -220,7 +153,7 @@ void TestExtras::csvCommandUsesChosenSeparator() {
              QStringList({"CSV, decimal point (*.csv)", "CSV, decimal comma (*.csv)"}));
 }
 
-void TestExtras::printPreviewShowsTheListing() {
+void TestWindows::printPreviewShowsTheListing() {
     AppRig rig;
     MainWindow& w = rig.start();
     QPrinter printer;
@@ -232,7 +165,7 @@ void TestExtras::printPreviewShowsTheListing() {
     QVERIFY(w.findChild<MainMenus*>()->menuItem("PrintPreviewmenu"));
 }
 
-void TestExtras::reconnectsAndResumesContinuousReadings() {
+void TestWindows::reconnectsAndResumesContinuousReadings() {
     AppRig rig;
     UsbMeter meter(rig.env, 6);
     MainWindow& w = rig.start();
@@ -251,7 +184,7 @@ void TestExtras::reconnectsAndResumesContinuousReadings() {
     QCOMPARE(meter.pty().receive(50), QByteArray("C"));
 }
 
-void TestExtras::titleTellsFileAndUnsavedReadings() {
+void TestWindows::titleTellsFileAndUnsavedReadings() {
     MeterRig rig(5);
     Pty& pty = rig.pty;
     MainWindow& w = rig.start();
@@ -289,7 +222,7 @@ void TestExtras::titleTellsFileAndUnsavedReadings() {
     QCOMPARE(rig.dialog.shown.last().folder, rig.env.root() + "/surveys");
 }
 
-void TestExtras::stopReadingsAndStatusBar() {
+void TestWindows::stopReadingsAndStatusBar() {
     AppRig rig;
     UsbMeter meter(rig.env, 6);
     MainWindow& w = rig.start();
@@ -342,7 +275,7 @@ void TestExtras::stopReadingsAndStatusBar() {
     QCOMPARE(bar.portLabel->text(), "Port 6 (" + device + ")");
 }
 
-void TestExtras::recordingWritesEachReading() {
+void TestWindows::recordingWritesEachReading() {
     AppRig rig;
     UsbMeter meter(rig.env, 6);
     MainWindow& w = rig.start();
@@ -385,38 +318,9 @@ void TestExtras::recordingWritesEachReading() {
     }
 }
 
-void TestExtras::plotTicks_data() {
-    QTest::addColumn<double>("min");
-    QTest::addColumn<double>("max");
-    QTest::addColumn<bool>("log");
-    QTest::addColumn<QStringList>("labels");
-    QTest::newRow("decades") << -5.3 << 0.4 << true << QStringList{"1E-6", "1E-5", "1E-4", "1E-3",
-                                                                   "1E-2", "1E-1", "1E0",  "1E1"};
-    QTest::newRow("many decades, every second")
-        << -12.0 << 1.0 << true
-        << QStringList{"1E-12", "1E-10", "1E-8", "1E-6", "1E-4", "1E-2", "1E0", "1E2"};
-    QTest::newRow("zoomed within a decade")
-        << -5.3 << -4.6 << true << QStringList{"5E-6", "1E-5", "2E-5", "5E-5"};
-    QTest::newRow("positions") << 1.0 << 128.0 << false
-                               << QStringList{"0", "20", "40", "60", "80", "100", "120", "140"};
-    QTest::newRow("small readings")
-        << 0.0 << 0.0134 << false
-        << QStringList{"0", "0.002", "0.004", "0.006", "0.008", "0.01", "0.012", "0.014"};
-    QTest::newRow("around zero") << -0.3 << 0.25 << false
-                                 << QStringList{"-0.3", "-0.2", "-0.1", "0", "0.1", "0.2", "0.3"};
-}
 
-void TestExtras::plotTicks() {
-    QFETCH(double, min);
-    QFETCH(double, max);
-    QFETCH(bool, log);
-    QFETCH(QStringList, labels);
-    QStringList got;
-    for (const PlotModel::Tick& t : PlotModel::ticks(min, max, log)) got << t.label;
-    QCOMPARE(got, labels);
-}
 
-void TestExtras::windowPlacedOnScreen_data() {
+void TestWindows::windowPlacedOnScreen_data() {
     QTest::addColumn<QRect>("window");
     QTest::addColumn<QRect>("placed");
     const QRect screen(0, 0, 1280, 800);
@@ -427,13 +331,13 @@ void TestExtras::windowPlacedOnScreen_data() {
     QTest::newRow("left of it") << QRect(-900, 10, 600, 400) << QRect(0, 10, 600, 400);
 }
 
-void TestExtras::windowPlacedOnScreen() {
+void TestWindows::windowPlacedOnScreen() {
     QFETCH(QRect, window);
     QFETCH(QRect, placed);
     QCOMPARE(WindowLayout::placedOnScreen(window, QRect(0, 0, 1280, 800)), placed);
 }
 
-void TestExtras::layoutRestoredAtNextStart() {
+void TestWindows::layoutRestoredAtNextStart() {
     AppRig rig;
     MainWindow& first = rig.start();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -463,10 +367,10 @@ void TestExtras::layoutRestoredAtNextStart() {
     QCOMPARE(next.findChild<QMdiSubWindow*>("frmReadingWindow")->pos(), QPoint(40, 50));
 }
 
-QTEST_MAIN(TestExtras)
-#include "test_extras.moc"
+QTEST_MAIN(TestWindows)
+#include "test_windows.moc"
 
-void TestExtras::panelFitsTheWorkArea_data() {
+void TestWindows::panelFitsTheWorkArea_data() {
     QTest::addColumn<QSize>("window");
     QTest::addColumn<bool>("shrunk");
     QTest::newRow("room for all of it") << QSize(1100, 760) << false;
@@ -474,7 +378,7 @@ void TestExtras::panelFitsTheWorkArea_data() {
     QTest::newRow("small work area") << QSize(640, 400) << true;
 }
 
-void TestExtras::panelFitsTheWorkArea() {
+void TestWindows::panelFitsTheWorkArea() {
     QFETCH(QSize, window);
     QFETCH(bool, shrunk);
     AppRig rig;
@@ -497,7 +401,7 @@ void TestExtras::panelFitsTheWorkArea() {
     QCOMPARE(panel.meterBar->widthTwips(), 3975.0);
 }
 
-void TestExtras::liveTrendKeepsTheLastValuesOfARun() {
+void TestWindows::liveTrendKeepsTheLastValuesOfARun() {
     AppRig rig;
     MainWindow& w = rig.start();
     PlotWindow& plot = w.showPlot();

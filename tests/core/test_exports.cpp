@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the plot and the CSV export make of a table, without a window: the points and ticks a
+// plot draws, the bytes of a CSV.
+#include <QtTest>
+
+#include "core/files/CsvExport.h"
+#include "core/plot/PlotModel.h"
+#include "core/store/ReadingsStore.h"
+
+namespace {
+/** A table with chosen cells, the rest cleared. */
+struct Table {
+    explicit Table(const QMap<QPair<int, int>, QString>& cells)
+        : store(QStringLiteral(":memory:")) {
+        store.open();
+        for (auto it = cells.begin(); it != cells.end(); ++it)
+            store.writeReading(it.key().second, it.key().first, it.value());
+    }
+    ReadingsStore store;
+};
+using Cells = QMap<QPair<int, int>, QString>;
+}  // namespace
+
+class TestExports : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void plotPoints_data();
+    void plotPoints();
+    void plotTicks_data();
+    void plotTicks();
+    void csvBytes_data();
+    void csvBytes();
+};
+
+void TestExports::plotPoints_data() {
+    QTest::addColumn<Cells>("cells");
+    QTest::addColumn<bool>("log");
+    QTest::addColumn<QList<int>>("sets");
+    QTest::addColumn<QString>("points");  // "set:x=y,x=y;set:..."
+    QTest::newRow("cleared and text left out")
+        << Cells{{{1, 2}, "0.5"}, {{2, 2}, "0.000000"}, {{3, 2}, "abc"}, {{4, 2}, "1.5"}} << false
+        << QList<int>{2} << "2:1=0.5,4=1.5";
+    QTest::newRow("zero and negative kept on a linear scale")
+        << Cells{{{1, 5}, "-0.2"}, {{2, 5}, "0"}, {{3, 5}, "0.3"}} << false << QList<int>{5}
+        << "5:1=-0.2,2=0,3=0.3";
+    QTest::newRow("log scale leaves out zero and negative")
+        << Cells{{{1, 5}, "-0.2"}, {{2, 5}, "0"}, {{3, 5}, "0.3"}} << true << QList<int>{5}
+        << "5:3=0.3";
+    QTest::newRow("two sets in the order chosen")
+        << Cells{{{1, 1}, "1"}, {{128, 30}, "2"}} << false << QList<int>{30, 1} << "30:128=2;1:1=1";
+    QTest::newRow("a set without readings is an empty line")
+        << Cells{} << false << QList<int>{7} << "7:";
+}
+
+void TestExports::plotPoints() {
+    QFETCH(Cells, cells);
+    QFETCH(bool, log);
+    QFETCH(QList<int>, sets);
+    QFETCH(QString, points);
+    Table t(cells);
+    QStringList got;
+    for (const auto& s : PlotModel::build(t.store, sets, log)) {
+        QStringList pts;
+        for (const QPointF& p : s.points) pts << QStringLiteral("%1=%2").arg(p.x()).arg(p.y());
+        got << QStringLiteral("%1:%2").arg(s.set).arg(pts.join(','));
+    }
+    QCOMPARE(got.join(';'), points);
+}
+
+void TestExports::plotTicks_data() {
+    QTest::addColumn<double>("min");
+    QTest::addColumn<double>("max");
+    QTest::addColumn<bool>("log");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("decades") << -5.3 << 0.4 << true << QStringList{"1E-6", "1E-5", "1E-4", "1E-3",
+                                                                   "1E-2", "1E-1", "1E0",  "1E1"};
+    QTest::newRow("many decades, every second")
+        << -12.0 << 1.0 << true
+        << QStringList{"1E-12", "1E-10", "1E-8", "1E-6", "1E-4", "1E-2", "1E0", "1E2"};
+    QTest::newRow("zoomed within a decade")
+        << -5.3 << -4.6 << true << QStringList{"5E-6", "1E-5", "2E-5", "5E-5"};
+    QTest::newRow("positions") << 1.0 << 128.0 << false
+                               << QStringList{"0", "20", "40", "60", "80", "100", "120", "140"};
+    QTest::newRow("small readings")
+        << 0.0 << 0.0134 << false
+        << QStringList{"0", "0.002", "0.004", "0.006", "0.008", "0.01", "0.012", "0.014"};
+    QTest::newRow("around zero") << -0.3 << 0.25 << false
+                                 << QStringList{"-0.3", "-0.2", "-0.1", "0", "0.1", "0.2", "0.3"};
+}
+
+void TestExports::plotTicks() {
+    QFETCH(double, min);
+    QFETCH(double, max);
+    QFETCH(bool, log);
+    QFETCH(QStringList, labels);
+    QStringList got;
+    for (const PlotModel::Tick& t : PlotModel::ticks(min, max, log)) got << t.label;
+    QCOMPARE(got, labels);
+}
+
+void TestExports::csvBytes_data() {
+    QTest::addColumn<bool>("comma");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("decimal point")
+        << false << QByteArray("Number,Set 2,Set 9\r\n1,0.001230,\r\n2,,1.5\r\n3,0.25,abc\r\n");
+    QTest::newRow("decimal comma")
+        << true << QByteArray("Number;Set 2;Set 9\r\n1;0,001230;\r\n2;;1,5\r\n3;0,25;abc\r\n");
+}
+
+void TestExports::csvBytes() {
+    QFETCH(bool, comma);
+    QFETCH(QByteArray, bytes);
+    Table t({{{1, 2}, "0.001230"}, {{3, 2}, "0.25"}, {{2, 9}, "1.5"}, {{3, 9}, "abc"}});
+    QCOMPARE(CsvExport::build(t.store, comma), bytes);
+}
+
+QTEST_GUILESS_MAIN(TestExports)
+#include "test_exports.moc"
