@@ -123,7 +123,7 @@ public:
             }
             number = *found;
         }
-        if (*number < 1 || *number > 255) {
+        if (!PortLinks::isPortNumber(*number)) {
             printError(QStringLiteral("--port takes a number from 1 to 255"));
             return code(ExitCode::Usage);
         }

@@ -8,6 +8,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 #include "core/common/Version.h"
+#include "core/link/PortLinks.h"
 #include "core/system/Process.h"
 
 namespace {
@@ -80,7 +81,7 @@ bool portOption(const QCommandLineParser& parser, const QCommandLineOption& port
         return !value.isEmpty();
     }
     choice->number = n;
-    return n >= 1 && n <= 255;
+    return PortLinks::isPortNumber(n);
 }
 
 /** "needs one of" when none is given, "takes only one of" when several are. */

@@ -18,7 +18,6 @@
 #include "gui/plot/TrendChart.h"
 #include "gui/printing/PrintCommand.h"
 
-
 class TestWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -36,8 +35,6 @@ private Q_SLOTS:
     void panelFitsTheWorkArea_data();
     void panelFitsTheWorkArea();
 };
-
-
 
 void TestWindows::plotOfDownloadedSetRendered() {
     MeterRig rig(5);
@@ -136,8 +133,6 @@ void TestWindows::plotOfDownloadedSetRendered() {
     QVERIFY(summary.open(QIODevice::ReadOnly) && summary.read(5) == "%PDF-");
     QCOMPARE(rig.messages.texts.size(), 1);  // only the plot's, above
 }
-
-
 
 void TestWindows::csvCommandUsesChosenSeparator() {
     AppRig rig;
@@ -317,8 +312,6 @@ void TestWindows::recordingWritesEachReading() {
         QVERIFY(time.isValid() && time.timeSpec() == Qt::UTC && line.indexOf('.') == 19);
     }
 }
-
-
 
 void TestWindows::windowPlacedOnScreen_data() {
     QTest::addColumn<QRect>("window");

@@ -5,12 +5,13 @@
 #include <array>
 #include <cstdint>
 
+#include "core/meter/MeterFacts.h"
 #include "core/meter/Numbers.h"
 
 /** @brief One record of a data file: one row of the table Sets. */
 struct DataFileRecord {
     std::int16_t RowNumber = 0;
-    std::array<QString, 30> SetValue;  ///< SetValue[0] is "Set 1"
+    std::array<QString, Meter::kSets> SetValue;  ///< SetValue[0] is "Set 1"
 };
 
 /** @brief The *.dat layout: records back to back, each a little-endian 16-bit row number and

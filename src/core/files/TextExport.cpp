@@ -2,12 +2,13 @@
 #include "core/files/TextExport.h"
 
 #include "core/files/Cp1252.h"
+#include "core/meter/MeterFacts.h"
 
 namespace TextExport {
 
 QByteArray headerLine() {
     QByteArray line = "Number\t";
-    for (int i = 1; i <= 30; ++i) line += "Set " + QByteArray::number(i) + '\t';
+    for (int i = 1; i <= Meter::kSets; ++i) line += "Set " + QByteArray::number(i) + '\t';
     return line + "\r\n";
 }
 

@@ -11,6 +11,11 @@
  * same meter keeps its number. A number without a link means /dev/ttyS(N-1). */
 class PortLinks {
 public:
+    /** @brief The port numbers there are: 1 to 255, as the settings and the CLI name them. */
+    static constexpr int kFirstPort = 1;
+    static constexpr int kLastPort = 255;
+    static bool isPortNumber(int number) { return number >= kFirstPort && number <= kLastPort; }
+
     /** @brief One link of the ports folder. */
     struct Link {
         int number = 0;

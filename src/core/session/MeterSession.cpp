@@ -117,7 +117,7 @@ OpenResult MeterSession::OpenCommPort(bool quiet) {
     // Whatever was being received belongs to the port as it was.
     endDownload(DownloadEnd::PortChanged);
     const OpenResult result =
-        m_state.portNumber >= 1 && m_state.portNumber <= 255
+        PortLinks::isPortNumber(m_state.portNumber)
             ? m_link.open(m_ports.devicePath(m_state.portNumber))
             : OpenResult::failed(PortFailure::NoSuchDevice, QStringLiteral("Invalid port number"));
     if (!result.ok()) {
@@ -145,7 +145,7 @@ MeterSession::PortChoice MeterSession::choosePort(const QString& numberText) {
     int number = m_state.portNumber;
     if (const std::optional<std::int16_t> n = Numbers::toInt16(numberText)) number = *n;
     // A number with no device keeps the dialog open, saves nothing and leaves the port as it is.
-    const QString device = number >= 1 && number <= 255 ? m_ports.devicePath(number) : QString();
+    const QString device = PortLinks::isPortNumber(number) ? m_ports.devicePath(number) : QString();
     if (device.isEmpty() || !QFileInfo::exists(device)) {
         SessionProblem p{SessionProblem::Kind::NoDeviceOnPort, number, device};
         Q_EMIT problem(p);

@@ -62,8 +62,8 @@ PortDialog::PortDialog(MeterSession& session, QWidget* parent)
 void PortDialog::showDevice() {
     bool ok = false;
     const int n = portCombo->currentText().trimmed().section(QLatin1Char(' '), 0, 0).toInt(&ok);
-    deviceLabel->setText(ok && n >= 1 && n <= 255 ? m_session.ports().devicePath(n)
-                                                  : tr("(no such port)"));
+    deviceLabel->setText(ok && PortLinks::isPortNumber(n) ? m_session.ports().devicePath(n)
+                                                          : tr("(no such port)"));
 }
 
 void PortDialog::confirmPort() {

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "core/meter/MeterFacts.h"
 #include "gui/main/PaletteIcon.h"
 
 namespace {
@@ -152,7 +153,7 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
                cmd.DownloadSelectedSet, kSelectedSetKey);
     auto* sets = new QMenu(&window);
     sets->setObjectName(QStringLiteral("GetsetMenu"));
-    for (int i = 1; i <= 30; ++i) {
+    for (int i = 1; i <= Meter::kSets; ++i) {
         QAction* entry = sets->addAction(tr("Set %1").arg(i));
         connect(entry, &QAction::triggered, this, [this, i] { chooseSet(i); });
     }

@@ -14,6 +14,7 @@
 
 #include "core/common/Messages.h"
 #include "core/files/FileCommands.h"
+#include "core/meter/MeterFacts.h"
 #include "core/plot/LiveTrend.h"
 #include "core/store/ReadingsStore.h"
 #include "gui/dialogs/FileDialog.h"
@@ -37,7 +38,7 @@ PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, con
     m_setList = new QListWidget(this);
     m_setList->setObjectName(QStringLiteral("SetList"));
     m_setList->setMaximumWidth(110);
-    for (int s = 1; s <= 30; ++s) {
+    for (int s = 1; s <= Meter::kSets; ++s) {
         auto* item = new QListWidgetItem(tr("Set %1").arg(s), m_setList);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
@@ -133,7 +134,7 @@ void PlotWindow::showSetColours() {
     // Each set's line colour beside its name: the list doubles as a legend that scrolls.
     const bool dark = ChartView::darkPalette(*this);
     const QSignalBlocker block(m_setList);
-    for (int s = 1; s <= 30; ++s) {
+    for (int s = 1; s <= Meter::kSets; ++s) {
         QPixmap swatch(12, 12);
         swatch.fill(seriesColour(s, dark));
         m_setList->item(s - 1)->setIcon(QIcon(swatch));
@@ -156,14 +157,14 @@ void PlotWindow::restoreChoices(const QList<int>& sets, bool logScale) {
 
 void PlotWindow::chooseSets(const QList<int>& sets) {
     const QSignalBlocker block(m_setList);
-    for (int s = 1; s <= 30; ++s)
+    for (int s = 1; s <= Meter::kSets; ++s)
         m_setList->item(s - 1)->setCheckState(sets.contains(s) ? Qt::Checked : Qt::Unchecked);
     redraw();
 }
 
 QList<int> PlotWindow::chosenSets() const {
     QList<int> out;
-    for (int s = 1; s <= 30; ++s)
+    for (int s = 1; s <= Meter::kSets; ++s)
         if (m_setList->item(s - 1)->checkState() == Qt::Checked) out.append(s);
     return out;
 }

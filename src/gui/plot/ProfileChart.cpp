@@ -8,6 +8,8 @@
 #include <QLineSeries>
 #include <cmath>
 
+#include "core/meter/MeterFacts.h"
+
 namespace {
 void setTicks(QCategoryAxis* axis, double min, double max, bool logScale, int most) {
     for (const QString& label : axis->categoriesLabels()) axis->remove(label);
@@ -23,7 +25,7 @@ QStringList labelsOf(QCategoryAxis* axis) {
 }  // namespace
 
 QColor seriesColour(int set, bool dark) {
-    const int i = qBound(1, set, 30) - 1;
+    const int i = qBound(1, set, Meter::kSets) - 1;
     static const int kValue[] = {215, 150, 95};
     static const int kValueOnDark[] = {255, 200, 150};
     static const int kSaturation[] = {230, 255, 200};
