@@ -146,6 +146,26 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>port %1 (%2)</source>
         <translation>Port %1 (%2)</translation>
     </message>
+    <message>
+        <source>Download ended: the meter sent no set</source>
+        <translation>Übertragung beendet: Das Messgerät hat keine Messreihe gesendet</translation>
+    </message>
+    <message>
+        <source>The meter also sent set %1, which was not asked for: it was not stored.</source>
+        <translation>Das Messgerät hat auch Messreihe %1 gesendet, die nicht angefordert war: Sie wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The meter also sent sets %1, which were not asked for: they were not stored.</source>
+        <translation>Das Messgerät hat auch die Messreihen %1 gesendet, die nicht angefordert waren: Sie wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Set %1 came with %2 value more than its %3 positions: it was not stored.</source>
+        <translation>Messreihe %1 kam mit %2 Wert mehr als ihren %3 Positionen: Er wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Set %1 came with %2 values more than its %3 positions: they were not stored.</source>
+        <translation>Messreihe %1 kam mit %2 Werten mehr als ihren %3 Positionen: Sie wurden nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>

@@ -146,6 +146,26 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>port %1 (%2)</source>
         <translation>puerto %1 (%2)</translation>
     </message>
+    <message>
+        <source>Download ended: the meter sent no set</source>
+        <translation>Descarga terminada: el medidor no envió ninguna serie</translation>
+    </message>
+    <message>
+        <source>The meter also sent set %1, which was not asked for: it was not stored.</source>
+        <translation>El medidor también envió la serie %1, que no se pidió: no se guardó.</translation>
+    </message>
+    <message>
+        <source>The meter also sent sets %1, which were not asked for: they were not stored.</source>
+        <translation>El medidor también envió las series %1, que no se pidieron: no se guardaron.</translation>
+    </message>
+    <message>
+        <source>Set %1 came with %2 value more than its %3 positions: it was not stored.</source>
+        <translation>La serie %1 llegó con %2 valor más que sus %3 posiciones: no se guardó.</translation>
+    </message>
+    <message>
+        <source>Set %1 came with %2 values more than its %3 positions: they were not stored.</source>
+        <translation>La serie %1 llegó con %2 valores más que sus %3 posiciones: no se guardaron.</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>

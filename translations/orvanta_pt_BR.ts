@@ -146,6 +146,26 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>port %1 (%2)</source>
         <translation>porta %1 (%2)</translation>
     </message>
+    <message>
+        <source>Download ended: the meter sent no set</source>
+        <translation>Download encerrado: o medidor não enviou nenhuma série</translation>
+    </message>
+    <message>
+        <source>The meter also sent set %1, which was not asked for: it was not stored.</source>
+        <translation>O medidor também enviou a série %1, que não foi solicitada: ela não foi armazenada.</translation>
+    </message>
+    <message>
+        <source>The meter also sent sets %1, which were not asked for: they were not stored.</source>
+        <translation>O medidor também enviou as séries %1, que não foram solicitadas: elas não foram armazenadas.</translation>
+    </message>
+    <message>
+        <source>Set %1 came with %2 value more than its %3 positions: it was not stored.</source>
+        <translation>A série %1 chegou com %2 valor a mais que suas %3 posições: ele não foi armazenado.</translation>
+    </message>
+    <message>
+        <source>Set %1 came with %2 values more than its %3 positions: they were not stored.</source>
+        <translation>A série %1 chegou com %2 valores a mais que suas %3 posições: eles não foram armazenados.</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>

@@ -413,13 +413,18 @@ int download(const DownloadRequest& request) {
         case DownloadEnd::StoreFailed:
             return code(ExitCode::File);
         case DownloadEnd::ConnectionLost:
-        case DownloadEnd::NoAnswer:
         case DownloadEnd::PortChanged:
             // No output file: it would look like a whole download.
             return code(ExitCode::Meter);
+        case DownloadEnd::NoAnswer:
+            // A set that arrived in part before the meter fell silent is written, and the exit
+            // says it is not whole; nothing at all is the meter's failure.
+            if (!summary.storedAny()) return code(ExitCode::Meter);
+            break;
         default:
             break;
     }
+    if (summary.noSet()) return code(ExitCode::Meter);  // the meter sent no set
     if (request.output) {
         // A one-set download writes its set only; Download All, the whole table.
         const QList<int> onlySets =

@@ -3,6 +3,7 @@
 
 #include "StreamCase.h"
 #include "core/meter/Commands.h"
+#include "core/meter/DownloadValue.h"
 #include "core/meter/Numbers.h"
 #include "core/meter/ReceiveEngine.h"
 
@@ -71,6 +72,8 @@ private Q_SLOTS:
     void selectedSetCommand();
     void conversions_data();
     void conversions();
+    void downloadValues_data();
+    void downloadValues();
     void readingNumberOverflowAbandonsValue();
 };
 
@@ -97,6 +100,34 @@ void TestMeter::streams() {
     QCOMPARE(host.calls, c.calls);
     for (auto it = c.state.begin(); it != c.state.end(); ++it)
         QCOMPARE(stateValue(it.key(), engine, report), it.value());
+}
+
+void TestMeter::downloadValues_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("positions");
+    QTest::addColumn<QString>("reading");  // "" for unreadable
+    QTest::newRow("the meter's form") << "0.001230" << 1 << "0.001230";
+    QTest::newRow("negative, short, no leading zero") << "-.5" << 1 << "-.5";
+    QTest::newRow("padding trimmed") << " 2.5\t" << 1 << "2.5";
+    QTest::newRow("two run together") << "0.0012300.004560" << 2 << "";
+    QTest::newRow("three run together, one negative") << "1.000001-0.0000022.000003" << 3 << "";
+    QTest::newRow("points that do not split into values") << "1.2.3" << 1 << "";
+    QTest::newRow("lost decimal point") << "0395065" << 1 << "";
+    QTest::newRow("a whole number") << "7" << 1 << "";
+    QTest::newRow("an exponent") << "1.5e-3" << 1 << "";
+    QTest::newRow("largest size") << "999.999999" << 1 << "999.999999";
+    QTest::newRow("beyond every range") << "1000.000000" << 1 << "";
+    QTest::newRow("not a number") << "abc" << 1 << "";
+}
+
+void TestMeter::downloadValues() {
+    QFETCH(QString, line);
+    QFETCH(int, positions);
+    QFETCH(QString, reading);
+    const DownloadValue v = DownloadValue::of(line);
+    QCOMPARE(v.positions, positions);
+    QCOMPARE(v.readable, !reading.isEmpty());
+    if (v.readable) QCOMPARE(v.text, reading);
 }
 
 void TestMeter::selectedSetCommand_data() {

@@ -240,8 +240,9 @@ void TestSession::lineScenarios_data() {
         << "" << QByteArray("D") << QStringList{} << "" << done + "set 17, 5 readings stored.";
     QTest::newRow("sign and decimal point")
         << Steps{{Step::All}, send("S13\nU1M1-0.25\n.5\n-.5\n- 7\n\r\r")}
-        << QStringList{"1,13=-0.25", "2,13=.5", "3,13=-.5", "4,13=7", "5,13=0.000000"} << ""
-        << "" << QByteArray("D") << QStringList{} << "" << done + "set 13, 4 readings stored.";
+        << QStringList{"1,13=-0.25", "2,13=.5", "3,13=-.5", "4,13=0.000000", "5,13=0.000000"} << ""
+        << "" << QByteArray("D") << QStringList{"Download complete: set 13, 3 readings stored."}
+        << "" << done + "set 13, 3 readings stored.";
     QTest::newRow("set data nobody asked for")
         << Steps{{Step::All},
                  send(setData(14, 1, 4) + "\r\r"),
@@ -249,6 +250,42 @@ void TestSession::lineScenarios_data() {
                  send(live(14, 4, "0.7") + "S14\n0.7\n" + live(14, 4, "0.5"))}
         << QStringList{"1,14=" + cellText(14, 1), "4,14=" + cellText(14, 4)} << "0.5"
         << "" << QByteArray("DA") << QStringList{} << "" << done + "set 14, 4 readings stored.";
+
+    // What the meter sends is checked against what was asked and what it can send.
+    const QString noSet =
+        QStringLiteral("Download ended: the meter sent no set: 0 readings stored.");
+    QTest::newRow("one set asked, another sent")
+        << Steps{{Step::Selected, "5"}, send(setData(7, 1, 3) + "\r\r")}
+        << QStringList{"1,7=0.000000", "1,5=0.000000"} << ""
+        << "" << QByteArray("S05") << QStringList{noSet} << "" << noSet;
+    QTest::newRow("the current set, then one more")
+        << Steps{{Step::Current}, send(setData(6, 1, 2) + setData(8, 1, 2) + "\r\r")}
+        << QStringList{"2,6=" + cellText(6, 2), "1,8=0.000000"} << ""
+        << "" << QByteArray("C") << QStringList{done + "set 6, 2 readings stored."} << ""
+        << done + "set 6, 2 readings stored.";
+    QTest::newRow("an end of data left over before the header")
+        << Steps{{Step::All}, send("\r\r" + setData(9, 1, 2) + "\r\r")}
+        << QStringList{"2,9=" + cellText(9, 2)} << ""
+        << "" << QByteArray("D") << QStringList{} << "" << done + "set 9, 2 readings stored.";
+    QTest::newRow("values run together and a lost decimal point")
+        << Steps{{Step::All}, send("S04\nU1M10.0012300.004560\n0395065\n0.007890\n\r\r")}
+        << QStringList{"1,4=0.000000", "2,4=0.000000", "3,4=0.000000", "4,4=0.007890"} << ""
+        << "" << QByteArray("D") << QStringList{done + "set 4, 1 reading stored."} << ""
+        << done + "set 4, 1 reading stored.";
+    QTest::newRow("more values than positions")
+        << Steps{{Step::All}, send(setData(10, 1, 130) + "\r\r")}
+        << QStringList{"128,10=" + cellText(10, 128)} << ""
+        << "" << QByteArray("D") << QStringList{done + "set 10, 128 readings stored."} << ""
+        << done + "set 10, 128 readings stored.";
+    QTest::newRow("the rest of a cancelled answer is never live")
+        << Steps{{Step::All},
+                 send(setData(11, 1, 3)),
+                 {Step::Cancel},
+                 send("11.000004\n11.000005\nS12\nU1M1\n12.000001\n\r\r")}
+        << QStringList{"3,11=" + cellText(11, 3), "4,11=0.000000", "1,12=0.000000"} << ""
+        << "" << QByteArray("DP") << QStringList{"Download cancelled: set 11, 3 readings stored."}
+        << "11"
+        << "Download cancelled: set 11, 3 readings stored.";
 }
 
 void TestSession::lineScenarios() {

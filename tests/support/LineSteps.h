@@ -19,6 +19,7 @@ struct Step {
     enum Kind {
         All,
         Current,
+        Selected,  // Download Selected Set of the set in bytes ("5")
         Capture,
         Continuous,
         Cancel,
@@ -84,6 +85,10 @@ inline void runStep(const Step& step, MeterSession& session, UsbMeter& meter, QB
             break;
         case Step::Current:
             session.DownloadCurrentSet();
+            break;
+        case Step::Selected:
+            session.selectSet(step.bytes.toInt());
+            session.DownloadSelectedSet();
             break;
         case Step::Capture:
             session.CaptureCurrentReading();

@@ -156,6 +156,14 @@ void TestCli::downloadOutcomes_data() {
         << true << 2
         << "Download cut short: the connection to the meter was lost: set 1, 2 readings stored."
         << false << R"("complete":false)";
+    QTest::newRow("silent inside a set")
+        << set1 + "0.1\n0.2\n"
+        << false << 4 << "Download ended: the meter did not answer: set 1, 2 readings stored."
+        << true << R"("complete":false)";
+    QTest::newRow("no set the download can take")
+        << QByteArray("\r\rS00\nU1M10.1\n\r\r") << false << 2
+        << "Download ended: the meter sent no set: 0 readings stored." << false
+        << R"("downloaded_utc":null)";
     QTest::newRow("no answer") << QByteArray() << false << 2
                                << "Download ended: the meter did not answer: 0 readings stored."
                                << false << R"("downloaded_utc":null)";

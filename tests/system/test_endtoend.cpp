@@ -83,7 +83,9 @@ void TestEndToEnd::streams() {
     for (int r = 0; r < 128; ++r)
         for (int f = 0; f < 31; ++f) QCOMPARE(w.session().store().cell(r, f), expected[r][f]);
     QCOMPARE(w.session().store().cell(0, 0), QString("1"));  // "Number" is never written
-    if (!c.calls.isEmpty() && c.calls.last() == "FinishDownload") {
+    // An end of data before any set header is what an earlier answer left: the download goes on.
+    const bool setCame = c.calls.filter(QRegularExpression("^(Store|Unreadable)\\(")).size() > 0;
+    if (!c.calls.isEmpty() && c.calls.last() == "FinishDownload" && setCame) {
         QCOMPARE(fileTable(rig.env.database()), expected);  // saved, not only shown
         QVERIFY(!w.progressDialog());
     }

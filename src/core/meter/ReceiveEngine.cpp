@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "core/meter/DownloadValue.h"
 #include "core/meter/Numbers.h"
 
 namespace {
@@ -45,6 +46,7 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
     const auto endSetHeader = [&] {
         st.inDownload = true;
         st.inSetHeader = false;
+        st.afterSetHeader = true;
         dl.position = 0;
         const std::optional<std::int16_t> set = Numbers::toInt16(st.setDigits);
         // A set number that cannot be read stores nothing: its values are counted, never written
@@ -66,6 +68,7 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
     if (c == 0x0D) {
         if (st.returnCount == 1) {
             st.inDownload = false;
+            st.inSetAnswer = false;
             st.returnCount = 0;
             host.FinishDownload();
         } else {
@@ -78,6 +81,7 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
         case 'S':
             // A set header starts afresh: a value left open before it belongs to nothing.
             st.inSetHeader = true;
+            st.inSetAnswer = true;
             st.inDownload = false;
             st.inValue = false;
             dl.valueText.clear();
@@ -86,18 +90,24 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
         case 'U':
             st.expectUnits = true;
             if (st.inSetHeader) return endSetHeader();
+            if (!st.afterSetHeader) st.inSetAnswer = false;  // a live answer's units
             return FeedResult::Taken;
         case 'M':
             st.expectMode = true;
+            if (!st.afterSetHeader) st.inSetAnswer = false;
             return FeedResult::Taken;
         case 'N':
+            // The meter's set and reading numbers come in live answers only.
             st.expectSetByte = true;
+            st.inSetAnswer = st.afterSetHeader = false;
             return FeedResult::Taken;
         case 'R':
             st.expectReadingByte = true;
+            st.inSetAnswer = st.afterSetHeader = false;
             return FeedResult::Taken;
         case 'B':
             st.expectBeeper = true;
+            st.inSetAnswer = st.afterSetHeader = false;
             return FeedResult::Taken;
         default:
             break;
@@ -152,29 +162,36 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
             return FeedResult::Taken;
         }
         st.inValue = false;
-        const std::optional<QString> text = Numbers::readingText(dl.valueText);
-        if (text) {
+        if (!st.inDownload) {
+            // The values of set data nobody takes (a set not asked for, the rest of a download
+            // cut short) are never live readings.
+            if (st.inSetAnswer) return FeedResult::Taken;
+            const std::optional<QString> text = Numbers::readingText(dl.valueText);
+            if (!text) return FeedResult::Malformed;
             dl.valueText = *text;
             st.value = *Numbers::toReal(*text);
-        }
-        if (!st.inDownload) {
-            if (!text) return FeedResult::Malformed;
             host.ShowLiveValue(st.value);
             return FeedResult::Taken;
         }
-        if (dl.position == std::numeric_limits<std::int16_t>::max()) return FeedResult::Malformed;
-        ++dl.position;
-        if (dl.received < std::numeric_limits<std::int32_t>::max()) ++dl.received;
-        // An unreadable value still takes its position: the ones after it stay where they belong.
-        if (!text) {
-            host.skipUnreadable();
-            return FeedResult::Malformed;
+        const DownloadValue v = DownloadValue::of(dl.valueText);
+        if (v.readable) dl.valueText = v.text;
+        for (int k = 0; k < v.positions; ++k) {
+            if (dl.position == std::numeric_limits<std::int16_t>::max())
+                return FeedResult::Malformed;
+            ++dl.position;
+            if (dl.received < std::numeric_limits<std::int32_t>::max()) ++dl.received;
+            // An unreadable line still takes its positions: the ones after it stay where they
+            // belong.
+            if (v.readable)
+                host.StoreReading();
+            else
+                host.skipUnreadable();
         }
-        host.StoreReading();
-        return FeedResult::Taken;
+        return v.readable ? FeedResult::Taken : FeedResult::Malformed;
     }
     if (c >= '0') {
         st.inValue = true;
+        st.afterSetHeader = false;
         dl.valueText = c <= '9' ? sign + ch : QString(ch);
     } else if (c == '-') {
         st.sign = QStringLiteral("-");

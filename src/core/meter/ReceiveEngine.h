@@ -44,7 +44,13 @@ struct ReceiveState {
     bool inValue = false;
     QString sign;  ///< "-", "." or "-." received just before a value's first digit
     bool skipToLineFeed =
-        false;           ///< received text was thrown away: ignore up to the next line feed
+        false;  ///< received text was thrown away: ignore up to the next line feed
+    /** @brief Set data is arriving: from a set header, or from a download cut short, up to the
+     *  end of data or the first element of a live answer. Its values are never live readings. */
+    bool inSetAnswer = false;
+    /** @brief A set header ended and no value followed yet: the units and mode elements that
+     *  come now are the set's, not a live answer's. */
+    bool afterSetHeader = false;
     double value = 0.0;  ///< the last value completed
 };
 
@@ -75,8 +81,8 @@ public:
     virtual bool beginSet() { return true; }
     /** @brief A downloaded value: valueText at position of set. */
     virtual void StoreReading() {}
-    /** @brief A downloaded value that is not a number: it takes position of set all the same,
-     *  so the values after it stay where the meter put them. */
+    /** @brief A downloaded line that is no reading (DownloadValue): it takes position of set all
+     *  the same, so the values after it stay where the meter put them. */
     virtual void skipUnreadable() {}
     /** @brief Two carriage returns: the end of data. */
     virtual void FinishDownload() {}
@@ -103,6 +109,11 @@ struct ReceiveEngine {
     /** @brief Received text was thrown away: a value being collected is dropped, and when the
      *  text thrown away cut a line (@p lineCut), the rest of that line is never a value. */
     void discardReceived(bool lineCut);
+    /** @brief A download ended before its end of data: what the meter still sends of that
+     *  answer, up to its end of data or a live answer, is set data and never a live reading. */
+    void cutAnswer() { state.inSetAnswer = true; }
+    /** @brief A request for live readings was sent: values from now on are its answer. */
+    void expectLiveAnswer() { state.inSetAnswer = false; }
 };
 
 /** @brief The longest value text the engine stores; longer ones are unreadable. */

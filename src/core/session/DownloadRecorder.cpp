@@ -24,7 +24,11 @@ StoreResult DownloadRecorder::beginSet(int set) {
 
 StoreResult DownloadRecorder::storeReading(int position, const QString& text) {
     // A set outside 1..30 or a position the table does not have is counted, never written.
-    if (m_set == 0 || position < 1 || position > m_store.rowCount()) return StoreResult::done();
+    if (m_set == 0 || position < 1) return StoreResult::done();
+    if (position > m_store.rowCount()) {
+        m_summary.countBeyond(m_set);
+        return StoreResult::done();
+    }
     const StoreResult written = m_store.writeReading(m_set, position, text);
     if (!written) return written;
     ++m_summary.stored;
@@ -33,7 +37,11 @@ StoreResult DownloadRecorder::storeReading(int position, const QString& text) {
 }
 
 StoreResult DownloadRecorder::skipUnreadable(int position) {
-    if (m_set == 0 || position < 1 || position > m_store.rowCount()) return StoreResult::done();
+    if (m_set == 0 || position < 1) return StoreResult::done();
+    if (position > m_store.rowCount()) {
+        m_summary.countBeyond(m_set);
+        return StoreResult::done();
+    }
     // Whatever an earlier download left there is not this download's reading.
     const StoreResult written = m_store.writeReading(m_set, position, Meter::kClearedReading);
     if (!written) return written;

@@ -45,7 +45,7 @@ QString DownloadSummary::statusLine() const {
             how = tr("Downloading");
             break;
         case DownloadEnd::Whole:
-            how = tr("Download complete");
+            how = noSet() ? tr("Download ended: the meter sent no set") : tr("Download complete");
             break;
         case DownloadEnd::Cancelled:
             how = tr("Download cancelled");
@@ -122,6 +122,21 @@ QString DownloadSummary::report() const {
                      .arg(unreadable.size())
                      .arg(listed);
     }
+    if (!unasked.isEmpty())
+        lines << (unasked.size() == 1
+                      ? tr("The meter also sent set %1, which was not asked for: it was not "
+                           "stored.")
+                      : tr("The meter also sent sets %1, which were not asked for: they were not "
+                           "stored."))
+                     .arg(numberList(unasked));
+    for (const auto& [set, count] : beyond)
+        lines << (count == 1 ? tr("Set %1 came with %2 value more than its %3 positions: it was "
+                                  "not stored.")
+                             : tr("Set %1 came with %2 values more than its %3 positions: they "
+                                  "were not stored."))
+                     .arg(set)
+                     .arg(count)
+                     .arg(Meter::kPositions);
     for (int before : lostSets)
         lines << (before == 0 ? tr("The first set arrived with a set number that could not be "
                                    "read; its values were not stored, and the set keeps what it "

@@ -37,6 +37,11 @@ public:
     /** @brief For each set header whose number could not be read (its values were dropped), the
      *  set received before it (0 for none). */
     QList<int> lostSets;
+    /** @brief Sets the meter sent that were not asked for (another set in answer to a one-set
+     *  request): not stored, in the order they came. */
+    QList<int> unasked;
+    /** @brief (set, values) the meter sent past the set's last position: not stored. */
+    QList<QPair<int, int>> beyond;
     QString failure;                                ///< the store's reason, for StoreFailed
     StoreFailure failureKind = StoreFailure::None;  ///< what kind of refusal, for StoreFailed
     int portNumber = 0;  ///< the meter's port, for NoAnswer and ConnectionLost
@@ -46,11 +51,24 @@ public:
      *  Cancel or a new request between sets is their own doing, and says so in the status bar.) */
     bool troubled() const {
         return !incomplete.isEmpty() || !unreadable.isEmpty() || !lostSets.isEmpty() ||
+               !unasked.isEmpty() || !beyond.isEmpty() || noSet() ||
                end == DownloadEnd::ConnectionLost || end == DownloadEnd::PortChanged ||
                end == DownloadEnd::StoreFailed || end == DownloadEnd::NoAnswer;
     }
+    /** @brief The meter's end of data came, and no set the download could take came before
+     *  it: nothing was downloaded, which is never a complete download. */
+    bool noSet() const { return end == DownloadEnd::Whole && sets.isEmpty(); }
     /** @brief Everything asked for arrived whole. */
     bool whole() const { return end == DownloadEnd::Whole && !troubled(); }
+    /** @brief A value of this download is in the readings database. */
+    bool storedAny() const { return stored > 0 || !unreadable.isEmpty(); }
+    /** @brief Counts a value past the last position of @p set. */
+    void countBeyond(int set) {
+        if (!beyond.isEmpty() && beyond.last().first == set)
+            ++beyond.last().second;
+        else
+            beyond.append({set, 1});
+    }
     /** @brief One line for the status bar: how it ended, the sets and the readings stored. */
     QString statusLine() const;
     /** @brief The whole account: the status line, then each thing that went wrong with the sets

@@ -193,9 +193,13 @@ void MeterSession::onDeviceBack(int number) {
 
 // ---- requests ----
 
-void MeterSession::requestDownload(const QByteArray& command, int maximum) {
+void MeterSession::requestDownload(const QByteArray& command, int maximum,
+                                   std::optional<int> askedSet) {
     if (!ensurePortOpen()) return;
     endDownload(DownloadEnd::NewRequest);
+    m_askedSet = askedSet;
+    m_takenSet = 0;
+    m_setSeen = false;
     m_link.write(command);
     m_state.lastRequest = Request::Download;
     m_engine.download.received = 0;
@@ -212,19 +216,21 @@ void MeterSession::requestLive(const QByteArray& command) {
     if (!ensurePortOpen()) return;
     endDownload(DownloadEnd::NewRequest);
     m_link.write(command);
+    m_engine.expectLiveAnswer();
     m_state.lastRequest = Request::Live;
     setActivity(command == Command::ShowContinuousReadings ? Activity::Live : Activity::Idle);
     Q_EMIT liveRequested();
 }
 
 void MeterSession::DownloadCurrentSet() {
-    requestDownload(Command::DownloadCurrentSet, Meter::kPositions);
+    requestDownload(Command::DownloadCurrentSet, Meter::kPositions, 0);
 }
 void MeterSession::DownloadSelectedSet() {
-    requestDownload(Command::DownloadSelectedSet(m_state.selectedSet), Meter::kPositions);
+    requestDownload(Command::DownloadSelectedSet(m_state.selectedSet), Meter::kPositions,
+                    m_state.selectedSet);
 }
 void MeterSession::DownloadAllSets() {
-    requestDownload(Command::DownloadAllSets, Meter::kSets * Meter::kPositions);
+    requestDownload(Command::DownloadAllSets, Meter::kSets * Meter::kPositions, std::nullopt);
 }
 void MeterSession::CaptureCurrentReading() { requestLive(Command::CaptureCurrentReading); }
 void MeterSession::ShowContinuousReadings() { requestLive(Command::ShowContinuousReadings); }
@@ -392,7 +398,22 @@ bool MeterSession::beginSet() {
         if (m_state.activity != Activity::Stopped) Q_EMIT unaskedSetData();
         return false;
     }
-    const StoreResult ended = m_recorder.beginSet(m_engine.download.set);
+    const int set = m_engine.download.set;
+    m_setSeen = true;
+    // A one-set download takes its set only: another set in the answer is named, never stored
+    // (the set before it has ended whole).
+    if (m_askedSet && Meter::isSet(set)) {
+        const bool taken = m_takenSet == 0 && (*m_askedSet == 0 || *m_askedSet == set);
+        if (!taken) {
+            const StoreResult ended = m_recorder.endSet();
+            DownloadSummary& summary = m_recorder.summary();
+            if (!summary.unasked.contains(set)) summary.unasked.append(set);
+            if (!ended) stopForStoreFailure(ended);
+            return false;
+        }
+        m_takenSet = set;
+    }
+    const StoreResult ended = m_recorder.beginSet(set);
     if (!ended) {
         stopForStoreFailure(ended);
         return false;
@@ -425,11 +446,19 @@ void MeterSession::skipUnreadable() {
 }
 
 void MeterSession::FinishDownload() {
-    if (isDownloading()) endDownload(DownloadEnd::Whole);
+    if (!isDownloading()) return;
+    // An end of data before the first set header is what an earlier answer left on the line
+    // (the meter owes its two carriage returns after a stop): the answer is still to come.
+    if (!m_setSeen) return;
+    endDownload(DownloadEnd::Whole);
 }
 
 void MeterSession::endDownload(DownloadEnd why) {
+    const bool cut = isDownloading() && why != DownloadEnd::Whole &&
+                     why != DownloadEnd::ConnectionLost && why != DownloadEnd::PortChanged;
     m_engine.reset();
+    // What the meter still sends of the answer it was cut in is set data, never a live reading.
+    if (cut) m_engine.cutAnswer();
     m_answerTimer.stop();
     if (!isDownloading()) return;
     DownloadSummary& summary = m_recorder.summary();

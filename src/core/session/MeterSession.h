@@ -190,7 +190,9 @@ private:
     void report(SessionProblem problem);
     QString portDevice() const;
     void setActivity(Activity activity);
-    void requestDownload(const QByteArray& command, int maximum);
+    /** @brief Sends a download request; @p askedSet is the one set asked for (0: the meter's
+     *  current set, whichever it is), none for every set. */
+    void requestDownload(const QByteArray& command, int maximum, std::optional<int> askedSet);
     void requestLive(const QByteArray& command);
     /** @brief Ends a download that runs: a set it cut short is cleared past its last reading and
      *  marked incomplete, and the user is told once what the download did. */
@@ -221,5 +223,9 @@ private:
     bool m_held = false;     ///< received bytes wait (holdReceiving)
     QString m_shownReading;
     bool m_lostShown = false;
+    /** @brief The set a one-set download takes (0: the first that comes), none for all. */
+    std::optional<int> m_askedSet;
+    int m_takenSet = 0;      ///< the set a one-set download took, 0 before its header
+    bool m_setSeen = false;  ///< a set header came in answer to the download
     bool m_resumeContinuous = false;
 };
