@@ -154,6 +154,9 @@ void TestMeter::conversions_data() {
     QTest::newRow("letters") << "1a" << -1;
     QTest::newRow("half to even") << "2.5" << 2;
     QTest::newRow("overflow") << "40000" << -1;
+    QTest::newRow("the largest") << "32767" << 32767;
+    QTest::newRow("one past the largest") << "32768" << -1;
+    QTest::newRow("one below the smallest") << "-32769" << -1;
 }
 
 void TestMeter::conversions() {

@@ -16,6 +16,7 @@
 #include "core/common/SettingsStore.h"
 #include "core/files/FileCommands.h"
 #include "core/link/PortLinks.h"
+#include "core/session/DownloadRecorder.h"
 #include "core/session/MeterSession.h"
 #include "core/store/ReadingsOpener.h"
 #include "core/store/ReadingsStore.h"
@@ -79,6 +80,8 @@ private Q_SLOTS:
     void anotherProgramsLock_data();
     void anotherProgramsLock();
     void meterKnownByItsName();
+    void recorderTakesOnlyTheMetersSets_data();
+    void recorderTakesOnlyTheMetersSets();
 };
 
 void TestSession::lineScenarios_data() {
@@ -418,6 +421,35 @@ void TestSession::meterKnownByItsName() {
     QTRY_VERIFY(rig.session.hasAnswered());
     QCOMPARE(rig.session.findMeterPort(), std::optional<int>(5));
     QCOMPARE(rig.settings.value("Settings", "Meter", {}), rig.env.root() + "/usb-Orvanta-meter");
+}
+
+void TestSession::recorderTakesOnlyTheMetersSets_data() {
+    QTest::addColumn<int>("set");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("0, a number that could not be read") << 0 << false;
+    QTest::newRow("1") << 1 << true;
+    QTest::newRow("30") << 30 << true;
+    QTest::newRow("31") << 31 << false;
+    QTest::newRow("-1") << -1 << false;
+}
+
+void TestSession::recorderTakesOnlyTheMetersSets() {
+    QFETCH(int, set);
+    QFETCH(bool, taken);
+    TestEnv env;
+    ReadingsStore store(env.database());
+    QVERIFY(store.open().ok());
+    DownloadRecorder recorder(store);
+    recorder.start();
+    QVERIFY(recorder.beginSet(set).ok());
+    QVERIFY(recorder.storeReading(1, "0.5").ok());
+    QVERIFY(recorder.endSet().ok());
+    QCOMPARE(recorder.stored(), taken ? 1 : 0);
+    QCOMPARE(recorder.summary().lostSets.size(), taken ? 0 : 1);
+    // Nothing lands in another set, nor past the table.
+    int held = 0;
+    for (int s = 1; s <= Meter::kSets; ++s) held += store.readingCount(s);
+    QCOMPARE(held, taken ? 1 : 0);
 }
 
 QTEST_GUILESS_MAIN(TestSession)

@@ -18,9 +18,8 @@ int runTogether(const QString& t) {
     int count = 0;
     qsizetype at = 0;
     while (at < t.size()) {
-        const QRegularExpressionMatch m =
-            one.match(t, at, QRegularExpression::NormalMatch,
-                      QRegularExpression::AnchorAtOffsetMatchOption);
+        const QRegularExpressionMatch m = one.match(t, at, QRegularExpression::NormalMatch,
+                                                    QRegularExpression::AnchorAtOffsetMatchOption);
         if (!m.hasMatch()) return 0;
         at = m.capturedEnd();
         ++count;
