@@ -676,6 +676,10 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source>a reading in row %1 is longer than a data file can hold</source>
         <translation>ein Messwert in Zeile %1 ist länger, als eine Datendatei fassen kann</translation>
     </message>
+    <message>
+        <source>set %1: %2</source>
+        <translation>Messreihe %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

@@ -676,6 +676,10 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source>a reading in row %1 is longer than a data file can hold</source>
         <translation>una lectura de la fila %1 es más larga de lo que admite un archivo de datos</translation>
     </message>
+    <message>
+        <source>set %1: %2</source>
+        <translation>serie %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

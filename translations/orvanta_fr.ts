@@ -148,23 +148,23 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     </message>
     <message>
         <source>Download ended: the meter sent no set</source>
-        <translation>Téléchargement terminé : l'appareil n'a envoyé aucune série</translation>
+        <translation>Téléchargement terminé : l&apos;appareil n&apos;a envoyé aucune série</translation>
     </message>
     <message>
         <source>The meter also sent set %1, which was not asked for: it was not stored.</source>
-        <translation>L'appareil a aussi envoyé la série %1, qui n'était pas demandée : elle n'a pas été enregistrée.</translation>
+        <translation>L&apos;appareil a aussi envoyé la série %1, qui n&apos;était pas demandée : elle n&apos;a pas été enregistrée.</translation>
     </message>
     <message>
         <source>The meter also sent sets %1, which were not asked for: they were not stored.</source>
-        <translation>L'appareil a aussi envoyé les séries %1, qui n'étaient pas demandées : elles n'ont pas été enregistrées.</translation>
+        <translation>L&apos;appareil a aussi envoyé les séries %1, qui n&apos;étaient pas demandées : elles n&apos;ont pas été enregistrées.</translation>
     </message>
     <message>
         <source>Set %1 came with %2 value more than its %3 positions: it was not stored.</source>
-        <translation>La série %1 est arrivée avec %2 valeur de plus que ses %3 positions : elle n'a pas été enregistrée.</translation>
+        <translation>La série %1 est arrivée avec %2 valeur de plus que ses %3 positions : elle n&apos;a pas été enregistrée.</translation>
     </message>
     <message>
         <source>Set %1 came with %2 values more than its %3 positions: they were not stored.</source>
-        <translation>La série %1 est arrivée avec %2 valeurs de plus que ses %3 positions : elles n'ont pas été enregistrées.</translation>
+        <translation>La série %1 est arrivée avec %2 valeurs de plus que ses %3 positions : elles n&apos;ont pas été enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,10 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>a reading in row %1 is longer than a data file can hold</source>
         <translation>une mesure de la ligne %1 est plus longue que ce qu&apos;un fichier de données peut contenir</translation>
+    </message>
+    <message>
+        <source>set %1: %2</source>
+        <translation>série %1 : %2</translation>
     </message>
 </context>
 <context>

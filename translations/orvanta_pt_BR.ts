@@ -676,6 +676,10 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <source>a reading in row %1 is longer than a data file can hold</source>
         <translation>uma leitura na linha %1 é mais longa do que um arquivo de dados comporta</translation>
     </message>
+    <message>
+        <source>set %1: %2</source>
+        <translation>série %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

@@ -222,6 +222,9 @@ void TestSurvey::damagedSurveyFilesChangeNothing_data() {
                                     << "newer version";
     QTest::newRow("a text that is no reading") << "text"
                                                << "which is no reading";
+    QTest::newRow("a latitude typing refuses") << "latitude"
+                                               << "set 2: latitude (\u00b0, WGS 84): 123 is not "
+                                                  "between -90 and 90";
 }
 
 void TestSurvey::damagedSurveyFilesChangeNothing() {
@@ -244,6 +247,8 @@ void TestSurvey::damagedSurveyFilesChangeNothing() {
     if (damage == "plain") runSql(file, {"CREATE TABLE t (x)"});
     if (damage == "newer") runSql(file, {"PRAGMA user_version = 9"});
     if (damage == "text") runSql(file, {"UPDATE Sets SET \"Set 3\" = 'abc' WHERE Number = 2"});
+    if (damage == "latitude")
+        runSql(file, {"UPDATE SetDetails SET Latitude = 123 WHERE SetNumber = 2"});
 
     ReadingsStore other(s.tmp.path() + "/Other.db");
     QVERIFY(other.open().ok());

@@ -84,6 +84,7 @@ private Q_SLOTS:
     void savedFileReadByIndependentReader();
     void openRecordFiles_data();
     void openRecordFiles();
+    void paddedReadingsAreTrimmed();
     void windows1252Texts();
     void replacingAsksFirst_data();
     void replacingAsksFirst();
@@ -179,12 +180,6 @@ void TestFiles::openRecordFiles_data() {
     QTest::newRow("more records than rows") << "more_than_rows.dat" << none << 0 << notData;
     QTest::newRow("a text that is no reading") << "cp1252_text.dat" << none << 0 << notData;
     QTest::newRow("zeros") << "zeros.dat" << QByteArray(62, '\0') << 0 << notData;
-    DataFileRecord padded;
-    padded.RowNumber = 1;
-    padded.SetValue.fill("1.5\t");
-    QByteArray paddedBytes;
-    DataFileCodec::write(padded, paddedBytes);
-    QTest::newRow("a reading with a tab") << "tab.dat" << paddedBytes << 0 << notData;
     QTest::newRow("a FIFO") << "fifo" << none << 0 << "%1 is not a regular file.";
     QTest::newRow("a program") << "program.dat"
                                << QByteArray(
@@ -192,6 +187,27 @@ void TestFiles::openRecordFiles_data() {
                                       "ELF\x02\x01\x01")
                                       .repeated(40)
                                << 0 << notData;
+}
+
+void TestFiles::paddedReadingsAreTrimmed() {
+    // Another program may pad a reading; the reading is what remains, and nothing else is one.
+    Rig rig;
+    DataFileRecord padded;
+    padded.RowNumber = 1;
+    padded.SetValue.fill("1.5\t");
+    padded.SetValue[1] = " -0.25 ";
+    QByteArray bytes;
+    DataFileCodec::write(padded, bytes);
+    const QString path = rig.tmp.path() + "/padded.dat";
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    f.close();
+    rig.dialog.answers << path;
+    rig.files->Open();
+    QCOMPARE(rig.messages.texts, QStringList());
+    QCOMPARE(rig.cell(1, 1), QString("1.5"));
+    QCOMPARE(rig.cell(1, 2), QString("-0.25"));
+    QCOMPARE(rig.cell(1, 30), QString("1.5"));
 }
 
 void TestFiles::openRecordFiles() {

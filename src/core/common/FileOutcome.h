@@ -21,6 +21,7 @@ enum class FileFailure {
     NotSqlite,         ///< not an SQLite database at all
     SurveyNotReading,  ///< set `set` holds `reason` at `position`, which is no reading
     SurveyNewer,       ///< written by a newer version of the program: reason says which
+    SurveyDetail,      ///< set `set` holds a detail typing would refuse: reason says which
     StoreClosed,       ///< the readings database is not open: there is nothing to write
     RowNumberless,     ///< row `position` of the table has no row number a data file holds
     ReadingTooLong,    ///< a reading in row `position` is longer than a data file holds

@@ -33,6 +33,9 @@ QString forFile(const FileOutcome& o) {
         case FileFailure::SurveyNotReading:
             return NotSurveyFile.arg(
                 path, SurveyNotReading.text().arg(o.set).arg(o.reason).arg(o.position));
+        case FileFailure::SurveyDetail:
+            return NotSurveyFile.arg(
+                path, QCoreApplication::translate("Msg", "set %1: %2").arg(o.set).arg(o.reason));
         case FileFailure::SurveyNewer:
             return SurveyNewer.arg(path, o.reason);
         case FileFailure::StoreClosed:

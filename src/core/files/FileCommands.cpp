@@ -60,9 +60,12 @@ FileOutcome openDataFile(ReadingsStore& store, const QString& path) {
         ReadingsStore::Row row;
         for (int k = 0; k < Meter::kSets; ++k) {
             const QString& text = rec.SetValue[static_cast<size_t>(k)];
-            if (!text.isEmpty() && !Numbers::isReading(text))
+            // Padding around a reading ("1.5 ", as another program may write it) is no part of
+            // it: the reading is kept without it.
+            const std::optional<QString> reading = Numbers::readingText(text);
+            if (!text.isEmpty() && !reading)
                 return FileOutcome::failed(FileFailure::NotDataFile, path);
-            row[static_cast<size_t>(k)] = text;
+            row[static_cast<size_t>(k)] = text.isEmpty() ? text : *reading;
         }
         rows.append(row);
     }

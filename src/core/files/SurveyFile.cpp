@@ -120,7 +120,18 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         rows.append(row);
     }
     ReadingsStore::AllDetails details;
-    for (int s = 1; s <= Meter::kSets; ++s) details[static_cast<size_t>(s - 1)] = copy.details(s);
+    for (int s = 1; s <= Meter::kSets; ++s) {
+        const SetDetails d = copy.details(s);
+        // What a file holds meets the rules typing does: a latitude of 123 is no place.
+        for (const DetailField field : SetDetailFields::all()) {
+            SetDetails checked = d;
+            const QString why =
+                SetDetailFields::setText(checked, field, SetDetailFields::text(d, field));
+            if (!why.isEmpty())
+                return FileOutcome::at(FileFailure::SurveyDetail, path, s, 0, withoutFullStop(why));
+        }
+        details[static_cast<size_t>(s - 1)] = d;
+    }
     copy.close();
     const StoreResult replaced = store.replaceAll(rows, details);
     if (!replaced)
