@@ -229,6 +229,18 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>CSV, decimal comma (*.csv)</source>
         <translation>CSV, Dezimalkomma (*.csv)</translation>
     </message>
+    <message>
+        <source>Save as &amp;Survey File</source>
+        <translation>Als &amp;Erhebungsdatei speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;Data File Only</source>
+        <translation>Nur &amp;Datendatei speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -443,6 +455,18 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>Data</source>
         <translation>Daten</translation>
     </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Without Saving</source>
+        <translation>&amp;Beenden ohne Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>Msg</name>
@@ -509,18 +533,6 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <translation>Die Messwertdatenbank konnte nicht geöffnet werden:</translation>
     </message>
     <message>
-        <source>Clear all readings? Readings that have not been saved to a data file will be lost.</source>
-        <translation>Alle Messwerte löschen? Messwerte, die nicht in einer Datendatei gespeichert sind, gehen verloren.</translation>
-    </message>
-    <message>
-        <source>Open %1 in place of the readings? Readings that have not been saved to a data file will be lost.</source>
-        <translation>%1 anstelle der Messwerte öffnen? Messwerte, die nicht in einer Datendatei gespeichert sind, gehen verloren.</translation>
-    </message>
-    <message>
-        <source>The readings changed since they were last saved to a data file. Quit anyway? They stay in the readings database and are shown again at the next start.</source>
-        <translation>Die Messwerte wurden seit dem letzten Speichern in einer Datendatei geändert. Trotzdem beenden? Sie bleiben in der Messwertdatenbank und werden beim nächsten Start wieder angezeigt.</translation>
-    </message>
-    <message>
         <source>The file is not a readings database of this program. Set it aside (renamed with the date and time) and start a fresh one?</source>
         <translation>Die Datei ist keine Messwertdatenbank dieses Programms. Zur Seite legen (mit Datum und Uhrzeit umbenannt) und eine neue beginnen?</translation>
     </message>
@@ -575,10 +587,6 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>%1 cannot be opened: %2. Nothing was changed.</source>
         <translation>%1 kann nicht geöffnet werden: %2. Nichts wurde geändert.</translation>
-    </message>
-    <message>
-        <source>Saved as a data file: it keeps the readings only. Set details and units are kept only in survey files (*.orvanta).</source>
-        <translation>Als Datendatei gespeichert: Sie enthält nur die Messwerte. Angaben zu den Messreihen und Einheiten werden nur in Erhebungsdateien (*.orvanta) gespeichert.</translation>
     </message>
     <message>
         <source>%1 set(s) holding readings have no latitude and longitude and were left out of %2.</source>
@@ -679,6 +687,22 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>set %1: %2</source>
         <translation>Messreihe %1: %2</translation>
+    </message>
+    <message>
+        <source>Clear all readings? Readings and set details that have not been saved to a file will be lost.</source>
+        <translation>Alle Messwerte leeren? Messwerte und Angaben zu Messreihen, die nicht in einer Datei gespeichert wurden, gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Open %1 in place of the readings? Readings and set details that have not been saved to a file will be lost.</source>
+        <translation>%1 anstelle der Messwerte öffnen? Messwerte und Angaben zu Messreihen, die nicht in einer Datei gespeichert wurden, gehen verloren.</translation>
+    </message>
+    <message>
+        <source>The readings or set details changed since they were last saved to a file. Save them before quitting? They stay in the readings database either way and are shown again at the next start.</source>
+        <translation>Die Messwerte oder Angaben zu Messreihen haben sich seit dem letzten Speichern in einer Datei geändert. Vor dem Beenden speichern? Sie bleiben in jedem Fall in der Messwertdatenbank und werden beim nächsten Start wieder angezeigt.</translation>
+    </message>
+    <message>
+        <source>Sets hold details (site, depth, position, operator, notes) and units that a data file does not keep. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
+        <translation>Messreihen enthalten Angaben (Ort, Tiefe, Position, Bearbeiter, Notizen) und Einheiten, die eine Datendatei nicht aufnimmt. Eine Erhebungsdatei (*.orvanta) speichern, die sie behält, oder die Datendatei ohne sie?</translation>
     </message>
 </context>
 <context>

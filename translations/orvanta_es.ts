@@ -229,6 +229,18 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>CSV, decimal comma (*.csv)</source>
         <translation>CSV, coma decimal (*.csv)</translation>
     </message>
+    <message>
+        <source>Save as &amp;Survey File</source>
+        <translation>Guardar como archivo de &amp;campaña</translation>
+    </message>
+    <message>
+        <source>Save &amp;Data File Only</source>
+        <translation>Guardar solo el archivo de &amp;datos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -443,6 +455,18 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>Data</source>
         <translation>Datos</translation>
     </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Guardar...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Without Saving</source>
+        <translation>&amp;Salir sin guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>Msg</name>
@@ -509,18 +533,6 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <translation>No se pudo abrir la base de datos de lecturas:</translation>
     </message>
     <message>
-        <source>Clear all readings? Readings that have not been saved to a data file will be lost.</source>
-        <translation>¿Borrar todas las lecturas? Se perderán las lecturas que no se hayan guardado en un archivo de datos.</translation>
-    </message>
-    <message>
-        <source>Open %1 in place of the readings? Readings that have not been saved to a data file will be lost.</source>
-        <translation>¿Abrir %1 en lugar de las lecturas? Se perderán las lecturas que no se hayan guardado en un archivo de datos.</translation>
-    </message>
-    <message>
-        <source>The readings changed since they were last saved to a data file. Quit anyway? They stay in the readings database and are shown again at the next start.</source>
-        <translation>Las lecturas cambiaron desde la última vez que se guardaron en un archivo de datos. ¿Salir de todos modos? Se conservan en la base de datos de lecturas y se mostrarán de nuevo en el próximo inicio.</translation>
-    </message>
-    <message>
         <source>The file is not a readings database of this program. Set it aside (renamed with the date and time) and start a fresh one?</source>
         <translation>El archivo no es una base de datos de lecturas de este programa. ¿Apartarlo (renombrado con la fecha y la hora) y empezar una nueva?</translation>
     </message>
@@ -575,10 +587,6 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>%1 cannot be opened: %2. Nothing was changed.</source>
         <translation>No se puede abrir %1: %2. No se cambió nada.</translation>
-    </message>
-    <message>
-        <source>Saved as a data file: it keeps the readings only. Set details and units are kept only in survey files (*.orvanta).</source>
-        <translation>Guardado como archivo de datos: solo conserva las lecturas. Los detalles de las series y las unidades solo se conservan en los archivos de campaña (*.orvanta).</translation>
     </message>
     <message>
         <source>%1 set(s) holding readings have no latitude and longitude and were left out of %2.</source>
@@ -679,6 +687,22 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>set %1: %2</source>
         <translation>serie %1: %2</translation>
+    </message>
+    <message>
+        <source>Clear all readings? Readings and set details that have not been saved to a file will be lost.</source>
+        <translation>¿Borrar todas las lecturas? Se perderán las lecturas y los detalles de series que no se hayan guardado en un archivo.</translation>
+    </message>
+    <message>
+        <source>Open %1 in place of the readings? Readings and set details that have not been saved to a file will be lost.</source>
+        <translation>¿Abrir %1 en lugar de las lecturas? Se perderán las lecturas y los detalles de series que no se hayan guardado en un archivo.</translation>
+    </message>
+    <message>
+        <source>The readings or set details changed since they were last saved to a file. Save them before quitting? They stay in the readings database either way and are shown again at the next start.</source>
+        <translation>Las lecturas o los detalles de series cambiaron desde que se guardaron por última vez en un archivo. ¿Guardarlos antes de salir? Permanecen en la base de datos de lecturas en cualquier caso y se muestran de nuevo en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Sets hold details (site, depth, position, operator, notes) and units that a data file does not keep. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
+        <translation>Hay series con detalles (sitio, profundidad, posición, operador, notas) y unidades que un archivo de datos no guarda. ¿Guardar un archivo de campaña (*.orvanta), que los guarda, o el archivo de datos sin ellos?</translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,18 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>CSV, decimal comma (*.csv)</source>
         <translation>CSV, virgule décimale (*.csv)</translation>
     </message>
+    <message>
+        <source>Save as &amp;Survey File</source>
+        <translation>Enregistrer en fichier de &amp;campagne</translation>
+    </message>
+    <message>
+        <source>Save &amp;Data File Only</source>
+        <translation>Enregistrer le fichier de &amp;données seul</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -443,6 +455,18 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>Data</source>
         <translation>Données</translation>
     </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Without Saving</source>
+        <translation>&amp;Quitter sans enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>Msg</name>
@@ -509,18 +533,6 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <translation>La base de mesures n&apos;a pas pu être ouverte :</translation>
     </message>
     <message>
-        <source>Clear all readings? Readings that have not been saved to a data file will be lost.</source>
-        <translation>Effacer toutes les mesures ? Les mesures non enregistrées dans un fichier de données seront perdues.</translation>
-    </message>
-    <message>
-        <source>Open %1 in place of the readings? Readings that have not been saved to a data file will be lost.</source>
-        <translation>Ouvrir %1 à la place des mesures ? Les mesures non enregistrées dans un fichier de données seront perdues.</translation>
-    </message>
-    <message>
-        <source>The readings changed since they were last saved to a data file. Quit anyway? They stay in the readings database and are shown again at the next start.</source>
-        <translation>Les mesures ont changé depuis leur dernier enregistrement dans un fichier de données. Quitter quand même ? Elles restent dans la base de mesures et seront de nouveau affichées au prochain démarrage.</translation>
-    </message>
-    <message>
         <source>The file is not a readings database of this program. Set it aside (renamed with the date and time) and start a fresh one?</source>
         <translation>Le fichier n&apos;est pas une base de mesures de ce programme. Le mettre de côté (renommé avec la date et l&apos;heure) et en créer une nouvelle ?</translation>
     </message>
@@ -575,10 +587,6 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>%1 cannot be opened: %2. Nothing was changed.</source>
         <translation>%1 ne peut pas être ouvert : %2. Rien n&apos;a été modifié.</translation>
-    </message>
-    <message>
-        <source>Saved as a data file: it keeps the readings only. Set details and units are kept only in survey files (*.orvanta).</source>
-        <translation>Enregistré comme fichier de données : il ne contient que les mesures. Les détails des séries et les unités ne sont conservés que dans les fichiers de campagne (*.orvanta).</translation>
     </message>
     <message>
         <source>%1 set(s) holding readings have no latitude and longitude and were left out of %2.</source>
@@ -679,6 +687,22 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>set %1: %2</source>
         <translation>série %1 : %2</translation>
+    </message>
+    <message>
+        <source>Clear all readings? Readings and set details that have not been saved to a file will be lost.</source>
+        <translation>Effacer toutes les mesures ? Les mesures et les détails des séries qui n'ont pas été enregistrés dans un fichier seront perdus.</translation>
+    </message>
+    <message>
+        <source>Open %1 in place of the readings? Readings and set details that have not been saved to a file will be lost.</source>
+        <translation>Ouvrir %1 à la place des mesures ? Les mesures et les détails des séries qui n'ont pas été enregistrés dans un fichier seront perdus.</translation>
+    </message>
+    <message>
+        <source>The readings or set details changed since they were last saved to a file. Save them before quitting? They stay in the readings database either way and are shown again at the next start.</source>
+        <translation>Les mesures ou les détails des séries ont changé depuis leur dernier enregistrement dans un fichier. Les enregistrer avant de quitter ? Ils restent dans la base des mesures dans tous les cas et sont affichés à nouveau au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Sets hold details (site, depth, position, operator, notes) and units that a data file does not keep. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
+        <translation>Des séries ont des détails (site, profondeur, position, opérateur, notes) et des unités qu'un fichier de données ne garde pas. Enregistrer un fichier de campagne (*.orvanta), qui les garde, ou le fichier de données sans eux ?</translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,18 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>CSV, decimal comma (*.csv)</source>
         <translation>CSV, vírgula decimal (*.csv)</translation>
     </message>
+    <message>
+        <source>Save as &amp;Survey File</source>
+        <translation>Salvar como arquivo de &amp;levantamento</translation>
+    </message>
+    <message>
+        <source>Save &amp;Data File Only</source>
+        <translation>Salvar só o arquivo de &amp;dados</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -443,6 +455,18 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>Data</source>
         <translation>Dados</translation>
     </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Salvar...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Without Saving</source>
+        <translation>Sai&amp;r sem salvar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>Msg</name>
@@ -509,18 +533,6 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <translation>O banco de dados de leituras não pôde ser aberto:</translation>
     </message>
     <message>
-        <source>Clear all readings? Readings that have not been saved to a data file will be lost.</source>
-        <translation>Apagar todas as leituras? As leituras que não foram salvas em um arquivo de dados serão perdidas.</translation>
-    </message>
-    <message>
-        <source>Open %1 in place of the readings? Readings that have not been saved to a data file will be lost.</source>
-        <translation>Abrir %1 no lugar das leituras? As leituras que não foram salvas em um arquivo de dados serão perdidas.</translation>
-    </message>
-    <message>
-        <source>The readings changed since they were last saved to a data file. Quit anyway? They stay in the readings database and are shown again at the next start.</source>
-        <translation>As leituras mudaram desde que foram salvas pela última vez em um arquivo de dados. Sair mesmo assim? Elas permanecem no banco de dados de leituras e serão mostradas novamente na próxima inicialização.</translation>
-    </message>
-    <message>
         <source>The file is not a readings database of this program. Set it aside (renamed with the date and time) and start a fresh one?</source>
         <translation>O arquivo não é um banco de dados de leituras deste programa. Deixá-lo de lado (renomeado com a data e a hora) e começar um novo?</translation>
     </message>
@@ -575,10 +587,6 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>%1 cannot be opened: %2. Nothing was changed.</source>
         <translation>%1 não pode ser aberto: %2. Nada foi alterado.</translation>
-    </message>
-    <message>
-        <source>Saved as a data file: it keeps the readings only. Set details and units are kept only in survey files (*.orvanta).</source>
-        <translation>Salvo como arquivo de dados: ele guarda apenas as leituras. Os detalhes das séries e as unidades são guardados apenas em arquivos de levantamento (*.orvanta).</translation>
     </message>
     <message>
         <source>%1 set(s) holding readings have no latitude and longitude and were left out of %2.</source>
@@ -679,6 +687,22 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>set %1: %2</source>
         <translation>série %1: %2</translation>
+    </message>
+    <message>
+        <source>Clear all readings? Readings and set details that have not been saved to a file will be lost.</source>
+        <translation>Limpar todas as leituras? As leituras e os detalhes das séries que não foram salvos em um arquivo serão perdidos.</translation>
+    </message>
+    <message>
+        <source>Open %1 in place of the readings? Readings and set details that have not been saved to a file will be lost.</source>
+        <translation>Abrir %1 no lugar das leituras? As leituras e os detalhes das séries que não foram salvos em um arquivo serão perdidos.</translation>
+    </message>
+    <message>
+        <source>The readings or set details changed since they were last saved to a file. Save them before quitting? They stay in the readings database either way and are shown again at the next start.</source>
+        <translation>As leituras ou os detalhes das séries mudaram desde que foram salvos em um arquivo pela última vez. Salvá-los antes de sair? Eles permanecem no banco de dados de leituras de qualquer forma e são mostrados novamente na próxima inicialização.</translation>
+    </message>
+    <message>
+        <source>Sets hold details (site, depth, position, operator, notes) and units that a data file does not keep. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
+        <translation>Há séries com detalhes (local, profundidade, posição, operador, notas) e unidades que um arquivo de dados não guarda. Salvar um arquivo de levantamento (*.orvanta), que os guarda, ou o arquivo de dados sem eles?</translation>
     </message>
 </context>
 <context>

@@ -272,15 +272,14 @@ void TestFiles::windows1252Texts() {
 void TestFiles::replacingAsksFirst_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("question");
+    const QString open = QStringLiteral(
+        "Open two_records.dat in place of the readings? Readings and set details that have not "
+        "been saved to a file will be lost.");
     QTest::newRow("new") << "new"
-                         << "Clear all readings? Readings that have not been saved to a data "
-                            "file will be lost.";
-    QTest::newRow("open") << "open"
-                          << "Open two_records.dat in place of the readings? Readings that have "
-                             "not been saved to a data file will be lost.";
-    QTest::newRow("open recent") << "recent"
-                                 << "Open two_records.dat in place of the readings? Readings that "
-                                    "have not been saved to a data file will be lost.";
+                         << "Clear all readings? Readings and set details that have not been "
+                            "saved to a file will be lost.";
+    QTest::newRow("open") << "open" << open;
+    QTest::newRow("open recent") << "recent" << open;
 }
 
 void TestFiles::replacingAsksFirst() {
@@ -308,6 +307,15 @@ void TestFiles::replacingAsksFirst() {
     rig.messages.answerYes = true;
     run();
     QCOMPARE(rig.cell(3, 9), QString("0.000000"));
+    // Typed details alone are something to lose too.
+    Rig typed;
+    SetDetails site;
+    site.site = QStringLiteral("Outcrop");
+    QVERIFY(typed.store.setDetails(4, site).ok());
+    typed.messages.answerYes = false;
+    typed.files->New();
+    QCOMPARE(typed.messages.questions.size(), 1);
+    QCOMPARE(typed.store.details(4).site, QString("Outcrop"));
 }
 
 void TestFiles::readOnlyTargets_data() {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPrintPreviewWidget>
@@ -8,6 +9,7 @@
 #include "AppRig.h"
 #include "MeterLine.h"
 #include "Pty.h"
+#include "core/common/Messages.h"
 #include "core/panel/LiveScale.h"
 #include "core/plot/PlotModel.h"
 #include "gui/files/RecordingCommands.h"
@@ -191,7 +193,10 @@ void TestWindows::titleTellsFileAndUnsavedReadings() {
     QVERIFY(QDir(rig.env.root()).mkpath("surveys"));
     const QString file = rig.env.root() + "/surveys/survey.dat";
     rig.dialog.answers << file;
+    rig.messages.choiceAnswers << 1;  // the data file, without the download's details
     w.files().Save();
+    QCOMPARE(rig.messages.questions, QStringList{Msg::DetailsOnlyInSurvey});
+    rig.messages.questions.clear();
     QCOMPARE(w.windowTitle(), QString("Orvanta - survey.dat"));
     // Readings that are in their file go without a question; a change makes New ask again.
     w.files().New();
@@ -200,6 +205,15 @@ void TestWindows::titleTellsFileAndUnsavedReadings() {
     rig.dialog.answers << file;
     w.files().Open();
     QCOMPARE(w.windowTitle(), QString("Orvanta - survey.dat"));
+    // A detail the user types is a change, as a reading is.
+    auto* site = w.findChild<QLineEdit*>("Detail_site");
+    site->setText("Outcrop");
+    Q_EMIT site->editingFinished();
+    QCOMPARE(w.windowTitle(), QString("Orvanta - survey.dat*"));
+    rig.dialog.answers << file;
+    w.files().Save();  // the user chose the data file for these details before: not asked again
+    QCOMPARE(w.windowTitle(), QString("Orvanta - survey.dat"));
+    QVERIFY(rig.messages.questions.isEmpty());
     w.session().DownloadCurrentSet();
     sendPaced(pty, w.session(), "S03\nU1M10.75\n\r\r");
     QTRY_COMPARE(w.windowTitle(), QString("Orvanta - survey.dat*"));

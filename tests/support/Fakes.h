@@ -16,6 +16,14 @@ public:
         if (whileAsking) whileAsking();
         return answerYes;
     }
+    int ask(const QString& text, const QStringList& choices) override {
+        questions.append(text);
+        if (whileAsking) whileAsking();
+        const int chosen = choiceAnswers.isEmpty() ? 0 : choiceAnswers.takeFirst();
+        return qBound(0, chosen, static_cast<int>(choices.size()) - 1);
+    }
+    /** The answers to the next ask() questions, by index; the first choice when none is left. */
+    QList<int> choiceAnswers;
     /** Runs while a question is open (the user takes their time; the meter may send meanwhile). */
     std::function<void()> whileAsking;
     QStringList texts;

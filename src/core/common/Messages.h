@@ -66,15 +66,18 @@ inline constexpr Text ReadOnlyFile{
 inline constexpr Text DatabaseNotOpened{
     QT_TRANSLATE_NOOP("Msg", "The readings database could not be opened:")};
 inline constexpr Text ConfirmNew{QT_TRANSLATE_NOOP(
-    "Msg", "Clear all readings? Readings that have not been saved to a data file will be lost.")};
+    "Msg",
+    "Clear all readings? Readings and set details that have not been saved to a file will be "
+    "lost.")};
 inline constexpr Text ConfirmOpen{QT_TRANSLATE_NOOP(
     "Msg",
-    "Open %1 in place of the readings? Readings that have not been saved to a data file will be "
-    "lost.")};
+    "Open %1 in place of the readings? Readings and set details that have not been saved to a "
+    "file will be lost.")};
 inline constexpr Text ConfirmQuit{QT_TRANSLATE_NOOP(
     "Msg",
-    "The readings changed since they were last saved to a data file. Quit anyway? They stay in "
-    "the readings database and are shown again at the next start.")};
+    "The readings or set details changed since they were last saved to a file. Save them before "
+    "quitting? They stay in the readings database either way and are shown again at the next "
+    "start.")};
 inline constexpr Text SetAsideQuestion{QT_TRANSLATE_NOOP(
     "Msg",
     "The file is not a readings database of this program. Set it aside (renamed with the date and "
@@ -110,8 +113,9 @@ inline constexpr Text SurveyNewer{
     QT_TRANSLATE_NOOP("Msg", "%1 cannot be opened: %2. Nothing was changed.")};
 inline constexpr Text DetailsOnlyInSurvey{QT_TRANSLATE_NOOP(
     "Msg",
-    "Saved as a data file: it keeps the readings only. Set details and units are kept only in "
-    "survey files (*.orvanta).")};
+    "Sets hold details (site, depth, position, operator, notes) and units that a data file does "
+    "not keep. Save a survey file (*.orvanta), which keeps them, or the data file without "
+    "them?")};
 inline constexpr Text SetsWithoutLocation{QT_TRANSLATE_NOOP(
     "Msg", "%1 set(s) holding readings have no latitude and longitude and were left out of %2.")};
 inline constexpr Text FileNotWritten{QT_TRANSLATE_NOOP("Msg", "%1 could not be written: %2")};

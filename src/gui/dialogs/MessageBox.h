@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
+#include <QStringList>
 
 /** @brief The program's message boxes. Production shows them; tests record them. */
 class MessageBox {
@@ -10,4 +11,7 @@ public:
     virtual void tell(const QString& text) = 0;
     /** @brief A question with Yes and No; true for Yes. */
     virtual bool askYesNo(const QString& text) = 0;
+    /** @brief A question answered by one of @p choices (the last one cancels, and is the
+     *  default); the index of the choice, the last one when the box is closed. */
+    virtual int ask(const QString& text, const QStringList& choices) = 0;
 };

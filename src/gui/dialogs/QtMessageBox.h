@@ -15,6 +15,7 @@ public:
     void setTitleSource(const QString* title) { m_title = title; }
     void tell(const QString& text) override;
     bool askYesNo(const QString& text) override;
+    int ask(const QString& text, const QStringList& choices) override;
 
 private:
     const QString* m_title;

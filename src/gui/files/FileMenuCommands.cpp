@@ -2,6 +2,7 @@
 #include "gui/files/FileMenuCommands.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include "core/common/Messages.h"
@@ -83,7 +84,8 @@ bool FileMenuCommands::refusedWhileDownloading() {
 bool FileMenuCommands::mayReplaceReadings(const QString& question) {
     // One click must not erase a day of field readings; readings already in their file may go.
     const bool unsaved = m_modified || m_documentPath.isEmpty();
-    return !unsaved || !d.store.holdsReadings() || d.messages.askYesNo(question);
+    return !unsaved || !(d.store.holdsReadings() || holdsDetails()) ||
+           d.messages.askYesNo(question);
 }
 
 void FileMenuCommands::report(const FileOutcome& outcome) {
@@ -129,21 +131,40 @@ void FileMenuCommands::Save() {
         chooseFile(mDataFileName, tr("Save Data File"), saveFilters(), FileDialog::Mode::Save);
     if (!chosen) return;
     const QString& path = chosen->path;
-    const bool survey =
-        QFileInfo(path).suffix().compare(SurveyFile::kSuffix, Qt::CaseInsensitive) == 0;
+    QString target = path;
+    bool survey = QFileInfo(path).suffix().compare(SurveyFile::kSuffix, Qt::CaseInsensitive) == 0;
+    // A data file keeps readings only: what the user typed for the sets is never dropped
+    // without a question (asked once for each data file the user chose to save them to).
+    if (!survey && holdsDetails() && m_toldDetailsFor != path) {
+        enum { AsSurvey, DataFileOnly, Stay };
+        const int chosen =
+            d.messages.ask(Msg::DetailsOnlyInSurvey,
+                           {tr("Save as &Survey File"), tr("Save &Data File Only"), tr("Cancel")});
+        if (chosen == Stay) return;
+        if (chosen == AsSurvey) {
+            const QFileInfo fi(path);
+            target =
+                fi.dir().filePath(fi.completeBaseName() + QLatin1Char('.') + SurveyFile::kSuffix);
+            survey = true;
+            if (FileCommands::isReadOnlyFile(target)) {
+                d.messages.tell(Msg::ReadOnlyFile);
+                return;
+            }
+        } else {
+            m_toldDetailsFor = path;
+        }
+    }
     const FileOutcome outcome =
-        survey ? SurveyFile::save(d.store, path) : FileCommands::saveDataFile(d.store, path);
+        survey ? SurveyFile::save(d.store, target) : FileCommands::saveDataFile(d.store, target);
     report(outcome);
     if (!outcome.ok()) return;
-    setDocument(path);
-    // A data file holds readings only; what it leaves behind is said once, quietly.
-    bool details = false;
-    for (int set = 1; set <= Meter::kSets && !details; ++set)
-        details = d.store.details(set) != SetDetails{};
-    if (!survey && details && m_toldDetailsFor != path && note) {
-        m_toldDetailsFor = path;
-        note(Msg::DetailsOnlyInSurvey);
-    }
+    setDocument(target);
+}
+
+bool FileMenuCommands::holdsDetails() const {
+    for (int set = 1; set <= Meter::kSets; ++set)
+        if (d.store.details(set) != SetDetails{}) return true;
+    return false;
 }
 
 void FileMenuCommands::setDocument(const QString& path) {

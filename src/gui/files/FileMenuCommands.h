@@ -95,6 +95,8 @@ private:
      *  or the user answered yes to @p question. */
     bool mayReplaceReadings(const QString& question);
     void report(const FileOutcome& outcome);
+    /** @brief Some set has details (typed, or kept from a download). */
+    bool holdsDetails() const;
     /** @brief The table now is what @p path holds. */
     void setDocument(const QString& path);
     Deps d;

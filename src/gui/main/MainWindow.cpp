@@ -211,9 +211,16 @@ void MainWindow::resizeEvent(QResizeEvent* e) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    if (!m_closing && m_files.modified() && !m_messages.askYesNo(Msg::ConfirmQuit)) {
-        e->ignore();
-        return;
+    if (!m_closing && m_files.modified()) {
+        enum { SaveFirst, QuitAnyway, Stay };
+        const int chosen = m_messages.ask(
+            Msg::ConfirmQuit, {tr("&Save..."), tr("&Quit Without Saving"), tr("Cancel")});
+        if (chosen == SaveFirst) m_files.Save();
+        // A save cancelled or refused keeps the window: nothing is left unsaved unasked.
+        if (chosen == Stay || (chosen == SaveFirst && m_files.modified())) {
+            e->ignore();
+            return;
+        }
     }
     m_closing = true;
     saveLayout();
@@ -368,6 +375,7 @@ SetsWindow& MainWindow::setsWindow() {
     if (!m_data) {
         m_data = new SetsWindow(m_session.store(), m_dataWindowSize.DataWindowWidth,
                                 m_dataWindowSize.DataWindowHeight);
+        connect(m_data, &SetsWindow::detailsEdited, this, [this] { m_files.markModified(); });
         m_dataSub = m_mdi->addSubWindow(m_data);
         m_dataSub->setObjectName(QStringLiteral("frmData2Window"));
         m_dataSub->setWindowTitle(tr("Data"));

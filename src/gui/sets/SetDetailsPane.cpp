@@ -112,4 +112,5 @@ void SetDetailsPane::commit(DetailField field) {
     }
     edit->setModified(false);
     m_problem->setVisible(anyRefused);
+    Q_EMIT edited();
 }

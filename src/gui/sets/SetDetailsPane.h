@@ -22,6 +22,10 @@ public:
     void showSet(int set);
     int set() const { return m_set; }
 
+Q_SIGNALS:
+    /** @brief The user changed a set's details: they count as changes, as readings do. */
+    void edited();
+
 private:
     void commit(DetailField field);
     void showRecord();

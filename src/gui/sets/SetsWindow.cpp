@@ -114,6 +114,7 @@ SetsWindow::SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWind
     m_statistics->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pages->addTab(m_statistics, tr("&Statistics"));
     m_details = new SetDetailsPane(store, splitter);
+    connect(m_details, &SetDetailsPane::edited, this, &SetsWindow::detailsEdited);
     splitter->addWidget(m_pages);
     splitter->addWidget(m_details);
     splitter->setStretchFactor(0, 3);

@@ -34,6 +34,10 @@ public:
     QTableView* grid = nullptr;
     static constexpr int kColumnWidth = 72;  ///< pixels, wider where a header needs it
 
+Q_SIGNALS:
+    /** @brief The user changed a set's details in the pane. */
+    void detailsEdited();
+
 private:
     void showStatistics();
     ReadingsStore& m_store;
