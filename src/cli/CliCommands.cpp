@@ -463,24 +463,28 @@ int read(const ReadRequest& request) {
         if (ending.ended()) return;  // taken after the end: never printed
         const MeterReport& meter = session.state().meter;
         const QString time = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
-        const QString units = Meter::unitsName(meter.units());
+        const std::optional<Meter::Units> known = meter.knownUnits();
+        // Units the meter has not reported are not known: empty, or null in JSON.
+        const QString units = known ? Meter::unitsName(*known) : QString();
         const QString set = setKnown ? QString::number(meter.set) : QString();
         const QString reading = readingKnown ? QString::number(meter.reading) : QString();
         QString line;
         if (request.json) {
             // The keys in the order of the CSV's columns; an unknown set or reading is null.
             line = QStringLiteral(
-                       "{\"time\":\"%1\",\"value\":%2,\"units\":\"%3\",\"set\":%4,"
+                       "{\"time\":\"%1\",\"value\":%2,\"units\":%3,\"set\":%4,"
                        "\"reading\":%5}")
                        .arg(time, QString::number(value, 'g', QLocale::FloatingPointShortest),
-                            units, setKnown ? set : QStringLiteral("null"),
+                            known ? QLatin1Char('"') + units + QLatin1Char('"')
+                                  : QStringLiteral("null"),
+                            setKnown ? set : QStringLiteral("null"),
                             readingKnown ? reading : QStringLiteral("null"));
         } else if (request.csv) {
             line = QStringList{time, CsvExport::quoted(session.shownReading()), units, set, reading}
                        .join(QLatin1Char(','));
         } else {
-            line =
-                time + QStringLiteral("  ") + session.shownReading() + QStringLiteral("  ") + units;
+            line = time + QStringLiteral("  ") + session.shownReading() + QStringLiteral("  ") +
+                   (known ? units : QStringLiteral("units not known"));
             if (setKnown) line += QStringLiteral("  set ") + set;
             if (readingKnown) line += QStringLiteral("  reading ") + reading;
         }
@@ -509,6 +513,9 @@ int read(const ReadRequest& request) {
         session.ShowContinuousReadings();
     else
         session.CaptureCurrentReading();
+    // A port just opened may still carry the rest of an earlier answer (a download another run
+    // cut short): only a value of a live answer, after its units, mode, set or reading, counts.
+    session.awaitLiveAnswer();
     const End end = ending.wait();
     if (continuous && session.isConnected()) session.stopReadings();  // the meter stops sending
 

@@ -330,6 +330,18 @@ void TestCli::readPrintsOneLine() {
     QVERIFY(ended(again));
     const QByteArray row = again.readAllStandardOutput().trimmed().split('\n').value(1);
     QVERIFY2(row.contains(",\"1,000\",SI,"), row.constData());
+    // Set data left on the line by an earlier answer is never the reading; units the meter has
+    // not reported are not known.
+    QProcess third;
+    third.setEnvironment(env.environment());
+    third.start(kCli, {"read", "--json"});
+    QVERIFY(answer(meter, "R",
+                   "2.000041\n2.000042\nN" + QByteArray(1, char(127 + 2)) + "R" +
+                       QByteArray(1, char(128 + 3)) + "0.25\n"));
+    QVERIFY(ended(third));
+    const QByteArray json = third.readAllStandardOutput().trimmed();
+    QVERIFY2(json.contains("\"value\":0.25,\"units\":null,\"set\":2,\"reading\":3"),
+             json.constData());
 }
 
 void TestCli::continuousReadsStopTheMeter_data() {

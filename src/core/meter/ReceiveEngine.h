@@ -16,6 +16,11 @@ struct MeterReport {
      *  scale tells 1 (SI) and 2 (CGS) from any other digit. */
     int unitsDigit = 0;
     Meter::Units units() const { return Meter::unitsFromDigit(unitsDigit); }
+    /** @brief The units, once the meter has reported them; none before. */
+    std::optional<Meter::Units> knownUnits() const {
+        if (unitsDigit == 0) return std::nullopt;
+        return units();
+    }
     Meter::Mode mode = Meter::Mode::Scan;
     int beeper = 0;   ///< the beeper digit: 1 on
     int set = 1;      ///< the meter's current set (its byte less 127)

@@ -103,6 +103,9 @@ public Q_SLOTS:
     void ShowContinuousReadings();
     /** @brief Cancel of the progress dialog: asks the meter to stop and ends the download. */
     void cancelDownload();
+    /** @brief Values are live readings only once a live answer's units, mode, set or reading
+     *  came before them: what arrives first may be the rest of an earlier answer. */
+    void awaitLiveAnswer() { m_engine.cutAnswer(); }
     /** @brief Stops continuous readings ("P"). */
     void stopReadings();
     /** @brief Writes a panel key's command, opening the port first when it is closed. */

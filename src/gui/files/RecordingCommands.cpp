@@ -60,7 +60,8 @@ void RecordingCommands::recordLiveValue() {
     const MeterReport& meter = d.session.state().meter;
     const FileOutcome written =
         m_recording.add(QDateTime::currentDateTimeUtc(), d.session.shownReading(),
-                        Meter::unitsName(meter.units()), meter.set, meter.reading);
+                        meter.knownUnits() ? Meter::unitsName(*meter.knownUnits()) : QString(),
+                        meter.set, meter.reading);
     if (!written.ok()) {
         Q_EMIT recordingChanged(false);
         d.messages.tell(Msg::forFile(written) + QLatin1Char('\n') +

@@ -142,10 +142,12 @@ void MainWindow::connectSession() {
         showPanel();
     });
     // The tool bar's units follow the meter, as the status bar and the panel do.
-    connect(&s, &MeterSession::liveUnitsChanged, this,
-            [this] { m_unitsBand->setText(MeterWords::units(m_session.state().meter.units())); });
-    connect(&s, &MeterSession::downloadUnitsChanged, this,
-            [this] { m_unitsBand->setText(MeterWords::units(m_session.state().meter.units())); });
+    connect(&s, &MeterSession::liveUnitsChanged, this, [this] {
+        m_unitsBand->setText(MeterWords::units(m_session.state().meter.knownUnits()));
+    });
+    connect(&s, &MeterSession::downloadUnitsChanged, this, [this] {
+        m_unitsBand->setText(MeterWords::units(m_session.state().meter.knownUnits()));
+    });
     connect(&s, &MeterSession::storedToPC, this, [this] { m_files.markModified(); });
     connect(&s, &MeterSession::continuousChanged, this,
             [this](bool running) { m_menus->setContinuousRunning(running); });
@@ -179,7 +181,7 @@ void MainWindow::start() {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
     applyResizeRule();
-    m_unitsBand->setText(MeterWords::units(m_session.state().meter.units()));
+    m_unitsBand->setText(MeterWords::units(m_session.state().meter.knownUnits()));
     show();
     // The window manager's frame is known only once the window is shown: the whole frame, title
     // bar included, is then kept on the work area.

@@ -38,10 +38,12 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, ReadingsOpener& opener
         m_lost = true;
         showConnection();
     });
-    connect(&session, &MeterSession::downloadUnitsChanged, this,
-            [this] { unitsLabel->setText(MeterWords::units(m_session.state().meter.units())); });
-    connect(&session, &MeterSession::liveUnitsChanged, this,
-            [this] { unitsLabel->setText(MeterWords::units(m_session.state().meter.units())); });
+    connect(&session, &MeterSession::downloadUnitsChanged, this, [this] {
+        unitsLabel->setText(MeterWords::units(m_session.state().meter.knownUnits()));
+    });
+    connect(&session, &MeterSession::liveUnitsChanged, this, [this] {
+        unitsLabel->setText(MeterWords::units(m_session.state().meter.knownUnits()));
+    });
     connect(&session, &MeterSession::downloadProgressed, this, [this] {
         if (!m_repaint.isActive()) m_repaint.start();
     });
@@ -59,7 +61,7 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, ReadingsOpener& opener
             [this] { downloadLabel->setText(Msg::DatabaseLocked); });
     connect(&opener, &ReadingsOpener::opened, this,
             [this] { downloadLabel->setText(Msg::DatabaseFree); });
-    unitsLabel->setText(MeterWords::units(session.state().meter.units()));
+    unitsLabel->setText(MeterWords::units(session.state().meter.knownUnits()));
     showConnection();
 }
 

@@ -331,7 +331,9 @@ void ReadingPanel::ShowSelectionPage() {
     syncFromKeypad();
 }
 
-void ReadingPanel::ShowUnitsText() { unitsLabel->setText(MeterWords::units(m_vars.meter.units())); }
+void ReadingPanel::ShowUnitsText() {
+    unitsLabel->setText(MeterWords::units(m_vars.meter.knownUnits()));
+}
 void ReadingPanel::ShowModeText() { modeLabel->setText(MeterWords::mode(m_vars.meter.mode)); }
 
 void ReadingPanel::ShowSetNumber() {
