@@ -118,7 +118,16 @@ void TestPanel::liveValues_data() {
     QTest::newRow("0.00123 shows 123") << none << 1 << 0.00123 << "123"
                                        << "-5"
                                        << "300" << 0.41 << 1630L << false;
-    QTest::newRow("A over range") << QList<double>{0.0012} << 2 << 0.0099 << "9900"
+    // The bar and "OVER" agree with the full scale the label shows.
+    QTest::newRow("A near the top agrees with its label")
+        << QList<double>{0.0012} << 2 << 0.0099 << "9900"
+        << "-6"
+        << "9,999" << 9900.0 / 9999 << 3936L << false;
+    QTest::newRow("B SI near the top agrees with its label")
+        << none << 1 << 0.095 << "9500"
+        << "-5"
+        << "9,999" << 9500.0 / 9999 << 3777L << false;
+    QTest::newRow("A over range") << QList<double>{0.0012} << 2 << 0.0099995 << "9999.5"
                                   << "-6"
                                   << "9,999" << 1.0 << 3975L << true;
     QTest::newRow("B SI") << none << 1 << 0.0099 << "990"

@@ -24,17 +24,21 @@ void pick(const Row (&ladder)[N], double s, LiveScale& out) {
     out.divisor = row->divisor;
 }
 
-// Ladders of full-scale ranges; each label is the divisor the bar is drawn against.
+// Ladders of full-scale ranges; each label is the divisor the bar is drawn against. The top
+// row reaches up to its own label: a reading is over range only above the full scale the panel
+// shows, so the bar, "OVER" and the label always agree.
 const Row kLowRange[] = {
-    {300, "300", 300}, {3000, "3,000", 3000}, {6000, "6,000", 6000}, {9000, "9,999", 9999}};
-const Row kCaseBOther[] = {
-    {300, "3000", 3000}, {3000, "30,000", 30000}, {6000, "60,000", 60000}, {9000, "99,999", 99999}};
+    {300, "300", 300}, {3000, "3,000", 3000}, {6000, "6,000", 6000}, {9999, "9,999", 9999}};
+const Row kCaseBOther[] = {{300, "3000", 3000},
+                           {3000, "30,000", 30000},
+                           {6000, "60,000", 60000},
+                           {99999, "99,999", 99999}};
 const Row kCaseCSI[] = {
     {30000, "30,000", 30000}, {60000, "60,000", 60000}, {99999, "99,999", 99999}};
 const Row kCaseCOther[] = {
-    {30000, "300,000", 300000}, {60000, "600,000", 600000}, {99999, "999,999", 999999}};
+    {30000, "300,000", 300000}, {60000, "600,000", 600000}, {999999, "999,999", 999999}};
 const Row kCaseDSI[] = {{30000, "30,000", 30000}};
-const Row kCaseDOther[] = {{30000, "300,000", 300000}};
+const Row kCaseDOther[] = {{300000, "300,000", 300000}};
 }  // namespace
 
 LiveScale scaleLiveValue(double v, int unitsCode) {
