@@ -29,12 +29,18 @@ public:
     void meterReadingReported() override { ++readingReports; }
     void beeperReported(int) override { ++beeperReports; }
     void ShowLiveValue(double v) override { live << v; }
-    void StoreReading() override { stored[engine.download.set] << engine.download.valueText; }
+    void StoreReading() override {
+        stored[engine.download.set] << engine.download.valueText;
+        at[engine.download.set] << engine.download.position;
+    }
+    void skipUnreadable() override { ++unreadable; }
     void FinishDownload() override { ++ends; }
 
     ReceiveEngine engine;
     MeterReport meter;
     QMap<int, QStringList> stored;
+    QMap<int, QList<int>> at;  ///< the position of each value stored
+    int unreadable = 0;
     QList<double> live;
     int ends = 0, failures = 0, unitsReports = 0, setReports = 0, readingReports = 0,
         beeperReports = 0;
@@ -73,10 +79,34 @@ private Q_SLOTS:
     void keypadChangesAreReported();
     void unknownBytesAreIgnored();
     void faultsAreInjected();
+    void valueFaultsKeepEveryReadingInPlace();
     void repliesOnThePseudoTerminal();
     void programDownloadsEverySetOfTheSimulator();
     void captureAndUnitsKeyThroughTheSimulator();
 };
+
+void TestSim::valueFaultsKeepEveryReadingInPlace() {
+    // A line that loses line feeds, or decimal points: the values it spoils are unreadable, and
+    // every other reading lands at the position the meter gave it.
+    for (const bool lineFeeds : {true, false}) {
+        MeterState m(11, 0.0, true);
+        m.setValueFaults(lineFeeds ? 0.05 : 0.0, lineFeeds ? 0.0 : 0.05);
+        const Parsed p(send(m, "D"));
+        QVERIFY(m.faults() > 0);
+        QVERIFY(p.unreadable >= m.faults());
+        int kept = 0;
+        for (int s = 1; s <= Meter::kSets; ++s) {
+            const QStringList values = setList(m, s);
+            for (int k = 0; k < p.stored[s].size(); ++k) {
+                QCOMPARE(p.stored[s][k], values.value(p.at[s][k] - 1));
+                ++kept;
+            }
+        }
+        // A lost point spoils its own position only. (A set's last value that loses its line
+        // feed runs into the next set's header and is not counted at all.)
+        if (!lineFeeds) QCOMPARE(kept + p.unreadable, Meter::kSets * Meter::kPositions);
+    }
+}
 
 void TestSim::setsAreDeterministicAndVaried() {
     MeterState a(7), b(7), c(8);

@@ -40,7 +40,16 @@ QByteArray MeterState::value(const QString& text) {
         ++m_faults;
         return "1.2.3\n";  // a value that is not a number
     }
-    return text.toLatin1() + "\n";
+    QByteArray out = text.toLatin1();
+    if (m_lostPoints > 0 && chance(m_rng) < m_lostPoints) {
+        ++m_faults;
+        out.replace(".", "");
+    }
+    if (m_lostLineFeeds > 0 && chance(m_rng) < m_lostLineFeeds) {
+        ++m_faults;
+        return out;  // runs into the next value
+    }
+    return out + "\n";
 }
 
 QByteArray MeterState::header(int set) {

@@ -36,6 +36,12 @@ public:
     Menu menu() const { return m_menu; }
     /** @brief Every reading as "set<TAB>position<TAB>value" lines. */
     QByteArray dump() const;
+    /** @brief Rates at which a set value loses its line feed (it runs into the next) or its
+     *  decimal point, as a noisy line does to it. */
+    void setValueFaults(double lostLineFeeds, double lostPoints) {
+        m_lostLineFeeds = lostLineFeeds;
+        m_lostPoints = lostPoints;
+    }
     /** @brief Faults injected so far. */
     int faults() const { return m_faults; }
 
@@ -48,6 +54,8 @@ private:
     std::array<QVector<QString>, 30> m_sets;
     std::mt19937 m_rng;
     double m_faultRate;
+    double m_lostLineFeeds = 0.0;
+    double m_lostPoints = 0.0;
     int m_faults = 0;
     int m_currentSet = 1;
     int m_currentReading = 1;

@@ -71,13 +71,18 @@ private:
     }
 
     void stop() {
-        // Finish the value being sent, then end the data.
+        // Nothing being sent: nothing to end, and no end of data is owed.
+        if (m_out.isEmpty()) return;
+        // Finish the value being sent, then end the data, at once: a pair left waiting would
+        // end whatever is asked next before its first set.
         const qsizetype lf = m_out.indexOf('\n');
         if (lf >= 0)
             m_out.truncate(lf + 1);
         else
             m_out.clear();
         m_out += "\r\r";
+        if (!m_pace.isActive()) m_pace.start();
+        pump();
     }
 
     void queue(const QByteArray& bytes) {
@@ -151,11 +156,18 @@ int main(int argc, char** argv) {
                              "Microseconds per byte sent (default 1041.7, 9600 baud).", "US");
     QCommandLineOption faultOpt("faults", "Rate of injected line faults, 0 to 1 (default 0).",
                                 "RATE", "0");
+    QCommandLineOption lostLfOpt(
+        "lost-line-feeds",
+        "Rate at which a set value loses its line feed and runs into the next, 0 to 1.", "RATE",
+        "0");
+    QCommandLineOption lostPointOpt(
+        "lost-points", "Rate at which a set value loses its decimal point, 0 to 1.", "RATE", "0");
     QCommandLineOption dumpOpt("dump", "Write the meter's readings to FILE (set, position, value).",
                                "FILE");
     QCommandLineOption recordOpt("record", "Write every byte sent to FILE.", "FILE");
     QCommandLineOption fullOpt("full", "Every set holds 128 readings.");
-    cli.addOptions({portOpt, seedOpt, fastOpt, usOpt, faultOpt, dumpOpt, recordOpt, fullOpt});
+    cli.addOptions({portOpt, seedOpt, fastOpt, usOpt, faultOpt, lostLfOpt, lostPointOpt, dumpOpt,
+                    recordOpt, fullOpt});
     cli.process(app);
 
     const auto seed = static_cast<std::uint32_t>(cli.value(seedOpt).toUInt());
@@ -193,6 +205,8 @@ int main(int argc, char** argv) {
     }
 
     MeterState meter(seed, faults, cli.isSet(fullOpt));
+    meter.setValueFaults(qBound(0.0, cli.value(lostLfOpt).toDouble(), 1.0),
+                         qBound(0.0, cli.value(lostPointOpt).toDouble(), 1.0));
     if (cli.isSet(dumpOpt)) {
         QFile f(cli.value(dumpOpt));
         if (f.open(QIODevice::WriteOnly)) f.write(meter.dump());
