@@ -635,4 +635,45 @@ int openFile(const QString& path) {
     return 0;
 }
 
+int downloads(std::optional<qint64> raw, const QString& path, bool json) {
+    CliStore cli;
+    if (!cli.open()) return code(ExitCode::File);
+    if (raw) {
+        const std::optional<ReadingsStore::RawDownload> d = cli.store.download(*raw);
+        if (!d) {
+            printError(
+                QStringLiteral("no download %1 is kept (see orvanta-cli downloads)").arg(*raw));
+            return code(ExitCode::Usage);
+        }
+        if (path == QLatin1String("-")) {
+            if (std::fwrite(d->bytes.constData(), 1, static_cast<size_t>(d->bytes.size()),
+                            stdout) != static_cast<size_t>(d->bytes.size()) ||
+                std::fflush(stdout) != 0)
+                return code(ExitCode::File);
+            return 0;
+        }
+        const FileOutcome written = FileCommands::writeWhole(path, d->bytes);
+        if (!written) {
+            printError(Msg::forFile(written));
+            return code(ExitCode::File);
+        }
+        return 0;
+    }
+    for (const ReadingsStore::RawDownload& d : cli.store.downloads()) {
+        const QString time = d.timeUtc.toString(Qt::ISODateWithMs);
+        const QString line =
+            json ? compact(QJsonObject{{QStringLiteral("id"), d.id},
+                                       {QStringLiteral("time"), time},
+                                       {QStringLiteral("device"), jsonOrNull(d.device)},
+                                       {QStringLiteral("request"), d.request},
+                                       {QStringLiteral("bytes"), d.size}})
+                 : QStringLiteral("%1  %2  %3  %4  %5 bytes")
+                       .arg(d.id)
+                       .arg(time, d.request, d.device.isEmpty() ? QStringLiteral("-") : d.device)
+                       .arg(d.size);
+        if (!printLine(line)) return code(ExitCode::File);
+    }
+    return 0;
+}
+
 }  // namespace CliCommands

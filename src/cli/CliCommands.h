@@ -76,5 +76,9 @@ int details(int set, const QList<QPair<DetailField, QString>>& changes, bool jso
 int stats(std::optional<int> set, bool json);
 /** @brief Replaces the readings and details with those of a data file or a survey file. */
 int openFile(const QString& path);
+/** @brief The downloads kept in the readings database, one line each (id, time, device,
+ *  request, bytes); with @p raw, download @p raw's bytes as received, to @p path ("-" for
+ *  standard output). */
+int downloads(std::optional<qint64> raw, const QString& path, bool json);
 
 }  // namespace CliCommands

@@ -32,6 +32,9 @@ const char* const kUsage =
     "          [--elevation M] [--operator TEXT] [--notes TEXT] [--json]\n"
     "                                         prints (and sets) a set's details\n"
     "  stats [--set N] [--json]               each set's statistics, in its own units\n"
+    "  downloads [--json] | downloads --raw N [-o FILE]\n"
+    "                                         the downloads kept as the meter sent them; one\n"
+    "                                         download's bytes (standard output by default)\n"
     "\n"
     "PORT is a number, a device (/dev/ttyUSB0) or a /dev/serial/by-id/ name.\n"
     "`orvanta-cli COMMAND --help` describes a command's options.\n"
@@ -329,6 +332,29 @@ int runOpen(const QStringList& args) {
         return usageError(QStringLiteral("open needs one FILE"));
     return CliCommands::openFile(parser.positionalArguments().first());
 }
+int runDownloads(const QStringList& args) {
+    QCommandLineParser parser;
+    const QCommandLineOption raw("raw", QStringLiteral("Write download N's bytes as received."),
+                                 QStringLiteral("N"));
+    const QCommandLineOption out({QStringLiteral("o"), QStringLiteral("output")},
+                                 QStringLiteral("Where the bytes go (default: - for standard "
+                                                "output)."),
+                                 QStringLiteral("FILE"), QStringLiteral("-"));
+    const QCommandLineOption json("json", QStringLiteral("One JSON object a download."));
+    parser.addOptions({raw, out, json});
+    bool helped = false;
+    if (!parse(parser, args, QStringLiteral("downloads"), &helped)) return 1;
+    if (helped) return 0;
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("downloads takes no arguments"));
+    std::optional<qint64> n;
+    if (parser.isSet(raw)) {
+        bool ok = false;
+        n = parser.value(raw).toLongLong(&ok);
+        if (!ok || *n < 1) return usageError(QStringLiteral("--raw takes a download's number"));
+    }
+    return CliCommands::downloads(n, parser.value(out), parser.isSet(json));
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -364,5 +390,6 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("details")) return runDetails(args);
     if (command == QLatin1String("stats")) return runStats(args);
     if (command == QLatin1String("open")) return runOpen(args);
+    if (command == QLatin1String("downloads")) return runDownloads(args);
     return usageError(QStringLiteral("unknown command \"%1\"").arg(command));
 }

@@ -46,6 +46,7 @@ private Q_SLOTS:
     void foreignTablesAreRefused_data();
     void foreignTablesAreRefused();
     void damagedFileIsRefused();
+    void downloadsKeptAreTheNewest();
 };
 
 void TestStore::missingFileIsCreatedWithClearedRows() {
@@ -199,6 +200,25 @@ void TestStore::damagedFileIsRefused() {
     QFile check(path);
     QVERIFY(check.open(QIODevice::ReadOnly));
     QCOMPARE(check.readAll(), QByteArray(4096, 'x'));  // a file that is not ours is left alone
+}
+
+void TestStore::downloadsKeptAreTheNewest() {
+    QTemporaryDir tmp;
+    ReadingsStore store(tmp.path() + "/Readings.db");
+    QVERIFY(store.open().ok());
+    const int made = ReadingsStore::kKeptDownloads + 3;
+    for (int i = 1; i <= made; ++i) {
+        ReadingsStore::RawDownload d;
+        d.timeUtc = QDateTime::currentDateTimeUtc();
+        d.request = QStringLiteral("D");
+        d.bytes = "S01\n0." + QByteArray::number(i).rightJustified(6, '0') + "\n\r\r";
+        QVERIFY(store.keepDownload(d).ok());
+    }
+    const QList<ReadingsStore::RawDownload> kept = store.downloads();
+    QCOMPARE(kept.size(), ReadingsStore::kKeptDownloads);
+    QCOMPARE(kept.first().id, qint64(4));  // the three oldest went
+    QCOMPARE(store.download(kept.last().id)->bytes, QByteArray("S01\n0.000203\n\r\r"));
+    QVERIFY(!store.download(1));
 }
 
 QTEST_GUILESS_MAIN(TestStore)

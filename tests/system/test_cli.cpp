@@ -84,6 +84,7 @@ bool answer(Pty& meter, const QByteArray& request, const QByteArray& reply) {
 class TestCli : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void downloadsKeepTheBytesAsReceived();
     void downloadWritesEachFormat_data();
     void downloadWritesEachFormat();
     void ctrlCSendsStopAndKeepsWhatWasStored();
@@ -201,6 +202,38 @@ void TestCli::downloadOutcomes() {
     QVERIFY(ended(shown));
     const QString record = QString::fromUtf8(shown.readAllStandardOutput());
     QVERIFY2(record.contains(details), qPrintable(record));
+}
+
+void TestCli::downloadsKeepTheBytesAsReceived() {
+    // Every download's bytes are kept as the meter sent them, so its sets can be read again.
+    TestEnv env;
+    Pty meter;
+    env.link(3, meter.slavePath());
+    const QByteArray reply = "S02\nU1M10.1\n0.0012300.004560\n\r\r";
+    QProcess cli;
+    cli.setEnvironment(env.environment());
+    cli.start(kCli, {"download", "--all"});
+    QVERIFY(answer(meter, "D", reply));
+    QVERIFY(ended(cli));
+    QCOMPARE(cli.exitCode(), 4);  // the values run together are unreadable
+    QProcess list;
+    list.setEnvironment(env.environment());
+    list.start(kCli, {"downloads", "--json"});
+    QVERIFY(ended(list));
+    const QByteArray line = list.readAllStandardOutput().trimmed();
+    QVERIFY2(line.contains(R"("bytes":)" + QByteArray::number(reply.size())), line.constData());
+    QVERIFY2(line.contains(R"("id":1)") && line.contains(R"("request":"D")"), line.constData());
+    QProcess raw;
+    raw.setEnvironment(env.environment());
+    raw.start(kCli, {"downloads", "--raw", "1"});
+    QVERIFY(ended(raw));
+    QCOMPARE(raw.exitCode(), 0);
+    QCOMPARE(raw.readAllStandardOutput(), reply);
+    QProcess none;
+    none.setEnvironment(env.environment());
+    none.start(kCli, {"downloads", "--raw", "2"});
+    QVERIFY(ended(none));
+    QCOMPARE(none.exitCode(), 1);
 }
 
 void TestCli::ctrlCSendsStopAndKeepsWhatWasStored() {

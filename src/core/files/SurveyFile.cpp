@@ -26,9 +26,10 @@ QString withoutFullStop(QString why) {
     return why;
 }
 
-// A survey file is read without a journal beside it: it may lie on a read-only medium, and a
-// copy sent by mail has no -wal or -shm file.
-QString journalNotDropped(const QString& path) {
+// A survey file holds no raw downloads and is read without a journal beside it: it may lie on
+// a read-only medium, and a copy sent by mail has no -wal or -shm file. The reason it could not
+// be made so, or nothing.
+QString notReadyAsSurvey(const QString& path) {
     const QString name = QStringLiteral("survey-") + QUuid::createUuid().toString(QUuid::Id128);
     QString why;
     {
@@ -36,7 +37,10 @@ QString journalNotDropped(const QString& path) {
         db.setDatabaseName(path);
         if (db.open()) {
             QSqlQuery q(db);
+            // The raw downloads stay with the readings database: a survey is what was measured.
             const bool ok =
+                q.exec(QStringLiteral("DROP TABLE IF EXISTS Downloads")) &&
+                q.exec(QStringLiteral("VACUUM")) &&
                 q.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) && q.next() &&
                 q.value(0).toString().compare(QLatin1String("delete"), Qt::CaseInsensitive) == 0;
             if (!ok) why = q.lastError().text();
@@ -67,7 +71,7 @@ FileOutcome save(const ReadingsStore& store, const QString& path) {
     const QString copy = work.filePath(QStringLiteral("survey.orvanta"));
     const StoreResult copied = store.copyTo(copy);
     if (!copied) return FileOutcome::failed(FileFailure::NotWritten, path, copied.reason);
-    if (const QString why = journalNotDropped(copy); !why.isEmpty())
+    if (const QString why = notReadyAsSurvey(copy); !why.isEmpty())
         return FileOutcome::failed(FileFailure::NotWritten, path, why);
     QFile f(copy);
     if (!f.open(QIODevice::ReadOnly))

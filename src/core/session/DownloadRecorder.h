@@ -48,6 +48,8 @@ public:
         m_summary.stored = m_storedAtGroup;
         m_lastPosition = qMin(m_lastPosition, m_lastPositionAtGroup);
     }
+    /** @brief The meter's device the download came from. */
+    const QString& device() const { return m_device; }
     /** @brief Readings of this download written to the store. */
     int stored() const { return m_summary.stored; }
     DownloadSummary& summary() { return m_summary; }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/session/MeterSession.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -200,6 +201,9 @@ void MeterSession::requestDownload(const QByteArray& command, int maximum,
     m_askedSet = askedSet;
     m_takenSet = 0;
     m_setSeen = false;
+    m_raw = {};
+    m_raw.timeUtc = QDateTime::currentDateTimeUtc();
+    m_raw.request = QString::fromLatin1(command);
     m_link.write(command);
     m_state.lastRequest = Request::Download;
     m_engine.download.received = 0;
@@ -328,7 +332,10 @@ void MeterSession::holdReceiving(bool hold) {
 
 void MeterSession::onReceived(const QByteArray& bytes) {
     if (!bytes.isEmpty()) {
-        if (isDownloading()) m_answerTimer.start();
+        if (isDownloading()) {
+            m_answerTimer.start();
+            m_raw.bytes += bytes;
+        }
         if (!m_answered) {
             m_answered = true;
             // The device that answered is the meter: preferred at the next start.
@@ -479,6 +486,7 @@ void MeterSession::endDownload(DownloadEnd why) {
         m_storeFailure = finished;
     }
     setActivity(Activity::Idle);
+    m_raw.device = m_recorder.device();
     announceDownload();
     Q_EMIT downloadEnded();
 }
@@ -489,6 +497,10 @@ void MeterSession::announceDownload() {
     m_announcing = true;
     QTimer::singleShot(0, this, [this] {
         m_announcing = false;
+        // Kept outside the download's own writes; a download that could not be kept costs
+        // nothing of its readings, which are stored already.
+        if (!m_raw.timeUtc.isNull() && m_store.isOpen()) m_store.keepDownload(m_raw);
+        m_raw = {};
         const DownloadSummary& summary = m_recorder.summary();
         if (summary.troubled()) report({SessionProblem::Kind::DownloadTroubled});
         Q_EMIT downloadReported();

@@ -230,5 +230,7 @@ private:
     std::optional<int> m_askedSet;
     int m_takenSet = 0;      ///< the set a one-set download took, 0 before its header
     bool m_setSeen = false;  ///< a set header came in answer to the download
+    /** @brief The download's bytes as received, kept in the store once it has ended. */
+    ReadingsStore::RawDownload m_raw;
     bool m_resumeContinuous = false;
 };

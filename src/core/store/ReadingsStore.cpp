@@ -12,6 +12,13 @@
 #include <cmath>
 
 namespace {
+// Every download's bytes as received, with when, from where and what was asked.
+const QString kCreateDownloads = QStringLiteral(
+    "CREATE TABLE IF NOT EXISTS Downloads (Id INTEGER PRIMARY KEY AUTOINCREMENT, TimeUtc TEXT NOT "
+    "NULL, Device TEXT, Request TEXT, Bytes BLOB NOT NULL)");
+}  // namespace
+
+namespace {
 StoreResult closedResult() {
     return StoreResult::failed(StoreFailure::Closed,
                                QStringLiteral("the readings database is not open"));
@@ -187,7 +194,12 @@ StoreResult ReadingsStore::openConnection(OpenMode mode) {
         if (StoreResult upgraded = upgrade(hasTable ? version : kSchemaVersion); !upgraded)
             return upgraded;
     }
-    return checkDetailsSchema();
+    if (StoreResult details = checkDetailsSchema(); !details) return details;
+    if (mode == OpenMode::SurveyCopy) return StoreResult::done();
+    // The raw downloads: a table of its own, which older versions pass over.
+    QSqlQuery raw(db);
+    if (!run(raw, kCreateDownloads, &why)) return refused(why);
+    return StoreResult::done();
 }
 
 StoreResult ReadingsStore::upgrade(int from) {
@@ -616,6 +628,67 @@ StoreResult ReadingsStore::copyTo(const QString& path) const {
     q.addBindValue(path);
     if (!q.exec()) return refused(q.lastError());
     return StoreResult::done();
+}
+
+StoreResult ReadingsStore::keepDownload(const RawDownload& download) {
+    if (!m_open) return closedResult();
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!db.transaction()) return refused(db.lastError());
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral(
+        "INSERT INTO Downloads (TimeUtc, Device, Request, Bytes) VALUES (?, ?, ?, ?)"));
+    q.addBindValue(download.timeUtc.toUTC().toString(Qt::ISODateWithMs));
+    q.addBindValue(download.device);
+    q.addBindValue(download.request);
+    q.addBindValue(download.bytes);
+    QSqlError why;
+    if (!q.exec() ||
+        !run(q,
+             QStringLiteral("DELETE FROM Downloads WHERE Id NOT IN (SELECT Id FROM Downloads "
+                            "ORDER BY Id DESC LIMIT %1)")
+                 .arg(kKeptDownloads),
+             &why) ||
+        !db.commit()) {
+        if (!why.isValid()) why = q.lastError().isValid() ? q.lastError() : db.lastError();
+        db.rollback();
+        return refused(why);
+    }
+    return StoreResult::done();
+}
+
+QList<ReadingsStore::RawDownload> ReadingsStore::downloads() const {
+    QList<RawDownload> out;
+    if (!m_open) return out;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (!q.exec(QStringLiteral(
+            "SELECT Id, TimeUtc, Device, Request, length(Bytes) FROM Downloads ORDER BY Id")))
+        return out;
+    while (q.next()) {
+        RawDownload d;
+        d.id = q.value(0).toLongLong();
+        d.timeUtc = QDateTime::fromString(q.value(1).toString(), Qt::ISODateWithMs);
+        d.device = q.value(2).toString();
+        d.request = q.value(3).toString();
+        d.size = q.value(4).toLongLong();
+        out.append(d);
+    }
+    return out;
+}
+
+std::optional<ReadingsStore::RawDownload> ReadingsStore::download(qint64 id) const {
+    if (!m_open) return std::nullopt;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("SELECT TimeUtc, Device, Request, Bytes FROM Downloads WHERE Id = ?"));
+    q.addBindValue(id);
+    if (!q.exec() || !q.next()) return std::nullopt;
+    RawDownload d;
+    d.id = id;
+    d.timeUtc = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
+    d.device = q.value(1).toString();
+    d.request = q.value(2).toString();
+    d.bytes = q.value(3).toByteArray();
+    d.size = d.bytes.size();
+    return d;
 }
 
 StoreResult ReadingsStore::setSetUnits(int set, Meter::Units units) {

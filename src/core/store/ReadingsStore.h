@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QVector>
@@ -120,6 +121,24 @@ public:
     /** @brief Writes the whole database, as it is committed, to a new file @p path (which must
      *  not exist): the survey file's contents. */
     StoreResult copyTo(const QString& path) const;
+
+    /** @brief One download as the meter sent it, kept so its sets can be read again. */
+    struct RawDownload {
+        qint64 id = 0;
+        QDateTime timeUtc;
+        QString device;
+        QString request;  ///< the command sent ("D", "C", "S05")
+        qint64 size = 0;
+        QByteArray bytes;  ///< empty in lists
+    };
+    /** @brief Downloads kept: the newest of them, in the table Downloads. */
+    static constexpr int kKeptDownloads = 200;
+    /** @brief Keeps @p download; the oldest beyond kKeptDownloads go in the same transaction. */
+    StoreResult keepDownload(const RawDownload& download);
+    /** @brief The downloads kept, oldest first, without their bytes. */
+    QList<RawDownload> downloads() const;
+    /** @brief Download @p id with its bytes; none when it is not kept. */
+    std::optional<RawDownload> download(qint64 id) const;
 
 Q_SIGNALS:
     /** @brief A set's details changed, its incomplete mark among them (every set's with @p set
