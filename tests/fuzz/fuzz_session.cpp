@@ -10,6 +10,7 @@
 #include "FuzzSupport.h"
 #include "core/common/SettingsStore.h"
 #include "core/link/PortLinks.h"
+#include "core/meter/DownloadValue.h"
 #include "core/meter/Numbers.h"
 #include "core/session/MeterSession.h"
 #include "core/system/PseudoTerminal.h"
@@ -85,6 +86,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (int set = 1; set <= Meter::kSets; ++set) {
             const QString cell = store.cell(row, set);
             if (!Numbers::isReading(cell)) fuzz::fail("a stored text is not a reading");
+            // Only a line the meter can have sent is stored: no run-together values, no value
+            // without its decimal point.
+            if (cell != Meter::kClearedReading && DownloadValue::of(cell).text != cell)
+                fuzz::fail("a stored text is no value the meter sends");
             if (!downloadAsked && cell != Meter::kClearedReading)
                 fuzz::fail("set data stored without a download request");
         }
@@ -95,6 +100,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (downloadAsked && summary.stored > lineFeeds)
         fuzz::fail("more readings stored than values sent");
+    // A one-set download takes one set; a download with no set is never whole.
+    if (ask == Current && summary.sets.size() > 1) fuzz::fail("a one-set download took two sets");
+    if (summary.whole() && summary.sets.isEmpty()) fuzz::fail("a download of no set is whole");
 
     // Back to the start for the next input: nothing running, the table cleared.
     session.cancelDownload();
