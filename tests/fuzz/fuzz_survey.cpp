@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "FuzzSupport.h"
+#include "core/common/Messages.h"
 #include "core/files/SurveyFile.h"
 #include "core/meter/Numbers.h"
 #include "core/store/ReadingsStore.h"
