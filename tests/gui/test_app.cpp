@@ -596,7 +596,7 @@ void TestApp::connectionLostIsToldOnce() {
     QTRY_VERIFY(!w.session().isConnected());
     QTRY_COMPARE(rig.messages.texts, QStringList{"The connection to the meter was lost."});
     w.session().CaptureCurrentReading();
-    QTest::qWait(50);
+    QCoreApplication::processEvents();  // a message posted for later is told by now
     QCOMPARE(rig.messages.texts.count("The connection to the meter was lost."), 1);
 }
 
@@ -613,7 +613,7 @@ void TestApp::plotExportStaysLightOnADarkTheme() {
     const QPalette light = QApplication::palette();
     PlotWindow& plot = w.showPlot();
     QApplication::setPalette(dark);
-    QTest::qWait(50);
+    QCoreApplication::processEvents();  // the palette change reaches every widget
     QTemporaryDir tmp;
     QVERIFY(plot.saveImage(tmp.path() + "/plot.png").ok());
     // On a dark theme the charts are dark too; an exported image stays light, for paper.
