@@ -9,7 +9,9 @@ namespace Numbers {
 std::optional<double> toReal(const QString& text) {
     const QString t = text.trimmed();
     bool ok = false;
-    const double d = QLocale::c().toDouble(t, &ok);
+    // Built once: every received value comes through here.
+    static const QLocale c = QLocale::c();
+    const double d = c.toDouble(t, &ok);
     if (!ok || t.isEmpty() || !std::isfinite(d)) return std::nullopt;
     return d;
 }

@@ -10,7 +10,8 @@ namespace {
 bool reading(const QString& text, double* v) {
     if (text == Meter::kClearedReading) return false;
     bool ok = false;
-    *v = QLocale::c().toDouble(text.trimmed(), &ok);
+    static const QLocale c = QLocale::c();  // built once, not for every point
+    *v = c.toDouble(text.trimmed(), &ok);
     return ok && std::isfinite(*v);
 }
 }  // namespace

@@ -2,6 +2,7 @@
 #include "gui/sets/SetsWindow.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QHash>
 #include <QHeaderView>
 #include <QPainter>
@@ -37,9 +38,11 @@ public:
         if (text.isEmpty()) return;
         const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, opt.widget)
                                .adjusted(3, 0, -3, 0);
-        if (m_fontKey != opt.font.key()) {
+        // Compared as fonts: building the font's key text for every cell painted cost more
+        // than the painting.
+        if (m_font != opt.font) {
             m_cache.clear();
-            m_fontKey = opt.font.key();
+            m_font = opt.font;
         }
         if (m_cache.size() > kCacheSize) m_cache.clear();
         auto it = m_cache.find(text);
@@ -69,7 +72,7 @@ public:
 private:
     static constexpr int kCacheSize = 20000;
     mutable QHash<QString, QStaticText> m_cache;
-    mutable QString m_fontKey;
+    mutable QFont m_font;
 };
 }  // namespace
 
