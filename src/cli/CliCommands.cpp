@@ -70,8 +70,6 @@ class CliSession : public CliSettings, public CliStore {
 public:
     CliSession() : session(MeterSession::Deps{settings, ports, store}) { session.loadSettings(); }
 
-    bool openReadings() { return CliStore::open(); }
-
     /** A device named by path or by its /dev/serial/by-id/ name: the number of its link, made at
      *  the lowest free number when it has none. None (told) when there is no such device. */
     std::optional<int> numberOfDevice(const QString& name) {
@@ -173,6 +171,34 @@ public:
     MeterSession session;
 };
 
+/** Writes @p bytes to @p path ("-": standard output). 0, else the exit code (told). */
+int writeBytes(const QByteArray& bytes, const QString& path) {
+    if (path == QLatin1String("-")) {
+        if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout) !=
+                static_cast<size_t>(bytes.size()) ||
+            std::fflush(stdout) != 0) {
+            printError(QStringLiteral("standard output could not be written: %1")
+                           .arg(QString::fromLocal8Bit(std::strerror(errno))));
+            return code(ExitCode::File);
+        }
+        return 0;
+    }
+    const QFileInfo fi(path);
+    if (fi.exists() && !fi.isFile()) {
+        // A device or a FIFO named on purpose (/dev/stdout, say) is written to as it is.
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.flush()) {
+            printError(Msg::FileNotWritten.arg(path, f.errorString()));
+            return code(ExitCode::File);
+        }
+        return 0;
+    }
+    const FileOutcome outcome = FileCommands::writeWhole(path, bytes);
+    if (outcome.ok()) return 0;
+    printError(Msg::forFile(outcome));
+    return code(ExitCode::File);
+}
+
 /** Writes @p output; a CSV holds @p onlySets when there are some. 0, else the exit code (told). */
 int writeOutput(const ReadingsStore& store, const Output& output, const QList<int>& onlySets = {}) {
     QByteArray bytes;
@@ -216,30 +242,7 @@ int writeOutput(const ReadingsStore& store, const Output& output, const QList<in
             return 0;
         }
     }
-    if (output.path == QLatin1String("-")) {
-        if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout) !=
-                static_cast<size_t>(bytes.size()) ||
-            std::fflush(stdout) != 0) {
-            printError(QStringLiteral("standard output could not be written: %1")
-                           .arg(QString::fromLocal8Bit(std::strerror(errno))));
-            return code(ExitCode::File);
-        }
-        return 0;
-    }
-    const QFileInfo fi(output.path);
-    if (fi.exists() && !fi.isFile()) {
-        // A device or a FIFO named on purpose (/dev/stdout, say) is written to as it is.
-        QFile f(output.path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.flush()) {
-            printError(Msg::FileNotWritten.arg(output.path, f.errorString()));
-            return code(ExitCode::File);
-        }
-        return 0;
-    }
-    const FileOutcome outcome = FileCommands::writeWhole(output.path, bytes);
-    if (outcome.ok()) return 0;
-    printError(Msg::forFile(outcome));
-    return code(ExitCode::File);
+    return writeBytes(bytes, output.path);
 }
 
 /** An event loop that runs until the first of several endings; later ones change nothing.
@@ -349,7 +352,7 @@ int ports(bool json) {
 
 int download(const DownloadRequest& request) {
     CliSession cli;
-    if (!cli.openReadings()) return code(ExitCode::File);
+    if (!cli.open()) return code(ExitCode::File);
     // Each gathering of readings is committed as it arrives; other programs may read the file
     // meanwhile.
     if (const int failed = cli.connect(request.port)) return failed;
@@ -465,7 +468,7 @@ int read(const ReadRequest& request) {
         const QString time = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
         const std::optional<Meter::Units> known = meter.knownUnits();
         // Units the meter has not reported are not known: empty, or null in JSON.
-        const QString units = known ? Meter::unitsName(*known) : QString();
+        const QString units = SetDetailFields::unitsName(known);
         const QString set = setKnown ? QString::number(meter.set) : QString();
         const QString reading = readingKnown ? QString::number(meter.reading) : QString();
         QString line;
@@ -645,19 +648,7 @@ int downloads(std::optional<qint64> raw, const QString& path, bool json) {
                 QStringLiteral("no download %1 is kept (see orvanta-cli downloads)").arg(*raw));
             return code(ExitCode::Usage);
         }
-        if (path == QLatin1String("-")) {
-            if (std::fwrite(d->bytes.constData(), 1, static_cast<size_t>(d->bytes.size()),
-                            stdout) != static_cast<size_t>(d->bytes.size()) ||
-                std::fflush(stdout) != 0)
-                return code(ExitCode::File);
-            return 0;
-        }
-        const FileOutcome written = FileCommands::writeWhole(path, d->bytes);
-        if (!written) {
-            printError(Msg::forFile(written));
-            return code(ExitCode::File);
-        }
-        return 0;
+        return writeBytes(d->bytes, path);
     }
     for (const ReadingsStore::RawDownload& d : cli.store.downloads()) {
         const QString time = d.timeUtc.toString(Qt::ISODateWithMs);

@@ -20,6 +20,7 @@ std::optional<int> digitValue(QChar ch) {
 void ReceiveEngine::reset() {
     state.inDownload = false;
     state.inSetHeader = false;
+    state.afterSetHeader = false;
     state.setDigits.clear();
     state.inValue = false;
     state.returnCount = 0;

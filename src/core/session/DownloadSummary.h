@@ -60,6 +60,9 @@ public:
     bool noSet() const { return end == DownloadEnd::Whole && sets.isEmpty(); }
     /** @brief Everything asked for arrived whole. */
     bool whole() const { return end == DownloadEnd::Whole && !troubled(); }
+    /** @brief A set header came: a set taken, one not asked for, or one whose number could not
+     *  be read. */
+    bool headerCame() const { return !sets.isEmpty() || !unasked.isEmpty() || !lostSets.isEmpty(); }
     /** @brief A value of this download is in the readings database. */
     bool storedAny() const { return stored > 0 || !unreadable.isEmpty(); }
     /** @brief Counts a value past the last position of @p set. */

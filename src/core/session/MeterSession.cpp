@@ -199,8 +199,6 @@ void MeterSession::requestDownload(const QByteArray& command, int maximum,
     if (!ensurePortOpen()) return;
     endDownload(DownloadEnd::NewRequest);
     m_askedSet = askedSet;
-    m_takenSet = 0;
-    m_setSeen = false;
     m_raw = {};
     m_raw.timeUtc = QDateTime::currentDateTimeUtc();
     m_raw.request = QString::fromLatin1(command);
@@ -406,11 +404,11 @@ bool MeterSession::beginSet() {
         return false;
     }
     const int set = m_engine.download.set;
-    m_setSeen = true;
     // A one-set download takes its set only: another set in the answer is named, never stored
     // (the set before it has ended whole).
     if (m_askedSet && Meter::isSet(set)) {
-        const bool taken = m_takenSet == 0 && (*m_askedSet == 0 || *m_askedSet == set);
+        const bool taken =
+            m_recorder.summary().sets.isEmpty() && (*m_askedSet == 0 || *m_askedSet == set);
         if (!taken) {
             const StoreResult ended = m_recorder.endSet();
             DownloadSummary& summary = m_recorder.summary();
@@ -418,7 +416,6 @@ bool MeterSession::beginSet() {
             if (!ended) stopForStoreFailure(ended);
             return false;
         }
-        m_takenSet = set;
     }
     const StoreResult ended = m_recorder.beginSet(set);
     if (!ended) {
@@ -456,7 +453,7 @@ void MeterSession::FinishDownload() {
     if (!isDownloading()) return;
     // An end of data before the first set header is what an earlier answer left on the line
     // (the meter owes its two carriage returns after a stop): the answer is still to come.
-    if (!m_setSeen) return;
+    if (!m_recorder.summary().headerCame()) return;
     endDownload(DownloadEnd::Whole);
 }
 

@@ -228,8 +228,6 @@ private:
     bool m_lostShown = false;
     /** @brief The set a one-set download takes (0: the first that comes), none for all. */
     std::optional<int> m_askedSet;
-    int m_takenSet = 0;      ///< the set a one-set download took, 0 before its header
-    bool m_setSeen = false;  ///< a set header came in answer to the download
     /** @brief The download's bytes as received, kept in the store once it has ended. */
     ReadingsStore::RawDownload m_raw;
     bool m_resumeContinuous = false;

@@ -7,6 +7,7 @@
 
 #include "core/common/Messages.h"
 #include "core/session/MeterSession.h"
+#include "core/store/SetDetails.h"
 #include "gui/dialogs/FileDialog.h"
 #include "gui/dialogs/MessageBox.h"
 
@@ -60,8 +61,7 @@ void RecordingCommands::recordLiveValue() {
     const MeterReport& meter = d.session.state().meter;
     const FileOutcome written =
         m_recording.add(QDateTime::currentDateTimeUtc(), d.session.shownReading(),
-                        meter.knownUnits() ? Meter::unitsName(*meter.knownUnits()) : QString(),
-                        meter.set, meter.reading);
+                        SetDetailFields::unitsName(meter.knownUnits()), meter.set, meter.reading);
     if (!written.ok()) {
         Q_EMIT recordingChanged(false);
         d.messages.tell(Msg::forFile(written) + QLatin1Char('\n') +

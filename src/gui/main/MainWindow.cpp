@@ -142,18 +142,18 @@ void MainWindow::connectSession() {
         showPanel();
     });
     // The tool bar's units follow the meter, as the status bar and the panel do.
-    connect(&s, &MeterSession::liveUnitsChanged, this, [this] {
-        m_unitsBand->setText(MeterWords::units(m_session.state().meter.knownUnits()));
-    });
-    connect(&s, &MeterSession::downloadUnitsChanged, this, [this] {
-        m_unitsBand->setText(MeterWords::units(m_session.state().meter.knownUnits()));
-    });
+    connect(&s, &MeterSession::liveUnitsChanged, this, &MainWindow::showUnits);
+    connect(&s, &MeterSession::downloadUnitsChanged, this, &MainWindow::showUnits);
     connect(&s, &MeterSession::storedToPC, this, [this] { m_files.markModified(); });
     connect(&s, &MeterSession::continuousChanged, this,
             [this](bool running) { m_menus->setContinuousRunning(running); });
     // The plot's trend follows continuous readings whether or not the plot is open.
     connect(&s, &MeterSession::continuousChanged, &m_trend, &LiveTrend::setRunning);
     connect(&s, &MeterSession::liveValue, &m_trend, &LiveTrend::addNow);
+}
+
+void MainWindow::showUnits() {
+    m_unitsBand->setText(MeterWords::units(m_session.state().meter.knownUnits()));
 }
 
 void MainWindow::showTitle() {
@@ -181,7 +181,7 @@ void MainWindow::start() {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
     applyResizeRule();
-    m_unitsBand->setText(MeterWords::units(m_session.state().meter.knownUnits()));
+    showUnits();
     show();
     // The window manager's frame is known only once the window is shown: the whole frame, title
     // bar included, is then kept on the work area.

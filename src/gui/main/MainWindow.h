@@ -73,8 +73,6 @@ public:
     MeterSession& session() { return m_session; }
     LiveTrend& trend() { return m_trend; }
     FileMenuCommands& files() { return m_files; }
-    /** @brief The data files last opened or saved, newest first. */
-    QStringList recentFiles() const { return m_layout.recentFiles(); }
 
     /** @brief The sets window, created on first use. */
     SetsWindow& setsWindow();
@@ -102,6 +100,8 @@ protected:
 
 private:
     void connectSession();
+    /** @brief The tool band's units, as the meter last reported them. */
+    void showUnits();
     /** @brief "Orvanta - survey.dat", with "*" while the readings changed since. */
     void showTitle();
     void saveLayout();

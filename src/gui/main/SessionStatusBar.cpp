@@ -38,12 +38,8 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, ReadingsOpener& opener
         m_lost = true;
         showConnection();
     });
-    connect(&session, &MeterSession::downloadUnitsChanged, this, [this] {
-        unitsLabel->setText(MeterWords::units(m_session.state().meter.knownUnits()));
-    });
-    connect(&session, &MeterSession::liveUnitsChanged, this, [this] {
-        unitsLabel->setText(MeterWords::units(m_session.state().meter.knownUnits()));
-    });
+    connect(&session, &MeterSession::downloadUnitsChanged, this, &SessionStatusBar::showUnits);
+    connect(&session, &MeterSession::liveUnitsChanged, this, &SessionStatusBar::showUnits);
     connect(&session, &MeterSession::downloadProgressed, this, [this] {
         if (!m_repaint.isActive()) m_repaint.start();
     });
@@ -61,8 +57,12 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, ReadingsOpener& opener
             [this] { downloadLabel->setText(Msg::DatabaseLocked); });
     connect(&opener, &ReadingsOpener::opened, this,
             [this] { downloadLabel->setText(Msg::DatabaseFree); });
-    unitsLabel->setText(MeterWords::units(session.state().meter.knownUnits()));
+    showUnits();
     showConnection();
+}
+
+void SessionStatusBar::showUnits() {
+    unitsLabel->setText(MeterWords::units(m_session.state().meter.knownUnits()));
 }
 
 void SessionStatusBar::showConnection() {

@@ -22,6 +22,8 @@ public:
 
     /** @brief Shows the port and its state as the session has them now. */
     void showConnection();
+    /** @brief The units, as the meter last reported them. */
+    void showUnits();
 
 private:
     void showDownload();
