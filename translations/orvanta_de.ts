@@ -1119,6 +1119,10 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source> Its last download ended before the set&apos;s end of data: the positions after its last reading were cleared.</source>
         <translation> Ihre letzte Übertragung endete vor dem Datenende der Messreihe: Die Positionen nach ihrem letzten Messwert wurden geleert.</translation>
     </message>
+    <message>
+        <source>Unreadable: what the meter sent here was no reading.</source>
+        <translation>Unlesbar: Was das Messgerät hier sandte, war kein Messwert.</translation>
+    </message>
 </context>
 <context>
     <name>SetsWindow</name>

@@ -1119,6 +1119,10 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source> Its last download ended before the set&apos;s end of data: the positions after its last reading were cleared.</source>
         <translation> Su última descarga terminó antes del final de los datos de la serie: se borraron las posiciones posteriores a su última lectura.</translation>
     </message>
+    <message>
+        <source>Unreadable: what the meter sent here was no reading.</source>
+        <translation>Ilegible: lo que el medidor envió aquí no era una lectura.</translation>
+    </message>
 </context>
 <context>
     <name>SetsWindow</name>

@@ -690,11 +690,11 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     </message>
     <message>
         <source>Clear all readings? Readings and set details that have not been saved to a file will be lost.</source>
-        <translation>Effacer toutes les mesures ? Les mesures et les détails des séries qui n'ont pas été enregistrés dans un fichier seront perdus.</translation>
+        <translation>Effacer toutes les mesures ? Les mesures et les détails des séries qui n&apos;ont pas été enregistrés dans un fichier seront perdus.</translation>
     </message>
     <message>
         <source>Open %1 in place of the readings? Readings and set details that have not been saved to a file will be lost.</source>
-        <translation>Ouvrir %1 à la place des mesures ? Les mesures et les détails des séries qui n'ont pas été enregistrés dans un fichier seront perdus.</translation>
+        <translation>Ouvrir %1 à la place des mesures ? Les mesures et les détails des séries qui n&apos;ont pas été enregistrés dans un fichier seront perdus.</translation>
     </message>
     <message>
         <source>The readings or set details changed since they were last saved to a file. Save them before quitting? They stay in the readings database either way and are shown again at the next start.</source>
@@ -702,7 +702,7 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     </message>
     <message>
         <source>Sets hold details (site, depth, position, operator, notes) and units that a data file does not keep. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
-        <translation>Des séries ont des détails (site, profondeur, position, opérateur, notes) et des unités qu'un fichier de données ne garde pas. Enregistrer un fichier de campagne (*.orvanta), qui les garde, ou le fichier de données sans eux ?</translation>
+        <translation>Des séries ont des détails (site, profondeur, position, opérateur, notes) et des unités qu&apos;un fichier de données ne garde pas. Enregistrer un fichier de campagne (*.orvanta), qui les garde, ou le fichier de données sans eux ?</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1118,10 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source> Its last download ended before the set&apos;s end of data: the positions after its last reading were cleared.</source>
         <translation> Son dernier téléchargement s&apos;est arrêté avant la fin des données de la série : les positions après sa dernière mesure ont été effacées.</translation>
+    </message>
+    <message>
+        <source>Unreadable: what the meter sent here was no reading.</source>
+        <translation>Illisible : ce que l’appareil a envoyé ici n’était pas une mesure.</translation>
     </message>
 </context>
 <context>

@@ -1119,6 +1119,10 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <source> Its last download ended before the set&apos;s end of data: the positions after its last reading were cleared.</source>
         <translation> Seu último download terminou antes do fim dos dados da série: as posições após sua última leitura foram apagadas.</translation>
     </message>
+    <message>
+        <source>Unreadable: what the meter sent here was no reading.</source>
+        <translation>Ilegível: o que o medidor enviou aqui não era uma leitura.</translation>
+    </message>
 </context>
 <context>
     <name>SetsWindow</name>

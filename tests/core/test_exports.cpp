@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the plot and the CSV export make of a table, without a window: the points and ticks a
-// plot draws, the bytes of a CSV.
+// What the plot, the grid and the CSV export make of a table, without a window: the points and
+// ticks a plot draws, the texts a grid shows, the bytes of a CSV.
 #include <QtTest>
 
 #include "core/files/CsvExport.h"
 #include "core/plot/PlotModel.h"
 #include "core/store/ReadingsStore.h"
+#include "core/store/SetsTableModel.h"
 
 namespace {
 /** A table with chosen cells, the rest cleared. */
@@ -30,6 +31,7 @@ private Q_SLOTS:
     void plotTicks();
     void csvBytes_data();
     void csvBytes();
+    void gridShowsWhatPositionsHold();
 };
 
 void TestExports::plotPoints_data() {
@@ -37,9 +39,9 @@ void TestExports::plotPoints_data() {
     QTest::addColumn<bool>("log");
     QTest::addColumn<QList<int>>("sets");
     QTest::addColumn<QString>("points");  // "set:x=y,x=y;set:..."
-    QTest::newRow("cleared and text left out")
-        << Cells{{{1, 2}, "0.5"}, {{2, 2}, "0.000000"}, {{3, 2}, "abc"}, {{4, 2}, "1.5"}} << false
-        << QList<int>{2} << "2:1=0.5,4=1.5";
+    QTest::newRow("cleared and text left out, a received zero drawn")
+        << Cells{{{1, 2}, "0.5"}, {{2, 2}, "0.000000"}, {{3, 2}, "abc"}, {{5, 2}, "1.5"}} << false
+        << QList<int>{2} << "2:1=0.5,2=0,5=1.5";
     QTest::newRow("zero and negative kept on a linear scale")
         << Cells{{{1, 5}, "-0.2"}, {{2, 5}, "0"}, {{3, 5}, "0.3"}} << false << QList<int>{5}
         << "5:1=-0.2,2=0,3=0.3";
@@ -102,16 +104,41 @@ void TestExports::csvBytes_data() {
     QTest::addColumn<bool>("comma");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("decimal point")
-        << false << QByteArray("Number,Set 2,Set 9\r\n1,0.001230,\r\n2,,1.5\r\n3,0.25,abc\r\n");
+        << false
+        << QByteArray(
+               "Number,Set 2,Set 9\r\n1,0.001230,\r\n2,,1.5\r\n3,0.25,abc\r\n4,,0.000000\r\n");
     QTest::newRow("decimal comma")
-        << true << QByteArray("Number;Set 2;Set 9\r\n1;0,001230;\r\n2;;1,5\r\n3;0,25;abc\r\n");
+        << true
+        << QByteArray(
+               "Number;Set 2;Set 9\r\n1;0,001230;\r\n2;;1,5\r\n3;0,25;abc\r\n4;;0,000000\r\n");
 }
 
 void TestExports::csvBytes() {
     QFETCH(bool, comma);
     QFETCH(QByteArray, bytes);
-    Table t({{{1, 2}, "0.001230"}, {{3, 2}, "0.25"}, {{2, 9}, "1.5"}, {{3, 9}, "abc"}});
+    // A received zero is a reading; the cleared positions after it are not.
+    Table t({{{1, 2}, "0.001230"},
+             {{3, 2}, "0.25"},
+             {{2, 9}, "1.5"},
+             {{3, 9}, "abc"},
+             {{4, 9}, "0.000000"}});
     QCOMPARE(CsvExport::build(t.store, comma), bytes);
+}
+
+void TestExports::gridShowsWhatPositionsHold() {
+    Table t({{{1, 4}, "0.000000"}, {{3, 4}, "0.5"}});
+    QVERIFY(t.store.markUnreadable(4, 2).ok());
+    SetsTableModel model(t.store);
+    const auto shown = [&](int position, int role) {
+        return model.data(model.index(position - 1, 4), role).toString();
+    };
+    QCOMPARE(shown(1, Qt::DisplayRole), QString("0.000000"));  // the meter sent zero
+    QCOMPARE(shown(2, Qt::DisplayRole), QString());
+    QVERIFY(shown(2, Qt::ToolTipRole).contains("Unreadable"));
+    QCOMPARE(shown(3, Qt::DisplayRole), QString("0.5"));
+    QCOMPARE(shown(4, Qt::DisplayRole), QString());  // cleared
+    QVERIFY(shown(4, Qt::ToolTipRole).isEmpty());
+    QCOMPARE(model.data(model.index(1, 0), Qt::DisplayRole).toString(), QString("2"));
 }
 
 QTEST_GUILESS_MAIN(TestExports)

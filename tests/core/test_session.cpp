@@ -86,9 +86,11 @@ private Q_SLOTS:
 
 void TestSession::lineScenarios_data() {
     QTest::addColumn<Steps>("steps");
-    QTest::addColumn<QStringList>("cells");  // "row,set=text", row 1-based
-    QTest::addColumn<QString>("shown");      // the live value shown last, as received
-    QTest::addColumn<QString>("stored");     // "set,reading" the shown value went to, or ""
+    // "row,set=text", row 1-based; "row,set=text held" also checks what the position holds
+    // ("reading", "unreadable", "cleared").
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<QString>("shown");   // the live value shown last, as received
+    QTest::addColumn<QString>("stored");  // "set,reading" the shown value went to, or ""
     QTest::addColumn<QByteArray>("meterGot");
     QTest::addColumn<QStringList>("messages");  // the first line of each
     QTest::addColumn<QString>("incomplete");    // sets marked incomplete, "3,4"
@@ -221,8 +223,12 @@ void TestSession::lineScenarios_data() {
                  send(setData(12, 1, 128) + "\r\r"),
                  {Step::All},
                  send(unreadable + "\r\r")}
-        << QStringList{"1,12=0.000000",  "2,12=" + cellText(12, 2),   "63,12=" + cellText(12, 63),
-                       "64,12=0.000000", "65,12=" + cellText(12, 65), "127,12=" + cellText(12, 127),
+        << QStringList{"1,12=0.000000 unreadable",
+                       "2,12=" + cellText(12, 2),
+                       "63,12=" + cellText(12, 63),
+                       "64,12=0.000000",
+                       "65,12=" + cellText(12, 65),
+                       "127,12=" + cellText(12, 127),
                        "128,12=0.000000"}
         << ""
         << "" << QByteArray("DD") << QStringList{unreadableDone} << "" << unreadableDone;
@@ -272,9 +278,19 @@ void TestSession::lineScenarios_data() {
         << "" << QByteArray("D") << QStringList{} << "" << done + "set 9, 2 readings stored.";
     QTest::newRow("values run together and a lost decimal point")
         << Steps{{Step::All}, send("S04\nU1M10.0012300.004560\n0395065\n0.007890\n\r\r")}
-        << QStringList{"1,4=0.000000", "2,4=0.000000", "3,4=0.000000", "4,4=0.007890"} << ""
+        << QStringList{"1,4=0.000000 unreadable", "2,4=0.000000 unreadable",
+                       "3,4=0.000000 unreadable", "4,4=0.007890 reading"}
+        << ""
         << "" << QByteArray("D") << QStringList{done + "set 4, 1 reading stored."} << ""
         << done + "set 4, 1 reading stored.";
+    QTest::newRow("a reading of zero is no cleared position")
+        << Steps{{Step::All},
+                 send(setData(3, 1, 5) + "\r\r"),
+                 {Step::All},
+                 send("S03\nU1M10.000000\n0.001000\n-0.000000\n\r\r")}
+        << QStringList{"1,3=0.000000 reading", "3,3=-0.000000 reading", "4,3=0.000000 cleared"}
+        << ""
+        << "" << QByteArray("DD") << QStringList{} << "" << done + "set 3, 3 readings stored.";
     QTest::newRow("more values than positions")
         << Steps{{Step::All}, send(setData(10, 1, 130) + "\r\r")}
         << QStringList{"128,10=" + cellText(10, 128)} << ""
@@ -336,9 +352,14 @@ void TestSession::lineScenarios() {
     for (const QString& c : cells) {
         const int row = c.section(',', 0, 0).toInt();
         const int set = c.section(',', 1).section('=', 0, 0).toInt();
-        QCOMPARE(table[row - 1][set] + " at " + c.section('=', 0, 0),
-                 c.section('=', 1) + " at " + c.section('=', 0, 0));
+        const QString at = " at " + c.section('=', 0, 0);
+        QCOMPARE(table[row - 1][set] + at, c.section('=', 1).section(' ', 0, 0) + at);
+        const QString held = c.section(' ', 1);
+        if (held.isEmpty()) continue;
+        const char* names[] = {"cleared", "reading", "unreadable"};
+        QCOMPARE(names[int(session.store().held(set, row))] + at, held + at);
     }
+
     QCOMPARE(session.shownReading(), shown);
     if (shown.isEmpty()) QVERIFY(values.isEmpty());
     // A value cut by a discard is never shown: every value shown is one the meter sent whole.
@@ -352,6 +373,16 @@ void TestSession::lineScenarios() {
     QCOMPARE(marked, markedIn(rig.env.database()));
     const DownloadSummary& last = session.lastDownload();
     QCOMPARE(last.end == DownloadEnd::Running ? QString() : last.statusLine(), summary);
+    // The account's count is the count of positions that hold the sets' readings, unless
+    // something else wrote to the table after it.
+    const bool writtenAfter = std::any_of(steps.begin(), steps.end(), [](const Step& s) {
+        return s.kind == Step::Open || s.kind == Step::Store || s.kind == Step::StoreToPC;
+    });
+    if (last.end == DownloadEnd::Whole && !writtenAfter) {
+        int held = 0;
+        for (int set : last.sets) held += session.store().readingCount(set);
+        QCOMPARE(held, last.stored);
+    }
     QTRY_COMPARE(firstLines(rig.messages.texts), messages);
 }
 

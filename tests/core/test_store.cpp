@@ -47,6 +47,7 @@ private Q_SLOTS:
     void foreignTablesAreRefused();
     void damagedFileIsRefused();
     void downloadsKeptAreTheNewest();
+    void positionsKeepWhatTheyHold();
 };
 
 void TestStore::missingFileIsCreatedWithClearedRows() {
@@ -219,6 +220,52 @@ void TestStore::downloadsKeptAreTheNewest() {
     QCOMPARE(kept.first().id, qint64(4));  // the three oldest went
     QCOMPARE(store.download(kept.last().id)->bytes, QByteArray("S01\n0.000203\n\r\r"));
     QVERIFY(!store.download(1));
+}
+
+void TestStore::positionsKeepWhatTheyHold() {
+    using Held = ReadingsStore::Held;
+    OpenStore s;
+    ReadingsStore& st = s.store;
+    QVERIFY(st.writeReading(2, 1, "0.000000").ok());  // the meter sent zero
+    QVERIFY(st.markUnreadable(2, 2).ok());
+    QVERIFY(st.writeReading(2, 3, "0.5").ok());
+    QVERIFY(st.markUnreadable(3, 1).ok());
+    QVERIFY(st.writeReading(3, 1, "0.25").ok());  // a reading over an unreadable mark
+    const auto check = [](const ReadingsStore& store) {
+        QCOMPARE(store.held(2, 1), Held::Reading);
+        QCOMPARE(store.held(2, 2), Held::Unreadable);
+        QCOMPARE(store.held(2, 4), Held::Nothing);
+        QCOMPARE(store.held(3, 1), Held::Reading);
+        QCOMPARE(store.readingCount(2), 2);
+        // The file keeps the meter's texts: a zero and an unreadable position read as cleared.
+        QCOMPARE(store.reading(2, 1), QString("0.000000"));
+        QCOMPARE(store.reading(2, 2), QString("0.000000"));
+    };
+    check(st);
+    {
+        st.close();
+        ReadingsStore again(s.path);
+        QVERIFY(again.open().ok());
+        check(again);
+    }
+    QVERIFY(st.open().ok());
+    // A group that fails takes its marks back with its texts.
+    QVERIFY(st.beginGroup());
+    QVERIFY(st.clearSet(2, 1).ok());
+    QCOMPARE(st.held(2, 1), Held::Nothing);
+    st.close();  // an open group is undone
+    QVERIFY(st.open().ok());
+    check(st);
+    QVERIFY(st.clearSet(2, 2).ok());
+    QCOMPARE(st.held(2, 2), Held::Nothing);
+    QCOMPARE(st.held(2, 1), Held::Reading);
+    // Only an unreadable mark left: still something New would throw away.
+    QVERIFY(st.replaceAll({}, {}, {{7, 9, Held::Unreadable}, {40, 1, Held::Reading}}).ok());
+    QVERIFY(st.holdsReadings());
+    QCOMPARE(st.marks().size(), 1);
+    QCOMPARE(st.readingCount(2), 0);
+    QVERIFY(st.clearAll().ok());
+    QVERIFY(!st.holdsReadings());
 }
 
 QTEST_GUILESS_MAIN(TestStore)

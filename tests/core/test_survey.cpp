@@ -93,6 +93,8 @@ struct Survey {
                                                                   {5, 7, "0.25"},
                                                                   {9, 1, "7"}})
             store.writeReading(set, position, text);
+        store.writeReading(5, 2, "0.000000");  // a reading of zero, not a cleared position
+        store.markUnreadable(5, 3);
         SetDetails d;
         d.site = QStringLiteral("Hole 7, box \"A\"");
         d.depthM = 10;
@@ -140,10 +142,16 @@ void TestSurvey::earlierLayoutsAreUpgradedNewerRefused_data() {
         "CREATE TABLE SetUnits (SetNumber INTEGER PRIMARY KEY, UnitsCode INTEGER NOT NULL);"
         "CREATE TABLE IncompleteSets (SetNumber INTEGER PRIMARY KEY);"
         "INSERT INTO SetUnits VALUES (4, 2);INSERT INTO SetUnits VALUES (6, 1);"
-        "INSERT INTO IncompleteSets VALUES (6);DROP TABLE SetDetails;PRAGMA application_id = 0;"
-        "PRAGMA user_version = 0";
+        "INSERT INTO IncompleteSets VALUES (6);DROP TABLE SetDetails;DROP TABLE Positions;"
+        "PRAGMA application_id = 0;PRAGMA user_version = 0";
     QTest::newRow("the layout before set details")
         << oldTables.split(';') << int(StoreFailure::None);
+    QTest::newRow("the layout before positions were marked")
+        << QStringList{"DROP TABLE Positions",
+                       "INSERT INTO SetDetails (SetNumber, Units) VALUES (4, 'CGS')",
+                       "INSERT INTO SetDetails (SetNumber, Units, Complete) VALUES (6, 'SI', 0)",
+                       "PRAGMA user_version = 1"}
+        << int(StoreFailure::None);
     QTest::newRow("a newer layout")
         << QStringList{"PRAGMA user_version = 7"} << int(StoreFailure::Newer);
     QTest::newRow("another program's file")
@@ -183,6 +191,7 @@ void TestSurvey::earlierLayoutsAreUpgradedNewerRefused() {
                         "'IncompleteSets')")
                  .toInt(),
              0);
+    QCOMPARE(firstValue(path, "SELECT count(*) FROM Positions").toInt(), 0);
 }
 
 void TestSurvey::surveyFileRoundTrip() {
@@ -200,11 +209,22 @@ void TestSurvey::surveyFileRoundTrip() {
     QVERIFY(SurveyFile::openAny(other, file).ok());
     for (int set = 1; set <= 30; ++set) {
         QCOMPARE(other.details(set), s.store.details(set));
-        for (int p = 1; p <= 128; ++p) QCOMPARE(other.reading(set, p), s.store.reading(set, p));
+        for (int p = 1; p <= 128; ++p) {
+            QCOMPARE(other.reading(set, p), s.store.reading(set, p));
+            QCOMPARE(other.held(set, p), s.store.held(set, p));
+        }
     }
+    QCOMPARE(other.readingCount(5), 3);
+    QCOMPARE(other.held(5, 3), ReadingsStore::Held::Unreadable);
     QCOMPARE(other.details(2), s.details2);
     QVERIFY(other.isIncomplete(2));
     QCOMPARE(bytesOf(file), saved);  // opening never writes the file
+    // A survey file of the layout before marked positions still opens; its zeros are cleared.
+    runSql(file, {"DROP TABLE Positions", "PRAGMA user_version = 1"});
+    QVERIFY(SurveyFile::openAny(other, file).ok());
+    QCOMPARE(other.reading(2, 1), QString("0.001230"));
+    QCOMPARE(other.held(5, 2), ReadingsStore::Held::Nothing);
+    QCOMPARE(other.details(2), s.details2);
 }
 
 void TestSurvey::damagedSurveyFilesChangeNothing_data() {
@@ -265,19 +285,20 @@ void TestSurvey::damagedSurveyFilesChangeNothing() {
 }
 
 void TestSurvey::statisticsAgainstHandWorkedValues_data() {
-    QTest::addColumn<QStringList>("readings");  // positions 1.., as stored
+    QTest::addColumn<QStringList>("readings");  // positions 1.., as received; "-" left cleared
     QTest::addColumn<QList<double>>(
         "expected");  // count, mean, median, sd, min, max, gm (NaN: none)
     const double none = std::nan("");
     QTest::newRow("cleared positions and a negative reading")
-        << QStringList{"1", "2", "0.000000", "4", "-1"}
+        << QStringList{"1", "2", "-", "4", "-1"}
         << QList<double>{4, 1.5, 1.5, std::sqrt(13.0 / 3), -1, 4, none};
+    QTest::newRow("a received zero is a reading")
+        << QStringList{"0.000000", "-", "2"} << QList<double>{2, 1, 1, std::sqrt(2.0), 0, 2, none};
     QTest::newRow("log-normal decades")
         << QStringList{"1", "10", "100"} << QList<double>{3, 37, 10, std::sqrt(2997.0), 1, 100, 10};
-    QTest::newRow("one reading") << QStringList{"0.000000", "5E-1"}
+    QTest::newRow("one reading") << QStringList{"-", "5E-1"}
                                  << QList<double>{1, 0.5, 0.5, none, 0.5, 0.5, 0.5};
-    QTest::newRow("no reading") << QStringList{"0.000000"}
-                                << QList<double>{0, 0, 0, none, 0, 0, none};
+    QTest::newRow("no reading") << QStringList{"-"} << QList<double>{0, 0, 0, none, 0, 0, none};
 }
 
 void TestSurvey::statisticsAgainstHandWorkedValues() {
@@ -287,7 +308,7 @@ void TestSurvey::statisticsAgainstHandWorkedValues() {
     ReadingsStore store(tmp.path() + "/Readings.db");
     QVERIFY(store.open().ok());
     for (int p = 0; p < readings.size(); ++p)
-        QVERIFY(store.writeReading(12, p + 1, readings[p]).ok());
+        if (readings[p] != "-") QVERIFY(store.writeReading(12, p + 1, readings[p]).ok());
     const SetStatistics s = SetStatistics::of(store, 12);
     const auto same = [](double a, double b) {
         return std::abs(a - b) <= 1e-12 * qMax(1.0, std::abs(b));
@@ -307,16 +328,17 @@ void TestSurvey::longTableAndGeoJsonReadBack() {
     Survey s;
     const QList<QStringList> rows = parseCsv(SurveyExport::longTable(s.store));
     QCOMPARE(rows.value(0).join(','), SurveyExport::kLongHeader);
-    QCOMPARE(rows.size(), 1 + 6);       // one row per reading, cleared positions none
+    QCOMPARE(rows.size(), 1 + 7);  // one row per reading (a zero too); cleared, unreadable none
     const QStringList third = rows[3];  // set 2, position 3
     QCOMPARE(third.mid(0, 5), (QStringList{"2", "3", "11", "0.5", "CGS"}));
     QCOMPARE(third.mid(5, 4), (QStringList{"Hole 7, box \"A\"", "-33.25", "151.5", "12"}));
     QCOMPARE(third.mid(9),
              (QStringList{"2026-12-01T08:30:00Z", "Zoë", "weathered,\nsecond line", "false"}));
     QCOMPARE(rows[2].value(3), QString("-1.5E-03"));  // the text as the meter sent it
-    QCOMPARE(rows[5].mid(0, 5), (QStringList{"5", "7", "", "0.25", "SI"}));
-    QCOMPARE(rows[6].value(4), QString());  // set 9: units not known
-    QCOMPARE(rows[6].value(12), QString("true"));
+    QCOMPARE(rows[5].mid(0, 4), (QStringList{"5", "2", "", "0.000000"}));
+    QCOMPARE(rows[6].mid(0, 5), (QStringList{"5", "7", "", "0.25", "SI"}));
+    QCOMPARE(rows[7].value(4), QString());  // set 9: units not known
+    QCOMPARE(rows[7].value(12), QString("true"));
 
     int leftOut = -1;
     const QJsonObject geo =

@@ -8,11 +8,6 @@
 #include "core/meter/MeterFacts.h"
 #include "core/store/ReadingsStore.h"
 
-namespace {
-bool holdsReading(const QString& cell) { return !cell.isEmpty() && cell != Meter::kClearedReading; }
-
-}  // namespace
-
 namespace CsvExport {
 
 QString quoted(QString text, QChar sep) {
@@ -27,7 +22,7 @@ QByteArray build(const ReadingsStore& store, bool decimalComma) {
     QList<int> sets;
     for (int s = 1; s <= Meter::kSets; ++s) {
         for (int r = 0; r < store.rowCount(); ++r) {
-            if (!holdsReading(store.cell(r, s))) continue;
+            if (!store.holdsReading(s, r + 1)) continue;
             sets.append(s);
             break;
         }
@@ -40,7 +35,7 @@ QByteArray build(const ReadingsStore& store, bool decimalComma, const QList<int>
     int lastRow = 0;
     for (int s : sets)
         for (int r = 0; r < store.rowCount(); ++r)
-            if (holdsReading(store.cell(r, s))) lastRow = qMax(lastRow, r + 1);
+            if (store.holdsReading(s, r + 1)) lastRow = qMax(lastRow, r + 1);
     QStringList header{QStringLiteral("Number")};
     for (int s : sets) header << QStringLiteral("Set %1").arg(s);
     QByteArray out = Cp1252::encode(header.join(sep)) + "\r\n";
@@ -48,7 +43,7 @@ QByteArray build(const ReadingsStore& store, bool decimalComma, const QList<int>
         QStringList fields{quoted(store.cell(r, 0), sep)};
         for (int s : sets) {
             QString cell = store.cell(r, s);
-            if (!holdsReading(cell))
+            if (!store.holdsReading(s, r + 1))
                 cell.clear();
             else if (decimalComma)
                 cell.replace(QLatin1Char('.'), QLatin1Char(','));

@@ -48,8 +48,8 @@ QByteArray longTable(const ReadingsStore& store) {
                         d.complete ? QStringLiteral("true") : QStringLiteral("false")}
                 .join(QLatin1Char(','));
         for (int p = 1; p <= store.rowCount(); ++p) {
+            if (!store.holdsReading(set, p)) continue;
             const QString value = store.reading(set, p);
-            if (value.isEmpty() || value == Meter::kClearedReading) continue;
             const QString row = QStringList{QString::number(set), QString::number(p),
                                             optionalText(d.depthAt(p)), CsvExport::quoted(value)}
                                     .join(QLatin1Char(','));

@@ -136,8 +136,9 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         }
         details[static_cast<size_t>(s - 1)] = d;
     }
+    const QVector<ReadingsStore::Mark> marks = copy.marks();
     copy.close();
-    const StoreResult replaced = store.replaceAll(rows, details);
+    const StoreResult replaced = store.replaceAll(rows, details, marks);
     if (!replaced)
         return FileOutcome::failed(FileFailure::TableNotReplaced, path,
                                    withoutFullStop(replaced.reason));

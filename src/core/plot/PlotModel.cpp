@@ -7,11 +7,12 @@
 #include "core/store/ReadingsStore.h"
 
 namespace {
-bool reading(const QString& text, double* v) {
-    if (text == Meter::kClearedReading) return false;
+// The reading at @p position of @p set as a number; false where there is none to draw.
+bool reading(const ReadingsStore& store, int set, int position, double* v) {
+    if (!store.holdsReading(set, position)) return false;
     bool ok = false;
     static const QLocale c = QLocale::c();  // built once, not for every point
-    *v = c.toDouble(text.trimmed(), &ok);
+    *v = c.toDouble(store.reading(set, position).trimmed(), &ok);
     return ok && std::isfinite(*v);
 }
 }  // namespace
@@ -22,7 +23,7 @@ QList<int> PlotModel::setsWithReadings(const ReadingsStore& store) {
     for (int s = 1; s <= 30; ++s) {
         double v;
         for (int r = 0; r < rows; ++r) {
-            if (reading(store.cell(r, s), &v)) {
+            if (reading(store, s, r + 1, &v)) {
                 out.append(s);
                 break;
             }
@@ -42,7 +43,7 @@ QList<PlotModel::Series> PlotModel::build(const ReadingsStore& store, const QLis
         const SetDetails& details = store.details(s);
         for (int r = 0; r < rows; ++r) {
             double v;
-            if (!reading(store.cell(r, s), &v)) continue;
+            if (!reading(store, s, r + 1, &v)) continue;
             if (drawing.units && details.units) v = convert(v, *details.units, *drawing.units);
             if (logScale && v <= 0) continue;
             const std::optional<double> depth =

@@ -43,7 +43,7 @@ StoreResult DownloadRecorder::skipUnreadable(int position) {
         return StoreResult::done();
     }
     // Whatever an earlier download left there is not this download's reading.
-    const StoreResult written = m_store.writeReading(m_set, position, Meter::kClearedReading);
+    const StoreResult written = m_store.markUnreadable(m_set, position);
     if (!written) return written;
     m_summary.unreadable.append({m_set, position});
     m_lastPosition = position;

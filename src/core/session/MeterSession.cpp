@@ -281,14 +281,12 @@ void MeterSession::storeShownReading() {
         report({SessionProblem::Kind::NothingToStore});
         return;
     }
-    // The first cleared position, and whether the set holds any reading at all.
+    // The first cleared position (an unreadable one is the meter's), and whether the set holds
+    // any reading at all.
     int position = 0;
-    bool empty = true;
-    for (int p = 1; p <= m_store.rowCount(); ++p) {
-        const bool cleared = m_store.reading(set, p) == Meter::kClearedReading;
-        if (cleared && position == 0) position = p;
-        empty = empty && cleared;
-    }
+    for (int p = 1; p <= m_store.rowCount() && position == 0; ++p)
+        if (m_store.held(set, p) == ReadingsStore::Held::Nothing) position = p;
+    const bool empty = m_store.readingCount(set) == 0;
     if (position == 0) {
         SessionProblem p{SessionProblem::Kind::SetFull};
         p.set = set;

@@ -54,6 +54,15 @@ const QString kCreateDetails = QStringLiteral(
     "CHECK (Units IN ('SI', 'CGS')), Complete INTEGER NOT NULL DEFAULT 1, Unreadable INTEGER NOT "
     "NULL DEFAULT 0)");
 
+// The positions whose text alone would mislead: a cleared text that holds a reading (the meter
+// sent 0.000000) or an unreadable value. Every other position is what its text says.
+const QString kCreatePositions = QStringLiteral(
+    "CREATE TABLE IF NOT EXISTS Positions (SetNumber INTEGER NOT NULL CHECK (SetNumber BETWEEN 1 "
+    "AND 30), Position INTEGER NOT NULL CHECK (Position BETWEEN 1 AND 128), Held TEXT NOT NULL "
+    "CHECK (Held IN ('reading', 'unreadable')), PRIMARY KEY (SetNumber, Position)) WITHOUT ROWID");
+const QStringList kPositionColumns{QStringLiteral("SetNumber"), QStringLiteral("Position"),
+                                   QStringLiteral("Held")};
+
 QVariant optionalValue(const std::optional<double>& v) { return v ? QVariant(*v) : QVariant(); }
 std::optional<double> optionalNumber(const QVariant& v) {
     bool ok = false;
@@ -189,12 +198,15 @@ StoreResult ReadingsStore::openConnection(OpenMode mode) {
     // No statement may still be reading: the upgrade drops tables.
     q.finish();
     if (!hasTable || version < kSchemaVersion) {
-        if (mode == OpenMode::SurveyCopy)
+        // A survey file of an earlier layout is read from a private copy, which may be brought up
+        // to date; one from before survey files existed is not one.
+        if (mode == OpenMode::SurveyCopy && (!hasTable || version < 1))
             return foreign(QStringLiteral("The file is not an Orvanta survey file."));
         if (StoreResult upgraded = upgrade(hasTable ? version : kSchemaVersion); !upgraded)
             return upgraded;
     }
     if (StoreResult details = checkDetailsSchema(); !details) return details;
+    if (StoreResult positions = checkPositionsSchema(); !positions) return positions;
     if (mode == OpenMode::SurveyCopy) return StoreResult::done();
     // The raw downloads: a table of its own, which older versions pass over.
     QSqlQuery raw(db);
@@ -213,7 +225,7 @@ StoreResult ReadingsStore::upgrade(int from) {
         db.rollback();
         return refused(why);
     };
-    if (!run(q, kCreateDetails, &why)) return failed();
+    if (!run(q, kCreateDetails, &why) || !run(q, kCreatePositions, &why)) return failed();
     if (from < 1) {
         // The layout before set details kept units and incomplete marks in tables of their own.
         if (!run(q, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"), &why))
@@ -262,6 +274,19 @@ StoreResult ReadingsStore::checkDetailsSchema() {
         return foreign(QStringLiteral("The table SetDetails has the columns %1, not %2.")
                            .arg(columns.join(QStringLiteral(", ")),
                                 detailColumns().join(QStringLiteral(", "))));
+    return StoreResult::done();
+}
+
+StoreResult ReadingsStore::checkPositionsSchema() {
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QSqlError why;
+    if (!run(q, QStringLiteral("PRAGMA table_info(Positions)"), &why)) return refused(why);
+    QStringList columns;
+    while (q.next()) columns << q.value(1).toString();
+    if (columns != kPositionColumns)
+        return foreign(QStringLiteral("The table Positions has the columns %1, not %2.")
+                           .arg(columns.join(QStringLiteral(", ")),
+                                kPositionColumns.join(QStringLiteral(", "))));
     return StoreResult::done();
 }
 
@@ -322,8 +347,9 @@ StoreResult ReadingsStore::checkSchema() {
                            .arg(untyped.join(QStringLiteral(", "))));
     // A trigger could rewrite every reading the program stores.
     if (!run(q,
-             QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger' AND "
-                            "tbl_name IN ('Sets', 'SetDetails', 'SetUnits', 'IncompleteSets')"),
+             QStringLiteral(
+                 "SELECT name FROM sqlite_master WHERE type = 'trigger' AND "
+                 "tbl_name IN ('Sets', 'SetDetails', 'Positions', 'SetUnits', 'IncompleteSets')"),
              &why))
         return refused(why);
     if (q.next())
@@ -372,10 +398,16 @@ StoreResult ReadingsStore::load() {
         for (int i = 0; i < kColumns; ++i) {
             const QVariant v = q.value(i + 1);
             r.cells[static_cast<size_t>(i)] = v.isNull() ? QString() : v.toString();
+            r.held[static_cast<size_t>(i)] =
+                i == 0 ? Held::Nothing : heldByText(r.cells[static_cast<size_t>(i)]);
         }
         rows.append(r);
     }
     m_rows = rows;
+    if (StoreResult marked = loadMarks(); !marked) {
+        m_rows.clear();
+        return marked;
+    }
     for (auto& query : m_update) query.reset();
     m_open = true;
     Q_EMIT reloaded();
@@ -409,12 +441,76 @@ QString ReadingsStore::cell(int row, int column) const {
     return m_rows[row].cells[static_cast<size_t>(column)];
 }
 
+ReadingsStore::Held ReadingsStore::heldByText(const QString& text) {
+    return text.isEmpty() || text == Meter::kClearedReading ? Held::Nothing : Held::Reading;
+}
+
+StoreResult ReadingsStore::loadMarks() {
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QSqlError why;
+    if (!run(q, QStringLiteral("SELECT SetNumber, Position, Held FROM Positions"), &why))
+        return refused(why);
+    while (q.next()) {
+        const int set = q.value(0).toInt();
+        const int position = q.value(1).toInt();
+        if (!Meter::isSet(set) || position < 1 || position > m_rows.size()) continue;
+        Loaded& row = m_rows[position - 1];
+        // A mark speaks only for a cleared text: any other text is a reading by itself.
+        if (heldByText(row.cells[static_cast<size_t>(set)]) != Held::Nothing) continue;
+        const QString held = q.value(2).toString();
+        if (held == QLatin1String("reading")) row.held[static_cast<size_t>(set)] = Held::Reading;
+        if (held == QLatin1String("unreadable"))
+            row.held[static_cast<size_t>(set)] = Held::Unreadable;
+    }
+    return StoreResult::done();
+}
+
+ReadingsStore::Held ReadingsStore::held(int set, int position) const {
+    if (!m_open || !Meter::isSet(set) || position < 1 || position > m_rows.size())
+        return Held::Nothing;
+    return m_rows[position - 1].held[static_cast<size_t>(set)];
+}
+
 bool ReadingsStore::holdsReadings() const {
     for (const Loaded& row : m_rows) {
         for (int k = 1; k < kColumns; ++k) {
-            if (row.cells[static_cast<size_t>(k)] != Meter::kClearedReading) return true;
+            if (row.held[static_cast<size_t>(k)] != Held::Nothing) return true;
         }
     }
+    return false;
+}
+
+QVector<ReadingsStore::Mark> ReadingsStore::marks() const {
+    QVector<Mark> out;
+    for (int row = 0; row < m_rows.size(); ++row)
+        for (int set = 1; set <= Meter::kSets; ++set) {
+            const auto k = static_cast<size_t>(set);
+            if (m_rows[row].held[k] != heldByText(m_rows[row].cells[k]))
+                out.append({set, row + 1, m_rows[row].held[k]});
+        }
+    return out;
+}
+
+bool ReadingsStore::writeMark(const CellWrite& c, QSqlError* why) {
+    const Loaded& before = m_rows[c.row];
+    const auto k = static_cast<size_t>(c.column);
+    const bool had = before.held[k] != heldByText(before.cells[k]);
+    const bool needs = c.held != heldByText(c.text);
+    if (!had && !needs) return true;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (needs) {
+        q.prepare(QStringLiteral("INSERT OR REPLACE INTO Positions VALUES (?, ?, ?)"));
+        q.addBindValue(c.column);
+        q.addBindValue(c.row + 1);
+        q.addBindValue(c.held == Held::Reading ? QStringLiteral("reading")
+                                               : QStringLiteral("unreadable"));
+    } else {
+        q.prepare(QStringLiteral("DELETE FROM Positions WHERE SetNumber = ? AND Position = ?"));
+        q.addBindValue(c.column);
+        q.addBindValue(c.row + 1);
+    }
+    if (q.exec()) return true;
+    *why = q.lastError();
     return false;
 }
 
@@ -435,7 +531,15 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const All
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     // A single cell commits by itself; several are one transaction, all or nothing; inside a
     // group, the group's transaction holds them.
-    const bool batch = (cells.size() > 1 || details) && !m_group;
+    // A cell and its mark are two statements: a single cell with a mark to write or drop is a
+    // transaction too.
+    const auto marked = [this](const CellWrite& c) {
+        const Loaded& before = m_rows[c.row];
+        const auto k = static_cast<size_t>(c.column);
+        return before.held[k] != heldByText(before.cells[k]) || c.held != heldByText(c.text);
+    };
+    const bool batch =
+        (cells.size() > 1 || details || (cells.size() == 1 && marked(cells.front()))) && !m_group;
     if (batch && !db.transaction()) return refused(db.lastError());
     QSqlError why;
     for (const CellWrite& c : cells) {
@@ -446,6 +550,7 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const All
             if (!q.exec()) why = q.lastError();
             q.finish();
         }
+        if (!why.isValid()) writeMark(c, &why);
         if (why.isValid()) {
             m_update[static_cast<size_t>(c.column)].reset();
             if (batch) db.rollback();
@@ -481,8 +586,10 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const All
     int firstColumn = cells.front().column, lastColumn = firstColumn;
     for (const CellWrite& c : cells) {
         QString& cell = m_rows[c.row].cells[static_cast<size_t>(c.column)];
-        if (m_group) m_groupUndo.append({c.row, c.column, cell});
+        Held& held = m_rows[c.row].held[static_cast<size_t>(c.column)];
+        if (m_group) m_groupUndo.append({c.row, c.column, cell, held});
         cell = c.text;
+        held = c.held;
         firstRow = qMin(firstRow, c.row);
         lastRow = qMax(lastRow, c.row);
         firstColumn = qMin(firstColumn, c.column);
@@ -515,8 +622,10 @@ StoreResult ReadingsStore::endGroup() {
 void ReadingsStore::undoGroup() {
     QSqlDatabase::database(m_connection, false).rollback();
     m_group = false;
-    for (auto it = m_groupUndo.crbegin(); it != m_groupUndo.crend(); ++it)
+    for (auto it = m_groupUndo.crbegin(); it != m_groupUndo.crend(); ++it) {
         m_rows[it->row].cells[static_cast<size_t>(it->column)] = it->text;
+        m_rows[it->row].held[static_cast<size_t>(it->column)] = it->held;
+    }
     const bool changed = !m_groupUndo.isEmpty();
     m_groupUndo.clear();
     // Details written in the group went with it.
@@ -532,7 +641,16 @@ StoreResult ReadingsStore::writeReading(int set, int position, const QString& te
         return StoreResult::failed(
             StoreFailure::NoSuchCell,
             QStringLiteral("Set %1 has no position %2.").arg(set).arg(position));
-    return writeCells({{position - 1, set, text}});
+    return writeCells({{position - 1, set, text, text.isEmpty() ? Held::Nothing : Held::Reading}});
+}
+
+StoreResult ReadingsStore::markUnreadable(int set, int position) {
+    if (!m_open) return closedResult();
+    if (!Meter::isSet(set) || position < 1 || position > m_rows.size())
+        return StoreResult::failed(
+            StoreFailure::NoSuchCell,
+            QStringLiteral("Set %1 has no position %2.").arg(set).arg(position));
+    return writeCells({{position - 1, set, Meter::kClearedReading, Held::Unreadable}});
 }
 
 StoreResult ReadingsStore::clearSet(int set, int fromPosition) {
@@ -542,22 +660,40 @@ StoreResult ReadingsStore::clearSet(int set, int fromPosition) {
                                    QStringLiteral("There is no set %1.").arg(set));
     QVector<CellWrite> cells;
     for (int row = qMax(0, fromPosition - 1); row < m_rows.size(); ++row) {
-        if (m_rows[row].cells[static_cast<size_t>(set)] != Meter::kClearedReading)
-            cells.append({row, set, Meter::kClearedReading});
+        const Loaded& r = m_rows[row];
+        if (r.cells[static_cast<size_t>(set)] != Meter::kClearedReading ||
+            r.held[static_cast<size_t>(set)] != Held::Nothing)
+            cells.append({row, set, Meter::kClearedReading, Held::Nothing});
     }
     return writeCells(cells);
 }
 
 StoreResult ReadingsStore::clearAll() { return replaceAll({}); }
 
-StoreResult ReadingsStore::replaceAll(const QVector<Row>& rows, const AllDetails& details) {
+StoreResult ReadingsStore::replaceAll(const QVector<Row>& rows, const AllDetails& details,
+                                      const QVector<Mark>& marks) {
     if (!m_open) return closedResult();
+    const auto textAt = [&](int row, int set) -> const QString& {
+        return row < rows.size() ? rows[row][static_cast<size_t>(set - 1)] : Meter::kClearedReading;
+    };
+    QVector<Held> wanted(m_rows.size() * Meter::kSets, Held::Nothing);
+    const auto at = [](int row, int set) { return row * Meter::kSets + set - 1; };
+    for (int row = 0; row < m_rows.size(); ++row)
+        for (int set = 1; set <= Meter::kSets; ++set)
+            wanted[at(row, set)] = heldByText(textAt(row, set));
+    for (const Mark& m : marks) {
+        if (!Meter::isSet(m.set) || m.position < 1 || m.position > m_rows.size()) continue;
+        if (heldByText(textAt(m.position - 1, m.set)) == Held::Nothing)
+            wanted[at(m.position - 1, m.set)] = m.held;
+    }
     QVector<CellWrite> cells;
     for (int row = 0; row < m_rows.size(); ++row) {
         for (int set = 1; set <= Meter::kSets; ++set) {
-            const QString& text = row < rows.size() ? rows[row][static_cast<size_t>(set - 1)]
-                                                    : Meter::kClearedReading;
-            if (m_rows[row].cells[static_cast<size_t>(set)] != text) cells.append({row, set, text});
+            const QString& text = textAt(row, set);
+            const Held held = wanted[at(row, set)];
+            const auto k = static_cast<size_t>(set);
+            if (m_rows[row].cells[k] != text || m_rows[row].held[k] != held)
+                cells.append({row, set, text, held});
         }
     }
     return writeCells(cells, &details);
@@ -566,10 +702,8 @@ StoreResult ReadingsStore::replaceAll(const QVector<Row>& rows, const AllDetails
 int ReadingsStore::readingCount(int set) const {
     if (!m_open || !Meter::isSet(set)) return 0;
     int n = 0;
-    for (const Loaded& row : m_rows) {
-        const QString& text = row.cells[static_cast<size_t>(set)];
-        if (!text.isEmpty() && text != Meter::kClearedReading) ++n;
-    }
+    for (const Loaded& row : m_rows)
+        if (row.held[static_cast<size_t>(set)] == Held::Reading) ++n;
     return n;
 }
 

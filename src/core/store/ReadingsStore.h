@@ -39,8 +39,9 @@ class ReadingsStore : public QObject {
 public:
     static constexpr int kBusyTimeoutMs = 200;
     /** @brief The layout this version writes (PRAGMA user_version). 0 was the layout before set
-     *  details: Sets with SetUnits and IncompleteSets beside it. */
-    static constexpr int kSchemaVersion = 1;
+     *  details: Sets with SetUnits and IncompleteSets beside it; 1 had no table Positions, so a
+     *  reading of 0.000000 could not be told from a cleared position. */
+    static constexpr int kSchemaVersion = 2;
     /** @brief PRAGMA application_id of the program's databases and survey files: "ORVN". */
     static constexpr int kApplicationId = 0x4F52564E;
     /** @brief Every set's details, set 1 first. */
@@ -52,6 +53,19 @@ public:
     static constexpr int kColumns = Meter::kSets + 1;
     /** @brief One row's readings, set 1 first. */
     using Row = std::array<QString, Meter::kSets>;
+    /** @brief What a position holds. Its text alone cannot tell: the meter may send 0.000000,
+     *  the text of a cleared position, and an unreadable value leaves its position cleared. */
+    enum class Held : quint8 {
+        Nothing,     ///< cleared
+        Reading,     ///< a reading, its text as the meter sent it
+        Unreadable,  ///< the meter sent something here that is no reading
+    };
+    /** @brief A position whose cleared text holds a reading or an unreadable value. */
+    struct Mark {
+        int set;
+        int position;
+        Held held;
+    };
 
     /** @brief @p databasePath is the SQLite file (":memory:" for none); nothing is opened yet. */
     explicit ReadingsStore(QString databasePath, QObject* parent = nullptr);
@@ -76,7 +90,11 @@ public:
     QString cell(int row, int column) const;
     /** @brief The reading at @p position (1..128) of @p set (1..30); empty outside the table. */
     QString reading(int set, int position) const { return cell(position - 1, set); }
-    /** @brief True when some position of some set holds a reading (not the cleared one). */
+    /** @brief What @p position (1..128) of @p set (1..30) holds; Nothing outside the table. */
+    Held held(int set, int position) const;
+    /** @brief True when @p position of @p set holds a reading, 0.000000 included. */
+    bool holdsReading(int set, int position) const { return held(set, position) == Held::Reading; }
+    /** @brief True when some position of some set holds a reading or an unreadable mark. */
     bool holdsReadings() const;
     /** @brief Column names in order: "Number", "Set 1" .. "Set 30". */
     static QString columnName(int column);
@@ -92,8 +110,11 @@ public:
     /** @brief A group is open; false again once a write in it has failed (it was undone). */
     bool inGroup() const { return m_group; }
 
-    /** @brief Writes one reading, committed at once (or with its group). */
+    /** @brief Writes one reading the meter sent (0.000000 too), committed at once (or with its
+     *  group). */
     StoreResult writeReading(int set, int position, const QString& text);
+    /** @brief Clears @p position of @p set and marks it unreadable. */
+    StoreResult markUnreadable(int set, int position);
     /** @brief Clears positions @p fromPosition..128 of @p set that hold something, in one
      *  transaction. */
     StoreResult clearSet(int set, int fromPosition);
@@ -101,10 +122,14 @@ public:
     StoreResult clearAll();
     /** @brief Puts @p rows in place of the readings (row k into position k+1; positions past the
      *  last row are cleared) and @p details in place of every set's details (none: a data file
-     *  or New carries none), in one transaction: on failure the table stays as it was. */
-    StoreResult replaceAll(const QVector<Row>& rows, const AllDetails& details = {});
-    /** @brief Readings of @p set that are not the cleared one. */
+     *  or New carries none), in one transaction: on failure the table stays as it was. A cleared
+     *  text is a cleared position unless @p marks says otherwise. */
+    StoreResult replaceAll(const QVector<Row>& rows, const AllDetails& details = {},
+                           const QVector<Mark>& marks = {});
+    /** @brief Positions of @p set that hold a reading. */
     int readingCount(int set) const;
+    /** @brief Every position whose cleared text holds a reading or an unreadable mark. */
+    QVector<Mark> marks() const;
 
     /** @brief @p set's details; empty ones outside 1..30. */
     const SetDetails& details(int set) const;
@@ -153,7 +178,10 @@ private:
     struct Loaded {
         qint64 rowid = 0;
         std::array<QString, kColumns> cells;
+        std::array<Held, kColumns> held{};
     };
+    /** @brief What a text holds when no mark says otherwise. */
+    static Held heldByText(const QString& text);
     StoreResult openConnection(OpenMode mode);
     /** @brief Brings a database of layout @p from to this version's, in one transaction. */
     StoreResult upgrade(int from);
@@ -165,6 +193,9 @@ private:
     StoreResult checkWritable();
     StoreResult load();
     StoreResult loadDetails();
+    /** @brief Puts the marks of the table Positions on the loaded cells. */
+    StoreResult loadMarks();
+    StoreResult checkPositionsSchema();
     /** @brief Writes @p set's row of SetDetails (deletes it when the details are empty). */
     StoreResult writeDetailsRow(int set, const SetDetails& details);
     /** @brief Writes @p cells (row, column, text) in one transaction and then into memory. */
@@ -172,7 +203,10 @@ private:
         int row;
         int column;
         QString text;
+        Held held;
     };
+    /** @brief Writes or deletes @p c's row of Positions, from what the cell held before. */
+    bool writeMark(const CellWrite& c, QSqlError* why);
     StoreResult writeCells(const QVector<CellWrite>& cells, const AllDetails* details = nullptr);
     /** @brief Rolls the open group back and puts its cells back as they were. */
     void undoGroup();
@@ -184,7 +218,7 @@ private:
     QVector<Loaded> m_rows;
     AllDetails m_details{};
     bool m_group = false;
-    QVector<CellWrite> m_groupUndo;  ///< each cell the group wrote, with its text before
+    QVector<CellWrite> m_groupUndo;  ///< each cell the group wrote, as it was before
     // One prepared UPDATE per column, made on first use and dropped when the file closes: a
     // download stores one reading at a time.
     std::array<std::unique_ptr<QSqlQuery>, kColumns> m_update;

@@ -10,8 +10,8 @@
 QList<std::optional<double>> SetStatistics::values(const ReadingsStore& store, int set) {
     QList<std::optional<double>> out;
     for (int p = 1; p <= store.rowCount(); ++p) {
-        const QString text = store.reading(set, p);
-        out.append(text == Meter::kClearedReading ? std::nullopt : Numbers::toReal(text));
+        out.append(store.holdsReading(set, p) ? Numbers::toReal(store.reading(set, p))
+                                              : std::nullopt);
     }
     return out;
 }

@@ -31,11 +31,15 @@ int SetsTableModel::columnCount(const QModelIndex& parent) const {
 QVariant SetsTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     if (role == Qt::DisplayRole) {
-        // A cleared position holds no reading: shown empty, so it never looks like one. The
-        // stored text stays "0.000000", as files and exports need.
-        const QString text = m_store.cell(index.row(), index.column());
-        return index.column() > 0 && text == Meter::kClearedReading ? QString() : text;
+        // A cleared or unreadable position holds no reading: shown empty, so it never looks like
+        // one. The stored text stays "0.000000", as files and exports need.
+        if (index.column() > 0 && !m_store.holdsReading(index.column(), index.row() + 1))
+            return QString();
+        return m_store.cell(index.row(), index.column());
     }
+    if (role == Qt::ToolTipRole && index.column() > 0 &&
+        m_store.held(index.column(), index.row() + 1) == ReadingsStore::Held::Unreadable)
+        return tr("Unreadable: what the meter sent here was no reading.");
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }
