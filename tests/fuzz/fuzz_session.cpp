@@ -84,14 +84,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int row = 0; row < store.rowCount(); ++row) {
         if (store.cell(row, 0) != QString::number(row + 1)) fuzz::fail("a row number was written");
         for (int set = 1; set <= Meter::kSets; ++set) {
-            const QString cell = store.cell(row, set);
+            const QString& cell = store.cell(row, set);
+            if (cell == Meter::kClearedReading) {
+                if (!downloadAsked && store.held(set, row + 1) != ReadingsStore::Held::Nothing)
+                    fuzz::fail("a position marked without a download request");
+                continue;
+            }
             if (!Numbers::isReading(cell)) fuzz::fail("a stored text is not a reading");
             // Only a line the meter can have sent is stored: no run-together values, no value
             // without its decimal point.
-            if (cell != Meter::kClearedReading && DownloadValue::of(cell).text != cell)
+            if (DownloadValue::of(cell).text != cell)
                 fuzz::fail("a stored text is no value the meter sends");
-            if (!downloadAsked && cell != Meter::kClearedReading)
-                fuzz::fail("set data stored without a download request");
+            if (!store.holdsReading(set, row + 1)) fuzz::fail("a reading's text, marked otherwise");
+            if (!downloadAsked) fuzz::fail("set data stored without a download request");
         }
     }
     for (int set = 1; set <= Meter::kSets; ++set) {
@@ -103,6 +108,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A one-set download takes one set; a download with no set is never whole.
     if (ask == Current && summary.sets.size() > 1) fuzz::fail("a one-set download took two sets");
     if (summary.whole() && summary.sets.isEmpty()) fuzz::fail("a download of no set is whole");
+    // Every reading counted is one a position holds, 0.000000 included.
+    if (downloadAsked && summary.whole() &&
+        QSet<int>(summary.sets.begin(), summary.sets.end()).size() == summary.sets.size()) {
+        int held = 0;
+        for (int set : summary.sets) held += store.readingCount(set);
+        if (held != summary.stored) fuzz::fail("the account counts readings no position holds");
+    }
 
     // Back to the start for the next input: nothing running, the table cleared.
     session.cancelDownload();

@@ -22,13 +22,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         if (!g_store->open().ok()) fuzz::fail("the store did not open");
     }
     ReadingsStore& store = *g_store;
-    // One sentinel reading and one detail: a refused file must leave both.
-    QVector<ReadingsStore::Row> rows(Meter::kPositions);
-    for (ReadingsStore::Row& row : rows) row.fill(Meter::kClearedReading);
-    rows[5][11] = kSentinel;
-    ReadingsStore::AllDetails details;
-    details[11].site = QStringLiteral("kept");
-    if (!store.replaceAll(rows, details).ok()) fuzz::fail("the table could not be reset");
+    // One sentinel reading and one detail: a refused file must leave both. Put back only after a
+    // file was taken, and then only the cells it changed are written.
+    static const QVector<ReadingsStore::Row> rows = [] {
+        QVector<ReadingsStore::Row> r(Meter::kPositions);
+        for (ReadingsStore::Row& row : r) row.fill(Meter::kClearedReading);
+        r[5][11] = kSentinel;
+        return r;
+    }();
+    static bool changed = true;
+    if (changed) {
+        ReadingsStore::AllDetails details;
+        details[11].site = QStringLiteral("kept");
+        if (!store.replaceAll(rows, details).ok()) fuzz::fail("the table could not be reset");
+    }
 
     static QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/input.orvanta");
@@ -39,6 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
             fuzz::fail("the input could not be written");
     }
     const FileOutcome outcome = SurveyFile::open(store, path);
+    changed = outcome.ok();
     if (store.rowCount() != Meter::kPositions) fuzz::fail("rows added or removed");
     if (!outcome.ok()) {
         if (Msg::forFile(outcome).isEmpty()) fuzz::fail("a refusal without a reason");

@@ -89,9 +89,12 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
-    const QByteArray bytes = f.read(kLargestFile + 1);
+    // As much as the file holds (one byte more tells one that grew meanwhile), never a buffer of
+    // the largest size for a small file.
+    const QByteArray bytes = f.read(qMin(f.size(), kLargestFile) + 1);
     if (f.error() != QFileDevice::NoError)
         return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
+    if (bytes.size() > kLargestFile) return FileOutcome::failed(FileFailure::SurveyTooLarge, path);
     if (!bytes.startsWith(kSqliteMagic)) return FileOutcome::failed(FileFailure::NotSqlite, path);
     // Checked and read from a private copy: SQLite may write beside a file it opens (a journal
     // to roll back), and the user's file is never written.
@@ -117,7 +120,7 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         ReadingsStore::Row row;
         for (int s = 1; s <= Meter::kSets; ++s) {
             const QString text = copy.reading(s, p);
-            if (!text.isEmpty() && !Numbers::isReading(text))
+            if (!text.isEmpty() && text != Meter::kClearedReading && !Numbers::isReading(text))
                 return FileOutcome::at(FileFailure::SurveyNotReading, path, s, p, text.left(40));
             row[static_cast<size_t>(s - 1)] = text;
         }

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -145,14 +146,19 @@ StoreResult ReadingsStore::openConnection(OpenMode mode) {
     if (!db.open()) return refused(db.lastError());
     QSqlQuery q(db);
     QSqlError why;
-    // Every write is its own committed transaction; WAL keeps the file whole if the program is
-    // killed halfway through a download.
-    if (!run(q, QStringLiteral("PRAGMA journal_mode=WAL"), &why)) return refused(why);
-    const bool inMemory = m_path == QLatin1String(":memory:");
-    if (!inMemory && (!q.next() || q.value(0).toString().compare(QLatin1String("wal"),
-                                                                 Qt::CaseInsensitive) != 0))
-        return refused(QStringLiteral("The file cannot be written."));
-    if (!run(q, QStringLiteral("PRAGMA synchronous=NORMAL"), &why)) return refused(why);
+    if (mode == OpenMode::SurveyCopy) {
+        // A private copy, read once and thrown away: nothing to keep whole if the program dies.
+        if (!run(q, QStringLiteral("PRAGMA synchronous=OFF"), &why)) return refused(why);
+    } else {
+        // Every write is its own committed transaction; WAL keeps the file whole if the program
+        // is killed halfway through a download.
+        if (!run(q, QStringLiteral("PRAGMA journal_mode=WAL"), &why)) return refused(why);
+        const bool inMemory = m_path == QLatin1String(":memory:");
+        if (!inMemory && (!q.next() || q.value(0).toString().compare(QLatin1String("wal"),
+                                                                     Qt::CaseInsensitive) != 0))
+            return refused(QStringLiteral("The file cannot be written."));
+        if (!run(q, QStringLiteral("PRAGMA synchronous=NORMAL"), &why)) return refused(why);
+    }
     if (!run(q, QStringLiteral("PRAGMA user_version"), &why)) return refused(why);
     const int version = q.next() ? q.value(0).toInt() : 0;
     if (!run(q, QStringLiteral("PRAGMA application_id"), &why)) return refused(why);
@@ -389,9 +395,11 @@ StoreResult ReadingsStore::load() {
     for (int i = 0; i < kColumns; ++i) sql += QStringLiteral(", \"%1\"").arg(columnName(i));
     sql += QStringLiteral(" FROM Sets ORDER BY rowid");
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);  // read once, row by row: no cache of the whole result
     QSqlError why;
     if (!run(q, sql, &why)) return refused(why);
     QVector<Loaded> rows;
+    rows.reserve(Meter::kPositions);
     while (q.next()) {
         Loaded r;
         r.rowid = q.value(0).toLongLong();
@@ -401,7 +409,7 @@ StoreResult ReadingsStore::load() {
             r.held[static_cast<size_t>(i)] =
                 i == 0 ? Held::Nothing : heldByText(r.cells[static_cast<size_t>(i)]);
         }
-        rows.append(r);
+        rows.append(std::move(r));
     }
     m_rows = rows;
     if (StoreResult marked = loadMarks(); !marked) {
@@ -447,6 +455,7 @@ ReadingsStore::Held ReadingsStore::heldByText(const QString& text) {
 
 StoreResult ReadingsStore::loadMarks() {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);
     QSqlError why;
     if (!run(q, QStringLiteral("SELECT SetNumber, Position, Held FROM Positions"), &why))
         return refused(why);
@@ -492,7 +501,7 @@ QVector<ReadingsStore::Mark> ReadingsStore::marks() const {
 }
 
 bool ReadingsStore::writeMark(const CellWrite& c, QSqlError* why) {
-    const Loaded& before = m_rows[c.row];
+    const Loaded& before = std::as_const(m_rows)[c.row];
     const auto k = static_cast<size_t>(c.column);
     const bool had = before.held[k] != heldByText(before.cells[k]);
     const bool needs = c.held != heldByText(c.text);
@@ -534,7 +543,7 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const All
     // A cell and its mark are two statements: a single cell with a mark to write or drop is a
     // transaction too.
     const auto marked = [this](const CellWrite& c) {
-        const Loaded& before = m_rows[c.row];
+        const Loaded& before = std::as_const(m_rows)[c.row];
         const auto k = static_cast<size_t>(c.column);
         return before.held[k] != heldByText(before.cells[k]) || c.held != heldByText(c.text);
     };
@@ -660,7 +669,7 @@ StoreResult ReadingsStore::clearSet(int set, int fromPosition) {
                                    QStringLiteral("There is no set %1.").arg(set));
     QVector<CellWrite> cells;
     for (int row = qMax(0, fromPosition - 1); row < m_rows.size(); ++row) {
-        const Loaded& r = m_rows[row];
+        const Loaded& r = std::as_const(m_rows)[row];
         if (r.cells[static_cast<size_t>(set)] != Meter::kClearedReading ||
             r.held[static_cast<size_t>(set)] != Held::Nothing)
             cells.append({row, set, Meter::kClearedReading, Held::Nothing});
@@ -673,26 +682,23 @@ StoreResult ReadingsStore::clearAll() { return replaceAll({}); }
 StoreResult ReadingsStore::replaceAll(const QVector<Row>& rows, const AllDetails& details,
                                       const QVector<Mark>& marks) {
     if (!m_open) return closedResult();
-    const auto textAt = [&](int row, int set) -> const QString& {
-        return row < rows.size() ? rows[row][static_cast<size_t>(set - 1)] : Meter::kClearedReading;
-    };
-    QVector<Held> wanted(m_rows.size() * Meter::kSets, Held::Nothing);
-    const auto at = [](int row, int set) { return row * Meter::kSets + set - 1; };
-    for (int row = 0; row < m_rows.size(); ++row)
-        for (int set = 1; set <= Meter::kSets; ++set)
-            wanted[at(row, set)] = heldByText(textAt(row, set));
-    for (const Mark& m : marks) {
-        if (!Meter::isSet(m.set) || m.position < 1 || m.position > m_rows.size()) continue;
-        if (heldByText(textAt(m.position - 1, m.set)) == Held::Nothing)
-            wanted[at(m.position - 1, m.set)] = m.held;
-    }
+    // What each marked position is to hold; every other one is what its text says.
+    QHash<int, Held> marked;
+    for (const Mark& m : marks)
+        if (Meter::isSet(m.set) && m.position >= 1 && m.position <= m_rows.size())
+            marked.insert((m.position - 1) * kColumns + m.set, m.held);
+    const QVector<Loaded>& now = m_rows;
     QVector<CellWrite> cells;
-    for (int row = 0; row < m_rows.size(); ++row) {
+    for (int row = 0; row < now.size(); ++row) {
+        const Loaded& current = now.at(row);
         for (int set = 1; set <= Meter::kSets; ++set) {
-            const QString& text = textAt(row, set);
-            const Held held = wanted[at(row, set)];
+            const QString& text = row < rows.size() ? rows.at(row)[static_cast<size_t>(set - 1)]
+                                                    : Meter::kClearedReading;
+            Held held = heldByText(text);
+            if (held == Held::Nothing && !marked.isEmpty())
+                held = marked.value(row * kColumns + set, Held::Nothing);
             const auto k = static_cast<size_t>(set);
-            if (m_rows[row].cells[k] != text || m_rows[row].held[k] != held)
+            if (current.cells[k] != text || current.held[k] != held)
                 cells.append({row, set, text, held});
         }
     }
