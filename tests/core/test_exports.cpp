@@ -32,6 +32,7 @@ private Q_SLOTS:
     void csvBytes_data();
     void csvBytes();
     void gridShowsWhatPositionsHold();
+    void headersToldOnlyWhenTheirTextChanges();
 };
 
 void TestExports::plotPoints_data() {
@@ -139,6 +140,23 @@ void TestExports::gridShowsWhatPositionsHold() {
     QCOMPARE(shown(4, Qt::DisplayRole), QString());  // cleared
     QVERIFY(shown(4, Qt::ToolTipRole).isEmpty());
     QCOMPARE(model.data(model.index(1, 0), Qt::DisplayRole).toString(), QString("2"));
+}
+
+void TestExports::headersToldOnlyWhenTheirTextChanges() {
+    Table t({});
+    QVERIFY(t.store.setSetUnits(5, Meter::Units::SI).ok());
+    SetsTableModel model(t.store);
+    QSignalSpy told(&model, &SetsTableModel::headersChanged);
+    // As a download does: the units are forgotten as the set begins, then reported again.
+    SetDetails d = t.store.details(5);
+    d.units.reset();
+    QVERIFY(t.store.setDetails(5, d).ok());
+    QVERIFY(t.store.setSetUnits(5, Meter::Units::SI).ok());
+    QVERIFY(t.store.setSetUnits(6, Meter::Units::CGS).ok());  // a caption that does change
+    QTRY_COMPARE(told.size(), 1);
+    QCOMPARE(told.first(), (QList<QVariant>{6, 6}));
+    QCOMPARE(model.headerData(6, Qt::Horizontal, Qt::DisplayRole).toString(),
+             QString("Set 6 (CGS)"));
 }
 
 QTEST_GUILESS_MAIN(TestExports)

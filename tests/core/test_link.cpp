@@ -32,6 +32,7 @@ private Q_SLOTS:
 
     void bytesOutAndInExactly();
     void burstIsHandedOnTogether();
+    void downloadAtTheMetersPaceGathersLonger();
     void openResults_data();
     void openResults();
     void farEndClosingClosesLinkAndReopens();
@@ -149,6 +150,25 @@ void TestLink::burstIsHandedOnTogether() {
     QTRY_COMPARE(port.link.bytesReceived(), 600);
     QVERIFY2(signals_ < 10 && largest > 512,
              "a burst arrives in a few gatherings, not byte by byte");
+}
+
+void TestLink::downloadAtTheMetersPaceGathersLonger() {
+    OpenLink port;
+    port.link.setDownloading(true);
+    int gatherings = 0;
+    connect(&port.link, &SerialLink::received, this, [&] { ++gatherings; });
+    // A second of a download at 9600 baud: 20 bytes every 20 ms.
+    QElapsedTimer sent;
+    sent.start();
+    for (int i = 0; i < 50; ++i) {
+        port.pty.send(QByteArray(20, '1'));
+        QTest::qWait(20);
+    }
+    QTRY_COMPARE(port.link.bytesReceived(), 1000);
+    // One gathering per kDownloadGatherMs at most (a busy machine only makes them fewer),
+    // against one per byte group at the live pace.
+    const qint64 most = sent.elapsed() / SerialLink::kDownloadGatherMs + 2;
+    QVERIFY2(gatherings <= most, qPrintable(QStringLiteral("%1 gatherings").arg(gatherings)));
 }
 
 void TestLink::openResults_data() {

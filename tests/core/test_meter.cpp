@@ -118,6 +118,12 @@ void TestMeter::downloadValues_data() {
     QTest::newRow("largest size") << "999.999999" << 1 << "999.999999";
     QTest::newRow("beyond every range") << "1000.000000" << 1 << "";
     QTest::newRow("not a number") << "abc" << 1 << "";
+    QTest::newRow("a sign and a point alone") << "-." << 1 << "";
+    QTest::newRow("a point at the end") << "5." << 1 << "5.";
+    QTest::newRow("leading zeros are no size") << "0000012.5" << 1 << "0000012.5";
+    QTest::newRow("a thousand to a double") << "999.99999999999999999" << 1 << "";
+    QTest::newRow("padding inside") << "0.12 34" << 1 << "";
+    QTest::newRow("digits of another script") << QString::fromUtf8("\u0661.5") << 1 << "";
 }
 
 void TestMeter::downloadValues() {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QTableView>
@@ -358,6 +359,12 @@ void TestApp::requests() {
         QVERIFY(!w.progressDialog()->isVisible());  // created hidden
         QCOMPARE(w.progressDialog()->progressBar->maximum(), maximum);
         QCOMPARE(w.progressDialog()->windowTitle(), QString("Downloading Data....."));
+        // A one-set download brings its set into view; Download All leaves the grid alone.
+        const int set = request == "S" ? 7 : 25;
+        pty.send(QStringLiteral("S%1\nU1M10.5\n").arg(set, 2, 10, QLatin1Char('0')).toLatin1());
+        QTRY_COMPARE(w.session().downloadProgress().received, 1);
+        const auto* grid = w.findChild<QTableView*>("DataGrid1");
+        QCOMPARE(grid->horizontalScrollBar()->value() > 0, maximum == Meter::kPositions);
     } else {
         QCOMPARE(w.session().downloadProgress().received,
                  0);  // unchanged by a live request (the download before reset it)

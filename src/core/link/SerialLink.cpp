@@ -20,7 +20,16 @@ SerialLink::~SerialLink() {
 
 void SerialLink::setGatherInterval(int ms) {
     m_gatherMs = ms > 0 ? ms : kGatherMs;
-    m_gather.setInterval(m_gatherMs);
+    m_gather.setInterval(gatherMs());
+}
+
+void SerialLink::setDownloading(bool downloading) {
+    m_downloading = downloading;
+    if (!m_gather.isActive()) m_gather.setInterval(gatherMs());
+}
+
+int SerialLink::gatherMs() const {
+    return m_downloading ? qMax(m_gatherMs, kDownloadGatherMs) : m_gatherMs;
 }
 
 bool SerialLink::isOpen() const { return m_port.isOpen(); }
@@ -114,7 +123,7 @@ void SerialLink::gather() {
     if (m_port.isOpen()) {
         if (m_port.error() == QSerialPort::TimeoutError) m_port.clearError();
         bytes = readAvailable();
-        m_gather.setInterval(bytes.size() >= kBurstBytes ? 0 : m_gatherMs);
+        m_gather.setInterval(bytes.size() >= kBurstBytes && !m_downloading ? 0 : gatherMs());
         m_port.setReadBufferSize(1);
     }
     m_pulling = false;

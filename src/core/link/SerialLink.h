@@ -42,6 +42,10 @@ public:
     /** @brief A gathering this large means the device sends faster than a meter's line: the
      *  next one starts as soon as a byte arrives, so a burst is never held back. */
     static constexpr int kBurstBytes = 1024;
+    /** @brief How long bytes gather while a download runs: at 9600 baud about 190 bytes, as
+     *  many gatherings for a download at the meter's speed as for the same bytes ten times
+     *  faster. */
+    static constexpr int kDownloadGatherMs = 200;
 
     explicit SerialLink(QObject* parent = nullptr);
     ~SerialLink() override;
@@ -63,6 +67,9 @@ public:
     /** @brief How long bytes gather (kGatherMs unless set): a program with no window to keep
      *  current may wait longer and wake up less often. */
     void setGatherInterval(int ms);
+    /** @brief A download runs: bytes gather for kDownloadGatherMs (or the interval set, when
+     *  longer), whatever a gathering holds. */
+    void setDownloading(bool downloading);
 
 Q_SIGNALS:
     /** @brief Bytes arrived: one signal per gathering, in arrival order. */
@@ -83,5 +90,7 @@ private:
     qint64 m_received = 0;
     bool m_pulling = false;
     int m_gatherMs = kGatherMs;
+    bool m_downloading = false;
+    int gatherMs() const;
     QTimer m_gather;
 };

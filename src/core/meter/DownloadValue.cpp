@@ -7,11 +7,13 @@
 #include "core/meter/Numbers.h"
 
 namespace {
-// One value as the meter writes it: a sign, digits, the point and digits (at least one digit).
-bool isMeterFraction(const QString& t) {
-    static const QRegularExpression pattern(QStringLiteral("^-?(\\d+\\.\\d*|\\.\\d+)$"));
-    return pattern.match(t).hasMatch();
+// Spaces and control characters (C0, DEL, C1 and the no-break space) pad a line; they are
+// never part of a reading (as Numbers::readingText has it).
+bool isPadding(QChar ch) {
+    const ushort c = ch.unicode();
+    return c <= 0x20 || (c >= 0x7F && c <= 0xA0);
 }
+bool isDigit(QChar ch) { return ch >= QLatin1Char('0') && ch <= QLatin1Char('9'); }
 // Several six-decimal values with nothing between them: how many, or 0 when it is not that.
 int runTogether(const QString& t) {
     static const QRegularExpression one(QStringLiteral("-?\\d+\\.\\d{6}"));
@@ -30,17 +32,42 @@ int runTogether(const QString& t) {
 
 DownloadValue DownloadValue::of(const QString& received) {
     DownloadValue v;
-    const std::optional<QString> reading = Numbers::readingText(received);
-    const QString text = reading ? *reading : received.trimmed();
-    if (text.count(QLatin1Char('.')) > 1) {
-        const int values = runTogether(text);
-        if (values > 1) v.positions = values;
+    // One pass over the line: every value of a download comes through here.
+    qsizetype from = 0;
+    qsizetype to = received.size();
+    while (from < to && isPadding(received[from])) ++from;
+    while (to > from && isPadding(received[to - 1])) --to;
+    const QStringView text = QStringView(received).mid(from, to - from);
+    qsizetype at = 0;
+    if (at < text.size() && text[at] == QLatin1Char('-')) ++at;
+    qsizetype firstDigit = at;
+    while (at < text.size() && text[at] == QLatin1Char('0')) ++at;  // leading zeros
+    const qsizetype wholeStart = at;
+    while (at < text.size() && isDigit(text[at])) ++at;
+    const qsizetype wholeDigits = at - wholeStart;  // without its leading zeros
+    const bool anyWhole = at > firstDigit;
+    const bool point = at < text.size() && text[at] == QLatin1Char('.');
+    if (point) ++at;
+    firstDigit = at;
+    while (at < text.size() && isDigit(text[at])) ++at;
+    const bool anyFraction = at > firstDigit;
+    // The meter's form: a sign, digits, the point and digits, at least one digit in all.
+    if (at != text.size() || !point || !(anyWhole || anyFraction) ||
+        received.size() > Numbers::kMaxReadingLength) {
+        if (text.count(QLatin1Char('.')) > 1) {
+            const int values = runTogether(text.toString());
+            if (values > 1) v.positions = values;
+        }
         return v;
     }
-    if (!reading || !isMeterFraction(text)) return v;
-    const std::optional<double> number = Numbers::toReal(text);
-    if (!number || std::fabs(*number) >= kLargestMagnitude) return v;
+    // Below a thousand in size: at most three whole digits, and with three the value itself
+    // says (999.9999999999999999 is a thousand to a double).
+    if (wholeDigits > 3) return v;
+    if (wholeDigits == 3) {
+        const std::optional<double> number = Numbers::toReal(text.toString());
+        if (!number || std::fabs(*number) >= kLargestMagnitude) return v;
+    }
     v.readable = true;
-    v.text = text;
+    v.text = text.size() == received.size() ? received : text.toString();
     return v;
 }

@@ -137,6 +137,9 @@ bool MeterSession::ensurePortOpen() { return m_link.isOpen() || OpenCommPort().o
 void MeterSession::setActivity(Activity activity) {
     const bool wasLive = m_state.activity == Activity::Live;
     m_state.activity = activity;
+    // Nothing waits on a download's bytes but the progress shown: they gather longer, so a
+    // download costs the same whatever the line's speed.
+    m_link.setDownloading(activity == Activity::Downloading);
     const bool live = activity == Activity::Live;
     if (wasLive != live) Q_EMIT continuousChanged(live);
 }

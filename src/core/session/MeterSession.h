@@ -75,6 +75,8 @@ public:
     bool isReconnecting() const { return m_reconnector.isActive(); }
     /** @brief A download was asked for (or set data arrived) and has not ended. */
     bool isDownloading() const { return m_state.activity == Activity::Downloading; }
+    /** @brief The download running or last run asked for one set (current or selected). */
+    bool oneSetAsked() const { return m_askedSet.has_value(); }
     /** @brief The last live value as received, empty before the first. */
     QString shownReading() const { return m_shownReading; }
     /** @brief Why the last download stopped early on the store, if it did. */

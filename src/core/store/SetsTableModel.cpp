@@ -12,12 +12,14 @@ SetsTableModel::SetsTableModel(ReadingsStore& store, QObject* parent)
     connect(&m_flush, &QTimer::timeout, this, &SetsTableModel::flushChanges);
     connect(&m_store, &ReadingsStore::cellsChanged, this, &SetsTableModel::cellsChanged);
     connect(&m_store, &ReadingsStore::reloaded, this, &SetsTableModel::refresh);
-    connect(&m_store, &ReadingsStore::detailsChanged, this, [this](int set) {
-        if (set == 0)
-            Q_EMIT headerDataChanged(Qt::Horizontal, 1, Meter::kSets);
-        else
-            Q_EMIT headerDataChanged(Qt::Horizontal, set, set);
+    // A download changes a set's units and marks twice as it begins and ends the set, often
+    // back to what the header showed: compared when the cells are told, not at each change.
+    connect(&m_store, &ReadingsStore::detailsChanged, this, [this] {
+        m_headersDue = true;
+        if (!m_flush.isActive()) m_flush.start();
     });
+    for (int section = 0; section < ReadingsStore::kColumns; ++section)
+        m_shownHeaders[static_cast<size_t>(section)] = headerKey(section);
 }
 
 int SetsTableModel::rowCount(const QModelIndex& parent) const {
@@ -78,20 +80,51 @@ void SetsTableModel::cellsChanged(int firstRow, int lastRow, int firstColumn, in
     if (!m_flush.isActive()) m_flush.start();
 }
 
+QString SetsTableModel::headerKey(int section) const {
+    return headerData(section, Qt::Horizontal, Qt::DisplayRole).toString() + QLatin1Char('\n') +
+           headerData(section, Qt::Horizontal, Qt::ToolTipRole).toString();
+}
+
 void SetsTableModel::flushChanges() {
+    if (m_headersDue) {
+        m_headersDue = false;
+        int first = -1, last = -1;
+        for (int section = 1; section < ReadingsStore::kColumns; ++section) {
+            QString key = headerKey(section);
+            QString& shown = m_shownHeaders[static_cast<size_t>(section)];
+            if (key == shown) continue;
+            shown = std::move(key);
+            if (first < 0) first = section;
+            last = section;
+        }
+        if (first > 0) Q_EMIT headersChanged(first, last);
+    }
     if (m_firstChanged < 0) return;
     const int first = m_firstChanged;
     const int last = qMin(m_lastChanged, rowCount() - 1);
     const int firstColumn = m_firstColumn;
     const int lastColumn = m_lastColumn;
     m_firstChanged = m_lastChanged = m_firstColumn = m_lastColumn = -1;
-    // Only the changed block is repainted: during a download, one set's column.
-    if (last >= first) Q_EMIT dataChanged(index(first, firstColumn), index(last, lastColumn));
+    // Only the changed cells are repainted: a view repaints all it shows for a change of more
+    // than one cell. A download writes a few cells of one set's column between two flushes;
+    // anything wider (a whole table replaced) is one change.
+    if (last < first) return;
+    constexpr int kCellByCell = 64;
+    if ((last - first + 1) * (lastColumn - firstColumn + 1) > kCellByCell) {
+        Q_EMIT dataChanged(index(first, firstColumn), index(last, lastColumn));
+        return;
+    }
+    for (int column = firstColumn; column <= lastColumn; ++column)
+        for (int row = first; row <= last; ++row)
+            Q_EMIT dataChanged(index(row, column), index(row, column));
 }
 
 void SetsTableModel::refresh() {
     m_flush.stop();
     m_firstChanged = m_lastChanged = m_firstColumn = m_lastColumn = -1;
+    m_headersDue = false;
+    for (int section = 0; section < ReadingsStore::kColumns; ++section)
+        m_shownHeaders[static_cast<size_t>(section)] = headerKey(section);
     beginResetModel();
     endResetModel();
 }

@@ -2,6 +2,9 @@
 #pragma once
 #include <QAbstractTableModel>
 #include <QTimer>
+#include <array>
+
+#include "core/meter/MeterFacts.h"
 
 class ReadingsStore;
 
@@ -21,7 +24,14 @@ public:
     /** @brief Shows the store's current contents again. */
     void refresh();
 
-    static constexpr int kRepaintInterval = 30;
+    static constexpr int kRepaintInterval = 100;
+
+Q_SIGNALS:
+    /** @brief The captions of sections @p first..@p last changed, told with the cells at most
+     *  once per kRepaintInterval and only when their text did. Not headerDataChanged: a view
+     *  answers that by laying out and repainting every cell it shows, twice for each set a
+     *  download writes. Whoever shows the header passes this on to it. */
+    void headersChanged(int first, int last);
 
 private:
     void cellsChanged(int firstRow, int lastRow, int firstColumn, int lastColumn);
@@ -34,4 +44,8 @@ private:
     int m_lastChanged = -1;
     int m_firstColumn = -1;
     int m_lastColumn = -1;
+    bool m_headersDue = false;
+    std::array<QString, Meter::kSets + 1> m_shownHeaders;  ///< caption and tip as told
+    /** @brief A section's caption and tip, as one text to compare. */
+    QString headerKey(int section) const;
 };

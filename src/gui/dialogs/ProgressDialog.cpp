@@ -26,6 +26,15 @@ ProgressDialog::ProgressDialog(std::function<void()> onCancel, QWidget* parent)
     lay->addWidget(progressBar);
     lay->addWidget(positionLabel);
     lay->addWidget(cancelButton, 0, Qt::AlignHCenter);
+    // As wide as its longest text from the start: a label of fixed size changes its text without
+    // laying the dialog out again.
+    const QString widest = tr("Set %1 (%2 of %3 sets done): %4 readings stored")
+                               .arg(Meter::kSets)
+                               .arg(Meter::kSets)
+                               .arg(Meter::kSets)
+                               .arg(Meter::kSets * Meter::kPositions);
+    positionLabel->setFixedSize(positionLabel->fontMetrics().horizontalAdvance(widest) + 8,
+                                positionLabel->fontMetrics().height() + 4);
     resize(360, 130);
     connect(cancelButton, &QPushButton::clicked, this, &ProgressDialog::cancel);
     m_repaint.setSingleShot(true);

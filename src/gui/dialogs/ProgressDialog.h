@@ -24,7 +24,8 @@ public:
     /** @brief The download ended: closes without cancelling. */
     void finish();
 
-    static constexpr int kRepaintInterval = 30;
+    /** @brief A few times a second: enough to follow, and each change repaints the dialog. */
+    static constexpr int kRepaintInterval = 250;
     QProgressBar* progressBar;
     QLabel* positionLabel;
     QPushButton* cancelButton;

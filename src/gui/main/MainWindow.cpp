@@ -135,8 +135,12 @@ void MainWindow::connectSession() {
         m_status->downloadLabel->setText(Msg::ChooseMeterPort);
         QTimer::singleShot(0, this, &MainWindow::ShowCommPortDialog);
     });
-    connect(&s, &MeterSession::downloadSetBegun, this,
-            [this](int set) { setsWindow().showSet(set); });
+    connect(&s, &MeterSession::downloadSetBegun, this, [this](int set) {
+        // A one-set download brings its set into view; Download All leaves the grid
+        // where the user put it (following each set would repaint it whole thirty
+        // times, and end far from the first set).
+        if (m_session.oneSetAsked()) setsWindow().showSet(set);
+    });
     connect(&s, &MeterSession::liveRequested, this, [this] {
         hideSetsWindow();
         showPanel();

@@ -5,8 +5,8 @@
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
 #include "core/store/ReadingsOpener.h"
-#include "core/store/SetsTableModel.h"
 #include "gui/MeterWords.h"
+#include "gui/dialogs/ProgressDialog.h"
 
 SessionStatusBar::SessionStatusBar(MeterSession& session, ReadingsOpener& opener, QWidget* parent)
     : QStatusBar(parent), m_session(session) {
@@ -23,7 +23,8 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, ReadingsOpener& opener
     downloadLabel = section(QStringLiteral("downloadLabel"), 1);
 
     m_repaint.setSingleShot(true);
-    m_repaint.setInterval(SetsTableModel::kRepaintInterval);
+    // A download's place a few times a second: each change lays the bar out again.
+    m_repaint.setInterval(ProgressDialog::kRepaintInterval);
     connect(&m_repaint, &QTimer::timeout, this, &SessionStatusBar::showDownload);
 
     connect(&session, &MeterSession::portOpened, this, [this] {

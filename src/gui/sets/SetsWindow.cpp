@@ -149,18 +149,28 @@ SetsWindow::SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWind
         if (m_pages->currentWidget() == m_statistics) showStatistics();
     });
     grid->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
-    // A set marked incomplete says so in its header, whole.
+    // A set marked incomplete says so in its header, whole. A column is wide enough for its
+    // name with either units from the start: units reported during a download change no
+    // width, and a changed width repaints every column right of it.
     const auto fitHeaders = [this](int first, int last) {
         QHeaderView* header = grid->horizontalHeader();
+        const QFontMetrics metrics = header->fontMetrics();
+        const int withUnits = metrics.horizontalAdvance(
+            SetsTableModel::tr("Set %1").arg(Meter::kSets) + QStringLiteral(" (CGS)"));
         for (int column = first; column <= last; ++column) {
             const QString text =
                 m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-            header->resizeSection(
-                column, qMax(kColumnWidth, header->fontMetrics().horizontalAdvance(text) + 16));
+            const int wanted =
+                qMax(kColumnWidth,
+                     qMax(column > 0 ? withUnits : 0, metrics.horizontalAdvance(text)) + 16);
+            if (header->sectionSize(column) != wanted) header->resizeSection(column, wanted);
         }
     };
-    connect(m_model, &QAbstractItemModel::headerDataChanged, this,
-            [fitHeaders](Qt::Orientation, int first, int last) { fitHeaders(first, last); });
+    connect(m_model, &SetsTableModel::headersChanged, this,
+            [this, fitHeaders](int first, int last) {
+                grid->horizontalHeader()->headerDataChanged(Qt::Horizontal, first, last);
+                fitHeaders(first, last);
+            });
     connect(m_model, &QAbstractItemModel::modelReset, this,
             [this, fitHeaders] { fitHeaders(0, m_model->columnCount() - 1); });
     fitHeaders(0, m_model->columnCount() - 1);
