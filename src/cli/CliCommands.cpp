@@ -465,7 +465,7 @@ int read(const ReadRequest& request) {
     QObject::connect(&session, &MeterSession::liveValue, context, [&](double value) {
         if (ending.ended()) return;  // taken after the end: never printed
         const MeterReport& meter = session.state().meter;
-        const QString time = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+        const QString time = utcStamp(QDateTime::currentMSecsSinceEpoch());
         const std::optional<Meter::Units> known = meter.knownUnits();
         // Units the meter has not reported are not known: empty, or null in JSON.
         const QString units = SetDetailFields::unitsName(known);

@@ -15,3 +15,8 @@ enum class ExitCode : int {
 
 /** @brief One line on standard error: "orvanta-cli: <text>". */
 void printError(const QString& text);
+
+/** @brief @p msSinceEpoch as ISO 8601 UTC with milliseconds ("2026-12-08T08:28:09.125Z"), as
+ *  QDateTime's Qt::ISODateWithMs writes it, made without a calendar object: every sample `read`
+ *  prints has one. Years 1970 to 9999. */
+QString utcStamp(qint64 msSinceEpoch);

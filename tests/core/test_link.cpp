@@ -33,6 +33,8 @@ private Q_SLOTS:
     void bytesOutAndInExactly();
     void burstIsHandedOnTogether();
     void downloadAtTheMetersPaceGathersLonger();
+    void usbIdentityFromTheKernel_data();
+    void usbIdentityFromTheKernel();
     void openResults_data();
     void openResults();
     void farEndClosingClosesLinkAndReopens();
@@ -169,6 +171,38 @@ void TestLink::downloadAtTheMetersPaceGathersLonger() {
     // against one per byte group at the live pace.
     const qint64 most = sent.elapsed() / SerialLink::kDownloadGatherMs + 2;
     QVERIFY2(gatherings <= most, qPrintable(QStringLiteral("%1 gatherings").arg(gatherings)));
+}
+
+void TestLink::usbIdentityFromTheKernel_data() {
+    QTest::addColumn<QString>("serial");    // "-": the USB device has no serial file
+    QTest::addColumn<bool>("usb");          // the tty hangs below a USB device
+    QTest::addColumn<QString>("identity");  // "?": only the device database can say
+    QTest::newRow("a USB meter") << "A1B2c3" << true << "usb:0403:6001:A1B2c3";
+    QTest::newRow("no serial number") << "-" << true << "";
+    QTest::newRow("a serial the database rewrites") << "A1 B2" << true << "?";
+    QTest::newRow("not on USB") << "A1B2" << false << "";
+}
+
+void TestLink::usbIdentityFromTheKernel() {
+    QFETCH(QString, serial);
+    QFETCH(bool, usb);
+    QFETCH(QString, identity);
+    // A kernel's description as /sys lays it out: the tty's device is an interface of a USB
+    // device, which holds the ids and the serial number.
+    QTemporaryDir sys;
+    const QString device = sys.path() + "/devices/pci0000:00/usb1/1-2";
+    const QString iface = device + "/1-2:1.0";
+    QVERIFY(QDir().mkpath(iface + "/ttyUSB0") && QDir().mkpath(sys.path() + "/class/tty/ttyUSB0"));
+    QVERIFY(QFile::link(iface, sys.path() + "/class/tty/ttyUSB0/device"));
+    const auto write = [](const QString& path, const QByteArray& text) {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
+    };
+    if (usb)
+        QVERIFY(write(device + "/idVendor", "0403\n") && write(device + "/idProduct", "6001\n"));
+    if (serial != "-") QVERIFY(write(device + "/serial", serial.toUtf8() + "\n"));
+    const std::optional<QString> got = PortLinks::usbIdentity("/dev/ttyUSB0", sys.path());
+    QCOMPARE(got.value_or("?"), identity);
 }
 
 void TestLink::openResults_data() {

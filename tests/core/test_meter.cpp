@@ -72,6 +72,7 @@ private Q_SLOTS:
     void selectedSetCommand();
     void conversions_data();
     void conversions();
+    void realsReadAsTheLocaleReadsThem();
     void downloadValues_data();
     void downloadValues();
     void readingNumberOverflowAbandonsValue();
@@ -171,6 +172,22 @@ void TestMeter::conversions() {
     const std::optional<std::int16_t> n = Numbers::toInt16(text);
     QCOMPARE(n.has_value(), value >= 0);
     if (n) QCOMPARE(int(*n), value);
+}
+
+void TestMeter::realsReadAsTheLocaleReadsThem() {
+    // Plain decimals are read without the locale: every text reads as the C locale reads it.
+    const QLocale c = QLocale::c();
+    for (const char* const latin :
+         {"0.001230", "-.5", "5.", " 2.5\t", "00012.000100", "-0.000000", "1e3", "+1.5", "1,5", "",
+          ".", "-", "--5", "1.2.3", "0.1000000000000000055511151231257827",
+          "123456789012345678901234567890123456789012.5", "9007199254740993.0"}) {
+        const QString text = QString::fromLatin1(latin);
+        bool ok = false;
+        const double expected = c.toDouble(text.trimmed(), &ok);
+        const std::optional<double> got = Numbers::toReal(text);
+        QVERIFY2(got.has_value() == (ok && std::isfinite(expected)), qPrintable(text));
+        if (got) QVERIFY2(*got == expected, qPrintable(text));
+    }
 }
 
 void TestMeter::readingNumberOverflowAbandonsValue() {

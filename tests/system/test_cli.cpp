@@ -10,6 +10,7 @@
 #include "MeterLine.h"
 #include "Pty.h"
 #include "TestEnv.h"
+#include "cli/CliOutput.h"
 #include "core/files/DataFileCodec.h"
 
 namespace {
@@ -84,6 +85,7 @@ bool answer(Pty& meter, const QByteArray& request, const QByteArray& reply) {
 class TestCli : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void utcStampsAreQtsIso();
     void downloadsKeepTheBytesAsReceived();
     void downloadWritesEachFormat_data();
     void downloadWritesEachFormat();
@@ -202,6 +204,14 @@ void TestCli::downloadOutcomes() {
     QVERIFY(ended(shown));
     const QString record = QString::fromUtf8(shown.readAllStandardOutput());
     QVERIFY2(record.contains(details), qPrintable(record));
+}
+
+void TestCli::utcStampsAreQtsIso() {
+    // The epoch, a leap day, the last millisecond of a century's year, a day in the far future.
+    for (const qint64 ms : {Q_INT64_C(0), Q_INT64_C(951782400123), Q_INT64_C(1709210096789),
+                            Q_INT64_C(4102444799999), Q_INT64_C(253402300799999)})
+        QCOMPARE(utcStamp(ms),
+                 QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODateWithMs));
 }
 
 void TestCli::downloadsKeepTheBytesAsReceived() {

@@ -24,7 +24,7 @@ namespace {
 class Line : public QObject {
 public:
     Line(PseudoTerminal& master, MeterState& meter, double usPerByte, double faultRate,
-         std::uint32_t seed, QString record)
+         std::uint32_t seed, QString record, int liveMs)
         : m_master(master),
           m_meter(meter),
           m_usPerByte(usPerByte),
@@ -42,7 +42,7 @@ public:
         m_release.setInterval(500);
         connect(&m_release, &QTimer::timeout, this, [this] { m_master.allowOtherOpeners(); });
         m_release.start();
-        m_live.setInterval(500);
+        m_live.setInterval(liveMs);
         connect(&m_live, &QTimer::timeout, this, [this] {
             if (m_meter.continuous())
                 queue(m_meter.liveReading());
@@ -166,8 +166,12 @@ int main(int argc, char** argv) {
                                "FILE");
     QCommandLineOption recordOpt("record", "Write every byte sent to FILE.", "FILE");
     QCommandLineOption fullOpt("full", "Every set holds 128 readings.");
+    QCommandLineOption liveOpt("live-ms",
+                               "Milliseconds between continuous readings (default 500, as the "
+                               "meter).",
+                               "MS", "500");
     cli.addOptions({portOpt, seedOpt, fastOpt, usOpt, faultOpt, lostLfOpt, lostPointOpt, dumpOpt,
-                    recordOpt, fullOpt});
+                    recordOpt, fullOpt, liveOpt});
     cli.process(app);
 
     const auto seed = static_cast<std::uint32_t>(cli.value(seedOpt).toUInt());
@@ -215,7 +219,8 @@ int main(int argc, char** argv) {
     Interruption interruption(true);
     QObject::connect(&interruption, &Interruption::requested, &app, &QCoreApplication::quit);
 
-    Line line(master, meter, usPerByte, faults, seed, cli.value(recordOpt));
+    Line line(master, meter, usPerByte, faults, seed, cli.value(recordOpt),
+              qBound(1, cli.value(liveOpt).toInt(), 60000));
     std::printf("Orvanta meter simulator on %s as port %d (COM%d)\n", qPrintable(device), number,
                 number);
     std::fflush(stdout);

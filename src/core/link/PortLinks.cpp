@@ -132,10 +132,38 @@ QList<int> PortLinks::meterCandidates() const {
     return out;
 }
 
+std::optional<QString> PortLinks::usbIdentity(const QString& device, const QString& sysRoot) {
+    // The tty's device is a USB interface; the USB device above it has the ids and the serial.
+    QString at = QFileInfo(sysRoot + QStringLiteral("/class/tty/") + QFileInfo(device).fileName() +
+                           QStringLiteral("/device"))
+                     .canonicalFilePath();
+    const auto read = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).trimmed() : QString();
+    };
+    for (int up = 0; up < 4 && !at.isEmpty() && at != sysRoot; ++up) {
+        if (QFileInfo::exists(at + QStringLiteral("/idVendor"))) {
+            const QString vendor = read(at + QStringLiteral("/idVendor")).toLower();
+            const QString product = read(at + QStringLiteral("/idProduct")).toLower();
+            const QString serial = read(at + QStringLiteral("/serial"));
+            static const QRegularExpression plain(QStringLiteral("^[0-9A-Za-z]*$"));
+            if (!plain.match(serial).hasMatch()) return std::nullopt;
+            if (vendor.size() != 4 || product.size() != 4 || serial.isEmpty()) return QString();
+            return QStringLiteral("usb:%1:%2:%3").arg(vendor, product, serial);
+        }
+        at = QFileInfo(at).path();
+    }
+    return QString();
+}
+
 QString PortLinks::identity(int number) const {
     const QString target = linkTarget(number);
     if (target.isEmpty()) return {};
     const QString device = QFileInfo(devicePath(number)).canonicalFilePath();
+    // The kernel's description is read in a few files; the system's device database, which
+    // lists every port, only where the serial number needs its rewriting.
+    const std::optional<QString> usb = device.isEmpty() ? QString() : usbIdentity(device);
+    if (usb) return usb->isEmpty() ? target : *usb;
     if (!device.isEmpty()) {
         const QSerialPortInfo info(device);
         if (info.hasVendorIdentifier() && info.hasProductIdentifier() &&

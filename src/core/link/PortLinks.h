@@ -58,6 +58,12 @@ public:
      *  where the USB device tells its serial number, else where the link points (a by-id name, the
      *  simulator's lasting name); empty for a port without a link. */
     QString identity(int number) const;
+    /** @brief "usb:VID:PID:SERIAL" of the tty @p device as the kernel describes it under
+     *  @p sysRoot ("/sys"): empty for a device that is not on USB or tells no serial number;
+     *  none where only the system's device database can say it exactly (a serial number of
+     *  other characters than letters and digits, which it rewrites). */
+    static std::optional<QString> usbIdentity(const QString& device,
+                                              const QString& sysRoot = QStringLiteral("/sys"));
 
     /** @brief The ports folder. */
     QString folder() const { return m_folder; }

@@ -16,8 +16,9 @@ std::optional<std::int16_t> toInt16(const QString& text);
 constexpr int kMaxReadingLength = 255;
 /** @brief The reading in a received value text: the text of a finite number, without the
  *  spaces and control characters around it; none for anything else (a control character or a
- *  space inside, "inf", "nan", "1e309", more than kMaxReadingLength characters). */
-std::optional<QString> readingText(const QString& received);
+ *  space inside, "inf", "nan", "1e309", more than kMaxReadingLength characters). Its number goes
+ *  to @p value where one is given: read once. */
+std::optional<QString> readingText(const QString& received, double* value = nullptr);
 /** @brief @p text is a reading as the program stores it: readingText() leaves it as it is. */
 inline bool isReading(const QString& text) { return readingText(text) == text; }
 }  // namespace Numbers

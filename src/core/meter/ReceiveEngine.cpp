@@ -167,10 +167,9 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
             // The values of set data nobody takes (a set not asked for, the rest of a download
             // cut short) are never live readings.
             if (st.inSetAnswer) return FeedResult::Taken;
-            const std::optional<QString> text = Numbers::readingText(dl.valueText);
+            const std::optional<QString> text = Numbers::readingText(dl.valueText, &st.value);
             if (!text) return FeedResult::Malformed;
             dl.valueText = *text;
-            st.value = *Numbers::toReal(*text);
             host.ShowLiveValue(st.value);
             return FeedResult::Taken;
         }
