@@ -11,10 +11,12 @@ FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 # The house style's formatter (the project's .clang-format).
 FORMAT_PACKAGES := clang-format
+# Instruction counts and a real X server for the benchmarks.
+BENCH_PACKAGES := valgrind xvfb xauth
 # Debian's own checkers of the package, its desktop entry and its AppStream metadata.
 CHECK_PACKAGES := lintian appstream desktop-file-utils
 
-.PHONY: translations screenshots deps deps-fuzz deps-check build run test bench test-asan fuzz package package-check format format-check clean
+.PHONY: translations screenshots deps deps-fuzz deps-bench deps-check build run test bench test-asan fuzz package package-check format format-check clean
 
 # Installs those of the Debian packages $(1) that are missing.
 define install-missing
@@ -32,6 +34,9 @@ deps:
 
 deps-fuzz: deps
 	$(call install-missing,$(FUZZ_PACKAGES))
+
+deps-bench: deps
+	$(call install-missing,$(BENCH_PACKAGES))
 
 deps-check: deps
 	$(call install-missing,$(CHECK_PACKAGES))
@@ -68,7 +73,7 @@ test: build
 screenshots: build
 	QT_QPA_PLATFORM=offscreen build/orvanta-screenshots docs
 
-bench: build
+bench: build deps-bench
 	tools/run-benchmarks.sh build
 
 test-asan: deps

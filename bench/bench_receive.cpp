@@ -3,6 +3,8 @@
 // Readings.db, each reading committed as it arrives: the CPU time it takes against the time the
 // same bytes take on the wire at 9600 baud. The bytes are sent as fast as the device takes them,
 // so this is the receive path's own cost, windows included.
+#include <valgrind/callgrind.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -35,12 +37,14 @@ int main(int argc, char** argv) {
         pty.receive(20);
         const qint64 target = session.link().bytesReceived() + all.size();
         const double before = cpuSeconds();
+        CALLGRIND_TOGGLE_COLLECT;  // under callgrind (--collect-atstart=no): the rounds alone
         pty.send(all);
         QElapsedTimer deadline;
         deadline.start();
         while ((session.link().bytesReceived() < target || session.isDownloading()) &&
                deadline.elapsed() < 20000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        CALLGRIND_TOGGLE_COLLECT;
         times.push_back(cpuSeconds() - before);
         values = session.downloadProgress().received;
         ok = ok && values == 3840 && session.store().cell(127, 30) == "0.030128" &&

@@ -240,6 +240,8 @@ void TestSurvey::damagedSurveyFilesChangeNothing_data() {
                                          << "not an Orvanta survey file";
     QTest::newRow("a newer layout") << "newer"
                                     << "newer version";
+    QTest::newRow("a table of more rows") << "rows"
+                                          << "the table Sets has 130 rows, not 128";
     QTest::newRow("a text that is no reading") << "text"
                                                << "which is no reading";
     QTest::newRow("a latitude typing refuses") << "latitude"
@@ -266,6 +268,9 @@ void TestSurvey::damagedSurveyFilesChangeNothing() {
     }
     if (damage == "plain") runSql(file, {"CREATE TABLE t (x)"});
     if (damage == "newer") runSql(file, {"PRAGMA user_version = 9"});
+    if (damage == "rows")
+        runSql(file, {"INSERT INTO Sets (Number) VALUES (129)",
+                      "INSERT INTO Sets (Number) VALUES (130)"});
     if (damage == "text") runSql(file, {"UPDATE Sets SET \"Set 3\" = 'abc' WHERE Number = 2"});
     if (damage == "latitude")
         runSql(file, {"UPDATE SetDetails SET Latitude = 123 WHERE SetNumber = 2"});

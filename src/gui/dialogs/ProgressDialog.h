@@ -24,8 +24,8 @@ public:
     /** @brief The download ended: closes without cancelling. */
     void finish();
 
-    /** @brief A few times a second: enough to follow, and each change repaints the dialog. */
-    static constexpr int kRepaintInterval = 250;
+    /** @brief Twice a second: enough to follow, and each change repaints the dialog. */
+    static constexpr int kRepaintInterval = 500;
     QProgressBar* progressBar;
     QLabel* positionLabel;
     QPushButton* cancelButton;

@@ -23,7 +23,7 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, ReadingsOpener& opener
     downloadLabel = section(QStringLiteral("downloadLabel"), 1);
 
     m_repaint.setSingleShot(true);
-    // A download's place a few times a second: each change lays the bar out again.
+    // A download's place twice a second: each change lays the bar out again.
     m_repaint.setInterval(ProgressDialog::kRepaintInterval);
     connect(&m_repaint, &QTimer::timeout, this, &SessionStatusBar::showDownload);
 
