@@ -241,6 +241,18 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>LAS 2.0 logs (*.las)</source>
+        <translation>LAS-2.0-Logs (*.las)</translation>
+    </message>
+    <message>
+        <source>Set %1 cannot be written as a LAS log: %2.</source>
+        <translation>Messreihe %1 kann nicht als LAS-Log geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Export LAS Log of Set %1</source>
+        <translation>LAS-Log der Messreihe %1 exportieren</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -435,6 +447,10 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     <message>
         <source>Download Set %1 (%2)</source>
         <translation>Messreihe %1 übertragen (%2)</translation>
+    </message>
+    <message>
+        <source>Export &amp;LAS Log of the Chosen Set...</source>
+        <translation>&amp;LAS-Log der gewählten Messreihe exportieren...</translation>
     </message>
 </context>
 <context>

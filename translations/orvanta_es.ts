@@ -241,6 +241,18 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>LAS 2.0 logs (*.las)</source>
+        <translation>Registros LAS 2.0 (*.las)</translation>
+    </message>
+    <message>
+        <source>Set %1 cannot be written as a LAS log: %2.</source>
+        <translation>La serie %1 no se puede escribir como registro LAS: %2.</translation>
+    </message>
+    <message>
+        <source>Export LAS Log of Set %1</source>
+        <translation>Exportar el registro LAS de la serie %1</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -435,6 +447,10 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     <message>
         <source>Download Set %1 (%2)</source>
         <translation>Descargar la serie %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Export &amp;LAS Log of the Chosen Set...</source>
+        <translation>Exportar el registro &amp;LAS de la serie elegida...</translation>
     </message>
 </context>
 <context>

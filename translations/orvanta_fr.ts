@@ -241,6 +241,18 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>LAS 2.0 logs (*.las)</source>
+        <translation>Diagraphies LAS 2.0 (*.las)</translation>
+    </message>
+    <message>
+        <source>Set %1 cannot be written as a LAS log: %2.</source>
+        <translation>La série %1 ne peut pas être écrite en diagraphie LAS : %2.</translation>
+    </message>
+    <message>
+        <source>Export LAS Log of Set %1</source>
+        <translation>Exporter la diagraphie LAS de la série %1</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -435,6 +447,10 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     <message>
         <source>Download Set %1 (%2)</source>
         <translation>Télécharger la série %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Export &amp;LAS Log of the Chosen Set...</source>
+        <translation>Exporter la diagraphie &amp;LAS de la série choisie...</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,18 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>LAS 2.0 logs (*.las)</source>
+        <translation>Perfis LAS 2.0 (*.las)</translation>
+    </message>
+    <message>
+        <source>Set %1 cannot be written as a LAS log: %2.</source>
+        <translation>A série %1 não pode ser gravada como perfil LAS: %2.</translation>
+    </message>
+    <message>
+        <source>Export LAS Log of Set %1</source>
+        <translation>Exportar o perfil LAS da série %1</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -435,6 +447,10 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     <message>
         <source>Download Set %1 (%2)</source>
         <translation>Baixar a série %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Export &amp;LAS Log of the Chosen Set...</source>
+        <translation>Exportar o perfil &amp;LAS da série escolhida...</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,7 @@
 #include "core/common/SettingsStore.h"
 #include "core/files/CsvExport.h"
 #include "core/files/FileCommands.h"
+#include "core/files/LasExport.h"
 #include "core/files/SurveyExport.h"
 #include "core/files/SurveyFile.h"
 #include "core/link/PortLinks.h"
@@ -221,6 +222,15 @@ int writeOutput(const ReadingsStore& store, const Output& output, const QList<in
         case FileFormat::Long:
             bytes = SurveyExport::longTable(store);
             break;
+        case FileFormat::Las: {
+            QString why;
+            bytes = LasExport::build(store, output.set, &why);
+            if (bytes.isEmpty()) {
+                printError(QStringLiteral("%1 was not written: %2").arg(output.path, why));
+                return code(ExitCode::File);
+            }
+            break;
+        }
         case FileFormat::GeoJson: {
             int leftOut = 0;
             bytes = SurveyExport::geoJson(store, &leftOut);

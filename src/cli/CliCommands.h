@@ -11,7 +11,7 @@
  *  ExitCode); failures are told in one line on standard error. */
 namespace CliCommands {
 
-enum class FileFormat { Data, Text, Csv, Long, GeoJson, Survey };
+enum class FileFormat { Data, Text, Csv, Long, GeoJson, Survey, Las };
 /** @brief The format a file name's extension asks for (.dat, .txt, .csv, .geojson, .orvanta, any
  *  case; a .csv is the wide table). */
 std::optional<FileFormat> formatOf(const QString& path);
@@ -25,6 +25,7 @@ struct Output {
     QString path;
     FileFormat format = FileFormat::Csv;
     bool decimalComma = false;  ///< CSV with semicolons and decimal commas
+    int set = 0;                ///< the set of a LAS log
 };
 
 /** @brief The port: a number, or a device (a path, or a name under /dev/serial/by-id/). Neither:

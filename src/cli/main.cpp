@@ -9,6 +9,7 @@
 #include "cli/CliOutput.h"
 #include "core/common/Version.h"
 #include "core/link/PortLinks.h"
+#include "core/meter/MeterFacts.h"
 #include "core/system/Process.h"
 
 namespace {
@@ -24,7 +25,7 @@ const char* const kUsage =
     "                                         is written when it ends\n"
     "  read [--continuous | --samples N | --duration S] [--csv | --json] [--port PORT]\n"
     "                                         live readings, one line each\n"
-    "  export (--dat | --txt | --csv | --long | --geojson | --survey) FILE\n"
+    "  export (--dat | --txt | --csv | --long | --geojson | --survey | --las --set N) FILE\n"
     "                                         writes what the readings database holds\n"
     "  open FILE                              replaces the readings and set details with a\n"
     "                                         data file's (.dat) or a survey file's (.orvanta)\n"
@@ -239,9 +240,13 @@ int runExport(const QStringList& args) {
                                      QStringLiteral("GeoJSON, one point per set with a location."));
     const QCommandLineOption survey("survey",
                                     QStringLiteral("A survey file (readings and set details)."));
+    const QCommandLineOption las("las",
+                                 QStringLiteral("A LAS 2.0 log of one set (--set N) by depth."));
+    const QCommandLineOption set("set", QStringLiteral("The set of a LAS log (1 to 30)."),
+                                 QStringLiteral("N"));
     const QCommandLineOption decimalComma(
         "decimal-comma", QStringLiteral("CSV with semicolons and decimal commas."));
-    parser.addOptions({dat, txt, csv, longTable, geojson, survey, decimalComma});
+    parser.addOptions({dat, txt, csv, longTable, geojson, survey, las, set, decimalComma});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The file to write; - for standard output."));
     bool helped = false;
@@ -249,10 +254,13 @@ int runExport(const QStringList& args) {
     if (helped) return 0;
     const int chosen = int(parser.isSet(dat)) + int(parser.isSet(txt)) + int(parser.isSet(csv)) +
                        int(parser.isSet(longTable)) + int(parser.isSet(geojson)) +
-                       int(parser.isSet(survey));
+                       int(parser.isSet(survey)) + int(parser.isSet(las));
     if (chosen != 1)
-        return choiceError(QStringLiteral("export"), chosen,
-                           QStringLiteral("--dat, --txt, --csv, --long, --geojson and --survey"));
+        return choiceError(
+            QStringLiteral("export"), chosen,
+            QStringLiteral("--dat, --txt, --csv, --long, --geojson, --survey and --las"));
+    if (parser.isSet(las) != parser.isSet(set))
+        return usageError(QStringLiteral("--las and --set N go together"));
     if (parser.positionalArguments().size() != 1)
         return usageError(QStringLiteral("export needs one FILE"));
     CliCommands::Output output;
@@ -262,7 +270,14 @@ int runExport(const QStringList& args) {
                     : parser.isSet(longTable) ? CliCommands::FileFormat::Long
                     : parser.isSet(geojson)   ? CliCommands::FileFormat::GeoJson
                     : parser.isSet(survey)    ? CliCommands::FileFormat::Survey
+                    : parser.isSet(las)       ? CliCommands::FileFormat::Las
                                               : CliCommands::FileFormat::Csv;
+    if (parser.isSet(las)) {
+        bool ok = false;
+        output.set = parser.value(set).toInt(&ok);
+        if (!ok || !Meter::isSet(output.set))
+            return usageError(QStringLiteral("--set takes a number from 1 to 30"));
+    }
     output.decimalComma = parser.isSet(decimalComma);
     return CliCommands::exportReadings(output);
 }

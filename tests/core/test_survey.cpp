@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "core/common/Messages.h"
+#include "core/files/LasExport.h"
 #include "core/files/SurveyExport.h"
 #include "core/files/SurveyFile.h"
 #include "core/plot/PlotModel.h"
@@ -121,6 +122,51 @@ struct Survey {
 };
 }  // namespace
 
+/** A LAS 2.0 file as the standard lays it out: sections opened by "~" and a letter; header lines
+ *  "MNEM.UNIT DATA : DESCRIPTION", the data ending at the line's last colon; "#" comments; the
+ *  ~A section one depth step a line (WRAP NO), values apart by spaces. */
+struct Las {
+    QMap<QString, QPair<QString, QString>> header;  // "W.STRT" -> (unit, data)
+    QStringList curves;                             // mnemonics in order
+    QStringList curveUnits;
+    QList<QStringList> rows;
+    bool ok = true;
+    explicit Las(const QByteArray& bytes) {
+        QChar section;
+        for (const QString& raw : QString::fromUtf8(bytes).split(QLatin1Char('\n'))) {
+            const QString line = raw.trimmed();
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+            if (line.startsWith(QLatin1Char('~'))) {
+                section = line.size() > 1 ? line[1].toUpper() : QChar();
+                continue;
+            }
+            if (section == QLatin1Char('A')) {
+                rows << line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                continue;
+            }
+            const qsizetype dot = line.indexOf(QLatin1Char('.'));
+            const qsizetype colon = line.lastIndexOf(QLatin1Char(':'));
+            if (dot < 0 || colon < dot) {
+                ok = false;
+                continue;
+            }
+            const QString mnemonic = line.left(dot).trimmed();
+            const qsizetype unitEnd = line.indexOf(QLatin1Char(' '), dot);
+            const QString unit =
+                line.mid(dot + 1, (unitEnd < 0 || unitEnd > colon ? colon : unitEnd) - dot - 1);
+            const QString data = unitEnd < 0 || unitEnd > colon
+                                     ? QString()
+                                     : line.mid(unitEnd, colon - unitEnd).trimmed();
+            header.insert(QString(section) + QLatin1Char('.') + mnemonic, {unit, data});
+            if (section == QLatin1Char('C')) {
+                curves << mnemonic;
+                curveUnits << unit;
+            }
+        }
+    }
+    QString data(const QString& key) const { return header.value(key).second; }
+};
+
 class TestSurvey : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -133,6 +179,8 @@ private Q_SLOTS:
     void statisticsAgainstHandWorkedValues();
     void longTableAndGeoJsonReadBack();
     void plotConvertsUnitsAndUsesDepth();
+    void lasLogsReadBack_data();
+    void lasLogsReadBack();
 };
 
 void TestSurvey::earlierLayoutsAreUpgradedNewerRefused_data() {
@@ -377,6 +425,55 @@ void TestSurvey::plotConvertsUnitsAndUsesDepth() {
     QCOMPARE(PlotModel::build(s.store, {9}, false, drawing)[0].points.value(0), QPointF(1, 7));
     QCOMPARE(PlotModel::yLabel(Meter::Units::SI, true, {9}),
              QString("Susceptibility (SI, log scale; set 9 in units not known, as stored)"));
+}
+
+void TestSurvey::lasLogsReadBack_data() {
+    QTest::addColumn<int>("set");
+    QTest::addColumn<QString>("refused");  // the reason, or "" for a log
+    QTest::newRow("a set with depth and spacing") << 2 << "";
+    QTest::newRow("no depth") << 5 << "has no depth and spacing";
+    QTest::newRow("no reading") << 7 << "holds no reading";
+}
+
+void TestSurvey::lasLogsReadBack() {
+    QFETCH(int, set);
+    QFETCH(QString, refused);
+    Survey s;
+    SetDetails placed;
+    placed.depthM = 1;
+    placed.spacingM = 1;
+    QVERIFY(s.store.setDetails(7, placed).ok());
+    // Position 4 holds nothing and position 5 a reading: the log runs to 5 with a NULL between.
+    QVERIFY(s.store.markUnreadable(2, 4).ok());
+    QVERIFY(s.store.writeReading(2, 5, "0.000000").ok());
+    QString why;
+    const QByteArray bytes = LasExport::build(s.store, set, &why);
+    if (!refused.isEmpty()) {
+        QVERIFY(bytes.isEmpty());
+        QVERIFY2(why.contains(refused), qPrintable(why));
+        return;
+    }
+    const Las las(bytes);
+    QVERIFY(las.ok);
+    QCOMPARE(las.data("V.VERS"), QString("2.0"));
+    QCOMPARE(las.data("V.WRAP"), QString("NO"));
+    QCOMPARE(las.data("W.STRT"), QString("10.0000"));
+    QCOMPARE(las.data("W.STOP"), QString("12.0000"));
+    QCOMPARE(las.data("W.STEP"), QString("0.5000"));
+    QCOMPARE(las.header.value("W.STRT").first, QString("M"));
+    QCOMPARE(las.data("W.NULL"), QString("-999.25"));
+    QCOMPARE(las.data("W.WELL"), s.details2.site);
+    QCOMPARE(las.data("W.LOC"), QString("-33.25 151.5"));
+    QCOMPARE(las.data("P.OPER"), QString("Zo\u00eb"));
+    QCOMPARE(las.data("P.NOTE"), QString("weathered, second line"));
+    QCOMPARE(las.curves, (QStringList{"DEPT", "SUSC"}));
+    QCOMPARE(las.curveUnits, (QStringList{"M", "CGS"}));
+    const QList<QStringList> expected{{"10.0000", "0.001230"},
+                                      {"10.5000", "-1.5E-03"},
+                                      {"11.0000", "0.5"},
+                                      {"11.5000", "-999.25"},
+                                      {"12.0000", "0.000000"}};
+    QCOMPARE(las.rows, expected);
 }
 
 QTEST_GUILESS_MAIN(TestSurvey)

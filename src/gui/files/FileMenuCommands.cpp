@@ -8,6 +8,7 @@
 #include "core/common/Messages.h"
 #include "core/common/SettingsStore.h"
 #include "core/files/FileCommands.h"
+#include "core/files/LasExport.h"
 #include "core/files/SurveyExport.h"
 #include "core/files/SurveyFile.h"
 #include "core/meter/MeterFacts.h"
@@ -42,6 +43,9 @@ QStringList FileMenuCommands::longFilters() {
 }
 QStringList FileMenuCommands::geoJsonFilters() {
     return {tr("GeoJSON (*.geojson)"), tr("All Files (*.*)")};
+}
+QStringList FileMenuCommands::lasFilters() {
+    return {tr("LAS 2.0 logs (*.las)"), tr("All Files (*.*)")};
 }
 QStringList FileMenuCommands::textFilters() {
     return {tr("Text Files (*.txt)"), tr("All Files (*.*)")};
@@ -206,6 +210,19 @@ void FileMenuCommands::exportGeoJson() {
     report(written);
     if (written.ok() && leftOut > 0)
         d.messages.tell(Msg::SetsWithoutLocation.arg(leftOut).arg(QFileInfo(path).fileName()));
+}
+
+void FileMenuCommands::exportLas(int set) {
+    QString why;
+    const QByteArray log = LasExport::build(d.store, set, &why);
+    if (log.isEmpty()) {
+        d.messages.tell(tr("Set %1 cannot be written as a LAS log: %2.").arg(set).arg(why));
+        return;
+    }
+    const auto chosen = chooseFile(mLasFileName, tr("Export LAS Log of Set %1").arg(set),
+                                   lasFilters(), FileDialog::Mode::Save);
+    if (!chosen) return;
+    report(FileCommands::writeWhole(chosen->path, log));
 }
 
 void FileMenuCommands::exportCsv() {

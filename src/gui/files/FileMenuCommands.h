@@ -49,12 +49,16 @@ public:
     void exportLong();
     /** @brief GeoJSON: one point per set with a location; the sets left out are told. */
     void exportGeoJson();
+    /** @brief Writes @p set as a LAS 2.0 log; a set without depth, spacing or readings is
+     *  refused, with the reason, before a file is asked for. */
+    void exportLas(int set);
 
     /** @brief The file types of each dialog, in the user's language; the first is offered. */
     static QStringList saveFilters();
     static QStringList openFilters();
     static QStringList longFilters();
     static QStringList geoJsonFilters();
+    static QStringList lasFilters();
     static QStringList textFilters();
     /** @brief The CSV export's types: the second writes a decimal comma (kDecimalCommaFilter). */
     static QStringList csvFilters();
@@ -64,6 +68,7 @@ public:
     QString mExportFileName;   ///< the text export file last chosen (its name)
     QString mCsvFileName;      ///< the CSV export file last chosen (its name)
     QString mGeoJsonFileName;  ///< the GeoJSON export file last chosen (its name)
+    QString mLasFileName;      ///< the LAS log last chosen (its name)
 
     /** @brief Opens the data file at @p path without a dialog (File > Open Recent). */
     void openPath(const QString& path);

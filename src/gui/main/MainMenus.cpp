@@ -83,6 +83,8 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     item(file, tr("Export &Long Table..."), QStringLiteral("ExportLongmenu"), {}, cmd.exportLong);
     item(file, tr("Export &GeoJSON..."), QStringLiteral("ExportGeoJsonmenu"), {},
          cmd.exportGeoJson);
+    item(file, tr("Export &LAS Log of the Chosen Set..."), QStringLiteral("ExportLasmenu"), {},
+         cmd.exportLas);
     file->addSeparator()->setObjectName(QStringLiteral("sep5"));
     item(file, tr("E&xit"), QStringLiteral("Exitmenu"), QKeySequence(Qt::CTRL | Qt::Key_Q),
          cmd.exit);

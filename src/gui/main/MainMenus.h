@@ -20,7 +20,8 @@ struct MainCommands {
     std::function<void()> markReading;
     std::function<void(const QString&)> openRecent;  ///< a file of the recent files list
     std::function<void()> storeFunction, commPort, about;
-    std::function<void()> plot, exportCsv, printPreview, exportLong, exportGeoJson, printSummary;
+    std::function<void()> plot, exportCsv, printPreview, exportLong, exportGeoJson, exportLas,
+        printSummary;
     std::function<void(const QString&)> selectSet;  ///< the set drop-down's choice, "1".."30"
 };
 

@@ -99,6 +99,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.exportCsv = [this] { m_files.exportCsv(); };
     cmds.exportLong = [this] { m_files.exportLong(); };
     cmds.exportGeoJson = [this] { m_files.exportGeoJson(); };
+    cmds.exportLas = [this] { m_files.exportLas(setsWindow().chosenSet()); };
     cmds.printSummary = [this] { printSummary(); };
     cmds.printPreview = [this] { printPreview(); };
     cmds.selectSet = [this](const QString& set) {

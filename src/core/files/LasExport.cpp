@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/files/LasExport.h"
+
+#include <QStringList>
+#include <cmath>
+
+#include "core/store/ReadingsStore.h"
+
+namespace LasExport {
+namespace {
+// A header line: "MNEM.UNIT  DATA : DESCRIPTION". Readers take the data up to the line's last
+// colon, so the description holds none; a line break in typed text becomes a space.
+QString line(const QString& mnemonic, const QString& unit, QString data,
+             const QString& description) {
+    data.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QString key = QLatin1Char(' ') + mnemonic + QLatin1Char('.') + unit;
+    return key.leftJustified(12) + QLatin1Char(' ') + data.trimmed().leftJustified(28) +
+           QStringLiteral(" : ") + description + QLatin1Char('\n');
+}
+// Depths in metres to a tenth of a millimetre: no binary noise from the sums.
+QString metres(double v) {
+    QString text = QString::number(std::round(v * 10000.0) / 10000.0, 'f', 4);
+    return text == QLatin1String("-0.0000") ? QStringLiteral("0.0000") : text;
+}
+}  // namespace
+
+QByteArray build(const ReadingsStore& store, int set, QString* why) {
+    const SetDetails& d = store.details(set);
+    if (!d.depthM || !d.spacingM || *d.spacingM <= 0) {
+        *why = QStringLiteral("set %1 has no depth and spacing: a log needs both").arg(set);
+        return {};
+    }
+    int last = 0;
+    for (int p = 1; p <= store.rowCount(); ++p)
+        if (store.holdsReading(set, p)) last = p;
+    if (last == 0) {
+        *why = QStringLiteral("set %1 holds no reading").arg(set);
+        return {};
+    }
+    const QString units = d.units ? Meter::unitsName(*d.units) : QString();
+    QString out;
+    out += QStringLiteral("~Version Information\n");
+    out += line(QStringLiteral("VERS"), {}, QStringLiteral("2.0"),
+                QStringLiteral("CWLS LOG ASCII STANDARD - VERSION 2.0"));
+    out += line(QStringLiteral("WRAP"), {}, QStringLiteral("NO"),
+                QStringLiteral("ONE LINE PER DEPTH STEP"));
+    out += QStringLiteral("~Well Information\n");
+    out += line(QStringLiteral("STRT"), QStringLiteral("M"), metres(*d.depthAt(1)),
+                QStringLiteral("START DEPTH"));
+    out += line(QStringLiteral("STOP"), QStringLiteral("M"), metres(*d.depthAt(last)),
+                QStringLiteral("STOP DEPTH"));
+    out += line(QStringLiteral("STEP"), QStringLiteral("M"), metres(*d.spacingM),
+                QStringLiteral("STEP"));
+    out +=
+        line(QStringLiteral("NULL"), {}, QString::fromLatin1(kNull), QStringLiteral("NULL VALUE"));
+    out += line(QStringLiteral("WELL"), {}, d.site, QStringLiteral("WELL"));
+    out += line(QStringLiteral("LOC"), {},
+                d.latitude && d.longitude
+                    ? QStringLiteral("%1 %2").arg(QString::number(*d.latitude, 'g', 10),
+                                                  QString::number(*d.longitude, 'g', 10))
+                    : QString(),
+                QStringLiteral("LOCATION (WGS 84 LATITUDE LONGITUDE)"));
+    out +=
+        line(QStringLiteral("DATE"), {},
+             d.downloadedUtc.isValid() ? d.downloadedUtc.toUTC().toString(Qt::ISODate) : QString(),
+             QStringLiteral("DOWNLOAD DATE (UTC)"));
+    out += QStringLiteral("~Curve Information\n");
+    out += line(QStringLiteral("DEPT"), QStringLiteral("M"), {}, QStringLiteral("DEPTH"));
+    out += line(QStringLiteral("SUSC"), units, {},
+                units.isEmpty() ? QStringLiteral("MAGNETIC SUSCEPTIBILITY (UNITS NOT KNOWN)")
+                                : QStringLiteral("MAGNETIC SUSCEPTIBILITY"));
+    out += QStringLiteral("~Parameter Information\n");
+    out += line(QStringLiteral("SET"), {}, QString::number(set), QStringLiteral("METER SET"));
+    out += line(QStringLiteral("OPER"), {}, d.operatorName, QStringLiteral("OPERATOR"));
+    out += line(QStringLiteral("DEVI"), {}, d.device, QStringLiteral("DEVICE"));
+    out += line(QStringLiteral("ELEV"), QStringLiteral("M"),
+                d.elevationM ? QString::number(*d.elevationM, 'g', 10) : QString(),
+                QStringLiteral("ELEVATION"));
+    out += line(QStringLiteral("NOTE"), {}, d.notes, QStringLiteral("NOTES"));
+    out += QStringLiteral("~A  DEPT        SUSC\n");
+    for (int p = 1; p <= last; ++p) {
+        const QString value =
+            store.holdsReading(set, p) ? store.reading(set, p) : QString::fromLatin1(kNull);
+        out += QLatin1Char(' ') + metres(*d.depthAt(p)).rightJustified(10) + QStringLiteral("  ") +
+               value + QLatin1Char('\n');
+    }
+    return out.toUtf8();
+}
+}  // namespace LasExport
