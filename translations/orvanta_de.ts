@@ -1139,6 +1139,10 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source>Unreadable: what the meter sent here was no reading.</source>
         <translation>Unlesbar: Was das Messgerät hier sandte, war kein Messwert.</translation>
     </message>
+    <message>
+        <source>Flagged: %1. Left out of the statistics and the plot&apos;s lines.</source>
+        <translation>Markiert: %1. Aus der Statistik und den Linien des Diagramms herausgenommen.</translation>
+    </message>
 </context>
 <context>
     <name>SetsWindow</name>
@@ -1193,6 +1197,38 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>not known</source>
         <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>&amp;Flag Reading...</source>
+        <translation>Messwert &amp;markieren...</translation>
+    </message>
+    <message>
+        <source>U&amp;nflag Reading</source>
+        <translation>Markierung &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Unflag position %1 of set %2</source>
+        <translation>Markierung von Position %1 der Messreihe %2 entfernen</translation>
+    </message>
+    <message>
+        <source>Flag position %1 of set %2</source>
+        <translation>Position %1 der Messreihe %2 markieren</translation>
+    </message>
+    <message>
+        <source>The chosen cell holds no reading to flag. Choose a reading in a set&apos;s column first.</source>
+        <translation>Die gewählte Zelle enthält keinen Messwert zum Markieren. Wählen Sie zuerst einen Messwert in der Spalte einer Messreihe.</translation>
+    </message>
+    <message>
+        <source>Why is the reading %1 at position %2 of set %3 flagged (&quot;broken core&quot;, &quot;box end&quot;)? It keeps its text and is left out of the statistics, the plot&apos;s lines and the logs. An empty reason unflags it.</source>
+        <translation>Warum wird der Messwert %1 an Position %2 der Messreihe %3 markiert („Kernverlust“, „Kistenende“)? Er behält seinen Text und wird aus der Statistik, den Linien des Diagramms und den Logs herausgenommen. Ein leerer Grund entfernt die Markierung.</translation>
     </message>
 </context>
 <context>

@@ -1139,6 +1139,10 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source>Unreadable: what the meter sent here was no reading.</source>
         <translation>Ilegible: lo que el medidor envió aquí no era una lectura.</translation>
     </message>
+    <message>
+        <source>Flagged: %1. Left out of the statistics and the plot&apos;s lines.</source>
+        <translation>Marcada: %1. Excluida de las estadísticas y de las líneas del gráfico.</translation>
+    </message>
 </context>
 <context>
     <name>SetsWindow</name>
@@ -1193,6 +1197,38 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>not known</source>
         <translation>desconocidas</translation>
+    </message>
+    <message>
+        <source>&amp;Flag Reading...</source>
+        <translation>&amp;Marcar lectura...</translation>
+    </message>
+    <message>
+        <source>U&amp;nflag Reading</source>
+        <translation>&amp;Desmarcar lectura</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Unflag position %1 of set %2</source>
+        <translation>Desmarcar la posición %1 de la serie %2</translation>
+    </message>
+    <message>
+        <source>Flag position %1 of set %2</source>
+        <translation>Marcar la posición %1 de la serie %2</translation>
+    </message>
+    <message>
+        <source>The chosen cell holds no reading to flag. Choose a reading in a set&apos;s column first.</source>
+        <translation>La celda elegida no contiene ninguna lectura que marcar. Elija primero una lectura en la columna de una serie.</translation>
+    </message>
+    <message>
+        <source>Why is the reading %1 at position %2 of set %3 flagged (&quot;broken core&quot;, &quot;box end&quot;)? It keeps its text and is left out of the statistics, the plot&apos;s lines and the logs. An empty reason unflags it.</source>
+        <translation>¿Por qué se marca la lectura %1 en la posición %2 de la serie %3 («testigo roto», «fin de caja»)? Conserva su texto y queda excluida de las estadísticas, de las líneas del gráfico y de los registros. Un motivo vacío la desmarca.</translation>
     </message>
 </context>
 <context>

@@ -1139,6 +1139,10 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <source>Unreadable: what the meter sent here was no reading.</source>
         <translation>Illisible : ce que l’appareil a envoyé ici n’était pas une mesure.</translation>
     </message>
+    <message>
+        <source>Flagged: %1. Left out of the statistics and the plot&apos;s lines.</source>
+        <translation>Marquée : %1. Exclue des statistiques et des lignes du graphique.</translation>
+    </message>
 </context>
 <context>
     <name>SetsWindow</name>
@@ -1193,6 +1197,38 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>not known</source>
         <translation>inconnues</translation>
+    </message>
+    <message>
+        <source>&amp;Flag Reading...</source>
+        <translation>&amp;Marquer la mesure...</translation>
+    </message>
+    <message>
+        <source>U&amp;nflag Reading</source>
+        <translation>&amp;Démarquer la mesure</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Unflag position %1 of set %2</source>
+        <translation>Démarquer la position %1 de la série %2</translation>
+    </message>
+    <message>
+        <source>Flag position %1 of set %2</source>
+        <translation>Marquer la position %1 de la série %2</translation>
+    </message>
+    <message>
+        <source>The chosen cell holds no reading to flag. Choose a reading in a set&apos;s column first.</source>
+        <translation>La cellule choisie ne contient aucune mesure à marquer. Choisissez d’abord une mesure dans la colonne d’une série.</translation>
+    </message>
+    <message>
+        <source>Why is the reading %1 at position %2 of set %3 flagged (&quot;broken core&quot;, &quot;box end&quot;)? It keeps its text and is left out of the statistics, the plot&apos;s lines and the logs. An empty reason unflags it.</source>
+        <translation>Pourquoi la mesure %1 à la position %2 de la série %3 est-elle marquée (« carotte cassée », « fin de caisse ») ? Elle garde son texte et est exclue des statistiques, des lignes du graphique et des diagraphies. Un motif vide la démarque.</translation>
     </message>
 </context>
 <context>

@@ -1139,6 +1139,10 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <source>Unreadable: what the meter sent here was no reading.</source>
         <translation>Ilegível: o que o medidor enviou aqui não era uma leitura.</translation>
     </message>
+    <message>
+        <source>Flagged: %1. Left out of the statistics and the plot&apos;s lines.</source>
+        <translation>Marcada: %1. Excluída das estatísticas e das linhas do gráfico.</translation>
+    </message>
 </context>
 <context>
     <name>SetsWindow</name>
@@ -1193,6 +1197,38 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>not known</source>
         <translation>desconhecidas</translation>
+    </message>
+    <message>
+        <source>&amp;Flag Reading...</source>
+        <translation>&amp;Marcar leitura...</translation>
+    </message>
+    <message>
+        <source>U&amp;nflag Reading</source>
+        <translation>&amp;Desmarcar leitura</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Unflag position %1 of set %2</source>
+        <translation>Desmarcar a posição %1 da série %2</translation>
+    </message>
+    <message>
+        <source>Flag position %1 of set %2</source>
+        <translation>Marcar a posição %1 da série %2</translation>
+    </message>
+    <message>
+        <source>The chosen cell holds no reading to flag. Choose a reading in a set&apos;s column first.</source>
+        <translation>A célula escolhida não contém leitura para marcar. Escolha primeiro uma leitura na coluna de uma série.</translation>
+    </message>
+    <message>
+        <source>Why is the reading %1 at position %2 of set %3 flagged (&quot;broken core&quot;, &quot;box end&quot;)? It keeps its text and is left out of the statistics, the plot&apos;s lines and the logs. An empty reason unflags it.</source>
+        <translation>Por que a leitura %1 na posição %2 da série %3 está marcada (&quot;testemunho quebrado&quot;, &quot;fim de caixa&quot;)? Ela mantém seu texto e fica fora das estatísticas, das linhas do gráfico e dos perfis. Um motivo vazio a desmarca.</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,23 @@ QString compact(const QJsonObject& o) {
 }
 }  // namespace
 
+int flag(int set, int position, const QString& reason) {
+    CliStore cli;
+    if (!cli.open()) return code(ExitCode::File);
+    const StoreResult written = cli.store.setFlag(set, position, reason);
+    if (written.kind == StoreFailure::NoSuchCell) {
+        printError(QStringLiteral("position %1 of set %2 holds no reading to flag")
+                       .arg(position)
+                       .arg(set));
+        return code(ExitCode::Usage);
+    }
+    if (!written) {
+        printError(Msg::TableNotWritten.arg(written.reason));
+        return code(ExitCode::File);
+    }
+    return 0;
+}
+
 int details(int set, const QList<QPair<DetailField, QString>>& changes, bool json) {
     CliStore cli;
     if (!cli.open()) return code(ExitCode::File);

@@ -72,6 +72,8 @@ int exportReadings(const Output& output);
  *  @p json), after @p changes (field, text) are made, the other fields kept. A text that is not
  *  a value of its field is one line and exit 1, and changes nothing. */
 int details(int set, const QList<QPair<DetailField, QString>>& changes, bool json);
+/** @brief Flags the reading at @p position of @p set with @p reason; an empty reason unflags it. */
+int flag(int set, int position, const QString& reason);
 /** @brief Statistics of @p set, or of every set that holds readings: one line, or one JSON
  *  object, each. */
 int stats(std::optional<int> set, bool json);

@@ -33,6 +33,9 @@ const char* const kUsage =
     "          [--elevation M] [--operator TEXT] [--notes TEXT] [--json]\n"
     "                                         prints (and sets) a set's details\n"
     "  stats [--set N] [--json]               each set's statistics, in its own units\n"
+    "  flag --set N --position K (--reason TEXT | --clear)\n"
+    "                                         flags a reading (left out of statistics and\n"
+    "                                         lines, kept with its reason), or unflags it\n"
     "  downloads [--json] | downloads --raw N [-o FILE]\n"
     "                                         the downloads kept as the meter sent them; one\n"
     "                                         download's bytes (standard output by default)\n"
@@ -320,6 +323,36 @@ int runDetails(const QStringList& args) {
     return CliCommands::details(*n, changes, parser.isSet(json));
 }
 
+int runFlag(const QStringList& args) {
+    QCommandLineParser parser;
+    const QCommandLineOption set("set", QStringLiteral("The set (1 to 30)."), QStringLiteral("N"));
+    const QCommandLineOption position("position", QStringLiteral("The position (1 to 128)."),
+                                      QStringLiteral("K"));
+    const QCommandLineOption reason("reason",
+                                    QStringLiteral("Why the reading is flagged (\"broken core\")."),
+                                    QStringLiteral("TEXT"));
+    const QCommandLineOption clear("clear", QStringLiteral("Unflags the reading."));
+    parser.addOptions({set, position, reason, clear});
+    bool helped = false;
+    if (!parse(parser, args, QStringLiteral("flag"), &helped)) return 1;
+    if (helped) return 0;
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("flag takes no arguments"));
+    if (!parser.isSet(set) || !parser.isSet(position))
+        return usageError(QStringLiteral("flag needs --set N and --position K"));
+    if (parser.isSet(reason) == parser.isSet(clear) ||
+        (parser.isSet(reason) && parser.value(reason).trimmed().isEmpty()))
+        return usageError(QStringLiteral("flag needs a --reason TEXT, or --clear"));
+    const std::optional<int> n = setOption(parser, set);
+    if (!n) return 1;
+    bool ok = false;
+    const int k = parser.value(position).toInt(&ok);
+    if (!ok || k < 1 || k > Meter::kPositions)
+        return usageError(QStringLiteral("--position takes a number from 1 to 128"));
+    return CliCommands::flag(*n, k,
+                             parser.isSet(clear) ? QString() : parser.value(reason).trimmed());
+}
+
 int runStats(const QStringList& args) {
     QCommandLineParser parser;
     const QCommandLineOption set("set", QStringLiteral("Only set N (1 to 30)."),
@@ -404,6 +437,7 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("export")) return runExport(args);
     if (command == QLatin1String("details")) return runDetails(args);
     if (command == QLatin1String("stats")) return runStats(args);
+    if (command == QLatin1String("flag")) return runFlag(args);
     if (command == QLatin1String("open")) return runOpen(args);
     if (command == QLatin1String("downloads")) return runDownloads(args);
     return usageError(QStringLiteral("unknown command \"%1\"").arg(command));

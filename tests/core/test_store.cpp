@@ -230,8 +230,15 @@ void TestStore::positionsKeepWhatTheyHold() {
     QVERIFY(st.markUnreadable(2, 2).ok());
     QVERIFY(st.writeReading(2, 3, "0.5").ok());
     QVERIFY(st.markUnreadable(3, 1).ok());
-    QVERIFY(st.writeReading(3, 1, "0.25").ok());  // a reading over an unreadable mark
+    QVERIFY(st.writeReading(3, 1, "0.25").ok());    // a reading over an unreadable mark
+    QVERIFY(st.setFlag(2, 1, "broken core").ok());  // a zero flagged
+    QVERIFY(st.setFlag(2, 3, "box end").ok());
+    QCOMPARE(st.setFlag(2, 2, "x").kind, StoreFailure::NoSuchCell);  // no reading to flag
+    QVERIFY(st.setFlag(2, 3, {}).ok());                              // unflagged
     const auto check = [](const ReadingsStore& store) {
+        QCOMPARE(store.flag(2, 1), QString("broken core"));
+        QCOMPARE(store.flag(2, 3), QString());
+        QVERIFY(!store.countsAsReading(2, 1) && store.countsAsReading(2, 3));
         QCOMPARE(store.held(2, 1), Held::Reading);
         QCOMPARE(store.held(2, 2), Held::Unreadable);
         QCOMPARE(store.held(2, 4), Held::Nothing);
@@ -259,8 +266,10 @@ void TestStore::positionsKeepWhatTheyHold() {
     QVERIFY(st.clearSet(2, 2).ok());
     QCOMPARE(st.held(2, 2), Held::Nothing);
     QCOMPARE(st.held(2, 1), Held::Reading);
+    QVERIFY(st.writeReading(2, 1, "0.5").ok());  // a new reading is not the one flagged
+    QCOMPARE(st.flag(2, 1), QString());
     // Only an unreadable mark left: still something New would throw away.
-    QVERIFY(st.replaceAll({}, {}, {{7, 9, Held::Unreadable}, {40, 1, Held::Reading}}).ok());
+    QVERIFY(st.replaceAll({}, {}, {{7, 9, Held::Unreadable, {}}, {40, 1, Held::Reading, {}}}).ok());
     QVERIFY(st.holdsReadings());
     QCOMPARE(st.marks().size(), 1);
     QCOMPARE(st.readingCount(2), 0);

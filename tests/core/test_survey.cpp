@@ -96,6 +96,7 @@ struct Survey {
             store.writeReading(set, position, text);
         store.writeReading(5, 2, "0.000000");  // a reading of zero, not a cleared position
         store.markUnreadable(5, 3);
+        store.setFlag(5, 7, QStringLiteral("box end, \"lid\""));
         SetDetails d;
         d.site = QStringLiteral("Hole 7, box \"A\"");
         d.depthM = 10;
@@ -263,6 +264,8 @@ void TestSurvey::surveyFileRoundTrip() {
         }
     }
     QCOMPARE(other.readingCount(5), 3);
+    QCOMPARE(other.flag(5, 7), QString("box end, \"lid\""));
+    QCOMPARE(SetStatistics::of(other, 5).count, 2);  // the flagged reading counts in no figure
     QCOMPARE(other.held(5, 3), ReadingsStore::Held::Unreadable);
     QCOMPARE(other.details(2), s.details2);
     QVERIFY(other.isIncomplete(2));
@@ -386,10 +389,12 @@ void TestSurvey::longTableAndGeoJsonReadBack() {
     QCOMPARE(third.mid(0, 5), (QStringList{"2", "3", "11", "0.5", "CGS"}));
     QCOMPARE(third.mid(5, 4), (QStringList{"Hole 7, box \"A\"", "-33.25", "151.5", "12"}));
     QCOMPARE(third.mid(9),
-             (QStringList{"2026-12-01T08:30:00Z", "Zoë", "weathered,\nsecond line", "false"}));
+             (QStringList{"2026-12-01T08:30:00Z", "Zoë", "weathered,\nsecond line", "false", ""}));
     QCOMPARE(rows[2].value(3), QString("-1.5E-03"));  // the text as the meter sent it
     QCOMPARE(rows[5].mid(0, 4), (QStringList{"5", "2", "", "0.000000"}));
     QCOMPARE(rows[6].mid(0, 5), (QStringList{"5", "7", "", "0.25", "SI"}));
+    QCOMPARE(rows[6].value(13), QString("box end, \"lid\""));  // flagged, kept with its reason
+    QCOMPARE(rows[5].value(13), QString());
     QCOMPARE(rows[7].value(4), QString());  // set 9: units not known
     QCOMPARE(rows[7].value(12), QString("true"));
 
@@ -446,6 +451,8 @@ void TestSurvey::lasLogsReadBack() {
     // Position 4 holds nothing and position 5 a reading: the log runs to 5 with a NULL between.
     QVERIFY(s.store.markUnreadable(2, 4).ok());
     QVERIFY(s.store.writeReading(2, 5, "0.000000").ok());
+    QVERIFY(s.store.writeReading(2, 6, "0.9").ok());
+    QVERIFY(s.store.setFlag(2, 6, "broken core").ok());  // a NULL in the log, as a gap
     QString why;
     const QByteArray bytes = LasExport::build(s.store, set, &why);
     if (!refused.isEmpty()) {
@@ -458,7 +465,7 @@ void TestSurvey::lasLogsReadBack() {
     QCOMPARE(las.data("V.VERS"), QString("2.0"));
     QCOMPARE(las.data("V.WRAP"), QString("NO"));
     QCOMPARE(las.data("W.STRT"), QString("10.0000"));
-    QCOMPARE(las.data("W.STOP"), QString("12.0000"));
+    QCOMPARE(las.data("W.STOP"), QString("12.5000"));
     QCOMPARE(las.data("W.STEP"), QString("0.5000"));
     QCOMPARE(las.header.value("W.STRT").first, QString("M"));
     QCOMPARE(las.data("W.NULL"), QString("-999.25"));
@@ -468,11 +475,9 @@ void TestSurvey::lasLogsReadBack() {
     QCOMPARE(las.data("P.NOTE"), QString("weathered, second line"));
     QCOMPARE(las.curves, (QStringList{"DEPT", "SUSC"}));
     QCOMPARE(las.curveUnits, (QStringList{"M", "CGS"}));
-    const QList<QStringList> expected{{"10.0000", "0.001230"},
-                                      {"10.5000", "-1.5E-03"},
-                                      {"11.0000", "0.5"},
-                                      {"11.5000", "-999.25"},
-                                      {"12.0000", "0.000000"}};
+    const QList<QStringList> expected{{"10.0000", "0.001230"}, {"10.5000", "-1.5E-03"},
+                                      {"11.0000", "0.5"},      {"11.5000", "-999.25"},
+                                      {"12.0000", "0.000000"}, {"12.5000", "-999.25"}};
     QCOMPARE(las.rows, expected);
 }
 

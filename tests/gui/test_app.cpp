@@ -14,6 +14,7 @@
 #include "Pty.h"
 #include "core/common/Messages.h"
 #include "core/common/Version.h"
+#include "core/store/SetStatistics.h"
 #include "gui/dialogs/AboutDialog.h"
 #include "gui/dialogs/OptionsDialog.h"
 #include "gui/dialogs/PortDialog.h"
@@ -50,6 +51,7 @@ private Q_SLOTS:
     void resizeRule();
     void setsWindowSize();
     void gridShowsSavedRows();
+    void flaggingFromTheGridIsUndone();
     void detailsPaneChecksWhatIsTyped_data();
     void detailsPaneChecksWhatIsTyped();
     void shutdownClosesTheStore();
@@ -197,7 +199,8 @@ void TestApp::detailsPaneChecksWhatIsTyped() {
     QTemporaryDir tmp;
     ReadingsStore store(tmp.path() + "/Readings.db");
     QVERIFY(store.open().ok());
-    SetsWindow w(store, 11800, 8250);
+    RecordingMessageBox messages;
+    SetsWindow w(store, messages, 11800, 8250);
     w.grid->setCurrentIndex(w.grid->model()->index(0, 4));  // set 4
     QCOMPARE(w.chosenSet(), 4);
     auto* edit = w.findChild<QLineEdit*>("Detail_" + field);
@@ -642,7 +645,8 @@ void TestApp::setsWindowSize() {
     QTemporaryDir tmp;
     ReadingsStore store(tmp.path() + "/Readings.db");
     QVERIFY(store.open().ok());
-    SetsWindow w(store, 11800, 8250);
+    RecordingMessageBox messages;
+    SetsWindow w(store, messages, 11800, 8250);
     const double dpi = w.logicalDpiX();
     QCOMPARE(w.width(), qRound(11780 * dpi / 1440));
     // The grid's pages and the set details pane share the grid's area.
@@ -650,11 +654,45 @@ void TestApp::setsWindowSize() {
     QCOMPARE(w.windowTitle(), QString("Data"));
 }
 
+void TestApp::flaggingFromTheGridIsUndone() {
+    QTemporaryDir tmp;
+    ReadingsStore store(tmp.path() + "/Readings.db");
+    QVERIFY(store.open().ok());
+    QVERIFY(store.writeReading(4, 2, "0.5").ok());
+    RecordingMessageBox messages;
+    SetsWindow w(store, messages, 11800, 8250);
+    QSignalSpy edited(&w, &SetsWindow::detailsEdited);
+    const auto act = [&w](const char* name) { w.grid->findChild<QAction*>(name)->trigger(); };
+    w.grid->setCurrentIndex(w.grid->model()->index(1, 4));  // position 2 of set 4
+    messages.textAnswers << " broken core ";
+    act("FlagReadingAction");
+    QCOMPARE(store.flag(4, 2), QString("broken core"));
+    QCOMPARE(SetStatistics::of(store, 4).count, 0);
+    QCOMPARE(edited.size(), 1);  // a change the title's "*" and the questions count
+    act("FlagReadingAction");    // cancelled: nothing changes
+    QCOMPARE(store.flag(4, 2), QString("broken core"));
+    act("UndoFlagAction");
+    QCOMPARE(store.flag(4, 2), QString());
+    messages.textAnswers << "box end";
+    act("FlagReadingAction");
+    act("UnflagReadingAction");
+    QCOMPARE(store.flag(4, 2), QString());
+    act("UndoFlagAction");
+    QCOMPARE(store.flag(4, 2), QString("box end"));
+    // A cell without a reading is told, and nothing is asked.
+    w.grid->setCurrentIndex(w.grid->model()->index(5, 4));
+    const qsizetype asked = messages.questions.size();
+    act("FlagReadingAction");
+    QCOMPARE(messages.questions.size(), asked);
+    QVERIFY(messages.texts.last().contains("holds no reading"));
+}
+
 void TestApp::gridShowsSavedRows() {
     QTemporaryDir tmp;
     ReadingsStore store(tmp.path() + "/Readings.db");
     QVERIFY(store.open().ok());
-    SetsWindow w(store, 11800, 8250);
+    RecordingMessageBox messages;
+    SetsWindow w(store, messages, 11800, 8250);
     QAbstractItemModel* m = w.grid->model();
     QCOMPARE(m->rowCount(), 128);
     QCOMPARE(m->columnCount(), 31);

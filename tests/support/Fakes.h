@@ -22,8 +22,15 @@ public:
         const int chosen = choiceAnswers.isEmpty() ? 0 : choiceAnswers.takeFirst();
         return qBound(0, chosen, static_cast<int>(choices.size()) - 1);
     }
+    std::optional<QString> askText(const QString& text, const QString&) override {
+        questions.append(text);
+        if (textAnswers.isEmpty()) return std::nullopt;  // cancelled
+        return textAnswers.takeFirst();
+    }
     /** The answers to the next ask() questions, by index; the first choice when none is left. */
     QList<int> choiceAnswers;
+    /** The answers to the next askText() questions; cancelled when none is left. */
+    QStringList textAnswers;
     /** Runs while a question is open (the user takes their time; the meter may send meanwhile). */
     std::function<void()> whileAsking;
     QStringList texts;

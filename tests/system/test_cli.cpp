@@ -498,6 +498,10 @@ void TestCli::surveyCommandsOnOneDatabase() {
         {{"details", "--set", "31"}, 1, "--set takes a number from 1 to 30"},
         {{"details", "--set", "3", "--json"}, 0, R"("latitude":10,)"},
         {{"stats", "--set", "3", "--json"}, 0, R"({"count":2,)"},
+        {{"flag", "--set", "3", "--position", "1", "--reason", "box end"}, 0, ""},
+        {{"stats", "--set", "3", "--json"}, 0, R"({"count":1,)"},
+        {{"flag", "--set", "3", "--position", "9", "--reason", "x"}, 1, "holds no reading to flag"},
+        {{"flag", "--set", "3", "--position", "1"}, 1, "--reason TEXT, or --clear"},
         {{"export", "--long", longCsv}, 0, ""},
         {{"export", "--las", "-", "--set", "3"}, 0, " 2.5000  3.002000"},
         {{"export", "--las", "-", "--set", "4"}, 3, "set 4 has no depth and spacing"},
@@ -526,8 +530,9 @@ void TestCli::surveyCommandsOnOneDatabase() {
     const QList<QByteArray> lines = f.readAll().split('\n');
     QCOMPARE(lines.value(0).trimmed(), QByteArray("set,position,depth_m,value,units,site,latitude,"
                                                   "longitude,elevation_m,downloaded_utc,operator,"
-                                                  "notes,complete"));
-    QVERIFY(lines.contains("3,2,2.5,3.002000,,Hole 7,10,-20,,,Ann,,true\r"));
+                                                  "notes,complete,flag"));
+    QVERIFY(lines.contains("3,1,2,3.001000,,Hole 7,10,-20,,,Ann,,true,box end\r"));
+    QVERIFY(lines.contains("3,2,2.5,3.002000,,Hole 7,10,-20,,,Ann,,true,\r"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

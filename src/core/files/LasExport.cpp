@@ -79,8 +79,9 @@ QByteArray build(const ReadingsStore& store, int set, QString* why) {
     out += line(QStringLiteral("NOTE"), {}, d.notes, QStringLiteral("NOTES"));
     out += QStringLiteral("~A  DEPT        SUSC\n");
     for (int p = 1; p <= last; ++p) {
+        // A flagged reading is no value of the log, as a cleared or unreadable position.
         const QString value =
-            store.holdsReading(set, p) ? store.reading(set, p) : QString::fromLatin1(kNull);
+            store.countsAsReading(set, p) ? store.reading(set, p) : QString::fromLatin1(kNull);
         out += QLatin1Char(' ') + metres(*d.depthAt(p)).rightJustified(10) + QStringLiteral("  ") +
                value + QLatin1Char('\n');
     }

@@ -11,8 +11,8 @@ class ReadingsStore;
 namespace LasExport {
 /** @brief The value LAS writes where a position holds no reading. */
 inline constexpr const char* kNull = "-999.25";
-/** @brief The log of @p set: positions 1 to the last that holds a reading (cleared and
- *  unreadable ones NULL, readings as the meter sent them). Empty, with the reason in @p why,
+/** @brief The log of @p set: positions 1 to the last that holds a reading (cleared, unreadable
+ *  and flagged ones NULL, readings as the meter sent them). Empty, with the reason in @p why,
  *  when the set has no depth or spacing, or no reading. */
 QByteArray build(const ReadingsStore& store, int set, QString* why);
 }  // namespace LasExport

@@ -53,7 +53,10 @@ QByteArray longTable(const ReadingsStore& store) {
             const QString row = QStringList{QString::number(set), QString::number(p),
                                             optionalText(d.depthAt(p)), CsvExport::quoted(value)}
                                     .join(QLatin1Char(','));
-            out += (row + QLatin1Char(',') + tail).toUtf8() + "\r\n";
+            out += (row + QLatin1Char(',') + tail + QLatin1Char(',') +
+                    CsvExport::quoted(store.flag(set, p)))
+                       .toUtf8() +
+                   "\r\n";
         }
     }
     return out;

@@ -15,9 +15,10 @@ namespace SurveyExport {
 /** @brief The long table's header, exactly as other programs read it. */
 inline const QString kLongHeader = QStringLiteral(
     "set,position,depth_m,value,units,site,latitude,longitude,elevation_m,downloaded_utc,"
-    "operator,notes,complete");
+    "operator,notes,complete,flag");
 /** @brief CSV (UTF-8, RFC 4180, CRLF): one row per position that holds a reading; the value as
- *  the meter sent it; depth_m = depth + (position - 1) x spacing, empty without a depth. */
+ *  the meter sent it; depth_m = depth + (position - 1) x spacing, empty without a depth; flag
+ *  the reason a reading is flagged, empty when it is not. */
 QByteArray longTable(const ReadingsStore& store);
 /** @brief GeoJSON (RFC 7946): one Point feature per set with a latitude and a longitude
  *  (longitude first, elevation third when known) and its details and statistics. @p leftOut

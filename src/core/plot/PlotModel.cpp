@@ -9,7 +9,7 @@
 namespace {
 // The reading at @p position of @p set as a number; false where there is none to draw.
 bool reading(const ReadingsStore& store, int set, int position, double* v) {
-    if (!store.holdsReading(set, position)) return false;
+    if (!store.countsAsReading(set, position)) return false;  // a flagged one draws no line
     bool ok = false;
     static const QLocale c = QLocale::c();  // built once, not for every point
     *v = c.toDouble(store.reading(set, position).trimmed(), &ok);

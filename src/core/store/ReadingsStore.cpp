@@ -56,13 +56,15 @@ const QString kCreateDetails = QStringLiteral(
     "NULL DEFAULT 0)");
 
 // The positions whose text alone would mislead: a cleared text that holds a reading (the meter
-// sent 0.000000) or an unreadable value. Every other position is what its text says.
+// sent 0.000000) or an unreadable value, and flagged readings with their reasons. Every other
+// position is what its text says.
 const QString kCreatePositions = QStringLiteral(
     "CREATE TABLE IF NOT EXISTS Positions (SetNumber INTEGER NOT NULL CHECK (SetNumber BETWEEN 1 "
     "AND 30), Position INTEGER NOT NULL CHECK (Position BETWEEN 1 AND 128), Held TEXT NOT NULL "
-    "CHECK (Held IN ('reading', 'unreadable')), PRIMARY KEY (SetNumber, Position)) WITHOUT ROWID");
+    "CHECK (Held IN ('reading', 'unreadable')), Flag TEXT, PRIMARY KEY (SetNumber, Position)) "
+    "WITHOUT ROWID");
 const QStringList kPositionColumns{QStringLiteral("SetNumber"), QStringLiteral("Position"),
-                                   QStringLiteral("Held")};
+                                   QStringLiteral("Held"), QStringLiteral("Flag")};
 
 QVariant optionalValue(const std::optional<double>& v) { return v ? QVariant(*v) : QVariant(); }
 std::optional<double> optionalNumber(const QVariant& v) {
@@ -457,19 +459,22 @@ StoreResult ReadingsStore::loadMarks() {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);
     QSqlError why;
-    if (!run(q, QStringLiteral("SELECT SetNumber, Position, Held FROM Positions"), &why))
+    if (!run(q, QStringLiteral("SELECT SetNumber, Position, Held, Flag FROM Positions"), &why))
         return refused(why);
     while (q.next()) {
         const int set = q.value(0).toInt();
         const int position = q.value(1).toInt();
         if (!Meter::isSet(set) || position < 1 || position > m_rows.size()) continue;
         Loaded& row = m_rows[position - 1];
+        const auto k = static_cast<size_t>(set);
         // A mark speaks only for a cleared text: any other text is a reading by itself.
-        if (heldByText(row.cells[static_cast<size_t>(set)]) != Held::Nothing) continue;
-        const QString held = q.value(2).toString();
-        if (held == QLatin1String("reading")) row.held[static_cast<size_t>(set)] = Held::Reading;
-        if (held == QLatin1String("unreadable"))
-            row.held[static_cast<size_t>(set)] = Held::Unreadable;
+        if (heldByText(row.cells[k]) == Held::Nothing) {
+            const QString held = q.value(2).toString();
+            if (held == QLatin1String("reading")) row.held[k] = Held::Reading;
+            if (held == QLatin1String("unreadable")) row.held[k] = Held::Unreadable;
+        }
+        // Only a reading is flagged.
+        if (row.held[k] == Held::Reading) row.flags[k] = q.value(3).toString();
     }
     return StoreResult::done();
 }
@@ -478,6 +483,23 @@ ReadingsStore::Held ReadingsStore::held(int set, int position) const {
     if (!m_open || !Meter::isSet(set) || position < 1 || position > m_rows.size())
         return Held::Nothing;
     return m_rows[position - 1].held[static_cast<size_t>(set)];
+}
+
+QString ReadingsStore::flag(int set, int position) const {
+    if (!m_open || !Meter::isSet(set) || position < 1 || position > m_rows.size()) return {};
+    return m_rows[position - 1].flags[static_cast<size_t>(set)];
+}
+
+StoreResult ReadingsStore::setFlag(int set, int position, const QString& reason) {
+    if (!m_open) return closedResult();
+    if (!holdsReading(set, position))
+        return StoreResult::failed(
+            StoreFailure::NoSuchCell,
+            QStringLiteral("Position %1 of set %2 holds no reading.").arg(position).arg(set));
+    const Loaded& row = std::as_const(m_rows)[position - 1];
+    const auto k = static_cast<size_t>(set);
+    if (row.flags[k] == reason) return StoreResult::done();
+    return writeCells({{position - 1, set, row.cells[k], row.held[k], reason}});
 }
 
 bool ReadingsStore::holdsReadings() const {
@@ -494,8 +516,9 @@ QVector<ReadingsStore::Mark> ReadingsStore::marks() const {
     for (int row = 0; row < m_rows.size(); ++row)
         for (int set = 1; set <= Meter::kSets; ++set) {
             const auto k = static_cast<size_t>(set);
-            if (m_rows[row].held[k] != heldByText(m_rows[row].cells[k]))
-                out.append({set, row + 1, m_rows[row].held[k]});
+            if (m_rows[row].held[k] != heldByText(m_rows[row].cells[k]) ||
+                !m_rows[row].flags[k].isEmpty())
+                out.append({set, row + 1, m_rows[row].held[k], m_rows[row].flags[k]});
         }
     return out;
 }
@@ -503,16 +526,17 @@ QVector<ReadingsStore::Mark> ReadingsStore::marks() const {
 bool ReadingsStore::writeMark(const CellWrite& c, QSqlError* why) {
     const Loaded& before = std::as_const(m_rows)[c.row];
     const auto k = static_cast<size_t>(c.column);
-    const bool had = before.held[k] != heldByText(before.cells[k]);
-    const bool needs = c.held != heldByText(c.text);
+    const bool had = before.held[k] != heldByText(before.cells[k]) || !before.flags[k].isEmpty();
+    const bool needs = c.held != heldByText(c.text) || !c.flag.isEmpty();
     if (!had && !needs) return true;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     if (needs) {
-        q.prepare(QStringLiteral("INSERT OR REPLACE INTO Positions VALUES (?, ?, ?)"));
+        q.prepare(QStringLiteral("INSERT OR REPLACE INTO Positions VALUES (?, ?, ?, ?)"));
         q.addBindValue(c.column);
         q.addBindValue(c.row + 1);
-        q.addBindValue(c.held == Held::Reading ? QStringLiteral("reading")
-                                               : QStringLiteral("unreadable"));
+        q.addBindValue(c.held == Held::Unreadable ? QStringLiteral("unreadable")
+                                                  : QStringLiteral("reading"));
+        q.addBindValue(c.flag.isEmpty() ? QVariant() : QVariant(c.flag));
     } else {
         q.prepare(QStringLiteral("DELETE FROM Positions WHERE SetNumber = ? AND Position = ?"));
         q.addBindValue(c.column);
@@ -545,7 +569,8 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const All
     const auto marked = [this](const CellWrite& c) {
         const Loaded& before = std::as_const(m_rows)[c.row];
         const auto k = static_cast<size_t>(c.column);
-        return before.held[k] != heldByText(before.cells[k]) || c.held != heldByText(c.text);
+        return before.held[k] != heldByText(before.cells[k]) || c.held != heldByText(c.text) ||
+               !before.flags[k].isEmpty() || !c.flag.isEmpty();
     };
     const bool batch =
         (cells.size() > 1 || details || (cells.size() == 1 && marked(cells.front()))) && !m_group;
@@ -596,9 +621,11 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const All
     for (const CellWrite& c : cells) {
         QString& cell = m_rows[c.row].cells[static_cast<size_t>(c.column)];
         Held& held = m_rows[c.row].held[static_cast<size_t>(c.column)];
-        if (m_group) m_groupUndo.append({c.row, c.column, cell, held});
+        QString& flag = m_rows[c.row].flags[static_cast<size_t>(c.column)];
+        if (m_group) m_groupUndo.append({c.row, c.column, cell, held, flag});
         cell = c.text;
         held = c.held;
+        flag = c.flag;
         firstRow = qMin(firstRow, c.row);
         lastRow = qMax(lastRow, c.row);
         firstColumn = qMin(firstColumn, c.column);
@@ -634,6 +661,7 @@ void ReadingsStore::undoGroup() {
     for (auto it = m_groupUndo.crbegin(); it != m_groupUndo.crend(); ++it) {
         m_rows[it->row].cells[static_cast<size_t>(it->column)] = it->text;
         m_rows[it->row].held[static_cast<size_t>(it->column)] = it->held;
+        m_rows[it->row].flags[static_cast<size_t>(it->column)] = it->flag;
     }
     const bool changed = !m_groupUndo.isEmpty();
     m_groupUndo.clear();
@@ -650,7 +678,9 @@ StoreResult ReadingsStore::writeReading(int set, int position, const QString& te
         return StoreResult::failed(
             StoreFailure::NoSuchCell,
             QStringLiteral("Set %1 has no position %2.").arg(set).arg(position));
-    return writeCells({{position - 1, set, text, text.isEmpty() ? Held::Nothing : Held::Reading}});
+    // A new reading is not the one that was flagged.
+    return writeCells(
+        {{position - 1, set, text, text.isEmpty() ? Held::Nothing : Held::Reading, QString()}});
 }
 
 StoreResult ReadingsStore::markUnreadable(int set, int position) {
@@ -659,7 +689,7 @@ StoreResult ReadingsStore::markUnreadable(int set, int position) {
         return StoreResult::failed(
             StoreFailure::NoSuchCell,
             QStringLiteral("Set %1 has no position %2.").arg(set).arg(position));
-    return writeCells({{position - 1, set, Meter::kClearedReading, Held::Unreadable}});
+    return writeCells({{position - 1, set, Meter::kClearedReading, Held::Unreadable, QString()}});
 }
 
 StoreResult ReadingsStore::clearSet(int set, int fromPosition) {
@@ -672,7 +702,7 @@ StoreResult ReadingsStore::clearSet(int set, int fromPosition) {
         const Loaded& r = std::as_const(m_rows)[row];
         if (r.cells[static_cast<size_t>(set)] != Meter::kClearedReading ||
             r.held[static_cast<size_t>(set)] != Held::Nothing)
-            cells.append({row, set, Meter::kClearedReading, Held::Nothing});
+            cells.append({row, set, Meter::kClearedReading, Held::Nothing, QString()});
     }
     return writeCells(cells);
 }
@@ -683,10 +713,10 @@ StoreResult ReadingsStore::replaceAll(const QVector<Row>& rows, const AllDetails
                                       const QVector<Mark>& marks) {
     if (!m_open) return closedResult();
     // What each marked position is to hold; every other one is what its text says.
-    QHash<int, Held> marked;
+    QHash<int, const Mark*> marked;
     for (const Mark& m : marks)
         if (Meter::isSet(m.set) && m.position >= 1 && m.position <= m_rows.size())
-            marked.insert((m.position - 1) * kColumns + m.set, m.held);
+            marked.insert((m.position - 1) * kColumns + m.set, &m);
     const QVector<Loaded>& now = m_rows;
     QVector<CellWrite> cells;
     for (int row = 0; row < now.size(); ++row) {
@@ -695,11 +725,14 @@ StoreResult ReadingsStore::replaceAll(const QVector<Row>& rows, const AllDetails
             const QString& text = row < rows.size() ? rows.at(row)[static_cast<size_t>(set - 1)]
                                                     : Meter::kClearedReading;
             Held held = heldByText(text);
-            if (held == Held::Nothing && !marked.isEmpty())
-                held = marked.value(row * kColumns + set, Held::Nothing);
+            QString flag;
+            if (const Mark* m = marked.isEmpty() ? nullptr : marked.value(row * kColumns + set)) {
+                if (held == Held::Nothing) held = m->held;
+                if (held == Held::Reading) flag = m->flag;  // only a reading is flagged
+            }
             const auto k = static_cast<size_t>(set);
-            if (current.cells[k] != text || current.held[k] != held)
-                cells.append({row, set, text, held});
+            if (current.cells[k] != text || current.held[k] != held || current.flags[k] != flag)
+                cells.append({row, set, text, held, flag});
         }
     }
     return writeCells(cells, &details);

@@ -60,11 +60,13 @@ public:
         Reading,     ///< a reading, its text as the meter sent it
         Unreadable,  ///< the meter sent something here that is no reading
     };
-    /** @brief A position whose cleared text holds a reading or an unreadable value. */
+    /** @brief A position whose text alone does not say what it holds: a cleared text that
+     *  holds a reading or an unreadable value, or a reading flagged with a reason. */
     struct Mark {
         int set;
         int position;
         Held held;
+        QString flag;  ///< why the reading is flagged; empty when it is not
     };
 
     /** @brief @p databasePath is the SQLite file (":memory:" for none); nothing is opened yet. */
@@ -92,8 +94,20 @@ public:
     QString reading(int set, int position) const { return cell(position - 1, set); }
     /** @brief What @p position (1..128) of @p set (1..30) holds; Nothing outside the table. */
     Held held(int set, int position) const;
-    /** @brief True when @p position of @p set holds a reading, 0.000000 included. */
+    /** @brief True when @p position of @p set holds a reading, 0.000000 included, flagged or not.
+     */
     bool holdsReading(int set, int position) const { return held(set, position) == Held::Reading; }
+    /** @brief Why the reading at @p position of @p set is flagged (a user's "broken core", "box
+     *  end"); empty when it is not. A flagged reading keeps its text and is left out of every
+     *  statistic and line. */
+    QString flag(int set, int position) const;
+    /** @brief A reading that counts: held and not flagged. */
+    bool countsAsReading(int set, int position) const {
+        return holdsReading(set, position) && flag(set, position).isEmpty();
+    }
+    /** @brief Flags the reading at @p position of @p set with @p reason (empty: unflags it),
+     *  committed at once. NoSuchCell where the position holds no reading. */
+    StoreResult setFlag(int set, int position, const QString& reason);
     /** @brief True when some position of some set holds a reading or an unreadable mark. */
     bool holdsReadings() const;
     /** @brief Column names in order: "Number", "Set 1" .. "Set 30". */
@@ -179,6 +193,7 @@ private:
         qint64 rowid = 0;
         std::array<QString, kColumns> cells;
         std::array<Held, kColumns> held{};
+        std::array<QString, kColumns> flags;
     };
     /** @brief What a text holds when no mark says otherwise. */
     static Held heldByText(const QString& text);
@@ -204,6 +219,7 @@ private:
         int column;
         QString text;
         Held held;
+        QString flag;
     };
     /** @brief Writes or deletes @p c's row of Positions, from what the cell held before. */
     bool writeMark(const CellWrite& c, QSqlError* why);

@@ -10,8 +10,9 @@
 QList<std::optional<double>> SetStatistics::values(const ReadingsStore& store, int set) {
     QList<std::optional<double>> out;
     for (int p = 1; p <= store.rowCount(); ++p) {
-        out.append(store.holdsReading(set, p) ? Numbers::toReal(store.reading(set, p))
-                                              : std::nullopt);
+        // A flagged reading keeps its text and counts in no figure.
+        out.append(store.countsAsReading(set, p) ? Numbers::toReal(store.reading(set, p))
+                                                 : std::nullopt);
     }
     return out;
 }

@@ -39,9 +39,17 @@ QVariant SetsTableModel::data(const QModelIndex& index, int role) const {
             return QString();
         return m_store.cell(index.row(), index.column());
     }
-    if (role == Qt::ToolTipRole && index.column() > 0 &&
-        m_store.held(index.column(), index.row() + 1) == ReadingsStore::Held::Unreadable)
-        return tr("Unreadable: what the meter sent here was no reading.");
+    if (role == Qt::ToolTipRole && index.column() > 0) {
+        const int set = index.column();
+        const int position = index.row() + 1;
+        if (m_store.held(set, position) == ReadingsStore::Held::Unreadable)
+            return tr("Unreadable: what the meter sent here was no reading.");
+        const QString flag = m_store.flag(set, position);
+        if (!flag.isEmpty())
+            return tr("Flagged: %1. Left out of the statistics and the plot's lines.").arg(flag);
+    }
+    if (role == FlagRole && index.column() > 0)
+        return m_store.flag(index.column(), index.row() + 1);
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }

@@ -25,6 +25,8 @@ public:
     void refresh();
 
     static constexpr int kRepaintInterval = 100;
+    /** @brief data() of this role: why a reading is flagged (the grid strikes it through). */
+    static constexpr int FlagRole = Qt::UserRole + 1;
 
 Q_SIGNALS:
     /** @brief The captions of sections @p first..@p last changed, told with the cells at most

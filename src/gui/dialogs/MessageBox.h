@@ -2,6 +2,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 /** @brief The program's message boxes. Production shows them; tests record them. */
 class MessageBox {
@@ -14,4 +15,6 @@ public:
     /** @brief A question answered by one of @p choices (the last one cancels, and is the
      *  default); the index of the choice, the last one when the box is closed. */
     virtual int ask(const QString& text, const QStringList& choices) = 0;
+    /** @brief A line of text asked for, offered with @p initial; none when cancelled. */
+    virtual std::optional<QString> askText(const QString& text, const QString& initial) = 0;
 };

@@ -2,6 +2,7 @@
 #include "gui/dialogs/QtMessageBox.h"
 
 #include <QAbstractButton>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -31,4 +32,12 @@ int QtMessageBox::ask(const QString& text, const QStringList& choices) {
     const int chosen =
         static_cast<int>(buttons.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
     return chosen < 0 ? static_cast<int>(choices.size()) - 1 : chosen;
+}
+
+std::optional<QString> QtMessageBox::askText(const QString& text, const QString& initial) {
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(m_parent, *m_title, text, QLineEdit::Normal, initial, &ok);
+    if (!ok) return std::nullopt;
+    return answer;
 }

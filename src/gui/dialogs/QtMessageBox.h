@@ -16,6 +16,7 @@ public:
     void tell(const QString& text) override;
     bool askYesNo(const QString& text) override;
     int ask(const QString& text, const QStringList& choices) override;
+    std::optional<QString> askText(const QString& text, const QString& initial) override;
 
 private:
     const QString* m_title;

@@ -380,7 +380,7 @@ void MainWindow::showAbout() {
 
 SetsWindow& MainWindow::setsWindow() {
     if (!m_data) {
-        m_data = new SetsWindow(m_session.store(), m_dataWindowSize.DataWindowWidth,
+        m_data = new SetsWindow(m_session.store(), m_messages, m_dataWindowSize.DataWindowWidth,
                                 m_dataWindowSize.DataWindowHeight);
         connect(m_data, &SetsWindow::detailsEdited, this, [this] { m_files.markModified(); });
         m_dataSub = m_mdi->addSubWindow(m_data);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/sets/SetsWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFont>
 #include <QHash>
@@ -13,6 +14,7 @@
 #include <QTableView>
 #include <QTableWidget>
 
+#include "core/common/Messages.h"
 #include "core/files/SurveyExport.h"
 #include "core/store/ReadingsStore.h"
 #include "core/store/SetStatistics.h"
@@ -66,6 +68,11 @@ public:
         const QPointF at(area.right() - size.width() + 1,
                          area.top() + (area.height() - size.height()) / 2.0);
         painter->drawStaticText(at, *it);
+        // A flagged reading keeps its text, struck through.
+        if (!index.data(SetsTableModel::FlagRole).toString().isEmpty()) {
+            const double y = at.y() + size.height() / 2.0;
+            painter->drawLine(QPointF(at.x(), y), QPointF(at.x() + size.width(), y));
+        }
         painter->restore();
     }
 
@@ -85,9 +92,13 @@ SetsWindow::Layout SetsWindow::layoutFor(long dataWindowWidth, long dataWindowHe
     return l;
 }
 
-SetsWindow::SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWindowHeight,
-                       QWidget* parent)
-    : QWidget(parent), m_store(store), m_model(new SetsTableModel(store, this)) {
+SetsWindow::SetsWindow(ReadingsStore& store, MessageBox& messages, long dataWindowWidth,
+                       long dataWindowHeight, QWidget* parent)
+    : QWidget(parent),
+      m_store(store),
+      m_messages(messages),
+      m_undo(new QUndoStack(this)),
+      m_model(new SetsTableModel(store, this)) {
     setObjectName(QStringLiteral("frmData2"));
     setWindowTitle(tr("Data"));
     const Layout layout = layoutFor(dataWindowWidth, dataWindowHeight);
@@ -174,6 +185,96 @@ SetsWindow::SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWind
     connect(m_model, &QAbstractItemModel::modelReset, this,
             [this, fitHeaders] { fitHeaders(0, m_model->columnCount() - 1); });
     fitHeaders(0, m_model->columnCount() - 1);
+
+    // Flagging a reading, from the grid's context menu or its keys, undone with Undo. A table
+    // loaded anew (New, Open) has none of the steps to undo.
+    const auto gridAction = [this](const QString& text, const QString& name,
+                                   const QKeySequence& keys) {
+        auto* action = new QAction(text, grid);
+        action->setObjectName(name);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        grid->addAction(action);
+        return action;
+    };
+    connect(gridAction(tr("&Flag Reading..."), QStringLiteral("FlagReadingAction"),
+                       QKeySequence(Qt::CTRL | Qt::Key_K)),
+            &QAction::triggered, this, &SetsWindow::flagReading);
+    connect(gridAction(tr("U&nflag Reading"), QStringLiteral("UnflagReadingAction"),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K)),
+            &QAction::triggered, this, &SetsWindow::unflagReading);
+    QAction* undo = m_undo->createUndoAction(grid, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("UndoFlagAction"));
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    grid->addAction(undo);
+    QAction* redo = m_undo->createRedoAction(grid, tr("&Redo"));
+    redo->setShortcut(QKeySequence::Redo);
+    redo->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    grid->addAction(redo);
+    grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(&store, &ReadingsStore::reloaded, m_undo, &QUndoStack::clear);
+}
+
+namespace {
+/** One flag changed: undone by putting the reason before back. */
+class FlagChange : public QUndoCommand {
+public:
+    FlagChange(std::function<bool(const QString&)> apply, QString before, QString after,
+               const QString& text)
+        : QUndoCommand(text),
+          m_apply(std::move(apply)),
+          m_before(std::move(before)),
+          m_after(std::move(after)) {}
+    void redo() override { m_apply(m_after); }
+    void undo() override { m_apply(m_before); }
+
+private:
+    std::function<bool(const QString&)> m_apply;
+    QString m_before;
+    QString m_after;
+};
+}  // namespace
+
+void SetsWindow::changeFlag(int set, int position, const QString& reason) {
+    const QString before = m_store.flag(set, position);
+    if (before == reason) return;
+    const auto apply = [this, set, position](const QString& flag) {
+        const StoreResult written = m_store.setFlag(set, position, flag);
+        if (!written) m_messages.tell(Msg::TableNotWritten.arg(written.reason));
+        if (written) Q_EMIT detailsEdited();
+        return written.ok();
+    };
+    m_undo->push(new FlagChange(apply, before, reason,
+                                reason.isEmpty()
+                                    ? tr("Unflag position %1 of set %2").arg(position).arg(set)
+                                    : tr("Flag position %1 of set %2").arg(position).arg(set)));
+}
+
+void SetsWindow::flagReading() {
+    const QModelIndex at = grid->currentIndex();
+    const int set = at.column();
+    const int position = at.row() + 1;
+    if (!at.isValid() || !m_store.holdsReading(set, position)) {
+        m_messages.tell(
+            tr("The chosen cell holds no reading to flag. Choose a reading in a set's "
+               "column first."));
+        return;
+    }
+    const std::optional<QString> reason = m_messages.askText(
+        tr("Why is the reading %1 at position %2 of set %3 flagged (\"broken core\", \"box "
+           "end\")? It keeps its text and is left out of the statistics, the plot's lines and the "
+           "logs. An empty reason unflags it.")
+            .arg(m_store.reading(set, position))
+            .arg(position)
+            .arg(set),
+        m_store.flag(set, position));
+    if (reason) changeFlag(set, position, reason->trimmed());
+}
+
+void SetsWindow::unflagReading() {
+    const QModelIndex at = grid->currentIndex();
+    if (at.isValid() && at.column() > 0) changeFlag(at.column(), at.row() + 1, QString());
 }
 
 void SetsWindow::refreshGrid() { m_model->refresh(); }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QTimer>
+#include <QUndoStack>
 #include <QWidget>
+
+#include "gui/dialogs/MessageBox.h"
 
 class QTableView;
 class QTableWidget;
@@ -22,8 +25,13 @@ public:
     static Layout layoutFor(long dataWindowWidth, long dataWindowHeight);
 
     /** @brief Lays itself out from DataWindowWidth and DataWindowHeight (twips). */
-    SetsWindow(ReadingsStore& store, long dataWindowWidth, long dataWindowHeight,
-               QWidget* parent = nullptr);
+    SetsWindow(ReadingsStore& store, MessageBox& messages, long dataWindowWidth,
+               long dataWindowHeight, QWidget* parent = nullptr);
+    /** @brief Asks why the reading at the grid's current cell is flagged, and flags it (an empty
+     *  answer unflags it); undone with Undo. */
+    void flagReading();
+    /** @brief Unflags the reading at the grid's current cell; undone with Undo. */
+    void unflagReading();
 
     /** @brief Shows the store's contents again. */
     void refreshGrid();
@@ -35,12 +43,16 @@ public:
     static constexpr int kColumnWidth = 72;  ///< pixels, wider where a header needs it
 
 Q_SIGNALS:
-    /** @brief The user changed a set's details in the pane. */
+    /** @brief The user changed a set's details in the pane, or flagged or unflagged a reading. */
     void detailsEdited();
 
 private:
     void showStatistics();
+    /** @brief Flags the reading at @p position of @p set with @p reason, as one undoable step. */
+    void changeFlag(int set, int position, const QString& reason);
     ReadingsStore& m_store;
+    MessageBox& m_messages;
+    QUndoStack* m_undo;
     SetsTableModel* m_model;
     QTabWidget* m_pages;
     QTableWidget* m_statistics;
