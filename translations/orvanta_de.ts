@@ -449,8 +449,8 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <translation>Messreihe %1 übertragen (%2)</translation>
     </message>
     <message>
-        <source>Export &amp;LAS Log of the Chosen Set...</source>
-        <translation>&amp;LAS-Log der gewählten Messreihe exportieren...</translation>
+        <source>Export LAS Log of the C&amp;hosen Set...</source>
+        <translation>LAS-Log der gewä&amp;hlten Messreihe exportieren...</translation>
     </message>
 </context>
 <context>

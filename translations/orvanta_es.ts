@@ -449,8 +449,8 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <translation>Descargar la serie %1 (%2)</translation>
     </message>
     <message>
-        <source>Export &amp;LAS Log of the Chosen Set...</source>
-        <translation>Exportar el registro &amp;LAS de la serie elegida...</translation>
+        <source>Export LAS Log of the C&amp;hosen Set...</source>
+        <translation>Exportar el registro LAS de la serie elegi&amp;da...</translation>
     </message>
 </context>
 <context>

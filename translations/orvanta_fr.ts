@@ -449,8 +449,8 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <translation>Télécharger la série %1 (%2)</translation>
     </message>
     <message>
-        <source>Export &amp;LAS Log of the Chosen Set...</source>
-        <translation>Exporter la diagraphie &amp;LAS de la série choisie...</translation>
+        <source>Export LAS Log of the C&amp;hosen Set...</source>
+        <translation>Exporter la diagraphie LAS de la série c&amp;hoisie...</translation>
     </message>
 </context>
 <context>

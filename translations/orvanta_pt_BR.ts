@@ -449,8 +449,8 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <translation>Baixar a série %1 (%2)</translation>
     </message>
     <message>
-        <source>Export &amp;LAS Log of the Chosen Set...</source>
-        <translation>Exportar o perfil &amp;LAS da série escolhida...</translation>
+        <source>Export LAS Log of the C&amp;hosen Set...</source>
+        <translation>Exportar o perfil LAS da série escol&amp;hida...</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMimeData>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QtTest>
@@ -24,6 +25,7 @@
 class TestWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void droppedFilesOpenAsOpenDoes();
     void plotOfDownloadedSetRendered();
     void csvCommandUsesChosenSeparator();
     void printPreviewShowsTheListing();
@@ -135,6 +137,32 @@ void TestWindows::plotOfDownloadedSetRendered() {
     QFile summary(dir + "/summary.pdf");
     QVERIFY(summary.open(QIODevice::ReadOnly) && summary.read(5) == "%PDF-");
     QCOMPARE(rig.messages.texts.size(), 1);  // only the plot's, above
+}
+
+void TestWindows::droppedFilesOpenAsOpenDoes() {
+    AppRig rig;
+    MainWindow& w = rig.start();
+    QVERIFY(w.session().store().writeReading(4, 1, "0.5").ok());
+    w.files().markModified();
+    const auto drop = [&w](const QString& path) {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(&w, &enter);
+        if (!enter.isAccepted()) return false;
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w, &dropped);
+        return true;
+    };
+    QVERIFY(!drop(rig.env.root() + "/notes.txt"));  // not a file of ours: not taken
+    rig.messages.answerYes = false;  // the unsaved readings are kept when the user says so
+    QVERIFY(drop(QStringLiteral(ORVANTA_TEST_DATA "/datfiles/two_records.dat")));
+    QTRY_COMPARE(rig.messages.questions.size(), 1);
+    QCOMPARE(w.session().store().reading(4, 1), QString("0.5"));
+    rig.messages.answerYes = true;
+    QVERIFY(drop(QStringLiteral(ORVANTA_TEST_DATA "/datfiles/two_records.dat")));
+    QTRY_COMPARE(w.session().store().reading(3, 1), QString("3.001000"));
 }
 
 void TestWindows::csvCommandUsesChosenSeparator() {

@@ -70,7 +70,8 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     item(file, tr("&Close"), QStringLiteral("Closemenu"), {}, cmd.close);
     item(file, tr("&Save"), QStringLiteral("Savemenu"), QKeySequence(Qt::CTRL | Qt::Key_S),
          cmd.Save);
-    item(file, tr("Save &As"), QStringLiteral("Saveasmenu"), {}, cmd.saveAs);
+    item(file, tr("Save &As"), QStringLiteral("Saveasmenu"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), cmd.saveAs);
     file->addSeparator()->setObjectName(QStringLiteral("sep"));
     item(file, tr("&Print"), QStringLiteral("Printmenu"), QKeySequence(Qt::CTRL | Qt::Key_P),
          cmd.Print);
@@ -83,7 +84,7 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     item(file, tr("Export &Long Table..."), QStringLiteral("ExportLongmenu"), {}, cmd.exportLong);
     item(file, tr("Export &GeoJSON..."), QStringLiteral("ExportGeoJsonmenu"), {},
          cmd.exportGeoJson);
-    item(file, tr("Export &LAS Log of the Chosen Set..."), QStringLiteral("ExportLasmenu"), {},
+    item(file, tr("Export LAS Log of the C&hosen Set..."), QStringLiteral("ExportLasmenu"), {},
          cmd.exportLas);
     file->addSeparator()->setObjectName(QStringLiteral("sep5"));
     item(file, tr("E&xit"), QStringLiteral("Exitmenu"), QKeySequence(Qt::CTRL | Qt::Key_Q),

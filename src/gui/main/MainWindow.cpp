@@ -3,15 +3,20 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QMimeData>
 #include <QScreen>
 #include <QTimer>
+#include <QUrl>
 
 #include "core/common/Messages.h"
 #include "core/common/SettingsStore.h"
 #include "core/common/Version.h"
+#include "core/files/SurveyFile.h"
 #include "core/session/MeterSession.h"
 #include "core/store/ReadingsStore.h"
 #include "gui/MeterWords.h"
@@ -44,6 +49,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
       m_layout(deps.settings) {
     m_dialogFolder = deps.dialogFolder;
     setObjectName(QStringLiteral("frmMain"));
+    setAcceptDrops(true);
     setWindowTitle(QStringLiteral("Orvanta"));
     setWindowIcon(
         QIcon(QStringLiteral(":/icons/orvanta.svg")));  // scalable: every size the desktop asks for
@@ -451,3 +457,26 @@ void MainWindow::showSetsWindow() {
 }
 
 // ---- the panel's requests ----
+
+QString MainWindow::droppedFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls() || mime->urls().size() != 1) return {};
+    const QUrl url = mime->urls().first();
+    if (!url.isLocalFile()) return {};
+    const QString path = url.toLocalFile();
+    const QString suffix = QFileInfo(path).suffix();
+    const bool ours = suffix.compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0 ||
+                      suffix.compare(SurveyFile::kSuffix, Qt::CaseInsensitive) == 0;
+    return ours ? path : QString();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
+    if (!droppedFile(e->mimeData()).isEmpty()) e->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* e) {
+    const QString path = droppedFile(e->mimeData());
+    if (path.isEmpty()) return;
+    e->acceptProposedAction();
+    // Opened once the drag has ended: the question Open may ask is not asked inside it.
+    QTimer::singleShot(0, this, [this, path] { m_files.openPath(path); });
+}

@@ -34,6 +34,8 @@ class SetsWindow;
 /** @brief The main window "Orvanta": the frame of the sets window, the meter panel and the plot,
  *  with the menus and the tool bar. It shows what the meter session reports and passes the
  *  user's requests to it; the meter's state lives in the session. */
+class QMimeData;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -97,8 +99,14 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    /** @brief A data file or survey file dragged from a file manager is taken; it opens as File >
+     *  Open does, asking first when unsaved readings would be replaced. */
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
+    /** @brief The one data or survey file @p mime carries, or empty text. */
+    static QString droppedFile(const QMimeData* mime);
     void connectSession();
     /** @brief The tool band's units, as the meter last reported them. */
     void showUnits();
