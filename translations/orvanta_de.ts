@@ -253,6 +253,10 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>Export LAS Log of Set %1</source>
         <translation>LAS-Log der Messreihe %1 exportieren</translation>
     </message>
+    <message>
+        <source>Long tables the program exported (*.csv)</source>
+        <translation>Vom Programm exportierte Langtabellen (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -719,6 +723,10 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>Sets hold details (site, depth, position, operator, notes) and units that a data file does not keep. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
         <translation>Messreihen enthalten Angaben (Ort, Tiefe, Position, Bearbeiter, Notizen) und Einheiten, die eine Datendatei nicht aufnimmt. Eine Erhebungsdatei (*.orvanta) speichern, die sie behält, oder die Datendatei ohne sie?</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2. Nothing was changed.</source>
+        <translation>%1 wurde nicht geöffnet: %2. Nichts wurde geändert.</translation>
     </message>
 </context>
 <context>

@@ -253,6 +253,10 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>Export LAS Log of Set %1</source>
         <translation>Exportar el registro LAS de la serie %1</translation>
     </message>
+    <message>
+        <source>Long tables the program exported (*.csv)</source>
+        <translation>Tablas largas exportadas por el programa (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -719,6 +723,10 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>Sets hold details (site, depth, position, operator, notes) and units that a data file does not keep. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
         <translation>Hay series con detalles (sitio, profundidad, posición, operador, notas) y unidades que un archivo de datos no guarda. ¿Guardar un archivo de campaña (*.orvanta), que los guarda, o el archivo de datos sin ellos?</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2. Nothing was changed.</source>
+        <translation>%1 no se abrió: %2. No se cambió nada.</translation>
     </message>
 </context>
 <context>

@@ -253,6 +253,10 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>Export LAS Log of Set %1</source>
         <translation>Exporter la diagraphie LAS de la série %1</translation>
     </message>
+    <message>
+        <source>Long tables the program exported (*.csv)</source>
+        <translation>Tables longues exportées par le programme (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -719,6 +723,10 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>Sets hold details (site, depth, position, operator, notes) and units that a data file does not keep. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
         <translation>Des séries ont des détails (site, profondeur, position, opérateur, notes) et des unités qu&apos;un fichier de données ne garde pas. Enregistrer un fichier de campagne (*.orvanta), qui les garde, ou le fichier de données sans eux ?</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2. Nothing was changed.</source>
+        <translation>%1 n’a pas été ouvert : %2. Rien n’a été modifié.</translation>
     </message>
 </context>
 <context>

@@ -253,6 +253,10 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>Export LAS Log of Set %1</source>
         <translation>Exportar o perfil LAS da série %1</translation>
     </message>
+    <message>
+        <source>Long tables the program exported (*.csv)</source>
+        <translation>Tabelas longas exportadas pelo programa (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -719,6 +723,10 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>Sets hold details (site, depth, position, operator, notes) and units that a data file does not keep. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
         <translation>Há séries com detalhes (local, profundidade, posição, operador, notas) e unidades que um arquivo de dados não guarda. Salvar um arquivo de levantamento (*.orvanta), que os guarda, ou o arquivo de dados sem eles?</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2. Nothing was changed.</source>
+        <translation>%1 não foi aberto: %2. Nada foi alterado.</translation>
     </message>
 </context>
 <context>

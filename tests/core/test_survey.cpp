@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "core/common/Messages.h"
+#include "core/files/FileCommands.h"
 #include "core/files/LasExport.h"
 #include "core/files/SurveyExport.h"
 #include "core/files/SurveyFile.h"
@@ -180,6 +181,8 @@ private Q_SLOTS:
     void statisticsAgainstHandWorkedValues();
     void longTableAndGeoJsonReadBack();
     void plotConvertsUnitsAndUsesDepth();
+    void longTableReadBack_data();
+    void longTableReadBack();
     void lasLogsReadBack_data();
     void lasLogsReadBack();
 };
@@ -430,6 +433,73 @@ void TestSurvey::plotConvertsUnitsAndUsesDepth() {
     QCOMPARE(PlotModel::build(s.store, {9}, false, drawing)[0].points.value(0), QPointF(1, 7));
     QCOMPARE(PlotModel::yLabel(Meter::Units::SI, true, {9}),
              QString("Susceptibility (SI, log scale; set 9 in units not known, as stored)"));
+}
+
+void TestSurvey::longTableReadBack_data() {
+    QTest::addColumn<QString>("from");  // replaced in the long table
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("refused");  // where and why, or "" when it opens
+    QTest::newRow("as written") << ""
+                                << ""
+                                << "";
+    QTest::newRow("a value that is no reading") << ",0.25,SI,"
+                                                << ",0.2x5,SI,"
+                                                << "line 10, column 4 (value)";
+    QTest::newRow("a set's details differ between rows") << ",0.000000,SI,,"
+                                                         << ",0.000000,CGS,,"
+                                                         << "line 9, column 5 (units)";
+    QTest::newRow("a latitude typing refuses") << "-33.25"
+                                               << "-93.25"
+                                               << "column 7 (latitude)";
+    QTest::newRow("a missing column") << ",false,\r\n"
+                                      << ",false\r\n"
+                                      << "line 2: 13 fields, not 14";
+    QTest::newRow("a quote left open") << "END"
+                                       << "9,1,,\"0.5\r\n"
+                                       << "a quoted field is not closed";
+    QTest::newRow("not the long table's header") << "set,position"
+                                                 << "set,pos"
+                                                 << "is not a data file";
+}
+
+void TestSurvey::longTableReadBack() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, refused);
+    Survey s;
+    const QString file = s.tmp.path() + "/long.csv";
+    QByteArray bytes = SurveyExport::longTable(s.store);
+    if (from == "END") {
+        bytes += to.toUtf8();
+    } else if (!from.isEmpty()) {
+        QVERIFY2(bytes.contains(from.toUtf8()), qPrintable(from));
+        bytes.replace(bytes.indexOf(from.toUtf8()), from.toUtf8().size(), to.toUtf8());
+    }
+    QVERIFY(FileCommands::writeWhole(file, bytes).ok());
+    ReadingsStore other(s.tmp.path() + "/Other.db");
+    QVERIFY(other.open().ok());
+    QVERIFY(other.writeReading(30, 128, "9.9").ok());
+    const FileOutcome opened = SurveyFile::openAny(other, file);
+    if (!refused.isEmpty()) {
+        QVERIFY(!opened.ok());
+        QVERIFY2(Msg::forFile(opened).contains(refused), qPrintable(Msg::forFile(opened)));
+        QCOMPARE(other.reading(30, 128), QString("9.9"));  // nothing changed
+        return;
+    }
+    QVERIFY2(opened.ok(), qPrintable(Msg::forFile(opened)));
+    for (int set = 1; set <= 30; ++set)
+        for (int p = 1; p <= 128; ++p) {
+            QCOMPARE(other.countsAsReading(set, p), s.store.countsAsReading(set, p));
+            if (s.store.holdsReading(set, p))
+                QCOMPARE(other.reading(set, p), s.store.reading(set, p));
+        }
+    QCOMPARE(other.flag(5, 7), s.store.flag(5, 7));
+    QCOMPARE(other.held(5, 2), ReadingsStore::Held::Reading);  // the zero the meter sent
+    SetDetails expected = s.details2;
+    expected.device.clear();  // the long table carries no device nor unreadable count
+    expected.unreadable = 0;
+    QCOMPARE(other.details(2), expected);
+    QCOMPARE(other.setUnits(5), std::optional<Meter::Units>(Meter::Units::SI));
 }
 
 void TestSurvey::lasLogsReadBack_data() {

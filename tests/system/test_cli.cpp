@@ -503,6 +503,9 @@ void TestCli::surveyCommandsOnOneDatabase() {
         {{"flag", "--set", "3", "--position", "9", "--reason", "x"}, 1, "holds no reading to flag"},
         {{"flag", "--set", "3", "--position", "1"}, 1, "--reason TEXT, or --clear"},
         {{"export", "--long", longCsv}, 0, ""},
+        {{"open", longCsv}, 0, ""},  // read back: readings, details and the flag
+        {{"stats", "--set", "3", "--json"}, 0, R"({"count":1,)"},
+        {{"details", "--set", "3", "--json"}, 0, R"("spacing_m":0.5,)"},
         {{"export", "--las", "-", "--set", "3"}, 0, " 2.5000  3.002000"},
         {{"export", "--las", "-", "--set", "4"}, 3, "set 4 has no depth and spacing"},
         {{"export", "--las", "-"}, 1, "--las and --set N go together"},

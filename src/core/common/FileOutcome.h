@@ -25,6 +25,7 @@ enum class FileFailure {
     StoreClosed,       ///< the readings database is not open: there is nothing to write
     RowNumberless,     ///< row `position` of the table has no row number a data file holds
     ReadingTooLong,    ///< a reading in row `position` is longer than a data file holds
+    TableNotReadable,  ///< a long table holds what cannot be read: reason says where and why
 };
 
 /** @brief What became of a file command: a kind, the file it concerned, the system's or the

@@ -45,6 +45,9 @@ QString forFile(const FileOutcome& o) {
             return FileNotWritten.arg(
                 path,
                 QCoreApplication::translate("Msg", "row %1 has no row number").arg(o.position));
+        case FileFailure::TableNotReadable:
+            return QCoreApplication::translate("Msg", "%1 was not opened: %2. Nothing was changed.")
+                .arg(path, o.reason);
         case FileFailure::ReadingTooLong:
             return FileNotWritten.arg(
                 path, QCoreApplication::translate(

@@ -11,6 +11,7 @@
 #include <QUuid>
 
 #include "core/common/Messages.h"
+#include "core/files/LongTableFile.h"
 #include "core/meter/Numbers.h"
 #include "core/store/ReadingsStore.h"
 
@@ -179,7 +180,9 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
 }
 
 FileOutcome openAny(ReadingsStore& store, const QString& path) {
-    return looksLikeSurvey(path) ? open(store, path) : FileCommands::openDataFile(store, path);
+    if (looksLikeSurvey(path)) return open(store, path);
+    if (LongTableFile::looksLikeLongTable(path)) return LongTableFile::open(store, path);
+    return FileCommands::openDataFile(store, path);
 }
 
 }  // namespace SurveyFile

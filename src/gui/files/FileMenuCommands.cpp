@@ -36,7 +36,8 @@ QStringList FileMenuCommands::saveFilters() {
 }
 QStringList FileMenuCommands::openFilters() {
     return {tr("Survey and Data Files (*.orvanta *.dat)"), tr("Orvanta survey (*.orvanta)"),
-            tr("Data Files (*.dat)"), tr("All Files (*.*)")};
+            tr("Data Files (*.dat)"), tr("Long tables the program exported (*.csv)"),
+            tr("All Files (*.*)")};
 }
 QStringList FileMenuCommands::longFilters() {
     return {tr("CSV, one row per reading (*.csv)"), tr("All Files (*.*)")};

@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/files/LongTableFile.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <cmath>
+
+#include "core/files/SurveyExport.h"
+#include "core/meter/Numbers.h"
+#include "core/store/ReadingsStore.h"
+
+namespace LongTableFile {
+namespace {
+// Larger than the long table of 30 full sets with long notes on every row.
+constexpr qint64 kLargestFile = 64LL * 1024 * 1024;
+const QString kOldHeader = QStringLiteral(
+    "set,position,depth_m,value,units,site,latitude,longitude,elevation_m,downloaded_utc,"
+    "operator,notes,complete");
+enum Column { Set, Position, Depth, Value, Units, Site, Lat, Lon, Elevation, Downloaded, Operator,
+              Notes, Complete, Flag };
+
+struct Record {
+    int line = 0;  ///< where it starts, from 1
+    QStringList fields;
+};
+
+// RFC 4180: fields apart by commas, records by CRLF or LF; a quoted field may hold commas,
+// doubled quotes and line breaks. False (with the line) for a quote left open.
+bool parse(const QString& text, QList<Record>* records, int* badLine) {
+    Record record;
+    QString field;
+    bool quoted = false;
+    bool any = false;
+    int line = 1;
+    record.line = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == QLatin1Char('"') && i + 1 < text.size() && text[i + 1] == QLatin1Char('"')) {
+                field += c;
+                ++i;
+            } else if (c == QLatin1Char('"')) {
+                quoted = false;
+            } else {
+                if (c == QLatin1Char('\n')) ++line;
+                field += c;
+            }
+            continue;
+        }
+        if (c == QLatin1Char('"') && field.isEmpty()) {
+            quoted = any = true;
+        } else if (c == QLatin1Char(',')) {
+            record.fields << field;
+            field.clear();
+            any = true;
+        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+            if (any || !field.isEmpty()) {
+                record.fields << field;
+                records->append(record);
+            }
+            record = Record{};
+            field.clear();
+            any = false;
+            record.line = ++line;
+        } else {
+            field += c;
+            any = true;
+        }
+    }
+    if (quoted) {
+        *badLine = record.line;
+        return false;
+    }
+    if (any || !field.isEmpty()) {
+        record.fields << field;
+        records->append(record);
+    }
+    return true;
+}
+}  // namespace
+
+bool looksLikeLongTable(const QString& path) {
+    QFile f(path);
+    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) return false;
+    QByteArray first = f.readLine(4096).trimmed();
+    if (first.startsWith("\xEF\xBB\xBF")) first.remove(0, 3);
+    return first.startsWith(kOldHeader.toUtf8());
+}
+
+FileOutcome open(ReadingsStore& store, const QString& path) {
+    const QFileInfo fi(path);
+    if (fi.exists() && !fi.isFile()) return FileOutcome::failed(FileFailure::NotRegular, path);
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
+    const QByteArray bytes = f.read(qMin(f.size(), kLargestFile) + 1);
+    if (f.error() != QFileDevice::NoError)
+        return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
+    const auto refused = [&path](int line, int column, const QString& why) {
+        const QStringList names = SurveyExport::kLongHeader.split(QLatin1Char(','));
+        return FileOutcome::failed(
+            FileFailure::TableNotReadable, path,
+            column < 0 ? QStringLiteral("line %1: %2").arg(line).arg(why)
+                       : QStringLiteral("line %1, column %2 (%3): %4")
+                             .arg(line)
+                             .arg(column + 1)
+                             .arg(names.value(column), why));
+    };
+    if (bytes.size() > kLargestFile) return refused(1, -1, QStringLiteral("the file is too large"));
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    QList<Record> records;
+    int badLine = 0;
+    if (!parse(text, &records, &badLine))
+        return refused(badLine, -1, QStringLiteral("a quoted field is not closed"));
+    const QString header = records.isEmpty() ? QString() : records.first().fields.join(QLatin1Char(','));
+    if (header != SurveyExport::kLongHeader && header != kOldHeader)
+        return refused(1, -1, QStringLiteral("the header is not the long table's"));
+    const int columns = static_cast<int>(records.first().fields.size());
+
+    QVector<ReadingsStore::Row> rows(Meter::kPositions);
+    for (ReadingsStore::Row& row : rows) row.fill(Meter::kClearedReading);
+    ReadingsStore::AllDetails details{};
+    QVector<ReadingsStore::Mark> marks;
+    QHash<int, Record> firstOfSet;  // the row whose details each set's rows repeat
+    QHash<int, QList<QPair<int, double>>> depths;  // (position, depth) of each set
+    QSet<int> seen;
+    for (qsizetype r = 1; r < records.size(); ++r) {
+        const Record& rec = records[r];
+        if (rec.fields.size() != columns)
+            return refused(rec.line, -1,
+                           QStringLiteral("%1 fields, not %2").arg(rec.fields.size()).arg(columns));
+        const auto field = [&rec](int column) { return rec.fields.value(column); };
+        bool ok = false;
+        const int set = field(Set).toInt(&ok);
+        if (!ok || !Meter::isSet(set))
+            return refused(rec.line, Set, QStringLiteral("not a set from 1 to 30"));
+        const int position = field(Position).toInt(&ok);
+        if (!ok || position < 1 || position > Meter::kPositions)
+            return refused(rec.line, Position, QStringLiteral("not a position from 1 to 128"));
+        if (seen.contains(set * 1000 + position))
+            return refused(rec.line, Position, QStringLiteral("the position comes twice"));
+        seen.insert(set * 1000 + position);
+        const QString value = field(Value);
+        if (value.isEmpty() || !Numbers::isReading(value))
+            return refused(rec.line, Value, QStringLiteral("\"%1\" is no reading").arg(value.left(40)));
+        if (!field(Depth).isEmpty()) {
+            const std::optional<double> depth = Numbers::toReal(field(Depth));
+            if (!depth) return refused(rec.line, Depth, QStringLiteral("not a number"));
+            depths[set].append({position, *depth});
+        }
+        rows[position - 1][static_cast<size_t>(set - 1)] = value;
+        const QString flag = columns > Flag ? field(Flag) : QString();
+        if (value == Meter::kClearedReading || !flag.isEmpty())
+            marks.append({set, position, ReadingsStore::Held::Reading, flag});
+        // The set's own fields are the same on each of its rows.
+        const auto first = firstOfSet.constFind(set);
+        if (first != firstOfSet.constEnd()) {
+            for (int c = Units; c <= Complete; ++c)
+                if (first->fields.value(c) != field(c))
+                    return refused(rec.line, c,
+                                   QStringLiteral("differs from the set's first row (line %1)")
+                                       .arg(first->line));
+            continue;
+        }
+        firstOfSet.insert(set, rec);
+        SetDetails& d = details[static_cast<size_t>(set - 1)];
+        if (field(Units) == QLatin1String("SI")) d.units = Meter::Units::SI;
+        else if (field(Units) == QLatin1String("CGS")) d.units = Meter::Units::CGS;
+        else if (!field(Units).isEmpty())
+            return refused(rec.line, Units, QStringLiteral("not SI, CGS or empty"));
+        const QList<QPair<int, DetailField>> typed{{Site, DetailField::Site},
+                                                   {Lat, DetailField::Latitude},
+                                                   {Lon, DetailField::Longitude},
+                                                   {Elevation, DetailField::Elevation},
+                                                   {Operator, DetailField::Operator},
+                                                   {Notes, DetailField::Notes}};
+        for (const auto& [column, detail] : typed) {
+            const QString why = SetDetailFields::setText(d, detail, field(column));
+            if (!why.isEmpty()) return refused(rec.line, column, why);
+        }
+        if (!field(Downloaded).isEmpty()) {
+            d.downloadedUtc = QDateTime::fromString(field(Downloaded), Qt::ISODate);
+            if (!d.downloadedUtc.isValid())
+                return refused(rec.line, Downloaded, QStringLiteral("not an ISO 8601 time"));
+            d.downloadedUtc = d.downloadedUtc.toUTC();
+        }
+        if (field(Complete) != QLatin1String("true") && field(Complete) != QLatin1String("false"))
+            return refused(rec.line, Complete, QStringLiteral("not true or false"));
+        d.complete = field(Complete) == QLatin1String("true");
+    }
+    // Depth and spacing from the depths of the rows: two give both; one at position 1 its depth.
+    for (auto it = depths.cbegin(); it != depths.cend(); ++it) {
+        QList<QPair<int, double>> at = it.value();
+        std::sort(at.begin(), at.end());
+        SetDetails& d = details[static_cast<size_t>(it.key() - 1)];
+        if (at.size() == 1) {
+            if (at.first().first == 1) d.depthM = at.first().second;
+            continue;
+        }
+        const double spacing =
+            (at[1].second - at[0].second) / static_cast<double>(at[1].first - at[0].first);
+        const double depth = at[0].second - (at[0].first - 1) * spacing;
+        for (const auto& [position, metres] : at)
+            if (std::fabs(depth + (position - 1) * spacing - metres) > 1e-6 * qMax(1.0, std::fabs(metres)))
+                return refused(firstOfSet.value(it.key()).line, Depth,
+                               QStringLiteral("the depths of set %1 do not follow one depth and "
+                                              "spacing")
+                                   .arg(it.key()));
+        if (spacing < 0)
+            return refused(firstOfSet.value(it.key()).line, Depth,
+                           QStringLiteral("the depths of set %1 go up").arg(it.key()));
+        d.depthM = std::round(depth * 1e9) / 1e9;
+        d.spacingM = std::round(spacing * 1e9) / 1e9;
+    }
+    const StoreResult replaced = store.replaceAll(rows, details, marks);
+    if (!replaced) return FileOutcome::failed(FileFailure::TableNotReplaced, path, replaced.reason);
+    return FileOutcome::done();
+}
+}  // namespace LongTableFile
