@@ -18,8 +18,22 @@ constexpr qint64 kLargestFile = 64LL * 1024 * 1024;
 const QString kOldHeader = QStringLiteral(
     "set,position,depth_m,value,units,site,latitude,longitude,elevation_m,downloaded_utc,"
     "operator,notes,complete");
-enum Column { Set, Position, Depth, Value, Units, Site, Lat, Lon, Elevation, Downloaded, Operator,
-              Notes, Complete, Flag };
+enum Column {
+    Set,
+    Position,
+    Depth,
+    Value,
+    Units,
+    Site,
+    Lat,
+    Lon,
+    Elevation,
+    Downloaded,
+    Operator,
+    Notes,
+    Complete,
+    Flag
+};
 
 struct Record {
     int line = 0;  ///< where it starts, from 1
@@ -102,13 +116,12 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
     const auto refused = [&path](int line, int column, const QString& why) {
         const QStringList names = SurveyExport::kLongHeader.split(QLatin1Char(','));
-        return FileOutcome::failed(
-            FileFailure::TableNotReadable, path,
-            column < 0 ? QStringLiteral("line %1: %2").arg(line).arg(why)
-                       : QStringLiteral("line %1, column %2 (%3): %4")
-                             .arg(line)
-                             .arg(column + 1)
-                             .arg(names.value(column), why));
+        return FileOutcome::failed(FileFailure::TableNotReadable, path,
+                                   column < 0 ? QStringLiteral("line %1: %2").arg(line).arg(why)
+                                              : QStringLiteral("line %1, column %2 (%3): %4")
+                                                    .arg(line)
+                                                    .arg(column + 1)
+                                                    .arg(names.value(column), why));
     };
     if (bytes.size() > kLargestFile) return refused(1, -1, QStringLiteral("the file is too large"));
     QString text = QString::fromUtf8(bytes);
@@ -117,7 +130,8 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     int badLine = 0;
     if (!parse(text, &records, &badLine))
         return refused(badLine, -1, QStringLiteral("a quoted field is not closed"));
-    const QString header = records.isEmpty() ? QString() : records.first().fields.join(QLatin1Char(','));
+    const QString header =
+        records.isEmpty() ? QString() : records.first().fields.join(QLatin1Char(','));
     if (header != SurveyExport::kLongHeader && header != kOldHeader)
         return refused(1, -1, QStringLiteral("the header is not the long table's"));
     const int columns = static_cast<int>(records.first().fields.size());
@@ -126,7 +140,7 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     for (ReadingsStore::Row& row : rows) row.fill(Meter::kClearedReading);
     ReadingsStore::AllDetails details{};
     QVector<ReadingsStore::Mark> marks;
-    QHash<int, Record> firstOfSet;  // the row whose details each set's rows repeat
+    QHash<int, Record> firstOfSet;                 // the row whose details each set's rows repeat
     QHash<int, QList<QPair<int, double>>> depths;  // (position, depth) of each set
     QSet<int> seen;
     for (qsizetype r = 1; r < records.size(); ++r) {
@@ -147,7 +161,8 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         seen.insert(set * 1000 + position);
         const QString value = field(Value);
         if (value.isEmpty() || !Numbers::isReading(value))
-            return refused(rec.line, Value, QStringLiteral("\"%1\" is no reading").arg(value.left(40)));
+            return refused(rec.line, Value,
+                           QStringLiteral("\"%1\" is no reading").arg(value.left(40)));
         if (!field(Depth).isEmpty()) {
             const std::optional<double> depth = Numbers::toReal(field(Depth));
             if (!depth) return refused(rec.line, Depth, QStringLiteral("not a number"));
@@ -169,16 +184,16 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         }
         firstOfSet.insert(set, rec);
         SetDetails& d = details[static_cast<size_t>(set - 1)];
-        if (field(Units) == QLatin1String("SI")) d.units = Meter::Units::SI;
-        else if (field(Units) == QLatin1String("CGS")) d.units = Meter::Units::CGS;
+        if (field(Units) == QLatin1String("SI"))
+            d.units = Meter::Units::SI;
+        else if (field(Units) == QLatin1String("CGS"))
+            d.units = Meter::Units::CGS;
         else if (!field(Units).isEmpty())
             return refused(rec.line, Units, QStringLiteral("not SI, CGS or empty"));
-        const QList<QPair<int, DetailField>> typed{{Site, DetailField::Site},
-                                                   {Lat, DetailField::Latitude},
-                                                   {Lon, DetailField::Longitude},
-                                                   {Elevation, DetailField::Elevation},
-                                                   {Operator, DetailField::Operator},
-                                                   {Notes, DetailField::Notes}};
+        const QList<QPair<int, DetailField>> typed{
+            {Site, DetailField::Site},         {Lat, DetailField::Latitude},
+            {Lon, DetailField::Longitude},     {Elevation, DetailField::Elevation},
+            {Operator, DetailField::Operator}, {Notes, DetailField::Notes}};
         for (const auto& [column, detail] : typed) {
             const QString why = SetDetailFields::setText(d, detail, field(column));
             if (!why.isEmpty()) return refused(rec.line, column, why);
@@ -206,7 +221,8 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
             (at[1].second - at[0].second) / static_cast<double>(at[1].first - at[0].first);
         const double depth = at[0].second - (at[0].first - 1) * spacing;
         for (const auto& [position, metres] : at)
-            if (std::fabs(depth + (position - 1) * spacing - metres) > 1e-6 * qMax(1.0, std::fabs(metres)))
+            if (std::fabs(depth + (position - 1) * spacing - metres) >
+                1e-6 * qMax(1.0, std::fabs(metres)))
                 return refused(firstOfSet.value(it.key()).line, Depth,
                                QStringLiteral("the depths of set %1 do not follow one depth and "
                                               "spacing")
