@@ -3,8 +3,10 @@
 
 #include <QAbstractButton>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 void QtMessageBox::tell(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, *m_title, text, QMessageBox::Ok, m_parent);
@@ -35,9 +37,15 @@ int QtMessageBox::ask(const QString& text, const QStringList& choices) {
 }
 
 std::optional<QString> QtMessageBox::askText(const QString& text, const QString& initial) {
-    bool ok = false;
-    const QString answer =
-        QInputDialog::getText(m_parent, *m_title, text, QLineEdit::Normal, initial, &ok);
-    if (!ok) return std::nullopt;
-    return answer;
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(*m_title);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setLabelText(text);
+    dialog.setTextValue(initial);
+    // A long question wraps instead of widening the dialog past the screen.
+    if (auto* label = dialog.findChild<QLabel*>()) label->setWordWrap(true);
+    dialog.resize(qMin(520, dialog.screen()->availableGeometry().width() - 40),
+                  dialog.sizeHint().height());
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
 }
