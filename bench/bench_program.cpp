@@ -5,7 +5,6 @@
 // display QT_QPA_PLATFORM names). The figure is the time the bytes take on the wire at 9600 baud
 // against the CPU time the program spent taking them; the simulator runs as a process of its own
 // and is not counted. Under callgrind (--collect-atstart=no), only the download is counted.
-#include <valgrind/callgrind.h>
 
 #include <QApplication>
 #include <QElapsedTimer>

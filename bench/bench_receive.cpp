@@ -3,7 +3,6 @@
 // Readings.db, each reading committed as it arrives: the CPU time it takes against the time the
 // same bytes take on the wire at 9600 baud. The bytes are sent as fast as the device takes them,
 // so this is the receive path's own cost, windows included.
-#include <valgrind/callgrind.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
