@@ -232,6 +232,17 @@ int runRead(const QStringList& args) {
     return CliCommands::read(request);
 }
 
+/** --set N: 1..30; none (told) otherwise. */
+std::optional<int> setOption(const QCommandLineParser& parser, const QCommandLineOption& set) {
+    bool ok = false;
+    const int n = parser.value(set).toInt(&ok);
+    if (!ok || n < 1 || n > 30) {
+        usageError(QStringLiteral("--set takes a number from 1 to 30"));
+        return std::nullopt;
+    }
+    return n;
+}
+
 int runExport(const QStringList& args) {
     QCommandLineParser parser;
     const QCommandLineOption dat("dat", QStringLiteral("The data file format."));
@@ -276,25 +287,13 @@ int runExport(const QStringList& args) {
                     : parser.isSet(las)       ? CliCommands::FileFormat::Las
                                               : CliCommands::FileFormat::Csv;
     if (parser.isSet(las)) {
-        bool ok = false;
-        output.set = parser.value(set).toInt(&ok);
-        if (!ok || !Meter::isSet(output.set))
-            return usageError(QStringLiteral("--set takes a number from 1 to 30"));
+        const std::optional<int> n = setOption(parser, set);
+        if (!n) return 1;
+        output.set = *n;
     }
     output.decimalComma = parser.isSet(decimalComma);
     return CliCommands::exportReadings(output);
 }
-/** --set N: 1..30; none (told) otherwise. */
-std::optional<int> setOption(const QCommandLineParser& parser, const QCommandLineOption& set) {
-    bool ok = false;
-    const int n = parser.value(set).toInt(&ok);
-    if (!ok || n < 1 || n > 30) {
-        usageError(QStringLiteral("--set takes a number from 1 to 30"));
-        return std::nullopt;
-    }
-    return n;
-}
-
 int runDetails(const QStringList& args) {
     QCommandLineParser parser;
     const QCommandLineOption set("set", QStringLiteral("The set (1 to 30)."), QStringLiteral("N"));

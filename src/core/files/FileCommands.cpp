@@ -27,21 +27,29 @@ FileOutcome clearReadings(ReadingsStore& store) {
     return FileOutcome::done();
 }
 
-FileOutcome openDataFile(ReadingsStore& store, const QString& path) {
+FileOutcome readWhole(const QString& path, qint64 largest, FileFailure tooLarge,
+                      QByteArray* bytes) {
     const QFileInfo fi(path);
     if (isSpecial(fi)) return FileOutcome::failed(FileFailure::NotRegular, path);
-    if (fi.size() > DataFileCodec::kLargestFile)
-        return FileOutcome::failed(FileFailure::TooLarge, path);
+    if (fi.size() > largest) return FileOutcome::failed(tooLarge, path);
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
-    // No more than the file holds, and never more than any data file can be.
-    const QByteArray data = f.read(qMin(f.size(), DataFileCodec::kLargestFile) + 1);
+    // As much as the file holds (one byte more tells one that grew meanwhile), never a buffer of
+    // the largest size for a small file.
+    *bytes = f.read(qMin(f.size(), largest) + 1);
     if (f.error() != QFileDevice::NoError)
         return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
-    f.close();
-    if (data.size() > DataFileCodec::kLargestFile)
-        return FileOutcome::failed(FileFailure::TooLarge, path);
+    if (bytes->size() > largest) return FileOutcome::failed(tooLarge, path);
+    return FileOutcome::done();
+}
+
+FileOutcome openDataFile(ReadingsStore& store, const QString& path) {
+    QByteArray data;
+    if (FileOutcome read =
+            readWhole(path, DataFileCodec::kLargestFile, FileFailure::TooLarge, &data);
+        !read)
+        return read;
 
     // The file is taken only when it is whole and every record is one this program writes: row
     // k numbered k, every text a reading or empty. Anything else changes nothing.

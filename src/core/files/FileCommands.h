@@ -42,5 +42,9 @@ bool isReadOnlyFile(const QString& path);
 /** @brief Writes @p bytes to @p path through a temporary file that replaces it only when whole.
  *  Refuses special files. */
 FileOutcome writeWhole(const QString& path, const QByteArray& bytes);
+/** @brief Reads the regular file at @p path whole into @p bytes: NotRegular for a folder, a
+ *  device or a FIFO, NotRead with the system's reason, @p tooLarge when it holds more than
+ *  @p largest bytes (then nothing larger than that is read). */
+FileOutcome readWhole(const QString& path, qint64 largest, FileFailure tooLarge, QByteArray* bytes);
 
 }  // namespace FileCommands

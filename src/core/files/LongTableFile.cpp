@@ -7,6 +7,7 @@
 #include <QHash>
 #include <cmath>
 
+#include "core/files/FileCommands.h"
 #include "core/files/SurveyExport.h"
 #include "core/meter/Numbers.h"
 #include "core/store/ReadingsStore.h"
@@ -106,14 +107,9 @@ bool looksLikeLongTable(const QString& path) {
 }
 
 FileOutcome open(ReadingsStore& store, const QString& path) {
-    const QFileInfo fi(path);
-    if (fi.exists() && !fi.isFile()) return FileOutcome::failed(FileFailure::NotRegular, path);
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
-    const QByteArray bytes = f.read(qMin(f.size(), kLargestFile) + 1);
-    if (f.error() != QFileDevice::NoError)
-        return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
+    QByteArray bytes;
+    const FileOutcome read =
+        FileCommands::readWhole(path, kLargestFile, FileFailure::TooLarge, &bytes);
     const auto refused = [&path](int line, int column, const QString& why) {
         const QStringList names = SurveyExport::kLongHeader.split(QLatin1Char(','));
         return FileOutcome::failed(FileFailure::TableNotReadable, path,
@@ -123,7 +119,9 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
                                                     .arg(column + 1)
                                                     .arg(names.value(column), why));
     };
-    if (bytes.size() > kLargestFile) return refused(1, -1, QStringLiteral("the file is too large"));
+    if (read.kind == FileFailure::TooLarge)
+        return refused(1, -1, QStringLiteral("the file is too large"));
+    if (!read) return read;
     QString text = QString::fromUtf8(bytes);
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     QList<Record> records;

@@ -117,15 +117,11 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         return FileOutcome::failed(
             FileFailure::NotSurvey, path,
             QStringLiteral("the table Sets has %1 rows, not %2").arg(*rows).arg(Meter::kPositions));
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
-    // As much as the file holds (one byte more tells one that grew meanwhile), never a buffer of
-    // the largest size for a small file.
-    const QByteArray bytes = f.read(qMin(f.size(), kLargestFile) + 1);
-    if (f.error() != QFileDevice::NoError)
-        return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
-    if (bytes.size() > kLargestFile) return FileOutcome::failed(FileFailure::SurveyTooLarge, path);
+    QByteArray bytes;
+    if (FileOutcome read =
+            FileCommands::readWhole(path, kLargestFile, FileFailure::SurveyTooLarge, &bytes);
+        !read)
+        return read;
     if (!bytes.startsWith(kSqliteMagic)) return FileOutcome::failed(FileFailure::NotSqlite, path);
     // Checked and read from a private copy: SQLite may write beside a file it opens (a journal
     // to roll back), and the user's file is never written.

@@ -7,12 +7,6 @@
 #include "core/meter/Numbers.h"
 
 namespace {
-// Spaces and control characters (C0, DEL, C1 and the no-break space) pad a line; they are
-// never part of a reading (as Numbers::readingText has it).
-bool isPadding(QChar ch) {
-    const ushort c = ch.unicode();
-    return c <= 0x20 || (c >= 0x7F && c <= 0xA0);
-}
 bool isDigit(QChar ch) { return ch >= QLatin1Char('0') && ch <= QLatin1Char('9'); }
 // Several six-decimal values with nothing between them: how many, or 0 when it is not that.
 int runTogether(const QString& t) {
@@ -35,8 +29,8 @@ DownloadValue DownloadValue::of(const QString& received) {
     // One pass over the line: every value of a download comes through here.
     qsizetype from = 0;
     qsizetype to = received.size();
-    while (from < to && isPadding(received[from])) ++from;
-    while (to > from && isPadding(received[to - 1])) --to;
+    while (from < to && Numbers::isPadding(received[from])) ++from;
+    while (to > from && Numbers::isPadding(received[to - 1])) --to;
     const QStringView text = QStringView(received).mid(from, to - from);
     qsizetype at = 0;
     if (at < text.size() && text[at] == QLatin1Char('-')) ++at;

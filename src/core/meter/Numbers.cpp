@@ -60,14 +60,6 @@ std::optional<std::int16_t> toInt16(const QString& text) {
     return static_cast<std::int16_t>(r);
 }
 
-namespace {
-// Spaces and control characters (C0, DEL, C1 and the no-break space) are never part of a reading.
-bool isPadding(QChar ch) {
-    const ushort c = ch.unicode();
-    return c <= 0x20 || (c >= 0x7F && c <= 0xA0);
-}
-}  // namespace
-
 std::optional<QString> readingText(const QString& received, double* value) {
     if (received.size() > kMaxReadingLength) return std::nullopt;
     qsizetype from = 0;

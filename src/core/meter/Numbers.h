@@ -12,6 +12,12 @@ std::optional<double> toReal(const QString& text);
 /** @brief A number that rounds (halves to even) into -32768..32767; none otherwise. */
 std::optional<std::int16_t> toInt16(const QString& text);
 
+/** @brief Spaces and control characters (C0, DEL, C1 and the no-break space): they pad a
+ *  received text and are never part of a reading. */
+inline bool isPadding(QChar ch) {
+    const ushort c = ch.unicode();
+    return c <= 0x20 || (c >= 0x7F && c <= 0xA0);
+}
 /** @brief The longest reading the program stores. */
 constexpr int kMaxReadingLength = 255;
 /** @brief The reading in a received value text: the text of a finite number, without the

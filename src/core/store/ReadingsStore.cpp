@@ -17,9 +17,7 @@ namespace {
 const QString kCreateDownloads = QStringLiteral(
     "CREATE TABLE IF NOT EXISTS Downloads (Id INTEGER PRIMARY KEY AUTOINCREMENT, TimeUtc TEXT NOT "
     "NULL, Device TEXT, Request TEXT, Bytes BLOB NOT NULL)");
-}  // namespace
 
-namespace {
 StoreResult closedResult() {
     return StoreResult::failed(StoreFailure::Closed,
                                QStringLiteral("the readings database is not open"));
@@ -455,6 +453,14 @@ ReadingsStore::Held ReadingsStore::heldByText(const QString& text) {
     return text.isEmpty() || text == Meter::kClearedReading ? Held::Nothing : Held::Reading;
 }
 
+bool ReadingsStore::needsMark(const QString& text, Held held, const QString& flag) {
+    return held != heldByText(text) || !flag.isEmpty();
+}
+
+bool ReadingsStore::inTable(int set, int position) const {
+    return m_open && Meter::isSet(set) && position >= 1 && position <= m_rows.size();
+}
+
 StoreResult ReadingsStore::loadMarks() {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);
@@ -480,13 +486,12 @@ StoreResult ReadingsStore::loadMarks() {
 }
 
 ReadingsStore::Held ReadingsStore::held(int set, int position) const {
-    if (!m_open || !Meter::isSet(set) || position < 1 || position > m_rows.size())
-        return Held::Nothing;
+    if (!inTable(set, position)) return Held::Nothing;
     return m_rows[position - 1].held[static_cast<size_t>(set)];
 }
 
 QString ReadingsStore::flag(int set, int position) const {
-    if (!m_open || !Meter::isSet(set) || position < 1 || position > m_rows.size()) return {};
+    if (!inTable(set, position)) return {};
     return m_rows[position - 1].flags[static_cast<size_t>(set)];
 }
 
@@ -515,10 +520,10 @@ QVector<ReadingsStore::Mark> ReadingsStore::marks() const {
     QVector<Mark> out;
     for (int row = 0; row < m_rows.size(); ++row)
         for (int set = 1; set <= Meter::kSets; ++set) {
+            const Loaded& r = m_rows[row];
             const auto k = static_cast<size_t>(set);
-            if (m_rows[row].held[k] != heldByText(m_rows[row].cells[k]) ||
-                !m_rows[row].flags[k].isEmpty())
-                out.append({set, row + 1, m_rows[row].held[k], m_rows[row].flags[k]});
+            if (needsMark(r.cells[k], r.held[k], r.flags[k]))
+                out.append({set, row + 1, r.held[k], r.flags[k]});
         }
     return out;
 }
@@ -526,8 +531,8 @@ QVector<ReadingsStore::Mark> ReadingsStore::marks() const {
 bool ReadingsStore::writeMark(const CellWrite& c, QSqlError* why) {
     const Loaded& before = std::as_const(m_rows)[c.row];
     const auto k = static_cast<size_t>(c.column);
-    const bool had = before.held[k] != heldByText(before.cells[k]) || !before.flags[k].isEmpty();
-    const bool needs = c.held != heldByText(c.text) || !c.flag.isEmpty();
+    const bool had = needsMark(before.cells[k], before.held[k], before.flags[k]);
+    const bool needs = needsMark(c.text, c.held, c.flag);
     if (!had && !needs) return true;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     if (needs) {
@@ -569,8 +574,8 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const All
     const auto marked = [this](const CellWrite& c) {
         const Loaded& before = std::as_const(m_rows)[c.row];
         const auto k = static_cast<size_t>(c.column);
-        return before.held[k] != heldByText(before.cells[k]) || c.held != heldByText(c.text) ||
-               !before.flags[k].isEmpty() || !c.flag.isEmpty();
+        return needsMark(before.cells[k], before.held[k], before.flags[k]) ||
+               needsMark(c.text, c.held, c.flag);
     };
     const bool batch =
         (cells.size() > 1 || details || (cells.size() == 1 && marked(cells.front()))) && !m_group;
@@ -674,7 +679,7 @@ void ReadingsStore::undoGroup() {
 
 StoreResult ReadingsStore::writeReading(int set, int position, const QString& text) {
     if (!m_open) return closedResult();
-    if (!Meter::isSet(set) || position < 1 || position > m_rows.size())
+    if (!inTable(set, position))
         return StoreResult::failed(
             StoreFailure::NoSuchCell,
             QStringLiteral("Set %1 has no position %2.").arg(set).arg(position));
@@ -685,7 +690,7 @@ StoreResult ReadingsStore::writeReading(int set, int position, const QString& te
 
 StoreResult ReadingsStore::markUnreadable(int set, int position) {
     if (!m_open) return closedResult();
-    if (!Meter::isSet(set) || position < 1 || position > m_rows.size())
+    if (!inTable(set, position))
         return StoreResult::failed(
             StoreFailure::NoSuchCell,
             QStringLiteral("Set %1 has no position %2.").arg(set).arg(position));

@@ -197,6 +197,10 @@ private:
     };
     /** @brief What a text holds when no mark says otherwise. */
     static Held heldByText(const QString& text);
+    /** @brief A position holding @p text, @p held and @p flag needs its row of Positions. */
+    static bool needsMark(const QString& text, Held held, const QString& flag);
+    /** @brief The store is open and has @p position of @p set. */
+    bool inTable(int set, int position) const;
     StoreResult openConnection(OpenMode mode);
     /** @brief Brings a database of layout @p from to this version's, in one transaction. */
     StoreResult upgrade(int from);

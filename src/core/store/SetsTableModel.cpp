@@ -113,18 +113,8 @@ void SetsTableModel::flushChanges() {
     const int firstColumn = m_firstColumn;
     const int lastColumn = m_lastColumn;
     m_firstChanged = m_lastChanged = m_firstColumn = m_lastColumn = -1;
-    // Only the changed cells are repainted: a view repaints all it shows for a change of more
-    // than one cell. A download writes a few cells of one set's column between two flushes;
-    // anything wider (a whole table replaced) is one change.
-    if (last < first) return;
-    constexpr int kCellByCell = 64;
-    if ((last - first + 1) * (lastColumn - firstColumn + 1) > kCellByCell) {
-        Q_EMIT dataChanged(index(first, firstColumn), index(last, lastColumn));
-        return;
-    }
-    for (int column = firstColumn; column <= lastColumn; ++column)
-        for (int row = first; row <= last; ++row)
-            Q_EMIT dataChanged(index(row, column), index(row, column));
+    // Only the changed block is repainted: during a download, a few cells of one set's column.
+    if (last >= first) Q_EMIT dataChanged(index(first, firstColumn), index(last, lastColumn));
 }
 
 void SetsTableModel::refresh() {

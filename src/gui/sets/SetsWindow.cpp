@@ -220,7 +220,7 @@ namespace {
 /** One flag changed: undone by putting the reason before back. */
 class FlagChange : public QUndoCommand {
 public:
-    FlagChange(std::function<bool(const QString&)> apply, QString before, QString after,
+    FlagChange(std::function<void(const QString&)> apply, QString before, QString after,
                const QString& text)
         : QUndoCommand(text),
           m_apply(std::move(apply)),
@@ -230,7 +230,7 @@ public:
     void undo() override { m_apply(m_before); }
 
 private:
-    std::function<bool(const QString&)> m_apply;
+    std::function<void(const QString&)> m_apply;
     QString m_before;
     QString m_after;
 };
@@ -241,9 +241,10 @@ void SetsWindow::changeFlag(int set, int position, const QString& reason) {
     if (before == reason) return;
     const auto apply = [this, set, position](const QString& flag) {
         const StoreResult written = m_store.setFlag(set, position, flag);
-        if (!written) m_messages.tell(Msg::TableNotWritten.arg(written.reason));
-        if (written) Q_EMIT detailsEdited();
-        return written.ok();
+        if (!written)
+            m_messages.tell(Msg::TableNotWritten.arg(written.reason));
+        else
+            Q_EMIT detailsEdited();
     };
     m_undo->push(new FlagChange(apply, before, reason,
                                 reason.isEmpty()
