@@ -166,6 +166,22 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>Set %1 came with %2 values more than its %3 positions: they were not stored.</source>
         <translation>Messreihe %1 kam mit %2 Werten mehr als ihren %3 Positionen: Sie wurden nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>Set %1 was being received when it happened: it holds readings of this download and of an earlier one, and is marked incomplete.</source>
+        <translation>Messreihe %1 wurde gerade empfangen, als es geschah: Sie enthält Messwerte dieser und einer früheren Übertragung und ist als unvollständig markiert.</translation>
+    </message>
+    <message>
+        <source>%1 flag went with its reading, which this download replaced: %2.</source>
+        <translation>%1 Markierung ging mit ihrem Messwert, den diese Übertragung ersetzt hat: %2.</translation>
+    </message>
+    <message>
+        <source>%1 flags went with their readings, which this download replaced: %2.</source>
+        <translation>%1 Markierungen gingen mit ihren Messwerten, die diese Übertragung ersetzt hat: %2.</translation>
+    </message>
+    <message>
+        <source>Set %1 was being received when it happened: what this download had stored in it was taken back, and it holds what it held before.</source>
+        <translation>Messreihe %1 wurde gerade empfangen, als es geschah: Was diese Übertragung darin gespeichert hatte, wurde zurückgenommen, und sie enthält, was sie vorher enthielt.</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>
@@ -256,6 +272,26 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     <message>
         <source>Long tables the program exported (*.csv)</source>
         <translation>Vom Programm exportierte Langtabellen (*.csv)</translation>
+    </message>
+    <message>
+        <source>the details typed for sets %1</source>
+        <translation>die für die Messreihen %1 eingegebenen Angaben</translation>
+    </message>
+    <message>
+        <source>the units of sets %1</source>
+        <translation>die Einheiten der Messreihen %1</translation>
+    </message>
+    <message>
+        <source>the flags of %1 readings, with their reasons</source>
+        <translation>die Markierungen von %1 Messwerten samt ihren Gründen</translation>
+    </message>
+    <message>
+        <source>Data File, &amp;Never Ask for Units</source>
+        <translation>Datendatei, &amp;nie wegen Einheiten fragen</translation>
+    </message>
+    <message>
+        <source>A data file keeps the readings only. Saving one drops %1. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
+        <translation>Eine Datendatei enthält nur die Messwerte. Beim Speichern gehen %1 verloren. Eine Erhebungsdatei (*.orvanta) speichern, die sie behält, oder die Datendatei ohne sie?</translation>
     </message>
 </context>
 <context>
@@ -721,12 +757,12 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <translation>Die Messwerte oder Angaben zu Messreihen haben sich seit dem letzten Speichern in einer Datei geändert. Vor dem Beenden speichern? Sie bleiben in jedem Fall in der Messwertdatenbank und werden beim nächsten Start wieder angezeigt.</translation>
     </message>
     <message>
-        <source>Sets hold details (site, depth, position, operator, notes) and units that a data file does not keep. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
-        <translation>Messreihen enthalten Angaben (Ort, Tiefe, Position, Bearbeiter, Notizen) und Einheiten, die eine Datendatei nicht aufnimmt. Eine Erhebungsdatei (*.orvanta) speichern, die sie behält, oder die Datendatei ohne sie?</translation>
-    </message>
-    <message>
         <source>%1 was not opened: %2. Nothing was changed.</source>
         <translation>%1 wurde nicht geöffnet: %2. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the %3 records of a whole data file: it may have been cut short while it was copied. Positions 1 to %2 of every set were opened from it; positions %4 to %3 were cleared.</source>
+        <translation>%1 enthält %2 der %3 Datensätze einer vollständigen Datendatei: Sie wurde beim Kopieren vielleicht abgeschnitten. Die Positionen 1 bis %2 jeder Messreihe wurden daraus geöffnet; die Positionen %4 bis %3 wurden geleert.</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1273,22 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>Why is the reading %1 at position %2 of set %3 flagged (&quot;broken core&quot;, &quot;box end&quot;)? It keeps its text and is left out of the statistics, the plot&apos;s lines and the logs. An empty reason unflags it.</source>
         <translation>Warum wird der Messwert %1 an Position %2 der Messreihe %3 markiert („Kernverlust“, „Kistenende“)? Er behält seinen Text und wird aus der Statistik, den Linien des Diagramms und den Logs herausgenommen. Ein leerer Grund entfernt die Markierung.</translation>
+    </message>
+    <message>
+        <source>Details of set %1</source>
+        <translation>Angaben der Messreihe %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>The step cannot be taken back: the table changed since (%1). Undo starts again from here.</source>
+        <translation>Der Schritt kann nicht zurückgenommen werden: Die Tabelle hat sich seitdem geändert (%1). Rückgängig beginnt wieder von hier.</translation>
     </message>
 </context>
 <context>

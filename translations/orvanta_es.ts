@@ -166,6 +166,22 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>Set %1 came with %2 values more than its %3 positions: they were not stored.</source>
         <translation>La serie %1 llegó con %2 valores más que sus %3 posiciones: no se guardaron.</translation>
     </message>
+    <message>
+        <source>Set %1 was being received when it happened: it holds readings of this download and of an earlier one, and is marked incomplete.</source>
+        <translation>La serie %1 se estaba recibiendo cuando ocurrió: contiene lecturas de esta descarga y de una anterior, y está marcada como incompleta.</translation>
+    </message>
+    <message>
+        <source>%1 flag went with its reading, which this download replaced: %2.</source>
+        <translation>%1 marca se fue con su lectura, que esta descarga reemplazó: %2.</translation>
+    </message>
+    <message>
+        <source>%1 flags went with their readings, which this download replaced: %2.</source>
+        <translation>%1 marcas se fueron con sus lecturas, que esta descarga reemplazó: %2.</translation>
+    </message>
+    <message>
+        <source>Set %1 was being received when it happened: what this download had stored in it was taken back, and it holds what it held before.</source>
+        <translation>La serie %1 se estaba recibiendo cuando ocurrió: lo que esta descarga había guardado en ella se deshizo, y contiene lo que tenía antes.</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>
@@ -256,6 +272,26 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     <message>
         <source>Long tables the program exported (*.csv)</source>
         <translation>Tablas largas exportadas por el programa (*.csv)</translation>
+    </message>
+    <message>
+        <source>the details typed for sets %1</source>
+        <translation>los detalles escritos para las series %1</translation>
+    </message>
+    <message>
+        <source>the units of sets %1</source>
+        <translation>las unidades de las series %1</translation>
+    </message>
+    <message>
+        <source>the flags of %1 readings, with their reasons</source>
+        <translation>las marcas de %1 lecturas, con sus motivos</translation>
+    </message>
+    <message>
+        <source>Data File, &amp;Never Ask for Units</source>
+        <translation>Archivo de datos, no preguntar &amp;nunca por las unidades</translation>
+    </message>
+    <message>
+        <source>A data file keeps the readings only. Saving one drops %1. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
+        <translation>Un archivo de datos guarda solo las lecturas. Guardarlo pierde %1. ¿Guardar un archivo de campaña (*.orvanta), que los conserva, o el archivo de datos sin ellos?</translation>
     </message>
 </context>
 <context>
@@ -721,12 +757,12 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <translation>Las lecturas o los detalles de series cambiaron desde que se guardaron por última vez en un archivo. ¿Guardarlos antes de salir? Permanecen en la base de datos de lecturas en cualquier caso y se muestran de nuevo en el próximo inicio.</translation>
     </message>
     <message>
-        <source>Sets hold details (site, depth, position, operator, notes) and units that a data file does not keep. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
-        <translation>Hay series con detalles (sitio, profundidad, posición, operador, notas) y unidades que un archivo de datos no guarda. ¿Guardar un archivo de campaña (*.orvanta), que los guarda, o el archivo de datos sin ellos?</translation>
-    </message>
-    <message>
         <source>%1 was not opened: %2. Nothing was changed.</source>
         <translation>%1 no se abrió: %2. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the %3 records of a whole data file: it may have been cut short while it was copied. Positions 1 to %2 of every set were opened from it; positions %4 to %3 were cleared.</source>
+        <translation>%1 contiene %2 de los %3 registros de un archivo de datos completo: puede haberse cortado al copiarlo. Se abrieron de él las posiciones 1 a %2 de cada serie; las posiciones %4 a %3 se vaciaron.</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1273,22 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>Why is the reading %1 at position %2 of set %3 flagged (&quot;broken core&quot;, &quot;box end&quot;)? It keeps its text and is left out of the statistics, the plot&apos;s lines and the logs. An empty reason unflags it.</source>
         <translation>¿Por qué se marca la lectura %1 en la posición %2 de la serie %3 («testigo roto», «fin de caja»)? Conserva su texto y queda excluida de las estadísticas, de las líneas del gráfico y de los registros. Un motivo vacío la desmarca.</translation>
+    </message>
+    <message>
+        <source>Details of set %1</source>
+        <translation>Detalles de la serie %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>The step cannot be taken back: the table changed since (%1). Undo starts again from here.</source>
+        <translation>El paso no se puede deshacer: la tabla cambió desde entonces (%1). Deshacer empieza de nuevo desde aquí.</translation>
     </message>
 </context>
 <context>

@@ -166,6 +166,22 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>Set %1 came with %2 values more than its %3 positions: they were not stored.</source>
         <translation>La série %1 est arrivée avec %2 valeurs de plus que ses %3 positions : elles n&apos;ont pas été enregistrées.</translation>
     </message>
+    <message>
+        <source>Set %1 was being received when it happened: it holds readings of this download and of an earlier one, and is marked incomplete.</source>
+        <translation>La série %1 était en cours de réception à ce moment : elle contient des mesures de ce téléchargement et d&apos;un précédent, et elle est marquée incomplète.</translation>
+    </message>
+    <message>
+        <source>%1 flag went with its reading, which this download replaced: %2.</source>
+        <translation>%1 signalement est parti avec sa mesure, remplacée par ce téléchargement : %2.</translation>
+    </message>
+    <message>
+        <source>%1 flags went with their readings, which this download replaced: %2.</source>
+        <translation>%1 signalements sont partis avec leurs mesures, remplacées par ce téléchargement : %2.</translation>
+    </message>
+    <message>
+        <source>Set %1 was being received when it happened: what this download had stored in it was taken back, and it holds what it held before.</source>
+        <translation>La série %1 était en cours de réception à ce moment : ce que ce téléchargement y avait enregistré a été annulé, et elle contient ce qu&apos;elle contenait avant.</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>
@@ -256,6 +272,26 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     <message>
         <source>Long tables the program exported (*.csv)</source>
         <translation>Tables longues exportées par le programme (*.csv)</translation>
+    </message>
+    <message>
+        <source>the details typed for sets %1</source>
+        <translation>les détails saisis pour les séries %1</translation>
+    </message>
+    <message>
+        <source>the units of sets %1</source>
+        <translation>les unités des séries %1</translation>
+    </message>
+    <message>
+        <source>the flags of %1 readings, with their reasons</source>
+        <translation>les signalements de %1 mesures, avec leurs motifs</translation>
+    </message>
+    <message>
+        <source>Data File, &amp;Never Ask for Units</source>
+        <translation>Fichier de données, ne &amp;jamais demander pour les unités</translation>
+    </message>
+    <message>
+        <source>A data file keeps the readings only. Saving one drops %1. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
+        <translation>Un fichier de données ne garde que les mesures. L&apos;enregistrer perd %1. Enregistrer un fichier de campagne (*.orvanta), qui les garde, ou le fichier de données sans eux ?</translation>
     </message>
 </context>
 <context>
@@ -721,12 +757,12 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <translation>Les mesures ou les détails des séries ont changé depuis leur dernier enregistrement dans un fichier. Les enregistrer avant de quitter ? Ils restent dans la base des mesures dans tous les cas et sont affichés à nouveau au prochain démarrage.</translation>
     </message>
     <message>
-        <source>Sets hold details (site, depth, position, operator, notes) and units that a data file does not keep. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
-        <translation>Des séries ont des détails (site, profondeur, position, opérateur, notes) et des unités qu&apos;un fichier de données ne garde pas. Enregistrer un fichier de campagne (*.orvanta), qui les garde, ou le fichier de données sans eux ?</translation>
-    </message>
-    <message>
         <source>%1 was not opened: %2. Nothing was changed.</source>
         <translation>%1 n’a pas été ouvert : %2. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the %3 records of a whole data file: it may have been cut short while it was copied. Positions 1 to %2 of every set were opened from it; positions %4 to %3 were cleared.</source>
+        <translation>%1 contient %2 des %3 enregistrements d&apos;un fichier de données complet : il a peut-être été tronqué lors d&apos;une copie. Les positions 1 à %2 de chaque série en ont été ouvertes ; les positions %4 à %3 ont été effacées.</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1273,22 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>Why is the reading %1 at position %2 of set %3 flagged (&quot;broken core&quot;, &quot;box end&quot;)? It keeps its text and is left out of the statistics, the plot&apos;s lines and the logs. An empty reason unflags it.</source>
         <translation>Pourquoi la mesure %1 à la position %2 de la série %3 est-elle marquée (« carotte cassée », « fin de caisse ») ? Elle garde son texte et est exclue des statistiques, des lignes du graphique et des diagraphies. Un motif vide la démarque.</translation>
+    </message>
+    <message>
+        <source>Details of set %1</source>
+        <translation>Détails de la série %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>The step cannot be taken back: the table changed since (%1). Undo starts again from here.</source>
+        <translation>L&apos;étape ne peut pas être annulée : le tableau a changé depuis (%1). L&apos;annulation repart d&apos;ici.</translation>
     </message>
 </context>
 <context>

@@ -166,6 +166,22 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>Set %1 came with %2 values more than its %3 positions: they were not stored.</source>
         <translation>A série %1 chegou com %2 valores a mais que suas %3 posições: eles não foram armazenados.</translation>
     </message>
+    <message>
+        <source>Set %1 was being received when it happened: it holds readings of this download and of an earlier one, and is marked incomplete.</source>
+        <translation>A série %1 estava sendo recebida quando isso aconteceu: ela contém leituras deste download e de um anterior, e está marcada como incompleta.</translation>
+    </message>
+    <message>
+        <source>%1 flag went with its reading, which this download replaced: %2.</source>
+        <translation>%1 marcação saiu com sua leitura, que este download substituiu: %2.</translation>
+    </message>
+    <message>
+        <source>%1 flags went with their readings, which this download replaced: %2.</source>
+        <translation>%1 marcações saíram com suas leituras, que este download substituiu: %2.</translation>
+    </message>
+    <message>
+        <source>Set %1 was being received when it happened: what this download had stored in it was taken back, and it holds what it held before.</source>
+        <translation>A série %1 estava sendo recebida quando isso aconteceu: o que este download tinha gravado nela foi desfeito, e ela contém o que continha antes.</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>
@@ -256,6 +272,26 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     <message>
         <source>Long tables the program exported (*.csv)</source>
         <translation>Tabelas longas exportadas pelo programa (*.csv)</translation>
+    </message>
+    <message>
+        <source>the details typed for sets %1</source>
+        <translation>os detalhes digitados para as séries %1</translation>
+    </message>
+    <message>
+        <source>the units of sets %1</source>
+        <translation>as unidades das séries %1</translation>
+    </message>
+    <message>
+        <source>the flags of %1 readings, with their reasons</source>
+        <translation>as marcações de %1 leituras, com seus motivos</translation>
+    </message>
+    <message>
+        <source>Data File, &amp;Never Ask for Units</source>
+        <translation>Arquivo de dados, &amp;nunca perguntar pelas unidades</translation>
+    </message>
+    <message>
+        <source>A data file keeps the readings only. Saving one drops %1. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
+        <translation>Um arquivo de dados guarda só as leituras. Salvá-lo perde %1. Salvar um arquivo de levantamento (*.orvanta), que os guarda, ou o arquivo de dados sem eles?</translation>
     </message>
 </context>
 <context>
@@ -721,12 +757,12 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <translation>As leituras ou os detalhes das séries mudaram desde que foram salvos em um arquivo pela última vez. Salvá-los antes de sair? Eles permanecem no banco de dados de leituras de qualquer forma e são mostrados novamente na próxima inicialização.</translation>
     </message>
     <message>
-        <source>Sets hold details (site, depth, position, operator, notes) and units that a data file does not keep. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
-        <translation>Há séries com detalhes (local, profundidade, posição, operador, notas) e unidades que um arquivo de dados não guarda. Salvar um arquivo de levantamento (*.orvanta), que os guarda, ou o arquivo de dados sem eles?</translation>
-    </message>
-    <message>
         <source>%1 was not opened: %2. Nothing was changed.</source>
         <translation>%1 não foi aberto: %2. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the %3 records of a whole data file: it may have been cut short while it was copied. Positions 1 to %2 of every set were opened from it; positions %4 to %3 were cleared.</source>
+        <translation>%1 contém %2 dos %3 registros de um arquivo de dados completo: ele pode ter sido cortado ao ser copiado. As posições 1 a %2 de cada série foram abertas dele; as posições %4 a %3 foram limpas.</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1273,22 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>Why is the reading %1 at position %2 of set %3 flagged (&quot;broken core&quot;, &quot;box end&quot;)? It keeps its text and is left out of the statistics, the plot&apos;s lines and the logs. An empty reason unflags it.</source>
         <translation>Por que a leitura %1 na posição %2 da série %3 está marcada (&quot;testemunho quebrado&quot;, &quot;fim de caixa&quot;)? Ela mantém seu texto e fica fora das estatísticas, das linhas do gráfico e dos perfis. Um motivo vazio a desmarca.</translation>
+    </message>
+    <message>
+        <source>Details of set %1</source>
+        <translation>Detalhes da série %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Desfazer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Refazer: %1</translation>
+    </message>
+    <message>
+        <source>The step cannot be taken back: the table changed since (%1). Undo starts again from here.</source>
+        <translation>O passo não pode ser desfeito: a tabela mudou desde então (%1). Desfazer recomeça daqui.</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,9 @@ int main(int argc, char** argv) {
     QtFileDialog dialogs;
     ReadingsStore store(Paths::readingsDatabase());
     ReadingsOpener opener(store);
+    // What orvanta-cli or another copy writes to the database is shown within a second, and an
+    // edit here never writes back an older copy of it.
+    store.followOtherWriters(500);
     MeterSession session(MeterSession::Deps{settings, ports, store});
 
     MainWindow window(MainWindow::Deps{session, opener, messages, dialogs, dialogs,

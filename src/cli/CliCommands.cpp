@@ -662,6 +662,8 @@ int openFile(const QString& path) {
         printError(Msg::forFile(opened));
         return code(ExitCode::File);
     }
+    // Opened, but not all of it was there: said on standard error, the exit code stays 0.
+    if (const QString note = Msg::noteForFile(opened); !note.isEmpty()) printError(note);
     return 0;
 }
 

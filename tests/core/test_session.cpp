@@ -2,6 +2,11 @@
 // Line scenarios against the meter session alone, on a real pseudo-terminal, without a window:
 // each row is what the user asks and the meter sends, then the exact cells of Readings.db, the
 // value the session shows, what the meter was sent and what the user was told.
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QProcess>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -20,6 +25,7 @@
 #include "core/session/MeterSession.h"
 #include "core/store/ReadingsOpener.h"
 #include "core/store/ReadingsStore.h"
+#include "core/system/Process.h"
 
 using namespace line;
 
@@ -82,6 +88,10 @@ private Q_SLOTS:
     void meterKnownByItsName();
     void recorderTakesOnlyTheMetersSets_data();
     void recorderTakesOnlyTheMetersSets();
+    void redownloadKeepsFlagsOfTheSameReadings_data();
+    void redownloadKeepsFlagsOfTheSameReadings();
+    void interruptedSetIsNeverMarkedComplete_data();
+    void interruptedSetIsNeverMarkedComplete();
 };
 
 void TestSession::lineScenarios_data() {
@@ -483,5 +493,183 @@ void TestSession::recorderTakesOnlyTheMetersSets() {
     QCOMPARE(held, taken ? 1 : 0);
 }
 
-QTEST_GUILESS_MAIN(TestSession)
+namespace {
+// Set 4 as an earlier download left it, and as the download being interrupted brings it.
+constexpr int kNewReadings = 10;
+QString oldReading(int position) {
+    return QStringLiteral("4.1%1").arg(position, 5, 10, QChar('0'));
+}
+QString newReading(int position) {
+    return QStringLiteral("4.2%1").arg(position, 5, 10, QChar('0'));
+}
+
+/** The child of interruptedSetIsNeverMarkedComplete: downloads set 4 into the database named
+ *  by ORVANTA_TEST_DOWNLOAD_CHILD as the session does (a step at a time, or in groups of
+ *  four), killing itself after step ORVANTA_TEST_KILL_AT, with files limited to
+ *  ORVANTA_TEST_FILE_LIMIT bytes when set. A failure ends the set as the session does; the
+ *  account goes to standard output. */
+int downloadChild() {
+    int argc = 1;
+    char name[] = "download-child";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    const int killAt = qEnvironmentVariableIntValue("ORVANTA_TEST_KILL_AT");
+    const bool grouped = qEnvironmentVariableIntValue("ORVANTA_TEST_GROUPED") != 0;
+    const rlim_t limit = qEnvironmentVariable("ORVANTA_TEST_FILE_LIMIT").toULongLong();
+    ReadingsStore store(qEnvironmentVariable("ORVANTA_TEST_DOWNLOAD_CHILD"));
+    if (!store.open()) return 3;
+    if (limit > 0) {
+        Process::ignoreFileSizeLimit();
+        const rlimit r{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &r);
+    }
+    DownloadRecorder recorder(store);
+    recorder.start();
+    const auto failed = [&](const StoreResult& why) {
+        if (grouped && !store.inGroup()) recorder.undoGroup();
+        store.cancelGroup();
+        recorder.summary().end = DownloadEnd::StoreFailed;
+        recorder.summary().failure = why.reason;
+        if (recorder.summary().failedSet == 0) recorder.summary().failedSet = recorder.currentSet();
+        recorder.cutSet();
+        std::printf("%s\n", qPrintable(recorder.summary().report()));
+        return 2;
+    };
+    for (int step = 1; step <= kNewReadings + 2; ++step) {
+        if (grouped && step % 4 == 1 && store.beginGroup()) recorder.startGroup();
+        const StoreResult done = step == 1 ? recorder.beginSet(4)
+                                 : step <= kNewReadings + 1
+                                     ? recorder.storeReading(step - 1, newReading(step - 1))
+                                     : recorder.endSet();
+        if (!done) return failed(done);
+        if (grouped && (step % 4 == 0 || step == kNewReadings + 2)) {
+            const StoreResult committed = store.endGroup();
+            if (!committed) return failed(committed);
+        }
+        if (step == killAt) ::kill(::getpid(), SIGKILL);
+    }
+    return 0;
+}
+}  // namespace
+
+void TestSession::redownloadKeepsFlagsOfTheSameReadings_data() {
+    // Set 4 holds 0.100001 .. 0.100006, positions 2, 5 and 6 flagged; then it is downloaded
+    // again ("?" a value that was not a number).
+    QTest::addColumn<QStringList>("again");
+    QTest::addColumn<QString>("kept");     // positions still flagged, with their reasons
+    QTest::addColumn<QString>("dropped");  // the account's flags that went
+    const QStringList first{"0.100001", "0.100002", "0.100003", "0.100004", "0.100005", "0.100006"};
+    QTest::newRow("the same readings") << first << "2,5,6"
+                                       << "";
+    QStringList changed = first;
+    changed[4] = "0.999999";
+    QTest::newRow("one reading changed") << changed << "2,6"
+                                         << "set 4 position 5";
+    QTest::newRow("shorter") << first.mid(0, 3) << "2"
+                             << "set 4 position 5, set 4 position 6";
+    QStringList unreadable = first;
+    unreadable[1] = "?";
+    QTest::newRow("unreadable where flagged") << unreadable << "5,6"
+                                              << "set 4 position 2";
+}
+
+void TestSession::redownloadKeepsFlagsOfTheSameReadings() {
+    QFETCH(QStringList, again);
+    QFETCH(QString, kept);
+    QFETCH(QString, dropped);
+    TestEnv env;
+    ReadingsStore store(env.database());
+    QVERIFY(store.open().ok());
+    DownloadRecorder recorder(store);
+    const auto download = [&](const QStringList& readings) {
+        recorder.start();
+        QVERIFY(recorder.beginSet(4).ok());
+        for (int p = 1; p <= readings.size(); ++p)
+            QVERIFY(readings[p - 1] == "?" ? recorder.skipUnreadable(p).ok()
+                                           : recorder.storeReading(p, readings[p - 1]).ok());
+        QVERIFY(recorder.endSet().ok());
+    };
+    download({"0.100001", "0.100002", "0.100003", "0.100004", "0.100005", "0.100006"});
+    for (int p : {2, 5, 6}) QVERIFY(store.setFlag(4, p, QStringLiteral("r%1").arg(p)).ok());
+    download(again);
+    QStringList flagged;
+    for (int p = 1; p <= 128; ++p)
+        if (!store.flag(4, p).isEmpty()) {
+            QCOMPARE(store.flag(4, p), QStringLiteral("r%1").arg(p));
+            flagged << QString::number(p);
+        }
+    QCOMPARE(flagged.join(','), kept);
+    QStringList went;
+    for (const auto& [set, position] : recorder.summary().flagsDropped)
+        went << QStringLiteral("set %1 position %2").arg(set).arg(position);
+    QCOMPARE(went.join(", "), dropped);
+    // A flag that went is told; keeping them all is nothing to tell.
+    if (!dropped.isEmpty()) QVERIFY(recorder.summary().report().contains(dropped + "."));
+    QCOMPARE(recorder.summary().troubled(), !dropped.isEmpty());
+    QVERIFY(!store.isIncomplete(4));
+}
+
+void TestSession::interruptedSetIsNeverMarkedComplete_data() {
+    QTest::addColumn<bool>("grouped");  // readings committed in groups, as a download does
+    QTest::addColumn<int>("killAt");    // the step after which the program is killed, 0 none
+    QTest::addColumn<int>("limit");     // bytes a file may grow to, 0 for no limit
+    for (bool grouped : {false, true})
+        for (int step = 1; step <= kNewReadings + 2; ++step)
+            QTest::addRow("%s, killed after step %d", grouped ? "grouped" : "one by one", step)
+                << grouped << step << 0;
+    for (int limit : {4096, 16384, 36864})
+        QTest::addRow("grouped, files full at %d bytes", limit) << true << 0 << limit;
+}
+
+void TestSession::interruptedSetIsNeverMarkedComplete() {
+    QFETCH(bool, grouped);
+    QFETCH(int, killAt);
+    QFETCH(int, limit);
+    TestEnv env;
+    {
+        ReadingsStore store(env.database());
+        QVERIFY(store.open().ok());
+        QVector<ReadingsStore::Row> rows(128);
+        for (int p = 1; p <= 128; ++p) rows[p - 1][3] = oldReading(p);
+        QVERIFY(store.replaceAll(rows).ok());
+        QVERIFY(!store.isIncomplete(4));
+    }
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("ORVANTA_TEST_DOWNLOAD_CHILD", env.database());
+    environment.insert("ORVANTA_TEST_KILL_AT", QString::number(killAt));
+    environment.insert("ORVANTA_TEST_GROUPED", grouped ? "1" : "0");
+    environment.insert("ORVANTA_TEST_FILE_LIMIT", QString::number(limit));
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(60000));
+    if (killAt > 0) QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+    const QString account = QString::fromUtf8(child.readAllStandardOutput());
+    if (limit > 0 && child.exitCode() == 2)  // the failure hit set 4, and the account says so
+        QVERIFY2(account.contains("Set 4 "), qPrintable(account));
+
+    ReadingsStore store(env.database());
+    QVERIFY(store.open().ok());
+    bool allOld = true, allNew = true;
+    for (int p = 1; p <= 128; ++p) {
+        const QString text = store.reading(4, p);
+        const bool isNew = p <= kNewReadings && text == newReading(p);
+        // Every position holds its own reading of one download or the other, or nothing.
+        QVERIFY2(text == oldReading(p) || isNew || text == "0.000000",
+                 qPrintable(QStringLiteral("position %1 holds %2").arg(p).arg(text)));
+        allOld = allOld && text == oldReading(p);
+        allNew = allNew && (p <= kNewReadings ? isNew : text == "0.000000");
+    }
+    // Marked complete, the set is one download whole: never the two mixed.
+    if (!store.isIncomplete(4)) QVERIFY2(allOld || allNew, "a mixed set is marked complete");
+    if (killAt == 0 && child.exitCode() == 0) QVERIFY(allNew && !store.isIncomplete(4));
+}
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsSet("ORVANTA_TEST_DOWNLOAD_CHILD")) return downloadChild();
+    QCoreApplication app(argc, argv);
+    TestSession test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_session.moc"

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/store/EditHistory.h"
 #include "core/store/ReadingsStore.h"
 
 namespace {
@@ -48,6 +50,10 @@ private Q_SLOTS:
     void damagedFileIsRefused();
     void downloadsKeptAreTheNewest();
     void positionsKeepWhatTheyHold();
+    void historyEndsWithWhatItCannotUndo_data();
+    void historyEndsWithWhatItCannotUndo();
+    void secondWriterIsSeenAndKept_data();
+    void secondWriterIsSeenAndKept();
 };
 
 void TestStore::missingFileIsCreatedWithClearedRows() {
@@ -275,6 +281,148 @@ void TestStore::positionsKeepWhatTheyHold() {
     QCOMPARE(st.readingCount(2), 0);
     QVERIFY(st.clearAll().ok());
     QVERIFY(!st.holdsReadings());
+}
+
+void TestStore::historyEndsWithWhatItCannotUndo_data() {
+    // Steps on position 1 of set 1, which holds "0.5": "flag X", "unflag", "site X" (set 1's
+    // site, typed), "undo", "redo", "saved" (the file now holds the table), and what else
+    // changes the table: "reading X" (a download), "new", "open" (a table put in its place).
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("flag");  // position 1's flag at the end
+    QTest::addColumn<QString>("site");
+    QTest::addColumn<bool>("canUndo");
+    QTest::addColumn<bool>("clean");  // the table is what the file last saved holds
+    QTest::newRow("flag, undo, redo") << QStringList{"saved", "flag a", "undo", "redo"} << "a"
+                                      << "" << true << false;
+    QTest::newRow("undo back to the saved table")
+        << QStringList{"saved", "flag a", "flag b", "undo", "undo"} << ""
+        << "" << false << true;
+    QTest::newRow("a new step drops the steps undone")
+        << QStringList{"flag a", "undo", "site x", "redo"} << ""
+        << "x" << true << false;
+    QTest::newRow("site undone, flag kept") << QStringList{"flag a", "site x", "undo"} << "a"
+                                            << "" << true << false;
+    QTest::newRow("a new reading ends it: the old reason never lands on it")
+        << QStringList{"flag a", "flag b", "reading 0.7", "undo"} << ""
+        << "" << false << false;
+    QTest::newRow("the same reading again changes nothing: undo still holds")
+        << QStringList{"saved", "flag a", "reading 0.5", "undo"} << ""
+        << "" << false << true;
+    QTest::newRow("New ends it") << QStringList{"flag a", "new", "undo", "redo"} << ""
+                                 << "" << false << false;
+    QTest::newRow("Open ends it") << QStringList{"site x", "open", "undo"} << ""
+                                  << "" << false << false;
+}
+
+void TestStore::historyEndsWithWhatItCannotUndo() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, flag);
+    QFETCH(QString, site);
+    QFETCH(bool, canUndo);
+    QFETCH(bool, clean);
+    OpenStore s;
+    QVERIFY(s.store.writeReading(1, 1, "0.5").ok());
+    EditHistory& history = s.store.history();
+    for (const QString& step : steps) {
+        const QString arg = step.section(' ', 1);
+        if (step.startsWith("flag"))
+            QVERIFY(history.setFlag(1, 1, arg).ok());
+        else if (step == "unflag")
+            QVERIFY(history.setFlag(1, 1, {}).ok());
+        else if (step.startsWith("site")) {
+            SetDetails d = s.store.details(1);
+            d.site = arg;
+            QVERIFY(history.setDetails(1, s.store.details(1), d).ok());
+        } else if (step == "undo")
+            history.undo();  // refused or done: the end state tells
+        else if (step == "redo")
+            history.redo();
+        else if (step == "saved")
+            history.setClean();
+        else if (step.startsWith("reading"))
+            QVERIFY(s.store.writeReading(1, 1, arg).ok());
+        else if (step == "new")
+            QVERIFY(s.store.clearAll().ok());
+        else if (step == "open")
+            QVERIFY(s.store.replaceAll({ReadingsStore::Row{}}).ok());
+    }
+    QCOMPARE(s.store.flag(1, 1), flag);
+    QCOMPARE(s.store.details(1).site, site);
+    QCOMPARE(history.canUndo(), canUndo);
+    QCOMPARE(history.isClean(), clean);
+}
+
+void TestStore::secondWriterIsSeenAndKept_data() {
+    // Another program (a second store on the file: orvanta-cli, a second copy) writes; this
+    // store then edits from the copy it had. What the other wrote is seen, and never written
+    // back over.
+    QTest::addColumn<QString>("other");  // what the other program writes
+    QTest::addColumn<QString>("mine");   // what this store then changes
+    QTest::addColumn<QString>("site");   // set 2's site at the end, in the file
+    QTest::addColumn<QString>("notes");
+    QTest::addColumn<QString>("flag");  // position 3 of set 2's flag, in the file
+    QTest::newRow("site there, notes here") << "site"
+                                            << "notes"
+                                            << "Hole 7"
+                                            << "mine"
+                                            << "";
+    QTest::newRow("site there, site here") << "site"
+                                           << "site"
+                                           << "Mine"
+                                           << ""
+                                           << "";
+    QTest::newRow("flag there, notes here") << "flag"
+                                            << "notes"
+                                            << ""
+                                            << "mine"
+                                            << "theirs";
+    QTest::newRow("flag there, flag here") << "flag"
+                                           << "flag"
+                                           << ""
+                                           << ""
+                                           << "mine";
+    QTest::newRow("site there, flag here") << "site"
+                                           << "flag"
+                                           << "Hole 7"
+                                           << ""
+                                           << "mine";
+}
+
+void TestStore::secondWriterIsSeenAndKept() {
+    QFETCH(QString, other);
+    QFETCH(QString, mine);
+    QFETCH(QString, site);
+    QFETCH(QString, notes);
+    QFETCH(QString, flag);
+    OpenStore s;
+    QVERIFY(s.store.writeReading(2, 3, "0.25").ok());
+    const SetDetails before = s.store.details(2);
+    {
+        ReadingsStore theirs(s.path);
+        QVERIFY(theirs.open().ok());
+        SetDetails d = theirs.details(2);
+        d.site = "Hole 7";
+        QVERIFY(other == "site" ? theirs.setDetails(2, d).ok()
+                                : theirs.setFlag(2, 3, "theirs").ok());
+    }
+    // Seen without a restart: the window looks every half second.
+    QSignalSpy reloaded(&s.store, &ReadingsStore::reloaded);
+    s.store.followOtherWriters(20);
+    QTRY_VERIFY_WITH_TIMEOUT(reloaded.size() > 0, 5000);
+    QCOMPARE(s.store.details(2).site, other == "site" ? QString("Hole 7") : QString());
+    QCOMPARE(s.store.flag(2, 3), other == "flag" ? QString("theirs") : QString());
+    s.store.followOtherWriters(0);
+    SetDetails edited = before;  // the copy the pane had before the other wrote
+    if (mine == "notes") edited.notes = "mine";
+    if (mine == "site") edited.site = "Mine";
+    QVERIFY(mine == "flag" ? s.store.history().setFlag(2, 3, "mine").ok()
+                           : s.store.history().setDetails(2, before, edited).ok());
+    ReadingsStore check(s.path);
+    QVERIFY(check.open().ok());
+    QCOMPARE(check.details(2).site, site);
+    QCOMPARE(check.details(2).notes, notes);
+    QCOMPARE(check.flag(2, 3), flag);
+    QCOMPARE(check.reading(2, 3), QString("0.25"));
 }
 
 QTEST_GUILESS_MAIN(TestStore)

@@ -229,6 +229,7 @@ void TestApp::shutdownClosesTheStore() {
     AppRig rig;
     MainWindow& w = rig.start();
     w.session().store().writeReading(6, 4, "0.25");
+    rig.messages.choiceAnswers << 1;  // unsaved: quit without saving
     QVERIFY(w.close());
     QCOMPARE(w.session().store().isOpen(), false);
     ReadingsStore again(rig.env.database());
@@ -710,7 +711,7 @@ void TestApp::quittingAsksWhileReadingsAreUnsaved() {
     QVERIFY(w.close());  // nothing changed: no question
     QVERIFY(rig.messages.questions.isEmpty());
     MainWindow& again = rig.start();
-    again.files().markModified();
+    QVERIFY(again.session().store().writeReading(1, 1, "0.5").ok());
     // Cancel stays; Save whose file dialog is cancelled stays too; quitting without saving goes.
     rig.messages.choiceAnswers << 2 << 0 << 1;
     QVERIFY(!again.close());

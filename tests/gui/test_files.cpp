@@ -7,10 +7,13 @@
 
 #include "AppRig.h"
 #include "Fakes.h"
+#include "core/common/SettingsStore.h"
 #include "core/files/DataFileCodec.h"
 #include "core/files/FileCommands.h"
 #include "core/files/Report.h"
+#include "core/files/SurveyFile.h"
 #include "core/files/TextExport.h"
+#include "core/store/EditHistory.h"
 #include "core/store/ReadingsStore.h"
 #include "gui/files/FileMenuCommands.h"
 #include "gui/printing/PrintCommand.h"
@@ -98,6 +101,10 @@ private Q_SLOTS:
     void reportOfEmptyTable();
     void reportToPdf();
     void printCancelled();
+    void saveKeepsTheDocumentsFormat_data();
+    void saveKeepsTheDocumentsFormat();
+    void dataFileQuestionNamesWhatGoes_data();
+    void dataFileQuestionNamesWhatGoes();
 };
 
 void TestFiles::clearedTableSavesTo38656Bytes() {
@@ -171,7 +178,30 @@ void TestFiles::openRecordFiles_data() {
         return "%1 is not a whole data file: record " + QString::number(record) +
                " is cut short. Nothing was changed.";
     };
-    QTest::newRow("two records") << "two_records.dat" << none << 2 << "";
+    // A file cut at a record's end opens, and says how much of it there was.
+    const auto shortOf = [](int held) {
+        return QStringLiteral(
+                   "%1 holds %2 of the 128 records of a whole data file: it may have been cut "
+                   "short while it was copied. Positions 1 to %2 of every set were opened from "
+                   "it; positions %3 to 128 were cleared.")
+            .replace("%2", QString::number(held))
+            .replace("%3", QString::number(held + 1));
+    };
+    const auto records = [](int count) {
+        QByteArray out;
+        for (int r = 1; r <= count; ++r) {
+            DataFileRecord rec;
+            rec.RowNumber = static_cast<std::int16_t>(r);
+            for (int k = 0; k < 30; ++k)
+                rec.SetValue[k] = QString::number(r * 0.001 + k + 1, 'f', 6);
+            DataFileCodec::write(rec, out);
+        }
+        return out;
+    };
+    QTest::newRow("two records") << "two_records.dat" << none << 2 << shortOf(2);
+    QTest::newRow("64 of 128 records") << "half.dat" << records(64) << 64 << shortOf(64);
+    QTest::newRow("127 of 128 records") << "most.dat" << records(127) << 127 << shortOf(127);
+    QTest::newRow("all 128 records") << "whole.dat" << records(128) << 128 << "";
     QTest::newRow("cut in a text") << "cut_in_text.dat" << none << 0 << cut(3);
     QTest::newRow("cut in a length") << "cut_in_length.dat" << none << 0 << cut(2);
     QTest::newRow("length past the end") << "length_past_end.dat" << none << 0 << cut(2);
@@ -204,7 +234,8 @@ void TestFiles::paddedReadingsAreTrimmed() {
     f.close();
     rig.dialog.answers << path;
     rig.files->Open();
-    QCOMPARE(rig.messages.texts, QStringList());
+    QCOMPARE(rig.messages.texts.size(), 1);  // one record of 128: said, not refused
+    QVERIFY(rig.messages.texts[0].contains("1 of the 128 records"));
     QCOMPARE(rig.cell(1, 1), QString("1.5"));
     QCOMPARE(rig.cell(1, 2), QString("-0.25"));
     QCOMPARE(rig.cell(1, 30), QString("1.5"));
@@ -298,7 +329,6 @@ void TestFiles::replacingAsksFirst() {
     run();
     QVERIFY2(rig.messages.questions.isEmpty(), "nothing to lose: no question");
     rig.store.writeReading(9, 3, "0.5");
-    rig.files->markModified();
     rig.messages.answerYes = false;
     run();
     QCOMPARE(rig.messages.questions, QStringList{question});
@@ -345,8 +375,9 @@ void TestFiles::readOnlyTargets() {
         rig.files->exportText();
     QCOMPARE(readAll(target), before);
     if (command == "open") {
-        // Open only reads: a write-protected file opens.
-        QCOMPARE(rig.messages.texts, QStringList());
+        // Open only reads: a write-protected file opens (a file of one record, said so).
+        QCOMPARE(rig.messages.texts.size(), 1);
+        QVERIFY(rig.messages.texts[0].contains("1 of the 128 records"));
         QCOMPARE(rig.cell(1, 1), QString("9.9"));
         return;
     }
@@ -493,6 +524,99 @@ void TestFiles::printCancelled() {
     printReadings(rig.store, rig.dialog, rig.messages);
     QCOMPARE(rig.dialog.shown.size(), 1);
     QVERIFY2(rig.messages.texts.isEmpty(), "a cancelled print is no failure");
+}
+
+void TestFiles::saveKeepsTheDocumentsFormat_data() {
+    QTest::addColumn<QString>("opened");  // the file the table came from: s.orvanta, s.csv, s.dat
+    QTest::addColumn<QString>("change");  // "flag" (the user's own edit) or "reading" (a download)
+    QTest::addColumn<bool>("dialog");     // Save asked for a name
+    QTest::newRow("survey, flagged") << "s.orvanta"
+                                     << "flag" << false;
+    QTest::newRow("long table, flagged") << "s.csv"
+                                         << "flag" << false;
+    QTest::newRow("data file, flagged") << "s.dat"
+                                        << "flag" << true;
+    QTest::newRow("survey, then a download") << "s.orvanta"
+                                             << "reading" << true;
+    QTest::newRow("long table, then a download") << "s.csv"
+                                                 << "reading" << true;
+}
+
+void TestFiles::saveKeepsTheDocumentsFormat() {
+    QFETCH(QString, opened);
+    QFETCH(QString, change);
+    QFETCH(bool, dialog);
+    Rig rig;
+    rig.fill();
+    const QString file = rig.path(opened);
+    QVERIFY(SurveyFile::saveAs(rig.store, file, SurveyFile::formatForName(file)).ok());
+    const QByteArray start = readAll(file).left(16);
+    rig.files->openPath(file);
+    QCOMPARE(rig.files->documentPath(), file);
+    QVERIFY(!rig.files->modified());
+    QVERIFY(change == "flag" ? rig.store.history().setFlag(1, 1, "broken core").ok()
+                             : rig.store.writeReading(1, 1, "9.9").ok());
+    QVERIFY(rig.files->modified());
+    rig.dialog.answers << "";  // a dialog, if one comes, is cancelled
+    rig.files->Save();
+    QCOMPARE(!rig.dialog.shown.isEmpty(), dialog);
+    // Never another format under the file's name.
+    QCOMPARE(readAll(file).left(16), start);
+    QCOMPARE(rig.files->modified(), dialog);
+    if (dialog) return;
+    ReadingsStore reread(rig.path("reread.db"));
+    QVERIFY(reread.open().ok());
+    QVERIFY(SurveyFile::openAny(reread, file).ok());
+    QCOMPARE(reread.flag(1, 1), QString("broken core"));
+    QCOMPARE(reread.reading(30, 128), rig.store.reading(30, 128));
+}
+
+void TestFiles::dataFileQuestionNamesWhatGoes_data() {
+    QTest::addColumn<QString>("held");   // what set 2 holds beside its readings
+    QTest::addColumn<QString>("named");  // what the question names; "" no question
+    QTest::newRow("nothing") << ""
+                             << "";
+    QTest::newRow("units") << "units"
+                           << "drops the units of sets 2.";
+    QTest::newRow("a site") << "site"
+                            << "drops the details typed for sets 2.";
+    QTest::newRow("a flag") << "flag"
+                            << "drops the flags of 1 readings, with their reasons.";
+    QTest::newRow("all three") << "units site flag"
+                               << "drops the details typed for sets 2; the units of sets 2; the "
+                                  "flags of 1 readings, with their reasons.";
+    QTest::newRow("units, never asked again") << "units never"
+                                              << "";
+}
+
+void TestFiles::dataFileQuestionNamesWhatGoes() {
+    QFETCH(QString, held);
+    QFETCH(QString, named);
+    Rig rig;
+    rig.fill();
+    SettingsStore settings(rig.path("Orvanta.conf"));
+    FileMenuCommands files(
+        {rig.store, rig.dialog, rig.messages, rig.tmp.path(), {}, {}, &settings});
+    SetDetails d = rig.store.details(2);
+    if (held.contains("units")) d.units = Meter::Units::SI;
+    if (held.contains("site")) d.site = "Hole 7";
+    QVERIFY(rig.store.setDetails(2, d).ok());
+    if (held.contains("flag")) QVERIFY(rig.store.setFlag(2, 5, "box end").ok());
+    if (held.contains("never")) {
+        // Units alone may be let go for good, from the question itself.
+        rig.dialog.answers << rig.path("first.dat");
+        rig.messages.choiceAnswers << 3;
+        files.Save();
+        QCOMPARE(rig.messages.questions.size(), 1);
+        rig.messages.questions.clear();
+    }
+    rig.dialog.answers << rig.path("s.dat");
+    rig.messages.choiceAnswers << 1;  // the data file only
+    files.Save();
+    QCOMPARE(rig.messages.questions.size(), named.isEmpty() ? 0 : 1);
+    if (!named.isEmpty())
+        QVERIFY2(rig.messages.questions[0].contains(named), qPrintable(rig.messages.questions[0]));
+    QVERIFY(QFile::exists(rig.path("s.dat")));
 }
 
 QTEST_MAIN(TestFiles)

@@ -47,10 +47,10 @@ void TestSessionWindows::lineScenarios_data() {
         << QStringList{"1,2=" + cellText(2, 1), "5,2=" + cellText(2, 5), "6,2=0.000000"} << "50000"
         << "(to Meter memory)" << QByteArray("DPR")
         << QStringList{"Download cancelled: set 2, 5 readings stored."};
-    QTest::newRow("open a short file")
-        << Steps{{Step::All},
-                 send(setData(6, 1, 4) + "\r\r"),
-                 {Step::Open, fileOf({{1, "0.25"}, {2, "0.5"}})}}
+    QList<QPair<int, QString>> whole{{1, "0.25"}, {2, "0.5"}};
+    for (int row = 3; row <= 128; ++row) whole.append({row, "0.000000"});
+    QTest::newRow("open a file")
+        << Steps{{Step::All}, send(setData(6, 1, 4) + "\r\r"), {Step::Open, fileOf(whole)}}
         << QStringList{"1,6=0.25", "2,6=0.5", "3,6=0.000000", "4,6=0.000000"} << ""
         << "(to Meter memory)" << QByteArray("D") << QStringList{};
     QTest::newRow("store to PC")
@@ -185,7 +185,7 @@ void TestSessionWindows::unitsPerSetSurviveARestart() {
     rig.messages.choiceAnswers << 1;  // the data file, without the details
     again.files().Save();
     // A data file keeps readings only: the user is asked before the details are left behind.
-    QVERIFY(rig.messages.questions.contains(Msg::DetailsOnlyInSurvey));
+    QVERIFY(rig.messages.questions.join('\n').contains("drops the units of sets 3"));
     QVERIFY(QFile::exists(file));
     again.files().Open();
     QCOMPARE(db.setUnits(3), std::optional<Meter::Units>());

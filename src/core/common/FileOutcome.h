@@ -35,6 +35,10 @@ struct FileOutcome : Result<FileFailure> {
     QString path;
     int set = 0;
     int position = 0;
+    /** @brief A data file that opened but holds fewer records than the table has rows (one a
+     *  copy cut at a record's end leaves): how many it held, `position` being the table's last
+     *  row. 0 for a whole file. */
+    int shortOf = 0;
 
     static FileOutcome done() { return {}; }
     static FileOutcome failed(FileFailure kind, QString path, QString reason = {}) {

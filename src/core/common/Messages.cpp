@@ -3,6 +3,11 @@
 
 namespace Msg {
 
+QString noteForFile(const FileOutcome& o) {
+    if (!o.ok() || o.shortOf <= 0) return {};
+    return ShortDataFile.arg(o.path).arg(o.shortOf).arg(o.position).arg(o.shortOf + 1);
+}
+
 QString forFile(const FileOutcome& o) {
     const QString& path = o.path;
     switch (o.kind) {

@@ -97,8 +97,16 @@ inline constexpr Text ReadingsNotStored{QT_TRANSLATE_NOOP(
 inline constexpr Text NotRegularFile{QT_TRANSLATE_NOOP("Msg", "%1 is not a regular file.")};
 inline constexpr Text FileTooLarge{QT_TRANSLATE_NOOP("Msg", "%1 is too large to be a data file.")};
 inline constexpr Text NotDataFile{QT_TRANSLATE_NOOP("Msg", "%1 is not a data file.")};
+/** @brief What a file command that succeeded still has to tell (a short data file); empty for
+ *  none. */
+QString noteForFile(const FileOutcome& outcome);
 inline constexpr Text RecordCutShort{QT_TRANSLATE_NOOP(
     "Msg", "%1 is not a whole data file: record %2 is cut short. Nothing was changed.")};
+inline constexpr Text ShortDataFile{QT_TRANSLATE_NOOP(
+    "Msg",
+    "%1 holds %2 of the %3 records of a whole data file: it may have been cut short while it "
+    "was copied. Positions 1 to %2 of every set were opened from it; positions %4 to %3 were "
+    "cleared.")};
 inline constexpr Text TableNotReplaced{QT_TRANSLATE_NOOP(
     "Msg",
     "The readings table could not be written: %1. Nothing was changed: the table holds what it "
@@ -111,11 +119,6 @@ inline constexpr Text SurveyNotReading{
     QT_TRANSLATE_NOOP("Msg", "set %1 holds \"%2\" at position %3, which is no reading")};
 inline constexpr Text SurveyNewer{
     QT_TRANSLATE_NOOP("Msg", "%1 cannot be opened: %2. Nothing was changed.")};
-inline constexpr Text DetailsOnlyInSurvey{QT_TRANSLATE_NOOP(
-    "Msg",
-    "Sets hold details (site, depth, position, operator, notes) and units that a data file does "
-    "not keep. Save a survey file (*.orvanta), which keeps them, or the data file without "
-    "them?")};
 inline constexpr Text SetsWithoutLocation{QT_TRANSLATE_NOOP(
     "Msg", "%1 set(s) holding readings have no latitude and longitude and were left out of %2.")};
 inline constexpr Text FileNotWritten{QT_TRANSLATE_NOOP("Msg", "%1 could not be written: %2")};

@@ -86,7 +86,15 @@ FileOutcome openDataFile(ReadingsStore& store, const QString& path) {
         while (why.endsWith(QLatin1Char('.'))) why.chop(1);
         return FileOutcome::failed(FileFailure::TableNotReplaced, path, why);
     }
-    return FileOutcome::done();
+    // A file cut at a record's end reads as a whole one: the rows it lacks were cleared, and
+    // the user is told so rather than left to find sets shorter than they were.
+    FileOutcome opened = FileOutcome::done();
+    if (rows.size() < store.rowCount()) {
+        opened.path = path;
+        opened.shortOf = static_cast<int>(rows.size());
+        opened.position = store.rowCount();
+    }
+    return opened;
 }
 
 FileOutcome encodeDataFile(const ReadingsStore& store, const QString& path, QByteArray* bytes) {

@@ -12,6 +12,7 @@
 
 #include "core/common/Messages.h"
 #include "core/files/LongTableFile.h"
+#include "core/files/SurveyExport.h"
 #include "core/meter/Numbers.h"
 #include "core/store/ReadingsStore.h"
 
@@ -173,6 +174,32 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         return FileOutcome::failed(FileFailure::TableNotReplaced, path,
                                    withoutFullStop(replaced.reason));
     return FileOutcome::done();
+}
+
+Format formatOf(const QString& path) {
+    if (looksLikeSurvey(path)) return Format::Survey;
+    if (LongTableFile::looksLikeLongTable(path)) return Format::LongTable;
+    return Format::DataFile;
+}
+
+Format formatForName(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix.compare(kSuffix, Qt::CaseInsensitive) == 0) return Format::Survey;
+    if (suffix.compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) return Format::LongTable;
+    return Format::DataFile;
+}
+
+FileOutcome saveAs(const ReadingsStore& store, const QString& path, Format format) {
+    switch (format) {
+        case Format::Survey:
+            return save(store, path);
+        case Format::LongTable:
+            if (!store.isOpen()) return FileOutcome::failed(FileFailure::StoreClosed, path);
+            return FileCommands::writeWhole(path, SurveyExport::longTable(store));
+        case Format::DataFile:
+            break;
+    }
+    return FileCommands::saveDataFile(store, path);
 }
 
 FileOutcome openAny(ReadingsStore& store, const QString& path) {

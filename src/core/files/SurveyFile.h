@@ -24,4 +24,13 @@ FileOutcome save(const ReadingsStore& store, const QString& path);
 FileOutcome open(ReadingsStore& store, const QString& path);
 /** @brief A survey file or a data file, by its contents. */
 FileOutcome openAny(ReadingsStore& store, const QString& path);
+/** @brief The formats a table is opened from and saved to. */
+enum class Format { DataFile, Survey, LongTable };
+/** @brief The format openAny() reads @p path as, by its contents. */
+Format formatOf(const QString& path);
+/** @brief The format a file named @p path is saved in, by its suffix: "orvanta" a survey file,
+ *  "csv" a long table, anything else a data file. */
+Format formatForName(const QString& path);
+/** @brief Writes the table to @p path in @p format. */
+FileOutcome saveAs(const ReadingsStore& store, const QString& path, Format format);
 }  // namespace SurveyFile

@@ -13,13 +13,23 @@ StoreResult DownloadRecorder::beginSet(int set) {
     }
     if (!m_summary.sets.contains(m_set)) m_summary.sets.append(m_set);
     if (!ended) return ended;
-    // The units line follows the header; until it comes, the set's units are not known.
+    // The units line follows the header; until it comes, the set's units are not known. The
+    // set is incomplete from now until its end of data: its old readings are being replaced.
     SetDetails details = m_store.details(m_set);
     details.downloadedUtc = QDateTime::currentDateTimeUtc();
     details.device = m_device;
     details.units.reset();
     details.unreadable = 0;
-    return m_store.setDetails(m_set, details);
+    details.complete = false;
+    const StoreResult marked = m_store.setDetails(m_set, details);
+    // Unmarked, the set must not take a reading: none is written before the mark is.
+    if (!marked) m_set = 0;
+    return marked;
+}
+
+void DownloadRecorder::countFlagsGoing(int set, int from) {
+    for (int position = qMax(1, from); position <= m_store.rowCount(); ++position)
+        if (!m_store.flag(set, position).isEmpty()) m_summary.flagsDropped.append({set, position});
 }
 
 StoreResult DownloadRecorder::storeReading(int position, const QString& text) {
@@ -29,8 +39,11 @@ StoreResult DownloadRecorder::storeReading(int position, const QString& text) {
         m_summary.countBeyond(m_set);
         return StoreResult::done();
     }
+    const bool flagGoes =
+        !m_store.flag(m_set, position).isEmpty() && m_store.reading(m_set, position) != text;
     const StoreResult written = m_store.writeReading(m_set, position, text);
     if (!written) return written;
+    if (flagGoes) m_summary.flagsDropped.append({m_set, position});
     ++m_summary.stored;
     m_lastPosition = position;
     return written;
@@ -43,8 +56,10 @@ StoreResult DownloadRecorder::skipUnreadable(int position) {
         return StoreResult::done();
     }
     // Whatever an earlier download left there is not this download's reading.
+    const bool flagGoes = !m_store.flag(m_set, position).isEmpty();
     const StoreResult written = m_store.markUnreadable(m_set, position);
     if (!written) return written;
+    if (flagGoes) m_summary.flagsDropped.append({m_set, position});
     m_summary.unreadable.append({m_set, position});
     m_lastPosition = position;
     return written;
@@ -67,14 +82,24 @@ StoreResult DownloadRecorder::finishSet(bool whole, bool write) {
     details.unreadable = 0;
     for (const auto& unreadable : m_summary.unreadable)
         if (unreadable.first == set) ++details.unreadable;
-    if (whole) {
-        const StoreResult cleared = m_store.clearSet(set, m_lastPosition + 1);
-        if (!cleared) return cleared;
-        return m_store.setDetails(set, details);
+    // The tail and the mark are one transaction (or go with the group in hand): a set is never
+    // marked complete with an earlier download's readings after its last new one.
+    const bool ownGroup = m_store.beginGroup();
+    const auto finished = [&](StoreResult result) {
+        if (ownGroup && result) result = m_store.endGroup();
+        if (ownGroup && !result) m_store.cancelGroup();
+        return result;
+    };
+    const int flagsBefore = static_cast<int>(m_summary.flagsDropped.size());
+    countFlagsGoing(set, m_lastPosition + 1);
+    StoreResult result = m_store.clearSet(set, m_lastPosition + 1);
+    if (result) result = m_store.setDetails(set, details);
+    result = finished(result);
+    if (!result) m_summary.flagsDropped.resize(flagsBefore);
+    if (!whole) {
+        m_summary.incomplete.append({set, m_lastPosition});
+        // The mark put on the set as it began stays; its tail still holds what it held.
+        if (!result) m_summary.incompleteLeftAlone = true;
     }
-    // Marked first: should the clearing fail, the mark still tells the set is not whole.
-    m_summary.incomplete.append({set, m_lastPosition});
-    const StoreResult marked = m_store.setDetails(set, details);
-    const StoreResult cleared = m_store.clearSet(set, m_lastPosition + 1);
-    return marked ? cleared : marked;
+    return result;
 }

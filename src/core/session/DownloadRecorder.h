@@ -7,10 +7,13 @@
 
 /** @brief Puts a download into the readings store and counts what it did. A set begins, its
  *  readings are stored one by one, and when it ends (whole or cut short) the positions past its
- *  last reading are cleared, so a set never mixes two downloads; a set cut short is marked
- *  incomplete until it is downloaded whole again. Each set's details record when, from which
- *  device, how whole and with how many unreadable values it was downloaded; what the user typed
- *  for it stays. */
+ *  last reading are cleared, so a set never mixes two downloads. A set is marked incomplete as
+ *  it begins, before its first new reading is committed, and complete again only in the
+ *  transaction that clears its tail at its end of data: a kill or a full disk at any moment
+ *  leaves no set holding two downloads marked complete. A flag stays on a position that
+ *  receives the same reading again; the flags that go are counted. Each set's details record when,
+ * from which device, how whole and with how many unreadable values it was downloaded; what the user
+ * typed for it stays. */
 class DownloadRecorder {
 public:
     explicit DownloadRecorder(ReadingsStore& store) : m_store(store) {}
@@ -18,7 +21,7 @@ public:
     /** @brief A new download from the meter on @p device: nothing stored yet. */
     void start(const QString& device = {}) {
         m_summary = DownloadSummary{};
-        m_storedAtGroup = 0;
+        m_atGroup = {};
         m_set = 0;
         m_device = device;
     }
@@ -39,15 +42,18 @@ public:
      *  by another program). Nothing to do outside a set. */
     StoreResult cutSet(bool write = true);
     /** @brief The store's group of writes begins: what follows is committed together. */
-    void startGroup() {
-        m_storedAtGroup = m_summary.stored;
-        m_lastPositionAtGroup = m_lastPosition;
-    }
-    /** @brief The store undid the group: its readings are not stored after all. */
+    void startGroup() { m_atGroup = {m_summary, m_set, m_lastPosition}; }
+    /** @brief The store undid the group: nothing done in it happened, in the file or in the
+     *  account (a set begun or ended in it, readings stored, flags dropped). */
     void undoGroup() {
-        m_summary.stored = m_storedAtGroup;
-        m_lastPosition = qMin(m_lastPosition, m_lastPositionAtGroup);
+        const int hit = m_set;
+        m_summary = m_atGroup.summary;
+        m_set = m_atGroup.set;
+        m_lastPosition = m_atGroup.lastPosition;
+        m_summary.failedSet = hit;
     }
+    /** @brief The set whose readings are arriving; 0 between sets. */
+    int currentSet() const { return m_set; }
     /** @brief The meter's device the download came from. */
     const QString& device() const { return m_device; }
     /** @brief Readings of this download written to the store. */
@@ -59,9 +65,15 @@ private:
     StoreResult finishSet(bool whole, bool write = true);
 
     ReadingsStore& m_store;
+    /** @brief Drops @p set's flags at positions @p from..128 from the account's count. */
+    void countFlagsGoing(int set, int from);
+
     DownloadSummary m_summary;
-    int m_storedAtGroup = 0;
-    int m_lastPositionAtGroup = 0;
+    struct Snapshot {
+        DownloadSummary summary;
+        int set = 0;
+        int lastPosition = 0;
+    } m_atGroup;    ///< the recorder as the store's open group found it
     int m_set = 0;  ///< set whose readings are arriving, 0 none
     int m_lastPosition = 0;
     QString m_device;

@@ -87,6 +87,16 @@ QString DownloadSummary::report() const {
                 ? Msg::DatabaseHeld + QStringLiteral(" (") + failure + QLatin1Char(')')
                 : failure;
         lines << tr("Readings could not be stored: %1.").arg(withoutStop(why));
+        bool told = false;
+        for (const auto& cut : incomplete) told = told || cut.first == failedSet;
+        if (failedSet != 0 && !told)
+            lines << (sets.contains(failedSet)
+                          ? tr("Set %1 was being received when it happened: it holds readings of "
+                               "this download and of an earlier one, and is marked incomplete.")
+                          : tr("Set %1 was being received when it happened: what this download "
+                               "had stored in it was taken back, and it holds what it held "
+                               "before."))
+                         .arg(failedSet);
     }
     for (const auto& [set, last] : incomplete) {
         if (incompleteLeftAlone) {
@@ -120,6 +130,20 @@ QString DownloadSummary::report() const {
                       : tr("%1 values were not readable and left cleared at their positions: "
                            "%2."))
                      .arg(unreadable.size())
+                     .arg(listed);
+    }
+    if (!flagsDropped.isEmpty()) {
+        QStringList at;
+        for (const auto& [set, position] : flagsDropped)
+            at << tr("set %1 position %2").arg(set).arg(position);
+        constexpr int kListed = 20;
+        QString listed = at.mid(0, kListed).join(QStringLiteral(", "));
+        if (at.size() > kListed) listed += tr(" and %1 more").arg(at.size() - kListed);
+        lines << (flagsDropped.size() == 1
+                      ? tr("%1 flag went with its reading, which this download replaced: %2.")
+                      : tr("%1 flags went with their readings, which this download replaced: "
+                           "%2."))
+                     .arg(flagsDropped.size())
                      .arg(listed);
     }
     if (!unasked.isEmpty())

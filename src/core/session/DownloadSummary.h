@@ -42,6 +42,13 @@ public:
     QList<int> unasked;
     /** @brief (set, values) the meter sent past the set's last position: not stored. */
     QList<QPair<int, int>> beyond;
+    /** @brief (set, position) of flags that went: the position received another reading, an
+     *  unreadable value, or was cleared past the set's last reading. A position that received
+     *  the same reading again keeps its flag. */
+    QList<QPair<int, int>> flagsDropped;
+    /** @brief For StoreFailed, the set being received when the failure hit (0 between sets):
+     *  marked incomplete when it is among sets, else its download was taken back whole. */
+    int failedSet = 0;
     QString failure;                                ///< the store's reason, for StoreFailed
     StoreFailure failureKind = StoreFailure::None;  ///< what kind of refusal, for StoreFailed
     int portNumber = 0;  ///< the meter's port, for NoAnswer and ConnectionLost
@@ -51,7 +58,7 @@ public:
      *  Cancel or a new request between sets is their own doing, and says so in the status bar.) */
     bool troubled() const {
         return !incomplete.isEmpty() || !unreadable.isEmpty() || !lostSets.isEmpty() ||
-               !unasked.isEmpty() || !beyond.isEmpty() || noSet() ||
+               !unasked.isEmpty() || !beyond.isEmpty() || !flagsDropped.isEmpty() || noSet() ||
                end == DownloadEnd::ConnectionLost || end == DownloadEnd::PortChanged ||
                end == DownloadEnd::StoreFailed || end == DownloadEnd::NoAnswer;
     }

@@ -518,6 +518,7 @@ void MeterSession::reportStoreFailure(const StoreResult& failure) {
     // In words first: SQLite's own text alone ("database is locked") says little.
     summary.failure = failure.reason;
     summary.failureKind = failure.kind;
+    if (summary.failedSet == 0) summary.failedSet = m_recorder.currentSet();
     if (isDownloading()) {
         m_link.write(Command::Stop);  // nothing to tell a meter that is gone
         endDownload(DownloadEnd::StoreFailed);

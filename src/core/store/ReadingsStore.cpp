@@ -8,9 +8,12 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTimer>
 #include <QUuid>
 #include <QVariant>
 #include <cmath>
+
+#include "core/store/EditHistory.h"
 
 namespace {
 // Every download's bytes as received, with when, from where and what was asked.
@@ -85,7 +88,8 @@ ReadingsStore::ReadingsStore(QString databasePath, QObject* parent)
     : QObject(parent),
       m_path(std::move(databasePath)),
       m_connection(QStringLiteral("Readings-") +
-                   QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+                   QUuid::createUuid().toString(QUuid::WithoutBraces)),
+      m_history(std::make_unique<EditHistory>(*this)) {}
 
 ReadingsStore::~ReadingsStore() {
     blockSignals(true);  // nothing may look at a store that is going away
@@ -114,7 +118,45 @@ StoreResult ReadingsStore::open(OpenMode mode) {
     }
     if (!result && QSqlDatabase::contains(m_connection))
         QSqlDatabase::database(m_connection, false).close();
+    if (result) m_dataVersion = dataVersion();
     return result;
+}
+
+qint64 ReadingsStore::dataVersion() const {
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (!q.exec(QStringLiteral("PRAGMA data_version")) || !q.next()) return -1;
+    return q.value(0).toLongLong();
+}
+
+bool ReadingsStore::refresh() {
+    if (!m_open || m_group) return false;
+    const qint64 version = dataVersion();
+    if (version < 0 || version == m_dataVersion) return false;
+    // Read whole or not at all: a file another program holds locked is read at the next look.
+    const AllDetails details = m_details;
+    const QVector<Loaded> rows = m_rows;
+    if (!loadDetails() || !load()) {
+        m_details = details;
+        m_rows = rows;
+        m_open = true;
+        return false;
+    }
+    m_dataVersion = version;
+    Q_EMIT detailsChanged(0);
+    return true;
+}
+
+void ReadingsStore::followOtherWriters(int intervalMs) {
+    if (intervalMs <= 0) {
+        delete m_follow;
+        m_follow = nullptr;
+        return;
+    }
+    if (!m_follow) {
+        m_follow = new QTimer(this);
+        connect(m_follow, &QTimer::timeout, this, &ReadingsStore::refresh);
+    }
+    m_follow->start(intervalMs);
 }
 
 QString ReadingsStore::whyNotOpened() const {
@@ -497,6 +539,8 @@ QString ReadingsStore::flag(int set, int position) const {
 
 StoreResult ReadingsStore::setFlag(int set, int position, const QString& reason) {
     if (!m_open) return closedResult();
+    // The cell is written whole: never from a copy older than what another program wrote.
+    refresh();
     if (!holdsReading(set, position))
         return StoreResult::failed(
             StoreFailure::NoSuchCell,
@@ -683,7 +727,12 @@ StoreResult ReadingsStore::writeReading(int set, int position, const QString& te
         return StoreResult::failed(
             StoreFailure::NoSuchCell,
             QStringLiteral("Set %1 has no position %2.").arg(set).arg(position));
-    // A new reading is not the one that was flagged.
+    // The same reading sent again (a set downloaded once more) is the reading that was flagged:
+    // it keeps its flag. Any other text is a new reading, and the flag was not about it.
+    const Loaded& row = std::as_const(m_rows)[position - 1];
+    const auto k = static_cast<size_t>(set);
+    if (!text.isEmpty() && row.held[k] == Held::Reading && row.cells[k] == text)
+        return StoreResult::done();
     return writeCells(
         {{position - 1, set, text, text.isEmpty() ? Held::Nothing : Held::Reading, QString()}});
 }
@@ -791,10 +840,15 @@ StoreResult ReadingsStore::setDetails(int set, const SetDetails& details) {
     if (!Meter::isSet(set))
         return StoreResult::failed(StoreFailure::NoSuchCell,
                                    QStringLiteral("There is no set %1.").arg(set));
-    if (this->details(set) == details) return StoreResult::done();
-    const StoreResult written = writeDetailsRow(set, details);
+    // The caller changed what it read from this store; another program may have written other
+    // fields since. Only the fields the caller changed are written over what the file holds.
+    const SetDetails base = this->details(set);
+    refresh();
+    const SetDetails wanted = SetDetails::merged(this->details(set), base, details);
+    if (this->details(set) == wanted) return StoreResult::done();
+    const StoreResult written = writeDetailsRow(set, wanted);
     if (!written) return written;
-    m_details[static_cast<size_t>(set - 1)] = details;
+    m_details[static_cast<size_t>(set - 1)] = wanted;
     Q_EMIT detailsChanged(set);
     return written;
 }

@@ -12,8 +12,10 @@
 #include "core/meter/MeterFacts.h"
 #include "core/store/SetDetails.h"
 
+class EditHistory;
 class QSqlError;
 class QSqlQuery;
+class QTimer;
 
 /** @brief How a store operation ended. */
 enum class StoreFailure {
@@ -78,6 +80,15 @@ public:
     StoreResult open(OpenMode mode = OpenMode::ReadingsDatabase);
     /** @brief Closes the file. */
     void close();
+    /** @brief Reads the file again when another connection (orvanta-cli, a second copy) has
+     *  committed to it since this store last read or wrote it, and tells it as reloaded(). True
+     *  when it did. Nothing inside a group. */
+    bool refresh();
+    /** @brief Looks for another program's writes every @p intervalMs while the file is open
+     *  (0 stops looking). */
+    void followOtherWriters(int intervalMs);
+    /** @brief The user's edits of this table, undoable, and whether it is as last saved. */
+    EditHistory& history() { return *m_history; }
     bool isOpen() const { return m_open; }
     /** @brief Closes the file and renames it (and its journal) with the date and time, so a
      *  fresh one can be made. The new name, or empty text when it could not be renamed. */
@@ -121,11 +132,16 @@ public:
     /** @brief Commits the group. On failure every write of the group is undone, in the file and
      *  in memory, and reloaded() is raised. Done when no group is open. */
     StoreResult endGroup();
+    /** @brief Undoes the open group, in the file and in memory, as a failed write does. */
+    void cancelGroup() {
+        if (m_group) undoGroup();
+    }
     /** @brief A group is open; false again once a write in it has failed (it was undone). */
     bool inGroup() const { return m_group; }
 
     /** @brief Writes one reading the meter sent (0.000000 too), committed at once (or with its
-     *  group). */
+     *  group). The text the position holds already leaves it as it is, its flag included; any
+     *  other text drops the flag. */
     StoreResult writeReading(int set, int position, const QString& text);
     /** @brief Clears @p position of @p set and marks it unreadable. */
     StoreResult markUnreadable(int set, int position);
@@ -147,7 +163,8 @@ public:
 
     /** @brief @p set's details; empty ones outside 1..30. */
     const SetDetails& details(int set) const;
-    /** @brief Puts @p details in place of @p set's, committed at once. */
+    /** @brief Puts @p details in place of @p set's, committed at once: the fields in which
+     *  they differ from details(set) as read so far, over what the file holds now. */
     StoreResult setDetails(int set, const SetDetails& details);
     /** @brief Keeps the units the meter reported for @p set's download. */
     StoreResult setSetUnits(int set, Meter::Units units);
@@ -232,8 +249,14 @@ private:
     void undoGroup();
     QSqlQuery& updateQuery(int column, QSqlError* why);
 
+    /** @brief PRAGMA data_version: it changes when another connection commits. */
+    qint64 dataVersion() const;
+
     QString m_path;
     QString m_connection;
+    qint64 m_dataVersion = -1;
+    QTimer* m_follow = nullptr;
+    std::unique_ptr<EditHistory> m_history;
     bool m_open = false;
     QVector<Loaded> m_rows;
     AllDetails m_details{};

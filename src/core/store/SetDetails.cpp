@@ -25,6 +25,28 @@ bool SetDetails::operator==(const SetDetails& o) const {
            unreadable == o.unreadable;
 }
 
+SetDetails SetDetails::merged(const SetDetails& current, const SetDetails& before,
+                              const SetDetails& after) {
+    SetDetails out = current;
+    const auto take = [](auto& field, const auto& was, const auto& now) {
+        if (was != now) field = now;
+    };
+    take(out.site, before.site, after.site);
+    take(out.depthM, before.depthM, after.depthM);
+    take(out.spacingM, before.spacingM, after.spacingM);
+    take(out.latitude, before.latitude, after.latitude);
+    take(out.longitude, before.longitude, after.longitude);
+    take(out.elevationM, before.elevationM, after.elevationM);
+    take(out.operatorName, before.operatorName, after.operatorName);
+    take(out.notes, before.notes, after.notes);
+    take(out.downloadedUtc, before.downloadedUtc, after.downloadedUtc);
+    take(out.device, before.device, after.device);
+    take(out.units, before.units, after.units);
+    take(out.complete, before.complete, after.complete);
+    take(out.unreadable, before.unreadable, after.unreadable);
+    return out;
+}
+
 namespace SetDetailFields {
 
 const QList<DetailField>& all() {

@@ -33,6 +33,10 @@ struct SetDetails {
     /** @brief The user typed something for this set. */
     bool hasTyped() const;
     bool operator==(const SetDetails& o) const;
+    /** @brief @p current with each field in which @p after differs from @p before taken from
+     *  @p after: an edit made on an older copy changes only what it changed. */
+    static SetDetails merged(const SetDetails& current, const SetDetails& before,
+                             const SetDetails& after);
     bool operator!=(const SetDetails& o) const { return !(*this == o); }
 };
 

@@ -12,6 +12,7 @@
 #include "core/files/SurveyExport.h"
 #include "core/files/SurveyFile.h"
 #include "core/meter/MeterFacts.h"
+#include "core/store/EditHistory.h"
 #include "core/store/ReadingsStore.h"
 #include "gui/dialogs/FileDialog.h"
 #include "gui/dialogs/MessageBox.h"
@@ -88,7 +89,7 @@ bool FileMenuCommands::refusedWhileDownloading() {
 
 bool FileMenuCommands::mayReplaceReadings(const QString& question) {
     // One click must not erase a day of field readings; readings already in their file may go.
-    const bool unsaved = m_modified || m_documentPath.isEmpty();
+    const bool unsaved = modified() || m_documentPath.isEmpty();
     return !unsaved || !(d.store.holdsReadings() || holdsDetails()) ||
            d.messages.askYesNo(question);
 }
@@ -109,7 +110,6 @@ void FileMenuCommands::New() {
     const FileOutcome cleared = FileCommands::clearReadings(d.store);
     if (d.holdReceiving) d.holdReceiving(false);
     report(cleared);
-    markModified();
 }
 
 void FileMenuCommands::Open() {
@@ -127,43 +127,91 @@ void FileMenuCommands::openPath(const QString& path) {
     const FileOutcome outcome = SurveyFile::openAny(d.store, path);
     report(outcome);
     if (!outcome.ok()) return;
-    setDocument(path);
+    if (const QString note = Msg::noteForFile(outcome); !note.isEmpty()) d.messages.tell(note);
+    setDocument(path, SurveyFile::formatOf(path));
 }
 
-void FileMenuCommands::Save() {
+namespace {
+const QString kAskUnitsKey = QStringLiteral("AskBeforeDroppingUnits");
+}  // namespace
+
+QString FileMenuCommands::droppedByDataFile(bool* unitsAlone) const {
+    QStringList typed, units;
+    int flags = 0;
+    for (int set = 1; set <= Meter::kSets; ++set) {
+        const SetDetails& details = d.store.details(set);
+        if (details.hasTyped()) typed << QString::number(set);
+        if (details.units) units << QString::number(set);
+        for (int position = 1; position <= d.store.rowCount(); ++position)
+            if (!d.store.flag(set, position).isEmpty()) ++flags;
+    }
+    *unitsAlone = typed.isEmpty() && flags == 0 && !units.isEmpty();
+    const bool askUnits =
+        !d.settings || d.settings->value(QStringLiteral("Settings"), kAskUnitsKey,
+                                         QStringLiteral("1")) != QLatin1String("0");
+    QStringList parts;
+    if (!typed.isEmpty()) parts << tr("the details typed for sets %1").arg(typed.join(", "));
+    if (!units.isEmpty() && (askUnits || !*unitsAlone))
+        parts << tr("the units of sets %1").arg(units.join(", "));
+    if (flags > 0) parts << tr("the flags of %1 readings, with their reasons").arg(flags);
+    return parts.join(QStringLiteral("; "));
+}
+
+void FileMenuCommands::save(bool askName) {
     if (refusedWhileDownloading()) return;
+    // A survey file or long table the table came from, changed since only by the user's own
+    // edits: written back in its own format, never as a data file under its name.
+    if (!askName && !m_documentPath.isEmpty() && m_documentFormat != SurveyFile::Format::DataFile &&
+        m_documentGeneration == d.store.history().generation()) {
+        if (FileCommands::isReadOnlyFile(m_documentPath)) {
+            d.messages.tell(Msg::ReadOnlyFile);
+            return;
+        }
+        const FileOutcome outcome = SurveyFile::saveAs(d.store, m_documentPath, m_documentFormat);
+        report(outcome);
+        if (outcome.ok()) setDocument(m_documentPath, m_documentFormat);
+        return;
+    }
     const auto chosen =
         chooseFile(mDataFileName, tr("Save Data File"), saveFilters(), FileDialog::Mode::Save);
     if (!chosen) return;
     const QString& path = chosen->path;
     QString target = path;
-    bool survey = QFileInfo(path).suffix().compare(SurveyFile::kSuffix, Qt::CaseInsensitive) == 0;
-    // A data file keeps readings only: what the user typed for the sets is never dropped
-    // without a question (asked once for each data file the user chose to save them to).
-    if (!survey && holdsDetails() && m_toldDetailsFor != path) {
-        enum { AsSurvey, DataFileOnly, Stay };
-        const int chosen =
-            d.messages.ask(Msg::DetailsOnlyInSurvey,
-                           {tr("Save as &Survey File"), tr("Save &Data File Only"), tr("Cancel")});
-        if (chosen == Stay) return;
+    SurveyFile::Format format = SurveyFile::formatForName(path);
+    // A data file keeps readings only: what it would drop is named before, and never dropped
+    // without a question (asked once for each data file the user chose to save without them).
+    bool unitsAlone = false;
+    const QString dropped =
+        format == SurveyFile::Format::DataFile ? droppedByDataFile(&unitsAlone) : QString();
+    if (!dropped.isEmpty() && m_toldDetailsFor != path) {
+        enum { AsSurvey, DataFileOnly, Stay, NeverForUnits };
+        QStringList choices{tr("Save as &Survey File"), tr("Save &Data File Only"), tr("Cancel")};
+        if (unitsAlone && d.settings) choices << tr("Data File, &Never Ask for Units");
+        const int chosen = d.messages.ask(
+            tr("A data file keeps the readings only. Saving one drops %1. Save a survey file "
+               "(*.orvanta), which keeps them, or the data file without them?")
+                .arg(dropped),
+            choices);
+        if (chosen == Stay || chosen < 0) return;
         if (chosen == AsSurvey) {
             const QFileInfo fi(path);
             target =
                 fi.dir().filePath(fi.completeBaseName() + QLatin1Char('.') + SurveyFile::kSuffix);
-            survey = true;
+            format = SurveyFile::Format::Survey;
             if (FileCommands::isReadOnlyFile(target)) {
                 d.messages.tell(Msg::ReadOnlyFile);
                 return;
             }
         } else {
+            if (chosen == NeverForUnits)
+                d.settings->setValue(QStringLiteral("Settings"), kAskUnitsKey, QStringLiteral("0"));
             m_toldDetailsFor = path;
         }
     }
-    const FileOutcome outcome =
-        survey ? SurveyFile::save(d.store, target) : FileCommands::saveDataFile(d.store, target);
+    const FileOutcome outcome = SurveyFile::saveAs(d.store, target, format);
     report(outcome);
     if (!outcome.ok()) return;
-    setDocument(target);
+    setDocument(target, format);
 }
 
 bool FileMenuCommands::holdsDetails() const {
@@ -172,17 +220,15 @@ bool FileMenuCommands::holdsDetails() const {
     return false;
 }
 
-void FileMenuCommands::setDocument(const QString& path) {
+void FileMenuCommands::setDocument(const QString& path, SurveyFile::Format format) {
     m_documentPath = path;
-    m_modified = false;
+    m_documentFormat = format;
+    d.store.history().setClean();
+    m_documentGeneration = d.store.history().generation();
     if (documentChanged) documentChanged();
 }
 
-void FileMenuCommands::markModified() {
-    if (m_modified) return;
-    m_modified = true;
-    if (documentChanged) documentChanged();
-}
+bool FileMenuCommands::modified() const { return !d.store.history().isClean(); }
 
 void FileMenuCommands::exportText() {
     const auto chosen = chooseFile(mExportFileName, tr("Export Data to Text file"), textFilters(),

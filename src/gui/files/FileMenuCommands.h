@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "core/files/SurveyFile.h"
 #include "gui/dialogs/FileDialog.h"
 
 struct FileOutcome;
@@ -36,10 +37,12 @@ public:
      *  no details) into the table. */
     void Open();
     /** @brief Saves the table to a data file or, by the type chosen, a survey file with the set
-     *  details (a new file replaces the old one only when whole). */
-    void Save();
-    /** @brief The same as Save. */
-    void saveAs() { Save(); }
+     *  details or a long table (a new file replaces the old one only when whole). A table
+     *  opened from a survey file or a long table and changed only by the user's edits since is
+     *  written back to it, in its format, without a dialog. */
+    void Save() { save(false); }
+    /** @brief Save with the dialog every time. */
+    void saveAs() { save(true); }
     /** @brief Export Data: the table as tab-separated text. */
     void exportText();
     /** @brief The sets that hold readings as comma-separated values, with a decimal point or,
@@ -74,10 +77,9 @@ public:
     void openPath(const QString& path);
     /** @brief The data file last opened or saved; empty when none. */
     QString documentPath() const { return m_documentPath; }
-    /** @brief The readings changed since that file was opened or saved. */
-    bool modified() const { return m_modified; }
-    /** @brief A download, New or a reading stored changed the readings. */
-    void markModified();
+    /** @brief The readings changed since that file was opened or saved: the store's history
+     *  is not at its clean step. */
+    bool modified() const;
     /** @brief Called when the document path or its modified state changes. */
     std::function<void()> documentChanged;
     /** @brief Shows a note in the status bar (nothing went wrong). */
@@ -102,10 +104,16 @@ private:
     void report(const FileOutcome& outcome);
     /** @brief Some set has details (typed, or kept from a download). */
     bool holdsDetails() const;
-    /** @brief The table now is what @p path holds. */
-    void setDocument(const QString& path);
+    /** @brief The table now is what @p path holds, in @p format. */
+    void setDocument(const QString& path, SurveyFile::Format format);
+    void save(bool askName);
+    /** @brief What a data file would drop of the table, in words; empty when nothing. Units
+     *  alone are left out when the user asked not to be asked for them (@p unitsAlone tells
+     *  that units are all it would drop). */
+    QString droppedByDataFile(bool* unitsAlone) const;
     Deps d;
     QString m_documentPath;
-    QString m_toldDetailsFor;  ///< the data file the details note was given for
-    bool m_modified = false;
+    SurveyFile::Format m_documentFormat = SurveyFile::Format::DataFile;
+    int m_documentGeneration = -1;  ///< the store history's generation the file was read at
+    QString m_toldDetailsFor;       ///< the data file the details note was given for
 };

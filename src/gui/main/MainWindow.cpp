@@ -18,6 +18,7 @@
 #include "core/common/Version.h"
 #include "core/files/SurveyFile.h"
 #include "core/session/MeterSession.h"
+#include "core/store/EditHistory.h"
 #include "core/store/ReadingsStore.h"
 #include "gui/MeterWords.h"
 #include "gui/Twips.h"
@@ -124,6 +125,8 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
         m_menus->setRecentFiles(m_layout.remember(m_files.documentPath()));
     };
 
+    // The title's "*" is the store's history away from the file last opened or saved.
+    connect(&deps.session.store().history(), &EditHistory::changed, this, &MainWindow::showTitle);
     connectSession();
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
         if (w && w == m_readingSub && m_reading) m_reading->activate();
@@ -155,7 +158,6 @@ void MainWindow::connectSession() {
     // The tool bar's units follow the meter, as the status bar and the panel do.
     connect(&s, &MeterSession::liveUnitsChanged, this, &MainWindow::showUnits);
     connect(&s, &MeterSession::downloadUnitsChanged, this, &MainWindow::showUnits);
-    connect(&s, &MeterSession::storedToPC, this, [this] { m_files.markModified(); });
     connect(&s, &MeterSession::continuousChanged, this,
             [this](bool running) { m_menus->setContinuousRunning(running); });
     // The plot's trend follows continuous readings whether or not the plot is open.
@@ -275,7 +277,6 @@ void MainWindow::onDownloadRequested(int maximum) {
 }
 
 void MainWindow::onDownloadProgressed() {
-    m_files.markModified();
     ProgressDialog& p = progress();
     if (!p.isVisible()) p.show();
     // What is known: the readings really stored, and during Download All the sets done.
@@ -388,7 +389,6 @@ SetsWindow& MainWindow::setsWindow() {
     if (!m_data) {
         m_data = new SetsWindow(m_session.store(), m_messages, m_dataWindowSize.DataWindowWidth,
                                 m_dataWindowSize.DataWindowHeight);
-        connect(m_data, &SetsWindow::detailsEdited, this, [this] { m_files.markModified(); });
         m_dataSub = m_mdi->addSubWindow(m_data);
         m_dataSub->setObjectName(QStringLiteral("frmData2Window"));
         m_dataSub->setWindowTitle(tr("Data"));

@@ -8,6 +8,7 @@
 
 #include "core/common/Messages.h"
 #include "core/files/SurveyExport.h"
+#include "core/store/EditHistory.h"
 #include "core/store/ReadingsStore.h"
 
 SetDetailsPane::SetDetailsPane(ReadingsStore& store, QWidget* parent)
@@ -92,7 +93,8 @@ void SetDetailsPane::showRecord() {
 
 void SetDetailsPane::commit(DetailField field) {
     QLineEdit* edit = m_fields.value(field);
-    SetDetails d = m_store.details(m_set);
+    const SetDetails before = m_store.details(m_set);
+    SetDetails d = before;
     const QString why = SetDetailFields::setText(d, field, edit->text());
     edit->setProperty("refused", !why.isEmpty());
     edit->setStyleSheet(why.isEmpty() ? QString() : QStringLiteral("border: 1px solid #c00000"));
@@ -104,7 +106,8 @@ void SetDetailsPane::commit(DetailField field) {
     bool anyRefused = false;
     for (QLineEdit* other : std::as_const(m_fields))
         anyRefused = anyRefused || other->property("refused").toBool();
-    const StoreResult written = m_store.setDetails(m_set, d);
+    // Only this field is written: what another program wrote to the others stays.
+    const StoreResult written = m_store.history().setDetails(m_set, before, d);
     if (!written) {
         m_problem->setText(Msg::TableNotWritten.arg(written.reason));
         m_problem->show();

@@ -16,6 +16,7 @@
 
 #include "core/common/Messages.h"
 #include "core/files/SurveyExport.h"
+#include "core/store/EditHistory.h"
 #include "core/store/ReadingsStore.h"
 #include "core/store/SetStatistics.h"
 #include "core/store/SetsTableModel.h"
@@ -97,7 +98,6 @@ SetsWindow::SetsWindow(ReadingsStore& store, MessageBox& messages, long dataWind
     : QWidget(parent),
       m_store(store),
       m_messages(messages),
-      m_undo(new QUndoStack(this)),
       m_model(new SetsTableModel(store, this)) {
     setObjectName(QStringLiteral("frmData2"));
     setWindowTitle(tr("Data"));
@@ -186,8 +186,7 @@ SetsWindow::SetsWindow(ReadingsStore& store, MessageBox& messages, long dataWind
             [this, fitHeaders] { fitHeaders(0, m_model->columnCount() - 1); });
     fitHeaders(0, m_model->columnCount() - 1);
 
-    // Flagging a reading, from the grid's context menu or its keys, undone with Undo. A table
-    // loaded anew (New, Open) has none of the steps to undo.
+    // Flagging a reading, from the grid's context menu or its keys, undone with Undo.
     const auto gridAction = [this](const QString& text, const QString& name,
                                    const QKeySequence& keys) {
         auto* action = new QAction(text, grid);
@@ -203,53 +202,51 @@ SetsWindow::SetsWindow(ReadingsStore& store, MessageBox& messages, long dataWind
     connect(gridAction(tr("U&nflag Reading"), QStringLiteral("UnflagReadingAction"),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K)),
             &QAction::triggered, this, &SetsWindow::unflagReading);
-    QAction* undo = m_undo->createUndoAction(grid, tr("&Undo"));
-    undo->setObjectName(QStringLiteral("UndoFlagAction"));
-    undo->setShortcut(QKeySequence::Undo);
-    undo->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    grid->addAction(undo);
-    QAction* redo = m_undo->createRedoAction(grid, tr("&Redo"));
-    redo->setShortcut(QKeySequence::Redo);
-    redo->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    grid->addAction(redo);
+    // Undo and Redo take back the user's own edits, flags and details, which the store's
+    // history keeps; a download, New or Open ends it.
+    QAction* undo = gridAction(tr("&Undo"), QStringLiteral("UndoFlagAction"), QKeySequence::Undo);
+    QAction* redo = gridAction(tr("&Redo"), QStringLiteral("RedoFlagAction"), QKeySequence::Redo);
+    EditHistory& history = m_store.history();
+    const auto stepText = [](const EditHistory::Step& s) {
+        switch (s.kind) {
+            case EditHistory::Step::Kind::Flag:
+                return tr("Flag position %1 of set %2").arg(s.position).arg(s.set);
+            case EditHistory::Step::Kind::Unflag:
+                return tr("Unflag position %1 of set %2").arg(s.position).arg(s.set);
+            case EditHistory::Step::Kind::Details:
+                break;
+        }
+        return tr("Details of set %1").arg(s.set);
+    };
+    const auto showSteps = [undo, redo, &history, stepText] {
+        undo->setEnabled(history.canUndo());
+        redo->setEnabled(history.canRedo());
+        undo->setText(history.canUndo() ? tr("&Undo %1").arg(stepText(history.undoStep()))
+                                        : tr("&Undo"));
+        redo->setText(history.canRedo() ? tr("&Redo %1").arg(stepText(history.redoStep()))
+                                        : tr("&Redo"));
+    };
+    const auto told = [this](const StoreResult& done) {
+        if (done.kind == StoreFailure::NoSuchCell)
+            m_messages.tell(tr("The step cannot be taken back: the table changed since (%1). "
+                               "Undo starts again from here.")
+                                .arg(done.reason));
+        else if (!done)
+            m_messages.tell(Msg::TableNotWritten.arg(done.reason));
+    };
+    connect(undo, &QAction::triggered, this, [&history, told] { told(history.undo()); });
+    connect(redo, &QAction::triggered, this, [&history, told] { told(history.redo()); });
+    connect(&history, &EditHistory::changed, this, showSteps);
+    showSteps();
     grid->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(&store, &ReadingsStore::reloaded, m_undo, &QUndoStack::clear);
 }
 
-namespace {
-/** One flag changed: undone by putting the reason before back. */
-class FlagChange : public QUndoCommand {
-public:
-    FlagChange(std::function<void(const QString&)> apply, QString before, QString after,
-               const QString& text)
-        : QUndoCommand(text),
-          m_apply(std::move(apply)),
-          m_before(std::move(before)),
-          m_after(std::move(after)) {}
-    void redo() override { m_apply(m_after); }
-    void undo() override { m_apply(m_before); }
-
-private:
-    std::function<void(const QString&)> m_apply;
-    QString m_before;
-    QString m_after;
-};
-}  // namespace
-
 void SetsWindow::changeFlag(int set, int position, const QString& reason) {
-    const QString before = m_store.flag(set, position);
-    if (before == reason) return;
-    const auto apply = [this, set, position](const QString& flag) {
-        const StoreResult written = m_store.setFlag(set, position, flag);
-        if (!written)
-            m_messages.tell(Msg::TableNotWritten.arg(written.reason));
-        else
-            Q_EMIT detailsEdited();
-    };
-    m_undo->push(new FlagChange(apply, before, reason,
-                                reason.isEmpty()
-                                    ? tr("Unflag position %1 of set %2").arg(position).arg(set)
-                                    : tr("Flag position %1 of set %2").arg(position).arg(set)));
+    const StoreResult written = m_store.history().setFlag(set, position, reason);
+    if (!written)
+        m_messages.tell(Msg::TableNotWritten.arg(written.reason));
+    else
+        Q_EMIT detailsEdited();
 }
 
 void SetsWindow::flagReading() {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QTimer>
-#include <QUndoStack>
 #include <QWidget>
 
 #include "gui/dialogs/MessageBox.h"
@@ -52,7 +51,6 @@ private:
     void changeFlag(int set, int position, const QString& reason);
     ReadingsStore& m_store;
     MessageBox& m_messages;
-    QUndoStack* m_undo;
     SetsTableModel* m_model;
     QTabWidget* m_pages;
     QTableWidget* m_statistics;
