@@ -26,6 +26,7 @@
 #include "core/files/SurveyFile.h"
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
+#include "core/store/DownloadLog.h"
 #include "core/store/SetStatistics.h"
 #include "core/system/DeviceAccess.h"
 #include "core/system/Process.h"
@@ -671,7 +672,7 @@ int downloads(std::optional<qint64> raw, const QString& path, bool json) {
     CliStore cli;
     if (!cli.open()) return code(ExitCode::File);
     if (raw) {
-        const std::optional<ReadingsStore::RawDownload> d = cli.store.download(*raw);
+        const std::optional<DownloadLog::RawDownload> d = DownloadLog(cli.store).find(*raw);
         if (!d) {
             printError(
                 QStringLiteral("no download %1 is kept (see orvanta-cli downloads)").arg(*raw));
@@ -679,7 +680,7 @@ int downloads(std::optional<qint64> raw, const QString& path, bool json) {
         }
         return writeBytes(d->bytes, path);
     }
-    for (const ReadingsStore::RawDownload& d : cli.store.downloads()) {
+    for (const DownloadLog::RawDownload& d : DownloadLog(cli.store).list()) {
         const QString time = d.timeUtc.toString(Qt::ISODateWithMs);
         const QString line =
             json ? compact(QJsonObject{{QStringLiteral("id"), d.id},

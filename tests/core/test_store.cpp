@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/store/DownloadLog.h"
 #include "core/store/EditHistory.h"
 #include "core/store/ReadingsStore.h"
 
@@ -213,19 +214,19 @@ void TestStore::downloadsKeptAreTheNewest() {
     QTemporaryDir tmp;
     ReadingsStore store(tmp.path() + "/Readings.db");
     QVERIFY(store.open().ok());
-    const int made = ReadingsStore::kKeptDownloads + 3;
+    const int made = DownloadLog::kKept + 3;
     for (int i = 1; i <= made; ++i) {
-        ReadingsStore::RawDownload d;
+        DownloadLog::RawDownload d;
         d.timeUtc = QDateTime::currentDateTimeUtc();
         d.request = QStringLiteral("D");
         d.bytes = "S01\n0." + QByteArray::number(i).rightJustified(6, '0') + "\n\r\r";
-        QVERIFY(store.keepDownload(d).ok());
+        QVERIFY(DownloadLog(store).keep(d).ok());
     }
-    const QList<ReadingsStore::RawDownload> kept = store.downloads();
-    QCOMPARE(kept.size(), ReadingsStore::kKeptDownloads);
+    const QList<DownloadLog::RawDownload> kept = DownloadLog(store).list();
+    QCOMPARE(kept.size(), DownloadLog::kKept);
     QCOMPARE(kept.first().id, qint64(4));  // the three oldest went
-    QCOMPARE(store.download(kept.last().id)->bytes, QByteArray("S01\n0.000203\n\r\r"));
-    QVERIFY(!store.download(1));
+    QCOMPARE(DownloadLog(store).find(kept.last().id)->bytes, QByteArray("S01\n0.000203\n\r\r"));
+    QVERIFY(!DownloadLog(store).find(1));
 }
 
 void TestStore::positionsKeepWhatTheyHold() {

@@ -497,7 +497,7 @@ void MeterSession::announceDownload() {
         m_announcing = false;
         // Kept outside the download's own writes; a download that could not be kept costs
         // nothing of its readings, which are stored already.
-        if (!m_raw.timeUtc.isNull() && m_store.isOpen()) m_store.keepDownload(m_raw);
+        if (!m_raw.timeUtc.isNull() && m_store.isOpen()) DownloadLog(m_store).keep(m_raw);
         m_raw = {};
         const DownloadSummary& summary = m_recorder.summary();
         if (summary.troubled()) report({SessionProblem::Kind::DownloadTroubled});

@@ -13,6 +13,7 @@
 #include "core/session/DownloadSummary.h"
 #include "core/session/SessionProblem.h"
 #include "core/session/SessionState.h"
+#include "core/store/DownloadLog.h"
 #include "core/store/ReadingsStore.h"
 
 class PortLinks;
@@ -231,6 +232,6 @@ private:
     /** @brief The set a one-set download takes (0: the first that comes), none for all. */
     std::optional<int> m_askedSet;
     /** @brief The download's bytes as received, kept in the store once it has ended. */
-    ReadingsStore::RawDownload m_raw;
+    DownloadLog::RawDownload m_raw;
     bool m_resumeContinuous = false;
 };

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/EditHistory.h"
 
-EditHistory::EditHistory(ReadingsStore& store, QObject* parent)
-    : QObject(parent), m_store(store) {
+EditHistory::EditHistory(ReadingsStore& store, QObject* parent) : QObject(parent), m_store(store) {
     connect(&m_store, &ReadingsStore::cellsChanged, this, &EditHistory::foreignChange);
     connect(&m_store, &ReadingsStore::detailsChanged, this, &EditHistory::foreignChange);
     // The file read again (opened, or written by another program): the steps no longer apply,

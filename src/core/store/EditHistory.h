@@ -76,7 +76,7 @@ private:
     ReadingsStore& m_store;
     QVector<Entry> m_steps;
     int m_index = 0;
-    int m_clean = 0;      ///< the index at which the table is clean; -1 for none
+    int m_clean = 0;  ///< the index at which the table is clean; -1 for none
     bool m_applying = false;
     int m_generation = 0;
 };

@@ -14,59 +14,17 @@
 #include <cmath>
 
 #include "core/store/EditHistory.h"
+#include "core/store/ReadingsFile.h"
 
 namespace {
-// Every download's bytes as received, with when, from where and what was asked.
-const QString kCreateDownloads = QStringLiteral(
-    "CREATE TABLE IF NOT EXISTS Downloads (Id INTEGER PRIMARY KEY AUTOINCREMENT, TimeUtc TEXT NOT "
-    "NULL, Device TEXT, Request TEXT, Bytes BLOB NOT NULL)");
+using ReadingsFile::foreign;
+using ReadingsFile::refused;
+using ReadingsFile::run;
 
 StoreResult closedResult() {
     return StoreResult::failed(StoreFailure::Closed,
                                QStringLiteral("the readings database is not open"));
 }
-StoreResult refused(const QString& why) { return StoreResult::failed(StoreFailure::Refused, why); }
-// A lock another program holds is Busy (it goes once that program lets go); anything else is
-// refused.
-StoreResult refused(const QSqlError& error) {
-    const int code = error.nativeErrorCode().toInt() & 0xFF;  // the primary result code
-    constexpr int kBusy = 5;
-    constexpr int kLocked = 6;
-    return StoreResult::failed(
-        code == kBusy || code == kLocked ? StoreFailure::Busy : StoreFailure::Refused,
-        error.text());
-}
-StoreResult foreign(const QString& why) { return StoreResult::failed(StoreFailure::Foreign, why); }
-
-// The columns of SetDetails, in order; the README documents them for other programs.
-const QStringList& detailColumns() {
-    static const QStringList columns{
-        QStringLiteral("SetNumber"),     QStringLiteral("Site"),      QStringLiteral("DepthM"),
-        QStringLiteral("SpacingM"),      QStringLiteral("Latitude"),  QStringLiteral("Longitude"),
-        QStringLiteral("ElevationM"),    QStringLiteral("Operator"),  QStringLiteral("Notes"),
-        QStringLiteral("DownloadedUtc"), QStringLiteral("Device"),    QStringLiteral("Units"),
-        QStringLiteral("Complete"),      QStringLiteral("Unreadable")};
-    return columns;
-}
-
-const QString kCreateDetails = QStringLiteral(
-    "CREATE TABLE IF NOT EXISTS SetDetails (SetNumber INTEGER PRIMARY KEY CHECK (SetNumber "
-    "BETWEEN 1 AND 30), Site TEXT, DepthM REAL, SpacingM REAL, Latitude REAL, Longitude REAL, "
-    "ElevationM REAL, Operator TEXT, Notes TEXT, DownloadedUtc TEXT, Device TEXT, Units TEXT "
-    "CHECK (Units IN ('SI', 'CGS')), Complete INTEGER NOT NULL DEFAULT 1, Unreadable INTEGER NOT "
-    "NULL DEFAULT 0)");
-
-// The positions whose text alone would mislead: a cleared text that holds a reading (the meter
-// sent 0.000000) or an unreadable value, and flagged readings with their reasons. Every other
-// position is what its text says.
-const QString kCreatePositions = QStringLiteral(
-    "CREATE TABLE IF NOT EXISTS Positions (SetNumber INTEGER NOT NULL CHECK (SetNumber BETWEEN 1 "
-    "AND 30), Position INTEGER NOT NULL CHECK (Position BETWEEN 1 AND 128), Held TEXT NOT NULL "
-    "CHECK (Held IN ('reading', 'unreadable')), Flag TEXT, PRIMARY KEY (SetNumber, Position)) "
-    "WITHOUT ROWID");
-const QStringList kPositionColumns{QStringLiteral("SetNumber"), QStringLiteral("Position"),
-                                   QStringLiteral("Held"), QStringLiteral("Flag")};
-
 QVariant optionalValue(const std::optional<double>& v) { return v ? QVariant(*v) : QVariant(); }
 std::optional<double> optionalNumber(const QVariant& v) {
     bool ok = false;
@@ -76,12 +34,6 @@ std::optional<double> optionalNumber(const QVariant& v) {
 }
 QVariant textValue(const QString& text) { return text.isEmpty() ? QVariant() : QVariant(text); }
 
-// Runs @p sql; false with the reason in @p why.
-bool run(QSqlQuery& q, const QString& sql, QSqlError* why) {
-    if (q.exec(sql)) return true;
-    *why = q.lastError();
-    return false;
-}
 }  // namespace
 
 ReadingsStore::ReadingsStore(QString databasePath, QObject* parent)
@@ -107,13 +59,13 @@ StoreResult ReadingsStore::open(OpenMode mode) {
     // A FIFO or a device in its place would keep SQLite waiting for ever.
     if (const QFileInfo fi(m_path); fi.exists() && !fi.isFile())
         return refused(QStringLiteral("It is not a regular file."));
-    StoreResult result = openConnection(mode);
+    StoreResult result = ReadingsFile::prepare(m_connection, m_path, mode);
     // The details first: the table's reload shows them.
     if (result) result = loadDetails();
     if (result) result = load();
     if (result.kind == StoreFailure::Refused) {
         // In words first; SQLite's own text ("unable to open database file") after them.
-        const QString words = whyNotOpened();
+        const QString words = ReadingsFile::whyNotOpened(m_path);
         if (!words.isEmpty()) result.reason = words + QStringLiteral(" (") + result.reason + ')';
     }
     if (!result && QSqlDatabase::contains(m_connection))
@@ -157,279 +109,6 @@ void ReadingsStore::followOtherWriters(int intervalMs) {
         connect(m_follow, &QTimer::timeout, this, &ReadingsStore::refresh);
     }
     m_follow->start(intervalMs);
-}
-
-QString ReadingsStore::whyNotOpened() const {
-    const QFileInfo file(m_path);
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.exists())
-        return QStringLiteral("Its folder %1 does not exist.").arg(folder.filePath());
-    if (!file.exists() && !folder.isWritable())
-        return QStringLiteral("Its folder %1 cannot be written by your user.")
-            .arg(folder.filePath());
-    if (file.exists() && (!file.isReadable() || !file.isWritable()))
-        return QStringLiteral("Your user may not read and write it.");
-    if (file.exists() && !folder.isWritable())
-        return QStringLiteral(
-                   "Its folder %1 cannot be written by your user (SQLite keeps its "
-                   "journal beside the file).")
-            .arg(folder.filePath());
-    return {};
-}
-
-StoreResult ReadingsStore::openConnection(OpenMode mode) {
-    QSqlDatabase db = QSqlDatabase::contains(m_connection)
-                          ? QSqlDatabase::database(m_connection, false)
-                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-    const bool existed = QFileInfo::exists(m_path);
-    db.setDatabaseName(m_path);
-    // A lock held by another program is waited for briefly, never long enough to freeze the window.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-    if (!db.open()) return refused(db.lastError());
-    QSqlQuery q(db);
-    QSqlError why;
-    if (mode == OpenMode::SurveyCopy) {
-        // A private copy, read once and thrown away: nothing to keep whole if the program dies.
-        if (!run(q, QStringLiteral("PRAGMA synchronous=OFF"), &why)) return refused(why);
-    } else {
-        // Every write is its own committed transaction; WAL keeps the file whole if the program
-        // is killed halfway through a download.
-        if (!run(q, QStringLiteral("PRAGMA journal_mode=WAL"), &why)) return refused(why);
-        const bool inMemory = m_path == QLatin1String(":memory:");
-        if (!inMemory && (!q.next() || q.value(0).toString().compare(QLatin1String("wal"),
-                                                                     Qt::CaseInsensitive) != 0))
-            return refused(QStringLiteral("The file cannot be written."));
-        if (!run(q, QStringLiteral("PRAGMA synchronous=NORMAL"), &why)) return refused(why);
-    }
-    if (!run(q, QStringLiteral("PRAGMA user_version"), &why)) return refused(why);
-    const int version = q.next() ? q.value(0).toInt() : 0;
-    if (!run(q, QStringLiteral("PRAGMA application_id"), &why)) return refused(why);
-    const int applicationId = q.next() ? q.value(0).toInt() : 0;
-    if (applicationId != 0 && applicationId != kApplicationId)
-        return foreign(QStringLiteral("The file belongs to another program."));
-    if (mode == OpenMode::SurveyCopy) {
-        if (applicationId != kApplicationId)
-            return foreign(QStringLiteral("The file is not an Orvanta survey file."));
-        if (!run(q, QStringLiteral("PRAGMA integrity_check"), &why)) return refused(why);
-        const QString verdict = q.next() ? q.value(0).toString() : QString();
-        if (verdict != QLatin1String("ok"))
-            return foreign(QStringLiteral("The file is damaged (%1).").arg(verdict));
-    }
-    if (version > kSchemaVersion)
-        return StoreResult::failed(
-            StoreFailure::Newer,
-            QStringLiteral("It was written by a newer version of Orvanta (layout %1; this version "
-                           "knows layouts up to %2). Open it with that version, or install it.")
-                .arg(version)
-                .arg(kSchemaVersion));
-    if (!run(
-            q,
-            QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='Sets'"),
-            &why))
-        return refused(why);
-    const bool hasTable = q.next() && q.value(0).toInt() > 0;
-    if (!hasTable) {
-        if (mode == OpenMode::SurveyCopy)
-            return foreign(QStringLiteral("The file holds no table Sets."));
-        if (existed && QFileInfo(m_path).size() > 0) {
-            // A file that is not empty but has no table is not ours to rewrite.
-            QSqlQuery check(db);
-            if (!run(check, QStringLiteral("SELECT count(*) FROM sqlite_master"), &why))
-                return refused(why);
-            if (check.next() && check.value(0).toInt() > 0)
-                return foreign(QStringLiteral("The file holds no table Sets."));
-        }
-        if (StoreResult created = createTable(); !created) return created;
-    }
-    if (StoreResult schema = checkSchema(); !schema) return schema;
-    if (StoreResult writable = checkWritable(); !writable) return writable;
-    // No statement may still be reading: the upgrade drops tables.
-    q.finish();
-    if (!hasTable || version < kSchemaVersion) {
-        // A survey file of an earlier layout is read from a private copy, which may be brought up
-        // to date; one from before survey files existed is not one.
-        if (mode == OpenMode::SurveyCopy && (!hasTable || version < 1))
-            return foreign(QStringLiteral("The file is not an Orvanta survey file."));
-        if (StoreResult upgraded = upgrade(hasTable ? version : kSchemaVersion); !upgraded)
-            return upgraded;
-    }
-    if (StoreResult details = checkDetailsSchema(); !details) return details;
-    if (StoreResult positions = checkPositionsSchema(); !positions) return positions;
-    if (mode == OpenMode::SurveyCopy) return StoreResult::done();
-    // The raw downloads: a table of its own, which older versions pass over.
-    QSqlQuery raw(db);
-    if (!run(raw, kCreateDownloads, &why)) return refused(why);
-    return StoreResult::done();
-}
-
-StoreResult ReadingsStore::upgrade(int from) {
-    // One transaction: a database is in the old layout or the new, never between.
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction()) return refused(db.lastError());
-    QSqlQuery q(db);
-    QSqlError why;
-    const auto failed = [&] {
-        if (!why.isValid()) why = db.lastError();
-        db.rollback();
-        return refused(why);
-    };
-    if (!run(q, kCreateDetails, &why) || !run(q, kCreatePositions, &why)) return failed();
-    if (from < 1) {
-        // The layout before set details kept units and incomplete marks in tables of their own.
-        if (!run(q, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"), &why))
-            return failed();
-        QStringList tables;
-        while (q.next()) tables << q.value(0).toString();
-        q.finish();
-        if (tables.contains(QLatin1String("SetUnits")) &&
-            (!run(q,
-                  QStringLiteral("INSERT OR IGNORE INTO SetDetails (SetNumber) SELECT SetNumber "
-                                 "FROM SetUnits WHERE SetNumber BETWEEN 1 AND 30"),
-                  &why) ||
-             !run(q,
-                  QStringLiteral("UPDATE SetDetails SET Units = (SELECT CASE UnitsCode WHEN 2 "
-                                 "THEN 'CGS' ELSE 'SI' END FROM SetUnits WHERE SetUnits.SetNumber "
-                                 "= SetDetails.SetNumber)"),
-                  &why) ||
-             !run(q, QStringLiteral("DROP TABLE SetUnits"), &why)))
-            return failed();
-        if (tables.contains(QLatin1String("IncompleteSets")) &&
-            (!run(q,
-                  QStringLiteral("INSERT OR IGNORE INTO SetDetails (SetNumber) SELECT SetNumber "
-                                 "FROM IncompleteSets WHERE SetNumber BETWEEN 1 AND 30"),
-                  &why) ||
-             !run(q,
-                  QStringLiteral("UPDATE SetDetails SET Complete = 0 WHERE SetNumber IN (SELECT "
-                                 "SetNumber FROM IncompleteSets)"),
-                  &why) ||
-             !run(q, QStringLiteral("DROP TABLE IncompleteSets"), &why)))
-            return failed();
-    }
-    if (!run(q, QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId), &why) ||
-        !run(q, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion), &why))
-        return failed();
-    if (!db.commit()) return failed();
-    return StoreResult::done();
-}
-
-StoreResult ReadingsStore::checkDetailsSchema() {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    QSqlError why;
-    if (!run(q, QStringLiteral("PRAGMA table_info(SetDetails)"), &why)) return refused(why);
-    QStringList columns;
-    while (q.next()) columns << q.value(1).toString();
-    if (columns != detailColumns())
-        return foreign(QStringLiteral("The table SetDetails has the columns %1, not %2.")
-                           .arg(columns.join(QStringLiteral(", ")),
-                                detailColumns().join(QStringLiteral(", "))));
-    return StoreResult::done();
-}
-
-StoreResult ReadingsStore::checkPositionsSchema() {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    QSqlError why;
-    if (!run(q, QStringLiteral("PRAGMA table_info(Positions)"), &why)) return refused(why);
-    QStringList columns;
-    while (q.next()) columns << q.value(1).toString();
-    if (columns != kPositionColumns)
-        return foreign(QStringLiteral("The table Positions has the columns %1, not %2.")
-                           .arg(columns.join(QStringLiteral(", ")),
-                                kPositionColumns.join(QStringLiteral(", "))));
-    return StoreResult::done();
-}
-
-StoreResult ReadingsStore::createTable() {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction()) return refused(db.lastError());
-    QString create = QStringLiteral("CREATE TABLE Sets (\"Number\" INTEGER");
-    for (int i = 1; i <= Meter::kSets; ++i) create += QStringLiteral(", \"Set %1\" TEXT").arg(i);
-    create += QLatin1Char(')');
-    QSqlQuery q(db);
-    QSqlError why;
-    if (!run(q, create, &why)) {
-        db.rollback();
-        return refused(why);
-    }
-    QString insert = QStringLiteral("INSERT INTO Sets VALUES (?");
-    for (int i = 1; i <= Meter::kSets; ++i) insert += QStringLiteral(", ?");
-    insert += QLatin1Char(')');
-    QSqlQuery ins(db);
-    ins.prepare(insert);
-    for (int r = 1; r <= Meter::kPositions; ++r) {
-        ins.addBindValue(r);
-        for (int i = 1; i <= Meter::kSets; ++i) ins.addBindValue(Meter::kClearedReading);
-        if (!ins.exec()) {
-            why = ins.lastError();
-            db.rollback();
-            return refused(why);
-        }
-    }
-    if (!db.commit()) return refused(db.lastError());
-    return StoreResult::done();
-}
-
-StoreResult ReadingsStore::checkSchema() {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    QSqlError why;
-    if (!run(q, QStringLiteral("PRAGMA table_info(Sets)"), &why)) return refused(why);
-    QStringList columns;
-    QStringList untyped;  // columns whose type would change a reading's text
-    while (q.next()) {
-        const QString name = q.value(1).toString();
-        columns << name;
-        const QString type = q.value(2).toString();
-        const QString wanted =
-            name == columnName(0) ? QStringLiteral("INTEGER") : QStringLiteral("TEXT");
-        if (type.compare(wanted, Qt::CaseInsensitive) != 0)
-            untyped << name + QLatin1Char(' ') + type;
-    }
-    QStringList expected;
-    for (int i = 0; i < kColumns; ++i) expected << columnName(i);
-    if (columns != expected)
-        return foreign(
-            QStringLiteral("The table Sets has the columns %1, not Number and Set 1 to Set 30.")
-                .arg(columns.join(QStringLiteral(", "))));
-    // A numeric column stores "0.001230" as 0.00123: readings are kept as the meter sent them.
-    if (!untyped.isEmpty())
-        return foreign(QStringLiteral("The table Sets has columns of other types (%1), not TEXT.")
-                           .arg(untyped.join(QStringLiteral(", "))));
-    // A trigger could rewrite every reading the program stores.
-    if (!run(q,
-             QStringLiteral(
-                 "SELECT name FROM sqlite_master WHERE type = 'trigger' AND "
-                 "tbl_name IN ('Sets', 'SetDetails', 'Positions', 'SetUnits', 'IncompleteSets')"),
-             &why))
-        return refused(why);
-    if (q.next())
-        return foreign(QStringLiteral("The file has a trigger (%1) on the readings.")
-                           .arg(q.value(0).toString()));
-    if (!run(q, QStringLiteral("SELECT count(*) FROM Sets"), &why)) return refused(why);
-    const int rows = q.next() ? q.value(0).toInt() : -1;
-    if (rows != Meter::kPositions)
-        return foreign(
-            QStringLiteral("The table Sets has %1 rows, not %2.").arg(rows).arg(Meter::kPositions));
-    return StoreResult::done();
-}
-
-StoreResult ReadingsStore::checkWritable() {
-    // A write that is rolled back: a file this user may only read, or one on a read-only disk,
-    // is found now rather than when the first downloaded reading fails to save.
-    if (m_path == QLatin1String(":memory:")) return StoreResult::done();
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction()) return refused(db.lastError());
-    QSqlQuery q(db);
-    const bool ok =
-        q.exec(QStringLiteral("UPDATE Sets SET \"Number\" = \"Number\" WHERE rowid = "
-                              "(SELECT min(rowid) FROM Sets)"));
-    const QSqlError why = q.lastError();
-    q.finish();
-    db.rollback();
-    if (!ok) {
-        StoreResult failed = refused(why);
-        failed.reason = QStringLiteral("The file cannot be written: %1").arg(why.text());
-        return failed;
-    }
-    return StoreResult::done();
 }
 
 StoreResult ReadingsStore::load() {
@@ -862,67 +541,6 @@ StoreResult ReadingsStore::copyTo(const QString& path) const {
     return StoreResult::done();
 }
 
-StoreResult ReadingsStore::keepDownload(const RawDownload& download) {
-    if (!m_open) return closedResult();
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction()) return refused(db.lastError());
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral(
-        "INSERT INTO Downloads (TimeUtc, Device, Request, Bytes) VALUES (?, ?, ?, ?)"));
-    q.addBindValue(download.timeUtc.toUTC().toString(Qt::ISODateWithMs));
-    q.addBindValue(download.device);
-    q.addBindValue(download.request);
-    q.addBindValue(download.bytes);
-    QSqlError why;
-    if (!q.exec() ||
-        !run(q,
-             QStringLiteral("DELETE FROM Downloads WHERE Id NOT IN (SELECT Id FROM Downloads "
-                            "ORDER BY Id DESC LIMIT %1)")
-                 .arg(kKeptDownloads),
-             &why) ||
-        !db.commit()) {
-        if (!why.isValid()) why = q.lastError().isValid() ? q.lastError() : db.lastError();
-        db.rollback();
-        return refused(why);
-    }
-    return StoreResult::done();
-}
-
-QList<ReadingsStore::RawDownload> ReadingsStore::downloads() const {
-    QList<RawDownload> out;
-    if (!m_open) return out;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    if (!q.exec(QStringLiteral(
-            "SELECT Id, TimeUtc, Device, Request, length(Bytes) FROM Downloads ORDER BY Id")))
-        return out;
-    while (q.next()) {
-        RawDownload d;
-        d.id = q.value(0).toLongLong();
-        d.timeUtc = QDateTime::fromString(q.value(1).toString(), Qt::ISODateWithMs);
-        d.device = q.value(2).toString();
-        d.request = q.value(3).toString();
-        d.size = q.value(4).toLongLong();
-        out.append(d);
-    }
-    return out;
-}
-
-std::optional<ReadingsStore::RawDownload> ReadingsStore::download(qint64 id) const {
-    if (!m_open) return std::nullopt;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("SELECT TimeUtc, Device, Request, Bytes FROM Downloads WHERE Id = ?"));
-    q.addBindValue(id);
-    if (!q.exec() || !q.next()) return std::nullopt;
-    RawDownload d;
-    d.id = id;
-    d.timeUtc = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
-    d.device = q.value(1).toString();
-    d.request = q.value(2).toString();
-    d.bytes = q.value(3).toByteArray();
-    d.size = d.bytes.size();
-    return d;
-}
-
 StoreResult ReadingsStore::setSetUnits(int set, Meter::Units units) {
     SetDetails d = details(set);
     d.units = units;
@@ -934,7 +552,7 @@ StoreResult ReadingsStore::loadDetails() {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     QSqlError why;
     if (!run(q,
-             QStringLiteral("SELECT ") + detailColumns().join(QStringLiteral(", ")) +
+             QStringLiteral("SELECT ") + ReadingsFile::detailColumns().join(QStringLiteral(", ")) +
                  QStringLiteral(" FROM SetDetails"),
              &why))
         return refused(why);

@@ -178,23 +178,9 @@ public:
      *  not exist): the survey file's contents. */
     StoreResult copyTo(const QString& path) const;
 
-    /** @brief One download as the meter sent it, kept so its sets can be read again. */
-    struct RawDownload {
-        qint64 id = 0;
-        QDateTime timeUtc;
-        QString device;
-        QString request;  ///< the command sent ("D", "C", "S05")
-        qint64 size = 0;
-        QByteArray bytes;  ///< empty in lists
-    };
-    /** @brief Downloads kept: the newest of them, in the table Downloads. */
-    static constexpr int kKeptDownloads = 200;
-    /** @brief Keeps @p download; the oldest beyond kKeptDownloads go in the same transaction. */
-    StoreResult keepDownload(const RawDownload& download);
-    /** @brief The downloads kept, oldest first, without their bytes. */
-    QList<RawDownload> downloads() const;
-    /** @brief Download @p id with its bytes; none when it is not kept. */
-    std::optional<RawDownload> download(qint64 id) const;
+    /** @brief The name of the SQLite connection the store reads and writes through, for the
+     *  rooms that share its file (DownloadLog). */
+    const QString& connectionName() const { return m_connection; }
 
 Q_SIGNALS:
     /** @brief A set's details changed, its incomplete mark among them (every set's with @p set
@@ -218,20 +204,10 @@ private:
     static bool needsMark(const QString& text, Held held, const QString& flag);
     /** @brief The store is open and has @p position of @p set. */
     bool inTable(int set, int position) const;
-    StoreResult openConnection(OpenMode mode);
-    /** @brief Brings a database of layout @p from to this version's, in one transaction. */
-    StoreResult upgrade(int from);
-    StoreResult checkDetailsSchema();
-    /** @brief Why the file could not be opened, in words, where the file system tells. */
-    QString whyNotOpened() const;
-    StoreResult createTable();
-    StoreResult checkSchema();
-    StoreResult checkWritable();
     StoreResult load();
     StoreResult loadDetails();
     /** @brief Puts the marks of the table Positions on the loaded cells. */
     StoreResult loadMarks();
-    StoreResult checkPositionsSchema();
     /** @brief Writes @p set's row of SetDetails (deletes it when the details are empty). */
     StoreResult writeDetailsRow(int set, const SetDetails& details);
     /** @brief Writes @p cells (row, column, text) in one transaction and then into memory. */

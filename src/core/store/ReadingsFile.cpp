@@ -1,0 +1,338 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/store/ReadingsFile.h"
+
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace ReadingsFile {
+
+namespace {
+// Every download's bytes as received, with when, from where and what was asked.
+const QString kCreateDownloads = QStringLiteral(
+    "CREATE TABLE IF NOT EXISTS Downloads (Id INTEGER PRIMARY KEY AUTOINCREMENT, TimeUtc TEXT NOT "
+    "NULL, Device TEXT, Request TEXT, Bytes BLOB NOT NULL)");
+}  // namespace
+
+StoreResult refused(const QString& why) { return StoreResult::failed(StoreFailure::Refused, why); }
+StoreResult refused(const QSqlError& error) {
+    const int code = error.nativeErrorCode().toInt() & 0xFF;  // the primary result code
+    constexpr int kBusy = 5;
+    constexpr int kLocked = 6;
+    return StoreResult::failed(
+        code == kBusy || code == kLocked ? StoreFailure::Busy : StoreFailure::Refused,
+        error.text());
+}
+StoreResult foreign(const QString& why) { return StoreResult::failed(StoreFailure::Foreign, why); }
+
+const QStringList& detailColumns() {
+    static const QStringList columns{
+        QStringLiteral("SetNumber"),     QStringLiteral("Site"),      QStringLiteral("DepthM"),
+        QStringLiteral("SpacingM"),      QStringLiteral("Latitude"),  QStringLiteral("Longitude"),
+        QStringLiteral("ElevationM"),    QStringLiteral("Operator"),  QStringLiteral("Notes"),
+        QStringLiteral("DownloadedUtc"), QStringLiteral("Device"),    QStringLiteral("Units"),
+        QStringLiteral("Complete"),      QStringLiteral("Unreadable")};
+    return columns;
+}
+
+const QString kCreateDetails = QStringLiteral(
+    "CREATE TABLE IF NOT EXISTS SetDetails (SetNumber INTEGER PRIMARY KEY CHECK (SetNumber "
+    "BETWEEN 1 AND 30), Site TEXT, DepthM REAL, SpacingM REAL, Latitude REAL, Longitude REAL, "
+    "ElevationM REAL, Operator TEXT, Notes TEXT, DownloadedUtc TEXT, Device TEXT, Units TEXT "
+    "CHECK (Units IN ('SI', 'CGS')), Complete INTEGER NOT NULL DEFAULT 1, Unreadable INTEGER NOT "
+    "NULL DEFAULT 0)");
+
+// The positions whose text alone would mislead: a cleared text that holds a reading (the meter
+// sent 0.000000) or an unreadable value, and flagged readings with their reasons. Every other
+// position is what its text says.
+const QString kCreatePositions = QStringLiteral(
+    "CREATE TABLE IF NOT EXISTS Positions (SetNumber INTEGER NOT NULL CHECK (SetNumber BETWEEN 1 "
+    "AND 30), Position INTEGER NOT NULL CHECK (Position BETWEEN 1 AND 128), Held TEXT NOT NULL "
+    "CHECK (Held IN ('reading', 'unreadable')), Flag TEXT, PRIMARY KEY (SetNumber, Position)) "
+    "WITHOUT ROWID");
+const QStringList kPositionColumns{QStringLiteral("SetNumber"), QStringLiteral("Position"),
+                                   QStringLiteral("Held"), QStringLiteral("Flag")};
+
+bool run(QSqlQuery& q, const QString& sql, QSqlError* why) {
+    if (q.exec(sql)) return true;
+    *why = q.lastError();
+    return false;
+}
+
+namespace {
+StoreResult upgrade(const QString& connection, int from) {
+    // One transaction: a database is in the old layout or the new, never between.
+    QSqlDatabase db = QSqlDatabase::database(connection, false);
+    if (!db.transaction()) return refused(db.lastError());
+    QSqlQuery q(db);
+    QSqlError why;
+    const auto failed = [&] {
+        if (!why.isValid()) why = db.lastError();
+        db.rollback();
+        return refused(why);
+    };
+    if (!run(q, kCreateDetails, &why) || !run(q, kCreatePositions, &why)) return failed();
+    if (from < 1) {
+        // The layout before set details kept units and incomplete marks in tables of their own.
+        if (!run(q, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"), &why))
+            return failed();
+        QStringList tables;
+        while (q.next()) tables << q.value(0).toString();
+        q.finish();
+        if (tables.contains(QLatin1String("SetUnits")) &&
+            (!run(q,
+                  QStringLiteral("INSERT OR IGNORE INTO SetDetails (SetNumber) SELECT SetNumber "
+                                 "FROM SetUnits WHERE SetNumber BETWEEN 1 AND 30"),
+                  &why) ||
+             !run(q,
+                  QStringLiteral("UPDATE SetDetails SET Units = (SELECT CASE UnitsCode WHEN 2 "
+                                 "THEN 'CGS' ELSE 'SI' END FROM SetUnits WHERE SetUnits.SetNumber "
+                                 "= SetDetails.SetNumber)"),
+                  &why) ||
+             !run(q, QStringLiteral("DROP TABLE SetUnits"), &why)))
+            return failed();
+        if (tables.contains(QLatin1String("IncompleteSets")) &&
+            (!run(q,
+                  QStringLiteral("INSERT OR IGNORE INTO SetDetails (SetNumber) SELECT SetNumber "
+                                 "FROM IncompleteSets WHERE SetNumber BETWEEN 1 AND 30"),
+                  &why) ||
+             !run(q,
+                  QStringLiteral("UPDATE SetDetails SET Complete = 0 WHERE SetNumber IN (SELECT "
+                                 "SetNumber FROM IncompleteSets)"),
+                  &why) ||
+             !run(q, QStringLiteral("DROP TABLE IncompleteSets"), &why)))
+            return failed();
+    }
+    if (!run(q, QStringLiteral("PRAGMA application_id = %1").arg(ReadingsStore::kApplicationId), &why) ||
+        !run(q, QStringLiteral("PRAGMA user_version = %1").arg(ReadingsStore::kSchemaVersion), &why))
+        return failed();
+    if (!db.commit()) return failed();
+    return StoreResult::done();
+}
+
+StoreResult checkDetailsSchema(const QString& connection) {
+    QSqlQuery q(QSqlDatabase::database(connection, false));
+    QSqlError why;
+    if (!run(q, QStringLiteral("PRAGMA table_info(SetDetails)"), &why)) return refused(why);
+    QStringList columns;
+    while (q.next()) columns << q.value(1).toString();
+    if (columns != detailColumns())
+        return foreign(QStringLiteral("The table SetDetails has the columns %1, not %2.")
+                           .arg(columns.join(QStringLiteral(", ")),
+                                detailColumns().join(QStringLiteral(", "))));
+    return StoreResult::done();
+}
+
+StoreResult checkPositionsSchema(const QString& connection) {
+    QSqlQuery q(QSqlDatabase::database(connection, false));
+    QSqlError why;
+    if (!run(q, QStringLiteral("PRAGMA table_info(Positions)"), &why)) return refused(why);
+    QStringList columns;
+    while (q.next()) columns << q.value(1).toString();
+    if (columns != kPositionColumns)
+        return foreign(QStringLiteral("The table Positions has the columns %1, not %2.")
+                           .arg(columns.join(QStringLiteral(", ")),
+                                kPositionColumns.join(QStringLiteral(", "))));
+    return StoreResult::done();
+}
+
+StoreResult createTable(const QString& connection) {
+    QSqlDatabase db = QSqlDatabase::database(connection, false);
+    if (!db.transaction()) return refused(db.lastError());
+    QString create = QStringLiteral("CREATE TABLE Sets (\"Number\" INTEGER");
+    for (int i = 1; i <= Meter::kSets; ++i) create += QStringLiteral(", \"Set %1\" TEXT").arg(i);
+    create += QLatin1Char(')');
+    QSqlQuery q(db);
+    QSqlError why;
+    if (!run(q, create, &why)) {
+        db.rollback();
+        return refused(why);
+    }
+    QString insert = QStringLiteral("INSERT INTO Sets VALUES (?");
+    for (int i = 1; i <= Meter::kSets; ++i) insert += QStringLiteral(", ?");
+    insert += QLatin1Char(')');
+    QSqlQuery ins(db);
+    ins.prepare(insert);
+    for (int r = 1; r <= Meter::kPositions; ++r) {
+        ins.addBindValue(r);
+        for (int i = 1; i <= Meter::kSets; ++i) ins.addBindValue(Meter::kClearedReading);
+        if (!ins.exec()) {
+            why = ins.lastError();
+            db.rollback();
+            return refused(why);
+        }
+    }
+    if (!db.commit()) return refused(db.lastError());
+    return StoreResult::done();
+}
+
+StoreResult checkSchema(const QString& connection) {
+    QSqlQuery q(QSqlDatabase::database(connection, false));
+    QSqlError why;
+    if (!run(q, QStringLiteral("PRAGMA table_info(Sets)"), &why)) return refused(why);
+    QStringList columns;
+    QStringList untyped;  // columns whose type would change a reading's text
+    while (q.next()) {
+        const QString name = q.value(1).toString();
+        columns << name;
+        const QString type = q.value(2).toString();
+        const QString wanted =
+            name == ReadingsStore::columnName(0) ? QStringLiteral("INTEGER") : QStringLiteral("TEXT");
+        if (type.compare(wanted, Qt::CaseInsensitive) != 0)
+            untyped << name + QLatin1Char(' ') + type;
+    }
+    QStringList expected;
+    for (int i = 0; i < ReadingsStore::kColumns; ++i) expected << ReadingsStore::columnName(i);
+    if (columns != expected)
+        return foreign(
+            QStringLiteral("The table Sets has the columns %1, not Number and Set 1 to Set 30.")
+                .arg(columns.join(QStringLiteral(", "))));
+    // A numeric column stores "0.001230" as 0.00123: readings are kept as the meter sent them.
+    if (!untyped.isEmpty())
+        return foreign(QStringLiteral("The table Sets has columns of other types (%1), not TEXT.")
+                           .arg(untyped.join(QStringLiteral(", "))));
+    // A trigger could rewrite every reading the program stores.
+    if (!run(q,
+             QStringLiteral(
+                 "SELECT name FROM sqlite_master WHERE type = 'trigger' AND "
+                 "tbl_name IN ('Sets', 'SetDetails', 'Positions', 'SetUnits', 'IncompleteSets')"),
+             &why))
+        return refused(why);
+    if (q.next())
+        return foreign(QStringLiteral("The file has a trigger (%1) on the readings.")
+                           .arg(q.value(0).toString()));
+    if (!run(q, QStringLiteral("SELECT count(*) FROM Sets"), &why)) return refused(why);
+    const int rows = q.next() ? q.value(0).toInt() : -1;
+    if (rows != Meter::kPositions)
+        return foreign(
+            QStringLiteral("The table Sets has %1 rows, not %2.").arg(rows).arg(Meter::kPositions));
+    return StoreResult::done();
+}
+
+StoreResult checkWritable(const QString& connection, const QString& path) {
+    // A write that is rolled back: a file this user may only read, or one on a read-only disk,
+    // is found now rather than when the first downloaded reading fails to save.
+    if (path == QLatin1String(":memory:")) return StoreResult::done();
+    QSqlDatabase db = QSqlDatabase::database(connection, false);
+    if (!db.transaction()) return refused(db.lastError());
+    QSqlQuery q(db);
+    const bool ok =
+        q.exec(QStringLiteral("UPDATE Sets SET \"Number\" = \"Number\" WHERE rowid = "
+                              "(SELECT min(rowid) FROM Sets)"));
+    const QSqlError why = q.lastError();
+    q.finish();
+    db.rollback();
+    if (!ok) {
+        StoreResult failed = refused(why);
+        failed.reason = QStringLiteral("The file cannot be written: %1").arg(why.text());
+        return failed;
+    }
+    return StoreResult::done();
+}
+}  // namespace
+
+QString whyNotOpened(const QString& path) {
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("Its folder %1 does not exist.").arg(folder.filePath());
+    if (!file.exists() && !folder.isWritable())
+        return QStringLiteral("Its folder %1 cannot be written by your user.")
+            .arg(folder.filePath());
+    if (file.exists() && (!file.isReadable() || !file.isWritable()))
+        return QStringLiteral("Your user may not read and write it.");
+    if (file.exists() && !folder.isWritable())
+        return QStringLiteral(
+                   "Its folder %1 cannot be written by your user (SQLite keeps its "
+                   "journal beside the file).")
+            .arg(folder.filePath());
+    return {};
+}
+
+StoreResult prepare(const QString& connection, const QString& path, ReadingsStore::OpenMode mode) {
+    QSqlDatabase db = QSqlDatabase::contains(connection)
+                          ? QSqlDatabase::database(connection, false)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+    const bool existed = QFileInfo::exists(path);
+    db.setDatabaseName(path);
+    // A lock held by another program is waited for briefly, never long enough to freeze the window.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(ReadingsStore::kBusyTimeoutMs));
+    if (!db.open()) return refused(db.lastError());
+    QSqlQuery q(db);
+    QSqlError why;
+    if (mode == ReadingsStore::OpenMode::SurveyCopy) {
+        // A private copy, read once and thrown away: nothing to keep whole if the program dies.
+        if (!run(q, QStringLiteral("PRAGMA synchronous=OFF"), &why)) return refused(why);
+    } else {
+        // Every write is its own committed transaction; WAL keeps the file whole if the program
+        // is killed halfway through a download.
+        if (!run(q, QStringLiteral("PRAGMA journal_mode=WAL"), &why)) return refused(why);
+        const bool inMemory = path == QLatin1String(":memory:");
+        if (!inMemory && (!q.next() || q.value(0).toString().compare(QLatin1String("wal"),
+                                                                     Qt::CaseInsensitive) != 0))
+            return refused(QStringLiteral("The file cannot be written."));
+        if (!run(q, QStringLiteral("PRAGMA synchronous=NORMAL"), &why)) return refused(why);
+    }
+    if (!run(q, QStringLiteral("PRAGMA user_version"), &why)) return refused(why);
+    const int version = q.next() ? q.value(0).toInt() : 0;
+    if (!run(q, QStringLiteral("PRAGMA application_id"), &why)) return refused(why);
+    const int applicationId = q.next() ? q.value(0).toInt() : 0;
+    if (applicationId != 0 && applicationId != ReadingsStore::kApplicationId)
+        return foreign(QStringLiteral("The file belongs to another program."));
+    if (mode == ReadingsStore::OpenMode::SurveyCopy) {
+        if (applicationId != ReadingsStore::kApplicationId)
+            return foreign(QStringLiteral("The file is not an Orvanta survey file."));
+        if (!run(q, QStringLiteral("PRAGMA integrity_check"), &why)) return refused(why);
+        const QString verdict = q.next() ? q.value(0).toString() : QString();
+        if (verdict != QLatin1String("ok"))
+            return foreign(QStringLiteral("The file is damaged (%1).").arg(verdict));
+    }
+    if (version > ReadingsStore::kSchemaVersion)
+        return StoreResult::failed(
+            StoreFailure::Newer,
+            QStringLiteral("It was written by a newer version of Orvanta (layout %1; this version "
+                           "knows layouts up to %2). Open it with that version, or install it.")
+                .arg(version)
+                .arg(ReadingsStore::kSchemaVersion));
+    if (!run(
+            q,
+            QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='Sets'"),
+            &why))
+        return refused(why);
+    const bool hasTable = q.next() && q.value(0).toInt() > 0;
+    if (!hasTable) {
+        if (mode == ReadingsStore::OpenMode::SurveyCopy)
+            return foreign(QStringLiteral("The file holds no table Sets."));
+        if (existed && QFileInfo(path).size() > 0) {
+            // A file that is not empty but has no table is not ours to rewrite.
+            QSqlQuery check(db);
+            if (!run(check, QStringLiteral("SELECT count(*) FROM sqlite_master"), &why))
+                return refused(why);
+            if (check.next() && check.value(0).toInt() > 0)
+                return foreign(QStringLiteral("The file holds no table Sets."));
+        }
+        if (StoreResult created = createTable(connection); !created) return created;
+    }
+    if (StoreResult schema = checkSchema(connection); !schema) return schema;
+    if (StoreResult writable = checkWritable(connection, path); !writable) return writable;
+    // No statement may still be reading: the upgrade drops tables.
+    q.finish();
+    if (!hasTable || version < ReadingsStore::kSchemaVersion) {
+        // A survey file of an earlier layout is read from a private copy, which may be brought up
+        // to date; one from before survey files existed is not one.
+        if (mode == ReadingsStore::OpenMode::SurveyCopy && (!hasTable || version < 1))
+            return foreign(QStringLiteral("The file is not an Orvanta survey file."));
+        if (StoreResult upgraded = upgrade(connection, hasTable ? version : ReadingsStore::kSchemaVersion); !upgraded)
+            return upgraded;
+    }
+    if (StoreResult details = checkDetailsSchema(connection); !details) return details;
+    if (StoreResult positions = checkPositionsSchema(connection); !positions) return positions;
+    if (mode == ReadingsStore::OpenMode::SurveyCopy) return StoreResult::done();
+    // The raw downloads: a table of its own, which older versions pass over.
+    QSqlQuery raw(db);
+    if (!run(raw, kCreateDownloads, &why)) return refused(why);
+    return StoreResult::done();
+}
+
+}  // namespace ReadingsFile

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QString>
+#include <QStringList>
+
+#include "core/store/ReadingsStore.h"
+
+class QSqlError;
+class QSqlQuery;
+
+/** @brief The readings database as a file: its layout (the tables Sets, SetDetails, Positions
+ *  and Downloads), the checks a file must pass before it is read (the program's mark, SQLite's
+ *  integrity check for a survey file, no trigger on the readings, the columns and their types,
+ *  128 rows) and the upgrade of an earlier layout. The store reads and writes the cells through
+ *  a connection this has prepared. */
+namespace ReadingsFile {
+/** @brief Opens @p connection on @p path and brings the file to this version's layout: created
+ *  when missing (Readings.db), checked, upgraded in one transaction. */
+StoreResult prepare(const QString& connection, const QString& path, ReadingsStore::OpenMode mode);
+/** @brief Why @p path could not be opened, in words, where the file system tells; empty text
+ *  when it does not. */
+QString whyNotOpened(const QString& path);
+/** @brief The columns of SetDetails, in order; the README documents them for other programs. */
+const QStringList& detailColumns();
+
+/** @brief SQLite's refusal as a result: a lock another program holds is Busy (it goes once
+ *  that program lets go); anything else is Refused. */
+StoreResult refused(const QSqlError& error);
+StoreResult refused(const QString& why);
+StoreResult foreign(const QString& why);
+/** @brief Runs @p sql; false with the reason in @p why. */
+bool run(QSqlQuery& q, const QString& sql, QSqlError* why);
+}  // namespace ReadingsFile
