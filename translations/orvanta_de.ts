@@ -1141,6 +1141,18 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source>%1: %2 is below zero.</source>
         <translation>%1: %2 ist kleiner als null.</translation>
     </message>
+    <message>
+        <source>%1: longer than %2 characters.</source>
+        <translation>%1: länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character (U+%2).</source>
+        <translation>%1: enthält ein Steuerzeichen (U+%2).</translation>
+    </message>
+    <message>
+        <source>%1: %2 is beyond %3 m.</source>
+        <translation>%1: %2 liegt jenseits von %3 m.</translation>
+    </message>
 </context>
 <context>
     <name>SetDetailsPane</name>

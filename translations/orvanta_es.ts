@@ -1141,6 +1141,18 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source>%1: %2 is below zero.</source>
         <translation>%1: %2 es menor que cero.</translation>
     </message>
+    <message>
+        <source>%1: longer than %2 characters.</source>
+        <translation>%1: más largo que %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character (U+%2).</source>
+        <translation>%1: contiene un carácter de control (U+%2).</translation>
+    </message>
+    <message>
+        <source>%1: %2 is beyond %3 m.</source>
+        <translation>%1: %2 supera los %3 m.</translation>
+    </message>
 </context>
 <context>
     <name>SetDetailsPane</name>

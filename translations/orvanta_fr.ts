@@ -1141,6 +1141,18 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <source>%1: %2 is below zero.</source>
         <translation>%1 : %2 est inférieur à zéro.</translation>
     </message>
+    <message>
+        <source>%1: longer than %2 characters.</source>
+        <translation>%1 : plus long que %2 caractères.</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character (U+%2).</source>
+        <translation>%1 : contient un caractère de contrôle (U+%2).</translation>
+    </message>
+    <message>
+        <source>%1: %2 is beyond %3 m.</source>
+        <translation>%1 : %2 dépasse %3 m.</translation>
+    </message>
 </context>
 <context>
     <name>SetDetailsPane</name>

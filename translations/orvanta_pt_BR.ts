@@ -1141,6 +1141,18 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <source>%1: %2 is below zero.</source>
         <translation>%1: %2 é menor que zero.</translation>
     </message>
+    <message>
+        <source>%1: longer than %2 characters.</source>
+        <translation>%1: mais longo que %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character (U+%2).</source>
+        <translation>%1: contém um caractere de controle (U+%2).</translation>
+    </message>
+    <message>
+        <source>%1: %2 is beyond %3 m.</source>
+        <translation>%1: %2 passa de %3 m.</translation>
+    </message>
 </context>
 <context>
     <name>SetDetailsPane</name>

@@ -329,6 +329,23 @@ std::optional<FileFormat> formatOf(const QString& path) {
     return std::nullopt;
 }
 
+namespace {
+// A path as a table line may hold it: a line feed or another control character in a link's
+// name or target is shown escaped, never printed raw into the table.
+QString escaped(const QString& text) {
+    QString out;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\'))
+            out += QStringLiteral("\\\\");
+        else if (c.category() == QChar::Other_Control)
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+}  // namespace
+
 int ports(bool json) {
     CliSettings cli;
     const auto meter =
@@ -347,13 +364,14 @@ int ports(bool json) {
     std::printf("%-5s %-7s %-40s %s\n", "Port", "Meter", "Device", "Link target");
     for (const PortLinks::Link& l : links) {
         const bool isMeter = meter && *meter == l.number;
-        std::printf("%-5d %-7s %-40s %s\n", l.number, isMeter ? "yes" : "",
-                    qPrintable(l.device.isEmpty() ? QStringLiteral("(missing)") : l.device),
-                    qPrintable(l.target));
+        std::printf(
+            "%-5d %-7s %-40s %s\n", l.number, isMeter ? "yes" : "",
+            qPrintable(l.device.isEmpty() ? QStringLiteral("(missing)") : escaped(l.device)),
+            qPrintable(escaped(l.target)));
     }
     if (links.isEmpty())
         std::printf("No port is linked in %s. Plug the meter in, or start orvanta-meter-sim.\n",
-                    qPrintable(cli.ports.folder()));
+                    qPrintable(escaped(cli.ports.folder())));
     else if (!meter)
         std::printf(
             "No linked port is a USB serial port: start-up would warn and use the \"Comm Num\" "
@@ -467,9 +485,7 @@ int read(const ReadRequest& request) {
     enum class End { Running, Done, Interrupted, Lost, Silent, OutputClosed };
     FirstEnding<End> ending;
     QObject* const context = ending.context();
-    const auto print = [&](const QString& line) {
-        return std::printf("%s\n", qPrintable(line)) >= 0 && std::fflush(stdout) == 0;
-    };
+    const auto print = [](const QString& line) { return printOut(line); };
     if (request.csv && !print(QStringLiteral("time,value,units,set,reading")))
         return code(ExitCode::Ok);
     int shown = 0;
@@ -560,9 +576,7 @@ int exportReadings(const Output& output) {
 namespace {
 QJsonValue jsonOrNull(const std::optional<double>& v) { return v ? QJsonValue(*v) : QJsonValue(); }
 QJsonValue jsonOrNull(const QString& v) { return v.isEmpty() ? QJsonValue() : QJsonValue(v); }
-bool printLine(const QString& line) {
-    return std::printf("%s\n", line.toUtf8().constData()) >= 0 && std::fflush(stdout) == 0;
-}
+bool printLine(const QString& line) { return printOut(line); }
 QString compact(const QJsonObject& o) {
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }

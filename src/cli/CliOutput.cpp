@@ -1,7 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliOutput.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+int s_outputErrno = 0;  ///< the first failed write's errno on standard output, EPIPE aside
+void noteOutputError() {
+    if (s_outputErrno == 0 && errno != 0 && errno != EPIPE) s_outputErrno = errno;
+}
+}  // namespace
+
+bool printOut(const QString& line) {
+    errno = 0;
+    const QByteArray bytes = line.toUtf8() + '\n';
+    const bool written = std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()),
+                                     stdout) == static_cast<size_t>(bytes.size()) &&
+                         std::fflush(stdout) == 0;
+    if (!written) noteOutputError();
+    return written;
+}
+
+QString outputFailure() {
+    errno = 0;
+    if (std::fflush(stdout) != 0) noteOutputError();
+    return s_outputErrno == 0 ? QString() : QString::fromLocal8Bit(std::strerror(s_outputErrno));
+}
 
 void printError(const QString& text) {
     std::fprintf(stderr, "orvanta-cli: %s\n", qPrintable(text));

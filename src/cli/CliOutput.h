@@ -15,6 +15,13 @@ enum class ExitCode : int {
 
 /** @brief One line on standard error: "orvanta-cli: <text>". */
 void printError(const QString& text);
+/** @brief @p line and a line feed on standard output, flushed. False when it could not be
+ *  written; outputFailure() then tells why, unless the reader had gone (a closed pipe is how a
+ *  pipeline like `| head` ends a run, not a fault). */
+bool printOut(const QString& line);
+/** @brief Why standard output could not be written (a full disk, an I/O error), after flushing
+ *  what is pending; empty text when all of it was written or only the reader went away. */
+QString outputFailure();
 
 /** @brief @p msSinceEpoch as ISO 8601 UTC with milliseconds ("2026-12-08T08:28:09.125Z"), as
  *  QDateTime's Qt::ISODateWithMs writes it, made without a calendar object: every sample `read`

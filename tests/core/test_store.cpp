@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QFile>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -7,6 +8,7 @@
 
 #include "core/store/DownloadLog.h"
 #include "core/store/EditHistory.h"
+#include "core/store/ReadingsFile.h"
 #include "core/store/ReadingsStore.h"
 
 namespace {
@@ -55,6 +57,8 @@ private Q_SLOTS:
     void historyEndsWithWhatItCannotUndo();
     void secondWriterIsSeenAndKept_data();
     void secondWriterIsSeenAndKept();
+    void databaseIsTheUsersAlone();
+    void endlessQueryIsStopped();
 };
 
 void TestStore::missingFileIsCreatedWithClearedRows() {
@@ -172,6 +176,15 @@ void TestStore::foreignTablesAreRefused_data() {
     QTest::newRow("a trigger") << QStringList{
         "CREATE TRIGGER rewrite AFTER UPDATE ON Sets BEGIN UPDATE Sets SET \"Set 2\" = '9.999'; "
         "END"};
+    QTest::newRow("a trigger on \"sets\"") << QStringList{
+        "CREATE TRIGGER rewrite AFTER UPDATE ON sets BEGIN UPDATE Sets SET \"Set 2\" = '9.999'; "
+        "END"};
+    QTest::newRow("a trigger on Downloads") << QStringList{
+        "CREATE TABLE IF NOT EXISTS Downloads (Id INTEGER PRIMARY KEY AUTOINCREMENT, TimeUtc TEXT "
+        "NOT NULL, Device TEXT, Request TEXT, Bytes BLOB NOT NULL)",
+        "CREATE TRIGGER rewrite AFTER INSERT ON Downloads BEGIN UPDATE Sets SET \"Set 1\" = "
+        "'9.999'; END"};
+    QTest::newRow("a view") << QStringList{"CREATE VIEW Everything AS SELECT * FROM Sets"};
 }
 
 void TestStore::foreignTablesAreRefused() {
@@ -424,6 +437,42 @@ void TestStore::secondWriterIsSeenAndKept() {
     QCOMPARE(check.details(2).notes, notes);
     QCOMPARE(check.flag(2, 3), flag);
     QCOMPARE(check.reading(2, 3), QString("0.25"));
+}
+
+void TestStore::databaseIsTheUsersAlone() {
+    QTemporaryDir tmp;
+    const QString path = tmp.path() + "/Readings.db";
+    const auto othersMay = [](const QString& file) {
+        return (QFile::permissions(file) &
+                (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther)) != 0;
+    };
+    {
+        ReadingsStore made(path);
+        QVERIFY(made.open().ok());
+        QVERIFY(made.writeReading(1, 1, "0.5").ok());
+        QVERIFY(!othersMay(path));
+        QVERIFY(!othersMay(path + "-wal"));  // the journal holds the same readings
+    }
+    // One another program left open to others is closed to them; its readings stay.
+    QVERIFY(QFile::setPermissions(path,
+                                  QFile::permissions(path) | QFile::ReadGroup | QFile::ReadOther));
+    ReadingsStore again(path);
+    QVERIFY(again.open().ok());
+    QVERIFY(!othersMay(path));
+    QCOMPARE(again.reading(1, 1), QString("0.5"));
+}
+
+void TestStore::endlessQueryIsStopped() {
+    // The backstop behind the schema check: whatever a file makes SQLite do, it stops.
+    OpenStore s;
+    QVERIFY(s.opened.ok());
+    const ReadingsFile::QueryTimeLimit limit(s.store.connectionName());
+    QSqlQuery q(QSqlDatabase::database(s.store.connectionName(), false));
+    QVERIFY(
+        !q.exec("WITH RECURSIVE r(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM r) SELECT "
+                "count(*) FROM r"));
+    QVERIFY(limit.expired());
+    QVERIFY(ReadingsFile::QueryTimeLimit::tooLong().reason.contains("was stopped"));
 }
 
 QTEST_GUILESS_MAIN(TestStore)

@@ -185,6 +185,8 @@ private Q_SLOTS:
     void longTableReadBack();
     void lasLogsReadBack_data();
     void lasLogsReadBack();
+    void typedTextsStayText_data();
+    void typedTextsStayText();
 };
 
 void TestSurvey::earlierLayoutsAreUpgradedNewerRefused_data() {
@@ -301,6 +303,17 @@ void TestSurvey::damagedSurveyFilesChangeNothing_data() {
     QTest::newRow("a latitude typing refuses") << "latitude"
                                                << "set 2: latitude (\u00b0, WGS 84): 123 is not "
                                                   "between -90 and 90";
+    // Made to hurt: SQL of the file's own that would run while it is read or written.
+    QTest::newRow("an endless view in Positions' place") << "view"
+                                                         << "holds a view (Positions)";
+    QTest::newRow("a trigger on \"sets\"") << "trigger sets"
+                                           << "a trigger (t) on the table sets";
+    QTest::newRow("a trigger on SetDetails") << "trigger SetDetails"
+                                             << "a trigger (t) on the table SetDetails";
+    QTest::newRow("an expression index") << "index"
+                                         << "an index slow";
+    QTest::newRow("a NUL in a site") << "nul"
+                                     << "holds a control character (U+0000)";
 }
 
 void TestSurvey::damagedSurveyFilesChangeNothing() {
@@ -328,6 +341,19 @@ void TestSurvey::damagedSurveyFilesChangeNothing() {
     if (damage == "text") runSql(file, {"UPDATE Sets SET \"Set 3\" = 'abc' WHERE Number = 2"});
     if (damage == "latitude")
         runSql(file, {"UPDATE SetDetails SET Latitude = 123 WHERE SetNumber = 2"});
+    if (damage == "view")
+        runSql(file, {"DROP TABLE Positions",
+                      "CREATE VIEW Positions AS WITH RECURSIVE r(x) AS (SELECT 1 UNION ALL SELECT "
+                      "x + 1 FROM r) SELECT 1 AS SetNumber, 1 AS Position, 'reading' AS Held, x "
+                      "AS Flag FROM r"});
+    if (damage.startsWith("trigger"))
+        runSql(file, {QStringLiteral("CREATE TRIGGER t AFTER INSERT ON %1 BEGIN UPDATE Sets SET "
+                                     "\"Set 1\" = '6.66'; END")
+                          .arg(damage.section(' ', 1))});
+    if (damage == "index")
+        runSql(file, {"CREATE INDEX slow ON Sets (length(\"Set 1\" || \"Set 2\"))"});
+    if (damage == "nul")
+        runSql(file, {"UPDATE SetDetails SET Site = 'Hole' || char(0) || '7' WHERE SetNumber = 2"});
 
     ReadingsStore other(s.tmp.path() + "/Other.db");
     QVERIFY(other.open().ok());
@@ -460,6 +486,17 @@ void TestSurvey::longTableReadBack_data() {
     QTest::newRow("not the long table's header") << "set,position"
                                                  << "set,pos"
                                                  << "is not a data file";
+    QTest::newRow("a header alone") << "ROWS"
+                                    << ""
+                                    << "line 2: the table has no rows";
+    QTest::newRow("a depth of 1e308") << "\n2,1,10,"
+                                      << "\n2,1,1e308,"
+                                      << "is beyond 100000 m";
+    QTest::newRow("text that is not UTF-8") << "Hole 7"
+                                            << "BADUTF8"
+                                            << "line 2: the text is not UTF-8";
+    QTest::newRow("a NUL in a site") << "Hole 7" << QString("Hole") + QChar(0) + "7"
+                                     << "holds a control character (U+0000)";
 }
 
 void TestSurvey::longTableReadBack() {
@@ -469,11 +506,14 @@ void TestSurvey::longTableReadBack() {
     Survey s;
     const QString file = s.tmp.path() + "/long.csv";
     QByteArray bytes = SurveyExport::longTable(s.store);
-    if (from == "END") {
+    if (from == "ROWS") {
+        bytes.truncate(bytes.indexOf("\r\n") + 2);
+    } else if (from == "END") {
         bytes += to.toUtf8();
     } else if (!from.isEmpty()) {
         QVERIFY2(bytes.contains(from.toUtf8()), qPrintable(from));
-        bytes.replace(bytes.indexOf(from.toUtf8()), from.toUtf8().size(), to.toUtf8());
+        bytes.replace(bytes.indexOf(from.toUtf8()), from.toUtf8().size(),
+                      to == "BADUTF8" ? QByteArray("Hole \xff") : to.toUtf8());
     }
     QVERIFY(FileCommands::writeWhole(file, bytes).ok());
     ReadingsStore other(s.tmp.path() + "/Other.db");
@@ -549,6 +589,45 @@ void TestSurvey::lasLogsReadBack() {
                                       {"11.0000", "0.5"},      {"11.5000", "-999.25"},
                                       {"12.0000", "0.000000"}, {"12.5000", "-999.25"}};
     QCOMPARE(las.rows, expected);
+}
+
+void TestSurvey::typedTextsStayText_data() {
+    // What a user (or a hostile file) types that a spreadsheet would run as a formula.
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a command") << "=cmd|' /C calc'!A0";
+    QTest::newRow("a function") << "@SUM(A1)";
+    QTest::newRow("a sum") << "+1+1";
+    QTest::newRow("a minus") << "-2+3";
+    QTest::newRow("an apostrophe already") << "'=A1";
+    QTest::newRow("two apostrophes") << "''@x";
+    QTest::newRow("an apostrophe, then text") << "'quoted' site";
+}
+
+void TestSurvey::typedTextsStayText() {
+    QFETCH(QString, text);
+    Survey s;
+    SetDetails d = s.store.details(2);
+    d.site = text;
+    d.operatorName = text;
+    d.notes = text;
+    QVERIFY(s.store.setDetails(2, d).ok());
+    QVERIFY(s.store.setFlag(2, 1, text).ok());
+    const QByteArray bytes = SurveyExport::longTable(s.store);
+    const QStringList header = parseCsv(bytes).first();
+    for (const QStringList& row : parseCsv(bytes).mid(1))
+        for (const char* column : {"site", "operator", "notes", "flag"}) {
+            const QString field = row.value(header.indexOf(column));
+            QVERIFY2(field.isEmpty() || !QString("=+-@").contains(field[0]), qPrintable(field));
+        }
+    const QString file = s.tmp.path() + "/long.csv";
+    QVERIFY(FileCommands::writeWhole(file, bytes).ok());
+    ReadingsStore other(s.tmp.path() + "/Other.db");
+    QVERIFY(other.open().ok());
+    QVERIFY(SurveyFile::openAny(other, file).ok());
+    QCOMPARE(other.details(2).site, text);
+    QCOMPARE(other.details(2).operatorName, text);
+    QCOMPARE(other.details(2).notes, text);
+    QCOMPARE(other.flag(2, 1), text);
 }
 
 QTEST_GUILESS_MAIN(TestSurvey)

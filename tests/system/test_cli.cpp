@@ -102,6 +102,8 @@ private Q_SLOTS:
     void oneSetToStandardOutputByDevice();
     void helpWithoutDisplay();
     void surveyCommandsOnOneDatabase();
+    void outputThatCannotBeWrittenFails_data();
+    void outputThatCannotBeWrittenFails();
 };
 
 void TestCli::downloadWritesEachFormat_data() {
@@ -536,6 +538,30 @@ void TestCli::surveyCommandsOnOneDatabase() {
                                                   "notes,complete,flag"));
     QVERIFY(lines.contains("3,1,2,3.001000,,Hole 7,10,-20,,,Ann,,true,box end\r"));
     QVERIFY(lines.contains("3,2,2.5,3.002000,,Hole 7,10,-20,,,Ann,,true,\r"));
+}
+
+void TestCli::outputThatCannotBeWrittenFails_data() {
+    // Standard output on a full disk: the run fails with the reason, whatever the command.
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("ports") << QStringList{"ports"};
+    QTest::newRow("ports as JSON") << QStringList{"ports", "--json"};
+    QTest::newRow("details") << QStringList{"details", "--set", "1"};
+    QTest::newRow("long table") << QStringList{"export", "--long", "-"};
+}
+
+void TestCli::outputThatCannotBeWrittenFails() {
+    QFETCH(QStringList, args);
+    if (!QFileInfo::exists("/dev/full")) QSKIP("no /dev/full here");
+    TestEnv env;
+    Pty meter;
+    env.link(3, meter.slavePath());
+    QProcess cli;
+    cli.setEnvironment(env.environment());
+    cli.setStandardOutputFile("/dev/full");
+    cli.start(kCli, args);
+    QVERIFY(ended(cli));
+    QCOMPARE(cli.exitCode(), 3);
+    QVERIFY(cli.readAllStandardError().contains("could not be written: No space left on device"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -12,7 +13,9 @@ QString dataFolder() {
     // GenericDataLocation is $XDG_DATA_HOME (or ~/.local/share).
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     const QString dir = base + QStringLiteral("/Orvanta");
-    QDir().mkpath(dir);
+    // Sites, coordinates and flags are the user's: nobody else on the machine reads them.
+    if (!QFileInfo::exists(dir) && QDir().mkpath(dir))
+        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return dir;
 }
 

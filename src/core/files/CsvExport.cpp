@@ -18,6 +18,27 @@ QString quoted(QString text, QChar sep) {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
+namespace {
+// A spreadsheet takes a cell that starts so for a formula (or, after a tab or carriage return,
+// may still): "=cmd|' /C calc'!A0", "@SUM(A1)", "+1+1".
+bool startsFormula(const QString& text) {
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == QLatin1Char('\'')) ++i;
+    if (i >= text.size()) return false;
+    const QChar c = text[i];
+    return c == QLatin1Char('=') || c == QLatin1Char('+') || c == QLatin1Char('-') ||
+           c == QLatin1Char('@') || c == QLatin1Char('\t') || c == QLatin1Char('\r');
+}
+}  // namespace
+
+QString textField(const QString& text, QChar sep) {
+    return quoted(startsFormula(text) ? QLatin1Char('\'') + text : text, sep);
+}
+
+QString fromTextField(const QString& field) {
+    return field.startsWith(QLatin1Char('\'')) && startsFormula(field) ? field.mid(1) : field;
+}
+
 QByteArray build(const ReadingsStore& store, bool decimalComma) {
     QList<int> sets;
     for (int s = 1; s <= Meter::kSets; ++s) {

@@ -13,6 +13,12 @@ namespace CsvExport {
 /** @brief A field as RFC 4180 writes it: quoted, its quotes doubled, when it holds @p sep, a
  *  double quote or a line break ("1,000" is one field, not two). */
 QString quoted(QString text, QChar sep = QLatin1Char(','));
+/** @brief A typed text (a site, a note, a flag's reason, a mark) as a CSV field a spreadsheet
+ *  shows as text: one that begins with = + - @, a tab or a carriage return (after any leading
+ *  apostrophes) gets one apostrophe more in front, so it never runs as a formula. */
+QString textField(const QString& text, QChar sep = QLatin1Char(','));
+/** @brief The typed text textField() wrote: the apostrophe it added taken off again. */
+QString fromTextField(const QString& field);
 QByteArray build(const ReadingsStore& store, bool decimalComma);
 /** @brief Only @p onlySets (in that order), whether or not they hold readings. */
 QByteArray build(const ReadingsStore& store, bool decimalComma, const QList<int>& onlySets);

@@ -28,7 +28,7 @@ FileOutcome LiveRecording::add(const QDateTime& time, const QString& value, cons
                                      units,
                                      QString::number(set),
                                      QString::number(reading),
-                                     CsvExport::quoted(m_mark)}
+                                     CsvExport::textField(m_mark)}
                              .join(QLatin1Char(','));
     const FileOutcome written = writeLine(line);
     if (written.ok()) {

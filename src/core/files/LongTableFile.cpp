@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QStringDecoder>
 #include <cmath>
 
+#include "core/files/CsvExport.h"
 #include "core/files/FileCommands.h"
 #include "core/files/SurveyExport.h"
 #include "core/meter/Numbers.h"
@@ -122,6 +124,16 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     if (read.kind == FileFailure::TooLarge)
         return refused(1, -1, QStringLiteral("the file is too large"));
     if (!read) return read;
+    // Text that is not UTF-8 is refused at its line, never read with characters replaced.
+    {
+        int line = 1;
+        for (const QByteArray& lineBytes : bytes.split('\n')) {
+            QStringDecoder utf8(QStringDecoder::Utf8);
+            const QString decoded = utf8(lineBytes);
+            if (utf8.hasError()) return refused(line, -1, QStringLiteral("the text is not UTF-8"));
+            ++line;
+        }
+    }
     QString text = QString::fromUtf8(bytes);
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     QList<Record> records;
@@ -133,6 +145,8 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     if (header != SurveyExport::kLongHeader && header != kOldHeader)
         return refused(1, -1, QStringLiteral("the header is not the long table's"));
     const int columns = static_cast<int>(records.first().fields.size());
+    // A header alone is no survey: taken, it would empty every set.
+    if (records.size() < 2) return refused(2, -1, QStringLiteral("the table has no rows"));
 
     QVector<ReadingsStore::Row> rows(Meter::kPositions);
     for (ReadingsStore::Row& row : rows) row.fill(Meter::kClearedReading);
@@ -164,10 +178,20 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         if (!field(Depth).isEmpty()) {
             const std::optional<double> depth = Numbers::toReal(field(Depth));
             if (!depth) return refused(rec.line, Depth, QStringLiteral("not a number"));
+            // Two depths near the ends of a double make an infinite spacing.
+            if (!std::isfinite(*depth) || std::fabs(*depth) > SetDetailFields::kLargestMetres)
+                return refused(rec.line, Depth,
+                               QStringLiteral("%1 is beyond %2 m")
+                                   .arg(field(Depth))
+                                   .arg(SetDetailFields::kLargestMetres));
             depths[set].append({position, *depth});
         }
         rows[position - 1][static_cast<size_t>(set - 1)] = value;
-        const QString flag = columns > Flag ? field(Flag) : QString();
+        const QString flag = columns > Flag ? CsvExport::fromTextField(field(Flag)) : QString();
+        if (const QString why = SetDetailFields::textProblem(QStringLiteral("flag"), flag,
+                                                             SetDetailFields::kLongestText, false);
+            !why.isEmpty())
+            return refused(rec.line, Flag, why);
         if (value == Meter::kClearedReading || !flag.isEmpty())
             marks.append({set, position, ReadingsStore::Held::Reading, flag});
         // The set's own fields are the same on each of its rows.
@@ -193,7 +217,8 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
             {Lon, DetailField::Longitude},     {Elevation, DetailField::Elevation},
             {Operator, DetailField::Operator}, {Notes, DetailField::Notes}};
         for (const auto& [column, detail] : typed) {
-            const QString why = SetDetailFields::setText(d, detail, field(column));
+            const QString why =
+                SetDetailFields::setText(d, detail, CsvExport::fromTextField(field(column)));
             if (!why.isEmpty()) return refused(rec.line, column, why);
         }
         if (!field(Downloaded).isEmpty()) {

@@ -38,13 +38,13 @@ QByteArray longTable(const ReadingsStore& store) {
         // The set's own fields, the same on each of its rows.
         const QString tail =
             QStringList{CsvExport::quoted(SetDetailFields::unitsName(d.units)),
-                        CsvExport::quoted(d.site),
+                        CsvExport::textField(d.site),
                         optionalText(d.latitude),
                         optionalText(d.longitude),
                         optionalText(d.elevationM),
                         utcText(d.downloadedUtc),
-                        CsvExport::quoted(d.operatorName),
-                        CsvExport::quoted(d.notes),
+                        CsvExport::textField(d.operatorName),
+                        CsvExport::textField(d.notes),
                         d.complete ? QStringLiteral("true") : QStringLiteral("false")}
                 .join(QLatin1Char(','));
         for (int p = 1; p <= store.rowCount(); ++p) {
@@ -54,7 +54,7 @@ QByteArray longTable(const ReadingsStore& store) {
                                             optionalText(d.depthAt(p)), CsvExport::quoted(value)}
                                     .join(QLatin1Char(','));
             out += (row + QLatin1Char(',') + tail + QLatin1Char(',') +
-                    CsvExport::quoted(store.flag(set, p)))
+                    CsvExport::textField(store.flag(set, p)))
                        .toUtf8() +
                    "\r\n";
         }

@@ -22,11 +22,12 @@ StoreResult DownloadLog::keep(const RawDownload& download) {
     q.addBindValue(download.bytes);
     QSqlError why;
     if (!q.exec() ||
-        !ReadingsFile::run(q,
-             QStringLiteral("DELETE FROM Downloads WHERE Id NOT IN (SELECT Id FROM Downloads "
-                            "ORDER BY Id DESC LIMIT %1)")
-                 .arg(kKept),
-             &why) ||
+        !ReadingsFile::run(
+            q,
+            QStringLiteral("DELETE FROM Downloads WHERE Id NOT IN (SELECT Id FROM Downloads "
+                           "ORDER BY Id DESC LIMIT %1)")
+                .arg(kKept),
+            &why) ||
         !db.commit()) {
         if (!why.isValid()) why = q.lastError().isValid() ? q.lastError() : db.lastError();
         db.rollback();

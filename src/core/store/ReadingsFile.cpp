@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/ReadingsFile.h"
 
+#include <sqlite3.h>
+
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -104,8 +109,10 @@ StoreResult upgrade(const QString& connection, int from) {
              !run(q, QStringLiteral("DROP TABLE IncompleteSets"), &why)))
             return failed();
     }
-    if (!run(q, QStringLiteral("PRAGMA application_id = %1").arg(ReadingsStore::kApplicationId), &why) ||
-        !run(q, QStringLiteral("PRAGMA user_version = %1").arg(ReadingsStore::kSchemaVersion), &why))
+    if (!run(q, QStringLiteral("PRAGMA application_id = %1").arg(ReadingsStore::kApplicationId),
+             &why) ||
+        !run(q, QStringLiteral("PRAGMA user_version = %1").arg(ReadingsStore::kSchemaVersion),
+             &why))
         return failed();
     if (!db.commit()) return failed();
     return StoreResult::done();
@@ -177,8 +184,8 @@ StoreResult checkSchema(const QString& connection) {
         const QString name = q.value(1).toString();
         columns << name;
         const QString type = q.value(2).toString();
-        const QString wanted =
-            name == ReadingsStore::columnName(0) ? QStringLiteral("INTEGER") : QStringLiteral("TEXT");
+        const QString wanted = name == ReadingsStore::columnName(0) ? QStringLiteral("INTEGER")
+                                                                    : QStringLiteral("TEXT");
         if (type.compare(wanted, Qt::CaseInsensitive) != 0)
             untyped << name + QLatin1Char(' ') + type;
     }
@@ -250,17 +257,131 @@ QString whyNotOpened(const QString& path) {
     return {};
 }
 
+namespace {
+sqlite3* handleOf(const QSqlDatabase& db) {
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0) return nullptr;
+    return *static_cast<sqlite3* const*>(v.constData());
+}
+
+int pastLimit(void* timer) {
+    return static_cast<QElapsedTimer*>(timer)->hasExpired(kQueryLimitMs) ? 1 : 0;
+}
+
+// The tables the program keeps (and those of the layout before set details, which an upgrade
+// drops), compared without case as SQLite compares names.
+bool ownTable(const QString& name) {
+    static const QStringList own{"sets",     "setdetails",     "positions",      "downloads",
+                                 "setunits", "incompletesets", "sqlite_sequence"};
+    return own.contains(name.toLower());
+}
+}  // namespace
+
+QueryTimeLimit::QueryTimeLimit(const QString& connection)
+    : m_handle(handleOf(QSqlDatabase::database(connection, false))) {
+    m_timer.start();
+    // Looked at every thousand steps of the virtual machine: a few microseconds apart.
+    if (m_handle)
+        sqlite3_progress_handler(static_cast<sqlite3*>(m_handle), 1000, pastLimit, &m_timer);
+}
+
+QueryTimeLimit::~QueryTimeLimit() {
+    if (m_handle) sqlite3_progress_handler(static_cast<sqlite3*>(m_handle), 0, nullptr, nullptr);
+}
+
+bool QueryTimeLimit::expired() const { return m_timer.hasExpired(kQueryLimitMs); }
+
+StoreResult QueryTimeLimit::tooLong() {
+    return foreign(QStringLiteral("Reading it took longer than %1 s and was stopped: the file is "
+                                  "made to keep a program busy.")
+                       .arg(kQueryLimitMs / 1000));
+}
+
+StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore::OpenMode mode);
+
+StoreResult checkObjects(const QString& connection) {
+    QSqlQuery q(QSqlDatabase::database(connection, false));
+    QSqlError why;
+    if (!run(q, QStringLiteral("SELECT type, name, tbl_name, sql FROM sqlite_master"), &why))
+        return refused(why);
+    while (q.next()) {
+        const QString type = q.value(0).toString();
+        const QString name = q.value(1).toString();
+        const QString sql = q.value(3).toString().trimmed();
+        if (type == QLatin1String("table") && ownTable(name) &&
+            !sql.startsWith(QLatin1String("CREATE VIRTUAL"), Qt::CaseInsensitive))
+            continue;
+        // SQLite's own indexes of a PRIMARY KEY or UNIQUE column; any other runs the file's
+        // own expressions on every check and write.
+        if (type == QLatin1String("index") && sql.isEmpty() &&
+            name.startsWith(QLatin1String("sqlite_autoindex_"), Qt::CaseInsensitive))
+            continue;
+        if (type == QLatin1String("trigger"))
+            return foreign(QStringLiteral("The file has a trigger (%1) on the table %2: it could "
+                                          "rewrite what the program stores.")
+                               .arg(name, q.value(2).toString()));
+        if (type == QLatin1String("view"))
+            return foreign(QStringLiteral("The file holds a view (%1), which the program never "
+                                          "writes.")
+                               .arg(name));
+        return foreign(QStringLiteral("The file holds %1 %2, which the program never writes.")
+                           .arg(type == QLatin1String("index") ? QStringLiteral("an index")
+                                                               : QStringLiteral("a table"),
+                                name));
+    }
+    return StoreResult::done();
+}
+
 StoreResult prepare(const QString& connection, const QString& path, ReadingsStore::OpenMode mode) {
     QSqlDatabase db = QSqlDatabase::contains(connection)
                           ? QSqlDatabase::database(connection, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-    const bool existed = QFileInfo::exists(path);
+    if (mode == ReadingsStore::OpenMode::ReadingsDatabase && path != QLatin1String(":memory:")) {
+        // The user's alone from its first byte (SQLite gives its journal the same rights); one
+        // found open to other users is closed to them.
+        constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
+        if (!QFileInfo::exists(path)) {
+            QFile made(path);
+            if (made.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+                made.setPermissions(kOwnerOnly);
+        } else if (QFileInfo(path).isFile() &&
+                   (QFile::permissions(path) & (QFile::ReadGroup | QFile::WriteGroup |
+                                                QFile::ReadOther | QFile::WriteOther))) {
+            const QFile::Permissions was = QFile::permissions(path);
+            QFile::setPermissions(path,
+                                  was & ~(QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
+            for (const char* side : {"-wal", "-shm"})
+                if (QFileInfo::exists(path + QLatin1String(side)))
+                    QFile::setPermissions(path + QLatin1String(side), kOwnerOnly);
+        }
+    }
     db.setDatabaseName(path);
     // A lock held by another program is waited for briefly, never long enough to freeze the window.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(ReadingsStore::kBusyTimeoutMs));
+    db.setConnectOptions(
+        QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(ReadingsStore::kBusyTimeoutMs));
     if (!db.open()) return refused(db.lastError());
+    // A file is data, never code: its schema may not call functions with side effects, nor
+    // change itself, and nothing in it may keep a query running.
+    if (sqlite3* handle = handleOf(db)) {
+        sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, static_cast<int*>(nullptr));
+        sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, static_cast<int*>(nullptr));
+    }
+    const QueryTimeLimit limit(connection);
+    StoreResult prepared = prepareLimited(db, path, mode);
+    if (!prepared && limit.expired()) return QueryTimeLimit::tooLong();
+    return prepared;
+}
+
+StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore::OpenMode mode) {
+    const QString connection = db.connectionName();
+    const bool existed = QFileInfo::exists(path) && QFileInfo(path).size() > 0;
     QSqlQuery q(db);
     QSqlError why;
+    // Before anything reads a table: a view, a trigger or an index of the file's own making
+    // never runs.
+    if (existed)
+        if (StoreResult objects = checkObjects(connection); !objects) return objects;
     if (mode == ReadingsStore::OpenMode::SurveyCopy) {
         // A private copy, read once and thrown away: nothing to keep whole if the program dies.
         if (!run(q, QStringLiteral("PRAGMA synchronous=OFF"), &why)) return refused(why);
@@ -323,7 +444,9 @@ StoreResult prepare(const QString& connection, const QString& path, ReadingsStor
         // to date; one from before survey files existed is not one.
         if (mode == ReadingsStore::OpenMode::SurveyCopy && (!hasTable || version < 1))
             return foreign(QStringLiteral("The file is not an Orvanta survey file."));
-        if (StoreResult upgraded = upgrade(connection, hasTable ? version : ReadingsStore::kSchemaVersion); !upgraded)
+        if (StoreResult upgraded =
+                upgrade(connection, hasTable ? version : ReadingsStore::kSchemaVersion);
+            !upgraded)
             return upgraded;
     }
     if (StoreResult details = checkDetailsSchema(connection); !details) return details;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,29 @@ namespace ReadingsFile {
 /** @brief Opens @p connection on @p path and brings the file to this version's layout: created
  *  when missing (Readings.db), checked, upgraded in one transaction. */
 StoreResult prepare(const QString& connection, const QString& path, ReadingsStore::OpenMode mode);
+/** @brief No statement on a file runs longer than this while it is opened. */
+constexpr int kQueryLimitMs = 2000;
+/** @brief While it lives, every statement on the connection is stopped once kQueryLimitMs have
+ *  passed since it was made: a hostile file (a recursive view, an expensive index) never keeps
+ *  the program busy. */
+class QueryTimeLimit {
+public:
+    explicit QueryTimeLimit(const QString& connection);
+    ~QueryTimeLimit();
+    QueryTimeLimit(const QueryTimeLimit&) = delete;
+    QueryTimeLimit& operator=(const QueryTimeLimit&) = delete;
+    bool expired() const;
+    /** @brief The refusal of a file that kept a statement running past the limit. */
+    static StoreResult tooLong();
+
+private:
+    void* m_handle;
+    QElapsedTimer m_timer;
+};
+/** @brief Refuses a file whose schema holds anything but the program's own tables and SQLite's
+ *  own indexes of them: views, triggers, virtual tables and other indexes, names compared
+ *  without case. */
+StoreResult checkObjects(const QString& connection);
 /** @brief Why @p path could not be opened, in words, where the file system tells; empty text
  *  when it does not. */
 QString whyNotOpened(const QString& path);

@@ -60,9 +60,13 @@ StoreResult ReadingsStore::open(OpenMode mode) {
     if (const QFileInfo fi(m_path); fi.exists() && !fi.isFile())
         return refused(QStringLiteral("It is not a regular file."));
     StoreResult result = ReadingsFile::prepare(m_connection, m_path, mode);
-    // The details first: the table's reload shows them.
-    if (result) result = loadDetails();
-    if (result) result = load();
+    if (result) {
+        const ReadingsFile::QueryTimeLimit limit(m_connection);
+        // The details first: the table's reload shows them.
+        result = loadDetails();
+        if (result) result = load();
+        if (!result && limit.expired()) result = ReadingsFile::QueryTimeLimit::tooLong();
+    }
     if (result.kind == StoreFailure::Refused) {
         // In words first; SQLite's own text ("unable to open database file") after them.
         const QString words = ReadingsFile::whyNotOpened(m_path);
@@ -224,6 +228,10 @@ StoreResult ReadingsStore::setFlag(int set, int position, const QString& reason)
         return StoreResult::failed(
             StoreFailure::NoSuchCell,
             QStringLiteral("Position %1 of set %2 holds no reading.").arg(position).arg(set));
+    if (const QString why = SetDetailFields::textProblem(QStringLiteral("The reason"), reason,
+                                                         SetDetailFields::kLongestText, false);
+        !why.isEmpty())
+        return refused(why);
     const Loaded& row = std::as_const(m_rows)[position - 1];
     const auto k = static_cast<size_t>(set);
     if (row.flags[k] == reason) return StoreResult::done();

@@ -137,8 +137,34 @@ QString text(const SetDetails& details, DetailField field) {
     return value && *value ? number(**value) : QString();
 }
 
+QString textProblem(const QString& name, const QString& text, int longest, bool lineBreaks) {
+    if (text.size() > longest)
+        return QCoreApplication::translate("SetDetails", "%1: longer than %2 characters.")
+            .arg(name)
+            .arg(longest);
+    for (const QChar c : text) {
+        if (lineBreaks &&
+            (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t')))
+            continue;
+        // A NUL cuts the text short in every C program that reads the file; other controls
+        // hide or reorder what is shown.
+        if (c.category() == QChar::Other_Control || c == QChar(0x2028) || c == QChar(0x2029))
+            return QCoreApplication::translate("SetDetails",
+                                               "%1: holds a control character (U+%2).")
+                .arg(name)
+                .arg(
+                    QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+    }
+    return {};
+}
+
 QString setText(SetDetails& details, DetailField field, const QString& text) {
     const QString trimmed = text.trimmed();
+    const bool notes = field == DetailField::Notes;
+    if (const QString why = textProblem(label(field), notes ? text : trimmed,
+                                        notes ? kLongestNotes : kLongestText, notes);
+        !why.isEmpty())
+        return why;
     switch (field) {
         case DetailField::Site:
             details.site = trimmed;
@@ -173,6 +199,12 @@ QString setText(SetDetails& details, DetailField field, const QString& text) {
     if (field == DetailField::Spacing && v < 0)
         return QCoreApplication::translate("SetDetails", "%1: %2 is below zero.")
             .arg(label(field), trimmed);
+    // Depths, spacings and elevations on this planet: a 1e308 is a typing slip, and would make
+    // every depth after it infinite.
+    if (std::fabs(v) > kLargestMetres)
+        return QCoreApplication::translate("SetDetails", "%1: %2 is beyond %3 m.")
+            .arg(label(field), trimmed)
+            .arg(kLargestMetres);
     *value = v;
     return {};
 }

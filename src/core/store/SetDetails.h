@@ -44,6 +44,15 @@ struct SetDetails {
 enum class DetailField { Site, Depth, Spacing, Latitude, Longitude, Elevation, Operator, Notes };
 
 namespace SetDetailFields {
+/** @brief The longest site, operator or flag reason, and the longest notes, in characters. */
+constexpr int kLongestText = 200;
+constexpr int kLongestNotes = 10000;
+/** @brief No depth, spacing or elevation is larger, in metres, either way. */
+constexpr double kLargestMetres = 100000;
+/** @brief Why @p text cannot be kept as the field @p name: longer than @p longest, or holding
+ *  a NUL or another control character (tabs and line breaks only where @p lineBreaks);
+ *  empty text when it can. */
+QString textProblem(const QString& name, const QString& text, int longest, bool lineBreaks);
 /** @brief Every typed field, in the order they are shown. */
 const QList<DetailField>& all();
 /** @brief "site", "depth", "spacing", "lat", "lon", "elevation", "operator", "notes": the CLI's
