@@ -74,8 +74,18 @@ int main(int argc, char** argv) {
 
     SingleInstance instance(SingleInstance::defaultName());
     if (!instance.claim()) {
-        instance.activatePrevious(file);
-        return 0;
+        if (instance.activatePrevious(file)) return 0;
+        // The copy that holds the lock did not answer (it hangs, or is another user's): the
+        // user learns their file was not opened, and a caller learns it from the exit code.
+        const QString what = file.isEmpty() ? QStringLiteral(
+                                                  "The program is already running but did not "
+                                                  "answer; its window could not be raised.")
+                                            : QStringLiteral(
+                                                  "The program is already running but did not "
+                                                  "answer; %1 was not opened.")
+                                                  .arg(file);
+        std::fprintf(stderr, "orvanta: %s\n", qPrintable(what));
+        return 1;
     }
     instance.listen();
 

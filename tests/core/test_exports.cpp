@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the plot, the grid and the CSV export make of a table, without a window: the points and
 // ticks a plot draws, the texts a grid shows, the bytes of a CSV.
+#include <pwd.h>
+#include <unistd.h>
+
 #include <QtTest>
 
 #include "core/files/CsvExport.h"
+#include "core/files/FileCommands.h"
 #include "core/plot/PlotModel.h"
 #include "core/store/ReadingsStore.h"
 #include "core/store/SetsTableModel.h"
@@ -33,6 +37,8 @@ private Q_SLOTS:
     void csvBytes();
     void gridShowsWhatPositionsHold();
     void headersToldOnlyWhenTheirTextChanges();
+    void anotherUsersLinkIsNeverWrittenThrough_data();
+    void anotherUsersLinkIsNeverWrittenThrough();
 };
 
 void TestExports::plotPoints_data() {
@@ -157,6 +163,31 @@ void TestExports::headersToldOnlyWhenTheirTextChanges() {
     QCOMPARE(told.first(), (QList<QVariant>{6, 6}));
     QCOMPARE(model.headerData(6, Qt::Horizontal, Qt::DisplayRole).toString(),
              QString("Set 6 (CGS)"));
+}
+
+void TestExports::anotherUsersLinkIsNeverWrittenThrough_data() {
+    QTest::addColumn<bool>("others");  // the link is another user's, else the user's own
+    QTest::newRow("another user's link in a shared folder") << true;
+    QTest::newRow("the user's own link") << false;
+}
+
+void TestExports::anotherUsersLinkIsNeverWrittenThrough() {
+    QFETCH(bool, others);
+    const passwd* nobody = ::getpwnam("nobody");
+    if (others && (::geteuid() != 0 || !nobody)) QSKIP("only root can give a link to nobody");
+    QTemporaryDir tmp;
+    const QString victim = tmp.path() + "/victim";
+    const QString link = tmp.path() + "/export.csv";
+    QFile f(victim);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("kept\n") == 5);
+    f.close();
+    QVERIFY(QFile::link(victim, link));
+    if (others) QCOMPARE(::lchown(QFile::encodeName(link).constData(), nobody->pw_uid, -1), 0);
+    const FileOutcome written = FileCommands::writeWhole(link, "written\n");
+    QCOMPARE(written.ok(), !others);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray(others ? "kept\n" : "written\n"));
+    if (others) QVERIFY(written.reason.contains("link another user made"));
 }
 
 QTEST_GUILESS_MAIN(TestExports)

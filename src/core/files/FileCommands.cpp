@@ -13,6 +13,7 @@
 #include "core/files/TextExport.h"
 #include "core/meter/Numbers.h"
 #include "core/store/ReadingsStore.h"
+#include "core/system/Process.h"
 
 namespace FileCommands {
 
@@ -150,6 +151,10 @@ bool isReadOnlyFile(const QString& path) {
 
 FileOutcome writeWhole(const QString& path, const QByteArray& bytes) {
     const QFileInfo fi(path);
+    // QSaveFile writes to a link's target: another user's link never chooses what is replaced.
+    if (Process::isOthersLink(path))
+        return FileOutcome::failed(FileFailure::NotWritten, path,
+                                   QStringLiteral("it is a link another user made"));
     if (isSpecial(fi)) return FileOutcome::failed(FileFailure::NotRegular, path);
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <QSocketNotifier>
 #include <csignal>
 
@@ -21,6 +23,11 @@ QString userId() { return QString::number(::getuid()); }
 bool stderrIsTerminal() { return ::isatty(STDERR_FILENO) == 1; }
 void ignoreFileSizeLimit() { std::signal(SIGXFSZ, SIG_IGN); }
 void ignoreBrokenPipe() { std::signal(SIGPIPE, SIG_IGN); }
+bool isOthersLink(const QString& path) {
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) return false;
+    return S_ISLNK(st.st_mode) && st.st_uid != ::geteuid();
+}
 }  // namespace Process
 
 Interruption::Interruption(bool hangupToo, QObject* parent) : QObject(parent), m_hangup(hangupToo) {
