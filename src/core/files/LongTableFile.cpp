@@ -43,60 +43,88 @@ struct Record {
     QStringList fields;
 };
 
-// RFC 4180: fields apart by commas, records by CRLF or LF; a quoted field may hold commas,
-// doubled quotes and line breaks. False (with the line) for a quote left open.
-bool parse(const QString& text, QList<Record>* records, int* badLine) {
-    Record record;
+// No record is longer: notes of kLongestNotes characters, four bytes each, and the rest.
+constexpr qint64 kLongestRecord = 256 * 1024;
+// A header and one row per position of every set.
+constexpr int kMostRecords = 1 + Meter::kSets * Meter::kPositions;
+
+/** @brief The records of a long table, read one at a time from its file: memory holds one
+ *  record, however large the file. RFC 4180: fields apart by commas, records by CRLF or LF; a
+ *  quoted field may hold commas, doubled quotes and line breaks. */
+class RecordReader {
+public:
+    enum class Got { Record, End, NotUtf8, QuoteOpen, TooLong, NotRead };
+    explicit RecordReader(QFile& in) : m_in(in) {}
+    /** @brief The next record that holds something; line() tells where a problem is. */
+    Got next(Record* record);
+    int line() const { return m_line; }
+
+private:
+    QFile& m_in;
+    int m_line = 0;  ///< lines read so far
+};
+
+RecordReader::Got RecordReader::next(Record* record) {
+    *record = Record{};
     QString field;
     bool quoted = false;
     bool any = false;
-    int line = 1;
-    record.line = 1;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == QLatin1Char('"') && i + 1 < text.size() && text[i + 1] == QLatin1Char('"')) {
-                field += c;
-                ++i;
-            } else if (c == QLatin1Char('"')) {
-                quoted = false;
+    qint64 size = 0;
+    for (;;) {
+        if (m_in.atEnd()) {
+            if (quoted) return Got::QuoteOpen;
+            if (!any && field.isEmpty()) return Got::End;
+            record->fields << field;
+            return Got::Record;
+        }
+        const QByteArray bytes = m_in.readLine(kLongestRecord - size + 1);
+        if (bytes.isEmpty() && m_in.error() != QFileDevice::NoError) return Got::NotRead;
+        ++m_line;
+        if (record->line == 0) record->line = m_line;
+        size += bytes.size();
+        if (size > kLongestRecord) return Got::TooLong;
+        // Text that is not UTF-8 is refused at its line, never read with characters replaced.
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        QString text = utf8(bytes);
+        if (utf8.hasError()) return Got::NotUtf8;
+        if (m_line == 1 && text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i];
+            if (quoted) {
+                if (c == QLatin1Char('"') && i + 1 < text.size() &&
+                    text[i + 1] == QLatin1Char('"')) {
+                    field += c;
+                    ++i;
+                } else if (c == QLatin1Char('"')) {
+                    quoted = false;
+                } else {
+                    field += c;
+                }
+                continue;
+            }
+            if (c == QLatin1Char('"') && field.isEmpty()) {
+                quoted = any = true;
+            } else if (c == QLatin1Char(',')) {
+                record->fields << field;
+                field.clear();
+                any = true;
+            } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+                // The record ends with its line (a CR alone ends it too).
+                if (!any && field.isEmpty()) {
+                    if (c == QLatin1Char('\r') && i + 1 < text.size() &&
+                        text[i + 1] == QLatin1Char('\n'))
+                        ++i;
+                    continue;
+                }
+                record->fields << field;
+                return Got::Record;
             } else {
-                if (c == QLatin1Char('\n')) ++line;
                 field += c;
+                any = true;
             }
-            continue;
         }
-        if (c == QLatin1Char('"') && field.isEmpty()) {
-            quoted = any = true;
-        } else if (c == QLatin1Char(',')) {
-            record.fields << field;
-            field.clear();
-            any = true;
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
-                ++i;
-            if (any || !field.isEmpty()) {
-                record.fields << field;
-                records->append(record);
-            }
-            record = Record{};
-            field.clear();
-            any = false;
-            record.line = ++line;
-        } else {
-            field += c;
-            any = true;
-        }
+        if (!quoted && !any && field.isEmpty()) record->line = 0;  // a blank line
     }
-    if (quoted) {
-        *badLine = record.line;
-        return false;
-    }
-    if (any || !field.isEmpty()) {
-        record.fields << field;
-        records->append(record);
-    }
-    return true;
 }
 }  // namespace
 
@@ -109,9 +137,6 @@ bool looksLikeLongTable(const QString& path) {
 }
 
 FileOutcome open(ReadingsStore& store, const QString& path) {
-    QByteArray bytes;
-    const FileOutcome read =
-        FileCommands::readWhole(path, kLargestFile, FileFailure::TooLarge, &bytes);
     const auto refused = [&path](int line, int column, const QString& why) {
         const QStringList names = SurveyExport::kLongHeader.split(QLatin1Char(','));
         return FileOutcome::failed(FileFailure::TableNotReadable, path,
@@ -121,32 +146,38 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
                                                     .arg(column + 1)
                                                     .arg(names.value(column), why));
     };
-    if (read.kind == FileFailure::TooLarge)
-        return refused(1, -1, QStringLiteral("the file is too large"));
-    if (!read) return read;
-    // Text that is not UTF-8 is refused at its line, never read with characters replaced.
-    {
-        int line = 1;
-        for (const QByteArray& lineBytes : bytes.split('\n')) {
-            QStringDecoder utf8(QStringDecoder::Utf8);
-            const QString decoded = utf8(lineBytes);
-            if (utf8.hasError()) return refused(line, -1, QStringLiteral("the text is not UTF-8"));
-            ++line;
+    const QFileInfo fi(path);
+    if (fi.exists() && !fi.isFile()) return FileOutcome::failed(FileFailure::NotRegular, path);
+    if (fi.size() > kLargestFile) return refused(1, -1, QStringLiteral("the file is too large"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileOutcome::failed(FileFailure::NotRead, path, file.errorString());
+    RecordReader reader(file);
+    Record rec;
+    // Why the reader stopped, when it stopped on a fault.
+    const auto unreadable = [&](RecordReader::Got got) {
+        switch (got) {
+            case RecordReader::Got::NotUtf8:
+                return refused(reader.line(), -1, QStringLiteral("the text is not UTF-8"));
+            case RecordReader::Got::QuoteOpen:
+                return refused(rec.line, -1, QStringLiteral("a quoted field is not closed"));
+            case RecordReader::Got::TooLong:
+                return refused(rec.line, -1, QStringLiteral("the row is too long"));
+            case RecordReader::Got::NotRead:
+                return FileOutcome::failed(FileFailure::NotRead, path, file.errorString());
+            case RecordReader::Got::Record:
+            case RecordReader::Got::End:
+                break;
         }
-    }
-    QString text = QString::fromUtf8(bytes);
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-    QList<Record> records;
-    int badLine = 0;
-    if (!parse(text, &records, &badLine))
-        return refused(badLine, -1, QStringLiteral("a quoted field is not closed"));
+        return FileOutcome::done();
+    };
+    RecordReader::Got got = reader.next(&rec);
+    if (got != RecordReader::Got::Record && got != RecordReader::Got::End) return unreadable(got);
     const QString header =
-        records.isEmpty() ? QString() : records.first().fields.join(QLatin1Char(','));
+        got == RecordReader::Got::End ? QString() : rec.fields.join(QLatin1Char(','));
     if (header != SurveyExport::kLongHeader && header != kOldHeader)
         return refused(1, -1, QStringLiteral("the header is not the long table's"));
-    const int columns = static_cast<int>(records.first().fields.size());
-    // A header alone is no survey: taken, it would empty every set.
-    if (records.size() < 2) return refused(2, -1, QStringLiteral("the table has no rows"));
+    const int columns = static_cast<int>(rec.fields.size());
 
     QVector<ReadingsStore::Row> rows(Meter::kPositions);
     for (ReadingsStore::Row& row : rows) row.fill(Meter::kClearedReading);
@@ -155,8 +186,17 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     QHash<int, Record> firstOfSet;                 // the row whose details each set's rows repeat
     QHash<int, QList<QPair<int, double>>> depths;  // (position, depth) of each set
     QSet<int> seen;
-    for (qsizetype r = 1; r < records.size(); ++r) {
-        const Record& rec = records[r];
+    int count = 1;
+    for (;;) {
+        got = reader.next(&rec);
+        if (got == RecordReader::Got::End) break;
+        if (got != RecordReader::Got::Record) return unreadable(got);
+        // No survey has more: a file of a million rows is refused as it is read.
+        if (++count > kMostRecords)
+            return refused(rec.line, -1,
+                           QStringLiteral("more rows than %1 sets of %2 readings")
+                               .arg(Meter::kSets)
+                               .arg(Meter::kPositions));
         if (rec.fields.size() != columns)
             return refused(rec.line, -1,
                            QStringLiteral("%1 fields, not %2").arg(rec.fields.size()).arg(columns));
@@ -231,6 +271,8 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
             return refused(rec.line, Complete, QStringLiteral("not true or false"));
         d.complete = field(Complete) == QLatin1String("true");
     }
+    // A header alone is no survey: taken, it would empty every set.
+    if (count == 1) return refused(2, -1, QStringLiteral("the table has no rows"));
     // Depth and spacing from the depths of the rows: two give both; one at position 1 its depth.
     for (auto it = depths.cbegin(); it != depths.cend(); ++it) {
         QList<QPair<int, double>> at = it.value();
