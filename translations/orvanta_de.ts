@@ -182,6 +182,14 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>Set %1 was being received when it happened: what this download had stored in it was taken back, and it holds what it held before.</source>
         <translation>Messreihe %1 wurde gerade empfangen, als es geschah: Was diese Übertragung darin gespeichert hatte, wurde zurückgenommen, und sie enthält, was sie vorher enthielt.</translation>
     </message>
+    <message>
+        <source>%1 value was not in the form the meter sends (a line fault?): it is stored flagged, left out of the statistics until you unflag it: %2.</source>
+        <translation>%1 Wert hatte nicht die Form, die das Messgerät sendet (ein Leitungsfehler?): Er ist markiert gespeichert und bleibt aus der Statistik, bis Sie die Markierung entfernen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 values were not in the form the meter sends (line faults?): they are stored flagged, left out of the statistics until you unflag them: %2.</source>
+        <translation>%1 Werte hatten nicht die Form, die das Messgerät sendet (Leitungsfehler?): Sie sind markiert gespeichert und bleiben aus der Statistik, bis Sie die Markierungen entfernen: %2.</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>

@@ -182,6 +182,14 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>Set %1 was being received when it happened: what this download had stored in it was taken back, and it holds what it held before.</source>
         <translation>La serie %1 se estaba recibiendo cuando ocurrió: lo que esta descarga había guardado en ella se deshizo, y contiene lo que tenía antes.</translation>
     </message>
+    <message>
+        <source>%1 value was not in the form the meter sends (a line fault?): it is stored flagged, left out of the statistics until you unflag it: %2.</source>
+        <translation>%1 valor no tenía la forma que envía el medidor (¿un fallo de línea?): se guardó marcado, fuera de las estadísticas hasta que quite la marca: %2.</translation>
+    </message>
+    <message>
+        <source>%1 values were not in the form the meter sends (line faults?): they are stored flagged, left out of the statistics until you unflag them: %2.</source>
+        <translation>%1 valores no tenían la forma que envía el medidor (¿fallos de línea?): se guardaron marcados, fuera de las estadísticas hasta que quite las marcas: %2.</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>

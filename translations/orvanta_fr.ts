@@ -182,6 +182,14 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>Set %1 was being received when it happened: what this download had stored in it was taken back, and it holds what it held before.</source>
         <translation>La série %1 était en cours de réception à ce moment : ce que ce téléchargement y avait enregistré a été annulé, et elle contient ce qu&apos;elle contenait avant.</translation>
     </message>
+    <message>
+        <source>%1 value was not in the form the meter sends (a line fault?): it is stored flagged, left out of the statistics until you unflag it: %2.</source>
+        <translation>%1 valeur n&apos;avait pas la forme que l&apos;appareil envoie (un défaut de ligne ?) : elle est enregistrée signalée, hors des statistiques jusqu&apos;à ce que vous retiriez le signalement : %2.</translation>
+    </message>
+    <message>
+        <source>%1 values were not in the form the meter sends (line faults?): they are stored flagged, left out of the statistics until you unflag them: %2.</source>
+        <translation>%1 valeurs n&apos;avaient pas la forme que l&apos;appareil envoie (des défauts de ligne ?) : elles sont enregistrées signalées, hors des statistiques jusqu&apos;à ce que vous retiriez les signalements : %2.</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>

@@ -182,6 +182,14 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>Set %1 was being received when it happened: what this download had stored in it was taken back, and it holds what it held before.</source>
         <translation>A série %1 estava sendo recebida quando isso aconteceu: o que este download tinha gravado nela foi desfeito, e ela contém o que continha antes.</translation>
     </message>
+    <message>
+        <source>%1 value was not in the form the meter sends (a line fault?): it is stored flagged, left out of the statistics until you unflag it: %2.</source>
+        <translation>%1 valor não tinha a forma que o medidor envia (uma falha de linha?): foi gravado marcado, fora das estatísticas até que você tire a marcação: %2.</translation>
+    </message>
+    <message>
+        <source>%1 values were not in the form the meter sends (line faults?): they are stored flagged, left out of the statistics until you unflag them: %2.</source>
+        <translation>%1 valores não tinham a forma que o medidor envia (falhas de linha?): foram gravados marcados, fora das estatísticas até que você tire as marcações: %2.</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>

@@ -76,6 +76,8 @@ private Q_SLOTS:
     void downloadValues_data();
     void downloadValues();
     void readingNumberOverflowAbandonsValue();
+    void meterFormFaults_data();
+    void meterFormFaults();
 };
 
 void TestMeter::streams_data() {
@@ -122,7 +124,7 @@ void TestMeter::downloadValues_data() {
     QTest::newRow("a sign and a point alone") << "-." << 1 << "";
     QTest::newRow("a point at the end") << "5." << 1 << "5.";
     QTest::newRow("leading zeros are no size") << "0000012.5" << 1 << "0000012.5";
-    QTest::newRow("a thousand to a double") << "999.99999999999999999" << 1 << "";
+    QTest::newRow("a thousand to a double") << "999.99999999999999999999999999999999" << 1 << "";
     QTest::newRow("padding inside") << "0.12 34" << 1 << "";
     QTest::newRow("digits of another script") << QString::fromUtf8("\u0661.5") << 1 << "";
 }
@@ -202,6 +204,41 @@ void TestMeter::readingNumberOverflowAbandonsValue() {
     QVERIFY(host.calls.isEmpty());
     QCOMPARE(engine.download.position, 32767);
     QVERIFY(!engine.state.inValue);
+}
+
+void TestMeter::meterFormFaults_data() {
+    // One value of the meter's ("0.361707") after one or two line faults.
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("positions");
+    QTest::addColumn<QString>("fault");  // what the flag says; "" in the meter's form
+    QTest::newRow("as sent") << "0.361707" << 1 << "";
+    QTest::newRow("negative, as sent") << "-0.000970" << 1 << "";
+    QTest::newRow("a byte lost") << "0.36177" << 1 << "5 decimals";
+    QTest::newRow("two bytes lost") << "0.3617" << 1 << "4 decimals";
+    QTest::newRow("a zero doubled") << "0.0000970" << 1 << "7 decimals";
+    QTest::newRow("a leading zero doubled") << "00.361707" << 1 << "a doubled leading zero";
+    QTest::newRow("a short value, as hand-made streams write") << "1.5" << 1 << "";
+    QTest::newRow("the whole digit lost") << ".019285" << 1 << "no digit before the point";
+    QTest::newRow("a short value without one") << "-.5" << 1 << "";
+    QTest::newRow("a point and a line feed lost") << "01875122.306768" << 2 << "";
+    QTest::newRow("a line feed and a byte lost") << "0.123450.234567" << 2 << "";
+    QTest::newRow("a line feed lost, a byte doubled") << "0.1234566.234567" << 2 << "";
+    QTest::newRow("two points and a line feed lost") << "01234560234567" << 2 << "";
+    QTest::newRow("three run together, a point lost") << "0.1234560234567.345678" << 3 << "";
+    QTest::newRow("a doubled point is one value") << "0..361707" << 1 << "";
+    QTest::newRow("noise far longer than values") << QString(60, '7') << 1 << "";
+}
+
+void TestMeter::meterFormFaults() {
+    QFETCH(QString, line);
+    QFETCH(int, positions);
+    QFETCH(QString, fault);
+    const DownloadValue v = DownloadValue::of(line);
+    QCOMPARE(v.positions, positions);
+    if (positions > 1) QVERIFY(!v.readable);  // its values cannot be told apart
+    QCOMPARE(v.formFault.isEmpty(), fault.isEmpty());
+    if (!fault.isEmpty()) QVERIFY2(v.formFault.startsWith(fault), qPrintable(v.formFault));
+    if (!fault.isEmpty()) QCOMPARE(v.text, line);  // kept as the meter's text, flagged
 }
 
 QTEST_GUILESS_MAIN(TestMeter)

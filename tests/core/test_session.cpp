@@ -90,6 +90,7 @@ private Q_SLOTS:
     void recorderTakesOnlyTheMetersSets();
     void redownloadKeepsFlagsOfTheSameReadings_data();
     void redownloadKeepsFlagsOfTheSameReadings();
+    void onlyWhatTheMeterSentIsStored();
     void interruptedSetIsNeverMarkedComplete_data();
     void interruptedSetIsNeverMarkedComplete();
 };
@@ -286,6 +287,19 @@ void TestSession::lineScenarios_data() {
         << Steps{{Step::All}, send("\r\r" + setData(9, 1, 2) + "\r\r")}
         << QStringList{"2,9=" + cellText(9, 2)} << ""
         << "" << QByteArray("D") << QStringList{} << "" << done + "set 9, 2 readings stored.";
+    QTest::newRow("a value not in the meter's form is stored flagged, in place")
+        << Steps{{Step::All}, send("S04\nU1M10.001230\n0.36177\n01875122.306768\n0.007890\n\r\r")}
+        << QStringList{"1,4=0.001230 reading", "2,4=0.36177 reading", "3,4=0.000000 unreadable",
+                       "4,4=0.000000 unreadable", "5,4=0.007890 reading"}
+        << ""
+        << "" << QByteArray("D") << QStringList{"Download complete: set 4, 3 readings stored."}
+        << ""
+        << "Download complete: set 4, 3 readings stored.";
+    QTest::newRow("an answer of only the end of data")
+        << Steps{{Step::All}, send("\r\r")} << QStringList{"1,1=0.000000"} << ""
+        << "" << QByteArray("D")
+        << QStringList{"Download ended: the meter sent no set: 0 readings stored."} << ""
+        << "Download ended: the meter sent no set: 0 readings stored.";
     QTest::newRow("values run together and a lost decimal point")
         << Steps{{Step::All}, send("S04\nU1M10.0012300.004560\n0395065\n0.007890\n\r\r")}
         << QStringList{"1,4=0.000000 unreadable", "2,4=0.000000 unreadable",
@@ -607,6 +621,29 @@ void TestSession::redownloadKeepsFlagsOfTheSameReadings() {
     if (!dropped.isEmpty()) QVERIFY(recorder.summary().report().contains(dropped + "."));
     QCOMPARE(recorder.summary().troubled(), !dropped.isEmpty());
     QVERIFY(!store.isIncomplete(4));
+}
+
+void TestSession::onlyWhatTheMeterSentIsStored() {
+    SessionRig rig;
+    UsbMeter meter(rig.env, 5);
+    rig.start();
+    MeterSession& session = rig.session;
+    ReadingsStore& store = session.store();
+    QVERIFY(store.setSetUnits(3, Meter::Units::CGS).ok());
+    // Set 2 asked, set 3 sent too, in other units: set 3 keeps its own.
+    session.selectSet(2);
+    session.DownloadSelectedSet();
+    sendPaced(meter.pty(), session, "S02\nU1M10.001230\n0.36177\nS03\nU1M10.500000\n\r\r");
+    QTRY_VERIFY(!session.isDownloading());
+    QCOMPARE(store.setUnits(3), std::optional<Meter::Units>(Meter::Units::CGS));
+    QCOMPARE(store.reading(3, 1), QString("0.000000"));
+    QCOMPARE(store.setUnits(2), std::optional<Meter::Units>(Meter::Units::SI));
+    // A value not in the meter's form is kept at its place, flagged, counted and told.
+    QCOMPARE(store.reading(2, 2), QString("0.36177"));
+    QVERIFY(store.flag(2, 2).startsWith("5 decimals"));
+    QVERIFY(!store.countsAsReading(2, 2));
+    QCOMPARE(session.lastDownload().formFaults, (QList<QPair<int, int>>{{2, 2}}));
+    QVERIFY(session.lastDownload().report().contains("set 2 position 2"));
 }
 
 void TestSession::interruptedSetIsNeverMarkedComplete_data() {

@@ -13,7 +13,16 @@
  *    stay at the positions the meter gave them.
  *  - A value without its decimal point ("0395065": the point lost on the line), with an
  *    exponent, or of kLargestMagnitude or more: unreadable at its one position.
- *  - Anything else that is not a number: unreadable at its one position. */
+ *  - A line of digits, points and signs too long for one value (13 digits or more, or 12 and
+ *    two points: a point and a line feed both lost) holds as many values as its digits make
+ *    at seven a value (the meter's "0.001230"), all unreadable, for the same reason.
+ *  - Anything else that is not a number: unreadable at its one position.
+ *
+ *  A single number the meter would not send so (four, five, seven or more decimals, a doubled
+ *  leading zero) is a reading all the same, kept as its text, with formFault saying why it is
+ *  suspect: a byte lost or doubled on the line turns 0.361707 into 0.36177 or 0.000970 into
+ *  0.0000970. A short value of three decimals or fewer ("1.5") is taken as it is: no one or two
+ *  line faults make one of the meter's six-decimal values, and hand-made streams use them. */
 struct DownloadValue {
     /** @brief Readings are below this in size. The panel's widest range, 3,000,000 digits at
      *  10,000 digits a unit, ends at 300; a thousand is beyond every range in either units. */
@@ -23,7 +32,8 @@ struct DownloadValue {
 
     int positions = 1;  ///< positions the line takes in its set
     bool readable = false;
-    QString text;  ///< the reading as stored, when readable
+    QString text;       ///< the reading as stored, when readable
+    QString formFault;  ///< why a readable value is not in the meter's form; empty when it is
 
     /** @brief The line @p received (without its line feed) taken apart by these rules. */
     static DownloadValue of(const QString& received);

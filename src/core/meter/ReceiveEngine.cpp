@@ -175,6 +175,7 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
         }
         const DownloadValue v = DownloadValue::of(dl.valueText);
         if (v.readable) dl.valueText = v.text;
+        dl.formFault = v.formFault;
         for (int k = 0; k < v.positions; ++k) {
             if (dl.position == std::numeric_limits<std::int16_t>::max())
                 return FeedResult::Malformed;

@@ -33,6 +33,9 @@ struct DownloadPosition {
     int set = 0;        ///< the set being downloaded (0: a set number that could not be read)
     int position = 0;   ///< the position of the last value within it
     QString valueText;  ///< the value being collected, or the last one, as received
+    /** @brief Why the last downloaded value is not in the meter's form (DownloadValue); empty
+     *  when it is. */
+    QString formFault;
 };
 
 /** @brief The engine's own state, kept between characters. */

@@ -32,7 +32,8 @@ void DownloadRecorder::countFlagsGoing(int set, int from) {
         if (!m_store.flag(set, position).isEmpty()) m_summary.flagsDropped.append({set, position});
 }
 
-StoreResult DownloadRecorder::storeReading(int position, const QString& text) {
+StoreResult DownloadRecorder::storeReading(int position, const QString& text,
+                                           const QString& formFault) {
     // A set outside 1..30 or a position the table does not have is counted, never written.
     if (m_set == 0 || position < 1) return StoreResult::done();
     if (position > m_store.rowCount()) {
@@ -41,9 +42,10 @@ StoreResult DownloadRecorder::storeReading(int position, const QString& text) {
     }
     const bool flagGoes =
         !m_store.flag(m_set, position).isEmpty() && m_store.reading(m_set, position) != text;
-    const StoreResult written = m_store.writeReading(m_set, position, text);
+    const StoreResult written = m_store.writeReading(m_set, position, text, formFault);
     if (!written) return written;
     if (flagGoes) m_summary.flagsDropped.append({m_set, position});
+    if (!formFault.isEmpty()) m_summary.formFaults.append({m_set, position});
     ++m_summary.stored;
     m_lastPosition = position;
     return written;

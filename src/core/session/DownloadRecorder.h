@@ -28,9 +28,10 @@ public:
     /** @brief Set @p set begins (the set before it ends whole first); a set number outside
      *  1..30 (0 when it could not be read) is counted, and its readings are never written. */
     StoreResult beginSet(int set);
-    /** @brief Stores @p text at @p position of the current set. A set or position the table does
-     *  not have is skipped (done, nothing written). */
-    StoreResult storeReading(int position, const QString& text);
+    /** @brief Stores @p text at @p position of the current set, flagged with @p formFault when
+     *  the meter would not have sent it so (counted in the account). A set or position the
+     *  table does not have is skipped (done, nothing written). */
+    StoreResult storeReading(int position, const QString& text, const QString& formFault = {});
     /** @brief A value that was not a number arrived for @p position: the position is cleared
      *  and counted, so the readings after it keep theirs. */
     StoreResult skipUnreadable(int position);

@@ -132,6 +132,22 @@ QString DownloadSummary::report() const {
                      .arg(unreadable.size())
                      .arg(listed);
     }
+    if (!formFaults.isEmpty()) {
+        QStringList at;
+        for (const auto& [set, position] : formFaults)
+            at << tr("set %1 position %2").arg(set).arg(position);
+        constexpr int kListed = 20;
+        QString listed = at.mid(0, kListed).join(QStringLiteral(", "));
+        if (at.size() > kListed) listed += tr(" and %1 more").arg(at.size() - kListed);
+        lines << (formFaults.size() == 1
+                      ? tr("%1 value was not in the form the meter sends (a line fault?): it is "
+                           "stored flagged, left out of the statistics until you unflag it: %2.")
+                      : tr("%1 values were not in the form the meter sends (line faults?): they "
+                           "are stored flagged, left out of the statistics until you unflag "
+                           "them: %2."))
+                     .arg(formFaults.size())
+                     .arg(listed);
+    }
     if (!flagsDropped.isEmpty()) {
         QStringList at;
         for (const auto& [set, position] : flagsDropped)

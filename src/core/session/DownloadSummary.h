@@ -46,6 +46,9 @@ public:
      *  unreadable value, or was cleared past the set's last reading. A position that received
      *  the same reading again keeps its flag. */
     QList<QPair<int, int>> flagsDropped;
+    /** @brief (set, position) of values not in the meter's form (DownloadValue::formFault):
+     *  stored as received, flagged with the reason. */
+    QList<QPair<int, int>> formFaults;
     /** @brief For StoreFailed, the set being received when the failure hit (0 between sets):
      *  marked incomplete when it is among sets, else its download was taken back whole. */
     int failedSet = 0;
@@ -58,9 +61,10 @@ public:
      *  Cancel or a new request between sets is their own doing, and says so in the status bar.) */
     bool troubled() const {
         return !incomplete.isEmpty() || !unreadable.isEmpty() || !lostSets.isEmpty() ||
-               !unasked.isEmpty() || !beyond.isEmpty() || !flagsDropped.isEmpty() || noSet() ||
-               end == DownloadEnd::ConnectionLost || end == DownloadEnd::PortChanged ||
-               end == DownloadEnd::StoreFailed || end == DownloadEnd::NoAnswer;
+               !unasked.isEmpty() || !beyond.isEmpty() || !flagsDropped.isEmpty() ||
+               !formFaults.isEmpty() || noSet() || end == DownloadEnd::ConnectionLost ||
+               end == DownloadEnd::PortChanged || end == DownloadEnd::StoreFailed ||
+               end == DownloadEnd::NoAnswer;
     }
     /** @brief The meter's end of data came, and no set the download could take came before
      *  it: nothing was downloaded, which is never a complete download. */

@@ -40,6 +40,12 @@ MeterSession::MeterSession(Deps deps, QObject* parent)
     m_answerTimer.setSingleShot(true);
     m_answerTimer.setInterval(kAnswerTimeoutMs);
     connect(&m_answerTimer, &QTimer::timeout, this, &MeterSession::onNoAnswer);
+    m_noSetTimer.setSingleShot(true);
+    m_noSetTimer.setInterval(kNoSetGraceMs);
+    connect(&m_noSetTimer, &QTimer::timeout, this, [this] {
+        if (isDownloading() && !m_recorder.summary().headerCame())
+            endDownload(DownloadEnd::Whole);  // the meter has no set to send
+    });
 }
 
 MeterSession::~MeterSession() {
@@ -240,21 +246,27 @@ void MeterSession::DownloadAllSets() {
 void MeterSession::CaptureCurrentReading() { requestLive(Command::CaptureCurrentReading); }
 void MeterSession::ShowContinuousReadings() { requestLive(Command::ShowContinuousReadings); }
 
+void MeterSession::sendStop() {
+    m_link.write(Command::Stop);
+    // A meter stopped while it sent ends what it sent with an end of data.
+    m_endOfDataOwed = true;
+}
+
 void MeterSession::cancelDownload() {
-    m_link.write(Command::Stop);  // nothing to tell a meter that is gone
+    sendStop();  // nothing to tell a meter that is gone
     endDownload(DownloadEnd::Cancelled);
     setActivity(Activity::Stopped);
 }
 
 void MeterSession::onNoAnswer() {
     if (!isDownloading()) return;
-    m_link.write(Command::Stop);  // should it wake up after all
+    sendStop();  // should it wake up after all
     endDownload(DownloadEnd::NoAnswer);
     setActivity(Activity::Stopped);
 }
 
 void MeterSession::stopReadings() {
-    m_link.write(Command::Stop);  // nothing to tell a meter that is gone
+    sendStop();  // nothing to tell a meter that is gone
     setActivity(Activity::Stopped);
 }
 
@@ -385,7 +397,9 @@ void MeterSession::downloadUnitsReported() {
     // The units of a set's download come right after its header. Only a label of the plot
     // depends on them; the readings themselves are stored either way.
     const int set = m_engine.download.set;
-    if (isDownloading() && Meter::isSet(set)) m_store.setSetUnits(set, m_state.meter.units());
+    // Only the set being stored takes them: a set the meter sent unasked changes nothing.
+    if (isDownloading() && Meter::isSet(set) && m_recorder.currentSet() == set)
+        m_store.setSetUnits(set, m_state.meter.units());
     Q_EMIT downloadUnitsChanged();
 }
 void MeterSession::meterSetReported() { Q_EMIT meterSetChanged(); }
@@ -398,6 +412,7 @@ void MeterSession::ShowLiveValue(double value) {
 }
 
 bool MeterSession::beginSet() {
+    m_noSetTimer.stop();
     if (!isDownloading()) {
         // Set data is stored only in answer to a request: no key of the meter sends it unasked,
         // so this is line noise, or the rest of a download that was stopped.
@@ -431,8 +446,8 @@ void MeterSession::StoreReading() {
     if (!isDownloading()) return;  // set data nobody asked for (after a Cancel, say)
     // Written at once: a reading the progress dialog has counted is in the file, whatever
     // happens next (an unplugged meter, a killed program).
-    const StoreResult written =
-        m_recorder.storeReading(m_engine.download.position, m_engine.download.valueText);
+    const StoreResult written = m_recorder.storeReading(
+        m_engine.download.position, m_engine.download.valueText, m_engine.download.formFault);
     if (!written) {
         stopForStoreFailure(written);
         return;
@@ -451,10 +466,17 @@ void MeterSession::skipUnreadable() {
 }
 
 void MeterSession::FinishDownload() {
+    const bool owed = m_endOfDataOwed;
+    m_endOfDataOwed = false;
     if (!isDownloading()) return;
     // An end of data before the first set header is what an earlier answer left on the line
-    // (the meter owes its two carriage returns after a stop): the answer is still to come.
-    if (!m_recorder.summary().headerCame()) return;
+    // when the meter owes its two carriage returns after a stop: the answer is still to come.
+    // Otherwise it is the answer (the meter has no set to send) unless a set follows at once,
+    // as the tail of an answer another program cut leaves it.
+    if (!m_recorder.summary().headerCame()) {
+        if (!owed) m_noSetTimer.start();
+        return;
+    }
     endDownload(DownloadEnd::Whole);
 }
 
@@ -465,6 +487,7 @@ void MeterSession::endDownload(DownloadEnd why) {
     // What the meter still sends of the answer it was cut in is set data, never a live reading.
     if (cut) m_engine.cutAnswer();
     m_answerTimer.stop();
+    m_noSetTimer.stop();
     if (!isDownloading()) return;
     DownloadSummary& summary = m_recorder.summary();
     summary.end = why;
@@ -520,7 +543,7 @@ void MeterSession::reportStoreFailure(const StoreResult& failure) {
     summary.failureKind = failure.kind;
     if (summary.failedSet == 0) summary.failedSet = m_recorder.currentSet();
     if (isDownloading()) {
-        m_link.write(Command::Stop);  // nothing to tell a meter that is gone
+        sendStop();  // nothing to tell a meter that is gone
         endDownload(DownloadEnd::StoreFailed);
         setActivity(Activity::Stopped);
         return;

@@ -219,8 +219,16 @@ private:
     SessionState m_state;
     StoreResult m_storeFailure;
     QTimer m_answerTimer;  ///< a download the meter stopped answering ends
+    QTimer m_noSetTimer;   ///< an end of data with no set after it: the meter has none
+    /** @brief How long a set may follow an end of data that came before any set. */
+    static constexpr int kNoSetGraceMs = 1000;
     bool m_answered = false;
     bool m_announcing = false;  ///< the download's account is about to be told
+    /** @brief A stop was sent since the last end of data: the meter may still end what it was
+     *  sending with one, which is then no answer to what is asked next. */
+    bool m_endOfDataOwed = false;
+    /** @brief Tells the meter to stop sending. */
+    void sendStop();
     QString m_device;
     QByteArray m_pending;  ///< received bytes not yet taken apart
     bool m_receiving =

@@ -408,7 +408,8 @@ void ReadingsStore::undoGroup() {
     if (changed) Q_EMIT reloaded();
 }
 
-StoreResult ReadingsStore::writeReading(int set, int position, const QString& text) {
+StoreResult ReadingsStore::writeReading(int set, int position, const QString& text,
+                                        const QString& flag) {
     if (!m_open) return closedResult();
     if (!inTable(set, position))
         return StoreResult::failed(
@@ -418,10 +419,13 @@ StoreResult ReadingsStore::writeReading(int set, int position, const QString& te
     // it keeps its flag. Any other text is a new reading, and the flag was not about it.
     const Loaded& row = std::as_const(m_rows)[position - 1];
     const auto k = static_cast<size_t>(set);
-    if (!text.isEmpty() && row.held[k] == Held::Reading && row.cells[k] == text)
-        return StoreResult::done();
-    return writeCells(
-        {{position - 1, set, text, text.isEmpty() ? Held::Nothing : Held::Reading, QString()}});
+    if (!text.isEmpty() && row.held[k] == Held::Reading && row.cells[k] == text) {
+        if (flag.isEmpty() || !row.flags[k].isEmpty()) return StoreResult::done();
+        return writeCells({{position - 1, set, text, Held::Reading, flag}});
+    }
+    const bool reading = !text.isEmpty();
+    return writeCells({{position - 1, set, text, reading ? Held::Reading : Held::Nothing,
+                        reading ? flag : QString()}});
 }
 
 StoreResult ReadingsStore::markUnreadable(int set, int position) {

@@ -140,9 +140,10 @@ public:
     bool inGroup() const { return m_group; }
 
     /** @brief Writes one reading the meter sent (0.000000 too), committed at once (or with its
-     *  group). The text the position holds already leaves it as it is, its flag included; any
+     *  group), flagged with @p flag when one is given (a value not in the meter's form). The
+     *  text the position holds already keeps its flag (or takes @p flag when it has none); any
      *  other text drops the flag. */
-    StoreResult writeReading(int set, int position, const QString& text);
+    StoreResult writeReading(int set, int position, const QString& text, const QString& flag = {});
     /** @brief Clears @p position of @p set and marks it unreadable. */
     StoreResult markUnreadable(int set, int position);
     /** @brief Clears positions @p fromPosition..128 of @p set that hold something, in one
