@@ -772,6 +772,10 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source>%1 holds %2 of the %3 records of a whole data file: it may have been cut short while it was copied. Positions 1 to %2 of every set were opened from it; positions %4 to %3 were cleared.</source>
         <translation>%1 enthält %2 der %3 Datensätze einer vollständigen Datendatei: Sie wurde beim Kopieren vielleicht abgeschnitten. Die Positionen 1 bis %2 jeder Messreihe wurden daraus geöffnet; die Positionen %4 bis %3 wurden geleert.</translation>
     </message>
+    <message>
+        <source>The readings database %1 could be read by other users of this computer. It is now yours alone.</source>
+        <translation>Die Messwertdatenbank %1 konnte von anderen Benutzern dieses Computers gelesen werden. Jetzt gehört sie nur Ihnen.</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

@@ -772,6 +772,10 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source>%1 holds %2 of the %3 records of a whole data file: it may have been cut short while it was copied. Positions 1 to %2 of every set were opened from it; positions %4 to %3 were cleared.</source>
         <translation>%1 contiene %2 de los %3 registros de un archivo de datos completo: puede haberse cortado al copiarlo. Se abrieron de él las posiciones 1 a %2 de cada serie; las posiciones %4 a %3 se vaciaron.</translation>
     </message>
+    <message>
+        <source>The readings database %1 could be read by other users of this computer. It is now yours alone.</source>
+        <translation>Otros usuarios de este equipo podían leer la base de datos de lecturas %1. Ahora es solo suya.</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

@@ -772,6 +772,10 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <source>%1 holds %2 of the %3 records of a whole data file: it may have been cut short while it was copied. Positions 1 to %2 of every set were opened from it; positions %4 to %3 were cleared.</source>
         <translation>%1 contient %2 des %3 enregistrements d&apos;un fichier de données complet : il a peut-être été tronqué lors d&apos;une copie. Les positions 1 à %2 de chaque série en ont été ouvertes ; les positions %4 à %3 ont été effacées.</translation>
     </message>
+    <message>
+        <source>The readings database %1 could be read by other users of this computer. It is now yours alone.</source>
+        <translation>La base de mesures %1 pouvait être lue par d&apos;autres utilisateurs de cet ordinateur. Elle n&apos;est plus qu&apos;à vous.</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

@@ -772,6 +772,10 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <source>%1 holds %2 of the %3 records of a whole data file: it may have been cut short while it was copied. Positions 1 to %2 of every set were opened from it; positions %4 to %3 were cleared.</source>
         <translation>%1 contém %2 dos %3 registros de um arquivo de dados completo: ele pode ter sido cortado ao ser copiado. As posições 1 a %2 de cada série foram abertas dele; as posições %4 a %3 foram limpas.</translation>
     </message>
+    <message>
+        <source>The readings database %1 could be read by other users of this computer. It is now yours alone.</source>
+        <translation>Outros usuários deste computador podiam ler o banco de dados de leituras %1. Agora ele é só seu.</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

@@ -89,6 +89,8 @@ int main(int argc, char** argv) {
     }
     instance.listen();
 
+    // What a copy killed while it read or saved a survey left in the cache goes.
+    Paths::removeStaleWorkFolders();
     // The session is made before the windows and outlives them.
     SettingsStore settings;
     PortLinks ports(Paths::portsFolder());

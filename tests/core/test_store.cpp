@@ -452,6 +452,7 @@ void TestStore::databaseIsTheUsersAlone() {
         QVERIFY(made.writeReading(1, 1, "0.5").ok());
         QVERIFY(!othersMay(path));
         QVERIFY(!othersMay(path + "-wal"));  // the journal holds the same readings
+        QVERIFY(!made.wasOpenToOthers());
     }
     // One another program left open to others is closed to them; its readings stay.
     QVERIFY(QFile::setPermissions(path,
@@ -459,6 +460,7 @@ void TestStore::databaseIsTheUsersAlone() {
     ReadingsStore again(path);
     QVERIFY(again.open().ok());
     QVERIFY(!othersMay(path));
+    QVERIFY(again.wasOpenToOthers());  // worth a word to the user
     QCOMPARE(again.reading(1, 1), QString("0.5"));
 }
 

@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Set details, survey files, statistics and the exports that carry them, on real SQLite files.
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 
+#include "TestEnv.h"
 #include "core/common/Messages.h"
+#include "core/common/Paths.h"
 #include "core/files/FileCommands.h"
 #include "core/files/LasExport.h"
 #include "core/files/SurveyExport.h"
@@ -187,6 +191,7 @@ private Q_SLOTS:
     void lasLogsReadBack();
     void typedTextsStayText_data();
     void typedTextsStayText();
+    void workCopiesStayPrivateAndGo();
 };
 
 void TestSurvey::earlierLayoutsAreUpgradedNewerRefused_data() {
@@ -628,6 +633,22 @@ void TestSurvey::typedTextsStayText() {
     QCOMPARE(other.details(2).operatorName, text);
     QCOMPARE(other.details(2).notes, text);
     QCOMPARE(other.flag(2, 1), text);
+}
+
+void TestSurvey::workCopiesStayPrivateAndGo() {
+    TestEnv env;
+    Survey s;
+    const QString cache = env.root() + "/cache/Orvanta";
+    // A survey is built in a work folder of the user's own, never a shared /tmp, and not left.
+    QVERIFY(SurveyFile::save(s.store, s.tmp.path() + "/a.orvanta").ok());
+    QCOMPARE(QFile::permissions(cache) & (QFile::ReadOther | QFile::ReadGroup),
+             QFile::Permissions());
+    QCOMPARE(QDir(cache).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
+    // What a killed program left goes at the next start; a fresh one (being read now) stays.
+    QVERIFY(QDir().mkpath(cache + "/work-killed") && QDir().mkpath(cache + "/work-running"));
+    QCOMPARE(QProcess::execute("touch", {"-d", "1 hour ago", cache + "/work-killed"}), 0);
+    Paths::removeStaleWorkFolders();
+    QCOMPARE(QDir(cache).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"work-running"});
 }
 
 QTEST_GUILESS_MAIN(TestSurvey)

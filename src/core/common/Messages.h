@@ -89,6 +89,10 @@ inline constexpr Text DatabaseHeld{QT_TRANSLATE_NOOP(
     "the readings database is in use by another program, for example orvanta-cli; download again "
     "once it has ended")};
 inline constexpr Text DatabaseFree{QT_TRANSLATE_NOOP("Msg", "The readings database is open.")};
+inline constexpr Text DatabaseClosedToOthers{QT_TRANSLATE_NOOP(
+    "Msg",
+    "The readings database %1 could be read by other users of this computer. It is now yours "
+    "alone.")};
 inline constexpr Text NotSetAside{QT_TRANSLATE_NOOP("Msg", "The file could not be renamed.")};
 inline constexpr Text TableNotWritten{
     QT_TRANSLATE_NOOP("Msg", "The readings table could not be written: %1")};

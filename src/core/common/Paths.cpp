@@ -2,6 +2,7 @@
 #include "core/common/Paths.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,31 @@ QString dataFolder() {
     if (!QFileInfo::exists(dir) && QDir().mkpath(dir))
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return dir;
+}
+
+namespace {
+QString cacheFolder() {
+    // GenericCacheLocation is $XDG_CACHE_HOME (or ~/.cache).
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    const QString dir = base + QStringLiteral("/Orvanta");
+    if (!QFileInfo::exists(dir) && QDir().mkpath(dir))
+        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return dir;
+}
+const QString kWorkPrefix = QStringLiteral("work-");
+}  // namespace
+
+QString workFolderPattern() { return cacheFolder() + QLatin1Char('/') + kWorkPrefix + "XXXXXX"; }
+
+void removeStaleWorkFolders() {
+    QDir cache(cacheFolder());
+    for (const QString& name :
+         cache.entryList({kWorkPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QDir stale(cache.filePath(name));
+        // A few minutes old: a copy another running program is reading now is left alone.
+        if (QFileInfo(stale.path()).lastModified().secsTo(QDateTime::currentDateTime()) > 600)
+            stale.removeRecursively();
+    }
 }
 
 QString readingsDatabase() { return dataFolder() + QStringLiteral("/Readings.db"); }

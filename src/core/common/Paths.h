@@ -10,6 +10,12 @@ QString dataFolder();
 QString readingsDatabase();
 /** @brief The folder of port links (ports/comN). */
 QString portsFolder();
+/** @brief A new private work folder (0700) under the user's cache folder
+ *  ($XDG_CACHE_HOME/Orvanta/work-XXXXXX), never a shared /tmp: survey files are copied there to
+ *  be read or built. Its path is the folder's pattern for QTemporaryDir. */
+QString workFolderPattern();
+/** @brief Removes the work folders a program that was killed left behind. */
+void removeStaleWorkFolders();
 /** @brief The folder file dialogs first open in: the user's documents folder (else home). */
 QString dialogFolder();
 }  // namespace Paths

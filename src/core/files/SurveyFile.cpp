@@ -11,6 +11,7 @@
 #include <QUuid>
 
 #include "core/common/Messages.h"
+#include "core/common/Paths.h"
 #include "core/files/LongTableFile.h"
 #include "core/files/SurveyExport.h"
 #include "core/meter/Numbers.h"
@@ -92,7 +93,7 @@ bool looksLikeSurvey(const QString& path) {
 FileOutcome save(const ReadingsStore& store, const QString& path) {
     // Built whole in a private folder, then written as any file is: the old survey is replaced
     // only by a whole new one.
-    QTemporaryDir work;
+    QTemporaryDir work(Paths::workFolderPattern());
     if (!work.isValid())
         return FileOutcome::failed(FileFailure::NotWritten, path, work.errorString());
     const QString copy = work.filePath(QStringLiteral("survey.orvanta"));
@@ -126,7 +127,7 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     if (!bytes.startsWith(kSqliteMagic)) return FileOutcome::failed(FileFailure::NotSqlite, path);
     // Checked and read from a private copy: SQLite may write beside a file it opens (a journal
     // to roll back), and the user's file is never written.
-    QTemporaryDir work;
+    QTemporaryDir work(Paths::workFolderPattern());
     const QString copyPath = work.filePath(QStringLiteral("survey.orvanta"));
     QFile copyFile(copyPath);
     if (!work.isValid() || !copyFile.open(QIODevice::WriteOnly) ||

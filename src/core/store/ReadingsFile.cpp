@@ -332,7 +332,8 @@ StoreResult checkObjects(const QString& connection) {
     return StoreResult::done();
 }
 
-StoreResult prepare(const QString& connection, const QString& path, ReadingsStore::OpenMode mode) {
+StoreResult prepare(const QString& connection, const QString& path, ReadingsStore::OpenMode mode,
+                    bool* closedToOthers) {
     QSqlDatabase db = QSqlDatabase::contains(connection)
                           ? QSqlDatabase::database(connection, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
@@ -348,6 +349,7 @@ StoreResult prepare(const QString& connection, const QString& path, ReadingsStor
                    (QFile::permissions(path) & (QFile::ReadGroup | QFile::WriteGroup |
                                                 QFile::ReadOther | QFile::WriteOther))) {
             const QFile::Permissions was = QFile::permissions(path);
+            if (closedToOthers) *closedToOthers = true;
             QFile::setPermissions(path,
                                   was & ~(QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                           QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));

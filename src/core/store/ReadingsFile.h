@@ -17,7 +17,8 @@ class QSqlQuery;
 namespace ReadingsFile {
 /** @brief Opens @p connection on @p path and brings the file to this version's layout: created
  *  when missing (Readings.db), checked, upgraded in one transaction. */
-StoreResult prepare(const QString& connection, const QString& path, ReadingsStore::OpenMode mode);
+StoreResult prepare(const QString& connection, const QString& path, ReadingsStore::OpenMode mode,
+                    bool* closedToOthers = nullptr);
 /** @brief No statement on a file runs longer than this while it is opened. */
 constexpr int kQueryLimitMs = 2000;
 /** @brief While it lives, every statement on the connection is stopped once kQueryLimitMs have

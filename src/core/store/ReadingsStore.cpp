@@ -59,7 +59,7 @@ StoreResult ReadingsStore::open(OpenMode mode) {
     // A FIFO or a device in its place would keep SQLite waiting for ever.
     if (const QFileInfo fi(m_path); fi.exists() && !fi.isFile())
         return refused(QStringLiteral("It is not a regular file."));
-    StoreResult result = ReadingsFile::prepare(m_connection, m_path, mode);
+    StoreResult result = ReadingsFile::prepare(m_connection, m_path, mode, &m_closedToOthers);
     if (result) {
         const ReadingsFile::QueryTimeLimit limit(m_connection);
         // The details first: the table's reload shows them.

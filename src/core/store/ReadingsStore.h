@@ -95,6 +95,9 @@ public:
     QString setAside();
     /** @brief The database file. */
     QString path() const { return m_path; }
+    /** @brief The file was open to other users of the machine when it was opened, and was
+     *  closed to them (0600): worth a word to the user. */
+    bool wasOpenToOthers() const { return m_closedToOthers; }
 
     /** @brief Rows of the table: kPositions when open, 0 when closed. */
     int rowCount() const { return m_open ? static_cast<int>(m_rows.size()) : 0; }
@@ -232,6 +235,7 @@ private:
     QString m_path;
     QString m_connection;
     qint64 m_dataVersion = -1;
+    bool m_closedToOthers = false;
     QTimer* m_follow = nullptr;
     std::unique_ptr<EditHistory> m_history;
     bool m_open = false;

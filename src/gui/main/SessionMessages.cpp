@@ -13,6 +13,7 @@ SessionMessages::SessionMessages(MeterSession& session, ReadingsOpener& opener,
     connect(&session, &MeterSession::problem, this,
             [this](const SessionProblem& p) { m_messages.tell(text(p, m_session)); });
     connect(&opener, &ReadingsOpener::failed, this, &SessionMessages::tellNotOpened);
+    connect(&opener, &ReadingsOpener::opened, this, &SessionMessages::tellIfClosedToOthers);
 }
 
 QString SessionMessages::text(const SessionProblem& p, const MeterSession& session) {
@@ -65,8 +66,14 @@ QString SessionMessages::text(const SessionProblem& p, const MeterSession& sessi
 
 void SessionMessages::openReadings() {
     const StoreResult opened = m_opener.open();
+    if (opened) tellIfClosedToOthers();
     if (opened || opened.kind == StoreFailure::Busy) return;
     tellNotOpened(opened);
+}
+
+void SessionMessages::tellIfClosedToOthers() {
+    if (m_opener.store().wasOpenToOthers())
+        m_messages.tell(Msg::DatabaseClosedToOthers.arg(m_opener.store().path()));
 }
 
 void SessionMessages::tellNotOpened(const StoreResult& why) {

@@ -28,6 +28,8 @@ public:
 
 private:
     void tellNotOpened(const StoreResult& why);
+    /** @brief One word when the database was open to other users and was closed to them. */
+    void tellIfClosedToOthers();
 
     MeterSession& m_session;
     ReadingsOpener& m_opener;
