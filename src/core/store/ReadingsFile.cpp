@@ -349,7 +349,8 @@ StoreResult prepare(const QString& connection, const QString& path, ReadingsStor
                    (QFile::permissions(path) & (QFile::ReadGroup | QFile::WriteGroup |
                                                 QFile::ReadOther | QFile::WriteOther))) {
             const QFile::Permissions was = QFile::permissions(path);
-            if (closedToOthers) *closedToOthers = true;
+            // An empty file exposed nothing: closed without a word.
+            if (closedToOthers && QFileInfo(path).size() > 0) *closedToOthers = true;
             QFile::setPermissions(path,
                                   was & ~(QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                           QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
