@@ -96,7 +96,7 @@ package-check: deps-check package
 
 fuzz: deps-fuzz
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANTA_FUZZ=ON -DORVANTA_BUILD_TESTS=OFF
-	cmake --build build-fuzz --target fuzz_receive fuzz_session fuzz_datafile fuzz_survey fuzz_settings fuzz_portlinks fuzz_keys -j$(JOBS)
+	cmake --build build-fuzz --target fuzz_receive fuzz_session fuzz_datafile fuzz_survey fuzz_longtable fuzz_settings fuzz_portlinks fuzz_keys -j$(JOBS)
 	tools/run-fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
 clean:

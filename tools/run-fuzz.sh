@@ -6,13 +6,16 @@ build=${1:-build-fuzz}
 seconds=${2:-60}
 here=$(cd "$(dirname "$0")/.." && pwd)
 status=0
-for target in fuzz_receive fuzz_session fuzz_datafile fuzz_survey fuzz_settings fuzz_portlinks fuzz_keys; do
+for target in fuzz_receive fuzz_session fuzz_datafile fuzz_survey fuzz_longtable fuzz_settings \
+  fuzz_portlinks fuzz_keys; do
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
   case $target in
     fuzz_receive | fuzz_session) cp -n "$here"/tests/data/fuzz/receive/* "$corpus"/ 2>/dev/null || true ;;
     fuzz_datafile) cp -n "$here"/tests/data/datfiles/*.dat "$corpus"/ 2>/dev/null || true ;;
-    fuzz_survey) cp -n "$here"/tests/data/surveys/*.orvanta "$corpus"/ 2>/dev/null || true ;;
+    fuzz_survey) cp -n "$here"/tests/data/surveys/*.orvanta "$here"/tests/data/fuzz/surveys/*.orvanta \
+                   "$corpus"/ 2>/dev/null || true ;;
+    fuzz_longtable) cp -n "$here"/tests/data/longtables/*.csv "$corpus"/ 2>/dev/null || true ;;
   esac
   echo "== $target for ${seconds}s"
   if ! (cd "$build" && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
