@@ -452,6 +452,11 @@ void TestPanel::keysFromTheKeyboard() {
     QVERIFY(typed.panel->keypad().visiblePage() != 1);
     QTest::keyClick(typed.panel.get(), Qt::Key_Escape);
     QCOMPARE(typed.panel->keypad().visiblePage(), 1);
+    // A word typed into the panel by mistake never switches the meter off nor calibrates it.
+    typed.pty.receive(60);
+    QTest::keyClicks(typed.panel.get(), "Outcrop cliff");
+    const QByteArray sent = typed.pty.receive(200);
+    QVERIFY2(!sent.contains('Q') && !sent.contains('L'), sent.constData());
 }
 
 QTEST_MAIN(TestPanel)

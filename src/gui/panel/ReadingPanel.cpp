@@ -250,13 +250,15 @@ QPushButton* ReadingPanel::key(QWidget* parent, Key k, const QString& name, cons
 
 void ReadingPanel::keyPressEvent(QKeyEvent* event) {
     // A key's first letter presses the key shown with it (Escape the shown Esc key), as long as
-    // the panel has the focus.
+    // the panel has the focus. Off and Calibrate are never pressed by a letter: a word typed
+    // into the wrong window ("Outcrop") must not switch the meter off or start a calibration.
     const QString typed = event->text().toUpper();
     const bool escape = event->key() == Qt::Key_Escape;
     if ((escape || (typed.size() == 1 && typed[0].isLetter())) &&
         event->modifiers() == Qt::NoModifier) {
         for (const auto& [key, b] : m_buttons) {
             if (!b || !b->isVisibleTo(this) || !b->isEnabled()) continue;
+            if (b == offButton || b == calibrateButton) continue;
             const QString caption = b->text().toUpper();
             if (escape ? caption == QLatin1String("ESC") : caption.startsWith(typed)) {
                 b->click();
