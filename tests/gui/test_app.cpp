@@ -181,6 +181,16 @@ void TestApp::detailsPaneChecksWhatIsTyped_data() {
     QTest::newRow("depth with a decimal comma") << "depth"
                                                 << "12,5"
                                                 << "12.5";
+    // Three digits after a comma are decimals, never thousands.
+    QTest::newRow("spacing 0,125") << "spacing"
+                                   << "0,125"
+                                   << "0.125";
+    QTest::newRow("latitude 47,376") << "lat"
+                                     << "47,376"
+                                     << "47.376";
+    QTest::newRow("a thousands separator is no number") << "depth"
+                                                        << "1,250.5"
+                                                        << "";
     QTest::newRow("latitude out of range") << "lat"
                                            << "91"
                                            << "";

@@ -185,8 +185,16 @@ QString setText(SetDetails& details, DetailField field, const QString& text) {
     }
     // A point or, as many desktops write it, a comma.
     bool ok = false;
-    double v = QLocale::c().toDouble(trimmed, &ok);
-    if (!ok) v = QLocale::c().toDouble(QString(trimmed).replace(QLatin1Char(','), '.'), &ok);
+    // A comma is never a thousands separator here: the C locale would read a spacing typed
+    // "0,125" as 125 and a latitude "47,376" as 47376. A single comma is the decimal one.
+    static const QLocale c = [] {
+        QLocale l = QLocale::c();
+        l.setNumberOptions(QLocale::RejectGroupSeparator);
+        return l;
+    }();
+    double v = c.toDouble(trimmed, &ok);
+    if (!ok && trimmed.count(QLatin1Char(',')) == 1 && !trimmed.contains(QLatin1Char('.')))
+        v = c.toDouble(QString(trimmed).replace(QLatin1Char(','), '.'), &ok);
     if (!ok || !std::isfinite(v))
         return QCoreApplication::translate("SetDetails", "%1: \"%2\" is not a number.")
             .arg(label(field), trimmed);
