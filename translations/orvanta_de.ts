@@ -1334,10 +1334,6 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <translation> von </translation>
     </message>
     <message>
-        <source>Readings: %1%2%3</source>
-        <translation>Messwerte: %1%2%3</translation>
-    </message>
-    <message>
         <source>, %1 unreadable</source>
         <translation>, %1 unlesbar</translation>
     </message>
@@ -1376,6 +1372,14 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>, geometric mean </source>
         <translation>, geometrisches Mittel </translation>
+    </message>
+    <message>
+        <source>Readings: %1%2%3%4</source>
+        <translation>Messwerte: %1%2%3%4</translation>
+    </message>
+    <message>
+        <source>, %1 flagged</source>
+        <translation>, %1 markiert</translation>
     </message>
 </context>
 <context>

@@ -1334,10 +1334,6 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <translation> desde </translation>
     </message>
     <message>
-        <source>Readings: %1%2%3</source>
-        <translation>Lecturas: %1%2%3</translation>
-    </message>
-    <message>
         <source>, %1 unreadable</source>
         <translation>, %1 ilegibles</translation>
     </message>
@@ -1376,6 +1372,14 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>, geometric mean </source>
         <translation>, media geométrica </translation>
+    </message>
+    <message>
+        <source>Readings: %1%2%3%4</source>
+        <translation>Lecturas: %1%2%3%4</translation>
+    </message>
+    <message>
+        <source>, %1 flagged</source>
+        <translation>, %1 marcadas</translation>
     </message>
 </context>
 <context>

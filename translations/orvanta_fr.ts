@@ -1334,10 +1334,6 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <translation> depuis </translation>
     </message>
     <message>
-        <source>Readings: %1%2%3</source>
-        <translation>Mesures : %1%2%3</translation>
-    </message>
-    <message>
         <source>, %1 unreadable</source>
         <translation>, %1 illisibles</translation>
     </message>
@@ -1376,6 +1372,14 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>, geometric mean </source>
         <translation>, moyenne géométrique </translation>
+    </message>
+    <message>
+        <source>Readings: %1%2%3%4</source>
+        <translation>Mesures : %1%2%3%4</translation>
+    </message>
+    <message>
+        <source>, %1 flagged</source>
+        <translation>, %1 signalées</translation>
     </message>
 </context>
 <context>

@@ -1334,10 +1334,6 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <translation> de </translation>
     </message>
     <message>
-        <source>Readings: %1%2%3</source>
-        <translation>Leituras: %1%2%3</translation>
-    </message>
-    <message>
         <source>, %1 unreadable</source>
         <translation>, %1 ilegíveis</translation>
     </message>
@@ -1376,6 +1372,14 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>, geometric mean </source>
         <translation>, média geométrica </translation>
+    </message>
+    <message>
+        <source>Readings: %1%2%3%4</source>
+        <translation>Leituras: %1%2%3%4</translation>
+    </message>
+    <message>
+        <source>, %1 flagged</source>
+        <translation>, %1 marcadas</translation>
     </message>
 </context>
 <context>

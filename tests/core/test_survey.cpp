@@ -191,6 +191,7 @@ private Q_SLOTS:
     void lasLogsReadBack();
     void typedTextsStayText_data();
     void typedTextsStayText();
+    void factsCountFlaggedReadings();
     void workCopiesStayPrivateAndGo();
 };
 
@@ -633,6 +634,14 @@ void TestSurvey::typedTextsStayText() {
     QCOMPARE(other.details(2).operatorName, text);
     QCOMPARE(other.details(2).notes, text);
     QCOMPARE(other.flag(2, 1), text);
+}
+
+void TestSurvey::factsCountFlaggedReadings() {
+    // Set 5 holds 2, 0.000000 and 0.25, that one flagged.
+    Survey s;
+    const QString readings = SurveyExport::factLines(s.store, 5).filter("Readings:").value(0);
+    QCOMPARE(readings, QString("Readings: 3, 1 flagged"));
+    QCOMPARE(SetStatistics::of(s.store, 5).count, 2);
 }
 
 void TestSurvey::workCopiesStayPrivateAndGo() {

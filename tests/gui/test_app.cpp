@@ -684,8 +684,11 @@ void TestApp::flaggingFromTheGridIsUndone() {
     QCOMPARE(store.flag(4, 2), QString("broken core"));
     act("UndoFlagAction");
     QCOMPARE(store.flag(4, 2), QString());
+    const auto* unflag = w.grid->findChild<QAction*>("UnflagReadingAction");
+    QVERIFY(!unflag->isEnabled());  // nothing to unflag here
     messages.textAnswers << "box end";
     act("FlagReadingAction");
+    QVERIFY(unflag->isEnabled());
     act("UnflagReadingAction");
     QCOMPARE(store.flag(4, 2), QString());
     act("UndoFlagAction");

@@ -134,8 +134,16 @@ QStringList factLines(const ReadingsStore& store, int set) {
                      (d.device.isEmpty()
                           ? QString()
                           : QCoreApplication::translate("SurveyExport", " from ") + d.device);
-    lines << QCoreApplication::translate("SurveyExport", "Readings: %1%2%3")
+    // Flagged readings are among those held, and out of every statistic: said, so that the
+    // count here and the statistics' count agree once they are taken away.
+    int flagged = 0;
+    for (int p = 1; p <= store.rowCount(); ++p)
+        if (store.holdsReading(set, p) && !store.flag(set, p).isEmpty()) ++flagged;
+    lines << QCoreApplication::translate("SurveyExport", "Readings: %1%2%3%4")
                  .arg(store.readingCount(set))
+                 .arg(flagged > 0
+                          ? QCoreApplication::translate("SurveyExport", ", %1 flagged").arg(flagged)
+                          : QString())
                  .arg(d.unreadable > 0
                           ? QCoreApplication::translate("SurveyExport", ", %1 unreadable")
                                 .arg(d.unreadable)

@@ -199,9 +199,18 @@ SetsWindow::SetsWindow(ReadingsStore& store, MessageBox& messages, long dataWind
     connect(gridAction(tr("&Flag Reading..."), QStringLiteral("FlagReadingAction"),
                        QKeySequence(Qt::CTRL | Qt::Key_K)),
             &QAction::triggered, this, &SetsWindow::flagReading);
-    connect(gridAction(tr("U&nflag Reading"), QStringLiteral("UnflagReadingAction"),
-                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K)),
-            &QAction::triggered, this, &SetsWindow::unflagReading);
+    QAction* unflag = gridAction(tr("U&nflag Reading"), QStringLiteral("UnflagReadingAction"),
+                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
+    connect(unflag, &QAction::triggered, this, &SetsWindow::unflagReading);
+    // Unflag is offered only on a reading that carries a flag.
+    const auto showUnflag = [this, unflag] {
+        const QModelIndex at = grid->currentIndex();
+        unflag->setEnabled(at.isValid() && !m_store.flag(at.column(), at.row() + 1).isEmpty());
+    };
+    connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this, showUnflag);
+    connect(&store, &ReadingsStore::cellsChanged, this, showUnflag);
+    connect(&store, &ReadingsStore::reloaded, this, showUnflag);
+    showUnflag();
     // Undo and Redo take back the user's own edits, flags and details, which the store's
     // history keeps; a download, New or Open ends it.
     QAction* undo = gridAction(tr("&Undo"), QStringLiteral("UndoFlagAction"), QKeySequence::Undo);
