@@ -73,6 +73,16 @@ QString DownloadSummary::statusLine() const {
     return QStringLiteral("%1: %2.").arg(how, what);
 }
 
+QString DownloadSummary::positionList(const QList<QPair<int, int>>& positions) {
+    QStringList at;
+    for (const auto& [set, position] : positions)
+        at << tr("set %1 position %2").arg(set).arg(position);
+    constexpr int kListed = 20;
+    QString listed = at.mid(0, kListed).join(QStringLiteral(", "));
+    if (at.size() > kListed) listed += tr(" and %1 more").arg(at.size() - kListed);
+    return listed;
+}
+
 QString DownloadSummary::report() const {
     QStringList lines{statusLine()};
     const QString port =
@@ -119,12 +129,7 @@ QString DownloadSummary::report() const {
                      .arg(cleared);
     }
     if (!unreadable.isEmpty()) {
-        QStringList at;
-        for (const auto& [set, position] : unreadable)
-            at << tr("set %1 position %2").arg(set).arg(position);
-        constexpr int kListed = 20;
-        QString listed = at.mid(0, kListed).join(QStringLiteral(", "));
-        if (at.size() > kListed) listed += tr(" and %1 more").arg(at.size() - kListed);
+        const QString listed = positionList(unreadable);
         lines << (unreadable.size() == 1
                       ? tr("%1 value was not readable and left cleared at their positions: %2.")
                       : tr("%1 values were not readable and left cleared at their positions: "
@@ -133,12 +138,7 @@ QString DownloadSummary::report() const {
                      .arg(listed);
     }
     if (!formFaults.isEmpty()) {
-        QStringList at;
-        for (const auto& [set, position] : formFaults)
-            at << tr("set %1 position %2").arg(set).arg(position);
-        constexpr int kListed = 20;
-        QString listed = at.mid(0, kListed).join(QStringLiteral(", "));
-        if (at.size() > kListed) listed += tr(" and %1 more").arg(at.size() - kListed);
+        const QString listed = positionList(formFaults);
         lines << (formFaults.size() == 1
                       ? tr("%1 value was not in the form the meter sends (a line fault?): it is "
                            "stored flagged, left out of the statistics until you unflag it: %2.")
@@ -149,12 +149,7 @@ QString DownloadSummary::report() const {
                      .arg(listed);
     }
     if (!flagsDropped.isEmpty()) {
-        QStringList at;
-        for (const auto& [set, position] : flagsDropped)
-            at << tr("set %1 position %2").arg(set).arg(position);
-        constexpr int kListed = 20;
-        QString listed = at.mid(0, kListed).join(QStringLiteral(", "));
-        if (at.size() > kListed) listed += tr(" and %1 more").arg(at.size() - kListed);
+        const QString listed = positionList(flagsDropped);
         lines << (flagsDropped.size() == 1
                       ? tr("%1 flag went with its reading, which this download replaced: %2.")
                       : tr("%1 flags went with their readings, which this download replaced: "

@@ -88,4 +88,8 @@ public:
     /** @brief The whole account: the status line, then each thing that went wrong with the sets
      *  and positions concerned. */
     QString report() const;
+
+private:
+    /** @brief "set 4 position 2, set 4 position 9 and 3 more": the first twenty, then a count. */
+    static QString positionList(const QList<QPair<int, int>>& positions);
 };
