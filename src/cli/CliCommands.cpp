@@ -485,8 +485,7 @@ int read(const ReadRequest& request) {
     enum class End { Running, Done, Interrupted, Lost, Silent, OutputClosed };
     FirstEnding<End> ending;
     QObject* const context = ending.context();
-    const auto print = [](const QString& line) { return printOut(line); };
-    if (request.csv && !print(QStringLiteral("time,value,units,set,reading")))
+    if (request.csv && !printOut(QStringLiteral("time,value,units,set,reading")))
         return code(ExitCode::Ok);
     int shown = 0;
     QObject::connect(&session, &MeterSession::liveValue, context, [&](double value) {
@@ -518,7 +517,7 @@ int read(const ReadRequest& request) {
             if (setKnown) line += QStringLiteral("  set ") + set;
             if (readingKnown) line += QStringLiteral("  reading ") + reading;
         }
-        if (!print(line)) {
+        if (!printOut(line)) {
             ending.finish(End::OutputClosed);
             return;
         }
@@ -576,7 +575,6 @@ int exportReadings(const Output& output) {
 namespace {
 QJsonValue jsonOrNull(const std::optional<double>& v) { return v ? QJsonValue(*v) : QJsonValue(); }
 QJsonValue jsonOrNull(const QString& v) { return v.isEmpty() ? QJsonValue() : QJsonValue(v); }
-bool printLine(const QString& line) { return printOut(line); }
 QString compact(const QJsonObject& o) {
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }
@@ -640,11 +638,11 @@ int details(int set, const QList<QPair<DetailField, QString>>& changes, bool jso
             {QStringLiteral("readings"), store.readingCount(set)},
             {QStringLiteral("unreadable"), d.unreadable},
         };
-        printed = printLine(compact(o));
+        printed = printOut(compact(o));
     } else {
-        printed = printLine(QStringLiteral("Set %1").arg(set));
+        printed = printOut(QStringLiteral("Set %1").arg(set));
         for (const QString& line : SurveyExport::detailLines(store, set))
-            printed = printed && printLine(QStringLiteral("  ") + line);
+            printed = printed && printOut(QStringLiteral("  ") + line);
     }
     return printed ? 0 : code(ExitCode::File);
 }
@@ -664,7 +662,7 @@ int stats(std::optional<int> set, bool json) {
         const QString line =
             json ? compact(SurveyExport::statisticsObject(SetStatistics::of(store, s)))
                  : QStringLiteral("Set %1: %2").arg(s).arg(SurveyExport::statisticsLine(store, s));
-        if (!printLine(line)) return code(ExitCode::File);
+        if (!printOut(line)) return code(ExitCode::File);
     }
     return 0;
 }
@@ -706,7 +704,7 @@ int downloads(std::optional<qint64> raw, const QString& path, bool json) {
                        .arg(d.id)
                        .arg(time, d.request, d.device.isEmpty() ? QStringLiteral("-") : d.device)
                        .arg(d.size);
-        if (!printLine(line)) return code(ExitCode::File);
+        if (!printOut(line)) return code(ExitCode::File);
     }
     return 0;
 }

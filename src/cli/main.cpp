@@ -430,27 +430,18 @@ int main(int argc, char** argv) {
         return 0;
     }
     args.removeAt(1);
-    int status = 0;
-    if (command == QLatin1String("ports"))
-        status = runPorts(args);
-    else if (command == QLatin1String("download"))
-        status = runDownload(args);
-    else if (command == QLatin1String("read"))
-        status = runRead(args);
-    else if (command == QLatin1String("export"))
-        status = runExport(args);
-    else if (command == QLatin1String("details"))
-        status = runDetails(args);
-    else if (command == QLatin1String("stats"))
-        status = runStats(args);
-    else if (command == QLatin1String("flag"))
-        status = runFlag(args);
-    else if (command == QLatin1String("open"))
-        status = runOpen(args);
-    else if (command == QLatin1String("downloads"))
-        status = runDownloads(args);
-    else
+    const int status = [&] {
+        if (command == QLatin1String("ports")) return runPorts(args);
+        if (command == QLatin1String("download")) return runDownload(args);
+        if (command == QLatin1String("read")) return runRead(args);
+        if (command == QLatin1String("export")) return runExport(args);
+        if (command == QLatin1String("details")) return runDetails(args);
+        if (command == QLatin1String("stats")) return runStats(args);
+        if (command == QLatin1String("flag")) return runFlag(args);
+        if (command == QLatin1String("open")) return runOpen(args);
+        if (command == QLatin1String("downloads")) return runDownloads(args);
         return usageError(QStringLiteral("unknown command \"%1\"").arg(command));
+    }();
     // Output that could not be written (a full disk) is a failure whatever the command did:
     // `read --continuous > log.csv` must not report success while readings were lost.
     if (const QString why = outputFailure(); !why.isEmpty()) {

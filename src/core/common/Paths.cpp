@@ -10,27 +10,22 @@
 
 namespace Paths {
 
-QString dataFolder() {
-    // GenericDataLocation is $XDG_DATA_HOME (or ~/.local/share).
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const QString dir = base + QStringLiteral("/Orvanta");
-    // Sites, coordinates and flags are the user's: nobody else on the machine reads them.
-    if (!QFileInfo::exists(dir) && QDir().mkpath(dir))
-        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return dir;
-}
-
 namespace {
-QString cacheFolder() {
-    // GenericCacheLocation is $XDG_CACHE_HOME (or ~/.cache).
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    const QString dir = base + QStringLiteral("/Orvanta");
+// The program's folder under the standard @p location, created the user's alone (0700) when
+// missing: sites, coordinates and flags are nobody else's on the machine.
+QString privateFolder(QStandardPaths::StandardLocation location) {
+    const QString dir = QStandardPaths::writableLocation(location) + QStringLiteral("/Orvanta");
     if (!QFileInfo::exists(dir) && QDir().mkpath(dir))
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return dir;
 }
+// GenericCacheLocation is $XDG_CACHE_HOME (or ~/.cache).
+QString cacheFolder() { return privateFolder(QStandardPaths::GenericCacheLocation); }
 const QString kWorkPrefix = QStringLiteral("work-");
 }  // namespace
+
+// GenericDataLocation is $XDG_DATA_HOME (or ~/.local/share).
+QString dataFolder() { return privateFolder(QStandardPaths::GenericDataLocation); }
 
 QString workFolderPattern() { return cacheFolder() + QLatin1Char('/') + kWorkPrefix + "XXXXXX"; }
 
