@@ -9,7 +9,6 @@
 #include <cmath>
 
 #include "core/files/CsvExport.h"
-#include "core/files/FileCommands.h"
 #include "core/files/SurveyExport.h"
 #include "core/meter/Numbers.h"
 #include "core/store/ReadingsStore.h"

@@ -66,7 +66,7 @@ private:
     StoreResult finishSet(bool whole, bool write = true);
 
     ReadingsStore& m_store;
-    /** @brief Drops @p set's flags at positions @p from..128 from the account's count. */
+    /** @brief Counts the flags of @p set at positions @p from..128 as going with their readings. */
     void countFlagsGoing(int set, int from);
 
     DownloadSummary m_summary;
