@@ -185,9 +185,13 @@ int writeBytes(const QByteArray& bytes, const QString& path) {
         }
         return 0;
     }
+    if (const QString why = Process::othersPlant(path); !why.isEmpty()) {
+        printError(Msg::FileNotWritten.arg(path, why));
+        return code(ExitCode::File);
+    }
     const QFileInfo fi(path);
     if (fi.exists() && !fi.isFile()) {
-        // A device or a FIFO named on purpose (/dev/stdout, say) is written to as it is.
+        // A device or a FIFO of the user's own named on purpose (/dev/stdout, say) is written to as it is.
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.flush()) {
             printError(Msg::FileNotWritten.arg(path, f.errorString()));

@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QSerialPort>
 #include <QtTest>
+#include <pwd.h>
+#include <unistd.h>
 #include <csignal>
 
 #include "MeterLine.h"
@@ -104,6 +106,8 @@ private Q_SLOTS:
     void surveyCommandsOnOneDatabase();
     void outputThatCannotBeWrittenFails_data();
     void outputThatCannotBeWrittenFails();
+    void anotherUsersPlantIsRefused_data();
+    void anotherUsersPlantIsRefused();
 };
 
 void TestCli::downloadWritesEachFormat_data() {
@@ -562,6 +566,36 @@ void TestCli::outputThatCannotBeWrittenFails() {
     QVERIFY(ended(cli));
     QCOMPARE(cli.exitCode(), 3);
     QVERIFY(cli.readAllStandardError().contains("could not be written: No space left on device"));
+}
+
+void TestCli::anotherUsersPlantIsRefused_data() {
+    // What another user left at the export's name in a shared folder; nothing goes through it.
+    QTest::addColumn<bool>("fifo");  // else a link to a file of ours
+    QTest::newRow("link") << false;
+    QTest::newRow("FIFO") << true;
+}
+
+void TestCli::anotherUsersPlantIsRefused() {
+    QFETCH(bool, fifo);
+    const passwd* nobody = ::getpwnam("nobody");
+    if (::geteuid() != 0 || !nobody) QSKIP("only root can make a file that is nobody's");
+    TestEnv env;
+    const QString ours = env.root() + "/ours.csv";
+    QFile f(ours);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("kept\n") == 5);
+    f.close();
+    const QString planted = env.root() + "/export.csv";
+    QVERIFY(fifo ? QProcess::execute("mkfifo", {planted}) == 0 : QFile::link(ours, planted));
+    QCOMPARE(::lchown(QFile::encodeName(planted).constData(), nobody->pw_uid, -1), 0);
+    QProcess cli;
+    cli.setEnvironment(env.environment());
+    cli.start(kCli, {"export", "--long", planted});
+    QVERIFY(ended(cli));  // a FIFO with nobody reading it would hold the write for ever
+    QCOMPARE(cli.exitCode(), 3);
+    QVERIFY(cli.readAllStandardError().contains(fifo ? "a FIFO another user made"
+                                                     : "a link another user made"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("kept\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

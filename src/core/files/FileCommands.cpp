@@ -152,9 +152,8 @@ bool isReadOnlyFile(const QString& path) {
 FileOutcome writeWhole(const QString& path, const QByteArray& bytes) {
     const QFileInfo fi(path);
     // QSaveFile writes to a link's target: another user's link never chooses what is replaced.
-    if (Process::isOthersLink(path))
-        return FileOutcome::failed(FileFailure::NotWritten, path,
-                                   QStringLiteral("it is a link another user made"));
+    if (const QString why = Process::othersPlant(path); !why.isEmpty())
+        return FileOutcome::failed(FileFailure::NotWritten, path, why);
     if (isSpecial(fi)) return FileOutcome::failed(FileFailure::NotRegular, path);
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))

@@ -22,6 +22,7 @@ const QString kCreateDownloads = QStringLiteral(
 
 StoreResult refused(const QString& why) { return StoreResult::failed(StoreFailure::Refused, why); }
 StoreResult refused(const QSqlError& error) {
+    if (stoppedForTime(error)) return tooLong();
     const int code = error.nativeErrorCode().toInt() & 0xFF;  // the primary result code
     constexpr int kBusy = 5;
     constexpr int kLocked = 6;
@@ -264,9 +265,21 @@ sqlite3* handleOf(const QSqlDatabase& db) {
     return *static_cast<sqlite3* const*>(v.constData());
 }
 
-int pastLimit(void* timer) {
-    return static_cast<QElapsedTimer*>(timer)->hasExpired(kQueryLimitMs) ? 1 : 0;
+// When the statement now running on this thread took its first step. Statements run one at a
+// time per thread; one begun inside another (a write while a read is stepped) restarts it, so
+// each is held to the limit from its own start.
+thread_local QElapsedTimer statementClock;
+
+int statementBegins(unsigned /*event*/, void* /*context*/, void* /*statement*/, void* /*sql*/) {
+    statementClock.start();
+    return 0;
 }
+
+int pastLimit(void* /*context*/) {
+    return statementClock.isValid() && statementClock.hasExpired(kQueryLimitMs) ? 1 : 0;
+}
+
+constexpr int kInterrupted = 9;  // SQLITE_INTERRUPT: what a progress handler's stop returns
 
 // The tables the program keeps (and those of the layout before set details, which an upgrade
 // drops), compared without case as SQLite compares names.
@@ -277,21 +290,19 @@ bool ownTable(const QString& name) {
 }
 }  // namespace
 
-QueryTimeLimit::QueryTimeLimit(const QString& connection)
-    : m_handle(handleOf(QSqlDatabase::database(connection, false))) {
-    m_timer.start();
+void limitEveryStatement(const QString& connection) {
+    sqlite3* handle = handleOf(QSqlDatabase::database(connection, false));
+    if (!handle) return;
+    sqlite3_trace_v2(handle, SQLITE_TRACE_STMT, statementBegins, nullptr);
     // Looked at every thousand steps of the virtual machine: a few microseconds apart.
-    if (m_handle)
-        sqlite3_progress_handler(static_cast<sqlite3*>(m_handle), 1000, pastLimit, &m_timer);
+    sqlite3_progress_handler(handle, 1000, pastLimit, nullptr);
 }
 
-QueryTimeLimit::~QueryTimeLimit() {
-    if (m_handle) sqlite3_progress_handler(static_cast<sqlite3*>(m_handle), 0, nullptr, nullptr);
+bool stoppedForTime(const QSqlError& error) {
+    return (error.nativeErrorCode().toInt() & 0xFF) == kInterrupted;
 }
 
-bool QueryTimeLimit::expired() const { return m_timer.hasExpired(kQueryLimitMs); }
-
-StoreResult QueryTimeLimit::tooLong() {
+StoreResult tooLong() {
     return foreign(QStringLiteral("Reading it took longer than %1 s and was stopped: the file is "
                                   "made to keep a program busy.")
                        .arg(kQueryLimitMs / 1000));
@@ -370,10 +381,8 @@ StoreResult prepare(const QString& connection, const QString& path, ReadingsStor
         sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, static_cast<int*>(nullptr));
         sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, static_cast<int*>(nullptr));
     }
-    const QueryTimeLimit limit(connection);
-    StoreResult prepared = prepareLimited(db, path, mode);
-    if (!prepared && limit.expired()) return QueryTimeLimit::tooLong();
-    return prepared;
+    limitEveryStatement(connection);
+    return prepareLimited(db, path, mode);
 }
 
 StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore::OpenMode mode) {

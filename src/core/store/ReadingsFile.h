@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
@@ -13,31 +12,22 @@ class QSqlQuery;
  *  and Downloads), the checks a file must pass before it is read (the program's mark, SQLite's
  *  integrity check for a survey file, no trigger on the readings, the columns and their types,
  *  128 rows) and the upgrade of an earlier layout. The store reads and writes the cells through
- *  a connection this has prepared. */
+ *  a connection this has prepared, whose every statement is held to kQueryLimitMs. */
 namespace ReadingsFile {
 /** @brief Opens @p connection on @p path and brings the file to this version's layout: created
  *  when missing (Readings.db), checked, upgraded in one transaction. */
 StoreResult prepare(const QString& connection, const QString& path, ReadingsStore::OpenMode mode,
                     bool* closedToOthers = nullptr);
-/** @brief No statement on a file runs longer than this while it is opened. */
+/** @brief No statement on a file runs longer than this, from its first step to its last. */
 constexpr int kQueryLimitMs = 2000;
-/** @brief While it lives, every statement on the connection is stopped once kQueryLimitMs have
- *  passed since it was made: a hostile file (a recursive view, an expensive index) never keeps
- *  the program busy. */
-class QueryTimeLimit {
-public:
-    explicit QueryTimeLimit(const QString& connection);
-    ~QueryTimeLimit();
-    QueryTimeLimit(const QueryTimeLimit&) = delete;
-    QueryTimeLimit& operator=(const QueryTimeLimit&) = delete;
-    bool expired() const;
-    /** @brief The refusal of a file that kept a statement running past the limit. */
-    static StoreResult tooLong();
-
-private:
-    void* m_handle;
-    QElapsedTimer m_timer;
-};
+/** @brief Stops, from now on, every statement on @p connection that runs past kQueryLimitMs:
+ *  a hostile file (a recursive view, an expensive index) never keeps the program busy, while
+ *  it is opened or at any later read or write. */
+void limitEveryStatement(const QString& connection);
+/** @brief Whether @p error is SQLite stopping a statement that ran past the limit. */
+bool stoppedForTime(const QSqlError& error);
+/** @brief The refusal of a file that kept a statement running past the limit. */
+StoreResult tooLong();
 /** @brief Refuses a file whose schema holds anything but the program's own tables and SQLite's
  *  own indexes of them: views, triggers, virtual tables and other indexes, names compared
  *  without case. */

@@ -61,11 +61,9 @@ StoreResult ReadingsStore::open(OpenMode mode) {
         return refused(QStringLiteral("It is not a regular file."));
     StoreResult result = ReadingsFile::prepare(m_connection, m_path, mode, &m_closedToOthers);
     if (result) {
-        const ReadingsFile::QueryTimeLimit limit(m_connection);
         // The details first: the table's reload shows them.
         result = loadDetails();
         if (result) result = load();
-        if (!result && limit.expired()) result = ReadingsFile::QueryTimeLimit::tooLong();
     }
     if (result.kind == StoreFailure::Refused) {
         // In words first; SQLite's own text ("unable to open database file") after them.

@@ -17,9 +17,11 @@ void ignoreFileSizeLimit();
 /** @brief A write to a pipe whose reader has gone fails (and is told) instead of killing the
  *  program, so it can stop the meter before it ends. */
 void ignoreBrokenPipe();
-/** @brief @p path is a symbolic link another user made (in a shared folder such as /tmp): a
- *  write through it would land wherever that user pointed it. */
-bool isOthersLink(const QString& path);
+/** @brief Why @p path is not ours to write: a symbolic link another user made (in a shared
+ *  folder such as /tmp), through which a write would land wherever that user pointed it, or a
+ *  FIFO another user made, through which it would go to that user's program. Empty when it is
+ *  neither. */
+QString othersPlant(const QString& path);
 }  // namespace Process
 
 /** @brief Turns SIGINT and SIGTERM (and SIGHUP, when asked) into a signal of the event loop,
