@@ -191,7 +191,8 @@ int writeBytes(const QByteArray& bytes, const QString& path) {
     }
     const QFileInfo fi(path);
     if (fi.exists() && !fi.isFile()) {
-        // A device or a FIFO of the user's own named on purpose (/dev/stdout, say) is written to as it is.
+        // A device or a FIFO of the user's own named on purpose (/dev/stdout, say) is written to as
+        // it is.
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.flush()) {
             printError(Msg::FileNotWritten.arg(path, f.errorString()));

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli as a user runs it: a real process, a pseudo-terminal playing the meter, real files.
+#include <pwd.h>
+#include <unistd.h>
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QSerialPort>
 #include <QtTest>
-#include <pwd.h>
-#include <unistd.h>
 #include <csignal>
 
 #include "MeterLine.h"
