@@ -17,12 +17,21 @@ for target in fuzz_receive fuzz_session fuzz_datafile fuzz_survey fuzz_longtable
                    "$corpus"/ 2>/dev/null || true ;;
     fuzz_longtable) cp -n "$here"/tests/data/longtables/*.csv "$corpus"/ 2>/dev/null || true ;;
   esac
+  rm -f "$build/$target"-*
   echo "== $target for ${seconds}s"
-  if ! (cd "$build" && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+  # Allocation stacks one frame deep while searching: recording whole stacks for every
+  # allocation halves the rate. A finding is run again with whole stacks for its report.
+  if ! (cd "$build" && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0:malloc_context_size=1 \
         "./tests/fuzz/$target" "corpus/$target" -max_total_time="$seconds" -timeout=10 \
-        -rss_limit_mb=2048 -print_final_stats=1 2>"$target.log"); then
+        -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$target-" 2>"$target.log"); then
     status=1
     tail -40 "$build/$target.log"
+    for found in "$build/$target"-*; do
+      [ -f "$found" ] || continue
+      echo "== $found again, with whole stacks"
+      (cd "$build" && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+        "./tests/fuzz/$target" "$found" 2>&1 | tail -60) || true
+    done
   fi
   grep -E 'stat::number_of_executed_units|Done [0-9]+ runs' "$build/$target.log" | tail -2 || true
 done

@@ -312,6 +312,8 @@ void TestSurvey::damagedSurveyFilesChangeNothing_data() {
     // Made to hurt: SQL of the file's own that would run while it is read or written.
     QTest::newRow("an endless view in Positions' place") << "view"
                                                          << "holds a view (Positions)";
+    QTest::newRow("an endless view in Sets' place") << "sets view"
+                                                    << "holds a view (Sets)";
     QTest::newRow("a trigger on \"sets\"") << "trigger sets"
                                            << "a trigger (t) on the table sets";
     QTest::newRow("a trigger on SetDetails") << "trigger SetDetails"
@@ -352,6 +354,10 @@ void TestSurvey::damagedSurveyFilesChangeNothing() {
                       "CREATE VIEW Positions AS WITH RECURSIVE r(x) AS (SELECT 1 UNION ALL SELECT "
                       "x + 1 FROM r) SELECT 1 AS SetNumber, 1 AS Position, 'reading' AS Held, x "
                       "AS Flag FROM r"});
+    if (damage == "sets view")
+        runSql(file, {"DROP TABLE Sets",
+                      "CREATE VIEW Sets AS WITH RECURSIVE r(x) AS (SELECT 1 UNION ALL SELECT x + 1 "
+                      "FROM r) SELECT x AS Number FROM r"});
     if (damage.startsWith("trigger"))
         runSql(file, {QStringLiteral("CREATE TRIGGER t AFTER INSERT ON %1 BEGIN UPDATE Sets SET "
                                      "\"Set 1\" = '6.66'; END")

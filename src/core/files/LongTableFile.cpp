@@ -44,6 +44,8 @@ struct Record {
 
 // No record is longer: notes of kLongestNotes characters, four bytes each, and the rest.
 constexpr qint64 kLongestRecord = 256 * 1024;
+// What a line is read in at a time.
+constexpr qint64 kPiece = 4096;
 // A header and one row per position of every set.
 constexpr int kMostRecords = 1 + Meter::kSets * Meter::kPositions;
 
@@ -76,12 +78,20 @@ RecordReader::Got RecordReader::next(Record* record) {
             record->fields << field;
             return Got::Record;
         }
-        const QByteArray bytes = m_in.readLine(kLongestRecord - size + 1);
-        if (bytes.isEmpty() && m_in.error() != QFileDevice::NoError) return Got::NotRead;
+        // A line in pieces: a short line costs a short buffer, a long one at most the record.
+        QByteArray bytes;
+        do {
+            const QByteArray piece = m_in.readLine(kPiece + 1);
+            if (piece.isEmpty()) {
+                if (m_in.error() != QFileDevice::NoError) return Got::NotRead;
+                break;
+            }
+            bytes += piece;
+            if (size + bytes.size() > kLongestRecord) return Got::TooLong;
+        } while (!bytes.endsWith('\n'));
         ++m_line;
         if (record->line == 0) record->line = m_line;
         size += bytes.size();
-        if (size > kLongestRecord) return Got::TooLong;
         // Text that is not UTF-8 is refused at its line, never read with characters replaced.
         QStringDecoder utf8(QStringDecoder::Utf8);
         QString text = utf8(bytes);

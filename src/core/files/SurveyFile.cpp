@@ -7,7 +7,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <QUuid>
 
 #include "core/common/Messages.h"
@@ -58,30 +57,6 @@ QString notReadyAsSurvey(const QString& path) {
     QSqlDatabase::removeDatabase(name);
     return why;
 }
-
-// The rows of the table Sets of the file at @p path, read without writing anything beside it
-// (an immutable, read-only look): none where the file cannot be read so. A survey file has
-// kPositions; one with millions is refused before it is copied and checked whole.
-std::optional<qint64> rowsInSets(const QString& path) {
-    const QString name =
-        QStringLiteral("survey-look-") + QUuid::createUuid().toString(QUuid::Id128);
-    std::optional<qint64> rows;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        QUrl url = QUrl::fromLocalFile(path);
-        url.setQuery(QStringLiteral("mode=ro&immutable=1"));
-        db.setDatabaseName(url.toString(QUrl::FullyEncoded));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
-        if (db.open()) {
-            QSqlQuery q(db);
-            if (q.exec(QStringLiteral("SELECT count(*) FROM Sets")) && q.next())
-                rows = q.value(0).toLongLong();
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return rows;
-}
 }  // namespace
 
 bool looksLikeSurvey(const QString& path) {
@@ -114,11 +89,6 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     const QFileInfo fi(path);
     if (fi.exists() && !fi.isFile()) return FileOutcome::failed(FileFailure::NotRegular, path);
     if (fi.size() > kLargestFile) return FileOutcome::failed(FileFailure::SurveyTooLarge, path);
-    // A table of another size is refused from a look at the file, before it is read and copied.
-    if (const std::optional<qint64> rows = rowsInSets(path); rows && *rows != Meter::kPositions)
-        return FileOutcome::failed(
-            FileFailure::NotSurvey, path,
-            QStringLiteral("the table Sets has %1 rows, not %2").arg(*rows).arg(Meter::kPositions));
     QByteArray bytes;
     if (FileOutcome read =
             FileCommands::readWhole(path, kLargestFile, FileFailure::SurveyTooLarge, &bytes);

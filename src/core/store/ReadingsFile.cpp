@@ -416,6 +416,14 @@ StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore:
     if (mode == ReadingsStore::OpenMode::SurveyCopy) {
         if (applicationId != ReadingsStore::kApplicationId)
             return foreign(QStringLiteral("The file is not an Orvanta survey file."));
+        // A table of another size is refused before the whole file is checked: millions of rows
+        // would keep the check busy. Only the program's own tables are left to count.
+        if (run(q, QStringLiteral("SELECT count(*) FROM Sets"), &why) && q.next() &&
+            q.value(0).toLongLong() != Meter::kPositions)
+            return foreign(QStringLiteral("The table Sets has %1 rows, not %2.")
+                               .arg(q.value(0).toLongLong())
+                               .arg(Meter::kPositions));
+        if (stoppedForTime(why)) return tooLong();
         if (!run(q, QStringLiteral("PRAGMA integrity_check"), &why)) return refused(why);
         const QString verdict = q.next() ? q.value(0).toString() : QString();
         if (verdict != QLatin1String("ok"))
