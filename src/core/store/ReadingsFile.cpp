@@ -290,6 +290,15 @@ bool ownTable(const QString& name) {
 }
 }  // namespace
 
+sqlite3* handleOf(const QString& connection) {
+    return handleOf(QSqlDatabase::database(connection, false));
+}
+
+QSqlError errorOf(sqlite3* handle, int code) {
+    return QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(handle)),
+                     QSqlError::StatementError, QString::number(code));
+}
+
 void limitEveryStatement(const QString& connection) {
     sqlite3* handle = handleOf(QSqlDatabase::database(connection, false));
     if (!handle) return;

@@ -6,6 +6,7 @@
 #include "core/store/ReadingsStore.h"
 
 class QSqlError;
+struct sqlite3;
 class QSqlQuery;
 
 /** @brief The readings database as a file: its layout (the tables Sets, SetDetails, Positions
@@ -43,6 +44,11 @@ const QStringList& detailColumns();
 StoreResult refused(const QSqlError& error);
 StoreResult refused(const QString& why);
 StoreResult foreign(const QString& why);
+/** @brief SQLite's own handle of @p connection, for what QtSql does slowly (reading a whole
+ *  table cell by cell); null when the connection has none. */
+sqlite3* handleOf(const QString& connection);
+/** @brief SQLite's result code @p code on @p handle as the error QtSql would have made of it. */
+QSqlError errorOf(sqlite3* handle, int code);
 /** @brief Runs @p sql; false with the reason in @p why. */
 bool run(QSqlQuery& q, const QString& sql, QSqlError* why);
 }  // namespace ReadingsFile

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/ReadingsStore.h"
 
+#include <sqlite3.h>
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -117,29 +119,39 @@ StoreResult ReadingsStore::load() {
     QString sql = QStringLiteral("SELECT rowid");
     for (int i = 0; i < kColumns; ++i) sql += QStringLiteral(", \"%1\"").arg(columnName(i));
     sql += QStringLiteral(" FROM Sets ORDER BY rowid");
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.setForwardOnly(true);  // read once, row by row: no cache of the whole result
-    QSqlError why;
-    if (!run(q, sql, &why)) return refused(why);
+    // Read through SQLite itself: QtSql turns each of the 3,968 cells into UTF-16 and a QVariant
+    // first, which took most of an Open.
+    sqlite3* handle = ReadingsFile::handleOf(m_connection);
+    if (!handle) return refused(QStringLiteral("The file is not open."));
+    sqlite3_stmt* q = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    int code =
+        sqlite3_prepare_v2(handle, utf8.constData(), static_cast<int>(utf8.size()), &q, nullptr);
     QVector<Loaded> rows;
     rows.reserve(Meter::kPositions);
-    while (q.next()) {
+    while (code == SQLITE_OK && (code = sqlite3_step(q)) == SQLITE_ROW) {
         Loaded r;
-        r.rowid = q.value(0).toLongLong();
+        r.rowid = sqlite3_column_int64(q, 0);
         for (int i = 0; i < kColumns; ++i) {
-            const QVariant v = q.value(i + 1);
-            r.cells[static_cast<size_t>(i)] = v.isNull() ? QString() : v.toString();
-            r.held[static_cast<size_t>(i)] =
-                i == 0 ? Held::Nothing : heldByText(r.cells[static_cast<size_t>(i)]);
+            QString& cell = r.cells[static_cast<size_t>(i)];
+            if (sqlite3_column_type(q, i + 1) != SQLITE_NULL) {
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(q, i + 1));
+                cell = QString::fromUtf8(text, sqlite3_column_bytes(q, i + 1));
+            }
+            r.held[static_cast<size_t>(i)] = i == 0 ? Held::Nothing : heldByText(cell);
         }
         rows.append(std::move(r));
+        code = SQLITE_OK;
     }
+    const QSqlError why = code == SQLITE_DONE ? QSqlError() : ReadingsFile::errorOf(handle, code);
+    sqlite3_finalize(q);
+    if (why.isValid()) return refused(why);
     m_rows = rows;
     if (StoreResult marked = loadMarks(); !marked) {
         m_rows.clear();
         return marked;
     }
-    for (auto& query : m_update) query.reset();
+    m_statements.clear();
     m_open = true;
     Q_EMIT reloaded();
     return StoreResult::done();
@@ -147,7 +159,7 @@ StoreResult ReadingsStore::load() {
 
 void ReadingsStore::close() {
     if (m_group) undoGroup();
-    for (auto& query : m_update) query.reset();
+    m_statements.clear();
     const bool was = m_open;
     m_open = false;
     m_rows.clear();
@@ -263,31 +275,32 @@ bool ReadingsStore::writeMark(const CellWrite& c, QSqlError* why) {
     const bool had = needsMark(before.cells[k], before.held[k], before.flags[k]);
     const bool needs = needsMark(c.text, c.held, c.flag);
     if (!had && !needs) return true;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QSqlQuery& q = statement(
+        needs ? QStringLiteral("INSERT OR REPLACE INTO Positions VALUES (?, ?, ?, ?)")
+              : QStringLiteral("DELETE FROM Positions WHERE SetNumber = ? AND Position = ?"),
+        why);
+    if (why->isValid()) return false;
     if (needs) {
-        q.prepare(QStringLiteral("INSERT OR REPLACE INTO Positions VALUES (?, ?, ?, ?)"));
         q.addBindValue(c.column);
         q.addBindValue(c.row + 1);
         q.addBindValue(c.held == Held::Unreadable ? QStringLiteral("unreadable")
                                                   : QStringLiteral("reading"));
         q.addBindValue(c.flag.isEmpty() ? QVariant() : QVariant(c.flag));
     } else {
-        q.prepare(QStringLiteral("DELETE FROM Positions WHERE SetNumber = ? AND Position = ?"));
         q.addBindValue(c.column);
         q.addBindValue(c.row + 1);
     }
-    if (q.exec()) return true;
-    *why = q.lastError();
-    return false;
+    const bool done = q.exec();
+    if (!done) *why = q.lastError();
+    q.finish();
+    return done;
 }
 
-QSqlQuery& ReadingsStore::updateQuery(int column, QSqlError* why) {
-    auto& q = m_update[static_cast<size_t>(column)];
+QSqlQuery& ReadingsStore::statement(const QString& sql, QSqlError* why) {
+    auto& q = m_statements[sql];
     if (!q) {
         q = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connection, false));
-        if (!q->prepare(QStringLiteral("UPDATE Sets SET \"%1\" = ? WHERE rowid = ?")
-                            .arg(columnName(column))))
-            *why = q->lastError();
+        if (!q->prepare(sql)) *why = q->lastError();
     }
     return *q;
 }
@@ -311,7 +324,9 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const All
     if (batch && !db.transaction()) return refused(db.lastError());
     QSqlError why;
     for (const CellWrite& c : cells) {
-        QSqlQuery& q = updateQuery(c.column, &why);
+        const QString update =
+            QStringLiteral("UPDATE Sets SET \"%1\" = ? WHERE rowid = ?").arg(columnName(c.column));
+        QSqlQuery& q = statement(update, &why);
         if (!why.isValid()) {
             q.addBindValue(c.text);
             q.addBindValue(m_rows[c.row].rowid);
@@ -320,7 +335,7 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const All
         }
         if (!why.isValid()) writeMark(c, &why);
         if (why.isValid()) {
-            m_update[static_cast<size_t>(c.column)].reset();
+            m_statements.clear();
             if (batch) db.rollback();
             if (m_group) undoGroup();
             return refused(why);
@@ -495,14 +510,16 @@ const SetDetails& ReadingsStore::details(int set) const {
 }
 
 StoreResult ReadingsStore::writeDetailsRow(int set, const SetDetails& d) {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QSqlError why;
+    QSqlQuery& q = statement(
+        d == SetDetails{} ? QStringLiteral("DELETE FROM SetDetails WHERE SetNumber = ?")
+                          : QStringLiteral("INSERT OR REPLACE INTO SetDetails VALUES (?, ?, ?, ?, "
+                                           "?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        &why);
+    if (why.isValid()) return refused(why);
     if (d == SetDetails{}) {
-        q.prepare(QStringLiteral("DELETE FROM SetDetails WHERE SetNumber = ?"));
         q.addBindValue(set);
     } else {
-        q.prepare(
-            QStringLiteral("INSERT OR REPLACE INTO SetDetails VALUES (?, ?, ?, ?, ?, ?, ?, "
-                           "?, ?, ?, ?, ?, ?, ?)"));
         q.addBindValue(set);
         q.addBindValue(textValue(d.site));
         q.addBindValue(optionalValue(d.depthM));
@@ -520,7 +537,13 @@ StoreResult ReadingsStore::writeDetailsRow(int set, const SetDetails& d) {
         q.addBindValue(d.complete ? 1 : 0);
         q.addBindValue(d.unreadable);
     }
-    if (!q.exec()) return refused(q.lastError());
+    const bool done = q.exec();
+    if (!done) why = q.lastError();
+    q.finish();
+    if (!done) {
+        m_statements.clear();
+        return refused(why);
+    }
     return StoreResult::done();
 }
 

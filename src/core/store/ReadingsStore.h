@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 #include "core/common/Result.h"
 #include "core/meter/MeterFacts.h"
@@ -227,7 +228,9 @@ private:
     StoreResult writeCells(const QVector<CellWrite>& cells, const AllDetails* details = nullptr);
     /** @brief Rolls the open group back and puts its cells back as they were. */
     void undoGroup();
-    QSqlQuery& updateQuery(int column, QSqlError* why);
+    /** @brief @p sql prepared once and kept while the file is open; @p why says when it could
+     *  not be prepared. */
+    QSqlQuery& statement(const QString& sql, QSqlError* why);
 
     /** @brief PRAGMA data_version: it changes when another connection commits. */
     qint64 dataVersion() const;
@@ -243,7 +246,7 @@ private:
     AllDetails m_details{};
     bool m_group = false;
     QVector<CellWrite> m_groupUndo;  ///< each cell the group wrote, as it was before
-    // One prepared UPDATE per column, made on first use and dropped when the file closes: a
-    // download stores one reading at a time.
-    std::array<std::unique_ptr<QSqlQuery>, kColumns> m_update;
+    // The statements the writes use, prepared on first use and dropped when the file closes: a
+    // download stores one reading at a time, an Open writes a whole table.
+    std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_statements;
 };
