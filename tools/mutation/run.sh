@@ -9,8 +9,21 @@ work=${1:-$here/build-mutation}
 from=${2:-1}
 list="$here/tools/mutation/mutants.txt"
 mkdir -p "$work"
-rm -rf "$work/src" && mkdir -p "$work/src"
-git -C "$here" archive HEAD | tar -x -C "$work/src"
+# The committed tree, copied over the last pass's file by file where it differs: what did not
+# change is not built again.
+rm -rf "$work/fresh" && mkdir -p "$work/fresh" "$work/src"
+git -C "$here" archive HEAD | tar -x -C "$work/fresh"
+python3 - "$work/fresh" "$work/src" <<'PY'
+import filecmp, os, shutil, sys
+fresh, src = sys.argv[1], sys.argv[2]
+for root, _, files in os.walk(fresh):
+    for name in files:
+        a = os.path.join(root, name)
+        b = os.path.join(src, os.path.relpath(a, fresh))
+        if not os.path.exists(b) or not filecmp.cmp(a, b, shallow=False):
+            os.makedirs(os.path.dirname(b), exist_ok=True)
+            shutil.copy2(a, b)
+PY
 cmake -S "$work/src" -B "$work/build" -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 2
 
 # The suites that cover each file, cheapest first; a mutant is run until one fails.
