@@ -192,6 +192,77 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     </message>
 </context>
 <context>
+    <name>ExportFormats</name>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Data</source>
+        <translation>Daten &amp;exportieren</translation>
+    </message>
+    <message>
+        <source>Export Data to Text file</source>
+        <translation>Daten in Textdatei exportieren</translation>
+    </message>
+    <message>
+        <source>CSV, decimal point (*.csv)</source>
+        <translation>CSV, Dezimalpunkt (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, decimal comma (*.csv)</source>
+        <translation>CSV, Dezimalkomma (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>&amp;CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV, one row per reading (*.csv)</source>
+        <translation>CSV, eine Zeile je Messwert (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export &amp;Long Table...</source>
+        <translation>&amp;Lange Tabelle exportieren...</translation>
+    </message>
+    <message>
+        <source>Export Long Table</source>
+        <translation>Lange Tabelle exportieren</translation>
+    </message>
+    <message>
+        <source>GeoJSON (*.geojson)</source>
+        <translation>GeoJSON (*.geojson)</translation>
+    </message>
+    <message>
+        <source>Export &amp;GeoJSON...</source>
+        <translation>&amp;GeoJSON exportieren...</translation>
+    </message>
+    <message>
+        <source>Export GeoJSON</source>
+        <translation>GeoJSON exportieren</translation>
+    </message>
+    <message>
+        <source>LAS 2.0 logs (*.las)</source>
+        <translation>LAS-2.0-Logs (*.las)</translation>
+    </message>
+    <message>
+        <source>Export LAS Log of the C&amp;hosen Set...</source>
+        <translation>LAS-Log der gewä&amp;hlten Messreihe exportieren...</translation>
+    </message>
+    <message>
+        <source>Export LAS Log of Set %1</source>
+        <translation>LAS-Log der Messreihe %1 exportieren</translation>
+    </message>
+    <message>
+        <source>Set %1 cannot be written as a LAS log: %2.</source>
+        <translation>Messreihe %1 kann nicht als LAS-Log geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>FileMenuCommands</name>
     <message>
         <source>Open Data File</source>
@@ -200,22 +271,6 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     <message>
         <source>Save Data File</source>
         <translation>Datendatei speichern</translation>
-    </message>
-    <message>
-        <source>Export Data to Text file</source>
-        <translation>Daten in Textdatei exportieren</translation>
-    </message>
-    <message>
-        <source>Export Long Table</source>
-        <translation>Lange Tabelle exportieren</translation>
-    </message>
-    <message>
-        <source>Export GeoJSON</source>
-        <translation>GeoJSON exportieren</translation>
-    </message>
-    <message>
-        <source>Export CSV</source>
-        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>Data Files (*.dat)</source>
@@ -234,26 +289,6 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <translation>Erhebungs- und Datendateien (*.orvanta *.dat)</translation>
     </message>
     <message>
-        <source>CSV, one row per reading (*.csv)</source>
-        <translation>CSV, eine Zeile je Messwert (*.csv)</translation>
-    </message>
-    <message>
-        <source>GeoJSON (*.geojson)</source>
-        <translation>GeoJSON (*.geojson)</translation>
-    </message>
-    <message>
-        <source>Text Files (*.txt)</source>
-        <translation>Textdateien (*.txt)</translation>
-    </message>
-    <message>
-        <source>CSV, decimal point (*.csv)</source>
-        <translation>CSV, Dezimalpunkt (*.csv)</translation>
-    </message>
-    <message>
-        <source>CSV, decimal comma (*.csv)</source>
-        <translation>CSV, Dezimalkomma (*.csv)</translation>
-    </message>
-    <message>
         <source>Save as &amp;Survey File</source>
         <translation>Als &amp;Erhebungsdatei speichern</translation>
     </message>
@@ -264,18 +299,6 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>LAS 2.0 logs (*.las)</source>
-        <translation>LAS-2.0-Logs (*.las)</translation>
-    </message>
-    <message>
-        <source>Set %1 cannot be written as a LAS log: %2.</source>
-        <translation>Messreihe %1 kann nicht als LAS-Log geschrieben werden: %2.</translation>
-    </message>
-    <message>
-        <source>Export LAS Log of Set %1</source>
-        <translation>LAS-Log der Messreihe %1 exportieren</translation>
     </message>
     <message>
         <source>Long tables the program exported (*.csv)</source>
@@ -343,22 +366,6 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     <message>
         <source>Print Survey S&amp;ummary...</source>
         <translation>Erhebungs&amp;zusammenfassung drucken...</translation>
-    </message>
-    <message>
-        <source>&amp;Export Data</source>
-        <translation>Daten &amp;exportieren</translation>
-    </message>
-    <message>
-        <source>Export &amp;CSV...</source>
-        <translation>&amp;CSV exportieren...</translation>
-    </message>
-    <message>
-        <source>Export &amp;Long Table...</source>
-        <translation>&amp;Lange Tabelle exportieren...</translation>
-    </message>
-    <message>
-        <source>Export &amp;GeoJSON...</source>
-        <translation>&amp;GeoJSON exportieren...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -495,10 +502,6 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     <message>
         <source>Download Set %1 (%2)</source>
         <translation>Messreihe %1 übertragen (%2)</translation>
-    </message>
-    <message>
-        <source>Export LAS Log of the C&amp;hosen Set...</source>
-        <translation>LAS-Log der gewä&amp;hlten Messreihe exportieren...</translation>
     </message>
 </context>
 <context>

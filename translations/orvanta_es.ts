@@ -192,6 +192,77 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     </message>
 </context>
 <context>
+    <name>ExportFormats</name>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Data</source>
+        <translation>&amp;Exportar datos</translation>
+    </message>
+    <message>
+        <source>Export Data to Text file</source>
+        <translation>Exportar datos a archivo de texto</translation>
+    </message>
+    <message>
+        <source>CSV, decimal point (*.csv)</source>
+        <translation>CSV, punto decimal (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, decimal comma (*.csv)</source>
+        <translation>CSV, coma decimal (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>Exportar &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV, one row per reading (*.csv)</source>
+        <translation>CSV, una fila por lectura (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export &amp;Long Table...</source>
+        <translation>Exportar tabla &amp;larga...</translation>
+    </message>
+    <message>
+        <source>Export Long Table</source>
+        <translation>Exportar tabla larga</translation>
+    </message>
+    <message>
+        <source>GeoJSON (*.geojson)</source>
+        <translation>GeoJSON (*.geojson)</translation>
+    </message>
+    <message>
+        <source>Export &amp;GeoJSON...</source>
+        <translation>Exportar &amp;GeoJSON...</translation>
+    </message>
+    <message>
+        <source>Export GeoJSON</source>
+        <translation>Exportar GeoJSON</translation>
+    </message>
+    <message>
+        <source>LAS 2.0 logs (*.las)</source>
+        <translation>Registros LAS 2.0 (*.las)</translation>
+    </message>
+    <message>
+        <source>Export LAS Log of the C&amp;hosen Set...</source>
+        <translation>Exportar el registro LAS de la serie elegi&amp;da...</translation>
+    </message>
+    <message>
+        <source>Export LAS Log of Set %1</source>
+        <translation>Exportar el registro LAS de la serie %1</translation>
+    </message>
+    <message>
+        <source>Set %1 cannot be written as a LAS log: %2.</source>
+        <translation>La serie %1 no se puede escribir como registro LAS: %2.</translation>
+    </message>
+</context>
+<context>
     <name>FileMenuCommands</name>
     <message>
         <source>Open Data File</source>
@@ -200,22 +271,6 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     <message>
         <source>Save Data File</source>
         <translation>Guardar archivo de datos</translation>
-    </message>
-    <message>
-        <source>Export Data to Text file</source>
-        <translation>Exportar datos a archivo de texto</translation>
-    </message>
-    <message>
-        <source>Export Long Table</source>
-        <translation>Exportar tabla larga</translation>
-    </message>
-    <message>
-        <source>Export GeoJSON</source>
-        <translation>Exportar GeoJSON</translation>
-    </message>
-    <message>
-        <source>Export CSV</source>
-        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>Data Files (*.dat)</source>
@@ -234,26 +289,6 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <translation>Campañas y archivos de datos (*.orvanta *.dat)</translation>
     </message>
     <message>
-        <source>CSV, one row per reading (*.csv)</source>
-        <translation>CSV, una fila por lectura (*.csv)</translation>
-    </message>
-    <message>
-        <source>GeoJSON (*.geojson)</source>
-        <translation>GeoJSON (*.geojson)</translation>
-    </message>
-    <message>
-        <source>Text Files (*.txt)</source>
-        <translation>Archivos de texto (*.txt)</translation>
-    </message>
-    <message>
-        <source>CSV, decimal point (*.csv)</source>
-        <translation>CSV, punto decimal (*.csv)</translation>
-    </message>
-    <message>
-        <source>CSV, decimal comma (*.csv)</source>
-        <translation>CSV, coma decimal (*.csv)</translation>
-    </message>
-    <message>
         <source>Save as &amp;Survey File</source>
         <translation>Guardar como archivo de &amp;campaña</translation>
     </message>
@@ -264,18 +299,6 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>LAS 2.0 logs (*.las)</source>
-        <translation>Registros LAS 2.0 (*.las)</translation>
-    </message>
-    <message>
-        <source>Set %1 cannot be written as a LAS log: %2.</source>
-        <translation>La serie %1 no se puede escribir como registro LAS: %2.</translation>
-    </message>
-    <message>
-        <source>Export LAS Log of Set %1</source>
-        <translation>Exportar el registro LAS de la serie %1</translation>
     </message>
     <message>
         <source>Long tables the program exported (*.csv)</source>
@@ -343,22 +366,6 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     <message>
         <source>Print Survey S&amp;ummary...</source>
         <translation>Imprimir r&amp;esumen de campaña...</translation>
-    </message>
-    <message>
-        <source>&amp;Export Data</source>
-        <translation>&amp;Exportar datos</translation>
-    </message>
-    <message>
-        <source>Export &amp;CSV...</source>
-        <translation>Exportar &amp;CSV...</translation>
-    </message>
-    <message>
-        <source>Export &amp;Long Table...</source>
-        <translation>Exportar tabla &amp;larga...</translation>
-    </message>
-    <message>
-        <source>Export &amp;GeoJSON...</source>
-        <translation>Exportar &amp;GeoJSON...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -495,10 +502,6 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     <message>
         <source>Download Set %1 (%2)</source>
         <translation>Descargar la serie %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Export LAS Log of the C&amp;hosen Set...</source>
-        <translation>Exportar el registro LAS de la serie elegi&amp;da...</translation>
     </message>
 </context>
 <context>

@@ -192,6 +192,77 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     </message>
 </context>
 <context>
+    <name>ExportFormats</name>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Data</source>
+        <translation>&amp;Exporter les données</translation>
+    </message>
+    <message>
+        <source>Export Data to Text file</source>
+        <translation>Exporter les données vers un fichier texte</translation>
+    </message>
+    <message>
+        <source>CSV, decimal point (*.csv)</source>
+        <translation>CSV, point décimal (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, decimal comma (*.csv)</source>
+        <translation>CSV, virgule décimale (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>Exporter en &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV, one row per reading (*.csv)</source>
+        <translation>CSV, une ligne par mesure (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export &amp;Long Table...</source>
+        <translation>Exporter la &amp;table longue...</translation>
+    </message>
+    <message>
+        <source>Export Long Table</source>
+        <translation>Exporter la table longue</translation>
+    </message>
+    <message>
+        <source>GeoJSON (*.geojson)</source>
+        <translation>GeoJSON (*.geojson)</translation>
+    </message>
+    <message>
+        <source>Export &amp;GeoJSON...</source>
+        <translation>Exporter en &amp;GeoJSON...</translation>
+    </message>
+    <message>
+        <source>Export GeoJSON</source>
+        <translation>Exporter en GeoJSON</translation>
+    </message>
+    <message>
+        <source>LAS 2.0 logs (*.las)</source>
+        <translation>Diagraphies LAS 2.0 (*.las)</translation>
+    </message>
+    <message>
+        <source>Export LAS Log of the C&amp;hosen Set...</source>
+        <translation>Exporter la diagraphie LAS de la série c&amp;hoisie...</translation>
+    </message>
+    <message>
+        <source>Export LAS Log of Set %1</source>
+        <translation>Exporter la diagraphie LAS de la série %1</translation>
+    </message>
+    <message>
+        <source>Set %1 cannot be written as a LAS log: %2.</source>
+        <translation>La série %1 ne peut pas être écrite en diagraphie LAS : %2.</translation>
+    </message>
+</context>
+<context>
     <name>FileMenuCommands</name>
     <message>
         <source>Open Data File</source>
@@ -200,22 +271,6 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     <message>
         <source>Save Data File</source>
         <translation>Enregistrer le fichier de données</translation>
-    </message>
-    <message>
-        <source>Export Data to Text file</source>
-        <translation>Exporter les données vers un fichier texte</translation>
-    </message>
-    <message>
-        <source>Export Long Table</source>
-        <translation>Exporter la table longue</translation>
-    </message>
-    <message>
-        <source>Export GeoJSON</source>
-        <translation>Exporter en GeoJSON</translation>
-    </message>
-    <message>
-        <source>Export CSV</source>
-        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>Data Files (*.dat)</source>
@@ -234,26 +289,6 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <translation>Campagnes et fichiers de données (*.orvanta *.dat)</translation>
     </message>
     <message>
-        <source>CSV, one row per reading (*.csv)</source>
-        <translation>CSV, une ligne par mesure (*.csv)</translation>
-    </message>
-    <message>
-        <source>GeoJSON (*.geojson)</source>
-        <translation>GeoJSON (*.geojson)</translation>
-    </message>
-    <message>
-        <source>Text Files (*.txt)</source>
-        <translation>Fichiers texte (*.txt)</translation>
-    </message>
-    <message>
-        <source>CSV, decimal point (*.csv)</source>
-        <translation>CSV, point décimal (*.csv)</translation>
-    </message>
-    <message>
-        <source>CSV, decimal comma (*.csv)</source>
-        <translation>CSV, virgule décimale (*.csv)</translation>
-    </message>
-    <message>
         <source>Save as &amp;Survey File</source>
         <translation>Enregistrer en fichier de &amp;campagne</translation>
     </message>
@@ -264,18 +299,6 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>LAS 2.0 logs (*.las)</source>
-        <translation>Diagraphies LAS 2.0 (*.las)</translation>
-    </message>
-    <message>
-        <source>Set %1 cannot be written as a LAS log: %2.</source>
-        <translation>La série %1 ne peut pas être écrite en diagraphie LAS : %2.</translation>
-    </message>
-    <message>
-        <source>Export LAS Log of Set %1</source>
-        <translation>Exporter la diagraphie LAS de la série %1</translation>
     </message>
     <message>
         <source>Long tables the program exported (*.csv)</source>
@@ -343,22 +366,6 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     <message>
         <source>Print Survey S&amp;ummary...</source>
         <translation>Imprimer le &amp;résumé de campagne...</translation>
-    </message>
-    <message>
-        <source>&amp;Export Data</source>
-        <translation>&amp;Exporter les données</translation>
-    </message>
-    <message>
-        <source>Export &amp;CSV...</source>
-        <translation>Exporter en &amp;CSV...</translation>
-    </message>
-    <message>
-        <source>Export &amp;Long Table...</source>
-        <translation>Exporter la &amp;table longue...</translation>
-    </message>
-    <message>
-        <source>Export &amp;GeoJSON...</source>
-        <translation>Exporter en &amp;GeoJSON...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -495,10 +502,6 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     <message>
         <source>Download Set %1 (%2)</source>
         <translation>Télécharger la série %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Export LAS Log of the C&amp;hosen Set...</source>
-        <translation>Exporter la diagraphie LAS de la série c&amp;hoisie...</translation>
     </message>
 </context>
 <context>

@@ -192,6 +192,77 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     </message>
 </context>
 <context>
+    <name>ExportFormats</name>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Arquivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Data</source>
+        <translation>&amp;Exportar dados</translation>
+    </message>
+    <message>
+        <source>Export Data to Text file</source>
+        <translation>Exportar dados para arquivo de texto</translation>
+    </message>
+    <message>
+        <source>CSV, decimal point (*.csv)</source>
+        <translation>CSV, ponto decimal (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, decimal comma (*.csv)</source>
+        <translation>CSV, vírgula decimal (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>Exportar &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV, one row per reading (*.csv)</source>
+        <translation>CSV, uma linha por leitura (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export &amp;Long Table...</source>
+        <translation>Exportar tabela &amp;longa...</translation>
+    </message>
+    <message>
+        <source>Export Long Table</source>
+        <translation>Exportar tabela longa</translation>
+    </message>
+    <message>
+        <source>GeoJSON (*.geojson)</source>
+        <translation>GeoJSON (*.geojson)</translation>
+    </message>
+    <message>
+        <source>Export &amp;GeoJSON...</source>
+        <translation>Exportar &amp;GeoJSON...</translation>
+    </message>
+    <message>
+        <source>Export GeoJSON</source>
+        <translation>Exportar GeoJSON</translation>
+    </message>
+    <message>
+        <source>LAS 2.0 logs (*.las)</source>
+        <translation>Perfis LAS 2.0 (*.las)</translation>
+    </message>
+    <message>
+        <source>Export LAS Log of the C&amp;hosen Set...</source>
+        <translation>Exportar o perfil LAS da série escol&amp;hida...</translation>
+    </message>
+    <message>
+        <source>Export LAS Log of Set %1</source>
+        <translation>Exportar o perfil LAS da série %1</translation>
+    </message>
+    <message>
+        <source>Set %1 cannot be written as a LAS log: %2.</source>
+        <translation>A série %1 não pode ser gravada como perfil LAS: %2.</translation>
+    </message>
+</context>
+<context>
     <name>FileMenuCommands</name>
     <message>
         <source>Open Data File</source>
@@ -200,22 +271,6 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     <message>
         <source>Save Data File</source>
         <translation>Salvar arquivo de dados</translation>
-    </message>
-    <message>
-        <source>Export Data to Text file</source>
-        <translation>Exportar dados para arquivo de texto</translation>
-    </message>
-    <message>
-        <source>Export Long Table</source>
-        <translation>Exportar tabela longa</translation>
-    </message>
-    <message>
-        <source>Export GeoJSON</source>
-        <translation>Exportar GeoJSON</translation>
-    </message>
-    <message>
-        <source>Export CSV</source>
-        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>Data Files (*.dat)</source>
@@ -234,26 +289,6 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <translation>Levantamentos e arquivos de dados (*.orvanta *.dat)</translation>
     </message>
     <message>
-        <source>CSV, one row per reading (*.csv)</source>
-        <translation>CSV, uma linha por leitura (*.csv)</translation>
-    </message>
-    <message>
-        <source>GeoJSON (*.geojson)</source>
-        <translation>GeoJSON (*.geojson)</translation>
-    </message>
-    <message>
-        <source>Text Files (*.txt)</source>
-        <translation>Arquivos de texto (*.txt)</translation>
-    </message>
-    <message>
-        <source>CSV, decimal point (*.csv)</source>
-        <translation>CSV, ponto decimal (*.csv)</translation>
-    </message>
-    <message>
-        <source>CSV, decimal comma (*.csv)</source>
-        <translation>CSV, vírgula decimal (*.csv)</translation>
-    </message>
-    <message>
         <source>Save as &amp;Survey File</source>
         <translation>Salvar como arquivo de &amp;levantamento</translation>
     </message>
@@ -264,18 +299,6 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>LAS 2.0 logs (*.las)</source>
-        <translation>Perfis LAS 2.0 (*.las)</translation>
-    </message>
-    <message>
-        <source>Set %1 cannot be written as a LAS log: %2.</source>
-        <translation>A série %1 não pode ser gravada como perfil LAS: %2.</translation>
-    </message>
-    <message>
-        <source>Export LAS Log of Set %1</source>
-        <translation>Exportar o perfil LAS da série %1</translation>
     </message>
     <message>
         <source>Long tables the program exported (*.csv)</source>
@@ -343,22 +366,6 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     <message>
         <source>Print Survey S&amp;ummary...</source>
         <translation>Imprimir r&amp;esumo do levantamento...</translation>
-    </message>
-    <message>
-        <source>&amp;Export Data</source>
-        <translation>&amp;Exportar dados</translation>
-    </message>
-    <message>
-        <source>Export &amp;CSV...</source>
-        <translation>Exportar &amp;CSV...</translation>
-    </message>
-    <message>
-        <source>Export &amp;Long Table...</source>
-        <translation>Exportar tabela &amp;longa...</translation>
-    </message>
-    <message>
-        <source>Export &amp;GeoJSON...</source>
-        <translation>Exportar &amp;GeoJSON...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -495,10 +502,6 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     <message>
         <source>Download Set %1 (%2)</source>
         <translation>Baixar a série %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Export LAS Log of the C&amp;hosen Set...</source>
-        <translation>Exportar o perfil LAS da série escol&amp;hida...</translation>
     </message>
 </context>
 <context>

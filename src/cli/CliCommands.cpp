@@ -208,57 +208,29 @@ int writeBytes(const QByteArray& bytes, const QString& path) {
 
 /** Writes @p output; a CSV holds @p onlySets when there are some. 0, else the exit code (told). */
 int writeOutput(const ReadingsStore& store, const Output& output, const QList<int>& onlySets = {}) {
-    QByteArray bytes;
-    switch (output.format) {
-        case FileFormat::Data: {
-            const FileOutcome encoded = FileCommands::encodeDataFile(store, output.path, &bytes);
-            if (!encoded) {
-                printError(Msg::forFile(encoded));
-                return code(ExitCode::File);
-            }
-            break;
-        }
-        case FileFormat::Text:
-            bytes = FileCommands::textExport(store);
-            break;
-        case FileFormat::Csv:
-            bytes = onlySets.isEmpty() ? CsvExport::build(store, output.decimalComma)
-                                       : CsvExport::build(store, output.decimalComma, onlySets);
-            break;
-        case FileFormat::Long:
-            bytes = SurveyExport::longTable(store);
-            break;
-        case FileFormat::Las: {
-            QString why;
-            bytes = LasExport::build(store, output.set, &why);
-            if (bytes.isEmpty()) {
-                printError(QStringLiteral("%1 was not written: %2").arg(output.path, why));
-                return code(ExitCode::File);
-            }
-            break;
-        }
-        case FileFormat::GeoJson: {
-            int leftOut = 0;
-            bytes = SurveyExport::geoJson(store, &leftOut);
-            if (leftOut > 0) printError(Msg::SetsWithoutLocation.arg(leftOut).arg(output.path));
-            break;
-        }
-        case FileFormat::Survey: {
-            // An SQLite file is written whole to a named file only.
-            if (output.path == QLatin1String("-")) {
-                printError(QStringLiteral("a survey file is written to a regular file, not %1")
-                               .arg(output.path));
-                return code(ExitCode::File);
-            }
-            const FileOutcome saved = SurveyFile::save(store, output.path);
-            if (!saved.ok()) {
-                printError(Msg::forFile(saved));
-                return code(ExitCode::File);
-            }
-            return 0;
-        }
+    const ExportFormats::Format& format = *output.format;
+    if (!format.toStandardOutput && output.path == QLatin1String("-")) {
+        printError(QStringLiteral("a %1 file is written to a regular file, not %2")
+                       .arg(format.id, output.path));
+        return code(ExitCode::File);
     }
-    return writeBytes(bytes, output.path);
+    ExportFormats::Options options;
+    options.decimalComma = output.decimalComma;
+    options.set = output.set;
+    options.onlySets = onlySets;
+    options.path = output.path;
+    const ExportFormats::Written written = format.write(store, options);
+    if (!written.problem.ok()) {
+        // A set a format cannot write says why in its own words; the rest as any file failure.
+        printError(
+            written.problem.kind == FileFailure::NotWritten && written.problem.set > 0
+                ? QStringLiteral("%1 was not written: %2").arg(output.path, written.problem.reason)
+                : Msg::forFile(written.problem));
+        return code(ExitCode::File);
+    }
+    if (written.leftOut > 0)
+        printError(Msg::SetsWithoutLocation.arg(written.leftOut).arg(output.path));
+    return writeBytes(written.bytes, output.path);
 }
 
 /** An event loop that runs until the first of several endings; later ones change nothing.
@@ -316,23 +288,6 @@ private:
 };
 
 }  // namespace
-
-std::optional<FileFormat> formatNamed(const QString& name) {
-    if (name == QLatin1String("dat")) return FileFormat::Data;
-    if (name == QLatin1String("txt")) return FileFormat::Text;
-    if (name == QLatin1String("csv")) return FileFormat::Csv;
-    return std::nullopt;
-}
-
-std::optional<FileFormat> formatOf(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("dat")) return FileFormat::Data;
-    if (suffix == QLatin1String("txt")) return FileFormat::Text;
-    if (suffix == QLatin1String("csv")) return FileFormat::Csv;
-    if (suffix == QLatin1String("geojson")) return FileFormat::GeoJson;
-    if (suffix == SurveyFile::kSuffix) return FileFormat::Survey;
-    return std::nullopt;
-}
 
 namespace {
 // A path as a table line may hold it: a line feed or another control character in a link's

@@ -5,25 +5,19 @@
 #include <QString>
 #include <optional>
 
+#include "core/files/ExportFormats.h"
 #include "core/store/SetDetails.h"
 
 /** @brief The commands of orvanta-cli. Each runs to its end and answers the exit code (see
  *  ExitCode); failures are told in one line on standard error. */
 namespace CliCommands {
 
-enum class FileFormat { Data, Text, Csv, Long, GeoJson, Survey, Las };
-/** @brief The format a file name's extension asks for (.dat, .txt, .csv, .geojson, .orvanta, any
- *  case; a .csv is the wide table). */
-std::optional<FileFormat> formatOf(const QString& path);
-/** @brief The format named by --format: "dat", "txt" or "csv". */
-std::optional<FileFormat> formatNamed(const QString& name);
-
 /** @brief Where a file goes: a path, or "-" for standard output. A regular file is replaced only
  *  once the new one is whole; a special file (/dev/stdout, a FIFO) named on purpose is written
  *  to as it is. */
 struct Output {
     QString path;
-    FileFormat format = FileFormat::Csv;
+    const ExportFormats::Format* format = ExportFormats::byId(QStringLiteral("csv"));
     bool decimalComma = false;  ///< CSV with semicolons and decimal commas
     int set = 0;                ///< the set of a LAS log
 };

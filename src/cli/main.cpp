@@ -98,7 +98,10 @@ int choiceError(const QString& command, int chosen, const QString& choices) {
                           : QStringLiteral("%1 takes only one of %2").arg(command, choices));
 }
 
-const char* const kFormatHelp = "The format of standard output (-): dat, txt or csv (default csv).";
+QString formatHelp() {
+    return QStringLiteral("The format of standard output (-): %1 (default csv).")
+        .arg(ExportFormats::ids(true));
+}
 
 int runPorts(const QStringList& args) {
     QCommandLineParser parser;
@@ -118,15 +121,16 @@ std::optional<CliCommands::Output> outputOption(const QString& path, const QStri
     CliCommands::Output out;
     out.path = path;
     out.decimalComma = decimalComma;
-    const std::optional<CliCommands::FileFormat> chosen =
-        path == QLatin1String("-") ? CliCommands::formatNamed(format) : CliCommands::formatOf(path);
-    if (!chosen) {
+    const ExportFormats::Format* chosen =
+        path == QLatin1String("-") ? ExportFormats::byId(format) : ExportFormats::bySuffix(path);
+    // A download's output holds the whole table: a format of one set is no output for it.
+    if (!chosen || chosen->needsSet || (path == QLatin1String("-") && !chosen->toStandardOutput)) {
         usageError(path == QLatin1String("-")
-                       ? QStringLiteral("--format takes dat, txt or csv")
+                       ? QStringLiteral("--format takes %1").arg(ExportFormats::ids(true))
                        : QStringLiteral("the output names a .dat, .txt or .csv file, or -"));
         return std::nullopt;
     }
-    out.format = *chosen;
+    out.format = chosen;
     return out;
 }
 
@@ -143,8 +147,8 @@ int runDownload(const QStringList& args) {
         QStringLiteral("Write FILE when the download ends: .dat (data file), .txt (text export) "
                        "or .csv; - for standard output."),
         QStringLiteral("FILE"));
-    const QCommandLineOption format("format", QString::fromLatin1(kFormatHelp),
-                                    QStringLiteral("FORMAT"), QStringLiteral("csv"));
+    const QCommandLineOption format("format", formatHelp(), QStringLiteral("FORMAT"),
+                                    QStringLiteral("csv"));
     const QCommandLineOption decimalComma(
         "decimal-comma", QStringLiteral("CSV with semicolons and decimal commas."));
     const QCommandLineOption silence(
@@ -245,48 +249,41 @@ std::optional<int> setOption(const QCommandLineParser& parser, const QCommandLin
 
 int runExport(const QStringList& args) {
     QCommandLineParser parser;
-    const QCommandLineOption dat("dat", QStringLiteral("The data file format."));
-    const QCommandLineOption txt("txt", QStringLiteral("The tab-separated text export."));
-    const QCommandLineOption csv("csv", QStringLiteral("CSV with a header."));
-    const QCommandLineOption longTable(
-        "long", QStringLiteral("CSV, one row per reading with its set's details and units."));
-    const QCommandLineOption geojson("geojson",
-                                     QStringLiteral("GeoJSON, one point per set with a location."));
-    const QCommandLineOption survey("survey",
-                                    QStringLiteral("A survey file (readings and set details)."));
-    const QCommandLineOption las("las",
-                                 QStringLiteral("A LAS 2.0 log of one set (--set N) by depth."));
+    // One option a format of the list: --dat, --txt, --csv and the rest.
+    QList<QCommandLineOption> formats;
+    QStringList names;
+    for (const ExportFormats::Format& f : ExportFormats::all()) {
+        formats << QCommandLineOption(f.id, f.cliHelp);
+        names << QStringLiteral("--") + f.id;
+    }
     const QCommandLineOption set("set", QStringLiteral("The set of a LAS log (1 to 30)."),
                                  QStringLiteral("N"));
     const QCommandLineOption decimalComma(
         "decimal-comma", QStringLiteral("CSV with semicolons and decimal commas."));
-    parser.addOptions({dat, txt, csv, longTable, geojson, survey, las, set, decimalComma});
+    parser.addOptions(formats);
+    parser.addOptions({set, decimalComma});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The file to write; - for standard output."));
     bool helped = false;
     if (!parse(parser, args, QStringLiteral("export"), &helped)) return 1;
     if (helped) return 0;
-    const int chosen = int(parser.isSet(dat)) + int(parser.isSet(txt)) + int(parser.isSet(csv)) +
-                       int(parser.isSet(longTable)) + int(parser.isSet(geojson)) +
-                       int(parser.isSet(survey)) + int(parser.isSet(las));
+    CliCommands::Output output;
+    int chosen = 0;
+    for (qsizetype i = 0; i < formats.size(); ++i)
+        if (parser.isSet(formats[i])) {
+            ++chosen;
+            output.format = &ExportFormats::all()[i];
+        }
     if (chosen != 1)
-        return choiceError(
-            QStringLiteral("export"), chosen,
-            QStringLiteral("--dat, --txt, --csv, --long, --geojson, --survey and --las"));
-    if (parser.isSet(las) != parser.isSet(set))
-        return usageError(QStringLiteral("--las and --set N go together"));
+        return choiceError(QStringLiteral("export"), chosen,
+                           names.mid(0, names.size() - 1).join(QStringLiteral(", ")) +
+                               QStringLiteral(" and ") + names.last());
+    if (output.format->needsSet != parser.isSet(set))
+        return usageError(QStringLiteral("--%1 and --set N go together").arg(output.format->id));
     if (parser.positionalArguments().size() != 1)
         return usageError(QStringLiteral("export needs one FILE"));
-    CliCommands::Output output;
     output.path = parser.positionalArguments().first();
-    output.format = parser.isSet(dat)         ? CliCommands::FileFormat::Data
-                    : parser.isSet(txt)       ? CliCommands::FileFormat::Text
-                    : parser.isSet(longTable) ? CliCommands::FileFormat::Long
-                    : parser.isSet(geojson)   ? CliCommands::FileFormat::GeoJson
-                    : parser.isSet(survey)    ? CliCommands::FileFormat::Survey
-                    : parser.isSet(las)       ? CliCommands::FileFormat::Las
-                                              : CliCommands::FileFormat::Csv;
-    if (parser.isSet(las)) {
+    if (output.format->needsSet) {
         const std::optional<int> n = setOption(parser, set);
         if (!n) return 1;
         output.set = *n;

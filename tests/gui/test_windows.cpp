@@ -11,6 +11,7 @@
 #include "MeterLine.h"
 #include "Pty.h"
 #include "core/common/Messages.h"
+#include "core/files/ExportFormats.h"
 #include "core/panel/LiveScale.h"
 #include "core/plot/PlotModel.h"
 #include "gui/files/RecordingCommands.h"
@@ -176,6 +177,10 @@ void TestWindows::csvCommandUsesChosenSeparator() {
     QCOMPARE(f.readAll(), QByteArray("Number;Set 4\r\n1;0,5\r\n"));
     QCOMPARE(rig.dialog.shown.last().filters,
              QStringList({"CSV, decimal point (*.csv)", "CSV, decimal comma (*.csv)"}));
+    // File > Export holds an item for each format of the list that has one.
+    for (const ExportFormats::Format& format : ExportFormats::all())
+        QCOMPARE(w.findChild<MainMenus*>()->menuItem(format.menuName) != nullptr,
+                 format.menuText != nullptr);
 }
 
 void TestWindows::printPreviewShowsTheListing() {

@@ -15,6 +15,9 @@
 #include "TestEnv.h"
 #include "cli/CliOutput.h"
 #include "core/files/DataFileCodec.h"
+#include "core/files/ExportFormats.h"
+#include "core/files/SurveyFile.h"
+#include "core/store/ReadingsStore.h"
 
 namespace {
 const QString kCli = QStringLiteral(ORVANTA_BUILD_DIR "/orvanta-cli");
@@ -107,6 +110,8 @@ private Q_SLOTS:
     void surveyCommandsOnOneDatabase();
     void outputThatCannotBeWrittenFails_data();
     void outputThatCannotBeWrittenFails();
+    void everyFormatOfTheList_data();
+    void everyFormatOfTheList();
     void anotherUsersPlantIsRefused_data();
     void anotherUsersPlantIsRefused();
 };
@@ -567,6 +572,76 @@ void TestCli::outputThatCannotBeWrittenFails() {
     QVERIFY(ended(cli));
     QCOMPARE(cli.exitCode(), 3);
     QVERIFY(cli.readAllStandardError().contains("could not be written: No space left on device"));
+}
+
+void TestCli::everyFormatOfTheList_data() {
+    // The export formats are one list: each is found by its id and suffix, and the CLI's
+    // --id writes what the list's writer makes.
+    QTest::addColumn<QString>("id");
+    for (const ExportFormats::Format& f : ExportFormats::all())
+        QTest::newRow(qPrintable(f.id)) << f.id;
+}
+
+void TestCli::everyFormatOfTheList() {
+    QFETCH(QString, id);
+    const ExportFormats::Format* format = ExportFormats::byId(id);
+    QVERIFY(format);
+    const ExportFormats::Format* bySuffix =
+        ExportFormats::bySuffix("a." + format->suffix.toUpper());
+    QVERIFY(bySuffix && bySuffix->suffix == format->suffix);
+    TestEnv env;
+    QVERIFY(QDir().mkpath(env.dataFolder()));
+    {
+        ReadingsStore store(env.database());
+        QVERIFY(store.open().ok());
+        QVERIFY(store.writeReading(2, 1, "0.5").ok() && store.writeReading(2, 2, "1.25").ok());
+        SetDetails d;
+        d.site = "=Hole 7";  // a text a spreadsheet would take for a formula
+        d.depthM = 1.0;
+        d.spacingM = 0.5;
+        d.latitude = -33.5;
+        d.longitude = 151.25;
+        QVERIFY(store.setDetails(2, d).ok());
+    }
+    const QString out = env.root() + "/out." + format->suffix;
+    QProcess cli;
+    cli.setEnvironment(env.environment());
+    QStringList args{"export", "--" + id, out};
+    if (format->needsSet)
+        args << "--set"
+             << "2";
+    cli.start(kCli, args);
+    QVERIFY(ended(cli));
+    QCOMPARE(cli.exitCode(), 0);
+    ReadingsStore store(env.database());
+    QVERIFY(store.open().ok());
+    ExportFormats::Options options;
+    options.set = 2;
+    options.path = out;
+    const ExportFormats::Written made = format->write(store, options);
+    QVERIFY(made.problem.ok());
+    QFile f(out);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray written = f.readAll();
+    if (id == "survey") {
+        // SQLite's own file: the same readings and details, read back.
+        ReadingsStore back(env.root() + "/back.db");
+        QVERIFY(back.open().ok());
+        QVERIFY(SurveyFile::open(back, out).ok());
+        QCOMPARE(back.reading(2, 2), QString("1.25"));
+        QCOMPARE(back.details(2).site, QString("=Hole 7"));
+    } else {
+        QCOMPARE(written, made.bytes);
+        QVERIFY(written.contains("1.25"));
+    }
+    // Without a set, a format of one set is refused; with one, any other is.
+    args = QStringList{"export", "--" + id, out};
+    if (!format->needsSet)
+        args << "--set"
+             << "2";
+    cli.start(kCli, args);
+    QVERIFY(ended(cli));
+    QCOMPARE(cli.exitCode(), 1);
 }
 
 void TestCli::anotherUsersPlantIsRefused_data() {

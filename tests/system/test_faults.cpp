@@ -12,6 +12,7 @@
 #include "AppRig.h"
 #include "MeterLine.h"
 #include "core/common/Messages.h"
+#include "core/files/ExportFormats.h"
 #include "core/meter/ReceiveEngine.h"
 #include "core/system/Process.h"
 
@@ -372,7 +373,7 @@ void TestFaults::fileWriteFailuresReported() {
         else if (command == "text")
             w.files().exportText();
         else if (command == "csv")
-            w.files().exportCsv();
+            w.files().exportAs(*ExportFormats::byId("csv"));
         else
             w.Print();  // to a PDF file
     };

@@ -65,9 +65,9 @@ bool looksLikeSurvey(const QString& path) {
     return f.read(kSqliteMagic.size()) == kSqliteMagic;
 }
 
-FileOutcome save(const ReadingsStore& store, const QString& path) {
-    // Built whole in a private folder, then written as any file is: the old survey is replaced
-    // only by a whole new one.
+FileOutcome encode(const ReadingsStore& store, const QString& path, QByteArray* bytes) {
+    // Built whole in a private folder and read back: the old survey is replaced only by a whole
+    // new one.
     QTemporaryDir work(Paths::workFolderPattern());
     if (!work.isValid())
         return FileOutcome::failed(FileFailure::NotWritten, path, work.errorString());
@@ -79,9 +79,15 @@ FileOutcome save(const ReadingsStore& store, const QString& path) {
     QFile f(copy);
     if (!f.open(QIODevice::ReadOnly))
         return FileOutcome::failed(FileFailure::NotWritten, path, f.errorString());
-    const QByteArray bytes = f.readAll();
+    *bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
         return FileOutcome::failed(FileFailure::NotWritten, path, f.errorString());
+    return FileOutcome::done();
+}
+
+FileOutcome save(const ReadingsStore& store, const QString& path) {
+    QByteArray bytes;
+    if (FileOutcome encoded = encode(store, path, &bytes); !encoded) return encoded;
     return FileCommands::writeWhole(path, bytes);
 }
 

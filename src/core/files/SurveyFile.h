@@ -15,6 +15,9 @@ inline const QString kSuffix = QStringLiteral("orvanta");
 constexpr qint64 kLargestFile = 64LL * 1024 * 1024;
 /** @brief @p path starts as an SQLite file does (a data file never does). */
 bool looksLikeSurvey(const QString& path);
+/** @brief The table and its details as survey file bytes, for @p path (which a failure
+ *  names): an SQLite file of the readings database's layout without its raw downloads. */
+FileOutcome encode(const ReadingsStore& store, const QString& path, QByteArray* bytes);
 /** @brief Writes the readings and details as a survey file. The old file is replaced only once
  *  the new one is whole on disk. */
 FileOutcome save(const ReadingsStore& store, const QString& path);

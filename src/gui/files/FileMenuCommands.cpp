@@ -40,20 +40,13 @@ QStringList FileMenuCommands::openFilters() {
             tr("Data Files (*.dat)"), tr("Long tables the program exported (*.csv)"),
             tr("All Files (*.*)")};
 }
-QStringList FileMenuCommands::longFilters() {
-    return {tr("CSV, one row per reading (*.csv)"), tr("All Files (*.*)")};
-}
-QStringList FileMenuCommands::geoJsonFilters() {
-    return {tr("GeoJSON (*.geojson)"), tr("All Files (*.*)")};
-}
-QStringList FileMenuCommands::lasFilters() {
-    return {tr("LAS 2.0 logs (*.las)"), tr("All Files (*.*)")};
-}
-QStringList FileMenuCommands::textFilters() {
-    return {tr("Text Files (*.txt)"), tr("All Files (*.*)")};
-}
-QStringList FileMenuCommands::csvFilters() {
-    return {tr("CSV, decimal point (*.csv)"), tr("CSV, decimal comma (*.csv)")};
+QStringList FileMenuCommands::exportFilters(const ExportFormats::Format& format) {
+    QStringList types;
+    for (const QString& type : format.fileTypes)
+        types << QCoreApplication::translate("ExportFormats", type.toUtf8().constData());
+    // Two types of one suffix choose what is written; any other file is offered beside one.
+    if (!format.hasDecimalComma) types << tr("All Files (*.*)");
+    return types;
 }
 
 std::optional<FileDialog::Choice> FileMenuCommands::chooseFile(QString& rememberedName,
@@ -230,52 +223,39 @@ void FileMenuCommands::setDocument(const QString& path, SurveyFile::Format forma
 
 bool FileMenuCommands::modified() const { return !d.store.history().isClean(); }
 
-void FileMenuCommands::exportText() {
-    const auto chosen = chooseFile(mExportFileName, tr("Export Data to Text file"), textFilters(),
-                                   FileDialog::Mode::Save);
-    if (!chosen) return;
-    const QString& path = chosen->path;
-    report(FileCommands::exportText(d.store, path));
+void FileMenuCommands::exportText() { exportAs(*ExportFormats::byId(QStringLiteral("txt"))); }
+
+QString& FileMenuCommands::rememberedName(const ExportFormats::Format& format) {
+    return format.id == QLatin1String("txt") ? mExportFileName : m_exportNames[format.id];
 }
 
-void FileMenuCommands::exportLong() {
+void FileMenuCommands::exportAs(const ExportFormats::Format& format, int set) {
+    ExportFormats::Options options;
+    options.set = set;
+    if (format.needsSet) {
+        const ExportFormats::Written tried = format.write(d.store, options);
+        if (!tried.problem.ok()) {
+            d.messages.tell(QCoreApplication::translate("ExportFormats", format.refusal)
+                                .arg(set)
+                                .arg(tried.problem.reason));
+            return;
+        }
+    }
+    QString title = QCoreApplication::translate("ExportFormats", format.title);
+    if (format.needsSet) title = title.arg(set);
     const auto chosen =
-        chooseFile(mCsvFileName, tr("Export Long Table"), longFilters(), FileDialog::Mode::Save);
+        chooseFile(rememberedName(format), title, exportFilters(format), FileDialog::Mode::Save);
     if (!chosen) return;
-    const QString& path = chosen->path;
-    report(FileCommands::writeWhole(path, SurveyExport::longTable(d.store)));
-}
-
-void FileMenuCommands::exportGeoJson() {
-    const auto chosen = chooseFile(mGeoJsonFileName, tr("Export GeoJSON"), geoJsonFilters(),
-                                   FileDialog::Mode::Save);
-    if (!chosen) return;
-    const QString& path = chosen->path;
-    int leftOut = 0;
-    const FileOutcome written =
-        FileCommands::writeWhole(path, SurveyExport::geoJson(d.store, &leftOut));
-    report(written);
-    if (written.ok() && leftOut > 0)
-        d.messages.tell(Msg::SetsWithoutLocation.arg(leftOut).arg(QFileInfo(path).fileName()));
-}
-
-void FileMenuCommands::exportLas(int set) {
-    QString why;
-    const QByteArray log = LasExport::build(d.store, set, &why);
-    if (log.isEmpty()) {
-        d.messages.tell(tr("Set %1 cannot be written as a LAS log: %2.").arg(set).arg(why));
+    options.path = chosen->path;
+    options.decimalComma = format.hasDecimalComma && chosen->filter == 1;
+    const ExportFormats::Written written = format.write(d.store, options);
+    if (!written.problem.ok()) {
+        report(written.problem);
         return;
     }
-    const auto chosen = chooseFile(mLasFileName, tr("Export LAS Log of Set %1").arg(set),
-                                   lasFilters(), FileDialog::Mode::Save);
-    if (!chosen) return;
-    report(FileCommands::writeWhole(chosen->path, log));
-}
-
-void FileMenuCommands::exportCsv() {
-    const auto chosen =
-        chooseFile(mCsvFileName, tr("Export CSV"), csvFilters(), FileDialog::Mode::Save);
-    if (!chosen) return;
-    const QString& path = chosen->path;
-    report(FileCommands::exportCsv(d.store, path, chosen->filter == kDecimalCommaFilter));
+    const FileOutcome outcome = FileCommands::writeWhole(chosen->path, written.bytes);
+    report(outcome);
+    if (outcome.ok() && written.leftOut > 0)
+        d.messages.tell(
+            Msg::SetsWithoutLocation.arg(written.leftOut).arg(QFileInfo(chosen->path).fileName()));
 }

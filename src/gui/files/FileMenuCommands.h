@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QCoreApplication>
+#include <QHash>
 #include <QString>
 #include <functional>
 #include <optional>
 
+#include "core/files/ExportFormats.h"
 #include "core/files/SurveyFile.h"
 #include "gui/dialogs/FileDialog.h"
 
@@ -45,33 +47,21 @@ public:
     void saveAs() { save(true); }
     /** @brief Export Data: the table as tab-separated text. */
     void exportText();
-    /** @brief The sets that hold readings as comma-separated values, with a decimal point or,
-     *  by the file type chosen, a decimal comma. */
-    void exportCsv();
-    /** @brief The long table: one row per reading with its set's details and units. */
-    void exportLong();
-    /** @brief GeoJSON: one point per set with a location; the sets left out are told. */
-    void exportGeoJson();
-    /** @brief Writes @p set as a LAS 2.0 log; a set without depth, spacing or readings is
-     *  refused, with the reason, before a file is asked for. */
-    void exportLas(int set);
+    /** @brief Writes the table in @p format to a file the user chooses (@p set for a format of
+     *  one set, which refuses a set it cannot write, with the reason, before a file is asked
+     *  for). The CSV's second file type writes a decimal comma. */
+    void exportAs(const ExportFormats::Format& format, int set = 0);
+    /** @brief The name the export dialog of @p format last chose, offered the next time. */
+    QString& rememberedName(const ExportFormats::Format& format);
 
     /** @brief The file types of each dialog, in the user's language; the first is offered. */
     static QStringList saveFilters();
     static QStringList openFilters();
-    static QStringList longFilters();
-    static QStringList geoJsonFilters();
-    static QStringList lasFilters();
-    static QStringList textFilters();
-    /** @brief The CSV export's types: the second writes a decimal comma (kDecimalCommaFilter). */
-    static QStringList csvFilters();
-    static constexpr int kDecimalCommaFilter = 1;
+    /** @brief @p format's file types, in the user's language, and All Files where it has one. */
+    static QStringList exportFilters(const ExportFormats::Format& format);
 
-    QString mDataFileName;     ///< the data file last chosen (its name)
-    QString mExportFileName;   ///< the text export file last chosen (its name)
-    QString mCsvFileName;      ///< the CSV export file last chosen (its name)
-    QString mGeoJsonFileName;  ///< the GeoJSON export file last chosen (its name)
-    QString mLasFileName;      ///< the LAS log last chosen (its name)
+    QString mDataFileName;    ///< the data file last chosen (its name)
+    QString mExportFileName;  ///< the text export file last chosen (its name)
 
     /** @brief Opens the data file at @p path without a dialog (File > Open Recent). */
     void openPath(const QString& path);
@@ -114,6 +104,7 @@ private:
     Deps d;
     QString m_documentPath;
     SurveyFile::Format m_documentFormat = SurveyFile::Format::DataFile;
-    int m_documentGeneration = -1;  ///< the store history's generation the file was read at
-    QString m_toldDetailsFor;       ///< the data file the details note was given for
+    int m_documentGeneration = -1;          ///< the store history's generation the file was read at
+    QString m_toldDetailsFor;               ///< the data file the details note was given for
+    QHash<QString, QString> m_exportNames;  ///< by format, those other than the text export
 };

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/main/MainMenus.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
+#include "core/files/ExportFormats.h"
 #include "core/meter/MeterFacts.h"
 #include "gui/main/PaletteIcon.h"
 
@@ -79,13 +81,12 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     item(file, tr("Print Survey S&ummary..."), QStringLiteral("PrintSummarymenu"), {},
          cmd.printSummary);
     file->addSeparator()->setObjectName(QStringLiteral("sep2"));
-    item(file, tr("&Export Data"), QStringLiteral("Exportmenu"), {}, cmd.exportText);
-    item(file, tr("Export &CSV..."), QStringLiteral("ExportCsvmenu"), {}, cmd.exportCsv);
-    item(file, tr("Export &Long Table..."), QStringLiteral("ExportLongmenu"), {}, cmd.exportLong);
-    item(file, tr("Export &GeoJSON..."), QStringLiteral("ExportGeoJsonmenu"), {},
-         cmd.exportGeoJson);
-    item(file, tr("Export LAS Log of the C&hosen Set..."), QStringLiteral("ExportLasmenu"), {},
-         cmd.exportLas);
+    for (const ExportFormats::Format& format : ExportFormats::all())
+        if (format.menuText)
+            item(file, QCoreApplication::translate("ExportFormats", format.menuText),
+                 format.menuName, {}, [exportAs = cmd.exportAs, &format] {
+                     if (exportAs) exportAs(format);
+                 });
     file->addSeparator()->setObjectName(QStringLiteral("sep5"));
     item(file, tr("E&xit"), QStringLiteral("Exitmenu"), QKeySequence(Qt::CTRL | Qt::Key_Q),
          cmd.exit);

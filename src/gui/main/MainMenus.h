@@ -8,10 +8,13 @@
 #include <functional>
 
 class QMainWindow;
+namespace ExportFormats {
+struct Format;
+}
 
 /** @brief The operations the menus and the tool bar reach. */
 struct MainCommands {
-    std::function<void()> New, Open, close, Save, saveAs, Print, exportText, exit;
+    std::function<void()> New, Open, close, Save, saveAs, Print, exit;
     std::function<void()> viewData, viewMeter;
     std::function<void()> DownloadCurrentSet, DownloadSelectedSet, DownloadAllSets;
     std::function<void()> downloadSetAsked;  ///< asks for the set number, then downloads it
@@ -20,8 +23,9 @@ struct MainCommands {
     std::function<void()> markReading;
     std::function<void(const QString&)> openRecent;  ///< a file of the recent files list
     std::function<void()> storeFunction, commPort, about;
-    std::function<void()> plot, exportCsv, printPreview, exportLong, exportGeoJson, exportLas,
-        printSummary;
+    std::function<void()> plot, printPreview, printSummary;
+    /** @brief File > Export's items, one a format of the list that has one. */
+    std::function<void(const ExportFormats::Format&)> exportAs;
     std::function<void(const QString&)> selectSet;  ///< the set drop-down's choice, "1".."30"
 };
 

@@ -16,6 +16,7 @@
 #include "core/common/Messages.h"
 #include "core/common/SettingsStore.h"
 #include "core/common/Version.h"
+#include "core/files/ExportFormats.h"
 #include "core/files/SurveyFile.h"
 #include "core/session/MeterSession.h"
 #include "core/store/EditHistory.h"
@@ -85,7 +86,6 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.Save = [this] { m_files.Save(); };
     cmds.saveAs = [this] { m_files.saveAs(); };
     cmds.Print = [this] { Print(); };
-    cmds.exportText = [this] { m_files.exportText(); };
     cmds.exit = [this] { close(); };
     cmds.viewData = [this] { viewData(); };
     cmds.viewMeter = [this] { viewMeter(); };
@@ -103,10 +103,9 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.commPort = [this] { ShowCommPortDialog(); };
     cmds.about = [this] { showAbout(); };
     cmds.plot = [this] { showPlot(); };
-    cmds.exportCsv = [this] { m_files.exportCsv(); };
-    cmds.exportLong = [this] { m_files.exportLong(); };
-    cmds.exportGeoJson = [this] { m_files.exportGeoJson(); };
-    cmds.exportLas = [this] { m_files.exportLas(setsWindow().chosenSet()); };
+    cmds.exportAs = [this](const ExportFormats::Format& format) {
+        m_files.exportAs(format, format.needsSet ? setsWindow().chosenSet() : 0);
+    };
     cmds.printSummary = [this] { printSummary(); };
     cmds.printPreview = [this] { printPreview(); };
     cmds.selectSet = [this](const QString& set) {
