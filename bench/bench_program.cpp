@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     const int values = session.downloadProgress().received;
     sim.terminate();
     sim.waitForFinished(5000);
-    const bool ok = !session.isDownloading() && values == 3840 && !w.progressDialog();
+    const bool ok = !session.isDownloading() && values == 3840 && !w.findChild<ProgressDialog*>();
     std::printf(
         "program%s: %d values, %lld bytes at %s us a byte in %.1f s; CPU %.3f s; "
         "wire at 9600 baud %.1f s; CPU %.0fx under the wire%s\n",

@@ -507,10 +507,6 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Download Set</source>
-        <translation>Messreihe übertragen</translation>
-    </message>
-    <message>
         <source>Set number (1 to 30):</source>
         <translation>Nummer der Messreihe (1 bis 30):</translation>
     </message>
@@ -533,6 +529,10 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 is not a set from 1 to 30.</source>
+        <translation>%1 ist keine Messreihe von 1 bis 30.</translation>
     </message>
 </context>
 <context>

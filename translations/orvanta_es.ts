@@ -507,10 +507,6 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Download Set</source>
-        <translation>Descargar una serie</translation>
-    </message>
-    <message>
         <source>Set number (1 to 30):</source>
         <translation>Número de serie (1 a 30):</translation>
     </message>
@@ -533,6 +529,10 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1 is not a set from 1 to 30.</source>
+        <translation>%1 no es una serie del 1 al 30.</translation>
     </message>
 </context>
 <context>

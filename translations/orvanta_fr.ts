@@ -507,10 +507,6 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Download Set</source>
-        <translation>Télécharger une série</translation>
-    </message>
-    <message>
         <source>Set number (1 to 30):</source>
         <translation>Numéro de série (1 à 30) :</translation>
     </message>
@@ -533,6 +529,10 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1 is not a set from 1 to 30.</source>
+        <translation>%1 n&apos;est pas une série de 1 à 30.</translation>
     </message>
 </context>
 <context>

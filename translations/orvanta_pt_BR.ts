@@ -507,10 +507,6 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Download Set</source>
-        <translation>Baixar uma série</translation>
-    </message>
-    <message>
         <source>Set number (1 to 30):</source>
         <translation>Número da série (1 a 30):</translation>
     </message>
@@ -533,6 +529,10 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1 is not a set from 1 to 30.</source>
+        <translation>%1 não é uma série de 1 a 30.</translation>
     </message>
 </context>
 <context>

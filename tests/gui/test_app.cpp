@@ -48,7 +48,7 @@ private Q_SLOTS:
     void unreadableCommNumCountsAsOne();
     void databaseThatCannotOpenIsReported();
     void storeAlreadyOpenIsNotReopened();
-    void resizeRule();
+    void setsWindowFitsTheWorkArea();
     void setsWindowSize();
     void gridShowsSavedRows();
     void flaggingFromTheGridIsUndone();
@@ -154,21 +154,15 @@ void TestApp::storeAlreadyOpenIsNotReopened() {
     QCOMPARE(reloaded.count(), 0);
 }
 
-void TestApp::resizeRule() {
-    MainWindow::DataWindowSize v = MainWindow::resizeRule(9000, 12000);
-    QCOMPARE(v.DataWindowHeight, 8250);
-    QCOMPARE(v.DataWindowWidth, 11800);
-    v = MainWindow::resizeRule(1000.5, 1000.5);  // halves to even
-    QCOMPARE(v.DataWindowHeight, 250);
-    QCOMPARE(v.DataWindowWidth, 800);
-    v = MainWindow::resizeRule(1001.5, 1001.5);
-    QCOMPARE(v.DataWindowHeight, 252);
+void TestApp::setsWindowFitsTheWorkArea() {
+    // The sets window is laid out in twips from the main window's size at start: it takes the
+    // work area's width, less the borders, and no more.
     AppRig rig;
     MainWindow& w = rig.start();
-    const double dpi = w.logicalDpiY();
-    w.resize(qRound(12000.0 * w.logicalDpiX() / 1440), qRound(9000.0 * dpi / 1440));
-    QTRY_COMPARE(w.dataWindowSize().DataWindowHeight, 8250);
-    QCOMPARE(w.dataWindowSize().DataWindowWidth, 11800);
+    const auto* sets = w.findChild<QMdiSubWindow*>("frmData2Window");
+    const QRect area = w.findChild<QMdiArea*>("MDIClient")->viewport()->rect();
+    QVERIFY(sets->width() <= area.width() + 20);
+    QVERIFY(sets->width() >= area.width() * 3 / 4);
 }
 
 void TestApp::detailsPaneChecksWhatIsTyped_data() {
@@ -369,10 +363,10 @@ void TestApp::requests() {
     QCOMPARE(w.findChild<QMdiSubWindow*>("frmReadingWindow")->isVisible(), readingMode);
     if (maximum) {
         QCOMPARE(w.session().downloadProgress().received, 0);
-        QVERIFY(w.progressDialog());
-        QVERIFY(!w.progressDialog()->isVisible());  // created hidden
-        QCOMPARE(w.progressDialog()->progressBar->maximum(), maximum);
-        QCOMPARE(w.progressDialog()->windowTitle(), QString("Downloading Data....."));
+        QVERIFY(progressOf(w));
+        QVERIFY(!progressOf(w)->isVisible());  // created hidden
+        QCOMPARE(progressOf(w)->progressBar->maximum(), maximum);
+        QCOMPARE(progressOf(w)->windowTitle(), QString("Downloading Data....."));
         // A one-set download brings its set into view; Download All leaves the grid alone.
         const int set = request == "S" ? 7 : 25;
         pty.send(QStringLiteral("S%1\nU1M10.5\n").arg(set, 2, 10, QLatin1Char('0')).toLatin1());
@@ -397,7 +391,7 @@ void TestApp::requestWithPortClosedTellsUserEachTime() {
              QStringList(2, "Meter not connected or invalid Comm Port Number selected"));
     QVERIFY(w.session().state().lastRequest != Request::Download);
     QVERIFY(w.session().state().lastRequest != Request::Live);
-    QVERIFY(!w.progressDialog());
+    QVERIFY(!progressOf(w));
     QVERIFY(w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible());
 }
 
@@ -407,9 +401,9 @@ void TestApp::cancelDuringDownload() {
     MainWindow& w = rig.start();
     w.session().DownloadAllSets();
     pty.send("S01\n0.5\n");
-    QTRY_VERIFY(w.progressDialog() && w.progressDialog()->isVisible());
+    QTRY_VERIFY(progressOf(w) && progressOf(w)->isVisible());
     QCOMPARE(pty.receive(50), QByteArray("D"));
-    QPointer<ProgressDialog> dlg = w.progressDialog();
+    QPointer<ProgressDialog> dlg = progressOf(w);
     dlg->cancelButton->click();
     QCOMPARE(pty.receive(100), QByteArray("P"));
     QTRY_VERIFY(dlg.isNull());
@@ -422,7 +416,7 @@ void TestApp::cancelDuringDownload() {
     pty.send("0.6\n");
     QTRY_COMPARE(w.session().link().bytesReceived(), before + 4);
     QVERIFY(!w.session().hasBytesWaiting());
-    QVERIFY(!w.progressDialog());
+    QVERIFY(!progressOf(w));
     QCOMPARE(w.session().store().cell(1, 1), QString("0.000000"));
     QCOMPARE(w.session().store().cell(0, 1), QString("0.5"));
     QVERIFY(w.session().store().isIncomplete(1));
@@ -454,12 +448,19 @@ void TestApp::menusReachTheirOperations() {
         QCOMPARE(pty.receive(60), bytes);
     }
     // Download Set... asks for the set: the keyboard's way to any set.
-    w.askSet = [] { return 7; };
+    rig.messages.textAnswers << "7";
     m.menuItem("DownSetmenu")->trigger();
     QCOMPARE(pty.receive(60), QByteArray("S07"));
     QCOMPARE(w.session().state().selectedSet, 7);
     w.session().cancelDownload();
     QCOMPARE(pty.receive(60), QByteArray("P"));
+    // No such set: told, nothing asked of the meter.
+    rig.messages.texts.clear();
+    rig.messages.textAnswers << "31";
+    m.menuItem("DownSetmenu")->trigger();
+    QCOMPARE(rig.messages.texts, QStringList{"31 is not a set from 1 to 30."});
+    QCOMPARE(pty.receive(60), QByteArray());
+    rig.messages.texts.clear();
     QCOMPARE(m.menuItem("Newmenu")->shortcut(), QKeySequence("Ctrl+N"));
     QCOMPARE(m.menuItem("Openmenu")->shortcut(), QKeySequence("Ctrl+O"));
     QCOMPARE(m.menuItem("Savemenu")->shortcut(), QKeySequence("Ctrl+S"));

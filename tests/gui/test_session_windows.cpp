@@ -83,8 +83,8 @@ void TestSessionWindows::lineScenarios() {
     for (const Step& step : steps) {
         runStep(step, session, meter, got, [&](const Step& s) {
             if (s.kind == Step::Cancel) {
-                QVERIFY(w.progressDialog());
-                w.progressDialog()->close();  // the dialog's close button counts as Cancel
+                QVERIFY(progressOf(w));
+                progressOf(w)->close();  // the dialog's close button counts as Cancel
                 return;
             }
             const QString path = rig.env.root() + "/short.dat";
@@ -96,7 +96,7 @@ void TestSessionWindows::lineScenarios() {
         if (meter.pluggedIn()) got += meter.pty().receive(30);
     }
     QTRY_VERIFY(!session.isDownloading());
-    QTRY_VERIFY(!w.progressDialog());
+    QTRY_VERIFY(!progressOf(w));
 
     const auto table = fileTable(rig.env.database());
     QCOMPARE(table.size(), 128);

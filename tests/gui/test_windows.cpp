@@ -55,7 +55,7 @@ void TestWindows::plotOfDownloadedSetRendered() {
         pty.send(set.mid(at, 100));
         QTest::qWait(20);
     }
-    QTRY_VERIFY(!w.progressDialog() && w.session().store().cell(59, 6) != "0.000000");
+    QTRY_VERIFY(!progressOf(w) && w.session().store().cell(59, 6) != "0.000000");
     QCOMPARE(PlotModel::setsWithReadings(w.session().store()), QList<int>{6});
     PlotWindow& plot = w.showPlot();
     QCOMPARE(plot.chosenSets(), QList<int>{6});

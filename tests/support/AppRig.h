@@ -11,8 +11,13 @@
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
 #include "core/store/ReadingsOpener.h"
+#include "gui/dialogs/ProgressDialog.h"
 #include "gui/main/MainWindow.h"
 #include "gui/printing/PrintCommand.h"
+
+/** @brief The download's progress dialog over @p window, as the user would find it; null when
+ *  there is none (a finished one leaves the window at once). */
+inline ProgressDialog* progressOf(QWidget& window) { return window.findChild<ProgressDialog*>(); }
 
 /** @brief File and print dialogs from a script; a print answer is a PDF file to print into. */
 class ScriptedCommonDialog : public ScriptedFileDialog, public PrintDialog {

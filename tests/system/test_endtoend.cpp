@@ -68,7 +68,7 @@ void TestEndToEnd::streams() {
     const QVector<QStringList> before = fileTable(rig.env.database());
     bool progressShown = false;
     connect(&w.session(), &MeterSession::downloadProgressed, this,
-            [&] { progressShown |= (w.progressDialog() && w.progressDialog()->isVisible()); });
+            [&] { progressShown |= (progressOf(w) && progressOf(w)->isVisible()); });
     sendPaced(pty, w.session(), c.bytes);
     QTRY_VERIFY(!w.session().hasBytesWaiting());
 
@@ -87,12 +87,12 @@ void TestEndToEnd::streams() {
     const bool setCame = c.calls.filter(QRegularExpression("^(Store|Unreadable)\\(")).size() > 0;
     if (!c.calls.isEmpty() && c.calls.last() == "FinishDownload" && setCame) {
         QCOMPARE(fileTable(rig.env.database()), expected);  // saved, not only shown
-        QVERIFY(!w.progressDialog());
+        QVERIFY(!progressOf(w));
     }
     const bool stored =
         c.calls.filter(QRegularExpression("^Store\\(([1-9]|[12]\\d|30),")).size() > 0;
     if (stored) {
-        QVERIFY(progressShown || (w.progressDialog() && w.progressDialog()->isVisible()));
+        QVERIFY(progressShown || (progressOf(w) && progressOf(w)->isVisible()));
     }
     if (c.state.contains("MeterSetText")) {
         w.viewMeter();
@@ -109,7 +109,7 @@ void TestEndToEnd::allSetsThenShorterSet() {
     QByteArray all;
     for (int s = 1; s <= 30; ++s) all += setStream(s, 128, "%S.%R");
     sendPaced(pty, w.session(), all + "\r\r");
-    QTRY_VERIFY(!w.progressDialog());
+    QTRY_VERIFY(!progressOf(w));
     QCOMPARE(w.session().downloadProgress().received, 3840);
     const auto first = fileTable(rig.env.database());
     for (int r = 1; r <= 128; ++r)
@@ -121,7 +121,7 @@ void TestEndToEnd::allSetsThenShorterSet() {
     w.session().DownloadSelectedSet();
     QCOMPARE(pty.receive(50), QByteArray("S12"));
     sendPaced(pty, w.session(), setStream(12, 5, "9.%R") + "\r\r");
-    QTRY_VERIFY(!w.progressDialog());
+    QTRY_VERIFY(!progressOf(w));
     const auto second = fileTable(rig.env.database());
     for (int r = 1; r <= 128; ++r) {
         // The shorter set replaces the whole column: nothing of the longer one stays behind it.
@@ -138,11 +138,11 @@ void TestEndToEnd::positionPastLastRowIsDropped() {
     MainWindow& w = rig.start();
     w.session().DownloadCurrentSet();
     sendPaced(pty, w.session(), setStream(4, 129, "4.%R"));
-    QTRY_VERIFY(w.progressDialog() && w.progressDialog()->isVisible());
-    QTRY_COMPARE(w.progressDialog()->progressBar->value(), 128);
-    QTRY_COMPARE(w.progressDialog()->positionLabel->text(), QString("Set 4: 128 readings stored"));
+    QTRY_VERIFY(progressOf(w) && progressOf(w)->isVisible());
+    QTRY_COMPARE(progressOf(w)->progressBar->value(), 128);
+    QTRY_COMPARE(progressOf(w)->positionLabel->text(), QString("Set 4: 128 readings stored"));
     sendPaced(pty, w.session(), "\r\r");
-    QTRY_VERIFY(!w.progressDialog());
+    QTRY_VERIFY(!progressOf(w));
     const auto t = fileTable(rig.env.database());
     QCOMPARE(t.size(), 128);
     QCOMPARE(t[127][4], QString("4.128"));
@@ -165,7 +165,7 @@ void TestEndToEnd::burstOver512IsDiscardedAndEngineRecovers() {
     // The next set header starts cleanly.
     w.session().DownloadCurrentSet();
     sendPaced(pty, w.session(), setStream(3, 2, "3.%R") + "\r\r");
-    QTRY_VERIFY(!w.progressDialog());
+    QTRY_VERIFY(!progressOf(w));
     const auto t = fileTable(rig.env.database());
     QCOMPARE(t[0][3], QString("3.1"));
     QCOMPARE(t[1][3], QString("3.2"));

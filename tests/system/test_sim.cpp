@@ -259,7 +259,7 @@ void TestSim::programDownloadsEverySetOfTheSimulator() {
     QVERIFY(w.session().isConnected());
     w.session().DownloadAllSets();
     QTRY_VERIFY_WITH_TIMEOUT(w.session().state().lastRequest == Request::Download &&
-                                 !w.progressDialog() && w.session().downloadProgress().received > 0,
+                                 !progressOf(w) && w.session().downloadProgress().received > 0,
                              30000);
     QFile f(dump);
     QVERIFY(f.open(QIODevice::ReadOnly));

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 
 #include "core/common/Messages.h"
 #include "core/common/SettingsStore.h"
@@ -222,6 +224,28 @@ void FileMenuCommands::setDocument(const QString& path, SurveyFile::Format forma
 }
 
 bool FileMenuCommands::modified() const { return !d.store.history().isClean(); }
+
+bool FileMenuCommands::mayClose() {
+    if (!modified()) return true;
+    enum { SaveFirst, QuitAnyway, Stay };
+    const int chosen = d.messages.ask(
+        Msg::ConfirmQuit, {QCoreApplication::translate("MainWindow", "&Save..."),
+                           QCoreApplication::translate("MainWindow", "&Quit Without Saving"),
+                           QCoreApplication::translate("MainWindow", "Cancel")});
+    if (chosen == SaveFirst) Save();
+    return chosen == QuitAnyway || (chosen == SaveFirst && !modified());
+}
+
+QString FileMenuCommands::droppedFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls() || mime->urls().size() != 1) return {};
+    const QUrl url = mime->urls().first();
+    if (!url.isLocalFile()) return {};
+    const QString path = url.toLocalFile();
+    const QString suffix = QFileInfo(path).suffix();
+    const bool ours = suffix.compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0 ||
+                      suffix.compare(SurveyFile::kSuffix, Qt::CaseInsensitive) == 0;
+    return ours ? path : QString();
+}
 
 void FileMenuCommands::exportText() { exportAs(*ExportFormats::byId(QStringLiteral("txt"))); }
 

@@ -12,6 +12,7 @@
 
 struct FileOutcome;
 class MessageBox;
+class QMimeData;
 class ReadingsStore;
 class SettingsStore;
 
@@ -62,6 +63,13 @@ public:
 
     QString mDataFileName;    ///< the data file last chosen (its name)
     QString mExportFileName;  ///< the text export file last chosen (its name)
+
+    /** @brief Whether the program may close: nothing unsaved, or the user saved it or chose
+     *  to quit without saving. */
+    bool mayClose();
+    /** @brief The one data or survey file @p mime carries (a file dragged from a file
+     *  manager), or empty text. */
+    static QString droppedFile(const QMimeData* mime);
 
     /** @brief Opens the data file at @p path without a dialog (File > Open Recent). */
     void openPath(const QString& path);

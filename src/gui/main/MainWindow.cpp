@@ -2,22 +2,17 @@
 #include "gui/main/MainWindow.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QInputDialog>
-#include <QMimeData>
 #include <QScreen>
 #include <QTimer>
-#include <QUrl>
 
 #include "core/common/Messages.h"
 #include "core/common/SettingsStore.h"
 #include "core/common/Version.h"
 #include "core/files/ExportFormats.h"
-#include "core/files/SurveyFile.h"
 #include "core/session/MeterSession.h"
 #include "core/store/EditHistory.h"
 #include "core/store/ReadingsStore.h"
@@ -28,8 +23,8 @@
 #include "gui/dialogs/MessageBox.h"
 #include "gui/dialogs/OptionsDialog.h"
 #include "gui/dialogs/PortDialog.h"
-#include "gui/dialogs/ProgressDialog.h"
 #include "gui/files/RecordingCommands.h"
+#include "gui/main/DownloadFeedback.h"
 #include "gui/main/MainMenus.h"
 #include "gui/main/SessionMessages.h"
 #include "gui/main/WindowLayout.h"
@@ -92,7 +87,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.DownloadCurrentSet = [&s] { s.DownloadCurrentSet(); };
     cmds.DownloadSelectedSet = [&s] { s.DownloadSelectedSet(); };
     cmds.DownloadAllSets = [&s] { s.DownloadAllSets(); };
-    cmds.downloadSetAsked = [this] { downloadSetAsked(); };
+    cmds.downloadSetAsked = [this] { m_download->askAndDownload(); };
     cmds.CaptureCurrentReading = [&s] { s.CaptureCurrentReading(); };
     cmds.ShowContinuousReadings = [&s] { s.ShowContinuousReadings(); };
     cmds.stopReadings = [&s] { s.stopReadings(); };
@@ -113,6 +108,8 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
         m_layout.saveSelectedSet(set.toInt());
     };
     m_menus = new MainMenus(*this, *m_toolBar, cmds);
+    m_download = new DownloadFeedback(deps.session, deps.messages, *this);
+    connect(m_download, &DownloadFeedback::setChosen, m_menus, &MainMenus::chooseSet);
     m_recorder = new RecordingCommands(
         {deps.session, deps.fileDialog, deps.messages, deps.dialogFolder, this}, this);
     connect(m_recorder, &RecordingCommands::recordingChanged, m_menus, &MainMenus::setRecording);
@@ -136,9 +133,15 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::connectSession() {
     MeterSession& s = m_session;
-    connect(&s, &MeterSession::downloadRequested, this, &MainWindow::onDownloadRequested);
-    connect(&s, &MeterSession::downloadProgressed, this, &MainWindow::onDownloadProgressed);
-    connect(&s, &MeterSession::downloadEnded, this, &MainWindow::onDownloadEnded);
+    connect(&s, &MeterSession::downloadRequested, this, [this] {
+        hidePanel();
+        showSetsWindow();
+        m_menus->setDownloadRunning(true);
+    });
+    connect(&s, &MeterSession::downloadEnded, this, [this] {
+        setsWindow().refreshGrid();
+        m_menus->setDownloadRunning(false);
+    });
     // Several devices the meter may be on, none known: the user chooses; nothing was opened.
     connect(&s, &MeterSession::meterChoiceNeeded, this, [this] {
         m_status->downloadLabel->setText(Msg::ChooseMeterPort);
@@ -192,7 +195,6 @@ void MainWindow::start() {
             resize(screen->availableGeometry().size() - QSize(10, 40));  // less a usual frame
         setWindowState(windowState() | Qt::WindowMaximized);
     }
-    applyResizeRule();
     showUnits();
     show();
     // The window manager's frame is known only once the window is shown: the whole frame, title
@@ -207,40 +209,17 @@ void MainWindow::start() {
     m_status->showConnection();
 }
 
-MainWindow::DataWindowSize MainWindow::resizeRule(double heightTwips, double widthTwips) {
-    DataWindowSize size;
-    size.DataWindowHeight = static_cast<std::int32_t>(Twips::roundHalfEven(heightTwips - 750));
-    size.DataWindowWidth = static_cast<std::int32_t>(Twips::roundHalfEven(widthTwips - 200));
-    return size;
-}
-
-void MainWindow::applyResizeRule() {
-    m_dataWindowSize = resizeRule(Twips::fromPixels(height(), logicalDpiY()),
-                                  Twips::fromPixels(width(), logicalDpiX()));
-}
-
-void MainWindow::resizeEvent(QResizeEvent* e) {
-    QMainWindow::resizeEvent(e);
-    applyResizeRule();
-}
-
 void MainWindow::closeEvent(QCloseEvent* e) {
-    if (!m_closing && m_files.modified()) {
-        enum { SaveFirst, QuitAnyway, Stay };
-        const int chosen = m_messages.ask(
-            Msg::ConfirmQuit, {tr("&Save..."), tr("&Quit Without Saving"), tr("Cancel")});
-        if (chosen == SaveFirst) m_files.Save();
-        // A save cancelled or refused keeps the window: nothing is left unsaved unasked.
-        if (chosen == Stay || (chosen == SaveFirst && m_files.modified())) {
-            e->ignore();
-            return;
-        }
+    // A save cancelled or refused keeps the window: nothing is left unsaved unasked.
+    if (!m_closing && !m_files.mayClose()) {
+        e->ignore();
+        return;
     }
     m_closing = true;
     saveLayout();
     m_session.shutdown();
     // Separate windows go with the main window.
-    closeProgress();
+    m_download->closeProgress();
     for (QObject* child : children()) {
         if (auto* dlg = qobject_cast<QDialog*>(child)) dlg->close();
     }
@@ -263,62 +242,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-// ---- downloads ----
-
-void MainWindow::onDownloadRequested(int maximum) {
-    hidePanel();
-    showSetsWindow();
-    m_downloadAll = maximum > Meter::kPositions;
-    progress().progressBar->setMaximum(m_downloadAll ? Meter::kSets : Meter::kPositions);
-    m_menus->setDownloadRunning(true);
-}
-
-void MainWindow::onDownloadProgressed() {
-    ProgressDialog& p = progress();
-    if (!p.isVisible()) p.show();
-    // What is known: the readings really stored, and during Download All the sets done.
-    const DownloadSummary& summary = m_session.lastDownload();
-    const int done = m_downloadAll ? qMax(0, static_cast<int>(summary.sets.size()) - 1) : -1;
-    p.setProgress(m_session.downloadProgress().set, done, summary.stored);
-}
-
-void MainWindow::onDownloadEnded() {
-    closeProgress();
-    setsWindow().refreshGrid();
-    m_menus->setDownloadRunning(false);
-}
-
-ProgressDialog& MainWindow::progress() {
-    if (!m_progress) {
-        m_progress = new ProgressDialog([this] { m_session.cancelDownload(); }, this);
-        m_progress->progressBar->setMaximum(m_downloadAll ? Meter::kSets : Meter::kPositions);
-    }
-    return *m_progress;
-}
-
-void MainWindow::closeProgress() {
-    if (!m_progress) return;
-    ProgressDialog* p = m_progress;
-    m_progress.clear();
-    p->finish();
-}
-
-void MainWindow::downloadSetAsked() {
-    int set = 0;
-    if (askSet) {
-        set = askSet();
-    } else {
-        bool ok = false;
-        set = QInputDialog::getInt(this, tr("Download Set"), tr("Set number (1 to 30):"),
-                                   m_session.state().selectedSet, 1, Meter::kSets, 1, &ok);
-        if (!ok) set = 0;
-    }
-    if (!Meter::isSet(set)) return;
-    // The drop-down and the setting follow the choice, as a choice there does.
-    m_menus->chooseSet(set);
-    m_session.DownloadSelectedSet();
 }
 
 // ---- windows ----
@@ -386,8 +309,12 @@ void MainWindow::showAbout() {
 
 SetsWindow& MainWindow::setsWindow() {
     if (!m_data) {
-        m_data = new SetsWindow(m_session.store(), m_messages, m_dataWindowSize.DataWindowWidth,
-                                m_dataWindowSize.DataWindowHeight);
+        // Laid out in twips from the main window's size: less its menus, bars and borders.
+        const double heightTwips = Twips::fromPixels(height(), logicalDpiY());
+        const double widthTwips = Twips::fromPixels(width(), logicalDpiX());
+        m_data = new SetsWindow(m_session.store(), m_messages,
+                                static_cast<std::int32_t>(Twips::roundHalfEven(widthTwips - 200)),
+                                static_cast<std::int32_t>(Twips::roundHalfEven(heightTwips - 750)));
         m_dataSub = m_mdi->addSubWindow(m_data);
         m_dataSub->setObjectName(QStringLiteral("frmData2Window"));
         m_dataSub->setWindowTitle(tr("Data"));
@@ -457,23 +384,12 @@ void MainWindow::showSetsWindow() {
 
 // ---- the panel's requests ----
 
-QString MainWindow::droppedFile(const QMimeData* mime) {
-    if (!mime || !mime->hasUrls() || mime->urls().size() != 1) return {};
-    const QUrl url = mime->urls().first();
-    if (!url.isLocalFile()) return {};
-    const QString path = url.toLocalFile();
-    const QString suffix = QFileInfo(path).suffix();
-    const bool ours = suffix.compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0 ||
-                      suffix.compare(SurveyFile::kSuffix, Qt::CaseInsensitive) == 0;
-    return ours ? path : QString();
-}
-
 void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
-    if (!droppedFile(e->mimeData()).isEmpty()) e->acceptProposedAction();
+    if (!FileMenuCommands::droppedFile(e->mimeData()).isEmpty()) e->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* e) {
-    const QString path = droppedFile(e->mimeData());
+    const QString path = FileMenuCommands::droppedFile(e->mimeData());
     if (path.isEmpty()) return;
     e->acceptProposedAction();
     // Opened once the drag has ended: the question Open may ask is not asked inside it.

@@ -12,7 +12,6 @@
 
 #include "core/files/LiveRecording.h"
 #include "core/plot/LiveTrend.h"
-#include "gui/dialogs/ProgressDialog.h"
 #include "gui/files/FileMenuCommands.h"
 #include "gui/main/SessionStatusBar.h"
 #include "gui/main/WindowLayout.h"
@@ -20,6 +19,7 @@
 
 class SettingsStore;
 
+class DownloadFeedback;
 class FileDialog;
 class MainMenus;
 class MessageBox;
@@ -48,11 +48,6 @@ public:
         QString dialogFolder;
         SettingsStore* settings = nullptr;  ///< where the recent files are kept; none: not kept
     };
-    /** @brief The base size of the sets window, in twips. */
-    struct DataWindowSize {
-        std::int32_t DataWindowHeight = 0;
-        std::int32_t DataWindowWidth = 0;
-    };
 
     explicit MainWindow(Deps deps, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -63,14 +58,6 @@ public:
 
     /** @brief Read > Record Readings and Mark Reading. */
     RecordingCommands& recorder() { return *m_recorder; }
-    /** @brief Download > Download Set...: asks for the set (1 to 30) and downloads it. */
-    void downloadSetAsked();
-    /** @brief Asks for a set number; 0 when the user cancels. Tests put their own. */
-    std::function<int()> askSet;
-
-    /** @brief Base sizes of the sets window (twips) from the main window's size (twips). */
-    static DataWindowSize resizeRule(double heightTwips, double widthTwips);
-    const DataWindowSize& dataWindowSize() const { return m_dataWindowSize; }
 
     MeterSession& session() { return m_session; }
     LiveTrend& trend() { return m_trend; }
@@ -80,7 +67,6 @@ public:
     SetsWindow& setsWindow();
     /** @brief The meter panel, created hidden on first use. */
     ReadingPanel& panel();
-    ProgressDialog* progressDialog() const { return m_progress; }
 
 public Q_SLOTS:
     void viewData();
@@ -96,7 +82,6 @@ public Q_SLOTS:
     void printSummary();
 
 protected:
-    void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     /** @brief A data file or survey file dragged from a file manager is taken; it opens as File >
@@ -105,26 +90,18 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
-    /** @brief The one data or survey file @p mime carries, or empty text. */
-    static QString droppedFile(const QMimeData* mime);
     void connectSession();
     /** @brief The tool band's units, as the meter last reported them. */
     void showUnits();
     /** @brief "Orvanta - survey.dat", with "*" while the readings changed since. */
     void showTitle();
     void saveLayout();
-    void applyResizeRule();
     /** @brief Shrinks the panel, in proportion, where the work area is too small for all of it. */
     void fitPanel();
     void hidePanel();
     void showPanel();
     void hideSetsWindow();
     void showSetsWindow();
-    ProgressDialog& progress();
-    void closeProgress();
-    void onDownloadRequested(int maximum);
-    void onDownloadProgressed();
-    void onDownloadEnded();
 
     MeterSession& m_session;
     SessionPanelHost m_panelHost;
@@ -133,7 +110,6 @@ private:
     FileDialog& m_fileDialog;
     PrintDialog& m_printDialog;
     FileMenuCommands m_files;
-    DataWindowSize m_dataWindowSize;
     /** @brief Continuous readings kept for the plot's trend, whether or not the plot is open. */
     LiveTrend m_trend;
 
@@ -149,8 +125,7 @@ private:
     QMdiSubWindow* m_dataSub = nullptr;
     ReadingPanel* m_reading = nullptr;
     QMdiSubWindow* m_readingSub = nullptr;
-    QPointer<ProgressDialog> m_progress;
-    bool m_downloadAll = false;
+    DownloadFeedback* m_download = nullptr;
     RecordingCommands* m_recorder = nullptr;
     QString m_dialogFolder;
     PlotWindow* m_plot = nullptr;
