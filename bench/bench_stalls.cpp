@@ -52,8 +52,8 @@ void report(const char* name, std::vector<double> stalls) {
     const double most = stalls.back();
     std::printf("stall %-22s median %6.1f ms, max %6.1f ms%s\n", name, median, most,
                 most > 16.0 ? "  (over a frame)" : "");
-    std::printf("FIGURE stall_%s_median_ms %.1f\nFIGURE stall_%s_max_ms %.1f\n", name, median,
-                name, most);
+    std::printf("FIGURE stall_%s_median_ms %.1f\nFIGURE stall_%s_max_ms %.1f\n", name, median, name,
+                most);
 }
 
 /** Every position of every set holding a reading; @p shift makes another table. */

@@ -61,6 +61,9 @@ private Q_SLOTS:
     void secondWriterIsSeenAndKept();
     void databaseIsTheUsersAlone();
     void endlessQueryIsStopped();
+    void fileRowsAreTakenOnlyWhereTheyFit_data();
+    void fileRowsAreTakenOnlyWhereTheyFit();
+    void writesKeepWhatPositionsHold();
 };
 
 void TestStore::missingFileIsCreatedWithClearedRows() {
@@ -496,6 +499,114 @@ void TestStore::endlessQueryIsStopped() {
     // The clock starts again with each statement: the store still reads and writes.
     QVERIFY(s.store.writeReading(1, 1, "0.5").ok());
     QCOMPARE(s.store.reading(1, 1), QString("0.5"));
+}
+
+void TestStore::fileRowsAreTakenOnlyWhereTheyFit_data() {
+    // What another program (or a hand) left in the file; the positions' rows are read only
+    // where a position holds what they say.
+    QTest::addColumn<QStringList>("sql");
+    QTest::addColumn<QString>("heldAt");  // what set 2's positions 1 and 5 hold afterwards
+    QTest::addColumn<int>("readings");    // set 2's readings
+    QTest::addColumn<QString>("flagAt5");
+    QTest::newRow("an empty text is no reading")
+        << QStringList{"UPDATE Sets SET \"Set 2\" = '' WHERE Number = 1"} << "nothing nothing" << 0
+        << "";
+    QTest::newRow("a flag on an unreadable position is dropped")
+        << QStringList{"INSERT INTO Positions VALUES (2, 5, 'unreadable', 'why')"}
+        << "nothing unreadable" << 0 << "";
+    QTest::newRow("a flag on a reading is kept")
+        << QStringList{"UPDATE Sets SET \"Set 2\" = '0.5' WHERE Number = 5",
+                       "INSERT INTO Positions VALUES (2, 5, 'reading', 'why')"}
+        << "nothing reading" << 1 << "why";
+    // Positions without its checks, as a hand may make it: a row past the table is passed over.
+    QTest::newRow("a row past the table")
+        << QStringList{"DROP TABLE Positions",
+                       "CREATE TABLE Positions (SetNumber INTEGER NOT NULL, Position INTEGER NOT "
+                       "NULL, Held TEXT NOT NULL, Flag TEXT, PRIMARY KEY (SetNumber, Position)) "
+                       "WITHOUT ROWID",
+                       "INSERT INTO Positions VALUES (2, 129, 'reading', 'past')",
+                       "INSERT INTO Positions VALUES (31, 1, 'reading', 'past')"}
+        << "nothing nothing" << 0 << "";
+}
+
+void TestStore::fileRowsAreTakenOnlyWhereTheyFit() {
+    QFETCH(QStringList, sql);
+    QFETCH(QString, heldAt);
+    QFETCH(int, readings);
+    QFETCH(QString, flagAt5);
+    QTemporaryDir tmp;
+    const QString path = tmp.path() + "/Readings.db";
+    {
+        ReadingsStore made(path);
+        QVERIFY(made.open().ok());
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "hand");
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        for (const QString& statement : sql) QVERIFY2(q.exec(statement), qPrintable(statement));
+    }
+    QSqlDatabase::removeDatabase("hand");
+    ReadingsStore store(path);
+    QVERIFY(store.open().ok());
+    const auto name = [](ReadingsStore::Held held) {
+        return held == ReadingsStore::Held::Reading      ? QString("reading")
+               : held == ReadingsStore::Held::Unreadable ? QString("unreadable")
+                                                         : QString("nothing");
+    };
+    QCOMPARE(name(store.held(2, 1)) + " " + name(store.held(2, 5)), heldAt);
+    QCOMPARE(store.readingCount(2), readings);
+    QCOMPARE(store.flag(2, 5), flagAt5);
+    QCOMPARE(store.flag(2, 128), QString());
+}
+
+void TestStore::writesKeepWhatPositionsHold() {
+    QTemporaryDir tmp;
+    const QString path = tmp.path() + "/Readings.db";
+    {
+        ReadingsStore st(path);
+        QVERIFY(st.open().ok());
+        // An empty write holds nothing.
+        QVERIFY(st.writeReading(2, 1, "").ok());
+        QCOMPARE(st.held(2, 1), ReadingsStore::Held::Nothing);
+        // A flag on a reading of the last position, put in by a whole-table replace.
+        QVector<ReadingsStore::Row> rows(Meter::kPositions);
+        for (ReadingsStore::Row& row : rows) row.fill(Meter::kClearedReading);
+        rows[127][1] = "0.75";
+        rows[2][1] = "0.5";
+        QVERIFY(
+            st.replaceAll(rows, {},
+                          {{2, 128, ReadingsStore::Held::Reading, "edge"},
+                           {2, 4, ReadingsStore::Held::Unreadable, "only a reading is flagged"}})
+                .ok());
+        QCOMPARE(st.flag(2, 128), QString("edge"));
+        QCOMPARE(st.held(2, 4), ReadingsStore::Held::Unreadable);
+        QCOMPARE(st.flag(2, 4), QString());
+        QVERIFY(st.setFlag(2, 3, "box end").ok());
+        // The same text again keeps the user's flag, whatever flag the write brings.
+        QVERIFY(st.writeReading(2, 3, "0.5", "7 decimals: not the meter's form").ok());
+        QCOMPARE(st.flag(2, 3), QString("box end"));
+        // The same reason again changes nothing: the history's step stays.
+        QVERIFY(st.history().setFlag(2, 128, "edge, moved").ok());
+        QVERIFY(st.setFlag(2, 128, "edge, moved").ok());
+        QVERIFY(st.history().canUndo());
+        // A group given up puts back what it wrote.
+        QVERIFY(st.beginGroup());
+        QVERIFY(st.writeReading(2, 3, "0.9").ok());
+        QSignalSpy reloaded(&st, &ReadingsStore::reloaded);
+        st.cancelGroup();
+        QCOMPARE(reloaded.count(), 1);  // the windows show the table as it is again
+        QCOMPARE(st.reading(2, 3), QString("0.5"));
+        QCOMPARE(st.flag(2, 3), QString("box end"));
+    }
+    // All of it in the file: read again, the flags of plain readings are there.
+    ReadingsStore again(path);
+    QVERIFY(again.open().ok());
+    QCOMPARE(again.flag(2, 3), QString("box end"));
+    QCOMPARE(again.flag(2, 128), QString("edge, moved"));
+    QCOMPARE(again.reading(2, 3), QString("0.5"));
+    QCOMPARE(again.readingCount(2), 2);
 }
 
 QTEST_GUILESS_MAIN(TestStore)

@@ -50,9 +50,9 @@ void DownloadFeedback::closeProgress() {
 }
 
 void DownloadFeedback::askAndDownload() {
-    const std::optional<QString> answer = m_messages.askText(
-        QCoreApplication::translate("MainWindow", "Set number (1 to 30):"),
-        QString::number(m_session.state().selectedSet));
+    const std::optional<QString> answer =
+        m_messages.askText(QCoreApplication::translate("MainWindow", "Set number (1 to 30):"),
+                           QString::number(m_session.state().selectedSet));
     if (!answer) return;
     bool ok = false;
     const int set = answer->trimmed().toInt(&ok);
