@@ -364,14 +364,14 @@ int download(const DownloadRequest& request) {
     const bool showProgress = Process::stderrIsTerminal();
     QElapsedTimer sinceShown;
     sinceShown.start();
-    QObject::connect(&session, &MeterSession::downloadProgressed, context, [&] {
-        if (!showProgress || sinceShown.elapsed() < 100) return;
-        sinceShown.restart();
-        const DownloadPosition& d = session.downloadProgress();
-        std::fprintf(stderr, "\rSet %2d  Reading %3d  %4d stored", d.set,
-                     qMin(d.position, Meter::kPositions), session.storedReadings());
-        std::fflush(stderr);
-    });
+    QObject::connect(&session, &MeterSession::downloadProgressed, context,
+                     [&](const DownloadProgress& at) {
+                         if (!showProgress || sinceShown.elapsed() < 100) return;
+                         sinceShown.restart();
+                         std::fprintf(stderr, "\rSet %2d  Reading %3d  %4d stored", at.set,
+                                      qMin(at.position, Meter::kPositions), at.stored);
+                         std::fflush(stderr);
+                     });
     session.setAnswerTimeout(request.silenceSeconds * 1000);
 
     switch (request.which) {

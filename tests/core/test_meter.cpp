@@ -20,17 +20,14 @@ public:
     void beeperReported(int code) override {
         calls << QStringLiteral("beeperReported(%1)").arg(code);
     }
-    void ShowLiveValue(double v) override {
+    void ShowLiveValue(double v, const QString&) override {
         calls << QStringLiteral("ShowLiveValue(%1)").arg(v, 0, 'g', 15);
     }
-    void StoreReading() override {
-        calls << QStringLiteral("Store(%1,%2,%3)")
-                     .arg(download.set)
-                     .arg(download.position)
-                     .arg(download.valueText);
+    void StoreReading(int set, int position, const QString& text, const QString&) override {
+        calls << QStringLiteral("Store(%1,%2,%3)").arg(set).arg(position).arg(text);
     }
-    void skipUnreadable() override {
-        calls << QStringLiteral("Unreadable(%1,%2)").arg(download.set).arg(download.position);
+    void skipUnreadable(int set, int position) override {
+        calls << QStringLiteral("Unreadable(%1,%2)").arg(set).arg(position);
     }
     void FinishDownload() override { calls << "FinishDownload"; }
     const DownloadPosition& download;

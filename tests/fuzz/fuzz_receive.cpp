@@ -14,18 +14,18 @@ namespace {
 class CheckingHost : public ReceiveHost {
 public:
     CheckingHost(ReadingsStore& s, const DownloadPosition& d) : store(s), download(d) {}
-    void StoreReading() override {
-        if (download.set < 1 || download.set > 30 || download.position < 1 ||
-            download.position > store.rowCount())
-            return;
-        if (download.valueText.size() > kMaxValueLength)
+    void StoreReading(int set, int position, const QString& text, const QString&) override {
+        // What the engine hands over is where it stands: the call and its state agree.
+        if (set != download.set || position != download.position || text != download.valueText)
+            fuzz::fail("a value handed over apart from where the engine stands");
+        if (set < 1 || set > 30 || position < 1 || position > store.rowCount()) return;
+        if (text.size() > kMaxValueLength)
             fuzz::fail("a value longer than the limit reached the store");
-        if (download.valueText.contains(QLatin1Char('\n')) ||
-            download.valueText.contains(QLatin1Char('\r')))
+        if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
             fuzz::fail("line end inside a stored value");
-        if (!store.writeReading(download.set, download.position, download.valueText).ok())
+        if (!store.writeReading(set, position, text).ok())
             fuzz::fail("a reading inside the table could not be written");
-        touched.push_back({download.set, download.position});
+        touched.push_back({set, position});
     }
     ReadingsStore& store;
     const DownloadPosition& download;

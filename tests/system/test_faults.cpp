@@ -32,10 +32,9 @@ public:
         store.open();
         for (char b : bytes) engine.FeedChar(QChar(uchar(b)), Request::Download, meter, *this);
     }
-    void StoreReading() override {
-        const DownloadPosition& d = engine.download;
-        if (d.set < 1 || d.set > 30 || d.position > 128) return;
-        store.writeReading(d.set, d.position, d.valueText);
+    void StoreReading(int set, int position, const QString& text, const QString&) override {
+        if (set < 1 || set > 30 || position > 128) return;
+        store.writeReading(set, position, text);
         ++stored;
     }
     ReadingsStore store;

@@ -28,12 +28,12 @@ public:
     void meterSetReported() override { ++setReports; }
     void meterReadingReported() override { ++readingReports; }
     void beeperReported(int) override { ++beeperReports; }
-    void ShowLiveValue(double v) override { live << v; }
-    void StoreReading() override {
-        stored[engine.download.set] << engine.download.valueText;
-        at[engine.download.set] << engine.download.position;
+    void ShowLiveValue(double v, const QString&) override { live << v; }
+    void StoreReading(int set, int position, const QString& text, const QString&) override {
+        stored[set] << text;
+        at[set] << position;
     }
-    void skipUnreadable() override { ++unreadable; }
+    void skipUnreadable(int, int) override { ++unreadable; }
     void FinishDownload() override { ++ends; }
 
     ReceiveEngine engine;

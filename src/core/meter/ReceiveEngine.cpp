@@ -54,7 +54,7 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
         // into another set.
         dl.set = set ? *set : 0;
         // Set data nobody asked for: what follows is not a download's.
-        if (!host.beginSet()) st.inDownload = false;
+        if (!host.beginSet(dl.set)) st.inDownload = false;
         return set ? FeedResult::Taken : FeedResult::Malformed;
     };
     if (st.skipToLineFeed) {
@@ -170,7 +170,7 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
             const std::optional<QString> text = Numbers::readingText(dl.valueText, &st.value);
             if (!text) return FeedResult::Malformed;
             dl.valueText = *text;
-            host.ShowLiveValue(st.value);
+            host.ShowLiveValue(st.value, dl.valueText);
             return FeedResult::Taken;
         }
         const DownloadValue v = DownloadValue::of(dl.valueText);
@@ -184,9 +184,9 @@ FeedResult ReceiveEngine::FeedChar(QChar ch, Request lastRequest, MeterReport& r
             // An unreadable line still takes its positions: the ones after it stay where they
             // belong.
             if (v.readable)
-                host.StoreReading();
+                host.StoreReading(dl.set, dl.position, dl.valueText, dl.formFault);
             else
-                host.skipUnreadable();
+                host.skipUnreadable(dl.set, dl.position);
         }
         return v.readable ? FeedResult::Taken : FeedResult::Malformed;
     }

@@ -82,16 +82,19 @@ public:
     virtual void meterReadingReported() {}
     /** @brief The meter reported its beeper state. */
     virtual void beeperReported(int /*digit*/) {}
-    /** @brief A live value arrived (DownloadPosition::valueText as received). */
-    virtual void ShowLiveValue(double /*value*/) {}
-    /** @brief A set header ended: the values that follow belong to set DownloadPosition::set.
-     *  False when no download was asked for: the set's values are then not download values. */
-    virtual bool beginSet() { return true; }
-    /** @brief A downloaded value: valueText at position of set. */
-    virtual void StoreReading() {}
-    /** @brief A downloaded line that is no reading (DownloadValue): it takes position of set all
-     *  the same, so the values after it stay where the meter put them. */
-    virtual void skipUnreadable() {}
+    /** @brief A live value arrived: @p value, and @p text as the meter sent it. */
+    virtual void ShowLiveValue(double /*value*/, const QString& /*text*/) {}
+    /** @brief A set header ended: the values that follow belong to @p set (0: a set number that
+     *  could not be read). False when no download was asked for: the set's values are then not
+     *  download values. */
+    virtual bool beginSet(int /*set*/) { return true; }
+    /** @brief A downloaded value: @p text at @p position of @p set; @p formFault says why it is
+     *  not in the meter's form, empty when it is (DownloadValue). */
+    virtual void StoreReading(int /*set*/, int /*position*/, const QString& /*text*/,
+                              const QString& /*formFault*/) {}
+    /** @brief A downloaded line that is no reading (DownloadValue): it takes @p position of
+     *  @p set all the same, so the values after it stay where the meter put them. */
+    virtual void skipUnreadable(int /*set*/, int /*position*/) {}
     /** @brief Two carriage returns: the end of data. */
     virtual void FinishDownload() {}
 };

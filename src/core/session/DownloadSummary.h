@@ -19,6 +19,15 @@ enum class DownloadEnd {
     NewRequest       ///< another request replaced it
 };
 
+/** @brief Where a download stands after a value: what its progress shows. */
+struct DownloadProgress {
+    int set = 0;        ///< the set the value came in (0: one whose number could not be read)
+    int position = 0;   ///< its position there
+    int received = 0;   ///< values of the download so far
+    int stored = 0;     ///< readings stored so far
+    int setsBegun = 0;  ///< sets of the download begun so far, this one included
+};
+
 /** @brief What one download did, counted as it went: what the user is told at its end. */
 struct DownloadSummary {
     Q_DECLARE_TR_FUNCTIONS(DownloadSummary)

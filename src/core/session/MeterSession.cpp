@@ -406,12 +406,12 @@ void MeterSession::meterSetReported() { Q_EMIT meterSetChanged(); }
 void MeterSession::meterReadingReported() { Q_EMIT meterReadingChanged(); }
 void MeterSession::beeperReported(int digit) { Q_EMIT beeperChanged(digit); }
 
-void MeterSession::ShowLiveValue(double value) {
-    m_shownReading = m_engine.download.valueText;
+void MeterSession::ShowLiveValue(double value, const QString& text) {
+    m_shownReading = text;
     Q_EMIT liveValue(value);
 }
 
-bool MeterSession::beginSet() {
+bool MeterSession::beginSet(int set) {
     m_noSetTimer.stop();
     if (!isDownloading()) {
         // Set data is stored only in answer to a request: no key of the meter sends it unasked,
@@ -419,7 +419,6 @@ bool MeterSession::beginSet() {
         if (m_state.activity != Activity::Stopped) Q_EMIT unaskedSetData();
         return false;
     }
-    const int set = m_engine.download.set;
     // A one-set download takes its set only: another set in the answer is named, never stored
     // (the set before it has ended whole).
     if (m_askedSet && Meter::isSet(set)) {
@@ -438,31 +437,44 @@ bool MeterSession::beginSet() {
         stopForStoreFailure(ended);
         return false;
     }
-    if (Meter::isSet(m_engine.download.set)) Q_EMIT downloadSetBegun(m_engine.download.set);
+    if (Meter::isSet(set)) Q_EMIT downloadSetBegun(set);
     return true;
 }
 
-void MeterSession::StoreReading() {
+void MeterSession::StoreReading(int set, int position, const QString& text,
+                                const QString& formFault) {
     if (!isDownloading()) return;  // set data nobody asked for (after a Cancel, say)
     // Written at once: a reading the progress dialog has counted is in the file, whatever
     // happens next (an unplugged meter, a killed program).
-    const StoreResult written = m_recorder.storeReading(
-        m_engine.download.position, m_engine.download.valueText, m_engine.download.formFault);
+    // The recorder holds the set its beginSet() took (none for a set that is not stored).
+    Q_UNUSED(set);
+    const StoreResult written = m_recorder.storeReading(position, text, formFault);
     if (!written) {
         stopForStoreFailure(written);
         return;
     }
-    Q_EMIT downloadProgressed();
+    Q_EMIT downloadProgressed(progressAt(set, position));
 }
 
-void MeterSession::skipUnreadable() {
+DownloadProgress MeterSession::progressAt(int set, int position) const {
+    DownloadProgress at;
+    at.set = set;
+    at.position = position;
+    at.received = m_engine.download.received;
+    at.stored = m_recorder.summary().stored;
+    at.setsBegun = static_cast<int>(m_recorder.summary().sets.size());
+    return at;
+}
+
+void MeterSession::skipUnreadable(int set, int position) {
     if (!isDownloading()) return;
-    const StoreResult cleared = m_recorder.skipUnreadable(m_engine.download.position);
+    Q_UNUSED(set);
+    const StoreResult cleared = m_recorder.skipUnreadable(position);
     if (!cleared) {
         stopForStoreFailure(cleared);
         return;
     }
-    Q_EMIT downloadProgressed();
+    Q_EMIT downloadProgressed(progressAt(set, position));
 }
 
 void MeterSession::FinishDownload() {

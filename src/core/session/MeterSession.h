@@ -133,8 +133,9 @@ Q_SIGNALS:
     void downloadRequested(int maximum);
     /** @brief Live readings were asked for. */
     void liveRequested();
-    /** @brief A downloaded reading was counted (downloadProgress() says where it went). */
-    void downloadProgressed();
+    /** @brief A downloaded value was counted: @p at says where it went and where the download
+     *  stands. */
+    void downloadProgressed(const DownloadProgress& at);
     /** @brief The download ended: end of data, Cancel, a new request, a lost or reopened port,
      *  no answer, or a reading that could not be stored. lastDownload() says how. */
     void downloadEnded();
@@ -181,10 +182,13 @@ private:
     void meterSetReported() override;
     void meterReadingReported() override;
     void beeperReported(int digit) override;
-    void ShowLiveValue(double value) override;
-    bool beginSet() override;
-    void StoreReading() override;
-    void skipUnreadable() override;
+    void ShowLiveValue(double value, const QString& text) override;
+    bool beginSet(int set) override;
+    void StoreReading(int set, int position, const QString& text,
+                      const QString& formFault) override;
+    void skipUnreadable(int set, int position) override;
+    /** @brief Where the download stands after a value at @p position of @p set. */
+    DownloadProgress progressAt(int set, int position) const;
     void FinishDownload() override;
 
     void onReceived(const QByteArray& bytes);

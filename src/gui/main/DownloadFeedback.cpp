@@ -22,13 +22,11 @@ void DownloadFeedback::onRequested(int maximum) {
     progress().progressBar->setMaximum(m_downloadAll ? Meter::kSets : Meter::kPositions);
 }
 
-void DownloadFeedback::onProgressed() {
+void DownloadFeedback::onProgressed(const DownloadProgress& at) {
     ProgressDialog& p = progress();
     if (!p.isVisible()) p.show();
     // What is known: the readings really stored, and during Download All the sets done.
-    const DownloadSummary& summary = m_session.lastDownload();
-    const int done = m_downloadAll ? qMax(0, static_cast<int>(summary.sets.size()) - 1) : -1;
-    p.setProgress(m_session.downloadProgress().set, done, summary.stored);
+    p.setProgress(at.set, m_downloadAll ? qMax(0, at.setsBegun - 1) : -1, at.stored);
 }
 
 ProgressDialog& DownloadFeedback::progress() {

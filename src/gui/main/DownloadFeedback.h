@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
+struct DownloadProgress;
 class MessageBox;
 class MeterSession;
 class ProgressDialog;
@@ -28,7 +29,7 @@ Q_SIGNALS:
 private:
     ProgressDialog& progress();
     void onRequested(int maximum);
-    void onProgressed();
+    void onProgressed(const DownloadProgress& at);
 
     MeterSession& m_session;
     MessageBox& m_messages;

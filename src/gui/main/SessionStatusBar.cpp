@@ -41,7 +41,8 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, ReadingsOpener& opener
     });
     connect(&session, &MeterSession::downloadUnitsChanged, this, &SessionStatusBar::showUnits);
     connect(&session, &MeterSession::liveUnitsChanged, this, &SessionStatusBar::showUnits);
-    connect(&session, &MeterSession::downloadProgressed, this, [this] {
+    connect(&session, &MeterSession::downloadProgressed, this, [this](const DownloadProgress& at) {
+        m_shown = at;
         if (!m_repaint.isActive()) m_repaint.start();
     });
     connect(&session, &MeterSession::downloadEnded, this, [this] {
@@ -92,9 +93,8 @@ void SessionStatusBar::showConnection() {
 
 void SessionStatusBar::showDownload() {
     if (!m_session.isDownloading()) return;
-    const DownloadPosition& d = m_session.downloadProgress();
     downloadLabel->setText(tr("Set %1, reading %2 of %3")
-                               .arg(d.set)
-                               .arg(qMin(d.position, Meter::kPositions))
+                               .arg(m_shown.set)
+                               .arg(qMin(m_shown.position, Meter::kPositions))
                                .arg(Meter::kPositions));
 }

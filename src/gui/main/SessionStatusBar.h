@@ -4,6 +4,8 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "core/session/DownloadSummary.h"
+
 class MeterSession;
 class ReadingsOpener;
 
@@ -30,5 +32,6 @@ private:
 
     MeterSession& m_session;
     bool m_lost = false;
-    QTimer m_repaint;  // the download's position, at most once per repaint interval
+    QTimer m_repaint;          // the download's position, at most once per repaint interval
+    DownloadProgress m_shown;  // where the download stood at its last value
 };
