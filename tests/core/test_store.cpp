@@ -514,6 +514,10 @@ void TestStore::fileRowsAreTakenOnlyWhereTheyFit_data() {
     QTest::newRow("a flag on an unreadable position is dropped")
         << QStringList{"INSERT INTO Positions VALUES (2, 5, 'unreadable', 'why')"}
         << "nothing unreadable" << 0 << "";
+    QTest::newRow("a text is what its position holds")
+        << QStringList{"UPDATE Sets SET \"Set 2\" = '0.5' WHERE Number = 5",
+                       "INSERT INTO Positions VALUES (2, 5, 'unreadable', NULL)"}
+        << "nothing reading" << 1 << "";
     QTest::newRow("a flag on a reading is kept")
         << QStringList{"UPDATE Sets SET \"Set 2\" = '0.5' WHERE Number = 5",
                        "INSERT INTO Positions VALUES (2, 5, 'reading', 'why')"}
@@ -590,6 +594,9 @@ void TestStore::writesKeepWhatPositionsHold() {
         // The same reason again changes nothing: the history's step stays.
         QVERIFY(st.history().setFlag(2, 128, "edge, moved").ok());
         QVERIFY(st.setFlag(2, 128, "edge, moved").ok());
+        QVERIFY(st.history().canUndo());
+        // A look for other writers that finds none reads nothing again.
+        QVERIFY(!st.refresh());
         QVERIFY(st.history().canUndo());
         // A group given up puts back what it wrote.
         QVERIFY(st.beginGroup());
