@@ -278,6 +278,10 @@ int runExport(const QStringList& args) {
         return choiceError(QStringLiteral("export"), chosen,
                            names.mid(0, names.size() - 1).join(QStringLiteral(", ")) +
                                QStringLiteral(" and ") + names.last());
+    // An option the format has no use for is a mistake worth a word, not passed over.
+    if (parser.isSet(decimalComma) && !output.format->hasDecimalComma)
+        return usageError(
+            QStringLiteral("--decimal-comma goes with --csv, not --%1").arg(output.format->id));
     if (output.format->needsSet != parser.isSet(set))
         return usageError(QStringLiteral("--%1 and --set N go together").arg(output.format->id));
     if (parser.positionalArguments().size() != 1)

@@ -521,6 +521,7 @@ void TestCli::surveyCommandsOnOneDatabase() {
         {{"export", "--las", "-", "--set", "3"}, 0, " 2.5000  3.002000"},
         {{"export", "--las", "-", "--set", "4"}, 3, "set 4 has no depth and spacing"},
         {{"export", "--las", "-"}, 1, "--las and --set N go together"},
+        {{"export", "--long", "--decimal-comma", "-"}, 1, "--decimal-comma goes with --csv"},
         {{"export", "--survey", survey}, 0, ""},
         {{"open", dat}, 0, ""},
         {{"details", "--set", "3", "--json"}, 0, R"("site":null)"},

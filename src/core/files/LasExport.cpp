@@ -8,11 +8,13 @@
 
 namespace LasExport {
 namespace {
-// A header line: "MNEM.UNIT  DATA : DESCRIPTION". Readers take the data up to the line's last
-// colon, so the description holds none; a line break in typed text becomes a space.
+// A header line: "MNEM.UNIT  DATA : DESCRIPTION". Some readers take the data up to the line's
+// last colon, others up to its first: the line holds one colon, so both read it alike. A colon in
+// typed text becomes a semicolon, a line break a space; the description holds none.
 QString line(const QString& mnemonic, const QString& unit, QString data,
              const QString& description) {
     data.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    data.replace(QLatin1Char(':'), QLatin1Char(';'));
     const QString key = QLatin1Char(' ') + mnemonic + QLatin1Char('.') + unit;
     return key.leftJustified(12) + QLatin1Char(' ') + data.trimmed().leftJustified(28) +
            QStringLiteral(" : ") + description + QLatin1Char('\n');
@@ -60,10 +62,12 @@ QByteArray build(const ReadingsStore& store, int set, QString* why) {
                                                   QString::number(*d.longitude, 'g', 10))
                     : QString(),
                 QStringLiteral("LOCATION (WGS 84 LATITUDE LONGITUDE)"));
-    out +=
-        line(QStringLiteral("DATE"), {},
-             d.downloadedUtc.isValid() ? d.downloadedUtc.toUTC().toString(Qt::ISODate) : QString(),
-             QStringLiteral("DOWNLOAD DATE (UTC)"));
+    out += line(QStringLiteral("DATE"), {},
+                // ISO 8601's basic form: the time without colons.
+                d.downloadedUtc.isValid()
+                    ? d.downloadedUtc.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"))
+                    : QString(),
+                QStringLiteral("DOWNLOAD DATE (UTC)"));
     out += QStringLiteral("~Curve Information\n");
     out += line(QStringLiteral("DEPT"), QStringLiteral("M"), {}, QStringLiteral("DEPTH"));
     out += line(QStringLiteral("SUSC"), units, {},

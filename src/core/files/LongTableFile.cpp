@@ -276,9 +276,12 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
                 return refused(rec.line, Downloaded, QStringLiteral("not an ISO 8601 time"));
             d.downloadedUtc = d.downloadedUtc.toUTC();
         }
-        if (field(Complete) != QLatin1String("true") && field(Complete) != QLatin1String("false"))
+        // A spreadsheet that saved the table back writes TRUE and FALSE.
+        const bool isTrue =
+            field(Complete).compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+        if (!isTrue && field(Complete).compare(QLatin1String("false"), Qt::CaseInsensitive) != 0)
             return refused(rec.line, Complete, QStringLiteral("not true or false"));
-        d.complete = field(Complete) == QLatin1String("true");
+        d.complete = isTrue;
     }
     // A header alone is no survey: taken, it would empty every set.
     if (count == 1) return refused(2, -1, QStringLiteral("the table has no rows"));
