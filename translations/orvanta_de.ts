@@ -503,6 +503,26 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>Download Set %1 (%2)</source>
         <translation>Messreihe %1 übertragen (%2)</translation>
     </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Nebeneinander</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>Ü&amp;berlappend</translation>
+    </message>
+    <message>
+        <source>&amp;Next Window</source>
+        <translation>Nä&amp;chstes Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Window</source>
+        <translation>&amp;Vorheriges Fenster</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -533,6 +553,18 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     <message>
         <source>%1 is not a set from 1 to 30.</source>
         <translation>%1 ist keine Messreihe von 1 bis 30.</translation>
+    </message>
+    <message>
+        <source>Work area</source>
+        <translation>Arbeitsbereich</translation>
+    </message>
+    <message>
+        <source>Units and tool bar</source>
+        <translation>Einheiten und Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Tool bar</source>
+        <translation>Werkzeugleiste</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1348,18 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>The step cannot be taken back: the table changed since (%1). Undo starts again from here.</source>
         <translation>Der Schritt kann nicht zurückgenommen werden: Die Tabelle hat sich seitdem geändert (%1). Rückgängig beginnt wieder von hier.</translation>
+    </message>
+    <message>
+        <source>Readings: one column a set, one row a position</source>
+        <translation>Messwerte: eine Spalte je Messreihe, eine Zeile je Position</translation>
+    </message>
+    <message>
+        <source>Statistics: one row a set</source>
+        <translation>Statistik: eine Zeile je Messreihe</translation>
+    </message>
+    <message>
+        <source>Details of the chosen set</source>
+        <translation>Angaben zur gewählten Messreihe</translation>
     </message>
 </context>
 <context>

@@ -503,6 +503,26 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>Download Set %1 (%2)</source>
         <translation>Descargar la serie %1 (%2)</translation>
     </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Ve&amp;ntana</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Mosaico</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascada</translation>
+    </message>
+    <message>
+        <source>&amp;Next Window</source>
+        <translation>Ventana &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Window</source>
+        <translation>Ventana &amp;anterior</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -533,6 +553,18 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     <message>
         <source>%1 is not a set from 1 to 30.</source>
         <translation>%1 no es una serie del 1 al 30.</translation>
+    </message>
+    <message>
+        <source>Work area</source>
+        <translation>Área de trabajo</translation>
+    </message>
+    <message>
+        <source>Units and tool bar</source>
+        <translation>Unidades y barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Tool bar</source>
+        <translation>Barra de herramientas</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1348,18 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>The step cannot be taken back: the table changed since (%1). Undo starts again from here.</source>
         <translation>El paso no se puede deshacer: la tabla cambió desde entonces (%1). Deshacer empieza de nuevo desde aquí.</translation>
+    </message>
+    <message>
+        <source>Readings: one column a set, one row a position</source>
+        <translation>Lecturas: una columna por serie, una fila por posición</translation>
+    </message>
+    <message>
+        <source>Statistics: one row a set</source>
+        <translation>Estadísticas: una fila por serie</translation>
+    </message>
+    <message>
+        <source>Details of the chosen set</source>
+        <translation>Detalles de la serie elegida</translation>
     </message>
 </context>
 <context>

@@ -503,6 +503,26 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>Download Set %1 (%2)</source>
         <translation>Télécharger la série %1 (%2)</translation>
     </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Fe&amp;nêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Mosaïque</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>&amp;Next Window</source>
+        <translation>Fenêtre &amp;suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Window</source>
+        <translation>Fenêtre &amp;précédente</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -533,6 +553,18 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     <message>
         <source>%1 is not a set from 1 to 30.</source>
         <translation>%1 n&apos;est pas une série de 1 à 30.</translation>
+    </message>
+    <message>
+        <source>Work area</source>
+        <translation>Zone de travail</translation>
+    </message>
+    <message>
+        <source>Units and tool bar</source>
+        <translation>Unités et barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Tool bar</source>
+        <translation>Barre d&apos;outils</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1348,18 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>The step cannot be taken back: the table changed since (%1). Undo starts again from here.</source>
         <translation>L&apos;étape ne peut pas être annulée : le tableau a changé depuis (%1). L&apos;annulation repart d&apos;ici.</translation>
+    </message>
+    <message>
+        <source>Readings: one column a set, one row a position</source>
+        <translation>Mesures : une colonne par série, une ligne par position</translation>
+    </message>
+    <message>
+        <source>Statistics: one row a set</source>
+        <translation>Statistiques : une ligne par série</translation>
+    </message>
+    <message>
+        <source>Details of the chosen set</source>
+        <translation>Détails de la série choisie</translation>
     </message>
 </context>
 <context>

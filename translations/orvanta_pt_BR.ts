@@ -503,6 +503,26 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>Download Set %1 (%2)</source>
         <translation>Baixar a série %1 (%2)</translation>
     </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Janela</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Lado a lado</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascata</translation>
+    </message>
+    <message>
+        <source>&amp;Next Window</source>
+        <translation>&amp;Próxima janela</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Window</source>
+        <translation>Janela &amp;anterior</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -533,6 +553,18 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     <message>
         <source>%1 is not a set from 1 to 30.</source>
         <translation>%1 não é uma série de 1 a 30.</translation>
+    </message>
+    <message>
+        <source>Work area</source>
+        <translation>Área de trabalho</translation>
+    </message>
+    <message>
+        <source>Units and tool bar</source>
+        <translation>Unidades e barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Tool bar</source>
+        <translation>Barra de ferramentas</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1348,18 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>The step cannot be taken back: the table changed since (%1). Undo starts again from here.</source>
         <translation>O passo não pode ser desfeito: a tabela mudou desde então (%1). Desfazer recomeça daqui.</translation>
+    </message>
+    <message>
+        <source>Readings: one column a set, one row a position</source>
+        <translation>Leituras: uma coluna por série, uma linha por posição</translation>
+    </message>
+    <message>
+        <source>Statistics: one row a set</source>
+        <translation>Estatísticas: uma linha por série</translation>
+    </message>
+    <message>
+        <source>Details of the chosen set</source>
+        <translation>Detalhes da série escolhida</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTableView>
 #include <QtTest>
 
 #include "AppRig.h"
@@ -26,6 +28,7 @@
 class TestWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void keyboardAndScreenReadersReachTheWindows();
     void droppedFilesOpenAsOpenDoes();
     void plotOfDownloadedSetRendered();
     void csvCommandUsesChosenSeparator();
@@ -411,6 +414,37 @@ void TestWindows::layoutRestoredAtNextStart() {
 }
 
 QTEST_MAIN(TestWindows)
+void TestWindows::keyboardAndScreenReadersReachTheWindows() {
+    AppRig rig;
+    MainWindow& w = rig.start();
+    auto* menus = w.findChild<MainMenus*>();
+    // Tab leaves the grid for the next control.
+    auto* grid = w.findChild<QTableView*>("DataGrid1");
+    grid->setFocus();
+    QTRY_VERIFY(grid->hasFocus());
+    QTest::keyClick(grid, Qt::Key_Tab);
+    QVERIFY(!grid->hasFocus());
+    // Ctrl+F6 goes from window to window; Tile puts them side by side.
+    w.showPlot();
+    auto* mdi = w.findChild<QMdiArea*>("MDIClient");
+    QMdiSubWindow* before = mdi->activeSubWindow();
+    QCOMPARE(menus->menuItem("NextWindowmenu")->shortcut(), QKeySequence("Ctrl+F6"));
+    menus->menuItem("NextWindowmenu")->trigger();
+    QVERIFY(mdi->activeSubWindow() != before);
+    menus->menuItem("Tilemenu")->trigger();
+    QList<QRect> shown;
+    for (QMdiSubWindow* sub : mdi->subWindowList())
+        if (sub->isVisible()) shown << sub->geometry();
+    QCOMPARE(shown.size(), 2);
+    QVERIFY(!shown[0].intersects(shown[1]));
+    // Every table, tool bar and pane is named in words for a screen reader.
+    for (const char* name :
+         {"DataGrid1", "StatisticsGrid", "SetDetails", "Toolbar1", "CoolBar1", "MDIClient"}) {
+        auto* widget = w.findChild<QWidget*>(name);
+        QVERIFY2(widget && !widget->accessibleName().isEmpty(), name);
+    }
+}
+
 #include "test_windows.moc"
 
 void TestWindows::panelFitsTheWorkArea_data() {

@@ -133,6 +133,16 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     item(options, tr("&Store Function"), QStringLiteral("Storemenu"), {}, cmd.storeFunction);
     item(options, tr("&Comm Port..."), QStringLiteral("CommPortmenu"), {}, cmd.commPort);
 
+    // The windows of the work area side by side or stacked, and from one to the next by key.
+    QMenu* windows = bar->addMenu(tr("&Window"));
+    windows->setObjectName(QStringLiteral("Windowmenu"));
+    item(windows, tr("&Tile"), QStringLiteral("Tilemenu"), {}, cmd.tile);
+    item(windows, tr("&Cascade"), QStringLiteral("Cascademenu"), {}, cmd.cascade);
+    item(windows, tr("&Next Window"), QStringLiteral("NextWindowmenu"),
+         QKeySequence(Qt::CTRL | Qt::Key_F6), cmd.nextWindow);
+    item(windows, tr("&Previous Window"), QStringLiteral("PreviousWindowmenu"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), cmd.previousWindow);
+
     QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Helpmenu"));
     item(help, tr("&About Orvanta"), QStringLiteral("Aboutmenu"), {}, cmd.about);

@@ -53,12 +53,14 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("MDIClient"));
+    m_mdi->setAccessibleName(tr("Work area"));
     m_mdi->viewport()->installEventFilter(this);  // the panel shrinks to fit a small work area
     setCentralWidget(m_mdi);
 
     m_coolBar = addToolBar(QStringLiteral("CoolBar1"));
     m_coolBar->setObjectName(QStringLiteral("CoolBar1"));
     m_coolBar->setMovable(false);
+    m_coolBar->setAccessibleName(tr("Units and tool bar"));
     m_unitsBand = new QLabel(this);
     m_unitsBand->setObjectName(QStringLiteral("CoolBarBand1"));
     m_unitsBand->setMinimumWidth(90);
@@ -66,6 +68,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     m_coolBar->addWidget(m_unitsBand);
     m_toolBar = new QToolBar(QStringLiteral("Toolbar1"), this);
     m_toolBar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolBar->setAccessibleName(tr("Tool bar"));
     m_coolBar->addWidget(m_toolBar);
 
     m_sessionMessages = new SessionMessages(deps.session, deps.opener, deps.messages, this);
@@ -102,6 +105,10 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
         m_files.exportAs(format, format.needsSet ? setsWindow().chosenSet() : 0);
     };
     cmds.printSummary = [this] { printSummary(); };
+    cmds.tile = [this] { m_mdi->tileSubWindows(); };
+    cmds.cascade = [this] { m_mdi->cascadeSubWindows(); };
+    cmds.nextWindow = [this] { m_mdi->activateNextSubWindow(); };
+    cmds.previousWindow = [this] { m_mdi->activatePreviousSubWindow(); };
     cmds.printPreview = [this] { printPreview(); };
     cmds.selectSet = [this](const QString& set) {
         m_session.selectSet(set.toInt());

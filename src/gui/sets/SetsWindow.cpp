@@ -116,6 +116,9 @@ SetsWindow::SetsWindow(ReadingsStore& store, MessageBox& messages, long dataWind
     grid->verticalHeader()->setVisible(false);
     grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table for the next control; the arrow keys move within it.
+    grid->setTabKeyNavigation(false);
+    grid->setAccessibleName(tr("Readings: one column a set, one row a position"));
     m_pages->addTab(grid, tr("&Readings"));
     m_statistics = new QTableWidget(0, 9, m_pages);
     m_statistics->setObjectName(QStringLiteral("StatisticsGrid"));
@@ -126,8 +129,11 @@ SetsWindow::SetsWindow(ReadingsStore& store, MessageBox& messages, long dataWind
     m_statistics->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_statistics->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_statistics->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_statistics->setTabKeyNavigation(false);
+    m_statistics->setAccessibleName(tr("Statistics: one row a set"));
     m_pages->addTab(m_statistics, tr("&Statistics"));
     m_details = new SetDetailsPane(store, splitter);
+    m_details->setAccessibleName(tr("Details of the chosen set"));
     connect(m_details, &SetDetailsPane::edited, this, &SetsWindow::detailsEdited);
     splitter->addWidget(m_pages);
     splitter->addWidget(m_details);
