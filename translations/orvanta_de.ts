@@ -324,6 +324,10 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>A data file keeps the readings only. Saving one drops %1. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
         <translation>Eine Datendatei enthält nur die Messwerte. Beim Speichern gehen %1 verloren. Eine Erhebungsdatei (*.orvanta) speichern, die sie behält, oder die Datendatei ohne sie?</translation>
     </message>
+    <message>
+        <source>Drop one file at a time: %1 files were dropped, none was opened.</source>
+        <translation>Bitte eine Datei nach der anderen ablegen: %1 Dateien wurden abgelegt, keine wurde geöffnet.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

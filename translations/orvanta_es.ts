@@ -324,6 +324,10 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>A data file keeps the readings only. Saving one drops %1. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
         <translation>Un archivo de datos guarda solo las lecturas. Guardarlo pierde %1. ¿Guardar un archivo de campaña (*.orvanta), que los conserva, o el archivo de datos sin ellos?</translation>
     </message>
+    <message>
+        <source>Drop one file at a time: %1 files were dropped, none was opened.</source>
+        <translation>Suelte un archivo cada vez: se soltaron %1 archivos y no se abrió ninguno.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

@@ -324,6 +324,10 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>A data file keeps the readings only. Saving one drops %1. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
         <translation>Un fichier de données ne garde que les mesures. L&apos;enregistrer perd %1. Enregistrer un fichier de campagne (*.orvanta), qui les garde, ou le fichier de données sans eux ?</translation>
     </message>
+    <message>
+        <source>Drop one file at a time: %1 files were dropped, none was opened.</source>
+        <translation>Déposez un fichier à la fois : %1 fichiers ont été déposés, aucun n&apos;a été ouvert.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

@@ -324,6 +324,10 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>A data file keeps the readings only. Saving one drops %1. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
         <translation>Um arquivo de dados guarda só as leituras. Salvá-lo perde %1. Salvar um arquivo de levantamento (*.orvanta), que os guarda, ou o arquivo de dados sem eles?</translation>
     </message>
+    <message>
+        <source>Drop one file at a time: %1 files were dropped, none was opened.</source>
+        <translation>Solte um arquivo de cada vez: %1 arquivos foram soltos e nenhum foi aberto.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

@@ -14,6 +14,8 @@
 #include "Pty.h"
 #include "core/common/Messages.h"
 #include "core/files/ExportFormats.h"
+#include "core/files/FileCommands.h"
+#include "core/files/SurveyExport.h"
 #include "core/panel/LiveScale.h"
 #include "core/plot/PlotModel.h"
 #include "gui/files/RecordingCommands.h"
@@ -147,25 +149,41 @@ void TestWindows::droppedFilesOpenAsOpenDoes() {
     AppRig rig;
     MainWindow& w = rig.start();
     QVERIFY(w.session().store().writeReading(4, 1, "0.5").ok());
-    const auto drop = [&w](const QString& path) {
+    // Whether the window took the drop (the drag's source is told so).
+    const auto drop = [&w](const QStringList& paths) {
         QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(path)});
+        QList<QUrl> urls;
+        for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+        mime.setUrls(urls);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton,
                               Qt::NoModifier);
         QCoreApplication::sendEvent(&w, &enter);
         if (!enter.isAccepted()) return false;
         QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&w, &dropped);
-        return true;
+        return dropped.isAccepted();
     };
-    QVERIFY(!drop(rig.env.root() + "/notes.txt"));  // not a file of ours: not taken
+    const QString dat = QStringLiteral(ORVANTA_TEST_DATA "/datfiles/two_records.dat");
+    QVERIFY(!drop({rig.env.root() + "/notes.txt"}));  // not a file of ours: not taken
+    // Two files: not taken, and told why.
+    rig.messages.texts.clear();
+    QVERIFY(!drop({dat, dat}));
+    QTRY_COMPARE(rig.messages.texts.size(), 1);
+    QVERIFY(rig.messages.texts.first().contains("2 files were dropped"));
     rig.messages.answerYes = false;  // the unsaved readings are kept when the user says so
-    QVERIFY(drop(QStringLiteral(ORVANTA_TEST_DATA "/datfiles/two_records.dat")));
+    QVERIFY(drop({dat}));
     QTRY_COMPARE(rig.messages.questions.size(), 1);
     QCOMPARE(w.session().store().reading(4, 1), QString("0.5"));
     rig.messages.answerYes = true;
-    QVERIFY(drop(QStringLiteral(ORVANTA_TEST_DATA "/datfiles/two_records.dat")));
+    QVERIFY(drop({dat}));
     QTRY_COMPARE(w.session().store().reading(3, 1), QString("3.001000"));
+    // A long table the program wrote is dropped as it is opened.
+    const QString table = rig.env.root() + "/long.csv";
+    QVERIFY(w.session().store().writeReading(9, 2, "0.25").ok());
+    QVERIFY(FileCommands::writeWhole(table, SurveyExport::longTable(w.session().store())).ok());
+    QVERIFY(w.session().store().clearAll().ok());
+    QVERIFY(drop({table}));
+    QTRY_COMPARE(w.session().store().reading(9, 2), QString("0.25"));
 }
 
 void TestWindows::csvCommandUsesChosenSeparator() {

@@ -236,15 +236,27 @@ bool FileMenuCommands::mayClose() {
     return chosen == QuitAnyway || (chosen == SaveFirst && !modified());
 }
 
-QString FileMenuCommands::droppedFile(const QMimeData* mime) {
-    if (!mime || !mime->hasUrls() || mime->urls().size() != 1) return {};
-    const QUrl url = mime->urls().first();
-    if (!url.isLocalFile()) return {};
-    const QString path = url.toLocalFile();
+QStringList FileMenuCommands::droppedFiles(const QMimeData* mime) {
+    QStringList files;
+    if (!mime || !mime->hasUrls()) return files;
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile()) files << url.toLocalFile();
+    return files;
+}
+
+bool FileMenuCommands::opensByName(const QString& path) {
     const QString suffix = QFileInfo(path).suffix();
-    const bool ours = suffix.compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0 ||
-                      suffix.compare(SurveyFile::kSuffix, Qt::CaseInsensitive) == 0;
-    return ours ? path : QString();
+    for (const QLatin1String ours : {QLatin1String("dat"), QLatin1String("csv")})
+        if (suffix.compare(ours, Qt::CaseInsensitive) == 0) return true;
+    return suffix.compare(SurveyFile::kSuffix, Qt::CaseInsensitive) == 0;
+}
+
+QString FileMenuCommands::whyNotDropped(const QStringList& files) const {
+    if (files.size() > 1)
+        return tr("Drop one file at a time: %1 files were dropped, none was opened.")
+            .arg(files.size());
+    if (d.downloading && d.downloading()) return Msg::BusyDownloading;
+    return {};
 }
 
 void FileMenuCommands::exportText() { exportAs(*ExportFormats::byId(QStringLiteral("txt"))); }

@@ -67,9 +67,14 @@ public:
     /** @brief Whether the program may close: nothing unsaved, or the user saved it or chose
      *  to quit without saving. */
     bool mayClose();
-    /** @brief The one data or survey file @p mime carries (a file dragged from a file
-     *  manager), or empty text. */
-    static QString droppedFile(const QMimeData* mime);
+    /** @brief The local files @p mime carries (files dragged from a file manager). */
+    static QStringList droppedFiles(const QMimeData* mime);
+    /** @brief @p path names a file Open takes by its name: a data file, a survey file or a
+     *  long table. */
+    static bool opensByName(const QString& path);
+    /** @brief Why @p files dropped on the window cannot be opened now (several files, a
+     *  download running); empty when the one file can. */
+    QString whyNotDropped(const QStringList& files) const;
 
     /** @brief Opens the data file at @p path without a dialog (File > Open Recent). */
     void openPath(const QString& path);

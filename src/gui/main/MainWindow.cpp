@@ -392,13 +392,26 @@ void MainWindow::showSetsWindow() {
 // ---- the panel's requests ----
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
-    if (!FileMenuCommands::droppedFile(e->mimeData()).isEmpty()) e->acceptProposedAction();
+    // One file of ours is taken; several are taken to be told why they are not opened.
+    const QStringList files = FileMenuCommands::droppedFiles(e->mimeData());
+    if (files.size() > 1 || (files.size() == 1 && FileMenuCommands::opensByName(files.first())))
+        e->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* e) {
-    const QString path = FileMenuCommands::droppedFile(e->mimeData());
-    if (path.isEmpty()) return;
-    e->acceptProposedAction();
-    // Opened once the drag has ended: the question Open may ask is not asked inside it.
-    QTimer::singleShot(0, this, [this, path] { m_files.openPath(path); });
+    const QStringList files = FileMenuCommands::droppedFiles(e->mimeData());
+    if (files.isEmpty()) return;
+    const QString why = m_files.whyNotDropped(files);
+    // The drag's source learns whether the file was taken; what follows waits until the drag
+    // has ended, so no question or message is shown inside it.
+    if (why.isEmpty())
+        e->acceptProposedAction();
+    else
+        e->ignore();
+    QTimer::singleShot(0, this, [this, why, path = files.first()] {
+        if (why.isEmpty())
+            m_files.openPath(path);
+        else
+            m_messages.tell(why);
+    });
 }
