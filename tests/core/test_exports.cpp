@@ -109,19 +109,27 @@ void TestExports::plotTicks() {
 
 void TestExports::csvBytes_data() {
     QTest::addColumn<bool>("comma");
+    QTest::addColumn<bool>("flags");  // set 9's position 2 flagged with a reason
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("decimal point")
-        << false
+        << false << false
         << QByteArray(
                "Number,Set 2,Set 9\r\n1,0.001230,\r\n2,,1.5\r\n3,0.25,abc\r\n4,,0.000000\r\n");
     QTest::newRow("decimal comma")
-        << true
+        << true << false
         << QByteArray(
                "Number;Set 2;Set 9\r\n1;0,001230;\r\n2;;1,5\r\n3;0,25;abc\r\n4;;0,000000\r\n");
+    // A flagged reading's reason in a column beside its set, never taken for a formula.
+    QTest::newRow("a flagged reading")
+        << false << true
+        << QByteArray(
+               "Number,Set 2,Set 9,Set 9 flag\r\n1,0.001230,,\r\n2,,1.5,\"'=box, end\"\r\n"
+               "3,0.25,abc,\r\n4,,0.000000,\r\n");
 }
 
 void TestExports::csvBytes() {
     QFETCH(bool, comma);
+    QFETCH(bool, flags);
     QFETCH(QByteArray, bytes);
     // A received zero is a reading; the cleared positions after it are not.
     Table t({{{1, 2}, "0.001230"},
@@ -129,6 +137,7 @@ void TestExports::csvBytes() {
              {{2, 9}, "1.5"},
              {{3, 9}, "abc"},
              {{4, 9}, "0.000000"}});
+    if (flags) QVERIFY(t.store.setFlag(9, 2, "=box, end").ok());
     QCOMPARE(CsvExport::build(t.store, comma), bytes);
 }
 

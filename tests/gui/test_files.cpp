@@ -486,6 +486,13 @@ void TestFiles::reportLines() {
     }
     QCOMPARE(p.lines[4 + 130 + 2].first, QString("Number\t\tSet 9\t\tSet 10\t\tSet 11\t\tSet "
                                                  "12\t\tSet 13\t\tSet 14\t\tSet 15\t\tSet 16"));
+    // A flagged reading is marked in its block and its reason listed after the blocks.
+    QVERIFY(rig.store.setFlag(10, 3, "box end").ok());
+    RecordingPrinter flagged;
+    Report::print(rig.store, flagged);
+    QVERIFY(flagged.lines[4 + 130 + 2 + 1 + 3].first.contains("\t10.000003*\t"));
+    QCOMPARE(flagged.lines.last().first, QString("Set 10, position 3: box end"));
+    QCOMPARE(flagged.lines.size(), p.lines.size() + 4);  // the gap, a title, a reason
 }
 
 void TestFiles::reportOfEmptyTable() {

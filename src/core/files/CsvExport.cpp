@@ -57,8 +57,20 @@ QByteArray build(const ReadingsStore& store, bool decimalComma, const QList<int>
     for (int s : sets)
         for (int r = 0; r < store.rowCount(); ++r)
             if (store.holdsReading(s, r + 1)) lastRow = qMax(lastRow, r + 1);
+    // A set with flagged readings has a column of their reasons beside its own, so a flagged
+    // reading is never taken for a good one; a set without keeps its one column.
+    QList<int> flagged;
+    for (int s : sets)
+        for (int r = 1; r <= store.rowCount(); ++r)
+            if (!store.flag(s, r).isEmpty()) {
+                flagged << s;
+                break;
+            }
     QStringList header{QStringLiteral("Number")};
-    for (int s : sets) header << QStringLiteral("Set %1").arg(s);
+    for (int s : sets) {
+        header << QStringLiteral("Set %1").arg(s);
+        if (flagged.contains(s)) header << QStringLiteral("Set %1 flag").arg(s);
+    }
     QByteArray out = Cp1252::encode(header.join(sep)) + "\r\n";
     for (int r = 0; r < lastRow; ++r) {
         QStringList fields{quoted(store.cell(r, 0), sep)};
@@ -69,6 +81,7 @@ QByteArray build(const ReadingsStore& store, bool decimalComma, const QList<int>
             else if (decimalComma)
                 cell.replace(QLatin1Char('.'), QLatin1Char(','));
             fields << quoted(cell, sep);
+            if (flagged.contains(s)) fields << textField(store.flag(s, r + 1), sep);
         }
         out += Cp1252::encode(fields.join(sep)) + "\r\n";
     }
