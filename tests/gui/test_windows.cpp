@@ -6,7 +6,9 @@
 #include <QMimeData>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "AppRig.h"
@@ -31,6 +33,7 @@ class TestWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void keyboardAndScreenReadersReachTheWindows();
+    void workedOutNumbersInTheUsersFormat();
     void droppedFilesOpenAsOpenDoes();
     void plotOfDownloadedSetRendered();
     void csvCommandUsesChosenSeparator();
@@ -461,6 +464,26 @@ void TestWindows::keyboardAndScreenReadersReachTheWindows() {
         auto* widget = w.findChild<QWidget*>(name);
         QVERIFY2(widget && !widget->accessibleName().isEmpty(), name);
     }
+}
+
+void TestWindows::workedOutNumbersInTheUsersFormat() {
+    // German: a decimal comma and a point between thousands, in every figure the program works
+    // out; a reading's own text stays as the meter sent it.
+    const QLocale was;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    AppRig rig;
+    MainWindow& w = rig.start();
+    QVERIFY(w.session().store().writeReading(3, 1, "0.5").ok());
+    QVERIFY(w.session().store().writeReading(3, 2, "1.25").ok());
+    w.findChild<QTabWidget*>("SetsPages")->setCurrentIndex(1);  // the Statistics page
+    const auto* stats = w.findChild<QTableWidget*>("StatisticsGrid");
+    const QString mean = stats->item(2, 3)->text();
+    QCOMPARE(w.session().store().reading(3, 2), QString("1.25"));
+    w.panel().ShowLiveValue(1500.0);
+    const QString range = w.panel().fullScaleLabel->text();
+    QLocale::setDefault(was);
+    QCOMPARE(mean, QString("0,875"));
+    QCOMPARE(range, QString("300.000"));  // the meter's "300,000"
 }
 
 #include "test_windows.moc"

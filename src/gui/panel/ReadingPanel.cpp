@@ -2,6 +2,7 @@
 #include "gui/panel/ReadingPanel.h"
 
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 
@@ -355,13 +356,19 @@ void ReadingPanel::ShowBeeperState(int code) {
 
 void ReadingPanel::ShowLiveValue(double v) {
     const LiveDisplay::Shown s = m_display.show(v, m_vars.meter.unitsDigit);
-    fullScaleLabel->setText(s.fullScale);
+    // The range in the user's grouping: to a German reader "3,000" is three, "3.000" three
+    // thousand.
+    QString range = s.fullScale;
+    if (range.contains(QLatin1Char(',')) &&
+        !(QLocale().numberOptions() & QLocale::OmitGroupSeparator))
+        range = QLocale().toString(range.remove(QLatin1Char(',')).toLongLong());
+    fullScaleLabel->setText(range);
     digitsLabel->setText(s.digits);
     exponentLabel->setText(s.exponent);
     meterBar->drawBar(barLength(meterBar->widthTwips(), s.fraction), s.overRange);
-    meterBar->setToolTip(
-        s.overRange ? tr("Over range: the reading is above %1 on this scale.").arg(s.fullScale)
-                    : QString());
+    meterBar->setToolTip(s.overRange
+                             ? tr("Over range: the reading is above %1 on this scale.").arg(range)
+                             : QString());
 }
 
 void ReadingPanel::setStoreDestination(bool toPC) {

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLegend>
 #include <QLineSeries>
+#include <QLocale>
 #include <cmath>
 
 #include "core/meter/MeterFacts.h"
@@ -16,7 +17,13 @@ void setTicks(QCategoryAxis* axis, double min, double max, bool logScale, int mo
     axis->setStartValue(min);
     const double slack = (max - min) * 1e-9;
     for (const PlotModel::Tick& t : PlotModel::ticks(min, max, logScale, most))
-        if (t.value >= min - slack && t.value <= max + slack) axis->append(t.label, t.value);
+        if (t.value >= min - slack && t.value <= max + slack) {
+            // The user's decimal separator: "0,002" in German, as every figure the program
+            // works out (a reading's own text stays as the meter sent it).
+            QString label = t.label;
+            label.replace(QLatin1Char('.'), QLocale().decimalPoint());
+            axis->append(label, t.value);
+        }
 }
 
 QStringList labelsOf(QCategoryAxis* axis) {

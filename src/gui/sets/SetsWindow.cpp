@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QHash>
 #include <QHeaderView>
+#include <QLocale>
 #include <QPainter>
 #include <QSplitter>
 #include <QStaticText>
@@ -15,7 +16,6 @@
 #include <QTableWidget>
 
 #include "core/common/Messages.h"
-#include "core/files/SurveyExport.h"
 #include "core/store/EditHistory.h"
 #include "core/store/ReadingsStore.h"
 #include "core/store/SetStatistics.h"
@@ -309,19 +309,19 @@ void SetsWindow::showStatistics() {
     for (int set = 1; set <= Meter::kSets; ++set) {
         const SetStatistics s = SetStatistics::of(m_store, set);
         const int row = set - 1;
-        const auto figure = [&s](double v) {
-            return s.count > 0 ? SurveyExport::shown(v) : QString();
-        };
+        // Worked-out figures in the user's number format, to six significant digits.
+        const auto number = [](double v) { return QLocale().toString(v, 'g', 6); };
+        const auto figure = [&s, &number](double v) { return s.count > 0 ? number(v) : QString(); };
         const QString units = SetDetailFields::unitsName(s.units);
         put(row, 0, QString::number(set));
         put(row, 1, units.isEmpty() && s.count > 0 ? tr("not known") : units);
         put(row, 2, QString::number(s.count));
         put(row, 3, figure(s.mean));
         put(row, 4, figure(s.median));
-        put(row, 5, s.sd ? SurveyExport::shown(*s.sd) : QString());
+        put(row, 5, s.sd ? number(*s.sd) : QString());
         put(row, 6, figure(s.min));
         put(row, 7, figure(s.max));
-        put(row, 8, s.geometricMean ? SurveyExport::shown(*s.geometricMean) : QString());
+        put(row, 8, s.geometricMean ? number(*s.geometricMean) : QString());
     }
     m_statistics->resizeColumnsToContents();
 }
