@@ -150,7 +150,7 @@ const Format* bySuffix(const QString& path) {
 QString ids(bool standardOutputOnly) {
     QStringList out;
     for (const Format& f : all())
-        if (!standardOutputOnly || f.toStandardOutput) out << f.id;
+        if (!standardOutputOnly || (f.toStandardOutput && !f.needsSet)) out << f.id;
     return out.join(QStringLiteral(", "));
 }
 }  // namespace ExportFormats

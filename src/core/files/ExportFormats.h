@@ -58,6 +58,7 @@ const Format* byId(const QString& id);
 /** @brief The format a file named @p path is written in by its suffix (case ignored); null when
  *  no format has it. The first of several with one suffix is taken: a .csv is the CSV. */
 const Format* bySuffix(const QString& path);
-/** @brief The ids, joined for a usage text: "dat, txt, csv". */
+/** @brief The ids, joined for a usage text: "dat, txt, csv"; with @p standardOutputOnly, those
+ *  of the formats that write the whole table to standard output. */
 QString ids(bool standardOutputOnly = false);
 }  // namespace ExportFormats
