@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 #include "core/common/Messages.h"
@@ -225,6 +226,12 @@ void FileMenuCommands::setDocument(const QString& path, SurveyFile::Format forma
 
 bool FileMenuCommands::modified() const { return !d.store.history().isClean(); }
 
+QString FileMenuCommands::documentName() const {
+    return m_documentPath.isEmpty()
+               ? QCoreApplication::translate("MainWindow", "Readings (not saved in a file)")
+               : QFileInfo(m_documentPath).fileName();
+}
+
 bool FileMenuCommands::mayClose() {
     if (!modified()) return true;
     enum { SaveFirst, QuitAnyway, Stay };
@@ -251,12 +258,20 @@ bool FileMenuCommands::opensByName(const QString& path) {
     return suffix.compare(SurveyFile::kSuffix, Qt::CaseInsensitive) == 0;
 }
 
-QString FileMenuCommands::whyNotDropped(const QStringList& files) const {
+bool FileMenuCommands::takeDrop(const QStringList& files, QObject* context) {
+    QString why;
     if (files.size() > 1)
-        return tr("Drop one file at a time: %1 files were dropped, none was opened.")
-            .arg(files.size());
-    if (d.downloading && d.downloading()) return Msg::BusyDownloading;
-    return {};
+        why = tr("Drop one file at a time: %1 files were dropped, none was opened.")
+                  .arg(files.size());
+    else if (d.downloading && d.downloading())
+        why = Msg::BusyDownloading;
+    QTimer::singleShot(0, context, [this, why, path = files.value(0)] {
+        if (why.isEmpty())
+            openPath(path);
+        else
+            d.messages.tell(why);
+    });
+    return why.isEmpty();
 }
 
 void FileMenuCommands::exportText() { exportAs(*ExportFormats::byId(QStringLiteral("txt"))); }

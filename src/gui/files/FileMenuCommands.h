@@ -72,12 +72,15 @@ public:
     /** @brief @p path names a file Open takes by its name: a data file, a survey file or a
      *  long table. */
     static bool opensByName(const QString& path);
-    /** @brief Why @p files dropped on the window cannot be opened now (several files, a
-     *  download running); empty when the one file can. */
-    QString whyNotDropped(const QStringList& files) const;
+    /** @brief Whether @p files dropped on the window are taken: one file, no download running.
+     *  Once the drag has ended (no question inside it), the file is opened as Open does, or the
+     *  user told why it was not; @p context ends that wait when it goes. */
+    bool takeDrop(const QStringList& files, QObject* context);
 
     /** @brief Opens the data file at @p path without a dialog (File > Open Recent). */
     void openPath(const QString& path);
+    /** @brief The name of that file, or words saying there is none, for titles. */
+    QString documentName() const;
     /** @brief The data file last opened or saved; empty when none. */
     QString documentPath() const { return m_documentPath; }
     /** @brief The readings changed since that file was opened or saved: the store's history

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -136,12 +137,20 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     // The windows of the work area side by side or stacked, and from one to the next by key.
     QMenu* windows = bar->addMenu(tr("&Window"));
     windows->setObjectName(QStringLiteral("Windowmenu"));
-    item(windows, tr("&Tile"), QStringLiteral("Tilemenu"), {}, cmd.tile);
-    item(windows, tr("&Cascade"), QStringLiteral("Cascademenu"), {}, cmd.cascade);
+    // The work area arranges its own windows.
+    const auto area = [&window](void (QMdiArea::*arrange)()) {
+        return [&window, arrange] {
+            if (auto* mdi = qobject_cast<QMdiArea*>(window.centralWidget())) (mdi->*arrange)();
+        };
+    };
+    item(windows, tr("&Tile"), QStringLiteral("Tilemenu"), {}, area(&QMdiArea::tileSubWindows));
+    item(windows, tr("&Cascade"), QStringLiteral("Cascademenu"), {},
+         area(&QMdiArea::cascadeSubWindows));
     item(windows, tr("&Next Window"), QStringLiteral("NextWindowmenu"),
-         QKeySequence(Qt::CTRL | Qt::Key_F6), cmd.nextWindow);
+         QKeySequence(Qt::CTRL | Qt::Key_F6), area(&QMdiArea::activateNextSubWindow));
     item(windows, tr("&Previous Window"), QStringLiteral("PreviousWindowmenu"),
-         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), cmd.previousWindow);
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6),
+         area(&QMdiArea::activatePreviousSubWindow));
 
     QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Helpmenu"));

@@ -24,7 +24,6 @@ struct MainCommands {
     std::function<void(const QString&)> openRecent;  ///< a file of the recent files list
     std::function<void()> storeFunction, commPort, about;
     std::function<void()> plot, printPreview, printSummary;
-    std::function<void()> tile, cascade, nextWindow, previousWindow;  ///< the Window menu
     /** @brief File > Export's items, one a format of the list that has one. */
     std::function<void(const ExportFormats::Format&)> exportAs;
     std::function<void(const QString&)> selectSet;  ///< the set drop-down's choice, "1".."30"

@@ -19,8 +19,6 @@
 #include "gui/MeterWords.h"
 #include "gui/Twips.h"
 #include "gui/dialogs/AboutDialog.h"
-#include "gui/dialogs/FileDialog.h"
-#include "gui/dialogs/MessageBox.h"
 #include "gui/dialogs/OptionsDialog.h"
 #include "gui/dialogs/PortDialog.h"
 #include "gui/files/RecordingCommands.h"
@@ -105,10 +103,6 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
         m_files.exportAs(format, format.needsSet ? setsWindow().chosenSet() : 0);
     };
     cmds.printSummary = [this] { printSummary(); };
-    cmds.tile = [this] { m_mdi->tileSubWindows(); };
-    cmds.cascade = [this] { m_mdi->cascadeSubWindows(); };
-    cmds.nextWindow = [this] { m_mdi->activateNextSubWindow(); };
-    cmds.previousWindow = [this] { m_mdi->activatePreviousSubWindow(); };
     cmds.printPreview = [this] { printPreview(); };
     cmds.selectSet = [this](const QString& set) {
         m_session.selectSet(set.toInt());
@@ -283,11 +277,7 @@ void MainWindow::ShowCommPortDialog() {
 
 void MainWindow::Print() { printReadings(m_session.store(), m_printDialog, m_messages); }
 void MainWindow::printSummary() {
-    const QString document = m_files.documentPath();
-    ::printSummary(
-        m_session.store(),
-        document.isEmpty() ? tr("Readings (not saved in a file)") : QFileInfo(document).fileName(),
-        m_printDialog, m_messages);
+    ::printSummary(m_session.store(), m_files.documentName(), m_printDialog, m_messages);
 }
 void MainWindow::printPreview() { previewReadings(m_session.store(), this); }
 
@@ -401,17 +391,9 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
 void MainWindow::dropEvent(QDropEvent* e) {
     const QStringList files = FileMenuCommands::droppedFiles(e->mimeData());
     if (files.isEmpty()) return;
-    const QString why = m_files.whyNotDropped(files);
-    // The drag's source learns whether the file was taken; what follows waits until the drag
-    // has ended, so no question or message is shown inside it.
-    if (why.isEmpty())
+    // The drag's source learns whether the file was taken.
+    if (m_files.takeDrop(files, this))
         e->acceptProposedAction();
     else
         e->ignore();
-    QTimer::singleShot(0, this, [this, why, path = files.first()] {
-        if (why.isEmpty())
-            m_files.openPath(path);
-        else
-            m_messages.tell(why);
-    });
 }
