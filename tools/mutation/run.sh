@@ -2,11 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A mutation pass: each mutant of mutants.txt is made in a copy of the committed tree, built, and
 # run against the suites that cover its file; a mutant some suite fails on is killed. Prints one
-# line a mutant and the totals. Usage: tools/mutation/run.sh [WORK_DIR] [FIRST_LINE_NUMBER]
+# line a mutant and the totals. Usage: tools/mutation/run.sh [WORK_DIR] [FIRST_LINE] [LINES]
+# (LINES: only the mutants of those line numbers of mutants.txt, apart by commas).
 set -uo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 work=${1:-$here/build-mutation}
 from=${2:-1}
+only=${3:-}
 list="$here/tools/mutation/mutants.txt"
 mkdir -p "$work"
 # The committed tree, copied over the last pass's file by file where it differs: what did not
@@ -46,6 +48,7 @@ killed=0 survived=0 broken=0 n=0
 while IFS= read -r line; do
   n=$((n + 1))
   [ "$n" -lt "$from" ] && continue
+  if [ -n "$only" ] && [[ ",$only," != *",$n,"* ]]; then continue; fi
   case $line in '' | '#'*) continue ;; esac
   file=${line%%|*}
   verdict=$(python3 - "$work/src/$file" "$line" <<'PY'
