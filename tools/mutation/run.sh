@@ -24,7 +24,7 @@ for root, _, files in os.walk(fresh):
         b = os.path.join(src, os.path.relpath(a, fresh))
         if not os.path.exists(b) or not filecmp.cmp(a, b, shallow=False):
             os.makedirs(os.path.dirname(b), exist_ok=True)
-            shutil.copy2(a, b)
+            shutil.copy(a, b)  # a new time, so what changed is built again
 PY
 cmake -S "$work/src" -B "$work/build" -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 2
 
@@ -80,6 +80,9 @@ PY
     done
   fi
   mv "$work/src/$file.orig" "$work/src/$file"
+  # Newer than the mutant's objects: the next build takes the file as it is again, and no
+  # mutant is left in the binaries another file's mutants run with.
+  touch "$work/src/$file"
   case $result in
     killed*) killed=$((killed + 1)) ;;
     broken) broken=$((broken + 1)) ;;
