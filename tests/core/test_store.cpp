@@ -595,15 +595,24 @@ void TestStore::writesKeepWhatPositionsHold() {
         QVERIFY(st.history().setFlag(2, 128, "edge, moved").ok());
         QVERIFY(st.setFlag(2, 128, "edge, moved").ok());
         QVERIFY(st.history().canUndo());
-        // A look for other writers that finds none reads nothing again.
+        // A look for other writers that finds none reads nothing again, and details written as
+        // they are change nothing: the history's step stays.
         QVERIFY(!st.refresh());
+        QVERIFY(st.setDetails(2, st.details(2)).ok());
         QVERIFY(st.history().canUndo());
         // A group given up puts back what it wrote.
         QVERIFY(st.beginGroup());
         QVERIFY(st.writeReading(2, 3, "0.9").ok());
+        SetDetails sited = st.details(2);
+        sited.site = "Hole 9";
+        QVERIFY(st.setDetails(2, sited).ok());
         QSignalSpy reloaded(&st, &ReadingsStore::reloaded);
+        QSignalSpy detailsChanged(&st, &ReadingsStore::detailsChanged);
         st.cancelGroup();
-        QCOMPARE(reloaded.count(), 1);  // the windows show the table as it is again
+        // The windows show the table and the details as they are again.
+        QCOMPARE(reloaded.count(), 1);
+        QCOMPARE(detailsChanged.count(), 1);
+        QCOMPARE(st.details(2).site, QString());
         QCOMPARE(st.reading(2, 3), QString("0.5"));
         QCOMPARE(st.flag(2, 3), QString("box end"));
     }
