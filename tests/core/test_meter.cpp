@@ -223,6 +223,13 @@ void TestMeter::meterFormFaults_data() {
     QTest::newRow("two points and a line feed lost") << "01234560234567" << 2 << "";
     QTest::newRow("three run together, a point lost") << "0.1234560234567.345678" << 3 << "";
     QTest::newRow("a doubled point is one value") << "0..361707" << 1 << "";
+    QTest::newRow("a negative value's leading zero doubled")
+        << "-00.361707" << 1 << "a doubled leading zero";
+    // Where the two ways of counting run-together values differ, the exact split wins.
+    QTest::newRow("two of the largest run together") << "999.999999999.999999" << 2 << "";
+    QTest::newRow("a doubled point between two values") << "0.0012300..004560" << 2 << "";
+    QTest::newRow("a point and a line feed lost, 13 digits") << "1875122.306768" << 2 << "";
+    QTest::newRow("two values two digits short, run together") << "0.00123.004560" << 2 << "";
     QTest::newRow("noise far longer than values") << QString(60, '7') << 1 << "";
 }
 
