@@ -230,6 +230,7 @@ void TestMeter::meterFormFaults_data() {
     QTest::newRow("a doubled point between two values") << "0.0012300..004560" << 2 << "";
     QTest::newRow("a point and a line feed lost, 13 digits") << "1875122.306768" << 2 << "";
     QTest::newRow("two values two digits short, run together") << "0.00123.004560" << 2 << "";
+    QTest::newRow("a short value and a negative one run together") << "0.12345-0.123456" << 2 << "";
     QTest::newRow("noise far longer than values") << QString(60, '7') << 1 << "";
 }
 
