@@ -511,10 +511,14 @@ void TestSession::recorderTakesOnlyTheMetersSets() {
     SetDetails known = store.details(set);
     known.units = Meter::Units::SI;
     QVERIFY(store.setDetails(set, known).ok());
+    // A flag on the last position, cleared with the set's tail, is counted as dropped.
+    QVERIFY(store.writeReading(set, 128, "0.5").ok());
+    QVERIFY(store.setFlag(set, 128, "edge").ok());
     QVERIFY(recorder.beginSet(set).ok());
     QVERIFY(!store.setUnits(set).has_value());
     QVERIFY(recorder.endSet().ok());
     QCOMPARE(recorder.summary().sets, QList<int>{set});
+    QVERIFY(recorder.summary().flagsDropped.contains(qMakePair(set, 128)));
 }
 
 namespace {
