@@ -514,11 +514,13 @@ void TestSession::recorderTakesOnlyTheMetersSets() {
     // A flag on the last position, cleared with the set's tail, is counted as dropped.
     QVERIFY(store.writeReading(set, 128, "0.5").ok());
     QVERIFY(store.setFlag(set, 128, "edge").ok());
+    QVERIFY(store.setFlag(set, 1, "first").ok());
     QVERIFY(recorder.beginSet(set).ok());
     QVERIFY(!store.setUnits(set).has_value());
     QVERIFY(recorder.endSet().ok());
     QCOMPARE(recorder.summary().sets, QList<int>{set});
     QVERIFY(recorder.summary().flagsDropped.contains(qMakePair(set, 128)));
+    QVERIFY(recorder.summary().flagsDropped.contains(qMakePair(set, 1)));
 }
 
 namespace {
