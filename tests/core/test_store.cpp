@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "RawSql.h"
 #include "core/store/DownloadLog.h"
 #include "core/store/EditHistory.h"
 #include "core/store/ReadingsFile.h"
@@ -544,14 +545,7 @@ void TestStore::fileRowsAreTakenOnlyWhereTheyFit() {
         ReadingsStore made(path);
         QVERIFY(made.open().ok());
     }
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "hand");
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        for (const QString& statement : sql) QVERIFY2(q.exec(statement), qPrintable(statement));
-    }
-    QSqlDatabase::removeDatabase("hand");
+    runSql(path, sql);
     ReadingsStore store(path);
     QVERIFY(store.open().ok());
     const auto name = [](ReadingsStore::Held held) {

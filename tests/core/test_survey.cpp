@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <cmath>
 
+#include "RawSql.h"
 #include "TestEnv.h"
 #include "core/common/Messages.h"
 #include "core/common/Paths.h"
@@ -24,16 +25,6 @@
 
 namespace {
 /** Runs @p statements on the file at @p path through a connection of its own. */
-void runSql(const QString& path, const QStringList& statements) {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        for (const QString& sql : statements) QVERIFY2(q.exec(sql), qPrintable(sql));
-    }
-    QSqlDatabase::removeDatabase("raw");
-}
 QVariant firstValue(const QString& path, const QString& sql) {
     QVariant out;
     {
