@@ -9,7 +9,8 @@
  *  another program or a hand would change it; a statement that fails fails the test. */
 inline void runSql(const QString& path, const QStringList& statements) {
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
         db.setDatabaseName(path);
         QVERIFY(db.open());
         QSqlQuery q(db);
