@@ -88,6 +88,7 @@ private Q_SLOTS:
     void meterKnownByItsName();
     void recorderTakesOnlyTheMetersSets_data();
     void recorderTakesOnlyTheMetersSets();
+    void setTheStoreRefusedTakesNothing();
     void redownloadKeepsFlagsOfTheSameReadings_data();
     void redownloadKeepsFlagsOfTheSameReadings();
     void onlyWhatTheMeterSentIsStored();
@@ -521,6 +522,36 @@ void TestSession::recorderTakesOnlyTheMetersSets() {
     QCOMPARE(recorder.summary().sets, QList<int>{set});
     QVERIFY(recorder.summary().flagsDropped.contains(qMakePair(set, 128)));
     QVERIFY(recorder.summary().flagsDropped.contains(qMakePair(set, 1)));
+}
+
+void TestSession::setTheStoreRefusedTakesNothing() {
+    // Another program holds the database while set 4 begins: the set is never marked, so the
+    // readings that follow must not land in it, even once the database is free again.
+    TestEnv env;
+    ReadingsStore store(env.database());
+    QVERIFY(store.open().ok());
+    QVERIFY(store.writeReading(4, 1, "0.100001").ok());
+    DownloadRecorder recorder(store);
+    recorder.start();
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+        other.setDatabaseName(env.database());
+        QVERIFY(other.open());
+        QSqlQuery hold(other);
+        QVERIFY(hold.exec("BEGIN IMMEDIATE"));
+        QCOMPARE(recorder.beginSet(4).kind, StoreFailure::Busy);
+        QVERIFY(hold.exec("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase("other");
+    QVERIFY(recorder.storeReading(1, "0.222222").ok());
+    QCOMPARE(store.reading(4, 1), QString("0.100001"));
+    QCOMPARE(recorder.stored(), 0);
+    // A set cut while the database cannot be written is told as left as it was.
+    QVERIFY(recorder.beginSet(5).ok());
+    QVERIFY(recorder.storeReading(1, "0.333333").ok());
+    QVERIFY(recorder.cutSet(false).ok());
+    QVERIFY2(recorder.summary().report().contains("still hold what they held before"),
+             qPrintable(recorder.summary().report()));
 }
 
 namespace {
