@@ -178,6 +178,8 @@ private Q_SLOTS:
     void plotConvertsUnitsAndUsesDepth();
     void longTableReadBack_data();
     void longTableReadBack();
+    void longTableDepthsAndPositions_data();
+    void longTableDepthsAndPositions();
     void lasLogsReadBack_data();
     void lasLogsReadBack();
     void typedTextsStayText_data();
@@ -503,6 +505,11 @@ void TestSurvey::longTableReadBack_data() {
     QTest::newRow("not the long table's header") << "set,position"
                                                  << "set,pos"
                                                  << "is not a data file";
+    QTest::newRow("completeness differs between rows") << ",0.000000,SI,,,,,,,,true,"
+                                                       << ",0.000000,SI,,,,,,,,false,"
+                                                       << "column 13 (complete)";
+    QTest::newRow("a byte order mark")
+        << "set,position" << QChar(0xFEFF) + QString("set,position") << "";
     QTest::newRow("a header alone") << "ROWS"
                                     << ""
                                     << "line 2: the table has no rows";
@@ -564,6 +571,86 @@ void TestSurvey::longTableReadBack() {
     expected.unreadable = 0;
     QCOMPARE(other.details(2), expected);
     QCOMPARE(other.setUnits(5), std::optional<Meter::Units>(Meter::Units::SI));
+}
+
+void TestSurvey::longTableDepthsAndPositions_data() {
+    // Rows of set 9 as "position:depth" (depth may be empty); the set's depth and spacing read
+    // back ("-" none), or where and why the table is refused.
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("depth");
+    QTest::addColumn<QString>("spacing");
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("no depth") << "1:,2:"
+                              << "-"
+                              << "-"
+                              << "";
+    QTest::newRow("one depth at position 1") << "1:10,2:"
+                                             << "10"
+                                             << "-"
+                                             << "";
+    QTest::newRow("one depth further down") << "1:,3:10"
+                                            << "-"
+                                            << "-"
+                                            << "";
+    QTest::newRow("two depths apart") << "2:10.5,4:11.5"
+                                      << "10"
+                                      << "0.5"
+                                      << "";
+    QTest::newRow("a depth off the line by 1 mm") << "1:10,2:10.5,3:11.001"
+                                                  << ""
+                                                  << ""
+                                                  << "do not follow one depth and spacing";
+    QTest::newRow("depths going up") << "1:10,2:9.5"
+                                     << ""
+                                     << ""
+                                     << "the depths of set 9 go up";
+    QTest::newRow("a depth beyond the largest") << "1:200000"
+                                                << ""
+                                                << ""
+                                                << "column 3 (depth_m): 200000 is beyond";
+    QTest::newRow("position 128") << "128:"
+                                  << "-"
+                                  << "-"
+                                  << "";
+    QTest::newRow("position 129") << "129:"
+                                  << ""
+                                  << ""
+                                  << "column 2 (position)";
+    QTest::newRow("position 0") << "0:"
+                                << ""
+                                << ""
+                                << "column 2 (position)";
+    QTest::newRow("a position twice") << "3:,3:"
+                                      << ""
+                                      << ""
+                                      << "line 3, column 2 (position): the position comes twice";
+}
+
+void TestSurvey::longTableDepthsAndPositions() {
+    QFETCH(QString, rows);
+    QFETCH(QString, depth);
+    QFETCH(QString, spacing);
+    QFETCH(QString, refused);
+    QTemporaryDir tmp;
+    QByteArray bytes = SurveyExport::kLongHeader.toUtf8() + "\r\n";
+    for (const QString& row : rows.split(',')) {
+        const QStringList at = row.split(':');
+        bytes += QStringLiteral("9,%1,%2,0.5,,,,,,,,,true,\r\n").arg(at[0], at[1]).toUtf8();
+    }
+    const QString file = tmp.path() + "/long.csv";
+    QVERIFY(FileCommands::writeWhole(file, bytes).ok());
+    ReadingsStore store(tmp.path() + "/Readings.db");
+    QVERIFY(store.open().ok());
+    const FileOutcome opened = SurveyFile::openAny(store, file);
+    QVERIFY2(Msg::forFile(opened).contains(refused), qPrintable(Msg::forFile(opened)));
+    QCOMPARE(opened.ok(), refused.isEmpty());
+    if (!opened.ok()) return;
+    const auto shown = [](std::optional<double> v) {
+        return v ? QString::number(*v) : QStringLiteral("-");
+    };
+    QCOMPARE(shown(store.details(9).depthM), depth);
+    QCOMPARE(shown(store.details(9).spacingM), spacing);
+    QCOMPARE(store.readingCount(9), static_cast<int>(rows.count(',') + 1));
 }
 
 void TestSurvey::lasLogsReadBack_data() {
