@@ -180,6 +180,8 @@ private Q_SLOTS:
     void longTableReadBack();
     void longTableDepthsAndPositions_data();
     void longTableDepthsAndPositions();
+    void lasDepthSteps_data();
+    void lasDepthSteps();
     void lasLogsReadBack_data();
     void lasLogsReadBack();
     void typedTextsStayText_data();
@@ -651,6 +653,47 @@ void TestSurvey::longTableDepthsAndPositions() {
     QCOMPARE(shown(store.details(9).depthM), depth);
     QCOMPARE(shown(store.details(9).spacingM), spacing);
     QCOMPARE(store.readingCount(9), static_cast<int>(rows.count(',') + 1));
+}
+
+void TestSurvey::lasDepthSteps_data() {
+    // Set 8's depth and spacing, and its positions holding readings ("u" unreadable); the
+    // log's start, stop and step, or "refused".
+    QTest::addColumn<double>("depth");
+    QTest::addColumn<double>("spacing");
+    QTest::addColumn<QString>("held");
+    QTest::addColumn<QString>("steps");
+    QTest::newRow("spacing 0") << 1.0 << 0.0 << "1"
+                               << "refused";
+    QTest::newRow("spacing below 0") << 1.0 << -0.5 << "1"
+                                     << "refused";
+    QTest::newRow("a depth a hair above zero") << -0.00001 << 0.5 << "1,3"
+                                               << "0.0000 1.0000 0.5000";
+    QTest::newRow("sums with binary noise") << 0.1 << 0.2 << "4"
+                                            << "0.1000 0.7000 0.2000";
+    QTest::newRow("an unreadable last position") << 2.0 << 1.0 << "1,2,5u"
+                                                 << "2.0000 3.0000 1.0000";
+}
+
+void TestSurvey::lasDepthSteps() {
+    QFETCH(double, depth);
+    QFETCH(double, spacing);
+    QFETCH(QString, held);
+    QFETCH(QString, steps);
+    Survey s;
+    SetDetails d;
+    d.depthM = depth;
+    d.spacingM = spacing;
+    QVERIFY(s.store.setDetails(8, d).ok());
+    for (const QString& p : held.split(','))
+        QVERIFY(p.endsWith('u') ? s.store.markUnreadable(8, p.chopped(1).toInt()).ok()
+                                : s.store.writeReading(8, p.toInt(), "0.5").ok());
+    QString why;
+    const Las las(LasExport::build(s.store, 8, &why));
+    const QString got =
+        !why.isEmpty()
+            ? QStringLiteral("refused")
+            : QStringList{las.data("W.STRT"), las.data("W.STOP"), las.data("W.STEP")}.join(' ');
+    QCOMPARE(got, steps);
 }
 
 void TestSurvey::lasLogsReadBack_data() {
