@@ -32,15 +32,13 @@ QByteArray encode(const QString& text) {
     return out;
 }
 
-QString decode(const QByteArray& bytes) {
-    QString out;
-    out.reserve(bytes.size());
+QString decode(QByteArrayView bytes) {
+    // One character a byte: the string is sized once and filled in place.
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t* to = reinterpret_cast<char16_t*>(out.data());
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0)
-            out.append(QChar(kHigh[b - 0x80]));
-        else
-            out.append(QChar(b));
+        *to++ = b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0 ? kHigh[b - 0x80] : b;
     }
     return out;
 }

@@ -39,7 +39,7 @@ ReadResult read(const QByteArray& data, qsizetype& offset, DataFileRecord& recor
         const std::uint16_t len = getU16(data, at);
         at += 2;
         if (data.size() - at < len) return ReadResult::Damaged;
-        text = Cp1252::decode(data.mid(at, len));
+        text = Cp1252::decode(QByteArrayView(data).sliced(at, len));
         at += len;
     }
     record = r;

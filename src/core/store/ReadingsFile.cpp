@@ -399,6 +399,12 @@ StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore:
     const bool existed = QFileInfo::exists(path) && QFileInfo(path).size() > 0;
     QSqlQuery q(db);
     QSqlError why;
+    // A private copy is ours alone: one lock for its whole life and a journal in memory spare
+    // the file system calls SQLite makes around every statement to share a file.
+    if (mode == ReadingsStore::OpenMode::SurveyCopy &&
+        (!run(q, QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"), &why) ||
+         !run(q, QStringLiteral("PRAGMA journal_mode=MEMORY"), &why)))
+        return refused(why);
     // Before anything reads a table: a view, a trigger or an index of the file's own making
     // never runs.
     if (existed)

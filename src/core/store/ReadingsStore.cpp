@@ -14,6 +14,7 @@
 #include <QUuid>
 #include <QVariant>
 #include <cmath>
+#include <cstring>
 
 #include "core/store/EditHistory.h"
 #include "core/store/ReadingsFile.h"
@@ -129,14 +130,20 @@ StoreResult ReadingsStore::load() {
         sqlite3_prepare_v2(handle, utf8.constData(), static_cast<int>(utf8.size()), &q, nullptr);
     QVector<Loaded> rows;
     rows.reserve(Meter::kPositions);
+    static const QByteArray cleared = Meter::kClearedReading.toLatin1();
     while (code == SQLITE_OK && (code = sqlite3_step(q)) == SQLITE_ROW) {
         Loaded r;
         r.rowid = sqlite3_column_int64(q, 0);
         for (int i = 0; i < kColumns; ++i) {
             QString& cell = r.cells[static_cast<size_t>(i)];
-            if (sqlite3_column_type(q, i + 1) != SQLITE_NULL) {
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(q, i + 1));
-                cell = QString::fromUtf8(text, sqlite3_column_bytes(q, i + 1));
+            // NULL gives no text: a cell that holds nothing stays empty.
+            if (const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(q, i + 1))) {
+                const int bytes = sqlite3_column_bytes(q, i + 1);
+                // Most cells of a survey are cleared: they share one string.
+                if (bytes == cleared.size() && std::memcmp(text, cleared.constData(), bytes) == 0)
+                    cell = Meter::kClearedReading;
+                else
+                    cell = QString::fromUtf8(text, bytes);
             }
             r.held[static_cast<size_t>(i)] = i == 0 ? Held::Nothing : heldByText(cell);
         }
