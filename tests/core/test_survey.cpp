@@ -622,6 +622,15 @@ void TestSurvey::longTableDepthsAndPositions_data() {
                                 << ""
                                 << ""
                                 << "column 2 (position)";
+    QTest::newRow("a mark opening a later line") << "1:,MARK2:"
+                                                 << ""
+                                                 << ""
+                                                 << "line 3, column 1 (set)";
+    // Every position of every set, then one row more.
+    QTest::newRow("more rows than a survey holds") << "ALL"
+                                                   << ""
+                                                   << ""
+                                                   << "line 3842: more rows than 30 sets";
     QTest::newRow("a position twice") << "3:,3:"
                                       << ""
                                       << ""
@@ -637,7 +646,18 @@ void TestSurvey::longTableDepthsAndPositions() {
     QByteArray bytes = SurveyExport::kLongHeader.toUtf8() + "\r\n";
     for (const QString& row : rows.split(',')) {
         const QStringList at = row.split(':');
-        bytes += QStringLiteral("9,%1,%2,0.5,,,,,,,,,true,\r\n").arg(at[0], at[1]).toUtf8();
+        if (row == "ALL") {
+            for (int set = 1; set <= 30; ++set)
+                for (int p = 1; p <= 128; ++p)
+                    bytes +=
+                        QStringLiteral("%1,%2,,0.5,,,,,,,,,true,\r\n").arg(set).arg(p).toUtf8();
+            bytes += "1,1,,0.5,,,,,,,,,true,\r\n";
+        } else if (row.startsWith("MARK")) {
+            bytes += "\xEF\xBB\xBF" +
+                     QStringLiteral("9,%1,,0.5,,,,,,,,,true,\r\n").arg(at[0].mid(4)).toUtf8();
+        } else {
+            bytes += QStringLiteral("9,%1,%2,0.5,,,,,,,,,true,\r\n").arg(at[0], at[1]).toUtf8();
+        }
     }
     const QString file = tmp.path() + "/long.csv";
     QVERIFY(FileCommands::writeWhole(file, bytes).ok());

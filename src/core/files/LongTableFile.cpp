@@ -93,7 +93,9 @@ RecordReader::Got RecordReader::next(Record* record) {
         if (record->line == 0) record->line = m_line;
         size += bytes.size();
         // Text that is not UTF-8 is refused at its line, never read with characters replaced.
-        QStringDecoder utf8(QStringDecoder::Utf8);
+        // A byte order mark opens the file, and only there is it dropped; elsewhere it is a
+        // character in a field that then fails to read.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
         QString text = utf8(bytes);
         if (utf8.hasError()) return Got::NotUtf8;
         if (m_line == 1 && text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
