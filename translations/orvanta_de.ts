@@ -1075,6 +1075,18 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source>Over range: the reading is above %1 on this scale.</source>
         <translation>Bereichsüberschreitung: Der Messwert liegt über %1 auf dieser Skala.</translation>
     </message>
+    <message>
+        <source>Click the panel to press its keys with letters.</source>
+        <translation>Klicken Sie auf das Bedienfeld, um seine Tasten mit Buchstaben zu drücken.</translation>
+    </message>
+    <message>
+        <source>Letters press the panel&apos;s keys. Click elsewhere to stop.</source>
+        <translation>Buchstaben drücken die Tasten des Bedienfelds. Zum Beenden woanders klicken.</translation>
+    </message>
+    <message>
+        <source>Listening: letters press the keys</source>
+        <translation>Hört zu: Buchstaben drücken die Tasten</translation>
+    </message>
 </context>
 <context>
     <name>RecordingCommands</name>

@@ -1075,6 +1075,18 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source>Over range: the reading is above %1 on this scale.</source>
         <translation>Fuera de rango: la lectura supera %1 en esta escala.</translation>
     </message>
+    <message>
+        <source>Click the panel to press its keys with letters.</source>
+        <translation>Haga clic en el panel para pulsar sus teclas con letras.</translation>
+    </message>
+    <message>
+        <source>Letters press the panel&apos;s keys. Click elsewhere to stop.</source>
+        <translation>Las letras pulsan las teclas del panel. Haga clic en otro lugar para terminar.</translation>
+    </message>
+    <message>
+        <source>Listening: letters press the keys</source>
+        <translation>Escuchando: las letras pulsan las teclas</translation>
+    </message>
 </context>
 <context>
     <name>RecordingCommands</name>

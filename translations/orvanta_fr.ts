@@ -1075,6 +1075,18 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <source>Over range: the reading is above %1 on this scale.</source>
         <translation>Hors plage : la mesure dépasse %1 sur cette échelle.</translation>
     </message>
+    <message>
+        <source>Click the panel to press its keys with letters.</source>
+        <translation>Cliquez sur le panneau pour appuyer sur ses touches avec des lettres.</translation>
+    </message>
+    <message>
+        <source>Letters press the panel&apos;s keys. Click elsewhere to stop.</source>
+        <translation>Les lettres appuient sur les touches du panneau. Cliquez ailleurs pour arrêter.</translation>
+    </message>
+    <message>
+        <source>Listening: letters press the keys</source>
+        <translation>À l'écoute : les lettres appuient sur les touches</translation>
+    </message>
 </context>
 <context>
     <name>RecordingCommands</name>

@@ -1075,6 +1075,18 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <source>Over range: the reading is above %1 on this scale.</source>
         <translation>Fora da faixa: a leitura está acima de %1 nesta escala.</translation>
     </message>
+    <message>
+        <source>Click the panel to press its keys with letters.</source>
+        <translation>Clique no painel para pressionar suas teclas com letras.</translation>
+    </message>
+    <message>
+        <source>Letters press the panel&apos;s keys. Click elsewhere to stop.</source>
+        <translation>As letras pressionam as teclas do painel. Clique em outro lugar para parar.</translation>
+    </message>
+    <message>
+        <source>Listening: letters press the keys</source>
+        <translation>Ouvindo: as letras pressionam as teclas</translation>
+    </message>
 </context>
 <context>
     <name>RecordingCommands</name>

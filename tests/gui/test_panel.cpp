@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QHBoxLayout>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -99,6 +101,8 @@ private Q_SLOTS:
     void showingAndHidingKeepsState();
     void renderPages();
     void keysFromTheKeyboard();
+    void lettersWaitUntilThePanelIsAddressed_data();
+    void lettersWaitUntilThePanelIsAddressed();
 };
 
 void TestPanel::liveValues_data() {
@@ -445,6 +449,10 @@ void TestPanel::keysFromTheKeyboard() {
         QVERIFY2(!b->accessibleName().isEmpty(), qPrintable(b->objectName()));
     }
     Rig clicked;
+    typed.panel->show();
+    QVERIFY(QTest::qWaitForWindowExposed(typed.panel.get()));
+    QTest::mouseClick(typed.panel.get(), Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(typed.panel->listening());
     QTest::keyClick(typed.panel.get(), Qt::Key_M);
     clicked.press("Menu");
     QCOMPARE(typed.pty.receive(60), clicked.pty.receive(60));
@@ -457,6 +465,46 @@ void TestPanel::keysFromTheKeyboard() {
     QTest::keyClicks(typed.panel.get(), "Outcrop cliff");
     const QByteArray sent = typed.pty.receive(200);
     QVERIFY2(!sent.contains('Q') && !sent.contains('L'), sent.constData());
+}
+
+void TestPanel::lettersWaitUntilThePanelIsAddressed_data() {
+    QTest::addColumn<QString>("how");  // how the panel got the focus
+    QTest::addColumn<bool>("listens");
+    QTest::newRow("given the focus by a window") << "focus" << false;
+    QTest::newRow("a click on the panel") << "click" << true;
+    QTest::newRow("a click on a key") << "key" << true;
+    QTest::newRow("Tab") << "tab" << true;
+    QTest::newRow("a click, then elsewhere") << "away" << false;
+}
+
+void TestPanel::lettersWaitUntilThePanelIsAddressed() {
+    QFETCH(QString, how);
+    QFETCH(bool, listens);
+    Rig rig;
+    QWidget window;
+    auto* layout = new QHBoxLayout(&window);
+    auto* elsewhere = new QLineEdit(&window);
+    layout->addWidget(elsewhere);
+    rig.panel->setParent(&window);
+    layout->addWidget(rig.panel.get());
+    const auto giveBack = qScopeGuard([&] { rig.panel->setParent(nullptr); });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    elsewhere->setFocus();
+    if (how == "focus") rig.panel->setFocus(Qt::OtherFocusReason);
+    if (how == "click" || how == "away")
+        QTest::mouseClick(rig.panel.get(), Qt::LeftButton, {}, QPoint(2, 2));
+    if (how == "key") {
+        QTest::mouseClick(rig.panel->storeButton, Qt::LeftButton);
+        QTRY_VERIFY(!rig.panel->releaseTimer.isActive());
+    }
+    if (how == "tab") QTest::keyClick(elsewhere, Qt::Key_Tab);
+    if (how == "away") elsewhere->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(rig.panel->listening(), listens);
+    rig.pty.receive(60);
+    QTest::keyClick(rig.panel.get(), Qt::Key_M);  // Menu
+    QCOMPARE(rig.pty.receive(200).isEmpty(), !listens);
+    QTRY_COMPARE(rig.panel->keypad().visiblePage() != 1, listens);
 }
 
 QTEST_MAIN(TestPanel)

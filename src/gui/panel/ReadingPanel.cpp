@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/panel/ReadingPanel.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
 #include "core/common/Messages.h"
@@ -176,6 +178,15 @@ ReadingPanel::ReadingPanel(const SessionState& vars, PanelHost& host, QWidget* p
     releaseTimer.setInterval(300);
     connect(&releaseTimer, &QTimer::timeout, this, &ReadingPanel::tick);
 
+    // Letters reach the meter only once the user addressed the panel: a click on it or on a key,
+    // or Tab into it. Focus going anywhere else stops it; the window losing the focus does not.
+    setFocusPolicy(Qt::ClickFocus);
+    for (auto& [k, b] : m_buttons) b->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now != this && !isAncestorOf(now)) setListening(false);
+    });
+    setListening(false);
+
     // Create.
     ShowReadingPage();
     setStoreDestination(m_vars.storeToPC);
@@ -250,13 +261,17 @@ QPushButton* ReadingPanel::key(QWidget* parent, Key k, const QString& name, cons
 }
 
 void ReadingPanel::keyPressEvent(QKeyEvent* event) {
-    // A key's first letter presses the key shown with it (Escape the shown Esc key), as long as
-    // the panel has the focus. Off and Calibrate are never pressed by a letter: a word typed
-    // into the wrong window ("Outcrop") must not switch the meter off or start a calibration.
+    // A key's first letter presses the key shown with it (Escape the shown Esc key), while the
+    // panel listens. Off and Calibrate are never pressed by a letter: a word typed into the
+    // wrong window ("Outcrop") must not switch the meter off or start a calibration.
     const QString typed = event->text().toUpper();
     const bool escape = event->key() == Qt::Key_Escape;
-    if ((escape || (typed.size() == 1 && typed[0].isLetter())) &&
-        event->modifiers() == Qt::NoModifier) {
+    const bool keyLike = (escape || (typed.size() == 1 && typed[0].isLetter())) &&
+                         event->modifiers() == Qt::NoModifier;
+    if (keyLike && !m_listening) {
+        QToolTip::showText(mapToGlobal(rect().center()),
+                           tr("Click the panel to press its keys with letters."), this);
+    } else if (keyLike) {
         for (const auto& [key, b] : m_buttons) {
             if (!b || !b->isVisibleTo(this) || !b->isEnabled()) continue;
             if (b == offButton || b == calibrateButton) continue;
@@ -268,6 +283,46 @@ void ReadingPanel::keyPressEvent(QKeyEvent* event) {
         }
     }
     QWidget::keyPressEvent(event);
+}
+
+void ReadingPanel::focusInEvent(QFocusEvent* event) {
+    const Qt::FocusReason why = event->reason();
+    if (why == Qt::MouseFocusReason || why == Qt::TabFocusReason || why == Qt::BacktabFocusReason)
+        setListening(true);
+    QWidget::focusInEvent(event);
+}
+
+bool ReadingPanel::eventFilter(QObject* watched, QEvent* event) {
+    // A key clicked or reached by Tab addresses the panel as a click on it does.
+    if (event->type() == QEvent::MouseButtonPress && !m_listening) {
+        setFocus(Qt::MouseFocusReason);
+    } else if (event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
+        if (why == Qt::TabFocusReason || why == Qt::BacktabFocusReason) setListening(true);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ReadingPanel::setListening(bool on) {
+    const bool changed = on != m_listening;
+    m_listening = on;
+    setToolTip(on ? tr("Letters press the panel's keys. Click elsewhere to stop.")
+                  : tr("Click the panel to press its keys with letters."));
+    setAccessibleDescription(on ? tr("Listening: letters press the keys") : QString());
+    if (changed) update();
+}
+
+void ReadingPanel::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!m_listening) return;
+    // A band in the highlight colour around the picture of the meter.
+    QPainter p(this);
+    const QColor band = palette().color(QPalette::Active, QPalette::Highlight);
+    const QRect frame = px(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight);
+    const QRect all = rect();
+    p.fillRect(QRect(0, 0, frame.left(), all.height()), band);
+    p.fillRect(QRect(frame.right() + 1, 0, all.width() - frame.right() - 1, all.height()), band);
+    p.fillRect(QRect(0, frame.bottom() + 1, all.width(), all.height() - frame.bottom() - 1), band);
 }
 
 QFrame* ReadingPanel::menuPage(const QString& name, const QString& title) {

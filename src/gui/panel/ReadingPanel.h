@@ -98,6 +98,11 @@ public:
     double zoomToFit(const QSize& available) const;
     static constexpr double kSmallestZoom = 0.4;
 
+    /** @brief Letters press the panel's keys: the user clicked the panel or one of its keys,
+     *  or moved to it with Tab, and has not gone elsewhere since. Giving the panel the focus
+     *  otherwise (View > Meter, a window switch) does not make it listen. */
+    bool listening() const { return m_listening; }
+
     QFrame *displayFrame, *mainMenuPage, *memoryMenuPage, *recallMenuPage, *deleteMenuPage;
     MeterBarWidget* meterBar;
     QLabel *digitsLabel, *fullScaleLabel, *scaleZeroLabel, *tenLabel, *exponentLabel, *unitsLabel,
@@ -117,6 +122,9 @@ protected:
     /** @brief A letter presses the shown key whose caption starts with it; Escape the shown Esc
      *  key. */
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QRect px(int left, int top, int width, int height) const;
@@ -132,10 +140,12 @@ private:
     QFrame* menuPage(const QString& name, const QString& title);
     void tick();
     void syncFromKeypad();
+    void setListening(bool on);
 
     const SessionState& m_vars;
     PanelHost& m_host;
     double m_zoom = 1.0;
+    bool m_listening = false;
     Keypad m_keypad;
     LiveDisplay m_display;
     std::map<Key, QPushButton*> m_buttons;
