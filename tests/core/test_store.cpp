@@ -332,6 +332,21 @@ void TestStore::historyEndsWithWhatItCannotUndo_data() {
                                  << "" << false << false;
     QTest::newRow("Open ends it") << QStringList{"site x", "open", "undo"} << ""
                                   << "" << false << false;
+    QTest::newRow("the saved table undone past, then changed again")
+        << QStringList{"flag a", "flag b", "saved", "undo", "undo", "flag c", "flag d"} << "d"
+        << "" << true << false;
+    QTest::newRow("a site typed as it was is no step") << QStringList{"saved", "site "} << ""
+                                                       << "" << false << true;
+    QTest::newRow("no flag to take away is no step") << QStringList{"saved", "unflag nothing"} << ""
+                                                     << "" << false << true;
+    // The file read again: the steps end. Read as it was, a saved table stays saved; changed
+    // by another program, it no longer is what was saved.
+    QTest::newRow("read again after a save") << QStringList{"saved", "reopen"} << ""
+                                             << "" << false << true;
+    QTest::newRow("another writer after a save") << QStringList{"saved", "other"} << ""
+                                                 << "" << false << false;
+    QTest::newRow("another writer after a flag") << QStringList{"flag a", "other"} << "a"
+                                                 << "" << false << false;
 }
 
 void TestStore::historyEndsWithWhatItCannotUndo() {
@@ -349,7 +364,15 @@ void TestStore::historyEndsWithWhatItCannotUndo() {
             QVERIFY(history.setFlag(1, 1, arg).ok());
         else if (step == "unflag")
             QVERIFY(history.setFlag(1, 1, {}).ok());
-        else if (step.startsWith("site")) {
+        else if (step == "unflag nothing")  // position 2 holds no reading
+            QCOMPARE(history.setFlag(1, 2, {}).kind, StoreFailure::NoSuchCell);
+        else if (step == "reopen") {
+            s.store.close();
+            QVERIFY(s.store.open().ok());
+        } else if (step == "other") {
+            runSql(s.path, {"UPDATE Sets SET \"Set 9\" = '0.25' WHERE rowid = 5"});
+            QVERIFY(s.store.refresh());
+        } else if (step.startsWith("site")) {
             SetDetails d = s.store.details(1);
             d.site = arg;
             QVERIFY(history.setDetails(1, s.store.details(1), d).ok());

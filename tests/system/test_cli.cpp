@@ -514,6 +514,8 @@ void TestCli::surveyCommandsOnOneDatabase() {
         {{"stats", "--set", "3", "--json"}, 0, R"({"count":1,)"},
         {{"flag", "--set", "3", "--position", "9", "--reason", "x"}, 1, "holds no reading to flag"},
         {{"flag", "--set", "3", "--position", "1"}, 1, "--reason TEXT, or --clear"},
+        {{"flag", "--set", "3", "--position", "0", "--clear"}, 1, "from 1 to 128"},
+        {{"flag", "--set", "3", "--position", "129", "--clear"}, 1, "from 1 to 128"},
         {{"export", "--long", longCsv}, 0, ""},
         {{"open", longCsv}, 0, ""},  // read back: readings, details and the flag
         {{"stats", "--set", "3", "--json"}, 0, R"({"count":1,)"},

@@ -19,11 +19,9 @@ QString line(const QString& mnemonic, const QString& unit, QString data,
     return key.leftJustified(12) + QLatin1Char(' ') + data.trimmed().leftJustified(28) +
            QStringLiteral(" : ") + description + QLatin1Char('\n');
 }
-// Depths in metres to a tenth of a millimetre: no binary noise from the sums.
-QString metres(double v) {
-    QString text = QString::number(std::round(v * 10000.0) / 10000.0, 'f', 4);
-    return text == QLatin1String("-0.0000") ? QStringLiteral("0.0000") : text;
-}
+// Depths in metres to a tenth of a millimetre: no binary noise from the sums. A depth a hair
+// below zero rounds to -0, which Qt writes as 0.0000.
+QString metres(double v) { return QString::number(std::round(v * 10000.0) / 10000.0, 'f', 4); }
 }  // namespace
 
 QByteArray build(const ReadingsStore& store, int set, QString* why) {
