@@ -472,6 +472,7 @@ void TestPanel::lettersWaitUntilThePanelIsAddressed_data() {
     QTest::addColumn<bool>("listens");
     QTest::newRow("given the focus by a window") << "focus" << false;
     QTest::newRow("a click on the panel") << "click" << true;
+    QTest::newRow("given the focus, then a click") << "focus click" << true;
     QTest::newRow("a click on a key") << "key" << true;
     QTest::newRow("Tab") << "tab" << true;
     QTest::newRow("a click, then elsewhere") << "away" << false;
@@ -491,8 +492,8 @@ void TestPanel::lettersWaitUntilThePanelIsAddressed() {
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     elsewhere->setFocus();
-    if (how == "focus") rig.panel->setFocus(Qt::OtherFocusReason);
-    if (how == "click" || how == "away")
+    if (how.startsWith("focus")) rig.panel->setFocus(Qt::OtherFocusReason);
+    if (how.endsWith("click") || how == "away")
         QTest::mouseClick(rig.panel.get(), Qt::LeftButton, {}, QPoint(2, 2));
     if (how == "key") {
         QTest::mouseClick(rig.panel->storeButton, Qt::LeftButton);

@@ -294,13 +294,21 @@ void ReadingPanel::focusInEvent(QFocusEvent* event) {
 
 bool ReadingPanel::eventFilter(QObject* watched, QEvent* event) {
     // A key clicked or reached by Tab addresses the panel as a click on it does.
-    if (event->type() == QEvent::MouseButtonPress && !m_listening) {
+    if (event->type() == QEvent::MouseButtonPress) {
         setFocus(Qt::MouseFocusReason);
+        setListening(true);
     } else if (event->type() == QEvent::FocusIn) {
         const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
         if (why == Qt::TabFocusReason || why == Qt::BacktabFocusReason) setListening(true);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void ReadingPanel::mousePressEvent(QMouseEvent* event) {
+    // Also when the panel already had the focus without listening (View > Meter).
+    setFocus(Qt::MouseFocusReason);
+    setListening(true);
+    QWidget::mousePressEvent(event);
 }
 
 void ReadingPanel::setListening(bool on) {
