@@ -527,6 +527,10 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>&amp;Previous Window</source>
         <translation>&amp;Vorheriges Fenster</translation>
     </message>
+    <message>
+        <source>&amp;Side by Side</source>
+        <translation>Daten &amp;und Messgerät</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -527,6 +527,10 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>&amp;Previous Window</source>
         <translation>Ventana &amp;anterior</translation>
     </message>
+    <message>
+        <source>&amp;Side by Side</source>
+        <translation>Datos &amp;junto al medidor</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

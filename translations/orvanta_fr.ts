@@ -527,6 +527,10 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>&amp;Previous Window</source>
         <translation>Fenêtre &amp;précédente</translation>
     </message>
+    <message>
+        <source>&amp;Side by Side</source>
+        <translation>Données et &amp;appareil</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1085,7 +1089,7 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     </message>
     <message>
         <source>Listening: letters press the keys</source>
-        <translation>À l'écoute : les lettres appuient sur les touches</translation>
+        <translation>À l&apos;écoute : les lettres appuient sur les touches</translation>
     </message>
 </context>
 <context>

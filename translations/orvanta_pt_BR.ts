@@ -527,6 +527,10 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>&amp;Previous Window</source>
         <translation>Janela &amp;anterior</translation>
     </message>
+    <message>
+        <source>&amp;Side by Side</source>
+        <translation>Dados &amp;e medidor</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

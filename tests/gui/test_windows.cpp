@@ -458,6 +458,25 @@ void TestWindows::keyboardAndScreenReadersReachTheWindows() {
         if (sub->isVisible()) shown << sub->geometry();
     QCOMPARE(shown.size(), 2);
     QVERIFY(!shown[0].intersects(shown[1]));
+    // View checks what is shown; Side by Side shows the sets window and the panel, apart.
+    const auto checked = [&] {
+        QMenu* view = w.findChild<QMenu*>("Viewmenu");
+        Q_EMIT view->aboutToShow();
+        QString marks;
+        for (const char* name : {"Datamenu", "Metermenu", "Plotmenu"})
+            marks += menus->menuItem(name)->isChecked() ? "x" : "-";
+        return marks;
+    };
+    QCOMPARE(checked(), QString("x-x"));
+    menus->menuItem("Metermenu")->trigger();
+    QCOMPARE(checked(), QString("-xx"));
+    QCOMPARE(menus->menuItem("SideBySidemenu")->shortcut(), QKeySequence("Ctrl+Shift+B"));
+    menus->menuItem("SideBySidemenu")->trigger();
+    QCOMPARE(checked(), QString("xxx"));
+    const QRect data = w.findChild<QMdiSubWindow*>("frmData2Window")->geometry();
+    const QRect meter = w.findChild<QMdiSubWindow*>("frmReadingWindow")->geometry();
+    QVERIFY(!data.intersects(meter));
+    QVERIFY(mdi->viewport()->rect().contains(meter));
     // Every table, tool bar and pane is named in words for a screen reader.
     for (const char* name :
          {"DataGrid1", "StatisticsGrid", "SetDetails", "Toolbar1", "CoolBar1", "MDIClient"}) {

@@ -94,9 +94,15 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
 
     QMenu* view = bar->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("Viewmenu"));
-    item(view, tr("&Data"), QStringLiteral("Datamenu"), {}, cmd.viewData);
-    item(view, tr("&Meter"), QStringLiteral("Metermenu"), {}, cmd.viewMeter);
-    item(view, tr("&Plot"), QStringLiteral("Plotmenu"), {}, cmd.plot);
+    const QList<QPair<QAction*, std::function<bool()>>> shown{
+        {item(view, tr("&Data"), QStringLiteral("Datamenu"), {}, cmd.viewData), cmd.dataShown},
+        {item(view, tr("&Meter"), QStringLiteral("Metermenu"), {}, cmd.viewMeter), cmd.meterShown},
+        {item(view, tr("&Plot"), QStringLiteral("Plotmenu"), {}, cmd.plot), cmd.plotShown}};
+    // Each item is checked while its window is shown; choosing it shows the window.
+    for (const auto& [action, isShown] : shown) action->setCheckable(true);
+    connect(view, &QMenu::aboutToShow, this, [shown] {
+        for (const auto& [action, isShown] : shown) action->setChecked(isShown && isShown());
+    });
 
     QMenu* down = bar->addMenu(tr("&Download"));
     down->setObjectName(QStringLiteral("Controlmenu"));
@@ -146,6 +152,8 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
     item(windows, tr("&Tile"), QStringLiteral("Tilemenu"), {}, area(&QMdiArea::tileSubWindows));
     item(windows, tr("&Cascade"), QStringLiteral("Cascademenu"), {},
          area(&QMdiArea::cascadeSubWindows));
+    item(windows, tr("&Side by Side"), QStringLiteral("SideBySidemenu"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B), cmd.sideBySide);
     item(windows, tr("&Next Window"), QStringLiteral("NextWindowmenu"),
          QKeySequence(Qt::CTRL | Qt::Key_F6), area(&QMdiArea::activateNextSubWindow));
     item(windows, tr("&Previous Window"), QStringLiteral("PreviousWindowmenu"),

@@ -84,6 +84,10 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.Print = [this] { Print(); };
     cmds.exit = [this] { close(); };
     cmds.viewData = [this] { viewData(); };
+    cmds.dataShown = [this] { return m_dataSub && m_dataSub->isVisible(); };
+    cmds.meterShown = [this] { return m_readingSub && m_readingSub->isVisible(); };
+    cmds.plotShown = [this] { return m_plotSub && m_plotSub->isVisible(); };
+    cmds.sideBySide = [this] { sideBySide(); };
     cmds.viewMeter = [this] { viewMeter(); };
     cmds.DownloadCurrentSet = [&s] { s.DownloadCurrentSet(); };
     cmds.DownloadSelectedSet = [&s] { s.DownloadSelectedSet(); };
@@ -289,6 +293,18 @@ void MainWindow::viewData() {
 void MainWindow::viewMeter() {
     showPanel();
     hideSetsWindow();
+}
+
+void MainWindow::sideBySide() {
+    // The panel at the work area's right edge, the sets window filling what is left of it.
+    showSetsWindow();
+    showPanel();
+    const QRect area = m_mdi->viewport()->rect();
+    m_readingSub->move(area.right() + 1 - m_readingSub->width(), area.top());
+    m_dataSub->setGeometry(
+        area.left(), area.top(),
+        qMax(m_dataSub->minimumSizeHint().width(), area.width() - m_readingSub->width()),
+        area.height());
 }
 
 void MainWindow::showOptions() {

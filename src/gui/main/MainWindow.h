@@ -71,6 +71,8 @@ public:
 public Q_SLOTS:
     void viewData();
     void viewMeter();
+    /** @brief Shows the sets window and the panel beside each other. */
+    void sideBySide();
     void showOptions();
     void showAbout();
     void ShowCommPortDialog();
