@@ -343,6 +343,8 @@ void TestStore::historyEndsWithWhatItCannotUndo_data() {
     // by another program, it no longer is what was saved.
     QTest::newRow("read again after a save") << QStringList{"saved", "reopen"} << ""
                                              << "" << false << true;
+    QTest::newRow("closed after a save") << QStringList{"flag a", "saved", "close"} << ""
+                                         << "" << false << true;
     QTest::newRow("another writer after a save") << QStringList{"saved", "other"} << ""
                                                  << "" << false << false;
     QTest::newRow("another writer after a flag") << QStringList{"flag a", "other"} << "a"
@@ -366,6 +368,8 @@ void TestStore::historyEndsWithWhatItCannotUndo() {
             QVERIFY(history.setFlag(1, 1, {}).ok());
         else if (step == "unflag nothing")  // position 2 holds no reading
             QCOMPARE(history.setFlag(1, 2, {}).kind, StoreFailure::NoSuchCell);
+        else if (step == "close")
+            s.store.close();
         else if (step == "reopen") {
             s.store.close();
             QVERIFY(s.store.open().ok());
