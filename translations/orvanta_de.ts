@@ -976,6 +976,34 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source>CSV Files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
+    </message>
+    <message>
+        <source>Show every set that holds readings</source>
+        <translation>Jede Messreihe mit Messwerten zeigen</translation>
+    </message>
+    <message>
+        <source>N&amp;one</source>
+        <translation>&amp;Keine</translation>
+    </message>
+    <message>
+        <source>Show no set; double-click a set to show only that one</source>
+        <translation>Keine Messreihe zeigen; Doppelklick auf eine Messreihe zeigt nur diese</translation>
+    </message>
+    <message>
+        <source>Only Set %1</source>
+        <translation>Nur Messreihe %1</translation>
+    </message>
+    <message>
+        <source>All Sets</source>
+        <translation>Alle Messreihen</translation>
+    </message>
+    <message>
+        <source>No Set</source>
+        <translation>Keine Messreihe</translation>
+    </message>
 </context>
 <context>
     <name>PortDialog</name>
@@ -1044,6 +1072,14 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>Set %1, position %2: %3</source>
         <translation>Messreihe %1, Position %2: %3</translation>
+    </message>
+    <message>
+        <source>Set %1, flagged</source>
+        <translation>Messreihe %1, markiert</translation>
+    </message>
+    <message>
+        <source>Set %1, position %2: %3, flagged: %4</source>
+        <translation>Messreihe %1, Position %2: %3, markiert: %4</translation>
     </message>
 </context>
 <context>

@@ -976,6 +976,34 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source>CSV Files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>To&amp;dos</translation>
+    </message>
+    <message>
+        <source>Show every set that holds readings</source>
+        <translation>Mostrar cada serie que contiene lecturas</translation>
+    </message>
+    <message>
+        <source>N&amp;one</source>
+        <translation>&amp;Ninguno</translation>
+    </message>
+    <message>
+        <source>Show no set; double-click a set to show only that one</source>
+        <translation>No mostrar ninguna serie; doble clic en una serie para mostrar solo esa</translation>
+    </message>
+    <message>
+        <source>Only Set %1</source>
+        <translation>Solo la serie %1</translation>
+    </message>
+    <message>
+        <source>All Sets</source>
+        <translation>Todas las series</translation>
+    </message>
+    <message>
+        <source>No Set</source>
+        <translation>Ninguna serie</translation>
+    </message>
 </context>
 <context>
     <name>PortDialog</name>
@@ -1044,6 +1072,14 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>Set %1, position %2: %3</source>
         <translation>Serie %1, posición %2: %3</translation>
+    </message>
+    <message>
+        <source>Set %1, flagged</source>
+        <translation>Serie %1, marcadas</translation>
+    </message>
+    <message>
+        <source>Set %1, position %2: %3, flagged: %4</source>
+        <translation>Serie %1, posición %2: %3, marcada: %4</translation>
     </message>
 </context>
 <context>

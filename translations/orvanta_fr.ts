@@ -976,6 +976,34 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <source>CSV Files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>Tou&amp;s</translation>
+    </message>
+    <message>
+        <source>Show every set that holds readings</source>
+        <translation>Afficher chaque série qui contient des mesures</translation>
+    </message>
+    <message>
+        <source>N&amp;one</source>
+        <translation>&amp;Aucun</translation>
+    </message>
+    <message>
+        <source>Show no set; double-click a set to show only that one</source>
+        <translation>N&apos;afficher aucune série ; double-cliquez sur une série pour n&apos;afficher qu&apos;elle</translation>
+    </message>
+    <message>
+        <source>Only Set %1</source>
+        <translation>Seulement la série %1</translation>
+    </message>
+    <message>
+        <source>All Sets</source>
+        <translation>Toutes les séries</translation>
+    </message>
+    <message>
+        <source>No Set</source>
+        <translation>Aucune série</translation>
+    </message>
 </context>
 <context>
     <name>PortDialog</name>
@@ -1044,6 +1072,14 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>Set %1, position %2: %3</source>
         <translation>Série %1, position %2 : %3</translation>
+    </message>
+    <message>
+        <source>Set %1, flagged</source>
+        <translation>Série %1, marquées</translation>
+    </message>
+    <message>
+        <source>Set %1, position %2: %3, flagged: %4</source>
+        <translation>Série %1, position %2 : %3, marquée : %4</translation>
     </message>
 </context>
 <context>

@@ -976,6 +976,34 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <source>CSV Files (*.csv)</source>
         <translation>Arquivos CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>T&amp;odos</translation>
+    </message>
+    <message>
+        <source>Show every set that holds readings</source>
+        <translation>Mostrar cada série que contém leituras</translation>
+    </message>
+    <message>
+        <source>N&amp;one</source>
+        <translation>&amp;Nenhum</translation>
+    </message>
+    <message>
+        <source>Show no set; double-click a set to show only that one</source>
+        <translation>Não mostrar nenhuma série; clique duas vezes numa série para mostrar só ela</translation>
+    </message>
+    <message>
+        <source>Only Set %1</source>
+        <translation>Só a série %1</translation>
+    </message>
+    <message>
+        <source>All Sets</source>
+        <translation>Todas as séries</translation>
+    </message>
+    <message>
+        <source>No Set</source>
+        <translation>Nenhuma série</translation>
+    </message>
 </context>
 <context>
     <name>PortDialog</name>
@@ -1044,6 +1072,14 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>Set %1, position %2: %3</source>
         <translation>Série %1, posição %2: %3</translation>
+    </message>
+    <message>
+        <source>Set %1, flagged</source>
+        <translation>Série %1, marcadas</translation>
+    </message>
+    <message>
+        <source>Set %1, position %2: %3, flagged: %4</source>
+        <translation>Série %1, posição %2: %3, marcada: %4</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QLegendMarker>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -48,6 +50,7 @@ private Q_SLOTS:
     void liveTrendKeepsTheLastValuesOfARun();
     void panelFitsTheWorkArea_data();
     void panelFitsTheWorkArea();
+    void plotMarksFlagsAndChoosesSets();
 };
 
 void TestWindows::plotOfDownloadedSetRendered() {
@@ -432,6 +435,40 @@ void TestWindows::layoutRestoredAtNextStart() {
     QVERIFY(again.findChild<QCheckBox*>("LogScale")->isChecked());
     next.panel();
     QCOMPARE(next.findChild<QMdiSubWindow*>("frmReadingWindow")->pos(), QPoint(40, 50));
+}
+
+void TestWindows::plotMarksFlagsAndChoosesSets() {
+    AppRig rig;
+    MainWindow& w = rig.start();
+    ReadingsStore& store = w.session().store();
+    for (int p = 1; p <= 5; ++p) QVERIFY(store.writeReading(3, p, QString("0.%1").arg(p)).ok());
+    QVERIFY(store.writeReading(8, 1, "0.7").ok());
+    QVERIFY(store.setFlag(3, 4, "cracked core").ok());
+    PlotWindow& plot = w.showPlot();
+    auto& chart = *plot.findChild<ProfileChart*>("ProfileChart");
+    // A flagged reading is off the line, marked where it is, and named under the mouse.
+    const PlotModel::Series three = chart.series().value(0);
+    QCOMPARE(three.positions, (QList<int>{1, 2, 3, 5}));
+    QCOMPARE(three.flaggedPositions, QList<int>{4});
+    QCOMPARE(chart.valueAt(chart.positionOf(3, 4, 0.4)),
+             QString("Set 3, position 4: 0.4, flagged: cracked core"));
+    // All, None and Only this.
+    plot.findChild<QPushButton*>("NoSetsButton")->click();
+    QCOMPARE(plot.chosenSets(), QList<int>{});
+    plot.findChild<QPushButton*>("AllSetsButton")->click();
+    QCOMPARE(plot.chosenSets(), (QList<int>{3, 8}));
+    auto* list = plot.findChild<QListWidget*>("SetList");
+    Q_EMIT list->itemDoubleClicked(list->item(7));
+    QCOMPARE(plot.chosenSets(), QList<int>{8});
+    // The legend names only the sets drawn: set 5, chosen and empty, has no entry.
+    plot.chooseSets({3, 5});
+    const auto named = [&] {
+        QStringList out;
+        for (QLegendMarker* marker : chart.chart()->legend()->markers())
+            if (marker->isVisible()) out << marker->label();
+        return out;
+    };
+    QTRY_COMPARE(named(), (QStringList{"Set 3", "Set 3, flagged"}));
 }
 
 QTEST_MAIN(TestWindows)

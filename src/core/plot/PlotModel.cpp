@@ -7,13 +7,17 @@
 #include "core/store/ReadingsStore.h"
 
 namespace {
-// The reading at @p position of @p set as a number; false where there is none to draw.
-bool reading(const ReadingsStore& store, int set, int position, double* v) {
-    if (!store.countsAsReading(set, position)) return false;  // a flagged one draws no line
+// The text at @p position of @p set as a number; false where it is none.
+bool number(const ReadingsStore& store, int set, int position, double* v) {
     bool ok = false;
     static const QLocale c = QLocale::c();  // built once, not for every point
     *v = c.toDouble(store.reading(set, position).trimmed(), &ok);
     return ok && std::isfinite(*v);
+}
+// The reading at @p position of @p set as a number; false where there is none to draw.
+bool reading(const ReadingsStore& store, int set, int position, double* v) {
+    if (!store.countsAsReading(set, position)) return false;  // a flagged one draws no line
+    return number(store, set, position, v);
 }
 }  // namespace
 
@@ -42,14 +46,23 @@ QList<PlotModel::Series> PlotModel::build(const ReadingsStore& store, const QLis
         series.set = s;
         const SetDetails& details = store.details(s);
         for (int r = 0; r < rows; ++r) {
+            // A flagged reading is no part of the line, yet shown where it is, marked.
+            const bool flagged = store.holdsReading(s, r + 1) && !store.flag(s, r + 1).isEmpty();
             double v;
-            if (!reading(store, s, r + 1, &v)) continue;
+            if (flagged ? !number(store, s, r + 1, &v) : !reading(store, s, r + 1, &v)) continue;
             if (drawing.units && details.units) v = convert(v, *details.units, *drawing.units);
             if (logScale && v <= 0) continue;
             const std::optional<double> depth =
                 drawing.byDepth ? details.depthAt(r + 1) : std::nullopt;
             if (drawing.byDepth && !depth) continue;
-            series.points.append(QPointF(depth ? *depth : r + 1, v));
+            const QPointF at(depth ? *depth : r + 1, v);
+            if (flagged) {
+                series.flagged.append(at);
+                series.flaggedPositions.append(r + 1);
+                series.flagReasons.append(store.flag(s, r + 1));
+                continue;
+            }
+            series.points.append(at);
             series.positions.append(r + 1);
         }
         out.append(series);
@@ -83,7 +96,7 @@ PlotModel::Range PlotModel::range(const QList<Series>& series, bool logScale) {
     Range r;
     bool any = false;
     for (const Series& s : series) {
-        for (const QPointF& p : s.points) {
+        for (const QPointF& p : s.points + s.flagged) {
             const double y = logScale ? std::log10(p.y()) : p.y();
             if (!any) {
                 r.yMin = r.yMax = y;

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "core/meter/MeterFacts.h"
@@ -21,6 +22,10 @@ public:
         int set = 0;
         QList<QPointF> points;  ///< x: reading position or depth, y: reading
         QList<int> positions;   ///< the reading position of each point
+        /// Flagged readings, drawn as marked points off the line: where, position, reason.
+        QList<QPointF> flagged;
+        QList<int> flaggedPositions;
+        QStringList flagReasons;
     };
     /** @brief How the sets are drawn. */
     struct Drawing {

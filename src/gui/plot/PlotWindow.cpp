@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -44,6 +45,31 @@ PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, con
         item->setCheckState(Qt::Unchecked);
     }
     showSetColours();
+    // All, None, and Only this (a set's context menu, or a double click): one step for what
+    // took thirty ticks.
+    auto* allSets = new QPushButton(tr("&All"), this);
+    allSets->setObjectName(QStringLiteral("AllSetsButton"));
+    allSets->setToolTip(tr("Show every set that holds readings"));
+    auto* noSets = new QPushButton(tr("N&one"), this);
+    noSets->setObjectName(QStringLiteral("NoSetsButton"));
+    noSets->setToolTip(tr("Show no set; double-click a set to show only that one"));
+    connect(allSets, &QPushButton::clicked, this,
+            [this] { chooseSets(PlotModel::setsWithReadings(m_store)); });
+    connect(noSets, &QPushButton::clicked, this, [this] { chooseSets({}); });
+    connect(m_setList, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { chooseSets({m_setList->row(item) + 1}); });
+    m_setList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_setList, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QListWidgetItem* item = m_setList->itemAt(at);
+        if (!item) return;
+        const int set = m_setList->row(item) + 1;
+        QMenu menu(this);
+        menu.addAction(tr("Only Set %1").arg(set), this, [this, set] { chooseSets({set}); });
+        menu.addAction(tr("All Sets"), this,
+                       [this] { chooseSets(PlotModel::setsWithReadings(m_store)); });
+        menu.addAction(tr("No Set"), this, [this] { chooseSets({}); });
+        menu.exec(m_setList->viewport()->mapToGlobal(at));
+    });
     m_logScale = new QCheckBox(tr("&Log scale"), this);
     m_logScale->setObjectName(QStringLiteral("LogScale"));
     m_units = new QComboBox(this);
@@ -81,6 +107,10 @@ PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, con
     m_trend = new TrendChart(trend, this);
     auto* side = new QVBoxLayout;
     side->addWidget(m_setList, 1);
+    auto* allOrNone = new QHBoxLayout;
+    allOrNone->addWidget(allSets);
+    allOrNone->addWidget(noSets);
+    side->addLayout(allOrNone);
     side->addWidget(m_logScale);
     auto* unitsRow = new QHBoxLayout;
     unitsRow->addWidget(unitsLabel);

@@ -5,8 +5,10 @@
 #include <QGraphicsLayout>
 #include <QKeyEvent>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
+#include <QScatterSeries>
 #include <cmath>
 
 #include "core/meter/MeterFacts.h"
@@ -67,11 +69,15 @@ void ProfileChart::applyPalette(bool dark) {
     // A theme brings line colours of its own: each set keeps its colour.
     for (int i = 0; i < m_lines.size(); ++i)
         m_lines[i]->setPen(QPen(seriesColour(m_series[i].set, dark), 1.6));
+    for (QScatterSeries* marks : m_marks) {
+        marks->setBorderColor(seriesColour(marks->property("set").toInt(), dark));
+        marks->setColor(Qt::transparent);
+    }
 }
 
 bool ProfileChart::hasReadings() const {
     for (const PlotModel::Series& s : m_series)
-        if (!s.points.isEmpty()) return true;
+        if (!s.points.isEmpty() || !s.flagged.isEmpty()) return true;
     return false;
 }
 
@@ -94,8 +100,9 @@ void ProfileChart::setData(QList<PlotModel::Series> series, bool logScale, QStri
     for (int i = 0; sameSets && i < m_lines.size(); ++i)
         sameSets = m_lines[i]->name() == tr("Set %1").arg(m_series[i].set);
     if (!sameSets) {
-        c->removeAllSeries();
+        c->removeAllSeries();  // deletes them, the flagged marks too
         m_lines.clear();
+        m_marks.clear();
         for (const PlotModel::Series& s : m_series) {
             auto* line = new QLineSeries;
             line->setName(tr("Set %1").arg(s.set));
@@ -115,6 +122,31 @@ void ProfileChart::setData(QList<PlotModel::Series> series, bool logScale, QStri
             points.append(drawn(p.x(), m_log ? std::log10(p.y()) : p.y()));
         if (points != m_lines[i]->points()) m_lines[i]->replace(points);
     }
+    // Flagged readings: hollow diamonds in the set's colour, apart from its line. Few, so made
+    // afresh each time.
+    for (QScatterSeries* marks : m_marks) c->removeSeries(marks);
+    qDeleteAll(m_marks);
+    m_marks.clear();
+    for (const PlotModel::Series& s : m_series) {
+        if (s.flagged.isEmpty()) continue;
+        auto* marks = new QScatterSeries;
+        marks->setName(tr("Set %1, flagged").arg(s.set));
+        marks->setProperty("set", s.set);
+        marks->setMarkerShape(QScatterSeries::MarkerShapeRotatedRectangle);
+        marks->setMarkerSize(10);
+        marks->setBorderColor(seriesColour(s.set, m_dark));
+        marks->setColor(Qt::transparent);
+        for (const QPointF& p : s.flagged)
+            marks->append(drawn(p.x(), m_log ? std::log10(p.y()) : p.y()));
+        c->addSeries(marks);
+        marks->attachAxis(m_x);
+        marks->attachAxis(m_y);
+        m_marks.append(marks);
+    }
+    // The legend names the sets drawn: a chosen set without readings has no entry.
+    for (int i = 0; i < m_lines.size(); ++i)
+        for (QLegendMarker* marker : c->legend()->markers(m_lines[i]))
+            marker->setVisible(!m_series[i].points.isEmpty());
     const bool any = hasReadings();
     m_x->setVisible(any);
     m_y->setVisible(any);
@@ -195,6 +227,24 @@ QString ProfileChart::valueAt(const QPoint& viewPos) const {
                        .arg(QString::number(p.y(), 'g', 6));
         }
     }
+    for (QScatterSeries* marks : m_marks) {
+        const int set = marks->property("set").toInt();
+        const PlotModel::Series* series = nullptr;
+        for (const PlotModel::Series& s : m_series)
+            if (s.set == set) series = &s;
+        if (!series) continue;
+        const QList<QPointF> drawn = marks->points();
+        for (int k = 0; k < drawn.size() && k < series->flagged.size(); ++k) {
+            const QPointF& p = series->flagged[k];
+            const double y = m_log ? std::log10(p.y()) : p.y();
+            if (p.x() < v.xMin || p.x() > v.xMax || y < v.yMin || y > v.yMax) continue;
+            if (!nearer(viewPoint(drawn[k], marks), viewPos, &best)) continue;
+            text = tr("Set %1, position %2: %3, flagged: %4")
+                       .arg(set)
+                       .arg(series->flaggedPositions.value(k))
+                       .arg(QString::number(p.y(), 'g', 6), series->flagReasons.value(k));
+        }
+    }
     return text;
 }
 
@@ -240,7 +290,10 @@ void ProfileChart::showLegendIfItFits() {
     // The legend is one column; when the sets do not fit in it, the window's list of sets, with
     // each set's colour, is the legend.
     const QFontMetricsF metrics(chart()->legend()->font());
-    const double needed = static_cast<double>(m_series.size()) * (metrics.height() + 7) + 16;
+    int entries = 0;
+    for (const PlotModel::Series& s : m_series) entries += s.points.isEmpty() ? 0 : 1;
+    entries += static_cast<int>(m_marks.size());
+    const double needed = static_cast<double>(entries) * (metrics.height() + 7) + 16;
     chart()->legend()->setVisible(hasReadings() && needed <= chart()->size().height());
 }
 

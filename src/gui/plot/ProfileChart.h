@@ -7,6 +7,7 @@
 
 class QCategoryAxis;
 class QLineSeries;
+class QScatterSeries;
 
 /** @brief The colour of set @p set (1..30): ten hues in three strengths, so no two sets look
  *  alike; lighter strengths on a @p dark background. */
@@ -82,6 +83,7 @@ private:
     QPointF drawn(double x, double y) const { return m_down ? QPointF(y, x) : QPointF(x, y); }
     QList<PlotModel::Series> m_series;
     QList<QLineSeries*> m_lines;
+    QList<QScatterSeries*> m_marks;  ///< each set's flagged readings, off its line
     bool m_log = false;
     QString m_yLabel;
     QString m_xLabel;
