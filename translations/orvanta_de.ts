@@ -1193,6 +1193,22 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source>Set %1, reading %2 of %3</source>
         <translation>Messreihe %1, Messwert %2 von %3</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop waiting for the meter&apos;s reading</source>
+        <translation>Nicht länger auf den Messwert des Messgeräts warten</translation>
+    </message>
+    <message>
+        <source>The meter did not answer: is it switched on and showing its reading page?</source>
+        <translation>Das Messgerät hat nicht geantwortet: Ist es eingeschaltet und zeigt es seine Messanzeige?</translation>
+    </message>
+    <message>
+        <source>Waiting for the meter to answer...</source>
+        <translation>Warten auf die Antwort des Messgeräts...</translation>
+    </message>
 </context>
 <context>
     <name>SetDetails</name>

@@ -1193,6 +1193,22 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source>Set %1, reading %2 of %3</source>
         <translation>Serie %1, lectura %2 de %3</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Stop waiting for the meter&apos;s reading</source>
+        <translation>Dejar de esperar la lectura del medidor</translation>
+    </message>
+    <message>
+        <source>The meter did not answer: is it switched on and showing its reading page?</source>
+        <translation>El medidor no respondió: ¿está encendido y muestra su página de lectura?</translation>
+    </message>
+    <message>
+        <source>Waiting for the meter to answer...</source>
+        <translation>Esperando la respuesta del medidor...</translation>
+    </message>
 </context>
 <context>
     <name>SetDetails</name>

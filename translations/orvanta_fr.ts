@@ -1193,6 +1193,22 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <source>Set %1, reading %2 of %3</source>
         <translation>Série %1, mesure %2 sur %3</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Stop waiting for the meter&apos;s reading</source>
+        <translation>Ne plus attendre la mesure de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>The meter did not answer: is it switched on and showing its reading page?</source>
+        <translation>L&apos;appareil n&apos;a pas répondu : est-il allumé et affiche-t-il sa page de mesure ?</translation>
+    </message>
+    <message>
+        <source>Waiting for the meter to answer...</source>
+        <translation>En attente de la réponse de l&apos;appareil...</translation>
+    </message>
 </context>
 <context>
     <name>SetDetails</name>

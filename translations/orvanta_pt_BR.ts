@@ -1193,6 +1193,22 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <source>Set %1, reading %2 of %3</source>
         <translation>Série %1, leitura %2 de %3</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Stop waiting for the meter&apos;s reading</source>
+        <translation>Parar de esperar a leitura do medidor</translation>
+    </message>
+    <message>
+        <source>The meter did not answer: is it switched on and showing its reading page?</source>
+        <translation>O medidor não respondeu: está ligado e mostrando sua página de leitura?</translation>
+    </message>
+    <message>
+        <source>Waiting for the meter to answer...</source>
+        <translation>Aguardando a resposta do medidor...</translation>
+    </message>
 </context>
 <context>
     <name>SetDetails</name>

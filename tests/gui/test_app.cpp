@@ -19,6 +19,7 @@
 #include "gui/dialogs/OptionsDialog.h"
 #include "gui/dialogs/PortDialog.h"
 #include "gui/main/MainMenus.h"
+#include "gui/main/SessionStatusBar.h"
 #include "gui/plot/PlotWindow.h"
 #include "gui/plot/ProfileChart.h"
 #include "gui/sets/SetsWindow.h"
@@ -62,6 +63,8 @@ private Q_SLOTS:
     void requests_data();
     void requests();
     void requestWithPortClosedTellsUserEachTime();
+    void liveRequestSaysItWaits_data();
+    void liveRequestSaysItWaits();
     void cancelDuringDownload();
     void menusReachTheirOperations();
     void toolBarLayoutAndSetDropDown();
@@ -393,6 +396,42 @@ void TestApp::requestWithPortClosedTellsUserEachTime() {
     QVERIFY(w.session().state().lastRequest != Request::Live);
     QVERIFY(!progressOf(w));
     QVERIFY(w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible());
+}
+
+void TestApp::liveRequestSaysItWaits_data() {
+    QTest::addColumn<QString>("then");     // what follows the request
+    QTest::addColumn<QString>("shown");    // the status bar's words at the end
+    QTest::addColumn<QByteArray>("sent");  // what the meter got after the request
+    QTest::newRow("the meter answers") << "answer"
+                                       << "" << QByteArray();
+    QTest::newRow("the user cancels") << "cancel"
+                                      << "" << QByteArray("P");
+    QTest::newRow("the meter never answers") << "nothing"
+                                             << "The meter did not answer" << QByteArray();
+}
+
+void TestApp::liveRequestSaysItWaits() {
+    QFETCH(QString, then);
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, sent);
+    MeterRig rig(5);
+    MainWindow& w = rig.start();
+    auto* bar = w.findChild<SessionStatusBar*>();
+    w.session().CaptureCurrentReading();
+    QCOMPARE(rig.pty.receive(100), QByteArray("R"));
+    QCOMPARE(bar->downloadLabel->text(), QString("Waiting for the meter to answer..."));
+    QVERIFY(bar->cancelWaitButton->isVisible());
+    if (then == "answer")
+        rig.pty.send(
+            "U1M1N\x80R\x81"
+            "0.5\n");
+    if (then == "cancel") bar->cancelWaitButton->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!bar->cancelWaitButton->isVisible(),
+                             MeterSession::kAnswerTimeoutMs * 3);
+    const QString words = bar->downloadLabel->text();
+    QVERIFY2(shown.isEmpty() ? words.isEmpty() : words.startsWith(shown), qPrintable(words));
+    QCOMPARE(rig.pty.receive(100), sent);
+    QVERIFY(rig.messages.texts.isEmpty());  // told in the status bar, never in a box
 }
 
 void TestApp::cancelDuringDownload() {

@@ -21,6 +21,34 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, ReadingsOpener& opener
     connectionLabel = section(QStringLiteral("connectionLabel"), 0);
     unitsLabel = section(QStringLiteral("unitsLabel"), 0);
     downloadLabel = section(QStringLiteral("downloadLabel"), 1);
+    cancelWaitButton = new QToolButton(this);
+    cancelWaitButton->setObjectName(QStringLiteral("cancelWaitButton"));
+    cancelWaitButton->setText(tr("Cancel"));
+    cancelWaitButton->setToolTip(tr("Stop waiting for the meter's reading"));
+    addWidget(cancelWaitButton);
+    cancelWaitButton->hide();
+    connect(cancelWaitButton, &QToolButton::clicked, this, [this] {
+        waitForMeter(false);
+        downloadLabel->clear();
+        m_session.stopReadings();
+    });
+    // A request for readings says that it waits, and says it when the meter never answers.
+    m_waited.setSingleShot(true);
+    m_waited.setInterval(MeterSession::kAnswerTimeoutMs);
+    connect(&m_waited, &QTimer::timeout, this, [this] {
+        waitForMeter(false);
+        downloadLabel->setText(
+            tr("The meter did not answer: is it switched on and showing its "
+               "reading page?"));
+    });
+    connect(&session, &MeterSession::liveRequested, this, [this] { waitForMeter(true); });
+    connect(&session, &MeterSession::liveValue, this, [this] {
+        if (m_waited.isActive()) {
+            waitForMeter(false);
+            downloadLabel->clear();
+        }
+    });
+    connect(&session, &MeterSession::downloadRequested, this, [this] { waitForMeter(false); });
 
     m_repaint.setSingleShot(true);
     // A download's place twice a second: each change lays the bar out again.
@@ -89,6 +117,16 @@ void SessionStatusBar::showConnection() {
         connectionLabel->setText(tr("Connection lost"));
     else
         connectionLabel->setText(tr("Not connected"));
+}
+
+void SessionStatusBar::waitForMeter(bool on) {
+    if (on) {
+        m_waited.start();
+        downloadLabel->setText(tr("Waiting for the meter to answer..."));
+    } else {
+        m_waited.stop();
+    }
+    cancelWaitButton->setVisible(on);
 }
 
 void SessionStatusBar::showDownload() {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
 
 #include "core/session/DownloadSummary.h"
 
@@ -21,6 +22,8 @@ public:
                               ///< connected", "Connection lost", "... reconnecting"
     QLabel* unitsLabel;       ///< "Units SI"
     QLabel* downloadLabel;  ///< "Set 4, reading 17 of 128" while a download runs, then its summary
+    /// Shown while a request for a live reading waits for the meter: stops waiting.
+    QToolButton* cancelWaitButton;
 
     /** @brief Shows the port and its state as the session has them now. */
     void showConnection();
@@ -29,9 +32,12 @@ public:
 
 private:
     void showDownload();
+    /** @brief A request for readings went out (@p on) or was answered or given up. */
+    void waitForMeter(bool on);
 
     MeterSession& m_session;
     bool m_lost = false;
     QTimer m_repaint;          // the download's position, at most once per repaint interval
+    QTimer m_waited;           // a live request unanswered this long is told
     DownloadProgress m_shown;  // where the download stood at its last value
 };
