@@ -829,6 +829,13 @@ void TestSurvey::workCopiesStayPrivateAndGo() {
     QCOMPARE(QFile::permissions(cache) & (QFile::ReadOther | QFile::ReadGroup),
              QFile::Permissions());
     QCOMPARE(QDir(cache).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
+    // Opened from memory, a survey needs no work folder; one a tool left in WAL mode opens.
+    runSql(s.tmp.path() + "/a.orvanta", {"PRAGMA journal_mode=WAL"});
+    ReadingsStore other(s.tmp.path() + "/Other.db");
+    QVERIFY(other.open().ok());
+    QVERIFY(SurveyFile::open(other, s.tmp.path() + "/a.orvanta").ok());
+    QCOMPARE(other.reading(5, 7), QString("0.25"));
+    QCOMPARE(QDir(cache).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
     // What a killed program left goes at the next start; a fresh one (being read now) stays.
     QVERIFY(QDir().mkpath(cache + "/work-killed") && QDir().mkpath(cache + "/work-running"));
     QCOMPARE(QProcess::execute("touch", {"-d", "1 hour ago", cache + "/work-killed"}), 0);

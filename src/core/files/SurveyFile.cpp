@@ -101,19 +101,11 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         !read)
         return read;
     if (!bytes.startsWith(kSqliteMagic)) return FileOutcome::failed(FileFailure::NotSqlite, path);
-    // Checked and read from a private copy: SQLite may write beside a file it opens (a journal
-    // to roll back), and the user's file is never written.
-    QTemporaryDir work(Paths::workFolderPattern());
-    const QString copyPath = work.filePath(QStringLiteral("survey.orvanta"));
-    QFile copyFile(copyPath);
-    if (!work.isValid() || !copyFile.open(QIODevice::WriteOnly) ||
-        copyFile.write(bytes) != bytes.size() || !copyFile.flush())
-        return FileOutcome::failed(FileFailure::NotRead, path,
-                                   work.isValid() ? copyFile.errorString() : work.errorString());
-    copyFile.close();
-
-    ReadingsStore copy(copyPath);
-    const StoreResult opened = copy.open(ReadingsStore::OpenMode::SurveyCopy);
+    // Checked and read from a private copy in memory: SQLite may write to a file it opens (a
+    // journal to roll back, an earlier layout brought up to date), and the user's file is never
+    // written, nor is a copy left on a disk.
+    ReadingsStore copy(QStringLiteral(":memory:"));
+    const StoreResult opened = copy.openImage(bytes);
     if (!opened) {
         const QString why = withoutFullStop(opened.reason);
         return FileOutcome::failed(

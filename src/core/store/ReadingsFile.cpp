@@ -10,6 +10,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <cstring>
 
 namespace ReadingsFile {
 
@@ -317,7 +318,8 @@ StoreResult tooLong() {
                        .arg(kQueryLimitMs / 1000));
 }
 
-StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore::OpenMode mode);
+StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore::OpenMode mode,
+                           bool fromImage = false);
 
 StoreResult checkObjects(const QString& connection) {
     QSqlQuery q(QSqlDatabase::database(connection, false));
@@ -394,9 +396,35 @@ StoreResult prepare(const QString& connection, const QString& path, ReadingsStor
     return prepareLimited(db, path, mode);
 }
 
-StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore::OpenMode mode) {
+StoreResult prepareImage(const QString& connection, const QByteArray& image) {
+    QSqlDatabase db = QSqlDatabase::contains(connection)
+                          ? QSqlDatabase::database(connection, false)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+    db.setDatabaseName(QStringLiteral(":memory:"));
+    if (!db.open()) return refused(db.lastError());
+    sqlite3* handle = handleOf(connection);
+    if (!handle) return refused(QStringLiteral("The file is not open."));
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, static_cast<int*>(nullptr));
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, static_cast<int*>(nullptr));
+    // SQLite takes the bytes as its own, to grow and to free (a file a tool left in WAL mode
+    // is read as it stands).
+    const auto size = static_cast<sqlite3_int64>(image.size());
+    auto* bytes = static_cast<unsigned char*>(sqlite3_malloc64(static_cast<sqlite3_uint64>(size)));
+    if (!bytes) return refused(QStringLiteral("Out of memory."));
+    std::memcpy(bytes, image.constData(), static_cast<size_t>(size));
+    const int code =
+        sqlite3_deserialize(handle, "main", bytes, size, size,
+                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE);
+    if (code != SQLITE_OK) return refused(errorOf(handle, code));
+    limitEveryStatement(connection);
+    return prepareLimited(db, QStringLiteral(":memory:"), ReadingsStore::OpenMode::SurveyCopy,
+                          true);
+}
+
+StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore::OpenMode mode,
+                           bool fromImage) {
     const QString connection = db.connectionName();
-    const bool existed = QFileInfo::exists(path) && QFileInfo(path).size() > 0;
+    const bool existed = fromImage || (QFileInfo::exists(path) && QFileInfo(path).size() > 0);
     QSqlQuery q(db);
     QSqlError why;
     // A private copy is ours alone: one lock for its whole life and a journal in memory spare

@@ -19,6 +19,10 @@ namespace ReadingsFile {
  *  when missing (Readings.db), checked, upgraded in one transaction. */
 StoreResult prepare(const QString& connection, const QString& path, ReadingsStore::OpenMode mode,
                     bool* closedToOthers = nullptr);
+/** @brief Opens @p connection on a database held in memory, made from @p image (a survey
+ *  file's bytes), and checks it as a survey file's private copy is checked. Nothing is written
+ *  to any disk. */
+StoreResult prepareImage(const QString& connection, const QByteArray& image);
 /** @brief No statement on a file runs longer than this, from its first step to its last. */
 constexpr int kQueryLimitMs = 2000;
 /** @brief Stops, from now on, every statement on @p connection that runs past kQueryLimitMs:

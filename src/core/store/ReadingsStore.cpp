@@ -62,7 +62,15 @@ StoreResult ReadingsStore::open(OpenMode mode) {
     // A FIFO or a device in its place would keep SQLite waiting for ever.
     if (const QFileInfo fi(m_path); fi.exists() && !fi.isFile())
         return refused(QStringLiteral("It is not a regular file."));
-    StoreResult result = ReadingsFile::prepare(m_connection, m_path, mode, &m_closedToOthers);
+    return loadPrepared(ReadingsFile::prepare(m_connection, m_path, mode, &m_closedToOthers));
+}
+
+StoreResult ReadingsStore::openImage(const QByteArray& image) {
+    if (m_open) return StoreResult::done();
+    return loadPrepared(ReadingsFile::prepareImage(m_connection, image));
+}
+
+StoreResult ReadingsStore::loadPrepared(StoreResult result) {
     if (result) {
         // The details first: the table's reload shows them.
         result = loadDetails();

@@ -79,6 +79,9 @@ public:
     /** @brief Opens the file, creating it with 128 cleared rows when missing, and loads the
      *  table. Foreign when its table Sets is not the one the program keeps. */
     StoreResult open(OpenMode mode = OpenMode::ReadingsDatabase);
+    /** @brief Opens a survey file's bytes held in memory, checked and read as open(SurveyCopy)
+     *  does a private copy on disk; the store's path is not used. */
+    StoreResult openImage(const QByteArray& image);
     /** @brief Closes the file. */
     void close();
     /** @brief Reads the file again when another connection (orvanta-cli, a second copy) has
@@ -210,6 +213,8 @@ private:
     /** @brief The store is open and has @p position of @p set. */
     bool inTable(int set, int position) const;
     StoreResult load();
+    /** @brief Reads the table and its details after the file was prepared as @p result says. */
+    StoreResult loadPrepared(StoreResult result);
     StoreResult loadDetails();
     /** @brief Puts the marks of the table Positions on the loaded cells. */
     StoreResult loadMarks();
