@@ -8,6 +8,8 @@
 #include <QSerialPortInfo>
 #include <algorithm>
 
+#include "core/system/DeviceAccess.h"
+
 namespace {
 // Only the names the map itself makes: "com1".."com255", no leading zeros ("com01" is not port 1).
 const QRegularExpression kLinkName(QStringLiteral("^com([1-9][0-9]{0,2})$"));
@@ -77,12 +79,15 @@ bool PortLinks::removeLink(int number) const {
 }
 
 QStringList PortLinks::usbDevices() const {
-    const QDir dev(m_devRoot);
+    // Names compared by their start: a wildcard filter matched a pattern against each of the
+    // hundreds of names in /dev, and looked each one up, which took most of a look for the meter.
+    const QStringList names = DeviceAccess::namesStartingWith(
+        m_devRoot, {QStringLiteral("ttyUSB"), QStringLiteral("ttyACM")});
     QStringList out;
-    const auto entries =
-        dev.entryInfoList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")},
-                          QDir::System | QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QFileInfo& fi : entries) out.append(fi.canonicalFilePath());
+    for (const QString& name : names) {
+        const QFileInfo device(m_devRoot + QLatin1Char('/') + name);
+        if (!device.isDir()) out.append(device.canonicalFilePath());
+    }
     out.removeAll(QString());
     return out;
 }

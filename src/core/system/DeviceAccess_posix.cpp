@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <dirent.h>
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,6 +50,23 @@ QString staleLock(const QString& device) {
         if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) return lock;
     }
     return {};
+}
+
+QStringList namesStartingWith(const QString& folder, const QStringList& prefixes) {
+    QStringList out;
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir) return out;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QString name = QFile::decodeName(entry->d_name);
+        for (const QString& prefix : prefixes)
+            if (name.startsWith(prefix)) {
+                out.append(name);
+                break;
+            }
+    }
+    ::closedir(dir);
+    out.sort();
+    return out;
 }
 
 }  // namespace DeviceAccess
