@@ -312,6 +312,9 @@ bool ReadingsStore::writeMark(const CellWrite& c, QSqlError* why) {
 }
 
 QSqlQuery& ReadingsStore::statement(const QString& sql, QSqlError* why) {
+    // Rows written in part make statements of their own columns: the cache stays bounded. No
+    // caller holds a statement across this call.
+    if (m_statements.size() >= 256 && m_statements.count(sql) == 0) m_statements.clear();
     auto& q = m_statements[sql];
     if (!q) {
         q = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connection, false));
@@ -338,23 +341,34 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const All
         (cells.size() > 1 || details || (cells.size() == 1 && marked(cells.front()))) && !m_group;
     if (batch && !db.transaction()) return refused(db.lastError());
     QSqlError why;
-    for (const CellWrite& c : cells) {
-        const QString update =
-            QStringLiteral("UPDATE Sets SET \"%1\" = ? WHERE rowid = ?").arg(columnName(c.column));
+    // The cells of one row in one statement: a table replaced whole (an Open) is 128 writes,
+    // not 3,840.
+    for (qsizetype first = 0; first < cells.size();) {
+        qsizetype end = first + 1;
+        quint64 columns = 1ULL << cells[first].column;
+        while (end < cells.size() && cells[end].row == cells[first].row &&
+               !(columns & (1ULL << cells[end].column)))
+            columns |= 1ULL << cells[end++].column;
+        QString update = QStringLiteral("UPDATE Sets SET ");
+        for (qsizetype k = first; k < end; ++k)
+            update += (k > first ? QStringLiteral(", \"") : QStringLiteral("\"")) +
+                      columnName(cells[k].column) + QStringLiteral("\" = ?");
+        update += QStringLiteral(" WHERE rowid = ?");
         QSqlQuery& q = statement(update, &why);
         if (!why.isValid()) {
-            q.addBindValue(c.text);
-            q.addBindValue(m_rows[c.row].rowid);
+            for (qsizetype k = first; k < end; ++k) q.addBindValue(cells[k].text);
+            q.addBindValue(m_rows[cells[first].row].rowid);
             if (!q.exec()) why = q.lastError();
             q.finish();
         }
-        if (!why.isValid()) writeMark(c, &why);
+        for (qsizetype k = first; k < end && !why.isValid(); ++k) writeMark(cells[k], &why);
         if (why.isValid()) {
             m_statements.clear();
             if (batch) db.rollback();
             if (m_group) undoGroup();
             return refused(why);
         }
+        first = end;
     }
     if (details) {
         QSqlQuery q(db);
