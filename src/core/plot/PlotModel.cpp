@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/plot/PlotModel.h"
 
-#include <QLocale>
 #include <cmath>
 
+#include "core/meter/Numbers.h"
 #include "core/store/ReadingsStore.h"
 
 namespace {
 // The text at @p position of @p set as a number; false where it is none.
 bool number(const ReadingsStore& store, int set, int position, double* v) {
-    bool ok = false;
-    static const QLocale c = QLocale::c();  // built once, not for every point
-    *v = c.toDouble(store.reading(set, position).trimmed(), &ok);
-    return ok && std::isfinite(*v);
+    // The program's own parse: a plain decimal without going through a locale.
+    const std::optional<double> parsed = Numbers::toReal(store.reading(set, position));
+    if (!parsed) return false;
+    *v = *parsed;
+    return true;
 }
 // The reading at @p position of @p set as a number; false where there is none to draw.
 bool reading(const ReadingsStore& store, int set, int position, double* v) {

@@ -252,6 +252,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // ---- windows ----
 
 PlotWindow& MainWindow::showPlot() {
+    // A plot made now has just read the table: it is not read again.
+    if (m_plot) m_plot->refresh();
     if (!m_plot) {
         m_plot = new PlotWindow(m_session.store(), m_session.state(), m_trend, m_fileDialog,
                                 m_printDialog, m_messages);
@@ -267,7 +269,6 @@ PlotWindow& MainWindow::showPlot() {
         m_plotSub->setGeometry(
             WindowLayout::placedOnScreen(m_plotSub->geometry(), m_mdi->viewport()->rect()));
     }
-    m_plot->refresh();
     m_plotSub->show();
     m_plotSub->raise();
     m_mdi->setActiveSubWindow(m_plotSub);

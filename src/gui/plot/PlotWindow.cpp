@@ -12,6 +12,7 @@
 #include <QSplitter>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/common/Messages.h"
 #include "core/files/FileCommands.h"
@@ -180,6 +181,10 @@ void PlotWindow::restoreChoices(const QList<int>& sets, bool logScale) {
     // Sets holding readings now are not added on top of the choice.
     for (int s : PlotModel::setsWithReadings(m_store))
         m_setList->item(s - 1)->setData(Qt::UserRole, true);
+    // The choice drawn already (the sets holding readings) is not drawn again.
+    QList<int> kept = sets;
+    std::sort(kept.begin(), kept.end());
+    if (kept == chosenSets() && logScale == m_logScale->isChecked()) return;
     const QSignalBlocker block(m_logScale);
     m_logScale->setChecked(logScale);
     chooseSets(sets);
