@@ -214,7 +214,7 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <translation>CSV, Dezimalkomma (*.csv)</translation>
     </message>
     <message>
-        <source>Export &amp;CSV...</source>
+        <source>Expor&amp;t CSV...</source>
         <translation>&amp;CSV exportieren...</translation>
     </message>
     <message>
@@ -369,7 +369,7 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     </message>
     <message>
         <source>Print Survey S&amp;ummary...</source>
-        <translation>Erhebungs&amp;zusammenfassung drucken...</translation>
+        <translation>Erhebungszusam&amp;menfassung drucken...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -1326,8 +1326,8 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <translation>Daten</translation>
     </message>
     <message>
-        <source>&amp;Readings</source>
-        <translation>&amp;Messwerte</translation>
+        <source>Readin&amp;gs</source>
+        <translation>Mess&amp;werte</translation>
     </message>
     <message>
         <source>Set</source>

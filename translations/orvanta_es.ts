@@ -214,8 +214,8 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <translation>CSV, coma decimal (*.csv)</translation>
     </message>
     <message>
-        <source>Export &amp;CSV...</source>
-        <translation>Exportar &amp;CSV...</translation>
+        <source>Expor&amp;t CSV...</source>
+        <translation>Expor&amp;tar CSV...</translation>
     </message>
     <message>
         <source>Export CSV</source>
@@ -239,7 +239,7 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     </message>
     <message>
         <source>Export &amp;GeoJSON...</source>
-        <translation>Exportar &amp;GeoJSON...</translation>
+        <translation>Exportar Geo&amp;JSON...</translation>
     </message>
     <message>
         <source>Export GeoJSON</source>
@@ -357,7 +357,7 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     </message>
     <message>
         <source>Save &amp;As</source>
-        <translation>Guardar &amp;como</translation>
+        <translation>Guardar c&amp;omo</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -369,7 +369,7 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     </message>
     <message>
         <source>Print Survey S&amp;ummary...</source>
-        <translation>Imprimir r&amp;esumen de campaña...</translation>
+        <translation>Imprimir resu&amp;men de campaña...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -421,7 +421,7 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     </message>
     <message>
         <source>&amp;Show Continuous Readings</source>
-        <translation>&amp;Mostrar lecturas continuas</translation>
+        <translation>Mostrar lecturas con&amp;tinuas</translation>
     </message>
     <message>
         <source>St&amp;op Readings</source>
@@ -1326,8 +1326,8 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <translation>Datos</translation>
     </message>
     <message>
-        <source>&amp;Readings</source>
-        <translation>&amp;Lecturas</translation>
+        <source>Readin&amp;gs</source>
+        <translation>Lect&amp;uras</translation>
     </message>
     <message>
         <source>Set</source>

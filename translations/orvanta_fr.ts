@@ -199,7 +199,7 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     </message>
     <message>
         <source>&amp;Export Data</source>
-        <translation>&amp;Exporter les données</translation>
+        <translation>E&amp;xporter les données</translation>
     </message>
     <message>
         <source>Export Data to Text file</source>
@@ -214,7 +214,7 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <translation>CSV, virgule décimale (*.csv)</translation>
     </message>
     <message>
-        <source>Export &amp;CSV...</source>
+        <source>Expor&amp;t CSV...</source>
         <translation>Exporter en &amp;CSV...</translation>
     </message>
     <message>
@@ -369,7 +369,7 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     </message>
     <message>
         <source>Print Survey S&amp;ummary...</source>
-        <translation>Imprimer le &amp;résumé de campagne...</translation>
+        <translation>Imprimer le résu&amp;mé de campagne...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -449,7 +449,7 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>&amp;About Orvanta</source>
@@ -1326,7 +1326,7 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <translation>Données</translation>
     </message>
     <message>
-        <source>&amp;Readings</source>
+        <source>Readin&amp;gs</source>
         <translation>&amp;Mesures</translation>
     </message>
     <message>

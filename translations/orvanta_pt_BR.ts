@@ -214,8 +214,8 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <translation>CSV, vírgula decimal (*.csv)</translation>
     </message>
     <message>
-        <source>Export &amp;CSV...</source>
-        <translation>Exportar &amp;CSV...</translation>
+        <source>Expor&amp;t CSV...</source>
+        <translation>Expor&amp;tar CSV...</translation>
     </message>
     <message>
         <source>Export CSV</source>
@@ -361,7 +361,7 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Imprimir</translation>
+        <translation>Im&amp;primir</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
@@ -369,7 +369,7 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     </message>
     <message>
         <source>Print Survey S&amp;ummary...</source>
-        <translation>Imprimir r&amp;esumo do levantamento...</translation>
+        <translation>Imprimir resu&amp;mo do levantamento...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -421,7 +421,7 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     </message>
     <message>
         <source>&amp;Show Continuous Readings</source>
-        <translation>&amp;Mostrar leituras contínuas</translation>
+        <translation>Mostrar leituras con&amp;tínuas</translation>
     </message>
     <message>
         <source>St&amp;op Readings</source>
@@ -1326,8 +1326,8 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <translation>Dados</translation>
     </message>
     <message>
-        <source>&amp;Readings</source>
-        <translation>&amp;Leituras</translation>
+        <source>Readin&amp;gs</source>
+        <translation>Le&amp;ituras</translation>
     </message>
     <message>
         <source>Set</source>
@@ -1367,7 +1367,7 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation>&amp;Estatísticas</translation>
+        <translation>Es&amp;tatísticas</translation>
     </message>
     <message>
         <source>not known</source>

@@ -3,10 +3,12 @@
 // sources, and the program starting in each language.
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -73,6 +75,8 @@ private Q_SLOTS:
     void everyTranslationIsFinished();
     void programStartsInEachLanguage_data();
     void programStartsInEachLanguage();
+    void noMnemonicIsTakenTwice_data();
+    void noMnemonicIsTakenTwice();
 };
 
 void TestLanguage::everyTranslationIsFinished_data() {
@@ -126,6 +130,68 @@ void TestLanguage::programStartsInEachLanguage() {
         QCoreApplication::removeTranslator(t);
         delete t;
     }
+}
+
+namespace {
+// The key a text's single "&" marks ("&&" is an ampersand), or none.
+QChar mnemonicOf(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) continue;
+        if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+// "texts that share a key", empty when none does.
+QStringList clashesIn(const QString& where, const QStringList& texts) {
+    QMap<QChar, QStringList> byKey;
+    for (const QString& t : texts)
+        if (const QChar key = mnemonicOf(t); !key.isNull()) byKey[key] << t;
+    QStringList out;
+    for (auto it = byKey.cbegin(); it != byKey.cend(); ++it)
+        if (it.value().size() > 1) out << where + ": " + it.value().join(" / ");
+    return out;
+}
+void menuClashes(QMenu* menu, QStringList* out) {
+    QStringList texts;
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator()) continue;
+        texts << a->text();
+        if (a->menu()) menuClashes(a->menu(), out);
+    }
+    *out << clashesIn(menu->title(), texts);
+}
+}  // namespace
+
+void TestLanguage::noMnemonicIsTakenTwice_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << "en";
+    for (const QString& l : kLanguages) QTest::newRow(qPrintable(l)) << l;
+}
+
+void TestLanguage::noMnemonicIsTakenTwice() {
+    // Alt and a key reaches one thing: within each menu, and across the menu bar and the tabs
+    // shown beside it.
+    QFETCH(QString, language);
+    if (language != "en") QVERIFY(!Language::install(*qApp, QLocale(language)).isEmpty());
+    const auto removeTranslators = qScopeGuard([] {
+        for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    });
+    AppRig rig;
+    MainWindow& w = rig.start();
+    QStringList clashes;
+    QStringList bar;
+    for (QAction* a : w.menuBar()->actions()) {
+        bar << a->text();
+        if (a->menu()) menuClashes(a->menu(), &clashes);
+    }
+    for (const QTabWidget* tabs : w.findChildren<QTabWidget*>())
+        for (int i = 0; i < tabs->count(); ++i) bar << tabs->tabText(i);
+    clashes << clashesIn("menu bar and tabs", bar);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join('\n')));
 }
 
 QTEST_MAIN(TestLanguage)

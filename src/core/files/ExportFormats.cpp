@@ -53,7 +53,7 @@ QVector<Format> made() {
     f.suffix = QStringLiteral("csv");
     f.fileTypes = {QT_TRANSLATE_NOOP("ExportFormats", "CSV, decimal point (*.csv)"),
                    QT_TRANSLATE_NOOP("ExportFormats", "CSV, decimal comma (*.csv)")};
-    f.menuText = QT_TRANSLATE_NOOP("ExportFormats", "Export &CSV...");
+    f.menuText = QT_TRANSLATE_NOOP("ExportFormats", "Expor&t CSV...");
     f.menuName = QStringLiteral("ExportCsvmenu");
     f.title = QT_TRANSLATE_NOOP("ExportFormats", "Export CSV");
     f.hasDecimalComma = true;

@@ -119,7 +119,7 @@ SetsWindow::SetsWindow(ReadingsStore& store, MessageBox& messages, long dataWind
     // Tab leaves the table for the next control; the arrow keys move within it.
     grid->setTabKeyNavigation(false);
     grid->setAccessibleName(tr("Readings: one column a set, one row a position"));
-    m_pages->addTab(grid, tr("&Readings"));
+    m_pages->addTab(grid, tr("Readin&gs"));
     m_statistics = new QTableWidget(0, 9, m_pages);
     m_statistics->setObjectName(QStringLiteral("StatisticsGrid"));
     m_statistics->setHorizontalHeaderLabels({tr("Set"), tr("Units"), tr("Count"), tr("Mean"),
