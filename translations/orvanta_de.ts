@@ -531,6 +531,10 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>&amp;Side by Side</source>
         <translation>Daten &amp;und Messgerät</translation>
     </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Handbuch</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -573,6 +577,17 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     <message>
         <source>Tool bar</source>
         <translation>Werkzeugleiste</translation>
+    </message>
+</context>
+<context>
+    <name>ManualWindow</name>
+    <message>
+        <source>Orvanta Manual</source>
+        <translation>Orvanta-Handbuch</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1141,18 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>Listening: letters press the keys</source>
         <translation>Hört zu: Buchstaben drücken die Tasten</translation>
+    </message>
+    <message>
+        <source>The meter&apos;s “%1” key.</source>
+        <translation>Die Taste „%1“ des Messgeräts.</translation>
+    </message>
+    <message>
+        <source>Never pressed by a letter.</source>
+        <translation>Wird nie durch einen Buchstaben gedrückt.</translation>
+    </message>
+    <message>
+        <source>Keyboard: %1, once the panel listens.</source>
+        <translation>Tastatur: %1, sobald das Bedienfeld zuhört.</translation>
     </message>
 </context>
 <context>

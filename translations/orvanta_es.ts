@@ -531,6 +531,10 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>&amp;Side by Side</source>
         <translation>Datos &amp;junto al medidor</translation>
     </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manual</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -573,6 +577,17 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     <message>
         <source>Tool bar</source>
         <translation>Barra de herramientas</translation>
+    </message>
+</context>
+<context>
+    <name>ManualWindow</name>
+    <message>
+        <source>Orvanta Manual</source>
+        <translation>Manual de Orvanta</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1141,18 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>Listening: letters press the keys</source>
         <translation>Escuchando: las letras pulsan las teclas</translation>
+    </message>
+    <message>
+        <source>The meter&apos;s “%1” key.</source>
+        <translation>La tecla «%1» del medidor.</translation>
+    </message>
+    <message>
+        <source>Never pressed by a letter.</source>
+        <translation>Nunca se pulsa con una letra.</translation>
+    </message>
+    <message>
+        <source>Keyboard: %1, once the panel listens.</source>
+        <translation>Teclado: %1, cuando el panel escucha.</translation>
     </message>
 </context>
 <context>

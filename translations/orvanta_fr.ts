@@ -531,6 +531,10 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>&amp;Side by Side</source>
         <translation>Données et &amp;appareil</translation>
     </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manuel</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -573,6 +577,17 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     <message>
         <source>Tool bar</source>
         <translation>Barre d&apos;outils</translation>
+    </message>
+</context>
+<context>
+    <name>ManualWindow</name>
+    <message>
+        <source>Orvanta Manual</source>
+        <translation>Manuel d&apos;Orvanta</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1141,18 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>Listening: letters press the keys</source>
         <translation>À l&apos;écoute : les lettres appuient sur les touches</translation>
+    </message>
+    <message>
+        <source>The meter&apos;s “%1” key.</source>
+        <translation>La touche « %1 » de l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Never pressed by a letter.</source>
+        <translation>Jamais appuyée par une lettre.</translation>
+    </message>
+    <message>
+        <source>Keyboard: %1, once the panel listens.</source>
+        <translation>Clavier : %1, dès que le panneau écoute.</translation>
     </message>
 </context>
 <context>

@@ -531,6 +531,10 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>&amp;Side by Side</source>
         <translation>Dados &amp;e medidor</translation>
     </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manual</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -573,6 +577,17 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     <message>
         <source>Tool bar</source>
         <translation>Barra de ferramentas</translation>
+    </message>
+</context>
+<context>
+    <name>ManualWindow</name>
+    <message>
+        <source>Orvanta Manual</source>
+        <translation>Manual do Orvanta</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1141,18 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>Listening: letters press the keys</source>
         <translation>Ouvindo: as letras pressionam as teclas</translation>
+    </message>
+    <message>
+        <source>The meter&apos;s “%1” key.</source>
+        <translation>A tecla “%1” do medidor.</translation>
+    </message>
+    <message>
+        <source>Never pressed by a letter.</source>
+        <translation>Nunca é pressionada por uma letra.</translation>
+    </message>
+    <message>
+        <source>Keyboard: %1, once the panel listens.</source>
+        <translation>Teclado: %1, quando o painel está ouvindo.</translation>
     </message>
 </context>
 <context>

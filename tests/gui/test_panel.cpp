@@ -448,6 +448,11 @@ void TestPanel::keysFromTheKeyboard() {
         QCOMPARE(b->focusPolicy(), Qt::TabFocus);
         QVERIFY2(!b->accessibleName().isEmpty(), qPrintable(b->objectName()));
     }
+    // Each key's tool tip names the letter that presses it, and only that one.
+    QVERIFY(typed.panel->menuButton->toolTip().contains("Keyboard: M,"));
+    QVERIFY(typed.panel->modeButton->toolTip().contains("Keyboard: S,"));  // Step Mode: first S
+    QVERIFY(!typed.panel->unitsButton->toolTip().contains("Keyboard"));    // SI / CGS: S taken
+    QVERIFY(typed.panel->offButton->toolTip().contains("Never pressed by a letter"));
     Rig clicked;
     typed.panel->show();
     QVERIFY(QTest::qWaitForWindowExposed(typed.panel.get()));

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include "AppRig.h"
@@ -22,6 +23,7 @@
 #include "core/files/SurveyExport.h"
 #include "core/panel/LiveScale.h"
 #include "core/plot/PlotModel.h"
+#include "gui/dialogs/ManualWindow.h"
 #include "gui/files/RecordingCommands.h"
 #include "gui/main/MainMenus.h"
 #include "gui/main/WindowLayout.h"
@@ -51,6 +53,7 @@ private Q_SLOTS:
     void panelFitsTheWorkArea_data();
     void panelFitsTheWorkArea();
     void plotMarksFlagsAndChoosesSets();
+    void manualOpensWithF1();
 };
 
 void TestWindows::plotOfDownloadedSetRendered() {
@@ -469,6 +472,32 @@ void TestWindows::plotMarksFlagsAndChoosesSets() {
         return out;
     };
     QTRY_COMPARE(named(), (QStringList{"Set 3", "Set 3, flagged"}));
+}
+
+void TestWindows::manualOpensWithF1() {
+    AppRig rig;
+    MainWindow& w = rig.start();
+    QAction* manual = w.findChild<MainMenus*>()->menuItem("Manualmenu");
+    QCOMPARE(manual->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    manual->trigger();
+    manual->trigger();  // again: the same window, brought forward
+    QCOMPARE(w.findChildren<ManualWindow*>().size(), 1);
+    const QString text = w.findChild<ManualWindow*>()->text->toPlainText();
+    // Readable offline, and it says what a new user needs first: the port's permission.
+    for (const char* needed :
+         {"sudo usermod -aG dialout $USER", "Flag Reading", "LAS", "orvanta-cli", "Side by Side"})
+        QVERIFY2(text.contains(needed), needed);
+    // Every topic of its contents is there.
+    QTextBrowser* browser = w.findChild<ManualWindow*>()->text;
+    for (const char* topic : {"start", "port", "download", "sets", "details", "flags", "stats",
+                              "plot", "panel", "record", "files", "keys", "cli"}) {
+        browser->scrollToAnchor(topic);
+        QVERIFY2(browser->document()->toHtml().contains(QString("name=\"%1\"").arg(topic)) ||
+                     browser->document()->toHtml().contains(QString("id=\"%1\"").arg(topic)),
+                 topic);
+    }
+    // A language without a manual of its own reads the English one.
+    QCOMPARE(ManualWindow::sourceFor(QLocale("pt_BR")), QString(":/manual/manual.html"));
 }
 
 QTEST_MAIN(TestWindows)

@@ -162,6 +162,7 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
 
     QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Helpmenu"));
+    item(help, tr("&Manual"), QStringLiteral("Manualmenu"), QKeySequence::HelpContents, cmd.manual);
     item(help, tr("&About Orvanta"), QStringLiteral("Aboutmenu"), {}, cmd.about);
 
     // Tool bar: images only, the tool tip is each button's text.

@@ -25,7 +25,7 @@ struct MainCommands {
     std::function<void(bool)> recordReadings;  ///< on: choose a file and record; off: stop
     std::function<void()> markReading;
     std::function<void(const QString&)> openRecent;  ///< a file of the recent files list
-    std::function<void()> storeFunction, commPort, about;
+    std::function<void()> storeFunction, commPort, about, manual;
     std::function<void()> plot, printPreview, printSummary;
     /** @brief File > Export's items, one a format of the list that has one. */
     std::function<void(const ExportFormats::Format&)> exportAs;

@@ -19,6 +19,7 @@
 #include "gui/MeterWords.h"
 #include "gui/Twips.h"
 #include "gui/dialogs/AboutDialog.h"
+#include "gui/dialogs/ManualWindow.h"
 #include "gui/dialogs/OptionsDialog.h"
 #include "gui/dialogs/PortDialog.h"
 #include "gui/files/RecordingCommands.h"
@@ -88,6 +89,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.meterShown = [this] { return m_readingSub && m_readingSub->isVisible(); };
     cmds.plotShown = [this] { return m_plotSub && m_plotSub->isVisible(); };
     cmds.sideBySide = [this] { sideBySide(); };
+    cmds.manual = [this] { showManual(); };
     cmds.viewMeter = [this] { viewMeter(); };
     cmds.DownloadCurrentSet = [&s] { s.DownloadCurrentSet(); };
     cmds.DownloadSelectedSet = [&s] { s.DownloadSelectedSet(); };
@@ -313,6 +315,15 @@ void MainWindow::showOptions() {
         m_session.state(), [this](bool toPC) { return m_session.setStoreToPC(toPC); }, m_messages,
         this);
     dlg->show();
+}
+
+void MainWindow::showManual() {
+    // One manual window: F1 again brings it forward.
+    auto* manual = findChild<ManualWindow*>(QStringLiteral("ManualWindow"));
+    if (!manual) manual = new ManualWindow(QLocale(), this);
+    manual->show();
+    manual->raise();
+    manual->activateWindow();
 }
 
 void MainWindow::showAbout() {

@@ -74,6 +74,8 @@ public Q_SLOTS:
     /** @brief Shows the sets window and the panel beside each other. */
     void sideBySide();
     void showOptions();
+    /** @brief Help > Manual (F1). */
+    void showManual();
     void showAbout();
     void ShowCommPortDialog();
     /** @brief The profile plot, created on first use. */

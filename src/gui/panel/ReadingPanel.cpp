@@ -173,6 +173,23 @@ ReadingPanel::ReadingPanel(const SessionState& vars, PanelHost& host, QWidget* p
 
     // Latching keys show their pressed state; the keypad model decides it.
     for (auto& [k, b] : m_buttons) b->setCheckable(static_cast<int>(k) <= Keypad::kLatchingKeys);
+    // Each key says what it is and the letter that presses it: on each page the first key, in
+    // the keypad's order, whose caption starts with the letter (as keyPressEvent finds it).
+    std::map<QWidget*, QString> lettersTaken;
+    for (auto& [k, b] : m_buttons) {
+        const QString caption = b->text();
+        const bool escape = caption.compare(QLatin1String("ESC"), Qt::CaseInsensitive) == 0;
+        const QString letter = escape ? QStringLiteral("Esc") : caption.left(1).toUpper();
+        QString tip = tr("The meter's \u201c%1\u201d key.").arg(caption);
+        QString& taken = lettersTaken[b->parentWidget()];
+        if (b == offButton || b == calibrateButton) {
+            tip += QLatin1Char(' ') + tr("Never pressed by a letter.");
+        } else if (escape || !taken.contains(letter)) {
+            if (!escape) taken += letter;
+            tip += QLatin1Char(' ') + tr("Keyboard: %1, once the panel listens.").arg(letter);
+        }
+        b->setToolTip(tip);
+    }
 
     releaseTimer.setSingleShot(true);
     releaseTimer.setInterval(300);
