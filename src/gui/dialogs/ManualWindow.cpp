@@ -3,6 +3,7 @@
 
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QScreen>
 #include <QVBoxLayout>
 
 QString ManualWindow::sourceFor(const QLocale& locale) {
@@ -30,5 +31,7 @@ ManualWindow::ManualWindow(const QLocale& locale, QWidget* parent) : QDialog(par
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addWidget(buttons);
-    resize(720, 640);
+    // Whole on a small screen too, its Close button in view.
+    const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 800, 600);
+    resize(qMin(720, room.width() * 9 / 10), qMin(640, room.height() * 8 / 10));
 }
