@@ -1154,6 +1154,10 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source>Keyboard: %1, once the panel listens.</source>
         <translation>Tastatur: %1, sobald das Bedienfeld zuhört.</translation>
     </message>
+    <message>
+        <source>Reading %1, %2</source>
+        <translation>Messwert %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingCommands</name>
@@ -1344,6 +1348,18 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>Flagged: %1. Left out of the statistics and the plot&apos;s lines.</source>
         <translation>Markiert: %1. Aus der Statistik und den Linien des Diagramms herausgenommen.</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1, flagged: %2</source>
+        <translation>%1, markiert: %2</translation>
     </message>
 </context>
 <context>

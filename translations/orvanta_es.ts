@@ -1154,6 +1154,10 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source>Keyboard: %1, once the panel listens.</source>
         <translation>Teclado: %1, cuando el panel escucha.</translation>
     </message>
+    <message>
+        <source>Reading %1, %2</source>
+        <translation>Lectura %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingCommands</name>
@@ -1344,6 +1348,18 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>Flagged: %1. Left out of the statistics and the plot&apos;s lines.</source>
         <translation>Marcada: %1. Excluida de las estadísticas y de las líneas del gráfico.</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>ilegible</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>%1, flagged: %2</source>
+        <translation>%1, marcada: %2</translation>
     </message>
 </context>
 <context>

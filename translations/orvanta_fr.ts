@@ -1154,6 +1154,10 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <source>Keyboard: %1, once the panel listens.</source>
         <translation>Clavier : %1, dès que le panneau écoute.</translation>
     </message>
+    <message>
+        <source>Reading %1, %2</source>
+        <translation>Mesure %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingCommands</name>
@@ -1344,6 +1348,18 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>Flagged: %1. Left out of the statistics and the plot&apos;s lines.</source>
         <translation>Marquée : %1. Exclue des statistiques et des lignes du graphique.</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>%1, flagged: %2</source>
+        <translation>%1, marquée : %2</translation>
     </message>
 </context>
 <context>

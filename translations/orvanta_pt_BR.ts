@@ -1154,6 +1154,10 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <source>Keyboard: %1, once the panel listens.</source>
         <translation>Teclado: %1, quando o painel está ouvindo.</translation>
     </message>
+    <message>
+        <source>Reading %1, %2</source>
+        <translation>Leitura %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingCommands</name>
@@ -1344,6 +1348,18 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>Flagged: %1. Left out of the statistics and the plot&apos;s lines.</source>
         <translation>Marcada: %1. Excluída das estatísticas e das linhas do gráfico.</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>ilegível</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazia</translation>
+    </message>
+    <message>
+        <source>%1, flagged: %2</source>
+        <translation>%1, marcada: %2</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,12 @@ void TestExports::gridShowsWhatPositionsHold() {
     QCOMPARE(shown(3, Qt::DisplayRole), QString("0.5"));
     QCOMPARE(shown(4, Qt::DisplayRole), QString());  // cleared
     QVERIFY(shown(4, Qt::ToolTipRole).isEmpty());
+    // A screen reader hears a word for a position without a reading, never nothing.
+    QVERIFY(t.store.setFlag(4, 3, "box end").ok());
+    QCOMPARE(shown(1, Qt::AccessibleTextRole), QString("0.000000"));
+    QCOMPARE(shown(2, Qt::AccessibleTextRole), QString("unreadable"));
+    QCOMPARE(shown(3, Qt::AccessibleTextRole), QString("0.5, flagged: box end"));
+    QCOMPARE(shown(4, Qt::AccessibleTextRole), QString("empty"));
     QCOMPARE(model.data(model.index(1, 0), Qt::DisplayRole).toString(), QString("2"));
 }
 

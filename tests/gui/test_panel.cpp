@@ -187,6 +187,10 @@ void TestPanel::liveValues() {
     for (double b : before) rig.panel->ShowLiveValue(b);
     rig.panel->ShowLiveValue(v);
     QCOMPARE(rig.panel->digitsLabel->text(), digits);
+    // One value with its units to a screen reader, the power of ten included.
+    const QString said = rig.panel->digitsLabel->accessibleName();
+    QVERIFY2(said.contains(QLocale().toString(v, 'g', 6)), qPrintable(said));
+    QVERIFY2(said.endsWith(units == 0 ? "?" : units == 2 ? "CGS" : "SI"), qPrintable(said));
     // The digits keep their box: the text is drawn in the largest size that fits it whole.
     const auto* shown = qobject_cast<FittedLabel*>(rig.panel->digitsLabel);
     QVERIFY(shown);

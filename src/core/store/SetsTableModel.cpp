@@ -48,6 +48,17 @@ QVariant SetsTableModel::data(const QModelIndex& index, int role) const {
         if (!flag.isEmpty())
             return tr("Flagged: %1. Left out of the statistics and the plot's lines.").arg(flag);
     }
+    // What a screen reader says of a cell: its reading, or that it is empty, unreadable or
+    // flagged.
+    if (role == Qt::AccessibleTextRole && index.column() > 0) {
+        const int set = index.column();
+        const int position = index.row() + 1;
+        if (m_store.held(set, position) == ReadingsStore::Held::Unreadable) return tr("unreadable");
+        if (!m_store.holdsReading(set, position)) return tr("empty");
+        const QString flag = m_store.flag(set, position);
+        const QString reading = m_store.cell(index.row(), index.column());
+        return flag.isEmpty() ? reading : tr("%1, flagged: %2").arg(reading, flag);
+    }
     if (role == FlagRole && index.column() > 0)
         return m_store.flag(index.column(), index.row() + 1);
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);

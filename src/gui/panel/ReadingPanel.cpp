@@ -445,6 +445,12 @@ void ReadingPanel::ShowLiveValue(double v) {
     fullScaleLabel->setText(range);
     digitsLabel->setText(s.digits);
     exponentLabel->setText(s.exponent);
+    // The digits, "10" and the power are one value to a screen reader, with its units.
+    const QString units = MeterWords::units(m_vars.meter.knownUnits());
+    const QString said = tr("Reading %1, %2").arg(QLocale().toString(v, 'g', 6), units);
+    digitsLabel->setAccessibleName(said);
+    // "10" and the power are part of the value said above, not words of their own.
+    for (QLabel* part : {tenLabel, exponentLabel}) part->setAccessibleName(QStringLiteral(" "));
     meterBar->drawBar(barLength(meterBar->widthTwips(), s.fraction), s.overRange);
     meterBar->setToolTip(s.overRange
                              ? tr("Over range: the reading is above %1 on this scale.").arg(range)
