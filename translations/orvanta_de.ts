@@ -1019,6 +1019,22 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source>No Set</source>
         <translation>Keine Messreihe</translation>
     </message>
+    <message>
+        <source>Sets drawn on the plot</source>
+        <translation>Im Diagramm gezeichnete Messreihen</translation>
+    </message>
+    <message>
+        <source>Profiles of the chosen sets</source>
+        <translation>Profile der gewählten Messreihen</translation>
+    </message>
+    <message>
+        <source>Live trend of the last readings</source>
+        <translation>Verlauf der letzten Messwerte</translation>
+    </message>
+    <message>
+        <source>Reading under the mouse</source>
+        <translation>Messwert unter der Maus</translation>
+    </message>
 </context>
 <context>
     <name>PortDialog</name>

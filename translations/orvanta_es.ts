@@ -1019,6 +1019,22 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source>No Set</source>
         <translation>Ninguna serie</translation>
     </message>
+    <message>
+        <source>Sets drawn on the plot</source>
+        <translation>Series dibujadas en el gráfico</translation>
+    </message>
+    <message>
+        <source>Profiles of the chosen sets</source>
+        <translation>Perfiles de las series elegidas</translation>
+    </message>
+    <message>
+        <source>Live trend of the last readings</source>
+        <translation>Tendencia de las últimas lecturas</translation>
+    </message>
+    <message>
+        <source>Reading under the mouse</source>
+        <translation>Lectura bajo el ratón</translation>
+    </message>
 </context>
 <context>
     <name>PortDialog</name>

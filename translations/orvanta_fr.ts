@@ -1019,6 +1019,22 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <source>No Set</source>
         <translation>Aucune série</translation>
     </message>
+    <message>
+        <source>Sets drawn on the plot</source>
+        <translation>Séries tracées sur le graphique</translation>
+    </message>
+    <message>
+        <source>Profiles of the chosen sets</source>
+        <translation>Profils des séries choisies</translation>
+    </message>
+    <message>
+        <source>Live trend of the last readings</source>
+        <translation>Tendance des dernières mesures</translation>
+    </message>
+    <message>
+        <source>Reading under the mouse</source>
+        <translation>Mesure sous la souris</translation>
+    </message>
 </context>
 <context>
     <name>PortDialog</name>

@@ -1019,6 +1019,22 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <source>No Set</source>
         <translation>Nenhuma série</translation>
     </message>
+    <message>
+        <source>Sets drawn on the plot</source>
+        <translation>Séries desenhadas no gráfico</translation>
+    </message>
+    <message>
+        <source>Profiles of the chosen sets</source>
+        <translation>Perfis das séries escolhidas</translation>
+    </message>
+    <message>
+        <source>Live trend of the last readings</source>
+        <translation>Tendência das últimas leituras</translation>
+    </message>
+    <message>
+        <source>Reading under the mouse</source>
+        <translation>Leitura sob o mouse</translation>
+    </message>
 </context>
 <context>
     <name>PortDialog</name>

@@ -461,6 +461,8 @@ void TestWindows::plotMarksFlagsAndChoosesSets() {
     plot.findChild<QPushButton*>("AllSetsButton")->click();
     QCOMPARE(plot.chosenSets(), (QList<int>{3, 8}));
     auto* list = plot.findChild<QListWidget*>("SetList");
+    for (const QWidget* named : {static_cast<QWidget*>(list), static_cast<QWidget*>(&chart)})
+        QVERIFY(!named->accessibleName().isEmpty());
     Q_EMIT list->itemDoubleClicked(list->item(7));
     QCOMPARE(plot.chosenSets(), QList<int>{8});
     // The legend names only the sets drawn: set 5, chosen and empty, has no entry.

@@ -106,6 +106,11 @@ PlotWindow::PlotWindow(const ReadingsStore& store, const SessionState& vars, con
     m_valueLabel->setText(QStringLiteral(" "));
     m_profiles = new ProfileChart(this);
     m_trend = new TrendChart(trend, this);
+    // Named in words for a screen reader, as every list and chart of the program is.
+    m_setList->setAccessibleName(tr("Sets drawn on the plot"));
+    m_profiles->setAccessibleName(tr("Profiles of the chosen sets"));
+    m_trend->setAccessibleName(tr("Live trend of the last readings"));
+    m_valueLabel->setAccessibleName(tr("Reading under the mouse"));
     auto* side = new QVBoxLayout;
     side->addWidget(m_setList, 1);
     auto* allOrNone = new QHBoxLayout;
