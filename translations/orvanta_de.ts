@@ -1492,6 +1492,10 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source>Details of the chosen set</source>
         <translation>Angaben zur gewählten Messreihe</translation>
     </message>
+    <message>
+        <source>Positions</source>
+        <translation>Positionen</translation>
+    </message>
 </context>
 <context>
     <name>SurveyExport</name>

@@ -1492,6 +1492,10 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source>Details of the chosen set</source>
         <translation>Detalles de la serie elegida</translation>
     </message>
+    <message>
+        <source>Positions</source>
+        <translation>Posiciones</translation>
+    </message>
 </context>
 <context>
     <name>SurveyExport</name>

@@ -1492,6 +1492,10 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <source>Details of the chosen set</source>
         <translation>Détails de la série choisie</translation>
     </message>
+    <message>
+        <source>Positions</source>
+        <translation>Positions</translation>
+    </message>
 </context>
 <context>
     <name>SurveyExport</name>

@@ -1492,6 +1492,10 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <source>Details of the chosen set</source>
         <translation>Detalhes da série escolhida</translation>
     </message>
+    <message>
+        <source>Positions</source>
+        <translation>Posições</translation>
+    </message>
 </context>
 <context>
     <name>SurveyExport</name>

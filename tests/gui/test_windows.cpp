@@ -513,6 +513,14 @@ void TestWindows::keyboardAndScreenReadersReachTheWindows() {
     QTRY_VERIFY(grid->hasFocus());
     QTest::keyClick(grid, Qt::Key_Tab);
     QVERIFY(!grid->hasFocus());
+    // The Number column stays in view with set 30 shown, on the rows the grid shows.
+    grid->scrollTo(grid->model()->index(120, 30));
+    auto* numbers = grid->findChild<QTableView*>("NumberColumn");
+    QVERIFY(numbers && numbers->isVisible() && grid->columnViewportPosition(0) < 0);
+    QCOMPARE(numbers->geometry().left(), grid->frameWidth());
+    QTRY_COMPARE(numbers->rowAt(0), grid->rowAt(0));
+    QCOMPARE(numbers->model()->data(numbers->model()->index(grid->rowAt(0), 0)).toInt(),
+             grid->rowAt(0) + 1);
     // Ctrl+F6 goes from window to window; Tile puts them side by side.
     w.showPlot();
     auto* mdi = w.findChild<QMdiArea*>("MDIClient");

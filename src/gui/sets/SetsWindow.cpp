@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLocale>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStaticText>
 #include <QStyledItemDelegate>
@@ -93,6 +94,50 @@ SetsWindow::Layout SetsWindow::layoutFor(long dataWindowWidth, long dataWindowHe
     return l;
 }
 
+void SetsWindow::keepNumbersInView() {
+    // The Number column drawn again over the grid's left edge, scrolled with it up and down but
+    // never sideways: a download that brings set 30 into view keeps each row's position in sight.
+    auto* numbers = new QTableView(grid);
+    numbers->setObjectName(QStringLiteral("NumberColumn"));
+    numbers->setModel(m_model);
+    numbers->setSelectionModel(grid->selectionModel());
+    numbers->setFocusPolicy(Qt::NoFocus);
+    numbers->setAccessibleName(tr("Positions"));
+    numbers->verticalHeader()->setVisible(false);
+    numbers->verticalHeader()->setDefaultSectionSize(grid->verticalHeader()->defaultSectionSize());
+    numbers->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    numbers->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    numbers->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    numbers->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    numbers->setFrameShape(QFrame::NoFrame);
+    for (int c = 1; c < m_model->columnCount(); ++c) numbers->setColumnHidden(c, true);
+    grid->viewport()->stackUnder(numbers);
+    const auto place = [this, numbers] {
+        numbers->setColumnWidth(0, grid->columnWidth(0));
+        numbers->setGeometry(grid->frameWidth(), grid->frameWidth(), grid->columnWidth(0),
+                             grid->viewport()->height() + grid->horizontalHeader()->height());
+    };
+    connect(grid->verticalScrollBar(), &QAbstractSlider::valueChanged, numbers->verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this, [place](int column) {
+        if (column == 0) place();
+    });
+    connect(grid->verticalHeader(), &QHeaderView::sectionResized, numbers,
+            [numbers](int row, int, int height) { numbers->setRowHeight(row, height); });
+    m_placeNumbers = place;
+    // The viewport takes its size after the table's: both are watched.
+    grid->installEventFilter(this);
+    grid->viewport()->installEventFilter(this);
+    place();
+}
+
+bool SetsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == grid || (grid && watched == grid->viewport())) &&
+        event->type() == QEvent::Resize && m_placeNumbers)
+        m_placeNumbers();
+    return QWidget::eventFilter(watched, event);
+}
+
 SetsWindow::SetsWindow(ReadingsStore& store, MessageBox& messages, long dataWindowWidth,
                        long dataWindowHeight, QWidget* parent)
     : QWidget(parent),
@@ -120,6 +165,7 @@ SetsWindow::SetsWindow(ReadingsStore& store, MessageBox& messages, long dataWind
     grid->setTabKeyNavigation(false);
     grid->setAccessibleName(tr("Readings: one column a set, one row a position"));
     m_pages->addTab(grid, tr("Readin&gs"));
+    keepNumbersInView();
     m_statistics = new QTableWidget(0, 9, m_pages);
     m_statistics->setObjectName(QStringLiteral("StatisticsGrid"));
     m_statistics->setHorizontalHeaderLabels({tr("Set"), tr("Units"), tr("Count"), tr("Mean"),

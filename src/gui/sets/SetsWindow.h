@@ -2,6 +2,7 @@
 #pragma once
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 #include "gui/dialogs/MessageBox.h"
 
@@ -45,8 +46,14 @@ Q_SIGNALS:
     /** @brief The user changed a set's details in the pane, or flagged or unflagged a reading. */
     void detailsEdited();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showStatistics();
+    /** @brief Keeps the Number column in view over the grid's left edge, whatever set shows. */
+    void keepNumbersInView();
+    std::function<void()> m_placeNumbers;
     /** @brief Flags the reading at @p position of @p set with @p reason, as one undoable step. */
     void changeFlag(int set, int position, const QString& reason);
     ReadingsStore& m_store;
