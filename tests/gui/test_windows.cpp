@@ -438,6 +438,13 @@ void TestWindows::layoutRestoredAtNextStart() {
     QVERIFY(again.findChild<QCheckBox*>("LogScale")->isChecked());
     next.panel();
     QCOMPARE(next.findChild<QMdiSubWindow*>("frmReadingWindow")->pos(), QPoint(40, 50));
+    QVERIFY(!next.findChild<QMdiSubWindow*>("frmReadingWindow")->isVisible());
+    // The sets window and the panel side by side stay so at the next start.
+    next.sideBySide();
+    next.close();
+    MainWindow& third = rig.start();
+    for (const char* shown : {"frmData2Window", "frmReadingWindow"})
+        QVERIFY2(third.findChild<QMdiSubWindow*>(shown)->isVisible(), shown);
 }
 
 void TestWindows::plotMarksFlagsAndChoosesSets() {

@@ -189,6 +189,8 @@ void MainWindow::showTitle() {
 void MainWindow::saveLayout() {
     m_layout.save(*this);
     if (m_readingSub) m_layout.savePanel(m_readingSub->geometry());
+    m_layout.saveSideBySide(m_readingSub && m_readingSub->isVisible() && m_dataSub &&
+                            m_dataSub->isVisible());
     if (m_plot) m_layout.savePlot(m_plotSub->geometry(), m_plot->chosenSets(), m_plot->logScale());
 }
 
@@ -211,6 +213,8 @@ void MainWindow::start() {
     QTimer::singleShot(300, this, keepOnScreen);
     showSetsWindow();
     panel();  // made hidden now: it follows the meter from the first byte
+    // Both windows shown when the program last ended: both again, side by side.
+    if (m_layout.sideBySide()) sideBySide();
     m_sessionMessages->openReadings();
     m_session.connectMeter();
     m_status->showConnection();

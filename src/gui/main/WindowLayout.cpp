@@ -14,6 +14,7 @@ const QString kLayoutSection = QStringLiteral("Window");
 const QString kGeometryKey = QStringLiteral("Geometry");
 const QString kStateKey = QStringLiteral("State");
 const QString kSelectedSetKey = QStringLiteral("Selected Set");
+const QString kSideBySideKey = QStringLiteral("Side By Side");
 const QString kPanelKey = QStringLiteral("Panel");
 const QString kPlotKey = QStringLiteral("Plot");
 const QString kPlotSetsKey = QStringLiteral("Plot Sets");
@@ -128,6 +129,17 @@ std::optional<int> WindowLayout::selectedSet() const {
 
 void WindowLayout::saveSelectedSet(int set) const {
     if (m_settings) m_settings->setValue(kLayoutSection, kSelectedSetKey, QString::number(set));
+}
+
+bool WindowLayout::sideBySide() const {
+    return m_settings &&
+           m_settings->value(kLayoutSection, kSideBySideKey, {}) == QLatin1String("True");
+}
+
+void WindowLayout::saveSideBySide(bool both) const {
+    if (m_settings)
+        m_settings->setValue(kLayoutSection, kSideBySideKey,
+                             both ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
 QStringList WindowLayout::recentFiles() const {

@@ -38,6 +38,9 @@ public:
     /** @brief The set Download Selected Set asks for, as last chosen. */
     std::optional<int> selectedSet() const;
     void saveSelectedSet(int set) const;
+    /** @brief The sets window and the panel were both shown when the program last ended. */
+    bool sideBySide() const;
+    void saveSideBySide(bool both) const;
 
     /** @brief The data files last opened or saved, newest first (up to kRecentFiles). */
     QStringList recentFiles() const;
