@@ -37,7 +37,7 @@ for target in fuzz_receive fuzz_session fuzz_datafile fuzz_survey fuzz_longtable
       [ -f "$found" ] || continue
       echo "== $found again, with whole stacks"
       (cd "$build" && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
-        "./tests/fuzz/$target" "$found" 2>&1 | tail -60) || true
+        "./tests/fuzz/$target" "$(basename "$found")" 2>&1 | tail -60) || true
     done
   fi
   grep -E 'stat::number_of_executed_units|Done [0-9]+ runs' "$build/$target.log" | tail -2 || true

@@ -89,6 +89,7 @@ private Q_SLOTS:
     void recorderTakesOnlyTheMetersSets_data();
     void recorderTakesOnlyTheMetersSets();
     void setTheStoreRefusedTakesNothing();
+    void aSetSentTwiceIsCountedOnce();
     void redownloadKeepsFlagsOfTheSameReadings_data();
     void redownloadKeepsFlagsOfTheSameReadings();
     void onlyWhatTheMeterSentIsStored();
@@ -522,6 +523,28 @@ void TestSession::recorderTakesOnlyTheMetersSets() {
     QCOMPARE(recorder.summary().sets, QList<int>{set});
     QVERIFY(recorder.summary().flagsDropped.contains(qMakePair(set, 128)));
     QVERIFY(recorder.summary().flagsDropped.contains(qMakePair(set, 1)));
+}
+
+void TestSession::aSetSentTwiceIsCountedOnce() {
+    // A line fault can repeat a set's header: the second pass replaces the first, and the
+    // account counts what the set holds at the end.
+    TestEnv env;
+    ReadingsStore store(env.database());
+    QVERIFY(store.open().ok());
+    DownloadRecorder recorder(store);
+    recorder.start();
+    QVERIFY(recorder.beginSet(4).ok());
+    QVERIFY(recorder.storeReading(1, "0.702000").ok());
+    QVERIFY(recorder.skipUnreadable(2).ok());
+    QVERIFY(recorder.storeReading(3, "0.07", "2 decimals").ok());
+    QVERIFY(recorder.beginSet(4).ok());
+    QVERIFY(recorder.storeReading(1, "0.702000").ok());
+    QVERIFY(recorder.endSet().ok());
+    const DownloadSummary& account = recorder.summary();
+    QCOMPARE(account.stored, store.readingCount(4));
+    QCOMPARE(account.stored, 1);
+    QCOMPARE(account.sets, QList<int>{4});
+    QVERIFY(account.unreadable.isEmpty() && account.formFaults.isEmpty());
 }
 
 void TestSession::setTheStoreRefusedTakesNothing() {

@@ -11,7 +11,16 @@ StoreResult DownloadRecorder::beginSet(int set) {
         m_summary.lostSets.append(m_summary.sets.isEmpty() ? 0 : m_summary.sets.last());
         return ended;
     }
-    if (!m_summary.sets.contains(m_set)) m_summary.sets.append(m_set);
+    if (m_summary.sets.contains(m_set)) {
+        // Sent again in the same download: this pass replaces what the earlier one stored, so
+        // the account counts the readings the set holds at the end, not both passes.
+        m_summary.stored -= m_summary.storedBySet.take(m_set);
+        const auto ofSet = [this](const QPair<int, int>& at) { return at.first == m_set; };
+        m_summary.unreadable.removeIf(ofSet);
+        m_summary.formFaults.removeIf(ofSet);
+    } else {
+        m_summary.sets.append(m_set);
+    }
     if (!ended) return ended;
     // The units line follows the header; until it comes, the set's units are not known. The
     // set is incomplete from now until its end of data: its old readings are being replaced.
@@ -47,6 +56,7 @@ StoreResult DownloadRecorder::storeReading(int position, const QString& text,
     if (flagGoes) m_summary.flagsDropped.append({m_set, position});
     if (!formFault.isEmpty()) m_summary.formFaults.append({m_set, position});
     ++m_summary.stored;
+    ++m_summary.storedBySet[m_set];
     m_lastPosition = position;
     return written;
 }

@@ -2,6 +2,7 @@
 #pragma once
 #include <QCoreApplication>
 #include <QList>
+#include <QMap>
 #include <QPair>
 #include <QString>
 
@@ -34,8 +35,9 @@ struct DownloadSummary {
 
 public:
     DownloadEnd end = DownloadEnd::Running;
-    int stored = 0;   ///< readings written to the readings database
-    QList<int> sets;  ///< sets received (whole or not), in order
+    int stored = 0;              ///< readings written to the readings database
+    QMap<int, int> storedBySet;  ///< of them, those of each set
+    QList<int> sets;             ///< sets received (whole or not), in order
     /** @brief (set, last position received) of sets cut short: their tail was cleared and the
      *  set marked incomplete. */
     QList<QPair<int, int>> incomplete;
