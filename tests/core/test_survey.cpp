@@ -504,6 +504,12 @@ void TestSurvey::longTableReadBack_data() {
     QTest::newRow("a quote left open") << "END"
                                        << "9,1,,\"0.5\r\n"
                                        << "a quoted field is not closed";
+    QTest::newRow("a column missing from the header") << ",units,site,"
+                                                      << ",site,"
+                                                      << "column 5 is \"site\", not \"units\"";
+    QTest::newRow("fields apart by semicolons") << "*,"
+                                                << ";"
+                                                << "apart by semicolons";
     QTest::newRow("not the long table's header") << "set,position"
                                                  << "set,pos"
                                                  << "is not a data file";

@@ -142,9 +142,12 @@ RecordReader::Got RecordReader::next(Record* record) {
 bool looksLikeLongTable(const QString& path) {
     QFile f(path);
     if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) return false;
-    QByteArray first = f.readLine(4096).trimmed();
+    QByteArray first = f.readLine(4096).trimmed().toLower();
     if (first.startsWith("\xEF\xBB\xBF")) first.remove(0, 3);
-    return first.startsWith(kOldHeader.toUtf8());
+    // Its first two columns make a table one: one with a column missing, or saved by a
+    // spreadsheet with semicolons, is read as a long table and refused with its place and reason,
+    // not taken for a data file.
+    return first.startsWith("set,position,") || first.startsWith("set;position;");
 }
 
 FileOutcome open(ReadingsStore& store, const QString& path) {
@@ -186,8 +189,20 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     if (got != RecordReader::Got::Record && got != RecordReader::Got::End) return unreadable(got);
     const QString header =
         got == RecordReader::Got::End ? QString() : rec.fields.join(QLatin1Char(','));
-    if (header != SurveyExport::kLongHeader && header != kOldHeader)
+    if (header != SurveyExport::kLongHeader && header != kOldHeader) {
+        if (rec.fields.size() == 1 && header.contains(QLatin1Char(';')))
+            return refused(1, -1,
+                           QStringLiteral("the fields are apart by semicolons; a long table's "
+                                          "are apart by commas (save it as CSV with commas)"));
+        const QStringList names = SurveyExport::kLongHeader.split(QLatin1Char(','));
+        for (int c = 0; c < names.size(); ++c)
+            if (rec.fields.value(c) != names[c])
+                return refused(1, -1,
+                               QStringLiteral("the header's column %1 is \"%2\", not \"%3\"")
+                                   .arg(c + 1)
+                                   .arg(rec.fields.value(c).left(40), names[c]));
         return refused(1, -1, QStringLiteral("the header is not the long table's"));
+    }
     const int columns = static_cast<int>(rec.fields.size());
 
     QVector<ReadingsStore::Row> rows(Meter::kPositions);
