@@ -11,8 +11,8 @@ QString readingsDatabase();
 /** @brief The folder of port links (ports/comN). */
 QString portsFolder();
 /** @brief A new private work folder (0700) under the user's cache folder
- *  ($XDG_CACHE_HOME/Orvanta/work-XXXXXX), never a shared /tmp: survey files are copied there to
- *  be read or built. Its path is the folder's pattern for QTemporaryDir. */
+ *  ($XDG_CACHE_HOME/Orvanta/work-XXXXXX), never a shared /tmp: survey files are built there.
+ *  Its path is the folder's pattern for QTemporaryDir. */
 QString workFolderPattern();
 /** @brief Removes the work folders a program that was killed left behind. */
 void removeStaleWorkFolders();

@@ -354,11 +354,27 @@ StoreResult checkObjects(const QString& connection) {
     return StoreResult::done();
 }
 
+namespace {
+QSqlDatabase databaseFor(const QString& connection) {
+    return QSqlDatabase::contains(connection)
+               ? QSqlDatabase::database(connection, false)
+               : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+}
+
+// A file is data, never code: its schema may not call functions with side effects, nor change
+// itself, and nothing in it may keep a query running.
+void treatAsData(const QSqlDatabase& db) {
+    if (sqlite3* handle = handleOf(db)) {
+        sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, static_cast<int*>(nullptr));
+        sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, static_cast<int*>(nullptr));
+    }
+    limitEveryStatement(db.connectionName());
+}
+}  // namespace
+
 StoreResult prepare(const QString& connection, const QString& path, ReadingsStore::OpenMode mode,
                     bool* closedToOthers) {
-    QSqlDatabase db = QSqlDatabase::contains(connection)
-                          ? QSqlDatabase::database(connection, false)
-                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+    QSqlDatabase db = databaseFor(connection);
     if (mode == ReadingsStore::OpenMode::ReadingsDatabase && path != QLatin1String(":memory:")) {
         // The user's alone from its first byte (SQLite gives its journal the same rights); one
         // found open to other users is closed to them.
@@ -386,26 +402,17 @@ StoreResult prepare(const QString& connection, const QString& path, ReadingsStor
     db.setConnectOptions(
         QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(ReadingsStore::kBusyTimeoutMs));
     if (!db.open()) return refused(db.lastError());
-    // A file is data, never code: its schema may not call functions with side effects, nor
-    // change itself, and nothing in it may keep a query running.
-    if (sqlite3* handle = handleOf(db)) {
-        sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, static_cast<int*>(nullptr));
-        sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, static_cast<int*>(nullptr));
-    }
-    limitEveryStatement(connection);
+    treatAsData(db);
     return prepareLimited(db, path, mode);
 }
 
 StoreResult prepareImage(const QString& connection, const QByteArray& image) {
-    QSqlDatabase db = QSqlDatabase::contains(connection)
-                          ? QSqlDatabase::database(connection, false)
-                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+    QSqlDatabase db = databaseFor(connection);
     db.setDatabaseName(QStringLiteral(":memory:"));
     if (!db.open()) return refused(db.lastError());
     sqlite3* handle = handleOf(connection);
     if (!handle) return refused(QStringLiteral("The file is not open."));
-    sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, static_cast<int*>(nullptr));
-    sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, static_cast<int*>(nullptr));
+    treatAsData(db);
     // SQLite takes the bytes as its own, to grow and to free (a file a tool left in WAL mode
     // is read as it stands).
     const auto size = static_cast<sqlite3_int64>(image.size());
@@ -416,7 +423,6 @@ StoreResult prepareImage(const QString& connection, const QByteArray& image) {
         sqlite3_deserialize(handle, "main", bytes, size, size,
                             SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE);
     if (code != SQLITE_OK) return refused(errorOf(handle, code));
-    limitEveryStatement(connection);
     return prepareLimited(db, QStringLiteral(":memory:"), ReadingsStore::OpenMode::SurveyCopy,
                           true);
 }
@@ -427,8 +433,8 @@ StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore:
     const bool existed = fromImage || (QFileInfo::exists(path) && QFileInfo(path).size() > 0);
     QSqlQuery q(db);
     QSqlError why;
-    // A private copy is ours alone: one lock for its whole life and a journal in memory spare
-    // the file system calls SQLite makes around every statement to share a file.
+    // A survey's private copy lives in memory: its journal too (SQLite would otherwise keep it
+    // in a file beside), under one lock for the copy's whole life.
     if (mode == ReadingsStore::OpenMode::SurveyCopy &&
         (!run(q, QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"), &why) ||
          !run(q, QStringLiteral("PRAGMA journal_mode=MEMORY"), &why)))

@@ -79,8 +79,8 @@ public:
     /** @brief Opens the file, creating it with 128 cleared rows when missing, and loads the
      *  table. Foreign when its table Sets is not the one the program keeps. */
     StoreResult open(OpenMode mode = OpenMode::ReadingsDatabase);
-    /** @brief Opens a survey file's bytes held in memory, checked and read as open(SurveyCopy)
-     *  does a private copy on disk; the store's path is not used. */
+    /** @brief Opens a survey file's bytes as a private copy in memory, checked as a survey file
+     *  is (OpenMode::SurveyCopy); the store's path is not used. */
     StoreResult openImage(const QByteArray& image);
     /** @brief Closes the file. */
     void close();

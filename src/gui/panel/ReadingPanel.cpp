@@ -203,6 +203,8 @@ ReadingPanel::ReadingPanel(const SessionState& vars, PanelHost& host, QWidget* p
         if (now && now != this && !isAncestorOf(now)) setListening(false);
     });
     setListening(false);
+    // "10" and the power are read with the digits (ShowLiveValue), not as words of their own.
+    for (QLabel* part : {tenLabel, exponentLabel}) part->setAccessibleName(QStringLiteral(" "));
 
     // Create.
     ShowReadingPage();
@@ -302,30 +304,39 @@ void ReadingPanel::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+namespace {
+// The user moved to the panel: with Tab, or by clicking it.
+bool addressedBy(Qt::FocusReason why) {
+    return why == Qt::MouseFocusReason || why == Qt::TabFocusReason ||
+           why == Qt::BacktabFocusReason;
+}
+}  // namespace
+
 void ReadingPanel::focusInEvent(QFocusEvent* event) {
-    const Qt::FocusReason why = event->reason();
-    if (why == Qt::MouseFocusReason || why == Qt::TabFocusReason || why == Qt::BacktabFocusReason)
-        setListening(true);
+    if (addressedBy(event->reason())) setListening(true);
     QWidget::focusInEvent(event);
 }
 
 bool ReadingPanel::eventFilter(QObject* watched, QEvent* event) {
     // A key clicked or reached by Tab addresses the panel as a click on it does.
-    if (event->type() == QEvent::MouseButtonPress) {
-        setFocus(Qt::MouseFocusReason);
+    if (event->type() == QEvent::MouseButtonPress)
+        listenFromClick();
+    else if (event->type() == QEvent::FocusIn &&
+             addressedBy(static_cast<QFocusEvent*>(event)->reason()))
         setListening(true);
-    } else if (event->type() == QEvent::FocusIn) {
-        const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
-        if (why == Qt::TabFocusReason || why == Qt::BacktabFocusReason) setListening(true);
-    }
     return QWidget::eventFilter(watched, event);
 }
 
 void ReadingPanel::mousePressEvent(QMouseEvent* event) {
-    // Also when the panel already had the focus without listening (View > Meter).
+    listenFromClick();
+    QWidget::mousePressEvent(event);
+}
+
+void ReadingPanel::listenFromClick() {
+    // Also when the panel already had the focus without listening (View > Meter): no focus
+    // event comes then.
     setFocus(Qt::MouseFocusReason);
     setListening(true);
-    QWidget::mousePressEvent(event);
 }
 
 void ReadingPanel::setListening(bool on) {
@@ -449,8 +460,6 @@ void ReadingPanel::ShowLiveValue(double v) {
     const QString units = MeterWords::units(m_vars.meter.knownUnits());
     const QString said = tr("Reading %1, %2").arg(QLocale().toString(v, 'g', 6), units);
     digitsLabel->setAccessibleName(said);
-    // "10" and the power are part of the value said above, not words of their own.
-    for (QLabel* part : {tenLabel, exponentLabel}) part->setAccessibleName(QStringLiteral(" "));
     meterBar->drawBar(barLength(meterBar->widthTwips(), s.fraction), s.overRange);
     meterBar->setToolTip(s.overRange
                              ? tr("Over range: the reading is above %1 on this scale.").arg(range)

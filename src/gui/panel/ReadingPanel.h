@@ -142,6 +142,8 @@ private:
     void tick();
     void syncFromKeypad();
     void setListening(bool on);
+    /** @brief A click on the panel or a key: it takes the focus and listens. */
+    void listenFromClick();
 
     const SessionState& m_vars;
     PanelHost& m_host;

@@ -112,29 +112,30 @@ void SetsWindow::keepNumbersInView() {
     numbers->setFrameShape(QFrame::NoFrame);
     for (int c = 1; c < m_model->columnCount(); ++c) numbers->setColumnHidden(c, true);
     grid->viewport()->stackUnder(numbers);
-    const auto place = [this, numbers] {
-        numbers->setColumnWidth(0, grid->columnWidth(0));
-        numbers->setGeometry(grid->frameWidth(), grid->frameWidth(), grid->columnWidth(0),
-                             grid->viewport()->height() + grid->horizontalHeader()->height());
-    };
     connect(grid->verticalScrollBar(), &QAbstractSlider::valueChanged, numbers->verticalScrollBar(),
             &QAbstractSlider::setValue);
-    connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this, [place](int column) {
-        if (column == 0) place();
+    connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (column == 0) placeNumbers();
     });
     connect(grid->verticalHeader(), &QHeaderView::sectionResized, numbers,
             [numbers](int row, int, int height) { numbers->setRowHeight(row, height); });
-    m_placeNumbers = place;
+    m_numbers = numbers;
     // The viewport takes its size after the table's: both are watched.
     grid->installEventFilter(this);
     grid->viewport()->installEventFilter(this);
-    place();
+    placeNumbers();
+}
+
+void SetsWindow::placeNumbers() {
+    m_numbers->setColumnWidth(0, grid->columnWidth(0));
+    m_numbers->setGeometry(grid->frameWidth(), grid->frameWidth(), grid->columnWidth(0),
+                           grid->viewport()->height() + grid->horizontalHeader()->height());
 }
 
 bool SetsWindow::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == grid || (grid && watched == grid->viewport())) &&
-        event->type() == QEvent::Resize && m_placeNumbers)
-        m_placeNumbers();
+    if (m_numbers && (watched == grid || watched == grid->viewport()) &&
+        event->type() == QEvent::Resize)
+        placeNumbers();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -2,7 +2,6 @@
 #pragma once
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 
 #include "gui/dialogs/MessageBox.h"
 
@@ -53,7 +52,9 @@ private:
     void showStatistics();
     /** @brief Keeps the Number column in view over the grid's left edge, whatever set shows. */
     void keepNumbersInView();
-    std::function<void()> m_placeNumbers;
+    /** @brief Puts the Number column over the grid's left edge, as wide as the grid's own. */
+    void placeNumbers();
+    QTableView* m_numbers = nullptr;  ///< the Number column kept in view
     /** @brief Flags the reading at @p position of @p set with @p reason, as one undoable step. */
     void changeFlag(int set, int position, const QString& reason);
     ReadingsStore& m_store;
