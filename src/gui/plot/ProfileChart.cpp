@@ -8,6 +8,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
+#include <QPainter>
 #include <QScatterSeries>
 #include <cmath>
 
@@ -63,12 +64,25 @@ ProfileChart::ProfileChart(QWidget* parent)
     applyPalette(darkPalette(*this));
 }
 
+QImage ProfileChart::pointMark(const QColor& colour) {
+    QImage dot(4, 4, QImage::Format_ARGB32_Premultiplied);
+    dot.fill(Qt::transparent);
+    QPainter painter(&dot);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(0, 0, 4, 4));
+    return dot;
+}
+
 void ProfileChart::applyPalette(bool dark) {
     m_dark = dark;
     setTheme(dark);
     // A theme brings line colours of its own: each set keeps its colour.
-    for (int i = 0; i < m_lines.size(); ++i)
+    for (int i = 0; i < m_lines.size(); ++i) {
         m_lines[i]->setPen(QPen(seriesColour(m_series[i].set, dark), 1.6));
+        m_lines[i]->setLightMarker(pointMark(seriesColour(m_series[i].set, dark)));
+    }
     for (QScatterSeries* marks : m_marks) {
         marks->setBorderColor(seriesColour(marks->property("set").toInt(), dark));
         marks->setColor(Qt::transparent);
@@ -109,6 +123,9 @@ void ProfileChart::setData(QList<PlotModel::Series> series, bool logScale, QStri
             line->setPen(QPen(seriesColour(s.set, m_dark), 1.6));
             line->setPointsVisible(true);
             line->setMarkerSize(4);
+            // A dot drawn once and copied to each point: thirty full sets drawn as shapes took
+            // longer than a frame.
+            line->setLightMarker(pointMark(seriesColour(s.set, m_dark)));
             c->addSeries(line);
             line->attachAxis(m_x);
             line->attachAxis(m_y);
@@ -305,6 +322,8 @@ void ProfileChart::renderTo(QPainter& painter, const QRectF& area, const QSizeF&
     copy.setAttribute(Qt::WA_DontShowOnScreen);
     copy.resize(layoutSize.toSize());
     copy.setData(m_series, m_log, m_yLabel, m_xLabel, m_down);
+    // Files and paper take the points as shapes, sharp at any scale.
+    for (QLineSeries* line : copy.m_lines) line->setLightMarker(QImage());
     copy.setView(view());
     copy.chart()->resize(layoutSize);
     copy.showLegendIfItFits();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QColor>
+#include <QImage>
 
 #include "core/plot/PlotModel.h"
 #include "gui/plot/ChartView.h"
@@ -74,6 +75,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    /** @brief The dot drawn at each reading on screen. */
+    static QImage pointMark(const QColor& colour);
     void applyTicks();
     void showLegendIfItFits();
     /** @brief The axis of positions or depths, and the axis of readings. */
