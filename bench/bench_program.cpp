@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     MainWindow& w = rig.start();
-    MeterSession& session = w.session();
+    MeterSession& session = (*rig.session);
     // Events are waited for, never polled: the loop sleeps while nothing happens, so the CPU
     // time counted is the program's own.
     QEventLoop loop;

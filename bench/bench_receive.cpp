@@ -21,8 +21,8 @@ int main(int argc, char** argv) {
     Pty pty;
     AppRig rig;
     rig.env.link(5, pty.slavePath());
-    MainWindow& w = rig.start();
-    MeterSession& session = w.session();
+    rig.start();
+    MeterSession& session = (*rig.session);
     const QByteArray all = fullDownloadStream();
     QTimer wake;  // so a wait for events always ends, and the deadline is looked at
     wake.start(100);

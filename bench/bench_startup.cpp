@@ -45,5 +45,5 @@ int main(int argc, char** argv) {
     std::printf("startup: main window shown %.0f ms after process start; resident memory %ld KiB\n",
                 age * 1000, rss);
     std::printf("FIGURE startup_ms %.0f\nFIGURE startup_rss_kib %ld\n", age * 1000, rss);
-    return w.isVisible() && w.session().isConnected() ? 0 : 1;
+    return w.isVisible() && (*rig.session).isConnected() ? 0 : 1;
 }

@@ -547,10 +547,6 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <translation>Messwerte (nicht in einer Datei gespeichert)</translation>
     </message>
     <message>
-        <source>Data</source>
-        <translation>Daten</translation>
-    </message>
-    <message>
         <source>&amp;Save...</source>
         <translation>&amp;Speichern...</translation>
     </message>
@@ -565,10 +561,6 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     <message>
         <source>%1 is not a set from 1 to 30.</source>
         <translation>%1 ist keine Messreihe von 1 bis 30.</translation>
-    </message>
-    <message>
-        <source>Work area</source>
-        <translation>Arbeitsbereich</translation>
     </message>
     <message>
         <source>Units and tool bar</source>
@@ -1581,6 +1573,17 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>Live, %1: %2</source>
         <translation>Live, %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>WorkArea</name>
+    <message>
+        <source>Work area</source>
+        <translation>Arbeitsbereich</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
     </message>
 </context>
 </TS>

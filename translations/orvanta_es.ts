@@ -547,10 +547,6 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <translation>Lecturas (no guardadas en un archivo)</translation>
     </message>
     <message>
-        <source>Data</source>
-        <translation>Datos</translation>
-    </message>
-    <message>
         <source>&amp;Save...</source>
         <translation>&amp;Guardar...</translation>
     </message>
@@ -565,10 +561,6 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     <message>
         <source>%1 is not a set from 1 to 30.</source>
         <translation>%1 no es una serie del 1 al 30.</translation>
-    </message>
-    <message>
-        <source>Work area</source>
-        <translation>Área de trabajo</translation>
     </message>
     <message>
         <source>Units and tool bar</source>
@@ -1581,6 +1573,17 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>Live, %1: %2</source>
         <translation>En vivo, %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>WorkArea</name>
+    <message>
+        <source>Work area</source>
+        <translation>Área de trabajo</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Datos</translation>
     </message>
 </context>
 </TS>

@@ -547,10 +547,6 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <translation>Mesures (non enregistrées dans un fichier)</translation>
     </message>
     <message>
-        <source>Data</source>
-        <translation>Données</translation>
-    </message>
-    <message>
         <source>&amp;Save...</source>
         <translation>&amp;Enregistrer...</translation>
     </message>
@@ -565,10 +561,6 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     <message>
         <source>%1 is not a set from 1 to 30.</source>
         <translation>%1 n&apos;est pas une série de 1 à 30.</translation>
-    </message>
-    <message>
-        <source>Work area</source>
-        <translation>Zone de travail</translation>
     </message>
     <message>
         <source>Units and tool bar</source>
@@ -1581,6 +1573,17 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>Live, %1: %2</source>
         <translation>En direct, %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>WorkArea</name>
+    <message>
+        <source>Work area</source>
+        <translation>Zone de travail</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Données</translation>
     </message>
 </context>
 </TS>

@@ -547,10 +547,6 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <translation>Leituras (não salvas em um arquivo)</translation>
     </message>
     <message>
-        <source>Data</source>
-        <translation>Dados</translation>
-    </message>
-    <message>
         <source>&amp;Save...</source>
         <translation>&amp;Salvar...</translation>
     </message>
@@ -565,10 +561,6 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     <message>
         <source>%1 is not a set from 1 to 30.</source>
         <translation>%1 não é uma série de 1 a 30.</translation>
-    </message>
-    <message>
-        <source>Work area</source>
-        <translation>Área de trabalho</translation>
     </message>
     <message>
         <source>Units and tool bar</source>
@@ -1581,6 +1573,17 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>Live, %1: %2</source>
         <translation>Ao vivo, %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>WorkArea</name>
+    <message>
+        <source>Work area</source>
+        <translation>Área de trabalho</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Dados</translation>
     </message>
 </context>
 </TS>

@@ -162,10 +162,12 @@ void TestLink::downloadAtTheMetersPaceGathersLonger() {
     // A second of a download at 9600 baud: 20 bytes every 20 ms.
     QElapsedTimer sent;
     sent.start();
-    for (int i = 0; i < 50; ++i) {
-        port.pty.send(QByteArray(20, '1'));
-        QTest::qWait(20);
-    }
+    int groups = 0;
+    QTimer wire;
+    connect(&wire, &QTimer::timeout, this, [&] {
+        if (groups++ < 50) port.pty.send(QByteArray(20, '1'));
+    });
+    wire.start(20);
     QTRY_COMPARE(port.link.bytesReceived(), 1000);
     // One gathering per kDownloadGatherMs at most (a busy machine only makes them fewer),
     // against one per byte group at the live pace.

@@ -67,7 +67,7 @@ private Q_SLOTS:
     void liveRequestSaysItWaits();
     void cancelDuringDownload();
     void menusReachTheirOperations();
-    void toolBarLayoutAndSetDropDown();
+    void setDropDownChoosesTheSet();
     void viewMeterDuringDownloadKeepsFlags();
     void options();
     void aboutShowsVersion();
@@ -80,18 +80,18 @@ void TestApp::startupFindsMeterOnLinkedPort() {
     MeterRig rig(7);
     QVERIFY(rig.linked);
     MainWindow& w = rig.start();
-    QVERIFY(w.session().isConnected());
-    QCOMPARE(int(w.session().state().portNumber), 7);
+    QVERIFY((*rig.session).isConnected());
+    QCOMPARE(int((*rig.session).state().portNumber), 7);
     QCOMPARE(rig.messages.texts, QStringList());
     QCOMPARE(Version::text(), QString("Version 1.1.0"));
     // Units the meter has not reported yet are not known, not assumed.
     QCOMPARE(w.findChild<QLabel*>("CoolBarBand1")->text(), QString("Units ?"));
     // Units the meter has not reported yet are not known, not assumed.
     QCOMPARE(w.findChild<QLabel*>("CoolBarBand1")->text(), QString("Units ?"));
-    QCOMPARE(w.session().state().selectedSet, 1);
-    QCOMPARE(w.session().state().meter.set, 1);
-    QCOMPARE(w.session().state().meter.reading, 1);
-    QCOMPARE(w.session().store().isOpen(), true);
+    QCOMPARE((*rig.session).state().selectedSet, 1);
+    QCOMPARE((*rig.session).state().meter.set, 1);
+    QCOMPARE((*rig.session).state().meter.reading, 1);
+    QCOMPARE((*rig.session).store().isOpen(), true);
     QVERIFY(w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible());
     QCOMPARE(w.windowTitle(), QString("Orvanta"));
     QCOMPARE(rig.setting("Comm Num"), QString("<absent>"));  // nothing written at start-up
@@ -100,12 +100,12 @@ void TestApp::startupFindsMeterOnLinkedPort() {
 void TestApp::startupWithoutMeterWarnsAndFallsBack() {
     AppRig rig;
     rig.setSetting("Comm Num", "200");  // no device behind it
-    MainWindow& w = rig.start();
+    rig.start();
     QCOMPARE(rig.messages.texts,
              (QStringList{kNoMeter, "Meter not connected or invalid Comm Port Number selected"}));
-    QCOMPARE(int(w.session().state().portNumber), 200);
-    QVERIFY(!w.session().isConnected());
-    QCOMPARE(w.session().store().isOpen(), true);
+    QCOMPARE(int((*rig.session).state().portNumber), 200);
+    QVERIFY(!(*rig.session).isConnected());
+    QCOMPARE((*rig.session).store().isOpen(), true);
 }
 
 void TestApp::storeFunctionSetting_data() {
@@ -121,38 +121,38 @@ void TestApp::storeFunctionSetting() {
     QFETCH(bool, storeToPC);
     MeterRig rig(2);
     rig.setSetting("StoreFunction", stored);
-    MainWindow& w = rig.start();
-    QCOMPARE(w.session().state().storeToPC, storeToPC);
+    rig.start();
+    QCOMPARE((*rig.session).state().storeToPC, storeToPC);
     // Start-up went on to the end: database and port.
-    QCOMPARE(w.session().store().isOpen(), true);
-    QVERIFY(w.session().isConnected());
+    QCOMPARE((*rig.session).store().isOpen(), true);
+    QVERIFY((*rig.session).isConnected());
 }
 
 void TestApp::unreadableCommNumCountsAsOne() {
     AppRig rig;
     rig.setSetting("Comm Num", "abc");
-    MainWindow& w = rig.start();
-    QCOMPARE(int(w.session().state().portNumber), 1);
+    rig.start();
+    QCOMPARE(int((*rig.session).state().portNumber), 1);
     QCOMPARE(rig.messages.texts.value(0), kNoMeter);
 }
 
 void TestApp::databaseThatCannotOpenIsReported() {
     MeterRig rig(3);
     QDir().mkpath(rig.env.database());  // a folder where the file should be
-    MainWindow& w = rig.start();
+    rig.start();
     QCOMPARE(rig.messages.texts.size(), 1);
     QVERIFY(rig.messages.texts[0].startsWith(
         "The readings database could not be opened: " + rig.env.database() + "\n"));
     QVERIFY(rig.messages.texts[0].size() > rig.env.database().size() + 46);  // and the reason
-    QVERIFY(w.session().isConnected());
-    QCOMPARE(w.session().store().isOpen(), false);
+    QVERIFY((*rig.session).isConnected());
+    QCOMPARE((*rig.session).store().isOpen(), false);
 }
 
 void TestApp::storeAlreadyOpenIsNotReopened() {
     AppRig rig;
     MainWindow& w = rig.create();
-    QVERIFY(w.session().store().open().ok());
-    QSignalSpy reloaded(&w.session().store(), &ReadingsStore::reloaded);
+    QVERIFY((*rig.session).store().open().ok());
+    QSignalSpy reloaded(&(*rig.session).store(), &ReadingsStore::reloaded);
     w.start();
     QCOMPARE(reloaded.count(), 0);
 }
@@ -235,10 +235,10 @@ void TestApp::detailsPaneChecksWhatIsTyped() {
 void TestApp::shutdownClosesTheStore() {
     AppRig rig;
     MainWindow& w = rig.start();
-    w.session().store().writeReading(6, 4, "0.25");
+    (*rig.session).store().writeReading(6, 4, "0.25");
     rig.messages.choiceAnswers << 1;  // unsaved: quit without saving
     QVERIFY(w.close());
-    QCOMPARE(w.session().store().isOpen(), false);
+    QCOMPARE((*rig.session).store().isOpen(), false);
     ReadingsStore again(rig.env.database());
     QVERIFY(again.open().ok());
     QCOMPARE(again.reading(6, 4), QString("0.25"));
@@ -250,7 +250,7 @@ void TestApp::closingSetsWindowClosesProgram() {
     QVERIFY(w.isVisible());
     w.findChild<QMdiSubWindow*>("frmData2Window")->close();
     QTRY_VERIFY(!w.isVisible());
-    QCOMPARE(w.session().store().isOpen(), false);
+    QCOMPARE((*rig.session).store().isOpen(), false);
 }
 
 void TestApp::commPortDialog_data() {
@@ -278,7 +278,7 @@ void TestApp::commPortDialog() {
     MeterRig rig(3);
     Pty& pty = rig.pty;
     MainWindow& w = rig.start();
-    QVERIFY(w.session().isConnected());
+    QVERIFY((*rig.session).isConnected());
     w.ShowCommPortDialog();
     auto* dlg = lastChild<PortDialog>(&w);
     QVERIFY(dlg && dlg->isVisible());
@@ -290,11 +290,11 @@ void TestApp::commPortDialog() {
     dlg->portCombo->setEditText(text);
     dlg->okButton->click();
     QCOMPARE(rig.setting("Comm Num"), saved);
-    QCOMPARE(w.session().isConnected(), open);
+    QCOMPARE((*rig.session).isConnected(), open);
     QCOMPARE(rig.messages.texts, messages);
     QCOMPARE(dlg->isVisible(), !closed);
     if (open) {
-        w.session().sendCommand("R");
+        (*rig.session).sendCommand("R");
         QCOMPARE(pty.receive(100), QByteArray("R"));
     }
 }
@@ -314,14 +314,14 @@ void TestApp::commPortDialogPortInUse() {
     dlg->okButton->click();
     QCOMPARE(rig.messages.texts,
              QStringList{"Warning: Comm Port is in use by another application"});
-    QVERIFY(!w.session().isConnected());
+    QVERIFY(!(*rig.session).isConnected());
     QVERIFY(!dlg->isVisible());  // closes with the port closed
     // Cancel changes nothing.
     w.ShowCommPortDialog();
     dlg = lastChild<PortDialog>(&w);
     dlg->portCombo->setEditText("5");
     dlg->cancelButton->click();
-    QCOMPARE(int(w.session().state().portNumber), 4);
+    QCOMPARE(int((*rig.session).state().portNumber), 4);
 }
 
 void TestApp::requests_data() {
@@ -347,25 +347,25 @@ void TestApp::requests() {
     MeterRig rig(5);
     Pty& pty = rig.pty;
     MainWindow& w = rig.start();
-    w.session().selectSet(7);
+    (*rig.session).selectSet(7);
     // Start from the other view, so each request has something to switch.
     if (downloadMode)
-        w.session().CaptureCurrentReading();
+        (*rig.session).CaptureCurrentReading();
     else
-        w.session().DownloadCurrentSet();
+        (*rig.session).DownloadCurrentSet();
     pty.receive(50);
-    if (request == "C") w.session().DownloadCurrentSet();
-    if (request == "S") w.session().DownloadSelectedSet();
-    if (request == "D") w.session().DownloadAllSets();
-    if (request == "R") w.session().CaptureCurrentReading();
-    if (request == "A") w.session().ShowContinuousReadings();
+    if (request == "C") (*rig.session).DownloadCurrentSet();
+    if (request == "S") (*rig.session).DownloadSelectedSet();
+    if (request == "D") (*rig.session).DownloadAllSets();
+    if (request == "R") (*rig.session).CaptureCurrentReading();
+    if (request == "A") (*rig.session).ShowContinuousReadings();
     QCOMPARE(pty.receive(100), bytes);
-    QCOMPARE(w.session().state().lastRequest == Request::Download, downloadMode);
-    QCOMPARE(w.session().state().lastRequest == Request::Live, readingMode);
+    QCOMPARE((*rig.session).state().lastRequest == Request::Download, downloadMode);
+    QCOMPARE((*rig.session).state().lastRequest == Request::Live, readingMode);
     QCOMPARE(w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible(), downloadMode);
     QCOMPARE(w.findChild<QMdiSubWindow*>("frmReadingWindow")->isVisible(), readingMode);
     if (maximum) {
-        QCOMPARE(w.session().downloadProgress().received, 0);
+        QCOMPARE((*rig.session).downloadProgress().received, 0);
         QVERIFY(progressOf(w));
         QVERIFY(!progressOf(w)->isVisible());  // created hidden
         QCOMPARE(progressOf(w)->progressBar->maximum(), maximum);
@@ -373,11 +373,11 @@ void TestApp::requests() {
         // A one-set download brings its set into view; Download All leaves the grid alone.
         const int set = request == "S" ? 7 : 25;
         pty.send(QStringLiteral("S%1\nU1M10.5\n").arg(set, 2, 10, QLatin1Char('0')).toLatin1());
-        QTRY_COMPARE(w.session().downloadProgress().received, 1);
+        QTRY_COMPARE((*rig.session).downloadProgress().received, 1);
         const auto* grid = w.findChild<QTableView*>("DataGrid1");
         QCOMPARE(grid->horizontalScrollBar()->value() > 0, maximum == Meter::kPositions);
     } else {
-        QCOMPARE(w.session().downloadProgress().received,
+        QCOMPARE((*rig.session).downloadProgress().received,
                  0);  // unchanged by a live request (the download before reset it)
     }
     QVERIFY(rig.messages.texts.isEmpty());
@@ -388,12 +388,12 @@ void TestApp::requestWithPortClosedTellsUserEachTime() {
     rig.setSetting("Comm Num", "201");
     MainWindow& w = rig.start();
     rig.messages.texts.clear();
-    w.session().DownloadAllSets();
-    w.session().CaptureCurrentReading();
+    (*rig.session).DownloadAllSets();
+    (*rig.session).CaptureCurrentReading();
     QCOMPARE(rig.messages.texts,
              QStringList(2, "Meter not connected or invalid Comm Port Number selected"));
-    QVERIFY(w.session().state().lastRequest != Request::Download);
-    QVERIFY(w.session().state().lastRequest != Request::Live);
+    QVERIFY((*rig.session).state().lastRequest != Request::Download);
+    QVERIFY((*rig.session).state().lastRequest != Request::Live);
     QVERIFY(!progressOf(w));
     QVERIFY(w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible());
 }
@@ -417,7 +417,7 @@ void TestApp::liveRequestSaysItWaits() {
     MeterRig rig(5);
     MainWindow& w = rig.start();
     auto* bar = w.findChild<SessionStatusBar*>();
-    w.session().CaptureCurrentReading();
+    (*rig.session).CaptureCurrentReading();
     QCOMPARE(rig.pty.receive(100), QByteArray("R"));
     QCOMPARE(bar->downloadLabel->text(), QString("Waiting for the meter to answer..."));
     QVERIFY(bar->cancelWaitButton->isVisible());
@@ -438,7 +438,7 @@ void TestApp::cancelDuringDownload() {
     MeterRig rig(5);
     Pty& pty = rig.pty;
     MainWindow& w = rig.start();
-    w.session().DownloadAllSets();
+    (*rig.session).DownloadAllSets();
     pty.send("S01\n0.5\n");
     QTRY_VERIFY(progressOf(w) && progressOf(w)->isVisible());
     QCOMPARE(pty.receive(50), QByteArray("D"));
@@ -446,19 +446,19 @@ void TestApp::cancelDuringDownload() {
     dlg->cancelButton->click();
     QCOMPARE(pty.receive(100), QByteArray("P"));
     QTRY_VERIFY(dlg.isNull());
-    QVERIFY(w.session().state().lastRequest == Request::Download);
-    QCOMPARE(w.session().downloadProgress().received, 1);
+    QVERIFY((*rig.session).state().lastRequest == Request::Download);
+    QCOMPARE((*rig.session).downloadProgress().received, 1);
     QVERIFY(w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible());
-    QVERIFY(!w.session().isDownloading());
+    QVERIFY(!(*rig.session).isDownloading());
     // A value still on its way after Cancel belongs to no download: not stored, no dialog.
-    const qint64 before = w.session().link().bytesReceived();
+    const qint64 before = (*rig.session).link().bytesReceived();
     pty.send("0.6\n");
-    QTRY_COMPARE(w.session().link().bytesReceived(), before + 4);
-    QVERIFY(!w.session().hasBytesWaiting());
+    QTRY_COMPARE((*rig.session).link().bytesReceived(), before + 4);
+    QVERIFY(!(*rig.session).hasBytesWaiting());
     QVERIFY(!progressOf(w));
-    QCOMPARE(w.session().store().cell(1, 1), QString("0.000000"));
-    QCOMPARE(w.session().store().cell(0, 1), QString("0.5"));
-    QVERIFY(w.session().store().isIncomplete(1));
+    QCOMPARE((*rig.session).store().cell(1, 1), QString("0.000000"));
+    QCOMPARE((*rig.session).store().cell(0, 1), QString("0.5"));
+    QVERIFY((*rig.session).store().isIncomplete(1));
     QCOMPARE(rig.messages.texts.size(), 1);
     QVERIFY(rig.messages.texts[0].startsWith("Download cancelled: set 1, 1 reading stored.\n"));
 }
@@ -474,7 +474,7 @@ void TestApp::menusReachTheirOperations() {
                                                      {"ShowCurmenu", "R"},
                                                      {"ShowAllmenu", "A"}};
     for (const auto& [name, bytes] : meter) {
-        m.menuItem(name)->trigger();
+        actionOf(m, name)->trigger();
         QCOMPARE(pty.receive(60), bytes);
     }
     const QList<QPair<QString, QByteArray>> buttons = {{"Getcurrentset", "C"},
@@ -483,83 +483,80 @@ void TestApp::menusReachTheirOperations() {
                                                        {"Getreading", "R"},
                                                        {"Getallreadings", "A"}};
     for (const auto& [key, bytes] : buttons) {
-        m.toolButton(key)->trigger();
+        actionOf(m, key)->trigger();
         QCOMPARE(pty.receive(60), bytes);
     }
     // Download Set... asks for the set: the keyboard's way to any set.
     rig.messages.textAnswers << "7";
-    m.menuItem("DownSetmenu")->trigger();
+    actionOf(m, "DownSetmenu")->trigger();
     QCOMPARE(pty.receive(60), QByteArray("S07"));
-    QCOMPARE(w.session().state().selectedSet, 7);
-    w.session().cancelDownload();
+    QCOMPARE((*rig.session).state().selectedSet, 7);
+    (*rig.session).cancelDownload();
     QCOMPARE(pty.receive(60), QByteArray("P"));
     // No such set: told, nothing asked of the meter.
     rig.messages.texts.clear();
     rig.messages.textAnswers << "31";
-    m.menuItem("DownSetmenu")->trigger();
+    actionOf(m, "DownSetmenu")->trigger();
     QCOMPARE(rig.messages.texts, QStringList{"31 is not a set from 1 to 30."});
     QCOMPARE(pty.receive(60), QByteArray());
     rig.messages.texts.clear();
-    QCOMPARE(m.menuItem("Newmenu")->shortcut(), QKeySequence("Ctrl+N"));
-    QCOMPARE(m.menuItem("Openmenu")->shortcut(), QKeySequence("Ctrl+O"));
-    QCOMPARE(m.menuItem("Savemenu")->shortcut(), QKeySequence("Ctrl+S"));
-    QCOMPARE(m.menuItem("Printmenu")->shortcut(), QKeySequence("Ctrl+P"));
-    QCOMPARE(m.menuItem("Exitmenu")->shortcut(), QKeySequence("Ctrl+Q"));
+    QCOMPARE(actionOf(m, "Newmenu")->shortcut(), QKeySequence("Ctrl+N"));
+    QCOMPARE(actionOf(m, "Openmenu")->shortcut(), QKeySequence("Ctrl+O"));
+    QCOMPARE(actionOf(m, "Savemenu")->shortcut(), QKeySequence("Ctrl+S"));
+    QCOMPARE(actionOf(m, "Printmenu")->shortcut(), QKeySequence("Ctrl+P"));
+    QCOMPARE(actionOf(m, "Exitmenu")->shortcut(), QKeySequence("Ctrl+Q"));
     // File commands through the scripted dialog.
-    w.session().store().writeReading(3, 2, "1.5");
+    (*rig.session).store().writeReading(3, 2, "1.5");
     rig.dialog.answers << rig.env.root() + "/m.dat" << rig.env.root() + "/m2.dat"
                        << rig.env.root() + "/m.txt" << rig.env.root() + "/m.pdf"
                        << rig.env.root() + "/m.dat";
-    m.menuItem("Savemenu")->trigger();
-    m.toolButton("Save")->trigger();
-    m.menuItem("Exportmenu")->trigger();
-    m.menuItem("Printmenu")->trigger();
+    actionOf(m, "Savemenu")->trigger();
+    actionOf(m, "Save")->trigger();
+    actionOf(m, "Exportmenu")->trigger();
+    actionOf(m, "Printmenu")->trigger();
     QVERIFY(QFile::exists(rig.env.root() + "/m.dat"));
     QVERIFY(QFile::exists(rig.env.root() + "/m2.dat"));
     QVERIFY(QFile::exists(rig.env.root() + "/m.txt"));
     QVERIFY(QFileInfo(rig.env.root() + "/m.pdf").size() > 1000);
-    m.menuItem("Newmenu")->trigger();  // answered Yes
-    QCOMPARE(w.session().store().cell(1, 3), QString("0.000000"));
-    m.menuItem("Openmenu")->trigger();
-    QCOMPARE(w.session().store().cell(1, 3), QString("1.5"));
-    m.menuItem("Closemenu")->trigger();  // does nothing
+    actionOf(m, "Newmenu")->trigger();  // answered Yes
+    QCOMPARE((*rig.session).store().cell(1, 3), QString("0.000000"));
+    actionOf(m, "Openmenu")->trigger();
+    QCOMPARE((*rig.session).store().cell(1, 3), QString("1.5"));
+    actionOf(m, "Closemenu")->trigger();  // does nothing
     QCOMPARE(rig.dialog.shown.size(), 5);
-    m.menuItem("Datamenu")->trigger();
+    actionOf(m, "Datamenu")->trigger();
     QVERIFY(w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible());
     QVERIFY(!w.findChild<QMdiSubWindow*>("frmReadingWindow")->isVisible());
-    m.menuItem("Metermenu")->trigger();
+    actionOf(m, "Metermenu")->trigger();
     QVERIFY(!w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible());
     QVERIFY(w.findChild<QMdiSubWindow*>("frmReadingWindow")->isVisible());
-    m.menuItem("Storemenu")->trigger();
+    actionOf(m, "Storemenu")->trigger();
     QVERIFY(lastChild<OptionsDialog>(&w));
-    m.menuItem("Aboutmenu")->trigger();
+    actionOf(m, "Aboutmenu")->trigger();
     QVERIFY(lastChild<AboutDialog>(&w));
-    m.menuItem("CommPortmenu")->trigger();
+    actionOf(m, "CommPortmenu")->trigger();
     QVERIFY(lastChild<PortDialog>(&w));
-    m.menuItem("Exitmenu")->trigger();
+    actionOf(m, "Exitmenu")->trigger();
     QVERIFY(!w.isVisible());
     QCOMPARE(rig.messages.texts, QStringList());
 }
 
-void TestApp::toolBarLayoutAndSetDropDown() {
+void TestApp::setDropDownChoosesTheSet() {
     MeterRig rig(5);
     Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     MainMenus& m = *w.findChild<MainMenus*>();
-    QCOMPARE(m.toolBarLayout(),
-             (QStringList{"New", "Open", "Save", "-", "Print", "-", "Getcurrentset", "Getset", "-",
-                          "Getall", "-", "Getreading", "Getallreadings", "Record", "-", "Plot"}));
-    QCOMPARE(m.toolButton("Getset")->toolTip(), QString("Download Set 1 (Shift+F5)"));
-    QCOMPARE(m.toolButton("Getcurrentset")->toolTip(), QString("Download the Current Set (F5)"));
+    QCOMPARE(actionOf(m, "Getset")->toolTip(), QString("Download Set 1 (Shift+F5)"));
+    QCOMPARE(actionOf(m, "Getcurrentset")->toolTip(), QString("Download the Current Set (F5)"));
     QVERIFY(m.Getset && m.Getset->menu());
     const auto entries = m.Getset->menu()->actions();
     QCOMPARE(entries.size(), 30);
     QCOMPARE(entries.last()->text(), QString("Set 30"));
     entries.last()->trigger();
     QCOMPARE(pty.receive(60), QByteArray());  // picking a set sends nothing
-    QCOMPARE(m.toolButton("Getset")->toolTip(), QString("Download Set 30 (Shift+F5)"));
-    QCOMPARE(w.session().state().selectedSet, 30);
-    m.toolButton("Getset")->trigger();
+    QCOMPARE(actionOf(m, "Getset")->toolTip(), QString("Download Set 30 (Shift+F5)"));
+    QCOMPARE((*rig.session).state().selectedSet, 30);
+    actionOf(m, "Getset")->trigger();
     QCOMPARE(pty.receive(60), QByteArray("S30"));
     for (QAction* a : w.findChild<QToolBar*>("Toolbar1")->actions())
         QVERIFY(a->isSeparator() || !a->icon().isNull());
@@ -569,10 +566,10 @@ void TestApp::viewMeterDuringDownloadKeepsFlags() {
     MeterRig rig(5);
     Pty& pty = rig.pty;
     MainWindow& w = rig.start();
-    w.session().DownloadAllSets();
-    w.viewMeter();
-    QVERIFY(w.session().state().lastRequest == Request::Download);
-    QVERIFY(w.session().state().lastRequest != Request::Live);
+    (*rig.session).DownloadAllSets();
+    workOf(w).viewMeter();
+    QVERIFY((*rig.session).state().lastRequest == Request::Download);
+    QVERIFY((*rig.session).state().lastRequest != Request::Live);
     QVERIFY(w.findChild<QMdiSubWindow*>("frmReadingWindow")->isVisible());
     QCOMPARE(pty.receive(60), QByteArray("D"));  // views send nothing
 }
@@ -581,8 +578,8 @@ void TestApp::options() {
     MeterRig rig(2);
     MainWindow& w = rig.start();
     // OK while not reading live: setting and flag change, the label does not.
-    w.panel();
-    const QString label = w.panel().storeDestinationLabel->text();
+    workOf(w).panel();
+    const QString label = workOf(w).panel().storeDestinationLabel->text();
     w.showOptions();
     auto* dlg = lastChild<OptionsDialog>(&w);
     QCOMPARE(dlg->windowTitle(), QString("Orvanta Options"));
@@ -591,30 +588,30 @@ void TestApp::options() {
     dlg->pcDatabaseOption->click();
     QVERIFY(dlg->pendingChoice());
     dlg->okButton->click();
-    QVERIFY(w.session().state().storeToPC);
+    QVERIFY((*rig.session).state().storeToPC);
     QCOMPARE(rig.setting("StoreFunction"), QString("True"));
-    QCOMPARE(w.panel().storeDestinationLabel->text(), label);
+    QCOMPARE(workOf(w).panel().storeDestinationLabel->text(), label);
     // Cancel after clicking the other button changes nothing.
     w.showOptions();
     dlg = lastChild<OptionsDialog>(&w);
     QVERIFY(dlg->pcDatabaseOption->isChecked());
     dlg->meterMemoryOption->click();
     dlg->cancelButton->click();
-    QVERIFY(w.session().state().storeToPC);
+    QVERIFY((*rig.session).state().storeToPC);
     QCOMPARE(rig.setting("StoreFunction"), QString("True"));
     // OK while reading live updates the panel's label.
-    w.session().CaptureCurrentReading();
-    QVERIFY(w.session().state().lastRequest == Request::Live);
+    (*rig.session).CaptureCurrentReading();
+    QVERIFY((*rig.session).state().lastRequest == Request::Live);
     w.showOptions();
     dlg = lastChild<OptionsDialog>(&w);
     dlg->meterMemoryOption->click();
     dlg->okButton->click();
     QCOMPARE(rig.setting("StoreFunction"), QString("False"));
-    QCOMPARE(w.panel().storeDestinationLabel->text(), QString("(to Meter memory)"));
+    QCOMPARE(workOf(w).panel().storeDestinationLabel->text(), QString("(to Meter memory)"));
     w.showOptions();
     lastChild<OptionsDialog>(&w)->pcDatabaseOption->click();
     lastChild<OptionsDialog>(&w)->okButton->click();
-    QCOMPARE(w.panel().storeDestinationLabel->text(), QString("(to PC memory)"));
+    QCOMPARE(workOf(w).panel().storeDestinationLabel->text(), QString("(to PC memory)"));
 }
 
 void TestApp::aboutShowsVersion() {
@@ -635,28 +632,28 @@ void TestApp::displayUpdateCreatesPanelHidden() {
     Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     pty.send("N\x83");  // set 4
-    QTRY_COMPARE(w.session().state().meter.set, 4);
+    QTRY_COMPARE((*rig.session).state().meter.set, 4);
     QVERIFY(!w.findChild<QMdiSubWindow*>("frmReadingWindow")->isVisible());
-    w.viewMeter();
+    workOf(w).viewMeter();
     QVERIFY(w.findChild<QMdiSubWindow*>("frmReadingWindow")->isVisible());
-    QCOMPARE(w.panel().setLabel->text(), QString("S4"));
-    QCOMPARE(w.panel().storeDestinationLabel->text(), QString("(to Meter memory)"));
+    QCOMPARE(workOf(w).panel().setLabel->text(), QString("S4"));
+    QCOMPARE(workOf(w).panel().storeDestinationLabel->text(), QString("(to Meter memory)"));
 }
 
 void TestApp::connectionLostIsToldOnce() {
     AppRig rig;
     auto pty = std::make_unique<Pty>();
     rig.env.link(5, pty->slavePath());
-    MainWindow& w = rig.start();
-    QVERIFY(w.session().isConnected());
+    rig.start();
+    QVERIFY((*rig.session).isConnected());
     // Unplugged: the link leads nowhere. (Not to the old /dev/pts number, which the kernel hands
     // to the next pseudo-terminal made, perhaps by a test running beside this one.)
     pty.reset();
     QFile::remove(rig.env.portsFolder() + "/com5");
     rig.env.link(5, rig.env.root() + "/unplugged");
-    QTRY_VERIFY(!w.session().isConnected());
+    QTRY_VERIFY(!(*rig.session).isConnected());
     QTRY_COMPARE(rig.messages.texts, QStringList{"The connection to the meter was lost."});
-    w.session().CaptureCurrentReading();
+    (*rig.session).CaptureCurrentReading();
     QCoreApplication::processEvents();  // a message posted for later is told by now
     QCOMPARE(rig.messages.texts.count("The connection to the meter was lost."), 1);
 }
@@ -665,14 +662,14 @@ void TestApp::plotExportStaysLightOnADarkTheme() {
     AppRig rig;
     MainWindow& w = rig.start();
     for (int r = 1; r <= 40; ++r)
-        w.session().store().writeReading(1, r, QString::number(1e-4 * r, 'f', 6));
+        (*rig.session).store().writeReading(1, r, QString::number(1e-4 * r, 'f', 6));
     QPalette dark;
     dark.setColor(QPalette::Window, QColor(45, 45, 48));
     dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
     dark.setColor(QPalette::Base, QColor(30, 30, 30));
     dark.setColor(QPalette::Text, QColor(230, 230, 230));
     const QPalette light = QApplication::palette();
-    PlotWindow& plot = w.showPlot();
+    PlotWindow& plot = plotOf(w);
     QApplication::setPalette(dark);
     QCoreApplication::processEvents();  // the palette change reaches every widget
     QTemporaryDir tmp;
@@ -764,7 +761,7 @@ void TestApp::quittingAsksWhileReadingsAreUnsaved() {
     QVERIFY(w.close());  // nothing changed: no question
     QVERIFY(rig.messages.questions.isEmpty());
     MainWindow& again = rig.start();
-    QVERIFY(again.session().store().writeReading(1, 1, "0.5").ok());
+    QVERIFY((*rig.session).store().writeReading(1, 1, "0.5").ok());
     // Cancel stays; Save whose file dialog is cancelled stays too; quitting without saving goes.
     rig.messages.choiceAnswers << 2 << 0 << 1;
     QVERIFY(!again.close());

@@ -74,7 +74,7 @@ void TestSessionWindows::lineScenarios() {
     AppRig rig;
     UsbMeter meter(rig.env, 5);
     MainWindow& w = rig.start();
-    MeterSession& session = w.session();
+    MeterSession& session = (*rig.session);
     QVERIFY(session.isConnected());
     QList<double> shown;
     connect(&session, &MeterSession::liveValue, this, [&](double v) { shown << v; });
@@ -107,13 +107,13 @@ void TestSessionWindows::lineScenarios() {
                  c.section('=', 1) + " at " + c.section('=', 0, 0));
     }
     if (!digits.isEmpty())
-        QCOMPARE(w.panel().digitsLabel->text(), digits);
+        QCOMPARE(workOf(w).panel().digitsLabel->text(), digits);
     else
         QVERIFY(shown.isEmpty());
     // A value cut by a discard is never shown: every value shown is one the meter sent whole.
     for (double v : shown) QVERIFY2(v == 0.5 || v == 0.7, qPrintable(QString::number(v)));
-    w.viewMeter();  // where Store puts readings, as the user sees it on the panel
-    QCOMPARE(w.panel().storeDestinationLabel->text(), storeLabel);
+    workOf(w).viewMeter();  // where Store puts readings, as the user sees it on the panel
+    QCOMPARE(workOf(w).panel().storeDestinationLabel->text(), storeLabel);
     QCOMPARE(got, meterGot);
     QTRY_COMPARE(rig.messages.texts.size(), messages.size());
     for (int i = 0; i < messages.size(); ++i)
@@ -134,7 +134,7 @@ void TestSessionWindows::newNeverErasesWhatArrivesMeanwhile() {
     MeterRig rig(5);
     Pty& pty = rig.pty;
     MainWindow& w = rig.start();
-    MeterSession& session = w.session();
+    MeterSession& session = (*rig.session);
     QVERIFY(session.store().writeReading(9, 1, "0.9").ok());  // unsaved: New asks
     rig.messages.whileAsking = [&] {
         if (download) session.DownloadCurrentSet();
@@ -155,17 +155,17 @@ void TestSessionWindows::newNeverErasesWhatArrivesMeanwhile() {
 void TestSessionWindows::unitsPerSetSurviveARestart() {
     MeterRig rig(5);
     Pty& pty = rig.pty;
-    MainWindow& w = rig.start();
-    w.session().DownloadAllSets();
-    sendPaced(pty, w.session(), "S03\nU2M10.5\nS04\nU1M10.25\n\r\r");
-    QTRY_VERIFY(!w.session().isDownloading());
+    rig.start();
+    (*rig.session).DownloadAllSets();
+    sendPaced(pty, (*rig.session), "S03\nU2M10.5\nS04\nU1M10.25\n\r\r");
+    QTRY_VERIFY(!(*rig.session).isDownloading());
     MainWindow& again = rig.start();
-    const ReadingsStore& db = again.session().store();
+    const ReadingsStore& db = (*rig.session).store();
     QCOMPARE(db.setUnits(3), std::optional<Meter::Units>(Meter::Units::CGS));
     QCOMPARE(db.setUnits(4), std::optional<Meter::Units>(Meter::Units::SI));
     QCOMPARE(db.setUnits(5), std::optional<Meter::Units>());
     // The plot draws every set in one unit system, converting (SI = 4 pi x CGS), and says so.
-    PlotWindow& plot = again.showPlot();
+    PlotWindow& plot = plotOf(again);
     const auto* chart = plot.findChild<ProfileChart*>("ProfileChart");
     plot.chooseSets({3});
     QCOMPARE(chart->yLabel(), QString("Susceptibility (CGS)"));
@@ -194,9 +194,9 @@ void TestSessionWindows::unitsPerSetSurviveARestart() {
     // A survey file keeps them, and the details.
     const QString survey = rig.env.root() + "/s.orvanta";
     rig.dialog.answers << survey << survey;
-    QVERIFY(again.session().store().setSetUnits(4, Meter::Units::CGS).ok());
+    QVERIFY((*rig.session).store().setSetUnits(4, Meter::Units::CGS).ok());
     again.files().Save();
-    QVERIFY(again.session().store().setDetails(4, SetDetails{}).ok());
+    QVERIFY((*rig.session).store().setDetails(4, SetDetails{}).ok());
     again.files().Open();
     QCOMPARE(db.setUnits(4), std::optional<Meter::Units>(Meter::Units::CGS));
 }

@@ -60,18 +60,19 @@ void TestWindows::plotOfDownloadedSetRendered() {
     MeterRig rig(5);
     Pty& pty = rig.pty;
     MainWindow& w = rig.start();
-    w.session().DownloadCurrentSet();
+    (*rig.session).DownloadCurrentSet();
     QByteArray set = "S06\nU1";
     for (int i = 1; i <= 60; ++i)
         set += QByteArray::number(0.0005 + 0.0004 * i + 0.0003 * std::sin(i / 4.0), 'f', 6) + "\n";
     set += "\r\r";
     for (qsizetype at = 0; at < set.size(); at += 100) {  // never more than 512 waiting
+        const qint64 taken = (*rig.session).link().bytesReceived() + set.mid(at, 100).size();
         pty.send(set.mid(at, 100));
-        QTest::qWait(20);
+        QTRY_VERIFY((*rig.session).link().bytesReceived() >= taken);
     }
-    QTRY_VERIFY(!progressOf(w) && w.session().store().cell(59, 6) != "0.000000");
-    QCOMPARE(PlotModel::setsWithReadings(w.session().store()), QList<int>{6});
-    PlotWindow& plot = w.showPlot();
+    QTRY_VERIFY(!progressOf(w) && (*rig.session).store().cell(59, 6) != "0.000000");
+    QCOMPARE(PlotModel::setsWithReadings((*rig.session).store()), QList<int>{6});
+    PlotWindow& plot = plotOf(w);
     QCOMPARE(plot.chosenSets(), QList<int>{6});
     QCOMPARE(plot.findChild<ProfileChart*>("ProfileChart")->series().value(0).points.size(), 60);
     QCOMPARE(PlotModel::yLabel(Meter::Units::SI, false), QString("Susceptibility (SI)"));
@@ -124,17 +125,16 @@ void TestWindows::plotOfDownloadedSetRendered() {
     plot.findChild<QCheckBox*>("LogScale")->setChecked(false);
     // A second download redraws the plot with the new set, and a zoom stays.
     chart.setView({5, 15, 0, 0.01});
-    w.session().DownloadCurrentSet();
+    (*rig.session).DownloadCurrentSet();
     pty.send("S07\nU1" + QByteArray("0.002\n0.003\n") + "\r\r");
     QTRY_COMPARE(plot.findChild<ProfileChart*>("ProfileChart")->series().size(), 2);
     QVERIFY(chart.view() == (ProfileChart::View{5, 15, 0, 0.01}));
-    QVERIFY(w.findChild<MainMenus*>()->menuItem("Plotmenu") &&
-            w.findChild<MainMenus*>()->toolButton("Plot"));
+    QVERIFY(actionOf(w, "Plotmenu") && actionOf(w, "Plot"));
     // A set with a depth is drawn against it, downwards when asked, as a log is read.
-    SetDetails logged = w.session().store().details(6);
+    SetDetails logged = (*rig.session).store().details(6);
     logged.depthM = 100;
     logged.spacingM = 0.5;
-    QVERIFY(w.session().store().setDetails(6, logged).ok());
+    QVERIFY((*rig.session).store().setDetails(6, logged).ok());
     plot.chooseSets({6});
     auto* down = plot.findChild<QCheckBox*>("DepthDown");
     QVERIFY(down->isEnabled() && chart.xLabel() == "Depth (m)");
@@ -148,7 +148,7 @@ void TestWindows::plotOfDownloadedSetRendered() {
     QVERIFY(!down->isEnabled() && chart.xLabel() == "Reading position" && !chart.downwards());
     // The survey summary prints to a whole PDF.
     rig.dialog.answers << dir + "/summary.pdf";
-    w.findChild<MainMenus*>()->menuItem("PrintSummarymenu")->trigger();
+    actionOf(w, "PrintSummarymenu")->trigger();
     QFile summary(dir + "/summary.pdf");
     QVERIFY(summary.open(QIODevice::ReadOnly) && summary.read(5) == "%PDF-");
     QCOMPARE(rig.messages.texts.size(), 1);  // only the plot's, above
@@ -157,7 +157,7 @@ void TestWindows::plotOfDownloadedSetRendered() {
 void TestWindows::droppedFilesOpenAsOpenDoes() {
     AppRig rig;
     MainWindow& w = rig.start();
-    QVERIFY(w.session().store().writeReading(4, 1, "0.5").ok());
+    QVERIFY((*rig.session).store().writeReading(4, 1, "0.5").ok());
     // Whether the window took the drop (the drag's source is told so).
     const auto drop = [&w](const QStringList& paths) {
         QMimeData mime;
@@ -182,26 +182,26 @@ void TestWindows::droppedFilesOpenAsOpenDoes() {
     rig.messages.answerYes = false;  // the unsaved readings are kept when the user says so
     QVERIFY(drop({dat}));
     QTRY_COMPARE(rig.messages.questions.size(), 1);
-    QCOMPARE(w.session().store().reading(4, 1), QString("0.5"));
+    QCOMPARE((*rig.session).store().reading(4, 1), QString("0.5"));
     rig.messages.answerYes = true;
     QVERIFY(drop({dat}));
-    QTRY_COMPARE(w.session().store().reading(3, 1), QString("3.001000"));
+    QTRY_COMPARE((*rig.session).store().reading(3, 1), QString("3.001000"));
     // A long table the program wrote is dropped as it is opened.
     const QString table = rig.env.root() + "/long.csv";
-    QVERIFY(w.session().store().writeReading(9, 2, "0.25").ok());
-    QVERIFY(FileCommands::writeWhole(table, SurveyExport::longTable(w.session().store())).ok());
-    QVERIFY(w.session().store().clearAll().ok());
+    QVERIFY((*rig.session).store().writeReading(9, 2, "0.25").ok());
+    QVERIFY(FileCommands::writeWhole(table, SurveyExport::longTable((*rig.session).store())).ok());
+    QVERIFY((*rig.session).store().clearAll().ok());
     QVERIFY(drop({table}));
-    QTRY_COMPARE(w.session().store().reading(9, 2), QString("0.25"));
+    QTRY_COMPARE((*rig.session).store().reading(9, 2), QString("0.25"));
 }
 
 void TestWindows::csvCommandUsesChosenSeparator() {
     AppRig rig;
     MainWindow& w = rig.start();
-    w.session().store().writeReading(4, 1, "0.5");
+    (*rig.session).store().writeReading(4, 1, "0.5");
     rig.dialog.answers << rig.env.root() + "/out.csv";
     rig.dialog.filterAnswers << 1;
-    w.findChild<MainMenus*>()->menuItem("ExportCsvmenu")->trigger();
+    actionOf(w, "ExportCsvmenu")->trigger();
     QFile f(rig.env.root() + "/out.csv");
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("Number;Set 4\r\n1;0,5\r\n"));
@@ -209,7 +209,7 @@ void TestWindows::csvCommandUsesChosenSeparator() {
              QStringList({"CSV, decimal point (*.csv)", "CSV, decimal comma (*.csv)"}));
     // File > Export holds an item for each format of the list that has one.
     for (const ExportFormats::Format& format : ExportFormats::all())
-        QCOMPARE(w.findChild<MainMenus*>()->menuItem(format.menuName) != nullptr,
+        QCOMPARE(!format.menuName.isEmpty() && actionOf(w, format.menuName),
                  format.menuText != nullptr);
 }
 
@@ -219,28 +219,28 @@ void TestWindows::printPreviewShowsTheListing() {
     QPrinter printer;
     QPrintPreviewWidget preview(&printer);
     connect(&preview, &QPrintPreviewWidget::paintRequested, this,
-            [&](QPrinter* p) { paintReport(w.session().store(), *p); });
+            [&](QPrinter* p) { paintReport((*rig.session).store(), *p); });
     preview.updatePreview();
     QVERIFY(preview.pageCount() >= 4);
-    QVERIFY(w.findChild<MainMenus*>()->menuItem("PrintPreviewmenu"));
+    QVERIFY(actionOf(w, "PrintPreviewmenu"));
 }
 
 void TestWindows::reconnectsAndResumesContinuousReadings() {
     AppRig rig;
     UsbMeter meter(rig.env, 6);
-    MainWindow& w = rig.start();
-    w.session().ShowContinuousReadings();
+    rig.start();
+    (*rig.session).ShowContinuousReadings();
     QCOMPARE(meter.pty().receive(50), QByteArray("A"));
     meter.unplug();
-    QTRY_VERIFY(!w.session().isConnected());
+    QTRY_VERIFY(!(*rig.session).isConnected());
     QTest::qWait(600);
-    QVERIFY(!w.session().isConnected());
+    QVERIFY(!(*rig.session).isConnected());
     QVERIFY(meter.plugIn());
-    QTRY_VERIFY_WITH_TIMEOUT(w.session().isConnected(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT((*rig.session).isConnected(), 3000);
     QCOMPARE(meter.pty().receive(100), QByteArray("A"));
     QCOMPARE(rig.messages.texts, QStringList{"The connection to the meter was lost."});
     // After a download, a reconnection sends nothing.
-    w.session().DownloadCurrentSet();
+    (*rig.session).DownloadCurrentSet();
     QCOMPARE(meter.pty().receive(50), QByteArray("C"));
 }
 
@@ -249,9 +249,9 @@ void TestWindows::titleTellsFileAndUnsavedReadings() {
     Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     QCOMPARE(w.windowTitle(), QString("Orvanta"));
-    w.session().DownloadCurrentSet();
-    sendPaced(pty, w.session(), "S03\nU1M10.5\n0.25\n\r\r");
-    QTRY_VERIFY(!w.session().isDownloading());
+    (*rig.session).DownloadCurrentSet();
+    sendPaced(pty, (*rig.session), "S03\nU1M10.5\n0.25\n\r\r");
+    QTRY_VERIFY(!(*rig.session).isDownloading());
     QCOMPARE(w.windowTitle(), QString("Orvanta*"));
     QVERIFY(QDir(rig.env.root()).mkpath("surveys"));
     const QString file = rig.env.root() + "/surveys/survey.dat";
@@ -279,8 +279,8 @@ void TestWindows::titleTellsFileAndUnsavedReadings() {
     w.files().Save();  // the user chose the data file for these details before: not asked again
     QCOMPARE(w.windowTitle(), QString("Orvanta - survey.dat"));
     QVERIFY(rig.messages.questions.isEmpty());
-    w.session().DownloadCurrentSet();
-    sendPaced(pty, w.session(), "S03\nU1M10.75\n\r\r");
+    (*rig.session).DownloadCurrentSet();
+    sendPaced(pty, (*rig.session), "S03\nU1M10.75\n\r\r");
     QTRY_COMPARE(w.windowTitle(), QString("Orvanta - survey.dat*"));
     rig.messages.answerYes = false;
     w.files().New();
@@ -305,15 +305,15 @@ void TestWindows::stopReadingsAndStatusBar() {
     QCOMPARE(bar.portLabel->text(), "Port 6 (" + meter.pty().slavePath() + ")");
     // Open, but nothing heard from the meter yet.
     QCOMPARE(bar.connectionLabel->text(), QString("Port open, the meter has not answered yet"));
-    QAction* stop = w.findChild<MainMenus*>()->menuItem("StopReadingsmenu");
-    QAction* continuous = w.findChild<MainMenus*>()->menuItem("ShowAllmenu");
+    QAction* stop = actionOf(w, "StopReadingsmenu");
+    QAction* continuous = actionOf(w, "ShowAllmenu");
     QVERIFY(!stop->isEnabled());
     QCOMPARE(stop->shortcut(), QKeySequence(Qt::Key_F8));
     continuous->trigger();
     QCOMPARE(meter.pty().receive(50), QByteArray("A"));
     QVERIFY(continuous->isChecked() && stop->isEnabled());
     // Continuous readings draw the plot's live trend.
-    TrendChart& trend = *w.showPlot().findChild<TrendChart*>("TrendChart");
+    TrendChart& trend = *plotOf(w).findChild<TrendChart*>("TrendChart");
     meter.pty().send(
         "U1M1N\x80R\x81"
         "0.5\n"
@@ -323,7 +323,7 @@ void TestWindows::stopReadingsAndStatusBar() {
     QCOMPARE(bar.connectionLabel->text(), QString("Connected"));
     // The trend saves as its values and as an image.
     const QString csv = rig.env.root() + "/trend.csv";
-    QVERIFY(w.showPlot().saveTrend(csv).ok() && w.showPlot().saveTrend(csv + ".svg").ok());
+    QVERIFY(plotOf(w).saveTrend(csv).ok() && plotOf(w).saveTrend(csv + ".svg").ok());
     QFile saved(csv);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     const QList<QByteArray> rows = saved.readAll().trimmed().split('\n');
@@ -332,7 +332,7 @@ void TestWindows::stopReadingsAndStatusBar() {
     QVERIFY(rows[1].endsWith("Z,0.5\r") && rows[2].endsWith("Z,0.75"));
     QVERIFY(trend.valueAt(trend.positionOf(1)).endsWith(": 0.75"));
     // The tool bar's button is a toggle: pressed while readings run, it stops them.
-    QAction* button = w.findChild<MainMenus*>()->toolButton("Getallreadings");
+    QAction* button = actionOf(w, "Getallreadings");
     QVERIFY(button->isChecked());
     button->trigger();
     QCOMPARE(meter.pty().receive(50), QByteArray("P"));
@@ -357,26 +357,26 @@ void TestWindows::recordingWritesEachReading() {
     MainMenus& menus = *w.findChild<MainMenus*>();
     const QString file = rig.env.root() + "/run1.csv";
     rig.dialog.answers << file;
-    menus.menuItem("RecordReadingsmenu")->trigger();
-    QVERIFY(w.recorder().recording().isRecording() && menus.toolButton("Record")->isChecked());
-    w.session().ShowContinuousReadings();
+    actionOf(menus, "RecordReadingsmenu")->trigger();
+    QVERIFY(recorderOf(w).recording().isRecording() && actionOf(menus, "Record")->isChecked());
+    (*rig.session).ShowContinuousReadings();
     meter.pty().send(
         "U1M1N\x80R\x81"
         "0.5\n");
-    QTRY_COMPARE(w.recorder().recording().count(), 1);
-    w.recorder().askMark = [] { return QStringLiteral("Station \"A\", north"); };
-    menus.menuItem("MarkReadingmenu")->trigger();
+    QTRY_COMPARE(recorderOf(w).recording().count(), 1);
+    recorderOf(w).askMark = [] { return QStringLiteral("Station \"A\", north"); };
+    actionOf(menus, "MarkReadingmenu")->trigger();
     meter.pty().send(
         "U2M1N\x82R\x83"
         "-0.25\n"
         "U2M1N\x82R\x83"
         "1.5\n");
-    QTRY_COMPARE(w.recorder().recording().count(), 3);
+    QTRY_COMPARE(recorderOf(w).recording().count(), 3);
     QVERIFY(w.findChild<SessionStatusBar*>()->downloadLabel->text().contains(
         "Recording to " + file + ": 3 readings"));
-    menus.toolButton("Record")->trigger();  // the button ends it
-    QVERIFY(!w.recorder().recording().isRecording() &&
-            !menus.menuItem("RecordReadingsmenu")->isChecked());
+    actionOf(menus, "Record")->trigger();  // the button ends it
+    QVERIFY(!recorderOf(w).recording().isRecording() &&
+            !actionOf(menus, "RecordReadingsmenu")->isChecked());
     QFile f(file);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = f.readAll().split('\n');
@@ -420,27 +420,27 @@ void TestWindows::layoutRestoredAtNextStart() {
     const QRect left(screen.topLeft() + QPoint(20, 30), screen.size() - QSize(40, 60));
     first.setGeometry(left);
     first.findChild<MainMenus*>()->chooseSet(12);
-    PlotWindow& plot = first.showPlot();
+    PlotWindow& plot = plotOf(first);
     plot.chooseSets({2, 7});
     plot.findChild<QCheckBox*>("LogScale")->setChecked(true);
-    first.panel();
+    workOf(first).panel();
     first.findChild<QMdiSubWindow*>("frmReadingWindow")->move(40, 50);
     QVERIFY(first.findChild<QMdiSubWindow*>("frmPlotWindow")->close());
-    first.showPlot();  // closed, not gone
+    QVERIFY(plotOf(first).isVisible());  // closed, not gone
     first.close();
     MainWindow& next = rig.start();
     QCOMPARE(next.geometry(), left);
-    QCOMPARE(next.session().state().selectedSet, 12);
-    QCOMPARE(next.findChild<MainMenus*>()->toolButton("Getset")->toolTip(),
-             QString("Download Set 12 (Shift+F5)"));
-    PlotWindow& again = next.showPlot();
+    QCOMPARE((*rig.session).state().selectedSet, 12);
+    QCOMPARE(actionOf(next, "Getset")->toolTip(), QString("Download Set 12 (Shift+F5)"));
+    PlotWindow& again = plotOf(next);
+    QVERIFY(again.isVisible());
     QCOMPARE(again.chosenSets(), (QList<int>{2, 7}));
     QVERIFY(again.findChild<QCheckBox*>("LogScale")->isChecked());
-    next.panel();
+    workOf(next).panel();
     QCOMPARE(next.findChild<QMdiSubWindow*>("frmReadingWindow")->pos(), QPoint(40, 50));
     QVERIFY(!next.findChild<QMdiSubWindow*>("frmReadingWindow")->isVisible());
     // The sets window and the panel side by side stay so at the next start.
-    next.sideBySide();
+    workOf(next).sideBySide();
     next.close();
     MainWindow& third = rig.start();
     for (const char* shown : {"frmData2Window", "frmReadingWindow"})
@@ -450,11 +450,11 @@ void TestWindows::layoutRestoredAtNextStart() {
 void TestWindows::plotMarksFlagsAndChoosesSets() {
     AppRig rig;
     MainWindow& w = rig.start();
-    ReadingsStore& store = w.session().store();
+    ReadingsStore& store = (*rig.session).store();
     for (int p = 1; p <= 5; ++p) QVERIFY(store.writeReading(3, p, QString("0.%1").arg(p)).ok());
     QVERIFY(store.writeReading(8, 1, "0.7").ok());
     QVERIFY(store.setFlag(3, 4, "cracked core").ok());
-    PlotWindow& plot = w.showPlot();
+    PlotWindow& plot = plotOf(w);
     auto& chart = *plot.findChild<ProfileChart*>("ProfileChart");
     // A flagged reading is off the line, marked where it is, and named under the mouse.
     const PlotModel::Series three = chart.series().value(0);
@@ -486,7 +486,7 @@ void TestWindows::plotMarksFlagsAndChoosesSets() {
 void TestWindows::manualOpensWithF1() {
     AppRig rig;
     MainWindow& w = rig.start();
-    QAction* manual = w.findChild<MainMenus*>()->menuItem("Manualmenu");
+    QAction* manual = actionOf(w, "Manualmenu");
     QCOMPARE(manual->shortcut(), QKeySequence(QKeySequence::HelpContents));
     manual->trigger();
     manual->trigger();  // again: the same window, brought forward
@@ -529,13 +529,13 @@ void TestWindows::keyboardAndScreenReadersReachTheWindows() {
     QCOMPARE(numbers->model()->data(numbers->model()->index(grid->rowAt(0), 0)).toInt(),
              grid->rowAt(0) + 1);
     // Ctrl+F6 goes from window to window; Tile puts them side by side.
-    w.showPlot();
+    plotOf(w);
     auto* mdi = w.findChild<QMdiArea*>("MDIClient");
     QMdiSubWindow* before = mdi->activeSubWindow();
-    QCOMPARE(menus->menuItem("NextWindowmenu")->shortcut(), QKeySequence("Ctrl+F6"));
-    menus->menuItem("NextWindowmenu")->trigger();
+    QCOMPARE(actionOf(*menus, "NextWindowmenu")->shortcut(), QKeySequence("Ctrl+F6"));
+    actionOf(*menus, "NextWindowmenu")->trigger();
     QVERIFY(mdi->activeSubWindow() != before);
-    menus->menuItem("Tilemenu")->trigger();
+    actionOf(*menus, "Tilemenu")->trigger();
     QList<QRect> shown;
     for (QMdiSubWindow* sub : mdi->subWindowList())
         if (sub->isVisible()) shown << sub->geometry();
@@ -547,14 +547,14 @@ void TestWindows::keyboardAndScreenReadersReachTheWindows() {
         Q_EMIT view->aboutToShow();
         QString marks;
         for (const char* name : {"Datamenu", "Metermenu", "Plotmenu"})
-            marks += menus->menuItem(name)->isChecked() ? "x" : "-";
+            marks += actionOf(*menus, name)->isChecked() ? "x" : "-";
         return marks;
     };
     QCOMPARE(checked(), QString("x-x"));
-    menus->menuItem("Metermenu")->trigger();
+    actionOf(*menus, "Metermenu")->trigger();
     QCOMPARE(checked(), QString("-xx"));
-    QCOMPARE(menus->menuItem("SideBySidemenu")->shortcut(), QKeySequence("Ctrl+Shift+B"));
-    menus->menuItem("SideBySidemenu")->trigger();
+    QCOMPARE(actionOf(*menus, "SideBySidemenu")->shortcut(), QKeySequence("Ctrl+Shift+B"));
+    actionOf(*menus, "SideBySidemenu")->trigger();
     QCOMPARE(checked(), QString("xxx"));
     const QRect data = w.findChild<QMdiSubWindow*>("frmData2Window")->geometry();
     const QRect meter = w.findChild<QMdiSubWindow*>("frmReadingWindow")->geometry();
@@ -575,14 +575,14 @@ void TestWindows::workedOutNumbersInTheUsersFormat() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     AppRig rig;
     MainWindow& w = rig.start();
-    QVERIFY(w.session().store().writeReading(3, 1, "0.5").ok());
-    QVERIFY(w.session().store().writeReading(3, 2, "1.25").ok());
+    QVERIFY((*rig.session).store().writeReading(3, 1, "0.5").ok());
+    QVERIFY((*rig.session).store().writeReading(3, 2, "1.25").ok());
     w.findChild<QTabWidget*>("SetsPages")->setCurrentIndex(1);  // the Statistics page
     const auto* stats = w.findChild<QTableWidget*>("StatisticsGrid");
     const QString mean = stats->item(2, 3)->text();
-    QCOMPARE(w.session().store().reading(3, 2), QString("1.25"));
-    w.panel().ShowLiveValue(1500.0);
-    const QString range = w.panel().fullScaleLabel->text();
+    QCOMPARE((*rig.session).store().reading(3, 2), QString("1.25"));
+    workOf(w).panel().ShowLiveValue(1500.0);
+    const QString range = workOf(w).panel().fullScaleLabel->text();
     QLocale::setDefault(was);
     QCOMPARE(mean, QString("0,875"));
     QCOMPARE(range, QString("300.000"));  // the meter's "300,000"
@@ -604,9 +604,9 @@ void TestWindows::panelFitsTheWorkArea() {
     AppRig rig;
     MainWindow& w = rig.start();
     w.resize(window);
-    w.viewMeter();
-    w.panel().ShowLiveValue(0.003);
-    ReadingPanel& panel = w.panel();
+    workOf(w).viewMeter();
+    workOf(w).panel().ShowLiveValue(0.003);
+    ReadingPanel& panel = workOf(w).panel();
     QWidget* area = w.findChild<QMdiArea*>("MDIClient")->viewport();
     QCOMPARE(panel.zoom() < 1.0, shrunk);
     // Every key is inside the work area, and the panel keeps its proportions.
@@ -624,9 +624,9 @@ void TestWindows::panelFitsTheWorkArea() {
 void TestWindows::liveTrendKeepsTheLastValuesOfARun() {
     AppRig rig;
     MainWindow& w = rig.start();
-    PlotWindow& plot = w.showPlot();
+    PlotWindow& plot = plotOf(w);
     TrendChart& chart = *plot.findChild<TrendChart*>("TrendChart");
-    LiveTrend& trend = w.trend();
+    LiveTrend& trend = *w.findChild<LiveTrend*>("LiveTrend");
     QCOMPARE(plot.findChild<ProfileChart*>("ProfileChart")->shownSentence(),
              QString("No readings to plot"));
     QCOMPARE(chart.shownSentence(), QString("No continuous readings yet"));

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QMdiSubWindow>
 #include <QPrinter>
 #include <QSettings>
+#include <QTest>
 #include <memory>
 
 #include "Fakes.h"
@@ -12,12 +14,37 @@
 #include "core/session/MeterSession.h"
 #include "core/store/ReadingsOpener.h"
 #include "gui/dialogs/ProgressDialog.h"
+#include "gui/files/RecordingCommands.h"
 #include "gui/main/MainWindow.h"
+#include "gui/main/WorkArea.h"
+#include "gui/plot/PlotWindow.h"
 #include "gui/printing/PrintCommand.h"
 
 /** @brief The download's progress dialog over @p window, as the user would find it; null when
  *  there is none (a finished one leaves the window at once). */
 inline ProgressDialog* progressOf(QWidget& window) { return window.findChild<ProgressDialog*>(); }
+
+/** @brief The work area of @p window: its sets window, panel and plot. */
+inline WorkArea& workOf(QWidget& window) { return *window.findChild<WorkArea*>(); }
+/** @brief The menu item ("Newmenu") or tool bar button ("Getset") of the main window that holds
+ *  @p inWindow; null when there is none. */
+inline QAction* actionOf(QObject& inWindow, const QString& name) {
+    QObject* top = &inWindow;
+    while (top->parent()) top = top->parent();
+    return top->findChild<QAction*>(name);
+}
+/** @brief View > Plot on @p window, once the plot is on the screen (it is shown from the event
+ *  loop's next turn). */
+inline PlotWindow& plotOf(QWidget& window) {
+    PlotWindow& plot = workOf(window).showPlot();
+    if (!QTest::qWaitFor([&] { return plot.isVisible(); }, 5000))
+        QTest::qFail("the plot was not shown within 5 s", __FILE__, __LINE__);
+    return plot;
+}
+/** @brief Read > Record Readings and Mark Reading of @p window. */
+inline RecordingCommands& recorderOf(QWidget& window) {
+    return *window.findChild<RecordingCommands*>();
+}
 
 /** @brief File and print dialogs from a script; a print answer is a PDF file to print into. */
 class ScriptedCommonDialog : public ScriptedFileDialog, public PrintDialog {

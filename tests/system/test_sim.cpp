@@ -256,10 +256,10 @@ void TestSim::programDownloadsEverySetOfTheSimulator() {
     QVERIFY(sim.p.waitForReadyRead(5000));
     MainWindow& w = rig.start();
     QCOMPARE(rig.messages.texts, QStringList());  // found like a real meter
-    QVERIFY(w.session().isConnected());
-    w.session().DownloadAllSets();
-    QTRY_VERIFY_WITH_TIMEOUT(w.session().state().lastRequest == Request::Download &&
-                                 !progressOf(w) && w.session().downloadProgress().received > 0,
+    QVERIFY((*rig.session).isConnected());
+    (*rig.session).DownloadAllSets();
+    QTRY_VERIFY_WITH_TIMEOUT((*rig.session).state().lastRequest == Request::Download &&
+                                 !progressOf(w) && (*rig.session).downloadProgress().received > 0,
                              30000);
     QFile f(dump);
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -270,14 +270,14 @@ void TestSim::programDownloadsEverySetOfTheSimulator() {
         if (parts.size() != 3) continue;
         const int s = parts[0].toInt(), r = parts[1].toInt();
         held.insert({s, r});
-        QCOMPARE(w.session().store().cell(r - 1, s), QString::fromLatin1(parts[2]));
+        QCOMPARE((*rig.session).store().cell(r - 1, s), QString::fromLatin1(parts[2]));
         ++count;
     }
-    QCOMPARE(w.session().downloadProgress().received, count);
+    QCOMPARE((*rig.session).downloadProgress().received, count);
     for (int r = 1; r <= 128; ++r)
         for (int s = 1; s <= 30; ++s)
             if (!held.contains({s, r}))
-                QCOMPARE(w.session().store().cell(r - 1, s), QString("0.000000"));
+                QCOMPARE((*rig.session).store().cell(r - 1, s), QString("0.000000"));
 }
 
 void TestSim::captureAndUnitsKeyThroughTheSimulator() {
@@ -285,15 +285,15 @@ void TestSim::captureAndUnitsKeyThroughTheSimulator() {
     SimProcess sim(rig.env, {"--us-per-byte", "100"});
     QVERIFY(sim.p.waitForReadyRead(5000));
     MainWindow& w = rig.start();
-    w.session().CaptureCurrentReading();
-    QTRY_VERIFY(w.panel().digitsLabel->text() != "0000");
-    QVERIFY(w.session().state().lastRequest == Request::Live);
-    QCOMPARE(w.panel().setLabel->text(), QString("S1"));
-    w.panel().press(Key::Menu);
-    QTRY_COMPARE(w.panel().keypad().visiblePage(), 2);
-    w.panel().press(Key::Units);
-    QTRY_COMPARE(w.session().state().meter.units(), Meter::Units::CGS);
-    QCOMPARE(w.panel().unitsLabel->text(), QString("Units CGS"));
+    (*rig.session).CaptureCurrentReading();
+    QTRY_VERIFY(workOf(w).panel().digitsLabel->text() != "0000");
+    QVERIFY((*rig.session).state().lastRequest == Request::Live);
+    QCOMPARE(workOf(w).panel().setLabel->text(), QString("S1"));
+    workOf(w).panel().press(Key::Menu);
+    QTRY_COMPARE(workOf(w).panel().keypad().visiblePage(), 2);
+    workOf(w).panel().press(Key::Units);
+    QTRY_COMPARE((*rig.session).state().meter.units(), Meter::Units::CGS);
+    QCOMPARE(workOf(w).panel().unitsLabel->text(), QString("Units CGS"));
     QVERIFY(rig.messages.texts.isEmpty());
 }
 

@@ -44,12 +44,13 @@ int main(int argc, char** argv) {
     w.resize(1100, 700);
     for (int r = 1; r <= 12; ++r) {
         for (int s = 1; s <= 3; ++s)
-            w.session().store().writeReading(s, r,
-                                             QString::number(0.0011 * r * s + 0.0002 * s, 'f', 6));
+            (*rig.session)
+                .store()
+                .writeReading(s, r, QString::number(0.0011 * r * s + 0.0002 * s, 'f', 6));
     }
     bool ok = save(w, dir + "/main-window.png");
-    w.viewMeter();
-    w.panel().ShowLiveValue(0.0012);
+    workOf(w).viewMeter();
+    workOf(w).panel().ShowLiveValue(0.0012);
     ok &= save(w, dir + "/live-panel.png");
     w.showOptions();
     const auto dialogs = w.findChildren<OptionsDialog*>(QString(), Qt::FindDirectChildrenOnly);
@@ -59,20 +60,22 @@ int main(int argc, char** argv) {
     }
     const QPalette light = QApplication::palette();
     QApplication::setPalette(darkPalette());
-    w.viewData();
+    workOf(w).viewData();
     ok &= save(w, dir + "/main-window-dark.png");
     QApplication::setPalette(light);
     // The plot of a full survey, with a minute of continuous readings.
     for (int r = 1; r <= 40; ++r) {
         for (int s = 1; s <= 30; ++s)
-            w.session().store().writeReading(
-                s, r, QString::number(1e-4 * s * (1.5 + std::sin(r / 6.0 + s)), 'f', 6));
+            (*rig.session)
+                .store()
+                .writeReading(s, r,
+                              QString::number(1e-4 * s * (1.5 + std::sin(r / 6.0 + s)), 'f', 6));
     }
-    w.trend().setRunning(true);
+    LiveTrend& trend = *w.findChild<LiveTrend*>(QStringLiteral("LiveTrend"));
+    trend.setRunning(true);
     const QDateTime start = QDateTime::currentDateTime();
-    for (int i = 0; i < 60; ++i)
-        w.trend().add(start.addSecs(i), 0.0012 + 0.0003 * std::sin(i / 8.0));
-    PlotWindow& plot = w.showPlot();
+    for (int i = 0; i < 60; ++i) trend.add(start.addSecs(i), 0.0012 + 0.0003 * std::sin(i / 8.0));
+    PlotWindow& plot = workOf(w).showPlot();
     QList<int> all;
     for (int s = 1; s <= 30; ++s) all << s;
     plot.chooseSets(all);

@@ -272,10 +272,3 @@ void MainMenus::setDownloadRunning(bool running) {
         if (QAction* a = m_buttons.value(QLatin1String(key))) a->setEnabled(!running);
     }
 }
-
-QStringList MainMenus::toolBarLayout() const {
-    QStringList out;
-    for (QAction* a : m_toolbar.actions())
-        out << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-    return out;
-}

@@ -38,12 +38,6 @@ class MainMenus : public QObject {
 public:
     MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands commands);
 
-    /** @brief A menu item by its control name ("Newmenu", "DownSelmenu", ...). */
-    QAction* menuItem(const QString& controlName) const { return m_items.value(controlName); }
-    /** @brief A tool bar button by its key ("New", "Getset", ...). */
-    QAction* toolButton(const QString& key) const { return m_buttons.value(key); }
-    /** @brief The keys of the tool bar in order, "-" for a separator. */
-    QStringList toolBarLayout() const;
     /** @brief The Getset button with its drop-down of 30 sets. */
     QToolButton* Getset = nullptr;
     /** @brief Picks set @p set in the drop-down, as choosing its entry does. */

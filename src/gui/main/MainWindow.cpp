@@ -17,7 +17,6 @@
 #include "core/store/EditHistory.h"
 #include "core/store/ReadingsStore.h"
 #include "gui/MeterWords.h"
-#include "gui/Twips.h"
 #include "gui/dialogs/AboutDialog.h"
 #include "gui/dialogs/ManualWindow.h"
 #include "gui/dialogs/OptionsDialog.h"
@@ -26,8 +25,7 @@
 #include "gui/main/DownloadFeedback.h"
 #include "gui/main/MainMenus.h"
 #include "gui/main/SessionMessages.h"
-#include "gui/main/WindowLayout.h"
-#include "gui/plot/PlotWindow.h"
+#include "gui/main/WorkArea.h"
 #include "gui/printing/PrintCommand.h"
 #include "gui/sets/SetsWindow.h"
 
@@ -43,18 +41,19 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
           [this] { return m_session.isDownloading(); },
           [this](bool hold) { m_session.holdReceiving(hold); }, deps.settings}),
       m_layout(deps.settings) {
-    m_dialogFolder = deps.dialogFolder;
     setObjectName(QStringLiteral("frmMain"));
     setAcceptDrops(true);
     setWindowTitle(QStringLiteral("Orvanta"));
     setWindowIcon(
         QIcon(QStringLiteral(":/icons/orvanta.svg")));  // scalable: every size the desktop asks for
 
-    m_mdi = new QMdiArea(this);
-    m_mdi->setObjectName(QStringLiteral("MDIClient"));
-    m_mdi->setAccessibleName(tr("Work area"));
-    m_mdi->viewport()->installEventFilter(this);  // the panel shrinks to fit a small work area
-    setCentralWidget(m_mdi);
+    m_trend.setParent(this);
+    m_trend.setObjectName(QStringLiteral("LiveTrend"));
+    m_work = new WorkArea({deps.session, m_panelHost, deps.messages, deps.fileDialog,
+                           deps.printDialog, m_trend, m_layout},
+                          this);
+    setCentralWidget(m_work);
+    connect(m_work, &WorkArea::closeRequested, this, &QWidget::close);
 
     m_coolBar = addToolBar(QStringLiteral("CoolBar1"));
     m_coolBar->setObjectName(QStringLiteral("CoolBar1"));
@@ -84,13 +83,14 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.saveAs = [this] { m_files.saveAs(); };
     cmds.Print = [this] { Print(); };
     cmds.exit = [this] { close(); };
-    cmds.viewData = [this] { viewData(); };
-    cmds.dataShown = [this] { return m_dataSub && m_dataSub->isVisible(); };
-    cmds.meterShown = [this] { return m_readingSub && m_readingSub->isVisible(); };
-    cmds.plotShown = [this] { return m_plotSub && m_plotSub->isVisible(); };
-    cmds.sideBySide = [this] { sideBySide(); };
+    WorkArea& work = *m_work;
+    cmds.viewData = [&work] { work.viewData(); };
+    cmds.dataShown = [&work] { return work.dataShown(); };
+    cmds.meterShown = [&work] { return work.meterShown(); };
+    cmds.plotShown = [&work] { return work.plotShown(); };
+    cmds.sideBySide = [&work] { work.sideBySide(); };
     cmds.manual = [this] { showManual(); };
-    cmds.viewMeter = [this] { viewMeter(); };
+    cmds.viewMeter = [&work] { work.viewMeter(); };
     cmds.DownloadCurrentSet = [&s] { s.DownloadCurrentSet(); };
     cmds.DownloadSelectedSet = [&s] { s.DownloadSelectedSet(); };
     cmds.DownloadAllSets = [&s] { s.DownloadAllSets(); };
@@ -104,9 +104,9 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.storeFunction = [this] { showOptions(); };
     cmds.commPort = [this] { ShowCommPortDialog(); };
     cmds.about = [this] { showAbout(); };
-    cmds.plot = [this] { showPlot(); };
+    cmds.plot = [&work] { work.showPlot(); };
     cmds.exportAs = [this](const ExportFormats::Format& format) {
-        m_files.exportAs(format, format.needsSet ? setsWindow().chosenSet() : 0);
+        m_files.exportAs(format, format.needsSet ? m_work->setsWindow().chosenSet() : 0);
     };
     cmds.printSummary = [this] { printSummary(); };
     cmds.printPreview = [this] { printPreview(); };
@@ -131,38 +131,19 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     // The title's "*" is the store's history away from the file last opened or saved.
     connect(&deps.session.store().history(), &EditHistory::changed, this, &MainWindow::showTitle);
     connectSession();
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
-        if (w && w == m_readingSub && m_reading) m_reading->activate();
-    });
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::connectSession() {
     MeterSession& s = m_session;
-    connect(&s, &MeterSession::downloadRequested, this, [this] {
-        hidePanel();
-        showSetsWindow();
-        m_menus->setDownloadRunning(true);
-    });
-    connect(&s, &MeterSession::downloadEnded, this, [this] {
-        setsWindow().refreshGrid();
-        m_menus->setDownloadRunning(false);
-    });
+    connect(&s, &MeterSession::downloadRequested, this,
+            [this] { m_menus->setDownloadRunning(true); });
+    connect(&s, &MeterSession::downloadEnded, this, [this] { m_menus->setDownloadRunning(false); });
     // Several devices the meter may be on, none known: the user chooses; nothing was opened.
     connect(&s, &MeterSession::meterChoiceNeeded, this, [this] {
         m_status->downloadLabel->setText(Msg::ChooseMeterPort);
         QTimer::singleShot(0, this, &MainWindow::ShowCommPortDialog);
-    });
-    connect(&s, &MeterSession::downloadSetBegun, this, [this](int set) {
-        // A one-set download brings its set into view; Download All leaves the grid
-        // where the user put it (following each set would repaint it whole thirty
-        // times, and end far from the first set).
-        if (m_session.oneSetAsked()) setsWindow().showSet(set);
-    });
-    connect(&s, &MeterSession::liveRequested, this, [this] {
-        hideSetsWindow();
-        showPanel();
     });
     // The tool bar's units follow the meter, as the status bar and the panel do.
     connect(&s, &MeterSession::liveUnitsChanged, this, &MainWindow::showUnits);
@@ -188,10 +169,7 @@ void MainWindow::showTitle() {
 
 void MainWindow::saveLayout() {
     m_layout.save(*this);
-    if (m_readingSub) m_layout.savePanel(m_readingSub->geometry());
-    m_layout.saveSideBySide(m_readingSub && m_readingSub->isVisible() && m_dataSub &&
-                            m_dataSub->isVisible());
-    if (m_plot) m_layout.savePlot(m_plotSub->geometry(), m_plot->chosenSets(), m_plot->logScale());
+    m_work->saveLayout();
 }
 
 void MainWindow::start() {
@@ -211,10 +189,9 @@ void MainWindow::start() {
     const auto keepOnScreen = [this] { WindowLayout::keepFrameOnScreen(*this); };
     QTimer::singleShot(0, this, keepOnScreen);
     QTimer::singleShot(300, this, keepOnScreen);
-    showSetsWindow();
-    panel();  // made hidden now: it follows the meter from the first byte
+    m_work->viewData();  // the panel is made hidden now: it follows the meter from the first byte
     // Both windows shown when the program last ended: both again, side by side.
-    if (m_layout.sideBySide()) sideBySide();
+    if (m_layout.sideBySide()) m_work->sideBySide();
     m_sessionMessages->openReadings();
     m_session.connectMeter();
     m_status->showConnection();
@@ -227,6 +204,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
         return;
     }
     m_closing = true;
+    m_work->setClosing();
     saveLayout();
     m_session.shutdown();
     // Separate windows go with the main window.
@@ -235,50 +213,6 @@ void MainWindow::closeEvent(QCloseEvent* e) {
         if (auto* dlg = qobject_cast<QDialog*>(child)) dlg->close();
     }
     e->accept();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize && watched == m_mdi->viewport()) fitPanel();
-    if (event->type() == QEvent::Close) {
-        if (watched == m_dataSub && !m_closing) {
-            // Closing the sets window closes the program.
-            event->ignore();
-            QTimer::singleShot(0, this, &QWidget::close);
-            return true;
-        }
-        if (watched == m_readingSub && !m_closing) {
-            event->ignore();
-            m_readingSub->hide();
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-// ---- windows ----
-
-PlotWindow& MainWindow::showPlot() {
-    // A plot made now has just read the table: it is not read again.
-    if (m_plot) m_plot->refresh();
-    if (!m_plot) {
-        m_plot = new PlotWindow(m_session.store(), m_session.state(), m_trend, m_fileDialog,
-                                m_printDialog, m_messages);
-        m_plotSub = m_mdi->addSubWindow(m_plot);
-        m_plotSub->setObjectName(QStringLiteral("frmPlotWindow"));
-        // Closing the plot hides it: View > Plot shows it again with the same choices.
-        m_plotSub->setAttribute(Qt::WA_DeleteOnClose, false);
-        m_plotSub->resize(m_plot->size());
-        const WindowLayout::Plot kept = m_layout.plot();
-        if (kept.geometry) m_plotSub->setGeometry(*kept.geometry);
-        if (kept.sets) m_plot->restoreChoices(*kept.sets, kept.logScale);
-        // Wholly inside the main window's work area, whatever its size now.
-        m_plotSub->setGeometry(
-            WindowLayout::placedOnScreen(m_plotSub->geometry(), m_mdi->viewport()->rect()));
-    }
-    m_plotSub->show();
-    m_plotSub->raise();
-    m_mdi->setActiveSubWindow(m_plotSub);
-    return *m_plot;
 }
 
 void MainWindow::ShowCommPortDialog() {
@@ -291,28 +225,6 @@ void MainWindow::printSummary() {
     ::printSummary(m_session.store(), m_files.documentName(), m_printDialog, m_messages);
 }
 void MainWindow::printPreview() { previewReadings(m_session.store(), this); }
-
-void MainWindow::viewData() {
-    hidePanel();
-    showSetsWindow();
-}
-
-void MainWindow::viewMeter() {
-    showPanel();
-    hideSetsWindow();
-}
-
-void MainWindow::sideBySide() {
-    // The panel at the work area's right edge, the sets window filling what is left of it.
-    showSetsWindow();
-    showPanel();
-    const QRect area = m_mdi->viewport()->rect();
-    m_readingSub->move(area.right() + 1 - m_readingSub->width(), area.top());
-    m_dataSub->setGeometry(
-        area.left(), area.top(),
-        qMax(m_dataSub->minimumSizeHint().width(), area.width() - m_readingSub->width()),
-        area.height());
-}
 
 void MainWindow::showOptions() {
     auto* dlg = new OptionsDialog(
@@ -336,82 +248,7 @@ void MainWindow::showAbout() {
     dlg->raise();
 }
 
-SetsWindow& MainWindow::setsWindow() {
-    if (!m_data) {
-        // Laid out in twips from the main window's size: less its menus, bars and borders.
-        const double heightTwips = Twips::fromPixels(height(), logicalDpiY());
-        const double widthTwips = Twips::fromPixels(width(), logicalDpiX());
-        m_data = new SetsWindow(m_session.store(), m_messages,
-                                static_cast<std::int32_t>(Twips::roundHalfEven(widthTwips - 200)),
-                                static_cast<std::int32_t>(Twips::roundHalfEven(heightTwips - 750)));
-        m_dataSub = m_mdi->addSubWindow(m_data);
-        m_dataSub->setObjectName(QStringLiteral("frmData2Window"));
-        m_dataSub->setWindowTitle(tr("Data"));
-        // The window's own size (frame included) is the one laid out in twips.
-        m_dataSub->resize(m_data->size());
-        m_dataSub->move(0, 0);
-        m_dataSub->installEventFilter(this);
-        m_dataSub->hide();
-    }
-    return *m_data;
-}
-
-ReadingPanel& MainWindow::panel() {
-    if (!m_reading) {
-        m_reading = new ReadingPanel(m_session.state(), m_panelHost);
-        m_reading->follow(m_session);
-        m_readingSub = m_mdi->addSubWindow(m_reading, Qt::SubWindow | Qt::WindowTitleHint |
-                                                          Qt::WindowSystemMenuHint |
-                                                          Qt::WindowCloseButtonHint);
-        m_readingSub->setObjectName(QStringLiteral("frmReadingWindow"));
-        m_readingSub->setWindowTitle(QStringLiteral("Orvanta"));
-        m_readingSub->installEventFilter(this);
-        m_readingSub->hide();
-        if (const auto r = m_layout.panel())
-            m_readingSub->move(
-                WindowLayout::placedOnScreen(QRect(r->topLeft(), m_readingSub->size()),
-                                             m_mdi->viewport()->rect())
-                    .topLeft());
-    }
-    return *m_reading;
-}
-
-void MainWindow::hidePanel() {
-    panel();
-    m_readingSub->hide();
-}
-
-void MainWindow::fitPanel() {
-    if (!m_reading) return;
-    // The sub-window's title bar and borders around the panel.
-    const QSize frame = m_readingSub->sizeHint() - m_reading->size();
-    const QRect area = m_mdi->viewport()->rect();
-    m_reading->setZoom(m_reading->zoomToFit(area.size() - frame));
-    m_readingSub->resize(m_reading->size() + frame);
-    m_readingSub->move(WindowLayout::placedOnScreen(m_readingSub->geometry(), area).topLeft());
-}
-
-void MainWindow::showPanel() {
-    panel();
-    fitPanel();
-    m_readingSub->show();
-    m_readingSub->raise();
-    m_mdi->setActiveSubWindow(m_readingSub);
-}
-
-void MainWindow::hideSetsWindow() {
-    setsWindow();
-    m_dataSub->hide();
-}
-
-void MainWindow::showSetsWindow() {
-    setsWindow();
-    m_dataSub->show();
-    m_dataSub->raise();
-    m_mdi->setActiveSubWindow(m_dataSub);
-}
-
-// ---- the panel's requests ----
+// ---- files dropped on the window ----
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
     // One file of ours is taken; several are taken to be told why they are not opened.

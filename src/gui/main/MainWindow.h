@@ -2,15 +2,8 @@
 #pragma once
 #include <QLabel>
 #include <QMainWindow>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPointer>
-#include <QProgressBar>
-#include <QStatusBar>
 #include <QToolBar>
-#include <cstdint>
 
-#include "core/files/LiveRecording.h"
 #include "core/plot/LiveTrend.h"
 #include "gui/files/FileMenuCommands.h"
 #include "gui/main/SessionStatusBar.h"
@@ -26,15 +19,13 @@ class MessageBox;
 class MeterSession;
 class ReadingsOpener;
 class SessionMessages;
-class PlotWindow;
 class RecordingCommands;
 class PrintDialog;
-class SetsWindow;
+class WorkArea;
 
-/** @brief The main window "Orvanta": the frame of the sets window, the meter panel and the plot,
- *  with the menus and the tool bar. It shows what the meter session reports and passes the
- *  user's requests to it; the meter's state lives in the session. */
-class QMimeData;
+/** @brief The main window "Orvanta": the frame of the work area (the sets window, the meter
+ *  panel and the plot), with the menus, the tool bar and the status bar. Each menu command goes
+ *  to the object that does the work; the meter's state lives in the session. */
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -56,30 +47,16 @@ public:
      *  readings database and the meter's port. */
     void start();
 
-    /** @brief Read > Record Readings and Mark Reading. */
-    RecordingCommands& recorder() { return *m_recorder; }
-
-    MeterSession& session() { return m_session; }
-    LiveTrend& trend() { return m_trend; }
+    /** @brief File > Open, Save and the other file commands; also a file named on the command
+     *  line or sent by a second start. */
     FileMenuCommands& files() { return m_files; }
 
-    /** @brief The sets window, created on first use. */
-    SetsWindow& setsWindow();
-    /** @brief The meter panel, created hidden on first use. */
-    ReadingPanel& panel();
-
 public Q_SLOTS:
-    void viewData();
-    void viewMeter();
-    /** @brief Shows the sets window and the panel beside each other. */
-    void sideBySide();
     void showOptions();
     /** @brief Help > Manual (F1). */
     void showManual();
     void showAbout();
     void ShowCommPortDialog();
-    /** @brief The profile plot, created on first use. */
-    PlotWindow& showPlot();
     void Print();
     void printPreview();
     /** @brief Print Survey Summary: each set's details and statistics. */
@@ -87,7 +64,6 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     /** @brief A data file or survey file dragged from a file manager is taken; it opens as File >
      *  Open does, asking first when unsaved readings would be replaced. */
     void dragEnterEvent(QDragEnterEvent* e) override;
@@ -100,12 +76,6 @@ private:
     /** @brief "Orvanta - survey.dat", with "*" while the readings changed since. */
     void showTitle();
     void saveLayout();
-    /** @brief Shrinks the panel, in proportion, where the work area is too small for all of it. */
-    void fitPanel();
-    void hidePanel();
-    void showPanel();
-    void hideSetsWindow();
-    void showSetsWindow();
 
     MeterSession& m_session;
     SessionPanelHost m_panelHost;
@@ -117,7 +87,7 @@ private:
     /** @brief Continuous readings kept for the plot's trend, whether or not the plot is open. */
     LiveTrend m_trend;
 
-    QMdiArea* m_mdi;
+    WorkArea* m_work;
     QToolBar* m_coolBar;
     QLabel* m_unitsBand;
     QToolBar* m_toolBar;
@@ -125,14 +95,7 @@ private:
     SessionStatusBar* m_status = nullptr;
     WindowLayout m_layout;
 
-    SetsWindow* m_data = nullptr;
-    QMdiSubWindow* m_dataSub = nullptr;
-    ReadingPanel* m_reading = nullptr;
-    QMdiSubWindow* m_readingSub = nullptr;
     DownloadFeedback* m_download = nullptr;
     RecordingCommands* m_recorder = nullptr;
-    QString m_dialogFolder;
-    PlotWindow* m_plot = nullptr;
-    QMdiSubWindow* m_plotSub = nullptr;
     bool m_closing = false;
 };
