@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     const double seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
     const qint64 bytes = session.link().bytesReceived();
     const double wire = wireSeconds(bytes);
-    const int values = session.downloadProgress().received;
+    const int values = session.lastDownload().stored;
     sim.terminate();
     sim.waitForFinished(5000);
     const bool ok = !session.isDownloading() && values == 3840 && !w.findChild<ProgressDialog*>();

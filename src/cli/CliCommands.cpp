@@ -359,8 +359,12 @@ int download(const DownloadRequest& request) {
         interrupted = true;
         session.cancelDownload();  // sends "P"; what was stored stays stored
     });
+    DownloadSummary summary;
     QObject::connect(&session, &MeterSession::downloadReported, context,
-                     [&] { ending.finish(End::Reported); });
+                     [&](const DownloadSummary& account) {
+                         summary = account;
+                         ending.finish(End::Reported);
+                     });
     const bool showProgress = Process::stderrIsTerminal();
     QElapsedTimer sinceShown;
     sinceShown.start();
@@ -394,7 +398,6 @@ int download(const DownloadRequest& request) {
     if (showProgress) std::fputc('\n', stderr);
 
     // The same account the desktop program gives: a status line, then what went wrong.
-    const DownloadSummary& summary = session.lastDownload();
     const QString account = summary.troubled() ? summary.report() : summary.statusLine();
     for (const QString& line : account.split(QLatin1Char('\n'))) printError(line);
     if (interrupted) {

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "AppRig.h"
+#include "DownloadWatch.h"
 #include "Pty.h"
 #include "core/common/Messages.h"
 #include "core/common/Version.h"
@@ -347,6 +348,7 @@ void TestApp::requests() {
     MeterRig rig(5);
     Pty& pty = rig.pty;
     MainWindow& w = rig.start();
+    DownloadWatch watch(*rig.session);
     (*rig.session).selectSet(7);
     // Start from the other view, so each request has something to switch.
     if (downloadMode)
@@ -365,7 +367,7 @@ void TestApp::requests() {
     QCOMPARE(w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible(), downloadMode);
     QCOMPARE(w.findChild<QMdiSubWindow*>("frmReadingWindow")->isVisible(), readingMode);
     if (maximum) {
-        QCOMPARE((*rig.session).downloadProgress().received, 0);
+        QCOMPARE(watch.last.received, 0);
         QVERIFY(progressOf(w));
         QVERIFY(!progressOf(w)->isVisible());  // created hidden
         QCOMPARE(progressOf(w)->progressBar->maximum(), maximum);
@@ -373,11 +375,11 @@ void TestApp::requests() {
         // A one-set download brings its set into view; Download All leaves the grid alone.
         const int set = request == "S" ? 7 : 25;
         pty.send(QStringLiteral("S%1\nU1M10.5\n").arg(set, 2, 10, QLatin1Char('0')).toLatin1());
-        QTRY_COMPARE((*rig.session).downloadProgress().received, 1);
+        QTRY_COMPARE(watch.last.received, 1);
         const auto* grid = w.findChild<QTableView*>("DataGrid1");
         QCOMPARE(grid->horizontalScrollBar()->value() > 0, maximum == Meter::kPositions);
     } else {
-        QCOMPARE((*rig.session).downloadProgress().received,
+        QCOMPARE(watch.last.received,
                  0);  // unchanged by a live request (the download before reset it)
     }
     QVERIFY(rig.messages.texts.isEmpty());
@@ -438,6 +440,7 @@ void TestApp::cancelDuringDownload() {
     MeterRig rig(5);
     Pty& pty = rig.pty;
     MainWindow& w = rig.start();
+    DownloadWatch watch(*rig.session);
     (*rig.session).DownloadAllSets();
     pty.send("S01\n0.5\n");
     QTRY_VERIFY(progressOf(w) && progressOf(w)->isVisible());
@@ -447,7 +450,7 @@ void TestApp::cancelDuringDownload() {
     QCOMPARE(pty.receive(100), QByteArray("P"));
     QTRY_VERIFY(dlg.isNull());
     QVERIFY((*rig.session).state().lastRequest == Request::Download);
-    QCOMPARE((*rig.session).downloadProgress().received, 1);
+    QCOMPARE(watch.last.received, 1);
     QVERIFY(w.findChild<QMdiSubWindow*>("frmData2Window")->isVisible());
     QVERIFY(!(*rig.session).isDownloading());
     // A value still on its way after Cancel belongs to no download: not stored, no dialog.

@@ -148,7 +148,7 @@ void TestSessionWindows::newNeverErasesWhatArrivesMeanwhile() {
     const auto t = fileTable(rig.env.database());
     QCOMPARE(t[0][2] + t[1][2] + t[2][2], set2);
     QCOMPARE(t[0][9], QString("0.000000"));
-    QCOMPARE(session.storedReadings(), download ? 3 : 0);
+    QCOMPARE(session.lastDownload().stored, download ? 3 : 0);
     QCOMPARE(rig.messages.texts, QStringList());
 }
 

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "AppRig.h"
+#include "DownloadWatch.h"
 #include "LineSteps.h"
 #include "MeterLine.h"
 #include "Pty.h"
@@ -104,13 +105,14 @@ void TestEndToEnd::allSetsThenShorterSet() {
     MeterRig rig(5);
     Pty& pty = rig.pty;
     MainWindow& w = rig.start();
+    DownloadWatch watch(*rig.session);
     (*rig.session).DownloadAllSets();
     QCOMPARE(pty.receive(50), QByteArray("D"));
     QByteArray all;
     for (int s = 1; s <= 30; ++s) all += setStream(s, 128, "%S.%R");
     sendPaced(pty, (*rig.session), all + "\r\r");
     QTRY_VERIFY(!progressOf(w));
-    QCOMPARE((*rig.session).downloadProgress().received, 3840);
+    QCOMPARE(watch.last.received, 3840);
     const auto first = fileTable(rig.env.database());
     for (int r = 1; r <= 128; ++r)
         for (int s = 1; s <= 30; ++s)

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "AppRig.h"
+#include "DownloadWatch.h"
 #include "MeterState.h"
 
 namespace {
@@ -255,11 +256,12 @@ void TestSim::programDownloadsEverySetOfTheSimulator() {
     SimProcess sim(rig.env, {"--us-per-byte", "40", "--seed", "11", "--dump", dump});
     QVERIFY(sim.p.waitForReadyRead(5000));
     MainWindow& w = rig.start();
+    DownloadWatch watch(*rig.session);
     QCOMPARE(rig.messages.texts, QStringList());  // found like a real meter
     QVERIFY((*rig.session).isConnected());
     (*rig.session).DownloadAllSets();
     QTRY_VERIFY_WITH_TIMEOUT((*rig.session).state().lastRequest == Request::Download &&
-                                 !progressOf(w) && (*rig.session).downloadProgress().received > 0,
+                                 !progressOf(w) && watch.last.received > 0,
                              30000);
     QFile f(dump);
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -273,7 +275,7 @@ void TestSim::programDownloadsEverySetOfTheSimulator() {
         QCOMPARE((*rig.session).store().cell(r - 1, s), QString::fromLatin1(parts[2]));
         ++count;
     }
-    QCOMPARE((*rig.session).downloadProgress().received, count);
+    QCOMPARE(watch.last.received, count);
     for (int r = 1; r <= 128; ++r)
         for (int s = 1; s <= 30; ++s)
             if (!held.contains({s, r}))

@@ -521,7 +521,7 @@ void MeterSession::endDownload(DownloadEnd why) {
     setActivity(Activity::Idle);
     m_raw.device = m_recorder.device();
     announceDownload();
-    Q_EMIT downloadEnded();
+    Q_EMIT downloadEnded(m_recorder.summary());
 }
 
 void MeterSession::announceDownload() {
@@ -536,7 +536,7 @@ void MeterSession::announceDownload() {
         m_raw = {};
         const DownloadSummary& summary = m_recorder.summary();
         if (summary.troubled()) report({SessionProblem::Kind::DownloadTroubled});
-        Q_EMIT downloadReported();
+        Q_EMIT downloadReported(summary);
     });
 }
 

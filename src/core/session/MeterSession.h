@@ -56,8 +56,6 @@ public:
     void shutdown();
 
     const SessionState& state() const { return m_state; }
-    /** @brief Where the download stands: readings counted, set, position, the last value. */
-    const DownloadPosition& downloadProgress() const { return m_engine.download; }
     ReadingsStore& store() { return m_store; }
     const ReadingsStore& store() const { return m_store; }
     /** @brief The serial link; tests and benchmarks watch the line through it. */
@@ -80,13 +78,10 @@ public:
     bool oneSetAsked() const { return m_askedSet.has_value(); }
     /** @brief The last live value as received, empty before the first. */
     QString shownReading() const { return m_shownReading; }
-    /** @brief Why the last download stopped early on the store, if it did. */
-    const StoreResult& lastStoreFailure() const { return m_storeFailure; }
     /** @brief Received bytes wait to be taken apart (held, or a handler is running). */
     bool hasBytesWaiting() const { return m_receiving || !m_pending.isEmpty(); }
-    /** @brief The readings of the last download written to the store. */
-    int storedReadings() const { return m_recorder.stored(); }
-    /** @brief What the current or last download did: sets, readings stored, what went wrong. */
+    /** @brief What the current or last download did: sets, readings stored, what went wrong
+     *  (the account downloadEnded and downloadReported carry). */
     const DownloadSummary& lastDownload() const { return m_recorder.summary(); }
 
     /** @brief Opens the port the state names, closing it first when open. Reports why when it
@@ -137,13 +132,13 @@ Q_SIGNALS:
      *  stands. */
     void downloadProgressed(const DownloadProgress& at);
     /** @brief The download ended: end of data, Cancel, a new request, a lost or reopened port,
-     *  no answer, or a reading that could not be stored. lastDownload() says how. */
-    void downloadEnded();
+     *  no answer, or a reading that could not be stored. @p account says how. */
+    void downloadEnded(const DownloadSummary& account);
     /** @brief Set @p set of the download began arriving. */
     void downloadSetBegun(int set);
     /** @brief The download's account is final (after its last commit): a troubled one was
-     *  reported as a problem just before; lastDownload() has the summary. */
-    void downloadReported();
+     *  reported as a problem just before. */
+    void downloadReported(const DownloadSummary& account);
     /** @brief The meter sent set data nobody asked for; nothing was stored or cleared. */
     void unaskedSetData();
     /** @brief The first bytes since the port was opened arrived. */

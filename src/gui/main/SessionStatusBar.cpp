@@ -73,13 +73,14 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, ReadingsOpener& opener
         m_shown = at;
         if (!m_repaint.isActive()) m_repaint.start();
     });
-    connect(&session, &MeterSession::downloadEnded, this, [this] {
+    connect(&session, &MeterSession::downloadEnded, this, [this](const DownloadSummary& account) {
         m_repaint.stop();
-        downloadLabel->setText(m_session.lastDownload().statusLine());
+        downloadLabel->setText(account.statusLine());
     });
     // The account may change with the download's last commit.
-    connect(&session, &MeterSession::downloadReported, this,
-            [this] { downloadLabel->setText(m_session.lastDownload().statusLine()); });
+    connect(
+        &session, &MeterSession::downloadReported, this,
+        [this](const DownloadSummary& account) { downloadLabel->setText(account.statusLine()); });
     connect(&session, &MeterSession::unaskedSetData, this,
             [this] { downloadLabel->setText(Msg::UnaskedSetData); });
     connect(&session, &MeterSession::meterAnswered, this, &SessionStatusBar::showConnection);
