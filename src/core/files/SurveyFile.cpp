@@ -41,7 +41,9 @@ QString notReadyAsSurvey(const QString& path) {
         if (db.open()) {
             QSqlQuery q(db);
             // The raw downloads stay with the readings database: a survey is what was measured.
+            // A work copy, read back whole before anything replaces the user's file: no sync.
             const bool ok =
+                q.exec(QStringLiteral("PRAGMA synchronous=OFF")) &&
                 q.exec(QStringLiteral("DROP TABLE IF EXISTS Downloads")) &&
                 q.exec(QStringLiteral("VACUUM")) &&
                 q.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) && q.next() &&

@@ -597,9 +597,17 @@ StoreResult ReadingsStore::setDetails(int set, const SetDetails& details) {
 StoreResult ReadingsStore::copyTo(const QString& path) const {
     if (!m_open) return closedResult();
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    // The copy is a work file read back at once: syncing it to the disk (VACUUM INTO takes this
+    // connection's setting) would only hold the caller up. The setting is put back after.
+    QString level;
+    if (q.exec(QStringLiteral("PRAGMA synchronous")) && q.next()) level = q.value(0).toString();
+    q.exec(QStringLiteral("PRAGMA synchronous=OFF"));
     q.prepare(QStringLiteral("VACUUM INTO ?"));
     q.addBindValue(path);
-    if (!q.exec()) return refused(q.lastError());
+    const bool copied = q.exec();
+    const QSqlError why = q.lastError();
+    if (!level.isEmpty()) q.exec(QStringLiteral("PRAGMA synchronous=") + level);
+    if (!copied) return refused(why);
     return StoreResult::done();
 }
 
