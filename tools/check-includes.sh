@@ -13,9 +13,10 @@ declare -A allowed=(
   [link]="link common system"
   [store]="store common meter"
   [files]="files common system meter store"
+  [gps]="gps"
   [panel]="panel common meter"
   [plot]="plot common meter store"
-  [session]="session common system meter link store files panel plot"
+  [session]="session common system meter link store files panel plot gps"
 )
 status=0
 report() { echo "upward include: $1"; status=1; }
