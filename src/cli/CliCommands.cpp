@@ -24,6 +24,7 @@
 #include "core/files/LasExport.h"
 #include "core/files/SurveyExport.h"
 #include "core/files/SurveyFile.h"
+#include "core/gps/GpsReceiver.h"
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
 #include "core/store/DownloadLog.h"
@@ -445,10 +446,29 @@ int read(const ReadRequest& request) {
     QObject::connect(&session, &MeterSession::meterSetChanged, [&] { setKnown = true; });
     QObject::connect(&session, &MeterSession::meterReadingChanged, [&] { readingKnown = true; });
 
+    // The receiver's own device, never the meter's: a reading is kept without a position
+    // rather than lost for want of one.
+    GpsReceiver gps;
+    const bool withGps = !request.gpsDevice.isEmpty();
+    if (withGps) {
+        if (QFileInfo(request.gpsDevice).canonicalFilePath() ==
+            QFileInfo(session.link().device()).canonicalFilePath()) {
+            printError(QStringLiteral("%1 is the meter's port, not a GPS receiver")
+                           .arg(request.gpsDevice));
+            return code(ExitCode::Usage);
+        }
+        if (!gps.start(request.gpsDevice))
+            printError(QStringLiteral("warning: the GPS receiver %1 could not be opened (%2); "
+                                      "readings go without positions until it can")
+                           .arg(request.gpsDevice, gps.reason()));
+    }
     enum class End { Running, Done, Interrupted, Lost, Silent, OutputClosed };
     FirstEnding<End> ending;
     QObject* const context = ending.context();
-    if (request.csv && !printOut(QStringLiteral("time,value,units,set,reading")))
+    if (request.csv &&
+        !printOut(withGps ? QStringLiteral("time,value,units,set,reading,latitude,longitude,"
+                                           "elevation_m")
+                          : QStringLiteral("time,value,units,set,reading")))
         return code(ExitCode::Ok);
     int shown = 0;
     QObject::connect(&session, &MeterSession::liveValue, context, [&](double value) {
@@ -460,25 +480,45 @@ int read(const ReadRequest& request) {
         const QString units = SetDetailFields::unitsName(known);
         const QString set = setKnown ? QString::number(meter.set) : QString();
         const QString reading = readingKnown ? QString::number(meter.reading) : QString();
+        // The position of a fix current now; none (empty, null) without one.
+        const std::optional<GpsFix> fix = withGps ? gps.current() : std::nullopt;
+        const QString latitude = fix ? QString::number(fix->latitude, 'f', 7) : QString();
+        const QString longitude = fix ? QString::number(fix->longitude, 'f', 7) : QString();
+        const QString elevation =
+            fix && fix->elevationM ? QString::number(*fix->elevationM, 'f', 1) : QString();
+        const auto orNull = [](const QString& number) {
+            return number.isEmpty() ? QStringLiteral("null") : number;
+        };
         QString line;
         if (request.json) {
             // The keys in the order of the CSV's columns; an unknown set or reading is null.
             line = QStringLiteral(
                        "{\"time\":\"%1\",\"value\":%2,\"units\":%3,\"set\":%4,"
-                       "\"reading\":%5}")
+                       "\"reading\":%5")
                        .arg(time, QString::number(value, 'g', QLocale::FloatingPointShortest),
                             known ? QLatin1Char('"') + units + QLatin1Char('"')
                                   : QStringLiteral("null"),
                             setKnown ? set : QStringLiteral("null"),
                             readingKnown ? reading : QStringLiteral("null"));
+            if (withGps)
+                line += QStringLiteral(",\"latitude\":%1,\"longitude\":%2,\"elevation_m\":%3")
+                            .arg(orNull(latitude), orNull(longitude), orNull(elevation));
+            line += QLatin1Char('}');
         } else if (request.csv) {
-            line = QStringList{time, CsvExport::quoted(session.shownReading()), units, set, reading}
-                       .join(QLatin1Char(','));
+            QStringList fields{time, CsvExport::quoted(session.shownReading()), units, set,
+                               reading};
+            if (withGps) fields << latitude << longitude << elevation;
+            line = fields.join(QLatin1Char(','));
         } else {
             line = time + QStringLiteral("  ") + session.shownReading() + QStringLiteral("  ") +
                    (known ? units : QStringLiteral("units not known"));
             if (setKnown) line += QStringLiteral("  set ") + set;
             if (readingKnown) line += QStringLiteral("  reading ") + reading;
+            if (withGps)
+                line += fix ? QStringLiteral("  at %1 %2").arg(latitude, longitude) +
+                                  (elevation.isEmpty() ? QString()
+                                                       : QStringLiteral(" %1 m").arg(elevation))
+                            : QStringLiteral("  no GPS fix");
         }
         if (!printOut(line)) {
             ending.finish(End::OutputClosed);

@@ -53,6 +53,9 @@ struct ReadRequest {
     int durationSeconds = 0;  ///< read for this long, then stop (0: no limit)
     PortChoice port;
     int silenceSeconds = 5;  ///< no reading within this long is an error
+    /** @brief A GPS receiver's device: each reading then carries the position of its current
+     *  fix (empty, or null in JSON, without one). Empty: no receiver. */
+    QString gpsDevice;
 };
 /** @brief Live readings on standard output, one line each, time stamps in UTC with
  *  milliseconds. When the output is closed (a pipe whose reader ended), the meter is told to

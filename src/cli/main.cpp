@@ -24,6 +24,7 @@ const char* const kUsage =
     "                                         FILE (.dat, .txt or .csv; - for standard output)\n"
     "                                         is written when it ends\n"
     "  read [--continuous | --samples N | --duration S] [--csv | --json] [--port PORT]\n"
+    "       [--gps DEVICE]\n"
     "                                         live readings, one line each\n"
     "  export (--dat | --txt | --csv | --long | --geojson | --survey | --las --set N) FILE\n"
     "                                         writes what the readings database holds\n"
@@ -204,7 +205,12 @@ int runRead(const QStringList& args) {
     const QCommandLineOption silence(
         "timeout", QStringLiteral("Give up when no reading comes for SECONDS (default 5)."),
         QStringLiteral("SECONDS"), QStringLiteral("5"));
-    parser.addOptions({continuous, samples, duration, csv, json, port, silence});
+    const QCommandLineOption gps(
+        "gps",
+        QStringLiteral("Each reading with the position of the GPS receiver on DEVICE (NMEA, 4800 "
+                       "or 9600 baud): latitude, longitude, elevation_m; empty without a fix."),
+        QStringLiteral("DEVICE"));
+    parser.addOptions({continuous, samples, duration, csv, json, port, silence, gps});
     bool helped = false;
     if (!parse(parser, args, QStringLiteral("read"), &helped)) return 1;
     if (helped) return 0;
@@ -233,6 +239,9 @@ int runRead(const QStringList& args) {
     request.silenceSeconds = parser.value(silence).toInt(&ok);
     if (!ok || request.silenceSeconds < 1)
         return usageError(QStringLiteral("--timeout takes a whole number of seconds"));
+    request.gpsDevice = parser.value(gps);
+    if (parser.isSet(gps) && request.gpsDevice.isEmpty())
+        return usageError(QStringLiteral("--gps takes the receiver's device"));
     return CliCommands::read(request);
 }
 

@@ -11,6 +11,7 @@
 #include <csignal>
 
 #include "MeterLine.h"
+#include "Nmea.h"
 #include "Pty.h"
 #include "TestEnv.h"
 #include "cli/CliOutput.h"
@@ -103,6 +104,8 @@ private Q_SLOTS:
     void specialFilesAtStartup_data();
     void specialFilesAtStartup();
     void readPrintsOneLine();
+    void readCarriesTheGpsPosition_data();
+    void readCarriesTheGpsPosition();
     void continuousReadsStopTheMeter_data();
     void continuousReadsStopTheMeter();
     void oneSetToStandardOutputByDevice();
@@ -397,6 +400,61 @@ void TestCli::readPrintsOneLine() {
     const QByteArray json = third.readAllStandardOutput().trimmed();
     QVERIFY2(json.contains("\"value\":0.25,\"units\":null,\"set\":2,\"reading\":3"),
              json.constData());
+}
+
+void TestCli::readCarriesTheGpsPosition_data() {
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QByteArray>("nmea");   // sent by the receiver before each reading
+    QTest::addColumn<QString>("position");  // the last sample's, as printed
+    const QByteArray fix =
+        Nmea::gga("GN", -33.8568, 151.2153, 58.4, 8) + Nmea::rmc("GN", -33.8568, 151.2153);
+    QTest::newRow("csv, 3D fix") << "--csv" << fix << "-33.8568000,151.2153000,58.4";
+    QTest::newRow("json, 3D fix") << "--json" << fix
+                                  << "\"latitude\":-33.8568000,\"longitude\":151.2153000,"
+                                     "\"elevation_m\":58.4}";
+    QTest::newRow("csv, no fix") << "--csv" << Nmea::gga("GP", 0, 0, 0, 2, 0) << ",,";
+    QTest::newRow("json, no fix") << "--json" << Nmea::gga("GP", 0, 0, 0, 2, 0)
+                                  << "\"latitude\":null,\"longitude\":null,\"elevation_m\":null}";
+    QTest::newRow("plain, RMC only")
+        << "--samples" << Nmea::rmc("GP", 47.385, 8.5275) << "at 47.3850000 8.5275000";
+}
+
+void TestCli::readCarriesTheGpsPosition() {
+    QFETCH(QString, format);
+    QFETCH(QByteArray, nmea);
+    QFETCH(QString, position);
+    TestEnv env;
+    Pty meter;
+    Pty receiver;
+    env.link(2, meter.slavePath());
+    QProcess cli;
+    cli.setEnvironment(env.environment());
+    QStringList args{"read", "--samples", "4", "--gps", receiver.slavePath()};
+    if (format != "--samples") args << format;
+    cli.start(kCli, args);
+    QVERIFY(answer(meter, "A", QByteArray()));
+    // A receiver sends its sentences each second; here before each of the meter's readings.
+    QByteArray got;
+    QElapsedTimer t;
+    t.start();
+    for (int n = 1; !got.contains('P') && t.elapsed() < 15000; ++n) {
+        receiver.send(nmea);
+        got += meter.receive(100);
+        meter.send("U1M1N\x80R\x81" + QByteArray::number(n) + ".5\n");
+    }
+    QVERIFY(ended(cli));
+    QCOMPARE(cli.exitCode(), 0);
+    const QList<QByteArray> out = cli.readAllStandardOutput().trimmed().split('\n');
+    QVERIFY2(out.last().endsWith(position.toLatin1()), out.last().constData());
+    if (format == "--csv")
+        QCOMPARE(out.first(), "time,value,units,set,reading,latitude,longitude,elevation_m");
+    // The meter's own port is never taken for the receiver.
+    QProcess same;
+    same.setEnvironment(env.environment());
+    same.start(kCli, {"read", "--gps", meter.slavePath()});
+    QVERIFY(ended(same));
+    QCOMPARE(same.exitCode(), 1);
+    QVERIFY(same.readAllStandardError().contains("is the meter's port, not a GPS receiver"));
 }
 
 void TestCli::continuousReadsStopTheMeter_data() {
