@@ -570,6 +570,10 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>Tool bar</source>
         <translation>Werkzeugleiste</translation>
     </message>
+    <message>
+        <source>%1 is the meter&apos;s port; the GPS receiver needs a device of its own.</source>
+        <translation>%1 ist der Anschluss des Messgeräts; der GPS-Empfänger braucht ein eigenes Gerät.</translation>
+    </message>
 </context>
 <context>
     <name>ManualWindow</name>
@@ -852,6 +856,26 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>GPS Receiver</source>
+        <translation>GPS-Empfänger</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>GPS receiver&apos;s device</source>
+        <translation>Gerät des GPS-Empfängers</translation>
+    </message>
+    <message>
+        <source>The serial device of a GPS receiver speaking NMEA (USB or Bluetooth, 4800 or 9600 baud), for example /dev/ttyUSB1 or /dev/rfcomm0; empty for none. Recorded readings then carry its position.</source>
+        <translation>Das serielle Gerät eines GPS-Empfängers, der NMEA sendet (USB oder Bluetooth, 4800 oder 9600 Baud), zum Beispiel /dev/ttyUSB1 oder /dev/rfcomm0; leer für keinen. Aufgezeichnete Messwerte tragen dann seine Position.</translation>
+    </message>
+    <message>
+        <source>&amp;Device:</source>
+        <translation>&amp;Gerät:</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1271,26 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>Waiting for the meter to answer...</source>
         <translation>Warten auf die Antwort des Messgeräts...</translation>
+    </message>
+    <message>
+        <source>GPS receiver %1 not found; looking for it</source>
+        <translation>GPS-Empfänger %1 nicht gefunden; wird gesucht</translation>
+    </message>
+    <message>
+        <source>GPS receiver silent</source>
+        <translation>GPS-Empfänger schweigt</translation>
+    </message>
+    <message>
+        <source>GPS: no fix</source>
+        <translation>GPS: keine Position</translation>
+    </message>
+    <message>
+        <source>GPS: fix %1 s old, not used</source>
+        <translation>GPS: Position %1 s alt, nicht verwendet</translation>
+    </message>
+    <message>
+        <source>GPS %1D, %2 satellites, %3 s</source>
+        <translation>GPS %1D, %2 Satelliten, %3 s</translation>
     </message>
 </context>
 <context>

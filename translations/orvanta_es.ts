@@ -570,6 +570,10 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>Tool bar</source>
         <translation>Barra de herramientas</translation>
     </message>
+    <message>
+        <source>%1 is the meter&apos;s port; the GPS receiver needs a device of its own.</source>
+        <translation>%1 es el puerto del medidor; el receptor GPS necesita un dispositivo propio.</translation>
+    </message>
 </context>
 <context>
     <name>ManualWindow</name>
@@ -852,6 +856,26 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>GPS Receiver</source>
+        <translation>Receptor GPS</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>GPS receiver&apos;s device</source>
+        <translation>Dispositivo del receptor GPS</translation>
+    </message>
+    <message>
+        <source>The serial device of a GPS receiver speaking NMEA (USB or Bluetooth, 4800 or 9600 baud), for example /dev/ttyUSB1 or /dev/rfcomm0; empty for none. Recorded readings then carry its position.</source>
+        <translation>El dispositivo serie de un receptor GPS que habla NMEA (USB o Bluetooth, 4800 o 9600 baudios), por ejemplo /dev/ttyUSB1 o /dev/rfcomm0; vacío para ninguno. Las lecturas grabadas llevan entonces su posición.</translation>
+    </message>
+    <message>
+        <source>&amp;Device:</source>
+        <translation>&amp;Dispositivo:</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1271,26 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>Waiting for the meter to answer...</source>
         <translation>Esperando la respuesta del medidor...</translation>
+    </message>
+    <message>
+        <source>GPS receiver %1 not found; looking for it</source>
+        <translation>Receptor GPS %1 no encontrado; se busca</translation>
+    </message>
+    <message>
+        <source>GPS receiver silent</source>
+        <translation>Receptor GPS en silencio</translation>
+    </message>
+    <message>
+        <source>GPS: no fix</source>
+        <translation>GPS: sin posición</translation>
+    </message>
+    <message>
+        <source>GPS: fix %1 s old, not used</source>
+        <translation>GPS: posición de hace %1 s, no usada</translation>
+    </message>
+    <message>
+        <source>GPS %1D, %2 satellites, %3 s</source>
+        <translation>GPS %1D, %2 satélites, %3 s</translation>
     </message>
 </context>
 <context>

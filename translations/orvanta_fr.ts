@@ -570,6 +570,10 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>Tool bar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
+    <message>
+        <source>%1 is the meter&apos;s port; the GPS receiver needs a device of its own.</source>
+        <translation>%1 est le port de l&apos;appareil de mesure ; le récepteur GPS doit avoir son propre périphérique.</translation>
+    </message>
 </context>
 <context>
     <name>ManualWindow</name>
@@ -852,6 +856,26 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>GPS Receiver</source>
+        <translation>Récepteur GPS</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>GPS receiver&apos;s device</source>
+        <translation>Périphérique du récepteur GPS</translation>
+    </message>
+    <message>
+        <source>The serial device of a GPS receiver speaking NMEA (USB or Bluetooth, 4800 or 9600 baud), for example /dev/ttyUSB1 or /dev/rfcomm0; empty for none. Recorded readings then carry its position.</source>
+        <translation>Le périphérique série d&apos;un récepteur GPS parlant NMEA (USB ou Bluetooth, 4800 ou 9600 bauds), par exemple /dev/ttyUSB1 ou /dev/rfcomm0 ; vide pour aucun. Les mesures enregistrées portent alors sa position.</translation>
+    </message>
+    <message>
+        <source>&amp;Device:</source>
+        <translation>&amp;Périphérique :</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1271,26 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>Waiting for the meter to answer...</source>
         <translation>En attente de la réponse de l&apos;appareil...</translation>
+    </message>
+    <message>
+        <source>GPS receiver %1 not found; looking for it</source>
+        <translation>Récepteur GPS %1 introuvable ; recherche en cours</translation>
+    </message>
+    <message>
+        <source>GPS receiver silent</source>
+        <translation>Récepteur GPS muet</translation>
+    </message>
+    <message>
+        <source>GPS: no fix</source>
+        <translation>GPS : pas de position</translation>
+    </message>
+    <message>
+        <source>GPS: fix %1 s old, not used</source>
+        <translation>GPS : position vieille de %1 s, non utilisée</translation>
+    </message>
+    <message>
+        <source>GPS %1D, %2 satellites, %3 s</source>
+        <translation>GPS %1D, %2 satellites, %3 s</translation>
     </message>
 </context>
 <context>

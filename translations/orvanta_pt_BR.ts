@@ -570,6 +570,10 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>Tool bar</source>
         <translation>Barra de ferramentas</translation>
     </message>
+    <message>
+        <source>%1 is the meter&apos;s port; the GPS receiver needs a device of its own.</source>
+        <translation>%1 é a porta do medidor; o receptor GPS precisa de um dispositivo próprio.</translation>
+    </message>
 </context>
 <context>
     <name>ManualWindow</name>
@@ -852,6 +856,26 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>GPS Receiver</source>
+        <translation>Receptor GPS</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>GPS receiver&apos;s device</source>
+        <translation>Dispositivo do receptor GPS</translation>
+    </message>
+    <message>
+        <source>The serial device of a GPS receiver speaking NMEA (USB or Bluetooth, 4800 or 9600 baud), for example /dev/ttyUSB1 or /dev/rfcomm0; empty for none. Recorded readings then carry its position.</source>
+        <translation>O dispositivo serial de um receptor GPS que fala NMEA (USB ou Bluetooth, 4800 ou 9600 baud), por exemplo /dev/ttyUSB1 ou /dev/rfcomm0; vazio para nenhum. As leituras gravadas levam então sua posição.</translation>
+    </message>
+    <message>
+        <source>&amp;Device:</source>
+        <translation>&amp;Dispositivo:</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1271,26 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>Waiting for the meter to answer...</source>
         <translation>Aguardando a resposta do medidor...</translation>
+    </message>
+    <message>
+        <source>GPS receiver %1 not found; looking for it</source>
+        <translation>Receptor GPS %1 não encontrado; procurando</translation>
+    </message>
+    <message>
+        <source>GPS receiver silent</source>
+        <translation>Receptor GPS em silêncio</translation>
+    </message>
+    <message>
+        <source>GPS: no fix</source>
+        <translation>GPS: sem posição</translation>
+    </message>
+    <message>
+        <source>GPS: fix %1 s old, not used</source>
+        <translation>GPS: posição de %1 s atrás, não usada</translation>
+    </message>
+    <message>
+        <source>GPS %1D, %2 satellites, %3 s</source>
+        <translation>GPS %1D, %2 satélites, %3 s</translation>
     </message>
 </context>
 <context>

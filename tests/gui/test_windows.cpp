@@ -16,6 +16,7 @@
 
 #include "AppRig.h"
 #include "MeterLine.h"
+#include "Nmea.h"
 #include "Pty.h"
 #include "core/common/Messages.h"
 #include "core/files/ExportFormats.h"
@@ -24,6 +25,7 @@
 #include "core/panel/LiveScale.h"
 #include "core/plot/PlotModel.h"
 #include "gui/dialogs/ManualWindow.h"
+#include "gui/dialogs/OptionsDialog.h"
 #include "gui/files/RecordingCommands.h"
 #include "gui/main/MainMenus.h"
 #include "gui/main/WindowLayout.h"
@@ -46,6 +48,7 @@ private Q_SLOTS:
     void titleTellsFileAndUnsavedReadings();
     void stopReadingsAndStatusBar();
     void recordingWritesEachReading();
+    void gpsPositionsGoWithRecordedReadings();
     void windowPlacedOnScreen_data();
     void windowPlacedOnScreen();
     void layoutRestoredAtNextStart();
@@ -348,6 +351,49 @@ void TestWindows::stopReadingsAndStatusBar() {
     QTRY_COMPARE(bar.connectionLabel->text(), QString("Connection lost, reconnecting"));
     // The device that went away is named, whatever the number points at now.
     QCOMPARE(bar.portLabel->text(), "Port 6 (" + device + ")");
+}
+
+void TestWindows::gpsPositionsGoWithRecordedReadings() {
+    AppRig rig;
+    UsbMeter meter(rig.env, 6);
+    Pty receiver;
+    MainWindow& w = rig.start();
+    QLabel* gps = w.findChild<SessionStatusBar*>()->gpsLabel;
+    QVERIFY(!gps->isVisible());  // no receiver chosen
+    // Options: the meter's own port is refused, the receiver's device taken and kept.
+    w.showOptions();
+    auto* options = w.findChild<OptionsDialog*>();
+    options->gpsDevice->setText(meter.pty().slavePath());
+    options->confirm();
+    QVERIFY(rig.messages.texts.value(0).contains("is the meter's port"));
+    options->gpsDevice->setText(receiver.slavePath());
+    options->confirm();
+    QCOMPARE(rig.setting("GPS Device"), receiver.slavePath());
+    receiver.send(Nmea::gga("GP", 46.5, 7.25, 1204.5, 7) + Nmea::rmc("GP", 46.5, 7.25));
+    QTRY_VERIFY2(gps->text().startsWith("GPS 3D, 7 satellites"), qPrintable(gps->text()));
+    const QString file = rig.env.root() + "/run1.csv";
+    rig.dialog.answers << file;
+    recorderOf(w).recordReadings(true);
+    (*rig.session).ShowContinuousReadings();
+    meter.pty().send(
+        "U1M1N\x80R\x81"
+        "0.5\n");
+    QTRY_COMPARE(recorderOf(w).recording().count(), 1);
+    // The fix lost: the next reading has no position.
+    receiver.send(Nmea::gga("GP", 46.5, 7.25, 1204.5, 3, 0));
+    QTRY_COMPARE(gps->text(), QString("GPS: no fix"));
+    meter.pty().send(
+        "U1M1N\x80R\x81"
+        "0.75\n");
+    QTRY_COMPARE(recorderOf(w).recording().count(), 2);
+    recorderOf(w).recordReadings(false);
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    QCOMPARE(lines.value(0), "time,value,units,set,reading,mark,latitude,longitude,elevation_m\r");
+    QVERIFY2(lines.value(1).endsWith(",0.5,SI,1,1,,46.5000000,7.2500000,1204.5\r"),
+             lines.value(1).constData());
+    QVERIFY2(lines.value(2).endsWith(",0.75,SI,1,1,,,,\r"), lines.value(2).constData());
 }
 
 void TestWindows::recordingWritesEachReading() {

@@ -33,4 +33,6 @@ inline const QString StoreFunction = QStringLiteral("StoreFunction");
 inline const QString CommNum = QStringLiteral("Comm Num");
 /** @brief The lasting name (a /dev/serial/by-id/ name) of the device that answered as the meter. */
 inline const QString Meter = QStringLiteral("Meter");
+/** @brief The GPS receiver's device; empty or absent: none. Never taken for the meter. */
+inline const QString GpsDevice = QStringLiteral("GPS Device");
 }  // namespace SettingKey

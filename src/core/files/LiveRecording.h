@@ -5,18 +5,22 @@
 #include <QString>
 
 #include "core/files/FileCommands.h"
+#include "core/gps/GpsReceiver.h"
 
 /** @brief A run of live readings written to a CSV file as they come: "time,value,units,set,
- *  reading,mark", the time in UTC with milliseconds, the value as the meter sent it. Each line
+ *  reading,mark", the time in UTC with milliseconds, the value as the meter sent it; with a GPS
+ *  receiver, "latitude,longitude,elevation_m" follow (empty without a current fix). Each line
  *  goes to the file as it is written, so a crash or a pulled plug loses at most that line. */
 class LiveRecording {
 public:
-    /** @brief Starts a new file at @p path (replacing one that is there) with its header. */
-    FileOutcome start(const QString& path);
-    /** @brief Appends one reading; the mark set by markNext() goes with it. On failure the
-     *  recording stops (the lines written stay). */
+    /** @brief Starts a new file at @p path (replacing one that is there) with its header;
+     *  @p withPositions adds the position columns. */
+    FileOutcome start(const QString& path, bool withPositions = false);
+    /** @brief Appends one reading, taken at @p fix (none: no current fix); the mark set by
+     *  markNext() goes with it. On failure the recording stops (the lines written stay). */
     FileOutcome add(const QDateTime& time, const QString& value, const QString& units, int set,
-                    int reading);
+                    int reading, const std::optional<GpsFix>& fix = std::nullopt);
+    bool withPositions() const { return m_positions; }
     /** @brief @p label goes into the mark column of the next reading. */
     void markNext(const QString& label) { m_mark = label; }
     void stop() { m_file.close(); }
@@ -31,4 +35,5 @@ private:
     QFile m_file;
     QString m_mark;
     int m_count = 0;
+    bool m_positions = false;
 };

@@ -63,11 +63,17 @@ void MeterSession::loadSettings() {
     m_state.meter.reading = 1;
 }
 
-QList<int> MeterSession::meterCandidates() const { return m_ports.meterCandidates(); }
-
-std::optional<int> MeterSession::findMeterPort() const {
-    return pickMeter(m_ports.meterCandidates());
+QList<int> MeterSession::meterCandidates() const {
+    // The GPS receiver is a USB serial device too: its device is never taken for the meter.
+    const QString gps = QFileInfo(m_settings.value(SettingKey::Section, SettingKey::GpsDevice, {}))
+                            .canonicalFilePath();
+    QList<int> out;
+    for (int n : m_ports.meterCandidates())
+        if (gps.isEmpty() || QFileInfo(m_ports.devicePath(n)).canonicalFilePath() != gps) out << n;
+    return out;
 }
+
+std::optional<int> MeterSession::findMeterPort() const { return pickMeter(meterCandidates()); }
 
 std::optional<int> MeterSession::pickMeter(const QList<int>& candidates) const {
     return m_ports.pickMeter(candidates,

@@ -2,6 +2,7 @@
 #include "gui/dialogs/OptionsDialog.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "core/common/Messages.h"
@@ -49,8 +50,36 @@ OptionsDialog::OptionsDialog(const SessionState& vars, std::function<bool(bool)>
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
+void OptionsDialog::offerGps(const QString& device, std::function<QString(const QString&)> apply) {
+    m_applyGps = std::move(apply);
+    gpsBox = new QGroupBox(tr("GPS Receiver"), this);
+    gpsBox->setObjectName(QStringLiteral("GpsBox"));
+    gpsDevice = new QLineEdit(device, gpsBox);
+    gpsDevice->setObjectName(QStringLiteral("GpsDevice"));
+    gpsDevice->setPlaceholderText(tr("none"));
+    gpsDevice->setAccessibleName(tr("GPS receiver's device"));
+    gpsDevice->setToolTip(
+        tr("The serial device of a GPS receiver speaking NMEA (USB or Bluetooth, 4800 or 9600 "
+           "baud), for example /dev/ttyUSB1 or /dev/rfcomm0; empty for none. Recorded readings "
+           "then carry its position."));
+    auto* label = new QLabel(tr("&Device:"), gpsBox);
+    label->setBuddy(gpsDevice);
+    auto* row = new QHBoxLayout(gpsBox);
+    row->addWidget(label);
+    row->addWidget(gpsDevice, 1);
+    // Above the buttons, below the store function.
+    if (auto* lay = qobject_cast<QVBoxLayout*>(layout())) lay->insertWidget(1, gpsBox);
+}
+
 void OptionsDialog::confirm() {
     if (!m_apply(m_pending))
         m_messages.tell(Msg::SettingsNotSaved.arg(Msg::SettingsFolderNotWritable));
+    if (m_applyGps && gpsDevice) {
+        const QString why = m_applyGps(gpsDevice->text().trimmed());
+        if (!why.isEmpty()) {
+            m_messages.tell(why);
+            return;  // the dialog stays, for another device
+        }
+    }
     close();
 }

@@ -2,6 +2,7 @@
 #pragma once
 #include <QDialog>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <functional>
@@ -24,6 +25,12 @@ public:
     QRadioButton* pcDatabaseOption;
     QPushButton* okButton;
     QPushButton* cancelButton;
+    /** @brief The GPS receiver's device (empty: none), applied by @p apply at OK; @p apply
+     *  says why it could not be taken, nothing when it was. */
+    void offerGps(const QString& device, std::function<QString(const QString&)> apply);
+    QGroupBox* gpsBox = nullptr;
+    QLineEdit* gpsDevice = nullptr;
+
     /** @brief The choice made in the dialog, not yet applied (true: PC database). */
     bool pendingChoice() const { return m_pending; }
 
@@ -33,6 +40,7 @@ public Q_SLOTS:
 
 private:
     std::function<bool(bool)> m_apply;
+    std::function<QString(const QString&)> m_applyGps;
     MessageBox& m_messages;
     bool m_pending;
 };

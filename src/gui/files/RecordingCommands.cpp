@@ -31,7 +31,8 @@ void RecordingCommands::recordReadings(bool on) {
                                          m_recordName,
                                          d.dialogFolder});
     if (!chosen) return;
-    const FileOutcome started = m_recording.start(chosen->path);
+    const FileOutcome started =
+        m_recording.start(chosen->path, d.gps && !d.gps->device().isEmpty());
     if (!started.ok()) {
         d.messages.tell(Msg::forFile(started));
         return;
@@ -61,7 +62,8 @@ void RecordingCommands::recordLiveValue() {
     const MeterReport& meter = d.session.state().meter;
     const FileOutcome written =
         m_recording.add(QDateTime::currentDateTimeUtc(), d.session.shownReading(),
-                        SetDetailFields::unitsName(meter.knownUnits()), meter.set, meter.reading);
+                        SetDetailFields::unitsName(meter.knownUnits()), meter.set, meter.reading,
+                        d.gps ? d.gps->current() : std::nullopt);
     if (!written.ok()) {
         Q_EMIT recordingChanged(false);
         d.messages.tell(Msg::forFile(written) + QLatin1Char('\n') +

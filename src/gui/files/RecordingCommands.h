@@ -8,6 +8,7 @@
 #include "core/files/LiveRecording.h"
 
 class FileDialog;
+class GpsReceiver;
 class MessageBox;
 class MeterSession;
 class QWidget;
@@ -24,6 +25,8 @@ public:
         MessageBox& messages;
         QString dialogFolder;  ///< where the dialog opens
         QWidget* window;       ///< the parent of the mark's question
+        /** @brief The GPS receiver; with a device given, each reading carries its position. */
+        const GpsReceiver* gps = nullptr;
     };
     explicit RecordingCommands(Deps deps, QObject* parent = nullptr);
 

@@ -40,7 +40,8 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
           deps.session.store(), deps.fileDialog, deps.messages, deps.dialogFolder,
           [this] { return m_session.isDownloading(); },
           [this](bool hold) { m_session.holdReceiving(hold); }, deps.settings}),
-      m_layout(deps.settings) {
+      m_layout(deps.settings),
+      m_settings(deps.settings) {
     setObjectName(QStringLiteral("frmMain"));
     setAcceptDrops(true);
     setWindowTitle(QStringLiteral("Orvanta"));
@@ -118,7 +119,8 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     m_download = new DownloadFeedback(deps.session, deps.messages, *this);
     connect(m_download, &DownloadFeedback::setChosen, m_menus, &MainMenus::chooseSet);
     m_recorder = new RecordingCommands(
-        {deps.session, deps.fileDialog, deps.messages, deps.dialogFolder, this}, this);
+        {deps.session, deps.fileDialog, deps.messages, deps.dialogFolder, this, &m_gps}, this);
+    m_status->followGps(m_gps);
     connect(m_recorder, &RecordingCommands::recordingChanged, m_menus, &MainMenus::setRecording);
     connect(m_recorder, &RecordingCommands::note, m_status->downloadLabel, &QLabel::setText);
     m_menus->setRecentFiles(m_layout.recentFiles());
@@ -194,6 +196,11 @@ void MainWindow::start() {
     if (m_layout.sideBySide()) m_work->sideBySide();
     m_sessionMessages->openReadings();
     m_session.connectMeter();
+    // The GPS receiver on its own device, when one was chosen in Options.
+    if (m_settings) {
+        const QString gps = m_settings->value(SettingKey::Section, SettingKey::GpsDevice, {});
+        if (!gps.isEmpty()) m_gps.start(gps);
+    }
     m_status->showConnection();
 }
 
@@ -230,7 +237,23 @@ void MainWindow::showOptions() {
     auto* dlg = new OptionsDialog(
         m_session.state(), [this](bool toPC) { return m_session.setStoreToPC(toPC); }, m_messages,
         this);
+    dlg->offerGps(m_gps.device(), [this](const QString& device) { return useGps(device); });
     dlg->show();
+}
+
+QString MainWindow::useGps(const QString& device) {
+    // The meter's port is never read as a receiver, nor the receiver's taken for the meter.
+    const QString meter = QFileInfo(m_session.meterDevice()).canonicalFilePath();
+    if (!device.isEmpty() && !meter.isEmpty() && QFileInfo(device).canonicalFilePath() == meter)
+        return tr("%1 is the meter's port; the GPS receiver needs a device of its own.")
+            .arg(device);
+    if (m_settings && !m_settings->setValue(SettingKey::Section, SettingKey::GpsDevice, device))
+        return Msg::SettingsNotSaved.arg(Msg::SettingsFolderNotWritable);
+    if (device.isEmpty())
+        m_gps.stop();
+    else if (device != m_gps.device() || m_gps.state() == GpsReceiver::State::Off)
+        m_gps.start(device);
+    return {};
 }
 
 void MainWindow::showManual() {

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QToolBar>
 
+#include "core/gps/GpsReceiver.h"
 #include "core/plot/LiveTrend.h"
 #include "gui/files/FileMenuCommands.h"
 #include "gui/main/SessionStatusBar.h"
@@ -76,6 +77,9 @@ private:
     /** @brief "Orvanta - survey.dat", with "*" while the readings changed since. */
     void showTitle();
     void saveLayout();
+    /** @brief Options: reads the GPS receiver on @p device from now on (empty: none); why not,
+     *  when it cannot be taken. */
+    QString useGps(const QString& device);
 
     MeterSession& m_session;
     SessionPanelHost m_panelHost;
@@ -86,6 +90,7 @@ private:
     FileMenuCommands m_files;
     /** @brief Continuous readings kept for the plot's trend, whether or not the plot is open. */
     LiveTrend m_trend;
+    GpsReceiver m_gps;
 
     WorkArea* m_work;
     QToolBar* m_coolBar;
@@ -94,6 +99,7 @@ private:
     MainMenus* m_menus = nullptr;
     SessionStatusBar* m_status = nullptr;
     WindowLayout m_layout;
+    SettingsStore* m_settings;
 
     DownloadFeedback* m_download = nullptr;
     RecordingCommands* m_recorder = nullptr;

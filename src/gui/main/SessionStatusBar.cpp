@@ -2,6 +2,7 @@
 #include "gui/main/SessionStatusBar.h"
 
 #include "core/common/Messages.h"
+#include "core/gps/GpsReceiver.h"
 #include "core/link/PortLinks.h"
 #include "core/session/MeterSession.h"
 #include "core/store/ReadingsOpener.h"
@@ -27,6 +28,10 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, ReadingsOpener& opener
     cancelWaitButton->setToolTip(tr("Stop waiting for the meter's reading"));
     addWidget(cancelWaitButton);
     cancelWaitButton->hide();
+    gpsLabel = new QLabel(this);
+    gpsLabel->setObjectName(QStringLiteral("gpsLabel"));
+    addPermanentWidget(gpsLabel);
+    gpsLabel->hide();
     connect(cancelWaitButton, &QToolButton::clicked, this, [this] {
         waitForMeter(false);
         downloadLabel->clear();
@@ -136,4 +141,49 @@ void SessionStatusBar::showDownload() {
                                .arg(m_shown.set)
                                .arg(qMin(m_shown.position, Meter::kPositions))
                                .arg(Meter::kPositions));
+}
+
+void SessionStatusBar::followGps(const GpsReceiver& gps) {
+    m_gps = &gps;
+    connect(&gps, &GpsReceiver::fixChanged, this, &SessionStatusBar::showGps);
+    connect(&gps, &GpsReceiver::stateChanged, this, &SessionStatusBar::showGps);
+    m_gpsAge.setInterval(1000);
+    connect(&m_gpsAge, &QTimer::timeout, this, &SessionStatusBar::showGps);
+    m_gpsAge.start();
+    showGps();
+}
+
+void SessionStatusBar::showGps() {
+    if (!m_gps || m_gps->state() == GpsReceiver::State::Off) {
+        gpsLabel->hide();
+        return;
+    }
+    const GpsFix fix = m_gps->lastFix();
+    QString text;
+    switch (m_gps->state()) {
+        case GpsReceiver::State::Off:
+            break;
+        case GpsReceiver::State::Gone:
+            text = tr("GPS receiver %1 not found; looking for it").arg(m_gps->device());
+            break;
+        case GpsReceiver::State::Waiting:
+            text = tr("GPS receiver silent");
+            break;
+        case GpsReceiver::State::Receiving:
+            if (fix.dimensions == 0)
+                text = tr("GPS: no fix");
+            else if (!m_gps->current())
+                text = tr("GPS: fix %1 s old, not used").arg(fix.ageMs / 1000);
+            else
+                text = tr("GPS %1D, %2 satellites, %3 s")
+                           .arg(fix.dimensions)
+                           .arg(fix.satellites)
+                           .arg(fix.ageMs / 1000);
+            break;
+    }
+    gpsLabel->setText(text);
+    gpsLabel->setToolTip(m_gps->reason().isEmpty()
+                             ? m_gps->device()
+                             : m_gps->device() + QStringLiteral(": ") + m_gps->reason());
+    gpsLabel->show();
 }
