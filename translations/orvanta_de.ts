@@ -1366,6 +1366,18 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source> Nothing was stored.</source>
         <translation> Nichts wurde gespeichert.</translation>
     </message>
+    <message>
+        <source>Take Position from &amp;GPS</source>
+        <translation>Position vom &amp;GPS übernehmen</translation>
+    </message>
+    <message>
+        <source>The GPS receiver&apos;s current fix (not older than %1 s) as this set&apos;s latitude, longitude and elevation</source>
+        <translation>Die aktuelle Position des GPS-Empfängers (nicht älter als %1 s) als Breite, Länge und Höhe dieser Messreihe</translation>
+    </message>
+    <message>
+        <source>The GPS receiver has no current fix; nothing was stored.</source>
+        <translation>Der GPS-Empfänger hat keine aktuelle Position; nichts wurde gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>SetsTableModel</name>

@@ -1366,6 +1366,18 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source> Nothing was stored.</source>
         <translation> No se guardó nada.</translation>
     </message>
+    <message>
+        <source>Take Position from &amp;GPS</source>
+        <translation>Tomar la posición del &amp;GPS</translation>
+    </message>
+    <message>
+        <source>The GPS receiver&apos;s current fix (not older than %1 s) as this set&apos;s latitude, longitude and elevation</source>
+        <translation>La posición actual del receptor GPS (no más antigua que %1 s) como latitud, longitud y elevación de este conjunto</translation>
+    </message>
+    <message>
+        <source>The GPS receiver has no current fix; nothing was stored.</source>
+        <translation>El receptor GPS no tiene posición actual; no se guardó nada.</translation>
+    </message>
 </context>
 <context>
     <name>SetsTableModel</name>

@@ -1366,6 +1366,18 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <source> Nothing was stored.</source>
         <translation> Rien n&apos;a été enregistré.</translation>
     </message>
+    <message>
+        <source>Take Position from &amp;GPS</source>
+        <translation>Prendre la position du &amp;GPS</translation>
+    </message>
+    <message>
+        <source>The GPS receiver&apos;s current fix (not older than %1 s) as this set&apos;s latitude, longitude and elevation</source>
+        <translation>La position actuelle du récepteur GPS (pas plus vieille que %1 s) comme latitude, longitude et altitude de cette série</translation>
+    </message>
+    <message>
+        <source>The GPS receiver has no current fix; nothing was stored.</source>
+        <translation>Le récepteur GPS n&apos;a pas de position actuelle ; rien n&apos;a été enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>SetsTableModel</name>

@@ -1366,6 +1366,18 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <source> Nothing was stored.</source>
         <translation> Nada foi armazenado.</translation>
     </message>
+    <message>
+        <source>Take Position from &amp;GPS</source>
+        <translation>Tomar a posição do &amp;GPS</translation>
+    </message>
+    <message>
+        <source>The GPS receiver&apos;s current fix (not older than %1 s) as this set&apos;s latitude, longitude and elevation</source>
+        <translation>A posição atual do receptor GPS (não mais antiga que %1 s) como latitude, longitude e elevação deste conjunto</translation>
+    </message>
+    <message>
+        <source>The GPS receiver has no current fix; nothing was stored.</source>
+        <translation>O receptor GPS não tem posição atual; nada foi guardado.</translation>
+    </message>
 </context>
 <context>
     <name>SetsTableModel</name>

@@ -600,6 +600,30 @@ int flag(int set, int position, const QString& reason) {
     return 0;
 }
 
+std::optional<GpsFix> waitForFix(const QString& device, int seconds) {
+    GpsReceiver gps;
+    QEventLoop loop;
+    QObject::connect(&gps, &GpsReceiver::fixChanged, &loop, [&] {
+        if (gps.current()) loop.quit();
+    });
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    if (!gps.start(device)) {
+        printError(
+            QStringLiteral("the GPS receiver %1 cannot be read: %2").arg(device, gps.reason()));
+        return std::nullopt;
+    }
+    loop.exec();
+    const std::optional<GpsFix> fix = gps.current();
+    if (!fix)
+        printError(QStringLiteral("the GPS receiver %1 gave no fix within %2 s%3")
+                       .arg(device)
+                       .arg(seconds)
+                       .arg(gps.state() == GpsReceiver::State::Receiving
+                                ? QString()
+                                : QStringLiteral(" (it sent no NMEA sentence)")));
+    return fix;
+}
+
 int details(int set, const QList<QPair<DetailField, QString>>& changes, bool json) {
     CliStore cli;
     if (!cli.open()) return code(ExitCode::File);

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/files/ExportFormats.h"
+#include "core/gps/GpsReceiver.h"
 #include "core/store/SetDetails.h"
 
 /** @brief The commands of orvanta-cli. Each runs to its end and answers the exit code (see
@@ -61,6 +62,10 @@ struct ReadRequest {
  *  milliseconds. When the output is closed (a pipe whose reader ended), the meter is told to
  *  stop and the command ends quietly. */
 int read(const ReadRequest& request);
+
+/** @brief The current fix of the GPS receiver on @p device, waited for up to @p seconds;
+ *  none, told on standard error, when the device cannot be read or gives no fix in time. */
+std::optional<GpsFix> waitForFix(const QString& device, int seconds);
 
 /** @brief Writes what the readings database holds now. */
 int exportReadings(const Output& output);

@@ -32,6 +32,7 @@ const char* const kUsage =
     "                                         data file's (.dat) or a survey file's (.orvanta)\n"
     "  details --set N [--site TEXT] [--depth M] [--spacing M] [--lat DEG] [--lon DEG]\n"
     "          [--elevation M] [--operator TEXT] [--notes TEXT] [--json]\n"
+    "          [--from-gps DEVICE [--gps-wait S]]\n"
     "                                         prints (and sets) a set's details\n"
     "  stats [--set N] [--json]               each set's statistics, in its own units\n"
     "  flag --set N --position K (--reason TEXT | --clear)\n"
@@ -308,7 +309,15 @@ int runDetails(const QStringList& args) {
     QCommandLineParser parser;
     const QCommandLineOption set("set", QStringLiteral("The set (1 to 30)."), QStringLiteral("N"));
     const QCommandLineOption json("json", QStringLiteral("One JSON object."));
-    parser.addOptions({set, json});
+    const QCommandLineOption fromGps(
+        "from-gps",
+        QStringLiteral("Sets the latitude, longitude and elevation to the current fix of the GPS "
+                       "receiver on DEVICE."),
+        QStringLiteral("DEVICE"));
+    const QCommandLineOption gpsWait(
+        "gps-wait", QStringLiteral("How long --from-gps waits for a fix (default 10 s)."),
+        QStringLiteral("SECONDS"), QStringLiteral("10"));
+    parser.addOptions({set, json, fromGps, gpsWait});
     QList<QPair<DetailField, QCommandLineOption>> fields;
     for (DetailField f : SetDetailFields::all()) {
         const QString name = SetDetailFields::optionName(f);
@@ -329,6 +338,24 @@ int runDetails(const QStringList& args) {
     QList<QPair<DetailField, QString>> changes;
     for (const auto& field : fields)
         if (parser.isSet(field.second)) changes.append({field.first, parser.value(field.second)});
+    if (parser.isSet(fromGps)) {
+        for (const auto& change : changes)
+            if (change.first == DetailField::Latitude || change.first == DetailField::Longitude ||
+                change.first == DetailField::Elevation)
+                return choiceError(QStringLiteral("details"), 2,
+                                   QStringLiteral("--from-gps and --lat, --lon or --elevation"));
+        bool ok = false;
+        const int wait = parser.value(gpsWait).toInt(&ok);
+        if (!ok || wait < 1)
+            return usageError(QStringLiteral("--gps-wait takes a whole number of seconds"));
+        const std::optional<GpsFix> fix = CliCommands::waitForFix(parser.value(fromGps), wait);
+        if (!fix) return static_cast<int>(ExitCode::Meter);
+        // A 2D fix has no elevation: one kept from before would not be the fix's.
+        changes.append({DetailField::Latitude, QString::number(fix->latitude, 'f', 7)});
+        changes.append({DetailField::Longitude, QString::number(fix->longitude, 'f', 7)});
+        changes.append({DetailField::Elevation,
+                        fix->elevationM ? QString::number(*fix->elevationM, 'f', 1) : QString()});
+    }
     return CliCommands::details(*n, changes, parser.isSet(json));
 }
 

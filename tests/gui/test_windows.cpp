@@ -24,6 +24,7 @@
 #include "core/files/SurveyExport.h"
 #include "core/panel/LiveScale.h"
 #include "core/plot/PlotModel.h"
+#include "core/store/EditHistory.h"
 #include "gui/dialogs/ManualWindow.h"
 #include "gui/dialogs/OptionsDialog.h"
 #include "gui/files/RecordingCommands.h"
@@ -371,6 +372,14 @@ void TestWindows::gpsPositionsGoWithRecordedReadings() {
     QCOMPARE(rig.setting("GPS Device"), receiver.slavePath());
     receiver.send(Nmea::gga("GP", 46.5, 7.25, 1204.5, 7) + Nmea::rmc("GP", 46.5, 7.25));
     QTRY_VERIFY2(gps->text().startsWith("GPS 3D, 7 satellites"), qPrintable(gps->text()));
+    // Set Details takes the fix as the set's position, in one step Undo takes back.
+    auto* take = w.findChild<QPushButton*>("FromGpsButton");
+    QTRY_VERIFY(take && take->isEnabled());
+    take->click();
+    const SetDetails taken = (*rig.session).store().details(1);
+    QVERIFY(taken.latitude == 46.5 && taken.longitude == 7.25 && taken.elevationM == 1204.5);
+    QVERIFY((*rig.session).store().history().undo().ok());
+    QVERIFY(!(*rig.session).store().details(1).hasLocation());
     const QString file = rig.env.root() + "/run1.csv";
     rig.dialog.answers << file;
     recorderOf(w).recordReadings(true);
@@ -382,6 +391,7 @@ void TestWindows::gpsPositionsGoWithRecordedReadings() {
     // The fix lost: the next reading has no position.
     receiver.send(Nmea::gga("GP", 46.5, 7.25, 1204.5, 3, 0));
     QTRY_COMPARE(gps->text(), QString("GPS: no fix"));
+    QVERIFY(!take->isEnabled());
     meter.pty().send(
         "U1M1N\x80R\x81"
         "0.75\n");

@@ -106,6 +106,8 @@ private Q_SLOTS:
     void readPrintsOneLine();
     void readCarriesTheGpsPosition_data();
     void readCarriesTheGpsPosition();
+    void detailsTakeTheGpsFix_data();
+    void detailsTakeTheGpsFix();
     void continuousReadsStopTheMeter_data();
     void continuousReadsStopTheMeter();
     void oneSetToStandardOutputByDevice();
@@ -455,6 +457,61 @@ void TestCli::readCarriesTheGpsPosition() {
     QVERIFY(ended(same));
     QCOMPARE(same.exitCode(), 1);
     QVERIFY(same.readAllStandardError().contains("is the meter's port, not a GPS receiver"));
+}
+
+void TestCli::detailsTakeTheGpsFix_data() {
+    QTest::addColumn<QByteArray>("nmea");   // sent each 100 ms while the command runs
+    QTest::addColumn<QStringList>("more");  // further options
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("said");  // in the JSON, or on standard error
+    const QByteArray fix = Nmea::gga("GP", 47.385, 8.5275, 412.3, 9);
+    QTest::newRow("3D fix") << fix << QStringList() << 0
+                            << "\"latitude\":47.385,\"longitude\":8.5275";
+    QTest::newRow("2D fix: no elevation")
+        << Nmea::rmc("GP", -12.5, -77.25) << QStringList() << 0 << "\"elevation_m\":null";
+    QTest::newRow("no fix in time")
+        << Nmea::gga("GP", 0, 0, 0, 2, 0) << QStringList{"--gps-wait", "1"} << 2
+        << "gave no fix within 1 s";
+    QTest::newRow("silent receiver")
+        << QByteArray() << QStringList{"--gps-wait", "1"} << 2 << "(it sent no NMEA sentence)";
+    QTest::newRow("typed position too")
+        << fix << QStringList{"--lat", "1"} << 1 << "--from-gps and --lat, --lon or --elevation";
+}
+
+void TestCli::detailsTakeTheGpsFix() {
+    QFETCH(QByteArray, nmea);
+    QFETCH(QStringList, more);
+    QFETCH(int, exitCode);
+    QFETCH(QString, said);
+    TestEnv env;
+    Pty receiver;
+    QProcess cli;
+    cli.setEnvironment(env.environment());
+    cli.start(kCli, QStringList{"details", "--set", "3", "--json", "--elevation", "99"});
+    QVERIFY(ended(cli) && cli.exitCode() == 0);
+    QProcess gps;
+    gps.setEnvironment(env.environment());
+    gps.start(
+        kCli,
+        QStringList{"details", "--set", "3", "--json", "--from-gps", receiver.slavePath()} + more);
+    QElapsedTimer t;
+    t.start();
+    while (gps.state() != QProcess::NotRunning && t.elapsed() < 15000) {
+        if (!nmea.isEmpty()) receiver.send(nmea);
+        gps.waitForFinished(100);
+    }
+    QVERIFY(ended(gps));
+    QCOMPARE(gps.exitCode(), exitCode);
+    const QString out =
+        QString::fromUtf8(exitCode == 0 ? gps.readAllStandardOutput() : gps.readAllStandardError());
+    QVERIFY2(out.contains(said), qPrintable(out));
+    if (exitCode != 0) {  // nothing changed
+        QProcess shown;
+        shown.setEnvironment(env.environment());
+        shown.start(kCli, {"details", "--set", "3", "--json"});
+        QVERIFY(ended(shown));
+        QVERIFY(shown.readAllStandardOutput().contains("\"elevation_m\":99"));
+    }
 }
 
 void TestCli::continuousReadsStopTheMeter_data() {

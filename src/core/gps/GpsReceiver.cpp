@@ -3,6 +3,7 @@
 
 #include <QGeoPositionInfo>
 #include <QNmeaPositionInfoSource>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -150,8 +151,10 @@ void GpsReceiver::noteSentence(const QByteArray& line, const QGeoPositionInfo& i
     if (!gga && m_ggaClock.isValid() && m_ggaClock.elapsed() < 2000) return;
     if (gga) m_ggaClock.start();
     const QGeoCoordinate c = info.coordinate();
-    m_fix.latitude = c.latitude();
-    m_fix.longitude = c.longitude();
+    // Degrees to 1e-7 (about a centimetre), finer than any receiver's fix: the minutes of the
+    // sentence come back as the degrees the receiver meant (46.5, not 46.499999999999993).
+    m_fix.latitude = std::round(c.latitude() * 1e7) / 1e7;
+    m_fix.longitude = std::round(c.longitude() * 1e7) / 1e7;
     const bool withHeight = c.type() == QGeoCoordinate::Coordinate3D && m_mode != 2;
     m_fix.elevationM = withHeight ? std::optional<double>(c.altitude()) : std::nullopt;
     m_fix.dimensions = withHeight ? 3 : 2;

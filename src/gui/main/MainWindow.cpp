@@ -51,7 +51,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     m_trend.setParent(this);
     m_trend.setObjectName(QStringLiteral("LiveTrend"));
     m_work = new WorkArea({deps.session, m_panelHost, deps.messages, deps.fileDialog,
-                           deps.printDialog, m_trend, m_layout},
+                           deps.printDialog, m_trend, m_layout, m_gps},
                           this);
     setCentralWidget(m_work);
     connect(m_work, &WorkArea::closeRequested, this, &QWidget::close);

@@ -129,6 +129,7 @@ SetsWindow& WorkArea::setsWindow() {
         m_data = new SetsWindow(m_deps.session.store(), m_deps.messages,
                                 static_cast<std::int32_t>(Twips::roundHalfEven(widthTwips - 200)),
                                 static_cast<std::int32_t>(Twips::roundHalfEven(heightTwips - 750)));
+        m_data->offerGps(m_deps.gps);
         m_dataSub = addSubWindow(m_data);
         m_dataSub->setObjectName(QStringLiteral("frmData2Window"));
         m_dataSub->setWindowTitle(tr("Data"));

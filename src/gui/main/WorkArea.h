@@ -3,6 +3,7 @@
 #include <QMdiArea>
 
 class FileDialog;
+class GpsReceiver;
 class LiveTrend;
 class MessageBox;
 class MeterSession;
@@ -28,6 +29,7 @@ public:
         PrintDialog& printDialog;
         const LiveTrend& trend;
         const WindowLayout& layout;
+        const GpsReceiver& gps;
     };
     explicit WorkArea(Deps deps, QWidget* parent = nullptr);
 

@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/common/Messages.h"
@@ -63,6 +64,50 @@ SetDetailsPane::SetDetailsPane(ReadingsStore& store, QWidget* parent)
         if (m_set >= first && m_set <= last && !m_factsDue.isActive()) m_factsDue.start();
     });
     showRecord();
+}
+
+void SetDetailsPane::offerGps(const GpsReceiver& receiver) {
+    m_gps = &receiver;
+    m_fromGps = new QPushButton(tr("Take Position from &GPS"), this);
+    m_fromGps->setObjectName(QStringLiteral("FromGpsButton"));
+    m_fromGps->setToolTip(
+        tr("The GPS receiver's current fix (not older than %1 s) as this set's latitude, "
+           "longitude and elevation")
+            .arg(GpsReceiver::kFreshMs / 1000));
+    auto* lay = qobject_cast<QVBoxLayout*>(layout());
+    lay->insertWidget(lay->indexOf(m_problem), m_fromGps);
+    const auto follow = [this] {
+        m_fromGps->setVisible(m_gps->state() != GpsReceiver::State::Off);
+        m_fromGps->setEnabled(m_gps->current().has_value());
+    };
+    connect(m_gps, &GpsReceiver::stateChanged, this, follow);
+    connect(m_gps, &GpsReceiver::fixChanged, this, follow);
+    connect(m_fromGps, &QPushButton::clicked, this, &SetDetailsPane::takeGpsPosition);
+    follow();
+}
+
+void SetDetailsPane::takeGpsPosition() {
+    const std::optional<GpsFix> fix = m_gps ? m_gps->current() : std::nullopt;
+    if (!fix) {
+        m_problem->setText(tr("The GPS receiver has no current fix; nothing was stored."));
+        m_problem->show();
+        return;
+    }
+    const SetDetails before = m_store.details(m_set);
+    SetDetails d = before;
+    d.latitude = fix->latitude;
+    d.longitude = fix->longitude;
+    d.elevationM = fix->elevationM;  // a 2D fix has none: an elevation typed before goes
+    const StoreResult written = m_store.history().setDetails(m_set, before, d);
+    if (!written) {
+        m_problem->setText(Msg::TableNotWritten.arg(written.reason));
+        m_problem->show();
+        return;
+    }
+    for (DetailField f : {DetailField::Latitude, DetailField::Longitude, DetailField::Elevation})
+        m_fields.value(f)->setProperty("refused", false);
+    showRecord();
+    Q_EMIT edited();
 }
 
 void SetDetailsPane::showSet(int set) {

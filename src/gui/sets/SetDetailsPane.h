@@ -4,9 +4,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "core/gps/GpsReceiver.h"
 #include "core/store/SetDetails.h"
 
 class QLabel;
+class QPushButton;
 class QLineEdit;
 class ReadingsStore;
 
@@ -21,6 +23,9 @@ public:
     /** @brief Shows @p set's record (1..30). */
     void showSet(int set);
     int set() const { return m_set; }
+    /** @brief Offers "Take Position from GPS", which puts @p receiver's current fix into the
+     *  set's latitude, longitude and elevation as one edit. */
+    void offerGps(const GpsReceiver& receiver);
 
 Q_SIGNALS:
     /** @brief The user changed a set's details: they count as changes, as readings do. */
@@ -29,6 +34,9 @@ Q_SIGNALS:
 private:
     void commit(DetailField field);
     void showRecord();
+    void takeGpsPosition();
+    const GpsReceiver* m_gps = nullptr;
+    QPushButton* m_fromGps = nullptr;
     ReadingsStore& m_store;
     int m_set = 1;
     QLabel* m_title;

@@ -378,3 +378,5 @@ void SetsWindow::showSet(int set) {
     grid->scrollTo(grid->model()->index(top.isValid() ? top.row() : 0, set),
                    QAbstractItemView::EnsureVisible);
 }
+
+void SetsWindow::offerGps(const GpsReceiver& receiver) { m_details->offerGps(receiver); }

@@ -5,6 +5,7 @@
 
 #include "gui/dialogs/MessageBox.h"
 
+class GpsReceiver;
 class QTableView;
 class QTableWidget;
 class QTabWidget;
@@ -26,6 +27,8 @@ public:
     /** @brief Lays itself out from DataWindowWidth and DataWindowHeight (twips). */
     SetsWindow(ReadingsStore& store, MessageBox& messages, long dataWindowWidth,
                long dataWindowHeight, QWidget* parent = nullptr);
+    /** @brief Set Details offers the receiver's position (Take Position from GPS). */
+    void offerGps(const GpsReceiver& receiver);
     /** @brief Asks why the reading at the grid's current cell is flagged, and flags it (an empty
      *  answer unflags it); undone with Undo. */
     void flagReading();
