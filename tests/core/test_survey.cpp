@@ -450,6 +450,19 @@ void TestSurvey::longTableAndGeoJsonReadBack() {
     QCOMPARE(p["median"].toDouble(), 0.00123);
     QVERIFY(p["geometric_mean"].isNull());  // a reading below zero
     QCOMPARE(p["complete"].toBool(), false);
+    QVERIFY(!p.contains("elevation_m"));
+    // A set placed without an elevation: every point 2D, the elevations kept as properties.
+    SetDetails placed = s.store.details(5);
+    placed.latitude = 46.5;
+    placed.longitude = 7.25;
+    QVERIFY(s.store.setDetails(5, placed).ok());
+    const QJsonArray mixed =
+        QJsonDocument::fromJson(SurveyExport::geoJson(s.store)).object()["features"].toArray();
+    QCOMPARE(mixed.size(), 2);
+    QCOMPARE(mixed[0]["geometry"]["coordinates"].toArray(), (QJsonArray{151.5, -33.25}));
+    QCOMPARE(mixed[0]["properties"]["elevation_m"].toDouble(), 12.0);
+    QCOMPARE(mixed[1]["geometry"]["coordinates"].toArray(), (QJsonArray{7.25, 46.5}));
+    QVERIFY(mixed[1]["properties"]["elevation_m"].isNull());
 }
 
 void TestSurvey::plotConvertsUnitsAndUsesDepth() {

@@ -81,6 +81,16 @@ QJsonObject statisticsObject(const SetStatistics& s) {
 QByteArray geoJson(const ReadingsStore& store, int* leftOut) {
     QJsonArray features;
     int without = 0;
+    // Every point of a file has the same dimension: readers give a 2D point among 3D ones an
+    // elevation of 0. Where some sets have an elevation and some none, every point is 2D and
+    // the elevation is a property.
+    bool withHeight = false, withoutHeight = false;
+    for (int set = 1; set <= Meter::kSets; ++set) {
+        const SetDetails& d = store.details(set);
+        if (!d.hasLocation()) continue;
+        (d.elevationM ? withHeight : withoutHeight) = true;
+    }
+    const bool mixed = withHeight && withoutHeight;
     for (int set = 1; set <= Meter::kSets; ++set) {
         const SetDetails& d = store.details(set);
         if (!d.hasLocation()) {
@@ -88,8 +98,9 @@ QByteArray geoJson(const ReadingsStore& store, int* leftOut) {
             continue;
         }
         QJsonArray coordinates{*d.longitude, *d.latitude};
-        if (d.elevationM) coordinates.append(*d.elevationM);
+        if (d.elevationM && !mixed) coordinates.append(*d.elevationM);
         QJsonObject properties = statisticsObject(SetStatistics::of(store, set));
+        if (mixed) properties.insert(QStringLiteral("elevation_m"), orNull(d.elevationM));
         properties.insert(QStringLiteral("site"), orNull(d.site));
         properties.insert(QStringLiteral("downloaded_utc"), orNull(utcText(d.downloadedUtc)));
         properties.insert(QStringLiteral("operator"), orNull(d.operatorName));
