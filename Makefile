@@ -3,7 +3,7 @@
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite \
             libgl-dev qt6-svg-dev qt6-charts-dev poppler-utils sqlite3 dpkg-dev \
             qt6-tools-dev qt6-l10n-tools qt6-translations-l10n file \
-            libsqlite3-dev qt6-positioning-dev
+            libsqlite3-dev qt6-positioning-dev gpsbabel
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 BUILD_TYPE ?= RelWithDebInfo

@@ -261,6 +261,18 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>Set %1 cannot be written as a LAS log: %2.</source>
         <translation>Messreihe %1 kann nicht als LAS-Log geschrieben werden: %2.</translation>
     </message>
+    <message>
+        <source>GPX waypoints (*.gpx)</source>
+        <translation>GPX-Wegpunkte (*.gpx)</translation>
+    </message>
+    <message>
+        <source>Export Sites as GPX</source>
+        <translation>Messpunkte als GPX exportieren</translation>
+    </message>
+    <message>
+        <source>Export S&amp;ites as GPX...</source>
+        <translation>Messpun&amp;kte als GPX exportieren...</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>

@@ -261,6 +261,18 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>Set %1 cannot be written as a LAS log: %2.</source>
         <translation>La serie %1 no se puede escribir como registro LAS: %2.</translation>
     </message>
+    <message>
+        <source>GPX waypoints (*.gpx)</source>
+        <translation>Puntos de ruta GPX (*.gpx)</translation>
+    </message>
+    <message>
+        <source>Export Sites as GPX</source>
+        <translation>Exportar sitios como GPX</translation>
+    </message>
+    <message>
+        <source>Export S&amp;ites as GPX...</source>
+        <translation>Exportar sitios como GP&amp;X...</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>

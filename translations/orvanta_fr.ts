@@ -261,6 +261,18 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>Set %1 cannot be written as a LAS log: %2.</source>
         <translation>La série %1 ne peut pas être écrite en diagraphie LAS : %2.</translation>
     </message>
+    <message>
+        <source>GPX waypoints (*.gpx)</source>
+        <translation>Points de cheminement GPX (*.gpx)</translation>
+    </message>
+    <message>
+        <source>Export Sites as GPX</source>
+        <translation>Exporter les sites en GPX</translation>
+    </message>
+    <message>
+        <source>Export S&amp;ites as GPX...</source>
+        <translation>Exporter &amp;les sites en GPX...</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>

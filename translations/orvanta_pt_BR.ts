@@ -261,6 +261,18 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>Set %1 cannot be written as a LAS log: %2.</source>
         <translation>A série %1 não pode ser gravada como perfil LAS: %2.</translation>
     </message>
+    <message>
+        <source>GPX waypoints (*.gpx)</source>
+        <translation>Pontos de passagem GPX (*.gpx)</translation>
+    </message>
+    <message>
+        <source>Export Sites as GPX</source>
+        <translation>Exportar locais como GPX</translation>
+    </message>
+    <message>
+        <source>Export S&amp;ites as GPX...</source>
+        <translation>Exportar locais como GP&amp;X...</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>

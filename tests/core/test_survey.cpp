@@ -8,6 +8,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <cmath>
 
@@ -16,6 +17,7 @@
 #include "core/common/Messages.h"
 #include "core/common/Paths.h"
 #include "core/files/FileCommands.h"
+#include "core/files/GpxExport.h"
 #include "core/files/LasExport.h"
 #include "core/files/SurveyExport.h"
 #include "core/files/SurveyFile.h"
@@ -175,6 +177,7 @@ private Q_SLOTS:
     void statisticsAgainstHandWorkedValues_data();
     void statisticsAgainstHandWorkedValues();
     void longTableAndGeoJsonReadBack();
+    void gpxWaypointsReadBack();
     void plotConvertsUnitsAndUsesDepth();
     void longTableReadBack_data();
     void longTableReadBack();
@@ -463,6 +466,46 @@ void TestSurvey::longTableAndGeoJsonReadBack() {
     QCOMPARE(mixed[0]["properties"]["elevation_m"].toDouble(), 12.0);
     QCOMPARE(mixed[1]["geometry"]["coordinates"].toArray(), (QJsonArray{7.25, 46.5}));
     QVERIFY(mixed[1]["properties"]["elevation_m"].isNull());
+}
+
+void TestSurvey::gpxWaypointsReadBack() {
+    Survey s;
+    int leftOut = -1;
+    const QByteArray gpx = GpxExport::waypoints(s.store, &leftOut);
+    QCOMPARE(leftOut, 2);  // sets 5 and 9 hold readings and have no place
+    // Read as any GPX reader would: namespace, version, one waypoint with its elements.
+    QXmlStreamReader xml(gpx);
+    QStringList seen;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("gpx")) {
+            QCOMPARE(xml.namespaceUri(), QString("http://www.topografix.com/GPX/1/1"));
+            QCOMPARE(xml.attributes().value("version"), QString("1.1"));
+        } else if (xml.name() == QLatin1String("wpt")) {
+            seen << xml.attributes().value("lat").toString() + ' ' +
+                        xml.attributes().value("lon").toString();
+        } else if (xml.name() != QLatin1String("type")) {
+            seen << xml.name().toString() + '=' + xml.readElementText();
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(seen, (QStringList{"-33.2500000 151.5000000", "ele=12.0", "time=2026-12-01T08:30:00Z",
+                                "name=Set 2: Hole 7, box \"A\"", "cmt=weathered,\nsecond line",
+                                "desc=3 readings, median 0.00123 CGS"}));
+    // A GPX reader of the system, where one is installed.
+    const QString gpsbabel = QStandardPaths::findExecutable(QStringLiteral("gpsbabel"));
+    if (gpsbabel.isEmpty()) QSKIP("gpsbabel is not installed");
+    QTemporaryDir dir;
+    QFile file(dir.filePath("sites.gpx"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(gpx) == gpx.size());
+    file.close();
+    QProcess reader;
+    reader.start(gpsbabel, {"-i", "gpx", "-f", file.fileName(), "-o", "unicsv", "-F", "-"});
+    QVERIFY(reader.waitForFinished(30000) && reader.exitCode() == 0);
+    const QList<QByteArray> rows = reader.readAllStandardOutput().trimmed().split('\n');
+    QCOMPARE(rows.size(), 2);
+    QVERIFY2(rows[1].contains("-33.250000,151.500000") && rows[1].contains("Set 2: Hole 7"),
+             rows[1].constData());
 }
 
 void TestSurvey::plotConvertsUnitsAndUsesDepth() {

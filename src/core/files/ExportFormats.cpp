@@ -5,6 +5,7 @@
 
 #include "core/files/CsvExport.h"
 #include "core/files/FileCommands.h"
+#include "core/files/GpxExport.h"
 #include "core/files/LasExport.h"
 #include "core/files/SurveyExport.h"
 #include "core/files/SurveyFile.h"
@@ -88,6 +89,21 @@ QVector<Format> made() {
     f.write = [](const ReadingsStore& store, const Options&) {
         Written w;
         w.bytes = SurveyExport::geoJson(store, &w.leftOut);
+        return w;
+    };
+    list << f;
+
+    f = {};
+    f.id = QStringLiteral("gpx");
+    f.cliHelp = QStringLiteral("GPX 1.1, one waypoint per set with a location.");
+    f.suffix = QStringLiteral("gpx");
+    f.fileTypes = {QT_TRANSLATE_NOOP("ExportFormats", "GPX waypoints (*.gpx)")};
+    f.menuText = QT_TRANSLATE_NOOP("ExportFormats", "Export S&ites as GPX...");
+    f.menuName = QStringLiteral("ExportGpxmenu");
+    f.title = QT_TRANSLATE_NOOP("ExportFormats", "Export Sites as GPX");
+    f.write = [](const ReadingsStore& store, const Options&) {
+        Written w;
+        w.bytes = GpxExport::waypoints(store, &w.leftOut);
         return w;
     };
     list << f;
