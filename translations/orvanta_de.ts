@@ -340,6 +340,18 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>Drop one file at a time: %1 files were dropped, none was opened.</source>
         <translation>Bitte eine Datei nach der anderen ablegen: %1 Dateien wurden abgelegt, keine wurde geöffnet.</translation>
     </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>Aufzeichnung öffnen</translation>
+    </message>
+    <message>
+        <source>%1 is a recording of live readings. The set it goes into (its readings there are replaced):</source>
+        <translation>%1 ist eine Aufzeichnung von Live-Messwerten. Die Messreihe, in die sie kommt (deren Messwerte ersetzt werden):</translation>
+    </message>
+    <message>
+        <source>Set %1 now holds the %2 readings of %3</source>
+        <translation>Messreihe %1 enthält jetzt die %2 Messwerte von %3</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

@@ -340,6 +340,18 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>Drop one file at a time: %1 files were dropped, none was opened.</source>
         <translation>Suelte un archivo cada vez: se soltaron %1 archivos y no se abrió ninguno.</translation>
     </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>Abrir grabación</translation>
+    </message>
+    <message>
+        <source>%1 is a recording of live readings. The set it goes into (its readings there are replaced):</source>
+        <translation>%1 es una grabación de lecturas en vivo. El conjunto al que va (sus lecturas se reemplazan):</translation>
+    </message>
+    <message>
+        <source>Set %1 now holds the %2 readings of %3</source>
+        <translation>El conjunto %1 contiene ahora las %2 lecturas de %3</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

@@ -340,6 +340,18 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>Drop one file at a time: %1 files were dropped, none was opened.</source>
         <translation>Déposez un fichier à la fois : %1 fichiers ont été déposés, aucun n&apos;a été ouvert.</translation>
     </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>Ouvrir un enregistrement</translation>
+    </message>
+    <message>
+        <source>%1 is a recording of live readings. The set it goes into (its readings there are replaced):</source>
+        <translation>%1 est un enregistrement de mesures en direct. La série où il va (ses mesures y sont remplacées) :</translation>
+    </message>
+    <message>
+        <source>Set %1 now holds the %2 readings of %3</source>
+        <translation>La série %1 contient maintenant les %2 mesures de %3</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

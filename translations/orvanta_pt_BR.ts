@@ -340,6 +340,18 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>Drop one file at a time: %1 files were dropped, none was opened.</source>
         <translation>Solte um arquivo de cada vez: %1 arquivos foram soltos e nenhum foi aberto.</translation>
     </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>Abrir gravação</translation>
+    </message>
+    <message>
+        <source>%1 is a recording of live readings. The set it goes into (its readings there are replaced):</source>
+        <translation>%1 é uma gravação de leituras ao vivo. O conjunto para onde vai (suas leituras são substituídas):</translation>
+    </message>
+    <message>
+        <source>Set %1 now holds the %2 readings of %3</source>
+        <translation>O conjunto %1 agora contém as %2 leituras de %3</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

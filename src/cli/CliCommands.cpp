@@ -22,6 +22,7 @@
 #include "core/files/CsvExport.h"
 #include "core/files/FileCommands.h"
 #include "core/files/LasExport.h"
+#include "core/files/LiveRecording.h"
 #include "core/files/SurveyExport.h"
 #include "core/files/SurveyFile.h"
 #include "core/gps/GpsReceiver.h"
@@ -694,10 +695,20 @@ int stats(std::optional<int> set, bool json) {
     return 0;
 }
 
-int openFile(const QString& path) {
+int openFile(const QString& path, std::optional<int> set) {
+    // A recording of live readings fills one set; every other file the whole table.
+    const bool recording = LiveRecording::looksLikeRecording(path);
+    if (recording != set.has_value()) {
+        printError(recording ? QStringLiteral("%1 is a recording of live readings: say which set "
+                                              "it goes into with --set N")
+                                   .arg(path)
+                             : QStringLiteral("--set goes with a recording of live readings"));
+        return code(ExitCode::Usage);
+    }
     CliStore cli;
     if (!cli.open()) return code(ExitCode::File);
-    const FileOutcome opened = SurveyFile::openAny(cli.store, path);
+    const FileOutcome opened = recording ? LiveRecording::readBack(cli.store, path, *set)
+                                         : SurveyFile::openAny(cli.store, path);
     if (!opened.ok()) {
         printError(Msg::forFile(opened));
         return code(ExitCode::File);

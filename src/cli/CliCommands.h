@@ -80,7 +80,7 @@ int flag(int set, int position, const QString& reason);
  *  object, each. */
 int stats(std::optional<int> set, bool json);
 /** @brief Replaces the readings and details with those of a data file or a survey file. */
-int openFile(const QString& path);
+int openFile(const QString& path, std::optional<int> set = std::nullopt);
 /** @brief The downloads kept in the readings database, one line each (id, time, device,
  *  request, bytes); with @p raw, download @p raw's bytes as received, to @p path ("-" for
  *  standard output). */

@@ -407,14 +407,25 @@ int runStats(const QStringList& args) {
 
 int runOpen(const QStringList& args) {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("A data file (.dat) or a survey file (.orvanta)."));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral("A data file (.dat), a survey file (.orvanta), a long table (.csv), or a "
+                       "recording of live readings (.csv, with --set N)."));
+    const QCommandLineOption set(
+        "set", QStringLiteral("The set a recording of live readings goes into (1 to 30)."),
+        QStringLiteral("N"));
+    parser.addOption(set);
     bool helped = false;
     if (!parse(parser, args, QStringLiteral("open"), &helped)) return 1;
     if (helped) return 0;
     if (parser.positionalArguments().size() != 1)
         return usageError(QStringLiteral("open needs one FILE"));
-    return CliCommands::openFile(parser.positionalArguments().first());
+    std::optional<int> into;
+    if (parser.isSet(set)) {
+        into = setOption(parser, set);
+        if (!into) return 1;
+    }
+    return CliCommands::openFile(parser.positionalArguments().first(), into);
 }
 int runDownloads(const QStringList& args) {
     QCommandLineParser parser;

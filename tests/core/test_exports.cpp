@@ -8,6 +8,7 @@
 
 #include "core/files/CsvExport.h"
 #include "core/files/FileCommands.h"
+#include "core/files/LiveRecording.h"
 #include "core/plot/PlotModel.h"
 #include "core/store/ReadingsStore.h"
 #include "core/store/SetsTableModel.h"
@@ -37,6 +38,8 @@ private Q_SLOTS:
     void csvBytes();
     void gridShowsWhatPositionsHold();
     void headersToldOnlyWhenTheirTextChanges();
+    void recordingReadBackIntoOneSet_data();
+    void recordingReadBackIntoOneSet();
     void anotherUsersLinkIsNeverWrittenThrough_data();
     void anotherUsersLinkIsNeverWrittenThrough();
 };
@@ -178,6 +181,65 @@ void TestExports::headersToldOnlyWhenTheirTextChanges() {
     QCOMPARE(told.first(), (QList<QVariant>{6, 6}));
     QCOMPARE(model.headerData(6, Qt::Horizontal, Qt::DisplayRole).toString(),
              QString("Set 6 (CGS)"));
+}
+
+void TestExports::recordingReadBackIntoOneSet_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("stored");  // set 4 after it, from position 1; empty: refused
+    QTest::addColumn<QString>("said");        // the refusal's reason holds it
+    const QByteArray header = "time,value,units,set,reading,mark\r\n";
+    const QByteArray t = "2026-12-08T10:00:00.000Z,";
+    QTest::newRow("three readings, the rest of the set cleared")
+        << header + t + "0.5,SI,1,1,\r\n" + t + "-0.25,SI,1,2,\r\n" + t + "1.125000,SI,1,3,\r\n"
+        << QStringList{"0.5", "-0.25", "1.125000", "0.000000"} << "";
+    QTest::newRow("positions, quotes and marks")
+        << "time,value,units,set,reading,mark,latitude,longitude,elevation_m\r\n" + t +
+               "\"1,000\",CGS,1,1,\"Station \"\"A\"\", north\",46.5,7.25,1204.5\r\n"
+        << QStringList{"1,000", "0.000000"} << "";
+    QByteArray full = header;
+    for (int i = 0; i < 129; ++i) full += t + "0.5,SI,1,1,\r\n";
+    QTest::newRow("more than a set holds")
+        << full << QStringList() << "it holds 129 readings; a set holds 128";
+    QTest::newRow("no time") << header + t + "0.5,SI,1,1,\r\nyesterday,0.5,SI,1,1,\r\n"
+                             << QStringList() << "line 3, column 1: \"yesterday\" is no time";
+    QTest::newRow("no reading") << header + t + "0.5.5,SI,1,1,\r\n"
+                                << QStringList()
+                                << "line 2, column 2: \"0.5.5\" is no reading the meter sends";
+    QTest::newRow("two units") << header + t + "0.5,SI,1,1,\r\n" + t + "0.5,CGS,1,1,\r\n"
+                               << QStringList() << "line 3, column 3: CGS, where line 2 has SI";
+    QTest::newRow("a quote left open") << header + t + "\"0.5,SI,1,1,\r\n"
+                                       << QStringList() << "line 2 has 0 fields";
+    QTest::newRow("header alone") << header << QStringList() << "it holds no reading";
+}
+
+void TestExports::recordingReadBackIntoOneSet() {
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, stored);
+    QFETCH(QString, said);
+    QTemporaryDir tmp;
+    ReadingsStore store(tmp.filePath("Readings.db"));
+    QVERIFY(store.open().ok());
+    for (int p = 1; p <= 5; ++p)
+        QVERIFY(store.writeReading(4, p, "0.00000" + QString::number(p)).ok());
+    QVERIFY(store.writeReading(5, 1, "9.5").ok());
+    const QString path = tmp.filePath("run.csv");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
+    f.close();
+    QVERIFY(LiveRecording::looksLikeRecording(path));
+    const FileOutcome read = LiveRecording::readBack(store, path, 4);
+    QCOMPARE(read.ok(), !stored.isEmpty());
+    QVERIFY2(read.reason.contains(said), qPrintable(read.reason));
+    // Refused: the set is as it was; taken: it holds the recording and nothing after it.
+    const QStringList expected =
+        stored.isEmpty() ? QStringList{"0.000001", "0.000002", "0.000003", "0.000004", "0.000005"}
+                         : stored;
+    for (int p = 0; p < expected.size(); ++p) QCOMPARE(store.reading(4, p + 1), expected[p]);
+    QCOMPARE(store.reading(5, 1), QString("9.5"));
+    ReadingsStore again(tmp.filePath("Readings.db"));  // what the file holds, not the memory
+    QVERIFY(again.open().ok());
+    QCOMPARE(again.reading(4, 1), expected[0]);
+    QCOMPARE(again.readingCount(4), stored.isEmpty() ? 5 : static_cast<int>(stored.size()) - 1);
 }
 
 void TestExports::anotherUsersLinkIsNeverWrittenThrough_data() {

@@ -50,6 +50,7 @@ private Q_SLOTS:
     void stopReadingsAndStatusBar();
     void recordingWritesEachReading();
     void gpsPositionsGoWithRecordedReadings();
+    void recordingOpensIntoTheSetChosen();
     void windowPlacedOnScreen_data();
     void windowPlacedOnScreen();
     void layoutRestoredAtNextStart();
@@ -352,6 +353,38 @@ void TestWindows::stopReadingsAndStatusBar() {
     QTRY_COMPARE(bar.connectionLabel->text(), QString("Connection lost, reconnecting"));
     // The device that went away is named, whatever the number points at now.
     QCOMPARE(bar.portLabel->text(), "Port 6 (" + device + ")");
+}
+
+void TestWindows::recordingOpensIntoTheSetChosen() {
+    AppRig rig;
+    MainWindow& w = rig.start();
+    ReadingsStore& store = (*rig.session).store();
+    QVERIFY(store.writeReading(2, 1, "0.75").ok());
+    const QString file = rig.env.root() + "/run1.csv";
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(
+        "time,value,units,set,reading,mark\r\n2026-12-08T10:00:00.000Z,0.5,CGS,1,1,\r\n"
+        "2026-12-08T10:00:01.000Z,0.25,CGS,1,1,\"A\"\r\n");
+    f.close();
+    const qsizetype toldBefore = rig.messages.texts.size();  // the start-up's, no meter
+    QList<QString> asked;
+    std::optional<int> answer;  // cancelled first
+    w.files().askSet = [&](const QString& name) {
+        asked << name;
+        return answer;
+    };
+    w.files().openPath(file);
+    QCOMPARE(asked, QList<QString>{"run1.csv"});
+    QCOMPARE(store.readingCount(7), 0);
+    answer = 7;
+    w.files().openPath(file);
+    QCOMPARE(store.reading(7, 2), QString("0.25"));
+    QCOMPARE(store.setUnits(7), std::optional<Meter::Units>(Meter::Units::CGS));
+    QCOMPARE(store.reading(2, 1), QString("0.75"));  // the other sets stay
+    QCOMPARE(w.findChild<SessionStatusBar*>()->downloadLabel->text(),
+             QString("Set 7 now holds the 2 readings of run1.csv"));
+    QCOMPARE(rig.messages.texts.size(), toldBefore);
 }
 
 void TestWindows::gpsPositionsGoWithRecordedReadings() {

@@ -108,6 +108,7 @@ private Q_SLOTS:
     void readCarriesTheGpsPosition();
     void detailsTakeTheGpsFix_data();
     void detailsTakeTheGpsFix();
+    void openPutsARecordingIntoOneSet();
     void continuousReadsStopTheMeter_data();
     void continuousReadsStopTheMeter();
     void oneSetToStandardOutputByDevice();
@@ -512,6 +513,36 @@ void TestCli::detailsTakeTheGpsFix() {
         QVERIFY(ended(shown));
         QVERIFY(shown.readAllStandardOutput().contains("\"elevation_m\":99"));
     }
+}
+
+void TestCli::openPutsARecordingIntoOneSet() {
+    TestEnv env;
+    const QString recording = env.root() + "/run.csv";
+    QFile f(recording);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("time,value,units,set,reading,mark\r\n2026-12-08T10:00:00.000Z,0.5,SI,1,1,\r\n");
+    f.close();
+    const auto run = [&](const QStringList& args, QByteArray* err) {
+        QProcess cli;
+        cli.setEnvironment(env.environment());
+        cli.start(kCli, args);
+        if (!ended(cli)) return -1;
+        *err = cli.readAllStandardError();
+        return cli.exitCode();
+    };
+    QByteArray err;
+    QCOMPARE(run({"open", recording}, &err), 1);  // which set is not guessed
+    QVERIFY2(err.contains("say which set it goes into with --set N"), err.constData());
+    QCOMPARE(run({"open", recording, "--set", "31"}, &err), 1);
+    QCOMPARE(run({"open", recording, "--set", "6"}, &err), 0);
+    QCOMPARE(run({"export", "--dat", env.root() + "/all.dat"}, &err), 0);
+    QCOMPARE(run({"open", env.root() + "/all.dat", "--set", "6"}, &err), 1);
+    QVERIFY2(err.contains("--set goes with a recording"), err.constData());
+    QProcess shown;
+    shown.setEnvironment(env.environment());
+    shown.start(kCli, {"details", "--set", "6", "--json"});
+    QVERIFY(ended(shown));
+    QVERIFY(shown.readAllStandardOutput().contains("\"readings\":1"));
 }
 
 void TestCli::continuousReadsStopTheMeter_data() {

@@ -6,6 +6,44 @@
 
 #include "core/common/Messages.h"
 #include "core/files/CsvExport.h"
+#include "core/meter/MeterFacts.h"
+#include "core/meter/Numbers.h"
+#include "core/store/ReadingsStore.h"
+
+namespace {
+const QByteArray kHeader("time,value,units,set,reading,mark");
+/** The largest recording read back: 128 lines of a few hundred characters. */
+constexpr qint64 kLargestRecording = 1 << 20;
+
+/** One line's fields, quotes taken off ("" in a quoted field is one quote); none when a quote
+ *  is left open. */
+std::optional<QStringList> fieldsOf(const QString& line) {
+    QStringList out;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (quoted) {
+            if (c != QLatin1Char('"'))
+                field += c;
+            else if (i + 1 < line.size() && line[i + 1] == QLatin1Char('"'))
+                field += line[++i];
+            else
+                quoted = false;
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (c == QLatin1Char(',')) {
+            out << field;
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    if (quoted) return std::nullopt;
+    out << field;
+    return out;
+}
+}  // namespace
 
 FileOutcome LiveRecording::start(const QString& path, bool withPositions) {
     stop();
@@ -54,5 +92,98 @@ FileOutcome LiveRecording::writeLine(const QString& line) {
         stop();
         return FileOutcome::failed(FileFailure::NotWritten, path, why);
     }
+    return FileOutcome::done();
+}
+
+bool LiveRecording::looksLikeRecording(const QString& path) {
+    QFile f(path);
+    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) return false;
+    QByteArray first = f.readLine(256);
+    if (first.startsWith("\xEF\xBB\xBF")) first.remove(0, 3);
+    return first.startsWith(kHeader);
+}
+
+FileOutcome LiveRecording::readBack(ReadingsStore& store, const QString& path, int set) {
+    QByteArray bytes;
+    if (FileOutcome read =
+            FileCommands::readWhole(path, kLargestRecording, FileFailure::TooLarge, &bytes);
+        !read)
+        return read;
+    const auto refused = [&](const QString& why) {
+        return FileOutcome::failed(FileFailure::TableNotReadable, path, why);
+    };
+    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+    const QString text = QString::fromUtf8(bytes);
+    if (text.toUtf8() != bytes) return refused(QStringLiteral("it is not UTF-8 text"));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    if (lines.isEmpty() || !lines.first().startsWith(QString::fromLatin1(kHeader)))
+        return refused(QStringLiteral("line 1 is not a recording's header (%1)")
+                           .arg(QString::fromLatin1(kHeader)));
+    const qsizetype readings = lines.size() - 1;
+    if (readings == 0) return refused(QStringLiteral("it holds no reading"));
+    if (readings > Meter::kPositions)
+        return refused(QStringLiteral("it holds %1 readings; a set holds %2")
+                           .arg(readings)
+                           .arg(Meter::kPositions));
+    QStringList values;
+    QString units;
+    int unitsLine = 0;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const int line = static_cast<int>(i + 1);
+        const std::optional<QStringList> f = fieldsOf(lines[i]);
+        if (!f || f->size() < 6)
+            return refused(QStringLiteral("line %1 has %2 fields, not the header's 6")
+                               .arg(line)
+                               .arg(f ? f->size() : 0));
+        if (!QDateTime::fromString(f->at(0), Qt::ISODateWithMs).isValid())
+            return refused(QStringLiteral("line %1, column 1: \"%2\" is no time")
+                               .arg(line)
+                               .arg(f->at(0).left(40)));
+        if (!Numbers::isReading(f->at(1)))
+            return refused(QStringLiteral("line %1, column 2: \"%2\" is no reading the meter sends")
+                               .arg(line)
+                               .arg(f->at(1).left(40)));
+        const QString u = f->at(2);
+        if (!u.isEmpty() && u != QLatin1String("SI") && u != QLatin1String("CGS"))
+            return refused(
+                QStringLiteral("line %1, column 3: \"%2\" is no units").arg(line).arg(u.left(40)));
+        if (!u.isEmpty() && !units.isEmpty() && u != units)
+            return refused(QStringLiteral("line %1, column 3: %2, where line %3 has %4; a set has "
+                                          "one units")
+                               .arg(line)
+                               .arg(u)
+                               .arg(unitsLine)
+                               .arg(units));
+        if (!u.isEmpty() && units.isEmpty()) {
+            units = u;
+            unitsLine = line;
+        }
+        values << f->at(1);
+    }
+    // One transaction: the set takes the recording whole, or stays as it was.
+    const bool grouped = store.beginGroup();
+    StoreResult written = StoreResult::done();
+    for (int p = 0; p < values.size() && written.ok(); ++p)
+        written = store.writeReading(set, p + 1, values[p]);
+    if (written.ok() && values.size() < Meter::kPositions)
+        written = store.clearSet(set, static_cast<int>(values.size()) + 1);
+    if (written.ok()) {
+        SetDetails d = store.details(set);
+        d.units = units.isEmpty()
+                      ? std::nullopt
+                      : std::optional<Meter::Units>(
+                            units == QLatin1String("CGS") ? Meter::Units::CGS : Meter::Units::SI);
+        written = store.setDetails(set, d);
+    }
+    if (grouped) {
+        if (written.ok())
+            written = store.endGroup();
+        else
+            store.cancelGroup();
+    }
+    if (!written) return FileOutcome::failed(FileFailure::TableNotWritten, path, written.reason);
     return FileOutcome::done();
 }

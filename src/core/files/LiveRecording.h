@@ -11,8 +11,19 @@
  *  reading,mark", the time in UTC with milliseconds, the value as the meter sent it; with a GPS
  *  receiver, "latitude,longitude,elevation_m" follow (empty without a current fix). Each line
  *  goes to the file as it is written, so a crash or a pulled plug loses at most that line. */
+class ReadingsStore;
+
 class LiveRecording {
 public:
+    /** @brief The file begins with a recording's header. */
+    static bool looksLikeRecording(const QString& path);
+    /** @brief Puts the readings of the recording @p path into @p set, position 1 onward, the
+     *  set's later positions cleared and its units those recorded, in one transaction. All or
+     *  nothing: a recording with more readings than a set holds, a line that holds no time or
+     *  no reading the meter sends, or readings in two units is refused with the line and column,
+     *  and the table is left as it was. */
+    static FileOutcome readBack(ReadingsStore& store, const QString& path, int set);
+
     /** @brief Starts a new file at @p path (replacing one that is there) with its header;
      *  @p withPositions adds the position columns. */
     FileOutcome start(const QString& path, bool withPositions = false);

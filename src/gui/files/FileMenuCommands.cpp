@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
@@ -12,6 +13,7 @@
 #include "core/common/SettingsStore.h"
 #include "core/files/FileCommands.h"
 #include "core/files/LasExport.h"
+#include "core/files/LiveRecording.h"
 #include "core/files/SurveyExport.h"
 #include "core/files/SurveyFile.h"
 #include "core/meter/MeterFacts.h"
@@ -119,6 +121,32 @@ void FileMenuCommands::Open() {
 
 void FileMenuCommands::openPath(const QString& path) {
     if (refusedWhileDownloading()) return;
+    // A recording of live readings fills the one set the user names; the rest stays.
+    if (LiveRecording::looksLikeRecording(path)) {
+        const QString name = QFileInfo(path).fileName();
+        std::optional<int> set;
+        if (askSet) {
+            set = askSet(name);
+        } else {
+            bool ok = false;
+            const int chosen = QInputDialog::getInt(
+                nullptr, tr("Open Recording"),
+                tr("%1 is a recording of live readings. The set it goes into (its readings "
+                   "there are replaced):")
+                    .arg(name),
+                1, 1, Meter::kSets, 1, &ok);
+            if (ok) set = chosen;
+        }
+        if (!set) return;
+        const FileOutcome outcome = LiveRecording::readBack(d.store, path, *set);
+        report(outcome);
+        if (outcome.ok() && note)
+            note(tr("Set %1 now holds the %2 readings of %3")
+                     .arg(*set)
+                     .arg(d.store.readingCount(*set))
+                     .arg(name));
+        return;
+    }
     if (!mayReplaceReadings(Msg::ConfirmOpen.arg(QFileInfo(path).fileName()))) return;
     const FileOutcome outcome = SurveyFile::openAny(d.store, path);
     report(outcome);

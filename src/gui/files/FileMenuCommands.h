@@ -90,6 +90,9 @@ public:
     std::function<void()> documentChanged;
     /** @brief Shows a note in the status bar (nothing went wrong). */
     std::function<void(const QString&)> note;
+    /** @brief Asks which set the recording @p file goes into; none when the user cancels. Tests
+     *  put their own. */
+    std::function<std::optional<int>(const QString& file)> askSet;
 
 private:
     /** @brief Shows the file dialog offering @p rememberedName and keeps the chosen file's name in
