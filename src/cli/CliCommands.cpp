@@ -21,6 +21,7 @@
 #include "core/common/SettingsStore.h"
 #include "core/files/CsvExport.h"
 #include "core/files/FileCommands.h"
+#include "core/files/GpxTrack.h"
 #include "core/files/LasExport.h"
 #include "core/files/LiveRecording.h"
 #include "core/files/SurveyExport.h"
@@ -692,6 +693,30 @@ int stats(std::optional<int> set, bool json) {
                  : QStringLiteral("Set %1: %2").arg(s).arg(SurveyExport::statisticsLine(store, s));
         if (!printOut(line)) return code(ExitCode::File);
     }
+    return 0;
+}
+
+int positions(const QString& recording, const QString& gpx, int gapSeconds, const QString& output) {
+    QVector<GpxTrack::Point> track;
+    if (const FileOutcome read = GpxTrack::read(gpx, &track); !read) {
+        printError(Msg::forFile(read));
+        return code(ExitCode::File);
+    }
+    QByteArray placedFile;
+    int placed = 0;
+    if (const FileOutcome made =
+            LiveRecording::placeByTrack(recording, track, gapSeconds, &placedFile, &placed);
+        !made) {
+        printError(Msg::forFile(made));
+        return code(ExitCode::File);
+    }
+    const int readings = static_cast<int>(placedFile.count('\n')) - 1;
+    if (const int failed = writeBytes(placedFile, output)) return failed;
+    printError(QStringLiteral("%1 of %2 readings placed from %3 track points (gap %4 s)")
+                   .arg(placed)
+                   .arg(readings)
+                   .arg(track.size())
+                   .arg(gapSeconds));
     return 0;
 }
 

@@ -67,6 +67,11 @@ int read(const ReadRequest& request);
  *  none, told on standard error, when the device cannot be read or gives no fix in time. */
 std::optional<GpsFix> waitForFix(const QString& device, int seconds);
 
+/** @brief The recording @p recording with each reading's place from the GPX track @p gpx
+ *  (within @p gapSeconds), written to @p output ("-": standard output); how many were placed
+ *  goes to standard error. */
+int positions(const QString& recording, const QString& gpx, int gapSeconds, const QString& output);
+
 /** @brief Writes what the readings database holds now. */
 int exportReadings(const Output& output);
 

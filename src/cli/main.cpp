@@ -38,6 +38,9 @@ const char* const kUsage =
     "  flag --set N --position K (--reason TEXT | --clear)\n"
     "                                         flags a reading (left out of statistics and\n"
     "                                         lines, kept with its reason), or unflags it\n"
+    "  positions --gpx TRACK [--gap S] RECORDING [-o FILE]\n"
+    "                                         a recording with each reading's place from a\n"
+    "                                         GPS unit's track, by time\n"
     "  downloads [--json] | downloads --raw N [-o FILE]\n"
     "                                         the downloads kept as the meter sent them; one\n"
     "                                         download's bytes (standard output by default)\n"
@@ -427,6 +430,34 @@ int runOpen(const QStringList& args) {
     }
     return CliCommands::openFile(parser.positionalArguments().first(), into);
 }
+int runPositions(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("RECORDING"),
+                                 QStringLiteral("A recording of live readings (.csv)."));
+    const QCommandLineOption gpx("gpx", QStringLiteral("The GPX track a GPS unit logged."),
+                                 QStringLiteral("FILE"));
+    const QCommandLineOption gap(
+        "gap",
+        QStringLiteral("How far in time a track point may be from a reading (default 10 s)."),
+        QStringLiteral("SECONDS"), QStringLiteral("10"));
+    const QCommandLineOption out({QStringLiteral("o"), QStringLiteral("output")},
+                                 QStringLiteral("Where the placed recording goes (default: - "
+                                                "for standard output)."),
+                                 QStringLiteral("FILE"), QStringLiteral("-"));
+    parser.addOptions({gpx, gap, out});
+    bool helped = false;
+    if (!parse(parser, args, QStringLiteral("positions"), &helped)) return 1;
+    if (helped) return 0;
+    if (parser.positionalArguments().size() != 1 || !parser.isSet(gpx))
+        return usageError(QStringLiteral("positions needs --gpx FILE and one RECORDING"));
+    bool ok = false;
+    const int seconds = parser.value(gap).toInt(&ok);
+    if (!ok || seconds < 0)
+        return usageError(QStringLiteral("--gap takes a whole number of seconds"));
+    return CliCommands::positions(parser.positionalArguments().first(), parser.value(gpx), seconds,
+                                  parser.value(out));
+}
+
 int runDownloads(const QStringList& args) {
     QCommandLineParser parser;
     const QCommandLineOption raw("raw", QStringLiteral("Write download N's bytes as received."),
@@ -488,6 +519,7 @@ int main(int argc, char** argv) {
         if (command == QLatin1String("flag")) return runFlag(args);
         if (command == QLatin1String("open")) return runOpen(args);
         if (command == QLatin1String("downloads")) return runDownloads(args);
+        if (command == QLatin1String("positions")) return runPositions(args);
         return usageError(QStringLiteral("unknown command \"%1\"").arg(command));
     }();
     // Output that could not be written (a full disk) is a failure whatever the command did:

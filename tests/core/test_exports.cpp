@@ -8,6 +8,7 @@
 
 #include "core/files/CsvExport.h"
 #include "core/files/FileCommands.h"
+#include "core/files/GpxTrack.h"
 #include "core/files/LiveRecording.h"
 #include "core/plot/PlotModel.h"
 #include "core/store/ReadingsStore.h"
@@ -40,6 +41,8 @@ private Q_SLOTS:
     void headersToldOnlyWhenTheirTextChanges();
     void recordingReadBackIntoOneSet_data();
     void recordingReadBackIntoOneSet();
+    void trackPlacesRecordedReadings_data();
+    void trackPlacesRecordedReadings();
     void anotherUsersLinkIsNeverWrittenThrough_data();
     void anotherUsersLinkIsNeverWrittenThrough();
 };
@@ -240,6 +243,58 @@ void TestExports::recordingReadBackIntoOneSet() {
     QVERIFY(again.open().ok());
     QCOMPARE(again.reading(4, 1), expected[0]);
     QCOMPARE(again.readingCount(4), stored.isEmpty() ? 5 : static_cast<int>(stored.size()) - 1);
+}
+
+void TestExports::trackPlacesRecordedReadings_data() {
+    QTest::addColumn<QString>("time");  // the reading's, on 2026-12-08 (UTC)
+    QTest::addColumn<int>("gap");
+    QTest::addColumn<QString>("place");  // latitude,longitude,elevation_m as written
+    QTest::newRow("on a point") << "10:00:00.000" << 10 << "46.0000000,7.0000000,100.0";
+    QTest::newRow("between two, in proportion")
+        << "10:00:05.000" << 10 << "46.0500000,7.0500000,105.0";
+    QTest::newRow("between two, one too far: the near one")
+        << "10:00:55.000" << 10 << "46.5000000,7.5000000,";
+    QTest::newRow("before the track, within the gap")
+        << "09:59:55.000" << 10 << "46.0000000,7.0000000,100.0";
+    QTest::newRow("no point near enough") << "10:00:30.000" << 10 << ",,";
+    QTest::newRow("a wider gap places it") << "10:00:30.000" << 30 << "46.2600000,7.2600000,";
+}
+
+void TestExports::trackPlacesRecordedReadings() {
+    QFETCH(QString, time);
+    QFETCH(int, gap);
+    QFETCH(QString, place);
+    QTemporaryDir tmp;
+    const QString gpx = tmp.filePath("track.gpx");
+    QFile g(gpx);
+    QVERIFY(g.open(QIODevice::WriteOnly));
+    // Out of time order, and with a point without a time, as units write after a pause.
+    g.write(R"(<?xml version="1.0"?>
+<gpx version="1.1" creator="a unit" xmlns="http://www.topografix.com/GPX/1/1"><trk><trkseg>
+<trkpt lat="46.1" lon="7.1"><ele>110</ele><time>2026-12-08T10:00:10Z</time></trkpt>
+<trkpt lat="46.0" lon="7.0"><ele>100</ele><time>2026-12-08T10:00:00Z</time></trkpt>
+<trkpt lat="45.0" lon="6.0"></trkpt>
+<trkpt lat="46.5" lon="7.5"><time>2026-12-08T10:01:00.000Z</time></trkpt>
+</trkseg></trk></gpx>)");
+    g.close();
+    QVector<GpxTrack::Point> track;
+    const FileOutcome read = GpxTrack::read(gpx, &track);
+    QVERIFY2(read.ok(), qPrintable(read.reason));
+    QCOMPARE(track.size(), 3);
+    const QString recording = tmp.filePath("run.csv");
+    QFile r(recording);
+    QVERIFY(r.open(QIODevice::WriteOnly));
+    r.write("time,value,units,set,reading,mark\r\n2026-12-08T" + time.toLatin1() +
+            "Z,\"1,000\",SI,1,2,\"Station \"\"A\"\"\"\r\n");
+    r.close();
+    QByteArray out;
+    int placed = -1;
+    QVERIFY(LiveRecording::placeByTrack(recording, track, gap, &out, &placed).ok());
+    QCOMPARE(placed, place == ",," ? 0 : 1);
+    const QList<QByteArray> lines = out.split('\n');
+    QCOMPARE(lines[0], "time,value,units,set,reading,mark,latitude,longitude,elevation_m\r");
+    QCOMPARE(lines[1], "2026-12-08T" + time.toLatin1() +
+                           "Z,\"1,000\",SI,1,2,\"Station \"\"A\"\"\"," + place.toLatin1() + '\r');
 }
 
 void TestExports::anotherUsersLinkIsNeverWrittenThrough_data() {

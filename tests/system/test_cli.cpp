@@ -109,6 +109,7 @@ private Q_SLOTS:
     void detailsTakeTheGpsFix_data();
     void detailsTakeTheGpsFix();
     void openPutsARecordingIntoOneSet();
+    void positionsPlaceARecordingByItsTrack();
     void continuousReadsStopTheMeter_data();
     void continuousReadsStopTheMeter();
     void oneSetToStandardOutputByDevice();
@@ -543,6 +544,44 @@ void TestCli::openPutsARecordingIntoOneSet() {
     shown.start(kCli, {"details", "--set", "6", "--json"});
     QVERIFY(ended(shown));
     QVERIFY(shown.readAllStandardOutput().contains("\"readings\":1"));
+}
+
+void TestCli::positionsPlaceARecordingByItsTrack() {
+    TestEnv env;
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile f(env.root() + '/' + name);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? f.fileName()
+                                                                              : QString();
+    };
+    const QString recording = write("run.csv",
+                                    "time,value,units,set,reading,mark\r\n"
+                                    "2026-12-08T10:00:05.000Z,0.5,SI,1,1,\r\n"
+                                    "2026-12-08T11:00:00.000Z,0.25,SI,1,1,\r\n");
+    const QString track = write(
+        "track.gpx",
+        "<gpx version=\"1.1\" creator=\"t\" "
+        "xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><trkseg>"
+        "<trkpt lat=\"46\" lon=\"7\"><ele>100</ele><time>2026-12-08T10:00:00Z</time></trkpt>"
+        "<trkpt lat=\"46.1\" lon=\"7.1\"><ele>110</ele><time>2026-12-08T10:00:10Z</time></trkpt>"
+        "</trkseg></trk></gpx>");
+    const QString notGpx = write("notes.gpx", "a note, not a track\n");
+    QProcess cli;
+    cli.setEnvironment(env.environment());
+    cli.start(kCli, {"positions", "--gpx", track, recording});
+    QVERIFY(ended(cli));
+    QCOMPARE(cli.exitCode(), 0);
+    const QList<QByteArray> out = cli.readAllStandardOutput().split('\n');
+    QCOMPARE(out.value(1), "2026-12-08T10:00:05.000Z,0.5,SI,1,1,,46.0500000,7.0500000,105.0\r");
+    QCOMPARE(out.value(2), "2026-12-08T11:00:00.000Z,0.25,SI,1,1,,,,\r");  // an hour away
+    QCOMPARE(cli.readAllStandardError(),
+             "orvanta-cli: 1 of 2 readings placed from 2 track points (gap 10 s)\n");
+    QProcess bad;
+    bad.setEnvironment(env.environment());
+    bad.start(kCli, {"positions", "--gpx", notGpx, recording, "-o", env.root() + "/placed.csv"});
+    QVERIFY(ended(bad));
+    QCOMPARE(bad.exitCode(), 3);
+    QVERIFY(bad.readAllStandardError().contains("notes.gpx"));
+    QVERIFY(!QFile::exists(env.root() + "/placed.csv"));
 }
 
 void TestCli::continuousReadsStopTheMeter_data() {

@@ -187,3 +187,49 @@ FileOutcome LiveRecording::readBack(ReadingsStore& store, const QString& path, i
     if (!written) return FileOutcome::failed(FileFailure::TableNotWritten, path, written.reason);
     return FileOutcome::done();
 }
+
+FileOutcome LiveRecording::placeByTrack(const QString& path, const QVector<GpxTrack::Point>& track,
+                                        int gapSeconds, QByteArray* out, int* placed) {
+    out->clear();
+    *placed = 0;
+    QByteArray bytes;
+    if (FileOutcome read =
+            FileCommands::readWhole(path, kLargestRecording * 64, FileFailure::TooLarge, &bytes);
+        !read)
+        return read;
+    const auto refused = [&](const QString& why) {
+        return FileOutcome::failed(FileFailure::TableNotReadable, path, why);
+    };
+    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+    QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    if (lines.isEmpty() || !lines.first().startsWith(QString::fromLatin1(kHeader)))
+        return refused(QStringLiteral("line 1 is not a recording's header (%1)")
+                           .arg(QString::fromLatin1(kHeader)));
+    QByteArray made = kHeader + ",latitude,longitude,elevation_m\r\n";
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const int line = static_cast<int>(i + 1);
+        const std::optional<QStringList> f = fieldsOf(lines[i]);
+        if (!f || f->size() < 6)
+            return refused(QStringLiteral("line %1 has %2 fields, not the header's 6")
+                               .arg(line)
+                               .arg(f ? f->size() : 0));
+        const QDateTime time = QDateTime::fromString(f->at(0), Qt::ISODateWithMs);
+        if (!time.isValid())
+            return refused(QStringLiteral("line %1, column 1: \"%2\" is no time")
+                               .arg(line)
+                               .arg(f->at(0).left(40)));
+        QStringList fields{f->at(0), CsvExport::quoted(f->at(1)),   f->at(2), f->at(3),
+                           f->at(4), CsvExport::textField(f->at(5))};
+        const std::optional<GpxTrack::Point> p = GpxTrack::at(track, time.toUTC(), gapSeconds);
+        if (p) ++*placed;
+        fields << (p ? QString::number(p->latitude, 'f', 7) : QString())
+               << (p ? QString::number(p->longitude, 'f', 7) : QString())
+               << (p && p->elevationM ? QString::number(*p->elevationM, 'f', 1) : QString());
+        made += fields.join(QLatin1Char(',')).toUtf8() + "\r\n";
+    }
+    *out = made;
+    return FileOutcome::done();
+}

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "core/files/FileCommands.h"
+#include "core/files/GpxTrack.h"
 #include "core/gps/GpsReceiver.h"
 
 /** @brief A run of live readings written to a CSV file as they come: "time,value,units,set,
@@ -23,6 +24,12 @@ public:
      *  no reading the meter sends, or readings in two units is refused with the line and column,
      *  and the table is left as it was. */
     static FileOutcome readBack(ReadingsStore& store, const QString& path, int set);
+    /** @brief The recording @p path with each reading's place from @p track (GpxTrack::at, within
+     *  @p gapSeconds) in its latitude, longitude and elevation_m columns, added or filled, into
+     *  @p out; a reading no track point is near keeps empty columns. @p placed counts those
+     *  placed. A line that is not a recording's is refused with its number, and nothing made. */
+    static FileOutcome placeByTrack(const QString& path, const QVector<GpxTrack::Point>& track,
+                                    int gapSeconds, QByteArray* out, int* placed);
 
     /** @brief Starts a new file at @p path (replacing one that is there) with its header;
      *  @p withPositions adds the position columns. */
