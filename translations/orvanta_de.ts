@@ -559,6 +559,10 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>&amp;Manual</source>
         <translation>&amp;Handbuch</translation>
     </message>
+    <message>
+        <source>&amp;Place Recording by GPX Track...</source>
+        <translation>Aufzeichnung nach GPX-Track &amp;verorten...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1244,6 +1248,26 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source> (the next marked &quot;%1&quot;)</source>
         <translation> (der nächste markiert als „%1“)</translation>
+    </message>
+    <message>
+        <source>Recording to Place</source>
+        <translation>Zu verortende Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>GPS Track</source>
+        <translation>GPS-Track</translation>
+    </message>
+    <message>
+        <source>GPX Files (*.gpx)</source>
+        <translation>GPX-Dateien (*.gpx)</translation>
+    </message>
+    <message>
+        <source>Save Placed Recording</source>
+        <translation>Verortete Aufzeichnung speichern</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings placed from the track; written to %3</source>
+        <translation>%1 von %2 Messwerten nach dem Track verortet; geschrieben nach %3</translation>
     </message>
 </context>
 <context>

@@ -559,6 +559,10 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>&amp;Manual</source>
         <translation>&amp;Manual</translation>
     </message>
+    <message>
+        <source>&amp;Place Recording by GPX Track...</source>
+        <translation>&amp;Ubicar grabación según traza GPX...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1244,6 +1248,26 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source> (the next marked &quot;%1&quot;)</source>
         <translation> (la próxima marcada «%1»)</translation>
+    </message>
+    <message>
+        <source>Recording to Place</source>
+        <translation>Grabación a ubicar</translation>
+    </message>
+    <message>
+        <source>GPS Track</source>
+        <translation>Traza GPS</translation>
+    </message>
+    <message>
+        <source>GPX Files (*.gpx)</source>
+        <translation>Archivos GPX (*.gpx)</translation>
+    </message>
+    <message>
+        <source>Save Placed Recording</source>
+        <translation>Guardar grabación ubicada</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings placed from the track; written to %3</source>
+        <translation>%1 de %2 lecturas ubicadas según la traza; escrito en %3</translation>
     </message>
 </context>
 <context>

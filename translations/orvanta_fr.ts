@@ -559,6 +559,10 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>&amp;Manual</source>
         <translation>&amp;Manuel</translation>
     </message>
+    <message>
+        <source>&amp;Place Recording by GPX Track...</source>
+        <translation>&amp;Placer un enregistrement d&apos;après une trace GPX...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1244,6 +1248,26 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source> (the next marked &quot;%1&quot;)</source>
         <translation> (la prochaine marquée « %1 »)</translation>
+    </message>
+    <message>
+        <source>Recording to Place</source>
+        <translation>Enregistrement à placer</translation>
+    </message>
+    <message>
+        <source>GPS Track</source>
+        <translation>Trace GPS</translation>
+    </message>
+    <message>
+        <source>GPX Files (*.gpx)</source>
+        <translation>Fichiers GPX (*.gpx)</translation>
+    </message>
+    <message>
+        <source>Save Placed Recording</source>
+        <translation>Enregistrer l&apos;enregistrement placé</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings placed from the track; written to %3</source>
+        <translation>%1 mesures sur %2 placées d&apos;après la trace ; écrit dans %3</translation>
     </message>
 </context>
 <context>

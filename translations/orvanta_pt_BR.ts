@@ -559,6 +559,10 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>&amp;Manual</source>
         <translation>&amp;Manual</translation>
     </message>
+    <message>
+        <source>&amp;Place Recording by GPX Track...</source>
+        <translation>&amp;Localizar gravação pela trilha GPX...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1244,6 +1248,26 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source> (the next marked &quot;%1&quot;)</source>
         <translation> (a próxima marcada &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>Recording to Place</source>
+        <translation>Gravação a localizar</translation>
+    </message>
+    <message>
+        <source>GPS Track</source>
+        <translation>Trilha GPS</translation>
+    </message>
+    <message>
+        <source>GPX Files (*.gpx)</source>
+        <translation>Arquivos GPX (*.gpx)</translation>
+    </message>
+    <message>
+        <source>Save Placed Recording</source>
+        <translation>Salvar gravação localizada</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings placed from the track; written to %3</source>
+        <translation>%1 de %2 leituras localizadas pela trilha; gravado em %3</translation>
     </message>
 </context>
 <context>

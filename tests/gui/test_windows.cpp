@@ -51,6 +51,7 @@ private Q_SLOTS:
     void recordingWritesEachReading();
     void gpsPositionsGoWithRecordedReadings();
     void recordingOpensIntoTheSetChosen();
+    void recordingPlacedByATrack();
     void windowPlacedOnScreen_data();
     void windowPlacedOnScreen();
     void layoutRestoredAtNextStart();
@@ -385,6 +386,36 @@ void TestWindows::recordingOpensIntoTheSetChosen() {
     QCOMPARE(w.findChild<SessionStatusBar*>()->downloadLabel->text(),
              QString("Set 7 now holds the 2 readings of run1.csv"));
     QCOMPARE(rig.messages.texts.size(), toldBefore);
+}
+
+void TestWindows::recordingPlacedByATrack() {
+    AppRig rig;
+    MainWindow& w = rig.start();
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile f(rig.env.root() + '/' + name);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? f.fileName()
+                                                                              : QString();
+    };
+    const QString recording = write("run.csv",
+                                    "time,value,units,set,reading,mark\r\n"
+                                    "2026-12-08T10:00:05.000Z,0.5,SI,1,1,\r\n");
+    const QString track =
+        write("walk.gpx",
+              "<gpx version=\"1.1\" creator=\"t\" "
+              "xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><trkseg>"
+              "<trkpt lat=\"46\" lon=\"7\"><time>2026-12-08T10:00:00Z</time></trkpt>"
+              "<trkpt lat=\"46.1\" lon=\"7.1\"><time>2026-12-08T10:00:10Z</time></trkpt>"
+              "</trkseg></trk></gpx>");
+    const QString placed = rig.env.root() + "/run-placed.csv";
+    rig.dialog.answers << recording << track << placed;
+    actionOf(w, "PlaceRecordingmenu")->trigger();
+    QFile f(placed);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll().split('\n').value(1),
+             "2026-12-08T10:00:05.000Z,0.5,SI,1,1,,46.0500000,7.0500000,\r");
+    QCOMPARE(rig.dialog.shown.last().offered, QString("run-placed.csv"));
+    QVERIFY(w.findChild<SessionStatusBar*>()->downloadLabel->text().startsWith(
+        "1 of 1 readings placed from the track"));
 }
 
 void TestWindows::gpsPositionsGoWithRecordedReadings() {

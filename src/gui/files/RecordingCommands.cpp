@@ -6,6 +6,7 @@
 #include <QInputDialog>
 
 #include "core/common/Messages.h"
+#include "core/files/GpxTrack.h"
 #include "core/session/MeterSession.h"
 #include "core/store/SetDetails.h"
 #include "gui/dialogs/FileDialog.h"
@@ -40,6 +41,49 @@ void RecordingCommands::recordReadings(bool on) {
     m_recordName = QFileInfo(chosen->path).fileName();
     Q_EMIT recordingChanged(true);
     showRecording();
+}
+
+void RecordingCommands::placeByTrack() {
+    const auto recording = d.dialog.choose({FileDialog::Mode::Open,
+                                            tr("Recording to Place"),
+                                            {tr("CSV Files (*.csv)")},
+                                            m_recordName,
+                                            d.dialogFolder});
+    if (!recording) return;
+    const auto gpx = d.dialog.choose({FileDialog::Mode::Open,
+                                      tr("GPS Track"),
+                                      {tr("GPX Files (*.gpx)")},
+                                      {},
+                                      QFileInfo(recording->path).absolutePath()});
+    if (!gpx) return;
+    QVector<GpxTrack::Point> track;
+    if (const FileOutcome read = GpxTrack::read(gpx->path, &track); !read) {
+        d.messages.tell(Msg::forFile(read));
+        return;
+    }
+    QByteArray placedFile;
+    int placed = 0;
+    if (const FileOutcome made = LiveRecording::placeByTrack(
+            recording->path, track, kTrackGapSeconds, &placedFile, &placed);
+        !made) {
+        d.messages.tell(Msg::forFile(made));
+        return;
+    }
+    const QFileInfo source(recording->path);
+    const auto out = d.dialog.choose({FileDialog::Mode::Save,
+                                      tr("Save Placed Recording"),
+                                      {tr("CSV Files (*.csv)")},
+                                      source.completeBaseName() + QStringLiteral("-placed.csv"),
+                                      source.absolutePath()});
+    if (!out) return;
+    if (const FileOutcome written = FileCommands::writeWhole(out->path, placedFile); !written) {
+        d.messages.tell(Msg::forFile(written));
+        return;
+    }
+    Q_EMIT note(tr("%1 of %2 readings placed from the track; written to %3")
+                    .arg(placed)
+                    .arg(placedFile.count('\n') - 1)
+                    .arg(out->path));
 }
 
 void RecordingCommands::markReading() {

@@ -35,9 +35,14 @@ public:
     void recordReadings(bool on);
     /** @brief A short label for the next recorded reading. */
     void markReading();
+    /** @brief Read > Place Recording by GPX Track: the user chooses a recording, the track a GPS
+     *  unit logged and where the placed recording goes. */
+    void placeByTrack();
     const LiveRecording& recording() const { return m_recording; }
     /** @brief Asks for a mark's label; empty when the user cancels. Tests put their own. */
     std::function<QString()> askMark;
+    /** @brief How far in time a track point may be from a reading it places. */
+    static constexpr int kTrackGapSeconds = 10;
 
 Q_SIGNALS:
     /** @brief The recording started or ended (a file that failed ends it too). */

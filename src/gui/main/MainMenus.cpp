@@ -134,6 +134,8 @@ MainMenus::MainMenus(QMainWindow& window, QToolBar& toolbar, MainCommands c)
         [record] { record(true); }, [record] { record(false); }, &m_recording);
     item(read, tr("&Mark Reading..."), QStringLiteral("MarkReadingmenu"),
          QKeySequence(Qt::CTRL | Qt::Key_M), cmd.markReading);
+    item(read, tr("&Place Recording by GPX Track..."), QStringLiteral("PlaceRecordingmenu"), {},
+         cmd.placeRecording);
 
     QMenu* options = bar->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("Optionsmenu"));

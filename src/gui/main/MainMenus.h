@@ -18,7 +18,8 @@ struct MainCommands {
     std::function<void()> viewData, viewMeter;
     /// What the View menu checks: whether the sets window, the panel and the plot are shown.
     std::function<bool()> dataShown, meterShown, plotShown;
-    std::function<void()> sideBySide;  ///< the sets window and the panel, both in view
+    std::function<void()> sideBySide;      ///< the sets window and the panel, both in view
+    std::function<void()> placeRecording;  ///< Read > Place Recording by GPX Track
     std::function<void()> DownloadCurrentSet, DownloadSelectedSet, DownloadAllSets;
     std::function<void()> downloadSetAsked;  ///< asks for the set number, then downloads it
     std::function<void()> CaptureCurrentReading, ShowContinuousReadings, stopReadings;

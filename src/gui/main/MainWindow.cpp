@@ -101,6 +101,7 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     cmds.stopReadings = [&s] { s.stopReadings(); };
     cmds.recordReadings = [this](bool on) { m_recorder->recordReadings(on); };
     cmds.markReading = [this] { m_recorder->markReading(); };
+    cmds.placeRecording = [this] { m_recorder->placeByTrack(); };
     cmds.openRecent = [this](const QString& path) { m_files.openPath(path); };
     cmds.storeFunction = [this] { showOptions(); };
     cmds.commPort = [this] { ShowCommPortDialog(); };
