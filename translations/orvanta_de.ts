@@ -227,11 +227,11 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     </message>
     <message>
         <source>Export &amp;Long Table...</source>
-        <translation>&amp;Lange Tabelle exportieren...</translation>
+        <translation>Messwert&amp;liste exportieren...</translation>
     </message>
     <message>
         <source>Export Long Table</source>
-        <translation>Lange Tabelle exportieren</translation>
+        <translation>Messwertliste exportieren</translation>
     </message>
     <message>
         <source>GeoJSON (*.geojson)</source>
@@ -290,7 +290,7 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     </message>
     <message>
         <source>Orvanta survey (*.orvanta)</source>
-        <translation>Orvanta-Erhebung (*.orvanta)</translation>
+        <translation>Orvanta-Messkampagne (*.orvanta)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
@@ -298,11 +298,11 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     </message>
     <message>
         <source>Survey and Data Files (*.orvanta *.dat)</source>
-        <translation>Erhebungs- und Datendateien (*.orvanta *.dat)</translation>
+        <translation>Messkampagnen- und Datendateien (*.orvanta *.dat)</translation>
     </message>
     <message>
         <source>Save as &amp;Survey File</source>
-        <translation>Als &amp;Erhebungsdatei speichern</translation>
+        <translation>Als Messkampagn&amp;e speichern</translation>
     </message>
     <message>
         <source>Save &amp;Data File Only</source>
@@ -334,7 +334,7 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     </message>
     <message>
         <source>A data file keeps the readings only. Saving one drops %1. Save a survey file (*.orvanta), which keeps them, or the data file without them?</source>
-        <translation>Eine Datendatei enthält nur die Messwerte. Beim Speichern gehen %1 verloren. Eine Erhebungsdatei (*.orvanta) speichern, die sie behält, oder die Datendatei ohne sie?</translation>
+        <translation>Eine Datendatei enthält nur die Messwerte. Beim Speichern gehen %1 verloren. Eine Messkampagnendatei (*.orvanta) speichern, die sie behält, oder die Datendatei ohne sie?</translation>
     </message>
     <message>
         <source>Drop one file at a time: %1 files were dropped, none was opened.</source>
@@ -393,7 +393,7 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     </message>
     <message>
         <source>Print Survey S&amp;ummary...</source>
-        <translation>Erhebungszusam&amp;menfassung drucken...</translation>
+        <translation>Zusam&amp;menfassung der Messkampagne drucken...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -728,7 +728,7 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     </message>
     <message>
         <source>%1 is not an Orvanta survey file that can be read: %2. Nothing was changed.</source>
-        <translation>%1 ist keine lesbare Orvanta-Erhebungsdatei: %2. Nichts wurde geändert.</translation>
+        <translation>%1 ist keine lesbare Orvanta-Messkampagnendatei: %2. Nichts wurde geändert.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2. Nothing was changed.</source>
@@ -752,7 +752,7 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     </message>
     <message>
         <source>The survey summary could not be printed: %1</source>
-        <translation>Die Erhebungszusammenfassung konnte nicht gedruckt werden: %1</translation>
+        <translation>Die Zusammenfassung der Messkampagne konnte nicht gedruckt werden: %1</translation>
     </message>
     <message>
         <source>The plot could not be printed: %1</source>
@@ -808,7 +808,7 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     </message>
     <message>
         <source>it is larger than any survey file</source>
-        <translation>sie ist größer als jede Erhebungsdatei</translation>
+        <translation>sie ist größer als jede Messkampagnendatei</translation>
     </message>
     <message>
         <source>it is no SQLite database</source>
@@ -961,7 +961,7 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     </message>
     <message>
         <source>Sets with a depth and a spacing (Set Details) are drawn against depth; this turns the plot so depth runs down the page, as a log is read</source>
-        <translation>Messreihen mit Tiefe und Abstand (Angaben zur Messreihe) werden über der Tiefe gezeichnet; dies dreht das Diagramm, sodass die Tiefe wie bei einem Bohrprofil nach unten verläuft</translation>
+        <translation>Messreihen mit Tiefe und Messpunktabstand (Angaben zur Messreihe) werden über der Tiefe gezeichnet; dies dreht das Diagramm, sodass die Tiefe wie bei einem Bohrprofil nach unten verläuft</translation>
     </message>
     <message>
         <source>&amp;Save Image...</source>
@@ -1127,7 +1127,7 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     </message>
     <message>
         <source>Print Survey Summary</source>
-        <translation>Erhebungszusammenfassung drucken</translation>
+        <translation>Zusammenfassung der Messkampagne drucken</translation>
     </message>
     <message>
         <source>Print Preview</source>
@@ -1353,7 +1353,7 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     </message>
     <message>
         <source>Spacing (m)</source>
-        <translation>Abstand (m)</translation>
+        <translation>Messpunktabstand (m)</translation>
     </message>
     <message>
         <source>Latitude (°, WGS 84)</source>

@@ -227,11 +227,11 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     </message>
     <message>
         <source>Export &amp;Long Table...</source>
-        <translation>Exportar tabla &amp;larga...</translation>
+        <translation>Exportar &amp;lista de lecturas...</translation>
     </message>
     <message>
         <source>Export Long Table</source>
-        <translation>Exportar tabla larga</translation>
+        <translation>Exportar lista de lecturas</translation>
     </message>
     <message>
         <source>GeoJSON (*.geojson)</source>
@@ -1353,7 +1353,7 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     </message>
     <message>
         <source>Spacing (m)</source>
-        <translation>Espaciado (m)</translation>
+        <translation>Intervalo de medición (m)</translation>
     </message>
     <message>
         <source>Latitude (°, WGS 84)</source>

@@ -227,11 +227,11 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     </message>
     <message>
         <source>Export &amp;Long Table...</source>
-        <translation>Exporter la &amp;table longue...</translation>
+        <translation>Exporter la &amp;liste des mesures...</translation>
     </message>
     <message>
         <source>Export Long Table</source>
-        <translation>Exporter la table longue</translation>
+        <translation>Exporter la liste des mesures</translation>
     </message>
     <message>
         <source>GeoJSON (*.geojson)</source>
@@ -271,7 +271,7 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     </message>
     <message>
         <source>Export S&amp;ites as GPX...</source>
-        <translation>Exporter &amp;les sites en GPX...</translation>
+        <translation>Exporter les sites en GPX (&amp;waypoints)...</translation>
     </message>
 </context>
 <context>
@@ -1353,7 +1353,7 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     </message>
     <message>
         <source>Spacing (m)</source>
-        <translation>Pas (m)</translation>
+        <translation>Pas de mesure (m)</translation>
     </message>
     <message>
         <source>Latitude (°, WGS 84)</source>

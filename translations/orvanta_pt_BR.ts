@@ -227,11 +227,11 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     </message>
     <message>
         <source>Export &amp;Long Table...</source>
-        <translation>Exportar tabela &amp;longa...</translation>
+        <translation>Exportar &amp;lista de leituras...</translation>
     </message>
     <message>
         <source>Export Long Table</source>
-        <translation>Exportar tabela longa</translation>
+        <translation>Exportar lista de leituras</translation>
     </message>
     <message>
         <source>GeoJSON (*.geojson)</source>
@@ -1353,7 +1353,7 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     </message>
     <message>
         <source>Spacing (m)</source>
-        <translation>Espaçamento (m)</translation>
+        <translation>Intervalo de medição (m)</translation>
     </message>
     <message>
         <source>Latitude (°, WGS 84)</source>
