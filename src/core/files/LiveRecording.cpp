@@ -43,6 +43,54 @@ std::optional<QStringList> fieldsOf(const QString& line) {
     out << field;
     return out;
 }
+
+/** One line of a recording: its number in the file, its fields and its time. */
+struct Line {
+    int number = 0;
+    QStringList fields;
+    QDateTime time;
+};
+
+FileOutcome refusedAs(const QString& path, const QString& why) {
+    return FileOutcome::failed(FileFailure::TableNotReadable, path, why);
+}
+
+/** The readings' lines of the recording @p path, each with six fields or more and a time; or
+ *  why it is no recording, naming the line and column. */
+FileOutcome readLines(const QString& path, qint64 largest, QVector<Line>* out) {
+    out->clear();
+    QByteArray bytes;
+    if (FileOutcome read = FileCommands::readWhole(path, largest, FileFailure::TooLarge, &bytes);
+        !read)
+        return read;
+    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+    const QString text = QString::fromUtf8(bytes);
+    if (text.toUtf8() != bytes) return refusedAs(path, QStringLiteral("it is not UTF-8 text"));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    if (lines.isEmpty() || !lines.first().startsWith(QString::fromLatin1(kHeader)))
+        return refusedAs(path, QStringLiteral("line 1 is not a recording's header (%1)")
+                                   .arg(QString::fromLatin1(kHeader)));
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        Line line;
+        line.number = static_cast<int>(i + 1);
+        const std::optional<QStringList> f = fieldsOf(lines[i]);
+        if (!f || f->size() < 6)
+            return refusedAs(path, QStringLiteral("line %1 has %2 fields, not the header's 6")
+                                       .arg(line.number)
+                                       .arg(f ? f->size() : 0));
+        line.fields = *f;
+        line.time = QDateTime::fromString(f->at(0), Qt::ISODateWithMs);
+        if (!line.time.isValid())
+            return refusedAs(path, QStringLiteral("line %1, column 1: \"%2\" is no time")
+                                       .arg(line.number)
+                                       .arg(f->at(0).left(40)));
+        out->append(line);
+    }
+    return FileOutcome::done();
+}
 }  // namespace
 
 FileOutcome LiveRecording::start(const QString& path, bool withPositions) {
@@ -104,49 +152,25 @@ bool LiveRecording::looksLikeRecording(const QString& path) {
 }
 
 FileOutcome LiveRecording::readBack(ReadingsStore& store, const QString& path, int set) {
-    QByteArray bytes;
-    if (FileOutcome read =
-            FileCommands::readWhole(path, kLargestRecording, FileFailure::TooLarge, &bytes);
-        !read)
-        return read;
-    const auto refused = [&](const QString& why) {
-        return FileOutcome::failed(FileFailure::TableNotReadable, path, why);
-    };
-    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
-    const QString text = QString::fromUtf8(bytes);
-    if (text.toUtf8() != bytes) return refused(QStringLiteral("it is not UTF-8 text"));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString& line : lines)
-        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-    while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    if (lines.isEmpty() || !lines.first().startsWith(QString::fromLatin1(kHeader)))
-        return refused(QStringLiteral("line 1 is not a recording's header (%1)")
-                           .arg(QString::fromLatin1(kHeader)));
-    const qsizetype readings = lines.size() - 1;
-    if (readings == 0) return refused(QStringLiteral("it holds no reading"));
-    if (readings > Meter::kPositions)
+    QVector<Line> lines;
+    if (FileOutcome read = readLines(path, kLargestRecording, &lines); !read) return read;
+    const auto refused = [&](const QString& why) { return refusedAs(path, why); };
+    if (lines.isEmpty()) return refused(QStringLiteral("it holds no reading"));
+    if (lines.size() > Meter::kPositions)
         return refused(QStringLiteral("it holds %1 readings; a set holds %2")
-                           .arg(readings)
+                           .arg(lines.size())
                            .arg(Meter::kPositions));
     QStringList values;
     QString units;
     int unitsLine = 0;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const int line = static_cast<int>(i + 1);
-        const std::optional<QStringList> f = fieldsOf(lines[i]);
-        if (!f || f->size() < 6)
-            return refused(QStringLiteral("line %1 has %2 fields, not the header's 6")
-                               .arg(line)
-                               .arg(f ? f->size() : 0));
-        if (!QDateTime::fromString(f->at(0), Qt::ISODateWithMs).isValid())
-            return refused(QStringLiteral("line %1, column 1: \"%2\" is no time")
-                               .arg(line)
-                               .arg(f->at(0).left(40)));
-        if (!Numbers::isReading(f->at(1)))
+    for (const Line& l : lines) {
+        const int line = l.number;
+        const QStringList& f = l.fields;
+        if (!Numbers::isReading(f.at(1)))
             return refused(QStringLiteral("line %1, column 2: \"%2\" is no reading the meter sends")
                                .arg(line)
-                               .arg(f->at(1).left(40)));
-        const QString u = f->at(2);
+                               .arg(f.at(1).left(40)));
+        const QString u = f.at(2);
         if (!u.isEmpty() && u != QLatin1String("SI") && u != QLatin1String("CGS"))
             return refused(
                 QStringLiteral("line %1, column 3: \"%2\" is no units").arg(line).arg(u.left(40)));
@@ -161,7 +185,7 @@ FileOutcome LiveRecording::readBack(ReadingsStore& store, const QString& path, i
             units = u;
             unitsLine = line;
         }
-        values << f->at(1);
+        values << f.at(1);
     }
     // One transaction: the set takes the recording whole, or stays as it was.
     const bool grouped = store.beginGroup();
@@ -192,37 +216,14 @@ FileOutcome LiveRecording::placeByTrack(const QString& path, const QVector<GpxTr
                                         int gapSeconds, QByteArray* out, int* placed) {
     out->clear();
     *placed = 0;
-    QByteArray bytes;
-    if (FileOutcome read =
-            FileCommands::readWhole(path, kLargestRecording * 64, FileFailure::TooLarge, &bytes);
-        !read)
-        return read;
-    const auto refused = [&](const QString& why) {
-        return FileOutcome::failed(FileFailure::TableNotReadable, path, why);
-    };
-    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
-    QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
-    for (QString& line : lines)
-        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-    while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    if (lines.isEmpty() || !lines.first().startsWith(QString::fromLatin1(kHeader)))
-        return refused(QStringLiteral("line 1 is not a recording's header (%1)")
-                           .arg(QString::fromLatin1(kHeader)));
+    QVector<Line> lines;
+    if (FileOutcome read = readLines(path, kLargestRecording * 64, &lines); !read) return read;
     QByteArray made = kHeader + ",latitude,longitude,elevation_m\r\n";
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const int line = static_cast<int>(i + 1);
-        const std::optional<QStringList> f = fieldsOf(lines[i]);
-        if (!f || f->size() < 6)
-            return refused(QStringLiteral("line %1 has %2 fields, not the header's 6")
-                               .arg(line)
-                               .arg(f ? f->size() : 0));
-        const QDateTime time = QDateTime::fromString(f->at(0), Qt::ISODateWithMs);
-        if (!time.isValid())
-            return refused(QStringLiteral("line %1, column 1: \"%2\" is no time")
-                               .arg(line)
-                               .arg(f->at(0).left(40)));
-        QStringList fields{f->at(0), CsvExport::quoted(f->at(1)),   f->at(2), f->at(3),
-                           f->at(4), CsvExport::textField(f->at(5))};
+    for (const Line& l : lines) {
+        const QStringList& f = l.fields;
+        const QDateTime& time = l.time;
+        QStringList fields{f.at(0), CsvExport::quoted(f.at(1)),   f.at(2), f.at(3),
+                           f.at(4), CsvExport::textField(f.at(5))};
         const std::optional<GpxTrack::Point> p = GpxTrack::at(track, time.toUTC(), gapSeconds);
         if (p) ++*placed;
         fields << (p ? QString::number(p->latitude, 'f', 7) : QString())
