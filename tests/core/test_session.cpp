@@ -23,6 +23,7 @@
 #include "core/link/PortLinks.h"
 #include "core/session/DownloadRecorder.h"
 #include "core/session/MeterSession.h"
+#include "core/store/DownloadLog.h"
 #include "core/store/ReadingsOpener.h"
 #include "core/store/ReadingsStore.h"
 #include "core/system/Process.h"
@@ -90,6 +91,7 @@ private Q_SLOTS:
     void recorderTakesOnlyTheMetersSets();
     void setTheStoreRefusedTakesNothing();
     void aSetSentTwiceIsCountedOnce();
+    void downloadCutByANewRequestKeepsItsBytes();
     void redownloadKeepsFlagsOfTheSameReadings_data();
     void redownloadKeepsFlagsOfTheSameReadings();
     void onlyWhatTheMeterSentIsStored();
@@ -523,6 +525,32 @@ void TestSession::recorderTakesOnlyTheMetersSets() {
     QCOMPARE(recorder.summary().sets, QList<int>{set});
     QVERIFY(recorder.summary().flagsDropped.contains(qMakePair(set, 128)));
     QVERIFY(recorder.summary().flagsDropped.contains(qMakePair(set, 1)));
+}
+
+void TestSession::downloadCutByANewRequestKeepsItsBytes() {
+    // A request that ends the download running begins the next one at once: the bytes of the
+    // first are kept as it sent them, and the second's are its own.
+    SessionRig rig;
+    UsbMeter meter(rig.env, 5);
+    rig.start();
+    MeterSession& session = rig.session;
+    session.DownloadAllSets();
+    sendPaced(meter.pty(), session, "S01\nU1M10.500000\n");
+    QSignalSpy reported(&session, &MeterSession::downloadReported);
+    session.selectSet(2);
+    session.DownloadSelectedSet();
+    sendPaced(meter.pty(), session, "S02\nU1M10.250000\n\r\r");
+    QTRY_COMPARE(reported.size(), 2);
+    const QList<DownloadLog::RawDownload> kept = DownloadLog(rig.store).list();
+    QCOMPARE(kept.size(), 2);
+    QStringList requests;
+    for (const DownloadLog::RawDownload& d : kept) requests << d.request;
+    QVERIFY2(requests.contains("D") && requests.contains("S02"), qPrintable(requests.join(',')));
+    for (const DownloadLog::RawDownload& d : kept) {
+        const QByteArray bytes = DownloadLog(rig.store).find(d.id)->bytes;
+        QCOMPARE(bytes, d.request == "D" ? QByteArray("S01\nU1M10.500000\n")
+                                         : QByteArray("S02\nU1M10.250000\n\r\r"));
+    }
 }
 
 void TestSession::aSetSentTwiceIsCountedOnce() {

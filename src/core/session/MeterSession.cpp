@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QTimer>
+#include <utility>
 
 #include "core/common/SettingsStore.h"
 #include "core/link/PortLinks.h"
@@ -28,7 +29,7 @@ MeterSession::MeterSession(Deps deps, QObject* parent)
       m_ports(deps.ports),
       m_store(deps.store),
       m_reconnector(deps.ports),
-      m_recorder(m_store) {
+      m_download(m_store, kAnswerTimeoutMs) {
     connect(&m_link, &SerialLink::received, this, &MeterSession::onReceived);
     connect(&m_link, &SerialLink::connectionLost, this, &MeterSession::onConnectionLost);
     connect(&m_link, &SerialLink::opened, this, [this] {
@@ -37,13 +38,9 @@ MeterSession::MeterSession(Deps deps, QObject* parent)
         m_reconnector.stop();
     });
     connect(&m_reconnector, &Reconnector::deviceBack, this, &MeterSession::onDeviceBack);
-    m_answerTimer.setSingleShot(true);
-    m_answerTimer.setInterval(kAnswerTimeoutMs);
-    connect(&m_answerTimer, &QTimer::timeout, this, &MeterSession::onNoAnswer);
-    m_noSetTimer.setSingleShot(true);
-    m_noSetTimer.setInterval(kNoSetGraceMs);
-    connect(&m_noSetTimer, &QTimer::timeout, this, [this] {
-        if (isDownloading() && !m_recorder.summary().headerCame())
+    connect(&m_download, &Download::meterSilent, this, &MeterSession::onNoAnswer);
+    connect(&m_download, &Download::noSetCame, this, [this] {
+        if (isDownloading() && !m_download.summary().headerCame())
             endDownload(DownloadEnd::Whole);  // the meter has no set to send
     });
 }
@@ -213,19 +210,14 @@ void MeterSession::requestDownload(const QByteArray& command, int maximum,
                                    std::optional<int> askedSet) {
     if (!ensurePortOpen()) return;
     endDownload(DownloadEnd::NewRequest);
-    m_askedSet = askedSet;
-    m_raw = {};
-    m_raw.timeUtc = QDateTime::currentDateTimeUtc();
-    m_raw.request = QString::fromLatin1(command);
     m_link.write(command);
     m_state.lastRequest = Request::Download;
     m_engine.download.received = 0;
     // The meter's lasting name where it has one (its by-id link), its device otherwise.
     const QString lasting = m_ports.linkTarget(m_state.portNumber);
-    m_recorder.start(lasting.isEmpty() ? m_link.device() : lasting);
-    m_storeFailure = StoreResult::done();
+    m_download.begin(QString::fromLatin1(command), lasting.isEmpty() ? m_link.device() : lasting,
+                     askedSet);
     setActivity(Activity::Downloading);
-    m_answerTimer.start();
     Q_EMIT downloadRequested(maximum);
 }
 
@@ -350,8 +342,7 @@ void MeterSession::holdReceiving(bool hold) {
 void MeterSession::onReceived(const QByteArray& bytes) {
     if (!bytes.isEmpty()) {
         if (isDownloading()) {
-            m_answerTimer.start();
-            m_raw.bytes += bytes;
+            m_download.took(bytes);
         }
         if (!m_answered) {
             m_answered = true;
@@ -381,7 +372,7 @@ void MeterSession::onReceived(const QByteArray& bytes) {
         // A download's readings that arrived together are committed together, before anything
         // shows them as stored.
         m_grouped = isDownloading() && m_store.beginGroup();
-        if (m_grouped) m_recorder.startGroup();
+        if (m_grouped) m_download.recorder().startGroup();
         for (const char c : chunk)
             m_engine.FeedChar(QChar(static_cast<uchar>(c)), m_state.lastRequest, m_state.meter,
                               *this);
@@ -389,7 +380,7 @@ void MeterSession::onReceived(const QByteArray& bytes) {
             m_grouped = false;
             const StoreResult committed = m_store.endGroup();
             if (!committed) {
-                m_recorder.undoGroup();
+                m_download.recorder().undoGroup();
                 reportStoreFailure(committed);
             }
         }
@@ -404,7 +395,7 @@ void MeterSession::downloadUnitsReported() {
     // depends on them; the readings themselves are stored either way.
     const int set = m_engine.download.set;
     // Only the set being stored takes them: a set the meter sent unasked changes nothing.
-    if (isDownloading() && Meter::isSet(set) && m_recorder.currentSet() == set)
+    if (isDownloading() && Meter::isSet(set) && m_download.recorder().currentSet() == set)
         m_store.setSetUnits(set, m_state.meter.units());
     Q_EMIT downloadUnitsChanged();
 }
@@ -418,7 +409,7 @@ void MeterSession::ShowLiveValue(double value, const QString& text) {
 }
 
 bool MeterSession::beginSet(int set) {
-    m_noSetTimer.stop();
+    m_download.stopWaitingForSet();
     if (!isDownloading()) {
         // Set data is stored only in answer to a request: no key of the meter sends it unasked,
         // so this is line noise, or the rest of a download that was stopped.
@@ -427,18 +418,18 @@ bool MeterSession::beginSet(int set) {
     }
     // A one-set download takes its set only: another set in the answer is named, never stored
     // (the set before it has ended whole).
-    if (m_askedSet && Meter::isSet(set)) {
-        const bool taken =
-            m_recorder.summary().sets.isEmpty() && (*m_askedSet == 0 || *m_askedSet == set);
+    const std::optional<int> asked = m_download.askedSet();
+    if (asked && Meter::isSet(set)) {
+        const bool taken = m_download.summary().sets.isEmpty() && (*asked == 0 || *asked == set);
         if (!taken) {
-            const StoreResult ended = m_recorder.endSet();
-            DownloadSummary& summary = m_recorder.summary();
+            const StoreResult ended = m_download.recorder().endSet();
+            DownloadSummary& summary = m_download.summary();
             if (!summary.unasked.contains(set)) summary.unasked.append(set);
             if (!ended) stopForStoreFailure(ended);
             return false;
         }
     }
-    const StoreResult ended = m_recorder.beginSet(set);
+    const StoreResult ended = m_download.recorder().beginSet(set);
     if (!ended) {
         stopForStoreFailure(ended);
         return false;
@@ -454,33 +445,23 @@ void MeterSession::StoreReading(int set, int position, const QString& text,
     // happens next (an unplugged meter, a killed program).
     // The recorder holds the set its beginSet() took (none for a set that is not stored).
     Q_UNUSED(set);
-    const StoreResult written = m_recorder.storeReading(position, text, formFault);
+    const StoreResult written = m_download.recorder().storeReading(position, text, formFault);
     if (!written) {
         stopForStoreFailure(written);
         return;
     }
-    Q_EMIT downloadProgressed(progressAt(set, position));
-}
-
-DownloadProgress MeterSession::progressAt(int set, int position) const {
-    DownloadProgress at;
-    at.set = set;
-    at.position = position;
-    at.received = m_engine.download.received;
-    at.stored = m_recorder.summary().stored;
-    at.setsBegun = static_cast<int>(m_recorder.summary().sets.size());
-    return at;
+    Q_EMIT downloadProgressed(m_download.progressAt(set, position, m_engine.download.received));
 }
 
 void MeterSession::skipUnreadable(int set, int position) {
     if (!isDownloading()) return;
     Q_UNUSED(set);
-    const StoreResult cleared = m_recorder.skipUnreadable(position);
+    const StoreResult cleared = m_download.recorder().skipUnreadable(position);
     if (!cleared) {
         stopForStoreFailure(cleared);
         return;
     }
-    Q_EMIT downloadProgressed(progressAt(set, position));
+    Q_EMIT downloadProgressed(m_download.progressAt(set, position, m_engine.download.received));
 }
 
 void MeterSession::FinishDownload() {
@@ -491,8 +472,8 @@ void MeterSession::FinishDownload() {
     // when the meter owes its two carriage returns after a stop: the answer is still to come.
     // Otherwise it is the answer (the meter has no set to send) unless a set follows at once,
     // as the tail of an answer another program cut leaves it.
-    if (!m_recorder.summary().headerCame()) {
-        if (!owed) m_noSetTimer.start();
+    if (!m_download.summary().headerCame()) {
+        if (!owed) m_download.waitForSet();
         return;
     }
     endDownload(DownloadEnd::Whole);
@@ -504,10 +485,9 @@ void MeterSession::endDownload(DownloadEnd why) {
     m_engine.reset();
     // What the meter still sends of the answer it was cut in is set data, never a live reading.
     if (cut) m_engine.cutAnswer();
-    m_answerTimer.stop();
-    m_noSetTimer.stop();
+    m_download.stopClocks();
     if (!isDownloading()) return;
-    DownloadSummary& summary = m_recorder.summary();
+    DownloadSummary& summary = m_download.summary();
     summary.end = why;
     if (why == DownloadEnd::NoAnswer || why == DownloadEnd::ConnectionLost) {
         summary.portNumber = m_state.portNumber;
@@ -515,19 +495,21 @@ void MeterSession::endDownload(DownloadEnd why) {
     }
     // After a lock another program holds, every write would wait for it again: the set is
     // counted as cut short, its tail left alone.
-    const bool locked = m_storeFailure.kind == StoreFailure::Busy;
-    const StoreResult finished =
-        why == DownloadEnd::Whole ? m_recorder.endSet() : m_recorder.cutSet(!locked);
+    const bool locked = m_download.storeFailure().kind == StoreFailure::Busy;
+    const StoreResult finished = why == DownloadEnd::Whole ? m_download.recorder().endSet()
+                                                           : m_download.recorder().cutSet(!locked);
     if (!finished && why != DownloadEnd::StoreFailed) {
         summary.end = DownloadEnd::StoreFailed;
         summary.failure = finished.reason;
         summary.failureKind = finished.kind;
-        m_storeFailure = finished;
+        m_download.setStoreFailure(finished);
     }
     setActivity(Activity::Idle);
-    m_raw.device = m_recorder.device();
+    // Taken now: a new request begins the next download before the account is told.
+    if (std::optional<DownloadLog::RawDownload> raw = m_download.takeRaw())
+        m_rawToKeep.append(std::move(*raw));
     announceDownload();
-    Q_EMIT downloadEnded(m_recorder.summary());
+    Q_EMIT downloadEnded(m_download.summary());
 }
 
 void MeterSession::announceDownload() {
@@ -538,9 +520,9 @@ void MeterSession::announceDownload() {
         m_announcing = false;
         // Kept outside the download's own writes; a download that could not be kept costs
         // nothing of its readings, which are stored already.
-        if (!m_raw.timeUtc.isNull() && m_store.isOpen()) DownloadLog(m_store).keep(m_raw);
-        m_raw = {};
-        const DownloadSummary& summary = m_recorder.summary();
+        for (const DownloadLog::RawDownload& raw : std::exchange(m_rawToKeep, {}))
+            if (m_store.isOpen()) DownloadLog(m_store).keep(raw);
+        const DownloadSummary& summary = m_download.summary();
         if (summary.troubled()) report({SessionProblem::Kind::DownloadTroubled});
         Q_EMIT downloadReported(summary);
     });
@@ -549,17 +531,17 @@ void MeterSession::announceDownload() {
 void MeterSession::stopForStoreFailure(const StoreResult& failure) {
     if (!isDownloading()) return;
     // A write that failed inside a group undid the group's earlier writes too.
-    if (m_grouped && !m_store.inGroup()) m_recorder.undoGroup();
+    if (m_grouped && !m_store.inGroup()) m_download.recorder().undoGroup();
     reportStoreFailure(failure);
 }
 
 void MeterSession::reportStoreFailure(const StoreResult& failure) {
-    m_storeFailure = failure;
-    DownloadSummary& summary = m_recorder.summary();
+    m_download.setStoreFailure(failure);
+    DownloadSummary& summary = m_download.summary();
     // In words first: SQLite's own text alone ("database is locked") says little.
     summary.failure = failure.reason;
     summary.failureKind = failure.kind;
-    if (summary.failedSet == 0) summary.failedSet = m_recorder.currentSet();
+    if (summary.failedSet == 0) summary.failedSet = m_download.recorder().currentSet();
     if (isDownloading()) {
         sendStop();  // nothing to tell a meter that is gone
         endDownload(DownloadEnd::StoreFailed);

@@ -9,6 +9,7 @@
 #include "core/link/Reconnector.h"
 #include "core/link/SerialLink.h"
 #include "core/meter/ReceiveEngine.h"
+#include "core/session/Download.h"
 #include "core/session/DownloadRecorder.h"
 #include "core/session/DownloadSummary.h"
 #include "core/session/SessionProblem.h"
@@ -68,21 +69,21 @@ public:
     QString meterDevice() const { return m_device; }
     /** @brief How long a download waits for the meter: for its first byte after the request, and
      *  between bytes inside it. */
-    void setAnswerTimeout(int milliseconds) { m_answerTimer.setInterval(milliseconds); }
+    void setAnswerTimeout(int milliseconds) { m_download.setAnswerTimeout(milliseconds); }
     static constexpr int kAnswerTimeoutMs = 5000;
     /** @brief The connection was lost and the session looks for the meter to come back. */
     bool isReconnecting() const { return m_reconnector.isActive(); }
     /** @brief A download was asked for (or set data arrived) and has not ended. */
     bool isDownloading() const { return m_state.activity == Activity::Downloading; }
     /** @brief The download running or last run asked for one set (current or selected). */
-    bool oneSetAsked() const { return m_askedSet.has_value(); }
+    bool oneSetAsked() const { return m_download.askedSet().has_value(); }
     /** @brief The last live value as received, empty before the first. */
     QString shownReading() const { return m_shownReading; }
     /** @brief Received bytes wait to be taken apart (held, or a handler is running). */
     bool hasBytesWaiting() const { return m_receiving || !m_pending.isEmpty(); }
     /** @brief What the current or last download did: sets, readings stored, what went wrong
      *  (the account downloadEnded and downloadReported carry). */
-    const DownloadSummary& lastDownload() const { return m_recorder.summary(); }
+    const DownloadSummary& lastDownload() const { return m_download.summary(); }
 
     /** @brief Opens the port the state names, closing it first when open. Reports why when it
      *  cannot (no meter, port in use, not allowed) unless @p quiet. */
@@ -182,8 +183,6 @@ private:
     void StoreReading(int set, int position, const QString& text,
                       const QString& formFault) override;
     void skipUnreadable(int set, int position) override;
-    /** @brief Where the download stands after a value at @p position of @p set. */
-    DownloadProgress progressAt(int set, int position) const;
     void FinishDownload() override;
 
     void onReceived(const QByteArray& bytes);
@@ -214,13 +213,11 @@ private:
     SerialLink m_link;
     Reconnector m_reconnector;
     ReceiveEngine m_engine;
-    DownloadRecorder m_recorder;
+    /** @brief The download running or last run: recorder, raw bytes, clocks, account. */
+    Download m_download;
+    /** @brief The bytes of downloads that ended, kept once their accounts are told. */
+    QList<DownloadLog::RawDownload> m_rawToKeep;
     SessionState m_state;
-    StoreResult m_storeFailure;
-    QTimer m_answerTimer;  ///< a download the meter stopped answering ends
-    QTimer m_noSetTimer;   ///< an end of data with no set after it: the meter has none
-    /** @brief How long a set may follow an end of data that came before any set. */
-    static constexpr int kNoSetGraceMs = 1000;
     bool m_answered = false;
     bool m_announcing = false;  ///< the download's account is about to be told
     /** @brief A stop was sent since the last end of data: the meter may still end what it was
@@ -236,9 +233,5 @@ private:
     bool m_held = false;     ///< received bytes wait (holdReceiving)
     QString m_shownReading;
     bool m_lostShown = false;
-    /** @brief The set a one-set download takes (0: the first that comes), none for all. */
-    std::optional<int> m_askedSet;
-    /** @brief The download's bytes as received, kept in the store once it has ended. */
-    DownloadLog::RawDownload m_raw;
     bool m_resumeContinuous = false;
 };
