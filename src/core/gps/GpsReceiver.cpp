@@ -61,7 +61,11 @@ GpsReceiver::GpsReceiver(QObject* parent) : QObject(parent) {
     });
 }
 
-GpsReceiver::~GpsReceiver() { stop(); }
+GpsReceiver::~GpsReceiver() {
+    // Nobody hears of a receiver being taken apart: its watchers may be going too.
+    blockSignals(true);
+    stop();
+}
 
 bool GpsReceiver::start(const QString& device, int baud) {
     stop();
