@@ -4,6 +4,7 @@
 // do, then the exact cells of Readings.db, what the panel and the progress dialog show, what the
 // meter was sent and what the user was told. The session's own scenarios are in
 // tests/core/test_session.cpp.
+#include <QComboBox>
 #include <QLabel>
 #include <QTableView>
 #include <QtTest>
@@ -172,7 +173,9 @@ void TestSessionWindows::unitsPerSetSurviveARestart() {
     plot.chooseSets({3, 4});
     QCOMPARE(chart->yLabel(), QString("Susceptibility (CGS)"));
     QCOMPARE(chart->series().value(1).points.value(0).y(), 0.25 / (4 * M_PI));
-    plot.drawIn(Meter::Units::SI);
+    auto* units = plot.findChild<QComboBox*>("UnitsChoice");
+    units->setCurrentIndex(0);  // SI, as the user picks it
+    Q_EMIT units->activated(0);
     QCOMPARE(chart->yLabel(), QString("Susceptibility (SI)"));
     QCOMPARE(chart->series().value(0).points.value(0).y(), 0.5 * 4 * M_PI);
     QCOMPARE(chart->series().value(1).points.value(0).y(), 0.25);

@@ -100,7 +100,7 @@ void TestWindows::plotOfDownloadedSetRendered() {
     QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
     // The value under the mouse, a rubber band zoom with its own round ticks, and back.
     ProfileChart& chart = *plot.findChild<ProfileChart*>("ProfileChart");
-    QCOMPARE(chart.shownSentence(), QString());
+    QCOMPARE(chart.accessibleDescription(), QString());
     const double at12 =
         plot.findChild<ProfileChart*>("ProfileChart")->series().value(0).points.value(11).y();
     QCOMPARE(chart.valueAt(chart.positionOf(6, 12, at12) + QPoint(3, -2)),
@@ -747,9 +747,9 @@ void TestWindows::liveTrendKeepsTheLastValuesOfARun() {
     PlotWindow& plot = plotOf(w);
     TrendChart& chart = *plot.findChild<TrendChart*>("TrendChart");
     LiveTrend& trend = *w.findChild<LiveTrend*>("LiveTrend");
-    QCOMPARE(plot.findChild<ProfileChart*>("ProfileChart")->shownSentence(),
+    QCOMPARE(plot.findChild<ProfileChart*>("ProfileChart")->accessibleDescription(),
              QString("No readings to plot"));
-    QCOMPARE(chart.shownSentence(), QString("No continuous readings yet"));
+    QCOMPARE(chart.accessibleDescription(), QString("No continuous readings yet"));
     const QDateTime start = QDateTime::currentDateTime();
     trend.add(start, 1.0);  // no run: not part of any trend
     trend.setRunning(true);
@@ -757,7 +757,7 @@ void TestWindows::liveTrendKeepsTheLastValuesOfARun() {
     QCOMPARE(trend.values().size(), LiveTrend::kMaxValues);
     QCOMPARE(trend.values().first().value, 1.0);
     QTRY_COMPARE(chart.pointCount(), LiveTrend::kMaxValues);
-    QCOMPARE(chart.shownSentence(), QString());
+    QCOMPARE(chart.accessibleDescription(), QString());
     QVERIFY(chart.valueAt(chart.positionOf(LiveTrend::kMaxValues - 1)).endsWith(": 3600"));
     trend.setRunning(false);
     trend.setRunning(true);

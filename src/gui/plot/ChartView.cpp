@@ -17,10 +17,6 @@ bool ChartView::darkPalette(const QWidget& widget) {
     return widget.palette().color(QPalette::Window).lightness() < 128;
 }
 
-QString ChartView::shownSentence() const {
-    return m_emptyText->isVisible() ? m_emptyText->text() : QString();
-}
-
 QPoint ChartView::viewPoint(const QPointF& value, QAbstractSeries* series) const {
     return mapFromScene(chart()->mapToScene(chart()->mapToPosition(value, series)));
 }
@@ -34,6 +30,8 @@ bool ChartView::nearer(const QPoint& at, const QPoint& viewPos, double* best) {
 
 void ChartView::showEmptyText(bool shown) {
     m_emptyText->setVisible(shown);
+    // A screen reader says what the empty chart says on the screen.
+    setAccessibleDescription(shown ? m_emptyText->text() : QString());
     placeEmptyText();
 }
 

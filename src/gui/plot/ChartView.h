@@ -14,8 +14,6 @@ public:
     /** @brief What is drawn nearest @p viewPos, within kNearPixels; empty when nothing is. */
     virtual QString valueAt(const QPoint& viewPos) const = 0;
     static constexpr double kNearPixels = 12;
-    /** @brief The sentence shown in place of the chart, or empty while there is a chart. */
-    QString shownSentence() const;
     /** @brief Whether @p widget's palette is a dark one. */
     static bool darkPalette(const QWidget& widget);
     /** @brief Draws the chart as it is shown into @p area of a page or image, light whatever the

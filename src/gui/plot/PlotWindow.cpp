@@ -224,12 +224,6 @@ Meter::Units PlotWindow::drawnUnits() const {
     return m_units->currentIndex() == 1 ? Meter::Units::CGS : Meter::Units::SI;
 }
 
-void PlotWindow::drawIn(Meter::Units units) {
-    m_unitsChosen = true;
-    m_units->setCurrentIndex(units == Meter::Units::CGS ? 1 : 0);
-    redraw();
-}
-
 bool PlotWindow::logScale() const { return m_logScale->isChecked(); }
 
 void PlotWindow::redraw() {

@@ -35,8 +35,6 @@ public:
     /** @brief The unit system the profiles are drawn in (the user's choice, else the units of
      *  the first chosen set whose units are known). */
     Meter::Units drawnUnits() const;
-    /** @brief Draws the profiles in @p units, as choosing them in the window does. */
-    void drawIn(Meter::Units units);
     /** @brief Reads the table again and redraws. */
     void refresh();
     /** @brief The user's choices of an earlier run: these sets and this scale, whatever sets
