@@ -29,9 +29,6 @@ void setTicks(QCategoryAxis* axis, double min, double max, bool logScale, int mo
         }
 }
 
-QStringList labelsOf(QCategoryAxis* axis) {
-    return axis->isVisible() ? axis->categoriesLabels() : QStringList();
-}
 }  // namespace
 
 QColor seriesColour(int set, bool dark) {
@@ -211,9 +208,6 @@ void ProfileChart::applyTicks() {
         Q_EMIT zoomChanged(now);
     }
 }
-
-QStringList ProfileChart::xTickLabels() const { return labelsOf(xAxis()); }
-QStringList ProfileChart::yTickLabels() const { return labelsOf(yAxis()); }
 
 QPoint ProfileChart::positionOf(int set, double position, double reading) const {
     for (int i = 0; i < m_series.size(); ++i)

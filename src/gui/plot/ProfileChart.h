@@ -54,9 +54,6 @@ public:
     QString valueAt(const QPoint& viewPos) const override;
     /** @brief Where the reading at @p position of @p set is drawn, in view coordinates. */
     QPoint positionOf(int set, double position, double reading) const;
-    /** @brief The ticks each axis shows now (x: positions or depths). */
-    QStringList xTickLabels() const;
-    QStringList yTickLabels() const;
 
     /** @brief Draws the chart as it is shown (same sets, scale and zoom) into @p area, laid out
      *  as a chart of @p layoutSize scaled to fit. */

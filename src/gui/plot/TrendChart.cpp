@@ -68,8 +68,6 @@ void TrendChart::renderTo(QPainter& painter, const QRectF& area, const QSizeF& l
     copy.scene()->render(&painter, area, QRectF(QPointF(0, 0), layoutSize), Qt::KeepAspectRatio);
 }
 
-int TrendChart::pointCount() const { return static_cast<int>(m_line->count()); }
-
 void TrendChart::reload() {
     m_pending.stop();
     QList<QPointF> points;

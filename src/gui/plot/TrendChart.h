@@ -16,7 +16,6 @@ class TrendChart : public ChartView {
 public:
     explicit TrendChart(const LiveTrend& trend, QWidget* parent = nullptr);
     void setYLabel(const QString& label);
-    int pointCount() const;
     /** @brief The value nearest @p viewPos ("Live, 10:32:05: 123.4"), or empty. */
     QString valueAt(const QPoint& viewPos) const override;
     /** @brief Where value @p index of the trend is drawn, in view coordinates. */
