@@ -53,7 +53,7 @@ struct Rig {
           session(MeterSession::Deps{settings, ports, store}),
           host(session, vars) {
         QObject::connect(&session, &MeterSession::problem, [this](const SessionProblem& p) {
-            messages.tell(SessionMessages::text(p, session));
+            messages.tell(SessionMessages::text(p));
         });
         ports.createLink(3, pty.slavePath());
         session.connectMeter();  // finds the pseudo-terminal as port 3

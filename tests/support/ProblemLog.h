@@ -10,10 +10,9 @@
 class ProblemLog : public QObject {
 public:
     explicit ProblemLog(MeterSession& session) {
-        connect(&session, &MeterSession::problem, this, [this, &session](const SessionProblem& p) {
-            texts << (p.kind == SessionProblem::Kind::DownloadTroubled
-                          ? session.lastDownload().report()
-                          : kindName(p.kind));
+        connect(&session, &MeterSession::problem, this, [this](const SessionProblem& p) {
+            texts << (p.kind == SessionProblem::Kind::DownloadTroubled ? p.account.report()
+                                                                       : kindName(p.kind));
         });
     }
     static QString kindName(SessionProblem::Kind kind) {

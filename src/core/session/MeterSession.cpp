@@ -523,7 +523,11 @@ void MeterSession::announceDownload() {
         for (const DownloadLog::RawDownload& raw : std::exchange(m_rawToKeep, {}))
             if (m_store.isOpen()) DownloadLog(m_store).keep(raw);
         const DownloadSummary& summary = m_download.summary();
-        if (summary.troubled()) report({SessionProblem::Kind::DownloadTroubled});
+        if (summary.troubled()) {
+            SessionProblem troubled(SessionProblem::Kind::DownloadTroubled);
+            troubled.account = summary;
+            report(troubled);
+        }
         Q_EMIT downloadReported(summary);
     });
 }

@@ -5,6 +5,7 @@
 
 #include "core/link/SerialLink.h"
 #include "core/meter/MeterFacts.h"
+#include "core/session/DownloadSummary.h"
 #include "core/store/ReadingsStore.h"
 
 /** @brief Something the session could not do, or that went wrong on the line, as a value: what
@@ -35,4 +36,5 @@ struct SessionProblem {
     int set = 0;                ///< SetFull, UnitsDiffer: the set concerned
     Meter::Units setUnits{};    ///< UnitsDiffer: the set's units
     Meter::Units meterUnits{};  ///< UnitsDiffer: the meter's units now
+    DownloadSummary account;    ///< DownloadTroubled: what the download did
 };

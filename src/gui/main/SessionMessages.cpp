@@ -9,14 +9,14 @@
 
 SessionMessages::SessionMessages(MeterSession& session, ReadingsOpener& opener,
                                  MessageBox& messages, QObject* parent)
-    : QObject(parent), m_session(session), m_opener(opener), m_messages(messages) {
+    : QObject(parent), m_opener(opener), m_messages(messages) {
     connect(&session, &MeterSession::problem, this,
-            [this](const SessionProblem& p) { m_messages.tell(text(p, m_session)); });
+            [this](const SessionProblem& p) { m_messages.tell(text(p)); });
     connect(&opener, &ReadingsOpener::failed, this, &SessionMessages::tellNotOpened);
     connect(&opener, &ReadingsOpener::opened, this, &SessionMessages::tellIfClosedToOthers);
 }
 
-QString SessionMessages::text(const SessionProblem& p, const MeterSession& session) {
+QString SessionMessages::text(const SessionProblem& p) {
     using Kind = SessionProblem::Kind;
     switch (p.kind) {
         case Kind::NoMeterFound:
@@ -49,7 +49,7 @@ QString SessionMessages::text(const SessionProblem& p, const MeterSession& sessi
         case Kind::ConnectionLost:
             return Msg::ConnectionLost;
         case Kind::DownloadTroubled:
-            return session.lastDownload().report();
+            return p.account.report();
         case Kind::NothingToStore:
             return Msg::NothingToStore;
         case Kind::SetFull:

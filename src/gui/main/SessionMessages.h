@@ -24,14 +24,13 @@ public:
     void openReadings();
 
     /** @brief The message for @p problem, in the program's language. */
-    static QString text(const SessionProblem& problem, const MeterSession& session);
+    static QString text(const SessionProblem& problem);
 
 private:
     void tellNotOpened(const StoreResult& why);
     /** @brief One word when the database was open to other users and was closed to them. */
     void tellIfClosedToOthers();
 
-    MeterSession& m_session;
     ReadingsOpener& m_opener;
     MessageBox& m_messages;
 };
