@@ -484,10 +484,9 @@ int read(const ReadRequest& request) {
         const QString reading = readingKnown ? QString::number(meter.reading) : QString();
         // The position of a fix current now; none (empty, null) without one.
         const std::optional<GpsFix> fix = withGps ? gps.current() : std::nullopt;
-        const QString latitude = fix ? QString::number(fix->latitude, 'f', 7) : QString();
-        const QString longitude = fix ? QString::number(fix->longitude, 'f', 7) : QString();
-        const QString elevation =
-            fix && fix->elevationM ? QString::number(*fix->elevationM, 'f', 1) : QString();
+        const QString latitude = fix ? PositionText::degrees(fix->latitude) : QString();
+        const QString longitude = fix ? PositionText::degrees(fix->longitude) : QString();
+        const QString elevation = fix ? PositionText::metres(fix->elevationM) : QString();
         const auto orNull = [](const QString& number) {
             return number.isEmpty() ? QStringLiteral("null") : number;
         };

@@ -354,10 +354,9 @@ int runDetails(const QStringList& args) {
         const std::optional<GpsFix> fix = CliCommands::waitForFix(parser.value(fromGps), wait);
         if (!fix) return static_cast<int>(ExitCode::Meter);
         // A 2D fix has no elevation: one kept from before would not be the fix's.
-        changes.append({DetailField::Latitude, QString::number(fix->latitude, 'f', 7)});
-        changes.append({DetailField::Longitude, QString::number(fix->longitude, 'f', 7)});
-        changes.append({DetailField::Elevation,
-                        fix->elevationM ? QString::number(*fix->elevationM, 'f', 1) : QString()});
+        changes.append({DetailField::Latitude, PositionText::degrees(fix->latitude)});
+        changes.append({DetailField::Longitude, PositionText::degrees(fix->longitude)});
+        changes.append({DetailField::Elevation, PositionText::metres(fix->elevationM)});
     }
     return CliCommands::details(*n, changes, parser.isSet(json));
 }

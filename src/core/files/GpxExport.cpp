@@ -3,6 +3,7 @@
 
 #include <QXmlStreamWriter>
 
+#include "core/gps/GpsReceiver.h"
 #include "core/meter/MeterFacts.h"
 #include "core/store/ReadingsStore.h"
 #include "core/store/SetStatistics.h"
@@ -27,11 +28,11 @@ QByteArray waypoints(const ReadingsStore& store, int* leftOut) {
             continue;
         }
         xml.writeStartElement(QStringLiteral("wpt"));
-        xml.writeAttribute(QStringLiteral("lat"), QString::number(*d.latitude, 'f', 7));
-        xml.writeAttribute(QStringLiteral("lon"), QString::number(*d.longitude, 'f', 7));
+        xml.writeAttribute(QStringLiteral("lat"), PositionText::degrees(*d.latitude));
+        xml.writeAttribute(QStringLiteral("lon"), PositionText::degrees(*d.longitude));
         // The schema's order: ele, time, name, cmt, desc, ..., type.
         if (d.elevationM)
-            xml.writeTextElement(QStringLiteral("ele"), QString::number(*d.elevationM, 'f', 1));
+            xml.writeTextElement(QStringLiteral("ele"), PositionText::metres(d.elevationM));
         if (d.downloadedUtc.isValid())
             xml.writeTextElement(QStringLiteral("time"),
                                  d.downloadedUtc.toUTC().toString(Qt::ISODate));

@@ -119,9 +119,9 @@ FileOutcome LiveRecording::add(const QDateTime& time, const QString& value, cons
                        QString::number(reading),
                        CsvExport::textField(m_mark)};
     if (m_positions) {
-        fields << (fix ? QString::number(fix->latitude, 'f', 7) : QString())
-               << (fix ? QString::number(fix->longitude, 'f', 7) : QString())
-               << (fix && fix->elevationM ? QString::number(*fix->elevationM, 'f', 1) : QString());
+        fields << (fix ? PositionText::degrees(fix->latitude) : QString())
+               << (fix ? PositionText::degrees(fix->longitude) : QString())
+               << (fix ? PositionText::metres(fix->elevationM) : QString());
     }
     const QString line = fields.join(QLatin1Char(','));
     const FileOutcome written = writeLine(line);
@@ -226,9 +226,9 @@ FileOutcome LiveRecording::placeByTrack(const QString& path, const QVector<GpxTr
                            f.at(4), CsvExport::textField(f.at(5))};
         const std::optional<GpxTrack::Point> p = GpxTrack::at(track, time.toUTC(), gapSeconds);
         if (p) ++*placed;
-        fields << (p ? QString::number(p->latitude, 'f', 7) : QString())
-               << (p ? QString::number(p->longitude, 'f', 7) : QString())
-               << (p && p->elevationM ? QString::number(*p->elevationM, 'f', 1) : QString());
+        fields << (p ? PositionText::degrees(p->latitude) : QString())
+               << (p ? PositionText::degrees(p->longitude) : QString())
+               << (p ? PositionText::metres(p->elevationM) : QString());
         made += fields.join(QLatin1Char(',')).toUtf8() + "\r\n";
     }
     *out = made;

@@ -10,6 +10,15 @@
 class QNmeaPositionInfoSource;
 class QGeoPositionInfo;
 
+/** @brief How positions are written in files and by the CLI: degrees to 7 decimals (about a
+ *  centimetre), metres to 1; no elevation is an empty text. */
+namespace PositionText {
+inline QString degrees(double degrees) { return QString::number(degrees, 'f', 7); }
+inline QString metres(const std::optional<double>& metres) {
+    return metres ? QString::number(*metres, 'f', 1) : QString();
+}
+}  // namespace PositionText
+
 /** @brief A position as a GPS receiver gave it, and how good and how old it is. */
 struct GpsFix {
     double latitude = 0.0;             ///< degrees, north positive (WGS 84)
