@@ -149,15 +149,17 @@ void SessionStatusBar::followGps(const GpsReceiver& gps) {
     connect(&gps, &GpsReceiver::stateChanged, this, &SessionStatusBar::showGps);
     m_gpsAge.setInterval(1000);
     connect(&m_gpsAge, &QTimer::timeout, this, &SessionStatusBar::showGps);
-    m_gpsAge.start();
     showGps();
 }
 
 void SessionStatusBar::showGps() {
+    // The fix's age is counted only while there is a receiver.
     if (!m_gps || m_gps->state() == GpsReceiver::State::Off) {
+        m_gpsAge.stop();
         gpsLabel->hide();
         return;
     }
+    if (!m_gpsAge.isActive()) m_gpsAge.start();
     const GpsFix fix = m_gps->lastFix();
     QString text;
     switch (m_gps->state()) {
