@@ -58,7 +58,12 @@ int main(int argc, char** argv) {
     });
     sinceTick.start();
     tick.start();
-    QObject::connect(&session, &MeterSession::downloadEnded, &loop, &QEventLoop::quit);
+    int values = 0;
+    QObject::connect(&session, &MeterSession::downloadEnded, &loop,
+                     [&](const DownloadSummary& account) {
+                         values = account.stored;
+                         loop.quit();
+                     });
     QTimer::singleShot(120000, &loop, &QEventLoop::quit);
     CALLGRIND_TOGGLE_COLLECT;
     session.DownloadAllSets();
@@ -69,7 +74,6 @@ int main(int argc, char** argv) {
     const double seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
     const qint64 bytes = session.link().bytesReceived();
     const double wire = wireSeconds(bytes);
-    const int values = session.lastDownload().stored;
     sim.terminate();
     sim.waitForFinished(5000);
     const bool ok = !session.isDownloading() && values == 3840 && !w.findChild<ProgressDialog*>();

@@ -352,6 +352,18 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>Set %1 now holds the %2 readings of %3</source>
         <translation>Messreihe %1 enthält jetzt die %2 Messwerte von %3</translation>
     </message>
+    <message>
+        <source>Saving %1...</source>
+        <translation>%1 wird gespeichert...</translation>
+    </message>
+    <message>
+        <source>%1 was not saved.</source>
+        <translation>%1 wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

@@ -352,6 +352,18 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>Set %1 now holds the %2 readings of %3</source>
         <translation>El conjunto %1 contiene ahora las %2 lecturas de %3</translation>
     </message>
+    <message>
+        <source>Saving %1...</source>
+        <translation>Guardando %1...</translation>
+    </message>
+    <message>
+        <source>%1 was not saved.</source>
+        <translation>%1 no se guardó.</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 guardado.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

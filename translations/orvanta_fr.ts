@@ -352,6 +352,18 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>Set %1 now holds the %2 readings of %3</source>
         <translation>La série %1 contient maintenant les %2 mesures de %3</translation>
     </message>
+    <message>
+        <source>Saving %1...</source>
+        <translation>Enregistrement de %1...</translation>
+    </message>
+    <message>
+        <source>%1 was not saved.</source>
+        <translation>%1 n&apos;a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

@@ -352,6 +352,18 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>Set %1 now holds the %2 readings of %3</source>
         <translation>O conjunto %1 agora contém as %2 leituras de %3</translation>
     </message>
+    <message>
+        <source>Saving %1...</source>
+        <translation>Salvando %1...</translation>
+    </message>
+    <message>
+        <source>%1 was not saved.</source>
+        <translation>%1 não foi salvo.</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 salvo.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include "DownloadWatch.h"
 #include "LineSteps.h"
 #include "MeterLine.h"
 #include "ProblemLog.h"
@@ -64,7 +65,8 @@ struct SessionRig {
           store(env.database()),
           opener(store),
           session(MeterSession::Deps{settings, ports, store}),
-          messages(session) {}
+          messages(session),
+          download(session) {}
     void start() {
         session.loadSettings();
         opener.open();
@@ -77,6 +79,7 @@ struct SessionRig {
     ReadingsOpener opener;
     MeterSession session;
     ProblemLog messages;
+    DownloadWatch download;
 };
 
 class TestSession : public QObject {
@@ -399,7 +402,7 @@ void TestSession::lineScenarios() {
         if (session.store().isIncomplete(set)) marked << QString::number(set);
     QCOMPARE(marked.join(','), incomplete);
     QCOMPARE(marked, markedIn(rig.env.database()));
-    const DownloadSummary& last = session.lastDownload();
+    const DownloadSummary& last = rig.download.account;
     QCOMPARE(last.end == DownloadEnd::Running ? QString() : last.statusLine(), summary);
     // The account's count is the count of positions that hold the sets' readings, unless
     // something else wrote to the table after it.
@@ -448,7 +451,7 @@ void TestSession::anotherProgramsLock() {
         QVERIFY(lock.exec("BEGIN IMMEDIATE"));
         sendPaced(meter.pty(), session, setData(3, 5, 9));
         QTRY_VERIFY(!session.isDownloading());
-        QCOMPARE(session.lastDownload().end, DownloadEnd::StoreFailed);
+        QCOMPARE(rig.download.account.end, DownloadEnd::StoreFailed);
         QVERIFY(lock.exec("ROLLBACK"));
     }
     lock.finish();
@@ -740,8 +743,8 @@ void TestSession::onlyWhatTheMeterSentIsStored() {
     QCOMPARE(store.reading(2, 2), QString("0.36177"));
     QVERIFY(store.flag(2, 2).startsWith("5 decimals"));
     QVERIFY(!store.countsAsReading(2, 2));
-    QCOMPARE(session.lastDownload().formFaults, (QList<QPair<int, int>>{{2, 2}}));
-    QVERIFY(session.lastDownload().report().contains("set 2 position 2"));
+    QCOMPARE(rig.download.account.formFaults, (QList<QPair<int, int>>{{2, 2}}));
+    QVERIFY(rig.download.account.report().contains("set 2 position 2"));
 }
 
 void TestSession::interruptedSetIsNeverMarkedComplete_data() {

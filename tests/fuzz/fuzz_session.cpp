@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "DownloadWatch.h"
 #include "FuzzSupport.h"
 #include "core/common/SettingsStore.h"
 #include "core/link/PortLinks.h"
@@ -39,6 +40,7 @@ struct Rig {
     PortLinks ports;
     ReadingsStore store;
     MeterSession session;
+    DownloadWatch download{session};
 };
 
 enum Ask { Nothing, All, Current, Capture, Continuous, CancelledAll, kAsks };
@@ -85,8 +87,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Set data after a Cancel belongs to no download.
     if (cancelled && session.isDownloading()) fuzz::fail("a cancelled download still runs");
 
+    // Ended here, so that its account is told; a Cancel changes no reading already stored.
+    session.cancelDownload();
     // Every cell holds a reading; without a download asked for, nothing was stored or marked.
-    const DownloadSummary& summary = session.lastDownload();
+    const DownloadSummary& summary = rig.download.account;
     if (store.rowCount() != Meter::kPositions) fuzz::fail("rows added or removed");
     for (int row = 0; rig.written && row < store.rowCount(); ++row) {
         if (store.cell(row, 0) != QString::number(row + 1)) fuzz::fail("a row number was written");
@@ -124,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     // Back to the start for the next input: nothing running, the table cleared.
-    session.cancelDownload();
+    rig.download.account = {};
     if (rig.written && !store.clearAll().ok()) fuzz::fail("the table was not reset");
     rig.written = false;
     char drain[4096];

@@ -517,6 +517,7 @@ void TestApp::menusReachTheirOperations() {
     actionOf(m, "Save")->trigger();
     actionOf(m, "Exportmenu")->trigger();
     actionOf(m, "Printmenu")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!w.files().isWriting(), 10000);
     QVERIFY(QFile::exists(rig.env.root() + "/m.dat"));
     QVERIFY(QFile::exists(rig.env.root() + "/m2.dat"));
     QVERIFY(QFile::exists(rig.env.root() + "/m.txt"));

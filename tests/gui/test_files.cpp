@@ -103,6 +103,8 @@ private Q_SLOTS:
     void printCancelled();
     void saveKeepsTheDocumentsFormat_data();
     void saveKeepsTheDocumentsFormat();
+    void changesWhileWritingStayUnsaved_data();
+    void changesWhileWritingStayUnsaved();
     void dataFileQuestionNamesWhatGoes_data();
     void dataFileQuestionNamesWhatGoes();
 };
@@ -111,6 +113,7 @@ void TestFiles::clearedTableSavesTo38656Bytes() {
     Rig rig;
     rig.dialog.answers << rig.path("clear");  // typed without its extension: the type's is added
     rig.files->Save();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.files->isWriting(), 10000);
     const QByteArray bytes = readAll(rig.path("clear.dat"));
     QCOMPARE(bytes.size(), 38656);
     QByteArray first("\x01\x00", 2);
@@ -130,6 +133,7 @@ void TestFiles::saveNewOpenRoundTrip() {
     rig.fill();
     rig.dialog.answers << rig.path("day.dat") << rig.path("day.dat");
     rig.files->Save();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.files->isWriting(), 10000);
     rig.files->New();
     QCOMPARE(rig.cell(77, 13), QString("0.000000"));
     rig.files->Open();
@@ -147,6 +151,7 @@ void TestFiles::savedFileReadByIndependentReader() {
     rig.fill();
     rig.dialog.answers << rig.path("x.dat");
     rig.files->Save();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.files->isWriting(), 10000);
     const QByteArray b = readAll(rig.path("x.dat"));
     // The layout read back here byte by byte, without the codec.
     int at = 0, row = 0;
@@ -283,17 +288,20 @@ void TestFiles::windows1252Texts() {
     rig.store.writeReading(2, 1, QString(65536, QLatin1Char('1')));
     rig.dialog.answers << rig.path("long.dat");
     rig.files->Save();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.files->isWriting(), 10000);
     QCOMPARE(rig.messages.texts.size(), 1);
     QVERIFY(rig.messages.texts[0].contains("longer than a data file can hold"));
     QVERIFY(!QFile::exists(rig.path("long.dat")));
     rig.store.writeReading(2, 1, QString(65535, QLatin1Char('1')));
     rig.dialog.answers << rig.path("long.dat");
     rig.files->Save();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.files->isWriting(), 10000);
     QCOMPARE(rig.messages.texts.size(), 1);
     rig.store.writeReading(2, 1, "0.000000");
     rig.store.writeReading(1, 1, QString::fromUtf8("\u20ac1.5"));
     rig.dialog.answers << rig.path("back.dat");
     rig.files->Save();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.files->isWriting(), 10000);
     QCOMPARE(readAll(rig.path("back.dat")).mid(2, 8), QByteArray("\x04\x00\x80"
                                                                  "1.5",
                                                                  6) +
@@ -373,6 +381,7 @@ void TestFiles::readOnlyTargets() {
         rig.files->Save();
     else
         rig.files->exportText();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.files->isWriting(), 10000);
     QCOMPARE(readAll(target), before);
     if (command == "open") {
         // Open only reads: a write-protected file opens (a file of one record, said so).
@@ -395,7 +404,9 @@ void TestFiles::cancelledDialogsKeepNames() {
                        << "";
     rig.files->Open();
     rig.files->saveAs();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.files->isWriting(), 10000);
     rig.files->exportText();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.files->isWriting(), 10000);
     QCOMPARE(rig.files->mDataFileName, QString("old.dat"));
     QCOMPARE(rig.files->mExportFileName, QString("old.txt"));
     QCOMPARE(rig.dialog.shown.size(), 3);
@@ -414,6 +425,7 @@ void TestFiles::saveReplacesLongerFile() {
     f.close();
     rig.dialog.answers << target;
     rig.files->Save();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.files->isWriting(), 10000);
     QCOMPARE(readAll(target).size(), 128 * 302);
 }
 
@@ -427,6 +439,7 @@ void TestFiles::exportBytes() {
     old.close();
     rig.dialog.answers << target;
     rig.files->exportText();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.files->isWriting(), 10000);
     const QByteArray bytes = readAll(target);
     QVERIFY(bytes.endsWith("\r\n"));
     const QList<QByteArray> lines = bytes.chopped(2).split('\n');
@@ -450,6 +463,7 @@ void TestFiles::exportEmptyTable() {
     Rig rig(false);
     rig.dialog.answers << rig.path("empty.txt");
     rig.files->exportText();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.files->isWriting(), 10000);
     QCOMPARE(readAll(rig.path("empty.txt")), TextExport::headerLine());
 }
 
@@ -533,6 +547,47 @@ void TestFiles::printCancelled() {
     QVERIFY2(rig.messages.texts.isEmpty(), "a cancelled print is no failure");
 }
 
+void TestFiles::changesWhileWritingStayUnsaved_data() {
+    QTest::addColumn<QString>("meanwhile");  // what changes before the write is told done
+    QTest::addColumn<bool>("modified");      // the table counts as unsaved afterwards
+    QTest::addColumn<bool>("undoCleans");    // one Undo brings it back to what was saved
+    QTest::newRow("nothing") << "" << false << false;
+    QTest::newRow("a flag") << "flag" << true << true;
+    QTest::newRow("a flag undone and another made") << "flag undo other" << true << true;
+    QTest::newRow("a download") << "reading" << true << false;
+}
+
+void TestFiles::changesWhileWritingStayUnsaved() {
+    QFETCH(QString, meanwhile);
+    QFETCH(bool, modified);
+    QFETCH(bool, undoCleans);
+    Rig rig;
+    rig.fill();
+    EditHistory& history = rig.store.history();
+    QVERIFY(history.setFlag(2, 2, "first").ok());
+    const QString file = rig.path("s.orvanta");
+    rig.dialog.answers << file;
+    rig.files->Save();
+    // The outcome comes through the event loop: what happens before it is not in the file.
+    if (meanwhile.contains("flag")) QVERIFY(history.setFlag(1, 1, "broken core").ok());
+    if (meanwhile.contains("undo")) QVERIFY(history.undo().ok());
+    if (meanwhile.contains("other")) QVERIFY(history.setFlag(1, 2, "other").ok());
+    if (meanwhile.contains("reading")) QVERIFY(rig.store.writeReading(1, 1, "9.9").ok());
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.files->isWriting(), 10000);
+    QCOMPARE(rig.files->documentPath(), file);
+    QCOMPARE(rig.files->modified(), modified);
+    if (modified && history.canUndo()) {
+        QVERIFY(history.undo().ok());
+        QCOMPARE(!rig.files->modified(), undoCleans);
+    }
+    ReadingsStore reread(rig.path("reread.db"));
+    QVERIFY(reread.open().ok());
+    QVERIFY(SurveyFile::openAny(reread, file).ok());
+    QCOMPARE(reread.flag(2, 2), QString("first"));
+    QCOMPARE(reread.flag(1, 1), QString());
+    QCOMPARE(reread.reading(1, 1), QString("1.000001"));
+}
+
 void TestFiles::saveKeepsTheDocumentsFormat_data() {
     QTest::addColumn<QString>("opened");  // the file the table came from: s.orvanta, s.csv, s.dat
     QTest::addColumn<QString>("change");  // "flag" (the user's own edit) or "reading" (a download)
@@ -566,6 +621,7 @@ void TestFiles::saveKeepsTheDocumentsFormat() {
     QVERIFY(rig.files->modified());
     rig.dialog.answers << "";  // a dialog, if one comes, is cancelled
     rig.files->Save();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.files->isWriting(), 10000);
     QCOMPARE(!rig.dialog.shown.isEmpty(), dialog);
     // Never another format under the file's name.
     QCOMPARE(readAll(file).left(16), start);
@@ -614,12 +670,14 @@ void TestFiles::dataFileQuestionNamesWhatGoes() {
         rig.dialog.answers << rig.path("first.dat");
         rig.messages.choiceAnswers << 3;
         files.Save();
+        QTRY_VERIFY_WITH_TIMEOUT(!files.isWriting(), 10000);
         QCOMPARE(rig.messages.questions.size(), 1);
         rig.messages.questions.clear();
     }
     rig.dialog.answers << rig.path("s.dat");
     rig.messages.choiceAnswers << 1;  // the data file only
     files.Save();
+    QTRY_VERIFY_WITH_TIMEOUT(!files.isWriting(), 10000);
     QCOMPARE(rig.messages.questions.size(), named.isEmpty() ? 0 : 1);
     if (!named.isEmpty())
         QVERIFY2(rig.messages.questions[0].contains(named), qPrintable(rig.messages.questions[0]));

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "AppRig.h"
+#include "DownloadWatch.h"
 #include "LineSteps.h"
 #include "MeterLine.h"
 #include "Pty.h"
@@ -136,6 +137,7 @@ void TestSessionWindows::newNeverErasesWhatArrivesMeanwhile() {
     Pty& pty = rig.pty;
     MainWindow& w = rig.start();
     MeterSession& session = (*rig.session);
+    DownloadWatch watch(session);
     QVERIFY(session.store().writeReading(9, 1, "0.9").ok());  // unsaved: New asks
     rig.messages.whileAsking = [&] {
         if (download) session.DownloadCurrentSet();
@@ -149,7 +151,7 @@ void TestSessionWindows::newNeverErasesWhatArrivesMeanwhile() {
     const auto t = fileTable(rig.env.database());
     QCOMPARE(t[0][2] + t[1][2] + t[2][2], set2);
     QCOMPARE(t[0][9], QString("0.000000"));
-    QCOMPARE(session.lastDownload().stored, download ? 3 : 0);
+    QCOMPARE(watch.account.stored, download ? 3 : 0);
     QCOMPARE(rig.messages.texts, QStringList());
 }
 
@@ -187,6 +189,7 @@ void TestSessionWindows::unitsPerSetSurviveARestart() {
     rig.dialog.answers << file << file;
     rig.messages.choiceAnswers << 1;  // the data file, without the details
     again.files().Save();
+    QTRY_VERIFY_WITH_TIMEOUT(!again.files().isWriting(), 10000);
     // A data file keeps readings only: the user is asked before the details are left behind.
     QVERIFY(rig.messages.questions.join('\n').contains("drops the units of sets 3"));
     QVERIFY(QFile::exists(file));
@@ -199,6 +202,7 @@ void TestSessionWindows::unitsPerSetSurviveARestart() {
     rig.dialog.answers << survey << survey;
     QVERIFY((*rig.session).store().setSetUnits(4, Meter::Units::CGS).ok());
     again.files().Save();
+    QTRY_VERIFY_WITH_TIMEOUT(!again.files().isWriting(), 10000);
     QVERIFY((*rig.session).store().setDetails(4, SetDetails{}).ok());
     again.files().Open();
     QCOMPARE(db.setUnits(4), std::optional<Meter::Units>(Meter::Units::CGS));

@@ -227,6 +227,7 @@ void TestWindows::csvCommandUsesChosenSeparator() {
     rig.dialog.answers << rig.env.root() + "/out.csv";
     rig.dialog.filterAnswers << 1;
     actionOf(w, "ExportCsvmenu")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!w.files().isWriting(), 10000);
     QFile f(rig.env.root() + "/out.csv");
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("Number;Set 4\r\n1;0,5\r\n"));
@@ -258,7 +259,7 @@ void TestWindows::reconnectsAndResumesContinuousReadings() {
     QCOMPARE(meter.pty().receive(50), QByteArray("A"));
     meter.unplug();
     QTRY_VERIFY(!(*rig.session).isConnected());
-    QTest::qWait(600);
+    QVERIFY(lookedForMeter(*rig.session));  // and found nothing to open
     QVERIFY(!(*rig.session).isConnected());
     QVERIFY(meter.plugIn());
     QTRY_VERIFY_WITH_TIMEOUT((*rig.session).isConnected(), 3000);
@@ -283,6 +284,7 @@ void TestWindows::titleTellsFileAndUnsavedReadings() {
     rig.dialog.answers << file;
     rig.messages.choiceAnswers << 1;  // the data file, without the download's details
     w.files().Save();
+    QTRY_VERIFY_WITH_TIMEOUT(!w.files().isWriting(), 10000);
     // What the data file drops is named: the download's units, nothing typed.
     QCOMPARE(rig.messages.questions.size(), 1);
     QVERIFY(rig.messages.questions[0].contains("drops the units of sets 3."));
@@ -302,6 +304,7 @@ void TestWindows::titleTellsFileAndUnsavedReadings() {
     QCOMPARE(w.windowTitle(), QString("Orvanta - survey.dat*"));
     rig.dialog.answers << file;
     w.files().Save();  // the user chose the data file for these details before: not asked again
+    QTRY_VERIFY_WITH_TIMEOUT(!w.files().isWriting(), 10000);
     QCOMPARE(w.windowTitle(), QString("Orvanta - survey.dat"));
     QVERIFY(rig.messages.questions.isEmpty());
     (*rig.session).DownloadCurrentSet();

@@ -120,7 +120,7 @@ inline void runStep(const Step& step, MeterSession& session, UsbMeter& meter, QB
             got.clear();  // what the meter was sent before it went away is not looked at
             meter.unplug();
             QTRY_VERIFY(!session.isConnected());
-            QTest::qWait(600);  // a reconnection attempt finds nothing to open
+            QVERIFY(lookedForMeter(session));  // and found nothing to open
             QVERIFY(!session.isConnected());
             break;
         case Step::Replug:
@@ -140,6 +140,7 @@ inline void runStep(const Step& step, MeterSession& session, UsbMeter& meter, QB
             QTRY_VERIFY_WITH_TIMEOUT(!session.isDownloading(), 15000);
             break;
         case Step::Pause:
+            // The meter's silence for a second is the step itself, not a wait for the program.
             QTest::qWait(1000);
             break;
         case Step::Cancel:

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QFile>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "Pty.h"
@@ -38,6 +40,16 @@ private:
     QString m_byId;
     std::unique_ptr<Pty> m_pty;
 };
+
+/** @brief Waits until @p session has looked once more for its lost meter (and found it, or
+ *  not); false when it did not look within the deadline. */
+inline bool lookedForMeter(MeterSession& session) {
+    auto* look = session.findChild<QTimer*>(QStringLiteral("lookForMeter"));
+    if (!look || !look->isActive()) return false;
+    // Connected after the look itself: when the spy hears the tick, the look is done.
+    QSignalSpy tick(look, &QTimer::timeout);
+    return tick.wait(10000);
+}
 
 /** @brief Feeds bytes no faster than the program takes them, as the meter's line does: a chunk
  *  is sent only once the one before has been read from the device and handled whole, so no more

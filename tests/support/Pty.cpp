@@ -2,9 +2,10 @@
 #include "Pty.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QFile>
-#include <QTest>
+#include <QSocketNotifier>
+#include <QTimer>
 
 Pty::~Pty() {
     m_terminal.close();
@@ -29,16 +30,19 @@ void Pty::send(const QByteArray& bytes) {
 
 QByteArray Pty::receive(int ms) {
     QByteArray out;
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms && m_terminal.isOpen()) {
-        QCoreApplication::processEvents();
+    if (!m_terminal.isOpen()) return out;
+    // Woken by what the program writes, or by the deadline: never a poll.
+    QSocketNotifier readable(m_terminal.handle(), QSocketNotifier::Read);
+    const QDeadlineTimer deadline(ms, Qt::PreciseTimer);
+    QTimer end;
+    end.setSingleShot(true);
+    end.setTimerType(Qt::PreciseTimer);
+    while (m_terminal.isOpen()) {
         char buf[4096];
-        const qint64 n = m_terminal.read(buf, sizeof buf);
-        if (n > 0)
-            out.append(buf, n);
-        else
-            QTest::qWait(5);
+        for (qint64 n; (n = m_terminal.read(buf, sizeof buf)) > 0;) out.append(buf, n);
+        if (deadline.hasExpired()) break;
+        end.start(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     return out;
 }

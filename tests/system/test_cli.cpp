@@ -206,8 +206,9 @@ void TestCli::downloadOutcomes() {
     cli.start(kCli, {"download", "--all", "--timeout", "2", "-o", out});
     QVERIFY(answer(*meter, "D", reply));
     if (unplug) {
-        QTest::qWait(300);  // the program takes what was sent
-        meter.reset();      // unplugged: the device and its link go
+        // The meter goes once the program has stored what it sent (set 1's second value).
+        QTRY_VERIFY_WITH_TIMEOUT(fileTable(env.database()).value(1).value(1) == "0.2", 10000);
+        meter.reset();  // unplugged: the device and its link go
         QFile::remove(env.portsFolder() + "/com3");
     }
     QVERIFY(ended(cli));

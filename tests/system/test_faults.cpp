@@ -373,6 +373,7 @@ void TestFaults::fileWriteFailuresReported() {
             w.files().exportAs(*ExportFormats::byId("csv"));
         else
             w.Print();  // to a PDF file
+        QTRY_VERIFY_WITH_TIMEOUT(!w.files().isWriting(), 10000);
     };
     run();
     QFile saved(file);

@@ -33,10 +33,10 @@ FileOutcome exportText(const ReadingsStore& store, const QString& path);
 /** @brief Writes the sets that hold readings as comma-separated values, whole or not at all. */
 FileOutcome exportCsv(const ReadingsStore& store, const QString& path, bool decimalComma);
 
-/** @brief True when the file at @p path is set read-only (its owner's write permission is off,
- *  or this user may not write it). A missing file is not read-only. */
 /** @brief The tab-separated text export's bytes. */
 QByteArray textExport(const ReadingsStore& store);
+/** @brief True when the file at @p path is set read-only (its owner's write permission is off,
+ *  or this user may not write it). A missing file is not read-only. */
 bool isReadOnlyFile(const QString& path);
 
 /** @brief Writes @p bytes to @p path through a temporary file that replaces it only when whole.

@@ -160,17 +160,25 @@ Format formatForName(const QString& path) {
     return Format::DataFile;
 }
 
-FileOutcome saveAs(const ReadingsStore& store, const QString& path, Format format) {
+FileOutcome encodeAs(const ReadingsStore& store, const QString& path, Format format,
+                     QByteArray* bytes) {
     switch (format) {
         case Format::Survey:
-            return save(store, path);
+            return encode(store, path, bytes);
         case Format::LongTable:
             if (!store.isOpen()) return FileOutcome::failed(FileFailure::StoreClosed, path);
-            return FileCommands::writeWhole(path, SurveyExport::longTable(store));
+            *bytes = SurveyExport::longTable(store);
+            return FileOutcome::done();
         case Format::DataFile:
             break;
     }
-    return FileCommands::saveDataFile(store, path);
+    return FileCommands::encodeDataFile(store, path, bytes);
+}
+
+FileOutcome saveAs(const ReadingsStore& store, const QString& path, Format format) {
+    QByteArray bytes;
+    if (FileOutcome encoded = encodeAs(store, path, format, &bytes); !encoded) return encoded;
+    return FileCommands::writeWhole(path, bytes);
 }
 
 FileOutcome openAny(ReadingsStore& store, const QString& path) {

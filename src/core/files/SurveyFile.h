@@ -34,6 +34,9 @@ Format formatOf(const QString& path);
 /** @brief The format a file named @p path is saved in, by its suffix: "orvanta" a survey file,
  *  "csv" a long table, anything else a data file. */
 Format formatForName(const QString& path);
+/** @brief The table as @p format's bytes for @p path, nothing written yet. */
+FileOutcome encodeAs(const ReadingsStore& store, const QString& path, Format format,
+                     QByteArray* bytes);
 /** @brief Writes the table to @p path in @p format. */
 FileOutcome saveAs(const ReadingsStore& store, const QString& path, Format format);
 }  // namespace SurveyFile

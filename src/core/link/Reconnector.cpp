@@ -6,7 +6,8 @@
 #include "core/link/PortLinks.h"
 
 Reconnector::Reconnector(const PortLinks& ports, QObject* parent)
-    : QObject(parent), m_ports(ports) {
+    : QObject(parent), m_ports(ports), m_timer(this) {
+    m_timer.setObjectName(QStringLiteral("lookForMeter"));
     m_timer.setInterval(kIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         if (const std::optional<int> number = deviceIsBack()) Q_EMIT deviceBack(*number);

@@ -28,7 +28,7 @@ MeterSession::MeterSession(Deps deps, QObject* parent)
       m_settings(deps.settings),
       m_ports(deps.ports),
       m_store(deps.store),
-      m_reconnector(deps.ports),
+      m_reconnector(deps.ports, this),
       m_download(m_store, kAnswerTimeoutMs) {
     connect(&m_link, &SerialLink::received, this, &MeterSession::onReceived);
     connect(&m_link, &SerialLink::connectionLost, this, &MeterSession::onConnectionLost);

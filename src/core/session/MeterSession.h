@@ -81,9 +81,6 @@ public:
     QString shownReading() const { return m_shownReading; }
     /** @brief Received bytes wait to be taken apart (held, or a handler is running). */
     bool hasBytesWaiting() const { return m_receiving || !m_pending.isEmpty(); }
-    /** @brief What the current or last download did: sets, readings stored, what went wrong
-     *  (the account downloadEnded and downloadReported carry). */
-    const DownloadSummary& lastDownload() const { return m_download.summary(); }
 
     /** @brief Opens the port the state names, closing it first when open. Reports why when it
      *  cannot (no meter, port in use, not allowed) unless @p quiet. */

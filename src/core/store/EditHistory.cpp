@@ -34,10 +34,19 @@ void EditHistory::setClean() {
     Q_EMIT changed();
 }
 
+void EditHistory::setClean(const Mark& at) {
+    if (at.generation != m_generation || at.index > m_steps.size() || m_clean == at.index ||
+        (at.index > 0 && m_steps[at.index - 1].serial != at.lastStep))
+        return;
+    m_clean = at.index;
+    Q_EMIT changed();
+}
+
 void EditHistory::push(Entry e) {
     m_steps.resize(m_index);
     // The clean state was among the steps just dropped: it can no longer be reached.
     if (m_clean > m_index) m_clean = -1;
+    e.serial = ++m_serial;
     m_steps.append(std::move(e));
     ++m_index;
     Q_EMIT changed();

@@ -49,6 +49,19 @@ public:
     bool isClean() const { return m_clean == m_index; }
     /** @brief The table was just opened from a file or saved to one. */
     void setClean();
+    /** @brief Where the history stands: a file written from the table as it stood then. */
+    struct Mark {
+        int generation = -1;
+        int index = 0;
+        quint64 lastStep = 0;  ///< the serial of the step before it (0: none)
+    };
+    Mark mark() const {
+        return {m_generation, m_index, m_index > 0 ? m_steps[m_index - 1].serial : 0};
+    }
+    /** @brief A file written from the table as it stood at @p at is now saved: the table is
+     *  clean at that step, if it can still be reached (the history did not end, and the steps
+     *  up to it were not replaced by others since). */
+    void setClean(const Mark& at);
     /** @brief Forgets every step; the table counts as changed (not what any file holds). */
     void clear();
     /** @brief Counts the times the history ended: the same count means every change since was
@@ -65,6 +78,7 @@ private:
         QString readingText;  ///< the flagged reading's text, which must still be there
         QString flagBefore, flagAfter;
         SetDetails before, after;
+        quint64 serial = 0;  ///< which step this is, never the same twice
     };
     /** @brief Puts @p e's side (@p forward: after) into the store, after checking that the
      *  other side is what the store holds. */
@@ -79,4 +93,5 @@ private:
     int m_clean = 0;  ///< the index at which the table is clean; -1 for none
     bool m_applying = false;
     int m_generation = 0;
+    quint64 m_serial = 0;
 };

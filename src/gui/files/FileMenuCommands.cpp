@@ -97,6 +97,9 @@ void FileMenuCommands::report(const FileOutcome& outcome) {
 }
 
 void FileMenuCommands::New() {
+    // A file still being written is told first: whether it became the document decides what
+    // follows.
+    m_writer.finish();
     if (refusedWhileDownloading()) return;
     // Set data that arrives from the question to the end of the clearing is taken in after it:
     // the clearing never erases a reading the user has not seen.
@@ -111,6 +114,7 @@ void FileMenuCommands::New() {
 }
 
 void FileMenuCommands::Open() {
+    m_writer.finish();
     if (refusedWhileDownloading()) return;
     const auto chosen =
         chooseFile(mDataFileName, tr("Open Data File"), openFilters(), FileDialog::Mode::Open);
@@ -120,6 +124,7 @@ void FileMenuCommands::Open() {
 }
 
 void FileMenuCommands::openPath(const QString& path) {
+    m_writer.finish();
     if (refusedWhileDownloading()) return;
     // A recording of live readings fills the one set the user names; the rest stays.
     if (LiveRecording::looksLikeRecording(path)) {
@@ -182,6 +187,7 @@ QString FileMenuCommands::droppedByDataFile(bool* unitsAlone) const {
 }
 
 void FileMenuCommands::save(bool askName) {
+    m_writer.finish();
     if (refusedWhileDownloading()) return;
     // A survey file or long table the table came from, changed since only by the user's own
     // edits: written back in its own format, never as a data file under its name.
@@ -191,9 +197,7 @@ void FileMenuCommands::save(bool askName) {
             d.messages.tell(Msg::ReadOnlyFile);
             return;
         }
-        const FileOutcome outcome = SurveyFile::saveAs(d.store, m_documentPath, m_documentFormat);
-        report(outcome);
-        if (outcome.ok()) setDocument(m_documentPath, m_documentFormat);
+        writeDocument(m_documentPath, m_documentFormat);
         return;
     }
     const auto chosen =
@@ -232,10 +236,28 @@ void FileMenuCommands::save(bool askName) {
             m_toldDetailsFor = path;
         }
     }
-    const FileOutcome outcome = SurveyFile::saveAs(d.store, target, format);
-    report(outcome);
-    if (!outcome.ok()) return;
-    setDocument(target, format);
+    writeDocument(target, format);
+}
+
+void FileMenuCommands::writeDocument(const QString& path, SurveyFile::Format format) {
+    QByteArray bytes;
+    if (const FileOutcome encoded = SurveyFile::encodeAs(d.store, path, format, &bytes); !encoded) {
+        report(encoded);
+        return;
+    }
+    // The table may change while the file is written: it is clean at the step it was taken.
+    const EditHistory::Mark at = d.store.history().mark();
+    const QString name = QFileInfo(path).fileName();
+    if (note) note(tr("Saving %1...").arg(name));
+    m_writer.write(path, bytes, [this, path, format, at, name](const FileOutcome& outcome) {
+        report(outcome);
+        if (!outcome.ok()) {
+            if (note) note(tr("%1 was not saved.").arg(name));
+            return;
+        }
+        setDocument(path, format, at);
+        if (note) note(tr("Saved %1.").arg(name));
+    });
 }
 
 bool FileMenuCommands::holdsDetails() const {
@@ -245,10 +267,15 @@ bool FileMenuCommands::holdsDetails() const {
 }
 
 void FileMenuCommands::setDocument(const QString& path, SurveyFile::Format format) {
+    setDocument(path, format, d.store.history().mark());
+}
+
+void FileMenuCommands::setDocument(const QString& path, SurveyFile::Format format,
+                                   const EditHistory::Mark& at) {
     m_documentPath = path;
     m_documentFormat = format;
-    d.store.history().setClean();
-    m_documentGeneration = d.store.history().generation();
+    d.store.history().setClean(at);
+    m_documentGeneration = at.generation;
     if (documentChanged) documentChanged();
 }
 
@@ -261,13 +288,18 @@ QString FileMenuCommands::documentName() const {
 }
 
 bool FileMenuCommands::mayClose() {
+    m_writer.finish();
     if (!modified()) return true;
     enum { SaveFirst, QuitAnyway, Stay };
     const int chosen = d.messages.ask(
         Msg::ConfirmQuit, {QCoreApplication::translate("MainWindow", "&Save..."),
                            QCoreApplication::translate("MainWindow", "&Quit Without Saving"),
                            QCoreApplication::translate("MainWindow", "Cancel")});
-    if (chosen == SaveFirst) Save();
+    if (chosen == SaveFirst) {
+        Save();
+        // The program closes only once the file is written and whole.
+        m_writer.finish();
+    }
     return chosen == QuitAnyway || (chosen == SaveFirst && !modified());
 }
 
@@ -332,9 +364,16 @@ void FileMenuCommands::exportAs(const ExportFormats::Format& format, int set) {
         report(written.problem);
         return;
     }
-    const FileOutcome outcome = FileCommands::writeWhole(chosen->path, written.bytes);
-    report(outcome);
-    if (outcome.ok() && written.leftOut > 0)
-        d.messages.tell(
-            Msg::SetsWithoutLocation.arg(written.leftOut).arg(QFileInfo(chosen->path).fileName()));
+    const QString name = QFileInfo(chosen->path).fileName();
+    const int leftOut = written.leftOut;
+    if (note) note(tr("Saving %1...").arg(name));
+    m_writer.write(chosen->path, written.bytes, [this, name, leftOut](const FileOutcome& outcome) {
+        report(outcome);
+        if (!outcome.ok()) {
+            if (note) note(tr("%1 was not saved.").arg(name));
+            return;
+        }
+        if (note) note(tr("Saved %1.").arg(name));
+        if (leftOut > 0) d.messages.tell(Msg::SetsWithoutLocation.arg(leftOut).arg(name));
+    });
 }

@@ -7,7 +7,9 @@
 #include <optional>
 
 #include "core/files/ExportFormats.h"
+#include "core/files/FileWriter.h"
 #include "core/files/SurveyFile.h"
+#include "core/store/EditHistory.h"
 #include "gui/dialogs/FileDialog.h"
 
 struct FileOutcome;
@@ -86,6 +88,10 @@ public:
     /** @brief The readings changed since that file was opened or saved: the store's history
      *  is not at its clean step. */
     bool modified() const;
+    /** @brief A file is being written, or its outcome not yet told. */
+    bool isWriting() const { return m_writer.isWriting(); }
+    /** @brief Waits for the files being written and tells how each went. */
+    void finishWriting() { m_writer.finish(); }
     /** @brief Called when the document path or its modified state changes. */
     std::function<void()> documentChanged;
     /** @brief Shows a note in the status bar (nothing went wrong). */
@@ -115,7 +121,12 @@ private:
     bool holdsDetails() const;
     /** @brief The table now is what @p path holds, in @p format. */
     void setDocument(const QString& path, SurveyFile::Format format);
+    /** @brief @p path was written, in @p format, from the table as it stood at @p at. */
+    void setDocument(const QString& path, SurveyFile::Format format, const EditHistory::Mark& at);
     void save(bool askName);
+    /** @brief Writes the table to @p path in @p format away from the interface thread; the
+     *  document is that file once it is whole on disk. */
+    void writeDocument(const QString& path, SurveyFile::Format format);
     /** @brief What a data file would drop of the table, in words; empty when nothing. Units
      *  alone are left out when the user asked not to be asked for them (@p unitsAlone tells
      *  that units are all it would drop). */
@@ -126,4 +137,5 @@ private:
     int m_documentGeneration = -1;          ///< the store history's generation the file was read at
     QString m_toldDetailsFor;               ///< the data file the details note was given for
     QHash<QString, QString> m_exportNames;  ///< by format, those other than the text export
+    FileWriter m_writer;                    ///< last: it waits for its writes when it goes
 };

@@ -211,6 +211,8 @@ void MainWindow::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
+    // An export still being written is whole on disk, or its failure told, before the end.
+    m_files.finishWriting();
     m_closing = true;
     m_work->setClosing();
     saveLayout();
