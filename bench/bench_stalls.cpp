@@ -46,14 +46,17 @@ double stallOf(const std::function<void()>& op, int settleMs = 150) {
     return static_cast<double>(longest) / 1e6;
 }
 
+/** The figures' prefix: "stall_", or "stall_xvfb_" under a real X server. */
+QByteArray g_prefix = "stall_";
+
 void report(const char* name, std::vector<double> stalls) {
     std::sort(stalls.begin(), stalls.end());
     const double median = stalls[stalls.size() / 2];
     const double most = stalls.back();
-    std::printf("stall %-22s median %6.1f ms, max %6.1f ms%s\n", name, median, most,
-                most > 16.0 ? "  (over a frame)" : "");
-    std::printf("FIGURE stall_%s_median_ms %.1f\nFIGURE stall_%s_max_ms %.1f\n", name, median, name,
-                most);
+    std::printf("%s%-22s median %6.1f ms, max %6.1f ms%s\n", g_prefix.constData(), name, median,
+                most, most > 16.0 ? "  (over a frame)" : "");
+    std::printf("FIGURE %s%s_median_ms %.1f\nFIGURE %s%s_max_ms %.1f\n", g_prefix.constData(), name,
+                median, g_prefix.constData(), name, most);
 }
 
 /** Every position of every set holding a reading; @p shift makes another table. */
@@ -72,6 +75,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // "plot" repeats the plot's first showing alone, many times, for a profiler.
     const bool plotOnly = argc > 1 && QByteArray(argv[1]) == "plot";
+    if (argc > 1 && QByteArray(argv[1]) == "xvfb") g_prefix = "stall_xvfb_";
     const int plotRuns = plotOnly ? 10 : 1;
     AppRig rig;
     rig.setSetting("Comm Num", "201");  // no meter: the operations alone

@@ -30,6 +30,8 @@ run program_9600 "$build/bench/bench_program" 1041.67 9600
 if command -v xvfb-run > /dev/null; then
   run program_xvfb xvfb-run -a -s "-screen 0 1920x1080x24" env QT_QPA_PLATFORM=xcb \
     "$build/bench/bench_program" 104.17 xvfb
+  run stalls_xvfb xvfb-run -a -s "-screen 0 1920x1080x24" env QT_QPA_PLATFORM=xcb \
+    "$build/bench/bench_stalls" xvfb
 else
   echo "program_xvfb: skipped (no xvfb-run; make deps-bench installs it)"
 fi
@@ -66,6 +68,7 @@ target() {
     program_xvfb_wire_ratio) echo ">= 200" ;;
     program_9600_wire_ratio) echo ">= 100" ;;
     program*_longest_block_ms) echo "< 30" ;;
+    stall_*_median_ms) echo "<= 16 (a frame)" ;;
     cli_instructions_per_reading) echo "< 29600" ;;
     cli_instructions_to_first_reading) echo "< 12800000" ;;
     *_block_ms | plot_refresh_ms | survey_save_ms | survey_open_ms) echo "< 30 (blocked)" ;;
