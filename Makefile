@@ -15,7 +15,7 @@ FORMAT_PACKAGES := clang-format
 # Instruction counts and a real X server for the benchmarks.
 BENCH_PACKAGES := valgrind xvfb xauth
 # Debian's own checkers of the package, its desktop entry and its AppStream metadata.
-CHECK_PACKAGES := lintian appstream desktop-file-utils
+CHECK_PACKAGES := lintian appstream desktop-file-utils shared-mime-info libglib2.0-bin xdg-utils
 
 .PHONY: translations screenshots deps deps-fuzz deps-bench deps-check build run test bench test-asan fuzz package package-check format format-check clean
 
@@ -93,6 +93,7 @@ package-check: deps-check package
 	appstreamcli validate --pedantic --no-net build/packaging/org.orvanta.Orvanta.metainfo.xml
 	@out=$$(desktop-file-validate packaging/org.orvanta.Orvanta.desktop); \
 	if [ -n "$$out" ]; then echo "$$out"; exit 1; fi
+	tools/mime-check.sh
 
 fuzz: deps-fuzz
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANTA_FUZZ=ON -DORVANTA_BUILD_TESTS=OFF

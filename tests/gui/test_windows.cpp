@@ -199,6 +199,14 @@ void TestWindows::droppedFilesOpenAsOpenDoes() {
     };
     const QString dat = QStringLiteral(ORVANTA_TEST_DATA "/datfiles/two_records.dat");
     QVERIFY(!drop({rig.env.root() + "/notes.txt"}));  // not a file of ours: not taken
+    // Another program's .dat, text or bytes, is not taken for a data file.
+    for (const QByteArray& other :
+         {QByteArray("notes from the outcrop\n"), QByteArray("\1\0\0\0")}) {
+        QFile notes(rig.env.root() + "/notes.dat");
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write(other) == other.size());
+        notes.close();
+        QVERIFY(!drop({notes.fileName()}));
+    }
     // Two files: not taken, and told why.
     rig.messages.texts.clear();
     QVERIFY(!drop({dat, dat}));

@@ -98,6 +98,18 @@ FileOutcome openDataFile(ReadingsStore& store, const QString& path) {
     return opened;
 }
 
+bool looksLikeDataFile(const QString& path) {
+    QFile f(path);
+    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = f.read(4);
+    if (head.size() < 4) return false;
+    const auto little16 = [&head](int at) {
+        return static_cast<int>(static_cast<quint8>(head[at])) |
+               static_cast<int>(static_cast<quint8>(head[at + 1])) << 8;
+    };
+    return little16(0) == 1 && little16(2) >= 1 && little16(2) <= Numbers::kMaxReadingLength;
+}
+
 FileOutcome encodeDataFile(const ReadingsStore& store, const QString& path, QByteArray* bytes) {
     if (!store.isOpen()) return FileOutcome::failed(FileFailure::StoreClosed, path);
     DataFileRecord rec;

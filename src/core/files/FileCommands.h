@@ -19,6 +19,10 @@ FileOutcome clearReadings(ReadingsStore& store);
  *  whole record. The table is replaced in one transaction, or not at all. */
 FileOutcome openDataFile(ReadingsStore& store, const QString& path);
 
+/** @brief @p path begins as every data file the program writes does: row 1, then a first text
+ *  of 1 to 12 bytes. The name is not looked at. */
+bool looksLikeDataFile(const QString& path);
+
 /** @brief The table as data file bytes for @p path, appended to @p bytes; a failure names the
  *  row that cannot be written. */
 FileOutcome encodeDataFile(const ReadingsStore& store, const QString& path, QByteArray* bytes);

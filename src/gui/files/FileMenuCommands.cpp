@@ -313,8 +313,10 @@ QStringList FileMenuCommands::droppedFiles(const QMimeData* mime) {
 
 bool FileMenuCommands::opensByName(const QString& path) {
     const QString suffix = QFileInfo(path).suffix();
-    for (const QLatin1String ours : {QLatin1String("dat"), QLatin1String("csv")})
-        if (suffix.compare(ours, Qt::CaseInsensitive) == 0) return true;
+    // Many programs name their files .dat: only a data file's own beginning makes it ours.
+    if (suffix.compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0)
+        return FileCommands::looksLikeDataFile(path);
+    if (suffix.compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) return true;
     return suffix.compare(SurveyFile::kSuffix, Qt::CaseInsensitive) == 0;
 }
 

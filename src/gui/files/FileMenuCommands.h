@@ -71,8 +71,8 @@ public:
     bool mayClose();
     /** @brief The local files @p mime carries (files dragged from a file manager). */
     static QStringList droppedFiles(const QMimeData* mime);
-    /** @brief @p path names a file Open takes by its name: a data file, a survey file or a
-     *  long table. */
+    /** @brief @p path names a file Open takes: a data file (named .dat and beginning as one),
+     *  a survey file or a long table. */
     static bool opensByName(const QString& path);
     /** @brief Whether @p files dropped on the window are taken: one file, no download running.
      *  Once the drag has ended (no question inside it), the file is opened as Open does, or the
