@@ -469,7 +469,7 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     </message>
     <message>
         <source>&amp;Mark Reading...</source>
-        <translation>Messwert &amp;markieren...</translation>
+        <translation>&amp;Nächsten Messwert notieren...</translation>
     </message>
     <message>
         <source>&amp;Options</source>

@@ -469,7 +469,7 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     </message>
     <message>
         <source>&amp;Mark Reading...</source>
-        <translation>&amp;Marcar lectura...</translation>
+        <translation>&amp;Anotar la lectura siguiente...</translation>
     </message>
     <message>
         <source>&amp;Options</source>

@@ -469,7 +469,7 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     </message>
     <message>
         <source>&amp;Mark Reading...</source>
-        <translation>&amp;Marquer une mesure...</translation>
+        <translation>&amp;Noter la mesure suivante...</translation>
     </message>
     <message>
         <source>&amp;Options</source>

@@ -469,7 +469,7 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     </message>
     <message>
         <source>&amp;Mark Reading...</source>
-        <translation>&amp;Marcar leitura...</translation>
+        <translation>&amp;Anotar a próxima leitura...</translation>
     </message>
     <message>
         <source>&amp;Options</source>

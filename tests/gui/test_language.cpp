@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "AppRig.h"
+#include "gui/dialogs/ManualWindow.h"
 #include "gui/main/Language.h"
 #include "gui/main/MainMenus.h"
 
@@ -123,6 +124,22 @@ void TestLanguage::programStartsInEachLanguage() {
     MainWindow& w = rig.start();
     QCOMPARE(w.menuBar()->actions().value(0)->text(), file);
     QVERIFY(file != "&File");
+    // The manual in the language: every topic, the port's permission, and each menu by the
+    // name the menu bar gives it.
+    QCOMPARE(ManualWindow::sourceFor(locale), ":/manual/manual_" + language + ".html");
+    actionOf(w, "Manualmenu")->trigger();
+    auto* manual = w.findChild<ManualWindow*>();
+    QVERIFY(manual);
+    const QString text = manual->text->toPlainText();
+    const QString html = manual->text->document()->toHtml();
+    QVERIFY(text.contains("sudo usermod -aG dialout $USER"));
+    for (const char* topic : {"start", "port", "download", "sets", "details", "flags", "stats",
+                              "plot", "panel", "record", "gps", "files", "keys", "cli"})
+        QVERIFY2(html.contains(QString("name=\"%1\"").arg(topic)), topic);
+    for (QAction* menu : w.menuBar()->actions()) {
+        const QString path = menu->text().remove('&') + " >";
+        QVERIFY2(text.contains(path), qPrintable(path));
+    }
     QDialogButtonBox box(QDialogButtonBox::Cancel);
     QVERIFY2(box.button(QDialogButtonBox::Cancel)->text() != "Cancel",
              "Qt's own texts are not translated (qt6-translations-l10n)");

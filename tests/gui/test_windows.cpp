@@ -655,8 +655,10 @@ void TestWindows::manualOpensWithF1() {
                      browser->document()->toHtml().contains(QString("id=\"%1\"").arg(topic)),
                  topic);
     }
-    // A language without a manual of its own reads the English one.
-    QCOMPARE(ManualWindow::sourceFor(QLocale("pt_BR")), QString(":/manual/manual.html"));
+    // A language without a manual of its own reads the English one; Portuguese of Portugal
+    // reads the Brazilian one.
+    QCOMPARE(ManualWindow::sourceFor(QLocale("it_IT")), QString(":/manual/manual.html"));
+    QCOMPARE(ManualWindow::sourceFor(QLocale("pt_PT")), QString(":/manual/manual_pt.html"));
 }
 
 QTEST_MAIN(TestWindows)
@@ -670,6 +672,25 @@ void TestWindows::keyboardAndScreenReadersReachTheWindows() {
     QTRY_VERIFY(grid->hasFocus());
     QTest::keyClick(grid, Qt::Key_Tab);
     QVERIFY(!grid->hasFocus());
+    // Ctrl+Tab goes round the pages and the details pane; Ctrl+Shift+Tab back.
+    const auto where = [&w] {
+        QWidget* at = QApplication::focusWidget();
+        for (const char* name : {"DataGrid1", "StatisticsGrid", "SetDetails"})
+            if (auto* pane = w.findChild<QWidget*>(name);
+                pane && (pane == at || pane->isAncestorOf(at)))
+                return QString(name);
+        return QString("elsewhere");
+    };
+    grid->setFocus();
+    QStringList stops;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        stops << where();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    stops << where();
+    QCOMPARE(stops.join(' '), QString("StatisticsGrid SetDetails DataGrid1 SetDetails"));
     // The Number column stays in view with set 30 shown, on the rows the grid shows.
     grid->scrollTo(grid->model()->index(120, 30));
     auto* numbers = grid->findChild<QTableView*>("NumberColumn");

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the README's pictures from the program itself: the main window, the live panel, the
-// options, the dark theme and the plot, into the folder given (docs/ by `make screenshots`).
-// The program runs in a private home with a fake message box, so nothing of the user's is used.
+// options, the sets window beside the panel, the manual, the dark theme and the plot, into the
+// folder given (docs/ by `make screenshots`). The program runs in a private home with a fake
+// message box, so nothing of the user's is used.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <cstdio>
 
 #include "AppRig.h"
+#include "gui/dialogs/ManualWindow.h"
 #include "gui/dialogs/OptionsDialog.h"
 #include "gui/plot/PlotWindow.h"
 
@@ -57,6 +59,17 @@ int main(int argc, char** argv) {
     if (!dialogs.isEmpty()) {
         ok &= save(*dialogs.last(), dir + "/options.png");
         dialogs.last()->close();
+    }
+    // The sets window and the panel side by side, a flagged reading in the grid.
+    (*rig.session).store().history().setFlag(2, 4, QStringLiteral("broken core"));
+    workOf(w).sideBySide();
+    ok &= save(w, dir + "/side-by-side.png");
+    // The manual, as F1 shows it.
+    actionOf(w, "Manualmenu")->trigger();
+    if (auto* manual = w.findChild<ManualWindow*>()) {
+        manual->resize(760, 560);
+        ok &= save(*manual, dir + "/manual.png");
+        manual->close();
     }
     const QPalette light = QApplication::palette();
     QApplication::setPalette(darkPalette());

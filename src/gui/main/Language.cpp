@@ -7,7 +7,14 @@
 
 namespace Language {
 
+namespace {
+QLocale g_installed;
+}  // namespace
+
+QLocale installed() { return g_installed; }
+
 QString install(QCoreApplication& app, const QLocale& locale) {
+    g_installed = locale;
     // The program's own texts are built into it; Qt's come with Qt (qt6-translations-l10n).
     auto* own = new QTranslator(&app);
     if (!own->load(locale, QStringLiteral("orvanta"), QStringLiteral("_"),

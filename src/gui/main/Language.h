@@ -10,4 +10,6 @@ namespace Language {
 /** @brief Installs the translations for @p locale on @p app; the languages found, as
  *  "de", "fr" (empty for English, or a language the program has no translation for). */
 QString install(QCoreApplication& app, const QLocale& locale = QLocale());
+/** @brief The locale install() was last given: the language the manual is read in. */
+QLocale installed();
 }  // namespace Language

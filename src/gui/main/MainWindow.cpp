@@ -23,6 +23,7 @@
 #include "gui/dialogs/PortDialog.h"
 #include "gui/files/RecordingCommands.h"
 #include "gui/main/DownloadFeedback.h"
+#include "gui/main/Language.h"
 #include "gui/main/MainMenus.h"
 #include "gui/main/SessionMessages.h"
 #include "gui/main/WorkArea.h"
@@ -262,7 +263,7 @@ QString MainWindow::useGps(const QString& device) {
 void MainWindow::showManual() {
     // One manual window: F1 again brings it forward.
     auto* manual = findChild<ManualWindow*>(QStringLiteral("ManualWindow"));
-    if (!manual) manual = new ManualWindow(QLocale(), this);
+    if (!manual) manual = new ManualWindow(Language::installed(), this);
     manual->show();
     manual->raise();
     manual->activateWindow();

@@ -301,6 +301,41 @@ SetsWindow::SetsWindow(ReadingsStore& store, MessageBox& messages, long dataWind
     connect(&history, &EditHistory::changed, this, showSteps);
     showSteps();
     grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    // Ctrl+Tab goes round the pages and the details pane, Ctrl+Shift+Tab the other way.
+    const auto paneAction = [this](const QString& name, const QKeySequence& keys, int step) {
+        auto* action = new QAction(this);
+        action->setObjectName(name);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(action, &QAction::triggered, this, [this, step] { goToPane(step); });
+        addAction(action);
+    };
+    paneAction(QStringLiteral("NextPaneAction"), QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    paneAction(QStringLiteral("PreviousPaneAction"),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+}
+
+void SetsWindow::goToPane(int step) {
+    // The stops: each page of the tabs, then the details pane.
+    const int stops = m_pages->count() + 1;
+    const bool inDetails = m_details->isAncestorOf(QApplication::focusWidget());
+    const int at = inDetails ? stops - 1 : m_pages->currentIndex();
+    const int next = ((at + step) % stops + stops) % stops;
+    if (next < m_pages->count()) {
+        m_pages->setCurrentIndex(next);
+        m_pages->currentWidget()->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    // The pane's first control that takes the keyboard.
+    for (QWidget* w = m_details->nextInFocusChain(); w && w != m_details;
+         w = w->nextInFocusChain()) {
+        if (m_details->isAncestorOf(w) && w->isVisibleTo(m_details) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void SetsWindow::changeFlag(int set, int position, const QString& reason) {

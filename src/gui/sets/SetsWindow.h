@@ -53,6 +53,9 @@ protected:
 
 private:
     void showStatistics();
+    /** @brief Gives the keyboard to the page or pane @p step stops on from the one it is in:
+     *  the tabs' pages, then the details pane, round. */
+    void goToPane(int step);
     /** @brief Keeps the Number column in view over the grid's left edge, whatever set shows. */
     void keepNumbersInView();
     /** @brief Puts the Number column over the grid's left edge, as wide as the grid's own. */
