@@ -364,6 +364,10 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>Saved %1.</source>
         <translation>%1 gespeichert.</translation>
     </message>
+    <message>
+        <source>the places of %1 readings, taken by GPS</source>
+        <translation>die per GPS erfassten Orte von %1 Messwerten</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -613,6 +617,10 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     <message>
         <source>%1 is the meter&apos;s port; the GPS receiver needs a device of its own.</source>
         <translation>%1 ist der Anschluss des Messgeräts; der GPS-Empfänger braucht ein eigenes Gerät.</translation>
+    </message>
+    <message>
+        <source>The reading at position %1 of set %2 is stored, but its place could not be kept with it: %3.</source>
+        <translation>Der Messwert an Position %1 der Messreihe %2 ist gespeichert, sein Ort konnte aber nicht mit ihm gespeichert werden: %3.</translation>
     </message>
 </context>
 <context>

@@ -364,6 +364,10 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>Saved %1.</source>
         <translation>%1 guardado.</translation>
     </message>
+    <message>
+        <source>the places of %1 readings, taken by GPS</source>
+        <translation>las posiciones GPS de %1 lecturas</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -613,6 +617,10 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     <message>
         <source>%1 is the meter&apos;s port; the GPS receiver needs a device of its own.</source>
         <translation>%1 es el puerto del medidor; el receptor GPS necesita un dispositivo propio.</translation>
+    </message>
+    <message>
+        <source>The reading at position %1 of set %2 is stored, but its place could not be kept with it: %3.</source>
+        <translation>La lectura en la posición %1 de la serie %2 está guardada, pero su ubicación no pudo guardarse con ella: %3.</translation>
     </message>
 </context>
 <context>

@@ -364,6 +364,10 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>Saved %1.</source>
         <translation>%1 enregistré.</translation>
     </message>
+    <message>
+        <source>the places of %1 readings, taken by GPS</source>
+        <translation>les positions GPS de %1 mesures</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -613,6 +617,10 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     <message>
         <source>%1 is the meter&apos;s port; the GPS receiver needs a device of its own.</source>
         <translation>%1 est le port de l&apos;appareil de mesure ; le récepteur GPS doit avoir son propre périphérique.</translation>
+    </message>
+    <message>
+        <source>The reading at position %1 of set %2 is stored, but its place could not be kept with it: %3.</source>
+        <translation>La mesure à la position %1 de la série %2 est enregistrée, mais sa position GPS n&apos;a pas pu être gardée avec elle : %3.</translation>
     </message>
 </context>
 <context>

@@ -364,6 +364,10 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>Saved %1.</source>
         <translation>%1 salvo.</translation>
     </message>
+    <message>
+        <source>the places of %1 readings, taken by GPS</source>
+        <translation>as localizações GPS de %1 leituras</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -613,6 +617,10 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
     <message>
         <source>%1 is the meter&apos;s port; the GPS receiver needs a device of its own.</source>
         <translation>%1 é a porta do medidor; o receptor GPS precisa de um dispositivo próprio.</translation>
+    </message>
+    <message>
+        <source>The reading at position %1 of set %2 is stored, but its place could not be kept with it: %3.</source>
+        <translation>A leitura na posição %1 da série %2 foi armazenada, mas sua localização não pôde ser guardada com ela: %3.</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,19 @@
 #include "core/store/ReadingsStore.h"
 
 namespace {
+/** PRAGMA user_version of the file at @p path, read through a connection of its own. */
+int layoutOf(const QString& path) {
+    int out = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "layout");
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        if (q.exec("PRAGMA user_version") && q.next()) out = q.value(0).toInt();
+    }
+    QSqlDatabase::removeDatabase("layout");
+    return out;
+}
 /** Reads a cell straight from the file, through a connection of its own. */
 QString fileCell(const QString& path, int row, int column) {
     QString out;
@@ -65,6 +78,8 @@ private Q_SLOTS:
     void fileRowsAreTakenOnlyWhereTheyFit_data();
     void fileRowsAreTakenOnlyWhereTheyFit();
     void writesKeepWhatPositionsHold();
+    void placeGoesWithItsReading_data();
+    void placeGoesWithItsReading();
 };
 
 void TestStore::missingFileIsCreatedWithClearedRows() {
@@ -647,4 +662,48 @@ void TestStore::writesKeepWhatPositionsHold() {
 }
 
 QTEST_GUILESS_MAIN(TestStore)
+void TestStore::placeGoesWithItsReading_data() {
+    QTest::addColumn<QString>("then");  // what happens to the placed reading (set 2 position 3)
+    QTest::addColumn<bool>("kept");     // it still has its place, in memory and in the file
+    QTest::newRow("the same reading sent again") << "same" << true;
+    QTest::newRow("flagged") << "flag" << true;
+    QTest::newRow("a group that failed") << "group undone" << true;
+    QTest::newRow("another reading") << "other" << false;
+    QTest::newRow("unreadable") << "unreadable" << false;
+    QTest::newRow("its set cleared") << "clear set" << false;
+    QTest::newRow("New") << "clear all" << false;
+}
+
+void TestStore::placeGoesWithItsReading() {
+    QFETCH(QString, then);
+    QFETCH(bool, kept);
+    OpenStore o;
+    ReadingsStore& store = o.store;
+    QVERIFY(store.writeReading(2, 3, "0.001234").ok());
+    // A cleared position holds no reading to place; the file keeps its layout until a place.
+    QVERIFY(!store.setPlace(2, 4, {47.5, 8.25, 410.0, {}}).ok());
+    QCOMPARE(layoutOf(o.path), ReadingsStore::kSchemaVersion);
+    const ReadingPlace at{47.3769912, 8.5416940, 408.5,
+                          QDateTime(QDate(2026, 12, 9), QTime(10, 4, 5), Qt::UTC)};
+    QVERIFY(store.setPlace(2, 3, at).ok());
+    QCOMPARE(layoutOf(o.path), ReadingsStore::kPlacesVersion);
+    if (then == "same") QVERIFY(store.writeReading(2, 3, "0.001234").ok());
+    if (then == "flag") QVERIFY(store.setFlag(2, 3, "box end").ok());
+    if (then == "group undone") {
+        QVERIFY(store.beginGroup());
+        QVERIFY(store.writeReading(2, 3, "0.009999").ok());
+        store.cancelGroup();
+    }
+    if (then == "other") QVERIFY(store.writeReading(2, 3, "0.009999").ok());
+    if (then == "unreadable") QVERIFY(store.markUnreadable(2, 3).ok());
+    if (then == "clear set") QVERIFY(store.clearSet(2, 1).ok());
+    if (then == "clear all") QVERIFY(store.clearAll().ok());
+    QCOMPARE(store.place(2, 3).has_value(), kept);
+    ReadingsStore again(o.path);
+    QVERIFY(again.open().ok());
+    QCOMPARE(again.place(2, 3).has_value(), kept);
+    if (kept) QCOMPARE(*again.place(2, 3), at);
+    QCOMPARE(again.places().size(), kept ? 1 : 0);
+}
+
 #include "test_store.moc"

@@ -177,6 +177,8 @@ private Q_SLOTS:
     void statisticsAgainstHandWorkedValues_data();
     void statisticsAgainstHandWorkedValues();
     void longTableAndGeoJsonReadBack();
+    void readingPlacesTravelWithTheReadings_data();
+    void readingPlacesTravelWithTheReadings();
     void gpxWaypointsReadBack();
     void plotConvertsUnitsAndUsesDepth();
     void longTableReadBack_data();
@@ -466,6 +468,62 @@ void TestSurvey::longTableAndGeoJsonReadBack() {
     QCOMPARE(mixed[0]["properties"]["elevation_m"].toDouble(), 12.0);
     QCOMPARE(mixed[1]["geometry"]["coordinates"].toArray(), (QJsonArray{7.25, 46.5}));
     QVERIFY(mixed[1]["properties"]["elevation_m"].isNull());
+}
+
+void TestSurvey::readingPlacesTravelWithTheReadings_data() {
+    QTest::addColumn<bool>("withoutHeight");  // a second place has no elevation
+    QTest::newRow("every place with its elevation") << false;
+    QTest::newRow("a place without one") << true;
+}
+
+void TestSurvey::readingPlacesTravelWithTheReadings() {
+    QFETCH(bool, withoutHeight);
+    Survey s;
+    const QDateTime fix(QDate(2026, 12, 9), QTime(10, 4, 5), Qt::UTC);
+    const ReadingPlace flagged{46.5012345, 7.2512345, 500.5, fix};
+    QVERIFY(s.store.setPlace(5, 7, flagged).ok());
+    const ReadingPlace second{
+        -33.2500001, 151.5000002, withoutHeight ? std::nullopt : std::optional<double>(14.25), {}};
+    QVERIFY(s.store.setPlace(2, 3, second).ok());
+
+    // GeoJSON: the set's point and each placed reading's, all of one dimension.
+    const QJsonArray features =
+        QJsonDocument::fromJson(SurveyExport::geoJson(s.store)).object()["features"].toArray();
+    QCOMPARE(features.size(), 3);
+    for (const QJsonValue& f : features)
+        QCOMPARE(f["geometry"]["coordinates"].toArray().size(), withoutHeight ? 2 : 3);
+    const QJsonObject reading = features[2]["properties"].toObject();
+    QCOMPARE(reading["set"].toInt(), 5);
+    QCOMPARE(reading["position"].toInt(), 7);
+    QCOMPARE(reading["value"].toString(), QString("0.25"));
+    QCOMPARE(reading["flag"].toString(), QString("box end, \"lid\""));
+    QCOMPARE(reading["fix_utc"].toString(), QString("2026-12-09T10:04:05Z"));
+    QCOMPARE(features[2]["geometry"]["coordinates"][1].toDouble(), 46.5012345);
+    if (withoutHeight) QCOMPARE(reading["elevation_m"].toDouble(), 500.5);
+
+    // The long table: four more columns, filled on the placed readings' rows alone.
+    const QByteArray table = SurveyExport::longTable(s.store);
+    const QList<QStringList> rows = parseCsv(table);
+    QCOMPARE(rows.value(0).join(','), SurveyExport::kLongHeader + SurveyExport::kLongPlaceColumns);
+    QCOMPARE(rows[6].mid(14),
+             (QStringList{"46.5012345", "7.2512345", "500.5", "2026-12-09T10:04:05Z"}));
+    QCOMPARE(rows[1].mid(14), (QStringList{"", "", "", ""}));
+
+    // Read back from the long table and from a survey file: the same places, nowhere else.
+    const QString csv = s.tmp.path() + "/placed.csv";
+    const QString survey = s.tmp.path() + "/placed.orvanta";
+    QVERIFY(FileCommands::writeWhole(csv, table).ok());
+    QVERIFY(SurveyFile::save(s.store, survey).ok());
+    for (const QString& file : {csv, survey}) {
+        ReadingsStore other(s.tmp.path() + "/Other.db");
+        QVERIFY(other.open().ok());
+        QVERIFY(SurveyFile::openAny(other, file).ok());
+        QCOMPARE(other.places().size(), 2);
+        QCOMPARE(*other.place(5, 7), flagged);
+        QCOMPARE(other.place(2, 3)->elevationM, second.elevationM);
+        QCOMPARE(other.place(2, 3)->latitude, second.latitude);
+        QVERIFY(!other.place(2, 1));
+    }
 }
 
 void TestSurvey::gpxWaypointsReadBack() {

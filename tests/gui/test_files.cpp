@@ -648,6 +648,8 @@ void TestFiles::dataFileQuestionNamesWhatGoes_data() {
     QTest::newRow("all three") << "units site flag"
                                << "drops the details typed for sets 2; the units of sets 2; the "
                                   "flags of 1 readings, with their reasons.";
+    QTest::newRow("a reading's GPS place") << "place"
+                                           << "drops the places of 1 readings, taken by GPS.";
     QTest::newRow("units, never asked again") << "units never"
                                               << "";
 }
@@ -665,6 +667,7 @@ void TestFiles::dataFileQuestionNamesWhatGoes() {
     if (held.contains("site")) d.site = "Hole 7";
     QVERIFY(rig.store.setDetails(2, d).ok());
     if (held.contains("flag")) QVERIFY(rig.store.setFlag(2, 5, "box end").ok());
+    if (held.contains("place")) QVERIFY(rig.store.setPlace(2, 5, {46.5, 7.25, {}, {}}).ok());
     if (held.contains("never")) {
         // Units alone may be let go for good, from the question itself.
         rig.dialog.answers << rig.path("first.dat");

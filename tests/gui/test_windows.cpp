@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QXYSeries>
 #include <QtTest>
 
@@ -482,6 +483,15 @@ void TestWindows::gpsPositionsGoWithRecordedReadings() {
         "U1M1N\x80R\x81"
         "0.5\n");
     QTRY_COMPARE(recorderOf(w).recording().count(), 1);
+    // A reading stored in the readings database keeps the fix with it.
+    MeterSession& session = *rig.session;
+    QSignalSpy stored(&session, &MeterSession::storedToPC);
+    QVERIFY(session.setStoreToPC(true));
+    session.storeShownReading();
+    QCOMPARE(stored.size(), 1);
+    const auto kept = session.store().place(stored[0][0].toInt(), stored[0][1].toInt());
+    QVERIFY(kept && kept->latitude == 46.5 && kept->longitude == 7.25 &&
+            kept->elevationM == 1204.5 && kept->fixUtc.isValid());
     // The fix lost: the next reading has no position.
     receiver.send(Nmea::gga("GP", 46.5, 7.25, 1204.5, 3, 0));
     QTRY_COMPARE(gps->text(), QString("GPS: no fix"));
@@ -490,6 +500,9 @@ void TestWindows::gpsPositionsGoWithRecordedReadings() {
         "U1M1N\x80R\x81"
         "0.75\n");
     QTRY_COMPARE(recorderOf(w).recording().count(), 2);
+    session.storeShownReading();  // in the same place: the earlier reading's fix goes with it
+    QCOMPARE(stored.size(), 2);
+    QVERIFY(!session.store().place(stored[1][0].toInt(), stored[1][1].toInt()));
     recorderOf(w).recordReadings(false);
     QFile f(file);
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -736,6 +749,9 @@ void TestWindows::keyboardAndScreenReadersReachTheWindows() {
          {"DataGrid1", "StatisticsGrid", "SetDetails", "Toolbar1", "CoolBar1", "MDIClient"}) {
         auto* widget = w.findChild<QWidget*>(name);
         QVERIFY2(widget && !widget->accessibleName().isEmpty(), name);
+        // A tool bar's title is what its context menu lists.
+        if (auto* bar = qobject_cast<QToolBar*>(widget))
+            QVERIFY2(bar->windowTitle() != name && !bar->windowTitle().isEmpty(), name);
     }
 }
 

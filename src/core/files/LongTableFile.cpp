@@ -34,7 +34,11 @@ enum Column {
     Operator,
     Notes,
     Complete,
-    Flag
+    Flag,
+    ReadingLat,
+    ReadingLon,
+    ReadingElevation,
+    ReadingFix
 };
 
 struct Record {
@@ -152,7 +156,8 @@ bool looksLikeLongTable(const QString& path) {
 
 FileOutcome open(ReadingsStore& store, const QString& path) {
     const auto refused = [&path](int line, int column, const QString& why) {
-        const QStringList names = SurveyExport::kLongHeader.split(QLatin1Char(','));
+        const QStringList names =
+            (SurveyExport::kLongHeader + SurveyExport::kLongPlaceColumns).split(QLatin1Char(','));
         return FileOutcome::failed(FileFailure::TableNotReadable, path,
                                    column < 0 ? QStringLiteral("line %1: %2").arg(line).arg(why)
                                               : QStringLiteral("line %1, column %2 (%3): %4")
@@ -189,7 +194,8 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     if (got != RecordReader::Got::Record && got != RecordReader::Got::End) return unreadable(got);
     const QString header =
         got == RecordReader::Got::End ? QString() : rec.fields.join(QLatin1Char(','));
-    if (header != SurveyExport::kLongHeader && header != kOldHeader) {
+    if (header != SurveyExport::kLongHeader && header != kOldHeader &&
+        header != SurveyExport::kLongHeader + SurveyExport::kLongPlaceColumns) {
         if (rec.fields.size() == 1 && header.contains(QLatin1Char(';')))
             return refused(1, -1,
                            QStringLiteral("the fields are apart by semicolons; a long table's "
@@ -209,6 +215,7 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     for (ReadingsStore::Row& row : rows) row.fill(Meter::kClearedReading);
     ReadingsStore::AllDetails details{};
     QVector<ReadingsStore::Mark> marks;
+    QVector<ReadingsStore::PlacedReading> places;
     QHash<int, Record> firstOfSet;                 // the row whose details each set's rows repeat
     QHash<int, QList<QPair<int, double>>> depths;  // (position, depth) of each set
     QSet<int> seen;
@@ -260,6 +267,32 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
             return refused(rec.line, Flag, why);
         if (value == Meter::kClearedReading || !flag.isEmpty())
             marks.append({set, position, ReadingsStore::Held::Reading, flag});
+        // The reading's own place, when the table has the columns and the row fills them.
+        if (columns > ReadingLat &&
+            !(field(ReadingLat).isEmpty() && field(ReadingLon).isEmpty() &&
+              field(ReadingElevation).isEmpty() && field(ReadingFix).isEmpty())) {
+            ReadingPlace at;
+            const std::optional<double> lat = Numbers::toReal(field(ReadingLat));
+            if (!lat || !(*lat >= -90 && *lat <= 90))
+                return refused(rec.line, ReadingLat, QStringLiteral("not a latitude"));
+            const std::optional<double> lon = Numbers::toReal(field(ReadingLon));
+            if (!lon || !(*lon >= -180 && *lon <= 180))
+                return refused(rec.line, ReadingLon, QStringLiteral("not a longitude"));
+            at.latitude = *lat;
+            at.longitude = *lon;
+            if (!field(ReadingElevation).isEmpty()) {
+                at.elevationM = Numbers::toReal(field(ReadingElevation));
+                if (!at.elevationM || !at.isValid())
+                    return refused(rec.line, ReadingElevation, QStringLiteral("not an elevation"));
+            }
+            if (!field(ReadingFix).isEmpty()) {
+                at.fixUtc = QDateTime::fromString(field(ReadingFix), Qt::ISODate);
+                if (!at.fixUtc.isValid())
+                    return refused(rec.line, ReadingFix, QStringLiteral("not an ISO 8601 time"));
+                at.fixUtc = at.fixUtc.toUTC();
+            }
+            places.append({set, position, at});
+        }
         // The set's own fields are the same on each of its rows.
         const auto first = firstOfSet.constFind(set);
         if (first != firstOfSet.constEnd()) {
@@ -327,7 +360,7 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         d.depthM = std::round(depth * 1e9) / 1e9;
         d.spacingM = std::round(spacing * 1e9) / 1e9;
     }
-    const StoreResult replaced = store.replaceAll(rows, details, marks);
+    const StoreResult replaced = store.replaceAll(rows, details, marks, places);
     if (!replaced) return FileOutcome::failed(FileFailure::TableNotReplaced, path, replaced.reason);
     return FileOutcome::done();
 }

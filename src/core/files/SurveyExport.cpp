@@ -7,6 +7,7 @@
 #include <QJsonObject>
 
 #include "core/files/CsvExport.h"
+#include "core/meter/Numbers.h"
 #include "core/store/ReadingsStore.h"
 #include "core/store/SetStatistics.h"
 
@@ -32,7 +33,9 @@ QList<int> setsInUse(const ReadingsStore& store) {
 }
 
 QByteArray longTable(const ReadingsStore& store) {
-    QByteArray out = kLongHeader.toUtf8() + "\r\n";
+    // A table without a reading's place keeps the columns it always had.
+    const bool placed = !store.places().isEmpty();
+    QByteArray out = (placed ? kLongHeader + kLongPlaceColumns : kLongHeader).toUtf8() + "\r\n";
     for (int set = 1; set <= Meter::kSets; ++set) {
         const SetDetails& d = store.details(set);
         // The set's own fields, the same on each of its rows.
@@ -53,10 +56,17 @@ QByteArray longTable(const ReadingsStore& store) {
             const QString row = QStringList{QString::number(set), QString::number(p),
                                             optionalText(d.depthAt(p)), CsvExport::quoted(value)}
                                     .join(QLatin1Char(','));
-            out += (row + QLatin1Char(',') + tail + QLatin1Char(',') +
-                    CsvExport::textField(store.flag(set, p)))
-                       .toUtf8() +
-                   "\r\n";
+            QString line = row + QLatin1Char(',') + tail + QLatin1Char(',') +
+                           CsvExport::textField(store.flag(set, p));
+            if (placed) {
+                const std::optional<ReadingPlace> at = store.place(set, p);
+                line += QLatin1Char(',') +
+                        (at ? QStringList{figure(at->latitude), figure(at->longitude),
+                                          optionalText(at->elevationM), utcText(at->fixUtc)}
+                                  .join(QLatin1Char(','))
+                            : QStringLiteral(",,,"));
+            }
+            out += line.toUtf8() + "\r\n";
         }
     }
     return out;
@@ -84,21 +94,30 @@ QByteArray geoJson(const ReadingsStore& store, int* leftOut) {
     // Every point of a file has the same dimension: readers give a 2D point among 3D ones an
     // elevation of 0. Where some sets have an elevation and some none, every point is 2D and
     // the elevation is a property.
+    // Readings kept with a place of their own are points too.
     bool withHeight = false, withoutHeight = false;
     for (int set = 1; set <= Meter::kSets; ++set) {
         const SetDetails& d = store.details(set);
         if (!d.hasLocation()) continue;
         (d.elevationM ? withHeight : withoutHeight) = true;
     }
+    const QVector<ReadingsStore::PlacedReading> placed = store.places();
+    for (const ReadingsStore::PlacedReading& p : placed)
+        (p.place.elevationM ? withHeight : withoutHeight) = true;
     const bool mixed = withHeight && withoutHeight;
+    const auto point = [mixed](double longitude, double latitude,
+                               const std::optional<double>& elevation) {
+        QJsonArray coordinates{longitude, latitude};
+        if (elevation && !mixed) coordinates.append(*elevation);
+        return QJsonObject{{QStringLiteral("type"), QStringLiteral("Point")},
+                           {QStringLiteral("coordinates"), coordinates}};
+    };
     for (int set = 1; set <= Meter::kSets; ++set) {
         const SetDetails& d = store.details(set);
         if (!d.hasLocation()) {
             if (store.readingCount(set) > 0) ++without;
             continue;
         }
-        QJsonArray coordinates{*d.longitude, *d.latitude};
-        if (d.elevationM && !mixed) coordinates.append(*d.elevationM);
         QJsonObject properties = statisticsObject(SetStatistics::of(store, set));
         if (mixed) properties.insert(QStringLiteral("elevation_m"), orNull(d.elevationM));
         properties.insert(QStringLiteral("site"), orNull(d.site));
@@ -108,9 +127,28 @@ QByteArray geoJson(const ReadingsStore& store, int* leftOut) {
         properties.insert(QStringLiteral("complete"), d.complete);
         features.append(QJsonObject{
             {QStringLiteral("type"), QStringLiteral("Feature")},
+            {QStringLiteral("geometry"), point(*d.longitude, *d.latitude, d.elevationM)},
+            {QStringLiteral("properties"), properties},
+        });
+    }
+    for (const ReadingsStore::PlacedReading& p : placed) {
+        const SetDetails& d = store.details(p.set);
+        QJsonObject properties{
+            {QStringLiteral("set"), p.set},
+            {QStringLiteral("position"), p.position},
+            // The reading as the meter sent it, and as a number for a map's colours.
+            {QStringLiteral("value"), store.reading(p.set, p.position)},
+            {QStringLiteral("reading"), orNull(Numbers::toReal(store.reading(p.set, p.position)))},
+            {QStringLiteral("units"), orNull(SetDetailFields::unitsName(d.units))},
+            {QStringLiteral("depth_m"), orNull(d.depthAt(p.position))},
+            {QStringLiteral("flag"), orNull(store.flag(p.set, p.position))},
+            {QStringLiteral("fix_utc"), orNull(utcText(p.place.fixUtc))},
+        };
+        if (mixed) properties.insert(QStringLiteral("elevation_m"), orNull(p.place.elevationM));
+        features.append(QJsonObject{
+            {QStringLiteral("type"), QStringLiteral("Feature")},
             {QStringLiteral("geometry"),
-             QJsonObject{{QStringLiteral("type"), QStringLiteral("Point")},
-                         {QStringLiteral("coordinates"), coordinates}}},
+             point(p.place.longitude, p.place.latitude, p.place.elevationM)},
             {QStringLiteral("properties"), properties},
         });
     }

@@ -16,9 +16,14 @@ namespace SurveyExport {
 inline const QString kLongHeader = QStringLiteral(
     "set,position,depth_m,value,units,site,latitude,longitude,elevation_m,downloaded_utc,"
     "operator,notes,complete,flag");
+/** @brief The columns a long table adds when some reading has its own place (a GPS fix taken
+ *  when it was stored); empty on a row whose reading has none. */
+inline const QString kLongPlaceColumns =
+    QStringLiteral(",reading_latitude,reading_longitude,reading_elevation_m,reading_fix_utc");
 /** @brief CSV (UTF-8, RFC 4180, CRLF): one row per position that holds a reading; the value as
  *  the meter sent it; depth_m = depth + (position - 1) x spacing, empty without a depth; flag
- *  the reason a reading is flagged, empty when it is not. */
+ *  the reason a reading is flagged, empty when it is not. When a reading has a place of its
+ *  own, every row ends with kLongPlaceColumns. */
 QByteArray longTable(const ReadingsStore& store);
 /** @brief GeoJSON (RFC 7946): one Point feature per set with a latitude and a longitude
  *  (longitude first, elevation third when known) and its details and statistics. @p leftOut

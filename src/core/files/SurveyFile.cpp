@@ -139,8 +139,9 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         details[static_cast<size_t>(s - 1)] = d;
     }
     const QVector<ReadingsStore::Mark> marks = copy.marks();
+    const QVector<ReadingsStore::PlacedReading> places = copy.places();
     copy.close();
-    const StoreResult replaced = store.replaceAll(rows, details, marks);
+    const StoreResult replaced = store.replaceAll(rows, details, marks, places);
     if (!replaced)
         return FileOutcome::failed(FileFailure::TableNotReplaced, path,
                                    withoutFullStop(replaced.reason));

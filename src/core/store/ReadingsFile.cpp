@@ -58,6 +58,19 @@ const QString kCreatePositions = QStringLiteral(
     "AND 30), Position INTEGER NOT NULL CHECK (Position BETWEEN 1 AND 128), Held TEXT NOT NULL "
     "CHECK (Held IN ('reading', 'unreadable')), Flag TEXT, PRIMARY KEY (SetNumber, Position)) "
     "WITHOUT ROWID");
+// Where readings were taken, each a GPS fix current when it was stored. Made with the first
+// such reading, when the file also takes layout 3: a file without one keeps its layout, and
+// every earlier version still reads it.
+const QString kCreatePlaces = QStringLiteral(
+    "CREATE TABLE IF NOT EXISTS ReadingPlaces (SetNumber INTEGER NOT NULL CHECK (SetNumber "
+    "BETWEEN 1 AND 30), Position INTEGER NOT NULL CHECK (Position BETWEEN 1 AND 128), Latitude "
+    "REAL NOT NULL CHECK (Latitude BETWEEN -90 AND 90), Longitude REAL NOT NULL CHECK (Longitude "
+    "BETWEEN -180 AND 180), ElevationM REAL, FixUtc TEXT, PRIMARY KEY (SetNumber, Position)) "
+    "WITHOUT ROWID");
+const QStringList kPlaceColumns{QStringLiteral("SetNumber"),  QStringLiteral("Position"),
+                                QStringLiteral("Latitude"),   QStringLiteral("Longitude"),
+                                QStringLiteral("ElevationM"), QStringLiteral("FixUtc")};
+
 const QStringList kPositionColumns{QStringLiteral("SetNumber"), QStringLiteral("Position"),
                                    QStringLiteral("Held"), QStringLiteral("Flag")};
 
@@ -143,6 +156,43 @@ StoreResult checkPositionsSchema(const QString& connection) {
         return foreign(QStringLiteral("The table Positions has the columns %1, not %2.")
                            .arg(columns.join(QStringLiteral(", ")),
                                 kPositionColumns.join(QStringLiteral(", "))));
+    return StoreResult::done();
+}
+
+}  // namespace
+
+bool hasPlaces(const QString& connection) {
+    QSqlQuery q(QSqlDatabase::database(connection, false));
+    QSqlError why;
+    return run(q,
+               QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = "
+                              "'ReadingPlaces'"),
+               &why) &&
+           q.next() && q.value(0).toInt() > 0;
+}
+
+StoreResult makePlaces(const QString& connection) {
+    QSqlQuery q(QSqlDatabase::database(connection, false));
+    QSqlError why;
+    if (!run(q, kCreatePlaces, &why) ||
+        !run(q, QStringLiteral("PRAGMA user_version = %1").arg(ReadingsStore::kPlacesVersion),
+             &why))
+        return refused(why);
+    return StoreResult::done();
+}
+
+namespace {
+StoreResult checkPlacesSchema(const QString& connection) {
+    if (!hasPlaces(connection)) return StoreResult::done();
+    QSqlQuery q(QSqlDatabase::database(connection, false));
+    QSqlError why;
+    if (!run(q, QStringLiteral("PRAGMA table_info(ReadingPlaces)"), &why)) return refused(why);
+    QStringList columns;
+    while (q.next()) columns << q.value(1).toString();
+    if (columns != kPlaceColumns)
+        return foreign(
+            QStringLiteral("The table ReadingPlaces has the columns %1, not %2.")
+                .arg(columns.join(QStringLiteral(", ")), kPlaceColumns.join(QStringLiteral(", "))));
     return StoreResult::done();
 }
 
@@ -285,8 +335,8 @@ constexpr int kInterrupted = 9;  // SQLITE_INTERRUPT: what a progress handler's 
 // The tables the program keeps (and those of the layout before set details, which an upgrade
 // drops), compared without case as SQLite compares names.
 bool ownTable(const QString& name) {
-    static const QStringList own{"sets",     "setdetails",     "positions",      "downloads",
-                                 "setunits", "incompletesets", "sqlite_sequence"};
+    static const QStringList own{"sets",     "setdetails",     "positions",     "downloads",
+                                 "setunits", "incompletesets", "readingplaces", "sqlite_sequence"};
     return own.contains(name.toLower());
 }
 }  // namespace
@@ -478,13 +528,13 @@ StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore:
         if (verdict != QLatin1String("ok"))
             return foreign(QStringLiteral("The file is damaged (%1).").arg(verdict));
     }
-    if (version > ReadingsStore::kSchemaVersion)
+    if (version > ReadingsStore::kPlacesVersion)
         return StoreResult::failed(
             StoreFailure::Newer,
             QStringLiteral("It was written by a newer version of Orvanta (layout %1; this version "
                            "knows layouts up to %2). Open it with that version, or install it.")
                 .arg(version)
-                .arg(ReadingsStore::kSchemaVersion));
+                .arg(ReadingsStore::kPlacesVersion));
     if (!run(
             q,
             QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='Sets'"),
@@ -520,6 +570,7 @@ StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore:
     }
     if (StoreResult details = checkDetailsSchema(connection); !details) return details;
     if (StoreResult positions = checkPositionsSchema(connection); !positions) return positions;
+    if (StoreResult places = checkPlacesSchema(connection); !places) return places;
     if (mode == ReadingsStore::OpenMode::SurveyCopy) return StoreResult::done();
     // The raw downloads: a table of its own, which older versions pass over.
     QSqlQuery raw(db);

@@ -42,6 +42,11 @@ StoreResult checkObjects(const QString& connection);
 QString whyNotOpened(const QString& path);
 /** @brief The columns of SetDetails, in order; the README documents them for other programs. */
 const QStringList& detailColumns();
+/** @brief The file has the table ReadingPlaces (layout 3). */
+bool hasPlaces(const QString& connection);
+/** @brief Makes the table ReadingPlaces and marks the file layout 3, inside the caller's
+ *  transaction. */
+StoreResult makePlaces(const QString& connection);
 
 /** @brief SQLite's refusal as a result: a lock another program holds is Busy (it goes once
  *  that program lets go); anything else is Refused. */

@@ -166,6 +166,10 @@ StoreResult ReadingsStore::load() {
         m_rows.clear();
         return marked;
     }
+    if (StoreResult placed = loadPlaces(); !placed) {
+        m_rows.clear();
+        return placed;
+    }
     m_statements.clear();
     m_open = true;
     Q_EMIT reloaded();
@@ -233,6 +237,148 @@ StoreResult ReadingsStore::loadMarks() {
         if (row.held[k] == Held::Reading) row.flags[k] = q.value(3).toString();
     }
     return StoreResult::done();
+}
+
+StoreResult ReadingsStore::loadPlaces() {
+    m_places.clear();
+    m_hasPlaces = ReadingsFile::hasPlaces(m_connection);
+    if (!m_hasPlaces) return StoreResult::done();
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);
+    QSqlError why;
+    if (!run(q,
+             QStringLiteral("SELECT SetNumber, Position, Latitude, Longitude, ElevationM, FixUtc "
+                            "FROM ReadingPlaces"),
+             &why))
+        return refused(why);
+    while (q.next()) {
+        const int set = q.value(0).toInt();
+        const int position = q.value(1).toInt();
+        // A place belongs to a reading: one beside no reading is no place. (The store is not
+        // open yet while it loads: the rows are looked at themselves.)
+        if (!Meter::isSet(set) || position < 1 || position > m_rows.size() ||
+            m_rows[position - 1].held[static_cast<size_t>(set)] != Held::Reading)
+            continue;
+        ReadingPlace p;
+        p.latitude = q.value(2).toDouble();
+        p.longitude = q.value(3).toDouble();
+        if (!q.value(4).isNull()) p.elevationM = q.value(4).toDouble();
+        p.fixUtc = QDateTime::fromString(q.value(5).toString(), Qt::ISODate);
+        if (p.isValid()) m_places.insert(placeKey(position - 1, set), p);
+    }
+    return StoreResult::done();
+}
+
+std::optional<ReadingPlace> ReadingsStore::place(int set, int position) const {
+    if (!inTable(set, position)) return std::nullopt;
+    const auto it = m_places.constFind(placeKey(position - 1, set));
+    if (it == m_places.cend()) return std::nullopt;
+    return *it;
+}
+
+QVector<ReadingsStore::PlacedReading> ReadingsStore::places() const {
+    QVector<PlacedReading> out;
+    for (int set = 1; set <= Meter::kSets; ++set)
+        for (int row = 0; row < m_rows.size(); ++row)
+            if (const auto it = m_places.constFind(placeKey(row, set)); it != m_places.cend())
+                out.append({set, row + 1, *it});
+    return out;
+}
+
+StoreResult ReadingsStore::setPlace(int set, int position, const ReadingPlace& place) {
+    if (!m_open) return closedResult();
+    refresh();
+    if (!holdsReading(set, position))
+        return StoreResult::failed(
+            StoreFailure::NoSuchCell,
+            QStringLiteral("Position %1 of set %2 holds no reading.").arg(position).arg(set));
+    if (!place.isValid())
+        return refused(QStringLiteral("The place %1, %2 is not on the earth.")
+                           .arg(place.latitude)
+                           .arg(place.longitude));
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    // The table and the file's new layout come with the first place, in one transaction.
+    const bool own = !m_group && !m_hasPlaces;
+    if (own && !db.transaction()) return refused(db.lastError());
+    QSqlError why;
+    if (!m_hasPlaces) {
+        if (StoreResult made = ReadingsFile::makePlaces(m_connection); !made) {
+            if (own) db.rollback();
+            if (m_group) undoGroup();
+            return made;
+        }
+    }
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO ReadingPlaces VALUES (?, ?, ?, ?, ?, ?)"));
+    q.addBindValue(set);
+    q.addBindValue(position);
+    q.addBindValue(place.latitude);
+    q.addBindValue(place.longitude);
+    q.addBindValue(place.elevationM ? QVariant(*place.elevationM) : QVariant());
+    q.addBindValue(place.fixUtc.isValid() ? QVariant(place.fixUtc.toUTC().toString(Qt::ISODate))
+                                          : QVariant());
+    if (!q.exec()) why = q.lastError();
+    q.finish();
+    if (!why.isValid() && own && !db.commit()) why = db.lastError();
+    if (why.isValid()) {
+        if (own) db.rollback();
+        if (m_group) undoGroup();
+        return refused(why);
+    }
+    m_hasPlaces = true;
+    m_places.insert(placeKey(position - 1, set), place);
+    // A change to the table that no edit made: the windows look again, Undo starts afresh.
+    Q_EMIT cellsChanged(position - 1, position - 1, set, set);
+    return StoreResult::done();
+}
+
+bool ReadingsStore::writePlaces(const QVector<CellWrite>& cells,
+                                const QVector<PlacedReading>* places, QSqlError* why) {
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (places) {
+        if (places->isEmpty() && !m_hasPlaces) return true;
+        if (!m_hasPlaces) {
+            if (StoreResult made = ReadingsFile::makePlaces(m_connection); !made) {
+                *why = QSqlError(made.reason, {}, QSqlError::StatementError);
+                return false;
+            }
+        }
+        QSqlQuery q(db);
+        if (!run(q, QStringLiteral("DELETE FROM ReadingPlaces"), why)) return false;
+        q.prepare(QStringLiteral("INSERT INTO ReadingPlaces VALUES (?, ?, ?, ?, ?, ?)"));
+        for (const PlacedReading& p : *places) {
+            q.addBindValue(p.set);
+            q.addBindValue(p.position);
+            q.addBindValue(p.place.latitude);
+            q.addBindValue(p.place.longitude);
+            q.addBindValue(p.place.elevationM ? QVariant(*p.place.elevationM) : QVariant());
+            q.addBindValue(p.place.fixUtc.isValid()
+                               ? QVariant(p.place.fixUtc.toUTC().toString(Qt::ISODate))
+                               : QVariant());
+            if (!q.exec()) {
+                *why = q.lastError();
+                return false;
+            }
+        }
+        return true;
+    }
+    // A place goes with its reading: a new text or a position no longer holding one.
+    for (const CellWrite& c : cells) {
+        if (!m_places.contains(placeKey(c.row, c.column))) continue;
+        const Loaded& before = std::as_const(m_rows)[c.row];
+        const auto k = static_cast<size_t>(c.column);
+        if (before.cells[k] == c.text && before.held[k] == c.held) continue;
+        QSqlQuery& q = statement(
+            QStringLiteral("DELETE FROM ReadingPlaces WHERE SetNumber = ? AND Position = ?"), why);
+        if (why->isValid()) return false;
+        q.addBindValue(c.column);
+        q.addBindValue(c.row + 1);
+        const bool done = q.exec();
+        if (!done) *why = q.lastError();
+        q.finish();
+        if (!done) return false;
+    }
+    return true;
 }
 
 ReadingsStore::Held ReadingsStore::held(int set, int position) const {
@@ -323,9 +469,10 @@ QSqlQuery& ReadingsStore::statement(const QString& sql, QSqlError* why) {
     return *q;
 }
 
-StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const AllDetails* details) {
+StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const AllDetails* details,
+                                      const QVector<PlacedReading>* places) {
     if (!m_open) return closedResult();
-    if (cells.isEmpty() && !details) return StoreResult::done();
+    if (cells.isEmpty() && !details && !places) return StoreResult::done();
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     // A single cell commits by itself; several are one transaction, all or nothing; inside a
     // group, the group's transaction holds them.
@@ -337,8 +484,12 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const All
         return needsMark(before.cells[k], before.held[k], before.flags[k]) ||
                needsMark(c.text, c.held, c.flag);
     };
-    const bool batch =
-        (cells.size() > 1 || details || (cells.size() == 1 && marked(cells.front()))) && !m_group;
+    const auto placed = [this](const CellWrite& c) {
+        return m_places.contains(placeKey(c.row, c.column));
+    };
+    const bool batch = (cells.size() > 1 || details || places ||
+                        (cells.size() == 1 && (marked(cells.front()) || placed(cells.front())))) &&
+                       !m_group;
     if (batch && !db.transaction()) return refused(db.lastError());
     QSqlError why;
     // The cells of one row in one statement: a table replaced whole (an Open) is 128 writes,
@@ -370,6 +521,12 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const All
         }
         first = end;
     }
+    if (!writePlaces(cells, places, &why)) {
+        m_statements.clear();
+        if (batch) db.rollback();
+        if (m_group) undoGroup();
+        return refused(why);
+    }
     if (details) {
         QSqlQuery q(db);
         StoreResult written = StoreResult::done();
@@ -389,6 +546,19 @@ StoreResult ReadingsStore::writeCells(const QVector<CellWrite>& cells, const All
         db.rollback();
         return refused(why);
     }
+    if (places) {
+        m_hasPlaces = m_hasPlaces || !places->isEmpty();
+        m_places.clear();
+    }
+    for (const CellWrite& c : cells) {
+        const Loaded& before = std::as_const(m_rows)[c.row];
+        const auto k = static_cast<size_t>(c.column);
+        if (before.cells[k] != c.text || before.held[k] != c.held)
+            m_places.remove(placeKey(c.row, c.column));
+    }
+    if (places)
+        for (const PlacedReading& p : *places)
+            m_places.insert(placeKey(p.position - 1, p.set), p.place);
     if (details) {
         m_details = *details;
         Q_EMIT detailsChanged(0);
@@ -443,6 +613,8 @@ void ReadingsStore::undoGroup() {
     }
     const bool changed = !m_groupUndo.isEmpty();
     m_groupUndo.clear();
+    // Places dropped or kept in the group went back with it.
+    loadPlaces();
     // Details written in the group went with it.
     const AllDetails before = m_details;
     loadDetails();
@@ -497,7 +669,8 @@ StoreResult ReadingsStore::clearSet(int set, int fromPosition) {
 StoreResult ReadingsStore::clearAll() { return replaceAll({}); }
 
 StoreResult ReadingsStore::replaceAll(const QVector<Row>& rows, const AllDetails& details,
-                                      const QVector<Mark>& marks) {
+                                      const QVector<Mark>& marks,
+                                      const QVector<PlacedReading>& places) {
     if (!m_open) return closedResult();
     // What each marked position is to hold; every other one is what its text says.
     QHash<int, const Mark*> marked;
@@ -522,7 +695,21 @@ StoreResult ReadingsStore::replaceAll(const QVector<Row>& rows, const AllDetails
                 cells.append({row, set, text, held, flag});
         }
     }
-    return writeCells(cells, &details);
+    // Places only beside the readings the table will hold.
+    QVector<PlacedReading> kept;
+    for (const PlacedReading& p : places) {
+        if (!Meter::isSet(p.set) || p.position < 1 || p.position > m_rows.size() ||
+            !p.place.isValid())
+            continue;
+        const int row = p.position - 1;
+        const QString& text = row < rows.size() ? rows.at(row)[static_cast<size_t>(p.set - 1)]
+                                                : Meter::kClearedReading;
+        Held held = heldByText(text);
+        if (const Mark* m = marked.value(row * kColumns + p.set); m && held == Held::Nothing)
+            held = m->held;
+        if (held == Held::Reading) kept.append(p);
+    }
+    return writeCells(cells, &details, &kept);
 }
 
 int ReadingsStore::readingCount(int set) const {

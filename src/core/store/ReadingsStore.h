@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QVector>
@@ -11,6 +12,7 @@
 
 #include "core/common/Result.h"
 #include "core/meter/MeterFacts.h"
+#include "core/store/ReadingPlace.h"
 #include "core/store/SetDetails.h"
 
 class EditHistory;
@@ -45,6 +47,9 @@ public:
      *  details: Sets with SetUnits and IncompleteSets beside it; 1 had no table Positions, so a
      *  reading of 0.000000 could not be told from a cleared position. */
     static constexpr int kSchemaVersion = 2;
+    /** @brief The layout of a file that keeps where readings were taken (the table
+     *  ReadingPlaces, made with the first): the newest this version reads. */
+    static constexpr int kPlacesVersion = 3;
     /** @brief PRAGMA application_id of the program's databases and survey files: "ORVN". */
     static constexpr int kApplicationId = 0x4F52564E;
     /** @brief Every set's details, set 1 first. */
@@ -70,6 +75,13 @@ public:
         int position;
         Held held;
         QString flag;  ///< why the reading is flagged; empty when it is not
+    };
+
+    /** @brief Where the reading at a position was taken. */
+    struct PlacedReading {
+        int set;
+        int position;
+        ReadingPlace place;
     };
 
     /** @brief @p databasePath is the SQLite file (":memory:" for none); nothing is opened yet. */
@@ -163,7 +175,17 @@ public:
      *  or New carries none), in one transaction: on failure the table stays as it was. A cleared
      *  text is a cleared position unless @p marks says otherwise. */
     StoreResult replaceAll(const QVector<Row>& rows, const AllDetails& details = {},
-                           const QVector<Mark>& marks = {});
+                           const QVector<Mark>& marks = {},
+                           const QVector<PlacedReading>& places = {});
+    /** @brief Where the reading at @p position of @p set was taken; none when no place was kept
+     *  with it. A place goes with its reading: a new text, a cleared or unreadable position, an
+     *  Open or New takes it away; a flag leaves it. */
+    std::optional<ReadingPlace> place(int set, int position) const;
+    /** @brief Keeps @p place with the reading at @p position of @p set (which must hold one),
+     *  committed at once (or with its group). */
+    StoreResult setPlace(int set, int position, const ReadingPlace& place);
+    /** @brief Every reading's place, set by set. */
+    QVector<PlacedReading> places() const;
     /** @brief Positions of @p set that hold a reading. */
     int readingCount(int set) const;
     /** @brief Every position whose cleared text holds a reading or an unreadable mark. */
@@ -218,6 +240,10 @@ private:
     StoreResult loadDetails();
     /** @brief Puts the marks of the table Positions on the loaded cells. */
     StoreResult loadMarks();
+    /** @brief Reads the table ReadingPlaces, when the file has one. */
+    StoreResult loadPlaces();
+    /** @brief The key of a position in m_places. */
+    static int placeKey(int row, int column) { return row * kColumns + column; }
     /** @brief Writes @p set's row of SetDetails (deletes it when the details are empty). */
     StoreResult writeDetailsRow(int set, const SetDetails& details);
     /** @brief Writes @p cells (row, column, text) in one transaction and then into memory. */
@@ -230,7 +256,12 @@ private:
     };
     /** @brief Writes or deletes @p c's row of Positions, from what the cell held before. */
     bool writeMark(const CellWrite& c, QSqlError* why);
-    StoreResult writeCells(const QVector<CellWrite>& cells, const AllDetails* details = nullptr);
+    StoreResult writeCells(const QVector<CellWrite>& cells, const AllDetails* details = nullptr,
+                           const QVector<PlacedReading>* places = nullptr);
+    /** @brief In writeCells' transaction: drops the places of readings the cells replace, or
+     *  puts @p places in place of every place. */
+    bool writePlaces(const QVector<CellWrite>& cells, const QVector<PlacedReading>* places,
+                     QSqlError* why);
     /** @brief Rolls the open group back and puts its cells back as they were. */
     void undoGroup();
     /** @brief @p sql prepared once and kept while the file is open; @p why says when it could
@@ -249,6 +280,8 @@ private:
     bool m_open = false;
     QVector<Loaded> m_rows;
     AllDetails m_details{};
+    QHash<int, ReadingPlace> m_places;  ///< by placeKey()
+    bool m_hasPlaces = false;           ///< the file has the table ReadingPlaces
     bool m_group = false;
     QVector<CellWrite> m_groupUndo;  ///< each cell the group wrote, as it was before
     // The statements the writes use, prepared on first use and dropped when the file closes: a

@@ -174,7 +174,8 @@ QString FileMenuCommands::droppedByDataFile(bool* unitsAlone) const {
         for (int position = 1; position <= d.store.rowCount(); ++position)
             if (!d.store.flag(set, position).isEmpty()) ++flags;
     }
-    *unitsAlone = typed.isEmpty() && flags == 0 && !units.isEmpty();
+    const qsizetype places = d.store.places().size();
+    *unitsAlone = typed.isEmpty() && flags == 0 && places == 0 && !units.isEmpty();
     const bool askUnits =
         !d.settings || d.settings->value(QStringLiteral("Settings"), kAskUnitsKey,
                                          QStringLiteral("1")) != QLatin1String("0");
@@ -183,6 +184,7 @@ QString FileMenuCommands::droppedByDataFile(bool* unitsAlone) const {
     if (!units.isEmpty() && (askUnits || !*unitsAlone))
         parts << tr("the units of sets %1").arg(units.join(", "));
     if (flags > 0) parts << tr("the flags of %1 readings, with their reasons").arg(flags);
+    if (places > 0) parts << tr("the places of %1 readings, taken by GPS").arg(places);
     return parts.join(QStringLiteral("; "));
 }
 

@@ -57,18 +57,19 @@ MainWindow::MainWindow(Deps deps, QWidget* parent)
     setCentralWidget(m_work);
     connect(m_work, &WorkArea::closeRequested, this, &QWidget::close);
 
-    m_coolBar = addToolBar(QStringLiteral("CoolBar1"));
+    // Named in words where the user meets them: screen readers and the bars' context menu.
+    m_coolBar = addToolBar(tr("Units and tool bar"));
     m_coolBar->setObjectName(QStringLiteral("CoolBar1"));
     m_coolBar->setMovable(false);
-    m_coolBar->setAccessibleName(tr("Units and tool bar"));
+    m_coolBar->setAccessibleName(m_coolBar->windowTitle());
     m_unitsBand = new QLabel(this);
     m_unitsBand->setObjectName(QStringLiteral("CoolBarBand1"));
     m_unitsBand->setMinimumWidth(90);
     m_unitsBand->setContentsMargins(6, 0, 6, 0);
     m_coolBar->addWidget(m_unitsBand);
-    m_toolBar = new QToolBar(QStringLiteral("Toolbar1"), this);
+    m_toolBar = new QToolBar(tr("Tool bar"), this);
     m_toolBar->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolBar->setAccessibleName(tr("Tool bar"));
+    m_toolBar->setAccessibleName(m_toolBar->windowTitle());
     m_coolBar->addWidget(m_toolBar);
 
     m_sessionMessages = new SessionMessages(deps.session, deps.opener, deps.messages, this);
@@ -144,6 +145,7 @@ void MainWindow::connectSession() {
     connect(&s, &MeterSession::downloadRequested, this,
             [this] { m_menus->setDownloadRunning(true); });
     connect(&s, &MeterSession::downloadEnded, this, [this] { m_menus->setDownloadRunning(false); });
+    connect(&s, &MeterSession::storedToPC, this, &MainWindow::keepPlace);
     // Several devices the meter may be on, none known: the user chooses; nothing was opened.
     connect(&s, &MeterSession::meterChoiceNeeded, this, [this] {
         m_status->downloadLabel->setText(Msg::ChooseMeterPort);
@@ -243,6 +245,20 @@ void MainWindow::showOptions() {
         this);
     dlg->offerGps(m_gps.device(), [this](const QString& device) { return useGps(device); });
     dlg->show();
+}
+
+void MainWindow::keepPlace(int set, int position) {
+    // Taken as the reading is stored: a fix older than the receiver's limit is no place.
+    const std::optional<GpsFix> fix = m_gps.current();
+    if (!fix) return;
+    const ReadingPlace place{fix->latitude, fix->longitude, fix->elevationM,
+                             QDateTime::currentDateTimeUtc().addMSecs(-fix->ageMs)};
+    if (const StoreResult kept = m_session.store().setPlace(set, position, place); !kept)
+        m_messages.tell(tr("The reading at position %1 of set %2 is stored, but its place could "
+                           "not be kept with it: %3.")
+                            .arg(position)
+                            .arg(set)
+                            .arg(kept.reason));
 }
 
 QString MainWindow::useGps(const QString& device) {

@@ -80,6 +80,9 @@ private:
     /** @brief Options: reads the GPS receiver on @p device from now on (empty: none); why not,
      *  when it cannot be taken. */
     QString useGps(const QString& device);
+    /** @brief The reading just stored at @p position of @p set keeps the receiver's fix, when
+     *  one is fresh. */
+    void keepPlace(int set, int position);
 
     MeterSession& m_session;
     SessionPanelHost m_panelHost;
