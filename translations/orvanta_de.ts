@@ -273,6 +273,10 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
         <source>Export S&amp;ites as GPX...</source>
         <translation>Messpun&amp;kte als GPX exportieren...</translation>
     </message>
+    <message>
+        <source>CSV, one row per reading, decimal comma (*.csv)</source>
+        <translation>CSV, eine Zeile je Messwert, Dezimalkomma (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>

@@ -273,6 +273,10 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
         <source>Export S&amp;ites as GPX...</source>
         <translation>Exportar sitios como GP&amp;X...</translation>
     </message>
+    <message>
+        <source>CSV, one row per reading, decimal comma (*.csv)</source>
+        <translation>CSV, una fila por lectura, coma decimal (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>

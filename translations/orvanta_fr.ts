@@ -273,6 +273,10 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
         <source>Export S&amp;ites as GPX...</source>
         <translation>Exporter les sites en GPX (&amp;waypoints)...</translation>
     </message>
+    <message>
+        <source>CSV, one row per reading, decimal comma (*.csv)</source>
+        <translation>CSV, une ligne par mesure, virgule décimale (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>

@@ -273,6 +273,10 @@ ou (a seu critério) qualquer versão posterior. Ele é fornecido sem nenhuma ga
         <source>Export S&amp;ites as GPX...</source>
         <translation>Exportar locais como GP&amp;X...</translation>
     </message>
+    <message>
+        <source>CSV, one row per reading, decimal comma (*.csv)</source>
+        <translation>CSV, uma linha por leitura, vírgula decimal (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>FileMenuCommands</name>

@@ -272,7 +272,7 @@ int runExport(const QStringList& args) {
     const QCommandLineOption set("set", QStringLiteral("The set of a LAS log (1 to 30)."),
                                  QStringLiteral("N"));
     const QCommandLineOption decimalComma(
-        "decimal-comma", QStringLiteral("CSV with semicolons and decimal commas."));
+        "decimal-comma", QStringLiteral("CSV or long table with semicolons and decimal commas."));
     parser.addOptions(formats);
     parser.addOptions({set, decimalComma});
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -292,9 +292,13 @@ int runExport(const QStringList& args) {
                            names.mid(0, names.size() - 1).join(QStringLiteral(", ")) +
                                QStringLiteral(" and ") + names.last());
     // An option the format has no use for is a mistake worth a word, not passed over.
-    if (parser.isSet(decimalComma) && !output.format->hasDecimalComma)
-        return usageError(
-            QStringLiteral("--decimal-comma goes with --csv, not --%1").arg(output.format->id));
+    if (parser.isSet(decimalComma) && !output.format->hasDecimalComma) {
+        QStringList with;
+        for (const ExportFormats::Format& f : ExportFormats::all())
+            if (f.hasDecimalComma) with << QStringLiteral("--") + f.id;
+        return usageError(QStringLiteral("--decimal-comma goes with %1, not --%2")
+                              .arg(with.join(QStringLiteral(" or ")), output.format->id));
+    }
     if (output.format->needsSet != parser.isSet(set))
         return usageError(QStringLiteral("--%1 and --set N go together").arg(output.format->id));
     if (parser.positionalArguments().size() != 1)

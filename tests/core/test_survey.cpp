@@ -621,9 +621,17 @@ void TestSurvey::longTableReadBack_data() {
     QTest::newRow("a column missing from the header") << ",units,site,"
                                                       << ",site,"
                                                       << "column 5 is \"site\", not \"units\"";
-    QTest::newRow("fields apart by semicolons") << "*,"
-                                                << ";"
-                                                << "apart by semicolons";
+    // The decimal-comma form ("COMMA" first): semicolons between fields, commas in numbers.
+    QTest::newRow("the decimal-comma form") << "COMMA"
+                                            << ""
+                                            << "";
+    QTest::newRow("the decimal-comma form, a spreadsheet's TRUE") << "COMMA*;true;"
+                                                                  << ";TRUE;"
+                                                                  << "";
+    QTest::newRow("the decimal-comma form, a value that is no reading")
+        << "COMMA;0,25;SI;"
+        << ";0,2x5;SI;"
+        << "line 10, column 4 (value)";
     QTest::newRow("not the long table's header") << "set,position"
                                                  << "set,pos"
                                                  << "is not a data file";
@@ -652,7 +660,10 @@ void TestSurvey::longTableReadBack() {
     Survey s;
     const QString file = s.tmp.path() + "/long.csv";
     if (from == "OLD") QVERIFY(s.store.setFlag(5, 7, QString()).ok());
-    QByteArray bytes = SurveyExport::longTable(s.store);
+    const bool comma = from.startsWith("COMMA");
+    if (comma) from = from.mid(5);
+    QByteArray bytes = SurveyExport::longTable(s.store, comma);
+    if (comma) QVERIFY(bytes.startsWith("set;position;depth_m;value;") && bytes.contains(";0,5;"));
     if (from == "OLD") {
         bytes.replace(",flag\r\n", "\r\n");
         bytes.replace(",\r\n", "\r\n");

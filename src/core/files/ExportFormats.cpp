@@ -69,12 +69,15 @@ QVector<Format> made() {
     f.id = QStringLiteral("long");
     f.cliHelp = QStringLiteral("CSV, one row per reading with its set's details and units.");
     f.suffix = QStringLiteral("csv");
-    f.fileTypes = {QT_TRANSLATE_NOOP("ExportFormats", "CSV, one row per reading (*.csv)")};
+    f.fileTypes = {
+        QT_TRANSLATE_NOOP("ExportFormats", "CSV, one row per reading (*.csv)"),
+        QT_TRANSLATE_NOOP("ExportFormats", "CSV, one row per reading, decimal comma (*.csv)")};
     f.menuText = QT_TRANSLATE_NOOP("ExportFormats", "Export &Long Table...");
     f.menuName = QStringLiteral("ExportLongmenu");
     f.title = QT_TRANSLATE_NOOP("ExportFormats", "Export Long Table");
-    f.write = [](const ReadingsStore& store, const Options&) {
-        return bytesOnly(SurveyExport::longTable(store));
+    f.hasDecimalComma = true;
+    f.write = [](const ReadingsStore& store, const Options& o) {
+        return bytesOnly(SurveyExport::longTable(store, o.decimalComma));
     };
     list << f;
 

@@ -54,18 +54,20 @@ constexpr qint64 kPiece = 4096;
 constexpr int kMostRecords = 1 + Meter::kSets * Meter::kPositions;
 
 /** @brief The records of a long table, read one at a time from its file: memory holds one
- *  record, however large the file. RFC 4180: fields apart by commas, records by CRLF or LF; a
- *  quoted field may hold commas, doubled quotes and line breaks. */
+ *  record, however large the file. RFC 4180: fields apart by commas (or by semicolons, in the
+ *  decimal-comma form), records by CRLF or LF; a quoted field may hold the separator, doubled
+ *  quotes and line breaks. */
 class RecordReader {
 public:
     enum class Got { Record, End, NotUtf8, QuoteOpen, TooLong, NotRead };
-    explicit RecordReader(QFile& in) : m_in(in) {}
+    RecordReader(QFile& in, QChar separator) : m_in(in), m_separator(separator) {}
     /** @brief The next record that holds something; line() tells where a problem is. */
     Got next(Record* record);
     int line() const { return m_line; }
 
 private:
     QFile& m_in;
+    QChar m_separator;
     int m_line = 0;  ///< lines read so far
 };
 
@@ -119,7 +121,7 @@ RecordReader::Got RecordReader::next(Record* record) {
             }
             if (c == QLatin1Char('"') && field.isEmpty()) {
                 quoted = any = true;
-            } else if (c == QLatin1Char(',')) {
+            } else if (c == m_separator) {
                 record->fields << field;
                 field.clear();
                 any = true;
@@ -171,7 +173,17 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return FileOutcome::failed(FileFailure::NotRead, path, file.errorString());
-    RecordReader reader(file);
+    // The file chooses its form by its header: fields apart by commas, or by semicolons with
+    // decimal commas, as a spreadsheet in a decimal-comma language writes it.
+    QByteArray first = file.peek(64).toLower();
+    if (first.startsWith("\xEF\xBB\xBF")) first.remove(0, 3);
+    const bool decimalComma = first.startsWith("set;position;");
+    RecordReader reader(file, decimalComma ? QLatin1Char(';') : QLatin1Char(','));
+    // A number of the decimal-comma form in the form every rule below reads.
+    const auto number = [decimalComma](QString text) {
+        if (decimalComma) text.replace(QLatin1Char(','), QLatin1Char('.'));
+        return text;
+    };
     Record rec;
     // Why the reader stopped, when it stopped on a fault.
     const auto unreadable = [&](RecordReader::Got got) {
@@ -196,10 +208,6 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         got == RecordReader::Got::End ? QString() : rec.fields.join(QLatin1Char(','));
     if (header != SurveyExport::kLongHeader && header != kOldHeader &&
         header != SurveyExport::kLongHeader + SurveyExport::kLongPlaceColumns) {
-        if (rec.fields.size() == 1 && header.contains(QLatin1Char(';')))
-            return refused(1, -1,
-                           QStringLiteral("the fields are apart by semicolons; a long table's "
-                                          "are apart by commas (save it as CSV with commas)"));
         const QStringList names = SurveyExport::kLongHeader.split(QLatin1Char(','));
         for (int c = 0; c < names.size(); ++c)
             if (rec.fields.value(c) != names[c])
@@ -244,12 +252,12 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         if (seen.contains(set * 1000 + position))
             return refused(rec.line, Position, QStringLiteral("the position comes twice"));
         seen.insert(set * 1000 + position);
-        const QString value = field(Value);
+        const QString value = number(field(Value));
         if (value.isEmpty() || !Numbers::isReading(value))
             return refused(rec.line, Value,
                            QStringLiteral("\"%1\" is no reading").arg(value.left(40)));
         if (!field(Depth).isEmpty()) {
-            const std::optional<double> depth = Numbers::toReal(field(Depth));
+            const std::optional<double> depth = Numbers::toReal(number(field(Depth)));
             if (!depth) return refused(rec.line, Depth, QStringLiteral("not a number"));
             // Two depths near the ends of a double make an infinite spacing.
             if (!std::isfinite(*depth) || std::fabs(*depth) > SetDetailFields::kLargestMetres)
@@ -272,16 +280,16 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
             !(field(ReadingLat).isEmpty() && field(ReadingLon).isEmpty() &&
               field(ReadingElevation).isEmpty() && field(ReadingFix).isEmpty())) {
             ReadingPlace at;
-            const std::optional<double> lat = Numbers::toReal(field(ReadingLat));
+            const std::optional<double> lat = Numbers::toReal(number(field(ReadingLat)));
             if (!lat || !(*lat >= -90 && *lat <= 90))
                 return refused(rec.line, ReadingLat, QStringLiteral("not a latitude"));
-            const std::optional<double> lon = Numbers::toReal(field(ReadingLon));
+            const std::optional<double> lon = Numbers::toReal(number(field(ReadingLon)));
             if (!lon || !(*lon >= -180 && *lon <= 180))
                 return refused(rec.line, ReadingLon, QStringLiteral("not a longitude"));
             at.latitude = *lat;
             at.longitude = *lon;
             if (!field(ReadingElevation).isEmpty()) {
-                at.elevationM = Numbers::toReal(field(ReadingElevation));
+                at.elevationM = Numbers::toReal(number(field(ReadingElevation)));
                 if (!at.elevationM || !at.isValid())
                     return refused(rec.line, ReadingElevation, QStringLiteral("not an elevation"));
             }

@@ -32,39 +32,48 @@ QList<int> setsInUse(const ReadingsStore& store) {
     return sets;
 }
 
-QByteArray longTable(const ReadingsStore& store) {
+QByteArray longTable(const ReadingsStore& store, bool decimalComma) {
     // A table without a reading's place keeps the columns it always had.
     const bool placed = !store.places().isEmpty();
-    QByteArray out = (placed ? kLongHeader + kLongPlaceColumns : kLongHeader).toUtf8() + "\r\n";
+    const QChar sep = decimalComma ? QLatin1Char(';') : QLatin1Char(',');
+    // A number in the language's form: the meter's text or a figure, its point a comma.
+    const auto number = [decimalComma](QString text) {
+        if (decimalComma) text.replace(QLatin1Char('.'), QLatin1Char(','));
+        return text;
+    };
+    QString header = placed ? kLongHeader + kLongPlaceColumns : kLongHeader;
+    if (decimalComma) header.replace(QLatin1Char(','), sep);
+    QByteArray out = header.toUtf8() + "\r\n";
     for (int set = 1; set <= Meter::kSets; ++set) {
         const SetDetails& d = store.details(set);
         // The set's own fields, the same on each of its rows.
         const QString tail =
-            QStringList{CsvExport::quoted(SetDetailFields::unitsName(d.units)),
-                        CsvExport::textField(d.site),
-                        optionalText(d.latitude),
-                        optionalText(d.longitude),
-                        optionalText(d.elevationM),
+            QStringList{CsvExport::quoted(SetDetailFields::unitsName(d.units), sep),
+                        CsvExport::textField(d.site, sep),
+                        number(optionalText(d.latitude)),
+                        number(optionalText(d.longitude)),
+                        number(optionalText(d.elevationM)),
                         utcText(d.downloadedUtc),
-                        CsvExport::textField(d.operatorName),
-                        CsvExport::textField(d.notes),
+                        CsvExport::textField(d.operatorName, sep),
+                        CsvExport::textField(d.notes, sep),
                         d.complete ? QStringLiteral("true") : QStringLiteral("false")}
-                .join(QLatin1Char(','));
+                .join(sep);
         for (int p = 1; p <= store.rowCount(); ++p) {
             if (!store.holdsReading(set, p)) continue;
             const QString value = store.reading(set, p);
             const QString row = QStringList{QString::number(set), QString::number(p),
-                                            optionalText(d.depthAt(p)), CsvExport::quoted(value)}
-                                    .join(QLatin1Char(','));
-            QString line = row + QLatin1Char(',') + tail + QLatin1Char(',') +
-                           CsvExport::textField(store.flag(set, p));
+                                            number(optionalText(d.depthAt(p))),
+                                            CsvExport::quoted(number(value), sep)}
+                                    .join(sep);
+            QString line = row + sep + tail + sep + CsvExport::textField(store.flag(set, p), sep);
             if (placed) {
                 const std::optional<ReadingPlace> at = store.place(set, p);
-                line += QLatin1Char(',') +
-                        (at ? QStringList{figure(at->latitude), figure(at->longitude),
-                                          optionalText(at->elevationM), utcText(at->fixUtc)}
-                                  .join(QLatin1Char(','))
-                            : QStringLiteral(",,,"));
+                line +=
+                    sep +
+                    (at ? QStringList{number(figure(at->latitude)), number(figure(at->longitude)),
+                                      number(optionalText(at->elevationM)), utcText(at->fixUtc)}
+                              .join(sep)
+                        : QString(3, sep));
             }
             out += line.toUtf8() + "\r\n";
         }

@@ -21,10 +21,11 @@ inline const QString kLongHeader = QStringLiteral(
 inline const QString kLongPlaceColumns =
     QStringLiteral(",reading_latitude,reading_longitude,reading_elevation_m,reading_fix_utc");
 /** @brief CSV (UTF-8, RFC 4180, CRLF): one row per position that holds a reading; the value as
- *  the meter sent it; depth_m = depth + (position - 1) x spacing, empty without a depth; flag
- *  the reason a reading is flagged, empty when it is not. When a reading has a place of its
- *  own, every row ends with kLongPlaceColumns. */
-QByteArray longTable(const ReadingsStore& store);
+ *  the meter sent it (with @p decimalComma, the fields apart by semicolons and every number's
+ *  point a comma, as a spreadsheet in such a language reads and writes it); depth_m = depth +
+ * (position - 1) x spacing, empty without a depth; flag the reason a reading is flagged, empty when
+ * it is not. When a reading has a place of its own, every row ends with kLongPlaceColumns. */
+QByteArray longTable(const ReadingsStore& store, bool decimalComma = false);
 /** @brief GeoJSON (RFC 7946): one Point feature per set with a latitude and a longitude
  *  (longitude first, elevation third when known) and its details and statistics. @p leftOut
  *  counts the sets holding readings that have no location and so are not in it. */

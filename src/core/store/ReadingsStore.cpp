@@ -285,13 +285,31 @@ QVector<ReadingsStore::PlacedReading> ReadingsStore::places() const {
     return out;
 }
 
-StoreResult ReadingsStore::setPlace(int set, int position, const ReadingPlace& place) {
+StoreResult ReadingsStore::readingToChange(int set, int position) {
     if (!m_open) return closedResult();
+    // The cell is written whole: never from a copy older than what another program wrote.
     refresh();
     if (!holdsReading(set, position))
         return StoreResult::failed(
             StoreFailure::NoSuchCell,
             QStringLiteral("Position %1 of set %2 holds no reading.").arg(position).arg(set));
+    return StoreResult::done();
+}
+
+namespace {
+void bindPlace(QSqlQuery& q, int set, int position, const ReadingPlace& place) {
+    q.addBindValue(set);
+    q.addBindValue(position);
+    q.addBindValue(place.latitude);
+    q.addBindValue(place.longitude);
+    q.addBindValue(place.elevationM ? QVariant(*place.elevationM) : QVariant());
+    q.addBindValue(place.fixUtc.isValid() ? QVariant(place.fixUtc.toUTC().toString(Qt::ISODate))
+                                          : QVariant());
+}
+}  // namespace
+
+StoreResult ReadingsStore::setPlace(int set, int position, const ReadingPlace& place) {
+    if (StoreResult held = readingToChange(set, position); !held) return held;
     if (!place.isValid())
         return refused(QStringLiteral("The place %1, %2 is not on the earth.")
                            .arg(place.latitude)
@@ -310,13 +328,7 @@ StoreResult ReadingsStore::setPlace(int set, int position, const ReadingPlace& p
     }
     QSqlQuery q(db);
     q.prepare(QStringLiteral("INSERT OR REPLACE INTO ReadingPlaces VALUES (?, ?, ?, ?, ?, ?)"));
-    q.addBindValue(set);
-    q.addBindValue(position);
-    q.addBindValue(place.latitude);
-    q.addBindValue(place.longitude);
-    q.addBindValue(place.elevationM ? QVariant(*place.elevationM) : QVariant());
-    q.addBindValue(place.fixUtc.isValid() ? QVariant(place.fixUtc.toUTC().toString(Qt::ISODate))
-                                          : QVariant());
+    bindPlace(q, set, position, place);
     if (!q.exec()) why = q.lastError();
     q.finish();
     if (!why.isValid() && own && !db.commit()) why = db.lastError();
@@ -347,14 +359,7 @@ bool ReadingsStore::writePlaces(const QVector<CellWrite>& cells,
         if (!run(q, QStringLiteral("DELETE FROM ReadingPlaces"), why)) return false;
         q.prepare(QStringLiteral("INSERT INTO ReadingPlaces VALUES (?, ?, ?, ?, ?, ?)"));
         for (const PlacedReading& p : *places) {
-            q.addBindValue(p.set);
-            q.addBindValue(p.position);
-            q.addBindValue(p.place.latitude);
-            q.addBindValue(p.place.longitude);
-            q.addBindValue(p.place.elevationM ? QVariant(*p.place.elevationM) : QVariant());
-            q.addBindValue(p.place.fixUtc.isValid()
-                               ? QVariant(p.place.fixUtc.toUTC().toString(Qt::ISODate))
-                               : QVariant());
+            bindPlace(q, p.set, p.position, p.place);
             if (!q.exec()) {
                 *why = q.lastError();
                 return false;
@@ -392,13 +397,7 @@ QString ReadingsStore::flag(int set, int position) const {
 }
 
 StoreResult ReadingsStore::setFlag(int set, int position, const QString& reason) {
-    if (!m_open) return closedResult();
-    // The cell is written whole: never from a copy older than what another program wrote.
-    refresh();
-    if (!holdsReading(set, position))
-        return StoreResult::failed(
-            StoreFailure::NoSuchCell,
-            QStringLiteral("Position %1 of set %2 holds no reading.").arg(position).arg(set));
+    if (StoreResult held = readingToChange(set, position); !held) return held;
     if (const QString why = SetDetailFields::textProblem(QStringLiteral("The reason"), reason,
                                                          SetDetailFields::kLongestText, false);
         !why.isEmpty())

@@ -232,6 +232,9 @@ private:
     static Held heldByText(const QString& text);
     /** @brief A position holding @p text, @p held and @p flag needs its row of Positions. */
     static bool needsMark(const QString& text, Held held, const QString& flag);
+    /** @brief Reads another program's writes first; done when @p position of @p set then holds
+     *  a reading to flag or place. */
+    StoreResult readingToChange(int set, int position);
     /** @brief The store is open and has @p position of @p set. */
     bool inTable(int set, int position) const;
     StoreResult load();
