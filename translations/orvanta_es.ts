@@ -1204,11 +1204,11 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <name>ReadingPanel</name>
     <message>
         <source>(to PC memory)</source>
-        <translation>(a la memoria del PC)</translation>
+        <translation>(en el PC)</translation>
     </message>
     <message>
         <source>(to Meter memory)</source>
-        <translation>(a la memoria del medidor)</translation>
+        <translation>(en el medidor)</translation>
     </message>
     <message>
         <source>Over range: the reading is above %1 on this scale.</source>

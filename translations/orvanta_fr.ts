@@ -1204,11 +1204,11 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <name>ReadingPanel</name>
     <message>
         <source>(to PC memory)</source>
-        <translation>(vers la mémoire du PC)</translation>
+        <translation>(dans le PC)</translation>
     </message>
     <message>
         <source>(to Meter memory)</source>
-        <translation>(vers la mémoire de l&apos;appareil)</translation>
+        <translation>(dans l&apos;appareil)</translation>
     </message>
     <message>
         <source>Over range: the reading is above %1 on this scale.</source>

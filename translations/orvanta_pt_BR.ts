@@ -1204,11 +1204,11 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <name>ReadingPanel</name>
     <message>
         <source>(to PC memory)</source>
-        <translation>(para a memória do PC)</translation>
+        <translation>(no PC)</translation>
     </message>
     <message>
         <source>(to Meter memory)</source>
-        <translation>(para a memória do medidor)</translation>
+        <translation>(no medidor)</translation>
     </message>
     <message>
         <source>Over range: the reading is above %1 on this scale.</source>

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The translations: each one whole and true to its source, none missing for a text of the
 // sources, and the program starting in each language.
+#include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -15,8 +18,10 @@
 
 #include "AppRig.h"
 #include "gui/dialogs/ManualWindow.h"
+#include "gui/dialogs/OptionsDialog.h"
 #include "gui/main/Language.h"
 #include "gui/main/MainMenus.h"
+#include "gui/plot/PlotWindow.h"
 
 namespace {
 const QString kSources = QStringLiteral(ORVANTA_SOURCE_DIR);
@@ -78,6 +83,8 @@ private Q_SLOTS:
     void programStartsInEachLanguage();
     void noMnemonicIsTakenTwice_data();
     void noMnemonicIsTakenTwice();
+    void noTextIsCutOff_data();
+    void noTextIsCutOff();
 };
 
 void TestLanguage::everyTranslationIsFinished_data() {
@@ -209,6 +216,76 @@ void TestLanguage::noMnemonicIsTakenTwice() {
         for (int i = 0; i < tabs->count(); ++i) bar << tabs->tabText(i);
     clashes << clashesIn("menu bar and tabs", bar);
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join('\n')));
+}
+
+namespace {
+// "where: text" for each shown label, button and list entry of @p top whose text is wider than
+// the room its widget gives it (a label that wraps its words is never cut).
+QStringList cutTexts(const QString& where, QWidget* top) {
+    QStringList out;
+    for (QWidget* w : top->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(top) || w->width() <= 1) continue;
+        const QFontMetrics metrics = w->fontMetrics();
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull() ||
+                label->textFormat() == Qt::RichText || Qt::mightBeRichText(label->text()))
+                continue;
+            QString text = label->text();
+            text.remove('&');
+            const int room = label->contentsRect().width() - 2 * label->margin() - label->indent();
+            for (const QString& line : text.split('\n'))
+                if (metrics.horizontalAdvance(line) > room) out << where + ": " + line;
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            QString text = button->text();
+            text.remove('&');
+            if (text.isEmpty()) continue;
+            // A check box or a push button needs its text, its box or frame beside it.
+            if (button->sizeHint().width() > button->width() + 1) out << where + ": " + text;
+        } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+            for (int i = 0; i < list->count(); ++i) {
+                const QRect shown = list->visualItemRect(list->item(i));
+                if (shown.isValid() && metrics.horizontalAdvance(list->item(i)->text()) >
+                                           list->viewport()->width() - 8)
+                    out << where + ": " + list->item(i)->text();
+            }
+        }
+    }
+    return out;
+}
+}  // namespace
+
+void TestLanguage::noTextIsCutOff_data() { noMnemonicIsTakenTwice_data(); }
+
+void TestLanguage::noTextIsCutOff() {
+    // Every word shown whole at the window's first size, in each language: the panel, the plot's
+    // list of sets, Options and About.
+    QFETCH(QString, language);
+    if (language != "en") QVERIFY(!Language::install(*qApp, QLocale(language)).isEmpty());
+    const auto removeTranslators = qScopeGuard([] {
+        for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    });
+    AppRig rig;
+    MainWindow& w = rig.start();
+    QStringList cut;
+    workOf(w).viewMeter();
+    QWidget* panel = w.findChild<QWidget*>("frmReading");
+    QVERIFY(panel);
+    QTRY_VERIFY(panel->isVisible());
+    cut << cutTexts("panel", panel);
+    QVERIFY((*rig.session).setStoreToPC(true));  // the Store key's other destination
+    cut << cutTexts("panel", panel);
+    PlotWindow& plot = plotOf(w);
+    cut << cutTexts("plot", &plot);
+    w.showOptions();
+    auto* options = w.findChild<OptionsDialog*>();
+    QVERIFY(options);
+    QTRY_VERIFY(options->isVisible());
+    cut << cutTexts("options", options);
+    options->close();
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
 }
 
 QTEST_MAIN(TestLanguage)
