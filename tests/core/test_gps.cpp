@@ -38,6 +38,21 @@ void TestGps::sentencesGiveTheFix_data() {
     QTest::newRow("another talker, south and west")
         << Nmea::gga("GN", -33.8568, -70.6483, 521.0, 12) + Nmea::rmc("GN", -33.8568, -70.6483) << 3
         << -33.8568 << -70.6483 << "521" << 12;
+    // A multi-constellation receiver: text, satellites in view, course, GLL, a GSA line for each
+    // system (NMEA 4.1's system id last), lower-case checksums: none of it disturbs the fix.
+    QByteArray chatty = Nmea::sentence("GNTXT,01,01,02,ANTSTATUS=OK") +
+                        Nmea::sentence("GPGSV,3,1,11,05,45,120,40,13,30,200,38,15,60,300,42") +
+                        Nmea::sentence("GLGSV,1,1,02,65,30,040,33,66,55,110,36") +
+                        Nmea::sentence("GNVTG,,T,,M,0.012,N,0.022,K,A") +
+                        Nmea::sentence("GNGLL,3351.4080,S,07038.8980,W,101010.00,A,A") +
+                        Nmea::sentence("GNGSA,A,3,05,13,15,,,,,,,,,,1.6,0.9,1.3,1") +
+                        Nmea::sentence("GNGSA,A,3,65,66,,,,,,,,,,,1.6,0.9,1.3,2");
+    for (qsizetype star = chatty.indexOf('*'); star >= 0; star = chatty.indexOf('*', star + 1))
+        chatty.replace(star + 1, 2, chatty.mid(star + 1, 2).toLower());
+    QTest::newRow("a multi-constellation receiver")
+        << chatty + Nmea::gga("GN", -33.8568, -70.6483, 521.0, 12) +
+               Nmea::rmc("GN", -33.8568, -70.6483)
+        << 3 << -33.8568 << -70.6483 << "521" << 12;
     QTest::newRow("a 2D fix says so in GSA")
         << Nmea::sentence("GPGSA,A,2,04,05,09,,,,,,,,,,2.5,1.3,2.1") + fix << 2 << 47.385 << 8.5275
         << "" << 9;
