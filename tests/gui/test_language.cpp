@@ -87,6 +87,16 @@ private Q_SLOTS:
     void noTextIsCutOff();
 };
 
+namespace {
+// The program back in English: every translation installed goes.
+void removeTranslators() {
+    for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+}
+}  // namespace
+
 void TestLanguage::everyTranslationIsFinished_data() {
     QTest::addColumn<QString>("language");
     for (const QString& l : kLanguages) QTest::newRow(qPrintable(l)) << l;
@@ -123,6 +133,7 @@ void TestLanguage::programStartsInEachLanguage() {
     QFETCH(QString, language);
     const QLocale locale(language);
     QVERIFY(Language::install(*qApp, locale).startsWith(language.left(2)));
+    const auto backToEnglish = qScopeGuard(removeTranslators);
     // The menus in the language, and Qt's own buttons too.
     QString file;
     for (const Entry& e : entriesOf(kSources + "/translations/orvanta_" + language + ".ts"))
@@ -150,10 +161,6 @@ void TestLanguage::programStartsInEachLanguage() {
     QDialogButtonBox box(QDialogButtonBox::Cancel);
     QVERIFY2(box.button(QDialogButtonBox::Cancel)->text() != "Cancel",
              "Qt's own texts are not translated (qt6-translations-l10n)");
-    for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
-        QCoreApplication::removeTranslator(t);
-        delete t;
-    }
 }
 
 namespace {
@@ -198,12 +205,7 @@ void TestLanguage::noMnemonicIsTakenTwice() {
     // shown beside it.
     QFETCH(QString, language);
     if (language != "en") QVERIFY(!Language::install(*qApp, QLocale(language)).isEmpty());
-    const auto removeTranslators = qScopeGuard([] {
-        for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
-            QCoreApplication::removeTranslator(t);
-            delete t;
-        }
-    });
+    const auto backToEnglish = qScopeGuard(removeTranslators);
     AppRig rig;
     MainWindow& w = rig.start();
     QStringList clashes;
@@ -267,12 +269,7 @@ void TestLanguage::noTextIsCutOff() {
     // list of sets, Options and About.
     QFETCH(QString, language);
     if (language != "en") QVERIFY(!Language::install(*qApp, QLocale(language)).isEmpty());
-    const auto removeTranslators = qScopeGuard([] {
-        for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
-            QCoreApplication::removeTranslator(t);
-            delete t;
-        }
-    });
+    const auto backToEnglish = qScopeGuard(removeTranslators);
     AppRig rig;
     MainWindow& w = rig.start();
     QStringList cut;
