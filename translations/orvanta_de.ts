@@ -1204,11 +1204,11 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <name>ReadingPanel</name>
     <message>
         <source>(to PC memory)</source>
-        <translation>(in den PC-Speicher)</translation>
+        <translation>(in den PC)</translation>
     </message>
     <message>
         <source>(to Meter memory)</source>
-        <translation>(in den Gerätespeicher)</translation>
+        <translation>(ins Messgerät)</translation>
     </message>
     <message>
         <source>Over range: the reading is above %1 on this scale.</source>

@@ -228,6 +228,8 @@ QStringList cutTexts(const QString& where, QWidget* top) {
     for (QWidget* w : top->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(top) || w->width() <= 1) continue;
         const QFontMetrics metrics = w->fontMetrics();
+        // The panel's digits are drawn scaled to their room by design.
+        if (w->inherits("FittedLabel")) continue;
         if (auto* label = qobject_cast<QLabel*>(w)) {
             if (label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull() ||
                 label->textFormat() == Qt::RichText || Qt::mightBeRichText(label->text()))
