@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <optional>
 
+#include "core/store/SetDetails.h"
+
 /** @brief Where one reading was taken: a GPS fix current when it was stored (WGS 84 degrees,
  *  metres above sea level) and when that fix was made. */
 struct ReadingPlace {
@@ -19,6 +21,7 @@ struct ReadingPlace {
     /** @brief Inside the ranges of latitude, longitude and a sensible elevation. */
     bool isValid() const {
         return latitude >= -90 && latitude <= 90 && longitude >= -180 && longitude <= 180 &&
-               (!elevationM || (*elevationM > -100000 && *elevationM < 100000));
+               (!elevationM || (*elevationM > -SetDetailFields::kLargestMetres &&
+                                *elevationM < SetDetailFields::kLargestMetres));
     }
 };

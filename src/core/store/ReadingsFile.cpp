@@ -133,29 +133,18 @@ StoreResult upgrade(const QString& connection, int from) {
     return StoreResult::done();
 }
 
-StoreResult checkDetailsSchema(const QString& connection) {
+// The columns of @p table are @p expected, in order: a table of another layout is not ours.
+StoreResult checkColumns(const QString& connection, const QString& table,
+                         const QStringList& expected) {
     QSqlQuery q(QSqlDatabase::database(connection, false));
     QSqlError why;
-    if (!run(q, QStringLiteral("PRAGMA table_info(SetDetails)"), &why)) return refused(why);
+    if (!run(q, QStringLiteral("PRAGMA table_info(%1)").arg(table), &why)) return refused(why);
     QStringList columns;
     while (q.next()) columns << q.value(1).toString();
-    if (columns != detailColumns())
-        return foreign(QStringLiteral("The table SetDetails has the columns %1, not %2.")
-                           .arg(columns.join(QStringLiteral(", ")),
-                                detailColumns().join(QStringLiteral(", "))));
-    return StoreResult::done();
-}
-
-StoreResult checkPositionsSchema(const QString& connection) {
-    QSqlQuery q(QSqlDatabase::database(connection, false));
-    QSqlError why;
-    if (!run(q, QStringLiteral("PRAGMA table_info(Positions)"), &why)) return refused(why);
-    QStringList columns;
-    while (q.next()) columns << q.value(1).toString();
-    if (columns != kPositionColumns)
-        return foreign(QStringLiteral("The table Positions has the columns %1, not %2.")
-                           .arg(columns.join(QStringLiteral(", ")),
-                                kPositionColumns.join(QStringLiteral(", "))));
+    if (columns != expected)
+        return foreign(QStringLiteral("The table %1 has the columns %2, not %3.")
+                           .arg(table, columns.join(QStringLiteral(", ")),
+                                expected.join(QStringLiteral(", "))));
     return StoreResult::done();
 }
 
@@ -184,16 +173,7 @@ StoreResult makePlaces(const QString& connection) {
 namespace {
 StoreResult checkPlacesSchema(const QString& connection) {
     if (!hasPlaces(connection)) return StoreResult::done();
-    QSqlQuery q(QSqlDatabase::database(connection, false));
-    QSqlError why;
-    if (!run(q, QStringLiteral("PRAGMA table_info(ReadingPlaces)"), &why)) return refused(why);
-    QStringList columns;
-    while (q.next()) columns << q.value(1).toString();
-    if (columns != kPlaceColumns)
-        return foreign(
-            QStringLiteral("The table ReadingPlaces has the columns %1, not %2.")
-                .arg(columns.join(QStringLiteral(", ")), kPlaceColumns.join(QStringLiteral(", "))));
-    return StoreResult::done();
+    return checkColumns(connection, QStringLiteral("ReadingPlaces"), kPlaceColumns);
 }
 
 StoreResult createTable(const QString& connection) {
@@ -568,8 +548,14 @@ StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore:
             !upgraded)
             return upgraded;
     }
-    if (StoreResult details = checkDetailsSchema(connection); !details) return details;
-    if (StoreResult positions = checkPositionsSchema(connection); !positions) return positions;
+    if (StoreResult details =
+            checkColumns(connection, QStringLiteral("SetDetails"), detailColumns());
+        !details)
+        return details;
+    if (StoreResult positions =
+            checkColumns(connection, QStringLiteral("Positions"), kPositionColumns);
+        !positions)
+        return positions;
     if (StoreResult places = checkPlacesSchema(connection); !places) return places;
     if (mode == ReadingsStore::OpenMode::SurveyCopy) return StoreResult::done();
     // The raw downloads: a table of its own, which older versions pass over.

@@ -249,16 +249,21 @@ void FileMenuCommands::writeDocument(const QString& path, SurveyFile::Format for
     }
     // The table may change while the file is written: it is clean at the step it was taken.
     const EditHistory::Mark at = d.store.history().mark();
+    writeInBackground(path, bytes, [this, path, format, at] { setDocument(path, format, at); });
+}
+
+void FileMenuCommands::writeInBackground(const QString& path, const QByteArray& bytes,
+                                         std::function<void()> saved) {
     const QString name = QFileInfo(path).fileName();
     if (note) note(tr("Saving %1...").arg(name));
-    m_writer.write(path, bytes, [this, path, format, at, name](const FileOutcome& outcome) {
+    m_writer.write(path, bytes, [this, name, saved](const FileOutcome& outcome) {
         report(outcome);
         if (!outcome.ok()) {
             if (note) note(tr("%1 was not saved.").arg(name));
             return;
         }
-        setDocument(path, format, at);
         if (note) note(tr("Saved %1.").arg(name));
+        if (saved) saved();
     });
 }
 
@@ -370,14 +375,7 @@ void FileMenuCommands::exportAs(const ExportFormats::Format& format, int set) {
     }
     const QString name = QFileInfo(chosen->path).fileName();
     const int leftOut = written.leftOut;
-    if (note) note(tr("Saving %1...").arg(name));
-    m_writer.write(chosen->path, written.bytes, [this, name, leftOut](const FileOutcome& outcome) {
-        report(outcome);
-        if (!outcome.ok()) {
-            if (note) note(tr("%1 was not saved.").arg(name));
-            return;
-        }
-        if (note) note(tr("Saved %1.").arg(name));
+    writeInBackground(chosen->path, written.bytes, [this, name, leftOut] {
         if (leftOut > 0) d.messages.tell(Msg::SetsWithoutLocation.arg(leftOut).arg(name));
     });
 }

@@ -127,6 +127,10 @@ private:
     /** @brief Writes the table to @p path in @p format away from the interface thread; the
      *  document is that file once it is whole on disk. */
     void writeDocument(const QString& path, SurveyFile::Format format);
+    /** @brief Writes @p bytes to @p path away from the interface thread, telling in the status
+     *  bar that it is saving, then how it went; @p saved runs once the file is whole on disk. */
+    void writeInBackground(const QString& path, const QByteArray& bytes,
+                           std::function<void()> saved);
     /** @brief What a data file would drop of the table, in words; empty when nothing. Units
      *  alone are left out when the user asked not to be asked for them (@p unitsAlone tells
      *  that units are all it would drop). */
