@@ -699,10 +699,6 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <translation>Diese Datei ist schreibgeschützt und kann nicht geändert werden.</translation>
     </message>
     <message>
-        <source>The readings database could not be opened:</source>
-        <translation>Die Messwertdatenbank konnte nicht geöffnet werden:</translation>
-    </message>
-    <message>
         <source>The file is not a readings database of this program. Set it aside (renamed with the date and time) and start a fresh one?</source>
         <translation>Die Datei ist keine Messwertdatenbank dieses Programms. Zur Seite legen (mit Datum und Uhrzeit umbenannt) und eine neue beginnen?</translation>
     </message>
@@ -717,10 +713,6 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>The readings database is open.</source>
         <translation>Die Messwertdatenbank ist geöffnet.</translation>
-    </message>
-    <message>
-        <source>The file could not be renamed.</source>
-        <translation>Die Datei konnte nicht umbenannt werden.</translation>
     </message>
     <message>
         <source>The readings table could not be written: %1</source>
@@ -840,7 +832,7 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     </message>
     <message>
         <source>set %1 holds &quot;%2&quot; at position %3, which is no reading</source>
-        <translation>Satz %1 enthält an Position %3 „%2“, das ist kein Messwert</translation>
+        <translation>Messreihe %1 enthält an Position %3 „%2“, das ist kein Messwert</translation>
     </message>
     <message>
         <source>the readings database is not open</source>
@@ -881,6 +873,14 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>The readings database %1 could be read by other users of this computer. It is now yours alone.</source>
         <translation>Die Messwertdatenbank %1 konnte von anderen Benutzern dieses Computers gelesen werden. Jetzt gehört sie nur Ihnen.</translation>
+    </message>
+    <message>
+        <source>The readings database %1 could not be opened: %2.</source>
+        <translation>Die Messwertdatenbank %1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>it is not this program&apos;s, and it could not be renamed</source>
+        <translation>sie gehört nicht zu diesem Programm und konnte nicht umbenannt werden</translation>
     </message>
 </context>
 <context>
@@ -1400,32 +1400,8 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <translation>Notizen</translation>
     </message>
     <message>
-        <source>%1: &quot;%2&quot; is not a number.</source>
-        <translation>%1: „%2“ ist keine Zahl.</translation>
-    </message>
-    <message>
-        <source>%1: %2 is not between -90 and 90.</source>
-        <translation>%1: %2 liegt nicht zwischen -90 und 90.</translation>
-    </message>
-    <message>
-        <source>%1: %2 is not between -180 and 180.</source>
-        <translation>%1: %2 liegt nicht zwischen -180 und 180.</translation>
-    </message>
-    <message>
-        <source>%1: %2 is below zero.</source>
-        <translation>%1: %2 ist kleiner als null.</translation>
-    </message>
-    <message>
-        <source>%1: longer than %2 characters.</source>
-        <translation>%1: länger als %2 Zeichen.</translation>
-    </message>
-    <message>
-        <source>%1: holds a control character (U+%2).</source>
-        <translation>%1: enthält ein Steuerzeichen (U+%2).</translation>
-    </message>
-    <message>
-        <source>%1: %2 is beyond %3 m.</source>
-        <translation>%1: %2 liegt jenseits von %3 m.</translation>
+        <source>The flag&apos;s reason</source>
+        <translation>Markierungsgrund</translation>
     </message>
 </context>
 <context>
@@ -1433,10 +1409,6 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>Set %1</source>
         <translation>Messreihe %1</translation>
-    </message>
-    <message>
-        <source> Nothing was stored.</source>
-        <translation> Nichts wurde gespeichert.</translation>
     </message>
     <message>
         <source>Take Position from &amp;GPS</source>
@@ -1449,6 +1421,10 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>The GPS receiver has no current fix; nothing was stored.</source>
         <translation>Der GPS-Empfänger hat keine aktuelle Position; nichts wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was stored.</source>
+        <translation>%1. Nichts wurde gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1701,6 +1677,370 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
     <message>
         <source>Live, %1: %2</source>
         <translation>Live, %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Why</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a reason, then what it came of</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>line %1, column %2 (%3): %4</source>
+        <translation>Zeile %1, Spalte %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the file or its disk is read-only</source>
+        <translation>die Datei oder ihr Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the system does not allow it</source>
+        <translation>das System erlaubt es nicht</translation>
+    </message>
+    <message>
+        <source>the file is damaged, or is no database</source>
+        <translation>die Datei ist beschädigt oder keine Datenbank</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>der Datenträger konnte nicht gelesen oder beschrieben werden</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>die Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>another program is using the file</source>
+        <translation>ein anderes Programm verwendet die Datei</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>es ist nicht genug Speicher frei</translation>
+    </message>
+    <message>
+        <source>the database refused it (&quot;%1&quot;)</source>
+        <translation>die Datenbank hat es abgelehnt („%1“)</translation>
+    </message>
+    <message>
+        <source>reading it took longer than %1 s and was stopped: the file is made to keep a program busy</source>
+        <translation>das Lesen dauerte länger als %1 s und wurde abgebrochen: Die Datei ist darauf angelegt, ein Programm zu blockieren</translation>
+    </message>
+    <message>
+        <source>the readings database is not open</source>
+        <translation>die Messwertdatenbank ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>die Datei ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>die Datei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>its folder %1 does not exist</source>
+        <translation>ihr Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>its folder %1 cannot be written by your user</source>
+        <translation>in ihren Ordner %1 darf Ihr Benutzer nicht schreiben</translation>
+    </message>
+    <message>
+        <source>its folder %1 cannot be written by your user, and the database keeps its journal beside the file</source>
+        <translation>in ihren Ordner %1 darf Ihr Benutzer nicht schreiben, und die Datenbank legt ihr Journal neben der Datei ab</translation>
+    </message>
+    <message>
+        <source>your user may not read and write it</source>
+        <translation>Ihr Benutzer darf sie nicht lesen und schreiben</translation>
+    </message>
+    <message>
+        <source>the file belongs to another program</source>
+        <translation>die Datei gehört zu einem anderen Programm</translation>
+    </message>
+    <message>
+        <source>the file is not an Orvanta survey file</source>
+        <translation>die Datei ist keine Orvanta-Messkampagnendatei</translation>
+    </message>
+    <message>
+        <source>the file is damaged (&quot;%1&quot;)</source>
+        <translation>die Datei ist beschädigt („%1“)</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Orvanta (layout %1; this version knows layouts up to %2). Open it with that version, or install it</source>
+        <translation>sie wurde von einer neueren Orvanta-Version geschrieben (Aufbau %1; diese Version kennt Aufbauten bis %2). Öffnen Sie sie mit jener Version, oder installieren Sie sie</translation>
+    </message>
+    <message>
+        <source>the file holds no table Sets</source>
+        <translation>die Datei enthält keine Tabelle Sets</translation>
+    </message>
+    <message>
+        <source>the table %1 has the columns %2, not %3</source>
+        <translation>die Tabelle %1 hat die Spalten %2, nicht %3</translation>
+    </message>
+    <message>
+        <source>the table Sets has the columns %1, not Number and Set 1 to Set 30</source>
+        <translation>die Tabelle Sets hat die Spalten %1, nicht Number und Set 1 bis Set 30</translation>
+    </message>
+    <message>
+        <source>the table Sets has columns of other types (%1), not TEXT</source>
+        <translation>die Tabelle Sets hat Spalten anderer Typen (%1), nicht TEXT</translation>
+    </message>
+    <message>
+        <source>the table Sets has %1 rows, not %2</source>
+        <translation>die Tabelle Sets hat %1 Zeilen, nicht %2</translation>
+    </message>
+    <message>
+        <source>the file has a trigger (%1) on the table %2: it could rewrite what the program stores</source>
+        <translation>die Datei hat einen Trigger (%1) auf der Tabelle %2: Er könnte umschreiben, was das Programm speichert</translation>
+    </message>
+    <message>
+        <source>the file holds a view (%1), which the program never writes</source>
+        <translation>die Datei enthält eine Sicht (%1), die das Programm nie schreibt</translation>
+    </message>
+    <message>
+        <source>the file holds an index (%1), which the program never writes</source>
+        <translation>die Datei enthält einen Index (%1), den das Programm nie schreibt</translation>
+    </message>
+    <message>
+        <source>the file holds a table (%1), which the program never writes</source>
+        <translation>die Datei enthält eine Tabelle (%1), die das Programm nie schreibt</translation>
+    </message>
+    <message>
+        <source>the copy could not be made to keep no journal beside it</source>
+        <translation>die Kopie konnte nicht ohne Journal daneben angelegt werden</translation>
+    </message>
+    <message>
+        <source>position %1 of set %2 holds no reading</source>
+        <translation>Position %1 der Messreihe %2 enthält keinen Messwert</translation>
+    </message>
+    <message>
+        <source>set %1 has no position %2</source>
+        <translation>Messreihe %1 hat keine Position %2</translation>
+    </message>
+    <message>
+        <source>there is no set %1</source>
+        <translation>es gibt keine Messreihe %1</translation>
+    </message>
+    <message>
+        <source>the place %1, %2 is not on the earth</source>
+        <translation>der Ort %1, %2 liegt nicht auf der Erde</translation>
+    </message>
+    <message>
+        <source>position %1 of set %2 no longer holds the reading %3 as it was</source>
+        <translation>Position %1 der Messreihe %2 enthält den Messwert %3 nicht mehr so, wie er war</translation>
+    </message>
+    <message>
+        <source>%1: longer than %2 characters</source>
+        <translation>%1: länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character (U+%2)</source>
+        <translation>%1: enthält ein Steuerzeichen (U+%2)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number</source>
+        <translation>%1: „%2“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; has both a point and a comma; type one of them as the decimal separator and no thousands separator</source>
+        <translation>%1: „%2“ enthält Punkt und Komma; geben Sie eines davon als Dezimaltrennzeichen ein und kein Tausendertrennzeichen</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not between %3 and %4</source>
+        <translation>%1: %2 liegt nicht zwischen %3 und %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 is below zero</source>
+        <translation>%1: %2 ist kleiner als null</translation>
+    </message>
+    <message>
+        <source>%1: %2 is beyond %3 m</source>
+        <translation>%1: %2 liegt jenseits von %3 m</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>der Text ist nicht UTF-8</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>ein Feld in Anführungszeichen ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>the row is too long</source>
+        <translation>die Zeile ist zu lang</translation>
+    </message>
+    <message>
+        <source>the header&apos;s column %1 is &quot;%2&quot;, not &quot;%3&quot;</source>
+        <translation>Spalte %1 der Kopfzeile ist „%2“, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>the header is not the one of a list of readings</source>
+        <translation>die Kopfzeile ist nicht die einer Messwertliste</translation>
+    </message>
+    <message>
+        <source>more rows than %1 sets of %2 readings</source>
+        <translation>mehr Zeilen als %1 Messreihen zu %2 Messwerten</translation>
+    </message>
+    <message>
+        <source>%1 fields, not %2</source>
+        <translation>%1 Felder, nicht %2</translation>
+    </message>
+    <message>
+        <source>not a set from 1 to %1</source>
+        <translation>keine Messreihe von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>not a position from 1 to %1</source>
+        <translation>keine Position von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>the position comes twice</source>
+        <translation>die Position kommt zweimal vor</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no reading</source>
+        <translation>„%1“ ist kein Messwert</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is beyond %2 m</source>
+        <translation>%1 liegt jenseits von %2 m</translation>
+    </message>
+    <message>
+        <source>not a latitude</source>
+        <translation>keine Breite</translation>
+    </message>
+    <message>
+        <source>not a longitude</source>
+        <translation>keine Länge</translation>
+    </message>
+    <message>
+        <source>not an elevation</source>
+        <translation>keine Höhe</translation>
+    </message>
+    <message>
+        <source>not an ISO 8601 time</source>
+        <translation>keine Zeit nach ISO 8601</translation>
+    </message>
+    <message>
+        <source>differs from the set&apos;s first row (line %1)</source>
+        <translation>weicht von der ersten Zeile der Messreihe ab (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>not SI, CGS or empty</source>
+        <translation>nicht SI, CGS oder leer</translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation>nicht true oder false</translation>
+    </message>
+    <message>
+        <source>the table has no rows</source>
+        <translation>die Tabelle hat keine Zeilen</translation>
+    </message>
+    <message>
+        <source>the depths of set %1 do not follow one depth and spacing</source>
+        <translation>die Tiefen der Messreihe %1 folgen nicht einer Tiefe und einem Messpunktabstand</translation>
+    </message>
+    <message>
+        <source>the depths of set %1 go up</source>
+        <translation>die Tiefen der Messreihe %1 steigen nach oben</translation>
+    </message>
+    <message>
+        <source>not a recording&apos;s header (%1)</source>
+        <translation>nicht die Kopfzeile einer Aufzeichnung (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no time</source>
+        <translation>„%1“ ist keine Zeit</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no reading the meter sends</source>
+        <translation>„%1“ ist kein Messwert, wie ihn das Messgerät sendet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no units</source>
+        <translation>„%1“ ist keine Einheit</translation>
+    </message>
+    <message>
+        <source>%1, where line %2 has %3; a set has one units</source>
+        <translation>%1, wo Zeile %2 %3 hat; eine Messreihe hat eine Einheit</translation>
+    </message>
+    <message>
+        <source>it holds no reading</source>
+        <translation>sie enthält keinen Messwert</translation>
+    </message>
+    <message>
+        <source>it holds %1 readings; a set holds %2</source>
+        <translation>sie enthält %1 Messwerte; eine Messreihe fasst %2</translation>
+    </message>
+    <message>
+        <source>a %1 without a latitude and longitude</source>
+        <translation>ein %1 ohne Breite und Länge</translation>
+    </message>
+    <message>
+        <source>it is no GPX file</source>
+        <translation>es ist keine GPX-Datei</translation>
+    </message>
+    <message>
+        <source>it holds no point with a time</source>
+        <translation>sie enthält keinen Punkt mit Zeit</translation>
+    </message>
+    <message>
+        <source>set %1 has no depth and spacing: a log needs both</source>
+        <translation>Messreihe %1 hat keine Tiefe und keinen Messpunktabstand: Ein Log braucht beides</translation>
+    </message>
+    <message>
+        <source>set %1 holds no reading</source>
+        <translation>Messreihe %1 enthält keinen Messwert</translation>
+    </message>
+    <message>
+        <source>it is a link another user made</source>
+        <translation>es ist ein Verweis, den ein anderer Benutzer angelegt hat</translation>
+    </message>
+    <message>
+        <source>it is a FIFO another user made</source>
+        <translation>es ist ein FIFO, den ein anderer Benutzer angelegt hat</translation>
+    </message>
+    <message>
+        <source>there is no device %1</source>
+        <translation>es gibt kein Gerät %1</translation>
+    </message>
+    <message>
+        <source>your user may not read and write %1</source>
+        <translation>Ihr Benutzer darf %1 nicht lesen und schreiben</translation>
+    </message>
+    <message>
+        <source>there is no such port number</source>
+        <translation>diese Portnummer gibt es nicht</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was left behind by a program that has ended</source>
+        <translation>ihre Sperrdatei %1 hat ein beendetes Programm zurückgelassen</translation>
     </message>
 </context>
 <context>

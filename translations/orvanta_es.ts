@@ -699,10 +699,6 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <translation>Este archivo es de solo lectura y no se puede modificar.</translation>
     </message>
     <message>
-        <source>The readings database could not be opened:</source>
-        <translation>No se pudo abrir la base de datos de lecturas:</translation>
-    </message>
-    <message>
         <source>The file is not a readings database of this program. Set it aside (renamed with the date and time) and start a fresh one?</source>
         <translation>El archivo no es una base de datos de lecturas de este programa. ¿Apartarlo (renombrado con la fecha y la hora) y empezar una nueva?</translation>
     </message>
@@ -717,10 +713,6 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>The readings database is open.</source>
         <translation>La base de datos de lecturas está abierta.</translation>
-    </message>
-    <message>
-        <source>The file could not be renamed.</source>
-        <translation>No se pudo cambiar el nombre del archivo.</translation>
     </message>
     <message>
         <source>The readings table could not be written: %1</source>
@@ -881,6 +873,14 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>The readings database %1 could be read by other users of this computer. It is now yours alone.</source>
         <translation>Otros usuarios de este equipo podían leer la base de datos de lecturas %1. Ahora es solo suya.</translation>
+    </message>
+    <message>
+        <source>The readings database %1 could not be opened: %2.</source>
+        <translation>No se pudo abrir la base de datos de lecturas %1: %2.</translation>
+    </message>
+    <message>
+        <source>it is not this program&apos;s, and it could not be renamed</source>
+        <translation>no pertenece a este programa y no se pudo cambiar su nombre</translation>
     </message>
 </context>
 <context>
@@ -1400,32 +1400,8 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <translation>Notas</translation>
     </message>
     <message>
-        <source>%1: &quot;%2&quot; is not a number.</source>
-        <translation>%1: «%2» no es un número.</translation>
-    </message>
-    <message>
-        <source>%1: %2 is not between -90 and 90.</source>
-        <translation>%1: %2 no está entre -90 y 90.</translation>
-    </message>
-    <message>
-        <source>%1: %2 is not between -180 and 180.</source>
-        <translation>%1: %2 no está entre -180 y 180.</translation>
-    </message>
-    <message>
-        <source>%1: %2 is below zero.</source>
-        <translation>%1: %2 es menor que cero.</translation>
-    </message>
-    <message>
-        <source>%1: longer than %2 characters.</source>
-        <translation>%1: más largo que %2 caracteres.</translation>
-    </message>
-    <message>
-        <source>%1: holds a control character (U+%2).</source>
-        <translation>%1: contiene un carácter de control (U+%2).</translation>
-    </message>
-    <message>
-        <source>%1: %2 is beyond %3 m.</source>
-        <translation>%1: %2 supera los %3 m.</translation>
+        <source>The flag&apos;s reason</source>
+        <translation>Motivo de la marca</translation>
     </message>
 </context>
 <context>
@@ -1433,10 +1409,6 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>Set %1</source>
         <translation>Serie %1</translation>
-    </message>
-    <message>
-        <source> Nothing was stored.</source>
-        <translation> No se guardó nada.</translation>
     </message>
     <message>
         <source>Take Position from &amp;GPS</source>
@@ -1449,6 +1421,10 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>The GPS receiver has no current fix; nothing was stored.</source>
         <translation>El receptor GPS no tiene posición actual; no se guardó nada.</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was stored.</source>
+        <translation>%1. No se guardó nada.</translation>
     </message>
 </context>
 <context>
@@ -1701,6 +1677,370 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
     <message>
         <source>Live, %1: %2</source>
         <translation>En vivo, %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Why</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a reason, then what it came of</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>line %1, column %2 (%3): %4</source>
+        <translation>línea %1, columna %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the file or its disk is read-only</source>
+        <translation>el archivo o su disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the system does not allow it</source>
+        <translation>el sistema no lo permite</translation>
+    </message>
+    <message>
+        <source>the file is damaged, or is no database</source>
+        <translation>el archivo está dañado o no es una base de datos</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>no se pudo leer ni escribir el disco</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>el archivo no se puede abrir</translation>
+    </message>
+    <message>
+        <source>another program is using the file</source>
+        <translation>otro programa está usando el archivo</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>no hay memoria suficiente</translation>
+    </message>
+    <message>
+        <source>the database refused it (&quot;%1&quot;)</source>
+        <translation>la base de datos lo rechazó («%1»)</translation>
+    </message>
+    <message>
+        <source>reading it took longer than %1 s and was stopped: the file is made to keep a program busy</source>
+        <translation>su lectura tardó más de %1 s y se detuvo: el archivo está hecho para tener ocupado a un programa</translation>
+    </message>
+    <message>
+        <source>the readings database is not open</source>
+        <translation>la base de datos de lecturas no está abierta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>el archivo no está abierto</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>no se puede escribir el archivo</translation>
+    </message>
+    <message>
+        <source>its folder %1 does not exist</source>
+        <translation>su carpeta %1 no existe</translation>
+    </message>
+    <message>
+        <source>its folder %1 cannot be written by your user</source>
+        <translation>su usuario no puede escribir en su carpeta %1</translation>
+    </message>
+    <message>
+        <source>its folder %1 cannot be written by your user, and the database keeps its journal beside the file</source>
+        <translation>su usuario no puede escribir en su carpeta %1, y la base de datos guarda su diario junto al archivo</translation>
+    </message>
+    <message>
+        <source>your user may not read and write it</source>
+        <translation>su usuario no puede leerlo ni escribirlo</translation>
+    </message>
+    <message>
+        <source>the file belongs to another program</source>
+        <translation>el archivo pertenece a otro programa</translation>
+    </message>
+    <message>
+        <source>the file is not an Orvanta survey file</source>
+        <translation>el archivo no es un archivo de campaña Orvanta</translation>
+    </message>
+    <message>
+        <source>the file is damaged (&quot;%1&quot;)</source>
+        <translation>el archivo está dañado («%1»)</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Orvanta (layout %1; this version knows layouts up to %2). Open it with that version, or install it</source>
+        <translation>lo escribió una versión más reciente de Orvanta (estructura %1; esta versión conoce las estructuras hasta la %2). Ábralo con esa versión, o instálela</translation>
+    </message>
+    <message>
+        <source>the file holds no table Sets</source>
+        <translation>el archivo no contiene ninguna tabla Sets</translation>
+    </message>
+    <message>
+        <source>the table %1 has the columns %2, not %3</source>
+        <translation>la tabla %1 tiene las columnas %2, no %3</translation>
+    </message>
+    <message>
+        <source>the table Sets has the columns %1, not Number and Set 1 to Set 30</source>
+        <translation>la tabla Sets tiene las columnas %1, no Number y Set 1 a Set 30</translation>
+    </message>
+    <message>
+        <source>the table Sets has columns of other types (%1), not TEXT</source>
+        <translation>la tabla Sets tiene columnas de otros tipos (%1), no TEXT</translation>
+    </message>
+    <message>
+        <source>the table Sets has %1 rows, not %2</source>
+        <translation>la tabla Sets tiene %1 filas, no %2</translation>
+    </message>
+    <message>
+        <source>the file has a trigger (%1) on the table %2: it could rewrite what the program stores</source>
+        <translation>el archivo tiene un disparador (%1) en la tabla %2: podría reescribir lo que guarda el programa</translation>
+    </message>
+    <message>
+        <source>the file holds a view (%1), which the program never writes</source>
+        <translation>el archivo contiene una vista (%1), que el programa nunca escribe</translation>
+    </message>
+    <message>
+        <source>the file holds an index (%1), which the program never writes</source>
+        <translation>el archivo contiene un índice (%1), que el programa nunca escribe</translation>
+    </message>
+    <message>
+        <source>the file holds a table (%1), which the program never writes</source>
+        <translation>el archivo contiene una tabla (%1), que el programa nunca escribe</translation>
+    </message>
+    <message>
+        <source>the copy could not be made to keep no journal beside it</source>
+        <translation>no se pudo hacer la copia sin un diario a su lado</translation>
+    </message>
+    <message>
+        <source>position %1 of set %2 holds no reading</source>
+        <translation>la posición %1 de la serie %2 no contiene ninguna lectura</translation>
+    </message>
+    <message>
+        <source>set %1 has no position %2</source>
+        <translation>la serie %1 no tiene posición %2</translation>
+    </message>
+    <message>
+        <source>there is no set %1</source>
+        <translation>no existe la serie %1</translation>
+    </message>
+    <message>
+        <source>the place %1, %2 is not on the earth</source>
+        <translation>el lugar %1, %2 no está en la Tierra</translation>
+    </message>
+    <message>
+        <source>position %1 of set %2 no longer holds the reading %3 as it was</source>
+        <translation>la posición %1 de la serie %2 ya no contiene la lectura %3 tal como era</translation>
+    </message>
+    <message>
+        <source>%1: longer than %2 characters</source>
+        <translation>%1: más de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character (U+%2)</source>
+        <translation>%1: contiene un carácter de control (U+%2)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number</source>
+        <translation>%1: «%2» no es un número</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; has both a point and a comma; type one of them as the decimal separator and no thousands separator</source>
+        <translation>%1: «%2» tiene un punto y una coma; escriba uno de ellos como separador decimal y ningún separador de miles</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not between %3 and %4</source>
+        <translation>%1: %2 no está entre %3 y %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 is below zero</source>
+        <translation>%1: %2 es menor que cero</translation>
+    </message>
+    <message>
+        <source>%1: %2 is beyond %3 m</source>
+        <translation>%1: %2 supera los %3 m</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>el archivo es demasiado grande</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>el texto no está en UTF-8</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>un campo entre comillas no está cerrado</translation>
+    </message>
+    <message>
+        <source>the row is too long</source>
+        <translation>la fila es demasiado larga</translation>
+    </message>
+    <message>
+        <source>the header&apos;s column %1 is &quot;%2&quot;, not &quot;%3&quot;</source>
+        <translation>la columna %1 del encabezado es «%2», no «%3»</translation>
+    </message>
+    <message>
+        <source>the header is not the one of a list of readings</source>
+        <translation>el encabezado no es el de una lista de lecturas</translation>
+    </message>
+    <message>
+        <source>more rows than %1 sets of %2 readings</source>
+        <translation>más filas que %1 series de %2 lecturas</translation>
+    </message>
+    <message>
+        <source>%1 fields, not %2</source>
+        <translation>%1 campos, no %2</translation>
+    </message>
+    <message>
+        <source>not a set from 1 to %1</source>
+        <translation>no es una serie de 1 a %1</translation>
+    </message>
+    <message>
+        <source>not a position from 1 to %1</source>
+        <translation>no es una posición de 1 a %1</translation>
+    </message>
+    <message>
+        <source>the position comes twice</source>
+        <translation>la posición aparece dos veces</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no reading</source>
+        <translation>«%1» no es una lectura</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>no es un número</translation>
+    </message>
+    <message>
+        <source>%1 is beyond %2 m</source>
+        <translation>%1 supera los %2 m</translation>
+    </message>
+    <message>
+        <source>not a latitude</source>
+        <translation>no es una latitud</translation>
+    </message>
+    <message>
+        <source>not a longitude</source>
+        <translation>no es una longitud</translation>
+    </message>
+    <message>
+        <source>not an elevation</source>
+        <translation>no es una altitud</translation>
+    </message>
+    <message>
+        <source>not an ISO 8601 time</source>
+        <translation>no es una hora ISO 8601</translation>
+    </message>
+    <message>
+        <source>differs from the set&apos;s first row (line %1)</source>
+        <translation>difiere de la primera fila de la serie (línea %1)</translation>
+    </message>
+    <message>
+        <source>not SI, CGS or empty</source>
+        <translation>no es SI, CGS ni vacío</translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation>no es true ni false</translation>
+    </message>
+    <message>
+        <source>the table has no rows</source>
+        <translation>la tabla no tiene filas</translation>
+    </message>
+    <message>
+        <source>the depths of set %1 do not follow one depth and spacing</source>
+        <translation>las profundidades de la serie %1 no siguen una profundidad y un intervalo de medición</translation>
+    </message>
+    <message>
+        <source>the depths of set %1 go up</source>
+        <translation>las profundidades de la serie %1 van hacia arriba</translation>
+    </message>
+    <message>
+        <source>not a recording&apos;s header (%1)</source>
+        <translation>no es el encabezado de una grabación (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no time</source>
+        <translation>«%1» no es una hora</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no reading the meter sends</source>
+        <translation>«%1» no es una lectura que envíe el medidor</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no units</source>
+        <translation>«%1» no es una unidad</translation>
+    </message>
+    <message>
+        <source>%1, where line %2 has %3; a set has one units</source>
+        <translation>%1, cuando la línea %2 tiene %3; una serie tiene una sola unidad</translation>
+    </message>
+    <message>
+        <source>it holds no reading</source>
+        <translation>no contiene ninguna lectura</translation>
+    </message>
+    <message>
+        <source>it holds %1 readings; a set holds %2</source>
+        <translation>contiene %1 lecturas; una serie contiene %2</translation>
+    </message>
+    <message>
+        <source>a %1 without a latitude and longitude</source>
+        <translation>un %1 sin latitud ni longitud</translation>
+    </message>
+    <message>
+        <source>it is no GPX file</source>
+        <translation>no es un archivo GPX</translation>
+    </message>
+    <message>
+        <source>it holds no point with a time</source>
+        <translation>no contiene ningún punto con hora</translation>
+    </message>
+    <message>
+        <source>set %1 has no depth and spacing: a log needs both</source>
+        <translation>la serie %1 no tiene profundidad ni intervalo de medición: un registro necesita ambos</translation>
+    </message>
+    <message>
+        <source>set %1 holds no reading</source>
+        <translation>la serie %1 no contiene ninguna lectura</translation>
+    </message>
+    <message>
+        <source>it is a link another user made</source>
+        <translation>es un enlace que creó otro usuario</translation>
+    </message>
+    <message>
+        <source>it is a FIFO another user made</source>
+        <translation>es un FIFO que creó otro usuario</translation>
+    </message>
+    <message>
+        <source>there is no device %1</source>
+        <translation>no existe el dispositivo %1</translation>
+    </message>
+    <message>
+        <source>your user may not read and write %1</source>
+        <translation>su usuario no puede leer ni escribir %1</translation>
+    </message>
+    <message>
+        <source>there is no such port number</source>
+        <translation>no existe ese número de puerto</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was left behind by a program that has ended</source>
+        <translation>su archivo de bloqueo %1 lo dejó un programa que ya terminó</translation>
     </message>
 </context>
 <context>

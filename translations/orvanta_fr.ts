@@ -699,10 +699,6 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <translation>Ce fichier est en lecture seule et ne peut pas être modifié.</translation>
     </message>
     <message>
-        <source>The readings database could not be opened:</source>
-        <translation>La base de mesures n&apos;a pas pu être ouverte :</translation>
-    </message>
-    <message>
         <source>The file is not a readings database of this program. Set it aside (renamed with the date and time) and start a fresh one?</source>
         <translation>Le fichier n&apos;est pas une base de mesures de ce programme. Le mettre de côté (renommé avec la date et l&apos;heure) et en créer une nouvelle ?</translation>
     </message>
@@ -717,10 +713,6 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>The readings database is open.</source>
         <translation>La base de mesures est ouverte.</translation>
-    </message>
-    <message>
-        <source>The file could not be renamed.</source>
-        <translation>Le fichier n&apos;a pas pu être renommé.</translation>
     </message>
     <message>
         <source>The readings table could not be written: %1</source>
@@ -881,6 +873,14 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>The readings database %1 could be read by other users of this computer. It is now yours alone.</source>
         <translation>La base de mesures %1 pouvait être lue par d&apos;autres utilisateurs de cet ordinateur. Elle n&apos;est plus qu&apos;à vous.</translation>
+    </message>
+    <message>
+        <source>The readings database %1 could not be opened: %2.</source>
+        <translation>La base de mesures %1 n&apos;a pas pu être ouverte : %2.</translation>
+    </message>
+    <message>
+        <source>it is not this program&apos;s, and it could not be renamed</source>
+        <translation>elle n&apos;appartient pas à ce programme et n&apos;a pas pu être renommée</translation>
     </message>
 </context>
 <context>
@@ -1400,32 +1400,8 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <translation>Notes</translation>
     </message>
     <message>
-        <source>%1: &quot;%2&quot; is not a number.</source>
-        <translation>%1 : « %2 » n&apos;est pas un nombre.</translation>
-    </message>
-    <message>
-        <source>%1: %2 is not between -90 and 90.</source>
-        <translation>%1 : %2 n&apos;est pas compris entre -90 et 90.</translation>
-    </message>
-    <message>
-        <source>%1: %2 is not between -180 and 180.</source>
-        <translation>%1 : %2 n&apos;est pas compris entre -180 et 180.</translation>
-    </message>
-    <message>
-        <source>%1: %2 is below zero.</source>
-        <translation>%1 : %2 est inférieur à zéro.</translation>
-    </message>
-    <message>
-        <source>%1: longer than %2 characters.</source>
-        <translation>%1 : plus long que %2 caractères.</translation>
-    </message>
-    <message>
-        <source>%1: holds a control character (U+%2).</source>
-        <translation>%1 : contient un caractère de contrôle (U+%2).</translation>
-    </message>
-    <message>
-        <source>%1: %2 is beyond %3 m.</source>
-        <translation>%1 : %2 dépasse %3 m.</translation>
+        <source>The flag&apos;s reason</source>
+        <translation>Motif du marquage</translation>
     </message>
 </context>
 <context>
@@ -1433,10 +1409,6 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>Set %1</source>
         <translation>Série %1</translation>
-    </message>
-    <message>
-        <source> Nothing was stored.</source>
-        <translation> Rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>Take Position from &amp;GPS</source>
@@ -1449,6 +1421,10 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>The GPS receiver has no current fix; nothing was stored.</source>
         <translation>Le récepteur GPS n&apos;a pas de position actuelle ; rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was stored.</source>
+        <translation>%1. Rien n&apos;a été enregistré.</translation>
     </message>
 </context>
 <context>
@@ -1701,6 +1677,370 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     <message>
         <source>Live, %1: %2</source>
         <translation>En direct, %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Why</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a reason, then what it came of</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>line %1, column %2 (%3): %4</source>
+        <translation>ligne %1, colonne %2 (%3) : %4</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the file or its disk is read-only</source>
+        <translation>le fichier ou son disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the system does not allow it</source>
+        <translation>le système ne le permet pas</translation>
+    </message>
+    <message>
+        <source>the file is damaged, or is no database</source>
+        <translation>le fichier est endommagé ou n&apos;est pas une base de données</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>le disque n&apos;a pas pu être lu ou écrit</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>le fichier ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>another program is using the file</source>
+        <translation>un autre programme utilise le fichier</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>la mémoire ne suffit pas</translation>
+    </message>
+    <message>
+        <source>the database refused it (&quot;%1&quot;)</source>
+        <translation>la base de données l&apos;a refusé (« %1 »)</translation>
+    </message>
+    <message>
+        <source>reading it took longer than %1 s and was stopped: the file is made to keep a program busy</source>
+        <translation>sa lecture a duré plus de %1 s et a été arrêtée : le fichier est fait pour occuper un programme</translation>
+    </message>
+    <message>
+        <source>the readings database is not open</source>
+        <translation>la base de mesures n&apos;est pas ouverte</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>le fichier n&apos;est pas ouvert</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>le fichier ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>its folder %1 does not exist</source>
+        <translation>son dossier %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>its folder %1 cannot be written by your user</source>
+        <translation>votre utilisateur ne peut pas écrire dans son dossier %1</translation>
+    </message>
+    <message>
+        <source>its folder %1 cannot be written by your user, and the database keeps its journal beside the file</source>
+        <translation>votre utilisateur ne peut pas écrire dans son dossier %1, et la base de données garde son journal à côté du fichier</translation>
+    </message>
+    <message>
+        <source>your user may not read and write it</source>
+        <translation>votre utilisateur ne peut pas le lire et l&apos;écrire</translation>
+    </message>
+    <message>
+        <source>the file belongs to another program</source>
+        <translation>le fichier appartient à un autre programme</translation>
+    </message>
+    <message>
+        <source>the file is not an Orvanta survey file</source>
+        <translation>le fichier n&apos;est pas un fichier de campagne Orvanta</translation>
+    </message>
+    <message>
+        <source>the file is damaged (&quot;%1&quot;)</source>
+        <translation>le fichier est endommagé (« %1 »)</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Orvanta (layout %1; this version knows layouts up to %2). Open it with that version, or install it</source>
+        <translation>il a été écrit par une version plus récente d&apos;Orvanta (structure %1 ; cette version connaît les structures jusqu&apos;à %2). Ouvrez-le avec cette version, ou installez-la</translation>
+    </message>
+    <message>
+        <source>the file holds no table Sets</source>
+        <translation>le fichier ne contient pas de table Sets</translation>
+    </message>
+    <message>
+        <source>the table %1 has the columns %2, not %3</source>
+        <translation>la table %1 a les colonnes %2, et non %3</translation>
+    </message>
+    <message>
+        <source>the table Sets has the columns %1, not Number and Set 1 to Set 30</source>
+        <translation>la table Sets a les colonnes %1, et non Number et Set 1 à Set 30</translation>
+    </message>
+    <message>
+        <source>the table Sets has columns of other types (%1), not TEXT</source>
+        <translation>la table Sets a des colonnes d&apos;autres types (%1), et non TEXT</translation>
+    </message>
+    <message>
+        <source>the table Sets has %1 rows, not %2</source>
+        <translation>la table Sets a %1 lignes, et non %2</translation>
+    </message>
+    <message>
+        <source>the file has a trigger (%1) on the table %2: it could rewrite what the program stores</source>
+        <translation>le fichier a un déclencheur (%1) sur la table %2 : il pourrait réécrire ce que le programme enregistre</translation>
+    </message>
+    <message>
+        <source>the file holds a view (%1), which the program never writes</source>
+        <translation>le fichier contient une vue (%1), que le programme n&apos;écrit jamais</translation>
+    </message>
+    <message>
+        <source>the file holds an index (%1), which the program never writes</source>
+        <translation>le fichier contient un index (%1), que le programme n&apos;écrit jamais</translation>
+    </message>
+    <message>
+        <source>the file holds a table (%1), which the program never writes</source>
+        <translation>le fichier contient une table (%1), que le programme n&apos;écrit jamais</translation>
+    </message>
+    <message>
+        <source>the copy could not be made to keep no journal beside it</source>
+        <translation>la copie n&apos;a pas pu être faite sans journal à côté</translation>
+    </message>
+    <message>
+        <source>position %1 of set %2 holds no reading</source>
+        <translation>la position %1 de la série %2 ne contient aucune mesure</translation>
+    </message>
+    <message>
+        <source>set %1 has no position %2</source>
+        <translation>la série %1 n&apos;a pas de position %2</translation>
+    </message>
+    <message>
+        <source>there is no set %1</source>
+        <translation>il n&apos;y a pas de série %1</translation>
+    </message>
+    <message>
+        <source>the place %1, %2 is not on the earth</source>
+        <translation>le lieu %1, %2 n&apos;est pas sur la Terre</translation>
+    </message>
+    <message>
+        <source>position %1 of set %2 no longer holds the reading %3 as it was</source>
+        <translation>la position %1 de la série %2 ne contient plus la mesure %3 telle qu&apos;elle était</translation>
+    </message>
+    <message>
+        <source>%1: longer than %2 characters</source>
+        <translation>%1 : plus de %2 caractères</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character (U+%2)</source>
+        <translation>%1 : contient un caractère de contrôle (U+%2)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number</source>
+        <translation>%1 : « %2 » n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; has both a point and a comma; type one of them as the decimal separator and no thousands separator</source>
+        <translation>%1 : « %2 » contient un point et une virgule ; tapez l&apos;un des deux comme séparateur décimal, sans séparateur de milliers</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not between %3 and %4</source>
+        <translation>%1 : %2 n&apos;est pas entre %3 et %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 is below zero</source>
+        <translation>%1 : %2 est inférieur à zéro</translation>
+    </message>
+    <message>
+        <source>%1: %2 is beyond %3 m</source>
+        <translation>%1 : %2 dépasse %3 m</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>le fichier est trop grand</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>le texte n&apos;est pas en UTF-8</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>un champ entre guillemets n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>the row is too long</source>
+        <translation>la ligne est trop longue</translation>
+    </message>
+    <message>
+        <source>the header&apos;s column %1 is &quot;%2&quot;, not &quot;%3&quot;</source>
+        <translation>la colonne %1 de l&apos;en-tête est « %2 », et non « %3 »</translation>
+    </message>
+    <message>
+        <source>the header is not the one of a list of readings</source>
+        <translation>l&apos;en-tête n&apos;est pas celui d&apos;une liste des mesures</translation>
+    </message>
+    <message>
+        <source>more rows than %1 sets of %2 readings</source>
+        <translation>plus de lignes que %1 séries de %2 mesures</translation>
+    </message>
+    <message>
+        <source>%1 fields, not %2</source>
+        <translation>%1 champs, et non %2</translation>
+    </message>
+    <message>
+        <source>not a set from 1 to %1</source>
+        <translation>pas une série de 1 à %1</translation>
+    </message>
+    <message>
+        <source>not a position from 1 to %1</source>
+        <translation>pas une position de 1 à %1</translation>
+    </message>
+    <message>
+        <source>the position comes twice</source>
+        <translation>la position figure deux fois</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no reading</source>
+        <translation>« %1 » n&apos;est pas une mesure</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>pas un nombre</translation>
+    </message>
+    <message>
+        <source>%1 is beyond %2 m</source>
+        <translation>%1 dépasse %2 m</translation>
+    </message>
+    <message>
+        <source>not a latitude</source>
+        <translation>pas une latitude</translation>
+    </message>
+    <message>
+        <source>not a longitude</source>
+        <translation>pas une longitude</translation>
+    </message>
+    <message>
+        <source>not an elevation</source>
+        <translation>pas une altitude</translation>
+    </message>
+    <message>
+        <source>not an ISO 8601 time</source>
+        <translation>pas une heure ISO 8601</translation>
+    </message>
+    <message>
+        <source>differs from the set&apos;s first row (line %1)</source>
+        <translation>diffère de la première ligne de la série (ligne %1)</translation>
+    </message>
+    <message>
+        <source>not SI, CGS or empty</source>
+        <translation>ni SI, ni CGS, ni vide</translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation>ni true ni false</translation>
+    </message>
+    <message>
+        <source>the table has no rows</source>
+        <translation>la table n&apos;a aucune ligne</translation>
+    </message>
+    <message>
+        <source>the depths of set %1 do not follow one depth and spacing</source>
+        <translation>les profondeurs de la série %1 ne suivent pas une profondeur et un pas de mesure</translation>
+    </message>
+    <message>
+        <source>the depths of set %1 go up</source>
+        <translation>les profondeurs de la série %1 remontent</translation>
+    </message>
+    <message>
+        <source>not a recording&apos;s header (%1)</source>
+        <translation>pas l&apos;en-tête d&apos;un enregistrement (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no time</source>
+        <translation>« %1 » n&apos;est pas une heure</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no reading the meter sends</source>
+        <translation>« %1 » n&apos;est pas une mesure que l&apos;appareil envoie</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no units</source>
+        <translation>« %1 » n&apos;est pas une unité</translation>
+    </message>
+    <message>
+        <source>%1, where line %2 has %3; a set has one units</source>
+        <translation>%1, alors que la ligne %2 a %3 ; une série a une seule unité</translation>
+    </message>
+    <message>
+        <source>it holds no reading</source>
+        <translation>il ne contient aucune mesure</translation>
+    </message>
+    <message>
+        <source>it holds %1 readings; a set holds %2</source>
+        <translation>il contient %1 mesures ; une série en contient %2</translation>
+    </message>
+    <message>
+        <source>a %1 without a latitude and longitude</source>
+        <translation>un %1 sans latitude ni longitude</translation>
+    </message>
+    <message>
+        <source>it is no GPX file</source>
+        <translation>ce n&apos;est pas un fichier GPX</translation>
+    </message>
+    <message>
+        <source>it holds no point with a time</source>
+        <translation>il ne contient aucun point horodaté</translation>
+    </message>
+    <message>
+        <source>set %1 has no depth and spacing: a log needs both</source>
+        <translation>la série %1 n&apos;a ni profondeur ni pas de mesure : un log a besoin des deux</translation>
+    </message>
+    <message>
+        <source>set %1 holds no reading</source>
+        <translation>la série %1 ne contient aucune mesure</translation>
+    </message>
+    <message>
+        <source>it is a link another user made</source>
+        <translation>c&apos;est un lien créé par un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>it is a FIFO another user made</source>
+        <translation>c&apos;est une FIFO créée par un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>there is no device %1</source>
+        <translation>il n&apos;y a pas de périphérique %1</translation>
+    </message>
+    <message>
+        <source>your user may not read and write %1</source>
+        <translation>votre utilisateur ne peut pas lire et écrire %1</translation>
+    </message>
+    <message>
+        <source>there is no such port number</source>
+        <translation>ce numéro de port n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was left behind by a program that has ended</source>
+        <translation>son fichier de verrou %1 a été laissé par un programme terminé</translation>
     </message>
 </context>
 <context>

@@ -699,10 +699,6 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <translation>Este arquivo é somente leitura e não pode ser modificado.</translation>
     </message>
     <message>
-        <source>The readings database could not be opened:</source>
-        <translation>O banco de dados de leituras não pôde ser aberto:</translation>
-    </message>
-    <message>
         <source>The file is not a readings database of this program. Set it aside (renamed with the date and time) and start a fresh one?</source>
         <translation>O arquivo não é um banco de dados de leituras deste programa. Deixá-lo de lado (renomeado com a data e a hora) e começar um novo?</translation>
     </message>
@@ -717,10 +713,6 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>The readings database is open.</source>
         <translation>O banco de dados de leituras está aberto.</translation>
-    </message>
-    <message>
-        <source>The file could not be renamed.</source>
-        <translation>O arquivo não pôde ser renomeado.</translation>
     </message>
     <message>
         <source>The readings table could not be written: %1</source>
@@ -881,6 +873,14 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>The readings database %1 could be read by other users of this computer. It is now yours alone.</source>
         <translation>Outros usuários deste computador podiam ler o banco de dados de leituras %1. Agora ele é só seu.</translation>
+    </message>
+    <message>
+        <source>The readings database %1 could not be opened: %2.</source>
+        <translation>O banco de dados de leituras %1 não pôde ser aberto: %2.</translation>
+    </message>
+    <message>
+        <source>it is not this program&apos;s, and it could not be renamed</source>
+        <translation>ele não pertence a este programa e não pôde ser renomeado</translation>
     </message>
 </context>
 <context>
@@ -1400,32 +1400,8 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <translation>Notas</translation>
     </message>
     <message>
-        <source>%1: &quot;%2&quot; is not a number.</source>
-        <translation>%1: &quot;%2&quot; não é um número.</translation>
-    </message>
-    <message>
-        <source>%1: %2 is not between -90 and 90.</source>
-        <translation>%1: %2 não está entre -90 e 90.</translation>
-    </message>
-    <message>
-        <source>%1: %2 is not between -180 and 180.</source>
-        <translation>%1: %2 não está entre -180 e 180.</translation>
-    </message>
-    <message>
-        <source>%1: %2 is below zero.</source>
-        <translation>%1: %2 é menor que zero.</translation>
-    </message>
-    <message>
-        <source>%1: longer than %2 characters.</source>
-        <translation>%1: mais longo que %2 caracteres.</translation>
-    </message>
-    <message>
-        <source>%1: holds a control character (U+%2).</source>
-        <translation>%1: contém um caractere de controle (U+%2).</translation>
-    </message>
-    <message>
-        <source>%1: %2 is beyond %3 m.</source>
-        <translation>%1: %2 passa de %3 m.</translation>
+        <source>The flag&apos;s reason</source>
+        <translation>Motivo da marcação</translation>
     </message>
 </context>
 <context>
@@ -1433,10 +1409,6 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>Set %1</source>
         <translation>Série %1</translation>
-    </message>
-    <message>
-        <source> Nothing was stored.</source>
-        <translation> Nada foi armazenado.</translation>
     </message>
     <message>
         <source>Take Position from &amp;GPS</source>
@@ -1449,6 +1421,10 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>The GPS receiver has no current fix; nothing was stored.</source>
         <translation>O receptor GPS não tem posição atual; nada foi guardado.</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was stored.</source>
+        <translation>%1. Nada foi armazenado.</translation>
     </message>
 </context>
 <context>
@@ -1701,6 +1677,370 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
     <message>
         <source>Live, %1: %2</source>
         <translation>Ao vivo, %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Why</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a reason, then what it came of</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>line %1, column %2 (%3): %4</source>
+        <translation>linha %1, coluna %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>o disco está cheio</translation>
+    </message>
+    <message>
+        <source>the file or its disk is read-only</source>
+        <translation>o arquivo ou o seu disco é somente leitura</translation>
+    </message>
+    <message>
+        <source>the system does not allow it</source>
+        <translation>o sistema não permite</translation>
+    </message>
+    <message>
+        <source>the file is damaged, or is no database</source>
+        <translation>o arquivo está danificado ou não é um banco de dados</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>o disco não pôde ser lido ou gravado</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>o arquivo não pode ser aberto</translation>
+    </message>
+    <message>
+        <source>another program is using the file</source>
+        <translation>outro programa está usando o arquivo</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>não há memória suficiente</translation>
+    </message>
+    <message>
+        <source>the database refused it (&quot;%1&quot;)</source>
+        <translation>o banco de dados recusou (&quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>reading it took longer than %1 s and was stopped: the file is made to keep a program busy</source>
+        <translation>a leitura levou mais de %1 s e foi interrompida: o arquivo foi feito para manter um programa ocupado</translation>
+    </message>
+    <message>
+        <source>the readings database is not open</source>
+        <translation>o banco de dados de leituras não está aberto</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>o arquivo não está aberto</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>o arquivo não pode ser gravado</translation>
+    </message>
+    <message>
+        <source>its folder %1 does not exist</source>
+        <translation>a pasta %1 não existe</translation>
+    </message>
+    <message>
+        <source>its folder %1 cannot be written by your user</source>
+        <translation>o seu usuário não pode gravar na pasta %1</translation>
+    </message>
+    <message>
+        <source>its folder %1 cannot be written by your user, and the database keeps its journal beside the file</source>
+        <translation>o seu usuário não pode gravar na pasta %1, e o banco de dados mantém o seu diário ao lado do arquivo</translation>
+    </message>
+    <message>
+        <source>your user may not read and write it</source>
+        <translation>o seu usuário não pode lê-lo e gravá-lo</translation>
+    </message>
+    <message>
+        <source>the file belongs to another program</source>
+        <translation>o arquivo pertence a outro programa</translation>
+    </message>
+    <message>
+        <source>the file is not an Orvanta survey file</source>
+        <translation>o arquivo não é um arquivo de levantamento Orvanta</translation>
+    </message>
+    <message>
+        <source>the file is damaged (&quot;%1&quot;)</source>
+        <translation>o arquivo está danificado (&quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Orvanta (layout %1; this version knows layouts up to %2). Open it with that version, or install it</source>
+        <translation>foi gravado por uma versão mais recente do Orvanta (estrutura %1; esta versão conhece estruturas até %2). Abra-o com essa versão, ou instale-a</translation>
+    </message>
+    <message>
+        <source>the file holds no table Sets</source>
+        <translation>o arquivo não contém a tabela Sets</translation>
+    </message>
+    <message>
+        <source>the table %1 has the columns %2, not %3</source>
+        <translation>a tabela %1 tem as colunas %2, não %3</translation>
+    </message>
+    <message>
+        <source>the table Sets has the columns %1, not Number and Set 1 to Set 30</source>
+        <translation>a tabela Sets tem as colunas %1, não Number e Set 1 a Set 30</translation>
+    </message>
+    <message>
+        <source>the table Sets has columns of other types (%1), not TEXT</source>
+        <translation>a tabela Sets tem colunas de outros tipos (%1), não TEXT</translation>
+    </message>
+    <message>
+        <source>the table Sets has %1 rows, not %2</source>
+        <translation>a tabela Sets tem %1 linhas, não %2</translation>
+    </message>
+    <message>
+        <source>the file has a trigger (%1) on the table %2: it could rewrite what the program stores</source>
+        <translation>o arquivo tem um gatilho (%1) na tabela %2: ele poderia reescrever o que o programa armazena</translation>
+    </message>
+    <message>
+        <source>the file holds a view (%1), which the program never writes</source>
+        <translation>o arquivo contém uma visão (%1), que o programa nunca grava</translation>
+    </message>
+    <message>
+        <source>the file holds an index (%1), which the program never writes</source>
+        <translation>o arquivo contém um índice (%1), que o programa nunca grava</translation>
+    </message>
+    <message>
+        <source>the file holds a table (%1), which the program never writes</source>
+        <translation>o arquivo contém uma tabela (%1), que o programa nunca grava</translation>
+    </message>
+    <message>
+        <source>the copy could not be made to keep no journal beside it</source>
+        <translation>a cópia não pôde ser feita sem um diário ao lado</translation>
+    </message>
+    <message>
+        <source>position %1 of set %2 holds no reading</source>
+        <translation>a posição %1 da série %2 não contém leitura</translation>
+    </message>
+    <message>
+        <source>set %1 has no position %2</source>
+        <translation>a série %1 não tem posição %2</translation>
+    </message>
+    <message>
+        <source>there is no set %1</source>
+        <translation>não existe a série %1</translation>
+    </message>
+    <message>
+        <source>the place %1, %2 is not on the earth</source>
+        <translation>o local %1, %2 não está na Terra</translation>
+    </message>
+    <message>
+        <source>position %1 of set %2 no longer holds the reading %3 as it was</source>
+        <translation>a posição %1 da série %2 não contém mais a leitura %3 como era</translation>
+    </message>
+    <message>
+        <source>%1: longer than %2 characters</source>
+        <translation>%1: mais de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character (U+%2)</source>
+        <translation>%1: contém um caractere de controle (U+%2)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number</source>
+        <translation>%1: &quot;%2&quot; não é um número</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; has both a point and a comma; type one of them as the decimal separator and no thousands separator</source>
+        <translation>%1: &quot;%2&quot; tem um ponto e uma vírgula; digite um deles como separador decimal e nenhum separador de milhar</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not between %3 and %4</source>
+        <translation>%1: %2 não está entre %3 e %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 is below zero</source>
+        <translation>%1: %2 é menor que zero</translation>
+    </message>
+    <message>
+        <source>%1: %2 is beyond %3 m</source>
+        <translation>%1: %2 ultrapassa %3 m</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>o arquivo é grande demais</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>o texto não está em UTF-8</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>um campo entre aspas não está fechado</translation>
+    </message>
+    <message>
+        <source>the row is too long</source>
+        <translation>a linha é longa demais</translation>
+    </message>
+    <message>
+        <source>the header&apos;s column %1 is &quot;%2&quot;, not &quot;%3&quot;</source>
+        <translation>a coluna %1 do cabeçalho é &quot;%2&quot;, não &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>the header is not the one of a list of readings</source>
+        <translation>o cabeçalho não é o de uma lista de leituras</translation>
+    </message>
+    <message>
+        <source>more rows than %1 sets of %2 readings</source>
+        <translation>mais linhas que %1 séries de %2 leituras</translation>
+    </message>
+    <message>
+        <source>%1 fields, not %2</source>
+        <translation>%1 campos, não %2</translation>
+    </message>
+    <message>
+        <source>not a set from 1 to %1</source>
+        <translation>não é uma série de 1 a %1</translation>
+    </message>
+    <message>
+        <source>not a position from 1 to %1</source>
+        <translation>não é uma posição de 1 a %1</translation>
+    </message>
+    <message>
+        <source>the position comes twice</source>
+        <translation>a posição aparece duas vezes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no reading</source>
+        <translation>&quot;%1&quot; não é uma leitura</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>não é um número</translation>
+    </message>
+    <message>
+        <source>%1 is beyond %2 m</source>
+        <translation>%1 ultrapassa %2 m</translation>
+    </message>
+    <message>
+        <source>not a latitude</source>
+        <translation>não é uma latitude</translation>
+    </message>
+    <message>
+        <source>not a longitude</source>
+        <translation>não é uma longitude</translation>
+    </message>
+    <message>
+        <source>not an elevation</source>
+        <translation>não é uma altitude</translation>
+    </message>
+    <message>
+        <source>not an ISO 8601 time</source>
+        <translation>não é uma hora ISO 8601</translation>
+    </message>
+    <message>
+        <source>differs from the set&apos;s first row (line %1)</source>
+        <translation>difere da primeira linha da série (linha %1)</translation>
+    </message>
+    <message>
+        <source>not SI, CGS or empty</source>
+        <translation>não é SI, CGS nem vazio</translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation>não é true nem false</translation>
+    </message>
+    <message>
+        <source>the table has no rows</source>
+        <translation>a tabela não tem linhas</translation>
+    </message>
+    <message>
+        <source>the depths of set %1 do not follow one depth and spacing</source>
+        <translation>as profundidades da série %1 não seguem uma profundidade e um intervalo de medição</translation>
+    </message>
+    <message>
+        <source>the depths of set %1 go up</source>
+        <translation>as profundidades da série %1 sobem</translation>
+    </message>
+    <message>
+        <source>not a recording&apos;s header (%1)</source>
+        <translation>não é o cabeçalho de uma gravação (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no time</source>
+        <translation>&quot;%1&quot; não é uma hora</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no reading the meter sends</source>
+        <translation>&quot;%1&quot; não é uma leitura que o medidor envia</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no units</source>
+        <translation>&quot;%1&quot; não é uma unidade</translation>
+    </message>
+    <message>
+        <source>%1, where line %2 has %3; a set has one units</source>
+        <translation>%1, enquanto a linha %2 tem %3; uma série tem uma só unidade</translation>
+    </message>
+    <message>
+        <source>it holds no reading</source>
+        <translation>não contém nenhuma leitura</translation>
+    </message>
+    <message>
+        <source>it holds %1 readings; a set holds %2</source>
+        <translation>contém %1 leituras; uma série contém %2</translation>
+    </message>
+    <message>
+        <source>a %1 without a latitude and longitude</source>
+        <translation>um %1 sem latitude e longitude</translation>
+    </message>
+    <message>
+        <source>it is no GPX file</source>
+        <translation>não é um arquivo GPX</translation>
+    </message>
+    <message>
+        <source>it holds no point with a time</source>
+        <translation>não contém nenhum ponto com hora</translation>
+    </message>
+    <message>
+        <source>set %1 has no depth and spacing: a log needs both</source>
+        <translation>a série %1 não tem profundidade nem intervalo de medição: um perfil precisa de ambos</translation>
+    </message>
+    <message>
+        <source>set %1 holds no reading</source>
+        <translation>a série %1 não contém nenhuma leitura</translation>
+    </message>
+    <message>
+        <source>it is a link another user made</source>
+        <translation>é um link criado por outro usuário</translation>
+    </message>
+    <message>
+        <source>it is a FIFO another user made</source>
+        <translation>é um FIFO criado por outro usuário</translation>
+    </message>
+    <message>
+        <source>there is no device %1</source>
+        <translation>não existe o dispositivo %1</translation>
+    </message>
+    <message>
+        <source>your user may not read and write %1</source>
+        <translation>o seu usuário não pode ler e gravar %1</translation>
+    </message>
+    <message>
+        <source>there is no such port number</source>
+        <translation>esse número de porta não existe</translation>
+    </message>
+    <message>
+        <source>its lock file %1 was left behind by a program that has ended</source>
+        <translation>o seu arquivo de bloqueio %1 foi deixado por um programa que já terminou</translation>
     </message>
 </context>
 <context>

@@ -60,10 +60,10 @@ struct CliStore {
     bool open() {
         const StoreResult opened = store.open();
         if (opened) return true;
-        QString line = Msg::DatabaseNotOpened + QLatin1Char(' ') + store.path();
-        // Another program's lock is left unexplained by SQLite's own words.
-        if (opened.kind != StoreFailure::Busy) line += QLatin1Char('\n') + opened.reason;
-        printError(line.simplified());
+        // Another program's lock is told with who may hold it.
+        printError(Msg::DatabaseNotOpened.arg(store.path(), opened.kind == StoreFailure::Busy
+                                                                ? Msg::DatabaseHeld.text()
+                                                                : Msg::why(opened.reason)));
         return false;
     }
     ReadingsStore store;
@@ -151,7 +151,7 @@ public:
                 printError(QStringLiteral("port %1 (%2) is locked by a program that has ended: "
                                           "remove %3 (as root), then try again")
                                .arg(*number)
-                               .arg(device, opened.reason));
+                               .arg(device, opened.reason.facts.value(0)));
                 break;
             case PortFailure::NotAllowed: {
                 // Joining a group is advised only where it would help.
@@ -167,7 +167,7 @@ public:
             case PortFailure::Failed:
                 printError(QStringLiteral("port %1 (%2) cannot be opened: %3")
                                .arg(*number)
-                               .arg(device, opened.reason));
+                               .arg(device, Msg::why(opened.reason)));
                 break;
         }
         return code(ExitCode::Meter);
@@ -188,8 +188,8 @@ int writeBytes(const QByteArray& bytes, const QString& path) {
         }
         return 0;
     }
-    if (const QString why = Process::othersPlant(path); !why.isEmpty()) {
-        printError(Msg::FileNotWritten.arg(path, why));
+    if (const Reason why = FileCommands::othersPlant(path)) {
+        printError(Msg::FileNotWritten.arg(path, Msg::why(why)));
         return code(ExitCode::File);
     }
     const QFileInfo fi(path);
@@ -225,10 +225,10 @@ int writeOutput(const ReadingsStore& store, const Output& output, const QList<in
     const ExportFormats::Written written = format.write(store, options);
     if (!written.problem.ok()) {
         // A set a format cannot write says why in its own words; the rest as any file failure.
-        printError(
-            written.problem.kind == FileFailure::NotWritten && written.problem.set > 0
-                ? QStringLiteral("%1 was not written: %2").arg(output.path, written.problem.reason)
-                : Msg::forFile(written.problem));
+        printError(written.problem.kind == FileFailure::NotWritten && written.problem.set > 0
+                       ? QStringLiteral("%1 was not written: %2")
+                             .arg(output.path, Msg::why(written.problem.reason))
+                       : Msg::forFile(written.problem));
         return code(ExitCode::File);
     }
     if (written.leftOut > 0)
@@ -595,7 +595,7 @@ int flag(int set, int position, const QString& reason) {
         return code(ExitCode::Usage);
     }
     if (!written) {
-        printError(Msg::TableNotWritten.arg(written.reason));
+        printError(Msg::TableNotWritten.arg(Msg::why(written.reason)));
         return code(ExitCode::File);
     }
     return 0;
@@ -631,17 +631,16 @@ int details(int set, const QList<QPair<DetailField, QString>>& changes, bool jso
     ReadingsStore& store = cli.store;
     SetDetails d = store.details(set);
     for (const auto& change : changes) {
-        const QString why = SetDetailFields::setText(d, change.first, change.second);
-        if (!why.isEmpty()) {
-            printError(
-                QStringLiteral("--%1: %2").arg(SetDetailFields::optionName(change.first), why));
+        if (const Reason why = SetDetailFields::setText(d, change.first, change.second)) {
+            printError(QStringLiteral("--%1: %2")
+                           .arg(SetDetailFields::optionName(change.first), Msg::why(why)));
             return code(ExitCode::Usage);
         }
     }
     if (!changes.isEmpty()) {
         const StoreResult written = store.setDetails(set, d);
         if (!written) {
-            printError(Msg::TableNotWritten.arg(written.reason));
+            printError(Msg::TableNotWritten.arg(Msg::why(written.reason)));
             return code(ExitCode::File);
         }
     }

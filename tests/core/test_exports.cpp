@@ -6,6 +6,7 @@
 
 #include <QtTest>
 
+#include "core/common/Messages.h"
 #include "core/files/CsvExport.h"
 #include "core/files/FileCommands.h"
 #include "core/files/GpxTrack.h"
@@ -204,14 +205,16 @@ void TestExports::recordingReadBackIntoOneSet_data() {
     QTest::newRow("more than a set holds")
         << full << QStringList() << "it holds 129 readings; a set holds 128";
     QTest::newRow("no time") << header + t + "0.5,SI,1,1,\r\nyesterday,0.5,SI,1,1,\r\n"
-                             << QStringList() << "line 3, column 1: \"yesterday\" is no time";
-    QTest::newRow("no reading") << header + t + "0.5.5,SI,1,1,\r\n"
-                                << QStringList()
-                                << "line 2, column 2: \"0.5.5\" is no reading the meter sends";
+                             << QStringList()
+                             << "line 3, column 1 (time): \"yesterday\" is no time";
+    QTest::newRow("no reading")
+        << header + t + "0.5.5,SI,1,1,\r\n"
+        << QStringList() << "line 2, column 2 (value): \"0.5.5\" is no reading the meter sends";
     QTest::newRow("two units") << header + t + "0.5,SI,1,1,\r\n" + t + "0.5,CGS,1,1,\r\n"
-                               << QStringList() << "line 3, column 3: CGS, where line 2 has SI";
+                               << QStringList()
+                               << "line 3, column 3 (units): CGS, where line 2 has SI";
     QTest::newRow("a quote left open") << header + t + "\"0.5,SI,1,1,\r\n"
-                                       << QStringList() << "line 2 has 0 fields";
+                                       << QStringList() << "line 2: 0 fields, not 6";
     QTest::newRow("header alone") << header << QStringList() << "it holds no reading";
 }
 
@@ -232,7 +235,7 @@ void TestExports::recordingReadBackIntoOneSet() {
     QVERIFY(LiveRecording::looksLikeRecording(path));
     const FileOutcome read = LiveRecording::readBack(store, path, 4);
     QCOMPARE(read.ok(), !stored.isEmpty());
-    QVERIFY2(read.reason.contains(said), qPrintable(read.reason));
+    QVERIFY2(Msg::why(read.reason).contains(said), qPrintable(Msg::why(read.reason)));
     // Refused: the set is as it was; taken: it holds the recording and nothing after it.
     const QStringList expected =
         stored.isEmpty() ? QStringList{"0.000001", "0.000002", "0.000003", "0.000004", "0.000005"}
@@ -279,7 +282,7 @@ void TestExports::trackPlacesRecordedReadings() {
     g.close();
     QVector<GpxTrack::Point> track;
     const FileOutcome read = GpxTrack::read(gpx, &track);
-    QVERIFY2(read.ok(), qPrintable(read.reason));
+    QVERIFY2(read.ok(), qPrintable(Msg::why(read.reason)));
     QCOMPARE(track.size(), 3);
     const QString recording = tmp.filePath("run.csv");
     QFile r(recording);
@@ -319,7 +322,7 @@ void TestExports::anotherUsersLinkIsNeverWrittenThrough() {
     QCOMPARE(written.ok(), !others);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray(others ? "kept\n" : "written\n"));
-    if (others) QVERIFY(written.reason.contains("link another user made"));
+    if (others) QVERIFY(Msg::why(written.reason).contains("link another user made"));
 }
 
 QTEST_GUILESS_MAIN(TestExports)

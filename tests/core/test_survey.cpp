@@ -231,7 +231,7 @@ void TestSurvey::earlierLayoutsAreUpgradedNewerRefused() {
     runSql(path, setUp);
     ReadingsStore store(path);
     const StoreResult opened = store.open();
-    QVERIFY2(int(opened.kind) == failure, qPrintable(opened.reason));
+    QVERIFY2(int(opened.kind) == failure, qPrintable(Msg::why(opened.reason)));
     // Whatever the verdict, no reading is lost.
     QCOMPARE(firstValue(path, "SELECT \"Set 4\" FROM Sets WHERE Number = 3").toString(),
              QString("0.004560"));
@@ -307,7 +307,7 @@ void TestSurvey::damagedSurveyFilesChangeNothing_data() {
     QTest::newRow("a text that is no reading") << "text"
                                                << "which is no reading";
     QTest::newRow("a latitude typing refuses") << "latitude"
-                                               << "set 2: latitude (\u00b0, WGS 84): 123 is not "
+                                               << "set 2: Latitude (\u00b0, WGS 84): 123 is not "
                                                   "between -90 and 90";
     // Made to hurt: SQL of the file's own that would run while it is read or written.
     QTest::newRow("an endless view in Positions' place") << "view"
@@ -319,7 +319,7 @@ void TestSurvey::damagedSurveyFilesChangeNothing_data() {
     QTest::newRow("a trigger on SetDetails") << "trigger SetDetails"
                                              << "a trigger (t) on the table SetDetails";
     QTest::newRow("an expression index") << "index"
-                                         << "an index slow";
+                                         << "an index (slow)";
     QTest::newRow("a NUL in a site") << "nul"
                                      << "holds a control character (U+0000)";
 }
@@ -838,11 +838,10 @@ void TestSurvey::lasDepthSteps() {
     for (const QString& p : held.split(','))
         QVERIFY(p.endsWith('u') ? s.store.markUnreadable(8, p.chopped(1).toInt()).ok()
                                 : s.store.writeReading(8, p.toInt(), "0.5").ok());
-    QString why;
+    Reason why;
     const Las las(LasExport::build(s.store, 8, &why));
     const QString got =
-        !why.isEmpty()
-            ? QStringLiteral("refused")
+        why ? QStringLiteral("refused")
             : QStringList{las.data("W.STRT"), las.data("W.STOP"), las.data("W.STEP")}.join(' ');
     QCOMPARE(got, steps);
 }
@@ -872,11 +871,11 @@ void TestSurvey::lasLogsReadBack() {
     noted.notes = "box 1: north end";
     noted.downloadedUtc = QDateTime(QDate(2026, 12, 8), QTime(11, 29, 6), Qt::UTC);
     QVERIFY(s.store.setDetails(2, noted).ok());
-    QString why;
+    Reason why;
     const QByteArray bytes = LasExport::build(s.store, set, &why);
     if (!refused.isEmpty()) {
         QVERIFY(bytes.isEmpty());
-        QVERIFY2(why.contains(refused), qPrintable(why));
+        QVERIFY2(Msg::why(why).contains(refused), qPrintable(Msg::why(why)));
         return;
     }
     const Las las(bytes);

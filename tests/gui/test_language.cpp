@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +18,7 @@
 #include <QtTest>
 
 #include "AppRig.h"
+#include "core/common/Messages.h"
 #include "gui/dialogs/ManualWindow.h"
 #include "gui/dialogs/OptionsDialog.h"
 #include "gui/main/Language.h"
@@ -85,6 +87,10 @@ private Q_SLOTS:
     void noMnemonicIsTakenTwice();
     void noTextIsCutOff_data();
     void noTextIsCutOff();
+    void everyReasonIsWordedInTheLanguage_data();
+    void everyReasonIsWordedInTheLanguage();
+    void aRefusalTypedIsToldInTheLanguage_data();
+    void aRefusalTypedIsToldInTheLanguage();
 };
 
 namespace {
@@ -296,6 +302,108 @@ void TestLanguage::noTextIsCutOff() {
     cut << cutTexts("options", options);
     options->close();
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+}
+
+namespace {
+// A reason of @p kind with a fact for each of its marks, told apart from any word ("site" for a
+// typed field's key), at a line and column of a file and coming of a full disk.
+Reason sampleOf(Why kind) {
+    static const QRegularExpression mark(QStringLiteral("%(\\d)"));
+    int marks = 0;
+    for (auto it = mark.globalMatch(QString::fromUtf8(Msg::whyWords(kind))); it.hasNext();)
+        marks = qMax(marks, it.next().captured(1).toInt());
+    Reason r;
+    r.why = kind;
+    for (int i = 1; i <= marks; ++i) r.facts << QStringLiteral("<%1>").arg(i);
+    if (kind >= Why::TextTooLong && kind <= Why::BeyondMetres) r.facts[0] = QStringLiteral("site");
+    return r.at(7, 3, QStringLiteral("<column>")).because(Reason::of(Why::DiskFull));
+}
+// The English words of @p worded: each run of two words or more between its facts, as a
+// pattern that finds it whatever stands between its words.
+QStringList englishRuns(const QString& worded) {
+    static const QRegularExpression facts(QStringLiteral("<[^>]*>|\\d+"));
+    QStringList runs;
+    for (const QString& run : worded.split(facts, Qt::SkipEmptyParts)) {
+        static const QRegularExpression words(QStringLiteral("\\b\\w+\\b"));
+        QStringList found;
+        for (auto it = words.globalMatch(run); it.hasNext();) found << it.next().captured();
+        if (found.size() >= 2) runs << found.join(QStringLiteral("\\W+"));
+    }
+    return runs;
+}
+}  // namespace
+
+void TestLanguage::everyReasonIsWordedInTheLanguage_data() { everyTranslationIsFinished_data(); }
+
+void TestLanguage::everyReasonIsWordedInTheLanguage() {
+    // Every kind of reason the core gives, worded inside a message as the windows tell it: in
+    // the language, with each of its facts, and no English run of words left in it.
+    QFETCH(QString, language);
+    removeTranslators();
+    const auto backToEnglish = qScopeGuard(removeTranslators);
+    QStringList english;
+    for (int k = 1; k < int(Why::Count); ++k) {
+        QVERIFY2(Msg::whyWords(Why(k)), qPrintable(QString("kind %1 has no words").arg(k)));
+        english << Msg::why(sampleOf(Why(k)));
+    }
+    QVERIFY(!Language::install(*qApp, QLocale(language)).isEmpty());
+    QStringList wrong;
+    for (int k = 1; k < int(Why::Count); ++k) {
+        const Reason r = sampleOf(Why(k));
+        const QString told = Msg::TableNotWritten.arg(Msg::why(r));
+        for (const QString& fact : r.facts)
+            if (!told.contains(fact == QLatin1String("site") ? Msg::fieldName(fact) : fact))
+                wrong << QString("kind %1 leaves out %2: %3").arg(k).arg(fact, told);
+        for (const QString& run : englishRuns(english[k - 1]))
+            if (told.contains(QRegularExpression("\\b" + run + "\\b")))
+                wrong << QString("kind %1 keeps \"%2\": %3").arg(k).arg(run, told);
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));
+}
+
+void TestLanguage::aRefusalTypedIsToldInTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("told");  // what the pane says, in the language
+    QTest::newRow("de, two separators") << "de"
+                                        << "spacing"
+                                        << "1.234,5"
+                                        << "Messpunktabstand (m): „1.234,5“ enthält Punkt und "
+                                           "Komma";
+    QTest::newRow("fr, a latitude off the earth")
+        << "fr"
+        << "lat"
+        << "91,5"
+        << "Latitude (°, WGS 84) : 91,5 n'est pas entre -90 et 90";
+    QTest::newRow("es, below zero") << "es"
+                                    << "spacing"
+                                    << "-0,5"
+                                    << "Intervalo de medición (m): -0,5 es menor que cero";
+    QTest::newRow("pt_BR, a control character")
+        << "pt_BR"
+        << "site" << QString("Poço\x01") << "Local: contém um caractere de controle";
+}
+
+void TestLanguage::aRefusalTypedIsToldInTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, told);
+    QVERIFY(!Language::install(*qApp, QLocale(language)).isEmpty());
+    const auto backToEnglish = qScopeGuard(removeTranslators);
+    AppRig rig;
+    MainWindow& w = rig.start();
+    auto* edit = w.findChild<QLineEdit*>("Detail_" + field);
+    auto* problem = w.findChild<QLabel*>("DetailProblem");
+    QVERIFY(edit && problem);
+    QTRY_VERIFY(edit->isVisible());
+    edit->setFocus();
+    edit->setText(typed);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTRY_VERIFY(problem->isVisible());
+    QVERIFY2(problem->text().startsWith(told), qPrintable(problem->text()));
+    QVERIFY2(!problem->text().contains("Nothing"), qPrintable(problem->text()));
 }
 
 QTEST_MAIN(TestLanguage)

@@ -304,7 +304,7 @@ void TestCli::specialFilesAtStartup_data() {
     QTest::newRow("settings") << true << QStringList{"ports"}
                               << "warning: The settings file %1 is not a regular file";
     QTest::newRow("database") << false << QStringList{"export", "--csv", "out.csv"}
-                              << "It is not a regular file.";
+                              << "could not be opened: it is not a regular file.";
 }
 
 void TestCli::specialFilesAtStartup() {

@@ -41,7 +41,7 @@ struct FileOutcome : Result<FileFailure> {
     int shortOf = 0;
 
     static FileOutcome done() { return {}; }
-    static FileOutcome failed(FileFailure kind, QString path, QString reason = {}) {
+    static FileOutcome failed(FileFailure kind, QString path, Reason reason = {}) {
         FileOutcome o;
         o.kind = kind;
         o.path = std::move(path);
@@ -49,7 +49,7 @@ struct FileOutcome : Result<FileFailure> {
         return o;
     }
     static FileOutcome at(FileFailure kind, QString path, int set, int position,
-                          QString reason = {}) {
+                          Reason reason = {}) {
         FileOutcome o = failed(kind, std::move(path), std::move(reason));
         o.set = set;
         o.position = position;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/common/FileOutcome.h"
+#include "core/common/Reason.h"
 
 /** @brief Every text the program shows to the user, in one place. "%1" marks are filled in with
  *  QString::arg. Each is kept in English and translated where it is used, into the language the
@@ -64,7 +65,7 @@ inline constexpr Text ConnectionLost{
 inline constexpr Text ReadOnlyFile{
     QT_TRANSLATE_NOOP("Msg", "This file is set for Read Only and cannot be modified.")};
 inline constexpr Text DatabaseNotOpened{
-    QT_TRANSLATE_NOOP("Msg", "The readings database could not be opened:")};
+    QT_TRANSLATE_NOOP("Msg", "The readings database %1 could not be opened: %2.")};
 inline constexpr Text ConfirmNew{QT_TRANSLATE_NOOP(
     "Msg",
     "Clear all readings? Readings and set details that have not been saved to a file will be "
@@ -93,7 +94,8 @@ inline constexpr Text DatabaseClosedToOthers{QT_TRANSLATE_NOOP(
     "Msg",
     "The readings database %1 could be read by other users of this computer. It is now yours "
     "alone.")};
-inline constexpr Text NotSetAside{QT_TRANSLATE_NOOP("Msg", "The file could not be renamed.")};
+inline constexpr Text NotSetAside{
+    QT_TRANSLATE_NOOP("Msg", "it is not this program's, and it could not be renamed")};
 inline constexpr Text TableNotWritten{
     QT_TRANSLATE_NOOP("Msg", "The readings table could not be written: %1")};
 inline constexpr Text ReadingsNotStored{QT_TRANSLATE_NOOP(
@@ -156,6 +158,15 @@ inline constexpr Text SetFull{
     QT_TRANSLATE_NOOP("Msg", "Set %1 is full: the reading was not stored.")};
 inline constexpr Text BusyDownloading{
     QT_TRANSLATE_NOOP("Msg", "Wait until the download has ended.")};
+
+/** @brief @p reason in words, in the program's language: its kind's words with its facts, after
+ *  the line and column it concerns, before what it came of. Starts in lower case and has no
+ *  full stop: it follows a colon. */
+QString why(const Reason& reason);
+/** @brief The English words of a kind, before translation; null for Why::None and Why::Count. */
+const char* whyWords(Why kind);
+/** @brief A typed field by its key ("site", "depth", ..., "flag"), as the user sees it named. */
+QString fieldName(const QString& key);
 
 /** @brief The message for a file command that failed, in the program's language; empty when it
  *  was done. The desktop tells it, the CLI prints it. */

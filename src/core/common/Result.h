@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <QString>
 #include <utility>
 
-/** @brief What became of an operation that can fail: a kind and, when it failed, the reason in
- *  the words of whatever refused. @p Kind is an enum class whose first enumerator (value 0)
- *  means done. Failures travel as these values, never as exceptions. */
+#include "core/common/Reason.h"
+
+/** @brief What became of an operation that can fail: a kind and, when it failed, why, as a
+ *  Reason each front end words. @p Kind is an enum class whose first enumerator (value 0) means
+ *  done. Failures travel as these values, never as exceptions. */
 template <typename Kind>
 struct Result {
     Kind kind{};
-    QString reason;
+    Reason reason;
 
     static Result done() { return {}; }
-    static Result failed(Kind kind, QString reason) { return {kind, std::move(reason)}; }
+    static Result failed(Kind kind, Reason reason = {}) { return {kind, std::move(reason)}; }
     bool ok() const { return kind == Kind{}; }
     explicit operator bool() const { return ok(); }
 };

@@ -136,7 +136,7 @@ QVector<Format> made() {
     f.refusal = QT_TRANSLATE_NOOP("ExportFormats", "Set %1 cannot be written as a LAS log: %2.");
     f.write = [](const ReadingsStore& store, const Options& o) {
         Written w;
-        QString why;
+        Reason why;
         w.bytes = LasExport::build(store, o.set, &why);
         if (w.bytes.isEmpty())
             w.problem = FileOutcome::at(FileFailure::NotWritten, o.path, o.set, 0, why);

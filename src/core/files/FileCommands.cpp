@@ -35,12 +35,12 @@ FileOutcome readWhole(const QString& path, qint64 largest, FileFailure tooLarge,
     if (fi.size() > largest) return FileOutcome::failed(tooLarge, path);
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
+        return FileOutcome::failed(FileFailure::NotRead, path, Reason::said(f.errorString()));
     // As much as the file holds (one byte more tells one that grew meanwhile), never a buffer of
     // the largest size for a small file.
     *bytes = f.read(qMin(f.size(), largest) + 1);
     if (f.error() != QFileDevice::NoError)
-        return FileOutcome::failed(FileFailure::NotRead, path, f.errorString());
+        return FileOutcome::failed(FileFailure::NotRead, path, Reason::said(f.errorString()));
     if (bytes->size() > largest) return FileOutcome::failed(tooLarge, path);
     return FileOutcome::done();
 }
@@ -82,11 +82,7 @@ FileOutcome openDataFile(ReadingsStore& store, const QString& path) {
     // The whole table is replaced in one transaction: rows the file has no record for are
     // cleared, so two surveys never mix.
     const StoreResult replaced = store.replaceAll(rows);
-    if (!replaced) {
-        QString why = replaced.reason.trimmed();
-        while (why.endsWith(QLatin1Char('.'))) why.chop(1);
-        return FileOutcome::failed(FileFailure::TableNotReplaced, path, why);
-    }
+    if (!replaced) return FileOutcome::failed(FileFailure::TableNotReplaced, path, replaced.reason);
     // A file cut at a record's end reads as a whole one: the rows it lacks were cleared, and
     // the user is told so rather than left to find sets shorter than they were.
     FileOutcome opened = FileOutcome::done();
@@ -161,27 +157,41 @@ bool isReadOnlyFile(const QString& path) {
     return !(fi.permissions() & QFileDevice::WriteOwner) || !fi.isWritable();
 }
 
+Reason othersPlant(const QString& path) {
+    switch (Process::othersPlant(path)) {
+        case Process::Plant::Link:
+            return Reason::of(Why::OthersLink);
+        case Process::Plant::Fifo:
+            return Reason::of(Why::OthersFifo);
+        case Process::Plant::None:
+            break;
+    }
+    return {};
+}
+
 FileOutcome writeWhole(const QString& path, const QByteArray& bytes) {
     const QFileInfo fi(path);
     // QSaveFile writes to a link's target: another user's link never chooses what is replaced.
-    if (const QString why = Process::othersPlant(path); !why.isEmpty())
+    if (const Reason why = othersPlant(path))
         return FileOutcome::failed(FileFailure::NotWritten, path, why);
     if (isSpecial(fi)) return FileOutcome::failed(FileFailure::NotRegular, path);
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
-        return FileOutcome::failed(FileFailure::NotWritten, path, f.errorString());
+        return FileOutcome::failed(FileFailure::NotWritten, path, Reason::said(f.errorString()));
     // The buffered rest is flushed here, not left to commit(): commit() passes over a short
     // write (a disk that fills up) and would put a cut file in place of the old one.
     errno = 0;
     if (f.write(bytes) != bytes.size() || !f.flush()) {
         // Qt calls a short write an unknown error; the system's reason says what happened.
-        const QString why =
-            errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : f.errorString();
+        const Reason why =
+            errno != 0 ? Reason::fromSystem(errno, QString::fromLocal8Bit(std::strerror(errno)))
+                       : Reason::said(f.errorString());
         f.cancelWriting();
         f.commit();
         return FileOutcome::failed(FileFailure::NotWritten, path, why);
     }
-    if (!f.commit()) return FileOutcome::failed(FileFailure::NotWritten, path, f.errorString());
+    if (!f.commit())
+        return FileOutcome::failed(FileFailure::NotWritten, path, Reason::said(f.errorString()));
     return FileOutcome::done();
 }
 

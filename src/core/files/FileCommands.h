@@ -43,6 +43,8 @@ QByteArray textExport(const ReadingsStore& store);
  *  or this user may not write it). A missing file is not read-only. */
 bool isReadOnlyFile(const QString& path);
 
+/** @brief Why @p path is not ours to write (Process::othersPlant); none when it is. */
+Reason othersPlant(const QString& path);
 /** @brief Writes @p bytes to @p path through a temporary file that replaces it only when whole.
  *  Refuses special files. */
 FileOutcome writeWhole(const QString& path, const QByteArray& bytes);

@@ -20,7 +20,7 @@ FileOutcome read(const QString& path, QVector<Point>* points) {
             FileCommands::readWhole(path, kLargestTrack, FileFailure::TooLarge, &bytes);
         !got)
         return got;
-    const auto refused = [&](const QString& why) {
+    const auto refused = [&](const Reason& why) {
         return FileOutcome::failed(FileFailure::TableNotReadable, path, why);
     };
     QXmlStreamReader xml(bytes);
@@ -53,18 +53,16 @@ FileOutcome read(const QString& path, QVector<Point>* points) {
             }
         }
         if (!latOk || !lonOk || std::abs(p.latitude) > 90 || std::abs(p.longitude) > 180)
-            return refused(QStringLiteral("line %1: a %2 without a latitude and longitude")
-                               .arg(line)
-                               .arg(element));
+            return refused(Reason::of(Why::PointWithoutPlace, element).at(static_cast<int>(line)));
         if (!p.time.isValid()) continue;  // a point without a time places no reading
         p.time = p.time.toUTC();
         (inTrack ? track : others).append(p);
     }
     if (xml.hasError())
-        return refused(QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString()));
-    if (!gpx) return refused(QStringLiteral("it is no GPX file"));
+        return refused(Reason::said(xml.errorString()).at(static_cast<int>(xml.lineNumber())));
+    if (!gpx) return refused(Reason::of(Why::NotGpx));
     *points = track.isEmpty() ? others : track;
-    if (points->isEmpty()) return refused(QStringLiteral("it holds no point with a time"));
+    if (points->isEmpty()) return refused(Reason::of(Why::NoTimedPoint));
     std::stable_sort(points->begin(), points->end(),
                      [](const Point& a, const Point& b) { return a.time < b.time; });
     return FileOutcome::done();

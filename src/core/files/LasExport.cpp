@@ -24,17 +24,17 @@ QString line(const QString& mnemonic, const QString& unit, QString data,
 QString metres(double v) { return QString::number(std::round(v * 10000.0) / 10000.0, 'f', 4); }
 }  // namespace
 
-QByteArray build(const ReadingsStore& store, int set, QString* why) {
+QByteArray build(const ReadingsStore& store, int set, Reason* why) {
     const SetDetails& d = store.details(set);
     if (!d.depthM || !d.spacingM || *d.spacingM <= 0) {
-        *why = QStringLiteral("set %1 has no depth and spacing: a log needs both").arg(set);
+        *why = Reason::of(Why::NoDepthAndSpacing, set);
         return {};
     }
     int last = 0;
     for (int p = 1; p <= store.rowCount(); ++p)
         if (store.holdsReading(set, p)) last = p;
     if (last == 0) {
-        *why = QStringLiteral("set %1 holds no reading").arg(set);
+        *why = Reason::of(Why::SetEmpty, set);
         return {};
     }
     const QString units = d.units ? Meter::unitsName(*d.units) : QString();

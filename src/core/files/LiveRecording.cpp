@@ -51,7 +51,7 @@ struct Line {
     QDateTime time;
 };
 
-FileOutcome refusedAs(const QString& path, const QString& why) {
+FileOutcome refusedAs(const QString& path, const Reason& why) {
     return FileOutcome::failed(FileFailure::TableNotReadable, path, why);
 }
 
@@ -65,28 +65,26 @@ FileOutcome readLines(const QString& path, qint64 largest, QVector<Line>* out) {
         return read;
     if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
     const QString text = QString::fromUtf8(bytes);
-    if (text.toUtf8() != bytes) return refusedAs(path, QStringLiteral("it is not UTF-8 text"));
+    if (text.toUtf8() != bytes) return refusedAs(path, Reason::of(Why::NotUtf8));
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString& line : lines)
         if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
     while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     if (lines.isEmpty() || !lines.first().startsWith(QString::fromLatin1(kHeader)))
-        return refusedAs(path, QStringLiteral("line 1 is not a recording's header (%1)")
-                                   .arg(QString::fromLatin1(kHeader)));
+        return refusedAs(path,
+                         Reason::of(Why::NotRecordingHeader, QString::fromLatin1(kHeader)).at(1));
     for (qsizetype i = 1; i < lines.size(); ++i) {
         Line line;
         line.number = static_cast<int>(i + 1);
         const std::optional<QStringList> f = fieldsOf(lines[i]);
         if (!f || f->size() < 6)
-            return refusedAs(path, QStringLiteral("line %1 has %2 fields, not the header's 6")
-                                       .arg(line.number)
-                                       .arg(f ? f->size() : 0));
+            return refusedAs(path,
+                             Reason::of(Why::FieldCount, f ? f->size() : 0, 6).at(line.number));
         line.fields = *f;
         line.time = QDateTime::fromString(f->at(0), Qt::ISODateWithMs);
         if (!line.time.isValid())
-            return refusedAs(path, QStringLiteral("line %1, column 1: \"%2\" is no time")
-                                       .arg(line.number)
-                                       .arg(f->at(0).left(40)));
+            return refusedAs(path, Reason::of(Why::NoTimeText, f->at(0).left(40))
+                                       .at(line.number, 1, QStringLiteral("time")));
         out->append(line);
     }
     return FileOutcome::done();
@@ -103,7 +101,8 @@ FileOutcome LiveRecording::start(const QString& path, bool withPositions) {
     m_file.setFileName(path);
     // Unbuffered: every line is in the file once written.
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return FileOutcome::failed(FileFailure::NotWritten, path, m_file.errorString());
+        return FileOutcome::failed(FileFailure::NotWritten, path,
+                                   Reason::said(m_file.errorString()));
     return writeLine(
         QStringLiteral("time,value,units,set,reading,mark") +
         (withPositions ? QStringLiteral(",latitude,longitude,elevation_m") : QString()));
@@ -134,8 +133,9 @@ FileOutcome LiveRecording::add(const QDateTime& time, const QString& value, cons
 
 FileOutcome LiveRecording::writeLine(const QString& line) {
     const QByteArray bytes = line.toUtf8() + "\r\n";
+    errno = 0;
     if (m_file.write(bytes) != bytes.size()) {
-        const QString why = m_file.errorString();
+        const Reason why = Reason::fromSystem(errno, m_file.errorString());
         const QString path = m_file.fileName();
         stop();
         return FileOutcome::failed(FileFailure::NotWritten, path, why);
@@ -154,12 +154,10 @@ bool LiveRecording::looksLikeRecording(const QString& path) {
 FileOutcome LiveRecording::readBack(ReadingsStore& store, const QString& path, int set) {
     QVector<Line> lines;
     if (FileOutcome read = readLines(path, kLargestRecording, &lines); !read) return read;
-    const auto refused = [&](const QString& why) { return refusedAs(path, why); };
-    if (lines.isEmpty()) return refused(QStringLiteral("it holds no reading"));
+    const auto refused = [&](const Reason& why) { return refusedAs(path, why); };
+    if (lines.isEmpty()) return refused(Reason::of(Why::NoReadings));
     if (lines.size() > Meter::kPositions)
-        return refused(QStringLiteral("it holds %1 readings; a set holds %2")
-                           .arg(lines.size())
-                           .arg(Meter::kPositions));
+        return refused(Reason::of(Why::TooManyReadings, lines.size(), Meter::kPositions));
     QStringList values;
     QString units;
     int unitsLine = 0;
@@ -167,20 +165,15 @@ FileOutcome LiveRecording::readBack(ReadingsStore& store, const QString& path, i
         const int line = l.number;
         const QStringList& f = l.fields;
         if (!Numbers::isReading(f.at(1)))
-            return refused(QStringLiteral("line %1, column 2: \"%2\" is no reading the meter sends")
-                               .arg(line)
-                               .arg(f.at(1).left(40)));
+            return refused(Reason::of(Why::NoMeterReading, f.at(1).left(40))
+                               .at(line, 2, QStringLiteral("value")));
         const QString u = f.at(2);
         if (!u.isEmpty() && u != QLatin1String("SI") && u != QLatin1String("CGS"))
             return refused(
-                QStringLiteral("line %1, column 3: \"%2\" is no units").arg(line).arg(u.left(40)));
+                Reason::of(Why::NoUnitsText, u.left(40)).at(line, 3, QStringLiteral("units")));
         if (!u.isEmpty() && !units.isEmpty() && u != units)
-            return refused(QStringLiteral("line %1, column 3: %2, where line %3 has %4; a set has "
-                                          "one units")
-                               .arg(line)
-                               .arg(u)
-                               .arg(unitsLine)
-                               .arg(units));
+            return refused(Reason::of(Why::UnitsChange, u, unitsLine, units)
+                               .at(line, 3, QStringLiteral("units")));
         if (!u.isEmpty() && units.isEmpty()) {
             units = u;
             unitsLine = line;

@@ -157,22 +157,19 @@ bool looksLikeLongTable(const QString& path) {
 }
 
 FileOutcome open(ReadingsStore& store, const QString& path) {
-    const auto refused = [&path](int line, int column, const QString& why) {
+    const auto refused = [&path](int line, int column, const Reason& why) {
         const QStringList names =
             (SurveyExport::kLongHeader + SurveyExport::kLongPlaceColumns).split(QLatin1Char(','));
-        return FileOutcome::failed(FileFailure::TableNotReadable, path,
-                                   column < 0 ? QStringLiteral("line %1: %2").arg(line).arg(why)
-                                              : QStringLiteral("line %1, column %2 (%3): %4")
-                                                    .arg(line)
-                                                    .arg(column + 1)
-                                                    .arg(names.value(column), why));
+        return FileOutcome::failed(
+            FileFailure::TableNotReadable, path,
+            column < 0 ? why.at(line) : why.at(line, column + 1, names.value(column)));
     };
     const QFileInfo fi(path);
     if (fi.exists() && !fi.isFile()) return FileOutcome::failed(FileFailure::NotRegular, path);
-    if (fi.size() > kLargestFile) return refused(1, -1, QStringLiteral("the file is too large"));
+    if (fi.size() > kLargestFile) return refused(1, -1, Reason::of(Why::FileTooLarge));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return FileOutcome::failed(FileFailure::NotRead, path, file.errorString());
+        return FileOutcome::failed(FileFailure::NotRead, path, Reason::said(file.errorString()));
     // The file chooses its form by its header: fields apart by commas, or by semicolons with
     // decimal commas, as a spreadsheet in a decimal-comma language writes it.
     QByteArray first = file.peek(64).toLower();
@@ -189,13 +186,14 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     const auto unreadable = [&](RecordReader::Got got) {
         switch (got) {
             case RecordReader::Got::NotUtf8:
-                return refused(reader.line(), -1, QStringLiteral("the text is not UTF-8"));
+                return refused(reader.line(), -1, Reason::of(Why::NotUtf8));
             case RecordReader::Got::QuoteOpen:
-                return refused(rec.line, -1, QStringLiteral("a quoted field is not closed"));
+                return refused(rec.line, -1, Reason::of(Why::QuoteOpen));
             case RecordReader::Got::TooLong:
-                return refused(rec.line, -1, QStringLiteral("the row is too long"));
+                return refused(rec.line, -1, Reason::of(Why::RowTooLong));
             case RecordReader::Got::NotRead:
-                return FileOutcome::failed(FileFailure::NotRead, path, file.errorString());
+                return FileOutcome::failed(FileFailure::NotRead, path,
+                                           Reason::said(file.errorString()));
             case RecordReader::Got::Record:
             case RecordReader::Got::End:
                 break;
@@ -211,11 +209,10 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         const QStringList names = SurveyExport::kLongHeader.split(QLatin1Char(','));
         for (int c = 0; c < names.size(); ++c)
             if (rec.fields.value(c) != names[c])
-                return refused(1, -1,
-                               QStringLiteral("the header's column %1 is \"%2\", not \"%3\"")
-                                   .arg(c + 1)
-                                   .arg(rec.fields.value(c).left(40), names[c]));
-        return refused(1, -1, QStringLiteral("the header is not the long table's"));
+                return refused(
+                    1, -1,
+                    Reason::of(Why::HeaderColumn, c + 1, rec.fields.value(c).left(40), names[c]));
+        return refused(1, -1, Reason::of(Why::NotHeader));
     }
     const int columns = static_cast<int>(rec.fields.size());
 
@@ -235,43 +232,37 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         // No survey has more: a file of a million rows is refused as it is read.
         if (++count > kMostRecords)
             return refused(rec.line, -1,
-                           QStringLiteral("more rows than %1 sets of %2 readings")
-                               .arg(Meter::kSets)
-                               .arg(Meter::kPositions));
+                           Reason::of(Why::TooManyRows, Meter::kSets, Meter::kPositions));
         if (rec.fields.size() != columns)
-            return refused(rec.line, -1,
-                           QStringLiteral("%1 fields, not %2").arg(rec.fields.size()).arg(columns));
+            return refused(rec.line, -1, Reason::of(Why::FieldCount, rec.fields.size(), columns));
         const auto field = [&rec](int column) { return rec.fields.value(column); };
         bool ok = false;
         const int set = field(Set).toInt(&ok);
         if (!ok || !Meter::isSet(set))
-            return refused(rec.line, Set, QStringLiteral("not a set from 1 to 30"));
+            return refused(rec.line, Set, Reason::of(Why::NotASet, Meter::kSets));
         const int position = field(Position).toInt(&ok);
         if (!ok || position < 1 || position > Meter::kPositions)
-            return refused(rec.line, Position, QStringLiteral("not a position from 1 to 128"));
+            return refused(rec.line, Position, Reason::of(Why::NotAPosition, Meter::kPositions));
         if (seen.contains(set * 1000 + position))
-            return refused(rec.line, Position, QStringLiteral("the position comes twice"));
+            return refused(rec.line, Position, Reason::of(Why::PositionTwice));
         seen.insert(set * 1000 + position);
         const QString value = number(field(Value));
         if (value.isEmpty() || !Numbers::isReading(value))
-            return refused(rec.line, Value,
-                           QStringLiteral("\"%1\" is no reading").arg(value.left(40)));
+            return refused(rec.line, Value, Reason::of(Why::NoReading, value.left(40)));
         if (!field(Depth).isEmpty()) {
             const std::optional<double> depth = Numbers::toReal(number(field(Depth)));
-            if (!depth) return refused(rec.line, Depth, QStringLiteral("not a number"));
+            if (!depth) return refused(rec.line, Depth, Reason::of(Why::NotNumber));
             // Two depths near the ends of a double make an infinite spacing.
             if (!std::isfinite(*depth) || std::fabs(*depth) > SetDetailFields::kLargestMetres)
                 return refused(rec.line, Depth,
-                               QStringLiteral("%1 is beyond %2 m")
-                                   .arg(field(Depth))
-                                   .arg(SetDetailFields::kLargestMetres));
+                               Reason::of(Why::DepthBeyond, field(Depth).left(40),
+                                          SetDetailFields::kLargestMetres));
             depths[set].append({position, *depth});
         }
         rows[position - 1][static_cast<size_t>(set - 1)] = value;
         const QString flag = columns > Flag ? CsvExport::fromTextField(field(Flag)) : QString();
-        if (const QString why = SetDetailFields::textProblem(QStringLiteral("flag"), flag,
-                                                             SetDetailFields::kLongestText, false);
-            !why.isEmpty())
+        if (const Reason why = SetDetailFields::textProblem(QStringLiteral("flag"), flag,
+                                                            SetDetailFields::kLongestText, false))
             return refused(rec.line, Flag, why);
         if (value == Meter::kClearedReading || !flag.isEmpty())
             marks.append({set, position, ReadingsStore::Held::Reading, flag});
@@ -282,21 +273,21 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
             ReadingPlace at;
             const std::optional<double> lat = Numbers::toReal(number(field(ReadingLat)));
             if (!lat || !(*lat >= -90 && *lat <= 90))
-                return refused(rec.line, ReadingLat, QStringLiteral("not a latitude"));
+                return refused(rec.line, ReadingLat, Reason::of(Why::NotLatitude));
             const std::optional<double> lon = Numbers::toReal(number(field(ReadingLon)));
             if (!lon || !(*lon >= -180 && *lon <= 180))
-                return refused(rec.line, ReadingLon, QStringLiteral("not a longitude"));
+                return refused(rec.line, ReadingLon, Reason::of(Why::NotLongitude));
             at.latitude = *lat;
             at.longitude = *lon;
             if (!field(ReadingElevation).isEmpty()) {
                 at.elevationM = Numbers::toReal(number(field(ReadingElevation)));
                 if (!at.elevationM || !at.isValid())
-                    return refused(rec.line, ReadingElevation, QStringLiteral("not an elevation"));
+                    return refused(rec.line, ReadingElevation, Reason::of(Why::NotElevation));
             }
             if (!field(ReadingFix).isEmpty()) {
                 at.fixUtc = QDateTime::fromString(field(ReadingFix), Qt::ISODate);
                 if (!at.fixUtc.isValid())
-                    return refused(rec.line, ReadingFix, QStringLiteral("not an ISO 8601 time"));
+                    return refused(rec.line, ReadingFix, Reason::of(Why::NotTime));
                 at.fixUtc = at.fixUtc.toUTC();
             }
             places.append({set, position, at});
@@ -306,9 +297,7 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         if (first != firstOfSet.constEnd()) {
             for (int c = Units; c <= Complete; ++c)
                 if (first->fields.value(c) != field(c))
-                    return refused(rec.line, c,
-                                   QStringLiteral("differs from the set's first row (line %1)")
-                                       .arg(first->line));
+                    return refused(rec.line, c, Reason::of(Why::DiffersFromFirst, first->line));
             continue;
         }
         firstOfSet.insert(set, rec);
@@ -318,31 +307,31 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         else if (field(Units) == QLatin1String("CGS"))
             d.units = Meter::Units::CGS;
         else if (!field(Units).isEmpty())
-            return refused(rec.line, Units, QStringLiteral("not SI, CGS or empty"));
+            return refused(rec.line, Units, Reason::of(Why::NotUnits));
         const QList<QPair<int, DetailField>> typed{
             {Site, DetailField::Site},         {Lat, DetailField::Latitude},
             {Lon, DetailField::Longitude},     {Elevation, DetailField::Elevation},
             {Operator, DetailField::Operator}, {Notes, DetailField::Notes}};
         for (const auto& [column, detail] : typed) {
-            const QString why =
-                SetDetailFields::setText(d, detail, CsvExport::fromTextField(field(column)));
-            if (!why.isEmpty()) return refused(rec.line, column, why);
+            if (const Reason why =
+                    SetDetailFields::setText(d, detail, CsvExport::fromTextField(field(column))))
+                return refused(rec.line, column, why);
         }
         if (!field(Downloaded).isEmpty()) {
             d.downloadedUtc = QDateTime::fromString(field(Downloaded), Qt::ISODate);
             if (!d.downloadedUtc.isValid())
-                return refused(rec.line, Downloaded, QStringLiteral("not an ISO 8601 time"));
+                return refused(rec.line, Downloaded, Reason::of(Why::NotTime));
             d.downloadedUtc = d.downloadedUtc.toUTC();
         }
         // A spreadsheet that saved the table back writes TRUE and FALSE.
         const bool isTrue =
             field(Complete).compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
         if (!isTrue && field(Complete).compare(QLatin1String("false"), Qt::CaseInsensitive) != 0)
-            return refused(rec.line, Complete, QStringLiteral("not true or false"));
+            return refused(rec.line, Complete, Reason::of(Why::NotTrueOrFalse));
         d.complete = isTrue;
     }
     // A header alone is no survey: taken, it would empty every set.
-    if (count == 1) return refused(2, -1, QStringLiteral("the table has no rows"));
+    if (count == 1) return refused(2, -1, Reason::of(Why::NoRows));
     // Depth and spacing from the depths of the rows: two give both; one at position 1 its depth.
     for (auto it = depths.cbegin(); it != depths.cend(); ++it) {
         QList<QPair<int, double>> at = it.value();
@@ -359,12 +348,10 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
             if (std::fabs(depth + (position - 1) * spacing - metres) >
                 1e-6 * qMax(1.0, std::fabs(metres)))
                 return refused(firstOfSet.value(it.key()).line, Depth,
-                               QStringLiteral("the depths of set %1 do not follow one depth and "
-                                              "spacing")
-                                   .arg(it.key()));
+                               Reason::of(Why::DepthsUneven, it.key()));
         if (spacing < 0)
             return refused(firstOfSet.value(it.key()).line, Depth,
-                           QStringLiteral("the depths of set %1 go up").arg(it.key()));
+                           Reason::of(Why::DepthsGoUp, it.key()));
         d.depthM = std::round(depth * 1e9) / 1e9;
         d.spacingM = std::round(spacing * 1e9) / 1e9;
     }

@@ -14,6 +14,7 @@
 #include "core/files/LongTableFile.h"
 #include "core/files/SurveyExport.h"
 #include "core/meter/Numbers.h"
+#include "core/store/ReadingsFile.h"
 #include "core/store/ReadingsStore.h"
 
 namespace SurveyFile {
@@ -21,20 +22,12 @@ namespace SurveyFile {
 namespace {
 const QByteArray kSqliteMagic("SQLite format 3\0", 16);
 
-QString withoutFullStop(QString why) {
-    why = why.trimmed();
-    while (why.endsWith(QLatin1Char('.'))) why.chop(1);
-    // It follows a colon in the message.
-    if (why.size() > 1 && why[0].isUpper() && why[1].isLower()) why[0] = why[0].toLower();
-    return why;
-}
-
 // A survey file holds no raw downloads and is read without a journal beside it: it may lie on
 // a read-only medium, and a copy sent by mail has no -wal or -shm file. The reason it could not
 // be made so, or nothing.
-QString notReadyAsSurvey(const QString& path) {
+Reason notReadyAsSurvey(const QString& path) {
     const QString name = QStringLiteral("survey-") + QUuid::createUuid().toString(QUuid::Id128);
-    QString why;
+    Reason why;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
@@ -48,11 +41,12 @@ QString notReadyAsSurvey(const QString& path) {
                 q.exec(QStringLiteral("VACUUM")) &&
                 q.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) && q.next() &&
                 q.value(0).toString().compare(QLatin1String("delete"), Qt::CaseInsensitive) == 0;
-            if (!ok) why = q.lastError().text();
             // A refusal SQLite gives no words for is a refusal all the same.
-            if (!ok && why.trimmed().isEmpty()) why = QStringLiteral("journal_mode unchanged");
+            if (!ok)
+                why = q.lastError().isValid() ? ReadingsFile::reasonOf(q.lastError())
+                                              : Reason::of(Why::JournalKept);
         } else {
-            why = db.lastError().text();
+            why = ReadingsFile::reasonOf(db.lastError());
         }
         db.close();
     }
@@ -72,18 +66,18 @@ FileOutcome encode(const ReadingsStore& store, const QString& path, QByteArray* 
     // new one.
     QTemporaryDir work(Paths::workFolderPattern());
     if (!work.isValid())
-        return FileOutcome::failed(FileFailure::NotWritten, path, work.errorString());
+        return FileOutcome::failed(FileFailure::NotWritten, path, Reason::said(work.errorString()));
     const QString copy = work.filePath(QStringLiteral("survey.orvanta"));
     const StoreResult copied = store.copyTo(copy);
     if (!copied) return FileOutcome::failed(FileFailure::NotWritten, path, copied.reason);
-    if (const QString why = notReadyAsSurvey(copy); !why.isEmpty())
+    if (const Reason why = notReadyAsSurvey(copy))
         return FileOutcome::failed(FileFailure::NotWritten, path, why);
     QFile f(copy);
     if (!f.open(QIODevice::ReadOnly))
-        return FileOutcome::failed(FileFailure::NotWritten, path, f.errorString());
+        return FileOutcome::failed(FileFailure::NotWritten, path, Reason::said(f.errorString()));
     *bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        return FileOutcome::failed(FileFailure::NotWritten, path, f.errorString());
+        return FileOutcome::failed(FileFailure::NotWritten, path, Reason::said(f.errorString()));
     return FileOutcome::done();
 }
 
@@ -109,10 +103,9 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     ReadingsStore copy(QStringLiteral(":memory:"));
     const StoreResult opened = copy.openImage(bytes);
     if (!opened) {
-        const QString why = withoutFullStop(opened.reason);
         return FileOutcome::failed(
             opened.kind == StoreFailure::Newer ? FileFailure::SurveyNewer : FileFailure::NotSurvey,
-            path, why);
+            path, opened.reason);
     }
     QVector<ReadingsStore::Row> rows;
     for (int p = 1; p <= copy.rowCount(); ++p) {
@@ -120,7 +113,8 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         for (int s = 1; s <= Meter::kSets; ++s) {
             const QString text = copy.reading(s, p);
             if (!text.isEmpty() && text != Meter::kClearedReading && !Numbers::isReading(text))
-                return FileOutcome::at(FileFailure::SurveyNotReading, path, s, p, text.left(40));
+                return FileOutcome::at(FileFailure::SurveyNotReading, path, s, p,
+                                       Reason::of(Why::NoReading, text.left(40)));
             row[static_cast<size_t>(s - 1)] = text;
         }
         rows.append(row);
@@ -131,10 +125,9 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
         // What a file holds meets the rules typing does: a latitude of 123 is no place.
         for (const DetailField field : SetDetailFields::all()) {
             SetDetails checked = d;
-            const QString why =
-                SetDetailFields::setText(checked, field, SetDetailFields::text(d, field));
-            if (!why.isEmpty())
-                return FileOutcome::at(FileFailure::SurveyDetail, path, s, 0, withoutFullStop(why));
+            if (const Reason why =
+                    SetDetailFields::setText(checked, field, SetDetailFields::text(d, field)))
+                return FileOutcome::at(FileFailure::SurveyDetail, path, s, 0, why);
         }
         details[static_cast<size_t>(s - 1)] = d;
     }
@@ -142,9 +135,7 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     const QVector<ReadingsStore::PlacedReading> places = copy.places();
     copy.close();
     const StoreResult replaced = store.replaceAll(rows, details, marks, places);
-    if (!replaced)
-        return FileOutcome::failed(FileFailure::TableNotReplaced, path,
-                                   withoutFullStop(replaced.reason));
+    if (!replaced) return FileOutcome::failed(FileFailure::TableNotReplaced, path, replaced.reason);
     return FileOutcome::done();
 }
 

@@ -40,16 +40,14 @@ OpenResult SerialLink::open(const QString& device, const LineSettings& settings)
     close();
     const QFileInfo fi(device);
     if (!fi.exists())
-        return OpenResult::failed(PortFailure::NoSuchDevice,
-                                  QStringLiteral("No such device: %1").arg(device));
+        return OpenResult::failed(PortFailure::NoSuchDevice, Reason::of(Why::NoSuchDevice, device));
     const QString path = fi.canonicalFilePath();
     if (!DeviceAccess::mayReadWrite(path))
-        return OpenResult::failed(PortFailure::NotAllowed,
-                                  QStringLiteral("Permission denied: %1").arg(device));
+        return OpenResult::failed(PortFailure::NotAllowed, Reason::of(Why::DeviceNotYours, device));
     m_port.setPortName(path);
     if (!m_port.open(QIODevice::ReadWrite)) {
         const auto error = m_port.error();
-        const QString why = m_port.errorString();
+        const Reason why = Reason::said(m_port.errorString());
         m_port.clearError();
         if (error == QSerialPort::DeviceNotFoundError)
             return OpenResult::failed(PortFailure::NoSuchDevice, why);
@@ -57,7 +55,8 @@ OpenResult SerialLink::open(const QString& device, const LineSettings& settings)
         // whose program has ended (and that this user may not remove) holds it all the same.
         if (error == QSerialPort::PermissionError) {
             const QString lock = DeviceAccess::staleLock(path);
-            if (!lock.isEmpty()) return OpenResult::failed(PortFailure::StaleLock, lock);
+            if (!lock.isEmpty())
+                return OpenResult::failed(PortFailure::StaleLock, Reason::of(Why::StaleLock, lock));
             return OpenResult::failed(PortFailure::HeldByOther, why);
         }
         return OpenResult::failed(PortFailure::Failed, why);
@@ -65,7 +64,7 @@ OpenResult SerialLink::open(const QString& device, const LineSettings& settings)
     const bool set = m_port.setBaudRate(settings.baud) && m_port.setParity(settings.parity) &&
                      m_port.setDataBits(settings.dataBits) && m_port.setStopBits(settings.stopBits);
     if (!set) {
-        const QString why = m_port.errorString();
+        const Reason why = Reason::said(m_port.errorString());
         m_port.close();
         m_port.clearError();
         return OpenResult::failed(PortFailure::Failed, why);

@@ -29,13 +29,6 @@ QString numberList(const QList<int>& numbers) {
     return texts.join(QStringLiteral(", ")) +
            QCoreApplication::translate("DownloadSummary", " and ") + last;
 }
-
-// A reason as SQLite or the system gives it, without its own closing full stop.
-QString withoutStop(QString text) {
-    text = text.trimmed();
-    while (text.endsWith(QLatin1Char('.'))) text.chop(1);
-    return text;
-}
 }  // namespace
 
 QString DownloadSummary::statusLine() const {
@@ -91,12 +84,10 @@ QString DownloadSummary::report() const {
     if (end == DownloadEnd::ConnectionLost && !port.isEmpty())
         lines << tr("The connection to the meter on %1 was lost.").arg(port);
     if (end == DownloadEnd::StoreFailed) {
-        // In words first: SQLite's own text alone ("database is locked") says little.
+        // A lock says more with who may hold it.
         const QString why =
-            failureKind == StoreFailure::Busy
-                ? Msg::DatabaseHeld + QStringLiteral(" (") + failure + QLatin1Char(')')
-                : failure;
-        lines << tr("Readings could not be stored: %1.").arg(withoutStop(why));
+            failureKind == StoreFailure::Busy ? Msg::DatabaseHeld.text() : Msg::why(failure);
+        lines << tr("Readings could not be stored: %1.").arg(why);
         bool told = false;
         for (const auto& cut : incomplete) told = told || cut.first == failedSet;
         if (failedSet != 0 && !told)

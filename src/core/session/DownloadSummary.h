@@ -63,7 +63,7 @@ public:
     /** @brief For StoreFailed, the set being received when the failure hit (0 between sets):
      *  marked incomplete when it is among sets, else its download was taken back whole. */
     int failedSet = 0;
-    QString failure;                                ///< the store's reason, for StoreFailed
+    Reason failure;                                 ///< the store's reason, for StoreFailed
     StoreFailure failureKind = StoreFailure::None;  ///< what kind of refusal, for StoreFailed
     int portNumber = 0;  ///< the meter's port, for NoAnswer and ConnectionLost
     QString portDevice;  ///< its device, for NoAnswer and ConnectionLost

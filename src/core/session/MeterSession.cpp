@@ -129,7 +129,7 @@ OpenResult MeterSession::OpenCommPort(bool quiet) {
     const OpenResult result =
         PortLinks::isPortNumber(m_state.portNumber)
             ? m_link.open(m_ports.devicePath(m_state.portNumber))
-            : OpenResult::failed(PortFailure::NoSuchDevice, QStringLiteral("Invalid port number"));
+            : OpenResult::failed(PortFailure::NoSuchDevice, Reason::of(Why::NoSuchPortNumber));
     if (!result.ok()) {
         m_link.close();
         if (!quiet) reportNotOpened(result);

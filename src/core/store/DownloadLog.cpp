@@ -9,8 +9,7 @@
 
 StoreResult DownloadLog::keep(const RawDownload& download) {
     if (!m_store.isOpen())
-        return StoreResult::failed(StoreFailure::Closed,
-                                   QStringLiteral("the readings database is not open"));
+        return StoreResult::failed(StoreFailure::Closed, Reason::of(Why::StoreNotOpen));
     QSqlDatabase db = QSqlDatabase::database(m_store.connectionName(), false);
     if (!db.transaction()) return ReadingsFile::refused(db.lastError());
     QSqlQuery q(db);

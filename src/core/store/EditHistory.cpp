@@ -96,10 +96,7 @@ StoreResult EditHistory::apply(const Entry& e, bool forward) {
             m_store.flag(s.set, s.position) != from)
             written = StoreResult::failed(
                 StoreFailure::NoSuchCell,
-                QStringLiteral("Position %1 of set %2 no longer holds the reading %3 as it was.")
-                    .arg(s.position)
-                    .arg(s.set)
-                    .arg(e.readingText));
+                Reason::of(Why::ReadingChanged, s.position, s.set, e.readingText));
         else
             written = m_store.setFlag(s.set, s.position, to);
     }

@@ -21,17 +21,43 @@ const QString kCreateDownloads = QStringLiteral(
     "NULL, Device TEXT, Request TEXT, Bytes BLOB NOT NULL)");
 }  // namespace
 
-StoreResult refused(const QString& why) { return StoreResult::failed(StoreFailure::Refused, why); }
+StoreResult refused(const Reason& why) { return StoreResult::failed(StoreFailure::Refused, why); }
+Reason reasonOf(const QSqlError& error) {
+    switch (error.nativeErrorCode().toInt() & 0xFF) {  // the primary result code
+        case SQLITE_FULL:
+            return Reason::of(Why::DiskFull);
+        case SQLITE_READONLY:
+            return Reason::of(Why::ReadOnly);
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+            return Reason::of(Why::NotPermitted);
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
+            return Reason::of(Why::Damaged);
+        case SQLITE_IOERR:
+            return Reason::of(Why::InputOutput);
+        case SQLITE_CANTOPEN:
+            return Reason::of(Why::CannotOpen);
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return Reason::of(Why::InUse);
+        case SQLITE_NOMEM:
+            return Reason::of(Why::OutOfMemory);
+        default:
+            break;
+    }
+    const QString words = error.databaseText().trimmed().isEmpty() ? error.text().trimmed()
+                                                                   : error.databaseText().trimmed();
+    return Reason::of(Why::DatabaseSaid, words.isEmpty() ? error.nativeErrorCode() : words);
+}
 StoreResult refused(const QSqlError& error) {
     if (stoppedForTime(error)) return tooLong();
-    const int code = error.nativeErrorCode().toInt() & 0xFF;  // the primary result code
-    constexpr int kBusy = 5;
-    constexpr int kLocked = 6;
+    const int code = error.nativeErrorCode().toInt() & 0xFF;
     return StoreResult::failed(
-        code == kBusy || code == kLocked ? StoreFailure::Busy : StoreFailure::Refused,
-        error.text());
+        code == SQLITE_BUSY || code == SQLITE_LOCKED ? StoreFailure::Busy : StoreFailure::Refused,
+        reasonOf(error));
 }
-StoreResult foreign(const QString& why) { return StoreResult::failed(StoreFailure::Foreign, why); }
+StoreResult foreign(const Reason& why) { return StoreResult::failed(StoreFailure::Foreign, why); }
 
 const QStringList& detailColumns() {
     static const QStringList columns{
@@ -142,9 +168,8 @@ StoreResult checkColumns(const QString& connection, const QString& table,
     QStringList columns;
     while (q.next()) columns << q.value(1).toString();
     if (columns != expected)
-        return foreign(QStringLiteral("The table %1 has the columns %2, not %3.")
-                           .arg(table, columns.join(QStringLiteral(", ")),
-                                expected.join(QStringLiteral(", "))));
+        return foreign(Reason::of(Why::TableColumns, table, columns.join(QStringLiteral(", ")),
+                                  expected.join(QStringLiteral(", "))));
     return StoreResult::done();
 }
 
@@ -160,14 +185,11 @@ bool hasPlaces(const QString& connection) {
            q.next() && q.value(0).toInt() > 0;
 }
 
-StoreResult makePlaces(const QString& connection) {
+bool makePlaces(const QString& connection, QSqlError* why) {
     QSqlQuery q(QSqlDatabase::database(connection, false));
-    QSqlError why;
-    if (!run(q, kCreatePlaces, &why) ||
-        !run(q, QStringLiteral("PRAGMA user_version = %1").arg(ReadingsStore::kPlacesVersion),
-             &why))
-        return refused(why);
-    return StoreResult::done();
+    return run(q, kCreatePlaces, why) &&
+           run(q, QStringLiteral("PRAGMA user_version = %1").arg(ReadingsStore::kPlacesVersion),
+               why);
 }
 
 namespace {
@@ -224,13 +246,10 @@ StoreResult checkSchema(const QString& connection) {
     QStringList expected;
     for (int i = 0; i < ReadingsStore::kColumns; ++i) expected << ReadingsStore::columnName(i);
     if (columns != expected)
-        return foreign(
-            QStringLiteral("The table Sets has the columns %1, not Number and Set 1 to Set 30.")
-                .arg(columns.join(QStringLiteral(", "))));
+        return foreign(Reason::of(Why::SetsColumns, columns.join(QStringLiteral(", "))));
     // A numeric column stores "0.001230" as 0.00123: readings are kept as the meter sent them.
     if (!untyped.isEmpty())
-        return foreign(QStringLiteral("The table Sets has columns of other types (%1), not TEXT.")
-                           .arg(untyped.join(QStringLiteral(", "))));
+        return foreign(Reason::of(Why::SetsColumnTypes, untyped.join(QStringLiteral(", "))));
     // A trigger could rewrite every reading the program stores.
     if (!run(q,
              QStringLiteral(
@@ -239,13 +258,12 @@ StoreResult checkSchema(const QString& connection) {
              &why))
         return refused(why);
     if (q.next())
-        return foreign(QStringLiteral("The file has a trigger (%1) on the readings.")
-                           .arg(q.value(0).toString()));
+        return foreign(
+            Reason::of(Why::HoldsTrigger, q.value(0).toString(), QStringLiteral("Sets")));
     if (!run(q, QStringLiteral("SELECT count(*) FROM Sets"), &why)) return refused(why);
     const int rows = q.next() ? q.value(0).toInt() : -1;
     if (rows != Meter::kPositions)
-        return foreign(
-            QStringLiteral("The table Sets has %1 rows, not %2.").arg(rows).arg(Meter::kPositions));
+        return foreign(Reason::of(Why::SetsRows, rows, Meter::kPositions));
     return StoreResult::done();
 }
 
@@ -264,28 +282,23 @@ StoreResult checkWritable(const QString& connection, const QString& path) {
     db.rollback();
     if (!ok) {
         StoreResult failed = refused(why);
-        failed.reason = QStringLiteral("The file cannot be written: %1").arg(why.text());
+        failed.reason = Reason::of(Why::FileNotWritable).because(failed.reason);
         return failed;
     }
     return StoreResult::done();
 }
 }  // namespace
 
-QString whyNotOpened(const QString& path) {
+Reason whyNotOpened(const QString& path) {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
-    if (!folder.exists())
-        return QStringLiteral("Its folder %1 does not exist.").arg(folder.filePath());
+    if (!folder.exists()) return Reason::of(Why::FolderMissing, folder.filePath());
     if (!file.exists() && !folder.isWritable())
-        return QStringLiteral("Its folder %1 cannot be written by your user.")
-            .arg(folder.filePath());
+        return Reason::of(Why::FolderNotWritable, folder.filePath());
     if (file.exists() && (!file.isReadable() || !file.isWritable()))
-        return QStringLiteral("Your user may not read and write it.");
+        return Reason::of(Why::FileNotYours);
     if (file.exists() && !folder.isWritable())
-        return QStringLiteral(
-                   "Its folder %1 cannot be written by your user (SQLite keeps its "
-                   "journal beside the file).")
-            .arg(folder.filePath());
+        return Reason::of(Why::JournalFolderNotWritable, folder.filePath());
     return {};
 }
 
@@ -342,11 +355,7 @@ bool stoppedForTime(const QSqlError& error) {
     return (error.nativeErrorCode().toInt() & 0xFF) == kInterrupted;
 }
 
-StoreResult tooLong() {
-    return foreign(QStringLiteral("Reading it took longer than %1 s and was stopped: the file is "
-                                  "made to keep a program busy.")
-                       .arg(kQueryLimitMs / 1000));
-}
+StoreResult tooLong() { return foreign(Reason::of(Why::TookTooLong, kQueryLimitMs / 1000)); }
 
 StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore::OpenMode mode,
                            bool fromImage = false);
@@ -369,17 +378,10 @@ StoreResult checkObjects(const QString& connection) {
             name.startsWith(QLatin1String("sqlite_autoindex_"), Qt::CaseInsensitive))
             continue;
         if (type == QLatin1String("trigger"))
-            return foreign(QStringLiteral("The file has a trigger (%1) on the table %2: it could "
-                                          "rewrite what the program stores.")
-                               .arg(name, q.value(2).toString()));
-        if (type == QLatin1String("view"))
-            return foreign(QStringLiteral("The file holds a view (%1), which the program never "
-                                          "writes.")
-                               .arg(name));
-        return foreign(QStringLiteral("The file holds %1 %2, which the program never writes.")
-                           .arg(type == QLatin1String("index") ? QStringLiteral("an index")
-                                                               : QStringLiteral("a table"),
-                                name));
+            return foreign(Reason::of(Why::HoldsTrigger, name, q.value(2).toString()));
+        if (type == QLatin1String("view")) return foreign(Reason::of(Why::HoldsView, name));
+        return foreign(
+            Reason::of(type == QLatin1String("index") ? Why::HoldsIndex : Why::HoldsTable, name));
     }
     return StoreResult::done();
 }
@@ -441,13 +443,13 @@ StoreResult prepareImage(const QString& connection, const QByteArray& image) {
     db.setDatabaseName(QStringLiteral(":memory:"));
     if (!db.open()) return refused(db.lastError());
     sqlite3* handle = handleOf(connection);
-    if (!handle) return refused(QStringLiteral("The file is not open."));
+    if (!handle) return refused(Reason::of(Why::FileNotOpen));
     treatAsData(db);
     // SQLite takes the bytes as its own, to grow and to free (a file a tool left in WAL mode
     // is read as it stands).
     const auto size = static_cast<sqlite3_int64>(image.size());
     auto* bytes = static_cast<unsigned char*>(sqlite3_malloc64(static_cast<sqlite3_uint64>(size)));
-    if (!bytes) return refused(QStringLiteral("Out of memory."));
+    if (!bytes) return refused(Reason::of(Why::OutOfMemory));
     std::memcpy(bytes, image.constData(), static_cast<size_t>(size));
     const int code =
         sqlite3_deserialize(handle, "main", bytes, size, size,
@@ -483,7 +485,7 @@ StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore:
         const bool inMemory = path == QLatin1String(":memory:");
         if (!inMemory && (!q.next() || q.value(0).toString().compare(QLatin1String("wal"),
                                                                      Qt::CaseInsensitive) != 0))
-            return refused(QStringLiteral("The file cannot be written."));
+            return refused(Reason::of(Why::FileNotWritable));
         if (!run(q, QStringLiteral("PRAGMA synchronous=NORMAL"), &why)) return refused(why);
     }
     if (!run(q, QStringLiteral("PRAGMA user_version"), &why)) return refused(why);
@@ -491,30 +493,24 @@ StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore:
     if (!run(q, QStringLiteral("PRAGMA application_id"), &why)) return refused(why);
     const int applicationId = q.next() ? q.value(0).toInt() : 0;
     if (applicationId != 0 && applicationId != ReadingsStore::kApplicationId)
-        return foreign(QStringLiteral("The file belongs to another program."));
+        return foreign(Reason::of(Why::OtherProgramsFile));
     if (mode == ReadingsStore::OpenMode::SurveyCopy) {
         if (applicationId != ReadingsStore::kApplicationId)
-            return foreign(QStringLiteral("The file is not an Orvanta survey file."));
+            return foreign(Reason::of(Why::NotSurveyFile));
         // A table of another size is refused before the whole file is checked: millions of rows
         // would keep the check busy. Only the program's own tables are left to count.
         if (run(q, QStringLiteral("SELECT count(*) FROM Sets"), &why) && q.next() &&
             q.value(0).toLongLong() != Meter::kPositions)
-            return foreign(QStringLiteral("The table Sets has %1 rows, not %2.")
-                               .arg(q.value(0).toLongLong())
-                               .arg(Meter::kPositions));
+            return foreign(Reason::of(Why::SetsRows, q.value(0).toLongLong(), Meter::kPositions));
         if (stoppedForTime(why)) return tooLong();
         if (!run(q, QStringLiteral("PRAGMA integrity_check"), &why)) return refused(why);
         const QString verdict = q.next() ? q.value(0).toString() : QString();
         if (verdict != QLatin1String("ok"))
-            return foreign(QStringLiteral("The file is damaged (%1).").arg(verdict));
+            return foreign(Reason::of(Why::DamagedAs, verdict.left(200)));
     }
     if (version > ReadingsStore::kPlacesVersion)
-        return StoreResult::failed(
-            StoreFailure::Newer,
-            QStringLiteral("It was written by a newer version of Orvanta (layout %1; this version "
-                           "knows layouts up to %2). Open it with that version, or install it.")
-                .arg(version)
-                .arg(ReadingsStore::kPlacesVersion));
+        return StoreResult::failed(StoreFailure::Newer, Reason::of(Why::NewerLayout, version,
+                                                                   ReadingsStore::kPlacesVersion));
     if (!run(
             q,
             QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='Sets'"),
@@ -523,14 +519,14 @@ StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore:
     const bool hasTable = q.next() && q.value(0).toInt() > 0;
     if (!hasTable) {
         if (mode == ReadingsStore::OpenMode::SurveyCopy)
-            return foreign(QStringLiteral("The file holds no table Sets."));
+            return foreign(Reason::of(Why::NoSetsTable));
         if (existed && QFileInfo(path).size() > 0) {
             // A file that is not empty but has no table is not ours to rewrite.
             QSqlQuery check(db);
             if (!run(check, QStringLiteral("SELECT count(*) FROM sqlite_master"), &why))
                 return refused(why);
             if (check.next() && check.value(0).toInt() > 0)
-                return foreign(QStringLiteral("The file holds no table Sets."));
+                return foreign(Reason::of(Why::NoSetsTable));
         }
         if (StoreResult created = createTable(connection); !created) return created;
     }
@@ -542,7 +538,7 @@ StoreResult prepareLimited(QSqlDatabase& db, const QString& path, ReadingsStore:
         // A survey file of an earlier layout is read from a private copy, which may be brought up
         // to date; one from before survey files existed is not one.
         if (mode == ReadingsStore::OpenMode::SurveyCopy && (!hasTable || version < 1))
-            return foreign(QStringLiteral("The file is not an Orvanta survey file."));
+            return foreign(Reason::of(Why::NotSurveyFile));
         if (StoreResult upgraded =
                 upgrade(connection, hasTable ? version : ReadingsStore::kSchemaVersion);
             !upgraded)

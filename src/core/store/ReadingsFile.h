@@ -37,22 +37,24 @@ StoreResult tooLong();
  *  own indexes of them: views, triggers, virtual tables and other indexes, names compared
  *  without case. */
 StoreResult checkObjects(const QString& connection);
-/** @brief Why @p path could not be opened, in words, where the file system tells; empty text
- *  when it does not. */
-QString whyNotOpened(const QString& path);
+/** @brief Why @p path could not be opened, where the file system tells; none when it does
+ *  not. */
+Reason whyNotOpened(const QString& path);
 /** @brief The columns of SetDetails, in order; the README documents them for other programs. */
 const QStringList& detailColumns();
 /** @brief The file has the table ReadingPlaces (layout 3). */
 bool hasPlaces(const QString& connection);
 /** @brief Makes the table ReadingPlaces and marks the file layout 3, inside the caller's
- *  transaction. */
-StoreResult makePlaces(const QString& connection);
+ *  transaction; false with SQLite's refusal in @p why. */
+bool makePlaces(const QString& connection, QSqlError* why);
 
 /** @brief SQLite's refusal as a result: a lock another program holds is Busy (it goes once
  *  that program lets go); anything else is Refused. */
 StoreResult refused(const QSqlError& error);
-StoreResult refused(const QString& why);
-StoreResult foreign(const QString& why);
+StoreResult refused(const Reason& why);
+/** @brief SQLite's refusal as a kind: a full disk, a read-only file, a damaged one, ... */
+Reason reasonOf(const QSqlError& error);
+StoreResult foreign(const Reason& why);
 /** @brief SQLite's own handle of @p connection, for what QtSql does slowly (reading a whole
  *  table cell by cell); null when the connection has none. */
 sqlite3* handleOf(const QString& connection);

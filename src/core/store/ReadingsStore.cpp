@@ -25,8 +25,7 @@ using ReadingsFile::refused;
 using ReadingsFile::run;
 
 StoreResult closedResult() {
-    return StoreResult::failed(StoreFailure::Closed,
-                               QStringLiteral("the readings database is not open"));
+    return StoreResult::failed(StoreFailure::Closed, Reason::of(Why::StoreNotOpen));
 }
 QVariant optionalValue(const std::optional<double>& v) { return v ? QVariant(*v) : QVariant(); }
 std::optional<double> optionalNumber(const QVariant& v) {
@@ -61,7 +60,7 @@ StoreResult ReadingsStore::open(OpenMode mode) {
     if (m_open) return StoreResult::done();
     // A FIFO or a device in its place would keep SQLite waiting for ever.
     if (const QFileInfo fi(m_path); fi.exists() && !fi.isFile())
-        return refused(QStringLiteral("It is not a regular file."));
+        return refused(Reason::of(Why::NotRegularFile));
     return loadPrepared(ReadingsFile::prepare(m_connection, m_path, mode, &m_closedToOthers));
 }
 
@@ -77,9 +76,9 @@ StoreResult ReadingsStore::loadPrepared(StoreResult result) {
         if (result) result = load();
     }
     if (result.kind == StoreFailure::Refused) {
-        // In words first; SQLite's own text ("unable to open database file") after them.
-        const QString words = ReadingsFile::whyNotOpened(m_path);
-        if (!words.isEmpty()) result.reason = words + QStringLiteral(" (") + result.reason + ')';
+        // What the file system tells first; SQLite's answer ("cannot open") after it.
+        if (const Reason told = ReadingsFile::whyNotOpened(m_path))
+            result.reason = told.because(result.reason);
     }
     if (!result && QSqlDatabase::contains(m_connection))
         QSqlDatabase::database(m_connection, false).close();
@@ -131,7 +130,7 @@ StoreResult ReadingsStore::load() {
     // Read through SQLite itself: QtSql turns each of the 3,968 cells into UTF-16 and a QVariant
     // first, which took most of an Open.
     sqlite3* handle = ReadingsFile::handleOf(m_connection);
-    if (!handle) return refused(QStringLiteral("The file is not open."));
+    if (!handle) return refused(Reason::of(Why::FileNotOpen));
     sqlite3_stmt* q = nullptr;
     const QByteArray utf8 = sql.toUtf8();
     int code =
@@ -290,9 +289,8 @@ StoreResult ReadingsStore::readingToChange(int set, int position) {
     // The cell is written whole: never from a copy older than what another program wrote.
     refresh();
     if (!holdsReading(set, position))
-        return StoreResult::failed(
-            StoreFailure::NoSuchCell,
-            QStringLiteral("Position %1 of set %2 holds no reading.").arg(position).arg(set));
+        return StoreResult::failed(StoreFailure::NoSuchCell,
+                                   Reason::of(Why::NoReadingAt, position, set));
     return StoreResult::done();
 }
 
@@ -311,20 +309,16 @@ void bindPlace(QSqlQuery& q, int set, int position, const ReadingPlace& place) {
 StoreResult ReadingsStore::setPlace(int set, int position, const ReadingPlace& place) {
     if (StoreResult held = readingToChange(set, position); !held) return held;
     if (!place.isValid())
-        return refused(QStringLiteral("The place %1, %2 is not on the earth.")
-                           .arg(place.latitude)
-                           .arg(place.longitude));
+        return refused(Reason::of(Why::PlaceOffEarth, place.latitude, place.longitude));
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     // The table and the file's new layout come with the first place, in one transaction.
     const bool own = !m_group && !m_hasPlaces;
     if (own && !db.transaction()) return refused(db.lastError());
     QSqlError why;
-    if (!m_hasPlaces) {
-        if (StoreResult made = ReadingsFile::makePlaces(m_connection); !made) {
-            if (own) db.rollback();
-            if (m_group) undoGroup();
-            return made;
-        }
+    if (!m_hasPlaces && !ReadingsFile::makePlaces(m_connection, &why)) {
+        if (own) db.rollback();
+        if (m_group) undoGroup();
+        return refused(why);
     }
     QSqlQuery q(db);
     q.prepare(QStringLiteral("INSERT OR REPLACE INTO ReadingPlaces VALUES (?, ?, ?, ?, ?, ?)"));
@@ -350,10 +344,7 @@ bool ReadingsStore::writePlaces(const QVector<CellWrite>& cells,
     if (places) {
         if (places->isEmpty() && !m_hasPlaces) return true;
         if (!m_hasPlaces) {
-            if (StoreResult made = ReadingsFile::makePlaces(m_connection); !made) {
-                *why = QSqlError(made.reason, {}, QSqlError::StatementError);
-                return false;
-            }
+            if (!ReadingsFile::makePlaces(m_connection, why)) return false;
         }
         QSqlQuery q(db);
         if (!run(q, QStringLiteral("DELETE FROM ReadingPlaces"), why)) return false;
@@ -398,9 +389,8 @@ QString ReadingsStore::flag(int set, int position) const {
 
 StoreResult ReadingsStore::setFlag(int set, int position, const QString& reason) {
     if (StoreResult held = readingToChange(set, position); !held) return held;
-    if (const QString why = SetDetailFields::textProblem(QStringLiteral("The reason"), reason,
-                                                         SetDetailFields::kLongestText, false);
-        !why.isEmpty())
+    if (const Reason why = SetDetailFields::textProblem(QStringLiteral("flag"), reason,
+                                                        SetDetailFields::kLongestText, false))
         return refused(why);
     const Loaded& row = std::as_const(m_rows)[position - 1];
     const auto k = static_cast<size_t>(set);
@@ -625,9 +615,8 @@ StoreResult ReadingsStore::writeReading(int set, int position, const QString& te
                                         const QString& flag) {
     if (!m_open) return closedResult();
     if (!inTable(set, position))
-        return StoreResult::failed(
-            StoreFailure::NoSuchCell,
-            QStringLiteral("Set %1 has no position %2.").arg(set).arg(position));
+        return StoreResult::failed(StoreFailure::NoSuchCell,
+                                   Reason::of(Why::NoSuchPosition, set, position));
     // The same reading sent again (a set downloaded once more) is the reading that was flagged:
     // it keeps its flag. Any other text is a new reading, and the flag was not about it.
     const Loaded& row = std::as_const(m_rows)[position - 1];
@@ -644,17 +633,15 @@ StoreResult ReadingsStore::writeReading(int set, int position, const QString& te
 StoreResult ReadingsStore::markUnreadable(int set, int position) {
     if (!m_open) return closedResult();
     if (!inTable(set, position))
-        return StoreResult::failed(
-            StoreFailure::NoSuchCell,
-            QStringLiteral("Set %1 has no position %2.").arg(set).arg(position));
+        return StoreResult::failed(StoreFailure::NoSuchCell,
+                                   Reason::of(Why::NoSuchPosition, set, position));
     return writeCells({{position - 1, set, Meter::kClearedReading, Held::Unreadable, QString()}});
 }
 
 StoreResult ReadingsStore::clearSet(int set, int fromPosition) {
     if (!m_open) return closedResult();
     if (!Meter::isSet(set))
-        return StoreResult::failed(StoreFailure::NoSuchCell,
-                                   QStringLiteral("There is no set %1.").arg(set));
+        return StoreResult::failed(StoreFailure::NoSuchCell, Reason::of(Why::NoSuchSet, set));
     QVector<CellWrite> cells;
     for (int row = qMax(0, fromPosition - 1); row < m_rows.size(); ++row) {
         const Loaded& r = std::as_const(m_rows)[row];
@@ -765,8 +752,7 @@ StoreResult ReadingsStore::writeDetailsRow(int set, const SetDetails& d) {
 StoreResult ReadingsStore::setDetails(int set, const SetDetails& details) {
     if (!m_open) return closedResult();
     if (!Meter::isSet(set))
-        return StoreResult::failed(StoreFailure::NoSuchCell,
-                                   QStringLiteral("There is no set %1.").arg(set));
+        return StoreResult::failed(StoreFailure::NoSuchCell, Reason::of(Why::NoSuchSet, set));
     // The caller changed what it read from this store; another program may have written other
     // fields since. Only the fields the caller changed are written over what the file holds.
     const SetDetails base = this->details(set);

@@ -137,11 +137,8 @@ QString text(const SetDetails& details, DetailField field) {
     return value && *value ? number(**value) : QString();
 }
 
-QString textProblem(const QString& name, const QString& text, int longest, bool lineBreaks) {
-    if (text.size() > longest)
-        return QCoreApplication::translate("SetDetails", "%1: longer than %2 characters.")
-            .arg(name)
-            .arg(longest);
+Reason textProblem(const QString& key, const QString& text, int longest, bool lineBreaks) {
+    if (text.size() > longest) return Reason::of(Why::TextTooLong, key, longest);
     for (const QChar c : text) {
         if (lineBreaks &&
             (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t')))
@@ -149,21 +146,19 @@ QString textProblem(const QString& name, const QString& text, int longest, bool 
         // A NUL cuts the text short in every C program that reads the file; other controls
         // hide or reorder what is shown.
         if (c.category() == QChar::Other_Control || c == QChar(0x2028) || c == QChar(0x2029))
-            return QCoreApplication::translate("SetDetails",
-                                               "%1: holds a control character (U+%2).")
-                .arg(name)
-                .arg(
-                    QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+            return Reason::of(
+                Why::ControlCharacter, key,
+                QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
     }
     return {};
 }
 
-QString setText(SetDetails& details, DetailField field, const QString& text) {
+Reason setText(SetDetails& details, DetailField field, const QString& text) {
     const QString trimmed = text.trimmed();
     const bool notes = field == DetailField::Notes;
-    if (const QString why = textProblem(label(field), notes ? text : trimmed,
-                                        notes ? kLongestNotes : kLongestText, notes);
-        !why.isEmpty())
+    const QString key = optionName(field);
+    if (Reason why =
+            textProblem(key, notes ? text : trimmed, notes ? kLongestNotes : kLongestText, notes))
         return why;
     switch (field) {
         case DetailField::Site:
@@ -195,24 +190,19 @@ QString setText(SetDetails& details, DetailField field, const QString& text) {
     double v = c.toDouble(trimmed, &ok);
     if (!ok && trimmed.count(QLatin1Char(',')) == 1 && !trimmed.contains(QLatin1Char('.')))
         v = c.toDouble(QString(trimmed).replace(QLatin1Char(','), '.'), &ok);
-    if (!ok || !std::isfinite(v))
-        return QCoreApplication::translate("SetDetails", "%1: \"%2\" is not a number.")
-            .arg(label(field), trimmed);
+    // "1.234,5" or "1,234.5": which of the two is the decimal separator is anybody's guess.
+    if (!ok && trimmed.contains(QLatin1Char(',')) && trimmed.contains(QLatin1Char('.')))
+        return Reason::of(Why::TwoSeparators, key, trimmed);
+    if (!ok || !std::isfinite(v)) return Reason::of(Why::NotANumber, key, trimmed);
     if (field == DetailField::Latitude && (v < -90 || v > 90))
-        return QCoreApplication::translate("SetDetails", "%1: %2 is not between -90 and 90.")
-            .arg(label(field), trimmed);
+        return Reason::of(Why::NotBetween, key, trimmed, -90, 90);
     if (field == DetailField::Longitude && (v < -180 || v > 180))
-        return QCoreApplication::translate("SetDetails", "%1: %2 is not between -180 and 180.")
-            .arg(label(field), trimmed);
-    if (field == DetailField::Spacing && v < 0)
-        return QCoreApplication::translate("SetDetails", "%1: %2 is below zero.")
-            .arg(label(field), trimmed);
+        return Reason::of(Why::NotBetween, key, trimmed, -180, 180);
+    if (field == DetailField::Spacing && v < 0) return Reason::of(Why::BelowZero, key, trimmed);
     // Depths, spacings and elevations on this planet: a 1e308 is a typing slip, and would make
     // every depth after it infinite.
     if (std::fabs(v) > kLargestMetres)
-        return QCoreApplication::translate("SetDetails", "%1: %2 is beyond %3 m.")
-            .arg(label(field), trimmed)
-            .arg(kLargestMetres);
+        return Reason::of(Why::BeyondMetres, key, trimmed, kLargestMetres);
     *value = v;
     return {};
 }

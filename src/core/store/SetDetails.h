@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "core/common/Reason.h"
 #include "core/meter/MeterFacts.h"
 
 /** @brief What is known of a set beside its readings: where, at what depth, by whom (typed by
@@ -49,10 +50,10 @@ constexpr int kLongestText = 200;
 constexpr int kLongestNotes = 10000;
 /** @brief No depth, spacing or elevation is larger, in metres, either way. */
 constexpr double kLargestMetres = 100000;
-/** @brief Why @p text cannot be kept as the field @p name: longer than @p longest, or holding
- *  a NUL or another control character (tabs and line breaks only where @p lineBreaks);
- *  empty text when it can. */
-QString textProblem(const QString& name, const QString& text, int longest, bool lineBreaks);
+/** @brief Why @p text cannot be kept as the field @p key (an option name, or "flag"): longer
+ *  than @p longest, or holding a NUL or another control character (tabs and line breaks only
+ *  where @p lineBreaks); none when it can. */
+Reason textProblem(const QString& key, const QString& text, int longest, bool lineBreaks);
 /** @brief Every typed field, in the order they are shown. */
 const QList<DetailField>& all();
 /** @brief "site", "depth", "spacing", "lat", "lon", "elevation", "operator", "notes": the CLI's
@@ -64,8 +65,9 @@ QString label(DetailField field);
 QString text(const SetDetails& details, DetailField field);
 /** @brief Puts @p text into @p field of @p details. Empty text empties the field. A number
  *  that is not one, or out of its range (latitude -90..90, longitude -180..180, spacing not
- *  negative), changes nothing and returns the reason in words; done returns empty text. */
-QString setText(SetDetails& details, DetailField field, const QString& text);
+ *  negative), changes nothing and returns why; done returns none. A comma or a point is the
+ *  decimal separator, never a thousands one; a text with both is refused. */
+Reason setText(SetDetails& details, DetailField field, const QString& text);
 /** @brief "SI", "CGS" or empty text. */
 QString unitsName(const std::optional<Meter::Units>& units);
 /** @brief A number as the files write it: shortest text that reads back the same. */

@@ -19,9 +19,9 @@ void ignoreFileSizeLimit();
 void ignoreBrokenPipe();
 /** @brief Why @p path is not ours to write: a symbolic link another user made (in a shared
  *  folder such as /tmp), through which a write would land wherever that user pointed it, or a
- *  FIFO another user made, through which it would go to that user's program. Empty when it is
- *  neither. */
-QString othersPlant(const QString& path);
+ *  FIFO another user made, through which it would go to that user's program. */
+enum class Plant { None, Link, Fifo };
+Plant othersPlant(const QString& path);
 }  // namespace Process
 
 /** @brief Turns SIGINT and SIGTERM (and SIGHUP, when asked) into a signal of the event loop,

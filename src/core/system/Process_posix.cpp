@@ -23,13 +23,13 @@ QString userId() { return QString::number(::getuid()); }
 bool stderrIsTerminal() { return ::isatty(STDERR_FILENO) == 1; }
 void ignoreFileSizeLimit() { std::signal(SIGXFSZ, SIG_IGN); }
 void ignoreBrokenPipe() { std::signal(SIGPIPE, SIG_IGN); }
-QString othersPlant(const QString& path) {
+Plant othersPlant(const QString& path) {
     struct stat st {};
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || st.st_uid == ::geteuid())
-        return {};
-    if (S_ISLNK(st.st_mode)) return QStringLiteral("it is a link another user made");
-    if (S_ISFIFO(st.st_mode)) return QStringLiteral("it is a FIFO another user made");
-    return {};
+        return Plant::None;
+    if (S_ISLNK(st.st_mode)) return Plant::Link;
+    if (S_ISFIFO(st.st_mode)) return Plant::Fifo;
+    return Plant::None;
 }
 }  // namespace Process
 

@@ -357,7 +357,7 @@ void FileMenuCommands::exportAs(const ExportFormats::Format& format, int set) {
         if (!tried.problem.ok()) {
             d.messages.tell(QCoreApplication::translate("ExportFormats", format.refusal)
                                 .arg(set)
-                                .arg(tried.problem.reason));
+                                .arg(Msg::why(tried.problem.reason)));
             return;
         }
     }

@@ -258,7 +258,7 @@ void MainWindow::keepPlace(int set, int position) {
                            "not be kept with it: %3.")
                             .arg(position)
                             .arg(set)
-                            .arg(kept.reason));
+                            .arg(Msg::why(kept.reason)));
 }
 
 QString MainWindow::useGps(const QString& device) {

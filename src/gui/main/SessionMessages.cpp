@@ -29,7 +29,7 @@ QString SessionMessages::text(const SessionProblem& p) {
                 case PortFailure::HeldByOther:
                     return Msg::PortInUse;
                 case PortFailure::StaleLock:
-                    return Msg::PortStaleLock.arg(p.device, p.opened.reason);
+                    return Msg::PortStaleLock.arg(p.device, p.opened.reason.facts.value(0));
                 case PortFailure::NotAllowed: {
                     // Joining a group is advised only where it would help.
                     const QString group = DeviceAccess::groupToJoin(p.device);
@@ -38,7 +38,7 @@ QString SessionMessages::text(const SessionProblem& p) {
                                              : Msg::PortPermissionGroup.arg(p.device, group);
                 }
                 case PortFailure::Failed:
-                    return Msg::PortUnusable.arg(p.device, p.opened.reason);
+                    return Msg::PortUnusable.arg(p.device, Msg::why(p.opened.reason));
             }
             break;
         case Kind::NoDeviceOnPort:
@@ -59,7 +59,7 @@ QString SessionMessages::text(const SessionProblem& p) {
                 .arg(Meter::unitsName(p.setUnits))
                 .arg(Meter::unitsName(p.meterUnits));
         case Kind::ReadingNotStored:
-            return Msg::TableNotWritten.arg(p.stored.reason);
+            return Msg::TableNotWritten.arg(Msg::why(p.stored.reason));
     }
     return {};
 }
@@ -78,19 +78,22 @@ void SessionMessages::tellIfClosedToOthers() {
 
 void SessionMessages::tellNotOpened(const StoreResult& why) {
     ReadingsStore& store = m_opener.store();
-    const QString opening =
-        Msg::DatabaseNotOpened + QLatin1Char(' ') + store.path() + QLatin1Char('\n');
+    const auto notOpened = [&store](const QString& reason) {
+        return Msg::DatabaseNotOpened.arg(store.path(), reason);
+    };
     if (why.kind != StoreFailure::Foreign) {
-        m_messages.tell(opening + why.reason);
+        m_messages.tell(notOpened(Msg::why(why.reason)));
         return;
     }
     // A file that is not the program's: never rewritten, but it may be set aside.
-    if (!m_messages.askYesNo(opening + why.reason + QLatin1Char('\n') + Msg::SetAsideQuestion))
+    if (!m_messages.askYesNo(notOpened(Msg::why(why.reason)) + QLatin1Char('\n') +
+                             Msg::SetAsideQuestion))
         return;
     if (store.setAside().isEmpty()) {
-        m_messages.tell(opening + Msg::NotSetAside);
+        m_messages.tell(Msg::DatabaseNotOpened.arg(store.path(), Msg::NotSetAside.text()));
         return;
     }
     const StoreResult again = m_opener.open();
-    if (!again && again.kind != StoreFailure::Busy) m_messages.tell(opening + again.reason);
+    if (!again && again.kind != StoreFailure::Busy)
+        m_messages.tell(notOpened(Msg::why(again.reason)));
 }

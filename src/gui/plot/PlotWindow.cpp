@@ -310,7 +310,8 @@ FileOutcome PlotWindow::saveChart(const ChartView& chart, const QString& path, Q
     }
     if (!drawn || bytes.isEmpty())
         return FileOutcome::failed(FileFailure::NotWritten, path,
-                                   tr("the plot could not be drawn"));
+                                   Reason::said(tr("the plot could not be drawn")));
+    ;
     return FileCommands::writeWhole(path, bytes);
 }
 

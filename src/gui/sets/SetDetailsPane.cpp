@@ -100,7 +100,7 @@ void SetDetailsPane::takeGpsPosition() {
     d.elevationM = fix->elevationM;  // a 2D fix has none: an elevation typed before goes
     const StoreResult written = m_store.history().setDetails(m_set, before, d);
     if (!written) {
-        m_problem->setText(Msg::TableNotWritten.arg(written.reason));
+        m_problem->setText(Msg::TableNotWritten.arg(Msg::why(written.reason)));
         m_problem->show();
         return;
     }
@@ -140,11 +140,11 @@ void SetDetailsPane::commit(DetailField field) {
     QLineEdit* edit = m_fields.value(field);
     const SetDetails before = m_store.details(m_set);
     SetDetails d = before;
-    const QString why = SetDetailFields::setText(d, field, edit->text());
+    const Reason why = SetDetailFields::setText(d, field, edit->text());
     edit->setProperty("refused", !why.isEmpty());
     edit->setStyleSheet(why.isEmpty() ? QString() : QStringLiteral("border: 1px solid #c00000"));
-    if (!why.isEmpty()) {
-        m_problem->setText(why + tr(" Nothing was stored."));
+    if (why) {
+        m_problem->setText(tr("%1. Nothing was stored.").arg(Msg::why(why)));
         m_problem->show();
         return;
     }
@@ -154,7 +154,7 @@ void SetDetailsPane::commit(DetailField field) {
     // Only this field is written: what another program wrote to the others stays.
     const StoreResult written = m_store.history().setDetails(m_set, before, d);
     if (!written) {
-        m_problem->setText(Msg::TableNotWritten.arg(written.reason));
+        m_problem->setText(Msg::TableNotWritten.arg(Msg::why(written.reason)));
         m_problem->show();
         return;
     }

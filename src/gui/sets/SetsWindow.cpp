@@ -292,9 +292,9 @@ SetsWindow::SetsWindow(ReadingsStore& store, MessageBox& messages, long dataWind
         if (done.kind == StoreFailure::NoSuchCell)
             m_messages.tell(tr("The step cannot be taken back: the table changed since (%1). "
                                "Undo starts again from here.")
-                                .arg(done.reason));
+                                .arg(Msg::why(done.reason)));
         else if (!done)
-            m_messages.tell(Msg::TableNotWritten.arg(done.reason));
+            m_messages.tell(Msg::TableNotWritten.arg(Msg::why(done.reason)));
     };
     connect(undo, &QAction::triggered, this, [&history, told] { told(history.undo()); });
     connect(redo, &QAction::triggered, this, [&history, told] { told(history.redo()); });
@@ -341,7 +341,7 @@ void SetsWindow::goToPane(int step) {
 void SetsWindow::changeFlag(int set, int position, const QString& reason) {
     const StoreResult written = m_store.history().setFlag(set, position, reason);
     if (!written)
-        m_messages.tell(Msg::TableNotWritten.arg(written.reason));
+        m_messages.tell(Msg::TableNotWritten.arg(Msg::why(written.reason)));
     else
         Q_EMIT detailsEdited();
 }
