@@ -639,6 +639,18 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     </message>
 </context>
 <context>
+    <name>MeterWords</name>
+    <message>
+        <source>Units ?</source>
+        <comment>not reported yet</comment>
+        <translation>Einheit ?</translation>
+    </message>
+    <message>
+        <source>Units %1</source>
+        <translation>Einheit %1</translation>
+    </message>
+</context>
+<context>
     <name>Msg</name>
     <message>
         <source>          Could not connect to the Orvanta Magnetic Susceptibility Meter.<byte value="xd"/>

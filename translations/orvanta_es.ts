@@ -639,6 +639,18 @@ o (a su elección) cualquier versión posterior. Se proporciona sin ninguna gara
     </message>
 </context>
 <context>
+    <name>MeterWords</name>
+    <message>
+        <source>Units ?</source>
+        <comment>not reported yet</comment>
+        <translation>Unidades ?</translation>
+    </message>
+    <message>
+        <source>Units %1</source>
+        <translation>Unidades %1</translation>
+    </message>
+</context>
+<context>
     <name>Msg</name>
     <message>
         <source>          Could not connect to the Orvanta Magnetic Susceptibility Meter.<byte value="xd"/>

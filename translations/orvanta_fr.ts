@@ -639,6 +639,18 @@ ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garanti
     </message>
 </context>
 <context>
+    <name>MeterWords</name>
+    <message>
+        <source>Units ?</source>
+        <comment>not reported yet</comment>
+        <translation>Unités ?</translation>
+    </message>
+    <message>
+        <source>Units %1</source>
+        <translation>Unités %1</translation>
+    </message>
+</context>
+<context>
     <name>Msg</name>
     <message>
         <source>          Could not connect to the Orvanta Magnetic Susceptibility Meter.<byte value="xd"/>

@@ -148,6 +148,10 @@ void TestLanguage::programStartsInEachLanguage() {
     MainWindow& w = rig.start();
     QCOMPARE(w.menuBar()->actions().value(0)->text(), file);
     QVERIFY(file != "&File");
+    // The program's own bars say the units in the language; the panel keeps the meter's words.
+    QCOMPARE(w.findChild<QLabel*>("CoolBarBand1")->text(),
+             QCoreApplication::translate("MeterWords", "Units ?", "not reported yet"));
+    QVERIFY(w.findChild<QLabel*>("CoolBarBand1")->text() != "Units ?");
     // The manual in the language: every topic, the port's permission, and each menu by the
     // name the menu bar gives it.
     QCOMPARE(ManualWindow::sourceFor(locale), ":/manual/manual_" + language + ".html");

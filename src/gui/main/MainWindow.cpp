@@ -162,7 +162,7 @@ void MainWindow::connectSession() {
 }
 
 void MainWindow::showUnits() {
-    m_unitsBand->setText(MeterWords::units(m_session.state().meter.knownUnits()));
+    m_unitsBand->setText(MeterWords::unitsSaid(m_session.state().meter.knownUnits()));
 }
 
 void MainWindow::showTitle() {

@@ -98,7 +98,7 @@ SessionStatusBar::SessionStatusBar(MeterSession& session, ReadingsOpener& opener
 }
 
 void SessionStatusBar::showUnits() {
-    unitsLabel->setText(MeterWords::units(m_session.state().meter.knownUnits()));
+    unitsLabel->setText(MeterWords::unitsSaid(m_session.state().meter.knownUnits()));
 }
 
 void SessionStatusBar::showConnection() {

@@ -457,7 +457,7 @@ void ReadingPanel::ShowLiveValue(double v) {
     digitsLabel->setText(s.digits);
     exponentLabel->setText(s.exponent);
     // The digits, "10" and the power are one value to a screen reader, with its units.
-    const QString units = MeterWords::units(m_vars.meter.knownUnits());
+    const QString units = MeterWords::unitsSaid(m_vars.meter.knownUnits());
     const QString said = tr("Reading %1, %2").arg(QLocale().toString(v, 'g', 6), units);
     digitsLabel->setAccessibleName(said);
     meterBar->drawBar(barLength(meterBar->widthTwips(), s.fraction), s.overRange);
