@@ -2054,6 +2054,18 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source>its lock file %1 was left behind by a program that has ended</source>
         <translation>ihre Sperrdatei %1 hat ein beendetes Programm zurückgelassen</translation>
     </message>
+    <message>
+        <source>%1 decimals: not the meter&apos;s form, a line fault?</source>
+        <translation>%1 Dezimalstellen: nicht die Form des Messgeräts, ein Leitungsfehler?</translation>
+    </message>
+    <message>
+        <source>a doubled leading zero: not the meter&apos;s form, a line fault?</source>
+        <translation>eine doppelte führende Null: nicht die Form des Messgeräts, ein Leitungsfehler?</translation>
+    </message>
+    <message>
+        <source>no digit before the point: not the meter&apos;s form, a line fault?</source>
+        <translation>keine Ziffer vor dem Punkt: nicht die Form des Messgeräts, ein Leitungsfehler?</translation>
+    </message>
 </context>
 <context>
     <name>WorkArea</name>

@@ -2054,6 +2054,18 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source>its lock file %1 was left behind by a program that has ended</source>
         <translation>su archivo de bloqueo %1 lo dejó un programa que ya terminó</translation>
     </message>
+    <message>
+        <source>%1 decimals: not the meter&apos;s form, a line fault?</source>
+        <translation>%1 decimales: no es la forma del medidor, ¿un fallo de línea?</translation>
+    </message>
+    <message>
+        <source>a doubled leading zero: not the meter&apos;s form, a line fault?</source>
+        <translation>un cero inicial duplicado: no es la forma del medidor, ¿un fallo de línea?</translation>
+    </message>
+    <message>
+        <source>no digit before the point: not the meter&apos;s form, a line fault?</source>
+        <translation>ningún dígito antes del punto: no es la forma del medidor, ¿un fallo de línea?</translation>
+    </message>
 </context>
 <context>
     <name>WorkArea</name>

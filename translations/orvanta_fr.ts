@@ -2054,6 +2054,18 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <source>its lock file %1 was left behind by a program that has ended</source>
         <translation>son fichier de verrou %1 a été laissé par un programme terminé</translation>
     </message>
+    <message>
+        <source>%1 decimals: not the meter&apos;s form, a line fault?</source>
+        <translation>%1 décimales : pas la forme de l&apos;appareil, un défaut de ligne ?</translation>
+    </message>
+    <message>
+        <source>a doubled leading zero: not the meter&apos;s form, a line fault?</source>
+        <translation>un zéro de tête doublé : pas la forme de l&apos;appareil, un défaut de ligne ?</translation>
+    </message>
+    <message>
+        <source>no digit before the point: not the meter&apos;s form, a line fault?</source>
+        <translation>aucun chiffre avant le point : pas la forme de l&apos;appareil, un défaut de ligne ?</translation>
+    </message>
 </context>
 <context>
     <name>WorkArea</name>

@@ -2054,6 +2054,18 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <source>its lock file %1 was left behind by a program that has ended</source>
         <translation>o seu arquivo de bloqueio %1 foi deixado por um programa que já terminou</translation>
     </message>
+    <message>
+        <source>%1 decimals: not the meter&apos;s form, a line fault?</source>
+        <translation>%1 casas decimais: não é a forma do medidor, uma falha de linha?</translation>
+    </message>
+    <message>
+        <source>a doubled leading zero: not the meter&apos;s form, a line fault?</source>
+        <translation>um zero inicial duplicado: não é a forma do medidor, uma falha de linha?</translation>
+    </message>
+    <message>
+        <source>no digit before the point: not the meter&apos;s form, a line fault?</source>
+        <translation>nenhum dígito antes do ponto: não é a forma do medidor, uma falha de linha?</translation>
+    </message>
 </context>
 <context>
     <name>WorkArea</name>

@@ -203,6 +203,14 @@ const char* whyWords(Why kind) {
             return QT_TRANSLATE_NOOP("Why", "your user may not read and write %1");
         case Why::NoSuchPortNumber:
             return QT_TRANSLATE_NOOP("Why", "there is no such port number");
+        case Why::FormDecimals:
+            return QT_TRANSLATE_NOOP("Why", "%1 decimals: not the meter's form, a line fault?");
+        case Why::FormDoubledZero:
+            return QT_TRANSLATE_NOOP("Why",
+                                     "a doubled leading zero: not the meter's form, a line fault?");
+        case Why::FormNoWholeDigit:
+            return QT_TRANSLATE_NOOP(
+                "Why", "no digit before the point: not the meter's form, a line fault?");
         case Why::StaleLock:
             return QT_TRANSLATE_NOOP(
                 "Why", "its lock file %1 was left behind by a program that has ended");

@@ -106,7 +106,11 @@ enum class Why {
     DeviceNotYours,  ///< the device
     NoSuchPortNumber,
     StaleLock,  ///< the lock file
-    Count       ///< not a kind: how many there are
+    // A value received that is a reading, but not in the meter's form: the flag it is stored with.
+    FormDecimals,  ///< its decimals
+    FormDoubledZero,
+    FormNoWholeDigit,
+    Count  ///< not a kind: how many there are
 };
 
 /** @brief Why something was refused: a kind, its facts, where in a file when it concerns one,

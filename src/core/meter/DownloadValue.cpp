@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <cmath>
 
+#include "core/common/Messages.h"
 #include "core/meter/Numbers.h"
 
 namespace {
@@ -99,13 +100,12 @@ DownloadValue DownloadValue::of(const QString& received) {
     const qsizetype sign = text.startsWith(QLatin1Char('-')) ? 1 : 0;
     // One or two bytes lost or doubled leave four, five, seven or eight decimals; a short value
     // ("1.5", as hand-made streams and older files write) is taken as it is.
+    // The flag is stored text, as a user's own: worded in the program's language of the day.
     if (decimals != kMeterDecimals && decimals >= kMeterDecimals - 2)
-        v.formFault =
-            QStringLiteral("%1 decimals: not the meter's form, a line fault?").arg(decimals);
+        v.formFault = Msg::why(Reason::of(Why::FormDecimals, decimals));
     else if (text.mid(sign).startsWith(QLatin1String("00")))
-        v.formFault = QStringLiteral("a doubled leading zero: not the meter's form, a line fault?");
+        v.formFault = Msg::why(Reason::of(Why::FormDoubledZero));
     else if (!anyWhole && decimals == kMeterDecimals)
-        v.formFault =
-            QStringLiteral("no digit before the point: not the meter's form, a line fault?");
+        v.formFault = Msg::why(Reason::of(Why::FormNoWholeDigit));
     return v;
 }

@@ -32,8 +32,10 @@ struct DownloadValue {
 
     int positions = 1;  ///< positions the line takes in its set
     bool readable = false;
-    QString text;       ///< the reading as stored, when readable
-    QString formFault;  ///< why a readable value is not in the meter's form; empty when it is
+    QString text;  ///< the reading as stored, when readable
+    /** @brief Why a readable value is not in the meter's form, in the program's language (the
+     *  flag it is stored with); empty when it is. */
+    QString formFault;
 
     /** @brief The line @p received (without its line feed) taken apart by these rules. */
     static DownloadValue of(const QString& received);
