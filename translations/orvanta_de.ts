@@ -643,11 +643,11 @@ oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistun
     <message>
         <source>Units ?</source>
         <comment>not reported yet</comment>
-        <translation>Einheit ?</translation>
+        <translation>Einheiten ?</translation>
     </message>
     <message>
         <source>Units %1</source>
-        <translation>Einheit %1</translation>
+        <translation>Einheiten %1</translation>
     </message>
 </context>
 <context>
