@@ -2024,7 +2024,7 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
     </message>
     <message>
         <source>set %1 has no depth and spacing: a log needs both</source>
-        <translation>la série %1 n&apos;a ni profondeur ni pas de mesure : un log a besoin des deux</translation>
+        <translation>la série %1 n&apos;a ni profondeur ni pas de mesure : une diagraphie a besoin des deux</translation>
     </message>
     <message>
         <source>set %1 holds no reading</source>

@@ -621,6 +621,10 @@ void TestSurvey::longTableReadBack_data() {
     QTest::newRow("a column missing from the header") << ",units,site,"
                                                       << ",site,"
                                                       << "column 5 is \"site\", not \"units\"";
+    // A fact is put into the words once: a "%2" in it stays as the file wrote it.
+    QTest::newRow("a header naming a mark") << ",units,site,"
+                                            << ",%2%1,site,"
+                                            << "column 5 is \"%2%1\", not \"units\"";
     // The decimal-comma form ("COMMA" first): semicolons between fields, commas in numbers.
     QTest::newRow("the decimal-comma form") << "COMMA"
                                             << ""

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/SetDetails.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
+
+#include "core/common/Messages.h"
 
 std::optional<double> SetDetails::depthAt(int position) const {
     if (!depthM) return std::nullopt;
@@ -79,27 +80,7 @@ QString optionName(DetailField field) {
     return {};
 }
 
-QString label(DetailField field) {
-    switch (field) {
-        case DetailField::Site:
-            return QCoreApplication::translate("SetDetails", "Site");
-        case DetailField::Depth:
-            return QCoreApplication::translate("SetDetails", "Depth of position 1 (m)");
-        case DetailField::Spacing:
-            return QCoreApplication::translate("SetDetails", "Spacing (m)");
-        case DetailField::Latitude:
-            return QCoreApplication::translate("SetDetails", "Latitude (\u00b0, WGS 84)");
-        case DetailField::Longitude:
-            return QCoreApplication::translate("SetDetails", "Longitude (\u00b0, WGS 84)");
-        case DetailField::Elevation:
-            return QCoreApplication::translate("SetDetails", "Elevation (m)");
-        case DetailField::Operator:
-            return QCoreApplication::translate("SetDetails", "Operator");
-        case DetailField::Notes:
-            return QCoreApplication::translate("SetDetails", "Notes");
-    }
-    return {};
-}
+QString label(DetailField field) { return Msg::fieldName(optionName(field)); }
 
 namespace {
 std::optional<double>* numberField(SetDetails& d, DetailField field) {
