@@ -277,8 +277,8 @@ QStringList cutTexts(const QString& where, QWidget* top) {
 void TestLanguage::noTextIsCutOff_data() { noMnemonicIsTakenTwice_data(); }
 
 void TestLanguage::noTextIsCutOff() {
-    // Every word shown whole at the window's first size, in each language: the panel, the plot's
-    // list of sets, Options and About.
+    // Every word shown whole at the window's first size, in each language: the sets window, the
+    // panel, the plot's list of sets, and the dialogs of Options, the port and About.
     QFETCH(QString, language);
     if (language != "en") QVERIFY(!Language::install(*qApp, QLocale(language)).isEmpty());
     const auto backToEnglish = qScopeGuard(removeTranslators);
@@ -305,6 +305,18 @@ void TestLanguage::noTextIsCutOff() {
     QTRY_VERIFY(options->isVisible());
     cut << cutTexts("options", options);
     options->close();
+    // The dialogs of the port and of the program.
+    w.ShowCommPortDialog();
+    w.showAbout();
+    for (const char* name : {"PortDialog", "AboutDialog"}) {
+        QDialog* dialog = nullptr;
+        for (QDialog* d : w.findChildren<QDialog*>())
+            if (d->inherits(name)) dialog = d;
+        QVERIFY2(dialog, name);
+        QTRY_VERIFY(dialog->isVisible());
+        cut << cutTexts(name, dialog);
+        dialog->close();
+    }
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
 }
 
