@@ -84,7 +84,7 @@ void TestApp::startupFindsMeterOnLinkedPort() {
     QVERIFY((*rig.session).isConnected());
     QCOMPARE(int((*rig.session).state().portNumber), 7);
     QCOMPARE(rig.messages.texts, QStringList());
-    QCOMPARE(Version::text(), QString("Version 1.2.0"));
+    QCOMPARE(Version::text(), QString("Version 1.3.0"));
     // Units the meter has not reported yet are not known, not assumed.
     QCOMPARE(w.findChild<QLabel*>("CoolBarBand1")->text(), QString("Units ?"));
     // Units the meter has not reported yet are not known, not assumed.
@@ -624,7 +624,7 @@ void TestApp::aboutShowsVersion() {
     auto* dlg = lastChild<AboutDialog>(&w);
     QCOMPARE(dlg->windowTitle(), QString("About Orvanta"));
     QCOMPARE(dlg->productLabel->text(), QString("Orvanta"));
-    QCOMPARE(dlg->versionLabel->text(), QString("Version 1.2.0"));
+    QCOMPARE(dlg->versionLabel->text(), QString("Version 1.3.0"));
     QVERIFY(dlg->windowFlags() & Qt::WindowStaysOnTopHint);
     dlg->okButton->click();
     QVERIFY(!dlg->isVisible());
