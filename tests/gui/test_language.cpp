@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -171,6 +172,11 @@ void TestLanguage::programStartsInEachLanguage() {
     QDialogButtonBox box(QDialogButtonBox::Cancel);
     QVERIFY2(box.button(QDialogButtonBox::Cancel)->text() != "Cancel",
              "Qt's own texts are not translated (qt6-translations-l10n)");
+    // The serial port's reasons, quoted in a port's message, where Qt translates them.
+    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtserialport_" +
+                      language.left(2) + ".qm"))
+        QVERIFY(QCoreApplication::translate("QSerialPort", "Device is not open") !=
+                "Device is not open");
 }
 
 namespace {

@@ -130,7 +130,8 @@ struct Reason {
         (r.facts.append(factText(facts)), ...);
         return r;
     }
-    /** @brief The system's, SQLite's or Qt's own words; none when they are empty. */
+    /** @brief The system's, SQLite's or Qt's own words; a question mark when they are empty:
+     *  a refusal without words is a refusal all the same. */
     static Reason said(const QString& words) {
         return words.trimmed().isEmpty() ? of(Why::Said, QStringLiteral("?"))
                                          : of(Why::Said, words.trimmed());

@@ -23,12 +23,16 @@ QString install(QCoreApplication& app, const QLocale& locale) {
         return {};
     }
     QCoreApplication::installTranslator(own);
-    auto* qt = new QTranslator(&app);
-    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
+    // Qt's buttons and dialogs, and the serial port's own reasons, which a message about a port
+    // quotes, in the languages Qt has them in.
+    for (const char* catalog : {"qtbase", "qtserialport"}) {
+        auto* qt = new QTranslator(&app);
+        if (qt->load(locale, QString::fromLatin1(catalog), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qt);
+        else
+            delete qt;
+    }
     return own->language();
 }
 
