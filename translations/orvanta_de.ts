@@ -2066,6 +2066,14 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <source>no digit before the point: not the meter&apos;s form, a line fault?</source>
         <translation>keine Ziffer vor dem Punkt: nicht die Form des Messgeräts, ein Leitungsfehler?</translation>
     </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>your user may not read it</source>
+        <translation>Ihr Benutzer darf sie nicht lesen</translation>
+    </message>
 </context>
 <context>
     <name>WorkArea</name>

@@ -2066,6 +2066,14 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <source>no digit before the point: not the meter&apos;s form, a line fault?</source>
         <translation>ningún dígito antes del punto: no es la forma del medidor, ¿un fallo de línea?</translation>
     </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ese archivo no existe</translation>
+    </message>
+    <message>
+        <source>your user may not read it</source>
+        <translation>su usuario no puede leerlo</translation>
+    </message>
 </context>
 <context>
     <name>WorkArea</name>

@@ -2066,6 +2066,14 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <source>no digit before the point: not the meter&apos;s form, a line fault?</source>
         <translation>aucun chiffre avant le point : pas la forme de l&apos;appareil, un défaut de ligne ?</translation>
     </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>your user may not read it</source>
+        <translation>votre utilisateur ne peut pas le lire</translation>
+    </message>
 </context>
 <context>
     <name>WorkArea</name>

@@ -2066,6 +2066,14 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <source>no digit before the point: not the meter&apos;s form, a line fault?</source>
         <translation>nenhum dígito antes do ponto: não é a forma do medidor, uma falha de linha?</translation>
     </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>esse arquivo não existe</translation>
+    </message>
+    <message>
+        <source>your user may not read it</source>
+        <translation>o seu usuário não pode lê-lo</translation>
+    </message>
 </context>
 <context>
     <name>WorkArea</name>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <unistd.h>
+
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -216,6 +218,12 @@ void TestFiles::openRecordFiles_data() {
     QTest::newRow("a text that is no reading") << "cp1252_text.dat" << none << 0 << notData;
     QTest::newRow("zeros") << "zeros.dat" << QByteArray(62, '\0') << 0 << notData;
     QTest::newRow("a FIFO") << "fifo" << none << 0 << "%1 is not a regular file.";
+    // The system's refusals, as kinds in the program's words.
+    QTest::newRow("a file that is gone")
+        << "gone.dat" << none << 0 << "%1 could not be read: there is no such file";
+    QTest::newRow("a file the user may not read")
+        << "unreadable.dat" << QByteArray("1") << 0
+        << "%1 could not be read: your user may not read it";
     QTest::newRow("a program") << "program.dat"
                                << QByteArray(
                                       "\x7f"
@@ -255,8 +263,11 @@ void TestFiles::openRecordFiles() {
     for (int r = 1; r <= 128; ++r) rig.store.writeReading(1, r, "9.5");
     // A copy of our own: the checkout's files stay as they are, whoever runs the test.
     const QString copy = rig.tmp.path() + QStringLiteral("/") + file;
+    if (file == "unreadable.dat" && ::geteuid() == 0) QSKIP("root reads every file");
     if (file == "fifo") {
         QVERIFY(QProcess::execute("mkfifo", {copy}) == 0);
+    } else if (file == "gone.dat") {
+        // Chosen, then gone before it is read (a drive unplugged, a file another program moved).
     } else if (bytes.isEmpty()) {
         QVERIFY(QFile::copy(QStringLiteral(ORVANTA_TEST_DATA "/datfiles/") + file, copy));
         QVERIFY(QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
@@ -264,6 +275,7 @@ void TestFiles::openRecordFiles() {
         QFile f(copy);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     }
+    if (file == "unreadable.dat") QVERIFY(QFile::setPermissions(copy, QFileDevice::WriteOwner));
     rig.dialog.answers << copy;
     rig.files->Open();
     // A file that is not whole, or not a data file, is refused and changes nothing; any other

@@ -37,6 +37,10 @@ const char* whyWords(Why kind) {
             return QT_TRANSLATE_NOOP("Why", "the readings database is not open");
         case Why::NotRegularFile:
             return QT_TRANSLATE_NOOP("Why", "it is not a regular file");
+        case Why::NoSuchFile:
+            return QT_TRANSLATE_NOOP("Why", "there is no such file");
+        case Why::NotReadable:
+            return QT_TRANSLATE_NOOP("Why", "your user may not read it");
         case Why::FileNotOpen:
             return QT_TRANSLATE_NOOP("Why", "the file is not open");
         case Why::FileNotWritable:

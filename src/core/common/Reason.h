@@ -27,6 +27,8 @@ enum class Why {
     // The readings database and survey files.
     StoreNotOpen,
     NotRegularFile,
+    NoSuchFile,
+    NotReadable,
     FileNotOpen,
     FileNotWritable,
     FolderMissing,             ///< the folder
@@ -154,6 +156,19 @@ struct Reason {
                 return of(Why::InputOutput);
             default:
                 return said(words);
+        }
+    }
+    /** @brief Why a file could not be opened or read, by the system's error @p error: gone,
+     *  not this user's to read, or as fromSystem() says. */
+    static Reason ofRead(int error, const QString& words) {
+        switch (error) {
+            case ENOENT:
+                return of(Why::NoSuchFile);
+            case EACCES:
+            case EPERM:
+                return of(Why::NotReadable);
+            default:
+                return fromSystem(error, words);
         }
     }
     /** @brief This reason at @p line (and @p column, named @p name) of a file. */

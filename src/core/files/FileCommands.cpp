@@ -34,13 +34,17 @@ FileOutcome readWhole(const QString& path, qint64 largest, FileFailure tooLarge,
     if (isSpecial(fi)) return FileOutcome::failed(FileFailure::NotRegular, path);
     if (fi.size() > largest) return FileOutcome::failed(tooLarge, path);
     QFile f(path);
+    errno = 0;
     if (!f.open(QIODevice::ReadOnly))
-        return FileOutcome::failed(FileFailure::NotRead, path, Reason::said(f.errorString()));
+        return FileOutcome::failed(FileFailure::NotRead, path,
+                                   Reason::ofRead(errno, f.errorString()));
     // As much as the file holds (one byte more tells one that grew meanwhile), never a buffer of
     // the largest size for a small file.
+    errno = 0;
     *bytes = f.read(qMin(f.size(), largest) + 1);
     if (f.error() != QFileDevice::NoError)
-        return FileOutcome::failed(FileFailure::NotRead, path, Reason::said(f.errorString()));
+        return FileOutcome::failed(FileFailure::NotRead, path,
+                                   Reason::ofRead(errno, f.errorString()));
     if (bytes->size() > largest) return FileOutcome::failed(tooLarge, path);
     return FileOutcome::done();
 }

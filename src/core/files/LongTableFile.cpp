@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QStringDecoder>
+#include <cerrno>
 #include <cmath>
 
 #include "core/files/CsvExport.h"
@@ -168,8 +169,10 @@ FileOutcome open(ReadingsStore& store, const QString& path) {
     if (fi.exists() && !fi.isFile()) return FileOutcome::failed(FileFailure::NotRegular, path);
     if (fi.size() > kLargestFile) return refused(1, -1, Reason::of(Why::FileTooLarge));
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        return FileOutcome::failed(FileFailure::NotRead, path, Reason::said(file.errorString()));
+        return FileOutcome::failed(FileFailure::NotRead, path,
+                                   Reason::ofRead(errno, file.errorString()));
     // The file chooses its form by its header: fields apart by commas, or by semicolons with
     // decimal commas, as a spreadsheet in a decimal-comma language writes it.
     QByteArray first = file.peek(64).toLower();
