@@ -847,10 +847,6 @@ Bitte stellen Sie sicher, dass das Messgerät an einen USB-Anschluss angeschloss
         <translation>Messreihe %1 enthält an Position %3 „%2“, das ist kein Messwert</translation>
     </message>
     <message>
-        <source>the readings database is not open</source>
-        <translation>die Messwertdatenbank ist nicht geöffnet</translation>
-    </message>
-    <message>
         <source>row %1 has no row number</source>
         <translation>Zeile %1 hat keine Zeilennummer</translation>
     </message>

@@ -847,10 +847,6 @@ Asegúrese de que el medidor esté conectado a un puerto USB antes de iniciar es
         <translation>la serie %1 contiene «%2» en la posición %3, que no es una lectura</translation>
     </message>
     <message>
-        <source>the readings database is not open</source>
-        <translation>la base de datos de lecturas no está abierta</translation>
-    </message>
-    <message>
         <source>row %1 has no row number</source>
         <translation>la fila %1 no tiene número de fila</translation>
     </message>

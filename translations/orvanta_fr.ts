@@ -847,10 +847,6 @@ Vérifiez que l&apos;appareil est branché sur un port USB avant de lancer ce pr
         <translation>la série %1 contient « %2 » à la position %3, qui n&apos;est pas une mesure</translation>
     </message>
     <message>
-        <source>the readings database is not open</source>
-        <translation>la base des mesures n&apos;est pas ouverte</translation>
-    </message>
-    <message>
         <source>row %1 has no row number</source>
         <translation>la ligne %1 n&apos;a pas de numéro de ligne</translation>
     </message>

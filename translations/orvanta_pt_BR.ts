@@ -847,10 +847,6 @@ Verifique se o medidor está conectado a uma porta USB antes de iniciar este pro
         <translation>a série %1 contém &quot;%2&quot; na posição %3, que não é uma leitura</translation>
     </message>
     <message>
-        <source>the readings database is not open</source>
-        <translation>o banco de dados de leituras não está aberto</translation>
-    </message>
-    <message>
         <source>row %1 has no row number</source>
         <translation>a linha %1 não tem número de linha</translation>
     </message>

@@ -322,8 +322,7 @@ QString forFile(const FileOutcome& o) {
         case FileFailure::SurveyNewer:
             return SurveyNewer.arg(path, why(o.reason));
         case FileFailure::StoreClosed:
-            return FileNotWritten.arg(
-                path, QCoreApplication::translate("Msg", "the readings database is not open"));
+            return FileNotWritten.arg(path, why(Reason::of(Why::StoreNotOpen)));
         case FileFailure::RowNumberless:
             return FileNotWritten.arg(
                 path,

@@ -52,10 +52,9 @@ Reason reasonOf(const QSqlError& error) {
 }
 StoreResult refused(const QSqlError& error) {
     if (stoppedForTime(error)) return tooLong();
-    const int code = error.nativeErrorCode().toInt() & 0xFF;
-    return StoreResult::failed(
-        code == SQLITE_BUSY || code == SQLITE_LOCKED ? StoreFailure::Busy : StoreFailure::Refused,
-        reasonOf(error));
+    const Reason why = reasonOf(error);
+    return StoreResult::failed(why.why == Why::InUse ? StoreFailure::Busy : StoreFailure::Refused,
+                               why);
 }
 StoreResult foreign(const Reason& why) { return StoreResult::failed(StoreFailure::Foreign, why); }
 
